@@ -1,0 +1,32 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	sh scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+		echo "There is no display to show Vantrell's window on."; \
+		echo "Start it under a virtual display instead:"; \
+		echo "    cd $(BUILD)/bin && xvfb-run -a ./vantrell"; \
+		exit 1; \
+	fi
+	cd $(BUILD)/bin && ./vantrell
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	$(BUILD)/bench/vantrell_bench
+
+clean:
+	rm -rf $(BUILD)

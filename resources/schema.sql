@@ -1,0 +1,59 @@
+-- The loan account file: six tables. Money is an INTEGER count of ten-thousandths,
+-- dates are ISO yyyy-MM-dd text, an empty value is NULL. The CHECK constraints keep
+-- values of the wrong kind out, so that nothing stored can later sort or sum wrongly.
+PRAGMA user_version = 1;
+
+CREATE TABLE tblAllRecords (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date) = Date)),
+    GovtCharge INTEGER CHECK (GovtCharge IS NULL OR typeof(GovtCharge) = 'integer'),
+    BankCharge INTEGER CHECK (BankCharge IS NULL OR typeof(BankCharge) = 'integer'),
+    UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),
+    Deposit INTEGER CHECK (Deposit IS NULL OR typeof(Deposit) = 'integer'),
+    InterestPayment INTEGER CHECK (InterestPayment IS NULL OR typeof(InterestPayment) = 'integer'),
+    OpenBalance INTEGER CHECK (OpenBalance IS NULL OR typeof(OpenBalance) = 'integer'),
+    CloseBalance INTEGER CHECK (CloseBalance IS NULL OR typeof(CloseBalance) = 'integer'),
+    InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer')
+);
+
+CREATE TABLE tblThisSession (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date) = Date)),
+    GovtCharge INTEGER CHECK (GovtCharge IS NULL OR typeof(GovtCharge) = 'integer'),
+    BankCharge INTEGER CHECK (BankCharge IS NULL OR typeof(BankCharge) = 'integer'),
+    UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),
+    Deposit INTEGER CHECK (Deposit IS NULL OR typeof(Deposit) = 'integer'),
+    InterestPayment INTEGER CHECK (InterestPayment IS NULL OR typeof(InterestPayment) = 'integer'),
+    Balance INTEGER CHECK (Balance IS NULL OR typeof(Balance) = 'integer')
+);
+
+CREATE TABLE tblInterestChanges (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    ValidFrom TEXT CHECK (ValidFrom IS NULL OR (typeof(ValidFrom) = 'text' AND length(ValidFrom) = 10 AND date(ValidFrom) = ValidFrom)),
+    ValidTo TEXT CHECK (ValidTo IS NULL OR (typeof(ValidTo) = 'text' AND length(ValidTo) = 10 AND date(ValidTo) = ValidTo)),
+    InterestRate REAL CHECK (InterestRate IS NULL OR typeof(InterestRate) = 'real')
+);
+
+CREATE TABLE tblCalcTo (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    CalcFrom TEXT CHECK (CalcFrom IS NULL OR typeof(CalcFrom) = 'text'),
+    CalcTo TEXT CHECK (CalcTo IS NULL OR typeof(CalcTo) = 'text')
+);
+
+CREATE TABLE tblNumber (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    StatementNumber INTEGER CHECK (StatementNumber IS NULL OR (typeof(StatementNumber) = 'integer' AND StatementNumber BETWEEN -32768 AND 32767))
+);
+
+CREATE TABLE tblReport (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date) = Date)),
+    GovtCharge INTEGER CHECK (GovtCharge IS NULL OR typeof(GovtCharge) = 'integer'),
+    BankCharge INTEGER CHECK (BankCharge IS NULL OR typeof(BankCharge) = 'integer'),
+    UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),
+    Deposit INTEGER CHECK (Deposit IS NULL OR typeof(Deposit) = 'integer'),
+    InterestPayment INTEGER CHECK (InterestPayment IS NULL OR typeof(InterestPayment) = 'integer'),
+    OpenBalance INTEGER CHECK (OpenBalance IS NULL OR typeof(OpenBalance) = 'integer'),
+    CloseBalance INTEGER CHECK (CloseBalance IS NULL OR typeof(CloseBalance) = 'integer'),
+    InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer')
+);
