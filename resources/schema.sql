@@ -5,7 +5,7 @@ PRAGMA user_version = 1;
 
 CREATE TABLE tblAllRecords (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
-    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date) = Date)),
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date, '+0 days') = Date)),
     GovtCharge INTEGER CHECK (GovtCharge IS NULL OR typeof(GovtCharge) = 'integer'),
     BankCharge INTEGER CHECK (BankCharge IS NULL OR typeof(BankCharge) = 'integer'),
     UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),
@@ -18,7 +18,7 @@ CREATE TABLE tblAllRecords (
 
 CREATE TABLE tblThisSession (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
-    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date) = Date)),
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date, '+0 days') = Date)),
     GovtCharge INTEGER CHECK (GovtCharge IS NULL OR typeof(GovtCharge) = 'integer'),
     BankCharge INTEGER CHECK (BankCharge IS NULL OR typeof(BankCharge) = 'integer'),
     UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),
@@ -29,8 +29,8 @@ CREATE TABLE tblThisSession (
 
 CREATE TABLE tblInterestChanges (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
-    ValidFrom TEXT CHECK (ValidFrom IS NULL OR (typeof(ValidFrom) = 'text' AND length(ValidFrom) = 10 AND date(ValidFrom) = ValidFrom)),
-    ValidTo TEXT CHECK (ValidTo IS NULL OR (typeof(ValidTo) = 'text' AND length(ValidTo) = 10 AND date(ValidTo) = ValidTo)),
+    ValidFrom TEXT CHECK (ValidFrom IS NULL OR (typeof(ValidFrom) = 'text' AND length(ValidFrom) = 10 AND date(ValidFrom, '+0 days') = ValidFrom)),
+    ValidTo TEXT CHECK (ValidTo IS NULL OR (typeof(ValidTo) = 'text' AND length(ValidTo) = 10 AND date(ValidTo, '+0 days') = ValidTo)),
     InterestRate REAL CHECK (InterestRate IS NULL OR typeof(InterestRate) = 'real')
 );
 
@@ -47,7 +47,7 @@ CREATE TABLE tblNumber (
 
 CREATE TABLE tblReport (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
-    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date) = Date)),
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date, '+0 days') = Date)),
     GovtCharge INTEGER CHECK (GovtCharge IS NULL OR typeof(GovtCharge) = 'integer'),
     BankCharge INTEGER CHECK (BankCharge IS NULL OR typeof(BankCharge) = 'integer'),
     UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),

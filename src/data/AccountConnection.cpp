@@ -1,0 +1,195 @@
+#include "AccountConnection.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <sqlite3.h>
+
+namespace {
+
+QHash<QString, int>& openConnections() {
+    static QHash<QString, int> counts;
+    return counts;
+}
+
+QString countKey(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.data());
+}
+
+// Columns the program reads from each table; a file without them is not an account.
+const QHash<QString, QStringList>& requiredColumns() {
+    static const QHash<QString, QStringList> columns = {
+        {"tblAllRecords",
+         {"ID", "Date", "GovtCharge", "BankCharge", "UserWithdrawal", "Deposit", "InterestPayment",
+          "OpenBalance", "CloseBalance", "InterestDue"}},
+        {"tblThisSession",
+         {"ID", "Date", "GovtCharge", "BankCharge", "UserWithdrawal", "Deposit", "InterestPayment",
+          "Balance"}},
+        {"tblInterestChanges", {"ID", "ValidFrom", "ValidTo", "InterestRate"}},
+        {"tblCalcTo", {"ID", "CalcFrom", "CalcTo"}},
+        {"tblNumber", {"ID", "StatementNumber"}},
+        {"tblReport",
+         {"ID", "Date", "GovtCharge", "BankCharge", "UserWithdrawal", "Deposit", "InterestPayment",
+          "OpenBalance", "CloseBalance", "InterestDue"}},
+    };
+    return columns;
+}
+
+} // namespace
+
+AccountConnection::~AccountConnection() {
+    close();
+}
+
+bool AccountConnection::open(const QString& path) {
+    close();
+    m_error.clear();
+    if (!QFileInfo(path).isFile()) {
+        m_error = QStringLiteral("Could not find file '%1'.").arg(path);
+        return false;
+    }
+    static int serial = 0;
+    m_name = QStringLiteral("account-%1").arg(++serial);
+    m_db = QSqlDatabase::addDatabase("QSQLITE", m_name);
+    m_db.setDatabaseName(path);
+    m_db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=2000");
+    if (!m_db.open()) {
+        m_error = m_db.lastError().text();
+        close();
+        return false;
+    }
+    if (!AccountDatabase::harden(handleOf(m_db))) {
+        m_error = QStringLiteral("The account file '%1' could not be opened safely.").arg(path);
+        close();
+        return false;
+    }
+    m_path = path;
+    ++openConnections()[countKey(path)];
+    return true;
+}
+
+void AccountConnection::close() {
+    if (m_name.isEmpty())
+        return;
+    if (m_db.isOpen()) {
+        m_db.close();
+        const QString key = countKey(m_path);
+        if (--openConnections()[key] <= 0)
+            openConnections().remove(key);
+    }
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+    m_path.clear();
+}
+
+int AccountConnection::openCount(const QString& path) {
+    return openConnections().value(countKey(path));
+}
+
+namespace AccountDatabase {
+
+const QStringList& tableNames() {
+    static const QStringList names = {"tblAllRecords", "tblThisSession", "tblInterestChanges",
+                                      "tblCalcTo",     "tblNumber",      "tblReport"};
+    return names;
+}
+
+bool harden(sqlite3* handle) {
+    if (!handle)
+        return false;
+    int on = 0;
+    if (sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, &on) != SQLITE_OK || on != 1)
+        return false;
+    if (sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &on) != SQLITE_OK || on != 0)
+        return false;
+    return sqlite3_exec(handle, "PRAGMA trusted_schema=OFF", nullptr, nullptr, nullptr) ==
+           SQLITE_OK;
+}
+
+bool createFromSchema(const QString& path, QString* error) {
+    QFile schemaFile(":/schema.sql");
+    if (!schemaFile.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("The account schema is missing from the program.");
+        return false;
+    }
+    const QByteArray schema = schemaFile.readAll();
+    if (QFileInfo::exists(path)) {
+        *error = QStringLiteral("File already exists: %1").arg(path);
+        return false;
+    }
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK && !harden(db))
+        rc = SQLITE_ERROR;
+    char* message = nullptr;
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, schema.constData(), nullptr, nullptr, &message);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        *error = message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_free(message);
+        sqlite3_close(db);
+        QFile::remove(path);
+        return false;
+    }
+    sqlite3_close(db);
+    return true;
+}
+
+bool isAccountFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Could not find file '%1'.").arg(path);
+        return false;
+    }
+    const QString notAccount = QStringLiteral("'%1' is not a loan account file.").arg(path);
+    if (file.read(16) != QByteArray("SQLite format 3\0", 16)) {
+        *error = notAccount;
+        return false;
+    }
+    file.close();
+
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+                  SQLITE_OK &&
+              harden(db);
+    for (auto it = requiredColumns().cbegin(); ok && it != requiredColumns().cend(); ++it) {
+        sqlite3_stmt* stmt = nullptr;
+        ok = sqlite3_prepare_v2(db, "select name from pragma_table_info(?)", -1, &stmt, nullptr) ==
+             SQLITE_OK;
+        QStringList present;
+        if (ok) {
+            const QByteArray table = it.key().toUtf8();
+            sqlite3_bind_text(stmt, 1, table.constData(), int(table.size()), SQLITE_TRANSIENT);
+            while (sqlite3_step(stmt) == SQLITE_ROW)
+                present << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
+        sqlite3_finalize(stmt);
+        for (const QString& column : it.value())
+            ok = ok && present.contains(column, Qt::CaseInsensitive);
+    }
+    sqlite3_close(db);
+    if (!ok)
+        *error = notAccount;
+    return ok;
+}
+
+} // namespace AccountDatabase

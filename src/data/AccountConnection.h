@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+struct sqlite3;
+
+// One window's connection to the account file. Opening never creates a file: a missing account
+// is an error, not a new empty database. Every connection is hardened (defensive mode, untrusted
+// schema) so that a crafted file cannot run code of its own through triggers or views.
+class AccountConnection {
+public:
+    AccountConnection() = default;
+    ~AccountConnection();
+    AccountConnection(const AccountConnection&) = delete;
+    AccountConnection& operator=(const AccountConnection&) = delete;
+
+    bool open(const QString& path);
+    void close();
+    bool isOpen() const { return m_db.isOpen(); }
+    QSqlDatabase database() const { return m_db; }
+    QString path() const { return m_path; }
+    QString lastError() const { return m_error; }
+
+    // How many connections are open on `path` in this process (New and Open must see 0).
+    static int openCount(const QString& path);
+
+private:
+    QSqlDatabase m_db;
+    QString m_name;
+    QString m_path;
+    QString m_error;
+};
+
+namespace AccountDatabase {
+
+// The six tables every account file has.
+const QStringList& tableNames();
+
+// Applies the schema to a new file (the template builder and test fixtures use it).
+bool createFromSchema(const QString& path, QString* error);
+
+// True when `path` is an SQLite file holding the six tables with their columns.
+bool isAccountFile(const QString& path, QString* error);
+
+// Sets defensive mode and turns off trusted schema on a raw handle.
+bool harden(sqlite3* handle);
+
+} // namespace AccountDatabase

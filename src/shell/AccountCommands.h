@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+
+// New and Open, shared by the start-up window and the main window: the dialog each shows, and
+// the messages of their failures.
+namespace AccountCommands {
+
+enum class Place { StartUp, MainWindow };
+
+FileDialogRequest newDialog(Place place);
+FileDialogRequest openDialog(Place place);
+
+// "File Creation Error: " + description, or "" on success.
+QString createAccount(const QString& path);
+// "Open File Error: " + number + text, or "" on success.
+QString compactAccount(const QString& path);
+
+} // namespace AccountCommands

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class MDIForm1;
+
+// A window shown inside the main window. It is created when first referred to and unloaded
+// (destroyed) when closed; the main window's registry keeps track of it by its name.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow(MDIForm1& main, const QString& name);
+
+    MDIForm1& main() const { return m_main; }
+
+    // The window's free text, which callers set before showing it (the help page number).
+    QString tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+
+    // Runs each time the window becomes the active window.
+    virtual void formActivate() {}
+
+    // Closes the window: its resources are released at once, the widget itself is destroyed
+    // once the events under way are done (a window may unload itself from its own button).
+    void unload();
+    bool isUnloaded() const { return m_unloaded; }
+
+protected:
+    // Releases what the window holds (its connection to the account). Runs once, on close.
+    virtual void formUnload() {}
+    void closeEvent(QCloseEvent* event) override;
+
+    MDIForm1& m_main;
+
+private:
+    QString m_tag;
+    bool m_unloaded = false;
+};

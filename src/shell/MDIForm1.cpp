@@ -1,0 +1,276 @@
+#include "MDIForm1.h"
+
+#include "AccountCommands.h"
+#include "Dialogs.h"
+#include "FormWindow.h"
+#include "WindowRegistry.h"
+#include "Windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QToolBar>
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("MDIForm1");
+    setWindowTitle(AppTitle);
+    m_area = new QMdiArea(this);
+    m_area->setObjectName("mdiArea");
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    m_area->viewport()->installEventFilter(this);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::onSubWindowActivated);
+
+    m_registry = std::make_unique<WindowRegistry>(*this, *m_area);
+    registerWindows(*this);
+
+    const QStyle* s = style();
+    m_imageList = {{"icoFileNew", s->standardIcon(QStyle::SP_FileIcon)},
+                   {"icoFileOpen", s->standardIcon(QStyle::SP_DialogOpenButton)},
+                   {"icoFilePrint", s->standardIcon(QStyle::SP_FileDialogDetailedView)},
+                   {"icoCalculate", s->standardIcon(QStyle::SP_FileDialogContentsView)}};
+    createMenus();
+    createToolbar();
+    resize(900, 650);
+}
+
+MDIForm1::~MDIForm1()
+{
+    // Windows release their connections before the registry goes.
+    for (const QString& name : m_registry->loadedNames())
+        m_registry->unload(name);
+}
+
+void MDIForm1::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName("mnuFile");
+    QAction* mnuNew = file->addAction(tr("&New Loan Account"), this, &MDIForm1::newAccount);
+    mnuNew->setObjectName("mnuNew");
+    mnuNew->setShortcut(QKeySequence::New);
+    QAction* mnuOpen = file->addAction(tr("&Open Loan Account"), this, &MDIForm1::openAccount);
+    mnuOpen->setObjectName("mnuOpen");
+    mnuOpen->setShortcut(QKeySequence::Open);
+    file->addSeparator()->setObjectName("Space1");
+    QAction* mnuExit = file->addAction(tr("&Exit"), qApp, &QCoreApplication::quit);
+    mnuExit->setObjectName("mnuExit");
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName("mnuHelp");
+    help->addAction(tr("Getting Started"), this, [this] { showHelpPage("1"); })
+        ->setObjectName("mnuGettingStarted");
+    help->addAction(tr("Interest Calculation Method"), this, [this] { showHelpPage("2"); })
+        ->setObjectName("mnuMethod");
+    help->addAction(tr("What Do I Do Now?"), this, [this] { showHelpPage("3"); })
+        ->setObjectName("mnuWhatNow");
+    help->addSeparator()->setObjectName("Space2");
+    help->addAction(tr("&About"), this, [this] { showModal("frmAbout"); })
+        ->setObjectName("mnuHelpAbout");
+}
+
+void MDIForm1::createToolbar()
+{
+    QToolBar* bar = addToolBar(tr("Toolbar"));
+    bar->setObjectName("Toolbar1");
+    bar->setMovable(false);
+    QAction* newFile = bar->addAction(image("icoFileNew"), tr("New Loan Account"));
+    newFile->setObjectName("NewFile");
+    newFile->setToolTip(tr("New Loan Account"));
+    connect(newFile, &QAction::triggered, this, [this] { toolbarClick("NewFile"); });
+    QAction* openFile = bar->addAction(image("icoFileOpen"), tr("Open Loan Account"));
+    openFile->setObjectName("OpenFile");
+    openFile->setToolTip(tr("Open Loan Account"));
+    connect(openFile, &QAction::triggered, this, [this] { toolbarClick("OpenFile"); });
+}
+
+void MDIForm1::toolbarClick(const QString& key)
+{
+    if (!m_splashClosed)
+        closeSplash();
+    if (key == "NewFile")
+        newAccount();
+    else if (key == "OpenFile")
+        openAccount();
+}
+
+void MDIForm1::closeSplash()
+{
+    m_splashClosed = true;
+    unloadWindow(WindowNames::Splash);
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_area->viewport() && event->type() == QEvent::MouseButtonPress &&
+        !m_splashClosed && isLoaded(WindowNames::Splash))
+        closeSplash();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    // Every change is already saved: closing ends the program at once.
+    event->accept();
+    qApp->quit();
+}
+
+FormWindow* MDIForm1::window(const QString& name)
+{
+    return m_registry->window(name);
+}
+
+bool MDIForm1::isLoaded(const QString& name) const
+{
+    return m_registry->isLoaded(name);
+}
+
+FormWindow* MDIForm1::showWindow(const QString& name)
+{
+    FormWindow* form = m_registry->window(name);
+    if (!form)
+        return nullptr;
+    QMdiSubWindow* frame = m_registry->frameOf(name);
+    form->show();
+    frame->show();
+    m_area->setActiveSubWindow(frame);
+    frame->raise();
+    return m_registry->loaded(name);
+}
+
+void MDIForm1::unloadWindow(const QString& name)
+{
+    m_registry->unload(name);
+}
+
+FormWindow* MDIForm1::activeForm() const
+{
+    QMdiSubWindow* frame = m_area->activeSubWindow();
+    return frame ? qobject_cast<FormWindow*>(frame->widget()) : nullptr;
+}
+
+void MDIForm1::onSubWindowActivated(QMdiSubWindow* frame)
+{
+    if (!frame)
+        return;
+    auto* form = qobject_cast<FormWindow*>(frame->widget());
+    if (form && !form->isUnloaded())
+        form->formActivate();
+}
+
+void MDIForm1::registerModal(const QString& name, ModalFactory factory)
+{
+    m_modals.insert(name, std::move(factory));
+}
+
+void MDIForm1::showModal(const QString& name)
+{
+    const auto it = m_modals.constFind(name);
+    if (it == m_modals.cend())
+        return;
+    // The modal window exists only while it is shown.
+    const std::unique_ptr<QDialog> dialog = (*it)(this);
+    if (dialog)
+        dialog->exec();
+}
+
+void MDIForm1::showHelpPage(const QString& page)
+{
+    if (FormWindow* help = window(WindowNames::Help)) {
+        // The Help menu stays reachable while the help window is active; showing it then
+        // brings no activation, so the new page is loaded here.
+        const bool wasActive = activeForm() == help;
+        help->setTag(page);
+        showWindow(WindowNames::Help);
+        if (wasActive)
+            help->formActivate();
+    }
+}
+
+void MDIForm1::setAccountCaption(const QString& path)
+{
+    setWindowTitle(AppTitle + QStringLiteral(" - ") + path);
+}
+
+void MDIForm1::closeBeforeDialog()
+{
+    // Before the dialog, the active window and the windows of a report in progress close.
+    if (tag(Tag::NewFile).isEmpty())
+        return;
+    if (FormWindow* active = activeForm())
+        unloadWindow(active->objectName());
+    for (const QString& name :
+         {WindowNames::InterestPeriod, WindowNames::Information, WindowNames::Calculate})
+        unloadWindow(name);
+}
+
+namespace {
+bool sameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo fa(a), fb(b);
+    return fa.exists() && fb.exists() ? fa.canonicalFilePath() == fb.canonicalFilePath()
+                                      : fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+} // namespace
+
+void MDIForm1::newAccount()
+{
+    closeBeforeDialog();
+    using namespace AccountCommands;
+    const std::optional<QString> path =
+        Dialogs::instance().chooseFile(newDialog(Place::MainWindow));
+    if (!path) {
+        showWindow(WindowNames::Options);
+        return;
+    }
+    if (const QString failure = createAccount(*path); !failure.isEmpty()) {
+        Dialogs::instance().message(failure);
+        return;
+    }
+    // No window may go on writing to the account that is being left.
+    m_registry->unloadAccountWindows();
+    QCoreApplication::processEvents();
+    m_state.clearExcept({});
+    setTag(Tag::NewFile, *path);
+    setTag(Tag::File, QStringLiteral("New"));
+    setAccountCaption(*path);
+    showWindow(WindowNames::Options);
+}
+
+void MDIForm1::openAccount()
+{
+    closeBeforeDialog();
+    using namespace AccountCommands;
+    const std::optional<QString> path =
+        Dialogs::instance().chooseFile(openDialog(Place::MainWindow));
+    if (!path) {
+        showWindow(WindowNames::Options);
+        return;
+    }
+    // The file is replaced below: every connection to it must be closed first. The windows of
+    // another account stay until the new one is open, so that a failure loses nothing.
+    if (sameFile(*path, tag(Tag::NewFile)))
+        m_registry->unloadAccountWindows();
+    if (const QString failure = compactAccount(*path); !failure.isEmpty()) {
+        showWindow(WindowNames::Options);
+        Dialogs::instance().message(failure);
+        return;
+    }
+    m_registry->unloadAccountWindows();
+    QCoreApplication::processEvents();
+    m_state.clearExcept({});
+    setTag(Tag::NewFile, *path);
+    setTag(Tag::File, QStringLiteral("Open"));
+    setAccountCaption(*path);
+    showWindow(WindowNames::Options);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "state/WorkflowState.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class FormWindow;
+class QDialog;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+class WindowRegistry;
+
+// The main window: the frame every other window is shown in, the owner of the workflow state
+// and of the window registry, with the File and Help menus and the toolbar.
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    // Workflow state, readable and writable from every window.
+    QString tag(const QString& field) const { return m_state.value(field); }
+    void setTag(const QString& field, const QString& text) { m_state.setValue(field, text); }
+    WorkflowState& state() { return m_state; }
+
+    // Windows by name.
+    WindowRegistry& registry() { return *m_registry; }
+    FormWindow* window(const QString& name);
+    bool isLoaded(const QString& name) const;
+    // Loads if needed, shows and activates.
+    FormWindow* showWindow(const QString& name);
+    void unloadWindow(const QString& name);
+    FormWindow* activeForm() const;
+    QMdiArea* mdiArea() const { return m_area; }
+
+    // Modal windows (About) are dialogs of their own, made anew each time they are shown.
+    using ModalFactory = std::function<std::unique_ptr<QDialog>(QWidget* parent)>;
+    void registerModal(const QString& name, ModalFactory factory);
+    void showModal(const QString& name);
+    void showHelpPage(const QString& page);
+
+    // The account chosen: caption "Vantrell - " + path.
+    void setAccountCaption(const QString& path);
+
+    // New and Open as the File menu and the toolbar run them.
+    void newAccount();
+    void openAccount();
+
+    // The start-up window is closed by the first click on the empty area or the toolbar.
+    bool splashClosed() const { return m_splashClosed; }
+    void closeSplash();
+
+    // The images the toolbar takes its pictures from, by key.
+    QIcon image(const QString& key) const { return m_imageList.value(key); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolbar();
+    void toolbarClick(const QString& key);
+    void onSubWindowActivated(QMdiSubWindow* frame);
+    void closeBeforeDialog();
+
+    WorkflowState m_state;
+    QMdiArea* m_area = nullptr;
+    std::unique_ptr<WindowRegistry> m_registry;
+    QHash<QString, QIcon> m_imageList;
+    QHash<QString, ModalFactory> m_modals;
+    bool m_splashClosed = false;
+};

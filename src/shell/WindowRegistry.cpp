@@ -1,0 +1,91 @@
+#include "WindowRegistry.h"
+
+#include "FormWindow.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+WindowRegistry::WindowRegistry(MDIForm1& main, QMdiArea& area) : m_main(main), m_area(area) {}
+
+void WindowRegistry::add(const QString& name, Factory factory, bool holdsAccount)
+{
+    Entry& entry = m_entries[name];
+    entry.factory = std::move(factory);
+    entry.holdsAccount = holdsAccount;
+}
+
+FormWindow* WindowRegistry::loaded(const QString& name) const
+{
+    const auto it = m_entries.constFind(name);
+    if (it == m_entries.cend() || !it->form || it->form->isUnloaded())
+        return nullptr;
+    return it->form.data();
+}
+
+QMdiSubWindow* WindowRegistry::frameOf(const QString& name) const
+{
+    const auto it = m_entries.constFind(name);
+    return it == m_entries.cend() ? nullptr : it->frame.data();
+}
+
+QStringList WindowRegistry::loadedNames() const
+{
+    QStringList names;
+    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        if (isLoaded(it.key()))
+            names << it.key();
+    }
+    return names;
+}
+
+FormWindow* WindowRegistry::window(const QString& name)
+{
+    const auto it = m_entries.find(name);
+    if (it == m_entries.end())
+        return nullptr;
+    if (it->form && !it->form->isUnloaded())
+        return it->form;
+    auto* frame = new QMdiSubWindow;
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setObjectName(name + QStringLiteral("Frame"));
+    // Load into the frame before the frame joins the area, so that nothing is shown half-made.
+    FormWindow* form = it->factory(m_main);
+    if (!form) {
+        delete frame;
+        return nullptr;
+    }
+    frame->setWidget(form);
+    frame->setWindowTitle(form->windowTitle());
+    QObject::connect(form, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    m_area.addSubWindow(frame);
+    frame->hide();
+    it->frame = frame;
+    it->form = form;
+    return form;
+}
+
+void WindowRegistry::unload(const QString& name)
+{
+    const auto it = m_entries.find(name);
+    if (it == m_entries.end() || !it->form)
+        return;
+    const QPointer<QMdiSubWindow> frame = it->frame;
+    const QPointer<FormWindow> form = it->form;
+    it->form = nullptr;
+    it->frame = nullptr;
+    // Closing releases the window's resources at once; the frame deletes itself afterwards.
+    if (frame)
+        frame->close();
+    if (form && !form->isUnloaded())
+        form->close();
+    if (form)
+        form->deleteLater();
+}
+
+void WindowRegistry::unloadAccountWindows()
+{
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+        if (it->holdsAccount)
+            unload(it.key());
+    }
+}

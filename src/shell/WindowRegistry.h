@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class FormWindow;
+class MDIForm1;
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+// Creates each window by name when it is first shown or referred to, knows which windows are
+// loaded, and unloads them. Windows register once, saying whether they hold a connection to the
+// account, so that New and Open can unload every one of those.
+class WindowRegistry {
+public:
+    using Factory = std::function<FormWindow*(MDIForm1&)>;
+
+    WindowRegistry(MDIForm1& main, QMdiArea& area);
+
+    void add(const QString& name, Factory factory, bool holdsAccount);
+    bool isRegistered(const QString& name) const { return m_entries.contains(name); }
+
+    // The loaded window, loading it (hidden) if needed; nullptr for an unknown name.
+    FormWindow* window(const QString& name);
+    FormWindow* loaded(const QString& name) const;
+    bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
+    QStringList loadedNames() const;
+
+    void unload(const QString& name);
+    void unloadAccountWindows();
+
+    QMdiSubWindow* frameOf(const QString& name) const;
+
+private:
+    struct Entry {
+        Factory factory;
+        bool holdsAccount = false;
+        QPointer<QMdiSubWindow> frame;
+        QPointer<FormWindow> form;
+    };
+
+    MDIForm1& m_main;
+    QMdiArea& m_area;
+    QHash<QString, Entry> m_entries;
+};

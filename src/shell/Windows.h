@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class MDIForm1;
+
+// The windows the main window can create by name.
+namespace WindowNames {
+inline const QString Splash = QStringLiteral("frmSplash");
+inline const QString Options = QStringLiteral("frmOptions");
+inline const QString Help = QStringLiteral("frmHelp");
+inline const QString About = QStringLiteral("frmAbout");
+inline const QString NewStatement = QStringLiteral("frmNewStatement");
+inline const QString InterestChanges = QStringLiteral("frmUserInterestChanges");
+inline const QString ThisSession = QStringLiteral("frmThisSession");
+inline const QString AllRecords = QStringLiteral("frmAllRecords");
+inline const QString Method = QStringLiteral("frmMethod");
+inline const QString InterestPeriod = QStringLiteral("frmInterestPeriod");
+inline const QString Calculate = QStringLiteral("frmCalculate");
+inline const QString Information = QStringLiteral("frmInformation");
+} // namespace WindowNames
+
+// Registers every window with the main window's registry; each window says there whether it
+// holds a connection to the account.
+void registerWindows(MDIForm1& main);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// The named text fields through which the windows pass the account and the statement in
+// progress. Every field is text; "" means not set. Nothing is validated on write: each reader
+// converts the text itself.
+class WorkflowState {
+public:
+    static const QStringList& fieldNames();
+
+    QString value(const QString& field) const;
+    // Unknown names are refused (false) so that a typo cannot create a field nobody reads.
+    bool setValue(const QString& field, const QString& text);
+    // Clears every field except the given ones.
+    void clearExcept(const QStringList& keep);
+
+private:
+    QHash<QString, QString> m_values;
+};
+
+// Field names, spelt once.
+namespace Tag {
+inline const QString NewFile = QStringLiteral("tagNewFile");
+inline const QString File = QStringLiteral("tagFile");
+inline const QString Method = QStringLiteral("tagMethod");
+inline const QString IntCalcTo = QStringLiteral("tagIntCalcTo");
+inline const QString Statement = QStringLiteral("tagStatement");
+inline const QString StartDate = QStringLiteral("tagStartDate");
+inline const QString EndDate = QStringLiteral("tagEndDate");
+inline const QString OpenBalance = QStringLiteral("tagOpenBalance");
+inline const QString CloseBalance = QStringLiteral("tagCloseBalance");
+inline const QString InterestChanged = QStringLiteral("tagInterestChanged");
+inline const QString NextForm = QStringLiteral("tagNextForm");
+} // namespace Tag

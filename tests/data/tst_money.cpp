@@ -1,0 +1,276 @@
+#include "data/Money.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+#include <stdexcept>
+
+namespace {
+constexpr qint64 Max = std::numeric_limits<qint64>::max();
+constexpr qint64 Min = std::numeric_limits<qint64>::min();
+} // namespace
+
+class TestMoney : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void parse_data();
+    void parse();
+    void fromDouble_data();
+    void fromDouble();
+    void format_data();
+    void format();
+    void plainTextRoundTrip_data();
+    void plainTextRoundTrip();
+    void formattedTextReadsBack_data();
+    void formattedTextReadsBack();
+    void checkedArithmetic_data();
+    void checkedArithmetic();
+    void operatorsThrowInsteadOfWrapping();
+};
+
+// Every spelling the program shows or a user types reads as the exact amount; anything
+// else is refused rather than read as some other amount.
+void TestMoney::parse_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("raw");
+
+    QTest::newRow("plain") << "en_US"
+                           << "1234.5" << true << qint64(12345000);
+    QTest::newRow("grouped") << "en_US"
+                             << "1,234,567.89" << true << qint64(12345678900);
+    QTest::newRow("four decimals") << "en_US"
+                                   << "0.0001" << true << qint64(1);
+    QTest::newRow("five decimals") << "en_US"
+                                   << "0.00001" << false << qint64(0);
+    QTest::newRow("sign then symbol") << "en_US"
+                                      << "-$1,234.50" << true << qint64(-12345000);
+    QTest::newRow("symbol then sign") << "en_US"
+                                      << "$-1,234.50" << true << qint64(-12345000);
+    QTest::newRow("plus and spaces") << "en_US"
+                                     << "  +12.5  " << true << qint64(125000);
+    QTest::newRow("misplaced group") << "en_US"
+                                     << "1,23.4" << false << qint64(0);
+    QTest::newRow("comma decimal") << "en_US"
+                                   << "12,5" << false << qint64(0);
+    QTest::newRow("empty") << "en_US"
+                           << "" << false << qint64(0);
+    QTest::newRow("blank") << "en_US"
+                           << "   " << false << qint64(0);
+    QTest::newRow("lone sign") << "en_US"
+                               << "-" << false << qint64(0);
+    QTest::newRow("lone symbol") << "en_US"
+                                 << "$" << false << qint64(0);
+    QTest::newRow("two signs") << "en_US"
+                               << "--5" << false << qint64(0);
+    QTest::newRow("junk after") << "en_US"
+                                << "12abc" << false << qint64(0);
+    QTest::newRow("exponent") << "en_US"
+                              << "1e3" << false << qint64(0);
+    QTest::newRow("int64 max") << "en_US"
+                               << "922337203685477.5807" << true << Max;
+    QTest::newRow("past int64 max") << "en_US"
+                                    << "922337203685477.5808" << false << qint64(0);
+    QTest::newRow("int64 min") << "en_US"
+                               << "-922,337,203,685,477.5808" << true << Min;
+    QTest::newRow("past int64 min") << "en_US"
+                                    << "-922337203685477.5809" << false << qint64(0);
+    QTest::newRow("past 64-bit digits") << "en_US"
+                                        << "99999999999999999999" << false << qint64(0);
+
+    QTest::newRow("de grouped") << "de_DE"
+                                << "1.234,56" << true << qint64(12345600);
+    QTest::newRow("de trailing euro") << "de_DE"
+                                      << "-1.234,50 €" << true << qint64(-12345000);
+    QTest::newRow("de group wins") << "de_DE"
+                                   << "1.234" << true << qint64(12340000);
+    QTest::newRow("de C form") << "de_DE"
+                               << "-1234.5" << true << qint64(-12345000);
+    QTest::newRow("de C form 4 decimals") << "de_DE"
+                                          << "12.0001" << true << qint64(120001);
+    QTest::newRow("de five decimals") << "de_DE"
+                                      << "1,00001" << false << qint64(0);
+    QTest::newRow("de mixed points") << "de_DE"
+                                     << "1,234.5" << false << qint64(0);
+    // French groups with a narrow no-break space; a typed plain space must do.
+    QTest::newRow("fr typed space") << "fr_FR"
+                                    << "1 234,5" << true << qint64(12345000);
+}
+
+void TestMoney::parse() {
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(qint64, raw);
+    QLocale::setDefault(QLocale(locale));
+
+    const std::optional<Money> m = Money::parse(text);
+    QCOMPARE(m.has_value(), valid);
+    if (valid)
+        QCOMPARE(m->raw(), raw);
+}
+
+// Half to even at the fourth decimal, judged on the double's exact value: the cases
+// marked "exact" go wrong when value * 10000 is rounded in floating point first.
+void TestMoney::fromDouble_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("raw");
+
+    QTest::newRow("1/32: half, down to even") << 0.03125 << true << qint64(312);
+    QTest::newRow("3/32: half, up to even") << 0.09375 << true << qint64(938);
+    QTest::newRow("-3/32") << -0.09375 << true << qint64(-938);
+    QTest::newRow("exact: just above half") << 0.12345 << true << qint64(1235);
+    QTest::newRow("exact: just below half") << 0.00035 << true << qint64(3);
+    QTest::newRow("negative zero") << -0.0 << true << qint64(0);
+    QTest::newRow("tiny") << 1e-300 << true << qint64(0);
+    QTest::newRow("large") << 9e14 << true << qint64(9000000000000000000);
+    QTest::newRow("too large") << 1e15 << false << qint64(0);
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << qint64(0);
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << qint64(0);
+}
+
+void TestMoney::fromDouble() {
+    QFETCH(double, value);
+    QFETCH(bool, valid);
+    QFETCH(qint64, raw);
+
+    const std::optional<Money> m = Money::fromDouble(value);
+    QCOMPARE(m.has_value(), valid);
+    if (valid)
+        QCOMPARE(m->raw(), raw);
+}
+
+// Display: half away from zero, the locale's grouping, and no "-0.00".
+void TestMoney::format_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qint64>("raw");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("half up") << "en_US" << qint64(10050) << 2 << "1.01";
+    QTest::newRow("negative half away") << "en_US" << qint64(-10050) << 2 << "-1.01";
+    QTest::newRow("below half") << "en_US" << qint64(49) << 2 << "0.00";
+    QTest::newRow("no negative zero") << "en_US" << qint64(-49) << 2 << "0.00";
+    QTest::newRow("grouped") << "en_US" << qint64(12345678) << 2 << "1,234.57";
+    QTest::newRow("int64 min") << "en_US" << Min << 2 << "-922,337,203,685,477.58";
+    QTest::newRow("whole units") << "en_US" << qint64(12345000) << 0 << "1,235";
+    QTest::newRow("four decimals") << "en_US" << qint64(-1) << 4 << "-0.0001";
+    QTest::newRow("de") << "de_DE" << qint64(-12345678) << 2 << "-1.234,57";
+}
+
+void TestMoney::format() {
+    QFETCH(QString, locale);
+    QFETCH(qint64, raw);
+    QFETCH(int, decimals);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+
+    QCOMPARE(Money::fromRaw(raw).formatGrouped(decimals), expected);
+    if (decimals == 2)
+        QCOMPARE(Money::fromRaw(raw).format(), expected);
+}
+
+// An unformatted field shows toPlainText(); reading it back must give the same amount,
+// also where '.' groups and ',' is the decimal point.
+void TestMoney::plainTextRoundTrip_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qint64>("raw");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("zero") << "en_US" << qint64(0) << "0";
+    QTest::newRow("trailing zeros dropped") << "en_US" << qint64(-12345000) << "-1234.5";
+    QTest::newRow("four decimals") << "en_US" << qint64(120001) << "12.0001";
+    QTest::newRow("de whole") << "de_DE" << qint64(12340000) << "1234";
+    QTest::newRow("de three decimals") << "de_DE" << qint64(12340) << "1,234";
+    QTest::newRow("de negative") << "de_DE" << qint64(-12345000) << "-1234,5";
+    QTest::newRow("de int64 min") << "de_DE" << Min << "-922337203685477,5808";
+}
+
+void TestMoney::plainTextRoundTrip() {
+    QFETCH(QString, locale);
+    QFETCH(qint64, raw);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(locale));
+
+    QCOMPARE(Money::fromRaw(raw).toPlainText(), text);
+    const std::optional<Money> back = Money::parse(text);
+    QVERIFY(back.has_value());
+    QCOMPARE(back->raw(), raw);
+}
+
+// A grid cell or a field default shows format(); typed back, it must be the same amount,
+// whatever grouping, digits and direction marks the locale writes.
+void TestMoney::formattedTextReadsBack_data() {
+    QTest::addColumn<QString>("locale");
+
+    for (const char* name : {"en_US", "de_DE", "en_IN", "es_ES", "fr_FR", "de_CH", "ar_EG"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestMoney::formattedTextReadsBack() {
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+
+    for (qint64 raw : {qint64(-12345678900), qint64(12340000), qint64(100), qint64(0)}) {
+        const QString text = Money::fromRaw(raw).format();
+        const std::optional<Money> back = Money::parse(text);
+        QVERIFY2(back.has_value(), qPrintable(text));
+        QCOMPARE(back->raw(), raw);
+    }
+}
+
+void TestMoney::checkedArithmetic_data() {
+    QTest::addColumn<qint64>("a");
+    QTest::addColumn<qint64>("b");
+    QTest::addColumn<bool>("subtract");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("raw");
+
+    QTest::newRow("add") << qint64(15000) << qint64(-20001) << false << true << qint64(-5001);
+    QTest::newRow("add to max") << Max - 1 << qint64(1) << false << true << Max;
+    QTest::newRow("add past max") << Max << qint64(1) << false << false << qint64(0);
+    QTest::newRow("add past min") << Min << qint64(-1) << false << false << qint64(0);
+    QTest::newRow("subtract to min") << Min + 1 << qint64(1) << true << true << Min;
+    QTest::newRow("subtract past min") << Min << qint64(1) << true << false << qint64(0);
+    QTest::newRow("subtract min from zero") << qint64(0) << Min << true << false << qint64(0);
+}
+
+void TestMoney::checkedArithmetic() {
+    QFETCH(qint64, a);
+    QFETCH(qint64, b);
+    QFETCH(bool, subtract);
+    QFETCH(bool, valid);
+    QFETCH(qint64, raw);
+
+    const Money x = Money::fromRaw(a);
+    const Money y = Money::fromRaw(b);
+    const std::optional<Money> result = subtract ? Money::subtract(x, y) : Money::add(x, y);
+    QCOMPARE(result.has_value(), valid);
+    if (valid)
+        QCOMPARE(result->raw(), raw);
+}
+
+void TestMoney::operatorsThrowInsteadOfWrapping() {
+    const Money max = Money::fromRaw(Max);
+    const Money min = Money::fromRaw(Min);
+    const Money unit = Money::fromRaw(1);
+
+    QVERIFY_THROWS_EXCEPTION(std::overflow_error, max + unit);
+    QVERIFY_THROWS_EXCEPTION(std::overflow_error, min - unit);
+    QVERIFY_THROWS_EXCEPTION(std::overflow_error, -min);
+    Money m = max;
+    QVERIFY_THROWS_EXCEPTION(std::overflow_error, m += unit);
+    QCOMPARE(m.raw(), Max); // a failed += leaves the value alone
+    m = min;
+    QVERIFY_THROWS_EXCEPTION(std::overflow_error, m -= unit);
+    QCOMPARE(m.raw(), Min);
+}
+
+QTEST_GUILESS_MAIN(TestMoney)
+#include "tst_money.moc"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+#include <optional>
+
+// Answers every dialog from a queue and records every message, so tests run without a person.
+// An empty queue answers "cancel" / "No", so a forgotten answer shows up as a failing test.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+    };
+
+    // Installs a fresh scripted instance and returns it; the installed one lives until the next
+    // install.
+    static ScriptedDialogs& install();
+
+    QQueue<std::optional<QString>> files;
+    QQueue<bool> answers;
+    QQueue<bool> printAnswers;
+
+    QList<Shown> messages;
+    QList<Shown> questions;
+    QList<FileDialogRequest> fileRequests;
+    QList<int> printFlags;
+    int beeps = 0;
+
+    QStringList messageTexts() const;
+
+    void message(const QString& text, const QString& title) override;
+    bool question(const QString& text, const QString& title) override;
+    std::optional<QString> chooseFile(const FileDialogRequest& request) override;
+    bool print(QPrinter& printer, int flags) override;
+    void beep() override;
+
+    // Where an accepted print goes, so a test can read what was printed.
+    QString printToPdf;
+};
