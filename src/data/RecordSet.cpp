@@ -173,19 +173,14 @@ bool RecordSet::moveTo(int index) {
     if (!m_open)
         return fail(QStringLiteral("Operation is not allowed when the object is closed."));
     if (m_pending >= 0 && m_pending != index) {
-        // Moving off a changed row saves it; a new row nobody typed into is dropped.
-        const Row& row = m_rows[m_pending];
-        if (row.isNew && std::all_of(row.values.cbegin(), row.values.cend(),
-                                     [](const QVariant& v) { return v.isNull(); })) {
-            const int removed = m_pending;
-            m_rows.removeAt(removed);
-            m_pending = -1;
-            emit rowRemoved(removed);
-            if (index > removed)
-                --index;
-        } else if (!savePending()) {
+        // Moving off a changed row saves it.
+        const int pending = m_pending;
+        const qsizetype count = m_rows.size();
+        if (!savePending())
             return false;
-        }
+        // An untouched new row was dropped instead: the rows after it moved up by one.
+        if (m_rows.size() < count && pending < index)
+            --index;
     }
     m_onDeleted = false;
     m_pos = std::clamp(index, -1, int(m_rows.size()));
@@ -252,7 +247,7 @@ std::optional<QVariant> RecordSet::convert(int field, const QVariant& value) con
     const QString text = isText ? value.toString().trimmed() : QString();
     switch (fieldKind(field)) {
     case ColumnKind::Money: {
-        if (value.canView<Money>() && value.typeId() == qMetaTypeId<Money>())
+        if (value.typeId() == qMetaTypeId<Money>())
             return value;
         std::optional<Money> money;
         if (isText)
@@ -389,13 +384,43 @@ bool RecordSet::savePending() {
             m_onDeleted = savedDeleted;
         }
     }
-    if (m_pending < 0)
+    if (m_pending < 0 || dropIfUntouched(index))
         return true;
     if (!writeRow(m_rows[index]))
         return false;
     m_pending = -1;
     emit rowChanged(index);
     return true;
+}
+
+bool RecordSet::dropIfUntouched(int index)
+{
+    // A new row nobody typed into is no row: storing it blank would put an empty row first in
+    // every date order.
+    const Row& row = m_rows[index];
+    if (!row.isNew || !std::all_of(row.values.cbegin(), row.values.cend(),
+                                   [](const QVariant& v) { return v.isNull(); }))
+        return false;
+    m_rows.removeAt(index);
+    m_pending = -1;
+    if (m_pos > index || m_pos >= m_rows.size())
+        --m_pos;
+    emit rowRemoved(index);
+    return true;
+}
+
+QSqlQuery* RecordSet::statement(const QString& sql)
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery query(m_db);
+        if (!query.prepare(sql)) {
+            fail(query.lastError().text());
+            return nullptr;
+        }
+        it = m_statements.insert(sql, query);
+    }
+    return &it.value();
 }
 
 QVariant RecordSet::toStorage(int field, const QVariant& value) const {
@@ -453,16 +478,13 @@ bool RecordSet::writeRow(Row& row) {
             changed << i;
         }
     }
-    QSqlQuery query(m_db);
+    QString sql;
     if (row.isNew) {
-        const QString sql =
-            columns.isEmpty()
-                ? QStringLiteral("insert into %1 default values").arg(m_table)
-                : QStringLiteral("insert into %1 (%2) values (%3)")
-                      .arg(m_table, columns.join(','),
-                           QStringList(columns.size(), QStringLiteral("?")).join(','));
-        if (!query.prepare(sql))
-            return fail(query.lastError().text());
+        sql = columns.isEmpty()
+                  ? QStringLiteral("insert into %1 default values").arg(m_table)
+                  : QStringLiteral("insert into %1 (%2) values (%3)")
+                        .arg(m_table, columns.join(','),
+                             QStringList(columns.size(), QStringLiteral("?")).join(','));
     } else {
         if (columns.isEmpty()) {
             row.original = row.values;
@@ -473,18 +495,24 @@ bool RecordSet::writeRow(Row& row) {
         QStringList sets;
         for (const QString& c : std::as_const(columns))
             sets << c + QStringLiteral("=?");
-        if (!query.prepare(
-                QStringLiteral("update %1 set %2 where ID=?").arg(m_table, sets.join(','))))
-            return fail(query.lastError().text());
+        sql = QStringLiteral("update %1 set %2 where ID=?").arg(m_table, sets.join(','));
     }
+    QSqlQuery* query = statement(sql);
+    if (!query)
+        return false;
+    int position = 0;
     for (int i : std::as_const(changed))
-        query.addBindValue(toStorage(i, row.values[i]));
+        query->bindValue(position++, toStorage(i, row.values[i]));
     if (!row.isNew)
-        query.addBindValue(row.values[m_keyField]);
-    if (!query.exec())
-        return fail(query.lastError().text());
+        query->bindValue(position, row.values[m_keyField]);
+    const bool ok = query->exec();
+    const QString error = query->lastError().text();
+    const QVariant newId = query->lastInsertId();
+    query->finish();
+    if (!ok)
+        return fail(error);
     if (row.isNew && m_keyField >= 0)
-        row.values[m_keyField] = query.lastInsertId().toLongLong();
+        row.values[m_keyField] = newId.toLongLong();
     row.isNew = false;
     row.original = row.values;
     return true;
@@ -525,11 +553,15 @@ bool RecordSet::deleteCurrent() {
     if (!m_rows[index].isNew) {
         if (m_keyField < 0 || m_table.isEmpty())
             return fail(QStringLiteral("The rows of this query cannot be changed."));
-        QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("delete from %1 where ID=?").arg(m_table));
-        query.addBindValue(m_rows[index].values[m_keyField]);
-        if (!query.exec())
-            return fail(query.lastError().text());
+        QSqlQuery* query = statement(QStringLiteral("delete from %1 where ID=?").arg(m_table));
+        if (!query)
+            return false;
+        query->bindValue(0, m_rows[index].values[m_keyField]);
+        const bool ok = query->exec();
+        const QString error = query->lastError().text();
+        query->finish();
+        if (!ok)
+            return fail(error);
     }
     if (m_pending == index)
         m_pending = -1;

@@ -2,7 +2,9 @@
 
 #include "ColumnKind.h"
 
+#include <QHash>
 #include <QObject>
+#include <QSqlQuery>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -105,12 +107,16 @@ private:
     bool savePending();
     bool writeRow(Row& row);
     bool moveTo(int index);
+    bool dropIfUntouched(int index);
+    QSqlQuery* statement(const QString& sql);
     bool hasCurrent() const;
     std::optional<QVariant> convert(int field, const QVariant& value) const;
     QVariant toStorage(int field, const QVariant& value) const;
     QVariant fromStorage(int field, const QVariant& value) const;
 
     QSqlDatabase m_db;
+    // Prepared once per connection and text: windows save row after row with the same statement.
+    QHash<QString, QSqlQuery> m_statements;
     QString m_sql;
     QString m_table;
     QStringList m_fields;

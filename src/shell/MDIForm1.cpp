@@ -45,9 +45,11 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 
 MDIForm1::~MDIForm1()
 {
-    // Windows release their connections before the registry goes.
+    // Windows release their connections, and go, while the main window is still whole: their
+    // handlers may refer to it.
     for (const QString& name : m_registry->loadedNames())
         m_registry->unload(name);
+    qDeleteAll(m_area->subWindowList());
 }
 
 void MDIForm1::createMenus()
@@ -223,6 +225,25 @@ bool sameFile(const QString& a, const QString& b)
 }
 } // namespace
 
+void MDIForm1::returnToTaskMenu()
+{
+    // Without an account there are no tasks to offer.
+    if (!tag(Tag::NewFile).isEmpty())
+        showWindow(WindowNames::Options);
+}
+
+void MDIForm1::enterAccount(const QString& path, const QString& fileState)
+{
+    // No window may go on working on the account that is being left.
+    m_registry->unloadAccountWindows();
+    QCoreApplication::processEvents();
+    m_state.clearExcept({});
+    setTag(Tag::NewFile, path);
+    setTag(Tag::File, fileState);
+    setAccountCaption(path);
+    showWindow(WindowNames::Options);
+}
+
 void MDIForm1::newAccount()
 {
     closeBeforeDialog();
@@ -230,21 +251,14 @@ void MDIForm1::newAccount()
     const std::optional<QString> path =
         Dialogs::instance().chooseFile(newDialog(Place::MainWindow));
     if (!path) {
-        showWindow(WindowNames::Options);
+        returnToTaskMenu();
         return;
     }
     if (const QString failure = createAccount(*path); !failure.isEmpty()) {
         Dialogs::instance().message(failure);
         return;
     }
-    // No window may go on writing to the account that is being left.
-    m_registry->unloadAccountWindows();
-    QCoreApplication::processEvents();
-    m_state.clearExcept({});
-    setTag(Tag::NewFile, *path);
-    setTag(Tag::File, QStringLiteral("New"));
-    setAccountCaption(*path);
-    showWindow(WindowNames::Options);
+    enterAccount(*path, QStringLiteral("New"));
 }
 
 void MDIForm1::openAccount()
@@ -254,7 +268,7 @@ void MDIForm1::openAccount()
     const std::optional<QString> path =
         Dialogs::instance().chooseFile(openDialog(Place::MainWindow));
     if (!path) {
-        showWindow(WindowNames::Options);
+        returnToTaskMenu();
         return;
     }
     // The file is replaced below: every connection to it must be closed first. The windows of
@@ -262,15 +276,9 @@ void MDIForm1::openAccount()
     if (sameFile(*path, tag(Tag::NewFile)))
         m_registry->unloadAccountWindows();
     if (const QString failure = compactAccount(*path); !failure.isEmpty()) {
-        showWindow(WindowNames::Options);
+        returnToTaskMenu();
         Dialogs::instance().message(failure);
         return;
     }
-    m_registry->unloadAccountWindows();
-    QCoreApplication::processEvents();
-    m_state.clearExcept({});
-    setTag(Tag::NewFile, *path);
-    setTag(Tag::File, QStringLiteral("Open"));
-    setAccountCaption(*path);
-    showWindow(WindowNames::Options);
+    enterAccount(*path, QStringLiteral("Open"));
 }

@@ -68,6 +68,8 @@ private:
     void toolbarClick(const QString& key);
     void onSubWindowActivated(QMdiSubWindow* frame);
     void closeBeforeDialog();
+    void returnToTaskMenu();
+    void enterAccount(const QString& path, const QString& fileState);
 
     WorkflowState m_state;
     QMdiArea* m_area = nullptr;

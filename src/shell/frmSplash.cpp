@@ -61,7 +61,8 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash)
     layout->addLayout(buttons);
     setFocusPolicy(Qt::StrongFocus);
 
-    m_main.mdiArea()->installEventFilter(this);
+    m_area = m_main.mdiArea();
+    m_area->installEventFilter(this);
 
     // A scratch file left behind by an earlier run would make the next Open fail.
     QFile::remove(ProgramPaths::scratchFile());
@@ -89,7 +90,7 @@ void frmSplash::centre()
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_main.mdiArea() && event->type() == QEvent::Resize) {
+    if (watched == m_area && event->type() == QEvent::Resize) {
         centre();
     } else if (event->type() == QEvent::KeyPress) {
         // Keys that work a button keep working; any other key closes the window.

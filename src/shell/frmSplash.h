@@ -26,6 +26,7 @@ private:
     void dialogCancelled();
     void handOver();
 
+    QWidget* m_area = nullptr; // the main window's client area, which this window centres in
     QPushButton* m_cmdNew = nullptr;
     QPushButton* m_cmdOpen = nullptr;
     QPushButton* m_cmdTutorial = nullptr;

@@ -111,7 +111,7 @@ private slots:
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
-        QVERIFY(rs.setValue("Deposit", QStringLiteral("1,234.56")));
+        QVERIFY(rs.setValue("Deposit", QVariant::fromValue(Money::fromRaw(12345600))));
         QVERIFY(rs.editPending());
         QVERIFY(rs.moveNext());
         QVERIFY(!rs.editPending());
@@ -235,6 +235,33 @@ private slots:
         rs.cancelUpdate();
         QCOMPARE(rs.recordCount(), 3);
         QCOMPARE(rs.absolutePosition(), 2);
+        QCOMPARE(AccountFixture::column(m_account, "select count(*) from tblAllRecords"),
+                 QStringList{"3"});
+    }
+
+    // A blank row would sort first in every date order and start the balances from nothing.
+    void untouchedNewRowIsNeverStored_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("update") << "update";
+        QTest::newRow("move away") << "move";
+        QTest::newRow("requery") << "requery";
+    }
+    void untouchedNewRowIsNeverStored()
+    {
+        QFETCH(QString, how);
+        seedThreeRows();
+        RecordSet rs(m_connection.database(), Queries::AllRecordsView);
+        QVERIFY(rs.open());
+        QVERIFY(rs.addNew());
+        if (how == "update")
+            QVERIFY(rs.update());
+        else if (how == "move")
+            QVERIFY(rs.moveFirst());
+        else
+            QVERIFY(rs.requery());
+        QCOMPARE(rs.recordCount(), 3);
+        QVERIFY(!rs.editPending());
         QCOMPARE(AccountFixture::column(m_account, "select count(*) from tblAllRecords"),
                  QStringList{"3"});
     }

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 
 namespace {
@@ -279,6 +280,50 @@ private slots:
             if (field != Tag::NewFile && field != Tag::File)
                 QCOMPARE(m_main->tag(field), QString());
         }
+    }
+
+    // A maximised window's caption joins the main window's; the account shown must still be the
+    // current one after the account changes under it.
+    void captionFollowsTheAccountUnderAMaximisedWindow()
+    {
+        const QString first = m_fixture->newAccount("First.mdb");
+        const QString second = m_fixture->newAccount("Second.mdb");
+        m_dialogs->files.enqueue(first);
+        triggerMenu("mnuOpen");
+        FormWindow* plain = m_main->showWindow(Plain);
+        plain->setWindowTitle("Plain");
+        m_main->registry().frameOf(Plain)->showMaximized();
+        QCoreApplication::processEvents();
+        m_main->mdiArea()->setActiveSubWindow(nullptr);
+        m_dialogs->files.enqueue(second);
+        triggerMenu("mnuOpen");
+        QCoreApplication::processEvents();
+        QVERIFY2(m_main->windowTitle().startsWith("Vantrell - " + second),
+                 qPrintable(m_main->windowTitle()));
+        m_main->unloadWindow(Plain);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_main->windowTitle(), "Vantrell - " + second);
+    }
+
+    // With no account chosen yet there is no task to offer: a cancelled or failed dialog from
+    // the main window leaves the frame empty.
+    void noTaskMenuWithoutAnAccount_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("new cancelled") << "mnuNew" << "";
+        QTest::newRow("open cancelled") << "mnuOpen" << "";
+        QTest::newRow("open failed") << "mnuOpen" << "Gone.mdb";
+    }
+    void noTaskMenuWithoutAnAccount()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, file);
+        if (!file.isEmpty())
+            m_dialogs->files.enqueue(m_fixture->dataFolder() + file);
+        triggerMenu(menu.toLatin1().constData());
+        QVERIFY(!m_main->isLoaded(WindowNames::Options));
+        QCOMPARE(m_dialogs->messages.size(), file.isEmpty() ? 0 : 1);
     }
 
     void cancelFromMainWindowKeepsTheAccountsWindows()
