@@ -334,6 +334,7 @@ private slots:
         QVERIFY(m_main->window(Hidden));
         m_main->setTag(Tag::Statement, "4");
         triggerMenu("mnuOpen"); // cancelled
+        QVERIFY(m_main->isLoaded(WindowNames::Options));
         QVERIFY(m_main->isLoaded(Hidden));
         QCOMPARE(m_main->tag(Tag::Statement), QStringLiteral("4"));
         QCOMPARE(m_main->tag(Tag::NewFile), current);

@@ -1,0 +1,69 @@
+#include "frmAbout.h"
+
+#include "Dialogs.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+const QString Caption = QStringLiteral("About Vantrell");
+
+QString programVersion() {
+    const QString version = QCoreApplication::applicationVersion();
+    if (!version.isEmpty())
+        return version;
+#ifdef VANTRELL_VERSION
+    return QStringLiteral(VANTRELL_VERSION);
+#else
+    return {};
+#endif
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmAbout");
+    setWindowTitle(Caption);
+    setModal(true);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName("imgIcon");
+    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+
+    auto* title = new QLabel(QStringLiteral("<h2>%1</h2>").arg(AppTitle), this);
+    title->setObjectName("lblTitle");
+    const QString version = programVersion();
+    auto* lblVersion =
+        new QLabel(version.isEmpty() ? QString() : tr("Version %1").arg(version), this);
+    lblVersion->setObjectName("lblVersion");
+    lblVersion->setVisible(!version.isEmpty());
+    auto* description = new QLabel(
+        tr("Checks the interest a lender charged on a home loan: enter each statement's "
+           "transactions and interest rates, and the report sets the interest due beside the "
+           "interest charged."),
+        this);
+    description->setObjectName("lblDescription");
+    description->setWordWrap(true);
+    for (QLabel* text : {title, lblVersion, description})
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOK");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* words = new QVBoxLayout;
+    words->addWidget(title);
+    words->addWidget(lblVersion);
+    words->addWidget(description);
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addLayout(words, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    setMinimumWidth(420);
+}
