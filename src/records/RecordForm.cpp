@@ -1,0 +1,644 @@
+#include "RecordForm.h"
+
+#include "FieldFormat.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "state/WorkflowState.h"
+
+#include <QApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList RecordButtons = {"cmdAdd",    "cmdEdit",    "cmdUpdate", "cmdCancel",
+                                   "cmdDelete", "cmdRefresh", "cmdClose"};
+
+const QString AddRecordText = QStringLiteral("Add record");
+const QString EditRecordText = QStringLiteral("Edit record");
+const QString RecordText = QStringLiteral("Record: ");
+
+} // namespace
+
+QString RecordForm::errorPrefix(Operation op) {
+    switch (op) {
+    case Operation::Add:
+        return QStringLiteral("Add Error: ");
+    case Operation::Edit:
+        return QStringLiteral("Edit Error: ");
+    case Operation::Update:
+        return QStringLiteral("Update Error: ");
+    case Operation::Refresh:
+        return QStringLiteral("Refresh Error: ");
+    case Operation::MoveFirst:
+        return QStringLiteral("Move First Error: ");
+    case Operation::MoveLast:
+        return QStringLiteral("Move Last Error: ");
+    case Operation::MoveNext:
+        return QStringLiteral("Move Next Error: ");
+    case Operation::MovePrevious:
+        return QStringLiteral("Move Previous Error: ");
+    case Operation::Cancel:
+    case Operation::Delete:
+        break;
+    }
+    return QString();
+}
+
+RecordForm::RecordForm(MDIForm1& main, const QString& name, Variant variant)
+    : FormWindow(main, name), m_variant(variant) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_bodyLayout = new QVBoxLayout;
+    layout->addLayout(m_bodyLayout, 1);
+    if (m_variant == Variant::Grid) {
+        grdDataGrid = new QTableView(this);
+        grdDataGrid->setObjectName("grdDataGrid");
+        // Screen readers and desktop automation find the grid by its window's name.
+        grdDataGrid->setAccessibleName(name);
+        grdDataGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grdDataGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+        grdDataGrid->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                     QAbstractItemView::EditKeyPressed |
+                                     QAbstractItemView::AnyKeyPressed);
+        grdDataGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        m_bodyLayout->addWidget(grdDataGrid, 1);
+    } else {
+        auto* fields = new QWidget(this);
+        fields->setObjectName("fraFields");
+        m_fieldsLayout = new QFormLayout(fields);
+        m_bodyLayout->addWidget(fields);
+        m_bodyLayout->addStretch(1);
+    }
+
+    picButtons = new QWidget(this);
+    picButtons->setObjectName("picButtons");
+    m_buttonBarLayout = new QHBoxLayout(picButtons);
+    m_buttonBarLayout->setContentsMargins(4, 2, 4, 2);
+    connect(addRecordButton("cmdAdd", tr("&Add")), &QPushButton::clicked, this,
+            [this] { cmdAdd_Click(); });
+    connect(addRecordButton("cmdEdit", tr("&Edit")), &QPushButton::clicked, this,
+            [this] { cmdEdit_Click(); });
+    connect(addRecordButton("cmdUpdate", tr("&Update")), &QPushButton::clicked, this,
+            [this] { cmdUpdate_Click(); });
+    connect(addRecordButton("cmdCancel", tr("&Cancel")), &QPushButton::clicked, this,
+            [this] { cmdCancel_Click(); });
+    connect(addRecordButton("cmdDelete", tr("&Delete")), &QPushButton::clicked, this,
+            [this] { cmdDelete_Click(); });
+    connect(addRecordButton("cmdRefresh", tr("&Refresh")), &QPushButton::clicked, this,
+            [this] { cmdRefresh_Click(); });
+    connect(addRecordButton("cmdClose", tr("&Close")), &QPushButton::clicked, this,
+            [this] { cmdClose_Click(); });
+    m_buttonBarLayout->addStretch(1);
+    layout->addWidget(picButtons);
+
+    picStatBox = new QWidget(this);
+    picStatBox->setObjectName("picStatBox");
+    auto* status = new QHBoxLayout(picStatBox);
+    status->setContentsMargins(4, 2, 4, 2);
+    status->setSpacing(2);
+    lblStatus = new QLabel(picStatBox);
+    lblStatus->setObjectName("lblStatus");
+    connect(addMoveButton("cmdFirst", QStyle::SP_MediaSkipBackward), &QToolButton::clicked, this,
+            [this] { cmdFirst_Click(); });
+    connect(addMoveButton("cmdPrevious", QStyle::SP_MediaSeekBackward), &QToolButton::clicked, this,
+            [this] { cmdPrevious_Click(); });
+    // The status label takes what the move buttons leave, so Next and Last stay at the right.
+    status->addWidget(lblStatus, 1);
+    connect(addMoveButton("cmdNext", QStyle::SP_MediaSeekForward), &QToolButton::clicked, this,
+            [this] { cmdNext_Click(); });
+    connect(addMoveButton("cmdLast", QStyle::SP_MediaSkipForward), &QToolButton::clicked, this,
+            [this] { cmdLast_Click(); });
+    layout->addWidget(picStatBox);
+
+    if (m_variant == Variant::SingleRecord)
+        showRecordButtons({"cmdAdd", "cmdEdit", "cmdDelete", "cmdRefresh", "cmdClose"});
+
+    // The window sees every key before its controls.
+    qApp->installEventFilter(this);
+}
+
+RecordForm::~RecordForm() {
+    // The record set holds the connection's database; it goes first.
+    if (m_model)
+        m_model->setRecordSet(nullptr);
+    delete adoPrimaryRS;
+    adoPrimaryRS = nullptr;
+}
+
+QPushButton* RecordForm::addRecordButton(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, picButtons);
+    b->setObjectName(name);
+    m_buttonBarLayout->addWidget(b);
+    return b;
+}
+
+QToolButton* RecordForm::addMoveButton(const QString& name, int icon) {
+    static const QHash<QString, QString> captions = {{"cmdFirst", tr("First record")},
+                                                     {"cmdPrevious", tr("Previous record")},
+                                                     {"cmdNext", tr("Next record")},
+                                                     {"cmdLast", tr("Last record")}};
+    auto* b = new QToolButton(picStatBox);
+    b->setObjectName(name);
+    b->setIcon(style()->standardIcon(QStyle::StandardPixmap(icon)));
+    b->setToolTip(captions.value(name));
+    b->setAccessibleName(captions.value(name));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    picStatBox->layout()->addWidget(b);
+    return b;
+}
+
+QAbstractButton* RecordForm::button(const QString& name) const {
+    return findChild<QAbstractButton*>(name);
+}
+
+void RecordForm::setGridColumns(const QList<GridColumn>& columns) {
+    if (!grdDataGrid)
+        return;
+    QItemSelectionModel* oldSelection = grdDataGrid->selectionModel();
+    RecordSetModel* oldModel = m_model;
+    m_model = new RecordSetModel(columns, this);
+    grdDataGrid->setModel(m_model);
+    delete oldSelection;
+    delete oldModel;
+    for (int i = 0; i < columns.size(); ++i)
+        grdDataGrid->setColumnHidden(i, columns[i].hidden);
+    connect(grdDataGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { gridCurrentChanged(current); });
+    connect(m_model, &RecordSetModel::editRefused, this,
+            [](const QString& description) { Dialogs::instance().message(description); });
+}
+
+void RecordForm::bindTxtField(int index, const QString& column, const QString& caption,
+                              const QString& format) {
+    BoundField field;
+    field.column = column;
+    field.format = format;
+    if (m_variant == Variant::SingleRecord && m_fieldsLayout) {
+        field.label = new QLabel(caption.isEmpty() ? column : caption, this);
+        field.label->setObjectName(QStringLiteral("lblLabels(%1)").arg(index));
+        field.edit = new QLineEdit(this);
+        field.edit->setObjectName(QStringLiteral("txtFields(%1)").arg(index));
+        field.label->setBuddy(field.edit);
+        m_fieldsLayout->addRow(field.label, field.edit);
+        QLineEdit* edit = field.edit;
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            // A text the column cannot read stays in the field; Update or a move reports it.
+            if (edit->isModified())
+                commitBoundFields(nullptr);
+        });
+    }
+    m_bound.insert(index, field);
+}
+
+void RecordForm::showRecordButtons(const QStringList& names) {
+    for (const QString& name : RecordButtons) {
+        if (QAbstractButton* b = button(name))
+            b->setVisible(names.contains(name));
+    }
+}
+
+void RecordForm::Form_Load(const QString& query) {
+    if (!m_connection.open(m_main.tag(Tag::NewFile)))
+        m_loadError = m_connection.lastError();
+    adoPrimaryRS = new RecordSet(m_connection.database(), query, this);
+    connect(adoPrimaryRS, &RecordSet::moveComplete, this, [this] {
+        syncBoundControls();
+        adoPrimaryRS_MoveComplete();
+    });
+    connect(adoPrimaryRS, &RecordSet::willChangeRecord, this,
+            [this](RecordSet::Reason reason) { adoPrimaryRS_WillChangeRecord(reason); });
+    connect(adoPrimaryRS, &RecordSet::rowChanged, this, [this](int row) {
+        if (row == adoPrimaryRS->currentRow())
+            syncBoundControls(false);
+    });
+    connect(adoPrimaryRS, &RecordSet::rowsReset, this, [this] { syncBoundControls(); });
+    if (m_loadError.isEmpty() && !adoPrimaryRS->open())
+        m_loadError = adoPrimaryRS->lastError();
+    // The window still opens, empty; but an account that cannot be read must not pass for an
+    // empty one.
+    if (!m_loadError.isEmpty())
+        Dialogs::instance().message(m_loadError);
+    bindGrid();
+}
+
+void RecordForm::bindGrid() {
+    if (m_model)
+        m_model->setRecordSet(adoPrimaryRS);
+    syncBoundControls();
+}
+
+void RecordForm::unbindGrid() {
+    if (m_model)
+        m_model->setRecordSet(nullptr);
+}
+
+int RecordForm::fieldIndexOf(int txtIndex) const {
+    const auto it = m_bound.constFind(txtIndex);
+    if (it == m_bound.cend() || !adoPrimaryRS)
+        return -1;
+    return adoPrimaryRS->fieldIndex(it->column);
+}
+
+QString RecordForm::txtFields(int index) const {
+    const auto it = m_bound.constFind(index);
+    if (it == m_bound.cend() || !adoPrimaryRS)
+        return QString();
+    if (it->edit)
+        return it->edit->text();
+    const int field = adoPrimaryRS->fieldIndex(it->column);
+    return FieldFormat::display(adoPrimaryRS->value(field), adoPrimaryRS->fieldKind(field),
+                                it->format);
+}
+
+QVariant RecordForm::txtValue(int index) const {
+    const int field = fieldIndexOf(index);
+    return field < 0 ? QVariant() : adoPrimaryRS->value(field);
+}
+
+bool RecordForm::setTxtFields(int index, const QVariant& value) {
+    const int field = fieldIndexOf(index);
+    if (field < 0)
+        return false;
+    QVariant typed = value;
+    if (value.typeId() == QMetaType::QString) {
+        const std::optional<QVariant> parsed = FieldFormat::parse(
+            value.toString(), adoPrimaryRS->fieldKind(field), m_bound.value(index).format);
+        if (!parsed)
+            return false;
+        typed = *parsed;
+    }
+    if (!adoPrimaryRS->setValue(field, typed))
+        return false;
+    if (QLineEdit* edit = m_bound.value(index).edit)
+        edit->setText(FieldFormat::display(adoPrimaryRS->value(field),
+                                           adoPrimaryRS->fieldKind(field),
+                                           m_bound.value(index).format));
+    return true;
+}
+
+bool RecordForm::commitBoundFields(QString* error) {
+    if (!adoPrimaryRS)
+        return true;
+    for (auto it = m_bound.begin(); it != m_bound.end(); ++it) {
+        QLineEdit* edit = it->edit;
+        if (!edit || !edit->isModified())
+            continue;
+        const int field = adoPrimaryRS->fieldIndex(it->column);
+        const std::optional<QVariant> parsed =
+            FieldFormat::parse(edit->text(), adoPrimaryRS->fieldKind(field), it->format);
+        if (!parsed || !adoPrimaryRS->setValue(field, *parsed)) {
+            if (error) {
+                *error = parsed ? adoPrimaryRS->lastError()
+                                : QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
+                                      .arg(edit->text(), it->column);
+            }
+            return false;
+        }
+        edit->setModified(false);
+    }
+    return true;
+}
+
+void RecordForm::syncBoundControls(bool all) {
+    if (!adoPrimaryRS)
+        return;
+    if (grdDataGrid && m_model && m_model->recordSet() == adoPrimaryRS) {
+        const int row = adoPrimaryRS->currentRow();
+        m_syncingGrid = true;
+        if (row < 0) {
+            grdDataGrid->selectionModel()->clearCurrentIndex();
+        } else if (grdDataGrid->currentIndex().row() != row) {
+            int column = grdDataGrid->currentIndex().column();
+            if (column < 0 || grdDataGrid->isColumnHidden(column)) {
+                column = 0;
+                while (column < m_model->columnCount() - 1 && grdDataGrid->isColumnHidden(column))
+                    ++column;
+            }
+            grdDataGrid->setCurrentIndex(m_model->index(row, column));
+        }
+        m_syncingGrid = false;
+    }
+    for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it) {
+        if (!it->edit || (!all && it->edit->isModified()))
+            continue;
+        const int field = adoPrimaryRS->fieldIndex(it->column);
+        it->edit->setText(FieldFormat::display(adoPrimaryRS->value(field),
+                                               adoPrimaryRS->fieldKind(field), it->format));
+        it->edit->setModified(false);
+    }
+}
+
+void RecordForm::gridCurrentChanged(const QModelIndex& current) {
+    if (m_syncingGrid || !adoPrimaryRS || !current.isValid() ||
+        current.row() == adoPrimaryRS->currentRow())
+        return;
+    // The grid is bound: choosing a row makes it the current row, which saves the row left.
+    if (!adoPrimaryRS->setAbsolutePosition(current.row() + 1)) {
+        const QString description = adoPrimaryRS->lastError();
+        syncBoundControls(false);
+        reportError(Operation::Update, description);
+    }
+}
+
+// --- record set events ---------------------------------------------------------------------
+
+void RecordForm::adoPrimaryRS_MoveComplete() {
+    if (adoPrimaryRS)
+        lblStatus->setText(RecordText + QString::number(adoPrimaryRS->absolutePosition()));
+}
+
+void RecordForm::adoPrimaryRS_WillChangeRecord(RecordSet::Reason) {
+    // Every change is accepted.
+}
+
+// --- messages, pointer, events -----------------------------------------------------------
+
+RecordForm::MessageStyle RecordForm::messageStyle(Operation op) const {
+    if (op == Operation::Cancel)
+        return MessageStyle::Silent;
+    return errorPrefix(op).isEmpty() ? MessageStyle::DescriptionOnly
+                                     : MessageStyle::PrefixAndDescription;
+}
+
+void RecordForm::reportError(Operation op, const QString& description) {
+    switch (messageStyle(op)) {
+    case MessageStyle::PrefixAndDescription:
+        Dialogs::instance().message(errorPrefix(op) + description);
+        break;
+    case MessageStyle::DescriptionOnly:
+        Dialogs::instance().message(description);
+        break;
+    case MessageStyle::Silent:
+        break;
+    }
+}
+
+void RecordForm::setHourglass() {
+    if (QApplication::overrideCursor())
+        QApplication::changeOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void RecordForm::setDefaultPointer() {
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void RecordForm::letEventsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// --- keys ------------------------------------------------------------------------------------
+
+bool RecordForm::keysLeftToControls() const {
+    return mbEditFlag || mbAddNewFlag;
+}
+
+bool RecordForm::inCellEditor(const QWidget* widget) const {
+    // A cell editor lives in the grid's viewport.
+    return grdDataGrid && widget != grdDataGrid->viewport() &&
+           grdDataGrid->viewport()->isAncestorOf(widget);
+}
+
+bool RecordForm::Form_KeyDown(const QKeyEvent& event) {
+    if (keysLeftToControls())
+        return false;
+    const bool ctrlAlone = (event.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        escapePressed();
+        return true;
+    case Qt::Key_End:
+        cmdLast_Click();
+        return true;
+    case Qt::Key_Home:
+        cmdFirst_Click();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        if (ctrlAlone)
+            cmdFirst_Click();
+        else
+            cmdPrevious_Click();
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        if (ctrlAlone)
+            cmdLast_Click();
+        else
+            cmdNext_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RecordForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !isUnloaded() && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if ((widget == this || isAncestorOf(widget)) && !inCellEditor(widget) &&
+            Form_KeyDown(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void RecordForm::formUnload() {
+    qApp->removeEventFilter(this);
+    unbindGrid();
+    delete adoPrimaryRS;
+    adoPrimaryRS = nullptr;
+    m_connection.close();
+    setDefaultPointer();
+}
+
+// --- record buttons --------------------------------------------------------------------------
+
+void RecordForm::cmdAdd_Click() {
+    if (!adoPrimaryRS)
+        return;
+    QString error;
+    if (!commitBoundFields(&error))
+        return reportError(Operation::Add, error);
+    if (m_variant == Variant::Grid) {
+        if (!adoPrimaryRS->moveLast() || !adoPrimaryRS->addNew())
+            return reportError(Operation::Add, adoPrimaryRS->lastError());
+        // The user types the new row into the grid, from its first column.
+        if (m_model) {
+            int column = 0;
+            while (column < m_model->columnCount() - 1 && grdDataGrid->isColumnHidden(column))
+                ++column;
+            grdDataGrid->setCurrentIndex(m_model->index(adoPrimaryRS->currentRow(), column));
+        }
+        grdDataGrid->setFocus();
+        return;
+    }
+    if (!(adoPrimaryRS->isBOF() && adoPrimaryRS->isEOF()))
+        mvBookMark = adoPrimaryRS->bookmark();
+    if (!adoPrimaryRS->addNew())
+        return reportError(Operation::Add, adoPrimaryRS->lastError());
+    lblStatus->setText(AddRecordText);
+    mbAddNewFlag = true;
+    SetButtons(false);
+}
+
+void RecordForm::cmdEdit_Click() {
+    if (!adoPrimaryRS)
+        return;
+    lblStatus->setText(EditRecordText);
+    mbEditFlag = true;
+    SetButtons(false);
+}
+
+void RecordForm::cmdUpdate_Click() {
+    if (!adoPrimaryRS)
+        return;
+    QString error;
+    if (!commitBoundFields(&error))
+        return reportError(Operation::Update, error);
+    if (!adoPrimaryRS->updateBatch())
+        return reportError(Operation::Update, adoPrimaryRS->lastError());
+    if (mbAddNewFlag && !adoPrimaryRS->moveLast())
+        return reportError(Operation::Update, adoPrimaryRS->lastError());
+    mbEditFlag = false;
+    mbAddNewFlag = false;
+    SetButtons(true);
+}
+
+void RecordForm::cmdCancel_Click() {
+    if (!adoPrimaryRS)
+        return;
+    // Every step is tried, whatever the one before did.
+    SetButtons(true);
+    mbEditFlag = false;
+    mbAddNewFlag = false;
+    adoPrimaryRS->cancelUpdate();
+    if (mvBookMark > 0)
+        adoPrimaryRS->setBookmark(mvBookMark);
+    else
+        adoPrimaryRS->moveFirst();
+    syncBoundControls();
+}
+
+void RecordForm::cmdDelete_Click() {
+    if (!adoPrimaryRS)
+        return;
+    if (!adoPrimaryRS->deleteCurrent() || !adoPrimaryRS->moveNext() ||
+        (adoPrimaryRS->isEOF() && !adoPrimaryRS->moveLast()))
+        deleteFailed(adoPrimaryRS->lastError());
+}
+
+void RecordForm::deleteFailed(const QString& description) {
+    reportError(Operation::Delete, description);
+}
+
+void RecordForm::cmdRefresh_Click() {
+    if (!adoPrimaryRS)
+        return;
+    if (m_variant == Variant::SingleRecord) {
+        if (!adoPrimaryRS->requery())
+            reportError(Operation::Refresh, adoPrimaryRS->lastError());
+        return;
+    }
+    if (!adoPrimaryRS->updateBatch())
+        return reportError(Operation::Refresh, adoPrimaryRS->lastError());
+    letEventsRun();
+    setHourglass();
+    const bool gridShown = !grdDataGrid->isHidden();
+    grdDataGrid->hide();
+    QString error = refreshRows();
+    if (error.isEmpty() && adoPrimaryRS && !adoPrimaryRS->updateBatch())
+        error = adoPrimaryRS->lastError();
+    // The window stays usable after a failure: the grid comes back either way.
+    grdDataGrid->setVisible(gridShown);
+    setDefaultPointer();
+    if (!error.isEmpty())
+        reportError(Operation::Refresh, error);
+}
+
+QString RecordForm::refreshRows() {
+    unbindGrid();
+    const bool ok = adoPrimaryRS->requery();
+    bindGrid();
+    return ok ? QString() : adoPrimaryRS->lastError();
+}
+
+void RecordForm::cmdClose_Click() {
+    unload();
+}
+
+bool RecordForm::moveWith(Operation op, bool (RecordSet::*move)()) {
+    QString error;
+    if (!commitBoundFields(&error)) {
+        reportError(op, error);
+        return false;
+    }
+    if (!(adoPrimaryRS->*move)()) {
+        reportError(op, adoPrimaryRS->lastError());
+        return false;
+    }
+    return true;
+}
+
+void RecordForm::cmdFirst_Click() {
+    if (adoPrimaryRS)
+        moveWith(Operation::MoveFirst, &RecordSet::moveFirst);
+}
+
+void RecordForm::cmdLast_Click() {
+    if (adoPrimaryRS)
+        moveWith(Operation::MoveLast, &RecordSet::moveLast);
+}
+
+void RecordForm::cmdNext_Click() {
+    if (!adoPrimaryRS)
+        return;
+    if (!adoPrimaryRS->isEOF() && !moveWith(Operation::MoveNext, &RecordSet::moveNext))
+        return;
+    if (adoPrimaryRS->isEOF() && adoPrimaryRS->recordCount() > 0) {
+        Dialogs::instance().beep();
+        moveWith(Operation::MoveNext, &RecordSet::moveLast);
+    }
+}
+
+void RecordForm::cmdPrevious_Click() {
+    if (!adoPrimaryRS)
+        return;
+    if (!adoPrimaryRS->isBOF() && !moveWith(Operation::MovePrevious, &RecordSet::movePrevious))
+        return;
+    if (adoPrimaryRS->isBOF() && adoPrimaryRS->recordCount() > 0) {
+        Dialogs::instance().beep();
+        moveWith(Operation::MovePrevious, &RecordSet::moveFirst);
+    }
+}
+
+void RecordForm::SetButtons(bool bVal) {
+    if (m_variant != Variant::SingleRecord)
+        return;
+    for (const char* name : {"cmdAdd", "cmdEdit", "cmdDelete", "cmdClose", "cmdRefresh"}) {
+        if (QAbstractButton* b = button(name))
+            b->setVisible(bVal);
+    }
+    for (const char* name : {"cmdUpdate", "cmdCancel"}) {
+        if (QAbstractButton* b = button(name))
+            b->setVisible(!bVal);
+    }
+    for (const char* name : {"cmdNext", "cmdFirst", "cmdLast", "cmdPrevious"}) {
+        if (QAbstractButton* b = button(name))
+            b->setEnabled(bVal);
+    }
+}
