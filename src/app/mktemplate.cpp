@@ -4,8 +4,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: vantrell-mktemplate OUTPUT\n");

@@ -393,8 +393,7 @@ bool RecordSet::savePending() {
     return true;
 }
 
-bool RecordSet::dropIfUntouched(int index)
-{
+bool RecordSet::dropIfUntouched(int index) {
     // A new row nobody typed into is no row: storing it blank would put an empty row first in
     // every date order.
     const Row& row = m_rows[index];
@@ -409,8 +408,7 @@ bool RecordSet::dropIfUntouched(int index)
     return true;
 }
 
-QSqlQuery* RecordSet::statement(const QString& sql)
-{
+QSqlQuery* RecordSet::statement(const QString& sql) {
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
         QSqlQuery query(m_db);

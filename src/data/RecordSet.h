@@ -4,8 +4,8 @@
 
 #include <QHash>
 #include <QObject>
-#include <QSqlQuery>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>

@@ -11,8 +11,7 @@ const QString Filter = QStringLiteral("Data|*.mdb");
 const QString CreationError = QStringLiteral("File Creation Error: ");
 const QString OpenError = QStringLiteral("Open File Error: ");
 
-FileDialogRequest request(FileDialogRequest::Kind kind, const QString& title, Place place)
-{
+FileDialogRequest request(FileDialogRequest::Kind kind, const QString& title, Place place) {
     FileDialogRequest r;
     r.kind = kind;
     r.title = title;
@@ -25,24 +24,20 @@ FileDialogRequest request(FileDialogRequest::Kind kind, const QString& title, Pl
 }
 } // namespace
 
-FileDialogRequest newDialog(Place place)
-{
+FileDialogRequest newDialog(Place place) {
     return request(FileDialogRequest::Save, QStringLiteral("Save New Account as..."), place);
 }
 
-FileDialogRequest openDialog(Place place)
-{
+FileDialogRequest openDialog(Place place) {
     return request(FileDialogRequest::Open, QStringLiteral("Open Database..."), place);
 }
 
-QString createAccount(const QString& path)
-{
+QString createAccount(const QString& path) {
     const FileError e = AccountFiles::createFromTemplate(ProgramPaths::templateFile(), path);
     return e ? CreationError + e.text : QString();
 }
 
-QString compactAccount(const QString& path)
-{
+QString compactAccount(const QString& path) {
     // Replacing a file that a window still writes to would send its saves to a deleted file.
     if (AccountConnection::openCount(path) > 0)
         return OpenError + QString::number(FileError::AccessError) +

@@ -7,40 +7,35 @@
 #include <QPrinter>
 
 namespace {
-std::unique_ptr<Dialogs>& current()
-{
+std::unique_ptr<Dialogs>& current() {
     static std::unique_ptr<Dialogs> dialogs = std::make_unique<QtDialogs>();
     return dialogs;
 }
 } // namespace
 
-Dialogs& Dialogs::instance()
-{
+Dialogs& Dialogs::instance() {
     return *current();
 }
 
-std::unique_ptr<Dialogs> Dialogs::install(std::unique_ptr<Dialogs> dialogs)
-{
+std::unique_ptr<Dialogs> Dialogs::install(std::unique_ptr<Dialogs> dialogs) {
     std::unique_ptr<Dialogs> previous = std::move(current());
     current() = std::move(dialogs);
     return previous;
 }
 
-void QtDialogs::message(const QString& text, const QString& title)
-{
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+void QtDialogs::message(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
-bool QtDialogs::question(const QString& text, const QString& title)
-{
+bool QtDialogs::question(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request)
-{
+std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder);
     // "Data|*.mdb" -> "Data (*.mdb)"
     const QStringList parts = request.filter.split('|');
@@ -59,8 +54,7 @@ std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtDialogs::print(QPrinter& printer, int flags)
-{
+bool QtDialogs::print(QPrinter& printer, int flags) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(flags & PrintFlags::NoPageNums));
     const bool selection = flags & PrintFlags::Selection;
@@ -69,7 +63,6 @@ bool QtDialogs::print(QPrinter& printer, int flags)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDialogs::beep()
-{
+void QtDialogs::beep() {
     QApplication::beep();
 }

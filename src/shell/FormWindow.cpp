@@ -4,18 +4,15 @@
 
 #include <QCloseEvent>
 
-FormWindow::FormWindow(MDIForm1& main, const QString& name) : m_main(main)
-{
+FormWindow::FormWindow(MDIForm1& main, const QString& name) : m_main(main) {
     setObjectName(name);
 }
 
-void FormWindow::unload()
-{
+void FormWindow::unload() {
     m_main.unloadWindow(objectName());
 }
 
-void FormWindow::closeEvent(QCloseEvent* event)
-{
+void FormWindow::closeEvent(QCloseEvent* event) {
     if (!m_unloaded) {
         m_unloaded = true;
         formUnload();

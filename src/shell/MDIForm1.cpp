@@ -18,8 +18,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
-{
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MDIForm1");
     setWindowTitle(AppTitle);
     m_area = new QMdiArea(this);
@@ -43,8 +42,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     resize(900, 650);
 }
 
-MDIForm1::~MDIForm1()
-{
+MDIForm1::~MDIForm1() {
     // Windows release their connections, and go, while the main window is still whole: their
     // handlers may refer to it.
     for (const QString& name : m_registry->loadedNames())
@@ -52,8 +50,7 @@ MDIForm1::~MDIForm1()
     qDeleteAll(m_area->subWindowList());
 }
 
-void MDIForm1::createMenus()
-{
+void MDIForm1::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
     QAction* mnuNew = file->addAction(tr("&New Loan Account"), this, &MDIForm1::newAccount);
@@ -79,8 +76,7 @@ void MDIForm1::createMenus()
         ->setObjectName("mnuHelpAbout");
 }
 
-void MDIForm1::createToolbar()
-{
+void MDIForm1::createToolbar() {
     QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName("Toolbar1");
     bar->setMovable(false);
@@ -94,8 +90,7 @@ void MDIForm1::createToolbar()
     connect(openFile, &QAction::triggered, this, [this] { toolbarClick("OpenFile"); });
 }
 
-void MDIForm1::toolbarClick(const QString& key)
-{
+void MDIForm1::toolbarClick(const QString& key) {
     if (!m_splashClosed)
         closeSplash();
     if (key == "NewFile")
@@ -104,39 +99,33 @@ void MDIForm1::toolbarClick(const QString& key)
         openAccount();
 }
 
-void MDIForm1::closeSplash()
-{
+void MDIForm1::closeSplash() {
     m_splashClosed = true;
     unloadWindow(WindowNames::Splash);
 }
 
-bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
-{
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_area->viewport() && event->type() == QEvent::MouseButtonPress &&
         !m_splashClosed && isLoaded(WindowNames::Splash))
         closeSplash();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event)
-{
+void MDIForm1::closeEvent(QCloseEvent* event) {
     // Every change is already saved: closing ends the program at once.
     event->accept();
     qApp->quit();
 }
 
-FormWindow* MDIForm1::window(const QString& name)
-{
+FormWindow* MDIForm1::window(const QString& name) {
     return m_registry->window(name);
 }
 
-bool MDIForm1::isLoaded(const QString& name) const
-{
+bool MDIForm1::isLoaded(const QString& name) const {
     return m_registry->isLoaded(name);
 }
 
-FormWindow* MDIForm1::showWindow(const QString& name)
-{
+FormWindow* MDIForm1::showWindow(const QString& name) {
     FormWindow* form = m_registry->window(name);
     if (!form)
         return nullptr;
@@ -148,19 +137,16 @@ FormWindow* MDIForm1::showWindow(const QString& name)
     return m_registry->loaded(name);
 }
 
-void MDIForm1::unloadWindow(const QString& name)
-{
+void MDIForm1::unloadWindow(const QString& name) {
     m_registry->unload(name);
 }
 
-FormWindow* MDIForm1::activeForm() const
-{
+FormWindow* MDIForm1::activeForm() const {
     QMdiSubWindow* frame = m_area->activeSubWindow();
     return frame ? qobject_cast<FormWindow*>(frame->widget()) : nullptr;
 }
 
-void MDIForm1::onSubWindowActivated(QMdiSubWindow* frame)
-{
+void MDIForm1::onSubWindowActivated(QMdiSubWindow* frame) {
     if (!frame)
         return;
     auto* form = qobject_cast<FormWindow*>(frame->widget());
@@ -168,13 +154,11 @@ void MDIForm1::onSubWindowActivated(QMdiSubWindow* frame)
         form->formActivate();
 }
 
-void MDIForm1::registerModal(const QString& name, ModalFactory factory)
-{
+void MDIForm1::registerModal(const QString& name, ModalFactory factory) {
     m_modals.insert(name, std::move(factory));
 }
 
-void MDIForm1::showModal(const QString& name)
-{
+void MDIForm1::showModal(const QString& name) {
     const auto it = m_modals.constFind(name);
     if (it == m_modals.cend())
         return;
@@ -184,8 +168,7 @@ void MDIForm1::showModal(const QString& name)
         dialog->exec();
 }
 
-void MDIForm1::showHelpPage(const QString& page)
-{
+void MDIForm1::showHelpPage(const QString& page) {
     if (FormWindow* help = window(WindowNames::Help)) {
         // The Help menu stays reachable while the help window is active; showing it then
         // brings no activation, so the new page is loaded here.
@@ -197,13 +180,11 @@ void MDIForm1::showHelpPage(const QString& page)
     }
 }
 
-void MDIForm1::setAccountCaption(const QString& path)
-{
+void MDIForm1::setAccountCaption(const QString& path) {
     setWindowTitle(AppTitle + QStringLiteral(" - ") + path);
 }
 
-void MDIForm1::closeBeforeDialog()
-{
+void MDIForm1::closeBeforeDialog() {
     // Before the dialog, the active window and the windows of a report in progress close.
     if (tag(Tag::NewFile).isEmpty())
         return;
@@ -215,8 +196,7 @@ void MDIForm1::closeBeforeDialog()
 }
 
 namespace {
-bool sameFile(const QString& a, const QString& b)
-{
+bool sameFile(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty())
         return false;
     const QFileInfo fa(a), fb(b);
@@ -225,15 +205,13 @@ bool sameFile(const QString& a, const QString& b)
 }
 } // namespace
 
-void MDIForm1::returnToTaskMenu()
-{
+void MDIForm1::returnToTaskMenu() {
     // Without an account there are no tasks to offer.
     if (!tag(Tag::NewFile).isEmpty())
         showWindow(WindowNames::Options);
 }
 
-void MDIForm1::enterAccount(const QString& path, const QString& fileState)
-{
+void MDIForm1::enterAccount(const QString& path, const QString& fileState) {
     // No window may go on working on the account that is being left.
     m_registry->unloadAccountWindows();
     QCoreApplication::processEvents();
@@ -244,8 +222,7 @@ void MDIForm1::enterAccount(const QString& path, const QString& fileState)
     showWindow(WindowNames::Options);
 }
 
-void MDIForm1::newAccount()
-{
+void MDIForm1::newAccount() {
     closeBeforeDialog();
     using namespace AccountCommands;
     const std::optional<QString> path =
@@ -261,8 +238,7 @@ void MDIForm1::newAccount()
     enterAccount(*path, QStringLiteral("New"));
 }
 
-void MDIForm1::openAccount()
-{
+void MDIForm1::openAccount() {
     closeBeforeDialog();
     using namespace AccountCommands;
     const std::optional<QString> path =

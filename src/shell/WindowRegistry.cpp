@@ -7,29 +7,25 @@
 
 WindowRegistry::WindowRegistry(MDIForm1& main, QMdiArea& area) : m_main(main), m_area(area) {}
 
-void WindowRegistry::add(const QString& name, Factory factory, bool holdsAccount)
-{
+void WindowRegistry::add(const QString& name, Factory factory, bool holdsAccount) {
     Entry& entry = m_entries[name];
     entry.factory = std::move(factory);
     entry.holdsAccount = holdsAccount;
 }
 
-FormWindow* WindowRegistry::loaded(const QString& name) const
-{
+FormWindow* WindowRegistry::loaded(const QString& name) const {
     const auto it = m_entries.constFind(name);
     if (it == m_entries.cend() || !it->form || it->form->isUnloaded())
         return nullptr;
     return it->form.data();
 }
 
-QMdiSubWindow* WindowRegistry::frameOf(const QString& name) const
-{
+QMdiSubWindow* WindowRegistry::frameOf(const QString& name) const {
     const auto it = m_entries.constFind(name);
     return it == m_entries.cend() ? nullptr : it->frame.data();
 }
 
-QStringList WindowRegistry::loadedNames() const
-{
+QStringList WindowRegistry::loadedNames() const {
     QStringList names;
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
         if (isLoaded(it.key()))
@@ -38,8 +34,7 @@ QStringList WindowRegistry::loadedNames() const
     return names;
 }
 
-FormWindow* WindowRegistry::window(const QString& name)
-{
+FormWindow* WindowRegistry::window(const QString& name) {
     const auto it = m_entries.find(name);
     if (it == m_entries.end())
         return nullptr;
@@ -64,8 +59,7 @@ FormWindow* WindowRegistry::window(const QString& name)
     return form;
 }
 
-void WindowRegistry::unload(const QString& name)
-{
+void WindowRegistry::unload(const QString& name) {
     const auto it = m_entries.find(name);
     if (it == m_entries.end() || !it->form)
         return;
@@ -82,8 +76,7 @@ void WindowRegistry::unload(const QString& name)
         form->deleteLater();
 }
 
-void WindowRegistry::unloadAccountWindows()
-{
+void WindowRegistry::unloadAccountWindows() {
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
         if (it->holdsAccount)
             unload(it.key());

@@ -19,8 +19,7 @@
 
 using namespace AccountCommands;
 
-frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash)
-{
+frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash) {
     setWindowTitle(AppTitle);
     auto* picture = new QLabel(this);
     picture->setObjectName("imgLogo");
@@ -68,8 +67,7 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash)
     QFile::remove(ProgramPaths::scratchFile());
 }
 
-void frmSplash::showEvent(QShowEvent* event)
-{
+void frmSplash::showEvent(QShowEvent* event) {
     FormWindow::showEvent(event);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         frame->setWindowFlags(Qt::FramelessWindowHint);
@@ -79,8 +77,7 @@ void frmSplash::showEvent(QShowEvent* event)
     m_cmdNew->setFocus();
 }
 
-void frmSplash::centre()
-{
+void frmSplash::centre() {
     QWidget* frame = parentWidget();
     if (!frame)
         return;
@@ -88,8 +85,7 @@ void frmSplash::centre()
     frame->move((client.width() - frame->width()) / 2, (client.height() - frame->height()) / 2);
 }
 
-bool frmSplash::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_area && event->type() == QEvent::Resize) {
         centre();
     } else if (event->type() == QEvent::KeyPress) {
@@ -111,33 +107,27 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
     return FormWindow::eventFilter(watched, event);
 }
 
-void frmSplash::mousePressEvent(QMouseEvent*)
-{
+void frmSplash::mousePressEvent(QMouseEvent*) {
     unload();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent*)
-{
+void frmSplash::keyPressEvent(QKeyEvent*) {
     unload();
 }
 
-void frmSplash::dialogCancelled()
-{
+void frmSplash::dialogCancelled() {
     // With an account already current the main window shows it; otherwise stay to be chosen.
     if (!m_main.tag(Tag::NewFile).isEmpty())
         unload();
 }
 
-void frmSplash::handOver()
-{
+void frmSplash::handOver() {
     unload();
     m_main.showWindow(WindowNames::Options);
 }
 
-void frmSplash::cmdNew_Click()
-{
-    const std::optional<QString> path =
-        Dialogs::instance().chooseFile(newDialog(Place::StartUp));
+void frmSplash::cmdNew_Click() {
+    const std::optional<QString> path = Dialogs::instance().chooseFile(newDialog(Place::StartUp));
     if (!path) {
         dialogCancelled();
         return;
@@ -153,10 +143,8 @@ void frmSplash::cmdNew_Click()
     handOver();
 }
 
-void frmSplash::cmdOpen_Click()
-{
-    const std::optional<QString> path =
-        Dialogs::instance().chooseFile(openDialog(Place::StartUp));
+void frmSplash::cmdOpen_Click() {
+    const std::optional<QString> path = Dialogs::instance().chooseFile(openDialog(Place::StartUp));
     if (!path) {
         dialogCancelled();
         return;
@@ -173,8 +161,7 @@ void frmSplash::cmdOpen_Click()
     handOver();
 }
 
-void frmSplash::cmdTutorial_Click()
-{
+void frmSplash::cmdTutorial_Click() {
     unload();
     m_main.showHelpPage(QStringLiteral("1"));
 }

@@ -1,29 +1,25 @@
 #include "WorkflowState.h"
 
-const QStringList& WorkflowState::fieldNames()
-{
-    static const QStringList names = {Tag::NewFile,     Tag::File,        Tag::Method,
-                                      Tag::IntCalcTo,   Tag::Statement,   Tag::StartDate,
-                                      Tag::EndDate,     Tag::OpenBalance, Tag::CloseBalance,
+const QStringList& WorkflowState::fieldNames() {
+    static const QStringList names = {Tag::NewFile,         Tag::File,        Tag::Method,
+                                      Tag::IntCalcTo,       Tag::Statement,   Tag::StartDate,
+                                      Tag::EndDate,         Tag::OpenBalance, Tag::CloseBalance,
                                       Tag::InterestChanged, Tag::NextForm};
     return names;
 }
 
-QString WorkflowState::value(const QString& field) const
-{
+QString WorkflowState::value(const QString& field) const {
     return m_values.value(field);
 }
 
-bool WorkflowState::setValue(const QString& field, const QString& text)
-{
+bool WorkflowState::setValue(const QString& field, const QString& text) {
     if (!fieldNames().contains(field))
         return false;
     m_values.insert(field, text);
     return true;
 }
 
-void WorkflowState::clearExcept(const QStringList& keep)
-{
+void WorkflowState::clearExcept(const QStringList& keep) {
     for (const QString& field : fieldNames()) {
         if (!keep.contains(field))
             m_values.remove(field);

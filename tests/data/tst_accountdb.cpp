@@ -16,8 +16,7 @@ class TestAccountDb : public QObject {
     std::unique_ptr<AccountFixture> m_fixture;
     QString m_account;
 
-    QStringList ids(const char* sql)
-    {
+    QStringList ids(const char* sql) {
         AccountConnection c;
         if (!c.open(m_account))
             return {"cannot open"};
@@ -31,15 +30,13 @@ class TestAccountDb : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_fixture = std::make_unique<AccountFixture>();
         m_account = m_fixture->newAccount();
     }
     void cleanup() { m_fixture.reset(); }
 
-    void freshAccountAnswersEveryQuery()
-    {
+    void freshAccountAnswersEveryQuery() {
         AccountConnection c;
         QVERIFY2(c.open(m_account), qPrintable(c.lastError()));
         for (const char* sql : Queries::All) {
@@ -50,8 +47,7 @@ private slots:
         QCOMPARE(AccountFixture::column(m_account, "pragma user_version"), QStringList{"1"});
     }
 
-    void templateIsAnEmptyAccount()
-    {
+    void templateIsAnEmptyAccount() {
         QString error;
         QVERIFY2(AccountDatabase::isAccountFile(m_fixture->path("Blank.mdb"), &error),
                  qPrintable(error));
@@ -63,8 +59,7 @@ private slots:
 
     // On one day: a balance row in debit and a transaction without interest, then the
     // lender's interest charge, and a row with nothing filled in at all.
-    void historyOrdersPutADaysRowsInPlace()
-    {
+    void historyOrdersPutADaysRowsInPlace() {
         AccountFixture::exec(m_account,
                              "insert into tblAllRecords (ID, Date, Deposit, InterestPayment, "
                              "CloseBalance) values "
@@ -80,8 +75,7 @@ private slots:
         QCOMPARE(ids(Queries::AllRecordsLastBalance), (QStringList{"5", "4", "1", "2", "3"}));
     }
 
-    void fileRefusesValuesOfTheWrongKind_data()
-    {
+    void fileRefusesValuesOfTheWrongKind_data() {
         QTest::addColumn<QString>("sql");
         QTest::newRow("money as text") << "insert into tblAllRecords (Deposit) values ('12.50')";
         QTest::newRow("money as real") << "insert into tblAllRecords (Deposit) values (12.5)";
@@ -96,8 +90,7 @@ private slots:
             << "insert into tblNumber (StatementNumber) values (40000)";
         QTest::newRow("day as a blob") << "insert into tblCalcTo (CalcFrom) values (x'3135')";
     }
-    void fileRefusesValuesOfTheWrongKind()
-    {
+    void fileRefusesValuesOfTheWrongKind() {
         QFETCH(QString, sql);
         AccountConnection c;
         QVERIFY(c.open(m_account));
@@ -106,8 +99,7 @@ private slots:
         QVERIFY(q.lastError().text().contains("CHECK constraint failed"));
     }
 
-    void openingNeverCreatesAFile()
-    {
+    void openingNeverCreatesAFile() {
         AccountConnection c;
         const QString missing = m_fixture->dataFolder() + "Missing.mdb";
         QVERIFY(!c.open(missing));
@@ -116,8 +108,7 @@ private slots:
         QCOMPARE(AccountConnection::openCount(missing), 0);
     }
 
-    void connectionsAreCounted()
-    {
+    void connectionsAreCounted() {
         {
             AccountConnection a, b;
             QVERIFY(a.open(m_account));
@@ -127,8 +118,7 @@ private slots:
         QCOMPARE(AccountConnection::openCount(m_account), 0);
     }
 
-    void onlyAccountFilesAreAccounts_data()
-    {
+    void onlyAccountFilesAreAccounts_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("sql");
         QTest::newRow("text file") << QByteArray("hello, this is not a database") << "";
@@ -137,8 +127,7 @@ private slots:
         QTest::newRow("account missing a column")
             << QByteArray() << "drop table tblNumber; create table tblNumber(ID integer)";
     }
-    void onlyAccountFilesAreAccounts()
-    {
+    void onlyAccountFilesAreAccounts() {
         QFETCH(QByteArray, content);
         QFETCH(QString, sql);
         const QString file = m_fixture->dataFolder() + "Other.mdb";
@@ -163,8 +152,7 @@ private slots:
 
     // A crafted file must not run code of its own: with defensive mode the schema cannot be
     // rewritten through the connection, and functions with side effects stay out of views.
-    void connectionsAreHardened()
-    {
+    void connectionsAreHardened() {
         AccountConnection c;
         QVERIFY(c.open(m_account));
         QSqlQuery q(c.database());

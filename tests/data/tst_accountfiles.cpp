@@ -21,8 +21,7 @@ class FailingOps : public FileOps {
 public:
     QString failStep;
     FileError failure() const { return FileError{FileError::AccessError, "injected " + failStep}; }
-    FileError vacuumInto(const QString& s, const QString& d) override
-    {
+    FileError vacuumInto(const QString& s, const QString& d) override {
         if (failStep == "copy")
             return failure();
         if (failStep == "copy half") {
@@ -34,20 +33,16 @@ public:
         }
         return FileOps::vacuumInto(s, d);
     }
-    FileError sync(const QString& p) override
-    {
+    FileError sync(const QString& p) override {
         return failStep == "sync" ? failure() : FileOps::sync(p);
     }
-    FileError replace(const QString& f, const QString& t) override
-    {
+    FileError replace(const QString& f, const QString& t) override {
         return failStep == "rename" ? failure() : FileOps::replace(f, t);
     }
-    FileError copy(const QString& f, const QString& t) override
-    {
+    FileError copy(const QString& f, const QString& t) override {
         return failStep == "move beside" ? failure() : FileOps::copy(f, t);
     }
-    bool sameFileSystem(const QString& a, const QString& b) override
-    {
+    bool sameFileSystem(const QString& a, const QString& b) override {
         return forceOtherFileSystem ? false : FileOps::sameFileSystem(a, b);
     }
     bool forceOtherFileSystem = false;
@@ -58,16 +53,13 @@ public:
 struct SmallTmpfs {
     QString path;
     bool mounted = false;
-    explicit SmallTmpfs(const QString& where, const char* size)
-        : path(where)
-    {
+    explicit SmallTmpfs(const QString& where, const char* size) : path(where) {
         QDir().mkpath(where);
         const QByteArray options = QByteArray("size=") + size;
-        mounted = ::mount("tmpfs", where.toLocal8Bit().constData(), "tmpfs", 0,
-                          options.constData()) == 0;
+        mounted =
+            ::mount("tmpfs", where.toLocal8Bit().constData(), "tmpfs", 0, options.constData()) == 0;
     }
-    ~SmallTmpfs()
-    {
+    ~SmallTmpfs() {
         if (mounted)
             ::umount2(path.toLocal8Bit().constData(), MNT_DETACH);
     }
@@ -82,17 +74,18 @@ class TestAccountFiles : public QObject {
     QString m_account;
     QString m_scratch;
 
-    void fillAccount(const QString& account, int rows)
-    {
-        AccountFixture::exec(account, QStringLiteral(
-            "with recursive n(i) as (select 1 union all select i+1 from n where i < %1) "
-            "insert into tblAllRecords (Date, Deposit, OpenBalance) "
-            "select date('2020-01-01', '+' || i || ' days'), i * 10000, -i from n").arg(rows));
+    void fillAccount(const QString& account, int rows) {
+        AccountFixture::exec(
+            account,
+            QStringLiteral(
+                "with recursive n(i) as (select 1 union all select i+1 from n where i < %1) "
+                "insert into tblAllRecords (Date, Deposit, OpenBalance) "
+                "select date('2020-01-01', '+' || i || ' days'), i * 10000, -i from n")
+                .arg(rows));
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_fixture = std::make_unique<AccountFixture>();
         m_account = m_fixture->newAccount();
         m_scratch = m_fixture->dataFolder() + "Temp.mdb";
@@ -100,16 +93,14 @@ private slots:
     }
     void cleanup() { m_fixture.reset(); }
 
-    void newMakesAnEmptyAccount_data()
-    {
+    void newMakesAnEmptyAccount_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("plain") << "Loan.mdb";
         QTest::newRow("quote and space") << "Bob's loan 2024.mdb";
         QTest::newRow("letters beyond ASCII") << "Prêt Zoë ☺.mdb";
         QTest::newRow("no extension") << "Loan";
     }
-    void newMakesAnEmptyAccount()
-    {
+    void newMakesAnEmptyAccount() {
         QFETCH(QString, name);
         const QString target = m_fixture->dataFolder() + name;
         const FileError e = AccountFiles::createFromTemplate(m_fixture->path("Blank.mdb"), target);
@@ -118,8 +109,7 @@ private slots:
         QVERIFY2(AccountDatabase::isAccountFile(target, &error), qPrintable(error));
     }
 
-    void newRefusesAnExistingFileAndLeavesItAlone()
-    {
+    void newRefusesAnExistingFileAndLeavesItAlone() {
         const QByteArray before = AccountFixture::sha256(m_account);
         const FileError e =
             AccountFiles::createFromTemplate(m_fixture->path("Blank.mdb"), m_account);
@@ -127,8 +117,7 @@ private slots:
         QCOMPARE(AccountFixture::sha256(m_account), before);
     }
 
-    void newWithoutTemplateFails()
-    {
+    void newWithoutTemplateFails() {
         const QString target = m_fixture->dataFolder() + "New.mdb";
         const FileError e =
             AccountFiles::createFromTemplate(m_fixture->path("Missing.mdb"), target);
@@ -136,14 +125,12 @@ private slots:
         QVERIFY(!QFile::exists(target));
     }
 
-    void openCompactsInPlace_data()
-    {
+    void openCompactsInPlace_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("in the Data folder") << "HomeLoan1.mdb";
         QTest::newRow("quote, space and accents") << "O'Brien prêt.mdb";
     }
-    void openCompactsInPlace()
-    {
+    void openCompactsInPlace() {
         QFETCH(QString, name);
         const QString account = m_fixture->dataFolder() + name;
         if (name != "HomeLoan1.mdb")
@@ -163,8 +150,7 @@ private slots:
                  QStringList{"10"});
     }
 
-    void failedOpenLosesNothing_data()
-    {
+    void failedOpenLosesNothing_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<bool>("otherFileSystem");
         QTest::newRow("copy") << "copy" << false;
@@ -174,8 +160,7 @@ private slots:
         QTest::newRow("move beside the account") << "move beside" << true;
         QTest::newRow("rename beside the account") << "rename" << true;
     }
-    void failedOpenLosesNothing()
-    {
+    void failedOpenLosesNothing() {
         QFETCH(QString, step);
         QFETCH(bool, otherFileSystem);
         const QByteArray before = AccountFixture::sha256(m_account);
@@ -187,18 +172,17 @@ private slots:
         QCOMPARE(AccountFixture::sha256(m_account), before);
         QVERIFY(!QFile::exists(m_scratch));
         // The account alone: no copy left beside it.
-        QCOMPARE(QDir(QFileInfo(m_account).path()).entryList({"*.mdb", ".*"}, QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(QFileInfo(m_account).path())
+                     .entryList({"*.mdb", ".*"}, QDir::Files | QDir::Hidden),
                  QStringList{QFileInfo(m_account).fileName()});
     }
 
-    void notAnAccountIsRefusedUntouched_data()
-    {
+    void notAnAccountIsRefusedUntouched_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("text") << QByteArray("Dear lender, ...");
         QTest::newRow("truncated database") << QByteArray("SQLite format 3\0\x10\0", 19);
     }
-    void notAnAccountIsRefusedUntouched()
-    {
+    void notAnAccountIsRefusedUntouched() {
         QFETCH(QByteArray, content);
         const QString file = m_fixture->dataFolder() + "Letter.mdb";
         QFile f(file);
@@ -212,8 +196,7 @@ private slots:
         QVERIFY(!QFile::exists(m_scratch));
     }
 
-    void missingFileIsReported()
-    {
+    void missingFileIsReported() {
         const FileError e =
             AccountFiles::compactInPlace(m_fixture->dataFolder() + "Gone.mdb", m_scratch);
         QCOMPARE(e.number, int(FileError::NotFound));
@@ -221,11 +204,10 @@ private slots:
 
     // A full disk while the copy is written: the file size limit makes every write past it
     // fail, as a full disk does.
-    void fullDiskDuringCopyLosesNothing()
-    {
+    void fullDiskDuringCopyLosesNothing() {
         fillAccount(m_account, 5000);
         const QByteArray before = AccountFixture::sha256(m_account);
-        rlimit old {};
+        rlimit old{};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = old;
@@ -240,8 +222,7 @@ private slots:
 
     // The same on a real small file system, where this machine allows mounting one: the Data
     // folder on a tmpfs too small for the copy, the account elsewhere.
-    void fullTmpfsLosesNothing()
-    {
+    void fullTmpfsLosesNothing() {
         fillAccount(m_account, 20000);
         SmallTmpfs data(m_fixture->path("SmallData"), "64k");
         if (!data.mounted)
@@ -254,8 +235,7 @@ private slots:
         QVERIFY(!QFile::exists(data.path + "/Temp.mdb"));
     }
 
-    void accountOnAnotherFileSystem()
-    {
+    void accountOnAnotherFileSystem() {
         SmallTmpfs elsewhere(m_fixture->path("Elsewhere"), "8m");
         if (!elsewhere.mounted)
             QSKIP("cannot mount a tmpfs here");

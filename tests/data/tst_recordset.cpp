@@ -18,8 +18,7 @@ class TestRecordSet : public QObject {
     AccountConnection m_connection;
 
     // Three committed rows on three days, with their balances.
-    void seedThreeRows()
-    {
+    void seedThreeRows() {
         AccountFixture::exec(m_account,
                              "insert into tblAllRecords (Date, Deposit, OpenBalance) values "
                              "('2024-01-01', 10000, -1000000), ('2024-01-02', 20000, -980000), "
@@ -27,21 +26,18 @@ class TestRecordSet : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_fixture = std::make_unique<AccountFixture>();
         m_account = m_fixture->newAccount();
         QVERIFY(m_connection.open(m_account));
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_connection.close();
         m_fixture.reset();
     }
 
-    void emptySetIsAtBothEnds()
-    {
+    void emptySetIsAtBothEnds() {
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
         QCOMPARE(rs.recordCount(), 0);
@@ -54,8 +50,7 @@ private slots:
         QVERIFY(!rs.value("Date").isValid());
     }
 
-    void movesReportPositions()
-    {
+    void movesReportPositions() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsLastBalance);
         QSignalSpy moved(&rs, &RecordSet::moveComplete);
@@ -76,8 +71,7 @@ private slots:
         QCOMPARE(moved.count(), 6);
     }
 
-    void valuesAreTyped()
-    {
+    void valuesAreTyped() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -88,8 +82,7 @@ private slots:
         QCOMPARE(rs.text("GovtCharge"), QString());
     }
 
-    void bookmarkSurvivesAdds()
-    {
+    void bookmarkSurvivesAdds() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsLastBalance);
         QVERIFY(rs.open());
@@ -106,8 +99,7 @@ private slots:
 
     // The balance pass of the all-records window depends on this: it changes a row and moves
     // on, and the row must be in the file.
-    void movingOffAnEditedRowSavesIt()
-    {
+    void movingOffAnEditedRowSavesIt() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -120,15 +112,13 @@ private slots:
                  QStringList{"12345600"});
     }
 
-    void eachSaveIsSeenByAnotherConnection_data()
-    {
+    void eachSaveIsSeenByAnotherConnection_data() {
         QTest::addColumn<QString>("operation");
         QTest::newRow("update") << "update";
         QTest::newRow("add") << "add";
         QTest::newRow("delete") << "delete";
     }
-    void eachSaveIsSeenByAnotherConnection()
-    {
+    void eachSaveIsSeenByAnotherConnection() {
         QFETCH(QString, operation);
         seedThreeRows();
         AccountConnection other;
@@ -158,8 +148,7 @@ private slots:
         QVERIFY(q.exec("update tblAllRecords set InterestDue = 1"));
     }
 
-    void willChangeFiresBeforeTheWriteAndMayAlterTheRow()
-    {
+    void willChangeFiresBeforeTheWriteAndMayAlterTheRow() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -175,18 +164,15 @@ private slots:
         });
         QVERIFY(rs.setValue("BankCharge", QStringLiteral("3")));
         QVERIFY(rs.update());
-        QCOMPARE(reasons,
-                 (QList<RecordSet::Reason>{RecordSet::Reason::FirstChange,
-                                           RecordSet::Reason::Update}));
+        QCOMPARE(reasons, (QList<RecordSet::Reason>{RecordSet::Reason::FirstChange,
+                                                    RecordSet::Reason::Update}));
         QCOMPARE(storedDuringEvent, QStringList{"NULL"});
-        QCOMPARE(AccountFixture::column(m_account,
-                                        "select GovtCharge || '/' || BankCharge from "
-                                        "tblAllRecords where ID=1"),
+        QCOMPARE(AccountFixture::column(m_account, "select GovtCharge || '/' || BankCharge from "
+                                                   "tblAllRecords where ID=1"),
                  QStringList{"70000/30000"});
     }
 
-    void settingAnEqualValueChangesNothing()
-    {
+    void settingAnEqualValueChangesNothing() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -197,17 +183,19 @@ private slots:
         QCOMPARE(changing.count(), 0);
     }
 
-    void badValuesAreRefusedAndTheRowKept_data()
-    {
+    void badValuesAreRefusedAndTheRowKept_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("junk amount") << "Deposit" << "12abc";
-        QTest::newRow("five decimals") << "Deposit" << "1.23456";
-        QTest::newRow("impossible date") << "Date" << "2/30/2024";
-        QTest::newRow("key") << "ID" << "99";
+        QTest::newRow("junk amount") << "Deposit"
+                                     << "12abc";
+        QTest::newRow("five decimals") << "Deposit"
+                                       << "1.23456";
+        QTest::newRow("impossible date") << "Date"
+                                         << "2/30/2024";
+        QTest::newRow("key") << "ID"
+                             << "99";
     }
-    void badValuesAreRefusedAndTheRowKept()
-    {
+    void badValuesAreRefusedAndTheRowKept() {
         QFETCH(QString, field);
         QFETCH(QString, text);
         seedThreeRows();
@@ -220,8 +208,7 @@ private slots:
         QVERIFY(!rs.editPending());
     }
 
-    void cancelUndoesThePendingChange()
-    {
+    void cancelUndoesThePendingChange() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -240,15 +227,13 @@ private slots:
     }
 
     // A blank row would sort first in every date order and start the balances from nothing.
-    void untouchedNewRowIsNeverStored_data()
-    {
+    void untouchedNewRowIsNeverStored_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("update") << "update";
         QTest::newRow("move away") << "move";
         QTest::newRow("requery") << "requery";
     }
-    void untouchedNewRowIsNeverStored()
-    {
+    void untouchedNewRowIsNeverStored() {
         QFETCH(QString, how);
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
@@ -266,8 +251,7 @@ private slots:
                  QStringList{"3"});
     }
 
-    void newRowStaysLastUntilRequery()
-    {
+    void newRowStaysLastUntilRequery() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -279,8 +263,7 @@ private slots:
         QCOMPARE(rs.value("Date").toDate(), QDate(2023, 12, 31));
     }
 
-    void deleteLeavesThePlaceForTheNextMove()
-    {
+    void deleteLeavesThePlaceForTheNextMove() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());
@@ -297,8 +280,7 @@ private slots:
         QCOMPARE(rs.recordCount(), 1);
     }
 
-    void failedWriteKeepsThePendingRow()
-    {
+    void failedWriteKeepsThePendingRow() {
         seedThreeRows();
         RecordSet rs(m_connection.database(), Queries::AllRecordsView);
         QVERIFY(rs.open());

@@ -21,8 +21,7 @@ namespace {
 // Stands for any window that keeps a connection to the account while it is loaded.
 class AccountWindow : public FormWindow {
 public:
-    AccountWindow(MDIForm1& main, const QString& name) : FormWindow(main, name)
-    {
+    AccountWindow(MDIForm1& main, const QString& name) : FormWindow(main, name) {
         m_connection.open(main.tag(Tag::NewFile));
     }
 
@@ -47,8 +46,7 @@ class TestNewOpen : public QObject {
 
     FormWindow* splash() const { return m_main->registry().loaded(WindowNames::Splash); }
 
-    void startUp()
-    {
+    void startUp() {
         m_main = std::make_unique<MDIForm1>();
         m_main->registry().add(
             Hidden, [](MDIForm1& m) { return new AccountWindow(m, Hidden); }, true);
@@ -58,36 +56,31 @@ class TestNewOpen : public QObject {
         m_main->showWindow(WindowNames::Splash);
     }
 
-    void triggerMenu(const char* name)
-    {
+    void triggerMenu(const char* name) {
         auto* action = m_main->findChild<QAction*>(name);
         QVERIFY(action);
         action->trigger();
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_fixture = std::make_unique<AccountFixture>();
         m_dialogs = &ScriptedDialogs::install();
         startUp();
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_main.reset();
         m_fixture.reset();
     }
 
-    void startsWithNoAccount()
-    {
+    void startsWithNoAccount() {
         QCOMPARE(m_main->windowTitle(), QStringLiteral("Vantrell"));
         QVERIFY(splash());
         QCOMPARE(m_main->tag(Tag::NewFile), QString());
         QCOMPARE(m_main->tag(Tag::File), QString());
     }
 
-    void leftOverScratchFileIsDeletedAtStartUp()
-    {
+    void leftOverScratchFileIsDeletedAtStartUp() {
         m_main.reset();
         QFile scratch(m_fixture->dataFolder() + "Temp.mdb");
         QVERIFY(scratch.open(QIODevice::WriteOnly));
@@ -96,15 +89,15 @@ private slots:
         QVERIFY(!QFile::exists(m_fixture->dataFolder() + "Temp.mdb"));
     }
 
-    void newFromStartUp_data()
-    {
+    void newFromStartUp_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("created");
-        QTest::newRow("default name") << "HomeLoan1.mdb" << "HomeLoan1.mdb";
-        QTest::newRow("name as typed, no extension added") << "MyLoan" << "MyLoan";
+        QTest::newRow("default name") << "HomeLoan1.mdb"
+                                      << "HomeLoan1.mdb";
+        QTest::newRow("name as typed, no extension added") << "MyLoan"
+                                                           << "MyLoan";
     }
-    void newFromStartUp()
-    {
+    void newFromStartUp() {
         QFETCH(QString, typed);
         QFETCH(QString, created);
         m_dialogs->files.enqueue(m_fixture->dataFolder() + typed);
@@ -125,8 +118,7 @@ private slots:
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
-    void newFromMainWindowAddsTheExtension()
-    {
+    void newFromMainWindowAddsTheExtension() {
         m_dialogs->files.enqueue(m_fixture->dataFolder() + "MyLoan");
         triggerMenu("mnuNew");
         QCOMPARE(m_dialogs->fileRequests.constFirst().defaultSuffix, QStringLiteral("mdb"));
@@ -134,8 +126,7 @@ private slots:
         QCOMPARE(m_main->tag(Tag::NewFile), m_fixture->dataFolder() + "MyLoan.mdb");
     }
 
-    void cancelOnStartUp_data()
-    {
+    void cancelOnStartUp_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("accountAlreadySet");
         QTest::addColumn<bool>("splashStays");
@@ -144,8 +135,7 @@ private slots:
         QTest::newRow("new, account set") << "cmdNew" << true << false;
         QTest::newRow("open, account set") << "cmdOpen" << true << false;
     }
-    void cancelOnStartUp()
-    {
+    void cancelOnStartUp() {
         QFETCH(QString, button);
         QFETCH(bool, accountAlreadySet);
         QFETCH(bool, splashStays);
@@ -156,14 +146,12 @@ private slots:
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
-    void existingFileIsNotOverwritten_data()
-    {
+    void existingFileIsNotOverwritten_data() {
         QTest::addColumn<bool>("fromMainWindow");
         QTest::newRow("start-up window") << false;
         QTest::newRow("main window") << true;
     }
-    void existingFileIsNotOverwritten()
-    {
+    void existingFileIsNotOverwritten() {
         QFETCH(bool, fromMainWindow);
         const QString existing = m_fixture->newAccount();
         AccountFixture::exec(existing, "insert into tblNumber (StatementNumber) values (1)");
@@ -180,8 +168,7 @@ private slots:
         QCOMPARE(m_main->tag(Tag::NewFile), QString());
     }
 
-    void openFromStartUpCompacts()
-    {
+    void openFromStartUpCompacts() {
         const QString account = m_fixture->newAccount();
         AccountFixture::exec(account, "insert into tblNumber (StatementNumber) values (7)");
         m_dialogs->files.enqueue(account);
@@ -197,8 +184,7 @@ private slots:
         QVERIFY(!splash());
     }
 
-    void openFailureOnStartUp()
-    {
+    void openFailureOnStartUp() {
         const QString letter = m_fixture->dataFolder() + "Letter.mdb";
         QFile f(letter);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -216,8 +202,7 @@ private slots:
         QCOMPARE(f.readAll(), QByteArray("not an account"));
     }
 
-    void openFailureFromMainWindowKeepsTheAccount()
-    {
+    void openFailureFromMainWindowKeepsTheAccount() {
         const QString current = m_fixture->newAccount();
         m_dialogs->files.enqueue(current);
         triggerMenu("mnuOpen");
@@ -229,8 +214,7 @@ private slots:
         QCOMPARE(m_main->tag(Tag::File), QStringLiteral("Open"));
     }
 
-    void toolbarClosesTheStartUpWindowFirst()
-    {
+    void toolbarClosesTheStartUpWindowFirst() {
         QVERIFY(!m_main->splashClosed());
         auto* action = m_main->findChild<QAction*>("NewFile");
         QVERIFY(action);
@@ -245,14 +229,12 @@ private slots:
 
     // Leaving an account: every window with a connection to it goes, the others stay, and the
     // statement in progress is forgotten.
-    void newAndOpenLeaveNothingOnTheOldAccount_data()
-    {
+    void newAndOpenLeaveNothingOnTheOldAccount_data() {
         QTest::addColumn<QString>("menu");
         QTest::newRow("new") << "mnuNew";
         QTest::newRow("open") << "mnuOpen";
     }
-    void newAndOpenLeaveNothingOnTheOldAccount()
-    {
+    void newAndOpenLeaveNothingOnTheOldAccount() {
         QFETCH(QString, menu);
         const QString old = m_fixture->newAccount("Old.mdb");
         const QString next = menu == "mnuOpen" ? m_fixture->newAccount("Next.mdb")
@@ -284,8 +266,7 @@ private slots:
 
     // A maximised window's caption joins the main window's; the account shown must still be the
     // current one after the account changes under it.
-    void captionFollowsTheAccountUnderAMaximisedWindow()
-    {
+    void captionFollowsTheAccountUnderAMaximisedWindow() {
         const QString first = m_fixture->newAccount("First.mdb");
         const QString second = m_fixture->newAccount("Second.mdb");
         m_dialogs->files.enqueue(first);
@@ -307,16 +288,17 @@ private slots:
 
     // With no account chosen yet there is no task to offer: a cancelled or failed dialog from
     // the main window leaves the frame empty.
-    void noTaskMenuWithoutAnAccount_data()
-    {
+    void noTaskMenuWithoutAnAccount_data() {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("file");
-        QTest::newRow("new cancelled") << "mnuNew" << "";
-        QTest::newRow("open cancelled") << "mnuOpen" << "";
-        QTest::newRow("open failed") << "mnuOpen" << "Gone.mdb";
+        QTest::newRow("new cancelled") << "mnuNew"
+                                       << "";
+        QTest::newRow("open cancelled") << "mnuOpen"
+                                        << "";
+        QTest::newRow("open failed") << "mnuOpen"
+                                     << "Gone.mdb";
     }
-    void noTaskMenuWithoutAnAccount()
-    {
+    void noTaskMenuWithoutAnAccount() {
         QFETCH(QString, menu);
         QFETCH(QString, file);
         if (!file.isEmpty())
@@ -326,8 +308,7 @@ private slots:
         QCOMPARE(m_dialogs->messages.size(), file.isEmpty() ? 0 : 1);
     }
 
-    void cancelFromMainWindowKeepsTheAccountsWindows()
-    {
+    void cancelFromMainWindowKeepsTheAccountsWindows() {
         const QString current = m_fixture->newAccount();
         m_dialogs->files.enqueue(current);
         triggerMenu("mnuOpen");
@@ -340,8 +321,7 @@ private slots:
         QCOMPARE(m_main->tag(Tag::NewFile), current);
     }
 
-    void reopeningTheCurrentAccountClosesItsConnectionsFirst()
-    {
+    void reopeningTheCurrentAccountClosesItsConnectionsFirst() {
         const QString current = m_fixture->newAccount();
         m_dialogs->files.enqueue(current);
         triggerMenu("mnuOpen");

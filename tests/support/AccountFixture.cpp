@@ -10,8 +10,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
-AccountFixture::AccountFixture()
-{
+AccountFixture::AccountFixture() {
     QDir(m_dir.path()).mkpath("Data");
     QFile::copy(QStringLiteral(VANTRELL_PROGRAM_DIR "/Blank.mdb"), m_dir.filePath("Blank.mdb"));
     const QDir help(QStringLiteral(VANTRELL_PROGRAM_DIR "/Data"));
@@ -20,13 +19,11 @@ AccountFixture::AccountFixture()
     ProgramPaths::setProgramFolder(m_dir.path());
 }
 
-AccountFixture::~AccountFixture()
-{
+AccountFixture::~AccountFixture() {
     ProgramPaths::setProgramFolder(QString());
 }
 
-QString AccountFixture::newAccount(const QString& name)
-{
+QString AccountFixture::newAccount(const QString& name) {
     const QString target = QDir::isAbsolutePath(name) ? name : dataFolder() + name;
     QString error;
     if (!AccountDatabase::createFromSchema(target, &error))
@@ -34,16 +31,14 @@ QString AccountFixture::newAccount(const QString& name)
     return target;
 }
 
-void AccountFixture::exec(const QString& account, const QString& sql)
-{
+void AccountFixture::exec(const QString& account, const QString& sql) {
     AccountConnection c;
     QVERIFY2(c.open(account), qPrintable(c.lastError()));
     QSqlQuery q(c.database());
     QVERIFY2(q.exec(sql), qPrintable(q.lastError().text() + " in " + sql));
 }
 
-QStringList AccountFixture::column(const QString& account, const QString& sql)
-{
+QStringList AccountFixture::column(const QString& account, const QString& sql) {
     QStringList values;
     AccountConnection c;
     if (!c.open(account))
@@ -56,8 +51,7 @@ QStringList AccountFixture::column(const QString& account, const QString& sql)
     return values;
 }
 
-QByteArray AccountFixture::sha256(const QString& file)
-{
+QByteArray AccountFixture::sha256(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return {};

@@ -14,8 +14,6 @@
         button_->click();                                                                          \
     } while (false)
 
-template <typename T>
-T* control(QObject* parent, const QString& name)
-{
+template <typename T> T* control(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }

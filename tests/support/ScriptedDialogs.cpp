@@ -2,35 +2,30 @@
 
 #include <QPrinter>
 
-ScriptedDialogs& ScriptedDialogs::install()
-{
+ScriptedDialogs& ScriptedDialogs::install() {
     auto dialogs = std::make_unique<ScriptedDialogs>();
     ScriptedDialogs& ref = *dialogs;
     Dialogs::install(std::move(dialogs));
     return ref;
 }
 
-QStringList ScriptedDialogs::messageTexts() const
-{
+QStringList ScriptedDialogs::messageTexts() const {
     QStringList texts;
     for (const Shown& m : messages)
         texts << m.text;
     return texts;
 }
 
-void ScriptedDialogs::message(const QString& text, const QString& title)
-{
+void ScriptedDialogs::message(const QString& text, const QString& title) {
     messages.append({text, title});
 }
 
-bool ScriptedDialogs::question(const QString& text, const QString& title)
-{
+bool ScriptedDialogs::question(const QString& text, const QString& title) {
     questions.append({text, title});
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::chooseFile(const FileDialogRequest& request)
-{
+std::optional<QString> ScriptedDialogs::chooseFile(const FileDialogRequest& request) {
     fileRequests.append(request);
     if (files.isEmpty())
         return std::nullopt;
@@ -41,8 +36,7 @@ std::optional<QString> ScriptedDialogs::chooseFile(const FileDialogRequest& requ
     return chosen;
 }
 
-bool ScriptedDialogs::print(QPrinter& printer, int flags)
-{
+bool ScriptedDialogs::print(QPrinter& printer, int flags) {
     printFlags.append(flags);
     const bool accepted = printAnswers.isEmpty() ? false : printAnswers.dequeue();
     if (accepted && !printToPdf.isEmpty()) {
@@ -52,7 +46,6 @@ bool ScriptedDialogs::print(QPrinter& printer, int flags)
     return accepted;
 }
 
-void ScriptedDialogs::beep()
-{
+void ScriptedDialogs::beep() {
     ++beeps;
 }
