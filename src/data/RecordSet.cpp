@@ -1,5 +1,6 @@
 #include "RecordSet.h"
 
+#include "FieldFormat.h"
 #include "Money.h"
 #include "ShortDate.h"
 
@@ -241,43 +242,46 @@ QString RecordSet::text(int field) const {
 }
 
 std::optional<QVariant> RecordSet::convert(int field, const QVariant& value) const {
-    const bool isText = value.typeId() == QMetaType::QString;
-    if (value.isNull() || !value.isValid() || (isText && value.toString().trimmed().isEmpty()))
+    const ColumnKind kind = fieldKind(field);
+    QVariant typed = value;
+    if (value.typeId() == QMetaType::QString) {
+        // Text is read as an unformatted field bound to the column shows it.
+        const std::optional<QVariant> parsed = FieldFormat::parse(value.toString(), kind, {});
+        if (!parsed)
+            return std::nullopt;
+        typed = *parsed;
+    }
+    if (typed.isNull() || !typed.isValid())
         return QVariant();
-    const QString text = isText ? value.toString().trimmed() : QString();
-    switch (fieldKind(field)) {
+    switch (kind) {
     case ColumnKind::Money: {
-        if (value.typeId() == qMetaTypeId<Money>())
-            return value;
+        if (typed.typeId() == qMetaTypeId<Money>())
+            return typed;
         std::optional<Money> money;
-        if (isText)
-            money = Money::parse(text);
-        else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
-            money = Money::fromDouble(double(value.toLongLong()));
-        else if (value.canConvert<double>())
-            money = Money::fromDouble(value.toDouble());
+        if (typed.typeId() == QMetaType::LongLong || typed.typeId() == QMetaType::Int)
+            money = Money::fromDouble(double(typed.toLongLong()));
+        else if (typed.canConvert<double>())
+            money = Money::fromDouble(typed.toDouble());
         if (!money)
             return std::nullopt;
         return QVariant::fromValue(*money);
     }
     case ColumnKind::Date: {
-        const QDate date = isText ? ShortDate::parse(text) : value.toDate();
+        const QDate date = typed.toDate();
         if (!date.isValid())
             return std::nullopt;
         return date;
     }
     case ColumnKind::Double: {
         bool ok = false;
-        double d = isText ? QLocale().toDouble(text, &ok) : value.toDouble(&ok);
-        if (!ok && isText)
-            d = text.toDouble(&ok);
+        const double d = typed.toDouble(&ok);
         if (!ok || !std::isfinite(d))
             return std::nullopt;
         return d;
     }
     case ColumnKind::Integer: {
         bool ok = false;
-        const qlonglong n = isText ? QLocale().toLongLong(text, &ok) : value.toLongLong(&ok);
+        const qlonglong n = typed.toLongLong(&ok);
         if (!ok || n < -32768 || n > 32767)
             return std::nullopt;
         return n;
@@ -285,7 +289,7 @@ std::optional<QVariant> RecordSet::convert(int field, const QVariant& value) con
     case ColumnKind::Key:
         return std::nullopt;
     case ColumnKind::Text:
-        return isText ? text : value.toString();
+        return typed.toString();
     }
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #include "RecordForm.h"
 
-#include "FieldFormat.h"
+#include "data/FieldFormat.h"
 #include "shell/Dialogs.h"
 #include "shell/MDIForm1.h"
 #include "state/WorkflowState.h"

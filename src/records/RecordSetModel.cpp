@@ -1,6 +1,6 @@
 #include "RecordSetModel.h"
 
-#include "FieldFormat.h"
+#include "data/FieldFormat.h"
 #include "data/RecordSet.h"
 
 RecordSetModel::RecordSetModel(QList<GridColumn> columns, QObject* parent)

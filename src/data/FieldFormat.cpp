@@ -1,7 +1,7 @@
 #include "FieldFormat.h"
 
-#include "data/Money.h"
-#include "data/ShortDate.h"
+#include "Money.h"
+#include "ShortDate.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ColumnKind.h"
+#include "ColumnKind.h"
 
 #include <QString>
 #include <QVariant>
