@@ -1,3 +1,4 @@
+#include "RegisterWindows.h"
 #include "shell/MDIForm1.h"
 #include "shell/Windows.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Vantrell");
 
     MDIForm1 main;
+    registerWindows(main);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         main.resize(main.size().boundedTo(area.size()));

@@ -30,7 +30,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::onSubWindowActivated);
 
     m_registry = std::make_unique<WindowRegistry>(*this, *m_area);
-    registerWindows(*this);
 
     const QStyle* s = style();
     m_imageList = {{"icoFileNew", s->standardIcon(QStyle::SP_FileIcon)},

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class MDIForm1;
-
 // The windows the main window can create by name.
 namespace WindowNames {
 inline const QString Splash = QStringLiteral("frmSplash");
@@ -19,7 +17,3 @@ inline const QString InterestPeriod = QStringLiteral("frmInterestPeriod");
 inline const QString Calculate = QStringLiteral("frmCalculate");
 inline const QString Information = QStringLiteral("frmInformation");
 } // namespace WindowNames
-
-// Registers every window with the main window's registry; each window says there whether it
-// holds a connection to the account.
-void registerWindows(MDIForm1& main);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RegisterWindows.h"
 #include "data/Money.h"
 #include "shell/MDIForm1.h"
 #include "support/AccountFixture.h"
@@ -36,6 +37,7 @@ public:
         for (const QString& row : rows)
             AccountFixture::exec(account, allRecordsInsert(row));
         main = std::make_unique<MDIForm1>();
+        registerWindows(*main);
         main->setTag(Tag::NewFile, account);
         main->show();
     }

@@ -1,5 +1,6 @@
 // The help viewer (pages, paging, its menu, printing), the way the program reaches it, and the
 // About window.
+#include "app/RegisterWindows.h"
 #include "data/ProgramPaths.h"
 #include "shell/FormWindow.h"
 #include "shell/MDIForm1.h"
@@ -98,6 +99,7 @@ private slots:
         }
         m_dialogs = &ScriptedDialogs::install();
         m_main = std::make_unique<MDIForm1>();
+        registerWindows(*m_main);
         m_main->registry().add(
             Other, [](MDIForm1& m) { return new FormWindow(m, Other); }, false);
         m_main->show();

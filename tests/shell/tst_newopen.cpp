@@ -1,5 +1,6 @@
 // Choosing the account: New and Open from the start-up window and from the main window, with
 // their dialogs answered by script.
+#include "app/RegisterWindows.h"
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "shell/FormWindow.h"
@@ -48,6 +49,7 @@ class TestNewOpen : public QObject {
 
     void startUp() {
         m_main = std::make_unique<MDIForm1>();
+        registerWindows(*m_main);
         m_main->registry().add(
             Hidden, [](MDIForm1& m) { return new AccountWindow(m, Hidden); }, true);
         m_main->registry().add(

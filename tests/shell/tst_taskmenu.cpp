@@ -1,5 +1,6 @@
 // The task menu: which tasks it offers for the account state, how it places itself, and where
 // each button leads.
+#include "app/RegisterWindows.h"
 #include "shell/FormWindow.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
@@ -89,6 +90,7 @@ private slots:
         m_dialogs = &ScriptedDialogs::install();
         m_loads.clear();
         m_main = std::make_unique<MDIForm1>();
+        registerWindows(*m_main);
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     }

@@ -1,12 +1,13 @@
-#include "Windows.h"
+#include "RegisterWindows.h"
 
-#include "MDIForm1.h"
-#include "WindowRegistry.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmOptions.h"
-#include "frmSplash.h"
 #include "records/frmAllRecords.h"
+#include "shell/MDIForm1.h"
+#include "shell/WindowRegistry.h"
+#include "shell/Windows.h"
+#include "shell/frmAbout.h"
+#include "shell/frmHelp.h"
+#include "shell/frmOptions.h"
+#include "shell/frmSplash.h"
 
 void registerWindows(MDIForm1& main) {
     WindowRegistry& r = main.registry();
