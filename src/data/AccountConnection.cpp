@@ -1,5 +1,7 @@
 #include "AccountConnection.h"
 
+#include "AccountSchema.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -26,25 +28,6 @@ sqlite3* handleOf(const QSqlDatabase& db) {
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
         return nullptr;
     return *static_cast<sqlite3* const*>(v.data());
-}
-
-// Columns the program reads from each table; a file without them is not an account.
-const QHash<QString, QStringList>& requiredColumns() {
-    static const QHash<QString, QStringList> columns = {
-        {"tblAllRecords",
-         {"ID", "Date", "GovtCharge", "BankCharge", "UserWithdrawal", "Deposit", "InterestPayment",
-          "OpenBalance", "CloseBalance", "InterestDue"}},
-        {"tblThisSession",
-         {"ID", "Date", "GovtCharge", "BankCharge", "UserWithdrawal", "Deposit", "InterestPayment",
-          "Balance"}},
-        {"tblInterestChanges", {"ID", "ValidFrom", "ValidTo", "InterestRate"}},
-        {"tblCalcTo", {"ID", "CalcFrom", "CalcTo"}},
-        {"tblNumber", {"ID", "StatementNumber"}},
-        {"tblReport",
-         {"ID", "Date", "GovtCharge", "BankCharge", "UserWithdrawal", "Deposit", "InterestPayment",
-          "OpenBalance", "CloseBalance", "InterestDue"}},
-    };
-    return columns;
 }
 
 } // namespace
@@ -153,43 +136,35 @@ bool createFromSchema(const QString& path, QString* error) {
     return true;
 }
 
-bool isAccountFile(const QString& path, QString* error) {
+bool hasDatabaseHeader(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+bool isAccountFile(const QString& path, QString* error) {
+    if (!QFileInfo::exists(path)) {
         *error = QStringLiteral("Could not find file '%1'.").arg(path);
         return false;
     }
-    const QString notAccount = QStringLiteral("'%1' is not a loan account file.").arg(path);
-    if (file.read(16) != QByteArray("SQLite format 3\0", 16)) {
-        *error = notAccount;
+    if (!hasDatabaseHeader(path)) {
+        *error = QStringLiteral("'%1' is not a loan account file.").arg(path);
         return false;
     }
-    file.close();
-
     sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-                  SQLITE_OK &&
-              harden(db);
-    for (auto it = requiredColumns().cbegin(); ok && it != requiredColumns().cend(); ++it) {
-        sqlite3_stmt* stmt = nullptr;
-        ok = sqlite3_prepare_v2(db, "select name from pragma_table_info(?)", -1, &stmt, nullptr) ==
-             SQLITE_OK;
-        QStringList present;
-        if (ok) {
-            const QByteArray table = it.key().toUtf8();
-            sqlite3_bind_text(stmt, 1, table.constData(), int(table.size()), SQLITE_TRANSIENT);
-            while (sqlite3_step(stmt) == SQLITE_ROW)
-                present << QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-        }
-        sqlite3_finalize(stmt);
-        for (const QString& column : it.value())
-            ok = ok && present.contains(column, Qt::CaseInsensitive);
+    FileError e;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK ||
+        !harden(db)) {
+        e = FileError{FileError::NotAnAccount,
+                      QStringLiteral("'%1' is not a loan account file.").arg(path)};
+    } else {
+        int version = 0;
+        e = AccountSchema::check(db, path, &version);
     }
     sqlite3_close(db);
-    if (!ok)
-        *error = notAccount;
-    return ok;
+    if (e)
+        *error = e.text;
+    return !e;
 }
 
 } // namespace AccountDatabase

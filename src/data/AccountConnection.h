@@ -41,7 +41,11 @@ const QStringList& tableNames();
 // Applies the schema to a new file (the template builder and test fixtures use it).
 bool createFromSchema(const QString& path, QString* error);
 
-// True when `path` is an SQLite file holding the six tables with their columns.
+// True when `path` can be read and starts like an SQLite file.
+bool hasDatabaseHeader(const QString& path);
+
+// True when `path` is an account this program accepts (see AccountSchema::check), read without
+// changing it; otherwise `error` says why not.
 bool isAccountFile(const QString& path, QString* error);
 
 // Sets defensive mode and turns off trusted schema on a raw handle.

@@ -22,7 +22,7 @@ struct FileError {
 class FileOps {
 public:
     virtual ~FileOps() = default;
-    // A compacted copy of an SQLite file; fails if `destination` exists.
+    // A compacted copy of an SQLite file; `destination` must not exist, or be empty.
     virtual FileError vacuumInto(const QString& source, const QString& destination);
     virtual FileError sync(const QString& path);
     // Replaces `to` by `from` in one step (both on one file system).
@@ -39,6 +39,9 @@ FileError createFromTemplate(const QString& templatePath, const QString& destina
 FileError createFromTemplate(const QString& templatePath, const QString& destination);
 
 // Open: the account replaced by a compacted copy of itself, made through `scratch` (Temp.mdb).
+// First it is made whole (a crashed save rolled back, a WAL file checkpointed) and checked
+// (AccountSchema::check); a read-only, foreign, newer or busy file is refused as it is. The
+// replacement keeps the account's mode and, where allowed, its owner; no side file stays.
 // At every step, whatever fails, the account stays intact under its own name and the scratch
 // file is gone. The caller closes every connection to the account first.
 FileError compactInPlace(const QString& account, const QString& scratch, FileOps& ops);

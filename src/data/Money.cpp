@@ -374,3 +374,12 @@ QString Money::toPlainText() const {
         text.prepend(QLatin1Char('-'));
     return text;
 }
+
+std::optional<Money> Money::fromDoubleProduct(double value) {
+    const double scaled = std::nearbyint(value * double(Scale));
+    // -2^63 is exact in double; 2^63 is the first value past the raw range.
+    constexpr double Limit = 9223372036854775808.0;
+    if (!std::isfinite(scaled) || scaled < -Limit || scaled >= Limit)
+        return std::nullopt;
+    return fromRaw(qint64(scaled));
+}

@@ -52,7 +52,9 @@ public:
     static std::optional<Money> add(Money a, Money b);
     static std::optional<Money> subtract(Money a, Money b);
 
-    // For code that treats overflow as a bug: these throw std::overflow_error.
+    // For code that treats overflow as a bug: these throw std::overflow_error. Window and report
+    // code never use them: an exception that reaches Qt's event loop ends the program, so there
+    // amounts are combined with add()/subtract() above and a nullopt is handled where it arises.
     Money operator+(Money other) const;
     Money operator-(Money other) const;
     Money operator-() const;
@@ -72,6 +74,13 @@ public:
     // no trailing zeros, a leading '-' ("-1234.5", "0", "12.0001"). Exact, and parse()
     // reads it back to the same value in every locale.
     QString toPlainText() const;
+
+    // value * 10000.0 computed in double, then rounded to a whole number of ten-thousandths
+    // with ties to even (nearbyint in the default rounding mode): the rounding of the daily
+    // interest, so that every build gives the same cents. Unlike fromDouble(), which rounds the
+    // exact binary value, the multiplication rounds first; the two differ for about a dozen daily
+    // amounts in a million. NaN, infinities and values outside the raw range give nullopt.
+    static std::optional<Money> fromDoubleProduct(double value);
 
 private:
     qint64 m_raw = 0;

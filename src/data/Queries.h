@@ -4,9 +4,14 @@
 // the row order, so the order clauses are part of the contract.
 namespace Queries {
 
+// On each day the balance rows (non-zero CloseBalance) come first, by CloseBalance, so that a
+// stated balance resets the running balance before that day's transactions, in credit as in
+// debit; then the other rows by InterestPayment and ID, whether their CloseBalance is empty or 0,
+// so that a balance pass filling in 0 never moves a row.
 inline constexpr const char* AllRecordsView =
     "select ID,Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,InterestPayment,OpenBalance,"
-    "CloseBalance from tblAllRecords Order by Date,CloseBalance,InterestPayment,ID";
+    "CloseBalance from tblAllRecords Order by Date,ifnull(CloseBalance,0)=0,"
+    "nullif(CloseBalance,0),InterestPayment,ID";
 inline constexpr const char* AllRecordsLastBalance =
     "select ID,Date,OpenBalance from tblAllRecords order by Date,ID";
 inline constexpr const char* AllRecordsDates = "select Date from tblAllRecords Order by Date";

@@ -4,7 +4,6 @@
 #include "Money.h"
 #include "ShortDate.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -222,31 +221,15 @@ QVariant RecordSet::valueAt(int row, int field) const {
 }
 
 QString RecordSet::text(int field) const {
-    const QVariant v = value(field);
-    if (v.isNull())
-        return {};
-    switch (fieldKind(field)) {
-    case ColumnKind::Money:
-        return v.value<Money>().toPlainText();
-    case ColumnKind::Date:
-        return ShortDate::format(v.toDate());
-    case ColumnKind::Double:
-        return QLocale().toString(v.toDouble(), 'g', 15);
-    case ColumnKind::Key:
-    case ColumnKind::Integer:
-        return QString::number(v.toLongLong());
-    case ColumnKind::Text:
-        break;
-    }
-    return v.toString();
+    return FieldFormat::display(value(field), fieldKind(field), QString());
 }
 
-std::optional<QVariant> RecordSet::convert(int field, const QVariant& value) const {
+std::optional<QVariant> RecordSet::convert(int field, const QVariant& value,
+                                           const QString& format) const {
     const ColumnKind kind = fieldKind(field);
     QVariant typed = value;
     if (value.typeId() == QMetaType::QString) {
-        // Text is read as an unformatted field bound to the column shows it.
-        const std::optional<QVariant> parsed = FieldFormat::parse(value.toString(), kind, {});
+        const std::optional<QVariant> parsed = FieldFormat::parse(value.toString(), kind, format);
         if (!parsed)
             return std::nullopt;
         typed = *parsed;
@@ -268,7 +251,7 @@ std::optional<QVariant> RecordSet::convert(int field, const QVariant& value) con
     }
     case ColumnKind::Date: {
         const QDate date = typed.toDate();
-        if (!date.isValid())
+        if (!ShortDate::inRange(date))
             return std::nullopt;
         return date;
     }
@@ -294,20 +277,20 @@ std::optional<QVariant> RecordSet::convert(int field, const QVariant& value) con
     return std::nullopt;
 }
 
-bool RecordSet::setValue(int field, const QVariant& value) {
+bool RecordSet::setValue(int field, const QVariant& value, const QString& format) {
     if (!hasCurrent())
         return fail(NoCurrentRow);
-    return setValueAt(m_pos, field, value);
+    return setValueAt(m_pos, field, value, format);
 }
 
-bool RecordSet::setValueAt(int row, int field, const QVariant& value) {
+bool RecordSet::setValueAt(int row, int field, const QVariant& value, const QString& format) {
     if (row < 0 || row >= m_rows.size())
         return fail(NoCurrentRow);
     if (field < 0 || field >= m_fields.size())
         return fail(QStringLiteral("Item cannot be found in the collection."));
     if (field == m_keyField)
         return fail(QStringLiteral("The field '%1' cannot be changed.").arg(m_fields[field]));
-    const std::optional<QVariant> converted = convert(field, value);
+    const std::optional<QVariant> converted = convert(field, value, format);
     if (!converted)
         return fail(QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
                         .arg(value.toString(), m_fields[field]));
@@ -330,6 +313,11 @@ bool RecordSet::setValueAt(int row, int field, const QVariant& value) {
     m_rows[row].values[field] = *converted;
     emit rowChanged(row);
     return true;
+}
+
+void RecordSet::setRequired(const QString& field) {
+    if (!m_required.contains(field, Qt::CaseInsensitive))
+        m_required << field;
 }
 
 bool RecordSet::isNewRow(int row) const {
@@ -390,6 +378,13 @@ bool RecordSet::savePending() {
     }
     if (m_pending < 0 || dropIfUntouched(index))
         return true;
+    for (const QString& name : std::as_const(m_required)) {
+        const int field = fieldIndex(name);
+        if (field >= 0 && m_rows[index].values[field].isNull())
+            return fail(QStringLiteral("This row cannot be saved without a %1. Type its %1, then "
+                                       "save it again.")
+                            .arg(m_fields[field]));
+    }
     if (!writeRow(m_rows[index]))
         return false;
     m_pending = -1;

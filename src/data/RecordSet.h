@@ -65,18 +65,25 @@ public:
     // The text an unformatted field bound to the column shows ("" when empty).
     QString text(int field) const;
     QString text(const QString& name) const { return text(fieldIndex(name)); }
-    // Accepts a typed value or text (parsed by the column's kind); empty text stores an empty
-    // value.
-    bool setValue(int field, const QVariant& value);
-    bool setValue(const QString& name, const QVariant& value) {
-        return setValue(fieldIndex(name), value);
+    // Accepts a typed value or text, read as a field with display `format` shows it
+    // (FieldFormat::parse); empty text stores an empty value. Text the column cannot read is
+    // refused with "Type mismatch" and the row keeps its value. Every control that writes typed
+    // text into a row goes through here.
+    bool setValue(int field, const QVariant& value, const QString& format = QString());
+    bool setValue(const QString& name, const QVariant& value, const QString& format = QString()) {
+        return setValue(fieldIndex(name), value, format);
     }
 
     // Any row, for views.
     QVariant valueAt(int row, int field) const;
-    bool setValueAt(int row, int field, const QVariant& value);
+    bool setValueAt(int row, int field, const QVariant& value, const QString& format = QString());
+
+    // A row is saved only with a value in `field`; without one, the save fails and the row
+    // stays pending with everything typed into it, for the user to complete.
+    void setRequired(const QString& field);
 
     bool editPending() const { return m_pending >= 0; }
+    int pendingRow() const { return m_pending; }
     bool isNewRow(int row) const;
 
     bool addNew();
@@ -110,7 +117,7 @@ private:
     bool dropIfUntouched(int index);
     QSqlQuery* statement(const QString& sql);
     bool hasCurrent() const;
-    std::optional<QVariant> convert(int field, const QVariant& value) const;
+    std::optional<QVariant> convert(int field, const QVariant& value, const QString& format) const;
     QVariant toStorage(int field, const QVariant& value) const;
     QVariant fromStorage(int field, const QVariant& value) const;
 
@@ -122,6 +129,7 @@ private:
     QStringList m_fields;
     QVector<ColumnKind> m_kinds;
     int m_keyField = -1;
+    QStringList m_required;
     QVector<Row> m_rows;
     int m_pos = -1;           // -1 BOF, size() EOF
     bool m_onDeleted = false; // the current row was deleted; moves go on from its place

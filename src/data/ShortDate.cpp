@@ -67,12 +67,13 @@ QString relaxed(const QString& pattern) {
 QDate readWith(const QString& text, const QString& pattern) {
     const QLocale locale;
     QDate date = locale.toDate(text, pattern);
-    if (date.isValid())
-        return date;
-    const QString loose = relaxed(pattern);
-    if (!loose.isEmpty() && loose != pattern)
-        date = locale.toDate(text, loose);
-    return date;
+    if (!date.isValid()) {
+        const QString loose = relaxed(pattern);
+        if (!loose.isEmpty() && loose != pattern)
+            date = locale.toDate(text, loose);
+    }
+    // Qt reads "yyyy" with a sign ("-2024"); such a year has no place in the account file.
+    return ShortDate::inRange(date) ? date : QDate();
 }
 
 } // namespace
@@ -119,13 +120,14 @@ QDate parse(const QString& text, const QString& displayFormat) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return QDate();
-    if (!displayFormat.isEmpty()) {
-        if (const QDate date = readWith(trimmed, displayFormat); date.isValid())
-            return date;
-    }
-    if (const QDate date = readWith(trimmed, pattern()); date.isValid())
+    if (const QDate date = readWith(trimmed, displayFormat.isEmpty() ? pattern() : displayFormat);
+        date.isValid())
         return date;
     return fromIso(trimmed);
+}
+
+bool inRange(const QDate& date) {
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999;
 }
 
 QDate normalise(const QDate& date) {

@@ -64,8 +64,15 @@ void recalculate(QSqlDatabase db, RecordSet& rs, const std::function<void()>& le
     // One transaction for the pass: thousands of single-row commits would each wait for the disk.
     const bool inTransaction = db.isOpen() && db.transaction();
 
-    // Saves what the user typed, then fetches the rows in the query's order.
-    rs.requery();
+    // Saves what the user typed, then fetches the rows in the query's order. A typed row that
+    // cannot be saved (no date) stays pending for the user to complete: balances computed around
+    // it would follow from values the file does not hold, so the pass waits for the next one.
+    if (!rs.requery()) {
+        // Commit, not roll back: the typed row may have been saved before the fetch failed.
+        if (inTransaction && !db.commit())
+            db.rollback();
+        return;
+    }
     if (letEventsRun)
         letEventsRun();
 
@@ -82,55 +89,47 @@ void recalculate(QSqlDatabase db, RecordSet& rs, const std::function<void()>& le
                                      "where ID=?")
                           .arg(rs.table()));
 
-    // A row appended with an empty CloseBalance sorts before that day's balance row; once this
-    // pass has stored 0 there it sorts after it. So a pass that filled one in runs again on the
-    // rows in their settled order, and two passes in a row always store the same balances.
+    // The order puts a day's balance rows first whatever their sign, and storing 0 in an empty
+    // CloseBalance moves no row, so one pass is final: the next stores the same balances.
     bool wrote = false;
-    for (int pass = 0; pass < 2; ++pass) {
-        bool filledEmptyClose = false;
-        // Every pass starts from 0, so that a first row without a CloseBalance does not carry the
-        // previous pass's final balance into this one.
-        Money balance;
-        const QVariant zero = QVariant::fromValue(Money());
-        for (int row = 0; row < rs.recordCount(); ++row) {
-            Values stored, values;
-            for (int c = 0; c < ColumnCount; ++c)
-                stored[c] = values[c] = rs.valueAt(row, field[c]);
-            if (row == 0) {
-                // The first row only starts the balance; its own empty amounts stay empty.
-                if (const std::optional<Money> close = moneyOf(values[Close]))
-                    balance = *close;
-            } else {
-                filledEmptyClose = filledEmptyClose || values[Close].isNull();
-                for (QVariant& v : values) {
-                    if (v.isNull())
-                        v = zero;
-                }
-                if (const std::optional<Money> next = applyAmounts(balance, values))
-                    balance = *next;
-                const std::optional<Money> close = moneyOf(values[Close]);
-                if (close && !close->isZero())
-                    balance = *close;
+    // Every pass starts from 0, so that a first row without a CloseBalance does not carry the
+    // previous pass's final balance into this one.
+    Money balance;
+    const QVariant zero = QVariant::fromValue(Money());
+    for (int row = 0; row < rs.recordCount(); ++row) {
+        Values stored, values;
+        for (int c = 0; c < ColumnCount; ++c)
+            stored[c] = values[c] = rs.valueAt(row, field[c]);
+        if (row == 0) {
+            // The first row only starts the balance; its own empty amounts stay empty.
+            if (const std::optional<Money> close = moneyOf(values[Close]))
+                balance = *close;
+        } else {
+            for (QVariant& v : values) {
+                if (v.isNull())
+                    v = zero;
             }
-            values[Open] = QVariant::fromValue(balance);
-
-            bool changed = false;
-            for (int c = 0; c < ColumnCount && !changed; ++c)
-                changed = !same(values[c], stored[c]);
-            // Only rows whose values change are written; a row that cannot be written keeps what it
-            // had and the pass goes on.
-            if (changed && canWrite) {
-                for (int c = 0; c < ColumnCount; ++c)
-                    write.bindValue(c, storage(values[c]));
-                write.bindValue(ColumnCount, rs.valueAt(row, id));
-                wrote = write.exec() || wrote;
-            }
-            if (letEventsRun && row % RowsBetweenEvents == RowsBetweenEvents - 1)
-                letEventsRun();
+            if (const std::optional<Money> next = applyAmounts(balance, values))
+                balance = *next;
+            const std::optional<Money> close = moneyOf(values[Close]);
+            if (close && !close->isZero())
+                balance = *close;
         }
-        if (!filledEmptyClose || !wrote)
-            break;
-        rs.requery();
+        values[Open] = QVariant::fromValue(balance);
+
+        bool changed = false;
+        for (int c = 0; c < ColumnCount && !changed; ++c)
+            changed = !same(values[c], stored[c]);
+        // Only rows whose values change are written; a row that cannot be written keeps what it
+        // had and the pass goes on.
+        if (changed && canWrite) {
+            for (int c = 0; c < ColumnCount; ++c)
+                write.bindValue(c, storage(values[c]));
+            write.bindValue(ColumnCount, rs.valueAt(row, id));
+            wrote = write.exec() || wrote;
+        }
+        if (letEventsRun && row % RowsBetweenEvents == RowsBetweenEvents - 1)
+            letEventsRun();
     }
     write.finish();
 

@@ -13,7 +13,8 @@ namespace BalanceRecalculation {
 // one ended), each further row gets its empty amounts stored as 0, applies its amounts, and a
 // non-zero CloseBalance resets the balance; each row's OpenBalance is the balance after it.
 // Amounts that cannot be read or overflow leave the balance as it was. Nothing is reported: a
-// step that fails is passed over.
+// step that fails is passed over. A typed row that cannot be saved (the record set refuses it)
+// stops the pass before anything is computed, and stays pending.
 //
 // The whole pass is one transaction on `db`, and only rows whose values change are written,
 // through one prepared statement; the rows are then fetched again so that the record set holds

@@ -6,6 +6,7 @@
 #include "state/WorkflowState.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -133,6 +134,7 @@ RecordForm::~RecordForm() {
     // The record set holds the connection's database; it goes first.
     if (m_model)
         m_model->setRecordSet(nullptr);
+    qDeleteAll(m_otherSets);
     delete adoPrimaryRS;
     adoPrimaryRS = nullptr;
 }
@@ -234,6 +236,22 @@ void RecordForm::Form_Load(const QString& query) {
     bindGrid();
 }
 
+RecordSet* RecordForm::openRecordSet(const QString& query) {
+    auto* rs = new RecordSet(m_connection.database(), query);
+    m_otherSets << rs;
+    // Passed over like the window's own set: the window opens, the set stays empty.
+    if (m_connection.isOpen())
+        rs->open();
+    return rs;
+}
+
+void RecordForm::hideRecordControls() {
+    picButtons->hide();
+    picStatBox->hide();
+    if (auto* fields = findChild<QWidget*>("fraFields"))
+        fields->hide();
+}
+
 void RecordForm::bindGrid() {
     if (m_model)
         m_model->setRecordSet(adoPrimaryRS);
@@ -270,17 +288,7 @@ QVariant RecordForm::txtValue(int index) const {
 
 bool RecordForm::setTxtFields(int index, const QVariant& value) {
     const int field = fieldIndexOf(index);
-    if (field < 0)
-        return false;
-    QVariant typed = value;
-    if (value.typeId() == QMetaType::QString) {
-        const std::optional<QVariant> parsed = FieldFormat::parse(
-            value.toString(), adoPrimaryRS->fieldKind(field), m_bound.value(index).format);
-        if (!parsed)
-            return false;
-        typed = *parsed;
-    }
-    if (!adoPrimaryRS->setValue(field, typed))
+    if (field < 0 || !adoPrimaryRS->setValue(field, value, m_bound.value(index).format))
         return false;
     if (QLineEdit* edit = m_bound.value(index).edit)
         edit->setText(FieldFormat::display(adoPrimaryRS->value(field),
@@ -296,15 +304,10 @@ bool RecordForm::commitBoundFields(QString* error) {
         QLineEdit* edit = it->edit;
         if (!edit || !edit->isModified())
             continue;
-        const int field = adoPrimaryRS->fieldIndex(it->column);
-        const std::optional<QVariant> parsed =
-            FieldFormat::parse(edit->text(), adoPrimaryRS->fieldKind(field), it->format);
-        if (!parsed || !adoPrimaryRS->setValue(field, *parsed)) {
-            if (error) {
-                *error = parsed ? adoPrimaryRS->lastError()
-                                : QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
-                                      .arg(edit->text(), it->column);
-            }
+        if (!adoPrimaryRS->setValue(adoPrimaryRS->fieldIndex(it->column), edit->text(),
+                                    it->format)) {
+            if (error)
+                *error = adoPrimaryRS->lastError();
             return false;
         }
         edit->setModified(false);
@@ -342,8 +345,10 @@ void RecordForm::syncBoundControls(bool all) {
 }
 
 void RecordForm::gridCurrentChanged(const QModelIndex& current) {
+    // While rows come and go the grid moves its own cell (off a deleted row, say); only the
+    // user's choice moves the record set, or a Delete would go on two rows.
     if (m_syncingGrid || !adoPrimaryRS || !current.isValid() ||
-        current.row() == adoPrimaryRS->currentRow())
+        current.row() == adoPrimaryRS->currentRow() || (m_model && m_model->changingRows()))
         return;
     // The grid is bound: choosing a row makes it the current row, which saves the row left.
     if (!adoPrimaryRS->setAbsolutePosition(current.row() + 1)) {
@@ -414,6 +419,10 @@ bool RecordForm::inCellEditor(const QWidget* widget) const {
            grdDataGrid->viewport()->isAncestorOf(widget);
 }
 
+bool RecordForm::keyLeftToControl(const QWidget* target, const QKeyEvent&) const {
+    return inCellEditor(target);
+}
+
 bool RecordForm::Form_KeyDown(const QKeyEvent& event) {
     if (keysLeftToControls())
         return false;
@@ -450,16 +459,27 @@ bool RecordForm::Form_KeyDown(const QKeyEvent& event) {
 bool RecordForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !isUnloaded() && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if ((widget == this || isAncestorOf(widget)) && !inCellEditor(widget) &&
-            Form_KeyDown(*static_cast<QKeyEvent*>(event)))
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if ((widget == this || isAncestorOf(widget)) && !keyLeftToControl(widget, key) &&
+            Form_KeyDown(key))
             return true;
     }
     return FormWindow::eventFilter(watched, event);
 }
 
 void RecordForm::formUnload() {
+    QString error;
+    if (!saveTypedRow(&error)) {
+        // The window goes regardless (New or Open is under way): the message keeps the row's
+        // values in view for the user to enter again.
+        const QString row = typedRowText();
+        reportError(Operation::Update,
+                    error + (row.isEmpty() ? QString() : QStringLiteral("\n\n") + row));
+    }
     qApp->removeEventFilter(this);
     unbindGrid();
+    qDeleteAll(m_otherSets);
+    m_otherSets.clear();
     delete adoPrimaryRS;
     adoPrimaryRS = nullptr;
     m_connection.close();
@@ -578,7 +598,80 @@ QString RecordForm::refreshRows() {
 }
 
 void RecordForm::cmdClose_Click() {
+    QString error;
+    if (!saveTypedRow(&error)) {
+        if (!error.isEmpty())
+            reportError(Operation::Update, error);
+        return;
+    }
     unload();
+}
+
+bool RecordForm::closedByUser() const {
+    // The program unloads through the registry, which lets go of the window first.
+    return !isUnloaded() && m_main.isLoaded(objectName());
+}
+
+void RecordForm::closeEvent(QCloseEvent* event) {
+    if (closedByUser()) {
+        QString error;
+        if (!saveTypedRow(&error)) {
+            event->ignore();
+            if (!error.isEmpty())
+                reportError(Operation::Update, error);
+            return;
+        }
+    }
+    FormWindow::closeEvent(event);
+}
+
+bool RecordForm::saveTypedRow(QString* error) {
+    if (!adoPrimaryRS)
+        return true;
+    if (grdDataGrid && m_model) {
+        // A cell still being typed into is part of the row. The grid reports a text it cannot
+        // read itself, and the editor stays open with it.
+        const QModelIndex cell = grdDataGrid->currentIndex();
+        if (auto* editor = qobject_cast<QLineEdit*>(grdDataGrid->indexWidget(cell))) {
+            if (!m_model->setData(cell, editor->text())) {
+                error->clear();
+                return false;
+            }
+        }
+    }
+    if (!commitBoundFields(error))
+        return false;
+    if (adoPrimaryRS->editPending() && !adoPrimaryRS->update()) {
+        *error = adoPrimaryRS->lastError();
+        return false;
+    }
+    return true;
+}
+
+QString RecordForm::typedRowText() const {
+    if (!adoPrimaryRS)
+        return QString();
+    QStringList parts;
+    if (m_model && m_model->recordSet() == adoPrimaryRS) {
+        const int row =
+            adoPrimaryRS->editPending() ? adoPrimaryRS->pendingRow() : adoPrimaryRS->currentRow();
+        for (int c = 0; row >= 0 && c < m_model->columnCount(); ++c) {
+            const QString text = m_model->index(row, c).data().toString();
+            if (!text.isEmpty() && !m_model->columns()[c].hidden)
+                parts << m_model->columns()[c].caption + QLatin1Char(' ') + text;
+        }
+    } else {
+        QList<int> indexes = m_bound.keys();
+        std::sort(indexes.begin(), indexes.end());
+        for (int index : std::as_const(indexes)) {
+            const BoundField field = m_bound.value(index);
+            const QString text = txtFields(index);
+            if (!text.isEmpty())
+                parts << (field.label ? field.label->text() : field.column) + QLatin1Char(' ') +
+                             text;
+        }
+    }
+    return parts.isEmpty() ? QString() : tr("The row not saved: %1").arg(parts.join(", "));
 }
 
 bool RecordForm::moveWith(Operation op, bool (RecordSet::*move)()) {

@@ -98,6 +98,10 @@ protected:
     // its caption lblLabels(index).
     void bindTxtField(int index, const QString& column, const QString& caption = QString(),
                       const QString& format = QString());
+    // Hides the button bar, the status bar and the bound fields: the window shows its own panel.
+    void hideRecordControls();
+    // A further record set on the window's connection, released before the connection closes.
+    RecordSet* openRecordSet(const QString& query);
     // Which of the seven record buttons the user sees; the others stay hidden.
     void showRecordButtons(const QStringList& names);
     // Opens the connection on the account path and the record set, and binds the controls.
@@ -119,10 +123,20 @@ protected:
     // that is being typed into (Escape there undoes the typing; it does not close the window).
     virtual bool keysLeftToControls() const;
     bool inCellEditor(const QWidget* widget) const;
+    // Whether `key`, aimed at `target`, is left to that control rather than handled by the
+    // window; by default only a grid cell being typed into keeps its keys.
+    virtual bool keyLeftToControl(const QWidget* target, const QKeyEvent& key) const;
     // Handles the window's keys; true when the key was used.
     bool Form_KeyDown(const QKeyEvent& event);
 
+    // Saves the typed row before the rows are released. An unload by the program (New, Open)
+    // goes on when the save fails, after a message that shows what the row held.
     void formUnload() override;
+    // The frame's close button: the typed row is saved first, and the window stays open, the
+    // row in view, when it cannot be.
+    void closeEvent(QCloseEvent* event) override;
+    // True while the user, not the program, closes the window (its frame's close button).
+    bool closedByUser() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // --- helpers for the windows --------------------------------------------------------
@@ -135,6 +149,13 @@ protected:
     static void letEventsRun();
     // Puts typed-in but unsaved field texts into the current row (single-record variant).
     bool commitBoundFields(QString* error);
+    // Saves everything typed: a grid cell still being edited, the bound fields and the pending
+    // row. False with the reason when the row cannot be saved ("" when the grid has already
+    // said why); the row then stays pending as it was typed.
+    bool saveTypedRow(QString* error);
+    // "Caption value" of every filled-in column of the row being typed, for a message when
+    // the window goes without it.
+    QString typedRowText() const;
     // Unbinds / rebinds the grid (the rows are rebuilt on rebinding).
     void unbindGrid();
     void bindGrid();
@@ -174,6 +195,7 @@ private:
     Variant m_variant;
     QString m_loadError;
     QHash<int, BoundField> m_bound;
+    QList<RecordSet*> m_otherSets;
     QVBoxLayout* m_bodyLayout = nullptr;
     QFormLayout* m_fieldsLayout = nullptr;
     QHBoxLayout* m_buttonBarLayout = nullptr;

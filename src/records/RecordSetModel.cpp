@@ -3,6 +3,8 @@
 #include "data/FieldFormat.h"
 #include "data/RecordSet.h"
 
+#include <QScopedValueRollback>
+
 RecordSetModel::RecordSetModel(QList<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), m_columns(std::move(columns)) {
     resolveFields();
@@ -24,6 +26,7 @@ void RecordSetModel::setRecordSet(RecordSet* recordSet) {
         // The record set reports changes after making them; the grid only needs to hear of them
         // before it next reads.
         connect(m_rs, &RecordSet::rowInserted, this, [this](int row) {
+            const QScopedValueRollback changing(m_changingRows, true);
             beginInsertRows({}, row, row);
             endInsertRows();
         });
@@ -32,6 +35,7 @@ void RecordSetModel::setRecordSet(RecordSet* recordSet) {
                 m_markedRow = -1;
             else if (m_markedRow > row)
                 --m_markedRow;
+            const QScopedValueRollback changing(m_changingRows, true);
             beginRemoveRows({}, row, row);
             endRemoveRows();
         });
@@ -125,19 +129,12 @@ bool RecordSetModel::setData(const QModelIndex& index, const QVariant& value, in
     const int field = fieldOf(index.column());
     if (field < 0 || m_rs->fieldKind(field) == ColumnKind::Key)
         return false;
-    const GridColumn& column = m_columns[index.column()];
-    QVariant typed = value;
-    if (value.typeId() == QMetaType::QString) {
-        const std::optional<QVariant> parsed =
-            FieldFormat::parse(value.toString(), m_rs->fieldKind(field), column.format);
-        if (!parsed) {
-            emit editRefused(QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
-                                 .arg(value.toString(), column.caption));
-            return false;
-        }
-        typed = *parsed;
-    }
-    if (!m_rs->setValueAt(index.row(), field, typed)) {
+    // The cell reads what it shows: text in the column's display format. Text left as it was
+    // shown changes nothing, so that leaving a cell never rounds a four-decimal amount to the
+    // two decimals it shows.
+    if (value.typeId() == QMetaType::QString && value.toString() == data(index).toString())
+        return true;
+    if (!m_rs->setValueAt(index.row(), field, value, m_columns[index.column()].format)) {
         emit editRefused(m_rs->lastError());
         return false;
     }

@@ -31,6 +31,9 @@ public:
     // The record set's field shown in `column`, -1 when unbound or not selected.
     int fieldOf(int column) const { return m_fieldOf.value(column, -1); }
     int columnOf(const QString& field) const;
+    // True while the grid hears of a row inserted or removed: a move of the view's current cell
+    // then is the view's own, not the user's choice.
+    bool changingRows() const { return m_changingRows; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -52,4 +55,5 @@ private:
     QList<int> m_fieldOf;
     QPointer<RecordSet> m_rs;
     int m_markedRow = -1;
+    bool m_changingRows = false;
 };

@@ -5,6 +5,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Windows.h"
 
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QTableView>
@@ -12,7 +13,9 @@
 namespace {
 
 const QString MoneyFormat = QStringLiteral("#,##0.00");
-const QString DateFormat = QStringLiteral("M/d/yyyy");
+// Dates show and read as the user's Short Date (M/d/yyyy in en_US): a fixed month-first format
+// would misread "05/04/2023" typed where the day comes first.
+const QString DateFormat;
 
 // The grid's layout: eight visible columns, then four kept at zero width.
 const QList<GridColumn>& allRecordsColumns() {
@@ -52,6 +55,9 @@ frmAllRecords::frmAllRecords(MDIForm1& main)
     picButtons->hide();
     grdDataGrid->hide();
     Form_Load(Queries::AllRecordsView);
+    // A row without a date would sort first and start every balance.
+    if (adoPrimaryRS)
+        adoPrimaryRS->setRequired(QStringLiteral("Date"));
 }
 
 void frmAllRecords::formActivate() {
@@ -89,7 +95,25 @@ void frmAllRecords::RecalculateBalances() {
     m_recalculating = false;
 }
 
+void frmAllRecords::closeEvent(QCloseEvent* event) {
+    if (!closedByUser())
+        return RecordForm::closeEvent(event);
+    // The frame's close button is Close: save, then the task menu. Run once the close is over,
+    // since Close unloads the window the frame is still closing.
+    event->ignore();
+    QMetaObject::invokeMethod(
+        this, [this] { cmdClose_Click(); }, Qt::QueuedConnection);
+}
+
 void frmAllRecords::cmdClose_Click() {
+    // Saved before the window goes: a row that cannot be saved keeps the window open, the row in
+    // view with what was typed, and the message says why.
+    QString error;
+    if (!saveTypedRow(&error)) {
+        if (!error.isEmpty())
+            reportError(Operation::Update, error);
+        return;
+    }
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         // Being maximised is this window's own affair; the area would pass it on to the next.
         frame->showNormal();
@@ -97,8 +121,6 @@ void frmAllRecords::cmdClose_Click() {
     } else {
         hide();
     }
-    // Update reports its own failure; closing goes on regardless.
-    cmdUpdate_Click();
     if (m_main.isLoaded(WindowNames::Calculate))
         m_main.unloadWindow(WindowNames::Calculate);
     m_main.showWindow(WindowNames::Options);

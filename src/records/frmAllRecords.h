@@ -28,6 +28,7 @@ public:
     void RecalculateBalances();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     // A delete that fails refreshes the rows instead of saying so.
     void deleteFailed(const QString&) override { cmdRefresh_Click(); }
     QString refreshRows() override;

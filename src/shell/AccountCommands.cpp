@@ -4,6 +4,8 @@
 #include "data/AccountFiles.h"
 #include "data/ProgramPaths.h"
 
+#include <QFileInfo>
+
 namespace AccountCommands {
 
 namespace {
@@ -44,6 +46,14 @@ QString compactAccount(const QString& path) {
                QStringLiteral("The account '%1' is in use.").arg(path);
     const FileError e = AccountFiles::compactInPlace(path, ProgramPaths::scratchFile());
     return e ? OpenError + QString::number(e.number) + e.text : QString();
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo fa(a), fb(b);
+    return fa.exists() && fb.exists() ? fa.canonicalFilePath() == fb.canonicalFilePath()
+                                      : fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
 } // namespace AccountCommands

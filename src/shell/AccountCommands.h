@@ -18,4 +18,7 @@ QString createAccount(const QString& path);
 // "Open File Error: " + number + text, or "" on success.
 QString compactAccount(const QString& path);
 
+// True when both paths name one file (through links too); false when either is "".
+bool sameFile(const QString& a, const QString& b);
+
 } // namespace AccountCommands

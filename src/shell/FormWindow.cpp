@@ -19,3 +19,9 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+void FormWindow::centreInParent(QWidget* panel) {
+    if (const QWidget* parent = panel ? panel->parentWidget() : nullptr)
+        panel->move((parent->width() - panel->width()) / 2,
+                    (parent->height() - panel->height()) / 2);
+}

@@ -18,6 +18,9 @@ public:
     QString tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
 
+    // Centres `panel` in its parent's client area (the panels placed by hand, not by a layout).
+    static void centreInParent(QWidget* panel);
+
     // Runs each time the window becomes the active window.
     virtual void formActivate() {}
 

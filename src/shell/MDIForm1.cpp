@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -193,16 +192,6 @@ void MDIForm1::closeBeforeDialog() {
          {WindowNames::InterestPeriod, WindowNames::Information, WindowNames::Calculate})
         unloadWindow(name);
 }
-
-namespace {
-bool sameFile(const QString& a, const QString& b) {
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    const QFileInfo fa(a), fb(b);
-    return fa.exists() && fb.exists() ? fa.canonicalFilePath() == fb.canonicalFilePath()
-                                      : fa.absoluteFilePath() == fb.absoluteFilePath();
-}
-} // namespace
 
 void MDIForm1::returnToTaskMenu() {
     // Without an account there are no tasks to offer.

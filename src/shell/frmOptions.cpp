@@ -42,6 +42,9 @@ frmOptions::frmOptions(MDIForm1& main) : FormWindow(main, WindowNames::Options) 
     m_cmdReport = addButton("cmdReport", CaptionReport);
     m_cmdExit = addButton("cmdExit", CaptionExit);
     m_frame1->adjustSize();
+    // The frame's restore button must not shrink the menu to a bare title bar: restored, the
+    // window is still large enough to show every task.
+    setMinimumSize(m_frame1->size() + QSize(40, 40));
 
     // Activation enables these when the account allows.
     for (QPushButton* b : {m_cmdInterest, m_cmdPrevious, m_cmdReport})
@@ -84,7 +87,7 @@ void frmOptions::resizeEvent(QResizeEvent* event) {
 }
 
 void frmOptions::centreFrame() {
-    m_frame1->move((width() - m_frame1->width()) / 2, (height() - m_frame1->height()) / 2);
+    centreInParent(m_frame1);
 }
 
 void frmOptions::setTaskButtons() {

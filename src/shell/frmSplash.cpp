@@ -149,15 +149,20 @@ void frmSplash::cmdOpen_Click() {
         dialogCancelled();
         return;
     }
-    m_main.setTag(Tag::NewFile, *path);
-    m_main.setTag(Tag::File, QStringLiteral("Open"));
-    m_main.setAccountCaption(*path);
-    m_main.registry().unloadAccountWindows();
+    // The file is replaced below: no window may keep a connection to it. A failure leaves the
+    // caption and the workflow state as they were, so the chosen file never passes for the
+    // account.
+    if (sameFile(*path, m_main.tag(Tag::NewFile)))
+        m_main.registry().unloadAccountWindows();
     if (const QString failure = compactAccount(*path); !failure.isEmpty()) {
         Dialogs::instance().message(failure);
         return;
     }
     QCoreApplication::processEvents();
+    m_main.registry().unloadAccountWindows();
+    m_main.setTag(Tag::NewFile, *path);
+    m_main.setTag(Tag::File, QStringLiteral("Open"));
+    m_main.setAccountCaption(*path);
     handOver();
 }
 

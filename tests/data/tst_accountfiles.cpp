@@ -1,6 +1,7 @@
 // New and Open's whole-file operations. The guarantee under test: whatever step of Open fails,
 // the account is still there under its own name with the same contents, and no scratch file is
-// left behind.
+// left behind; a crashed save or a WAL file is made whole first, and a file that is read-only,
+// foreign, newer or busy is refused as it is.
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "support/AccountFixture.h"
@@ -10,9 +11,12 @@
 #include <QFileInfo>
 #include <QTest>
 #include <csignal>
+#include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,17 +57,51 @@ public:
 struct SmallTmpfs {
     QString path;
     bool mounted = false;
-    explicit SmallTmpfs(const QString& where, const char* size) : path(where) {
+    explicit SmallTmpfs(const QString& where, const char* size, unsigned long flags = 0)
+        : path(where) {
         QDir().mkpath(where);
         const QByteArray options = QByteArray("size=") + size;
-        mounted =
-            ::mount("tmpfs", where.toLocal8Bit().constData(), "tmpfs", 0, options.constData()) == 0;
+        mounted = ::mount("tmpfs", where.toLocal8Bit().constData(), "tmpfs", flags,
+                          options.constData()) == 0;
     }
     ~SmallTmpfs() {
         if (mounted)
             ::umount2(path.toLocal8Bit().constData(), MNT_DETACH);
     }
 };
+
+// Another program's save on the account: `sql` run in a child process that then dies before
+// it commits or closes, as a crash or kill -9 would leave it.
+void dieDuring(const QString& account, const char* sql) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(account.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+}
+
+// Statements separated by '|' (a trigger holds ';').
+void execAll(const QString& account, const QString& statements) {
+    for (const QString& sql : statements.split('|'))
+        AccountFixture::exec(account, sql);
+}
+
+// The account, and whatever else lies beside it of its own name or of the scratch file.
+QStringList accountAndSideFiles(const QString& account) {
+    const QFileInfo info(account);
+    return QDir(info.path())
+        .entryList({info.fileName() + "*", ".*", "Temp.mdb*"}, QDir::Files | QDir::Hidden);
+}
+
+// Written by another tool: the program's columns, no CHECK constraints.
+const QString LooseHistory = QStringLiteral(
+    "drop table tblAllRecords|create table tblAllRecords (ID INTEGER PRIMARY KEY, Date TEXT, "
+    "GovtCharge INTEGER, BankCharge INTEGER, UserWithdrawal INTEGER, Deposit INTEGER, "
+    "InterestPayment INTEGER, OpenBalance INTEGER, CloseBalance INTEGER, InterestDue INTEGER)");
 
 } // namespace
 
@@ -172,9 +210,7 @@ private slots:
         QCOMPARE(AccountFixture::sha256(m_account), before);
         QVERIFY(!QFile::exists(m_scratch));
         // The account alone: no copy left beside it.
-        QCOMPARE(QDir(QFileInfo(m_account).path())
-                     .entryList({"*.mdb", ".*"}, QDir::Files | QDir::Hidden),
-                 QStringList{QFileInfo(m_account).fileName()});
+        QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
     }
 
     void notAnAccountIsRefusedUntouched_data() {
@@ -194,6 +230,194 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), content);
         QVERIFY(!QFile::exists(m_scratch));
+    }
+
+    // A program killed in a save leaves a hot journal beside a half-written file: Open rolls
+    // it back and holds the last committed rows.
+    void crashedSaveIsRolledBack() {
+        fillAccount(m_account, 3000);
+        const QString totals = "select count(*) || ' ' || sum(Deposit) from tblAllRecords";
+        const QStringList committed = AccountFixture::column(m_account, totals);
+        const QByteArray before = AccountFixture::sha256(m_account);
+        // A small page cache makes the save write its pages into the file before it commits.
+        dieDuring(m_account, "pragma cache_size = 2; begin; update tblAllRecords set Deposit = 0; "
+                             "delete from tblAllRecords where ID % 3 = 0;");
+        QVERIFY(QFile::exists(m_account + "-journal"));
+        QVERIFY(AccountFixture::sha256(m_account) != before);
+
+        const FileError e = AccountFiles::compactInPlace(m_account, m_scratch);
+        QVERIFY2(!e, qPrintable(e.text));
+        QCOMPARE(AccountFixture::column(m_account, totals), committed);
+        QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
+    }
+
+    // Another tool left side files: a WAL file with committed rows still in its -wal, or a spent
+    // journal of its "persist" mode. Once that tool is gone Open folds the rows in and leaves
+    // one file; while it still has the WAL file open Open refuses and changes nothing.
+    void otherToolsLeftOvers_data() {
+        QTest::addColumn<QString>("journalMode");
+        QTest::addColumn<bool>("toolStillOpen");
+        QTest::newRow("WAL, tool killed") << "wal" << false;
+        QTest::newRow("WAL, tool still open") << "wal" << true;
+        QTest::newRow("persisted journal") << "persist" << false;
+    }
+    void otherToolsLeftOvers() {
+        QFETCH(QString, journalMode);
+        QFETCH(bool, toolStillOpen);
+        const QByteArray toolSave = "pragma journal_mode = " + journalMode.toLatin1() +
+                                    "; pragma wal_autocheckpoint = 0; "
+                                    "delete from tblAllRecords where ID > 100; "
+                                    "insert into tblNumber (StatementNumber) values (5);";
+        sqlite3* tool = nullptr;
+        if (toolStillOpen) {
+            QCOMPARE(sqlite3_open(m_account.toUtf8().constData(), &tool), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(tool, toolSave.constData(), nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+        } else {
+            dieDuring(m_account, toolSave.constData());
+        }
+        QVERIFY(QFile::exists(m_account + (journalMode == "wal" ? "-wal" : "-journal")));
+        const QByteArray before = AccountFixture::sha256(m_account);
+
+        const FileError e = AccountFiles::compactInPlace(m_account, m_scratch);
+        if (toolStillOpen) {
+            QCOMPARE(e.number, int(FileError::AccessError));
+            QVERIFY2(e.text.contains("in use by another program"), qPrintable(e.text));
+            QCOMPARE(AccountFixture::sha256(m_account), before);
+            QVERIFY(!QFile::exists(m_scratch));
+            sqlite3_close(tool);
+            return;
+        }
+        QVERIFY2(!e, qPrintable(e.text));
+        QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
+        QCOMPARE(AccountFixture::column(m_account, "select count(*) from tblAllRecords"),
+                 QStringList{"100"});
+        QCOMPARE(AccountFixture::column(m_account, "select StatementNumber from tblNumber"),
+                 QStringList{"5"});
+        QCOMPARE(AccountFixture::column(m_account, "pragma journal_mode"), QStringList{"delete"});
+        QCOMPARE(AccountFixture::column(m_account, "pragma integrity_check"), QStringList{"ok"});
+    }
+
+    void replacementKeepsModeAndOwner_data() {
+        QTest::addColumn<bool>("otherFileSystem");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("private") << false << 0600 << false;
+        QTest::newRow("group-readable, Data folder elsewhere") << true << 0640 << false;
+        QTest::newRow("another owner's, Data folder elsewhere") << true << 0600 << true;
+    }
+    void replacementKeepsModeAndOwner() {
+        QFETCH(bool, otherFileSystem);
+        QFETCH(int, mode);
+        QFETCH(bool, otherOwner);
+        const QByteArray path = QFile::encodeName(m_account);
+        QCOMPARE(::chmod(path.constData(), mode_t(mode)), 0);
+        if (otherOwner && ::chown(path.constData(), 4321, 4321) != 0)
+            QSKIP("this process cannot give a file away");
+        FailingOps ops;
+        ops.forceOtherFileSystem = otherFileSystem;
+        const FileError e = AccountFiles::compactInPlace(m_account, m_scratch, ops);
+        QVERIFY2(!e, qPrintable(e.text));
+        struct stat st {};
+        QCOMPARE(::stat(path.constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        if (otherOwner)
+            QCOMPARE(int(st.st_uid), 4321);
+        QCOMPARE(AccountFixture::column(m_account, "select count(*) from tblAllRecords"),
+                 QStringList{"200"});
+        QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
+    }
+
+    // What Open refuses, untouched, with a message that says why.
+    void openRefusesUntouched_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("says");
+        const int notAccount = FileError::NotAnAccount;
+        QTest::newRow("read-only file")
+            << "chmod" << int(FileError::AccessError) << QStringList{"is read-only"};
+        QTest::newRow("view in a table's place")
+            << "drop table tblReport|create view tblReport as select * from tblAllRecords"
+            << notAccount << QStringList{"tblReport is a view"};
+        QTest::newRow("trigger") << "create trigger tWipe after insert on tblThisSession begin "
+                                    "delete from tblAllRecords; end"
+                                 << notAccount << QStringList{"trigger tWipe"};
+        QTest::newRow("view beside the tables")
+            << "create view vTotal as select sum(Deposit) from tblAllRecords" << notAccount
+            << QStringList{"view vTotal"};
+        QTest::newRow("number column declared as text")
+            << "drop table tblNumber|create table tblNumber (ID INTEGER PRIMARY KEY, "
+               "StatementNumber TEXT)"
+            << notAccount << QStringList{"StatementNumber of tblNumber", "INTEGER"};
+        QTest::newRow("text in a money column")
+            << LooseHistory + "|insert into tblAllRecords (ID, Date, Deposit) values "
+                              "(1, '2024-01-02', 1000), (2, '2024-01-03', 'ten dollars')"
+            << notAccount << QStringList{"Deposit of tblAllRecords", "ID 2"};
+        QTest::newRow("date written another way, before a bad amount")
+            << LooseHistory + "|insert into tblAllRecords (ID, Date, Deposit) values "
+                              "(1, '2024-01-02', 'x'), (7, '1/3/2024', 1000)"
+            << notAccount << QStringList{"Date of tblAllRecords", "ID 7"};
+        QTest::newRow("newer version") << "pragma user_version = 2" << notAccount
+                                       << QStringList{"made by a newer version of Vantrell"};
+    }
+    void openRefusesUntouched() {
+        QFETCH(QString, setUp);
+        QFETCH(int, number);
+        QFETCH(QStringList, says);
+        if (setUp == "chmod")
+            QVERIFY(QFile::setPermissions(m_account, QFile::ReadOwner | QFile::ReadGroup));
+        else
+            execAll(m_account, setUp);
+        const QByteArray before = AccountFixture::sha256(m_account);
+        const FileError e = AccountFiles::compactInPlace(m_account, m_scratch);
+        QCOMPARE(e.number, number);
+        for (const QString& words : says << m_account)
+            QVERIFY2(e.text.contains(words), qPrintable(e.text));
+        QCOMPARE(AccountFixture::sha256(m_account), before);
+        QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
+    }
+
+    // Another tool's file with sound values, no CHECK constraints, no version, a column and an
+    // index of its own: Open takes it and marks it with the current version.
+    void soundFileOfAnotherToolIsTaken() {
+        execAll(m_account, LooseHistory +
+                               "|pragma user_version = 0|alter table tblAllRecords add Note TEXT|"
+                               "create index ixDate on tblAllRecords (Date)|"
+                               "insert into tblAllRecords (Date, Deposit, Note) "
+                               "values ('2024-01-02', 1000, 'paid')");
+        const FileError e = AccountFiles::compactInPlace(m_account, m_scratch);
+        QVERIFY2(!e, qPrintable(e.text));
+        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"), QStringList{"1"});
+        QCOMPARE(AccountFixture::column(m_account, "select Deposit from tblAllRecords"),
+                 QStringList{"1000"});
+        QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
+    }
+
+    // The Data folder that cannot be written is named, not the account.
+    void unwritableDataFolderIsNamed_data() {
+        QTest::addColumn<bool>("readOnlyMount");
+        QTest::newRow("missing") << false;
+        QTest::newRow("read-only file system") << true;
+    }
+    void unwritableDataFolderIsNamed() {
+        QFETCH(bool, readOnlyMount);
+        const QString account = m_fixture->path("Loan.mdb");
+        QVERIFY(QFile::rename(m_account, account));
+        const QString data = m_fixture->path("Data");
+        std::unique_ptr<SmallTmpfs> mount;
+        if (readOnlyMount) {
+            mount = std::make_unique<SmallTmpfs>(data, "64k", MS_RDONLY);
+            if (!mount->mounted)
+                QSKIP("cannot mount a tmpfs here");
+        } else {
+            QVERIFY(QDir(data).removeRecursively());
+        }
+        const QByteArray before = AccountFixture::sha256(account);
+        const FileError e = AccountFiles::compactInPlace(account, m_scratch);
+        QCOMPARE(e.number, int(FileError::AccessError));
+        QCOMPARE(e.text, "The Data folder '" + data + "' cannot be written.");
+        QCOMPARE(AccountFixture::sha256(account), before);
+        QCOMPARE(accountAndSideFiles(account), QStringList{"Loan.mdb"});
     }
 
     void missingFileIsReported() {

@@ -192,6 +192,8 @@ private slots:
                                        << "1.23456";
         QTest::newRow("impossible date") << "Date"
                                          << "2/30/2024";
+        QTest::newRow("negative year") << "Date"
+                                       << "1/1/-2024";
         QTest::newRow("key") << "ID"
                              << "99";
     }
@@ -206,6 +208,26 @@ private slots:
         QVERIFY(!rs.lastError().isEmpty());
         QCOMPARE(rs.value(field), before);
         QVERIFY(!rs.editPending());
+    }
+
+    // A row without its required value is never stored, by a save or a move; what was typed
+    // stays pending until the value is given.
+    void requiredValueRefusesTheSave() {
+        RecordSet rs(m_connection.database(), Queries::AllRecordsView);
+        QVERIFY(rs.open());
+        rs.setRequired("Date");
+        QVERIFY(rs.addNew());
+        QVERIFY(rs.setValue("Deposit", QStringLiteral("100")));
+        QVERIFY(!rs.update());
+        QVERIFY2(rs.lastError().contains("without a Date"), qPrintable(rs.lastError()));
+        QVERIFY(rs.editPending());
+        QCOMPARE(rs.value("Deposit").value<Money>(), Money::fromRaw(1000000));
+        QCOMPARE(AccountFixture::column(m_account, "select count(*) from tblAllRecords"),
+                 QStringList{"0"});
+        QVERIFY(rs.setValue("Date", QStringLiteral("1/5/2024")));
+        QVERIFY(rs.update());
+        QCOMPARE(AccountFixture::column(m_account, "select Date from tblAllRecords"),
+                 QStringList{"2024-01-05"});
     }
 
     void cancelUndoesThePendingChange() {

@@ -63,7 +63,7 @@ void TestShortDate::roundTrip() {
     QCOMPARE(ShortDate::normalise(date), date);
 }
 
-// The field's own format first, then the Short Date, then ISO; nothing else.
+// The field's own format, or the Short Date when it has none, then ISO; never another order.
 void TestShortDate::parse_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
@@ -86,12 +86,33 @@ void TestShortDate::parse_data() {
     QTest::newRow("short date of en_GB") << "en_GB"
                                          << "1/5/2024"
                                          << "" << QDate(2024, 5, 1);
-    QTest::newRow("display format first") << "en_GB"
-                                          << "1/5/2024"
-                                          << "M/d/yyyy" << jan5;
-    QTest::newRow("display fails, short date") << "en_US"
-                                               << "1/13/2024"
-                                               << "d/MM/yyyy" << QDate(2024, 1, 13);
+    QTest::newRow("day first: en_GB") << "en_GB"
+                                      << "05/04/2023"
+                                      << "" << QDate(2023, 4, 5);
+    QTest::newRow("day first: en_AU") << "en_AU"
+                                      << "05/04/2023"
+                                      << "" << QDate(2023, 4, 5);
+    QTest::newRow("day first: month-first text refused") << "en_GB"
+                                                         << "04/15/2023"
+                                                         << "" << QDate();
+    QTest::newRow("field's own format") << "en_GB"
+                                        << "1/5/2024"
+                                        << "M/d/yyyy" << jan5;
+    QTest::newRow("own format fails: no Short Date guess") << "en_US"
+                                                           << "1/13/2024"
+                                                           << "d/MM/yyyy" << QDate();
+    QTest::newRow("own format, ISO") << "en_GB"
+                                     << "2024-01-05"
+                                     << "d/MM/yyyy" << jan5;
+    QTest::newRow("negative year") << "en_US"
+                                   << "1/1/-2024"
+                                   << "" << QDate();
+    QTest::newRow("five-digit year") << "en_US"
+                                     << "1/1/20245"
+                                     << "" << QDate();
+    QTest::newRow("year 0") << "en_US"
+                            << "1/1/0000"
+                            << "" << QDate();
     QTest::newRow("iso fallback") << "de_DE"
                                   << "2024-01-05"
                                   << "" << jan5;

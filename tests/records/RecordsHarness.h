@@ -56,7 +56,8 @@ public:
     QStringList stored(const QString& column) const {
         QStringList values = AccountFixture::column(
             account, QStringLiteral("select %1 from tblAllRecords "
-                                    "Order by Date,CloseBalance,InterestPayment,ID")
+                                    "Order by Date,ifnull(CloseBalance,0)=0,"
+                                    "nullif(CloseBalance,0),InterestPayment,ID")
                          .arg(column));
         for (QString& v : values) {
             if (v != "NULL" && column != "Date")

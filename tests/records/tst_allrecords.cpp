@@ -4,6 +4,7 @@
 #include "support/Controls.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
@@ -18,22 +19,6 @@ QStringList column(frmAllRecords* w, int col) {
     for (int row = 0; row < m->rowCount(); ++row)
         texts << m->index(row, col).data().toString();
     return texts;
-}
-
-// Types into a grid cell as a user does: open the editor, replace its text, press Enter.
-void typeIntoCell(QTableView* grid, int row, int col, const QString& text) {
-    const QModelIndex cell = grid->model()->index(row, col);
-    grid->setCurrentIndex(cell);
-    grid->edit(cell);
-    auto* editor = grid->viewport()->findChild<QLineEdit*>();
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The grid commits the cell once the key is done with; the old editor is deleted later.
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 enum Col { Date, Govt, Bank, Withdrawal, Deposit, Interest, Balance, Close };
@@ -60,6 +45,8 @@ private slots:
     void failedDeleteRefreshes();
     void closeSavesAndReturnsToTaskMenu_data();
     void closeSavesAndReturnsToTaskMenu();
+    void rowWithoutDateIsKept_data();
+    void rowWithoutDateIsKept();
     void taskMenuRoundTrip();
 };
 
@@ -91,8 +78,9 @@ void TestAllRecords::layout() {
     QVERIFY(h.dialogs.messages.isEmpty());
 }
 
-// Cells show each column's format whatever the locale's dates look like, and read back what
-// they show.
+// Dates show and read as the user's Short Date, amounts in the column's format; each cell reads
+// back what it shows. A date the Short Date cannot read is refused, never read in another order,
+// and the row keeps the date it had.
 void TestAllRecords::formats_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("col");
@@ -103,12 +91,24 @@ void TestAllRecords::formats_data() {
     QTest::newRow("en_US date") << "en_US" << int(Date) << "2/29/2024"
                                 << "2/29/2024"
                                 << "2024-02-29";
-    QTest::newRow("de_DE date, grid format") << "de_DE" << int(Date) << "2/29/2024"
-                                             << "2/29/2024"
-                                             << "2024-02-29";
-    QTest::newRow("de_DE date, Short Date") << "de_DE" << int(Date) << "29.02.2024"
-                                            << "2/29/2024"
-                                            << "2024-02-29";
+    QTest::newRow("de_DE date") << "de_DE" << int(Date) << "29.2.2024"
+                                << "29.02.2024"
+                                << "2024-02-29";
+    QTest::newRow("en_GB date, day first") << "en_GB" << int(Date) << "05/04/2023"
+                                           << "05/04/2023"
+                                           << "2023-04-05";
+    QTest::newRow("en_AU date, day first") << "en_AU" << int(Date) << "05/04/2023"
+                                           << "5/4/2023"
+                                           << "2023-04-05";
+    QTest::newRow("en_GB refuses month first") << "en_GB" << int(Date) << "04/15/2023"
+                                               << "02/01/2024"
+                                               << "2024-01-02";
+    QTest::newRow("de_DE refuses M/d/yyyy") << "de_DE" << int(Date) << "2/29/2024"
+                                            << "02.01.2024"
+                                            << "2024-01-02";
+    QTest::newRow("negative year refused") << "en_US" << int(Date) << "1/1/-2024"
+                                           << "1/2/2024"
+                                           << "2024-01-02";
     QTest::newRow("en_US money") << "en_US" << int(Deposit) << "1,234.5"
                                  << "1,234.50"
                                  << "12345000";
@@ -136,7 +136,11 @@ void TestAllRecords::formats() {
     auto* w = h.show<frmAllRecords>(WindowNames::AllRecords);
     QVERIFY(w);
     typeIntoCell(w->grid(), 1, col, typed);
-    QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.messageTexts().join('|')));
+    if (QString(QTest::currentDataTag()).contains("refuse"))
+        QCOMPARE(h.dialogs.messageTexts(),
+                 QStringList("Type mismatch: '" + typed + "' is not a valid value for Date."));
+    else
+        QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.messageTexts().join('|')));
     QCOMPARE(w->gridModel()->index(1, col).data().toString(), shown);
     CLICK(w, "cmdRefresh");
 
@@ -175,6 +179,18 @@ void TestAllRecords::recalculation_data() {
     QTest::newRow("a transaction appended without CloseBalance settles after the balance row")
         << QStringList{"2024-01-01 C=-1000", "2024-01-05 D=100", "2024-01-05 C=-700"}
         << QStringList{"-1000", "-700", "-600"} << QStringList{"NULL", "0", "100"};
+    // The first statement: the opening balance row and a transaction on the same day, the
+    // transaction appended with an empty CloseBalance.
+    QTest::newRow("a transaction on the opening day")
+        << QStringList{"2024-01-01 C=-1000", "2024-01-01 D=100", "2024-01-02 W=10"}
+        << QStringList{"-1000", "-900", "-910"} << QStringList{"NULL", "100", "0"};
+    QTest::newRow("a balance row in credit comes before its day's transactions")
+        << QStringList{"2024-01-01 D=50", "2024-01-01 C=500", "2024-01-01 W=20 C=0"}
+        << QStringList{"500", "550", "530"} << QStringList{"NULL", "50", "0"};
+    QTest::newRow("two balance rows on one day, by CloseBalance")
+        << QStringList{"2024-01-01 C=-1000", "2024-01-02 D=10", "2024-01-02 C=-900",
+                       "2024-01-02 C=-950"}
+        << QStringList{"-1000", "-950", "-900", "-890"} << QStringList{"NULL", "0", "0", "10"};
     QTest::newRow("a stale balance is replaced")
         << QStringList{"2024-01-01 C=-1000 O=5", "2024-01-02 D=1 O=123"}
         << QStringList{"-1000", "-999"} << QStringList{"NULL", "1"};
@@ -204,24 +220,32 @@ void TestAllRecords::recalculation() {
     QVERIFY(h.dialogs.messages.isEmpty());
 }
 
-// Nothing edited, nothing moves: a pass never builds on the balance the last pass ended with.
+// Nothing edited, nothing moves: the first pass stores its final values (the 0s it fills in
+// move no row), and a pass never builds on the balance the last pass ended with.
 void TestAllRecords::refreshTwiceStoresTheSameBalances() {
-    RecordsHarness h({"2024-01-01 D=100", "2024-01-02 W=40", "2024-01-03 I=2.5"});
+    RecordsHarness h({"2024-01-01 C=-1000", "2024-01-01 D=100", "2024-01-02 W=10", "2024-01-03 D=5",
+                      "2024-01-03 C=250", "2024-01-03 I=1 C=0"});
+    const QString everything = QStringLiteral(
+        "select ID||'|'||ifnull(GovtCharge,'-')||'|'||ifnull(BankCharge,'-')||'|'||"
+        "ifnull(UserWithdrawal,'-')||'|'||ifnull(Deposit,'-')||'|'||ifnull(InterestPayment,'-')"
+        "||'|'||ifnull(OpenBalance,'-')||'|'||ifnull(CloseBalance,'-') from tblAllRecords "
+        "order by ID");
     auto* w = h.show<frmAllRecords>(WindowNames::AllRecords);
     QVERIFY(w);
-    const QStringList expected = {"0", "-40", "-42.5"};
-    QCOMPARE(h.stored("OpenBalance"), expected);
+    const QStringList first = AccountFixture::column(h.account, everything);
+    QCOMPARE(h.stored("OpenBalance"), QStringList({"-1000", "-900", "-910", "250", "255", "254"}));
 
     CLICK(w, "cmdRefresh");
-    QCOMPARE(h.stored("OpenBalance"), expected);
+    QCOMPARE(AccountFixture::column(h.account, everything), first);
     CLICK(w, "cmdRefresh");
-    QCOMPARE(h.stored("OpenBalance"), expected);
+    QCOMPARE(AccountFixture::column(h.account, everything), first);
 
     // Coming back to the window recomputes again, from 0 again.
     h.main->showWindow(WindowNames::Options);
     h.main->showWindow(WindowNames::AllRecords);
-    QCOMPARE(h.stored("OpenBalance"), expected);
-    QCOMPARE(column(w, Balance), QStringList({"0.00", "-40.00", "-42.50"}));
+    QCOMPARE(AccountFixture::column(h.account, everything), first);
+    QCOMPARE(column(w, Balance),
+             QStringList({"-1,000.00", "-900.00", "-910.00", "250.00", "255.00", "254.00"}));
 }
 
 // An amount edited in the grid moves every later balance up to the next balance row, once
@@ -282,29 +306,39 @@ void TestAllRecords::addedRowTakesItsPlace() {
     QVERIFY(h.dialogs.messages.isEmpty());
 }
 
-// Delete removes the current row and goes on to the next one, or the last.
+// Delete removes the row the user clicked and makes the next one current (the last when the
+// deleted one was last), so a second Delete removes the row the status then shows.
 void TestAllRecords::deleteMovesOn_data() {
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("afterFirst");
+    QTest::addColumn<int>("afterSecond");
     QTest::addColumn<QStringList>("dates");
 
-    QTest::newRow("middle row") << 2 << 2 << QStringList({"2024-01-01", "2024-01-03"});
-    QTest::newRow("last row") << 3 << 2 << QStringList({"2024-01-01", "2024-01-02"});
+    QTest::newRow("middle row") << 2 << 2 << 2 << QStringList({"2024-01-01", "2024-01-04"});
+    QTest::newRow("last row") << 4 << 3 << 2 << QStringList({"2024-01-01", "2024-01-02"});
 }
 
 void TestAllRecords::deleteMovesOn() {
-    QFETCH(int, start);
-    QFETCH(int, expected);
+    QFETCH(int, clicked);
+    QFETCH(int, afterFirst);
+    QFETCH(int, afterSecond);
     QFETCH(QStringList, dates);
 
-    RecordsHarness h({"2024-01-01 C=-1000", "2024-01-02 D=100", "2024-01-03 W=10"});
+    RecordsHarness h(
+        {"2024-01-01 C=-1000", "2024-01-02 D=100", "2024-01-03 W=10", "2024-01-04 D=1"});
     auto* w = h.show<frmAllRecords>(WindowNames::AllRecords);
     QVERIFY(w);
-    QVERIFY(w->recordSet()->setAbsolutePosition(start));
+    auto* status = control<QLabel>(w, "lblStatus");
+    const QRect cell = w->grid()->visualRect(w->gridModel()->index(clicked - 1, Deposit));
+    QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(status->text(), QStringLiteral("Record: %1").arg(clicked));
 
     CLICK(w, "cmdDelete");
+    QCOMPARE(status->text(), QStringLiteral("Record: %1").arg(afterFirst));
+    QCOMPARE(w->grid()->currentIndex().row(), afterFirst - 1);
+    CLICK(w, "cmdDelete");
+    QCOMPARE(status->text(), QStringLiteral("Record: %1").arg(afterSecond));
 
-    QCOMPARE(w->recordSet()->absolutePosition(), expected);
     QCOMPARE(h.stored("Date"), dates);
     QVERIFY(h.dialogs.messages.isEmpty());
 }
@@ -325,32 +359,115 @@ void TestAllRecords::failedDeleteRefreshes() {
     QCOMPARE(h.stored("OpenBalance"), QStringList({"-1000", "-700"}));
 }
 
-// Close saves what was typed, returns to the task menu and unloads the window; Escape is Close.
+// Close saves what was typed, returns to the task menu and unloads the window; Escape and the
+// frame's close button are Close. An unload by New or Open saves it too.
 void TestAllRecords::closeSavesAndReturnsToTaskMenu_data() {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Close") << false;
-    QTest::newRow("Escape") << true;
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("cellOpen"); // still typing in the cell
+    QTest::newRow("Close") << "Close" << false;
+    QTest::newRow("Escape") << "Escape" << false;
+    QTest::newRow("frame") << "frame" << false;
+    QTest::newRow("frame, cell still open") << "frame" << true;
+    QTest::newRow("unloaded by New/Open") << "unload" << false;
+    QTest::newRow("unloaded by New/Open, cell still open") << "unload" << true;
 }
 
 void TestAllRecords::closeSavesAndReturnsToTaskMenu() {
-    QFETCH(bool, escape);
+    QFETCH(QString, how);
+    QFETCH(bool, cellOpen);
 
     RecordsHarness h({"2024-01-01 C=-1000", "2024-01-02 D=100"});
     auto* w = h.show<frmAllRecords>(WindowNames::AllRecords);
     QVERIFY(w);
-    typeIntoCell(w->grid(), 1, Deposit, "42");
-    QVERIFY(w->recordSet()->editPending());
+    if (cellOpen) {
+        const QModelIndex cell = w->gridModel()->index(1, Deposit);
+        w->grid()->setCurrentIndex(cell);
+        w->grid()->edit(cell);
+        auto* editor = w->grid()->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "555");
+    } else {
+        typeIntoCell(w->grid(), 1, Deposit, "555");
+        QVERIFY(w->recordSet()->editPending());
+    }
 
-    if (escape)
+    if (how == "Escape")
         QTest::keyClick(w->grid(), Qt::Key_Escape);
-    else
+    else if (how == "Close")
         CLICK(w, "cmdClose");
+    else if (how == "frame")
+        w->parentWidget()->close();
+    else
+        h.main->unloadWindow(WindowNames::AllRecords);
 
-    QCOMPARE(h.stored("Deposit"), QStringList({"NULL", "42"}));
-    QVERIFY(!h.main->isLoaded(WindowNames::AllRecords));
-    QVERIFY(h.main->isLoaded(WindowNames::Options));
+    QTRY_VERIFY(!h.main->isLoaded(WindowNames::AllRecords));
+    QCOMPARE(h.stored("Deposit"), QStringList({"NULL", "555"}));
+    QCOMPARE(h.main->isLoaded(WindowNames::Options), how != "unload");
     QCOMPARE(AccountConnection::openCount(h.account), 0);
-    QVERIFY(h.dialogs.messages.isEmpty());
+    QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.messageTexts().join('|')));
+}
+
+// A row typed without a date is not saved (it would start every balance); every way of saving
+// or leaving says why, and the row's values stay in view: in the window, which stays open when
+// the user closed it, or in the message when New or Open unloads it.
+void TestAllRecords::rowWithoutDateIsKept_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("prefix");
+
+    QTest::newRow("Refresh") << "Refresh"
+                             << "Refresh Error: ";
+    QTest::newRow("Close") << "Close"
+                           << "Update Error: ";
+    QTest::newRow("frame") << "frame"
+                           << "Update Error: ";
+    QTest::newRow("unloaded by New/Open") << "unload"
+                                          << "Update Error: ";
+}
+
+void TestAllRecords::rowWithoutDateIsKept() {
+    QFETCH(QString, how);
+    QFETCH(QString, prefix);
+
+    RecordsHarness h({"2024-01-01 C=-1000", "2024-01-02 D=100"});
+    auto* w = h.show<frmAllRecords>(WindowNames::AllRecords);
+    QVERIFY(w);
+    CLICK(w, "cmdAdd");
+    typeIntoCell(w->grid(), 2, Deposit, "555");
+
+    if (how == "Refresh")
+        CLICK(w, "cmdRefresh");
+    else if (how == "Close")
+        CLICK(w, "cmdClose");
+    else if (how == "frame")
+        w->parentWidget()->close();
+    else
+        h.main->unloadWindow(WindowNames::AllRecords);
+    QCoreApplication::processEvents();
+
+    const QString refused = "This row cannot be saved without a Date. Type its Date, then save "
+                            "it again.";
+    QTRY_COMPARE(h.dialogs.messages.size(), 1);
+    QCOMPARE(h.dialogs.messages.first().text,
+             prefix + refused +
+                 (how == "unload" ? QStringLiteral("\n\nThe row not saved: Deposit 555.00")
+                                  : QString()));
+    QCOMPARE(AccountFixture::column(h.account, "select count(*) from tblAllRecords"),
+             QStringList("2"));
+    if (how == "unload") {
+        QVERIFY(!h.main->isLoaded(WindowNames::AllRecords));
+        return;
+    }
+    QVERIFY(h.main->isLoaded(WindowNames::AllRecords));
+    QVERIFY(w->isVisible() && w->grid()->isVisible());
+    QCOMPARE(column(w, Deposit), QStringList({"", "100.00", "555.00"}));
+
+    // Completed, the row is saved and the window closes as usual.
+    typeIntoCell(w->grid(), 2, Date, "1/3/2024");
+    CLICK(w, "cmdClose");
+    QVERIFY(!h.main->isLoaded(WindowNames::AllRecords));
+    QCOMPARE(h.stored("Deposit"), QStringList({"NULL", "100", "555"}));
+    QCOMPARE(h.dialogs.messages.size(), 1);
 }
 
 // From the task menu of an opened account: every row in order, an edited amount carried

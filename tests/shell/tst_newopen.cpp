@@ -186,6 +186,8 @@ private slots:
         QVERIFY(!splash());
     }
 
+    // A failed Open leaves the caption and the workflow state as they were: the chosen file
+    // never passes for the account.
     void openFailureOnStartUp() {
         const QString letter = m_fixture->dataFolder() + "Letter.mdb";
         QFile f(letter);
@@ -196,9 +198,10 @@ private slots:
         CLICK(splash(), "cmdOpen");
         QCOMPARE(m_dialogs->messageTexts(),
                  QStringList{"Open File Error: 321'" + letter + "' is not a loan account file."});
-        // The start-up window stays, and has already taken the chosen file as the account.
         QVERIFY(splash());
-        QCOMPARE(m_main->tag(Tag::NewFile), letter);
+        QCOMPARE(m_main->tag(Tag::NewFile), QString());
+        QCOMPARE(m_main->tag(Tag::File), QString());
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Vantrell"));
         QVERIFY(!QFile::exists(m_fixture->dataFolder() + "Temp.mdb"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("not an account"));
@@ -214,6 +217,7 @@ private slots:
         QVERIFY(m_dialogs->messages[0].text.startsWith("Open File Error: 53"));
         QCOMPARE(m_main->tag(Tag::NewFile), current);
         QCOMPARE(m_main->tag(Tag::File), QStringLiteral("Open"));
+        QCOMPARE(m_main->windowTitle(), "Vantrell - " + current);
     }
 
     void toolbarClosesTheStartUpWindowFirst() {

@@ -184,6 +184,22 @@ private slots:
         verifyCentred(frame1, options);
     }
 
+    // The restore button of the maximised menu leaves a window that still shows every task.
+    void restoredMenuShowsEveryButton() {
+        FormWindow* options = showMenu("Open");
+        QVERIFY(options);
+        QMdiSubWindow* frame = m_main->registry().frameOf(WindowNames::Options);
+        frame->showNormal();
+        QCoreApplication::processEvents();
+
+        for (const QString& name : AllButtons) {
+            auto* button = control<QPushButton>(options, name);
+            // Nothing of the button is cut off by the window, its frame or the area.
+            QVERIFY2(button->isVisible() && button->visibleRegion() == QRegion(button->rect()),
+                     qPrintable(name));
+        }
+    }
+
     // Coming back to the menu from any task ends a report still on screen.
     void activationClosesReport() {
         registerTaskWindows();

@@ -1,0 +1,288 @@
+#include "AccountSchema.h"
+
+#include "ColumnKind.h"
+
+#include <QHash>
+#include <QStringList>
+#include <sqlite3.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Columns the program reads from each table, in the order the checks report them. Further
+// columns are allowed: no behaviour depends on them.
+const std::vector<std::pair<QString, QStringList>>& requiredColumns() {
+    static const QStringList amounts = {"GovtCharge", "BankCharge", "UserWithdrawal", "Deposit",
+                                        "InterestPayment"};
+    static const QStringList history = QStringList{"ID", "Date"} + amounts +
+                                       QStringList{"OpenBalance", "CloseBalance", "InterestDue"};
+    static const std::vector<std::pair<QString, QStringList>> columns = {
+        {"tblAllRecords", history},
+        {"tblThisSession", QStringList{"ID", "Date"} + amounts + QStringList{"Balance"}},
+        {"tblInterestChanges", {"ID", "ValidFrom", "ValidTo", "InterestRate"}},
+        {"tblCalcTo", {"ID", "CalcFrom", "CalcTo"}},
+        {"tblNumber", {"ID", "StatementNumber"}},
+        {"tblReport", history},
+    };
+    return columns;
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) {
+        m_rc = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &m_stmt, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int index, const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    // True while a row is there; a failure ends the rows and stays in rc().
+    bool next() {
+        if (m_rc != SQLITE_OK && m_rc != SQLITE_ROW)
+            return false;
+        m_rc = sqlite3_step(m_stmt);
+        return m_rc == SQLITE_ROW;
+    }
+    bool failed() const { return m_rc != SQLITE_OK && m_rc != SQLITE_ROW && m_rc != SQLITE_DONE; }
+    int rc() const { return m_rc; }
+    QString text(int column) const {
+        return QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)));
+    }
+    sqlite3_int64 integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+    int m_rc = SQLITE_OK;
+};
+
+QString quoted(const QString& identifier) {
+    return '"' + QString(identifier).replace('"', "\"\"") + '"';
+}
+
+FileError notAnAccount(const QString& path, const QString& why) {
+    return FileError{FileError::NotAnAccount,
+                     QStringLiteral("'%1' is not a loan account file: %2.").arg(path, why)};
+}
+
+enum class Affinity { Integer, Text, Blob, Real, Numeric };
+
+// SQLite's rules for the affinity of a declared column type.
+Affinity affinityOf(const QString& declared) {
+    const QString type = declared.toUpper();
+    if (type.contains("INT"))
+        return Affinity::Integer;
+    if (type.contains("CHAR") || type.contains("CLOB") || type.contains("TEXT"))
+        return Affinity::Text;
+    if (type.isEmpty() || type.contains("BLOB"))
+        return Affinity::Blob;
+    if (type.contains("REAL") || type.contains("FLOA") || type.contains("DOUB"))
+        return Affinity::Real;
+    return Affinity::Numeric;
+}
+
+// The declared type a column of each kind needs, so that the values the program binds are
+// stored as they are bound; "" when any will do.
+QString neededType(ColumnKind kind, Affinity affinity) {
+    switch (kind) {
+    case ColumnKind::Money:
+    case ColumnKind::Integer:
+        return affinity == Affinity::Integer ? QString() : QStringLiteral("INTEGER");
+    case ColumnKind::Date:
+    case ColumnKind::Text:
+        return affinity == Affinity::Text ? QString() : QStringLiteral("TEXT");
+    case ColumnKind::Double:
+        return affinity == Affinity::Real || affinity == Affinity::Numeric ? QString()
+                                                                           : QStringLiteral("REAL");
+    case ColumnKind::Key:
+        break;
+    }
+    return {};
+}
+
+// The condition a stored value of each kind fails; the same rules as the CHECK constraints of
+// resources/schema.sql, for files written without them.
+QString wrongKind(ColumnKind kind, const QString& c) {
+    switch (kind) {
+    case ColumnKind::Money:
+        return QStringLiteral("typeof(%1) <> 'integer'").arg(c);
+    case ColumnKind::Integer:
+        return QStringLiteral("typeof(%1) <> 'integer' or %1 not between -32768 and 32767").arg(c);
+    case ColumnKind::Date:
+        return QStringLiteral(
+                   "typeof(%1) <> 'text' or length(%1) <> 10 or date(%1, '+0 days') is not %1")
+            .arg(c);
+    case ColumnKind::Double:
+        return QStringLiteral("typeof(%1) not in ('real', 'integer')").arg(c);
+    case ColumnKind::Text:
+        return QStringLiteral("typeof(%1) <> 'text'").arg(c);
+    case ColumnKind::Key:
+        break;
+    }
+    return {};
+}
+
+FileError checkTable(sqlite3* db, const QString& path, const QString& table,
+                     const QStringList& columns) {
+    Statement kind(db, "select type, wr from pragma_table_list(?1) where schema = 'main'");
+    kind.bind(1, table);
+    if (!kind.next())
+        return kind.failed() ? AccountSchema::queryError(db, kind.rc(), path)
+                             : notAnAccount(path, QStringLiteral("it has no table %1").arg(table));
+    if (kind.text(0) == "view")
+        return notAnAccount(path, QStringLiteral("%1 is a view, not a table").arg(table));
+    if (kind.text(0) != "table" || kind.integer(1) != 0)
+        return notAnAccount(path, QStringLiteral("%1 is not an ordinary table").arg(table));
+
+    struct Declared {
+        QString type;
+        int pk = 0;
+        int hidden = 0;
+    };
+    QHash<QString, Declared> declared;
+    int keyColumns = 0;
+    Statement info(db, "select name, type, pk, hidden from pragma_table_xinfo(?1)");
+    info.bind(1, table);
+    while (info.next()) {
+        declared.insert(info.text(0).toLower(),
+                        {info.text(1), int(info.integer(2)), int(info.integer(3))});
+        keyColumns += info.integer(2) > 0 ? 1 : 0;
+    }
+    if (info.failed())
+        return AccountSchema::queryError(db, info.rc(), path);
+
+    for (const QString& column : columns) {
+        const auto it = declared.constFind(column.toLower());
+        if (it == declared.cend() || it->hidden != 0)
+            return notAnAccount(path,
+                                QStringLiteral("the table %1 has no column %2").arg(table, column));
+        const ColumnKind kind = columnKind(column);
+        if (kind == ColumnKind::Key) {
+            // Only "INTEGER PRIMARY KEY" makes the key the row's own number, assigned by SQLite.
+            if (it->pk != 1 || keyColumns != 1 || it->type.toUpper() != "INTEGER")
+                return notAnAccount(
+                    path,
+                    QStringLiteral("the key ID of %1 is not assigned automatically").arg(table));
+            continue;
+        }
+        if (const QString type = neededType(kind, affinityOf(it->type)); !type.isEmpty())
+            return notAnAccount(
+                path,
+                QStringLiteral("the column %2 of %1 is not declared %3").arg(table, column, type));
+    }
+    return {};
+}
+
+FileError checkValues(sqlite3* db, const QString& path, const QString& table,
+                      const QStringList& columns) {
+    for (const QString& column : columns) {
+        const QString wrong = wrongKind(columnKind(column), quoted(column));
+        if (wrong.isEmpty())
+            continue;
+        Statement first(db, QStringLiteral("select ID from %1 where %2 is not null and (%3) "
+                                           "order by ID limit 1")
+                                .arg(quoted(table), quoted(column), wrong));
+        if (first.next())
+            return notAnAccount(
+                path, QStringLiteral("the column %2 of %1 holds a value of the wrong kind in the "
+                                     "row with ID %3")
+                          .arg(table, column)
+                          .arg(first.integer(0)));
+        if (first.failed())
+            return AccountSchema::queryError(db, first.rc(), path);
+    }
+    return {};
+}
+
+} // namespace
+
+namespace AccountSchema {
+
+FileError queryError(sqlite3* db, int rc, const QString& path) {
+    const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+    switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return inUse(path);
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return FileError{FileError::AccessError,
+                         QStringLiteral("Could not read '%1': %2").arg(path, message)};
+    case SQLITE_FULL:
+        return FileError{FileError::DiskFull,
+                         QStringLiteral("Could not read '%1': %2").arg(path, message)};
+    default:
+        return notAnAccount(path, message);
+    }
+}
+
+FileError inUse(const QString& path) {
+    return FileError{FileError::AccessError,
+                     QStringLiteral("The account '%1' is in use by another program. Close that "
+                                    "program, then open the account again.")
+                         .arg(path)};
+}
+
+FileError check(sqlite3* db, const QString& path, int* version) {
+    // The version first: a newer layout may well differ in everything checked below.
+    Statement userVersion(db, "pragma user_version");
+    if (!userVersion.next())
+        return queryError(db, userVersion.rc(), path);
+    *version = int(userVersion.integer(0));
+    if (*version > CurrentVersion)
+        return FileError{FileError::NotAnAccount,
+                         QStringLiteral("'%1' was made by a newer version of Vantrell and cannot "
+                                        "be opened by this one.")
+                             .arg(path)};
+
+    for (const auto& [table, columns] : requiredColumns()) {
+        if (FileError e = checkTable(db, path, table, columns))
+            return e;
+    }
+    // A trigger or view would run code of its own on the account's rows.
+    Statement extra(db, "select type, name from sqlite_schema where type in ('trigger', 'view') "
+                        "order by rowid limit 1");
+    if (extra.next())
+        return notAnAccount(path,
+                            QStringLiteral("it holds the %1 %2").arg(extra.text(0), extra.text(1)));
+    if (extra.failed())
+        return queryError(db, extra.rc(), path);
+
+    for (const auto& [table, columns] : requiredColumns()) {
+        if (FileError e = checkValues(db, path, table, columns))
+            return e;
+    }
+    return {};
+}
+
+FileError upgrade(sqlite3* db, int fromVersion, const QString& path) {
+    if (fromVersion >= CurrentVersion)
+        return {};
+    QString steps;
+    // One step per later layout, applied in order from the file's version up, e.g.
+    //   if (fromVersion < 2) steps += "alter table ...;";
+    // Version 0 (no version kept) holds layout 1, which the checks have confirmed: no step.
+    steps += QStringLiteral("pragma user_version = %1;").arg(CurrentVersion);
+
+    char* message = nullptr;
+    const QByteArray sql = ("begin immediate;" + steps + "commit;").toUtf8();
+    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message);
+    if (rc == SQLITE_OK)
+        return {};
+    const QString why =
+        message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
+    sqlite3_free(message);
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    return FileError{FileError::AccessError,
+                     QStringLiteral("Could not bring '%1' up to date: %2").arg(path, why)};
+}
+
+} // namespace AccountSchema
