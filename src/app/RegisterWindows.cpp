@@ -8,6 +8,9 @@
 #include "shell/frmHelp.h"
 #include "shell/frmOptions.h"
 #include "shell/frmSplash.h"
+#include "terms/frmInterestPeriod.h"
+#include "terms/frmMethod.h"
+#include "terms/frmUserInterestChanges.h"
 
 void registerWindows(MDIForm1& main) {
     WindowRegistry& r = main.registry();
@@ -19,6 +22,13 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Help, [](MDIForm1& m) { return new frmHelp(m); }, false);
     r.add(
         WindowNames::AllRecords, [](MDIForm1& m) { return new frmAllRecords(m); }, true);
+    r.add(
+        WindowNames::Method, [](MDIForm1& m) { return new frmMethod(m); }, true);
+    r.add(
+        WindowNames::InterestPeriod, [](MDIForm1& m) { return new frmInterestPeriod(m); }, true);
+    r.add(
+        WindowNames::InterestChanges, [](MDIForm1& m) { return new frmUserInterestChanges(m); },
+        true);
     main.registerModal(WindowNames::About,
                        [](QWidget* parent) { return std::make_unique<frmAbout>(parent); });
 }

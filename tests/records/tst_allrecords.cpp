@@ -1,7 +1,7 @@
-#include "RecordsHarness.h"
 #include "records/frmAllRecords.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
+#include "support/RecordsHarness.h"
 
 #include <QHeaderView>
 #include <QLabel>

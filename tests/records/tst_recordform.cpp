@@ -1,10 +1,10 @@
-#include "RecordsHarness.h"
 #include "data/Queries.h"
 #include "records/RecordForm.h"
 #include "records/frmAllRecords.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
+#include "support/RecordsHarness.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,0 +1,39 @@
+#include "CalcDay.h"
+
+#include "data/Queries.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace CalcDay {
+
+std::optional<QString> calcToFor(int day) {
+    if (day < 1 || day > 28)
+        return std::nullopt;
+    return QString::number(day == 1 ? 28 : day - 1);
+}
+
+std::optional<QString> calcToFor(const QString& day) {
+    if (day.isEmpty() || day.size() > 2)
+        return std::nullopt;
+    for (QChar c : day) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return calcToFor(day.toInt());
+}
+
+std::optional<QString> lastCalcTo(QSqlDatabase db) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QString::fromLatin1(Queries::CalcTo)))
+        return std::nullopt;
+    std::optional<QString> last;
+    while (q.next())
+        last = q.value(1).isNull() ? QString() : q.value(1).toString();
+    if (q.lastError().isValid())
+        return std::nullopt;
+    return last;
+}
+
+} // namespace CalcDay

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+// The calculation day: the day of the month from which each monthly interest period runs, and the
+// period's end day (CalcTo) derived from it.
+namespace CalcDay {
+
+// The CalcTo text for a calculation day: "28" for day 1 (not the month's last day), else the day
+// before it ("15" gives "14"). Only whole days 1 to 28 are calculation days; anything else gives
+// nullopt. The text form takes decimal digits alone ("07" is day 7), no sign, point or spaces.
+std::optional<QString> calcToFor(int day);
+std::optional<QString> calcToFor(const QString& day);
+
+// The CalcTo text of the setting in force: the last tblCalcTo row by ID. nullopt when the table
+// has no rows or cannot be read; "" when that row's CalcTo is empty.
+std::optional<QString> lastCalcTo(QSqlDatabase db);
+
+} // namespace CalcDay

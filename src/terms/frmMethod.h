@@ -1,0 +1,45 @@
+#pragma once
+
+#include "records/RecordForm.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// How the lender calculates interest, asked just before a report: one of four methods and, for
+// the fixed-day methods, the day of the month from which each monthly period runs. A changed day
+// is appended to tblCalcTo; the method lives only in the workflow state.
+class frmMethod : public RecordForm {
+    Q_OBJECT
+public:
+    // The list entries, in method-code order.
+    static const QStringList& methodNames();
+
+    explicit frmMethod(MDIForm1& main);
+
+    void lstMethod_Click();
+    void cmdOK_Click();
+    void cmdHelp_Click();
+
+protected:
+    MessageStyle messageStyle(Operation) const override { return MessageStyle::DescriptionOnly; }
+    bool keyLeftToControl(const QWidget* target, const QKeyEvent& key) const override;
+    void formUnload() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Checks the day box and stores the day; a refused day leaves "0" in the box.
+    void SaveCalcPeriod();
+    int listPosition() const;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* lstMethod = nullptr;
+    QLabel* lblDay = nullptr;
+    QLineEdit* txtDay = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    qint16 m_method = 0;
+};

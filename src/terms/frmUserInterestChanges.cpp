@@ -1,0 +1,196 @@
+#include "frmUserInterestChanges.h"
+
+#include "data/FieldFormat.h"
+#include "data/Queries.h"
+#include "data/ShortDate.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "shell/Windows.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const QString NoStatement = QStringLiteral("You must enter a statement first.");
+const QString NoRates = QStringLiteral("Please enter interest rates.");
+const QString EnterTransactions =
+    QStringLiteral("Please enter all transactions for this statement.");
+const QString DateError = QStringLiteral("Date Error. Please check all dates.");
+const QString DataDateFormat = QStringLiteral("d/MM/yyyy");
+const QString Yes = QStringLiteral("Yes");
+} // namespace
+
+frmUserInterestChanges::frmUserInterestChanges(MDIForm1& main)
+    : RecordForm(main, WindowNames::InterestChanges, Variant::Grid) {
+    setWindowTitle(tr("Interest Rate Changes"));
+    // A date column with no format shows and reads the Short Date.
+    setGridColumns({{"ID", "ID", QString(), true},
+                    {"Valid From", "ValidFrom", QString()},
+                    {"Valid To", "ValidTo", QString()},
+                    {"Interest Rate", "InterestRate", QString()}});
+    bindTxtField(fldID, "ID");
+    bindTxtField(fldValidFrom, "ValidFrom", QString(), DataDateFormat);
+    bindTxtField(fldValidTo, "ValidTo", QString(), DataDateFormat);
+    bindTxtField(fldInterestRate, "InterestRate");
+    showRecordButtons({"cmdAdd", "cmdDelete", "cmdClose"});
+    picStatBox->hide();
+
+    // The grid and the button bar live in Frame1, which is centred in the window.
+    Frame1 = new QWidget(this);
+    Frame1->setObjectName("Frame1");
+    auto* frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout()->removeWidget(grdDataGrid);
+    layout()->removeWidget(picButtons);
+    frameLayout->addWidget(grdDataGrid, 1);
+    frameLayout->addWidget(picButtons);
+    grdDataGrid->horizontalHeader()->setStretchLastSection(true);
+    grdDataGrid->horizontalHeader()->setDefaultSectionSize(130);
+    Frame1->resize(460, 300);
+    setMinimumSize(Frame1->width() + 20, Frame1->height() + 20);
+
+    Form_Load(Queries::InterestChanges);
+    m_dates = openRecordSet(Queries::AllRecordsDates);
+    if (adoPrimaryRS && adoPrimaryRS->recordCount() > 0) {
+        if (adoPrimaryRS->recordCount() > 1)
+            adoPrimaryRS->moveLast();
+        letEventsRun();
+        setCurrentCell(colValidTo);
+    }
+}
+
+QString frmUserInterestChanges::txtFields2() const {
+    if (!m_dates || m_dates->currentRow() < 0)
+        return QString();
+    return FieldFormat::display(m_dates->value(0), m_dates->fieldKind(0), DataDateFormat);
+}
+
+QDate frmUserInterestChanges::tagDate(const QString& field) const {
+    return ShortDate::parse(m_main.tag(field));
+}
+
+QDate frmUserInterestChanges::dateField(int field) const {
+    return txtValue(field).toDate();
+}
+
+void frmUserInterestChanges::setCurrentCell(int column) {
+    if (!adoPrimaryRS || adoPrimaryRS->currentRow() < 0)
+        return;
+    grdDataGrid->setCurrentIndex(gridModel()->index(adoPrimaryRS->currentRow(), column));
+}
+
+void frmUserInterestChanges::resizeEvent(QResizeEvent* event) {
+    RecordForm::resizeEvent(event);
+    centreInParent(Frame1);
+}
+
+void frmUserInterestChanges::formActivate() {
+    Frame1->hide();
+    centreInParent(Frame1);
+    Frame1->show();
+    if (adoPrimaryRS && adoPrimaryRS->recordCount() == 0 && !m_main.tag(Tag::StartDate).isEmpty())
+        seedFirstPeriod();
+    grdDataGrid->setFocus();
+}
+
+void frmUserInterestChanges::seedFirstPeriod() {
+    unbindGrid();
+    if (adoPrimaryRS->addNew()) {
+        adoPrimaryRS->setValue("ValidFrom", tagDate(Tag::StartDate));
+        adoPrimaryRS->setValue("ValidTo", tagDate(Tag::EndDate));
+        if (!adoPrimaryRS->update())
+            reportError(Operation::Update, adoPrimaryRS->lastError());
+    }
+    adoPrimaryRS->requery();
+    bindGrid();
+    if (adoPrimaryRS->recordCount() == 0)
+        return;
+    adoPrimaryRS->moveLast();
+    // As typed: the rate 0 stays pending in the grid until the row is saved.
+    const QModelIndex rate = gridModel()->index(adoPrimaryRS->currentRow(), colInterestRate);
+    grdDataGrid->setCurrentIndex(rate);
+    gridModel()->setData(rate, QStringLiteral("0"));
+}
+
+void frmUserInterestChanges::cmdAdd_Click() {
+    if (!adoPrimaryRS)
+        return;
+    cmdUpdate_Click();
+    cmdRefresh_Click();
+    adoPrimaryRS->moveLast();
+    QDate from;
+    if (adoPrimaryRS->recordCount() > 0) {
+        // A last period without a readable end keeps the previous proposal.
+        if (const QDate last = dateField(fldValidTo); last.isValid())
+            m_lastValidTo = last;
+        from = m_lastValidTo.isValid() ? m_lastValidTo.addDays(1) : QDate();
+    } else {
+        // No period yet: the first one starts with the statement, or with the history.
+        from = tagDate(Tag::StartDate);
+        if (!from.isValid() && m_dates && m_dates->moveFirst())
+            from = m_dates->value(0).toDate();
+    }
+    const QDate to = tagDate(Tag::EndDate);
+    if (!adoPrimaryRS->addNew())
+        return reportError(Operation::Add, adoPrimaryRS->lastError());
+    const int row = adoPrimaryRS->currentRow();
+    if (to.isValid())
+        gridModel()->setData(gridModel()->index(row, colValidTo), ShortDate::format(to));
+    if (from.isValid())
+        gridModel()->setData(gridModel()->index(row, colValidFrom), ShortDate::format(from));
+    setCurrentCell(colValidFrom);
+    grdDataGrid->setFocus();
+}
+
+void frmUserInterestChanges::cmdClose_Click() {
+    if (!adoPrimaryRS) {
+        unload();
+        return;
+    }
+    cmdUpdate_Click();
+    cmdRefresh_Click();
+
+    if (m_main.tag(Tag::EndDate).isEmpty()) {
+        if (!m_dates || m_dates->recordCount() == 0) {
+            Dialogs::instance().message(NoStatement);
+            m_main.showWindow(WindowNames::NewStatement);
+            unload();
+            return;
+        }
+        if (m_dates->moveLast())
+            m_end = m_dates->value(0).toDate();
+        if (m_dates->moveFirst())
+            m_start = m_dates->value(0).toDate();
+    } else {
+        // An unreadable date keeps the one last used.
+        if (const QDate s = tagDate(Tag::StartDate); s.isValid())
+            m_start = s;
+        if (const QDate e = tagDate(Tag::EndDate); e.isValid())
+            m_end = e;
+    }
+
+    if (adoPrimaryRS->recordCount() == 0) {
+        Dialogs::instance().message(NoRates);
+        return;
+    }
+    // The periods' order is by ValidTo: the last row ends latest, the first ends earliest.
+    if (adoPrimaryRS->moveLast())
+        m_periodsEnd = dateField(fldValidTo);
+    if (adoPrimaryRS->moveFirst())
+        m_periodsStart = dateField(fldValidFrom);
+
+    const bool accepted = m_periodsEnd.isValid() && m_periodsStart.isValid() && m_start.isValid() &&
+                          m_end.isValid() && m_periodsEnd >= m_end &&
+                          m_periodsStart.addDays(-1) <= m_start;
+    if (!accepted) {
+        Dialogs::instance().message(DateError);
+        m_main.showWindow(WindowNames::NewStatement);
+    } else if (m_main.tag(Tag::InterestChanged) == Yes) {
+        Dialogs::instance().message(EnterTransactions);
+        m_main.showWindow(WindowNames::ThisSession);
+    } else {
+        m_main.showWindow(WindowNames::Options);
+    }
+    unload();
+}

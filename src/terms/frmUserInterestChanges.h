@@ -1,0 +1,43 @@
+#pragma once
+
+#include "records/RecordForm.h"
+
+#include <QDate>
+
+// The loan's interest rate periods: from, to and the yearly rate, edited in a grid. Add proposes
+// a period that follows on from the last one; Close checks that the periods cover the statement
+// in progress (or every committed record) and leads on to the next step.
+class frmUserInterestChanges : public RecordForm {
+    Q_OBJECT
+public:
+    // The grid's columns.
+    enum Column { colID = 0, colValidFrom, colValidTo, colInterestRate };
+    // The hidden bound fields.
+    enum Field { fldID = 0, fldValidFrom, fldValidTo, fldInterestRate };
+
+    explicit frmUserInterestChanges(MDIForm1& main);
+
+    void formActivate() override;
+    void cmdAdd_Click() override;
+    void cmdClose_Click() override;
+    // The committed dates, as the hidden box bound to the second record set shows them.
+    QString txtFields2() const;
+
+protected:
+    void adoPrimaryRS_MoveComplete() override {}
+    MessageStyle messageStyle(Operation) const override { return MessageStyle::DescriptionOnly; }
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void seedFirstPeriod();
+    void setCurrentCell(int column);
+    // A date kept in the workflow state, as a calendar day (invalid when empty or unreadable).
+    QDate tagDate(const QString& field) const;
+    QDate dateField(int field) const;
+
+    QWidget* Frame1 = nullptr;
+    RecordSet* m_dates = nullptr;
+    // The last period's end as Add read it, and the range Close checked.
+    QDate m_lastValidTo;
+    QDate m_start, m_end, m_periodsEnd, m_periodsStart;
+};
