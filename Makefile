@@ -26,7 +26,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 bench: build
-	$(BUILD)/bench/vantrell_bench
+	$(BUILD)/bench/vantrell_bench && $(BUILD)/bench/vantrell_bench_report
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,7 @@
 #include "RegisterWindows.h"
 
 #include "records/frmAllRecords.h"
+#include "report/frmCalculate.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
@@ -22,6 +23,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Help, [](MDIForm1& m) { return new frmHelp(m); }, false);
     r.add(
         WindowNames::AllRecords, [](MDIForm1& m) { return new frmAllRecords(m); }, true);
+    r.add(
+        WindowNames::Calculate, [](MDIForm1& m) { return new frmCalculate(m); }, true);
     r.add(
         WindowNames::Method, [](MDIForm1& m) { return new frmMethod(m); }, true);
     r.add(

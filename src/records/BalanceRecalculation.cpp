@@ -2,6 +2,8 @@
 
 #include "data/Money.h"
 #include "data/RecordSet.h"
+#include "data/RunningBalance.h"
+#include "data/TransactionGuard.h"
 
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -30,19 +32,18 @@ std::optional<Money> moneyOf(const QVariant& value) {
     return Money::parse(value.toString());
 }
 
-// balance - GovtCharge - BankCharge - UserWithdrawal + Deposit - InterestPayment; nothing when
-// an amount cannot be read or the result leaves the money range.
+// The balance after the row; nothing when an amount cannot be read or the result leaves the
+// money range.
 std::optional<Money> applyAmounts(Money balance, const Values& v) {
-    std::optional<Money> result = balance;
+    std::array<Money, 5> amounts;
     for (Column c : {Govt, Bank, Withdrawal, Deposit, Interest}) {
         const std::optional<Money> amount = moneyOf(v[c]);
         if (!amount)
             return std::nullopt;
-        result = c == Deposit ? Money::add(*result, *amount) : Money::subtract(*result, *amount);
-        if (!result)
-            return std::nullopt;
+        amounts[c] = *amount;
     }
-    return result;
+    return RunningBalance::after(balance, {amounts[Govt], amounts[Bank], amounts[Withdrawal],
+                                           amounts[Deposit], amounts[Interest]});
 }
 
 bool same(const QVariant& a, const QVariant& b) {
@@ -62,15 +63,14 @@ namespace BalanceRecalculation {
 void recalculate(QSqlDatabase db, RecordSet& rs, const std::function<void()>& letEventsRun) {
     const QSignalBlocker quiet(rs);
     // One transaction for the pass: thousands of single-row commits would each wait for the disk.
-    const bool inTransaction = db.isOpen() && db.transaction();
+    TransactionGuard transaction(db);
 
     // Saves what the user typed, then fetches the rows in the query's order. A typed row that
     // cannot be saved (no date) stays pending for the user to complete: balances computed around
     // it would follow from values the file does not hold, so the pass waits for the next one.
     if (!rs.requery()) {
         // Commit, not roll back: the typed row may have been saved before the fetch failed.
-        if (inTransaction && !db.commit())
-            db.rollback();
+        transaction.commit();
         return;
     }
     if (letEventsRun)
@@ -133,8 +133,7 @@ void recalculate(QSqlDatabase db, RecordSet& rs, const std::function<void()>& le
     }
     write.finish();
 
-    if (inTransaction && !db.commit())
-        db.rollback();
+    transaction.commit();
     // The rows show what the file holds, and the pass ends on the last row as a walk through
     // them would.
     if (wrote)

@@ -1,0 +1,268 @@
+// vantrell-report: the interest report of a loan account on standard output, the same lines as
+// "View Report" shows, for scripts and spreadsheets. The account is only read: it is opened
+// read-only and copied into memory, and the calculation's write-back goes to the copy alone.
+#include "data/AccountConnection.h"
+#include "report/core/InterestEngine.h"
+#include "report/core/ReportPreparation.h"
+#include "report/core/ReportRendering.h"
+#include "report/core/ReportStore.h"
+#include "terms/core/CalcDay.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+#include <sqlite3.h>
+
+namespace {
+
+enum Exit { Written = 0, UsageError = 1, Unreadable = 2 };
+
+const char* const Usage =
+    "usage: vantrell-report ACCOUNT --method M [--day N] [--format text|csv]\n"
+    "\n"
+    "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
+    "interest due by the lender's method beside the interest charged. The account is only read.\n"
+    "\n"
+    "  --method M   the interest calculation method, by number or name (case ignored):\n"
+    "               0 \"Fixed Day\", 1 \"Fixed Day, Deferred Interest\", 2 \"Variable Day\",\n"
+    "               3 \"Variable Day, Deferred Interest\"\n"
+    "  --day N      the day of month interest is calculated from, 1 to 28, for the fixed-day\n"
+    "               methods (default: the account's last setting)\n"
+    "  --format F   text (default): aligned columns, then the interest totals;\n"
+    "               csv: ISO dates and plain amounts, the same in every locale\n"
+    "\n"
+    "Exit status: 0 report written, 1 usage error, 2 account unreadable.\n"
+    "Notices go to standard error, one a line.\n";
+
+void print(std::FILE* to, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to);
+}
+
+int usageError(const QString& problem) {
+    print(stderr, QStringLiteral("vantrell-report: %1\n\n").arg(problem));
+    print(stderr, QString::fromLatin1(Usage));
+    return UsageError;
+}
+
+int unreadable(const QString& problem) {
+    print(stderr, QStringLiteral("vantrell-report: %1\n").arg(problem));
+    return Unreadable;
+}
+
+struct Options {
+    QString account;
+    int method = -1;
+    std::optional<QString> fixedDay; // the CalcTo text of --day
+    bool csv = false;
+    bool help = false;
+};
+
+// The method code of "0" to "3" or of a list entry's text.
+std::optional<int> methodCode(const QString& text) {
+    const QStringList& names = InterestMethod::names();
+    for (int code = 0; code < names.size(); ++code) {
+        if (text == QString::number(code) || text.compare(names[code], Qt::CaseInsensitive) == 0)
+            return code;
+    }
+    return std::nullopt;
+}
+
+// Options as "--name value" or "--name=value".
+std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
+    Options o;
+    bool haveMethod = false;
+    bool haveFormat = false;
+    for (int i = 1; i < args.size(); ++i) {
+        QString arg = args[i];
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            o.help = true;
+            return o;
+        }
+        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+            if (!o.account.isEmpty()) {
+                *problem = QStringLiteral("only one ACCOUNT may be given");
+                return std::nullopt;
+            }
+            o.account = arg;
+            continue;
+        }
+        QString value;
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (eq >= 0) {
+            value = arg.mid(eq + 1);
+            arg.truncate(eq);
+        } else if (arg == QLatin1String("--method") || arg == QLatin1String("--day") ||
+                   arg == QLatin1String("--format")) {
+            if (i + 1 >= args.size()) {
+                *problem = QStringLiteral("%1 needs a value").arg(arg);
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
+        if (arg == QLatin1String("--method") && !haveMethod) {
+            const std::optional<int> code = methodCode(value);
+            if (!code) {
+                *problem = QStringLiteral("unknown method '%1'").arg(value);
+                return std::nullopt;
+            }
+            o.method = *code;
+            haveMethod = true;
+        } else if (arg == QLatin1String("--day") && !o.fixedDay) {
+            const std::optional<QString> calcTo = CalcDay::calcToFor(value);
+            if (!calcTo) {
+                *problem = QStringLiteral("the day must be a whole number from 1 to 28, not '%1'")
+                               .arg(value);
+                return std::nullopt;
+            }
+            o.fixedDay = *calcTo;
+        } else if (arg == QLatin1String("--format") && !haveFormat) {
+            if (value != QLatin1String("text") && value != QLatin1String("csv")) {
+                *problem = QStringLiteral("the format is text or csv, not '%1'").arg(value);
+                return std::nullopt;
+            }
+            o.csv = value == QLatin1String("csv");
+            haveFormat = true;
+        } else {
+            *problem = QStringLiteral("unknown or repeated option '%1'").arg(args[i]);
+            return std::nullopt;
+        }
+    }
+    if (o.account.isEmpty()) {
+        *problem = QStringLiteral("no ACCOUNT given");
+        return std::nullopt;
+    }
+    if (!haveMethod) {
+        *problem = QStringLiteral("--method is required");
+        return std::nullopt;
+    }
+    return o;
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.data());
+}
+
+// Copies the account at `path` into the in-memory database `memory`, reading the file read-only.
+// "" on success, else what is wrong.
+QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("Could not find file '%1'.").arg(path);
+
+    sqlite3* file = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &file, SQLITE_OPEN_READONLY, nullptr);
+    if (rc == SQLITE_OK && !AccountDatabase::harden(file))
+        rc = SQLITE_ERROR;
+    // The program may be saving to it just now: wait for that as its windows do.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_busy_timeout(file, 2000);
+    // The first read finds a journal left by a crash: read-only, it cannot be rolled back.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(file, "select count(*) from sqlite_schema", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const bool hotJournal = sqlite3_extended_errcode(file) == SQLITE_READONLY_ROLLBACK;
+        sqlite3_close(file);
+        if (hotJournal)
+            return QStringLiteral("The account file '%1' was left half-written when a program "
+                                  "stopped. Open it in Vantrell once to repair it, then run the "
+                                  "report again.")
+                .arg(path);
+        QString error;
+        if (!AccountDatabase::isAccountFile(path, &error))
+            return error;
+        return QStringLiteral("The account file '%1' cannot be read.").arg(path);
+    }
+    QString error;
+    if (!AccountDatabase::isAccountFile(path, &error)) {
+        sqlite3_close(file);
+        return error;
+    }
+
+    sqlite3* target = handleOf(memory);
+    if (!target || !AccountDatabase::harden(target)) {
+        sqlite3_close(file);
+        return QStringLiteral("The account file '%1' could not be opened safely.").arg(path);
+    }
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", file, "main");
+    rc = backup ? sqlite3_backup_step(backup, -1) : SQLITE_ERROR;
+    const int finished = backup ? sqlite3_backup_finish(backup) : SQLITE_ERROR;
+    if (rc != SQLITE_DONE || finished != SQLITE_OK)
+        error = QStringLiteral("The account file '%1' cannot be read: %2")
+                    .arg(path, QString::fromUtf8(sqlite3_errmsg(target)));
+    sqlite3_close(file);
+    return error;
+}
+
+int run(const Options& o) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
+    db.setDatabaseName(QStringLiteral(":memory:"));
+    if (!db.open())
+        return unreadable(QStringLiteral("cannot make a working copy of the account"));
+    if (const QString problem = copyIntoMemory(o.account, db); !problem.isEmpty())
+        return unreadable(problem);
+
+    QString fixedDay = o.fixedDay.value_or(QString());
+    const bool fixedDayMethod =
+        o.method == InterestMethod::FixedDay || o.method == InterestMethod::FixedDayDeferred;
+    if (fixedDayMethod && !o.fixedDay) {
+        const std::optional<QString> stored = CalcDay::lastCalcTo(db);
+        if (!stored || stored->isEmpty())
+            return usageError(QStringLiteral("the account has no calculation day: give --day N"));
+        fixedDay = *stored;
+    }
+
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    QVector<int> numbers;
+    QString error;
+    if (!ReportStore::readHistory(db, &history, &error) ||
+        !ReportStore::readRatePeriods(db, &rates, &error) ||
+        !ReportPreparation::readStatementNumbers(db, &numbers, &error))
+        return unreadable(
+            QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
+
+    QStringList notices;
+    QVector<ReportLine> lines;
+    if (history.isEmpty()) {
+        notices << QString::fromLatin1(ReportPreparation::NoTransactions);
+    } else {
+        InterestEngine::Result result =
+            InterestEngine::calculate(history, rates, o.method, fixedDay);
+        lines = std::move(result.lines);
+        notices << result.notices;
+        if (const auto missing = ReportPreparation::missingStatements(numbers))
+            notices << missing->joined();
+    }
+
+    const QByteArray report = o.csv ? ReportRendering::csv(lines) : ReportRendering::text(lines);
+    std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
+    for (const QString& notice : notices)
+        print(stderr, notice + QLatin1Char('\n'));
+    if (std::fflush(stdout) != 0)
+        return unreadable(QStringLiteral("the report could not be written"));
+    return Written;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QString problem;
+    const std::optional<Options> options = parseArguments(QCoreApplication::arguments(), &problem);
+    if (!options)
+        return usageError(problem);
+    if (options->help) {
+        print(stdout, QString::fromLatin1(Usage));
+        return Written;
+    }
+    const int status = run(*options);
+    QSqlDatabase::removeDatabase(QStringLiteral("copy"));
+    return status;
+}

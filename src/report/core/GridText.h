@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+// The report grid's cell texts in the default locale: exactly what Money::format() and
+// ShortDate::format() give, but with the locale read once. A report has ten thousand lines, and
+// asking the locale anew for every cell takes longer than the whole calculation. Locales whose
+// numbers or dates need more than plain digits and separators are passed to those functions.
+class GridText {
+public:
+    GridText();
+
+    QString amount(Money m) const; // "#,##0.00"
+    QString date(const QDate& d) const;
+
+private:
+    enum class Field : quint8 { Literal, Day, Day2, Month, Month2, Year };
+    struct Part {
+        Field field = Field::Literal;
+        QString text;
+    };
+
+    bool m_plainNumbers = false; // Latin digits, groups of three
+    QString m_group;
+    QString m_point;
+    QVector<Part> m_datePattern; // empty: ask ShortDate
+};

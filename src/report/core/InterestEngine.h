@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ReportLine.h"
+#include "data/Money.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+// A money column as the account file holds it: empty, a value, or something that cannot be read
+// as money (a file written by another tool).
+struct StoredMoney {
+    enum class State : quint8 { Empty, Value, Unreadable };
+    State state = State::Empty;
+    Money value; // only for State::Value
+
+    static StoredMoney of(Money m) { return {State::Value, m}; }
+    static StoredMoney unreadable() { return {State::Unreadable, Money()}; }
+    bool isEmpty() const { return state == State::Empty; }
+    std::optional<Money> money() const {
+        return state == State::Value ? std::optional<Money>(value) : std::nullopt;
+    }
+};
+
+// One tblAllRecords row, as the report query reads it.
+struct HistoryRow {
+    qint64 id = 0;
+    QDate date;                                               // not valid when empty or unreadable
+    std::array<StoredMoney, ReportLine::AmountCount> amounts; // GovtCharge ... InterestPayment
+    StoredMoney openBalance;
+    StoredMoney closeBalance;
+};
+
+// One tblInterestChanges row. Dates not valid and a missing rate mean empty or unreadable.
+struct RatePeriod {
+    qint64 id = 0;
+    QDate validFrom;
+    QDate validTo;
+    std::optional<double> interestRate; // per cent a year
+};
+
+// What the calculation changes in tblAllRecords, for one transaction to write back.
+struct HistoryUpdate {
+    qint64 id = 0;
+    std::optional<Money> openBalance; // the running balance after the row, when it differs
+    bool fillAmounts = false;         // store 0 in the row's empty amounts
+    bool fillCloseBalance = false;    // store 0 in its empty CloseBalance
+};
+
+struct HistoryChanges {
+    QVector<HistoryUpdate> updates;
+    QVector<qint64> deletions; // redundant balance rows
+    bool isEmpty() const { return updates.isEmpty() && deletions.isEmpty(); }
+};
+
+// The lender's interest calculation methods: the list position is the method code.
+namespace InterestMethod {
+enum Code { FixedDay = 0, FixedDayDeferred = 1, VariableDay = 2, VariableDayDeferred = 3 };
+// "Fixed Day", "Fixed Day, Deferred Interest", "Variable Day", "Variable Day, Deferred Interest".
+const QStringList& names();
+} // namespace InterestMethod
+
+// The day-by-day interest calculation over the committed history: a pure function of its inputs,
+// so the report window, the command-line tool and the tests run the very same walk.
+namespace InterestEngine {
+
+inline constexpr const char* InterestDateError = "Interest date error. Please check all dates.";
+
+struct Result {
+    QVector<ReportLine> lines; // the report grid's body, in order
+    QStringList notices;       // messages for the user, in the order they arose
+    HistoryChanges changes;    // for ReportStore::writeBack
+};
+
+// `history`: the tblAllRecords rows in the report query's order (Date, InterestPayment, ID).
+// `rates`: the tblInterestChanges rows in their query's order (ValidTo, ID).
+// `method`: the method code as read from the workflow state; below 1 counts as 0, above 3 applies
+// the transactions but calculates no interest.
+// `fixedDay`: the period end day of the fixed-day methods as text ("28"); it matches a day of the
+// month written without a leading zero, and "" never matches.
+//
+// The first dated row only sets the opening balance. Each later row is applied on its own date;
+// every day accrues one day of interest on the balance at the rate in force
+// (balance x rate / 365 / 100, rounded with Money::fromDoubleProduct), and the method posts the
+// accrued interest as an Interest line on its days. A balance row (non-zero CloseBalance) is
+// looked at once, at the end of the first day it is the next row to apply: agreeing with the
+// balance it is deleted, else it resets the balance then and is shown on its own date. Rows
+// without a valid date are left out, with one notice. A day outside the rate periods stops the
+// walk with InterestDateError.
+Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
+                 const QString& fixedDay);
+
+} // namespace InterestEngine

@@ -1,0 +1,244 @@
+#include "ReportPreparation.h"
+
+#include "ReportStore.h"
+#include "data/Queries.h"
+#include "data/RunningBalance.h"
+#include "data/ShortDate.h"
+#include "data/TransactionGuard.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace {
+
+const char* const PriorTo = "Statement(s) prior to";
+const char* const StatementNumber = "Statement number";
+const char* const NotEntered =
+    "has not been entered. Calculated Interest Due for this period will not be accurate.";
+const char* const SomeNotEntered = "Some statements have not been entered. Calculated Interest "
+                                   "Due for these periods will not be accurate.";
+
+// Sorted, each number once: a number recorded twice is one statement, and must not count as a
+// gap (nor, walking the numbers, as a statement that never comes).
+QVector<int> distinctSorted(QVector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+MissingStatementNotice named(const char* lead, int number) {
+    return {QString::fromLatin1(lead), QString::number(number), QString::fromLatin1(NotEntered)};
+}
+
+bool fail(const QString& message, QString* error) {
+    if (error)
+        *error = message;
+    return false;
+}
+
+QVariant nullable(const std::optional<Money>& m) {
+    return m ? QVariant(m->raw()) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
+} // namespace
+
+QString MissingStatementNotice::joined() const {
+    QStringList parts;
+    for (const QString& t : {information, data, info2}) {
+        if (!t.isEmpty())
+            parts << t;
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+namespace ReportPreparation {
+
+std::optional<MissingStatementNotice> missingStatements(QVector<int> numbers) {
+    numbers = distinctSorted(std::move(numbers));
+    if (numbers.isEmpty())
+        return std::nullopt;
+    std::optional<MissingStatementNotice> notice;
+    if (numbers.first() > 1)
+        notice = named(PriorTo, numbers.first());
+    for (int i = 1; i < numbers.size(); ++i) {
+        const qint64 missing = qint64(numbers[i]) - numbers[i - 1] - 1;
+        if (missing <= 0)
+            continue;
+        // A second missing statement, here or before, gives the general text, which nothing
+        // after it changes.
+        if (notice || missing > 1)
+            return MissingStatementNotice{QString::fromLatin1(SomeNotEntered), {}, {}};
+        notice = named(StatementNumber, numbers[i - 1] + 1);
+    }
+    return notice;
+}
+
+bool needsBalanceRow(QVector<int> numbers, int entered) {
+    numbers = distinctSorted(std::move(numbers));
+    if (numbers.isEmpty())
+        return true;
+    // The second-highest number, or the only one.
+    const int below = numbers.size() >= 2 ? numbers[numbers.size() - 2] : numbers.first();
+    return qint64(entered) != qint64(below) + 1;
+}
+
+bool readStatementNumbers(QSqlDatabase db, QVector<int>* numbers, QString* error) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QString::fromLatin1(Queries::Numbers)))
+        return fail(q.lastError().text(), error);
+    QVector<int> read;
+    while (q.next()) {
+        // An empty or unreadable number names no statement.
+        bool ok = false;
+        const int n = q.value(1).toInt(&ok);
+        if (!q.value(1).isNull() && ok)
+            read << n;
+    }
+    if (q.lastError().isValid())
+        return fail(q.lastError().text(), error);
+    *numbers = std::move(read);
+    return true;
+}
+
+bool readSessionRows(QSqlDatabase db, QVector<SessionRow>* rows, QString* error) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QString::fromLatin1(Queries::ThisSessionReport)))
+        return fail(q.lastError().text(), error);
+    QVector<SessionRow> read;
+    while (q.next()) {
+        SessionRow row;
+        row.id = q.value(0).toLongLong();
+        row.date = ReportStore::dateFromStorage(q.value(1));
+        for (int a = 0; a < ReportLine::AmountCount; ++a)
+            row.amounts[std::size_t(a)] = ReportStore::moneyFromStorage(q.value(2 + a));
+        read << row;
+    }
+    if (q.lastError().isValid())
+        return fail(q.lastError().text(), error);
+    *rows = std::move(read);
+    return true;
+}
+
+std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
+                                            const QVector<SessionRow>& session, QString* error) {
+    std::optional<int> entered;
+    if (!header.number.isEmpty()) {
+        bool ok = false;
+        const short n = header.number.trimmed().toShort(&ok);
+        if (!ok) {
+            fail(QStringLiteral("The statement number '%1' is not a number.").arg(header.number),
+                 error);
+            return std::nullopt;
+        }
+        entered = n;
+    }
+
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        fail(transaction.lastError(), error);
+        return std::nullopt;
+    }
+    QSqlQuery q(db);
+    const auto queryFailed = [&]() -> std::optional<CommitResult> {
+        fail(q.lastError().text(), error);
+        return std::nullopt;
+    };
+
+    CommitResult result;
+    QVector<int> numbers;
+    if (!readStatementNumbers(db, &numbers, error))
+        return std::nullopt;
+    if (entered && !numbers.contains(*entered)) {
+        if (!q.prepare(QStringLiteral("insert into tblNumber (StatementNumber) values (?)")))
+            return queryFailed();
+        q.addBindValue(*entered);
+        if (!q.exec())
+            return queryFailed();
+        numbers << *entered;
+    }
+
+    if (!q.exec(QStringLiteral("select count(*) from tblAllRecords")) || !q.next())
+        return queryFailed();
+    const bool historyEmpty = q.value(0).toLongLong() == 0;
+    q.finish();
+    if (historyEmpty && session.isEmpty()) {
+        result.noTransactions = true;
+        if (!transaction.commit()) {
+            fail(transaction.lastError(), error);
+            return std::nullopt;
+        }
+        return result;
+    }
+    result.missing = missingStatements(numbers);
+
+    // The balance the appended rows continue from: the balance row's, else the balance after the
+    // last committed row (the one statement entry proposes as the next opening balance).
+    Money running;
+    if (entered && needsBalanceRow(numbers, *entered)) {
+        if (!header.startDate.isValid() || !header.openBalance) {
+            fail(QStringLiteral("The statement's start date or opening balance cannot be read."),
+                 error);
+            return std::nullopt;
+        }
+        running = *header.openBalance;
+        if (!q.prepare(QStringLiteral("insert into tblAllRecords (Date, OpenBalance, CloseBalance) "
+                                      "values (?, ?, ?)")))
+            return queryFailed();
+        q.addBindValue(ShortDate::toIso(header.startDate));
+        q.addBindValue(running.raw());
+        q.addBindValue(running.raw());
+        if (!q.exec())
+            return queryFailed();
+        result.balanceRowAdded = true;
+    } else if (!session.isEmpty()) {
+        if (!q.exec(QString::fromLatin1(Queries::AllRecordsLastBalance)))
+            return queryFailed();
+        if (q.last()) {
+            if (const std::optional<Money> last = ReportStore::moneyFromStorage(q.value(2)).money())
+                running = *last;
+        }
+        q.finish();
+    }
+
+    if (!session.isEmpty()) {
+        if (!q.prepare(QStringLiteral(
+                "insert into tblAllRecords (Date, GovtCharge, BankCharge, UserWithdrawal, "
+                "Deposit, InterestPayment, OpenBalance, CloseBalance) values (?,?,?,?,?,?,?,0)")))
+            return queryFailed();
+        for (const SessionRow& row : session) {
+            TransactionAmounts amounts;
+            Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
+                                &amounts.deposit, &amounts.interestPayment};
+            bool readable = true;
+            q.addBindValue(row.date.isValid() ? QVariant(ShortDate::toIso(row.date))
+                                              : QVariant(QMetaType(QMetaType::QString)));
+            for (int a = 0; a < ReportLine::AmountCount; ++a) {
+                const StoredMoney& amount = row.amounts[std::size_t(a)];
+                if (amount.state == StoredMoney::State::Unreadable)
+                    readable = false;
+                *targets[a] = amount.money().value_or(Money());
+                q.addBindValue(nullable(amount.money()));
+            }
+            if (readable) {
+                if (const std::optional<Money> after = RunningBalance::after(running, amounts))
+                    running = *after;
+            }
+            q.addBindValue(running.raw());
+            if (!q.exec())
+                return queryFailed();
+            ++result.appendedRows;
+        }
+    }
+    q.finish();
+    if (!transaction.commit()) {
+        fail(transaction.lastError(), error);
+        return std::nullopt;
+    }
+    return result;
+}
+
+} // namespace ReportPreparation

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "InterestEngine.h"
+#include "data/Money.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+// The missing-statement notice: the three texts of the missing statement prompt (its
+// txtInformation, txtData and txtInfo2). With several statements missing only the first is set.
+struct MissingStatementNotice {
+    QString information;
+    QString data;
+    QString info2;
+
+    // The texts that are set, joined by spaces: how the command-line tool prints the notice.
+    QString joined() const;
+    friend bool operator==(const MissingStatementNotice&, const MissingStatementNotice&) = default;
+};
+
+// The header of the statement being committed, from the workflow state.
+struct StatementHeader {
+    QString number;                   // tagStatement; "" when no statement was entered
+    QDate startDate;                  // tagStartDate: the date of a balance row
+    std::optional<Money> openBalance; // tagOpenBalance: its CloseBalance
+};
+
+// One tblThisSession row.
+struct SessionRow {
+    qint64 id = 0;
+    QDate date;
+    std::array<StoredMoney, ReportLine::AmountCount> amounts;
+};
+
+// What happens to the account before the calculation: the statement number recorded, missing
+// statements found, a balance row where a statement does not follow on, and the session's
+// transactions appended to the history.
+namespace ReportPreparation {
+
+inline constexpr const char* NoTransactions =
+    "No transactions have been entered. Report cannot be generated.";
+
+// The notice for the statement numbers recorded (tblNumber; any order, repeats allowed): the
+// statements before the lowest number, then the gaps between the numbers. One missing statement
+// is named; two or more give the general text. nullopt when none is missing.
+std::optional<MissingStatementNotice> missingStatements(QVector<int> numbers);
+
+// Whether statement `entered` (already among `numbers`) needs a balance row: unless it is the
+// highest and follows on directly from the one below it. The first statement always does.
+bool needsBalanceRow(QVector<int> numbers, int entered);
+
+bool readStatementNumbers(QSqlDatabase db, QVector<int>* numbers, QString* error);
+bool readSessionRows(QSqlDatabase db, QVector<SessionRow>* rows, QString* error);
+
+struct CommitResult {
+    bool noTransactions = false;  // no history and no session rows: no report
+    bool balanceRowAdded = false; // tagStatement is then cleared
+    int appendedRows = 0;
+    std::optional<MissingStatementNotice> missing;
+};
+
+// Commits the statement of `header` with its `session` rows, in one transaction: records its
+// number in tblNumber when new, adds a balance row (header's start date and opening balance) when
+// it does not follow on, and appends the session rows to tblAllRecords with the running balance
+// in OpenBalance and 0 in CloseBalance. With an empty header number only the session rows are
+// appended. The session table itself is not touched. nullopt, with the file as it was, when any
+// write fails or the header cannot be read.
+std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
+                                            const QVector<SessionRow>& session, QString* error);
+
+} // namespace ReportPreparation

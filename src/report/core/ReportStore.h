@@ -1,0 +1,29 @@
+#pragma once
+
+#include "InterestEngine.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+// The account file's side of the report: each table read with one query into plain rows, and the
+// calculation's changes written back in one transaction.
+namespace ReportStore {
+
+// A stored money value: an integer count of ten-thousandths; anything else cannot be read.
+StoredMoney moneyFromStorage(const QVariant& value);
+// A stored date: ISO text; not valid when empty or unreadable.
+QDate dateFromStorage(const QVariant& value);
+
+// tblAllRecords in the report order (Date, InterestPayment, ID).
+bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error);
+
+// tblInterestChanges in its order (ValidTo, ID).
+bool readRatePeriods(QSqlDatabase db, QVector<RatePeriod>* periods, QString* error);
+
+// Writes OpenBalance values, the "0" fills and the deletions of redundant balance rows, all or
+// nothing: on failure the file is as it was and `error` says why.
+bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error);
+
+} // namespace ReportStore

@@ -1,0 +1,286 @@
+#include "frmCalculate.h"
+
+#include "ReportLinesModel.h"
+#include "data/Queries.h"
+#include "data/ShortDate.h"
+#include "report/core/InterestEngine.h"
+#include "report/core/ReportStore.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "shell/Windows.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+const QString RequeryError = QStringLiteral("Requery Error: ");
+const QString ClearReportError = QStringLiteral("Clear Report error");
+const QString Yes = QStringLiteral("Yes");
+const QString New = QStringLiteral("New");
+const QColor BarColour(204, 240, 255);
+const QColor ButtonColour(118, 217, 254);
+// Twips to pixels at the 96 dpi the layout was drawn for.
+constexpr int TwipsPerPixel = 15;
+// Texts the missing-statement prompt shows, by the names of its boxes.
+const char* const InformationBoxes[] = {"txtInformation", "txtData", "txtInfo2"};
+constexpr int LongInformationHeight = 2295 / TwipsPerPixel;
+} // namespace
+
+frmCalculate::frmCalculate(MDIForm1& main)
+    : RecordForm(main, WindowNames::Calculate, Variant::SingleRecord) {
+    setWindowTitle(tr("Interest Report"));
+    const QStringList fields = {"ID",
+                                "Date",
+                                "GovtCharge",
+                                "BankCharge",
+                                "UserWithdrawal",
+                                "Deposit",
+                                "InterestPayment",
+                                "OpenBalance",
+                                "CloseBalance"};
+    for (int i = 0; i < fields.size(); ++i)
+        bindTxtField(i, fields[i]);
+    bindTxtField(10, "InterestDue");
+    hideRecordControls();
+
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setAccessibleName(tr("Interest Report"));
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->setWordWrap(false);
+    m_lines = new ReportLinesModel(this);
+    MSFlexGrid1->setModel(m_lines);
+    bodyLayout()->insertWidget(0, MSFlexGrid1, 1);
+    MSFlexGrid1->hide();
+
+    // The bar shows Help, Print Preview, Print and Close once the report is done.
+    showRecordButtons({"cmdClose"});
+    picButtons->setAutoFillBackground(true);
+    QPalette bar = picButtons->palette();
+    bar.setColor(QPalette::Window, BarColour);
+    picButtons->setPalette(bar);
+    auto addButton = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, picButtons);
+        b->setObjectName(name);
+        const int close = buttonBarLayout()->indexOf(button("cmdClose"));
+        buttonBarLayout()->insertWidget(close, b);
+        return b;
+    };
+    cmdHelp = addButton("cmdHelp", tr("&Help"));
+    cmdPreview = addButton("cmdPreview", tr("&Print Preview"));
+    cmdPrint = addButton("cmdPrint", tr("Print"));
+    for (QAbstractButton* b :
+         {static_cast<QAbstractButton*>(cmdHelp), static_cast<QAbstractButton*>(cmdPreview),
+          static_cast<QAbstractButton*>(cmdPrint), button("cmdClose")}) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, ButtonColour);
+        b->setPalette(p);
+    }
+    connect(cmdHelp, &QPushButton::clicked, this, &frmCalculate::cmdHelp_Click);
+
+    // Loading is the whole preparation and calculation.
+    setHourglass();
+    if (!OpenReportRecordsets())
+        return;
+    if (m_main.tag(Tag::File) == New)
+        return;
+    ClearReportTable();
+    ReadFixedDay();
+    CheckStatements();
+    if (m_noTransactions || m_commitFailed)
+        return;
+    InitialiseCalculation();
+    CalculateInterest();
+    // The statement is committed: the transactions window goes, and with it the session rows.
+    m_main.unloadWindow(WindowNames::ThisSession);
+    letEventsRun();
+    MSFlexGrid1->show();
+    picButtons->show();
+    setDefaultPointer();
+    if (m_main.tag(Tag::NextForm) == Yes) {
+        m_main.setTag(Tag::NextForm, QString());
+        // Shown once this window is on screen, so that the prompt comes in front of it.
+        m_informationPending = m_missing.has_value();
+    }
+}
+
+bool frmCalculate::OpenReportRecordsets() {
+    setUpGrid();
+    Form_Load(Queries::AllRecordsReport);
+    m_session = openRecordSet(Queries::ThisSessionReport);
+    m_rates = openRecordSet(Queries::InterestChanges);
+    m_report = openRecordSet(Queries::Report);
+    m_numbers = openRecordSet(Queries::Numbers);
+    bool ok = false;
+    const int method = m_main.tag(Tag::Method).toInt(&ok);
+    if (ok && method >= -32768 && method <= 32767)
+        m_method = qint16(method);
+    for (RecordSet* rs : {adoPrimaryRS, m_session, m_rates, m_report, m_numbers}) {
+        if (!rs->requery()) {
+            Dialogs::instance().message(RequeryError + rs->lastError());
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmCalculate::setUpGrid() {
+    const int width = m_main.mdiArea()->viewport()->width();
+    MSFlexGrid1->horizontalHeader()->resizeSection(ReportLine::DateColumn, 1050 / TwipsPerPixel);
+    const double other = (double(width) * TwipsPerPixel - 1315) / 7 / TwipsPerPixel;
+    const int columnWidth = qMax(40, int(std::nearbyint(other)));
+    for (int c = ReportLine::GovtChargeColumn; c < ReportLine::ColumnCount; ++c)
+        MSFlexGrid1->horizontalHeader()->resizeSection(c, columnWidth);
+}
+
+void frmCalculate::ClearReportTable() {
+    // One statement: a report of ten thousand lines is gone at once.
+    QSqlQuery query(m_connection.database());
+    if (!query.exec(QStringLiteral("delete from tblReport"))) {
+        const QSqlError e = query.lastError();
+        Dialogs::instance().message(ClearReportError + e.nativeErrorCode() + e.text());
+        return;
+    }
+    m_report->requery();
+}
+
+void frmCalculate::ReadFixedDay() {
+    if (!m_main.tag(Tag::IntCalcTo).isEmpty())
+        m_fixedDay = m_main.tag(Tag::IntCalcTo);
+}
+
+void frmCalculate::CheckStatements() {
+    m_noTransactions = false;
+    m_main.setTag(Tag::NextForm, QString());
+    StatementHeader header;
+    header.number = m_main.tag(Tag::Statement);
+    header.startDate = ShortDate::parse(m_main.tag(Tag::StartDate));
+    header.openBalance = Money::parse(m_main.tag(Tag::OpenBalance));
+    QVector<SessionRow> session;
+    QString error;
+    if (!ReportPreparation::readSessionRows(m_connection.database(), &session, &error))
+        session.clear();
+    const std::optional<ReportPreparation::CommitResult> result =
+        ReportPreparation::commitStatement(m_connection.database(), header, session, &error);
+    if (!result) {
+        // Nothing was written: the statement's rows stay in the session for another try.
+        m_commitFailed = true;
+        Dialogs::instance().message(error);
+        picButtons->show();
+        setDefaultPointer();
+        return;
+    }
+    if (result->noTransactions) {
+        m_noTransactions = true;
+        Dialogs::instance().message(QString::fromLatin1(ReportPreparation::NoTransactions));
+        m_main.setTag(Tag::NextForm, QString());
+        m_main.setTag(Tag::File, New);
+        cmdPreview->setEnabled(false);
+        cmdPrint->setEnabled(false);
+        picButtons->show();
+        setDefaultPointer();
+        return;
+    }
+    m_missing = result->missing;
+    if (m_missing)
+        m_main.setTag(Tag::NextForm, Yes);
+    if (result->balanceRowAdded)
+        m_main.setTag(Tag::Statement, QString());
+}
+
+void frmCalculate::InitialiseCalculation() {
+    // The primary set follows what the commit wrote.
+    unbindGrid();
+    adoPrimaryRS->requery();
+}
+
+void frmCalculate::CalculateInterest() {
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    QString error;
+    const QSqlDatabase db = m_connection.database();
+    if (!ReportStore::readHistory(db, &history, &error) ||
+        !ReportStore::readRatePeriods(db, &rates, &error)) {
+        Dialogs::instance().message(error);
+        return;
+    }
+    InterestEngine::Result result = InterestEngine::calculate(history, rates, m_method, m_fixedDay);
+    if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))
+        Dialogs::instance().message(error);
+    adoPrimaryRS->requery();
+    m_lines->setLines(std::move(result.lines));
+    for (const QString& notice : result.notices)
+        Dialogs::instance().message(notice);
+}
+
+void frmCalculate::formActivate() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && !frame->isMaximized())
+        frame->showMaximized();
+    // After this activation is done with: the prompt must end up in front of the report.
+    if (m_informationPending) {
+        m_informationPending = false;
+        QTimer::singleShot(0, this, &frmCalculate::showMissingStatements);
+    }
+}
+
+void frmCalculate::showMissingStatements() {
+    if (isUnloaded() || !m_missing)
+        return;
+    FormWindow* information = m_main.window(WindowNames::Information);
+    if (!information)
+        return;
+    const QString texts[] = {m_missing->information, m_missing->data, m_missing->info2};
+    for (int i = 0; i < 3; ++i) {
+        if (auto* box = information->findChild<QWidget*>(InformationBoxes[i])) {
+            const bool rich = box->metaObject()->indexOfProperty("plainText") >= 0;
+            box->setProperty(rich ? "plainText" : "text", texts[i]);
+        }
+    }
+    // The single long message fills the box.
+    if (m_missing->data.isEmpty()) {
+        if (auto* box = information->findChild<QWidget*>(InformationBoxes[0]))
+            box->setMinimumHeight(LongInformationHeight);
+    }
+    m_main.showWindow(WindowNames::Information);
+}
+
+void frmCalculate::cmdClose_Click() {
+    // Closing ends the statement session, unless its rows could not be committed.
+    if (!m_commitFailed) {
+        QSqlQuery query(m_connection.database());
+        query.exec(QStringLiteral("delete from tblThisSession"));
+    }
+    m_main.showWindow(WindowNames::Options);
+    unload();
+}
+
+void frmCalculate::cmdHelp_Click() {
+    m_main.showHelpPage(QStringLiteral("3"));
+}
+
+bool frmCalculate::keyLeftToControl(const QWidget* target, const QKeyEvent& key) const {
+    // The report grid scrolls with its own keys; Escape still closes.
+    if (key.key() != Qt::Key_Escape && (target == MSFlexGrid1 || MSFlexGrid1->isAncestorOf(target)))
+        return true;
+    return RecordForm::keyLeftToControl(target, key);
+}
+
+void frmCalculate::formUnload() {
+    m_main.setTag(Tag::InterestChanged, QString());
+    m_main.setTag(Tag::NextForm, QString());
+    m_main.unloadWindow(WindowNames::NewStatement);
+    RecordForm::formUnload();
+}

@@ -1,0 +1,258 @@
+#include "ReportRows.h"
+#include "report/core/InterestEngine.h"
+
+#include <QTest>
+
+using namespace ReportRows;
+
+namespace {
+
+const QString DateError = QString::fromLatin1(InterestEngine::InterestDateError);
+const QStringList Year2024 = {"2024-01-01 2024-12-31 7.3"};
+
+// A debit of 100,000.00 from 1 January 2024 (20.0000 a day at 7.3), a deposit on the 10th,
+// the lender's interest charge on the 14th, a last deposit on the 20th.
+const QStringList January = {"2024-01-01 close -100000", "2024-01-10 dep 1000",
+                             "2024-01-14 int 300", "2024-01-20 dep 1"};
+
+} // namespace
+
+class TestInterestEngine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dailyAmountRounding();
+    void interestAmount_data();
+    void interestAmount();
+    void report_data();
+    void report();
+    void changesToWriteBack();
+};
+
+// The daily amount is rounded from the double product, so that every build gives the same
+// cents: here the exact binary value lies just below the half that the product reaches.
+void TestInterestEngine::dailyAmountRounding() {
+    const double daily = Money::fromRaw(-2499997500).toDouble() * 7.3 / 365 / 100;
+    QCOMPARE(Money::fromDoubleProduct(daily)->raw(), qint64(-500000));
+    QCOMPARE(Money::fromDouble(daily)->raw(), qint64(-499999));
+    QVERIFY(!Money::fromDoubleProduct(1e300));
+    QVERIFY(!Money::fromDoubleProduct(std::numeric_limits<double>::quiet_NaN()));
+}
+
+// The interest a balance earns, read from a Variable Day posting on the day after the last day
+// of accrual (the posting comes before that day's own interest).
+void TestInterestEngine::interestAmount_data() {
+    QTest::addColumn<QString>("balance");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("postedOn");
+    QTest::addColumn<qint64>("due");
+
+    QTest::newRow("debit of 100,000.00 at 7.3: 20.0000 a day") << "-100000" << 7.3 << "2023-06-01"
+                                                               << "2023-06-02" << qint64(200000);
+    QTest::newRow("30 such days: 600.00") << "-100000" << 7.3 << "2023-06-01"
+                                          << "2023-07-01" << qint64(6000000);
+    QTest::newRow("-123,456.78 at 6.5: -21.98545... rounds to 21.9855")
+        << "-123456.78" << 6.5 << "2023-06-01"
+        << "2023-06-02" << qint64(219855);
+    QTest::newRow("rounded from the product, not the exact value")
+        << "-249999.75" << 7.3 << "2023-06-01"
+        << "2023-06-02" << qint64(500000);
+    QTest::newRow("a leap year: 366 days at rate / 365") << "-100000" << 7.3 << "2024-01-01"
+                                                         << "2025-01-01" << qint64(366 * 200000);
+    QTest::newRow("in credit: negative interest due") << "100000" << 7.3 << "2023-06-01"
+                                                      << "2023-07-01" << qint64(-6000000);
+}
+
+void TestInterestEngine::interestAmount() {
+    QFETCH(QString, balance);
+    QFETCH(double, rate);
+    QFETCH(QString, from);
+    QFETCH(QString, postedOn);
+    QFETCH(qint64, due);
+
+    const auto result =
+        InterestEngine::calculate(history({from + " close " + balance, postedOn + " int 1"}),
+                                  rates({QStringLiteral("2000-01-01 2030-12-31 %1").arg(rate)}),
+                                  InterestMethod::VariableDay, QString());
+    QCOMPARE(result.lines.size(), 2);
+    QCOMPARE(result.lines[1].kind, ReportLine::Kind::Interest);
+    QCOMPARE(result.lines[1].interestDue->raw(), due);
+}
+
+void TestInterestEngine::report_data() {
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<QStringList>("rateRows");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("fixedDay");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("notices");
+
+    // Each method's posting days, and where the posting falls among the day's lines. Fixed Day
+    // posts the period to the 14th on the 15th, ahead of that day's rows; Variable Day posts on
+    // the day of the lender's charge, after its rows, the deferred variants keep that charge out
+    // of the day's interest.
+    QTest::newRow("Fixed Day") << January << Year2024 << 0 << "14"
+                               << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                                              "2024-01-15 I 279.06 -99300.00",
+                                              "2024-01-20 T -99299.00"}
+                               << QStringList();
+    QTest::newRow("Fixed Day, Deferred Interest")
+        << January << Year2024 << 1 << "14"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                       "2024-01-15 I 279.00 -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("Variable Day") << January << Year2024 << 2 << "14"
+                                  << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                                                 "2024-01-14 I 259.20 -99300.00",
+                                                 "2024-01-20 T -99299.00"}
+                                  << QStringList();
+    QTest::newRow("Variable Day, Deferred Interest")
+        << January << Year2024 << 3 << "14"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                       "2024-01-14 I 279.00 -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("a method below 0 is Fixed Day")
+        << January << Year2024 << -1 << "14"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                       "2024-01-15 I 279.06 -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("a method above 3 calculates no interest")
+        << January << Year2024 << 7 << "14"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("a fixed day with a leading zero never matches")
+        << January << Year2024 << 0 << "09"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("the same day without it")
+        << January << Year2024 << 0 << "9"
+        << QStringList{"2024-01-10 I 180.00 -100000.00", "2024-01-10 T -99000.00",
+                       "2024-01-14 T -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("the end day on the fixed day posts the day after it")
+        << January << Year2024 << 0 << "20"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00", "2024-01-20 T -99299.00",
+                       "2024-01-21 I 398.22 -99299.00"}
+        << QStringList();
+    QTest::newRow("day 28 in a February without a 29th posts on 1 March")
+        << QStringList{"2023-02-20 close -100000", "2023-03-02 dep 1"}
+        << QStringList{"2023-01-01 2023-12-31 7.3"} << 0 << "28"
+        << QStringList{"2023-03-01 I 180.00 -100000.00", "2023-03-02 T -99999.00"} << QStringList();
+    QTest::newRow("day 28 in a leap February posts on the 29th")
+        << QStringList{"2024-02-20 close -100000", "2024-03-02 dep 1"} << Year2024 << 0 << "28"
+        << QStringList{"2024-02-29 I 180.00 -100000.00", "2024-03-02 T -99999.00"} << QStringList();
+    QTest::newRow("the first transaction is applied on its own date")
+        << QStringList{"2024-01-01 close -100000", "2024-01-05 dep 1000"} << Year2024 << 0 << "3"
+        << QStringList{"2024-01-04 I 60.00 -100000.00", "2024-01-05 T -99000.00"} << QStringList();
+    // All of a day's rows come before its interest; the day's charge is the last row's (the
+    // largest, by the report order), not their sum: 19.948 on -99,740.00, not 19.94.
+    QTest::newRow("several rows on one day")
+        << QStringList{"2024-01-01 close -100000", "2024-01-05 dep 500", "2024-01-05 wd 200",
+                       "2024-01-05 int 40",        "2024-01-05 int 60",  "2024-01-08 dep 1"}
+        << Year2024 << 3 << ""
+        << QStringList{"2024-01-05 T -99500.00",       "2024-01-05 T -99700.00",
+                       "2024-01-05 T -99740.00",       "2024-01-05 T -99800.00",
+                       "2024-01-05 I 99.95 -99800.00", "2024-01-08 T -99799.00"}
+        << QStringList();
+    // Values that cancel out still make a line; only a row of zeros or nothing is passed over.
+    QTest::newRow("a cancelling row is shown")
+        << QStringList{"2024-01-01 close -100000", "2024-01-05 wd 250 dep 250", "2024-01-06 dep 0",
+                       "2024-01-07", "2024-01-08 dep 1"}
+        << Year2024 << 2 << "" << QStringList{"2024-01-05 T -100000.00", "2024-01-08 T -99999.00"}
+        << QStringList();
+    QTest::newRow("an amount that cannot be read leaves the balance")
+        << QStringList{"2024-01-01 close -100000", "2024-01-05 dep ? wd 10", "2024-01-08 dep 1"}
+        << Year2024 << 2 << "" << QStringList{"2024-01-05 T -100000.00", "2024-01-08 T -99999.00"}
+        << QStringList();
+    QTest::newRow("a balance leaving the money range stays")
+        << QStringList{"2024-01-01 close 900000000000000", "2024-01-05 dep 100000000000000",
+                       "2024-01-08 dep 1"}
+        << Year2024 << 7 << ""
+        << QStringList{"2024-01-05 T 900000000000000.00", "2024-01-08 T 900000000000001.00"}
+        << QStringList();
+    // Rows without a readable date sort first; the walk starts at the first dated row.
+    QTest::newRow("rows without a date are left out, with one notice")
+        << QStringList{"- dep 500", "bad dep 7", "2024-01-01 close -100000", "2024-01-05 dep 1000",
+                       "2024-01-08 dep 1"}
+        << Year2024 << 2 << "" << QStringList{"2024-01-05 T -99000.00", "2024-01-08 T -98999.00"}
+        << QStringList{"Transaction date error. 2 record(s) without a date were left out of the "
+                       "calculation. Please check all dates."};
+
+    // A balance row that differs resets the balance at the end of the first day it waits under
+    // the cursor (the 5th), not on its own date; it is kept and shown on its date.
+    QTest::newRow("a balance row that differs resets early and is shown")
+        << QStringList{"2024-01-01 close -100000", "2024-01-05 dep 1000", "2024-01-10 close -50000",
+                       "2024-01-12 dep 1"}
+        << Year2024 << 0 << "11"
+        << QStringList{"2024-01-05 T -99000.00", "2024-01-10 T -50000.00",
+                       "2024-01-12 I 159.80 -50000.00", "2024-01-12 T -49999.00"}
+        << QStringList();
+    // One that agrees goes, and the row after it is applied on its own date.
+    QTest::newRow("a balance row that agrees is deleted")
+        << QStringList{"2024-01-01 close -100000", "2024-01-05 dep 1000", "2024-01-10 close -99000",
+                       "2024-01-12 dep 1"}
+        << Year2024 << 2 << "" << QStringList{"2024-01-05 T -99000.00", "2024-01-12 T -98999.00"}
+        << QStringList();
+
+    // A day outside the rate periods stops the report: the rest of that day runs as the end day.
+    QTest::newRow("a gap between rate periods")
+        << January << QStringList{"2024-01-01 2024-01-07 7.3", "2024-01-10 2024-12-31 7.3"} << 0
+        << "20" << QStringList{"2024-01-21 I 160.00 -100000.00"} << QStringList{DateError};
+    QTest::newRow("a day after the last rate period")
+        << January << QStringList{"2024-01-01 2024-01-12 7.3"} << 2 << ""
+        << QStringList{"2024-01-10 T -99000.00"} << QStringList{DateError};
+    QTest::newRow("no rate periods at all")
+        << January << QStringList() << 2 << "" << QStringList() << QStringList{DateError};
+    QTest::newRow("days before the first period bear no interest")
+        << January << QStringList{"2024-01-05 2024-12-31 7.3"} << 0 << "14"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                       "2024-01-15 I 199.06 -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+    QTest::newRow("a rate that cannot be read keeps the rate in force")
+        << January << QStringList{"2024-01-01 2024-01-09 7.3", "2024-01-10 2024-12-31 -"} << 0
+        << "14"
+        << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
+                       "2024-01-15 I 279.06 -99300.00", "2024-01-20 T -99299.00"}
+        << QStringList();
+}
+
+void TestInterestEngine::report() {
+    QFETCH(QStringList, history);
+    QFETCH(QStringList, rateRows);
+    QFETCH(int, method);
+    QFETCH(QString, fixedDay);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, notices);
+
+    const auto result = InterestEngine::calculate(ReportRows::history(history),
+                                                  ReportRows::rates(rateRows), method, fixedDay);
+    QCOMPARE(lines(result.lines), expected);
+    QCOMPARE(result.notices, notices);
+}
+
+// What the report window writes back: the balance after each applied row where it changed, "0"
+// in the empty amounts of applied rows and in the empty CloseBalance of rows the balance row
+// check looked at, and the redundant balance rows. A balance row that reset the balance and was
+// applied last is not looked at again (it would then agree, and be lost).
+void TestInterestEngine::changesToWriteBack() {
+    const auto result = InterestEngine::calculate(
+        history({"2024-01-01 close -100000", "2024-01-05 dep 1000 open -99000", "2024-01-07 wd 10",
+                 "2024-01-10 close -99010", "2024-01-12 int 5 close 0", "2024-01-15 close -50000"}),
+        rates(Year2024), InterestMethod::VariableDay, QString());
+
+    QStringList updates;
+    for (const HistoryUpdate& u : result.changes.updates)
+        updates << QStringLiteral("%1 %2%3%4")
+                       .arg(u.id)
+                       .arg(u.openBalance ? ReportRendering::plainAmount(*u.openBalance) : "-")
+                       .arg(u.fillAmounts ? " amounts" : "")
+                       .arg(u.fillCloseBalance ? " close" : "");
+    QCOMPARE(updates, (QStringList{"2 - amounts close", "3 -99010.00 amounts close",
+                                   "5 -99015.00 amounts", "6 -50000.00 amounts"}));
+    QCOMPARE(result.changes.deletions, (QVector<qint64>{4}));
+    QCOMPARE(lines(result.lines).last(), QStringLiteral("2024-01-15 T -50000.00"));
+}
+
+QTEST_GUILESS_MAIN(TestInterestEngine)
+#include "tst_interestengine.moc"

@@ -1,0 +1,228 @@
+#include "ReportRows.h"
+#include "data/ShortDate.h"
+#include "report/core/GridText.h"
+#include "support/AccountFixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <sqlite3.h>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run report(const QStringList& args, const QString& locale = QStringLiteral("C.UTF-8")) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    env.insert("LANG", locale);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"), args);
+    if (!p.waitForFinished(30000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A short history with interest, a balance row that the calculation would delete and empty
+// amounts it would fill, calculation day 1.
+const char* const SmallAccount =
+    "insert into tblAllRecords (Date, Deposit, InterestPayment, CloseBalance) values "
+    "('2024-01-01', null, null, -1000000000), ('2024-01-05', 12345000, null, null), "
+    "('2024-01-29', null, 5678900, null), ('2024-02-01', null, null, -993333900), "
+    "('2024-02-29', null, 5432100, null);"
+    "insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) values "
+    "('2024-01-01', '2024-12-31', 7.3);"
+    "insert into tblCalcTo (CalcFrom, CalcTo) values ('1', '28');"
+    "insert into tblNumber (StatementNumber) values (1);";
+
+} // namespace
+
+class TestReportTool : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exitStatus_data();
+    void exitStatus();
+    void methodByNameOrNumber();
+    void csvIsTheSameInEveryLocaleAndTheAccountIsNotWritten();
+    void textShowsTheGridAndItsTotals();
+    void totalsAddTheShownValues();
+    void gridTextIsTheProgramsText_data();
+    void gridTextIsTheProgramsText();
+    void fileLeftHalfWrittenIsRefused();
+
+private:
+    AccountFixture m_fixture;
+    QString m_blank;
+    QString m_small;
+    QString m_notAccount;
+};
+
+void TestReportTool::initTestCase() {
+    QVERIFY(QFile::exists(VANTRELL_PROGRAM_DIR "/vantrell-report"));
+    m_blank = m_fixture.newAccount("blank.mdb");
+    m_small = m_fixture.newAccount("small.mdb");
+    for (const QString& statement :
+         QString::fromLatin1(SmallAccount).split(';', Qt::SkipEmptyParts))
+        AccountFixture::exec(m_small, statement);
+    m_notAccount = m_fixture.path("notes.mdb");
+    QFile f(m_notAccount);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Date,Deposit\n2024-01-01,100\n");
+}
+
+void TestReportTool::exitStatus_data() {
+    QTest::addColumn<QStringList>("args"); // SMALL, BLANK, TEXT, MISSING stand for accounts
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no account") << QStringList{"--method", "0"} << 1 << "no ACCOUNT given";
+    QTest::newRow("no method") << QStringList{"SMALL"} << 1 << "--method is required";
+    QTest::newRow("method 4") << QStringList{"SMALL", "--method", "4"} << 1 << "unknown method";
+    QTest::newRow("day 29") << QStringList{"SMALL", "--method", "0", "--day", "29"} << 1
+                            << "1 to 28";
+    QTest::newRow("format xml") << QStringList{"SMALL", "--method", "0", "--format", "xml"} << 1
+                                << "text or csv";
+    QTest::newRow("fixed day method without any day")
+        << QStringList{"BLANK", "--method", "Fixed Day"} << 1 << "give --day N";
+    QTest::newRow("missing file") << QStringList{"MISSING", "--method", "2"} << 2
+                                  << "Could not find file";
+    QTest::newRow("not an account")
+        << QStringList{"TEXT", "--method", "2"} << 2 << "is not a loan account file";
+    QTest::newRow("no transactions")
+        << QStringList{"BLANK", "--method", "2"} << 0
+        << "No transactions have been entered. Report cannot be generated.";
+}
+
+void TestReportTool::exitStatus() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    args.replaceInStrings("SMALL", m_small);
+    args.replaceInStrings("BLANK", m_blank);
+    args.replaceInStrings("TEXT", m_notAccount);
+    args.replaceInStrings("MISSING", m_fixture.path("missing.mdb"));
+    const Run r = report(args);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    if (status == 1)
+        QVERIFY(r.err.contains("usage: vantrell-report ACCOUNT --method M"));
+}
+
+void TestReportTool::methodByNameOrNumber() {
+    const Run byNumber = report({m_small, "--method", "1", "--format", "csv"});
+    const Run byName = report({m_small, "--method=fixed day, DEFERRED interest", "--format=csv"});
+    QCOMPARE(byNumber.status, 0);
+    QCOMPARE(byName.out, byNumber.out);
+    // The stored day 1 posts on the 29th; --day 10 on the 10th.
+    QVERIFY(byNumber.out.contains("\n2024-01-29,,,,,,"));
+    const Run day10 = report({m_small, "--method", "1", "--day", "10", "--format", "csv"});
+    QVERIFY2(day10.out.contains("\n2024-01-10,,,,,,") && !day10.out.contains("\n2024-01-29,,,,,,"),
+             qPrintable(day10.out));
+}
+
+// Amounts with a comma for a decimal point and dates the other way round would break every
+// script reading the file; and the report must not change the account it reads.
+void TestReportTool::csvIsTheSameInEveryLocaleAndTheAccountIsNotWritten() {
+    const QByteArray before = AccountFixture::sha256(m_small);
+    const Run c = report({m_small, "--method", "2", "--format", "csv"});
+    const Run german = report({m_small, "--method", "2", "--format", "csv"}, "de_DE.UTF-8");
+    QCOMPARE(c.status, 0);
+    QCOMPARE(german.out, c.out);
+    QCOMPARE(c.out, QStringLiteral("Date,Govt Chge,Bank Chge,W'drawal,Deposit,Int Charge,Int "
+                                   "Due,Balance\n"
+                                   "2024-01-05,0.00,0.00,0.00,1234.50,0.00,,-98765.50\n"
+                                   "2024-01-29,0.00,0.00,0.00,0.00,567.89,,-99333.39\n"
+                                   "2024-01-29,,,,,,554.07,-99333.39\n"
+                                   "2024-02-29,0.00,0.00,0.00,0.00,543.21,,-99876.60\n"
+                                   "2024-02-29,,,,,,615.87,-99876.60\n"));
+    QCOMPARE(AccountFixture::sha256(m_small), before);
+    QVERIFY(!QFile::exists(m_small + "-journal"));
+}
+
+void TestReportTool::textShowsTheGridAndItsTotals() {
+    const Run r = report({m_small, "--method", "2"}, "en_US.UTF-8");
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split('\n');
+    QCOMPARE(lines[0], QStringLiteral("Date       Govt Chge  Bank Chge  W'drawal   Deposit  Int "
+                                      "Charge  Int Due     Balance"));
+    QCOMPARE(lines[1], QStringLiteral("1/5/2024        0.00       0.00      0.00  1,234.50        "
+                                      "0.00           -98,765.50"));
+    QVERIFY2(r.out.endsWith("Total Int Charge:      1,111.10\n"
+                            "Total Int Due:         1,169.94\n"
+                            "Int Charge - Int Due:    -58.84\n"),
+             qPrintable(r.out));
+}
+
+// The totals add the values as shown, to the cent, as the printed report adds its fields.
+void TestReportTool::totalsAddTheShownValues() {
+    ReportLine due;
+    due.kind = ReportLine::Kind::Interest;
+    due.interestDue = Money::fromRaw(50); // 0.005 shows as 0.01
+    ReportLine charged;
+    charged.amounts[ReportLine::InterestPayment] = Money::fromRaw(-50); // shows as -0.01
+    const auto totals = ReportRendering::totals({due, due, charged});
+    QCOMPARE(totals.interestDue->raw(), qint64(200));
+    QCOMPARE(totals.interestCharged->raw(), qint64(-100));
+    QCOMPARE(totals.difference->raw(), qint64(-300));
+    QCOMPARE(ReportRendering::plainAmount(Money::fromRaw(-49)), QStringLiteral("0.00"));
+}
+
+// The quick texts of the report are the ones the program shows everywhere else.
+void TestReportTool::gridTextIsTheProgramsText_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* name : {"en_US", "de_DE", "fr_FR", "hi_IN", "ar_EG", "ko_KR", "C"})
+        QTest::newRow(name) << name;
+}
+
+void TestReportTool::gridTextIsTheProgramsText() {
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    const GridText grid;
+    for (qint64 raw : {qint64(0), qint64(-49), qint64(50), qint64(-12345678905),
+                       qint64(9999999999995), std::numeric_limits<qint64>::min()})
+        QCOMPARE(grid.amount(Money::fromRaw(raw)), Money::fromRaw(raw).format());
+    for (const QDate& d : {QDate(2024, 2, 29), QDate(1985, 11, 5), QDate(999, 1, 1)})
+        QCOMPARE(grid.date(d), ShortDate::format(d));
+    QLocale::setDefault(QLocale::c());
+}
+
+// A file whose last write was cut off has a journal that only a writer can roll back: the tool
+// refuses it, telling what to do, and leaves file and journal as they are.
+void TestReportTool::fileLeftHalfWrittenIsRefused() {
+    const QString source = m_fixture.newAccount("crashing.mdb");
+    AccountFixture::exec(source, "with recursive n(i) as (select 1 union all select i + 1 from n "
+                                 "where i < 3000) insert into tblReport (Date, GovtCharge) "
+                                 "select '2024-01-01', i from n");
+    const QString crashed = m_fixture.path("crashed.mdb");
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open_v2(source.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr),
+             SQLITE_OK);
+    // A small cache makes the change spill into the file, past a journal that is then hot.
+    QCOMPARE(sqlite3_exec(db, "pragma cache_size=2; begin; update tblReport set GovtCharge = 0;",
+                          nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    QVERIFY(QFile::copy(source, crashed));
+    QVERIFY(QFile::copy(source + "-journal", crashed + "-journal"));
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    const QByteArray file = AccountFixture::sha256(crashed);
+    const QByteArray journal = AccountFixture::sha256(crashed + "-journal");
+    const Run r = report({crashed, "--method", "2"});
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.contains("Open it in Vantrell once"), qPrintable(r.err));
+    QCOMPARE(AccountFixture::sha256(crashed), file);
+    QCOMPARE(AccountFixture::sha256(crashed + "-journal"), journal);
+}
+
+QTEST_GUILESS_MAIN(TestReportTool)
+#include "tst_reporttool.moc"
