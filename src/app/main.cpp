@@ -1,8 +1,10 @@
 #include "RegisterWindows.h"
+#include "data/ProgramPaths.h"
 #include "shell/MDIForm1.h"
 #include "shell/Windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantrell");
+    // Every window, a maximised child's corner included, shows the program's own icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantrell.png")));
+    ProgramPaths::prepareDataFolder();
 
     MDIForm1 main;
     registerWindows(main);

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Every path the program uses is built from the folder that holds the program.
+// Every path the program uses is built from the folder that holds the program, except where that
+// folder cannot be written.
 namespace ProgramPaths {
 
 QString programFolder();
@@ -10,8 +11,13 @@ QString programFolder();
 void setProgramFolder(const QString& folder);
 
 QString templateFile(); // Blank.mdb beside the program
-QString dataFolder();   // Data/, with a trailing separator
-QString scratchFile();  // Data/Temp.mdb
+// Data/ beside the program, with a trailing separator; when that cannot be written (an installed
+// program), Data/ in the user's own application data location.
+QString dataFolder();
+// Makes the user's Data folder where it is not the program's own, with the help pages and the
+// sample account the program brings; run once at start-up.
+void prepareDataFolder();
+QString scratchFile(); // Data/Temp.mdb
 QString defaultAccountName();
 QString helpPage(int page); // 1..3, "" otherwise
 

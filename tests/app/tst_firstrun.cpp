@@ -1,0 +1,80 @@
+// What a newcomer meets first: the sample account the program brings, and a program folder that
+// cannot be written (an installed program).
+#include "data/AccountConnection.h"
+#include "data/AccountFiles.h"
+#include "data/ProgramPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestFirstRun : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sampleOpensAndReports();
+    void readOnlyProgramFolder();
+};
+
+// The sample opens like any account and reports without a date error, naming the statement it
+// lacks.
+void TestFirstRun::sampleOpensAndReports() {
+    QTemporaryDir dir;
+    const QString sample = dir.filePath("Sample.mdb");
+    QVERIFY(QFile::copy(QStringLiteral(VANTRELL_PROGRAM_DIR "/Data/Sample.mdb"), sample));
+    QFile::setPermissions(sample, QFile::ReadOwner | QFile::WriteOwner);
+    const FileError e = AccountFiles::compactInPlace(sample, dir.filePath("Temp.mdb"));
+    QVERIFY2(!e, qPrintable(e.text));
+
+    QProcess report;
+    report.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"),
+                 {sample, "--method", "Variable Day", "--format", "csv"});
+    QVERIFY(report.waitForFinished(30000));
+    QCOMPARE(report.exitCode(), 0);
+    const QString notices = QString::fromUtf8(report.readAllStandardError());
+    QVERIFY2(!notices.contains("Interest date error"), qPrintable(notices));
+    QVERIFY2(notices.contains("Statement number 20 has not been entered."), qPrintable(notices));
+    QVERIFY(report.readAllStandardOutput().count('\n') > 100);
+}
+
+// An installed program folder is read-only: the user's own Data folder takes the account files
+// and the scratch file, with the help pages and the sample copied there.
+void TestFirstRun::readOnlyProgramFolder() {
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program");
+    QDir().mkpath(program);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=8m", "tmpfs", program}) != 0)
+        QSKIP("a read-only program folder needs a mount");
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {program}); });
+    QDir().mkpath(program + "/Data");
+    QFile::copy(QStringLiteral(VANTRELL_PROGRAM_DIR "/Blank.mdb"), program + "/Blank.mdb");
+    for (const QString& name :
+         {"hlpGettingStarted.rtf", "hlpMethod.rtf", "hlpWhatNow.rtf", "Sample.mdb"})
+        QVERIFY(QFile::copy(QStringLiteral(VANTRELL_PROGRAM_DIR "/Data/") + name,
+                            program + "/Data/" + name));
+    QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", program}), 0);
+
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    ProgramPaths::setProgramFolder(program);
+    const auto reset = qScopeGuard([] { ProgramPaths::setProgramFolder(QString()); });
+
+    const QString data = ProgramPaths::dataFolder();
+    QVERIFY(!data.startsWith(program));
+    ProgramPaths::prepareDataFolder();
+    QVERIFY(QFile::exists(ProgramPaths::helpPage(1)));
+    QCOMPARE(ProgramPaths::scratchFile(), data + "Temp.mdb");
+    // New and Open work there.
+    QVERIFY(!AccountFiles::createFromTemplate(ProgramPaths::templateFile(),
+                                              data + ProgramPaths::defaultAccountName()));
+    const FileError e =
+        AccountFiles::compactInPlace(data + "Sample.mdb", ProgramPaths::scratchFile());
+    QVERIFY2(!e, qPrintable(e.text));
+    QVERIFY(!QFile::exists(ProgramPaths::scratchFile()));
+}
+
+QTEST_GUILESS_MAIN(TestFirstRun)
+#include "tst_firstrun.moc"
