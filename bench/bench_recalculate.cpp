@@ -8,6 +8,7 @@
 #include "records/BalanceRecalculation.h"
 #include "records/frmAllRecords.h"
 #include "shell/MDIForm1.h"
+#include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 
 #include <QApplication>
@@ -132,6 +133,8 @@ void BM_RefreshWindowAfterEdit(benchmark::State& state) {
     Account account;
     account.rs.reset();
     MDIForm1 main;
+    main.registry().add(
+        WindowNames::AllRecords, [](MDIForm1& m) { return new frmAllRecords(m); }, true);
     main.setTag(Tag::NewFile, account.path);
     main.show();
     auto* w = qobject_cast<frmAllRecords*>(main.showWindow(WindowNames::AllRecords));

@@ -1,7 +1,8 @@
--- The loan account file: six tables. Money is an INTEGER count of ten-thousandths,
--- dates are ISO yyyy-MM-dd text, an empty value is NULL. The CHECK constraints keep
--- values of the wrong kind out, so that nothing stored can later sort or sum wrongly.
-PRAGMA user_version = 1;
+-- The loan account file: six tables and the account's settings. Money is an INTEGER count
+-- of ten-thousandths, dates are ISO yyyy-MM-dd text, an empty value is NULL. The CHECK
+-- constraints keep values of the wrong kind out, so that nothing stored can later sort or
+-- sum wrongly. Layout 2 added tblSettings; AccountSchema::upgrade adds it to older files.
+PRAGMA user_version = 2;
 
 CREATE TABLE tblAllRecords (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -56,4 +57,11 @@ CREATE TABLE tblReport (
     OpenBalance INTEGER CHECK (OpenBalance IS NULL OR typeof(OpenBalance) = 'integer'),
     CloseBalance INTEGER CHECK (CloseBalance IS NULL OR typeof(CloseBalance) = 'integer'),
     InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer')
+);
+
+-- Settings of the account, one row a name: the lender's day count and rounding of interest.
+CREATE TABLE tblSettings (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Name TEXT NOT NULL UNIQUE CHECK (typeof(Name) = 'text'),
+    Value TEXT CHECK (Value IS NULL OR typeof(Value) = 'text')
 );

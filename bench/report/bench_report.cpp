@@ -1,6 +1,7 @@
 // The interest calculation over a large account: 40 years of history (about 14,600 days), 480
 // statements, 10,000 transactions and 200 rate periods. The engine, reading the history, writing
-// the calculation's changes back, and the command-line report from start to exit.
+// the calculation's changes back, the command-line report from start to exit, and the search for
+// the lender's method (its charges fall on every day of the month, so it tries all 28 days).
 //
 //   vantrell_bench_report --write-account=PATH   writes the account and exits (for timing the
 //                                                 report tool by hand)
@@ -8,6 +9,7 @@
 #include "data/AccountConnection.h"
 #include "data/ShortDate.h"
 #include "report/core/InterestEngine.h"
+#include "report/core/LenderFit.h"
 #include "report/core/ReportStore.h"
 
 #include <QCoreApplication>
@@ -158,6 +160,46 @@ void BM_InterestEngine(benchmark::State& state) {
     state.counters["lines"] = double(lines);
 }
 
+// The engine under other conventions: 0 Actual/Actual with cents, 1 30/360 rounded at posting.
+void BM_InterestEngineConventions(benchmark::State& state) {
+    const QVector<HistoryRow> history = largeHistory();
+    const QVector<RatePeriod> rates = largeRates();
+    const LenderConventions conventions =
+        state.range(0) == 0 ? LenderConventions{DayCount::ActualActual, InterestRounding::Day2}
+                            : LenderConventions{DayCount::Thirty360, InterestRounding::Posting};
+    for (auto _ : state) {
+        const InterestEngine::Result result = InterestEngine::calculate(
+            history, rates, InterestMethod::FixedDay, QStringLiteral("28"), conventions);
+        benchmark::DoNotOptimize(result.lines.data());
+    }
+}
+
+// The whole search as the window runs it: the account read once, then every combination of
+// method, day, day count and rounding, ranked.
+void BM_LenderFit(benchmark::State& state) {
+    AccountConnection c;
+    if (!c.open(largeAccount())) {
+        state.SkipWithError("cannot open the account");
+        return;
+    }
+    std::size_t combinations = 0;
+    for (auto _ : state) {
+        QVector<HistoryRow> history;
+        QVector<RatePeriod> rates;
+        QString error;
+        if (!ReportStore::readHistory(c.database(), &history, &error) ||
+            !ReportStore::readRatePeriods(c.database(), &rates, &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+        const LenderFit::Ranking ranking =
+            LenderFit::rank(history, rates, LenderFit::storedCalcDay(c.database()));
+        combinations = std::size_t(ranking.scores.size());
+        benchmark::DoNotOptimize(ranking.scores.data());
+    }
+    state.counters["combinations"] = double(combinations);
+}
+
 // One query for the history and one for the rates, into plain rows.
 void BM_ReadHistory(benchmark::State& state) {
     AccountConnection c;
@@ -202,14 +244,16 @@ void BM_WriteBackFreshHistory(benchmark::State& state) {
     state.counters["rows"] = double(result.changes.updates.size());
 }
 
-// vantrell-report from start to exit, the report to a pipe: 0 text (the default), 1 CSV.
+// vantrell-report from start to exit, the report to a pipe: 0 text (the default), 1 CSV, 2 the
+// search for the lender's method (--fit, CSV).
 void BM_ReportTool(benchmark::State& state) {
     const QString account = largeAccount();
-    const QString format = state.range(0) == 0 ? "text" : "csv";
+    const QStringList args[] = {{account, "--method", "0", "--format", "text"},
+                                {account, "--method", "0", "--format", "csv"},
+                                {account, "--fit", "--format", "csv"}};
     for (auto _ : state) {
         QProcess p;
-        p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"),
-                {account, "--method", "0", "--format", format});
+        p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"), args[state.range(0)]);
         if (!p.waitForFinished(60000) || p.exitCode() != 0) {
             state.SkipWithError("vantrell-report failed");
             return;
@@ -219,9 +263,11 @@ void BM_ReportTool(benchmark::State& state) {
 }
 
 BENCHMARK(BM_InterestEngine)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InterestEngineConventions)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LenderFit)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadHistory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteBackFreshHistory)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReportTool)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReportTool)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "records/frmAllRecords.h"
 #include "report/frmCalculate.h"
+#include "report/frmSummary.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
@@ -9,6 +10,11 @@
 #include "shell/frmHelp.h"
 #include "shell/frmOptions.h"
 #include "shell/frmSplash.h"
+#include "statements/frmInformation.h"
+#include "statements/frmNewStatement.h"
+#include "statements/frmThisSession.h"
+#include "terms/frmConventions.h"
+#include "terms/frmFindMethod.h"
 #include "terms/frmInterestPeriod.h"
 #include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
@@ -26,12 +32,25 @@ void registerWindows(MDIForm1& main) {
     r.add(
         WindowNames::Calculate, [](MDIForm1& m) { return new frmCalculate(m); }, true);
     r.add(
+        frmSummary::Name, [](MDIForm1& m) { return new frmSummary(m); }, true);
+    r.add(
         WindowNames::Method, [](MDIForm1& m) { return new frmMethod(m); }, true);
     r.add(
         WindowNames::InterestPeriod, [](MDIForm1& m) { return new frmInterestPeriod(m); }, true);
     r.add(
         WindowNames::InterestChanges, [](MDIForm1& m) { return new frmUserInterestChanges(m); },
         true);
+    r.add(
+        WindowNames::Conventions, [](MDIForm1& m) { return new frmConventions(m); }, true);
+    r.add(
+        WindowNames::FindMethod, [](MDIForm1& m) { return new frmFindMethod(m); }, true);
+    r.add(
+        WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
+    r.add(
+        WindowNames::ThisSession, [](MDIForm1& m) { return new frmThisSession(m); }, true);
+    // It holds no connection, but its notice belongs to the account.
+    r.add(
+        WindowNames::Information, [](MDIForm1& m) { return new frmInformation(m); }, true);
     main.registerModal(WindowNames::About,
                        [](QWidget* parent) { return std::make_unique<frmAbout>(parent); });
 }

@@ -3,17 +3,26 @@
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
 #include "data/AccountConnection.h"
 #include "report/core/InterestEngine.h"
+#include "report/core/LenderFit.h"
+#include "report/core/PrintedReport.h"
 #include "report/core/ReportPreparation.h"
 #include "report/core/ReportRendering.h"
 #include "report/core/ReportStore.h"
+#include "report/core/ReportTable.h"
+#include "report/core/SummaryRendering.h"
 #include "terms/core/CalcDay.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <sqlite3.h>
 
@@ -22,7 +31,10 @@ namespace {
 enum Exit { Written = 0, UsageError = 1, Unreadable = 2 };
 
 const char* const Usage =
-    "usage: vantrell-report ACCOUNT --method M [--day N] [--format text|csv]\n"
+    "usage: vantrell-report ACCOUNT --method M [--day N] [--summary]\n"
+    "                       [--format text|csv | --pdf FILE]\n"
+    "                       [--day-count D] [--rounding R]\n"
+    "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
     "interest due by the lender's method beside the interest charged. The account is only read.\n"
@@ -34,8 +46,20 @@ const char* const Usage =
     "               methods (default: the account's last setting)\n"
     "  --format F   text (default): aligned columns, then the interest totals;\n"
     "               csv: ISO dates and plain amounts, the same in every locale\n"
+    "  --summary    prints instead what the lender over- or under-charged: the totals, the\n"
+    "               largest differences and the calendar years; as CSV one line a year,\n"
+    "               \"year,charged,due,difference\", then the \"total\" line\n"
+    "  --pdf FILE   writes the printed report to FILE as PDF instead (A4)\n"
+    "  --day-count D  how the lender divides the yearly rate (default: the account's setting):\n"
+    "               act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
+    "               No-Leap), act360 (Actual/360), 30360 (30/360)\n"
+    "  --rounding R how the lender rounds interest (default: the account's setting): day4 (each\n"
+    "               day to four decimals), day2 (each day to cents), posting (only the total)\n"
+    "  --fit        ranks every method, day, day count and rounding by how closely the interest\n"
+    "               due matches the interest charged, best first; as CSV\n"
+    "               \"method,day,day_count,rounding,matched,charges,difference\"\n"
     "\n"
-    "Exit status: 0 report written, 1 usage error, 2 account unreadable.\n"
+    "Exit status: 0 report written, 1 usage error, 2 account unreadable or report not written.\n"
     "Notices go to standard error, one a line.\n";
 
 void print(std::FILE* to, const QString& text) {
@@ -59,6 +83,13 @@ struct Options {
     int method = -1;
     std::optional<QString> fixedDay; // the CalcTo text of --day
     bool csv = false;
+    bool summary = false; // the over/under-charge summary instead of the lines
+    QString pdf;          // the printed report's file, "" for none
+    // --day-count and --rounding, over the account's settings.
+    std::optional<DayCount> dayCount;
+    std::optional<InterestRounding> rounding;
+    // --fit: the search for the lender's method instead of the report.
+    bool fit = false;
     bool help = false;
 };
 
@@ -97,7 +128,8 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             value = arg.mid(eq + 1);
             arg.truncate(eq);
         } else if (arg == QLatin1String("--method") || arg == QLatin1String("--day") ||
-                   arg == QLatin1String("--format")) {
+                   arg == QLatin1String("--format") || arg == QLatin1String("--pdf") ||
+                   arg == QLatin1String("--day-count") || arg == QLatin1String("--rounding")) {
             if (i + 1 >= args.size()) {
                 *problem = QStringLiteral("%1 needs a value").arg(arg);
                 return std::nullopt;
@@ -127,6 +159,30 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             }
             o.csv = value == QLatin1String("csv");
             haveFormat = true;
+        } else if (arg == QLatin1String("--day-count") && !o.dayCount) {
+            o.dayCount = Conventions::dayCountFromWord(value);
+            if (!o.dayCount) {
+                *problem = QStringLiteral("the day count is one of %1, not '%2'")
+                               .arg(Conventions::dayCountWords().join(QLatin1String(", ")), value);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--rounding") && !o.rounding) {
+            o.rounding = Conventions::roundingFromWord(value);
+            if (!o.rounding) {
+                *problem = QStringLiteral("the rounding is one of %1, not '%2'")
+                               .arg(Conventions::roundingWords().join(QLatin1String(", ")), value);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--fit") && eq < 0 && !o.fit) {
+            o.fit = true;
+        } else if (arg == QLatin1String("--summary") && eq < 0 && !o.summary) {
+            o.summary = true;
+        } else if (arg == QLatin1String("--pdf") && o.pdf.isEmpty()) {
+            if (value.isEmpty()) {
+                *problem = QStringLiteral("--pdf needs a file name");
+                return std::nullopt;
+            }
+            o.pdf = value;
         } else {
             *problem = QStringLiteral("unknown or repeated option '%1'").arg(args[i]);
             return std::nullopt;
@@ -136,8 +192,23 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         *problem = QStringLiteral("no ACCOUNT given");
         return std::nullopt;
     }
-    if (!haveMethod) {
+    if (o.fit &&
+        (haveMethod || o.fixedDay || o.dayCount || o.rounding || o.summary || !o.pdf.isEmpty())) {
+        *problem = QStringLiteral("--fit tries every method, day and convention: it takes no "
+                                  "--method, --day, --day-count, --rounding, --summary or --pdf");
+        return std::nullopt;
+    }
+    if (!haveMethod && !o.fit) {
         *problem = QStringLiteral("--method is required");
+        return std::nullopt;
+    }
+    if (o.summary && !o.pdf.isEmpty()) {
+        *problem = QStringLiteral("--summary prints the summary: no --pdf with it (the printed "
+                                  "report begins with it)");
+        return std::nullopt;
+    }
+    if (haveFormat && !o.pdf.isEmpty()) {
+        *problem = QStringLiteral("--pdf writes the printed report: no --format with it");
         return std::nullopt;
     }
     return o;
@@ -200,6 +271,50 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
     return error;
 }
 
+// The printed report of `lines`, as the report window prints it, into the file --pdf names; ""
+// when written, else why not. An earlier file of that name stays as it was unless the new one is
+// complete.
+QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions) {
+    PrintedReport::Content content;
+    content.title = QFileInfo(o.account).absoluteFilePath();
+    content.printedOn = QDate::currentDate();
+    content.conventions = conventions;
+    content.rows.reserve(lines.size());
+    for (const ReportLine& line : lines)
+        content.rows << ReportTable::rowFor(line);
+
+    QSaveFile file(o.pdf);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write '%1': %2").arg(o.pdf, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setPageLayout(PrintedReport::pageLayout());
+    writer.setTitle(QString::fromLatin1(PrintedReport::Caption));
+    writer.setCreator(QStringLiteral("Vantrell"));
+    QString error;
+    if (!PrintedReport::paint(writer, content, &error))
+        return QStringLiteral("cannot write '%1': %2").arg(o.pdf, error);
+    if (!file.commit())
+        return QStringLiteral("cannot write '%1': %2").arg(o.pdf, file.errorString());
+    return QString();
+}
+
+// Every combination of method, day and convention, best first.
+int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
+             const QVector<RatePeriod>& rates) {
+    const LenderFit::Ranking ranking =
+        LenderFit::rank(history, rates, LenderFit::storedCalcDay(db));
+    const QByteArray out = o.csv ? LenderFit::csv(ranking.scores) : LenderFit::text(ranking.scores);
+    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+    QStringList notices = ranking.notices;
+    if (ranking.scores.isEmpty() || ranking.scores.first().charges == 0)
+        notices << QString::fromLatin1(LenderFit::NoCharges);
+    for (const QString& notice : notices)
+        print(stderr, notice + QLatin1Char('\n'));
+    if (std::fflush(stdout) != 0)
+        return unreadable(QStringLiteral("the ranking could not be written"));
+    return Written;
+}
+
 int run(const Options& o) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
@@ -227,22 +342,53 @@ int run(const Options& o) {
         !ReportPreparation::readStatementNumbers(db, &numbers, &error))
         return unreadable(
             QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
+    if (o.fit)
+        return printFit(o, db, history, rates);
 
     QStringList notices;
+    // A file of layout 1 has no settings: the defaults.
+    LenderConventions conventions;
+    if (!ReportStore::readConventions(db, &conventions, &error))
+        notices << error;
+    conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
+    conventions.rounding = o.rounding.value_or(conventions.rounding);
     QVector<ReportLine> lines;
     if (history.isEmpty()) {
         notices << QString::fromLatin1(ReportPreparation::NoTransactions);
     } else {
         InterestEngine::Result result =
-            InterestEngine::calculate(history, rates, o.method, fixedDay);
+            InterestEngine::calculate(history, rates, o.method, fixedDay, conventions);
         lines = std::move(result.lines);
         notices << result.notices;
         if (const auto missing = ReportPreparation::missingStatements(numbers))
             notices << missing->joined();
     }
 
-    const QByteArray report = o.csv ? ReportRendering::csv(lines) : ReportRendering::text(lines);
-    std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
+    // The text says which conventions its figures follow when they are not the defaults.
+    if (const QString note = Conventions::reportNote(conventions);
+        !note.isEmpty() && !o.csv && o.pdf.isEmpty() && !o.summary) // the summary says them
+        print(stdout, note + QStringLiteral("\n\n"));
+    if (o.summary) {
+        const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(lines);
+        if (!summary)
+            return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
+        SummaryRendering::Basis basis;
+        basis.account = QFileInfo(o.account).absoluteFilePath();
+        basis.method = o.method;
+        basis.fixedDay = fixedDay;
+        basis.conventions = conventions;
+        const QByteArray text = o.csv ? SummaryRendering::csv(*summary)
+                                      : SummaryRendering::text(*summary, basis).toUtf8();
+        std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
+    } else if (!o.pdf.isEmpty()) {
+        if (const QString problem = writePdf(o, lines, Conventions::reportNote(conventions));
+            !problem.isEmpty())
+            return unreadable(problem);
+    } else {
+        const QByteArray report =
+            o.csv ? ReportRendering::csv(lines) : ReportRendering::text(lines);
+        std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
+    }
     for (const QString& notice : notices)
         print(stderr, notice + QLatin1Char('\n'));
     if (std::fflush(stdout) != 0)
@@ -250,10 +396,28 @@ int run(const Options& o) {
     return Written;
 }
 
+// Whether the arguments ask for the printed report, before Qt has read them.
+bool wantsPdf(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Painting text needs fonts, and fonts a GUI application; without a display, the offscreen
+    // platform serves. The text and CSV reports need neither.
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsPdf(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QString problem;
     const std::optional<Options> options = parseArguments(QCoreApplication::arguments(), &problem);
     if (!options)

@@ -2,6 +2,7 @@
 
 #include "ColumnKind.h"
 
+#include <QFile>
 #include <QHash>
 #include <QStringList>
 #include <sqlite3.h>
@@ -26,6 +27,24 @@ const std::vector<std::pair<QString, QStringList>>& requiredColumns() {
         {"tblReport", history},
     };
     return columns;
+}
+
+// The table of layout 2, checked in files that have it.
+const std::pair<QString, QStringList>& settingsColumns() {
+    static const std::pair<QString, QStringList> columns = {"tblSettings", {"ID", "Name", "Value"}};
+    return columns;
+}
+
+// The statement that makes `table`, as resources/schema.sql writes it: the one source of the
+// layout, for the steps that bring an older file up to date.
+QString createStatement(const QString& table) {
+    QFile file(QStringLiteral(":/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString schema = QString::fromUtf8(file.readAll());
+    const qsizetype start = schema.indexOf(QStringLiteral("CREATE TABLE %1 (").arg(table));
+    const qsizetype end = start < 0 ? -1 : schema.indexOf(QStringLiteral("\n);"), start);
+    return end < 0 ? QString() : schema.mid(start, end + 3 - start);
 }
 
 class Statement {
@@ -243,7 +262,15 @@ FileError check(sqlite3* db, const QString& path, int* version) {
                                         "be opened by this one.")
                              .arg(path)};
 
-    for (const auto& [table, columns] : requiredColumns()) {
+    // The settings table of layout 2, and one an older file already holds, must be sound.
+    std::vector<std::pair<QString, QStringList>> tables = requiredColumns();
+    Statement settings(
+        db, "select count(*) from sqlite_schema where name = 'tblSettings' collate nocase");
+    if (!settings.next())
+        return queryError(db, settings.rc(), path);
+    if (*version >= 2 || settings.integer(0) > 0)
+        tables.push_back(settingsColumns());
+    for (const auto& [table, columns] : tables) {
         if (FileError e = checkTable(db, path, table, columns))
             return e;
     }
@@ -256,7 +283,7 @@ FileError check(sqlite3* db, const QString& path, int* version) {
     if (extra.failed())
         return queryError(db, extra.rc(), path);
 
-    for (const auto& [table, columns] : requiredColumns()) {
+    for (const auto& [table, columns] : tables) {
         if (FileError e = checkValues(db, path, table, columns))
             return e;
     }
@@ -267,9 +294,20 @@ FileError upgrade(sqlite3* db, int fromVersion, const QString& path) {
     if (fromVersion >= CurrentVersion)
         return {};
     QString steps;
-    // One step per later layout, applied in order from the file's version up, e.g.
-    //   if (fromVersion < 2) steps += "alter table ...;";
-    // Version 0 (no version kept) holds layout 1, which the checks have confirmed: no step.
+    // One step per later layout, applied in order from the file's version up. Version 0 (no
+    // version kept) holds layout 1, which the checks have confirmed.
+    if (fromVersion < 2) {
+        // A settings table the file already has passed the checks: it is kept as it is.
+        const QString create = createStatement(QStringLiteral("tblSettings"));
+        if (create.isEmpty())
+            return FileError{FileError::AccessError,
+                             QStringLiteral("Could not bring '%1' up to date: the account "
+                                            "layout is missing from the program.")
+                                 .arg(path)};
+        steps += QString(create).replace(QStringLiteral("CREATE TABLE "),
+                                         QStringLiteral("CREATE TABLE IF NOT EXISTS ")) +
+                 QLatin1Char(';');
+    }
     steps += QStringLiteral("pragma user_version = %1;").arg(CurrentVersion);
 
     char* message = nullptr;

@@ -180,7 +180,25 @@ void RecordForm::setGridColumns(const QList<GridColumn>& columns) {
     connect(grdDataGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { gridCurrentChanged(current); });
     connect(m_model, &RecordSetModel::editRefused, this,
-            [](const QString& description) { Dialogs::instance().message(description); });
+            [this](const QModelIndex& cell, const QString& description) {
+                gridEditRefused(cell, description);
+            });
+    connect(m_model, &RecordSetModel::edited, this,
+            [this](const QModelIndex& cell) { queueRowEdited(cell.row()); });
+}
+
+void RecordForm::gridEditRefused(const QModelIndex&, const QString& description) {
+    Dialogs::instance().message(description);
+}
+
+void RecordForm::queueRowEdited(int row) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, row] {
+            if (!isUnloaded())
+                gridRowEdited(row);
+        },
+        Qt::QueuedConnection);
 }
 
 void RecordForm::bindTxtField(int index, const QString& column, const QString& caption,

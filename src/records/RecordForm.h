@@ -114,6 +114,15 @@ protected:
     virtual MessageStyle messageStyle(Operation op) const;
     // A Delete that failed; the pattern reports it.
     virtual void deleteFailed(const QString& description);
+    // An edit the grid refused (text the column cannot read, or a save that failed); the
+    // pattern shows the description.
+    virtual void gridEditRefused(const QModelIndex& cell, const QString& description);
+    // A row the user changed in the grid. Delivered queued, once the grid has committed the
+    // cell, never from inside the model's setData: a reaction may requery and rebuild the model
+    // under the editor. Not delivered once the window is unloaded.
+    virtual void gridRowEdited(int row) { Q_UNUSED(row); }
+    // Delivers gridRowEdited(row) as a user's edit of the grid would.
+    void queueRowEdited(int row);
     // The step of the grid variant's Refresh between hiding and showing the grid; the pattern
     // fetches the rows again. Returns the error's description, "" on success.
     virtual QString refreshRows();

@@ -118,7 +118,7 @@ Qt::ItemFlags RecordSetModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     const int field = fieldOf(index.column());
     if (m_rs && field >= 0 && m_rs->fieldKind(field) != ColumnKind::Key &&
-        !m_columns[index.column()].hidden)
+        !m_columns[index.column()].hidden && !m_columns[index.column()].readOnly)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -127,7 +127,8 @@ bool RecordSetModel::setData(const QModelIndex& index, const QVariant& value, in
     if (role != Qt::EditRole || !m_rs || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     const int field = fieldOf(index.column());
-    if (field < 0 || m_rs->fieldKind(field) == ColumnKind::Key)
+    if (field < 0 || m_rs->fieldKind(field) == ColumnKind::Key ||
+        m_columns[index.column()].readOnly)
         return false;
     // The cell reads what it shows: text in the column's display format. Text left as it was
     // shown changes nothing, so that leaving a cell never rounds a four-decimal amount to the
@@ -135,8 +136,9 @@ bool RecordSetModel::setData(const QModelIndex& index, const QVariant& value, in
     if (value.typeId() == QMetaType::QString && value.toString() == data(index).toString())
         return true;
     if (!m_rs->setValueAt(index.row(), field, value, m_columns[index.column()].format)) {
-        emit editRefused(m_rs->lastError());
+        emit editRefused(index, m_rs->lastError());
         return false;
     }
+    emit edited(index);
     return true;
 }

@@ -10,9 +10,10 @@ class RecordSet;
 // One column of a grid bound to a record set.
 struct GridColumn {
     QString caption;
-    QString field;       // a column the query does not select stays empty and read-only
-    QString format;      // display format; "" shows the value as an unformatted field does
-    bool hidden = false; // kept in the grid's layout but not seen
+    QString field;         // a column the query does not select stays empty and read-only
+    QString format;        // display format; "" shows the value as an unformatted field does
+    bool hidden = false;   // kept in the grid's layout but not seen
+    bool readOnly = false; // shown, but written only by the program
 };
 
 // A grid's view of a record set: every row of the set, the columns in the grid's own order with
@@ -45,7 +46,9 @@ public:
 
 signals:
     // An edit the row did not take: text the column cannot read, or a save that failed.
-    void editRefused(const QString& description);
+    void editRefused(const QModelIndex& index, const QString& description);
+    // An edit the row took.
+    void edited(const QModelIndex& index);
 
 private:
     void resolveFields();

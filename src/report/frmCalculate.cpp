@@ -3,15 +3,20 @@
 #include "ReportLinesModel.h"
 #include "data/Queries.h"
 #include "data/ShortDate.h"
+#include "frmSummary.h"
 #include "report/core/InterestEngine.h"
 #include "report/core/ReportStore.h"
+#include "report/core/ReportTable.h"
+#include "report/core/StatementHandOver.h"
 #include "shell/Dialogs.h"
 #include "shell/MDIForm1.h"
+#include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -25,15 +30,14 @@
 namespace {
 const QString RequeryError = QStringLiteral("Requery Error: ");
 const QString ClearReportError = QStringLiteral("Clear Report error");
+const QString PreviewError = QStringLiteral("Preview Error: ");
+const QString PrintError = QStringLiteral("Print Error: ");
 const QString Yes = QStringLiteral("Yes");
 const QString New = QStringLiteral("New");
 const QColor BarColour(204, 240, 255);
 const QColor ButtonColour(118, 217, 254);
 // Twips to pixels at the 96 dpi the layout was drawn for.
 constexpr int TwipsPerPixel = 15;
-// Texts the missing-statement prompt shows, by the names of its boxes.
-const char* const InformationBoxes[] = {"txtInformation", "txtData", "txtInfo2"};
-constexpr int LongInformationHeight = 2295 / TwipsPerPixel;
 } // namespace
 
 frmCalculate::frmCalculate(MDIForm1& main)
@@ -65,6 +69,10 @@ frmCalculate::frmCalculate(MDIForm1& main)
     MSFlexGrid1->setModel(m_lines);
     bodyLayout()->insertWidget(0, MSFlexGrid1, 1);
     MSFlexGrid1->hide();
+    lblConventions = new QLabel(this);
+    lblConventions->setObjectName("lblConventions");
+    bodyLayout()->insertWidget(0, lblConventions);
+    lblConventions->hide();
 
     // The bar shows Help, Print Preview, Print and Close once the report is done.
     showRecordButtons({"cmdClose"});
@@ -90,6 +98,14 @@ frmCalculate::frmCalculate(MDIForm1& main)
         b->setPalette(p);
     }
     connect(cmdHelp, &QPushButton::clicked, this, &frmCalculate::cmdHelp_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmCalculate::cmdPreview_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
+    // What the lender over- or under-charged, beside Print.
+    cmdSummary = addButton("cmdSummary", tr("Summary"));
+    QPalette summaryPalette = cmdSummary->palette();
+    summaryPalette.setColor(QPalette::Button, ButtonColour);
+    cmdSummary->setPalette(summaryPalette);
+    connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
 
     // Loading is the whole preparation and calculation.
     setHourglass();
@@ -146,15 +162,69 @@ void frmCalculate::setUpGrid() {
         MSFlexGrid1->horizontalHeader()->resizeSection(c, columnWidth);
 }
 
-void frmCalculate::ClearReportTable() {
+bool frmCalculate::ClearReportTable() {
     // One statement: a report of ten thousand lines is gone at once.
     QSqlQuery query(m_connection.database());
     if (!query.exec(QStringLiteral("delete from tblReport"))) {
         const QSqlError e = query.lastError();
         Dialogs::instance().message(ClearReportError + e.nativeErrorCode() + e.text());
-        return;
+        return false;
     }
     m_report->requery();
+    return true;
+}
+
+bool frmCalculate::FillReportTable(QString* error) {
+    // The grid and its buttons go while the copy runs, so that nothing can be started meanwhile.
+    MSFlexGrid1->hide();
+    picButtons->hide();
+    letEventsRun();
+    setHourglass();
+    const QSqlDatabase db = m_connection.database();
+    const auto fill = [&] {
+        // A table that could not be emptied is not added to: its rows would print twice.
+        if (!ClearReportTable())
+            return false;
+        if (!ReportTable::append(db, m_lines->lines(), error))
+            return false;
+        letEventsRun();
+        m_report->requery();
+        QVector<ReportTableRow> rows;
+        if (!ReportTable::read(db, &rows, error))
+            return false;
+        m_rptReport.setDataSource(std::move(rows));
+        m_rptReport.setTitle(m_main.tag(Tag::NewFile));
+        m_rptReport.setPrintedOn(QDate::currentDate());
+        m_rptReport.setConventions(Conventions::reportNote(m_conventions));
+        return true;
+    };
+    const bool filled = fill();
+    MSFlexGrid1->show();
+    picButtons->show();
+    setDefaultPointer();
+    return filled;
+}
+
+void frmCalculate::cmdPreview_Click() {
+    QString error;
+    if (!FillReportTable(&error)) {
+        if (!error.isEmpty())
+            Dialogs::instance().message(PreviewError + error);
+        return;
+    }
+    letEventsRun();
+    m_rptReport.Show();
+}
+
+void frmCalculate::cmdPrint_Click() {
+    QString error;
+    if (FillReportTable(&error)) {
+        letEventsRun();
+        if (m_rptReport.PrintReport(&error))
+            return;
+    }
+    if (!error.isEmpty())
+        Dialogs::instance().message(PrintError + error);
 }
 
 void frmCalculate::ReadFixedDay() {
@@ -165,14 +235,24 @@ void frmCalculate::ReadFixedDay() {
 void frmCalculate::CheckStatements() {
     m_noTransactions = false;
     m_main.setTag(Tag::NextForm, QString());
+    // Only a statement checked in this run is committed, as it stood at its check. Anything else
+    // lying about (a header whose check failed or was never made, rows left by an abandoned
+    // statement or an earlier run) is no statement: the session is discarded, never appended.
+    std::optional<CheckedStatement> checked;
+    if (const auto* source = dynamic_cast<const CheckedStatementSource*>(
+            m_main.registry().loaded(WindowNames::ThisSession)))
+        checked = source->checkedStatement();
     StatementHeader header;
-    header.number = m_main.tag(Tag::Statement);
-    header.startDate = ShortDate::parse(m_main.tag(Tag::StartDate));
-    header.openBalance = Money::parse(m_main.tag(Tag::OpenBalance));
     QVector<SessionRow> session;
+    if (checked) {
+        header = checked->header;
+        session = checked->rows;
+    } else {
+        m_main.unloadWindow(WindowNames::ThisSession);
+        QSqlQuery discard(m_connection.database());
+        discard.exec(QStringLiteral("delete from tblThisSession"));
+    }
     QString error;
-    if (!ReportPreparation::readSessionRows(m_connection.database(), &session, &error))
-        session.clear();
     const std::optional<ReportPreparation::CommitResult> result =
         ReportPreparation::commitStatement(m_connection.database(), header, session, &error);
     if (!result) {
@@ -190,6 +270,7 @@ void frmCalculate::CheckStatements() {
         m_main.setTag(Tag::File, New);
         cmdPreview->setEnabled(false);
         cmdPrint->setEnabled(false);
+        cmdSummary->setEnabled(false);
         picButtons->show();
         setDefaultPointer();
         return;
@@ -217,7 +298,13 @@ void frmCalculate::CalculateInterest() {
         Dialogs::instance().message(error);
         return;
     }
-    InterestEngine::Result result = InterestEngine::calculate(history, rates, m_method, m_fixedDay);
+    // A setting this version does not know is said, and the default used.
+    if (!ReportStore::readConventions(db, &m_conventions, &error))
+        Dialogs::instance().message(error);
+    lblConventions->setText(Conventions::reportNote(m_conventions));
+    lblConventions->setVisible(!m_conventions.isDefault());
+    InterestEngine::Result result =
+        InterestEngine::calculate(history, rates, m_method, m_fixedDay, m_conventions);
     if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))
         Dialogs::instance().message(error);
     adoPrimaryRS->requery();
@@ -239,21 +326,11 @@ void frmCalculate::formActivate() {
 void frmCalculate::showMissingStatements() {
     if (isUnloaded() || !m_missing)
         return;
-    FormWindow* information = m_main.window(WindowNames::Information);
+    auto* information =
+        dynamic_cast<MissingStatementDisplay*>(m_main.window(WindowNames::Information));
     if (!information)
         return;
-    const QString texts[] = {m_missing->information, m_missing->data, m_missing->info2};
-    for (int i = 0; i < 3; ++i) {
-        if (auto* box = information->findChild<QWidget*>(InformationBoxes[i])) {
-            const bool rich = box->metaObject()->indexOfProperty("plainText") >= 0;
-            box->setProperty(rich ? "plainText" : "text", texts[i]);
-        }
-    }
-    // The single long message fills the box.
-    if (m_missing->data.isEmpty()) {
-        if (auto* box = information->findChild<QWidget*>(InformationBoxes[0]))
-            box->setMinimumHeight(LongInformationHeight);
-    }
+    information->setNotice(*m_missing);
     m_main.showWindow(WindowNames::Information);
 }
 
@@ -271,6 +348,19 @@ void frmCalculate::cmdHelp_Click() {
     m_main.showHelpPage(QStringLiteral("3"));
 }
 
+void frmCalculate::cmdSummary_Click() {
+    auto* summary = dynamic_cast<frmSummary*>(m_main.window(frmSummary::Name));
+    if (!summary)
+        return;
+    SummaryRendering::Basis basis;
+    basis.account = m_main.tag(Tag::NewFile);
+    basis.method = m_method;
+    basis.fixedDay = m_fixedDay;
+    basis.conventions = m_conventions;
+    summary->setReport(m_lines->lines(), basis);
+    m_main.showWindow(frmSummary::Name);
+}
+
 bool frmCalculate::keyLeftToControl(const QWidget* target, const QKeyEvent& key) const {
     // The report grid scrolls with its own keys; Escape still closes.
     if (key.key() != Qt::Key_Escape && (target == MSFlexGrid1 || MSFlexGrid1->isAncestorOf(target)))
@@ -282,5 +372,6 @@ void frmCalculate::formUnload() {
     m_main.setTag(Tag::InterestChanged, QString());
     m_main.setTag(Tag::NextForm, QString());
     m_main.unloadWindow(WindowNames::NewStatement);
+    m_rptReport.unload();
     RecordForm::formUnload();
 }

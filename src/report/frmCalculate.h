@@ -2,9 +2,11 @@
 
 #include "records/RecordForm.h"
 #include "report/core/ReportPreparation.h"
+#include "rptReport.h"
 
 #include <optional>
 
+class QLabel;
 class QPushButton;
 class QTableView;
 class ReportLinesModel;
@@ -20,11 +22,15 @@ public:
     void formActivate() override;
     void cmdClose_Click() override;
     void cmdHelp_Click();
+    void cmdSummary_Click();
+    void cmdPreview_Click();
+    void cmdPrint_Click();
     // The record buttons stay hidden: the calculation drives them, the user never sees them.
     void SetButtons(bool) override {}
 
     ReportLinesModel* reportModel() const { return m_lines; }
     QTableView* flexGrid() const { return MSFlexGrid1; }
+    const rptReport& printedReport() const { return m_rptReport; }
 
 protected:
     void adoPrimaryRS_MoveComplete() override {}
@@ -34,7 +40,8 @@ protected:
 
 private:
     bool OpenReportRecordsets();
-    void ClearReportTable();
+    bool ClearReportTable();
+    bool FillReportTable(QString* error);
     void ReadFixedDay();
     void CheckStatements();
     void InitialiseCalculation();
@@ -47,6 +54,7 @@ private:
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdSummary = nullptr;
     RecordSet* m_session = nullptr;
     RecordSet* m_rates = nullptr;
     RecordSet* m_report = nullptr;
@@ -57,6 +65,10 @@ private:
     bool m_commitFailed = false;
     qint16 m_method = 0;
     QString m_fixedDay;
+    // The lender's conventions the report follows; said above the grid unless the defaults.
+    LenderConventions m_conventions;
+    QLabel* lblConventions = nullptr;
     std::optional<MissingStatementNotice> m_missing;
     bool m_informationPending = false;
+    rptReport m_rptReport;
 };

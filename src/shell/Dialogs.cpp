@@ -1,10 +1,15 @@
 #include "Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QToolBar>
 
 namespace {
 std::unique_ptr<Dialogs>& current() {
@@ -29,9 +34,9 @@ void QtDialogs::message(const QString& text, const QString& title) {
     box.exec();
 }
 
-bool QtDialogs::question(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+bool QtDialogs::question(const QString& text, const QString& title, DialogIcon icon) {
+    QMessageBox box(icon == DialogIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon, title,
+                    text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -61,6 +66,50 @@ bool QtDialogs::print(QPrinter& printer, int flags) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
     printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::preview(QPrinter& printer, const PaintFunction& paint) {
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    if (!printer.docName().isEmpty())
+        dialog.setWindowTitle(printer.docName());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* p) { paint(*p, nullptr); });
+    // Qt's preview saves nothing, and the report is mostly e-mailed to the lender.
+    if (auto* bar = dialog.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QAction* save = bar->addAction(QStringLiteral("Save as PDF"));
+        save->setObjectName(QStringLiteral("actionSaveAsPdf"));
+        QObject::connect(save, &QAction::triggered, &dialog,
+                         [this, &printer, &paint] { saveAsPdf(printer, paint); });
+    }
+    dialog.exec();
+}
+
+void QtDialogs::saveAsPdf(const QPrinter& printer, const PaintFunction& paint) {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Save;
+    request.title = QStringLiteral("Save as PDF");
+    request.filter = QStringLiteral("PDF|*.pdf");
+    request.fileName = printer.docName().isEmpty() ? QString() : printer.docName() + ".pdf";
+    request.defaultSuffix = QStringLiteral("pdf");
+    const std::optional<QString> path = chooseFile(request);
+    if (!path)
+        return;
+    // Written beside and put in place once whole: a failed save leaves an earlier file as it was.
+    QSaveFile file(*path);
+    QString error;
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(printer.docName());
+        writer.setCreator(AppTitle);
+        if (paint(writer, &error) && !file.commit())
+            error = file.errorString();
+    } else {
+        error = file.errorString();
+    }
+    if (!error.isEmpty())
+        message(QStringLiteral("Save as PDF Error: ") + error, AppTitle);
 }
 
 void QtDialogs::beep() {

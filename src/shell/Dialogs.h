@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPrinter;
 
 // The program's title: the caption of every message box that names no other.
@@ -18,6 +20,9 @@ struct FileDialogRequest {
     QString fileName;      // initial file name
     QString defaultSuffix; // "" uses the name exactly as typed
 };
+
+// The icon of a message box or question.
+enum class DialogIcon { None, Stop };
 
 // Print dialog flags, as the help viewer sets them.
 namespace PrintFlags {
@@ -39,19 +44,29 @@ public:
     // OK button only, no icon.
     virtual void message(const QString& text, const QString& title = AppTitle) = 0;
     // Yes and No buttons; true for Yes.
-    virtual bool question(const QString& text, const QString& title = AppTitle) = 0;
+    virtual bool question(const QString& text, const QString& title = AppTitle,
+                          DialogIcon icon = DialogIcon::None) = 0;
     // The chosen full path, or nothing when cancelled.
     virtual std::optional<QString> chooseFile(const FileDialogRequest& request) = 0;
     // Sets up `printer`; false when cancelled.
     virtual bool print(QPrinter& printer, int flags) = 0;
+    // Paints a whole document on a device; false with the reason when it cannot.
+    using PaintFunction = std::function<bool(QPagedPaintDevice& device, QString* error)>;
+    // Shows `paint`'s pages on `printer` in a modal preview, from which they can be printed or
+    // saved as PDF.
+    virtual void preview(QPrinter& printer, const PaintFunction& paint) = 0;
     virtual void beep() = 0;
 };
 
 class QtDialogs : public Dialogs {
 public:
     void message(const QString& text, const QString& title) override;
-    bool question(const QString& text, const QString& title) override;
+    bool question(const QString& text, const QString& title, DialogIcon icon) override;
     std::optional<QString> chooseFile(const FileDialogRequest& request) override;
     bool print(QPrinter& printer, int flags) override;
+    void preview(QPrinter& printer, const PaintFunction& paint) override;
     void beep() override;
+
+private:
+    void saveAsPdf(const QPrinter& printer, const PaintFunction& paint);
 };

@@ -61,6 +61,28 @@ void MDIForm1::createMenus() {
     QAction* mnuExit = file->addAction(tr("&Exit"), qApp, &QCoreApplication::quit);
     mnuExit->setObjectName("mnuExit");
 
+    // The lender's ways, for an account that is open.
+    QMenu* lender = menuBar()->addMenu(tr("&Lender"));
+    lender->setObjectName("mnuLender");
+    QAction* mnuConventions = lender->addAction(tr("Lender's &Conventions"), this, [this] {
+        if (!tag(Tag::NewFile).isEmpty())
+            showWindow(WindowNames::Conventions);
+    });
+    mnuConventions->setObjectName("mnuConventions");
+    QAction* mnuFindMethod = lender->addAction(tr("&Find Lender's Method"), this, [this] {
+        if (tag(Tag::NewFile).isEmpty())
+            return;
+        // The search starts afresh each time: the history may have changed since.
+        unloadWindow(WindowNames::FindMethod);
+        showWindow(WindowNames::FindMethod);
+    });
+    mnuFindMethod->setObjectName("mnuFindMethod");
+    connect(lender, &QMenu::aboutToShow, this, [this, mnuConventions, mnuFindMethod] {
+        const bool account = !tag(Tag::NewFile).isEmpty();
+        mnuConventions->setEnabled(account);
+        mnuFindMethod->setEnabled(account);
+    });
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
     help->addAction(tr("Getting Started"), this, [this] { showHelpPage("1"); })

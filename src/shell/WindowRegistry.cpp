@@ -44,7 +44,20 @@ FormWindow* WindowRegistry::window(const QString& name) {
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setObjectName(name + QStringLiteral("Frame"));
     // Load into the frame before the frame joins the area, so that nothing is shown half-made.
-    FormWindow* form = it->factory(m_main);
+    it->making = true;
+    it->unloadedMaking = false;
+    const Factory factory = it->factory;
+    FormWindow* form = factory(m_main);
+    // The factory may have made other windows: the entry is looked up again.
+    Entry& entry = m_entries[name];
+    entry.making = false;
+    if (form && entry.unloadedMaking) {
+        // It refused to load: it goes as an unloaded window goes, and is never shown.
+        if (!form->isUnloaded())
+            form->close();
+        form->deleteLater();
+        form = nullptr;
+    }
     if (!form) {
         delete frame;
         return nullptr;
@@ -54,14 +67,21 @@ FormWindow* WindowRegistry::window(const QString& name) {
     QObject::connect(form, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
     m_area.addSubWindow(frame);
     frame->hide();
-    it->frame = frame;
-    it->form = form;
+    entry.frame = frame;
+    entry.form = form;
     return form;
 }
 
 void WindowRegistry::unload(const QString& name) {
     const auto it = m_entries.find(name);
-    if (it == m_entries.end() || !it->form)
+    if (it == m_entries.end())
+        return;
+    if (it->making) {
+        // Unloaded from its own constructor: dropped once the factory returns.
+        it->unloadedMaking = true;
+        return;
+    }
+    if (!it->form)
         return;
     const QPointer<QMdiSubWindow> frame = it->frame;
     const QPointer<FormWindow> form = it->form;

@@ -23,7 +23,8 @@ public:
     void add(const QString& name, Factory factory, bool holdsAccount);
     bool isRegistered(const QString& name) const { return m_entries.contains(name); }
 
-    // The loaded window, loading it (hidden) if needed; nullptr for an unknown name.
+    // The loaded window, loading it (hidden) if needed; nullptr for an unknown name, and for a
+    // window that unloaded itself while it was being made (it refused to load).
     FormWindow* window(const QString& name);
     FormWindow* loaded(const QString& name) const;
     bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
@@ -40,6 +41,8 @@ private:
         bool holdsAccount = false;
         QPointer<QMdiSubWindow> frame;
         QPointer<FormWindow> form;
+        bool making = false;         // the factory is running
+        bool unloadedMaking = false; // the window asked to be unloaded meanwhile
     };
 
     MDIForm1& m_main;

@@ -16,4 +16,6 @@ inline const QString Method = QStringLiteral("frmMethod");
 inline const QString InterestPeriod = QStringLiteral("frmInterestPeriod");
 inline const QString Calculate = QStringLiteral("frmCalculate");
 inline const QString Information = QStringLiteral("frmInformation");
+inline const QString Conventions = QStringLiteral("frmConventions");
+inline const QString FindMethod = QStringLiteral("frmFindMethod");
 } // namespace WindowNames

@@ -17,6 +17,8 @@
 namespace {
 const QString CaptionMethod = QStringLiteral("Select Interest Calculation Method:");
 const QString CaptionDay = QStringLiteral("Day of Month Interest Paid From:");
+const QString CaptionConventions = QStringLiteral("Lender's Conventions");
+const QString CaptionFindMethod = QStringLiteral("Find Lender's Method");
 const QString DayRefused = QStringLiteral("Please enter the day of month that Interest "
                                           "Calculations start.\nOr choose Variable Day.");
 } // namespace
@@ -60,6 +62,14 @@ frmMethod::frmMethod(MDIForm1& main)
     cmdOK->setDefault(true);
     cmdHelp = new QPushButton(tr("Help"), Frame1);
     cmdHelp->setObjectName("cmdHelp");
+    // The lender's conventions and the search for its method sit beside OK: both decide, with
+    // the method, what the report will show.
+    cmdConventions = new QPushButton(CaptionConventions, Frame1);
+    cmdConventions->setObjectName("cmdConventions");
+    cmdFindMethod = new QPushButton(CaptionFindMethod, Frame1);
+    cmdFindMethod->setObjectName("cmdFindMethod");
+    buttons->addWidget(cmdConventions);
+    buttons->addWidget(cmdFindMethod);
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdHelp);
@@ -72,11 +82,15 @@ frmMethod::frmMethod(MDIForm1& main)
     setMinimumSize(Frame1->width() + 40, Frame1->height() + 40);
     setTabOrder(txtDay, cmdOK);
     setTabOrder(cmdOK, cmdHelp);
-    setTabOrder(cmdHelp, lstMethod);
+    setTabOrder(cmdHelp, cmdConventions);
+    setTabOrder(cmdConventions, cmdFindMethod);
+    setTabOrder(cmdFindMethod, lstMethod);
 
     connect(lstMethod, &QListWidget::currentRowChanged, this, [this] { lstMethod_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmMethod::cmdOK_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMethod::cmdHelp_Click);
+    connect(cmdConventions, &QPushButton::clicked, this, &frmMethod::cmdConventions_Click);
+    connect(cmdFindMethod, &QPushButton::clicked, this, &frmMethod::cmdFindMethod_Click);
     connect(txtDay, &QLineEdit::returnPressed, this, &frmMethod::cmdOK_Click);
 
     Form_Load(Queries::CalcTo);
@@ -145,6 +159,17 @@ void frmMethod::SaveCalcPeriod() {
 
 void frmMethod::cmdHelp_Click() {
     m_main.showHelpPage(QStringLiteral("2"));
+}
+
+// Both windows open beside this one, which stays for OK.
+void frmMethod::cmdConventions_Click() {
+    m_main.showWindow(WindowNames::Conventions);
+}
+
+void frmMethod::cmdFindMethod_Click() {
+    // The search starts afresh each time: the history may have changed since.
+    m_main.unloadWindow(WindowNames::FindMethod);
+    m_main.showWindow(WindowNames::FindMethod);
 }
 
 bool frmMethod::keyLeftToControl(const QWidget* target, const QKeyEvent& key) const {

@@ -22,6 +22,8 @@ public:
     void lstMethod_Click();
     void cmdOK_Click();
     void cmdHelp_Click();
+    void cmdConventions_Click();
+    void cmdFindMethod_Click();
 
 protected:
     MessageStyle messageStyle(Operation) const override { return MessageStyle::DescriptionOnly; }
@@ -41,5 +43,7 @@ private:
     QLineEdit* txtDay = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdConventions = nullptr;
+    QPushButton* cmdFindMethod = nullptr;
     qint16 m_method = 0;
 };

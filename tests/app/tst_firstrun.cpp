@@ -51,10 +51,10 @@ void TestFirstRun::readOnlyProgramFolder() {
     const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {program}); });
     QDir().mkpath(program + "/Data");
     QFile::copy(QStringLiteral(VANTRELL_PROGRAM_DIR "/Blank.mdb"), program + "/Blank.mdb");
-    for (const QString& name :
+    for (const char* name :
          {"hlpGettingStarted.rtf", "hlpMethod.rtf", "hlpWhatNow.rtf", "Sample.mdb"})
         QVERIFY(QFile::copy(QStringLiteral(VANTRELL_PROGRAM_DIR "/Data/") + name,
-                            program + "/Data/" + name));
+                            program + "/Data/" + QLatin1String(name)));
     QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", program}), 0);
 
     QStandardPaths::setTestModeEnabled(true);

@@ -1,31 +1,34 @@
 // The report window: what loading it commits, the grid it shows, the missing-statement prompt
 // it leads to, and what Close ends.
 #include "report/ReportLinesModel.h"
+#include "report/core/StatementHandOver.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
 #include "support/RecordsHarness.h"
 
-#include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
 namespace {
 
-// The missing-statement prompt as a plain window with its three boxes.
-FormWindow* informationStandIn(MDIForm1& m) {
-    auto* w = new FormWindow(m, WindowNames::Information);
-    for (const char* name : {"txtInformation", "txtData", "txtInfo2"})
-        (new QLineEdit(w))->setObjectName(name);
-    return w;
-}
+// The transactions window after its checks: it holds the statement that passed them.
+class CheckedSession : public FormWindow, public CheckedStatementSource {
+public:
+    CheckedSession(MDIForm1& m, std::optional<CheckedStatement> checked)
+        : FormWindow(m, WindowNames::ThisSession), m_checked(std::move(checked)) {}
+    std::optional<CheckedStatement> checkedStatement() const override { return m_checked; }
+
+private:
+    std::optional<CheckedStatement> m_checked;
+};
 
 struct Report : RecordsHarness {
     explicit Report(const QStringList& rows = {}) : RecordsHarness(rows) {
-        main->registry().add(WindowNames::Information, &informationStandIn, false);
         main->setTag(Tag::File, "Open");
         sql("insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) "
             "values ('2024-01-01', '2024-12-31', 7.3)");
@@ -44,7 +47,7 @@ struct Report : RecordsHarness {
         QStringList texts;
         if (FormWindow* w = main->registry().loaded(WindowNames::Information))
             for (const char* name : {"txtInformation", "txtData", "txtInfo2"})
-                texts << control<QLineEdit>(w, name)->text();
+                texts << control<QPlainTextEdit>(w, name)->toPlainText();
         return texts;
     }
 };
@@ -61,6 +64,7 @@ private slots:
     void nothingToReport_data();
     void nothingToReport();
     void commitsTheStatementAndPrompts();
+    void commitsOnlyACheckedStatement();
 };
 
 // -100,000 at 7.3 % accrues 20.00 a day: the lender's charge on 31 January stands beside the
@@ -113,16 +117,26 @@ void TestReportWindow::nothingToReport() {
     }
 }
 
-// A first statement numbered 3 is committed with its balance row and session rows, and the
-// prompt names the statements before it once the report is on screen.
+// A first statement numbered 3, checked in this run, is committed as it stood at its check with
+// its balance row and rows, and the prompt names the statements before it once the report is on
+// screen.
 void TestReportWindow::commitsTheStatementAndPrompts() {
     Report h;
-    h.sql("insert into tblThisSession (Date, Deposit) values ('2024-01-10', 1000000)");
-    h.main->setTag(Tag::Statement, "3");
-    h.main->setTag(Tag::StartDate, "1/1/2024");
-    h.main->setTag(Tag::OpenBalance, "-5000");
+    CheckedStatement checked;
+    checked.header = {"3", QDate(2024, 1, 1), Money::parse("-5000")};
+    SessionRow row;
+    row.date = QDate(2024, 1, 10);
+    row.amounts[ReportLine::Deposit] = StoredMoney::of(*Money::parse("100"));
+    checked.rows = {row};
+    h.main->registry().add(
+        WindowNames::ThisSession, [checked](MDIForm1& m) { return new CheckedSession(m, checked); },
+        true);
+    h.main->window(WindowNames::ThisSession);
+    // The workflow state has moved on since the check: the checked header counts.
+    h.main->setTag(Tag::Statement, "7");
     frmCalculate* w = h.run("3");
     QVERIFY(w);
+    QVERIFY(!h.main->isLoaded(WindowNames::ThisSession));
     QCOMPARE(AccountFixture::column(h.account, "select StatementNumber from tblNumber"),
              QStringList{"3"});
     QCOMPARE(h.stored("CloseBalance"), (QStringList{"-5000", "0"}));
@@ -134,6 +148,23 @@ void TestReportWindow::commitsTheStatementAndPrompts() {
                           "has not been entered. Calculated Interest Due for this period will "
                           "not be accurate."}));
     QCOMPARE(h.main->activeForm()->objectName(), WindowNames::Information);
+}
+
+// Rows an earlier run left in the file are no checked statement, whatever the workflow state
+// holds: the report comes from the history alone and the stray rows are discarded.
+void TestReportWindow::commitsOnlyACheckedStatement() {
+    Report h({"2024-01-01 C=-100000", "2024-01-31 I=600"});
+    h.sql("insert into tblThisSession (Date, Deposit) values ('2024-01-10', 1000000)");
+    h.main->setTag(Tag::Statement, "2");
+    h.main->setTag(Tag::StartDate, "1/1/2024");
+    h.main->setTag(Tag::OpenBalance, "-5000");
+    frmCalculate* w = h.run("2");
+    QVERIFY(w);
+    QVERIFY(AccountFixture::column(h.account, "select ID from tblNumber").isEmpty());
+    QCOMPARE(h.stored("CloseBalance"), (QStringList{"-100000", "0"}));
+    QVERIFY(AccountFixture::column(h.account, "select ID from tblThisSession").isEmpty());
+    QCOMPARE(w->reportModel()->rowCount(), 3);
+    QVERIFY(h.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestReportWindow)

@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrinter>
 
 ScriptedDialogs& ScriptedDialogs::install() {
@@ -20,8 +22,8 @@ void ScriptedDialogs::message(const QString& text, const QString& title) {
     messages.append({text, title});
 }
 
-bool ScriptedDialogs::question(const QString& text, const QString& title) {
-    questions.append({text, title});
+bool ScriptedDialogs::question(const QString& text, const QString& title, DialogIcon icon) {
+    questions.append({text, title, icon});
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
@@ -44,6 +46,17 @@ bool ScriptedDialogs::print(QPrinter& printer, int flags) {
         printer.setOutputFileName(printToPdf);
     }
     return accepted;
+}
+
+void ScriptedDialogs::preview(QPrinter& printer, const PaintFunction& paint) {
+    QBuffer memory;
+    memory.open(QIODevice::WriteOnly);
+    const auto writer = previewToPdf.isEmpty() ? std::make_unique<QPdfWriter>(&memory)
+                                               : std::make_unique<QPdfWriter>(previewToPdf);
+    writer->setPageLayout(printer.pageLayout());
+    Preview shown{printer.docName(), false, QString()};
+    shown.painted = paint(*writer, &shown.error);
+    previews.append(shown);
 }
 
 void ScriptedDialogs::beep() {

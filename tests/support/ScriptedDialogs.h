@@ -13,6 +13,7 @@ public:
     struct Shown {
         QString text;
         QString title;
+        DialogIcon icon = DialogIcon::None;
     };
 
     // Installs a fresh scripted instance and returns it; the installed one lives until the next
@@ -32,11 +33,22 @@ public:
     QStringList messageTexts() const;
 
     void message(const QString& text, const QString& title) override;
-    bool question(const QString& text, const QString& title) override;
+    bool question(const QString& text, const QString& title, DialogIcon icon) override;
     std::optional<QString> chooseFile(const FileDialogRequest& request) override;
     bool print(QPrinter& printer, int flags) override;
+    // Paints the pages at once instead of showing them: into previewToPdf when set, else into
+    // memory, so that a failing paint still shows in `previews`.
+    void preview(QPrinter& printer, const PaintFunction& paint) override;
     void beep() override;
 
     // Where an accepted print goes, so a test can read what was printed.
     QString printToPdf;
+
+    struct Preview {
+        QString caption; // the printer's document name
+        bool painted = false;
+        QString error;
+    };
+    QList<Preview> previews;
+    QString previewToPdf;
 };

@@ -2,7 +2,10 @@
 
 #include "data/RunningBalance.h"
 
+#include <QtNumeric>
+
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace InterestMethod {
@@ -34,6 +37,45 @@ int fixedDayNumber(const QString& text) {
     return ok && day >= 1 && day <= 31 && QString::number(day) == text ? day : 0;
 }
 
+// A calendar date as numbers.
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// The date of a Julian day by integer arithmetic (days to civil, proleptic Gregorian): asked on
+// every day of the walk, QDate's own conversion took a fifth of the calculation's time.
+CivilDate civilFromJulian(qint64 jd) {
+    constexpr qint64 FirstOfYearOne = 1721426; // before it QDate has no year 0
+    if (jd < FirstOfYearOne) {
+        const QDate d = QDate::fromJulianDay(jd);
+        return {d.year(), d.month(), d.day()};
+    }
+    const qint64 z = jd - 2440588 + 719468; // days since 1 March of year 0
+    const qint64 era = z / 146097;
+    const qint64 dayOfEra = z - era * 146097;
+    const qint64 yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const qint64 mp = (5 * dayOfYear + 2) / 153;
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    return {int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month,
+            int(dayOfYear - (153 * mp + 2) / 5 + 1)};
+}
+
+// RunningBalance::after's rule on the raw values, each step checked as it checks them: it runs
+// for every row of every calculation (the search for the lender's method runs hundreds), and
+// its calls and optional results cost a third of the walk.
+std::optional<Money> balanceAfter(Money balance, const TransactionAmounts& a) {
+    qint64 b = balance.raw();
+    if (qSubOverflow(b, a.govtCharge.raw(), &b) || qSubOverflow(b, a.bankCharge.raw(), &b) ||
+        qSubOverflow(b, a.userWithdrawal.raw(), &b) || qAddOverflow(b, a.deposit.raw(), &b) ||
+        qSubOverflow(b, a.interestPayment.raw(), &b))
+        return std::nullopt;
+    return Money::fromRaw(b);
+}
+
 // No change yet to the row `id`.
 HistoryUpdate updateOf(qint64 id) {
     HistoryUpdate u;
@@ -45,7 +87,8 @@ HistoryUpdate updateOf(qint64 id) {
 class InterestCalculation {
 public:
     InterestCalculation(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
-                        int method, const QString& fixedDay);
+                        int method, const QString& fixedDay, const LenderConventions& conventions,
+                        InterestEngine::Output output);
 
     InterestEngine::Result run() {
         InitialiseCalculation();
@@ -67,9 +110,11 @@ private:
     void findRateFromCache();
     void interestDateError();
     void accrue(Money interestBearing);
+    int daysAccrued();
     void accrueWithDayCharge();
     void postInterest(const QDate& postingDate);
-    bool isFixedDay() const { return m_currentDay.day() == m_fixedDay; }
+    bool isFixedDay() { return today().day == m_fixedDay; }
+    const CivilDate& today();
     void moveToNextRow();
     InterestEngine::Result finish();
 
@@ -78,14 +123,19 @@ private:
     const QVector<RatePeriod>& m_rates;
     int m_method = 0;
     int m_fixedDay = 0; // 0: never matches
+    LenderConventions m_conventions;
+    bool m_postingsOnly = false;
 
     // Calculation state.
     QDate m_startDay;
     QDate m_endDay;
     QDate m_currentDay;
+    CivilDate m_today; // m_currentDay's parts, when m_todayJulian is its Julian day
+    qint64 m_todayJulian = std::numeric_limits<qint64>::min();
     QDate m_nextRowDate; // not valid: no row left
     Money m_runningBalance;
     Money m_accruedInterest;
+    long double m_unroundedInterest = 0; // accrued so far when only the posting is rounded
     Money m_dayInterestCharge;
     double m_rate = 0;
     QDate m_ratePeriodStart;
@@ -111,8 +161,11 @@ private:
 
 InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
                                          const QVector<RatePeriod>& rates, int method,
-                                         const QString& fixedDay)
-    : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)) {
+                                         const QString& fixedDay,
+                                         const LenderConventions& conventions,
+                                         InterestEngine::Output output)
+    : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)),
+      m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings) {
     // A row without a readable date can be applied on no day, and taken as the first row it
     // would start the walk nowhere: it is left out, and the user told once.
     m_rows.reserve(history.size());
@@ -126,8 +179,10 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
     if (undated > 0)
         m_notices << undatedNotice(undated);
 
-    m_lines.reserve(m_rows.size() + m_rows.size() / 8);
-    m_updates.reserve(m_rows.size());
+    if (!m_postingsOnly) {
+        m_lines.reserve(m_rows.size() + m_rows.size() / 8);
+        m_updates.reserve(m_rows.size());
+    }
 
     const int n = int(m_rates.size());
     m_fromAfter.resize(n + 1);
@@ -155,6 +210,7 @@ void InterestCalculation::InitialiseCalculation() {
 
 void InterestCalculation::CalculateInterest() {
     m_accruedInterest = Money();
+    m_unroundedInterest = 0;
     if (m_rows.isEmpty())
         return;
     // The first row is the opening balance, not a transaction: the walk starts on the second.
@@ -223,20 +279,22 @@ void InterestCalculation::PostTransaction() {
         // An amount that cannot be read, or a balance that would leave the money range, leaves
         // the balance as it was.
         if (readable) {
-            if (const std::optional<Money> after = RunningBalance::after(m_runningBalance, amounts))
+            if (const std::optional<Money> after = balanceAfter(m_runningBalance, amounts))
                 m_runningBalance = *after;
         }
         line.balance = m_runningBalance;
         if (row.openBalance.money() != m_runningBalance)
             m_rowUpdate.openBalance = m_runningBalance;
-        m_lines.append(line);
+        if (!m_postingsOnly || !amounts.interestPayment.isZero())
+            m_lines.append(line);
     }
     moveToNextRow();
 }
 
 // Leaves the row under the cursor, keeping what was changed in it.
 void InterestCalculation::moveToNextRow() {
-    if (m_rowUpdate.openBalance || m_rowUpdate.fillAmounts || m_rowUpdate.fillCloseBalance)
+    if (!m_postingsOnly &&
+        (m_rowUpdate.openBalance || m_rowUpdate.fillAmounts || m_rowUpdate.fillCloseBalance))
         m_updates << m_rowUpdate;
     ++m_cursor;
     m_rowChecked = false;
@@ -319,24 +377,106 @@ void InterestCalculation::interestDateError() {
     m_currentDay = m_endDay;
 }
 
+const CivilDate& InterestCalculation::today() {
+    if (const qint64 jd = m_currentDay.toJulianDay(); jd != m_todayJulian) {
+        // The walk moves a day at a time, and before the 28th the next day is in the same month.
+        if (jd == m_todayJulian + 1 && m_today.day < 28)
+            ++m_today.day;
+        else
+            m_today = civilFromJulian(jd);
+        m_todayJulian = jd;
+    }
+    return m_today;
+}
+
+// How many days of interest the current day bears under the day count.
+int InterestCalculation::daysAccrued() {
+    if (m_conventions.dayCount != DayCount::Actual365NoLeap &&
+        m_conventions.dayCount != DayCount::Thirty360)
+        return 1;
+    const int day = today().day;
+    const int month = today().month;
+    switch (m_conventions.dayCount) {
+    case DayCount::Actual365NoLeap:
+        return month == 2 && day == 29 ? 0 : 1;
+    case DayCount::Thirty360:
+        if (day == 31)
+            return 0;
+        // The last day of February stands for the days up to the 30th.
+        if (month == 2 && day == (QDate::isLeapYear(today().year) ? 29 : 28))
+            return 31 - day;
+        return 1;
+    default:
+        return 1;
+    }
+}
+
 // One day of interest on `interestBearing`, accrued with the opposite sign: positive while the
 // account is in debit.
 void InterestCalculation::accrue(Money interestBearing) {
-    const double daily = interestBearing.toDouble() * m_rate / 365 / 100;
-    const std::optional<Money> amount = Money::fromDoubleProduct(daily);
-    if (!amount)
+    const int days = daysAccrued();
+    if (days == 0)
         return;
-    if (const std::optional<Money> accrued = Money::subtract(m_accruedInterest, *amount))
-        m_accruedInterest = *accrued;
+    double divisor = 365;
+    if (m_conventions.dayCount == DayCount::Actual360 ||
+        m_conventions.dayCount == DayCount::Thirty360)
+        divisor = 360;
+    else if (m_conventions.dayCount == DayCount::ActualActual && QDate::isLeapYear(today().year))
+        divisor = 366;
+    double daily = interestBearing.toDouble() * m_rate / divisor / 100;
+    if (days != 1)
+        daily *= days;
+
+    std::optional<Money> amount;
+    switch (m_conventions.rounding) {
+    case InterestRounding::Day4:
+        amount = Money::fromDoubleProduct(daily);
+        break;
+    case InterestRounding::Day2: {
+        const double cents = std::nearbyint(daily * 100);
+        if (std::isfinite(cents) && std::fabs(cents) < 9.2e16)
+            amount = Money::fromRaw(qint64(cents) * (Money::Scale / 100));
+        break;
+    }
+    case InterestRounding::Posting:
+        if (std::isfinite(daily))
+            m_unroundedInterest -= daily;
+        return;
+    }
+    // Checked as Money::subtract checks, on the raw values: this runs on every day of every
+    // calculation, and the search for the lender's method runs hundreds.
+    qint64 accrued = 0;
+    if (amount && !qSubOverflow(m_accruedInterest.raw(), amount->raw(), &accrued))
+        m_accruedInterest = Money::fromRaw(accrued);
+}
+
+// The unrounded total in cents, half away from zero. Float noise below a millionth of a cent is
+// dropped first, so that a total that is a half cent exactly on paper rounds as one.
+std::optional<Money> postingTotal(long double total) {
+    const long double micro = std::nearbyint(total * 100 * 1000000);
+    constexpr long double Limit = 9.2e18L;
+    if (!std::isfinite(micro) || micro <= -Limit || micro >= Limit)
+        return std::nullopt;
+    const qint64 microCents = qint64(micro);
+    const qint64 magnitude = (microCents < 0 ? -microCents : microCents) + 500000;
+    const qint64 cents = magnitude / 1000000;
+    if (cents > std::numeric_limits<qint64>::max() / 100)
+        return std::nullopt;
+    return Money::fromRaw((microCents < 0 ? -cents : cents) * 100);
 }
 
 // With the deferred methods the lender's interest charge of the day bears no interest that day.
 void InterestCalculation::accrueWithDayCharge() {
-    if (const std::optional<Money> bearing = Money::add(m_runningBalance, m_dayInterestCharge))
-        accrue(*bearing);
+    qint64 bearing = 0;
+    if (!qAddOverflow(m_runningBalance.raw(), m_dayInterestCharge.raw(), &bearing))
+        accrue(Money::fromRaw(bearing));
 }
 
 void InterestCalculation::postInterest(const QDate& postingDate) {
+    if (m_conventions.rounding == InterestRounding::Posting) {
+        m_accruedInterest = postingTotal(m_unroundedInterest).value_or(Money());
+        m_unroundedInterest = 0;
+    }
     ReportLine line;
     line.kind = ReportLine::Kind::Interest;
     line.date = postingDate;
@@ -413,8 +553,8 @@ InterestEngine::Result InterestCalculation::finish() {
 namespace InterestEngine {
 
 Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
-                 const QString& fixedDay) {
-    return InterestCalculation(history, rates, method, fixedDay).run();
+                 const QString& fixedDay, const LenderConventions& conventions, Output output) {
+    return InterestCalculation(history, rates, method, fixedDay, conventions, output).run();
 }
 
 } // namespace InterestEngine

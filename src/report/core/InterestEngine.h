@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LenderConventions.h"
 #include "ReportLine.h"
 #include "data/Money.h"
 
@@ -85,13 +86,24 @@ struct Result {
 //
 // The first dated row only sets the opening balance. Each later row is applied on its own date;
 // every day accrues one day of interest on the balance at the rate in force
-// (balance x rate / 365 / 100, rounded with Money::fromDoubleProduct), and the method posts the
-// accrued interest as an Interest line on its days. A balance row (non-zero CloseBalance) is
-// looked at once, at the end of the first day it is the next row to apply: agreeing with the
-// balance it is deleted, else it resets the balance then and is shown on its own date. Rows
-// without a valid date are left out, with one notice. A day outside the rate periods stops the
-// walk with InterestDateError.
+// (balance x rate / 365 / 100, rounded with Money::fromDoubleProduct, under the default
+// `conventions`), and the method posts the accrued interest as an Interest line on its days. A
+// balance row (non-zero CloseBalance) is looked at once, at the end of the first day it is the next
+// row to apply: agreeing with the balance it is deleted, else it resets the balance then and is
+// shown on its own date. Rows without a valid date are left out, with one notice. A day outside the
+// rate periods stops the walk with InterestDateError.
+//
+// Other `conventions` change only the day's amount: its divisor (365, 366 in a leap year, 360),
+// the days it stands for (0 on 29 February without leap days, and under 30/360 on the 31st; up
+// to the 30th on the last day of February), and its rounding (to four decimals or to cents, each
+// with ties to even as the default does, or none until the posting, which goes to cents half
+// away from zero).
+//
+// `output` Postings hands back only what a comparison with the lender's charges needs: the
+// interest lines and the lines with an interest charge, and no changes.
+enum class Output : quint8 { Report, Postings };
 Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
-                 const QString& fixedDay);
+                 const QString& fixedDay, const LenderConventions& conventions = {},
+                 Output output = Output::Report);
 
 } // namespace InterestEngine

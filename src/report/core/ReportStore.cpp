@@ -226,4 +226,91 @@ bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
     return true;
 }
 
+bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* error) {
+    *conventions = LenderConventions();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select count(*) from sqlite_schema where type = 'table' and "
+                               "name = 'tblSettings' collate nocase")) ||
+        !q.next())
+        return failed(q, error);
+    if (q.value(0).toInt() == 0)
+        return true;
+    if (!q.prepare(QStringLiteral("select Name, Value from tblSettings where Name in (?, ?) "
+                                  "order by ID")))
+        return failed(q, error);
+    q.addBindValue(QString::fromLatin1(Conventions::DayCountSetting));
+    q.addBindValue(QString::fromLatin1(Conventions::RoundingSetting));
+    if (!q.exec())
+        return failed(q, error);
+    // The last row of a name counts.
+    std::optional<QString> dayCount;
+    std::optional<QString> rounding;
+    while (q.next())
+        (q.value(0).toString() == QLatin1String(Conventions::DayCountSetting) ? dayCount
+                                                                              : rounding) =
+            q.value(1).toString();
+    if (q.lastError().isValid())
+        return failed(q, error);
+    QStringList unknown;
+    if (dayCount) {
+        if (const std::optional<DayCount> d = Conventions::dayCountFromWord(*dayCount))
+            conventions->dayCount = *d;
+        else
+            unknown << QStringLiteral("day count '%1'").arg(*dayCount);
+    }
+    if (rounding) {
+        if (const std::optional<InterestRounding> r = Conventions::roundingFromWord(*rounding))
+            conventions->rounding = *r;
+        else
+            unknown << QStringLiteral("rounding '%1'").arg(*rounding);
+    }
+    if (!unknown.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The account holds a lender's %1 that this version of "
+                                    "Vantrell does not know; the default is used instead.")
+                         .arg(unknown.join(QStringLiteral(" and a ")));
+        return false;
+    }
+    return true;
+}
+
+bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QString* error,
+                      bool ownTransaction) {
+    std::optional<TransactionGuard> transaction;
+    if (ownTransaction)
+        transaction.emplace(db);
+    if (transaction && !transaction->isActive()) {
+        if (error)
+            *error = transaction->lastError();
+        return false;
+    }
+    const std::pair<const char*, QString> settings[] = {
+        {Conventions::DayCountSetting, Conventions::word(conventions.dayCount)},
+        {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}};
+    QSqlQuery remove(db);
+    QSqlQuery insert(db);
+    if (!remove.prepare(QStringLiteral("delete from tblSettings where Name = ?")))
+        return failed(remove, error);
+    if (!insert.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?)")))
+        return failed(insert, error);
+    for (const auto& [name, value] : settings) {
+        remove.bindValue(0, QString::fromLatin1(name));
+        if (!remove.exec())
+            return failed(remove, error);
+        insert.bindValue(0, QString::fromLatin1(name));
+        insert.bindValue(1, value);
+        if (!insert.exec())
+            return failed(insert, error);
+    }
+    remove.finish();
+    insert.finish();
+    if (transaction && !transaction->commit()) {
+        if (error)
+            *error = transaction->lastError();
+        return false;
+    }
+    return true;
+}
+
 } // namespace ReportStore

@@ -26,4 +26,14 @@ bool readRatePeriods(QSqlDatabase db, QVector<RatePeriod>* periods, QString* err
 // nothing: on failure the file is as it was and `error` says why.
 bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error);
 
+// The lender's conventions kept in the account's settings table. An account without the table
+// (a file of layout 1, read by the report tool) has the defaults. A stored value this program
+// does not know leaves the default in its place and returns false with `error` saying so.
+bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* error);
+
+// Stores both choices at once, replacing what was there. `ownTransaction` false: the caller
+// has begun one, so that the choices are stored together with its other writes.
+bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QString* error,
+                      bool ownTransaction = true);
+
 } // namespace ReportStore

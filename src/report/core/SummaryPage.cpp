@@ -1,0 +1,226 @@
+#include "SummaryPage.h"
+
+#include "GridText.h"
+#include "InterestSummary.h"
+#include "SummaryRendering.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Twips, as the report's bands.
+constexpr int TwipsPerPoint = 20;
+constexpr double RowHeight = 240;
+constexpr double AxisLabelWidth = 1200;
+
+// Arial, or a face with its metrics, as the rest of the printed report.
+QFont pageFont(double points, bool bold = false) {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(int(std::lround(points * TwipsPerPoint)));
+    f.setBold(bold);
+    return f;
+}
+
+double msecs(const QDate& d) {
+    return double(d.startOfDay().toMSecsSinceEpoch());
+}
+
+// The running total against time in `box`: a zero line, the line through the postings, the
+// amounts at its top, zero and bottom, and years (or the first and last dates) along the foot.
+void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& s,
+                const GridText& text) {
+    p.setFont(pageFont(11, true));
+    p.drawText(QRectF(box.left(), box.top() - 480, box.width(), 300), Qt::AlignLeft,
+               QStringLiteral("Running total of charged - due"));
+    const QRectF plot = box.adjusted(AxisLabelWidth, 0, 0, -RowHeight - 40);
+    p.setPen(QPen(Qt::gray, 8));
+    p.drawRect(plot);
+    p.setFont(pageFont(8));
+    const QVector<QPointF> points = InterestSummary::runningTotalSeries(s);
+    if (points.isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No posting to compare."));
+        return;
+    }
+
+    double low = 0, high = 0;
+    for (const QPointF& pt : points) {
+        low = std::min(low, pt.y());
+        high = std::max(high, pt.y());
+    }
+    if (high - low < 1)
+        high = low + 1;
+    const QDate firstDate = s.postings.first().date.addDays(-15);
+    const QDate lastDate = s.postings.last().date.addDays(15);
+    const double first = msecs(firstDate), last = msecs(lastDate);
+    const auto at = [&](double x, double y) {
+        return QPointF(plot.left() + (x - first) / (last - first) * plot.width(),
+                       plot.bottom() - (y - low) / (high - low) * plot.height());
+    };
+
+    p.setPen(QPen(Qt::gray, 6, Qt::DashLine));
+    p.drawLine(at(first, 0), at(last, 0));
+    p.setPen(Qt::black);
+    // The axis's two ends, and zero between them when it lies inside.
+    QVector<double> levels = {high, low};
+    if (high > 0 && low < 0)
+        levels.append(0);
+    for (const double y : levels) {
+        const Money amount = Money::fromDouble(y).value_or(Money());
+        const QPointF level = at(first, y);
+        p.drawText(QRectF(box.left(), level.y() - RowHeight / 2, AxisLabelWidth - 80, RowHeight),
+                   Qt::AlignRight | Qt::AlignVCenter, text.amount(amount));
+    }
+
+    // Years along the foot, at most eight of them; a short history shows its two ends.
+    const QRectF foot(plot.left(), plot.bottom() + 40, plot.width(), RowHeight);
+    const int years = lastDate.year() - firstDate.year();
+    if (years >= 2) {
+        const int step = std::max(1, (years + 7) / 8);
+        for (int y = firstDate.year() + 1; y <= lastDate.year(); y += step) {
+            const double x = at(msecs(QDate(y, 1, 1)), 0).x();
+            p.setPen(QPen(Qt::gray, 6));
+            p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 40));
+            p.setPen(Qt::black);
+            p.drawText(QRectF(x - 400, foot.top(), 800, RowHeight), Qt::AlignCenter,
+                       QString::number(y));
+        }
+    } else {
+        p.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, text.date(s.postings.first().date));
+        p.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, text.date(s.postings.last().date));
+    }
+
+    QPainterPath line;
+    for (const QPointF& pt : points) {
+        const QPointF q = at(pt.x(), pt.y());
+        if (line.elementCount() == 0)
+            line.moveTo(q);
+        else
+            line.lineTo(q);
+    }
+    p.setPen(QPen(Qt::black, 18));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(line);
+    if (points.size() <= 120) {
+        p.setBrush(Qt::black);
+        for (const QPointF& pt : points)
+            p.drawEllipse(at(pt.x(), pt.y()), 30, 30);
+        p.setBrush(Qt::NoBrush);
+    }
+}
+
+// The calendar years and their total in side-by-side blocks, as many as the room below needs.
+void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary& s,
+                const GridText& text) {
+    p.setPen(Qt::black);
+    p.setFont(pageFont(11, true));
+    p.drawText(QRectF(room.left(), room.top(), room.width(), 280), Qt::AlignLeft,
+               QStringLiteral("By calendar year"));
+    QVector<QStringList> rows;
+    for (const InterestSummary::Year& y : s.years)
+        rows.append({QString::number(y.year), text.amount(y.charged), text.amount(y.due),
+                     text.amount(y.difference)});
+    rows.append({QStringLiteral("Total"), text.amount(s.charged), text.amount(s.due),
+                 text.amount(s.difference)});
+
+    const double top = room.top() + 320;
+    const double height = room.bottom() - top;
+    if (height < 2 * RowHeight)
+        return; // a page too short for the table: the report's own pages follow
+    // Two blocks across the page where one would not fit; rows shrink where even two would not.
+    const int fitting = int(height / RowHeight) - 1;
+    const int blocks = rows.size() > fitting ? 2 : 1;
+    const int perBlock = int((rows.size() + blocks - 1) / blocks);
+    const double rowHeight = std::min(RowHeight, height / (perBlock + 1));
+    const double scale = rowHeight / RowHeight;
+    const QFont body = pageFont(8 * scale), bold = pageFont(8 * scale, true);
+    constexpr double Widths[] = {600, 1150, 1150, 1150};
+    constexpr double Gap = 60;
+    constexpr double BlockWidth = Widths[0] + Widths[1] + Widths[2] + Widths[3] + 3 * Gap;
+    for (int b = 0; b < blocks; ++b) {
+        // The second block ends at the right margin.
+        const double left = b == 0 ? room.left() : room.right() - BlockWidth;
+        const auto rowAt = [&](int i, const QStringList& cells, bool strong) {
+            p.setFont(strong ? bold : body);
+            double x = left;
+            for (int c = 0; c < cells.size(); ++c) {
+                p.drawText(QRectF(x, top + i * rowHeight, Widths[c], rowHeight),
+                           (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[c]);
+                x += Widths[c] + Gap;
+            }
+        };
+        rowAt(0, SummaryRendering::yearHeadings(), true);
+        p.setPen(QPen(Qt::black, 8));
+        p.drawLine(QPointF(left, top + rowHeight), QPointF(left + BlockWidth, top + rowHeight));
+        p.setPen(Qt::black);
+        for (int i = 0; i < perBlock; ++i) {
+            const int r = b * perBlock + i;
+            if (r >= rows.size())
+                break;
+            rowAt(i + 1, rows[r], r == rows.size() - 1);
+        }
+    }
+}
+
+} // namespace
+
+namespace SummaryPage {
+
+void paint(QPainter& p, const QSizeF& area, const QString& title,
+           const QVector<ReportTableRow>& rows) {
+    const GridText text;
+    const double width = area.width();
+    p.save();
+    p.setPen(Qt::black);
+    p.setFont(pageFont(16, true));
+    p.drawText(QRectF(0, 240, 3300, 480), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Vantrell"));
+    p.setFont(pageFont(10));
+    p.drawText(QRectF(3402, 240, width - 3402, 576),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, title);
+
+    p.setFont(pageFont(12, true));
+    p.drawText(QRectF(0, 1000, width, 320), Qt::AlignLeft,
+               QStringLiteral("Interest charged and interest due"));
+    const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(rows);
+    p.setFont(pageFont(11));
+    if (!summary) {
+        p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,
+                   QStringLiteral("The report's interest adds up to more than an amount can "
+                                  "hold: no summary."));
+        p.restore();
+        return;
+    }
+    const InterestSummary::Summary& s = *summary;
+    p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,
+               SummaryRendering::sentence(s));
+
+    p.setFont(pageFont(9));
+    double y = 2300;
+    for (const auto& [label, amount] : SummaryRendering::totals(s)) {
+        p.drawText(QRectF(0, y, 3600, RowHeight), Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.drawText(QRectF(3600, y, 1400, RowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                   text.amount(amount));
+        y += RowHeight;
+    }
+
+    const double chartTop = y + 800;
+    const double chartHeight = std::clamp(area.height() * 0.27, 2000.0, 4200.0);
+    paintChart(p, QRectF(0, chartTop, width, chartHeight), s, text);
+    paintYears(p,
+               QRectF(0, chartTop + chartHeight + 300, width,
+                      area.height() - 240 - (chartTop + chartHeight + 300)),
+               s, text);
+    p.restore();
+}
+
+} // namespace SummaryPage

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ReportTable.h"
+
+#include <QSizeF>
+#include <QString>
+#include <QVector>
+
+class QPainter;
+
+// The printed report's first page: what the lender over- or under-charged, in one sentence, the
+// totals, the running total of the differences as a chart and the calendar years as a table.
+// Painted with QPainter alone, so that the report tool's PDF has it too without any widget.
+namespace SummaryPage {
+
+// Paints the page onto `painter`, whose unit is the twip, in the area (0, 0) to `area`.
+// `title` is the account file the report is for; `rows` are tblReport's.
+void paint(QPainter& painter, const QSizeF& area, const QString& title,
+           const QVector<ReportTableRow>& rows);
+
+} // namespace SummaryPage

@@ -1,0 +1,225 @@
+#include "CsvLayout.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct ColumnKey {
+    const char* key;
+    int CsvLayout::*member;
+};
+
+const std::array<ColumnKey, 6> ColumnKeys = {{
+    {"date", &CsvLayout::dateColumn},
+    {"description", &CsvLayout::descriptionColumn},
+    {"amount", &CsvLayout::amountColumn},
+    {"debit", &CsvLayout::debitColumn},
+    {"credit", &CsvLayout::creditColumn},
+    {"balance", &CsvLayout::balanceColumn},
+}};
+
+const std::array<std::pair<QChar, const char*>, 4> DelimiterNames = {{
+    {u',', "comma"},
+    {u';', "semicolon"},
+    {u'\t', "tab"},
+    {u'|', "pipe"},
+}};
+
+QString delimiterName(QChar c) {
+    for (const auto& [ch, name] : DelimiterNames) {
+        if (ch == c)
+            return QString::fromLatin1(name);
+    }
+    return QString(c);
+}
+
+std::optional<QChar> delimiterFromName(const QString& value) {
+    for (const auto& [ch, name] : DelimiterNames) {
+        if (value.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return ch;
+    }
+    if (value.size() == 1 && !value[0].isLetterOrNumber() && value[0] != u'"')
+        return value[0];
+    return std::nullopt;
+}
+
+std::optional<bool> yesNo(const QString& value) {
+    if (value.compare(u"yes", Qt::CaseInsensitive) == 0)
+        return true;
+    if (value.compare(u"no", Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+// Reads the "key=value" lines both forms share. `named` (presets only) takes columns given by
+// header text; without it a column must be a number.
+bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>* named,
+                 bool* autoSkip, QString* name, QString* error) {
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    bool amountsGiven = false;
+    const QStringList lines = text.split(u'\n');
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0)
+            return fail(QStringLiteral("Line %1 is not \"name=value\".").arg(n + 1));
+        const QString key = line.left(eq).trimmed().toLower();
+        // A tab delimiter is kept as the word; a value of blanks only is not trimmed away.
+        const QString value = line.mid(eq + 1).trimmed();
+        const auto bad = [&] {
+            return fail(QStringLiteral("Line %1: \"%2\" is not a value for %3.")
+                            .arg(n + 1)
+                            .arg(value, key));
+        };
+        if (key == u"name") {
+            if (name)
+                *name = value;
+        } else if (key == u"delimiter") {
+            const auto d = delimiterFromName(value);
+            if (!d)
+                return bad();
+            layout.delimiter = *d;
+        } else if (key == u"skip") {
+            if (autoSkip && value.compare(u"auto", Qt::CaseInsensitive) == 0) {
+                *autoSkip = true;
+                continue;
+            }
+            bool ok = false;
+            const int skip = value.toInt(&ok);
+            if (!ok || skip < 0 || skip > 1000)
+                return bad();
+            layout.skipLines = skip;
+        } else if (key == u"header") {
+            const auto b = yesNo(value);
+            if (!b)
+                return bad();
+            layout.header = *b;
+        } else if (key == u"flip") {
+            const auto b = yesNo(value);
+            if (!b)
+                return bad();
+            layout.flipSign = *b;
+        } else if (key == u"dates") {
+            if (value.compare(u"day-first", Qt::CaseInsensitive) == 0)
+                layout.dateOrder = DateOrder::DayFirst;
+            else if (value.compare(u"month-first", Qt::CaseInsensitive) == 0)
+                layout.dateOrder = DateOrder::MonthFirst;
+            else
+                return bad();
+        } else if (key == u"decimal") {
+            if (value.compare(u"point", Qt::CaseInsensitive) == 0)
+                layout.decimal = u'.';
+            else if (value.compare(u"comma", Qt::CaseInsensitive) == 0)
+                layout.decimal = u',';
+            else
+                return bad();
+        } else if (key == u"amounts") {
+            amountsGiven = true;
+            if (value.compare(u"signed", Qt::CaseInsensitive) == 0)
+                layout.amounts = CsvLayout::Amounts::Signed;
+            else if (value.compare(u"debit-credit", Qt::CaseInsensitive) == 0)
+                layout.amounts = CsvLayout::Amounts::DebitCredit;
+            else
+                return bad();
+        } else {
+            const auto column = std::find_if(ColumnKeys.begin(), ColumnKeys.end(),
+                                             [&](const ColumnKey& c) { return key == c.key; });
+            if (column == ColumnKeys.end())
+                continue; // a later version's choice
+            bool ok = false;
+            const int number = value.toInt(&ok);
+            if (ok && number >= 1 && number <= 1000)
+                layout.*(column->member) = number - 1;
+            else if (ok && number == 0)
+                layout.*(column->member) = -1;
+            else if (named && !value.isEmpty())
+                named->insert(key, value);
+            else
+                return bad();
+        }
+    }
+    if (!amountsGiven) {
+        const bool debitCredit =
+            (layout.debitColumn >= 0 || layout.creditColumn >= 0 ||
+             (named && (named->contains("debit") || named->contains("credit"))));
+        layout.amounts = debitCredit ? CsvLayout::Amounts::DebitCredit : CsvLayout::Amounts::Signed;
+    }
+    return true;
+}
+
+} // namespace
+
+int CsvLayout::lastColumn() const {
+    int last = std::max({dateColumn, descriptionColumn, balanceColumn});
+    if (amounts == Amounts::Signed)
+        last = std::max(last, amountColumn);
+    else
+        last = std::max({last, debitColumn, creditColumn});
+    return last;
+}
+
+QString CsvLayout::toText() const {
+    QStringList lines;
+    lines << "delimiter=" + delimiterName(delimiter);
+    lines << "skip=" + QString::number(skipLines);
+    lines << QStringLiteral("header=%1").arg(header ? "yes" : "no");
+    lines << QStringLiteral("dates=%1")
+                 .arg(dateOrder == DateOrder::DayFirst ? "day-first" : "month-first");
+    lines << QStringLiteral("decimal=%1").arg(decimal == u',' ? "comma" : "point");
+    lines
+        << QStringLiteral("amounts=%1").arg(amounts == Amounts::Signed ? "signed" : "debit-credit");
+    for (const ColumnKey& c : ColumnKeys)
+        lines << QStringLiteral("%1=%2").arg(c.key).arg(this->*(c.member) + 1);
+    lines << QStringLiteral("flip=%1").arg(flipSign ? "yes" : "no");
+    return lines.join(u'\n') + u'\n';
+}
+
+std::optional<CsvLayout> CsvLayout::fromText(const QString& text) {
+    CsvLayout layout;
+    if (!readChoices(text, layout, nullptr, nullptr, nullptr, nullptr))
+        return std::nullopt;
+    return layout;
+}
+
+std::optional<CsvPreset> CsvPreset::fromText(const QString& text, QString* error) {
+    CsvPreset preset;
+    if (!readChoices(text, preset.layout, &preset.named, &preset.autoSkip, &preset.name, error))
+        return std::nullopt;
+    if (preset.name.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The preset has no name.");
+        return std::nullopt;
+    }
+    return preset;
+}
+
+namespace CsvPresets {
+
+const QList<CsvPreset>& builtIn() {
+    static const QList<CsvPreset> presets = [] {
+        QList<CsvPreset> list;
+        const QDir dir(QStringLiteral(":/import/presets"));
+        for (const QString& file :
+             dir.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name)) {
+            QFile f(dir.filePath(file));
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            if (auto preset = CsvPreset::fromText(QString::fromUtf8(f.readAll())))
+                list << *preset;
+        }
+        return list;
+    }();
+    return presets;
+}
+
+} // namespace CsvPresets

@@ -1,0 +1,708 @@
+#include "CsvReader.h"
+
+#include "BankText.h"
+
+#include <QMap>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The records the layout is guessed from; the whole file is still read.
+constexpr int SampleRecords = 2000;
+constexpr int SampleLines = 200;
+
+const std::array<QChar, 4> Delimiters = {u',', u';', u'\t', u'|'};
+
+bool isBlank(const QList<QStringView>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](QStringView f) { return f.trimmed().isEmpty(); });
+}
+
+bool readsAsDate(QStringView cell) {
+    const BankText::OrderFit fit = BankText::fitOrders(cell);
+    return fit.dayFirst || fit.monthFirst;
+}
+
+bool readsAsAmount(QStringView cell, QChar decimal) {
+    return !cell.trimmed().isEmpty() && BankText::parseAmount(cell, decimal).has_value() &&
+           !readsAsDate(cell);
+}
+
+// A line that looks like a transaction: a date and, in another field, an amount.
+bool isDataLike(const QList<QStringView>& fields, QChar decimal) {
+    int dateAt = -1;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (readsAsDate(fields[i])) {
+            dateAt = i;
+            break;
+        }
+    }
+    if (dateAt < 0)
+        return false;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (i != dateAt && readsAsAmount(fields[i], decimal))
+            return true;
+    }
+    return false;
+}
+
+enum class Role { None, Date, Description, Amount, Debit, Credit, Balance };
+
+// What a header's text says its column holds; `rank` orders the description words, since a
+// file may have a "Description" and a "Reference".
+Role roleOf(const QString& header, int* rank) {
+    const QString h = header.trimmed().toLower();
+    *rank = 0;
+    if (h.isEmpty())
+        return Role::None;
+    if (h.contains(u"balance"))
+        return Role::Balance;
+    if (h.contains(u"date") || h == u"posted" || h == u"posting")
+        return Role::Date;
+    for (const char16_t* w : {u"debit", u"withdrawal", u"money out", u"paid out"}) {
+        if (h.contains(QStringView(w)))
+            return Role::Debit;
+    }
+    if (h == u"dr" || h == u"out")
+        return Role::Debit;
+    for (const char16_t* w : {u"credit", u"deposit", u"money in", u"paid in"}) {
+        if (h.contains(QStringView(w)))
+            return Role::Credit;
+    }
+    if (h == u"cr" || h == u"in")
+        return Role::Credit;
+    if (h.contains(u"amount") || h == u"value" || h == u"sum")
+        return Role::Amount;
+    const std::array<const char16_t*, 10> words = {
+        u"description", u"details",     u"narrative", u"particulars", u"payee",
+        u"memo",        u"transaction", u"reference", u"text",        u"name"};
+    for (int i = 0; i < int(words.size()); ++i) {
+        if (h.contains(QStringView(words[i]))) {
+            *rank = i;
+            return Role::Description;
+        }
+    }
+    return Role::None;
+}
+
+QStringView cell(const CsvRecord& r, int column) {
+    return column >= 0 && column < r.fields.size() ? r.fields[column] : QStringView();
+}
+
+std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
+    if (l.amounts == CsvLayout::Amounts::Signed)
+        return BankText::parseAmount(cell(r, l.amountColumn), l.decimal);
+    const auto debit = BankText::parseAmount(cell(r, l.debitColumn), l.decimal);
+    const auto credit = BankText::parseAmount(cell(r, l.creditColumn), l.decimal);
+    if (!debit && !credit)
+        return std::nullopt;
+    const Money d = debit ? Money::fromRaw(std::abs(debit->raw())) : Money();
+    const Money c = credit ? Money::fromRaw(std::abs(credit->raw())) : Money();
+    return Money::subtract(c, d);
+}
+
+// How many neighbouring rows agree with `balance` moving by the amount (either sign, either
+// direction of time): the evidence that a column is a running balance.
+int balanceAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
+    int agree = 0;
+    std::optional<Money> previousBalance;
+    std::optional<Money> previousAmount;
+    for (const CsvRecord* r : rows) {
+        const auto b = BankText::parseAmount(cell(*r, l.balanceColumn), l.decimal);
+        const auto a = amountOf(*r, l);
+        if (b && a && previousBalance && previousAmount) {
+            const auto step = Money::subtract(*b, *previousBalance);
+            if (step &&
+                (*step == *a || *step == *previousAmount || Money::add(*step, *a) == Money() ||
+                 Money::add(*step, *previousAmount) == Money()))
+                ++agree;
+        }
+        previousBalance = b;
+        previousAmount = a;
+    }
+    return agree;
+}
+
+bool complementary(const QList<const CsvRecord*>& rows, int a, int b, QChar decimal) {
+    bool anyA = false;
+    bool anyB = false;
+    for (const CsvRecord* r : rows) {
+        const auto x = BankText::parseAmount(cell(*r, a), decimal);
+        const auto y = BankText::parseAmount(cell(*r, b), decimal);
+        const bool hasX = x && !x->isZero();
+        const bool hasY = y && !y->isZero();
+        if (hasX && hasY)
+            return false;
+        anyA |= hasX;
+        anyB |= hasY;
+    }
+    return anyA || anyB;
+}
+
+// Chooses the amount columns (and the balance) among the columns that hold only amounts.
+void chooseAmounts(const QList<const CsvRecord*>& rows, const QList<int>& numeric,
+                   CsvLayout& layout) {
+    struct Candidate {
+        CsvLayout layout;
+        int score = 0;
+    };
+    QList<Candidate> candidates;
+    QList<int> balanceChoices = numeric;
+    balanceChoices << -1;
+    for (int b : balanceChoices) {
+        QList<int> rest = numeric;
+        rest.removeOne(b);
+        const int used = int(rest.size()) + (b >= 0 ? 1 : 0);
+        auto consider = [&](CsvLayout l, int bonus) {
+            l.balanceColumn = b;
+            int score = bonus;
+            if (b >= 0)
+                score += 8 * balanceAgreement(rows, l) + (b == numeric.last() ? 1 : 0);
+            if (used == numeric.size())
+                score += 4;
+            candidates << Candidate{l, score};
+        };
+        if (rest.size() >= 1) {
+            CsvLayout l = layout;
+            l.amounts = CsvLayout::Amounts::Signed;
+            l.amountColumn = rest[0];
+            consider(l, rest.size() == 1 ? 0 : -4);
+        }
+        if (rest.size() == 2 && complementary(rows, rest[0], rest[1], layout.decimal)) {
+            CsvLayout l = layout;
+            l.amounts = CsvLayout::Amounts::DebitCredit;
+            l.debitColumn = rest[0];
+            l.creditColumn = rest[1];
+            consider(l, 3); // debit before credit, as banks print them
+            std::swap(l.debitColumn, l.creditColumn);
+            consider(l, 2);
+        }
+    }
+    const auto best =
+        std::max_element(candidates.begin(), candidates.end(),
+                         [](const Candidate& x, const Candidate& y) { return x.score < y.score; });
+    if (best != candidates.end()) {
+        const int description = layout.descriptionColumn;
+        const int date = layout.dateColumn;
+        layout = best->layout;
+        layout.descriptionColumn = description;
+        layout.dateColumn = date;
+    }
+}
+
+QString orderName(DateOrder order) {
+    return order == DateOrder::DayFirst ? QStringLiteral("the day first")
+                                        : QStringLiteral("the month first");
+}
+
+} // namespace
+
+CsvReader::CsvReader(QString text) : m_text(std::move(text)) {}
+
+const CsvReader::Split& CsvReader::split(QChar delimiter) const {
+    const auto found = m_splits.find(delimiter.unicode());
+    if (found != m_splits.end())
+        return found->second;
+
+    Split& result = m_splits[delimiter.unicode()];
+    const QChar* p = m_text.constData();
+    const qsizetype n = m_text.size();
+    result.records.reserve(std::count(m_text.cbegin(), m_text.cend(), u'\n') + 1);
+    auto isLineEnd = [&](qsizetype at) { return p[at] == u'\n' || p[at] == u'\r'; };
+    qsizetype i = 0;
+    int line = 1;
+    CsvRecord record;
+    auto endRecord = [&] {
+        if (!isBlank(record.fields))
+            result.records << std::move(record);
+        record = CsvRecord();
+    };
+    while (i < n) {
+        if (record.fields.isEmpty())
+            record.line = line;
+        QStringView field;
+        if (p[i] == u'"') {
+            // A quoted field: up to the closing quote, "" for a quote inside.
+            const int opened = line;
+            const qsizetype start = ++i;
+            QString copy;
+            bool escaped = false;
+            bool closed = false;
+            while (i < n) {
+                if (p[i] == u'"') {
+                    if (i + 1 < n && p[i + 1] == u'"') {
+                        if (!escaped)
+                            copy = QString(p + start, i - start);
+                        escaped = true;
+                        copy += u'"';
+                        i += 2;
+                        continue;
+                    }
+                    closed = true;
+                    break;
+                }
+                if (p[i] == u'\n' || (p[i] == u'\r' && !(i + 1 < n && p[i + 1] == u'\n')))
+                    ++line;
+                if (escaped)
+                    copy += p[i];
+                ++i;
+            }
+            if (!closed) {
+                // The rest of the file is inside the quote: the record is lost with it.
+                result.openQuoteLine = opened;
+                return result;
+            }
+            const qsizetype end = i++;
+            // Text between the closing quote and the delimiter stays with the field.
+            const qsizetype tail = i;
+            while (i < n && p[i] != delimiter && !isLineEnd(i))
+                ++i;
+            if (escaped || i > tail) {
+                if (!escaped)
+                    copy = QString(p + start, end - start);
+                copy.append(p + tail, i - tail);
+                result.unescaped << std::move(copy);
+                field = result.unescaped.constLast();
+            } else {
+                field = QStringView(p + start, end - start);
+            }
+        } else {
+            const qsizetype start = i;
+            while (i < n && p[i] != delimiter && !isLineEnd(i))
+                ++i;
+            field = QStringView(p + start, i - start);
+        }
+        record.fields << field;
+        if (i >= n)
+            break;
+        if (p[i] == delimiter) {
+            if (++i == n)
+                record.fields << QStringView(); // "a,b," at the very end
+            continue;
+        }
+        // A line end: "\r\n", "\n" or "\r".
+        if (p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+            ++i;
+        ++i;
+        ++line;
+        endRecord();
+    }
+    if (!record.fields.isEmpty())
+        endRecord();
+    return result;
+}
+
+QChar CsvReader::detectDelimiter() const {
+    QChar best = u',';
+    int bestScore = 0;
+    for (QChar d : Delimiters) {
+        QMap<int, int> counts; // fields per line -> lines
+        int lines = 0;
+        qsizetype i = 0;
+        const qsizetype n = m_text.size();
+        while (i < n && lines < SampleLines) {
+            int fields = 1;
+            bool quoted = false;
+            bool blank = true;
+            for (; i < n; ++i) {
+                const QChar c = m_text[i];
+                if (c == u'"')
+                    quoted = !quoted;
+                else if (!quoted && (c == u'\n' || c == u'\r'))
+                    break;
+                else if (!quoted && c == d)
+                    ++fields;
+                if (!c.isSpace())
+                    blank = false;
+            }
+            while (i < n && (m_text[i] == u'\n' || m_text[i] == u'\r'))
+                ++i;
+            if (blank)
+                continue;
+            ++lines;
+            if (fields >= 2)
+                ++counts[fields];
+        }
+        int score = 0;
+        for (int lineCount : std::as_const(counts))
+            score = std::max(score, lineCount);
+        if (score > bestScore) {
+            best = d;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) const {
+    auto fail = [&](const QString& why) -> std::optional<CsvLayout> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    CsvLayout layout;
+    layout.delimiter = detectDelimiter();
+    layout.dateOrder = preferred;
+    const Split& s = split(layout.delimiter);
+    const QList<CsvRecord>& records = s.records;
+    const int sampled = std::min(int(records.size()), SampleRecords);
+
+    // The decimal point: from fields that are not dates.
+    QStringList amounts;
+    for (int r = 0; r < std::min(sampled, SampleLines); ++r) {
+        for (QStringView f : records[r].fields) {
+            if (!readsAsDate(f))
+                amounts << f.toString();
+        }
+    }
+    layout.decimal = BankText::detectDecimal(amounts);
+
+    // The rows are the lines with a date and an amount, of the width most of them have.
+    QList<bool> dataLike(sampled);
+    QMap<int, int> widths;
+    for (int r = 0; r < sampled; ++r) {
+        dataLike[r] = isDataLike(records[r].fields, layout.decimal);
+        if (dataLike[r])
+            ++widths[int(records[r].fields.size())];
+    }
+    if (widths.isEmpty() && s.openQuoteLine > 0)
+        return fail(QStringLiteral("A quote opened on line %1 is never closed: the file is cut "
+                                   "short or damaged.")
+                        .arg(s.openQuoteLine));
+    if (widths.isEmpty())
+        return fail(QStringLiteral("No line of the file reads as a transaction: none has a date "
+                                   "and an amount."));
+    int width = 0;
+    int widthLines = 0;
+    for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
+        if (it.value() > widthLines) {
+            width = it.key();
+            widthLines = it.value();
+        }
+    }
+    int first = 0;
+    while (!(dataLike[first] && records[first].fields.size() == width))
+        ++first;
+
+    // The line above the first row is its header when it is words, not a row.
+    const bool header =
+        first > 0 && !dataLike[first - 1] && records[first - 1].fields.size() >= width - 1 &&
+        std::any_of(
+            records[first - 1].fields.begin(), records[first - 1].fields.end(), [](QStringView f) {
+                return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
+            });
+    layout.header = header;
+    layout.skipLines = (header ? records[first - 1].line : records[first].line) - 1;
+
+    QList<const CsvRecord*> rows;
+    for (int r = first; r < sampled; ++r) {
+        if (dataLike[r])
+            rows << &records[r];
+    }
+
+    // Columns the header names.
+    if (header) {
+        int bestDescription = 1000;
+        const QList<QStringView>& names = records[first - 1].fields;
+        for (int c = 0; c < names.size(); ++c) {
+            int rank = 0;
+            const Role role = roleOf(names[c].toString(), &rank);
+            int* target = nullptr;
+            switch (role) {
+            case Role::Date:
+                target = &layout.dateColumn;
+                break;
+            case Role::Amount:
+                target = &layout.amountColumn;
+                break;
+            case Role::Debit:
+                target = &layout.debitColumn;
+                break;
+            case Role::Credit:
+                target = &layout.creditColumn;
+                break;
+            case Role::Balance:
+                target = &layout.balanceColumn;
+                break;
+            case Role::Description:
+                if (rank < bestDescription) {
+                    bestDescription = rank;
+                    layout.descriptionColumn = c;
+                }
+                break;
+            case Role::None:
+                break;
+            }
+            if (target && *target < 0)
+                *target = c;
+        }
+        if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
+            layout.amounts = CsvLayout::Amounts::DebitCredit;
+    }
+    const bool amountsNamed =
+        layout.amountColumn >= 0 || (layout.debitColumn >= 0 && layout.creditColumn >= 0);
+
+    // The rest from what the columns hold.
+    if (layout.dateColumn < 0) {
+        int bestCount = 0;
+        for (int c = 0; c < width; ++c) {
+            const int count = int(std::count_if(rows.begin(), rows.end(), [&](const CsvRecord* r) {
+                return readsAsDate(cell(*r, c));
+            }));
+            if (count > bestCount) {
+                bestCount = count;
+                layout.dateColumn = c;
+            }
+        }
+    }
+    if (!amountsNamed) {
+        QList<int> numeric;
+        for (int c = 0; c < width; ++c) {
+            if (c == layout.dateColumn || c == layout.descriptionColumn)
+                continue;
+            int filled = 0;
+            bool allAmounts = true;
+            bool pointOrSign = false;
+            for (const CsvRecord* r : rows) {
+                const QStringView f = cell(*r, c).trimmed();
+                if (f.isEmpty())
+                    continue;
+                ++filled;
+                if (!readsAsAmount(f, layout.decimal)) {
+                    allAmounts = false;
+                    break;
+                }
+                // Amounts have cents or a sign; a column of bare whole numbers is a reference.
+                pointOrSign |= f.contains(layout.decimal) || f.contains(u'-') || f.contains(u'(') ||
+                               f.endsWith(u"CR", Qt::CaseInsensitive) ||
+                               f.endsWith(u"DR", Qt::CaseInsensitive);
+            }
+            if (allAmounts && filled > 0 && pointOrSign)
+                numeric << c;
+        }
+        if (layout.balanceColumn >= 0)
+            numeric.removeOne(layout.balanceColumn);
+        if (numeric.isEmpty())
+            return fail(QStringLiteral("No column of the file holds only amounts."));
+        const int namedBalance = layout.balanceColumn;
+        if (namedBalance >= 0) {
+            CsvLayout l = layout;
+            chooseAmounts(rows, numeric, l);
+            l.balanceColumn = namedBalance;
+            layout = l;
+        } else {
+            chooseAmounts(rows, numeric, layout);
+        }
+    }
+    if (layout.descriptionColumn < 0) {
+        qsizetype longest = 0;
+        for (int c = 0; c < width; ++c) {
+            if (c == layout.dateColumn || c == layout.amountColumn || c == layout.debitColumn ||
+                c == layout.creditColumn || c == layout.balanceColumn)
+                continue;
+            qsizetype length = 0;
+            for (const CsvRecord* r : rows)
+                length += cell(*r, c).trimmed().size();
+            if (length > longest) {
+                longest = length;
+                layout.descriptionColumn = c;
+            }
+        }
+    }
+    if (layout.amounts == CsvLayout::Amounts::Signed) {
+        layout.debitColumn = layout.creditColumn = -1;
+    } else {
+        layout.amountColumn = -1;
+    }
+
+    // The date order that reads the most dates of the whole file; the preferred one on a tie.
+    int dayFirst = 0;
+    int monthFirst = 0;
+    const qsizetype skipTo = layout.skipLines;
+    for (const CsvRecord& r : records) {
+        if (r.line <= skipTo)
+            continue;
+        const BankText::OrderFit fit = BankText::fitOrders(cell(r, layout.dateColumn));
+        dayFirst += fit.dayFirst;
+        monthFirst += fit.monthFirst;
+    }
+    if (dayFirst != monthFirst)
+        layout.dateOrder = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    return layout;
+}
+
+std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error) const {
+    auto fail = [&](const QString& why) -> std::optional<CsvLayout> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    CsvLayout layout = preset.layout;
+    const QList<CsvRecord>& records = split(layout.delimiter).records;
+    if (!preset.named.isEmpty()) {
+        // The header is the first line that has every named column.
+        for (const CsvRecord& r : records) {
+            if (!preset.autoSkip && r.line <= layout.skipLines)
+                continue;
+            QHash<QString, int> found;
+            for (int c = 0; c < r.fields.size(); ++c) {
+                for (auto it = preset.named.cbegin(); it != preset.named.cend(); ++it) {
+                    if (!found.contains(it.key()) &&
+                        r.fields[c].trimmed().compare(it.value(), Qt::CaseInsensitive) == 0)
+                        found.insert(it.key(), c);
+                }
+            }
+            if (found.size() != preset.named.size())
+                continue;
+            layout.header = true;
+            layout.skipLines = r.line - 1;
+            for (auto it = found.cbegin(); it != found.cend(); ++it) {
+                const QString& key = it.key();
+                int* target = key == u"date"          ? &layout.dateColumn
+                              : key == u"description" ? &layout.descriptionColumn
+                              : key == u"amount"      ? &layout.amountColumn
+                              : key == u"debit"       ? &layout.debitColumn
+                              : key == u"credit"      ? &layout.creditColumn
+                                                      : &layout.balanceColumn;
+                *target = it.value();
+            }
+            return layout;
+        }
+        QStringList names = preset.named.values();
+        names.sort();
+        return fail(QStringLiteral("No line of the file has the columns %1.")
+                        .arg(names.join(QStringLiteral(", "))));
+    }
+    if (preset.autoSkip) {
+        const auto first = std::find_if(records.begin(), records.end(), [&](const CsvRecord& r) {
+            return isDataLike(r.fields, layout.decimal);
+        });
+        if (first == records.end())
+            return fail(QStringLiteral("No line of the file reads as a transaction."));
+        layout.skipLines = first->line - 1 - (layout.header ? 1 : 0);
+    }
+    return layout;
+}
+
+ReadResult CsvReader::read(const CsvLayout& l) const {
+    ReadResult result;
+    result.format = StatementFormat::Csv;
+    result.dateOrder = l.dateOrder;
+    const Split& s = split(l.delimiter);
+    const DateOrder other =
+        l.dateOrder == DateOrder::DayFirst ? DateOrder::MonthFirst : DateOrder::DayFirst;
+    bool otherReadsAll = true;
+    bool otherDiffers = false;
+    bool headerPending = l.header;
+    const int last = l.lastColumn();
+    result.rows.reserve(s.records.size() + 1);
+    for (const CsvRecord& r : s.records) {
+        if (r.line <= l.skipLines)
+            continue;
+        if (headerPending) {
+            headerPending = false;
+            continue;
+        }
+        ImportedRow row;
+        row.line = r.line;
+        if (l.dateColumn < 0 ||
+            (l.amounts == CsvLayout::Amounts::Signed ? l.amountColumn < 0
+                                                     : l.debitColumn < 0 && l.creditColumn < 0)) {
+            row.error = QStringLiteral("The layout has no date or no amount column.");
+            result.rows << std::move(row);
+            continue;
+        }
+        if (r.fields.size() <= last) {
+            row.error = QStringLiteral("The line has %1 fields; the layout reads %2.")
+                            .arg(r.fields.size())
+                            .arg(last + 1);
+            result.rows << std::move(row);
+            continue;
+        }
+        const QStringView dateText = r.fields[l.dateColumn].trimmed();
+        row.date = BankText::parseDate(dateText, l.dateOrder);
+        const QDate otherDate = BankText::parseDate(dateText, other);
+        otherReadsAll &= otherDate.isValid();
+        otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
+        if (l.descriptionColumn >= 0)
+            row.description = r.fields[l.descriptionColumn].toString().simplified();
+        const auto amount = amountOf(r, l);
+        if (!row.date.isValid()) {
+            row.error = QStringLiteral("The date \"%1\" does not read as a date with %2.")
+                            .arg(dateText, orderName(l.dateOrder));
+        } else if (!amount) {
+            row.error =
+                l.amounts == CsvLayout::Amounts::Signed
+                    ? QStringLiteral("The amount \"%1\" does not read.")
+                          .arg(r.fields[l.amountColumn].trimmed())
+                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
+                                     "reads as an amount.")
+                          .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
+        } else {
+            row.amount = l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
+        }
+        if (row.ok() && l.balanceColumn >= 0) {
+            const QStringView balanceText = r.fields[l.balanceColumn].trimmed();
+            if (!balanceText.isEmpty()) {
+                const auto balance = BankText::parseAmount(balanceText, l.decimal);
+                if (!balance)
+                    row.error =
+                        QStringLiteral("The balance \"%1\" does not read.").arg(balanceText);
+                else
+                    row.balance = l.flipSign ? Money::fromRaw(-balance->raw()) : *balance;
+            }
+        }
+        result.rows << std::move(row);
+    }
+    if (s.openQuoteLine > 0) {
+        ImportedRow row;
+        row.line = s.openQuoteLine;
+        row.error = QStringLiteral("A quote opened on this line is never closed: the file is "
+                                   "cut short or damaged, and the lines after it are not read.");
+        result.rows << row;
+    }
+    if (result.rows.isEmpty())
+        result.error = QStringLiteral("The file has no transactions after line %1.")
+                           .arg(l.skipLines + (l.header ? 1 : 0));
+    result.dateOrderAmbiguous = otherReadsAll && otherDiffers;
+    return result;
+}
+
+std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLayout>& remembered,
+                                                      QString* error) const {
+    // Each candidate is read whole; the first that reads every row is taken with its rows.
+    auto attempt = [&](const CsvLayout& l, const QString& source) {
+        Proposal p{l, source, read(l)};
+        const bool clean =
+            p.result.error.isEmpty() && std::all_of(p.result.rows.begin(), p.result.rows.end(),
+                                                    [](const ImportedRow& x) { return x.ok(); });
+        return clean ? std::optional<Proposal>(std::move(p)) : std::nullopt;
+    };
+    if (remembered) {
+        if (auto p = attempt(*remembered, QStringLiteral("remembered")))
+            return p;
+    }
+    QString why;
+    const auto detected =
+        detect(remembered ? remembered->dateOrder : BankText::localeOrder(), &why);
+    if (detected) {
+        if (auto p = attempt(*detected, QStringLiteral("detected")))
+            return p;
+    }
+    for (const CsvPreset& preset : CsvPresets::builtIn()) {
+        const auto fitted = fit(preset, nullptr);
+        if (!fitted)
+            continue;
+        if (auto p = attempt(*fitted, preset.name))
+            return p;
+    }
+    if (detected)
+        return Proposal{*detected, QStringLiteral("detected"), read(*detected)};
+    if (remembered)
+        return Proposal{*remembered, QStringLiteral("remembered"), read(*remembered)};
+    if (error)
+        *error = why;
+    return std::nullopt;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ColumnRules.h"
+#include "CsvLayout.h"
+
+#include <QString>
+
+#include <optional>
+
+// What the import learns about an account's files and proposes for the next one: the CSV layout
+// the user last confirmed and the column rules as the user edited them. Kept by the account as
+// one text.
+struct ImportChoices {
+    std::optional<CsvLayout> csv;
+    ColumnRules rules = ColumnRules::defaults();
+
+    // The CSV layout's "key=value" lines, then one "rule=word = column" line a rule.
+    QString toText() const;
+    // Whatever does not read is left at its default: a damaged text costs the user a choice,
+    // never the import.
+    static ImportChoices fromText(const QString& text);
+
+    friend bool operator==(const ImportChoices&, const ImportChoices&) = default;
+};

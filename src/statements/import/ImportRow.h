@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The five amount columns of a statement's transaction, in the transactions window's order.
+enum class AmountColumn : quint8 {
+    GovtCharge,
+    BankCharge,
+    UserWithdrawal,
+    Deposit,
+    InterestPayment
+};
+
+namespace AmountColumns {
+
+inline constexpr int Count = 5;
+
+// What the transactions window calls them: "Govt Charge" ... "Interest Charge".
+const QStringList& captions();
+QString caption(AmountColumn column);
+// The column of tblThisSession: "GovtCharge" ... "InterestPayment".
+QString fieldName(AmountColumn column);
+// A caption or a field name, in any case; nullopt for anything else.
+std::optional<AmountColumn> fromText(const QString& text);
+
+} // namespace AmountColumns
+
+// Day and month in a numeric date: which comes first. A four-digit year in front (ISO) and a
+// month written as a name read the same in either order.
+enum class DateOrder : quint8 { DayFirst, MonthFirst };
+
+// One transaction as a bank's file gives it, before it is given a column.
+struct ImportedRow {
+    int line = 0; // the file's line the row starts on, from 1
+    QDate date;
+    QString description;
+    Money amount; // as the balance sees it: positive money in, negative money out; in cents
+    std::optional<Money> balance; // the balance the file states after the row, if it has one
+    QString fitId;                // OFX: the bank's id of the transaction
+    QString ofxType;              // OFX: TRNTYPE ("FEE", "SRVCHG", "INT" ...)
+    // OFX: the row corrects the bank's earlier transaction of this id, replacing it or, when
+    // `cancels`, deleting it. Earlier rows of the same file are already taken out by the reader.
+    QString correctsFitId;
+    bool cancels = false;
+    QString error; // why the row does not read; "" when it does
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+enum class StatementFormat : quint8 { Csv, Ofx, Qif };
+
+// What a reader made of a whole file.
+struct ReadResult {
+    StatementFormat format = StatementFormat::Csv;
+    QList<ImportedRow> rows;
+    // The file as a whole was refused (not what it claims, too large, no transactions); no rows.
+    QString error;
+    // The order the numeric dates were read in, and whether the other order read every one of
+    // them too, giving other dates: then the user has to say which.
+    DateOrder dateOrder = DateOrder::DayFirst;
+    bool dateOrderAmbiguous = false;
+};

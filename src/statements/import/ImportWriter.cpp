@@ -1,0 +1,104 @@
+#include "ImportWriter.h"
+
+#include "data/Queries.h"
+#include "data/ShortDate.h"
+#include "data/TransactionGuard.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+bool sessionHasFitId(QSqlDatabase db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select name from pragma_table_info('tblThisSession')")))
+        return false;
+    while (q.next()) {
+        if (q.value(0).toString().compare(u"FITID", Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+Money moneyAt(const QSqlQuery& q, int field) {
+    return Money::fromRaw(q.value(field).toLongLong());
+}
+
+} // namespace
+
+namespace ImportWriter {
+
+std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString* error) {
+    auto fail = [&](const QString& why) -> std::optional<int> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    const int unreadable = preview.firstTickedUnreadable();
+    if (unreadable >= 0) {
+        const ImportedRow& bad = preview.rows()[unreadable].source;
+        return fail(QStringLiteral("Line %1 does not read: %2").arg(bad.line).arg(bad.error));
+    }
+
+    TransactionGuard transaction(db);
+    if (!transaction.isActive())
+        return fail(transaction.lastError());
+    const bool withFitId = sessionHasFitId(db);
+    QSqlQuery insert(db);
+    if (!insert.prepare(QStringLiteral("insert into tblThisSession (Date,GovtCharge,BankCharge,"
+                                       "UserWithdrawal,Deposit,InterestPayment%1) values "
+                                       "(?,?,?,?,?,?%2)")
+                            .arg(withFitId ? QStringLiteral(",FITID") : QString(),
+                                 withFitId ? QStringLiteral(",?") : QString())))
+        return fail(insert.lastError().text());
+    int written = 0;
+    for (const ImportPreview::Row& r : preview.rows()) {
+        if (!r.ticked)
+            continue;
+        const TransactionAmounts a = ImportPreview::amountsOf(r);
+        insert.bindValue(0, ShortDate::toIso(r.source.date));
+        insert.bindValue(1, a.govtCharge.raw());
+        insert.bindValue(2, a.bankCharge.raw());
+        insert.bindValue(3, a.userWithdrawal.raw());
+        insert.bindValue(4, a.deposit.raw());
+        insert.bindValue(5, a.interestPayment.raw());
+        if (withFitId)
+            insert.bindValue(6, r.source.fitId.isEmpty() ? QVariant() : QVariant(r.source.fitId));
+        if (!insert.exec())
+            return fail(insert.lastError().text());
+        ++written;
+    }
+
+    // Every row's balance, in the window's order, from the opening balance.
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QString::fromLatin1(Queries::ThisSession)))
+        return fail(rows.lastError().text());
+    QList<QPair<qint64, Money>> balances;
+    Money balance = preview.statement().openBalance;
+    while (rows.next()) {
+        const TransactionAmounts a{moneyAt(rows, 2), moneyAt(rows, 3), moneyAt(rows, 4),
+                                   moneyAt(rows, 5), moneyAt(rows, 6)};
+        const auto next = RunningBalance::after(balance, a);
+        if (!next)
+            return fail(QStringLiteral("The running balance leaves the range of amounts."));
+        balance = *next;
+        balances << qMakePair(rows.value(0).toLongLong(), balance);
+    }
+    rows.finish();
+    insert.finish();
+    QSqlQuery update(db);
+    if (!update.prepare(QStringLiteral("update tblThisSession set Balance=? where ID=?")))
+        return fail(update.lastError().text());
+    for (const auto& [id, b] : std::as_const(balances)) {
+        update.bindValue(0, b.raw());
+        update.bindValue(1, id);
+        if (!update.exec())
+            return fail(update.lastError().text());
+    }
+    if (!transaction.commit())
+        return fail(transaction.lastError());
+    return written;
+}
+
+} // namespace ImportWriter

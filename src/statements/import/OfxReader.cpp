@@ -1,0 +1,300 @@
+#include "OfxReader.h"
+
+#include "BankText.h"
+
+#include <QTemporaryFile>
+
+#include <libofx/libofx.h>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+// What a transaction callback hands over, copied out of libofx's structure.
+struct OfxTransaction {
+    bool hasDate = false;
+    time_t posted = 0;
+    bool hasAmount = false;
+    double amount = 0;
+    QByteArray fitId;
+    QByteArray correctsFitId;
+    bool cancels = false;
+    bool hasType = false;
+    TransactionType type = OFX_OTHER;
+    QByteArray name;
+    QByteArray memo;
+};
+
+struct Collected {
+    std::vector<OfxTransaction> transactions;
+    QStringList statusErrors;
+};
+
+int onTransaction(const OfxTransactionData data, void* context) {
+    auto* out = static_cast<Collected*>(context);
+    OfxTransaction t;
+    t.hasDate = data.date_posted_valid;
+    t.posted = data.date_posted;
+    t.hasAmount = data.amount_valid;
+    t.amount = data.amount;
+    if (data.fi_id_valid)
+        t.fitId = QByteArray(data.fi_id, qstrnlen(data.fi_id, sizeof data.fi_id));
+    if (data.fi_id_corrected_valid) {
+        t.correctsFitId = QByteArray(data.fi_id_corrected,
+                                     qstrnlen(data.fi_id_corrected, sizeof data.fi_id_corrected));
+        t.cancels = data.fi_id_correction_action_valid && data.fi_id_correction_action == DELETE;
+    }
+    t.hasType = data.transactiontype_valid;
+    t.type = data.transactiontype;
+    if (data.name_valid)
+        t.name = QByteArray(data.name, qstrnlen(data.name, sizeof data.name));
+    if (data.memo_valid)
+        t.memo = QByteArray(data.memo, qstrnlen(data.memo, sizeof data.memo));
+    out->transactions.push_back(std::move(t));
+    return 0;
+}
+
+int onStatus(const OfxStatusData data, void* context) {
+    auto* out = static_cast<Collected*>(context);
+    if (data.code_valid && data.code != 0 && data.severity_valid &&
+        data.severity == OfxStatusData::ERROR)
+        out->statusErrors << QString::fromLatin1(data.name ? data.name : "error");
+    return 0;
+}
+
+QString typeName(TransactionType type) {
+    switch (type) {
+    case OFX_CREDIT:
+        return QStringLiteral("CREDIT");
+    case OFX_DEBIT:
+        return QStringLiteral("DEBIT");
+    case OFX_INT:
+        return QStringLiteral("INT");
+    case OFX_DIV:
+        return QStringLiteral("DIV");
+    case OFX_FEE:
+        return QStringLiteral("FEE");
+    case OFX_SRVCHG:
+        return QStringLiteral("SRVCHG");
+    case OFX_DEP:
+        return QStringLiteral("DEP");
+    case OFX_ATM:
+        return QStringLiteral("ATM");
+    case OFX_POS:
+        return QStringLiteral("POS");
+    case OFX_XFER:
+        return QStringLiteral("XFER");
+    case OFX_CHECK:
+        return QStringLiteral("CHECK");
+    case OFX_PAYMENT:
+        return QStringLiteral("PAYMENT");
+    case OFX_CASH:
+        return QStringLiteral("CASH");
+    case OFX_DIRECTDEP:
+        return QStringLiteral("DIRECTDEP");
+    case OFX_DIRECTDEBIT:
+        return QStringLiteral("DIRECTDEBIT");
+    case OFX_REPEATPMT:
+        return QStringLiteral("REPEATPMT");
+    case OFX_OTHER:
+        return QStringLiteral("OTHER");
+    }
+    return {};
+}
+
+QString text(const QByteArray& bytes) {
+    return BankText::decode(bytes).value_or(QString::fromLatin1(bytes)).simplified();
+}
+
+// Where each <STMTTRN> starts, and the posting date written in it, as the file has them.
+struct Written {
+    int line = 0;
+    QByteArray posted;
+};
+
+int lineAt(const QByteArray& content, qsizetype pos, qsizetype& countedTo, int& line) {
+    line += int(std::count(content.constData() + countedTo, content.constData() + pos, '\n'));
+    countedTo = pos;
+    return line;
+}
+
+QDate postingDay(const QByteArray& value) {
+    if (value.size() < 8)
+        return {};
+    for (int i = 0; i < 8; ++i) {
+        if (value[i] < '0' || value[i] > '9')
+            return {};
+    }
+    return QDate(value.left(4).toInt(), value.mid(4, 2).toInt(), value.mid(6, 2).toInt());
+}
+
+} // namespace
+
+namespace OfxReader {
+
+bool looksLikeOfx(const QByteArray& content) {
+    return content.toUpper().contains("<OFX>");
+}
+
+ReadResult read(const QByteArray& content) {
+    ReadResult result;
+    result.format = StatementFormat::Ofx;
+    const QByteArray upper = content.toUpper();
+    if (!upper.contains("<OFX>")) {
+        result.error = QStringLiteral("This is not an OFX file: it has no <OFX> element.");
+        return result;
+    }
+
+    // The transactions and their posting dates as written. libofx turns a date into a time in
+    // the user's time zone, from which the calendar day cannot be told back for every zone and
+    // every libofx version; so every posting date is handed to it as noon GMT of the day
+    // written, whose day in UTC is that day.
+    std::vector<Written> written;
+    QByteArray rewritten;
+    rewritten.reserve(content.size() + 64);
+    qsizetype copied = 0;
+    qsizetype counted = 0;
+    int line = 1;
+    static const QByteArray TrnTag = "<STMTTRN>";
+    static const QByteArray DateTag = "<DTPOSTED>";
+    qsizetype nextTrn = upper.indexOf(TrnTag);
+    qsizetype nextDate = upper.indexOf(DateTag);
+    while (nextTrn >= 0 || nextDate >= 0) {
+        if (nextTrn >= 0 && (nextDate < 0 || nextTrn < nextDate)) {
+            written.push_back(Written{lineAt(content, nextTrn, counted, line), {}});
+            nextTrn = upper.indexOf(TrnTag, nextTrn + TrnTag.size());
+            continue;
+        }
+        const qsizetype start = nextDate + DateTag.size();
+        qsizetype end = start;
+        while (end < content.size() && content[end] != '<' && content[end] != '\n' &&
+               content[end] != '\r')
+            ++end;
+        const QByteArray value = content.mid(start, end - start).trimmed();
+        if (!written.empty() && written.back().posted.isNull())
+            written.back().posted = value.isNull() ? QByteArray("") : value;
+        rewritten.append(content.constData() + copied, start - copied);
+        const QDate day = postingDay(value);
+        if (day.isValid())
+            rewritten.append(value.left(8) + "120000[0:GMT]");
+        else
+            rewritten.append(value);
+        copied = end;
+        nextDate = upper.indexOf(DateTag, end);
+    }
+    rewritten.append(content.constData() + copied, content.size() - copied);
+    const int lastLine = lineAt(content, content.size(), counted, line);
+
+    QTemporaryFile file;
+    if (!file.open() || file.write(rewritten) != rewritten.size() || !file.flush()) {
+        result.error = QStringLiteral("The file could not be prepared for reading: %1")
+                           .arg(file.errorString());
+        return result;
+    }
+    file.close();
+
+    Collected collected;
+    ofx_PARSER_msg = ofx_DEBUG_msg = ofx_DEBUG1_msg = ofx_DEBUG2_msg = ofx_DEBUG3_msg =
+        ofx_DEBUG4_msg = ofx_DEBUG5_msg = ofx_STATUS_msg = ofx_INFO_msg = ofx_WARNING_msg =
+            ofx_ERROR_msg = 0;
+    LibofxContextPtr context = libofx_get_new_context();
+    ofx_set_transaction_cb(context, onTransaction, &collected);
+    ofx_set_status_cb(context, onStatus, &collected);
+    libofx_proc_file(context, QFile::encodeName(file.fileName()).constData(), OFX);
+    libofx_free_context(context);
+
+    // libofx reports the transactions in the file's order; with as many as the file has
+    // <STMTTRN>s each is the one written at the same place.
+    const bool aligned = collected.transactions.size() == written.size();
+    for (size_t i = 0; i < collected.transactions.size(); ++i) {
+        const OfxTransaction& t = collected.transactions[i];
+        ImportedRow row;
+        row.line = aligned ? written[i].line : 0;
+        row.fitId = QString::fromLatin1(t.fitId).trimmed();
+        row.correctsFitId = QString::fromLatin1(t.correctsFitId).trimmed();
+        row.cancels = t.cancels;
+        if (t.hasType)
+            row.ofxType = typeName(t.type);
+        const QString name = text(t.name);
+        const QString memo = text(t.memo);
+        row.description = name.isEmpty()                   ? memo
+                          : memo.isEmpty() || memo == name ? name
+                                                           : name + QStringLiteral(" - ") + memo;
+        if (aligned && !postingDay(written[i].posted).isValid()) {
+            row.error = written[i].posted.isEmpty()
+                            ? QStringLiteral("The transaction has no posting date.")
+                            : QStringLiteral("The posting date \"%1\" does not read.")
+                                  .arg(QString::fromLatin1(written[i].posted));
+        } else if (!t.hasDate) {
+            row.error = QStringLiteral("The transaction has no posting date.");
+        } else {
+            struct tm utc {};
+            const time_t posted = t.posted;
+            if (gmtime_r(&posted, &utc))
+                row.date = QDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
+            if (!row.date.isValid())
+                row.error = QStringLiteral("The transaction's posting date does not read.");
+        }
+        if (row.ok()) {
+            // Cents at once: libofx hands amounts over as doubles.
+            const auto amount = t.hasAmount ? Money::fromDouble(t.amount) : std::nullopt;
+            const auto cents = amount ? BankText::roundToCents(*amount) : std::nullopt;
+            if (!cents)
+                row.error = QStringLiteral("The transaction has no amount that reads.");
+            else
+                row.amount = *cents;
+        }
+        result.rows << row;
+    }
+
+    // Corrections of transactions in the same file take effect here.
+    for (int i = 0; i < result.rows.size(); ++i) {
+        const QString corrected = result.rows[i].correctsFitId;
+        if (corrected.isEmpty())
+            continue;
+        bool found = false;
+        for (int j = i - 1; j >= 0; --j) {
+            if (result.rows[j].fitId == corrected) {
+                result.rows.removeAt(j);
+                --i;
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            continue;
+        if (result.rows[i].cancels) {
+            result.rows.removeAt(i);
+            --i;
+        } else {
+            result.rows[i].correctsFitId.clear();
+        }
+    }
+
+    if (collected.transactions.size() < written.size()) {
+        ImportedRow row;
+        row.line = written[collected.transactions.size()].line;
+        row.error = QStringLiteral("Only %1 of the file's %2 transactions read; the first that "
+                                   "did not may start on this line.")
+                        .arg(collected.transactions.size())
+                        .arg(written.size());
+        result.rows << row;
+    }
+    if (!upper.contains("</OFX>")) {
+        ImportedRow row;
+        row.line = lastLine;
+        row.error = QStringLiteral("The file ends before its closing </OFX>: it is cut short.");
+        result.rows << row;
+    }
+    if (result.rows.isEmpty()) {
+        result.error = collected.statusErrors.isEmpty()
+                           ? QStringLiteral("The file has no transactions.")
+                           : QStringLiteral("The bank's file reports an error: %1")
+                                 .arg(collected.statusErrors.join(QStringLiteral(", ")));
+    }
+    return result;
+}
+
+} // namespace OfxReader

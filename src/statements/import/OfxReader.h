@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ImportRow.h"
+
+#include <QByteArray>
+
+// OFX and QFX statements, SGML (1.x) and XML (2.x), read through libofx. Each transaction keeps
+// its FITID; a correction in the file replaces or deletes the transaction it names when that is
+// in the same file, and otherwise travels on the row for the preview to show.
+namespace OfxReader {
+
+// True when the bytes hold an <OFX> element: what the content says, whatever the file's name.
+bool looksLikeOfx(const QByteArray& content);
+
+ReadResult read(const QByteArray& content);
+
+} // namespace OfxReader

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ImportRow.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A bank's statement file as the import opens it: read whole, told apart by content first (an
+// <OFX> element, a QIF "!" header) and by its name's extension second, so that a file whose
+// content is not what its name claims is read as what it is, or refused with a message that says
+// so.
+namespace StatementFile {
+
+// Larger files are refused before they are read: a statement of a home loan is a few hundred rows.
+inline constexpr qint64 MaxBytes = 32 * 1024 * 1024;
+
+// The filter of the file dialog, in Dialogs' "description|patterns" form.
+QString dialogFilter();
+
+struct Loaded {
+    StatementFormat format = StatementFormat::Csv;
+    QByteArray bytes;
+    QString text; // decoded, for CSV and QIF
+    QString error;
+};
+Loaded load(const QString& path);
+
+// The format of `bytes`, read from a file named `fileName`.
+StatementFormat formatOf(const QByteArray& bytes, const QString& fileName);
+
+} // namespace StatementFile

@@ -1,0 +1,197 @@
+#include "frmFindMethod.h"
+
+#include "data/AccountConnection.h"
+#include "data/TransactionGuard.h"
+#include "report/core/ReportStore.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "shell/Windows.h"
+#include "terms/core/CalcDay.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString Caption = QStringLiteral("Find Lender's Method");
+const QString CaptionBest =
+    QStringLiteral("The ways of calculating that come closest to the interest your lender "
+                   "charged, best first. Choose one and Apply it to the account:");
+const QStringList Headings = {"Method",          "Day", "Day Count", "Rounding", "Charges Matched",
+                              "Total Difference"};
+const QString ApplyError = QStringLiteral("The method could not be applied: ");
+const QString AccountOpen = QStringLiteral("Open");
+} // namespace
+
+frmFindMethod::frmFindMethod(MDIForm1& main) : FormWindow(main, WindowNames::FindMethod) {
+    setWindowTitle(Caption);
+    auto* layout = new QVBoxLayout(this);
+    lblFit = new QLabel(CaptionBest, this);
+    lblFit->setObjectName("lblFit");
+    lblFit->setWordWrap(true);
+    grdFit = new QTableWidget(0, int(Headings.size()), this);
+    grdFit->setObjectName("grdFit");
+    grdFit->setAccessibleName(Caption);
+    grdFit->setHorizontalHeaderLabels(Headings);
+    grdFit->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFit->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdFit->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdFit->verticalHeader()->hide();
+    grdFit->horizontalHeader()->setStretchLastSection(true);
+    lblFit->setBuddy(grdFit);
+    auto* buttons = new QHBoxLayout;
+    cmdApply = new QPushButton(tr("Apply"), this);
+    cmdApply->setObjectName("cmdApply");
+    cmdApply->setDefault(true);
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName("cmdClose");
+    buttons->addStretch(1);
+    buttons->addWidget(cmdApply);
+    buttons->addWidget(cmdClose);
+    layout->addWidget(lblFit);
+    layout->addWidget(grdFit, 1);
+    layout->addLayout(buttons);
+    resize(760, 380);
+
+    connect(cmdApply, &QPushButton::clicked, this, &frmFindMethod::cmdApply_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmFindMethod::cmdClose_Click);
+    connect(grdFit, &QTableWidget::cellDoubleClicked, this, &frmFindMethod::cmdApply_Click);
+
+    FindMethod();
+}
+
+void frmFindMethod::FindMethod() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    QString storedDay;
+    QString error;
+    {
+        AccountConnection connection;
+        if (!connection.open(m_main.tag(Tag::NewFile))) {
+            error = connection.lastError();
+        } else if (ReportStore::readHistory(connection.database(), &history, &error) &&
+                   ReportStore::readRatePeriods(connection.database(), &rates, &error)) {
+            storedDay = LenderFit::storedCalcDay(connection.database());
+            error.clear();
+        }
+    }
+    LenderFit::Ranking ranking;
+    if (error.isEmpty())
+        ranking = LenderFit::rank(history, rates, storedDay);
+    QApplication::restoreOverrideCursor();
+
+    const bool charged = !ranking.scores.isEmpty() && ranking.scores.first().charges > 0;
+    m_best = charged ? ranking.scores.mid(0, Shown) : QVector<FitScore>();
+    if (!error.isEmpty())
+        lblFit->setText(error);
+    else if (!charged)
+        lblFit->setText(QString::fromLatin1(LenderFit::NoCharges));
+
+    grdFit->setRowCount(int(m_best.size()));
+    for (int r = 0; r < m_best.size(); ++r) {
+        const FitScore& s = m_best[r];
+        const QStringList cells = {InterestMethod::names().value(s.candidate.method),
+                                   s.candidate.day,
+                                   Conventions::name(s.candidate.conventions.dayCount),
+                                   Conventions::name(s.candidate.conventions.rounding),
+                                   QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),
+                                   s.difference.format()};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c >= 4)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdFit->setItem(r, c, item);
+        }
+    }
+    grdFit->resizeColumnsToContents();
+    if (!m_best.isEmpty())
+        grdFit->selectRow(0);
+    cmdApply->setEnabled(!m_best.isEmpty());
+    if (charged) {
+        for (const QString& notice : ranking.notices)
+            Dialogs::instance().message(notice);
+    }
+}
+
+// The method and conventions become the account's: the conventions and a changed calculation day
+// are stored (the day appended to tblCalcTo as the method window does), the method goes into the
+// workflow state.
+bool frmFindMethod::ApplyChoice(const FitCandidate& chosen) {
+    AccountConnection connection;
+    QString error;
+    if (!connection.open(m_main.tag(Tag::NewFile))) {
+        Dialogs::instance().message(ApplyError + connection.lastError());
+        return false;
+    }
+    QSqlDatabase db = connection.database();
+    QString calcTo;
+    TransactionGuard transaction(db);
+    bool stored = transaction.isActive();
+    if (!stored)
+        error = transaction.lastError();
+    if (stored && !chosen.day.isEmpty()) {
+        calcTo = CalcDay::calcToFor(chosen.day).value_or(QString());
+        if (LenderFit::storedCalcDay(db) != chosen.day) {
+            QSqlQuery add(db);
+            stored = add.prepare(QStringLiteral("insert into tblCalcTo (CalcFrom, CalcTo) "
+                                                "values (?, ?)"));
+            add.addBindValue(chosen.day);
+            add.addBindValue(calcTo);
+            stored = stored && add.exec();
+            if (!stored)
+                error = add.lastError().text();
+        }
+    }
+    stored = stored && ReportStore::writeConventions(db, chosen.conventions, &error, false);
+    if (stored && !transaction.commit()) {
+        stored = false;
+        error = transaction.lastError();
+    }
+    if (!stored) {
+        Dialogs::instance().message(ApplyError + error);
+        return false;
+    }
+    if (!chosen.day.isEmpty())
+        m_main.setTag(Tag::IntCalcTo, calcTo);
+    m_main.setTag(Tag::Method, QString::number(chosen.method));
+    return true;
+}
+
+void frmFindMethod::cmdApply_Click() {
+    const int row = grdFit->currentRow();
+    if (row < 0 || row >= m_best.size())
+        return;
+    if (!ApplyChoice(m_best[row].candidate))
+        return;
+    // The report opens as the method window's OK opens it; with nothing committed yet there is
+    // no report to show, and the task menu comes back instead.
+    MDIForm1& main = m_main;
+    main.unloadWindow(WindowNames::Method);
+    main.unloadWindow(WindowNames::Conventions);
+    main.unloadWindow(WindowNames::Calculate);
+    unload();
+    if (main.tag(Tag::File) == AccountOpen)
+        main.showWindow(WindowNames::Calculate);
+    else
+        main.showWindow(WindowNames::Options);
+}
+
+void frmFindMethod::cmdClose_Click() {
+    unload();
+}
+
+void frmFindMethod::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cmdClose_Click();
+        return;
+    }
+    FormWindow::keyPressEvent(event);
+}

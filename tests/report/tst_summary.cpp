@@ -1,0 +1,316 @@
+// What the lender over- or under-charged: the summary's figures, its sentence, the tool's
+// --summary CSV against the report's own columns, and the Summary window opened from the report.
+#include "report/core/InterestSummary.h"
+#include "report/core/ReportRendering.h"
+#include "report/core/SummaryRendering.h"
+#include "report/frmCalculate.h"
+#include "report/frmSummary.h"
+#include "shell/WindowRegistry.h"
+#include "shell/Windows.h"
+#include "support/Controls.h"
+#include "support/RecordsHarness.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMap>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace InterestSummary;
+
+namespace {
+
+Money m(const char* text) {
+    return Money::parse(QString::fromLatin1(text)).value();
+}
+
+QDate d(const char* iso) {
+    return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate);
+}
+
+// A transaction line charging `interest` (0 for a deposit), as the engine writes one.
+ReportLine charge(const char* date, const char* interest) {
+    ReportLine l;
+    l.date = d(date);
+    l.amounts.fill(Money());
+    l.amounts[ReportLine::InterestPayment] = m(interest);
+    return l;
+}
+
+ReportLine posting(const char* date, const char* due) {
+    ReportLine l;
+    l.kind = ReportLine::Kind::Interest;
+    l.date = d(date);
+    l.interestDue = m(due);
+    return l;
+}
+
+// Worked out by hand: a charge above the interest due, one below, one equal, a charge with no
+// posting on its date, a posting with no charge, and a pair that differs by a cent before the
+// two are rounded as the report shows them and agrees after.
+QVector<ReportLine> handWorked() {
+    return {charge("2024-01-01", "0"),       charge("2024-01-10", "0"),
+            posting("2024-01-31", "100.00"), charge("2024-01-31", "105.00"),
+            posting("2024-02-29", "98.25"),  charge("2024-02-29", "95.50"),
+            posting("2024-03-31", "101.00"), charge("2024-03-31", "101.00"),
+            charge("2024-04-15", "12.00"),   posting("2024-04-30", "99.99"),
+            posting("2025-01-31", "79.995"), charge("2025-01-31", "80.0049")};
+}
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run tool(const QStringList& args, const QString& locale = QStringLiteral("C.UTF-8")) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    env.insert("LANG", locale);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"), args);
+    if (!p.waitForFinished(30000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The missing-statement prompt as a plain window with its three boxes.
+FormWindow* informationStandIn(MDIForm1& main) {
+    auto* w = new FormWindow(main, WindowNames::Information);
+    for (const char* name : {"txtInformation", "txtData", "txtInfo2"})
+        (new QLineEdit(w))->setObjectName(name);
+    return w;
+}
+
+} // namespace
+
+class TestSummary : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void handWorkedFigures();
+    void sentence_data();
+    void sentence();
+    void sumsOutOfRangeGiveNoSummary();
+    void toolYearsAddUpToTheReportColumns();
+    void printedReportBeginsWithTheSummary();
+    void windowFromTheReport();
+};
+
+void TestSummary::handWorkedFigures() {
+    const std::optional<Summary> s = summarise(handWorked());
+    QVERIFY(s);
+    QCOMPARE(s->postings,
+             (QVector<Posting>{{d("2024-01-31"), m("105"), m("100"), m("5"), m("5")},
+                               {d("2024-02-29"), m("95.5"), m("98.25"), m("-2.75"), m("2.25")},
+                               {d("2024-03-31"), m("101"), m("101"), m("0"), m("2.25")},
+                               {d("2025-01-31"), m("80"), m("80"), m("0"), m("2.25")}}));
+    QCOMPARE(s->chargesWithoutPosting, (QVector<Unpaired>{{d("2024-04-15"), m("12")}}));
+    QCOMPARE(s->postingsWithoutCharge, (QVector<Unpaired>{{d("2024-04-30"), m("99.99")}}));
+    QCOMPARE(s->years, (QVector<Year>{{2024, m("313.50"), m("399.24"), m("-85.74")},
+                                      {2025, m("80"), m("80"), m("0")}}));
+    // The whole history is the report's own totals, and the parts add up to it.
+    const ReportRendering::Totals report = ReportRendering::totals(handWorked());
+    QCOMPARE(s->charged, *report.interestCharged);
+    QCOMPARE(s->due, *report.interestDue);
+    QCOMPARE(s->difference, m("-85.74"));
+    QCOMPARE(s->overCharged, m("5"));
+    QCOMPARE(s->underCharged, m("2.75"));
+    QCOMPARE(s->overChargedCount, 1);
+    QCOMPARE(s->underChargedCount, 1);
+    QCOMPARE(s->unpairedCharged, m("12"));
+    QCOMPARE(s->unpairedDue, m("99.99"));
+    QCOMPARE(s->monthsCompared, 5);  // January to April 2024, January 2025
+    QCOMPARE(s->monthsDiffering, 3); // January, February, April
+    QCOMPARE(s->monthsSpanned, 13);
+    QCOMPARE(s->largest, (QVector<Posting>{s->postings[0], s->postings[1]}));
+
+    // The running total's chart: a point per posting, at its date.
+    const QVector<QPointF> points = runningTotalSeries(*s);
+    QCOMPARE(points.size(), s->postings.size());
+    QCOMPARE(points[1].y(), 2.25);
+    QCOMPARE(qint64(points[3].x()), d("2025-01-31").startOfDay().toMSecsSinceEpoch());
+    QCOMPARE(nearestPosting(*s, points[1].x() + 1000), 1);
+
+    QCOMPARE(SummaryRendering::csv(*s), QByteArray("year,charged,due,difference\n"
+                                                   "2024,313.50,399.24,-85.74\n"
+                                                   "2025,80.00,80.00,0.00\n"
+                                                   "total,393.50,479.24,-85.74\n"));
+}
+
+void TestSummary::sentence_data() {
+    QTest::addColumn<QVector<ReportLine>>("lines");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("less, with an unpaired charge and posting")
+        << handWorked()
+        << "Over 13 months your lender charged 85.74 less interest than these figures give, in "
+           "3 of 5 months.";
+    QVector<ReportLine> years = {charge("1985-07-01", "0")};
+    for (int y = 1986; y <= 2025; ++y) {
+        const QByteArray date = QByteArray::number(y) + "-06-30";
+        years << posting(date.constData(), "1000") << charge(date.constData(), "1030.864");
+    }
+    QTest::newRow("more, over decades")
+        << years
+        << "Over 40 years your lender charged 1,234.40 more interest than these figures give, in "
+           "40 of 40 months.";
+    QTest::newRow("equal") << QVector<ReportLine>{posting("2024-01-31", "5"),
+                                                  charge("2024-01-31", "5")}
+                           << "Over 1 month your lender charged the interest these figures give.";
+    QTest::newRow("equal in total only")
+        << QVector<ReportLine>{posting("2024-01-31", "5"), charge("2024-01-31", "6"),
+                               posting("2024-02-29", "5"), charge("2024-02-29", "4")}
+        << "Over 2 months your lender charged in total the interest these figures give, though "
+           "not in 2 of 2 months.";
+    QTest::newRow("no interest") << QVector<ReportLine>{charge("2024-01-05", "0")}
+                                 << "The report has no interest charged or due to compare.";
+}
+
+void TestSummary::sentence() {
+    QFETCH(QVector<ReportLine>, lines);
+    QFETCH(QString, sentence);
+    const std::optional<Summary> s = summarise(lines);
+    QVERIFY(s);
+    QCOMPARE(SummaryRendering::sentence(*s), sentence);
+}
+
+void TestSummary::sumsOutOfRangeGiveNoSummary() {
+    const Money huge = Money::fromRaw(std::numeric_limits<qint64>::max() / 100 * 60);
+    ReportLine a = charge("2024-01-31", "0"), b = charge("2024-02-29", "0");
+    a.amounts[ReportLine::InterestPayment] = huge;
+    b.amounts[ReportLine::InterestPayment] = huge;
+    QVERIFY(!summarise(QVector<ReportLine>{a, b}));
+}
+
+// The tool's summary CSV: one line a calendar year whose figures are the sums of the report's
+// "Int Charge" and "Int Due" over that year, the same in a locale that writes "1.234,56".
+void TestSummary::toolYearsAddUpToTheReportColumns() {
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    for (const char* sql :
+         {"insert into tblAllRecords (Date, Deposit, InterestPayment, CloseBalance) values "
+          "('2024-01-01', null, null, -1000000000), ('2024-01-05', 12345000, null, null), "
+          "('2024-01-29', null, 5678900, null), ('2024-02-29', null, 5432100, null), "
+          "('2024-12-20', null, 4000000, null), ('2025-01-29', null, 6000000, null), "
+          "('2025-02-10', null, 1000000, null)",
+          "insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) values "
+          "('2024-01-01', '2025-12-31', 7.3)"})
+        AccountFixture::exec(account, QString::fromLatin1(sql));
+
+    const Run lines = tool({account, "--method", "2", "--format", "csv"});
+    QCOMPARE(lines.status, 0);
+    QMap<QString, std::array<qint64, 2>> cents; // year: charged, due
+    for (const QString& line : lines.out.split('\n', Qt::SkipEmptyParts).mid(1)) {
+        const QStringList cells = line.split(',');
+        std::array<qint64, 2>& year = cents[cells[0].left(4)];
+        year[0] += qRound64(cells[5].toDouble() * 100);
+        year[1] += qRound64(cells[6].toDouble() * 100);
+    }
+    QString expected = "year,charged,due,difference\n";
+    qint64 charged = 0, due = 0;
+    const auto plain = [](qint64 c) {
+        return ReportRendering::plainAmount(Money::fromRaw(c * 100));
+    };
+    for (auto it = cents.cbegin(); it != cents.cend(); ++it) {
+        expected += it.key() + ',' + plain(it.value()[0]) + ',' + plain(it.value()[1]) + ',' +
+                    plain(it.value()[0] - it.value()[1]) + '\n';
+        charged += it.value()[0];
+        due += it.value()[1];
+    }
+    expected += "total," + plain(charged) + ',' + plain(due) + ',' + plain(charged - due) + '\n';
+    QCOMPARE(cents.size(), 2);
+
+    const Run summary = tool({account, "--method", "2", "--summary", "--format", "csv"});
+    QCOMPARE(summary.status, 0);
+    QCOMPARE(summary.out, expected);
+    QCOMPARE(tool({account, "--method=2", "--summary", "--format=csv"}, "de_DE.UTF-8").out,
+             expected);
+
+    const Run text = tool({account, "--method", "2", "--summary"});
+    QCOMPARE(text.status, 0);
+    QVERIFY2(text.out.contains("Method: Variable Day.\n"), qPrintable(text.out));
+    QVERIFY(text.out.contains("Over 14 months your lender charged"));
+    QCOMPARE(tool({account, "--method", "2", "--summary=yes"}).status, 1);
+}
+
+// The printed report's first page, as the tool writes it without a display: the sentence, the
+// totals and the years of the text summary; the report's own pages follow, numbered as before.
+void TestSummary::printedReportBeginsWithTheSummary() {
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    AccountFixture::exec(account,
+                         "insert into tblAllRecords (Date, InterestPayment, CloseBalance) values "
+                         "('2024-01-01', null, -1000000000), ('2024-01-31', 6050000, null), "
+                         "('2024-02-29', 5000000, null)");
+    AccountFixture::exec(account, "insert into tblInterestChanges (ValidFrom, ValidTo, "
+                                  "InterestRate) values ('2024-01-01', '2024-12-31', 7.3)");
+    const QString pdf = fixture.path("report.pdf");
+    QCOMPARE(tool({account, "--method", "2", "--pdf", pdf}, "en_US.UTF-8").status, 0);
+    const auto page = [&](int n) {
+        QProcess p;
+        p.start("pdftotext",
+                {"-layout", "-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    const QString first = page(1);
+    const QStringList summary =
+        tool({account, "--method", "2", "--summary"}, "en_US.UTF-8").out.split('\n');
+    QVERIFY2(summary[2].startsWith("Over 2 months your lender charged"), qPrintable(summary[2]));
+    for (const QString& expected :
+         {summary[2], QStringLiteral("Interest charged: 1,105.00"),
+          summary.filter(QRegularExpression("^Total ")).value(0).simplified()})
+        QVERIFY2(first.contains(expected), qPrintable(expected + " not in: " + first));
+    QVERIFY(page(2).contains("Page 1 of 1 Pages"));
+}
+
+// "Summary" opens the window on the report's lines; "Copy as Text" puts the letter's text on the
+// clipboard.
+void TestSummary::windowFromTheReport() {
+    RecordsHarness h({"2024-01-01 C=-100000", "2024-01-31 I=605"});
+    h.main->registry().add(WindowNames::Information, &informationStandIn, false);
+    h.main->setTag(Tag::File, "Open");
+    h.main->setTag(Tag::Method, "2");
+    h.sql("insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) "
+          "values ('2024-01-01', '2024-12-31', 7.3)");
+    auto* report = h.show<frmCalculate>(WindowNames::Calculate);
+    QVERIFY(report);
+    CLICK(report, "cmdSummary");
+    auto* w = dynamic_cast<frmSummary*>(h.main->registry().loaded(frmSummary::Name));
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QCOMPARE(control<QLabel>(w, "lblSentence")->text(),
+             QStringLiteral("Over 1 month your lender charged 5.00 more interest than these "
+                            "figures give, in 1 of 1 month."));
+    auto* years = control<QTableWidget>(w, "grdYears");
+    QCOMPARE(years->rowCount(), 2); // 2024 and the total
+    QCOMPARE(years->item(1, 3)->text(), QStringLiteral("5.00"));
+    QCOMPARE(control<QTableWidget>(w, "grdLargest")->item(0, 0)->text(),
+             QStringLiteral("1/31/2024"));
+    QVERIFY(!control<QTableWidget>(w, "grdUnpaired")->isVisible());
+    QCOMPARE(w->postingTip(0), QStringLiteral("1/31/2024\nCharged: 605.00\nDue: 600.00\n"
+                                              "Difference: 5.00\nRunning total: 5.00"));
+
+    CLICK(w, "cmdCopy");
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY2(copied.contains("Account: " + h.account + '\n'), qPrintable(copied));
+    QVERIFY(copied.contains("Method: Variable Day.\n"));
+    QVERIFY(copied.contains("Conventions: Actual/365 Fixed, each day to four decimals.\n"));
+    QVERIFY(copied.contains("1/31/2024   605.00  600.00        5.00\n"));
+    CLICK(w, "cmdClose");
+    QTRY_VERIFY(!h.main->isLoaded(frmSummary::Name));
+}
+
+QTEST_MAIN(TestSummary)
+#include "tst_summary.moc"

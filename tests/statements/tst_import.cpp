@@ -1,0 +1,717 @@
+// Importing a statement's transactions from the bank's CSV, OFX and QIF files: the readers, the
+// columns the rows go to, the checks that leave rows unticked, and the preview's Import.
+#include "data/AccountConnection.h"
+#include "data/Queries.h"
+#include "data/RunningBalance.h"
+#include "data/ShortDate.h"
+#include "statements/frmImport.h"
+#include "statements/import/CsvReader.h"
+#include "statements/import/ImportWriter.h"
+#include "statements/import/OfxReader.h"
+#include "statements/import/QifReader.h"
+#include "statements/import/StatementFile.h"
+#include "support/AccountFixture.h"
+#include "support/Controls.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+QString money(Money m) {
+    return QString::number(double(m.raw()) / Money::Scale, 'f', 2);
+}
+
+// "2024-01-05|Interest|-7.50|-907.50" a row, "line 4: <error>" a row that does not read.
+QStringList describe(const QList<ImportedRow>& rows) {
+    QStringList out;
+    for (const ImportedRow& r : rows) {
+        if (!r.ok()) {
+            out << QStringLiteral("line %1: %2").arg(r.line).arg(r.error);
+            continue;
+        }
+        QString s = QStringLiteral("%1|%2|%3")
+                        .arg(r.date.toString(Qt::ISODate), r.description, money(r.amount));
+        if (r.balance)
+            s += u'|' + money(*r.balance);
+        out << s;
+    }
+    return out;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// A file read as the preview first reads it: the proposed layout for CSV.
+ReadResult readStatement(const QString& path) {
+    const StatementFile::Loaded loaded = StatementFile::load(path);
+    ReadResult failed;
+    failed.error = loaded.error;
+    if (!loaded.error.isEmpty())
+        return failed;
+    switch (loaded.format) {
+    case StatementFormat::Csv: {
+        CsvReader reader(loaded.text);
+        const auto proposal = reader.propose(std::nullopt, &failed.error);
+        return proposal ? reader.read(proposal->layout) : failed;
+    }
+    case StatementFormat::Qif:
+        return QifReader::read(loaded.text);
+    case StatementFormat::Ofx:
+        return OfxReader::read(loaded.bytes);
+    }
+    return failed;
+}
+
+ImportedRow row(const QString& date, const QString& amount, const QString& description = {},
+                const QString& balance = {}) {
+    ImportedRow r;
+    r.line = 1;
+    r.date = QDate::fromString(date, Qt::ISODate);
+    r.amount = *Money::parse(amount);
+    r.description = description;
+    if (!balance.isEmpty())
+        r.balance = *Money::parse(balance);
+    return r;
+}
+
+const StatementContext January{QDate(2024, 1, 1), QDate(2024, 1, 31), *Money::parse("-900"),
+                               *Money::parse("-612.50")};
+
+// The three rows every preset's sample holds, from an opening balance of -900.00.
+const QStringList JanuaryRows = {"2024-01-05|Interest|-7.50|-907.50",
+                                 "2024-01-10|Repayment|300.00|-607.50",
+                                 "2024-01-31|Fee|-5.00|-612.50"};
+
+QStringList withoutBalances(const QStringList& rows) {
+    QStringList out;
+    for (const QString& r : rows)
+        out << r.section(u'|', 0, 2);
+    return out;
+}
+
+// Sets the process's time zone for one scope: libofx converts dates in it.
+class TimeZone {
+public:
+    explicit TimeZone(const char* zone)
+        : m_old(qgetenv("TZ")), m_had(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~TimeZone() {
+        if (m_had)
+            qputenv("TZ", m_old);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    QByteArray m_old;
+    bool m_had;
+};
+
+} // namespace
+
+class tst_Import : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia)); }
+
+    // Each preset reads its sample file, and detection alone reads the same rows from it.
+    void csvPresets_data();
+    void csvPresets();
+    void otherFormats_data();
+    void otherFormats();
+    void dateOrder_data();
+    void dateOrder();
+    void columnRules_data();
+    void columnRules();
+    // Rows outside the dates, in the statement, in the history: shown unticked, each with its
+    // reason; identical rows of one file stay two transactions.
+    void duplicates();
+    void balanceCheck_data();
+    void balanceCheck();
+    // A posting date at midnight in the bank's zone is that day in every zone of the user.
+    void ofxMidnightInAnotherTimeZone_data();
+    void ofxMidnightInAnotherTimeZone();
+    void damagedFiles_data();
+    void damagedFiles();
+    // The fuzzers' seeds: each good one reads whole, each bad one says where it is bad.
+    void corpusReads();
+    // The preview refuses while a row that does not read is ticked; then Import writes exactly
+    // the ticked rows, and the statement's closing balance checks out.
+    void importWritesTickedRows();
+};
+
+void tst_Import::csvPresets_data() {
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("signed, no header") << "No header: date, amount, description, balance"
+                                       << "05/01/2024,-7.50,Interest,-907.50\n"
+                                          "10/01/2024,300.00,Repayment,-607.50\n"
+                                          "31/01/2024,-5.00,Fee,-612.50\n"
+                                       << JanuaryRows;
+    QTest::newRow("debit and credit") << "Header with debit and credit columns"
+                                      << "Date,Description,Debit,Credit,Balance\r\n"
+                                         "05/01/2024,Interest,7.50,,-907.50\r\n"
+                                         "10/01/2024,Repayment,,300.00,-607.50\r\n"
+                                         "31/01/2024,Fee,5.00,,-612.50\r\n"
+                                      << JanuaryRows;
+    QTest::newRow("amount and balance") << "Header with amount and balance"
+                                        << "Date,Description,Amount,Balance\n"
+                                           "05/01/2024,Interest,\"-7.50\",\"-907.50\"\n"
+                                           "10/01/2024,Repayment,\"$300.00\",\"-607.50\"\n"
+                                           "31/01/2024,Fee,(5.00),\"-612.50\"\n"
+                                        << JanuaryRows;
+    QTest::newRow("summary lines") << "Summary lines above the header"
+                                   << "Account Number,123456789\n"
+                                      "Statement Period,01/01/2024 to 31/01/2024\n"
+                                      "Opening Balance,-900.00\n"
+                                      "\n"
+                                      "Transaction Date,Narrative,Amount\n"
+                                      "05/01/2024,Interest,-7.50\n"
+                                      "10/01/2024,\"Repayment\",300.00\n"
+                                      "31/01/2024,Fee,-5.00\n"
+                                   << withoutBalances(JanuaryRows);
+    QTest::newRow("month names") << "Dates with month names"
+                                 << "Date,Details,Amount,Balance\n"
+                                    "05 Jan 24,Interest,-7.50,-907.50\n"
+                                    "10 Jan 2024,Repayment,300.00,-607.50\n"
+                                    "31 Jan 2024,Fee,-5.00,-612.50\n"
+                                 << JanuaryRows;
+    QTest::newRow("US month first") << "US: month-first dates"
+                                    << "Posting Date,Description,Amount,Balance\n"
+                                       "01/05/2024,Interest,-7.50,-907.50\n"
+                                       "01/10/2024,Repayment,300.00,-607.50\n"
+                                       "01/31/2024,Fee,-5.00,-612.50\n"
+                                    << JanuaryRows;
+}
+
+void tst_Import::csvPresets() {
+    QFETCH(QString, preset);
+    QFETCH(QString, file);
+    QFETCH(QStringList, rows);
+    const auto& presets = CsvPresets::builtIn();
+    const auto found = std::find_if(presets.begin(), presets.end(),
+                                    [&](const CsvPreset& p) { return p.name == preset; });
+    QVERIFY2(found != presets.end(), qPrintable(preset));
+
+    CsvReader reader(file);
+    QString error;
+    const auto fitted = reader.fit(*found, &error);
+    QVERIFY2(fitted, qPrintable(error));
+    QCOMPARE(describe(reader.read(*fitted).rows), rows);
+
+    const auto proposal = reader.propose(std::nullopt, &error);
+    QVERIFY2(proposal, qPrintable(error));
+    QCOMPARE(describe(reader.read(proposal->layout).rows), rows);
+
+    // The layout the account keeps reads the file the same way back.
+    const auto kept = CsvLayout::fromText(ImportChoices{proposal->layout, {}}.toText());
+    QVERIFY(kept);
+    QCOMPARE(*kept, proposal->layout);
+}
+
+void tst_Import::otherFormats_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("ids"); // FITID/TRNTYPE/corrected id
+
+    QTest::newRow("OFX 1 SGML") << "statement.ofx"
+                                << QByteArray("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n"
+                                              "SECURITY:NONE\nENCODING:USASCII\nCHARSET:1252\n"
+                                              "COMPRESSION:NONE\nOLDFILEUID:NONE\n"
+                                              "NEWFILEUID:NONE\n\n<OFX><BANKMSGSRSV1><STMTTRNRS>"
+                                              "<TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS>"
+                                              "<STMTRS><CURDEF>AUD<BANKACCTFROM><BANKID>1"
+                                              "<ACCTID>2<ACCTTYPE>CREDITLINE</BANKACCTFROM>"
+                                              "<BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n"
+                                              "<STMTTRN><TRNTYPE>INT<DTPOSTED>20240105"
+                                              "<TRNAMT>-7.50<FITID>T1<NAME>Interest</STMTTRN>\n"
+                                              "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20240110"
+                                              "<TRNAMT>300.004<FITID>T2<NAME>Repayment</STMTTRN>\n"
+                                              "<STMTTRN><TRNTYPE>FEE<DTPOSTED>20240131"
+                                              "<TRNAMT>-5<FITID>T3<NAME>Fee</STMTTRN>\n"
+                                              "</BANKTRANLIST></STMTRS></STMTTRNRS>"
+                                              "</BANKMSGSRSV1></OFX>\n")
+                                << withoutBalances(JanuaryRows)
+                                << QStringList{"T1/INT/", "T2/CREDIT/", "T3/FEE/"};
+    // A corrected transaction replaces the one it names in the same file, a cancelled one goes,
+    // and a correction of an earlier file's transaction travels on its row.
+    QTest::newRow("OFX 2 XML, corrections")
+        << "statement.qfx"
+        << QByteArray("<?xml version=\"1.0\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"211\"?>\n"
+                      "<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1</TRNUID><STATUS><CODE>0</CODE>"
+                      "<SEVERITY>INFO</SEVERITY></STATUS><STMTRS><CURDEF>USD</CURDEF>"
+                      "<BANKACCTFROM><BANKID>1</BANKID><ACCTID>2</ACCTID><ACCTTYPE>CHECKING"
+                      "</ACCTTYPE></BANKACCTFROM><BANKTRANLIST><DTSTART>20240101</DTSTART>"
+                      "<DTEND>20240131</DTEND>\n"
+                      "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20240105</DTPOSTED>"
+                      "<TRNAMT>-7.00</TRNAMT><FITID>X1</FITID><NAME>Interest</NAME></STMTTRN>\n"
+                      "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20240107</DTPOSTED>"
+                      "<TRNAMT>-1.00</TRNAMT><FITID>X2</FITID><NAME>Error</NAME></STMTTRN>\n"
+                      "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20240105</DTPOSTED>"
+                      "<TRNAMT>-7.50</TRNAMT><FITID>X3</FITID><CORRECTFITID>X1</CORRECTFITID>"
+                      "<CORRECTACTION>REPLACE</CORRECTACTION><NAME>Interest</NAME></STMTTRN>\n"
+                      "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20240107</DTPOSTED>"
+                      "<TRNAMT>-1.00</TRNAMT><FITID>X4</FITID><CORRECTFITID>X2</CORRECTFITID>"
+                      "<CORRECTACTION>DELETE</CORRECTACTION><NAME>Error</NAME></STMTTRN>\n"
+                      "<STMTTRN><TRNTYPE>CREDIT</TRNTYPE><DTPOSTED>20240110</DTPOSTED>"
+                      "<TRNAMT>300.00</TRNAMT><FITID>X5</FITID><CORRECTFITID>OLD</CORRECTFITID>"
+                      "<CORRECTACTION>REPLACE</CORRECTACTION><NAME>Repayment</NAME>"
+                      "<MEMO>Thank you</MEMO></STMTTRN>\n"
+                      "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+        << QStringList{"2024-01-05|Interest|-7.50", "2024-01-10|Repayment - Thank you|300.00"}
+        << QStringList{"X3/DEBIT/", "X5/CREDIT/OLD"};
+    QTest::newRow("QIF") << "statement.qif"
+                         << QByteArray("!Type:Bank\r\nD05/01/2024\r\nT-7.50\r\nPInterest\r\n^\r\n"
+                                       "D10/01'24\r\nU300.00\r\nT300.00\r\nPRepayment\r\n^\r\n"
+                                       "D31/01/2024\r\nT-5.00\r\nMFee\r\nN12\r\nLBank\r\n^\r\n"
+                                       "!Type:Cat\r\nNFee\r\n^\r\n")
+                         << withoutBalances(JanuaryRows) << QStringList{"//", "//", "//"};
+}
+
+void tst_Import::otherFormats() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, ids);
+    QTemporaryDir dir;
+    const ReadResult r = readStatement(writeFile(dir, name, content));
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(describe(r.rows), rows);
+    QStringList got;
+    for (const ImportedRow& row : r.rows)
+        got << row.fitId + u'/' + row.ofxType + u'/' + row.correctsFitId;
+    QCOMPARE(got, ids);
+}
+
+void tst_Import::dateOrder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("dayFirst");
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<QString>("firstDate");
+    QTest::newRow("CSV, a day over 12")
+        << "a.csv" << QByteArray("02/03/2024,-1.00,A\n13/03/2024,-1.00,B\n") << true << false
+        << "2024-03-02";
+    QTest::newRow("CSV, a month-first day over 12")
+        << "a.csv" << QByteArray("02/03/2024,-1.00,A\n03/13/2024,-1.00,B\n") << false << false
+        << "2024-02-03";
+    // Both orders read every date: the locale's order (day first here), and the user is asked.
+    QTest::newRow("CSV, both read")
+        << "a.csv" << QByteArray("02/03/2024,-1.00,A\n04/03/2024,-1.00,B\n") << true << true
+        << "2024-03-02";
+    QTest::newRow("CSV, same day and month")
+        << "a.csv" << QByteArray("03/03/2024,-1.00,A\n") << true << false << "2024-03-03";
+    QTest::newRow("CSV, month names")
+        << "a.csv" << QByteArray("\"Mar 2, 2024\",-1.00,A\n4 Mar 2024,-1.00,B\n") << true << false
+        << "2024-03-02";
+    QTest::newRow("QIF, month first")
+        << "a.qif" << QByteArray("!Type:Bank\nD3/2/24\nT-1\n^\nD3/14/24\nT-1\n^\n") << false
+        << false << "2024-03-02";
+    QTest::newRow("QIF, both read")
+        << "a.qif" << QByteArray("!Type:Bank\nD3/2/24\nT-1\n^\nD4/2/24\nT-1\n^\n") << true << true
+        << "2024-02-03";
+}
+
+void tst_Import::dateOrder() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, dayFirst);
+    QFETCH(bool, ambiguous);
+    QFETCH(QString, firstDate);
+    QTemporaryDir dir;
+    const ReadResult r = readStatement(writeFile(dir, name, content));
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(r.dateOrder == DateOrder::DayFirst, dayFirst);
+    QCOMPARE(r.dateOrderAmbiguous, ambiguous);
+    QCOMPARE(r.rows.value(0).date, QDate::fromString(firstDate, Qt::ISODate));
+}
+
+void tst_Import::columnRules_data() {
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("ofxType");
+    QTest::addColumn<QString>("rules"); // "" for the defaults
+    QTest::addColumn<QString>("column");
+    QTest::newRow("interest") << "INTEREST CHARGED"
+                              << "-7.50"
+                              << ""
+                              << ""
+                              << "Interest Charge";
+    QTest::newRow("fee, plural") << "Monthly fees"
+                                 << "-5"
+                                 << ""
+                                 << ""
+                                 << "Bank Charge";
+    QTest::newRow("charge") << "Late payment charge"
+                            << "-20"
+                            << ""
+                            << ""
+                            << "Bank Charge";
+    QTest::newRow("duty") << "Stamp duty"
+                          << "-3"
+                          << ""
+                          << ""
+                          << "Govt Charge";
+    QTest::newRow("govt") << "Govt debits tax"
+                          << "-3"
+                          << ""
+                          << ""
+                          << "Govt Charge";
+    QTest::newRow("inside a word") << "Coffee"
+                                   << "-4"
+                                   << ""
+                                   << ""
+                                   << "User W'drawal";
+    QTest::newRow("money in") << "Interest refund"
+                              << "2"
+                              << ""
+                              << ""
+                              << "Deposit";
+    QTest::newRow("OFX FEE") << "Monthly"
+                             << "-5"
+                             << "FEE"
+                             << ""
+                             << "Bank Charge";
+    QTest::newRow("OFX SRVCHG") << "Monthly"
+                                << "-5"
+                                << "SRVCHG"
+                                << ""
+                                << "Bank Charge";
+    QTest::newRow("OFX INT") << "January"
+                             << "-7"
+                             << "INT"
+                             << ""
+                             << "Interest Charge";
+    QTest::newRow("rule before type") << "Tax"
+                                      << "-7"
+                                      << "FEE"
+                                      << ""
+                                      << "Govt Charge";
+    QTest::newRow("by sign") << "Redraw"
+                             << "-100"
+                             << "DEBIT"
+                             << ""
+                             << "User W'drawal";
+    QTest::newRow("edited rule") << "Insurance premium"
+                                 << "-30"
+                                 << ""
+                                 << "insurance = Bank Charge\nfee = Govt Charge"
+                                 << "Bank Charge";
+    QTest::newRow("edited rules only") << "Fee"
+                                       << "-30"
+                                       << ""
+                                       << "insurance = Bank Charge\nfee = Govt Charge"
+                                       << "Govt Charge";
+}
+
+void tst_Import::columnRules() {
+    QFETCH(QString, description);
+    QFETCH(QString, amount);
+    QFETCH(QString, ofxType);
+    QFETCH(QString, rules);
+    QFETCH(QString, column);
+    ColumnRules r = ColumnRules::defaults();
+    if (!rules.isEmpty()) {
+        QString error;
+        const auto edited = ColumnRules::fromText(rules, &error);
+        QVERIFY2(edited, qPrintable(error));
+        r = *edited;
+    }
+    ImportedRow imported = row("2024-01-05", amount, description);
+    imported.ofxType = ofxType;
+    QCOMPARE(AmountColumns::caption(r.columnFor(imported)), column);
+}
+
+void tst_Import::duplicates() {
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    // Committed by the last statement, which ended on 2 January; a FITID column where the
+    // account keeps the bank's ids.
+    AccountFixture::exec(account, "alter table tblAllRecords add column FITID text");
+    AccountFixture::exec(account, "insert into tblAllRecords (Date,InterestPayment) values "
+                                  "('2024-01-02',70000)");
+    AccountFixture::exec(account, "insert into tblAllRecords (Date,Deposit,FITID) values "
+                                  "('2023-12-20',10000,'B9')");
+    AccountFixture::exec(account, "insert into tblAllRecords (Date,CloseBalance) values "
+                                  "('2024-01-03',-9000000)");
+    // Typed into this statement already.
+    AccountFixture::exec(account, "insert into tblThisSession (Date,Deposit) values "
+                                  "('2024-01-10',3000000)");
+    AccountFixture::exec(account, "insert into tblThisSession (Date,BankCharge) values "
+                                  "('2024-01-25',20000)");
+    AccountConnection connection;
+    QVERIFY(connection.open(account));
+    QString error;
+    auto known = KnownTransactions::load(connection.database(), &error);
+    QVERIFY2(known, qPrintable(error));
+
+    ImportedRow byId = row("2024-01-20", "-1.00", "corrected by the bank");
+    byId.fitId = "B9";
+    ImportPreview preview(January, *known, ColumnRules::defaults());
+    preview.setRows(
+        {row("2023-12-31", "-6.00"), row("2024-01-02", "-7.00"), row("2024-01-03", "-900.00"),
+         row("2024-01-10", "300.00"), row("2024-01-15", "-5.00"), row("2024-01-15", "-5.00"), byId,
+         row("2024-01-25", "-2.00"), row("2024-01-25", "-2.00"), row("2024-02-01", "-1.00")});
+    QStringList got;
+    for (const ImportPreview::Row& r : preview.rows())
+        got << QStringLiteral("%1 %2").arg(r.ticked ? "+" : "-", r.reason);
+    const QString outside =
+        QStringLiteral("Outside the statement's dates (%1 to %2).")
+            .arg(ShortDate::format(January.start), ShortDate::format(January.end));
+    QCOMPARE(got, QStringList({"- " + outside, "- Already in the account's history.",
+                               "+ ", // a balance row is no transaction
+                               "- Already in the statement.", "+ ", "+ ",
+                               "- Already in the account's history.", "- Already in the statement.",
+                               "+ ", "- " + outside}));
+}
+
+void tst_Import::balanceCheck_data() {
+    QTest::addColumn<QStringList>("balances"); // one a row; "" where the file states none
+    QTest::addColumn<bool>("available");
+    QTest::addColumn<int>("partsAt");
+    QTest::newRow("agrees") << QStringList{"-907.50", "-607.50", "-612.50"} << true << -1;
+    QTest::newRow("some rows without") << QStringList{"", "-607.50", ""} << true << -1;
+    QTest::newRow("parts at the third")
+        << QStringList{"-907.50", "-607.50", "-612.49"} << true << 2;
+    QTest::newRow("parts at the first")
+        << QStringList{"-900.00", "-607.50", "-612.50"} << true << 0;
+    QTest::newRow("positive debt") << QStringList{"907.50", "607.50", "612.50"} << true << -1;
+    QTest::newRow("sign changes midway") << QStringList{"907.50", "-607.50", "612.50"} << true << 1;
+    QTest::newRow("none") << QStringList{"", "", ""} << false << -1;
+}
+
+void tst_Import::balanceCheck() {
+    QFETCH(QStringList, balances);
+    QFETCH(bool, available);
+    QFETCH(int, partsAt);
+    ImportPreview preview(January, KnownTransactions(), ColumnRules::defaults());
+    // A row outside the dates is not part of the statement's running balance.
+    preview.setRows({row("2023-12-31", "-1.00", "", "-1.00"),
+                     row("2024-01-05", "-7.50", "", balances[0]),
+                     row("2024-01-10", "300.00", "", balances[1]),
+                     row("2024-01-31", "-5.00", "", balances[2])});
+    const ImportPreview::BalanceCheck check = preview.balanceCheck();
+    QCOMPARE(check.available, available);
+    QCOMPARE(check.partsAt, partsAt < 0 ? -1 : partsAt + 1);
+}
+
+void tst_Import::ofxMidnightInAnotherTimeZone_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("New York") << QByteArray("America/New_York");
+    QTest::newRow("Kiritimati, UTC+14") << QByteArray("Pacific/Kiritimati");
+    QTest::newRow("UTC-12") << QByteArray("Etc/GMT+12");
+}
+
+void tst_Import::ofxMidnightInAnotherTimeZone() {
+    QFETCH(QByteArray, zone);
+    const TimeZone inZone(zone.constData());
+    const QByteArray ofx = "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1>"
+                           "<STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS>"
+                           "<CURDEF>AUD<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING"
+                           "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n"
+                           "<STMTTRN><TRNTYPE>INT<DTPOSTED>20240105000000[+10:AEST]"
+                           "<TRNAMT>-7.50<FITID>1</STMTTRN>\n"
+                           "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240106235959.999[-12:X]"
+                           "<TRNAMT>-1<FITID>2</STMTTRN>\n"
+                           "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20240110<TRNAMT>300<FITID>3"
+                           "</STMTTRN>\n</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1>"
+                           "</OFX>\n";
+    const ReadResult r = OfxReader::read(ofx);
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(r.rows.size(), 3);
+    QCOMPARE(r.rows[0].date, QDate(2024, 1, 5));
+    QCOMPARE(r.rows[1].date, QDate(2024, 1, 6));
+    QCOMPARE(r.rows[2].date, QDate(2024, 1, 10));
+}
+
+void tst_Import::damagedFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected"); // the file's error, or the first bad row's
+
+    QTest::newRow("CSV cut inside a quote")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount\n05/01/2024,Interest,-7.50\n"
+                      "10/01/2024,\"Repay")
+        << "line 3: A quote opened on this line is never closed: the file is cut short or "
+           "damaged, and the lines after it are not read.";
+    QTest::newRow("CSV row that does not read")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount\n05/01/2024,Interest,-7.50\n"
+                      "10/01/2024,Repayment,3OO.OO\n31/01/2024,Fee,-5.00\n")
+        << "line 3: The amount \"3OO.OO\" does not read.";
+    QTest::newRow("CSV short row") << "a.csv"
+                                   << QByteArray("Date,Description,Amount\n05/01/2024,A,-1\n"
+                                                 "06/01/2024,B,-1\n07/01/2024\n")
+                                   << "line 4: The line has 1 fields; the layout reads 3.";
+    QTest::newRow("CSV of no transactions") << "a.csv" << QByteArray("Name,Value\nA,B\n")
+                                            << "No line of the file reads as a transaction: none "
+                                               "has a date and an amount.";
+    QTest::newRow("binary as CSV")
+        << "a.csv" << QByteArray("PK\x03\x04\0\0\x14\0", 8) << "is not a text file";
+    QTest::newRow("OFX that is not") << "a.ofx" << QByteArray("Date,Amount\n05/01/2024,-1\n")
+                                     << "This is not an OFX file: it has no <OFX> element.";
+    QTest::newRow("OFX cut short")
+        << "a.ofx"
+        << QByteArray("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1>"
+                      "<STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS>"
+                      "<CURDEF>AUD<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING"
+                      "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n"
+                      "<STMTTRN><TRNTYPE>INT<DTPOSTED>20240105<TRNAMT>-7.50<FITID>1</STMTTRN>\n"
+                      "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>2024")
+        << "cut short";
+    QTest::newRow("OFX date that does not read")
+        << "a.ofx"
+        << QByteArray("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1>"
+                      "<STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS>"
+                      "<CURDEF>AUD<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING"
+                      "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n"
+                      "<STMTTRN><TRNTYPE>INT<DTPOSTED>20241305<TRNAMT>-7.50<FITID>1</STMTTRN>\n"
+                      "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+        << "line 6: The posting date \"20241305\" does not read.";
+    QTest::newRow("QIF cut short") << "a.qif"
+                                   << QByteArray("!Type:Bank\nD05/01/2024\nT-7.50\n^\nD10/01/2024"
+                                                 "\nT300")
+                                   << "line 5: The file ends inside this transaction, before its "
+                                      "\"^\": it is cut short.";
+    QTest::newRow("QIF amount") << "a.qif" << QByteArray("!Type:Bank\nD05/01/2024\nT-7.5.0\n^\n")
+                                << "line 2: The amount \"-7.5.0\" does not read.";
+    QTest::newRow("QIF that is not")
+        << "a.qif" << QByteArray("Date,Amount\n05/01/2024,-1\n") << "This is not a QIF file";
+}
+
+void tst_Import::damagedFiles() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const ReadResult r = readStatement(writeFile(dir, name, content));
+    QStringList problems = {r.error};
+    for (const QString& line : describe(r.rows)) {
+        if (line.startsWith(u"line "))
+            problems << line;
+    }
+    QVERIFY2(std::any_of(problems.begin(), problems.end(),
+                         [&](const QString& p) { return p.contains(expected); }),
+             qPrintable(problems.join(u'\n')));
+}
+
+void tst_Import::corpusReads() {
+    const QDir corpus(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus"));
+    const QStringList files = corpus.entryList(QDir::Files);
+    QVERIFY(files.size() >= 10);
+    for (const QString& file : files) {
+        const ReadResult r = readStatement(corpus.filePath(file));
+        const bool bad =
+            !r.error.isEmpty() ||
+            std::any_of(r.rows.begin(), r.rows.end(), [](const ImportedRow& x) { return !x.ok(); });
+        QVERIFY2(bad == file.startsWith(u"bad-"),
+                 qPrintable(file + ": " + r.error + describe(r.rows).join(u'\n')));
+        QVERIFY2(bad || !r.rows.isEmpty(), qPrintable(file));
+    }
+
+    // A file larger than any statement is refused before it is read.
+    QTemporaryDir dir;
+    QFile huge(dir.filePath("huge.csv"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(StatementFile::MaxBytes + 1));
+    huge.close();
+    QVERIFY(StatementFile::load(huge.fileName()).error.contains("at most 32 MB"));
+}
+
+void tst_Import::importWritesTickedRows() {
+    ScriptedDialogs& dialogs = ScriptedDialogs::install();
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    AccountFixture::exec(account, "insert into tblThisSession (Date,Deposit) values "
+                                  "('2024-01-10',3000000)");
+    QTemporaryDir dir;
+    const QString file = writeFile(dir, "january.csv",
+                                   "Date,Description,Amount,Balance\n"
+                                   "05/01/2024,Interest charged,-7.50,-907.50\n"
+                                   "10/01/2024,Repayment,300.00,-607.50\n"
+                                   "31/01/2024,Account fee,-5.00,-612.50\n"
+                                   "31/01/2024,Summary,n/a,\n"
+                                   "01/02/2024,Interest charged,-1.00,-613.50\n");
+    AccountConnection connection;
+    QVERIFY(connection.open(account));
+    std::unique_ptr<frmImport> window =
+        frmImport::open(file, connection.database(), January, ImportChoices());
+    QVERIFY2(window, qPrintable(dialogs.messageTexts().join(u'\n')));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* status = control<QLabel>(window.get(), "lblStatus");
+    QVERIFY(status->text().startsWith("3 of 5 rows ticked."));
+
+    CLICK(window.get(), "cmdImport");
+    QCOMPARE(dialogs.messageTexts(),
+             QStringList{"Line 5 does not read: The amount \"n/a\" does not read.\nUntick it to "
+                         "import the other rows."});
+    QCOMPARE(AccountFixture::column(account, "select count(*) from tblThisSession"),
+             QStringList{"1"});
+
+    // The user unticks the bad row in the grid.
+    auto* grid = control<QTableView>(window.get(), "grdImport");
+    QVERIFY(grid);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(3, 0));
+    QTest::keyClick(grid, Qt::Key_Space);
+    QVERIFY(!window->preview().rows()[3].ticked);
+    QVERIFY(status->text().contains("reaches its closing balance, -612.50"));
+
+    CLICK(window.get(), "cmdImport");
+    QCOMPARE(window->result(), int(QDialog::Accepted));
+    QCOMPARE(window->importedRows(), 2);
+    QCOMPARE(window->choices().csv->header, true);
+    QCOMPARE(AccountFixture::column(
+                 account,
+                 "select Date||' '||ifnull(GovtCharge,'NULL')||' '||ifnull(BankCharge,'NULL')"
+                 "||' '||ifnull(UserWithdrawal,'NULL')||' '||Deposit||' '"
+                 "||ifnull(InterestPayment,'NULL')||' '||Balance from tblThisSession "
+                 "order by Date,ID"),
+             QStringList({"2024-01-05 0 0 0 0 75000 -9075000",
+                          "2024-01-10 NULL NULL NULL 3000000 NULL -6075000",
+                          "2024-01-31 0 50000 0 0 0 -6125000"}));
+
+    // The closing check: every row within the dates, the balance carried through them arrives.
+    QSqlQuery q(connection.database());
+    QVERIFY(q.exec(Queries::ThisSessionReport));
+    Money balance = January.openBalance;
+    while (q.next()) {
+        const QDate date = ShortDate::fromIso(q.value(1).toString());
+        QVERIFY(date >= January.start && date <= January.end);
+        const auto next = RunningBalance::after(balance, {Money::fromRaw(q.value(2).toLongLong()),
+                                                          Money::fromRaw(q.value(3).toLongLong()),
+                                                          Money::fromRaw(q.value(4).toLongLong()),
+                                                          Money::fromRaw(q.value(5).toLongLong()),
+                                                          Money::fromRaw(q.value(6).toLongLong())});
+        QVERIFY(next);
+        balance = *next;
+    }
+    QCOMPARE(balance, January.closeBalance);
+}
+
+QTEST_MAIN(tst_Import)
+#include "tst_import.moc"
