@@ -7,6 +7,8 @@
 #include "shell/Dialogs.h"
 #include "shell/MDIForm1.h"
 #include "shell/Windows.h"
+#include "statements/frmImport.h"
+#include "statements/import/StatementContext.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -93,6 +95,10 @@ frmThisSession::frmThisSession(MDIForm1& main)
     cmdDone->setObjectName("cmdDone");
     buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(button("cmdClose")), cmdDone);
     connect(cmdDone, &QPushButton::clicked, this, &frmThisSession::cmdDone_Click);
+    cmdImport = new QPushButton(tr("&Import..."), picButtons);
+    cmdImport->setObjectName("cmdImport");
+    buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(cmdDone), cmdImport);
+    connect(cmdImport, &QPushButton::clicked, this, &frmThisSession::cmdImport_Click);
 
     if (m_main.tag(Tag::CloseBalance).isEmpty()) {
         // No header was accepted: this window refuses to load, and a fresh statement entry
@@ -440,4 +446,38 @@ void frmThisSession::handOver(const Header& header) {
     m_main.setTag(Tag::File, Open);
     hideWindow();
     m_main.showWindow(WindowNames::Method);
+}
+
+namespace {
+const QString ImportChoicesSetting = QStringLiteral("ImportChoices");
+} // namespace
+
+void frmThisSession::cmdImport_Click() {
+    QString error;
+    const std::optional<StatementContext> statement =
+        StatementContext::fromState(m_main.state(), &error);
+    if (!statement) {
+        Dialogs::instance().message(error);
+        return;
+    }
+    // What is typed is saved first: the preview checks the file's rows against it.
+    cmdUpdate_Click();
+    QSqlDatabase db = m_connection.database();
+    // The account remembers the last file's layout and rules; a file without settings has none.
+    QSqlQuery read(db);
+    read.prepare(QStringLiteral("select Value from tblSettings where Name = ?"));
+    read.addBindValue(ImportChoicesSetting);
+    ImportChoices choices;
+    if (read.exec() && read.next())
+        choices = ImportChoices::fromText(read.value(0).toString());
+    read.finish();
+    if (!frmImport::run(m_main, db, *statement, choices))
+        return;
+    QSqlQuery write(db);
+    write.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?) "
+                                 "on conflict(Name) do update set Value = excluded.Value"));
+    write.addBindValue(ImportChoicesSetting);
+    write.addBindValue(choices.toText());
+    write.exec();
+    cmdRefresh_Click();
 }

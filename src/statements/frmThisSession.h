@@ -46,6 +46,8 @@ public:
     void cmdRefresh_Click() override;
     // The Close button's check: balance first, then the first and last dates.
     void cmdDone_Click();
+    // Reads the statement's transactions from the bank's file, as if typed.
+    void cmdImport_Click();
 
     std::optional<CheckedStatement> checkedStatement() const override { return m_checked; }
 
@@ -79,6 +81,7 @@ private:
     void selectDateCell();
 
     QPushButton* cmdDone = nullptr;
+    QPushButton* cmdImport = nullptr;
     std::optional<CheckedStatement> m_checked;
     // The date a new row proposes, as a calendar day.
     QDate m_defaultDate;
