@@ -1,0 +1,221 @@
+// The whole road of the program, through the real windows as a newcomer walks it: a new
+// account, three statements (one into credit, one whose check fails and is corrected), each
+// method's report, the printed report to PDF, the same report after opening the file again,
+// and the report following a corrected amount.
+#include "app/RegisterWindows.h"
+#include "records/frmAllRecords.h"
+#include "report/ReportLinesModel.h"
+#include "report/core/ReportRendering.h"
+#include "report/frmCalculate.h"
+#include "statements/StatementSteps.h"
+#include "support/AccountFixture.h"
+#include "support/ScriptedDialogs.h"
+#include "terms/frmMethod.h"
+#include "terms/frmUserInterestChanges.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+const QString FiguresError =
+    QStringLiteral("Errors in data entry, please check your figures. Include '-' (minus) sign in "
+                   "Open and Close Balances if appropriate.");
+
+Money total(const frmCalculate* report, int column) {
+    Money sum;
+    for (const ReportLine& line : report->reportModel()->lines())
+        sum = Money::add(sum, ReportRendering::roundedToCents(line.cell(column).value_or(Money()))
+                                  .value_or(Money()))
+                  .value_or(Money());
+    return sum;
+}
+
+} // namespace
+
+// Clicks a button of a window on the road; the step gives nothing when it is missing.
+#define CLICK_OR_NULL(parent, name)                                                                \
+    do {                                                                                           \
+        auto* b_ = (parent) ? (parent)->findChild<QAbstractButton*>(name) : nullptr;               \
+        if (!b_ || !b_->isEnabled())                                                               \
+            return nullptr;                                                                        \
+        b_->click();                                                                               \
+    } while (false)
+
+class TestWholeRoad : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<AccountFixture> m_fixture;
+    std::unique_ptr<MDIForm1> m_main;
+    ScriptedDialogs* m_dialogs = nullptr;
+
+    FormWindow* active() const { return m_main->activeForm(); }
+    frmCalculate* report() const { return loaded<frmCalculate>(*m_main, WindowNames::Calculate); }
+
+    // Header, rates (typed the first time), transactions; the closing check must pass.
+    frmThisSession* enterStatement(const QStringList& header, bool firstRates = false) {
+        CLICK_OR_NULL(active(), "cmdDataEntry");
+        auto* entry = loaded<frmNewStatement>(*m_main, WindowNames::NewStatement);
+        typeHeader(entry, header);
+        entry->findChild<QAbstractButton*>("btnYes")->click();
+        auto* rates = loaded<frmUserInterestChanges>(*m_main, WindowNames::InterestChanges);
+        if (!rates)
+            return nullptr;
+        if (firstRates) {
+            typeIntoCell(rates->grid(), 0, frmUserInterestChanges::colValidTo, "12/31/2024");
+            typeIntoCell(rates->grid(), 0, frmUserInterestChanges::colInterestRate, "7.3");
+        }
+        rates->findChild<QAbstractButton*>("cmdClose")->click();
+        return loaded<frmThisSession>(*m_main, WindowNames::ThisSession);
+    }
+
+    void typeRows(frmThisSession* session, const QList<QStringList>& rows) {
+        for (int row = 0; row < rows.size(); ++row) {
+            if (row > 0)
+                session->findChild<QAbstractButton*>("cmdAdd")->click();
+            typeTransaction(session, row, rows[row]);
+        }
+    }
+
+    // The method window from wherever the road stands: day 1 for the fixed-day methods.
+    frmCalculate* chooseMethod(int method) {
+        auto* w = loaded<frmMethod>(*m_main, WindowNames::Method);
+        if (!w)
+            return nullptr;
+        control<QListWidget>(w, "lstMethod")->setCurrentRow(method);
+        if (method < 2)
+            control<QLineEdit>(w, "txtDay")->setText("1");
+        w->findChild<QAbstractButton*>("cmdOK")->click();
+        return report();
+    }
+
+    frmCalculate* viewReport(int method) {
+        if (frmCalculate* shown = report())
+            shown->findChild<QAbstractButton*>("cmdClose")->click();
+        active()->findChild<QAbstractButton*>("cmdReport")->click();
+        return chooseMethod(method);
+    }
+
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_fixture = std::make_unique<AccountFixture>();
+        m_dialogs = &ScriptedDialogs::install();
+        m_main = std::make_unique<MDIForm1>();
+        registerWindows(*m_main);
+        m_main->show();
+    }
+    void cleanup() {
+        m_main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_fixture.reset();
+    }
+
+    void newAccountToReportAndBack();
+};
+
+void TestWholeRoad::newAccountToReportAndBack() {
+    const QString account = m_fixture->dataFolder() + "Road.mdb";
+    m_dialogs->files.enqueue(account);
+    m_main->newAccount();
+
+    // Statement 1: -100,000.00 to -100,600.00, the lender's interest on 31 January.
+    frmThisSession* session =
+        enterStatement({"", "1/1/2024", "-100,000.00", "1/31/2024", "-100,600.00"}, true);
+    QVERIFY(session);
+    typeRows(session, {{"1/31/2024", "", "", "", "", "600.00"}});
+    CLICK(session, "cmdDone");
+    QVERIFY(chooseMethod(2));
+
+    // Statement 2: the interest typed wrongly first; the check refuses, the corrected row passes.
+    report()->findChild<QAbstractButton*>("cmdClose")->click();
+    session = enterStatement({"", "2/1/2024", "", "2/29/2024", "-100,181.00"});
+    QVERIFY(session);
+    typeRows(session,
+             {{"2/15/2024", "", "", "", "1,000.00"}, {"2/29/2024", "", "", "", "", "518.00"}});
+    m_dialogs->messages.clear();
+    CLICK(session, "cmdDone");
+    QCOMPARE(m_dialogs->messageTexts(), QStringList{FiguresError});
+    QVERIFY(!m_main->isLoaded(WindowNames::Method));
+    // Back through statement entry and the rates to the transactions, where the figure is put
+    // right.
+    auto* entry = loaded<frmNewStatement>(*m_main, WindowNames::NewStatement);
+    QVERIFY(entry);
+    CLICK(entry, "btnYes");
+    auto* rates = loaded<frmUserInterestChanges>(*m_main, WindowNames::InterestChanges);
+    QVERIFY(rates);
+    CLICK(rates, "cmdClose");
+    session = loaded<frmThisSession>(*m_main, WindowNames::ThisSession);
+    QVERIFY(session);
+    if (session->grid()->model()->rowCount() < 2)
+        typeRows(session,
+                 {{"2/15/2024", "", "", "", "1,000.00"}, {"2/29/2024", "", "", "", "", "581.00"}});
+    else
+        typeIntoSession(session, 1, frmThisSession::colInterestPayment, "581.00");
+    CLICK(session, "cmdDone");
+    QVERIFY(chooseMethod(2));
+
+    // Statement 3 ends in credit: the question is asked with the stop icon and answered Yes.
+    report()->findChild<QAbstractButton*>("cmdClose")->click();
+    m_dialogs->answers.enqueue(true);
+    session = enterStatement({"", "3/1/2024", "", "3/31/2024", "900.00"});
+    QVERIFY(session);
+    QCOMPARE(m_dialogs->questions.size(), 1);
+    QCOMPARE(m_dialogs->questions[0].title, QStringLiteral("Vantrell Verification"));
+    typeRows(session, {{"3/10/2024", "", "", "", "101,000.00"}, {"3/20/2024", "", "", "", "81"}});
+    CLICK(session, "cmdDone");
+    QVERIFY(chooseMethod(2));
+    QCOMPARE(m_main->tag(Tag::File), QStringLiteral("Open"));
+
+    // Every method gives a report with interest due.
+    QList<Money> due;
+    for (int method = 0; method < 4; ++method) {
+        frmCalculate* w = viewReport(method);
+        QVERIFY(w);
+        due << total(w, ReportLine::InterestDueColumn);
+        QVERIFY2(!due.last().isZero(), qPrintable(QString::number(method)));
+    }
+
+    // The printed report, to PDF through the preview.
+    frmCalculate* w = viewReport(2);
+    QVERIFY(w);
+    const QString pdf = m_fixture->path("report.pdf");
+    m_dialogs->previewToPdf = pdf;
+    CLICK(w, "cmdPreview");
+    QCOMPARE(m_dialogs->previews.size(), 1);
+    QVERIFY(m_dialogs->previews[0].painted);
+    QVERIFY(QFile(pdf).size() > 1000);
+    const QByteArray before = ReportRendering::csv(w->reportModel()->lines());
+    const Money dueBefore = total(w, ReportLine::InterestDueColumn);
+
+    // Opened again: the same report.
+    w->findChild<QAbstractButton*>("cmdClose")->click();
+    m_dialogs->files.enqueue(account);
+    m_main->openAccount();
+    QCOMPARE(m_main->tag(Tag::File), QStringLiteral("Open"));
+    w = viewReport(2);
+    QVERIFY(w);
+    QCOMPARE(ReportRendering::csv(w->reportModel()->lines()), before);
+
+    // The February deposit corrected to 2,000.00: less debt, less interest due.
+    w->findChild<QAbstractButton*>("cmdClose")->click();
+    CLICK(active(), "cmdPrevious");
+    auto* all = loaded<frmAllRecords>(*m_main, WindowNames::AllRecords);
+    QVERIFY(all);
+    int row = -1;
+    for (int r = 0; r < all->gridModel()->rowCount(); ++r) {
+        if (all->gridModel()->index(r, 0).data().toString() == "2/15/2024")
+            row = r;
+    }
+    QVERIFY(row >= 0);
+    typeIntoCell(all->grid(), row, frmAllRecords::fldDeposit, "2,000.00");
+    CLICK(all, "cmdClose");
+    w = viewReport(2);
+    QVERIFY(w);
+    QVERIFY(total(w, ReportLine::InterestDueColumn) < dueBefore);
+}
+
+QTEST_MAIN(TestWholeRoad)
+#include "tst_wholeroad.moc"
