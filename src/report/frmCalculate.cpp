@@ -68,6 +68,11 @@ frmCalculate::frmCalculate(MDIForm1& main)
     m_lines = new ReportLinesModel(this);
     MSFlexGrid1->setModel(m_lines);
     bodyLayout()->insertWidget(0, MSFlexGrid1, 1);
+    // The grid takes the window's height; the stretch kept below the hidden fields would halve it.
+    for (int i = 0; i < bodyLayout()->count(); ++i) {
+        if (bodyLayout()->itemAt(i)->spacerItem())
+            bodyLayout()->setStretch(i, 0);
+    }
     MSFlexGrid1->hide();
     lblConventions = new QLabel(this);
     lblConventions->setObjectName("lblConventions");
@@ -155,8 +160,13 @@ bool frmCalculate::OpenReportRecordsets() {
 
 void frmCalculate::setUpGrid() {
     const int width = m_main.mdiArea()->viewport()->width();
-    MSFlexGrid1->horizontalHeader()->resizeSection(ReportLine::DateColumn, 1050 / TwipsPerPixel);
-    const double other = (double(width) * TwipsPerPixel - 1315) / 7 / TwipsPerPixel;
+    // 1050 twips, or what a date in the Short Date needs in the grid's own font; the other seven
+    // share what is left beside it and the 265-twip scroll bar.
+    const int dateWidth = qMax(
+        1050 / TwipsPerPixel,
+        MSFlexGrid1->fontMetrics().horizontalAdvance(ShortDate::format(QDate(2028, 12, 28))) + 16);
+    MSFlexGrid1->horizontalHeader()->resizeSection(ReportLine::DateColumn, dateWidth);
+    const double other = (double(width - dateWidth) * TwipsPerPixel - 265) / 7 / TwipsPerPixel;
     const int columnWidth = qMax(40, int(std::nearbyint(other)));
     for (int c = ReportLine::GovtChargeColumn; c < ReportLine::ColumnCount; ++c)
         MSFlexGrid1->horizontalHeader()->resizeSection(c, columnWidth);
