@@ -7,6 +7,7 @@
 #include "data/AccountSchema.h"
 #include "report/core/ReportStore.h"
 #include "support/AccountFixture.h"
+#include "support/ReportTool.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -15,21 +16,6 @@
 using namespace ReportRows;
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run report(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 LenderConventions conventions(const QString& dayCount, const QString& rounding) {
     return {*Conventions::dayCountFromWord(dayCount), *Conventions::roundingFromWord(rounding)};

@@ -2,6 +2,7 @@
 #include "data/ShortDate.h"
 #include "report/core/GridText.h"
 #include "support/AccountFixture.h"
+#include "support/ReportTool.h"
 
 #include <QFile>
 #include <QProcess>
@@ -9,26 +10,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run report(const QStringList& args, const QString& locale = QStringLiteral("C.UTF-8")) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    env.insert("LANG", locale);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 // A short history with interest, a balance row that the calculation would delete and empty
 // amounts it would fill, calculation day 1.

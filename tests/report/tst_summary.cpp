@@ -10,6 +10,7 @@
 #include "support/Controls.h"
 #include "support/RecordsHarness.h"
 
+#include "support/ReportTool.h"
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+
 #include <QTest>
 
 using namespace InterestSummary;
@@ -61,26 +63,6 @@ QVector<ReportLine> handWorked() {
             posting("2024-03-31", "101.00"), charge("2024-03-31", "101.00"),
             charge("2024-04-15", "12.00"),   posting("2024-04-30", "99.99"),
             posting("2025-01-31", "79.995"), charge("2025-01-31", "80.0049")};
-}
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run tool(const QStringList& args, const QString& locale = QStringLiteral("C.UTF-8")) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    env.insert("LANG", locale);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-report"), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
 }
 
 // The missing-statement prompt as a plain window with its three boxes.
@@ -208,7 +190,7 @@ void TestSummary::toolYearsAddUpToTheReportColumns() {
           "('2024-01-01', '2025-12-31', 7.3)"})
         AccountFixture::exec(account, QString::fromLatin1(sql));
 
-    const Run lines = tool({account, "--method", "2", "--format", "csv"});
+    const Run lines = report({account, "--method", "2", "--format", "csv"});
     QCOMPARE(lines.status, 0);
     QMap<QString, std::array<qint64, 2>> cents; // year: charged, due
     for (const QString& line : lines.out.split('\n', Qt::SkipEmptyParts).mid(1)) {
@@ -231,17 +213,17 @@ void TestSummary::toolYearsAddUpToTheReportColumns() {
     expected += "total," + plain(charged) + ',' + plain(due) + ',' + plain(charged - due) + '\n';
     QCOMPARE(cents.size(), 2);
 
-    const Run summary = tool({account, "--method", "2", "--summary", "--format", "csv"});
+    const Run summary = report({account, "--method", "2", "--summary", "--format", "csv"});
     QCOMPARE(summary.status, 0);
     QCOMPARE(summary.out, expected);
-    QCOMPARE(tool({account, "--method=2", "--summary", "--format=csv"}, "de_DE.UTF-8").out,
+    QCOMPARE(report({account, "--method=2", "--summary", "--format=csv"}, "de_DE.UTF-8").out,
              expected);
 
-    const Run text = tool({account, "--method", "2", "--summary"});
+    const Run text = report({account, "--method", "2", "--summary"});
     QCOMPARE(text.status, 0);
     QVERIFY2(text.out.contains("Method: Variable Day.\n"), qPrintable(text.out));
     QVERIFY(text.out.contains("Over 14 months your lender charged"));
-    QCOMPARE(tool({account, "--method", "2", "--summary=yes"}).status, 1);
+    QCOMPARE(report({account, "--method", "2", "--summary=yes"}).status, 1);
 }
 
 // The printed report's first page, as the tool writes it without a display: the sentence, the
@@ -256,7 +238,7 @@ void TestSummary::printedReportBeginsWithTheSummary() {
     AccountFixture::exec(account, "insert into tblInterestChanges (ValidFrom, ValidTo, "
                                   "InterestRate) values ('2024-01-01', '2024-12-31', 7.3)");
     const QString pdf = fixture.path("report.pdf");
-    QCOMPARE(tool({account, "--method", "2", "--pdf", pdf}, "en_US.UTF-8").status, 0);
+    QCOMPARE(report({account, "--method", "2", "--pdf", pdf}, "en_US.UTF-8").status, 0);
     const auto page = [&](int n) {
         QProcess p;
         p.start("pdftotext",
@@ -266,7 +248,7 @@ void TestSummary::printedReportBeginsWithTheSummary() {
     };
     const QString first = page(1);
     const QStringList summary =
-        tool({account, "--method", "2", "--summary"}, "en_US.UTF-8").out.split('\n');
+        report({account, "--method", "2", "--summary"}, "en_US.UTF-8").out.split('\n');
     QVERIFY2(summary[2].startsWith("Over 2 months your lender charged"), qPrintable(summary[2]));
     for (const QString& expected :
          {summary[2], QStringLiteral("Interest charged: 1,105.00"),
