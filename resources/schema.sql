@@ -1,8 +1,9 @@
 -- The loan account file: six tables and the account's settings. Money is an INTEGER count
 -- of ten-thousandths, dates are ISO yyyy-MM-dd text, an empty value is NULL. The CHECK
 -- constraints keep values of the wrong kind out, so that nothing stored can later sort or
--- sum wrongly. Layout 2 added tblSettings; AccountSchema::upgrade adds it to older files.
-PRAGMA user_version = 2;
+-- sum wrongly. Layout 2 added tblSettings, layout 3 tblOffsetBalances and tblReport's Offset;
+-- AccountSchema::upgrade adds them to older files.
+PRAGMA user_version = 3;
 
 CREATE TABLE tblAllRecords (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -56,7 +57,8 @@ CREATE TABLE tblReport (
     InterestPayment INTEGER CHECK (InterestPayment IS NULL OR typeof(InterestPayment) = 'integer'),
     OpenBalance INTEGER CHECK (OpenBalance IS NULL OR typeof(OpenBalance) = 'integer'),
     CloseBalance INTEGER CHECK (CloseBalance IS NULL OR typeof(CloseBalance) = 'integer'),
-    InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer')
+    InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer'),
+    Offset INTEGER CHECK (Offset IS NULL OR typeof(Offset) = 'integer')
 );
 
 -- Settings of the account, one row a name: the lender's day count and rounding of interest.
@@ -64,4 +66,11 @@ CREATE TABLE tblSettings (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
     Name TEXT NOT NULL UNIQUE CHECK (typeof(Name) = 'text'),
     Value TEXT CHECK (Value IS NULL OR typeof(Value) = 'text')
+);
+
+-- The offset account's balance at the end of each day it changed: it holds until the next row.
+CREATE TABLE tblOffsetBalances (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Date TEXT CHECK (Date IS NULL OR (typeof(Date) = 'text' AND length(Date) = 10 AND date(Date, '+0 days') = Date)),
+    Balance INTEGER CHECK (Balance IS NULL OR typeof(Balance) = 'integer')
 );

@@ -274,8 +274,10 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
 // The printed report of `lines`, as the report window prints it, into the file --pdf names; ""
 // when written, else why not. An earlier file of that name stays as it was unless the new one is
 // complete.
-QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions) {
+QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions,
+                 bool offsetColumn) {
     PrintedReport::Content content;
+    content.offsetColumn = offsetColumn;
     content.title = QFileInfo(o.account).absoluteFilePath();
     content.printedOn = QDate::currentDate();
     content.conventions = conventions;
@@ -287,7 +289,7 @@ QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QStri
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write '%1': %2").arg(o.pdf, file.errorString());
     QPdfWriter writer(&file);
-    writer.setPageLayout(PrintedReport::pageLayout());
+    writer.setPageLayout(PrintedReport::pageLayout(QPageSize(QPageSize::A4), offsetColumn));
     writer.setTitle(QString::fromLatin1(PrintedReport::Caption));
     writer.setCreator(QStringLiteral("Vantrell"));
     QString error;
@@ -300,12 +302,13 @@ QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QStri
 
 // Every combination of method, day and convention, best first.
 int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
-             const QVector<RatePeriod>& rates) {
+             const QVector<RatePeriod>& rates, const OffsetAccount& offset,
+             const QStringList& offsetNotices) {
     const LenderFit::Ranking ranking =
-        LenderFit::rank(history, rates, LenderFit::storedCalcDay(db));
+        LenderFit::rank(history, rates, LenderFit::storedCalcDay(db), offset);
     const QByteArray out = o.csv ? LenderFit::csv(ranking.scores) : LenderFit::text(ranking.scores);
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
-    QStringList notices = ranking.notices;
+    QStringList notices = offsetNotices + ranking.notices;
     if (ranking.scores.isEmpty() || ranking.scores.first().charges == 0)
         notices << QString::fromLatin1(LenderFit::NoCharges);
     for (const QString& notice : notices)
@@ -342,10 +345,13 @@ int run(const Options& o) {
         !ReportPreparation::readStatementNumbers(db, &numbers, &error))
         return unreadable(
             QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
-    if (o.fit)
-        return printFit(o, db, history, rates);
-
     QStringList notices;
+    OffsetAccount offset;
+    if (!ReportStore::readOffset(db, &offset, &error))
+        notices << error;
+    if (o.fit)
+        return printFit(o, db, history, rates, offset, notices);
+
     // A file of layout 1 has no settings: the defaults.
     LenderConventions conventions;
     if (!ReportStore::readConventions(db, &conventions, &error))
@@ -357,7 +363,7 @@ int run(const Options& o) {
         notices << QString::fromLatin1(ReportPreparation::NoTransactions);
     } else {
         InterestEngine::Result result =
-            InterestEngine::calculate(history, rates, o.method, fixedDay, conventions);
+            InterestEngine::calculate(history, rates, o.method, fixedDay, conventions, offset);
         lines = std::move(result.lines);
         notices << result.notices;
         if (const auto missing = ReportPreparation::missingStatements(numbers))
@@ -381,12 +387,13 @@ int run(const Options& o) {
                                       : SummaryRendering::text(*summary, basis).toUtf8();
         std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
     } else if (!o.pdf.isEmpty()) {
-        if (const QString problem = writePdf(o, lines, Conventions::reportNote(conventions));
+        if (const QString problem =
+                writePdf(o, lines, Conventions::reportNote(conventions), offset.hasData());
             !problem.isEmpty())
             return unreadable(problem);
     } else {
-        const QByteArray report =
-            o.csv ? ReportRendering::csv(lines) : ReportRendering::text(lines);
+        const QByteArray report = o.csv ? ReportRendering::csv(lines, offset.hasData())
+                                        : ReportRendering::text(lines, offset.hasData());
         std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
     }
     for (const QString& notice : notices)

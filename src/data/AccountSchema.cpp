@@ -29,10 +29,18 @@ const std::vector<std::pair<QString, QStringList>>& requiredColumns() {
     return columns;
 }
 
-// The table of layout 2, checked in files that have it.
-const std::pair<QString, QStringList>& settingsColumns() {
-    static const std::pair<QString, QStringList> columns = {"tblSettings", {"ID", "Name", "Value"}};
-    return columns;
+// The tables of later layouts, each with the version that added it: checked in files of that
+// version and in older files that already hold one of the name.
+struct LaterTable {
+    int version;
+    std::pair<QString, QStringList> columns;
+};
+const std::vector<LaterTable>& laterTables() {
+    static const std::vector<LaterTable> tables = {
+        {2, {"tblSettings", {"ID", "Name", "Value"}}},
+        {3, {"tblOffsetBalances", {"ID", "Date", "Balance"}}},
+    };
+    return tables;
 }
 
 // The statement that makes `table`, as resources/schema.sql writes it: the one source of the
@@ -45,6 +53,13 @@ QString createStatement(const QString& table) {
     const qsizetype start = schema.indexOf(QStringLiteral("CREATE TABLE %1 (").arg(table));
     const qsizetype end = start < 0 ? -1 : schema.indexOf(QStringLiteral("\n);"), start);
     return end < 0 ? QString() : schema.mid(start, end + 3 - start);
+}
+
+FileError missingLayout(const QString& path) {
+    return FileError{FileError::AccessError,
+                     QStringLiteral("Could not bring '%1' up to date: the account layout is "
+                                    "missing from the program.")
+                         .arg(path)};
 }
 
 class Statement {
@@ -262,14 +277,20 @@ FileError check(sqlite3* db, const QString& path, int* version) {
                                         "be opened by this one.")
                              .arg(path)};
 
-    // The settings table of layout 2, and one an older file already holds, must be sound.
+    // The tables of later layouts, and those an older file already holds, must be sound.
     std::vector<std::pair<QString, QStringList>> tables = requiredColumns();
-    Statement settings(
-        db, "select count(*) from sqlite_schema where name = 'tblSettings' collate nocase");
-    if (!settings.next())
-        return queryError(db, settings.rc(), path);
-    if (*version >= 2 || settings.integer(0) > 0)
-        tables.push_back(settingsColumns());
+    for (auto& [table, columns] : tables) {
+        if (*version >= 3 && table == QLatin1String("tblReport"))
+            columns << QStringLiteral("Offset");
+    }
+    for (const LaterTable& later : laterTables()) {
+        Statement present(db, "select count(*) from sqlite_schema where name = ?1 collate nocase");
+        present.bind(1, later.columns.first);
+        if (!present.next())
+            return queryError(db, present.rc(), path);
+        if (*version >= later.version || present.integer(0) > 0)
+            tables.push_back(later.columns);
+    }
     for (const auto& [table, columns] : tables) {
         if (FileError e = checkTable(db, path, table, columns))
             return e;
@@ -296,17 +317,26 @@ FileError upgrade(sqlite3* db, int fromVersion, const QString& path) {
     QString steps;
     // One step per later layout, applied in order from the file's version up. Version 0 (no
     // version kept) holds layout 1, which the checks have confirmed.
-    if (fromVersion < 2) {
-        // A settings table the file already has passed the checks: it is kept as it is.
-        const QString create = createStatement(QStringLiteral("tblSettings"));
+    // A later table the file already has passed the checks: it is kept as it is.
+    for (const LaterTable& later : laterTables()) {
+        if (fromVersion >= later.version)
+            continue;
+        const QString create = createStatement(later.columns.first);
         if (create.isEmpty())
-            return FileError{FileError::AccessError,
-                             QStringLiteral("Could not bring '%1' up to date: the account "
-                                            "layout is missing from the program.")
-                                 .arg(path)};
+            return missingLayout(path);
         steps += QString(create).replace(QStringLiteral("CREATE TABLE "),
                                          QStringLiteral("CREATE TABLE IF NOT EXISTS ")) +
                  QLatin1Char(';');
+    }
+    if (fromVersion < 3) {
+        // The printed report's Offset column, unless another tool's file has one already.
+        Statement offset(db, "select count(*) from pragma_table_info('tblReport') "
+                             "where name = 'Offset' collate nocase");
+        if (!offset.next())
+            return queryError(db, offset.rc(), path);
+        if (offset.integer(0) == 0)
+            steps += QStringLiteral("alter table tblReport add column Offset INTEGER CHECK "
+                                    "(Offset IS NULL OR typeof(Offset) = 'integer');");
     }
     steps += QStringLiteral("pragma user_version = %1;").arg(CurrentVersion);
 

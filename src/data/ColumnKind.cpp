@@ -17,6 +17,7 @@ ColumnKind columnKind(const QString& columnName) {
         {"CloseBalance", ColumnKind::Money},
         {"InterestDue", ColumnKind::Money},
         {"Balance", ColumnKind::Money},
+        {"Offset", ColumnKind::Money},
         {"InterestRate", ColumnKind::Double},
         {"StatementNumber", ColumnKind::Integer},
         {"CalcFrom", ColumnKind::Text},

@@ -8,9 +8,10 @@ namespace {
 const QColor CellColour(204, 240, 255);
 } // namespace
 
-void ReportLinesModel::setLines(QVector<ReportLine> lines) {
+void ReportLinesModel::setLines(QVector<ReportLine> lines, bool offsetColumn) {
     beginResetModel();
     m_lines = std::move(lines);
+    m_offsetColumn = offsetColumn;
     endResetModel();
 }
 
@@ -29,7 +30,7 @@ int ReportLinesModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ReportLinesModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ReportLine::ColumnCount;
+    return parent.isValid() ? 0 : ReportLine::columnCount(m_offsetColumn);
 }
 
 QVariant ReportLinesModel::data(const QModelIndex& index, int role) const {
@@ -51,7 +52,7 @@ QVariant ReportLinesModel::data(const QModelIndex& index, int role) const {
 
 QVariant ReportLinesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return ReportLine::headings().value(section);
+        return ReportLine::heading(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -12,7 +12,8 @@ class ReportLinesModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setLines(QVector<ReportLine> lines);
+    // `offsetColumn`: the account has an offset account, shown in a last "Offset" column.
+    void setLines(QVector<ReportLine> lines, bool offsetColumn = false);
     const QVector<ReportLine>& lines() const { return m_lines; }
     // A cell's text exactly as the grid shows it.
     QString cellText(int row, int column) const;
@@ -26,4 +27,5 @@ public:
 
 private:
     QVector<ReportLine> m_lines;
+    bool m_offsetColumn = false;
 };

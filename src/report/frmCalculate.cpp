@@ -166,9 +166,11 @@ void frmCalculate::setUpGrid() {
         1050 / TwipsPerPixel,
         MSFlexGrid1->fontMetrics().horizontalAdvance(ShortDate::format(QDate(2028, 12, 28))) + 16);
     MSFlexGrid1->horizontalHeader()->resizeSection(ReportLine::DateColumn, dateWidth);
-    const double other = (double(width - dateWidth) * TwipsPerPixel - 265) / 7 / TwipsPerPixel;
+    const int columns = m_lines->columnCount();
+    const double other =
+        (double(width - dateWidth) * TwipsPerPixel - 265) / (columns - 1) / TwipsPerPixel;
     const int columnWidth = qMax(40, int(std::nearbyint(other)));
-    for (int c = ReportLine::GovtChargeColumn; c < ReportLine::ColumnCount; ++c)
+    for (int c = ReportLine::GovtChargeColumn; c < columns; ++c)
         MSFlexGrid1->horizontalHeader()->resizeSection(c, columnWidth);
 }
 
@@ -206,6 +208,7 @@ bool frmCalculate::FillReportTable(QString* error) {
         m_rptReport.setTitle(m_main.tag(Tag::NewFile));
         m_rptReport.setPrintedOn(QDate::currentDate());
         m_rptReport.setConventions(Conventions::reportNote(m_conventions));
+        m_rptReport.setOffsetColumn(m_offset.hasData());
         return true;
     };
     const bool filled = fill();
@@ -313,12 +316,15 @@ void frmCalculate::CalculateInterest() {
         Dialogs::instance().message(error);
     lblConventions->setText(Conventions::reportNote(m_conventions));
     lblConventions->setVisible(!m_conventions.isDefault());
+    if (!ReportStore::readOffset(db, &m_offset, &error))
+        Dialogs::instance().message(error);
     InterestEngine::Result result =
-        InterestEngine::calculate(history, rates, m_method, m_fixedDay, m_conventions);
+        InterestEngine::calculate(history, rates, m_method, m_fixedDay, m_conventions, m_offset);
     if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))
         Dialogs::instance().message(error);
     adoPrimaryRS->requery();
-    m_lines->setLines(std::move(result.lines));
+    m_lines->setLines(std::move(result.lines), m_offset.hasData());
+    setUpGrid();
     for (const QString& notice : result.notices)
         Dialogs::instance().message(notice);
 }

@@ -67,6 +67,7 @@ private:
     QString m_fixedDay;
     // The lender's conventions the report follows; said above the grid unless the defaults.
     LenderConventions m_conventions;
+    OffsetAccount m_offset;
     QLabel* lblConventions = nullptr;
     std::optional<MissingStatementNotice> m_missing;
     bool m_informationPending = false;

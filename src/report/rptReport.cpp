@@ -13,7 +13,7 @@ void rptReport::setUpPrinter(QPrinter& printer) const {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (!defaultPrinter.isNull() && defaultPrinter.defaultPageSize().isValid())
         paper = defaultPrinter.defaultPageSize();
-    printer.setPageLayout(PrintedReport::pageLayout(paper));
+    printer.setPageLayout(PrintedReport::pageLayout(paper, m_content.offsetColumn));
 }
 
 void rptReport::Show() {

@@ -14,6 +14,7 @@ public:
     void setPrintedOn(const QDate& date) { m_content.printedOn = date; }
     // The line under the totals that names the lender's conventions; "" for the defaults.
     void setConventions(const QString& note) { m_content.conventions = note; }
+    void setOffsetColumn(bool offset) { m_content.offsetColumn = offset; }
     const PrintedReport::Content& content() const { return m_content; }
 
     // The preview, page by page.

@@ -72,6 +72,8 @@ void frmFindMethod::FindMethod() {
     QVector<HistoryRow> history;
     QVector<RatePeriod> rates;
     QString storedDay;
+    OffsetAccount offset;
+    QString offsetNotice;
     QString error;
     {
         AccountConnection connection;
@@ -81,11 +83,14 @@ void frmFindMethod::FindMethod() {
                    ReportStore::readRatePeriods(connection.database(), &rates, &error)) {
             storedDay = LenderFit::storedCalcDay(connection.database());
             error.clear();
+            // A share this version does not read is said with the ranking, and 100 % used.
+            if (ReportStore::readOffset(connection.database(), &offset, &offsetNotice))
+                offsetNotice.clear();
         }
     }
     LenderFit::Ranking ranking;
     if (error.isEmpty())
-        ranking = LenderFit::rank(history, rates, storedDay);
+        ranking = LenderFit::rank(history, rates, storedDay, offset);
     QApplication::restoreOverrideCursor();
 
     const bool charged = !ranking.scores.isEmpty() && ranking.scores.first().charges > 0;
@@ -115,6 +120,8 @@ void frmFindMethod::FindMethod() {
     if (!m_best.isEmpty())
         grdFit->selectRow(0);
     cmdApply->setEnabled(!m_best.isEmpty());
+    if (!offsetNotice.isEmpty())
+        ranking.notices.prepend(offsetNotice);
     if (charged) {
         for (const QString& notice : ranking.notices)
             Dialogs::instance().message(notice);

@@ -44,7 +44,7 @@ private slots:
             QVERIFY2(rs.open(), qPrintable(QString(sql) + ": " + rs.lastError()));
             QCOMPARE(rs.recordCount(), 0);
         }
-        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"), QStringList{"2"});
+        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"), QStringList{"3"});
     }
 
     void templateIsAnEmptyAccount() {

@@ -16,7 +16,8 @@ namespace ChargedAccount {
 // Two years from 1 January 2023 (one of them a leap year) at 6.1 %: an opening debit of
 // 400,000.00, a repayment on the 3rd and the lender's charge on the 15th of every month.
 inline QVector<HistoryRow> history(int method, const QString& calcTo,
-                                   const LenderConventions& conventions) {
+                                   const LenderConventions& conventions,
+                                   const OffsetAccount& offset = {}) {
     const QVector<RatePeriod> rates = {{1, QDate(2023, 1, 1), QDate(2024, 12, 31), 6.1}};
     QVector<HistoryRow> rows(1);
     rows[0].date = QDate(2023, 1, 1);
@@ -32,7 +33,7 @@ inline QVector<HistoryRow> history(int method, const QString& calcTo,
         rows << charge;
         // The charge is what the lender's way posts on its date, with the charges before it.
         const InterestEngine::Result r =
-            InterestEngine::calculate(rows, rates, method, calcTo, conventions);
+            InterestEngine::calculate(rows, rates, method, calcTo, conventions, offset);
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
                 rows.last().amounts[ReportLine::InterestPayment] =

@@ -155,14 +155,16 @@ void TestConventions::settingsRoundTrip() {
     QVERIFY(read == (LenderConventions{DayCount::Actual365Fixed, InterestRounding::Posting}));
 }
 
-// Open brings a version-1 file with rows up to version 2: the settings table as a new file has
-// it, and the same report before and after; choices stored then outlast closing and reopening.
+// Open brings a version-1 file with rows up to the current version: the later tables as a new
+// file has them, and the same report before and after; choices stored then outlast closing and reopening.
 void TestConventions::versionOneUpgrade() {
     AccountFixture fixture;
     const QString fresh = fixture.newAccount("Fresh.mdb");
     const QString account = fixture.newAccount();
     writeHistory(account);
     AccountFixture::exec(account, "drop table tblSettings");
+    AccountFixture::exec(account, "drop table tblOffsetBalances");
+    AccountFixture::exec(account, "alter table tblReport drop column Offset");
     AccountFixture::exec(account, "pragma user_version = 1");
     const QStringList args = {account, "--method", "2", "--format", "csv"};
     const Run before = report(args);
@@ -177,6 +179,10 @@ void TestConventions::versionOneUpgrade() {
     const QString settingsTable = "select sql from sqlite_schema where name = 'tblSettings'";
     QCOMPARE(AccountFixture::column(account, settingsTable),
              AccountFixture::column(fresh, settingsTable));
+    for (const QString table : {"tblOffsetBalances", "tblReport"}) {
+        const QString columns = "select name || ' ' || type from pragma_table_info('" + table + "')";
+        QCOMPARE(AccountFixture::column(account, columns), AccountFixture::column(fresh, columns));
+    }
     const Run after = report(args);
     QCOMPARE(after.out, before.out);
     QCOMPARE(after.err, before.err);

@@ -27,6 +27,8 @@ private slots:
     void report_data();
     void report();
     void changesToWriteBack();
+    void offset_data();
+    void offset();
 };
 
 // The daily amount is rounded from the double product, so that every build gives the same
@@ -252,6 +254,78 @@ void TestInterestEngine::changesToWriteBack() {
                                    "5 -99015.00 amounts", "6 -50000.00 amounts"}));
     QCOMPARE(result.changes.deletions, (QVector<qint64>{4}));
     QCOMPARE(lines(result.lines).last(), QStringLiteral("2024-01-15 T -50000.00"));
+}
+
+// The loan less the counted offset: -300,000.00 at 6.00 % bears 49.3151 a day alone. Interest
+// is read from the posting on the lender's charge; the offset column from the charge's line.
+void TestInterestEngine::offset_data() {
+    QTest::addColumn<QStringList>("balances"); // "2025-01-01 50000"
+    QTest::addColumn<int>("share");            // hundredths of a per cent; -1: no offset account
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("chargedOn");
+    QTest::addColumn<QString>("charge");
+    QTest::addColumn<QString>("due");
+    QTest::addColumn<QString>("shown"); // the charge line's Offset cell; "-" for none
+
+    const QStringList fifty = {"2025-01-01 50000"};
+    QTest::newRow("50,000.00 in a full offset: 41.0959 a day")
+        << fifty << 10000 << 2 << "2025-01-02" << "1" << "41.10" << "50000.00";
+    QTest::newRow("a 40 % share counts 20,000.00: 46.0274 a day")
+        << fifty << 4000 << 2 << "2025-01-02" << "1" << "46.03" << "20000.00";
+    QTest::newRow("ten days at 41.0959 are 410.959")
+        << fifty << 10000 << 2 << "2025-01-11" << "1" << "410.96" << "50000.00";
+    QTest::newRow("an offset above the loan: nothing")
+        << QStringList{"2025-01-01 350000"} << 10000 << 2 << "2025-01-11" << "1" << "0.00"
+        << "350000.00";
+    QTest::newRow("an offset below zero counts nothing")
+        << QStringList{"2025-01-01 -5000"} << 10000 << 2 << "2025-01-02" << "1" << "49.32"
+        << "0.00";
+    // 15 days at 250,000.00 and 15 at 280,000.00: 616.4385 + 690.4110.
+    QTest::newRow("a balance changing mid-month: both parts")
+        << QStringList{"2025-01-01 50000", "2025-01-16 20000"} << 10000 << 2 << "2025-01-31"
+        << "1" << "1306.85" << "20000.00";
+    QTest::newRow("days before the first balance bear on the loan alone")
+        << QStringList{"2025-01-02 50000"} << 10000 << 2 << "2025-01-03" << "1" << "90.41"
+        << "50000.00";
+    QTest::newRow("an account without an offset account is unchanged")
+        << fifty << -1 << 2 << "2025-01-02" << "1" << "49.32" << "-";
+    // Deferred: the day's charge goes to the loan's side before the offset, so that the offset
+    // of 300,050.00 leaves nothing to bear, not a credit of 50.00.
+    QTest::newRow("deferred: the charge on the loan's side, then the offset")
+        << QStringList{"2025-01-01 300050"} << 10000 << 3 << "2025-01-02" << "100" << "0.00"
+        << "300050.00";
+    QTest::newRow("Fixed Day: the posting day's offset")
+        << QStringList{"2025-01-01 50000", "2025-01-11 0"} << 10000 << 0 << "2025-01-15" << "1"
+        << "410.96" << "0.00";
+}
+
+void TestInterestEngine::offset() {
+    QFETCH(QStringList, balances);
+    QFETCH(int, share);
+    QFETCH(int, method);
+    QFETCH(QString, chargedOn);
+    QFETCH(QString, charge);
+    QFETCH(QString, due);
+    QFETCH(QString, shown);
+
+    OffsetAccount account;
+    account.enabled = share >= 0;
+    account.share = std::max(share, 0);
+    for (const QString& spelled : balances) {
+        const QStringList parts = spelled.split(u' ');
+        account.balances << OffsetBalance{0, QDate::fromString(parts[0], Qt::ISODate),
+                                          Money::parse(parts[1]).value()};
+    }
+    const auto result = InterestEngine::calculate(
+        history({"2025-01-01 close -300000", chargedOn + " int " + charge}),
+        rates({"2025-01-01 2025-12-31 6"}), method, QStringLiteral("10"), {}, account);
+    const auto posting =
+        std::find_if(result.lines.begin(), result.lines.end(),
+                     [](const ReportLine& l) { return l.kind == ReportLine::Kind::Interest; });
+    QVERIFY(posting != result.lines.end());
+    QCOMPARE(ReportRendering::plainAmount(*posting->interestDue), due);
+    const std::optional<Money> cell = result.lines.first().offset;
+    QCOMPARE(cell ? ReportRendering::plainAmount(*cell) : QStringLiteral("-"), shown);
 }
 
 QTEST_GUILESS_MAIN(TestInterestEngine)

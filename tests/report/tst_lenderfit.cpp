@@ -46,6 +46,7 @@ private slots:
     void tiesKeepTheDefaultsFirst();
     void candidateDays();
     void chargesPairWithPostingsOfTheirDate();
+    void offsetIsCounted();
 };
 
 // One account a day count, its charges made by Fixed Day from the 15th: that way comes first,
@@ -123,6 +124,24 @@ void TestLenderFit::chargesPairWithPostingsOfTheirDate() {
     QCOMPARE(s.charges, 3);
     QCOMPARE(s.matched, 1);
     QCOMPARE(s.difference, *Money::parse("50.50"));
+}
+
+// Charges made on the loan less 60 % of an offset account match only once the account holds the
+// offset: the search ranks on the same offset-adjusted figures as the report.
+void TestLenderFit::offsetIsCounted() {
+    const OffsetAccount offset{true, 6000,
+                               {{0, QDate(2023, 1, 1), *Money::parse("100000")},
+                                {0, QDate(2023, 7, 20), *Money::parse("30000")}}};
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    ChargedAccount::write(account,
+                          ChargedAccount::history(InterestMethod::FixedDay, "14", {}, offset));
+    QVERIFY(!fitLines(account, {"--format", "csv"}).value(1).contains(",24,24,"));
+    AccountFixture::exec(account, "insert into tblOffsetBalances (Date, Balance) values "
+                                  "('2023-01-01', 1000000000), ('2023-07-20', 300000000)");
+    AccountFixture::exec(account, "insert into tblSettings (Name, Value) values "
+                                  "('OffsetAccount', 'yes'), ('OffsetShare', '60')");
+    QCOMPARE(fitLines(account, {"--format", "csv"}).value(1), "0,15,act365,day4,24,24,0.00");
 }
 
 QTEST_GUILESS_MAIN(TestLenderFit)

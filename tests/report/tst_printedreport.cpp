@@ -80,6 +80,7 @@ private slots:
     void pages();
     void totalsCountOnlyFilledCells();
     void previewAndPrintShowTheGrid();
+    void offsetColumn();
 };
 
 // A 4000-twip page holds 8 detail bands under the report header, 11 on later pages; the report
@@ -211,6 +212,41 @@ void TestPrintedReport::previewAndPrintShowTheGrid() {
         {h.account, "--method", "2", "--pdf", h.fixture.path("no/such/dir.pdf")}, &status);
     QCOMPARE(status, 2);
     QVERIFY2(refused.contains("cannot write"), qPrintable(refused));
+}
+
+// An account with an offset account: the grid, the printed report and the tool's CSV end with
+// the counted offset. 40 % of 50,000.00 counts 20,000.00, so -80,000.00 bears 16.00 a day.
+void TestPrintedReport::offsetColumn() {
+    RecordsHarness h({"2024-01-01 C=-100000", "2024-01-31 I=600"});
+    h.main->setTag(Tag::File, "Open");
+    h.main->setTag(Tag::Method, "2");
+    h.sql("insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) "
+          "values ('2024-01-01', '2024-12-31', 7.3)");
+    h.sql("insert into tblSettings (Name, Value) values ('OffsetAccount', 'yes'), "
+          "('OffsetShare', '40')");
+    h.sql("insert into tblOffsetBalances (Date, Balance) values ('2024-01-01', 500000000)");
+    auto* w = h.show<frmCalculate>(WindowNames::Calculate);
+    QVERIFY(w);
+    const ReportLinesModel* grid = w->reportModel();
+    QCOMPARE(grid->columnCount(), ReportLine::ColumnCount + 1);
+    QCOMPARE(grid->headerData(ReportLine::OffsetColumn, Qt::Horizontal).toString(), "Offset");
+    QCOMPARE(grid->cellText(1, ReportLine::InterestDueColumn), "480.00");
+    QCOMPARE(grid->cellText(1, ReportLine::OffsetColumn), "20,000.00");
+
+    h.dialogs.previewToPdf = h.fixture.path("preview.pdf");
+    CLICK(w, "cmdPreview");
+    const QStringList preview = pdfLines(h.dialogs.previewToPdf);
+    for (const QString& expected : {QStringLiteral("Interest Due: Balance: Offset:"),
+                                    QStringLiteral("31/01/2024 480.00 -100,600.00 20,000.00")})
+        QVERIFY2(std::any_of(preview.begin(), preview.end(),
+                             [&](const QString& l) { return l.endsWith(expected); }),
+                 qPrintable(expected + " not in:\n" + preview.join('\n')));
+
+    int status = -1;
+    const QString csv = reportTool({h.account, "--method", "2", "--format", "csv"}, &status);
+    QCOMPARE(status, 0);
+    QCOMPARE(csv.section('\n', 0, 0), "Date,Govt Chge,Bank Chge,W'drawal,Deposit,Int Charge,Int "
+                                       "Due,Balance,Offset");
 }
 
 QTEST_MAIN(TestPrintedReport)

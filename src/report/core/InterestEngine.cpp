@@ -88,7 +88,7 @@ class InterestCalculation {
 public:
     InterestCalculation(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
                         int method, const QString& fixedDay, const LenderConventions& conventions,
-                        InterestEngine::Output output);
+                        const OffsetAccount& offset, InterestEngine::Output output);
 
     InterestEngine::Result run() {
         InitialiseCalculation();
@@ -110,6 +110,9 @@ private:
     void findRateFromCache();
     void interestDateError();
     void accrue(Money interestBearing);
+    Money lessOffset(Money loan) const;
+    void moveOffsetTo(qint64 day);
+    Money countedOn(const QDate& date) const;
     int daysAccrued();
     void accrueWithDayCharge();
     void postInterest(const QDate& postingDate);
@@ -125,6 +128,10 @@ private:
     int m_fixedDay = 0; // 0: never matches
     LenderConventions m_conventions;
     bool m_postingsOnly = false;
+    // The offset account's counted balances by day (as Julian days); empty without offset data.
+    QVector<qint64> m_offsetDays;
+    QVector<Money> m_offsetCounted;
+    int m_offsetRow = -1; // the row in force on the current day, -1 before the first
 
     // Calculation state.
     QDate m_startDay;
@@ -163,6 +170,7 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
                                          const QVector<RatePeriod>& rates, int method,
                                          const QString& fixedDay,
                                          const LenderConventions& conventions,
+                                         const OffsetAccount& offset,
                                          InterestEngine::Output output)
     : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)),
       m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings) {
@@ -178,6 +186,26 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
     }
     if (undated > 0)
         m_notices << undatedNotice(undated);
+
+    if (offset.hasData()) {
+        for (const OffsetBalance& b : offset.balances) {
+            if (!b.date.isValid())
+                continue;
+            // Two rows of one day: the later one is the day's end.
+            if (!m_offsetDays.isEmpty() && m_offsetDays.last() >= b.date.toJulianDay()) {
+                if (m_offsetDays.last() == b.date.toJulianDay())
+                    m_offsetCounted.last() = Offset::counted(b.balance, offset.share);
+                continue;
+            }
+            m_offsetDays.append(b.date.toJulianDay());
+            m_offsetCounted.append(Offset::counted(b.balance, offset.share));
+        }
+        // An offset account with no dated balance still shows its column, at nothing.
+        if (m_offsetDays.isEmpty()) {
+            m_offsetDays.append(std::numeric_limits<qint64>::min());
+            m_offsetCounted.append(Money());
+        }
+    }
 
     if (!m_postingsOnly) {
         m_lines.reserve(m_rows.size() + m_rows.size() / 8);
@@ -218,6 +246,8 @@ void InterestCalculation::CalculateInterest() {
     m_rowUpdate = updateOf(m_cursor < m_rows.size() ? m_rows[m_cursor]->id : 0);
     for (m_currentDay = m_startDay; m_currentDay <= m_endDay;
          m_currentDay = m_currentDay.addDays(1)) {
+        if (!m_offsetDays.isEmpty())
+            moveOffsetTo(m_currentDay.toJulianDay());
         while (m_nextRowDate.isValid() && m_nextRowDate == m_currentDay)
             PostTransaction();
         FindInterestRate();
@@ -283,6 +313,8 @@ void InterestCalculation::PostTransaction() {
                 m_runningBalance = *after;
         }
         line.balance = m_runningBalance;
+        if (!m_offsetDays.isEmpty())
+            line.offset = countedOn(row.date);
         if (row.openBalance.money() != m_runningBalance)
             m_rowUpdate.openBalance = m_runningBalance;
         if (!m_postingsOnly || !amounts.interestPayment.isZero())
@@ -411,6 +443,29 @@ int InterestCalculation::daysAccrued() {
     }
 }
 
+// The offset row in force on `day`: the walk only moves forward.
+void InterestCalculation::moveOffsetTo(qint64 day) {
+    while (m_offsetRow + 1 < m_offsetDays.size() && m_offsetDays[m_offsetRow + 1] <= day)
+        ++m_offsetRow;
+}
+
+// The counted offset on `date`, the current day or a later one.
+Money InterestCalculation::countedOn(const QDate& date) const {
+    const qint64 day = date.toJulianDay();
+    int row = m_offsetRow;
+    while (row + 1 < m_offsetDays.size() && m_offsetDays[row + 1] <= day)
+        ++row;
+    return row >= 0 ? m_offsetCounted[row] : Money();
+}
+
+// The balance that accrues: a loan in debit less the counted offset of the day, never past zero.
+Money InterestCalculation::lessOffset(Money loan) const {
+    if (m_offsetRow < 0 || loan.raw() >= 0)
+        return loan;
+    // Both within the money range and of opposite signs: the sum cannot overflow.
+    return Money::fromRaw(std::min<qint64>(0, loan.raw() + m_offsetCounted[m_offsetRow].raw()));
+}
+
 // One day of interest on `interestBearing`, accrued with the opposite sign: positive while the
 // account is in debit.
 void InterestCalculation::accrue(Money interestBearing) {
@@ -469,7 +524,7 @@ std::optional<Money> postingTotal(long double total) {
 void InterestCalculation::accrueWithDayCharge() {
     qint64 bearing = 0;
     if (!qAddOverflow(m_runningBalance.raw(), m_dayInterestCharge.raw(), &bearing))
-        accrue(Money::fromRaw(bearing));
+        accrue(lessOffset(Money::fromRaw(bearing)));
 }
 
 void InterestCalculation::postInterest(const QDate& postingDate) {
@@ -482,12 +537,14 @@ void InterestCalculation::postInterest(const QDate& postingDate) {
     line.date = postingDate;
     line.interestDue = m_accruedInterest;
     line.balance = m_runningBalance;
+    if (!m_offsetDays.isEmpty())
+        line.offset = countedOn(postingDate);
     m_lines.append(line);
     m_accruedInterest = Money();
 }
 
 void InterestCalculation::AccrueFixedDay() {
-    accrue(m_runningBalance);
+    accrue(lessOffset(m_runningBalance));
     m_dayInterestCharge = Money();
     if (isFixedDay())
         postInterest(m_currentDay.addDays(1));
@@ -504,7 +561,7 @@ void InterestCalculation::AccrueVariableDay() {
     if (!m_dayInterestCharge.isZero())
         postInterest(m_currentDay);
     m_dayInterestCharge = Money();
-    accrue(m_runningBalance);
+    accrue(lessOffset(m_runningBalance));
 }
 
 void InterestCalculation::AccrueVariableDayDeferred() {
@@ -553,8 +610,9 @@ InterestEngine::Result InterestCalculation::finish() {
 namespace InterestEngine {
 
 Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
-                 const QString& fixedDay, const LenderConventions& conventions, Output output) {
-    return InterestCalculation(history, rates, method, fixedDay, conventions, output).run();
+                 const QString& fixedDay, const LenderConventions& conventions,
+                 const OffsetAccount& offset, Output output) {
+    return InterestCalculation(history, rates, method, fixedDay, conventions, offset, output).run();
 }
 
 } // namespace InterestEngine

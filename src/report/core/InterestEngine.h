@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LenderConventions.h"
+#include "OffsetAccount.h"
 #include "ReportLine.h"
 #include "data/Money.h"
 
@@ -99,11 +100,17 @@ struct Result {
 // with ties to even as the default does, or none until the posting, which goes to cents half
 // away from zero).
 //
+// With an `offset` that has data, the balance that accrues on a day is the loan's (under the
+// deferred methods with the day's interest charge added) plus the counted part of the offset
+// balance in force that day (Offset::counted: the last row dated on or before it), never past
+// zero; a loan in credit is left as it is. Every line then carries the counted offset on its date.
+// Without offset data nothing changes.
+//
 // `output` Postings hands back only what a comparison with the lender's charges needs: the
 // interest lines and the lines with an interest charge, and no changes.
 enum class Output : quint8 { Report, Postings };
 Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
                  const QString& fixedDay, const LenderConventions& conventions = {},
-                 Output output = Output::Report);
+                 const OffsetAccount& offset = {}, Output output = Output::Report);
 
 } // namespace InterestEngine

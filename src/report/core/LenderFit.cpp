@@ -140,7 +140,7 @@ FitScore score(const QVector<ReportLine>& lines) {
 }
 
 Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
-             const QString& storedDay, int threads) {
+             const QString& storedDay, const OffsetAccount& offset, int threads) {
     const QVector<FitCandidate> list = candidates(candidateDays(history, storedDay));
     QVector<FitScore> scores(list.size());
     QStringList notices;
@@ -154,7 +154,8 @@ Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rate
             const QString calcTo =
                 c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
             InterestEngine::Result result = InterestEngine::calculate(
-                history, rates, c.method, calcTo, c.conventions, InterestEngine::Output::Postings);
+                history, rates, c.method, calcTo, c.conventions, offset,
+                InterestEngine::Output::Postings);
             out[i] = score(result.lines);
             out[i].candidate = c;
             if (i == 0)

@@ -50,10 +50,10 @@ struct Ranking {
     QStringList notices;      // the calculation's own notices (the same under every candidate)
 };
 
-// Runs the engine once per candidate over the same rows, on up to `threads` threads (0: as
-// many as the machine has), and ranks them. Ties keep the order of candidates().
+// Runs the engine once per candidate over the same rows and offset account, on up to `threads`
+// threads (0: as many as the machine has), and ranks them. Ties keep the order of candidates().
 Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
-             const QString& storedDay, int threads = 0);
+             const QString& storedDay, const OffsetAccount& offset = {}, int threads = 0);
 
 // The calculation day in force: the last tblCalcTo row's CalcFrom; "" when there is none.
 QString storedCalcDay(QSqlDatabase db);

@@ -23,15 +23,22 @@ constexpr int PageHeaderHeight = 260;
 constexpr int DetailHeight = 240;
 constexpr int ReportFooterHeight = 795;
 constexpr int PageFooterHeight = 934;
-constexpr int ColumnLeft[] = {0, 1134, 2268, 3402, 4535, 5669, 6803, 7937};
+constexpr int ColumnLeft[] = {0, 1134, 2268, 3402, 4535, 5669, 6803, 7937, 9071};
 constexpr int ColumnWidth = 1130;
+// An account with an offset account has a ninth column, and the report is that much wider.
+constexpr int OffsetReportWidth = ReportWidth + 1134;
+
+int widthOf(bool offsetColumn) {
+    return offsetColumn ? OffsetReportWidth : ReportWidth;
+}
 constexpr int FieldHeight = 240;
 constexpr int TwipsPerPoint = 20;
 constexpr int TwipsPerInch = 1440;
 
 const char* const ReportTitle = "Vantrell";
 const char* const Labels[] = {"Date:",    "Govt Charge:",   "Bank Charge:",  "Withdrawal:",
-                              "Deposit:", "Interest Paid:", "Interest Due:", "Balance:"};
+                              "Deposit:", "Interest Paid:", "Interest Due:", "Balance:",
+                              "Offset:"};
 const char* const DateFormat = "d/MM/yyyy";
 const char* const Notice1 = "Errors and Omissions Excluded.";
 const char* const Notice2 = "If any statements have not been included in this report the "
@@ -59,7 +66,8 @@ QRectF field(int column, int top) {
 class Painter {
 public:
     Painter(QPainter& p, const PrintedReport::Content& c, int pageCount)
-        : m_p(p), m_content(c), m_pageCount(pageCount), m_body(reportFont(8)),
+        : m_p(p), m_content(c), m_pageCount(pageCount), m_width(widthOf(c.offsetColumn)),
+          m_columns(c.offsetColumn ? 9 : 8), m_body(reportFont(8)),
           m_bold(reportFont(8, true)), m_title(reportFont(16, true)), m_path(reportFont(10)),
           m_notice(reportFont(8)) {
         // The long notice runs across the page on one line: smaller type where it would not.
@@ -81,10 +89,10 @@ public:
             break;
         case PrintedReport::BandKind::PageHeader:
             m_p.setFont(m_bold);
-            for (int c = 0; c < 8; ++c)
+            for (int c = 0; c < m_columns; ++c)
                 m_p.drawText(field(c, b.top), alignment(c), QString::fromLatin1(Labels[c]));
             m_p.setPen(QPen(Qt::black, 10));
-            m_p.drawLine(QLineF(0, b.top + 250, ReportWidth, b.top + 250));
+            m_p.drawLine(QLineF(0, b.top + 250, m_width, b.top + 250));
             break;
         case PrintedReport::BandKind::Detail:
             detail(m_content.rows[b.row], b.top);
@@ -96,7 +104,7 @@ public:
                 m_p.drawText(field(int(i) + 1, b.top + 120), alignment(1),
                              t[i] ? m_text.amount(*t[i]) : QString::fromLatin1(Overflow));
             m_p.setFont(m_body);
-            m_p.drawText(QRectF(0, b.top + 480, ReportWidth, FieldHeight), Qt::AlignLeft,
+            m_p.drawText(QRectF(0, b.top + 480, m_width, FieldHeight), Qt::AlignLeft,
                          m_content.conventions);
             break;
         }
@@ -131,14 +139,18 @@ private:
             if (const std::optional<Money>& m = row.values[std::size_t(f)])
                 m_p.drawText(field(f + 1, top), alignment(f + 1), m_text.amount(*m));
         }
+        if (m_content.offsetColumn && row.offset)
+            m_p.drawText(field(8, top), alignment(8), m_text.amount(*row.offset));
         m_p.setPen(QPen(Qt::gray, 5));
-        m_p.drawLine(QLineF(0, top + DetailHeight - 5, ReportWidth, top + DetailHeight - 5));
+        m_p.drawLine(QLineF(0, top + DetailHeight - 5, m_width, top + DetailHeight - 5));
         m_p.setPen(Qt::black);
     }
 
     QPainter& m_p;
     const PrintedReport::Content& m_content;
     int m_pageCount;
+    int m_width;   // twips
+    int m_columns; // 8, or 9 with the Offset column
     QFont m_body, m_bold, m_title, m_path, m_notice;
     const GridText m_text;
     const QLocale m_locale;
@@ -208,10 +220,10 @@ Totals totals(const QVector<ReportTableRow>& rows) {
     return sums;
 }
 
-QPageLayout pageLayout(const QPageSize& size) {
+QPageLayout pageLayout(const QPageSize& size, bool offsetColumn) {
     const QSizeF paper = size.size(QPageSize::Millimeter);
-    constexpr double ReportWidthMm = ReportWidth * 25.4 / TwipsPerInch;
-    const double side = std::max(5.0, (paper.width() - ReportWidthMm) / 2);
+    const double widthMm = widthOf(offsetColumn) * 25.4 / TwipsPerInch;
+    const double side = std::max(5.0, (paper.width() - widthMm) / 2);
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(side, 15, side, 15),
                        QPageLayout::Millimeter);
 }
@@ -223,7 +235,8 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
             *error = QStringLiteral("The page has no room to print on.");
         return false;
     }
-    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / ReportWidth);
+    const int width = widthOf(content.offsetColumn);
+    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
     const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink));
     const QVector<Page> pages = layout(int(content.rows.size()), pageHeight);
 
@@ -238,7 +251,7 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     Painter report(painter, content, int(pages.size()));
     // What the lender over- or under-charged heads the report, on a page of its own before the
     // numbered pages.
-    SummaryPage::paint(painter, QSizeF(ReportWidth, pageHeight), content.title, content.rows);
+    SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (!device.newPage()) {
             painter.end();

@@ -49,11 +49,12 @@ struct Content {
     QDate printedOn;
     QVector<ReportTableRow> rows;
     QString conventions; // the lender's conventions when not the defaults, under the totals
+    bool offsetColumn = false; // an account with an offset account: its column after Balance
 };
 
-// A4 portrait unless told otherwise, with the report's 16 cm width centred between the side
-// margins.
-QPageLayout pageLayout(const QPageSize& size = QPageSize(QPageSize::A4));
+// A4 portrait unless told otherwise, with the report's 16 cm width (18 cm with the Offset column)
+// centred between the side margins.
+QPageLayout pageLayout(const QPageSize& size = QPageSize(QPageSize::A4), bool offsetColumn = false);
 
 // Paints the whole report with the device's page layout: the summary page (SummaryPage) first,
 // then every page from its first to its last, shrunk to the width where the paper is narrower

@@ -28,7 +28,9 @@ struct ReportLine {
         InterestChargeColumn,
         InterestDueColumn,
         BalanceColumn,
-        ColumnCount
+        ColumnCount,
+        // After the others, only for an account with an offset account.
+        OffsetColumn = ColumnCount
     };
 
     Kind kind = Kind::Transaction;
@@ -36,8 +38,9 @@ struct ReportLine {
     std::array<std::optional<Money>, AmountCount> amounts;
     std::optional<Money> interestDue;
     Money balance;
+    std::optional<Money> offset; // the counted offset on the line's day, for offset accounts
 
-    // The money of columns 1 to 7 (nullopt for an empty cell and for the date column).
+    // The money of columns 1 to 8 (nullopt for an empty cell and for the date column).
     std::optional<Money> cell(int column) const {
         if (column >= GovtChargeColumn && column <= InterestChargeColumn)
             return amounts[std::size_t(column - GovtChargeColumn)];
@@ -45,6 +48,8 @@ struct ReportLine {
             return interestDue;
         if (column == BalanceColumn)
             return balance;
+        if (column == OffsetColumn)
+            return offset;
         return std::nullopt;
     }
 
@@ -53,5 +58,11 @@ struct ReportLine {
         static const QStringList h = {"Date",    "Govt Chge",  "Bank Chge", "W'drawal",
                                       "Deposit", "Int Charge", "Int Due",   "Balance"};
         return h;
+    }
+    static constexpr const char* OffsetHeading = "Offset";
+    // The columns shown: the Offset column only when the report has one.
+    static int columnCount(bool offset) { return offset ? ColumnCount + 1 : ColumnCount; }
+    static QString heading(int column) {
+        return column == OffsetColumn ? QString::fromLatin1(OffsetHeading) : headings().value(column);
     }
 };

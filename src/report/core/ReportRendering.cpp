@@ -106,16 +106,17 @@ Totals totals(const QVector<ReportLine>& lines) {
     return t;
 }
 
-QByteArray csv(const QVector<ReportLine>& lines) {
+QByteArray csv(const QVector<ReportLine>& lines, bool offsetColumn) {
+    const int columns = ReportLine::columnCount(offsetColumn);
     QStringList fields;
-    for (const QString& heading : ReportLine::headings())
-        fields << csvField(heading);
+    for (int c = 0; c < columns; ++c)
+        fields << csvField(ReportLine::heading(c));
     QByteArray out = fields.join(QLatin1Char(',')).toUtf8() + '\n';
     // Ten thousand lines: written digit by digit into one buffer rather than through strings.
     out.reserve(out.size() + 80 * lines.size());
     for (const ReportLine& line : lines) {
         appendIsoDate(out, line.date);
-        for (int c = ReportLine::GovtChargeColumn; c < ReportLine::ColumnCount; ++c) {
+        for (int c = ReportLine::GovtChargeColumn; c < columns; ++c) {
             out += ',';
             if (const std::optional<Money> m = line.cell(c))
                 appendPlainAmount(out, *m);
@@ -125,10 +126,10 @@ QByteArray csv(const QVector<ReportLine>& lines) {
     return out;
 }
 
-QByteArray text(const QVector<ReportLine>& lines) {
+QByteArray text(const QVector<ReportLine>& lines, bool offsetColumn) {
     const GridText grid;
     const QString zero = grid.amount(Money());
-    constexpr int Columns = ReportLine::ColumnCount;
+    const int Columns = ReportLine::columnCount(offsetColumn);
     const auto cellText = [&](const ReportLine& line, int column) {
         if (column == ReportLine::DateColumn)
             return grid.date(line.date);
@@ -139,7 +140,7 @@ QByteArray text(const QVector<ReportLine>& lines) {
     // cells held at once cost more than formatting them again.
     QVector<qsizetype> width(Columns);
     for (int c = 0; c < Columns; ++c)
-        width[c] = ReportLine::headings()[c].size();
+        width[c] = ReportLine::heading(c).size();
     for (const ReportLine& line : lines) {
         for (int c = 0; c < Columns; ++c)
             width[c] = std::max(width[c], cellText(line, c).size());
@@ -161,7 +162,7 @@ QByteArray text(const QVector<ReportLine>& lines) {
         row += QLatin1Char('\n');
         out += row.toUtf8();
     };
-    addRow([](int c) { return ReportLine::headings()[c]; });
+    addRow([](int c) { return ReportLine::heading(c); });
     for (const ReportLine& line : lines)
         addRow([&](int c) { return cellText(line, c); });
 

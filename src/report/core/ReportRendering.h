@@ -30,11 +30,12 @@ QString plainAmount(Money m);
 
 // The header "Date,Govt Chge,Bank Chge,W'drawal,Deposit,Int Charge,Int Due,Balance", then one
 // record a line: ISO dates, plainAmount() values, empty cells empty, fields quoted only where
-// they need it (RFC 4180). Lines end with '\n'. UTF-8 text.
-QByteArray csv(const QVector<ReportLine>& lines);
+// they need it (RFC 4180). Lines end with '\n'. UTF-8 text. `offsetColumn`: an account with an
+// offset account, whose lines end with the "Offset" column.
+QByteArray csv(const QVector<ReportLine>& lines, bool offsetColumn = false);
 
 // The report grid as aligned columns under its headings, dates and amounts as the grid shows
 // them (the default locale's Short Date and "#,##0.00"), then the totals. UTF-8 text.
-QByteArray text(const QVector<ReportLine>& lines);
+QByteArray text(const QVector<ReportLine>& lines, bool offsetColumn = false);
 
 } // namespace ReportRendering

@@ -121,6 +121,43 @@ QVariant money(const std::optional<Money>& m) {
     return m ? QVariant(m->raw()) : QVariant(QMetaType(QMetaType::LongLong));
 }
 
+// Stores each name's value, replacing what was there, all at once. `ownTransaction` false: the
+// caller has begun one.
+bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<const char*, QString>> settings,
+                   QString* error, bool ownTransaction) {
+    std::optional<TransactionGuard> transaction;
+    if (ownTransaction)
+        transaction.emplace(db);
+    if (transaction && !transaction->isActive()) {
+        if (error)
+            *error = transaction->lastError();
+        return false;
+    }
+    QSqlQuery remove(db);
+    QSqlQuery insert(db);
+    if (!remove.prepare(QStringLiteral("delete from tblSettings where Name = ?")))
+        return failed(remove, error);
+    if (!insert.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?)")))
+        return failed(insert, error);
+    for (const auto& [name, value] : settings) {
+        remove.bindValue(0, QString::fromLatin1(name));
+        if (!remove.exec())
+            return failed(remove, error);
+        insert.bindValue(0, QString::fromLatin1(name));
+        insert.bindValue(1, value);
+        if (!insert.exec())
+            return failed(insert, error);
+    }
+    remove.finish();
+    insert.finish();
+    if (transaction && !transaction->commit()) {
+        if (error)
+            *error = transaction->lastError();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace ReportStore {
@@ -277,37 +314,98 @@ bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* e
 
 bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QString* error,
                       bool ownTransaction) {
-    std::optional<TransactionGuard> transaction;
-    if (ownTransaction)
-        transaction.emplace(db);
-    if (transaction && !transaction->isActive()) {
+    return writeSettings(db,
+                         {{Conventions::DayCountSetting, Conventions::word(conventions.dayCount)},
+                          {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}},
+                         error, ownTransaction);
+}
+
+bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
+    *offset = OffsetAccount();
+    sqlite3* handle = handleOf(db);
+    Statement present(handle, "select count(*), sum(name = 'tblSettings' collate nocase) from "
+                              "sqlite_schema where type = 'table' and name in "
+                              "('tblOffsetBalances', 'tblSettings') collate nocase");
+    if (!present.ok() || present.step() != SQLITE_ROW)
+        return failed(handle, error);
+    const bool hasSettings = sqlite3_column_int64(present, 1) > 0;
+    if (sqlite3_column_int64(present, 0) < (hasSettings ? 2 : 1))
+        return true;
+    // A row without a readable date or balance says nothing about any day: it is left out.
+    Statement q(handle, "select ID, Date, Balance from tblOffsetBalances order by Date, ID");
+    if (!q.ok())
+        return failed(handle, error);
+    QVector<OffsetBalance> balances;
+    int rc = SQLITE_ROW;
+    while ((rc = q.step()) == SQLITE_ROW) {
+        const QDate date = dateAt(q, 1);
+        const std::optional<Money> balance = moneyAt(q, 2).money();
+        if (date.isValid() && balance)
+            balances.append({sqlite3_column_int64(q, 0), date, *balance});
+    }
+    if (rc != SQLITE_DONE)
+        return failed(handle, error);
+    offset->balances = Offset::byDate(std::move(balances));
+
+    if (!hasSettings)
+        return true;
+    Statement settings(handle, "select Name, Value from tblSettings where Name in "
+                               "('OffsetAccount', 'OffsetShare') order by ID");
+    if (!settings.ok())
+        return failed(handle, error);
+    while ((rc = settings.step()) == SQLITE_ROW) {
+        const QString name = QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(settings, 0)));
+        const QString value = QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(settings, 1)));
+        if (name == QLatin1String(Offset::EnabledSetting)) {
+            offset->enabled = value == QLatin1String("yes");
+        } else if (const std::optional<int> share = Offset::shareFromText(value)) {
+            offset->share = *share;
+        } else {
+            if (error)
+                *error = QStringLiteral("The account holds an offset share of '%1', which is "
+                                        "not a per cent from 0 to 100; 100 is used instead.")
+                             .arg(value);
+            offset->share = Offset::FullShare;
+            return false;
+        }
+    }
+    if (rc != SQLITE_DONE)
+        return failed(handle, error);
+    return true;
+}
+
+bool writeOffsetSettings(QSqlDatabase db, bool enabled, int share, QString* error) {
+    return writeSettings(db,
+                         {{Offset::EnabledSetting, enabled ? QStringLiteral("yes")
+                                                           : QStringLiteral("no")},
+                          {Offset::ShareSetting, Offset::shareText(share)}},
+                         error, true);
+}
+
+bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, QString* error) {
+    if (balances.isEmpty())
+        return true;
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
         if (error)
-            *error = transaction->lastError();
+            *error = transaction.lastError();
         return false;
     }
-    const std::pair<const char*, QString> settings[] = {
-        {Conventions::DayCountSetting, Conventions::word(conventions.dayCount)},
-        {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}};
-    QSqlQuery remove(db);
     QSqlQuery insert(db);
-    if (!remove.prepare(QStringLiteral("delete from tblSettings where Name = ?")))
-        return failed(remove, error);
-    if (!insert.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?)")))
+    if (!insert.prepare(QStringLiteral("insert into tblOffsetBalances (Date, Balance) values (?, ?)")))
         return failed(insert, error);
-    for (const auto& [name, value] : settings) {
-        remove.bindValue(0, QString::fromLatin1(name));
-        if (!remove.exec())
-            return failed(remove, error);
-        insert.bindValue(0, QString::fromLatin1(name));
-        insert.bindValue(1, value);
+    for (const OffsetBalance& b : balances) {
+        insert.bindValue(0, ShortDate::toIso(b.date));
+        insert.bindValue(1, b.balance.raw());
         if (!insert.exec())
             return failed(insert, error);
     }
-    remove.finish();
     insert.finish();
-    if (transaction && !transaction->commit()) {
+    if (!transaction.commit()) {
         if (error)
-            *error = transaction->lastError();
+            *error = transaction.lastError();
         return false;
     }
     return true;

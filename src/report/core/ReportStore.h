@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InterestEngine.h"
+#include "OffsetAccount.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -35,5 +36,13 @@ bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* e
 // has begun one, so that the choices are stored together with its other writes.
 bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QString* error,
                       bool ownTransaction = true);
+
+// The offset account: its two settings and its balances by date. An account without the balances
+// table (a file of an older layout, read by the report tool) has none. A stored share that does
+// not read leaves 100 % in its place and returns false with `error` saying so.
+bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error);
+bool writeOffsetSettings(QSqlDatabase db, bool enabled, int share, QString* error);
+// Appends the balances to tblOffsetBalances in one transaction: all or nothing.
+bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, QString* error);
 
 } // namespace ReportStore

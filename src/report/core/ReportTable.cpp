@@ -2,7 +2,6 @@
 
 #include "ReportRendering.h"
 #include "ReportStore.h"
-#include "data/Queries.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
@@ -38,6 +37,7 @@ ReportTableRow rowFor(const ReportLine& line) {
         row.values[std::size_t(a)] = shown(line.amounts[std::size_t(a)]);
     row.values[ReportTableRow::InterestDue] = shown(line.interestDue);
     row.values[ReportTableRow::Balance] = shown(line.balance);
+    row.offset = shown(line.offset);
     return row;
 }
 
@@ -52,7 +52,8 @@ bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
     QSqlQuery insert(db);
     if (!insert.prepare(QStringLiteral(
             "insert into tblReport (Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,"
-            "InterestPayment,InterestDue,OpenBalance,CloseBalance) values (?,?,?,?,?,?,?,?,?)")))
+            "InterestPayment,InterestDue,OpenBalance,CloseBalance,Offset) "
+            "values (?,?,?,?,?,?,?,?,?,?)")))
         return failed(insert, error);
     for (const ReportLine& line : lines) {
         const ReportTableRow row = rowFor(line);
@@ -62,6 +63,7 @@ bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
             insert.bindValue(1 + f, stored(row.values[std::size_t(f)]));
         insert.bindValue(7, stored(row.values[ReportTableRow::Balance]));
         insert.bindValue(8, stored(row.values[ReportTableRow::Balance]));
+        insert.bindValue(9, stored(row.offset));
         if (!insert.exec())
             return failed(insert, error);
     }
@@ -77,9 +79,11 @@ bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
 bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QString::fromLatin1(Queries::Report)))
+    if (!q.exec(QStringLiteral("select ID,Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,"
+                               "InterestPayment,OpenBalance,CloseBalance,InterestDue,Offset "
+                               "from tblReport order by ID")))
         return failed(q, error);
-    // Columns: ID, Date, five amounts, OpenBalance, CloseBalance, InterestDue.
+    // Columns: ID, Date, five amounts, OpenBalance, CloseBalance, InterestDue, Offset.
     constexpr int Columns[ReportTableRow::FieldCount] = {2, 3, 4, 5, 6, 9, 8};
     QVector<ReportTableRow> read;
     while (q.next()) {
@@ -87,6 +91,7 @@ bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error) {
         row.date = ReportStore::dateFromStorage(q.value(1));
         for (int f = 0; f < ReportTableRow::FieldCount; ++f)
             row.values[std::size_t(f)] = ReportStore::moneyFromStorage(q.value(Columns[f])).money();
+        row.offset = ReportStore::moneyFromStorage(q.value(10)).money();
     }
     if (q.lastError().isValid())
         return failed(q, error);

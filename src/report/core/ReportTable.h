@@ -11,7 +11,7 @@
 #include <optional>
 
 // One row of tblReport as the printed report binds it: the date and the seven amounts, in the
-// order of the report's columns. An empty field is nullopt.
+// order of the report's columns, and the offset. An empty field is nullopt.
 struct ReportTableRow {
     enum Field {
         GovtCharge,
@@ -25,6 +25,7 @@ struct ReportTableRow {
     };
     QDate date;
     std::array<std::optional<Money>, FieldCount> values;
+    std::optional<Money> offset; // the counted offset, for an account with an offset account
 
     friend bool operator==(const ReportTableRow&, const ReportTableRow&) = default;
 };
