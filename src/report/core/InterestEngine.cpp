@@ -188,17 +188,11 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
         m_notices << undatedNotice(undated);
 
     if (offset.hasData()) {
-        for (const OffsetBalance& b : offset.balances) {
-            if (!b.date.isValid())
-                continue;
-            // Two rows of one day: the later one is the day's end.
-            if (!m_offsetDays.isEmpty() && m_offsetDays.last() >= b.date.toJulianDay()) {
-                if (m_offsetDays.last() == b.date.toJulianDay())
-                    m_offsetCounted.last() = Offset::counted(b.balance, offset.share);
-                continue;
+        for (const OffsetBalance& b : Offset::byDate(offset.balances)) {
+            if (b.date.isValid()) {
+                m_offsetDays.append(b.date.toJulianDay());
+                m_offsetCounted.append(Offset::counted(b.balance, offset.share));
             }
-            m_offsetDays.append(b.date.toJulianDay());
-            m_offsetCounted.append(Offset::counted(b.balance, offset.share));
         }
         // An offset account with no dated balance still shows its column, at nothing.
         if (m_offsetDays.isEmpty()) {
