@@ -17,6 +17,7 @@
 #include "terms/frmFindMethod.h"
 #include "terms/frmInterestPeriod.h"
 #include "terms/frmMethod.h"
+#include "terms/frmOffset.h"
 #include "terms/frmUserInterestChanges.h"
 
 void registerWindows(MDIForm1& main) {
@@ -44,6 +45,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Conventions, [](MDIForm1& m) { return new frmConventions(m); }, true);
     r.add(
         WindowNames::FindMethod, [](MDIForm1& m) { return new frmFindMethod(m); }, true);
+    r.add(
+        WindowNames::Offset, [](MDIForm1& m) { return new frmOffset(m); }, true);
     r.add(
         WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
     r.add(

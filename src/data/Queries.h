@@ -32,9 +32,12 @@ inline constexpr const char* Numbers =
 inline constexpr const char* Report =
     "select ID,Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,InterestPayment,OpenBalance,"
     "CloseBalance,InterestDue from tblReport Order by ID";
+inline constexpr const char* OffsetBalances =
+    "select ID,Date,Balance from tblOffsetBalances Order by Date,ID";
 
 inline constexpr const char* All[] = {
     AllRecordsView,    AllRecordsLastBalance, AllRecordsDates, AllRecordsReport, ThisSession,
-    ThisSessionReport, InterestChanges,       CalcTo,          Numbers,          Report};
+    ThisSessionReport, InterestChanges,       CalcTo,          Numbers,          Report,
+    OffsetBalances};
 
 } // namespace Queries

@@ -77,10 +77,16 @@ void MDIForm1::createMenus() {
         showWindow(WindowNames::FindMethod);
     });
     mnuFindMethod->setObjectName("mnuFindMethod");
-    connect(lender, &QMenu::aboutToShow, this, [this, mnuConventions, mnuFindMethod] {
+    QAction* mnuOffset = lender->addAction(tr("&Offset Account"), this, [this] {
+        if (!tag(Tag::NewFile).isEmpty())
+            showWindow(WindowNames::Offset);
+    });
+    mnuOffset->setObjectName("mnuOffset");
+    connect(lender, &QMenu::aboutToShow, this, [this, mnuConventions, mnuFindMethod, mnuOffset] {
         const bool account = !tag(Tag::NewFile).isEmpty();
         mnuConventions->setEnabled(account);
         mnuFindMethod->setEnabled(account);
+        mnuOffset->setEnabled(account);
     });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));

@@ -18,4 +18,5 @@ inline const QString Calculate = QStringLiteral("frmCalculate");
 inline const QString Information = QStringLiteral("frmInformation");
 inline const QString Conventions = QStringLiteral("frmConventions");
 inline const QString FindMethod = QStringLiteral("frmFindMethod");
+inline const QString Offset = QStringLiteral("frmOffset");
 } // namespace WindowNames

@@ -19,6 +19,7 @@ const QString CaptionMethod = QStringLiteral("Select Interest Calculation Method
 const QString CaptionDay = QStringLiteral("Day of Month Interest Paid From:");
 const QString CaptionConventions = QStringLiteral("Lender's Conventions");
 const QString CaptionFindMethod = QStringLiteral("Find Lender's Method");
+const QString CaptionOffset = QStringLiteral("Offset Account");
 const QString DayRefused = QStringLiteral("Please enter the day of month that Interest "
                                           "Calculations start.\nOr choose Variable Day.");
 } // namespace
@@ -62,14 +63,17 @@ frmMethod::frmMethod(MDIForm1& main)
     cmdOK->setDefault(true);
     cmdHelp = new QPushButton(tr("Help"), Frame1);
     cmdHelp->setObjectName("cmdHelp");
-    // The lender's conventions and the search for its method sit beside OK: both decide, with
-    // the method, what the report will show.
+    // The lender's conventions, the search for its method and the offset account sit beside OK:
+    // each decides, with the method, what the report will show.
     cmdConventions = new QPushButton(CaptionConventions, Frame1);
     cmdConventions->setObjectName("cmdConventions");
     cmdFindMethod = new QPushButton(CaptionFindMethod, Frame1);
     cmdFindMethod->setObjectName("cmdFindMethod");
+    cmdOffset = new QPushButton(CaptionOffset, Frame1);
+    cmdOffset->setObjectName("cmdOffset");
     buttons->addWidget(cmdConventions);
     buttons->addWidget(cmdFindMethod);
+    buttons->addWidget(cmdOffset);
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdHelp);
@@ -84,13 +88,15 @@ frmMethod::frmMethod(MDIForm1& main)
     setTabOrder(cmdOK, cmdHelp);
     setTabOrder(cmdHelp, cmdConventions);
     setTabOrder(cmdConventions, cmdFindMethod);
-    setTabOrder(cmdFindMethod, lstMethod);
+    setTabOrder(cmdFindMethod, cmdOffset);
+    setTabOrder(cmdOffset, lstMethod);
 
     connect(lstMethod, &QListWidget::currentRowChanged, this, [this] { lstMethod_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmMethod::cmdOK_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMethod::cmdHelp_Click);
     connect(cmdConventions, &QPushButton::clicked, this, &frmMethod::cmdConventions_Click);
     connect(cmdFindMethod, &QPushButton::clicked, this, &frmMethod::cmdFindMethod_Click);
+    connect(cmdOffset, &QPushButton::clicked, this, &frmMethod::cmdOffset_Click);
     connect(txtDay, &QLineEdit::returnPressed, this, &frmMethod::cmdOK_Click);
 
     Form_Load(Queries::CalcTo);
@@ -161,7 +167,7 @@ void frmMethod::cmdHelp_Click() {
     m_main.showHelpPage(QStringLiteral("2"));
 }
 
-// Both windows open beside this one, which stays for OK.
+// The lender's windows open beside this one, which stays for OK.
 void frmMethod::cmdConventions_Click() {
     m_main.showWindow(WindowNames::Conventions);
 }
@@ -170,6 +176,10 @@ void frmMethod::cmdFindMethod_Click() {
     // The search starts afresh each time: the history may have changed since.
     m_main.unloadWindow(WindowNames::FindMethod);
     m_main.showWindow(WindowNames::FindMethod);
+}
+
+void frmMethod::cmdOffset_Click() {
+    m_main.showWindow(WindowNames::Offset);
 }
 
 bool frmMethod::keyLeftToControl(const QWidget* target, const QKeyEvent& key) const {

@@ -24,6 +24,7 @@ public:
     void cmdHelp_Click();
     void cmdConventions_Click();
     void cmdFindMethod_Click();
+    void cmdOffset_Click();
 
 protected:
     MessageStyle messageStyle(Operation) const override { return MessageStyle::DescriptionOnly; }
@@ -45,5 +46,6 @@ private:
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdConventions = nullptr;
     QPushButton* cmdFindMethod = nullptr;
+    QPushButton* cmdOffset = nullptr;
     qint16 m_method = 0;
 };

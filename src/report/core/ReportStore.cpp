@@ -353,6 +353,8 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
                                "('OffsetAccount', 'OffsetShare') order by ID");
     if (!settings.ok())
         return failed(handle, error);
+    // The last row of a name counts.
+    std::optional<QString> badShare;
     while ((rc = settings.step()) == SQLITE_ROW) {
         const QString name = QString::fromUtf8(
             reinterpret_cast<const char*>(sqlite3_column_text(settings, 0)));
@@ -360,19 +362,21 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
             reinterpret_cast<const char*>(sqlite3_column_text(settings, 1)));
         if (name == QLatin1String(Offset::EnabledSetting)) {
             offset->enabled = value == QLatin1String("yes");
-        } else if (const std::optional<int> share = Offset::shareFromText(value)) {
-            offset->share = *share;
         } else {
-            if (error)
-                *error = QStringLiteral("The account holds an offset share of '%1', which is "
-                                        "not a per cent from 0 to 100; 100 is used instead.")
-                             .arg(value);
-            offset->share = Offset::FullShare;
-            return false;
+            const std::optional<int> share = Offset::shareFromText(value);
+            offset->share = share.value_or(Offset::FullShare);
+            badShare = share ? std::nullopt : std::optional<QString>(value);
         }
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);
+    if (badShare) {
+        if (error)
+            *error = QStringLiteral("The account holds an offset share of '%1', which is not a "
+                                    "per cent from 0 to 100; 100 is used instead.")
+                         .arg(*badShare);
+        return false;
+    }
     return true;
 }
 

@@ -1,0 +1,125 @@
+#include "OffsetImport.h"
+
+#include "data/ShortDate.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace OffsetImport {
+
+namespace {
+
+// An OFX row that deletes a transaction of an earlier file moves no money in this one.
+bool counts(const ImportedRow& row) {
+    return row.ok() && !row.cancels;
+}
+
+// How many neighbouring rows agree with the balance moving by the later row's amount: the
+// evidence of a file's order when its dates cannot tell (every row on one day).
+int chainAgreement(const QList<ImportedRow>& rows) {
+    int agree = 0;
+    for (int i = 1; i < rows.size(); ++i) {
+        if (rows[i].balance && rows[i - 1].balance &&
+            Money::add(*rows[i - 1].balance, rows[i].amount) == rows[i].balance)
+            ++agree;
+    }
+    return agree;
+}
+
+const QString TooLarge = QStringLiteral("The balances run beyond the largest amount the program "
+                                        "can hold; the file cannot be read as balances.");
+
+} // namespace
+
+bool statesBalances(const QList<ImportedRow>& rows) {
+    return std::any_of(rows.begin(), rows.end(),
+                       [](const ImportedRow& r) { return counts(r) && r.balance.has_value(); });
+}
+
+QList<ImportedRow> oldestFirst(const QList<ImportedRow>& rows, int* unreadable) {
+    QList<ImportedRow> result;
+    int bad = 0;
+    for (const ImportedRow& r : rows) {
+        if (counts(r))
+            result << r;
+        else if (!r.ok())
+            ++bad;
+    }
+    if (unreadable)
+        *unreadable = bad;
+    if (result.size() < 2)
+        return result;
+    bool newestFirst = result.first().date > result.last().date;
+    if (result.first().date == result.last().date) {
+        QList<ImportedRow> reversed(result.rbegin(), result.rend());
+        newestFirst = chainAgreement(reversed) > chainAgreement(result);
+    }
+    if (newestFirst)
+        std::reverse(result.begin(), result.end());
+    // A file out of order here and there still gives each day's rows in the file's order.
+    std::stable_sort(result.begin(), result.end(),
+                     [](const ImportedRow& a, const ImportedRow& b) { return a.date < b.date; });
+    return result;
+}
+
+Days daily(const QList<ImportedRow>& rows, std::optional<Money> opening) {
+    Days out;
+    const QList<ImportedRow> ordered = oldestFirst(rows, &out.unreadable);
+    const bool stated = statesBalances(ordered);
+    if (!stated && !opening)
+        return out;
+    std::optional<Money> running = stated ? std::nullopt : opening;
+    int dayRows = 0;
+    for (int i = 0; i < ordered.size(); ++i) {
+        const ImportedRow& row = ordered[i];
+        if (stated && row.balance) {
+            running = row.balance;
+        } else if (running) {
+            running = Money::add(*running, row.amount);
+            if (!running)
+                return Days{{}, out.unreadable, 0, TooLarge};
+        }
+        ++dayRows;
+        if (i + 1 < ordered.size() && ordered[i + 1].date == row.date)
+            continue;
+        if (running)
+            out.days.append({row.date, *running, false});
+        else
+            out.beforeFirstBalance += dayRows;
+        dayRows = 0;
+    }
+    return out;
+}
+
+void markStored(QVector<Day>& days, const QSet<QDate>& storedDates) {
+    for (Day& d : days)
+        d.stored = storedDates.contains(d.date);
+}
+
+QVector<OffsetBalance> newBalances(const QVector<Day>& days) {
+    QVector<OffsetBalance> balances;
+    for (const Day& d : days) {
+        if (!d.stored)
+            balances.append({0, d.date, d.balance});
+    }
+    return balances;
+}
+
+bool storedDates(QSqlDatabase db, QSet<QDate>* dates, QString* error) {
+    dates->clear();
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select distinct Date from tblOffsetBalances"))) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
+    }
+    while (q.next()) {
+        if (const QDate d = ShortDate::fromIso(q.value(0).toString()); d.isValid())
+            dates->insert(d);
+    }
+    return true;
+}
+
+} // namespace OffsetImport
