@@ -153,6 +153,18 @@ void TestConventions::settingsRoundTrip() {
     QVERIFY(!ReportStore::readConventions(connection.database(), &read, &error));
     QVERIFY2(error.contains("day count 'act364'"), qPrintable(error));
     QVERIFY(read == (LenderConventions{DayCount::Actual365Fixed, InterestRounding::Posting}));
+
+    // The offset settings alike: a share that does not read leaves 100 %, and the setting
+    // stored after it still counts.
+    AccountFixture::exec(account, "insert into tblSettings (Name, Value) values "
+                                  "('OffsetShare', 'most'), ('OffsetAccount', 'yes')");
+    AccountFixture::exec(account, "insert into tblOffsetBalances (Date, Balance) "
+                                  "values ('2024-01-01', 10000)");
+    OffsetAccount offset;
+    QVERIFY(!ReportStore::readOffset(connection.database(), &offset, &error));
+    QVERIFY2(error.contains("'most'"), qPrintable(error));
+    QVERIFY(offset.hasData());
+    QCOMPARE(offset.share, Offset::FullShare);
 }
 
 // Open brings a version-1 file with rows up to the current version: the later tables as a new
