@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -64,25 +63,13 @@ int frmOffsetImport::run(QWidget* parent, QSqlDatabase db) {
     if (!path)
         return 0;
     // The account remembers the last CSV layout; a file without one detects it afresh.
-    ImportChoices choices;
-    QSqlQuery read(db);
-    read.prepare(QStringLiteral("select Value from tblSettings where Name = ?"));
-    read.addBindValue(ChoicesSetting);
-    if (read.exec() && read.next())
-        choices = ImportChoices::fromText(read.value(0).toString());
-    read.finish();
+    ImportChoices choices = ImportChoices::load(db, ChoicesSetting);
     std::unique_ptr<frmOffsetImport> window = open(*path, db, choices.csv, parent);
     if (!window || window->exec() != QDialog::Accepted)
         return 0;
     if (const std::optional<CsvLayout> layout = window->layout()) {
-        // A layout not remembered costs the user a choice next time, nothing more.
         choices.csv = layout;
-        QSqlQuery write(db);
-        write.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?) "
-                                     "on conflict(Name) do update set Value = excluded.Value"));
-        write.addBindValue(ChoicesSetting);
-        write.addBindValue(choices.toText());
-        write.exec();
+        choices.store(db, ChoicesSetting);
     }
     return window->added();
 }

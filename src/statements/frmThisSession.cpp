@@ -464,20 +464,9 @@ void frmThisSession::cmdImport_Click() {
     cmdUpdate_Click();
     QSqlDatabase db = m_connection.database();
     // The account remembers the last file's layout and rules; a file without settings has none.
-    QSqlQuery read(db);
-    read.prepare(QStringLiteral("select Value from tblSettings where Name = ?"));
-    read.addBindValue(ImportChoicesSetting);
-    ImportChoices choices;
-    if (read.exec() && read.next())
-        choices = ImportChoices::fromText(read.value(0).toString());
-    read.finish();
+    ImportChoices choices = ImportChoices::load(db, ImportChoicesSetting);
     if (!frmImport::run(m_main, db, *statement, choices))
         return;
-    QSqlQuery write(db);
-    write.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?) "
-                                 "on conflict(Name) do update set Value = excluded.Value"));
-    write.addBindValue(ImportChoicesSetting);
-    write.addBindValue(choices.toText());
-    write.exec();
+    choices.store(db, ImportChoicesSetting);
     cmdRefresh_Click();
 }

@@ -1,5 +1,6 @@
 #include "ImportChoices.h"
 
+#include <QSqlQuery>
 #include <QStringList>
 
 namespace {
@@ -35,4 +36,20 @@ ImportChoices ImportChoices::fromText(const QString& text) {
             choices.rules = *rules;
     }
     return choices;
+}
+
+ImportChoices ImportChoices::load(QSqlDatabase db, const QString& setting) {
+    QSqlQuery read(db);
+    read.prepare(QStringLiteral("select Value from tblSettings where Name = ?"));
+    read.addBindValue(setting);
+    return read.exec() && read.next() ? fromText(read.value(0).toString()) : ImportChoices();
+}
+
+void ImportChoices::store(QSqlDatabase db, const QString& setting) const {
+    QSqlQuery write(db);
+    write.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?) "
+                                 "on conflict(Name) do update set Value = excluded.Value"));
+    write.addBindValue(setting);
+    write.addBindValue(toText());
+    write.exec();
 }

@@ -3,6 +3,7 @@
 #include "ColumnRules.h"
 #include "CsvLayout.h"
 
+#include <QSqlDatabase>
 #include <QString>
 
 #include <optional>
@@ -19,6 +20,13 @@ struct ImportChoices {
     // Whatever does not read is left at its default: a damaged text costs the user a choice,
     // never the import.
     static ImportChoices fromText(const QString& text);
+
+    // The choices the account keeps in tblSettings under `setting`; the defaults when it keeps
+    // none or cannot be read.
+    static ImportChoices load(QSqlDatabase db, const QString& setting);
+    // Keeps them there. A failure is not reported: it costs the user a choice next time, never
+    // the import.
+    void store(QSqlDatabase db, const QString& setting) const;
 
     friend bool operator==(const ImportChoices&, const ImportChoices&) = default;
 };
