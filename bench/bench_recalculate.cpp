@@ -5,7 +5,7 @@
 #include "data/Money.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
-#include "records/BalanceRecalculation.h"
+#include "engine/BalanceRecalculation.h"
 #include "records/frmAllRecords.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"

@@ -1,7 +1,7 @@
 // libFuzzer target: the CSV reader must finish on any bytes, with any layout, without crashing,
 // hanging or touching memory it does not own.
-#include "statements/import/BankText.h"
-#include "statements/import/CsvReader.h"
+#include "import/BankText.h"
+#include "import/CsvReader.h"
 
 #include <QByteArray>
 

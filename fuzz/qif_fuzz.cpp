@@ -1,7 +1,7 @@
 // libFuzzer target: the QIF reader must finish on any bytes, in either date order, without
 // crashing, hanging or touching memory it does not own.
-#include "statements/import/BankText.h"
-#include "statements/import/QifReader.h"
+#include "import/BankText.h"
+#include "import/QifReader.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 // Reading a bank's CSV file of 10 MB: split, layout found and every row read, as the preview
 // does when the file is opened; and a read again in a given layout, as after each correction.
-#include "statements/import/CsvReader.h"
-#include "statements/import/ImportPreview.h"
-#include "statements/import/QifReader.h"
+#include "import/CsvReader.h"
+#include "import/ImportPreview.h"
+#include "import/QifReader.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>

@@ -8,9 +8,9 @@
 
 #include "data/AccountConnection.h"
 #include "data/ShortDate.h"
-#include "report/core/InterestEngine.h"
-#include "report/core/LenderFit.h"
-#include "report/core/ReportStore.h"
+#include "engine/InterestEngine.h"
+#include "engine/LenderFit.h"
+#include "engine/ReportStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -181,7 +181,8 @@ void BM_InterestEngineOffset(benchmark::State& state) {
     const QVector<RatePeriod> rates = largeRates();
     OffsetAccount offset{true, 4000, {}};
     for (QDate d = FirstDay; d <= LastDay; d = d.addDays(3))
-        offset.balances << OffsetBalance{0, d, dollars(2000000 + (d.toJulianDay() * 7919) % 9000000)};
+        offset.balances << OffsetBalance{0, d,
+                                         dollars(2000000 + (d.toJulianDay() * 7919) % 9000000)};
     for (auto _ : state) {
         const InterestEngine::Result result = InterestEngine::calculate(
             history, rates, int(state.range(0)), QStringLiteral("28"), {}, offset);

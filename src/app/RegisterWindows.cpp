@@ -1,8 +1,8 @@
 #include "RegisterWindows.h"
 
 #include "records/frmAllRecords.h"
+#include "report/SummaryWindow.h"
 #include "report/frmCalculate.h"
-#include "report/frmSummary.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
@@ -13,11 +13,11 @@
 #include "statements/frmInformation.h"
 #include "statements/frmNewStatement.h"
 #include "statements/frmThisSession.h"
-#include "terms/frmConventions.h"
-#include "terms/frmFindMethod.h"
+#include "terms/ConventionsWindow.h"
+#include "terms/FindMethodWindow.h"
+#include "terms/OffsetWindow.h"
 #include "terms/frmInterestPeriod.h"
 #include "terms/frmMethod.h"
-#include "terms/frmOffset.h"
 #include "terms/frmUserInterestChanges.h"
 
 void registerWindows(MDIForm1& main) {
@@ -33,7 +33,7 @@ void registerWindows(MDIForm1& main) {
     r.add(
         WindowNames::Calculate, [](MDIForm1& m) { return new frmCalculate(m); }, true);
     r.add(
-        frmSummary::Name, [](MDIForm1& m) { return new frmSummary(m); }, true);
+        SummaryWindow::Name, [](MDIForm1& m) { return new SummaryWindow(m); }, true);
     r.add(
         WindowNames::Method, [](MDIForm1& m) { return new frmMethod(m); }, true);
     r.add(
@@ -42,11 +42,11 @@ void registerWindows(MDIForm1& main) {
         WindowNames::InterestChanges, [](MDIForm1& m) { return new frmUserInterestChanges(m); },
         true);
     r.add(
-        WindowNames::Conventions, [](MDIForm1& m) { return new frmConventions(m); }, true);
+        WindowNames::Conventions, [](MDIForm1& m) { return new ConventionsWindow(m); }, true);
     r.add(
-        WindowNames::FindMethod, [](MDIForm1& m) { return new frmFindMethod(m); }, true);
+        WindowNames::FindMethod, [](MDIForm1& m) { return new FindMethodWindow(m); }, true);
     r.add(
-        WindowNames::Offset, [](MDIForm1& m) { return new frmOffset(m); }, true);
+        WindowNames::Offset, [](MDIForm1& m) { return new OffsetWindow(m); }, true);
     r.add(
         WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
     r.add(

@@ -2,15 +2,16 @@
 // "View Report" shows, for scripts and spreadsheets. The account is only read: it is opened
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
 #include "data/AccountConnection.h"
-#include "report/core/InterestEngine.h"
-#include "report/core/LenderFit.h"
-#include "report/core/PrintedReport.h"
-#include "report/core/ReportPreparation.h"
-#include "report/core/ReportRendering.h"
-#include "report/core/ReportStore.h"
-#include "report/core/ReportTable.h"
-#include "report/core/SummaryRendering.h"
-#include "terms/core/CalcDay.h"
+#include "engine/CalcDay.h"
+#include "engine/InterestEngine.h"
+#include "engine/LenderFit.h"
+#include "engine/ReportPreparation.h"
+#include "engine/ReportStore.h"
+#include "render/LenderFitRendering.h"
+#include "render/PrintedReport.h"
+#include "render/ReportRendering.h"
+#include "render/ReportTable.h"
+#include "render/SummaryRendering.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -308,7 +309,8 @@ int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& histo
              const QStringList& offsetNotices) {
     const LenderFit::Ranking ranking =
         LenderFit::rank(history, rates, LenderFit::storedCalcDay(db), offset);
-    const QByteArray out = o.csv ? LenderFit::csv(ranking.scores) : LenderFit::text(ranking.scores);
+    const QByteArray out =
+        o.csv ? LenderFitRendering::csv(ranking.scores) : LenderFitRendering::text(ranking.scores);
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
     QStringList notices = offsetNotices + ranking.notices;
     if (ranking.scores.isEmpty() || ranking.scores.first().charges == 0)

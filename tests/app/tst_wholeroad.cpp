@@ -4,8 +4,8 @@
 // and the report following a corrected amount.
 #include "app/RegisterWindows.h"
 #include "records/frmAllRecords.h"
+#include "render/ReportRendering.h"
 #include "report/ReportLinesModel.h"
-#include "report/core/ReportRendering.h"
 #include "report/frmCalculate.h"
 #include "statements/StatementSteps.h"
 #include "support/AccountFixture.h"
@@ -27,9 +27,9 @@ const QString FiguresError =
 Money total(const frmCalculate* report, int column) {
     Money sum;
     for (const ReportLine& line : report->reportModel()->lines())
-        sum = Money::add(sum, ReportRendering::roundedToCents(line.cell(column).value_or(Money()))
-                                  .value_or(Money()))
-                  .value_or(Money());
+        sum =
+            Money::add(sum, line.cell(column).value_or(Money()).roundedToCents().value_or(Money()))
+                .value_or(Money());
     return sum;
 }
 

@@ -4,8 +4,8 @@
 // charge is the interest the engine posts on its date under them, in cents.
 
 #include "data/ShortDate.h"
-#include "report/core/InterestEngine.h"
-#include "report/core/ReportRendering.h"
+#include "engine/InterestEngine.h"
+#include "render/ReportRendering.h"
 #include "support/AccountFixture.h"
 
 #include <QStringList>
@@ -37,7 +37,7 @@ inline QVector<HistoryRow> history(int method, const QString& calcTo,
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
                 rows.last().amounts[ReportLine::InterestPayment] =
-                    StoredMoney::of(*ReportRendering::roundedToCents(*line.interestDue));
+                    StoredMoney::of(*line.interestDue->roundedToCents());
         }
     }
     for (int i = 0; i < rows.size(); ++i)

@@ -3,8 +3,8 @@
 // Compact spellings of history rows, rate periods and report lines for the report tests.
 
 #include "data/Money.h"
-#include "report/core/InterestEngine.h"
-#include "report/core/ReportRendering.h"
+#include "engine/InterestEngine.h"
+#include "render/ReportRendering.h"
 
 #include <QStringList>
 #include <QVector>

@@ -5,7 +5,7 @@
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "data/AccountSchema.h"
-#include "report/core/ReportStore.h"
+#include "engine/ReportStore.h"
 #include "support/AccountFixture.h"
 #include "support/ReportTool.h"
 
@@ -168,7 +168,8 @@ void TestConventions::settingsRoundTrip() {
 }
 
 // Open brings a version-1 file with rows up to the current version: the later tables as a new
-// file has them, and the same report before and after; choices stored then outlast closing and reopening.
+// file has them, and the same report before and after; choices stored then outlast closing and
+// reopening.
 void TestConventions::versionOneUpgrade() {
     AccountFixture fixture;
     const QString fresh = fixture.newAccount("Fresh.mdb");
@@ -192,7 +193,8 @@ void TestConventions::versionOneUpgrade() {
     QCOMPARE(AccountFixture::column(account, settingsTable),
              AccountFixture::column(fresh, settingsTable));
     for (const QString table : {"tblOffsetBalances", "tblReport"}) {
-        const QString columns = "select name || ' ' || type from pragma_table_info('" + table + "')";
+        const QString columns =
+            "select name || ' ' || type from pragma_table_info('" + table + "')";
         QCOMPARE(AccountFixture::column(account, columns), AccountFixture::column(fresh, columns));
     }
     const Run after = report(args);

@@ -1,5 +1,5 @@
 #include "ReportRows.h"
-#include "report/core/InterestEngine.h"
+#include "engine/InterestEngine.h"
 
 #include <QTest>
 
@@ -269,34 +269,57 @@ void TestInterestEngine::offset_data() {
 
     const QStringList fifty = {"2025-01-01 50000"};
     QTest::newRow("50,000.00 in a full offset: 41.0959 a day")
-        << fifty << 10000 << 2 << "2025-01-02" << "1" << "41.10" << "50000.00";
+        << fifty << 10000 << 2 << "2025-01-02"
+        << "1"
+        << "41.10"
+        << "50000.00";
     QTest::newRow("a 40 % share counts 20,000.00: 46.0274 a day")
-        << fifty << 4000 << 2 << "2025-01-02" << "1" << "46.03" << "20000.00";
-    QTest::newRow("ten days at 41.0959 are 410.959")
-        << fifty << 10000 << 2 << "2025-01-11" << "1" << "410.96" << "50000.00";
+        << fifty << 4000 << 2 << "2025-01-02"
+        << "1"
+        << "46.03"
+        << "20000.00";
+    QTest::newRow("ten days at 41.0959 are 410.959") << fifty << 10000 << 2 << "2025-01-11"
+                                                     << "1"
+                                                     << "410.96"
+                                                     << "50000.00";
     QTest::newRow("an offset above the loan: nothing")
-        << QStringList{"2025-01-01 350000"} << 10000 << 2 << "2025-01-11" << "1" << "0.00"
+        << QStringList{"2025-01-01 350000"} << 10000 << 2 << "2025-01-11"
+        << "1"
+        << "0.00"
         << "350000.00";
     QTest::newRow("an offset below zero counts nothing")
-        << QStringList{"2025-01-01 -5000"} << 10000 << 2 << "2025-01-02" << "1" << "49.32"
+        << QStringList{"2025-01-01 -5000"} << 10000 << 2 << "2025-01-02"
+        << "1"
+        << "49.32"
         << "0.00";
     // 15 days at 250,000.00 and 15 at 280,000.00: 616.4385 + 690.4110.
     QTest::newRow("a balance changing mid-month: both parts")
         << QStringList{"2025-01-01 50000", "2025-01-16 20000"} << 10000 << 2 << "2025-01-31"
-        << "1" << "1306.85" << "20000.00";
+        << "1"
+        << "1306.85"
+        << "20000.00";
     QTest::newRow("days before the first balance bear on the loan alone")
-        << QStringList{"2025-01-02 50000"} << 10000 << 2 << "2025-01-03" << "1" << "90.41"
+        << QStringList{"2025-01-02 50000"} << 10000 << 2 << "2025-01-03"
+        << "1"
+        << "90.41"
         << "50000.00";
     QTest::newRow("an account without an offset account is unchanged")
-        << fifty << -1 << 2 << "2025-01-02" << "1" << "49.32" << "-";
+        << fifty << -1 << 2 << "2025-01-02"
+        << "1"
+        << "49.32"
+        << "-";
     // Deferred: the day's charge goes to the loan's side before the offset, so that the offset
     // of 300,050.00 leaves nothing to bear, not a credit of 50.00.
     QTest::newRow("deferred: the charge on the loan's side, then the offset")
-        << QStringList{"2025-01-01 300050"} << 10000 << 3 << "2025-01-02" << "100" << "0.00"
+        << QStringList{"2025-01-01 300050"} << 10000 << 3 << "2025-01-02"
+        << "100"
+        << "0.00"
         << "300050.00";
     QTest::newRow("Fixed Day: the posting day's offset")
-        << QStringList{"2025-01-01 50000", "2025-01-11 0"} << 10000 << 0 << "2025-01-15" << "1"
-        << "410.96" << "0.00";
+        << QStringList{"2025-01-01 50000", "2025-01-11 0"} << 10000 << 0 << "2025-01-15"
+        << "1"
+        << "410.96"
+        << "0.00";
 }
 
 void TestInterestEngine::offset() {

@@ -3,7 +3,7 @@
 // with postings.
 #include "ChargedAccount.h"
 #include "ReportRows.h"
-#include "report/core/LenderFit.h"
+#include "engine/LenderFit.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -129,7 +129,8 @@ void TestLenderFit::chargesPairWithPostingsOfTheirDate() {
 // Charges made on the loan less 60 % of an offset account match only once the account holds the
 // offset: the search ranks on the same offset-adjusted figures as the report.
 void TestLenderFit::offsetIsCounted() {
-    const OffsetAccount offset{true, 6000,
+    const OffsetAccount offset{true,
+                               6000,
                                {{0, QDate(2023, 1, 1), *Money::parse("100000")},
                                 {0, QDate(2023, 7, 20), *Money::parse("30000")}}};
     AccountFixture fixture;

@@ -1,9 +1,9 @@
 // The printed report: its pages as data, its totals, the report window's Print Preview and Print
 // read back from the PDF they produce, and the report tool's PDF of the same account.
 #include "data/ShortDate.h"
+#include "render/PrintedReport.h"
+#include "render/ReportRendering.h"
 #include "report/ReportLinesModel.h"
-#include "report/core/PrintedReport.h"
-#include "report/core/ReportRendering.h"
 #include "report/frmCalculate.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
@@ -246,7 +246,7 @@ void TestPrintedReport::offsetColumn() {
     const QString csv = reportTool({h.account, "--method", "2", "--format", "csv"}, &status);
     QCOMPARE(status, 0);
     QCOMPARE(csv.section('\n', 0, 0), "Date,Govt Chge,Bank Chge,W'drawal,Deposit,Int Charge,Int "
-                                       "Due,Balance,Offset");
+                                      "Due,Balance,Offset");
 }
 
 QTEST_MAIN(TestPrintedReport)

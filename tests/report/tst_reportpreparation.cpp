@@ -2,11 +2,11 @@
 #include "data/AccountConnection.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
-#include "records/BalanceRecalculation.h"
-#include "report/core/ReportPreparation.h"
-#include "report/core/ReportStore.h"
+#include "engine/BalanceRecalculation.h"
+#include "engine/CalcDay.h"
+#include "engine/ReportPreparation.h"
+#include "engine/ReportStore.h"
 #include "support/AccountFixture.h"
-#include "terms/core/CalcDay.h"
 
 #include <QTest>
 

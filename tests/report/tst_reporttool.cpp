@@ -1,6 +1,6 @@
 #include "ReportRows.h"
 #include "data/ShortDate.h"
-#include "report/core/GridText.h"
+#include "render/GridText.h"
 #include "support/AccountFixture.h"
 #include "support/ReportTool.h"
 

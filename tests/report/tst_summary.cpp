@@ -1,10 +1,10 @@
 // What the lender over- or under-charged: the summary's figures, its sentence, the tool's
 // --summary CSV against the report's own columns, and the Summary window opened from the report.
-#include "report/core/InterestSummary.h"
-#include "report/core/ReportRendering.h"
-#include "report/core/SummaryRendering.h"
+#include "render/InterestSummary.h"
+#include "render/ReportRendering.h"
+#include "render/SummaryRendering.h"
+#include "report/SummaryWindow.h"
 #include "report/frmCalculate.h"
-#include "report/frmSummary.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
@@ -269,7 +269,7 @@ void TestSummary::windowFromTheReport() {
     auto* report = h.show<frmCalculate>(WindowNames::Calculate);
     QVERIFY(report);
     CLICK(report, "cmdSummary");
-    auto* w = dynamic_cast<frmSummary*>(h.main->registry().loaded(frmSummary::Name));
+    auto* w = dynamic_cast<SummaryWindow*>(h.main->registry().loaded(SummaryWindow::Name));
     QVERIFY(w);
     QVERIFY(w->isVisible());
     QCOMPARE(control<QLabel>(w, "lblSentence")->text(),
@@ -291,7 +291,7 @@ void TestSummary::windowFromTheReport() {
     QVERIFY(copied.contains("Conventions: Actual/365 Fixed, each day to four decimals.\n"));
     QVERIFY(copied.contains("1/31/2024   605.00  600.00        5.00\n"));
     CLICK(w, "cmdClose");
-    QTRY_VERIFY(!h.main->isLoaded(frmSummary::Name));
+    QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));
 }
 
 QTEST_MAIN(TestSummary)

@@ -4,12 +4,12 @@
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
-#include "statements/frmImport.h"
-#include "statements/import/CsvReader.h"
-#include "statements/import/ImportWriter.h"
-#include "statements/import/OfxReader.h"
-#include "statements/import/QifReader.h"
-#include "statements/import/StatementFile.h"
+#include "import/CsvReader.h"
+#include "import/ImportWriter.h"
+#include "import/OfxReader.h"
+#include "import/QifReader.h"
+#include "import/StatementFile.h"
+#include "statements/ImportDialog.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
@@ -657,8 +657,8 @@ void tst_Import::importWritesTickedRows() {
                                    "01/02/2024,Interest charged,-1.00,-613.50\n");
     AccountConnection connection;
     QVERIFY(connection.open(account));
-    std::unique_ptr<frmImport> window =
-        frmImport::open(file, connection.database(), January, ImportChoices());
+    std::unique_ptr<ImportDialog> window =
+        ImportDialog::open(file, connection.database(), January, ImportChoices());
     QVERIFY2(window, qPrintable(dialogs.messageTexts().join(u'\n')));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -2,8 +2,8 @@
 // the account is opened again; and the search for the lender's method, whose choice Apply makes
 // the account's before it opens the report.
 #include "data/AccountFiles.h"
+#include "engine/ReportStore.h"
 #include "report/ChargedAccount.h"
-#include "report/core/ReportStore.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"

@@ -1,14 +1,14 @@
 // The offset account: its file from the bank made into the balance at the end of each day, the
 // window that keeps the two settings and the balances, and the import that stores each day once.
 #include "data/AccountConnection.h"
+#include "import/CsvReader.h"
+#include "import/OffsetImport.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
-#include "statements/frmOffsetImport.h"
-#include "statements/import/CsvReader.h"
-#include "statements/import/OffsetImport.h"
 #include "support/Controls.h"
 #include "support/RecordsHarness.h"
-#include "terms/frmOffset.h"
+#include "terms/OffsetImportDialog.h"
+#include "terms/OffsetWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,9 +64,9 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return f.fileName();
 }
 
-frmOffset* openFromMenu(RecordsHarness& h) {
+OffsetWindow* openFromMenu(RecordsHarness& h) {
     h.main->findChild<QAction*>("mnuOffset")->trigger();
-    return dynamic_cast<frmOffset*>(h.main->registry().loaded(WindowNames::Offset));
+    return dynamic_cast<OffsetWindow*>(h.main->registry().loaded(WindowNames::Offset));
 }
 
 // The preview's table, a line a day: "Date|Balance|Status".
@@ -212,20 +212,20 @@ void TestOffsetWindow::shareStoredOrRefused() {
 // unticking the box keeps the balances; Delete removes one.
 void TestOffsetWindow::balancesTypedKeptAndDeleted() {
     RecordsHarness h;
-    frmOffset* w = openFromMenu(h);
+    OffsetWindow* w = openFromMenu(h);
     QVERIFY(w);
     auto* grid = control<QTableView>(w, "grdBalances");
     QVERIFY(!grid->isEnabled());
     CLICK(w, "chkOffset");
     CLICK(w, "cmdAdd");
-    typeIntoCell(grid, 0, frmOffset::colBalance, "2,500.50");
+    typeIntoCell(grid, 0, OffsetWindow::colBalance, "2,500.50");
     CLICK(w, "cmdClose");
     QVERIFY(h.main->isLoaded(WindowNames::Offset));
     QCOMPARE(h.dialogs.messages.size(), 1);
     QVERIFY2(h.dialogs.messages[0].text.contains("without a Date"),
              qPrintable(h.dialogs.messages[0].text));
-    QCOMPARE(grid->model()->index(0, frmOffset::colBalance).data().toString(), "2,500.50");
-    typeIntoCell(grid, 0, frmOffset::colDate, "3/14/2024");
+    QCOMPARE(grid->model()->index(0, OffsetWindow::colBalance).data().toString(), "2,500.50");
+    typeIntoCell(grid, 0, OffsetWindow::colDate, "3/14/2024");
     CLICK(w, "cmdClose");
     QVERIFY(!h.main->isLoaded(WindowNames::Offset));
     QCOMPARE(storedBalances(h.account), QStringList{"2024-03-14 2500.5"});
@@ -233,7 +233,7 @@ void TestOffsetWindow::balancesTypedKeptAndDeleted() {
     w = openFromMenu(h);
     QVERIFY(w);
     grid = control<QTableView>(w, "grdBalances");
-    QCOMPARE(grid->model()->index(0, frmOffset::colDate).data().toString(), "3/14/2024");
+    QCOMPARE(grid->model()->index(0, OffsetWindow::colDate).data().toString(), "3/14/2024");
     CLICK(w, "chkOffset");
     QCOMPARE(setting(h.account, "OffsetAccount"), "no");
     QVERIFY(!grid->isEnabled());
@@ -254,7 +254,7 @@ void TestOffsetWindow::importStoresEachDayOnce() {
     RecordsHarness h;
     QTemporaryDir dir;
     const QString file = writeFile(dir, "offset.csv", WithBalances);
-    frmOffset* w = openFromMenu(h);
+    OffsetWindow* w = openFromMenu(h);
     QVERIFY(w);
     CLICK(w, "chkOffset");
 
@@ -262,7 +262,7 @@ void TestOffsetWindow::importStoresEachDayOnce() {
     auto answerPreview = [&](bool cancelAfter) {
         QTimer::singleShot(0, w, [&previewed, cancelAfter] {
             QWidget* preview = QApplication::activeModalWidget();
-            if (!preview || preview->objectName() != "frmOffsetImport")
+            if (!preview || preview->objectName() != "OffsetImportDialog")
                 return;
             previewed = previewRows(preview);
             preview->findChild<QAbstractButton*>("cmdImport")->click();
@@ -277,8 +277,8 @@ void TestOffsetWindow::importStoresEachDayOnce() {
                                      "3/16/2024|4,147.75|New"}));
     QCOMPARE(storedBalances(h.account), WithBalancesDays);
     QCOMPARE(w->gridModel()->rowCount(), 3);
-    QCOMPARE(w->gridModel()->index(2, frmOffset::colBalance).data().toString(), "4,147.75");
-    QVERIFY(setting(h.account, frmOffsetImport::ChoicesSetting).contains("balance="));
+    QCOMPARE(w->gridModel()->index(2, OffsetWindow::colBalance).data().toString(), "4,147.75");
+    QVERIFY(setting(h.account, OffsetImportDialog::ChoicesSetting).contains("balance="));
     QVERIFY(h.dialogs.messages.isEmpty());
 
     h.dialogs.files << file;
@@ -305,7 +305,7 @@ void TestOffsetWindow::importAsksOpeningBalance() {
                                    "14/03/2024,Rent,-1200.00\n");
     AccountConnection connection;
     QVERIFY(connection.open(account));
-    auto window = frmOffsetImport::open(file, connection.database(), std::nullopt);
+    auto window = OffsetImportDialog::open(file, connection.database(), std::nullopt);
     QVERIFY2(window, qPrintable(dialogs.messageTexts().join('\n')));
     window->show();
     auto* opening = control<QLineEdit>(window.get(), "txtOpening");

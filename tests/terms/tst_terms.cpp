@@ -1,10 +1,10 @@
 // The interest terms: the calculation method window and its day, the period loader, and the
 // rate periods with the checks their Close makes before leading on.
+#include "engine/CalcDay.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
 #include "support/RecordsHarness.h"
-#include "terms/core/CalcDay.h"
 #include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
 

@@ -1,0 +1,611 @@
+#include "InterestEngine.h"
+
+#include "data/RunningBalance.h"
+
+#include <QtNumeric>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace InterestMethod {
+
+const QStringList& names() {
+    static const QStringList list = {"Fixed Day", "Fixed Day, Deferred Interest", "Variable Day",
+                                     "Variable Day, Deferred Interest"};
+    return list;
+}
+
+} // namespace InterestMethod
+
+namespace {
+
+constexpr qint64 NoDay = std::numeric_limits<qint64>::max();
+
+QString undatedNotice(int count) {
+    return QStringLiteral(
+               "Transaction date error. %1 record(s) without a date were left out of the "
+               "calculation. Please check all dates.")
+        .arg(count);
+}
+
+// The fixed-day test compares the day of the month written in decimals with the fixed day text,
+// so only the text of a day number without a leading zero can match: "5" matches, "05" never.
+int fixedDayNumber(const QString& text) {
+    bool ok = false;
+    const int day = text.toInt(&ok);
+    return ok && day >= 1 && day <= 31 && QString::number(day) == text ? day : 0;
+}
+
+// A calendar date as numbers.
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// The date of a Julian day by integer arithmetic (days to civil, proleptic Gregorian): asked on
+// every day of the walk, QDate's own conversion took a fifth of the calculation's time.
+CivilDate civilFromJulian(qint64 jd) {
+    constexpr qint64 FirstOfYearOne = 1721426; // before it QDate has no year 0
+    if (jd < FirstOfYearOne) {
+        const QDate d = QDate::fromJulianDay(jd);
+        return {d.year(), d.month(), d.day()};
+    }
+    const qint64 z = jd - 2440588 + 719468; // days since 1 March of year 0
+    const qint64 era = z / 146097;
+    const qint64 dayOfEra = z - era * 146097;
+    const qint64 yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const qint64 mp = (5 * dayOfYear + 2) / 153;
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    return {int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month,
+            int(dayOfYear - (153 * mp + 2) / 5 + 1)};
+}
+
+// RunningBalance::after's rule on the raw values, each step checked as it checks them: it runs
+// for every row of every calculation (the search for the lender's method runs hundreds), and
+// its calls and optional results cost a third of the walk.
+std::optional<Money> balanceAfter(Money balance, const TransactionAmounts& a) {
+    qint64 b = balance.raw();
+    if (qSubOverflow(b, a.govtCharge.raw(), &b) || qSubOverflow(b, a.bankCharge.raw(), &b) ||
+        qSubOverflow(b, a.userWithdrawal.raw(), &b) || qAddOverflow(b, a.deposit.raw(), &b) ||
+        qSubOverflow(b, a.interestPayment.raw(), &b))
+        return std::nullopt;
+    return Money::fromRaw(b);
+}
+
+// No change yet to the row `id`.
+HistoryUpdate updateOf(qint64 id) {
+    HistoryUpdate u;
+    u.id = id;
+    return u;
+}
+
+// One run of the calculation: the state the procedures share, and the procedures themselves.
+class InterestCalculation {
+public:
+    InterestCalculation(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+                        int method, const QString& fixedDay, const LenderConventions& conventions,
+                        const OffsetAccount& offset, InterestEngine::Output output);
+
+    InterestEngine::Result run() {
+        InitialiseCalculation();
+        CalculateInterest();
+        return finish();
+    }
+
+private:
+    void InitialiseCalculation();
+    void CalculateInterest();
+    void PostTransaction();
+    void FindInterestRate();
+    void AccrueFixedDay();
+    void AccrueFixedDayDeferred();
+    void AccrueVariableDay();
+    void AccrueVariableDayDeferred();
+    void CheckBalanceRow();
+
+    void findRateFromCache();
+    void interestDateError();
+    void accrue(Money interestBearing);
+    Money lessOffset(Money loan) const;
+    void moveOffsetTo(qint64 day);
+    Money countedOn(const QDate& date) const;
+    int daysAccrued();
+    void accrueWithDayCharge();
+    void postInterest(const QDate& postingDate);
+    bool isFixedDay() { return today().day == m_fixedDay; }
+    const CivilDate& today();
+    void moveToNextRow();
+    InterestEngine::Result finish();
+
+    // Inputs. An empty amount or CloseBalance counts as the 0 that is written into it.
+    QVector<const HistoryRow*> m_rows; // the dated rows, in order
+    const QVector<RatePeriod>& m_rates;
+    int m_method = 0;
+    int m_fixedDay = 0; // 0: never matches
+    LenderConventions m_conventions;
+    bool m_postingsOnly = false;
+    // The offset account's counted balances by day (as Julian days); empty without offset data.
+    QVector<qint64> m_offsetDays;
+    QVector<Money> m_offsetCounted;
+    int m_offsetRow = -1; // the row in force on the current day, -1 before the first
+
+    // Calculation state.
+    QDate m_startDay;
+    QDate m_endDay;
+    QDate m_currentDay;
+    CivilDate m_today; // m_currentDay's parts, when m_todayJulian is its Julian day
+    qint64 m_todayJulian = std::numeric_limits<qint64>::min();
+    QDate m_nextRowDate; // not valid: no row left
+    Money m_runningBalance;
+    Money m_accruedInterest;
+    long double m_unroundedInterest = 0; // accrued so far when only the posting is rounded
+    Money m_dayInterestCharge;
+    double m_rate = 0;
+    QDate m_ratePeriodStart;
+    QDate m_ratePeriodEnd;
+    int m_cursor = 0; // index into m_rows; m_rows.size() is past the last row
+
+    // The rate search gives the same answer until a period starts or ends, so with readable rate
+    // rows its answer is kept until then.
+    bool m_ratesReadable = true;
+    QVector<qint64> m_fromAfter; // earliest ValidFrom of the rows from i on (as Julian days)
+    QVector<qint64> m_toAfter;   // earliest ValidTo of the rows from i on
+    qint64 m_rateKnownUntil = std::numeric_limits<qint64>::min();
+    int m_rateRow = -1;
+
+    // The changes to the row under the cursor, final once the cursor leaves it.
+    HistoryUpdate m_rowUpdate;
+    bool m_rowChecked = false; // the balance row check has looked at the row under the cursor
+    QVector<HistoryUpdate> m_updates;
+    QVector<qint64> m_deletions;
+    QVector<ReportLine> m_lines;
+    QStringList m_notices;
+};
+
+InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
+                                         const QVector<RatePeriod>& rates, int method,
+                                         const QString& fixedDay,
+                                         const LenderConventions& conventions,
+                                         const OffsetAccount& offset, InterestEngine::Output output)
+    : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)),
+      m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings) {
+    // A row without a readable date can be applied on no day, and taken as the first row it
+    // would start the walk nowhere: it is left out, and the user told once.
+    m_rows.reserve(history.size());
+    int undated = 0;
+    for (const HistoryRow& row : history) {
+        if (row.date.isValid())
+            m_rows.append(&row);
+        else
+            ++undated;
+    }
+    if (undated > 0)
+        m_notices << undatedNotice(undated);
+
+    if (offset.hasData()) {
+        for (const OffsetBalance& b : Offset::byDate(offset.balances)) {
+            if (b.date.isValid()) {
+                m_offsetDays.append(b.date.toJulianDay());
+                m_offsetCounted.append(Offset::counted(b.balance, offset.share));
+            }
+        }
+        // An offset account with no dated balance still shows its column, at nothing.
+        if (m_offsetDays.isEmpty()) {
+            m_offsetDays.append(std::numeric_limits<qint64>::min());
+            m_offsetCounted.append(Money());
+        }
+    }
+
+    if (!m_postingsOnly) {
+        m_lines.reserve(m_rows.size() + m_rows.size() / 8);
+        m_updates.reserve(m_rows.size());
+    }
+
+    const int n = int(m_rates.size());
+    m_fromAfter.resize(n + 1);
+    m_toAfter.resize(n + 1);
+    m_fromAfter[n] = m_toAfter[n] = NoDay;
+    for (int i = n - 1; i >= 0; --i) {
+        const RatePeriod& p = m_rates[i];
+        m_ratesReadable = m_ratesReadable && p.validFrom.isValid() && p.validTo.isValid() &&
+                          p.interestRate.has_value();
+        m_fromAfter[i] = std::min(m_fromAfter[i + 1], p.validFrom.toJulianDay());
+        m_toAfter[i] = std::min(m_toAfter[i + 1], p.validTo.toJulianDay());
+    }
+}
+
+void InterestCalculation::InitialiseCalculation() {
+    if (m_rows.isEmpty())
+        return;
+    m_endDay = m_rows.last()->date;
+    m_startDay = m_rows.first()->date;
+    if (const std::optional<Money> opening = m_rows.first()->closeBalance.money())
+        m_runningBalance = *opening;
+    // The first row applied is the second one, on its own date.
+    m_nextRowDate = m_rows.size() > 1 ? m_rows[1]->date : QDate();
+}
+
+void InterestCalculation::CalculateInterest() {
+    m_accruedInterest = Money();
+    m_unroundedInterest = 0;
+    if (m_rows.isEmpty())
+        return;
+    // The first row is the opening balance, not a transaction: the walk starts on the second.
+    m_cursor = 1;
+    m_rowUpdate = updateOf(m_cursor < m_rows.size() ? m_rows[m_cursor]->id : 0);
+    for (m_currentDay = m_startDay; m_currentDay <= m_endDay;
+         m_currentDay = m_currentDay.addDays(1)) {
+        if (!m_offsetDays.isEmpty())
+            moveOffsetTo(m_currentDay.toJulianDay());
+        while (m_nextRowDate.isValid() && m_nextRowDate == m_currentDay)
+            PostTransaction();
+        FindInterestRate();
+        switch (m_method) {
+        case InterestMethod::FixedDay:
+            AccrueFixedDay();
+            break;
+        case InterestMethod::FixedDayDeferred:
+            AccrueFixedDayDeferred();
+            break;
+        case InterestMethod::VariableDay:
+            AccrueVariableDay();
+            break;
+        case InterestMethod::VariableDayDeferred:
+            AccrueVariableDayDeferred();
+            break;
+        default:
+            break;
+        }
+        CheckBalanceRow();
+    }
+}
+
+void InterestCalculation::PostTransaction() {
+    if (m_cursor >= m_rows.size()) {
+        m_nextRowDate = QDate();
+        return;
+    }
+    const HistoryRow& row = *m_rows[m_cursor];
+
+    // Empty amounts are stored as 0. A row counts when any of its values is not zero: values that
+    // cancel out still make a line.
+    bool counts = false;
+    bool readable = true;
+    ReportLine line;
+    TransactionAmounts amounts;
+    Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
+                        &amounts.deposit, &amounts.interestPayment};
+    for (int a = 0; a < ReportLine::AmountCount; ++a) {
+        const StoredMoney& amount = row.amounts[std::size_t(a)];
+        if (amount.isEmpty())
+            m_rowUpdate.fillAmounts = true;
+        if (amount.state == StoredMoney::State::Unreadable) {
+            readable = false;
+            continue;
+        }
+        *targets[a] = amount.value;
+        line.amounts[std::size_t(a)] = amount.value;
+        counts = counts || !amount.value.isZero();
+    }
+    if (const std::optional<Money> close = row.closeBalance.money())
+        counts = counts || !close->isZero();
+
+    if (counts) {
+        if (line.amounts[ReportLine::InterestPayment])
+            m_dayInterestCharge = amounts.interestPayment;
+        line.kind = ReportLine::Kind::Transaction;
+        line.date = row.date;
+        // An amount that cannot be read, or a balance that would leave the money range, leaves
+        // the balance as it was.
+        if (readable) {
+            if (const std::optional<Money> after = balanceAfter(m_runningBalance, amounts))
+                m_runningBalance = *after;
+        }
+        line.balance = m_runningBalance;
+        if (!m_offsetDays.isEmpty())
+            line.offset = countedOn(row.date);
+        if (row.openBalance.money() != m_runningBalance)
+            m_rowUpdate.openBalance = m_runningBalance;
+        if (!m_postingsOnly || !amounts.interestPayment.isZero())
+            m_lines.append(line);
+    }
+    moveToNextRow();
+}
+
+// Leaves the row under the cursor, keeping what was changed in it.
+void InterestCalculation::moveToNextRow() {
+    if (!m_postingsOnly &&
+        (m_rowUpdate.openBalance || m_rowUpdate.fillAmounts || m_rowUpdate.fillCloseBalance))
+        m_updates << m_rowUpdate;
+    ++m_cursor;
+    m_rowChecked = false;
+    const bool more = m_cursor < m_rows.size();
+    m_rowUpdate = updateOf(more ? m_rows[m_cursor]->id : 0);
+    m_nextRowDate = more ? m_rows[m_cursor]->date : QDate();
+}
+
+void InterestCalculation::FindInterestRate() {
+    if (m_ratesReadable) {
+        findRateFromCache();
+        return;
+    }
+    // Searched backwards from the latest ValidTo. A field that cannot be read leaves what it
+    // would have set as it was.
+    const int n = int(m_rates.size());
+    int row = n - 1;
+    for (int tried = 0;; ++tried, --row) {
+        const RatePeriod* period = row >= 0 ? &m_rates[row] : nullptr;
+        if (period && period->validFrom.isValid())
+            m_ratePeriodStart = period->validFrom;
+        if (period && period->validTo.isValid())
+            m_ratePeriodEnd = period->validTo;
+        // Never read (no rate rows at all) counts as a period that ended before the first day.
+        if (!m_ratePeriodEnd.isValid() || m_ratePeriodEnd < m_currentDay) {
+            interestDateError();
+            return;
+        }
+        if (!m_ratePeriodStart.isValid() || m_ratePeriodStart <= m_currentDay) {
+            if (period && period->interestRate)
+                m_rate = *period->interestRate;
+            return;
+        }
+        if (tried + 1 >= n)
+            return;
+    }
+}
+
+// The same search over readable rows, done again only on a day on which its answer can change:
+// the day after a passed-over row starts, or after a row's period ends.
+void InterestCalculation::findRateFromCache() {
+    const qint64 day = m_currentDay.toJulianDay();
+    if (day < m_rateKnownUntil) {
+        if (m_rateRow >= 0)
+            m_rate = *m_rates[m_rateRow].interestRate;
+        return;
+    }
+    const int n = int(m_rates.size());
+    int found = -1;
+    for (int row = n - 1; row >= 0; --row) {
+        const RatePeriod& period = m_rates[row];
+        if (period.validTo.toJulianDay() < day) {
+            interestDateError();
+            return;
+        }
+        if (period.validFrom.toJulianDay() <= day) {
+            found = row;
+            break;
+        }
+    }
+    if (n == 0) {
+        interestDateError();
+        return;
+    }
+    // Rows after the one found failed because they start later and have not ended; the found
+    // row passes until it ends.
+    qint64 until = std::min(m_fromAfter[found + 1],
+                            m_toAfter[found + 1] == NoDay ? NoDay : m_toAfter[found + 1] + 1);
+    if (found >= 0) {
+        m_rate = *m_rates[found].interestRate;
+        until = std::min(until, m_rates[found].validTo.toJulianDay() + 1);
+    }
+    m_rateRow = found;
+    m_rateKnownUntil = until;
+}
+
+void InterestCalculation::interestDateError() {
+    m_notices << QString::fromLatin1(InterestEngine::InterestDateError);
+    // The rest of this day runs as the end day, and the walk ends with it.
+    m_currentDay = m_endDay;
+}
+
+const CivilDate& InterestCalculation::today() {
+    if (const qint64 jd = m_currentDay.toJulianDay(); jd != m_todayJulian) {
+        // The walk moves a day at a time, and before the 28th the next day is in the same month.
+        if (jd == m_todayJulian + 1 && m_today.day < 28)
+            ++m_today.day;
+        else
+            m_today = civilFromJulian(jd);
+        m_todayJulian = jd;
+    }
+    return m_today;
+}
+
+// How many days of interest the current day bears under the day count.
+int InterestCalculation::daysAccrued() {
+    if (m_conventions.dayCount != DayCount::Actual365NoLeap &&
+        m_conventions.dayCount != DayCount::Thirty360)
+        return 1;
+    const int day = today().day;
+    const int month = today().month;
+    switch (m_conventions.dayCount) {
+    case DayCount::Actual365NoLeap:
+        return month == 2 && day == 29 ? 0 : 1;
+    case DayCount::Thirty360:
+        if (day == 31)
+            return 0;
+        // The last day of February stands for the days up to the 30th.
+        if (month == 2 && day == (QDate::isLeapYear(today().year) ? 29 : 28))
+            return 31 - day;
+        return 1;
+    default:
+        return 1;
+    }
+}
+
+// The offset row in force on `day`: the walk only moves forward.
+void InterestCalculation::moveOffsetTo(qint64 day) {
+    while (m_offsetRow + 1 < m_offsetDays.size() && m_offsetDays[m_offsetRow + 1] <= day)
+        ++m_offsetRow;
+}
+
+// The counted offset on `date`, the current day or a later one.
+Money InterestCalculation::countedOn(const QDate& date) const {
+    const qint64 day = date.toJulianDay();
+    int row = m_offsetRow;
+    while (row + 1 < m_offsetDays.size() && m_offsetDays[row + 1] <= day)
+        ++row;
+    return row >= 0 ? m_offsetCounted[row] : Money();
+}
+
+// The balance that accrues: a loan in debit less the counted offset of the day, never past zero.
+Money InterestCalculation::lessOffset(Money loan) const {
+    if (m_offsetRow < 0 || loan.raw() >= 0)
+        return loan;
+    // Both within the money range and of opposite signs: the sum cannot overflow.
+    return Money::fromRaw(std::min<qint64>(0, loan.raw() + m_offsetCounted[m_offsetRow].raw()));
+}
+
+// One day of interest on `interestBearing`, accrued with the opposite sign: positive while the
+// account is in debit.
+void InterestCalculation::accrue(Money interestBearing) {
+    const int days = daysAccrued();
+    if (days == 0)
+        return;
+    double divisor = 365;
+    if (m_conventions.dayCount == DayCount::Actual360 ||
+        m_conventions.dayCount == DayCount::Thirty360)
+        divisor = 360;
+    else if (m_conventions.dayCount == DayCount::ActualActual && QDate::isLeapYear(today().year))
+        divisor = 366;
+    double daily = interestBearing.toDouble() * m_rate / divisor / 100;
+    if (days != 1)
+        daily *= days;
+
+    std::optional<Money> amount;
+    switch (m_conventions.rounding) {
+    case InterestRounding::Day4:
+        amount = Money::fromDoubleProduct(daily);
+        break;
+    case InterestRounding::Day2: {
+        const double cents = std::nearbyint(daily * 100);
+        if (std::isfinite(cents) && std::fabs(cents) < 9.2e16)
+            amount = Money::fromRaw(qint64(cents) * (Money::Scale / 100));
+        break;
+    }
+    case InterestRounding::Posting:
+        if (std::isfinite(daily))
+            m_unroundedInterest -= daily;
+        return;
+    }
+    // Checked as Money::subtract checks, on the raw values: this runs on every day of every
+    // calculation, and the search for the lender's method runs hundreds.
+    qint64 accrued = 0;
+    if (amount && !qSubOverflow(m_accruedInterest.raw(), amount->raw(), &accrued))
+        m_accruedInterest = Money::fromRaw(accrued);
+}
+
+// The unrounded total in cents, half away from zero. Float noise below a millionth of a cent is
+// dropped first, so that a total that is a half cent exactly on paper rounds as one.
+std::optional<Money> postingTotal(long double total) {
+    const long double micro = std::nearbyint(total * 100 * 1000000);
+    constexpr long double Limit = 9.2e18L;
+    if (!std::isfinite(micro) || micro <= -Limit || micro >= Limit)
+        return std::nullopt;
+    const qint64 microCents = qint64(micro);
+    const qint64 magnitude = (microCents < 0 ? -microCents : microCents) + 500000;
+    const qint64 cents = magnitude / 1000000;
+    if (cents > std::numeric_limits<qint64>::max() / 100)
+        return std::nullopt;
+    return Money::fromRaw((microCents < 0 ? -cents : cents) * 100);
+}
+
+// With the deferred methods the lender's interest charge of the day bears no interest that day.
+void InterestCalculation::accrueWithDayCharge() {
+    qint64 bearing = 0;
+    if (!qAddOverflow(m_runningBalance.raw(), m_dayInterestCharge.raw(), &bearing))
+        accrue(lessOffset(Money::fromRaw(bearing)));
+}
+
+void InterestCalculation::postInterest(const QDate& postingDate) {
+    if (m_conventions.rounding == InterestRounding::Posting) {
+        m_accruedInterest = postingTotal(m_unroundedInterest).value_or(Money());
+        m_unroundedInterest = 0;
+    }
+    ReportLine line;
+    line.kind = ReportLine::Kind::Interest;
+    line.date = postingDate;
+    line.interestDue = m_accruedInterest;
+    line.balance = m_runningBalance;
+    if (!m_offsetDays.isEmpty())
+        line.offset = countedOn(postingDate);
+    m_lines.append(line);
+    m_accruedInterest = Money();
+}
+
+void InterestCalculation::AccrueFixedDay() {
+    accrue(lessOffset(m_runningBalance));
+    m_dayInterestCharge = Money();
+    if (isFixedDay())
+        postInterest(m_currentDay.addDays(1));
+}
+
+void InterestCalculation::AccrueFixedDayDeferred() {
+    accrueWithDayCharge();
+    m_dayInterestCharge = Money();
+    if (isFixedDay())
+        postInterest(m_currentDay.addDays(1));
+}
+
+void InterestCalculation::AccrueVariableDay() {
+    if (!m_dayInterestCharge.isZero())
+        postInterest(m_currentDay);
+    m_dayInterestCharge = Money();
+    accrue(lessOffset(m_runningBalance));
+}
+
+void InterestCalculation::AccrueVariableDayDeferred() {
+    accrueWithDayCharge();
+    if (!m_dayInterestCharge.isZero())
+        postInterest(m_currentDay);
+    m_dayInterestCharge = Money();
+}
+
+// The row under the cursor, looked at once: the first time it waits there at the end of a day.
+// A balance row that agrees with the running balance is redundant and goes; one that differs
+// resets the balance now and is applied later on its own date.
+void InterestCalculation::CheckBalanceRow() {
+    if (m_cursor >= m_rows.size() || m_rowChecked)
+        return;
+    m_rowChecked = true;
+    const HistoryRow& row = *m_rows[m_cursor];
+    if (row.closeBalance.isEmpty())
+        m_rowUpdate.fillCloseBalance = true;
+    const std::optional<Money> close = row.closeBalance.money();
+    if (!close || close->isZero())
+        return;
+    if (*close == m_runningBalance) {
+        m_deletions << row.id;
+        m_rowUpdate = updateOf(row.id);
+        moveToNextRow();
+    } else {
+        m_runningBalance = *close;
+    }
+}
+
+InterestEngine::Result InterestCalculation::finish() {
+    // The row the walk ended under keeps what the check wrote into it.
+    if (m_cursor < m_rows.size())
+        moveToNextRow();
+    InterestEngine::Result result;
+    result.changes.updates = std::move(m_updates);
+    result.changes.deletions = std::move(m_deletions);
+    result.lines = std::move(m_lines);
+    result.notices = std::move(m_notices);
+    return result;
+}
+
+} // namespace
+
+namespace InterestEngine {
+
+Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
+                 const QString& fixedDay, const LenderConventions& conventions,
+                 const OffsetAccount& offset, Output output) {
+    return InterestCalculation(history, rates, method, fixedDay, conventions, offset, output).run();
+}
+
+} // namespace InterestEngine

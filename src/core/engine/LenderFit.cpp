@@ -1,0 +1,189 @@
+#include "LenderFit.h"
+
+#include "CalcDay.h"
+#include "data/Queries.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+// Each date that has a charge or a posting, with their totals, in date order.
+struct DateTotals {
+    QDate date;
+    std::optional<Money> charge;
+    std::optional<Money> posting;
+};
+
+void addTo(std::optional<Money>& total, Money value) {
+    if (!total) {
+        total = value;
+    } else if (const std::optional<Money> sum = Money::add(*total, value)) {
+        total = *sum;
+    }
+}
+
+Money magnitude(Money m) {
+    if (m.raw() >= 0)
+        return m;
+    return m.raw() == std::numeric_limits<qint64>::min()
+               ? Money::fromRaw(std::numeric_limits<qint64>::max())
+               : Money::fromRaw(-m.raw());
+}
+
+Money saturatingAdd(Money a, Money b) {
+    return Money::add(a, b).value_or(Money::fromRaw(std::numeric_limits<qint64>::max()));
+}
+
+// More charges matched, then less difference; ties are left to the caller's order.
+bool better(const FitScore& a, const FitScore& b) {
+    if (a.matched != b.matched)
+        return a.matched > b.matched;
+    return a.difference < b.difference;
+}
+
+} // namespace
+
+namespace LenderFit {
+
+QStringList candidateDays(const QVector<HistoryRow>& history, const QString& storedDay) {
+    QStringList days;
+    if (CalcDay::calcToFor(storedDay))
+        days << QString::number(storedDay.toInt());
+    bool seen[29] = {};
+    for (const HistoryRow& row : history) {
+        const std::optional<Money> charge = row.amounts[ReportLine::InterestPayment].money();
+        if (row.date.isValid() && charge && !charge->isZero() && row.date.day() <= 28)
+            seen[row.date.day()] = true;
+    }
+    for (int day = 1; day <= 28; ++day) {
+        const QString text = QString::number(day);
+        if (seen[day] && !days.contains(text))
+            days << text;
+    }
+    return days;
+}
+
+QVector<FitCandidate> candidates(const QStringList& days) {
+    QVector<FitCandidate> list;
+    for (int d = 0; d < Conventions::DayCountCount; ++d) {
+        for (int r = 0; r < Conventions::RoundingCount; ++r) {
+            const LenderConventions conventions{DayCount(d), InterestRounding(r)};
+            for (int method = InterestMethod::FixedDay;
+                 method <= InterestMethod::VariableDayDeferred; ++method) {
+                const bool fixedDay = method == InterestMethod::FixedDay ||
+                                      method == InterestMethod::FixedDayDeferred;
+                if (!fixedDay) {
+                    list << FitCandidate{method, QString(), conventions};
+                    continue;
+                }
+                for (const QString& day : days)
+                    list << FitCandidate{method, day, conventions};
+            }
+        }
+    }
+    return list;
+}
+
+FitScore score(const QVector<ReportLine>& lines) {
+    // Lines come in date order, so each date's totals are gathered in one pass.
+    QVector<DateTotals> dates;
+    for (const ReportLine& line : lines) {
+        std::optional<Money> charge;
+        std::optional<Money> posting;
+        if (line.kind == ReportLine::Kind::Interest)
+            posting = line.interestDue;
+        else if (line.amounts[ReportLine::InterestPayment] &&
+                 !line.amounts[ReportLine::InterestPayment]->isZero())
+            charge = line.amounts[ReportLine::InterestPayment];
+        if (!charge && !posting)
+            continue;
+        if (dates.isEmpty() || dates.last().date != line.date)
+            dates.append(DateTotals{line.date, std::nullopt, std::nullopt});
+        if (charge)
+            addTo(dates.last().charge, *charge);
+        if (posting)
+            addTo(dates.last().posting, *posting);
+    }
+
+    FitScore s;
+    for (const DateTotals& d : dates) {
+        if (!d.charge || d.charge->isZero())
+            continue;
+        ++s.charges;
+        const Money charged = d.charge->roundedToCents().value_or(*d.charge);
+        if (!d.posting) {
+            s.difference = saturatingAdd(s.difference, magnitude(charged));
+            continue;
+        }
+        const Money posted = d.posting->roundedToCents().value_or(*d.posting);
+        const std::optional<Money> apart = Money::subtract(posted, charged);
+        if (apart && apart->isZero())
+            ++s.matched;
+        else
+            s.difference = saturatingAdd(
+                s.difference,
+                apart ? magnitude(*apart) : Money::fromRaw(std::numeric_limits<qint64>::max()));
+    }
+    return s;
+}
+
+Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+             const QString& storedDay, const OffsetAccount& offset, int threads) {
+    const QVector<FitCandidate> list = candidates(candidateDays(history, storedDay));
+    QVector<FitScore> scores(list.size());
+    QStringList notices;
+
+    // Each run reads the same rows and writes only its own score.
+    FitScore* out = scores.data();
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype i = next++; i < list.size(); i = next++) {
+            const FitCandidate& c = list[i];
+            const QString calcTo =
+                c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
+            InterestEngine::Result result =
+                InterestEngine::calculate(history, rates, c.method, calcTo, c.conventions, offset,
+                                          InterestEngine::Output::Postings);
+            out[i] = score(result.lines);
+            out[i].candidate = c;
+            if (i == 0)
+                notices = result.notices;
+        }
+    };
+    int count = threads > 0 ? threads : int(std::max(1u, std::thread::hardware_concurrency()));
+    count = int(std::min<qsizetype>(count, list.size()));
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < count; ++t) {
+        // A thread the system refuses leaves its share to the others.
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    work();
+    for (std::thread& t : helpers)
+        t.join();
+
+    std::stable_sort(scores.begin(), scores.end(), better);
+    return {scores, notices};
+}
+
+QString storedCalcDay(QSqlDatabase db) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString day;
+    if (q.exec(QString::fromLatin1(Queries::CalcTo))) {
+        while (q.next())
+            day = q.value(0).toString();
+    }
+    return day;
+}
+
+} // namespace LenderFit

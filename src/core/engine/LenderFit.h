@@ -1,0 +1,60 @@
+#pragma once
+
+#include "InterestEngine.h"
+#include "LenderConventions.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+// One way the lender may work: a method, its calculation day, and the conventions.
+struct FitCandidate {
+    int method = InterestMethod::FixedDay;
+    QString day; // the calculation day ("15") of the fixed-day methods; "" for Variable Day
+    LenderConventions conventions;
+};
+
+// How closely the report under one candidate matches the lender's own interest charges.
+struct FitScore {
+    FitCandidate candidate;
+    int matched = 0;  // charges equal to the posting of their date, to the cent
+    int charges = 0;  // dates with interest charged
+    Money difference; // sum of |posting - charge| in cents; a charge without a posting counts whole
+};
+
+// "Find my lender's method": the committed history reported under every method, calculation day
+// and convention, ranked by how well the interest due matches the interest charged.
+namespace LenderFit {
+
+inline constexpr const char* NoCharges =
+    "The history holds no interest charged by the lender, so there is nothing to compare with.";
+
+// The calculation days worth trying: the stored one first (when it is a day 1 to 28), then each
+// day of the month on which a charge falls (1 to 28), in order, each once.
+QStringList candidateDays(const QVector<HistoryRow>& history, const QString& storedDay);
+
+// Every combination, in the order ties keep: the default conventions first, then by day count,
+// rounding, method and day.
+QVector<FitCandidate> candidates(const QStringList& days);
+
+// The score of one report. The charges are the Int Charge of its lines, added up per date; each
+// date's charge is paired with the interest posted on that date.
+FitScore score(const QVector<ReportLine>& lines);
+
+struct Ranking {
+    QVector<FitScore> scores; // best first: most charges matched, then least difference
+    QStringList notices;      // the calculation's own notices (the same under every candidate)
+};
+
+// Runs the engine once per candidate over the same rows and offset account, on up to `threads`
+// threads (0: as many as the machine has), and ranks them. Ties keep the order of candidates().
+Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+             const QString& storedDay, const OffsetAccount& offset = {}, int threads = 0);
+
+// The calculation day in force: the last tblCalcTo row's CalcFrom; "" when there is none.
+QString storedCalcDay(QSqlDatabase db);
+
+} // namespace LenderFit

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// One line of the report, as the report grid shows it and the printed report and the command-line
+// tool copy it. An empty cell is nullopt.
+struct ReportLine {
+    enum class Kind : quint8 {
+        Transaction, // an applied history row: its amounts and the balance after it
+        Interest     // an interest posting: the interest due for the period and the balance
+    };
+    // Columns 1 to 5, in grid order.
+    enum Amount { GovtCharge, BankCharge, UserWithdrawal, Deposit, InterestPayment, AmountCount };
+    // The grid's columns.
+    enum Column {
+        DateColumn,
+        GovtChargeColumn,
+        BankChargeColumn,
+        WithdrawalColumn,
+        DepositColumn,
+        InterestChargeColumn,
+        InterestDueColumn,
+        BalanceColumn,
+        ColumnCount,
+        // After the others, only for an account with an offset account.
+        OffsetColumn = ColumnCount
+    };
+
+    Kind kind = Kind::Transaction;
+    QDate date;
+    std::array<std::optional<Money>, AmountCount> amounts;
+    std::optional<Money> interestDue;
+    Money balance;
+    std::optional<Money> offset; // the counted offset on the line's day, for offset accounts
+
+    // The money of columns 1 to 8 (nullopt for an empty cell and for the date column).
+    std::optional<Money> cell(int column) const {
+        if (column >= GovtChargeColumn && column <= InterestChargeColumn)
+            return amounts[std::size_t(column - GovtChargeColumn)];
+        if (column == InterestDueColumn)
+            return interestDue;
+        if (column == BalanceColumn)
+            return balance;
+        if (column == OffsetColumn)
+            return offset;
+        return std::nullopt;
+    }
+
+    // The grid's headings, columns 0 to 7.
+    static const QStringList& headings() {
+        static const QStringList h = {"Date",    "Govt Chge",  "Bank Chge", "W'drawal",
+                                      "Deposit", "Int Charge", "Int Due",   "Balance"};
+        return h;
+    }
+    static constexpr const char* OffsetHeading = "Offset";
+    // The columns shown: the Offset column only when the report has one.
+    static int columnCount(bool offset) { return offset ? ColumnCount + 1 : ColumnCount; }
+    static QString heading(int column) {
+        return column == OffsetColumn ? QString::fromLatin1(OffsetHeading)
+                                      : headings().value(column);
+    }
+};

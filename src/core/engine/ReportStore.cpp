@@ -1,0 +1,419 @@
+#include "ReportStore.h"
+
+#include "data/Queries.h"
+#include "data/ShortDate.h"
+#include "data/TransactionGuard.h"
+
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cmath>
+#include <sqlite3.h>
+
+namespace {
+
+StoredMoney storedMoney(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::ULongLong:
+    case QMetaType::UInt:
+        if (v.typeId() == QMetaType::ULongLong && v.toULongLong() > quint64(INT64_MAX))
+            return StoredMoney::unreadable();
+        return StoredMoney::of(Money::fromRaw(v.toLongLong()));
+    default:
+        return StoredMoney::unreadable();
+    }
+}
+
+QDate storedDate(const QVariant& v) {
+    return v.isNull() ? QDate() : ShortDate::fromIso(v.toString());
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    if (!db.isOpen())
+        return nullptr;
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.data());
+}
+
+// A prepared statement on the connection's own handle: the report reads ten thousand rows, and
+// reading their columns directly is several times quicker than through QVariants.
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql) {
+        if (db)
+            sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool ok() const { return m_stmt != nullptr; }
+    int step() { return sqlite3_step(m_stmt); }
+    operator sqlite3_stmt*() const { return m_stmt; }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+StoredMoney moneyAt(sqlite3_stmt* q, int column) {
+    switch (sqlite3_column_type(q, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return StoredMoney::of(Money::fromRaw(sqlite3_column_int64(q, column)));
+    default:
+        return StoredMoney::unreadable();
+    }
+}
+
+// Exactly "yyyy-MM-dd" and a real date, as ShortDate::fromIso reads it; anything else is not a
+// valid date.
+QDate dateAt(sqlite3_stmt* q, int column) {
+    if (sqlite3_column_type(q, column) != SQLITE_TEXT || sqlite3_column_bytes(q, column) != 10)
+        return QDate();
+    const unsigned char* t = sqlite3_column_text(q, column);
+    int value[3] = {0, 0, 0};
+    int part = 0;
+    for (int i = 0; i < 10; ++i) {
+        if (i == 4 || i == 7) {
+            if (t[i] != '-')
+                return QDate();
+            ++part;
+        } else if (t[i] >= '0' && t[i] <= '9') {
+            value[part] = value[part] * 10 + (t[i] - '0');
+        } else {
+            return QDate();
+        }
+    }
+    return QDate(value[0], value[1], value[2]);
+}
+
+std::optional<double> rateAt(sqlite3_stmt* q, int column) {
+    const int type = sqlite3_column_type(q, column);
+    if (type != SQLITE_FLOAT && type != SQLITE_INTEGER)
+        return std::nullopt;
+    const double rate = sqlite3_column_double(q, column);
+    return std::isfinite(rate) ? std::optional<double>(rate) : std::nullopt;
+}
+
+bool failed(sqlite3* handle, QString* error) {
+    if (error)
+        *error = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
+                        : QStringLiteral("The account file is not open.");
+    return false;
+}
+
+bool failed(const QSqlQuery& q, QString* error) {
+    if (error)
+        *error = q.lastError().text();
+    return false;
+}
+
+QVariant money(const std::optional<Money>& m) {
+    return m ? QVariant(m->raw()) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
+// Stores each name's value, replacing what was there, all at once. `ownTransaction` false: the
+// caller has begun one.
+bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<const char*, QString>> settings,
+                   QString* error, bool ownTransaction) {
+    std::optional<TransactionGuard> transaction;
+    if (ownTransaction)
+        transaction.emplace(db);
+    if (transaction && !transaction->isActive()) {
+        if (error)
+            *error = transaction->lastError();
+        return false;
+    }
+    QSqlQuery remove(db);
+    QSqlQuery insert(db);
+    if (!remove.prepare(QStringLiteral("delete from tblSettings where Name = ?")))
+        return failed(remove, error);
+    if (!insert.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?)")))
+        return failed(insert, error);
+    for (const auto& [name, value] : settings) {
+        remove.bindValue(0, QString::fromLatin1(name));
+        if (!remove.exec())
+            return failed(remove, error);
+        insert.bindValue(0, QString::fromLatin1(name));
+        insert.bindValue(1, value);
+        if (!insert.exec())
+            return failed(insert, error);
+    }
+    remove.finish();
+    insert.finish();
+    if (transaction && !transaction->commit()) {
+        if (error)
+            *error = transaction->lastError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace ReportStore {
+
+StoredMoney moneyFromStorage(const QVariant& value) {
+    return storedMoney(value);
+}
+
+QDate dateFromStorage(const QVariant& value) {
+    return storedDate(value);
+}
+
+bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
+    sqlite3* handle = handleOf(db);
+    Statement count(handle, "select count(*) from tblAllRecords");
+    Statement q(handle, Queries::AllRecordsReport);
+    if (!count.ok() || !q.ok() || count.step() != SQLITE_ROW)
+        return failed(handle, error);
+    // Columns: ID, Date, five amounts, OpenBalance, CloseBalance, InterestDue.
+    QVector<HistoryRow> read;
+    read.reserve(sqlite3_column_int64(count, 0));
+    int rc = SQLITE_ROW;
+    while ((rc = q.step()) == SQLITE_ROW) {
+        HistoryRow& row = read.emplace_back();
+        row.id = sqlite3_column_int64(q, 0);
+        row.date = dateAt(q, 1);
+        for (int a = 0; a < ReportLine::AmountCount; ++a)
+            row.amounts[std::size_t(a)] = moneyAt(q, 2 + a);
+        row.openBalance = moneyAt(q, 7);
+        row.closeBalance = moneyAt(q, 8);
+    }
+    if (rc != SQLITE_DONE)
+        return failed(handle, error);
+    *rows = std::move(read);
+    return true;
+}
+
+bool readRatePeriods(QSqlDatabase db, QVector<RatePeriod>* periods, QString* error) {
+    sqlite3* handle = handleOf(db);
+    Statement q(handle, Queries::InterestChanges);
+    if (!q.ok())
+        return failed(handle, error);
+    QVector<RatePeriod> read;
+    int rc = SQLITE_ROW;
+    while ((rc = q.step()) == SQLITE_ROW) {
+        RatePeriod& p = read.emplace_back();
+        p.id = sqlite3_column_int64(q, 0);
+        p.validFrom = dateAt(q, 1);
+        p.validTo = dateAt(q, 2);
+        p.interestRate = rateAt(q, 3);
+    }
+    if (rc != SQLITE_DONE)
+        return failed(handle, error);
+    *periods = std::move(read);
+    return true;
+}
+
+bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
+    if (changes.isEmpty())
+        return true;
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        if (error)
+            *error = transaction.lastError();
+        return false;
+    }
+    QSqlQuery update(db);
+    // Only empty amounts become 0: a value that was there stays, whatever it is.
+    if (!update.prepare(
+            QStringLiteral("update tblAllRecords set OpenBalance=coalesce(?,OpenBalance),"
+                           "GovtCharge=iif(?,coalesce(GovtCharge,0),GovtCharge),"
+                           "BankCharge=iif(?,coalesce(BankCharge,0),BankCharge),"
+                           "UserWithdrawal=iif(?,coalesce(UserWithdrawal,0),UserWithdrawal),"
+                           "Deposit=iif(?,coalesce(Deposit,0),Deposit),"
+                           "InterestPayment=iif(?,coalesce(InterestPayment,0),InterestPayment),"
+                           "CloseBalance=iif(?,coalesce(CloseBalance,0),CloseBalance) where ID=?")))
+        return failed(update, error);
+    for (const HistoryUpdate& u : changes.updates) {
+        int p = 0;
+        update.bindValue(p++, money(u.openBalance));
+        for (int a = 0; a < ReportLine::AmountCount; ++a)
+            update.bindValue(p++, u.fillAmounts ? 1 : 0);
+        update.bindValue(p++, u.fillCloseBalance ? 1 : 0);
+        update.bindValue(p++, u.id);
+        if (!update.exec())
+            return failed(update, error);
+    }
+    QSqlQuery remove(db);
+    if (!remove.prepare(QStringLiteral("delete from tblAllRecords where ID=?")))
+        return failed(remove, error);
+    for (qint64 id : changes.deletions) {
+        remove.bindValue(0, id);
+        if (!remove.exec())
+            return failed(remove, error);
+    }
+    update.finish();
+    remove.finish();
+    if (!transaction.commit()) {
+        if (error)
+            *error = transaction.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* error) {
+    *conventions = LenderConventions();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select count(*) from sqlite_schema where type = 'table' and "
+                               "name = 'tblSettings' collate nocase")) ||
+        !q.next())
+        return failed(q, error);
+    if (q.value(0).toInt() == 0)
+        return true;
+    if (!q.prepare(QStringLiteral("select Name, Value from tblSettings where Name in (?, ?) "
+                                  "order by ID")))
+        return failed(q, error);
+    q.addBindValue(QString::fromLatin1(Conventions::DayCountSetting));
+    q.addBindValue(QString::fromLatin1(Conventions::RoundingSetting));
+    if (!q.exec())
+        return failed(q, error);
+    // The last row of a name counts.
+    std::optional<QString> dayCount;
+    std::optional<QString> rounding;
+    while (q.next())
+        (q.value(0).toString() == QLatin1String(Conventions::DayCountSetting) ? dayCount
+                                                                              : rounding) =
+            q.value(1).toString();
+    if (q.lastError().isValid())
+        return failed(q, error);
+    QStringList unknown;
+    if (dayCount) {
+        if (const std::optional<DayCount> d = Conventions::dayCountFromWord(*dayCount))
+            conventions->dayCount = *d;
+        else
+            unknown << QStringLiteral("day count '%1'").arg(*dayCount);
+    }
+    if (rounding) {
+        if (const std::optional<InterestRounding> r = Conventions::roundingFromWord(*rounding))
+            conventions->rounding = *r;
+        else
+            unknown << QStringLiteral("rounding '%1'").arg(*rounding);
+    }
+    if (!unknown.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The account holds a lender's %1 that this version of "
+                                    "Vantrell does not know; the default is used instead.")
+                         .arg(unknown.join(QStringLiteral(" and a ")));
+        return false;
+    }
+    return true;
+}
+
+bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QString* error,
+                      bool ownTransaction) {
+    return writeSettings(db,
+                         {{Conventions::DayCountSetting, Conventions::word(conventions.dayCount)},
+                          {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}},
+                         error, ownTransaction);
+}
+
+bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
+    *offset = OffsetAccount();
+    sqlite3* handle = handleOf(db);
+    Statement present(handle, "select count(*), sum(name = 'tblSettings' collate nocase) from "
+                              "sqlite_schema where type = 'table' and name in "
+                              "('tblOffsetBalances', 'tblSettings') collate nocase");
+    if (!present.ok() || present.step() != SQLITE_ROW)
+        return failed(handle, error);
+    const bool hasSettings = sqlite3_column_int64(present, 1) > 0;
+    if (sqlite3_column_int64(present, 0) < (hasSettings ? 2 : 1))
+        return true;
+    // A row without a readable date or balance says nothing about any day: it is left out.
+    Statement q(handle, "select ID, Date, Balance from tblOffsetBalances order by Date, ID");
+    if (!q.ok())
+        return failed(handle, error);
+    QVector<OffsetBalance> balances;
+    int rc = SQLITE_ROW;
+    while ((rc = q.step()) == SQLITE_ROW) {
+        const QDate date = dateAt(q, 1);
+        const std::optional<Money> balance = moneyAt(q, 2).money();
+        if (date.isValid() && balance)
+            balances.append({sqlite3_column_int64(q, 0), date, *balance});
+    }
+    if (rc != SQLITE_DONE)
+        return failed(handle, error);
+    offset->balances = Offset::byDate(std::move(balances));
+
+    if (!hasSettings)
+        return true;
+    Statement settings(handle, "select Name, Value from tblSettings where Name in "
+                               "('OffsetAccount', 'OffsetShare') order by ID");
+    if (!settings.ok())
+        return failed(handle, error);
+    // The last row of a name counts.
+    std::optional<QString> badShare;
+    while ((rc = settings.step()) == SQLITE_ROW) {
+        const QString name =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(settings, 0)));
+        const QString value =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(settings, 1)));
+        if (name == QLatin1String(Offset::EnabledSetting)) {
+            offset->enabled = value == QLatin1String("yes");
+        } else {
+            const std::optional<int> share = Offset::shareFromText(value);
+            offset->share = share.value_or(Offset::FullShare);
+            badShare = share ? std::nullopt : std::optional<QString>(value);
+        }
+    }
+    if (rc != SQLITE_DONE)
+        return failed(handle, error);
+    if (badShare) {
+        if (error)
+            *error = QStringLiteral("The account holds an offset share of '%1', which is not a "
+                                    "per cent from 0 to 100; 100 is used instead.")
+                         .arg(*badShare);
+        return false;
+    }
+    return true;
+}
+
+bool writeOffsetSettings(QSqlDatabase db, bool enabled, int share, QString* error) {
+    return writeSettings(
+        db,
+        {{Offset::EnabledSetting, enabled ? QStringLiteral("yes") : QStringLiteral("no")},
+         {Offset::ShareSetting, Offset::shareText(share)}},
+        error, true);
+}
+
+bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, QString* error) {
+    if (balances.isEmpty())
+        return true;
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        if (error)
+            *error = transaction.lastError();
+        return false;
+    }
+    QSqlQuery insert(db);
+    if (!insert.prepare(
+            QStringLiteral("insert into tblOffsetBalances (Date, Balance) values (?, ?)")))
+        return failed(insert, error);
+    for (const OffsetBalance& b : balances) {
+        insert.bindValue(0, ShortDate::toIso(b.date));
+        insert.bindValue(1, b.balance.raw());
+        if (!insert.exec())
+            return failed(insert, error);
+    }
+    insert.finish();
+    if (!transaction.commit()) {
+        if (error)
+            *error = transaction.lastError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace ReportStore

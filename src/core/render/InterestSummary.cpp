@@ -1,0 +1,205 @@
+#include "InterestSummary.h"
+
+#include "ReportRendering.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+
+namespace InterestSummary {
+
+namespace {
+
+// One line's interest figures, whatever the line came from.
+struct Item {
+    QDate date;
+    std::optional<Money> charged;
+    std::optional<Money> due;
+};
+
+// The charges and the interest due of one date, as shown.
+struct Day {
+    Money charged;
+    Money due;
+    bool hasCharge = false;
+    bool hasDue = false;
+};
+
+// Adds `value` to `sum`; false when the sum leaves the money range.
+bool addTo(Money& sum, Money value) {
+    const std::optional<Money> s = Money::add(sum, value);
+    if (!s)
+        return false;
+    sum = *s;
+    return true;
+}
+
+Money magnitude(Money m) {
+    // The most negative raw value has no positive counterpart; sums of cents never reach it.
+    return m.raw() < 0 ? Money::fromRaw(-m.raw()) : m;
+}
+
+int monthKey(const QDate& d) {
+    return d.year() * 12 + d.month() - 1;
+}
+
+std::optional<Summary> summariseItems(const QVector<Item>& items) {
+    Summary s;
+    QMap<QDate, Day> days;
+    for (const Item& item : items) {
+        if (!item.date.isValid())
+            continue;
+        if (!s.first.isValid() || item.date < s.first)
+            s.first = item.date;
+        if (!s.last.isValid() || item.date > s.last)
+            s.last = item.date;
+        std::optional<Money> charged, due;
+        if (item.charged) {
+            charged = item.charged->roundedToCents();
+            if (!charged)
+                return std::nullopt;
+        }
+        if (item.due) {
+            due = item.due->roundedToCents();
+            if (!due)
+                return std::nullopt;
+        }
+        // A line that charged 0.00 (a deposit, a balance row) charged nothing.
+        const bool isCharge = charged && !charged->isZero();
+        if (!isCharge && !due)
+            continue;
+        Day& day = days[item.date];
+        if (isCharge) {
+            if (!addTo(day.charged, *charged))
+                return std::nullopt;
+            day.hasCharge = true;
+        }
+        if (due) {
+            if (!addTo(day.due, *due))
+                return std::nullopt;
+            day.hasDue = true;
+        }
+    }
+    if (!s.first.isValid())
+        return s;
+
+    s.monthsSpanned = monthKey(s.last) - monthKey(s.first) + 1;
+    for (int y = s.first.year(); y <= s.last.year(); ++y)
+        s.years.append(Year{y, Money(), Money(), Money()});
+
+    QSet<int> monthsCompared, monthsDiffering;
+    Money running;
+    for (auto it = days.cbegin(); it != days.cend(); ++it) {
+        const QDate& date = it.key();
+        const Day& day = it.value();
+        Year& year = s.years[date.year() - s.first.year()];
+        if (!addTo(year.charged, day.charged) || !addTo(year.due, day.due) ||
+            !addTo(s.charged, day.charged) || !addTo(s.due, day.due))
+            return std::nullopt;
+        const int month = monthKey(date);
+        monthsCompared.insert(month);
+        if (day.hasDue && (day.hasCharge || day.due.isZero())) {
+            const std::optional<Money> difference = Money::subtract(day.charged, day.due);
+            if (!difference || !addTo(running, *difference))
+                return std::nullopt;
+            s.postings.append(Posting{date, day.charged, day.due, *difference, running});
+            if (difference->raw() > 0) {
+                if (!addTo(s.overCharged, *difference))
+                    return std::nullopt;
+                ++s.overChargedCount;
+            } else if (difference->raw() < 0) {
+                if (!addTo(s.underCharged, magnitude(*difference)))
+                    return std::nullopt;
+                ++s.underChargedCount;
+            }
+            if (!difference->isZero())
+                monthsDiffering.insert(month);
+            continue;
+        }
+        if (day.hasCharge) {
+            s.chargesWithoutPosting.append(Unpaired{date, day.charged});
+            if (!addTo(s.unpairedCharged, day.charged))
+                return std::nullopt;
+        } else {
+            s.postingsWithoutCharge.append(Unpaired{date, day.due});
+            if (!addTo(s.unpairedDue, day.due))
+                return std::nullopt;
+        }
+        monthsDiffering.insert(month);
+    }
+    for (Year& y : s.years) {
+        const std::optional<Money> d = Money::subtract(y.charged, y.due);
+        if (!d)
+            return std::nullopt;
+        y.difference = *d;
+    }
+    const std::optional<Money> d = Money::subtract(s.charged, s.due);
+    if (!d)
+        return std::nullopt;
+    s.difference = *d;
+    s.monthsCompared = int(monthsCompared.size());
+    s.monthsDiffering = int(monthsDiffering.size());
+
+    for (const Posting& p : s.postings) {
+        if (!p.difference.isZero())
+            s.largest.append(p);
+    }
+    std::stable_sort(s.largest.begin(), s.largest.end(), [](const Posting& a, const Posting& b) {
+        return magnitude(a.difference) > magnitude(b.difference);
+    });
+    if (s.largest.size() > LargestCount)
+        s.largest.resize(LargestCount);
+    return s;
+}
+
+double chartX(const QDate& date) {
+    return double(date.startOfDay().toMSecsSinceEpoch());
+}
+
+} // namespace
+
+std::optional<Summary> summarise(const QVector<ReportLine>& lines) {
+    QVector<Item> items;
+    items.reserve(lines.size());
+    for (const ReportLine& line : lines)
+        items.append(Item{line.date, line.amounts[ReportLine::InterestPayment], line.interestDue});
+    return summariseItems(items);
+}
+
+std::optional<Summary> summarise(const QVector<ReportTableRow>& rows) {
+    QVector<Item> items;
+    items.reserve(rows.size());
+    for (const ReportTableRow& row : rows)
+        items.append(Item{row.date, row.values[ReportTableRow::InterestPayment],
+                          row.values[ReportTableRow::InterestDue]});
+    return summariseItems(items);
+}
+
+QVector<QPointF> runningTotalSeries(const Summary& s) {
+    QVector<QPointF> points;
+    points.reserve(s.postings.size());
+    for (const Posting& p : s.postings)
+        points.append(QPointF(chartX(p.date), p.runningTotal.toDouble()));
+    return points;
+}
+
+int nearestPosting(const Summary& s, double x) {
+    if (s.postings.isEmpty())
+        return -1;
+    const auto after =
+        std::lower_bound(s.postings.cbegin(), s.postings.cend(), x,
+                         [](const Posting& p, double value) { return chartX(p.date) < value; });
+    if (after == s.postings.cbegin())
+        return 0;
+    if (after == s.postings.cend())
+        return int(s.postings.size()) - 1;
+    const auto before = after - 1;
+    return std::abs(chartX(after->date) - x) < std::abs(x - chartX(before->date))
+               ? int(after - s.postings.cbegin())
+               : int(before - s.postings.cbegin());
+}
+
+} // namespace InterestSummary

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "ReportTable.h"
+#include "data/Money.h"
+#include "engine/ReportLine.h"
+
+#include <QDate>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+// What the lender over- or under-charged: the report's interest charged beside the interest due,
+// posting by posting, year by year and over the whole history. Shared by the summary window, the
+// printed report's first page and the command-line tool, so that all three give the same figures.
+//
+// A posting is a date on which the report has an interest line (the interest due of the period
+// it closes) and the lender charged interest (a non-zero "Int Charge"): the two are compared.
+// A charge on a date without an interest line, and an interest line without a charge on its
+// date, are kept apart rather than paired with a neighbour; an interest line of 0.00 without a
+// charge agrees with the lender and counts as a posting charged 0.00. Every amount is summed
+// from its two-decimal value as the report shows it, so that each total equals the report's.
+namespace InterestSummary {
+
+// One posting: the statement period it closes.
+struct Posting {
+    QDate date;
+    Money charged;
+    Money due;
+    Money difference;   // charged - due: above zero the lender charged more
+    Money runningTotal; // of the postings' differences up to and including this one
+    friend bool operator==(const Posting&, const Posting&) = default;
+};
+
+// A charge without an interest line on its date, or an interest line without a charge.
+struct Unpaired {
+    QDate date;
+    Money amount;
+    friend bool operator==(const Unpaired&, const Unpaired&) = default;
+};
+
+// A calendar year: every charge and every interest line dated in it, paired or not, so that the
+// years add up to the report's column totals.
+struct Year {
+    int year = 0;
+    Money charged;
+    Money due;
+    Money difference;
+    friend bool operator==(const Year&, const Year&) = default;
+};
+
+struct Summary {
+    QDate first; // the report's first and last dates (invalid when it has no lines)
+    QDate last;
+
+    QVector<Posting> postings;
+    QVector<Unpaired> chargesWithoutPosting;
+    QVector<Unpaired> postingsWithoutCharge;
+    QVector<Year> years; // every year from the first line's to the last line's
+
+    // The whole history: the report's "Int Charge" and "Int Due" totals and their difference.
+    Money charged;
+    Money due;
+    Money difference;
+    // The postings' differences above and below zero (the latter as a positive amount), and how
+    // many postings each.
+    Money overCharged;
+    Money underCharged;
+    int overChargedCount = 0;
+    int underChargedCount = 0;
+    // The unpaired amounts' sums: difference = overCharged - underCharged + unpairedCharged -
+    // unpairedDue.
+    Money unpairedCharged;
+    Money unpairedDue;
+
+    // Calendar months with a posting or an unpaired amount, and those of them in which a
+    // posting differs or an unpaired amount stands.
+    int monthsCompared = 0;
+    int monthsDiffering = 0;
+    // Calendar months from the first line's to the last line's, both counted.
+    int monthsSpanned = 0;
+
+    // Up to ten postings that differ, the largest difference either way first (equal ones in
+    // date order).
+    QVector<Posting> largest;
+};
+
+inline constexpr int LargestCount = 10;
+
+// nullopt when a sum leaves the money range.
+std::optional<Summary> summarise(const QVector<ReportLine>& lines);
+// The same from tblReport's rows, as the printed report holds them: the charge in
+// InterestPayment, the interest due in InterestDue.
+std::optional<Summary> summarise(const QVector<ReportTableRow>& rows);
+
+// The running total's chart: one point per posting, x the posting date's start of day in
+// milliseconds since the epoch (the unit of a date-time axis), y the running total.
+QVector<QPointF> runningTotalSeries(const Summary& s);
+
+// The posting whose date is nearest to the chart position `x` (as runningTotalSeries gives
+// it); -1 when there is none. For the pointer's tooltip.
+int nearestPosting(const Summary& s, double x);
+
+} // namespace InterestSummary

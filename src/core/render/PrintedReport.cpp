@@ -1,0 +1,272 @@
+#include "PrintedReport.h"
+
+#include "GridText.h"
+#include "SummaryPage.h"
+#include "data/ShortDate.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The design, in twips.
+constexpr int ReportWidth = 9071;
+constexpr int ReportHeaderHeight = 816;
+constexpr int PageHeaderHeight = 260;
+constexpr int DetailHeight = 240;
+constexpr int ReportFooterHeight = 795;
+constexpr int PageFooterHeight = 934;
+constexpr int ColumnLeft[] = {0, 1134, 2268, 3402, 4535, 5669, 6803, 7937, 9071};
+constexpr int ColumnWidth = 1130;
+// An account with an offset account has a ninth column, and the report is that much wider.
+constexpr int OffsetReportWidth = ReportWidth + 1134;
+
+int widthOf(bool offsetColumn) {
+    return offsetColumn ? OffsetReportWidth : ReportWidth;
+}
+constexpr int FieldHeight = 240;
+constexpr int TwipsPerPoint = 20;
+constexpr int TwipsPerInch = 1440;
+
+const char* const ReportTitle = "Vantrell";
+const char* const Labels[] = {
+    "Date:",          "Govt Charge:",  "Bank Charge:", "Withdrawal:", "Deposit:",
+    "Interest Paid:", "Interest Due:", "Balance:",     "Offset:"};
+const char* const DateFormat = "d/MM/yyyy";
+const char* const Notice1 = "Errors and Omissions Excluded.";
+const char* const Notice2 = "If any statements have not been included in this report the "
+                            "calculated interest due for these periods will not be accurate.";
+const char* const PageOf = "Page %1 of %2 Pages";
+const char* const PrintedOn = "Printed on %1";
+const char* const Overflow = "overflow";
+
+// Arial, or a face with its metrics where it is not installed.
+QFont reportFont(int points, bool bold = false) {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+    // In twips, so that the size is the same on every device under the painter's scale.
+    f.setPixelSize(points * TwipsPerPoint);
+    f.setBold(bold);
+    return f;
+}
+
+QRectF field(int column, int top) {
+    return QRectF(ColumnLeft[column], top, ColumnWidth, FieldHeight);
+}
+
+class Painter {
+public:
+    Painter(QPainter& p, const PrintedReport::Content& c, int pageCount)
+        : m_p(p), m_content(c), m_pageCount(pageCount), m_width(widthOf(c.offsetColumn)),
+          m_columns(c.offsetColumn ? 9 : 8), m_body(reportFont(8)), m_bold(reportFont(8, true)),
+          m_title(reportFont(16, true)), m_path(reportFont(10)), m_notice(reportFont(8)) {
+        // The long notice runs across the page on one line: smaller type where it would not.
+        const qreal width =
+            QFontMetricsF(m_notice, m_p.device()).horizontalAdvance(QString::fromLatin1(Notice2));
+        if (width > ReportWidth)
+            m_notice.setPixelSize(int(m_notice.pixelSize() * ReportWidth / width));
+    }
+
+    void band(const PrintedReport::Band& b, int page) {
+        switch (b.kind) {
+        case PrintedReport::BandKind::ReportHeader:
+            m_p.setFont(m_title);
+            m_p.drawText(QRectF(0, 240, 3300, 480), Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromLatin1(ReportTitle));
+            m_p.setFont(m_path);
+            m_p.drawText(QRectF(3402, 240, 5703, ReportHeaderHeight - 240),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, m_content.title);
+            break;
+        case PrintedReport::BandKind::PageHeader:
+            m_p.setFont(m_bold);
+            for (int c = 0; c < m_columns; ++c)
+                m_p.drawText(field(c, b.top), alignment(c), QString::fromLatin1(Labels[c]));
+            m_p.setPen(QPen(Qt::black, 10));
+            m_p.drawLine(QLineF(0, b.top + 250, m_width, b.top + 250));
+            break;
+        case PrintedReport::BandKind::Detail:
+            detail(m_content.rows[b.row], b.top);
+            break;
+        case PrintedReport::BandKind::ReportFooter: {
+            m_p.setFont(m_bold);
+            const PrintedReport::Totals t = PrintedReport::totals(m_content.rows);
+            for (std::size_t i = 0; i < t.size(); ++i)
+                m_p.drawText(field(int(i) + 1, b.top + 120), alignment(1),
+                             t[i] ? m_text.amount(*t[i]) : QString::fromLatin1(Overflow));
+            m_p.setFont(m_body);
+            m_p.drawText(QRectF(0, b.top + 480, m_width, FieldHeight), Qt::AlignLeft,
+                         m_content.conventions);
+            break;
+        }
+        case PrintedReport::BandKind::PageFooter:
+            m_p.setFont(m_body);
+            m_p.drawText(QRectF(0, b.top + 120, ReportWidth, FieldHeight), Qt::AlignLeft,
+                         QString::fromLatin1(Notice1));
+            m_p.setFont(m_notice);
+            m_p.drawText(QRectF(0, b.top + 360, ReportWidth, FieldHeight), Qt::AlignLeft,
+                         QString::fromLatin1(Notice2));
+            m_p.setFont(m_body);
+            m_p.drawText(QRectF(3402, b.top + 687, 2800, FieldHeight), Qt::AlignLeft,
+                         QString::fromLatin1(PageOf).arg(page + 1).arg(m_pageCount));
+            m_p.drawText(
+                QRectF(6236, b.top + 687, ReportWidth - 6236, FieldHeight), Qt::AlignLeft,
+                QString::fromLatin1(PrintedOn).arg(ShortDate::format(m_content.printedOn)));
+            break;
+        }
+    }
+
+private:
+    static Qt::Alignment alignment(int column) {
+        return (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+    }
+
+    void detail(const ReportTableRow& row, int top) {
+        m_p.setFont(m_body);
+        m_p.setPen(Qt::black);
+        if (row.date.isValid())
+            m_p.drawText(field(0, top), alignment(0), m_locale.toString(row.date, DateFormat));
+        for (int f = 0; f < ReportTableRow::FieldCount; ++f) {
+            if (const std::optional<Money>& m = row.values[std::size_t(f)])
+                m_p.drawText(field(f + 1, top), alignment(f + 1), m_text.amount(*m));
+        }
+        if (m_content.offsetColumn && row.offset)
+            m_p.drawText(field(8, top), alignment(8), m_text.amount(*row.offset));
+        m_p.setPen(QPen(Qt::gray, 5));
+        m_p.drawLine(QLineF(0, top + DetailHeight - 5, m_width, top + DetailHeight - 5));
+        m_p.setPen(Qt::black);
+    }
+
+    QPainter& m_p;
+    const PrintedReport::Content& m_content;
+    int m_pageCount;
+    int m_width;   // twips
+    int m_columns; // 8, or 9 with the Offset column
+    QFont m_body, m_bold, m_title, m_path, m_notice;
+    const GridText m_text;
+    const QLocale m_locale;
+};
+
+} // namespace
+
+namespace PrintedReport {
+
+int Page::detailCount() const {
+    return int(std::count_if(bands.begin(), bands.end(),
+                             [](const Band& b) { return b.kind == BandKind::Detail; }));
+}
+
+QVector<Page> layout(int rowCount, int pageHeight) {
+    QVector<Page> pages;
+    const int bodyEnd = pageHeight - PageFooterHeight;
+    Page page;
+    int y = 0;
+    bool hasDetail = false;
+    const auto startPage = [&] {
+        page = Page();
+        y = 0;
+        hasDetail = false;
+        if (pages.isEmpty()) {
+            page.bands.append({BandKind::ReportHeader, 0, -1});
+            y += ReportHeaderHeight;
+        }
+        page.bands.append({BandKind::PageHeader, y, -1});
+        y += PageHeaderHeight;
+    };
+    const auto endPage = [&] {
+        page.bands.append({BandKind::PageFooter, std::max(y, bodyEnd), -1});
+        pages.append(page);
+    };
+    // A band goes on the next page when it does not fit, unless the page has no detail yet: a
+    // page too small for anything still moves on, one band at a time.
+    startPage();
+    for (int r = 0; r < rowCount; ++r) {
+        if (y + DetailHeight > bodyEnd && hasDetail) {
+            endPage();
+            startPage();
+        }
+        page.bands.append({BandKind::Detail, y, r});
+        y += DetailHeight;
+        hasDetail = true;
+    }
+    if (y + ReportFooterHeight > bodyEnd && hasDetail) {
+        endPage();
+        startPage();
+    }
+    page.bands.append({BandKind::ReportFooter, y, -1});
+    y += ReportFooterHeight;
+    endPage();
+    return pages;
+}
+
+Totals totals(const QVector<ReportTableRow>& rows) {
+    Totals sums;
+    sums.fill(Money());
+    for (const ReportTableRow& row : rows) {
+        for (std::size_t i = 0; i < sums.size(); ++i) {
+            if (sums[i] && row.values[i])
+                sums[i] = Money::add(*sums[i], *row.values[i]);
+        }
+    }
+    return sums;
+}
+
+QPageLayout pageLayout(const QPageSize& size, bool offsetColumn) {
+    const QSizeF paper = size.size(QPageSize::Millimeter);
+    const double widthMm = widthOf(offsetColumn) * 25.4 / TwipsPerInch;
+    const double side = std::max(5.0, (paper.width() - widthMm) / 2);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(side, 15, side, 15),
+                       QPageLayout::Millimeter);
+}
+
+bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    if (area.width() <= 0 || area.height() <= 0) {
+        if (error)
+            *error = QStringLiteral("The page has no room to print on.");
+        return false;
+    }
+    const int width = widthOf(content.offsetColumn);
+    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
+    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink));
+    const QVector<Page> pages = layout(int(content.rows.size()), pageHeight);
+
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = QStringLiteral("The report could not be sent to the printer or file.");
+        return false;
+    }
+    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
+                  device.logicalDpiY() * shrink / TwipsPerInch);
+    Painter report(painter, content, int(pages.size()));
+    // What the lender over- or under-charged heads the report, on a page of its own before the
+    // numbered pages.
+    SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (!device.newPage()) {
+            painter.end();
+            if (error)
+                *error = QStringLiteral("The printer or file took no further page.");
+            return false;
+        }
+        for (const Band& band : pages[i].bands)
+            report.band(band, int(i));
+    }
+    if (!painter.end()) {
+        if (error)
+            *error = QStringLiteral("The report could not be finished on the printer or file.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace PrintedReport

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ReportTable.h"
+
+#include <QDate>
+#include <QPageLayout>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+class QPagedPaintDevice;
+
+// The printed report (rptReport): a banded report of tblReport's rows drawn with QPainter on any
+// paged device, a printer for preview and print or a PDF writer. Positions are the report's
+// design in twips (1/1440 inch, 1/20 point) from the top left of the printable area.
+namespace PrintedReport {
+
+inline constexpr const char* Caption = "Vantrell Report";
+
+enum class BandKind { ReportHeader, PageHeader, Detail, ReportFooter, PageFooter };
+
+struct Band {
+    BandKind kind = BandKind::Detail;
+    int top = 0;  // twips
+    int row = -1; // the detail band's row
+    friend bool operator==(const Band&, const Band&) = default;
+};
+
+struct Page {
+    QVector<Band> bands;
+    int detailCount() const;
+};
+
+// The report's pages for `rowCount` detail rows on a printable area `pageHeight` twips high: the
+// report header on the first page, a page header on every page, detail bands while they fit above
+// the page footer, the report footer after the last row (on a page of its own when no room is
+// left), the page footer at the foot of every page.
+QVector<Page> layout(int rowCount, int pageHeight);
+
+// The report footer's sums of GovtCharge ... InterestDue over all rows (the balance has no
+// total); nullopt where a sum leaves the money range.
+using Totals = std::array<std::optional<Money>, ReportTableRow::Balance>;
+Totals totals(const QVector<ReportTableRow>& rows);
+
+struct Content {
+    QString title; // the report header's "%i": the account file
+    QDate printedOn;
+    QVector<ReportTableRow> rows;
+    QString conventions;       // the lender's conventions when not the defaults, under the totals
+    bool offsetColumn = false; // an account with an offset account: its column after Balance
+};
+
+// A4 portrait unless told otherwise, with the report's 16 cm width (18 cm with the Offset column)
+// centred between the side margins.
+QPageLayout pageLayout(const QPageSize& size = QPageSize(QPageSize::A4), bool offsetColumn = false);
+
+// Paints the whole report with the device's page layout: the summary page (SummaryPage) first,
+// then every page from its first to its last, shrunk to the width where the paper is narrower
+// than the report. False with the reason when the device cannot be painted on (a printer that
+// cannot be opened, a file that cannot be written).
+bool paint(QPagedPaintDevice& device, const Content& content, QString* error);
+
+} // namespace PrintedReport

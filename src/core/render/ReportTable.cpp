@@ -1,0 +1,102 @@
+#include "ReportTable.h"
+
+#include "ReportRendering.h"
+#include "data/ShortDate.h"
+#include "data/TransactionGuard.h"
+#include "engine/ReportStore.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+QVariant stored(const std::optional<Money>& m) {
+    return m ? QVariant(m->raw()) : QVariant(QMetaType(QMetaType::LongLong));
+}
+
+bool failed(const QSqlQuery& q, QString* error) {
+    if (error)
+        *error = q.lastError().text();
+    return false;
+}
+
+} // namespace
+
+namespace ReportTable {
+
+ReportTableRow rowFor(const ReportLine& line) {
+    // A value too large to show with two decimals cannot be read back from the grid: it stays
+    // empty, as a cell the copy could not convert.
+    const auto shown = [](const std::optional<Money>& m) {
+        return m ? m->roundedToCents() : std::nullopt;
+    };
+    ReportTableRow row;
+    row.date = line.date;
+    for (int a = 0; a < ReportLine::AmountCount; ++a)
+        row.values[std::size_t(a)] = shown(line.amounts[std::size_t(a)]);
+    row.values[ReportTableRow::InterestDue] = shown(line.interestDue);
+    row.values[ReportTableRow::Balance] = shown(line.balance);
+    row.offset = shown(line.offset);
+    return row;
+}
+
+bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
+    // Ten thousand rows, each saved on its own, would take minutes: one transaction instead.
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        if (error)
+            *error = transaction.lastError();
+        return false;
+    }
+    QSqlQuery insert(db);
+    if (!insert.prepare(QStringLiteral(
+            "insert into tblReport (Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,"
+            "InterestPayment,InterestDue,OpenBalance,CloseBalance,Offset) "
+            "values (?,?,?,?,?,?,?,?,?,?)")))
+        return failed(insert, error);
+    for (const ReportLine& line : lines) {
+        const ReportTableRow row = rowFor(line);
+        insert.bindValue(0, row.date.isValid() ? QVariant(ShortDate::toIso(row.date))
+                                               : QVariant(QMetaType(QMetaType::QString)));
+        for (int f = 0; f <= ReportTableRow::InterestDue; ++f)
+            insert.bindValue(1 + f, stored(row.values[std::size_t(f)]));
+        insert.bindValue(7, stored(row.values[ReportTableRow::Balance]));
+        insert.bindValue(8, stored(row.values[ReportTableRow::Balance]));
+        insert.bindValue(9, stored(row.offset));
+        if (!insert.exec())
+            return failed(insert, error);
+    }
+    insert.finish();
+    if (!transaction.commit()) {
+        if (error)
+            *error = transaction.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select ID,Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,"
+                               "InterestPayment,OpenBalance,CloseBalance,InterestDue,Offset "
+                               "from tblReport order by ID")))
+        return failed(q, error);
+    // Columns: ID, Date, five amounts, OpenBalance, CloseBalance, InterestDue, Offset.
+    constexpr int Columns[ReportTableRow::FieldCount] = {2, 3, 4, 5, 6, 9, 8};
+    QVector<ReportTableRow> read;
+    while (q.next()) {
+        ReportTableRow& row = read.emplace_back();
+        row.date = ReportStore::dateFromStorage(q.value(1));
+        for (int f = 0; f < ReportTableRow::FieldCount; ++f)
+            row.values[std::size_t(f)] = ReportStore::moneyFromStorage(q.value(Columns[f])).money();
+        row.offset = ReportStore::moneyFromStorage(q.value(10)).money();
+    }
+    if (q.lastError().isValid())
+        return failed(q, error);
+    *rows = std::move(read);
+    return true;
+}
+
+} // namespace ReportTable

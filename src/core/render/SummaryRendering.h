@@ -1,0 +1,50 @@
+#pragma once
+
+#include "InterestSummary.h"
+#include "engine/LenderConventions.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <utility>
+
+// The over/under-charge summary as text: the one sentence, the plain text a borrower pastes into
+// a letter to the lender (and the report tool prints), and CSV.
+namespace SummaryRendering {
+
+// How the interest due was worked out, for the reader of the text.
+struct Basis {
+    QString account;  // the account file; "" leaves the line out
+    int method = 0;   // the method code as the engine took it
+    QString fixedDay; // the fixed-day methods' period end day ("28")
+    LenderConventions conventions;
+};
+
+// "Over 40 years your lender charged 1,234.56 more interest than these figures give, in 37 of
+// 480 months." Amounts as the report grid shows them.
+QString sentence(const InterestSummary::Summary& s);
+
+// "Method: Fixed Day, interest periods ending on day 28 of each month."
+QString methodLine(const Basis& basis);
+// "Conventions: Actual/365 Fixed, each day to four decimals."
+QString conventionsLine(const LenderConventions& conventions);
+
+// The totals under their labels: charged, due, their difference, the over- and under-charges
+// with how many postings each, and the unpaired amounts with how many of them.
+QVector<std::pair<QString, Money>> totals(const InterestSummary::Summary& s);
+
+// The sentence, the totals, the method and conventions, the largest differences with their
+// dates, the yearly table and the unpaired amounts, in aligned columns. Lines end with '\n'.
+QString text(const InterestSummary::Summary& s, const Basis& basis);
+
+// "year,charged,due,difference", one record per calendar year, then "total,...": plain
+// decimals ('.' point, no groups), the same in every locale. Lines end with '\n'.
+QByteArray csv(const InterestSummary::Summary& s);
+
+// The column headings the window and the printed page share.
+const QStringList& yearHeadings();    // "Year", "Charged", "Due", "Difference"
+const QStringList& postingHeadings(); // "Date", "Charged", "Due", "Difference"
+
+} // namespace SummaryRendering

@@ -1,0 +1,327 @@
+#include "SummaryWindow.h"
+
+#include "render/GridText.h"
+#include "shell/MDIForm1.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QCursor>
+#include <QDateTimeAxis>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+
+const QString Caption = QStringLiteral("Summary");
+const QString OutOfRange =
+    QStringLiteral("The report's interest adds up to more than an amount can hold: no summary.");
+
+QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName,
+                        const QStringList& headings) {
+    auto* t = new QTableWidget(0, int(headings.size()), parent);
+    t->setObjectName(name);
+    t->setAccessibleName(accessibleName);
+    t->setHorizontalHeaderLabels(headings);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->setWordWrap(false);
+    return t;
+}
+
+void setRow(QTableWidget* t, int row, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        // Amounts line up on their decimal point, as in the report grid.
+        if (c > 0)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        t->setItem(row, c, item);
+    }
+}
+
+QLabel* heading(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QChartView* makeChartView(QWidget* parent, const char* name, const QString& title) {
+    auto* chart = new QChart();
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(name);
+    view->setAccessibleName(title);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(320, 220);
+    return view;
+}
+
+} // namespace
+
+SummaryWindow::SummaryWindow(MDIForm1& main) : FormWindow(main, Name) {
+    setWindowTitle(Caption);
+
+    sentenceLabel = new QLabel(this);
+    sentenceLabel->setObjectName("lblSentence");
+    sentenceLabel->setWordWrap(true);
+    sentenceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont big = sentenceLabel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    big.setBold(true);
+    sentenceLabel->setFont(big);
+
+    yearsGrid =
+        makeTable(this, "grdYears", tr("By calendar year"), SummaryRendering::yearHeadings());
+    largestGrid = makeTable(this, "grdLargest", tr("Largest differences"),
+                           SummaryRendering::postingHeadings());
+    unpairedGrid =
+        makeTable(this, "grdUnpaired", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
+    chtRunningTotal = makeChartView(this, "chtRunningTotal", tr("Running total of charged - due"));
+    chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(heading(tr("By calendar year"), yearsGrid, this), 0, 0);
+    grid->addWidget(yearsGrid, 1, 0);
+    grid->addWidget(heading(tr("Largest differences"), largestGrid, this), 2, 0);
+    grid->addWidget(largestGrid, 3, 0);
+    unpairedLabel =
+        heading(tr("Charges without a posting and postings without a charge"), unpairedGrid, this);
+    grid->addWidget(unpairedLabel, 4, 0);
+    grid->addWidget(unpairedGrid, 5, 0);
+    grid->addWidget(chtRunningTotal, 0, 1, 3, 1);
+    grid->addWidget(chtYears, 3, 1, 3, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+
+    copyButton = new QPushButton(tr("Copy as Text"), this);
+    copyButton->setObjectName("cmdCopy");
+    closeButton = new QPushButton(tr("&Close"), this);
+    closeButton->setObjectName("cmdClose");
+    connect(copyButton, &QPushButton::clicked, this, &SummaryWindow::copyAsText);
+    connect(closeButton, &QPushButton::clicked, this, &SummaryWindow::closeWindow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sentenceLabel);
+    layout->addLayout(grid, 1);
+    layout->addLayout(buttons);
+    resize(960, 640);
+}
+
+void SummaryWindow::setReport(const QVector<ReportLine>& lines,
+                              const SummaryRendering::Basis& basis) {
+    m_basis = basis;
+    m_summary = InterestSummary::summarise(lines);
+    sentenceLabel->setText(m_summary ? SummaryRendering::sentence(*m_summary) : OutOfRange);
+    copyButton->setEnabled(m_summary.has_value());
+    fillTables();
+    fillRunningTotal();
+    fillYears();
+}
+
+void SummaryWindow::fillTables() {
+    const GridText text;
+    yearsGrid->setRowCount(0);
+    largestGrid->setRowCount(0);
+    unpairedGrid->setRowCount(0);
+    const bool anyUnpaired = m_summary && !(m_summary->chargesWithoutPosting.isEmpty() &&
+                                            m_summary->postingsWithoutCharge.isEmpty());
+    unpairedLabel->setVisible(anyUnpaired);
+    unpairedGrid->setVisible(anyUnpaired);
+    if (!m_summary)
+        return;
+    const InterestSummary::Summary& s = *m_summary;
+
+    yearsGrid->setRowCount(int(s.years.size()) + 1);
+    int row = 0;
+    for (const InterestSummary::Year& y : s.years)
+        setRow(yearsGrid, row++,
+               {QString::number(y.year), text.amount(y.charged), text.amount(y.due),
+                text.amount(y.difference)});
+    setRow(yearsGrid, row,
+           {tr("Total"), text.amount(s.charged), text.amount(s.due), text.amount(s.difference)});
+    for (int c = 0; c < yearsGrid->columnCount(); ++c) {
+        QFont bold = yearsGrid->item(row, c)->font();
+        bold.setBold(true);
+        yearsGrid->item(row, c)->setFont(bold);
+    }
+
+    largestGrid->setRowCount(int(s.largest.size()));
+    row = 0;
+    for (const InterestSummary::Posting& p : s.largest)
+        setRow(largestGrid, row++,
+               {text.date(p.date), text.amount(p.charged), text.amount(p.due),
+                text.amount(p.difference)});
+
+    // In date order, a charge in the first amount column and interest due in the second.
+    struct Apart {
+        QDate date;
+        QString charged, due;
+    };
+    QVector<Apart> apart;
+    for (const InterestSummary::Unpaired& u : s.chargesWithoutPosting)
+        apart.append({u.date, text.amount(u.amount), QString()});
+    for (const InterestSummary::Unpaired& u : s.postingsWithoutCharge)
+        apart.append({u.date, QString(), text.amount(u.amount)});
+    std::stable_sort(apart.begin(), apart.end(),
+                     [](const Apart& a, const Apart& b) { return a.date < b.date; });
+    unpairedGrid->setRowCount(int(apart.size()));
+    row = 0;
+    for (const Apart& a : apart)
+        setRow(unpairedGrid, row++, {text.date(a.date), a.charged, a.due});
+}
+
+void SummaryWindow::fillRunningTotal() {
+    QChart* chart = chtRunningTotal->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    if (!m_summary || m_summary->postings.isEmpty())
+        return;
+
+    auto* series = new QLineSeries;
+    series->setName(tr("Charged - due, added up"));
+    const QVector<QPointF> points = InterestSummary::runningTotalSeries(*m_summary);
+    series->append(points);
+    series->setPointsVisible(m_summary->postings.size() <= 120);
+    chart->addSeries(series);
+
+    // The axes always hold zero, and a single posting still gets a span to stand in.
+    double low = 0, high = 0;
+    for (const QPointF& p : points) {
+        low = std::min(low, p.y());
+        high = std::max(high, p.y());
+    }
+    if (high - low < 1)
+        high = low + 1;
+    const QDate first = m_summary->postings.first().date;
+    const QDate last = m_summary->postings.last().date;
+    auto* x = new QDateTimeAxis;
+    x->setFormat(m_summary->monthsSpanned < 4    ? QStringLiteral("d MMM yyyy")
+                 : m_summary->monthsSpanned < 24 ? QStringLiteral("MMM yyyy")
+                                                 : QStringLiteral("yyyy"));
+    x->setTickCount(5);
+    x->setRange(first.addDays(-15).startOfDay(), last.addDays(15).startOfDay());
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    auto* y = new QValueAxis;
+    y->setLabelFormat(QStringLiteral("%.2f"));
+    y->setRange(low, high);
+    y->applyNiceNumbers();
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+
+    connect(series, &QLineSeries::hovered, this, [this](const QPointF& point, bool state) {
+        if (!state || !m_summary) {
+            QToolTip::hideText();
+            return;
+        }
+        const int i = InterestSummary::nearestPosting(*m_summary, point.x());
+        if (i >= 0)
+            QToolTip::showText(QCursor::pos(), postingTip(i), chtRunningTotal);
+    });
+}
+
+void SummaryWindow::fillYears() {
+    QChart* chart = chtYears->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    if (!m_summary || m_summary->years.isEmpty())
+        return;
+
+    auto* charged = new QBarSet(tr("Charged"));
+    auto* due = new QBarSet(tr("Due"));
+    QStringList years;
+    for (const InterestSummary::Year& y : m_summary->years) {
+        *charged << y.charged.toDouble();
+        *due << y.due.toDouble();
+        years << QString::number(y.year);
+    }
+    auto* series = new QBarSeries;
+    series->append(charged);
+    series->append(due);
+    chart->addSeries(series);
+    auto* x = new QBarCategoryAxis;
+    x->append(years);
+    if (years.size() > 12)
+        x->setLabelsAngle(-90);
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    double low = 0, high = 0;
+    for (const InterestSummary::Year& year : m_summary->years) {
+        for (const Money amount : {year.charged, year.due}) {
+            low = std::min(low, amount.toDouble());
+            high = std::max(high, amount.toDouble());
+        }
+    }
+    if (high - low < 1)
+        high = low + 1;
+    auto* y = new QValueAxis;
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setRange(low, high);
+    y->applyNiceNumbers();
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+
+    connect(series, &QBarSeries::hovered, this, [this](bool state, int index, QBarSet*) {
+        if (!state) {
+            QToolTip::hideText();
+            return;
+        }
+        QToolTip::showText(QCursor::pos(), yearTip(index), chtYears);
+    });
+}
+
+QString SummaryWindow::postingTip(int posting) const {
+    if (!m_summary || posting < 0 || posting >= m_summary->postings.size())
+        return QString();
+    const GridText text;
+    const InterestSummary::Posting& p = m_summary->postings[posting];
+    return tr("%1\nCharged: %2\nDue: %3\nDifference: %4\nRunning total: %5")
+        .arg(text.date(p.date), text.amount(p.charged), text.amount(p.due),
+             text.amount(p.difference), text.amount(p.runningTotal));
+}
+
+QString SummaryWindow::yearTip(int year) const {
+    if (!m_summary || year < 0 || year >= m_summary->years.size())
+        return QString();
+    const GridText text;
+    const InterestSummary::Year& y = m_summary->years[year];
+    return tr("%1\nCharged: %2\nDue: %3\nDifference: %4")
+        .arg(QString::number(y.year), text.amount(y.charged), text.amount(y.due),
+             text.amount(y.difference));
+}
+
+void SummaryWindow::copyAsText() {
+    if (!m_summary)
+        return;
+    QGuiApplication::clipboard()->setText(SummaryRendering::text(*m_summary, m_basis));
+}
+
+void SummaryWindow::closeWindow() {
+    unload();
+}

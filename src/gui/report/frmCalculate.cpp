@@ -1,0 +1,393 @@
+#include "frmCalculate.h"
+
+#include "ReportLinesModel.h"
+#include "SummaryWindow.h"
+#include "data/Queries.h"
+#include "data/ShortDate.h"
+#include "engine/InterestEngine.h"
+#include "engine/ReportStore.h"
+#include "engine/StatementHandOver.h"
+#include "render/ReportTable.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "shell/WindowRegistry.h"
+#include "shell/Windows.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+const QString RequeryError = QStringLiteral("Requery Error: ");
+const QString ClearReportError = QStringLiteral("Clear Report error");
+const QString PreviewError = QStringLiteral("Preview Error: ");
+const QString PrintError = QStringLiteral("Print Error: ");
+const QString Yes = QStringLiteral("Yes");
+const QString New = QStringLiteral("New");
+const QColor BarColour(204, 240, 255);
+const QColor ButtonColour(118, 217, 254);
+// Twips to pixels at the 96 dpi the layout was drawn for.
+constexpr int TwipsPerPixel = 15;
+} // namespace
+
+frmCalculate::frmCalculate(MDIForm1& main)
+    : RecordForm(main, WindowNames::Calculate, Variant::SingleRecord) {
+    setWindowTitle(tr("Interest Report"));
+    const QStringList fields = {"ID",
+                                "Date",
+                                "GovtCharge",
+                                "BankCharge",
+                                "UserWithdrawal",
+                                "Deposit",
+                                "InterestPayment",
+                                "OpenBalance",
+                                "CloseBalance"};
+    for (int i = 0; i < fields.size(); ++i)
+        bindTxtField(i, fields[i]);
+    bindTxtField(10, "InterestDue");
+    hideRecordControls();
+
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setAccessibleName(tr("Interest Report"));
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->setWordWrap(false);
+    m_lines = new ReportLinesModel(this);
+    MSFlexGrid1->setModel(m_lines);
+    bodyLayout()->insertWidget(0, MSFlexGrid1, 1);
+    // The grid takes the window's height; the stretch kept below the hidden fields would halve it.
+    for (int i = 0; i < bodyLayout()->count(); ++i) {
+        if (bodyLayout()->itemAt(i)->spacerItem())
+            bodyLayout()->setStretch(i, 0);
+    }
+    MSFlexGrid1->hide();
+    lblConventions = new QLabel(this);
+    lblConventions->setObjectName("lblConventions");
+    bodyLayout()->insertWidget(0, lblConventions);
+    lblConventions->hide();
+
+    // The bar shows Help, Print Preview, Print and Close once the report is done.
+    showRecordButtons({"cmdClose"});
+    picButtons->setAutoFillBackground(true);
+    QPalette bar = picButtons->palette();
+    bar.setColor(QPalette::Window, BarColour);
+    picButtons->setPalette(bar);
+    auto addButton = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, picButtons);
+        b->setObjectName(name);
+        const int close = buttonBarLayout()->indexOf(button("cmdClose"));
+        buttonBarLayout()->insertWidget(close, b);
+        return b;
+    };
+    cmdHelp = addButton("cmdHelp", tr("&Help"));
+    cmdPreview = addButton("cmdPreview", tr("&Print Preview"));
+    cmdPrint = addButton("cmdPrint", tr("Print"));
+    for (QAbstractButton* b :
+         {static_cast<QAbstractButton*>(cmdHelp), static_cast<QAbstractButton*>(cmdPreview),
+          static_cast<QAbstractButton*>(cmdPrint), button("cmdClose")}) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, ButtonColour);
+        b->setPalette(p);
+    }
+    connect(cmdHelp, &QPushButton::clicked, this, &frmCalculate::cmdHelp_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmCalculate::cmdPreview_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
+    // What the lender over- or under-charged, beside Print.
+    cmdSummary = addButton("cmdSummary", tr("Summary"));
+    QPalette summaryPalette = cmdSummary->palette();
+    summaryPalette.setColor(QPalette::Button, ButtonColour);
+    cmdSummary->setPalette(summaryPalette);
+    connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
+
+    // Loading is the whole preparation and calculation.
+    setHourglass();
+    if (!OpenReportRecordsets())
+        return;
+    if (m_main.tag(Tag::File) == New)
+        return;
+    ClearReportTable();
+    ReadFixedDay();
+    CheckStatements();
+    if (m_noTransactions || m_commitFailed)
+        return;
+    InitialiseCalculation();
+    CalculateInterest();
+    // The statement is committed: the transactions window goes, and with it the session rows.
+    m_main.unloadWindow(WindowNames::ThisSession);
+    letEventsRun();
+    MSFlexGrid1->show();
+    picButtons->show();
+    setDefaultPointer();
+    if (m_main.tag(Tag::NextForm) == Yes) {
+        m_main.setTag(Tag::NextForm, QString());
+        // Shown once this window is on screen, so that the prompt comes in front of it.
+        m_informationPending = m_missing.has_value();
+    }
+}
+
+bool frmCalculate::OpenReportRecordsets() {
+    setUpGrid();
+    Form_Load(Queries::AllRecordsReport);
+    m_session = openRecordSet(Queries::ThisSessionReport);
+    m_rates = openRecordSet(Queries::InterestChanges);
+    m_report = openRecordSet(Queries::Report);
+    m_numbers = openRecordSet(Queries::Numbers);
+    bool ok = false;
+    const int method = m_main.tag(Tag::Method).toInt(&ok);
+    if (ok && method >= -32768 && method <= 32767)
+        m_method = qint16(method);
+    for (RecordSet* rs : {adoPrimaryRS, m_session, m_rates, m_report, m_numbers}) {
+        if (!rs->requery()) {
+            Dialogs::instance().message(RequeryError + rs->lastError());
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmCalculate::setUpGrid() {
+    const int width = m_main.mdiArea()->viewport()->width();
+    // 1050 twips, or what a date in the Short Date needs in the grid's own font; the other seven
+    // share what is left beside it and the 265-twip scroll bar.
+    const int dateWidth = qMax(
+        1050 / TwipsPerPixel,
+        MSFlexGrid1->fontMetrics().horizontalAdvance(ShortDate::format(QDate(2028, 12, 28))) + 16);
+    MSFlexGrid1->horizontalHeader()->resizeSection(ReportLine::DateColumn, dateWidth);
+    const int columns = m_lines->columnCount();
+    const double other =
+        (double(width - dateWidth) * TwipsPerPixel - 265) / (columns - 1) / TwipsPerPixel;
+    const int columnWidth = qMax(40, int(std::nearbyint(other)));
+    for (int c = ReportLine::GovtChargeColumn; c < columns; ++c)
+        MSFlexGrid1->horizontalHeader()->resizeSection(c, columnWidth);
+}
+
+bool frmCalculate::ClearReportTable() {
+    // One statement: a report of ten thousand lines is gone at once.
+    QSqlQuery query(m_connection.database());
+    if (!query.exec(QStringLiteral("delete from tblReport"))) {
+        const QSqlError e = query.lastError();
+        Dialogs::instance().message(ClearReportError + e.nativeErrorCode() + e.text());
+        return false;
+    }
+    m_report->requery();
+    return true;
+}
+
+bool frmCalculate::FillReportTable(QString* error) {
+    // The grid and its buttons go while the copy runs, so that nothing can be started meanwhile.
+    MSFlexGrid1->hide();
+    picButtons->hide();
+    letEventsRun();
+    setHourglass();
+    const QSqlDatabase db = m_connection.database();
+    const auto fill = [&] {
+        // A table that could not be emptied is not added to: its rows would print twice.
+        if (!ClearReportTable())
+            return false;
+        if (!ReportTable::append(db, m_lines->lines(), error))
+            return false;
+        letEventsRun();
+        m_report->requery();
+        QVector<ReportTableRow> rows;
+        if (!ReportTable::read(db, &rows, error))
+            return false;
+        m_rptReport.setDataSource(std::move(rows));
+        m_rptReport.setTitle(m_main.tag(Tag::NewFile));
+        m_rptReport.setPrintedOn(QDate::currentDate());
+        m_rptReport.setConventions(Conventions::reportNote(m_conventions));
+        m_rptReport.setOffsetColumn(m_offset.hasData());
+        return true;
+    };
+    const bool filled = fill();
+    MSFlexGrid1->show();
+    picButtons->show();
+    setDefaultPointer();
+    return filled;
+}
+
+void frmCalculate::cmdPreview_Click() {
+    QString error;
+    if (!FillReportTable(&error)) {
+        if (!error.isEmpty())
+            Dialogs::instance().message(PreviewError + error);
+        return;
+    }
+    letEventsRun();
+    m_rptReport.Show();
+}
+
+void frmCalculate::cmdPrint_Click() {
+    QString error;
+    if (FillReportTable(&error)) {
+        letEventsRun();
+        if (m_rptReport.PrintReport(&error))
+            return;
+    }
+    if (!error.isEmpty())
+        Dialogs::instance().message(PrintError + error);
+}
+
+void frmCalculate::ReadFixedDay() {
+    if (!m_main.tag(Tag::IntCalcTo).isEmpty())
+        m_fixedDay = m_main.tag(Tag::IntCalcTo);
+}
+
+void frmCalculate::CheckStatements() {
+    m_noTransactions = false;
+    m_main.setTag(Tag::NextForm, QString());
+    // Only a statement checked in this run is committed, as it stood at its check. Anything else
+    // lying about (a header whose check failed or was never made, rows left by an abandoned
+    // statement or an earlier run) is no statement: the session is discarded, never appended.
+    std::optional<CheckedStatement> checked;
+    if (const auto* source = dynamic_cast<const CheckedStatementSource*>(
+            m_main.registry().loaded(WindowNames::ThisSession)))
+        checked = source->checkedStatement();
+    StatementHeader header;
+    QVector<SessionRow> session;
+    if (checked) {
+        header = checked->header;
+        session = checked->rows;
+    } else {
+        m_main.unloadWindow(WindowNames::ThisSession);
+        QSqlQuery discard(m_connection.database());
+        discard.exec(QStringLiteral("delete from tblThisSession"));
+    }
+    QString error;
+    const std::optional<ReportPreparation::CommitResult> result =
+        ReportPreparation::commitStatement(m_connection.database(), header, session, &error);
+    if (!result) {
+        // Nothing was written: the statement's rows stay in the session for another try.
+        m_commitFailed = true;
+        Dialogs::instance().message(error);
+        picButtons->show();
+        setDefaultPointer();
+        return;
+    }
+    if (result->noTransactions) {
+        m_noTransactions = true;
+        Dialogs::instance().message(QString::fromLatin1(ReportPreparation::NoTransactions));
+        m_main.setTag(Tag::NextForm, QString());
+        m_main.setTag(Tag::File, New);
+        cmdPreview->setEnabled(false);
+        cmdPrint->setEnabled(false);
+        cmdSummary->setEnabled(false);
+        picButtons->show();
+        setDefaultPointer();
+        return;
+    }
+    m_missing = result->missing;
+    if (m_missing)
+        m_main.setTag(Tag::NextForm, Yes);
+    if (result->balanceRowAdded)
+        m_main.setTag(Tag::Statement, QString());
+}
+
+void frmCalculate::InitialiseCalculation() {
+    // The primary set follows what the commit wrote.
+    unbindGrid();
+    adoPrimaryRS->requery();
+}
+
+void frmCalculate::CalculateInterest() {
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    QString error;
+    const QSqlDatabase db = m_connection.database();
+    if (!ReportStore::readHistory(db, &history, &error) ||
+        !ReportStore::readRatePeriods(db, &rates, &error)) {
+        Dialogs::instance().message(error);
+        return;
+    }
+    // A setting this version does not know is said, and the default used.
+    if (!ReportStore::readConventions(db, &m_conventions, &error))
+        Dialogs::instance().message(error);
+    lblConventions->setText(Conventions::reportNote(m_conventions));
+    lblConventions->setVisible(!m_conventions.isDefault());
+    if (!ReportStore::readOffset(db, &m_offset, &error))
+        Dialogs::instance().message(error);
+    InterestEngine::Result result =
+        InterestEngine::calculate(history, rates, m_method, m_fixedDay, m_conventions, m_offset);
+    if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))
+        Dialogs::instance().message(error);
+    adoPrimaryRS->requery();
+    m_lines->setLines(std::move(result.lines), m_offset.hasData());
+    setUpGrid();
+    for (const QString& notice : result.notices)
+        Dialogs::instance().message(notice);
+}
+
+void frmCalculate::formActivate() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && !frame->isMaximized())
+        frame->showMaximized();
+    // After this activation is done with: the prompt must end up in front of the report.
+    if (m_informationPending) {
+        m_informationPending = false;
+        QTimer::singleShot(0, this, &frmCalculate::showMissingStatements);
+    }
+}
+
+void frmCalculate::showMissingStatements() {
+    if (isUnloaded() || !m_missing)
+        return;
+    auto* information =
+        dynamic_cast<MissingStatementDisplay*>(m_main.window(WindowNames::Information));
+    if (!information)
+        return;
+    information->setNotice(*m_missing);
+    m_main.showWindow(WindowNames::Information);
+}
+
+void frmCalculate::cmdClose_Click() {
+    // Closing ends the statement session, unless its rows could not be committed.
+    if (!m_commitFailed) {
+        QSqlQuery query(m_connection.database());
+        query.exec(QStringLiteral("delete from tblThisSession"));
+    }
+    m_main.showWindow(WindowNames::Options);
+    unload();
+}
+
+void frmCalculate::cmdHelp_Click() {
+    m_main.showHelpPage(QStringLiteral("3"));
+}
+
+void frmCalculate::cmdSummary_Click() {
+    auto* summary = dynamic_cast<SummaryWindow*>(m_main.window(SummaryWindow::Name));
+    if (!summary)
+        return;
+    SummaryRendering::Basis basis;
+    basis.account = m_main.tag(Tag::NewFile);
+    basis.method = m_method;
+    basis.fixedDay = m_fixedDay;
+    basis.conventions = m_conventions;
+    summary->setReport(m_lines->lines(), basis);
+    m_main.showWindow(SummaryWindow::Name);
+}
+
+bool frmCalculate::keyLeftToControl(const QWidget* target, const QKeyEvent& key) const {
+    // The report grid scrolls with its own keys; Escape still closes.
+    if (key.key() != Qt::Key_Escape && (target == MSFlexGrid1 || MSFlexGrid1->isAncestorOf(target)))
+        return true;
+    return RecordForm::keyLeftToControl(target, key);
+}
+
+void frmCalculate::formUnload() {
+    m_main.setTag(Tag::InterestChanged, QString());
+    m_main.setTag(Tag::NextForm, QString());
+    m_main.unloadWindow(WindowNames::NewStatement);
+    m_rptReport.unload();
+    RecordForm::formUnload();
+}

@@ -1,0 +1,472 @@
+#include "frmThisSession.h"
+
+#include "ImportDialog.h"
+#include "data/Queries.h"
+#include "data/RunningBalance.h"
+#include "data/ShortDate.h"
+#include "data/TransactionGuard.h"
+#include "import/StatementContext.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "shell/Windows.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableView>
+
+namespace {
+
+const QString MoneyFormat = QStringLiteral("#,##0.00");
+const QString NoHeader = QStringLiteral("Please enter all statement details for current session.");
+const QString ActivateError = QStringLiteral("An error has occurred. Please re-enter your data. ");
+const QString GetBalanceError = QStringLiteral("Get Balance Error ");
+const QString InvalidDate = QStringLiteral("Please enter a valid date.");
+const QString FiguresError =
+    QStringLiteral("Errors in data entry, please check your figures. Include '-' (minus) sign in "
+                   "Open and Close Balances if appropriate.");
+const QString DoneDateError = QStringLiteral("Date error, please check all dates.");
+const QString EscapeDateError = QStringLiteral("Date Error. Please check all dates.");
+const QString Open = QStringLiteral("Open");
+
+const char* const AmountFields[] = {"GovtCharge", "BankCharge", "UserWithdrawal", "Deposit",
+                                    "InterestPayment"};
+
+// The five amounts of a row; an empty amount counts as 0.
+TransactionAmounts amountsOf(const RecordSet& rs, int row) {
+    Money m[5];
+    for (int i = 0; i < 5; ++i) {
+        const QVariant v = rs.valueAt(row, rs.fieldIndex(AmountFields[i]));
+        m[i] = v.isNull() ? Money() : v.value<Money>();
+    }
+    return {m[0], m[1], m[2], m[3], m[4]};
+}
+
+QString reasonWord(RecordSet::Reason reason) {
+    switch (reason) {
+    case RecordSet::Reason::AddNew:
+        return QStringLiteral("Add");
+    case RecordSet::Reason::Delete:
+        return QStringLiteral("Delete");
+    case RecordSet::Reason::Update:
+        return QStringLiteral("Update");
+    case RecordSet::Reason::Undo:
+        return QStringLiteral("Undo");
+    case RecordSet::Reason::Requery:
+        return QStringLiteral("Requery");
+    case RecordSet::Reason::Resynch:
+        return QStringLiteral("Resynch");
+    case RecordSet::Reason::Close:
+        return QStringLiteral("Close");
+    case RecordSet::Reason::Move:
+        return QStringLiteral("Move");
+    case RecordSet::Reason::FirstChange:
+        return QStringLiteral("First Change");
+    }
+    return QString();
+}
+
+} // namespace
+
+frmThisSession::frmThisSession(MDIForm1& main)
+    : RecordForm(main, WindowNames::ThisSession, Variant::Grid) {
+    setWindowTitle(tr("Statement Transactions"));
+    // A date column with no format shows and reads the Short Date.
+    setGridColumns({{"ID", "ID", QString()},
+                    {"Date", "Date", QString()},
+                    {"Govt Charge", "GovtCharge", MoneyFormat},
+                    {"Bank Charge", "BankCharge", MoneyFormat},
+                    {"User W'drawal", "UserWithdrawal", MoneyFormat},
+                    {"Deposit", "Deposit", MoneyFormat},
+                    {"Interest Charge", "InterestPayment", MoneyFormat},
+                    {"Balance", "Balance", MoneyFormat, false, true}});
+    grdDataGrid->horizontalHeader()->setDefaultSectionSize(1200 / 15);
+    grdDataGrid->horizontalHeader()->resizeSection(colID, 1005 / 15);
+    bindTxtField(fldDate, "Date", QString(), QStringLiteral("d/M/yyyy"));
+    for (int i = 0; i < 5; ++i)
+        bindTxtField(fldGovtCharge + i, AmountFields[i]);
+    bindTxtField(fldBalance, "Balance");
+    bindTxtField(fldID, "ID");
+    showRecordButtons({"cmdAdd", "cmdDelete", "cmdRefresh"});
+    cmdDone = new QPushButton(tr("&Close"), picButtons);
+    cmdDone->setObjectName("cmdDone");
+    buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(button("cmdClose")), cmdDone);
+    connect(cmdDone, &QPushButton::clicked, this, &frmThisSession::cmdDone_Click);
+    cmdImport = new QPushButton(tr("&Import..."), picButtons);
+    cmdImport->setObjectName("cmdImport");
+    buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(cmdDone), cmdImport);
+    connect(cmdImport, &QPushButton::clicked, this, &frmThisSession::cmdImport_Click);
+
+    if (m_main.tag(Tag::CloseBalance).isEmpty()) {
+        // No header was accepted: this window refuses to load, and a fresh statement entry
+        // takes its place.
+        Dialogs::instance().message(NoHeader);
+        MDIForm1& m = m_main;
+        unload();
+        m.unloadWindow(WindowNames::NewStatement);
+        m.showWindow(WindowNames::NewStatement);
+        return;
+    }
+    Form_Load(Queries::ThisSession);
+    // Every statement starts from an empty table.
+    ClearSession();
+}
+
+// --- load, activation, unload ------------------------------------------------------------------
+
+void frmThisSession::ClearSession() {
+    if (!adoPrimaryRS)
+        return;
+    adoPrimaryRS->cancelUpdate();
+    QSqlQuery clear(m_connection.database());
+    clear.exec(QStringLiteral("delete from tblThisSession"));
+    adoPrimaryRS->requery();
+}
+
+void frmThisSession::formUnload() {
+    // The rows of an unfinished statement are discarded; the connection goes afterwards.
+    ClearSession();
+    RecordForm::formUnload();
+}
+
+void frmThisSession::formActivate() {
+    if (m_activating || m_checking || isUnloaded() || !adoPrimaryRS)
+        return;
+    m_activating = true;
+    // Back in the rows: whatever was checked may now change.
+    m_checked.reset();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && !frame->isMaximized())
+        frame->showMaximized();
+    if (adoPrimaryRS->recordCount() > 0) {
+        unbindGrid();
+        const bool ok = adoPrimaryRS->requery();
+        bindGrid();
+        if (!ok) {
+            Dialogs::instance().message(ActivateError + adoPrimaryRS->lastError());
+        } else {
+            adoPrimaryRS->moveLast();
+            selectDateCell();
+            grdDataGrid->setFocus();
+            cmdRefresh_Click();
+        }
+    } else {
+        letEventsRun();
+        // The first row of a statement carries its start date.
+        if (const QDate start = ShortDate::parse(m_main.tag(Tag::StartDate)); start.isValid())
+            m_defaultDate = ShortDate::normalise(start);
+        if (adoPrimaryRS->addNew()) {
+            if (m_defaultDate.isValid())
+                adoPrimaryRS->setValue("Date", m_defaultDate);
+            selectDateCell();
+            grdDataGrid->setFocus();
+        }
+    }
+    m_activating = false;
+}
+
+void frmThisSession::hideWindow() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        // Being maximised is this window's own affair; the area would pass it on to the next.
+        frame->showNormal();
+        frame->hide();
+    } else
+        hide();
+}
+
+void frmThisSession::showAgain() {
+    m_main.showWindow(WindowNames::ThisSession);
+}
+
+void frmThisSession::selectDateCell() {
+    if (adoPrimaryRS && adoPrimaryRS->currentRow() >= 0)
+        grdDataGrid->setCurrentIndex(gridModel()->index(adoPrimaryRS->currentRow(), colDate));
+}
+
+// --- record operations -------------------------------------------------------------------------
+
+RecordForm::MessageStyle frmThisSession::messageStyle(Operation op) const {
+    if (op == Operation::Update || op == Operation::Delete || op == Operation::Cancel)
+        return MessageStyle::Silent;
+    return RecordForm::messageStyle(op);
+}
+
+void frmThisSession::adoPrimaryRS_WillChangeRecord(RecordSet::Reason reason) {
+    m_changeReason = reasonWord(reason);
+    // The rows hold typed dates: an unreadable one never reaches a row (see gridEditRefused).
+    if (reason == RecordSet::Reason::Update) {
+        if (const QDate date = txtValue(fldDate).toDate(); date.isValid())
+            m_lastDateChecked = ShortDate::normalise(date);
+    }
+}
+
+void frmThisSession::gridEditRefused(const QModelIndex& cell, const QString& description) {
+    if (cell.column() != colDate || !adoPrimaryRS)
+        return RecordForm::gridEditRefused(cell, description);
+    // The change goes ahead with the date a new row would get.
+    Dialogs::instance().message(InvalidDate);
+    QDate fallback = m_defaultDate;
+    if (!fallback.isValid())
+        fallback = ShortDate::normalise(ShortDate::parse(m_main.tag(Tag::StartDate)));
+    if (fallback.isValid() &&
+        adoPrimaryRS->setValueAt(cell.row(), adoPrimaryRS->fieldIndex("Date"), fallback))
+        queueRowEdited(cell.row());
+}
+
+void frmThisSession::gridRowEdited(int) {
+    // A check saves and reads the rows itself; a reaction already running recomputes them.
+    if (m_checking || m_reacting || !adoPrimaryRS)
+        return;
+    m_reacting = true;
+    cmdUpdate_Click();
+    cmdRefresh_Click();
+    cmdEdit_Click();
+    m_reacting = false;
+}
+
+void frmThisSession::cmdAdd_Click() {
+    if (!adoPrimaryRS)
+        return;
+    QString error;
+    if (!saveTypedRow(&error))
+        return;
+    cmdUpdate_Click();
+    if (adoPrimaryRS->editPending())
+        return;
+    GetBalance();
+    // A new row proposes the latest date entered so far (the rows are in date order now).
+    if (adoPrimaryRS->moveLast()) {
+        if (const QDate last = txtValue(fldDate).toDate(); last.isValid())
+            m_defaultDate = ShortDate::normalise(last);
+    }
+    if (!adoPrimaryRS->addNew())
+        return;
+    if (m_defaultDate.isValid())
+        adoPrimaryRS->setValue("Date", m_defaultDate);
+    selectDateCell();
+    grdDataGrid->setFocus();
+}
+
+void frmThisSession::cmdRefresh_Click() {
+    m_refreshFailed = true;
+    if (!adoPrimaryRS)
+        return;
+    QString error;
+    if (!saveTypedRow(&error)) {
+        if (!error.isEmpty())
+            reportError(Operation::Refresh, error);
+        return;
+    }
+    letEventsRun();
+    grdDataGrid->hide();
+    const bool ok = GetBalance();
+    grdDataGrid->show();
+    setDefaultPointer();
+    m_refreshFailed = !ok;
+}
+
+bool frmThisSession::GetBalance() {
+    if (!adoPrimaryRS)
+        return false;
+    setHourglass();
+    unbindGrid();
+    const QString error = balancePass();
+    bindGrid();
+    adoPrimaryRS->moveLast();
+    setDefaultPointer();
+    if (!error.isEmpty())
+        Dialogs::instance().message(GetBalanceError + error);
+    return error.isEmpty();
+}
+
+QString frmThisSession::balancePass() {
+    // Fetching again saves the row being typed and puts the rows in date order.
+    if (!adoPrimaryRS->requery())
+        return adoPrimaryRS->lastError();
+    const QString openText = m_main.tag(Tag::OpenBalance);
+    const std::optional<Money> opening = Money::parse(openText);
+    if (!opening)
+        return tr("The opening balance \"%1\" is not an amount.").arg(openText);
+
+    QString error;
+    const QSqlDatabase db = m_connection.database();
+    {
+        // One transaction: every balance of the statement, or those before the failure.
+        TransactionGuard transaction(db);
+        if (!transaction.isActive())
+            return transaction.lastError();
+        QSqlQuery write(db);
+        if (!write.prepare(QStringLiteral("update tblThisSession set GovtCharge=?,BankCharge=?,"
+                                          "UserWithdrawal=?,Deposit=?,InterestPayment=?,Balance=? "
+                                          "where ID=?")))
+            return write.lastError().text();
+        const int id = adoPrimaryRS->fieldIndex("ID");
+        const int date = adoPrimaryRS->fieldIndex("Date");
+        Money running = *opening;
+        for (int row = 0; row < adoPrimaryRS->recordCount(); ++row) {
+            const TransactionAmounts a = amountsOf(*adoPrimaryRS, row);
+            const std::optional<Money> after = RunningBalance::after(running, a);
+            if (!after) {
+                error = tr("The balance after the row of %1 is outside the range of amounts.")
+                            .arg(ShortDate::format(adoPrimaryRS->valueAt(row, date).toDate()));
+                break;
+            }
+            running = *after;
+            for (const Money& m : {a.govtCharge, a.bankCharge, a.userWithdrawal, a.deposit,
+                                   a.interestPayment, running})
+                write.addBindValue(m.raw());
+            write.addBindValue(adoPrimaryRS->valueAt(row, id));
+            if (!write.exec()) {
+                error = write.lastError().text();
+                break;
+            }
+        }
+        write.finish();
+        if (!transaction.commit() && error.isEmpty())
+            error = transaction.lastError();
+    }
+    adoPrimaryRS->requery();
+    return error;
+}
+
+// --- the closing checks ------------------------------------------------------------------------
+
+frmThisSession::Header frmThisSession::readHeader() const {
+    Header h;
+    h.opening = Money::parse(m_main.tag(Tag::OpenBalance));
+    h.closing = Money::parse(m_main.tag(Tag::CloseBalance));
+    h.start = ShortDate::normalise(ShortDate::parse(m_main.tag(Tag::StartDate)));
+    h.end = ShortDate::normalise(ShortDate::parse(m_main.tag(Tag::EndDate)));
+    return h;
+}
+
+void frmThisSession::balanceError() {
+    Dialogs::instance().message(FiguresError);
+    m_main.showWindow(WindowNames::NewStatement);
+}
+
+void frmThisSession::cmdDone_Click() {
+    if (!adoPrimaryRS || m_checking)
+        return;
+    m_checked.reset();
+    m_checking = true;
+    hideWindow();
+    cmdRefresh_Click();
+    if (m_refreshFailed) {
+        // What was typed is not what the file holds: nothing to check yet.
+        m_checking = false;
+        showAgain();
+        return;
+    }
+    const Header header = readHeader();
+    // No rows: the opening balance is the last balance, and there is no date to refuse.
+    std::optional<Money> last = header.opening;
+    bool datesInside = true;
+    if (adoPrimaryRS->recordCount() > 0) {
+        adoPrimaryRS->moveFirst();
+        const QDate first = ShortDate::normalise(txtValue(fldDate).toDate());
+        adoPrimaryRS->moveLast();
+        const QDate lastDate = ShortDate::normalise(txtValue(fldDate).toDate());
+        const QVariant balance = txtValue(fldBalance);
+        last = balance.isNull() ? std::nullopt : std::optional<Money>(balance.value<Money>());
+        // A row without a date sorts first and is outside every statement.
+        datesInside = first.isValid() && lastDate.isValid() && first >= header.start &&
+                      lastDate <= header.end;
+    }
+    m_checking = false;
+    if (!last || !header.closing || *last != *header.closing)
+        return balanceError();
+    if (datesInside)
+        return handOver(header);
+    Dialogs::instance().message(DoneDateError);
+    m_main.showWindow(WindowNames::NewStatement);
+}
+
+void frmThisSession::CheckStatement() {
+    if (!adoPrimaryRS || m_checking)
+        return;
+    m_checked.reset();
+    m_checking = true;
+    hideWindow();
+    const Header header = readHeader();
+    QString error;
+    if (!saveTypedRow(&error)) {
+        m_checking = false;
+        showAgain();
+        return;
+    }
+    letEventsRun();
+    // Empty amounts are stored as 0, as the balance pass stores them.
+    QSqlQuery zeros(m_connection.database());
+    zeros.exec(
+        QStringLiteral("update tblThisSession set GovtCharge=ifnull(GovtCharge,0),"
+                       "BankCharge=ifnull(BankCharge,0),"
+                       "UserWithdrawal=ifnull(UserWithdrawal,0),"
+                       "Deposit=ifnull(Deposit,0),InterestPayment=ifnull(InterestPayment,0)"));
+    unbindGrid();
+    adoPrimaryRS->requery();
+    bindGrid();
+
+    std::optional<Money> running = header.opening;
+    for (int row = 0; row < adoPrimaryRS->recordCount(); ++row) {
+        const QDate date = ShortDate::normalise(
+            adoPrimaryRS->valueAt(row, adoPrimaryRS->fieldIndex("Date")).toDate());
+        if (!date.isValid() || date < header.start || date > header.end) {
+            Dialogs::instance().message(EscapeDateError);
+            showAgain();
+            // The user goes on editing, on the row the check stopped at.
+            adoPrimaryRS->setAbsolutePosition(row + 1);
+            selectDateCell();
+            m_checking = false;
+            return;
+        }
+        if (running)
+            running = RunningBalance::after(*running, amountsOf(*adoPrimaryRS, row));
+    }
+    m_checking = false;
+    if (!running || !header.closing || *running != *header.closing)
+        return balanceError();
+    handOver(header);
+}
+
+void frmThisSession::handOver(const Header& header) {
+    CheckedStatement statement;
+    statement.header.number = m_main.tag(Tag::Statement);
+    statement.header.startDate = header.start;
+    statement.header.openBalance = header.opening;
+    QString error;
+    if (!ReportPreparation::readSessionRows(m_connection.database(), &statement.rows, &error)) {
+        Dialogs::instance().message(error);
+        showAgain();
+        return;
+    }
+    m_checked = std::move(statement);
+    m_main.setTag(Tag::File, Open);
+    hideWindow();
+    m_main.showWindow(WindowNames::Method);
+}
+
+namespace {
+const QString ImportChoicesSetting = QStringLiteral("ImportChoices");
+} // namespace
+
+void frmThisSession::cmdImport_Click() {
+    QString error;
+    const std::optional<StatementContext> statement =
+        StatementContext::fromState(m_main.state(), &error);
+    if (!statement) {
+        Dialogs::instance().message(error);
+        return;
+    }
+    // What is typed is saved first: the preview checks the file's rows against it.
+    cmdUpdate_Click();
+    QSqlDatabase db = m_connection.database();
+    // The account remembers the last file's layout and rules; a file without settings has none.
+    ImportChoices choices = ImportChoices::load(db, ImportChoicesSetting);
+    if (!ImportDialog::run(m_main, db, *statement, choices))
+        return;
+    choices.store(db, ImportChoicesSetting);
+    cmdRefresh_Click();
+}

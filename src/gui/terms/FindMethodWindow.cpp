@@ -1,0 +1,204 @@
+#include "FindMethodWindow.h"
+
+#include "data/AccountConnection.h"
+#include "data/TransactionGuard.h"
+#include "engine/CalcDay.h"
+#include "engine/ReportStore.h"
+#include "shell/Dialogs.h"
+#include "shell/MDIForm1.h"
+#include "shell/Windows.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString Caption = QStringLiteral("Find Lender's Method");
+const QString CaptionBest =
+    QStringLiteral("The ways of calculating that come closest to the interest your lender "
+                   "charged, best first. Choose one and Apply it to the account:");
+const QStringList Headings = {"Method",          "Day", "Day Count", "Rounding", "Charges Matched",
+                              "Total Difference"};
+const QString ApplyError = QStringLiteral("The method could not be applied: ");
+const QString AccountOpen = QStringLiteral("Open");
+} // namespace
+
+FindMethodWindow::FindMethodWindow(MDIForm1& main) : FormWindow(main, WindowNames::FindMethod) {
+    setWindowTitle(Caption);
+    auto* layout = new QVBoxLayout(this);
+    fitLabel = new QLabel(CaptionBest, this);
+    fitLabel->setObjectName("lblFit");
+    fitLabel->setWordWrap(true);
+    fitGrid = new QTableWidget(0, int(Headings.size()), this);
+    fitGrid->setObjectName("grdFit");
+    fitGrid->setAccessibleName(Caption);
+    fitGrid->setHorizontalHeaderLabels(Headings);
+    fitGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fitGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fitGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    fitGrid->verticalHeader()->hide();
+    fitGrid->horizontalHeader()->setStretchLastSection(true);
+    fitLabel->setBuddy(fitGrid);
+    auto* buttons = new QHBoxLayout;
+    applyButton = new QPushButton(tr("Apply"), this);
+    applyButton->setObjectName("cmdApply");
+    applyButton->setDefault(true);
+    closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName("cmdClose");
+    buttons->addStretch(1);
+    buttons->addWidget(applyButton);
+    buttons->addWidget(closeButton);
+    layout->addWidget(fitLabel);
+    layout->addWidget(fitGrid, 1);
+    layout->addLayout(buttons);
+    resize(760, 380);
+
+    connect(applyButton, &QPushButton::clicked, this, &FindMethodWindow::applyChosen);
+    connect(closeButton, &QPushButton::clicked, this, &FindMethodWindow::closeWindow);
+    connect(fitGrid, &QTableWidget::cellDoubleClicked, this, &FindMethodWindow::applyChosen);
+
+    findMethod();
+}
+
+void FindMethodWindow::findMethod() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    QString storedDay;
+    OffsetAccount offset;
+    QString offsetNotice;
+    QString error;
+    {
+        AccountConnection connection;
+        if (!connection.open(m_main.tag(Tag::NewFile))) {
+            error = connection.lastError();
+        } else if (ReportStore::readHistory(connection.database(), &history, &error) &&
+                   ReportStore::readRatePeriods(connection.database(), &rates, &error)) {
+            storedDay = LenderFit::storedCalcDay(connection.database());
+            error.clear();
+            // A share this version does not read is said with the ranking, and 100 % used.
+            if (ReportStore::readOffset(connection.database(), &offset, &offsetNotice))
+                offsetNotice.clear();
+        }
+    }
+    LenderFit::Ranking ranking;
+    if (error.isEmpty())
+        ranking = LenderFit::rank(history, rates, storedDay, offset);
+    QApplication::restoreOverrideCursor();
+
+    const bool charged = !ranking.scores.isEmpty() && ranking.scores.first().charges > 0;
+    m_best = charged ? ranking.scores.mid(0, Shown) : QVector<FitScore>();
+    if (!error.isEmpty())
+        fitLabel->setText(error);
+    else if (!charged)
+        fitLabel->setText(QString::fromLatin1(LenderFit::NoCharges));
+
+    fitGrid->setRowCount(int(m_best.size()));
+    for (int r = 0; r < m_best.size(); ++r) {
+        const FitScore& s = m_best[r];
+        const QStringList cells = {InterestMethod::names().value(s.candidate.method),
+                                   s.candidate.day,
+                                   Conventions::name(s.candidate.conventions.dayCount),
+                                   Conventions::name(s.candidate.conventions.rounding),
+                                   QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),
+                                   s.difference.format()};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c >= 4)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            fitGrid->setItem(r, c, item);
+        }
+    }
+    fitGrid->resizeColumnsToContents();
+    if (!m_best.isEmpty())
+        fitGrid->selectRow(0);
+    applyButton->setEnabled(!m_best.isEmpty());
+    if (!offsetNotice.isEmpty())
+        ranking.notices.prepend(offsetNotice);
+    if (charged) {
+        for (const QString& notice : ranking.notices)
+            Dialogs::instance().message(notice);
+    }
+}
+
+// The method and conventions become the account's: the conventions and a changed calculation day
+// are stored (the day appended to tblCalcTo as the method window does), the method goes into the
+// workflow state.
+bool FindMethodWindow::applyChoice(const FitCandidate& chosen) {
+    AccountConnection connection;
+    QString error;
+    if (!connection.open(m_main.tag(Tag::NewFile))) {
+        Dialogs::instance().message(ApplyError + connection.lastError());
+        return false;
+    }
+    QSqlDatabase db = connection.database();
+    QString calcTo;
+    TransactionGuard transaction(db);
+    bool stored = transaction.isActive();
+    if (!stored)
+        error = transaction.lastError();
+    if (stored && !chosen.day.isEmpty()) {
+        calcTo = CalcDay::calcToFor(chosen.day).value_or(QString());
+        if (LenderFit::storedCalcDay(db) != chosen.day) {
+            QSqlQuery add(db);
+            stored = add.prepare(QStringLiteral("insert into tblCalcTo (CalcFrom, CalcTo) "
+                                                "values (?, ?)"));
+            add.addBindValue(chosen.day);
+            add.addBindValue(calcTo);
+            stored = stored && add.exec();
+            if (!stored)
+                error = add.lastError().text();
+        }
+    }
+    stored = stored && ReportStore::writeConventions(db, chosen.conventions, &error, false);
+    if (stored && !transaction.commit()) {
+        stored = false;
+        error = transaction.lastError();
+    }
+    if (!stored) {
+        Dialogs::instance().message(ApplyError + error);
+        return false;
+    }
+    if (!chosen.day.isEmpty())
+        m_main.setTag(Tag::IntCalcTo, calcTo);
+    m_main.setTag(Tag::Method, QString::number(chosen.method));
+    return true;
+}
+
+void FindMethodWindow::applyChosen() {
+    const int row = fitGrid->currentRow();
+    if (row < 0 || row >= m_best.size())
+        return;
+    if (!applyChoice(m_best[row].candidate))
+        return;
+    // The report opens as the method window's OK opens it; with nothing committed yet there is
+    // no report to show, and the task menu comes back instead.
+    MDIForm1& main = m_main;
+    main.unloadWindow(WindowNames::Method);
+    main.unloadWindow(WindowNames::Conventions);
+    main.unloadWindow(WindowNames::Calculate);
+    unload();
+    if (main.tag(Tag::File) == AccountOpen)
+        main.showWindow(WindowNames::Calculate);
+    else
+        main.showWindow(WindowNames::Options);
+}
+
+void FindMethodWindow::closeWindow() {
+    unload();
+}
+
+void FindMethodWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        closeWindow();
+        return;
+    }
+    FormWindow::keyPressEvent(event);
+}

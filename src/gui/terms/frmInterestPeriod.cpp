@@ -1,0 +1,17 @@
+#include "frmInterestPeriod.h"
+
+#include "data/AccountConnection.h"
+#include "engine/CalcDay.h"
+#include "shell/MDIForm1.h"
+#include "shell/Windows.h"
+
+frmInterestPeriod::frmInterestPeriod(MDIForm1& main)
+    : FormWindow(main, WindowNames::InterestPeriod) {
+    // An empty table, or a file that cannot be read, leaves the field as it was: the caller goes
+    // on, and the method window asks for the day anyway.
+    AccountConnection connection;
+    if (!connection.open(main.tag(Tag::NewFile)))
+        return;
+    if (const std::optional<QString> calcTo = CalcDay::lastCalcTo(connection.database()))
+        main.setTag(Tag::IntCalcTo, *calcTo);
+}

@@ -1,0 +1,1 @@
+// A folder no library lists.

@@ -1,0 +1,2 @@
+// records/ is a skeleton: it may use shell/.
+#include "shell/FormWindow.h"
