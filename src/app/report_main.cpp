@@ -278,8 +278,10 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
 // when written, else why not. An earlier file of that name stays as it was unless the new one is
 // complete.
 QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions,
-                 bool offsetColumn) {
+                 bool offsetColumn, int missingStatement) {
     PrintedReport::Content content;
+    content.incomplete = InterestSummary::incompletePostings(lines);
+    content.missingStatement = missingStatement;
     content.offsetColumn = offsetColumn;
     content.title = QFileInfo(o.account).absoluteFilePath();
     content.printedOn = QDate::currentDate();
@@ -363,6 +365,7 @@ int run(const Options& o) {
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
     QVector<ReportLine> lines;
+    int missingStatement = 0;
     if (history.isEmpty()) {
         notices << QString::fromLatin1(ReportPreparation::NoTransactions);
     } else {
@@ -370,8 +373,10 @@ int run(const Options& o) {
             InterestEngine::calculate(history, rates, o.method, fixedDay, conventions, offset);
         lines = std::move(result.lines);
         notices << result.notices;
-        if (const auto missing = ReportPreparation::missingStatements(numbers))
+        if (const auto missing = ReportPreparation::missingStatements(numbers)) {
             notices << missing->joined();
+            missingStatement = missing->namedStatement();
+        }
     }
 
     // The text says which conventions its figures follow when they are not the defaults.
@@ -379,7 +384,7 @@ int run(const Options& o) {
         !note.isEmpty() && !o.csv && o.pdf.isEmpty() && !o.summary) // the summary says them
         print(stdout, note + QStringLiteral("\n\n"));
     if (o.summary) {
-        const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(lines);
+        const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(lines, missingStatement);
         if (!summary)
             return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
         SummaryRendering::Basis basis;
@@ -392,7 +397,8 @@ int run(const Options& o) {
         std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
     } else if (!o.pdf.isEmpty()) {
         if (const QString problem =
-                writePdf(o, lines, Conventions::reportNote(conventions), offset.hasData());
+                writePdf(o, lines, Conventions::reportNote(conventions), offset.hasData(),
+                         missingStatement);
             !problem.isEmpty())
             return unreadable(problem);
     } else {

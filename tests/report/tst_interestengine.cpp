@@ -27,6 +27,8 @@ private slots:
     void report_data();
     void report();
     void changesToWriteBack();
+    void incompletePostings_data();
+    void incompletePostings();
     void offset_data();
     void offset();
 };
@@ -231,6 +233,53 @@ void TestInterestEngine::report() {
                                                   ReportRows::rates(rateRows), method, fixedDay);
     QCOMPARE(lines(result.lines), expected);
     QCOMPARE(result.notices, notices);
+}
+
+// Which postings cannot be compared with the lender's charge: the one whose days include a reset
+// by a balance row the history did not reach, and the first when the history starts after the
+// lender's previous charge (a period's length, a month at least, before the first posting).
+void TestInterestEngine::incompletePostings_data() {
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("marks"); // per interest line: '.' comparable, 'G' gap, 'P' part
+
+    const QStringList fromTheCharge = {"2023-12-31 close -100000", "2024-01-31 int 620",
+                                       "2024-02-29 int 580", "2024-03-31 int 620"};
+    QTest::newRow("starts on the previous charge") << fromTheCharge << 2 << "...";
+    QStringList dayLate = fromTheCharge;
+    dayLate[0] = "2024-01-01 close -100000";
+    QTest::newRow("starts the day after it") << dayLate << 2 << "P..";
+    QStringList gap = fromTheCharge;
+    gap.insert(3, "2024-03-10 close -90000"); // 10,000 paid in a statement never entered
+    QTest::newRow("a balance row the history did not reach") << gap << 2 << "..G";
+    QStringList agrees = fromTheCharge;
+    agrees.insert(3, "2024-03-10 close -101200"); // the balance after the two charges
+    QTest::newRow("a balance row that agrees") << agrees << 2 << "...";
+    QTest::newRow("quarterly charges")
+        << QStringList{"2023-12-31 close -100000", "2024-03-31 int 1800", "2024-06-30 int 1800"}
+        << 2 << "..";
+    // Periods to the 14th, posted on the 15th.
+    QTest::newRow("Fixed Day from the period's start")
+        << QStringList{"2023-12-15 close -100000", "2024-02-20 dep 1"} << 0 << "..";
+    QTest::newRow("Fixed Day from inside a period")
+        << QStringList{"2023-12-20 close -100000", "2024-02-20 dep 1"} << 0 << "P.";
+}
+
+void TestInterestEngine::incompletePostings() {
+    QFETCH(QStringList, history);
+    QFETCH(int, method);
+    QFETCH(QString, marks);
+    const auto result = InterestEngine::calculate(ReportRows::history(history),
+                                                  ReportRows::rates({"2023-01-01 2024-12-31 7.3"}),
+                                                  method, QStringLiteral("14"));
+    QString found;
+    for (const ReportLine& line : result.lines) {
+        if (line.kind == ReportLine::Kind::Interest)
+            found += line.incomplete == ReportLine::Incomplete::HistoryGap   ? 'G'
+                     : line.incomplete == ReportLine::Incomplete::PartPeriod ? 'P'
+                                                                             : '.';
+    }
+    QCOMPARE(found, marks);
 }
 
 // What the report window writes back: the balance after each applied row where it changed, "0"

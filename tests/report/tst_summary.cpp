@@ -84,6 +84,7 @@ private slots:
     void handWorkedFigures();
     void sentence_data();
     void sentence();
+    void incompletePostingsAreNotCompared();
     void sumsOutOfRangeGiveNoSummary();
     void toolYearsAddUpToTheReportColumns();
     void printedReportBeginsWithTheSummary();
@@ -125,10 +126,10 @@ void TestSummary::handWorkedFigures() {
     QCOMPARE(qint64(points[3].x()), d("2025-01-31").startOfDay().toMSecsSinceEpoch());
     QCOMPARE(nearestPosting(*s, points[1].x() + 1000), 1);
 
-    QCOMPARE(SummaryRendering::csv(*s), QByteArray("year,charged,due,difference\n"
-                                                   "2024,313.50,399.24,-85.74\n"
-                                                   "2025,80.00,80.00,0.00\n"
-                                                   "total,393.50,479.24,-85.74\n"));
+    QCOMPARE(SummaryRendering::csv(*s), QByteArray("year,charged,due,difference,not_comparable\n"
+                                                   "2024,313.50,399.24,-85.74,0\n"
+                                                   "2025,80.00,80.00,0.00,0\n"
+                                                   "total,393.50,479.24,-85.74,0\n"));
 }
 
 void TestSummary::sentence_data() {
@@ -136,8 +137,8 @@ void TestSummary::sentence_data() {
     QTest::addColumn<QString>("sentence");
     QTest::newRow("less, with an unpaired charge and posting")
         << handWorked()
-        << "Over 13 months your lender charged 85.74 less interest than these figures give, in "
-           "3 of 5 months.";
+        << "Over 13 months your lender charged 85.74 less interest than these figures give, more "
+           "in 2 and less in 2 of 5 months.";
     QVector<ReportLine> years = {charge("1985-07-01", "0")};
     for (int y = 1986; y <= 2025; ++y) {
         const QByteArray date = QByteArray::number(y) + "-06-30";
@@ -145,8 +146,8 @@ void TestSummary::sentence_data() {
     }
     QTest::newRow("more, over decades")
         << years
-        << "Over 40 years your lender charged 1,234.40 more interest than these figures give, in "
-           "40 of 40 months.";
+        << "Over 40 years your lender charged 1,234.40 more interest than these figures give, more "
+           "in 40 of 40 months.";
     QTest::newRow("equal") << QVector<ReportLine>{posting("2024-01-31", "5"),
                                                   charge("2024-01-31", "5")}
                            << "Over 1 month your lender charged the interest these figures give.";
@@ -154,7 +155,7 @@ void TestSummary::sentence_data() {
         << QVector<ReportLine>{posting("2024-01-31", "5"), charge("2024-01-31", "6"),
                                posting("2024-02-29", "5"), charge("2024-02-29", "4")}
         << "Over 2 months your lender charged in total the interest these figures give, though "
-           "not in 2 of 2 months.";
+           "more in 1 and less in 1 of 2 months.";
     QTest::newRow("no interest") << QVector<ReportLine>{charge("2024-01-05", "0")}
                                  << "The report has no interest charged or due to compare.";
 }
@@ -165,6 +166,50 @@ void TestSummary::sentence() {
     const std::optional<Summary> s = summarise(lines);
     QVERIFY(s);
     QCOMPARE(SummaryRendering::sentence(*s), sentence);
+}
+
+// A posting that cannot be compared stays in the years and totals (which still equal the report's
+// columns) but not in the sentence, the over/under figures or the largest differences.
+void TestSummary::incompletePostingsAreNotCompared() {
+    ReportLine part = posting("2024-01-31", "500"), gap = posting("2024-03-31", "900");
+    part.incomplete = ReportLine::Incomplete::PartPeriod;
+    gap.incomplete = ReportLine::Incomplete::HistoryGap;
+    const QVector<ReportLine> lines = {charge("2024-01-05", "0"),   part,
+                                       charge("2024-01-31", "600"), posting("2024-02-29", "580"),
+                                       charge("2024-02-29", "590"), gap,
+                                       charge("2024-03-31", "620")};
+    std::optional<Summary> s = summarise(lines, 20);
+    QVERIFY(s);
+    QCOMPARE(s->difference, m("-170"));
+    QCOMPARE(s->incompleteDifference, m("-180"));
+    QCOMPARE(s->overCharged, m("10"));
+    QCOMPARE(s->overChargedCount, 1);
+    QCOMPARE(s->largest.size(), 1);
+    QCOMPARE(s->monthsCompared, 1);
+    QCOMPARE(s->years.value(0).incomplete, 2);
+    QCOMPARE(SummaryRendering::sentence(*s),
+             "Over 3 months your lender charged 10.00 more interest than these figures give, more "
+             "in 1 of 1 month, not counting 2 postings whose period is incomplete: a missing "
+             "statement (20) and a history that starts part-way through the lender's period.");
+    QCOMPARE(SummaryRendering::csv(*s), QByteArray("year,charged,due,difference,not_comparable\n"
+                                                   "2024,1810.00,1980.00,-170.00,2\n"
+                                                   "total,1810.00,1980.00,-170.00,2\n"));
+    const QString text = SummaryRendering::text(*s, {});
+    QVERIFY2(text.contains("2024 *") && text.contains(SummaryRendering::IncompleteYearNote) &&
+                 text.contains("Incomplete periods, charged - due (2 postings):"),
+             qPrintable(text));
+
+    // Several statements missing: none is named. The printed report's rows give the same.
+    s = summarise(QVector<ReportLine>{charge("2024-01-05", "0"), gap, charge("2024-03-31", "620")});
+    QVERIFY(s);
+    QCOMPARE(SummaryRendering::sentence(*s),
+             "The report has no interest charged or due to compare, not counting 1 posting whose "
+             "period is incomplete: statements missing before it.");
+    QVector<ReportTableRow> rows;
+    for (const ReportLine& line : lines)
+        rows << ReportTable::rowFor(line);
+    QCOMPARE(summarise(rows, incompletePostings(lines), 20)->incomplete,
+             summarise(lines, 20)->incomplete);
 }
 
 void TestSummary::sumsOutOfRangeGiveNoSummary() {
@@ -199,18 +244,21 @@ void TestSummary::toolYearsAddUpToTheReportColumns() {
         year[0] += qRound64(cells[5].toDouble() * 100);
         year[1] += qRound64(cells[6].toDouble() * 100);
     }
-    QString expected = "year,charged,due,difference\n";
+    // The history starts after the lender's charge before 29 January: that first posting is
+    // counted in 2024's not_comparable.
+    QString expected = "year,charged,due,difference,not_comparable\n";
     qint64 charged = 0, due = 0;
     const auto plain = [](qint64 c) {
         return ReportRendering::plainAmount(Money::fromRaw(c * 100));
     };
     for (auto it = cents.cbegin(); it != cents.cend(); ++it) {
         expected += it.key() + ',' + plain(it.value()[0]) + ',' + plain(it.value()[1]) + ',' +
-                    plain(it.value()[0] - it.value()[1]) + '\n';
+                    plain(it.value()[0] - it.value()[1]) + (it.key() == "2024" ? ",1" : ",0") +
+                    '\n';
         charged += it.value()[0];
         due += it.value()[1];
     }
-    expected += "total," + plain(charged) + ',' + plain(due) + ',' + plain(charged - due) + '\n';
+    expected += "total," + plain(charged) + ',' + plain(due) + ',' + plain(charged - due) + ",1\n";
     QCOMPARE(cents.size(), 2);
 
     const Run summary = report({account, "--method", "2", "--summary", "--format", "csv"});
@@ -260,12 +308,12 @@ void TestSummary::printedReportBeginsWithTheSummary() {
 // "Summary" opens the window on the report's lines; "Copy as Text" puts the letter's text on the
 // clipboard.
 void TestSummary::windowFromTheReport() {
-    RecordsHarness h({"2024-01-01 C=-100000", "2024-01-31 I=605"});
+    RecordsHarness h({"2023-12-31 C=-100000", "2024-01-31 I=625"});
     h.main->registry().add(WindowNames::Information, &informationStandIn, false);
     h.main->setTag(Tag::File, "Open");
     h.main->setTag(Tag::Method, "2");
     h.sql("insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) "
-          "values ('2024-01-01', '2024-12-31', 7.3)");
+          "values ('2023-12-31', '2024-12-31', 7.3)");
     auto* report = h.show<frmCalculate>(WindowNames::Calculate);
     QVERIFY(report);
     CLICK(report, "cmdSummary");
@@ -274,14 +322,14 @@ void TestSummary::windowFromTheReport() {
     QVERIFY(w->isVisible());
     QCOMPARE(control<QLabel>(w, "lblSentence")->text(),
              QStringLiteral("Over 1 month your lender charged 5.00 more interest than these "
-                            "figures give, in 1 of 1 month."));
+                            "figures give, more in 1 of 1 month."));
     auto* years = control<QTableWidget>(w, "grdYears");
     QCOMPARE(years->rowCount(), 2); // 2024 and the total
     QCOMPARE(years->item(1, 3)->text(), QStringLiteral("5.00"));
     QCOMPARE(control<QTableWidget>(w, "grdLargest")->item(0, 0)->text(),
              QStringLiteral("1/31/2024"));
     QVERIFY(!control<QTableWidget>(w, "grdUnpaired")->isVisible());
-    QCOMPARE(w->postingTip(0), QStringLiteral("1/31/2024\nCharged: 605.00\nDue: 600.00\n"
+    QCOMPARE(w->postingTip(0), QStringLiteral("1/31/2024\nCharged: 625.00\nDue: 620.00\n"
                                               "Difference: 5.00\nRunning total: 5.00"));
 
     CLICK(w, "cmdCopy");
@@ -289,7 +337,7 @@ void TestSummary::windowFromTheReport() {
     QVERIFY2(copied.contains("Account: " + h.account + '\n'), qPrintable(copied));
     QVERIFY(copied.contains("Method: Variable Day.\n"));
     QVERIFY(copied.contains("Conventions: Actual/365 Fixed, each day to four decimals.\n"));
-    QVERIFY(copied.contains("1/31/2024   605.00  600.00        5.00\n"));
+    QVERIFY(copied.contains("1/31/2024   625.00  620.00        5.00\n"));
     CLICK(w, "cmdClose");
     QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));
 }

@@ -119,6 +119,7 @@ private:
     bool isFixedDay() { return today().day == m_fixedDay; }
     const CivilDate& today();
     void moveToNextRow();
+    void markPartPeriod();
     InterestEngine::Result finish();
 
     // Inputs. An empty amount or CloseBalance counts as the 0 that is written into it.
@@ -159,7 +160,8 @@ private:
 
     // The changes to the row under the cursor, final once the cursor leaves it.
     HistoryUpdate m_rowUpdate;
-    bool m_rowChecked = false; // the balance row check has looked at the row under the cursor
+    bool m_rowChecked = false;    // the balance row check has looked at the row under the cursor
+    bool m_resetInPeriod = false; // a balance row reset the balance since the last posting
     QVector<HistoryUpdate> m_updates;
     QVector<qint64> m_deletions;
     QVector<ReportLine> m_lines;
@@ -530,6 +532,9 @@ void InterestCalculation::postInterest(const QDate& postingDate) {
     line.date = postingDate;
     line.interestDue = m_accruedInterest;
     line.balance = m_runningBalance;
+    if (m_resetInPeriod)
+        line.incomplete = ReportLine::Incomplete::HistoryGap;
+    m_resetInPeriod = false;
     if (!m_offsetDays.isEmpty())
         line.offset = countedOn(postingDate);
     m_lines.append(line);
@@ -582,14 +587,46 @@ void InterestCalculation::CheckBalanceRow() {
         m_rowUpdate = updateOf(row.id);
         moveToNextRow();
     } else {
+        // The rows before it did not reach the balance the bank stated: the days from here to the
+        // next posting are worked out on a balance the history cannot vouch for.
         m_runningBalance = *close;
+        m_resetInPeriod = true;
     }
+}
+
+// The first posting covers the days from the history's first; the lender's period began at its
+// previous charge, a period's length (the gap to the second posting, a month at least) before.
+// A history that starts after that has fewer days than the lender charged for.
+void InterestCalculation::markPartPeriod() {
+    ReportLine* first = nullptr;
+    const ReportLine* second = nullptr;
+    for (ReportLine& line : m_lines) {
+        if (line.kind != ReportLine::Kind::Interest)
+            continue;
+        if (!first) {
+            first = &line;
+        } else {
+            second = &line;
+            break;
+        }
+    }
+    if (!first || !first->comparable())
+        return;
+    int months = 1;
+    if (second) {
+        const QDate& a = first->date;
+        const QDate& b = second->date;
+        months = std::clamp((b.year() - a.year()) * 12 + b.month() - a.month(), 1, 12);
+    }
+    if (m_startDay > first->date.addMonths(-months))
+        first->incomplete = ReportLine::Incomplete::PartPeriod;
 }
 
 InterestEngine::Result InterestCalculation::finish() {
     // The row the walk ended under keeps what the check wrote into it.
     if (m_cursor < m_rows.size())
         moveToNextRow();
+    markPartPeriod();
     InterestEngine::Result result;
     result.changes.updates = std::move(m_updates);
     result.changes.deletions = std::move(m_deletions);

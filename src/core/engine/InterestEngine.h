@@ -106,6 +106,9 @@ struct Result {
 // zero; a loan in credit is left as it is. Every line then carries the counted offset on its date.
 // Without offset data nothing changes.
 //
+// An interest line whose days include a balance row's reset, and the first one when the history
+// starts after the lender's previous charge, are marked not comparable (ReportLine::Incomplete).
+//
 // `output` Postings hands back only what a comparison with the lender's charges needs: the
 // interest lines and the lines with an interest charge, and no changes.
 enum class Output : quint8 { Report, Postings };

@@ -33,12 +33,22 @@ struct ReportLine {
         OffsetColumn = ColumnCount
     };
 
+    // Why an interest posting cannot be compared with the lender's charge on its date: the days
+    // it accrues include a reset by a balance row the history did not reach (statements are
+    // missing before it), or it is the first posting and the history starts part-way through the
+    // lender's period. Its interest due is then worked out on days or balances the lender had
+    // more of.
+    enum class Incomplete : quint8 { No, HistoryGap, PartPeriod };
+
     Kind kind = Kind::Transaction;
+    Incomplete incomplete = Incomplete::No; // interest lines only
     QDate date;
     std::array<std::optional<Money>, AmountCount> amounts;
     std::optional<Money> interestDue;
     Money balance;
     std::optional<Money> offset; // the counted offset on the line's day, for offset accounts
+
+    bool comparable() const { return incomplete == Incomplete::No; }
 
     // The money of columns 1 to 8 (nullopt for an empty cell and for the date column).
     std::optional<Money> cell(int column) const {

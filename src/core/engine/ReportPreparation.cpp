@@ -53,6 +53,10 @@ QString MissingStatementNotice::joined() const {
     return parts.join(QLatin1Char(' '));
 }
 
+int MissingStatementNotice::namedStatement() const {
+    return information == QLatin1String(StatementNumber) ? data.toInt() : 0;
+}
+
 namespace ReportPreparation {
 
 std::optional<MissingStatementNotice> missingStatements(QVector<int> numbers) {

@@ -20,6 +20,8 @@ struct MissingStatementNotice {
 
     // The texts that are set, joined by spaces: how the command-line tool prints the notice.
     QString joined() const;
+    // The one statement the notice names as not entered; 0 when it names none or several.
+    int namedStatement() const;
     friend bool operator==(const MissingStatementNotice&, const MissingStatementNotice&) = default;
 };
 

@@ -18,6 +18,7 @@ struct Item {
     QDate date;
     std::optional<Money> charged;
     std::optional<Money> due;
+    ReportLine::Incomplete incomplete = ReportLine::Incomplete::No;
 };
 
 // The charges and the interest due of one date, as shown.
@@ -26,6 +27,7 @@ struct Day {
     Money due;
     bool hasCharge = false;
     bool hasDue = false;
+    ReportLine::Incomplete incomplete = ReportLine::Incomplete::No;
 };
 
 // Adds `value` to `sum`; false when the sum leaves the money range.
@@ -46,8 +48,9 @@ int monthKey(const QDate& d) {
     return d.year() * 12 + d.month() - 1;
 }
 
-std::optional<Summary> summariseItems(const QVector<Item>& items) {
+std::optional<Summary> summariseItems(const QVector<Item>& items, int missingStatement) {
     Summary s;
+    s.missingStatement = missingStatement;
     QMap<QDate, Day> days;
     for (const Item& item : items) {
         if (!item.date.isValid())
@@ -81,6 +84,8 @@ std::optional<Summary> summariseItems(const QVector<Item>& items) {
             if (!addTo(day.due, *due))
                 return std::nullopt;
             day.hasDue = true;
+            if (item.incomplete != ReportLine::Incomplete::No)
+                day.incomplete = item.incomplete;
         }
     }
     if (!s.first.isValid())
@@ -90,7 +95,7 @@ std::optional<Summary> summariseItems(const QVector<Item>& items) {
     for (int y = s.first.year(); y <= s.last.year(); ++y)
         s.years.append(Year{y, Money(), Money(), Money()});
 
-    QSet<int> monthsCompared, monthsDiffering;
+    QSet<int> monthsCompared, monthsDiffering, monthsOver, monthsUnder;
     Money running;
     for (auto it = days.cbegin(); it != days.cend(); ++it) {
         const QDate& date = it.key();
@@ -100,17 +105,27 @@ std::optional<Summary> summariseItems(const QVector<Item>& items) {
             !addTo(s.charged, day.charged) || !addTo(s.due, day.due))
             return std::nullopt;
         const int month = monthKey(date);
-        monthsCompared.insert(month);
         if (day.hasDue && (day.hasCharge || day.due.isZero())) {
             const std::optional<Money> difference = Money::subtract(day.charged, day.due);
             if (!difference || !addTo(running, *difference))
                 return std::nullopt;
-            s.postings.append(Posting{date, day.charged, day.due, *difference, running});
+            const Posting posting{date, day.charged, day.due, *difference, running, day.incomplete};
+            s.postings.append(posting);
+            if (!posting.comparable()) {
+                s.incomplete.append(posting);
+                ++year.incomplete;
+                if (!addTo(s.incompleteDifference, *difference))
+                    return std::nullopt;
+                continue;
+            }
+            monthsCompared.insert(month);
             if (difference->raw() > 0) {
+                monthsOver.insert(month);
                 if (!addTo(s.overCharged, *difference))
                     return std::nullopt;
                 ++s.overChargedCount;
             } else if (difference->raw() < 0) {
+                monthsUnder.insert(month);
                 if (!addTo(s.underCharged, magnitude(*difference)))
                     return std::nullopt;
                 ++s.underChargedCount;
@@ -119,11 +134,14 @@ std::optional<Summary> summariseItems(const QVector<Item>& items) {
                 monthsDiffering.insert(month);
             continue;
         }
+        monthsCompared.insert(month);
         if (day.hasCharge) {
+            monthsOver.insert(month);
             s.chargesWithoutPosting.append(Unpaired{date, day.charged});
             if (!addTo(s.unpairedCharged, day.charged))
                 return std::nullopt;
         } else {
+            monthsUnder.insert(month);
             s.postingsWithoutCharge.append(Unpaired{date, day.due});
             if (!addTo(s.unpairedDue, day.due))
                 return std::nullopt;
@@ -142,9 +160,11 @@ std::optional<Summary> summariseItems(const QVector<Item>& items) {
     s.difference = *d;
     s.monthsCompared = int(monthsCompared.size());
     s.monthsDiffering = int(monthsDiffering.size());
+    s.monthsOver = int(monthsOver.size());
+    s.monthsUnder = int(monthsUnder.size());
 
     for (const Posting& p : s.postings) {
-        if (!p.difference.isZero())
+        if (p.comparable() && !p.difference.isZero())
             s.largest.append(p);
     }
     std::stable_sort(s.largest.begin(), s.largest.end(), [](const Posting& a, const Posting& b) {
@@ -161,21 +181,35 @@ double chartX(const QDate& date) {
 
 } // namespace
 
-std::optional<Summary> summarise(const QVector<ReportLine>& lines) {
+std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement) {
     QVector<Item> items;
     items.reserve(lines.size());
     for (const ReportLine& line : lines)
-        items.append(Item{line.date, line.amounts[ReportLine::InterestPayment], line.interestDue});
-    return summariseItems(items);
+        items.append(Item{line.date, line.amounts[ReportLine::InterestPayment], line.interestDue,
+                          line.incomplete});
+    return summariseItems(items, missingStatement);
 }
 
-std::optional<Summary> summarise(const QVector<ReportTableRow>& rows) {
+std::optional<Summary> summarise(const QVector<ReportTableRow>& rows,
+                                 const IncompletePostings& incomplete, int missingStatement) {
     QVector<Item> items;
     items.reserve(rows.size());
-    for (const ReportTableRow& row : rows)
-        items.append(Item{row.date, row.values[ReportTableRow::InterestPayment],
-                          row.values[ReportTableRow::InterestDue]});
-    return summariseItems(items);
+    for (const ReportTableRow& row : rows) {
+        const std::optional<Money>& due = row.values[ReportTableRow::InterestDue];
+        items.append(Item{row.date, row.values[ReportTableRow::InterestPayment], due,
+                          due ? incomplete.value(row.date, ReportLine::Incomplete::No)
+                              : ReportLine::Incomplete::No});
+    }
+    return summariseItems(items, missingStatement);
+}
+
+IncompletePostings incompletePostings(const QVector<ReportLine>& lines) {
+    IncompletePostings marks;
+    for (const ReportLine& line : lines) {
+        if (line.kind == ReportLine::Kind::Interest && !line.comparable())
+            marks.insert(line.date, line.incomplete);
+    }
+    return marks;
 }
 
 QVector<QPointF> runningTotalSeries(const Summary& s) {

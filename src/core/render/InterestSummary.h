@@ -5,6 +5,7 @@
 #include "engine/ReportLine.h"
 
 #include <QDate>
+#include <QMap>
 #include <QPointF>
 #include <QString>
 #include <QVector>
@@ -30,6 +31,8 @@ struct Posting {
     Money due;
     Money difference;   // charged - due: above zero the lender charged more
     Money runningTotal; // of the postings' differences up to and including this one
+    ReportLine::Incomplete incomplete = ReportLine::Incomplete::No;
+    bool comparable() const { return incomplete == ReportLine::Incomplete::No; }
     friend bool operator==(const Posting&, const Posting&) = default;
 };
 
@@ -47,6 +50,7 @@ struct Year {
     Money charged;
     Money due;
     Money difference;
+    int incomplete = 0; // postings in the year that cannot be compared
     friend bool operator==(const Year&, const Year&) = default;
 };
 
@@ -63,14 +67,22 @@ struct Summary {
     Money charged;
     Money due;
     Money difference;
-    // The postings' differences above and below zero (the latter as a positive amount), and how
-    // many postings each.
+    // Postings that cannot be compared (ReportLine::Incomplete): in the postings, the years and
+    // the totals, but left out of the over- and under-charges, the months and the largest
+    // differences. Their differences' sum apart.
+    QVector<Posting> incomplete;
+    Money incompleteDifference;
+    // The one statement the missing-statement notice names (0: none, or several), to say why.
+    int missingStatement = 0;
+
+    // The comparable postings' differences above and below zero (the latter as a positive
+    // amount), and how many postings each.
     Money overCharged;
     Money underCharged;
     int overChargedCount = 0;
     int underChargedCount = 0;
     // The unpaired amounts' sums: difference = overCharged - underCharged + unpairedCharged -
-    // unpairedDue.
+    // unpairedDue + incompleteDifference.
     Money unpairedCharged;
     Money unpairedDue;
 
@@ -78,6 +90,10 @@ struct Summary {
     // posting differs or an unpaired amount stands.
     int monthsCompared = 0;
     int monthsDiffering = 0;
+    // Of those, the months in which the lender charged more (a posting over-charged, or a charge
+    // without a posting) and less (under-charged, or a posting without a charge).
+    int monthsOver = 0;
+    int monthsUnder = 0;
     // Calendar months from the first line's to the last line's, both counted.
     int monthsSpanned = 0;
 
@@ -88,11 +104,18 @@ struct Summary {
 
 inline constexpr int LargestCount = 10;
 
-// nullopt when a sum leaves the money range.
-std::optional<Summary> summarise(const QVector<ReportLine>& lines);
+// nullopt when a sum leaves the money range. `missingStatement`: the one statement the
+// missing-statement notice names, or 0.
+std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement = 0);
 // The same from tblReport's rows, as the printed report holds them: the charge in
-// InterestPayment, the interest due in InterestDue.
-std::optional<Summary> summarise(const QVector<ReportTableRow>& rows);
+// InterestPayment, the interest due in InterestDue; `incomplete` the postings that cannot be
+// compared, by date.
+using IncompletePostings = QMap<QDate, ReportLine::Incomplete>;
+std::optional<Summary> summarise(const QVector<ReportTableRow>& rows,
+                                 const IncompletePostings& incomplete = {},
+                                 int missingStatement = 0);
+// The postings of `lines` that cannot be compared, by date.
+IncompletePostings incompletePostings(const QVector<ReportLine>& lines);
 
 // The running total's chart: one point per posting, x the posting date's start of day in
 // milliseconds since the epoch (the unit of a date-time axis), y the running total.

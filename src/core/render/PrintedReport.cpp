@@ -250,7 +250,8 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     Painter report(painter, content, int(pages.size()));
     // What the lender over- or under-charged heads the report, on a page of its own before the
     // numbered pages.
-    SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows);
+    SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows,
+                       content.incomplete, content.missingStatement);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (!device.newPage()) {
             painter.end();

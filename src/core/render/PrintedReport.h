@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InterestSummary.h"
 #include "ReportTable.h"
 
 #include <QDate>
@@ -50,6 +51,9 @@ struct Content {
     QVector<ReportTableRow> rows;
     QString conventions;       // the lender's conventions when not the defaults, under the totals
     bool offsetColumn = false; // an account with an offset account: its column after Balance
+    // For the summary page: the postings that cannot be compared, and the one missing statement.
+    InterestSummary::IncompletePostings incomplete;
+    int missingStatement = 0;
 };
 
 // A4 portrait unless told otherwise, with the report's 16 cm width (18 cm with the Offset column)

@@ -126,9 +126,15 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
     p.setFont(pageFont(11, true));
     p.drawText(QRectF(room.left(), room.top(), room.width(), 280), Qt::AlignLeft,
                QStringLiteral("By calendar year"));
+    if (!s.incomplete.isEmpty()) {
+        p.setFont(pageFont(8));
+        p.drawText(QRectF(room.left() + 2000, room.top(), room.width() - 2000, 280),
+                   Qt::AlignLeft | Qt::AlignBottom,
+                   QString::fromLatin1(SummaryRendering::IncompleteYearNote));
+    }
     QVector<QStringList> rows;
     for (const InterestSummary::Year& y : s.years)
-        rows.append({QString::number(y.year), text.amount(y.charged), text.amount(y.due),
+        rows.append({SummaryRendering::yearLabel(y), text.amount(y.charged), text.amount(y.due),
                      text.amount(y.difference)});
     rows.append({QStringLiteral("Total"), text.amount(s.charged), text.amount(s.due),
                  text.amount(s.difference)});
@@ -177,7 +183,8 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
 namespace SummaryPage {
 
 void paint(QPainter& p, const QSizeF& area, const QString& title,
-           const QVector<ReportTableRow>& rows) {
+           const QVector<ReportTableRow>& rows,
+           const InterestSummary::IncompletePostings& incomplete, int missingStatement) {
     const GridText text;
     const double width = area.width();
     p.save();
@@ -191,7 +198,8 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
     p.setFont(pageFont(12, true));
     p.drawText(QRectF(0, 1000, width, 320), Qt::AlignLeft,
                QStringLiteral("Interest charged and interest due"));
-    const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(rows);
+    const std::optional<InterestSummary::Summary> summary =
+        InterestSummary::summarise(rows, incomplete, missingStatement);
     p.setFont(pageFont(11));
     if (!summary) {
         p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,

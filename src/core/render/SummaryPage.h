@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InterestSummary.h"
 #include "ReportTable.h"
 
 #include <QSizeF>
@@ -14,8 +15,10 @@ class QPainter;
 namespace SummaryPage {
 
 // Paints the page onto `painter`, whose unit is the twip, in the area (0, 0) to `area`.
-// `title` is the account file the report is for; `rows` are tblReport's.
+// `title` is the account file the report is for; `rows` are tblReport's; `incomplete` and
+// `missingStatement` as InterestSummary::summarise takes them.
 void paint(QPainter& painter, const QSizeF& area, const QString& title,
-           const QVector<ReportTableRow>& rows);
+           const QVector<ReportTableRow>& rows,
+           const InterestSummary::IncompletePostings& incomplete = {}, int missingStatement = 0);
 
 } // namespace SummaryPage

@@ -42,7 +42,50 @@ QString table(const QVector<QStringList>& rows) {
     return out;
 }
 
+// "more in 2 and less in 1 of 35 months".
+QString overAndUnder(const InterestSummary::Summary& s) {
+    QStringList parts;
+    if (s.monthsOver > 0)
+        parts << QStringLiteral("more in %1").arg(s.monthsOver);
+    if (s.monthsUnder > 0)
+        parts << QStringLiteral("less in %1").arg(s.monthsUnder);
+    return QStringLiteral("%1 of %2")
+        .arg(parts.join(QLatin1String(" and ")), counted(s.monthsCompared, "month", "months"));
+}
+
+// The sentence without its full stop, over the postings that can be compared.
+QString headline(const InterestSummary::Summary& s) {
+    if (s.monthsCompared == 0)
+        return QStringLiteral("The report has no interest charged or due to compare");
+    const GridText grid;
+    const Money compared =
+        Money::subtract(s.difference, s.incompleteDifference).value_or(s.difference);
+    if (!compared.isZero()) {
+        const bool more = compared.raw() > 0;
+        const Money amount = more ? compared : Money::fromRaw(-compared.raw());
+        return QStringLiteral("Over %1 your lender charged %2 %3 interest than these figures give, "
+                              "%4")
+            .arg(span(s), grid.amount(amount), QLatin1String(more ? "more" : "less"),
+                 overAndUnder(s));
+    }
+    if (s.monthsDiffering == 0 && s.monthsCompared == 1)
+        return QStringLiteral("Over %1 your lender charged the interest these figures give")
+            .arg(span(s));
+    if (s.monthsOver == 0 && s.monthsUnder == 0)
+        return QStringLiteral("Over %1 your lender charged the interest these figures give, in "
+                              "all %2 months")
+            .arg(span(s))
+            .arg(s.monthsCompared);
+    return QStringLiteral("Over %1 your lender charged in total the interest these figures give, "
+                          "though %2")
+        .arg(span(s), overAndUnder(s));
+}
+
 } // namespace
+
+QString yearLabel(const InterestSummary::Year& y) {
+    return y.incomplete > 0 ? QStringLiteral("%1 *").arg(y.year) : QString::number(y.year);
+}
 
 const QStringList& yearHeadings() {
     static const QStringList h = {"Year", "Charged", "Due", "Difference"};
@@ -55,34 +98,27 @@ const QStringList& postingHeadings() {
 }
 
 QString sentence(const InterestSummary::Summary& s) {
-    if (s.monthsCompared == 0)
-        return QStringLiteral("The report has no interest charged or due to compare.");
-    const GridText grid;
-    const QString months = QLatin1String(s.monthsCompared == 1 ? "month" : "months");
-    if (!s.difference.isZero()) {
-        const bool more = s.difference.raw() > 0;
-        const Money amount = more ? s.difference : Money::fromRaw(-s.difference.raw());
-        return QStringLiteral("Over %1 your lender charged %2 %3 interest than these figures give, "
-                              "in %4 of %5 %6.")
-            .arg(span(s), grid.amount(amount), QLatin1String(more ? "more" : "less"))
-            .arg(s.monthsDiffering)
-            .arg(s.monthsCompared)
-            .arg(months);
+    return headline(s) + notCounting(s) + QLatin1Char('.');
+}
+
+QString notCounting(const InterestSummary::Summary& s) {
+    if (s.incomplete.isEmpty())
+        return {};
+    bool gap = false, part = false;
+    for (const InterestSummary::Posting& p : s.incomplete) {
+        gap = gap || p.incomplete == ReportLine::Incomplete::HistoryGap;
+        part = part || p.incomplete == ReportLine::Incomplete::PartPeriod;
     }
-    if (s.monthsDiffering == 0 && s.monthsCompared == 1)
-        return QStringLiteral("Over %1 your lender charged the interest these figures give.")
-            .arg(span(s));
-    if (s.monthsDiffering == 0)
-        return QStringLiteral("Over %1 your lender charged the interest these figures give, in "
-                              "all %2 months.")
-            .arg(span(s))
-            .arg(s.monthsCompared);
-    return QStringLiteral("Over %1 your lender charged in total the interest these figures give, "
-                          "though not in %2 of %3 %4.")
-        .arg(span(s))
-        .arg(s.monthsDiffering)
-        .arg(s.monthsCompared)
-        .arg(months);
+    QStringList why;
+    if (gap && s.missingStatement > 0)
+        why << QStringLiteral("a missing statement (%1)").arg(s.missingStatement);
+    else if (gap)
+        why << QStringLiteral("statements missing before it");
+    if (part)
+        why << QStringLiteral("a history that starts part-way through the lender's period");
+    const qsizetype n = s.incomplete.size();
+    return QStringLiteral(", not counting %1 whose period is incomplete: %2")
+        .arg(counted(int(n), "posting", "postings"), why.join(QLatin1String(" and ")));
 }
 
 QString methodLine(const Basis& basis) {
@@ -105,7 +141,7 @@ QString conventionsLine(const LenderConventions& c) {
 }
 
 QVector<std::pair<QString, Money>> totals(const InterestSummary::Summary& s) {
-    return {
+    QVector<std::pair<QString, Money>> rows = {
         {QStringLiteral("Interest charged:"), s.charged},
         {QStringLiteral("Interest due:"), s.due},
         {QStringLiteral("Charged - due:"), s.difference},
@@ -120,6 +156,11 @@ QVector<std::pair<QString, Money>> totals(const InterestSummary::Summary& s) {
         {QStringLiteral("Postings without a charge (%1):").arg(s.postingsWithoutCharge.size()),
          s.unpairedDue},
     };
+    if (!s.incomplete.isEmpty())
+        rows.append({QStringLiteral("Incomplete periods, charged - due (%1):")
+                         .arg(counted(int(s.incomplete.size()), "posting", "postings")),
+                     s.incompleteDifference});
+    return rows;
 }
 
 QString text(const InterestSummary::Summary& s, const Basis& basis) {
@@ -139,6 +180,15 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
         QStringLiteral("Each charge of the lender is compared with the interest due posted on\n"
                        "its date; amounts are added up as the report shows them, to the cent.\n");
 
+    if (!s.incomplete.isEmpty()) {
+        out += QStringLiteral("\nIncomplete periods (not counted above)\n");
+        QVector<QStringList> rows = {postingHeadings()};
+        for (const InterestSummary::Posting& p : s.incomplete)
+            rows.append({grid.date(p.date), grid.amount(p.charged), grid.amount(p.due),
+                         grid.amount(p.difference)});
+        out += table(rows);
+    }
+
     out += QStringLiteral("\nLargest differences\n");
     if (s.largest.isEmpty()) {
         out += QStringLiteral("None: every posting agrees.\n");
@@ -153,11 +203,13 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
     out += QStringLiteral("\nBy calendar year\n");
     QVector<QStringList> years = {yearHeadings()};
     for (const InterestSummary::Year& y : s.years)
-        years.append({QString::number(y.year), grid.amount(y.charged), grid.amount(y.due),
-                      grid.amount(y.difference)});
+        years.append(
+            {yearLabel(y), grid.amount(y.charged), grid.amount(y.due), grid.amount(y.difference)});
     years.append({QStringLiteral("Total"), grid.amount(s.charged), grid.amount(s.due),
                   grid.amount(s.difference)});
     out += table(years);
+    if (!s.incomplete.isEmpty())
+        out += QString::fromLatin1(IncompleteYearNote) + QLatin1Char('\n');
 
     const auto unpaired = [&](const QString& title, const QString& heading,
                               const QVector<InterestSummary::Unpaired>& list) {
@@ -177,16 +229,18 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
 }
 
 QByteArray csv(const InterestSummary::Summary& s) {
-    QByteArray out = "year,charged,due,difference\n";
-    const auto record = [&](const QString& first, Money charged, Money due, Money difference) {
+    QByteArray out = "year,charged,due,difference,not_comparable\n";
+    const auto record = [&](const QString& first, Money charged, Money due, Money difference,
+                            qsizetype incomplete) {
         out += (first + QLatin1Char(',') + ReportRendering::plainAmount(charged) +
                 QLatin1Char(',') + ReportRendering::plainAmount(due) + QLatin1Char(',') +
-                ReportRendering::plainAmount(difference) + QLatin1Char('\n'))
+                ReportRendering::plainAmount(difference) + QLatin1Char(',') +
+                QString::number(incomplete) + QLatin1Char('\n'))
                    .toLatin1();
     };
     for (const InterestSummary::Year& y : s.years)
-        record(QString::number(y.year), y.charged, y.due, y.difference);
-    record(QStringLiteral("total"), s.charged, s.due, s.difference);
+        record(QString::number(y.year), y.charged, y.due, y.difference, y.incomplete);
+    record(QStringLiteral("total"), s.charged, s.due, s.difference, s.incomplete.size());
     return out;
 }
 

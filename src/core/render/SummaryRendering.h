@@ -22,9 +22,18 @@ struct Basis {
     LenderConventions conventions;
 };
 
-// "Over 40 years your lender charged 1,234.56 more interest than these figures give, in 37 of
-// 480 months." Amounts as the report grid shows them.
+// "Over 40 years your lender charged 1,234.56 more interest than these figures give, more in 30
+// and less in 7 of 480 months." Amounts as the report grid shows them. Postings that cannot be
+// compared are left out and said: "..., not counting 1 posting whose period is incomplete: a
+// missing statement (20)."
 QString sentence(const InterestSummary::Summary& s);
+// The sentence's ", not counting ..." part; "" when every posting can be compared.
+QString notCounting(const InterestSummary::Summary& s);
+
+// A year of the yearly table, marked "2023 *" when it holds a posting that cannot be compared.
+QString yearLabel(const InterestSummary::Year& y);
+inline constexpr const char* IncompleteYearNote =
+    "* holds a posting whose period is incomplete (in the totals, not in the comparison).";
 
 // "Method: Fixed Day, interest periods ending on day 28 of each month."
 QString methodLine(const Basis& basis);
@@ -32,15 +41,17 @@ QString methodLine(const Basis& basis);
 QString conventionsLine(const LenderConventions& conventions);
 
 // The totals under their labels: charged, due, their difference, the over- and under-charges
-// with how many postings each, and the unpaired amounts with how many of them.
+// with how many postings each, the unpaired amounts with how many of them, and the incomplete
+// periods' difference where there are any.
 QVector<std::pair<QString, Money>> totals(const InterestSummary::Summary& s);
 
 // The sentence, the totals, the method and conventions, the largest differences with their
 // dates, the yearly table and the unpaired amounts, in aligned columns. Lines end with '\n'.
 QString text(const InterestSummary::Summary& s, const Basis& basis);
 
-// "year,charged,due,difference", one record per calendar year, then "total,...": plain
-// decimals ('.' point, no groups), the same in every locale. Lines end with '\n'.
+// "year,charged,due,difference,not_comparable", one record per calendar year, then "total,...":
+// plain decimals ('.' point, no groups), the same in every locale; not_comparable counts the
+// postings that cannot be compared. Lines end with '\n'.
 QByteArray csv(const InterestSummary::Summary& s);
 
 // The column headings the window and the printed page share.

@@ -93,10 +93,11 @@ SummaryWindow::SummaryWindow(MDIForm1& main) : FormWindow(main, Name) {
     yearsGrid =
         makeTable(this, "grdYears", tr("By calendar year"), SummaryRendering::yearHeadings());
     largestGrid = makeTable(this, "grdLargest", tr("Largest differences"),
-                           SummaryRendering::postingHeadings());
+                            SummaryRendering::postingHeadings());
     unpairedGrid =
         makeTable(this, "grdUnpaired", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
-    chtRunningTotal = makeChartView(this, "chtRunningTotal", tr("Running total of charged - due"));
+    runningTotalChart =
+        makeChartView(this, "runningTotalChart", tr("Running total of charged - due"));
     chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
 
     auto* grid = new QGridLayout;
@@ -108,7 +109,7 @@ SummaryWindow::SummaryWindow(MDIForm1& main) : FormWindow(main, Name) {
         heading(tr("Charges without a posting and postings without a charge"), unpairedGrid, this);
     grid->addWidget(unpairedLabel, 4, 0);
     grid->addWidget(unpairedGrid, 5, 0);
-    grid->addWidget(chtRunningTotal, 0, 1, 3, 1);
+    grid->addWidget(runningTotalChart, 0, 1, 3, 1);
     grid->addWidget(chtYears, 3, 1, 3, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
@@ -132,9 +133,9 @@ SummaryWindow::SummaryWindow(MDIForm1& main) : FormWindow(main, Name) {
 }
 
 void SummaryWindow::setReport(const QVector<ReportLine>& lines,
-                              const SummaryRendering::Basis& basis) {
+                              const SummaryRendering::Basis& basis, int missingStatement) {
     m_basis = basis;
-    m_summary = InterestSummary::summarise(lines);
+    m_summary = InterestSummary::summarise(lines, missingStatement);
     sentenceLabel->setText(m_summary ? SummaryRendering::sentence(*m_summary) : OutOfRange);
     copyButton->setEnabled(m_summary.has_value());
     fillTables();
@@ -157,10 +158,15 @@ void SummaryWindow::fillTables() {
 
     yearsGrid->setRowCount(int(s.years.size()) + 1);
     int row = 0;
-    for (const InterestSummary::Year& y : s.years)
-        setRow(yearsGrid, row++,
-               {QString::number(y.year), text.amount(y.charged), text.amount(y.due),
+    for (const InterestSummary::Year& y : s.years) {
+        setRow(yearsGrid, row,
+               {SummaryRendering::yearLabel(y), text.amount(y.charged), text.amount(y.due),
                 text.amount(y.difference)});
+        if (y.incomplete > 0)
+            yearsGrid->item(row, 0)->setToolTip(
+                QString::fromLatin1(SummaryRendering::IncompleteYearNote));
+        ++row;
+    }
     setRow(yearsGrid, row,
            {tr("Total"), text.amount(s.charged), text.amount(s.due), text.amount(s.difference)});
     for (int c = 0; c < yearsGrid->columnCount(); ++c) {
@@ -195,7 +201,7 @@ void SummaryWindow::fillTables() {
 }
 
 void SummaryWindow::fillRunningTotal() {
-    QChart* chart = chtRunningTotal->chart();
+    QChart* chart = runningTotalChart->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())
         chart->removeAxis(axis);
@@ -241,7 +247,7 @@ void SummaryWindow::fillRunningTotal() {
         }
         const int i = InterestSummary::nearestPosting(*m_summary, point.x());
         if (i >= 0)
-            QToolTip::showText(QCursor::pos(), postingTip(i), chtRunningTotal);
+            QToolTip::showText(QCursor::pos(), postingTip(i), runningTotalChart);
     });
 }
 

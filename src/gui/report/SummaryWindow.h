@@ -23,7 +23,9 @@ public:
 
     // Shows the summary of `lines`; `basis` tells the copied text how the interest due was
     // worked out.
-    void setReport(const QVector<ReportLine>& lines, const SummaryRendering::Basis& basis);
+    // `missingStatement`: the one statement the missing-statement notice names, or 0.
+    void setReport(const QVector<ReportLine>& lines, const SummaryRendering::Basis& basis,
+                   int missingStatement = 0);
     const std::optional<InterestSummary::Summary>& summary() const { return m_summary; }
 
     void copyAsText();
@@ -43,7 +45,7 @@ private:
     QTableWidget* largestGrid = nullptr;
     QLabel* unpairedLabel = nullptr;
     QTableWidget* unpairedGrid = nullptr;
-    QChartView* chtRunningTotal = nullptr;
+    QChartView* runningTotalChart = nullptr;
     QChartView* chtYears = nullptr;
     QPushButton* copyButton = nullptr;
     QPushButton* closeButton = nullptr;

@@ -209,6 +209,8 @@ bool frmCalculate::FillReportTable(QString* error) {
         m_rptReport.setPrintedOn(QDate::currentDate());
         m_rptReport.setConventions(Conventions::reportNote(m_conventions));
         m_rptReport.setOffsetColumn(m_offset.hasData());
+        m_rptReport.setIncomplete(InterestSummary::incompletePostings(m_lines->lines()),
+                                  m_missing ? m_missing->namedStatement() : 0);
         return true;
     };
     const bool filled = fill();
@@ -373,7 +375,7 @@ void frmCalculate::cmdSummary_Click() {
     basis.method = m_method;
     basis.fixedDay = m_fixedDay;
     basis.conventions = m_conventions;
-    summary->setReport(m_lines->lines(), basis);
+    summary->setReport(m_lines->lines(), basis, m_missing ? m_missing->namedStatement() : 0);
     m_main.showWindow(SummaryWindow::Name);
 }
 

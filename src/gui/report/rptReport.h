@@ -15,6 +15,10 @@ public:
     // The line under the totals that names the lender's conventions; "" for the defaults.
     void setConventions(const QString& note) { m_content.conventions = note; }
     void setOffsetColumn(bool offset) { m_content.offsetColumn = offset; }
+    void setIncomplete(const InterestSummary::IncompletePostings& postings, int missingStatement) {
+        m_content.incomplete = postings;
+        m_content.missingStatement = missingStatement;
+    }
     const PrintedReport::Content& content() const { return m_content; }
 
     // The preview, page by page.
