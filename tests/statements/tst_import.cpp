@@ -516,6 +516,19 @@ void tst_Import::balanceCheck() {
     const ImportPreview::BalanceCheck check = preview.balanceCheck();
     QCOMPARE(check.available, available);
     QCOMPARE(check.partsAt, partsAt < 0 ? -1 : partsAt + 1);
+
+    // The file starts with the interest charged on the last day of the statement before, which
+    // the history already holds: the opening balance is the balance after it, so the check skips
+    // it as it skips rows outside the dates.
+    KnownTransactions known;
+    known.committed.append({QDate(2024, 1, 1), *Money::parse("-8.00")});
+    ImportPreview continued(January, known, ColumnRules::defaults());
+    continued.setRows({row("2024-01-01", "-8.00", "", "-900.00"),
+                       row("2024-01-05", "-7.50", "", balances[0]),
+                       row("2024-01-10", "300.00", "", balances[1]),
+                       row("2024-01-31", "-5.00", "", balances[2])});
+    QCOMPARE(continued.rows()[0].status, ImportPreview::Status::Committed);
+    QCOMPARE(continued.balanceCheck().partsAt, partsAt < 0 ? -1 : partsAt + 1);
 }
 
 void tst_Import::ofxMidnightInAnotherTimeZone_data() {

@@ -216,7 +216,10 @@ ImportPreview::BalanceCheck ImportPreview::balanceCheck() const {
     std::optional<bool> negated; // decided by the first row with a balance
     for (int i = 0; i < m_rows.size(); ++i) {
         const Row& r = m_rows[i];
-        if (r.status == Status::Unreadable || r.status == Status::OutsideDates)
+        // Rows the statement cannot hold: unreadable, outside its dates, or already committed (the
+        // opening balance is the balance after them). Rows the user unticks still count.
+        if (r.status == Status::Unreadable || r.status == Status::OutsideDates ||
+            r.status == Status::Committed)
             continue;
         running = RunningBalance::after(*running, amountsOf(r));
         if (!running) {

@@ -75,8 +75,8 @@ public:
     static TransactionAmounts amountsOf(const Row& row);
 
     // Where the file carries a running balance: does it agree with the statement's opening
-    // balance carried through the rows within the statement's dates? A file whose balances have
-    // the opposite sign to the statement's throughout agrees.
+    // balance carried through the rows within the statement's dates that the history does not
+    // hold yet? A file whose balances have the opposite sign to the statement's throughout agrees.
     BalanceCheck balanceCheck() const;
 
     // The first ticked row that does not read, or -1: Import refuses while there is one.
