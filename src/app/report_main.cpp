@@ -231,9 +231,7 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
         return QStringLiteral("Could not find file '%1'.").arg(path);
 
     sqlite3* file = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &file, SQLITE_OPEN_READONLY, nullptr);
-    if (rc == SQLITE_OK && !AccountDatabase::harden(file))
-        rc = SQLITE_ERROR;
+    int rc = AccountDatabase::openReadOnly(path, &file);
     // The program may be saving to it just now: wait for that as its windows do.
     if (rc == SQLITE_OK)
         rc = sqlite3_busy_timeout(file, 2000);
@@ -384,7 +382,8 @@ int run(const Options& o) {
         !note.isEmpty() && !o.csv && o.pdf.isEmpty() && !o.summary) // the summary says them
         print(stdout, note + QStringLiteral("\n\n"));
     if (o.summary) {
-        const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(lines, missingStatement);
+        const std::optional<InterestSummary::Summary> summary =
+            InterestSummary::summarise(lines, missingStatement);
         if (!summary)
             return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
         SummaryRendering::Basis basis;
@@ -396,9 +395,8 @@ int run(const Options& o) {
                                       : SummaryRendering::text(*summary, basis).toUtf8();
         std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
     } else if (!o.pdf.isEmpty()) {
-        if (const QString problem =
-                writePdf(o, lines, Conventions::reportNote(conventions), offset.hasData(),
-                         missingStatement);
+        if (const QString problem = writePdf(o, lines, Conventions::reportNote(conventions),
+                                             offset.hasData(), missingStatement);
             !problem.isEmpty())
             return unreadable(problem);
     } else {

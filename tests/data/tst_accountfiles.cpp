@@ -357,6 +357,11 @@ private slots:
             << LooseHistory + "|insert into tblAllRecords (ID, Date, Deposit) values "
                               "(1, '2024-01-02', 'x'), (7, '1/3/2024', 1000)"
             << notAccount << QStringList{"Date of tblAllRecords", "ID 7"};
+        QTest::newRow("a setting stored twice")
+            << "drop table tblSettings|create table tblSettings (ID INTEGER PRIMARY KEY "
+               "AUTOINCREMENT, Name TEXT, Value TEXT)|insert into tblSettings (Name, Value) values "
+               "('OffsetShare', '40'), ('DayCount', 'act365'), ('OffsetShare', '50')"
+            << notAccount << QStringList{"tblSettings", "'OffsetShare' more than once"};
         QTest::newRow("newer version") << "pragma user_version = 4" << notAccount
                                        << QStringList{"made by a newer version of Vantrell"};
     }

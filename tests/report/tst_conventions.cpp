@@ -60,6 +60,8 @@ private slots:
     void workedFigures_data();
     void workedFigures();
     void settingsRoundTrip();
+    void offsetSettingsRead_data();
+    void offsetSettingsRead();
     void versionOneUpgrade();
     void reportToolOptions();
 };
@@ -165,6 +167,55 @@ void TestConventions::settingsRoundTrip() {
     QVERIFY2(error.contains("'most'"), qPrintable(error));
     QVERIFY(offset.hasData());
     QCOMPARE(offset.share, Offset::FullShare);
+}
+
+// The offset settings read the same whoever wrote them: yes and no in any case, the share with
+// either decimal point in any locale; anything else gives a notice.
+void TestConventions::offsetSettingsRead_data() {
+    QTest::addColumn<QString>("enabled");
+    QTest::addColumn<QString>("share");
+    QTest::addColumn<bool>("hasData");
+    QTest::addColumn<int>("readShare");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("as written") << "yes"
+                                << "33.5" << true << 3350 << "";
+    QTest::newRow("capitals, a comma") << "Yes"
+                                       << "33,5" << true << 3350 << "";
+    QTest::newRow("no") << "NO"
+                        << "40" << false << 4000 << "";
+    QTest::newRow("a number for yes") << "1"
+                                      << "40" << false << 4000 << "'1', neither yes nor no";
+    QTest::newRow("a share past 100") << "yes"
+                                      << "100.5" << true << 10000 << "'100.5'";
+}
+
+void TestConventions::offsetSettingsRead() {
+    QFETCH(QString, enabled);
+    QFETCH(QString, share);
+    QFETCH(bool, hasData);
+    QFETCH(int, readShare);
+    QFETCH(QString, notice);
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    AccountFixture::exec(account, QStringLiteral("insert into tblSettings (Name, Value) values "
+                                                 "('OffsetAccount', '%1'), ('OffsetShare', '%2')")
+                                      .arg(enabled, share));
+    AccountFixture::exec(account, "insert into tblOffsetBalances (Date, Balance) "
+                                  "values ('2024-01-01', 10000)");
+    AccountConnection connection;
+    QVERIFY(connection.open(account));
+    for (const char* locale : {"en_AU", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        OffsetAccount offset;
+        QString error;
+        QCOMPARE(ReportStore::readOffset(connection.database(), &offset, &error), notice.isEmpty());
+        QVERIFY2(error.contains(notice), qPrintable(error));
+        QCOMPARE(offset.hasData(), hasData);
+        QCOMPARE(offset.share, readShare);
+    }
+    QLocale::setDefault(QLocale::c());
+    // Written the same in every locale.
+    QCOMPARE(Offset::shareToStorage(3350), QStringLiteral("33.5"));
 }
 
 // Open brings a version-1 file with rows up to the current version: the later tables as a new

@@ -39,6 +39,7 @@ private slots:
     void gridTextIsTheProgramsText_data();
     void gridTextIsTheProgramsText();
     void fileLeftHalfWrittenIsRefused();
+    void walFileIsReadWithoutLeavingFiles();
 
 private:
     AccountFixture m_fixture;
@@ -203,6 +204,19 @@ void TestReportTool::fileLeftHalfWrittenIsRefused() {
     QVERIFY2(r.err.contains("Open it in Vantrell once"), qPrintable(r.err));
     QCOMPARE(AccountFixture::sha256(crashed), file);
     QCOMPARE(AccountFixture::sha256(crashed + "-journal"), journal);
+}
+
+// Another tool left the account in WAL mode: reading it leaves no -wal or -shm beside it.
+void TestReportTool::walFileIsReadWithoutLeavingFiles() {
+    const QString wal = m_fixture.path("wal.mdb");
+    QVERIFY(QFile::copy(m_small, wal));
+    AccountFixture::exec(wal, "pragma journal_mode=wal");
+    QVERIFY(!QFile::exists(wal + "-wal"));
+    const Run r = report({wal, "--method", "2", "--format", "csv"});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, report({m_small, "--method", "2", "--format", "csv"}).out);
+    QVERIFY(!QFile::exists(wal + "-wal"));
+    QVERIFY(!QFile::exists(wal + "-shm"));
 }
 
 QTEST_GUILESS_MAIN(TestReportTool)

@@ -8,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace {
@@ -141,6 +142,26 @@ bool hasDatabaseHeader(const QString& path) {
     return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
+int openReadOnly(const QString& path, sqlite3** db) {
+    *db = nullptr;
+    // Bytes 18 and 19 of the header are 2 in WAL mode.
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(20) : QByteArray();
+    const bool wal = header.size() == 20 && header[18] == 2 && header[19] == 2;
+    const bool pending = QFileInfo::exists(path + QStringLiteral("-wal"));
+    int rc = SQLITE_OK;
+    if (wal && !pending) {
+        const QByteArray uri =
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?immutable=1";
+        rc = sqlite3_open_v2(uri.constData(), db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    } else {
+        rc = sqlite3_open_v2(path.toUtf8().constData(), db, SQLITE_OPEN_READONLY, nullptr);
+    }
+    if (rc == SQLITE_OK && !harden(*db))
+        rc = SQLITE_ERROR;
+    return rc;
+}
+
 bool isAccountFile(const QString& path, QString* error) {
     if (!QFileInfo::exists(path)) {
         *error = QStringLiteral("Could not find file '%1'.").arg(path);
@@ -152,9 +173,7 @@ bool isAccountFile(const QString& path, QString* error) {
     }
     sqlite3* db = nullptr;
     FileError e;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
-            SQLITE_OK ||
-        !harden(db)) {
+    if (openReadOnly(path, &db) != SQLITE_OK) {
         e = FileError{FileError::NotAnAccount,
                       QStringLiteral("'%1' is not a loan account file.").arg(path)};
     } else {

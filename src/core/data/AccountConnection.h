@@ -44,6 +44,12 @@ bool createFromSchema(const QString& path, QString* error);
 // True when `path` can be read and starts like an SQLite file.
 bool hasDatabaseHeader(const QString& path);
 
+// Opens `path` read-only, hardened, without leaving anything beside it: SQLite reading a file in
+// WAL mode makes a -wal and -shm next to it that a read-only connection cannot remove, so such a
+// file with no write-ahead log pending is read as it stands. SQLITE_OK or SQLite's error code;
+// `*db` is to be closed either way.
+int openReadOnly(const QString& path, sqlite3** db);
+
 // True when `path` is an account this program accepts (see AccountSchema::check), read without
 // changing it; otherwise `error` says why not.
 bool isAccountFile(const QString& path, QString* error);

@@ -307,6 +307,17 @@ FileError check(sqlite3* db, const QString& path, int* version) {
     for (const auto& [table, columns] : tables) {
         if (FileError e = checkValues(db, path, table, columns))
             return e;
+        // One value a setting: with two, which one counts would depend on the reader.
+        if (table == QLatin1String("tblSettings")) {
+            Statement twice(db, "select Name from tblSettings group by Name having count(*) > 1 "
+                                "order by min(ID) limit 1");
+            if (twice.next())
+                return notAnAccount(
+                    path, QStringLiteral("the table tblSettings holds the name '%1' more than once")
+                              .arg(twice.text(0)));
+            if (twice.failed())
+                return queryError(db, twice.rc(), path);
+        }
     }
     return {};
 }

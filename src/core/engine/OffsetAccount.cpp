@@ -17,21 +17,13 @@ Money counted(Money balance, int share) {
     return Money::fromRaw(qint64((product + FullShare / 2) / FullShare));
 }
 
-QString shareText(int share) {
-    QString text = QString::number(share / 100);
-    if (const int hundredths = share % 100; hundredths != 0) {
-        text += QLatin1Char('.') + QStringLiteral("%1").arg(hundredths, 2, 10, QLatin1Char('0'));
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-    }
-    return text;
-}
+namespace {
 
-std::optional<int> shareFromText(const QString& text) {
-    QString t = text.trimmed();
+// A per cent from 0 to 100 with at most two decimals after a '.' point, an optional '%' after it.
+std::optional<int> parseShare(QString t) {
+    t = t.trimmed();
     if (t.endsWith(QLatin1Char('%')))
         t = t.chopped(1).trimmed();
-    t.replace(QLocale().decimalPoint(), QStringLiteral("."));
     static const QRegularExpression form(QStringLiteral("^(\\d{1,3})(?:\\.(\\d{0,2}))?$"));
     const QRegularExpressionMatch m = form.match(t);
     if (!m.hasMatch())
@@ -41,6 +33,30 @@ std::optional<int> shareFromText(const QString& text) {
     if (share > FullShare)
         return std::nullopt;
     return share;
+}
+
+} // namespace
+
+QString shareText(int share) {
+    return shareToStorage(share).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+std::optional<int> shareFromText(const QString& text) {
+    return parseShare(QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")));
+}
+
+std::optional<int> shareFromStorage(const QString& text) {
+    return parseShare(QString(text).replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+QString shareToStorage(int share) {
+    QString text = QString::number(share / 100);
+    if (const int hundredths = share % 100; hundredths != 0) {
+        text += QLatin1Char('.') + QStringLiteral("%1").arg(hundredths, 2, 10, QLatin1Char('0'));
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+    }
+    return text;
 }
 
 QVector<OffsetBalance> byDate(QVector<OffsetBalance> balances) {

@@ -39,11 +39,16 @@ inline constexpr const char* ShareSetting = "OffsetShare";
 // share of it, to the ten-thousandth, half away from zero.
 Money counted(Money balance, int share);
 
-// "100", "40", "33.5", "12.25": the share in per cent, with no trailing zeros.
+// "100", "40", "33,5", "12.25": the share in per cent as the user reads it, with the locale's
+// decimal point and no trailing zeros.
 QString shareText(int share);
-// A per cent from 0 to 100 with at most two decimals ('.' or the locale's point); nullopt for
-// anything else.
+// What the user typed: a per cent from 0 to 100 with at most two decimals ('.' or the locale's
+// point); nullopt for anything else.
 std::optional<int> shareFromText(const QString& text);
+// The stored form, the same in every locale: "33.5". Reading also takes a ',' point, as older
+// files were written in the user's locale.
+QString shareToStorage(int share);
+std::optional<int> shareFromStorage(const QString& text);
 
 // The balances as stored: one row a date, the last written for a date counting. `balances` in
 // any order; the result by date.

@@ -123,7 +123,7 @@ QVariant money(const std::optional<Money>& m) {
 
 // Stores each name's value, replacing what was there, all at once. `ownTransaction` false: the
 // caller has begun one.
-bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<const char*, QString>> settings,
+bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<QString, QString>> settings,
                    QString* error, bool ownTransaction) {
     std::optional<TransactionGuard> transaction;
     if (ownTransaction)
@@ -140,10 +140,10 @@ bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<const char*,
     if (!insert.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?)")))
         return failed(insert, error);
     for (const auto& [name, value] : settings) {
-        remove.bindValue(0, QString::fromLatin1(name));
+        remove.bindValue(0, name);
         if (!remove.exec())
             return failed(remove, error);
-        insert.bindValue(0, QString::fromLatin1(name));
+        insert.bindValue(0, name);
         insert.bindValue(1, value);
         if (!insert.exec())
             return failed(insert, error);
@@ -353,38 +353,54 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
                                "('OffsetAccount', 'OffsetShare') order by ID");
     if (!settings.ok())
         return failed(handle, error);
-    // The last row of a name counts.
+    // Open refuses a name stored twice; the report tool reads what Open would accept.
     std::optional<QString> badShare;
+    std::optional<QString> badEnabled;
     while ((rc = settings.step()) == SQLITE_ROW) {
         const QString name =
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(settings, 0)));
         const QString value =
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(settings, 1)));
         if (name == QLatin1String(Offset::EnabledSetting)) {
-            offset->enabled = value == QLatin1String("yes");
+            const QString word = value.trimmed().toLower();
+            offset->enabled = word == QLatin1String("yes");
+            badEnabled = word == QLatin1String("yes") || word == QLatin1String("no")
+                             ? std::nullopt
+                             : std::optional<QString>(value);
         } else {
-            const std::optional<int> share = Offset::shareFromText(value);
+            const std::optional<int> share = Offset::shareFromStorage(value);
             offset->share = share.value_or(Offset::FullShare);
             badShare = share ? std::nullopt : std::optional<QString>(value);
         }
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);
-    if (badShare) {
+    QStringList problems;
+    if (badEnabled)
+        problems << QStringLiteral("The account's offset account setting is '%1', neither yes nor "
+                                   "no; the loan is taken to have no offset account.")
+                        .arg(*badEnabled);
+    if (badShare)
+        problems << QStringLiteral("The account holds an offset share of '%1', which is not a "
+                                   "per cent from 0 to 100; 100 is used instead.")
+                        .arg(*badShare);
+    if (!problems.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The account holds an offset share of '%1', which is not a "
-                                    "per cent from 0 to 100; 100 is used instead.")
-                         .arg(*badShare);
+            *error = problems.join(QLatin1Char(' '));
         return false;
     }
     return true;
+}
+
+bool writeSetting(QSqlDatabase db, const QString& name, const QString& value, QString* error) {
+    return writeSettings(db, {{name, value}}, error, true);
 }
 
 bool writeOffsetSettings(QSqlDatabase db, bool enabled, int share, QString* error) {
     return writeSettings(
         db,
         {{Offset::EnabledSetting, enabled ? QStringLiteral("yes") : QStringLiteral("no")},
-         {Offset::ShareSetting, Offset::shareText(share)}},
+         {Offset::ShareSetting, Offset::shareToStorage(share)}},
         error, true);
 }
 

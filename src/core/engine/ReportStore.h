@@ -39,9 +39,12 @@ bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QSt
 
 // The offset account: its two settings and its balances by date. An account without the balances
 // table (a file of an older layout, read by the report tool) has none. A stored share that does
-// not read leaves 100 % in its place and returns false with `error` saying so.
+// not read leaves 100 % in its place, an OffsetAccount other than yes or no (in any case) reads
+// as no; both return false with `error` saying so.
 bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error);
 bool writeOffsetSettings(QSqlDatabase db, bool enabled, int share, QString* error);
+// Stores one setting, replacing what was there.
+bool writeSetting(QSqlDatabase db, const QString& name, const QString& value, QString* error);
 // Appends the balances to tblOffsetBalances in one transaction: all or nothing.
 bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, QString* error);
 

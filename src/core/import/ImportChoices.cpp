@@ -1,5 +1,7 @@
 #include "ImportChoices.h"
 
+#include "engine/ReportStore.h"
+
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -45,11 +47,6 @@ ImportChoices ImportChoices::load(QSqlDatabase db, const QString& setting) {
     return read.exec() && read.next() ? fromText(read.value(0).toString()) : ImportChoices();
 }
 
-void ImportChoices::store(QSqlDatabase db, const QString& setting) const {
-    QSqlQuery write(db);
-    write.prepare(QStringLiteral("insert into tblSettings (Name, Value) values (?, ?) "
-                                 "on conflict(Name) do update set Value = excluded.Value"));
-    write.addBindValue(setting);
-    write.addBindValue(toText());
-    write.exec();
+bool ImportChoices::store(QSqlDatabase db, const QString& setting, QString* error) const {
+    return ReportStore::writeSetting(db, setting, toText(), error);
 }

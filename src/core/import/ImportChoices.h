@@ -24,9 +24,8 @@ struct ImportChoices {
     // The choices the account keeps in tblSettings under `setting`; the defaults when it keeps
     // none or cannot be read.
     static ImportChoices load(QSqlDatabase db, const QString& setting);
-    // Keeps them there. A failure is not reported: it costs the user a choice next time, never
-    // the import.
-    void store(QSqlDatabase db, const QString& setting) const;
+    // Keeps them there. False, with `error` saying why, when the account could not keep them.
+    bool store(QSqlDatabase db, const QString& setting, QString* error) const;
 
     friend bool operator==(const ImportChoices&, const ImportChoices&) = default;
 };

@@ -452,6 +452,11 @@ namespace {
 const QString ImportChoicesSetting = QStringLiteral("ImportChoices");
 } // namespace
 
+namespace {
+const QString ChoicesNotKept =
+    QStringLiteral("The rows were imported, but the file's layout could not be remembered: ");
+}
+
 void frmThisSession::cmdImport_Click() {
     QString error;
     const std::optional<StatementContext> statement =
@@ -467,6 +472,7 @@ void frmThisSession::cmdImport_Click() {
     ImportChoices choices = ImportChoices::load(db, ImportChoicesSetting);
     if (!ImportDialog::run(m_main, db, *statement, choices))
         return;
-    choices.store(db, ImportChoicesSetting);
+    if (!choices.store(db, ImportChoicesSetting, &error))
+        Dialogs::instance().message(ChoicesNotKept + error);
     cmdRefresh_Click();
 }

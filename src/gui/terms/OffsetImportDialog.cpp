@@ -69,7 +69,12 @@ int OffsetImportDialog::run(QWidget* parent, QSqlDatabase db) {
         return 0;
     if (const std::optional<CsvLayout> layout = window->layout()) {
         choices.csv = layout;
-        choices.store(db, ChoicesSetting);
+        QString error;
+        if (!choices.store(db, ChoicesSetting, &error))
+            Dialogs::instance().message(
+                QStringLiteral("The balances were imported, but the file's layout could not be "
+                               "remembered: ") +
+                error);
     }
     return window->added();
 }
