@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -30,6 +31,9 @@ private slots:
     void checkedArithmetic_data();
     void checkedArithmetic();
     void operatorsThrowInsteadOfWrapping();
+    void rounding_data();
+    void rounding();
+    void dayAmountIsRoundedOnce();
 };
 
 // Every spelling the program shows or a user types reads as the exact amount; anything
@@ -270,6 +274,46 @@ void TestMoney::operatorsThrowInsteadOfWrapping() {
     m = min;
     QVERIFY_THROWS_EXCEPTION(std::overflow_error, m -= unit);
     QCOMPARE(m.raw(), Min);
+}
+
+// The named roundings: half away from zero (shown amounts, postings) and half to even.
+void TestMoney::rounding_data() {
+    QTest::addColumn<qint64>("raw");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<qint64>("awayFromZero");
+    QTest::addColumn<qint64>("toEven");
+    QTest::newRow("a half cent, even below") << qint64(1250) << 2 << qint64(1300) << qint64(1200);
+    QTest::newRow("a half cent, odd below") << qint64(1350) << 2 << qint64(1400) << qint64(1400);
+    QTest::newRow("negative") << qint64(-1250) << 2 << qint64(-1300) << qint64(-1200);
+    QTest::newRow("under a half") << qint64(1249) << 2 << qint64(1200) << qint64(1200);
+    QTest::newRow("whole units") << qint64(25000) << 0 << qint64(30000) << qint64(20000);
+    QTest::newRow("four decimals is exact") << qint64(-7) << 4 << qint64(-7) << qint64(-7);
+}
+
+void TestMoney::rounding() {
+    QFETCH(qint64, raw);
+    QFETCH(int, decimals);
+    QFETCH(qint64, awayFromZero);
+    QFETCH(qint64, toEven);
+    const Money m = Money::fromRaw(raw);
+    QCOMPARE(m.rounded(decimals)->raw(), awayFromZero);
+    QCOMPARE(m.rounded(decimals, Money::Rounding::HalfToEven)->raw(), toEven);
+    QCOMPARE(m.shownMagnitude(decimals), quint64(std::abs(awayFromZero)) /
+                                             quint64(std::pow(10, Money::MaxDecimals - decimals)));
+}
+
+// A day's interest is rounded once from the unrounded amount: 0.00504 is 0.01 to cents, while
+// its four-decimal 0.0050 rounded again (to even) would be 0.00.
+void TestMoney::dayAmountIsRoundedOnce() {
+    QCOMPARE(Money::fromDoubleProduct(0.00504, 2)->raw(), qint64(100));
+    QCOMPARE(Money::fromDoubleProduct(0.00504)->raw(), qint64(50));
+    QCOMPARE(Money::fromDoubleProduct(0.00504)->rounded(2, Money::Rounding::HalfToEven)->raw(),
+             qint64(0));
+
+    // Past the range there is no rounded value, and a display still shows one.
+    const Money top = Money::fromRaw(std::numeric_limits<qint64>::max());
+    QVERIFY(!top.rounded(0));
+    QCOMPARE(top.shownMagnitude(0), quint64(std::numeric_limits<qint64>::max() / 10000 + 1));
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

@@ -342,9 +342,8 @@ Money& Money::operator-=(Money other) {
 
 QString Money::formatGrouped(int decimals) const {
     decimals = std::clamp(decimals, 0, MaxDecimals);
-    const quint64 unit = powerOfTen(MaxDecimals - decimals);
     // Half away from zero: round the magnitude, then put the sign back.
-    const quint64 rounded = (magnitudeOf(m_raw) + unit / 2) / unit;
+    const quint64 rounded = shownMagnitude(decimals);
     const quint64 shown = powerOfTen(decimals);
 
     QLocale locale;
@@ -375,8 +374,10 @@ QString Money::toPlainText() const {
     return text;
 }
 
-std::optional<Money> Money::fromDoubleProduct(double value) {
-    const double scaled = std::nearbyint(value * double(Scale));
+std::optional<Money> Money::fromDoubleProduct(double value, int decimals) {
+    decimals = std::clamp(decimals, 0, MaxDecimals);
+    const double unit = double(powerOfTen(MaxDecimals - decimals));
+    const double scaled = std::nearbyint(value * double(powerOfTen(decimals))) * unit;
     // -2^63 is exact in double; 2^63 is the first value past the raw range.
     constexpr double Limit = 9223372036854775808.0;
     if (!std::isfinite(scaled) || scaled < -Limit || scaled >= Limit)
@@ -384,11 +385,25 @@ std::optional<Money> Money::fromDoubleProduct(double value) {
     return fromRaw(qint64(scaled));
 }
 
-std::optional<Money> Money::roundedToCents() const {
-    constexpr quint64 Unit = Scale / 100;
-    const quint64 cents = (magnitudeOf(m_raw) + Unit / 2) / Unit;
-    quint64 magnitude = 0;
-    if (qMulOverflow(cents, Unit, &magnitude))
+quint64 Money::shownMagnitude(int decimals) const {
+    const quint64 unit = powerOfTen(MaxDecimals - std::clamp(decimals, 0, MaxDecimals));
+    const quint64 magnitude = magnitudeOf(m_raw);
+    // Half away from zero; written so that the largest magnitude cannot overflow.
+    return magnitude / unit + (magnitude % unit >= unit - unit / 2 ? 1 : 0);
+}
+
+std::optional<Money> Money::rounded(int decimals, Rounding mode) const {
+    decimals = std::clamp(decimals, 0, MaxDecimals);
+    const quint64 unit = powerOfTen(MaxDecimals - decimals);
+    const quint64 magnitude = magnitudeOf(m_raw);
+    quint64 units = magnitude / unit;
+    const quint64 rest = magnitude % unit;
+    const bool up = mode == Rounding::HalfAwayFromZero
+                        ? rest >= unit - unit / 2
+                        : rest * 2 > unit || (rest * 2 == unit && units % 2 == 1);
+    units += up ? 1 : 0;
+    quint64 result = 0;
+    if (qMulOverflow(units, unit, &result))
         return std::nullopt;
-    return fromMagnitude(m_raw < 0, magnitude);
+    return fromMagnitude(m_raw < 0, result);
 }

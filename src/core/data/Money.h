@@ -75,16 +75,26 @@ public:
     // reads it back to the same value in every locale.
     QString toPlainText() const;
 
-    // The value as shown with two decimals: rounded half away from zero to whole cents. nullopt
-    // when the rounded value leaves the range.
-    std::optional<Money> roundedToCents() const;
+    // How a value is rounded to fewer decimals, after the exact money types of finance
+    // libraries: half away from zero (how amounts are shown and interest is posted) or half to
+    // even (banker's rounding).
+    enum class Rounding : quint8 { HalfAwayFromZero, HalfToEven };
+    // The value rounded to `decimals` (0 to 4); nullopt when the result leaves the range.
+    std::optional<Money> rounded(int decimals, Rounding mode = Rounding::HalfAwayFromZero) const;
+    // The value as shown with two decimals: rounded half away from zero to whole cents.
+    std::optional<Money> roundedToCents() const { return rounded(2); }
+    // The magnitude as a display of `decimals` (0 to 4) shows it, half away from zero, in units
+    // of the last decimal shown: 12.345 with 2 gives 1235. Never overflows.
+    quint64 shownMagnitude(int decimals) const;
 
-    // value * 10000.0 computed in double, then rounded to a whole number of ten-thousandths
-    // with ties to even (nearbyint in the default rounding mode): the rounding of the daily
-    // interest, so that every build gives the same cents. Unlike fromDouble(), which rounds the
-    // exact binary value, the multiplication rounds first; the two differ for about a dozen daily
-    // amounts in a million. NaN, infinities and values outside the raw range give nullopt.
-    static std::optional<Money> fromDoubleProduct(double value);
+    // value * 10^decimals computed in double, then rounded once to a whole number with ties to
+    // even (nearbyint in the default rounding mode): the rounding of the daily interest, to four
+    // decimals or to cents, so that every build gives the same cents. The unrounded amount is
+    // rounded once: a day of 0.00504 is 0.01 to cents, where rounding its four-decimal 0.0050
+    // again would give 0.00. Unlike fromDouble(), which rounds the exact binary value, the
+    // multiplication rounds first; the two differ for about a dozen daily amounts in a million.
+    // NaN, infinities and values outside the raw range give nullopt.
+    static std::optional<Money> fromDoubleProduct(double value, int decimals = MaxDecimals);
 
 private:
     qint64 m_raw = 0;

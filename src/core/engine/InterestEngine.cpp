@@ -482,12 +482,9 @@ void InterestCalculation::accrue(Money interestBearing) {
     case InterestRounding::Day4:
         amount = Money::fromDoubleProduct(daily);
         break;
-    case InterestRounding::Day2: {
-        const double cents = std::nearbyint(daily * 100);
-        if (std::isfinite(cents) && std::fabs(cents) < 9.2e16)
-            amount = Money::fromRaw(qint64(cents) * (Money::Scale / 100));
+    case InterestRounding::Day2:
+        amount = Money::fromDoubleProduct(daily, 2);
         break;
-    }
     case InterestRounding::Posting:
         if (std::isfinite(daily))
             m_unroundedInterest -= daily;
@@ -507,12 +504,9 @@ std::optional<Money> postingTotal(long double total) {
     constexpr long double Limit = 9.2e18L;
     if (!std::isfinite(micro) || micro <= -Limit || micro >= Limit)
         return std::nullopt;
-    const qint64 microCents = qint64(micro);
-    const qint64 magnitude = (microCents < 0 ? -microCents : microCents) + 500000;
-    const qint64 cents = magnitude / 1000000;
-    if (cents > std::numeric_limits<qint64>::max() / 100)
-        return std::nullopt;
-    return Money::fromRaw((microCents < 0 ? -cents : cents) * 100);
+    // Cut to the raw unit, ten thousand millionths of a cent, toward zero (a half cent stays a
+    // half), then round as every amount shown is.
+    return Money::fromRaw(qint64(micro) / 10000).roundedToCents();
 }
 
 // With the deferred methods the lender's interest charge of the day bears no interest that day.

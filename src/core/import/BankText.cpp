@@ -323,21 +323,6 @@ DateOrder localeOrder() {
     return month >= 0 && day >= 0 && month < day ? DateOrder::MonthFirst : DateOrder::DayFirst;
 }
 
-std::optional<Money> roundToCents(Money value) {
-    constexpr qint64 Step = Money::Scale / 100;
-    const qint64 raw = value.raw();
-    qint64 whole = raw / Step;
-    const qint64 rest = raw % Step;
-    if (rest >= Step / 2)
-        ++whole;
-    else if (rest <= -Step / 2)
-        --whole;
-    if (whole > std::numeric_limits<qint64>::max() / Step ||
-        whole < std::numeric_limits<qint64>::min() / Step)
-        return std::nullopt;
-    return Money::fromRaw(whole * Step);
-}
-
 std::optional<QString> decode(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);

@@ -43,9 +43,6 @@ QChar detectDecimal(const QStringList& samples);
 // until the user says otherwise.
 DateOrder localeOrder();
 
-// Rounds to cents, half away from zero.
-std::optional<Money> roundToCents(Money value);
-
 // The text of a file: UTF-8 (with or without BOM), UTF-16 with a BOM, else Windows-1252. nullopt
 // when the bytes are not text (a NUL byte outside UTF-16).
 std::optional<QString> decode(const QByteArray& bytes);

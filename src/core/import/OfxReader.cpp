@@ -240,7 +240,7 @@ ReadResult read(const QByteArray& content) {
         if (row.ok()) {
             // Cents at once: libofx hands amounts over as doubles.
             const auto amount = t.hasAmount ? Money::fromDouble(t.amount) : std::nullopt;
-            const auto cents = amount ? BankText::roundToCents(*amount) : std::nullopt;
+            const auto cents = amount ? amount->roundedToCents() : std::nullopt;
             if (!cents)
                 row.error = QStringLiteral("The transaction has no amount that reads.");
             else

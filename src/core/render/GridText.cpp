@@ -65,8 +65,7 @@ QString GridText::amount(Money m) const {
         return m.format();
     // Half away from zero to cents, as Money::format rounds.
     const qint64 raw = m.raw();
-    const quint64 magnitude = raw < 0 ? quint64(-(raw + 1)) + 1 : quint64(raw);
-    const quint64 cents = (magnitude + 50) / 100;
+    const quint64 cents = m.shownMagnitude(2);
     const QString whole = QString::number(cents / 100);
     QString text;
     text.reserve(whole.size() + whole.size() / 3 + 4);

@@ -9,16 +9,6 @@
 
 namespace {
 
-quint64 magnitudeOf(qint64 raw) {
-    return raw < 0 ? quint64(-(raw + 1)) + 1 : quint64(raw);
-}
-
-// Cents of the value rounded half away from zero; its sign apart.
-quint64 roundedCents(Money m) {
-    constexpr quint64 Unit = Money::Scale / 100;
-    return (magnitudeOf(m.raw()) + Unit / 2) / Unit;
-}
-
 QString csvField(const QString& field) {
     if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
         !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
@@ -42,7 +32,7 @@ void appendDigits(QByteArray& out, quint64 n, int minWidth) {
 }
 
 void appendPlainAmount(QByteArray& out, Money m) {
-    const quint64 cents = roundedCents(m);
+    const quint64 cents = m.shownMagnitude(2);
     if (m.raw() < 0 && cents != 0)
         out += '-';
     appendDigits(out, cents / 100, 1);
