@@ -1,5 +1,6 @@
 #include "AccountSchema.h"
 
+#include "AmountColumns.h"
 #include "ColumnKind.h"
 
 #include <QFile>
@@ -14,8 +15,7 @@ namespace {
 // Columns the program reads from each table, in the order the checks report them. Further
 // columns are allowed: no behaviour depends on them.
 const std::vector<std::pair<QString, QStringList>>& requiredColumns() {
-    static const QStringList amounts = {"GovtCharge", "BankCharge", "UserWithdrawal", "Deposit",
-                                        "InterestPayment"};
+    const QStringList& amounts = AmountColumns::fieldNames();
     static const QStringList history = QStringList{"ID", "Date"} + amounts +
                                        QStringList{"OpenBalance", "CloseBalance", "InterestDue"};
     static const std::vector<std::pair<QString, QStringList>> columns = {

@@ -1,5 +1,7 @@
 #include "BalanceRecalculation.h"
 
+#include "data/AmountColumns.h"
+
 #include "data/Money.h"
 #include "data/RecordSet.h"
 #include "data/RunningBalance.h"
@@ -18,9 +20,11 @@ constexpr int RowsBetweenEvents = 1024;
 
 // The columns the pass reads and writes, in the order of the update statement below.
 enum Column { Govt, Bank, Withdrawal, Deposit, Interest, Open, Close, ColumnCount };
-const std::array<const char*, ColumnCount> ColumnNames = {
-    "GovtCharge",      "BankCharge",  "UserWithdrawal", "Deposit",
-    "InterestPayment", "OpenBalance", "CloseBalance"};
+const QStringList& columnNames() {
+    static const QStringList names =
+        AmountColumns::fieldNames() + QStringList{"OpenBalance", "CloseBalance"};
+    return names;
+}
 
 using Values = std::array<QVariant, ColumnCount>;
 
@@ -78,7 +82,7 @@ void recalculate(QSqlDatabase db, RecordSet& rs, const std::function<void()>& le
 
     std::array<int, ColumnCount> field;
     for (int c = 0; c < ColumnCount; ++c)
-        field[c] = rs.fieldIndex(ColumnNames[c]);
+        field[c] = rs.fieldIndex(columnNames()[c]);
     const int id = rs.fieldIndex(QStringLiteral("ID"));
 
     QSqlQuery write(db);

@@ -64,18 +64,6 @@ CivilDate civilFromJulian(qint64 jd) {
             int(dayOfYear - (153 * mp + 2) / 5 + 1)};
 }
 
-// RunningBalance::after's rule on the raw values, each step checked as it checks them: it runs
-// for every row of every calculation (the search for the lender's method runs hundreds), and
-// its calls and optional results cost a third of the walk.
-std::optional<Money> balanceAfter(Money balance, const TransactionAmounts& a) {
-    qint64 b = balance.raw();
-    if (qSubOverflow(b, a.govtCharge.raw(), &b) || qSubOverflow(b, a.bankCharge.raw(), &b) ||
-        qSubOverflow(b, a.userWithdrawal.raw(), &b) || qAddOverflow(b, a.deposit.raw(), &b) ||
-        qSubOverflow(b, a.interestPayment.raw(), &b))
-        return std::nullopt;
-    return Money::fromRaw(b);
-}
-
 // No change yet to the row `id`.
 HistoryUpdate updateOf(qint64 id) {
     HistoryUpdate u;
@@ -304,7 +292,7 @@ void InterestCalculation::PostTransaction() {
         // An amount that cannot be read, or a balance that would leave the money range, leaves
         // the balance as it was.
         if (readable) {
-            if (const std::optional<Money> after = balanceAfter(m_runningBalance, amounts))
+            if (const std::optional<Money> after = RunningBalance::after(m_runningBalance, amounts))
                 m_runningBalance = *after;
         }
         line.balance = m_runningBalance;

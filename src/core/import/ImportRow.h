@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AmountColumns.h"
 #include "data/Money.h"
 
 #include <QDate>
@@ -8,29 +9,6 @@
 #include <QStringList>
 
 #include <optional>
-
-// The five amount columns of a statement's transaction, in the transactions window's order.
-enum class AmountColumn : quint8 {
-    GovtCharge,
-    BankCharge,
-    UserWithdrawal,
-    Deposit,
-    InterestPayment
-};
-
-namespace AmountColumns {
-
-inline constexpr int Count = 5;
-
-// What the transactions window calls them: "Govt Charge" ... "Interest Charge".
-const QStringList& captions();
-QString caption(AmountColumn column);
-// The column of tblThisSession: "GovtCharge" ... "InterestPayment".
-QString fieldName(AmountColumn column);
-// A caption or a field name, in any case; nullopt for anything else.
-std::optional<AmountColumn> fromText(const QString& text);
-
-} // namespace AmountColumns
 
 // Day and month in a numeric date: which comes first. A four-digit year in front (ISO) and a
 // month written as a name read the same in either order.

@@ -1,5 +1,7 @@
 #include "frmAllRecords.h"
 
+#include "data/AmountColumns.h"
+
 #include "data/Queries.h"
 #include "engine/BalanceRecalculation.h"
 #include "shell/MDIForm1.h"
@@ -43,9 +45,8 @@ frmAllRecords::frmAllRecords(MDIForm1& main)
     setWindowTitle(tr("View/Amend Transactions"));
     setGridColumns(allRecordsColumns());
     grdDataGrid->horizontalHeader()->setDefaultSectionSize(105);
-    const QStringList fields = {"Date",           "GovtCharge",   "BankCharge",
-                                "UserWithdrawal", "Deposit",      "InterestPayment",
-                                "OpenBalance",    "CloseBalance", "ID"};
+    const QStringList fields = QStringList{"Date"} + AmountColumns::fieldNames() +
+                               QStringList{"OpenBalance", "CloseBalance", "ID"};
     for (int i = 0; i < fields.size(); ++i)
         bindTxtField(i, fields[i]);
     // Edit, Update and Cancel stay hidden: what is typed into the grid is saved by Refresh and

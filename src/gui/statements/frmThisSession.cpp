@@ -1,5 +1,7 @@
 #include "frmThisSession.h"
 
+#include "data/AmountColumns.h"
+
 #include "ImportDialog.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
@@ -32,14 +34,11 @@ const QString DoneDateError = QStringLiteral("Date error, please check all dates
 const QString EscapeDateError = QStringLiteral("Date Error. Please check all dates.");
 const QString Open = QStringLiteral("Open");
 
-const char* const AmountFields[] = {"GovtCharge", "BankCharge", "UserWithdrawal", "Deposit",
-                                    "InterestPayment"};
-
 // The five amounts of a row; an empty amount counts as 0.
 TransactionAmounts amountsOf(const RecordSet& rs, int row) {
     Money m[5];
-    for (int i = 0; i < 5; ++i) {
-        const QVariant v = rs.valueAt(row, rs.fieldIndex(AmountFields[i]));
+    for (int i = 0; i < AmountColumns::Count; ++i) {
+        const QVariant v = rs.valueAt(row, rs.fieldIndex(AmountColumns::fieldNames()[i]));
         m[i] = v.isNull() ? Money() : v.value<Money>();
     }
     return {m[0], m[1], m[2], m[3], m[4]};
@@ -86,8 +85,8 @@ frmThisSession::frmThisSession(MDIForm1& main)
     grdDataGrid->horizontalHeader()->setDefaultSectionSize(1200 / 15);
     grdDataGrid->horizontalHeader()->resizeSection(colID, 1005 / 15);
     bindTxtField(fldDate, "Date", QString(), QStringLiteral("d/M/yyyy"));
-    for (int i = 0; i < 5; ++i)
-        bindTxtField(fldGovtCharge + i, AmountFields[i]);
+    for (int i = 0; i < AmountColumns::Count; ++i)
+        bindTxtField(fldGovtCharge + i, AmountColumns::fieldNames()[i]);
     bindTxtField(fldBalance, "Balance");
     bindTxtField(fldID, "ID");
     showRecordButtons({"cmdAdd", "cmdDelete", "cmdRefresh"});

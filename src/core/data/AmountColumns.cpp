@@ -1,4 +1,4 @@
-#include "ImportRow.h"
+#include "AmountColumns.h"
 
 namespace AmountColumns {
 
@@ -13,11 +13,15 @@ QString caption(AmountColumn column) {
     return captions().value(int(column));
 }
 
-QString fieldName(AmountColumn column) {
+const QStringList& fieldNames() {
     static const QStringList names = {QStringLiteral("GovtCharge"), QStringLiteral("BankCharge"),
                                       QStringLiteral("UserWithdrawal"), QStringLiteral("Deposit"),
                                       QStringLiteral("InterestPayment")};
-    return names.value(int(column));
+    return names;
+}
+
+QString fieldName(AmountColumn column) {
+    return fieldNames().value(int(column));
 }
 
 std::optional<AmountColumn> fromText(const QString& text) {

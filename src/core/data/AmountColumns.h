@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The five amount columns of a statement's transaction, in the transactions window's order.
+enum class AmountColumn : quint8 {
+    GovtCharge,
+    BankCharge,
+    UserWithdrawal,
+    Deposit,
+    InterestPayment
+};
+
+namespace AmountColumns {
+
+inline constexpr int Count = 5;
+
+// What the transactions window calls them: "Govt Charge" ... "Interest Charge".
+const QStringList& captions();
+QString caption(AmountColumn column);
+// The column of tblAllRecords, tblThisSession and tblReport: "GovtCharge" ... "InterestPayment".
+QString fieldName(AmountColumn column);
+// All five, in that order.
+const QStringList& fieldNames();
+// A caption or a field name, in any case; nullopt for anything else.
+std::optional<AmountColumn> fromText(const QString& text);
+
+} // namespace AmountColumns
