@@ -36,4 +36,14 @@ std::optional<QString> lastCalcTo(QSqlDatabase db) {
     return last;
 }
 
+bool append(QSqlDatabase db, const QString& day, QString* error) {
+    QSqlQuery add(db);
+    const bool stored =
+        add.prepare(QStringLiteral("insert into tblCalcTo (CalcFrom, CalcTo) values (?, ?)")) &&
+        (add.addBindValue(day), add.addBindValue(calcToFor(day).value_or(QString())), add.exec());
+    if (!stored && error)
+        *error = add.lastError().text();
+    return stored;
+}
+
 } // namespace CalcDay

@@ -19,4 +19,8 @@ std::optional<QString> calcToFor(const QString& day);
 // has no rows or cannot be read; "" when that row's CalcTo is empty.
 std::optional<QString> lastCalcTo(QSqlDatabase db);
 
+// Appends a tblCalcTo row for calculation day `day` ("15") with its CalcTo; inside the caller's
+// transaction where it has begun one. False, with `error` saying why, when it cannot be written.
+bool append(QSqlDatabase db, const QString& day, QString* error);
+
 } // namespace CalcDay

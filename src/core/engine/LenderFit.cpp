@@ -1,7 +1,9 @@
 #include "LenderFit.h"
 
 #include "CalcDay.h"
+#include "ReportStore.h"
 #include "data/Queries.h"
+#include "data/TransactionGuard.h"
 
 #include <QSqlQuery>
 
@@ -184,6 +186,24 @@ QString storedCalcDay(QSqlDatabase db) {
             day = q.value(0).toString();
     }
     return day;
+}
+
+bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        *error = transaction.lastError();
+        return false;
+    }
+    if (!chosen.day.isEmpty() && storedCalcDay(db) != chosen.day &&
+        !CalcDay::append(db, chosen.day, error))
+        return false;
+    if (!ReportStore::writeConventions(db, chosen.conventions, error, false))
+        return false;
+    if (!transaction.commit()) {
+        *error = transaction.lastError();
+        return false;
+    }
+    return true;
 }
 
 } // namespace LenderFit

@@ -57,4 +57,9 @@ Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rate
 // The calculation day in force: the last tblCalcTo row's CalcFrom; "" when there is none.
 QString storedCalcDay(QSqlDatabase db);
 
+// Makes `chosen` the account's, in one transaction: its conventions, and its calculation day
+// when it has one that differs from the day in force (appended to tblCalcTo as the method window
+// does). False, with the file as it was and `error` saying why, when it cannot be written.
+bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error);
+
 } // namespace LenderFit

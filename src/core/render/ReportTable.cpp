@@ -41,6 +41,16 @@ ReportTableRow rowFor(const ReportLine& line) {
     return row;
 }
 
+bool clear(QSqlDatabase db, QString* errorCode, QString* errorText) {
+    // One statement: a report of ten thousand lines is gone at once.
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("delete from tblReport")))
+        return true;
+    *errorCode = query.lastError().nativeErrorCode();
+    *errorText = query.lastError().text();
+    return false;
+}
+
 bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
     // Ten thousand rows, each saved on its own, would take minutes: one transaction instead.
     TransactionGuard transaction(db);

@@ -37,6 +37,9 @@ namespace ReportTable {
 // "##,##0.00" text reads back as), empty cells empty.
 ReportTableRow rowFor(const ReportLine& line);
 
+// Empties tblReport in one statement. False with SQLite's error code and text when it cannot.
+bool clear(QSqlDatabase db, QString* errorCode, QString* errorText);
+
 // Appends one row per line, in grid order, all in one transaction: all or nothing.
 bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error);
 

@@ -6,6 +6,7 @@
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
 #include "engine/ReportStore.h"
+#include "engine/SessionStore.h"
 #include "engine/StatementHandOver.h"
 #include "render/ReportTable.h"
 #include "shell/Dialogs.h"
@@ -20,8 +21,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -175,11 +174,9 @@ void frmCalculate::setUpGrid() {
 }
 
 bool frmCalculate::ClearReportTable() {
-    // One statement: a report of ten thousand lines is gone at once.
-    QSqlQuery query(m_connection.database());
-    if (!query.exec(QStringLiteral("delete from tblReport"))) {
-        const QSqlError e = query.lastError();
-        Dialogs::instance().message(ClearReportError + e.nativeErrorCode() + e.text());
+    QString code, text;
+    if (!ReportTable::clear(m_connection.database(), &code, &text)) {
+        Dialogs::instance().message(ClearReportError + code + text);
         return false;
     }
     m_report->requery();
@@ -264,8 +261,7 @@ void frmCalculate::CheckStatements() {
         session = checked->rows;
     } else {
         m_main.unloadWindow(WindowNames::ThisSession);
-        QSqlQuery discard(m_connection.database());
-        discard.exec(QStringLiteral("delete from tblThisSession"));
+        SessionStore::clear(m_connection.database());
     }
     QString error;
     const std::optional<ReportPreparation::CommitResult> result =
@@ -355,8 +351,7 @@ void frmCalculate::showMissingStatements() {
 void frmCalculate::cmdClose_Click() {
     // Closing ends the statement session, unless its rows could not be committed.
     if (!m_commitFailed) {
-        QSqlQuery query(m_connection.database());
-        query.exec(QStringLiteral("delete from tblThisSession"));
+        SessionStore::clear(m_connection.database());
     }
     m_main.showWindow(WindowNames::Options);
     unload();

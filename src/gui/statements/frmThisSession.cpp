@@ -1,6 +1,7 @@
 #include "frmThisSession.h"
 
 #include "data/AmountColumns.h"
+#include "engine/SessionStore.h"
 
 #include "ImportDialog.h"
 #include "data/Queries.h"
@@ -17,7 +18,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QTableView>
 
 namespace {
@@ -120,8 +120,7 @@ void frmThisSession::ClearSession() {
     if (!adoPrimaryRS)
         return;
     adoPrimaryRS->cancelUpdate();
-    QSqlQuery clear(m_connection.database());
-    clear.exec(QStringLiteral("delete from tblThisSession"));
+    SessionStore::clear(m_connection.database());
     adoPrimaryRS->requery();
 }
 
@@ -289,43 +288,27 @@ QString frmThisSession::balancePass() {
     if (!opening)
         return tr("The opening balance \"%1\" is not an amount.").arg(openText);
 
+    // Every balance of the statement in one transaction, or those before a failure.
     QString error;
-    const QSqlDatabase db = m_connection.database();
-    {
-        // One transaction: every balance of the statement, or those before the failure.
-        TransactionGuard transaction(db);
-        if (!transaction.isActive())
-            return transaction.lastError();
-        QSqlQuery write(db);
-        if (!write.prepare(QStringLiteral("update tblThisSession set GovtCharge=?,BankCharge=?,"
-                                          "UserWithdrawal=?,Deposit=?,InterestPayment=?,Balance=? "
-                                          "where ID=?")))
-            return write.lastError().text();
-        const int id = adoPrimaryRS->fieldIndex("ID");
-        const int date = adoPrimaryRS->fieldIndex("Date");
-        Money running = *opening;
-        for (int row = 0; row < adoPrimaryRS->recordCount(); ++row) {
-            const TransactionAmounts a = amountsOf(*adoPrimaryRS, row);
-            const std::optional<Money> after = RunningBalance::after(running, a);
-            if (!after) {
-                error = tr("The balance after the row of %1 is outside the range of amounts.")
-                            .arg(ShortDate::format(adoPrimaryRS->valueAt(row, date).toDate()));
-                break;
-            }
-            running = *after;
-            for (const Money& m : {a.govtCharge, a.bankCharge, a.userWithdrawal, a.deposit,
-                                   a.interestPayment, running})
-                write.addBindValue(m.raw());
-            write.addBindValue(adoPrimaryRS->valueAt(row, id));
-            if (!write.exec()) {
-                error = write.lastError().text();
-                break;
-            }
+    QVector<SessionStore::RowBalance> balances;
+    balances.reserve(adoPrimaryRS->recordCount());
+    const int id = adoPrimaryRS->fieldIndex("ID");
+    const int date = adoPrimaryRS->fieldIndex("Date");
+    Money running = *opening;
+    for (int row = 0; row < adoPrimaryRS->recordCount(); ++row) {
+        const TransactionAmounts a = amountsOf(*adoPrimaryRS, row);
+        const std::optional<Money> after = RunningBalance::after(running, a);
+        if (!after) {
+            error = tr("The balance after the row of %1 is outside the range of amounts.")
+                        .arg(ShortDate::format(adoPrimaryRS->valueAt(row, date).toDate()));
+            break;
         }
-        write.finish();
-        if (!transaction.commit() && error.isEmpty())
-            error = transaction.lastError();
+        running = *after;
+        balances.append({adoPrimaryRS->valueAt(row, id).toLongLong(), a, running});
     }
+    if (const QString written = SessionStore::writeBalances(m_connection.database(), balances);
+        !written.isEmpty())
+        error = written;
     adoPrimaryRS->requery();
     return error;
 }
@@ -398,12 +381,7 @@ void frmThisSession::CheckStatement() {
     }
     letEventsRun();
     // Empty amounts are stored as 0, as the balance pass stores them.
-    QSqlQuery zeros(m_connection.database());
-    zeros.exec(
-        QStringLiteral("update tblThisSession set GovtCharge=ifnull(GovtCharge,0),"
-                       "BankCharge=ifnull(BankCharge,0),"
-                       "UserWithdrawal=ifnull(UserWithdrawal,0),"
-                       "Deposit=ifnull(Deposit,0),InterestPayment=ifnull(InterestPayment,0)"));
+    SessionStore::fillEmptyAmounts(m_connection.database());
     unbindGrid();
     adoPrimaryRS->requery();
     bindGrid();

@@ -1,7 +1,6 @@
 #include "FindMethodWindow.h"
 
 #include "data/AccountConnection.h"
-#include "data/TransactionGuard.h"
 #include "engine/CalcDay.h"
 #include "engine/ReportStore.h"
 #include "shell/Dialogs.h"
@@ -14,8 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -138,36 +135,13 @@ bool FindMethodWindow::applyChoice(const FitCandidate& chosen) {
         Dialogs::instance().message(ApplyError + connection.lastError());
         return false;
     }
-    QSqlDatabase db = connection.database();
-    QString calcTo;
-    TransactionGuard transaction(db);
-    bool stored = transaction.isActive();
-    if (!stored)
-        error = transaction.lastError();
-    if (stored && !chosen.day.isEmpty()) {
-        calcTo = CalcDay::calcToFor(chosen.day).value_or(QString());
-        if (LenderFit::storedCalcDay(db) != chosen.day) {
-            QSqlQuery add(db);
-            stored = add.prepare(QStringLiteral("insert into tblCalcTo (CalcFrom, CalcTo) "
-                                                "values (?, ?)"));
-            add.addBindValue(chosen.day);
-            add.addBindValue(calcTo);
-            stored = stored && add.exec();
-            if (!stored)
-                error = add.lastError().text();
-        }
-    }
-    stored = stored && ReportStore::writeConventions(db, chosen.conventions, &error, false);
-    if (stored && !transaction.commit()) {
-        stored = false;
-        error = transaction.lastError();
-    }
+    const bool stored = LenderFit::store(connection.database(), chosen, &error);
     if (!stored) {
         Dialogs::instance().message(ApplyError + error);
         return false;
     }
     if (!chosen.day.isEmpty())
-        m_main.setTag(Tag::IntCalcTo, calcTo);
+        m_main.setTag(Tag::IntCalcTo, CalcDay::calcToFor(chosen.day).value_or(QString()));
     m_main.setTag(Tag::Method, QString::number(chosen.method));
     return true;
 }
