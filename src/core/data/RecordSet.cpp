@@ -1,4 +1,5 @@
 #include "RecordSet.h"
+#include "StoredValue.h"
 
 #include "FieldFormat.h"
 #include "Money.h"
@@ -444,13 +445,19 @@ QVariant RecordSet::toStorage(int field, const QVariant& value) const {
 QVariant RecordSet::fromStorage(int field, const QVariant& value) const {
     if (value.isNull())
         return {};
+    // A value that cannot be read as its kind reads as empty: Open refuses files that hold one,
+    // so only a file changed behind the program's back shows an empty cell.
     switch (fieldKind(field)) {
     case ColumnKind::Money:
-        return QVariant::fromValue(Money::fromRaw(value.toLongLong()));
+        if (const std::optional<Money> m = StoredValue::money(value).money())
+            return QVariant::fromValue(*m);
+        return {};
     case ColumnKind::Date:
-        return ShortDate::fromIso(value.toString());
+        return StoredValue::date(value);
     case ColumnKind::Double:
-        return value.toDouble();
+        if (const std::optional<double> n = StoredValue::number(value))
+            return *n;
+        return {};
     case ColumnKind::Key:
     case ColumnKind::Integer:
         return value.toLongLong();

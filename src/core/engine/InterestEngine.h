@@ -4,6 +4,7 @@
 #include "OffsetAccount.h"
 #include "ReportLine.h"
 #include "data/Money.h"
+#include "data/StoredValue.h"
 
 #include <QDate>
 #include <QString>
@@ -12,21 +13,6 @@
 
 #include <array>
 #include <optional>
-
-// A money column as the account file holds it: empty, a value, or something that cannot be read
-// as money (a file written by another tool).
-struct StoredMoney {
-    enum class State : quint8 { Empty, Value, Unreadable };
-    State state = State::Empty;
-    Money value; // only for State::Value
-
-    static StoredMoney of(Money m) { return {State::Value, m}; }
-    static StoredMoney unreadable() { return {State::Unreadable, Money()}; }
-    bool isEmpty() const { return state == State::Empty; }
-    std::optional<Money> money() const {
-        return state == State::Value ? std::optional<Money>(value) : std::nullopt;
-    }
-};
 
 // One tblAllRecords row, as the report query reads it.
 struct HistoryRow {

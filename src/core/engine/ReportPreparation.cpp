@@ -1,4 +1,5 @@
 #include "ReportPreparation.h"
+#include "data/StoredValue.h"
 
 #include "ReportStore.h"
 #include "data/Queries.h"
@@ -116,9 +117,9 @@ bool readSessionRows(QSqlDatabase db, QVector<SessionRow>* rows, QString* error)
     while (q.next()) {
         SessionRow row;
         row.id = q.value(0).toLongLong();
-        row.date = ReportStore::dateFromStorage(q.value(1));
+        row.date = StoredValue::date(q.value(1));
         for (int a = 0; a < ReportLine::AmountCount; ++a)
-            row.amounts[std::size_t(a)] = ReportStore::moneyFromStorage(q.value(2 + a));
+            row.amounts[std::size_t(a)] = StoredValue::money(q.value(2 + a));
         read << row;
     }
     if (q.lastError().isValid())
@@ -202,7 +203,7 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
         if (!q.exec(QString::fromLatin1(Queries::AllRecordsLastBalance)))
             return queryFailed();
         if (q.last()) {
-            if (const std::optional<Money> last = ReportStore::moneyFromStorage(q.value(2)).money())
+            if (const std::optional<Money> last = StoredValue::money(q.value(2)).money())
                 running = *last;
         }
         q.finish();

@@ -1,5 +1,7 @@
 #include "ReportStore.h"
 
+#include "data/StoredValue.h"
+
 #include "data/Queries.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
@@ -13,26 +15,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-StoredMoney storedMoney(const QVariant& v) {
-    if (v.isNull())
-        return {};
-    switch (v.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::ULongLong:
-    case QMetaType::UInt:
-        if (v.typeId() == QMetaType::ULongLong && v.toULongLong() > quint64(INT64_MAX))
-            return StoredMoney::unreadable();
-        return StoredMoney::of(Money::fromRaw(v.toLongLong()));
-    default:
-        return StoredMoney::unreadable();
-    }
-}
-
-QDate storedDate(const QVariant& v) {
-    return v.isNull() ? QDate() : ShortDate::fromIso(v.toString());
-}
 
 sqlite3* handleOf(const QSqlDatabase& db) {
     if (!db.isOpen())
@@ -62,47 +44,6 @@ public:
 private:
     sqlite3_stmt* m_stmt = nullptr;
 };
-
-StoredMoney moneyAt(sqlite3_stmt* q, int column) {
-    switch (sqlite3_column_type(q, column)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return StoredMoney::of(Money::fromRaw(sqlite3_column_int64(q, column)));
-    default:
-        return StoredMoney::unreadable();
-    }
-}
-
-// Exactly "yyyy-MM-dd" and a real date, as ShortDate::fromIso reads it; anything else is not a
-// valid date.
-QDate dateAt(sqlite3_stmt* q, int column) {
-    if (sqlite3_column_type(q, column) != SQLITE_TEXT || sqlite3_column_bytes(q, column) != 10)
-        return QDate();
-    const unsigned char* t = sqlite3_column_text(q, column);
-    int value[3] = {0, 0, 0};
-    int part = 0;
-    for (int i = 0; i < 10; ++i) {
-        if (i == 4 || i == 7) {
-            if (t[i] != '-')
-                return QDate();
-            ++part;
-        } else if (t[i] >= '0' && t[i] <= '9') {
-            value[part] = value[part] * 10 + (t[i] - '0');
-        } else {
-            return QDate();
-        }
-    }
-    return QDate(value[0], value[1], value[2]);
-}
-
-std::optional<double> rateAt(sqlite3_stmt* q, int column) {
-    const int type = sqlite3_column_type(q, column);
-    if (type != SQLITE_FLOAT && type != SQLITE_INTEGER)
-        return std::nullopt;
-    const double rate = sqlite3_column_double(q, column);
-    return std::isfinite(rate) ? std::optional<double>(rate) : std::nullopt;
-}
 
 bool failed(sqlite3* handle, QString* error) {
     if (error)
@@ -162,14 +103,6 @@ bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<QString, QSt
 
 namespace ReportStore {
 
-StoredMoney moneyFromStorage(const QVariant& value) {
-    return storedMoney(value);
-}
-
-QDate dateFromStorage(const QVariant& value) {
-    return storedDate(value);
-}
-
 bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
     sqlite3* handle = handleOf(db);
     Statement count(handle, "select count(*) from tblAllRecords");
@@ -183,11 +116,11 @@ bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
     while ((rc = q.step()) == SQLITE_ROW) {
         HistoryRow& row = read.emplace_back();
         row.id = sqlite3_column_int64(q, 0);
-        row.date = dateAt(q, 1);
+        row.date = StoredValue::date(q, 1);
         for (int a = 0; a < ReportLine::AmountCount; ++a)
-            row.amounts[std::size_t(a)] = moneyAt(q, 2 + a);
-        row.openBalance = moneyAt(q, 7);
-        row.closeBalance = moneyAt(q, 8);
+            row.amounts[std::size_t(a)] = StoredValue::money(q, 2 + a);
+        row.openBalance = StoredValue::money(q, 7);
+        row.closeBalance = StoredValue::money(q, 8);
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);
@@ -205,9 +138,9 @@ bool readRatePeriods(QSqlDatabase db, QVector<RatePeriod>* periods, QString* err
     while ((rc = q.step()) == SQLITE_ROW) {
         RatePeriod& p = read.emplace_back();
         p.id = sqlite3_column_int64(q, 0);
-        p.validFrom = dateAt(q, 1);
-        p.validTo = dateAt(q, 2);
-        p.interestRate = rateAt(q, 3);
+        p.validFrom = StoredValue::date(q, 1);
+        p.validTo = StoredValue::date(q, 2);
+        p.interestRate = StoredValue::number(q, 3);
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);
@@ -338,8 +271,8 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
     QVector<OffsetBalance> balances;
     int rc = SQLITE_ROW;
     while ((rc = q.step()) == SQLITE_ROW) {
-        const QDate date = dateAt(q, 1);
-        const std::optional<Money> balance = moneyAt(q, 2).money();
+        const QDate date = StoredValue::date(q, 1);
+        const std::optional<Money> balance = StoredValue::money(q, 2).money();
         if (date.isValid() && balance)
             balances.append({sqlite3_column_int64(q, 0), date, *balance});
     }

@@ -12,11 +12,6 @@
 // calculation's changes written back in one transaction.
 namespace ReportStore {
 
-// A stored money value: an integer count of ten-thousandths; anything else cannot be read.
-StoredMoney moneyFromStorage(const QVariant& value);
-// A stored date: ISO text; not valid when empty or unreadable.
-QDate dateFromStorage(const QVariant& value);
-
 // tblAllRecords in the report order (Date, InterestPayment, ID).
 bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error);
 

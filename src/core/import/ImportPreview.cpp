@@ -1,5 +1,7 @@
 #include "ImportPreview.h"
 
+#include "data/StoredValue.h"
+
 #include "data/ShortDate.h"
 
 #include <QHash>
@@ -21,8 +23,9 @@ bool hasColumn(QSqlDatabase db, const QString& table, const QString& column) {
     return false;
 }
 
+// An amount that cannot be read counts as none: such a file is refused by Open anyway.
 Money moneyAt(const QSqlQuery& q, int field) {
-    return Money::fromRaw(q.value(field).toLongLong());
+    return StoredValue::money(q.value(field)).money().value_or(Money());
 }
 
 bool readTable(QSqlDatabase db, const QString& table, const QString& where,
@@ -39,7 +42,7 @@ bool readTable(QSqlDatabase db, const QString& table, const QString& where,
         return false;
     }
     while (q.next()) {
-        const QDate date = ShortDate::fromIso(q.value(0).toString());
+        const QDate date = StoredValue::date(q.value(0));
         const TransactionAmounts amounts{moneyAt(q, 1), moneyAt(q, 2), moneyAt(q, 3), moneyAt(q, 4),
                                          moneyAt(q, 5)};
         const auto effect = RunningBalance::after(Money(), amounts);

@@ -1,5 +1,7 @@
 #include "OffsetImport.h"
 
+#include "data/StoredValue.h"
+
 #include "data/ShortDate.h"
 
 #include <QSqlError>
@@ -116,7 +118,7 @@ bool storedDates(QSqlDatabase db, QSet<QDate>* dates, QString* error) {
         return false;
     }
     while (q.next()) {
-        if (const QDate d = ShortDate::fromIso(q.value(0).toString()); d.isValid())
+        if (const QDate d = StoredValue::date(q.value(0)); d.isValid())
             dates->insert(d);
     }
     return true;

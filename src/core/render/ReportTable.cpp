@@ -1,4 +1,5 @@
 #include "ReportTable.h"
+#include "data/StoredValue.h"
 
 #include "ReportRendering.h"
 #include "data/ShortDate.h"
@@ -98,10 +99,10 @@ bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error) {
     QVector<ReportTableRow> read;
     while (q.next()) {
         ReportTableRow& row = read.emplace_back();
-        row.date = ReportStore::dateFromStorage(q.value(1));
+        row.date = StoredValue::date(q.value(1));
         for (int f = 0; f < ReportTableRow::FieldCount; ++f)
-            row.values[std::size_t(f)] = ReportStore::moneyFromStorage(q.value(Columns[f])).money();
-        row.offset = ReportStore::moneyFromStorage(q.value(10)).money();
+            row.values[std::size_t(f)] = StoredValue::money(q.value(Columns[f])).money();
+        row.offset = StoredValue::money(q.value(10)).money();
     }
     if (q.lastError().isValid())
         return failed(q, error);

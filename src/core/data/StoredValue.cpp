@@ -1,0 +1,98 @@
+#include "StoredValue.h"
+
+#include "ShortDate.h"
+
+#include <cmath>
+#include <limits>
+#include <sqlite3.h>
+
+namespace StoredValue {
+
+StoredMoney money(const QVariant& value) {
+    if (value.isNull() || !value.isValid())
+        return {};
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+        return StoredMoney::of(Money::fromRaw(value.toLongLong()));
+    case QMetaType::ULongLong:
+        if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
+            return StoredMoney::unreadable();
+        return StoredMoney::of(Money::fromRaw(value.toLongLong()));
+    default:
+        return StoredMoney::unreadable();
+    }
+}
+
+StoredMoney money(sqlite3_stmt* q, int column) {
+    switch (sqlite3_column_type(q, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return StoredMoney::of(Money::fromRaw(sqlite3_column_int64(q, column)));
+    default:
+        return StoredMoney::unreadable();
+    }
+}
+
+QDate date(const QVariant& value, bool* unreadable) {
+    const bool empty = value.isNull() || !value.isValid();
+    const QDate d = empty || value.typeId() != QMetaType::QString
+                        ? QDate()
+                        : ShortDate::fromIso(value.toString());
+    if (unreadable)
+        *unreadable = !empty && !d.isValid();
+    return d;
+}
+
+QDate date(sqlite3_stmt* q, int column) {
+    // Read by hand, as ShortDate::fromIso reads it: no text conversion for ten thousand rows.
+    if (sqlite3_column_type(q, column) != SQLITE_TEXT || sqlite3_column_bytes(q, column) != 10)
+        return QDate();
+    const unsigned char* t = sqlite3_column_text(q, column);
+    int value[3] = {0, 0, 0};
+    int part = 0;
+    for (int i = 0; i < 10; ++i) {
+        if (i == 4 || i == 7) {
+            if (t[i] != '-')
+                return QDate();
+            ++part;
+        } else if (t[i] >= '0' && t[i] <= '9') {
+            value[part] = value[part] * 10 + (t[i] - '0');
+        } else {
+            return QDate();
+        }
+    }
+    return QDate(value[0], value[1], value[2]);
+}
+
+std::optional<double> number(const QVariant& value, bool* unreadable) {
+    const bool empty = value.isNull() || !value.isValid();
+    std::optional<double> n;
+    switch (empty ? QMetaType::UnknownType : value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        if (std::isfinite(value.toDouble()))
+            n = value.toDouble();
+        break;
+    default:
+        break;
+    }
+    if (unreadable)
+        *unreadable = !empty && !n;
+    return n;
+}
+
+std::optional<double> number(sqlite3_stmt* q, int column) {
+    const int type = sqlite3_column_type(q, column);
+    if (type != SQLITE_FLOAT && type != SQLITE_INTEGER)
+        return std::nullopt;
+    const double n = sqlite3_column_double(q, column);
+    return std::isfinite(n) ? std::optional<double>(n) : std::nullopt;
+}
+
+} // namespace StoredValue
