@@ -409,22 +409,6 @@ void RecordForm::reportError(Operation op, const QString& description) {
     }
 }
 
-void RecordForm::setHourglass() {
-    if (QApplication::overrideCursor())
-        QApplication::changeOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void RecordForm::setDefaultPointer() {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
-}
-
-void RecordForm::letEventsRun() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 // --- keys ------------------------------------------------------------------------------------
 
 bool RecordForm::keysLeftToControls() const {

@@ -151,11 +151,6 @@ protected:
     // --- helpers for the windows --------------------------------------------------------
     // Shows the operation's message in the window's style.
     void reportError(Operation op, const QString& description);
-    // The screen's mouse pointer: one setting, not a stack.
-    static void setHourglass();
-    static void setDefaultPointer();
-    // Lets pending window events run (painting), but no user input that could start other work.
-    static void letEventsRun();
     // Puts typed-in but unsaved field texts into the current row (single-record variant).
     bool commitBoundFields(QString* error);
     // Saves everything typed: a grid cell still being edited, the bound fields and the pending

@@ -2,9 +2,9 @@
 
 #include "ReportLinesModel.h"
 #include "SummaryWindow.h"
-#include "data/Queries.h"
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
+#include "engine/ReportRun.h"
 #include "engine/ReportStore.h"
 #include "engine/SessionStore.h"
 #include "engine/StatementHandOver.h"
@@ -39,22 +39,13 @@ const QColor ButtonColour(118, 217, 254);
 constexpr int TwipsPerPixel = 15;
 } // namespace
 
-frmCalculate::frmCalculate(MDIForm1& main)
-    : RecordForm(main, WindowNames::Calculate, Variant::SingleRecord) {
+frmCalculate::frmCalculate(MDIForm1& main) : FormWindow(main, WindowNames::Calculate) {
     setWindowTitle(tr("Interest Report"));
-    const QStringList fields = {"ID",
-                                "Date",
-                                "GovtCharge",
-                                "BankCharge",
-                                "UserWithdrawal",
-                                "Deposit",
-                                "InterestPayment",
-                                "OpenBalance",
-                                "CloseBalance"};
-    for (int i = 0; i < fields.size(); ++i)
-        bindTxtField(i, fields[i]);
-    bindTxtField(10, "InterestDue");
-    hideRecordControls();
+    auto* layout = new QVBoxLayout(this);
+    lblConventions = new QLabel(this);
+    lblConventions->setObjectName("lblConventions");
+    lblConventions->hide();
+    layout->addWidget(lblConventions);
 
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
@@ -64,65 +55,60 @@ frmCalculate::frmCalculate(MDIForm1& main)
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->installEventFilter(this);
     m_lines = new ReportLinesModel(this);
     MSFlexGrid1->setModel(m_lines);
-    bodyLayout()->insertWidget(0, MSFlexGrid1, 1);
-    // The grid takes the window's height; the stretch kept below the hidden fields would halve it.
-    for (int i = 0; i < bodyLayout()->count(); ++i) {
-        if (bodyLayout()->itemAt(i)->spacerItem())
-            bodyLayout()->setStretch(i, 0);
-    }
     MSFlexGrid1->hide();
-    lblConventions = new QLabel(this);
-    lblConventions->setObjectName("lblConventions");
-    bodyLayout()->insertWidget(0, lblConventions);
-    lblConventions->hide();
+    layout->addWidget(MSFlexGrid1, 1);
 
-    // The bar shows Help, Print Preview, Print and Close once the report is done.
-    showRecordButtons({"cmdClose"});
+    // The bar: Help, Print Preview, Print, Summary and Close once the report is done.
+    picButtons = new QWidget(this);
+    picButtons->setObjectName("picButtons");
     picButtons->setAutoFillBackground(true);
     QPalette bar = picButtons->palette();
     bar.setColor(QPalette::Window, BarColour);
     picButtons->setPalette(bar);
-    auto addButton = [this](const char* name, const QString& caption) {
+    auto* buttons = new QHBoxLayout(picButtons);
+    buttons->setContentsMargins(4, 2, 4, 2);
+    auto addButton = [&](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, picButtons);
         b->setObjectName(name);
-        const int close = buttonBarLayout()->indexOf(button("cmdClose"));
-        buttonBarLayout()->insertWidget(close, b);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, ButtonColour);
+        b->setPalette(p);
+        buttons->addWidget(b);
         return b;
     };
     cmdHelp = addButton("cmdHelp", tr("&Help"));
     cmdPreview = addButton("cmdPreview", tr("&Print Preview"));
     cmdPrint = addButton("cmdPrint", tr("Print"));
-    for (QAbstractButton* b :
-         {static_cast<QAbstractButton*>(cmdHelp), static_cast<QAbstractButton*>(cmdPreview),
-          static_cast<QAbstractButton*>(cmdPrint), button("cmdClose")}) {
-        QPalette p = b->palette();
-        p.setColor(QPalette::Button, ButtonColour);
-        b->setPalette(p);
-    }
+    // What the lender over- or under-charged, beside Print.
+    cmdSummary = addButton("cmdSummary", tr("Summary"));
+    cmdClose = addButton("cmdClose", tr("&Close"));
+    buttons->addStretch(1);
+    picButtons->hide();
+    layout->addWidget(picButtons);
     connect(cmdHelp, &QPushButton::clicked, this, &frmCalculate::cmdHelp_Click);
     connect(cmdPreview, &QPushButton::clicked, this, &frmCalculate::cmdPreview_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
-    // What the lender over- or under-charged, beside Print.
-    cmdSummary = addButton("cmdSummary", tr("Summary"));
-    QPalette summaryPalette = cmdSummary->palette();
-    summaryPalette.setColor(QPalette::Button, ButtonColour);
-    cmdSummary->setPalette(summaryPalette);
     connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmCalculate::cmdClose_Click);
 
     // Loading is the whole preparation and calculation.
     setHourglass();
-    if (!OpenReportRecordsets())
+    if (!OpenReportRecordsets()) {
+        setDefaultPointer();
         return;
-    if (m_main.tag(Tag::File) == New)
+    }
+    if (m_main.tag(Tag::File) == New) {
+        setDefaultPointer();
         return;
+    }
     ClearReportTable();
     ReadFixedDay();
     CheckStatements();
     if (m_noTransactions || m_commitFailed)
         return;
-    InitialiseCalculation();
     CalculateInterest();
     // The statement is committed: the transactions window goes, and with it the session rows.
     m_main.unloadWindow(WindowNames::ThisSession);
@@ -139,20 +125,17 @@ frmCalculate::frmCalculate(MDIForm1& main)
 
 bool frmCalculate::OpenReportRecordsets() {
     setUpGrid();
-    Form_Load(Queries::AllRecordsReport);
-    m_session = openRecordSet(Queries::ThisSessionReport);
-    m_rates = openRecordSet(Queries::InterestChanges);
-    m_report = openRecordSet(Queries::Report);
-    m_numbers = openRecordSet(Queries::Numbers);
+    // An account that cannot be opened must not pass for an empty one.
+    if (!m_connection.open(m_main.tag(Tag::NewFile)))
+        Dialogs::instance().message(m_connection.lastError());
     bool ok = false;
     const int method = m_main.tag(Tag::Method).toInt(&ok);
     if (ok && method >= -32768 && method <= 32767)
         m_method = qint16(method);
-    for (RecordSet* rs : {adoPrimaryRS, m_session, m_rates, m_report, m_numbers}) {
-        if (!rs->requery()) {
-            Dialogs::instance().message(RequeryError + rs->lastError());
-            return false;
-        }
+    if (const QString error = ReportRun::unreadableTable(m_connection.database());
+        !error.isEmpty()) {
+        Dialogs::instance().message(RequeryError + error);
+        return false;
     }
     return true;
 }
@@ -179,7 +162,6 @@ bool frmCalculate::ClearReportTable() {
         Dialogs::instance().message(ClearReportError + code + text);
         return false;
     }
-    m_report->requery();
     return true;
 }
 
@@ -197,7 +179,6 @@ bool frmCalculate::FillReportTable(QString* error) {
         if (!ReportTable::append(db, m_lines->lines(), error))
             return false;
         letEventsRun();
-        m_report->requery();
         QVector<ReportTableRow> rows;
         if (!ReportTable::read(db, &rows, error))
             return false;
@@ -293,37 +274,16 @@ void frmCalculate::CheckStatements() {
         m_main.setTag(Tag::Statement, QString());
 }
 
-void frmCalculate::InitialiseCalculation() {
-    // The primary set follows what the commit wrote.
-    unbindGrid();
-    adoPrimaryRS->requery();
-}
-
 void frmCalculate::CalculateInterest() {
-    QVector<HistoryRow> history;
-    QVector<RatePeriod> rates;
-    QString error;
-    const QSqlDatabase db = m_connection.database();
-    if (!ReportStore::readHistory(db, &history, &error) ||
-        !ReportStore::readRatePeriods(db, &rates, &error)) {
-        Dialogs::instance().message(error);
-        return;
-    }
-    // A setting this version does not know is said, and the default used.
-    if (!ReportStore::readConventions(db, &m_conventions, &error))
-        Dialogs::instance().message(error);
+    ReportRun::Calculation run =
+        ReportRun::calculate(m_connection.database(), m_method, m_fixedDay);
+    m_conventions = run.conventions;
+    m_offset = run.offset;
     lblConventions->setText(Conventions::reportNote(m_conventions));
     lblConventions->setVisible(!m_conventions.isDefault());
-    if (!ReportStore::readOffset(db, &m_offset, &error))
-        Dialogs::instance().message(error);
-    InterestEngine::Result result =
-        InterestEngine::calculate(history, rates, m_method, m_fixedDay, m_conventions, m_offset);
-    if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))
-        Dialogs::instance().message(error);
-    adoPrimaryRS->requery();
-    m_lines->setLines(std::move(result.lines), m_offset.hasData());
+    m_lines->setLines(std::move(run.lines), m_offset.hasData());
     setUpGrid();
-    for (const QString& notice : result.notices)
+    for (const QString& notice : run.notices)
         Dialogs::instance().message(notice);
 }
 
@@ -374,11 +334,22 @@ void frmCalculate::cmdSummary_Click() {
     m_main.showWindow(SummaryWindow::Name);
 }
 
-bool frmCalculate::keyLeftToControl(const QWidget* target, const QKeyEvent& key) const {
+void frmCalculate::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cmdClose_Click();
+        return;
+    }
+    FormWindow::keyPressEvent(event);
+}
+
+bool frmCalculate::eventFilter(QObject* watched, QEvent* event) {
     // The report grid scrolls with its own keys; Escape still closes.
-    if (key.key() != Qt::Key_Escape && (target == MSFlexGrid1 || MSFlexGrid1->isAncestorOf(target)))
+    if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !isUnloaded()) {
+        cmdClose_Click();
         return true;
-    return RecordForm::keyLeftToControl(target, key);
+    }
+    return FormWindow::eventFilter(watched, event);
 }
 
 void frmCalculate::formUnload() {
@@ -386,5 +357,5 @@ void frmCalculate::formUnload() {
     m_main.setTag(Tag::NextForm, QString());
     m_main.unloadWindow(WindowNames::NewStatement);
     m_rptReport.unload();
-    RecordForm::formUnload();
+    m_connection.close();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "data/AccountConnection.h"
+#include "engine/LenderConventions.h"
+#include "engine/OffsetAccount.h"
 #include "engine/ReportPreparation.h"
-#include "records/RecordForm.h"
 #include "rptReport.h"
+#include "shell/FormWindow.h"
 
 #include <optional>
 
@@ -11,40 +14,40 @@ class QPushButton;
 class QTableView;
 class ReportLinesModel;
 
+class QWidget;
+
 // The report: loading it commits the statement just entered, finds missing statements, runs the
 // interest calculation over the whole history and shows the report grid, with the interest due
-// beside the interest the lender charged.
-class frmCalculate : public RecordForm {
+// beside the interest the lender charged. A plain window over one run of the calculation: it
+// reads no table it does not show (no record sets, no hidden record buttons).
+class frmCalculate : public FormWindow {
     Q_OBJECT
 public:
     explicit frmCalculate(MDIForm1& main);
 
     void formActivate() override;
-    void cmdClose_Click() override;
+    void cmdClose_Click();
     void cmdHelp_Click();
     void cmdSummary_Click();
     void cmdPreview_Click();
     void cmdPrint_Click();
-    // The record buttons stay hidden: the calculation drives them, the user never sees them.
-    void SetButtons(bool) override {}
 
     ReportLinesModel* reportModel() const { return m_lines; }
     QTableView* flexGrid() const { return MSFlexGrid1; }
     const rptReport& printedReport() const { return m_rptReport; }
 
 protected:
-    void adoPrimaryRS_MoveComplete() override {}
-    MessageStyle messageStyle(Operation) const override { return MessageStyle::DescriptionOnly; }
-    bool keyLeftToControl(const QWidget* target, const QKeyEvent& key) const override;
     void formUnload() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The tables the report reads, checked in its order; false after "Requery Error".
     bool OpenReportRecordsets();
     bool ClearReportTable();
     bool FillReportTable(QString* error);
     void ReadFixedDay();
     void CheckStatements();
-    void InitialiseCalculation();
     void CalculateInterest();
     void setUpGrid();
     void showMissingStatements();
@@ -55,10 +58,9 @@ private:
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSummary = nullptr;
-    RecordSet* m_session = nullptr;
-    RecordSet* m_rates = nullptr;
-    RecordSet* m_report = nullptr;
-    RecordSet* m_numbers = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QWidget* picButtons = nullptr;
+    AccountConnection m_connection;
 
     bool m_noTransactions = false;
     // The session could not be committed: its rows stay where they are.

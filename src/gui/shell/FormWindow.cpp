@@ -2,6 +2,8 @@
 
 #include "MDIForm1.h"
 
+#include <QApplication>
+
 #include <QCloseEvent>
 
 FormWindow::FormWindow(MDIForm1& main, const QString& name) : m_main(main) {
@@ -24,4 +26,20 @@ void FormWindow::centreInParent(QWidget* panel) {
     if (const QWidget* parent = panel ? panel->parentWidget() : nullptr)
         panel->move((parent->width() - panel->width()) / 2,
                     (parent->height() - panel->height()) / 2);
+}
+
+void FormWindow::setHourglass() {
+    if (QApplication::overrideCursor())
+        QApplication::changeOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void FormWindow::setDefaultPointer() {
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void FormWindow::letEventsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -29,6 +29,12 @@ public:
     void unload();
     bool isUnloaded() const { return m_unloaded; }
 
+    // The screen's mouse pointer: one setting, not a stack.
+    static void setHourglass();
+    static void setDefaultPointer();
+    // Lets pending window events run (painting), but no user input that could start other work.
+    static void letEventsRun();
+
 protected:
     // Releases what the window holds (its connection to the account). Runs once, on close.
     virtual void formUnload() {}
