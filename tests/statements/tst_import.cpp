@@ -27,6 +27,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString money(Money m) {
@@ -154,6 +156,10 @@ private slots:
     void ofxMidnightInAnotherTimeZone();
     void damagedFiles_data();
     void damagedFiles();
+    // What is not a regular file is refused before a byte is read: it may never end or never
+    // answer. A link to a statement reads as the statement.
+    void notRegularFile_data();
+    void notRegularFile();
     // The fuzzers' seeds: each good one reads whole, each bad one says where it is bad.
     void corpusReads();
     // The preview refuses while a row that does not read is ticked; then Import writes exactly
@@ -617,6 +623,38 @@ void tst_Import::damagedFiles() {
     QVERIFY2(std::any_of(problems.begin(), problems.end(),
                          [&](const QString& p) { return p.contains(expected); }),
              qPrintable(problems.join(u'\n')));
+}
+
+void tst_Import::notRegularFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("pipe") << "fifo" << true;
+    QTest::newRow("link to /dev/zero") << "zero" << true;
+    QTest::newRow("folder") << "folder" << true;
+    QTest::newRow("link to a statement") << "link" << false;
+}
+
+void tst_Import::notRegularFile() {
+    QFETCH(QString, kind);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("statement.csv");
+    if (kind == u"fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (kind == u"zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir("statement.csv"));
+    else
+        QVERIFY(QFile::link(writeFile(dir, "real.csv", "Date,Amount\n05/01/2024,-1.00\n"), path));
+    const StatementFile::Loaded loaded = StatementFile::load(path);
+    if (refused) {
+        QVERIFY2(loaded.error.contains("is not a regular file"), qPrintable(loaded.error));
+        QVERIFY(loaded.bytes.isEmpty());
+    } else {
+        QVERIFY2(loaded.error.isEmpty(), qPrintable(loaded.error));
+        QVERIFY(loaded.text.startsWith("Date,Amount"));
+    }
 }
 
 void tst_Import::corpusReads() {

@@ -23,6 +23,8 @@ struct Loaded {
     QString text; // decoded, for CSV and QIF
     QString error;
 };
+// Only a regular file (a link is followed to one) is read, and never past MaxBytes: a device or a
+// pipe has no end to read to.
 Loaded load(const QString& path);
 
 // The format of `bytes`, read from a file named `fileName`.
