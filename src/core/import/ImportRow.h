@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 
+#include <QDataStream>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -67,3 +68,8 @@ struct ReadResult {
     DateOrder dateOrder = DateOrder::DayFirst;
     bool dateOrderAmbiguous = false;
 };
+
+// A whole result in a stream: how the OFX reader's child hands it back. Reading sets the stream's
+// status to ReadCorruptData when what it reads is not such a result.
+QDataStream& operator<<(QDataStream& out, const ReadResult& result);
+QDataStream& operator>>(QDataStream& in, ReadResult& result);

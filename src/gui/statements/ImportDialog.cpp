@@ -3,8 +3,8 @@
 #include "ImportRowsModel.h"
 
 #include "import/ImportWriter.h"
-#include "import/OfxReader.h"
 #include "import/QifReader.h"
+#include "shell/BusyDialog.h"
 #include "shell/Dialogs.h"
 #include "shell/MDIForm1.h"
 
@@ -110,6 +110,13 @@ std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDataba
         Dialogs::instance().message(loaded.error);
         return nullptr;
     }
+    ReadResult ofx;
+    if (loaded.format == StatementFormat::Ofx) {
+        std::optional<ReadResult> read = BusyDialog::readOfx(loaded.bytes, parent);
+        if (!read)
+            return nullptr; // cancelled: nothing to say
+        ofx = std::move(*read);
+    }
     QString error;
     std::optional<KnownTransactions> known = KnownTransactions::load(db, &error);
     if (!known) {
@@ -119,6 +126,7 @@ std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDataba
     }
     std::unique_ptr<ImportDialog> window(new ImportDialog(std::move(loaded), path, db, statement,
                                                           std::move(*known), choices, parent));
+    window->m_ofx = std::move(ofx);
     if (!window->start(&error)) {
         Dialogs::instance().message(
             QStringLiteral("%1 cannot be imported. %2").arg(QFileInfo(path).fileName(), error));
@@ -190,7 +198,8 @@ void ImportDialog::createControls(const QString& path) {
     creditColumnCombo = new QComboBox;
     place(QStringLiteral("C&redit column:"), creditColumnCombo, QStringLiteral("cboCreditColumn"));
     balanceColumnCombo = new QComboBox;
-    place(QStringLiteral("Balan&ce column:"), balanceColumnCombo, QStringLiteral("cboBalanceColumn"));
+    place(QStringLiteral("Balan&ce column:"), balanceColumnCombo,
+          QStringLiteral("cboBalanceColumn"));
     headerCheck = new QCheckBox(QStringLiteral("&Header row"));
     headerCheck->setObjectName(QStringLiteral("chkHeader"));
     grid->addWidget(headerCheck, cell / 4, (cell % 4) * 2 + 1);
@@ -235,7 +244,7 @@ void ImportDialog::createControls(const QString& path) {
     importGrid->setAccessibleName(Caption);
     importGrid->setModel(m_model);
     importGrid->setItemDelegateForColumn(ImportRowsModel::AmountColumn,
-                                        new AmountColumnDelegate(importGrid));
+                                         new AmountColumnDelegate(importGrid));
     importGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     importGrid->verticalHeader()->hide();
     importGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -270,9 +279,9 @@ void ImportDialog::createControls(const QString& path) {
     connect(m_model, &ImportRowsModel::rowsEdited, this, &ImportDialog::showStatus);
     connect(rulesEdit, &QPlainTextEdit::textChanged, this, &ImportDialog::rulesEdited);
     connect(presetCombo, &QComboBox::activated, this, &ImportDialog::presetChosen);
-    for (QComboBox* box :
-         {delimiterCombo, decimalCombo, amountsCombo, dateColumnCombo, descriptionColumnCombo,
-          amountColumnCombo, debitColumnCombo, creditColumnCombo, balanceColumnCombo, dateOrderCombo})
+    for (QComboBox* box : {delimiterCombo, decimalCombo, amountsCombo, dateColumnCombo,
+                           descriptionColumnCombo, amountColumnCombo, debitColumnCombo,
+                           creditColumnCombo, balanceColumnCombo, dateOrderCombo})
         connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::layoutEdited);
     connect(spnSkip, &QSpinBox::valueChanged, this, &ImportDialog::layoutEdited);
     connect(headerCheck, &QCheckBox::toggled, this, &ImportDialog::layoutEdited);
@@ -299,7 +308,6 @@ bool ImportDialog::start(QString* error) {
         break;
     }
     case StatementFormat::Ofx:
-        m_ofx = OfxReader::read(m_loaded.bytes);
         if (!readFile(error))
             return false;
         break;
@@ -376,12 +384,13 @@ void ImportDialog::fillColumnLists() {
             names << QStringLiteral("%1: %2").arg(c + 1).arg(sample);
         }
     }
-    const QList<QPair<QComboBox*, int>> lists = {{dateColumnCombo, m_layout.dateColumn},
-                                                 {descriptionColumnCombo, m_layout.descriptionColumn},
-                                                 {amountColumnCombo, m_layout.amountColumn},
-                                                 {debitColumnCombo, m_layout.debitColumn},
-                                                 {creditColumnCombo, m_layout.creditColumn},
-                                                 {balanceColumnCombo, m_layout.balanceColumn}};
+    const QList<QPair<QComboBox*, int>> lists = {
+        {dateColumnCombo, m_layout.dateColumn},
+        {descriptionColumnCombo, m_layout.descriptionColumn},
+        {amountColumnCombo, m_layout.amountColumn},
+        {debitColumnCombo, m_layout.debitColumn},
+        {creditColumnCombo, m_layout.creditColumn},
+        {balanceColumnCombo, m_layout.balanceColumn}};
     for (const auto& [box, column] : lists) {
         box->clear();
         box->addItem(QStringLiteral("(none)"), -1);
@@ -443,7 +452,7 @@ void ImportDialog::layoutEdited() {
         m_layout.header = headerCheck->isChecked();
         m_layout.decimal = decimalCombo->currentData().value<QChar>();
         m_layout.amounts = amountsCombo->currentIndex() == 1 ? CsvLayout::Amounts::DebitCredit
-                                                           : CsvLayout::Amounts::Signed;
+                                                             : CsvLayout::Amounts::Signed;
         m_layout.dateColumn = column(dateColumnCombo);
         m_layout.descriptionColumn = column(descriptionColumnCombo);
         m_layout.amountColumn = column(amountColumnCombo);
