@@ -19,8 +19,8 @@ QString dialogFilter();
 
 struct Loaded {
     StatementFormat format = StatementFormat::Csv;
-    QByteArray bytes;
-    QString text; // decoded, for CSV and QIF
+    QByteArray bytes; // for OFX; empty for CSV and QIF, which keep their text alone
+    QString text;     // decoded, for CSV and QIF
     QString error;
 };
 // Only a regular file (a link is followed to one) is read, and never past MaxBytes: a device or a

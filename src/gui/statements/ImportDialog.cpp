@@ -548,7 +548,7 @@ ImportChoices ImportDialog::choices() const {
 void ImportDialog::importRows() {
     const int bad = m_preview.firstTickedUnreadable();
     if (bad >= 0) {
-        const ImportedRow& row = m_preview.rows()[bad].source;
+        const ImportedRow row = m_preview.rows()[bad].source;
         Dialogs::instance().message(
             QStringLiteral("Line %1 does not read: %2\nUntick it to import the other rows.")
                 .arg(row.line)
