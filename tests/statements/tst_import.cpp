@@ -670,6 +670,9 @@ void tst_Import::damagedFiles_data() {
                                       "\"^\": it is cut short.";
     QTest::newRow("QIF amount") << "a.qif" << QByteArray("!Type:Bank\nD05/01/2024\nT-7.5.0\n^\n")
                                 << "line 2: The amount \"-7.5.0\" does not read.";
+    QTest::newRow("CSV of too many lines")
+        << "a.csv" << QByteArray("05/01/2024,-1\n").repeated(StatementFile::MaxLines + 1)
+        << "has 500,001 lines; a statement file may have at most 500,000 lines.";
     QTest::newRow("QIF that is not")
         << "a.qif" << QByteArray("Date,Amount\n05/01/2024,-1\n") << "This is not a QIF file";
 }

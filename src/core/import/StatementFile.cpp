@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <cerrno>
@@ -105,6 +106,15 @@ Loaded load(const QString& path) {
         loaded.error = QStringLiteral("The file %1 is not a text file: it cannot be a bank's "
                                       "CSV or QIF file.")
                            .arg(path);
+        return loaded;
+    }
+    // "\r\n", "\n" and "\r" each end a line.
+    const qsizetype lines = std::max(std::count(text->cbegin(), text->cend(), u'\n'),
+                                     std::count(text->cbegin(), text->cend(), u'\r'));
+    if (lines > MaxLines) {
+        loaded.error = QStringLiteral("The file %1 has %2 lines; a statement file may have at "
+                                      "most %3 lines. Download a shorter period from the bank.")
+                           .arg(path, QLocale().toString(lines), QLocale().toString(MaxLines));
         return loaded;
     }
     // The readers of CSV and QIF read the text alone: the bytes are not kept beside it.

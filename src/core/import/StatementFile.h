@@ -13,6 +13,10 @@ namespace StatementFile {
 
 // Larger files are refused before they are read: a statement of a home loan is a few hundred rows.
 inline constexpr qint64 MaxBytes = 32 * 1024 * 1024;
+// And a CSV or QIF file of more lines than this: each line read costs a few hundred bytes of
+// memory beyond its text, so a file of short lines within MaxBytes could take gigabytes. Decades
+// of daily transactions are a small part of it.
+inline constexpr qsizetype MaxLines = 500'000;
 
 // The filter of the file dialog, in Dialogs' "description|patterns" form.
 QString dialogFilter();
