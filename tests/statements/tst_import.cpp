@@ -767,6 +767,14 @@ void tst_Import::ofxChildEnds() {
     errno = 0;
     QVERIFY(::kill(pid_t(pid), 0) == -1 && errno == ESRCH);
     QCOMPARE(temp.entries(), QStringList());
+
+    // The same bound without an event loop, for callers without a window.
+    if (end == u"late") {
+        const ReadResult late = OfxChild::read(deeplyNestedOfx(), std::chrono::milliseconds(300));
+        QVERIFY2(late.error.contains(error), qPrintable(late.error));
+        QCOMPARE(childProcesses(), QStringList());
+        QCOMPARE(temp.entries(), QStringList());
+    }
 }
 
 void tst_Import::ofxInDialogs_data() {
