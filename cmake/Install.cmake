@@ -1,10 +1,11 @@
 # `cmake --install` lays out a self-contained program folder, as the build's bin/ is: the program,
-# the report tool, Blank.mdb and Data/ with the help pages and the sample account. Launchers in
-# the prefix's bin point into it; the program finds its folder through its own real path.
+# the report tool, the OFX reader's child program, Blank.mdb and Data/ with the help pages and the
+# sample account. Launchers in the prefix's bin point into it; the program finds its folder through
+# its own real path.
 include(GNUInstallDirs)
 set(VANTRELL_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/vantrell)
 
-install(TARGETS vantrell vantrell-report RUNTIME DESTINATION ${VANTRELL_INSTALL_DIR})
+install(TARGETS vantrell vantrell-report vantrell-ofxread RUNTIME DESTINATION ${VANTRELL_INSTALL_DIR})
 install(FILES ${PROGRAM_DIR}/Blank.mdb DESTINATION ${VANTRELL_INSTALL_DIR})
 install(DIRECTORY ${PROGRAM_DIR}/Data/ DESTINATION ${VANTRELL_INSTALL_DIR}/Data
         FILES_MATCHING PATTERN "*.rtf" PATTERN "Sample.mdb")

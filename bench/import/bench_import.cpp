@@ -1,10 +1,16 @@
 // Reading a bank's CSV file of 10 MB: split, layout found and every row read, as the preview
 // does when the file is opened; and a read again in a given layout, as after each correction.
+// The largest files accepted (30 MB, or as many lines as a file may have) opened the whole way the
+// preview opens them, with the peak memory they take.
 #include "import/CsvReader.h"
 #include "import/ImportPreview.h"
 #include "import/QifReader.h"
+#include "import/StatementFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -97,6 +103,110 @@ void BM_PreviewOpen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PreviewOpen)->Unit(benchmark::kMillisecond);
+
+// The resident memory's high-water mark (VmHWM), in bytes; 0 where /proc does not tell.
+qint64 peakResident() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
+// Lowers the high-water mark to what is resident now, so that each open is measured alone.
+void resetPeakResident() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// Written a line at a time, so that making it does not raise the peak measured. Bank rows (those
+// of the 10 MB file) fill 30 MB. Short rows (date, amount, a word, balance) are as many as a file
+// may have, StatementFile::MaxLines, the last a summary line that does not read, so that every
+// layout is tried before one is proposed.
+QString writeBigCsv(const QTemporaryDir& dir, bool shortRows) {
+    QFile file(dir.filePath(QStringLiteral("big.csv")));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    if (!shortRows)
+        file.write("Date,Description,Amount,Balance\r\n");
+    qint64 balance = -25000000; // cents
+    auto money = [](qint64 cents) {
+        return QStringLiteral("%1%2.%3")
+            .arg(cents < 0 ? "-" : "")
+            .arg(std::abs(cents) / 100)
+            .arg(std::abs(cents) % 100, 2, 10, QChar(u'0'));
+    };
+    for (int i = 0; shortRows ? i < StatementFile::MaxLines - 1 : file.size() < 30 * 1024 * 1024;
+         ++i) {
+        const qint64 amount = i % 5 == 0 ? 150000 : -(1000 + (i * 37) % 90000);
+        balance += amount;
+        const QString date = QStringLiteral("%1/%2/%3")
+                                 .arg(1 + i % 28, 2, 10, QChar(u'0'))
+                                 .arg(1 + (i / 28) % 12, 2, 10, QChar(u'0'))
+                                 .arg(2000 + (i / 336) % 24);
+        const QString line =
+            shortRows ? QStringLiteral("%1,%2,Int,%3\n").arg(date, money(amount), money(balance))
+                      : QStringLiteral("%1,\"Transaction %2, ref %3\",%4,%5\r\n")
+                            .arg(date)
+                            .arg(i)
+                            .arg(i * 7919)
+                            .arg(money(amount), money(balance));
+        file.write(line.toUtf8());
+    }
+    if (shortRows)
+        file.write("31/12/2023,n/a,Closing balance,\n");
+    return file.fileName();
+}
+
+// The import dialog's first look at a large file: loaded and decoded, its layout proposed and
+// every row read, the preview built with its checks and the sign that fits the statement. The
+// counter peak_MB is the process's resident peak meanwhile, the file's text included, which the
+// dialog keeps.
+void BM_PreviewBigFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = writeBigCsv(dir, state.range(0) == 1);
+    const StatementContext statement{QDate(2000, 1, 1), QDate(2023, 12, 31),
+                                     *Money::parse("-250000"), *Money::parse("-250000")};
+    qint64 peak = 0;
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        resetPeakResident();
+        state.ResumeTiming();
+        {
+            const StatementFile::Loaded loaded = StatementFile::load(path);
+            CsvReader reader(loaded.text);
+            QString error;
+            const auto proposal = reader.propose(std::nullopt, &error);
+            if (!loaded.error.isEmpty() || !proposal) {
+                state.SkipWithError(qPrintable(loaded.error + error));
+                break;
+            }
+            ImportPreview preview(statement, KnownTransactions(), ColumnRules::defaults());
+            preview.setRows(proposal->result.rows);
+            benchmark::DoNotOptimize(preview.fitsBetterFlipped());
+            benchmark::DoNotOptimize(preview.balanceCheck());
+            benchmark::DoNotOptimize(preview.closingAfterImport());
+            rows = preview.rows().size();
+        }
+        state.PauseTiming();
+        peak = std::max(peak, peakResident());
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(rows);
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024 * 1024);
+    state.counters["peak_MB"] = double(peak) / (1024 * 1024);
+}
+BENCHMARK(BM_PreviewBigFile)
+    ->ArgName("short_rows")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_QifRead(benchmark::State& state) {
     const QString text = bigQif();

@@ -1,5 +1,6 @@
 #include "RegisterWindows.h"
 #include "data/ProgramPaths.h"
+#include "data/TempFolders.h"
 #include "shell/MDIForm1.h"
 #include "shell/Windows.h"
 
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     // Every window, a maximised child's corner included, shows the program's own icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantrell.png")));
     ProgramPaths::prepareDataFolder();
+    // What a copy that was killed left in the temporary folder; never a running copy's files.
+    TempFolders::removeStale();
 
     MDIForm1 main;
     registerWindows(main);

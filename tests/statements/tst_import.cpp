@@ -1,11 +1,14 @@
 // Importing a statement's transactions from the bank's CSV, OFX and QIF files: the readers, the
 // columns the rows go to, the checks that leave rows unticked, and the preview's Import.
 #include "data/AccountConnection.h"
+#include "data/ProgramPaths.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
+#include "data/TempFolders.h"
 #include "import/CsvReader.h"
 #include "import/ImportWriter.h"
+#include "import/OfxChild.h"
 #include "import/OfxReader.h"
 #include "import/QifReader.h"
 #include "import/StatementFile.h"
@@ -13,12 +16,15 @@
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
+#include "terms/OffsetImportDialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -26,6 +32,12 @@
 
 #include <cstdlib>
 #include <ctime>
+
+#include <csignal>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,9 +86,51 @@ ReadResult readStatement(const QString& path) {
     case StatementFormat::Qif:
         return QifReader::read(loaded.text);
     case StatementFormat::Ofx:
-        return OfxReader::read(loaded.bytes);
+        return OfxChild::read(loaded.bytes);
     }
     return failed;
+}
+
+const QByteArray OneTransactionOfx =
+    "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS>"
+    "<CODE>0<SEVERITY>INFO</STATUS><STMTRS><CURDEF>AUD<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>"
+    "CHECKING</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n<STMTTRN><TRNTYPE>INT"
+    "<DTPOSTED>20240105<TRNAMT>-7.50<FITID>1<NAME>Interest</STMTTRN>\n</BANKTRANLIST></STMTRS>"
+    "</STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+
+// An OFX file libofx does not finish within minutes: elements nested 20,000 deep.
+QByteArray deeplyNestedOfx() {
+    return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX>" +
+           QByteArray("<BANKMSGSRSV1>").repeated(20000);
+}
+
+// Points QDir::tempPath(), and so every temporary file of the program and its children, at a
+// folder of the test's own for one scope.
+class OwnTempFolder {
+public:
+    OwnTempFolder() : m_old(qgetenv("TMPDIR")) {
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+    }
+    ~OwnTempFolder() { qputenv("TMPDIR", m_old); }
+    QStringList entries() const {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
+// The processes this one started that have not been waited for.
+QStringList childProcesses() {
+    QStringList children;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile list(tasks.filePath(task + QStringLiteral("/children")));
+        if (list.open(QIODevice::ReadOnly))
+            children << QString::fromLatin1(list.readAll()).split(u' ', Qt::SkipEmptyParts);
+    }
+    return children;
 }
 
 ImportedRow row(const QString& date, const QString& amount, const QString& description = {},
@@ -134,6 +188,8 @@ class tst_Import : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia)); }
+    // The OFX reader's child program is in the build's program folder.
+    void init() { ProgramPaths::setProgramFolder(QStringLiteral(VANTRELL_PROGRAM_DIR)); }
 
     // Each preset reads its sample file, and detection alone reads the same rows from it.
     void csvPresets_data();
@@ -154,6 +210,21 @@ private slots:
     void ofxMidnightInAnotherTimeZone();
     void damagedFiles_data();
     void damagedFiles();
+    // What is not a regular file is refused before a byte is read: it may never end or never
+    // answer. A link to a statement reads as the statement.
+    void notRegularFile_data();
+    void notRegularFile();
+    // The OFX reader's child answers, runs out of time or is cancelled: each time it is gone
+    // afterwards, and so is every file it or libofx wrote.
+    void ofxChildEnds_data();
+    void ofxChildEnds();
+    // Both import dialogs read OFX through the child, and Cancel on its busy indicator ends it:
+    // no dialog, no message, nothing left.
+    void ofxInDialogs_data();
+    void ofxInDialogs();
+    // Start-up removes the temporary folders of copies that are gone, and only those.
+    void staleTempFolders_data();
+    void staleTempFolders();
     // The fuzzers' seeds: each good one reads whole, each bad one says where it is bad.
     void corpusReads();
     // The preview refuses while a row that does not read is ticked; then Import writes exactly
@@ -612,6 +683,9 @@ void tst_Import::damagedFiles_data() {
                                       "\"^\": it is cut short.";
     QTest::newRow("QIF amount") << "a.qif" << QByteArray("!Type:Bank\nD05/01/2024\nT-7.5.0\n^\n")
                                 << "line 2: The amount \"-7.5.0\" does not read.";
+    QTest::newRow("CSV of too many lines")
+        << "a.csv" << QByteArray("05/01/2024,-1\n").repeated(StatementFile::MaxLines + 1)
+        << "has 500,001 lines; a statement file may have at most 500,000 lines.";
     QTest::newRow("QIF that is not")
         << "a.qif" << QByteArray("Date,Amount\n05/01/2024,-1\n") << "This is not a QIF file";
 }
@@ -630,6 +704,181 @@ void tst_Import::damagedFiles() {
     QVERIFY2(std::any_of(problems.begin(), problems.end(),
                          [&](const QString& p) { return p.contains(expected); }),
              qPrintable(problems.join(u'\n')));
+}
+
+void tst_Import::notRegularFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("pipe") << "fifo" << true;
+    QTest::newRow("link to /dev/zero") << "zero" << true;
+    QTest::newRow("folder") << "folder" << true;
+    QTest::newRow("link to a statement") << "link" << false;
+}
+
+void tst_Import::notRegularFile() {
+    QFETCH(QString, kind);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("statement.csv");
+    if (kind == u"fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (kind == u"zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir("statement.csv"));
+    else
+        QVERIFY(QFile::link(writeFile(dir, "real.csv", "Date,Amount\n05/01/2024,-1.00\n"), path));
+    const StatementFile::Loaded loaded = StatementFile::load(path);
+    if (refused) {
+        QVERIFY2(loaded.error.contains("is not a regular file"), qPrintable(loaded.error));
+        QVERIFY(loaded.bytes.isEmpty());
+    } else {
+        QVERIFY2(loaded.error.isEmpty(), qPrintable(loaded.error));
+        QVERIFY(loaded.text.startsWith("Date,Amount"));
+    }
+}
+
+void tst_Import::ofxChildEnds_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("error"); // "" when the file reads
+    QTest::newRow("answers") << "answer"
+                             << "";
+    QTest::newRow("too slow") << "late"
+                              << "The file could not be read in time";
+    QTest::newRow("cancelled") << "cancel"
+                               << "cancelled";
+}
+
+void tst_Import::ofxChildEnds() {
+    QFETCH(QString, end);
+    QFETCH(QString, error);
+    const OwnTempFolder temp;
+    OfxChild child;
+    QSignalSpy finished(&child, &OfxChild::finished);
+    child.start(end == u"answer" ? OneTransactionOfx : deeplyNestedOfx(),
+                std::chrono::milliseconds(500));
+    const qint64 pid = child.processId();
+    QVERIFY(pid > 0);
+    // Its folder is named for this process.
+    QCOMPARE(temp.entries().size(), 1);
+    QVERIFY(temp.entries()[0].startsWith(
+        QStringLiteral("vantrell-%1-").arg(QCoreApplication::applicationPid())));
+    if (end == u"cancel") {
+        QTest::qWait(100);
+        child.cancel();
+        QVERIFY(child.wasCancelled());
+    } else {
+        QVERIFY(finished.wait(10000));
+    }
+    QVERIFY(!child.isRunning());
+    if (error.isEmpty()) {
+        QVERIFY2(child.result().error.isEmpty(), qPrintable(child.result().error));
+        QCOMPARE(describe(child.result().rows), QStringList{"2024-01-05|Interest|-7.50"});
+    } else {
+        QVERIFY2(child.result().error.contains(error), qPrintable(child.result().error));
+    }
+    errno = 0;
+    QVERIFY(::kill(pid_t(pid), 0) == -1 && errno == ESRCH);
+    QCOMPARE(temp.entries(), QStringList());
+
+    // The same bound without an event loop, for callers without a window.
+    if (end == u"late") {
+        const ReadResult late = OfxChild::read(deeplyNestedOfx(), std::chrono::milliseconds(300));
+        QVERIFY2(late.error.contains(error), qPrintable(late.error));
+        QCOMPARE(childProcesses(), QStringList());
+        QCOMPARE(temp.entries(), QStringList());
+    }
+}
+
+void tst_Import::ofxInDialogs_data() {
+    QTest::addColumn<bool>("offset");
+    QTest::addColumn<bool>("hostile");
+    QTest::newRow("statement import reads") << false << false;
+    QTest::newRow("statement import cancelled") << false << true;
+    QTest::newRow("offset import reads") << true << false;
+    QTest::newRow("offset import cancelled") << true << true;
+}
+
+void tst_Import::ofxInDialogs() {
+    QFETCH(bool, offset);
+    QFETCH(bool, hostile);
+    ScriptedDialogs& dialogs = ScriptedDialogs::install();
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    QTemporaryDir dir;
+    const QString file =
+        writeFile(dir, "statement.ofx", hostile ? deeplyNestedOfx() : OneTransactionOfx);
+    const OwnTempFolder temp;
+    AccountConnection connection;
+    QVERIFY(connection.open(account));
+
+    // The user presses Cancel as soon as the busy indicator shows; that it shows at all means
+    // the event loop runs while the file is read.
+    bool cancelled = false;
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == u"BusyDialog" && w->isVisible()) {
+                if (auto* cancel = w->findChild<QPushButton*>("cmdCancel")) {
+                    cancel->click();
+                    cancelled = true;
+                }
+            }
+        }
+    });
+    canceller.start(50);
+    const bool opened =
+        offset ? bool(OffsetImportDialog::open(file, connection.database(), std::nullopt))
+               : bool(ImportDialog::open(file, connection.database(), January, ImportChoices()));
+    canceller.stop();
+    QCOMPARE(opened, !hostile);
+    QCOMPARE(cancelled, hostile);
+    QCOMPARE(dialogs.messageTexts(), QStringList());
+    QCOMPARE(childProcesses(), QStringList());
+    QCOMPARE(temp.entries(), QStringList());
+}
+
+void tst_Import::staleTempFolders_data() {
+    QTest::addColumn<QString>("name"); // {gone}: a process that is gone, {self}: this one
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("its process gone") << "vantrell-{gone}-AbC123" << false << true;
+    QTest::newRow("its process running") << "vantrell-{self}-AbC123" << false << false;
+    QTest::newRow("another program's") << "other-{gone}-AbC123" << false << false;
+    QTest::newRow("not a process id") << "vantrell-0-AbC123" << false << false;
+    QTest::newRow("a link named for a gone process") << "vantrell-{gone}-AbC123" << true << false;
+}
+
+void tst_Import::staleTempFolders() {
+    QFETCH(QString, name);
+    QFETCH(bool, link);
+    QFETCH(bool, removed);
+    // A process id that was in use a moment ago and is free now.
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    QVERIFY(gone > 0);
+    QCOMPARE(::waitpid(gone, nullptr, 0), gone);
+
+    QTemporaryDir root;
+    QTemporaryDir elsewhere;
+    const QString folder =
+        root.filePath(QString(name)
+                          .replace(QStringLiteral("{gone}"), QString::number(gone))
+                          .replace(QStringLiteral("{self}"),
+                                   QString::number(QCoreApplication::applicationPid())));
+    const QString inside = (link ? elsewhere.path() : folder) + QStringLiteral("/libofxtmp1");
+    if (link)
+        QVERIFY(QFile::link(elsewhere.path(), folder));
+    else
+        QVERIFY(QDir().mkpath(folder));
+    QFile copy(inside);
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.close();
+
+    QCOMPARE(TempFolders::removeStale(root.path()), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(folder), !removed);
+    QCOMPARE(QFile::exists(inside), !removed);
 }
 
 void tst_Import::corpusReads() {

@@ -16,6 +16,9 @@ AccountFixture::AccountFixture() {
     const QDir help(QStringLiteral(VANTRELL_PROGRAM_DIR "/Data"));
     for (const QString& page : help.entryList({"*.rtf"}, QDir::Files))
         QFile::copy(help.filePath(page), dataFolder() + page);
+    // The OFX reader's child program, found in the program folder as in an installed one.
+    QFile::link(QStringLiteral(VANTRELL_PROGRAM_DIR "/vantrell-ofxread"),
+                m_dir.filePath("vantrell-ofxread"));
     ProgramPaths::setProgramFolder(m_dir.path());
 }
 

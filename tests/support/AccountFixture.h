@@ -3,8 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A program folder of its own in a temporary directory (Blank.mdb, Data/ with the help pages)
-// and fresh account files in it. Points ProgramPaths at it for the test's lifetime.
+// A program folder of its own in a temporary directory (Blank.mdb, the OFX reader's child program,
+// Data/ with the help pages) and fresh account files in it. Points ProgramPaths at it for the
+// test's lifetime.
 class AccountFixture {
 public:
     AccountFixture();

@@ -542,8 +542,11 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
     CsvLayout layout = preset.layout;
     const QList<CsvRecord>& records = split(layout.delimiter).records;
     if (!preset.named.isEmpty()) {
-        // The header is the first line that has every named column.
-        for (const CsvRecord& r : records) {
+        // The header is the first line that has every named column, among the lines the layout
+        // is guessed from: a file without one is not searched to its end.
+        const qsizetype searched = std::min<qsizetype>(records.size(), SampleRecords);
+        for (qsizetype i = 0; i < searched; ++i) {
+            const CsvRecord& r = records[i];
             if (!preset.autoSkip && r.line <= layout.skipLines)
                 continue;
             QHash<QString, int> found;
@@ -587,6 +590,10 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
 }
 
 ReadResult CsvReader::read(const CsvLayout& l) const {
+    return *read(l, false);
+}
+
+std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadable) const {
     ReadResult result;
     result.format = StatementFormat::Csv;
     result.dateOrder = l.dateOrder;
@@ -610,11 +617,15 @@ ReadResult CsvReader::read(const CsvLayout& l) const {
         if (l.dateColumn < 0 ||
             (l.amounts == CsvLayout::Amounts::Signed ? l.amountColumn < 0
                                                      : l.debitColumn < 0 && l.creditColumn < 0)) {
+            if (untilUnreadable)
+                return std::nullopt;
             row.error = QStringLiteral("The layout has no date or no amount column.");
             result.rows << std::move(row);
             continue;
         }
         if (r.fields.size() <= last) {
+            if (untilUnreadable)
+                return std::nullopt;
             row.error = QStringLiteral("The line has %1 fields; the layout reads %2.")
                             .arg(r.fields.size())
                             .arg(last + 1);
@@ -654,8 +665,12 @@ ReadResult CsvReader::read(const CsvLayout& l) const {
                     row.balance = l.flipSign ? Money::fromRaw(-balance->raw()) : *balance;
             }
         }
+        if (untilUnreadable && !row.ok())
+            return std::nullopt;
         result.rows << std::move(row);
     }
+    if (untilUnreadable && s.openQuoteLine > 0)
+        return std::nullopt;
     if (s.openQuoteLine > 0) {
         ImportedRow row;
         row.line = s.openQuoteLine;
@@ -667,18 +682,25 @@ ReadResult CsvReader::read(const CsvLayout& l) const {
         result.error = QStringLiteral("The file has no transactions after line %1.")
                            .arg(l.skipLines + (l.header ? 1 : 0));
     result.dateOrderAmbiguous = otherReadsAll && otherDiffers;
+    if (untilUnreadable && !result.error.isEmpty())
+        return std::nullopt;
     return result;
 }
 
 std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLayout>& remembered,
                                                       QString* error) const {
-    // Each candidate is read whole; the first that reads every row is taken with its rows.
-    auto attempt = [&](const CsvLayout& l, const QString& source) {
-        Proposal p{l, source, read(l)};
-        const bool clean =
-            p.result.error.isEmpty() && std::all_of(p.result.rows.begin(), p.result.rows.end(),
-                                                    [](const ImportedRow& x) { return x.ok(); });
-        return clean ? std::optional<Proposal>(std::move(p)) : std::nullopt;
+    // The first candidate that reads every row is taken with its rows. A candidate is read only
+    // up to its first row that does not read, and a layout already tried is not read again: a
+    // large file with one bad line would otherwise be read whole once per preset.
+    QList<CsvLayout> tried;
+    auto attempt = [&](const CsvLayout& l, const QString& source) -> std::optional<Proposal> {
+        if (tried.contains(l))
+            return std::nullopt;
+        tried << l;
+        std::optional<ReadResult> clean = read(l, true);
+        if (!clean)
+            return std::nullopt;
+        return Proposal{l, source, std::move(*clean)};
     };
     if (remembered) {
         if (auto p = attempt(*remembered, QStringLiteral("remembered")))

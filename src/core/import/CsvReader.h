@@ -58,6 +58,9 @@ public:
                                     QString* error) const;
 
 private:
+    // With `untilUnreadable`: nullopt as soon as a row does not read, or the file as a whole.
+    std::optional<ReadResult> read(const CsvLayout& layout, bool untilUnreadable) const;
+
     QString m_text;
     mutable std::map<char16_t, Split> m_splits; // nodes stay put: callers keep references
 };

@@ -1,8 +1,7 @@
 #include "ImportPreview.h"
 
-#include "data/StoredValue.h"
-
 #include "data/ShortDate.h"
+#include "data/StoredValue.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -58,142 +57,14 @@ QString dateText(const QDate& d) {
     return ShortDate::format(d);
 }
 
-// A row's (date, effect), the key two rows are the same transaction by.
-using Key = QPair<qint64, qint64>;
-Key keyOf(const QDate& date, Money effect) {
+QPair<qint64, qint64> keyOf(const QDate& date, Money effect) {
     return {date.toJulianDay(), effect.raw()};
 }
 
-} // namespace
-
-std::optional<KnownTransactions> KnownTransactions::load(QSqlDatabase db, QString* error) {
-    KnownTransactions known;
-    if (!readTable(db, QStringLiteral("tblThisSession"), QString(), known.session,
-                   known.sessionFitIds, error) ||
-        !readTable(db, QStringLiteral("tblAllRecords"),
-                   QStringLiteral(" where ifnull(CloseBalance,0)=0"), known.committed,
-                   known.committedFitIds, error))
-        return std::nullopt;
-    return known;
-}
-
-ImportPreview::ImportPreview(const StatementContext& statement, KnownTransactions known,
-                             ColumnRules rules)
-    : m_statement(statement), m_known(std::move(known)), m_rules(std::move(rules)) {}
-
-void ImportPreview::setRows(const QList<ImportedRow>& rows) {
-    m_rows.clear();
-    m_rows.reserve(rows.size());
-    for (const ImportedRow& r : rows) {
-        Row row;
-        row.source = r;
-        m_rows << std::move(row);
-    }
-    // Oldest first: a file that lists the newest first is turned round whole, so that the rows of
-    // one day keep their order relative to each other.
-    QDate first;
-    QDate last;
-    for (const Row& r : std::as_const(m_rows)) {
-        if (!r.source.date.isValid())
-            continue;
-        if (!first.isValid())
-            first = r.source.date;
-        last = r.source.date;
-    }
-    if (first.isValid() && first > last)
-        std::reverse(m_rows.begin(), m_rows.end());
-    classify();
-    check();
-}
-
-void ImportPreview::setTicked(int row, bool ticked) {
-    if (row >= 0 && row < m_rows.size())
-        m_rows[row].ticked = ticked;
-}
-
-void ImportPreview::setColumn(int row, AmountColumn column) {
-    if (row < 0 || row >= m_rows.size())
-        return;
-    m_rows[row].column = column;
-    m_rows[row].columnByHand = true;
-}
-
-void ImportPreview::setRules(const ColumnRules& rules) {
-    m_rules = rules;
-    classify();
-}
-
-void ImportPreview::classify() {
-    for (Row& r : m_rows) {
-        if (!r.columnByHand)
-            r.column = m_rules.columnFor(r.source);
-    }
-}
-
-void ImportPreview::check() {
-    // Each known row can be matched by one row of the file only: two identical rows in a file
-    // are two transactions, and only as many as the statement already has are duplicates.
-    QHash<Key, int> inSession;
-    QHash<Key, int> inHistory;
-    for (const KnownTransactions::Entry& e : std::as_const(m_known.session))
-        ++inSession[keyOf(e.date, e.effect)];
-    for (const KnownTransactions::Entry& e : std::as_const(m_known.committed))
-        ++inHistory[keyOf(e.date, e.effect)];
-    auto take = [](QHash<Key, int>& pool, const Key& key) {
-        auto it = pool.find(key);
-        if (it == pool.end() || *it == 0)
-            return false;
-        --*it;
-        return true;
-    };
-
-    const QString period =
-        QStringLiteral("%1 to %2").arg(dateText(m_statement.start), dateText(m_statement.end));
-    for (Row& r : m_rows) {
-        const ImportedRow& s = r.source;
-        r.ticked = false;
-        const Key key = keyOf(s.date, s.amount);
-        if (!s.ok()) {
-            r.status = Status::Unreadable;
-            r.reason = s.error;
-            r.ticked = true;
-        } else if (s.amount.isZero()) {
-            r.status = Status::ZeroAmount;
-            r.reason = QStringLiteral("The amount is 0.");
-        } else if (s.date < m_statement.start || s.date > m_statement.end) {
-            r.status = Status::OutsideDates;
-            r.reason = QStringLiteral("Outside the statement's dates (%1).").arg(period);
-        } else if (!s.correctsFitId.isEmpty()) {
-            r.status = Status::Correction;
-            r.reason = s.cancels
-                           ? QStringLiteral("The bank cancels its transaction %1 of an earlier "
-                                            "file; if it was entered, delete it by hand.")
-                                 .arg(s.correctsFitId)
-                           : QStringLiteral("The bank corrects its transaction %1 of an earlier "
-                                            "file; if it was entered, change it by hand instead.")
-                                 .arg(s.correctsFitId);
-        } else if ((!s.fitId.isEmpty() && m_known.sessionFitIds.contains(s.fitId) &&
-                    (take(inSession, key), true)) ||
-                   take(inSession, key)) {
-            r.status = Status::InStatement;
-            r.reason = QStringLiteral("Already in the statement.");
-        } else if ((!s.fitId.isEmpty() && m_known.committedFitIds.contains(s.fitId) &&
-                    (take(inHistory, key), true)) ||
-                   take(inHistory, key)) {
-            r.status = Status::Committed;
-            r.reason = QStringLiteral("Already in the account's history.");
-        } else {
-            r.status = Status::New;
-            r.reason.clear();
-            r.ticked = true;
-        }
-    }
-}
-
-TransactionAmounts ImportPreview::amountsOf(const Row& row) {
+TransactionAmounts amountsIn(AmountColumn column, Money amount) {
     TransactionAmounts a;
-    const Money m = Money::fromRaw(std::abs(row.source.amount.raw()));
-    switch (row.column) {
+    const Money m = Money::fromRaw(std::abs(amount.raw()));
+    switch (column) {
     case AmountColumn::GovtCharge:
         a.govtCharge = m;
         break;
@@ -213,92 +84,254 @@ TransactionAmounts ImportPreview::amountsOf(const Row& row) {
     return a;
 }
 
-ImportPreview::BalanceCheck ImportPreview::balanceCheck() const {
-    BalanceCheck result;
-    std::optional<Money> running = m_statement.openBalance;
-    std::optional<bool> negated; // decided by the first row with a balance
-    for (int i = 0; i < m_rows.size(); ++i) {
-        const Row& r = m_rows[i];
-        // Rows the statement cannot hold: unreadable, outside its dates, or already committed (the
-        // opening balance is the balance after them). Rows the user unticks still count.
-        if (r.status == Status::Unreadable || r.status == Status::OutsideDates ||
-            r.status == Status::Committed)
+ImportedRow flippedRow(ImportedRow row) {
+    row.amount = Money::fromRaw(-row.amount.raw());
+    if (row.balance)
+        row.balance = Money::fromRaw(-row.balance->raw());
+    return row;
+}
+
+} // namespace
+
+std::optional<KnownTransactions> KnownTransactions::load(QSqlDatabase db, QString* error) {
+    KnownTransactions known;
+    if (!readTable(db, QStringLiteral("tblThisSession"), QString(), known.session,
+                   known.sessionFitIds, error) ||
+        !readTable(db, QStringLiteral("tblAllRecords"),
+                   QStringLiteral(" where ifnull(CloseBalance,0)=0"), known.committed,
+                   known.committedFitIds, error))
+        return std::nullopt;
+    return known;
+}
+
+ImportPreview::ImportPreview(const StatementContext& statement, KnownTransactions known,
+                             ColumnRules rules)
+    : m_statement(statement), m_known(std::move(known)), m_rules(std::move(rules)),
+      m_outsideReason(QStringLiteral("Outside the statement's dates (%1 to %2).")
+                          .arg(dateText(statement.start), dateText(statement.end))) {}
+
+void ImportPreview::setRows(QList<ImportedRow> rows) {
+    m_source = std::move(rows);
+    // Oldest first: a file that lists the newest first is turned round whole, so that the rows of
+    // one day keep their order relative to each other.
+    QDate first;
+    QDate last;
+    for (const ImportedRow& r : std::as_const(m_source)) {
+        if (!r.date.isValid())
             continue;
-        running = RunningBalance::after(*running, amountsOf(r));
-        if (!running) {
-            result.partsAt = i;
-            return result;
-        }
-        if (!r.source.balance)
-            continue;
-        result.available = true;
-        const Money stated = *r.source.balance;
-        const auto opposite = Money::subtract(Money(), stated);
-        if (!negated) {
-            if (stated == *running)
-                negated = false;
-            else if (opposite && *opposite == *running)
-                negated = true;
-        }
-        const bool agrees =
-            negated && (*negated ? opposite && *opposite == *running : stated == *running);
-        if (!agrees) {
-            result.partsAt = i;
-            result.stated = stated;
-            result.computed = *running;
-            return result;
-        }
+        if (!first.isValid())
+            first = r.date;
+        last = r.date;
     }
-    return result;
+    m_reversed = first.isValid() && first > last;
+    m_marks = QList<Mark>(m_source.size());
+    classify();
+    Pools known = pools();
+    for (qsizetype i = 0; i < m_marks.size(); ++i)
+        check(source(i), m_marks[i], known);
+}
+
+ImportPreview::Row ImportPreview::row(qsizetype i) const {
+    const Mark& m = m_marks[i];
+    const ImportedRow& s = source(i);
+    return Row{s, m.column, m.columnByHand, m.ticked, m.status, reason(s, m.status)};
+}
+
+void ImportPreview::setTicked(int row, bool ticked) {
+    if (row >= 0 && row < m_marks.size())
+        m_marks[row].ticked = ticked;
+}
+
+void ImportPreview::setColumn(int row, AmountColumn column) {
+    if (row < 0 || row >= m_marks.size())
+        return;
+    m_marks[row].column = column;
+    m_marks[row].columnByHand = true;
+}
+
+void ImportPreview::setRules(const ColumnRules& rules) {
+    m_rules = rules;
+    classify();
+}
+
+void ImportPreview::classify() {
+    for (qsizetype i = 0; i < m_marks.size(); ++i) {
+        if (!m_marks[i].columnByHand)
+            m_marks[i].column = m_rules.columnFor(source(i));
+    }
+}
+
+ImportPreview::Pools ImportPreview::pools() const {
+    // Each known row can be matched by one row of the file only: two identical rows in a file
+    // are two transactions, and only as many as the statement already has are duplicates.
+    Pools p;
+    for (const KnownTransactions::Entry& e : std::as_const(m_known.session))
+        ++p.session[keyOf(e.date, e.effect)];
+    for (const KnownTransactions::Entry& e : std::as_const(m_known.committed))
+        ++p.history[keyOf(e.date, e.effect)];
+    return p;
+}
+
+void ImportPreview::check(const ImportedRow& s, Mark& m, Pools& pools) const {
+    auto take = [](Pool& pool, const QPair<qint64, qint64>& key) {
+        auto it = pool.find(key);
+        if (it == pool.end() || *it == 0)
+            return false;
+        --*it;
+        return true;
+    };
+    m.ticked = false;
+    const auto key = keyOf(s.date, s.amount);
+    if (!s.ok()) {
+        m.status = Status::Unreadable;
+        m.ticked = true;
+    } else if (s.amount.isZero()) {
+        m.status = Status::ZeroAmount;
+    } else if (s.date < m_statement.start || s.date > m_statement.end) {
+        m.status = Status::OutsideDates;
+    } else if (!s.correctsFitId.isEmpty()) {
+        m.status = Status::Correction;
+    } else if ((!s.fitId.isEmpty() && m_known.sessionFitIds.contains(s.fitId) &&
+                (take(pools.session, key), true)) ||
+               take(pools.session, key)) {
+        m.status = Status::InStatement;
+    } else if ((!s.fitId.isEmpty() && m_known.committedFitIds.contains(s.fitId) &&
+                (take(pools.history, key), true)) ||
+               take(pools.history, key)) {
+        m.status = Status::Committed;
+    } else {
+        m.status = Status::New;
+        m.ticked = true;
+    }
+}
+
+QString ImportPreview::reason(const ImportedRow& s, Status status) const {
+    switch (status) {
+    case Status::New:
+        return {};
+    case Status::Unreadable:
+        return s.error;
+    case Status::ZeroAmount:
+        return QStringLiteral("The amount is 0.");
+    case Status::OutsideDates:
+        return m_outsideReason;
+    case Status::Correction:
+        return s.cancels ? QStringLiteral("The bank cancels its transaction %1 of an earlier "
+                                          "file; if it was entered, delete it by hand.")
+                               .arg(s.correctsFitId)
+                         : QStringLiteral("The bank corrects its transaction %1 of an earlier "
+                                          "file; if it was entered, change it by hand instead.")
+                               .arg(s.correctsFitId);
+    case Status::InStatement:
+        return QStringLiteral("Already in the statement.");
+    case Status::Committed:
+        return QStringLiteral("Already in the account's history.");
+    }
+    return {};
+}
+
+TransactionAmounts ImportPreview::amountsOf(const Row& row) {
+    return amountsIn(row.column, row.source.amount);
+}
+
+void ImportPreview::BalanceWalk::step(int at, const ImportedRow& r, const Mark& m) {
+    // Rows the statement cannot hold: unreadable, outside its dates, or already committed (the
+    // opening balance is the balance after them). Rows the user unticks still count.
+    if (done || m.status == Status::Unreadable || m.status == Status::OutsideDates ||
+        m.status == Status::Committed)
+        return;
+    running = RunningBalance::after(*running, amountsIn(m.column, r.amount));
+    if (!running) {
+        result.partsAt = at;
+        done = true;
+        return;
+    }
+    if (!r.balance)
+        return;
+    result.available = true;
+    const Money stated = *r.balance;
+    const auto opposite = Money::subtract(Money(), stated);
+    if (!negated) {
+        if (stated == *running)
+            negated = false;
+        else if (opposite && *opposite == *running)
+            negated = true;
+    }
+    const bool agrees =
+        negated && (*negated ? opposite && *opposite == *running : stated == *running);
+    if (!agrees) {
+        result.partsAt = at;
+        result.stated = stated;
+        result.computed = *running;
+        done = true;
+    }
+}
+
+ImportPreview::BalanceCheck ImportPreview::balanceCheck() const {
+    BalanceWalk walk;
+    walk.running = m_statement.openBalance;
+    for (qsizetype i = 0; i < m_marks.size() && !walk.done; ++i)
+        walk.step(int(i), source(i), m_marks[i]);
+    return walk.result;
 }
 
 int ImportPreview::firstTickedUnreadable() const {
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].ticked && m_rows[i].status == Status::Unreadable)
+    for (int i = 0; i < m_marks.size(); ++i) {
+        if (m_marks[i].ticked && m_marks[i].status == Status::Unreadable)
             return i;
     }
     return -1;
 }
 
 int ImportPreview::tickedCount() const {
-    return int(std::count_if(m_rows.begin(), m_rows.end(), [](const Row& r) { return r.ticked; }));
+    return int(
+        std::count_if(m_marks.begin(), m_marks.end(), [](const Mark& m) { return m.ticked; }));
+}
+
+void ImportPreview::ClosingWalk::step(const ImportedRow& r, const Mark& m) {
+    if (!balance || !m.ticked || m.status == Status::Unreadable)
+        return;
+    balance = RunningBalance::after(*balance, amountsIn(m.column, r.amount));
+}
+
+ImportPreview::ClosingWalk ImportPreview::closingStart() const {
+    ClosingWalk walk;
+    walk.balance = m_statement.openBalance;
+    for (const KnownTransactions::Entry& e : m_known.session) {
+        if (walk.balance)
+            walk.balance = Money::add(*walk.balance, e.effect);
+    }
+    return walk;
 }
 
 std::optional<Money> ImportPreview::closingAfterImport() const {
-    std::optional<Money> balance = m_statement.openBalance;
-    for (const KnownTransactions::Entry& e : m_known.session) {
-        balance = Money::add(*balance, e.effect);
-        if (!balance)
-            return std::nullopt;
-    }
-    for (const Row& r : m_rows) {
-        if (!r.ticked || r.status == Status::Unreadable)
-            continue;
-        balance = RunningBalance::after(*balance, amountsOf(r));
-        if (!balance)
-            return std::nullopt;
-    }
-    return balance;
+    ClosingWalk walk = closingStart();
+    for (qsizetype i = 0; i < m_marks.size() && walk.balance; ++i)
+        walk.step(source(i), m_marks[i]);
+    return walk.balance;
 }
 
 bool ImportPreview::fitsBetterFlipped() const {
-    QList<ImportedRow> flipped;
-    flipped.reserve(m_rows.size());
-    for (const Row& r : m_rows) {
-        ImportedRow s = r.source;
-        s.amount = Money::fromRaw(-s.amount.raw());
-        if (s.balance)
-            s.balance = Money::fromRaw(-s.balance->raw());
-        flipped << std::move(s);
+    // The rows with the opposite sign are judged as setRows would judge them, one at a time:
+    // their columns by the rules (none is set by hand in a file just read), their ticks and the
+    // duplicates they match.
+    Pools known = pools();
+    BalanceWalk balance;
+    balance.running = m_statement.openBalance;
+    ClosingWalk closing = closingStart();
+    for (qsizetype i = 0; i < m_marks.size(); ++i) {
+        const ImportedRow flipped = flippedRow(source(i));
+        Mark mark;
+        mark.column = m_rules.columnFor(flipped);
+        check(flipped, mark, known);
+        balance.step(int(i), flipped, mark);
+        closing.step(flipped, mark);
     }
-    ImportPreview other(m_statement, m_known, m_rules);
-    other.setRows(flipped);
-    auto score = [](const ImportPreview& p) {
-        const auto closing = p.closingAfterImport();
-        const bool reaches = closing && *closing == p.statement().closeBalance;
-        const BalanceCheck b = p.balanceCheck();
-        const qsizetype agreeing = b.partsAt < 0 ? p.rows().size() : b.partsAt;
+    const qsizetype rows = m_marks.size();
+    auto score = [&](const std::optional<Money>& closingBalance, const BalanceCheck& b) {
+        const bool reaches = closingBalance && *closingBalance == m_statement.closeBalance;
+        const qsizetype agreeing = b.partsAt < 0 ? rows : b.partsAt;
         return (reaches ? 1'000'000 : 0) + agreeing;
     };
-    return score(other) > score(*this);
+    return score(closing.balance, balance.result) > score(closingAfterImport(), balanceCheck());
 }

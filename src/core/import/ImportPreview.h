@@ -6,6 +6,7 @@
 
 #include "data/RunningBalance.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QSqlDatabase>
@@ -31,10 +32,12 @@ struct KnownTransactions {
 
 // The rows of one file as the preview shows them: each with its column, its tick and, when it
 // starts unticked, the reason. Rows are kept oldest first (a file listing the newest first is
-// turned round), the order in which they go into the statement.
+// turned round), the order in which they go into the statement. The file's rows are held once,
+// shared with the reader's result: the preview keeps only its own marks beside them, so that a
+// file of hundreds of thousands of rows is not held twice.
 class ImportPreview {
 public:
-    enum class Status {
+    enum class Status : quint8 {
         New,
         Unreadable, // starts ticked: nothing is imported until the user unticks it
         ZeroAmount,
@@ -58,10 +61,42 @@ public:
         Money computed;         // there: the opening balance carried through the rows
     };
 
+    // The rows in the preview's order, each Row made when asked for.
+    class Rows {
+    public:
+        class Iterator {
+        public:
+            Row operator*() const { return m_preview->row(m_at); }
+            Iterator& operator++() {
+                ++m_at;
+                return *this;
+            }
+            friend bool operator==(const Iterator&, const Iterator&) = default;
+
+        private:
+            friend class Rows;
+            Iterator(const ImportPreview* preview, qsizetype at) : m_preview(preview), m_at(at) {}
+            const ImportPreview* m_preview;
+            qsizetype m_at;
+        };
+        qsizetype size() const { return m_preview->m_marks.size(); }
+        bool isEmpty() const { return size() == 0; }
+        Row operator[](qsizetype i) const { return m_preview->row(i); }
+        Iterator begin() const { return Iterator(m_preview, 0); }
+        Iterator end() const { return Iterator(m_preview, size()); }
+
+    private:
+        friend class ImportPreview;
+        explicit Rows(const ImportPreview* preview) : m_preview(preview) {}
+        const ImportPreview* m_preview;
+    };
+
     ImportPreview(const StatementContext& statement, KnownTransactions known, ColumnRules rules);
 
-    void setRows(const QList<ImportedRow>& rows);
-    const QList<Row>& rows() const { return m_rows; }
+    // Shares `rows` (no copy of them is made while the caller keeps its own).
+    void setRows(QList<ImportedRow> rows);
+    Rows rows() const { return Rows(this); }
+    Row row(qsizetype i) const;
     const StatementContext& statement() const { return m_statement; }
     const ColumnRules& rules() const { return m_rules; }
 
@@ -91,11 +126,49 @@ public:
     bool fitsBetterFlipped() const;
 
 private:
+    // What the preview adds to a file's row.
+    struct Mark {
+        AmountColumn column = AmountColumn::Deposit;
+        bool columnByHand = false;
+        bool ticked = true;
+        Status status = Status::New;
+    };
+    // The known rows not yet matched by a row of the file, by (date, effect).
+    using Pool = QHash<QPair<qint64, qint64>, int>;
+    struct Pools {
+        Pool session;
+        Pool history;
+    };
+
+    const ImportedRow& source(qsizetype i) const {
+        return m_source[m_reversed ? m_source.size() - 1 - i : i];
+    }
     void classify();
-    void check();
+    Pools pools() const;
+    // The status and tick of `row`, taking the known row it duplicates out of `pools`.
+    void check(const ImportedRow& row, Mark& mark, Pools& pools) const;
+    QString reason(const ImportedRow& row, Status status) const;
+
+    // The balance check and the closing balance, a row at a time, so that the rows with the
+    // opposite sign can be walked without being made all at once.
+    struct BalanceWalk {
+        std::optional<Money> running;
+        std::optional<bool> negated; // decided by the first row with a balance
+        BalanceCheck result;
+        bool done = false;
+        void step(int at, const ImportedRow& row, const Mark& mark);
+    };
+    struct ClosingWalk {
+        std::optional<Money> balance;
+        void step(const ImportedRow& row, const Mark& mark);
+    };
+    ClosingWalk closingStart() const;
 
     StatementContext m_statement;
     KnownTransactions m_known;
     ColumnRules m_rules;
-    QList<Row> m_rows;
+    QList<ImportedRow> m_source; // as the file gives them
+    bool m_reversed = false;     // the file lists the newest first
+    QList<Mark> m_marks;         // in the preview's order
+    QString m_outsideReason;
 };

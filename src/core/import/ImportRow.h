@@ -3,6 +3,7 @@
 #include "data/AmountColumns.h"
 #include "data/Money.h"
 
+#include <QDataStream>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -45,3 +46,8 @@ struct ReadResult {
     DateOrder dateOrder = DateOrder::DayFirst;
     bool dateOrderAmbiguous = false;
 };
+
+// A whole result in a stream: how the OFX reader's child hands it back. Reading sets the stream's
+// status to ReadCorruptData when what it reads is not such a result.
+QDataStream& operator<<(QDataStream& out, const ReadResult& result);
+QDataStream& operator>>(QDataStream& in, ReadResult& result);

@@ -36,7 +36,7 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
     };
     const int unreadable = preview.firstTickedUnreadable();
     if (unreadable >= 0) {
-        const ImportedRow& bad = preview.rows()[unreadable].source;
+        const ImportedRow bad = preview.rows()[unreadable].source;
         return fail(QStringLiteral("Line %1 does not read: %2").arg(bad.line).arg(bad.error));
     }
 
@@ -52,7 +52,7 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
                                  withFitId ? QStringLiteral(",?") : QString())))
         return fail(insert.lastError().text());
     int written = 0;
-    for (const ImportPreview::Row& r : preview.rows()) {
+    for (const ImportPreview::Row r : preview.rows()) {
         if (!r.ticked)
             continue;
         const TransactionAmounts a = ImportPreview::amountsOf(r);

@@ -12,6 +12,8 @@ namespace OfxReader {
 // True when the bytes hold an <OFX> element: what the content says, whatever the file's name.
 bool looksLikeOfx(const QByteArray& content);
 
+// Reads in this process, for as long as libofx takes: the program's windows and tests read through
+// OfxChild, which runs this in the child program vantrell-ofxread with a time limit.
 ReadResult read(const QByteArray& content);
 
 } // namespace OfxReader

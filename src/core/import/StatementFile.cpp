@@ -5,6 +5,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace StatementFile {
 
@@ -30,26 +39,58 @@ StatementFormat formatOf(const QByteArray& bytes, const QString& fileName) {
 
 Loaded load(const QString& path) {
     Loaded loaded;
-    QFile file(path);
-    if (!file.exists()) {
-        loaded.error = QStringLiteral("The file %1 does not exist.").arg(path);
-        return loaded;
-    }
-    if (file.size() > MaxBytes) {
+    auto tooLarge = [&](qint64 size) {
         loaded.error = QStringLiteral("The file %1 is %2 MB; a statement file may be at most %3 "
                                       "MB. Download a shorter period from the bank.")
                            .arg(path)
-                           .arg((file.size() + 1024 * 1024 - 1) / (1024 * 1024))
+                           .arg((size + 1024 * 1024 - 1) / (1024 * 1024))
                            .arg(MaxBytes / (1024 * 1024));
         return loaded;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.error =
-            QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString());
+    };
+    // Opened without waiting, so that a pipe cannot hold the program, and checked as opened, so
+    // that a name swapped for another file in between changes nothing. Links are followed.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        loaded.error = errno == ENOENT
+                           ? QStringLiteral("The file %1 does not exist.").arg(path)
+                           : QStringLiteral("The file %1 cannot be read: %2")
+                                 .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return loaded;
     }
-    loaded.bytes = file.readAll();
-    if (loaded.bytes.trimmed().isEmpty()) {
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        loaded.error = QStringLiteral("%1 is not a regular file (it is a folder, a device or a "
+                                      "pipe): it cannot be a bank's statement file.")
+                           .arg(path);
+        return loaded;
+    }
+    if (status.st_size > MaxBytes)
+        return tooLarge(status.st_size);
+    // Read up to one byte past the limit, whatever the size said: a file may grow meanwhile.
+    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got <= MaxBytes) {
+        if (got == bytes.size())
+            bytes.resize(qsizetype(std::min<qint64>(bytes.size() * 2, MaxBytes + 1)));
+        const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            loaded.error =
+                QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString());
+            return loaded;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > MaxBytes)
+        return tooLarge(got);
+    bytes.truncate(qsizetype(got));
+    loaded.bytes = std::move(bytes);
+    // Looked at in place: trimmed() would copy the whole file.
+    if (std::all_of(loaded.bytes.cbegin(), loaded.bytes.cend(),
+                    [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); })) {
         loaded.error = QStringLiteral("The file %1 is empty.").arg(path);
         return loaded;
     }
@@ -67,7 +108,18 @@ Loaded load(const QString& path) {
                            .arg(path);
         return loaded;
     }
+    // "\r\n", "\n" and "\r" each end a line.
+    const qsizetype lines = std::max(std::count(text->cbegin(), text->cend(), u'\n'),
+                                     std::count(text->cbegin(), text->cend(), u'\r'));
+    if (lines > MaxLines) {
+        loaded.error = QStringLiteral("The file %1 has %2 lines; a statement file may have at "
+                                      "most %3 lines. Download a shorter period from the bank.")
+                           .arg(path, QLocale().toString(lines), QLocale().toString(MaxLines));
+        return loaded;
+    }
+    // The readers of CSV and QIF read the text alone: the bytes are not kept beside it.
     loaded.text = *text;
+    loaded.bytes.clear();
     return loaded;
 }
 

@@ -3,8 +3,8 @@
 #include "ImportRowsModel.h"
 
 #include "import/ImportWriter.h"
-#include "import/OfxReader.h"
 #include "import/QifReader.h"
+#include "shell/BusyDialog.h"
 #include "shell/Dialogs.h"
 #include "shell/MDIForm1.h"
 
@@ -110,6 +110,13 @@ std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDataba
         Dialogs::instance().message(loaded.error);
         return nullptr;
     }
+    ReadResult ofx;
+    if (loaded.format == StatementFormat::Ofx) {
+        std::optional<ReadResult> read = BusyDialog::readOfx(loaded.bytes, parent);
+        if (!read)
+            return nullptr; // cancelled: nothing to say
+        ofx = std::move(*read);
+    }
     QString error;
     std::optional<KnownTransactions> known = KnownTransactions::load(db, &error);
     if (!known) {
@@ -119,6 +126,7 @@ std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDataba
     }
     std::unique_ptr<ImportDialog> window(new ImportDialog(std::move(loaded), path, db, statement,
                                                           std::move(*known), choices, parent));
+    window->m_ofx = std::move(ofx);
     if (!window->start(&error)) {
         Dialogs::instance().message(
             QStringLiteral("%1 cannot be imported. %2").arg(QFileInfo(path).fileName(), error));
@@ -300,7 +308,6 @@ bool ImportDialog::start(QString* error) {
         break;
     }
     case StatementFormat::Ofx:
-        m_ofx = OfxReader::read(m_loaded.bytes);
         if (!readFile(error))
             return false;
         break;
@@ -541,7 +548,7 @@ ImportChoices ImportDialog::choices() const {
 void ImportDialog::importRows() {
     const int bad = m_preview.firstTickedUnreadable();
     if (bad >= 0) {
-        const ImportedRow& row = m_preview.rows()[bad].source;
+        const ImportedRow row = m_preview.rows()[bad].source;
         Dialogs::instance().message(
             QStringLiteral("Line %1 does not read: %2\nUntick it to import the other rows.")
                 .arg(row.line)

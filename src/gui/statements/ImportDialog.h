@@ -35,7 +35,8 @@ public:
                     ImportChoices& choices);
 
     // The preview of the file at `path`, ready to be shown; nullptr after a message when the file
-    // or the account cannot be read. Asks for the date order when the file leaves it open.
+    // or the account cannot be read, and without one when the user cancels the reading of an OFX
+    // file. Asks for the date order when the file leaves it open.
     static std::unique_ptr<ImportDialog> open(const QString& path, QSqlDatabase db,
                                               const StatementContext& statement,
                                               const ImportChoices& choices,
@@ -76,7 +77,7 @@ private:
     DateOrder m_dateOrder = DateOrder::DayFirst;
     bool m_flip = false;
     bool m_ambiguous = false; // both date orders read every date of the file
-    ReadResult m_ofx;         // read once: its choices change nothing libofx reads
+    ReadResult m_ofx; // read once, before the dialog: its choices change nothing libofx reads
     ImportPreview m_preview;
     ImportChoices m_choices; // as proposed
     ColumnRules m_rules;

@@ -41,7 +41,7 @@ QVariant ImportRowsModel::headerData(int section, Qt::Orientation orientation, i
 QVariant ImportRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_preview.rows().size())
         return {};
-    const ImportPreview::Row& r = m_preview.rows()[index.row()];
+    const ImportPreview::Row r = m_preview.rows()[index.row()];
     const bool parts = index.row() == m_balance.partsAt;
     if (role == Qt::CheckStateRole && index.column() == Tick)
         return r.ticked ? Qt::Checked : Qt::Unchecked;

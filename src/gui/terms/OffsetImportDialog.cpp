@@ -3,8 +3,8 @@
 #include "data/ShortDate.h"
 #include "engine/ReportStore.h"
 #include "import/ImportChoices.h"
-#include "import/OfxReader.h"
 #include "import/QifReader.h"
+#include "shell/BusyDialog.h"
 #include "shell/Dialogs.h"
 
 #include <QComboBox>
@@ -87,6 +87,13 @@ OffsetImportDialog::open(const QString& path, QSqlDatabase db,
         Dialogs::instance().message(loaded.error);
         return nullptr;
     }
+    ReadResult ofx;
+    if (loaded.format == StatementFormat::Ofx) {
+        std::optional<ReadResult> read = BusyDialog::readOfx(loaded.bytes, parent);
+        if (!read)
+            return nullptr; // cancelled: nothing to say
+        ofx = std::move(*read);
+    }
     QSet<QDate> stored;
     QString error;
     if (!OffsetImport::storedDates(db, &stored, &error)) {
@@ -96,6 +103,7 @@ OffsetImportDialog::open(const QString& path, QSqlDatabase db,
     }
     std::unique_ptr<OffsetImportDialog> window(
         new OffsetImportDialog(std::move(loaded), path, db, std::move(stored), remembered, parent));
+    window->m_ofx = std::move(ofx);
     if (!window->start(&error)) {
         Dialogs::instance().message(
             QStringLiteral("%1 cannot be imported. %2").arg(QFileInfo(path).fileName(), error));
@@ -261,7 +269,7 @@ void OffsetImportDialog::readFile(const ReadResult* given) {
     else if (m_loaded.format == StatementFormat::Qif)
         result = QifReader::read(m_loaded.text, m_dateOrder);
     else
-        result = OfxReader::read(m_loaded.bytes);
+        result = m_ofx;
     m_ambiguous = result.dateOrderAmbiguous;
     m_readError = result.error;
     m_rows = result.error.isEmpty() ? result.rows : QList<ImportedRow>();

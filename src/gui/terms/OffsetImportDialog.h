@@ -30,7 +30,8 @@ public:
     static int run(QWidget* parent, QSqlDatabase db);
 
     // The preview of the file at `path`, ready to be shown; nullptr after a message when the file
-    // or the account cannot be read. Asks for the date order when the file leaves it open.
+    // or the account cannot be read, and without one when the user cancels the reading of an OFX
+    // file. Asks for the date order when the file leaves it open.
     static std::unique_ptr<OffsetImportDialog> open(const QString& path, QSqlDatabase db,
                                                     const std::optional<CsvLayout>& remembered,
                                                     QWidget* parent = nullptr);
@@ -68,6 +69,7 @@ private:
     CsvLayout m_layout;
     QString m_layoutSource;
     DateOrder m_dateOrder = DateOrder::DayFirst; // QIF's; CSV keeps its own in the layout
+    ReadResult m_ofx; // read once, before the dialog: no choice changes what libofx reads
     QList<ImportedRow> m_rows;
     QString m_readError;
     bool m_ambiguous = false;
