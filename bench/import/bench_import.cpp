@@ -88,8 +88,11 @@ void BM_PreviewOpen(benchmark::State& state) {
     CsvReader reader(text);
     QString error;
     const ReadResult read = reader.propose(std::nullopt, &error)->result;
-    const StatementContext statement{QDate(2000, 1, 1), QDate(2023, 12, 31),
-                                     *Money::parse("-250000"), *Money::parse("-250000")};
+    const StatementHeader statement{{},
+                                    QDate(2000, 1, 1),
+                                    QDate(2023, 12, 31),
+                                    *Money::parse("-250000"),
+                                    *Money::parse("-250000")};
     KnownTransactions known;
     for (int i = 0; i < 5000; ++i)
         known.committed << KnownTransactions::Entry{QDate(1999, 1, 1).addDays(i % 365),
@@ -169,8 +172,11 @@ QString writeBigCsv(const QTemporaryDir& dir, bool shortRows) {
 void BM_PreviewBigFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = writeBigCsv(dir, state.range(0) == 1);
-    const StatementContext statement{QDate(2000, 1, 1), QDate(2023, 12, 31),
-                                     *Money::parse("-250000"), *Money::parse("-250000")};
+    const StatementHeader statement{{},
+                                    QDate(2000, 1, 1),
+                                    QDate(2023, 12, 31),
+                                    *Money::parse("-250000"),
+                                    *Money::parse("-250000")};
     qint64 peak = 0;
     qsizetype rows = 0;
     for (auto _ : state) {

@@ -135,7 +135,7 @@ void TestReportPreparation::firstStatementIsCommittedWhole() {
     const QString account = m_fixture.newAccount("first.mdb");
     AccountConnection c;
     QVERIFY(c.open(account));
-    StatementHeader header{"1", QDate(2024, 1, 1), Money::fromRaw(-100000 * Money::Scale)};
+    StatementHeader header{"1", QDate(2024, 1, 1), {}, Money::fromRaw(-100000 * Money::Scale), {}};
     const QVector<SessionRow> session = {
         sessionRow("2024-01-01", ReportLine::Deposit, 1000),
         sessionRow("2024-01-20", ReportLine::InterestPayment, 300)};
@@ -172,7 +172,7 @@ void TestReportPreparation::followingStatementContinuesTheBalance() {
                                   "('2024-01-20', -990000000, 0)");
     AccountConnection c;
     QVERIFY(c.open(account));
-    StatementHeader header{"2", QDate(2024, 2, 1), Money::fromRaw(-990000000)};
+    StatementHeader header{"2", QDate(2024, 2, 1), {}, Money::fromRaw(-990000000), {}};
     QString error;
     const auto result = ReportPreparation::commitStatement(
         c.database(), header, {sessionRow("2024-02-10", ReportLine::UserWithdrawal, 50)}, &error);
@@ -191,7 +191,7 @@ void TestReportPreparation::failedCommitLeavesTheFileAsItWas() {
                                   "select raise(abort, 'disk full'); end");
     AccountConnection c;
     QVERIFY(c.open(account));
-    StatementHeader header{"1", QDate(2024, 1, 1), Money::fromRaw(-1000000000)};
+    StatementHeader header{"1", QDate(2024, 1, 1), {}, Money::fromRaw(-1000000000), {}};
     const QVector<SessionRow> session = {sessionRow("2024-01-05", ReportLine::Deposit, 1000),
                                          sessionRow("2024-01-20", ReportLine::Deposit, 1000)};
     QString error;

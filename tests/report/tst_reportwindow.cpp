@@ -123,7 +123,7 @@ void TestReportWindow::nothingToReport() {
 void TestReportWindow::commitsTheStatementAndPrompts() {
     Report h;
     CheckedStatement checked;
-    checked.header = {"3", QDate(2024, 1, 1), Money::parse("-5000")};
+    checked.header = {"3", QDate(2024, 1, 1), {}, Money::parse("-5000"), {}};
     SessionRow row;
     row.date = QDate(2024, 1, 10);
     row.amounts[ReportLine::Deposit] = StoredMoney::of(*Money::parse("100"));

@@ -145,8 +145,8 @@ ImportedRow row(const QString& date, const QString& amount, const QString& descr
     return r;
 }
 
-const StatementContext January{QDate(2024, 1, 1), QDate(2024, 1, 31), *Money::parse("-900"),
-                               *Money::parse("-612.50")};
+const StatementHeader January{
+    {}, QDate(2024, 1, 1), QDate(2024, 1, 31), *Money::parse("-900"), *Money::parse("-612.50")};
 
 // The three rows every preset's sample holds, from an opening balance of -900.00.
 const QStringList JanuaryRows = {"2024-01-05|Interest|-7.50|-907.50",
@@ -960,7 +960,7 @@ void tst_Import::importWritesTickedRows() {
     // The closing check: every row within the dates, the balance carried through them arrives.
     QSqlQuery q(connection.database());
     QVERIFY(q.exec(Queries::ThisSessionReport));
-    Money balance = January.openBalance;
+    Money balance = *January.openBalance;
     while (q.next()) {
         const QDate date = ShortDate::fromIso(q.value(1).toString());
         QVERIFY(date >= January.start && date <= January.end);
@@ -972,7 +972,7 @@ void tst_Import::importWritesTickedRows() {
         QVERIFY(next);
         balance = *next;
     }
-    QCOMPARE(balance, January.closeBalance);
+    QCOMPARE(balance, *January.closeBalance);
 }
 
 QTEST_MAIN(tst_Import)

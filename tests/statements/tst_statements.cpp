@@ -3,6 +3,7 @@
 // and the missing-statement prompt.
 #include "StatementSteps.h"
 #include "data/ShortDate.h"
+#include "engine/StatementChecks.h"
 #include "report/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/frmInformation.h"
@@ -80,6 +81,8 @@ class TestStatements : public QObject {
     Q_OBJECT
 
 private slots:
+    void coreClosingChecks_data();
+    void coreClosingChecks();
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void entryDefaults_data();
@@ -461,6 +464,45 @@ void TestStatements::promptIgnore() {
     QVERIFY(!h.main->isLoaded(WindowNames::Information));
     QCOMPARE(h.active(), WindowNames::Calculate);
     QVERIFY(report->flexGrid()->isVisible());
+}
+
+// The closing checks as every writer of statements runs them: dates first (the first row outside
+// stops there), then the opening balance carried to the closing balance.
+void TestStatements::coreClosingChecks_data() {
+    QTest::addColumn<QStringList>("rows"); // "date deposit", "-" for no date
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("row");
+    using O = StatementChecks::Result::Outcome;
+    QTest::newRow("balanced") << QStringList{"2024-01-05 100", "2024-01-31 50"} << "-850"
+                              << int(O::Passed) << -1;
+    QTest::newRow("no rows") << QStringList{} << "-1000" << int(O::Passed) << -1;
+    QTest::newRow("figures short")
+        << QStringList{"2024-01-05 100"} << "-850" << int(O::FiguresWrong) << -1;
+    QTest::newRow("a date after the end, before the figures")
+        << QStringList{"2024-01-05 100", "2024-02-01 1"} << "-850" << int(O::DateOutside) << 1;
+    QTest::newRow("no date") << QStringList{"- 150"} << "-850" << int(O::DateOutside) << 0;
+    QTest::newRow("closing does not read")
+        << QStringList{"2024-01-05 150"} << "x" << int(O::FiguresWrong) << -1;
+}
+
+void TestStatements::coreClosingChecks() {
+    QFETCH(QStringList, rows);
+    QFETCH(QString, closing);
+    QFETCH(int, outcome);
+    QFETCH(int, row);
+    const StatementHeader header{"1", QDate(2024, 1, 1), QDate(2024, 1, 31), Money::parse("-1000"),
+                                 Money::parse(closing)};
+    QVector<StatementChecks::Row> checked;
+    for (const QString& r : rows) {
+        StatementChecks::Row c;
+        c.date = QDate::fromString(r.section(' ', 0, 0), Qt::ISODate);
+        c.amounts.deposit = *Money::parse(r.section(' ', 1, 1));
+        checked << c;
+    }
+    const StatementChecks::Result result = StatementChecks::rows(header, checked);
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.row, row);
 }
 
 QTEST_MAIN(TestStatements)

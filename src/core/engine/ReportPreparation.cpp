@@ -184,7 +184,7 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
     // last committed row (the one statement entry proposes as the next opening balance).
     Money running;
     if (entered && needsBalanceRow(numbers, *entered)) {
-        if (!header.startDate.isValid() || !header.openBalance) {
+        if (!header.start.isValid() || !header.openBalance) {
             fail(QStringLiteral("The statement's start date or opening balance cannot be read."),
                  error);
             return std::nullopt;
@@ -193,7 +193,7 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
         if (!q.prepare(QStringLiteral("insert into tblAllRecords (Date, OpenBalance, CloseBalance) "
                                       "values (?, ?, ?)")))
             return queryFailed();
-        q.addBindValue(ShortDate::toIso(header.startDate));
+        q.addBindValue(ShortDate::toIso(header.start));
         q.addBindValue(running.raw());
         q.addBindValue(running.raw());
         if (!q.exec())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InterestEngine.h"
+#include "StatementHeader.h"
 #include "data/Money.h"
 
 #include <QDate>
@@ -23,13 +24,6 @@ struct MissingStatementNotice {
     // The one statement the notice names as not entered; 0 when it names none or several.
     int namedStatement() const;
     friend bool operator==(const MissingStatementNotice&, const MissingStatementNotice&) = default;
-};
-
-// The header of the statement being committed, from the workflow state.
-struct StatementHeader {
-    QString number;                   // tagStatement; "" when no statement was entered
-    QDate startDate;                  // tagStartDate: the date of a balance row
-    std::optional<Money> openBalance; // tagOpenBalance: its CloseBalance
 };
 
 // One tblThisSession row.

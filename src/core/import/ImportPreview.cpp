@@ -104,7 +104,7 @@ std::optional<KnownTransactions> KnownTransactions::load(QSqlDatabase db, QStrin
     return known;
 }
 
-ImportPreview::ImportPreview(const StatementContext& statement, KnownTransactions known,
+ImportPreview::ImportPreview(const StatementHeader& statement, KnownTransactions known,
                              ColumnRules rules)
     : m_statement(statement), m_known(std::move(known)), m_rules(std::move(rules)),
       m_outsideReason(QStringLiteral("Outside the statement's dates (%1 to %2).")

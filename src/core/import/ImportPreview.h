@@ -2,7 +2,7 @@
 
 #include "ColumnRules.h"
 #include "ImportRow.h"
-#include "StatementContext.h"
+#include "engine/StatementHeader.h"
 
 #include "data/RunningBalance.h"
 
@@ -91,13 +91,13 @@ public:
         const ImportPreview* m_preview;
     };
 
-    ImportPreview(const StatementContext& statement, KnownTransactions known, ColumnRules rules);
+    ImportPreview(const StatementHeader& statement, KnownTransactions known, ColumnRules rules);
 
     // Shares `rows` (no copy of them is made while the caller keeps its own).
     void setRows(QList<ImportedRow> rows);
     Rows rows() const { return Rows(this); }
     Row row(qsizetype i) const;
-    const StatementContext& statement() const { return m_statement; }
+    const StatementHeader& statement() const { return m_statement; }
     const ColumnRules& rules() const { return m_rules; }
 
     // The user's corrections.
@@ -164,7 +164,7 @@ private:
     };
     ClosingWalk closingStart() const;
 
-    StatementContext m_statement;
+    StatementHeader m_statement;
     KnownTransactions m_known;
     ColumnRules m_rules;
     QList<ImportedRow> m_source; // as the file gives them

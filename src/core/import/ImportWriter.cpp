@@ -75,7 +75,7 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
     if (!rows.exec(QString::fromLatin1(Queries::ThisSession)))
         return fail(rows.lastError().text());
     QList<QPair<qint64, Money>> balances;
-    Money balance = preview.statement().openBalance;
+    Money balance = preview.statement().openBalance.value_or(Money());
     while (rows.next()) {
         const TransactionAmounts a{moneyAt(rows, 2), moneyAt(rows, 3), moneyAt(rows, 4),
                                    moneyAt(rows, 5), moneyAt(rows, 6)};

@@ -85,7 +85,7 @@ ReadResult flipped(ReadResult r) {
 
 } // namespace
 
-bool ImportDialog::run(MDIForm1& main, QSqlDatabase db, const StatementContext& statement,
+bool ImportDialog::run(MDIForm1& main, QSqlDatabase db, const StatementHeader& statement,
                        ImportChoices& choices) {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Open;
@@ -103,7 +103,7 @@ bool ImportDialog::run(MDIForm1& main, QSqlDatabase db, const StatementContext& 
 }
 
 std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDatabase db,
-                                                 const StatementContext& statement,
+                                                 const StatementHeader& statement,
                                                  const ImportChoices& choices, QWidget* parent) {
     StatementFile::Loaded loaded = StatementFile::load(path);
     if (!loaded.error.isEmpty()) {
@@ -136,7 +136,7 @@ std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDataba
 }
 
 ImportDialog::ImportDialog(StatementFile::Loaded loaded, const QString& path, QSqlDatabase db,
-                           const StatementContext& statement, KnownTransactions known,
+                           const StatementHeader& statement, KnownTransactions known,
                            const ImportChoices& choices, QWidget* parent)
     : QDialog(parent), m_loaded(std::move(loaded)), m_db(db),
       m_preview(statement, std::move(known), choices.rules), m_choices(choices),
@@ -525,7 +525,7 @@ void ImportDialog::showStatus() {
         lines << QStringLiteral("The file's balance parts from the running balance at line %1.")
                      .arg(m_preview.rows()[balance.partsAt].source.line);
     const auto closing = m_preview.closingAfterImport();
-    const Money close = m_preview.statement().closeBalance;
+    const Money close = m_preview.statement().closeBalance.value_or(Money());
     if (closing && *closing == close)
         lines << QStringLiteral("With the ticked rows the statement reaches its closing balance, "
                                 "%1.")

@@ -31,14 +31,14 @@ public:
     // ticked rows to tblThisSession of `db`. `choices` proposes the account's last CSV layout and
     // column rules, and on Import receives the ones used, for the account to keep. True when rows
     // were written; the caller then recomputes its balances from the table.
-    static bool run(MDIForm1& main, QSqlDatabase db, const StatementContext& statement,
+    static bool run(MDIForm1& main, QSqlDatabase db, const StatementHeader& statement,
                     ImportChoices& choices);
 
     // The preview of the file at `path`, ready to be shown; nullptr after a message when the file
     // or the account cannot be read, and without one when the user cancels the reading of an OFX
     // file. Asks for the date order when the file leaves it open.
     static std::unique_ptr<ImportDialog> open(const QString& path, QSqlDatabase db,
-                                              const StatementContext& statement,
+                                              const StatementHeader& statement,
                                               const ImportChoices& choices,
                                               QWidget* parent = nullptr);
 
@@ -52,7 +52,7 @@ public:
 
 private:
     ImportDialog(StatementFile::Loaded loaded, const QString& path, QSqlDatabase db,
-                 const StatementContext& statement, KnownTransactions known,
+                 const StatementHeader& statement, KnownTransactions known,
                  const ImportChoices& choices, QWidget* parent);
 
     void createControls(const QString& path);

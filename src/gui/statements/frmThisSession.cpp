@@ -2,13 +2,14 @@
 
 #include "data/AmountColumns.h"
 #include "engine/SessionStore.h"
+#include "engine/StatementChecks.h"
 
 #include "ImportDialog.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
-#include "import/StatementContext.h"
+#include "engine/StatementHeader.h"
 #include "shell/Dialogs.h"
 #include "shell/MDIForm1.h"
 #include "shell/Windows.h"
@@ -315,13 +316,14 @@ QString frmThisSession::balancePass() {
 
 // --- the closing checks ------------------------------------------------------------------------
 
-frmThisSession::Header frmThisSession::readHeader() const {
-    Header h;
-    h.opening = Money::parse(m_main.tag(Tag::OpenBalance));
-    h.closing = Money::parse(m_main.tag(Tag::CloseBalance));
-    h.start = ShortDate::normalise(ShortDate::parse(m_main.tag(Tag::StartDate)));
-    h.end = ShortDate::normalise(ShortDate::parse(m_main.tag(Tag::EndDate)));
-    return h;
+QVector<StatementChecks::Row> frmThisSession::checkedRows() const {
+    QVector<StatementChecks::Row> rows;
+    rows.reserve(adoPrimaryRS->recordCount());
+    const int date = adoPrimaryRS->fieldIndex("Date");
+    for (int row = 0; row < adoPrimaryRS->recordCount(); ++row)
+        rows.append({ShortDate::normalise(adoPrimaryRS->valueAt(row, date).toDate()),
+                     amountsOf(*adoPrimaryRS, row)});
+    return rows;
 }
 
 void frmThisSession::balanceError() {
@@ -342,25 +344,18 @@ void frmThisSession::cmdDone_Click() {
         showAgain();
         return;
     }
-    const Header header = readHeader();
-    // No rows: the opening balance is the last balance, and there is no date to refuse.
-    std::optional<Money> last = header.opening;
-    bool datesInside = true;
+    const StatementHeader header = StatementHeader::fromState(m_main.state());
+    std::optional<Money> last;
     if (adoPrimaryRS->recordCount() > 0) {
-        adoPrimaryRS->moveFirst();
-        const QDate first = ShortDate::normalise(txtValue(fldDate).toDate());
         adoPrimaryRS->moveLast();
-        const QDate lastDate = ShortDate::normalise(txtValue(fldDate).toDate());
         const QVariant balance = txtValue(fldBalance);
         last = balance.isNull() ? std::nullopt : std::optional<Money>(balance.value<Money>());
-        // A row without a date sorts first and is outside every statement.
-        datesInside = first.isValid() && lastDate.isValid() && first >= header.start &&
-                      lastDate <= header.end;
     }
     m_checking = false;
-    if (!last || !header.closing || *last != *header.closing)
+    const StatementChecks::Result result = StatementChecks::done(header, checkedRows(), last);
+    if (result.outcome == StatementChecks::Result::Outcome::FiguresWrong)
         return balanceError();
-    if (datesInside)
+    if (result.passed())
         return handOver(header);
     Dialogs::instance().message(DoneDateError);
     m_main.showWindow(WindowNames::NewStatement);
@@ -372,7 +367,7 @@ void frmThisSession::CheckStatement() {
     m_checked.reset();
     m_checking = true;
     hideWindow();
-    const Header header = readHeader();
+    const StatementHeader header = StatementHeader::fromState(m_main.state());
     QString error;
     if (!saveTypedRow(&error)) {
         m_checking = false;
@@ -386,33 +381,25 @@ void frmThisSession::CheckStatement() {
     adoPrimaryRS->requery();
     bindGrid();
 
-    std::optional<Money> running = header.opening;
-    for (int row = 0; row < adoPrimaryRS->recordCount(); ++row) {
-        const QDate date = ShortDate::normalise(
-            adoPrimaryRS->valueAt(row, adoPrimaryRS->fieldIndex("Date")).toDate());
-        if (!date.isValid() || date < header.start || date > header.end) {
-            Dialogs::instance().message(EscapeDateError);
-            showAgain();
-            // The user goes on editing, on the row the check stopped at.
-            adoPrimaryRS->setAbsolutePosition(row + 1);
-            selectDateCell();
-            m_checking = false;
-            return;
-        }
-        if (running)
-            running = RunningBalance::after(*running, amountsOf(*adoPrimaryRS, row));
+    const StatementChecks::Result result = StatementChecks::rows(header, checkedRows());
+    if (result.outcome == StatementChecks::Result::Outcome::DateOutside) {
+        Dialogs::instance().message(EscapeDateError);
+        showAgain();
+        // The user goes on editing, on the row the check stopped at.
+        adoPrimaryRS->setAbsolutePosition(result.row + 1);
+        selectDateCell();
+        m_checking = false;
+        return;
     }
     m_checking = false;
-    if (!running || !header.closing || *running != *header.closing)
+    if (!result.passed())
         return balanceError();
     handOver(header);
 }
 
-void frmThisSession::handOver(const Header& header) {
+void frmThisSession::handOver(const StatementHeader& header) {
     CheckedStatement statement;
-    statement.header.number = m_main.tag(Tag::Statement);
-    statement.header.startDate = header.start;
-    statement.header.openBalance = header.opening;
+    statement.header = header;
     QString error;
     if (!ReportPreparation::readSessionRows(m_connection.database(), &statement.rows, &error)) {
         Dialogs::instance().message(error);
@@ -436,8 +423,8 @@ const QString ChoicesNotKept =
 
 void frmThisSession::cmdImport_Click() {
     QString error;
-    const std::optional<StatementContext> statement =
-        StatementContext::fromState(m_main.state(), &error);
+    const std::optional<StatementHeader> statement =
+        StatementHeader::entered(m_main.state(), &error);
     if (!statement) {
         Dialogs::instance().message(error);
         return;

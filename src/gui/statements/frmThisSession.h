@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/StatementChecks.h"
 #include "engine/StatementHandOver.h"
 #include "records/RecordForm.h"
 
@@ -60,12 +61,8 @@ protected:
     void formUnload() override;
 
 private:
-    // The statement header in the workflow state, as each check reads it.
-    struct Header {
-        std::optional<Money> opening, closing;
-        QDate start, end;
-    };
-    Header readHeader() const;
+    // The rows as the closing checks take them, in date order.
+    QVector<StatementChecks::Row> checkedRows() const;
     // The Escape key's check: every row's date, then the balance carried through the amounts.
     void CheckStatement();
     // The running balance of every row, stored in one transaction; false after a failure, which
@@ -74,7 +71,7 @@ private:
     QString balancePass();
     void ClearSession();
     // The checks passed: the statement is held for the report and the method comes next.
-    void handOver(const Header& header);
+    void handOver(const StatementHeader& header);
     void balanceError();
     void hideWindow();
     void showAgain();
