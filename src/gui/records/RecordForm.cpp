@@ -2,7 +2,7 @@
 
 #include "data/FieldFormat.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "state/WorkflowState.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ QString RecordForm::errorPrefix(Operation op) {
     return QString();
 }
 
-RecordForm::RecordForm(MDIForm1& main, const QString& name, Variant variant)
+RecordForm::RecordForm(WindowHost& main, const QString& name, Variant variant)
     : FormWindow(main, name), m_variant(variant) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

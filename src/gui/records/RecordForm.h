@@ -53,7 +53,7 @@ public:
     // "Add Error: " and so on; "" for the operations whose messages carry no prefix.
     static QString errorPrefix(Operation op);
 
-    RecordForm(MDIForm1& main, const QString& name, Variant variant);
+    RecordForm(WindowHost& main, const QString& name, Variant variant);
     ~RecordForm() override;
 
     Variant variant() const { return m_variant; }

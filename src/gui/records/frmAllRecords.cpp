@@ -4,7 +4,7 @@
 
 #include "data/Queries.h"
 #include "engine/BalanceRecalculation.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QCloseEvent>
@@ -40,7 +40,7 @@ const QList<GridColumn>& allRecordsColumns() {
 
 } // namespace
 
-frmAllRecords::frmAllRecords(MDIForm1& main)
+frmAllRecords::frmAllRecords(WindowHost& main)
     : RecordForm(main, WindowNames::AllRecords, Variant::Grid) {
     setWindowTitle(tr("View/Amend Transactions"));
     setGridColumns(allRecordsColumns());

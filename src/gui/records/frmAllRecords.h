@@ -21,7 +21,7 @@ public:
         fldID
     };
 
-    explicit frmAllRecords(MDIForm1& main);
+    explicit frmAllRecords(WindowHost& main);
 
     void formActivate() override;
     void cmdClose_Click() override;

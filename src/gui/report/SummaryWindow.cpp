@@ -1,7 +1,7 @@
 #include "SummaryWindow.h"
 
 #include "render/GridText.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -78,7 +78,7 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& titl
 
 } // namespace
 
-SummaryWindow::SummaryWindow(MDIForm1& main) : FormWindow(main, Name) {
+SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     setWindowTitle(Caption);
 
     sentenceLabel = new QLabel(this);

@@ -19,7 +19,7 @@ class SummaryWindow : public FormWindow {
 public:
     static inline const QString Name = QStringLiteral("SummaryWindow");
 
-    explicit SummaryWindow(MDIForm1& main);
+    explicit SummaryWindow(WindowHost& main);
 
     // Shows the summary of `lines`; `basis` tells the copied text how the interest due was
     // worked out.

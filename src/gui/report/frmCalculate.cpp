@@ -10,7 +10,7 @@
 #include "engine/StatementHandOver.h"
 #include "render/ReportTable.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 
@@ -39,7 +39,7 @@ const QColor ButtonColour(118, 217, 254);
 constexpr int TwipsPerPixel = 15;
 } // namespace
 
-frmCalculate::frmCalculate(MDIForm1& main) : FormWindow(main, WindowNames::Calculate) {
+frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Calculate) {
     setWindowTitle(tr("Interest Report"));
     auto* layout = new QVBoxLayout(this);
     lblConventions = new QLabel(this);
@@ -141,7 +141,7 @@ bool frmCalculate::OpenReportRecordsets() {
 }
 
 void frmCalculate::setUpGrid() {
-    const int width = m_main.mdiArea()->viewport()->width();
+    const int width = m_main.clientSize().width();
     // 1050 twips, or what a date in the Short Date needs in the grid's own font; the other seven
     // share what is left beside it and the 265-twip scroll bar.
     const int dateWidth = qMax(
@@ -233,7 +233,7 @@ void frmCalculate::CheckStatements() {
     // statement or an earlier run) is no statement: the session is discarded, never appended.
     std::optional<CheckedStatement> checked;
     if (const auto* source = dynamic_cast<const CheckedStatementSource*>(
-            m_main.registry().loaded(WindowNames::ThisSession)))
+            m_main.loadedWindow(WindowNames::ThisSession)))
         checked = source->checkedStatement();
     StatementHeader header;
     QVector<SessionRow> session;

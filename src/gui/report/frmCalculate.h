@@ -23,7 +23,7 @@ class QWidget;
 class frmCalculate : public FormWindow {
     Q_OBJECT
 public:
-    explicit frmCalculate(MDIForm1& main);
+    explicit frmCalculate(WindowHost& main);
 
     void formActivate() override;
     void cmdClose_Click();

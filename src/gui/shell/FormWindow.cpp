@@ -6,7 +6,7 @@
 
 #include <QCloseEvent>
 
-FormWindow::FormWindow(MDIForm1& main, const QString& name) : m_main(main) {
+FormWindow::FormWindow(WindowHost& main, const QString& name) : m_main(main) {
     setObjectName(name);
 }
 

@@ -3,16 +3,16 @@
 #include <QString>
 #include <QWidget>
 
-class MDIForm1;
+class WindowHost;
 
 // A window shown inside the main window. It is created when first referred to and unloaded
 // (destroyed) when closed; the main window's registry keeps track of it by its name.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    FormWindow(MDIForm1& main, const QString& name);
+    FormWindow(WindowHost& main, const QString& name);
 
-    MDIForm1& main() const { return m_main; }
+    WindowHost& main() const { return m_main; }
 
     // The window's free text, which callers set before showing it (the help page number).
     QString tag() const { return m_tag; }
@@ -40,7 +40,7 @@ protected:
     virtual void formUnload() {}
     void closeEvent(QCloseEvent* event) override;
 
-    MDIForm1& m_main;
+    WindowHost& m_main;
 
 private:
     QString m_tag;

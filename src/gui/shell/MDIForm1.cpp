@@ -147,6 +147,14 @@ FormWindow* MDIForm1::window(const QString& name) {
     return m_registry->window(name);
 }
 
+FormWindow* MDIForm1::loadedWindow(const QString& name) const {
+    return m_registry->loaded(name);
+}
+
+QSize MDIForm1::clientSize() const {
+    return m_area->viewport()->size();
+}
+
 bool MDIForm1::isLoaded(const QString& name) const {
     return m_registry->isLoaded(name);
 }

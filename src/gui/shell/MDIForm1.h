@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowHost.h"
 #include "state/WorkflowState.h"
 
 #include <QHash>
@@ -17,24 +18,22 @@ class WindowRegistry;
 
 // The main window: the frame every other window is shown in, the owner of the workflow state
 // and of the window registry, with the File and Help menus and the toolbar.
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public WindowHost {
     Q_OBJECT
 public:
     explicit MDIForm1(QWidget* parent = nullptr);
     ~MDIForm1() override;
 
-    // Workflow state, readable and writable from every window.
-    QString tag(const QString& field) const { return m_state.value(field); }
-    void setTag(const QString& field, const QString& text) { m_state.setValue(field, text); }
-    WorkflowState& state() { return m_state; }
+    WorkflowState& state() override { return m_state; }
+    const WorkflowState& state() const override { return m_state; }
 
     // Windows by name.
     WindowRegistry& registry() { return *m_registry; }
-    FormWindow* window(const QString& name);
-    bool isLoaded(const QString& name) const;
-    // Loads if needed, shows and activates.
-    FormWindow* showWindow(const QString& name);
-    void unloadWindow(const QString& name);
+    FormWindow* window(const QString& name) override;
+    FormWindow* loadedWindow(const QString& name) const override;
+    bool isLoaded(const QString& name) const override;
+    FormWindow* showWindow(const QString& name) override;
+    void unloadWindow(const QString& name) override;
     FormWindow* activeForm() const;
     QMdiArea* mdiArea() const { return m_area; }
 
@@ -42,10 +41,10 @@ public:
     using ModalFactory = std::function<std::unique_ptr<QDialog>(QWidget* parent)>;
     void registerModal(const QString& name, ModalFactory factory);
     void showModal(const QString& name);
-    void showHelpPage(const QString& page);
-
-    // The account chosen: caption "Vantrell - " + path.
-    void setAccountCaption(const QString& path);
+    void showHelpPage(const QString& page) override;
+    void setAccountCaption(const QString& path) override;
+    QSize clientSize() const override;
+    QWidget* dialogParent() override { return this; }
 
     // New and Open as the File menu and the toolbar run them.
     void newAccount();

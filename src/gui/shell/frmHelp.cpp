@@ -32,7 +32,7 @@ int pageOf(const QString& tag) {
 }
 } // namespace
 
-frmHelp::frmHelp(MDIForm1& main) : FormWindow(main, WindowNames::Help) {
+frmHelp::frmHelp(MDIForm1& main) : FormWindow(main, WindowNames::Help), m_frame(main) {
     setWindowTitle(Caption);
 
     m_rtfData = new QTextEdit(this);
@@ -56,7 +56,7 @@ frmHelp::frmHelp(MDIForm1& main) : FormWindow(main, WindowNames::Help) {
     connect(m_mnuBack, &QAction::triggered, this, &frmHelp::mnuBack_Click);
     connect(m_mnuNext, &QAction::triggered, this, &frmHelp::mnuNext_Click);
 
-    connect(m_main.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
+    connect(m_frame.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
         // nullptr only means the whole program lost the focus: the menu stays.
         if (frame && frame != parentWidget())
             hideMenu();
@@ -90,7 +90,7 @@ void frmHelp::formUnload() {
 }
 
 void frmHelp::showMenu() {
-    QMenuBar* bar = m_main.menuBar();
+    QMenuBar* bar = m_frame.menuBar();
     for (QAction* action : {m_mnuPrint, m_mnuBack, m_mnuNext}) {
         if (!bar->actions().contains(action))
             bar->addAction(action);
@@ -98,7 +98,7 @@ void frmHelp::showMenu() {
 }
 
 void frmHelp::hideMenu() {
-    QMenuBar* bar = m_main.menuBar();
+    QMenuBar* bar = m_frame.menuBar();
     for (QAction* action : {m_mnuPrint, m_mnuBack, m_mnuNext})
         bar->removeAction(action);
 }

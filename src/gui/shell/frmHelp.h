@@ -1,5 +1,7 @@
 #pragma once
 
+class MDIForm1;
+
 #include "FormWindow.h"
 
 class QAction;
@@ -38,4 +40,6 @@ private:
     QAction* m_mnuBack = nullptr;
     QAction* m_mnuNext = nullptr;
     QString m_printedText;
+    // The main window itself: this window works on its client area and menus.
+    MDIForm1& m_frame;
 };

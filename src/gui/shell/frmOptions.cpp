@@ -18,7 +18,7 @@ const QString CaptionExit = QStringLiteral("Exit");
 const QString AccountOpen = QStringLiteral("Open");
 } // namespace
 
-frmOptions::frmOptions(MDIForm1& main) : FormWindow(main, WindowNames::Options) {
+frmOptions::frmOptions(WindowHost& main) : FormWindow(main, WindowNames::Options) {
     // No caption: the window is always maximised, and a caption would be appended to the main
     // window's "Vantrell - <account>".
     setAccessibleName(tr("Tasks"));
@@ -109,7 +109,7 @@ void frmOptions::closeMenu() {
 }
 
 void frmOptions::cmdDataEntry_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     const bool open = main.tag(Tag::File) == AccountOpen;
     closeMenu();
     // Statement entry always starts fresh, never from a half-filled window left behind.
@@ -127,19 +127,19 @@ void frmOptions::cmdDataEntry_Click() {
 }
 
 void frmOptions::cmdInterest_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     closeMenu();
     main.showWindow(WindowNames::InterestChanges);
 }
 
 void frmOptions::cmdPrevious_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     closeMenu();
     main.showWindow(WindowNames::AllRecords);
 }
 
 void frmOptions::cmdReport_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     closeMenu();
     // The report reads the calculation periods through the period loader; loaded once, hidden.
     main.window(WindowNames::InterestPeriod);

@@ -2,6 +2,8 @@
 
 #include "FormWindow.h"
 
+class WindowHost;
+
 class QGroupBox;
 class QPushButton;
 
@@ -10,7 +12,7 @@ class QPushButton;
 class frmOptions : public FormWindow {
     Q_OBJECT
 public:
-    explicit frmOptions(MDIForm1& main);
+    explicit frmOptions(WindowHost& main);
 
     void formActivate() override;
 

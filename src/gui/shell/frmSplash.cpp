@@ -19,7 +19,7 @@
 
 using namespace AccountCommands;
 
-frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash) {
+frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash), m_frame(main) {
     setWindowTitle(AppTitle);
     auto* picture = new QLabel(this);
     picture->setObjectName("imgLogo");
@@ -60,7 +60,7 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash) {
     layout->addLayout(buttons);
     setFocusPolicy(Qt::StrongFocus);
 
-    m_area = m_main.mdiArea();
+    m_area = m_frame.mdiArea();
     m_area->installEventFilter(this);
 
     // A scratch file left behind by an earlier run would make the next Open fail.
@@ -81,7 +81,7 @@ void frmSplash::centre() {
     QWidget* frame = parentWidget();
     if (!frame)
         return;
-    const QSize client = m_main.mdiArea()->viewport()->size();
+    const QSize client = m_frame.mdiArea()->viewport()->size();
     frame->move((client.width() - frame->width()) / 2, (client.height() - frame->height()) / 2);
 }
 
@@ -153,13 +153,13 @@ void frmSplash::cmdOpen_Click() {
     // caption and the workflow state as they were, so the chosen file never passes for the
     // account.
     if (sameFile(*path, m_main.tag(Tag::NewFile)))
-        m_main.registry().unloadAccountWindows();
+        m_frame.registry().unloadAccountWindows();
     if (const QString failure = compactAccount(*path); !failure.isEmpty()) {
         Dialogs::instance().message(failure);
         return;
     }
     QCoreApplication::processEvents();
-    m_main.registry().unloadAccountWindows();
+    m_frame.registry().unloadAccountWindows();
     m_main.setTag(Tag::NewFile, *path);
     m_main.setTag(Tag::File, QStringLiteral("Open"));
     m_main.setAccountCaption(*path);

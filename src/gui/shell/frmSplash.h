@@ -1,5 +1,7 @@
 #pragma once
 
+class MDIForm1;
+
 #include "FormWindow.h"
 
 class QPushButton;
@@ -30,4 +32,6 @@ private:
     QPushButton* m_cmdNew = nullptr;
     QPushButton* m_cmdOpen = nullptr;
     QPushButton* m_cmdTutorial = nullptr;
+    // The main window itself: this window works on its client area and menus.
+    MDIForm1& m_frame;
 };

@@ -6,7 +6,7 @@
 #include "import/QifReader.h"
 #include "shell/BusyDialog.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -85,7 +85,7 @@ ReadResult flipped(ReadResult r) {
 
 } // namespace
 
-bool ImportDialog::run(MDIForm1& main, QSqlDatabase db, const StatementHeader& statement,
+bool ImportDialog::run(QWidget* parent, QSqlDatabase db, const StatementHeader& statement,
                        ImportChoices& choices) {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Open;
@@ -95,7 +95,7 @@ bool ImportDialog::run(MDIForm1& main, QSqlDatabase db, const StatementHeader& s
     const std::optional<QString> path = Dialogs::instance().chooseFile(request);
     if (!path)
         return false;
-    std::unique_ptr<ImportDialog> window = open(*path, db, statement, choices, &main);
+    std::unique_ptr<ImportDialog> window = open(*path, db, statement, choices, parent);
     if (!window || window->exec() != QDialog::Accepted || window->importedRows() == 0)
         return false;
     choices = window->choices();

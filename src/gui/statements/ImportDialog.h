@@ -11,7 +11,7 @@
 #include <memory>
 
 class ImportRowsModel;
-class MDIForm1;
+class WindowHost;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -31,7 +31,7 @@ public:
     // ticked rows to tblThisSession of `db`. `choices` proposes the account's last CSV layout and
     // column rules, and on Import receives the ones used, for the account to keep. True when rows
     // were written; the caller then recomputes its balances from the table.
-    static bool run(MDIForm1& main, QSqlDatabase db, const StatementHeader& statement,
+    static bool run(QWidget* parent, QSqlDatabase db, const StatementHeader& statement,
                     ImportChoices& choices);
 
     // The preview of the file at `path`, ready to be shown; nullptr after a message when the file

@@ -1,6 +1,6 @@
 #include "frmInformation.h"
 
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QGroupBox>
@@ -30,7 +30,7 @@ QPlainTextEdit* noticeBox(const char* name, const QString& text, QWidget* parent
 }
 } // namespace
 
-frmInformation::frmInformation(MDIForm1& main) : FormWindow(main, WindowNames::Information) {
+frmInformation::frmInformation(WindowHost& main) : FormWindow(main, WindowNames::Information) {
     setWindowTitle(tr("Missing Statement"));
 
     // Frame1 is placed by hand, centred in the window.
@@ -110,7 +110,7 @@ void frmInformation::leave() {
 }
 
 void frmInformation::cmdEnter_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     leave();
     // The report in preparation goes, and statement entry starts afresh with new defaults.
     main.unloadWindow(WindowNames::Calculate);
@@ -120,7 +120,7 @@ void frmInformation::cmdEnter_Click() {
 }
 
 void frmInformation::cmdIgnore_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     leave();
     if (main.isLoaded(WindowNames::Calculate)) {
         if (FormWindow* report = main.showWindow(WindowNames::Calculate)) {

@@ -12,7 +12,7 @@ class QPushButton;
 class frmInformation : public FormWindow, public MissingStatementDisplay {
     Q_OBJECT
 public:
-    explicit frmInformation(MDIForm1& main);
+    explicit frmInformation(WindowHost& main);
 
     // The three texts of the notice; a notice without a number fills a taller first box.
     void setNotice(const MissingStatementNotice& notice) override;

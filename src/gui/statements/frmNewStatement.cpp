@@ -6,7 +6,7 @@
 #include "data/RecordSet.h"
 #include "data/ShortDate.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ QString fieldName(int index) {
 
 } // namespace
 
-frmNewStatement::frmNewStatement(MDIForm1& main) : FormWindow(main, WindowNames::NewStatement) {
+frmNewStatement::frmNewStatement(WindowHost& main) : FormWindow(main, WindowNames::NewStatement) {
     setWindowTitle(tr("Enter Statement Details"));
 
     // Frame1 is placed by hand, centred in the window.
@@ -241,7 +241,7 @@ void frmNewStatement::btnYes_Click() {
 }
 
 void frmNewStatement::cmdCancel_Click() {
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     hideWindow();
     unload();
     main.showWindow(WindowNames::Options);

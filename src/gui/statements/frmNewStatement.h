@@ -28,7 +28,7 @@ public:
         FieldCount
     };
 
-    explicit frmNewStatement(MDIForm1& main);
+    explicit frmNewStatement(WindowHost& main);
 
     QLineEdit* txtFields(int index) const { return m_fields[index]; }
 

@@ -11,7 +11,7 @@
 #include "data/TransactionGuard.h"
 #include "engine/StatementHeader.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QHBoxLayout>
@@ -71,7 +71,7 @@ QString reasonWord(RecordSet::Reason reason) {
 
 } // namespace
 
-frmThisSession::frmThisSession(MDIForm1& main)
+frmThisSession::frmThisSession(WindowHost& main)
     : RecordForm(main, WindowNames::ThisSession, Variant::Grid) {
     setWindowTitle(tr("Statement Transactions"));
     // A date column with no format shows and reads the Short Date.
@@ -104,7 +104,7 @@ frmThisSession::frmThisSession(MDIForm1& main)
         // No header was accepted: this window refuses to load, and a fresh statement entry
         // takes its place.
         Dialogs::instance().message(NoHeader);
-        MDIForm1& m = m_main;
+        WindowHost& m = m_main;
         unload();
         m.unloadWindow(WindowNames::NewStatement);
         m.showWindow(WindowNames::NewStatement);
@@ -434,7 +434,7 @@ void frmThisSession::cmdImport_Click() {
     QSqlDatabase db = m_connection.database();
     // The account remembers the last file's layout and rules; a file without settings has none.
     ImportChoices choices = ImportChoices::load(db, ImportChoicesSetting);
-    if (!ImportDialog::run(m_main, db, *statement, choices))
+    if (!ImportDialog::run(m_main.dialogParent(), db, *statement, choices))
         return;
     if (!choices.store(db, ImportChoicesSetting, &error))
         Dialogs::instance().message(ChoicesNotKept + error);

@@ -40,7 +40,7 @@ public:
         fldID
     };
 
-    explicit frmThisSession(MDIForm1& main);
+    explicit frmThisSession(WindowHost& main);
 
     void formActivate() override;
     void cmdAdd_Click() override;

@@ -2,7 +2,7 @@
 
 #include "engine/ReportStore.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QButtonGroup>
@@ -49,7 +49,8 @@ QButtonGroup* addChoices(QWidget* owner, QVBoxLayout* layout, const QString& cap
 
 } // namespace
 
-ConventionsWindow::ConventionsWindow(MDIForm1& main) : FormWindow(main, WindowNames::Conventions) {
+ConventionsWindow::ConventionsWindow(WindowHost& main)
+    : FormWindow(main, WindowNames::Conventions) {
     setWindowTitle(Caption);
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(CaptionIntro, this);

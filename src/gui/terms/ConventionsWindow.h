@@ -17,7 +17,7 @@ class QRadioButton;
 class ConventionsWindow : public FormWindow {
     Q_OBJECT
 public:
-    explicit ConventionsWindow(MDIForm1& main);
+    explicit ConventionsWindow(WindowHost& main);
 
     LenderConventions shownConventions() const;
     void closeWindow();

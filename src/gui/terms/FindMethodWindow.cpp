@@ -4,7 +4,7 @@
 #include "engine/CalcDay.h"
 #include "engine/ReportStore.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ const QString ApplyError = QStringLiteral("The method could not be applied: ");
 const QString AccountOpen = QStringLiteral("Open");
 } // namespace
 
-FindMethodWindow::FindMethodWindow(MDIForm1& main) : FormWindow(main, WindowNames::FindMethod) {
+FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNames::FindMethod) {
     setWindowTitle(Caption);
     auto* layout = new QVBoxLayout(this);
     fitLabel = new QLabel(CaptionBest, this);
@@ -154,7 +154,7 @@ void FindMethodWindow::applyChosen() {
         return;
     // The report opens as the method window's OK opens it; with nothing committed yet there is
     // no report to show, and the task menu comes back instead.
-    MDIForm1& main = m_main;
+    WindowHost& main = m_main;
     main.unloadWindow(WindowNames::Method);
     main.unloadWindow(WindowNames::Conventions);
     main.unloadWindow(WindowNames::Calculate);

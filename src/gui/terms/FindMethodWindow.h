@@ -17,7 +17,7 @@ class FindMethodWindow : public FormWindow {
 public:
     static constexpr int Shown = 10;
 
-    explicit FindMethodWindow(MDIForm1& main);
+    explicit FindMethodWindow(WindowHost& main);
 
     const QVector<FitScore>& best() const { return m_best; }
     void applyChosen();

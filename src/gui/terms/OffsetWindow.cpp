@@ -4,7 +4,7 @@
 #include "data/Queries.h"
 #include "engine/ReportStore.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QCheckBox>
@@ -34,7 +34,8 @@ const QString ShareRefused =
 const QString DeleteQuestion = QStringLiteral("Delete the balance of %1 (%2)?");
 } // namespace
 
-OffsetWindow::OffsetWindow(MDIForm1& main) : RecordForm(main, WindowNames::Offset, Variant::Grid) {
+OffsetWindow::OffsetWindow(WindowHost& main)
+    : RecordForm(main, WindowNames::Offset, Variant::Grid) {
     setWindowTitle(Caption);
     setGridColumns({{"ID", "ID", QString(), true},
                     {"Date", "Date", DateFormat},
@@ -192,7 +193,7 @@ void OffsetWindow::importBalances() {
         Dialogs::instance().message(m_connection.lastError());
         return;
     }
-    if (OffsetImportDialog::run(&m_main, m_connection.database()) > 0)
+    if (OffsetImportDialog::run(m_main.dialogParent(), m_connection.database()) > 0)
         cmdRefresh_Click();
     grdDataGrid->setFocus();
 }

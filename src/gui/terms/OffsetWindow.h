@@ -17,7 +17,7 @@ public:
     // The grid's columns.
     enum Column { colID = 0, colDate, colBalance };
 
-    explicit OffsetWindow(MDIForm1& main);
+    explicit OffsetWindow(WindowHost& main);
 
     void offsetToggled();
     // Stores the share typed; refused text is replaced by the stored share after a message.

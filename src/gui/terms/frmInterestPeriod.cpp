@@ -2,10 +2,10 @@
 
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
-frmInterestPeriod::frmInterestPeriod(MDIForm1& main)
+frmInterestPeriod::frmInterestPeriod(WindowHost& main)
     : FormWindow(main, WindowNames::InterestPeriod) {
     // An empty table, or a file that cannot be read, leaves the field as it was: the caller goes
     // on, and the method window asks for the day anyway.

@@ -7,5 +7,5 @@
 class frmInterestPeriod : public FormWindow {
     Q_OBJECT
 public:
-    explicit frmInterestPeriod(MDIForm1& main);
+    explicit frmInterestPeriod(WindowHost& main);
 };

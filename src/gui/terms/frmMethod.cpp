@@ -3,7 +3,7 @@
 #include "data/Queries.h"
 #include "engine/CalcDay.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QGroupBox>
@@ -30,7 +30,7 @@ const QStringList& frmMethod::methodNames() {
     return names;
 }
 
-frmMethod::frmMethod(MDIForm1& main)
+frmMethod::frmMethod(WindowHost& main)
     : RecordForm(main, WindowNames::Method, Variant::SingleRecord) {
     setWindowTitle(tr("Interest Calculation Method"));
     bindTxtField(0, "CalcFrom", "CalcFrom:");

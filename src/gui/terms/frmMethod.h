@@ -17,7 +17,7 @@ public:
     // The list entries, in method-code order.
     static const QStringList& methodNames();
 
-    explicit frmMethod(MDIForm1& main);
+    explicit frmMethod(WindowHost& main);
 
     void lstMethod_Click();
     void cmdOK_Click();

@@ -4,7 +4,7 @@
 #include "data/Queries.h"
 #include "data/ShortDate.h"
 #include "shell/Dialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
 #include <QHeaderView>
@@ -21,7 +21,7 @@ const QString DataDateFormat = QStringLiteral("d/MM/yyyy");
 const QString Yes = QStringLiteral("Yes");
 } // namespace
 
-frmUserInterestChanges::frmUserInterestChanges(MDIForm1& main)
+frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
     : RecordForm(main, WindowNames::InterestChanges, Variant::Grid) {
     setWindowTitle(tr("Interest Rate Changes"));
     // A date column with no format shows and reads the Short Date.

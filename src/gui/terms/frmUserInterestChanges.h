@@ -15,7 +15,7 @@ public:
     // The hidden bound fields.
     enum Field { fldID = 0, fldValidFrom, fldValidTo, fldInterestRate };
 
-    explicit frmUserInterestChanges(MDIForm1& main);
+    explicit frmUserInterestChanges(WindowHost& main);
 
     void formActivate() override;
     void cmdAdd_Click() override;
