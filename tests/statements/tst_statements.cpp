@@ -7,6 +7,7 @@
 #include "report/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/frmInformation.h"
+#include "support/FakeHost.h"
 #include "support/RecordsHarness.h"
 #include "terms/frmMethod.h"
 
@@ -81,6 +82,7 @@ class TestStatements : public QObject {
     Q_OBJECT
 
 private slots:
+    void promptAsksTheHost();
     void coreClosingChecks_data();
     void coreClosingChecks();
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
@@ -503,6 +505,20 @@ void TestStatements::coreClosingChecks() {
     const StatementChecks::Result result = StatementChecks::rows(header, checked);
     QCOMPARE(int(result.outcome), outcome);
     QCOMPARE(result.row, row);
+}
+
+// The missing-statement prompt needs nothing of the main window but the host: Enter unloads the
+// report and statement entry, then shows statement entry afresh.
+void TestStatements::promptAsksTheHost() {
+    FakeHost host;
+    auto* prompt = new frmInformation(host);
+    prompt->show();
+    CLICK(prompt, "cmdEnter");
+    QCOMPARE(
+        host.asked,
+        (QStringList{"unload " + WindowNames::Calculate, "unload " + WindowNames::NewStatement,
+                     "show " + WindowNames::NewStatement, "unload " + WindowNames::Information}));
+    delete prompt;
 }
 
 QTEST_MAIN(TestStatements)
