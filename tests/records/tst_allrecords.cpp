@@ -1,3 +1,4 @@
+#include "data/ShortDate.h"
 #include "records/frmAllRecords.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
@@ -29,6 +30,7 @@ class TestAllRecords : public QObject {
     Q_OBJECT
 
 private slots:
+    void dateColumnSaysItsForm();
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void layout();
@@ -138,7 +140,9 @@ void TestAllRecords::formats() {
     typeIntoCell(w->grid(), 1, col, typed);
     if (QString(QTest::currentDataTag()).contains("refuse"))
         QCOMPARE(h.dialogs.messageTexts(),
-                 QStringList("Type mismatch: '" + typed + "' is not a valid value for Date."));
+                 QStringList("Type mismatch: '" + typed +
+                             "' is not a valid value for Date. Please enter it as " +
+                             ShortDate::pattern() + "."));
     else
         QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.messageTexts().join('|')));
     QCOMPARE(w->gridModel()->index(1, col).data().toString(), shown);
@@ -493,6 +497,22 @@ void TestAllRecords::taskMenuRoundTrip() {
     QCOMPARE(h.stored("Deposit"), QStringList({"NULL", "250", "0"}));
     QCOMPARE(h.stored("OpenBalance"), QStringList({"-1000", "-750", "-757.5"}));
     QVERIFY(h.dialogs.messages.isEmpty());
+}
+
+// The Date column says the form it reads: in its heading's tooltip and in the empty cell editor.
+void TestAllRecords::dateColumnSaysItsForm() {
+    RecordsHarness h({"2024-01-01 D=7 C=-1000"});
+    auto* w = h.show<frmAllRecords>(WindowNames::AllRecords);
+    QVERIFY(w);
+    const int date = w->gridModel()->columnOf("Date");
+    QCOMPARE(w->gridModel()->headerData(date, Qt::Horizontal, Qt::ToolTipRole).toString(),
+             "Dates as " + ShortDate::pattern());
+    QVERIFY(w->gridModel()->headerData(date + 1, Qt::Horizontal, Qt::ToolTipRole).isNull());
+    w->grid()->setCurrentIndex(w->gridModel()->index(0, date));
+    w->grid()->edit(w->grid()->currentIndex());
+    auto* editor = w->grid()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    QCOMPARE(editor->placeholderText(), ShortDate::pattern());
 }
 
 QTEST_MAIN(TestAllRecords)

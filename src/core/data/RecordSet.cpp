@@ -292,9 +292,15 @@ bool RecordSet::setValueAt(int row, int field, const QVariant& value, const QStr
     if (field == m_keyField)
         return fail(QStringLiteral("The field '%1' cannot be changed.").arg(m_fields[field]));
     const std::optional<QVariant> converted = convert(field, value, format);
-    if (!converted)
-        return fail(QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
-                        .arg(value.toString(), m_fields[field]));
+    if (!converted) {
+        QString message = QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
+                              .arg(value.toString(), m_fields[field]);
+        // The form the program reads, as statement entry says it.
+        if (fieldKind(field) == ColumnKind::Date)
+            message += QStringLiteral(" Please enter it as %1.")
+                           .arg(format.isEmpty() ? ShortDate::pattern() : format);
+        return fail(message);
+    }
     if (m_rows[row].values[field] == *converted &&
         m_rows[row].values[field].isNull() == converted->isNull())
         return true;

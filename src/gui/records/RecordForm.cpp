@@ -15,11 +15,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+
+// The grid's cell editors: a date cell shows the form it reads until something is typed.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        const auto* model = qobject_cast<const RecordSetModel*>(index.model());
+        if (line && model)
+            line->setPlaceholderText(model->dateForm(index.column()));
+        return editor;
+    }
+};
 
 const QStringList RecordButtons = {"cmdAdd",    "cmdEdit",    "cmdUpdate", "cmdCancel",
                                    "cmdDelete", "cmdRefresh", "cmdClose"};
@@ -65,6 +81,7 @@ RecordForm::RecordForm(WindowHost& main, const QString& name, Variant variant)
     layout->addLayout(m_bodyLayout, 1);
     if (m_variant == Variant::Grid) {
         grdDataGrid = new QTableView(this);
+        grdDataGrid->setItemDelegate(new GridDelegate(grdDataGrid));
         grdDataGrid->setObjectName("grdDataGrid");
         // Screen readers and desktop automation find the grid by its window's name.
         grdDataGrid->setAccessibleName(name);
@@ -379,8 +396,11 @@ void RecordForm::gridCurrentChanged(const QModelIndex& current) {
 // --- record set events ---------------------------------------------------------------------
 
 void RecordForm::adoPrimaryRS_MoveComplete() {
-    if (adoPrimaryRS)
-        lblStatus->setText(RecordText + QString::number(adoPrimaryRS->absolutePosition()));
+    // With no current row the position is negative, which means nothing to a user: no number.
+    if (adoPrimaryRS) {
+        const int position = adoPrimaryRS->absolutePosition();
+        lblStatus->setText(position > 0 ? RecordText + QString::number(position) : RecordText);
+    }
 }
 
 void RecordForm::adoPrimaryRS_WillChangeRecord(RecordSet::Reason) {

@@ -1,5 +1,7 @@
 #include "RecordSetModel.h"
 
+#include "data/ShortDate.h"
+
 #include "data/FieldFormat.h"
 #include "data/RecordSet.h"
 
@@ -103,7 +105,20 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QString RecordSetModel::dateForm(int column) const {
+    const int field = fieldOf(column);
+    if (!m_rs || field < 0 || m_rs->fieldKind(field) != ColumnKind::Date)
+        return {};
+    const QString& format = m_columns[column].format;
+    return format.isEmpty() ? ShortDate::pattern() : format;
+}
+
 QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // A date column says the form it reads, as statement entry's message does.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal) {
+        const QString form = dateForm(section);
+        return form.isEmpty() ? QVariant() : QVariant(tr("Dates as %1").arg(form));
+    }
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)

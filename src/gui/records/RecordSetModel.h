@@ -32,6 +32,8 @@ public:
     // The record set's field shown in `column`, -1 when unbound or not selected.
     int fieldOf(int column) const { return m_fieldOf.value(column, -1); }
     int columnOf(const QString& field) const;
+    // The form a date column reads (its format, else the Short Date's pattern); "" for others.
+    QString dateForm(int column) const;
     // True while the grid hears of a row inserted or removed: a move of the view's current cell
     // then is the view's own, not the user's choice.
     bool changingRows() const { return m_changingRows; }
