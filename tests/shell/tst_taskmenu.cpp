@@ -192,6 +192,16 @@ private slots:
         frame->showNormal();
         QCoreApplication::processEvents();
 
+        // Restored it has a caption; maximised it leaves the main window's caption alone.
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Task Menu"));
+        const QString caption = m_main->windowTitle();
+        frame->showMaximized();
+        QCoreApplication::processEvents();
+        QCOMPARE(m_main->windowTitle(), caption);
+        QVERIFY(!caption.contains("Task Menu"));
+        frame->showNormal();
+        QCoreApplication::processEvents();
+
         for (const QString& name : AllButtons) {
             auto* button = control<QPushButton>(options, name);
             // Nothing of the button is cut off by the window, its frame or the area.

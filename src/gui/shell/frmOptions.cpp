@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -16,11 +17,13 @@ const QString CaptionPrevious = QStringLiteral("View/Amend Transactions");
 const QString CaptionReport = QStringLiteral("View Report");
 const QString CaptionExit = QStringLiteral("Exit");
 const QString AccountOpen = QStringLiteral("Open");
+const QString TaskMenuCaption = QStringLiteral("Task Menu");
 } // namespace
 
 frmOptions::frmOptions(WindowHost& main) : FormWindow(main, WindowNames::Options) {
-    // No caption: the window is always maximised, and a caption would be appended to the main
-    // window's "Vantrell - <account>".
+    // Its caption shows while it is restored or minimised. Maximised it has none, so that the main
+    // window's "Vantrell - <account>" stays as it is rather than gaining " - [Task Menu]".
+    setWindowTitle(TaskMenuCaption);
     setAccessibleName(tr("Tasks"));
 
     // Frame1 is placed by hand, centred in the window, not by a layout of the window.
@@ -57,10 +60,26 @@ frmOptions::frmOptions(WindowHost& main) : FormWindow(main, WindowNames::Options
     connect(m_cmdExit, &QPushButton::clicked, this, &frmOptions::cmdExit_Click);
 }
 
+bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+    // Before the area sees the change: a maximised window's caption would be joined to the main
+    // window's, so it has none while maximised.
+    if (event->type() == QEvent::WindowStateChange && watched == parentWidget()) {
+        auto* frame = static_cast<QWidget*>(watched);
+        frame->setWindowTitle(frame->isMaximized() ? QString() : TaskMenuCaption);
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
 void frmOptions::formActivate() {
     m_frame1->hide();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (!m_captionFollowsState) {
+            m_captionFollowsState = true;
+            frame->installEventFilter(this);
+        }
+        frame->setWindowTitle(QString());
         frame->showMaximized();
+    }
     QCoreApplication::processEvents();
 
     centreFrame();

@@ -15,6 +15,7 @@ public:
     explicit frmOptions(WindowHost& main);
 
     void formActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void cmdDataEntry_Click();
     void cmdInterest_Click();
@@ -36,4 +37,5 @@ private:
     QPushButton* m_cmdPrevious = nullptr;
     QPushButton* m_cmdReport = nullptr;
     QPushButton* m_cmdExit = nullptr;
+    bool m_captionFollowsState = false;
 };
