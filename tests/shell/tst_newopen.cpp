@@ -122,7 +122,11 @@ private slots:
 
     void newFromMainWindowAddsTheExtension() {
         m_dialogs->files.enqueue(m_fixture->dataFolder() + "MyLoan");
+        QVERIFY(splash());
         triggerMenu("mnuNew");
+        // The start-up window goes as its own New makes it go, and does not come back.
+        QVERIFY(m_main->splashClosed());
+        QVERIFY(!splash());
         QCOMPARE(m_dialogs->fileRequests.constFirst().defaultSuffix, QStringLiteral("mdb"));
         QVERIFY(QFile::exists(m_fixture->dataFolder() + "MyLoan.mdb"));
         QCOMPARE(m_main->tag(Tag::NewFile), m_fixture->dataFolder() + "MyLoan.mdb");

@@ -230,9 +230,12 @@ void MDIForm1::closeBeforeDialog() {
 }
 
 void MDIForm1::returnToTaskMenu() {
-    // Without an account there are no tasks to offer.
-    if (!tag(Tag::NewFile).isEmpty())
-        showWindow(WindowNames::Options);
+    // Without an account there are no tasks to offer, and the start-up window still offers them.
+    if (tag(Tag::NewFile).isEmpty())
+        return;
+    if (!m_splashClosed)
+        closeSplash();
+    showWindow(WindowNames::Options);
 }
 
 void MDIForm1::enterAccount(const QString& path, const QString& fileState) {
@@ -243,6 +246,9 @@ void MDIForm1::enterAccount(const QString& path, const QString& fileState) {
     setTag(Tag::NewFile, path);
     setTag(Tag::File, fileState);
     setAccountCaption(path);
+    // The start-up window goes as its own buttons make it go, and is not shown again.
+    if (!m_splashClosed)
+        closeSplash();
     showWindow(WindowNames::Options);
 }
 
