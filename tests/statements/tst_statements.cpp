@@ -11,6 +11,7 @@
 #include "support/RecordsHarness.h"
 #include "terms/frmMethod.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -18,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -82,6 +84,7 @@ class TestStatements : public QObject {
     Q_OBJECT
 
 private slots:
+    void transactionColumnsShowTheirText();
     void promptAsksTheHost();
     void coreClosingChecks_data();
     void coreClosingChecks();
@@ -519,6 +522,32 @@ void TestStatements::promptAsksTheHost() {
         (QStringList{"unload " + WindowNames::Calculate, "unload " + WindowNames::NewStatement,
                      "show " + WindowNames::NewStatement, "unload " + WindowNames::Information}));
     delete prompt;
+}
+
+// Every heading and a balance of -9,999,999.99 fit in their columns, none narrower than drawn,
+// and the columns share the window between them.
+void TestStatements::transactionColumnsShowTheirText() {
+    Statements h;
+    h.header("-512.50");
+    h.main->setTag(Tag::File, "New");
+    auto* w = h.show<frmThisSession>(WindowNames::ThisSession);
+    QVERIFY(w);
+    QCoreApplication::processEvents();
+    QTableView* grid = w->grid();
+    QHeaderView* header = grid->horizontalHeader();
+    const int widest = grid->fontMetrics().horizontalAdvance("-9,999,999.99");
+    int total = 0;
+    for (int c = 0; c < w->gridModel()->columnCount(); ++c) {
+        const QString caption = w->gridModel()->headerData(c, Qt::Horizontal).toString();
+        QVERIFY2(header->sectionSize(c) > header->fontMetrics().horizontalAdvance(caption) + 8,
+                 qPrintable(caption));
+        QVERIFY(header->sectionSize(c) >= (c == frmThisSession::colID ? 67 : 80));
+        if (c >= frmThisSession::colGovtCharge)
+            QVERIFY2(header->sectionSize(c) > widest, qPrintable(caption));
+        total += header->sectionSize(c);
+    }
+    QVERIFY2(total >= grid->viewport()->width() - w->gridModel()->columnCount(),
+             qPrintable(QString("%1 of %2").arg(total).arg(grid->viewport()->width())));
 }
 
 QTEST_MAIN(TestStatements)

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QTableView>
+#include <QTimer>
+#include <numeric>
 
 namespace {
 
@@ -83,8 +85,7 @@ frmThisSession::frmThisSession(WindowHost& main)
                     {"Deposit", "Deposit", MoneyFormat},
                     {"Interest Charge", "InterestPayment", MoneyFormat},
                     {"Balance", "Balance", MoneyFormat, false, true}});
-    grdDataGrid->horizontalHeader()->setDefaultSectionSize(1200 / 15);
-    grdDataGrid->horizontalHeader()->resizeSection(colID, 1005 / 15);
+    fitColumns();
     bindTxtField(fldDate, "Date", QString(), QStringLiteral("d/M/yyyy"));
     for (int i = 0; i < AmountColumns::Count; ++i)
         bindTxtField(fldGovtCharge + i, AmountColumns::fieldNames()[i]);
@@ -113,6 +114,42 @@ frmThisSession::frmThisSession(WindowHost& main)
     Form_Load(Queries::ThisSession);
     // Every statement starts from an empty table.
     ClearSession();
+}
+
+// --- column widths -------------------------------------------------------------------------------
+
+void frmThisSession::fitColumns() {
+    QHeaderView* header = grdDataGrid->horizontalHeader();
+    const QFontMetrics cell = grdDataGrid->fontMetrics();
+    const QFontMetrics heading = header->fontMetrics();
+    // Every amount up to a balance of -9,999,999.99 fits, and every heading: the widths drawn for
+    // the window (1200 twips, 1005 for the ID) are the least.
+    const int amount = cell.horizontalAdvance(Money::fromRaw(-99999999900).format()) + 14;
+    const int date = cell.horizontalAdvance(ShortDate::format(QDate(2028, 12, 28))) + 14;
+    QVector<int> least(gridModel()->columnCount());
+    for (int c = 0; c < least.size(); ++c) {
+        const QString caption = gridModel()->headerData(c, Qt::Horizontal).toString();
+        const int drawn = (c == colID ? 1005 : 1200) / 15;
+        least[c] = std::max({drawn, heading.horizontalAdvance(caption) + 18,
+                             c == colDate ? date
+                             : c == colID ? 0
+                                          : amount});
+    }
+    // What the window has beyond that is shared out, so that no half of it stays empty.
+    const int room = grdDataGrid->viewport()->width();
+    const int total = std::accumulate(least.begin(), least.end(), 0);
+    const int extra = room > total ? (room - total) / int(least.size()) : 0;
+    for (int c = 0; c < least.size(); ++c)
+        header->resizeSection(c, least[c] + extra);
+}
+
+void frmThisSession::resizeEvent(QResizeEvent* event) {
+    RecordForm::resizeEvent(event);
+    // Once the layout has given the grid its new size.
+    QTimer::singleShot(0, this, [this] {
+        if (!isUnloaded())
+            fitColumns();
+    });
 }
 
 // --- load, activation, unload ------------------------------------------------------------------

@@ -43,6 +43,9 @@ public:
     explicit frmThisSession(WindowHost& main);
 
     void formActivate() override;
+    // The grid's columns: at least the widths drawn for them, every heading and amount whole,
+    // sharing what the window has beyond that.
+    void fitColumns();
     void cmdAdd_Click() override;
     void cmdRefresh_Click() override;
     // The Close button's check: balance first, then the first and last dates.
@@ -53,6 +56,7 @@ public:
     std::optional<CheckedStatement> checkedStatement() const override { return m_checked; }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void adoPrimaryRS_WillChangeRecord(RecordSet::Reason reason) override;
     MessageStyle messageStyle(Operation op) const override;
     void escapePressed() override { CheckStatement(); }
