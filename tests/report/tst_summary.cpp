@@ -2,6 +2,7 @@
 // --summary CSV against the report's own columns, and the Summary window opened from the report.
 #include "render/InterestSummary.h"
 #include "render/ReportRendering.h"
+#include "render/SummaryPage.h"
 #include "render/SummaryRendering.h"
 #include "report/SummaryWindow.h"
 #include "report/frmCalculate.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
 
 #include <QTest>
@@ -86,6 +88,8 @@ private slots:
     void sentence();
     void incompletePostingsAreNotCompared();
     void sumsOutOfRangeGiveNoSummary();
+    void chartLabelsNeverRepeat_data();
+    void chartLabelsNeverRepeat();
     void toolYearsAddUpToTheReportColumns();
     void printedReportBeginsWithTheSummary();
     void windowFromTheReport();
@@ -196,7 +200,7 @@ void TestSummary::incompletePostingsAreNotCompared() {
                                                    "total,1810.00,1980.00,-170.00,2\n"));
     const QString text = SummaryRendering::text(*s, {});
     QVERIFY2(text.contains("2024 *") && text.contains(SummaryRendering::IncompleteYearNote) &&
-                 text.contains("Incomplete periods, charged - due (2 postings):"),
+                 text.contains("Incomplete periods (2 postings):"),
              qPrintable(text));
 
     // Several statements missing: none is named. The printed report's rows give the same.
@@ -210,6 +214,34 @@ void TestSummary::incompletePostingsAreNotCompared() {
         rows << ReportTable::rowFor(line);
     QCOMPARE(summarise(rows, incompletePostings(lines), 20)->incomplete,
              summarise(lines, 20)->incomplete);
+}
+
+// The running total's time axis: no two of its labels read the same (years alone repeated
+// themselves), and the printed value axis labels zero only where it clears both ends.
+void TestSummary::chartLabelsNeverRepeat_data() {
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::newRow("three years") << QDate(2022, 1, 16) << QDate(2025, 1, 15);
+    QTest::newRow("a year") << QDate(2023, 12, 16) << QDate(2024, 12, 31);
+    QTest::newRow("three months") << QDate(2024, 1, 16) << QDate(2024, 4, 15);
+    QTest::newRow("a month") << QDate(2024, 1, 16) << QDate(2024, 2, 15);
+}
+
+void TestSummary::chartLabelsNeverRepeat() {
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    constexpr int Ticks = 5;
+    const QString format = timeAxisFormat(first, last, Ticks);
+    QVERIFY(format.contains("MMM"));
+    QSet<QString> labels;
+    const qint64 span = first.startOfDay().msecsTo(last.startOfDay());
+    for (int i = 0; i < Ticks; ++i)
+        labels.insert(first.startOfDay().addMSecs(span * i / (Ticks - 1)).toString(format));
+    QCOMPARE(labels.size(), Ticks);
+
+    // 11.46 at the top of a 3,000-twip chart down to -1,721.76: zero would sit on the top label.
+    QCOMPARE(SummaryPage::labelledLevels(-1721.76, 11.46, 3000, 240).size(), 2);
+    QCOMPARE(SummaryPage::labelledLevels(-100, 100, 3000, 240).size(), 3);
 }
 
 void TestSummary::sumsOutOfRangeGiveNoSummary() {

@@ -220,6 +220,11 @@ QVector<QPointF> runningTotalSeries(const Summary& s) {
     return points;
 }
 
+QString timeAxisFormat(const QDate& first, const QDate& last, int ticks) {
+    const qint64 apart = first.daysTo(last) / std::max(1, ticks - 1);
+    return apart >= 31 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM yyyy");
+}
+
 int nearestPosting(const Summary& s, double x) {
     if (s.postings.isEmpty())
         return -1;

@@ -121,6 +121,11 @@ IncompletePostings incompletePostings(const QVector<ReportLine>& lines);
 // milliseconds since the epoch (the unit of a date-time axis), y the running total.
 QVector<QPointF> runningTotalSeries(const Summary& s);
 
+// The date format of a time axis from `first` to `last` with `ticks` evenly spaced labels, such
+// that no two labels read the same: month and year ("Sep 2023") while the labels lie a month or
+// more apart, the day too ("14 Sep 2023") when they lie closer.
+QString timeAxisFormat(const QDate& first, const QDate& last, int ticks);
+
 // The posting whose date is nearest to the chart position `x` (as runningTotalSeries gives
 // it); -1 when there is none. For the pointer's tooltip.
 int nearestPosting(const Summary& s, double x);

@@ -71,11 +71,7 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
     p.setPen(QPen(Qt::gray, 6, Qt::DashLine));
     p.drawLine(at(first, 0), at(last, 0));
     p.setPen(Qt::black);
-    // The axis's two ends, and zero between them when it lies inside.
-    QVector<double> levels = {high, low};
-    if (high > 0 && low < 0)
-        levels.append(0);
-    for (const double y : levels) {
+    for (const double y : SummaryPage::labelledLevels(low, high, plot.height(), RowHeight)) {
         const Money amount = Money::fromDouble(y).value_or(Money());
         const QPointF level = at(first, y);
         p.drawText(QRectF(box.left(), level.y() - RowHeight / 2, AxisLabelWidth - 80, RowHeight),
@@ -181,6 +177,15 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
 } // namespace
 
 namespace SummaryPage {
+
+QVector<double> labelledLevels(double low, double high, double height, double labelHeight) {
+    QVector<double> levels = {high, low};
+    // Zero only where its label clears both ends' labels.
+    const double zero = high > low ? (high - 0) / (high - low) * height : 0;
+    if (high > 0 && low < 0 && zero >= labelHeight && height - zero >= labelHeight)
+        levels.append(0);
+    return levels;
+}
 
 void paint(QPainter& p, const QSizeF& area, const QString& title,
            const QVector<ReportTableRow>& rows,

@@ -14,6 +14,10 @@ class QPainter;
 // Painted with QPainter alone, so that the report tool's PDF has it too without any widget.
 namespace SummaryPage {
 
+// The value axis's labels on a chart `height` high: its two ends, and zero between them when it
+// lies inside with room for its label (`labelHeight`) clear of both ends'.
+QVector<double> labelledLevels(double low, double high, double height, double labelHeight);
+
 // Paints the page onto `painter`, whose unit is the twip, in the area (0, 0) to `area`.
 // `title` is the account file the report is for; `rows` are tblReport's; `incomplete` and
 // `missingStatement` as InterestSummary::summarise takes them.

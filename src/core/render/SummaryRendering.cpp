@@ -157,7 +157,7 @@ QVector<std::pair<QString, Money>> totals(const InterestSummary::Summary& s) {
          s.unpairedDue},
     };
     if (!s.incomplete.isEmpty())
-        rows.append({QStringLiteral("Incomplete periods, charged - due (%1):")
+        rows.append({QStringLiteral("Incomplete periods (%1):")
                          .arg(counted(int(s.incomplete.size()), "posting", "postings")),
                      s.incompleteDifference});
     return rows;

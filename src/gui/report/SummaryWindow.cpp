@@ -226,10 +226,9 @@ void SummaryWindow::fillRunningTotal() {
     const QDate first = m_summary->postings.first().date;
     const QDate last = m_summary->postings.last().date;
     auto* x = new QDateTimeAxis;
-    x->setFormat(m_summary->monthsSpanned < 4    ? QStringLiteral("d MMM yyyy")
-                 : m_summary->monthsSpanned < 24 ? QStringLiteral("MMM yyyy")
-                                                 : QStringLiteral("yyyy"));
-    x->setTickCount(5);
+    constexpr int Ticks = 5;
+    x->setFormat(InterestSummary::timeAxisFormat(first.addDays(-15), last.addDays(15), Ticks));
+    x->setTickCount(Ticks);
     x->setRange(first.addDays(-15).startOfDay(), last.addDays(15).startOfDay());
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
