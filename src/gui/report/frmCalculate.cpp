@@ -41,7 +41,10 @@ constexpr int TwipsPerPixel = 15;
 
 frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Calculate) {
     setWindowTitle(tr("Interest Report"));
+    // The grid fills the window edge to edge: its columns are worked out from the client area.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     lblConventions = new QLabel(this);
     lblConventions->setObjectName("lblConventions");
     lblConventions->hide();
