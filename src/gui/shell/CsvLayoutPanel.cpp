@@ -34,27 +34,44 @@ QLabel* labelFor(const QString& caption, QWidget* input, const QString& name) {
 
 } // namespace
 
-CsvLayoutPanel::CsvLayoutPanel(ImportSession& session, QWidget* parent)
+CsvLayoutPanel::CsvLayoutPanel(ImportSession& session, Shape shape, QWidget* parent)
     : QWidget(parent), m_session(session) {
-    createControls();
+    if (shape == Shape::Full)
+        createFull();
+    else
+        createCompact();
     layout()->setContentsMargins(0, 0, 0, 0);
+
     const bool csv = session.format() == StatementFormat::Csv;
-    layoutGroup->setEnabled(csv);
-    layoutGroup->setVisible(csv);
     // OFX dates have one reading.
-    dateOrderCombo->setEnabled(session.format() != StatementFormat::Ofx);
+    const bool dates = session.format() != StatementFormat::Ofx;
+    if (shape == Shape::Full) {
+        layoutGroup->setEnabled(csv);
+        layoutGroup->setVisible(csv);
+        dateOrderCombo->setEnabled(dates);
+    } else {
+        presetLabel->setVisible(csv);
+        presetCombo->setVisible(csv);
+        dateOrderLabel->setVisible(dates);
+        dateOrderCombo->setVisible(dates);
+    }
 
     connect(presetCombo, &QComboBox::activated, this, &CsvLayoutPanel::choosePreset);
     for (QComboBox* box : {delimiterCombo, decimalCombo, amountsCombo, dateColumnCombo,
                            descriptionColumnCombo, amountColumnCombo, debitColumnCombo,
-                           creditColumnCombo, balanceColumnCombo, dateOrderCombo})
-        connect(box, &QComboBox::currentIndexChanged, this, &CsvLayoutPanel::edited);
-    connect(skipSpin, &QSpinBox::valueChanged, this, &CsvLayoutPanel::edited);
-    connect(headerCheck, &QCheckBox::toggled, this, &CsvLayoutPanel::edited);
-    connect(flipCheck, &QCheckBox::toggled, this, &CsvLayoutPanel::edited);
+                           creditColumnCombo, balanceColumnCombo, dateOrderCombo}) {
+        if (box)
+            connect(box, &QComboBox::currentIndexChanged, this, &CsvLayoutPanel::edited);
+    }
+    if (skipSpin)
+        connect(skipSpin, &QSpinBox::valueChanged, this, &CsvLayoutPanel::edited);
+    for (QCheckBox* box : {headerCheck, flipCheck}) {
+        if (box)
+            connect(box, &QCheckBox::toggled, this, &CsvLayoutPanel::edited);
+    }
 }
 
-void CsvLayoutPanel::createControls() {
+void CsvLayoutPanel::createFull() {
     auto* root = new QVBoxLayout(this);
     // The CSV layout: every choice the file's reading depends on.
     layoutGroup = new QGroupBox(QStringLiteral("CSV layout"));
@@ -104,13 +121,10 @@ void CsvLayoutPanel::createControls() {
     grid->addWidget(headerCheck, cell / 4, (cell % 4) * 2 + 1);
     root->addWidget(layoutGroup);
 
-    // What every format shares: the date order and the sign.
+    // What every format shares: the date order and the sign. "&Delimiter:" has the D.
     auto* common = new QHBoxLayout;
-    dateOrderCombo = new QComboBox;
-    dateOrderCombo->addItem(QStringLiteral("Day first (31/01/2024)"));
-    dateOrderCombo->addItem(QStringLiteral("Month first (01/31/2024)"));
-    auto* dateOrderLabel =
-        labelFor(QStringLiteral("Date &order:"), dateOrderCombo, QStringLiteral("cboDateOrder"));
+    dateOrderLabel = labelFor(QStringLiteral("Date &order:"), createDateOrderCombo(),
+                              QStringLiteral("cboDateOrder"));
     flipCheck = new QCheckBox(QStringLiteral("&Flip the sign"));
     flipCheck->setObjectName(QStringLiteral("chkFlip"));
     common->addWidget(dateOrderLabel);
@@ -118,6 +132,25 @@ void CsvLayoutPanel::createControls() {
     common->addWidget(flipCheck);
     common->addStretch();
     root->addLayout(common);
+}
+
+void CsvLayoutPanel::createCompact() {
+    auto* row = new QHBoxLayout(this);
+    presetCombo = new QComboBox;
+    presetLabel = labelFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
+    dateOrderLabel = labelFor(QStringLiteral("&Date order:"), createDateOrderCombo(),
+                              QStringLiteral("cboDateOrder"));
+    row->addWidget(presetLabel);
+    row->addWidget(presetCombo, 1);
+    row->addWidget(dateOrderLabel);
+    row->addWidget(dateOrderCombo);
+}
+
+QComboBox* CsvLayoutPanel::createDateOrderCombo() {
+    dateOrderCombo = new QComboBox;
+    dateOrderCombo->addItem(QStringLiteral("Day first (31/01/2024)"));
+    dateOrderCombo->addItem(QStringLiteral("Month first (01/31/2024)"));
+    return dateOrderCombo;
 }
 
 void CsvLayoutPanel::fillColumnLists() {
@@ -152,22 +185,25 @@ void CsvLayoutPanel::showLayout() {
         for (const CsvPreset& preset : CsvPresets::builtIn())
             presetCombo->addItem(preset.name, preset.name);
         presetCombo->setCurrentIndex(std::max(0, presetCombo->findData(m_session.layoutSource())));
-        for (int i = 0; i < delimiterCombo->count(); ++i) {
-            if (delimiterCombo->itemData(i).value<QChar>() == layout.delimiter)
-                delimiterCombo->setCurrentIndex(i);
+        if (layoutGroup) {
+            for (int i = 0; i < delimiterCombo->count(); ++i) {
+                if (delimiterCombo->itemData(i).value<QChar>() == layout.delimiter)
+                    delimiterCombo->setCurrentIndex(i);
+            }
+            skipSpin->setValue(layout.skipLines);
+            headerCheck->setChecked(layout.header);
+            decimalCombo->setCurrentIndex(layout.decimal == u',' ? 1 : 0);
+            const bool signedAmounts = layout.amounts == CsvLayout::Amounts::Signed;
+            amountsCombo->setCurrentIndex(signedAmounts ? 0 : 1);
+            fillColumnLists();
+            amountColumnCombo->setEnabled(signedAmounts);
+            debitColumnCombo->setEnabled(!signedAmounts);
+            creditColumnCombo->setEnabled(!signedAmounts);
         }
-        skipSpin->setValue(layout.skipLines);
-        headerCheck->setChecked(layout.header);
-        decimalCombo->setCurrentIndex(layout.decimal == u',' ? 1 : 0);
-        const bool signedAmounts = layout.amounts == CsvLayout::Amounts::Signed;
-        amountsCombo->setCurrentIndex(signedAmounts ? 0 : 1);
-        fillColumnLists();
-        amountColumnCombo->setEnabled(signedAmounts);
-        debitColumnCombo->setEnabled(!signedAmounts);
-        creditColumnCombo->setEnabled(!signedAmounts);
     }
     dateOrderCombo->setCurrentIndex(layout.dateOrder == DateOrder::DayFirst ? 0 : 1);
-    flipCheck->setChecked(layout.flipSign);
+    if (flipCheck)
+        flipCheck->setChecked(layout.flipSign);
     m_showing = false;
 }
 
@@ -177,8 +213,9 @@ void CsvLayoutPanel::edited() {
     CsvLayout layout = m_session.layout();
     layout.dateOrder =
         dateOrderCombo->currentIndex() == 1 ? DateOrder::MonthFirst : DateOrder::DayFirst;
-    layout.flipSign = flipCheck->isChecked();
-    if (m_session.format() == StatementFormat::Csv) {
+    if (flipCheck)
+        layout.flipSign = flipCheck->isChecked();
+    if (layoutGroup && m_session.format() == StatementFormat::Csv) {
         auto column = [](QComboBox* box) { return box->currentData().toInt(); };
         layout.delimiter = delimiterCombo->currentData().value<QChar>();
         layout.skipLines = skipSpin->value();

@@ -6,16 +6,25 @@ class ImportSession;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QSpinBox;
 
 // The choices an import preview reads its file in: the layout list (as detected, as last time,
-// the presets), every choice of a CSV file's layout, the date order and the sign. Each change the
-// user makes is read into the session at once; the panel then says so, and the preview shows the
-// rows afresh.
+// the presets) and the date order, and in the full shape every choice of a CSV file's layout and
+// the sign. Each change the user makes is read into the session at once; the panel then says so,
+// and the preview shows the rows afresh.
 class CsvLayoutPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit CsvLayoutPanel(ImportSession& session, QWidget* parent = nullptr);
+    enum class Shape {
+        // Every choice in a "CSV layout" group, then the date order and the sign: for a preview
+        // that shows each row as it reads.
+        Full,
+        // The layout list and the date order on one line.
+        Compact,
+    };
+
+    CsvLayoutPanel(ImportSession& session, Shape shape, QWidget* parent = nullptr);
 
     // Shows the session's choices: its layout, where the layout came from, its date order.
     void showLayout();
@@ -27,7 +36,9 @@ signals:
     void presetChosen();
 
 private:
-    void createControls();
+    void createFull();
+    void createCompact();
+    QComboBox* createDateOrderCombo();
     void fillColumnLists();
     void edited();
     void choosePreset(int index);
@@ -35,7 +46,8 @@ private:
     ImportSession& m_session;
     bool m_showing = false;
 
-    QGroupBox* layoutGroup = nullptr;
+    QGroupBox* layoutGroup = nullptr; // the full shape's
+    QLabel* presetLabel = nullptr;
     QComboBox* presetCombo = nullptr;
     QComboBox* delimiterCombo = nullptr;
     QSpinBox* skipSpin = nullptr;
@@ -48,6 +60,7 @@ private:
     QComboBox* debitColumnCombo = nullptr;
     QComboBox* creditColumnCombo = nullptr;
     QComboBox* balanceColumnCombo = nullptr;
+    QLabel* dateOrderLabel = nullptr;
     QComboBox* dateOrderCombo = nullptr;
-    QCheckBox* flipCheck = nullptr;
+    QCheckBox* flipCheck = nullptr; // the full shape's
 };

@@ -70,12 +70,12 @@ bool start(ImportSession& session, const std::optional<CsvLayout>& remembered,
     return true;
 }
 
-CsvLayoutPanel* addHeader(QBoxLayout* root, ImportSession& session) {
+CsvLayoutPanel* addHeader(QBoxLayout* root, ImportSession& session, CsvLayoutPanel::Shape shape) {
     auto* file = new QLabel(QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(session.path()),
                                                           formatName(session.format())));
     file->setObjectName(QStringLiteral("lblFile"));
     root->addWidget(file);
-    auto* panel = new CsvLayoutPanel(session);
+    auto* panel = new CsvLayoutPanel(session, shape);
     root->addWidget(panel);
     return panel;
 }

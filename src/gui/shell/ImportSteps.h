@@ -12,8 +12,9 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// What an import preview does with the user around its ImportSession: choosing the file, reading
-// it behind the busy indicator, the date order asked, and the lines above and below the choices.
+// What both import previews do with the user around their ImportSession: choosing the file,
+// reading it behind the busy indicator, the date order asked, and the lines above and below the
+// choices.
 namespace ImportSteps {
 
 // Asks for the bank's file, from the Downloads folder; nullopt when the user cancels.
@@ -29,7 +30,7 @@ bool start(ImportSession& session, const std::optional<CsvLayout>& remembered,
            ImportSession::Fallback fallback);
 
 // The file's path and format, then the choices it is read in, added to the top of `root`.
-CsvLayoutPanel* addHeader(QBoxLayout* root, ImportSession& session);
+CsvLayoutPanel* addHeader(QBoxLayout* root, ImportSession& session, CsvLayoutPanel::Shape shape);
 
 // The status line and the Import and Cancel buttons, added to the bottom of `root`.
 struct Footer {

@@ -92,7 +92,7 @@ ImportDialog::ImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase 
 
 void ImportDialog::createControls() {
     auto* root = new QVBoxLayout(this);
-    layoutPanel = ImportSteps::addHeader(root, *m_session);
+    layoutPanel = ImportSteps::addHeader(root, *m_session, CsvLayoutPanel::Shape::Full);
 
     auto* rulesRow = new QHBoxLayout;
     auto* ruleTextLabel = new QLabel(QStringLiteral("Column r&ules (word = column):"));
