@@ -703,14 +703,14 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
         return Proposal{l, source, std::move(*clean)};
     };
     if (remembered) {
-        if (auto p = attempt(*remembered, QStringLiteral("remembered")))
+        if (auto p = attempt(*remembered, Remembered))
             return p;
     }
     QString why;
     const auto detected =
         detect(remembered ? remembered->dateOrder : BankText::localeOrder(), &why);
     if (detected) {
-        if (auto p = attempt(*detected, QStringLiteral("detected")))
+        if (auto p = attempt(*detected, Detected))
             return p;
     }
     for (const CsvPreset& preset : CsvPresets::builtIn()) {
@@ -721,9 +721,9 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
             return p;
     }
     if (detected)
-        return Proposal{*detected, QStringLiteral("detected"), read(*detected)};
+        return Proposal{*detected, Detected, read(*detected)};
     if (remembered)
-        return Proposal{*remembered, QStringLiteral("remembered"), read(*remembered)};
+        return Proposal{*remembered, Remembered, read(*remembered)};
     if (error)
         *error = why;
     return std::nullopt;

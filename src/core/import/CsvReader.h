@@ -47,11 +47,15 @@ public:
 
     ReadResult read(const CsvLayout& layout) const;
 
+    // Where a layout came from, beside a preset's name.
+    static inline const QString Remembered = QStringLiteral("remembered");
+    static inline const QString Detected = QStringLiteral("detected");
+
     // The layout to show first: the account's remembered one if it reads every row, else the one
     // detected if it does, else the first preset that does, else the detected one as it is.
     struct Proposal {
         CsvLayout layout;
-        QString source;    // "remembered", "detected" or the preset's name
+        QString source;    // Remembered, Detected or the preset's name
         ReadResult result; // the file read in `layout`
     };
     std::optional<Proposal> propose(const std::optional<CsvLayout>& remembered,

@@ -1,24 +1,18 @@
 #pragma once
 
-#include "import/CsvReader.h"
 #include "import/ImportChoices.h"
 #include "import/ImportPreview.h"
-#include "import/StatementFile.h"
+#include "import/ImportSession.h"
 
 #include <QDialog>
 #include <QSqlDatabase>
 
 #include <memory>
 
+class CsvLayoutPanel;
 class ImportRowsModel;
-class WindowHost;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
-class QSpinBox;
 class QTableView;
 
 // The preview of a bank's statement file: every row it holds, with its date, description,
@@ -51,60 +45,31 @@ public:
     void cancel();
 
 private:
-    ImportDialog(StatementFile::Loaded loaded, const QString& path, QSqlDatabase db,
+    ImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase db,
                  const StatementHeader& statement, KnownTransactions known,
                  const ImportChoices& choices, QWidget* parent);
 
-    void createControls(const QString& path);
-    // Reads the file the first time: the proposed layout, the date order asked where the file
-    // leaves it open, the sign that fits the statement. False (and why) when the file is refused.
-    bool start(QString* error);
-    // Reads the file in the choices shown; false (and the message) when it cannot be read at all.
-    // `given`: the rows already read in the choices shown.
-    bool readFile(QString* error, const ReadResult* given = nullptr);
-    void showLayout();
+    void createControls();
+    // After the file's first reading: the sign that fits the statement proposed, the choices shown.
+    void showStart();
+    // The session's rows into the preview.
+    void showRows();
     void layoutEdited();
-    void presetChosen(int index);
+    void presetChosen();
     void rulesEdited();
     void showStatus();
-    void fillColumnLists();
 
-    StatementFile::Loaded m_loaded;
+    std::unique_ptr<ImportSession> m_session;
     QSqlDatabase m_db;
-    std::unique_ptr<CsvReader> m_csv;
-    CsvLayout m_layout;
-    QString m_layoutSource;
-    DateOrder m_dateOrder = DateOrder::DayFirst;
-    bool m_flip = false;
-    bool m_ambiguous = false; // both date orders read every date of the file
-    ReadResult m_ofx; // read once, before the dialog: its choices change nothing libofx reads
     ImportPreview m_preview;
     ImportChoices m_choices; // as proposed
     ColumnRules m_rules;
     int m_imported = 0;
-    bool m_showing = false;
 
-    QLabel* fileLabel = nullptr;
-    QGroupBox* layoutGroup = nullptr;
-    QComboBox* presetCombo = nullptr;
-    QComboBox* delimiterCombo = nullptr;
-    QSpinBox* spnSkip = nullptr;
-    QCheckBox* headerCheck = nullptr;
-    QComboBox* decimalCombo = nullptr;
-    QComboBox* amountsCombo = nullptr;
-    QComboBox* dateColumnCombo = nullptr;
-    QComboBox* descriptionColumnCombo = nullptr;
-    QComboBox* amountColumnCombo = nullptr;
-    QComboBox* debitColumnCombo = nullptr;
-    QComboBox* creditColumnCombo = nullptr;
-    QComboBox* balanceColumnCombo = nullptr;
-    QComboBox* dateOrderCombo = nullptr;
-    QCheckBox* flipCheck = nullptr;
+    CsvLayoutPanel* layoutPanel = nullptr;
     QPlainTextEdit* rulesEdit = nullptr;
     QLabel* rulesLabel = nullptr;
     QTableView* importGrid = nullptr;
     ImportRowsModel* m_model = nullptr;
     QLabel* statusLabel = nullptr;
-    QPushButton* importButton = nullptr;
-    QPushButton* cancelButton = nullptr;
 };

@@ -3,29 +3,21 @@
 #include "data/ShortDate.h"
 #include "engine/ReportStore.h"
 #include "import/ImportChoices.h"
-#include "import/QifReader.h"
-#include "shell/BusyDialog.h"
+#include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
+#include "shell/ImportSteps.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
 const QString Caption = QStringLiteral("Import Offset Balances");
-const QString Remembered = QStringLiteral("remembered");
-const QString Detected = QStringLiteral("detected");
 const QString New = QStringLiteral("New");
 const QString AlreadyStored = QStringLiteral("Already stored");
 const QString OpeningNeeded =
@@ -35,18 +27,6 @@ const QString OpeningUnreadable =
     QStringLiteral("The opening balance \"%1\" does not read as an amount of money, such as "
                    "1,234.56 or -25.00.");
 
-QString formatName(StatementFormat f) {
-    switch (f) {
-    case StatementFormat::Csv:
-        return QStringLiteral("CSV");
-    case StatementFormat::Ofx:
-        return QStringLiteral("OFX");
-    case StatementFormat::Qif:
-        return QStringLiteral("QIF");
-    }
-    return {};
-}
-
 QString rows(int n) {
     return n == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(n);
 }
@@ -54,12 +34,7 @@ QString rows(int n) {
 } // namespace
 
 int OffsetImportDialog::run(QWidget* parent, QSqlDatabase db) {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Open;
-    request.title = Caption;
-    request.filter = StatementFile::dialogFilter();
-    request.folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    const std::optional<QString> path = Dialogs::instance().chooseFile(request);
+    const std::optional<QString> path = ImportSteps::chooseFile(Caption);
     if (!path)
         return 0;
     // The account remembers the last CSV layout; a file without one detects it afresh.
@@ -82,18 +57,9 @@ int OffsetImportDialog::run(QWidget* parent, QSqlDatabase db) {
 std::unique_ptr<OffsetImportDialog>
 OffsetImportDialog::open(const QString& path, QSqlDatabase db,
                          const std::optional<CsvLayout>& remembered, QWidget* parent) {
-    StatementFile::Loaded loaded = StatementFile::load(path);
-    if (!loaded.error.isEmpty()) {
-        Dialogs::instance().message(loaded.error);
+    std::unique_ptr<ImportSession> session = ImportSteps::load(path, parent);
+    if (!session)
         return nullptr;
-    }
-    ReadResult ofx;
-    if (loaded.format == StatementFormat::Ofx) {
-        std::optional<ReadResult> read = BusyDialog::readOfx(loaded.bytes, parent);
-        if (!read)
-            return nullptr; // cancelled: nothing to say
-        ofx = std::move(*read);
-    }
     QSet<QDate> stored;
     QString error;
     if (!OffsetImport::storedDates(db, &stored, &error)) {
@@ -102,53 +68,27 @@ OffsetImportDialog::open(const QString& path, QSqlDatabase db,
         return nullptr;
     }
     std::unique_ptr<OffsetImportDialog> window(
-        new OffsetImportDialog(std::move(loaded), path, db, std::move(stored), remembered, parent));
-    window->m_ofx = std::move(ofx);
-    if (!window->start(&error)) {
-        Dialogs::instance().message(
-            QStringLiteral("%1 cannot be imported. %2").arg(QFileInfo(path).fileName(), error));
+        new OffsetImportDialog(std::move(session), db, std::move(stored), parent));
+    // A file that no layout reads whole is still shown: the rows that do not read are left out.
+    if (!ImportSteps::start(*window->m_session, remembered,
+                            ImportSession::Fallback::FirstPresetThatFits))
         return nullptr;
-    }
+    window->layoutPanel->showLayout();
+    window->showDays();
     return window;
 }
 
-OffsetImportDialog::OffsetImportDialog(StatementFile::Loaded loaded, const QString& path,
-                                       QSqlDatabase db, QSet<QDate> stored,
-                                       const std::optional<CsvLayout>& remembered, QWidget* parent)
-    : QDialog(parent), m_loaded(std::move(loaded)), m_db(db), m_stored(std::move(stored)),
-      m_remembered(remembered) {
+OffsetImportDialog::OffsetImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase db,
+                                       QSet<QDate> stored, QWidget* parent)
+    : QDialog(parent), m_session(std::move(session)), m_db(db), m_stored(std::move(stored)) {
     setObjectName(QStringLiteral("OffsetImportDialog"));
     setWindowTitle(Caption);
-    if (m_loaded.format == StatementFormat::Csv)
-        m_csv = std::make_unique<CsvReader>(m_loaded.text);
-    createControls(path);
+    createControls();
 }
 
-void OffsetImportDialog::createControls(const QString& path) {
+void OffsetImportDialog::createControls() {
     auto* root = new QVBoxLayout(this);
-    fileLabel = new QLabel(
-        QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), formatName(m_loaded.format)));
-    fileLabel->setObjectName(QStringLiteral("lblFile"));
-    root->addWidget(fileLabel);
-
-    auto* choices = new QHBoxLayout;
-    presetLabel = new QLabel(QStringLiteral("&Layout:"));
-    presetCombo = new QComboBox;
-    presetCombo->setObjectName(QStringLiteral("cboPreset"));
-    presetCombo->setAccessibleName(QStringLiteral("Layout"));
-    presetLabel->setBuddy(presetCombo);
-    dateOrderLabel = new QLabel(QStringLiteral("&Date order:"));
-    dateOrderCombo = new QComboBox;
-    dateOrderCombo->setObjectName(QStringLiteral("cboDateOrder"));
-    dateOrderCombo->addItem(QStringLiteral("Day first (31/01/2024)"));
-    dateOrderCombo->addItem(QStringLiteral("Month first (01/31/2024)"));
-    dateOrderCombo->setAccessibleName(QStringLiteral("Date order"));
-    dateOrderLabel->setBuddy(dateOrderCombo);
-    choices->addWidget(presetLabel);
-    choices->addWidget(presetCombo, 1);
-    choices->addWidget(dateOrderLabel);
-    choices->addWidget(dateOrderCombo);
-    root->addLayout(choices);
+    layoutPanel = ImportSteps::addHeader(root, *m_session, CsvLayoutPanel::Shape::Compact);
 
     // Asked only of a file that states no balances.
     auto* opening = new QHBoxLayout;
@@ -176,129 +116,20 @@ void OffsetImportDialog::createControls(const QString& path) {
     daysGrid->setColumnWidth(1, 140);
     root->addWidget(daysGrid, 1);
 
-    statusLabel = new QLabel;
-    statusLabel->setObjectName(QStringLiteral("lblStatus"));
-    statusLabel->setWordWrap(true);
-    root->addWidget(statusLabel);
-
-    auto* buttons = new QHBoxLayout;
-    importButton = new QPushButton(QStringLiteral("&Import"));
-    importButton->setObjectName(QStringLiteral("cmdImport"));
-    cancelButton = new QPushButton(QStringLiteral("Cancel"));
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    // Enter in the opening balance must not import.
-    importButton->setAutoDefault(false);
-    cancelButton->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(importButton);
-    buttons->addWidget(cancelButton);
-    root->addLayout(buttons);
+    const ImportSteps::Footer footer = ImportSteps::addFooter(root);
+    statusLabel = footer.status;
     resize(560, 520);
 
-    connect(importButton, &QPushButton::clicked, this, &OffsetImportDialog::importBalances);
-    connect(cancelButton, &QPushButton::clicked, this, &OffsetImportDialog::cancel);
-    connect(presetCombo, &QComboBox::activated, this, &OffsetImportDialog::presetChosen);
-    connect(dateOrderCombo, &QComboBox::currentIndexChanged, this,
-            &OffsetImportDialog::dateOrderChosen);
+    connect(footer.importButton, &QPushButton::clicked, this, &OffsetImportDialog::importBalances);
+    connect(footer.cancelButton, &QPushButton::clicked, this, &OffsetImportDialog::cancel);
+    connect(layoutPanel, &CsvLayoutPanel::layoutEdited, this, &OffsetImportDialog::showDays);
+    connect(layoutPanel, &CsvLayoutPanel::presetChosen, this, &OffsetImportDialog::showDays);
     connect(openingEdit, &QLineEdit::textChanged, this, &OffsetImportDialog::showDays);
 }
 
-bool OffsetImportDialog::start(QString* error) {
-    switch (m_loaded.format) {
-    case StatementFormat::Csv: {
-        QString why;
-        if (const auto proposal = m_csv->propose(m_remembered, &why)) {
-            m_layout = proposal->layout;
-            m_layoutSource = proposal->source;
-            readFile(&proposal->result);
-            break;
-        }
-        // Nothing detected: the first preset that fits is read, its rows that do not read left
-        // out, and the user may choose another.
-        const QList<CsvPreset>& presets = CsvPresets::builtIn();
-        const auto fits = std::find_if(presets.begin(), presets.end(), [this](const CsvPreset& p) {
-            return m_csv->fit(p, nullptr).has_value();
-        });
-        if (fits == presets.end()) {
-            *error = why;
-            return false;
-        }
-        m_layout = *m_csv->fit(*fits, nullptr);
-        m_layoutSource = fits->name;
-        readFile();
-        break;
-    }
-    case StatementFormat::Qif: {
-        const ReadResult r = QifReader::read(m_loaded.text);
-        m_dateOrder = r.dateOrder;
-        readFile(&r);
-        break;
-    }
-    case StatementFormat::Ofx:
-        readFile();
-        break;
-    }
-    if (!m_readError.isEmpty()) {
-        *error = m_readError;
-        return false;
-    }
-    const bool csv = m_loaded.format == StatementFormat::Csv;
-    // A remembered layout carries the user's answer already.
-    if (m_ambiguous && !(csv && m_layoutSource == Remembered)) {
-        const bool dayFirst = Dialogs::instance().question(
-            QStringLiteral("The dates of this file read both with the day first and with the "
-                           "month first.\nAre the days first, as in 31/01/2024?"));
-        const DateOrder order = dayFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
-        DateOrder& read = csv ? m_layout.dateOrder : m_dateOrder;
-        if (order != read) {
-            read = order;
-            readFile();
-        }
-    }
-    showChoices();
-    showDays();
-    return true;
-}
-
-void OffsetImportDialog::readFile(const ReadResult* given) {
-    ReadResult result;
-    if (given)
-        result = *given;
-    else if (m_loaded.format == StatementFormat::Csv)
-        result = m_csv->read(m_layout);
-    else if (m_loaded.format == StatementFormat::Qif)
-        result = QifReader::read(m_loaded.text, m_dateOrder);
-    else
-        result = m_ofx;
-    m_ambiguous = result.dateOrderAmbiguous;
-    m_readError = result.error;
-    m_rows = result.error.isEmpty() ? result.rows : QList<ImportedRow>();
-}
-
 bool OffsetImportDialog::needsOpening() const {
-    return m_readError.isEmpty() && !OffsetImport::statesBalances(m_rows);
-}
-
-void OffsetImportDialog::showChoices() {
-    m_showing = true;
-    const bool csv = m_loaded.format == StatementFormat::Csv;
-    presetLabel->setVisible(csv);
-    presetCombo->setVisible(csv);
-    // OFX dates have one reading.
-    dateOrderLabel->setVisible(m_loaded.format != StatementFormat::Ofx);
-    dateOrderCombo->setVisible(m_loaded.format != StatementFormat::Ofx);
-    if (csv) {
-        presetCombo->clear();
-        presetCombo->addItem(QStringLiteral("As detected"), Detected);
-        if (m_remembered)
-            presetCombo->addItem(QStringLiteral("As last time"), Remembered);
-        for (const CsvPreset& preset : CsvPresets::builtIn())
-            presetCombo->addItem(preset.name, preset.name);
-        presetCombo->setCurrentIndex(std::max(0, presetCombo->findData(m_layoutSource)));
-    }
-    const DateOrder order = csv ? m_layout.dateOrder : m_dateOrder;
-    dateOrderCombo->setCurrentIndex(order == DateOrder::DayFirst ? 0 : 1);
-    m_showing = false;
+    const ReadResult& read = m_session->result();
+    return read.error.isEmpty() && !OffsetImport::statesBalances(read.rows);
 }
 
 void OffsetImportDialog::showDays() {
@@ -308,7 +139,7 @@ void OffsetImportDialog::showDays() {
     const QString openingText = openingEdit->text().trimmed();
     const std::optional<Money> openingBalance =
         opening ? Money::parse(openingText) : std::optional<Money>();
-    m_days = OffsetImport::daily(m_rows, openingBalance);
+    m_days = OffsetImport::daily(m_session->result().rows, openingBalance);
     OffsetImport::markStored(m_days.days, m_stored);
 
     daysGrid->setRowCount(int(m_days.days.size()));
@@ -323,9 +154,10 @@ void OffsetImportDialog::showDays() {
         stored += d.stored ? 1 : 0;
     }
 
+    const QString& readError = m_session->result().error;
     QStringList lines;
-    if (!m_readError.isEmpty())
-        lines << m_readError;
+    if (!readError.isEmpty())
+        lines << readError;
     else if (opening && openingText.isEmpty())
         lines << OpeningNeeded;
     else if (opening && !openingBalance)
@@ -347,55 +179,14 @@ void OffsetImportDialog::showDays() {
     statusLabel->setText(lines.join(u'\n'));
 }
 
-void OffsetImportDialog::presetChosen(int index) {
-    const QString source = presetCombo->itemData(index).toString();
-    std::optional<CsvLayout> layout;
-    QString error;
-    if (source == Detected) {
-        layout = m_csv->detect(m_layout.dateOrder, &error);
-    } else if (source == Remembered) {
-        layout = m_remembered;
-    } else {
-        for (const CsvPreset& preset : CsvPresets::builtIn()) {
-            if (preset.name == source)
-                layout = m_csv->fit(preset, &error);
-        }
-    }
-    if (!layout) {
-        Dialogs::instance().message(QStringLiteral("The layout \"%1\" does not fit this file. %2")
-                                        .arg(presetCombo->itemText(index), error));
-        showChoices();
-        return;
-    }
-    m_layout = *layout;
-    m_layoutSource = source;
-    readFile();
-    showChoices();
-    showDays();
-}
-
-void OffsetImportDialog::dateOrderChosen(int index) {
-    if (m_showing)
-        return;
-    const DateOrder order = index == 1 ? DateOrder::MonthFirst : DateOrder::DayFirst;
-    if (m_loaded.format == StatementFormat::Csv)
-        m_layout.dateOrder = order;
-    else
-        m_dateOrder = order;
-    readFile();
-    showDays();
-}
-
 std::optional<CsvLayout> OffsetImportDialog::layout() const {
-    if (m_loaded.format != StatementFormat::Csv)
-        return std::nullopt;
-    return m_layout;
+    return m_session->csvLayout();
 }
 
 void OffsetImportDialog::importBalances() {
-    if (!m_readError.isEmpty()) {
+    if (const QString& readError = m_session->result().error; !readError.isEmpty()) {
         Dialogs::instance().message(
-            QStringLiteral("The file does not read in this layout: %1").arg(m_readError));
+            QStringLiteral("The file does not read in this layout: %1").arg(readError));
         return;
     }
     if (needsOpening()) {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "import/CsvReader.h"
+#include "import/ImportSession.h"
 #include "import/OffsetImport.h"
-#include "import/StatementFile.h"
 
 #include <QDialog>
 #include <QSqlDatabase>
@@ -10,10 +9,9 @@
 #include <memory>
 #include <optional>
 
-class QComboBox;
+class CsvLayoutPanel;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableWidget;
 
 // The preview of the offset account's file from the bank: the balance at the end of each day the
@@ -45,47 +43,23 @@ public:
     void cancel();
 
 private:
-    OffsetImportDialog(StatementFile::Loaded loaded, const QString& path, QSqlDatabase db,
-                       QSet<QDate> stored, const std::optional<CsvLayout>& remembered,
+    OffsetImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase db, QSet<QDate> stored,
                        QWidget* parent);
 
-    void createControls(const QString& path);
-    // Reads the file the first time; false (and why) when it is refused.
-    bool start(QString* error);
-    // Reads the file in the choices shown (`given`: the rows already read in them).
-    void readFile(const ReadResult* given = nullptr);
+    void createControls();
     // The days from the rows read and the opening balance typed, into the table.
     void showDays();
-    void showChoices();
-    void presetChosen(int index);
-    void dateOrderChosen(int index);
     bool needsOpening() const;
 
-    StatementFile::Loaded m_loaded;
+    std::unique_ptr<ImportSession> m_session;
     QSqlDatabase m_db;
     QSet<QDate> m_stored;
-    std::unique_ptr<CsvReader> m_csv;
-    std::optional<CsvLayout> m_remembered;
-    CsvLayout m_layout;
-    QString m_layoutSource;
-    DateOrder m_dateOrder = DateOrder::DayFirst; // QIF's; CSV keeps its own in the layout
-    ReadResult m_ofx; // read once, before the dialog: no choice changes what libofx reads
-    QList<ImportedRow> m_rows;
-    QString m_readError;
-    bool m_ambiguous = false;
     OffsetImport::Days m_days;
     int m_added = 0;
-    bool m_showing = false;
 
-    QLabel* fileLabel = nullptr;
-    QLabel* presetLabel = nullptr;
-    QComboBox* presetCombo = nullptr;
-    QLabel* dateOrderLabel = nullptr;
-    QComboBox* dateOrderCombo = nullptr;
+    CsvLayoutPanel* layoutPanel = nullptr;
     QLabel* openingLabel = nullptr;
     QLineEdit* openingEdit = nullptr;
     QTableWidget* daysGrid = nullptr;
     QLabel* statusLabel = nullptr;
-    QPushButton* importButton = nullptr;
-    QPushButton* cancelButton = nullptr;
 };

@@ -1,0 +1,172 @@
+#include "ImportSession.h"
+
+#include "QifReader.h"
+
+#include <algorithm>
+
+namespace {
+
+ReadResult flipped(ReadResult r) {
+    for (ImportedRow& row : r.rows) {
+        row.amount = Money::fromRaw(-row.amount.raw());
+        if (row.balance)
+            row.balance = Money::fromRaw(-row.balance->raw());
+    }
+    return r;
+}
+
+} // namespace
+
+std::unique_ptr<ImportSession> ImportSession::load(const QString& path, QString* error) {
+    StatementFile::Loaded loaded = StatementFile::load(path);
+    if (!loaded.error.isEmpty()) {
+        if (error)
+            *error = loaded.error;
+        return nullptr;
+    }
+    return std::make_unique<ImportSession>(path, std::move(loaded));
+}
+
+ImportSession::ImportSession(QString path, StatementFile::Loaded loaded)
+    : m_path(std::move(path)), m_loaded(std::move(loaded)) {
+    // The reader keeps the file split, for the reading again after each correction.
+    if (m_loaded.format == StatementFormat::Csv)
+        m_csv = std::make_unique<CsvReader>(m_loaded.text);
+}
+
+bool ImportSession::start(const std::optional<CsvLayout>& remembered, Fallback fallback,
+                          QString* error) {
+    m_remembered = remembered;
+    switch (m_loaded.format) {
+    case StatementFormat::Csv: {
+        QString why;
+        if (const auto proposal = m_csv->propose(remembered, &why)) {
+            m_layout = proposal->layout;
+            m_layoutSource = proposal->source;
+            read(&proposal->result);
+            break;
+        }
+        bool fitted = false;
+        if (fallback == Fallback::FirstPresetThatFits) {
+            for (const CsvPreset& preset : CsvPresets::builtIn()) {
+                if (const auto layout = m_csv->fit(preset, nullptr)) {
+                    m_layout = *layout;
+                    m_layoutSource = preset.name;
+                    fitted = true;
+                    break;
+                }
+            }
+        }
+        if (!fitted) {
+            if (error)
+                *error = why;
+            return false;
+        }
+        read();
+        break;
+    }
+    case StatementFormat::Qif: {
+        const ReadResult r = QifReader::read(m_loaded.text);
+        m_layout.dateOrder = r.dateOrder;
+        read(&r);
+        break;
+    }
+    case StatementFormat::Ofx:
+        read();
+        break;
+    }
+    if (!m_result.error.isEmpty()) {
+        if (error)
+            *error = m_result.error;
+        return false;
+    }
+    return true;
+}
+
+bool ImportSession::asksDateOrder() const {
+    return m_result.dateOrderAmbiguous && !layoutRemembered();
+}
+
+std::optional<CsvLayout> ImportSession::csvLayout() const {
+    if (m_loaded.format != StatementFormat::Csv)
+        return std::nullopt;
+    return m_layout;
+}
+
+void ImportSession::setLayout(const CsvLayout& layout) {
+    m_layout = layout;
+    read();
+}
+
+void ImportSession::setDateOrder(DateOrder order) {
+    if (order == m_layout.dateOrder)
+        return;
+    m_layout.dateOrder = order;
+    read();
+}
+
+bool ImportSession::chooseLayout(const QString& source, QString* error) {
+    if (!m_csv)
+        return false;
+    std::optional<CsvLayout> layout;
+    if (source == CsvReader::Detected) {
+        layout = m_csv->detect(m_layout.dateOrder, error);
+    } else if (source == CsvReader::Remembered) {
+        layout = m_remembered;
+    } else {
+        for (const CsvPreset& preset : CsvPresets::builtIn()) {
+            if (preset.name == source)
+                layout = m_csv->fit(preset, error);
+        }
+    }
+    if (!layout)
+        return false;
+    m_layout = *layout;
+    m_layoutSource = source;
+    read();
+    return true;
+}
+
+QStringList ImportSession::columnNames() const {
+    QStringList names;
+    if (!m_csv)
+        return names;
+    // The widest of the first 50 records past the skipped lines, named by the first of them.
+    const QList<CsvRecord>& records = m_csv->split(m_layout.delimiter).records;
+    int width = 0;
+    const CsvRecord* first = nullptr;
+    int seen = 0;
+    for (const CsvRecord& r : records) {
+        if (r.line <= m_layout.skipLines)
+            continue;
+        if (!first)
+            first = &r;
+        width = std::max(width, int(r.fields.size()));
+        if (++seen == 50)
+            break;
+    }
+    for (int c = 0; c < width; ++c) {
+        const QString sample =
+            first ? first->fields.value(c).toString().simplified().left(24) : QString();
+        names << QStringLiteral("%1: %2").arg(c + 1).arg(sample);
+    }
+    return names;
+}
+
+void ImportSession::read(const ReadResult* given) {
+    ReadResult result;
+    if (given)
+        result = *given;
+    else if (m_loaded.format == StatementFormat::Csv)
+        result = m_csv->read(m_layout);
+    else if (m_loaded.format == StatementFormat::Qif)
+        result = QifReader::read(m_loaded.text, m_layout.dateOrder);
+    else
+        result = m_ofx;
+    // CSV's reader flips the sign itself, as its layout says.
+    if (m_loaded.format != StatementFormat::Csv && m_layout.flipSign)
+        result = flipped(std::move(result));
+    if (!result.error.isEmpty())
+        result.rows.clear();
+    m_result = std::move(result);
+}

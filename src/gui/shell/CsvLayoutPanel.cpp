@@ -1,0 +1,247 @@
+#include "CsvLayoutPanel.h"
+
+#include "Dialogs.h"
+
+#include "import/ImportSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const QList<QPair<QChar, QString>>& delimiters() {
+    static const QList<QPair<QChar, QString>> list = {{u',', QStringLiteral("Comma")},
+                                                      {u';', QStringLiteral("Semicolon")},
+                                                      {u'\t', QStringLiteral("Tab")},
+                                                      {u'|', QStringLiteral("Pipe")}};
+    return list;
+}
+
+// The caption of `input`, which is also its name to the accessibility interface.
+QLabel* labelFor(const QString& caption, QWidget* input, const QString& name) {
+    input->setObjectName(name);
+    auto* label = new QLabel(caption);
+    label->setBuddy(input);
+    input->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
+    return label;
+}
+
+} // namespace
+
+CsvLayoutPanel::CsvLayoutPanel(ImportSession& session, Shape shape, QWidget* parent)
+    : QWidget(parent), m_session(session) {
+    if (shape == Shape::Full)
+        createFull();
+    else
+        createCompact();
+    layout()->setContentsMargins(0, 0, 0, 0);
+
+    const bool csv = session.format() == StatementFormat::Csv;
+    // OFX dates have one reading.
+    const bool dates = session.format() != StatementFormat::Ofx;
+    if (shape == Shape::Full) {
+        layoutGroup->setEnabled(csv);
+        layoutGroup->setVisible(csv);
+        dateOrderCombo->setEnabled(dates);
+    } else {
+        presetLabel->setVisible(csv);
+        presetCombo->setVisible(csv);
+        dateOrderLabel->setVisible(dates);
+        dateOrderCombo->setVisible(dates);
+    }
+
+    connect(presetCombo, &QComboBox::activated, this, &CsvLayoutPanel::choosePreset);
+    for (QComboBox* box : {delimiterCombo, decimalCombo, amountsCombo, dateColumnCombo,
+                           descriptionColumnCombo, amountColumnCombo, debitColumnCombo,
+                           creditColumnCombo, balanceColumnCombo, dateOrderCombo}) {
+        if (box)
+            connect(box, &QComboBox::currentIndexChanged, this, &CsvLayoutPanel::edited);
+    }
+    if (skipSpin)
+        connect(skipSpin, &QSpinBox::valueChanged, this, &CsvLayoutPanel::edited);
+    for (QCheckBox* box : {headerCheck, flipCheck}) {
+        if (box)
+            connect(box, &QCheckBox::toggled, this, &CsvLayoutPanel::edited);
+    }
+}
+
+void CsvLayoutPanel::createFull() {
+    auto* root = new QVBoxLayout(this);
+    // The CSV layout: every choice the file's reading depends on.
+    layoutGroup = new QGroupBox(QStringLiteral("CSV layout"));
+    layoutGroup->setObjectName(QStringLiteral("fraLayout"));
+    auto* grid = new QGridLayout(layoutGroup);
+    int cell = 0;
+    auto place = [&](const QString& caption, QWidget* input, const QString& name) {
+        grid->addWidget(labelFor(caption, input, name), cell / 4, (cell % 4) * 2);
+        grid->addWidget(input, cell / 4, (cell % 4) * 2 + 1);
+        ++cell;
+    };
+    presetCombo = new QComboBox;
+    place(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
+    delimiterCombo = new QComboBox;
+    for (const auto& [c, name] : delimiters())
+        delimiterCombo->addItem(name, QVariant(c));
+    place(QStringLiteral("&Delimiter:"), delimiterCombo, QStringLiteral("cboDelimiter"));
+    skipSpin = new QSpinBox;
+    skipSpin->setRange(0, 1000);
+    place(QStringLiteral("Lines to &skip:"), skipSpin, QStringLiteral("spnSkip"));
+    decimalCombo = new QComboBox;
+    decimalCombo->addItem(QStringLiteral("Point (1,234.56)"), QVariant(QChar(u'.')));
+    decimalCombo->addItem(QStringLiteral("Comma (1.234,56)"), QVariant(QChar(u',')));
+    place(QStringLiteral("Decimal poi&nt:"), decimalCombo, QStringLiteral("cboDecimal"));
+    amountsCombo = new QComboBox;
+    amountsCombo->addItem(QStringLiteral("One signed column"));
+    amountsCombo->addItem(QStringLiteral("Debit and credit columns"));
+    place(QStringLiteral("&Amounts:"), amountsCombo, QStringLiteral("cboAmounts"));
+    // Each column a list of the file's columns, filled once the file's layout is known.
+    auto picker = [&](const QString& caption, const QString& name) {
+        auto* box = new QComboBox;
+        place(caption, box, name);
+        return box;
+    };
+    dateColumnCombo = picker(QStringLiteral("Da&te column:"), QStringLiteral("cboDateColumn"));
+    descriptionColumnCombo =
+        picker(QStringLiteral("Descri&ption column:"), QStringLiteral("cboDescriptionColumn"));
+    amountColumnCombo =
+        picker(QStringLiteral("A&mount column:"), QStringLiteral("cboAmountColumn"));
+    debitColumnCombo = picker(QStringLiteral("De&bit column:"), QStringLiteral("cboDebitColumn"));
+    creditColumnCombo =
+        picker(QStringLiteral("C&redit column:"), QStringLiteral("cboCreditColumn"));
+    balanceColumnCombo =
+        picker(QStringLiteral("Balan&ce column:"), QStringLiteral("cboBalanceColumn"));
+    headerCheck = new QCheckBox(QStringLiteral("&Header row"));
+    headerCheck->setObjectName(QStringLiteral("chkHeader"));
+    grid->addWidget(headerCheck, cell / 4, (cell % 4) * 2 + 1);
+    root->addWidget(layoutGroup);
+
+    // What every format shares: the date order and the sign. "&Delimiter:" has the D.
+    auto* common = new QHBoxLayout;
+    dateOrderLabel = labelFor(QStringLiteral("Date &order:"), createDateOrderCombo(),
+                              QStringLiteral("cboDateOrder"));
+    flipCheck = new QCheckBox(QStringLiteral("&Flip the sign"));
+    flipCheck->setObjectName(QStringLiteral("chkFlip"));
+    common->addWidget(dateOrderLabel);
+    common->addWidget(dateOrderCombo);
+    common->addWidget(flipCheck);
+    common->addStretch();
+    root->addLayout(common);
+}
+
+void CsvLayoutPanel::createCompact() {
+    auto* row = new QHBoxLayout(this);
+    presetCombo = new QComboBox;
+    presetLabel = labelFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
+    dateOrderLabel = labelFor(QStringLiteral("&Date order:"), createDateOrderCombo(),
+                              QStringLiteral("cboDateOrder"));
+    row->addWidget(presetLabel);
+    row->addWidget(presetCombo, 1);
+    row->addWidget(dateOrderLabel);
+    row->addWidget(dateOrderCombo);
+}
+
+QComboBox* CsvLayoutPanel::createDateOrderCombo() {
+    dateOrderCombo = new QComboBox;
+    dateOrderCombo->addItem(QStringLiteral("Day first (31/01/2024)"));
+    dateOrderCombo->addItem(QStringLiteral("Month first (01/31/2024)"));
+    return dateOrderCombo;
+}
+
+void CsvLayoutPanel::fillColumnLists() {
+    const QStringList names = m_session.columnNames();
+    const CsvLayout& layout = m_session.layout();
+    const QList<QPair<QComboBox*, int>> lists = {{dateColumnCombo, layout.dateColumn},
+                                                 {descriptionColumnCombo, layout.descriptionColumn},
+                                                 {amountColumnCombo, layout.amountColumn},
+                                                 {debitColumnCombo, layout.debitColumn},
+                                                 {creditColumnCombo, layout.creditColumn},
+                                                 {balanceColumnCombo, layout.balanceColumn}};
+    for (const auto& [box, column] : lists) {
+        box->clear();
+        box->addItem(QStringLiteral("(none)"), -1);
+        for (int c = 0; c < names.size(); ++c)
+            box->addItem(names[c], c);
+        // A column the file does not have (a remembered layout) is kept and shown by number.
+        if (column >= names.size())
+            box->addItem(QStringLiteral("%1:").arg(column + 1), column);
+        box->setCurrentIndex(std::max(0, box->findData(column)));
+    }
+}
+
+void CsvLayoutPanel::showLayout() {
+    m_showing = true;
+    const CsvLayout& layout = m_session.layout();
+    if (m_session.format() == StatementFormat::Csv) {
+        presetCombo->clear();
+        presetCombo->addItem(QStringLiteral("As detected"), CsvReader::Detected);
+        if (m_session.remembered())
+            presetCombo->addItem(QStringLiteral("As last time"), CsvReader::Remembered);
+        for (const CsvPreset& preset : CsvPresets::builtIn())
+            presetCombo->addItem(preset.name, preset.name);
+        presetCombo->setCurrentIndex(std::max(0, presetCombo->findData(m_session.layoutSource())));
+        if (layoutGroup) {
+            for (int i = 0; i < delimiterCombo->count(); ++i) {
+                if (delimiterCombo->itemData(i).value<QChar>() == layout.delimiter)
+                    delimiterCombo->setCurrentIndex(i);
+            }
+            skipSpin->setValue(layout.skipLines);
+            headerCheck->setChecked(layout.header);
+            decimalCombo->setCurrentIndex(layout.decimal == u',' ? 1 : 0);
+            const bool signedAmounts = layout.amounts == CsvLayout::Amounts::Signed;
+            amountsCombo->setCurrentIndex(signedAmounts ? 0 : 1);
+            fillColumnLists();
+            amountColumnCombo->setEnabled(signedAmounts);
+            debitColumnCombo->setEnabled(!signedAmounts);
+            creditColumnCombo->setEnabled(!signedAmounts);
+        }
+    }
+    dateOrderCombo->setCurrentIndex(layout.dateOrder == DateOrder::DayFirst ? 0 : 1);
+    if (flipCheck)
+        flipCheck->setChecked(layout.flipSign);
+    m_showing = false;
+}
+
+void CsvLayoutPanel::edited() {
+    if (m_showing)
+        return;
+    CsvLayout layout = m_session.layout();
+    layout.dateOrder =
+        dateOrderCombo->currentIndex() == 1 ? DateOrder::MonthFirst : DateOrder::DayFirst;
+    if (flipCheck)
+        layout.flipSign = flipCheck->isChecked();
+    if (layoutGroup && m_session.format() == StatementFormat::Csv) {
+        auto column = [](QComboBox* box) { return box->currentData().toInt(); };
+        layout.delimiter = delimiterCombo->currentData().value<QChar>();
+        layout.skipLines = skipSpin->value();
+        layout.header = headerCheck->isChecked();
+        layout.decimal = decimalCombo->currentData().value<QChar>();
+        layout.amounts = amountsCombo->currentIndex() == 1 ? CsvLayout::Amounts::DebitCredit
+                                                           : CsvLayout::Amounts::Signed;
+        layout.dateColumn = column(dateColumnCombo);
+        layout.descriptionColumn = column(descriptionColumnCombo);
+        layout.amountColumn = column(amountColumnCombo);
+        layout.debitColumn = column(debitColumnCombo);
+        layout.creditColumn = column(creditColumnCombo);
+        layout.balanceColumn = column(balanceColumnCombo);
+    }
+    m_session.setLayout(layout);
+    showLayout();
+    emit layoutEdited();
+}
+
+void CsvLayoutPanel::choosePreset(int index) {
+    QString error;
+    const bool fits = m_session.chooseLayout(presetCombo->itemData(index).toString(), &error);
+    if (!fits)
+        Dialogs::instance().message(QStringLiteral("The layout \"%1\" does not fit this file. %2")
+                                        .arg(presetCombo->itemText(index), error));
+    showLayout();
+    if (fits)
+        emit presetChosen();
+}

@@ -1,0 +1,240 @@
+// One bank file through the import's steps, as both previews take it: the first reading with its
+// proposed layout and date order, the corrections read again, and the columns offered to pick.
+#include "import/ImportSession.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Corpus = QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/");
+
+// Both orders read these dates: 2 March or 3 February first.
+const QByteArray BothOrdersCsv = "02/03/2024,-1.00,A\n04/03/2024,-1.00,B\n";
+const QByteArray BothOrdersQif = "!Type:Bank\nD3/2/24\nT-1\n^\nD4/2/24\nT-1\n^\n";
+const QByteArray NoTransactions = "Name,Value\nA,B\n";
+const QString FirstPreset = QStringLiteral("No header: date, amount, description, balance");
+
+// "2024-01-05 -7.50" a row, "line 2" a row that does not read.
+QStringList describe(const QList<ImportedRow>& rows) {
+    QStringList out;
+    for (const ImportedRow& r : rows)
+        out << (r.ok() ? r.date.toString(Qt::ISODate) + u' ' + r.amount.toPlainText()
+                       : QStringLiteral("line %1").arg(r.line));
+    return out;
+}
+
+// The file `content` (or the corpus's file of that name) as a session, not yet started.
+std::unique_ptr<ImportSession> session(const QTemporaryDir& dir, const QString& name,
+                                       const QByteArray& content) {
+    QString path = Corpus + name;
+    if (!content.isEmpty()) {
+        path = dir.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+            qWarning("cannot write %s", qPrintable(path));
+    }
+    QString error;
+    auto s = ImportSession::load(path, &error);
+    if (!s)
+        qWarning("%s", qPrintable(error));
+    return s;
+}
+
+CsvLayout monthFirstDateAmountDescription() {
+    CsvLayout l;
+    l.dateColumn = 0;
+    l.amountColumn = 1;
+    l.descriptionColumn = 2;
+    l.dateOrder = DateOrder::MonthFirst;
+    return l;
+}
+
+} // namespace
+
+class tst_ImportSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia)); }
+    void start_data();
+    void start();
+    void corrections_data();
+    void corrections();
+    void columnNames_data();
+    void columnNames();
+};
+
+void tst_ImportSession::start_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: the corpus's file
+    QTest::addColumn<bool>("remembered");    // monthFirstDateAmountDescription()
+    QTest::addColumn<bool>("firstPreset");   // Fallback::FirstPresetThatFits
+    QTest::addColumn<QString>("source");     // "!why" when refused
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("CSV detected") << "debit-credit.csv" << QByteArray() << false << false
+                                  << CsvReader::Detected << false
+                                  << QStringList{"2024-01-05 -7.5", "2024-01-10 300",
+                                                 "2024-01-31 -5"};
+    QTest::newRow("CSV, both orders read: asked")
+        << "a.csv" << BothOrdersCsv << false << false << CsvReader::Detected << true
+        << QStringList{"2024-03-02 -1", "2024-03-04 -1"};
+    // The remembered layout holds the user's answer of last time.
+    QTest::newRow("CSV, both orders read, remembered")
+        << "a.csv" << BothOrdersCsv << true << false << CsvReader::Remembered << false
+        << QStringList{"2024-02-03 -1", "2024-04-03 -1"};
+    QTest::newRow("CSV, nothing detected, refused")
+        << "a.csv" << NoTransactions << false << false
+        << "!No line of the file reads as a transaction" << false << QStringList();
+    QTest::newRow("CSV, nothing detected, first preset read")
+        << "a.csv" << NoTransactions << false << true << FirstPreset << false
+        << QStringList{"line 1", "line 2"};
+    QTest::newRow("QIF, both orders read: asked")
+        << "a.qif" << BothOrdersQif << false << false << QString() << true
+        << QStringList{"2024-02-03 -1", "2024-02-04 -1"};
+    QTest::newRow("QIF refused") << "a.qif" << QByteArray("Date,Amount\n05/01/2024,-1\n") << false
+                                 << true << "!This is not a QIF file" << false << QStringList();
+}
+
+void tst_ImportSession::start() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, remembered);
+    QFETCH(bool, firstPreset);
+    QFETCH(QString, source);
+    QFETCH(bool, asks);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    QString error;
+    const bool started =
+        s->start(remembered ? std::optional(monthFirstDateAmountDescription()) : std::nullopt,
+                 firstPreset ? ImportSession::Fallback::FirstPresetThatFits
+                             : ImportSession::Fallback::Refuse,
+                 &error);
+    if (source.startsWith(u'!')) {
+        QVERIFY(!started);
+        QVERIFY2(error.contains(source.mid(1)), qPrintable(error));
+        return;
+    }
+    QVERIFY2(started, qPrintable(error));
+    QCOMPARE(s->layoutSource(), source);
+    QCOMPARE(s->asksDateOrder(), asks);
+    QCOMPARE(describe(s->result().rows), rows);
+    QCOMPARE(s->csvLayout().has_value(), s->format() == StatementFormat::Csv);
+}
+
+void tst_ImportSession::corrections_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("change"); // "day first", "month first", "flip" or a layout source
+    QTest::addColumn<QString>("source"); // after the change; "!why" when refused
+    QTest::addColumn<QStringList>("rows");
+
+    // The CSV file starts in the remembered layout: its dates month first.
+    const QStringList remembered = {"2024-02-03 -1", "2024-04-03 -1"};
+    QTest::newRow("CSV day first")
+        << "a.csv" << BothOrdersCsv << "day first" << CsvReader::Remembered
+        << QStringList{"2024-03-02 -1", "2024-03-04 -1"};
+    QTest::newRow("CSV flipped") << "a.csv" << BothOrdersCsv << "flip" << CsvReader::Remembered
+                                 << QStringList{"2024-02-03 1", "2024-04-03 1"};
+    // Detected afresh, the dates keep the order in force.
+    QTest::newRow("CSV detected chosen")
+        << "a.csv" << BothOrdersCsv << CsvReader::Detected << CsvReader::Detected << remembered;
+    QTest::newRow("CSV preset chosen") << "a.csv" << BothOrdersCsv << FirstPreset << FirstPreset
+                                       << QStringList{"line 1", "line 2"};
+    // Nothing changes when the preset does not fit.
+    QTest::newRow("CSV preset that does not fit")
+        << "a.csv" << BothOrdersCsv << "Summary lines above the header"
+        << "!No line of the file has the columns" << remembered;
+    QTest::newRow("QIF month first") << "a.qif" << BothOrdersQif << "month first" << QString()
+                                     << QStringList{"2024-03-02 -1", "2024-04-02 -1"};
+    QTest::newRow("QIF flipped") << "a.qif" << BothOrdersQif << "flip" << QString()
+                                 << QStringList{"2024-02-03 1", "2024-02-04 1"};
+    // OFX reads as the reader's child handed it in; only the sign applies.
+    QTest::newRow("OFX flipped") << "statement-sgml.ofx" << QByteArray() << "flip" << QString()
+                                 << QStringList{"2024-01-05 7.5"};
+}
+
+void tst_ImportSession::corrections() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, change);
+    QFETCH(QString, source);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    if (s->format() == StatementFormat::Ofx) {
+        ReadResult handed;
+        handed.format = StatementFormat::Ofx;
+        ImportedRow row;
+        row.line = 16;
+        row.date = QDate(2024, 1, 5);
+        row.amount = *Money::parse("-7.50");
+        handed.rows << row;
+        s->setOfxResult(handed);
+    }
+    QString error;
+    QVERIFY2(s->start(monthFirstDateAmountDescription(), ImportSession::Fallback::Refuse, &error),
+             qPrintable(error));
+
+    if (change.endsWith(u" first")) {
+        s->setDateOrder(change == u"day first" ? DateOrder::DayFirst : DateOrder::MonthFirst);
+    } else if (change == u"flip") {
+        CsvLayout flipped = s->layout();
+        flipped.flipSign = true;
+        s->setLayout(flipped);
+    } else {
+        const bool fits = s->chooseLayout(change, &error);
+        QCOMPARE(fits, !source.startsWith(u'!'));
+        if (!fits) {
+            QVERIFY2(error.contains(source.mid(1)), qPrintable(error));
+            source = CsvReader::Remembered;
+        }
+    }
+    QCOMPARE(s->layoutSource(), source);
+    QCOMPARE(describe(s->result().rows), rows);
+}
+
+void tst_ImportSession::columnNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<QStringList>("names");
+
+    const QByteArray header = "Date,Description,Amount\n05/01/2024,  Interest  charged ,-7.50\n";
+    QTest::newRow("header") << "a.csv" << header << 0
+                            << QStringList{"1: Date", "2: Description", "3: Amount"};
+    QTest::newRow("past the skipped lines")
+        << "a.csv" << header << 1
+        << QStringList{"1: 05/01/2024", "2: Interest charged", "3: -7.50"};
+    QTest::newRow("the widest line") << "a.csv" << QByteArray("05/01/2024,-7.50\n1,2,3\n") << 0
+                                     << QStringList{"1: 05/01/2024", "2: -7.50", "3: "};
+    QTest::newRow("QIF: none") << "a.qif" << BothOrdersQif << 0 << QStringList();
+}
+
+void tst_ImportSession::columnNames() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(int, skip);
+    QFETCH(QStringList, names);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    QString error;
+    QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::FirstPresetThatFits, &error),
+             qPrintable(error));
+    CsvLayout layout = s->layout();
+    layout.skipLines = skip;
+    s->setLayout(layout);
+    QCOMPARE(s->columnNames(), names);
+}
+
+QTEST_MAIN(tst_ImportSession)
+#include "tst_importsession.moc"
