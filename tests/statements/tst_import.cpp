@@ -13,14 +13,17 @@
 #include "import/QifReader.h"
 #include "import/StatementFile.h"
 #include "statements/ImportDialog.h"
+#include "statements/ImportRowsModel.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "terms/OffsetImportDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -926,6 +929,23 @@ void tst_Import::importWritesTickedRows() {
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     auto* status = control<QLabel>(window.get(), "lblStatus");
     QVERIFY(status->text().startsWith("3 of 5 rows ticked."));
+    // Every reason shows whole, and every column picker its whole column name (or says it).
+    auto* preview = control<QTableView>(window.get(), "grdImport");
+    const int reasonWidth = preview->horizontalHeader()->sectionSize(ImportRowsModel::Reason);
+    for (int row = 0; row < preview->model()->rowCount(); ++row) {
+        const QString reason =
+            preview->model()->index(row, ImportRowsModel::Reason).data().toString();
+        QVERIFY2(preview->fontMetrics().horizontalAdvance(reason) < reasonWidth,
+                 qPrintable(reason));
+    }
+    for (const char* name :
+         {"cboDateColumn", "cboDescriptionColumn", "cboAmountColumn", "cboBalanceColumn"}) {
+        auto* picker = control<QComboBox>(window.get(), name);
+        QVERIFY2(picker->width() > picker->fontMetrics().horizontalAdvance(picker->currentText()) ||
+                     picker->toolTip() == picker->currentText(),
+                 name);
+        QCOMPARE(picker->toolTip(), picker->currentText());
+    }
 
     CLICK(window.get(), "cmdImport");
     QCOMPARE(dialogs.messageTexts(),

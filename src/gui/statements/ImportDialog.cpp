@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -119,7 +120,6 @@ void ImportDialog::createControls() {
     importGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     importGrid->verticalHeader()->hide();
     importGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    importGrid->horizontalHeader()->setStretchLastSection(true);
     importGrid->setColumnWidth(ImportRowsModel::Tick, 60);
     importGrid->setColumnWidth(ImportRowsModel::Line, 50);
     importGrid->setColumnWidth(ImportRowsModel::Description, 260);
@@ -156,6 +156,27 @@ void ImportDialog::showStart() {
 void ImportDialog::showRows() {
     m_preview.setRows(m_session->result().rows);
     m_model->reload();
+    fitReasonColumn();
+}
+
+void ImportDialog::fitReasonColumn() {
+    // The reasons are few texts repeated: each is measured once.
+    QSet<QString> reasons;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        reasons.insert(m_model->index(row, ImportRowsModel::Reason).data().toString());
+    const QFontMetrics metrics = importGrid->fontMetrics();
+    int needed = 0;
+    for (const QString& reason : std::as_const(reasons))
+        needed = std::max(needed, metrics.horizontalAdvance(reason));
+    // The column fills what the others leave, and more where a reason needs it: the grid then
+    // scrolls sideways rather than cut a reason short.
+    QHeaderView* header = importGrid->horizontalHeader();
+    int others = 0;
+    for (int c = 0; c < ImportRowsModel::Reason; ++c)
+        others += header->sectionSize(c);
+    header->setStretchLastSection(false);
+    header->resizeSection(ImportRowsModel::Reason,
+                          std::max(needed + 16, importGrid->viewport()->width() - others));
 }
 
 void ImportDialog::layoutEdited() {
@@ -180,6 +201,7 @@ void ImportDialog::rulesEdited() {
     m_rules = *rules;
     m_preview.setRules(m_rules);
     m_model->reload();
+    fitReasonColumn();
     showStatus();
 }
 

@@ -54,6 +54,8 @@ private:
     void showStart();
     // The session's rows into the preview.
     void showRows();
+    // The Reason column as wide as its longest reason, at least the room the others leave.
+    void fitReasonColumn();
     void layoutEdited();
     void presetChosen();
     void rulesEdited();
