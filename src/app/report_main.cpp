@@ -25,7 +25,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <sqlite3.h>
 
 namespace {
 
@@ -51,7 +50,8 @@ const char* const Usage =
     "               the part of the offset balance counted on the line's day\n"
     "  --summary    prints instead what the lender over- or under-charged: the totals, the\n"
     "               largest differences and the calendar years; as CSV one line a year,\n"
-    "               \"year,charged,due,difference\", then the \"total\" line\n"
+    "               \"year,charged,due,difference,not_comparable\" (postings whose period is\n"
+    "               incomplete, left out of the comparison), then the \"total\" line\n"
     "  --pdf FILE   writes the printed report to FILE as PDF instead (A4)\n"
     "  --day-count D  how the lender divides the yearly rate (default: the account's setting):\n"
     "               act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
@@ -217,61 +217,6 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
     return o;
 }
 
-sqlite3* handleOf(const QSqlDatabase& db) {
-    const QVariant v = db.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(v.data());
-}
-
-// Copies the account at `path` into the in-memory database `memory`, reading the file read-only.
-// "" on success, else what is wrong.
-QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
-    if (!QFileInfo(path).isFile())
-        return QStringLiteral("Could not find file '%1'.").arg(path);
-
-    sqlite3* file = nullptr;
-    int rc = AccountDatabase::openReadOnly(path, &file);
-    // The program may be saving to it just now: wait for that as its windows do.
-    if (rc == SQLITE_OK)
-        rc = sqlite3_busy_timeout(file, 2000);
-    // The first read finds a journal left by a crash: read-only, it cannot be rolled back.
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(file, "select count(*) from sqlite_schema", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
-        const bool hotJournal = sqlite3_extended_errcode(file) == SQLITE_READONLY_ROLLBACK;
-        sqlite3_close(file);
-        if (hotJournal)
-            return QStringLiteral("The account file '%1' was left half-written when a program "
-                                  "stopped. Open it in Vantrell once to repair it, then run the "
-                                  "report again.")
-                .arg(path);
-        QString error;
-        if (!AccountDatabase::isAccountFile(path, &error))
-            return error;
-        return QStringLiteral("The account file '%1' cannot be read.").arg(path);
-    }
-    QString error;
-    if (!AccountDatabase::isAccountFile(path, &error)) {
-        sqlite3_close(file);
-        return error;
-    }
-
-    sqlite3* target = handleOf(memory);
-    if (!target || !AccountDatabase::harden(target)) {
-        sqlite3_close(file);
-        return QStringLiteral("The account file '%1' could not be opened safely.").arg(path);
-    }
-    sqlite3_backup* backup = sqlite3_backup_init(target, "main", file, "main");
-    rc = backup ? sqlite3_backup_step(backup, -1) : SQLITE_ERROR;
-    const int finished = backup ? sqlite3_backup_finish(backup) : SQLITE_ERROR;
-    if (rc != SQLITE_DONE || finished != SQLITE_OK)
-        error = QStringLiteral("The account file '%1' cannot be read: %2")
-                    .arg(path, QString::fromUtf8(sqlite3_errmsg(target)));
-    sqlite3_close(file);
-    return error;
-}
-
 // The printed report of `lines`, as the report window prints it, into the file --pdf names; ""
 // when written, else why not. An earlier file of that name stays as it was unless the new one is
 // complete.
@@ -327,7 +272,7 @@ int run(const Options& o) {
     db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open())
         return unreadable(QStringLiteral("cannot make a working copy of the account"));
-    if (const QString problem = copyIntoMemory(o.account, db); !problem.isEmpty())
+    if (const QString problem = AccountDatabase::copyIntoMemory(o.account, db); !problem.isEmpty())
         return unreadable(problem);
 
     QString fixedDay = o.fixedDay.value_or(QString());

@@ -16,6 +16,7 @@
 #include "statements/ImportRowsModel.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
+#include "support/ReportTool.h"
 #include "support/ScriptedDialogs.h"
 #include "terms/OffsetImportDialog.h"
 
@@ -233,6 +234,9 @@ private slots:
     // The preview refuses while a row that does not read is ticked; then Import writes exactly
     // the ticked rows, and the statement's closing balance checks out.
     void importWritesTickedRows();
+    void toolShowsWhatThePreviewShows();
+    void toolExitStatus_data();
+    void toolExitStatus();
 };
 
 void tst_Import::csvPresets_data() {
@@ -993,6 +997,82 @@ void tst_Import::importWritesTickedRows() {
         balance = *next;
     }
     QCOMPARE(balance, *January.closeBalance);
+}
+
+// vantrell-import goes the preview's way: the same rows, ticks and reasons as the window shows
+// for the same file, statement and account.
+void tst_Import::toolShowsWhatThePreviewShows() {
+    ScriptedDialogs::install();
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    AccountFixture::exec(account, "insert into tblThisSession (Date,Deposit) values "
+                                  "('2024-01-10',3000000)");
+    QTemporaryDir dir;
+    const QString file = writeFile(dir, "january.csv",
+                                   "Date,Description,Amount,Balance\n"
+                                   "05/01/2024,\"Interest, charged\",-7.50,-907.50\n"
+                                   "10/01/2024,Repayment,300.00,-607.50\n"
+                                   "31/01/2024,Account fee,-5.00,-612.50\n"
+                                   "31/01/2024,Summary,n/a,\n"
+                                   "01/02/2024,Interest charged,-1.00,-613.50\n");
+    QStringList shown;
+    {
+        AccountConnection connection;
+        QVERIFY(connection.open(account));
+        const std::unique_ptr<ImportDialog> window =
+            ImportDialog::open(file, connection.database(), January, ImportChoices());
+        QVERIFY(window);
+        const auto* model = control<QTableView>(window.get(), "grdImport")->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << QStringLiteral("%1,%2,%3")
+                         .arg(window->preview().row(row).source.line)
+                         .arg(window->preview().row(row).ticked ? 1 : 0)
+                         .arg(model->index(row, ImportRowsModel::Reason).data().toString());
+    }
+    const Run run =
+        importTool({file, "--format", "csv", "--account", account, "--start", "2024-01-01", "--end",
+                    "2024-01-31", "--opening", "-900", "--closing", "-612.50"});
+    QCOMPARE(run.status, 0);
+    QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeFirst(),
+             QStringLiteral("line,date,description,amount,column,ticked,reason"));
+    QCOMPARE(lines.first(), QStringLiteral("2,2024-01-05,\"Interest, charged\",-7.50,"
+                                           "InterestPayment,1,"));
+    // The quoted description holds a comma: ticks and reasons counted from the end.
+    QStringList tail;
+    for (const QString& line : lines) {
+        const QStringList cells = line.split(u',');
+        const int ticked = cells.size() - 2;
+        tail << cells[0] + u',' + cells[ticked] + u',' + cells[ticked + 1];
+    }
+    QCOMPARE(tail.size(), shown.size());
+    for (int i = 0; i < shown.size(); ++i)
+        QCOMPARE(tail[i].section(u',', 0, 1), shown[i].section(u',', 0, 1));
+    QVERIFY(run.out.contains("Already in the statement."));
+    QVERIFY2(run.err.contains("format: CSV\n") && run.err.contains("header line: 1\n") &&
+                 run.err.contains("balance check: "),
+             qPrintable(run.err));
+}
+
+void tst_Import::toolExitStatus_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no file") << QStringList{"--format", "csv"} << 1 << "no FILE given";
+    QTest::newRow("unknown option") << QStringList{"a.csv", "--sign"} << 1 << "unknown option";
+    QTest::newRow("account without its statement")
+        << QStringList{"a.csv", "--account", "x.mdb"} << 1 << "--account needs";
+    QTest::newRow("missing file") << QStringList{"/nonexistent/a.csv"} << 2 << "";
+}
+
+void tst_Import::toolExitStatus() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    const Run run = importTool(args);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(says), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
 }
 
 QTEST_MAIN(tst_Import)

@@ -186,4 +186,52 @@ bool isAccountFile(const QString& path, QString* error) {
     return !e;
 }
 
+// Copies the account at `path` into the in-memory database `memory`, reading the file read-only.
+// "" on success, else what is wrong.
+QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("Could not find file '%1'.").arg(path);
+
+    sqlite3* file = nullptr;
+    int rc = openReadOnly(path, &file);
+    // The program may be saving to it just now: wait for that as its windows do.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_busy_timeout(file, 2000);
+    // The first read finds a journal left by a crash: read-only, it cannot be rolled back.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(file, "select count(*) from sqlite_schema", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const bool hotJournal = sqlite3_extended_errcode(file) == SQLITE_READONLY_ROLLBACK;
+        sqlite3_close(file);
+        if (hotJournal)
+            return QStringLiteral("The account file '%1' was left half-written when a program "
+                                  "stopped. Open it in Vantrell once to repair it, then run the "
+                                  "report again.")
+                .arg(path);
+        QString error;
+        if (!isAccountFile(path, &error))
+            return error;
+        return QStringLiteral("The account file '%1' cannot be read.").arg(path);
+    }
+    QString error;
+    if (!isAccountFile(path, &error)) {
+        sqlite3_close(file);
+        return error;
+    }
+
+    sqlite3* target = handleOf(memory);
+    if (!target || !harden(target)) {
+        sqlite3_close(file);
+        return QStringLiteral("The account file '%1' could not be opened safely.").arg(path);
+    }
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", file, "main");
+    rc = backup ? sqlite3_backup_step(backup, -1) : SQLITE_ERROR;
+    const int finished = backup ? sqlite3_backup_finish(backup) : SQLITE_ERROR;
+    if (rc != SQLITE_DONE || finished != SQLITE_OK)
+        error = QStringLiteral("The account file '%1' cannot be read: %2")
+                    .arg(path, QString::fromUtf8(sqlite3_errmsg(target)));
+    sqlite3_close(file);
+    return error;
+}
+
 } // namespace AccountDatabase

@@ -54,6 +54,11 @@ int openReadOnly(const QString& path, sqlite3** db);
 // changing it; otherwise `error` says why not.
 bool isAccountFile(const QString& path, QString* error);
 
+// Copies the account at `path`, read read-only (openReadOnly) and checked as Open checks it,
+// into the open in-memory database `memory`: what the command-line tools work on, so that the
+// file itself is never written. "" on success, else what is wrong.
+QString copyIntoMemory(const QString& path, QSqlDatabase& memory);
+
 // Sets defensive mode and turns off trusted schema on a raw handle.
 bool harden(sqlite3* handle);
 

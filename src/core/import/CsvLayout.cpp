@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -214,8 +215,10 @@ const QList<CsvPreset>& builtIn() {
             QFile f(dir.filePath(file));
             if (!f.open(QIODevice::ReadOnly))
                 continue;
-            if (auto preset = CsvPreset::fromText(QString::fromUtf8(f.readAll())))
+            if (auto preset = CsvPreset::fromText(QString::fromUtf8(f.readAll()))) {
+                preset->file = QFileInfo(file).completeBaseName();
                 list << *preset;
+            }
         }
         return list;
     }();

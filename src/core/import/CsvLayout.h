@@ -49,6 +49,7 @@ struct CsvLayout {
 // makes, whatever the number of summary lines above the header.
 struct CsvPreset {
     QString name;
+    QString file;                  // the file it was read from, without its extension
     CsvLayout layout;              // the columns given by number; -1 where named
     QHash<QString, QString> named; // "date" -> "Transaction Date"
     bool autoSkip = false;

@@ -24,6 +24,8 @@ struct ImportChoices {
     // The choices the account keeps in tblSettings under `setting`; the defaults when it keeps
     // none or cannot be read.
     static ImportChoices load(QSqlDatabase db, const QString& setting);
+    // The setting the statement import keeps its choices under.
+    static inline const QString StatementSetting = QStringLiteral("ImportChoices");
     // Keeps them there. False, with `error` saying why, when the account could not keep them.
     bool store(QSqlDatabase db, const QString& setting, QString* error) const;
 

@@ -275,6 +275,17 @@ ImportPreview::BalanceCheck ImportPreview::balanceCheck() const {
     return walk.result;
 }
 
+QString ImportPreview::reasonShown(qsizetype i, const BalanceCheck& check) const {
+    QString reason = row(i).reason;
+    if (i == check.partsAt) {
+        const QString note =
+            QStringLiteral("The file's balance %1 parts here from the running balance %2.")
+                .arg(check.stated.format(), check.computed.format());
+        reason = reason.isEmpty() ? note : reason + u' ' + note;
+    }
+    return reason;
+}
+
 int ImportPreview::firstTickedUnreadable() const {
     for (int i = 0; i < m_marks.size(); ++i) {
         if (m_marks[i].ticked && m_marks[i].status == Status::Unreadable)

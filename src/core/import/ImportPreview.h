@@ -114,6 +114,10 @@ public:
     // hold yet? A file whose balances have the opposite sign to the statement's throughout agrees.
     BalanceCheck balanceCheck() const;
 
+    // What the preview says of row `i`: its reason, and where the file's balance parts from the
+    // running balance (`check`, as balanceCheck() gave it), that too.
+    QString reasonShown(qsizetype i, const BalanceCheck& check) const;
+
     // The first ticked row that does not read, or -1: Import refuses while there is one.
     int firstTickedUnreadable() const;
     int tickedCount() const;

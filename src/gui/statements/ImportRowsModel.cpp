@@ -63,16 +63,8 @@ QVariant ImportRowsModel::data(const QModelIndex& index, int role) const {
                                                              : AmountColumns::caption(r.column);
     case Balance:
         return r.source.balance ? r.source.balance->format() : QString();
-    case Reason: {
-        QString reason = r.reason;
-        if (parts) {
-            const QString note =
-                QStringLiteral("The file's balance %1 parts here from the running balance %2.")
-                    .arg(m_balance.stated.format(), m_balance.computed.format());
-            reason = reason.isEmpty() ? note : reason + u' ' + note;
-        }
-        return reason;
-    }
+    case Reason:
+        return m_preview.reasonShown(index.row(), m_balance);
     default:
         return {};
     }

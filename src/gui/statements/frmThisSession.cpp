@@ -450,7 +450,7 @@ void frmThisSession::handOver(const StatementHeader& header) {
 }
 
 namespace {
-const QString ImportChoicesSetting = QStringLiteral("ImportChoices");
+const QString& ImportChoicesSetting = ImportChoices::StatementSetting;
 } // namespace
 
 namespace {
