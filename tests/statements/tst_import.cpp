@@ -6,6 +6,7 @@
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
 #include "data/TempFolders.h"
+#include "import/BankText.h"
 #include "import/CsvReader.h"
 #include "import/ImportWriter.h"
 #include "import/OfxChild.h"
@@ -89,6 +90,13 @@ ReadResult readStatement(const QString& path) {
         return OfxChild::read(loaded.bytes);
     }
     return failed;
+}
+
+QByteArray corpusFile(const QString& name) {
+    QFile f(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qWarning("cannot read %s", qPrintable(f.fileName()));
+    return f.readAll();
 }
 
 const QByteArray OneTransactionOfx =
@@ -198,6 +206,8 @@ private slots:
     void otherFormats();
     void dateOrder_data();
     void dateOrder();
+    void qifFiles_data();
+    void qifFiles();
     void columnRules_data();
     void columnRules();
     // Rows outside the dates, in the statement, in the history: shown unticked, each with its
@@ -404,6 +414,13 @@ void tst_Import::dateOrder_data() {
     QTest::newRow("QIF, both read")
         << "a.qif" << QByteArray("!Type:Bank\nD3/2/24\nT-1\n^\nD4/2/24\nT-1\n^\n") << true << true
         << "2024-02-03";
+    // Quicken's dates of 2000 on: spaces for leading zeros, the year after an apostrophe.
+    QTest::newRow("QIF, apostrophe years, month first")
+        << "a.qif" << QByteArray("!Type:Bank\nD8/31' 0\nT-1\n^\nD6/ 1'99\nT-1\n^\n") << false
+        << false << "2000-08-31";
+    QTest::newRow("QIF, apostrophe years, day first")
+        << "a.qif" << QByteArray("!Type:Bank\nD31/ 8' 0\nT-1\n^\nD 1/ 6'05\nT-1\n^\n") << true
+        << false << "2000-08-31";
 }
 
 void tst_Import::dateOrder() {
@@ -418,6 +435,27 @@ void tst_Import::dateOrder() {
     QCOMPARE(r.dateOrder == DateOrder::DayFirst, dayFirst);
     QCOMPARE(r.dateOrderAmbiguous, ambiguous);
     QCOMPARE(r.rows.value(0).date, QDate::fromString(firstDate, Qt::ISODate));
+}
+
+void tst_Import::qifFiles_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("rows"); // or the file's error
+
+    QTest::newRow("Quicken's 2000 dates")
+        << corpusFile("quicken-2000.qif")
+        << QStringList{"1999-12-31|Interest|-6.25", "2000-01-04|Account fee|-12.00",
+                       "2000-02-29|Repayment|450.00", "2000-08-31|Interest|-6.40",
+                       "2005-06-01|Fee - June|-5.00"};
+    // After an apostrophe the year counts from 2000; after a slash two digits keep their century.
+    QTest::newRow("'99 and /99") << QByteArray("!Type:Bank\nD6/ 1'99\nT-1\n^\nD6/ 1/99\nT-2\n^\n")
+                                 << QStringList{"2099-06-01||-1.00", "1999-06-01||-2.00"};
+}
+
+void tst_Import::qifFiles() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, rows);
+    const ReadResult r = QifReader::read(*BankText::decode(content), DateOrder::MonthFirst);
+    QCOMPARE(r.error.isEmpty() ? describe(r.rows) : QStringList{r.error}, rows);
 }
 
 void tst_Import::columnRules_data() {
@@ -683,6 +721,10 @@ void tst_Import::damagedFiles_data() {
                                       "\"^\": it is cut short.";
     QTest::newRow("QIF amount") << "a.qif" << QByteArray("!Type:Bank\nD05/01/2024\nT-7.5.0\n^\n")
                                 << "line 2: The amount \"-7.5.0\" does not read.";
+    QTest::newRow("QIF date running into the payee")
+        << "a.qif"
+        << QByteArray("!Type:Bank\nD03/24/2099\nT-1\n^\nD03/25/099Share Withdrawal\nT-1\n^\n")
+        << "line 5: The date \"03/25/099Share Withdrawal\" does not read.";
     QTest::newRow("CSV of too many lines")
         << "a.csv" << QByteArray("05/01/2024,-1\n").repeated(StatementFile::MaxLines + 1)
         << "has 500,001 lines; a statement file may have at most 500,000 lines.";
