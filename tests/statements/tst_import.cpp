@@ -208,6 +208,8 @@ private slots:
     void dateOrder();
     void qifFiles_data();
     void qifFiles();
+    void qifAccounts_data();
+    void qifAccounts();
     void columnRules_data();
     void columnRules();
     // Rows outside the dates, in the statement, in the history: shown unticked, each with its
@@ -439,23 +441,78 @@ void tst_Import::dateOrder() {
 
 void tst_Import::qifFiles_data() {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("account");      // -1: none chosen
     QTest::addColumn<QStringList>("rows"); // or the file's error
 
     QTest::newRow("Quicken's 2000 dates")
-        << corpusFile("quicken-2000.qif")
+        << corpusFile("quicken-2000.qif") << -1
         << QStringList{"1999-12-31|Interest|-6.25", "2000-01-04|Account fee|-12.00",
                        "2000-02-29|Repayment|450.00", "2000-08-31|Interest|-6.40",
                        "2005-06-01|Fee - June|-5.00"};
     // After an apostrophe the year counts from 2000; after a slash two digits keep their century.
     QTest::newRow("'99 and /99") << QByteArray("!Type:Bank\nD6/ 1'99\nT-1\n^\nD6/ 1/99\nT-2\n^\n")
-                                 << QStringList{"2099-06-01||-1.00", "1999-06-01||-2.00"};
+                                 << -1 << QStringList{"2099-06-01||-1.00", "1999-06-01||-2.00"};
+
+    // Each account's rows alone; the file whole only when one account has transactions.
+    const QByteArray several = corpusFile("several-accounts.qif");
+    QTest::newRow("several accounts, none chosen")
+        << several << -1
+        << QStringList{"The file holds the transactions of 2 accounts (\"Everyday\", \"Home "
+                       "Loan\"); one of them has to be chosen."};
+    QTest::newRow("several accounts, the first")
+        << several << 0 << QStringList{"2024-01-03|Grocer|-52.40", "2024-01-10|Transfer|-300.00"};
+    QTest::newRow("several accounts, the loan") << several << 1 << withoutBalances(JanuaryRows);
+    QTest::newRow("several accounts, investments")
+        << several << 2
+        << QStringList{"The account \"Shares\" has no bank transactions in the file."};
+    QTest::newRow("one account's rows after another's list")
+        << QByteArray("!Option:AutoSwitch\n!Account\nNA\nTBank\n^\nNB\nTBank\n^\n"
+                      "!Clear:AutoSwitch\n!Account\nNB\nTBank\n^\n!Type:Bank\nD1/2/24\nT-1\n^\n")
+        << -1 << QStringList{"2024-01-02||-1.00"};
+    QTest::newRow("rows before the only account named")
+        << QByteArray("!Type:Bank\nD1/2/24\nT-1\n^\n!Account\nNLoan\nTOth L\n^\n!Type:Oth L\n"
+                      "D1/3/24\nT-2\n^\n")
+        << -1 << QStringList{"2024-01-02||-1.00", "2024-01-03||-2.00"};
 }
 
 void tst_Import::qifFiles() {
     QFETCH(QByteArray, content);
+    QFETCH(int, account);
     QFETCH(QStringList, rows);
-    const ReadResult r = QifReader::read(*BankText::decode(content), DateOrder::MonthFirst);
+    const ReadResult r = QifReader::read(*BankText::decode(content), DateOrder::MonthFirst,
+                                         account < 0 ? std::nullopt : std::optional<int>(account));
     QCOMPARE(r.error.isEmpty() ? describe(r.rows) : QStringList{r.error}, rows);
+}
+
+void tst_Import::qifAccounts_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("accounts"); // name|type|rows
+    QTest::addColumn<bool>("needsChoice");
+    QTest::newRow("several") << corpusFile("several-accounts.qif")
+                             << QStringList{"Everyday|Bank|2", "Home Loan|Oth L|3",
+                                            "Shares|Invst|0"}
+                             << true;
+    QTest::newRow("one") << corpusFile("loan-account.qif") << QStringList{"Loan|Oth L|1"} << false;
+    QTest::newRow("none named") << QByteArray("!Type:CCard\nD1/2/24\nT-1\n^\n")
+                                << QStringList{"|CCard|1"} << false;
+    // The card's rows come before any account is named: three accounts to choose from.
+    QTest::newRow("rows before the first account")
+        << QByteArray("!Type:CCard\nD1/2/24\nT-1\n^\n!Account\nNA\nTBank\n^\n!Type:Bank\n"
+                      "D1/3/24\nT-1\n^\n!Account\nNb\n^\n!Type:Bank\nD1/4/24\nT-1\n^\n"
+                      "!Account\nNa\n^\n!Type:Bank\nD1/5/24\nT-1\n^\n")
+        << QStringList{"|CCard|1", "A|Bank|2", "b|Bank|1"} << true;
+}
+
+void tst_Import::qifAccounts() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, accounts);
+    QFETCH(bool, needsChoice);
+    const QList<QifReader::Account> found = QifReader::accounts(*BankText::decode(content));
+    QStringList got;
+    for (const QifReader::Account& a : found)
+        got << QStringLiteral("%1|%2|%3").arg(a.name, a.type).arg(a.rows);
+    QCOMPARE(got, accounts);
+    QCOMPARE(QifReader::needsChoice(found), needsChoice);
 }
 
 void tst_Import::columnRules_data() {
@@ -928,7 +985,20 @@ void tst_Import::corpusReads() {
     const QStringList files = corpus.entryList(QDir::Files);
     QVERIFY(files.size() >= 10);
     for (const QString& file : files) {
-        const ReadResult r = readStatement(corpus.filePath(file));
+        ReadResult r = readStatement(corpus.filePath(file));
+        const StatementFile::Loaded loaded = StatementFile::load(corpus.filePath(file));
+        const auto accounts = QifReader::accounts(loaded.text);
+        if (loaded.format == StatementFormat::Qif && QifReader::needsChoice(accounts)) {
+            // A file of several accounts reads one account at a time.
+            r = ReadResult();
+            for (int i = 0; i < accounts.size(); ++i) {
+                if (accounts[i].rows == 0)
+                    continue;
+                const ReadResult one = QifReader::read(loaded.text, std::nullopt, i);
+                r.error += one.error;
+                r.rows << one.rows;
+            }
+        }
         const bool bad =
             !r.error.isEmpty() ||
             std::any_of(r.rows.begin(), r.rows.end(), [](const ImportedRow& x) { return !x.ok(); });
