@@ -220,6 +220,9 @@ private slots:
     // A posting date at midnight in the bank's zone is that day in every zone of the user.
     void ofxMidnightInAnotherTimeZone_data();
     void ofxMidnightInAnotherTimeZone();
+    // The text as the bytes are written, whatever character set the header names.
+    void ofxCharacterSets_data();
+    void ofxCharacterSets();
     void damagedFiles_data();
     void damagedFiles();
     // What is not a regular file is refused before a byte is read: it may never end or never
@@ -724,6 +727,51 @@ void tst_Import::ofxMidnightInAnotherTimeZone() {
     QCOMPARE(r.rows[0].date, QDate(2024, 1, 5));
     QCOMPARE(r.rows[1].date, QDate(2024, 1, 6));
     QCOMPARE(r.rows[2].date, QDate(2024, 1, 10));
+}
+
+void tst_Import::ofxCharacterSets_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("descriptions");
+
+    QTest::newRow("UTF-8 under CHARSET:1252")
+        << corpusFile("utf8-under-1252.ofx")
+        << QStringList{"Café Münster - Zürich", "Sollzinsen Januar", "Tilgung – Überweisung"};
+    const auto sgml = [](const QByteArray& header, const QByteArray& name) {
+        return QByteArray(OneTransactionOfx)
+            .replace("VERSION:102\n", "VERSION:102\n" + header)
+            .replace("<NAME>Interest", "<NAME>" + name);
+    };
+    QTest::newRow("UTF-8 under no ENCODING")
+        << sgml("", "Caf\xc3\xa9 Z\xc3\xbcrich") << QStringList{"Café Zürich"};
+    QTest::newRow("UTF-8 under an XML declaration of windows-1252")
+        << QByteArray(
+               "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n"
+               "<?OFX OFXHEADER=\"200\" VERSION=\"211\"?>\n<OFX><BANKMSGSRSV1><STMTTRNRS>"
+               "<TRNUID>1</TRNUID><STATUS><CODE>0</CODE><SEVERITY>INFO</SEVERITY></STATUS>"
+               "<STMTRS><CURDEF>EUR</CURDEF><BANKACCTFROM><BANKID>1</BANKID><ACCTID>2</ACCTID>"
+               "<ACCTTYPE>CHECKING</ACCTTYPE></BANKACCTFROM><BANKTRANLIST>\n<STMTTRN>"
+               "<TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20240105</DTPOSTED><TRNAMT>-7.50</TRNAMT>"
+               "<FITID>1</FITID><NAME>Caf\xc3\xa9 Z\xc3\xbcrich</NAME></STMTTRN>\n"
+               "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+        << QStringList{"Café Zürich"};
+    QTest::newRow("Windows-1252 under CHARSET:1252")
+        << sgml("ENCODING:USASCII\nCHARSET:1252\n", "Caf\xe9 Z\xfcrich \x96 1")
+        << QStringList{"Café Zürich – 1"};
+    // libofx would drop the rest of the line at the first byte that is not UTF-8.
+    QTest::newRow("Windows-1252 under ENCODING:UTF-8")
+        << sgml("ENCODING:UTF-8\r\nCHARSET:NONE\r\n", "Caf\xe9 Z\xfcrich<MEMO>Januar")
+        << QStringList{"Café Zürich - Januar"};
+}
+
+void tst_Import::ofxCharacterSets() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, descriptions);
+    const ReadResult r = OfxReader::read(content);
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QStringList got;
+    for (const ImportedRow& row : r.rows)
+        got << row.description;
+    QCOMPARE(got, descriptions);
 }
 
 void tst_Import::damagedFiles_data() {
