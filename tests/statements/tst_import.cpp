@@ -6,6 +6,7 @@
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
 #include "data/TempFolders.h"
+#include "import/BankText.h"
 #include "import/CsvReader.h"
 #include "import/ImportWriter.h"
 #include "import/OfxChild.h"
@@ -93,6 +94,13 @@ ReadResult readStatement(const QString& path) {
         return OfxChild::read(loaded.bytes);
     }
     return failed;
+}
+
+QByteArray corpusFile(const QString& name) {
+    QFile f(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qWarning("cannot read %s", qPrintable(f.fileName()));
+    return f.readAll();
 }
 
 const QByteArray OneTransactionOfx =
@@ -202,6 +210,10 @@ private slots:
     void otherFormats();
     void dateOrder_data();
     void dateOrder();
+    void qifFiles_data();
+    void qifFiles();
+    void qifAccounts_data();
+    void qifAccounts();
     void columnRules_data();
     void columnRules();
     // Rows outside the dates, in the statement, in the history: shown unticked, each with its
@@ -212,6 +224,9 @@ private slots:
     // A posting date at midnight in the bank's zone is that day in every zone of the user.
     void ofxMidnightInAnotherTimeZone_data();
     void ofxMidnightInAnotherTimeZone();
+    // The text as the bytes are written, whatever character set the header names.
+    void ofxCharacterSets_data();
+    void ofxCharacterSets();
     void damagedFiles_data();
     void damagedFiles();
     // What is not a regular file is refused before a byte is read: it may never end or never
@@ -411,6 +426,13 @@ void tst_Import::dateOrder_data() {
     QTest::newRow("QIF, both read")
         << "a.qif" << QByteArray("!Type:Bank\nD3/2/24\nT-1\n^\nD4/2/24\nT-1\n^\n") << true << true
         << "2024-02-03";
+    // Quicken's dates of 2000 on: spaces for leading zeros, the year after an apostrophe.
+    QTest::newRow("QIF, apostrophe years, month first")
+        << "a.qif" << QByteArray("!Type:Bank\nD8/31' 0\nT-1\n^\nD6/ 1'99\nT-1\n^\n") << false
+        << false << "2000-08-31";
+    QTest::newRow("QIF, apostrophe years, day first")
+        << "a.qif" << QByteArray("!Type:Bank\nD31/ 8' 0\nT-1\n^\nD 1/ 6'05\nT-1\n^\n") << true
+        << false << "2000-08-31";
 }
 
 void tst_Import::dateOrder() {
@@ -425,6 +447,82 @@ void tst_Import::dateOrder() {
     QCOMPARE(r.dateOrder == DateOrder::DayFirst, dayFirst);
     QCOMPARE(r.dateOrderAmbiguous, ambiguous);
     QCOMPARE(r.rows.value(0).date, QDate::fromString(firstDate, Qt::ISODate));
+}
+
+void tst_Import::qifFiles_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("account");      // -1: none chosen
+    QTest::addColumn<QStringList>("rows"); // or the file's error
+
+    QTest::newRow("Quicken's 2000 dates")
+        << corpusFile("quicken-2000.qif") << -1
+        << QStringList{"1999-12-31|Interest|-6.25", "2000-01-04|Account fee|-12.00",
+                       "2000-02-29|Repayment|450.00", "2000-08-31|Interest|-6.40",
+                       "2005-06-01|Fee - June|-5.00"};
+    // After an apostrophe the year counts from 2000; after a slash two digits keep their century.
+    QTest::newRow("'99 and /99") << QByteArray("!Type:Bank\nD6/ 1'99\nT-1\n^\nD6/ 1/99\nT-2\n^\n")
+                                 << -1 << QStringList{"2099-06-01||-1.00", "1999-06-01||-2.00"};
+
+    // Each account's rows alone; the file whole only when one account has transactions.
+    const QByteArray several = corpusFile("several-accounts.qif");
+    QTest::newRow("several accounts, none chosen")
+        << several << -1
+        << QStringList{"The file holds the transactions of 2 accounts (\"Everyday\", \"Home "
+                       "Loan\"); one of them has to be chosen."};
+    QTest::newRow("several accounts, the first")
+        << several << 0 << QStringList{"2024-01-03|Grocer|-52.40", "2024-01-10|Transfer|-300.00"};
+    QTest::newRow("several accounts, the loan") << several << 1 << withoutBalances(JanuaryRows);
+    QTest::newRow("several accounts, investments")
+        << several << 2
+        << QStringList{"The account \"Shares\" has no bank transactions in the file."};
+    QTest::newRow("one account's rows after another's list")
+        << QByteArray("!Option:AutoSwitch\n!Account\nNA\nTBank\n^\nNB\nTBank\n^\n"
+                      "!Clear:AutoSwitch\n!Account\nNB\nTBank\n^\n!Type:Bank\nD1/2/24\nT-1\n^\n")
+        << -1 << QStringList{"2024-01-02||-1.00"};
+    QTest::newRow("rows before the only account named")
+        << QByteArray("!Type:Bank\nD1/2/24\nT-1\n^\n!Account\nNLoan\nTOth L\n^\n!Type:Oth L\n"
+                      "D1/3/24\nT-2\n^\n")
+        << -1 << QStringList{"2024-01-02||-1.00", "2024-01-03||-2.00"};
+}
+
+void tst_Import::qifFiles() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, account);
+    QFETCH(QStringList, rows);
+    const ReadResult r = QifReader::read(*BankText::decode(content), DateOrder::MonthFirst,
+                                         account < 0 ? std::nullopt : std::optional<int>(account));
+    QCOMPARE(r.error.isEmpty() ? describe(r.rows) : QStringList{r.error}, rows);
+}
+
+void tst_Import::qifAccounts_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("accounts"); // name|type|rows
+    QTest::addColumn<bool>("needsChoice");
+    QTest::newRow("several") << corpusFile("several-accounts.qif")
+                             << QStringList{"Everyday|Bank|2", "Home Loan|Oth L|3",
+                                            "Shares|Invst|0"}
+                             << true;
+    QTest::newRow("one") << corpusFile("loan-account.qif") << QStringList{"Loan|Oth L|1"} << false;
+    QTest::newRow("none named") << QByteArray("!Type:CCard\nD1/2/24\nT-1\n^\n")
+                                << QStringList{"|CCard|1"} << false;
+    // The card's rows come before any account is named: three accounts to choose from.
+    QTest::newRow("rows before the first account")
+        << QByteArray("!Type:CCard\nD1/2/24\nT-1\n^\n!Account\nNA\nTBank\n^\n!Type:Bank\n"
+                      "D1/3/24\nT-1\n^\n!Account\nNb\n^\n!Type:Bank\nD1/4/24\nT-1\n^\n"
+                      "!Account\nNa\n^\n!Type:Bank\nD1/5/24\nT-1\n^\n")
+        << QStringList{"|CCard|1", "A|Bank|2", "b|Bank|1"} << true;
+}
+
+void tst_Import::qifAccounts() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, accounts);
+    QFETCH(bool, needsChoice);
+    const QList<QifReader::Account> found = QifReader::accounts(*BankText::decode(content));
+    QStringList got;
+    for (const QifReader::Account& a : found)
+        got << QStringLiteral("%1|%2|%3").arg(a.name, a.type).arg(a.rows);
+    QCOMPARE(got, accounts);
+    QCOMPARE(QifReader::needsChoice(found), needsChoice);
 }
 
 void tst_Import::columnRules_data() {
@@ -638,6 +736,51 @@ void tst_Import::ofxMidnightInAnotherTimeZone() {
     QCOMPARE(r.rows[2].date, QDate(2024, 1, 10));
 }
 
+void tst_Import::ofxCharacterSets_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("descriptions");
+
+    QTest::newRow("UTF-8 under CHARSET:1252")
+        << corpusFile("utf8-under-1252.ofx")
+        << QStringList{"Café Münster - Zürich", "Sollzinsen Januar", "Tilgung – Überweisung"};
+    const auto sgml = [](const QByteArray& header, const QByteArray& name) {
+        return QByteArray(OneTransactionOfx)
+            .replace("VERSION:102\n", "VERSION:102\n" + header)
+            .replace("<NAME>Interest", "<NAME>" + name);
+    };
+    QTest::newRow("UTF-8 under no ENCODING")
+        << sgml("", "Caf\xc3\xa9 Z\xc3\xbcrich") << QStringList{"Café Zürich"};
+    QTest::newRow("UTF-8 under an XML declaration of windows-1252")
+        << QByteArray(
+               "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n"
+               "<?OFX OFXHEADER=\"200\" VERSION=\"211\"?>\n<OFX><BANKMSGSRSV1><STMTTRNRS>"
+               "<TRNUID>1</TRNUID><STATUS><CODE>0</CODE><SEVERITY>INFO</SEVERITY></STATUS>"
+               "<STMTRS><CURDEF>EUR</CURDEF><BANKACCTFROM><BANKID>1</BANKID><ACCTID>2</ACCTID>"
+               "<ACCTTYPE>CHECKING</ACCTTYPE></BANKACCTFROM><BANKTRANLIST>\n<STMTTRN>"
+               "<TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20240105</DTPOSTED><TRNAMT>-7.50</TRNAMT>"
+               "<FITID>1</FITID><NAME>Caf\xc3\xa9 Z\xc3\xbcrich</NAME></STMTTRN>\n"
+               "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+        << QStringList{"Café Zürich"};
+    QTest::newRow("Windows-1252 under CHARSET:1252")
+        << sgml("ENCODING:USASCII\nCHARSET:1252\n", "Caf\xe9 Z\xfcrich \x96 1")
+        << QStringList{"Café Zürich – 1"};
+    // libofx would drop the rest of the line at the first byte that is not UTF-8.
+    QTest::newRow("Windows-1252 under ENCODING:UTF-8")
+        << sgml("ENCODING:UTF-8\r\nCHARSET:NONE\r\n", "Caf\xe9 Z\xfcrich<MEMO>Januar")
+        << QStringList{"Café Zürich - Januar"};
+}
+
+void tst_Import::ofxCharacterSets() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, descriptions);
+    const ReadResult r = OfxReader::read(content);
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QStringList got;
+    for (const ImportedRow& row : r.rows)
+        got << row.description;
+    QCOMPARE(got, descriptions);
+}
+
 void tst_Import::damagedFiles_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
@@ -690,6 +833,10 @@ void tst_Import::damagedFiles_data() {
                                       "\"^\": it is cut short.";
     QTest::newRow("QIF amount") << "a.qif" << QByteArray("!Type:Bank\nD05/01/2024\nT-7.5.0\n^\n")
                                 << "line 2: The amount \"-7.5.0\" does not read.";
+    QTest::newRow("QIF date running into the payee")
+        << "a.qif"
+        << QByteArray("!Type:Bank\nD03/24/2099\nT-1\n^\nD03/25/099Share Withdrawal\nT-1\n^\n")
+        << "line 5: The date \"03/25/099Share Withdrawal\" does not read.";
     QTest::newRow("CSV of too many lines")
         << "a.csv" << QByteArray("05/01/2024,-1\n").repeated(StatementFile::MaxLines + 1)
         << "has 500,001 lines; a statement file may have at most 500,000 lines.";
@@ -893,7 +1040,20 @@ void tst_Import::corpusReads() {
     const QStringList files = corpus.entryList(QDir::Files);
     QVERIFY(files.size() >= 10);
     for (const QString& file : files) {
-        const ReadResult r = readStatement(corpus.filePath(file));
+        ReadResult r = readStatement(corpus.filePath(file));
+        const StatementFile::Loaded loaded = StatementFile::load(corpus.filePath(file));
+        const auto accounts = QifReader::accounts(loaded.text);
+        if (loaded.format == StatementFormat::Qif && QifReader::needsChoice(accounts)) {
+            // A file of several accounts reads one account at a time.
+            r = ReadResult();
+            for (int i = 0; i < accounts.size(); ++i) {
+                if (accounts[i].rows == 0)
+                    continue;
+                const ReadResult one = QifReader::read(loaded.text, std::nullopt, i);
+                r.error += one.error;
+                r.rows << one.rows;
+            }
+        }
         const bool bad =
             !r.error.isEmpty() ||
             std::any_of(r.rows.begin(), r.rows.end(), [](const ImportedRow& x) { return !x.ok(); });

@@ -12,6 +12,7 @@ namespace {
 struct Token {
     QStringView text;
     bool number = false;
+    bool afterApostrophe = false; // QIF's "'" before a year of 2000 on
 };
 
 bool isSeparator(QChar c) {
@@ -54,13 +55,18 @@ int toInt(QStringView digits) {
     return value;
 }
 
-int fullYear(QStringView digits, bool apostrophe) {
-    const int y = toInt(digits);
-    if (digits.size() == 4)
+// The year a token writes, 0 when it is not one: four digits, two, or after an apostrophe one
+// or two counted from 2000 (Quicken's "8/31' 0").
+int fullYear(const Token& year) {
+    const qsizetype digits = year.text.size();
+    const int y = toInt(year.text);
+    if (digits == 4)
         return y;
-    if (apostrophe)
+    if (year.afterApostrophe && digits <= 2)
         return 2000 + y;
-    return y < 70 ? 2000 + y : 1900 + y;
+    if (digits == 2)
+        return y < 70 ? 2000 + y : 1900 + y;
+    return 0;
 }
 
 QDate makeDate(int y, int m, int d) {
@@ -76,7 +82,7 @@ QDate parseDate(QStringView text, DateOrder order) {
     // At most a handful of tokens; more is not a date.
     std::array<Token, 8> tokens;
     int count = 0;
-    bool apostrophe = false;
+    bool apostrophe = false; // since the last token
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
@@ -114,11 +120,12 @@ QDate parseDate(QStringView text, DateOrder order) {
         }
         if (count == int(tokens.size()))
             return {};
-        tokens[count++] = Token{text.mid(i, j - i), digit};
+        tokens[count++] = Token{text.mid(i, j - i), digit, apostrophe};
+        apostrophe = false;
         i = j;
     }
 
-    std::array<QStringView, 4> numbers;
+    std::array<Token, 4> numbers;
     int numberCount = 0;
     int month = 0;
     int monthPosition = -1; // among the numbers: how many came before the month's name
@@ -126,7 +133,7 @@ QDate parseDate(QStringView text, DateOrder order) {
         if (tokens[t].number) {
             if (numberCount == int(numbers.size()))
                 return {};
-            numbers[numberCount++] = tokens[t].text;
+            numbers[numberCount++] = tokens[t];
             continue;
         }
         if (isWeekday(tokens[t].text))
@@ -141,9 +148,9 @@ QDate parseDate(QStringView text, DateOrder order) {
     if (month != 0) {
         if (numberCount != 2)
             return {};
-        QStringView day;
-        QStringView year;
-        if (numbers[0].size() >= 3 && numbers[1].size() <= 2) { // 2024 Jan 05
+        Token day;
+        Token year;
+        if (numbers[0].text.size() >= 3 && numbers[1].text.size() <= 2) { // 2024 Jan 05
             year = numbers[0];
             day = numbers[1];
         } else if (monthPosition == 1 || monthPosition == 0) { // 05 Jan 24, Jan 5, 2024
@@ -152,28 +159,28 @@ QDate parseDate(QStringView text, DateOrder order) {
         } else {
             return {};
         }
-        if (day.size() > 2 || (year.size() != 2 && year.size() != 4))
+        const int y = fullYear(year);
+        if (day.text.size() > 2 || y == 0)
             return {};
-        return makeDate(fullYear(year, apostrophe), month, toInt(day));
+        return makeDate(y, month, toInt(day.text));
     }
 
-    if (numberCount == 1 && numbers[0].size() == 8) { // 20240105
-        const QStringView s = numbers[0];
+    if (numberCount == 1 && numbers[0].text.size() == 8) { // 20240105
+        const QStringView s = numbers[0].text;
         return makeDate(toInt(s.mid(0, 4)), toInt(s.mid(4, 2)), toInt(s.mid(6, 2)));
     }
     if (numberCount != 3)
         return {};
-    if (numbers[0].size() == 4) { // 2024-01-05
-        if (numbers[1].size() > 2 || numbers[2].size() > 2)
+    if (numbers[0].text.size() == 4) { // 2024-01-05
+        if (numbers[1].text.size() > 2 || numbers[2].text.size() > 2)
             return {};
-        return makeDate(toInt(numbers[0]), toInt(numbers[1]), toInt(numbers[2]));
+        return makeDate(toInt(numbers[0].text), toInt(numbers[1].text), toInt(numbers[2].text));
     }
-    if (numbers[0].size() > 2 || numbers[1].size() > 2 ||
-        (numbers[2].size() != 2 && numbers[2].size() != 4))
+    const int year = fullYear(numbers[2]);
+    if (numbers[0].text.size() > 2 || numbers[1].text.size() > 2 || year == 0)
         return {};
-    const int first = toInt(numbers[0]);
-    const int second = toInt(numbers[1]);
-    const int year = fullYear(numbers[2], apostrophe);
+    const int first = toInt(numbers[0].text);
+    const int second = toInt(numbers[1].text);
     return order == DateOrder::DayFirst ? makeDate(year, second, first)
                                         : makeDate(year, first, second);
 }

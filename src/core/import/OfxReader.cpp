@@ -130,6 +130,60 @@ QDate postingDay(const QByteArray& value) {
     return QDate(value.left(4).toInt(), value.mid(4, 2).toInt(), value.mid(6, 2).toInt());
 }
 
+// An SGML file's header made to name the character set its bytes are in. libofx converts the
+// text from the set the header names (Windows-1252 when it names none it knows): banks write
+// UTF-8 under "ENCODING:USASCII" and "CHARSET:1252", and a Windows-1252 file that says UTF-8
+// loses the rest of each line from its first such byte. XML files libofx passes on as they are,
+// to be decoded as the bytes read.
+QByteArray withTrueCharset(const QByteArray& file, qsizetype headerEnd) {
+    const QByteArray header = file.left(headerEnd);
+    if (header.contains("<?xml"))
+        return file;
+    const QList<QByteArray> lines = header.split('\n');
+    bool saysUtf8 = false; // as libofx reads the header: exactly as written, the last line wins
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.startsWith("ENCODING:"))
+            saysUtf8 = line == "ENCODING:UTF-8" || line == "ENCODING:UNICODE";
+    }
+    const bool utf8 = file.isValidUtf8();
+    const bool ascii = std::all_of(file.begin(), file.end(), [](char c) { return c >= 0; });
+    QByteArray encoding;
+    QByteArray charset;
+    if (utf8 && !ascii) {
+        encoding = "UTF-8";
+        charset = "NONE";
+    } else if (!utf8 && saysUtf8) {
+        encoding = "USASCII";
+        charset = "1252";
+    } else {
+        return file;
+    }
+
+    QByteArray out;
+    out.reserve(file.size() + 40);
+    bool wroteEncoding = false;
+    bool wroteCharset = false;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) { // the last is the <OFX> line's start
+        const QByteArray name = lines[i].left(lines[i].indexOf(':')).trimmed().toUpper();
+        if (name == "ENCODING" || name == "CHARSET") {
+            bool& written = name == "ENCODING" ? wroteEncoding : wroteCharset;
+            if (!written)
+                out += name + ':' + (name == "ENCODING" ? encoding : charset) + '\n';
+            written = true;
+            continue;
+        }
+        out += lines[i] + '\n';
+    }
+    if (!wroteEncoding)
+        out += "ENCODING:" + encoding + '\n';
+    if (!wroteCharset)
+        out += "CHARSET:" + charset + '\n';
+    out += file.mid(headerEnd);
+    return out;
+}
+
 } // namespace
 
 namespace OfxReader {
@@ -186,6 +240,8 @@ ReadResult read(const QByteArray& content) {
     }
     rewritten.append(content.constData() + copied, content.size() - copied);
     const int lastLine = lineAt(content, content.size(), counted, line);
+    // The header is the lines before the one <OFX> is on; the dates rewritten lie after it.
+    rewritten = withTrueCharset(rewritten, content.lastIndexOf('\n', upper.indexOf("<OFX>")) + 1);
 
     QTemporaryFile file;
     if (!file.open() || file.write(rewritten) != rewritten.size() || !file.flush()) {

@@ -2,6 +2,10 @@
 
 #include "BankText.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace {
 
 // The fields view the file's text.
@@ -13,6 +17,7 @@ struct Record {
     QStringView payee;
     QStringView memo;
     bool ended = false;
+    int account = -1; // among the scan's accounts
 
     bool isEmpty() const {
         return date.isEmpty() && amount.isEmpty() && payee.isEmpty() && memo.isEmpty();
@@ -27,21 +32,63 @@ bool isRegister(QStringView type) {
     return false;
 }
 
-} // namespace
-
-namespace QifReader {
-
-ReadResult read(const QString& text, std::optional<DateOrder> order) {
-    ReadResult result;
-    result.format = StatementFormat::Qif;
-
+struct Scan {
     QList<Record> records;
-    records.reserve(text.count(u'^') + 1);
+    QList<QifReader::Account> accounts;
+    QHash<QString, int> byName; // case-folded; a file may list many accounts
     bool sawHeader = false;
     bool sawEnd = false;
+
+    // The index of the account of this name, added when the file names it first.
+    int accountNamed(QStringView name, QStringView type) {
+        const QString key = name.toString().toCaseFolded();
+        const auto known = byName.constFind(key);
+        if (known != byName.cend()) {
+            if (accounts[*known].type.isEmpty())
+                accounts[*known].type = type.toString();
+            return *known;
+        }
+        byName.insert(key, int(accounts.size()));
+        accounts << QifReader::Account{name.toString(), type.toString(), 0};
+        return int(accounts.size() - 1);
+    }
+};
+
+Scan scan(const QString& text) {
+    Scan scan;
+    scan.records.reserve(text.count(u'^') + 1);
     bool inRegister = true; // a file without a "!Type:" line holds one bank register
+    QStringView registerType = u"Bank";
     bool inAccount = false;
+    bool listing = false; // between "!Option:AutoSwitch" and "!Clear:AutoSwitch"
+    int account = -1;
+    QStringView accountName;
+    QStringView accountType;
+    bool accountSeen = false;
     Record current;
+
+    // An "!Account" block's entry is over: it names the account that follows, or, in a list,
+    // only adds it.
+    const auto endAccount = [&] {
+        if (accountSeen) {
+            const int named = scan.accountNamed(accountName, accountType);
+            if (!listing)
+                account = named;
+        }
+        accountName = accountType = {};
+        accountSeen = false;
+    };
+    const auto keep = [&](Record&& record) {
+        if (account < 0)
+            account = scan.accountNamed({}, registerType);
+        QifReader::Account& owner = scan.accounts[account];
+        if (owner.type.isEmpty())
+            owner.type = registerType.toString();
+        ++owner.rows;
+        record.account = account;
+        scan.records << std::move(record);
+    };
+
     int lineNumber = 0;
     const QStringView all(text);
     qsizetype pos = 0;
@@ -59,28 +106,44 @@ ReadResult read(const QString& text, std::optional<DateOrder> order) {
         const QChar code = line[0];
         const QStringView value = line.mid(1).trimmed();
         if (code == u'!') {
-            sawHeader = true;
+            scan.sawHeader = true;
+            if (inAccount)
+                endAccount(); // its "^" is missing
+            inAccount = false;
             if (value.startsWith(u"Type:", Qt::CaseInsensitive)) {
-                inRegister = isRegister(value.mid(5));
-                inAccount = false;
+                registerType = value.mid(5).trimmed();
+                inRegister = isRegister(registerType);
+                listing = false; // transactions follow: any list of accounts is over
             } else if (value.compare(u"Account", Qt::CaseInsensitive) == 0) {
                 inAccount = true;
+            } else if (value.compare(u"Option:AutoSwitch", Qt::CaseInsensitive) == 0) {
+                listing = true;
+            } else if (value.compare(u"Clear:AutoSwitch", Qt::CaseInsensitive) == 0) {
+                listing = false;
             }
-            // "!Option:" and "!Clear:" lines change nothing that is read here.
             continue;
         }
         if (code == u'^') {
-            sawEnd = true;
+            scan.sawEnd = true;
             if (inAccount) {
-                inAccount = false;
+                endAccount();
+                inAccount = listing; // a list goes on to its next account
             } else if (inRegister && !current.isEmpty()) {
                 current.ended = true;
-                records << std::move(current);
+                keep(std::move(current));
             }
             current = Record();
             continue;
         }
-        if (inAccount || !inRegister)
+        if (inAccount) {
+            if (code.toUpper() == u'N')
+                accountName = value;
+            else if (code.toUpper() == u'T')
+                accountType = value;
+            accountSeen = true;
+            continue;
+        }
+        if (!inRegister)
             continue;
         if (current.line == 0)
             current.line = lineNumber;
@@ -106,12 +169,63 @@ ReadResult read(const QString& text, std::optional<DateOrder> order) {
             break; // number, category, cleared flag, address, splits
         }
     }
-    if (inRegister && !inAccount && !current.isEmpty())
-        records << current; // not ended: the file is cut short
+    if (inAccount)
+        endAccount();
+    else if (inRegister && !current.isEmpty())
+        keep(std::move(current)); // not ended: the file is cut short
+    return scan;
+}
 
-    if (!sawHeader && !sawEnd) {
+QString shownName(const QifReader::Account& account) {
+    return account.name.isEmpty() ? QStringLiteral("(no name)")
+                                  : QStringLiteral("\"%1\"").arg(account.name);
+}
+
+} // namespace
+
+namespace QifReader {
+
+QList<Account> accounts(const QString& text) {
+    return scan(text).accounts;
+}
+
+bool needsChoice(const QList<Account>& accounts) {
+    return std::count_if(accounts.begin(), accounts.end(),
+                         [](const Account& a) { return a.rows > 0 && !a.name.isEmpty(); }) > 1;
+}
+
+ReadResult read(const QString& text, std::optional<DateOrder> order, std::optional<int> account) {
+    ReadResult result;
+    result.format = StatementFormat::Qif;
+
+    Scan scanned = scan(text);
+    QList<Record>& records = scanned.records;
+    if (!scanned.sawHeader && !scanned.sawEnd) {
         result.error = QStringLiteral("This is not a QIF file: it has no \"!Type:\" line and no "
                                       "\"^\" at the end of a transaction.");
+        return result;
+    }
+    if (account) {
+        if (*account < 0 || *account >= scanned.accounts.size()) {
+            result.error = QStringLiteral("The file has no such account.");
+            return result;
+        }
+        records.removeIf([&](const Record& r) { return r.account != *account; });
+        if (records.isEmpty()) {
+            result.error = QStringLiteral("The account %1 has no bank transactions in the file.")
+                               .arg(shownName(scanned.accounts[*account]));
+            return result;
+        }
+    } else if (needsChoice(scanned.accounts)) {
+        QStringList names;
+        for (const Account& a : std::as_const(scanned.accounts)) {
+            if (a.rows > 0)
+                names << shownName(a);
+        }
+        result.error = QStringLiteral("The file holds the transactions of %1 accounts (%2); one "
+                                      "of them has to be chosen.")
+                           .arg(names.size())
+                           .arg(names.join(QStringLiteral(", ")));
         return result;
     }
     if (records.isEmpty()) {
