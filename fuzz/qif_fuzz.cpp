@@ -21,5 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ReadResult settled = QifReader::read(*text);
     (void)QifReader::read(*text, settled.dateOrder == DateOrder::DayFirst ? DateOrder::MonthFirst
                                                                           : DateOrder::DayFirst);
+    // A file of several accounts reads each one alone.
+    const QList<QifReader::Account> accounts = QifReader::accounts(*text);
+    for (int a = 0; a < accounts.size() && a < 8; ++a)
+        (void)QifReader::read(*text, std::nullopt, a);
     return 0;
 }

@@ -48,6 +48,8 @@ const char* const Usage =
     "  --flip          turns the sign of every amount (and balance)\n"
     "  --preset NAME   reads a CSV file in the layout of a preset shipped with the program (its\n"
     "                  file name without the extension)\n"
+    "  --qif-account NAME  reads only that account of a QIF file that holds several (its name,\n"
+    "                  or its number from 1 in the order the file names them)\n"
     "  --account A     checks the rows against a statement of account A and its committed\n"
     "                  history, as the preview does (A is only read); needs --start, --end and\n"
     "                  --opening, the statement's dates and opening balance, and takes --closing\n"
@@ -63,6 +65,7 @@ struct Options {
     std::optional<DateOrder> dateOrder;
     bool flip = false;
     QString preset;
+    QString qifAccount;
     QString account;
     QDate start;
     QDate end;
@@ -132,6 +135,10 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             if (!takeValue() || value.isEmpty())
                 return fail(QStringLiteral("--preset takes a preset's name"));
             o.preset = value;
+        } else if (arg == QLatin1String("--qif-account")) {
+            if (!takeValue() || value.isEmpty())
+                return fail(QStringLiteral("--qif-account takes an account's name or number"));
+            o.qifAccount = value;
         } else if (arg == QLatin1String("--account")) {
             if (!takeValue() || value.isEmpty())
                 return fail(QStringLiteral("--account takes an account file"));
@@ -304,6 +311,22 @@ int run(const Options& o) {
         return refused(error);
     if (session->format() == StatementFormat::Ofx)
         session->setOfxResult(OfxChild::read(session->ofxContent()));
+    if (!o.qifAccount.isEmpty() || session->needsQifAccount()) {
+        const QList<QifReader::Account> accounts = session->qifAccounts();
+        QStringList names;
+        int chosen = -1;
+        for (int i = 0; i < accounts.size(); ++i) {
+            names << QStringLiteral("%1 %2").arg(i + 1).arg(accounts[i].name);
+            if (accounts[i].name.compare(o.qifAccount, Qt::CaseInsensitive) == 0 ||
+                QString::number(i + 1) == o.qifAccount)
+                chosen = i;
+        }
+        if (chosen < 0)
+            return refused(QStringLiteral("%1 holds several accounts; choose one with "
+                                          "--qif-account: %2")
+                               .arg(o.file, names.join(QLatin1String(", "))));
+        session->setQifAccount(chosen);
+    }
 
     KnownTransactions known;
     // The account's remembered layout and column rules, as the preview starts from them.

@@ -252,6 +252,7 @@ private slots:
     void toolShowsWhatThePreviewShows();
     void toolExitStatus_data();
     void toolExitStatus();
+    void qifOfSeveralAccountsAsksWhichOne();
 };
 
 void tst_Import::csvPresets_data() {
@@ -1233,6 +1234,33 @@ void tst_Import::toolExitStatus() {
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(says), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+// A QIF file of several accounts: the preview asks which one and shows its rows alone; a cancel
+// opens nothing. The tool takes the choice as --qif-account and refuses the file without one.
+void tst_Import::qifOfSeveralAccountsAsksWhichOne() {
+    ScriptedDialogs& dialogs = ScriptedDialogs::install();
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    const QString file =
+        QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/several-accounts.qif");
+    AccountConnection connection;
+    QVERIFY(connection.open(account));
+    QVERIFY(!ImportDialog::open(file, connection.database(), January, ImportChoices()));
+    QCOMPARE(dialogs.itemLists.size(), 1);
+    QVERIFY2(dialogs.itemLists[0].contains("Home Loan (Oth L, 3 rows)"),
+             qPrintable(dialogs.itemLists[0]));
+    dialogs.items.enqueue(1);
+    const std::unique_ptr<ImportDialog> window =
+        ImportDialog::open(file, connection.database(), January, ImportChoices());
+    QVERIFY2(window, qPrintable(dialogs.messageTexts().join(u'\n')));
+    QCOMPARE(window->preview().rows().size(), 3);
+    QCOMPARE(window->preview().row(0).source.description, QStringLiteral("Interest"));
+
+    QCOMPARE(importTool({file}).status, 2);
+    const Run chosen = importTool({file, "--qif-account", "home loan", "--format", "csv"});
+    QCOMPARE(chosen.status, 0);
+    QCOMPARE(chosen.out.count(u'\n'), 4);
 }
 
 QTEST_MAIN(tst_Import)

@@ -27,6 +27,12 @@ bool ScriptedDialogs::question(const QString& text, const QString& title, Dialog
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
+std::optional<int> ScriptedDialogs::chooseItem(const QString&, const QStringList& list,
+                                               const QString&) {
+    itemLists.append(list.join(u'|'));
+    return items.isEmpty() ? std::nullopt : items.dequeue();
+}
+
 std::optional<QString> ScriptedDialogs::chooseFile(const FileDialogRequest& request) {
     fileRequests.append(request);
     if (files.isEmpty())

@@ -23,6 +23,8 @@ public:
     QQueue<std::optional<QString>> files;
     QQueue<bool> answers;
     QQueue<bool> printAnswers;
+    QQueue<std::optional<int>> items; // the index chosen, nullopt to cancel
+    QStringList itemLists;            // each list offered, its items joined by '|'
 
     QList<Shown> messages;
     QList<Shown> questions;
@@ -35,6 +37,8 @@ public:
     void message(const QString& text, const QString& title) override;
     bool question(const QString& text, const QString& title, DialogIcon icon) override;
     std::optional<QString> chooseFile(const FileDialogRequest& request) override;
+    std::optional<int> chooseItem(const QString& text, const QStringList& items,
+                                  const QString& title) override;
     bool print(QPrinter& printer, int flags) override;
     // Paints the pages at once instead of showing them: into previewToPdf when set, else into
     // memory, so that a failing paint still shows in `previews`.

@@ -66,7 +66,7 @@ bool ImportSession::start(const std::optional<CsvLayout>& remembered, Fallback f
         break;
     }
     case StatementFormat::Qif: {
-        const ReadResult r = QifReader::read(m_loaded.text);
+        const ReadResult r = QifReader::read(m_loaded.text, std::nullopt, m_qifAccount);
         m_layout.dateOrder = r.dateOrder;
         read(&r);
         break;
@@ -153,6 +153,15 @@ QStringList ImportSession::columnNames() const {
     return names;
 }
 
+QList<QifReader::Account> ImportSession::qifAccounts() const {
+    return m_loaded.format == StatementFormat::Qif ? QifReader::accounts(m_loaded.text)
+                                                   : QList<QifReader::Account>();
+}
+
+bool ImportSession::needsQifAccount() const {
+    return m_loaded.format == StatementFormat::Qif && QifReader::needsChoice(qifAccounts());
+}
+
 void ImportSession::read(const ReadResult* given) {
     ReadResult result;
     if (given)
@@ -160,7 +169,7 @@ void ImportSession::read(const ReadResult* given) {
     else if (m_loaded.format == StatementFormat::Csv)
         result = m_csv->read(m_layout);
     else if (m_loaded.format == StatementFormat::Qif)
-        result = QifReader::read(m_loaded.text, m_layout.dateOrder);
+        result = QifReader::read(m_loaded.text, m_layout.dateOrder, m_qifAccount);
     else
         result = m_ofx;
     // CSV's reader flips the sign itself, as its layout says.

@@ -3,6 +3,7 @@
 #include "CsvLayout.h"
 #include "CsvReader.h"
 #include "ImportRow.h"
+#include "QifReader.h"
 #include "StatementFile.h"
 
 #include <QByteArray>
@@ -37,6 +38,12 @@ public:
     // as it sees fit; its result is handed in before start(). No choice changes what it reads.
     const QByteArray& ofxContent() const { return m_loaded.bytes; }
     void setOfxResult(ReadResult result) { m_ofx = std::move(result); }
+
+    // QIF's accounts (QifReader::accounts); a file of several accounts with transactions needs
+    // one chosen before start() (QifReader::needsChoice), or start() refuses it.
+    QList<QifReader::Account> qifAccounts() const;
+    bool needsQifAccount() const;
+    void setQifAccount(int account) { m_qifAccount = account; }
 
     // Reads the file the first time: CSV in the layout proposed from `remembered`, the file and
     // the presets (CsvReader::propose), QIF in the date order its dates settle. False, and why,
@@ -82,5 +89,6 @@ private:
     CsvLayout m_layout;
     QString m_layoutSource;
     ReadResult m_ofx;
+    std::optional<int> m_qifAccount;
     ReadResult m_result;
 };

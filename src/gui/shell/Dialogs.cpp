@@ -1,5 +1,8 @@
 #include "Dialogs.h"
 
+#include <QApplication>
+#include <QInputDialog>
+
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
@@ -114,4 +117,14 @@ void QtDialogs::saveAsPdf(const QPrinter& printer, const PaintFunction& paint) {
 
 void QtDialogs::beep() {
     QApplication::beep();
+}
+
+std::optional<int> QtDialogs::chooseItem(const QString& text, const QStringList& items,
+                                         const QString& title) {
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(QApplication::activeWindow(), title, text, items, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    return int(items.indexOf(chosen));
 }

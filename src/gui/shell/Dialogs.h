@@ -48,6 +48,9 @@ public:
                           DialogIcon icon = DialogIcon::None) = 0;
     // The chosen full path, or nothing when cancelled.
     virtual std::optional<QString> chooseFile(const FileDialogRequest& request) = 0;
+    // One of `items`, by its index; nullopt when cancelled.
+    virtual std::optional<int> chooseItem(const QString& text, const QStringList& items,
+                                          const QString& title = AppTitle) = 0;
     // Sets up `printer`; false when cancelled.
     virtual bool print(QPrinter& printer, int flags) = 0;
     // Paints a whole document on a device; false with the reason when it cannot.
@@ -63,6 +66,8 @@ public:
     void message(const QString& text, const QString& title) override;
     bool question(const QString& text, const QString& title, DialogIcon icon) override;
     std::optional<QString> chooseFile(const FileDialogRequest& request) override;
+    std::optional<int> chooseItem(const QString& text, const QStringList& items,
+                                  const QString& title) override;
     bool print(QPrinter& printer, int flags) override;
     void preview(QPrinter& printer, const PaintFunction& paint) override;
     void beep() override;

@@ -44,6 +44,22 @@ std::unique_ptr<ImportSession> load(const QString& path, QWidget* parent) {
         Dialogs::instance().message(error);
         return nullptr;
     }
+    // A QIF file of several accounts: the user says which one, as their rows never mix.
+    if (session->needsQifAccount()) {
+        QStringList names;
+        for (const QifReader::Account& a : session->qifAccounts())
+            names << QStringLiteral("%1 (%2, %3 rows)")
+                         .arg(a.name.isEmpty() ? QStringLiteral("(no name)") : a.name,
+                              a.type.isEmpty() ? QStringLiteral("no type") : a.type)
+                         .arg(a.rows);
+        const std::optional<int> chosen = Dialogs::instance().chooseItem(
+            QStringLiteral("%1 holds several accounts. Which one do you import?")
+                .arg(QFileInfo(path).fileName()),
+            names);
+        if (!chosen)
+            return nullptr;
+        session->setQifAccount(*chosen);
+    }
     if (session->format() == StatementFormat::Ofx) {
         std::optional<ReadResult> read = BusyDialog::readOfx(session->ofxContent(), parent);
         if (!read)
