@@ -195,25 +195,6 @@ StatementHeader wholeFile(const QList<ImportedRow>& rows) {
     return h;
 }
 
-QString csvField(QString field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r'))
-        return field;
-    return u'"' + field.replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
-}
-
-QString formatName(StatementFormat f) {
-    switch (f) {
-    case StatementFormat::Csv:
-        return QStringLiteral("CSV");
-    case StatementFormat::Ofx:
-        return QStringLiteral("OFX");
-    case StatementFormat::Qif:
-        return QStringLiteral("QIF");
-    }
-    return {};
-}
-
 // What was detected, one item a line, for standard error.
 QStringList detected(const ImportSession& session, const ImportPreview& preview) {
     QStringList out;
@@ -293,11 +274,11 @@ QString csv(const ImportPreview& preview) {
         const bool unreadable = r.status == ImportPreview::Status::Unreadable;
         out += QStringList{QString::number(r.source.line),
                            r.source.date.isValid() ? ShortDate::toIso(r.source.date) : QString(),
-                           csvField(r.source.description),
+                           ReportRendering::csvField(r.source.description),
                            unreadable ? QString() : ReportRendering::plainAmount(r.source.amount),
                            unreadable ? QString() : AmountColumns::fieldName(r.column),
                            r.ticked ? QStringLiteral("1") : QStringLiteral("0"),
-                           csvField(preview.reasonShown(i, check))}
+                           ReportRendering::csvField(preview.reasonShown(i, check))}
                    .join(u',') +
                u'\n';
     }

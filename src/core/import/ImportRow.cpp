@@ -52,3 +52,15 @@ QDataStream& operator>>(QDataStream& in, ReadResult& result) {
         result = ReadResult();
     return in;
 }
+
+QString formatName(StatementFormat format) {
+    switch (format) {
+    case StatementFormat::Csv:
+        return QStringLiteral("CSV");
+    case StatementFormat::Ofx:
+        return QStringLiteral("OFX");
+    case StatementFormat::Qif:
+        return QStringLiteral("QIF");
+    }
+    return {};
+}

@@ -34,6 +34,8 @@ struct ImportedRow {
 };
 
 enum class StatementFormat : quint8 { Csv, Ofx, Qif };
+// "CSV", "OFX", "QIF".
+QString formatName(StatementFormat format);
 
 // What a reader made of a whole file.
 struct ReadResult {

@@ -9,15 +9,6 @@
 
 namespace {
 
-QString csvField(const QString& field) {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
-        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 void appendDigits(QByteArray& out, quint64 n, int minWidth) {
     char digits[24];
     int count = 0;
@@ -64,6 +55,15 @@ void addShown(std::optional<Money>& total, const std::optional<Money>& value) {
 } // namespace
 
 namespace ReportRendering {
+
+QString csvField(const QString& field) {
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
+        return field;
+    QString quoted = field;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
 
 QString plainAmount(Money m) {
     QByteArray text;

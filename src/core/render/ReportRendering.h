@@ -21,6 +21,9 @@ struct Totals {
 };
 Totals totals(const QVector<ReportLine>& lines);
 
+// A CSV field as RFC 4180 writes it: quoted only where it holds a comma, quote or line end.
+QString csvField(const QString& field);
+
 // Two decimals, '.' point, no groups, a leading '-' ("-1234.50", "0.00" for a value that rounds
 // to zero): the same in every locale.
 QString plainAmount(Money m);

@@ -12,22 +12,6 @@
 
 namespace ImportSteps {
 
-namespace {
-
-QString formatName(StatementFormat f) {
-    switch (f) {
-    case StatementFormat::Csv:
-        return QStringLiteral("CSV");
-    case StatementFormat::Ofx:
-        return QStringLiteral("OFX");
-    case StatementFormat::Qif:
-        return QStringLiteral("QIF");
-    }
-    return {};
-}
-
-} // namespace
-
 std::optional<QString> chooseFile(const QString& title) {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Open;
