@@ -8,7 +8,6 @@
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
-#include "data/TransactionGuard.h"
 #include "engine/StatementHeader.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
