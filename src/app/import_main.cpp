@@ -3,11 +3,14 @@
 // ImportPreview), so the two can never disagree. An account named with --account is only read:
 // it is copied into memory as the report tool copies it.
 #include "data/AccountConnection.h"
+#include "data/AccountFiles.h"
 #include "data/Money.h"
+#include "data/ProgramPaths.h"
 #include "data/ShortDate.h"
 #include "engine/StatementHeader.h"
 #include "import/ColumnRules.h"
 #include "import/CsvReader.h"
+#include "import/HistoryImport.h"
 #include "import/ImportChoices.h"
 #include "import/ImportPreview.h"
 #include "import/ImportSession.h"
@@ -15,6 +18,10 @@
 #include "render/ReportRendering.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QStringList>
 
@@ -25,13 +32,18 @@
 
 namespace {
 
-enum Exit { Read = 0, UsageError = 1, Refused = 2 };
+enum Exit { Read = 0, Written = 0, UsageError = 1, Refused = 2 };
 
 const char* const Usage =
     "usage: vantrell-import FILE [--format text|csv] [--date-order dmy|mdy] [--flip]\n"
     "                       [--preset NAME]\n"
     "                       [--account ACCOUNT.mdb --start DATE --end DATE --opening AMOUNT\n"
     "                        [--closing AMOUNT]]\n"
+    "       vantrell-import FILE --into ACCOUNT.mdb\n"
+    "                       --statements monthly|quarterly|half-yearly|yearly|DATE,DATE,...\n"
+    "                       [--cut-day N] [--first-number N] [--opening AMOUNT]\n"
+    "                       [--closing AMOUNT] [--dry-run] [--new] [--format text|csv]\n"
+    "                       [--date-order dmy|mdy] [--flip] [--preset NAME]\n"
     "\n"
     "Prints what the statement import's preview shows of a bank's CSV, OFX/QFX or QIF file: each\n"
     "row with its date, description, amount, the column it goes into, whether it is ticked for\n"
@@ -55,9 +67,36 @@ const char* const Usage =
     "                  --opening, the statement's dates and opening balance, and takes --closing\n"
     "                  (dates as ISO yyyy-MM-dd or the Short Date, amounts with a '-' for debit)\n"
     "\n"
+    "With --into, the file is a loan's whole history, oldest or newest first: it is cut into\n"
+    "statements, each checked as the transactions window checks a typed one, and the ready ones\n"
+    "are committed to ACCOUNT in one transaction (all or nothing). It prints the statements, one\n"
+    "a line; with --format csv the header \"number,start,end,opening,closing,rows,status\", "
+    "status\n"
+    "one of ready, already in the account, balance break (at the file's line where a row is\n"
+    "missing), no balance to check, with \"; no interest charged\" and other notes after it.\n"
+    "Before writing into an existing account a copy of it is kept beside it\n"
+    "(\"NAME before import yyyy-MM-dd hhmmss.mdb\"). The account is opened as Open opens it.\n"
+    "\n"
+    "  --statements S  monthly, quarterly (ending March, June, September, December),\n"
+    "                  half-yearly (June, December), yearly (December), or the lender's own\n"
+    "                  statement end dates, comma-separated. The first statement starts on the\n"
+    "                  file's first date; rows after the last complete period are left out\n"
+    "  --cut-day N     the day of the month periods end on, 1 to 31 (default: the last day)\n"
+    "  --first-number N  the first statement's number (default 1)\n"
+    "  --opening A     without a balance column: the balance before the file's first row\n"
+    "                  (default: the account's last balance)\n"
+    "  --closing A     without a balance column: the balance after the last statement, which\n"
+    "                  the amounts must reach; without it nothing can be checked or written\n"
+    "  --dry-run       prints the statements; writes nothing\n"
+    "  --new           makes ACCOUNT from the program's template first (refused if it exists)\n"
+    "With a balance column the signs are proposed from it: a loan in debit is negative, and the\n"
+    "amounts take the sign under which the balances follow from them (the reason goes to\n"
+    "standard error).\n"
+    "\n"
     "What was detected (format, layout, delimiter, header line, date order, amounts, balance\n"
     "check) goes to standard error, one item a line.\n"
-    "Exit status: 0 read, 1 usage error, 2 the file (or account) unreadable or refused.\n";
+    "Exit status: 0 read (with --into: written, or nothing to write), 1 usage error, 2 the file\n"
+    "(or account) unreadable or refused, or the import not written.\n";
 
 struct Options {
     QString file;
@@ -71,7 +110,37 @@ struct Options {
     QDate end;
     std::optional<Money> opening;
     std::optional<Money> closing;
+    // --into: a whole history into an account.
+    QString into;
+    std::optional<HistoryImport::Cutting> cutting;
+    bool statementsGiven = false;
+    bool dryRun = false;
+    bool create = false;
 };
+
+QDate dateOption(const QString& text);
+
+std::optional<HistoryImport::Cutting> cuttingOption(const QString& text) {
+    HistoryImport::Cutting c;
+    using Every = HistoryImport::Cutting::Every;
+    const QHash<QString, Every> named = {{QStringLiteral("monthly"), Every::Month},
+                                         {QStringLiteral("quarterly"), Every::Quarter},
+                                         {QStringLiteral("half-yearly"), Every::HalfYear},
+                                         {QStringLiteral("yearly"), Every::Year}};
+    if (named.contains(text)) {
+        c.every = named.value(text);
+        return c;
+    }
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        const QDate d = dateOption(part.trimmed());
+        if (!d.isValid())
+            return std::nullopt;
+        c.ends << d;
+    }
+    if (c.ends.isEmpty())
+        return std::nullopt;
+    return c;
+}
 
 void print(std::FILE* to, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -139,6 +208,36 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             if (!takeValue() || value.isEmpty())
                 return fail(QStringLiteral("--qif-account takes an account's name or number"));
             o.qifAccount = value;
+        } else if (arg == QLatin1String("--into")) {
+            if (!takeValue() || value.isEmpty())
+                return fail(QStringLiteral("--into takes an account file"));
+            o.into = value;
+        } else if (arg == QLatin1String("--statements")) {
+            const std::optional<HistoryImport::Cutting> c =
+                takeValue() ? cuttingOption(value) : std::nullopt;
+            if (!c)
+                return fail(QStringLiteral("--statements takes monthly, quarterly, half-yearly, "
+                                           "yearly or the statements' end dates"));
+            const int cutDay = o.cutting ? o.cutting->cutDay : 0;
+            const int firstNumber = o.cutting ? o.cutting->firstNumber : 1;
+            o.cutting = c;
+            o.cutting->cutDay = cutDay;
+            o.cutting->firstNumber = firstNumber;
+            o.statementsGiven = true;
+        } else if (arg == QLatin1String("--cut-day") || arg == QLatin1String("--first-number")) {
+            bool ok = false;
+            const int n = takeValue() ? value.toInt(&ok) : 0;
+            const bool day = arg == QLatin1String("--cut-day");
+            if (!ok || n < 1 || (day && n > 31) || n > 32767)
+                return fail(day ? QStringLiteral("--cut-day takes a day from 1 to 31")
+                                : QStringLiteral("--first-number takes a statement number"));
+            if (!o.cutting)
+                o.cutting = HistoryImport::Cutting();
+            (day ? o.cutting->cutDay : o.cutting->firstNumber) = n;
+        } else if (arg == QLatin1String("--dry-run") && !inlineValue) {
+            o.dryRun = true;
+        } else if (arg == QLatin1String("--new") && !inlineValue) {
+            o.create = true;
         } else if (arg == QLatin1String("--account")) {
             if (!takeValue() || value.isEmpty())
                 return fail(QStringLiteral("--account takes an account file"));
@@ -163,6 +262,16 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
     }
     if (o.file.isEmpty())
         return fail(QStringLiteral("no FILE given"));
+    if (!o.into.isEmpty()) {
+        if (!o.account.isEmpty() || o.start.isValid() || o.end.isValid())
+            return fail(QStringLiteral("--into goes without --account, --start and --end"));
+        if (!o.statementsGiven)
+            return fail(QStringLiteral("--into needs --statements"));
+        return o;
+    }
+    if (o.cutting || o.dryRun || o.create)
+        return fail(QStringLiteral("--statements, --cut-day, --first-number, --dry-run and --new "
+                                   "go with --into"));
     const bool statement = o.start.isValid() || o.end.isValid() || o.opening || o.closing;
     if (o.account.isEmpty() && statement)
         return fail(QStringLiteral("--start, --end, --opening and --closing go with --account"));
@@ -285,11 +394,18 @@ QString csv(const ImportPreview& preview) {
     return out;
 }
 
-int run(const Options& o) {
+// The file loaded and read as the preview reads it, in the choices given; nullptr, with the
+// exit status in `status`, when it is refused.
+std::unique_ptr<ImportSession> readFile(const Options& o,
+                                        const std::optional<CsvLayout>& remembered, int* status) {
     QString error;
     std::unique_ptr<ImportSession> session = ImportSession::load(o.file, &error);
+    const auto refuse = [&](const QString& why) {
+        *status = refused(why);
+        return nullptr;
+    };
     if (!session)
-        return refused(error);
+        return refuse(error);
     if (session->format() == StatementFormat::Ofx)
         session->setOfxResult(OfxChild::read(session->ofxContent()));
     if (!o.qifAccount.isEmpty() || session->needsQifAccount()) {
@@ -303,12 +419,39 @@ int run(const Options& o) {
                 chosen = i;
         }
         if (chosen < 0)
-            return refused(QStringLiteral("%1 holds several accounts; choose one with "
-                                          "--qif-account: %2")
-                               .arg(o.file, names.join(QLatin1String(", "))));
+            return refuse(QStringLiteral("%1 holds several accounts; choose one with "
+                                         "--qif-account: %2")
+                              .arg(o.file, names.join(QLatin1String(", "))));
         session->setQifAccount(chosen);
     }
 
+    if (!session->start(remembered, ImportSession::Fallback::Refuse, &error))
+        return refuse(error);
+    if (!o.preset.isEmpty()) {
+        const QList<CsvPreset>& presets = CsvPresets::builtIn();
+        const auto named = std::find_if(presets.begin(), presets.end(), [&](const CsvPreset& p) {
+            return p.file == o.preset || p.name == o.preset;
+        });
+        if (named == presets.end())
+            return refuse(QStringLiteral("no preset is called '%1'").arg(o.preset));
+        if (!session->chooseLayout(named->name, &error))
+            return refuse(error);
+    }
+    if (o.dateOrder)
+        session->setDateOrder(*o.dateOrder);
+    if (o.flip) {
+        CsvLayout layout = session->layout();
+        layout.flipSign = !layout.flipSign;
+        session->setLayout(layout);
+    }
+    if (!session->result().error.isEmpty())
+        return refuse(session->result().error);
+
+    return session;
+}
+
+int run(const Options& o) {
+    QString error;
     KnownTransactions known;
     // The account's remembered layout and column rules, as the preview starts from them.
     ImportChoices choices;
@@ -329,27 +472,10 @@ int run(const Options& o) {
         choices = ImportChoices::load(db, ImportChoices::StatementSetting);
     }
 
-    if (!session->start(choices.csv, ImportSession::Fallback::Refuse, &error))
-        return refused(error);
-    if (!o.preset.isEmpty()) {
-        const QList<CsvPreset>& presets = CsvPresets::builtIn();
-        const auto named = std::find_if(presets.begin(), presets.end(), [&](const CsvPreset& p) {
-            return p.file == o.preset || p.name == o.preset;
-        });
-        if (named == presets.end())
-            return refused(QStringLiteral("no preset is called '%1'").arg(o.preset));
-        if (!session->chooseLayout(named->name, &error))
-            return refused(error);
-    }
-    if (o.dateOrder)
-        session->setDateOrder(*o.dateOrder);
-    if (o.flip) {
-        CsvLayout layout = session->layout();
-        layout.flipSign = !layout.flipSign;
-        session->setLayout(layout);
-    }
-    if (!session->result().error.isEmpty())
-        return refused(session->result().error);
+    int status = Refused;
+    const std::unique_ptr<ImportSession> session = readFile(o, choices.csv, &status);
+    if (!session)
+        return status;
 
     StatementHeader header = wholeFile(session->result().rows);
     if (!o.account.isEmpty()) {
@@ -369,6 +495,147 @@ int run(const Options& o) {
     return Read;
 }
 
+QString statementsText(const HistoryImport::Plan& plan, bool csv) {
+    QVector<QStringList> rows;
+    for (const HistoryImport::Statement& st : plan.statements) {
+        const auto amount = [&](Money m) {
+            return csv ? ReportRendering::plainAmount(m) : m.format();
+        };
+        const auto date = [&](const QDate& d) {
+            return csv ? ShortDate::toIso(d) : ShortDate::format(d);
+        };
+        rows.append({QString::number(st.number), date(st.start), date(st.end), amount(st.opening),
+                     amount(st.closing), QString::number(st.rows.size()), st.statusShown()});
+    }
+    if (csv) {
+        QString out = QStringLiteral("number,start,end,opening,closing,rows,status\n");
+        for (QStringList& row : rows) {
+            row.last() = ReportRendering::csvField(row.last());
+            out += row.join(u',') + u'\n';
+        }
+        return out;
+    }
+    rows.prepend({QStringLiteral("Number"), QStringLiteral("Start"), QStringLiteral("End"),
+                  QStringLiteral("Opening"), QStringLiteral("Closing"), QStringLiteral("Rows"),
+                  QStringLiteral("Status")});
+    QVector<qsizetype> width(rows.first().size());
+    for (const QStringList& row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            width[c] = std::max(width[c], row[c].size());
+    QString out;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            const bool right = c == 0 || (c >= 3 && c <= 5);
+            line += (c ? QStringLiteral("  ") : QString()) +
+                    (right ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]));
+        }
+        while (line.endsWith(u' '))
+            line.chop(1);
+        out += line + u'\n';
+    }
+    return out;
+}
+
+// A copy of the account beside it, kept before the import writes: "" when it could not be made.
+QString keepCopy(const QString& account) {
+    const QFileInfo info(account);
+    const QString copy = info.dir().filePath(
+        QStringLiteral("%1 before import %2.mdb")
+            .arg(info.completeBaseName(),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"))));
+    return !QFile::exists(copy) && QFile::copy(account, copy) ? copy : QString();
+}
+
+// --into: the history cut into statements, previewed, and committed unless a dry run.
+int runInto(const Options& o) {
+    const QString memoryName = QStringLiteral("copy");
+    const bool exists = QFileInfo::exists(o.into);
+    if (o.create && exists)
+        return refused(QStringLiteral("%1 exists already; --new makes a new account").arg(o.into));
+    if (!o.create && !exists)
+        return refused(QStringLiteral("%1 does not exist (--new makes it)").arg(o.into));
+
+    AccountConnection connection;
+    QSqlDatabase db;
+    if (o.dryRun) {
+        // Nothing is written: the account (or, for --new, the template) is read into memory.
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), memoryName);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        if (!db.open())
+            return refused(QStringLiteral("cannot make a working copy of the account"));
+        const QString source = o.create ? ProgramPaths::templateFile() : o.into;
+        if (const QString problem = AccountDatabase::copyIntoMemory(source, db); !problem.isEmpty())
+            return refused(problem);
+    } else {
+        if (o.create) {
+            const FileError e =
+                AccountFiles::createFromTemplate(ProgramPaths::templateFile(), o.into);
+            if (e)
+                return refused(QStringLiteral("%1 cannot be made: %2").arg(o.into, e.text));
+        }
+        // As Open opens it: made whole, checked, upgraded and compacted; a busy file refused.
+        const FileError e = AccountFiles::compactInPlace(o.into, ProgramPaths::scratchFile());
+        if (e)
+            return refused(QStringLiteral("%1 cannot be opened: %2").arg(o.into, e.text));
+        if (!connection.open(o.into))
+            return refused(connection.lastError());
+        db = connection.database();
+    }
+
+    QString error;
+    const std::optional<HistoryImport::AccountHistory> history =
+        HistoryImport::AccountHistory::load(db, &error);
+    if (!history)
+        return refused(QStringLiteral("the account's history cannot be read: %1").arg(error));
+    const ImportChoices choices = ImportChoices::load(db, ImportChoices::StatementSetting);
+    int status = Refused;
+    const std::unique_ptr<ImportSession> session = readFile(o, choices.csv, &status);
+    if (!session)
+        return status;
+
+    const QList<ImportedRow>& read = session->result().rows;
+    for (const ImportedRow& r : read) {
+        if (!r.ok())
+            return refused(QStringLiteral("line %1 does not read: %2").arg(r.line).arg(r.error));
+    }
+    const HistoryImport::Signs signs = HistoryImport::proposeSigns(read);
+    const HistoryImport::Plan plan = HistoryImport::cut(
+        HistoryImport::applied(read, signs), *o.cutting, {o.opening, o.closing}, *history);
+    print(stdout, statementsText(plan, o.csv));
+    print(stderr, QStringLiteral("signs: %1\n").arg(signs.why));
+    if (!plan.note.isEmpty())
+        print(stderr, QStringLiteral("note: %1\n").arg(plan.note));
+    if (plan.rowsAfter > 0)
+        print(stderr, QStringLiteral("left for the next import: %1 rows after the last complete "
+                                     "period\n")
+                          .arg(plan.rowsAfter));
+
+    const bool anyReady = std::any_of(plan.statements.begin(), plan.statements.end(),
+                                      [](const HistoryImport::Statement& st) {
+                                          return st.status == HistoryImport::Status::Ready;
+                                      });
+    if (o.dryRun || !anyReady) {
+        print(stderr, o.dryRun ? QStringLiteral("dry run: nothing written\n")
+                               : QStringLiteral("nothing to write\n"));
+        return Written;
+    }
+    if (!o.create) {
+        const QString copy = keepCopy(o.into);
+        if (copy.isEmpty())
+            return refused(
+                QStringLiteral("no copy of %1 could be kept: nothing written").arg(o.into));
+        print(stderr, QStringLiteral("copy kept: %1\n").arg(copy));
+    }
+    const std::optional<HistoryImport::Written> written = HistoryImport::commit(db, plan, &error);
+    if (!written)
+        return refused(QStringLiteral("nothing written: %1").arg(error));
+    print(stderr, QStringLiteral("written: %1 statements, %2 rows\n")
+                      .arg(written->statements)
+                      .arg(written->rows));
+    return Written;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -377,7 +644,7 @@ int main(int argc, char** argv) {
     const std::optional<Options> options = parseArguments(QCoreApplication::arguments(), &problem);
     if (!options)
         return usageError(problem);
-    const int status = run(*options);
+    const int status = options->into.isEmpty() ? run(*options) : runInto(*options);
     QSqlDatabase::removeDatabase(QStringLiteral("copy"));
     return status;
 }

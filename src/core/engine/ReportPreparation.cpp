@@ -130,6 +130,12 @@ bool readSessionRows(QSqlDatabase db, QVector<SessionRow>* rows, QString* error)
 
 std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
                                             const QVector<SessionRow>& session, QString* error) {
+    return commitStatement(db, header, session, CommitOptions(), error);
+}
+
+std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
+                                            const QVector<SessionRow>& session,
+                                            const CommitOptions& options, QString* error) {
     std::optional<int> entered;
     if (!header.number.isEmpty()) {
         bool ok = false;
@@ -142,11 +148,20 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
         entered = n;
     }
 
-    TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        fail(transaction.lastError(), error);
-        return std::nullopt;
+    std::optional<TransactionGuard> transaction;
+    if (!options.inCallerTransaction) {
+        transaction.emplace(db);
+        if (!transaction->isActive()) {
+            fail(transaction->lastError(), error);
+            return std::nullopt;
+        }
     }
+    const auto commit = [&]() {
+        if (!transaction || transaction->commit())
+            return true;
+        fail(transaction->lastError(), error);
+        return false;
+    };
     QSqlQuery q(db);
     const auto queryFailed = [&]() -> std::optional<CommitResult> {
         fail(q.lastError().text(), error);
@@ -172,10 +187,8 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
     q.finish();
     if (historyEmpty && session.isEmpty()) {
         result.noTransactions = true;
-        if (!transaction.commit()) {
-            fail(transaction.lastError(), error);
+        if (!commit())
             return std::nullopt;
-        }
         return result;
     }
     result.missing = missingStatements(numbers);
@@ -183,7 +196,7 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
     // The balance the appended rows continue from: the balance row's, else the balance after the
     // last committed row (the one statement entry proposes as the next opening balance).
     Money running;
-    if (entered && needsBalanceRow(numbers, *entered)) {
+    if (entered && (options.balanceRow || needsBalanceRow(numbers, *entered))) {
         if (!header.start.isValid() || !header.openBalance) {
             fail(QStringLiteral("The statement's start date or opening balance cannot be read."),
                  error);
@@ -239,10 +252,8 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
         }
     }
     q.finish();
-    if (!transaction.commit()) {
-        fail(transaction.lastError(), error);
+    if (!commit())
         return std::nullopt;
-    }
     return result;
 }
 

@@ -69,4 +69,19 @@ struct CommitResult {
 std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
                                             const QVector<SessionRow>& session, QString* error);
 
+struct CommitOptions {
+    // The caller has begun a transaction on `db` and commits or rolls it back: the statement is
+    // one part of a larger write (a whole history imported). On failure the caller must roll back,
+    // as the statement may be partly written.
+    bool inCallerTransaction = false;
+    // A balance row even where the statement follows on: the history's balance at the statement's
+    // start differs from its opening balance.
+    bool balanceRow = false;
+};
+
+// The same commit, as `options` say.
+std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
+                                            const QVector<SessionRow>& session,
+                                            const CommitOptions& options, QString* error);
+
 } // namespace ReportPreparation

@@ -1,0 +1,359 @@
+#include "HistoryImport.h"
+
+#include "ColumnRules.h"
+#include "data/Queries.h"
+#include "data/RunningBalance.h"
+#include "data/StoredValue.h"
+#include "data/TransactionGuard.h"
+#include "engine/ReportPreparation.h"
+#include "engine/StatementChecks.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace HistoryImport {
+
+namespace {
+
+QDate onDay(int year, int month, int cutDay) {
+    const QDate first(year, month, 1);
+    const int last = first.daysInMonth();
+    return QDate(year, month, cutDay <= 0 || cutDay > last ? last : cutDay);
+}
+
+// The row as a typed one is saved: its amount, made positive, in its column and 0 in the others.
+ImportPreview::Row previewRow(const ImportedRow& r) {
+    ImportPreview::Row row;
+    row.source = r;
+    row.column = ColumnRules::defaults().columnFor(r);
+    return row;
+}
+
+SessionRow sessionRow(const TransactionAmounts& a, const QDate& date) {
+    SessionRow row;
+    row.date = date;
+    const Money values[] = {a.govtCharge, a.bankCharge, a.userWithdrawal, a.deposit,
+                            a.interestPayment};
+    for (std::size_t c = 0; c < std::size(values); ++c)
+        row.amounts[c] = StoredMoney::of(values[c]);
+    return row;
+}
+
+// A file listing the newest first is turned round whole, as the preview turns it, so that the
+// rows of one day keep their order relative to each other.
+QList<ImportedRow> oldestFirst(const QList<ImportedRow>& input) {
+    QList<ImportedRow> rows;
+    for (const ImportedRow& r : input) {
+        if (r.ok() && r.date.isValid())
+            rows << r;
+    }
+    if (!rows.isEmpty() && rows.first().date > rows.last().date)
+        std::reverse(rows.begin(), rows.end());
+    return rows;
+}
+
+} // namespace
+
+QDate Cutting::endOf(const QDate& date) const {
+    if (!ends.isEmpty()) {
+        QList<QDate> sorted = ends;
+        std::sort(sorted.begin(), sorted.end());
+        const auto at = std::lower_bound(sorted.begin(), sorted.end(), date);
+        return at == sorted.end() ? QDate() : *at;
+    }
+    const int step = int(every);
+    int year = date.year();
+    int month = date.month();
+    while (month % step != 0)
+        ++month;
+    QDate end = onDay(year, month, cutDay);
+    if (end < date) {
+        month += step;
+        if (month > 12) {
+            month -= 12;
+            ++year;
+        }
+        end = onDay(year, month, cutDay);
+    }
+    return end;
+}
+
+Signs proposeSigns(const QList<ImportedRow>& input) {
+    const QList<ImportedRow> rows = oldestFirst(input);
+    Signs s;
+    // Over each pair of rows with balances: do they follow from the amounts as read, or turned?
+    int asRead = 0;
+    int turned = 0;
+    int positive = 0;
+    int negative = 0;
+    const ImportedRow* before = nullptr;
+    for (const ImportedRow& r : rows) {
+        if (!r.balance)
+            continue;
+        (*r.balance > Money() ? positive : negative) += r.balance->raw() != 0;
+        if (before && r.amount.raw() != 0) {
+            const qint64 moved = r.balance->raw() - before->balance->raw();
+            asRead += moved == r.amount.raw();
+            turned += moved == -r.amount.raw();
+        }
+        before = &r;
+    }
+    if (!before) {
+        s.why = QStringLiteral("the file states no balance: amounts as read");
+        return s;
+    }
+    // A loan in debit is negative: a file that shows the debt as a positive number is turned.
+    s.turnBalances = positive > negative;
+    const bool amountsAgainstBalances = turned > asRead;
+    s.turnAmounts = amountsAgainstBalances != s.turnBalances;
+    s.why = QStringLiteral("the file's balances are mostly %1, %2; its amounts then follow the "
+                           "balances %3, so they are %4")
+                .arg(s.turnBalances ? QStringLiteral("positive") : QStringLiteral("negative"),
+                     s.turnBalances ? QStringLiteral("so turned (a loan in debit is negative)")
+                                    : QStringLiteral("kept"),
+                     amountsAgainstBalances ? QStringLiteral("with their sign turned")
+                                            : QStringLiteral("as read"),
+                     s.turnAmounts ? QStringLiteral("turned") : QStringLiteral("kept"));
+    return s;
+}
+
+QList<ImportedRow> applied(QList<ImportedRow> rows, const Signs& signs) {
+    for (ImportedRow& r : rows) {
+        if (signs.turnAmounts)
+            r.amount = -r.amount;
+        if (signs.turnBalances && r.balance)
+            r.balance = -*r.balance;
+    }
+    return rows;
+}
+
+std::optional<AccountHistory> AccountHistory::load(QSqlDatabase db, QString* error) {
+    AccountHistory h;
+    if (!ReportPreparation::readStatementNumbers(db, &h.numbers, error))
+        return std::nullopt;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QString::fromLatin1(Queries::AllRecordsLastBalance))) {
+        if (error)
+            *error = q.lastError().text();
+        return std::nullopt;
+    }
+    while (q.next()) {
+        const QDate date = StoredValue::date(q.value(1));
+        if (date.isValid())
+            h.lastDate = date;
+        if (const std::optional<Money> balance = StoredValue::money(q.value(2)).money())
+            h.lastBalance = *balance;
+    }
+    const std::optional<KnownTransactions> known = KnownTransactions::load(db, error);
+    if (!known)
+        return std::nullopt;
+    h.committed = known->committed;
+    return h;
+}
+
+QString statusText(Status status) {
+    switch (status) {
+    case Status::Ready:
+        return QStringLiteral("ready");
+    case Status::AlreadyInAccount:
+        return QStringLiteral("already in the account");
+    case Status::BalanceBreak:
+        return QStringLiteral("balance break");
+    case Status::NoBalanceToCheck:
+        return QStringLiteral("no balance to check");
+    }
+    return {};
+}
+
+QString Statement::statusShown() const {
+    QString text = statusText(status);
+    if (status == Status::BalanceBreak)
+        text += breakLine > 0 ? QStringLiteral(" at line %1").arg(breakLine)
+                              : QStringLiteral(": the amounts do not reach the closing balance");
+    if (balanceRow)
+        text += QStringLiteral("; starts with a balance row");
+    if (leftOut > 0)
+        text += QStringLiteral("; %1 rows already in the history left out").arg(leftOut);
+    if (notInHistory > 0)
+        text += QStringLiteral("; %1 rows on committed days not in the history left out")
+                    .arg(notInHistory);
+    if (noInterest && status != Status::AlreadyInAccount)
+        text += QStringLiteral("; no interest charged");
+    return text;
+}
+
+Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances& given,
+         const AccountHistory& account) {
+    Plan plan;
+    const QList<ImportedRow> rows = oldestFirst(input);
+    if (rows.isEmpty())
+        return plan;
+
+    const qsizetype n = rows.size();
+    const bool hasBalance =
+        std::any_of(rows.begin(), rows.end(), [](const ImportedRow& r) { return bool(r.balance); });
+
+    // The balance before the first row: from the first stated balance, back through the amounts.
+    std::optional<Money> running;
+    if (hasBalance) {
+        Money sum;
+        for (const ImportedRow& r : rows) {
+            sum += r.amount;
+            if (r.balance) {
+                running = *r.balance - sum;
+                break;
+            }
+        }
+    } else if (given.opening) {
+        running = given.opening;
+    } else if (account.lastDate.isValid()) {
+        running = account.lastBalance;
+    }
+    const bool opened = running.has_value();
+    if (!opened)
+        plan.note = QStringLiteral("the file states no balance and no opening balance is given");
+
+    // The balance after each row and where the file's own balance parts from the amounts: from
+    // there on its balance is followed, so that one missing row breaks one statement only.
+    QList<Money> after(n);
+    QList<int> breakAt(n, 0);
+    Money balance = running.value_or(Money());
+    const Money first = balance;
+    for (qsizetype i = 0; i < n; ++i) {
+        const ImportedRow& r = rows[i];
+        balance = Money::add(balance, r.amount).value_or(balance);
+        if (r.balance && *r.balance != balance) {
+            breakAt[i] = r.line > 0 ? r.line : 1;
+            balance = *r.balance;
+        }
+        after[i] = balance;
+    }
+    const auto balanceBefore = [&](qsizetype i) { return i == 0 ? first : after[i - 1]; };
+
+    // Rows the account's history already holds are matched by date and effect.
+    QHash<QPair<qint64, qint64>, int> committed;
+    for (const KnownTransactions::Entry& e : account.committed)
+        ++committed[{e.date.toJulianDay(), e.effect.raw()}];
+
+    const QDate last = rows.last().date;
+    const QDate lastCommitted = account.lastDate;
+    QDate start = rows.first().date;
+    qsizetype at = 0;
+    bool firstNew = true;
+    for (int number = cutting.firstNumber;; ++number) {
+        const QDate end = cutting.endOf(start);
+        if (!end.isValid() || end > last)
+            break;
+        Statement s;
+        s.number = number;
+        s.start = start;
+        s.end = end;
+        const bool overlaps = lastCommitted.isValid() && start <= lastCommitted;
+        if (lastCommitted.isValid() && end <= lastCommitted) {
+            s.status = Status::AlreadyInAccount;
+        } else if (overlaps) {
+            // The committed days are never written twice: the statement starts after them.
+            s.start = lastCommitted.addDays(1);
+            for (; at < n && rows[at].date <= lastCommitted; ++at) {
+                const QPair<qint64, qint64> key{rows[at].date.toJulianDay(), rows[at].amount.raw()};
+                if (committed.value(key) > 0) {
+                    --committed[key];
+                    ++s.leftOut;
+                } else {
+                    ++s.notInHistory;
+                }
+            }
+        }
+        // Its days after the history's last are all empty: the account has it already.
+        if (overlaps && (at == n || rows[at].date > end))
+            s.status = Status::AlreadyInAccount;
+        const qsizetype from = at;
+        while (at < n && rows[at].date <= end)
+            s.rows << rows[at++];
+        s.opening = balanceBefore(from);
+        s.closing = balanceBefore(at);
+        if (s.status != Status::AlreadyInAccount) {
+            for (qsizetype i = from; i < at; ++i) {
+                if (breakAt[i]) {
+                    s.status = Status::BalanceBreak;
+                    s.breakLine = breakAt[i];
+                    break;
+                }
+            }
+            if (!opened || (!hasBalance && !given.closing))
+                s.status = Status::NoBalanceToCheck;
+            if (firstNew && lastCommitted.isValid())
+                s.balanceRow = s.opening != account.lastBalance;
+            firstNew = false;
+        }
+        s.noInterest = std::none_of(s.rows.begin(), s.rows.end(), [](const ImportedRow& r) {
+            return ColumnRules::defaults().columnFor(r) == AmountColumn::InterestPayment;
+        });
+        plan.statements << s;
+        start = end.addDays(1);
+    }
+    plan.rowsAfter = int(n - at);
+
+    // Without a balance column the closing balance given is the one check: when the amounts do
+    // not reach it, a row is missing somewhere and no statement can be trusted.
+    if (!hasBalance && opened && given.closing && !plan.statements.isEmpty() &&
+        plan.statements.last().closing != *given.closing) {
+        for (Statement& s : plan.statements) {
+            if (s.status == Status::Ready)
+                s.status = Status::BalanceBreak;
+        }
+    }
+    return plan;
+}
+
+std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error) {
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        if (error)
+            *error = transaction.lastError();
+        return std::nullopt;
+    }
+    Written written;
+    for (const Statement& s : plan.statements) {
+        if (s.status != Status::Ready)
+            continue;
+        StatementHeader header;
+        header.number = QString::number(s.number);
+        header.start = s.start;
+        header.end = s.end;
+        header.openBalance = s.opening;
+        header.closeBalance = s.closing;
+        QVector<StatementChecks::Row> checked;
+        QVector<SessionRow> session;
+        for (const ImportedRow& r : s.rows) {
+            const TransactionAmounts amounts = ImportPreview::amountsOf(previewRow(r));
+            checked << StatementChecks::Row{r.date, amounts};
+            session << sessionRow(amounts, r.date);
+        }
+        if (!StatementChecks::rows(header, checked).passed()) {
+            if (error)
+                *error = QStringLiteral("statement %1 fails its closing checks").arg(s.number);
+            return std::nullopt;
+        }
+        QString why;
+        if (!ReportPreparation::commitStatement(db, header, session, {true, s.balanceRow}, &why)) {
+            if (error)
+                *error = QStringLiteral("statement %1: %2").arg(s.number).arg(why);
+            return std::nullopt;
+        }
+        ++written.statements;
+        written.rows += int(session.size());
+    }
+    if (!transaction.commit()) {
+        if (error)
+            *error = transaction.lastError();
+        return std::nullopt;
+    }
+    return written;
+}
+
+} // namespace HistoryImport
