@@ -1,5 +1,6 @@
 // One bank file through the import's steps, as both previews take it: the first reading with its
 // proposed layout and date order, the corrections read again, and the columns offered to pick.
+#include "import/ImportPreview.h"
 #include "import/ImportSession.h"
 
 #include <QFile>
@@ -43,6 +44,19 @@ std::unique_ptr<ImportSession> session(const QTemporaryDir& dir, const QString& 
     return s;
 }
 
+// "+ 2024-01-05|Interest|-7.50|Interest Charge": a preview row, ticked (+) or not, with its
+// column, or its reason when it has one.
+QStringList describe(const ImportPreview& preview) {
+    QStringList out;
+    for (const ImportPreview::Row& r : preview.rows())
+        out << QStringLiteral("%1 %2|%3|%4|%5")
+                   .arg(r.ticked ? "+" : "-", r.source.date.toString(Qt::ISODate),
+                        r.source.description,
+                        QString::number(double(r.source.amount.raw()) / Money::Scale, 'f', 2),
+                        r.reason.isEmpty() ? AmountColumns::caption(r.column) : r.reason);
+    return out;
+}
+
 CsvLayout monthFirstDateAmountDescription() {
     CsvLayout l;
     l.dateColumn = 0;
@@ -65,6 +79,11 @@ private slots:
     void corrections();
     void columnNames_data();
     void columnNames();
+    // Files in the shapes banks write, through the session and a statement's preview: the sign
+    // their balances or the statement settle. Nothing blocks Import, and the layout is kept as it
+    // reads.
+    void bankFiles_data();
+    void bankFiles();
 };
 
 void tst_ImportSession::start_data() {
@@ -234,6 +253,66 @@ void tst_ImportSession::columnNames() {
     layout.skipLines = skip;
     s->setLayout(layout);
     QCOMPARE(s->columnNames(), names);
+}
+
+void tst_ImportSession::bankFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: the corpus's file
+    QTest::addColumn<QString>("open");       // the January statement's balances
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("note"); // the session's sign note
+    QTest::addColumn<QStringList>("rows");
+
+    const QString byBalances = QStringLiteral(
+        "The amounts are read with their sign turned: the balances follow from them that way.");
+    const QStringList cardRows = {"+ 2024-01-03|CAFE ON KING ST NEWTOWN|-4.50|User W'drawal",
+                                  "+ 2024-01-08|PAYMENT - THANK YOU|500.00|Deposit",
+                                  "+ 2024-01-12|BOOKSHOP GLEBE|-32.00|User W'drawal",
+                                  "+ 2024-01-31|ANNUAL FEE|-49.00|Bank Charge"};
+    QTest::newRow("purchases positive, balances")
+        << "card-purchases-positive.csv" << QByteArray() << "-1200"
+        << "-785.50" << byBalances << cardRows;
+    QTest::newRow("purchases positive, no balances")
+        << "card-no-balance.csv" << QByteArray() << "-1200"
+        << "-736.50"
+        << "The amounts are read with their sign turned: the statement reaches its closing "
+           "balance with them that way."
+        << QStringList{"+ 2024-01-03|CAFE ON MAIN ST|-4.50|User W'drawal",
+                       "+ 2024-01-18|INTERNET PAYMENT - THANK YOU|500.00|Deposit",
+                       "+ 2024-01-22|BOOKSTORE|-32.00|User W'drawal"};
+}
+
+void tst_ImportSession::bankFiles() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(QString, note);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    QString error;
+    QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::Refuse, &error), qPrintable(error));
+    QVERIFY(!s->asksDateOrder());
+    const StatementHeader statement{
+        {}, QDate(2024, 1, 1), QDate(2024, 1, 31), Money::parse(open), Money::parse(close)};
+    ImportPreview preview(statement, KnownTransactions(), ColumnRules::defaults());
+    s->proposeSign(preview);
+    QCOMPARE(describe(preview), rows);
+    QCOMPARE(s->signNote(), note);
+
+    QCOMPARE(preview.firstTickedUnreadable(), -1);
+    QCOMPARE(preview.closingAfterImport(), statement.closeBalance);
+    QCOMPARE(preview.balanceCheck().partsAt, -1);
+    // The balances, as the file states them, follow from the amounts as read.
+    std::optional<Money> previous;
+    for (const ImportPreview::Row& r : preview.rows()) {
+        if (previous && r.source.balance)
+            QCOMPARE(Money::add(*previous, r.source.amount), r.source.balance);
+        previous = r.source.balance;
+    }
+    QCOMPARE(CsvLayout::fromText(s->layout().toText()), s->layout());
 }
 
 QTEST_MAIN(tst_ImportSession)

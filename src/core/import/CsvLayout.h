@@ -29,7 +29,7 @@ struct CsvLayout {
     int debitColumn = -1;
     int creditColumn = -1;
     int balanceColumn = -1;
-    bool flipSign = false; // the file counts money out as positive
+    bool flipSign = false; // the file counts money out as positive: its amounts are turned
 
     // The highest column the layout reads, -1 when it reads none.
     int lastColumn() const;

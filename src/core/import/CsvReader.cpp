@@ -125,6 +125,44 @@ int balanceAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
     return agree;
 }
 
+// Neighbouring rows whose balance moves by the amount, and those whose balance moves against it.
+// Oldest first a row's amount moves the balance from the row above; newest first the row
+// above's moves it from this one; a file of one date may be either.
+struct SignAgreement {
+    int with = 0;
+    int against = 0;
+};
+
+SignAgreement signAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
+    SignAgreement agree;
+    if (rows.isEmpty())
+        return agree;
+    const QDate first = BankText::parseDate(cell(*rows.first(), l.dateColumn), l.dateOrder);
+    const QDate last = BankText::parseDate(cell(*rows.last(), l.dateColumn), l.dateOrder);
+    const bool known = first.isValid() && last.isValid();
+    const bool oldestFirst = !known || first <= last;
+    const bool newestFirst = !known || first >= last;
+    std::optional<Money> previousBalance;
+    std::optional<Money> previousAmount;
+    for (const CsvRecord* r : rows) {
+        const auto b = BankText::parseAmount(cell(*r, l.balanceColumn), l.decimal);
+        const auto a = amountOf(*r, l);
+        const auto step = b && a && previousBalance && previousAmount
+                              ? Money::subtract(*b, *previousBalance)
+                              : std::nullopt;
+        if (step) {
+            const auto negated = Money::subtract(Money(), *step);
+            if ((oldestFirst && *step == *a) || (newestFirst && negated == *previousAmount))
+                ++agree.with;
+            else if ((oldestFirst && negated == *a) || (newestFirst && *step == *previousAmount))
+                ++agree.against;
+        }
+        previousBalance = b;
+        previousAmount = a;
+    }
+    return agree;
+}
+
 bool complementary(const QList<const CsvRecord*>& rows, int a, int b, QChar decimal) {
     bool anyA = false;
     bool anyB = false;
@@ -336,12 +374,15 @@ QChar CsvReader::detectDelimiter() const {
     return best;
 }
 
-std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) const {
+std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
+                                           QString* note) const {
     auto fail = [&](const QString& why) -> std::optional<CsvLayout> {
         if (error)
             *error = why;
         return std::nullopt;
     };
+    if (note)
+        note->clear();
     CsvLayout layout;
     layout.delimiter = detectDelimiter();
     layout.dateOrder = preferred;
@@ -530,6 +571,18 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
     }
     if (dayFirst != monthFirst)
         layout.dateOrder = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+
+    // Balances that move against the amounts: the file counts money out as positive (a card's
+    // purchases), and its amounts are read turned, so that the balances follow from them.
+    if (layout.amounts == CsvLayout::Amounts::Signed && layout.balanceColumn >= 0) {
+        const SignAgreement agree = signAgreement(rows, layout);
+        if (agree.against > agree.with) {
+            layout.flipSign = true;
+            if (note)
+                *note = QStringLiteral("The amounts are read with their sign turned: the "
+                                       "balances follow from them that way.");
+        }
+    }
     return layout;
 }
 
@@ -662,7 +715,7 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
                     row.error =
                         QStringLiteral("The balance \"%1\" does not read.").arg(balanceText);
                 else
-                    row.balance = l.flipSign ? Money::fromRaw(-balance->raw()) : *balance;
+                    row.balance = *balance;
             }
         }
         if (untilUnreadable && !row.ok())
@@ -700,18 +753,21 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
         std::optional<ReadResult> clean = read(l, true);
         if (!clean)
             return std::nullopt;
-        return Proposal{l, source, std::move(*clean)};
+        return Proposal{l, source, std::move(*clean), {}};
     };
     if (remembered) {
         if (auto p = attempt(*remembered, Remembered))
             return p;
     }
     QString why;
+    QString note;
     const auto detected =
-        detect(remembered ? remembered->dateOrder : BankText::localeOrder(), &why);
+        detect(remembered ? remembered->dateOrder : BankText::localeOrder(), &why, &note);
     if (detected) {
-        if (auto p = attempt(*detected, Detected))
+        if (auto p = attempt(*detected, Detected)) {
+            p->note = note;
             return p;
+        }
     }
     for (const CsvPreset& preset : CsvPresets::builtIn()) {
         const auto fitted = fit(preset, nullptr);
@@ -721,9 +777,9 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
             return p;
     }
     if (detected)
-        return Proposal{*detected, Detected, read(*detected)};
+        return Proposal{*detected, Detected, read(*detected), note};
     if (remembered)
-        return Proposal{*remembered, Remembered, read(*remembered)};
+        return Proposal{*remembered, Remembered, read(*remembered), {}};
     if (error)
         *error = why;
     return std::nullopt;

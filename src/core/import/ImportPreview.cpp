@@ -84,10 +84,9 @@ TransactionAmounts amountsIn(AmountColumn column, Money amount) {
     return a;
 }
 
+// The balance check takes a file's balances in either sign: turning the amounts is enough.
 ImportedRow flippedRow(ImportedRow row) {
     row.amount = Money::fromRaw(-row.amount.raw());
-    if (row.balance)
-        row.balance = Money::fromRaw(-row.balance->raw());
     return row;
 }
 
@@ -311,7 +310,7 @@ std::optional<Money> ImportPreview::closingAfterImport() const {
     return walk.balance;
 }
 
-bool ImportPreview::fitsBetterFlipped() const {
+QString ImportPreview::flippedFitReason() const {
     // The rows with the opposite sign are judged as setRows would judge them, one at a time:
     // their columns by the rules (none is set by hand in a file just read), their ticks and the
     // duplicates they match.
@@ -328,10 +327,19 @@ bool ImportPreview::fitsBetterFlipped() const {
         closing.step(flipped, mark);
     }
     const qsizetype rows = m_marks.size();
-    auto score = [&](const std::optional<Money>& closingBalance, const BalanceCheck& b) {
-        const bool reaches = closingBalance && *closingBalance == m_statement.closeBalance;
-        const qsizetype agreeing = b.partsAt < 0 ? rows : b.partsAt;
-        return (reaches ? 1'000'000 : 0) + agreeing;
+    auto reaches = [&](const std::optional<Money>& closingBalance) {
+        return closingBalance && *closingBalance == m_statement.closeBalance;
     };
-    return score(closing.balance, balance.result) > score(closingAfterImport(), balanceCheck());
+    auto score = [&](const std::optional<Money>& closingBalance, const BalanceCheck& b) {
+        const qsizetype agreeing = b.partsAt < 0 ? rows : b.partsAt;
+        return (reaches(closingBalance) ? 1'000'000 : 0) + agreeing;
+    };
+    const std::optional<Money> closingAsIs = closingAfterImport();
+    if (score(closing.balance, balance.result) <= score(closingAsIs, balanceCheck()))
+        return {};
+    return reaches(closing.balance) && !reaches(closingAsIs)
+               ? QStringLiteral("The amounts are read with their sign turned: the statement "
+                                "reaches its closing balance with them that way.")
+               : QStringLiteral("The amounts are read with their sign turned: the file's "
+                                "balances agree with the statement's that way.");
 }

@@ -123,7 +123,10 @@ public:
 
     // True when the file's amounts fit the statement better with the opposite sign: the closing
     // balance is reached only that way, or the file's balances agree further.
-    bool fitsBetterFlipped() const;
+    bool fitsBetterFlipped() const { return !flippedFitReason().isEmpty(); }
+    // The same as a note for the user ("The amounts are read with their sign turned: ..."); empty
+    // when the sign as it is fits as well.
+    QString flippedFitReason() const;
 
 private:
     // What the preview adds to a file's row.
