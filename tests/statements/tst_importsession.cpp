@@ -80,8 +80,8 @@ private slots:
     void columnNames_data();
     void columnNames();
     // Files in the shapes banks write, through the session and a statement's preview: the sign
-    // their balances or the statement settle. Nothing blocks Import, and the layout is kept as it
-    // reads.
+    // their balances, their markers or the statement settle. Nothing blocks Import, and the
+    // layout is kept as it reads.
     void bankFiles_data();
     void bankFiles();
 };
@@ -280,6 +280,22 @@ void tst_ImportSession::bankFiles_data() {
         << QStringList{"+ 2024-01-03|CAFE ON MAIN ST|-4.50|User W'drawal",
                        "+ 2024-01-18|INTERNET PAYMENT - THANK YOU|500.00|Deposit",
                        "+ 2024-01-22|BOOKSTORE|-32.00|User W'drawal"};
+    QTest::newRow("CR column, purchases unmarked")
+        << "card-cr-column.csv" << QByteArray() << "-300"
+        << "-177.45" << QString()
+        << QStringList{"+ 2024-01-15|SUPERMARKET LEICHHARDT|-86.40|User W'drawal",
+                       "+ 2024-01-16|PAYMENT RECEIVED|250.00|Deposit",
+                       "+ 2024-01-18|REFUND HARDWARE STORE|19.95|Deposit",
+                       "+ 2024-01-20|PETROL STATION ASHFIELD|-61.00|User W'drawal"};
+    const QStringList january = {"+ 2024-01-05|Interest|-7.50|Interest Charge",
+                                 "+ 2024-01-10|Repayment|300.00|Deposit",
+                                 "+ 2024-01-31|Fee|-5.00|Bank Charge"};
+    QTest::newRow("debit and credit markers")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount,Type\n05/01/2024,Interest,7.50,Debit\n"
+                      "10/01/2024,Repayment,300.00,Credit\n31/01/2024,Fee,5.00,D\n")
+        << "-900"
+        << "-612.50" << QString() << january;
 }
 
 void tst_ImportSession::bankFiles() {

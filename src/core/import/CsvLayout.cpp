@@ -13,13 +13,14 @@ struct ColumnKey {
     int CsvLayout::*member;
 };
 
-const std::array<ColumnKey, 6> ColumnKeys = {{
+const std::array<ColumnKey, 7> ColumnKeys = {{
     {"date", &CsvLayout::dateColumn},
     {"description", &CsvLayout::descriptionColumn},
     {"amount", &CsvLayout::amountColumn},
     {"debit", &CsvLayout::debitColumn},
     {"credit", &CsvLayout::creditColumn},
     {"balance", &CsvLayout::balanceColumn},
+    {"sign", &CsvLayout::signColumn},
 }};
 
 const std::array<std::pair<QChar, const char*>, 4> DelimiterNames = {{
@@ -132,16 +133,15 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
             else
                 return bad();
         } else {
-            const auto column = std::find_if(ColumnKeys.begin(), ColumnKeys.end(),
-                                             [&](const ColumnKey& c) { return key == c.key; });
-            if (column == ColumnKeys.end())
+            int CsvLayout::*member = CsvLayout::columnOf(key);
+            if (!member)
                 continue; // a later version's choice
             bool ok = false;
             const int number = value.toInt(&ok);
             if (ok && number >= 1 && number <= 1000)
-                layout.*(column->member) = number - 1;
+                layout.*member = number - 1;
             else if (ok && number == 0)
-                layout.*(column->member) = -1;
+                layout.*member = -1;
             else if (named && !value.isEmpty())
                 named->insert(key, value);
             else
@@ -162,10 +162,18 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
 int CsvLayout::lastColumn() const {
     int last = std::max({dateColumn, descriptionColumn, balanceColumn});
     if (amounts == Amounts::Signed)
-        last = std::max(last, amountColumn);
+        last = std::max({last, amountColumn, signColumn});
     else
         last = std::max({last, debitColumn, creditColumn});
     return last;
+}
+
+int CsvLayout::*CsvLayout::columnOf(QStringView key) {
+    for (const ColumnKey& c : ColumnKeys) {
+        if (key == QLatin1String(c.key))
+            return c.member;
+    }
+    return nullptr;
 }
 
 QString CsvLayout::toText() const {

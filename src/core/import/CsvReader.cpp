@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace {
 
@@ -87,6 +88,35 @@ Role roleOf(const QString& header, int* rank) {
     return Role::None;
 }
 
+// What a column of its own says of an amount's sign.
+enum class Marker : quint8 { None, Credit, Debit, Unknown };
+
+Marker markerOf(QStringView text) {
+    text = text.trimmed();
+    if (text.isEmpty())
+        return Marker::None;
+    auto is = [&](std::initializer_list<const char16_t*> words) {
+        return std::any_of(words.begin(), words.end(), [&](const char16_t* w) {
+            return text.compare(QStringView(w), Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (is({u"cr", u"c", u"credit"}))
+        return Marker::Credit;
+    if (is({u"dr", u"d", u"debit"}))
+        return Marker::Debit;
+    return Marker::Unknown;
+}
+
+// The amount with the sign its marker gives: credit in, debit out, none as the amount has it.
+Money marked(Money amount, Marker marker) {
+    const qint64 magnitude = std::abs(amount.raw());
+    if (marker == Marker::Credit)
+        return Money::fromRaw(magnitude);
+    if (marker == Marker::Debit)
+        return Money::fromRaw(-magnitude);
+    return amount;
+}
+
 QStringView cell(const CsvRecord& r, int column) {
     return column >= 0 && column < r.fields.size() ? r.fields[column] : QStringView();
 }
@@ -161,6 +191,28 @@ SignAgreement signAgreement(const QList<const CsvRecord*>& rows, const CsvLayout
         previousAmount = a;
     }
     return agree;
+}
+
+// The amounts have no sign of their own: no minus, no brackets, no "CR" or "DR" after them.
+bool unsignedColumn(const QList<const CsvRecord*>& rows, int column) {
+    return std::none_of(rows.begin(), rows.end(), [&](const CsvRecord* r) {
+        const QStringView f = cell(*r, column).trimmed();
+        return f.contains(u'-') || f.contains(u'(') || f.contains(u'+') ||
+               f.contains(QChar(0x2212)) || f.endsWith(u"CR", Qt::CaseInsensitive) ||
+               f.endsWith(u"DR", Qt::CaseInsensitive);
+    });
+}
+
+// A column of sign markers: each a marker or empty, at least one a marker.
+bool holdsMarkers(const QList<const CsvRecord*>& rows, int column) {
+    bool any = false;
+    for (const CsvRecord* r : rows) {
+        const Marker m = markerOf(cell(*r, column));
+        if (m == Marker::Unknown)
+            return false;
+        any |= m != Marker::None;
+    }
+    return any;
 }
 
 bool complementary(const QList<const CsvRecord*>& rows, int a, int b, QChar decimal) {
@@ -537,11 +589,23 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
             chooseAmounts(rows, numeric, layout);
         }
     }
+    // Amounts without a sign of their own take it from a column of "CR" and "DR" beside them.
+    const bool signedAmounts =
+        layout.amounts == CsvLayout::Amounts::Signed && layout.amountColumn >= 0;
+    if (signedAmounts && unsignedColumn(rows, layout.amountColumn)) {
+        for (int c = 0; c < width; ++c) {
+            if (c != layout.dateColumn && c != layout.amountColumn && c != layout.balanceColumn &&
+                c != layout.descriptionColumn && holdsMarkers(rows, c)) {
+                layout.signColumn = c;
+                break;
+            }
+        }
+    }
     if (layout.descriptionColumn < 0) {
         qsizetype longest = 0;
         for (int c = 0; c < width; ++c) {
             if (c == layout.dateColumn || c == layout.amountColumn || c == layout.debitColumn ||
-                c == layout.creditColumn || c == layout.balanceColumn)
+                c == layout.creditColumn || c == layout.balanceColumn || c == layout.signColumn)
                 continue;
             qsizetype length = 0;
             for (const CsvRecord* r : rows)
@@ -574,7 +638,7 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
 
     // Balances that move against the amounts: the file counts money out as positive (a card's
     // purchases), and its amounts are read turned, so that the balances follow from them.
-    if (layout.amounts == CsvLayout::Amounts::Signed && layout.balanceColumn >= 0) {
+    if (signedAmounts && layout.signColumn < 0 && layout.balanceColumn >= 0) {
         const SignAgreement agree = signAgreement(rows, layout);
         if (agree.against > agree.with) {
             layout.flipSign = true;
@@ -615,14 +679,9 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
             layout.header = true;
             layout.skipLines = r.line - 1;
             for (auto it = found.cbegin(); it != found.cend(); ++it) {
-                const QString& key = it.key();
-                int* target = key == u"date"          ? &layout.dateColumn
-                              : key == u"description" ? &layout.descriptionColumn
-                              : key == u"amount"      ? &layout.amountColumn
-                              : key == u"debit"       ? &layout.debitColumn
-                              : key == u"credit"      ? &layout.creditColumn
-                                                      : &layout.balanceColumn;
-                *target = it.value();
+                // readChoices names only the columns CsvLayout knows.
+                if (int CsvLayout::*member = CsvLayout::columnOf(it.key()))
+                    layout.*member = it.value();
             }
             return layout;
         }
@@ -657,6 +716,48 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
     bool otherDiffers = false;
     bool headerPending = l.header;
     const int last = l.lastColumn();
+    const bool signedAmounts = l.amounts == CsvLayout::Amounts::Signed;
+    const int signColumn = signedAmounts ? l.signColumn : -1;
+    // A marker column that marks only one side leaves the other empty: a card's file marks its
+    // credits "CR" and leaves its purchases unmarked.
+    Marker unmarked = Marker::None;
+    if (signColumn >= 0) {
+        bool credits = false;
+        bool debits = false;
+        for (const CsvRecord& r : s.records) {
+            const Marker m = r.line > l.skipLines ? markerOf(cell(r, signColumn)) : Marker::None;
+            credits |= m == Marker::Credit;
+            debits |= m == Marker::Debit;
+        }
+        if (credits != debits)
+            unmarked = credits ? Marker::Debit : Marker::Credit;
+    }
+    // The amount as the layout reads it: its marker's sign, then turned when the file counts money
+    // out as positive. `error` says why it does not read.
+    auto amountIn = [&](const CsvRecord& r, QString* error) -> std::optional<Money> {
+        auto amount = amountOf(r, l);
+        if (!amount) {
+            *error =
+                signedAmounts
+                    ? QStringLiteral("The amount \"%1\" does not read.")
+                          .arg(cell(r, l.amountColumn).trimmed())
+                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
+                                     "reads as an amount.")
+                          .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
+            return std::nullopt;
+        }
+        if (signColumn >= 0) {
+            const QStringView text = cell(r, signColumn).trimmed();
+            const Marker m = markerOf(text);
+            if (m == Marker::Unknown) {
+                *error = QStringLiteral("The sign \"%1\" does not read: CR or DR is expected.")
+                             .arg(text);
+                return std::nullopt;
+            }
+            amount = marked(*amount, m == Marker::None ? unmarked : m);
+        }
+        return l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
+    };
     result.rows.reserve(s.records.size() + 1);
     for (const CsvRecord& r : s.records) {
         if (r.line <= l.skipLines)
@@ -692,20 +793,15 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
         otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
         if (l.descriptionColumn >= 0)
             row.description = r.fields[l.descriptionColumn].toString().simplified();
-        const auto amount = amountOf(r, l);
+        QString amountError;
+        const auto amount = amountIn(r, &amountError);
         if (!row.date.isValid()) {
             row.error = QStringLiteral("The date \"%1\" does not read as a date with %2.")
                             .arg(dateText, orderName(l.dateOrder));
         } else if (!amount) {
-            row.error =
-                l.amounts == CsvLayout::Amounts::Signed
-                    ? QStringLiteral("The amount \"%1\" does not read.")
-                          .arg(r.fields[l.amountColumn].trimmed())
-                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
-                                     "reads as an amount.")
-                          .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
+            row.error = amountError;
         } else {
-            row.amount = l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
+            row.amount = *amount;
         }
         if (row.ok() && l.balanceColumn >= 0) {
             const QStringView balanceText = r.fields[l.balanceColumn].trimmed();
