@@ -80,8 +80,8 @@ private slots:
     void columnNames_data();
     void columnNames();
     // Files in the shapes banks write, through the session and a statement's preview: the sign
-    // their balances, their markers or the statement settle. Nothing blocks Import, and the
-    // layout is kept as it reads.
+    // their balances, their markers or the statement settle, the rows that are no transactions.
+    // Nothing blocks Import, and the layout is kept as it reads.
     void bankFiles_data();
     void bankFiles();
 };
@@ -296,6 +296,18 @@ void tst_ImportSession::bankFiles_data() {
                       "10/01/2024,Repayment,300.00,Credit\n31/01/2024,Fee,5.00,D\n")
         << "-900"
         << "-612.50" << QString() << january;
+    // The file's newest first: turned round, its pending rows go last.
+    QTest::newRow("pending rows below the header")
+        << "pending-rows.csv" << QByteArray() << "-900"
+        << "-612.50" << QString()
+        << january + QStringList{"- |PHARMACY MARRICKVILLE|-12.95|Pending: no date yet",
+                                 "- |TAXI FARE SYDNEY|-23.10|Pending: no date yet"};
+    QTest::newRow("pending row above the header")
+        << "a.csv"
+        << QByteArray("Pending,CAFE,-4.50\nDate,Description,Amount\n05/01/2024,Interest,-7.50\n"
+                      "10/01/2024,Repayment,300.00\n31/01/2024,Fee,-5.00\n")
+        << "-900"
+        << "-612.50" << QString() << QStringList{"- |CAFE|-4.50|Pending: no date yet"} + january;
 }
 
 void tst_ImportSession::bankFiles() {
@@ -327,6 +339,12 @@ void tst_ImportSession::bankFiles() {
         if (previous && r.source.balance)
             QCOMPARE(Money::add(*previous, r.source.amount), r.source.balance);
         previous = r.source.balance;
+    }
+    for (int i = 0; i < preview.rows().size(); ++i) {
+        if (preview.rows()[i].status == ImportPreview::Status::Pending) {
+            preview.setTicked(i, true);
+            QVERIFY(!preview.rows()[i].ticked);
+        }
     }
     QCOMPARE(CsvLayout::fromText(s->layout().toText()), s->layout());
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <initializer_list>
 
 namespace {
@@ -51,34 +52,35 @@ bool isDataLike(const QList<QStringView>& fields, QChar decimal) {
 
 enum class Role { None, Date, Description, Amount, Debit, Credit, Balance };
 
-// What a header's text says its column holds; `rank` orders the description words, since a
-// file may have a "Description" and a "Reference".
+bool containsAny(const QString& text, std::initializer_list<const char16_t*> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](const char16_t* w) { return text.contains(QStringView(w)); });
+}
+
+// What a header's text says its column holds, in the languages banks export in; `rank` orders
+// the description words, since a file may have a "Description" and a "Reference".
 Role roleOf(const QString& header, int* rank) {
     const QString h = header.trimmed().toLower();
     *rank = 0;
     if (h.isEmpty())
         return Role::None;
-    if (h.contains(u"balance"))
+    if (containsAny(h, {u"balance", u"saldo", u"solde"}))
         return Role::Balance;
-    if (h.contains(u"date") || h == u"posted" || h == u"posting")
+    if (containsAny(h, {u"date", u"datum", u"fecha"}) || h == u"posted" || h == u"posting")
         return Role::Date;
-    for (const char16_t* w : {u"debit", u"withdrawal", u"money out", u"paid out"}) {
-        if (h.contains(QStringView(w)))
-            return Role::Debit;
-    }
-    if (h == u"dr" || h == u"out")
+    if (containsAny(h, {u"debit", u"d\u00e9bit", u"withdrawal", u"money out", u"paid out"}) ||
+        h == u"dr" || h == u"out")
         return Role::Debit;
-    for (const char16_t* w : {u"credit", u"deposit", u"money in", u"paid in"}) {
-        if (h.contains(QStringView(w)))
-            return Role::Credit;
-    }
-    if (h == u"cr" || h == u"in")
+    if (containsAny(h, {u"credit", u"cr\u00e9dit", u"deposit", u"money in", u"paid in"}) ||
+        h == u"cr" || h == u"in")
         return Role::Credit;
-    if (h.contains(u"amount") || h == u"value" || h == u"sum")
+    if (containsAny(h, {u"amount", u"betrag", u"importe", u"montant"}) || h == u"value" ||
+        h == u"sum")
         return Role::Amount;
-    const std::array<const char16_t*, 10> words = {
-        u"description", u"details",     u"narrative", u"particulars", u"payee",
-        u"memo",        u"transaction", u"reference", u"text",        u"name"};
+    const std::array<const char16_t*, 13> words = {
+        u"description", u"details",     u"narrative",   u"particulars", u"payee",
+        u"memo",        u"transaction", u"reference",   u"text",        u"name",
+        u"concepto",    u"merchant",    u"libell\u00e9"};
     for (int i = 0; i < int(words.size()); ++i) {
         if (h.contains(QStringView(words[i]))) {
             *rank = i;
@@ -86,6 +88,46 @@ Role roleOf(const QString& header, int* rank) {
         }
     }
     return Role::None;
+}
+
+// A header line: it names at least two kinds of column.
+bool namesColumns(const QList<QStringView>& fields) {
+    unsigned kinds = 0;
+    for (QStringView f : fields) {
+        int rank = 0;
+        const Role role = roleOf(f.toString(), &rank);
+        if (role != Role::None)
+            kinds |= 1u << unsigned(role);
+    }
+    return std::popcount(kinds) >= 2;
+}
+
+// "Pending" or the like where a date belongs: a transaction the bank has not posted yet.
+bool isPendingText(QStringView text) {
+    text = text.trimmed();
+    // Dates start with a digit or a month's or day's name: most are passed over at once.
+    if (text.size() < 7 || !text.front().isLetter())
+        return false;
+    for (const char16_t* w :
+         {u"pending", u"pending transaction", u"processing", u"uncleared", u"unposted",
+          u"not posted", u"not yet posted", u"authorised", u"authorized"}) {
+        if (text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// A line that looks like a pending transaction: a pending word and, in another field, an amount.
+bool isPendingLike(const QList<QStringView>& fields, QChar decimal) {
+    for (int i = 0; i < fields.size(); ++i) {
+        if (!isPendingText(fields[i]))
+            continue;
+        for (int j = 0; j < fields.size(); ++j) {
+            if (j != i && readsAsAmount(fields[j], decimal))
+                return true;
+        }
+    }
+    return false;
 }
 
 // What a column of its own says of an amount's sign.
@@ -479,15 +521,27 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
     while (!(dataLike[first] && records[first].fields.size() == width))
         ++first;
 
-    // The line above the first row is its header when it is words, not a row.
-    const bool header =
-        first > 0 && !dataLike[first - 1] && records[first - 1].fields.size() >= width - 1 &&
-        std::any_of(
-            records[first - 1].fields.begin(), records[first - 1].fields.end(), [](QStringView f) {
-                return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
-            });
+    // The header is the line that names the columns: just above the first row, or above the
+    // pending transactions some banks list there without a date. Failing that, the line just
+    // above the first row when it is words, not a row.
+    auto fitsWidth = [&](int r) { return records[r].fields.size() >= width - 1; };
+    auto hasLetters = [&](int r) {
+        return std::any_of(records[r].fields.begin(), records[r].fields.end(), [](QStringView f) {
+            return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
+        });
+    };
+    int above = first - 1;
+    while (above >= 0 && !dataLike[above] && isPendingLike(records[above].fields, layout.decimal))
+        --above;
+    int headerAt = -1;
+    if (above >= 0 && !dataLike[above] && fitsWidth(above) && namesColumns(records[above].fields))
+        headerAt = above;
+    else if (above == first - 1 && first > 0 && !dataLike[first - 1] && fitsWidth(first - 1) &&
+             hasLetters(first - 1))
+        headerAt = first - 1;
+    const bool header = headerAt >= 0;
     layout.header = header;
-    layout.skipLines = (header ? records[first - 1].line : records[first].line) - 1;
+    layout.skipLines = (header ? records[headerAt].line : records[first].line) - 1;
 
     QList<const CsvRecord*> rows;
     for (int r = first; r < sampled; ++r) {
@@ -498,7 +552,7 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
     // Columns the header names.
     if (header) {
         int bestDescription = 1000;
-        const QList<QStringView>& names = records[first - 1].fields;
+        const QList<QStringView>& names = records[headerAt].fields;
         for (int c = 0; c < names.size(); ++c) {
             int rank = 0;
             const Role role = roleOf(names[c].toString(), &rank);
@@ -717,6 +771,9 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
     bool headerPending = l.header;
     const int last = l.lastColumn();
     const bool signedAmounts = l.amounts == CsvLayout::Amounts::Signed;
+    const bool columnsSet =
+        l.dateColumn >= 0 &&
+        (signedAmounts ? l.amountColumn >= 0 : l.debitColumn >= 0 || l.creditColumn >= 0);
     const int signColumn = signedAmounts ? l.signColumn : -1;
     // A marker column that marks only one side leaves the other empty: a card's file marks its
     // credits "CR" and leaves its purchases unmarked.
@@ -758,23 +815,43 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
         }
         return l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
     };
+    // A transaction the bank lists without a date yet, "Pending" where the date belongs.
+    auto pendingRow = [&](const CsvRecord& r) -> std::optional<ImportedRow> {
+        if (!isPendingText(cell(r, l.dateColumn)))
+            return std::nullopt;
+        ImportedRow row;
+        row.line = r.line;
+        row.pending = true;
+        row.description = cell(r, l.descriptionColumn).toString().simplified();
+        QString unused;
+        row.amount = amountIn(r, &unused).value_or(Money());
+        return row;
+    };
     result.rows.reserve(s.records.size() + 1);
     for (const CsvRecord& r : s.records) {
-        if (r.line <= l.skipLines)
+        if (r.line <= l.skipLines) {
+            // Some banks list the pending transactions above the header.
+            if (columnsSet && amountOf(r, l)) {
+                if (auto pending = pendingRow(r))
+                    result.rows << std::move(*pending);
+            }
             continue;
+        }
         if (headerPending) {
             headerPending = false;
             continue;
         }
         ImportedRow row;
         row.line = r.line;
-        if (l.dateColumn < 0 ||
-            (l.amounts == CsvLayout::Amounts::Signed ? l.amountColumn < 0
-                                                     : l.debitColumn < 0 && l.creditColumn < 0)) {
+        if (!columnsSet) {
             if (untilUnreadable)
                 return std::nullopt;
             row.error = QStringLiteral("The layout has no date or no amount column.");
             result.rows << std::move(row);
+            continue;
+        }
+        if (auto pending = pendingRow(r)) {
+            result.rows << std::move(*pending);
             continue;
         }
         if (r.fields.size() <= last) {

@@ -137,7 +137,7 @@ ImportPreview::Row ImportPreview::row(qsizetype i) const {
 }
 
 void ImportPreview::setTicked(int row, bool ticked) {
-    if (row >= 0 && row < m_marks.size())
+    if (row >= 0 && row < m_marks.size() && m_marks[row].status != Status::Pending)
         m_marks[row].ticked = ticked;
 }
 
@@ -181,7 +181,9 @@ void ImportPreview::check(const ImportedRow& s, Mark& m, Pools& pools) const {
     };
     m.ticked = false;
     const auto key = keyOf(s.date, s.amount);
-    if (!s.ok()) {
+    if (s.pending) {
+        m.status = Status::Pending;
+    } else if (!s.ok()) {
         m.status = Status::Unreadable;
         m.ticked = true;
     } else if (s.amount.isZero()) {
@@ -210,6 +212,8 @@ QString ImportPreview::reason(const ImportedRow& s, Status status) const {
         return {};
     case Status::Unreadable:
         return s.error;
+    case Status::Pending:
+        return QStringLiteral("Pending: no date yet");
     case Status::ZeroAmount:
         return QStringLiteral("The amount is 0.");
     case Status::OutsideDates:
@@ -234,10 +238,10 @@ TransactionAmounts ImportPreview::amountsOf(const Row& row) {
 }
 
 void ImportPreview::BalanceWalk::step(int at, const ImportedRow& r, const Mark& m) {
-    // Rows the statement cannot hold: unreadable, outside its dates, or already committed (the
-    // opening balance is the balance after them). Rows the user unticks still count.
-    if (done || m.status == Status::Unreadable || m.status == Status::OutsideDates ||
-        m.status == Status::Committed)
+    // Rows the statement cannot hold: unreadable, pending, outside its dates, or already committed
+    // (the opening balance is the balance after them). Rows the user unticks still count.
+    if (done || m.status == Status::Unreadable || m.status == Status::Pending ||
+        m.status == Status::OutsideDates || m.status == Status::Committed)
         return;
     running = RunningBalance::after(*running, amountsIn(m.column, r.amount));
     if (!running) {

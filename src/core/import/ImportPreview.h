@@ -40,6 +40,7 @@ public:
     enum class Status : quint8 {
         New,
         Unreadable, // starts ticked: nothing is imported until the user unticks it
+        Pending,    // no date yet: never ticked
         ZeroAmount,
         OutsideDates,
         Correction, // OFX: corrects or cancels a transaction of an earlier download
@@ -100,7 +101,7 @@ public:
     const StatementHeader& statement() const { return m_statement; }
     const ColumnRules& rules() const { return m_rules; }
 
-    // The user's corrections.
+    // The user's corrections. A pending row stays unticked.
     void setTicked(int row, bool ticked);
     void setColumn(int row, AmountColumn column);
     // Gives the rows not set by hand the columns the new rules choose.
