@@ -308,6 +308,12 @@ void tst_ImportSession::bankFiles_data() {
                       "10/01/2024,Repayment,300.00\n31/01/2024,Fee,-5.00\n")
         << "-900"
         << "-612.50" << QString() << QStringList{"- |CAFE|-4.50|Pending: no date yet"} + january;
+    QTest::newRow("detail continued on the lines below")
+        << "continuation-lines.csv" << QByteArray() << "-900"
+        << "-612.50" << QString()
+        << QStringList{"+ 2024-01-05|INTEREST CHARGED|-7.50|Interest Charge",
+                       "+ 2024-01-10|TRANSFER FROM J CITIZEN SAVINGS REF 20240110|300.00|Deposit",
+                       "+ 2024-01-31|ACCOUNT FEE|-5.00|Bank Charge"};
 }
 
 void tst_ImportSession::bankFiles() {

@@ -850,6 +850,21 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
             result.rows << std::move(row);
             continue;
         }
+        // A line of text alone, its date, amount and balance empty, continues the description of
+        // the row above.
+        if (!result.rows.isEmpty() && result.rows.last().line > l.skipLines &&
+            l.descriptionColumn >= 0 && cell(r, l.dateColumn).trimmed().isEmpty() &&
+            (signedAmounts ? cell(r, l.amountColumn).trimmed().isEmpty()
+                           : cell(r, l.debitColumn).trimmed().isEmpty() &&
+                                 cell(r, l.creditColumn).trimmed().isEmpty()) &&
+            cell(r, l.balanceColumn).trimmed().isEmpty()) {
+            const QString more = cell(r, l.descriptionColumn).toString().simplified();
+            if (!more.isEmpty()) {
+                QString& description = result.rows.last().description;
+                description += description.isEmpty() ? more : u' ' + more;
+                continue;
+            }
+        }
         if (auto pending = pendingRow(r)) {
             result.rows << std::move(*pending);
             continue;
