@@ -44,6 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     layout.creditColumn = layout.balanceColumn = ((b >> 6) & 3) - 1;
     layout.descriptionColumn = (a >> 7) - 1;
     layout.signColumn = (c & 3) - 1;
+    if (c & 4)
+        layout.extraDescriptionColumns = {(c >> 3) & 3, (c >> 5) & 3};
     (void)reader.read(layout);
     (void)CsvLayout::fromText(*text);
     return 0;

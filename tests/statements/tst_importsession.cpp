@@ -80,8 +80,8 @@ private slots:
     void columnNames_data();
     void columnNames();
     // Files in the shapes banks write, through the session and a statement's preview: the sign
-    // their balances, their markers or the statement settle, the rows that are no transactions.
-    // Nothing blocks Import, and the layout is kept as it reads.
+    // their balances, their markers or the statement settle, the rows that are no transactions,
+    // the columns that describe a row. Nothing blocks Import, and the layout is kept as it reads.
     void bankFiles_data();
     void bankFiles();
 };
@@ -314,6 +314,27 @@ void tst_ImportSession::bankFiles_data() {
         << QStringList{"+ 2024-01-05|INTEREST CHARGED|-7.50|Interest Charge",
                        "+ 2024-01-10|TRANSFER FROM J CITIZEN SAVINGS REF 20240110|300.00|Deposit",
                        "+ 2024-01-31|ACCOUNT FEE|-5.00|Bank Charge"};
+    QTest::newRow("description in two columns")
+        << "description-columns.csv" << QByteArray() << "-900"
+        << "-612.50" << QString()
+        << QStringList{"+ 2024-01-05|Interest on balance|-7.50|Interest Charge",
+                       "+ 2024-01-10|Repayment from salary|300.00|Deposit",
+                       "+ 2024-01-31|Fee monthly|-5.00|Bank Charge"};
+    QTest::newRow("card number beside the description")
+        << "card-number-column.csv" << QByteArray() << "-500"
+        << "-375.82" << QString()
+        << QStringList{"+ 2024-01-05|GROCER BONDI|-54.20|User W'drawal",
+                       "+ 2024-01-09|PAYMENT THANK YOU|200.00|Deposit",
+                       "+ 2024-01-14|CINEMA|-18.50|User W'drawal",
+                       "+ 2024-01-31|INTEREST ON PURCHASES|-3.12|Interest Charge"};
+    QTest::newRow("merchant named after the account and the kind")
+        << "a.csv"
+        << QByteArray("Date,Account Name,Transaction Type,Merchant Name,Amount\n"
+                      "05/01/2024,Home loan,DEBIT,Interest,-7.50\n"
+                      "10/01/2024,Home loan,CREDIT,Repayment,300.00\n"
+                      "31/01/2024,Home loan,DEBIT,Fee,-5.00\n")
+        << "-900"
+        << "-612.50" << QString() << january;
 }
 
 void tst_ImportSession::bankFiles() {

@@ -23,6 +23,8 @@ const std::array<ColumnKey, 7> ColumnKeys = {{
     {"sign", &CsvLayout::signColumn},
 }};
 
+constexpr const char* ExtraDescriptionsKey = "extra-descriptions";
+
 const std::array<std::pair<QChar, const char*>, 4> DelimiterNames = {{
     {u',', "comma"},
     {u';', "semicolon"},
@@ -132,6 +134,17 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
                 layout.amounts = CsvLayout::Amounts::DebitCredit;
             else
                 return bad();
+        } else if (key == QLatin1String(ExtraDescriptionsKey)) {
+            // Column numbers, "0" for none.
+            layout.extraDescriptionColumns.clear();
+            for (const QString& part : value.split(u',', Qt::SkipEmptyParts)) {
+                bool ok = false;
+                const int number = part.trimmed().toInt(&ok);
+                if (!ok || number < 0 || number > 1000)
+                    return bad();
+                if (number > 0)
+                    layout.extraDescriptionColumns << number - 1;
+            }
         } else {
             int CsvLayout::*member = CsvLayout::columnOf(key);
             if (!member)
@@ -165,6 +178,8 @@ int CsvLayout::lastColumn() const {
         last = std::max({last, amountColumn, signColumn});
     else
         last = std::max({last, debitColumn, creditColumn});
+    for (int c : extraDescriptionColumns)
+        last = std::max(last, c);
     return last;
 }
 
@@ -188,6 +203,11 @@ QString CsvLayout::toText() const {
         << QStringLiteral("amounts=%1").arg(amounts == Amounts::Signed ? "signed" : "debit-credit");
     for (const ColumnKey& c : ColumnKeys)
         lines << QStringLiteral("%1=%2").arg(c.key).arg(this->*(c.member) + 1);
+    QStringList extra;
+    for (int c : extraDescriptionColumns)
+        extra << QString::number(c + 1);
+    lines << QStringLiteral("%1=%2").arg(ExtraDescriptionsKey,
+                                         extra.isEmpty() ? QStringLiteral("0") : extra.join(u','));
     lines << QStringLiteral("flip=%1").arg(flipSign ? "yes" : "no");
     return lines.join(u'\n') + u'\n';
 }

@@ -77,6 +77,10 @@ Role roleOf(const QString& header, int* rank) {
     if (containsAny(h, {u"amount", u"betrag", u"importe", u"montant"}) || h == u"value" ||
         h == u"sum")
         return Role::Amount;
+    // The account's own name or number, a card number, the kind of a transaction: none is its
+    // narrative, whatever other word its name has.
+    if (containsAny(h, {u"account", u"card", u"number", u"type", u"categor", u"status", u"serial"}))
+        return Role::None;
     const std::array<const char16_t*, 13> words = {
         u"description", u"details",     u"narrative",   u"particulars", u"payee",
         u"memo",        u"transaction", u"reference",   u"text",        u"name",
@@ -175,6 +179,17 @@ std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
     return Money::subtract(c, d);
 }
 
+// The description with the columns that continue it, each simplified, joined by a blank.
+QString descriptionOf(const CsvRecord& r, const CsvLayout& l) {
+    QString text = cell(r, l.descriptionColumn).toString().simplified();
+    for (int c : l.extraDescriptionColumns) {
+        const QString more = cell(r, c).toString().simplified();
+        if (!more.isEmpty())
+            text += text.isEmpty() ? more : u' ' + more;
+    }
+    return text;
+}
+
 // How many neighbouring rows agree with `balance` moving by the amount (either sign, either
 // direction of time): the evidence that a column is a running balance.
 int balanceAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
@@ -233,6 +248,15 @@ SignAgreement signAgreement(const QList<const CsvRecord*>& rows, const CsvLayout
         previousAmount = a;
     }
     return agree;
+}
+
+// The column holds the same text on every row: the account's name, a card's number.
+bool sameOnEveryRow(const QList<const CsvRecord*>& rows, int column) {
+    if (rows.size() < 2)
+        return false;
+    const QStringView first = cell(*rows.first(), column).trimmed();
+    return std::all_of(rows.begin(), rows.end(),
+                       [&](const CsvRecord* r) { return cell(*r, column).trimmed() == first; });
 }
 
 // The amounts have no sign of their own: no minus, no brackets, no "CR" or "DR" after them.
@@ -549,7 +573,9 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
             rows << &records[r];
     }
 
-    // Columns the header names.
+    // Columns the header names. Of the description's names the best ranked wins, unless the
+    // column says the same on every row; numbered ones ("Description 1", "Description 2") are
+    // one description.
     if (header) {
         int bestDescription = 1000;
         const QList<QStringView>& names = records[headerAt].fields;
@@ -574,7 +600,7 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
                 target = &layout.balanceColumn;
                 break;
             case Role::Description:
-                if (rank < bestDescription) {
+                if (rank < bestDescription && !sameOnEveryRow(rows, c)) {
                     bestDescription = rank;
                     layout.descriptionColumn = c;
                 }
@@ -584,6 +610,25 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
             }
             if (target && *target < 0)
                 *target = c;
+        }
+        if (layout.descriptionColumn >= 0) {
+            auto unnumbered = [](QStringView name) {
+                name = name.trimmed();
+                while (!name.isEmpty() && name.back().isDigit())
+                    name.chop(1);
+                return name.trimmed().toString().toLower();
+            };
+            const QString base = unnumbered(names[layout.descriptionColumn]);
+            QList<int> numbered;
+            for (int c = 0; c < names.size(); ++c) {
+                if (unnumbered(names[c]) == base &&
+                    (c == layout.descriptionColumn || !sameOnEveryRow(rows, c)))
+                    numbered << c;
+            }
+            if (numbered.size() > 1) {
+                layout.descriptionColumn = numbered.takeFirst();
+                layout.extraDescriptionColumns = numbered;
+            }
         }
         if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
             layout.amounts = CsvLayout::Amounts::DebitCredit;
@@ -656,7 +701,10 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
         }
     }
     if (layout.descriptionColumn < 0) {
+        // The longest text, passing over a column that says the same on every row (the
+        // account's name, a card's number) while another column's text varies.
         qsizetype longest = 0;
+        bool longestVaries = false;
         for (int c = 0; c < width; ++c) {
             if (c == layout.dateColumn || c == layout.amountColumn || c == layout.debitColumn ||
                 c == layout.creditColumn || c == layout.balanceColumn || c == layout.signColumn)
@@ -664,8 +712,11 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
             qsizetype length = 0;
             for (const CsvRecord* r : rows)
                 length += cell(*r, c).trimmed().size();
-            if (length > longest) {
+            const bool varies = !sameOnEveryRow(rows, c);
+            if (length > 0 &&
+                ((varies && !longestVaries) || (varies == longestVaries && length > longest))) {
                 longest = length;
+                longestVaries = varies;
                 layout.descriptionColumn = c;
             }
         }
@@ -822,7 +873,7 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
         ImportedRow row;
         row.line = r.line;
         row.pending = true;
-        row.description = cell(r, l.descriptionColumn).toString().simplified();
+        row.description = descriptionOf(r, l);
         QString unused;
         row.amount = amountIn(r, &unused).value_or(Money());
         return row;
@@ -858,7 +909,7 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
                            : cell(r, l.debitColumn).trimmed().isEmpty() &&
                                  cell(r, l.creditColumn).trimmed().isEmpty()) &&
             cell(r, l.balanceColumn).trimmed().isEmpty()) {
-            const QString more = cell(r, l.descriptionColumn).toString().simplified();
+            const QString more = descriptionOf(r, l);
             if (!more.isEmpty()) {
                 QString& description = result.rows.last().description;
                 description += description.isEmpty() ? more : u' ' + more;
@@ -883,8 +934,7 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
         const QDate otherDate = BankText::parseDate(dateText, other);
         otherReadsAll &= otherDate.isValid();
         otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
-        if (l.descriptionColumn >= 0)
-            row.description = r.fields[l.descriptionColumn].toString().simplified();
+        row.description = descriptionOf(r, l);
         QString amountError;
         const auto amount = amountIn(r, &amountError);
         if (!row.date.isValid()) {

@@ -232,6 +232,9 @@ void CsvLayoutPanel::edited() {
         layout.amounts = amountsCombo->currentIndex() == 1 ? CsvLayout::Amounts::DebitCredit
                                                            : CsvLayout::Amounts::Signed;
         layout.dateColumn = column(dateColumnCombo);
+        // Another description column is one column: the ones that continued the last go.
+        if (column(descriptionColumnCombo) != layout.descriptionColumn)
+            layout.extraDescriptionColumns.clear();
         layout.descriptionColumn = column(descriptionColumnCombo);
         layout.amountColumn = column(amountColumnCombo);
         layout.debitColumn = column(debitColumnCombo);
