@@ -335,6 +335,34 @@ void tst_ImportSession::bankFiles_data() {
                       "31/01/2024,Home loan,DEBIT,Fee,-5.00\n")
         << "-900"
         << "-612.50" << QString() << january;
+
+    // Loan accounts: repayments, a redraw, the month's interest and fee.
+    const QString loanOpen = QStringLiteral("-452000");
+    const QString loanClose = QStringLiteral("-452578.47");
+    QTest::newRow("loan: signed amount and balance")
+        << "au-loan-signed-balance.csv" << QByteArray() << loanOpen << loanClose << QString()
+        << QStringList{"+ 2024-01-02|LOAN REPAYMENT FROM 083-214 55-012-3456|1250.00|Deposit",
+                       "+ 2024-01-10|REDRAW TO 083-214 55-012-3456|-2000.00|User W'drawal",
+                       "+ 2024-01-16|LOAN REPAYMENT FROM 083-214 55-012-3456|1250.00|Deposit",
+                       "+ 2024-01-30|LOAN REPAYMENT FROM 083-214 55-012-3456|1250.00|Deposit",
+                       "+ 2024-01-31|INTEREST CHARGED|-2318.47|Interest Charge",
+                       "+ 2024-01-31|LOAN SERVICE FEE|-10.00|Bank Charge"};
+    QTest::newRow("loan: debit, credit and balance")
+        << "au-loan-debit-credit.csv" << QByteArray() << loanOpen << loanClose << QString()
+        << QStringList{"+ 2024-01-02|DEPOSIT ONLINE 2841 LOAN REPAYMENT|1250.00|Deposit",
+                       "+ 2024-01-10|WITHDRAWAL ONLINE 7731 REDRAW|-2000.00|User W'drawal",
+                       "+ 2024-01-16|DEPOSIT ONLINE 2841 LOAN REPAYMENT|1250.00|Deposit",
+                       "+ 2024-01-30|DEPOSIT ONLINE 2841 LOAN REPAYMENT|1250.00|Deposit",
+                       "+ 2024-01-31|DEBIT INTEREST|-2318.47|Interest Charge",
+                       "+ 2024-01-31|MONTHLY LOAN FEE|-10.00|Bank Charge"};
+    QTest::newRow("loan: no balance")
+        << "au-loan-no-balance.csv" << QByteArray() << loanOpen << loanClose << QString()
+        << QStringList{"+ 2024-01-02|PAYMENT RECEIVED THANK YOU|1250.00|Deposit",
+                       "+ 2024-01-10|REDRAW INTERNET BANKING|-2000.00|User W'drawal",
+                       "+ 2024-01-16|PAYMENT RECEIVED THANK YOU|1250.00|Deposit",
+                       "+ 2024-01-30|PAYMENT RECEIVED THANK YOU|1250.00|Deposit",
+                       "+ 2024-01-31|INTEREST|-2318.47|Interest Charge",
+                       "+ 2024-01-31|LOAN ADMINISTRATION FEE|-10.00|Bank Charge"};
 }
 
 void tst_ImportSession::bankFiles() {
