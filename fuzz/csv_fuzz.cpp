@@ -13,12 +13,13 @@ extern "C" const char* __asan_default_options() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // The whole input is the file; its last two bytes also choose a layout of the user's own,
+    // The whole input is the file; its last three bytes also choose a layout of the user's own,
     // so that the seeds stay whole files.
-    if (size < 2)
+    if (size < 3)
         return 0;
     const uint8_t a = data[size - 2];
     const uint8_t b = data[size - 1];
+    const uint8_t c = data[size - 3];
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const auto text = BankText::decode(bytes);
@@ -42,6 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     layout.amountColumn = layout.debitColumn = ((b >> 4) & 3) - 1;
     layout.creditColumn = layout.balanceColumn = ((b >> 6) & 3) - 1;
     layout.descriptionColumn = (a >> 7) - 1;
+    layout.signColumn = (c & 3) - 1;
+    if (c & 4)
+        layout.extraDescriptionColumns = {(c >> 3) & 3, (c >> 5) & 3};
     (void)reader.read(layout);
     (void)CsvLayout::fromText(*text);
     return 0;

@@ -244,7 +244,8 @@ private slots:
     // Start-up removes the temporary folders of copies that are gone, and only those.
     void staleTempFolders_data();
     void staleTempFolders();
-    // The fuzzers' seeds: each good one reads whole, each bad one says where it is bad.
+    // The fuzzers' seeds: each good one reads whole (pending rows aside), each bad one says
+    // where it is bad.
     void corpusReads();
     // The preview refuses while a row that does not read is ticked; then Import writes exactly
     // the ticked rows, and the statement's closing balance checks out.
@@ -1055,9 +1056,9 @@ void tst_Import::corpusReads() {
                 r.rows << one.rows;
             }
         }
-        const bool bad =
-            !r.error.isEmpty() ||
-            std::any_of(r.rows.begin(), r.rows.end(), [](const ImportedRow& x) { return !x.ok(); });
+        const bool bad = !r.error.isEmpty() ||
+                         std::any_of(r.rows.begin(), r.rows.end(),
+                                     [](const ImportedRow& x) { return !x.ok() && !x.pending; });
         QVERIFY2(bad == file.startsWith(u"bad-"),
                  qPrintable(file + ": " + r.error + describe(r.rows).join(u'\n')));
         QVERIFY2(bad || !r.rows.isEmpty(), qPrintable(file));

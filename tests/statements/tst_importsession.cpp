@@ -1,5 +1,6 @@
 // One bank file through the import's steps, as both previews take it: the first reading with its
 // proposed layout and date order, the corrections read again, and the columns offered to pick.
+#include "import/ImportPreview.h"
 #include "import/ImportSession.h"
 
 #include <QFile>
@@ -43,6 +44,19 @@ std::unique_ptr<ImportSession> session(const QTemporaryDir& dir, const QString& 
     return s;
 }
 
+// "+ 2024-01-05|Interest|-7.50|Interest Charge": a preview row, ticked (+) or not, with its
+// column, or its reason when it has one.
+QStringList describe(const ImportPreview& preview) {
+    QStringList out;
+    for (const ImportPreview::Row& r : preview.rows())
+        out << QStringLiteral("%1 %2|%3|%4|%5")
+                   .arg(r.ticked ? "+" : "-", r.source.date.toString(Qt::ISODate),
+                        r.source.description,
+                        QString::number(double(r.source.amount.raw()) / Money::Scale, 'f', 2),
+                        r.reason.isEmpty() ? AmountColumns::caption(r.column) : r.reason);
+    return out;
+}
+
 CsvLayout monthFirstDateAmountDescription() {
     CsvLayout l;
     l.dateColumn = 0;
@@ -65,6 +79,11 @@ private slots:
     void corrections();
     void columnNames_data();
     void columnNames();
+    // Files in the shapes banks write, through the session and a statement's preview: the sign
+    // their balances, their markers or the statement settle, the rows that are no transactions,
+    // the columns that describe a row. Nothing blocks Import, and the layout is kept as it reads.
+    void bankFiles_data();
+    void bankFiles();
 };
 
 void tst_ImportSession::start_data() {
@@ -234,6 +253,155 @@ void tst_ImportSession::columnNames() {
     layout.skipLines = skip;
     s->setLayout(layout);
     QCOMPARE(s->columnNames(), names);
+}
+
+void tst_ImportSession::bankFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: the corpus's file
+    QTest::addColumn<QString>("open");       // the January statement's balances
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("note"); // the session's sign note
+    QTest::addColumn<QStringList>("rows");
+
+    const QString byBalances = QStringLiteral(
+        "The amounts are read with their sign turned: the balances follow from them that way.");
+    const QStringList cardRows = {"+ 2024-01-03|CAFE ON KING ST NEWTOWN|-4.50|User W'drawal",
+                                  "+ 2024-01-08|PAYMENT - THANK YOU|500.00|Deposit",
+                                  "+ 2024-01-12|BOOKSHOP GLEBE|-32.00|User W'drawal",
+                                  "+ 2024-01-31|ANNUAL FEE|-49.00|Bank Charge"};
+    QTest::newRow("purchases positive, balances")
+        << "card-purchases-positive.csv" << QByteArray() << "-1200"
+        << "-785.50" << byBalances << cardRows;
+    QTest::newRow("purchases positive, no balances")
+        << "card-no-balance.csv" << QByteArray() << "-1200"
+        << "-736.50"
+        << "The amounts are read with their sign turned: the statement reaches its closing "
+           "balance with them that way."
+        << QStringList{"+ 2024-01-03|CAFE ON MAIN ST|-4.50|User W'drawal",
+                       "+ 2024-01-18|INTERNET PAYMENT - THANK YOU|500.00|Deposit",
+                       "+ 2024-01-22|BOOKSTORE|-32.00|User W'drawal"};
+    QTest::newRow("CR column, purchases unmarked")
+        << "card-cr-column.csv" << QByteArray() << "-300"
+        << "-177.45" << QString()
+        << QStringList{"+ 2024-01-15|SUPERMARKET LEICHHARDT|-86.40|User W'drawal",
+                       "+ 2024-01-16|PAYMENT RECEIVED|250.00|Deposit",
+                       "+ 2024-01-18|REFUND HARDWARE STORE|19.95|Deposit",
+                       "+ 2024-01-20|PETROL STATION ASHFIELD|-61.00|User W'drawal"};
+    const QStringList january = {"+ 2024-01-05|Interest|-7.50|Interest Charge",
+                                 "+ 2024-01-10|Repayment|300.00|Deposit",
+                                 "+ 2024-01-31|Fee|-5.00|Bank Charge"};
+    QTest::newRow("debit and credit markers")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount,Type\n05/01/2024,Interest,7.50,Debit\n"
+                      "10/01/2024,Repayment,300.00,Credit\n31/01/2024,Fee,5.00,D\n")
+        << "-900"
+        << "-612.50" << QString() << january;
+    // The file's newest first: turned round, its pending rows go last.
+    QTest::newRow("pending rows below the header")
+        << "pending-rows.csv" << QByteArray() << "-900"
+        << "-612.50" << QString()
+        << january + QStringList{"- |PHARMACY MARRICKVILLE|-12.95|Pending: no date yet",
+                                 "- |TAXI FARE SYDNEY|-23.10|Pending: no date yet"};
+    QTest::newRow("pending row above the header")
+        << "a.csv"
+        << QByteArray("Pending,CAFE,-4.50\nDate,Description,Amount\n05/01/2024,Interest,-7.50\n"
+                      "10/01/2024,Repayment,300.00\n31/01/2024,Fee,-5.00\n")
+        << "-900"
+        << "-612.50" << QString() << QStringList{"- |CAFE|-4.50|Pending: no date yet"} + january;
+    QTest::newRow("detail continued on the lines below")
+        << "continuation-lines.csv" << QByteArray() << "-900"
+        << "-612.50" << QString()
+        << QStringList{"+ 2024-01-05|INTEREST CHARGED|-7.50|Interest Charge",
+                       "+ 2024-01-10|TRANSFER FROM J CITIZEN SAVINGS REF 20240110|300.00|Deposit",
+                       "+ 2024-01-31|ACCOUNT FEE|-5.00|Bank Charge"};
+    QTest::newRow("description in two columns")
+        << "description-columns.csv" << QByteArray() << "-900"
+        << "-612.50" << QString()
+        << QStringList{"+ 2024-01-05|Interest on balance|-7.50|Interest Charge",
+                       "+ 2024-01-10|Repayment from salary|300.00|Deposit",
+                       "+ 2024-01-31|Fee monthly|-5.00|Bank Charge"};
+    QTest::newRow("card number beside the description")
+        << "card-number-column.csv" << QByteArray() << "-500"
+        << "-375.82" << QString()
+        << QStringList{"+ 2024-01-05|GROCER BONDI|-54.20|User W'drawal",
+                       "+ 2024-01-09|PAYMENT THANK YOU|200.00|Deposit",
+                       "+ 2024-01-14|CINEMA|-18.50|User W'drawal",
+                       "+ 2024-01-31|INTEREST ON PURCHASES|-3.12|Interest Charge"};
+    QTest::newRow("merchant named after the account and the kind")
+        << "a.csv"
+        << QByteArray("Date,Account Name,Transaction Type,Merchant Name,Amount\n"
+                      "05/01/2024,Home loan,DEBIT,Interest,-7.50\n"
+                      "10/01/2024,Home loan,CREDIT,Repayment,300.00\n"
+                      "31/01/2024,Home loan,DEBIT,Fee,-5.00\n")
+        << "-900"
+        << "-612.50" << QString() << january;
+
+    // Loan accounts: repayments, a redraw, the month's interest and fee.
+    const QString loanOpen = QStringLiteral("-452000");
+    const QString loanClose = QStringLiteral("-452578.47");
+    QTest::newRow("loan: signed amount and balance")
+        << "au-loan-signed-balance.csv" << QByteArray() << loanOpen << loanClose << QString()
+        << QStringList{"+ 2024-01-02|LOAN REPAYMENT FROM 083-214 55-012-3456|1250.00|Deposit",
+                       "+ 2024-01-10|REDRAW TO 083-214 55-012-3456|-2000.00|User W'drawal",
+                       "+ 2024-01-16|LOAN REPAYMENT FROM 083-214 55-012-3456|1250.00|Deposit",
+                       "+ 2024-01-30|LOAN REPAYMENT FROM 083-214 55-012-3456|1250.00|Deposit",
+                       "+ 2024-01-31|INTEREST CHARGED|-2318.47|Interest Charge",
+                       "+ 2024-01-31|LOAN SERVICE FEE|-10.00|Bank Charge"};
+    QTest::newRow("loan: debit, credit and balance")
+        << "au-loan-debit-credit.csv" << QByteArray() << loanOpen << loanClose << QString()
+        << QStringList{"+ 2024-01-02|DEPOSIT ONLINE 2841 LOAN REPAYMENT|1250.00|Deposit",
+                       "+ 2024-01-10|WITHDRAWAL ONLINE 7731 REDRAW|-2000.00|User W'drawal",
+                       "+ 2024-01-16|DEPOSIT ONLINE 2841 LOAN REPAYMENT|1250.00|Deposit",
+                       "+ 2024-01-30|DEPOSIT ONLINE 2841 LOAN REPAYMENT|1250.00|Deposit",
+                       "+ 2024-01-31|DEBIT INTEREST|-2318.47|Interest Charge",
+                       "+ 2024-01-31|MONTHLY LOAN FEE|-10.00|Bank Charge"};
+    QTest::newRow("loan: no balance")
+        << "au-loan-no-balance.csv" << QByteArray() << loanOpen << loanClose << QString()
+        << QStringList{"+ 2024-01-02|PAYMENT RECEIVED THANK YOU|1250.00|Deposit",
+                       "+ 2024-01-10|REDRAW INTERNET BANKING|-2000.00|User W'drawal",
+                       "+ 2024-01-16|PAYMENT RECEIVED THANK YOU|1250.00|Deposit",
+                       "+ 2024-01-30|PAYMENT RECEIVED THANK YOU|1250.00|Deposit",
+                       "+ 2024-01-31|INTEREST|-2318.47|Interest Charge",
+                       "+ 2024-01-31|LOAN ADMINISTRATION FEE|-10.00|Bank Charge"};
+}
+
+void tst_ImportSession::bankFiles() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(QString, note);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    QString error;
+    QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::Refuse, &error), qPrintable(error));
+    QVERIFY(!s->asksDateOrder());
+    const StatementHeader statement{
+        {}, QDate(2024, 1, 1), QDate(2024, 1, 31), Money::parse(open), Money::parse(close)};
+    ImportPreview preview(statement, KnownTransactions(), ColumnRules::defaults());
+    s->proposeSign(preview);
+    QCOMPARE(describe(preview), rows);
+    QCOMPARE(s->signNote(), note);
+
+    QCOMPARE(preview.firstTickedUnreadable(), -1);
+    QCOMPARE(preview.closingAfterImport(), statement.closeBalance);
+    QCOMPARE(preview.balanceCheck().partsAt, -1);
+    // The balances, as the file states them, follow from the amounts as read.
+    std::optional<Money> previous;
+    for (const ImportPreview::Row& r : preview.rows()) {
+        if (previous && r.source.balance)
+            QCOMPARE(Money::add(*previous, r.source.amount), r.source.balance);
+        previous = r.source.balance;
+    }
+    for (int i = 0; i < preview.rows().size(); ++i) {
+        if (preview.rows()[i].status == ImportPreview::Status::Pending) {
+            preview.setTicked(i, true);
+            QVERIFY(!preview.rows()[i].ticked);
+        }
+    }
+    QCOMPARE(CsvLayout::fromText(s->layout().toText()), s->layout());
 }
 
 QTEST_MAIN(tst_ImportSession)

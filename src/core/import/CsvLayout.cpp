@@ -14,14 +14,17 @@ struct ColumnKey {
     int CsvLayout::*member;
 };
 
-const std::array<ColumnKey, 6> ColumnKeys = {{
+const std::array<ColumnKey, 7> ColumnKeys = {{
     {"date", &CsvLayout::dateColumn},
     {"description", &CsvLayout::descriptionColumn},
     {"amount", &CsvLayout::amountColumn},
     {"debit", &CsvLayout::debitColumn},
     {"credit", &CsvLayout::creditColumn},
     {"balance", &CsvLayout::balanceColumn},
+    {"sign", &CsvLayout::signColumn},
 }};
+
+constexpr const char* ExtraDescriptionsKey = "extra-descriptions";
 
 const std::array<std::pair<QChar, const char*>, 4> DelimiterNames = {{
     {u',', "comma"},
@@ -132,17 +135,27 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
                 layout.amounts = CsvLayout::Amounts::DebitCredit;
             else
                 return bad();
+        } else if (key == QLatin1String(ExtraDescriptionsKey)) {
+            // Column numbers, "0" for none.
+            layout.extraDescriptionColumns.clear();
+            for (const QString& part : value.split(u',', Qt::SkipEmptyParts)) {
+                bool ok = false;
+                const int number = part.trimmed().toInt(&ok);
+                if (!ok || number < 0 || number > 1000)
+                    return bad();
+                if (number > 0)
+                    layout.extraDescriptionColumns << number - 1;
+            }
         } else {
-            const auto column = std::find_if(ColumnKeys.begin(), ColumnKeys.end(),
-                                             [&](const ColumnKey& c) { return key == c.key; });
-            if (column == ColumnKeys.end())
+            int CsvLayout::*member = CsvLayout::columnOf(key);
+            if (!member)
                 continue; // a later version's choice
             bool ok = false;
             const int number = value.toInt(&ok);
             if (ok && number >= 1 && number <= 1000)
-                layout.*(column->member) = number - 1;
+                layout.*member = number - 1;
             else if (ok && number == 0)
-                layout.*(column->member) = -1;
+                layout.*member = -1;
             else if (named && !value.isEmpty())
                 named->insert(key, value);
             else
@@ -163,10 +176,20 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
 int CsvLayout::lastColumn() const {
     int last = std::max({dateColumn, descriptionColumn, balanceColumn});
     if (amounts == Amounts::Signed)
-        last = std::max(last, amountColumn);
+        last = std::max({last, amountColumn, signColumn});
     else
         last = std::max({last, debitColumn, creditColumn});
+    for (int c : extraDescriptionColumns)
+        last = std::max(last, c);
     return last;
+}
+
+int CsvLayout::*CsvLayout::columnOf(QStringView key) {
+    for (const ColumnKey& c : ColumnKeys) {
+        if (key == QLatin1String(c.key))
+            return c.member;
+    }
+    return nullptr;
 }
 
 QString CsvLayout::toText() const {
@@ -181,6 +204,11 @@ QString CsvLayout::toText() const {
         << QStringLiteral("amounts=%1").arg(amounts == Amounts::Signed ? "signed" : "debit-credit");
     for (const ColumnKey& c : ColumnKeys)
         lines << QStringLiteral("%1=%2").arg(c.key).arg(this->*(c.member) + 1);
+    QStringList extra;
+    for (int c : extraDescriptionColumns)
+        extra << QString::number(c + 1);
+    lines << QStringLiteral("%1=%2").arg(ExtraDescriptionsKey,
+                                         extra.isEmpty() ? QStringLiteral("0") : extra.join(u','));
     lines << QStringLiteral("flip=%1").arg(flipSign ? "yes" : "no");
     return lines.join(u'\n') + u'\n';
 }

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -29,7 +30,15 @@ struct CsvLayout {
     int debitColumn = -1;
     int creditColumn = -1;
     int balanceColumn = -1;
-    bool flipSign = false; // the file counts money out as positive
+    // A column of its own that says "CR" or "DR" (or "C", "D", "Credit", "Debit") of a signed
+    // amount, as a marker after the amount does; -1 when none.
+    int signColumn = -1;
+    // More columns of the description, joined to it in their order ("Description 2", ...).
+    QList<int> extraDescriptionColumns;
+    bool flipSign = false; // the file counts money out as positive: its amounts are turned
+
+    // The column member a "key=value" line names ("date", "sign", ...); nullptr for any other key.
+    static int CsvLayout::*columnOf(QStringView key);
 
     // The highest column the layout reads, -1 when it reads none.
     int lastColumn() const;

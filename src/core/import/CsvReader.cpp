@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <initializer_list>
 
 namespace {
 
@@ -50,34 +52,39 @@ bool isDataLike(const QList<QStringView>& fields, QChar decimal) {
 
 enum class Role { None, Date, Description, Amount, Debit, Credit, Balance };
 
-// What a header's text says its column holds; `rank` orders the description words, since a
-// file may have a "Description" and a "Reference".
+bool containsAny(const QString& text, std::initializer_list<const char16_t*> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](const char16_t* w) { return text.contains(QStringView(w)); });
+}
+
+// What a header's text says its column holds, in the languages banks export in; `rank` orders
+// the description words, since a file may have a "Description" and a "Reference".
 Role roleOf(const QString& header, int* rank) {
     const QString h = header.trimmed().toLower();
     *rank = 0;
     if (h.isEmpty())
         return Role::None;
-    if (h.contains(u"balance"))
+    if (containsAny(h, {u"balance", u"saldo", u"solde"}))
         return Role::Balance;
-    if (h.contains(u"date") || h == u"posted" || h == u"posting")
+    if (containsAny(h, {u"date", u"datum", u"fecha"}) || h == u"posted" || h == u"posting")
         return Role::Date;
-    for (const char16_t* w : {u"debit", u"withdrawal", u"money out", u"paid out"}) {
-        if (h.contains(QStringView(w)))
-            return Role::Debit;
-    }
-    if (h == u"dr" || h == u"out")
+    if (containsAny(h, {u"debit", u"d\u00e9bit", u"withdrawal", u"money out", u"paid out"}) ||
+        h == u"dr" || h == u"out")
         return Role::Debit;
-    for (const char16_t* w : {u"credit", u"deposit", u"money in", u"paid in"}) {
-        if (h.contains(QStringView(w)))
-            return Role::Credit;
-    }
-    if (h == u"cr" || h == u"in")
+    if (containsAny(h, {u"credit", u"cr\u00e9dit", u"deposit", u"money in", u"paid in"}) ||
+        h == u"cr" || h == u"in")
         return Role::Credit;
-    if (h.contains(u"amount") || h == u"value" || h == u"sum")
+    if (containsAny(h, {u"amount", u"betrag", u"importe", u"montant"}) || h == u"value" ||
+        h == u"sum")
         return Role::Amount;
-    const std::array<const char16_t*, 10> words = {
-        u"description", u"details",     u"narrative", u"particulars", u"payee",
-        u"memo",        u"transaction", u"reference", u"text",        u"name"};
+    // The account's own name or number, a card number, the kind of a transaction: none is its
+    // narrative, whatever other word its name has.
+    if (containsAny(h, {u"account", u"card", u"number", u"type", u"categor", u"status", u"serial"}))
+        return Role::None;
+    const std::array<const char16_t*, 13> words = {
+        u"description", u"details",     u"narrative",   u"particulars", u"payee",
+        u"memo",        u"transaction", u"reference",   u"text",        u"name",
+        u"concepto",    u"merchant",    u"libell\u00e9"};
     for (int i = 0; i < int(words.size()); ++i) {
         if (h.contains(QStringView(words[i]))) {
             *rank = i;
@@ -85,6 +92,75 @@ Role roleOf(const QString& header, int* rank) {
         }
     }
     return Role::None;
+}
+
+// A header line: it names at least two kinds of column.
+bool namesColumns(const QList<QStringView>& fields) {
+    unsigned kinds = 0;
+    for (QStringView f : fields) {
+        int rank = 0;
+        const Role role = roleOf(f.toString(), &rank);
+        if (role != Role::None)
+            kinds |= 1u << unsigned(role);
+    }
+    return std::popcount(kinds) >= 2;
+}
+
+// "Pending" or the like where a date belongs: a transaction the bank has not posted yet.
+bool isPendingText(QStringView text) {
+    text = text.trimmed();
+    // Dates start with a digit or a month's or day's name: most are passed over at once.
+    if (text.size() < 7 || !text.front().isLetter())
+        return false;
+    for (const char16_t* w :
+         {u"pending", u"pending transaction", u"processing", u"uncleared", u"unposted",
+          u"not posted", u"not yet posted", u"authorised", u"authorized"}) {
+        if (text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// A line that looks like a pending transaction: a pending word and, in another field, an amount.
+bool isPendingLike(const QList<QStringView>& fields, QChar decimal) {
+    for (int i = 0; i < fields.size(); ++i) {
+        if (!isPendingText(fields[i]))
+            continue;
+        for (int j = 0; j < fields.size(); ++j) {
+            if (j != i && readsAsAmount(fields[j], decimal))
+                return true;
+        }
+    }
+    return false;
+}
+
+// What a column of its own says of an amount's sign.
+enum class Marker : quint8 { None, Credit, Debit, Unknown };
+
+Marker markerOf(QStringView text) {
+    text = text.trimmed();
+    if (text.isEmpty())
+        return Marker::None;
+    auto is = [&](std::initializer_list<const char16_t*> words) {
+        return std::any_of(words.begin(), words.end(), [&](const char16_t* w) {
+            return text.compare(QStringView(w), Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (is({u"cr", u"c", u"credit"}))
+        return Marker::Credit;
+    if (is({u"dr", u"d", u"debit"}))
+        return Marker::Debit;
+    return Marker::Unknown;
+}
+
+// The amount with the sign its marker gives: credit in, debit out, none as the amount has it.
+Money marked(Money amount, Marker marker) {
+    const qint64 magnitude = std::abs(amount.raw());
+    if (marker == Marker::Credit)
+        return Money::fromRaw(magnitude);
+    if (marker == Marker::Debit)
+        return Money::fromRaw(-magnitude);
+    return amount;
 }
 
 QStringView cell(const CsvRecord& r, int column) {
@@ -101,6 +177,17 @@ std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
     const Money d = debit ? Money::fromRaw(std::abs(debit->raw())) : Money();
     const Money c = credit ? Money::fromRaw(std::abs(credit->raw())) : Money();
     return Money::subtract(c, d);
+}
+
+// The description with the columns that continue it, each simplified, joined by a blank.
+QString descriptionOf(const CsvRecord& r, const CsvLayout& l) {
+    QString text = cell(r, l.descriptionColumn).toString().simplified();
+    for (int c : l.extraDescriptionColumns) {
+        const QString more = cell(r, c).toString().simplified();
+        if (!more.isEmpty())
+            text += text.isEmpty() ? more : u' ' + more;
+    }
+    return text;
 }
 
 // How many neighbouring rows agree with `balance` moving by the amount (either sign, either
@@ -123,6 +210,75 @@ int balanceAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
         previousAmount = a;
     }
     return agree;
+}
+
+// Neighbouring rows whose balance moves by the amount, and those whose balance moves against it.
+// Oldest first a row's amount moves the balance from the row above; newest first the row
+// above's moves it from this one; a file of one date may be either.
+struct SignAgreement {
+    int with = 0;
+    int against = 0;
+};
+
+SignAgreement signAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
+    SignAgreement agree;
+    if (rows.isEmpty())
+        return agree;
+    const QDate first = BankText::parseDate(cell(*rows.first(), l.dateColumn), l.dateOrder);
+    const QDate last = BankText::parseDate(cell(*rows.last(), l.dateColumn), l.dateOrder);
+    const bool known = first.isValid() && last.isValid();
+    const bool oldestFirst = !known || first <= last;
+    const bool newestFirst = !known || first >= last;
+    std::optional<Money> previousBalance;
+    std::optional<Money> previousAmount;
+    for (const CsvRecord* r : rows) {
+        const auto b = BankText::parseAmount(cell(*r, l.balanceColumn), l.decimal);
+        const auto a = amountOf(*r, l);
+        const auto step = b && a && previousBalance && previousAmount
+                              ? Money::subtract(*b, *previousBalance)
+                              : std::nullopt;
+        if (step) {
+            const auto negated = Money::subtract(Money(), *step);
+            if ((oldestFirst && *step == *a) || (newestFirst && negated == *previousAmount))
+                ++agree.with;
+            else if ((oldestFirst && negated == *a) || (newestFirst && *step == *previousAmount))
+                ++agree.against;
+        }
+        previousBalance = b;
+        previousAmount = a;
+    }
+    return agree;
+}
+
+// The column holds the same text on every row: the account's name, a card's number.
+bool sameOnEveryRow(const QList<const CsvRecord*>& rows, int column) {
+    if (rows.size() < 2)
+        return false;
+    const QStringView first = cell(*rows.first(), column).trimmed();
+    return std::all_of(rows.begin(), rows.end(),
+                       [&](const CsvRecord* r) { return cell(*r, column).trimmed() == first; });
+}
+
+// The amounts have no sign of their own: no minus, no brackets, no "CR" or "DR" after them.
+bool unsignedColumn(const QList<const CsvRecord*>& rows, int column) {
+    return std::none_of(rows.begin(), rows.end(), [&](const CsvRecord* r) {
+        const QStringView f = cell(*r, column).trimmed();
+        return f.contains(u'-') || f.contains(u'(') || f.contains(u'+') ||
+               f.contains(QChar(0x2212)) || f.endsWith(u"CR", Qt::CaseInsensitive) ||
+               f.endsWith(u"DR", Qt::CaseInsensitive);
+    });
+}
+
+// A column of sign markers: each a marker or empty, at least one a marker.
+bool holdsMarkers(const QList<const CsvRecord*>& rows, int column) {
+    bool any = false;
+    for (const CsvRecord* r : rows) {
+        const Marker m = markerOf(cell(*r, column));
+        if (m == Marker::Unknown)
+            return false;
+        any |= m != Marker::None;
+    }
+    return any;
 }
 
 bool complementary(const QList<const CsvRecord*>& rows, int a, int b, QChar decimal) {
@@ -336,12 +492,15 @@ QChar CsvReader::detectDelimiter() const {
     return best;
 }
 
-std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) const {
+std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
+                                           QString* note) const {
     auto fail = [&](const QString& why) -> std::optional<CsvLayout> {
         if (error)
             *error = why;
         return std::nullopt;
     };
+    if (note)
+        note->clear();
     CsvLayout layout;
     layout.delimiter = detectDelimiter();
     layout.dateOrder = preferred;
@@ -386,15 +545,27 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
     while (!(dataLike[first] && records[first].fields.size() == width))
         ++first;
 
-    // The line above the first row is its header when it is words, not a row.
-    const bool header =
-        first > 0 && !dataLike[first - 1] && records[first - 1].fields.size() >= width - 1 &&
-        std::any_of(
-            records[first - 1].fields.begin(), records[first - 1].fields.end(), [](QStringView f) {
-                return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
-            });
+    // The header is the line that names the columns: just above the first row, or above the
+    // pending transactions some banks list there without a date. Failing that, the line just
+    // above the first row when it is words, not a row.
+    auto fitsWidth = [&](int r) { return records[r].fields.size() >= width - 1; };
+    auto hasLetters = [&](int r) {
+        return std::any_of(records[r].fields.begin(), records[r].fields.end(), [](QStringView f) {
+            return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
+        });
+    };
+    int above = first - 1;
+    while (above >= 0 && !dataLike[above] && isPendingLike(records[above].fields, layout.decimal))
+        --above;
+    int headerAt = -1;
+    if (above >= 0 && !dataLike[above] && fitsWidth(above) && namesColumns(records[above].fields))
+        headerAt = above;
+    else if (above == first - 1 && first > 0 && !dataLike[first - 1] && fitsWidth(first - 1) &&
+             hasLetters(first - 1))
+        headerAt = first - 1;
+    const bool header = headerAt >= 0;
     layout.header = header;
-    layout.skipLines = (header ? records[first - 1].line : records[first].line) - 1;
+    layout.skipLines = (header ? records[headerAt].line : records[first].line) - 1;
 
     QList<const CsvRecord*> rows;
     for (int r = first; r < sampled; ++r) {
@@ -402,10 +573,12 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
             rows << &records[r];
     }
 
-    // Columns the header names.
+    // Columns the header names. Of the description's names the best ranked wins, unless the
+    // column says the same on every row; numbered ones ("Description 1", "Description 2") are
+    // one description.
     if (header) {
         int bestDescription = 1000;
-        const QList<QStringView>& names = records[first - 1].fields;
+        const QList<QStringView>& names = records[headerAt].fields;
         for (int c = 0; c < names.size(); ++c) {
             int rank = 0;
             const Role role = roleOf(names[c].toString(), &rank);
@@ -427,7 +600,7 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
                 target = &layout.balanceColumn;
                 break;
             case Role::Description:
-                if (rank < bestDescription) {
+                if (rank < bestDescription && !sameOnEveryRow(rows, c)) {
                     bestDescription = rank;
                     layout.descriptionColumn = c;
                 }
@@ -437,6 +610,25 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
             }
             if (target && *target < 0)
                 *target = c;
+        }
+        if (layout.descriptionColumn >= 0) {
+            auto unnumbered = [](QStringView name) {
+                name = name.trimmed();
+                while (!name.isEmpty() && name.back().isDigit())
+                    name.chop(1);
+                return name.trimmed().toString().toLower();
+            };
+            const QString base = unnumbered(names[layout.descriptionColumn]);
+            QList<int> numbered;
+            for (int c = 0; c < names.size(); ++c) {
+                if (unnumbered(names[c]) == base &&
+                    (c == layout.descriptionColumn || !sameOnEveryRow(rows, c)))
+                    numbered << c;
+            }
+            if (numbered.size() > 1) {
+                layout.descriptionColumn = numbered.takeFirst();
+                layout.extraDescriptionColumns = numbered;
+            }
         }
         if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
             layout.amounts = CsvLayout::Amounts::DebitCredit;
@@ -496,17 +688,35 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
             chooseAmounts(rows, numeric, layout);
         }
     }
+    // Amounts without a sign of their own take it from a column of "CR" and "DR" beside them.
+    const bool signedAmounts =
+        layout.amounts == CsvLayout::Amounts::Signed && layout.amountColumn >= 0;
+    if (signedAmounts && unsignedColumn(rows, layout.amountColumn)) {
+        for (int c = 0; c < width; ++c) {
+            if (c != layout.dateColumn && c != layout.amountColumn && c != layout.balanceColumn &&
+                c != layout.descriptionColumn && holdsMarkers(rows, c)) {
+                layout.signColumn = c;
+                break;
+            }
+        }
+    }
     if (layout.descriptionColumn < 0) {
+        // The longest text, passing over a column that says the same on every row (the
+        // account's name, a card's number) while another column's text varies.
         qsizetype longest = 0;
+        bool longestVaries = false;
         for (int c = 0; c < width; ++c) {
             if (c == layout.dateColumn || c == layout.amountColumn || c == layout.debitColumn ||
-                c == layout.creditColumn || c == layout.balanceColumn)
+                c == layout.creditColumn || c == layout.balanceColumn || c == layout.signColumn)
                 continue;
             qsizetype length = 0;
             for (const CsvRecord* r : rows)
                 length += cell(*r, c).trimmed().size();
-            if (length > longest) {
+            const bool varies = !sameOnEveryRow(rows, c);
+            if (length > 0 &&
+                ((varies && !longestVaries) || (varies == longestVaries && length > longest))) {
                 longest = length;
+                longestVaries = varies;
                 layout.descriptionColumn = c;
             }
         }
@@ -530,6 +740,18 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error) 
     }
     if (dayFirst != monthFirst)
         layout.dateOrder = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+
+    // Balances that move against the amounts: the file counts money out as positive (a card's
+    // purchases), and its amounts are read turned, so that the balances follow from them.
+    if (signedAmounts && layout.signColumn < 0 && layout.balanceColumn >= 0) {
+        const SignAgreement agree = signAgreement(rows, layout);
+        if (agree.against > agree.with) {
+            layout.flipSign = true;
+            if (note)
+                *note = QStringLiteral("The amounts are read with their sign turned: the "
+                                       "balances follow from them that way.");
+        }
+    }
     return layout;
 }
 
@@ -562,14 +784,9 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
             layout.header = true;
             layout.skipLines = r.line - 1;
             for (auto it = found.cbegin(); it != found.cend(); ++it) {
-                const QString& key = it.key();
-                int* target = key == u"date"          ? &layout.dateColumn
-                              : key == u"description" ? &layout.descriptionColumn
-                              : key == u"amount"      ? &layout.amountColumn
-                              : key == u"debit"       ? &layout.debitColumn
-                              : key == u"credit"      ? &layout.creditColumn
-                                                      : &layout.balanceColumn;
-                *target = it.value();
+                // readChoices names only the columns CsvLayout knows.
+                if (int CsvLayout::*member = CsvLayout::columnOf(it.key()))
+                    layout.*member = it.value();
             }
             return layout;
         }
@@ -604,23 +821,103 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
     bool otherDiffers = false;
     bool headerPending = l.header;
     const int last = l.lastColumn();
+    const bool signedAmounts = l.amounts == CsvLayout::Amounts::Signed;
+    const bool columnsSet =
+        l.dateColumn >= 0 &&
+        (signedAmounts ? l.amountColumn >= 0 : l.debitColumn >= 0 || l.creditColumn >= 0);
+    const int signColumn = signedAmounts ? l.signColumn : -1;
+    // A marker column that marks only one side leaves the other empty: a card's file marks its
+    // credits "CR" and leaves its purchases unmarked.
+    Marker unmarked = Marker::None;
+    if (signColumn >= 0) {
+        bool credits = false;
+        bool debits = false;
+        for (const CsvRecord& r : s.records) {
+            const Marker m = r.line > l.skipLines ? markerOf(cell(r, signColumn)) : Marker::None;
+            credits |= m == Marker::Credit;
+            debits |= m == Marker::Debit;
+        }
+        if (credits != debits)
+            unmarked = credits ? Marker::Debit : Marker::Credit;
+    }
+    // The amount as the layout reads it: its marker's sign, then turned when the file counts money
+    // out as positive. `error` says why it does not read.
+    auto amountIn = [&](const CsvRecord& r, QString* error) -> std::optional<Money> {
+        auto amount = amountOf(r, l);
+        if (!amount) {
+            *error =
+                signedAmounts
+                    ? QStringLiteral("The amount \"%1\" does not read.")
+                          .arg(cell(r, l.amountColumn).trimmed())
+                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
+                                     "reads as an amount.")
+                          .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
+            return std::nullopt;
+        }
+        if (signColumn >= 0) {
+            const QStringView text = cell(r, signColumn).trimmed();
+            const Marker m = markerOf(text);
+            if (m == Marker::Unknown) {
+                *error = QStringLiteral("The sign \"%1\" does not read: CR or DR is expected.")
+                             .arg(text);
+                return std::nullopt;
+            }
+            amount = marked(*amount, m == Marker::None ? unmarked : m);
+        }
+        return l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
+    };
+    // A transaction the bank lists without a date yet, "Pending" where the date belongs.
+    auto pendingRow = [&](const CsvRecord& r) -> std::optional<ImportedRow> {
+        if (!isPendingText(cell(r, l.dateColumn)))
+            return std::nullopt;
+        ImportedRow row;
+        row.line = r.line;
+        row.pending = true;
+        row.description = descriptionOf(r, l);
+        QString unused;
+        row.amount = amountIn(r, &unused).value_or(Money());
+        return row;
+    };
     result.rows.reserve(s.records.size() + 1);
     for (const CsvRecord& r : s.records) {
-        if (r.line <= l.skipLines)
+        if (r.line <= l.skipLines) {
+            // Some banks list the pending transactions above the header.
+            if (columnsSet && amountOf(r, l)) {
+                if (auto pending = pendingRow(r))
+                    result.rows << std::move(*pending);
+            }
             continue;
+        }
         if (headerPending) {
             headerPending = false;
             continue;
         }
         ImportedRow row;
         row.line = r.line;
-        if (l.dateColumn < 0 ||
-            (l.amounts == CsvLayout::Amounts::Signed ? l.amountColumn < 0
-                                                     : l.debitColumn < 0 && l.creditColumn < 0)) {
+        if (!columnsSet) {
             if (untilUnreadable)
                 return std::nullopt;
             row.error = QStringLiteral("The layout has no date or no amount column.");
             result.rows << std::move(row);
+            continue;
+        }
+        // A line of text alone, its date, amount and balance empty, continues the description of
+        // the row above.
+        if (!result.rows.isEmpty() && result.rows.last().line > l.skipLines &&
+            l.descriptionColumn >= 0 && cell(r, l.dateColumn).trimmed().isEmpty() &&
+            (signedAmounts ? cell(r, l.amountColumn).trimmed().isEmpty()
+                           : cell(r, l.debitColumn).trimmed().isEmpty() &&
+                                 cell(r, l.creditColumn).trimmed().isEmpty()) &&
+            cell(r, l.balanceColumn).trimmed().isEmpty()) {
+            const QString more = descriptionOf(r, l);
+            if (!more.isEmpty()) {
+                QString& description = result.rows.last().description;
+                description += description.isEmpty() ? more : u' ' + more;
+                continue;
+            }
+        }
+        if (auto pending = pendingRow(r)) {
+            result.rows << std::move(*pending);
             continue;
         }
         if (r.fields.size() <= last) {
@@ -637,22 +934,16 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
         const QDate otherDate = BankText::parseDate(dateText, other);
         otherReadsAll &= otherDate.isValid();
         otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
-        if (l.descriptionColumn >= 0)
-            row.description = r.fields[l.descriptionColumn].toString().simplified();
-        const auto amount = amountOf(r, l);
+        row.description = descriptionOf(r, l);
+        QString amountError;
+        const auto amount = amountIn(r, &amountError);
         if (!row.date.isValid()) {
             row.error = QStringLiteral("The date \"%1\" does not read as a date with %2.")
                             .arg(dateText, orderName(l.dateOrder));
         } else if (!amount) {
-            row.error =
-                l.amounts == CsvLayout::Amounts::Signed
-                    ? QStringLiteral("The amount \"%1\" does not read.")
-                          .arg(r.fields[l.amountColumn].trimmed())
-                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
-                                     "reads as an amount.")
-                          .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
+            row.error = amountError;
         } else {
-            row.amount = l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
+            row.amount = *amount;
         }
         if (row.ok() && l.balanceColumn >= 0) {
             const QStringView balanceText = r.fields[l.balanceColumn].trimmed();
@@ -662,7 +953,7 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
                     row.error =
                         QStringLiteral("The balance \"%1\" does not read.").arg(balanceText);
                 else
-                    row.balance = l.flipSign ? Money::fromRaw(-balance->raw()) : *balance;
+                    row.balance = *balance;
             }
         }
         if (untilUnreadable && !row.ok())
@@ -700,18 +991,21 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
         std::optional<ReadResult> clean = read(l, true);
         if (!clean)
             return std::nullopt;
-        return Proposal{l, source, std::move(*clean)};
+        return Proposal{l, source, std::move(*clean), {}};
     };
     if (remembered) {
         if (auto p = attempt(*remembered, Remembered))
             return p;
     }
     QString why;
+    QString note;
     const auto detected =
-        detect(remembered ? remembered->dateOrder : BankText::localeOrder(), &why);
+        detect(remembered ? remembered->dateOrder : BankText::localeOrder(), &why, &note);
     if (detected) {
-        if (auto p = attempt(*detected, Detected))
+        if (auto p = attempt(*detected, Detected)) {
+            p->note = note;
             return p;
+        }
     }
     for (const CsvPreset& preset : CsvPresets::builtIn()) {
         const auto fitted = fit(preset, nullptr);
@@ -721,9 +1015,9 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
             return p;
     }
     if (detected)
-        return Proposal{*detected, Detected, read(*detected)};
+        return Proposal{*detected, Detected, read(*detected), note};
     if (remembered)
-        return Proposal{*remembered, Remembered, read(*remembered)};
+        return Proposal{*remembered, Remembered, read(*remembered), {}};
     if (error)
         *error = why;
     return std::nullopt;

@@ -39,8 +39,10 @@ public:
     QChar detectDelimiter() const;
 
     // The layout found from the file alone: delimiter, header and the lines above it, decimal
-    // point, which column is what, the date order (`preferred` when both orders read every date).
-    std::optional<CsvLayout> detect(DateOrder preferred, QString* error) const;
+    // point, which column is what, the date order (`preferred` when both orders read every date),
+    // and the sign. `note` says why the sign was turned, when it was.
+    std::optional<CsvLayout> detect(DateOrder preferred, QString* error,
+                                    QString* note = nullptr) const;
     // A preset's layout made concrete for this file: its named columns found in the header, its
     // lines to skip counted. nullopt (and why) when the file does not have them.
     std::optional<CsvLayout> fit(const CsvPreset& preset, QString* error) const;
@@ -57,6 +59,7 @@ public:
         CsvLayout layout;
         QString source;    // Remembered, Detected or the preset's name
         ReadResult result; // the file read in `layout`
+        QString note;      // detect()'s, when the detected layout is proposed
     };
     std::optional<Proposal> propose(const std::optional<CsvLayout>& remembered,
                                     QString* error) const;

@@ -84,10 +84,9 @@ TransactionAmounts amountsIn(AmountColumn column, Money amount) {
     return a;
 }
 
+// The balance check takes a file's balances in either sign: turning the amounts is enough.
 ImportedRow flippedRow(ImportedRow row) {
     row.amount = Money::fromRaw(-row.amount.raw());
-    if (row.balance)
-        row.balance = Money::fromRaw(-row.balance->raw());
     return row;
 }
 
@@ -138,7 +137,7 @@ ImportPreview::Row ImportPreview::row(qsizetype i) const {
 }
 
 void ImportPreview::setTicked(int row, bool ticked) {
-    if (row >= 0 && row < m_marks.size())
+    if (row >= 0 && row < m_marks.size() && m_marks[row].status != Status::Pending)
         m_marks[row].ticked = ticked;
 }
 
@@ -182,7 +181,9 @@ void ImportPreview::check(const ImportedRow& s, Mark& m, Pools& pools) const {
     };
     m.ticked = false;
     const auto key = keyOf(s.date, s.amount);
-    if (!s.ok()) {
+    if (s.pending) {
+        m.status = Status::Pending;
+    } else if (!s.ok()) {
         m.status = Status::Unreadable;
         m.ticked = true;
     } else if (s.amount.isZero()) {
@@ -211,6 +212,8 @@ QString ImportPreview::reason(const ImportedRow& s, Status status) const {
         return {};
     case Status::Unreadable:
         return s.error;
+    case Status::Pending:
+        return QStringLiteral("Pending: no date yet");
     case Status::ZeroAmount:
         return QStringLiteral("The amount is 0.");
     case Status::OutsideDates:
@@ -235,10 +238,10 @@ TransactionAmounts ImportPreview::amountsOf(const Row& row) {
 }
 
 void ImportPreview::BalanceWalk::step(int at, const ImportedRow& r, const Mark& m) {
-    // Rows the statement cannot hold: unreadable, outside its dates, or already committed (the
-    // opening balance is the balance after them). Rows the user unticks still count.
-    if (done || m.status == Status::Unreadable || m.status == Status::OutsideDates ||
-        m.status == Status::Committed)
+    // Rows the statement cannot hold: unreadable, pending, outside its dates, or already committed
+    // (the opening balance is the balance after them). Rows the user unticks still count.
+    if (done || m.status == Status::Unreadable || m.status == Status::Pending ||
+        m.status == Status::OutsideDates || m.status == Status::Committed)
         return;
     running = RunningBalance::after(*running, amountsIn(m.column, r.amount));
     if (!running) {
@@ -322,7 +325,7 @@ std::optional<Money> ImportPreview::closingAfterImport() const {
     return walk.balance;
 }
 
-bool ImportPreview::fitsBetterFlipped() const {
+QString ImportPreview::flippedFitReason() const {
     // The rows with the opposite sign are judged as setRows would judge them, one at a time:
     // their columns by the rules (none is set by hand in a file just read), their ticks and the
     // duplicates they match.
@@ -339,10 +342,19 @@ bool ImportPreview::fitsBetterFlipped() const {
         closing.step(flipped, mark);
     }
     const qsizetype rows = m_marks.size();
-    auto score = [&](const std::optional<Money>& closingBalance, const BalanceCheck& b) {
-        const bool reaches = closingBalance && *closingBalance == m_statement.closeBalance;
-        const qsizetype agreeing = b.partsAt < 0 ? rows : b.partsAt;
-        return (reaches ? 1'000'000 : 0) + agreeing;
+    auto reaches = [&](const std::optional<Money>& closingBalance) {
+        return closingBalance && *closingBalance == m_statement.closeBalance;
     };
-    return score(closing.balance, balance.result) > score(closingAfterImport(), balanceCheck());
+    auto score = [&](const std::optional<Money>& closingBalance, const BalanceCheck& b) {
+        const qsizetype agreeing = b.partsAt < 0 ? rows : b.partsAt;
+        return (reaches(closingBalance) ? 1'000'000 : 0) + agreeing;
+    };
+    const std::optional<Money> closingAsIs = closingAfterImport();
+    if (score(closing.balance, balance.result) <= score(closingAsIs, balanceCheck()))
+        return {};
+    return reaches(closing.balance) && !reaches(closingAsIs)
+               ? QStringLiteral("The amounts are read with their sign turned: the statement "
+                                "reaches its closing balance with them that way.")
+               : QStringLiteral("The amounts are read with their sign turned: the file's "
+                                "balances agree with the statement's that way.");
 }

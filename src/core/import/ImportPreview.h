@@ -40,6 +40,7 @@ public:
     enum class Status : quint8 {
         New,
         Unreadable, // starts ticked: nothing is imported until the user unticks it
+        Pending,    // no date yet: never ticked
         ZeroAmount,
         OutsideDates,
         Correction, // OFX: corrects or cancels a transaction of an earlier download
@@ -100,7 +101,7 @@ public:
     const StatementHeader& statement() const { return m_statement; }
     const ColumnRules& rules() const { return m_rules; }
 
-    // The user's corrections.
+    // The user's corrections. A pending row stays unticked.
     void setTicked(int row, bool ticked);
     void setColumn(int row, AmountColumn column);
     // Gives the rows not set by hand the columns the new rules choose.
@@ -127,7 +128,10 @@ public:
 
     // True when the file's amounts fit the statement better with the opposite sign: the closing
     // balance is reached only that way, or the file's balances agree further.
-    bool fitsBetterFlipped() const;
+    bool fitsBetterFlipped() const { return !flippedFitReason().isEmpty(); }
+    // The same as a note for the user ("The amounts are read with their sign turned: ..."); empty
+    // when the sign as it is fits as well.
+    QString flippedFitReason() const;
 
 private:
     // What the preview adds to a file's row.

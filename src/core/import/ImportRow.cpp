@@ -13,7 +13,7 @@ QDataStream& operator<<(QDataStream& out, const ReadResult& result) {
     for (const ImportedRow& r : result.rows) {
         out << qint32(r.line) << r.date << r.description << r.amount.raw() << r.balance.has_value()
             << (r.balance ? r.balance->raw() : 0) << r.fitId << r.ofxType << r.correctsFitId
-            << r.cancels << r.error;
+            << r.cancels << r.pending << r.error;
     }
     return out;
 }
@@ -41,7 +41,7 @@ QDataStream& operator>>(QDataStream& in, ReadResult& result) {
         bool hasBalance = false;
         qint64 balance = 0;
         in >> line >> r.date >> r.description >> amount >> hasBalance >> balance >> r.fitId >>
-            r.ofxType >> r.correctsFitId >> r.cancels >> r.error;
+            r.ofxType >> r.correctsFitId >> r.cancels >> r.pending >> r.error;
         r.line = line;
         r.amount = Money::fromRaw(amount);
         if (hasBalance)

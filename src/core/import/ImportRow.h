@@ -28,9 +28,11 @@ struct ImportedRow {
     // `cancels`, deleting it. Earlier rows of the same file are already taken out by the reader.
     QString correctsFitId;
     bool cancels = false;
+    // The bank lists it without a date yet ("Pending"): shown, never entered.
+    bool pending = false;
     QString error; // why the row does not read; "" when it does
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return error.isEmpty() && !pending; }
 };
 
 enum class StatementFormat : quint8 { Csv, Ofx, Qif };

@@ -1,17 +1,16 @@
 #include "ImportSession.h"
 
+#include "ImportPreview.h"
 #include "QifReader.h"
 
 #include <algorithm>
 
 namespace {
 
+// The amounts turned; the balances stay as the file states them.
 ReadResult flipped(ReadResult r) {
-    for (ImportedRow& row : r.rows) {
+    for (ImportedRow& row : r.rows)
         row.amount = Money::fromRaw(-row.amount.raw());
-        if (row.balance)
-            row.balance = Money::fromRaw(-row.balance->raw());
-    }
     return r;
 }
 
@@ -43,6 +42,7 @@ bool ImportSession::start(const std::optional<CsvLayout>& remembered, Fallback f
         if (const auto proposal = m_csv->propose(remembered, &why)) {
             m_layout = proposal->layout;
             m_layoutSource = proposal->source;
+            noteSign(proposal->note);
             read(&proposal->result);
             break;
         }
@@ -109,8 +109,9 @@ bool ImportSession::chooseLayout(const QString& source, QString* error) {
     if (!m_csv)
         return false;
     std::optional<CsvLayout> layout;
+    QString note;
     if (source == CsvReader::Detected) {
-        layout = m_csv->detect(m_layout.dateOrder, error);
+        layout = m_csv->detect(m_layout.dateOrder, error, &note);
     } else if (source == CsvReader::Remembered) {
         layout = m_remembered;
     } else {
@@ -123,8 +124,33 @@ bool ImportSession::chooseLayout(const QString& source, QString* error) {
         return false;
     m_layout = *layout;
     m_layoutSource = source;
+    noteSign(note);
     read();
     return true;
+}
+
+void ImportSession::proposeSign(ImportPreview& preview) {
+    preview.setRows(m_result.rows);
+    const StatementHeader& statement = preview.statement();
+    if (m_loaded.format != StatementFormat::Csv || layoutRemembered() || !statement.openBalance ||
+        !statement.closeBalance)
+        return;
+    const QString why = preview.flippedFitReason();
+    if (why.isEmpty())
+        return;
+    m_layout.flipSign = !m_layout.flipSign;
+    noteSign(m_layout.flipSign ? why : QString());
+    read();
+    preview.setRows(m_result.rows);
+}
+
+QString ImportSession::signNote() const {
+    return m_layout.flipSign == m_notedFlip ? m_signNote : QString();
+}
+
+void ImportSession::noteSign(const QString& why) {
+    m_signNote = why;
+    m_notedFlip = m_layout.flipSign;
 }
 
 QStringList ImportSession::columnNames() const {

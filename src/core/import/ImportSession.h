@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+class ImportPreview;
+
 // One bank file on its way into the account, as both import previews go through it: the file
 // loaded, read in its format, the CSV layout proposed and corrected, the date order settled, and
 // the rows it gives in the choices in force. What the rows become (a statement's transactions,
@@ -75,12 +77,24 @@ public:
     // the file). False, and why, when it does not fit the file; nothing changes then.
     bool chooseLayout(const QString& source, QString* error);
 
+    // Gives `preview` the rows of the last reading. A CSV layout that the account does not
+    // remember is read first with its sign turned when the rows fit the statement better so
+    // (ImportPreview::flippedFitReason): a bank that counts the loan as a positive debt writes
+    // its amounts the other way round. Called once, after start(), by every preview of a
+    // statement.
+    void proposeSign(ImportPreview& preview);
+
+    // Why the amounts are read with their sign turned, when the program turned it ("The amounts
+    // are read with their sign turned: ..."); empty otherwise, and once the user sets the sign.
+    QString signNote() const;
+
     // The CSV file's columns in its layout's delimiter, each by its number and its first value
     // past the skipped lines ("2: Amount"); empty for the other formats.
     QStringList columnNames() const;
 
 private:
     void read(const ReadResult* given = nullptr);
+    void noteSign(const QString& why);
 
     QString m_path;
     StatementFile::Loaded m_loaded;
@@ -91,4 +105,6 @@ private:
     ReadResult m_ofx;
     std::optional<int> m_qifAccount;
     ReadResult m_result;
+    QString m_signNote;
+    bool m_notedFlip = false; // the sign the note is about
 };

@@ -46,7 +46,7 @@ QList<ImportedRow> oldestFirst(const QList<ImportedRow>& rows, int* unreadable) 
     for (const ImportedRow& r : rows) {
         if (counts(r))
             result << r;
-        else if (!r.ok())
+        else if (!r.ok() && !r.pending)
             ++bad;
     }
     if (unreadable)
@@ -69,6 +69,8 @@ QList<ImportedRow> oldestFirst(const QList<ImportedRow>& rows, int* unreadable) 
 Days daily(const QList<ImportedRow>& rows, std::optional<Money> opening) {
     Days out;
     const QList<ImportedRow> ordered = oldestFirst(rows, &out.unreadable);
+    out.pending = int(
+        std::count_if(rows.begin(), rows.end(), [](const ImportedRow& r) { return r.pending; }));
     const bool stated = statesBalances(ordered);
     if (!stated && !opening)
         return out;
@@ -81,7 +83,7 @@ Days daily(const QList<ImportedRow>& rows, std::optional<Money> opening) {
         } else if (running) {
             running = Money::add(*running, row.amount);
             if (!running)
-                return Days{{}, out.unreadable, 0, TooLarge};
+                return Days{{}, out.unreadable, out.pending, 0, TooLarge};
         }
         ++dayRows;
         if (i + 1 < ordered.size() && ordered[i + 1].date == row.date)

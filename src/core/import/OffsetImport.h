@@ -25,6 +25,7 @@ struct Day {
 struct Days {
     QVector<Day> days;  // oldest first, one a date
     int unreadable = 0; // rows that do not read, left out
+    int pending = 0;    // rows without a date yet, left out
     // Rows of a file with balances that come before its first stated balance: their days' balances
     // cannot be known, so they are left out too.
     int beforeFirstBalance = 0;
@@ -35,7 +36,8 @@ struct Days {
 bool statesBalances(const QList<ImportedRow>& rows);
 
 // The rows that read, oldest first: a file that lists the newest first is turned round, and the
-// order of a day's rows is kept.
+// order of a day's rows is kept. `unreadable` counts the rows that do not read, pending ones
+// apart.
 QList<ImportedRow> oldestFirst(const QList<ImportedRow>& rows, int* unreadable = nullptr);
 
 // Each date's balance at the end of the day. A file that states balances gives the balance of

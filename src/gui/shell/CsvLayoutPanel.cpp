@@ -57,9 +57,10 @@ CsvLayoutPanel::CsvLayoutPanel(ImportSession& session, Shape shape, QWidget* par
     }
 
     connect(presetCombo, &QComboBox::activated, this, &CsvLayoutPanel::choosePreset);
-    for (QComboBox* box : {delimiterCombo, decimalCombo, amountsCombo, dateColumnCombo,
-                           descriptionColumnCombo, amountColumnCombo, debitColumnCombo,
-                           creditColumnCombo, balanceColumnCombo, dateOrderCombo}) {
+    for (QComboBox* box :
+         {delimiterCombo, decimalCombo, amountsCombo, dateColumnCombo, descriptionColumnCombo,
+          amountColumnCombo, debitColumnCombo, creditColumnCombo, balanceColumnCombo,
+          signColumnCombo, dateOrderCombo}) {
         if (box)
             connect(box, &QComboBox::currentIndexChanged, this, &CsvLayoutPanel::edited);
     }
@@ -120,6 +121,7 @@ void CsvLayoutPanel::createFull() {
         picker(QStringLiteral("C&redit column:"), QStringLiteral("cboCreditColumn"));
     balanceColumnCombo =
         picker(QStringLiteral("Balan&ce column:"), QStringLiteral("cboBalanceColumn"));
+    signColumnCombo = picker(QStringLiteral("Si&gn column:"), QStringLiteral("cboSignColumn"));
     headerCheck = new QCheckBox(QStringLiteral("&Header row"));
     headerCheck->setObjectName(QStringLiteral("chkHeader"));
     grid->addWidget(headerCheck, cell / 4, (cell % 4) * 2 + 1);
@@ -165,7 +167,8 @@ void CsvLayoutPanel::fillColumnLists() {
                                                  {amountColumnCombo, layout.amountColumn},
                                                  {debitColumnCombo, layout.debitColumn},
                                                  {creditColumnCombo, layout.creditColumn},
-                                                 {balanceColumnCombo, layout.balanceColumn}};
+                                                 {balanceColumnCombo, layout.balanceColumn},
+                                                 {signColumnCombo, layout.signColumn}};
     for (const auto& [box, column] : lists) {
         box->clear();
         box->addItem(QStringLiteral("(none)"), -1);
@@ -201,6 +204,7 @@ void CsvLayoutPanel::showLayout() {
             amountsCombo->setCurrentIndex(signedAmounts ? 0 : 1);
             fillColumnLists();
             amountColumnCombo->setEnabled(signedAmounts);
+            signColumnCombo->setEnabled(signedAmounts);
             debitColumnCombo->setEnabled(!signedAmounts);
             creditColumnCombo->setEnabled(!signedAmounts);
         }
@@ -228,11 +232,15 @@ void CsvLayoutPanel::edited() {
         layout.amounts = amountsCombo->currentIndex() == 1 ? CsvLayout::Amounts::DebitCredit
                                                            : CsvLayout::Amounts::Signed;
         layout.dateColumn = column(dateColumnCombo);
+        // Another description column is one column: the ones that continued the last go.
+        if (column(descriptionColumnCombo) != layout.descriptionColumn)
+            layout.extraDescriptionColumns.clear();
         layout.descriptionColumn = column(descriptionColumnCombo);
         layout.amountColumn = column(amountColumnCombo);
         layout.debitColumn = column(debitColumnCombo);
         layout.creditColumn = column(creditColumnCombo);
         layout.balanceColumn = column(balanceColumnCombo);
+        layout.signColumn = column(signColumnCombo);
     }
     m_session.setLayout(layout);
     showLayout();

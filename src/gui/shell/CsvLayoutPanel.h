@@ -60,6 +60,7 @@ private:
     QComboBox* debitColumnCombo = nullptr;
     QComboBox* creditColumnCombo = nullptr;
     QComboBox* balanceColumnCombo = nullptr;
+    QComboBox* signColumnCombo = nullptr;
     QLabel* dateOrderLabel = nullptr;
     QComboBox* dateOrderCombo = nullptr;
     QCheckBox* flipCheck = nullptr; // the full shape's

@@ -139,22 +139,18 @@ void ImportDialog::createControls() {
 }
 
 void ImportDialog::showStart() {
-    showRows();
-    // A bank that counts the loan's balance as a positive debt writes its amounts the other way
-    // round: the sign that reaches the statement's balances is proposed.
-    if (m_session->format() == StatementFormat::Csv && !m_session->layoutRemembered() &&
-        m_preview.fitsBetterFlipped()) {
-        CsvLayout flipped = m_session->layout();
-        flipped.flipSign = !flipped.flipSign;
-        m_session->setLayout(flipped);
-        showRows();
-    }
+    m_session->proposeSign(m_preview);
+    showPreview();
     layoutPanel->showLayout();
     showStatus();
 }
 
 void ImportDialog::showRows() {
     m_preview.setRows(m_session->result().rows);
+    showPreview();
+}
+
+void ImportDialog::showPreview() {
     m_model->reload();
     fitReasonColumn();
 }
@@ -229,6 +225,8 @@ void ImportDialog::showStatus() {
         lines << QStringLiteral("With the ticked rows the statement reaches %1; its closing "
                                 "balance is %2.")
                      .arg(closing->format(), close.format());
+    if (const QString note = m_session->signNote(); !note.isEmpty())
+        lines << note;
     statusLabel->setText(lines.join(u' '));
 }
 

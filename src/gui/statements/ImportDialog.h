@@ -52,8 +52,10 @@ private:
     void createControls();
     // After the file's first reading: the sign that fits the statement proposed, the choices shown.
     void showStart();
-    // The session's rows into the preview.
+    // The session's rows into the preview, and shown.
     void showRows();
+    // The preview's rows shown afresh.
+    void showPreview();
     // The Reason column as wide as its longest reason, at least the room the others leave.
     void fitReasonColumn();
     void layoutEdited();

@@ -59,8 +59,10 @@ QVariant ImportRowsModel::data(const QModelIndex& index, int role) const {
     case Amount:
         return r.status == ImportPreview::Status::Unreadable ? QString() : r.source.amount.format();
     case AmountColumn:
-        return r.status == ImportPreview::Status::Unreadable ? QString()
-                                                             : AmountColumns::caption(r.column);
+        return r.status == ImportPreview::Status::Unreadable ||
+                       r.status == ImportPreview::Status::Pending
+                   ? QString()
+                   : AmountColumns::caption(r.column);
     case Balance:
         return r.source.balance ? r.source.balance->format() : QString();
     case Reason:
@@ -72,10 +74,14 @@ QVariant ImportRowsModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags ImportRowsModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() == Tick)
+    if (index.row() >= m_preview.rows().size())
+        return f;
+    // A pending row is never entered: neither its tick nor its column can be set.
+    const ImportPreview::Status status = m_preview.rows()[index.row()].status;
+    if (index.column() == Tick && status != ImportPreview::Status::Pending)
         f |= Qt::ItemIsUserCheckable;
-    if (index.column() == AmountColumn && index.row() < m_preview.rows().size() &&
-        m_preview.rows()[index.row()].status != ImportPreview::Status::Unreadable)
+    if (index.column() == AmountColumn && status != ImportPreview::Status::Unreadable &&
+        status != ImportPreview::Status::Pending)
         f |= Qt::ItemIsEditable;
     return f;
 }

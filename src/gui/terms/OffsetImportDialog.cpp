@@ -172,6 +172,11 @@ void OffsetImportDialog::showDays() {
     if (m_days.unreadable > 0)
         lines << QStringLiteral("%1 of the file do not read and are left out.")
                      .arg(rows(m_days.unreadable));
+    if (const QString note = m_session->signNote(); !note.isEmpty())
+        lines << note;
+    if (m_days.pending > 0)
+        lines << QStringLiteral("%1 without a date yet (pending) are left out.")
+                     .arg(rows(m_days.pending));
     if (m_days.beforeFirstBalance > 0)
         lines << QStringLiteral("%1 before the file's first balance are left out: the balance "
                                 "of their days is not known.")
