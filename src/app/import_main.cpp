@@ -295,7 +295,18 @@ StatementHeader wholeFile(const QList<ImportedRow>& rows) {
             h.end = r.date;
     }
     h.openBalance = Money();
+    // Oldest first, as the preview turns a file that lists the newest first.
+    QList<ImportedRow> ordered = rows;
+    QDate first, last;
     for (const ImportedRow& r : rows) {
+        if (r.date.isValid()) {
+            first = first.isValid() ? first : r.date;
+            last = r.date;
+        }
+    }
+    if (first.isValid() && first > last)
+        std::reverse(ordered.begin(), ordered.end());
+    for (const ImportedRow& r : ordered) {
         if (r.ok() && r.balance) {
             h.openBalance = Money::subtract(*r.balance, r.amount).value_or(Money());
             break;
@@ -327,7 +338,10 @@ QStringList detected(const ImportSession& session, const ImportPreview& preview)
                     session.asksDateOrder() ? QStringLiteral(" (both orders read every date)")
                                             : QString());
     if (layout.flipSign)
-        out << QStringLiteral("sign: turned");
+        out << QStringLiteral("sign: turned%1")
+                   .arg(session.signNote().isEmpty()
+                            ? QString()
+                            : QStringLiteral(" (%1)").arg(session.signNote()));
     const ImportPreview::BalanceCheck check = preview.balanceCheck();
     if (!check.available)
         out << QStringLiteral("balance check: the file states no balance");
@@ -485,9 +499,14 @@ int run(const Options& o) {
         header.closeBalance = o.closing;
     }
     ImportPreview preview(header, std::move(known), choices.rules);
-    preview.setRows(session->result().rows);
+    // As the preview proposes the sign when it opens; --flip is the user's own say.
+    if (o.flip)
+        preview.setRows(session->result().rows);
+    else
+        session->proposeSign(preview);
 
     print(stdout, o.csv ? csv(preview) : table(preview));
+
     for (const QString& line : detected(*session, preview))
         print(stderr, line + u'\n');
     if (std::fflush(stdout) != 0)
