@@ -1,6 +1,7 @@
 #include "CsvReader.h"
 
 #include "BankText.h"
+#include "CsvCells.h"
 
 #include <QMap>
 
@@ -8,6 +9,8 @@
 #include <array>
 #include <bit>
 #include <initializer_list>
+
+using namespace CsvCells;
 
 namespace {
 
@@ -106,21 +109,6 @@ bool namesColumns(const QList<QStringView>& fields) {
     return std::popcount(kinds) >= 2;
 }
 
-// "Pending" or the like where a date belongs: a transaction the bank has not posted yet.
-bool isPendingText(QStringView text) {
-    text = text.trimmed();
-    // Dates start with a digit or a month's or day's name: most are passed over at once.
-    if (text.size() < 7 || !text.front().isLetter())
-        return false;
-    for (const char16_t* w :
-         {u"pending", u"pending transaction", u"processing", u"uncleared", u"unposted",
-          u"not posted", u"not yet posted", u"authorised", u"authorized"}) {
-        if (text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
 // A line that looks like a pending transaction: a pending word and, in another field, an amount.
 bool isPendingLike(const QList<QStringView>& fields, QChar decimal) {
     for (int i = 0; i < fields.size(); ++i) {
@@ -132,62 +120,6 @@ bool isPendingLike(const QList<QStringView>& fields, QChar decimal) {
         }
     }
     return false;
-}
-
-// What a column of its own says of an amount's sign.
-enum class Marker : quint8 { None, Credit, Debit, Unknown };
-
-Marker markerOf(QStringView text) {
-    text = text.trimmed();
-    if (text.isEmpty())
-        return Marker::None;
-    auto is = [&](std::initializer_list<const char16_t*> words) {
-        return std::any_of(words.begin(), words.end(), [&](const char16_t* w) {
-            return text.compare(QStringView(w), Qt::CaseInsensitive) == 0;
-        });
-    };
-    if (is({u"cr", u"c", u"credit"}))
-        return Marker::Credit;
-    if (is({u"dr", u"d", u"debit"}))
-        return Marker::Debit;
-    return Marker::Unknown;
-}
-
-// The amount with the sign its marker gives: credit in, debit out, none as the amount has it.
-Money marked(Money amount, Marker marker) {
-    const qint64 magnitude = std::abs(amount.raw());
-    if (marker == Marker::Credit)
-        return Money::fromRaw(magnitude);
-    if (marker == Marker::Debit)
-        return Money::fromRaw(-magnitude);
-    return amount;
-}
-
-QStringView cell(const CsvRecord& r, int column) {
-    return column >= 0 && column < r.fields.size() ? r.fields[column] : QStringView();
-}
-
-std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
-    if (l.amounts == CsvLayout::Amounts::Signed)
-        return BankText::parseAmount(cell(r, l.amountColumn), l.decimal);
-    const auto debit = BankText::parseAmount(cell(r, l.debitColumn), l.decimal);
-    const auto credit = BankText::parseAmount(cell(r, l.creditColumn), l.decimal);
-    if (!debit && !credit)
-        return std::nullopt;
-    const Money d = debit ? Money::fromRaw(std::abs(debit->raw())) : Money();
-    const Money c = credit ? Money::fromRaw(std::abs(credit->raw())) : Money();
-    return Money::subtract(c, d);
-}
-
-// The description with the columns that continue it, each simplified, joined by a blank.
-QString descriptionOf(const CsvRecord& r, const CsvLayout& l) {
-    QString text = cell(r, l.descriptionColumn).toString().simplified();
-    for (int c : l.extraDescriptionColumns) {
-        const QString more = cell(r, c).toString().simplified();
-        if (!more.isEmpty())
-            text += text.isEmpty() ? more : u' ' + more;
-    }
-    return text;
 }
 
 // How many neighbouring rows agree with `balance` moving by the amount (either sign, either
@@ -346,11 +278,6 @@ void chooseAmounts(const QList<const CsvRecord*>& rows, const QList<int>& numeri
         layout.descriptionColumn = description;
         layout.dateColumn = date;
     }
-}
-
-QString orderName(DateOrder order) {
-    return order == DateOrder::DayFirst ? QStringLiteral("the day first")
-                                        : QStringLiteral("the month first");
 }
 
 } // namespace
@@ -804,178 +731,6 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
         layout.skipLines = first->line - 1 - (layout.header ? 1 : 0);
     }
     return layout;
-}
-
-ReadResult CsvReader::read(const CsvLayout& l) const {
-    return *read(l, false);
-}
-
-std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadable) const {
-    ReadResult result;
-    result.format = StatementFormat::Csv;
-    result.dateOrder = l.dateOrder;
-    const Split& s = split(l.delimiter);
-    const DateOrder other =
-        l.dateOrder == DateOrder::DayFirst ? DateOrder::MonthFirst : DateOrder::DayFirst;
-    bool otherReadsAll = true;
-    bool otherDiffers = false;
-    bool headerPending = l.header;
-    const int last = l.lastColumn();
-    const bool signedAmounts = l.amounts == CsvLayout::Amounts::Signed;
-    const bool columnsSet =
-        l.dateColumn >= 0 &&
-        (signedAmounts ? l.amountColumn >= 0 : l.debitColumn >= 0 || l.creditColumn >= 0);
-    const int signColumn = signedAmounts ? l.signColumn : -1;
-    // A marker column that marks only one side leaves the other empty: a card's file marks its
-    // credits "CR" and leaves its purchases unmarked.
-    Marker unmarked = Marker::None;
-    if (signColumn >= 0) {
-        bool credits = false;
-        bool debits = false;
-        for (const CsvRecord& r : s.records) {
-            const Marker m = r.line > l.skipLines ? markerOf(cell(r, signColumn)) : Marker::None;
-            credits |= m == Marker::Credit;
-            debits |= m == Marker::Debit;
-        }
-        if (credits != debits)
-            unmarked = credits ? Marker::Debit : Marker::Credit;
-    }
-    // The amount as the layout reads it: its marker's sign, then turned when the file counts money
-    // out as positive. `error` says why it does not read.
-    auto amountIn = [&](const CsvRecord& r, QString* error) -> std::optional<Money> {
-        auto amount = amountOf(r, l);
-        if (!amount) {
-            *error =
-                signedAmounts
-                    ? QStringLiteral("The amount \"%1\" does not read.")
-                          .arg(cell(r, l.amountColumn).trimmed())
-                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
-                                     "reads as an amount.")
-                          .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
-            return std::nullopt;
-        }
-        if (signColumn >= 0) {
-            const QStringView text = cell(r, signColumn).trimmed();
-            const Marker m = markerOf(text);
-            if (m == Marker::Unknown) {
-                *error = QStringLiteral("The sign \"%1\" does not read: CR or DR is expected.")
-                             .arg(text);
-                return std::nullopt;
-            }
-            amount = marked(*amount, m == Marker::None ? unmarked : m);
-        }
-        return l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
-    };
-    // A transaction the bank lists without a date yet, "Pending" where the date belongs.
-    auto pendingRow = [&](const CsvRecord& r) -> std::optional<ImportedRow> {
-        if (!isPendingText(cell(r, l.dateColumn)))
-            return std::nullopt;
-        ImportedRow row;
-        row.line = r.line;
-        row.pending = true;
-        row.description = descriptionOf(r, l);
-        QString unused;
-        row.amount = amountIn(r, &unused).value_or(Money());
-        return row;
-    };
-    result.rows.reserve(s.records.size() + 1);
-    for (const CsvRecord& r : s.records) {
-        if (r.line <= l.skipLines) {
-            // Some banks list the pending transactions above the header.
-            if (columnsSet && amountOf(r, l)) {
-                if (auto pending = pendingRow(r))
-                    result.rows << std::move(*pending);
-            }
-            continue;
-        }
-        if (headerPending) {
-            headerPending = false;
-            continue;
-        }
-        ImportedRow row;
-        row.line = r.line;
-        if (!columnsSet) {
-            if (untilUnreadable)
-                return std::nullopt;
-            row.error = QStringLiteral("The layout has no date or no amount column.");
-            result.rows << std::move(row);
-            continue;
-        }
-        // A line of text alone, its date, amount and balance empty, continues the description of
-        // the row above.
-        if (!result.rows.isEmpty() && result.rows.last().line > l.skipLines &&
-            l.descriptionColumn >= 0 && cell(r, l.dateColumn).trimmed().isEmpty() &&
-            (signedAmounts ? cell(r, l.amountColumn).trimmed().isEmpty()
-                           : cell(r, l.debitColumn).trimmed().isEmpty() &&
-                                 cell(r, l.creditColumn).trimmed().isEmpty()) &&
-            cell(r, l.balanceColumn).trimmed().isEmpty()) {
-            const QString more = descriptionOf(r, l);
-            if (!more.isEmpty()) {
-                QString& description = result.rows.last().description;
-                description += description.isEmpty() ? more : u' ' + more;
-                continue;
-            }
-        }
-        if (auto pending = pendingRow(r)) {
-            result.rows << std::move(*pending);
-            continue;
-        }
-        if (r.fields.size() <= last) {
-            if (untilUnreadable)
-                return std::nullopt;
-            row.error = QStringLiteral("The line has %1 fields; the layout reads %2.")
-                            .arg(r.fields.size())
-                            .arg(last + 1);
-            result.rows << std::move(row);
-            continue;
-        }
-        const QStringView dateText = r.fields[l.dateColumn].trimmed();
-        row.date = BankText::parseDate(dateText, l.dateOrder);
-        const QDate otherDate = BankText::parseDate(dateText, other);
-        otherReadsAll &= otherDate.isValid();
-        otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
-        row.description = descriptionOf(r, l);
-        QString amountError;
-        const auto amount = amountIn(r, &amountError);
-        if (!row.date.isValid()) {
-            row.error = QStringLiteral("The date \"%1\" does not read as a date with %2.")
-                            .arg(dateText, orderName(l.dateOrder));
-        } else if (!amount) {
-            row.error = amountError;
-        } else {
-            row.amount = *amount;
-        }
-        if (row.ok() && l.balanceColumn >= 0) {
-            const QStringView balanceText = r.fields[l.balanceColumn].trimmed();
-            if (!balanceText.isEmpty()) {
-                const auto balance = BankText::parseAmount(balanceText, l.decimal);
-                if (!balance)
-                    row.error =
-                        QStringLiteral("The balance \"%1\" does not read.").arg(balanceText);
-                else
-                    row.balance = *balance;
-            }
-        }
-        if (untilUnreadable && !row.ok())
-            return std::nullopt;
-        result.rows << std::move(row);
-    }
-    if (untilUnreadable && s.openQuoteLine > 0)
-        return std::nullopt;
-    if (s.openQuoteLine > 0) {
-        ImportedRow row;
-        row.line = s.openQuoteLine;
-        row.error = QStringLiteral("A quote opened on this line is never closed: the file is "
-                                   "cut short or damaged, and the lines after it are not read.");
-        result.rows << row;
-    }
-    if (result.rows.isEmpty())
-        result.error = QStringLiteral("The file has no transactions after line %1.")
-                           .arg(l.skipLines + (l.header ? 1 : 0));
-    result.dateOrderAmbiguous = otherReadsAll && otherDiffers;
-    if (untilUnreadable && !result.error.isEmpty())
-        return std::nullopt;
-    return result;
 }
 
 std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLayout>& remembered,

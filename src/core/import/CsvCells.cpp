@@ -1,0 +1,83 @@
+#include "CsvCells.h"
+
+#include "BankText.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace CsvCells {
+
+// "Pending" or the like where a date belongs: a transaction the bank has not posted yet.
+bool isPendingText(QStringView text) {
+    text = text.trimmed();
+    // Dates start with a digit or a month's or day's name: most are passed over at once.
+    if (text.size() < 7 || !text.front().isLetter())
+        return false;
+    for (const char16_t* w :
+         {u"pending", u"pending transaction", u"processing", u"uncleared", u"unposted",
+          u"not posted", u"not yet posted", u"authorised", u"authorized"}) {
+        if (text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+Marker markerOf(QStringView text) {
+    text = text.trimmed();
+    if (text.isEmpty())
+        return Marker::None;
+    auto is = [&](std::initializer_list<const char16_t*> words) {
+        return std::any_of(words.begin(), words.end(), [&](const char16_t* w) {
+            return text.compare(QStringView(w), Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (is({u"cr", u"c", u"credit"}))
+        return Marker::Credit;
+    if (is({u"dr", u"d", u"debit"}))
+        return Marker::Debit;
+    return Marker::Unknown;
+}
+
+// The amount with the sign its marker gives: credit in, debit out, none as the amount has it.
+Money marked(Money amount, Marker marker) {
+    const qint64 magnitude = std::abs(amount.raw());
+    if (marker == Marker::Credit)
+        return Money::fromRaw(magnitude);
+    if (marker == Marker::Debit)
+        return Money::fromRaw(-magnitude);
+    return amount;
+}
+
+QStringView cell(const CsvRecord& r, int column) {
+    return column >= 0 && column < r.fields.size() ? r.fields[column] : QStringView();
+}
+
+std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
+    if (l.amounts == CsvLayout::Amounts::Signed)
+        return BankText::parseAmount(cell(r, l.amountColumn), l.decimal);
+    const auto debit = BankText::parseAmount(cell(r, l.debitColumn), l.decimal);
+    const auto credit = BankText::parseAmount(cell(r, l.creditColumn), l.decimal);
+    if (!debit && !credit)
+        return std::nullopt;
+    const Money d = debit ? Money::fromRaw(std::abs(debit->raw())) : Money();
+    const Money c = credit ? Money::fromRaw(std::abs(credit->raw())) : Money();
+    return Money::subtract(c, d);
+}
+
+// The description with the columns that continue it, each simplified, joined by a blank.
+QString descriptionOf(const CsvRecord& r, const CsvLayout& l) {
+    QString text = cell(r, l.descriptionColumn).toString().simplified();
+    for (int c : l.extraDescriptionColumns) {
+        const QString more = cell(r, c).toString().simplified();
+        if (!more.isEmpty())
+            text += text.isEmpty() ? more : u' ' + more;
+    }
+    return text;
+}
+
+QString orderName(DateOrder order) {
+    return order == DateOrder::DayFirst ? QStringLiteral("the day first")
+                                        : QStringLiteral("the month first");
+}
+
+} // namespace CsvCells
