@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -355,6 +356,26 @@ QStringList detected(const ImportSession& session, const ImportPreview& preview)
     return out;
 }
 
+// Rows of cells in columns under their first row, two blanks apart; the columns `right` names
+// line up on the right.
+QString aligned(const QVector<QStringList>& rows, const std::function<bool(qsizetype)>& right) {
+    QVector<qsizetype> width(rows.first().size());
+    for (const QStringList& row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            width[c] = std::max(width[c], row[c].size());
+    QString out;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size(); ++c)
+            line += (c ? QStringLiteral("  ") : QString()) +
+                    (right(c) ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]));
+        while (line.endsWith(u' '))
+            line.chop(1);
+        out += line + u'\n';
+    }
+    return out;
+}
+
 QString table(const ImportPreview& preview) {
     const ImportPreview::BalanceCheck check = preview.balanceCheck();
     QVector<QStringList> rows = {{QStringLiteral("Line"), QStringLiteral("Date"),
@@ -370,23 +391,7 @@ QString table(const ImportPreview& preview) {
                      r.ticked ? QStringLiteral("yes") : QStringLiteral("no"),
                      preview.reasonShown(i, check)});
     }
-    QVector<qsizetype> width(rows.first().size());
-    for (const QStringList& row : rows)
-        for (qsizetype c = 0; c < row.size(); ++c)
-            width[c] = std::max(width[c], row[c].size());
-    QString out;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            const bool right = c == 0 || c == 3;
-            line += (c ? QStringLiteral("  ") : QString()) +
-                    (right ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]));
-        }
-        while (line.endsWith(u' '))
-            line.chop(1);
-        out += line + u'\n';
-    }
-    return out;
+    return aligned(rows, [](qsizetype c) { return c == 0 || c == 3; });
 }
 
 QString csv(const ImportPreview& preview) {
@@ -537,23 +542,7 @@ QString statementsText(const HistoryImport::Plan& plan, bool csv) {
     rows.prepend({QStringLiteral("Number"), QStringLiteral("Start"), QStringLiteral("End"),
                   QStringLiteral("Opening"), QStringLiteral("Closing"), QStringLiteral("Rows"),
                   QStringLiteral("Status")});
-    QVector<qsizetype> width(rows.first().size());
-    for (const QStringList& row : rows)
-        for (qsizetype c = 0; c < row.size(); ++c)
-            width[c] = std::max(width[c], row[c].size());
-    QString out;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            const bool right = c == 0 || (c >= 3 && c <= 5);
-            line += (c ? QStringLiteral("  ") : QString()) +
-                    (right ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]));
-        }
-        while (line.endsWith(u' '))
-            line.chop(1);
-        out += line + u'\n';
-    }
-    return out;
+    return aligned(rows, [](qsizetype c) { return c == 0 || (c >= 3 && c <= 5); });
 }
 
 // A copy of the account beside it, kept before the import writes: "" when it could not be made.
