@@ -10,6 +10,7 @@
 #include "shell/frmHelp.h"
 #include "shell/frmOptions.h"
 #include "shell/frmSplash.h"
+#include "statements/HistoryImportWindow.h"
 #include "statements/frmInformation.h"
 #include "statements/frmNewStatement.h"
 #include "statements/frmThisSession.h"
@@ -56,4 +57,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Information, [](MDIForm1& m) { return new frmInformation(m); }, true);
     main.registerModal(WindowNames::About,
                        [](QWidget* parent) { return std::make_unique<frmAbout>(parent); });
+    main.registerModal(WindowNames::HistoryImport,
+                       [&main](QWidget* parent) -> std::unique_ptr<QDialog> {
+                           return HistoryImportWindow::open(main, parent);
+                       });
 }

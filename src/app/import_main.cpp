@@ -545,16 +545,6 @@ QString statementsText(const HistoryImport::Plan& plan, bool csv) {
     return aligned(rows, [](qsizetype c) { return c == 0 || (c >= 3 && c <= 5); });
 }
 
-// A copy of the account beside it, kept before the import writes: "" when it could not be made.
-QString keepCopy(const QString& account) {
-    const QFileInfo info(account);
-    const QString copy = info.dir().filePath(
-        QStringLiteral("%1 before import %2.mdb")
-            .arg(info.completeBaseName(),
-                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"))));
-    return !QFile::exists(copy) && QFile::copy(account, copy) ? copy : QString();
-}
-
 // --into: the history cut into statements, previewed, and committed unless a dry run.
 int runInto(const Options& o) {
     const QString memoryName = QStringLiteral("copy");
@@ -619,20 +609,16 @@ int runInto(const Options& o) {
                                      "period\n")
                           .arg(plan.rowsAfter));
 
-    const bool anyReady = std::any_of(plan.statements.begin(), plan.statements.end(),
-                                      [](const HistoryImport::Statement& st) {
-                                          return st.status == HistoryImport::Status::Ready;
-                                      });
-    if (o.dryRun || !anyReady) {
+    if (o.dryRun || !plan.readySpan()) {
         print(stderr, o.dryRun ? QStringLiteral("dry run: nothing written\n")
                                : QStringLiteral("nothing to write\n"));
         return Written;
     }
     if (!o.create) {
-        const QString copy = keepCopy(o.into);
-        if (copy.isEmpty())
-            return refused(
-                QStringLiteral("no copy of %1 could be kept: nothing written").arg(o.into));
+        QString copy;
+        if (const FileError e = AccountFiles::keepCopy(o.into, &copy))
+            return refused(QStringLiteral("no copy of %1 could be kept (%2): nothing written")
+                               .arg(o.into, e.text));
         print(stderr, QStringLiteral("copy kept: %1\n").arg(copy));
     }
     const std::optional<HistoryImport::Written> written = HistoryImport::commit(db, plan, &error);

@@ -1,22 +1,28 @@
 // The whole road of the program, through the real windows as a newcomer walks it: a new
 // account, three statements (one into credit, one whose check fails and is corrected), each
 // method's report, the printed report to PDF, the same report after opening the file again,
-// and the report following a corrected amount.
+// and the report following a corrected amount. And the short road: a new account from the
+// bank's whole history, its rates, its report, and the history continued.
 #include "app/RegisterWindows.h"
+#include "data/ShortDate.h"
 #include "records/frmAllRecords.h"
 #include "render/ReportRendering.h"
 #include "report/ReportLinesModel.h"
 #include "report/frmCalculate.h"
+#include "statements/HistoryImportWindow.h"
 #include "statements/StatementSteps.h"
 #include "support/AccountFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -113,7 +119,26 @@ private slots:
         m_fixture.reset();
     }
 
+    // The Import menu's command, its preview driven once it is up: `drive` imports or cancels.
+    void importHistory(const std::function<void()>& command,
+                       const std::function<void(HistoryImportWindow*)>& drive) {
+        // The command may run the event loop before its preview is up: the timer waits for it.
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, this, [&timer, &drive] {
+            auto* w = qobject_cast<HistoryImportWindow*>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            timer.stop();
+            drive(w);
+            if (w->isVisible())
+                w->reject();
+        });
+        timer.start(0);
+        command();
+    }
+
     void newAccountToReportAndBack();
+    void historyToReport();
 };
 
 void TestWholeRoad::newAccountToReportAndBack() {
@@ -215,6 +240,84 @@ void TestWholeRoad::newAccountToReportAndBack() {
     w = viewReport(2);
     QVERIFY(w);
     QVERIFY(total(w, ReportLine::InterestDueColumn) < dueBefore);
+}
+
+void TestWholeRoad::historyToReport() {
+    // The loan as the bank shows it: a positive debt, amounts signed for the borrower, the newest
+    // row first. Its first month is a part period; April is not complete.
+    const QString bankFile = m_fixture->path("history.csv");
+    const auto write = [&](const QByteArray& rows) {
+        QFile f(bankFile);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("Date,Description,Amount,Balance\n" + rows);
+    };
+    const QByteArray threeMonths = "2024-04-05,Repayment,1000.00,97750.00\n"
+                                   "2024-03-31,Interest,-590.00,98750.00\n"
+                                   "2024-03-05,Repayment,1000.00,98160.00\n"
+                                   "2024-02-29,Interest,-560.00,99160.00\n"
+                                   "2024-02-05,Repayment,1000.00,98600.00\n"
+                                   "2024-01-31,Interest,-600.00,99600.00\n"
+                                   "2024-01-05,Repayment,1000.00,99000.00\n";
+    write(threeMonths);
+    const QString account = m_fixture->dataFolder() + "History.mdb";
+    m_dialogs->files.enqueue(account);
+    m_dialogs->files.enqueue(bankFile);
+    QStringList shown;
+    importHistory([this] { m_main->newAccountFromHistory(); },
+                  [&](HistoryImportWindow* w) {
+                      QVERIFY(w->signs().turnBalances);
+                      QVERIFY(!w->signs().turnAmounts);
+                      for (const HistoryImport::Statement& s : w->plan().statements)
+                          shown << QStringLiteral("%1 %2 %3 %4 %5")
+                                       .arg(s.number)
+                                       .arg(ShortDate::format(s.start), s.opening.format(),
+                                            s.closing.format(), s.statusShown());
+                      w->importStatements();
+                  });
+    QCOMPARE(shown, QStringList({"1 1/5/2024 -100,000.00 -99,600.00 ready",
+                                 "2 2/1/2024 -99,600.00 -99,160.00 ready",
+                                 "3 3/1/2024 -99,160.00 -98,750.00 ready"}));
+    QCOMPARE(m_dialogs->messageTexts(),
+             QStringList{"3 statements with 6 transactions were imported."});
+    QCOMPARE(m_main->tag(Tag::File), QStringLiteral("Open"));
+    QVERIFY(m_main->tag(Tag::EndDate).isEmpty());
+
+    // The rates are asked for the span imported; Add proposes its first day.
+    auto* rates = loaded<frmUserInterestChanges>(*m_main, WindowNames::InterestChanges);
+    QVERIFY(rates);
+    QVERIFY(control<QLabel>(rates, "lblNote")->text().contains("from 1/5/2024 to 3/31/2024"));
+    CLICK(rates, "cmdAdd");
+    QCOMPARE(rates->grid()->model()->index(0, frmUserInterestChanges::colValidFrom).data(),
+             QVariant("1/5/2024"));
+    typeIntoCell(rates->grid(), 0, frmUserInterestChanges::colValidTo, "12/31/2024");
+    typeIntoCell(rates->grid(), 0, frmUserInterestChanges::colInterestRate, "7.3");
+    CLICK(rates, "cmdClose");
+    frmCalculate* w = viewReport(2);
+    QVERIFY(w);
+    QCOMPARE(total(w, ReportLine::InterestChargeColumn), *Money::parse("1750"));
+    QVERIFY(!total(w, ReportLine::InterestDueColumn).isZero());
+    w->findChild<QAbstractButton*>("cmdClose")->click();
+
+    // Continued with April and May: the months committed are left alone, a copy is kept first.
+    write("2024-05-31,Interest,-580.00,97680.00\n2024-05-05,Repayment,1000.00,97100.00\n"
+          "2024-04-30,Interest,-350.00,98100.00\n" +
+          threeMonths);
+    m_dialogs->files.enqueue(bankFile);
+    m_dialogs->messages.clear();
+    shown.clear();
+    importHistory([this] { m_main->statementsFromHistory(); },
+                  [&](HistoryImportWindow* w) {
+                      for (const HistoryImport::Statement& s : w->plan().statements)
+                          shown << QStringLiteral("%1 %2").arg(s.number).arg(s.statusShown());
+                      w->importStatements();
+                      QVERIFY(QFile::exists(w->keptCopy()));
+                  });
+    QCOMPARE(shown, QStringList({"4 already in the account", "5 already in the account",
+                                 "6 already in the account", "7 ready", "8 ready"}));
+    QCOMPARE(m_dialogs->messageTexts().size(), 1);
+    QVERIFY(m_dialogs->messageTexts()[0].startsWith(
+        "2 statements with 4 transactions were imported.\nThe account as it was before the import "
+        "is kept as "));
 }
 
 QTEST_MAIN(TestWholeRoad)

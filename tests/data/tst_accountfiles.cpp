@@ -328,6 +328,34 @@ private slots:
         QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
     }
 
+    // The copy kept before a bulk import: the whole account beside it, or nothing at all.
+    void keepCopy_data() {
+        QTest::addColumn<QString>("failStep");
+        QTest::newRow("kept") << "";
+        QTest::newRow("copy cut short") << "copy half";
+        QTest::newRow("not on disk") << "sync";
+    }
+    void keepCopy() {
+        QFETCH(QString, failStep);
+        const QByteArray before = AccountFixture::sha256(m_account);
+        FailingOps ops;
+        ops.failStep = failStep;
+        QString copy;
+        const FileError e = AccountFiles::keepCopy(m_account, &copy, ops);
+        QCOMPARE(AccountFixture::sha256(m_account), before);
+        if (!failStep.isEmpty()) {
+            QVERIFY(e);
+            QVERIFY(copy.isEmpty());
+            QVERIFY(QDir(m_fixture->dataFolder()).entryList({"* before import *"}).isEmpty());
+            return;
+        }
+        QVERIFY2(!e, qPrintable(e.text));
+        QVERIFY(QFileInfo(copy).fileName().startsWith("HomeLoan1 before import "));
+        QCOMPARE(QFileInfo(copy).absolutePath(), QFileInfo(m_account).absolutePath());
+        QCOMPARE(AccountFixture::column(copy, "select count(*) from tblAllRecords"),
+                 QStringList{"200"});
+    }
+
     // What Open refuses, untouched, with a message that says why.
     void openRefusesUntouched_data() {
         QTest::addColumn<QString>("setUp");

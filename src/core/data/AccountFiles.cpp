@@ -3,6 +3,7 @@
 #include "AccountConnection.h"
 #include "AccountSchema.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -375,6 +376,30 @@ FileError compactInPlace(const QString& account, const QString& scratch, FileOps
 FileError compactInPlace(const QString& account, const QString& scratch) {
     FileOps ops;
     return compactInPlace(account, scratch, ops);
+}
+
+FileError keepCopy(const QString& account, QString* copy, FileOps& ops) {
+    const QFileInfo info(account);
+    const QString path = info.dir().filePath(
+        QStringLiteral("%1 before import %2.mdb")
+            .arg(info.completeBaseName(),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"))));
+    if (QFileInfo::exists(path))
+        return error(FileError::AlreadyExists, QStringLiteral("'%1' exists already").arg(path));
+    FileError e = ops.vacuumInto(account, path);
+    if (!e)
+        e = ops.sync(path);
+    if (e) {
+        ops.remove(path);
+        return e;
+    }
+    *copy = path;
+    return {};
+}
+
+FileError keepCopy(const QString& account, QString* copy) {
+    FileOps ops;
+    return keepCopy(account, copy, ops);
 }
 
 } // namespace AccountFiles

@@ -47,4 +47,10 @@ FileError createFromTemplate(const QString& templatePath, const QString& destina
 FileError compactInPlace(const QString& account, const QString& scratch, FileOps& ops);
 FileError compactInPlace(const QString& account, const QString& scratch);
 
+// Before a write that changes many statements at once: a copy of the account beside it, named
+// "<name> before import <date> <time>.mdb" so that the user finds it, and in `copy`. A consistent
+// copy even while the account is open; nothing is kept when it fails.
+FileError keepCopy(const QString& account, QString* copy, FileOps& ops);
+FileError keepCopy(const QString& account, QString* copy);
+
 } // namespace AccountFiles

@@ -186,6 +186,18 @@ QString Statement::statusShown() const {
     return text;
 }
 
+std::optional<std::pair<QDate, QDate>> Plan::readySpan() const {
+    std::optional<std::pair<QDate, QDate>> span;
+    for (const Statement& s : statements) {
+        if (s.status != Status::Ready)
+            continue;
+        if (!span)
+            span = std::pair{s.start, s.end};
+        span->second = s.end;
+    }
+    return span;
+}
+
 Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances& given,
          const AccountHistory& account) {
     Plan plan;

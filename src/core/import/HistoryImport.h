@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <optional>
+#include <utility>
 
 // A loan's whole transaction history, as the bank exports it, cut into the lender's statements
 // and committed in one step: each statement checked and written as a typed one would be.
@@ -83,6 +84,10 @@ struct Plan {
     QList<Statement> statements;
     int rowsAfter = 0; // rows after the last complete period: for the next import
     QString note;      // why a whole-file figure is missing ("" when none)
+
+    // The ready statements' days, first start to last end: what Import writes, and what the rate
+    // periods must then cover. nullopt when no statement is ready.
+    std::optional<std::pair<QDate, QDate>> readySpan() const;
 };
 
 struct Balances {

@@ -72,6 +72,11 @@ CsvLayoutPanel::CsvLayoutPanel(ImportSession& session, Shape shape, QWidget* par
     }
 }
 
+void CsvLayoutPanel::hideSign() {
+    if (flipCheck)
+        flipCheck->hide();
+}
+
 void CsvLayoutPanel::createFull() {
     auto* root = new QVBoxLayout(this);
     // The CSV layout: every choice the file's reading depends on.

@@ -28,6 +28,8 @@ public:
 
     // Shows the session's choices: its layout, where the layout came from, its date order.
     void showLayout();
+    // For a preview that asks the sign in its own terms: the full shape without it.
+    void hideSign();
 
 signals:
     // The user changed a choice; the session has read the file in it.

@@ -89,6 +89,17 @@ void MDIForm1::createMenus() {
         mnuOffset->setEnabled(account);
     });
 
+    // The bank's whole history, cut into statements.
+    QMenu* import = menuBar()->addMenu(tr("&Import"));
+    import->setObjectName("mnuImport");
+    import->addAction(tr("&New Account from Bank History…"), this, &MDIForm1::newAccountFromHistory)
+        ->setObjectName("mnuNewFromHistory");
+    QAction* mnuHistory = import->addAction(tr("&Statements from Bank History…"), this,
+                                            &MDIForm1::statementsFromHistory);
+    mnuHistory->setObjectName("mnuStatementsFromHistory");
+    connect(import, &QMenu::aboutToShow, this,
+            [this, mnuHistory] { mnuHistory->setEnabled(canImportHistory()); });
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuHelp");
     help->addAction(tr("Getting Started"), this, [this] { showHelpPage("1"); })
@@ -252,20 +263,41 @@ void MDIForm1::enterAccount(const QString& path, const QString& fileState) {
     showWindow(WindowNames::Options);
 }
 
-void MDIForm1::newAccount() {
+bool MDIForm1::newAccount() {
     closeBeforeDialog();
     using namespace AccountCommands;
     const std::optional<QString> path =
         Dialogs::instance().chooseFile(newDialog(Place::MainWindow));
     if (!path) {
         returnToTaskMenu();
-        return;
+        return false;
     }
     if (const QString failure = createAccount(*path); !failure.isEmpty()) {
         Dialogs::instance().message(failure);
-        return;
+        return false;
     }
     enterAccount(*path, QStringLiteral("New"));
+    return true;
+}
+
+bool MDIForm1::canImportHistory() const {
+    return !tag(Tag::NewFile).isEmpty() && !isLoaded(WindowNames::NewStatement) &&
+           !isLoaded(WindowNames::ThisSession);
+}
+
+void MDIForm1::newAccountFromHistory() {
+    if (newAccount())
+        statementsFromHistory();
+}
+
+void MDIForm1::statementsFromHistory() {
+    if (!canImportHistory())
+        return;
+    closeBeforeDialog();
+    showModal(WindowNames::HistoryImport);
+    // Imported, the rates window is open; otherwise the user goes on from the task menu.
+    if (!isLoaded(WindowNames::InterestChanges))
+        returnToTaskMenu();
 }
 
 void MDIForm1::openAccount() {

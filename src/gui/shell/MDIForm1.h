@@ -46,9 +46,15 @@ public:
     QSize clientSize() const override;
     QWidget* dialogParent() override { return this; }
 
-    // New and Open as the File menu and the toolbar run them.
-    void newAccount();
+    // New and Open as the File menu and the toolbar run them. New is true when the account was
+    // made and entered.
+    bool newAccount();
     void openAccount();
+    // The Import menu's: a new account, or the open one continued, from the bank's whole history.
+    void newAccountFromHistory();
+    void statementsFromHistory();
+    // An account is open and no statement is being entered.
+    bool canImportHistory() const;
 
     // The start-up window is closed by the first click on the empty area or the toolbar.
     bool splashClosed() const { return m_splashClosed; }

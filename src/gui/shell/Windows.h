@@ -19,4 +19,5 @@ inline const QString Information = QStringLiteral("frmInformation");
 inline const QString Conventions = QStringLiteral("ConventionsWindow");
 inline const QString FindMethod = QStringLiteral("FindMethodWindow");
 inline const QString Offset = QStringLiteral("OffsetWindow");
+inline const QString HistoryImport = QStringLiteral("HistoryImportWindow");
 } // namespace WindowNames

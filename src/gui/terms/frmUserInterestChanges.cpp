@@ -8,6 +8,7 @@
 #include "shell/Windows.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -41,6 +42,11 @@ frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
     Frame1->setObjectName("Frame1");
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->setContentsMargins(0, 0, 0, 0);
+    noteLabel = new QLabel;
+    noteLabel->setObjectName("lblNote");
+    noteLabel->setWordWrap(true);
+    noteLabel->hide();
+    frameLayout->addWidget(noteLabel);
     bodyLayout()->removeWidget(grdDataGrid);
     layout()->removeWidget(picButtons);
     frameLayout->addWidget(grdDataGrid, 1);
@@ -86,6 +92,8 @@ void frmUserInterestChanges::resizeEvent(QResizeEvent* event) {
 }
 
 void frmUserInterestChanges::formActivate() {
+    noteLabel->setText(tag());
+    noteLabel->setVisible(!tag().isEmpty());
     Frame1->hide();
     centreInParent(Frame1);
     Frame1->show();

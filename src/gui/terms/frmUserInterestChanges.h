@@ -4,6 +4,8 @@
 
 #include <QDate>
 
+class QLabel;
+
 // The loan's interest rate periods: from, to and the yearly rate, edited in a grid. Add proposes
 // a period that follows on from the last one; Close checks that the periods cover the statement
 // in progress (or every committed record) and leads on to the next step.
@@ -36,6 +38,8 @@ private:
     QDate dateField(int field) const;
 
     QWidget* Frame1 = nullptr;
+    // What the window was opened for, when another step opens it with a word (its tag).
+    QLabel* noteLabel = nullptr;
     RecordSet* m_dates = nullptr;
     // The last period's end as Add read it, and the range Close checked.
     QDate m_lastValidTo;

@@ -1,0 +1,473 @@
+#include "HistoryImportWindow.h"
+
+#include "data/AccountFiles.h"
+#include "data/ShortDate.h"
+#include "shell/CsvLayoutPanel.h"
+#include "shell/Dialogs.h"
+#include "shell/FormWindow.h"
+#include "shell/ImportSteps.h"
+#include "shell/WindowHost.h"
+#include "shell/Windows.h"
+#include "state/WorkflowState.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace HistoryImport;
+
+namespace {
+
+const QString Caption = QStringLiteral("Import Bank History");
+const QString Open = QStringLiteral("Open");
+
+// The cutting list's entries, in its order; the last cuts on the lender's own dates.
+const Cutting::Every Everies[] = {Cutting::Every::Month, Cutting::Every::Quarter,
+                                  Cutting::Every::HalfYear, Cutting::Every::Year};
+const int EndDatesEntry = 4;
+
+QLabel* labelFor(const QString& caption, QWidget* input, const QString& name) {
+    input->setObjectName(name);
+    auto* label = new QLabel(caption);
+    label->setBuddy(input);
+    input->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
+    return label;
+}
+
+QTableView* grid(QStandardItemModel* model, const QString& name, const QString& accessible) {
+    auto* view = new QTableView;
+    view->setObjectName(name);
+    view->setAccessibleName(accessible);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    return view;
+}
+
+QStandardItem* cell(const QString& text, bool number = false) {
+    auto* item = new QStandardItem(text);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+std::unique_ptr<HistoryImportWindow> HistoryImportWindow::open(WindowHost& main, QWidget* parent) {
+    const std::optional<QString> path = ImportSteps::chooseFile(Caption);
+    if (!path)
+        return nullptr;
+    return open(*path, main, parent);
+}
+
+std::unique_ptr<HistoryImportWindow> HistoryImportWindow::open(const QString& path,
+                                                               WindowHost& main, QWidget* parent) {
+    AccountConnection connection;
+    if (!connection.open(main.tag(Tag::NewFile))) {
+        Dialogs::instance().message(connection.lastError());
+        return nullptr;
+    }
+    QString error;
+    std::optional<AccountHistory> history = AccountHistory::load(connection.database(), &error);
+    if (!history) {
+        Dialogs::instance().message(
+            QStringLiteral("The account's history cannot be read: %1").arg(error));
+        return nullptr;
+    }
+    const ImportChoices choices =
+        ImportChoices::load(connection.database(), ImportChoices::StatementSetting);
+    connection.close();
+
+    std::unique_ptr<ImportSession> session = ImportSteps::load(path, parent);
+    if (!session)
+        return nullptr;
+    if (!ImportSteps::start(*session, choices.csv, ImportSession::Fallback::Refuse))
+        return nullptr;
+    std::unique_ptr<HistoryImportWindow> window(
+        new HistoryImportWindow(main, std::move(session), std::move(*history), choices, parent));
+    if (!window->m_connection.open(main.tag(Tag::NewFile))) {
+        Dialogs::instance().message(window->m_connection.lastError());
+        return nullptr;
+    }
+    window->rowsRead();
+    return window;
+}
+
+HistoryImportWindow::HistoryImportWindow(WindowHost& main, std::unique_ptr<ImportSession> session,
+                                         AccountHistory history, const ImportChoices& choices,
+                                         QWidget* parent)
+    : QDialog(parent), m_main(main), m_session(std::move(session)), m_history(std::move(history)),
+      m_choices(choices) {
+    setObjectName(QStringLiteral("HistoryImportWindow"));
+    setWindowTitle(Caption);
+    createControls();
+}
+
+void HistoryImportWindow::createControls() {
+    auto* root = new QVBoxLayout(this);
+    layoutPanel = ImportSteps::addHeader(root, *m_session, CsvLayoutPanel::Shape::Full);
+    // The two signs below say it in the history's own terms.
+    layoutPanel->hideSign();
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(createCuttingGroup(), 3);
+    choices->addWidget(createSignsGroup(), 2);
+    root->addLayout(choices);
+
+    m_statements = new QStandardItemModel(this);
+    m_statements->setHorizontalHeaderLabels({QStringLiteral("Number"), QStringLiteral("Start"),
+                                             QStringLiteral("End"), QStringLiteral("Opening"),
+                                             QStringLiteral("Closing"), QStringLiteral("Rows"),
+                                             QStringLiteral("Status")});
+    statementsGrid =
+        grid(m_statements, QStringLiteral("grdStatements"), QStringLiteral("Statements"));
+    m_rows = new QStandardItemModel(this);
+    m_rows->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Date"),
+                                       QStringLiteral("Description"), QStringLiteral("Amount"),
+                                       QStringLiteral("Balance")});
+    rowsGrid = grid(m_rows, QStringLiteral("grdRows"), QStringLiteral("The statement's rows"));
+    for (const auto& [column, width] : {std::pair{0, 60}, {1, 100}, {2, 360}, {3, 120}})
+        rowsGrid->setColumnWidth(column, width);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(statementsGrid);
+    split->addWidget(rowsGrid);
+    root->addWidget(split, 1);
+
+    const ImportSteps::Footer footer = ImportSteps::addFooter(root);
+    statusLabel = footer.status;
+    resize(1100, 860);
+
+    connect(footer.importButton, &QPushButton::clicked, this,
+            &HistoryImportWindow::importStatements);
+    connect(footer.cancelButton, &QPushButton::clicked, this, &HistoryImportWindow::cancel);
+    connect(layoutPanel, &CsvLayoutPanel::layoutEdited, this, &HistoryImportWindow::rowsRead);
+    connect(layoutPanel, &CsvLayoutPanel::presetChosen, this, &HistoryImportWindow::rowsRead);
+    connect(statementsGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &HistoryImportWindow::showStatementRows);
+}
+
+QWidget* HistoryImportWindow::createCuttingGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Statements"));
+    group->setObjectName(QStringLiteral("fraCutting"));
+    auto* form = new QFormLayout(group);
+
+    cuttingCombo = new QComboBox;
+    cuttingCombo->addItems({QStringLiteral("Every month"), QStringLiteral("Every quarter"),
+                            QStringLiteral("Every half-year"), QStringLiteral("Every year"),
+                            QStringLiteral("On the lender's end dates")});
+    form->addRow(
+        labelFor(QStringLiteral("&Cut the history:"), cuttingCombo, QStringLiteral("cboCutting")),
+        cuttingCombo);
+
+    cutDaySpin = new QSpinBox;
+    cutDaySpin->setRange(0, 31);
+    cutDaySpin->setSpecialValueText(QStringLiteral("the month's last"));
+    form->addRow(
+        labelFor(QStringLiteral("Periods end on &day:"), cutDaySpin, QStringLiteral("spnCutDay")),
+        cutDaySpin);
+
+    endDatesEdit = new QPlainTextEdit;
+    endDatesEdit->setTabChangesFocus(true);
+    endDatesEdit->setPlaceholderText(
+        QStringLiteral("The statements' end dates, one a line or pasted as a list"));
+    endDatesEdit->setFixedHeight(fontMetrics().lineSpacing() * 4);
+    endDatesEdit->setEnabled(false);
+    form->addRow(labelFor(QStringLiteral("Lender's &end dates:"), endDatesEdit,
+                          QStringLiteral("txtEndDates")),
+                 endDatesEdit);
+
+    firstNumberSpin = new QSpinBox;
+    firstNumberSpin->setRange(1, 99999);
+    const int next =
+        m_history.numbers.isEmpty()
+            ? 1
+            : *std::max_element(m_history.numbers.begin(), m_history.numbers.end()) + 1;
+    firstNumberSpin->setValue(next);
+    form->addRow(labelFor(QStringLiteral("&First statement number:"), firstNumberSpin,
+                          QStringLiteral("spnFirstNumber")),
+                 firstNumberSpin);
+
+    openingEdit = new QLineEdit;
+    openingEdit->setPlaceholderText(QStringLiteral("only for a file without balances"));
+    form->addRow(
+        labelFor(QStringLiteral("&Opening balance:"), openingEdit, QStringLiteral("txtOpening")),
+        openingEdit);
+    closingEdit = new QLineEdit;
+    closingEdit->setPlaceholderText(QStringLiteral("the last statement's, to check the amounts"));
+    form->addRow(
+        labelFor(QStringLiteral("C&losing balance:"), closingEdit, QStringLiteral("txtClosing")),
+        closingEdit);
+
+    connect(cuttingCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        endDatesEdit->setEnabled(index == EndDatesEntry);
+        cutDaySpin->setEnabled(index != EndDatesEntry);
+        showPlan();
+    });
+    connect(cutDaySpin, &QSpinBox::valueChanged, this, &HistoryImportWindow::showPlan);
+    connect(firstNumberSpin, &QSpinBox::valueChanged, this, &HistoryImportWindow::showPlan);
+    connect(endDatesEdit, &QPlainTextEdit::textChanged, this, &HistoryImportWindow::showPlan);
+    connect(openingEdit, &QLineEdit::textChanged, this, &HistoryImportWindow::showPlan);
+    connect(closingEdit, &QLineEdit::textChanged, this, &HistoryImportWindow::showPlan);
+    return group;
+}
+
+QWidget* HistoryImportWindow::createSignsGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Signs (a loan in debit is negative)"));
+    group->setObjectName(QStringLiteral("fraSigns"));
+    auto* box = new QVBoxLayout(group);
+    turnAmountsCheck = new QCheckBox(QStringLiteral("Turn the &amounts' sign"));
+    turnAmountsCheck->setObjectName(QStringLiteral("chkTurnAmounts"));
+    turnBalancesCheck = new QCheckBox(QStringLiteral("Turn the &balances' sign"));
+    turnBalancesCheck->setObjectName(QStringLiteral("chkTurnBalances"));
+    signsLabel = new QLabel;
+    signsLabel->setObjectName(QStringLiteral("lblSigns"));
+    signsLabel->setWordWrap(true);
+    box->addWidget(turnAmountsCheck);
+    box->addWidget(turnBalancesCheck);
+    box->addWidget(signsLabel, 1);
+    connect(turnAmountsCheck, &QCheckBox::toggled, this, &HistoryImportWindow::signsEdited);
+    connect(turnBalancesCheck, &QCheckBox::toggled, this, &HistoryImportWindow::signsEdited);
+    return group;
+}
+
+QString HistoryImportWindow::unreadable() const {
+    const ReadResult& result = m_session->result();
+    if (!result.error.isEmpty())
+        return result.error;
+    for (const ImportedRow& r : result.rows) {
+        if (!r.ok())
+            return QStringLiteral("Line %1 does not read: %2").arg(r.line).arg(r.error);
+    }
+    if (result.rows.isEmpty())
+        return QStringLiteral("The file holds no transactions.");
+    return {};
+}
+
+void HistoryImportWindow::rowsRead() {
+    // The signs are asked of the file as it is written: a sign the reading turned is undone.
+    if (m_session->layout().flipSign) {
+        CsvLayout asWritten = m_session->layout();
+        asWritten.flipSign = false;
+        m_session->setLayout(asWritten);
+    }
+    layoutPanel->showLayout();
+    m_signs = unreadable().isEmpty() ? proposeSigns(m_session->result().rows) : Signs();
+    const QSignalBlocker amounts(turnAmountsCheck);
+    const QSignalBlocker balances(turnBalancesCheck);
+    turnAmountsCheck->setChecked(m_signs.turnAmounts);
+    turnBalancesCheck->setChecked(m_signs.turnBalances);
+    signsLabel->setText(m_signs.why.isEmpty() ? QString()
+                                              : QStringLiteral("Proposed: %1.").arg(m_signs.why));
+    showPlan();
+}
+
+void HistoryImportWindow::signsEdited() {
+    m_signs.turnAmounts = turnAmountsCheck->isChecked();
+    m_signs.turnBalances = turnBalancesCheck->isChecked();
+    m_signs.why = QStringLiteral("as you set them");
+    signsLabel->setText(QStringLiteral("The signs are as you set them."));
+    showPlan();
+}
+
+std::optional<Cutting> HistoryImportWindow::cutting(QString* error) const {
+    Cutting c;
+    c.firstNumber = firstNumberSpin->value();
+    const int entry = cuttingCombo->currentIndex();
+    if (entry != EndDatesEntry) {
+        c.every = Everies[entry];
+        c.cutDay = cutDaySpin->value();
+        return c;
+    }
+    // Pasted from anywhere: dates apart by line breaks, commas, semicolons or tabs.
+    static const QRegularExpression apart(QStringLiteral("[\\n\\r,;\\t]+"));
+    for (const QString& text : endDatesEdit->toPlainText().split(apart, Qt::SkipEmptyParts)) {
+        if (text.trimmed().isEmpty())
+            continue;
+        const QDate date = ShortDate::parse(text);
+        if (!date.isValid()) {
+            *error = QStringLiteral("'%1' is not a date (%2).")
+                         .arg(text.trimmed(), ShortDate::pattern());
+            return std::nullopt;
+        }
+        c.ends << date;
+    }
+    if (c.ends.isEmpty()) {
+        *error = QStringLiteral("Type or paste the lender's statement end dates.");
+        return std::nullopt;
+    }
+    return c;
+}
+
+std::optional<Balances> HistoryImportWindow::balances(QString* error) const {
+    Balances b;
+    const std::pair<QLineEdit*, std::optional<Money>*> fields[] = {{openingEdit, &b.opening},
+                                                                   {closingEdit, &b.closing}};
+    for (const auto& [edit, value] : fields) {
+        const QString text = edit->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        *value = Money::parse(text);
+        if (!*value) {
+            *error = QStringLiteral("%1 '%2' is not an amount.").arg(edit->accessibleName(), text);
+            return std::nullopt;
+        }
+    }
+    return b;
+}
+
+void HistoryImportWindow::showPlan() {
+    m_plan = Plan();
+    m_problem = unreadable();
+    std::optional<Cutting> cut;
+    std::optional<Balances> given;
+    if (m_problem.isEmpty())
+        cut = cutting(&m_problem);
+    if (m_problem.isEmpty())
+        given = balances(&m_problem);
+    if (m_problem.isEmpty())
+        m_plan =
+            HistoryImport::cut(applied(m_session->result().rows, m_signs), *cut, *given, m_history);
+
+    m_statements->removeRows(0, m_statements->rowCount());
+    for (const Statement& s : std::as_const(m_plan.statements))
+        m_statements->appendRow({cell(QString::number(s.number), true),
+                                 cell(ShortDate::format(s.start)), cell(ShortDate::format(s.end)),
+                                 cell(s.opening.format(), true), cell(s.closing.format(), true),
+                                 cell(QString::number(s.rows.size()), true),
+                                 cell(s.statusShown())});
+    statementsGrid->resizeColumnsToContents();
+    if (m_statements->rowCount() > 0)
+        statementsGrid->setCurrentIndex(m_statements->index(0, 0));
+    else
+        showStatementRows();
+
+    QStringList lines;
+    if (!m_problem.isEmpty()) {
+        lines << m_problem;
+    } else {
+        int ready = 0;
+        for (const Statement& s : std::as_const(m_plan.statements))
+            ready += s.status == Status::Ready;
+        lines << QStringLiteral("%1 statements, %2 ready to import.")
+                     .arg(m_plan.statements.size())
+                     .arg(ready);
+        if (m_plan.statements.isEmpty())
+            lines << QStringLiteral("No period of the file is complete yet.");
+        if (!m_plan.note.isEmpty())
+            lines << QStringLiteral("Note: %1.").arg(m_plan.note);
+        if (m_plan.rowsAfter > 0)
+            lines << (m_plan.rowsAfter == 1
+                          ? QStringLiteral("1 row after the last complete period is left for the "
+                                           "next import.")
+                          : QStringLiteral("%1 rows after the last complete period are left for "
+                                           "the next import.")
+                                .arg(m_plan.rowsAfter));
+    }
+    statusLabel->setText(lines.join(u' '));
+}
+
+void HistoryImportWindow::showStatementRows() {
+    m_rows->removeRows(0, m_rows->rowCount());
+    const int at = statementsGrid->currentIndex().row();
+    if (at < 0 || at >= m_plan.statements.size())
+        return;
+    for (const ImportedRow& r : m_plan.statements[at].rows)
+        m_rows->appendRow({cell(QString::number(r.line), true), cell(ShortDate::format(r.date)),
+                           cell(r.description), cell(r.amount.format(), true),
+                           cell(r.balance ? r.balance->format() : QString(), true)});
+}
+
+void HistoryImportWindow::importStatements() {
+    if (!m_problem.isEmpty()) {
+        Dialogs::instance().message(m_problem);
+        return;
+    }
+    const std::optional<std::pair<QDate, QDate>> span = m_plan.readySpan();
+    if (!span) {
+        Dialogs::instance().message(
+            QStringLiteral("No statement is ready: there is nothing to import."));
+        return;
+    }
+    const QString account = m_main.tag(Tag::NewFile);
+    // The only way back from a bulk write into a history the user built: a copy beside it.
+    if (!m_history.numbers.isEmpty() || m_history.lastDate.isValid()) {
+        if (const FileError e = AccountFiles::keepCopy(account, &m_copy)) {
+            Dialogs::instance().message(
+                QStringLiteral("No copy of the account could be kept, so nothing was imported: "
+                               "%1")
+                    .arg(e.text));
+            return;
+        }
+    }
+    QString error;
+    const std::optional<Written> written = commit(m_connection.database(), m_plan, &error);
+    if (!written) {
+        Dialogs::instance().message(QStringLiteral("Import Error: nothing was imported: ") + error);
+        return;
+    }
+    carryOn(*written);
+    accept();
+}
+
+void HistoryImportWindow::carryOn(const Written& written) {
+    // The file's layout is proposed for the next file, as the statement import keeps it.
+    ImportChoices kept = m_choices;
+    if (std::optional<CsvLayout> layout = m_session->csvLayout()) {
+        // The statement import reads amounts as the balance sees them too.
+        layout->flipSign = m_signs.turnAmounts;
+        kept.csv = layout;
+    }
+    QString error;
+    const bool choicesKept =
+        kept == m_choices ||
+        kept.store(m_connection.database(), ImportChoices::StatementSetting, &error);
+    m_connection.close();
+
+    // As after a committed statement: the account holds history, and no statement is being
+    // entered, so the rates window's Close checks every committed day.
+    for (const QString& field : {Tag::Statement, Tag::StartDate, Tag::EndDate, Tag::OpenBalance,
+                                 Tag::CloseBalance, Tag::InterestChanged, Tag::NextForm})
+        m_main.setTag(field, QString());
+    m_main.setTag(Tag::File, Open);
+
+    const std::pair<QDate, QDate> span = *m_plan.readySpan();
+    QString done = QStringLiteral("%1 statements with %2 transactions were imported.")
+                       .arg(written.statements)
+                       .arg(written.rows);
+    if (!m_copy.isEmpty())
+        done +=
+            QStringLiteral("\nThe account as it was before the import is kept as %1.").arg(m_copy);
+    if (!choicesKept)
+        done += QStringLiteral("\nThe file's layout could not be remembered: %1").arg(error);
+    Dialogs::instance().message(done);
+
+    const QString rates = QStringLiteral("The bank's file holds no interest rates: enter the rate "
+                                         "periods from %1 to %2.")
+                              .arg(ShortDate::format(span.first), ShortDate::format(span.second));
+    if (FormWindow* window = m_main.window(WindowNames::InterestChanges))
+        window->setTag(rates);
+    m_main.showWindow(WindowNames::InterestChanges);
+}
+
+void HistoryImportWindow::cancel() {
+    reject();
+}
