@@ -605,9 +605,11 @@ int runInto(const Options& o) {
     if (!plan.note.isEmpty())
         print(stderr, QStringLiteral("note: %1\n").arg(plan.note));
     if (plan.rowsAfter > 0)
-        print(stderr, QStringLiteral("left for the next import: %1 rows after the last complete "
-                                     "period\n")
-                          .arg(plan.rowsAfter));
+        print(stderr,
+              QStringLiteral("left for the next import: %1 after the last complete "
+                             "period\n")
+                  .arg(plan.rowsAfter == 1 ? QStringLiteral("1 row")
+                                           : QStringLiteral("%1 rows").arg(plan.rowsAfter)));
 
     if (o.dryRun || !plan.readySpan()) {
         print(stderr, o.dryRun ? QStringLiteral("dry run: nothing written\n")
