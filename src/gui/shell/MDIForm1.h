@@ -17,7 +17,7 @@ class QToolBar;
 class WindowRegistry;
 
 // The main window: the frame every other window is shown in, the owner of the workflow state
-// and of the window registry, with the File and Help menus and the toolbar.
+// and of the window registry, with its menus (File, Lender, Import, Help) and the toolbar.
 class MDIForm1 : public QMainWindow, public WindowHost {
     Q_OBJECT
 public:
