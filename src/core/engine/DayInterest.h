@@ -6,7 +6,6 @@
 #include <QtNumeric>
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 // One day's interest as the engine works it out, and its adding up from one posting to the next.
@@ -74,11 +73,10 @@ public:
 
     InterestRounding rounding() const { return m_rounding; }
 
-    // Adds one day's unrounded amount (as unrounded() gives it). Under the daily roundings the
-    // result is what the day added to the interest due (its rounded amount, with the opposite
-    // sign: positive while in debit); nullopt when the amount could not be represented or would
-    // leave the money range, and under Posting, which adds it unrounded.
-    std::optional<Money> add(double daily) {
+    // Adds one day's unrounded amount (as unrounded() gives it): rounded under the daily
+    // roundings (an amount that cannot be represented, or would take the total out of the money
+    // range, adds nothing), as it is under Posting.
+    void add(double daily) {
         std::optional<Money> amount;
         switch (m_rounding) {
         case InterestRounding::Day4:
@@ -90,17 +88,17 @@ public:
         case InterestRounding::Posting:
             if (std::isfinite(daily))
                 m_unrounded -= daily;
-            return std::nullopt;
+            return;
         }
         // Checked as Money::subtract checks, on the raw values: this runs on every day of every
         // calculation, and the search for the lender's method runs hundreds.
         qint64 accrued = 0;
-        if (!amount || qSubOverflow(m_accrued.raw(), amount->raw(), &accrued))
-            return std::nullopt;
-        m_accrued = Money::fromRaw(accrued);
-        return amount->raw() == Min ? std::nullopt
-                                    : std::optional<Money>(Money::fromRaw(-amount->raw()));
+        if (amount && !qSubOverflow(m_accrued.raw(), amount->raw(), &accrued))
+            m_accrued = Money::fromRaw(accrued);
     }
+
+    // The interest due so far under the daily roundings (nothing under Posting until posted).
+    Money accrued() const { return m_accrued; }
 
     // The interest due of the days added since the last posting, and a fresh start.
     Money post() {
@@ -114,8 +112,6 @@ public:
     }
 
 private:
-    static constexpr qint64 Min = std::numeric_limits<qint64>::min();
-
     InterestRounding m_rounding;
     Money m_accrued;
     long double m_unrounded = 0; // under Posting: the days added so far, unrounded

@@ -100,13 +100,16 @@ private:
     void findRateFromCache();
     void interestDateError();
     void accrue(Money interestBearing);
-    void recordDay(Money interestBearing, double divisor, int days, double daily,
-                   std::optional<Money> interest);
+    void recordDay(Money interestBearing, int days, double daily, Money interest);
     Money lessOffset(Money loan) const;
     void moveOffsetTo(qint64 day);
     Money countedOn(const QDate& date) const;
     int daysAccrued();
-    double divisor();
+    double divisor() {
+        return DayInterest::divisor(m_conventions.dayCount,
+                                    m_conventions.dayCount == DayCount::ActualActual &&
+                                        QDate::isLeapYear(today().year));
+    }
     void accrueWithDayCharge();
     void postInterest(const QDate& postingDate);
     bool isFixedDay() { return today().day == m_fixedDay; }
@@ -423,13 +426,6 @@ int InterestCalculation::daysAccrued() {
     return DayInterest::weight(m_conventions.dayCount, d.year, d.month, d.day);
 }
 
-// What the yearly rate is divided by on the current day.
-double InterestCalculation::divisor() {
-    return DayInterest::divisor(m_conventions.dayCount,
-                                m_conventions.dayCount == DayCount::ActualActual &&
-                                    QDate::isLeapYear(today().year));
-}
-
 // The offset row in force on `day`: the walk only moves forward.
 void InterestCalculation::moveOffsetTo(qint64 day) {
     while (m_offsetRow + 1 < m_offsetDays.size() && m_offsetDays[m_offsetRow + 1] <= day)
@@ -458,20 +454,25 @@ Money InterestCalculation::lessOffset(Money loan) const {
 void InterestCalculation::accrue(Money interestBearing) {
     const int days = daysAccrued();
     if (days == 0) {
-        if (m_observer)
-            recordDay(interestBearing, divisor(), 0, 0, Money());
+        if (m_observer) [[unlikely]]
+            recordDay(interestBearing, 0, 0, Money());
         return;
     }
-    const double divisor = this->divisor();
-    const double daily = DayInterest::unrounded(interestBearing, m_rate, divisor, days);
-    const std::optional<Money> interest = m_accrual.add(daily);
-    if (m_observer)
-        recordDay(interestBearing, divisor, days, daily, interest);
+    const double daily = DayInterest::unrounded(interestBearing, m_rate, divisor(), days);
+    if (m_observer) [[unlikely]] {
+        const Money before = m_accrual.accrued();
+        m_accrual.add(daily);
+        recordDay(interestBearing, days, daily,
+                  Money::subtract(m_accrual.accrued(), before).value_or(Money()));
+        return;
+    }
+    m_accrual.add(daily);
 }
 
-// Tells the observer of the day just accrued.
-void InterestCalculation::recordDay(Money interestBearing, double divisor, int days, double daily,
-                                    std::optional<Money> interest) {
+// Tells the observer of the day just accrued: what it added to the interest due under a daily
+// rounding was `interest`. Kept out of the walk's way: it runs only when asked for.
+[[gnu::noinline, gnu::cold]] void InterestCalculation::recordDay(Money interestBearing, int days,
+                                                                 double daily, Money interest) {
     InterestWorking::WorkingDay d;
     d.date = m_currentDay;
     d.balance = m_runningBalance;
@@ -481,7 +482,7 @@ void InterestCalculation::recordDay(Money interestBearing, double divisor, int d
         d.offset = m_offsetRow >= 0 ? m_offsetCounted[m_offsetRow] : Money();
     d.accruing = interestBearing;
     d.rate = m_rate;
-    d.divisor = qint16(divisor);
+    d.divisor = qint16(divisor());
     d.weight = qint8(days);
     d.afterReset = m_resetToday;
     m_resetToday = false;
@@ -509,7 +510,7 @@ void InterestCalculation::postInterest(const QDate& postingDate) {
     m_resetInPeriod = false;
     if (!m_offsetDays.isEmpty())
         line.offset = countedOn(postingDate);
-    if (m_observer)
+    if (m_observer) [[unlikely]]
         m_observer->posted(line, int(m_lines.size()));
     m_lines.append(line);
 }
