@@ -373,6 +373,8 @@ int run(const Options& o) {
         notices << error;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
+    // The working only where it is shown: without it the walk records nothing.
+    const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
     QVector<ReportLine> lines;
     InterestWorking::Working working;
     working.method = o.method;
@@ -381,10 +383,8 @@ int run(const Options& o) {
     if (history.isEmpty()) {
         notices << QString::fromLatin1(ReportPreparation::NoTransactions);
     } else {
-        // The working only where it is shown: without it the walk records nothing.
-        const bool shown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
         InterestEngine::Worked worked;
-        if (shown)
+        if (workingShown)
             worked = InterestEngine::calculateWithWorking(history, rates, o.method, fixedDay,
                                                           conventions, offset);
         else
@@ -405,7 +405,7 @@ int run(const Options& o) {
     basis.fixedDay = fixedDay;
     basis.conventions = conventions;
     InterestSummary::PostingRateMap postingRates;
-    if (o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty())
+    if (o.summary || o.rates || !o.pdf.isEmpty())
         postingRates = InterestWorking::postingRates(working, lines);
     std::optional<WorkingRendering::Table> explained;
     int posting = -1;
@@ -416,7 +416,8 @@ int run(const Options& o) {
                 print(stderr, notice + QLatin1Char('\n'));
             return unreadable(noPosting(working, o.explain));
         }
-        explained = WorkingRendering::table(working, posting, postingRates.value(o.explain), basis);
+        explained = WorkingRendering::table(
+            working, posting, InterestWorking::ratesOf(working, posting, lines), basis);
     }
 
     // The text says which conventions its figures follow when they are not the defaults.

@@ -424,6 +424,19 @@ void TestWorking::toolExplainsAPosting() {
     QCOMPARE(report({account, "--method", "2", "--explain", "28/02/2025"}).status, 1);
     QCOMPARE(report({account, "--method", "2", "--explain", "2025-02-28", "--rates"}).status, 1);
     QVERIFY(report({"--help"}).out.contains("--explain DATE"));
+
+    // With --pdf the working follows the printed report.
+    const QString pdf = m_dir.filePath("explained.pdf");
+    QCOMPARE(report({account, "--method", "2", "--explain", "2025-02-28", "--pdf", pdf}).status, 0);
+    QProcess pdfText;
+    pdfText.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(pdfText.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(pdfText.readAllStandardOutput()).simplified();
+    QVERIFY2(printed.contains("Page 1 of 1 Pages") &&
+                 printed.indexOf("Working of the interest due on ") >
+                     printed.indexOf("Page 1 of 1 Pages") &&
+                 printed.contains("Lender's charge (Int Charge): 429.53"),
+             qPrintable(printed));
 }
 
 // --rates: one line a posting with the rates entered and the effective rate; the first posting's

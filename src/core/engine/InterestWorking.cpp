@@ -43,13 +43,6 @@ int Working::postingOn(const QDate& date) const {
     return -1;
 }
 
-int Working::postingOfLine(int line) const {
-    const auto it =
-        std::lower_bound(postings.cbegin(), postings.cend(), line,
-                         [](const PostingWorking& p, int value) { return p.line < value; });
-    return it != postings.cend() && it->line == line ? int(it - postings.cbegin()) : -1;
-}
-
 WorkingRecorder::WorkingRecorder(int method, const LenderConventions& conventions) {
     m_working.method = method;
     m_working.conventions = conventions;
@@ -83,20 +76,32 @@ Working WorkingRecorder::take() {
     return w;
 }
 
+namespace {
+
+// Adds the line's Int Charge, to the cent, to the charges of its date in `charges`.
+void addCharge(QMap<QDate, std::optional<Money>>& charges, const ReportLine& line) {
+    if (line.kind != ReportLine::Kind::Transaction)
+        return;
+    const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
+    const std::optional<Money> cents = charge ? charge->roundedToCents() : std::nullopt;
+    if (!cents || cents->isZero())
+        return;
+    const auto it = charges.find(line.date);
+    if (it == charges.end())
+        charges.insert(line.date, cents);
+    else if (*it) // a sum out of the money range stays none
+        *it = Money::add(**it, *cents);
+}
+
+} // namespace
+
 std::optional<Money> chargeOn(const QVector<ReportLine>& lines, const QDate& date) {
-    std::optional<Money> total;
+    QMap<QDate, std::optional<Money>> charges;
     for (const ReportLine& line : lines) {
-        if (line.date != date || line.kind != ReportLine::Kind::Transaction)
-            continue;
-        const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
-        const std::optional<Money> cents = charge ? charge->roundedToCents() : std::nullopt;
-        if (!cents || cents->isZero())
-            continue;
-        total = total ? Money::add(*total, *cents) : cents;
-        if (!total)
-            return std::nullopt;
+        if (line.date == date)
+            addCharge(charges, line);
     }
-    return total;
+    return charges.value(date);
 }
 
 Money periodInterest(std::span<const WorkingDay> days, InterestRounding rounding,
@@ -212,21 +217,10 @@ PostingRates ratesOf(const Working& working, int posting, const QVector<ReportLi
 }
 
 QMap<QDate, PostingRates> postingRates(const Working& working, const QVector<ReportLine>& lines) {
-    // Each date's charge in one pass over the lines, as chargeOn() adds them up.
+    // Each date's charge in one pass over the lines.
     QMap<QDate, std::optional<Money>> charges;
-    for (const ReportLine& line : lines) {
-        if (line.kind != ReportLine::Kind::Transaction)
-            continue;
-        const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
-        const std::optional<Money> cents = charge ? charge->roundedToCents() : std::nullopt;
-        if (!cents || cents->isZero())
-            continue;
-        auto it = charges.find(line.date);
-        if (it == charges.end())
-            charges.insert(line.date, cents);
-        else if (*it)
-            *it = Money::add(**it, *cents);
-    }
+    for (const ReportLine& line : lines)
+        addCharge(charges, line);
     QMap<QDate, PostingRates> rates;
     for (int i = 0; i < working.postings.size(); ++i)
         rates.insert(working.postings[i].date,

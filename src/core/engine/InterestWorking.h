@@ -59,10 +59,8 @@ struct Working {
     QVector<PostingWorking> postings; // in the order of their lines
     QVector<WorkingDay> unposted;     // the days after the last posting, posted by no line
 
-    bool isEmpty() const { return postings.isEmpty(); }
-    // The posting whose interest line is dated `date` or is line `line`; -1 when none.
+    // The posting whose interest line is dated `date`; -1 when none.
     int postingOn(const QDate& date) const;
-    int postingOfLine(int line) const;
 };
 
 // What the walk tells of itself, day by day and posting by posting. The engine takes a pointer,

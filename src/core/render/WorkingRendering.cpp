@@ -52,13 +52,13 @@ QString rateShown(double rate) {
     return InterestWorking::rateText(rate).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
-// One cell of a day: shown in the default locale, or plain for CSV. `running` is the period's
-// total up to and including the day, as the engine keeps it.
+// The period's interest up to and including a day, as the engine keeps it.
 struct SoFar {
-    Money money;
-    long double unrounded = 0;
+    Money money;               // under the daily roundings
+    long double unrounded = 0; // under the posting's
 };
 
+// One cell of a day: shown in the default locale, or plain for CSV.
 QString cell(Column c, const WorkingDay& d, const SoFar& running, InterestRounding rounding,
              bool plain, const GridText& grid) {
     const auto money = [&](Money m, int decimals) {

@@ -212,7 +212,7 @@ void WorkingWindow::saveAsCsv() {
 }
 
 void WorkingWindow::printOrPdf() {
-    if (m_table.rows.isEmpty() && m_table.title.isEmpty())
+    if (!m_report || m_posting < 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_table.title);
