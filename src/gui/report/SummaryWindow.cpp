@@ -209,6 +209,8 @@ void SummaryWindow::fillTables() {
     largestGrid->setColumnCount(int(headings.size()));
     largestGrid->setHorizontalHeaderLabels(headings);
     largestGrid->setRowCount(int(s.largest.size()));
+    // The date with its tick is read whole.
+    largestGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     row = 0;
     for (const InterestSummary::Posting& p : s.largest) {
         setRow(largestGrid, row, SummaryRendering::postingCells(s, p));

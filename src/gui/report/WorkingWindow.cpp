@@ -29,6 +29,7 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const QString& access
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setWordWrap(false);
     return t;
 }
@@ -54,7 +55,6 @@ WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
     footGrid->horizontalHeader()->hide();
     footGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     footGrid->horizontalHeader()->setStretchLastSection(true);
-    footGrid->setMaximumHeight(200);
     notesLabel = new QLabel(this);
     notesLabel->setObjectName("lblNotes");
     notesLabel->setWordWrap(true);
@@ -155,6 +155,10 @@ void WorkingWindow::fill() {
         footGrid->setItem(r, 0, new QTableWidgetItem(m_table.foot[r].first));
         footGrid->setItem(r, 1, new QTableWidgetItem(m_table.foot[r].second));
     }
+    // The foot is read whole, never scrolled.
+    footGrid->setFixedHeight(footGrid->verticalHeader()->defaultSectionSize() *
+                                 footGrid->rowCount() +
+                             2 * footGrid->frameWidth());
     notesLabel->setText(m_table.notes.join(QLatin1Char('\n')));
     notesLabel->setVisible(!m_table.notes.isEmpty());
 
