@@ -1,7 +1,8 @@
 // The interest calculation over a large account: 40 years of history (about 14,600 days), 480
 // statements, 10,000 transactions and 200 rate periods. The engine, reading the history, writing
 // the calculation's changes back, the command-line report from start to exit, and the search for
-// the lender's method (its charges fall on every day of the month, so it tries all 28 days).
+// the lender's method (its charges fall on every day of the month, so it tries all 28 days),
+// the walk with its working recorded and every posting's effective rate.
 //
 //   vantrell_bench_report --write-account=PATH   writes the account and exits (for timing the
 //                                                 report tool by hand)
@@ -191,6 +192,35 @@ void BM_InterestEngineOffset(benchmark::State& state) {
     state.counters["offset_rows"] = double(offset.balances.size());
 }
 
+// The walk with its working recorded, as the report window runs it (0 to 3: the method).
+void BM_InterestEngineWorking(benchmark::State& state) {
+    const QVector<HistoryRow> history = largeHistory();
+    const QVector<RatePeriod> rates = largeRates();
+    std::size_t days = 0;
+    for (auto _ : state) {
+        const InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
+            history, rates, int(state.range(0)), QStringLiteral("28"));
+        days = 0;
+        for (const InterestWorking::PostingWorking& p : worked.working.postings)
+            days += std::size_t(p.days.size());
+        benchmark::DoNotOptimize(worked.result.lines.data());
+    }
+    state.counters["days"] = double(days);
+}
+
+// Every posting's effective rate (the summary's column and count, vantrell-report --rates), the
+// working recorded once.
+void BM_PostingRates(benchmark::State& state) {
+    const InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
+        largeHistory(), largeRates(), InterestMethod::VariableDay, QString());
+    for (auto _ : state) {
+        const QMap<QDate, InterestWorking::PostingRates> rates =
+            InterestWorking::postingRates(worked.working, worked.result.lines);
+        benchmark::DoNotOptimize(rates.size());
+    }
+    state.counters["postings"] = double(worked.working.postings.size());
+}
+
 // The whole search as the window runs it: the account read once, then every combination of
 // method, day, day count and rounding, ranked.
 void BM_LenderFit(benchmark::State& state) {
@@ -282,6 +312,8 @@ void BM_ReportTool(benchmark::State& state) {
 BENCHMARK(BM_InterestEngine)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InterestEngineConventions)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InterestEngineOffset)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InterestEngineWorking)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PostingRates)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LenderFit)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadHistory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteBackFreshHistory)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 
 #include "records/frmAllRecords.h"
 #include "report/SummaryWindow.h"
+#include "report/WorkingWindow.h"
 #include "report/frmCalculate.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
@@ -35,6 +36,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Calculate, [](MDIForm1& m) { return new frmCalculate(m); }, true);
     r.add(
         SummaryWindow::Name, [](MDIForm1& m) { return new SummaryWindow(m); }, true);
+    r.add(
+        WorkingWindow::Name, [](MDIForm1& m) { return new WorkingWindow(m); }, true);
     r.add(
         WindowNames::Method, [](MDIForm1& m) { return new frmMethod(m); }, true);
     r.add(

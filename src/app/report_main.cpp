@@ -12,6 +12,7 @@
 #include "render/ReportRendering.h"
 #include "render/ReportTable.h"
 #include "render/SummaryRendering.h"
+#include "render/WorkingRendering.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -31,8 +32,8 @@ namespace {
 enum Exit { Written = 0, UsageError = 1, Unreadable = 2 };
 
 const char* const Usage =
-    "usage: vantrell-report ACCOUNT --method M [--day N] [--summary]\n"
-    "                       [--format text|csv | --pdf FILE]\n"
+    "usage: vantrell-report ACCOUNT --method M [--day N] [--summary | --rates]\n"
+    "                       [--explain DATE] [--format text|csv | --pdf FILE]\n"
     "                       [--day-count D] [--rounding R]\n"
     "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
     "\n"
@@ -52,7 +53,22 @@ const char* const Usage =
     "               largest differences and the calendar years; as CSV one line a year,\n"
     "               \"year,charged,due,difference,not_comparable\" (postings whose period is\n"
     "               incomplete, left out of the comparison), then the \"total\" line\n"
-    "  --pdf FILE   writes the printed report to FILE as PDF instead (A4)\n"
+    "  --pdf FILE   writes the printed report to FILE as PDF instead (A4); with --explain\n"
+    "               the posting's working follows the report on a page of its own\n"
+    "  --explain DATE  prints instead the working of the interest posted on DATE (YYYY-MM-DD):\n"
+    "               each day of its period as the calculation accrued it, then the total,\n"
+    "               the lender's charge and the rates; as CSV one line a day,\n"
+    "               \"date,balance,offset,accruing,deferred,rate,divisor,days,amount,running\"\n"
+    "               (the loan's balance, the counted offset, the balance that bears interest,\n"
+    "               the deferred interest added back, the yearly rate, its divisor, the days\n"
+    "               the day stands for, the day's interest as kept under the rounding and the\n"
+    "               running total; offset and deferred empty where they do not apply)\n"
+    "  --rates      prints instead, for each interest posting, the rate the lender effectively\n"
+    "               charged: the range of yearly rates that give exactly its charge on that\n"
+    "               period's balances, its middle to three decimals (the nearest, marked\n"
+    "               \"≈\", where no rate gives it exactly); as CSV \"date,charged,due,\n"
+    "               entered_min,entered_max,effective,exact,comparable\" (exact and\n"
+    "               comparable 1 or 0; effective and exact empty where there is none)\n"
     "  --day-count D  how the lender divides the yearly rate (default: the account's setting):\n"
     "               act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
     "               No-Leap), act360 (Actual/360), 30360 (30/360)\n"
@@ -62,7 +78,8 @@ const char* const Usage =
     "               due matches the interest charged, best first; as CSV\n"
     "               \"method,day,day_count,rounding,matched,charges,difference\"\n"
     "\n"
-    "Exit status: 0 report written, 1 usage error, 2 account unreadable or report not written.\n"
+    "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
+    "or no interest posting on the --explain DATE.\n"
     "Notices go to standard error, one a line.\n";
 
 void print(std::FILE* to, const QString& text) {
@@ -93,6 +110,8 @@ struct Options {
     std::optional<InterestRounding> rounding;
     // --fit: the search for the lender's method instead of the report.
     bool fit = false;
+    QDate explain; // --explain: the posting whose working is printed; not valid for none
+    bool rates = false;
     bool help = false;
 };
 
@@ -132,7 +151,8 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             arg.truncate(eq);
         } else if (arg == QLatin1String("--method") || arg == QLatin1String("--day") ||
                    arg == QLatin1String("--format") || arg == QLatin1String("--pdf") ||
-                   arg == QLatin1String("--day-count") || arg == QLatin1String("--rounding")) {
+                   arg == QLatin1String("--day-count") || arg == QLatin1String("--rounding") ||
+                   arg == QLatin1String("--explain")) {
             if (i + 1 >= args.size()) {
                 *problem = QStringLiteral("%1 needs a value").arg(arg);
                 return std::nullopt;
@@ -176,6 +196,15 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
                                .arg(Conventions::roundingWords().join(QLatin1String(", ")), value);
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--explain") && !o.explain.isValid()) {
+            o.explain = QDate::fromString(value, Qt::ISODate);
+            if (!o.explain.isValid()) {
+                *problem =
+                    QStringLiteral("--explain takes a date as YYYY-MM-DD, not '%1'").arg(value);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--rates") && eq < 0 && !o.rates) {
+            o.rates = true;
         } else if (arg == QLatin1String("--fit") && eq < 0 && !o.fit) {
             o.fit = true;
         } else if (arg == QLatin1String("--summary") && eq < 0 && !o.summary) {
@@ -195,10 +224,21 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         *problem = QStringLiteral("no ACCOUNT given");
         return std::nullopt;
     }
-    if (o.fit &&
-        (haveMethod || o.fixedDay || o.dayCount || o.rounding || o.summary || !o.pdf.isEmpty())) {
+    if (o.fit && (haveMethod || o.fixedDay || o.dayCount || o.rounding || o.summary ||
+                  !o.pdf.isEmpty() || o.explain.isValid() || o.rates)) {
         *problem = QStringLiteral("--fit tries every method, day and convention: it takes no "
-                                  "--method, --day, --day-count, --rounding, --summary or --pdf");
+                                  "--method, --day, --day-count, --rounding, --summary, --pdf, "
+                                  "--explain or --rates");
+        return std::nullopt;
+    }
+    if (int(o.summary) + int(o.rates) + int(o.explain.isValid() && o.pdf.isEmpty()) > 1) {
+        *problem = QStringLiteral("--summary, --rates and --explain each print a report of their "
+                                  "own: give one of them");
+        return std::nullopt;
+    }
+    if (o.rates && !o.pdf.isEmpty()) {
+        *problem = QStringLiteral("--rates prints the rates: no --pdf with it (the printed "
+                                  "report's summary page says how many postings differ)");
         return std::nullopt;
     }
     if (!haveMethod && !o.fit) {
@@ -221,8 +261,13 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
 // when written, else why not. An earlier file of that name stays as it was unless the new one is
 // complete.
 QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions,
-                 bool offsetColumn, int missingStatement) {
+                 bool offsetColumn, int missingStatement,
+                 const InterestSummary::PostingRateMap& rates,
+                 const std::optional<WorkingRendering::Table>& working) {
     PrintedReport::Content content;
+    content.rates = rates;
+    if (working)
+        content.workings << *working;
     content.incomplete = InterestSummary::incompletePostings(lines);
     content.missingStatement = missingStatement;
     content.offsetColumn = offsetColumn;
@@ -246,6 +291,27 @@ QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QStri
     if (!file.commit())
         return QStringLiteral("cannot write '%1': %2").arg(o.pdf, file.errorString());
     return QString();
+}
+
+// Why --explain has nothing to show on `date`, naming the postings either side of it.
+QString noPosting(const InterestWorking::Working& working, const QDate& date) {
+    QString message =
+        QStringLiteral("there is no interest posting on %1").arg(date.toString(Qt::ISODate));
+    QDate before, after;
+    for (const InterestWorking::PostingWorking& p : working.postings) {
+        if (p.date < date)
+            before = p.date;
+        else if (!after.isValid())
+            after = p.date;
+    }
+    QStringList nearest;
+    for (const QDate& d : {before, after}) {
+        if (d.isValid())
+            nearest << d.toString(Qt::ISODate);
+    }
+    if (nearest.isEmpty())
+        return message + QStringLiteral(": the report has none");
+    return message + QStringLiteral("; the nearest: ") + nearest.join(QLatin1String(" and "));
 }
 
 // Every combination of method, day and convention, best first.
@@ -307,41 +373,79 @@ int run(const Options& o) {
         notices << error;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
+    // The working only where it is shown: without it the walk records nothing.
+    const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
     QVector<ReportLine> lines;
+    InterestWorking::Working working;
+    working.method = o.method;
+    working.conventions = conventions;
     int missingStatement = 0;
     if (history.isEmpty()) {
         notices << QString::fromLatin1(ReportPreparation::NoTransactions);
     } else {
-        InterestEngine::Result result =
-            InterestEngine::calculate(history, rates, o.method, fixedDay, conventions, offset);
-        lines = std::move(result.lines);
-        notices << result.notices;
+        InterestEngine::Worked worked;
+        if (workingShown)
+            worked = InterestEngine::calculateWithWorking(history, rates, o.method, fixedDay,
+                                                          conventions, offset);
+        else
+            worked.result =
+                InterestEngine::calculate(history, rates, o.method, fixedDay, conventions, offset);
+        lines = std::move(worked.result.lines);
+        notices << worked.result.notices;
+        working = std::move(worked.working);
         if (const auto missing = ReportPreparation::missingStatements(numbers)) {
             notices << missing->joined();
             missingStatement = missing->namedStatement();
         }
     }
 
+    SummaryRendering::Basis basis;
+    basis.account = QFileInfo(o.account).absoluteFilePath();
+    basis.method = o.method;
+    basis.fixedDay = fixedDay;
+    basis.conventions = conventions;
+    InterestSummary::PostingRateMap postingRates;
+    if (o.summary || o.rates || !o.pdf.isEmpty())
+        postingRates = InterestWorking::postingRates(working, lines);
+    std::optional<WorkingRendering::Table> explained;
+    int posting = -1;
+    if (o.explain.isValid()) {
+        posting = working.postingOn(o.explain);
+        if (posting < 0) {
+            for (const QString& notice : notices)
+                print(stderr, notice + QLatin1Char('\n'));
+            return unreadable(noPosting(working, o.explain));
+        }
+        explained = WorkingRendering::table(
+            working, posting, InterestWorking::ratesOf(working, posting, lines), basis);
+    }
+
     // The text says which conventions its figures follow when they are not the defaults.
     if (const QString note = Conventions::reportNote(conventions);
-        !note.isEmpty() && !o.csv && o.pdf.isEmpty() && !o.summary) // the summary says them
+        !note.isEmpty() && !o.csv && o.pdf.isEmpty() && !o.summary && !o.rates &&
+        !o.explain.isValid()) // these say them
         print(stdout, note + QStringLiteral("\n\n"));
-    if (o.summary) {
+    if (o.explain.isValid() && o.pdf.isEmpty()) {
+        const QByteArray text = o.csv ? WorkingRendering::csv(working, posting)
+                                      : WorkingRendering::text(*explained).toUtf8();
+        std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
+    } else if (o.rates) {
+        const QByteArray text =
+            o.csv ? WorkingRendering::ratesCsv(working, postingRates)
+                  : WorkingRendering::ratesText(working, postingRates, basis).toUtf8();
+        std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
+    } else if (o.summary) {
         const std::optional<InterestSummary::Summary> summary =
-            InterestSummary::summarise(lines, missingStatement);
+            InterestSummary::summarise(lines, missingStatement, &postingRates);
         if (!summary)
             return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
-        SummaryRendering::Basis basis;
-        basis.account = QFileInfo(o.account).absoluteFilePath();
-        basis.method = o.method;
-        basis.fixedDay = fixedDay;
-        basis.conventions = conventions;
         const QByteArray text = o.csv ? SummaryRendering::csv(*summary)
                                       : SummaryRendering::text(*summary, basis).toUtf8();
         std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
     } else if (!o.pdf.isEmpty()) {
-        if (const QString problem = writePdf(o, lines, Conventions::reportNote(conventions),
-                                             offset.hasData(), missingStatement);
+        if (const QString problem =
+                writePdf(o, lines, Conventions::reportNote(conventions), offset.hasData(),
+                         missingStatement, postingRates, explained);
             !problem.isEmpty())
             return unreadable(problem);
     } else {

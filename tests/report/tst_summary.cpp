@@ -369,7 +369,9 @@ void TestSummary::windowFromTheReport() {
     QVERIFY2(copied.contains("Account: " + h.account + '\n'), qPrintable(copied));
     QVERIFY(copied.contains("Method: Variable Day.\n"));
     QVERIFY(copied.contains("Conventions: Actual/365 Fixed, each day to four decimals.\n"));
-    QVERIFY(copied.contains("1/31/2024   625.00  620.00        5.00\n"));
+    QVERIFY2(
+        copied.contains("1/31/2024   625.00  620.00        5.00       7.300 %         7.359 %\n"),
+        qPrintable(copied));
     CLICK(w, "cmdClose");
     QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));
 }

@@ -1,5 +1,6 @@
 #include "InterestEngine.h"
 
+#include "DayInterest.h"
 #include "data/RunningBalance.h"
 
 #include <QtNumeric>
@@ -76,7 +77,8 @@ class InterestCalculation {
 public:
     InterestCalculation(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
                         int method, const QString& fixedDay, const LenderConventions& conventions,
-                        const OffsetAccount& offset, InterestEngine::Output output);
+                        const OffsetAccount& offset, InterestEngine::Output output,
+                        InterestWorking::WalkObserver* observer);
 
     InterestEngine::Result run() {
         InitialiseCalculation();
@@ -98,10 +100,16 @@ private:
     void findRateFromCache();
     void interestDateError();
     void accrue(Money interestBearing);
+    void recordDay(Money interestBearing, int days, double daily, Money interest);
     Money lessOffset(Money loan) const;
     void moveOffsetTo(qint64 day);
     Money countedOn(const QDate& date) const;
     int daysAccrued();
+    double divisor() {
+        return DayInterest::divisor(m_conventions.dayCount,
+                                    m_conventions.dayCount == DayCount::ActualActual &&
+                                        QDate::isLeapYear(today().year));
+    }
     void accrueWithDayCharge();
     void postInterest(const QDate& postingDate);
     bool isFixedDay() { return today().day == m_fixedDay; }
@@ -117,6 +125,8 @@ private:
     int m_fixedDay = 0; // 0: never matches
     LenderConventions m_conventions;
     bool m_postingsOnly = false;
+    InterestWorking::WalkObserver* m_observer = nullptr; // told of each day and posting
+    bool m_deferred = false;                             // a deferred method
     // The offset account's counted balances by day (as Julian days); empty without offset data.
     QVector<qint64> m_offsetDays;
     QVector<Money> m_offsetCounted;
@@ -130,8 +140,7 @@ private:
     qint64 m_todayJulian = std::numeric_limits<qint64>::min();
     QDate m_nextRowDate; // not valid: no row left
     Money m_runningBalance;
-    Money m_accruedInterest;
-    long double m_unroundedInterest = 0; // accrued so far when only the posting is rounded
+    DayInterest::Accrual m_accrual; // the interest accrued since the last posting
     Money m_dayInterestCharge;
     double m_rate = 0;
     QDate m_ratePeriodStart;
@@ -150,6 +159,7 @@ private:
     HistoryUpdate m_rowUpdate;
     bool m_rowChecked = false;    // the balance row check has looked at the row under the cursor
     bool m_resetInPeriod = false; // a balance row reset the balance since the last posting
+    bool m_resetToday = false;    // for the observer: the balance was reset at the end of the day
     QVector<HistoryUpdate> m_updates;
     QVector<qint64> m_deletions;
     QVector<ReportLine> m_lines;
@@ -160,9 +170,13 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
                                          const QVector<RatePeriod>& rates, int method,
                                          const QString& fixedDay,
                                          const LenderConventions& conventions,
-                                         const OffsetAccount& offset, InterestEngine::Output output)
+                                         const OffsetAccount& offset, InterestEngine::Output output,
+                                         InterestWorking::WalkObserver* observer)
     : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)),
-      m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings) {
+      m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings),
+      m_observer(observer), m_deferred(m_method == InterestMethod::FixedDayDeferred ||
+                                       m_method == InterestMethod::VariableDayDeferred),
+      m_accrual(conventions.rounding) {
     // A row without a readable date can be applied on no day, and taken as the first row it
     // would start the walk nowhere: it is left out, and the user told once.
     m_rows.reserve(history.size());
@@ -220,8 +234,7 @@ void InterestCalculation::InitialiseCalculation() {
 }
 
 void InterestCalculation::CalculateInterest() {
-    m_accruedInterest = Money();
-    m_unroundedInterest = 0;
+    m_accrual = DayInterest::Accrual(m_conventions.rounding);
     if (m_rows.isEmpty())
         return;
     // The first row is the opening balance, not a transaction: the walk starts on the second.
@@ -409,21 +422,8 @@ int InterestCalculation::daysAccrued() {
     if (m_conventions.dayCount != DayCount::Actual365NoLeap &&
         m_conventions.dayCount != DayCount::Thirty360)
         return 1;
-    const int day = today().day;
-    const int month = today().month;
-    switch (m_conventions.dayCount) {
-    case DayCount::Actual365NoLeap:
-        return month == 2 && day == 29 ? 0 : 1;
-    case DayCount::Thirty360:
-        if (day == 31)
-            return 0;
-        // The last day of February stands for the days up to the 30th.
-        if (month == 2 && day == (QDate::isLeapYear(today().year) ? 29 : 28))
-            return 31 - day;
-        return 1;
-    default:
-        return 1;
-    }
+    const CivilDate& d = today();
+    return DayInterest::weight(m_conventions.dayCount, d.year, d.month, d.day);
 }
 
 // The offset row in force on `day`: the walk only moves forward.
@@ -453,48 +453,43 @@ Money InterestCalculation::lessOffset(Money loan) const {
 // account is in debit.
 void InterestCalculation::accrue(Money interestBearing) {
     const int days = daysAccrued();
-    if (days == 0)
-        return;
-    double divisor = 365;
-    if (m_conventions.dayCount == DayCount::Actual360 ||
-        m_conventions.dayCount == DayCount::Thirty360)
-        divisor = 360;
-    else if (m_conventions.dayCount == DayCount::ActualActual && QDate::isLeapYear(today().year))
-        divisor = 366;
-    double daily = interestBearing.toDouble() * m_rate / divisor / 100;
-    if (days != 1)
-        daily *= days;
-
-    std::optional<Money> amount;
-    switch (m_conventions.rounding) {
-    case InterestRounding::Day4:
-        amount = Money::fromDoubleProduct(daily);
-        break;
-    case InterestRounding::Day2:
-        amount = Money::fromDoubleProduct(daily, 2);
-        break;
-    case InterestRounding::Posting:
-        if (std::isfinite(daily))
-            m_unroundedInterest -= daily;
+    if (days == 0) {
+        if (m_observer) [[unlikely]]
+            recordDay(interestBearing, 0, 0, Money());
         return;
     }
-    // Checked as Money::subtract checks, on the raw values: this runs on every day of every
-    // calculation, and the search for the lender's method runs hundreds.
-    qint64 accrued = 0;
-    if (amount && !qSubOverflow(m_accruedInterest.raw(), amount->raw(), &accrued))
-        m_accruedInterest = Money::fromRaw(accrued);
+    const double daily = DayInterest::unrounded(interestBearing, m_rate, divisor(), days);
+    if (m_observer) [[unlikely]] {
+        const Money before = m_accrual.accrued();
+        m_accrual.add(daily);
+        recordDay(interestBearing, days, daily,
+                  Money::subtract(m_accrual.accrued(), before).value_or(Money()));
+        return;
+    }
+    m_accrual.add(daily);
 }
 
-// The unrounded total in cents, half away from zero. Float noise below a millionth of a cent is
-// dropped first, so that a total that is a half cent exactly on paper rounds as one.
-std::optional<Money> postingTotal(long double total) {
-    const long double micro = std::nearbyint(total * 100 * 1000000);
-    constexpr long double Limit = 9.2e18L;
-    if (!std::isfinite(micro) || micro <= -Limit || micro >= Limit)
-        return std::nullopt;
-    // Cut to the raw unit, ten thousand millionths of a cent, toward zero (a half cent stays a
-    // half), then round as every amount shown is.
-    return Money::fromRaw(qint64(micro) / 10000).roundedToCents();
+// Tells the observer of the day just accrued: what it added to the interest due under a daily
+// rounding was `interest`. Kept out of the walk's way: it runs only when asked for.
+[[gnu::noinline, gnu::cold]] void InterestCalculation::recordDay(Money interestBearing, int days,
+                                                                 double daily, Money interest) {
+    InterestWorking::WorkingDay d;
+    d.date = m_currentDay;
+    d.balance = m_runningBalance;
+    if (m_deferred)
+        d.addedBack = m_dayInterestCharge;
+    if (!m_offsetDays.isEmpty())
+        d.offset = m_offsetRow >= 0 ? m_offsetCounted[m_offsetRow] : Money();
+    d.accruing = interestBearing;
+    d.rate = m_rate;
+    d.divisor = qint16(divisor());
+    d.weight = qint8(days);
+    d.afterReset = m_resetToday;
+    m_resetToday = false;
+    d.unrounded = -daily;
+    if (m_conventions.rounding != InterestRounding::Posting)
+        d.interest = interest;
+    m_observer->day(d);
 }
 
 // With the deferred methods the lender's interest charge of the day bears no interest that day.
@@ -505,22 +500,19 @@ void InterestCalculation::accrueWithDayCharge() {
 }
 
 void InterestCalculation::postInterest(const QDate& postingDate) {
-    if (m_conventions.rounding == InterestRounding::Posting) {
-        m_accruedInterest = postingTotal(m_unroundedInterest).value_or(Money());
-        m_unroundedInterest = 0;
-    }
     ReportLine line;
     line.kind = ReportLine::Kind::Interest;
     line.date = postingDate;
-    line.interestDue = m_accruedInterest;
+    line.interestDue = m_accrual.post();
     line.balance = m_runningBalance;
     if (m_resetInPeriod)
         line.incomplete = ReportLine::Incomplete::HistoryGap;
     m_resetInPeriod = false;
     if (!m_offsetDays.isEmpty())
         line.offset = countedOn(postingDate);
+    if (m_observer) [[unlikely]]
+        m_observer->posted(line, int(m_lines.size()));
     m_lines.append(line);
-    m_accruedInterest = Money();
 }
 
 void InterestCalculation::AccrueFixedDay() {
@@ -573,6 +565,7 @@ void InterestCalculation::CheckBalanceRow() {
         // next posting are worked out on a balance the history cannot vouch for.
         m_runningBalance = *close;
         m_resetInPeriod = true;
+        m_resetToday = true;
     }
 }
 
@@ -614,6 +607,8 @@ InterestEngine::Result InterestCalculation::finish() {
     result.changes.deletions = std::move(m_deletions);
     result.lines = std::move(m_lines);
     result.notices = std::move(m_notices);
+    if (m_observer)
+        m_observer->finished(result.lines);
     return result;
 }
 
@@ -623,8 +618,22 @@ namespace InterestEngine {
 
 Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
                  const QString& fixedDay, const LenderConventions& conventions,
-                 const OffsetAccount& offset, Output output) {
-    return InterestCalculation(history, rates, method, fixedDay, conventions, offset, output).run();
+                 const OffsetAccount& offset, Output output,
+                 InterestWorking::WalkObserver* observer) {
+    return InterestCalculation(history, rates, method, fixedDay, conventions, offset, output,
+                               observer)
+        .run();
+}
+
+Worked calculateWithWorking(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+                            int method, const QString& fixedDay,
+                            const LenderConventions& conventions, const OffsetAccount& offset,
+                            Output output) {
+    InterestWorking::WorkingRecorder recorder(method < 1 ? 0 : method, conventions);
+    Worked w;
+    w.result = calculate(history, rates, method, fixedDay, conventions, offset, output, &recorder);
+    w.working = recorder.take();
+    return w;
 }
 
 } // namespace InterestEngine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InterestWorking.h"
 #include "LenderConventions.h"
 #include "OffsetAccount.h"
 #include "ReportLine.h"
@@ -97,9 +98,24 @@ struct Result {
 //
 // `output` Postings hands back only what a comparison with the lender's charges needs: the
 // interest lines and the lines with an interest charge, and no changes.
+//
+// An `observer` is told of every day the walk accrues and every interest line it posts, as it
+// goes (InterestWorking::WorkingRecorder keeps them: the working of each posting). Without one
+// nothing is recorded.
 enum class Output : quint8 { Report, Postings };
 Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
                  const QString& fixedDay, const LenderConventions& conventions = {},
-                 const OffsetAccount& offset = {}, Output output = Output::Report);
+                 const OffsetAccount& offset = {}, Output output = Output::Report,
+                 InterestWorking::WalkObserver* observer = nullptr);
+
+// One run with its working recorded.
+struct Worked {
+    Result result;
+    InterestWorking::Working working;
+};
+Worked calculateWithWorking(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+                            int method, const QString& fixedDay,
+                            const LenderConventions& conventions = {},
+                            const OffsetAccount& offset = {}, Output output = Output::Report);
 
 } // namespace InterestEngine

@@ -35,8 +35,10 @@ Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay) {
         c.notices << error;
     if (!ReportStore::readOffset(db, &c.offset, &error))
         c.notices << error;
-    InterestEngine::Result result =
-        InterestEngine::calculate(history, rates, method, fixedDay, c.conventions, c.offset);
+    InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
+        history, rates, method, fixedDay, c.conventions, c.offset);
+    InterestEngine::Result& result = worked.result;
+    c.working = std::move(worked.working);
     if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))
         c.notices << error;
     c.lines = std::move(result.lines);

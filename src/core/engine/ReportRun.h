@@ -23,12 +23,14 @@ struct Calculation {
     QStringList notices; // for the user, in the order they arose
     LenderConventions conventions;
     OffsetAccount offset;
+    // Every posting's days, recorded by the same walk: what Show Working shows.
+    InterestWorking::Working working;
 };
 
 // Reads the history, the rate periods, the lender's conventions and the offset account, runs
-// the engine, and writes its changes back to the history. A history or rate table that cannot be
-// read gives no lines, only its notice; a setting that does not read is noticed and its default
-// used; a failed write-back is noticed and the report still shown.
+// the engine (recording its working), and writes its changes back to the history. A history or rate
+// table that cannot be read gives no lines, only its notice; a setting that does not read is
+// noticed and its default used; a failed write-back is noticed and the report still shown.
 Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay);
 
 } // namespace ReportRun

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 void appendNumber(QString& out, int n, int width) {
@@ -108,4 +110,24 @@ QString GridText::date(const QDate& d) const {
         }
     }
     return text;
+}
+
+QString alignedTable(const QVector<QStringList>& rows) {
+    QVector<qsizetype> width;
+    for (const QStringList& row : rows) {
+        width.resize(std::max(width.size(), row.size()));
+        for (qsizetype c = 0; c < row.size(); ++c)
+            width[c] = std::max(width[c], row[c].size());
+    }
+    QString out;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size(); ++c)
+            line += c == 0 ? row[c].leftJustified(width[c])
+                           : QStringLiteral("  ") + row[c].rightJustified(width[c]);
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        out += line + QLatin1Char('\n');
+    }
+    return out;
 }

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The report grid's cell texts in the default locale: exactly what Money::format() and
@@ -29,3 +30,7 @@ private:
     QString m_point;
     QVector<Part> m_datePattern; // empty: ask ShortDate
 };
+
+// Rows of cells in columns for plain text: the first read from the left, the others line up on
+// the right, two spaces apart; no trailing spaces. Lines end with '\n'.
+QString alignedTable(const QVector<QStringList>& rows);

@@ -48,9 +48,11 @@ int monthKey(const QDate& d) {
     return d.year() * 12 + d.month() - 1;
 }
 
-std::optional<Summary> summariseItems(const QVector<Item>& items, int missingStatement) {
+std::optional<Summary> summariseItems(const QVector<Item>& items, int missingStatement,
+                                      const PostingRateMap* rates) {
     Summary s;
     s.missingStatement = missingStatement;
+    s.hasRates = rates != nullptr;
     QMap<QDate, Day> days;
     for (const Item& item : items) {
         if (!item.date.isValid())
@@ -109,7 +111,9 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
             const std::optional<Money> difference = Money::subtract(day.charged, day.due);
             if (!difference || !addTo(running, *difference))
                 return std::nullopt;
-            const Posting posting{date, day.charged, day.due, *difference, running, day.incomplete};
+            Posting posting{date, day.charged, day.due, *difference, running, day.incomplete};
+            if (rates)
+                posting.rates = rates->value(date);
             s.postings.append(posting);
             if (!posting.comparable()) {
                 s.incomplete.append(posting);
@@ -119,6 +123,10 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
                 continue;
             }
             monthsCompared.insert(month);
+            if (posting.rates.effective) {
+                ++s.ratesCompared;
+                s.ratesDiffering += posting.rates.differs ? 1 : 0;
+            }
             if (difference->raw() > 0) {
                 monthsOver.insert(month);
                 if (!addTo(s.overCharged, *difference))
@@ -181,17 +189,19 @@ double chartX(const QDate& date) {
 
 } // namespace
 
-std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement) {
+std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement,
+                                 const PostingRateMap* rates) {
     QVector<Item> items;
     items.reserve(lines.size());
     for (const ReportLine& line : lines)
         items.append(Item{line.date, line.amounts[ReportLine::InterestPayment], line.interestDue,
                           line.incomplete});
-    return summariseItems(items, missingStatement);
+    return summariseItems(items, missingStatement, rates);
 }
 
 std::optional<Summary> summarise(const QVector<ReportTableRow>& rows,
-                                 const IncompletePostings& incomplete, int missingStatement) {
+                                 const IncompletePostings& incomplete, int missingStatement,
+                                 const PostingRateMap* rates) {
     QVector<Item> items;
     items.reserve(rows.size());
     for (const ReportTableRow& row : rows) {
@@ -200,7 +210,7 @@ std::optional<Summary> summarise(const QVector<ReportTableRow>& rows,
                           due ? incomplete.value(row.date, ReportLine::Incomplete::No)
                               : ReportLine::Incomplete::No});
     }
-    return summariseItems(items, missingStatement);
+    return summariseItems(items, missingStatement, rates);
 }
 
 IncompletePostings incompletePostings(const QVector<ReportLine>& lines) {

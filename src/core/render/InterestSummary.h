@@ -2,6 +2,7 @@
 
 #include "ReportTable.h"
 #include "data/Money.h"
+#include "engine/InterestWorking.h"
 #include "engine/ReportLine.h"
 
 #include <QDate>
@@ -32,6 +33,9 @@ struct Posting {
     Money difference;   // charged - due: above zero the lender charged more
     Money runningTotal; // of the postings' differences up to and including this one
     ReportLine::Incomplete incomplete = ReportLine::Incomplete::No;
+    // The rates entered for its period and the one the lender effectively charged, when the
+    // summary was given the working.
+    InterestWorking::PostingRates rates = {};
     bool comparable() const { return incomplete == ReportLine::Incomplete::No; }
     friend bool operator==(const Posting&, const Posting&) = default;
 };
@@ -100,20 +104,30 @@ struct Summary {
     // Up to ten postings that differ, the largest difference either way first (equal ones in
     // date order).
     QVector<Posting> largest;
+
+    // Comparable postings with an effective rate, and those of them whose effective rate lies
+    // InterestWorking::DifferingRate or more from every rate entered: where to look first.
+    int ratesCompared = 0;
+    int ratesDiffering = 0;
+    bool hasRates = false; // the summary was given the postings' rates
 };
 
 inline constexpr int LargestCount = 10;
 
+// Each posting's rates by its date (InterestWorking::postingRates).
+using PostingRateMap = QMap<QDate, InterestWorking::PostingRates>;
+
 // nullopt when a sum leaves the money range. `missingStatement`: the one statement the
-// missing-statement notice names, or 0.
-std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement = 0);
+// missing-statement notice names, or 0. `rates`: the postings' rates, when known.
+std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement = 0,
+                                 const PostingRateMap* rates = nullptr);
 // The same from tblReport's rows, as the printed report holds them: the charge in
 // InterestPayment, the interest due in InterestDue; `incomplete` the postings that cannot be
 // compared, by date.
 using IncompletePostings = QMap<QDate, ReportLine::Incomplete>;
 std::optional<Summary> summarise(const QVector<ReportTableRow>& rows,
                                  const IncompletePostings& incomplete = {},
-                                 int missingStatement = 0);
+                                 int missingStatement = 0, const PostingRateMap* rates = nullptr);
 // The postings of `lines` that cannot be compared, by date.
 IncompletePostings incompletePostings(const QVector<ReportLine>& lines);
 

@@ -2,6 +2,7 @@
 
 #include "GridText.h"
 #include "SummaryPage.h"
+#include "WorkingPage.h"
 #include "data/ShortDate.h"
 
 #include <QFont>
@@ -251,7 +252,8 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     // What the lender over- or under-charged heads the report, on a page of its own before the
     // numbered pages.
     SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows,
-                       content.incomplete, content.missingStatement);
+                       content.incomplete, content.missingStatement,
+                       content.rates ? &*content.rates : nullptr);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (!device.newPage()) {
             painter.end();
@@ -261,6 +263,18 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
         }
         for (const Band& band : pages[i].bands)
             report.band(band, int(i));
+    }
+    for (const WorkingRendering::Table& table : content.workings) {
+        const int count = WorkingPage::pageCount(table, pageHeight);
+        for (int page = 0; page < count; ++page) {
+            if (!device.newPage()) {
+                painter.end();
+                if (error)
+                    *error = QStringLiteral("The printer or file took no further page.");
+                return false;
+            }
+            WorkingPage::paint(painter, QSizeF(width, pageHeight), table, content.title, page);
+        }
     }
     if (!painter.end()) {
         if (error)

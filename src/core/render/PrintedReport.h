@@ -2,6 +2,7 @@
 
 #include "InterestSummary.h"
 #include "ReportTable.h"
+#include "WorkingRendering.h"
 
 #include <QDate>
 #include <QPageLayout>
@@ -54,6 +55,10 @@ struct Content {
     // For the summary page: the postings that cannot be compared, and the one missing statement.
     InterestSummary::IncompletePostings incomplete;
     int missingStatement = 0;
+    // The postings' rates, when known: the summary page says how many lie off the rates entered.
+    std::optional<InterestSummary::PostingRateMap> rates;
+    // The working of the postings the user picked, each from a page of its own after the report.
+    QVector<WorkingRendering::Table> workings;
 };
 
 // A4 portrait unless told otherwise, with the report's 16 cm width (18 cm with the Offset column)
@@ -61,9 +66,9 @@ struct Content {
 QPageLayout pageLayout(const QPageSize& size = QPageSize(QPageSize::A4), bool offsetColumn = false);
 
 // Paints the whole report with the device's page layout: the summary page (SummaryPage) first,
-// then every page from its first to its last, shrunk to the width where the paper is narrower
-// than the report. False with the reason when the device cannot be painted on (a printer that
-// cannot be opened, a file that cannot be written).
+// then every page from its first to its last, then the workings (WorkingPage), shrunk to the
+// width where the paper is narrower than the report. False with the reason when the device cannot
+// be painted on (a printer that cannot be opened, a file that cannot be written).
 bool paint(QPagedPaintDevice& device, const Content& content, QString* error);
 
 } // namespace PrintedReport

@@ -22,13 +22,19 @@ void appendDigits(QByteArray& out, quint64 n, int minWidth) {
         out += digits[--count];
 }
 
-void appendPlainAmount(QByteArray& out, Money m) {
-    const quint64 cents = m.shownMagnitude(2);
-    if (m.raw() < 0 && cents != 0)
+void appendPlainAmount(QByteArray& out, Money m, int decimals = 2) {
+    decimals = std::clamp(decimals, 0, Money::MaxDecimals);
+    quint64 unit = 1;
+    for (int d = 0; d < decimals; ++d)
+        unit *= 10;
+    const quint64 shown = m.shownMagnitude(decimals);
+    if (m.raw() < 0 && shown != 0)
         out += '-';
-    appendDigits(out, cents / 100, 1);
+    appendDigits(out, shown / unit, 1);
+    if (decimals == 0)
+        return;
     out += '.';
-    appendDigits(out, cents % 100, 2);
+    appendDigits(out, shown % unit, decimals);
 }
 
 void appendIsoDate(QByteArray& out, const QDate& date) {
@@ -65,9 +71,9 @@ QString csvField(const QString& field) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString plainAmount(Money m) {
+QString plainAmount(Money m, int decimals) {
     QByteArray text;
-    appendPlainAmount(text, m);
+    appendPlainAmount(text, m, decimals);
     return QString::fromLatin1(text);
 }
 

@@ -24,9 +24,9 @@ Totals totals(const QVector<ReportLine>& lines);
 // A CSV field as RFC 4180 writes it: quoted only where it holds a comma, quote or line end.
 QString csvField(const QString& field);
 
-// Two decimals, '.' point, no groups, a leading '-' ("-1234.50", "0.00" for a value that rounds
-// to zero): the same in every locale.
-QString plainAmount(Money m);
+// Two decimals (or `decimals`, 0 to 4, half away from zero), '.' point, no groups, a leading '-'
+// ("-1234.50", "0.00" for a value that rounds to zero): the same in every locale.
+QString plainAmount(Money m, int decimals = 2);
 
 // The header "Date,Govt Chge,Bank Chge,W'drawal,Deposit,Int Charge,Int Due,Balance", then one
 // record a line: ISO dates, plainAmount() values, empty cells empty, fields quoted only where

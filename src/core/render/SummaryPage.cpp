@@ -189,7 +189,8 @@ QVector<double> labelledLevels(double low, double high, double height, double la
 
 void paint(QPainter& p, const QSizeF& area, const QString& title,
            const QVector<ReportTableRow>& rows,
-           const InterestSummary::IncompletePostings& incomplete, int missingStatement) {
+           const InterestSummary::IncompletePostings& incomplete, int missingStatement,
+           const InterestSummary::PostingRateMap* rates) {
     const GridText text;
     const double width = area.width();
     p.save();
@@ -204,7 +205,7 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
     p.drawText(QRectF(0, 1000, width, 320), Qt::AlignLeft,
                QStringLiteral("Interest charged and interest due"));
     const std::optional<InterestSummary::Summary> summary =
-        InterestSummary::summarise(rows, incomplete, missingStatement);
+        InterestSummary::summarise(rows, incomplete, missingStatement, rates);
     p.setFont(pageFont(11));
     if (!summary) {
         p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,
@@ -224,6 +225,11 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
         p.drawText(QRectF(3600, y, 1400, RowHeight), Qt::AlignRight | Qt::AlignVCenter,
                    text.amount(amount));
         y += RowHeight;
+    }
+    if (const QString line = SummaryRendering::ratesLine(s); !line.isEmpty()) {
+        y += 120;
+        p.drawText(QRectF(0, y, width, 2 * RowHeight), Qt::AlignLeft | Qt::TextWordWrap, line);
+        y += 2 * RowHeight;
     }
 
     const double chartTop = y + 800;

@@ -21,8 +21,11 @@ QVector<double> labelledLevels(double low, double high, double height, double la
 // Paints the page onto `painter`, whose unit is the twip, in the area (0, 0) to `area`.
 // `title` is the account file the report is for; `rows` are tblReport's; `incomplete` and
 // `missingStatement` as InterestSummary::summarise takes them.
+// `rates`: the postings' rates, when known, for the line that says how many lie off the rates
+// entered.
 void paint(QPainter& painter, const QSizeF& area, const QString& title,
            const QVector<ReportTableRow>& rows,
-           const InterestSummary::IncompletePostings& incomplete = {}, int missingStatement = 0);
+           const InterestSummary::IncompletePostings& incomplete = {}, int missingStatement = 0,
+           const InterestSummary::PostingRateMap* rates = nullptr);
 
 } // namespace SummaryPage

@@ -2,6 +2,7 @@
 
 #include "GridText.h"
 #include "ReportRendering.h"
+#include "WorkingRendering.h"
 #include "engine/InterestEngine.h"
 
 #include <algorithm>
@@ -19,27 +20,6 @@ QString span(const InterestSummary::Summary& s) {
     if (s.monthsSpanned < 24)
         return counted(s.monthsSpanned, "month", "months");
     return counted(s.monthsSpanned / 12, "year", "years");
-}
-
-// Rows of cells in columns: the first read from the left, the others line up on the right.
-QString table(const QVector<QStringList>& rows) {
-    QVector<qsizetype> width;
-    for (const QStringList& row : rows) {
-        width.resize(std::max(width.size(), row.size()));
-        for (qsizetype c = 0; c < row.size(); ++c)
-            width[c] = std::max(width[c], row[c].size());
-    }
-    QString out;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c)
-            line += c == 0 ? row[c].leftJustified(width[c])
-                           : QStringLiteral("  ") + row[c].rightJustified(width[c]);
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        out += line + QLatin1Char('\n');
-    }
-    return out;
 }
 
 // "more in 2 and less in 1 of 35 months".
@@ -95,6 +75,40 @@ const QStringList& yearHeadings() {
 const QStringList& postingHeadings() {
     static const QStringList h = {"Date", "Charged", "Due", "Difference"};
     return h;
+}
+
+QStringList postingHeadings(const InterestSummary::Summary& s) {
+    QStringList h = postingHeadings();
+    if (s.hasRates)
+        h << QStringLiteral("Rate entered") << QStringLiteral("Effective rate");
+    return h;
+}
+
+QStringList postingCells(const InterestSummary::Summary& s, const InterestSummary::Posting& p) {
+    const GridText grid;
+    QStringList cells = {grid.date(p.date), grid.amount(p.charged), grid.amount(p.due),
+                         grid.amount(p.difference)};
+    if (s.hasRates)
+        cells << WorkingRendering::enteredText(p.rates) << WorkingRendering::effectiveText(p.rates);
+    return cells;
+}
+
+QString ratesSentence(int differing, int rated) {
+    if (rated == 0)
+        return QStringLiteral("No posting that can be compared has a lender's charge to find the "
+                              "effective rate of.");
+    const QString points = QString::number(InterestWorking::DifferingRate);
+    if (differing == 0)
+        return QStringLiteral("In every one of %1 the lender effectively charged a rate within %2 "
+                              "percentage points of a rate entered for the period.")
+            .arg(counted(rated, "posting", "postings"), points);
+    return QStringLiteral("In %1 of %2 the lender effectively charged a rate %3 percentage points "
+                          "or more from every rate entered for the period: look there first.")
+        .arg(QString::number(differing), counted(rated, "posting", "postings"), points);
+}
+
+QString ratesLine(const InterestSummary::Summary& s) {
+    return s.hasRates ? ratesSentence(s.ratesDiffering, s.ratesCompared) : QString();
 }
 
 QString sentence(const InterestSummary::Summary& s) {
@@ -168,12 +182,15 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
     QString out = QStringLiteral("Interest charged and interest due\n");
     if (!basis.account.isEmpty())
         out += QStringLiteral("Account: %1\n").arg(basis.account);
-    out += sentence(s) + QStringLiteral("\n\n");
+    out += sentence(s) + QLatin1Char('\n');
+    if (s.hasRates)
+        out += ratesLine(s) + QLatin1Char('\n');
+    out += QLatin1Char('\n');
 
     QVector<QStringList> rows;
     for (const auto& [label, amount] : totals(s))
         rows.append({label, grid.amount(amount)});
-    out += table(rows);
+    out += alignedTable(rows);
     out += QLatin1Char('\n') + methodLine(basis) + QLatin1Char('\n') +
            conventionsLine(basis.conventions) + QLatin1Char('\n');
     out +=
@@ -182,22 +199,20 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
 
     if (!s.incomplete.isEmpty()) {
         out += QStringLiteral("\nIncomplete periods (not counted above)\n");
-        QVector<QStringList> rows = {postingHeadings()};
+        QVector<QStringList> rows = {postingHeadings(s)};
         for (const InterestSummary::Posting& p : s.incomplete)
-            rows.append({grid.date(p.date), grid.amount(p.charged), grid.amount(p.due),
-                         grid.amount(p.difference)});
-        out += table(rows);
+            rows.append(postingCells(s, p));
+        out += alignedTable(rows);
     }
 
     out += QStringLiteral("\nLargest differences\n");
     if (s.largest.isEmpty()) {
         out += QStringLiteral("None: every posting agrees.\n");
     } else {
-        QVector<QStringList> largest = {postingHeadings()};
+        QVector<QStringList> largest = {postingHeadings(s)};
         for (const InterestSummary::Posting& p : s.largest)
-            largest.append({grid.date(p.date), grid.amount(p.charged), grid.amount(p.due),
-                            grid.amount(p.difference)});
-        out += table(largest);
+            largest.append(postingCells(s, p));
+        out += alignedTable(largest);
     }
 
     out += QStringLiteral("\nBy calendar year\n");
@@ -207,7 +222,7 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
             {yearLabel(y), grid.amount(y.charged), grid.amount(y.due), grid.amount(y.difference)});
     years.append({QStringLiteral("Total"), grid.amount(s.charged), grid.amount(s.due),
                   grid.amount(s.difference)});
-    out += table(years);
+    out += alignedTable(years);
     if (!s.incomplete.isEmpty())
         out += QString::fromLatin1(IncompleteYearNote) + QLatin1Char('\n');
 
@@ -219,7 +234,7 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
         QVector<QStringList> rows = {{QStringLiteral("Date"), heading}};
         for (const InterestSummary::Unpaired& u : list)
             rows.append({grid.date(u.date), grid.amount(u.amount)});
-        out += table(rows);
+        out += alignedTable(rows);
     };
     unpaired(QStringLiteral("Charges without an interest posting on their date"),
              QStringLiteral("Charged"), s.chargesWithoutPosting);

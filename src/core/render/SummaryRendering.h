@@ -57,5 +57,16 @@ QByteArray csv(const InterestSummary::Summary& s);
 // The column headings the window and the printed page share.
 const QStringList& yearHeadings();    // "Year", "Charged", "Due", "Difference"
 const QStringList& postingHeadings(); // "Date", "Charged", "Due", "Difference"
+// The postings' headings of a summary: with its rates, "Rate entered" and "Effective rate" too.
+QStringList postingHeadings(const InterestSummary::Summary& s);
+// A posting's cells under those headings, as the report grid shows dates and amounts.
+QStringList postingCells(const InterestSummary::Summary& s, const InterestSummary::Posting& p);
+
+// How many postings' effective rate lies away from every rate entered: "In 3 of 24 postings the
+// lender effectively charged a rate 0.01 percentage points or more from every rate entered for
+// the period: look there first."
+QString ratesSentence(int differing, int rated);
+// The same for a summary; "" when it was not given the rates.
+QString ratesLine(const InterestSummary::Summary& s);
 
 } // namespace SummaryRendering

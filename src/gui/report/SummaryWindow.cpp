@@ -1,5 +1,6 @@
 #include "SummaryWindow.h"
 
+#include "WorkingWindow.h"
 #include "render/GridText.h"
 #include "shell/WindowHost.h"
 
@@ -9,6 +10,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QColor>
 #include <QCursor>
 #include <QDateTimeAxis>
 #include <QGridLayout>
@@ -89,11 +91,25 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     big.setPointSizeF(big.pointSizeF() * 1.25);
     big.setBold(true);
     sentenceLabel->setFont(big);
+    ratesLabel = new QLabel(this);
+    ratesLabel->setObjectName("lblRates");
+    ratesLabel->setWordWrap(true);
+    ratesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     yearsGrid =
         makeTable(this, "grdYears", tr("By calendar year"), SummaryRendering::yearHeadings());
     largestGrid = makeTable(this, "grdLargest", tr("Largest differences"),
                             SummaryRendering::postingHeadings());
+    // A row opens into its working; its tick puts that working in the printed report.
+    connect(largestGrid, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { showWorking(row); });
+    connect(largestGrid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!m_report || !m_summary || item->column() != 0 ||
+            item->row() >= m_summary->largest.size())
+            return;
+        m_report->setPicked(m_report->working().postingOn(m_summary->largest[item->row()].date),
+                            item->checkState() == Qt::Checked);
+    });
     unpairedGrid =
         makeTable(this, "grdUnpaired", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
     runningTotalChart =
@@ -116,28 +132,41 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
 
     copyButton = new QPushButton(tr("Copy as Text"), this);
     copyButton->setObjectName("cmdCopy");
+    workingButton = new QPushButton(tr("Show &Working"), this);
+    workingButton->setObjectName("cmdWorking");
+    workingButton->setToolTip(tr("Every day behind the largest difference selected. Tick a "
+                                 "difference to print its working after the report."));
+    connect(workingButton, &QPushButton::clicked, this, [this] { showWorking(); });
     closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName("cmdClose");
     connect(copyButton, &QPushButton::clicked, this, &SummaryWindow::copyAsText);
     connect(closeButton, &QPushButton::clicked, this, &SummaryWindow::closeWindow);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(workingButton);
     buttons->addStretch(1);
     buttons->addWidget(copyButton);
     buttons->addWidget(closeButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sentenceLabel);
+    layout->addWidget(ratesLabel);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
     resize(960, 640);
 }
 
-void SummaryWindow::setReport(const QVector<ReportLine>& lines,
-                              const SummaryRendering::Basis& basis, int missingStatement) {
-    m_basis = basis;
-    m_summary = InterestSummary::summarise(lines, missingStatement);
+void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missingStatement) {
+    if (m_report)
+        disconnect(m_report.get(), nullptr, this, nullptr);
+    m_report = std::move(report);
+    if (!m_report)
+        return;
+    connect(m_report.get(), &ReportWorking::pickedChanged, this, &SummaryWindow::showPicks);
+    m_summary = InterestSummary::summarise(m_report->lines(), missingStatement, &m_report->rates());
     sentenceLabel->setText(m_summary ? SummaryRendering::sentence(*m_summary) : OutOfRange);
+    ratesLabel->setText(m_summary ? SummaryRendering::ratesLine(*m_summary) : QString());
     copyButton->setEnabled(m_summary.has_value());
+    workingButton->setEnabled(m_summary && !m_summary->largest.isEmpty());
     fillTables();
     fillRunningTotal();
     fillYears();
@@ -175,12 +204,26 @@ void SummaryWindow::fillTables() {
         yearsGrid->item(row, c)->setFont(bold);
     }
 
+    const QSignalBlocker quiet(largestGrid);
+    const QStringList headings = SummaryRendering::postingHeadings(s);
+    largestGrid->setColumnCount(int(headings.size()));
+    largestGrid->setHorizontalHeaderLabels(headings);
     largestGrid->setRowCount(int(s.largest.size()));
+    // The date with its tick is read whole.
+    largestGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     row = 0;
-    for (const InterestSummary::Posting& p : s.largest)
-        setRow(largestGrid, row++,
-               {text.date(p.date), text.amount(p.charged), text.amount(p.due),
-                text.amount(p.difference)});
+    for (const InterestSummary::Posting& p : s.largest) {
+        setRow(largestGrid, row, SummaryRendering::postingCells(s, p));
+        QTableWidgetItem* date = largestGrid->item(row, 0);
+        date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
+        date->setCheckState(Qt::Unchecked);
+        date->setToolTip(tr("Ticked: the printed report ends with this posting's working."));
+        if (s.hasRates && p.rates.differs)
+            for (int c = 0; c < largestGrid->columnCount(); ++c)
+                largestGrid->item(row, c)->setBackground(QColor(255, 236, 179));
+        ++row;
+    }
+    showPicks();
 
     // In date order, a charge in the first amount column and interest due in the second.
     struct Apart {
@@ -322,9 +365,34 @@ QString SummaryWindow::yearTip(int year) const {
 }
 
 void SummaryWindow::copyAsText() {
-    if (!m_summary)
+    if (!m_summary || !m_report)
         return;
-    QGuiApplication::clipboard()->setText(SummaryRendering::text(*m_summary, m_basis));
+    QGuiApplication::clipboard()->setText(SummaryRendering::text(*m_summary, m_report->basis()));
+}
+
+void SummaryWindow::showPicks() {
+    if (!m_summary || !m_report)
+        return;
+    const QSignalBlocker quiet(largestGrid);
+    for (int row = 0; row < m_summary->largest.size() && row < largestGrid->rowCount(); ++row) {
+        const int posting = m_report->working().postingOn(m_summary->largest[row].date);
+        if (QTableWidgetItem* date = largestGrid->item(row, 0))
+            date->setCheckState(m_report->isPicked(posting) ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void SummaryWindow::showWorking(int row) {
+    if (row < 0)
+        row = largestGrid->currentRow();
+    if (!m_summary || !m_report || m_summary->largest.isEmpty())
+        return;
+    row = std::clamp(row, 0, int(m_summary->largest.size()) - 1);
+    const int posting = m_report->working().postingOn(m_summary->largest[row].date);
+    auto* window = dynamic_cast<WorkingWindow*>(m_main.window(WorkingWindow::Name));
+    if (posting < 0 || !window)
+        return;
+    window->showPosting(m_report, posting);
+    m_main.showWindow(WorkingWindow::Name);
 }
 
 void SummaryWindow::closeWindow() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ReportWorking.h"
 #include "render/InterestSummary.h"
 #include "render/SummaryRendering.h"
 #include "shell/FormWindow.h"
 
+#include <memory>
 #include <optional>
 
 class QChartView;
@@ -12,8 +14,10 @@ class QPushButton;
 class QTableWidget;
 
 // What the lender over- or under-charged, from the report window's lines: the totals in one
-// sentence, the calendar years, the largest differences, the amounts that could not be paired,
-// the running total of the differences and the years' interest charged beside the interest due.
+// sentence, how many postings the lender effectively charged at a rate off the rates entered,
+// the calendar years, the largest differences with their rates (each opens into its working and
+// can be ticked to print it with the report), the amounts that could not be paired, the running
+// total of the differences and the years' interest charged beside the interest due.
 class SummaryWindow : public FormWindow {
     Q_OBJECT
 public:
@@ -21,15 +25,16 @@ public:
 
     explicit SummaryWindow(WindowHost& main);
 
-    // Shows the summary of `lines`; `basis` tells the copied text how the interest due was
-    // worked out.
-    // `missingStatement`: the one statement the missing-statement notice names, or 0.
-    void setReport(const QVector<ReportLine>& lines, const SummaryRendering::Basis& basis,
-                   int missingStatement = 0);
+    // Shows the summary of the report's lines and rates; its basis tells the copied text how
+    // the interest due was worked out. `missingStatement`: the one statement the
+    // missing-statement notice names, or 0.
+    void setReport(std::shared_ptr<ReportWorking> report, int missingStatement = 0);
     const std::optional<InterestSummary::Summary>& summary() const { return m_summary; }
 
     void copyAsText();
     void closeWindow();
+    // Show Working of the largest difference in row `row` (the selected one when -1).
+    void showWorking(int row = -1);
 
     // The pointer's tooltips: a posting of the running total, a year of the bars.
     QString postingTip(int posting) const;
@@ -39,8 +44,10 @@ private:
     void fillTables();
     void fillRunningTotal();
     void fillYears();
+    void showPicks();
 
     QLabel* sentenceLabel = nullptr;
+    QLabel* ratesLabel = nullptr;
     QTableWidget* yearsGrid = nullptr;
     QTableWidget* largestGrid = nullptr;
     QLabel* unpairedLabel = nullptr;
@@ -48,8 +55,9 @@ private:
     QChartView* runningTotalChart = nullptr;
     QChartView* chtYears = nullptr;
     QPushButton* copyButton = nullptr;
+    QPushButton* workingButton = nullptr;
     QPushButton* closeButton = nullptr;
 
     std::optional<InterestSummary::Summary> m_summary;
-    SummaryRendering::Basis m_basis;
+    std::shared_ptr<ReportWorking> m_report;
 };

@@ -2,6 +2,7 @@
 
 #include "ReportLinesModel.h"
 #include "SummaryWindow.h"
+#include "WorkingWindow.h"
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
 #include "engine/ReportRun.h"
@@ -87,6 +88,8 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
     cmdPrint = addButton("cmdPrint", tr("Print"));
     // What the lender over- or under-charged, beside Print.
     cmdSummary = addButton("cmdSummary", tr("Summary"));
+    // Every day behind an interest figure.
+    cmdWorking = addButton("cmdWorking", tr("Show &Working"));
     cmdClose = addButton("cmdClose", tr("&Close"));
     buttons->addStretch(1);
     picButtons->hide();
@@ -95,6 +98,13 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
     connect(cmdPreview, &QPushButton::clicked, this, &frmCalculate::cmdPreview_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
     connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
+    connect(cmdWorking, &QPushButton::clicked, this, &frmCalculate::showWorking);
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int line = index.row();
+        if (line < m_lines->lines().size() &&
+            m_lines->lines()[line].kind == ReportLine::Kind::Interest)
+            showWorkingOfLine(line);
+    });
     connect(cmdClose, &QPushButton::clicked, this, &frmCalculate::cmdClose_Click);
 
     // Loading is the whole preparation and calculation.
@@ -192,6 +202,10 @@ bool frmCalculate::FillReportTable(QString* error) {
         m_rptReport.setOffsetColumn(m_offset.hasData());
         m_rptReport.setIncomplete(InterestSummary::incompletePostings(m_lines->lines()),
                                   m_missing ? m_missing->namedStatement() : 0);
+        if (m_working) {
+            m_rptReport.setRates(m_working->rates());
+            m_rptReport.setWorkings(m_working->pickedTables());
+        }
         return true;
     };
     const bool filled = fill();
@@ -266,6 +280,7 @@ void frmCalculate::CheckStatements() {
         cmdPreview->setEnabled(false);
         cmdPrint->setEnabled(false);
         cmdSummary->setEnabled(false);
+        cmdWorking->setEnabled(false);
         picButtons->show();
         setDefaultPointer();
         return;
@@ -284,6 +299,14 @@ void frmCalculate::CalculateInterest() {
     m_offset = run.offset;
     lblConventions->setText(Conventions::reportNote(m_conventions));
     lblConventions->setVisible(!m_conventions.isDefault());
+    SummaryRendering::Basis basis;
+    basis.account = m_main.tag(Tag::NewFile);
+    basis.method = m_method;
+    basis.fixedDay = m_fixedDay;
+    basis.conventions = m_conventions;
+    m_working =
+        std::make_shared<ReportWorking>(run.lines, std::move(run.working), std::move(basis));
+    cmdWorking->setEnabled(m_working->postingCount() > 0);
     m_lines->setLines(std::move(run.lines), m_offset.hasData());
     setUpGrid();
     for (const QString& notice : run.notices)
@@ -326,15 +349,29 @@ void frmCalculate::cmdHelp_Click() {
 
 void frmCalculate::cmdSummary_Click() {
     auto* summary = dynamic_cast<SummaryWindow*>(m_main.window(SummaryWindow::Name));
-    if (!summary)
+    if (!summary || !m_working)
         return;
-    SummaryRendering::Basis basis;
-    basis.account = m_main.tag(Tag::NewFile);
-    basis.method = m_method;
-    basis.fixedDay = m_fixedDay;
-    basis.conventions = m_conventions;
-    summary->setReport(m_lines->lines(), basis, m_missing ? m_missing->namedStatement() : 0);
+    summary->setReport(m_working, m_missing ? m_missing->namedStatement() : 0);
     m_main.showWindow(SummaryWindow::Name);
+}
+
+void frmCalculate::showWorking() {
+    const QModelIndex current = MSFlexGrid1->currentIndex();
+    showWorkingOfLine(current.isValid() ? current.row() : 0);
+}
+
+void frmCalculate::showWorkingOfLine(int line) {
+    const int posting = m_working ? m_working->postingForLine(line) : -1;
+    if (posting < 0) {
+        Dialogs::instance().message(tr("The report has no interest posting to show the working "
+                                       "of."));
+        return;
+    }
+    auto* window = dynamic_cast<WorkingWindow*>(m_main.window(WorkingWindow::Name));
+    if (!window)
+        return;
+    window->showPosting(m_working, posting);
+    m_main.showWindow(WorkingWindow::Name);
 }
 
 void frmCalculate::keyPressEvent(QKeyEvent* event) {
@@ -359,6 +396,8 @@ void frmCalculate::formUnload() {
     m_main.setTag(Tag::InterestChanged, QString());
     m_main.setTag(Tag::NextForm, QString());
     m_main.unloadWindow(WindowNames::NewStatement);
+    // The working shown belongs to this report's run.
+    m_main.unloadWindow(WorkingWindow::Name);
     m_rptReport.unload();
     m_connection.close();
 }

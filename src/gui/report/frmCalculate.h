@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportWorking.h"
 #include "data/AccountConnection.h"
 #include "engine/LenderConventions.h"
 #include "engine/OffsetAccount.h"
@@ -7,6 +8,7 @@
 #include "rptReport.h"
 #include "shell/FormWindow.h"
 
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -31,10 +33,16 @@ public:
     void cmdSummary_Click();
     void cmdPreview_Click();
     void cmdPrint_Click();
+    // Show Working: of the interest line selected in the grid (else the next posting after the
+    // selected line); a double-click on an interest line shows its own.
+    void showWorking();
+    void showWorkingOfLine(int line);
 
     ReportLinesModel* reportModel() const { return m_lines; }
     QTableView* flexGrid() const { return MSFlexGrid1; }
     const rptReport& printedReport() const { return m_rptReport; }
+    // The run's working, shared with the summary and Show Working; null before a calculation.
+    const std::shared_ptr<ReportWorking>& reportWorking() const { return m_working; }
 
 protected:
     void formUnload() override;
@@ -58,6 +66,7 @@ private:
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSummary = nullptr;
+    QPushButton* cmdWorking = nullptr;
     QPushButton* cmdClose = nullptr;
     QWidget* picButtons = nullptr;
     AccountConnection m_connection;
@@ -72,6 +81,7 @@ private:
     OffsetAccount m_offset;
     QLabel* lblConventions = nullptr;
     std::optional<MissingStatementNotice> m_missing;
+    std::shared_ptr<ReportWorking> m_working;
     bool m_informationPending = false;
     rptReport m_rptReport;
 };

@@ -19,6 +19,12 @@ public:
         m_content.incomplete = postings;
         m_content.missingStatement = missingStatement;
     }
+    // The postings' rates, for the summary page's count of those off the rates entered.
+    void setRates(const InterestSummary::PostingRateMap& rates) { m_content.rates = rates; }
+    // The working of the postings the user picked, printed after the report.
+    void setWorkings(QVector<WorkingRendering::Table> tables) {
+        m_content.workings = std::move(tables);
+    }
     const PrintedReport::Content& content() const { return m_content; }
 
     // The preview, page by page.

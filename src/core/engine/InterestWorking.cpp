@@ -1,0 +1,244 @@
+#include "InterestWorking.h"
+
+#include "DayInterest.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace InterestWorking {
+
+namespace {
+
+// The bisection stops when the rates it holds apart are this close (per cent a year).
+constexpr double RateTolerance = 1e-9;
+constexpr int MaxSteps = 80;
+
+double toThreeDecimals(double rate) {
+    const double r = std::round(rate * 1000) / 1000;
+    return r == 0 ? 0 : r; // no "-0.000"
+}
+
+// The period's interest due in cents, as the report shows it, under the rate family at `r`.
+qint64 centsAt(std::span<const WorkingDay> days, InterestRounding rounding,
+               const RateFamily& family, double r) {
+    const Money due =
+        periodInterest(days, rounding, [&](const WorkingDay& day) { return family(day, r); });
+    return due.roundedToCents().value_or(due).raw();
+}
+
+} // namespace
+
+int PostingWorking::dayCount() const {
+    int n = 0;
+    for (const WorkingDay& d : days)
+        n += d.weight;
+    return n;
+}
+
+int Working::postingOn(const QDate& date) const {
+    for (int i = 0; i < postings.size(); ++i) {
+        if (postings[i].date == date)
+            return i;
+    }
+    return -1;
+}
+
+WorkingRecorder::WorkingRecorder(int method, const LenderConventions& conventions) {
+    m_working.method = method;
+    m_working.conventions = conventions;
+}
+
+void WorkingRecorder::posted(const ReportLine& line, int lineIndex) {
+    PostingWorking p;
+    p.line = lineIndex;
+    p.date = line.date;
+    p.interestDue = line.interestDue.value_or(Money());
+    p.incomplete = line.incomplete;
+    p.days = std::move(m_pending);
+    m_pending = QVector<WorkingDay>();
+    m_working.postings.append(std::move(p));
+}
+
+void WorkingRecorder::finished(const QVector<ReportLine>& lines) {
+    for (PostingWorking& p : m_working.postings) {
+        if (p.line >= 0 && p.line < lines.size())
+            p.incomplete = lines[p.line].incomplete;
+    }
+    m_working.unposted = std::move(m_pending);
+    m_pending = QVector<WorkingDay>();
+}
+
+Working WorkingRecorder::take() {
+    Working w = std::move(m_working);
+    m_working = Working();
+    m_working.method = w.method;
+    m_working.conventions = w.conventions;
+    return w;
+}
+
+namespace {
+
+// Adds the line's Int Charge, to the cent, to the charges of its date in `charges`.
+void addCharge(QMap<QDate, std::optional<Money>>& charges, const ReportLine& line) {
+    if (line.kind != ReportLine::Kind::Transaction)
+        return;
+    const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
+    const std::optional<Money> cents = charge ? charge->roundedToCents() : std::nullopt;
+    if (!cents || cents->isZero())
+        return;
+    const auto it = charges.find(line.date);
+    if (it == charges.end())
+        charges.insert(line.date, cents);
+    else if (*it) // a sum out of the money range stays none
+        *it = Money::add(**it, *cents);
+}
+
+} // namespace
+
+std::optional<Money> chargeOn(const QVector<ReportLine>& lines, const QDate& date) {
+    QMap<QDate, std::optional<Money>> charges;
+    for (const ReportLine& line : lines) {
+        if (line.date == date)
+            addCharge(charges, line);
+    }
+    return charges.value(date);
+}
+
+Money periodInterest(std::span<const WorkingDay> days, InterestRounding rounding,
+                     const RateOfDay& rate) {
+    DayInterest::Accrual accrual(rounding);
+    for (const WorkingDay& day : days) {
+        if (day.weight == 0)
+            continue; // as the walk: a day that bears no interest is not worked out
+        accrual.add(DayInterest::unrounded(day.accruing, rate(day), day.divisor, day.weight));
+    }
+    return accrual.post();
+}
+
+std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
+                                           InterestRounding rounding, Money charge) {
+    return effectiveRate(days, rounding, charge, [](const WorkingDay&, double r) { return r; });
+}
+
+std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
+                                           InterestRounding rounding, Money charge,
+                                           const RateFamily& family) {
+    const bool accrues = std::any_of(days.begin(), days.end(), [](const WorkingDay& d) {
+        return d.weight != 0 && !d.accruing.isZero();
+    });
+    const std::optional<Money> target = charge.roundedToCents();
+    if (!accrues || !target)
+        return std::nullopt;
+
+    // Searched as a growing function: in credit the interest falls as the rate grows, and both
+    // sides are turned round.
+    qint64 goal = target->raw();
+    const qint64 atLowest = centsAt(days, rounding, family, LowestRate);
+    const qint64 atHighest = centsAt(days, rounding, family, HighestRate);
+    const bool falling = atLowest > atHighest;
+    const auto value = [&](double r) {
+        const qint64 cents = centsAt(days, rounding, family, r);
+        return falling ? -cents : cents;
+    };
+    if (falling)
+        goal = -goal;
+    const qint64 low = falling ? -atLowest : atLowest;
+    const qint64 high = falling ? -atHighest : atHighest;
+    if (goal < low || goal > high)
+        return std::nullopt;
+
+    // The lowest rate that comes to the charge or past it ...
+    double from = LowestRate;
+    if (low < goal) {
+        double below = LowestRate, above = HighestRate;
+        for (int step = 0; step < MaxSteps && above - below > RateTolerance; ++step) {
+            const double middle = below + (above - below) / 2;
+            (value(middle) >= goal ? above : below) = middle;
+        }
+        from = above;
+    }
+    // ... and the highest that stays at it or short of it.
+    double to = HighestRate;
+    if (high > goal) {
+        double below = LowestRate, above = HighestRate;
+        for (int step = 0; step < MaxSteps && above - below > RateTolerance; ++step) {
+            const double middle = below + (above - below) / 2;
+            (value(middle) <= goal ? below : above) = middle;
+        }
+        to = below;
+    }
+
+    EffectiveRate e;
+    if (from <= to && value(from + (to - from) / 2) == goal) {
+        e.exact = true;
+        e.low = from;
+        e.high = to;
+        e.rate = toThreeDecimals(from + (to - from) / 2);
+    } else {
+        // No rate gives the charge: the period's interest jumps past it between `to` and `from`.
+        e.low = std::min(from, to);
+        e.high = std::max(from, to);
+        e.rate = toThreeDecimals(from);
+    }
+    return e;
+}
+
+namespace {
+
+PostingRates ratesWith(const Working& working, int posting, std::optional<Money> charge) {
+    PostingRates r;
+    if (posting < 0 || posting >= working.postings.size())
+        return r;
+    const PostingWorking& p = working.postings[posting];
+    const QVector<double> entered = enteredRates(p.days);
+    if (!entered.isEmpty()) {
+        r.enteredMin = *std::min_element(entered.cbegin(), entered.cend());
+        r.enteredMax = *std::max_element(entered.cbegin(), entered.cend());
+    }
+    r.charge = charge;
+    if (!r.charge || !p.comparable())
+        return r;
+    r.effective = effectiveRate(p.days, working.conventions.rounding, *r.charge);
+    if (!r.effective)
+        return r;
+    // Compared as shown, to three decimals, with a margin for the binary fractions.
+    r.differs = std::all_of(entered.cbegin(), entered.cend(), [&](double rate) {
+        return std::abs(r.effective->rate - toThreeDecimals(rate)) >= DifferingRate - 1e-9;
+    });
+    return r;
+}
+
+} // namespace
+
+PostingRates ratesOf(const Working& working, int posting, const QVector<ReportLine>& lines) {
+    if (posting < 0 || posting >= working.postings.size())
+        return {};
+    return ratesWith(working, posting, chargeOn(lines, working.postings[posting].date));
+}
+
+QMap<QDate, PostingRates> postingRates(const Working& working, const QVector<ReportLine>& lines) {
+    // Each date's charge in one pass over the lines.
+    QMap<QDate, std::optional<Money>> charges;
+    for (const ReportLine& line : lines)
+        addCharge(charges, line);
+    QMap<QDate, PostingRates> rates;
+    for (int i = 0; i < working.postings.size(); ++i)
+        rates.insert(working.postings[i].date,
+                     ratesWith(working, i, charges.value(working.postings[i].date)));
+    return rates;
+}
+
+QVector<double> enteredRates(std::span<const WorkingDay> days) {
+    QVector<double> rates;
+    for (const WorkingDay& day : days) {
+        if (!rates.contains(day.rate))
+            rates.append(day.rate);
+    }
+    return rates;
+}
+
+QString rateText(double rate) {
+    return QString::number(toThreeDecimals(rate), 'f', 3);
+}
+
+} // namespace InterestWorking

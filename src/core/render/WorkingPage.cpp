@@ -1,0 +1,204 @@
+#include "WorkingPage.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Twips, as the rest of the printed report.
+constexpr int TwipsPerPoint = 20;
+constexpr int TwipsPerInch = 1440;
+constexpr double LineHeight = 240;
+constexpr double RowHeight = 220;
+constexpr double TitleHeight = 400;
+constexpr double CellGap = 120;
+// The title, the account and the lines about the working, then the headings.
+constexpr double AboutLines = 3;
+constexpr double HeadTop = TitleHeight + LineHeight * (1 + AboutLines) + 120;
+constexpr double FooterHeight = 360;
+
+QFont pageFont(double points, bool bold = false) {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(std::max(1, int(std::lround(points * TwipsPerPoint))));
+    f.setBold(bold);
+    return f;
+}
+
+// The rows a page holds below the headings, and the room the foot takes on the last page.
+double footHeight(const WorkingRendering::Table& t) {
+    // A note runs over two lines at most.
+    return 240 + LineHeight * double(t.foot.size()) + 2 * LineHeight * double(t.notes.size());
+}
+
+int rowsPerPage(double height) {
+    return std::max(1, int((height - HeadTop - LineHeight - FooterHeight) / RowHeight));
+}
+
+// Which rows go on which page: each page as full as it can be, the foot after the last row on
+// the last page (a page of its own when it does not fit).
+QVector<std::pair<int, int>> pages(const WorkingRendering::Table& t, double height) {
+    const int perPage = rowsPerPage(height);
+    const int rows = int(t.rows.size());
+    QVector<std::pair<int, int>> ranges; // first row, row count
+    for (int first = 0; first < rows; first += perPage)
+        ranges.append({first, std::min(perPage, rows - first)});
+    if (ranges.isEmpty())
+        ranges.append({0, 0});
+    const double lastRowsEnd = HeadTop + LineHeight + RowHeight * ranges.last().second;
+    if (lastRowsEnd + footHeight(t) > height - FooterHeight && ranges.last().second > 0)
+        ranges.append({rows, 0});
+    return ranges;
+}
+
+} // namespace
+
+namespace WorkingPage {
+
+int pageCount(const WorkingRendering::Table& table, double height) {
+    return int(pages(table, height).size());
+}
+
+void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
+           const QString& account, int page) {
+    const QVector<std::pair<int, int>> ranges = pages(t, area.height());
+    if (page < 0 || page >= ranges.size())
+        return;
+    const auto [first, count] = ranges[page];
+    const double width = area.width();
+    p.save();
+    p.setPen(Qt::black);
+
+    p.setFont(pageFont(12, true));
+    p.drawText(QRectF(0, 0, width, TitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               page == 0 ? t.title : t.title + QStringLiteral(" (continued)"));
+    p.setFont(pageFont(9));
+    double y = TitleHeight;
+    p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Vantrell: ") + account);
+    y += LineHeight;
+    for (const QString& line : t.about.mid(0, int(AboutLines))) {
+        p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += LineHeight;
+    }
+
+    // Columns as wide as their widest cell; the type shrinks where they would not fit.
+    QFont body = pageFont(8), bold = pageFont(8, true);
+    QVector<double> widths(t.headings.size());
+    const auto measure = [&] {
+        const QFontMetricsF bodyMetrics(body), boldMetrics(bold);
+        for (qsizetype c = 0; c < t.headings.size(); ++c) {
+            double w = boldMetrics.horizontalAdvance(t.headings[c]);
+            for (const QStringList& row : t.rows)
+                w = std::max(w, bodyMetrics.horizontalAdvance(row.value(c)));
+            widths[c] = w;
+        }
+    };
+    measure();
+    double total = 0;
+    for (double w : widths)
+        total += w + CellGap;
+    if (total > width && total > 0) {
+        const double scale = width / total;
+        body = pageFont(8 * scale);
+        bold = pageFont(8 * scale, true);
+        measure();
+    }
+    const double gap = widths.isEmpty() ? 0 : CellGap;
+    const auto rowAt = [&](double top, const QStringList& cells, bool strong) {
+        p.setFont(strong ? bold : body);
+        double x = 0;
+        for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c) {
+            p.drawText(QRectF(x, top, widths[c], RowHeight),
+                       (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[c]);
+            x += widths[c] + gap;
+        }
+    };
+
+    y = HeadTop;
+    rowAt(y, t.headings, true);
+    p.setPen(QPen(Qt::black, 8));
+    p.drawLine(QPointF(0, y + LineHeight - 10), QPointF(width, y + LineHeight - 10));
+    p.setPen(Qt::black);
+    y += LineHeight;
+    for (int r = first; r < first + count; ++r) {
+        rowAt(y, t.rows[r], false);
+        y += RowHeight;
+    }
+
+    if (page == ranges.size() - 1) {
+        y += 240;
+        p.setFont(pageFont(9));
+        double labelWidth = 0;
+        const QFontMetricsF metrics(p.font());
+        for (const auto& [label, value] : t.foot)
+            labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
+        for (const auto& [label, value] : t.foot) {
+            p.drawText(QRectF(0, y, labelWidth, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                       label);
+            p.drawText(QRectF(labelWidth + CellGap, y, width - labelWidth - CellGap, LineHeight),
+                       Qt::AlignLeft | Qt::AlignVCenter, value);
+            y += LineHeight;
+        }
+        p.setFont(pageFont(8));
+        for (const QString& note : t.notes) {
+            p.drawText(QRectF(0, y, width, 2 * LineHeight), Qt::AlignLeft | Qt::TextWordWrap, note);
+            y += 2 * LineHeight;
+        }
+    }
+
+    p.setFont(pageFont(8));
+    p.drawText(QRectF(0, area.height() - LineHeight, width, LineHeight),
+               Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("%1: page %2 of %3").arg(t.title).arg(page + 1).arg(ranges.size()));
+    p.restore();
+}
+
+bool print(QPagedPaintDevice& device, const QVector<WorkingRendering::Table>& tables,
+           const QString& account, QString* error) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    if (area.width() <= 0 || area.height() <= 0) {
+        if (error)
+            *error = QStringLiteral("The page has no room to print on.");
+        return false;
+    }
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = QStringLiteral("The working could not be sent to the printer or file.");
+        return false;
+    }
+    painter.scale(device.logicalDpiX() / double(TwipsPerInch),
+                  device.logicalDpiY() / double(TwipsPerInch));
+    const QSizeF twips(area.width() * TwipsPerPoint, area.height() * TwipsPerPoint);
+    bool firstPage = true;
+    for (const WorkingRendering::Table& table : tables) {
+        const int count = pageCount(table, twips.height());
+        for (int page = 0; page < count; ++page) {
+            if (!firstPage && !device.newPage()) {
+                painter.end();
+                if (error)
+                    *error = QStringLiteral("The printer or file took no further page.");
+                return false;
+            }
+            firstPage = false;
+            paint(painter, twips, table, account, page);
+        }
+    }
+    if (!painter.end()) {
+        if (error)
+            *error = QStringLiteral("The working could not be finished on the printer or file.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace WorkingPage

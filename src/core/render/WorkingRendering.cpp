@@ -1,0 +1,379 @@
+#include "WorkingRendering.h"
+
+#include "GridText.h"
+#include "ReportRendering.h"
+#include "engine/InterestEngine.h"
+
+#include <QLocale>
+
+namespace WorkingRendering {
+
+namespace {
+
+using InterestWorking::PostingRates;
+using InterestWorking::PostingWorking;
+using InterestWorking::Working;
+using InterestWorking::WorkingDay;
+
+// Unrounded amounts (the posting's rounding) to this many decimals: shown, and in CSV.
+constexpr int ShownUnrounded = 6;
+constexpr int PlainUnrounded = 8;
+
+// Two decimals, or four where the amount has a part of a cent (a counted offset share).
+int decimalsOf(Money m) {
+    return m.raw() % 100 == 0 ? 2 : Money::MaxDecimals;
+}
+
+int dailyDecimals(InterestRounding rounding) {
+    return rounding == InterestRounding::Day2 ? 2 : Money::MaxDecimals;
+}
+
+bool hasOffset(const Working& w) {
+    const auto any = [](const QVector<WorkingDay>& days) {
+        return !days.isEmpty() && days.first().offset.has_value();
+    };
+    return std::any_of(w.postings.cbegin(), w.postings.cend(),
+                       [&](const PostingWorking& p) { return any(p.days); }) ||
+           any(w.unposted);
+}
+
+bool deferred(const Working& w) {
+    return w.method == InterestMethod::FixedDayDeferred ||
+           w.method == InterestMethod::VariableDayDeferred;
+}
+
+// The rate as entered, '.' or the locale's point: "6.1", "5.99".
+QString rateAsEntered(double rate, bool plain) {
+    QString text = QString::number(rate, 'g', 15);
+    return plain ? text : text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+QString rateShown(double rate) {
+    return InterestWorking::rateText(rate).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+// The period's interest up to and including a day, as the engine keeps it.
+struct SoFar {
+    Money money;               // under the daily roundings
+    long double unrounded = 0; // under the posting's
+};
+
+// One cell of a day: shown in the default locale, or plain for CSV.
+QString cell(Column c, const WorkingDay& d, const SoFar& running, InterestRounding rounding,
+             bool plain, const GridText& grid) {
+    const auto money = [&](Money m, int decimals) {
+        return plain ? ReportRendering::plainAmount(m, decimals) : m.formatGrouped(decimals);
+    };
+    const auto unrounded = [&](long double v) {
+        return plain ? QString::number(double(v), 'f', PlainUnrounded)
+                     : QLocale().toString(double(v), 'f', ShownUnrounded);
+    };
+    switch (c) {
+    case Date:
+        return plain ? d.date.toString(Qt::ISODate)
+                     : grid.date(d.date) + (d.afterReset ? QStringLiteral(" *") : QString());
+    case Balance:
+        return money(d.balance, decimalsOf(d.balance));
+    case Offset:
+        return d.offset ? money(*d.offset, decimalsOf(*d.offset)) : QString();
+    case Accruing:
+        return money(d.accruing, decimalsOf(d.accruing));
+    case Deferred:
+        return money(d.addedBack, decimalsOf(d.addedBack));
+    case Rate:
+        return rateAsEntered(d.rate, plain);
+    case Divisor:
+        return QString::number(d.divisor);
+    case Days:
+        return QString::number(d.weight);
+    case Amount:
+        if (rounding == InterestRounding::Posting)
+            return unrounded(d.unrounded);
+        return d.interest ? money(*d.interest, dailyDecimals(rounding)) : QString();
+    case Running:
+        if (rounding == InterestRounding::Posting)
+            return unrounded(running.unrounded);
+        return money(running.money, dailyDecimals(rounding));
+    default:
+        return QString();
+    }
+}
+
+// The days' running totals, as the engine adds them up.
+QVector<SoFar> runningTotals(const PostingWorking& p) {
+    QVector<SoFar> totals;
+    totals.reserve(p.days.size());
+    SoFar r;
+    for (const WorkingDay& d : p.days) {
+        if (d.interest)
+            r.money = Money::add(r.money, *d.interest).value_or(r.money);
+        r.unrounded += d.unrounded;
+        totals.append(r);
+    }
+    return totals;
+}
+
+QString incompleteText(ReportLine::Incomplete incomplete) {
+    switch (incomplete) {
+    case ReportLine::Incomplete::HistoryGap:
+        return QStringLiteral("No: a balance row reset the balance within the period (statements "
+                              "are missing before it)");
+    case ReportLine::Incomplete::PartPeriod:
+        return QStringLiteral("No: the history starts part-way through the lender's period");
+    default:
+        return QStringLiteral("Yes");
+    }
+}
+
+QString periodLine(const PostingWorking& p, const GridText& grid) {
+    if (p.days.isEmpty())
+        return QStringLiteral("Period: no day accrued interest.");
+    const int days = int(p.days.size());
+    const int weighed = p.dayCount();
+    QString line = QStringLiteral("Period: %1 to %2, %3 %4")
+                       .arg(grid.date(p.days.first().date), grid.date(p.days.last().date))
+                       .arg(days)
+                       .arg(QLatin1String(days == 1 ? "day" : "days"));
+    if (weighed != days)
+        line += QStringLiteral(" bearing %1 %2 of interest")
+                    .arg(weighed)
+                    .arg(QLatin1String(weighed == 1 ? "day" : "days"));
+    return line + QLatin1Char('.');
+}
+
+} // namespace
+
+const QStringList& csvHeadings() {
+    static const QStringList h = {"date", "balance", "offset", "accruing", "deferred",
+                                  "rate", "divisor", "days",   "amount",   "running"};
+    return h;
+}
+
+QString heading(Column column) {
+    static const QStringList h = {"Date",   "Balance", "Offset", "Bears interest", "Deferred",
+                                  "Rate %", "Divisor", "Days",   "Interest",       "Running total"};
+    return h.value(column);
+}
+
+QVector<Column> shownColumns(const Working& working) {
+    QVector<Column> columns;
+    for (int c = 0; c < ColumnCount; ++c) {
+        if ((c == Offset && !hasOffset(working)) || (c == Deferred && !deferred(working)))
+            continue;
+        columns.append(Column(c));
+    }
+    return columns;
+}
+
+QString effectiveText(const PostingRates& rates) {
+    if (!rates.effective)
+        return QString();
+    const QString rate = rateShown(rates.effective->rate) + QStringLiteral(" %");
+    return rates.effective->exact ? rate : QStringLiteral("≈ ") + rate;
+}
+
+QString enteredText(const PostingRates& rates) {
+    if (!rates.enteredMin)
+        return QString();
+    if (*rates.enteredMin == *rates.enteredMax)
+        return rateShown(*rates.enteredMin) + QStringLiteral(" %");
+    return QStringLiteral("%1 to %2 %")
+        .arg(rateShown(*rates.enteredMin), rateShown(*rates.enteredMax));
+}
+
+QString noEffectiveRate(const Working& working, int posting, const PostingRates& rates) {
+    if (rates.effective || posting < 0 || posting >= working.postings.size())
+        return QString();
+    const PostingWorking& p = working.postings[posting];
+    if (!rates.charge)
+        return QStringLiteral("none: the lender charged nothing on this date");
+    if (!p.comparable())
+        return QStringLiteral("none: the posting cannot be compared");
+    const bool bears = std::any_of(p.days.cbegin(), p.days.cend(), [](const WorkingDay& d) {
+        return d.weight != 0 && !d.accruing.isZero();
+    });
+    if (!bears)
+        return QStringLiteral("none: no balance bore interest in the period");
+    return QStringLiteral("none: no rate from %1 to %2 % comes to the charge")
+        .arg(InterestWorking::LowestRate)
+        .arg(InterestWorking::HighestRate);
+}
+
+Table table(const Working& working, int posting, const PostingRates& rates,
+            const SummaryRendering::Basis& basis) {
+    Table t;
+    if (posting < 0 || posting >= working.postings.size())
+        return t;
+    const PostingWorking& p = working.postings[posting];
+    const GridText grid;
+    const InterestRounding rounding = working.conventions.rounding;
+    t.title = QStringLiteral("Working of the interest due on %1").arg(grid.date(p.date));
+    t.about << SummaryRendering::methodLine(basis)
+            << SummaryRendering::conventionsLine(working.conventions) << periodLine(p, grid);
+
+    const QVector<Column> columns = shownColumns(working);
+    for (Column c : columns)
+        t.headings << heading(c);
+    const QVector<SoFar> running = runningTotals(p);
+    t.rows.reserve(p.days.size());
+    for (qsizetype i = 0; i < p.days.size(); ++i) {
+        QStringList row;
+        for (Column c : columns)
+            row << cell(c, p.days[i], running[i], rounding, false, grid);
+        t.rows.append(row);
+        t.reset.append(p.days[i].afterReset);
+    }
+
+    if (rounding == InterestRounding::Posting) {
+        const long double total = running.isEmpty() ? 0 : running.last().unrounded;
+        t.foot.append({QStringLiteral("Total of the days, unrounded:"),
+                       QLocale().toString(double(total), 'f', ShownUnrounded)});
+    } else {
+        const Money total = running.isEmpty() ? Money() : running.last().money;
+        t.foot.append(
+            {QStringLiteral("Total of the days:"), total.formatGrouped(dailyDecimals(rounding))});
+    }
+    t.foot.append({QStringLiteral("Interest due (Int Due):"), grid.amount(p.interestDue)});
+    const Money due = p.interestDue.roundedToCents().value_or(p.interestDue);
+    if (rates.charge) {
+        t.foot.append(
+            {QStringLiteral("Lender's charge (Int Charge):"), grid.amount(*rates.charge)});
+        if (const std::optional<Money> difference = Money::subtract(*rates.charge, due))
+            t.foot.append({QStringLiteral("Charged - due:"), grid.amount(*difference)});
+    } else {
+        t.foot.append(
+            {QStringLiteral("Lender's charge (Int Charge):"), QStringLiteral("none on this date")});
+    }
+    t.foot.append({QStringLiteral("Rate entered:"), enteredText(rates)});
+    t.foot.append(
+        {QStringLiteral("Effective rate:"),
+         rates.effective ? effectiveText(rates) : noEffectiveRate(working, posting, rates)});
+    t.foot.append({QStringLiteral("Comparable:"), incompleteText(p.incomplete)});
+
+    if (t.reset.contains(true))
+        t.notes << QString::fromLatin1(ResetNote);
+    if (rates.effective && !rates.effective->exact)
+        t.notes << QStringLiteral("≈ No rate gives the charge exactly: a step of the rounding "
+                                  "jumps over it. The rate shown is where it does.");
+    if (rates.differs)
+        t.notes << QStringLiteral("The effective rate lies %1 percentage points or more from every "
+                                  "rate entered for the period.")
+                       .arg(InterestWorking::DifferingRate);
+    return t;
+}
+
+QString text(const Table& t) {
+    QString out = t.title + QLatin1Char('\n');
+    for (const QString& line : t.about)
+        out += line + QLatin1Char('\n');
+    out += QLatin1Char('\n');
+    QVector<QStringList> rows = {t.headings};
+    rows += t.rows;
+    out += alignedTable(rows);
+    out += QLatin1Char('\n');
+    QVector<QStringList> foot;
+    for (const auto& [label, value] : t.foot)
+        foot.append({label, value});
+    // The foot's values read from the left: some are words.
+    qsizetype width = 0;
+    for (const QStringList& row : foot)
+        width = std::max(width, row[0].size());
+    for (const QStringList& row : foot)
+        out += row[0].leftJustified(width) + QStringLiteral("  ") + row[1] + QLatin1Char('\n');
+    if (!t.notes.isEmpty())
+        out += QLatin1Char('\n') + t.notes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return out;
+}
+
+QString tabSeparated(const Table& t) {
+    QString out = t.headings.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const QStringList& row : t.rows)
+        out += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    return out;
+}
+
+QByteArray csv(const Working& working, int posting) {
+    QByteArray out = csvHeadings().join(QLatin1Char(',')).toLatin1() + '\n';
+    if (posting < 0 || posting >= working.postings.size())
+        return out;
+    const PostingWorking& p = working.postings[posting];
+    const bool deferredMethod = deferred(working);
+    const QVector<SoFar> running = runningTotals(p);
+    const GridText grid;
+    for (qsizetype i = 0; i < p.days.size(); ++i) {
+        QStringList fields;
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (c == Deferred && !deferredMethod)
+                fields << QString();
+            else
+                fields << cell(Column(c), p.days[i], running[i], working.conventions.rounding, true,
+                               grid);
+        }
+        out += fields.join(QLatin1Char(',')).toLatin1() + '\n';
+    }
+    return out;
+}
+
+QByteArray ratesCsv(const Working& working, const QMap<QDate, PostingRates>& rates) {
+    QByteArray out = "date,charged,due,entered_min,entered_max,effective,exact,comparable\n";
+    for (const PostingWorking& p : working.postings) {
+        const PostingRates r = rates.value(p.date);
+        const auto rate = [](const std::optional<double>& v) {
+            return v ? InterestWorking::rateText(*v) : QString();
+        };
+        const QStringList fields = {
+            p.date.toString(Qt::ISODate),
+            r.charge ? ReportRendering::plainAmount(*r.charge) : QString(),
+            ReportRendering::plainAmount(p.interestDue),
+            rate(r.enteredMin),
+            rate(r.enteredMax),
+            r.effective ? InterestWorking::rateText(r.effective->rate) : QString(),
+            r.effective ? QString::number(r.effective->exact ? 1 : 0) : QString(),
+            QString::number(p.comparable() ? 1 : 0)};
+        out += fields.join(QLatin1Char(',')).toLatin1() + '\n';
+    }
+    return out;
+}
+
+QString ratesText(const Working& working, const QMap<QDate, PostingRates>& rates,
+                  const SummaryRendering::Basis& basis) {
+    const GridText grid;
+    QString out = QStringLiteral("The rate the lender effectively charged\n");
+    if (!basis.account.isEmpty())
+        out += QStringLiteral("Account: %1\n").arg(basis.account);
+    out += SummaryRendering::methodLine(basis) + QLatin1Char('\n') +
+           SummaryRendering::conventionsLine(working.conventions) + QStringLiteral("\n\n");
+    QVector<QStringList> rows = {{QStringLiteral("Date"), QStringLiteral("Charged"),
+                                  QStringLiteral("Due"), QStringLiteral("Rate entered"),
+                                  QStringLiteral("Effective rate"), QString()}};
+    int differing = 0, rated = 0;
+    bool incomplete = false;
+    for (const PostingWorking& p : working.postings) {
+        const PostingRates r = rates.value(p.date);
+        QString date = grid.date(p.date);
+        if (!p.comparable()) {
+            date += QStringLiteral(" *");
+            incomplete = true;
+        }
+        rated += r.effective ? 1 : 0;
+        differing += r.differs ? 1 : 0;
+        rows.append({date, r.charge ? grid.amount(*r.charge) : QString(),
+                     grid.amount(p.interestDue), enteredText(r), effectiveText(r),
+                     r.differs ? QStringLiteral("<") : QString()});
+    }
+    out += alignedTable(rows);
+    out +=
+        QLatin1Char('\n') + SummaryRendering::ratesSentence(differing, rated) + QLatin1Char('\n');
+    if (differing > 0)
+        out += QStringLiteral("< the effective rate lies %1 percentage points or more from every "
+                              "rate entered.\n")
+                   .arg(InterestWorking::DifferingRate);
+    if (incomplete)
+        out += QStringLiteral("* the posting's period is incomplete: it has no effective rate.\n");
+    if (std::any_of(rates.cbegin(), rates.cend(),
+                    [](const PostingRates& r) { return r.effective && !r.effective->exact; }))
+        out += QStringLiteral("≈ no rate gives the charge exactly; the nearest is shown.\n");
+    return out;
+}
+
+} // namespace WorkingRendering

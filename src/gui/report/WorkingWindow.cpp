@@ -1,0 +1,236 @@
+#include "WorkingWindow.h"
+
+#include "render/WorkingPage.h"
+#include "shell/Dialogs.h"
+#include "shell/WindowHost.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("Show Working");
+const QString SaveError = QStringLiteral("The working could not be saved: ");
+
+QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* t = new QTableWidget(parent);
+    t->setObjectName(name);
+    t->setAccessibleName(accessibleName);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    t->setWordWrap(false);
+    return t;
+}
+
+} // namespace
+
+WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
+    setWindowTitle(Caption);
+
+    titleLabel = new QLabel(this);
+    titleLabel->setObjectName("lblTitle");
+    QFont big = titleLabel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    big.setBold(true);
+    titleLabel->setFont(big);
+    aboutLabel = new QLabel(this);
+    aboutLabel->setObjectName("lblAbout");
+    aboutLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    daysGrid = makeTable(this, "grdWorking", tr("The days of the period"));
+    footGrid = makeTable(this, "grdFoot", tr("Total, charge and rates"));
+    footGrid->setColumnCount(2);
+    footGrid->horizontalHeader()->hide();
+    footGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    footGrid->horizontalHeader()->setStretchLastSection(true);
+    notesLabel = new QLabel(this);
+    notesLabel->setObjectName("lblNotes");
+    notesLabel->setWordWrap(true);
+
+    printCheck = new QCheckBox(tr("Print with the &report"), this);
+    printCheck->setObjectName("chkPrint");
+    printCheck->setToolTip(tr("The printed report ends with the working of every posting ticked "
+                              "here or in the summary's largest differences, each on its own "
+                              "page."));
+    connect(printCheck, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_report)
+            m_report->setPicked(m_posting, on);
+    });
+
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        return b;
+    };
+    previousButton = button("cmdPrevious", tr("&Previous"));
+    nextButton = button("cmdNext", tr("&Next"));
+    copyButton = button("cmdCopy", tr("&Copy"));
+    copyButton->setToolTip(tr("Copies the days, tab-separated, to paste into a spreadsheet."));
+    csvButton = button("cmdSaveCsv", tr("&Save as CSV..."));
+    printButton = button("cmdPrint", tr("Print or P&DF..."));
+    closeButton = button("cmdClose", tr("C&lose"));
+    connect(previousButton, &QPushButton::clicked, this, &WorkingWindow::showPrevious);
+    connect(nextButton, &QPushButton::clicked, this, &WorkingWindow::showNext);
+    connect(copyButton, &QPushButton::clicked, this, &WorkingWindow::copyAsTabSeparated);
+    connect(csvButton, &QPushButton::clicked, this, &WorkingWindow::saveAsCsv);
+    connect(printButton, &QPushButton::clicked, this, &WorkingWindow::printOrPdf);
+    connect(closeButton, &QPushButton::clicked, this, &WorkingWindow::closeWindow);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previousButton);
+    buttons->addWidget(nextButton);
+    buttons->addWidget(printCheck);
+    buttons->addStretch(1);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(csvButton);
+    buttons->addWidget(printButton);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(titleLabel);
+    layout->addWidget(aboutLabel);
+    layout->addWidget(daysGrid, 1);
+    layout->addWidget(footGrid);
+    layout->addWidget(notesLabel);
+    layout->addLayout(buttons);
+    resize(960, 640);
+}
+
+void WorkingWindow::showPosting(std::shared_ptr<ReportWorking> report, int posting) {
+    if (m_report != report) {
+        if (m_report)
+            disconnect(m_report.get(), nullptr, this, nullptr);
+        m_report = std::move(report);
+        if (m_report)
+            connect(m_report.get(), &ReportWorking::pickedChanged, this, [this] {
+                const QSignalBlocker quiet(printCheck);
+                printCheck->setChecked(m_report->isPicked(m_posting));
+            });
+    }
+    m_posting = m_report ? std::clamp(posting, 0, std::max(0, m_report->postingCount() - 1)) : -1;
+    fill();
+}
+
+void WorkingWindow::fill() {
+    const bool any = m_report && m_report->postingCount() > 0;
+    m_table = any ? m_report->table(m_posting) : WorkingRendering::Table();
+    titleLabel->setText(any ? m_table.title : tr("The report has no interest posting."));
+    aboutLabel->setText(m_table.about.join(QLatin1Char('\n')));
+
+    daysGrid->clear();
+    daysGrid->setColumnCount(int(m_table.headings.size()));
+    daysGrid->setHorizontalHeaderLabels(m_table.headings);
+    daysGrid->setRowCount(int(m_table.rows.size()));
+    for (int r = 0; r < m_table.rows.size(); ++r) {
+        const QStringList& row = m_table.rows[r];
+        for (int c = 0; c < row.size(); ++c) {
+            auto* item = new QTableWidgetItem(row[c]);
+            if (c > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (m_table.reset.value(r)) {
+                QFont f = item->font();
+                f.setBold(true);
+                item->setFont(f);
+                item->setToolTip(QString::fromLatin1(WorkingRendering::ResetNote));
+            }
+            daysGrid->setItem(r, c, item);
+        }
+    }
+    daysGrid->resizeColumnsToContents();
+
+    footGrid->setRowCount(int(m_table.foot.size()));
+    for (int r = 0; r < m_table.foot.size(); ++r) {
+        footGrid->setItem(r, 0, new QTableWidgetItem(m_table.foot[r].first));
+        footGrid->setItem(r, 1, new QTableWidgetItem(m_table.foot[r].second));
+    }
+    // The foot is read whole, never scrolled.
+    footGrid->setFixedHeight(footGrid->verticalHeader()->defaultSectionSize() *
+                                 footGrid->rowCount() +
+                             2 * footGrid->frameWidth());
+    notesLabel->setText(m_table.notes.join(QLatin1Char('\n')));
+    notesLabel->setVisible(!m_table.notes.isEmpty());
+
+    {
+        const QSignalBlocker quiet(printCheck);
+        printCheck->setChecked(any && m_report->isPicked(m_posting));
+    }
+    for (QWidget* w : {static_cast<QWidget*>(printCheck), static_cast<QWidget*>(copyButton),
+                       static_cast<QWidget*>(csvButton), static_cast<QWidget*>(printButton)})
+        w->setEnabled(any);
+    previousButton->setEnabled(any && m_posting > 0);
+    nextButton->setEnabled(any && m_posting + 1 < m_report->postingCount());
+    setWindowTitle(any ? Caption + QStringLiteral(": ") + m_table.title.section(' ', -1) : Caption);
+}
+
+void WorkingWindow::showPrevious() {
+    if (m_report && m_posting > 0)
+        showPosting(m_report, m_posting - 1);
+}
+
+void WorkingWindow::showNext() {
+    if (m_report && m_posting + 1 < m_report->postingCount())
+        showPosting(m_report, m_posting + 1);
+}
+
+void WorkingWindow::copyAsTabSeparated() {
+    if (!m_table.rows.isEmpty())
+        QGuiApplication::clipboard()->setText(WorkingRendering::tabSeparated(m_table));
+}
+
+void WorkingWindow::saveAsCsv() {
+    if (!m_report || m_posting < 0)
+        return;
+    const QDate date = m_report->working().postings[m_posting].date;
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Save;
+    request.title = tr("Save the Working as CSV");
+    request.filter = QStringLiteral("CSV files|*.csv");
+    request.folder = QFileInfo(m_report->basis().account).absolutePath();
+    request.fileName = QStringLiteral("Working %1.csv").arg(date.toString(Qt::ISODate));
+    request.defaultSuffix = QStringLiteral("csv");
+    const std::optional<QString> path = Dialogs::instance().chooseFile(request);
+    if (!path)
+        return;
+    // A file of that name is only replaced when the user says so, and then only once the new one
+    // is whole.
+    if (QFileInfo::exists(*path) &&
+        !Dialogs::instance().question(
+            tr("%1 already exists. Replace it?").arg(QFileInfo(*path).fileName())))
+        return;
+    QSaveFile file(*path);
+    const QByteArray csv = WorkingRendering::csv(m_report->working(), m_posting);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+        Dialogs::instance().message(SaveError + file.errorString());
+}
+
+void WorkingWindow::printOrPdf() {
+    if (!m_report || m_posting < 0)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_table.title);
+    printer.setCreator(AppTitle);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    const QVector<WorkingRendering::Table> tables = {m_table};
+    const QString account = m_report->basis().account;
+    Dialogs::instance().preview(printer,
+                                [&tables, &account](QPagedPaintDevice& device, QString* error) {
+                                    return WorkingPage::print(device, tables, account, error);
+                                });
+}
+
+void WorkingWindow::closeWindow() {
+    unload();
+}
