@@ -307,8 +307,6 @@ QVector<RateProposal::Period> Search::periods(const QVector<Resolution>& resolut
 
 RateProposal::Proposal Search::run() {
     RateProposal::Proposal p;
-    p.method = m_working.method;
-    p.conventions = m_working.conventions;
     p.periods = periods(resolve(items()));
     p.compared = int(m_searched.size());
     p.leftOut = m_leftOut;

@@ -43,7 +43,8 @@ QString changeNote(const Period& period) {
     if (period.otherChangeDays.isEmpty())
         return QString();
     const GridText grid;
-    return QStringLiteral("changed on any of %1 days from %2 to %3 alike; the earliest is taken")
+    return QStringLiteral("a change on any of %1 days from %2 to %3 reproduces the charge; the "
+                          "earliest is taken")
         .arg(period.otherChangeDays.size() + 1)
         .arg(grid.date(period.from), grid.date(period.otherChangeDays.last()));
 }

@@ -27,8 +27,8 @@ QByteArray csv(const RateProposal::Proposal& p);
 QString rateCell(double rate);
 // The posting dates a period reproduces, in the default locale ("1/15/2023, 2/15/2023").
 QString postingsCell(const RateProposal::Period& period);
-// "changed on any day from 4/16/2023 to 4/18/2023; the earliest is taken" for a change that
-// several days reproduce; "" otherwise.
+// "a change on any of 3 days from 4/16/2023 to 4/18/2023 reproduces the charge; the earliest is
+// taken" for a change that several days reproduce; "" otherwise.
 QString changeNote(const RateProposal::Period& period);
 // How many charges the proposal reproduces and which it left out, one sentence each.
 QStringList countLines(const RateProposal::Proposal& p);

@@ -57,18 +57,20 @@ QTableWidget* grid(const QStringList& headings, const QString& name, const QStri
     return g;
 }
 
-void setRow(QTableWidget* g, int row, const QStringList& cells, int firstColumn = 0) {
+// Cells from `firstColumn` on; those from `rightFrom` to `rightTo` (rates, counts, amounts) line
+// up on the right.
+void setRow(QTableWidget* g, int row, const QStringList& cells, int firstColumn, int rightFrom,
+            int rightTo) {
     for (int c = 0; c < cells.size(); ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
-        if (c + firstColumn > 0 && c < 4)
+        const int column = c + firstColumn;
+        if (column >= rightFrom && column <= rightTo)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->setItem(row, c + firstColumn, item);
+        g->setItem(row, column, item);
     }
 }
 
-QString percentText(double rate) {
-    return RateProposalRendering::rateCell(rate);
-}
+using RateProposalRendering::rateCell;
 
 } // namespace
 
@@ -271,9 +273,9 @@ void RateProposalDialog::showProposal(const QString& about) {
         tick->setCheckState(Qt::Checked);
         proposalGrid->setItem(r, 0, tick);
         setRow(proposalGrid, r,
-               {text.date(p.from), text.date(p.to), percentText(p.rate),
+               {text.date(p.from), text.date(p.to), rateCell(p.rate),
                 QString::number(p.postings.size()), RateProposalRendering::postingsCell(p)},
-               1);
+               1, 3, 4);
     }
     proposalGrid->resizeColumnsToContents();
 
@@ -282,8 +284,8 @@ void RateProposalDialog::showProposal(const QString& about) {
         const RateProposal::Unexplained& u = m_proposal.unexplained[r];
         setRow(unexplainedGrid, r,
                {text.date(u.date), text.amount(u.charged),
-                u.nearestRate ? percentText(*u.nearestRate) : QString(),
-                text.amount(u.difference)});
+                u.nearestRate ? rateCell(*u.nearestRate) : QString(), text.amount(u.difference)},
+               0, 1, 3);
     }
     unexplainedGrid->resizeColumnsToContents();
     storeButton->setEnabled(!m_proposal.periods.isEmpty());
@@ -296,7 +298,8 @@ void RateProposalDialog::showStored() {
         const RatePeriod& p = m_stored[r];
         setRow(storedGrid, r,
                {text.date(p.validFrom), text.date(p.validTo),
-                p.interestRate ? percentText(*p.interestRate) : QString()});
+                p.interestRate ? rateCell(*p.interestRate) : QString()},
+               0, 2, 2);
     }
     storedGrid->resizeColumnsToContents();
 }
@@ -324,7 +327,7 @@ void RateProposalDialog::storeTicked() {
             if (replaced.contains(p.id))
                 named << QStringLiteral("%1 to %2 at %3")
                              .arg(text.date(p.validFrom), text.date(p.validTo),
-                                  p.interestRate ? percentText(*p.interestRate) : QString());
+                                  p.interestRate ? rateCell(*p.interestRate) : QString());
         }
         const QString question =
             tr("%n stored rate period(s) share days with the ticked ones:\n%1\n\nReplace them "
