@@ -154,7 +154,8 @@ void TestRateProposalWindow::cancelStoresNothing() {
     QVERIFY(h.dialogs.questions.isEmpty() && h.dialogs.messages.isEmpty());
 }
 
-// Preset to the wrong method, the borrower tries every one: the lender's is chosen and shown.
+// Preset to the wrong method, the borrower tries every one: the lender's is chosen and shown;
+// a choice changed by hand is proposed under at once.
 void TestRateProposalWindow::tryEveryMethod() {
     RecordsHarness h;
     writeLenders(h.account, InterestMethod::VariableDayDeferred);
@@ -171,6 +172,9 @@ void TestRateProposalWindow::tryEveryMethod() {
     QCOMPARE(control<QComboBox>(&d, "cboDayCount")->currentIndex(), int(DayCount::Actual360));
     QCOMPARE(d.proposal().reproduced(), 29);
     QCOMPARE(rows(control<QTableWidget>(&d, "grdProposal"), 1).size(), 3);
+    // Another choice is proposed at once.
+    control<QComboBox>(&d, "cboRounding")->setCurrentIndex(int(InterestRounding::Day2));
+    QVERIFY(d.proposal().reproduced() < 29);
 }
 
 QTEST_MAIN(TestRateProposalWindow)

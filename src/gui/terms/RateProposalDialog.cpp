@@ -1,6 +1,5 @@
 #include "RateProposalDialog.h"
 
-#include "data/ShortDate.h"
 #include "engine/CalcDay.h"
 #include "engine/ReportStore.h"
 #include "render/GridText.h"
@@ -88,12 +87,21 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
     const std::optional<int> day = dayOf(calcTo);
     const QString stored = LenderFit::storedCalcDay(m_db);
     dayBox->setValue(day ? *day : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
-    methodChosen();
+    enableDay();
     showStored();
     if (m_readError.isEmpty())
         propose();
     else
         aboutLabel->setText(m_readError);
+
+    // A proposal takes milliseconds: it follows every change of the choice.
+    connect(methodBox, &QComboBox::currentIndexChanged, this, [this] {
+        enableDay();
+        propose();
+    });
+    connect(dayBox, &QSpinBox::valueChanged, this, &RateProposalDialog::propose);
+    connect(dayCountBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::propose);
+    connect(roundingBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::propose);
 }
 
 void RateProposalDialog::createControls() {
@@ -124,15 +132,12 @@ void RateProposalDialog::createControls() {
     roundingBox->setObjectName("cboRounding");
     roundingBox->addItems(Conventions::roundingNames());
     captioned(tr("&Rounding:"), roundingBox, 1, 2);
-    proposeButton = new QPushButton(tr("&Propose"), this);
-    proposeButton->setObjectName("cmdPropose");
     everyButton = new QPushButton(tr("&Try Every Method"), this);
     everyButton->setObjectName("cmdTryEvery");
     everyButton->setToolTip(tr("For a borrower who knows neither the method nor the conventions: "
                                "each is tried, and the one whose rates reproduce most charges is "
                                "proposed."));
-    choice->addWidget(proposeButton, 0, 4);
-    choice->addWidget(everyButton, 1, 4);
+    choice->addWidget(everyButton, 0, 4);
     choice->setColumnStretch(5, 1);
     layout->addLayout(choice);
 
@@ -183,8 +188,6 @@ void RateProposalDialog::createControls() {
     layout->addLayout(buttons);
     resize(860, 600);
 
-    connect(methodBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::methodChosen);
-    connect(proposeButton, &QPushButton::clicked, this, &RateProposalDialog::propose);
     connect(everyButton, &QPushButton::clicked, this, &RateProposalDialog::proposeUnderEvery);
     connect(storeButton, &QPushButton::clicked, this, &RateProposalDialog::storeTicked);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -203,7 +206,7 @@ void RateProposalDialog::readAccount() {
     roundingBox->setCurrentIndex(int(conventions.rounding));
 }
 
-void RateProposalDialog::methodChosen() {
+void RateProposalDialog::enableDay() {
     const bool fixedDay = fixedDayMethod(methodBox->currentIndex());
     dayLabel->setEnabled(fixedDay);
     dayBox->setEnabled(fixedDay);
@@ -236,14 +239,16 @@ void RateProposalDialog::proposeUnderEvery() {
         return;
     const FitCandidate& best = ranking.ranked.first().candidate;
     {
-        const QSignalBlocker blocker(methodBox);
+        // The best way's proposal is at hand: the choice shown follows it without another.
+        const QSignalBlocker method(methodBox), day(dayBox), dayCount(dayCountBox),
+            rounding(roundingBox);
         methodBox->setCurrentIndex(best.method);
+        if (!best.day.isEmpty())
+            dayBox->setValue(best.day.toInt());
+        dayCountBox->setCurrentIndex(int(best.conventions.dayCount));
+        roundingBox->setCurrentIndex(int(best.conventions.rounding));
     }
-    methodChosen();
-    if (!best.day.isEmpty())
-        dayBox->setValue(best.day.toInt());
-    dayCountBox->setCurrentIndex(int(best.conventions.dayCount));
-    roundingBox->setCurrentIndex(int(best.conventions.rounding));
+    enableDay();
     m_proposal = std::move(ranking.best);
     showProposal(tr("Tried %1 ways of working; the one shown reproduces the most charges with the "
                     "fewest periods.")

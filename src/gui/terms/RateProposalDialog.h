@@ -25,7 +25,7 @@ public:
 
     const RateProposal::Proposal& proposal() const { return m_proposal; }
 
-    // Proposes under the method, day and conventions chosen.
+    // Proposes under the method, day and conventions chosen; each change of them does.
     void propose();
     // Proposes under each way of working, and under the best: its method, day and conventions
     // become the choice shown.
@@ -37,7 +37,7 @@ public:
 private:
     void createControls();
     void readAccount();
-    void methodChosen();
+    void enableDay();
     void showProposal(const QString& about);
     void showStored();
     QVector<RateProposal::Period> ticked() const;
@@ -54,7 +54,6 @@ private:
     QSpinBox* dayBox = nullptr;
     QComboBox* dayCountBox = nullptr;
     QComboBox* roundingBox = nullptr;
-    QPushButton* proposeButton = nullptr;
     QPushButton* everyButton = nullptr;
     QLabel* aboutLabel = nullptr;
     QTableWidget* proposalGrid = nullptr;
