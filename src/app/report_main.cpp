@@ -5,10 +5,12 @@
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
 #include "engine/LenderFit.h"
+#include "engine/RateProposal.h"
 #include "engine/ReportPreparation.h"
 #include "engine/ReportStore.h"
 #include "render/LenderFitRendering.h"
 #include "render/PrintedReport.h"
+#include "render/RateProposalRendering.h"
 #include "render/ReportRendering.h"
 #include "render/ReportTable.h"
 #include "render/SummaryRendering.h"
@@ -36,6 +38,8 @@ const char* const Usage =
     "                       [--explain DATE] [--format text|csv | --pdf FILE]\n"
     "                       [--day-count D] [--rounding R]\n"
     "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
+    "       vantrell-report ACCOUNT --propose-rates --method M|any [--day N]\n"
+    "                       [--day-count D] [--rounding R] [--format text|csv]\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
     "interest due by the lender's method beside the interest charged. The account is only read.\n"
@@ -77,9 +81,21 @@ const char* const Usage =
     "  --fit        ranks every method, day, day count and rounding by how closely the interest\n"
     "               due matches the interest charged, best first; as CSV\n"
     "               \"method,day,day_count,rounding,matched,charges,difference\"\n"
+    "  --propose-rates  prints instead the rate periods that reproduce the lender's own\n"
+    "               interest charges, for a history without its rates (the account's rate\n"
+    "               periods are not used): each period with how many postings it reproduces\n"
+    "               to the cent, then each posting no period reproduces, with the one yearly\n"
+    "               rate nearest its charge and the charge less the interest due under the\n"
+    "               periods; as CSV one record a line under the header\n"
+    "               \"kind,from,to,rate,postings,date,charged,nearest_rate,difference\":\n"
+    "               kind \"period\" (from, to, rate, postings filled) or \"unexplained\"\n"
+    "               (date, charged, nearest_rate, difference filled).\n"
+    "               --method any tries every method, day and convention, proposes under\n"
+    "               the one whose periods reproduce most charges (then: fewest periods)\n"
+    "               and names its choice on standard error\n"
     "\n"
     "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
-    "or no interest posting on the --explain DATE.\n"
+    "or no interest posting on the --explain DATE, or no rate could be proposed.\n"
     "Notices go to standard error, one a line.\n";
 
 void print(std::FILE* to, const QString& text) {
@@ -112,6 +128,9 @@ struct Options {
     bool fit = false;
     QDate explain; // --explain: the posting whose working is printed; not valid for none
     bool rates = false;
+    // --propose-rates: rate periods from the lender's charges; anyMethod: under the best way.
+    bool proposeRates = false;
+    bool anyMethod = false;
     bool help = false;
 };
 
@@ -159,7 +178,11 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             }
             value = args[++i];
         }
-        if (arg == QLatin1String("--method") && !haveMethod) {
+        if (arg == QLatin1String("--method") && !haveMethod &&
+            value.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0) {
+            o.anyMethod = true;
+            haveMethod = true;
+        } else if (arg == QLatin1String("--method") && !haveMethod) {
             const std::optional<int> code = methodCode(value);
             if (!code) {
                 *problem = QStringLiteral("unknown method '%1'").arg(value);
@@ -205,6 +228,8 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             }
         } else if (arg == QLatin1String("--rates") && eq < 0 && !o.rates) {
             o.rates = true;
+        } else if (arg == QLatin1String("--propose-rates") && eq < 0 && !o.proposeRates) {
+            o.proposeRates = true;
         } else if (arg == QLatin1String("--fit") && eq < 0 && !o.fit) {
             o.fit = true;
         } else if (arg == QLatin1String("--summary") && eq < 0 && !o.summary) {
@@ -229,6 +254,17 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         *problem = QStringLiteral("--fit tries every method, day and convention: it takes no "
                                   "--method, --day, --day-count, --rounding, --summary, --pdf, "
                                   "--explain or --rates");
+        return std::nullopt;
+    }
+    if (o.proposeRates &&
+        (o.fit || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty())) {
+        *problem = QStringLiteral("--propose-rates prints the proposed rate periods: it takes no "
+                                  "--fit, --summary, --rates, --explain or --pdf");
+        return std::nullopt;
+    }
+    if (o.anyMethod && (!o.proposeRates || o.fixedDay || o.dayCount || o.rounding)) {
+        *problem = QStringLiteral("--method any is for --propose-rates, and tries every day, day "
+                                  "count and rounding itself: no --day, --day-count or --rounding");
         return std::nullopt;
     }
     if (int(o.summary) + int(o.rates) + int(o.explain.isValid() && o.pdf.isEmpty()) > 1) {
@@ -314,6 +350,38 @@ QString noPosting(const InterestWorking::Working& working, const QDate& date) {
     return message + QStringLiteral("; the nearest: ") + nearest.join(QLatin1String(" and "));
 }
 
+// The rate periods proposed from the lender's charges.
+int printProposal(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
+                  const QString& fixedDay, const LenderConventions& conventions,
+                  const OffsetAccount& offset, QStringList notices) {
+    RateProposal::Proposal proposal;
+    if (o.anyMethod) {
+        const RateProposal::Ranking ranking =
+            RateProposal::proposeAny(history, LenderFit::storedCalcDay(db), offset);
+        proposal = ranking.best;
+        if (!ranking.ranked.isEmpty())
+            print(stderr, QStringLiteral("Proposed under the first of these:\n") +
+                              RateProposalRendering::rankingText(ranking.ranked, 5));
+    } else {
+        proposal = RateProposal::propose(history, o.method, fixedDay, conventions, offset);
+    }
+    SummaryRendering::Basis basis;
+    basis.account = QFileInfo(o.account).absoluteFilePath();
+    basis.method = proposal.method;
+    basis.fixedDay = proposal.fixedDay;
+    const QByteArray out = o.csv ? RateProposalRendering::csv(proposal)
+                                 : RateProposalRendering::text(proposal, basis).toUtf8();
+    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+    notices << proposal.notices;
+    if (proposal.periods.isEmpty())
+        notices << QString::fromLatin1(RateProposal::NothingToPropose);
+    for (const QString& notice : notices)
+        print(stderr, notice + QLatin1Char('\n'));
+    if (std::fflush(stdout) != 0)
+        return unreadable(QStringLiteral("the proposal could not be written"));
+    return proposal.periods.isEmpty() ? Unreadable : Written;
+}
+
 // Every combination of method, day and convention, best first.
 int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
              const QVector<RatePeriod>& rates, const OffsetAccount& offset,
@@ -373,6 +441,8 @@ int run(const Options& o) {
         notices << error;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
+    if (o.proposeRates)
+        return printProposal(o, db, history, fixedDay, conventions, offset, notices);
     // The working only where it is shown: without it the walk records nothing.
     const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
     QVector<ReportLine> lines;

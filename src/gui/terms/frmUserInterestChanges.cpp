@@ -1,5 +1,7 @@
 #include "frmUserInterestChanges.h"
 
+#include "RateProposalDialog.h"
+
 #include "data/FieldFormat.h"
 #include "data/Queries.h"
 #include "data/ShortDate.h"
@@ -7,8 +9,10 @@
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -20,6 +24,7 @@ const QString EnterTransactions =
 const QString DateError = QStringLiteral("Date Error. Please check all dates.");
 const QString DataDateFormat = QStringLiteral("d/MM/yyyy");
 const QString Yes = QStringLiteral("Yes");
+const QString CaptionProposeRates = QStringLiteral("Propose from Charges…");
 } // namespace
 
 frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
@@ -36,6 +41,14 @@ frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
     bindTxtField(fldInterestRate, "InterestRate");
     showRecordButtons({"cmdAdd", "cmdDelete", "cmdClose"});
     picStatBox->hide();
+    cmdProposeRates = new QPushButton(CaptionProposeRates, picButtons);
+    cmdProposeRates->setObjectName("cmdProposeRates");
+    cmdProposeRates->setToolTip(tr("Reads rate periods back from the interest your lender "
+                                   "charged, for a history without its rate letters."));
+    buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(button("cmdClose")),
+                                    cmdProposeRates);
+    connect(cmdProposeRates, &QPushButton::clicked, this,
+            &frmUserInterestChanges::cmdProposeRates_Click);
 
     // The grid and the button bar live in Frame1, which is centred in the window.
     Frame1 = new QWidget(this);
@@ -53,7 +66,7 @@ frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
     frameLayout->addWidget(picButtons);
     grdDataGrid->horizontalHeader()->setStretchLastSection(true);
     grdDataGrid->horizontalHeader()->setDefaultSectionSize(130);
-    Frame1->resize(460, 300);
+    Frame1->resize(560, 300);
     setMinimumSize(Frame1->width() + 20, Frame1->height() + 20);
 
     Form_Load(Queries::InterestChanges);
@@ -99,6 +112,28 @@ void frmUserInterestChanges::formActivate() {
     Frame1->show();
     if (adoPrimaryRS && adoPrimaryRS->recordCount() == 0 && !m_main.tag(Tag::StartDate).isEmpty())
         seedFirstPeriod();
+    cmdProposeRates->setEnabled(m_connection.isOpen() &&
+                                RateProposal::holdsCharges(m_connection.database()));
+    grdDataGrid->setFocus();
+}
+
+void frmUserInterestChanges::cmdProposeRates_Click() {
+    // What is typed is saved first: the proposal shows the stored periods beside its own.
+    QString error;
+    if (!saveTypedRow(&error)) {
+        if (!error.isEmpty())
+            reportError(Operation::Update, error);
+        return;
+    }
+    if (!m_connection.isOpen())
+        return;
+    RateProposalDialog dialog(m_connection.database(), m_main.tag(Tag::Method),
+                              m_main.tag(Tag::IntCalcTo), m_main.dialogParent());
+    if (dialog.exec() == QDialog::Accepted) {
+        cmdRefresh_Click();
+        if (adoPrimaryRS && adoPrimaryRS->recordCount() > 0)
+            adoPrimaryRS->moveFirst();
+    }
     grdDataGrid->setFocus();
 }
 

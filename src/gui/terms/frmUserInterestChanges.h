@@ -5,10 +5,12 @@
 #include <QDate>
 
 class QLabel;
+class QPushButton;
 
 // The loan's interest rate periods: from, to and the yearly rate, edited in a grid. Add proposes
 // a period that follows on from the last one; Close checks that the periods cover the statement
-// in progress (or every committed record) and leads on to the next step.
+// in progress (or every committed record) and leads on to the next step. Propose from Charges
+// reads the periods back from the lender's own charges in the committed history.
 class frmUserInterestChanges : public RecordForm {
     Q_OBJECT
 public:
@@ -22,6 +24,8 @@ public:
     void formActivate() override;
     void cmdAdd_Click() override;
     void cmdClose_Click() override;
+    // Opens the proposal of rate periods from the lender's charges; the grid shows what it stored.
+    void cmdProposeRates_Click();
     // The committed dates, as the hidden box bound to the second record set shows them.
     QString txtFields2() const;
 
@@ -40,6 +44,7 @@ private:
     QWidget* Frame1 = nullptr;
     // What the window was opened for, when another step opens it with a word (its tag).
     QLabel* noteLabel = nullptr;
+    QPushButton* cmdProposeRates = nullptr;
     RecordSet* m_dates = nullptr;
     // The last period's end as Add read it, and the range Close checked.
     QDate m_lastValidTo;

@@ -1,0 +1,470 @@
+#include "RateProposal.h"
+
+#include "CalcDay.h"
+#include "data/ShortDate.h"
+#include "data/TransactionGuard.h"
+
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+using namespace InterestWorking;
+
+namespace {
+
+// Rates are searched on a grid of thousandths of a per cent, so that equal rates compare equal.
+using Thousandths = qint64;
+
+// The rate of the one period the first walk runs under. Any rate serves: no day's balance
+// depends on it.
+constexpr double ProvisionalRate = 5;
+
+double percent(Thousandths r) {
+    return double(r) / 1000;
+}
+
+Thousandths floorDiv(Thousandths a, Thousandths b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
+// The lowest and highest rate with two decimals within [low, high] (in thousandths).
+Thousandths firstHundredth(Thousandths low) {
+    return -floorDiv(-low, 10) * 10;
+}
+Thousandths lastHundredth(Thousandths high) {
+    return floorDiv(high, 10) * 10;
+}
+bool holdsHundredth(Thousandths low, Thousandths high) {
+    return firstHundredth(low) <= high;
+}
+
+// A rate from [low, high]: `preferred` when it lies there, else the rate with two decimals
+// nearest the middle, else the middle.
+Thousandths pick(Thousandths low, Thousandths high, std::optional<Thousandths> preferred) {
+    if (preferred && low <= *preferred && *preferred <= high)
+        return *preferred;
+    const Thousandths middle = low + (high - low) / 2;
+    const Thousandths below = lastHundredth(middle);
+    const Thousandths above = firstHundredth(middle);
+    const bool belowIn = below >= low;
+    const bool aboveIn = above <= high;
+    if (belowIn && aboveIn)
+        return middle - below <= above - middle ? below : above;
+    if (belowIn)
+        return below;
+    return aboveIn ? above : middle;
+}
+
+qint64 cents(Money m) {
+    return m.roundedToCents().value_or(m).raw();
+}
+
+// One posting whose charge is searched for its rate.
+struct Searched {
+    int posting = -1; // in the working
+    std::span<const WorkingDay> days;
+    Money charge; // to cents
+    std::optional<EffectiveRate> effective;
+    // The rates with three decimals that reproduce the charge, one rate over the whole period;
+    // none when low > high.
+    Thousandths low = 1;
+    Thousandths high = 0;
+
+    bool reproducible() const { return low <= high; }
+};
+
+class Search {
+public:
+    Search(const Working& working, const QVector<ReportLine>& lines, QDate first, QDate last)
+        : m_working(working), m_rounding(working.conventions.rounding), m_first(first),
+          m_last(last) {
+        collect(lines);
+    }
+
+    RateProposal::Proposal run();
+
+private:
+    // How the search reads one posting.
+    struct Resolution {
+        enum class Kind { Rate, Change, Unexplained } kind = Kind::Unexplained;
+        Thousandths before = 0;
+        Thousandths after = 0;     // the rate of Kind::Rate
+        QVector<QDate> changeDays; // the days a change reproduces the charge on, earliest first
+    };
+    // Postings searched one after another that one rate reproduces (a run), or a posting no
+    // single rate reproduces (a gap).
+    struct Item {
+        int first = 0;
+        int last = 0;
+        Thousandths low = 0;
+        Thousandths high = 0;
+        bool gap = false;
+    };
+
+    void collect(const QVector<ReportLine>& lines);
+    bool reproduces(const Searched& s, const RateOfDay& rate) const {
+        return cents(periodInterest(s.days, m_rounding, rate)) == s.charge.raw();
+    }
+    bool reproduces(const Searched& s, Thousandths r) const {
+        const double rate = percent(r);
+        return reproduces(s, [rate](const WorkingDay&) { return rate; });
+    }
+    void settleRange(Searched& s) const;
+    QVector<Item> items() const;
+    QVector<Resolution> resolve(const QVector<Item>& items) const;
+    QVector<QDate> changeDays(const Searched& s, Thousandths before, Thousandths after) const;
+    QVector<RateProposal::Period> periods(const QVector<Resolution>& resolutions) const;
+
+    const Working& m_working;
+    InterestRounding m_rounding;
+    QDate m_first;
+    QDate m_last;
+    QVector<Searched> m_searched;
+    int m_leftOut = 0;
+    QVector<QDate> m_unpaired;
+};
+
+void Search::collect(const QVector<ReportLine>& lines) {
+    QSet<QDate> posted;
+    for (const PostingWorking& p : m_working.postings)
+        posted.insert(p.date);
+    for (const ReportLine& line : lines) {
+        const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
+        if (line.kind == ReportLine::Kind::Transaction && charge && !charge->isZero() &&
+            !posted.contains(line.date) && (m_unpaired.isEmpty() || m_unpaired.last() != line.date))
+            m_unpaired << line.date;
+    }
+
+    for (int i = 0; i < m_working.postings.size(); ++i) {
+        const PostingWorking& p = m_working.postings[i];
+        const std::optional<Money> charge = chargeOn(lines, p.date);
+        const bool accrues = std::any_of(p.days.cbegin(), p.days.cend(), [](const WorkingDay& d) {
+            return d.weight != 0 && !d.accruing.isZero();
+        });
+        if (!p.comparable() || !charge || !accrues) {
+            ++m_leftOut;
+            continue;
+        }
+        Searched s;
+        s.posting = i;
+        s.days = p.days;
+        s.charge = *charge;
+        s.effective = effectiveRate(s.days, m_rounding, s.charge);
+        settleRange(s);
+        m_searched << s;
+    }
+}
+
+// The three-decimal rates within the effective rate's range, each end checked: the search holds
+// the range to a billionth of a per cent, and a rate on its edge may fall either side.
+void Search::settleRange(Searched& s) const {
+    if (!s.effective || !s.effective->exact)
+        return;
+    constexpr double Slack = 1e-6;
+    s.low = Thousandths(std::ceil(s.effective->low * 1000 - Slack));
+    s.high = Thousandths(std::floor(s.effective->high * 1000 + Slack));
+    for (int step = 0; step < 3 && s.low <= s.high && !reproduces(s, s.low); ++step)
+        ++s.low;
+    for (int step = 0; step < 3 && s.low <= s.high && !reproduces(s, s.high); ++step)
+        --s.high;
+    if (s.low <= s.high && (!reproduces(s, s.low) || !reproduces(s, s.high)))
+        s.low = 1, s.high = 0;
+}
+
+// Runs grow while one rate reproduces every posting in them, and a run of two-decimal rates does
+// not give way to three decimals.
+QVector<Search::Item> Search::items() const {
+    QVector<Item> list;
+    for (int k = 0; k < m_searched.size(); ++k) {
+        const Searched& s = m_searched[k];
+        if (!s.reproducible()) {
+            list << Item{k, k, 0, 0, true};
+            continue;
+        }
+        if (!list.isEmpty() && !list.last().gap) {
+            Item& run = list.last();
+            const Thousandths low = std::max(run.low, s.low);
+            const Thousandths high = std::min(run.high, s.high);
+            if (low <= high && (holdsHundredth(low, high) || !holdsHundredth(run.low, run.high))) {
+                run.low = low;
+                run.high = high;
+                run.last = k;
+                continue;
+            }
+        }
+        list << Item{k, k, s.low, s.high, false};
+    }
+    return list;
+}
+
+// Each posting read in order, with the rate in force at the end of the one before. A posting
+// that one rate of its own reproduces, between runs of other rates, is first tried as a change
+// from the rate before to the rate after: one change explains it rather than two.
+QVector<Search::Resolution> Search::resolve(const QVector<Item>& items) const {
+    QVector<Resolution> out(m_searched.size());
+    std::optional<Thousandths> previous;
+    for (int i = 0; i < items.size(); ++i) {
+        const Item& item = items[i];
+        std::optional<Thousandths> next;
+        for (int j = i + 1; j < items.size() && !next; ++j) {
+            if (!items[j].gap)
+                next = pick(items[j].low, items[j].high, previous);
+        }
+        const auto in = [&](std::optional<Thousandths> r) {
+            return r && !item.gap && item.low <= *r && *r <= item.high;
+        };
+        const auto rate = [&](Thousandths r) {
+            for (int k = item.first; k <= item.last; ++k) {
+                out[k].kind = Resolution::Kind::Rate;
+                out[k].after = r;
+            }
+            previous = r;
+        };
+        if (!item.gap && item.last > item.first) {
+            rate(pick(item.low, item.high, previous));
+            continue;
+        }
+        if (in(previous)) {
+            rate(*previous);
+            continue;
+        }
+        if (in(next)) {
+            rate(*next);
+            continue;
+        }
+        const Searched& s = m_searched[item.first];
+        Resolution& r = out[item.first];
+        const std::optional<Thousandths> own =
+            item.gap ? std::nullopt : std::optional(pick(item.low, item.high, std::nullopt));
+        if (previous && next && *previous != *next &&
+            (!own || (std::min(*previous, *next) < *own && *own < std::max(*previous, *next)))) {
+            r.changeDays = changeDays(s, *previous, *next);
+            if (!r.changeDays.isEmpty()) {
+                r.kind = Resolution::Kind::Change;
+                r.before = *previous;
+                r.after = *next;
+                previous = next;
+                continue;
+            }
+        }
+        // A rate of one posting that returns to the rate before it is what an overcharge looks
+        // like: the posting stays unexplained.
+        if (own && !(previous && next && *previous == *next))
+            rate(*own);
+    }
+    return out;
+}
+
+QVector<QDate> Search::changeDays(const Searched& s, Thousandths before, Thousandths after) const {
+    QVector<QDate> days;
+    const double from = percent(before);
+    const double to = percent(after);
+    for (std::size_t j = 1; j < s.days.size(); ++j) {
+        const QDate change = s.days[j].date;
+        if (reproduces(s, [&](const WorkingDay& d) { return d.date < change ? from : to; }))
+            days << change;
+    }
+    return days;
+}
+
+QVector<RateProposal::Period> Search::periods(const QVector<Resolution>& resolutions) const {
+    QVector<RateProposal::Period> list;
+    std::optional<Thousandths> current;
+    QDate start = m_first;
+    QVector<QDate> others;
+    const auto close = [&](const QDate& end, Thousandths next, const QDate& from) {
+        if (current && end >= start && *current != next) {
+            list << RateProposal::Period{start, end, percent(*current), {}, others};
+            start = from;
+            others.clear();
+        }
+        current = next;
+    };
+    for (int k = 0; k < m_searched.size(); ++k) {
+        const Resolution& r = resolutions[k];
+        const QDate firstDay = m_searched[k].days.front().date;
+        switch (r.kind) {
+        case Resolution::Kind::Rate:
+            close(firstDay.addDays(-1), r.after, firstDay);
+            break;
+        case Resolution::Kind::Change:
+            close(firstDay.addDays(-1), r.before, firstDay);
+            close(r.changeDays.first().addDays(-1), r.after, r.changeDays.first());
+            others = r.changeDays.mid(1);
+            break;
+        case Resolution::Kind::Unexplained:
+            break;
+        }
+    }
+    if (current)
+        list << RateProposal::Period{start, m_last, percent(*current), {}, others};
+    return list;
+}
+
+RateProposal::Proposal Search::run() {
+    RateProposal::Proposal p;
+    p.periods = periods(resolve(items()));
+    p.compared = int(m_searched.size());
+    p.leftOut = m_leftOut;
+    p.unpairedCharges = m_unpaired;
+
+    // Every searched posting worked again under the proposal: the periods' own account of what
+    // they reproduce.
+    const auto periodOf = [&](const QDate& date) {
+        const auto it = std::lower_bound(
+            p.periods.begin(), p.periods.end(), date,
+            [](const RateProposal::Period& period, const QDate& d) { return period.to < d; });
+        return it == p.periods.end() ? p.periods.end() - 1 : it;
+    };
+    for (const Searched& s : m_searched) {
+        std::optional<Money> due;
+        if (!p.periods.isEmpty())
+            due = periodInterest(s.days, m_rounding,
+                                 [&](const WorkingDay& d) { return periodOf(d.date)->rate; });
+        if (due && cents(*due) == s.charge.raw()) {
+            periodOf(s.days.back().date)->postings << m_working.postings[s.posting].date;
+            continue;
+        }
+        RateProposal::Unexplained u;
+        u.date = m_working.postings[s.posting].date;
+        u.charged = s.charge;
+        if (s.effective)
+            u.nearestRate = s.effective->rate;
+        u.difference = s.charge - Money::fromRaw(due ? cents(*due) : 0);
+        p.unexplained << u;
+    }
+    return p;
+}
+
+// The ranking's order: more charges reproduced, then fewer periods.
+bool better(const RateProposal::Ranked& a, const RateProposal::Ranked& b) {
+    if (a.reproduced != b.reproduced)
+        return a.reproduced > b.reproduced;
+    return a.periods < b.periods;
+}
+
+} // namespace
+
+namespace RateProposal {
+
+QVector<RatePeriod> Proposal::ratePeriods() const {
+    QVector<RatePeriod> list;
+    for (const Period& period : periods)
+        list << RatePeriod{0, period.from, period.to, period.rate};
+    return list;
+}
+
+Proposal propose(const QVector<HistoryRow>& history, int method, const QString& fixedDay,
+                 const LenderConventions& conventions, const OffsetAccount& offset) {
+    QDate first, last;
+    for (const HistoryRow& row : history) {
+        if (!row.date.isValid())
+            continue;
+        if (!first.isValid())
+            first = row.date;
+        last = row.date;
+    }
+    Proposal p;
+    if (first.isValid()) {
+        const QVector<RatePeriod> provisional = {{0, first, last, ProvisionalRate}};
+        const InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
+            history, provisional, method, fixedDay, conventions, offset,
+            InterestEngine::Output::Postings);
+        p = Search(worked.working, worked.result.lines, first, last).run();
+        p.notices = worked.result.notices;
+    }
+    p.method = method < 1 ? 0 : method;
+    p.fixedDay = fixedDay;
+    p.conventions = conventions;
+    return p;
+}
+
+Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
+                   const OffsetAccount& offset) {
+    const QVector<FitCandidate> list =
+        LenderFit::candidates(LenderFit::candidateDays(history, storedDay));
+    Ranking ranking;
+    int bestAt = -1;
+    for (int i = 0; i < list.size(); ++i) {
+        const FitCandidate& c = list[i];
+        const QString calcTo =
+            c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
+        Proposal p = propose(history, c.method, calcTo, c.conventions, offset);
+        const Ranked r{c, p.reproduced(), p.charges(), int(p.periods.size())};
+        if (bestAt < 0 || better(r, ranking.ranked[bestAt])) {
+            bestAt = i;
+            ranking.best = std::move(p);
+        }
+        ranking.ranked << r;
+    }
+    std::stable_sort(ranking.ranked.begin(), ranking.ranked.end(), better);
+    return ranking;
+}
+
+bool holdsCharges(QSqlDatabase db) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    return q.exec(
+               QStringLiteral("select 1 from tblAllRecords where InterestPayment <> 0 limit 1")) &&
+           q.next();
+}
+
+QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Period>& chosen) {
+    QVector<qint64> ids;
+    for (const RatePeriod& s : stored) {
+        const bool shares = std::any_of(chosen.cbegin(), chosen.cend(), [&](const Period& c) {
+            return s.validFrom.isValid() && s.validTo.isValid() && s.validFrom <= c.to &&
+                   c.from <= s.validTo;
+        });
+        if (shares)
+            ids << s.id;
+    }
+    return ids;
+}
+
+bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>& replaced,
+           QString* error) {
+    TransactionGuard transaction(db);
+    if (!transaction.isActive()) {
+        *error = transaction.lastError();
+        return false;
+    }
+    QSqlQuery remove(db);
+    QSqlQuery insert(db);
+    if (!remove.prepare(QStringLiteral("delete from tblInterestChanges where ID=?")) ||
+        !insert.prepare(QStringLiteral("insert into tblInterestChanges (ValidFrom, ValidTo, "
+                                       "InterestRate) values (?, ?, ?)"))) {
+        *error =
+            remove.lastError().isValid() ? remove.lastError().text() : insert.lastError().text();
+        return false;
+    }
+    for (qint64 id : replaced) {
+        remove.bindValue(0, id);
+        if (!remove.exec()) {
+            *error = remove.lastError().text();
+            return false;
+        }
+    }
+    for (const Period& p : chosen) {
+        insert.bindValue(0, ShortDate::toIso(p.from));
+        insert.bindValue(1, ShortDate::toIso(p.to));
+        insert.bindValue(2, p.rate);
+        if (!insert.exec()) {
+            *error = insert.lastError().text();
+            return false;
+        }
+    }
+    remove.finish();
+    insert.finish();
+    if (!transaction.commit()) {
+        *error = transaction.lastError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace RateProposal

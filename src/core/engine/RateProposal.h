@@ -1,0 +1,101 @@
+#pragma once
+
+#include "InterestEngine.h"
+#include "LenderFit.h"
+#include "OffsetAccount.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+// Rate periods read back from the lender's own charges, for a history imported without its rate
+// letters. Each day's balance does not depend on the rate (the running balance takes the lender's
+// charges), so one walk under a provisional rate gives every posting's days, and each posting's
+// charge is then worked again under the rates tried (InterestWorking::periodInterest).
+namespace RateProposal {
+
+inline constexpr const char* NothingToPropose =
+    "No rate could be proposed: no charge of the lender could be compared with an interest "
+    "posting under this method.";
+
+// One proposed period: the rate in force from `from` to `to`, both included.
+struct Period {
+    QDate from;
+    QDate to;
+    double rate = 0; // per cent a year, to two decimals (three where two reproduce none)
+    QVector<QDate>
+        postings; // the postings it reproduces to the cent, by date (their last day in it)
+    // The period starts inside a posting's period: the days on which a change also reproduces
+    // that charge, `from` the earliest of them; empty when the change is on a posting boundary
+    // or only one day fits.
+    QVector<QDate> otherChangeDays;
+
+    friend bool operator==(const Period&, const Period&) = default;
+};
+
+// A posting whose charge the proposed periods do not reproduce.
+struct Unexplained {
+    QDate date;
+    Money charged;
+    std::optional<double> nearestRate; // the one yearly rate nearest the charge over its period
+    Money difference;                  // charged less the interest due under the proposal
+    friend bool operator==(const Unexplained&, const Unexplained&) = default;
+};
+
+struct Proposal {
+    int method = 0;
+    QString fixedDay; // the period end day of the fixed-day methods ("14"), as the engine takes it
+    LenderConventions conventions;
+    QVector<Period> periods;          // in date order, from the history's first day to its last
+    QVector<Unexplained> unexplained; // in date order
+    int compared = 0;                 // postings with a charge searched for their rate
+    int leftOut = 0;                  // postings left out: not comparable, no charge, no balance
+    QVector<QDate> unpairedCharges;   // charges on a date with no posting, left out
+    QStringList notices;              // the walk's own
+
+    int reproduced() const { return compared - int(unexplained.size()); }
+    int charges() const { return compared + int(unpairedCharges.size()); }
+    // The periods as the engine takes them.
+    QVector<RatePeriod> ratePeriods() const;
+};
+
+// The rate periods that reproduce the lender's charges in `history` (tblAllRecords rows in the
+// report order) under the method, its fixed day (CalcTo text) and the conventions. No periods
+// when the history holds no charge that can be searched.
+Proposal propose(const QVector<HistoryRow>& history, int method, const QString& fixedDay,
+                 const LenderConventions& conventions, const OffsetAccount& offset = {});
+
+// A way of working, with how well its proposal reproduces the charges.
+struct Ranked {
+    FitCandidate candidate;
+    int reproduced = 0;
+    int charges = 0;
+    int periods = 0;
+};
+
+struct Ranking {
+    QVector<Ranked> ranked; // best first: most charges reproduced, then fewest periods
+    Proposal best;          // the proposal under the first
+};
+
+// Every method, day and convention that Find Lender's Method tries (LenderFit::candidates), each
+// proposed and ranked; ties keep that order, the default conventions first.
+Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
+                   const OffsetAccount& offset = {});
+
+// Whether the committed history holds an interest charge of the lender.
+bool holdsCharges(QSqlDatabase db);
+
+// The stored periods that share a day with any of `chosen`.
+QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Period>& chosen);
+
+// Stores `chosen` in tblInterestChanges, first deleting the stored rows `replaced`, in one
+// transaction. False, with the file as it was and `error` saying why, when it cannot be written.
+bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>& replaced,
+           QString* error);
+
+} // namespace RateProposal

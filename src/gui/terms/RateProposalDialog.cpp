@@ -1,0 +1,351 @@
+#include "RateProposalDialog.h"
+
+#include "engine/CalcDay.h"
+#include "engine/ReportStore.h"
+#include "render/GridText.h"
+#include "render/RateProposalRendering.h"
+#include "shell/Dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString Caption = QStringLiteral("Propose Rate Periods from Charges");
+const QString ProposalCaption = QStringLiteral("Proposed rate periods (tick those to store):");
+const QString StoredCaption = QStringLiteral("Rate periods stored:");
+const QString UnexplainedCaption =
+    QStringLiteral("Charges that no proposed rate reproduces (difference: the charge less the "
+                   "interest due under the proposal):");
+const QString NoneTicked = QStringLiteral("Tick the proposed periods to store.");
+const QString StoreError = QStringLiteral("The rate periods could not be stored: ");
+const QStringList ProposalHeadings = {"Store", "From", "To", "Rate", "Postings", "Reproduced"};
+const QStringList StoredHeadings = {"From", "To", "Rate"};
+const QStringList UnexplainedHeadings = {"Date", "Charged", "Nearest Rate", "Difference"};
+
+bool fixedDayMethod(int method) {
+    return method == InterestMethod::FixedDay || method == InterestMethod::FixedDayDeferred;
+}
+
+// The calculation day whose period ends on `calcTo`; nullopt for none.
+std::optional<int> dayOf(const QString& calcTo) {
+    for (int day = 1; day <= 28; ++day) {
+        if (CalcDay::calcToFor(day) == calcTo)
+            return day;
+    }
+    return std::nullopt;
+}
+
+QTableWidget* grid(const QStringList& headings, const QString& name, const QString& accessible,
+                   QWidget* parent) {
+    auto* g = new QTableWidget(0, int(headings.size()), parent);
+    g->setObjectName(name);
+    g->setAccessibleName(accessible);
+    g->setHorizontalHeaderLabels(headings);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->verticalHeader()->hide();
+    g->horizontalHeader()->setStretchLastSection(true);
+    return g;
+}
+
+// Cells from `firstColumn` on; those from `rightFrom` to `rightTo` (rates, counts, amounts) line
+// up on the right.
+void setRow(QTableWidget* g, int row, const QStringList& cells, int firstColumn, int rightFrom,
+            int rightTo) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        const int column = c + firstColumn;
+        if (column >= rightFrom && column <= rightTo)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->setItem(row, column, item);
+    }
+}
+
+using RateProposalRendering::rateCell;
+
+} // namespace
+
+RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
+                                       const QString& calcTo, QWidget* parent)
+    : QDialog(parent), m_db(db) {
+    setObjectName("RateProposalDialog");
+    setWindowTitle(Caption);
+    createControls();
+    readAccount();
+
+    bool ok = false;
+    const int code = method.toInt(&ok);
+    methodBox->setCurrentIndex(ok && code >= 0 && code <= 3 ? code : 0);
+    const std::optional<int> day = dayOf(calcTo);
+    const QString stored = LenderFit::storedCalcDay(m_db);
+    dayBox->setValue(day ? *day : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
+    enableDay();
+    showStored();
+    if (m_readError.isEmpty())
+        propose();
+    else
+        aboutLabel->setText(m_readError);
+
+    // A proposal takes milliseconds: it follows every change of the choice.
+    connect(methodBox, &QComboBox::currentIndexChanged, this, [this] {
+        enableDay();
+        propose();
+    });
+    connect(dayBox, &QSpinBox::valueChanged, this, &RateProposalDialog::propose);
+    connect(dayCountBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::propose);
+    connect(roundingBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::propose);
+}
+
+void RateProposalDialog::createControls() {
+    auto* layout = new QVBoxLayout(this);
+
+    auto* choice = new QGridLayout;
+    const auto captioned = [&](const QString& caption, QWidget* field, int row, int column) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        field->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(':'));
+        choice->addWidget(label, row, column);
+        choice->addWidget(field, row, column + 1);
+        return label;
+    };
+    methodBox = new QComboBox(this);
+    methodBox->setObjectName("cboMethod");
+    methodBox->addItems(InterestMethod::names());
+    captioned(tr("&Method:"), methodBox, 0, 0);
+    dayBox = new QSpinBox(this);
+    dayBox->setObjectName("spnDay");
+    dayBox->setRange(1, 28);
+    dayLabel = captioned(tr("&Day:"), dayBox, 0, 2);
+    dayCountBox = new QComboBox(this);
+    dayCountBox->setObjectName("cboDayCount");
+    dayCountBox->addItems(Conventions::dayCountNames());
+    captioned(tr("Day &count:"), dayCountBox, 1, 0);
+    roundingBox = new QComboBox(this);
+    roundingBox->setObjectName("cboRounding");
+    roundingBox->addItems(Conventions::roundingNames());
+    captioned(tr("&Rounding:"), roundingBox, 1, 2);
+    everyButton = new QPushButton(tr("&Try Every Method"), this);
+    everyButton->setObjectName("cmdTryEvery");
+    everyButton->setToolTip(tr("For a borrower who knows neither the method nor the conventions: "
+                               "each is tried, and the one whose rates reproduce most charges is "
+                               "proposed."));
+    choice->addWidget(everyButton, 0, 4);
+    choice->setColumnStretch(5, 1);
+    layout->addLayout(choice);
+
+    aboutLabel = new QLabel(this);
+    aboutLabel->setObjectName("lblAbout");
+    aboutLabel->setWordWrap(true);
+    layout->addWidget(aboutLabel);
+
+    auto* periods = new QHBoxLayout;
+    auto* proposed = new QVBoxLayout;
+    proposalGrid = grid(ProposalHeadings, "grdProposal", tr("Proposed rate periods"), this);
+    auto* proposalLabel = new QLabel(ProposalCaption, this);
+    proposalLabel->setBuddy(proposalGrid);
+    proposed->addWidget(proposalLabel);
+    proposed->addWidget(proposalGrid, 1);
+    auto* stored = new QVBoxLayout;
+    storedGrid = grid(StoredHeadings, "grdStored", tr("Rate periods stored"), this);
+    storedGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    auto* storedLabel = new QLabel(StoredCaption, this);
+    storedLabel->setBuddy(storedGrid);
+    stored->addWidget(storedLabel);
+    stored->addWidget(storedGrid, 1);
+    periods->addLayout(proposed, 3);
+    periods->addLayout(stored, 1);
+    layout->addLayout(periods, 2);
+
+    unexplainedGrid = grid(UnexplainedHeadings, "grdUnexplained",
+                           tr("Charges that no proposed rate reproduces"), this);
+    unexplainedLabel = new QLabel(UnexplainedCaption, this);
+    unexplainedLabel->setWordWrap(true);
+    unexplainedLabel->setBuddy(unexplainedGrid);
+    layout->addWidget(unexplainedLabel);
+    layout->addWidget(unexplainedGrid, 1);
+
+    auto* caution = new QLabel(QString::fromLatin1(RateProposalRendering::Caution), this);
+    caution->setObjectName("lblCaution");
+    caution->setWordWrap(true);
+    layout->addWidget(caution);
+
+    auto* buttons = new QHBoxLayout;
+    storeButton = new QPushButton(tr("&Store"), this);
+    storeButton->setObjectName("cmdStore");
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName("cmdCancel");
+    buttons->addStretch(1);
+    buttons->addWidget(storeButton);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
+    resize(860, 600);
+
+    connect(everyButton, &QPushButton::clicked, this, &RateProposalDialog::proposeUnderEvery);
+    connect(storeButton, &QPushButton::clicked, this, &RateProposalDialog::storeTicked);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void RateProposalDialog::readAccount() {
+    QString error;
+    LenderConventions conventions;
+    if (!ReportStore::readHistory(m_db, &m_history, &error) ||
+        !ReportStore::readRatePeriods(m_db, &m_stored, &error))
+        m_readError = error;
+    // A setting this version does not read leaves its default in place, as the report does.
+    ReportStore::readConventions(m_db, &conventions, &error);
+    ReportStore::readOffset(m_db, &m_offset, &error);
+    dayCountBox->setCurrentIndex(int(conventions.dayCount));
+    roundingBox->setCurrentIndex(int(conventions.rounding));
+}
+
+void RateProposalDialog::enableDay() {
+    const bool fixedDay = fixedDayMethod(methodBox->currentIndex());
+    dayLabel->setEnabled(fixedDay);
+    dayBox->setEnabled(fixedDay);
+}
+
+void RateProposalDialog::propose() {
+    if (!m_readError.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int method = methodBox->currentIndex();
+    const QString calcTo = fixedDayMethod(method)
+                               ? CalcDay::calcToFor(dayBox->value()).value_or(QString())
+                               : QString();
+    m_proposal = RateProposal::propose(
+        m_history, method, calcTo,
+        {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())},
+        m_offset);
+    QApplication::restoreOverrideCursor();
+    showProposal(QString());
+}
+
+void RateProposalDialog::proposeUnderEvery() {
+    if (!m_readError.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    RateProposal::Ranking ranking =
+        RateProposal::proposeAny(m_history, LenderFit::storedCalcDay(m_db), m_offset);
+    QApplication::restoreOverrideCursor();
+    if (ranking.ranked.isEmpty())
+        return;
+    const FitCandidate& best = ranking.ranked.first().candidate;
+    {
+        // The best way's proposal is at hand: the choice shown follows it without another.
+        const QSignalBlocker method(methodBox), day(dayBox), dayCount(dayCountBox),
+            rounding(roundingBox);
+        methodBox->setCurrentIndex(best.method);
+        if (!best.day.isEmpty())
+            dayBox->setValue(best.day.toInt());
+        dayCountBox->setCurrentIndex(int(best.conventions.dayCount));
+        roundingBox->setCurrentIndex(int(best.conventions.rounding));
+    }
+    enableDay();
+    m_proposal = std::move(ranking.best);
+    showProposal(tr("Tried %1 ways of working; the one shown reproduces the most charges with the "
+                    "fewest periods.")
+                     .arg(ranking.ranked.size()));
+}
+
+void RateProposalDialog::showProposal(const QString& about) {
+    const GridText text;
+    QStringList lines;
+    if (!about.isEmpty())
+        lines << about;
+    if (m_proposal.periods.isEmpty())
+        lines << QString::fromLatin1(RateProposal::NothingToPropose);
+    else
+        lines << RateProposalRendering::countLines(m_proposal);
+    for (const RateProposal::Period& p : m_proposal.periods) {
+        if (const QString note = RateProposalRendering::changeNote(p); !note.isEmpty())
+            lines << text.date(p.from) + QStringLiteral(": ") + note + QLatin1Char('.');
+    }
+    aboutLabel->setText(lines.join(QLatin1Char('\n')));
+
+    proposalGrid->setRowCount(int(m_proposal.periods.size()));
+    for (int r = 0; r < m_proposal.periods.size(); ++r) {
+        const RateProposal::Period& p = m_proposal.periods[r];
+        auto* tick = new QTableWidgetItem;
+        tick->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        tick->setCheckState(Qt::Checked);
+        proposalGrid->setItem(r, 0, tick);
+        setRow(proposalGrid, r,
+               {text.date(p.from), text.date(p.to), rateCell(p.rate),
+                QString::number(p.postings.size()), RateProposalRendering::postingsCell(p)},
+               1, 3, 4);
+    }
+    proposalGrid->resizeColumnsToContents();
+
+    unexplainedGrid->setRowCount(int(m_proposal.unexplained.size()));
+    for (int r = 0; r < m_proposal.unexplained.size(); ++r) {
+        const RateProposal::Unexplained& u = m_proposal.unexplained[r];
+        setRow(unexplainedGrid, r,
+               {text.date(u.date), text.amount(u.charged),
+                u.nearestRate ? rateCell(*u.nearestRate) : QString(), text.amount(u.difference)},
+               0, 1, 3);
+    }
+    unexplainedGrid->resizeColumnsToContents();
+    storeButton->setEnabled(!m_proposal.periods.isEmpty());
+}
+
+void RateProposalDialog::showStored() {
+    const GridText text;
+    storedGrid->setRowCount(int(m_stored.size()));
+    for (int r = 0; r < m_stored.size(); ++r) {
+        const RatePeriod& p = m_stored[r];
+        setRow(storedGrid, r,
+               {text.date(p.validFrom), text.date(p.validTo),
+                p.interestRate ? rateCell(*p.interestRate) : QString()},
+               0, 2, 2);
+    }
+    storedGrid->resizeColumnsToContents();
+}
+
+QVector<RateProposal::Period> RateProposalDialog::ticked() const {
+    QVector<RateProposal::Period> list;
+    for (int r = 0; r < proposalGrid->rowCount() && r < m_proposal.periods.size(); ++r) {
+        if (proposalGrid->item(r, 0)->checkState() == Qt::Checked)
+            list << m_proposal.periods[r];
+    }
+    return list;
+}
+
+void RateProposalDialog::storeTicked() {
+    const QVector<RateProposal::Period> chosen = ticked();
+    if (chosen.isEmpty()) {
+        Dialogs::instance().message(NoneTicked);
+        return;
+    }
+    const QVector<qint64> replaced = RateProposal::overlapping(m_stored, chosen);
+    if (!replaced.isEmpty()) {
+        const GridText text;
+        QStringList named;
+        for (const RatePeriod& p : m_stored) {
+            if (replaced.contains(p.id))
+                named << QStringLiteral("%1 to %2 at %3")
+                             .arg(text.date(p.validFrom), text.date(p.validTo),
+                                  p.interestRate ? rateCell(*p.interestRate) : QString());
+        }
+        const QString question =
+            tr("%n stored rate period(s) share days with the ticked ones:\n%1\n\nReplace them "
+               "with the ticked periods?",
+               nullptr, int(replaced.size()))
+                .arg(named.join(QLatin1Char('\n')));
+        if (!Dialogs::instance().question(question))
+            return;
+    }
+    QString error;
+    if (!RateProposal::store(m_db, chosen, replaced, &error)) {
+        Dialogs::instance().message(StoreError + error);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/RateProposal.h"
+
+#include <QDialog>
+#include <QSqlDatabase>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+// "Propose from Charges...": the rate periods that reproduce the lender's own charges, read
+// from the committed history under a method the user chooses (or the best of every method, day
+// and convention), beside the periods already stored. The ticked periods are stored together on
+// Store, stored ones they overlap only after a question; Cancel stores nothing.
+class RateProposalDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `method` and `calcTo`: the last choice in the method window (the workflow state's text),
+    // which the method and day start from.
+    RateProposalDialog(QSqlDatabase db, const QString& method, const QString& calcTo,
+                       QWidget* parent = nullptr);
+
+    const RateProposal::Proposal& proposal() const { return m_proposal; }
+
+    // Proposes under the method, day and conventions chosen; each change of them does.
+    void propose();
+    // Proposes under each way of working, and under the best: its method, day and conventions
+    // become the choice shown.
+    void proposeUnderEvery();
+    // Stores the ticked periods and closes; stays open when the user keeps the stored periods
+    // they overlap or the file cannot be written.
+    void storeTicked();
+
+private:
+    void createControls();
+    void readAccount();
+    void enableDay();
+    void showProposal(const QString& about);
+    void showStored();
+    QVector<RateProposal::Period> ticked() const;
+
+    QSqlDatabase m_db;
+    QVector<HistoryRow> m_history;
+    OffsetAccount m_offset;
+    QVector<RatePeriod> m_stored;
+    QString m_readError;
+    RateProposal::Proposal m_proposal;
+
+    QComboBox* methodBox = nullptr;
+    QLabel* dayLabel = nullptr;
+    QSpinBox* dayBox = nullptr;
+    QComboBox* dayCountBox = nullptr;
+    QComboBox* roundingBox = nullptr;
+    QPushButton* everyButton = nullptr;
+    QLabel* aboutLabel = nullptr;
+    QTableWidget* proposalGrid = nullptr;
+    QTableWidget* storedGrid = nullptr;
+    QLabel* unexplainedLabel = nullptr;
+    QTableWidget* unexplainedGrid = nullptr;
+    QPushButton* storeButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+};

@@ -1,0 +1,181 @@
+// The proposal of rate periods from the lender's charges in the rate periods window: enabled
+// only with charges, preset from the method window's last choice and the account's conventions,
+// stored periods beside the proposal and replaced only after a question, Cancel storing nothing,
+// and every method tried at once.
+#include "data/AccountConnection.h"
+#include "engine/ReportStore.h"
+#include "report/RateHistory.h"
+#include "shell/Windows.h"
+#include "support/Controls.h"
+#include "support/RecordsHarness.h"
+#include "terms/RateProposalDialog.h"
+#include "terms/frmUserInterestChanges.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The lender's history: Fixed Day from the 15th under Actual/360, the rates of 2022 and 2023.
+const QStringList Truth = {"2022-01-01 2022-04-15 5.25", "2022-04-16 2022-09-30 6.1",
+                           "2022-10-01 2024-12-31 5.85"};
+const LenderConventions Lenders{DayCount::Actual360, InterestRounding::Day4};
+
+void writeLenders(const QString& account, int method = InterestMethod::FixedDay) {
+    RateHistory::write(account, RateHistory::history(method, Lenders, ReportRows::rates(Truth)));
+    AccountConnection c;
+    QString error;
+    QVERIFY(c.open(account));
+    QVERIFY2(ReportStore::writeConventions(c.database(), Lenders, &error), qPrintable(error));
+}
+
+QStringList rows(QTableWidget* grid, int firstColumn = 0) {
+    QStringList out;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = firstColumn; c < grid->columnCount() && c < firstColumn + 3; ++c)
+            cells << grid->item(r, c)->text();
+        out << cells.join(' ');
+    }
+    return out;
+}
+
+QStringList storedPeriods(const QString& account) {
+    return AccountFixture::column(account, "select ValidFrom || ' ' || ValidTo || ' ' || "
+                                           "InterestRate from tblInterestChanges order by "
+                                           "ValidTo, ID");
+}
+
+// Runs `step` on the modal proposal once the window's button has opened it.
+void onDialog(const std::function<void(RateProposalDialog*)>& step) {
+    QTimer::singleShot(0, [step] {
+        auto* dialog = qobject_cast<RateProposalDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        // A check that fails inside `step` returns early: the dialog must not stay open.
+        const auto close = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        step(dialog);
+    });
+}
+
+} // namespace
+
+class TestRateProposalWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void enabledWithChargesOnly();
+    void presetProposedAndStored();
+    void cancelStoresNothing();
+    void tryEveryMethod();
+};
+
+void TestRateProposalWindow::enabledWithChargesOnly() {
+    RecordsHarness empty({"2024-01-01 C=-1000", "2024-01-10 D=100"});
+    auto* w = empty.show<frmUserInterestChanges>(WindowNames::InterestChanges);
+    w->formActivate();
+    QVERIFY(!control<QPushButton>(w, "cmdProposeRates")->isEnabled());
+
+    RecordsHarness charged;
+    writeLenders(charged.account);
+    w = charged.show<frmUserInterestChanges>(WindowNames::InterestChanges);
+    w->formActivate();
+    QVERIFY(control<QPushButton>(w, "cmdProposeRates")->isEnabled());
+}
+
+// The method and day come from the method window's last choice, the conventions from the
+// account; the stored period that overlaps is replaced only once the user says yes.
+void TestRateProposalWindow::presetProposedAndStored() {
+    RecordsHarness h;
+    writeLenders(h.account);
+    AccountFixture::exec(h.account, "insert into tblInterestChanges (ValidFrom, ValidTo, "
+                                    "InterestRate) values ('2022-01-01', '2022-02-28', 9)");
+    h.main->setTag(Tag::Method, "0");
+    h.main->setTag(Tag::IntCalcTo, "14");
+    auto* w = h.show<frmUserInterestChanges>(WindowNames::InterestChanges);
+    w->formActivate();
+
+    bool checked = false;
+    onDialog([&](RateProposalDialog* d) {
+        QCOMPARE(control<QComboBox>(d, "cboMethod")->currentIndex(), 0);
+        QCOMPARE(control<QSpinBox>(d, "spnDay")->value(), 15);
+        QCOMPARE(control<QComboBox>(d, "cboDayCount")->currentIndex(), int(DayCount::Actual360));
+        QCOMPARE(rows(control<QTableWidget>(d, "grdProposal"), 1),
+                 QStringList({"1/1/2022 4/15/2022 5.250 %", "4/16/2022 9/30/2022 6.100 %",
+                              "10/1/2022 6/15/2024 5.850 %"}));
+        QCOMPARE(rows(control<QTableWidget>(d, "grdStored")),
+                 QStringList{"1/1/2022 2/28/2022 9.000 %"});
+        QCOMPARE(control<QTableWidget>(d, "grdUnexplained")->rowCount(), 0);
+        // The last period is not to be stored; the first overlaps the stored one. No keeps it.
+        control<QTableWidget>(d, "grdProposal")->item(2, 0)->setCheckState(Qt::Unchecked);
+        h.dialogs.answers << false;
+        CLICK(d, "cmdStore");
+        QVERIFY(d->isVisible());
+        QCOMPARE(storedPeriods(h.account), QStringList{"2022-01-01 2022-02-28 9.0"});
+        h.dialogs.answers << true;
+        CLICK(d, "cmdStore");
+        checked = true;
+    });
+    CLICK(w, "cmdProposeRates");
+    QVERIFY(checked);
+    QCOMPARE(h.dialogs.questions.size(), 2);
+    QVERIFY(h.dialogs.questions.last().text.contains("1/1/2022 to 2/28/2022 at 9.000 %"));
+    QCOMPARE(storedPeriods(h.account),
+             QStringList({"2022-01-01 2022-04-15 5.25", "2022-04-16 2022-09-30 6.1"}));
+    QCOMPARE(w->grid()->model()->rowCount(), 2);
+}
+
+void TestRateProposalWindow::cancelStoresNothing() {
+    RecordsHarness h;
+    writeLenders(h.account);
+    h.main->setTag(Tag::Method, "0");
+    h.main->setTag(Tag::IntCalcTo, "14");
+    auto* w = h.show<frmUserInterestChanges>(WindowNames::InterestChanges);
+    w->formActivate();
+    bool cancelled = false;
+    onDialog([&](RateProposalDialog* d) {
+        QCOMPARE(d->proposal().periods.size(), 3);
+        CLICK(d, "cmdCancel");
+        cancelled = true;
+    });
+    CLICK(w, "cmdProposeRates");
+    QVERIFY(cancelled);
+    QVERIFY(storedPeriods(h.account).isEmpty());
+    QVERIFY(h.dialogs.questions.isEmpty() && h.dialogs.messages.isEmpty());
+}
+
+// Preset to the wrong method, the borrower tries every one: the lender's is chosen and shown;
+// a choice changed by hand is proposed under at once.
+void TestRateProposalWindow::tryEveryMethod() {
+    RecordsHarness h;
+    writeLenders(h.account, InterestMethod::VariableDayDeferred);
+    AccountConnection c;
+    QVERIFY(c.open(h.account));
+    RateProposalDialog d(c.database(), "1", "27");
+    QCOMPARE(control<QComboBox>(&d, "cboMethod")->currentIndex(), 1);
+    QCOMPARE(control<QSpinBox>(&d, "spnDay")->value(), 28);
+    QVERIFY(d.proposal().reproduced() < 29);
+    CLICK(&d, "cmdTryEvery");
+    QCOMPARE(control<QComboBox>(&d, "cboMethod")->currentIndex(),
+             int(InterestMethod::VariableDayDeferred));
+    QVERIFY(!control<QSpinBox>(&d, "spnDay")->isEnabled());
+    QCOMPARE(control<QComboBox>(&d, "cboDayCount")->currentIndex(), int(DayCount::Actual360));
+    QCOMPARE(d.proposal().reproduced(), 29);
+    QCOMPARE(rows(control<QTableWidget>(&d, "grdProposal"), 1).size(), 3);
+    // Another choice is proposed at once.
+    control<QComboBox>(&d, "cboRounding")->setCurrentIndex(int(InterestRounding::Day2));
+    QVERIFY(d.proposal().reproduced() < 29);
+}
+
+QTEST_MAIN(TestRateProposalWindow)
+#include "tst_rateproposalwindow.moc"
