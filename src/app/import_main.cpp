@@ -150,7 +150,7 @@ void print(std::FILE* to, const QString& text) {
 
 int usageError(const QString& problem) {
     print(stderr, QStringLiteral("vantrell-import: %1\n\n").arg(problem));
-    print(stderr, QString::fromLatin1(Usage));
+    print(stderr, QString::fromUtf8(Usage));
     return UsageError;
 }
 
@@ -188,7 +188,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
             return true;
         };
         if (arg == QLatin1String("--help")) {
-            print(stdout, QString::fromLatin1(Usage));
+            print(stdout, QString::fromUtf8(Usage));
             std::exit(Read);
         } else if (arg == QLatin1String("--flip") && !inlineValue) {
             o.flip = true;

@@ -105,7 +105,7 @@ void print(std::FILE* to, const QString& text) {
 
 int usageError(const QString& problem) {
     print(stderr, QStringLiteral("vantrell-report: %1\n\n").arg(problem));
-    print(stderr, QString::fromLatin1(Usage));
+    print(stderr, QString::fromUtf8(Usage));
     return UsageError;
 }
 
@@ -557,7 +557,7 @@ int main(int argc, char** argv) {
     if (!options)
         return usageError(problem);
     if (options->help) {
-        print(stdout, QString::fromLatin1(Usage));
+        print(stdout, QString::fromUtf8(Usage));
         return Written;
     }
     const int status = run(*options);
