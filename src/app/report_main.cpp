@@ -1,6 +1,7 @@
 // vantrell-report: the interest report of a loan account on standard output, the same lines as
 // "View Report" shows, for scripts and spreadsheets. The account is only read: it is opened
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
+#include "ProgramVersion.h"
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
@@ -35,6 +36,7 @@ const char* const Usage =
     "                       [--format text|csv | --pdf FILE]\n"
     "                       [--day-count D] [--rounding R]\n"
     "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
+    "       vantrell-report --help | --version\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
     "interest due by the lender's method beside the interest charged. The account is only read.\n"
@@ -61,6 +63,8 @@ const char* const Usage =
     "  --fit        ranks every method, day, day count and rounding by how closely the interest\n"
     "               due matches the interest charged, best first; as CSV\n"
     "               \"method,day,day_count,rounding,matched,charges,difference\"\n"
+    "  --help       prints this text\n"
+    "  --version    prints the program's version\n"
     "\n"
     "Exit status: 0 report written, 1 usage error, 2 account unreadable or report not written.\n"
     "Notices go to standard error, one a line.\n";
@@ -94,6 +98,7 @@ struct Options {
     // --fit: the search for the lender's method instead of the report.
     bool fit = false;
     bool help = false;
+    bool version = false;
 };
 
 // The method code of "0" to "3" or of a list entry's text.
@@ -115,6 +120,10 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         QString arg = args[i];
         if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             o.help = true;
+            return o;
+        }
+        if (arg == QLatin1String("--version")) {
+            o.version = true;
             return o;
         }
         if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
@@ -384,6 +393,10 @@ int main(int argc, char** argv) {
         return usageError(problem);
     if (options->help) {
         print(stdout, QString::fromLatin1(Usage));
+        return Written;
+    }
+    if (options->version) {
+        std::printf("vantrell-report %s\n", ProgramVersion);
         return Written;
     }
     const int status = run(*options);
