@@ -60,6 +60,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantrell");
     QApplication::setApplicationVersion(QLatin1String(ProgramVersion));
+    // The desktop entry's name, so that a Wayland shell shows the entry's icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     // Every window, a maximised child's corner included, shows the program's own icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantrell.png")));
     ProgramPaths::prepareDataFolder();
