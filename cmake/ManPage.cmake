@@ -61,7 +61,6 @@ set(synopsis "")
 set(description "")
 set(options "")
 set(exit_status "")
-set(summary "")
 set(part synopsis)      # synopsis, description or options: where the next line goes
 set(in_option FALSE)    # the line before was an option or its continuation
 set(in_exit FALSE)      # the exit status sentence has not ended yet

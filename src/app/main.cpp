@@ -59,7 +59,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantrell");
-    QApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     // The desktop entry's name, so that a Wayland shell shows the entry's icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     // Every window, a maximised child's corner included, shows the program's own icon.
