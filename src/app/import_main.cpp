@@ -2,6 +2,7 @@
 // CSV, for users who script their checks. It goes the preview's own way (ImportSession, then
 // ImportPreview), so the two can never disagree. An account named with --account is only read:
 // it is copied into memory as the report tool copies it.
+#include "ProgramVersion.h"
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "data/Money.h"
@@ -45,6 +46,7 @@ const char* const Usage =
     "                       [--cut-day N] [--first-number N] [--opening AMOUNT]\n"
     "                       [--closing AMOUNT] [--dry-run] [--new] [--format text|csv]\n"
     "                       [--date-order dmy|mdy] [--flip] [--preset NAME]\n"
+    "       vantrell-import --help | --version\n"
     "\n"
     "Prints what the statement import's preview shows of a bank's CSV, OFX/QFX or QIF file: each\n"
     "row with its date, description, amount, the column it goes into, whether it is ticked for\n"
@@ -93,6 +95,9 @@ const char* const Usage =
     "With a balance column the signs are proposed from it: a loan in debit is negative, and the\n"
     "amounts take the sign under which the balances follow from them (the reason goes to\n"
     "standard error).\n"
+    "\n"
+    "  --help          prints this text\n"
+    "  --version       prints the program's version\n"
     "\n"
     "What was detected (format, layout, delimiter, header line, date order, amounts, balance\n"
     "check) goes to standard error, one item a line.\n"
@@ -189,6 +194,9 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         };
         if (arg == QLatin1String("--help")) {
             print(stdout, QString::fromUtf8(Usage));
+            std::exit(Read);
+        } else if (arg == QLatin1String("--version")) {
+            std::printf("vantrell-import %s\n", ProgramVersion);
             std::exit(Read);
         } else if (arg == QLatin1String("--flip") && !inlineValue) {
             o.flip = true;

@@ -1,3 +1,4 @@
+#include "ProgramVersion.h"
 #include "RegisterWindows.h"
 #include "data/ProgramPaths.h"
 #include "data/TempFolders.h"
@@ -9,8 +10,46 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* const Usage =
+    "usage: vantrell [--help] [--version]\n"
+    "\n"
+    "Checks the interest a lender charged on a home loan: you type in each bank statement of the\n"
+    "loan account (its transactions, the interest rates and the lender's way of calculating\n"
+    "interest), and the report sets the interest due beside the interest charged. The program\n"
+    "opens its window; accounts are made and opened from its File menu.\n"
+    "\n"
+    "Account files (NAME.mdb) are kept in the Data folder: Data/ beside the program when the\n"
+    "program's folder can be written, otherwise ~/.local/share/Vantrell/Data/, where the\n"
+    "program copies its help pages and the sample account Sample.mdb on its first start, and the\n"
+    "help pages again after an upgrade. The account files there are never touched.\n"
+    "\n"
+    "  --help       prints this text\n"
+    "  --version    prints the program's version\n"
+    "\n"
+    "The window needs a display; without one, run the program under a virtual display:\n"
+    "xvfb-run -a vantrell. The tools vantrell-report and vantrell-import read the same account\n"
+    "files on the command line.\n"
+    "\n"
+    "Exit status: 0 closed, 1 no display to show the window on.\n";
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Answered before anything needs a display, so that they work on any terminal.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("vantrell %s\n", ProgramVersion);
+            return 0;
+        }
+    }
     // Without a display Qt would abort with a platform-plugin message nobody understands.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
@@ -20,6 +59,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantrell");
+    // The desktop entry's name, so that a Wayland shell shows the entry's icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     // Every window, a maximised child's corner included, shows the program's own icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantrell.png")));
     ProgramPaths::prepareDataFolder();

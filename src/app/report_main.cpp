@@ -1,6 +1,7 @@
 // vantrell-report: the interest report of a loan account on standard output, the same lines as
 // "View Report" shows, for scripts and spreadsheets. The account is only read: it is opened
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
+#include "ProgramVersion.h"
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
@@ -40,6 +41,7 @@ const char* const Usage =
     "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
     "       vantrell-report ACCOUNT --propose-rates --method M|any [--day N]\n"
     "                       [--day-count D] [--rounding R] [--format text|csv]\n"
+    "       vantrell-report --help | --version\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
     "interest due by the lender's method beside the interest charged. The account is only read.\n"
@@ -93,6 +95,8 @@ const char* const Usage =
     "               --method any tries every method, day and convention, proposes under\n"
     "               the one whose periods reproduce most charges (then: fewest periods)\n"
     "               and names its choice on standard error\n"
+    "  --help       prints this text\n"
+    "  --version    prints the program's version\n"
     "\n"
     "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
     "or no interest posting on the --explain DATE, or no rate could be proposed.\n"
@@ -132,6 +136,7 @@ struct Options {
     bool proposeRates = false;
     bool anyMethod = false;
     bool help = false;
+    bool version = false;
 };
 
 // The method code of "0" to "3" or of a list entry's text.
@@ -153,6 +158,10 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         QString arg = args[i];
         if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             o.help = true;
+            return o;
+        }
+        if (arg == QLatin1String("--version")) {
+            o.version = true;
             return o;
         }
         if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
@@ -558,6 +567,10 @@ int main(int argc, char** argv) {
         return usageError(problem);
     if (options->help) {
         print(stdout, QString::fromUtf8(Usage));
+        return Written;
+    }
+    if (options->version) {
+        std::printf("vantrell-report %s\n", ProgramVersion);
         return Written;
     }
     const int status = run(*options);

@@ -4,6 +4,7 @@
 #include "data/AccountFiles.h"
 #include "data/ProgramPaths.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,6 +18,8 @@ class TestFirstRun : public QObject {
 private slots:
     void sampleOpensAndReports();
     void readOnlyProgramFolder();
+    void programFilesInUserFolder_data();
+    void programFilesInUserFolder();
 };
 
 // The sample opens like any account and reports without a date error, naming the statement it
@@ -74,6 +77,66 @@ void TestFirstRun::readOnlyProgramFolder() {
         AccountFiles::compactInPlace(data + "Sample.mdb", ProgramPaths::scratchFile());
     QVERIFY2(!e, qPrintable(e.text));
     QVERIFY(!QFile::exists(ProgramPaths::scratchFile()));
+}
+
+// The help pages the program brings into the user's Data folder follow the program's: an upgrade
+// refreshes them, an unchanged page is not written again. The sample and the accounts there are
+// the user's own and are never replaced.
+void TestFirstRun::programFilesInUserFolder_data() {
+    QTest::addColumn<QByteArray>("userPage"); // each help page's user copy before; null: none
+    QTest::addColumn<bool>("userSample");     // the user has a sample account of their own
+    const QByteArray page = "{\\rtf1 the program's page}";
+    QTest::newRow("first start") << QByteArray() << false;
+    QTest::newRow("upgrade") << QByteArray("{\\rtf1 an older page}") << true;
+    QTest::newRow("same version") << page << true;
+    QTest::newRow("sample deleted, pages kept") << page << false;
+}
+
+void TestFirstRun::programFilesInUserFolder() {
+    QFETCH(QByteArray, userPage);
+    QFETCH(bool, userSample);
+    const QStringList pages = {"hlpGettingStarted.rtf", "hlpMethod.rtf", "hlpWhatNow.rtf"};
+    const QByteArray programPage = "{\\rtf1 the program's page}";
+    QTemporaryDir program, user;
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    for (const QString& name : pages)
+        write(program.filePath(name), programPage);
+    write(program.filePath("Sample.mdb"), "the program's sample");
+    const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5));
+    if (!userPage.isNull()) {
+        for (const QString& name : pages) {
+            write(user.filePath(name), userPage);
+            QFile file(user.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+    }
+    if (userSample)
+        write(user.filePath("Sample.mdb"), "the user's sample, changed");
+    write(user.filePath("HomeLoan1.mdb"), "the user's account");
+
+    ProgramPaths::copyProgramFiles(program.path(), user.path());
+
+    for (const QString& name : pages) {
+        QFile page(user.filePath(name));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QCOMPARE(page.readAll(), programPage);
+        QVERIFY(page.permissions().testFlag(QFile::WriteOwner));
+        if (userPage == programPage)
+            QCOMPARE(QFileInfo(page).lastModified(), longAgo);
+    }
+    QFile sample(user.filePath("Sample.mdb"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QCOMPARE(sample.readAll(), userSample ? QByteArray("the user's sample, changed")
+                                          : QByteArray("the program's sample"));
+    QFile account(user.filePath("HomeLoan1.mdb"));
+    QVERIFY(account.open(QIODevice::ReadOnly));
+    QCOMPARE(account.readAll(), QByteArray("the user's account"));
+    QCOMPARE(QDir(user.path()).entryList(QDir::Files).size(), pages.size() + 2);
 }
 
 QTEST_GUILESS_MAIN(TestFirstRun)

@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <iterator>
 
 namespace {
 QString& overriddenFolder() {
@@ -13,6 +16,22 @@ QString& overriddenFolder() {
 }
 QString ownDataFolder() {
     return ProgramPaths::programFolder() + "/Data/";
+}
+
+// The help pages in the order of helpPage(1..3).
+const char* const HelpPages[] = {"hlpGettingStarted.rtf", "hlpMethod.rtf", "hlpWhatNow.rtf"};
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// `bytes` as the file `path`, replaced in one step, so that the help window never reads half a
+// page. The copy of a read-only install is the user's own file: it must be writable.
+void writeUserCopy(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 // Whether files can be made in `folder` (made if missing): tried, not read off the permission
@@ -61,14 +80,22 @@ void prepareDataFolder() {
     if (folder == ownDataFolder())
         return;
     QDir().mkpath(folder);
-    // What the program brings goes with it, once: a file the user already has is kept.
-    for (const QString& name :
-         {QStringLiteral("hlpGettingStarted.rtf"), QStringLiteral("hlpMethod.rtf"),
-          QStringLiteral("hlpWhatNow.rtf"), QStringLiteral("Sample.mdb")}) {
-        // The copy of a read-only install is the user's own file: it must be writable.
-        if (!QFile::exists(folder + name) && QFile::copy(ownDataFolder() + name, folder + name))
-            QFile::setPermissions(folder + name, QFile::ReadOwner | QFile::WriteOwner);
+    copyProgramFiles(ownDataFolder(), folder);
+}
+
+void copyProgramFiles(const QString& from, const QString& to) {
+    const QDir program(from), user(to);
+    // The pages are the program's: the user's copies follow them, an upgrade's included.
+    for (const char* page : HelpPages) {
+        const QByteArray text = contents(program.filePath(QLatin1String(page)));
+        if (!text.isEmpty() && contents(user.filePath(QLatin1String(page))) != text)
+            writeUserCopy(user.filePath(QLatin1String(page)), text);
     }
+    // The sample is an account the user may have changed: brought once, never replaced.
+    const QString sample = user.filePath(QStringLiteral("Sample.mdb"));
+    if (!QFile::exists(sample) &&
+        QFile::copy(program.filePath(QStringLiteral("Sample.mdb")), sample))
+        QFile::setPermissions(sample, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QString scratchFile() {
@@ -80,16 +107,9 @@ QString defaultAccountName() {
 }
 
 QString helpPage(int page) {
-    switch (page) {
-    case 1:
-        return dataFolder() + "hlpGettingStarted.rtf";
-    case 2:
-        return dataFolder() + "hlpMethod.rtf";
-    case 3:
-        return dataFolder() + "hlpWhatNow.rtf";
-    default:
+    if (page < 1 || page > int(std::size(HelpPages)))
         return {};
-    }
+    return dataFolder() + QLatin1String(HelpPages[page - 1]);
 }
 
 } // namespace ProgramPaths

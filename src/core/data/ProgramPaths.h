@@ -17,6 +17,10 @@ QString dataFolder();
 // Makes the user's Data folder where it is not the program's own, with the help pages and the
 // sample account the program brings; run once at start-up.
 void prepareDataFolder();
+// Brings what the program keeps in its own Data folder `from` into the user's `to`: the help
+// pages whenever the program's differ from the user's copies (an upgrade brings new ones), the
+// sample account only where the user has none. No other file of `to` is touched.
+void copyProgramFiles(const QString& from, const QString& to);
 QString scratchFile(); // Data/Temp.mdb
 QString defaultAccountName();
 QString helpPage(int page); // 1..3, "" otherwise

@@ -1,8 +1,8 @@
 #include "frmAbout.h"
 
 #include "Dialogs.h"
+#include "ProgramVersion.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,17 +12,6 @@
 
 namespace {
 const QString Caption = QStringLiteral("About Vantrell");
-
-QString programVersion() {
-    const QString version = QCoreApplication::applicationVersion();
-    if (!version.isEmpty())
-        return version;
-#ifdef VANTRELL_VERSION
-    return QStringLiteral(VANTRELL_VERSION);
-#else
-    return {};
-#endif
-}
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
@@ -36,11 +25,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     auto* title = new QLabel(QStringLiteral("<h2>%1</h2>").arg(AppTitle), this);
     title->setObjectName("lblTitle");
-    const QString version = programVersion();
-    auto* lblVersion =
-        new QLabel(version.isEmpty() ? QString() : tr("Version %1").arg(version), this);
+    auto* lblVersion = new QLabel(tr("Version %1").arg(QLatin1String(ProgramVersion)), this);
     lblVersion->setObjectName("lblVersion");
-    lblVersion->setVisible(!version.isEmpty());
     auto* description = new QLabel(
         tr("Checks the interest a lender charged on a home loan: enter each statement's "
            "transactions and interest rates, and the report sets the interest due beside the "
