@@ -160,6 +160,9 @@ void RateProposalDialog::createControls() {
     storedLabel->setBuddy(storedGrid);
     stored->addWidget(storedLabel);
     stored->addWidget(storedGrid, 1);
+    // Wide enough for a stored period's three columns without scrolling.
+    storedGrid->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) * 2 +
+                                fontMetrics().horizontalAdvance(QStringLiteral("00.000 %")) + 60);
     periods->addLayout(proposed, 3);
     periods->addLayout(stored, 1);
     layout->addLayout(periods, 2);
