@@ -4,6 +4,7 @@
 
 #include "engine/InterestEngine.h"
 #include "engine/RateProposal.h"
+#include "support/ChargedHistory.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -26,36 +27,10 @@ QVector<RatePeriod> rateHistory() {
     return rates;
 }
 
-// Each charge what the method posts on its date under the rates, with the charges before it.
-QVector<HistoryRow> chargedHistory(int method, const QVector<RatePeriod>& rates) {
-    QVector<HistoryRow> rows(1);
-    rows[0].date = QDate(2015, 1, 1);
-    rows[0].closeBalance = StoredMoney::of(Money::fromRaw(-500000LL * Money::Scale));
-    for (int m = 0; m < Months; ++m) {
-        HistoryRow repayment;
-        repayment.date = QDate(2015, 1, 3).addMonths(m);
-        repayment.amounts[ReportLine::Deposit] =
-            StoredMoney::of(Money::fromRaw(3600LL * Money::Scale));
-        rows << repayment;
-        HistoryRow charge;
-        charge.date = QDate(2015, 1, 15).addMonths(m);
-        charge.amounts[ReportLine::InterestPayment] = StoredMoney::of(Money::fromRaw(100));
-        rows << charge;
-        const InterestEngine::Result r = InterestEngine::calculate(
-            rows, rates, method, QStringLiteral("14"), {}, {}, InterestEngine::Output::Postings);
-        for (const ReportLine& line : r.lines) {
-            if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
-                rows.last().amounts[ReportLine::InterestPayment] =
-                    StoredMoney::of(*line.interestDue->roundedToCents());
-        }
-    }
-    for (int i = 0; i < rows.size(); ++i)
-        rows[i].id = i + 1;
-    return rows;
-}
-
 const QVector<HistoryRow>& history() {
-    static const QVector<HistoryRow> rows = chargedHistory(InterestMethod::FixedDay, rateHistory());
+    static const QVector<HistoryRow> rows =
+        ChargedHistory::charged(InterestMethod::FixedDay, QStringLiteral("14"), {}, rateHistory(),
+                                {QDate(2015, 1, 1), Months, -500000, 3600});
     return rows;
 }
 

@@ -16,6 +16,7 @@
 #include "import/ImportPreview.h"
 #include "import/ImportSession.h"
 #include "import/OfxChild.h"
+#include "render/GridText.h"
 #include "render/ReportRendering.h"
 
 #include <QCoreApplication>
@@ -364,26 +365,6 @@ QStringList detected(const ImportSession& session, const ImportPreview& preview)
     return out;
 }
 
-// Rows of cells in columns under their first row, two blanks apart; the columns `right` names
-// line up on the right.
-QString aligned(const QVector<QStringList>& rows, const std::function<bool(qsizetype)>& right) {
-    QVector<qsizetype> width(rows.first().size());
-    for (const QStringList& row : rows)
-        for (qsizetype c = 0; c < row.size(); ++c)
-            width[c] = std::max(width[c], row[c].size());
-    QString out;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c)
-            line += (c ? QStringLiteral("  ") : QString()) +
-                    (right(c) ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]));
-        while (line.endsWith(u' '))
-            line.chop(1);
-        out += line + u'\n';
-    }
-    return out;
-}
-
 QString table(const ImportPreview& preview) {
     const ImportPreview::BalanceCheck check = preview.balanceCheck();
     QVector<QStringList> rows = {{QStringLiteral("Line"), QStringLiteral("Date"),
@@ -399,7 +380,7 @@ QString table(const ImportPreview& preview) {
                      r.ticked ? QStringLiteral("yes") : QStringLiteral("no"),
                      preview.reasonShown(i, check)});
     }
-    return aligned(rows, [](qsizetype c) { return c == 0 || c == 3; });
+    return alignedTable(rows, [](qsizetype c) { return c == 0 || c == 3; });
 }
 
 QString csv(const ImportPreview& preview) {
@@ -550,7 +531,7 @@ QString statementsText(const HistoryImport::Plan& plan, bool csv) {
     rows.prepend({QStringLiteral("Number"), QStringLiteral("Start"), QStringLiteral("End"),
                   QStringLiteral("Opening"), QStringLiteral("Closing"), QStringLiteral("Rows"),
                   QStringLiteral("Status")});
-    return aligned(rows, [](qsizetype c) { return c == 0 || (c >= 3 && c <= 5); });
+    return alignedTable(rows, [](qsizetype c) { return c == 0 || (c >= 3 && c <= 5); });
 }
 
 // --into: the history cut into statements, previewed, and committed unless a dry run.

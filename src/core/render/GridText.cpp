@@ -112,7 +112,8 @@ QString GridText::date(const QDate& d) const {
     return text;
 }
 
-QString alignedTable(const QVector<QStringList>& rows) {
+QString alignedTable(const QVector<QStringList>& rows,
+                     const std::function<bool(qsizetype column)>& right) {
     QVector<qsizetype> width;
     for (const QStringList& row : rows) {
         width.resize(std::max(width.size(), row.size()));
@@ -123,8 +124,9 @@ QString alignedTable(const QVector<QStringList>& rows) {
     for (const QStringList& row : rows) {
         QString line;
         for (qsizetype c = 0; c < row.size(); ++c)
-            line += c == 0 ? row[c].leftJustified(width[c])
-                           : QStringLiteral("  ") + row[c].rightJustified(width[c]);
+            line += (c ? QStringLiteral("  ") : QString()) + ((right ? right(c) : c > 0)
+                                                                  ? row[c].rightJustified(width[c])
+                                                                  : row[c].leftJustified(width[c]));
         while (line.endsWith(QLatin1Char(' ')))
             line.chop(1);
         out += line + QLatin1Char('\n');

@@ -4,8 +4,10 @@
 
 #include <QDate>
 #include <QString>
+
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 // The report grid's cell texts in the default locale: exactly what Money::format() and
 // ShortDate::format() give, but with the locale read once. A report has ten thousand lines, and
@@ -31,6 +33,8 @@ private:
     QVector<Part> m_datePattern; // empty: ask ShortDate
 };
 
-// Rows of cells in columns for plain text: the first read from the left, the others line up on
-// the right, two spaces apart; no trailing spaces. Lines end with '\n'.
-QString alignedTable(const QVector<QStringList>& rows);
+// Rows of cells in columns for plain text, two spaces apart; no trailing spaces. Lines end with
+// '\n'. The columns `right` names line up on the right, the others read from the left; without
+// it, every column but the first is on the right.
+QString alignedTable(const QVector<QStringList>& rows,
+                     const std::function<bool(qsizetype column)>& right = {});

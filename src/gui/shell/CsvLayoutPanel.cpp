@@ -1,5 +1,7 @@
 #include "CsvLayoutPanel.h"
 
+#include "Captions.h"
+
 #include "Dialogs.h"
 
 #include "import/ImportSession.h"
@@ -21,15 +23,6 @@ const QList<QPair<QChar, QString>>& delimiters() {
                                                       {u'\t', QStringLiteral("Tab")},
                                                       {u'|', QStringLiteral("Pipe")}};
     return list;
-}
-
-// The caption of `input`, which is also its name to the accessibility interface.
-QLabel* labelFor(const QString& caption, QWidget* input, const QString& name) {
-    input->setObjectName(name);
-    auto* label = new QLabel(caption);
-    label->setBuddy(input);
-    input->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
-    return label;
 }
 
 } // namespace
@@ -85,7 +78,7 @@ void CsvLayoutPanel::createFull() {
     auto* grid = new QGridLayout(layoutGroup);
     int cell = 0;
     auto place = [&](const QString& caption, QWidget* input, const QString& name) {
-        grid->addWidget(labelFor(caption, input, name), cell / 4, (cell % 4) * 2);
+        grid->addWidget(captionFor(caption, input, name), cell / 4, (cell % 4) * 2);
         grid->addWidget(input, cell / 4, (cell % 4) * 2 + 1);
         ++cell;
     };
@@ -134,8 +127,8 @@ void CsvLayoutPanel::createFull() {
 
     // What every format shares: the date order and the sign. "&Delimiter:" has the D.
     auto* common = new QHBoxLayout;
-    dateOrderLabel = labelFor(QStringLiteral("Date &order:"), createDateOrderCombo(),
-                              QStringLiteral("cboDateOrder"));
+    dateOrderLabel = captionFor(QStringLiteral("Date &order:"), createDateOrderCombo(),
+                                QStringLiteral("cboDateOrder"));
     flipCheck = new QCheckBox(QStringLiteral("&Flip the sign"));
     flipCheck->setObjectName(QStringLiteral("chkFlip"));
     common->addWidget(dateOrderLabel);
@@ -148,9 +141,9 @@ void CsvLayoutPanel::createFull() {
 void CsvLayoutPanel::createCompact() {
     auto* row = new QHBoxLayout(this);
     presetCombo = new QComboBox;
-    presetLabel = labelFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
-    dateOrderLabel = labelFor(QStringLiteral("&Date order:"), createDateOrderCombo(),
-                              QStringLiteral("cboDateOrder"));
+    presetLabel = captionFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
+    dateOrderLabel = captionFor(QStringLiteral("&Date order:"), createDateOrderCombo(),
+                                QStringLiteral("cboDateOrder"));
     row->addWidget(presetLabel);
     row->addWidget(presetCombo, 1);
     row->addWidget(dateOrderLabel);

@@ -2,6 +2,7 @@
 
 #include "data/AccountFiles.h"
 #include "data/ShortDate.h"
+#include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
 #include "shell/FormWindow.h"
@@ -41,27 +42,6 @@ const QString Open = QStringLiteral("Open");
 const Cutting::Every Everies[] = {Cutting::Every::Month, Cutting::Every::Quarter,
                                   Cutting::Every::HalfYear, Cutting::Every::Year};
 const int EndDatesEntry = 4;
-
-QLabel* labelFor(const QString& caption, QWidget* input, const QString& name) {
-    input->setObjectName(name);
-    auto* label = new QLabel(caption);
-    label->setBuddy(input);
-    input->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
-    return label;
-}
-
-QTableView* grid(QStandardItemModel* model, const QString& name, const QString& accessible) {
-    auto* view = new QTableView;
-    view->setObjectName(name);
-    view->setAccessibleName(accessible);
-    view->setModel(model);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
-    return view;
-}
 
 QStandardItem* cell(const QString& text, bool number = false) {
     auto* item = new QStandardItem(text);
@@ -138,13 +118,16 @@ void HistoryImportWindow::createControls() {
                                              QStringLiteral("End"), QStringLiteral("Opening"),
                                              QStringLiteral("Closing"), QStringLiteral("Rows"),
                                              QStringLiteral("Status")});
-    statementsGrid =
-        grid(m_statements, QStringLiteral("grdStatements"), QStringLiteral("Statements"));
+    statementsGrid = new QTableView;
+    statementsGrid->setModel(m_statements);
+    makeListGrid(statementsGrid, QStringLiteral("grdStatements"), QStringLiteral("Statements"));
     m_rows = new QStandardItemModel(this);
     m_rows->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Date"),
                                        QStringLiteral("Description"), QStringLiteral("Amount"),
                                        QStringLiteral("Balance")});
-    rowsGrid = grid(m_rows, QStringLiteral("grdRows"), QStringLiteral("The statement's rows"));
+    rowsGrid = new QTableView;
+    rowsGrid->setModel(m_rows);
+    makeListGrid(rowsGrid, QStringLiteral("grdRows"), QStringLiteral("The statement's rows"));
     for (const auto& [column, width] : {std::pair{0, 60}, {1, 100}, {2, 360}, {3, 120}})
         rowsGrid->setColumnWidth(column, width);
     auto* split = new QSplitter(Qt::Vertical);
@@ -175,14 +158,14 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
                             QStringLiteral("Every half-year"), QStringLiteral("Every year"),
                             QStringLiteral("On the lender's end dates")});
     form->addRow(
-        labelFor(QStringLiteral("&Cut the history:"), cuttingCombo, QStringLiteral("cboCutting")),
+        captionFor(QStringLiteral("&Cut the history:"), cuttingCombo, QStringLiteral("cboCutting")),
         cuttingCombo);
 
     cutDaySpin = new QSpinBox;
     cutDaySpin->setRange(0, 31);
     cutDaySpin->setSpecialValueText(QStringLiteral("the month's last"));
     form->addRow(
-        labelFor(QStringLiteral("Periods end on &day:"), cutDaySpin, QStringLiteral("spnCutDay")),
+        captionFor(QStringLiteral("Periods end on &day:"), cutDaySpin, QStringLiteral("spnCutDay")),
         cutDaySpin);
 
     endDatesEdit = new QPlainTextEdit;
@@ -191,8 +174,8 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
         QStringLiteral("The statements' end dates, one a line or pasted as a list"));
     endDatesEdit->setFixedHeight(fontMetrics().lineSpacing() * 4);
     endDatesEdit->setEnabled(false);
-    form->addRow(labelFor(QStringLiteral("Lender's &end dates:"), endDatesEdit,
-                          QStringLiteral("txtEndDates")),
+    form->addRow(captionFor(QStringLiteral("Lender's &end dates:"), endDatesEdit,
+                            QStringLiteral("txtEndDates")),
                  endDatesEdit);
 
     firstNumberSpin = new QSpinBox;
@@ -202,19 +185,19 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
             ? 1
             : *std::max_element(m_history.numbers.begin(), m_history.numbers.end()) + 1;
     firstNumberSpin->setValue(next);
-    form->addRow(labelFor(QStringLiteral("&First statement number:"), firstNumberSpin,
-                          QStringLiteral("spnFirstNumber")),
+    form->addRow(captionFor(QStringLiteral("&First statement number:"), firstNumberSpin,
+                            QStringLiteral("spnFirstNumber")),
                  firstNumberSpin);
 
     openingEdit = new QLineEdit;
     openingEdit->setPlaceholderText(QStringLiteral("only for a file without balances"));
     form->addRow(
-        labelFor(QStringLiteral("&Opening balance:"), openingEdit, QStringLiteral("txtOpening")),
+        captionFor(QStringLiteral("&Opening balance:"), openingEdit, QStringLiteral("txtOpening")),
         openingEdit);
     closingEdit = new QLineEdit;
     closingEdit->setPlaceholderText(QStringLiteral("the last statement's, to check the amounts"));
     form->addRow(
-        labelFor(QStringLiteral("C&losing balance:"), closingEdit, QStringLiteral("txtClosing")),
+        captionFor(QStringLiteral("C&losing balance:"), closingEdit, QStringLiteral("txtClosing")),
         closingEdit);
 
     connect(cuttingCombo, &QComboBox::currentIndexChanged, this, [this](int index) {

@@ -4,6 +4,7 @@
 #include "engine/ReportStore.h"
 #include "render/GridText.h"
 #include "render/RateProposalRendering.h"
+#include "shell/Captions.h"
 #include "shell/Dialogs.h"
 
 #include <QApplication>
@@ -46,13 +47,8 @@ std::optional<int> dayOf(const QString& calcTo) {
 QTableWidget* grid(const QStringList& headings, const QString& name, const QString& accessible,
                    QWidget* parent) {
     auto* g = new QTableWidget(0, int(headings.size()), parent);
-    g->setObjectName(name);
-    g->setAccessibleName(accessible);
     g->setHorizontalHeaderLabels(headings);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->verticalHeader()->hide();
-    g->horizontalHeader()->setStretchLastSection(true);
+    makeListGrid(g, name, accessible);
     return g;
 }
 
@@ -109,9 +105,7 @@ void RateProposalDialog::createControls() {
 
     auto* choice = new QGridLayout;
     const auto captioned = [&](const QString& caption, QWidget* field, int row, int column) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        field->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(':'));
+        QLabel* label = captionFor(caption, field);
         choice->addWidget(label, row, column);
         choice->addWidget(field, row, column + 1);
         return label;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QTableView;
+class QWidget;
+
+// How an input gets its caption: the label is its buddy (Alt + the underlined letter goes to the
+// input), and the caption without '&' and ':' is its name to the accessibility interface.
+QLabel* captionFor(const QString& caption, QWidget* input, const QString& objectName = QString());
+
+// A grid that lists and is not edited: whole rows selected, one at a time, its last column
+// filling the width; `accessibleName` says what it lists.
+void makeListGrid(QTableView* grid, const QString& objectName, const QString& accessibleName);

@@ -1,0 +1,52 @@
+#pragma once
+
+// A loan whose lender charged interest by a known method, day, conventions and rates: each
+// month's charge is the interest the engine posts on its date, in cents. A posting's due depends
+// only on the charges before it, so the charges are filled one by one. Header-only and engine-only,
+// for the tests and the benchmarks alike.
+
+#include "engine/InterestEngine.h"
+
+#include <QVector>
+
+namespace ChargedHistory {
+
+struct Loan {
+    QDate start = QDate(2023, 1, 1);
+    int months = 24;
+    qint64 opening = -400000; // whole currency units
+    qint64 repayment = 2950;  // on the 3rd of every month; the charge falls on the 15th
+};
+
+inline QVector<HistoryRow> charged(int method, const QString& calcTo,
+                                   const LenderConventions& conventions,
+                                   const QVector<RatePeriod>& rates, const Loan& loan = {},
+                                   const OffsetAccount& offset = {}) {
+    QVector<HistoryRow> rows(1);
+    rows[0].date = loan.start;
+    rows[0].closeBalance = StoredMoney::of(Money::fromRaw(loan.opening * Money::Scale));
+    const QDate first(loan.start.year(), loan.start.month(), 1);
+    for (int m = 0; m < loan.months; ++m) {
+        HistoryRow repayment;
+        repayment.date = first.addDays(2).addMonths(m);
+        repayment.amounts[ReportLine::Deposit] =
+            StoredMoney::of(Money::fromRaw(loan.repayment * Money::Scale));
+        rows << repayment;
+        HistoryRow charge;
+        charge.date = first.addDays(14).addMonths(m);
+        charge.amounts[ReportLine::InterestPayment] = StoredMoney::of(Money::fromRaw(100));
+        rows << charge;
+        const InterestEngine::Result r = InterestEngine::calculate(
+            rows, rates, method, calcTo, conventions, offset, InterestEngine::Output::Postings);
+        for (const ReportLine& line : r.lines) {
+            if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
+                rows.last().amounts[ReportLine::InterestPayment] =
+                    StoredMoney::of(*line.interestDue->roundedToCents());
+        }
+    }
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i].id = i + 1;
+    return rows;
+}
+
+} // namespace ChargedHistory
