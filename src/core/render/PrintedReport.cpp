@@ -48,18 +48,6 @@ const char* const PageOf = "Page %1 of %2 Pages";
 const char* const PrintedOn = "Printed on %1";
 const char* const Overflow = "overflow";
 
-// Arial, or a face with its metrics where it is not installed.
-QFont reportFont(int points, bool bold = false) {
-    QFont f;
-    f.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    f.setStyleHint(QFont::SansSerif);
-    // In twips, so that the size is the same on every device under the painter's scale.
-    f.setPixelSize(points * TwipsPerPoint);
-    f.setBold(bold);
-    return f;
-}
-
 QRectF field(int column, int top) {
     return QRectF(ColumnLeft[column], top, ColumnWidth, FieldHeight);
 }
@@ -68,8 +56,9 @@ class Painter {
 public:
     Painter(QPainter& p, const PrintedReport::Content& c, int pageCount)
         : m_p(p), m_content(c), m_pageCount(pageCount), m_width(widthOf(c.offsetColumn)),
-          m_columns(c.offsetColumn ? 9 : 8), m_body(reportFont(8)), m_bold(reportFont(8, true)),
-          m_title(reportFont(16, true)), m_path(reportFont(10)), m_notice(reportFont(8)) {
+          m_columns(c.offsetColumn ? 9 : 8), m_body(PrintedReport::font(8)),
+          m_bold(PrintedReport::font(8, true)), m_title(PrintedReport::font(16, true)),
+          m_path(PrintedReport::font(10)), m_notice(PrintedReport::font(8)) {
         // The long notice runs across the page on one line: smaller type where it would not.
         const qreal width =
             QFontMetricsF(m_notice, m_p.device()).horizontalAdvance(QString::fromLatin1(Notice2));
@@ -159,6 +148,16 @@ private:
 } // namespace
 
 namespace PrintedReport {
+
+QFont font(double points, bool bold) {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(std::max(1, int(std::lround(points * TwipsPerPoint))));
+    f.setBold(bold);
+    return f;
+}
 
 int Page::detailCount() const {
     return int(std::count_if(bands.begin(), bands.end(),

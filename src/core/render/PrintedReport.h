@@ -5,6 +5,7 @@
 #include "WorkingRendering.h"
 
 #include <QDate>
+#include <QFont>
 #include <QPageLayout>
 #include <QString>
 #include <QVector>
@@ -18,6 +19,10 @@ class QPagedPaintDevice;
 // paged device, a printer for preview and print or a PDF writer. Positions are the report's
 // design in twips (1/1440 inch, 1/20 point) from the top left of the printable area.
 namespace PrintedReport {
+
+// The printed pages' face: Arial, or a face with its metrics where it is not installed, sized in
+// twips so that it is the same on every device under the painter's scale.
+QFont font(double points, bool bold = false);
 
 inline constexpr const char* Caption = "Vantrell Report";
 

@@ -2,6 +2,7 @@
 
 #include "GridText.h"
 #include "InterestSummary.h"
+#include "PrintedReport.h"
 #include "SummaryRendering.h"
 
 #include <QDateTime>
@@ -20,17 +21,6 @@ constexpr int TwipsPerPoint = 20;
 constexpr double RowHeight = 240;
 constexpr double AxisLabelWidth = 1200;
 
-// Arial, or a face with its metrics, as the rest of the printed report.
-QFont pageFont(double points, bool bold = false) {
-    QFont f;
-    f.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(int(std::lround(points * TwipsPerPoint)));
-    f.setBold(bold);
-    return f;
-}
-
 double msecs(const QDate& d) {
     return double(d.startOfDay().toMSecsSinceEpoch());
 }
@@ -39,13 +29,13 @@ double msecs(const QDate& d) {
 // amounts at its top, zero and bottom, and years (or the first and last dates) along the foot.
 void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& s,
                 const GridText& text) {
-    p.setFont(pageFont(11, true));
+    p.setFont(PrintedReport::font(11, true));
     p.drawText(QRectF(box.left(), box.top() - 480, box.width(), 300), Qt::AlignLeft,
                QStringLiteral("Running total of charged - due"));
     const QRectF plot = box.adjusted(AxisLabelWidth, 0, 0, -RowHeight - 40);
     p.setPen(QPen(Qt::gray, 8));
     p.drawRect(plot);
-    p.setFont(pageFont(8));
+    p.setFont(PrintedReport::font(8));
     const QVector<QPointF> points = InterestSummary::runningTotalSeries(s);
     if (points.isEmpty()) {
         p.setPen(Qt::black);
@@ -119,11 +109,11 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
 void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary& s,
                 const GridText& text) {
     p.setPen(Qt::black);
-    p.setFont(pageFont(11, true));
+    p.setFont(PrintedReport::font(11, true));
     p.drawText(QRectF(room.left(), room.top(), room.width(), 280), Qt::AlignLeft,
                QStringLiteral("By calendar year"));
     if (!s.incomplete.isEmpty()) {
-        p.setFont(pageFont(8));
+        p.setFont(PrintedReport::font(8));
         p.drawText(QRectF(room.left() + 2000, room.top(), room.width() - 2000, 280),
                    Qt::AlignLeft | Qt::AlignBottom,
                    QString::fromLatin1(SummaryRendering::IncompleteYearNote));
@@ -145,7 +135,7 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
     const int perBlock = int((rows.size() + blocks - 1) / blocks);
     const double rowHeight = std::min(RowHeight, height / (perBlock + 1));
     const double scale = rowHeight / RowHeight;
-    const QFont body = pageFont(8 * scale), bold = pageFont(8 * scale, true);
+    const QFont body = PrintedReport::font(8 * scale), bold = PrintedReport::font(8 * scale, true);
     constexpr double Widths[] = {600, 1150, 1150, 1150};
     constexpr double Gap = 60;
     constexpr double BlockWidth = Widths[0] + Widths[1] + Widths[2] + Widths[3] + 3 * Gap;
@@ -195,18 +185,18 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
     const double width = area.width();
     p.save();
     p.setPen(Qt::black);
-    p.setFont(pageFont(16, true));
+    p.setFont(PrintedReport::font(16, true));
     p.drawText(QRectF(0, 240, 3300, 480), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Vantrell"));
-    p.setFont(pageFont(10));
+    p.setFont(PrintedReport::font(10));
     p.drawText(QRectF(3402, 240, width - 3402, 576),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, title);
 
-    p.setFont(pageFont(12, true));
+    p.setFont(PrintedReport::font(12, true));
     p.drawText(QRectF(0, 1000, width, 320), Qt::AlignLeft,
                QStringLiteral("Interest charged and interest due"));
     const std::optional<InterestSummary::Summary> summary =
         InterestSummary::summarise(rows, incomplete, missingStatement, rates);
-    p.setFont(pageFont(11));
+    p.setFont(PrintedReport::font(11));
     if (!summary) {
         p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,
                    QStringLiteral("The report's interest adds up to more than an amount can "
@@ -218,7 +208,7 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
     p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,
                SummaryRendering::sentence(s));
 
-    p.setFont(pageFont(9));
+    p.setFont(PrintedReport::font(9));
     double y = 2300;
     for (const auto& [label, amount] : SummaryRendering::totals(s)) {
         p.drawText(QRectF(0, y, 3600, RowHeight), Qt::AlignLeft | Qt::AlignVCenter, label);

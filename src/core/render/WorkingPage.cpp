@@ -1,5 +1,7 @@
 #include "WorkingPage.h"
 
+#include "PrintedReport.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -22,16 +24,6 @@ constexpr double CellGap = 120;
 constexpr double AboutLines = 3;
 constexpr double HeadTop = TitleHeight + LineHeight * (1 + AboutLines) + 120;
 constexpr double FooterHeight = 360;
-
-QFont pageFont(double points, bool bold = false) {
-    QFont f;
-    f.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(1, int(std::lround(points * TwipsPerPoint))));
-    f.setBold(bold);
-    return f;
-}
 
 // The rows a page holds below the headings, and the room the foot takes on the last page.
 double footHeight(const WorkingRendering::Table& t) {
@@ -77,10 +69,10 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
     p.save();
     p.setPen(Qt::black);
 
-    p.setFont(pageFont(12, true));
+    p.setFont(PrintedReport::font(12, true));
     p.drawText(QRectF(0, 0, width, TitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                page == 0 ? t.title : t.title + QStringLiteral(" (continued)"));
-    p.setFont(pageFont(9));
+    p.setFont(PrintedReport::font(9));
     double y = TitleHeight;
     p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Vantrell: ") + account);
@@ -91,7 +83,7 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
     }
 
     // Columns as wide as their widest cell; the type shrinks where they would not fit.
-    QFont body = pageFont(8), bold = pageFont(8, true);
+    QFont body = PrintedReport::font(8), bold = PrintedReport::font(8, true);
     QVector<double> widths(t.headings.size());
     const auto measure = [&] {
         const QFontMetricsF bodyMetrics(body), boldMetrics(bold);
@@ -108,8 +100,8 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
         total += w + CellGap;
     if (total > width && total > 0) {
         const double scale = width / total;
-        body = pageFont(8 * scale);
-        bold = pageFont(8 * scale, true);
+        body = PrintedReport::font(8 * scale);
+        bold = PrintedReport::font(8 * scale, true);
         measure();
     }
     const double gap = widths.isEmpty() ? 0 : CellGap;
@@ -136,7 +128,7 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
 
     if (page == ranges.size() - 1) {
         y += 240;
-        p.setFont(pageFont(9));
+        p.setFont(PrintedReport::font(9));
         double labelWidth = 0;
         const QFontMetricsF metrics(p.font());
         for (const auto& [label, value] : t.foot)
@@ -148,14 +140,14 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
                        Qt::AlignLeft | Qt::AlignVCenter, value);
             y += LineHeight;
         }
-        p.setFont(pageFont(8));
+        p.setFont(PrintedReport::font(8));
         for (const QString& note : t.notes) {
             p.drawText(QRectF(0, y, width, 2 * LineHeight), Qt::AlignLeft | Qt::TextWordWrap, note);
             y += 2 * LineHeight;
         }
     }
 
-    p.setFont(pageFont(8));
+    p.setFont(PrintedReport::font(8));
     p.drawText(QRectF(0, area.height() - LineHeight, width, LineHeight),
                Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("%1: page %2 of %3").arg(t.title).arg(page + 1).arg(ranges.size()));
