@@ -33,8 +33,6 @@ int widthOf(bool offsetColumn) {
     return offsetColumn ? OffsetReportWidth : ReportWidth;
 }
 constexpr int FieldHeight = 240;
-constexpr int TwipsPerPoint = 20;
-constexpr int TwipsPerInch = 1440;
 
 const char* const ReportTitle = "Vantrell";
 const char* const Labels[] = {

@@ -20,6 +20,10 @@ class QPagedPaintDevice;
 // design in twips (1/1440 inch, 1/20 point) from the top left of the printable area.
 namespace PrintedReport {
 
+// The printed pages are laid out in twips, as the report designer laid them out.
+inline constexpr int TwipsPerPoint = 20;
+inline constexpr int TwipsPerInch = 1440;
+
 // The printed pages' face: Arial, or a face with its metrics where it is not installed, sized in
 // twips so that it is the same on every device under the painter's scale.
 QFont font(double points, bool bold = false);

@@ -17,7 +17,6 @@
 namespace {
 
 // Twips, as the report's bands.
-constexpr int TwipsPerPoint = 20;
 constexpr double RowHeight = 240;
 constexpr double AxisLabelWidth = 1200;
 

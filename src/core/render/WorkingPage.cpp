@@ -14,8 +14,8 @@
 namespace {
 
 // Twips, as the rest of the printed report.
-constexpr int TwipsPerPoint = 20;
-constexpr int TwipsPerInch = 1440;
+using PrintedReport::TwipsPerInch;
+using PrintedReport::TwipsPerPoint;
 constexpr double LineHeight = 240;
 constexpr double RowHeight = 220;
 constexpr double TitleHeight = 400;

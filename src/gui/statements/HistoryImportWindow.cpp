@@ -61,42 +61,40 @@ std::unique_ptr<HistoryImportWindow> HistoryImportWindow::open(WindowHost& main,
 
 std::unique_ptr<HistoryImportWindow> HistoryImportWindow::open(const QString& path,
                                                                WindowHost& main, QWidget* parent) {
-    AccountConnection connection;
-    if (!connection.open(main.tag(Tag::NewFile))) {
-        Dialogs::instance().message(connection.lastError());
+    // One connection from the first read to the write.
+    auto connection = std::make_unique<AccountConnection>();
+    if (!connection->open(main.tag(Tag::NewFile))) {
+        Dialogs::instance().message(connection->lastError());
         return nullptr;
     }
     QString error;
-    std::optional<AccountHistory> history = AccountHistory::load(connection.database(), &error);
+    std::optional<AccountHistory> history = AccountHistory::load(connection->database(), &error);
     if (!history) {
         Dialogs::instance().message(
             QStringLiteral("The account's history cannot be read: %1").arg(error));
         return nullptr;
     }
     const ImportChoices choices =
-        ImportChoices::load(connection.database(), ImportChoices::StatementSetting);
-    connection.close();
+        ImportChoices::load(connection->database(), ImportChoices::StatementSetting);
 
     std::unique_ptr<ImportSession> session = ImportSteps::load(path, parent);
     if (!session)
         return nullptr;
     if (!ImportSteps::start(*session, choices.csv, ImportSession::Fallback::Refuse))
         return nullptr;
-    std::unique_ptr<HistoryImportWindow> window(
-        new HistoryImportWindow(main, std::move(session), std::move(*history), choices, parent));
-    if (!window->m_connection.open(main.tag(Tag::NewFile))) {
-        Dialogs::instance().message(window->m_connection.lastError());
-        return nullptr;
-    }
+    std::unique_ptr<HistoryImportWindow> window(new HistoryImportWindow(
+        main, std::move(connection), std::move(session), std::move(*history), choices, parent));
     window->rowsRead();
     return window;
 }
 
-HistoryImportWindow::HistoryImportWindow(WindowHost& main, std::unique_ptr<ImportSession> session,
+HistoryImportWindow::HistoryImportWindow(WindowHost& main,
+                                         std::unique_ptr<AccountConnection> connection,
+                                         std::unique_ptr<ImportSession> session,
                                          AccountHistory history, const ImportChoices& choices,
                                          QWidget* parent)
-    : QDialog(parent), m_main(main), m_session(std::move(session)), m_history(std::move(history)),
-      m_choices(choices) {
+    : QDialog(parent), m_main(main), m_connection(std::move(connection)),
+      m_session(std::move(session)), m_history(std::move(history)), m_choices(choices) {
     setObjectName(QStringLiteral("HistoryImportWindow"));
     setWindowTitle(Caption);
     createControls();
@@ -402,7 +400,7 @@ void HistoryImportWindow::importStatements() {
         }
     }
     QString error;
-    const std::optional<Written> written = commit(m_connection.database(), m_plan, &error);
+    const std::optional<Written> written = commit(m_connection->database(), m_plan, &error);
     if (!written) {
         Dialogs::instance().message(QStringLiteral("Import Error: nothing was imported: ") + error);
         return;
@@ -422,8 +420,8 @@ void HistoryImportWindow::carryOn(const Written& written) {
     QString error;
     const bool choicesKept =
         kept == m_choices ||
-        kept.store(m_connection.database(), ImportChoices::StatementSetting, &error);
-    m_connection.close();
+        kept.store(m_connection->database(), ImportChoices::StatementSetting, &error);
+    m_connection->close();
 
     // As after a committed statement: the account holds history, and no statement is being
     // entered, so the rates window's Close checks every committed day.

@@ -44,7 +44,8 @@ public:
     void cancel();
 
 private:
-    HistoryImportWindow(WindowHost& main, std::unique_ptr<ImportSession> session,
+    HistoryImportWindow(WindowHost& main, std::unique_ptr<AccountConnection> connection,
+                        std::unique_ptr<ImportSession> session,
                         HistoryImport::AccountHistory history, const ImportChoices& choices,
                         QWidget* parent);
 
@@ -66,7 +67,7 @@ private:
     void carryOn(const HistoryImport::Written& written);
 
     WindowHost& m_main;
-    AccountConnection m_connection;
+    std::unique_ptr<AccountConnection> m_connection;
     std::unique_ptr<ImportSession> m_session;
     HistoryImport::AccountHistory m_history;
     ImportChoices m_choices;
