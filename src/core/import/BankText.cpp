@@ -48,7 +48,11 @@ bool isWeekday(QStringView word) {
     return false;
 }
 
+// The value of a run of digits; -1 for more than nine, which no day, month or year has and
+// which an int could not hold.
 int toInt(QStringView digits) {
+    if (digits.size() > 9)
+        return -1;
     int value = 0;
     for (QChar c : digits)
         value = value * 10 + (c.unicode() - u'0');
@@ -59,6 +63,8 @@ int toInt(QStringView digits) {
 // or two counted from 2000 (Quicken's "8/31' 0").
 int fullYear(const Token& year) {
     const qsizetype digits = year.text.size();
+    if (digits > 4)
+        return 0;
     const int y = toInt(year.text);
     if (digits == 4)
         return y;
@@ -293,8 +299,10 @@ std::optional<Money> parseAmount(QStringView text, QChar decimal) {
         ++cents;
     if (cents > MaxCents)
         return std::nullopt;
-    const qint64 raw = cents * (Money::Scale / 100);
-    return Money::fromRaw(negative ? -raw : raw);
+    const Money value = Money::fromRaw((negative ? -cents : cents) * (Money::Scale / 100));
+    if (!fitsAnAccount(value))
+        return std::nullopt;
+    return value;
 }
 
 QChar detectDecimal(const QStringList& samples) {

@@ -30,10 +30,17 @@ struct OrderFit {
 };
 OrderFit fitOrders(QStringView text);
 
+// No amount or balance of a loan account reaches a trillion: a value read from a bank's file at
+// or beyond it is refused, so that every sum of such values stays far inside 64 bits.
+inline constexpr qint64 AccountLimitRaw = 1'000'000'000'000LL * Money::Scale;
+constexpr bool fitsAnAccount(Money value) {
+    return value.raw() > -AccountLimitRaw && value.raw() < AccountLimitRaw;
+}
+
 // An amount as the bank writes it: an optional sign ('-', '+', '−', a trailing '-', brackets,
 // a "CR"/"DR" suffix), an optional currency symbol, group separators between digits and
 // `decimal` ('.' or ',') as the point. Rounded half away from zero to cents. nullopt for empty
-// text, junk and values outside the money range.
+// text, junk and values no loan account holds (fitsAnAccount).
 std::optional<Money> parseAmount(QStringView text, QChar decimal);
 
 // The decimal point the amounts of a file use: ',' when more amount-like texts end in a comma and

@@ -481,18 +481,32 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
             return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
         });
     };
+    // A line of the rows' width with a date or an amount in it is a row that does not read (an
+    // impossible date, an amount out of reach), never the header or a line to skip: it is read
+    // with the rows, so that the preview says it does not read instead of dropping it.
+    auto rowLike = [&](int r) {
+        const QList<QStringView>& fields = records[r].fields;
+        return fields.size() == width &&
+               std::any_of(fields.begin(), fields.end(), [&](QStringView f) {
+                   return readsAsDate(f) || readsAsAmount(f, layout.decimal);
+               });
+    };
     int above = first - 1;
-    while (above >= 0 && !dataLike[above] && isPendingLike(records[above].fields, layout.decimal))
+    int firstRowLike = first;
+    while (above >= 0 && !dataLike[above] &&
+           (isPendingLike(records[above].fields, layout.decimal) || rowLike(above))) {
+        if (rowLike(above))
+            firstRowLike = above;
         --above;
+    }
     int headerAt = -1;
-    if (above >= 0 && !dataLike[above] && fitsWidth(above) && namesColumns(records[above].fields))
+    if (above >= 0 && !dataLike[above] && fitsWidth(above) &&
+        (namesColumns(records[above].fields) ||
+         (above + 1 == firstRowLike && hasLetters(above))))
         headerAt = above;
-    else if (above == first - 1 && first > 0 && !dataLike[first - 1] && fitsWidth(first - 1) &&
-             hasLetters(first - 1))
-        headerAt = first - 1;
     const bool header = headerAt >= 0;
     layout.header = header;
-    layout.skipLines = (header ? records[headerAt].line : records[first].line) - 1;
+    layout.skipLines = (header ? records[headerAt].line : records[firstRowLike].line) - 1;
 
     QList<const CsvRecord*> rows;
     for (int r = first; r < sampled; ++r) {

@@ -296,7 +296,9 @@ ReadResult read(const QByteArray& content) {
         if (row.ok()) {
             // Cents at once: libofx hands amounts over as doubles.
             const auto amount = t.hasAmount ? Money::fromDouble(t.amount) : std::nullopt;
-            const auto cents = amount ? amount->roundedToCents() : std::nullopt;
+            auto cents = amount ? amount->roundedToCents() : std::nullopt;
+            if (cents && !BankText::fitsAnAccount(*cents))
+                cents.reset();
             if (!cents)
                 row.error = QStringLiteral("The transaction has no amount that reads.");
             else

@@ -233,7 +233,8 @@ ReadResult read(const QString& text, std::optional<DateOrder> order, std::option
         return result;
     }
 
-    // The date order: the one that reads every date; the locale's when both do.
+    // The date order: the one that reads every date; the locale's when both do. A date that reads
+    // in neither order is said on its own row and decides nothing for the others.
     QStringList amounts;
     bool dayFirstAll = true;
     bool monthFirstAll = true;
@@ -244,6 +245,8 @@ ReadResult read(const QString& text, std::optional<DateOrder> order, std::option
         if (r.date.isEmpty())
             continue;
         const BankText::OrderFit fit = BankText::fitOrders(r.date);
+        if (!fit.dayFirst && !fit.monthFirst)
+            continue;
         dayFirstAll &= fit.dayFirst;
         monthFirstAll &= fit.monthFirst;
         differ |= fit.differ;
