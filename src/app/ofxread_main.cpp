@@ -26,10 +26,18 @@ int main() {
     const rlimit cpu{120, 120};
     ::setrlimit(RLIMIT_CPU, &cpu);
 
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
+    // Read to the end of the input: a pipe hands over what has arrived so far, so one read
+    // would cut a large file wherever its writer happened to be.
+    QByteArray content;
+    char buffer[1 << 16];
+    while (content.size() <= StatementFile::MaxBytes) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, stdin);
+        if (n == 0)
+            break;
+        content.append(buffer, qsizetype(n));
+    }
+    if (std::ferror(stdin))
         return 2;
-    const QByteArray content = in.read(StatementFile::MaxBytes + 1);
 
     QByteArray answer;
     QDataStream out(&answer, QIODevice::WriteOnly);
