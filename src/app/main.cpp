@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     ProgramPaths::prepareDataFolder();
     // What a copy that was killed left in the temporary folder; never a running copy's files.
     TempFolders::removeStale();
+    TempFolders::removeStaleParts(ProgramPaths::dataFolder());
 
     MDIForm1 main;
     registerWindows(main);

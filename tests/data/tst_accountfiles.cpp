@@ -6,6 +6,7 @@
 #include "data/AccountFiles.h"
 #include "support/AccountFixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +39,8 @@ public:
         return FileOps::vacuumInto(s, d);
     }
     FileError sync(const QString& p) override {
+        if (failStep == "killed")
+            ::_exit(9); // as kill -9 would: the copy written, not yet synced or renamed
         return failStep == "sync" ? failure() : FileOps::sync(p);
     }
     FileError replace(const QString& f, const QString& t) override {
@@ -354,6 +357,54 @@ private slots:
         QCOMPARE(QFileInfo(copy).absolutePath(), QFileInfo(m_account).absolutePath());
         QCOMPARE(AccountFixture::column(copy, "select count(*) from tblAllRecords"),
                  QStringList{"200"});
+    }
+
+    // A program killed while it writes a new account or the copy kept before an import leaves
+    // nothing under the name: only a part file, which the next use of the folder removes.
+    void killedCopyLeavesNoFileUnderItsName_data() {
+        QTest::addColumn<bool>("newAccount");
+        QTest::newRow("new account") << true;
+        QTest::newRow("copy before import") << false;
+    }
+    void killedCopyLeavesNoFileUnderItsName() {
+        QFETCH(bool, newAccount);
+        const QString folder = m_fixture->dataFolder();
+        const QString target = folder + "Killed.mdb";
+        const QByteArray before = AccountFixture::sha256(m_account);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            FailingOps ops;
+            ops.failStep = "killed";
+            QString copy;
+            if (newAccount)
+                AccountFiles::createFromTemplate(m_fixture->path("Blank.mdb"), target, ops);
+            else
+                AccountFiles::keepCopy(m_account, &copy, ops);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 9);
+
+        QDir dir(folder);
+        QVERIFY(!QFileInfo::exists(target));
+        QCOMPARE(dir.entryList({"* before import *"}), QStringList());
+        QCOMPARE(AccountFixture::sha256(m_account), before);
+        const QStringList parts = dir.entryList({"*.part*"}, QDir::Files | QDir::Hidden);
+        QVERIFY2(!parts.isEmpty(), qPrintable(dir.entryList(QDir::Files | QDir::Hidden).join(',')));
+        QVERIFY(parts.first().contains(QStringLiteral(".vantrell-%1.part").arg(child)));
+
+        // A part file of a running program is left; the killed one's goes, and New works.
+        QFile running(folder + QStringLiteral(".Other.mdb.vantrell-%1.part")
+                                   .arg(QCoreApplication::applicationPid()));
+        QVERIFY(running.open(QIODevice::WriteOnly));
+        running.close();
+        const FileError e = AccountFiles::createFromTemplate(m_fixture->path("Blank.mdb"), target);
+        QVERIFY2(!e, qPrintable(e.text));
+        QCOMPARE(dir.entryList({"*.part*"}, QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(running).fileName()});
+        QString error;
+        QVERIFY2(AccountDatabase::isAccountFile(target, &error), qPrintable(error));
     }
 
     // What Open refuses, untouched, with a message that says why.

@@ -2,6 +2,7 @@
 
 #include "AccountConnection.h"
 #include "AccountSchema.h"
+#include "TempFolders.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -234,6 +235,23 @@ FileError FileOps::replace(const QString& from, const QString& to) {
     return {};
 }
 
+FileError FileOps::placeNew(const QString& from, const QString& to) {
+    const QByteArray source = native(from);
+    const QByteArray target = native(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
+                    RENAME_NOREPLACE) != 0) {
+        const int err = errno;
+        if (err != EINVAL && err != ENOSYS)
+            return fromErrno(err, QStringLiteral("Could not rename '%1'").arg(from));
+        // A file system without the no-replace rename: a hard link refuses an existing name too.
+        if (::link(source.constData(), target.constData()) != 0)
+            return fromErrno(errno, QStringLiteral("Could not rename '%1'").arg(from));
+        ::unlink(source.constData());
+    }
+    fsyncPath(QFileInfo(to).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return {};
+}
+
 FileError FileOps::copy(const QString& from, const QString& to) {
     QFile in(from);
     QFile out(to);
@@ -276,6 +294,27 @@ bool FileOps::sameFileSystem(const QString& fileA, const QString& folderB) {
     return a.st_dev == b.st_dev;
 }
 
+namespace {
+
+// A compacted copy of `source` at `destination`, whole or not at all: written under a part file
+// beside it, synced, and renamed only then, never over a file that exists. Part files that a
+// killed program left in that folder go first.
+FileError writeWhole(FileOps& ops, const QString& source, const QString& destination) {
+    TempFolders::removeStaleParts(QFileInfo(destination).absolutePath());
+    const QString part = TempFolders::partFile(destination);
+    removeScratch(ops, part);
+    FileError e = ops.vacuumInto(source, part);
+    if (!e)
+        e = ops.sync(part);
+    if (!e)
+        e = ops.placeNew(part, destination);
+    if (e)
+        removeScratch(ops, part);
+    return e;
+}
+
+} // namespace
+
 namespace AccountFiles {
 
 FileError createFromTemplate(const QString& templatePath, const QString& destination,
@@ -286,12 +325,7 @@ FileError createFromTemplate(const QString& templatePath, const QString& destina
     if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
         return error(FileError::AlreadyExists,
                      QStringLiteral("The file '%1' already exists.").arg(destination));
-    if (FileError e = ops.vacuumInto(templatePath, destination)) {
-        // Never leave a half-written account behind; an existing file was refused above.
-        ops.remove(destination);
-        return e;
-    }
-    return {};
+    return writeWhole(ops, templatePath, destination);
 }
 
 FileError createFromTemplate(const QString& templatePath, const QString& destination) {
@@ -320,6 +354,8 @@ FileError compactInPlace(const QString& account, const QString& scratch, FileOps
                          .arg(accountFolder));
     if (!canWriteIn(QFileInfo(scratch).absolutePath()))
         return dataFolderError(scratch);
+    // What a program killed while copying into this folder left.
+    TempFolders::removeStaleParts(accountFolder);
 
     int version = 0;
     if (FileError e = bringToOneFile(target, account, &version))
@@ -386,13 +422,8 @@ FileError keepCopy(const QString& account, QString* copy, FileOps& ops) {
                  QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"))));
     if (QFileInfo::exists(path))
         return error(FileError::AlreadyExists, QStringLiteral("'%1' exists already").arg(path));
-    FileError e = ops.vacuumInto(account, path);
-    if (!e)
-        e = ops.sync(path);
-    if (e) {
-        ops.remove(path);
+    if (FileError e = writeWhole(ops, account, path))
         return e;
-    }
     *copy = path;
     return {};
 }

@@ -27,6 +27,8 @@ public:
     virtual FileError sync(const QString& path);
     // Replaces `to` by `from` in one step (both on one file system).
     virtual FileError replace(const QString& from, const QString& to);
+    // Renames `from` to `to` in one step, refusing when `to` exists (both on one file system).
+    virtual FileError placeNew(const QString& from, const QString& to);
     virtual FileError copy(const QString& from, const QString& to);
     virtual FileError remove(const QString& path);
     virtual bool sameFileSystem(const QString& fileA, const QString& folderB);
@@ -34,7 +36,9 @@ public:
 
 namespace AccountFiles {
 
-// New: the template copied to `destination`, which must not exist yet.
+// New: the template copied to `destination`, which must not exist yet. Like every copy here, it
+// is written under a part file beside `destination` (TempFolders::partFile) and renamed when
+// whole, so that a program killed on the way leaves no broken file under the account's name.
 FileError createFromTemplate(const QString& templatePath, const QString& destination, FileOps& ops);
 FileError createFromTemplate(const QString& templatePath, const QString& destination);
 
