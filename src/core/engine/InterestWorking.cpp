@@ -201,10 +201,13 @@ PostingRates ratesWith(const Working& working, int posting, std::optional<Money>
     r.effective = effectiveRate(p.days, working.conventions.rounding, *r.charge);
     if (!r.effective)
         return r;
-    // Compared as shown, to three decimals, with a margin for the binary fractions.
-    r.differs = std::all_of(entered.cbegin(), entered.cend(), [&](double rate) {
-        return std::abs(r.effective->rate - toThreeDecimals(rate)) >= DifferingRate - 1e-9;
-    });
+    // A charge equal to the interest due is right whatever rate it works out to; a rate between
+    // the rates entered is what a change inside the period gives. Otherwise compared as shown, to
+    // three decimals, with a margin for the binary fractions.
+    const double margin = DifferingRate - 1e-9;
+    r.differs = *r.charge != p.interestDue &&
+                (r.effective->rate <= toThreeDecimals(*r.enteredMin) - margin ||
+                 r.effective->rate >= toThreeDecimals(*r.enteredMax) + margin);
     return r;
 }
 

@@ -145,8 +145,9 @@ struct PostingRates {
     // None without a charge, for a period with no interest-bearing balance, and for a posting
     // that cannot be compared (its days are not the lender's).
     std::optional<EffectiveRate> effective;
-    // The effective rate lies DifferingRate or more from every rate entered for the period:
-    // where a borrower should look first.
+    // The charge is not the interest due, and the effective rate lies DifferingRate or more
+    // outside the range of the rates entered for the period (a change inside the period blends
+    // them): where a borrower should look first.
     bool differs = false;
     friend bool operator==(const PostingRates&, const PostingRates&) = default;
 };

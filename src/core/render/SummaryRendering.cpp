@@ -99,8 +99,9 @@ QString ratesSentence(int differing, int rated) {
                               "effective rate of.");
     const QString points = QString::number(InterestWorking::DifferingRate);
     if (differing == 0)
-        return QStringLiteral("In every one of %1 the lender effectively charged a rate within %2 "
-                              "percentage points of a rate entered for the period.")
+        return QStringLiteral("In every one of %1 the lender charged the interest due or "
+                              "effectively a rate within %2 percentage points of the rates "
+                              "entered for the period.")
             .arg(counted(rated, "posting", "postings"), points);
     return QStringLiteral("In %1 of %2 the lender effectively charged a rate %3 percentage points "
                           "or more from every rate entered for the period: look there first.")
@@ -108,7 +109,8 @@ QString ratesSentence(int differing, int rated) {
 }
 
 QString ratesLine(const InterestSummary::Summary& s) {
-    return s.hasRates ? ratesSentence(s.ratesDiffering, s.ratesCompared) : QString();
+    return s.hasRates && s.ratesDiffering > 0 ? ratesSentence(s.ratesDiffering, s.ratesCompared)
+                                               : QString();
 }
 
 QString sentence(const InterestSummary::Summary& s) {

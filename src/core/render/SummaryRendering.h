@@ -66,7 +66,8 @@ QStringList postingCells(const InterestSummary::Summary& s, const InterestSummar
 // lender effectively charged a rate 0.01 percentage points or more from every rate entered for
 // the period: look there first."
 QString ratesSentence(int differing, int rated);
-// The same for a summary; "" when it was not given the rates.
+// The same for a summary, where it only points at postings: "" when it was not given the rates
+// or no posting is counted.
 QString ratesLine(const InterestSummary::Summary& s);
 
 } // namespace SummaryRendering
