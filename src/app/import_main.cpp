@@ -8,6 +8,7 @@
 #include "data/Money.h"
 #include "data/ProgramPaths.h"
 #include "data/ShortDate.h"
+#include "data/TempFolders.h"
 #include "engine/StatementHeader.h"
 #include "import/ColumnRules.h"
 #include "import/CsvReader.h"
@@ -86,7 +87,9 @@ const char* const Usage =
     "                  statement end dates, comma-separated. The first statement starts on the\n"
     "                  file's first date; rows after the last complete period are left out\n"
     "  --cut-day N     the day of the month periods end on, 1 to 31 (default: the last day)\n"
-    "  --first-number N  the first statement's number (default 1)\n"
+    "  --first-number N  the first new statement's number (default: the one after the\n"
+    "                  account's last, 1 in a new account); statements the account holds\n"
+    "                  already keep its numbers\n"
     "  --opening A     without a balance column: the balance before the file's first row\n"
     "                  (default: the account's last balance)\n"
     "  --closing A     without a balance column: the balance after the last statement, which\n"
@@ -229,7 +232,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
                 return fail(QStringLiteral("--statements takes monthly, quarterly, half-yearly, "
                                            "yearly or the statements' end dates"));
             const int cutDay = o.cutting ? o.cutting->cutDay : 0;
-            const int firstNumber = o.cutting ? o.cutting->firstNumber : 1;
+            const int firstNumber = o.cutting ? o.cutting->firstNumber : 0;
             o.cutting = c;
             o.cutting->cutDay = cutDay;
             o.cutting->firstNumber = firstNumber;
@@ -589,6 +592,8 @@ int runInto(const Options& o) {
     const HistoryImport::Signs signs = HistoryImport::proposeSigns(read);
     const HistoryImport::Plan plan = HistoryImport::cut(
         HistoryImport::applied(read, signs), *o.cutting, {o.opening, o.closing}, *history);
+    if (!plan.refusal.isEmpty())
+        return refused(plan.refusal);
     print(stdout, statementsText(plan, o.csv));
     print(stderr, QStringLiteral("signs: %1\n").arg(signs.why));
     if (!plan.note.isEmpty())
@@ -625,6 +630,9 @@ int runInto(const Options& o) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // What a killed run left: its OFX reader's folder, and the part files of its copies.
+    TempFolders::removeStale();
+    TempFolders::removeStaleParts(ProgramPaths::dataFolder());
     QString problem;
     const std::optional<Options> options = parseArguments(QCoreApplication::arguments(), &problem);
     if (!options)

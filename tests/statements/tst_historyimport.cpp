@@ -92,6 +92,12 @@ private slots:
     void continuingAnAccount();
     void oneTransaction();
     void roundTripThroughTheTool();
+    // A file or an account no loan could make is refused with a message, quickly: sums beyond
+    // 64 bits, amounts beyond any account, a history of thousands of years.
+    void hostileHistoryRefused_data();
+    void hostileHistoryRefused();
+    void hostileAccountRefusedByTheReport_data();
+    void hostileAccountRefusedByTheReport();
 };
 
 void TestHistoryImport::cutting_data() {
@@ -265,6 +271,17 @@ void TestHistoryImport::continuingAnAccount() {
 
     const Plan plan = cut(rows, every(Cutting::Every::Month), {}, account.history());
     QCOMPARE(plan.statements.size(), qsizetype(7));
+    // The statements held keep their numbers; the new ones follow the account's last, or the
+    // number the user gives the first of them.
+    QStringList numbers;
+    for (const Statement& s : plan.statements)
+        numbers << QString::number(s.number);
+    QCOMPARE(numbers, QStringList({"1", "2", "3", "4", "5", "6", "7"}));
+    Cutting typed = every(Cutting::Every::Month);
+    typed.firstNumber = 40;
+    const Plan typedPlan = cut(rows, typed, {}, account.history());
+    QCOMPARE(typedPlan.statements[2].number, 3);
+    QCOMPARE(typedPlan.statements[3].number, 40);
     QCOMPARE(plan.statements[2].status, Status::AlreadyInAccount);
     QCOMPARE(plan.statements[3].status, Status::Ready);
     QCOMPARE(plan.statements[3].balanceRow, !accountBalance.isEmpty());
@@ -277,6 +294,8 @@ void TestHistoryImport::continuingAnAccount() {
     QCOMPARE(AccountFixture::column(path, "select count(*) from tblAllRecords where "
                                           "CloseBalance<>0"),
              QStringList({accountBalance.isEmpty() ? "1" : "2"}));
+    QCOMPARE(AccountFixture::column(path, "select StatementNumber from tblNumber order by 1"),
+             numbers);
     // Committed again: every statement is already there.
     const Plan again = cut(rows, every(Cutting::Every::Month), {}, account.history());
     QVERIFY(std::all_of(again.statements.begin(), again.statements.end(),
@@ -381,3 +400,58 @@ void TestHistoryImport::roundTripThroughTheTool() {
 
 QTEST_GUILESS_MAIN(TestHistoryImport)
 #include "tst_historyimport.moc"
+
+void TestHistoryImport::hostileHistoryRefused_data() {
+    QTest::addColumn<QList<ImportedRow>>("rows");
+    QTest::addColumn<QString>("refusal");
+    QList<ImportedRow> large;
+    for (int i = 0; i < 1000; ++i) {
+        ImportedRow r;
+        r.line = i + 2;
+        r.date = QDate(2020, 1, 1).addDays(i);
+        r.amount = m("999999999999.99");
+        large << r;
+    }
+    QList<ImportedRow> withBalance = large;
+    withBalance.last().balance = m("-1");
+    QTest::newRow("amounts add up beyond 64 bits") << large << "more than a loan account can hold";
+    QTest::newRow("back from a balance beyond 64 bits")
+        << withBalance << "more than a loan account can hold";
+    QList<ImportedRow> ages = large.first(2);
+    ages[0].date = QDate(1, 1, 1);
+    ages[1].date = QDate(9999, 12, 31);
+    QTest::newRow("ten thousand years") << ages << "more than 100 years";
+}
+
+void TestHistoryImport::hostileHistoryRefused() {
+    QFETCH(QList<ImportedRow>, rows);
+    QFETCH(QString, refusal);
+    Balances given;
+    given.opening = m("-1000");
+    const Plan plan = cut(rows, every(Cutting::Every::Month), given, {});
+    QVERIFY2(plan.refusal.contains(refusal), qPrintable(plan.refusal));
+    QVERIFY(plan.statements.isEmpty());
+    QVERIFY(!plan.readySpan());
+}
+
+void TestHistoryImport::hostileAccountRefusedByTheReport_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("report") << QStringList{"--method", "0", "--day", "1"};
+    QTest::newRow("explain") << QStringList{"--method", "0", "--day", "1", "--explain",
+                                            "9999-12-31"};
+    QTest::newRow("propose rates")
+        << QStringList{"--propose-rates", "--method", "any"};
+    QTest::newRow("fit") << QStringList{"--fit"};
+}
+
+void TestHistoryImport::hostileAccountRefusedByTheReport() {
+    QFETCH(QStringList, args);
+    AccountFixture fixture;
+    const QString path = fixture.newAccount();
+    AccountFixture::exec(path, "insert into tblAllRecords (Date, Deposit, InterestPayment, "
+                               "OpenBalance) values ('0001-01-01', 0, 0, -1000000), "
+                               "('9999-12-31', 0, 10000, 0)");
+    const Run run = report(QStringList{path} + args);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains("more than 100 years"), qPrintable(run.err));
+}

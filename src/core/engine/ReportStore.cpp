@@ -2,6 +2,7 @@
 
 #include "data/StoredValue.h"
 
+#include "data/HistorySpan.h"
 #include "data/Queries.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
@@ -124,6 +125,21 @@ bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);
+    QDate first;
+    QDate last;
+    for (const HistoryRow& row : std::as_const(read)) {
+        if (!row.date.isValid())
+            continue;
+        if (!first.isValid() || row.date < first)
+            first = row.date;
+        if (!last.isValid() || row.date > last)
+            last = row.date;
+    }
+    if (!HistorySpan::fits(first, last)) {
+        if (error)
+            *error = HistorySpan::refusal(QStringLiteral("The account's history"), first, last);
+        return false;
+    }
     *rows = std::move(read);
     return true;
 }

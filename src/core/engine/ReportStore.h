@@ -12,7 +12,8 @@
 // calculation's changes written back in one transaction.
 namespace ReportStore {
 
-// tblAllRecords in the report order (Date, InterestPayment, ID).
+// tblAllRecords in the report order (Date, InterestPayment, ID). A history over more years than
+// any loan runs (HistorySpan) is refused with `error` saying so.
 bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error);
 
 // tblInterestChanges in its order (ValidTo, ID).

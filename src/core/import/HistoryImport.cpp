@@ -1,6 +1,8 @@
 #include "HistoryImport.h"
 
+#include "BankText.h"
 #include "ColumnRules.h"
+#include "data/HistorySpan.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
 #include "data/StoredValue.h"
@@ -206,17 +208,38 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         return plan;
 
     const qsizetype n = rows.size();
+    const auto [earliest, latest] = std::minmax_element(
+        rows.begin(), rows.end(),
+        [](const ImportedRow& a, const ImportedRow& b) { return a.date < b.date; });
+    if (!HistorySpan::fits(earliest->date, latest->date)) {
+        plan.refusal =
+            HistorySpan::refusal(QStringLiteral("The file's history"), earliest->date, latest->date);
+        return plan;
+    }
     const bool hasBalance =
         std::any_of(rows.begin(), rows.end(), [](const ImportedRow& r) { return bool(r.balance); });
+
+    // Sums over the file's amounts are checked: a hostile file must not wrap them.
+    const auto refused = [&plan] {
+        plan = Plan();
+        plan.refusal = QStringLiteral("The file's amounts add up to more than a loan account can "
+                                      "hold: it is not a loan's history.");
+        return plan;
+    };
 
     // The balance before the first row: from the first stated balance, back through the amounts.
     std::optional<Money> running;
     if (hasBalance) {
         Money sum;
         for (const ImportedRow& r : rows) {
-            sum += r.amount;
+            const auto next = Money::add(sum, r.amount);
+            if (!next)
+                return refused();
+            sum = *next;
             if (r.balance) {
-                running = *r.balance - sum;
+                running = Money::subtract(*r.balance, sum);
+                if (!running)
+                    return refused();
                 break;
             }
         }
@@ -237,7 +260,10 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
     const Money first = balance;
     for (qsizetype i = 0; i < n; ++i) {
         const ImportedRow& r = rows[i];
-        balance = Money::add(balance, r.amount).value_or(balance);
+        const auto next = Money::add(balance, r.amount);
+        if (!next || !BankText::fitsAnAccount(*next))
+            return refused();
+        balance = *next;
         if (r.balance && *r.balance != balance) {
             breakAt[i] = r.line > 0 ? r.line : 1;
             balance = *r.balance;
@@ -256,12 +282,16 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
     QDate start = rows.first().date;
     qsizetype at = 0;
     bool firstNew = true;
-    for (int number = cutting.firstNumber;; ++number) {
+    QVector<int> accountNumbers = account.numbers;
+    std::sort(accountNumbers.begin(), accountNumbers.end());
+    int number = cutting.firstNumber > 0 ? cutting.firstNumber
+                 : accountNumbers.isEmpty() ? 1
+                                            : accountNumbers.last() + 1;
+    for (;;) {
         const QDate end = cutting.endOf(start);
         if (!end.isValid() || end > last)
             break;
         Statement s;
-        s.number = number;
         s.start = start;
         s.end = end;
         const bool overlaps = lastCommitted.isValid() && start <= lastCommitted;
@@ -301,6 +331,7 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
             if (firstNew && lastCommitted.isValid())
                 s.balanceRow = s.opening != account.lastBalance;
             firstNew = false;
+            s.number = number++;
         }
         s.noInterest = std::none_of(s.rows.begin(), s.rows.end(), [](const ImportedRow& r) {
             return ColumnRules::defaults().columnFor(r) == AmountColumn::InterestPayment;
@@ -309,6 +340,17 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         start = end.addDays(1);
     }
     plan.rowsAfter = int(n - at);
+
+    // The statements the account holds already are its last ones: they take its numbers, the
+    // latest the highest. The account keeps no dates per number, so the order matches them.
+    int held = int(accountNumbers.size());
+    int below = accountNumbers.isEmpty() ? 0 : accountNumbers.first();
+    for (qsizetype i = plan.statements.size() - 1; i >= 0; --i) {
+        Statement& s = plan.statements[i];
+        if (s.status != Status::AlreadyInAccount)
+            continue;
+        s.number = held > 0 ? accountNumbers[--held] : std::max(--below, 0);
+    }
 
     // Without a balance column the closing balance given is the one check: when the amounts do
     // not reach it, a row is missing somewhere and no statement can be trusted.

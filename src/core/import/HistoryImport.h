@@ -24,7 +24,9 @@ struct Cutting {
     Every every = Every::Month;
     int cutDay = 0;    // the day of the month a period ends on; 0, or past the month: its last
     QList<QDate> ends; // the lender's own end dates; when given, they cut instead
-    int firstNumber = 1;
+    // The first new statement's number; 0: the one after the account's last (1 in a new account).
+    // Statements the account holds already keep the account's numbers.
+    int firstNumber = 0;
 
     // The end of the period holding `date`.
     QDate endOf(const QDate& date) const;
@@ -84,6 +86,8 @@ struct Plan {
     QList<Statement> statements;
     int rowsAfter = 0; // rows after the last complete period: for the next import
     QString note;      // why a whole-file figure is missing ("" when none)
+    // Why the whole file is refused ("" when it is not): then there is no statement.
+    QString refusal;
 
     // The ready statements' days, first start to last end: what Import writes, and what the rate
     // periods must then cover. nullopt when no statement is ready.

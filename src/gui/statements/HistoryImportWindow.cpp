@@ -327,6 +327,8 @@ void HistoryImportWindow::showPlan() {
     if (m_problem.isEmpty())
         m_plan =
             HistoryImport::cut(applied(m_session->result().rows, m_signs), *cut, *given, m_history);
+    if (m_problem.isEmpty())
+        m_problem = m_plan.refusal;
 
     m_statements->removeRows(0, m_statements->rowCount());
     for (const Statement& s : std::as_const(m_plan.statements))
