@@ -24,9 +24,11 @@ inline QString calcToOf(int method) {
 // the 3rd and the lender's charge on the 15th of every month, each charge what the method posts
 // on its date under `charging`.
 inline QVector<HistoryRow> history(int method, const LenderConventions& conventions,
-                                   const QVector<RatePeriod>& charging, int months = 30) {
-    return ChargedHistory::charged(method, calcToOf(method), conventions, charging,
-                                   {QDate(2022, 1, 1), months});
+                                   const QVector<RatePeriod>& charging, int months = 30,
+                                   const QMap<QDate, Money>& overcharged = {}) {
+    ChargedHistory::Loan loan{QDate(2022, 1, 1), months};
+    loan.overcharged = overcharged;
+    return ChargedHistory::charged(method, calcToOf(method), conventions, charging, loan);
 }
 
 // The periods cut to the history's days, as a proposal covers them.

@@ -61,6 +61,8 @@ private slots:
     void proposesTheTrueHistory();
     void oneMonthAtAnotherRateIsNotProposed_data();
     void oneMonthAtAnotherRateIsNotProposed();
+    void overchargeBeforeAChange_data();
+    void overchargeBeforeAChange();
     void everyMethodFindsTheLenders();
     void storesTheChosenPeriods();
     void tool();
@@ -148,6 +150,37 @@ void TestRateProposal::oneMonthAtAnotherRateIsNotProposed() {
     QVERIFY2(u.difference > Money::fromRaw(3000000) && u.difference < Money::fromRaw(4000000),
              qPrintable(u.difference.format()));
     QCOMPARE(p.reproduced(), 28);
+}
+
+void TestRateProposal::overchargeBeforeAChange_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<LenderConventions>("conventions");
+    for (int method = 0; method <= 3; ++method) {
+        QTest::addRow("method %d", method) << method << LenderConventions();
+        const LenderConventions posting{DayCount::Actual365Fixed, InterestRounding::Posting};
+        QTest::addRow("%s", qPrintable(what(method, posting))) << method << posting;
+    }
+}
+
+// The charge of 15 September 2022, the posting before the one whose period holds the change of
+// 1 October, is 10.25 too high: what a rate of three decimals (6.131) gives over its month alone.
+// That rate is not proposed; the posting alone is listed, and the change is placed where the next
+// charge dates it.
+void TestRateProposal::overchargeBeforeAChange() {
+    QFETCH(int, method);
+    QFETCH(LenderConventions, conventions);
+    const QVector<RatePeriod> rates = ReportRows::rates(HistoryA);
+    const QDate overcharged(2022, 9, 15);
+    const QVector<HistoryRow> rows = RateHistory::history(method, conventions, rates, 30,
+                                                          {{overcharged, Money::fromRaw(102500)}});
+
+    const Proposal p =
+        RateProposal::propose(rows, method, RateHistory::calcToOf(method), conventions);
+    QStringList unexplained;
+    for (const RateProposal::Unexplained& u : p.unexplained)
+        unexplained << u.date.toString(Qt::ISODate);
+    QCOMPARE(unexplained, QStringList{overcharged.toString(Qt::ISODate)});
+    QCOMPARE(spelled(p.periods), spelled(RateHistory::clipped(rates, rows)));
 }
 
 // A borrower who knows neither method nor conventions: every one is proposed under, and the

@@ -7,6 +7,7 @@
 
 #include "engine/InterestEngine.h"
 
+#include <QMap>
 #include <QVector>
 
 namespace ChargedHistory {
@@ -16,6 +17,9 @@ struct Loan {
     int months = 24;
     qint64 opening = -400000; // whole currency units
     qint64 repayment = 2950;  // on the 3rd of every month; the charge falls on the 15th
+    // Charged beyond the interest due on these dates: the lender's mistakes, which the later
+    // charges then bear interest on.
+    QMap<QDate, Money> overcharged;
 };
 
 inline QVector<HistoryRow> charged(int method, const QString& calcTo,
@@ -40,8 +44,8 @@ inline QVector<HistoryRow> charged(int method, const QString& calcTo,
             rows, rates, method, calcTo, conventions, offset, InterestEngine::Output::Postings);
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
-                rows.last().amounts[ReportLine::InterestPayment] =
-                    StoredMoney::of(*line.interestDue->roundedToCents());
+                rows.last().amounts[ReportLine::InterestPayment] = StoredMoney::of(*Money::add(
+                    *line.interestDue->roundedToCents(), loan.overcharged.value(charge.date)));
         }
     }
     for (int i = 0; i < rows.size(); ++i)

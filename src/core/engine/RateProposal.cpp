@@ -252,8 +252,10 @@ QVector<Search::Resolution> Search::resolve(const QVector<Item>& items) const {
             }
         }
         // A rate of one posting that returns to the rate before it is what an overcharge looks
-        // like: the posting stays unexplained.
-        if (own && !(previous && next && *previous == *next))
+        // like, and so is a rate of three decimals that one posting alone would hold: the posting
+        // stays unexplained, and its neighbours are read under the rate before it.
+        if (own && !(previous && next && *previous == *next) &&
+            holdsHundredth(item.low, item.high))
             rate(*own);
     }
     return out;
