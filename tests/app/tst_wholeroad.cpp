@@ -17,6 +17,7 @@
 #include "terms/frmUserInterestChanges.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -265,6 +266,14 @@ void TestWholeRoad::historyToReport() {
     QStringList shown;
     importHistory([this] { m_main->newAccountFromHistory(); },
                   [&](HistoryImportWindow* w) {
+                      // It fits a screen 768 pixels high, and its column pickers read whole.
+                      QVERIFY2(w->height() <= 740 && w->minimumSizeHint().height() <= 740,
+                               qPrintable(QString::number(w->height())));
+                      for (QComboBox* picker : w->findChildren<QComboBox*>()) {
+                          if (picker->objectName().endsWith("Column"))
+                              QVERIFY2(picker->width() >= picker->sizeHint().width(),
+                                       qPrintable(picker->currentText()));
+                      }
                       QVERIFY(w->signs().turnBalances);
                       QVERIFY(!w->signs().turnAmounts);
                       for (const HistoryImport::Statement& s : w->plan().statements)

@@ -202,6 +202,11 @@ void TestSummary::incompletePostingsAreNotCompared() {
     QVERIFY2(text.contains("2024 *") && text.contains(SummaryRendering::IncompleteYearNote) &&
                  text.contains("Incomplete periods (2 postings):"),
              qPrintable(text));
+    // The report's totals and the headline's are both given, each named for what it counts.
+    const QString simplified = text.simplified();
+    QVERIFY2(simplified.contains("Total of every posting 1,810.00 1,980.00 -170.00 "
+                                 "Total compared 590.00 580.00 10.00"),
+             qPrintable(text));
 
     // Several statements missing: none is named. The printed report's rows give the same.
     s = summarise(QVector<ReportLine>{charge("2024-01-05", "0"), gap, charge("2024-03-31", "620")});

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -212,6 +213,17 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
                             "look there first."));
     auto* largest = control<QTableWidget>(summary, "grdLargest");
     QCOMPARE(largest->rowCount(), 2);
+    // Every heading and every cell reads whole.
+    QHeaderView* header = largest->horizontalHeader();
+    for (int c = 0; c < largest->columnCount(); ++c) {
+        const QString heading = largest->horizontalHeaderItem(c)->text();
+        QVERIFY2(header->fontMetrics().horizontalAdvance(heading) + 8 < header->sectionSize(c),
+                 qPrintable(heading));
+        for (int r = 0; r < largest->rowCount(); ++r)
+            QVERIFY2(largest->fontMetrics().horizontalAdvance(largest->item(r, c)->text()) + 4 <=
+                         header->sectionSize(c),
+                     qPrintable(largest->item(r, c)->text()));
+    }
     QCOMPARE(largest->horizontalHeaderItem(5)->text(), QStringLiteral("Effective rate"));
     QCOMPARE(row(largest, 0),
              (QStringList{"1/31/2024", "625.00", "620.00", "5.00", "7.300 %", "7.359 %"}));

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -548,6 +549,10 @@ void TestStatements::transactionColumnsShowTheirText() {
     }
     QVERIFY2(total >= grid->viewport()->width() - w->gridModel()->columnCount(),
              qPrintable(QString("%1 of %2").arg(total).arg(grid->viewport()->width())));
+    // And every column is in view as the window first opens, the last one whole.
+    QVERIFY2(total <= grid->viewport()->width(),
+             qPrintable(QString("%1 of %2").arg(total).arg(grid->viewport()->width())));
+    QCOMPARE(grid->horizontalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(TestStatements)

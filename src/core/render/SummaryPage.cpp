@@ -105,8 +105,7 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
 }
 
 // The calendar years and their total in side-by-side blocks, as many as the room below needs.
-void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary& s,
-                const GridText& text) {
+void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary& s) {
     p.setPen(Qt::black);
     p.setFont(PrintedReport::font(11, true));
     p.drawText(QRectF(room.left(), room.top(), room.width(), 280), Qt::AlignLeft,
@@ -117,12 +116,7 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
                    Qt::AlignLeft | Qt::AlignBottom,
                    QString::fromLatin1(SummaryRendering::IncompleteYearNote));
     }
-    QVector<QStringList> rows;
-    for (const InterestSummary::Year& y : s.years)
-        rows.append({SummaryRendering::yearLabel(y), text.amount(y.charged), text.amount(y.due),
-                     text.amount(y.difference)});
-    rows.append({QStringLiteral("Total"), text.amount(s.charged), text.amount(s.due),
-                 text.amount(s.difference)});
+    const QVector<QStringList> rows = SummaryRendering::yearRows(s);
 
     const double top = room.top() + 320;
     const double height = room.bottom() - top;
@@ -227,7 +221,7 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
     paintYears(p,
                QRectF(0, chartTop + chartHeight + 300, width,
                       area.height() - 240 - (chartTop + chartHeight + 300)),
-               s, text);
+               s);
     p.restore();
 }
 

@@ -72,6 +72,32 @@ const QStringList& yearHeadings() {
     return h;
 }
 
+QVector<QStringList> yearRows(const InterestSummary::Summary& s) {
+    const GridText grid;
+    QVector<QStringList> rows;
+    for (const InterestSummary::Year& y : s.years)
+        rows.append(
+            {yearLabel(y), grid.amount(y.charged), grid.amount(y.due), grid.amount(y.difference)});
+    if (s.incomplete.isEmpty()) {
+        rows.append({QStringLiteral("Total"), grid.amount(s.charged), grid.amount(s.due),
+                      grid.amount(s.difference)});
+        return rows;
+    }
+    rows.append({QStringLiteral("Total of every posting"), grid.amount(s.charged),
+                 grid.amount(s.due), grid.amount(s.difference)});
+    Money charged = s.charged;
+    Money due = s.due;
+    for (const InterestSummary::Posting& p : s.incomplete) {
+        charged = Money::subtract(charged, p.charged).value_or(charged);
+        due = Money::subtract(due, p.due).value_or(due);
+    }
+    const Money difference =
+        Money::subtract(s.difference, s.incompleteDifference).value_or(s.difference);
+    rows.append({QStringLiteral("Total compared"), grid.amount(charged), grid.amount(due),
+                 grid.amount(difference)});
+    return rows;
+}
+
 const QStringList& postingHeadings() {
     static const QStringList h = {"Date", "Charged", "Due", "Difference"};
     return h;
@@ -218,13 +244,7 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
     }
 
     out += QStringLiteral("\nBy calendar year\n");
-    QVector<QStringList> years = {yearHeadings()};
-    for (const InterestSummary::Year& y : s.years)
-        years.append(
-            {yearLabel(y), grid.amount(y.charged), grid.amount(y.due), grid.amount(y.difference)});
-    years.append({QStringLiteral("Total"), grid.amount(s.charged), grid.amount(s.due),
-                  grid.amount(s.difference)});
-    out += alignedTable(years);
+    out += alignedTable(QVector<QStringList>{yearHeadings()} + yearRows(s));
     if (!s.incomplete.isEmpty())
         out += QString::fromLatin1(IncompleteYearNote) + QLatin1Char('\n');
 

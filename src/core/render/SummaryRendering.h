@@ -56,6 +56,10 @@ QByteArray csv(const InterestSummary::Summary& s);
 
 // The column headings the window and the printed page share.
 const QStringList& yearHeadings();    // "Year", "Charged", "Due", "Difference"
+// The table under those headings: a row a year, then the total. With postings that cannot be
+// compared, the total is said twice, plainly: "Total of every posting" (the report's totals) and
+// "Total compared" (what the headline speaks of).
+QVector<QStringList> yearRows(const InterestSummary::Summary& s);
 const QStringList& postingHeadings(); // "Date", "Charged", "Due", "Difference"
 // The postings' headings of a summary: with its rates, "Rate entered" and "Effective rate" too.
 QStringList postingHeadings(const InterestSummary::Summary& s);

@@ -116,19 +116,25 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
         makeChartView(this, "runningTotalChart", tr("Running total of charged - due"));
     chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
 
+    incompleteLabel = new QLabel(QString::fromLatin1(SummaryRendering::IncompleteYearNote), this);
+    incompleteLabel->setObjectName("lblIncomplete");
+    incompleteLabel->setWordWrap(true);
+
     auto* grid = new QGridLayout;
     grid->addWidget(heading(tr("By calendar year"), yearsGrid, this), 0, 0);
     grid->addWidget(yearsGrid, 1, 0);
-    grid->addWidget(heading(tr("Largest differences"), largestGrid, this), 2, 0);
-    grid->addWidget(largestGrid, 3, 0);
+    grid->addWidget(incompleteLabel, 2, 0);
+    grid->addWidget(heading(tr("Largest differences"), largestGrid, this), 3, 0);
+    grid->addWidget(largestGrid, 4, 0);
     unpairedLabel =
         heading(tr("Charges without a posting and postings without a charge"), unpairedGrid, this);
-    grid->addWidget(unpairedLabel, 4, 0);
-    grid->addWidget(unpairedGrid, 5, 0);
-    grid->addWidget(runningTotalChart, 0, 1, 3, 1);
-    grid->addWidget(chtYears, 3, 1, 3, 1);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 3);
+    grid->addWidget(unpairedLabel, 5, 0);
+    grid->addWidget(unpairedGrid, 6, 0);
+    grid->addWidget(runningTotalChart, 0, 1, 4, 1);
+    grid->addWidget(chtYears, 4, 1, 3, 1);
+    // The tables' columns are read whole, their headings too; the charts give way.
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
 
     copyButton = new QPushButton(tr("Copy as Text"), this);
     copyButton->setObjectName("cmdCopy");
@@ -152,7 +158,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     layout->addWidget(ratesLabel);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
-    resize(960, 640);
+    resize(1040, 660);
 }
 
 void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missingStatement) {
@@ -181,37 +187,36 @@ void SummaryWindow::fillTables() {
                                             m_summary->postingsWithoutCharge.isEmpty());
     unpairedLabel->setVisible(anyUnpaired);
     unpairedGrid->setVisible(anyUnpaired);
+    incompleteLabel->setVisible(false);
     if (!m_summary)
         return;
     const InterestSummary::Summary& s = *m_summary;
 
-    yearsGrid->setRowCount(int(s.years.size()) + 1);
-    int row = 0;
-    for (const InterestSummary::Year& y : s.years) {
-        setRow(yearsGrid, row,
-               {SummaryRendering::yearLabel(y), text.amount(y.charged), text.amount(y.due),
-                text.amount(y.difference)});
-        if (y.incomplete > 0)
+    const QVector<QStringList> years = SummaryRendering::yearRows(s);
+    yearsGrid->setRowCount(int(years.size()));
+    for (int row = 0; row < years.size(); ++row) {
+        setRow(yearsGrid, row, years[row]);
+        const bool total = row >= s.years.size();
+        if (!total && s.years[row].incomplete > 0)
             yearsGrid->item(row, 0)->setToolTip(
                 QString::fromLatin1(SummaryRendering::IncompleteYearNote));
-        ++row;
+        for (int c = 0; total && c < yearsGrid->columnCount(); ++c) {
+            QFont bold = yearsGrid->item(row, c)->font();
+            bold.setBold(true);
+            yearsGrid->item(row, c)->setFont(bold);
+        }
     }
-    setRow(yearsGrid, row,
-           {tr("Total"), text.amount(s.charged), text.amount(s.due), text.amount(s.difference)});
-    for (int c = 0; c < yearsGrid->columnCount(); ++c) {
-        QFont bold = yearsGrid->item(row, c)->font();
-        bold.setBold(true);
-        yearsGrid->item(row, c)->setFont(bold);
-    }
+    yearsGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    incompleteLabel->setVisible(!s.incomplete.isEmpty());
 
     const QSignalBlocker quiet(largestGrid);
     const QStringList headings = SummaryRendering::postingHeadings(s);
     largestGrid->setColumnCount(int(headings.size()));
     largestGrid->setHorizontalHeaderLabels(headings);
     largestGrid->setRowCount(int(s.largest.size()));
-    // The date with its tick is read whole.
-    largestGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    row = 0;
+    // Every cell and heading is read whole: the grid scrolls sideways rather than cut one.
+    largestGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    int row = 0;
     for (const InterestSummary::Posting& p : s.largest) {
         setRow(largestGrid, row, SummaryRendering::postingCells(s, p));
         QTableWidgetItem* date = largestGrid->item(row, 0);
@@ -252,7 +257,10 @@ void SummaryWindow::fillRunningTotal() {
         return;
 
     auto* series = new QLineSeries;
-    series->setName(tr("Charged - due, added up"));
+    // Like the total of every posting, it adds up the postings that cannot be compared too.
+    series->setName(m_summary->incomplete.isEmpty()
+                        ? tr("Charged - due, added up")
+                        : tr("Charged - due, added up over every posting"));
     const QVector<QPointF> points = InterestSummary::runningTotalSeries(*m_summary);
     series->append(points);
     series->setPointsVisible(m_summary->postings.size() <= 120);

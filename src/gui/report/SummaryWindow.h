@@ -51,6 +51,7 @@ private:
     QTableWidget* yearsGrid = nullptr;
     QTableWidget* largestGrid = nullptr;
     QLabel* unpairedLabel = nullptr;
+    QLabel* incompleteLabel = nullptr; // what the years' "*" means, when a year has one
     QTableWidget* unpairedGrid = nullptr;
     QChartView* runningTotalChart = nullptr;
     QChartView* chtYears = nullptr;

@@ -1,8 +1,28 @@
 #include "Captions.h"
 
+#include <QAbstractScrollArea>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+
+namespace {
+
+class ResizeWatcher : public QObject {
+public:
+    ResizeWatcher(QObject* parent, std::function<void()> fit)
+        : QObject(parent), m_fit(std::move(fit)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            m_fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_fit;
+};
+
+} // namespace
 
 QLabel* captionFor(const QString& caption, QWidget* input, const QString& objectName) {
     if (!objectName.isEmpty())
@@ -21,4 +41,9 @@ void makeListGrid(QTableView* grid, const QString& objectName, const QString& ac
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setStretchLastSection(true);
+}
+
+void refitOnResize(QAbstractScrollArea* grid, std::function<void()> fit) {
+    QWidget* viewport = grid->viewport();
+    viewport->installEventFilter(new ResizeWatcher(viewport, std::move(fit)));
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QAbstractScrollArea;
 class QLabel;
 class QTableView;
 class QWidget;
@@ -13,3 +16,7 @@ QLabel* captionFor(const QString& caption, QWidget* input, const QString& object
 // A grid that lists and is not edited: whole rows selected, one at a time, its last column
 // filling the width; `accessibleName` says what it lists.
 void makeListGrid(QTableView* grid, const QString& objectName, const QString& accessibleName);
+
+// Calls `fit` whenever the grid's visible area changes size: when its window first shows, when it
+// is resized and when a scroll bar comes or goes, so that columns fitted to the room stay fitted.
+void refitOnResize(QAbstractScrollArea* grid, std::function<void()> fit);

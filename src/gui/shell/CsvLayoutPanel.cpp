@@ -99,12 +99,13 @@ void CsvLayoutPanel::createFull() {
     amountsCombo->addItem(QStringLiteral("One signed column"));
     amountsCombo->addItem(QStringLiteral("Debit and credit columns"));
     place(QStringLiteral("&Amounts:"), amountsCombo, QStringLiteral("cboAmounts"));
-    // Each column a list of the file's columns, filled once the file's layout is known.
-    // A picker is as wide as its longest column name; where the dialog cannot give it that
-    // room, its tooltip still says the whole name.
+    // Each column a list of the file's columns, filled once the file's layout is known. A
+    // picker is as wide as its longest column name, never narrower; its tooltip says the name
+    // too.
     auto picker = [&](const QString& caption, const QString& name) {
         auto* box = new QComboBox;
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         connect(box, &QComboBox::currentTextChanged, box, &QWidget::setToolTip);
         place(caption, box, name);
         return box;

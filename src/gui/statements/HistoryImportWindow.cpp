@@ -135,7 +135,7 @@ void HistoryImportWindow::createControls() {
 
     const ImportSteps::Footer footer = ImportSteps::addFooter(root);
     statusLabel = footer.status;
-    resize(1100, 860);
+    resize(1100, 700);
 
     connect(footer.importButton, &QPushButton::clicked, this,
             &HistoryImportWindow::importStatements);

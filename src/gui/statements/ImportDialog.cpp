@@ -3,6 +3,7 @@
 #include "ImportRowsModel.h"
 
 #include "import/ImportWriter.h"
+#include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
 #include "shell/ImportSteps.h"
@@ -125,6 +126,7 @@ void ImportDialog::createControls() {
     importGrid->setColumnWidth(ImportRowsModel::Description, 260);
     importGrid->setColumnWidth(ImportRowsModel::AmountColumn, 120);
     root->addWidget(importGrid, 1);
+    refitOnResize(importGrid, [this] { fitReasonColumn(); });
 
     const ImportSteps::Footer footer = ImportSteps::addFooter(root);
     statusLabel = footer.status;
@@ -161,12 +163,14 @@ void ImportDialog::fitReasonColumn() {
     for (int row = 0; row < m_model->rowCount(); ++row)
         reasons.insert(m_model->index(row, ImportRowsModel::Reason).data().toString());
     const QFontMetrics metrics = importGrid->fontMetrics();
-    int needed = 0;
+    QHeaderView* header = importGrid->horizontalHeader();
+    // Its heading, at the least.
+    int needed = header->fontMetrics().horizontalAdvance(
+        m_model->headerData(ImportRowsModel::Reason, Qt::Horizontal, Qt::DisplayRole).toString());
     for (const QString& reason : std::as_const(reasons))
         needed = std::max(needed, metrics.horizontalAdvance(reason));
     // The column fills what the others leave, and more where a reason needs it: the grid then
     // scrolls sideways rather than cut a reason short.
-    QHeaderView* header = importGrid->horizontalHeader();
     int others = 0;
     for (int c = 0; c < ImportRowsModel::Reason; ++c)
         others += header->sectionSize(c);

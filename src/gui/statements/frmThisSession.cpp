@@ -9,6 +9,7 @@
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
 #include "engine/StatementHeader.h"
+#include "shell/Captions.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QTableView>
-#include <QTimer>
 #include <numeric>
 
 namespace {
@@ -85,6 +85,10 @@ frmThisSession::frmThisSession(WindowHost& main)
                     {"Interest Charge", "InterestPayment", MoneyFormat},
                     {"Balance", "Balance", MoneyFormat, false, true}});
     fitColumns();
+    refitOnResize(grdDataGrid, [this] {
+        if (!isUnloaded())
+            fitColumns();
+    });
     bindTxtField(fldDate, "Date", QString(), QStringLiteral("d/M/yyyy"));
     for (int i = 0; i < AmountColumns::Count; ++i)
         bindTxtField(fldGovtCharge + i, AmountColumns::fieldNames()[i]);
@@ -140,15 +144,6 @@ void frmThisSession::fitColumns() {
     const int extra = room > total ? (room - total) / int(least.size()) : 0;
     for (int c = 0; c < least.size(); ++c)
         header->resizeSection(c, least[c] + extra);
-}
-
-void frmThisSession::resizeEvent(QResizeEvent* event) {
-    RecordForm::resizeEvent(event);
-    // Once the layout has given the grid its new size.
-    QTimer::singleShot(0, this, [this] {
-        if (!isUnloaded())
-            fitColumns();
-    });
 }
 
 // --- load, activation, unload ------------------------------------------------------------------

@@ -56,7 +56,6 @@ public:
     std::optional<CheckedStatement> checkedStatement() const override { return m_checked; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void adoPrimaryRS_WillChangeRecord(RecordSet::Reason reason) override;
     MessageStyle messageStyle(Operation op) const override;
     void escapePressed() override { CheckStatement(); }
