@@ -1080,6 +1080,15 @@ void tst_Import::staleTempFolders() {
     QCOMPARE(TempFolders::removeStale(root.path()), removed ? 1 : 0);
     QCOMPARE(QFileInfo::exists(folder), !removed);
     QCOMPARE(QFile::exists(inside), !removed);
+
+    // The import tool's start removes what a killed run of it left, as the program's does.
+    if (removed) {
+        const OwnTempFolder temp;
+        const QString left = QDir::tempPath() + QStringLiteral("/vantrell-%1-XyZ789").arg(gone);
+        QVERIFY(QDir().mkpath(left));
+        QCOMPARE(importTool({"--version"}).status, 0);
+        QVERIFY(!QFileInfo::exists(left));
+    }
 }
 
 void tst_Import::corpusReads() {
