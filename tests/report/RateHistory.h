@@ -26,7 +26,9 @@ inline QString calcToOf(int method) {
 inline QVector<HistoryRow> history(int method, const LenderConventions& conventions,
                                    const QVector<RatePeriod>& charging, int months = 30,
                                    const QMap<QDate, Money>& overcharged = {}) {
-    ChargedHistory::Loan loan{QDate(2022, 1, 1), months};
+    ChargedHistory::Loan loan;
+    loan.start = QDate(2022, 1, 1);
+    loan.months = months;
     loan.overcharged = overcharged;
     return ChargedHistory::charged(method, calcToOf(method), conventions, charging, loan);
 }
