@@ -25,9 +25,12 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+BENCHMARKS = vantrell_bench vantrell_bench_report vantrell_bench_import vantrell_bench_history \
+	vantrell_bench_rateproposal
+
 bench: build
-	for b in vantrell_bench vantrell_bench_report vantrell_bench_import vantrell_bench_history \
-		vantrell_bench_rateproposal; do $(BUILD)/bench/$$b || exit 1; done
+	cmake --build $(BUILD) --target $(BENCHMARKS)
+	for b in $(BENCHMARKS); do $(BUILD)/bench/$$b || exit 1; done
 
 # The Debian package, $(BUILD)/vantrell_VERSION-1_ARCH.deb, made by CPack and checked by lintian
 # (which fails on an error; the warnings kept are listed in the README). dpkg-dev and file serve
