@@ -394,13 +394,13 @@ int printProposal(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& 
 // Every combination of method, day and convention, best first.
 int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
              const QVector<RatePeriod>& rates, const OffsetAccount& offset,
-             const QStringList& offsetNotices) {
+             const QStringList& inputNotices) {
     const LenderFit::Ranking ranking =
         LenderFit::rank(history, rates, LenderFit::storedCalcDay(db), offset);
     const QByteArray out =
         o.csv ? LenderFitRendering::csv(ranking.scores) : LenderFitRendering::text(ranking.scores);
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
-    QStringList notices = offsetNotices + ranking.notices;
+    QStringList notices = inputNotices + ranking.notices;
     if (ranking.scores.isEmpty() || ranking.scores.first().charges == 0)
         notices << QString::fromLatin1(LenderFit::NoCharges);
     for (const QString& notice : notices)
@@ -428,26 +428,21 @@ int run(const Options& o) {
         fixedDay = *stored;
     }
 
-    QVector<HistoryRow> history;
-    QVector<RatePeriod> rates;
-    QVector<int> numbers;
     QString error;
-    if (!ReportStore::readHistory(db, &history, &error) ||
-        !ReportStore::readRatePeriods(db, &rates, &error) ||
-        !ReportPreparation::readStatementNumbers(db, &numbers, &error))
+    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
+    if (!in)
         return unreadable(
             QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
-    QStringList notices;
-    OffsetAccount offset;
-    if (!ReportStore::readOffset(db, &offset, &error))
-        notices << error;
+    const QVector<HistoryRow>& history = in->history;
+    const QVector<RatePeriod>& rates = in->rates;
+    const QVector<int>& numbers = in->statementNumbers;
+    const OffsetAccount& offset = in->offset;
+    QStringList notices = in->notices;
     if (o.fit)
         return printFit(o, db, history, rates, offset, notices);
 
     // A file of layout 1 has no settings: the defaults.
-    LenderConventions conventions;
-    if (!ReportStore::readConventions(db, &conventions, &error))
-        notices << error;
+    LenderConventions conventions = in->conventions;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
     if (o.proposeRates)

@@ -23,20 +23,17 @@ QString unreadableTable(QSqlDatabase db) {
 
 Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay) {
     Calculation c;
-    QVector<HistoryRow> history;
-    QVector<RatePeriod> rates;
     QString error;
-    if (!ReportStore::readHistory(db, &history, &error) ||
-        !ReportStore::readRatePeriods(db, &rates, &error)) {
+    std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
+    if (!in) {
         c.notices << error;
         return c;
     }
-    if (!ReportStore::readConventions(db, &c.conventions, &error))
-        c.notices << error;
-    if (!ReportStore::readOffset(db, &c.offset, &error))
-        c.notices << error;
+    c.notices << in->notices;
+    c.conventions = in->conventions;
+    c.offset = std::move(in->offset);
     InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-        history, rates, method, fixedDay, c.conventions, c.offset);
+        in->history, in->rates, method, fixedDay, c.conventions, c.offset);
     InterestEngine::Result& result = worked.result;
     c.working = std::move(worked.working);
     if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))

@@ -1,5 +1,7 @@
 #include "ReportStore.h"
 
+#include "ReportPreparation.h"
+
 #include "data/StoredValue.h"
 
 #include "data/HistorySpan.h"
@@ -104,6 +106,19 @@ bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<QString, QSt
 
 namespace ReportStore {
 
+std::optional<CalculationInputs> readInputs(QSqlDatabase db, QString* error) {
+    CalculationInputs in;
+    if (!readHistory(db, &in.history, error) || !readRatePeriods(db, &in.rates, error) ||
+        !ReportPreparation::readStatementNumbers(db, &in.statementNumbers, error))
+        return std::nullopt;
+    QString notice;
+    if (!readConventions(db, &in.conventions, &notice))
+        in.notices << notice;
+    if (!readOffset(db, &in.offset, &notice))
+        in.notices << notice;
+    return in;
+}
+
 bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
     sqlite3* handle = handleOf(db);
     Statement count(handle, "select count(*) from tblAllRecords");
@@ -168,11 +183,8 @@ bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
     if (changes.isEmpty())
         return true;
     TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.begun(error))
         return false;
-    }
     QSqlQuery update(db);
     // Only empty amounts become 0: a value that was there stays, whatever it is.
     if (!update.prepare(
@@ -204,11 +216,8 @@ bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
     }
     update.finish();
     remove.finish();
-    if (!transaction.commit()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.commit(error))
         return false;
-    }
     return true;
 }
 
@@ -357,11 +366,8 @@ bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, 
     if (balances.isEmpty())
         return true;
     TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.begun(error))
         return false;
-    }
     QSqlQuery insert(db);
     if (!insert.prepare(
             QStringLiteral("insert into tblOffsetBalances (Date, Balance) values (?, ?)")))
@@ -373,11 +379,8 @@ bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, 
             return failed(insert, error);
     }
     insert.finish();
-    if (!transaction.commit()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.commit(error))
         return false;
-    }
     return true;
 }
 

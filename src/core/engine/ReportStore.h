@@ -1,16 +1,36 @@
 #pragma once
 
 #include "InterestEngine.h"
+#include "LenderConventions.h"
 #include "OffsetAccount.h"
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
+
+#include <optional>
 
 // The account file's side of the report: each table read with one query into plain rows, and the
 // calculation's changes written back in one transaction.
 namespace ReportStore {
+
+// Everything a calculation of the account reads: the report, the report tool in every mode, Find
+// Lender's Method and the rate proposal read it here, so they cannot read it apart.
+struct CalculationInputs {
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    QVector<int> statementNumbers; // tblNumber's readable numbers
+    LenderConventions conventions;
+    OffsetAccount offset;
+    // A setting this version does not read: its default is used, and the user is told.
+    QStringList notices;
+};
+
+// nullopt, with `error` saying why, when the history, the rate periods or the statement numbers
+// cannot be read (or the history spans more than any loan); the settings never stop it.
+std::optional<CalculationInputs> readInputs(QSqlDatabase db, QString* error);
 
 // tblAllRecords in the report order (Date, InterestPayment, ID). A history over more years than
 // any loan runs (HistorySpan) is refused with `error` saying so.

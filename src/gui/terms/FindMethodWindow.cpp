@@ -24,7 +24,6 @@ const QString CaptionBest =
 const QStringList Headings = {"Method",          "Day", "Day Count", "Rounding", "Charges Matched",
                               "Total Difference"};
 const QString ApplyError = QStringLiteral("The method could not be applied: ");
-const QString AccountOpen = QStringLiteral("Open");
 } // namespace
 
 FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNames::FindMethod) {
@@ -66,28 +65,23 @@ FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNa
 
 void FindMethodWindow::findMethod() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QVector<HistoryRow> history;
-    QVector<RatePeriod> rates;
+    std::optional<ReportStore::CalculationInputs> in;
     QString storedDay;
-    OffsetAccount offset;
-    QString offsetNotice;
     QString error;
     {
         AccountConnection connection;
         if (!connection.open(m_main.tag(Tag::NewFile))) {
             error = connection.lastError();
-        } else if (ReportStore::readHistory(connection.database(), &history, &error) &&
-                   ReportStore::readRatePeriods(connection.database(), &rates, &error)) {
+        } else {
+            in = ReportStore::readInputs(connection.database(), &error);
             storedDay = LenderFit::storedCalcDay(connection.database());
-            error.clear();
-            // A share this version does not read is said with the ranking, and 100 % used.
-            if (ReportStore::readOffset(connection.database(), &offset, &offsetNotice))
-                offsetNotice.clear();
         }
     }
     LenderFit::Ranking ranking;
-    if (error.isEmpty())
-        ranking = LenderFit::rank(history, rates, storedDay, offset);
+    if (in) {
+        error.clear();
+        ranking = LenderFit::rank(in->history, in->rates, storedDay, in->offset);
+    }
     QApplication::restoreOverrideCursor();
 
     const bool charged = !ranking.scores.isEmpty() && ranking.scores.first().charges > 0;
@@ -117,8 +111,9 @@ void FindMethodWindow::findMethod() {
     if (!m_best.isEmpty())
         fitGrid->selectRow(0);
     applyButton->setEnabled(!m_best.isEmpty());
-    if (!offsetNotice.isEmpty())
-        ranking.notices.prepend(offsetNotice);
+    // A setting this version does not read is said with the ranking, and its default used.
+    if (in)
+        ranking.notices = in->notices + ranking.notices;
     if (charged) {
         for (const QString& notice : ranking.notices)
             Dialogs::instance().message(notice);
@@ -159,7 +154,7 @@ void FindMethodWindow::applyChosen() {
     main.unloadWindow(WindowNames::Conventions);
     main.unloadWindow(WindowNames::Calculate);
     unload();
-    if (main.tag(Tag::File) == AccountOpen)
+    if (main.tag(Tag::File) == FileState::Open)
         main.showWindow(WindowNames::Calculate);
     else
         main.showWindow(WindowNames::Options);

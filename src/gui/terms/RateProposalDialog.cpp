@@ -192,15 +192,19 @@ void RateProposalDialog::createControls() {
 
 void RateProposalDialog::readAccount() {
     QString error;
-    LenderConventions conventions;
-    if (!ReportStore::readHistory(m_db, &m_history, &error) ||
-        !ReportStore::readRatePeriods(m_db, &m_stored, &error))
+    std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(m_db, &error);
+    if (!in) {
         m_readError = error;
-    // A setting this version does not read leaves its default in place, as the report does.
-    ReportStore::readConventions(m_db, &conventions, &error);
-    ReportStore::readOffset(m_db, &m_offset, &error);
-    dayCountBox->setCurrentIndex(int(conventions.dayCount));
-    roundingBox->setCurrentIndex(int(conventions.rounding));
+        return;
+    }
+    m_history = std::move(in->history);
+    m_stored = std::move(in->rates);
+    m_offset = std::move(in->offset);
+    // A setting this version does not read leaves its default in place and is said, as the
+    // report says it.
+    m_notices = in->notices;
+    dayCountBox->setCurrentIndex(int(in->conventions.dayCount));
+    roundingBox->setCurrentIndex(int(in->conventions.rounding));
 }
 
 void RateProposalDialog::enableDay() {
@@ -254,7 +258,7 @@ void RateProposalDialog::proposeUnderEvery() {
 
 void RateProposalDialog::showProposal(const QString& about) {
     const GridText text;
-    QStringList lines;
+    QStringList lines = m_notices;
     if (!about.isEmpty())
         lines << about;
     if (m_proposal.periods.isEmpty())

@@ -47,6 +47,7 @@ private:
     OffsetAccount m_offset;
     QVector<RatePeriod> m_stored;
     QString m_readError;
+    QStringList m_notices; // the settings that did not read
     RateProposal::Proposal m_proposal;
 
     QComboBox* methodBox = nullptr;
