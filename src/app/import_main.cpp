@@ -79,8 +79,9 @@ const char* const Usage =
     "status\n"
     "one of ready, already in the account, balance break (at the file's line where a row is\n"
     "missing), no balance to check, with \"; no interest charged\" and other notes after it.\n"
-    "Before writing into an existing account a copy of it is kept beside it\n"
-    "(\"NAME before import yyyy-MM-dd hhmmss.mdb\"). The account is opened as Open opens it.\n"
+    "Before writing into an account that holds history a copy of it is kept beside it\n"
+    "(\"NAME before import yyyy-MM-dd hhmmss.mdb\"), and the file's CSV layout is remembered\n"
+    "for the next import, as the window does. The account is opened as Open opens it.\n"
     "\n"
     "  --statements S  monthly, quarterly (ending March, June, September, December),\n"
     "                  half-yearly (June, December), yearly (December), or the lender's own\n"
@@ -605,24 +606,33 @@ int runInto(const Options& o) {
                   .arg(plan.rowsAfter == 1 ? QStringLiteral("1 row")
                                            : QStringLiteral("%1 rows").arg(plan.rowsAfter)));
 
-    if (o.dryRun || !plan.readySpan()) {
-        print(stderr, o.dryRun ? QStringLiteral("dry run: nothing written\n")
-                               : QStringLiteral("nothing to write\n"));
+    if (o.dryRun) {
+        print(stderr, QStringLiteral("dry run: nothing written\n"));
         return Written;
     }
-    if (!o.create) {
-        QString copy;
-        if (const FileError e = AccountFiles::keepCopy(o.into, &copy))
-            return refused(QStringLiteral("no copy of %1 could be kept (%2): nothing written")
-                               .arg(o.into, e.text));
-        print(stderr, QStringLiteral("copy kept: %1\n").arg(copy));
+    using Step = HistoryImport::Outcome::Step;
+    const HistoryImport::Outcome outcome = HistoryImport::importInto(
+        db, o.into, *history, plan, choices, session->csvLayout(), signs);
+    if (!outcome.copy.isEmpty())
+        print(stderr, QStringLiteral("copy kept: %1\n").arg(outcome.copy));
+    switch (outcome.step) {
+    case Step::NothingReady:
+        print(stderr, QStringLiteral("nothing to write\n"));
+        return Written;
+    case Step::NoCopy:
+        return refused(QStringLiteral("no copy of %1 could be kept (%2): nothing written")
+                           .arg(o.into, outcome.reason));
+    case Step::NotWritten:
+        return refused(QStringLiteral("nothing written: %1").arg(outcome.reason));
+    case Step::Done:
+        break;
     }
-    const std::optional<HistoryImport::Written> written = HistoryImport::commit(db, plan, &error);
-    if (!written)
-        return refused(QStringLiteral("nothing written: %1").arg(error));
     print(stderr, QStringLiteral("written: %1 statements, %2 rows\n")
-                      .arg(written->statements)
-                      .arg(written->rows));
+                      .arg(outcome.written.statements)
+                      .arg(outcome.written.rows));
+    if (!outcome.layoutNotKept.isEmpty())
+        print(stderr, QStringLiteral("the file's layout could not be remembered: %1\n")
+                          .arg(outcome.layoutNotKept));
     return Written;
 }
 

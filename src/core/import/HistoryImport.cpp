@@ -2,6 +2,7 @@
 
 #include "BankText.h"
 #include "ColumnRules.h"
+#include "data/AccountFiles.h"
 #include "data/HistorySpan.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
@@ -366,11 +367,8 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
 
 std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error) {
     TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.begun(error))
         return std::nullopt;
-    }
     Written written;
     for (const Statement& s : plan.statements) {
         if (s.status != Status::Ready)
@@ -402,12 +400,43 @@ std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error)
         ++written.statements;
         written.rows += int(session.size());
     }
-    if (!transaction.commit()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.commit(error))
         return std::nullopt;
-    }
     return written;
+}
+
+Outcome importInto(QSqlDatabase db, const QString& account, const AccountHistory& history,
+                   const Plan& plan, const ImportChoices& choices,
+                   const std::optional<CsvLayout>& layout, const Signs& signs) {
+    Outcome out;
+    if (!plan.readySpan()) {
+        out.step = Outcome::Step::NothingReady;
+        return out;
+    }
+    // The only way back from a bulk write into a history the user built: a copy beside it.
+    if (!history.numbers.isEmpty() || history.lastDate.isValid()) {
+        if (const FileError e = AccountFiles::keepCopy(account, &out.copy)) {
+            out.step = Outcome::Step::NoCopy;
+            out.reason = e.text;
+            return out;
+        }
+    }
+    const std::optional<Written> written = commit(db, plan, &out.reason);
+    if (!written) {
+        out.step = Outcome::Step::NotWritten;
+        return out;
+    }
+    out.written = *written;
+    out.reason.clear();
+    // The statement import reads amounts as the balance sees them too.
+    ImportChoices kept = choices;
+    if (layout) {
+        kept.csv = layout;
+        kept.csv->flipSign = signs.turnAmounts;
+    }
+    if (kept != choices)
+        kept.store(db, ImportChoices::StatementSetting, &out.layoutNotKept);
+    return out;
 }
 
 } // namespace HistoryImport

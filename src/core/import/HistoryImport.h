@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImportChoices.h"
 #include "ImportPreview.h"
 #include "ImportRow.h"
 #include "data/Money.h"
@@ -112,5 +113,22 @@ struct Written {
 // Commits every ready statement in one transaction, each through the closing checks and the
 // commit a typed statement goes through. nullopt, and the account as it was, when any fails.
 std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error);
+
+// The import as the window and the tool both make it, in this order: nothing without a ready
+// statement; a copy of `account` kept beside it when it holds history already (nothing written
+// when the copy fails); the ready statements committed; the file's CSV layout remembered for the
+// next file (`layout`, its sign as the statements read the amounts), which, failing, is said
+// but undoes nothing.
+struct Outcome {
+    enum class Step : quint8 { Done, NothingReady, NoCopy, NotWritten };
+    Step step = Step::Done;
+    QString reason; // NoCopy, NotWritten: why
+    Written written;
+    QString copy;          // the copy kept, "" when the account held no history
+    QString layoutNotKept; // why the layout could not be remembered, "" when it was
+};
+Outcome importInto(QSqlDatabase db, const QString& account, const AccountHistory& history,
+                   const Plan& plan, const ImportChoices& choices,
+                   const std::optional<CsvLayout>& layout, const Signs& signs);
 
 } // namespace HistoryImport

@@ -1,6 +1,5 @@
 #include "HistoryImportWindow.h"
 
-#include "data/AccountFiles.h"
 #include "data/ShortDate.h"
 #include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
@@ -36,7 +35,6 @@ using namespace HistoryImport;
 namespace {
 
 const QString Caption = QStringLiteral("Import Bank History");
-const QString Open = QStringLiteral("Open");
 
 // The cutting list's entries, in its order; the last cuts on the lender's own dates.
 const Cutting::Every Everies[] = {Cutting::Every::Month, Cutting::Every::Quarter,
@@ -384,45 +382,32 @@ void HistoryImportWindow::importStatements() {
         Dialogs::instance().message(m_problem);
         return;
     }
-    const std::optional<std::pair<QDate, QDate>> span = m_plan.readySpan();
-    if (!span) {
+    const Outcome outcome =
+        importInto(m_connection->database(), m_main.tag(Tag::NewFile), m_history, m_plan,
+                   m_choices, m_session->csvLayout(), m_signs);
+    m_copy = outcome.copy;
+    switch (outcome.step) {
+    case Outcome::Step::NothingReady:
         Dialogs::instance().message(
             QStringLiteral("No statement is ready: there is nothing to import."));
         return;
-    }
-    const QString account = m_main.tag(Tag::NewFile);
-    // The only way back from a bulk write into a history the user built: a copy beside it.
-    if (!m_history.numbers.isEmpty() || m_history.lastDate.isValid()) {
-        if (const FileError e = AccountFiles::keepCopy(account, &m_copy)) {
-            Dialogs::instance().message(
-                QStringLiteral("No copy of the account could be kept, so nothing was imported: "
-                               "%1")
-                    .arg(e.text));
-            return;
-        }
-    }
-    QString error;
-    const std::optional<Written> written = commit(m_connection->database(), m_plan, &error);
-    if (!written) {
-        Dialogs::instance().message(QStringLiteral("Import Error: nothing was imported: ") + error);
+    case Outcome::Step::NoCopy:
+        Dialogs::instance().message(
+            QStringLiteral("No copy of the account could be kept, so nothing was imported: %1")
+                .arg(outcome.reason));
         return;
+    case Outcome::Step::NotWritten:
+        Dialogs::instance().message(QStringLiteral("Import Error: nothing was imported: ") +
+                                    outcome.reason);
+        return;
+    case Outcome::Step::Done:
+        break;
     }
-    carryOn(*written);
+    carryOn(outcome);
     accept();
 }
 
-void HistoryImportWindow::carryOn(const Written& written) {
-    // The file's layout is proposed for the next file, as the statement import keeps it.
-    ImportChoices kept = m_choices;
-    if (std::optional<CsvLayout> layout = m_session->csvLayout()) {
-        // The statement import reads amounts as the balance sees them too.
-        layout->flipSign = m_signs.turnAmounts;
-        kept.csv = layout;
-    }
-    QString error;
-    const bool choicesKept =
-        kept == m_choices ||
-        kept.store(m_connection->database(), ImportChoices::StatementSetting, &error);
+void HistoryImportWindow::carryOn(const Outcome& outcome) {
     m_connection->close();
 
     // As after a committed statement: the account holds history, and no statement is being
@@ -430,17 +415,18 @@ void HistoryImportWindow::carryOn(const Written& written) {
     for (const QString& field : {Tag::Statement, Tag::StartDate, Tag::EndDate, Tag::OpenBalance,
                                  Tag::CloseBalance, Tag::InterestChanged, Tag::NextForm})
         m_main.setTag(field, QString());
-    m_main.setTag(Tag::File, Open);
+    m_main.setTag(Tag::File, FileState::Open);
 
     const std::pair<QDate, QDate> span = *m_plan.readySpan();
     QString done = QStringLiteral("%1 statements with %2 transactions were imported.")
-                       .arg(written.statements)
-                       .arg(written.rows);
-    if (!m_copy.isEmpty())
-        done +=
-            QStringLiteral("\nThe account as it was before the import is kept as %1.").arg(m_copy);
-    if (!choicesKept)
-        done += QStringLiteral("\nThe file's layout could not be remembered: %1").arg(error);
+                       .arg(outcome.written.statements)
+                       .arg(outcome.written.rows);
+    if (!outcome.copy.isEmpty())
+        done += QStringLiteral("\nThe account as it was before the import is kept as %1.")
+                    .arg(outcome.copy);
+    if (!outcome.layoutNotKept.isEmpty())
+        done += QStringLiteral("\nThe file's layout could not be remembered: %1")
+                    .arg(outcome.layoutNotKept);
     Dialogs::instance().message(done);
 
     const QString rates = QStringLiteral("The bank's file holds no interest rates: enter the rate "

@@ -64,7 +64,7 @@ private:
     // The line of the file that does not read, or its reading's error; "" when it reads whole.
     QString unreadable() const;
     // After Import: the account as after a committed statement, and its rates asked for.
-    void carryOn(const HistoryImport::Written& written);
+    void carryOn(const HistoryImport::Outcome& outcome);
 
     WindowHost& m_main;
     std::unique_ptr<AccountConnection> m_connection;
