@@ -36,3 +36,16 @@ bool TransactionGuard::run(const char* sql) {
     m_error = q.lastError().text();
     return false;
 }
+
+bool TransactionGuard::begun(QString* error) const {
+    if (!m_active && error)
+        *error = m_error;
+    return m_active;
+}
+
+bool TransactionGuard::commit(QString* error) {
+    const bool done = commit();
+    if (!done && error)
+        *error = m_error;
+    return done;
+}

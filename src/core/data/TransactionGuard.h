@@ -20,6 +20,11 @@ public:
     bool commit();
     QString lastError() const { return m_error; }
 
+    // The same, each copying the error into `error` (when given) on failure: the step every
+    // writer of the account takes.
+    bool begun(QString* error) const;
+    bool commit(QString* error);
+
 private:
     bool run(const char* sql);
 

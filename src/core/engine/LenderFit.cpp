@@ -190,19 +190,15 @@ QString storedCalcDay(QSqlDatabase db) {
 
 bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
     TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        *error = transaction.lastError();
+    if (!transaction.begun(error))
         return false;
-    }
     if (!chosen.day.isEmpty() && storedCalcDay(db) != chosen.day &&
         !CalcDay::append(db, chosen.day, error))
         return false;
     if (!ReportStore::writeConventions(db, chosen.conventions, error, false))
         return false;
-    if (!transaction.commit()) {
-        *error = transaction.lastError();
+    if (!transaction.commit(error))
         return false;
-    }
     return true;
 }
 

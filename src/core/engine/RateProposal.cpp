@@ -431,10 +431,8 @@ QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Per
 bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>& replaced,
            QString* error) {
     TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        *error = transaction.lastError();
+    if (!transaction.begun(error))
         return false;
-    }
     QSqlQuery remove(db);
     QSqlQuery insert(db);
     if (!remove.prepare(QStringLiteral("delete from tblInterestChanges where ID=?")) ||
@@ -462,10 +460,8 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
     }
     remove.finish();
     insert.finish();
-    if (!transaction.commit()) {
-        *error = transaction.lastError();
+    if (!transaction.commit(error))
         return false;
-    }
     return true;
 }
 

@@ -55,11 +55,8 @@ bool clear(QSqlDatabase db, QString* errorCode, QString* errorText) {
 bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
     // Ten thousand rows, each saved on its own, would take minutes: one transaction instead.
     TransactionGuard transaction(db);
-    if (!transaction.isActive()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.begun(error))
         return false;
-    }
     QSqlQuery insert(db);
     if (!insert.prepare(QStringLiteral(
             "insert into tblReport (Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,"
@@ -79,11 +76,8 @@ bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
             return failed(insert, error);
     }
     insert.finish();
-    if (!transaction.commit()) {
-        if (error)
-            *error = transaction.lastError();
+    if (!transaction.commit(error))
         return false;
-    }
     return true;
 }
 

@@ -35,3 +35,9 @@ inline const QString CloseBalance = QStringLiteral("tagCloseBalance");
 inline const QString InterestChanged = QStringLiteral("tagInterestChanged");
 inline const QString NextForm = QStringLiteral("tagNextForm");
 } // namespace Tag
+
+// The values tagFile takes: an account just made, or one opened (or carried on after a commit).
+namespace FileState {
+inline const QString New = QStringLiteral("New");
+inline const QString Open = QStringLiteral("Open");
+} // namespace FileState

@@ -33,7 +33,6 @@ const QString ClearReportError = QStringLiteral("Clear Report error");
 const QString PreviewError = QStringLiteral("Preview Error: ");
 const QString PrintError = QStringLiteral("Print Error: ");
 const QString Yes = QStringLiteral("Yes");
-const QString New = QStringLiteral("New");
 const QColor BarColour(204, 240, 255);
 const QColor ButtonColour(118, 217, 254);
 // Twips to pixels at the 96 dpi the layout was drawn for.
@@ -113,7 +112,7 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
         setDefaultPointer();
         return;
     }
-    if (m_main.tag(Tag::File) == New) {
+    if (m_main.tag(Tag::File) == FileState::New) {
         setDefaultPointer();
         return;
     }
@@ -276,7 +275,7 @@ void frmCalculate::CheckStatements() {
         m_noTransactions = true;
         Dialogs::instance().message(QString::fromLatin1(ReportPreparation::NoTransactions));
         m_main.setTag(Tag::NextForm, QString());
-        m_main.setTag(Tag::File, New);
+        m_main.setTag(Tag::File, FileState::New);
         cmdPreview->setEnabled(false);
         cmdPrint->setEnabled(false);
         cmdSummary->setEnabled(false);

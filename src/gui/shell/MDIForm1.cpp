@@ -276,7 +276,7 @@ bool MDIForm1::newAccount() {
         Dialogs::instance().message(failure);
         return false;
     }
-    enterAccount(*path, QStringLiteral("New"));
+    enterAccount(*path, FileState::New);
     return true;
 }
 
@@ -318,5 +318,5 @@ void MDIForm1::openAccount() {
         Dialogs::instance().message(failure);
         return;
     }
-    enterAccount(*path, QStringLiteral("Open"));
+    enterAccount(*path, FileState::Open);
 }

@@ -16,7 +16,6 @@ const QString CaptionInterest = QStringLiteral("View/Amend Interest Changes");
 const QString CaptionPrevious = QStringLiteral("View/Amend Transactions");
 const QString CaptionReport = QStringLiteral("View Report");
 const QString CaptionExit = QStringLiteral("Exit");
-const QString AccountOpen = QStringLiteral("Open");
 const QString TaskMenuCaption = QStringLiteral("Task Menu");
 } // namespace
 
@@ -111,7 +110,7 @@ void frmOptions::centreFrame() {
 
 void frmOptions::setTaskButtons() {
     // A new account has nothing committed yet: only a statement can be entered.
-    const bool open = m_main.tag(Tag::File) == AccountOpen;
+    const bool open = m_main.tag(Tag::File) == FileState::Open;
     for (QPushButton* b : {m_cmdInterest, m_cmdPrevious, m_cmdReport})
         b->setEnabled(open);
 }
@@ -129,7 +128,7 @@ void frmOptions::closeMenu() {
 
 void frmOptions::cmdDataEntry_Click() {
     WindowHost& main = m_main;
-    const bool open = main.tag(Tag::File) == AccountOpen;
+    const bool open = main.tag(Tag::File) == FileState::Open;
     closeMenu();
     // Statement entry always starts fresh, never from a half-filled window left behind.
     main.unloadWindow(WindowNames::NewStatement);

@@ -138,7 +138,7 @@ void frmSplash::cmdNew_Click() {
     }
     QCoreApplication::processEvents();
     m_main.setTag(Tag::NewFile, *path);
-    m_main.setTag(Tag::File, QStringLiteral("New"));
+    m_main.setTag(Tag::File, FileState::New);
     m_main.setAccountCaption(*path);
     handOver();
 }
@@ -161,7 +161,7 @@ void frmSplash::cmdOpen_Click() {
     QCoreApplication::processEvents();
     m_frame.registry().unloadAccountWindows();
     m_main.setTag(Tag::NewFile, *path);
-    m_main.setTag(Tag::File, QStringLiteral("Open"));
+    m_main.setTag(Tag::File, FileState::Open);
     m_main.setAccountCaption(*path);
     handOver();
 }

@@ -34,7 +34,6 @@ const QString FiguresError =
                    "Open and Close Balances if appropriate.");
 const QString DoneDateError = QStringLiteral("Date error, please check all dates.");
 const QString EscapeDateError = QStringLiteral("Date Error. Please check all dates.");
-const QString Open = QStringLiteral("Open");
 
 // The five amounts of a row; an empty amount counts as 0.
 TransactionAmounts amountsOf(const RecordSet& rs, int row) {
@@ -438,7 +437,7 @@ void frmThisSession::handOver(const StatementHeader& header) {
         return;
     }
     m_checked = std::move(statement);
-    m_main.setTag(Tag::File, Open);
+    m_main.setTag(Tag::File, FileState::Open);
     hideWindow();
     m_main.showWindow(WindowNames::Method);
 }
