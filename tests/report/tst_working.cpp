@@ -177,16 +177,16 @@ void TestWorking::goldenDaysAddUpToIntDue() {
                         previous = day.date;
                         // What accrues: the balance, plus the charge under the deferred methods,
                         // less the counted offset while in debit, never past zero.
-                        Money bearing = day.balance + day.addedBack;
+                        Money bearing = *Money::add(day.balance, day.addedBack);
                         if (day.offset && bearing.raw() < 0)
-                            bearing = std::min(Money(), bearing + *day.offset);
+                            bearing = std::min(Money(), *Money::add(bearing, *day.offset));
                         QVERIFY2(day.accruing == bearing, qPrintable(at));
                         QVERIFY2(method % 2 == 1 || day.addedBack.isZero(), qPrintable(at));
                         QCOMPARE(day.offset.has_value(), g->offset.hasData());
                         if (c.rounding == InterestRounding::Posting)
                             QVERIFY2(!day.interest, qPrintable(at));
                         else
-                            sum += day.interest.value_or(Money());
+                            sum = *Money::add(sum, day.interest.value_or(Money()));
                         unrounded += day.unrounded;
                     }
                     if (c.rounding == InterestRounding::Posting)

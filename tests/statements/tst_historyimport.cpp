@@ -26,7 +26,7 @@ QList<ImportedRow> history(const QDate& from, int months) {
     QList<ImportedRow> rows;
     Money balance = m("-250000");
     const auto add = [&](const QDate& date, const char* what, Money amount) {
-        balance += amount;
+        balance = *Money::add(balance, amount);
         ImportedRow r;
         r.line = int(rows.size()) + 2;
         r.date = date;
@@ -178,9 +178,9 @@ void TestHistoryImport::signs() {
     const QList<ImportedRow> expected = rows;
     for (ImportedRow& r : rows) {
         if (lenderSignedAmounts)
-            r.amount = -r.amount;
+            r.amount = *r.amount.negated();
         if (positiveBalances)
-            r.balance = -*r.balance;
+            r.balance = *r.balance->negated();
     }
     const Signs signs = proposeSigns(rows);
     QCOMPARE(signs.turnAmounts, turnAmounts);

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 
 namespace {
 
@@ -316,28 +315,10 @@ std::optional<Money> Money::subtract(Money a, Money b) {
     return fromRaw(difference);
 }
 
-Money Money::operator+(Money other) const {
-    if (auto sum = add(*this, other))
-        return *sum;
-    throw std::overflow_error("Money: addition overflows");
-}
-
-Money Money::operator-(Money other) const {
-    if (auto difference = subtract(*this, other))
-        return *difference;
-    throw std::overflow_error("Money: subtraction overflows");
-}
-
-Money Money::operator-() const {
-    return Money() - *this;
-}
-
-Money& Money::operator+=(Money other) {
-    return *this = *this + other;
-}
-
-Money& Money::operator-=(Money other) {
-    return *this = *this - other;
+std::optional<Money> Money::negated() const {
+    if (m_raw == std::numeric_limits<qint64>::min())
+        return std::nullopt;
+    return fromRaw(-m_raw);
 }
 
 QString Money::formatGrouped(int decimals) const {

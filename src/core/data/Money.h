@@ -52,14 +52,12 @@ public:
     static std::optional<Money> add(Money a, Money b);
     static std::optional<Money> subtract(Money a, Money b);
 
-    // For code that treats overflow as a bug: these throw std::overflow_error. Window and report
-    // code never use them: an exception that reaches Qt's event loop ends the program, so there
-    // amounts are combined with add()/subtract() above and a nullopt is handled where it arises.
-    Money operator+(Money other) const;
-    Money operator-(Money other) const;
-    Money operator-() const;
-    Money& operator+=(Money other);
-    Money& operator-=(Money other);
+    // The value with its sign turned, and its magnitude: nullopt for the most negative raw value,
+    // which has no positive counterpart. There are no throwing operators: an exception that
+    // reached Qt's event loop would end the program, so every sum and negation is checked and
+    // its nullopt handled where it arises.
+    std::optional<Money> negated() const;
+    std::optional<Money> magnitude() const { return m_raw < 0 ? negated() : *this; }
 
     friend constexpr auto operator<=>(const Money&, const Money&) = default;
     friend constexpr bool operator==(const Money&, const Money&) = default;

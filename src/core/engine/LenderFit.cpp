@@ -31,11 +31,7 @@ void addTo(std::optional<Money>& total, Money value) {
 }
 
 Money magnitude(Money m) {
-    if (m.raw() >= 0)
-        return m;
-    return m.raw() == std::numeric_limits<qint64>::min()
-               ? Money::fromRaw(std::numeric_limits<qint64>::max())
-               : Money::fromRaw(-m.raw());
+    return m.magnitude().value_or(Money::fromRaw(std::numeric_limits<qint64>::max()));
 }
 
 Money saturatingAdd(Money a, Money b) {

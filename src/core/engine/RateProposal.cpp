@@ -336,7 +336,8 @@ RateProposal::Proposal Search::run() {
         u.charged = s.charge;
         if (s.effective)
             u.nearestRate = s.effective->rate;
-        u.difference = s.charge - Money::fromRaw(due ? cents(*due) : 0);
+        u.difference =
+            Money::subtract(s.charge, Money::fromRaw(due ? cents(*due) : 0)).value_or(Money());
         p.unexplained << u;
     }
     return p;

@@ -40,11 +40,12 @@ Marker markerOf(QStringView text) {
 
 // The amount with the sign its marker gives: credit in, debit out, none as the amount has it.
 Money marked(Money amount, Marker marker) {
-    const qint64 magnitude = std::abs(amount.raw());
+    // Amounts read from a file are far inside the range: both turn.
+    const Money magnitude = amount.magnitude().value_or(amount);
     if (marker == Marker::Credit)
-        return Money::fromRaw(magnitude);
+        return magnitude;
     if (marker == Marker::Debit)
-        return Money::fromRaw(-magnitude);
+        return magnitude.negated().value_or(magnitude);
     return amount;
 }
 
@@ -59,9 +60,11 @@ std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
     const auto credit = BankText::parseAmount(cell(r, l.creditColumn), l.decimal);
     if (!debit && !credit)
         return std::nullopt;
-    const Money d = debit ? Money::fromRaw(std::abs(debit->raw())) : Money();
-    const Money c = credit ? Money::fromRaw(std::abs(credit->raw())) : Money();
-    return Money::subtract(c, d);
+    const std::optional<Money> d = debit ? debit->magnitude() : Money();
+    const std::optional<Money> c = credit ? credit->magnitude() : Money();
+    if (!d || !c)
+        return std::nullopt;
+    return Money::subtract(*c, *d);
 }
 
 // The description with the columns that continue it, each simplified, joined by a blank.

@@ -68,7 +68,7 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
             }
             amount = marked(*amount, m == Marker::None ? unmarked : m);
         }
-        return l.flipSign ? Money::fromRaw(-amount->raw()) : *amount;
+        return l.flipSign ? amount->negated() : amount;
     };
     // A transaction the bank lists without a date yet, "Pending" where the date belongs.
     auto pendingRow = [&](const CsvRecord& r) -> std::optional<ImportedRow> {

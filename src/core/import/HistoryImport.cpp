@@ -125,10 +125,11 @@ Signs proposeSigns(const QList<ImportedRow>& input) {
 
 QList<ImportedRow> applied(QList<ImportedRow> rows, const Signs& signs) {
     for (ImportedRow& r : rows) {
+        // Amounts and balances read from a file are far inside the range: each turns.
         if (signs.turnAmounts)
-            r.amount = -r.amount;
+            r.amount = r.amount.negated().value_or(r.amount);
         if (signs.turnBalances && r.balance)
-            r.balance = -*r.balance;
+            r.balance = r.balance->negated().value_or(*r.balance);
     }
     return rows;
 }

@@ -63,7 +63,7 @@ QPair<qint64, qint64> keyOf(const QDate& date, Money effect) {
 
 TransactionAmounts amountsIn(AmountColumn column, Money amount) {
     TransactionAmounts a;
-    const Money m = Money::fromRaw(std::abs(amount.raw()));
+    const Money m = amount.magnitude().value_or(amount);
     switch (column) {
     case AmountColumn::GovtCharge:
         a.govtCharge = m;
@@ -86,7 +86,7 @@ TransactionAmounts amountsIn(AmountColumn column, Money amount) {
 
 // The balance check takes a file's balances in either sign: turning the amounts is enough.
 ImportedRow flippedRow(ImportedRow row) {
-    row.amount = Money::fromRaw(-row.amount.raw());
+    row.amount = row.amount.negated().value_or(row.amount);
     return row;
 }
 

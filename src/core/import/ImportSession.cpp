@@ -10,7 +10,7 @@ namespace {
 // The amounts turned; the balances stay as the file states them.
 ReadResult flipped(ReadResult r) {
     for (ImportedRow& row : r.rows)
-        row.amount = Money::fromRaw(-row.amount.raw());
+        row.amount = row.amount.negated().value_or(row.amount);
     return r;
 }
 

@@ -41,7 +41,7 @@ bool addTo(Money& sum, Money value) {
 
 Money magnitude(Money m) {
     // The most negative raw value has no positive counterpart; sums of cents never reach it.
-    return m.raw() < 0 ? Money::fromRaw(-m.raw()) : m;
+    return m.magnitude().value_or(m);
 }
 
 int monthKey(const QDate& d) {

@@ -42,7 +42,7 @@ QString headline(const InterestSummary::Summary& s) {
         Money::subtract(s.difference, s.incompleteDifference).value_or(s.difference);
     if (!compared.isZero()) {
         const bool more = compared.raw() > 0;
-        const Money amount = more ? compared : Money::fromRaw(-compared.raw());
+        const Money amount = compared.magnitude().value_or(compared);
         return QStringLiteral("Over %1 your lender charged %2 %3 interest than these figures give, "
                               "%4")
             .arg(span(s), grid.amount(amount), QLatin1String(more ? "more" : "less"),
