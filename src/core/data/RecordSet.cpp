@@ -422,9 +422,9 @@ QSqlQuery* RecordSet::statement(const QString& sql) {
             fail(query.lastError().text());
             return nullptr;
         }
-        it = m_statements.insert(sql, query);
+        it = m_statements.emplace(sql, std::move(query)).first;
     }
-    return &it.value();
+    return &it->second;
 }
 
 QVariant RecordSet::toStorage(int field, const QVariant& value) const {

@@ -2,7 +2,6 @@
 
 #include "ColumnKind.h"
 
-#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -10,6 +9,8 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+
+#include <map>
 
 // The rows of one query, read into memory at once (so no read lock stays open to block another
 // window's save), with a current row, pending changes and the two events the windows hook.
@@ -123,7 +124,7 @@ private:
 
     QSqlDatabase m_db;
     // Prepared once per connection and text: windows save row after row with the same statement.
-    QHash<QString, QSqlQuery> m_statements;
+    std::map<QString, QSqlQuery> m_statements; // a query is moved in, never copied
     QString m_sql;
     QString m_table;
     QStringList m_fields;
