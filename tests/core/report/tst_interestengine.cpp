@@ -1,4 +1,4 @@
-#include "ReportRows.h"
+#include "support/ReportRows.h"
 #include "engine/InterestEngine.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // The statement windows: entry of the header with its defaults, checks and questions; the
 // transactions grid with its running balance; the closing checks that hand a statement over;
 // and the missing-statement prompt.
-#include "StatementSteps.h"
+#include "support/StatementSteps.h"
 #include "data/ShortDate.h"
 #include "engine/StatementChecks.h"
 #include "report/ReportLinesModel.h"

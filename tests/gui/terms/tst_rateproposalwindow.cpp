@@ -4,7 +4,7 @@
 // and every method tried at once.
 #include "data/AccountConnection.h"
 #include "engine/ReportStore.h"
-#include "report/RateHistory.h"
+#include "support/RateHistory.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
 #include "support/RecordsHarness.h"

@@ -1,4 +1,4 @@
-#include "ReportRows.h"
+#include "support/ReportRows.h"
 #include "data/AccountConnection.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"

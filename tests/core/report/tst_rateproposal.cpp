@@ -3,7 +3,7 @@
 // back under every method, day count and rounding; a month charged at a rate the history never
 // had is listed, not proposed; every method tried at once finds the lender's; the report tool's
 // --propose-rates.
-#include "RateHistory.h"
+#include "support/RateHistory.h"
 #include "data/AccountConnection.h"
 #include "engine/LenderFit.h"
 #include "engine/RateProposal.h"

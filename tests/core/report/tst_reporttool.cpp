@@ -1,4 +1,4 @@
-#include "ReportRows.h"
+#include "support/ReportRows.h"
 #include "data/ShortDate.h"
 #include "render/GridText.h"
 #include "support/AccountFixture.h"

@@ -1,7 +1,7 @@
 // The lender's conventions: a day's interest under each day count and rounding, the settings
 // that keep them in the account, the upgrade that makes room for them in a version-1 file, and
 // the report tool's options.
-#include "ReportRows.h"
+#include "support/ReportRows.h"
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "data/AccountSchema.h"

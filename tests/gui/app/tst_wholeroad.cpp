@@ -10,7 +10,7 @@
 #include "report/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/HistoryImportWindow.h"
-#include "statements/StatementSteps.h"
+#include "support/StatementSteps.h"
 #include "support/AccountFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "terms/frmMethod.h"

@@ -2,7 +2,7 @@
 // with its rates and transactions, the method and the report; then statements 2 and 4, and the
 // prompt naming the missing statement 3. Every figure of the last report follows from what was
 // typed, worked out by hand below.
-#include "StatementSteps.h"
+#include "support/StatementSteps.h"
 #include "app/RegisterWindows.h"
 #include "report/ReportLinesModel.h"
 #include "report/frmCalculate.h"

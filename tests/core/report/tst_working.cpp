@@ -2,8 +2,8 @@
 // posting of the golden accounts under every method, day count, rounding and offset; a period
 // worked by hand; the rate the lender effectively charged; and the report tool's --explain and
 // --rates.
-#include "ChargedAccount.h"
-#include "ReportRows.h"
+#include "support/ChargedAccount.h"
+#include "support/ReportRows.h"
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"

@@ -3,7 +3,7 @@
 // the account's before it opens the report.
 #include "data/AccountFiles.h"
 #include "engine/ReportStore.h"
-#include "report/ChargedAccount.h"
+#include "support/ChargedAccount.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
