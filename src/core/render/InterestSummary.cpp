@@ -230,6 +230,25 @@ QVector<QPointF> runningTotalSeries(const Summary& s) {
     return points;
 }
 
+ValueRange valueRange(const QVector<double>& values) {
+    ValueRange r{0, 0};
+    for (const double v : values) {
+        r.low = std::min(r.low, v);
+        r.high = std::max(r.high, v);
+    }
+    if (r.high - r.low < 1)
+        r.high = r.low + 1;
+    return r;
+}
+
+ValueRange valueRange(const QVector<QPointF>& series) {
+    QVector<double> values;
+    values.reserve(series.size());
+    for (const QPointF& p : series)
+        values << p.y();
+    return valueRange(values);
+}
+
 QString timeAxisFormat(const QDate& first, const QDate& last, int ticks) {
     const qint64 apart = first.daysTo(last) / std::max(1, ticks - 1);
     return apart >= 31 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM yyyy");

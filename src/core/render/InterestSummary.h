@@ -135,6 +135,16 @@ IncompletePostings incompletePostings(const QVector<ReportLine>& lines);
 // milliseconds since the epoch (the unit of a date-time axis), y the running total.
 QVector<QPointF> runningTotalSeries(const Summary& s);
 
+// The span a chart's value axis shows: zero and every value in `values`, at least one unit wide
+// (a single value still gets room to stand in). The window's charts and the printed page's alike.
+struct ValueRange {
+    double low = 0;
+    double high = 1;
+};
+ValueRange valueRange(const QVector<double>& values);
+// The running total's: its series' values.
+ValueRange valueRange(const QVector<QPointF>& series);
+
 // The date format of a time axis from `first` to `last` with `ticks` evenly spaced labels, such
 // that no two labels read the same: month and year ("Sep 2023") while the labels lie a month or
 // more apart, the day too ("14 Sep 2023") when they lie closer.

@@ -42,13 +42,7 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
         return;
     }
 
-    double low = 0, high = 0;
-    for (const QPointF& pt : points) {
-        low = std::min(low, pt.y());
-        high = std::max(high, pt.y());
-    }
-    if (high - low < 1)
-        high = low + 1;
+    const auto [low, high] = InterestSummary::valueRange(points);
     const QDate firstDate = s.postings.first().date.addDays(-15);
     const QDate lastDate = s.postings.last().date.addDays(15);
     const double first = msecs(firstDate), last = msecs(lastDate);

@@ -266,14 +266,7 @@ void SummaryWindow::fillRunningTotal() {
     series->setPointsVisible(m_summary->postings.size() <= 120);
     chart->addSeries(series);
 
-    // The axes always hold zero, and a single posting still gets a span to stand in.
-    double low = 0, high = 0;
-    for (const QPointF& p : points) {
-        low = std::min(low, p.y());
-        high = std::max(high, p.y());
-    }
-    if (high - low < 1)
-        high = low + 1;
+    const InterestSummary::ValueRange range = InterestSummary::valueRange(points);
     const QDate first = m_summary->postings.first().date;
     const QDate last = m_summary->postings.last().date;
     auto* x = new QDateTimeAxis;
@@ -285,7 +278,7 @@ void SummaryWindow::fillRunningTotal() {
     series->attachAxis(x);
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%.2f"));
-    y->setRange(low, high);
+    y->setRange(range.low, range.high);
     y->applyNiceNumbers();
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
@@ -327,18 +320,13 @@ void SummaryWindow::fillYears() {
         x->setLabelsAngle(-90);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
-    double low = 0, high = 0;
-    for (const InterestSummary::Year& year : m_summary->years) {
-        for (const Money amount : {year.charged, year.due}) {
-            low = std::min(low, amount.toDouble());
-            high = std::max(high, amount.toDouble());
-        }
-    }
-    if (high - low < 1)
-        high = low + 1;
+    QVector<double> amounts;
+    for (const InterestSummary::Year& year : m_summary->years)
+        amounts << year.charged.toDouble() << year.due.toDouble();
+    const InterestSummary::ValueRange range = InterestSummary::valueRange(amounts);
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setRange(low, high);
+    y->setRange(range.low, range.high);
     y->applyNiceNumbers();
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
