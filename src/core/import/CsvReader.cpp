@@ -280,6 +280,282 @@ void chooseAmounts(const QList<const CsvRecord*>& rows, const QList<int>& numeri
     }
 }
 
+// The stages of CsvReader::detect, in its order.
+
+// The decimal point: from the fields of the first `lines` records that are not dates.
+QChar decimalOf(const QList<CsvRecord>& records, int lines) {
+    QStringList amounts;
+    for (int r = 0; r < lines; ++r) {
+        for (QStringView f : records[r].fields) {
+            if (!readsAsDate(f))
+                amounts << f.toString();
+        }
+    }
+    return BankText::detectDecimal(amounts);
+}
+
+// Where the rows are: the lines with a date and an amount, of the width most of them have.
+struct RowShape {
+    QList<bool> dataLike; // of the sampled records
+    int width = 0;
+    int first = 0; // the first row of that width
+};
+
+std::optional<RowShape> findRows(const QList<CsvRecord>& records, int sampled, int openQuoteLine,
+                                 QChar decimal, QString* error) {
+    RowShape shape;
+    shape.dataLike.resize(sampled);
+    QMap<int, int> widths;
+    for (int r = 0; r < sampled; ++r) {
+        shape.dataLike[r] = isDataLike(records[r].fields, decimal);
+        if (shape.dataLike[r])
+            ++widths[int(records[r].fields.size())];
+    }
+    if (widths.isEmpty()) {
+        *error = openQuoteLine > 0
+                     ? QStringLiteral("A quote opened on line %1 is never closed: the file is "
+                                      "cut short or damaged.")
+                           .arg(openQuoteLine)
+                     : QStringLiteral("No line of the file reads as a transaction: none has a "
+                                      "date and an amount.");
+        return std::nullopt;
+    }
+    int widthLines = 0;
+    for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
+        if (it.value() > widthLines) {
+            shape.width = it.key();
+            widthLines = it.value();
+        }
+    }
+    while (!(shape.dataLike[shape.first] && records[shape.first].fields.size() == shape.width))
+        ++shape.first;
+    return shape;
+}
+
+// The header and the lines to skip; returns the header's record, -1 when there is none.
+// The header is the line that names the columns: just above the first row, or above the pending
+// transactions some banks list there without a date. Failing that, the line just above the
+// first row when it is words, not a row.
+int placeHeader(const QList<CsvRecord>& records, const RowShape& shape, CsvLayout& layout) {
+    const int width = shape.width;
+    auto fitsWidth = [&](int r) { return records[r].fields.size() >= width - 1; };
+    auto hasLetters = [&](int r) {
+        return std::any_of(records[r].fields.begin(), records[r].fields.end(), [](QStringView f) {
+            return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
+        });
+    };
+    // A line of the rows' width with a date or an amount in it is a row that does not read (an
+    // impossible date, an amount out of reach), never the header or a line to skip: it is read
+    // with the rows, so that the preview says it does not read instead of dropping it.
+    auto rowLike = [&](int r) {
+        const QList<QStringView>& fields = records[r].fields;
+        return fields.size() == width &&
+               std::any_of(fields.begin(), fields.end(), [&](QStringView f) {
+                   return readsAsDate(f) || readsAsAmount(f, layout.decimal);
+               });
+    };
+    int above = shape.first - 1;
+    int firstRowLike = shape.first;
+    while (above >= 0 && !shape.dataLike[above] &&
+           (isPendingLike(records[above].fields, layout.decimal) || rowLike(above))) {
+        if (rowLike(above))
+            firstRowLike = above;
+        --above;
+    }
+    int headerAt = -1;
+    if (above >= 0 && !shape.dataLike[above] && fitsWidth(above) &&
+        (namesColumns(records[above].fields) || (above + 1 == firstRowLike && hasLetters(above))))
+        headerAt = above;
+    layout.header = headerAt >= 0;
+    layout.skipLines = (layout.header ? records[headerAt].line : records[firstRowLike].line) - 1;
+    return headerAt;
+}
+
+// Columns the header names. Of the description's names the best ranked wins, unless the column
+// says the same on every row; numbered ones ("Description 1", "Description 2") are one
+// description.
+void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>& rows,
+                  CsvLayout& layout) {
+    int bestDescription = 1000;
+    for (int c = 0; c < names.size(); ++c) {
+        int rank = 0;
+        const Role role = roleOf(names[c].toString(), &rank);
+        int* target = nullptr;
+        switch (role) {
+        case Role::Date:
+            target = &layout.dateColumn;
+            break;
+        case Role::Amount:
+            target = &layout.amountColumn;
+            break;
+        case Role::Debit:
+            target = &layout.debitColumn;
+            break;
+        case Role::Credit:
+            target = &layout.creditColumn;
+            break;
+        case Role::Balance:
+            target = &layout.balanceColumn;
+            break;
+        case Role::Description:
+            if (rank < bestDescription && !sameOnEveryRow(rows, c)) {
+                bestDescription = rank;
+                layout.descriptionColumn = c;
+            }
+            break;
+        case Role::None:
+            break;
+        }
+        if (target && *target < 0)
+            *target = c;
+    }
+    if (layout.descriptionColumn >= 0) {
+        auto unnumbered = [](QStringView name) {
+            name = name.trimmed();
+            while (!name.isEmpty() && name.back().isDigit())
+                name.chop(1);
+            return name.trimmed().toString().toLower();
+        };
+        const QString base = unnumbered(names[layout.descriptionColumn]);
+        QList<int> numbered;
+        for (int c = 0; c < names.size(); ++c) {
+            if (unnumbered(names[c]) == base &&
+                (c == layout.descriptionColumn || !sameOnEveryRow(rows, c)))
+                numbered << c;
+        }
+        if (numbered.size() > 1) {
+            layout.descriptionColumn = numbered.takeFirst();
+            layout.extraDescriptionColumns = numbered;
+        }
+    }
+    if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
+        layout.amounts = CsvLayout::Amounts::DebitCredit;
+}
+
+// The column most of whose cells read as dates.
+int dateColumnHeld(const QList<const CsvRecord*>& rows, int width) {
+    int column = -1;
+    int bestCount = 0;
+    for (int c = 0; c < width; ++c) {
+        const int count = int(std::count_if(rows.begin(), rows.end(), [&](const CsvRecord* r) {
+            return readsAsDate(cell(*r, c));
+        }));
+        if (count > bestCount) {
+            bestCount = count;
+            column = c;
+        }
+    }
+    return column;
+}
+
+// The columns that hold only amounts, each with cents or a sign somewhere (a column of bare whole
+// numbers is a reference), other than the date, the description and a named balance.
+QList<int> amountColumnsHeld(const QList<const CsvRecord*>& rows, int width,
+                             const CsvLayout& layout) {
+    QList<int> numeric;
+    for (int c = 0; c < width; ++c) {
+        if (c == layout.dateColumn || c == layout.descriptionColumn)
+            continue;
+        int filled = 0;
+        bool allAmounts = true;
+        bool pointOrSign = false;
+        for (const CsvRecord* r : rows) {
+            const QStringView f = cell(*r, c).trimmed();
+            if (f.isEmpty())
+                continue;
+            ++filled;
+            if (!readsAsAmount(f, layout.decimal)) {
+                allAmounts = false;
+                break;
+            }
+            pointOrSign |= f.contains(layout.decimal) || f.contains(u'-') || f.contains(u'(') ||
+                           f.endsWith(u"CR", Qt::CaseInsensitive) ||
+                           f.endsWith(u"DR", Qt::CaseInsensitive);
+        }
+        if (allAmounts && filled > 0 && pointOrSign)
+            numeric << c;
+    }
+    if (layout.balanceColumn >= 0)
+        numeric.removeOne(layout.balanceColumn);
+    return numeric;
+}
+
+// The longest text, passing over a column that says the same on every row (the account's name,
+// a card's number) while another column's text varies.
+int descriptionColumnHeld(const QList<const CsvRecord*>& rows, int width,
+                          const CsvLayout& layout) {
+    int column = -1;
+    qsizetype longest = 0;
+    bool longestVaries = false;
+    for (int c = 0; c < width; ++c) {
+        if (c == layout.dateColumn || c == layout.amountColumn || c == layout.debitColumn ||
+            c == layout.creditColumn || c == layout.balanceColumn || c == layout.signColumn)
+            continue;
+        qsizetype length = 0;
+        for (const CsvRecord* r : rows)
+            length += cell(*r, c).trimmed().size();
+        const bool varies = !sameOnEveryRow(rows, c);
+        if (length > 0 &&
+            ((varies && !longestVaries) || (varies == longestVaries && length > longest))) {
+            longest = length;
+            longestVaries = varies;
+            column = c;
+        }
+    }
+    return column;
+}
+
+// The columns the header did not name, from what they hold. False, with `error`, when no column
+// holds amounts.
+bool columnsHeld(const QList<const CsvRecord*>& rows, int width, CsvLayout& layout,
+                 QString* error) {
+    const bool amountsNamed =
+        layout.amountColumn >= 0 || (layout.debitColumn >= 0 && layout.creditColumn >= 0);
+    if (layout.dateColumn < 0)
+        layout.dateColumn = dateColumnHeld(rows, width);
+    if (!amountsNamed) {
+        const QList<int> numeric = amountColumnsHeld(rows, width, layout);
+        if (numeric.isEmpty()) {
+            *error = QStringLiteral("No column of the file holds only amounts.");
+            return false;
+        }
+        const int namedBalance = layout.balanceColumn;
+        chooseAmounts(rows, numeric, layout);
+        if (namedBalance >= 0)
+            layout.balanceColumn = namedBalance;
+    }
+    // Amounts without a sign of their own take it from a column of "CR" and "DR" beside them.
+    const bool signedAmounts =
+        layout.amounts == CsvLayout::Amounts::Signed && layout.amountColumn >= 0;
+    if (signedAmounts && unsignedColumn(rows, layout.amountColumn)) {
+        for (int c = 0; c < width; ++c) {
+            if (c != layout.dateColumn && c != layout.amountColumn && c != layout.balanceColumn &&
+                c != layout.descriptionColumn && holdsMarkers(rows, c)) {
+                layout.signColumn = c;
+                break;
+            }
+        }
+    }
+    if (layout.descriptionColumn < 0)
+        layout.descriptionColumn = descriptionColumnHeld(rows, width, layout);
+    return true;
+}
+
+// The date order that reads the most dates of the whole file; the one the layout has on a tie.
+void settleDateOrder(const QList<CsvRecord>& records, CsvLayout& layout) {
+    int dayFirst = 0;
+    int monthFirst = 0;
+    for (const CsvRecord& r : records) {
+        if (r.line <= layout.skipLines)
+            continue;
+        const BankText::OrderFit fit = BankText::fitOrders(cell(r, layout.dateColumn));
+        dayFirst += fit.dayFirst;
+        monthFirst += fit.monthFirst;
+    }
+    if (dayFirst != monthFirst)
+        layout.dateOrder = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+}
+
 } // namespace
 
 CsvReader::CsvReader(QString text) : m_text(std::move(text)) {}
@@ -421,11 +697,6 @@ QChar CsvReader::detectDelimiter() const {
 
 std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
                                            QString* note) const {
-    auto fail = [&](const QString& why) -> std::optional<CsvLayout> {
-        if (error)
-            *error = why;
-        return std::nullopt;
-    };
     if (note)
         note->clear();
     CsvLayout layout;
@@ -435,252 +706,36 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
     const QList<CsvRecord>& records = s.records;
     const int sampled = std::min(int(records.size()), SampleRecords);
 
-    // The decimal point: from fields that are not dates.
-    QStringList amounts;
-    for (int r = 0; r < std::min(sampled, SampleLines); ++r) {
-        for (QStringView f : records[r].fields) {
-            if (!readsAsDate(f))
-                amounts << f.toString();
-        }
+    layout.decimal = decimalOf(records, std::min(sampled, SampleLines));
+    QString why;
+    const std::optional<RowShape> shape =
+        findRows(records, sampled, s.openQuoteLine, layout.decimal, &why);
+    if (!shape) {
+        if (error)
+            *error = why;
+        return std::nullopt;
     }
-    layout.decimal = BankText::detectDecimal(amounts);
-
-    // The rows are the lines with a date and an amount, of the width most of them have.
-    QList<bool> dataLike(sampled);
-    QMap<int, int> widths;
-    for (int r = 0; r < sampled; ++r) {
-        dataLike[r] = isDataLike(records[r].fields, layout.decimal);
-        if (dataLike[r])
-            ++widths[int(records[r].fields.size())];
-    }
-    if (widths.isEmpty() && s.openQuoteLine > 0)
-        return fail(QStringLiteral("A quote opened on line %1 is never closed: the file is cut "
-                                   "short or damaged.")
-                        .arg(s.openQuoteLine));
-    if (widths.isEmpty())
-        return fail(QStringLiteral("No line of the file reads as a transaction: none has a date "
-                                   "and an amount."));
-    int width = 0;
-    int widthLines = 0;
-    for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
-        if (it.value() > widthLines) {
-            width = it.key();
-            widthLines = it.value();
-        }
-    }
-    int first = 0;
-    while (!(dataLike[first] && records[first].fields.size() == width))
-        ++first;
-
-    // The header is the line that names the columns: just above the first row, or above the
-    // pending transactions some banks list there without a date. Failing that, the line just
-    // above the first row when it is words, not a row.
-    auto fitsWidth = [&](int r) { return records[r].fields.size() >= width - 1; };
-    auto hasLetters = [&](int r) {
-        return std::any_of(records[r].fields.begin(), records[r].fields.end(), [](QStringView f) {
-            return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
-        });
-    };
-    // A line of the rows' width with a date or an amount in it is a row that does not read (an
-    // impossible date, an amount out of reach), never the header or a line to skip: it is read
-    // with the rows, so that the preview says it does not read instead of dropping it.
-    auto rowLike = [&](int r) {
-        const QList<QStringView>& fields = records[r].fields;
-        return fields.size() == width &&
-               std::any_of(fields.begin(), fields.end(), [&](QStringView f) {
-                   return readsAsDate(f) || readsAsAmount(f, layout.decimal);
-               });
-    };
-    int above = first - 1;
-    int firstRowLike = first;
-    while (above >= 0 && !dataLike[above] &&
-           (isPendingLike(records[above].fields, layout.decimal) || rowLike(above))) {
-        if (rowLike(above))
-            firstRowLike = above;
-        --above;
-    }
-    int headerAt = -1;
-    if (above >= 0 && !dataLike[above] && fitsWidth(above) &&
-        (namesColumns(records[above].fields) ||
-         (above + 1 == firstRowLike && hasLetters(above))))
-        headerAt = above;
-    const bool header = headerAt >= 0;
-    layout.header = header;
-    layout.skipLines = (header ? records[headerAt].line : records[firstRowLike].line) - 1;
-
+    const int headerAt = placeHeader(records, *shape, layout);
     QList<const CsvRecord*> rows;
-    for (int r = first; r < sampled; ++r) {
-        if (dataLike[r])
+    for (int r = shape->first; r < sampled; ++r) {
+        if (shape->dataLike[r])
             rows << &records[r];
     }
-
-    // Columns the header names. Of the description's names the best ranked wins, unless the
-    // column says the same on every row; numbered ones ("Description 1", "Description 2") are
-    // one description.
-    if (header) {
-        int bestDescription = 1000;
-        const QList<QStringView>& names = records[headerAt].fields;
-        for (int c = 0; c < names.size(); ++c) {
-            int rank = 0;
-            const Role role = roleOf(names[c].toString(), &rank);
-            int* target = nullptr;
-            switch (role) {
-            case Role::Date:
-                target = &layout.dateColumn;
-                break;
-            case Role::Amount:
-                target = &layout.amountColumn;
-                break;
-            case Role::Debit:
-                target = &layout.debitColumn;
-                break;
-            case Role::Credit:
-                target = &layout.creditColumn;
-                break;
-            case Role::Balance:
-                target = &layout.balanceColumn;
-                break;
-            case Role::Description:
-                if (rank < bestDescription && !sameOnEveryRow(rows, c)) {
-                    bestDescription = rank;
-                    layout.descriptionColumn = c;
-                }
-                break;
-            case Role::None:
-                break;
-            }
-            if (target && *target < 0)
-                *target = c;
-        }
-        if (layout.descriptionColumn >= 0) {
-            auto unnumbered = [](QStringView name) {
-                name = name.trimmed();
-                while (!name.isEmpty() && name.back().isDigit())
-                    name.chop(1);
-                return name.trimmed().toString().toLower();
-            };
-            const QString base = unnumbered(names[layout.descriptionColumn]);
-            QList<int> numbered;
-            for (int c = 0; c < names.size(); ++c) {
-                if (unnumbered(names[c]) == base &&
-                    (c == layout.descriptionColumn || !sameOnEveryRow(rows, c)))
-                    numbered << c;
-            }
-            if (numbered.size() > 1) {
-                layout.descriptionColumn = numbered.takeFirst();
-                layout.extraDescriptionColumns = numbered;
-            }
-        }
-        if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
-            layout.amounts = CsvLayout::Amounts::DebitCredit;
+    if (headerAt >= 0)
+        columnsNamed(records[headerAt].fields, rows, layout);
+    if (!columnsHeld(rows, shape->width, layout, &why)) {
+        if (error)
+            *error = why;
+        return std::nullopt;
     }
-    const bool amountsNamed =
-        layout.amountColumn >= 0 || (layout.debitColumn >= 0 && layout.creditColumn >= 0);
-
-    // The rest from what the columns hold.
-    if (layout.dateColumn < 0) {
-        int bestCount = 0;
-        for (int c = 0; c < width; ++c) {
-            const int count = int(std::count_if(rows.begin(), rows.end(), [&](const CsvRecord* r) {
-                return readsAsDate(cell(*r, c));
-            }));
-            if (count > bestCount) {
-                bestCount = count;
-                layout.dateColumn = c;
-            }
-        }
-    }
-    if (!amountsNamed) {
-        QList<int> numeric;
-        for (int c = 0; c < width; ++c) {
-            if (c == layout.dateColumn || c == layout.descriptionColumn)
-                continue;
-            int filled = 0;
-            bool allAmounts = true;
-            bool pointOrSign = false;
-            for (const CsvRecord* r : rows) {
-                const QStringView f = cell(*r, c).trimmed();
-                if (f.isEmpty())
-                    continue;
-                ++filled;
-                if (!readsAsAmount(f, layout.decimal)) {
-                    allAmounts = false;
-                    break;
-                }
-                // Amounts have cents or a sign; a column of bare whole numbers is a reference.
-                pointOrSign |= f.contains(layout.decimal) || f.contains(u'-') || f.contains(u'(') ||
-                               f.endsWith(u"CR", Qt::CaseInsensitive) ||
-                               f.endsWith(u"DR", Qt::CaseInsensitive);
-            }
-            if (allAmounts && filled > 0 && pointOrSign)
-                numeric << c;
-        }
-        if (layout.balanceColumn >= 0)
-            numeric.removeOne(layout.balanceColumn);
-        if (numeric.isEmpty())
-            return fail(QStringLiteral("No column of the file holds only amounts."));
-        const int namedBalance = layout.balanceColumn;
-        if (namedBalance >= 0) {
-            CsvLayout l = layout;
-            chooseAmounts(rows, numeric, l);
-            l.balanceColumn = namedBalance;
-            layout = l;
-        } else {
-            chooseAmounts(rows, numeric, layout);
-        }
-    }
-    // Amounts without a sign of their own take it from a column of "CR" and "DR" beside them.
     const bool signedAmounts =
         layout.amounts == CsvLayout::Amounts::Signed && layout.amountColumn >= 0;
-    if (signedAmounts && unsignedColumn(rows, layout.amountColumn)) {
-        for (int c = 0; c < width; ++c) {
-            if (c != layout.dateColumn && c != layout.amountColumn && c != layout.balanceColumn &&
-                c != layout.descriptionColumn && holdsMarkers(rows, c)) {
-                layout.signColumn = c;
-                break;
-            }
-        }
-    }
-    if (layout.descriptionColumn < 0) {
-        // The longest text, passing over a column that says the same on every row (the
-        // account's name, a card's number) while another column's text varies.
-        qsizetype longest = 0;
-        bool longestVaries = false;
-        for (int c = 0; c < width; ++c) {
-            if (c == layout.dateColumn || c == layout.amountColumn || c == layout.debitColumn ||
-                c == layout.creditColumn || c == layout.balanceColumn || c == layout.signColumn)
-                continue;
-            qsizetype length = 0;
-            for (const CsvRecord* r : rows)
-                length += cell(*r, c).trimmed().size();
-            const bool varies = !sameOnEveryRow(rows, c);
-            if (length > 0 &&
-                ((varies && !longestVaries) || (varies == longestVaries && length > longest))) {
-                longest = length;
-                longestVaries = varies;
-                layout.descriptionColumn = c;
-            }
-        }
-    }
     if (layout.amounts == CsvLayout::Amounts::Signed) {
         layout.debitColumn = layout.creditColumn = -1;
     } else {
         layout.amountColumn = -1;
     }
-
-    // The date order that reads the most dates of the whole file; the preferred one on a tie.
-    int dayFirst = 0;
-    int monthFirst = 0;
-    const qsizetype skipTo = layout.skipLines;
-    for (const CsvRecord& r : records) {
-        if (r.line <= skipTo)
-            continue;
-        const BankText::OrderFit fit = BankText::fitOrders(cell(r, layout.dateColumn));
-        dayFirst += fit.dayFirst;
-        monthFirst += fit.monthFirst;
-    }
-    if (dayFirst != monthFirst)
-        layout.dateOrder = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    settleDateOrder(records, layout);
 
     // Balances that move against the amounts: the file counts money out as positive (a card's
     // purchases), and its amounts are read turned, so that the balances follow from them.
