@@ -1,6 +1,7 @@
 # Checks the house rules of docs/ARCHITECTURE.md on a source tree:
 #   cmake -DROOT=<dir holding core/ and gui/> -DCORE_FOLDERS=<list> -DGUI_FOLDERS=<list>
-#         -DWIDGET_DIRS=<Qt widget header folders> [-DEXPECT=<violations>] -P CheckLayout.cmake
+#         -DWIDGET_DIRS=<Qt widget header folders> [-DTESTS_ROOT=<dir holding the tests' core/
+#         and gui/>] [-DEXPECT=<violations>] -P CheckLayout.cmake
 # Prints each broken rule as "file: rule". Fails when the count differs from EXPECT (default 0),
 # so that a planted tree can prove each rule is still checked.
 cmake_minimum_required(VERSION 3.25)
@@ -77,6 +78,42 @@ foreach(file ${sources})
         endif()
     endforeach()
 endforeach()
+
+# The tests follow the sides too (with -DTESTS_ROOT=<tests dir>): a test of core code includes
+# no window folder, no widget header and none of the window tests' support, so that it links the
+# core alone; and every test program stands on one side.
+if(DEFINED TESTS_ROOT)
+    get_filename_component(TESTS_ROOT ${TESTS_ROOT} ABSOLUTE)
+    set(WINDOW_SUPPORT ScriptedDialogs Controls FakeHost RecordsHarness StatementSteps)
+    file(GLOB_RECURSE core_tests RELATIVE ${TESTS_ROOT} ${TESTS_ROOT}/core/*.h
+         ${TESTS_ROOT}/core/*.cpp)
+    foreach(file ${core_tests})
+        file(STRINGS ${TESTS_ROOT}/${file} lines REGEX "^[ \t]*#[ \t]*include")
+        foreach(line ${lines})
+            if(line MATCHES "<([^>]+)>")
+                set(included ${CMAKE_MATCH_1})
+                string(REGEX REPLACE "^Qt[A-Za-z]+/" "" header "${included}")
+                if(header IN_LIST WIDGET_HEADERS OR included IN_LIST WIDGET_HEADERS)
+                    violation(tests/${file} "a core test includes the widget header <${included}>")
+                endif()
+            elseif(line MATCHES "\"support/([A-Za-z]+)\\.h\"")
+                if(CMAKE_MATCH_1 IN_LIST WINDOW_SUPPORT)
+                    violation(tests/${file} "a core test includes the window tests' support")
+                endif()
+            elseif(line MATCHES "\"([a-z]+)/[^\"]+\"")
+                if(CMAKE_MATCH_1 IN_LIST GUI_FOLDERS OR CMAKE_MATCH_1 STREQUAL "app")
+                    violation(tests/${file} "a core test includes the window folder ${CMAKE_MATCH_1}/")
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+    file(GLOB_RECURSE all_tests RELATIVE ${TESTS_ROOT} ${TESTS_ROOT}/tst_*.cpp)
+    foreach(file ${all_tests})
+        if(NOT file MATCHES "^(core|gui|layout)/")
+            violation(tests/${file} "a test on neither side")
+        endif()
+    endforeach()
+endif()
 
 if(NOT violations EQUAL EXPECT)
     message(FATAL_ERROR "${violations} layout rule(s) broken; expected ${EXPECT}")

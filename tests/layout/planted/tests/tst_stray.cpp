@@ -1,0 +1,1 @@
+// Planted: a test program on neither side.
