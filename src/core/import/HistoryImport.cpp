@@ -428,7 +428,6 @@ Outcome importInto(QSqlDatabase db, const QString& account, const AccountHistory
         return out;
     }
     out.written = *written;
-    out.reason.clear();
     // The statement import reads amounts as the balance sees them too.
     ImportChoices kept = choices;
     if (layout) {

@@ -78,10 +78,8 @@ void FindMethodWindow::findMethod() {
         }
     }
     LenderFit::Ranking ranking;
-    if (in) {
-        error.clear();
+    if (in)
         ranking = LenderFit::rank(in->history, in->rates, storedDay, in->offset);
-    }
     QApplication::restoreOverrideCursor();
 
     const bool charged = !ranking.scores.isEmpty() && ranking.scores.first().charges > 0;
