@@ -21,7 +21,7 @@ QVector<RatePeriod> rateHistory() {
     for (int i = 0; i < 12; ++i) {
         const QDate to =
             i == 11 ? QDate(2026, 12, 31) : QDate(2015, 11, 1).addMonths(10 * i).addDays(3 * i);
-        rates << RatePeriod{i + 1, from, to, (450 + (i % 4) * 35 - (i % 3) * 10) / 100.0};
+        rates << RatePeriod{i + 1, from, to, Rate::fromThousandths((450 + (i % 4) * 35 - (i % 3) * 10) * 10)};
         from = to.addDays(1);
     }
     return rates;

@@ -86,7 +86,7 @@ QVector<RatePeriod> largeRates() {
         r.id = p + 1;
         r.validFrom = FirstDay.addDays(p * days / RatePeriods);
         r.validTo = FirstDay.addDays((p + 1) * days / RatePeriods - 1);
-        r.interestRate = 4.0 + (p * 37 % 50) / 10.0;
+        r.interestRate = Rate::fromThousandths(4000 + (p * 37 % 50) * 100);
         periods << r;
     }
     return periods;
@@ -123,7 +123,7 @@ bool writeAccount(const QString& path) {
     for (const RatePeriod& r : largeRates()) {
         q.addBindValue(ShortDate::toIso(r.validFrom));
         q.addBindValue(ShortDate::toIso(r.validTo));
-        q.addBindValue(*r.interestRate);
+        q.addBindValue(r.interestRate->percent());
         if (!q.exec())
             return false;
     }

@@ -50,7 +50,7 @@ inline QVector<RatePeriod> rates(const QStringList& spelled) {
         p.validFrom = QDate::fromString(parts[0], Qt::ISODate);
         p.validTo = QDate::fromString(parts[1], Qt::ISODate);
         if (parts[2] != QLatin1String("-"))
-            p.interestRate = parts[2].toDouble();
+            p.interestRate = Rate::fromReal(parts[2].toDouble());
         periods << p;
     }
     return periods;

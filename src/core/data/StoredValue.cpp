@@ -87,6 +87,11 @@ std::optional<double> number(const QVariant& value, bool* unreadable) {
     return n;
 }
 
+std::optional<Rate> rate(sqlite3_stmt* q, int column) {
+    const std::optional<double> n = number(q, column);
+    return n ? Rate::fromReal(*n) : std::nullopt;
+}
+
 std::optional<double> number(sqlite3_stmt* q, int column) {
     const int type = sqlite3_column_type(q, column);
     if (type != SQLITE_FLOAT && type != SQLITE_INTEGER)

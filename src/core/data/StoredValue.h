@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Money.h"
+#include "Rate.h"
 
 #include <QDate>
 #include <QVariant>
@@ -40,5 +41,7 @@ QDate date(sqlite3_stmt* q, int column);
 // nullopt when empty or unreadable; `unreadable` (when given) tells the two apart.
 std::optional<double> number(const QVariant& value, bool* unreadable = nullptr);
 std::optional<double> number(sqlite3_stmt* q, int column);
+// A number read as a rate (Rate::fromReal): nullopt also for a number no rate can be.
+std::optional<Rate> rate(sqlite3_stmt* q, int column);
 
 } // namespace StoredValue

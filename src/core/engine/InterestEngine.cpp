@@ -142,7 +142,7 @@ private:
     Money m_runningBalance;
     DayInterest::Accrual m_accrual; // the interest accrued since the last posting
     Money m_dayInterestCharge;
-    double m_rate = 0;
+    Rate m_rate;
     QDate m_ratePeriodStart;
     QDate m_ratePeriodEnd;
     int m_cursor = 0; // index into m_rows; m_rows.size() is past the last row
@@ -458,7 +458,7 @@ void InterestCalculation::accrue(Money interestBearing) {
             recordDay(interestBearing, 0, 0, Money());
         return;
     }
-    const double daily = DayInterest::unrounded(interestBearing, m_rate, divisor(), days);
+    const double daily = DayInterest::unrounded(interestBearing, m_rate.percent(), divisor(), days);
     if (m_observer) [[unlikely]] {
         const Money before = m_accrual.accrued();
         m_accrual.add(daily);

@@ -29,7 +29,7 @@ struct RatePeriod {
     qint64 id = 0;
     QDate validFrom;
     QDate validTo;
-    std::optional<double> interestRate; // per cent a year
+    std::optional<Rate> interestRate;
 };
 
 // What the calculation changes in tblAllRecords, for one transaction to write back.

@@ -13,11 +13,6 @@ namespace {
 constexpr double RateTolerance = 1e-9;
 constexpr int MaxSteps = 80;
 
-double toThreeDecimals(double rate) {
-    const double r = std::round(rate * 1000) / 1000;
-    return r == 0 ? 0 : r; // no "-0.000"
-}
-
 // The period's interest due in cents, as the report shows it, under the rate family at `r`.
 qint64 centsAt(std::span<const WorkingDay> days, InterestRounding rounding,
                const RateFamily& family, double r) {
@@ -173,12 +168,12 @@ std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
         e.exact = true;
         e.low = from;
         e.high = to;
-        e.rate = toThreeDecimals(from + (to - from) / 2);
+        e.rate = Rate::nearestThousandth(from + (to - from) / 2).value_or(Rate());
     } else {
         // No rate gives the charge: the period's interest jumps past it between `to` and `from`.
         e.low = std::min(from, to);
         e.high = std::max(from, to);
-        e.rate = toThreeDecimals(from);
+        e.rate = Rate::nearestThousandth(from).value_or(Rate());
     }
     return e;
 }
@@ -190,7 +185,7 @@ PostingRates ratesWith(const Working& working, int posting, std::optional<Money>
     if (posting < 0 || posting >= working.postings.size())
         return r;
     const PostingWorking& p = working.postings[posting];
-    const QVector<double> entered = enteredRates(p.days);
+    const QVector<Rate> entered = enteredRates(p.days);
     if (!entered.isEmpty()) {
         r.enteredMin = *std::min_element(entered.cbegin(), entered.cend());
         r.enteredMax = *std::max_element(entered.cbegin(), entered.cend());
@@ -203,11 +198,12 @@ PostingRates ratesWith(const Working& working, int posting, std::optional<Money>
         return r;
     // A charge equal to the interest due is right whatever rate it works out to; a rate between
     // the rates entered is what a change inside the period gives. Otherwise compared as shown, to
-    // three decimals, with a margin for the binary fractions.
-    const double margin = DifferingRate - 1e-9;
+    // three decimals.
+    const qint64 margin = DifferingRate.thousandths();
+    const qint64 effective = r.effective->rate.thousandths();
     r.differs = *r.charge != p.interestDue &&
-                (r.effective->rate <= toThreeDecimals(*r.enteredMin) - margin ||
-                 r.effective->rate >= toThreeDecimals(*r.enteredMax) + margin);
+                (effective <= r.enteredMin->thousandths() - margin ||
+                 effective >= r.enteredMax->thousandths() + margin);
     return r;
 }
 
@@ -231,17 +227,13 @@ QMap<QDate, PostingRates> postingRates(const Working& working, const QVector<Rep
     return rates;
 }
 
-QVector<double> enteredRates(std::span<const WorkingDay> days) {
-    QVector<double> rates;
+QVector<Rate> enteredRates(std::span<const WorkingDay> days) {
+    QVector<Rate> rates;
     for (const WorkingDay& day : days) {
         if (!rates.contains(day.rate))
             rates.append(day.rate);
     }
     return rates;
-}
-
-QString rateText(double rate) {
-    return QString::number(toThreeDecimals(rate), 'f', 3);
 }
 
 } // namespace InterestWorking

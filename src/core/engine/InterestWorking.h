@@ -3,6 +3,7 @@
 #include "LenderConventions.h"
 #include "ReportLine.h"
 #include "data/Money.h"
+#include "data/Rate.h"
 
 #include <QDate>
 #include <QMap>
@@ -25,7 +26,7 @@ struct WorkingDay {
     Money addedBack;             // deferred methods: the day's interest charge, bearing nothing
     std::optional<Money> offset; // the counted offset in force, for an account with offset data
     Money accruing;              // the balance that accrues: balance + addedBack less the offset
-    double rate = 0;             // per cent a year
+    Rate rate;                   // in force that day
     qint16 divisor = 365;        // what the yearly rate is divided by
     qint8 weight = 1;            // the days of interest the day bears (0 to 3)
     bool afterReset = false;     // a balance row reset the balance at the end of the day before
@@ -111,7 +112,7 @@ Money periodInterest(std::span<const WorkingDay> days, InterestRounding rounding
 // The yearly rate that, over a period's days held fixed, gives exactly the lender's charge to
 // the cent.
 struct EffectiveRate {
-    double rate = 0;    // the middle of the range to three decimals; when not exact, the nearest
+    Rate rate;          // the middle of the range to three decimals; when not exact, the nearest
     bool exact = false; // some rate gives the charge exactly
     double low = 0;     // the range of the rates that give it (exact), or where the period's
     double high = 0;    // interest jumps past the charge (not exact)
@@ -139,8 +140,8 @@ std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
 
 // A posting's rates: those entered for its period and the one its charge implies.
 struct PostingRates {
-    std::optional<double> enteredMin; // the lowest and highest rate in force on its days
-    std::optional<double> enteredMax;
+    std::optional<Rate> enteredMin; // the lowest and highest rate in force on its days
+    std::optional<Rate> enteredMax;
     std::optional<Money> charge; // the lender's charge on its date
     // None without a charge, for a period with no interest-bearing balance, and for a posting
     // that cannot be compared (its days are not the lender's).
@@ -153,7 +154,7 @@ struct PostingRates {
 };
 
 // Percentage points.
-inline constexpr double DifferingRate = 0.01;
+inline constexpr Rate DifferingRate = Rate::fromThousandths(10);
 
 // The rates of the posting `posting` of `working`, its charge read from the report's `lines`.
 PostingRates ratesOf(const Working& working, int posting, const QVector<ReportLine>& lines);
@@ -161,9 +162,6 @@ PostingRates ratesOf(const Working& working, int posting, const QVector<ReportLi
 QMap<QDate, PostingRates> postingRates(const Working& working, const QVector<ReportLine>& lines);
 
 // The distinct rates in force on the days, in the order they first apply.
-QVector<double> enteredRates(std::span<const WorkingDay> days);
-
-// A rate to three decimals as text with '.' ("6.125"), the same in every locale.
-QString rateText(double rate);
+QVector<Rate> enteredRates(std::span<const WorkingDay> days);
 
 } // namespace InterestWorking

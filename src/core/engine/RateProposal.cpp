@@ -21,10 +21,10 @@ using Thousandths = qint64;
 
 // The rate of the one period the first walk runs under. Any rate serves: no day's balance
 // depends on it.
-constexpr double ProvisionalRate = 5;
+constexpr Rate ProvisionalRate = Rate::fromThousandths(5000);
 
 double percent(Thousandths r) {
-    return double(r) / 1000;
+    return Rate::fromThousandths(r).percent();
 }
 
 Thousandths floorDiv(Thousandths a, Thousandths b) {
@@ -280,7 +280,7 @@ QVector<RateProposal::Period> Search::periods(const QVector<Resolution>& resolut
     QVector<QDate> others;
     const auto close = [&](const QDate& end, Thousandths next, const QDate& from) {
         if (current && end >= start && *current != next) {
-            list << RateProposal::Period{start, end, percent(*current), {}, others};
+            list << RateProposal::Period{start, end, Rate::fromThousandths(*current), {}, others};
             start = from;
             others.clear();
         }
@@ -303,7 +303,7 @@ QVector<RateProposal::Period> Search::periods(const QVector<Resolution>& resolut
         }
     }
     if (current)
-        list << RateProposal::Period{start, m_last, percent(*current), {}, others};
+        list << RateProposal::Period{start, m_last, Rate::fromThousandths(*current), {}, others};
     return list;
 }
 
@@ -326,7 +326,7 @@ RateProposal::Proposal Search::run() {
         std::optional<Money> due;
         if (!p.periods.isEmpty())
             due = periodInterest(s.days, m_rounding,
-                                 [&](const WorkingDay& d) { return periodOf(d.date)->rate; });
+                                 [&](const WorkingDay& d) { return periodOf(d.date)->rate.percent(); });
         if (due && cents(*due) == s.charge.raw()) {
             periodOf(s.days.back().date)->postings << m_working.postings[s.posting].date;
             continue;
@@ -453,7 +453,7 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
     for (const Period& p : chosen) {
         insert.bindValue(0, ShortDate::toIso(p.from));
         insert.bindValue(1, ShortDate::toIso(p.to));
-        insert.bindValue(2, p.rate);
+        insert.bindValue(2, p.rate.percent());
         if (!insert.exec()) {
             *error = insert.lastError().text();
             return false;

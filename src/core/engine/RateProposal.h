@@ -26,7 +26,7 @@ inline constexpr const char* NothingToPropose =
 struct Period {
     QDate from;
     QDate to;
-    double rate = 0; // per cent a year, to two decimals (three where two reproduce none)
+    Rate rate; // to two decimals (three where two reproduce none)
     QVector<QDate>
         postings; // the postings it reproduces to the cent, by date (their last day in it)
     // The period starts inside a posting's period: the days on which a change also reproduces
@@ -41,7 +41,7 @@ struct Period {
 struct Unexplained {
     QDate date;
     Money charged;
-    std::optional<double> nearestRate; // the one yearly rate nearest the charge over its period
+    std::optional<Rate> nearestRate; // the one yearly rate nearest the charge over its period
     Money difference;                  // charged less the interest due under the proposal
     friend bool operator==(const Unexplained&, const Unexplained&) = default;
 };

@@ -171,7 +171,7 @@ bool readRatePeriods(QSqlDatabase db, QVector<RatePeriod>* periods, QString* err
         p.id = sqlite3_column_int64(q, 0);
         p.validFrom = StoredValue::date(q, 1);
         p.validTo = StoredValue::date(q, 2);
-        p.interestRate = StoredValue::number(q, 3);
+        p.interestRate = StoredValue::rate(q, 3);
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);

@@ -15,20 +15,20 @@ QByteArray csv(const Proposal& p) {
     for (const Period& period : p.periods)
         out += QStringLiteral("period,%1,%2,%3,%4,,,,\n")
                    .arg(period.from.toString(Qt::ISODate), period.to.toString(Qt::ISODate),
-                        InterestWorking::rateText(period.rate))
+                        period.rate.text())
                    .arg(period.postings.size())
                    .toLatin1();
     for (const RateProposal::Unexplained& u : p.unexplained)
         out += QStringLiteral("unexplained,,,,,%1,%2,%3,%4\n")
                    .arg(u.date.toString(Qt::ISODate), ReportRendering::plainAmount(u.charged),
-                        u.nearestRate ? InterestWorking::rateText(*u.nearestRate) : QString(),
+                        u.nearestRate ? u.nearestRate->text() : QString(),
                         ReportRendering::plainAmount(u.difference))
                    .toLatin1();
     return out;
 }
 
-QString rateCell(double rate) {
-    return InterestWorking::rateText(rate) + QStringLiteral(" %");
+QString rateCell(Rate rate) {
+    return rate.text() + QStringLiteral(" %");
 }
 
 QString postingsCell(const Period& period) {

@@ -24,7 +24,7 @@ inline constexpr const char* Caution =
 QByteArray csv(const RateProposal::Proposal& p);
 
 // "2.500 %", the rate as the proposal shows it.
-QString rateCell(double rate);
+QString rateCell(Rate rate);
 // The posting dates a period reproduces, in the default locale ("1/15/2023, 2/15/2023").
 QString postingsCell(const RateProposal::Period& period);
 // "a change on any of 3 days from 4/16/2023 to 4/18/2023 reproduces the charge; the earliest is

@@ -123,7 +123,7 @@ QString ratesSentence(int differing, int rated) {
     if (rated == 0)
         return QStringLiteral("No posting that can be compared has a lender's charge to find the "
                               "effective rate of.");
-    const QString points = QString::number(InterestWorking::DifferingRate);
+    const QString points = InterestWorking::DifferingRate.exactText();
     if (differing == 0)
         return QStringLiteral("In every one of %1 the lender charged the interest due or "
                               "effectively a rate within %2 percentage points of the rates "

@@ -43,13 +43,13 @@ bool deferred(const Working& w) {
 }
 
 // The rate as entered, '.' or the locale's point: "6.1", "5.99".
-QString rateAsEntered(double rate, bool plain) {
-    QString text = QString::number(rate, 'g', 15);
+QString rateAsEntered(::Rate rate, bool plain) {
+    QString text = rate.exactText();
     return plain ? text : text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
-QString rateShown(double rate) {
-    return InterestWorking::rateText(rate).replace(QLatin1Char('.'), QLocale().decimalPoint());
+QString rateShown(::Rate rate) {
+    return rate.text().replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 // The period's interest up to and including a day, as the engine keeps it.
@@ -258,7 +258,7 @@ Table table(const Working& working, int posting, const PostingRates& rates,
     if (rates.differs)
         t.notes << QStringLiteral("The effective rate lies %1 percentage points or more from every "
                                   "rate entered for the period.")
-                       .arg(InterestWorking::DifferingRate);
+                       .arg(InterestWorking::DifferingRate.exactText());
     return t;
 }
 
@@ -318,8 +318,8 @@ QByteArray ratesCsv(const Working& working, const QMap<QDate, PostingRates>& rat
     QByteArray out = "date,charged,due,entered_min,entered_max,effective,exact,comparable\n";
     for (const PostingWorking& p : working.postings) {
         const PostingRates r = rates.value(p.date);
-        const auto rate = [](const std::optional<double>& v) {
-            return v ? InterestWorking::rateText(*v) : QString();
+        const auto rate = [](const std::optional<::Rate>& v) {
+            return v ? v->text() : QString();
         };
         const QStringList fields = {
             p.date.toString(Qt::ISODate),
@@ -327,7 +327,7 @@ QByteArray ratesCsv(const Working& working, const QMap<QDate, PostingRates>& rat
             ReportRendering::plainAmount(p.interestDue),
             rate(r.enteredMin),
             rate(r.enteredMax),
-            r.effective ? InterestWorking::rateText(r.effective->rate) : QString(),
+            r.effective ? r.effective->rate.text() : QString(),
             r.effective ? QString::number(r.effective->exact ? 1 : 0) : QString(),
             QString::number(p.comparable() ? 1 : 0)};
         out += fields.join(QLatin1Char(',')).toLatin1() + '\n';
@@ -367,7 +367,7 @@ QString ratesText(const Working& working, const QMap<QDate, PostingRates>& rates
     if (differing > 0)
         out += QStringLiteral("< the effective rate lies %1 percentage points or more from every "
                               "rate entered.\n")
-                   .arg(InterestWorking::DifferingRate);
+                   .arg(InterestWorking::DifferingRate.exactText());
     if (incomplete)
         out += QStringLiteral("* the posting's period is incomplete: it has no effective rate.\n");
     if (std::any_of(rates.cbegin(), rates.cend(),

@@ -1,4 +1,5 @@
 #include "data/Money.h"
+#include "data/Rate.h"
 
 #include <QLocale>
 #include <QTest>
@@ -33,6 +34,8 @@ private slots:
     void rounding_data();
     void rounding();
     void dayAmountIsRoundedOnce();
+    void rateFromStoredReal_data();
+    void rateFromStoredReal();
 };
 
 // Every spelling the program shows or a user types reads as the exact amount; anything
@@ -309,6 +312,47 @@ void TestMoney::dayAmountIsRoundedOnce() {
     const Money top = Money::fromRaw(std::numeric_limits<qint64>::max());
     QVERIFY(!top.rounded(0));
     QCOMPARE(top.shownMagnitude(0), quint64(std::numeric_limits<qint64>::max() / 10000 + 1));
+}
+
+// A rate read from the account file's real: the day's arithmetic gets back the very double that
+// was stored, and it shows as typed and to three decimals, half away from zero.
+void TestMoney::rateFromStoredReal_data() {
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("exact"); // empty: not a rate
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("typed") << 6.1 << "6.1"
+                           << "6.100";
+    QTest::newRow("three decimals") << 5.125 << "5.125"
+                                    << "5.125";
+    QTest::newRow("half up") << 4.1235 << "4.1235"
+                             << "4.124";
+    QTest::newRow("negative half") << -0.0005 << "-0.0005"
+                                   << "-0.001";
+    QTest::newRow("nine decimals") << 1.000000001 << "1.000000001"
+                                   << "1.000";
+    QTest::newRow("below a billionth") << -1e-12 << "0"
+                                       << "0.000";
+    QTest::newRow("whole") << 12.0 << "12"
+                           << "12.000";
+    QTest::newRow("beyond any rate") << 1e10 << ""
+                                     << "";
+    QTest::newRow("not a number") << std::nan("") << ""
+                                  << "";
+}
+
+void TestMoney::rateFromStoredReal() {
+    QFETCH(double, stored);
+    QFETCH(QString, exact);
+    QFETCH(QString, shown);
+    const std::optional<Rate> rate = Rate::fromReal(stored);
+    QCOMPARE(rate.has_value(), !exact.isEmpty());
+    if (!rate)
+        return;
+    QCOMPARE(rate->exactText(), exact);
+    QCOMPARE(rate->text(), shown);
+    if (exact != QLatin1String("0"))
+        QCOMPARE(rate->percent(), stored); // the same double, not merely close
+    QCOMPARE(Rate::fromReal(rate->percent()), rate);
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

@@ -30,7 +30,7 @@ QStringList spelled(const QVector<Period>& periods) {
     for (const Period& p : periods)
         out << QStringLiteral("%1 %2 %3")
                    .arg(p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate),
-                        InterestWorking::rateText(p.rate));
+                        p.rate.text());
     return out;
 }
 
@@ -39,7 +39,7 @@ QStringList spelled(const QVector<RatePeriod>& periods) {
     for (const RatePeriod& p : periods)
         out << QStringLiteral("%1 %2 %3")
                    .arg(p.validFrom.toString(Qt::ISODate), p.validTo.toString(Qt::ISODate),
-                        InterestWorking::rateText(*p.interestRate));
+                        p.interestRate->text());
     return out;
 }
 
@@ -145,7 +145,7 @@ void TestRateProposal::oneMonthAtAnotherRateIsNotProposed() {
     const RateProposal::Unexplained& u = p.unexplained.first();
     QCOMPARE(u.date, QDate(2023, 7, 15));
     QVERIFY(u.nearestRate);
-    QCOMPARE(InterestWorking::rateText(*u.nearestRate), QStringLiteral("7.500"));
+    QCOMPARE(u.nearestRate->text(), QStringLiteral("7.500"));
     // 1.15 points over a month of some 380,000.00: some 360.00 more than the proposal gives.
     QVERIFY2(u.difference > Money::fromRaw(3000000) && u.difference < Money::fromRaw(4000000),
              qPrintable(u.difference.format()));
@@ -212,8 +212,8 @@ void TestRateProposal::storesTheChosenPeriods() {
     QVector<RatePeriod> stored;
     QString error;
     QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));
-    const QVector<Period> chosen = {{QDate(2022, 1, 1), QDate(2022, 4, 15), 5.25, {}, {}},
-                                    {QDate(2022, 4, 16), QDate(2022, 9, 30), 6.1, {}, {}}};
+    const QVector<Period> chosen = {{QDate(2022, 1, 1), QDate(2022, 4, 15), *Rate::fromReal(5.25), {}, {}},
+                                    {QDate(2022, 4, 16), QDate(2022, 9, 30), *Rate::fromReal(6.1), {}, {}}};
     const QVector<qint64> replaced = RateProposal::overlapping(stored, chosen);
     QCOMPARE(replaced, QVector<qint64>{stored[1].id});
     QVERIFY2(RateProposal::store(connection.database(), chosen, replaced, &error),

@@ -83,7 +83,7 @@ QVector<WorkingDay> days(const char* first, int count, const char* accruing, dou
         WorkingDay day;
         day.date = d(first).addDays(i);
         day.balance = day.accruing = m(accruing);
-        day.rate = rate;
+        day.rate = *Rate::fromReal(rate);
         list << day;
     }
     return list;
@@ -197,7 +197,7 @@ void TestWorking::goldenDaysAddUpToIntDue() {
                         QVERIFY2(sum == posting.interestDue, qPrintable(at));
                     // Worked again from the days at their own rates: the engine's own figure.
                     QVERIFY2(periodInterest(posting.days, c.rounding,
-                                            [](const WorkingDay& day) { return day.rate; }) ==
+                                            [](const WorkingDay& day) { return day.rate.percent(); }) ==
                                  posting.interestDue,
                              qPrintable(at));
                     ++postings;
@@ -241,7 +241,7 @@ void TestWorking::handWorkedPeriod() {
         QCOMPARE(day.addedBack, m(addedBack));
         QCOMPARE(day.offset, std::optional<Money>(m(offset)));
         QCOMPARE(day.accruing, m(accruing));
-        QCOMPARE(day.rate, rate);
+        QCOMPARE(day.rate.percent(), rate);
         QCOMPARE(int(day.divisor), 365);
         QCOMPARE(int(day.weight), 1);
         QCOMPARE(day.interest, std::optional<Money>(m(interest)));
@@ -261,10 +261,10 @@ void TestWorking::handWorkedPeriod() {
     QVERIFY(!ratesOf(w.working, 0, w.result.lines).effective);
     const PostingRates r = ratesOf(w.working, 1, w.result.lines);
     QCOMPARE(r.charge, std::optional<Money>(m("434")));
-    QCOMPARE(r.enteredMin, std::optional<double>(3.65));
-    QCOMPARE(r.enteredMax, std::optional<double>(7.3));
+    QCOMPARE(r.enteredMin, Rate::fromReal(3.65));
+    QCOMPARE(r.enteredMax, Rate::fromReal(7.3));
     QVERIFY(r.effective && r.effective->exact);
-    QCOMPARE(rateText(r.effective->rate), QStringLiteral("5.481"));
+    QCOMPARE(r.effective->rate.text(), QStringLiteral("5.481"));
     QVERIFY(!r.differs);
     // The rate change on the 16th is reproduced: 7.3 % before it, and after it the rate that
     // gives the charge.
@@ -272,7 +272,7 @@ void TestWorking::handWorkedPeriod() {
         p.days, InterestRounding::Day4, m("434"),
         [](const WorkingDay& day, double rate) { return day.date < d("2024-01-16") ? 7.3 : rate; });
     QVERIFY(after && after->exact);
-    QCOMPARE(rateText(after->rate), QStringLiteral("3.650"));
+    QCOMPARE(after->rate.text(), QStringLiteral("3.650"));
 }
 
 // An account whose lender charged exactly what the engine posts at 6.1 %: every comparable
@@ -302,7 +302,7 @@ void TestWorking::effectiveRateOfAKnownRate() {
                               *Conventions::roundingFromWord(rounding)};
     const QString calcTo = method < 2 ? QStringLiteral("14") : QString();
     const QVector<HistoryRow> history = ChargedAccount::history(method, calcTo, c);
-    const QVector<RatePeriod> rates = {{1, d("2023-01-01"), d("2024-12-31"), 6.1}};
+    const QVector<RatePeriod> rates = {{1, d("2023-01-01"), d("2024-12-31"), *Rate::fromReal(6.1)}};
     const InterestEngine::Worked w =
         InterestEngine::calculateWithWorking(history, rates, method, calcTo, c);
     const QMap<QDate, PostingRates> all = postingRates(w.working, w.result.lines);
@@ -316,7 +316,7 @@ void TestWorking::effectiveRateOfAKnownRate() {
         QVERIFY2(r.effective, qPrintable(p.date.toString()));
         QVERIFY(r.effective->exact);
         QVERIFY(r.effective->low <= 6.1 && 6.1 <= r.effective->high);
-        QCOMPARE(rateText(r.effective->rate), QStringLiteral("6.100"));
+        QCOMPARE(r.effective->rate.text(), QStringLiteral("6.100"));
         QVERIFY(!r.differs);
         ++rated;
     }
@@ -339,10 +339,10 @@ void TestWorking::blendedRatesAreNotPointedAt() {
     const LenderConventions c{*Conventions::dayCountFromWord(QStringLiteral("act365")),
                             *Conventions::roundingFromWord(rounding)};
     const QString calcTo = method < 2 ? QStringLiteral("14") : QString();
-    const QVector<RatePeriod> rates = {{1, d("2023-01-01"), d("2023-06-07"), 5.5},
-                                       {2, d("2023-06-08"), d("2023-11-20"), 6.9},
-                                       {3, d("2023-11-21"), d("2024-03-09"), 4.2},
-                                       {4, d("2024-03-10"), d("2024-12-31"), 4.25}};
+    const QVector<RatePeriod> rates = {{1, d("2023-01-01"), d("2023-06-07"), *Rate::fromReal(5.5)},
+                                       {2, d("2023-06-08"), d("2023-11-20"), *Rate::fromReal(6.9)},
+                                       {3, d("2023-11-21"), d("2024-03-09"), *Rate::fromReal(4.2)},
+                                       {4, d("2024-03-10"), d("2024-12-31"), *Rate::fromReal(4.25)}};
     QVector<HistoryRow> history = ChargedHistory::charged(method, calcTo, c, rates);
     const auto pointedAt = [&] {
         const InterestEngine::Worked w =
@@ -410,7 +410,7 @@ void TestWorking::effectiveRateSearch() {
     QCOMPARE(e.has_value(), !rate.isEmpty());
     if (!e)
         return;
-    QCOMPARE(rateText(e->rate), rate);
+    QCOMPARE(e->rate.text(), rate);
     QCOMPARE(e->exact, exact);
     QVERIFY(e->low <= e->high);
     if (exact) {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <compare>
+#include <optional>
+
+// A yearly interest rate in per cent, exact: a signed count of billionths of a per cent, so 5.125
+// is raw 5125000000. A rate is read from the account file (a real), proposed on a grid of
+// thousandths and compared as shown, to three decimals; holding it exactly keeps those steps from
+// drifting apart in binary fractions. Only the day's interest is worked out in floating point,
+// from percent().
+class Rate {
+public:
+    static constexpr qint64 Scale = 1'000'000'000;
+    static constexpr qint64 PerThousandth = Scale / 1000;
+    // No rate a lender charges comes near: a stored real beyond it is not a rate.
+    static constexpr qint64 LimitPercent = 1'000'000'000;
+
+    constexpr Rate() = default;
+    static constexpr Rate fromRaw(qint64 billionths) {
+        Rate r;
+        r.m_raw = billionths;
+        return r;
+    }
+    static constexpr Rate fromThousandths(qint64 thousandths) {
+        return fromRaw(thousandths * PerThousandth);
+    }
+    constexpr qint64 raw() const { return m_raw; }
+
+    // A stored real as the nearest billionth, so that the real a typed "5.1" was stored as is 5.1
+    // again. nullopt when not finite or beyond LimitPercent.
+    static std::optional<Rate> fromReal(double percent);
+    // The one rounding of a worked-out rate to three decimals: half away from zero, the rate as
+    // given times a thousand. nullopt when not finite or beyond LimitPercent.
+    static std::optional<Rate> nearestThousandth(double percent);
+
+    // The rate for the day's arithmetic: the nearest double.
+    double percent() const { return double(m_raw) / double(Scale); }
+
+    // The rate to three decimals, half away from zero, in thousandths; and as a rate.
+    qint64 thousandths() const;
+    Rate roundedToThousandths() const { return fromThousandths(thousandths()); }
+
+    // "6.125": to three decimals with '.', the same in every locale (the text of CSV and reports).
+    QString text() const;
+    // "6.1", "5.99", "0": every decimal it has and no more, with '.'.
+    QString exactText() const;
+
+    friend constexpr auto operator<=>(const Rate&, const Rate&) = default;
+    friend constexpr bool operator==(const Rate&, const Rate&) = default;
+
+private:
+    qint64 m_raw = 0;
+};
