@@ -8,9 +8,17 @@
 namespace CalcDay {
 
 std::optional<QString> calcToFor(int day) {
-    if (day < 1 || day > 28)
+    if (!isDay(day))
         return std::nullopt;
-    return QString::number(day == 1 ? 28 : day - 1);
+    return QString::number(day == FirstDay ? LastDay : day - 1);
+}
+
+std::optional<int> dayOf(const QString& calcTo) {
+    for (int day = FirstDay; day <= LastDay; ++day) {
+        if (calcToFor(day) == calcTo)
+            return day;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> calcToFor(const QString& day) {

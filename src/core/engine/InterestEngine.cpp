@@ -174,8 +174,7 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
                                          InterestWorking::WalkObserver* observer)
     : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)),
       m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings),
-      m_observer(observer), m_deferred(m_method == InterestMethod::FixedDayDeferred ||
-                                       m_method == InterestMethod::VariableDayDeferred),
+      m_observer(observer), m_deferred(InterestMethod::isDeferred(m_method)),
       m_accrual(conventions.rounding) {
     // A row without a readable date can be applied on no day, and taken as the first row it
     // would start the walk nowhere: it is left out, and the user told once.

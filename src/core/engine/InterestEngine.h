@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InterestMethod.h"
 #include "InterestWorking.h"
 #include "LenderConventions.h"
 #include "OffsetAccount.h"
@@ -45,13 +46,6 @@ struct HistoryChanges {
     QVector<qint64> deletions; // redundant balance rows
     bool isEmpty() const { return updates.isEmpty() && deletions.isEmpty(); }
 };
-
-// The lender's interest calculation methods: the list position is the method code.
-namespace InterestMethod {
-enum Code { FixedDay = 0, FixedDayDeferred = 1, VariableDay = 2, VariableDayDeferred = 3 };
-// "Fixed Day", "Fixed Day, Deferred Interest", "Variable Day", "Variable Day, Deferred Interest".
-const QStringList& names();
-} // namespace InterestMethod
 
 // The day-by-day interest calculation over the committed history: a pure function of its inputs,
 // so the report window, the command-line tool and the tests run the very same walk.

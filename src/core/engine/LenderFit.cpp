@@ -53,13 +53,13 @@ QStringList candidateDays(const QVector<HistoryRow>& history, const QString& sto
     QStringList days;
     if (CalcDay::calcToFor(storedDay))
         days << QString::number(storedDay.toInt());
-    bool seen[29] = {};
+    bool seen[CalcDay::LastDay + 1] = {};
     for (const HistoryRow& row : history) {
         const std::optional<Money> charge = row.amounts[ReportLine::InterestPayment].money();
-        if (row.date.isValid() && charge && !charge->isZero() && row.date.day() <= 28)
+        if (row.date.isValid() && charge && !charge->isZero() && CalcDay::isDay(row.date.day()))
             seen[row.date.day()] = true;
     }
-    for (int day = 1; day <= 28; ++day) {
+    for (int day = CalcDay::FirstDay; day <= CalcDay::LastDay; ++day) {
         const QString text = QString::number(day);
         if (seen[day] && !days.contains(text))
             days << text;
@@ -72,11 +72,8 @@ QVector<FitCandidate> candidates(const QStringList& days) {
     for (int d = 0; d < Conventions::DayCountCount; ++d) {
         for (int r = 0; r < Conventions::RoundingCount; ++r) {
             const LenderConventions conventions{DayCount(d), InterestRounding(r)};
-            for (int method = InterestMethod::FixedDay;
-                 method <= InterestMethod::VariableDayDeferred; ++method) {
-                const bool fixedDay = method == InterestMethod::FixedDay ||
-                                      method == InterestMethod::FixedDayDeferred;
-                if (!fixedDay) {
+            for (int method = 0; method < InterestMethod::Count; ++method) {
+                if (!InterestMethod::isFixedDay(method)) {
                     list << FitCandidate{method, QString(), conventions};
                     continue;
                 }

@@ -164,14 +164,11 @@ QString notCounting(const InterestSummary::Summary& s) {
 }
 
 QString methodLine(const Basis& basis) {
-    const QStringList& names = InterestMethod::names();
-    const int code = std::max(basis.method, 0);
-    if (code >= names.size())
+    const std::optional<InterestMethod::Code> method = InterestMethod::of(basis.method);
+    if (!method)
         return QStringLiteral("Method: none; the transactions alone, no interest calculated.");
-    QString line = QStringLiteral("Method: ") + names[code];
-    const bool fixedDay =
-        code == InterestMethod::FixedDay || code == InterestMethod::FixedDayDeferred;
-    if (fixedDay && !basis.fixedDay.isEmpty())
+    QString line = QStringLiteral("Method: ") + InterestMethod::names()[*method];
+    if (InterestMethod::isFixedDay(*method) && !basis.fixedDay.isEmpty())
         line +=
             QStringLiteral(", interest periods ending on day %1 of each month").arg(basis.fixedDay);
     return line + QLatin1Char('.');

@@ -38,8 +38,7 @@ bool hasOffset(const Working& w) {
 }
 
 bool deferred(const Working& w) {
-    return w.method == InterestMethod::FixedDayDeferred ||
-           w.method == InterestMethod::VariableDayDeferred;
+    return InterestMethod::isDeferred(w.method);
 }
 
 // The rate as entered, '.' or the locale's point: "6.1", "5.99".

@@ -31,19 +31,6 @@ const QStringList ProposalHeadings = {"Store", "From", "To", "Rate", "Postings",
 const QStringList StoredHeadings = {"From", "To", "Rate"};
 const QStringList UnexplainedHeadings = {"Date", "Charged", "Nearest Rate", "Difference"};
 
-bool fixedDayMethod(int method) {
-    return method == InterestMethod::FixedDay || method == InterestMethod::FixedDayDeferred;
-}
-
-// The calculation day whose period ends on `calcTo`; nullopt for none.
-std::optional<int> dayOf(const QString& calcTo) {
-    for (int day = 1; day <= 28; ++day) {
-        if (CalcDay::calcToFor(day) == calcTo)
-            return day;
-    }
-    return std::nullopt;
-}
-
 QTableWidget* grid(const QStringList& headings, const QString& name, const QString& accessible,
                    QWidget* parent) {
     auto* g = new QTableWidget(0, int(headings.size()), parent);
@@ -79,8 +66,8 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
 
     bool ok = false;
     const int code = method.toInt(&ok);
-    methodBox->setCurrentIndex(ok && code >= 0 && code <= 3 ? code : 0);
-    const std::optional<int> day = dayOf(calcTo);
+    methodBox->setCurrentIndex(ok && InterestMethod::isCode(code) ? code : 0);
+    const std::optional<int> day = CalcDay::dayOf(calcTo);
     const QString stored = LenderFit::storedCalcDay(m_db);
     dayBox->setValue(day ? *day : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
     enableDay();
@@ -116,7 +103,7 @@ void RateProposalDialog::createControls() {
     captioned(tr("&Method:"), methodBox, 0, 0);
     dayBox = new QSpinBox(this);
     dayBox->setObjectName("spnDay");
-    dayBox->setRange(1, 28);
+    dayBox->setRange(CalcDay::FirstDay, CalcDay::LastDay);
     dayLabel = captioned(tr("&Day:"), dayBox, 0, 2);
     dayCountBox = new QComboBox(this);
     dayCountBox->setObjectName("cboDayCount");
@@ -208,7 +195,7 @@ void RateProposalDialog::readAccount() {
 }
 
 void RateProposalDialog::enableDay() {
-    const bool fixedDay = fixedDayMethod(methodBox->currentIndex());
+    const bool fixedDay = InterestMethod::isFixedDay(methodBox->currentIndex());
     dayLabel->setEnabled(fixedDay);
     dayBox->setEnabled(fixedDay);
 }
@@ -218,7 +205,7 @@ void RateProposalDialog::propose() {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int method = methodBox->currentIndex();
-    const QString calcTo = fixedDayMethod(method)
+    const QString calcTo = InterestMethod::isFixedDay(method)
                                ? CalcDay::calcToFor(dayBox->value()).value_or(QString())
                                : QString();
     m_proposal = RateProposal::propose(

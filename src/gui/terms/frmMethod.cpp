@@ -2,6 +2,7 @@
 
 #include "data/Queries.h"
 #include "engine/CalcDay.h"
+#include "engine/InterestMethod.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
@@ -112,7 +113,7 @@ int frmMethod::listPosition() const {
 
 void frmMethod::lstMethod_Click() {
     m_method = qint16(listPosition());
-    const bool fixedDay = m_method < 2;
+    const bool fixedDay = InterestMethod::isFixedDay(m_method);
     lblDay->setVisible(fixedDay);
     txtDay->setVisible(fixedDay);
 }
