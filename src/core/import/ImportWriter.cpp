@@ -1,7 +1,9 @@
 #include "ImportWriter.h"
 
+#include "data/AmountColumns.h"
 #include "data/Queries.h"
 #include "data/ShortDate.h"
+#include "data/StoredValue.h"
 #include "data/TransactionGuard.h"
 
 #include <QSqlError>
@@ -20,8 +22,22 @@ bool sessionHasFitId(QSqlDatabase db) {
     return false;
 }
 
-Money moneyAt(const QSqlQuery& q, int field) {
-    return Money::fromRaw(q.value(field).toLongLong());
+// A row's amount as the balance pass reads it: empty is 0; nullopt when it cannot be read.
+std::optional<Money> moneyAt(const QSqlQuery& q, int field) {
+    const StoredMoney stored = StoredValue::money(q.value(field));
+    if (stored.isEmpty())
+        return Money();
+    return stored.money();
+}
+
+std::optional<TransactionAmounts> amountsAt(const QSqlQuery& q) {
+    std::optional<Money> m[AmountColumns::Count];
+    for (int i = 0; i < AmountColumns::Count; ++i) {
+        m[i] = moneyAt(q, 2 + i);
+        if (!m[i])
+            return std::nullopt;
+    }
+    return TransactionAmounts{*m[0], *m[1], *m[2], *m[3], *m[4]};
 }
 
 } // namespace
@@ -69,7 +85,8 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
         ++written;
     }
 
-    // Every row's balance, in the window's order, from the opening balance.
+    // Every row's balance, in the window's order, from the opening balance: the statement's one
+    // balance pass after an import (the window only reads the rows again).
     QSqlQuery rows(db);
     rows.setForwardOnly(true);
     if (!rows.exec(QString::fromLatin1(Queries::ThisSession)))
@@ -77,9 +94,11 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
     QList<QPair<qint64, Money>> balances;
     Money balance = preview.statement().openBalance.value_or(Money());
     while (rows.next()) {
-        const TransactionAmounts a{moneyAt(rows, 2), moneyAt(rows, 3), moneyAt(rows, 4),
-                                   moneyAt(rows, 5), moneyAt(rows, 6)};
-        const auto next = RunningBalance::after(balance, a);
+        const std::optional<TransactionAmounts> a = amountsAt(rows);
+        if (!a)
+            return fail(QStringLiteral("An amount of the row of %1 cannot be read.")
+                            .arg(ShortDate::format(StoredValue::date(rows.value(1)))));
+        const auto next = RunningBalance::after(balance, *a);
         if (!next)
             return fail(QStringLiteral("The running balance leaves the range of amounts."));
         balance = *next;

@@ -468,5 +468,8 @@ void frmThisSession::cmdImport_Click() {
         return;
     if (!choices.store(db, ImportChoicesSetting, &error))
         Dialogs::instance().message(ChoicesNotKept + error);
-    cmdRefresh_Click();
+    // The import wrote every balance: the rows are only read again, not worked out twice.
+    if (const QString unread = refreshRows(); !unread.isEmpty())
+        reportError(Operation::Refresh, unread);
+    adoPrimaryRS->moveLast();
 }
