@@ -50,13 +50,13 @@ QVector<HistoryRow> largeHistory() {
         row.date = FirstDay.addDays(1 + i * (days - 1) / (Transactions - 1));
         const qint64 cents = 1000 + (i * 7919) % 90000;
         if (i % 21 == 20)
-            row.amounts[ReportLine::InterestPayment] = StoredMoney::of(dollars(150000 + cents));
+            row.amounts[AmountColumn::InterestPayment] = StoredMoney::of(dollars(150000 + cents));
         else if (i % 11 == 0)
             row.amounts[std::size_t(i % 2)] = StoredMoney::of(dollars(2500));
         else if (i % 3 == 0)
-            row.amounts[ReportLine::UserWithdrawal] = StoredMoney::of(dollars(cents));
+            row.amounts[AmountColumn::UserWithdrawal] = StoredMoney::of(dollars(cents));
         else
-            row.amounts[ReportLine::Deposit] = StoredMoney::of(dollars(cents * 3));
+            row.amounts[AmountColumn::Deposit] = StoredMoney::of(dollars(cents * 3));
         rows << row;
     }
     for (int s = 40; s < Statements; s += 40) {
@@ -69,8 +69,8 @@ QVector<HistoryRow> largeHistory() {
     std::stable_sort(rows.begin() + 1, rows.end(), [](const HistoryRow& a, const HistoryRow& b) {
         if (a.date != b.date)
             return a.date < b.date;
-        const auto ia = a.amounts[ReportLine::InterestPayment].money();
-        const auto ib = b.amounts[ReportLine::InterestPayment].money();
+        const auto ia = a.amounts[AmountColumn::InterestPayment].money();
+        const auto ib = b.amounts[AmountColumn::InterestPayment].money();
         return ia.has_value() != ib.has_value() ? !ia.has_value() : ia && *ia < *ib;
     });
     for (int i = 0; i < rows.size(); ++i)

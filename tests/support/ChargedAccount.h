@@ -29,8 +29,8 @@ inline void writeRows(const QString& path, const QVector<HistoryRow>& rows) {
     QStringList values;
     for (const HistoryRow& row : rows)
         values << QStringLiteral("('%1', %2, %3, %4)")
-                      .arg(ShortDate::toIso(row.date), sql(row.amounts[ReportLine::Deposit]),
-                           sql(row.amounts[ReportLine::InterestPayment]), sql(row.closeBalance));
+                      .arg(ShortDate::toIso(row.date), sql(row.amounts[AmountColumn::Deposit]),
+                           sql(row.amounts[AmountColumn::InterestPayment]), sql(row.closeBalance));
     AccountFixture::exec(path, "insert into tblAllRecords (Date, Deposit, InterestPayment, "
                                "CloseBalance) values " +
                                    values.join(','));

@@ -33,18 +33,18 @@ inline QVector<HistoryRow> charged(int method, const QString& calcTo,
     for (int m = 0; m < loan.months; ++m) {
         HistoryRow repayment;
         repayment.date = first.addDays(2).addMonths(m);
-        repayment.amounts[ReportLine::Deposit] =
+        repayment.amounts[AmountColumn::Deposit] =
             StoredMoney::of(Money::fromRaw(loan.repayment * Money::Scale));
         rows << repayment;
         HistoryRow charge;
         charge.date = first.addDays(14).addMonths(m);
-        charge.amounts[ReportLine::InterestPayment] = StoredMoney::of(Money::fromRaw(100));
+        charge.amounts[AmountColumn::InterestPayment] = StoredMoney::of(Money::fromRaw(100));
         rows << charge;
         const InterestEngine::Result r = InterestEngine::calculate(
             rows, rates, method, calcTo, conventions, offset, InterestEngine::Output::Postings);
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
-                rows.last().amounts[ReportLine::InterestPayment] = StoredMoney::of(*Money::add(
+                rows.last().amounts[AmountColumn::InterestPayment] = StoredMoney::of(*Money::add(
                     *line.interestDue->roundedToCents(), loan.overcharged.value(charge.date)));
         }
     }

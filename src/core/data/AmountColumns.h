@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
 #include <optional>
 
 // The five amount columns of a statement's transaction, in the transactions window's order.
@@ -29,3 +31,11 @@ const QStringList& fieldNames();
 std::optional<AmountColumn> fromText(const QString& text);
 
 } // namespace AmountColumns
+
+// One value for each amount column, in that order, found by the column or by its position.
+template <class T>
+struct PerAmountColumn : std::array<T, AmountColumns::Count> {
+    using std::array<T, AmountColumns::Count>::operator[];
+    T& operator[](AmountColumn c) { return (*this)[std::size_t(c)]; }
+    const T& operator[](AmountColumn c) const { return (*this)[std::size_t(c)]; }
+};

@@ -281,7 +281,7 @@ void InterestCalculation::PostTransaction() {
     TransactionAmounts amounts;
     Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
                         &amounts.deposit, &amounts.interestPayment};
-    for (int a = 0; a < ReportLine::AmountCount; ++a) {
+    for (int a = 0; a < AmountColumns::Count; ++a) {
         const StoredMoney& amount = row.amounts[std::size_t(a)];
         if (amount.isEmpty())
             m_rowUpdate.fillAmounts = true;
@@ -297,7 +297,7 @@ void InterestCalculation::PostTransaction() {
         counts = counts || !close->isZero();
 
     if (counts) {
-        if (line.amounts[ReportLine::InterestPayment])
+        if (line.amounts[AmountColumn::InterestPayment])
             m_dayInterestCharge = amounts.interestPayment;
         line.kind = ReportLine::Kind::Transaction;
         line.date = row.date;

@@ -20,7 +20,7 @@
 struct HistoryRow {
     qint64 id = 0;
     QDate date;                                               // not valid when empty or unreadable
-    std::array<StoredMoney, ReportLine::AmountCount> amounts; // GovtCharge ... InterestPayment
+    PerAmountColumn<StoredMoney> amounts; // GovtCharge ... InterestPayment
     StoredMoney openBalance;
     StoredMoney closeBalance;
 };

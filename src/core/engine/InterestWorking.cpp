@@ -77,7 +77,7 @@ namespace {
 void addCharge(QMap<QDate, std::optional<Money>>& charges, const ReportLine& line) {
     if (line.kind != ReportLine::Kind::Transaction)
         return;
-    const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
+    const std::optional<Money>& charge = line.amounts[AmountColumn::InterestPayment];
     const std::optional<Money> cents = charge ? charge->roundedToCents() : std::nullopt;
     if (!cents || cents->isZero())
         return;

@@ -55,7 +55,7 @@ QStringList candidateDays(const QVector<HistoryRow>& history, const QString& sto
         days << QString::number(storedDay.toInt());
     bool seen[CalcDay::LastDay + 1] = {};
     for (const HistoryRow& row : history) {
-        const std::optional<Money> charge = row.amounts[ReportLine::InterestPayment].money();
+        const std::optional<Money> charge = row.amounts[AmountColumn::InterestPayment].money();
         if (row.date.isValid() && charge && !charge->isZero() && CalcDay::isDay(row.date.day()))
             seen[row.date.day()] = true;
     }
@@ -93,9 +93,9 @@ FitScore score(const QVector<ReportLine>& lines) {
         std::optional<Money> posting;
         if (line.kind == ReportLine::Kind::Interest)
             posting = line.interestDue;
-        else if (line.amounts[ReportLine::InterestPayment] &&
-                 !line.amounts[ReportLine::InterestPayment]->isZero())
-            charge = line.amounts[ReportLine::InterestPayment];
+        else if (line.amounts[AmountColumn::InterestPayment] &&
+                 !line.amounts[AmountColumn::InterestPayment]->isZero())
+            charge = line.amounts[AmountColumn::InterestPayment];
         if (!charge && !posting)
             continue;
         if (dates.isEmpty() || dates.last().date != line.date)

@@ -133,7 +133,7 @@ void Search::collect(const QVector<ReportLine>& lines) {
     for (const PostingWorking& p : m_working.postings)
         posted.insert(p.date);
     for (const ReportLine& line : lines) {
-        const std::optional<Money>& charge = line.amounts[ReportLine::InterestPayment];
+        const std::optional<Money>& charge = line.amounts[AmountColumn::InterestPayment];
         if (line.kind == ReportLine::Kind::Transaction && charge && !charge->isZero() &&
             !posted.contains(line.date) && (m_unpaired.isEmpty() || m_unpaired.last() != line.date))
             m_unpaired << line.date;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AmountColumns.h"
 #include "data/Money.h"
 
 #include <QDate>
@@ -16,8 +17,6 @@ struct ReportLine {
         Transaction, // an applied history row: its amounts and the balance after it
         Interest     // an interest posting: the interest due for the period and the balance
     };
-    // Columns 1 to 5, in grid order.
-    enum Amount { GovtCharge, BankCharge, UserWithdrawal, Deposit, InterestPayment, AmountCount };
     // The grid's columns.
     enum Column {
         DateColumn,
@@ -43,7 +42,7 @@ struct ReportLine {
     Kind kind = Kind::Transaction;
     Incomplete incomplete = Incomplete::No; // interest lines only
     QDate date;
-    std::array<std::optional<Money>, AmountCount> amounts;
+    PerAmountColumn<std::optional<Money>> amounts; // columns 1 to 5, in grid order
     std::optional<Money> interestDue;
     Money balance;
     std::optional<Money> offset; // the counted offset on the line's day, for offset accounts

@@ -118,7 +118,7 @@ bool readSessionRows(QSqlDatabase db, QVector<SessionRow>* rows, QString* error)
         SessionRow row;
         row.id = q.value(0).toLongLong();
         row.date = StoredValue::date(q.value(1));
-        for (int a = 0; a < ReportLine::AmountCount; ++a)
+        for (int a = 0; a < AmountColumns::Count; ++a)
             row.amounts[std::size_t(a)] = StoredValue::money(q.value(2 + a));
         read << row;
     }
@@ -234,7 +234,7 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
             bool readable = true;
             q.addBindValue(row.date.isValid() ? QVariant(ShortDate::toIso(row.date))
                                               : QVariant(QMetaType(QMetaType::QString)));
-            for (int a = 0; a < ReportLine::AmountCount; ++a) {
+            for (int a = 0; a < AmountColumns::Count; ++a) {
                 const StoredMoney& amount = row.amounts[std::size_t(a)];
                 if (amount.state == StoredMoney::State::Unreadable)
                     readable = false;

@@ -30,7 +30,7 @@ struct MissingStatementNotice {
 struct SessionRow {
     qint64 id = 0;
     QDate date;
-    std::array<StoredMoney, ReportLine::AmountCount> amounts;
+    PerAmountColumn<StoredMoney> amounts;
 };
 
 // What happens to the account before the calculation: the statement number recorded, missing

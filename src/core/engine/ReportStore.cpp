@@ -133,7 +133,7 @@ bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
         HistoryRow& row = read.emplace_back();
         row.id = sqlite3_column_int64(q, 0);
         row.date = StoredValue::date(q, 1);
-        for (int a = 0; a < ReportLine::AmountCount; ++a)
+        for (int a = 0; a < AmountColumns::Count; ++a)
             row.amounts[std::size_t(a)] = StoredValue::money(q, 2 + a);
         row.openBalance = StoredValue::money(q, 7);
         row.closeBalance = StoredValue::money(q, 8);
@@ -199,7 +199,7 @@ bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
     for (const HistoryUpdate& u : changes.updates) {
         int p = 0;
         update.bindValue(p++, money(u.openBalance));
-        for (int a = 0; a < ReportLine::AmountCount; ++a)
+        for (int a = 0; a < AmountColumns::Count; ++a)
             update.bindValue(p++, u.fillAmounts ? 1 : 0);
         update.bindValue(p++, u.fillCloseBalance ? 1 : 0);
         update.bindValue(p++, u.id);

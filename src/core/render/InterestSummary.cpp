@@ -194,7 +194,7 @@ std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingSt
     QVector<Item> items;
     items.reserve(lines.size());
     for (const ReportLine& line : lines)
-        items.append(Item{line.date, line.amounts[ReportLine::InterestPayment], line.interestDue,
+        items.append(Item{line.date, line.amounts[AmountColumn::InterestPayment], line.interestDue,
                           line.incomplete});
     return summariseItems(items, missingStatement, rates);
 }

@@ -80,7 +80,7 @@ QString plainAmount(Money m, int decimals) {
 Totals totals(const QVector<ReportLine>& lines) {
     Totals t{Money(), Money(), std::nullopt};
     for (const ReportLine& line : lines) {
-        addShown(t.interestCharged, line.amounts[ReportLine::InterestPayment]);
+        addShown(t.interestCharged, line.amounts[AmountColumn::InterestPayment]);
         addShown(t.interestDue, line.interestDue);
     }
     if (t.interestCharged && t.interestDue)

@@ -34,7 +34,7 @@ ReportTableRow rowFor(const ReportLine& line) {
     };
     ReportTableRow row;
     row.date = line.date;
-    for (int a = 0; a < ReportLine::AmountCount; ++a)
+    for (int a = 0; a < AmountColumns::Count; ++a)
         row.values[std::size_t(a)] = shown(line.amounts[std::size_t(a)]);
     row.values[ReportTableRow::InterestDue] = shown(line.interestDue);
     row.values[ReportTableRow::Balance] = shown(line.balance);

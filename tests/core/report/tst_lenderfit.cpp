@@ -30,7 +30,7 @@ ReportLine line(const char* date, ReportLine::Kind kind, const char* amount) {
     if (kind == ReportLine::Kind::Interest)
         l.interestDue = m;
     else
-        l.amounts[ReportLine::InterestPayment] = m;
+        l.amounts[AmountColumn::InterestPayment] = m;
     return l;
 }
 

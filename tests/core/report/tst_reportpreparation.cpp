@@ -18,7 +18,7 @@ const QString SomeNotEntered = QStringLiteral("Some statements have not been ent
                                               "Interest Due for these periods will not be "
                                               "accurate.");
 
-SessionRow sessionRow(const QString& date, int amount, qint64 dollars) {
+SessionRow sessionRow(const QString& date, AmountColumn amount, qint64 dollars) {
     SessionRow row;
     row.date = QDate::fromString(date, Qt::ISODate);
     row.amounts[std::size_t(amount)] = StoredMoney::of(Money::fromRaw(dollars * Money::Scale));
@@ -137,8 +137,8 @@ void TestReportPreparation::firstStatementIsCommittedWhole() {
     QVERIFY(c.open(account));
     StatementHeader header{"1", QDate(2024, 1, 1), {}, Money::fromRaw(-100000 * Money::Scale), {}};
     const QVector<SessionRow> session = {
-        sessionRow("2024-01-01", ReportLine::Deposit, 1000),
-        sessionRow("2024-01-20", ReportLine::InterestPayment, 300)};
+        sessionRow("2024-01-01", AmountColumn::Deposit, 1000),
+        sessionRow("2024-01-20", AmountColumn::InterestPayment, 300)};
     QString error;
     const auto result = ReportPreparation::commitStatement(c.database(), header, session, &error);
     QVERIFY2(result, qPrintable(error));
@@ -175,7 +175,7 @@ void TestReportPreparation::followingStatementContinuesTheBalance() {
     StatementHeader header{"2", QDate(2024, 2, 1), {}, Money::fromRaw(-990000000), {}};
     QString error;
     const auto result = ReportPreparation::commitStatement(
-        c.database(), header, {sessionRow("2024-02-10", ReportLine::UserWithdrawal, 50)}, &error);
+        c.database(), header, {sessionRow("2024-02-10", AmountColumn::UserWithdrawal, 50)}, &error);
     QVERIFY2(result, qPrintable(error));
     QVERIFY(!result->balanceRowAdded);
     QCOMPARE(allRecords(account).last(), QStringLiteral("2024-02-10 -990500000 0 -/-/500000/-/-"));
@@ -192,8 +192,8 @@ void TestReportPreparation::failedCommitLeavesTheFileAsItWas() {
     AccountConnection c;
     QVERIFY(c.open(account));
     StatementHeader header{"1", QDate(2024, 1, 1), {}, Money::fromRaw(-1000000000), {}};
-    const QVector<SessionRow> session = {sessionRow("2024-01-05", ReportLine::Deposit, 1000),
-                                         sessionRow("2024-01-20", ReportLine::Deposit, 1000)};
+    const QVector<SessionRow> session = {sessionRow("2024-01-05", AmountColumn::Deposit, 1000),
+                                         sessionRow("2024-01-20", AmountColumn::Deposit, 1000)};
     QString error;
     QVERIFY(!ReportPreparation::commitStatement(c.database(), header, session, &error));
     QVERIFY2(error.contains("disk full"), qPrintable(error));

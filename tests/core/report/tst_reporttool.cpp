@@ -150,7 +150,7 @@ void TestReportTool::totalsAddTheShownValues() {
     due.kind = ReportLine::Kind::Interest;
     due.interestDue = Money::fromRaw(50); // 0.005 shows as 0.01
     ReportLine charged;
-    charged.amounts[ReportLine::InterestPayment] = Money::fromRaw(-50); // shows as -0.01
+    charged.amounts[AmountColumn::InterestPayment] = Money::fromRaw(-50); // shows as -0.01
     const auto totals = ReportRendering::totals({due, due, charged});
     QCOMPARE(totals.interestDue->raw(), qint64(200));
     QCOMPARE(totals.interestCharged->raw(), qint64(-100));

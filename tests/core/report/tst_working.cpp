@@ -358,8 +358,8 @@ void TestWorking::blendedRatesAreNotPointedAt() {
     QCOMPARE(pointedAt(), QStringList());
     for (HistoryRow& row : history) {
         if (row.date == d("2023-11-15"))
-            row.amounts[ReportLine::InterestPayment] = StoredMoney::of(*Money::add(
-                *row.amounts[ReportLine::InterestPayment].money(), Money::fromRaw(100000)));
+            row.amounts[AmountColumn::InterestPayment] = StoredMoney::of(*Money::add(
+                *row.amounts[AmountColumn::InterestPayment].money(), Money::fromRaw(100000)));
     }
     QCOMPARE(pointedAt(), QStringList{"2023-11-15"});
 }

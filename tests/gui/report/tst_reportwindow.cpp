@@ -130,7 +130,7 @@ void TestReportWindow::commitsTheStatementAndPrompts() {
     checked.header = {"3", QDate(2024, 1, 1), {}, Money::parse("-5000"), {}};
     SessionRow row;
     row.date = QDate(2024, 1, 10);
-    row.amounts[ReportLine::Deposit] = StoredMoney::of(*Money::parse("100"));
+    row.amounts[AmountColumn::Deposit] = StoredMoney::of(*Money::parse("100"));
     checked.rows = {row};
     h.main->registry().add(
         WindowNames::ThisSession, [checked](MDIForm1& m) { return new CheckedSession(m, checked); },

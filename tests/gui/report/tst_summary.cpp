@@ -43,7 +43,7 @@ ReportLine charge(const char* date, const char* interest) {
     ReportLine l;
     l.date = d(date);
     l.amounts.fill(Money());
-    l.amounts[ReportLine::InterestPayment] = m(interest);
+    l.amounts[AmountColumn::InterestPayment] = m(interest);
     return l;
 }
 
@@ -252,8 +252,8 @@ void TestSummary::chartLabelsNeverRepeat() {
 void TestSummary::sumsOutOfRangeGiveNoSummary() {
     const Money huge = Money::fromRaw(std::numeric_limits<qint64>::max() / 100 * 60);
     ReportLine a = charge("2024-01-31", "0"), b = charge("2024-02-29", "0");
-    a.amounts[ReportLine::InterestPayment] = huge;
-    b.amounts[ReportLine::InterestPayment] = huge;
+    a.amounts[AmountColumn::InterestPayment] = huge;
+    b.amounts[AmountColumn::InterestPayment] = huge;
     QVERIFY(!summarise(QVector<ReportLine>{a, b}));
 }
 
