@@ -1,7 +1,7 @@
 // What the user waits for after the method window's OK: the report window loading, the
 // calculation over the 40-year account with its write-back, and the grid shown.
 
-#include "report/ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"

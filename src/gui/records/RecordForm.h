@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordSetModel.h"
+#include "models/RecordSetModel.h"
 #include "data/AccountConnection.h"
 #include "data/RecordSet.h"
 #include "shell/FormWindow.h"

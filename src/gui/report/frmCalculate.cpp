@@ -1,6 +1,6 @@
 #include "frmCalculate.h"
 
-#include "ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "SummaryWindow.h"
 #include "WorkingWindow.h"
 #include "data/ShortDate.h"

@@ -2,7 +2,7 @@
 
 #include "Dialogs.h"
 #include "MDIForm1.h"
-#include "RtfReader.h"
+#include "render/RtfReader.h"
 #include "Windows.h"
 #include "data/ProgramPaths.h"
 

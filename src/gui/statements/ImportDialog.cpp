@@ -1,6 +1,6 @@
 #include "ImportDialog.h"
 
-#include "ImportRowsModel.h"
+#include "models/ImportRowsModel.h"
 
 #include "import/ImportWriter.h"
 #include "shell/Captions.h"

@@ -7,7 +7,7 @@
 #include "data/ShortDate.h"
 #include "records/frmAllRecords.h"
 #include "render/ReportRendering.h"
-#include "report/ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/HistoryImportWindow.h"
 #include "support/StatementSteps.h"

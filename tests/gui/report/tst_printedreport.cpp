@@ -3,7 +3,7 @@
 #include "data/ShortDate.h"
 #include "render/PrintedReport.h"
 #include "render/ReportRendering.h"
-#include "report/ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"

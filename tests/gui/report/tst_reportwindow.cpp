@@ -1,7 +1,7 @@
 // The report window: what loading it commits, the grid it shows, the missing-statement prompt
 // it leads to, and what Close ends.
 #include "engine/StatementHandOver.h"
-#include "report/ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"

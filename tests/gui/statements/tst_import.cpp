@@ -14,7 +14,7 @@
 #include "import/QifReader.h"
 #include "import/StatementFile.h"
 #include "statements/ImportDialog.h"
-#include "statements/ImportRowsModel.h"
+#include "models/ImportRowsModel.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ReportTool.h"

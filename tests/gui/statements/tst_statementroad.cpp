@@ -4,7 +4,7 @@
 // typed, worked out by hand below.
 #include "support/StatementSteps.h"
 #include "app/RegisterWindows.h"
-#include "report/ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/frmInformation.h"
 #include "support/AccountFixture.h"

@@ -4,7 +4,7 @@
 #include "support/StatementSteps.h"
 #include "data/ShortDate.h"
 #include "engine/StatementChecks.h"
-#include "report/ReportLinesModel.h"
+#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/frmInformation.h"
 #include "support/FakeHost.h"

@@ -1,4 +1,4 @@
-#include "shell/RtfReader.h"
+#include "render/RtfReader.h"
 
 #include <QDir>
 #include <QFile>
