@@ -41,70 +41,7 @@ constexpr int TwipsPerPixel = 15;
 
 frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Calculate) {
     setWindowTitle(tr("Interest Report"));
-    // The grid fills the window edge to edge: its columns are worked out from the client area.
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    lblConventions = new QLabel(this);
-    lblConventions->setObjectName("lblConventions");
-    lblConventions->hide();
-    layout->addWidget(lblConventions);
-
-    MSFlexGrid1 = new QTableView(this);
-    MSFlexGrid1->setObjectName("MSFlexGrid1");
-    MSFlexGrid1->setAccessibleName(tr("Interest Report"));
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->verticalHeader()->hide();
-    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSFlexGrid1->setWordWrap(false);
-    MSFlexGrid1->installEventFilter(this);
-    m_lines = new ReportLinesModel(this);
-    MSFlexGrid1->setModel(m_lines);
-    MSFlexGrid1->hide();
-    layout->addWidget(MSFlexGrid1, 1);
-
-    // The bar: Help, Print Preview, Print, Summary and Close once the report is done.
-    picButtons = new QWidget(this);
-    picButtons->setObjectName("picButtons");
-    picButtons->setAutoFillBackground(true);
-    QPalette bar = picButtons->palette();
-    bar.setColor(QPalette::Window, BarColour);
-    picButtons->setPalette(bar);
-    auto* buttons = new QHBoxLayout(picButtons);
-    buttons->setContentsMargins(4, 2, 4, 2);
-    auto addButton = [&](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, picButtons);
-        b->setObjectName(name);
-        QPalette p = b->palette();
-        p.setColor(QPalette::Button, ButtonColour);
-        b->setPalette(p);
-        buttons->addWidget(b);
-        return b;
-    };
-    cmdHelp = addButton("cmdHelp", tr("&Help"));
-    cmdPreview = addButton("cmdPreview", tr("&Print Preview"));
-    cmdPrint = addButton("cmdPrint", tr("Print"));
-    // What the lender over- or under-charged, beside Print.
-    cmdSummary = addButton("cmdSummary", tr("Summary"));
-    // Every day behind an interest figure.
-    cmdWorking = addButton("cmdWorking", tr("Show &Working"));
-    cmdClose = addButton("cmdClose", tr("&Close"));
-    buttons->addStretch(1);
-    picButtons->hide();
-    layout->addWidget(picButtons);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmCalculate::cmdHelp_Click);
-    connect(cmdPreview, &QPushButton::clicked, this, &frmCalculate::cmdPreview_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
-    connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
-    connect(cmdWorking, &QPushButton::clicked, this, &frmCalculate::showWorking);
-    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        const int line = index.row();
-        if (line < m_lines->lines().size() &&
-            m_lines->lines()[line].kind == ReportLine::Kind::Interest)
-            showWorkingOfLine(line);
-    });
-    connect(cmdClose, &QPushButton::clicked, this, &frmCalculate::cmdClose_Click);
+    createControls();
 
     // Loading is the whole preparation and calculation.
     setHourglass();
@@ -133,6 +70,76 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
         // Shown once this window is on screen, so that the prompt comes in front of it.
         m_informationPending = m_missing.has_value();
     }
+}
+
+void frmCalculate::createControls() {
+    // The grid fills the window edge to edge: its columns are worked out from the client area.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    lblConventions = new QLabel(this);
+    lblConventions->setObjectName("lblConventions");
+    lblConventions->hide();
+    layout->addWidget(lblConventions);
+
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    MSFlexGrid1->setAccessibleName(tr("Interest Report"));
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->installEventFilter(this);
+    m_lines = new ReportLinesModel(this);
+    MSFlexGrid1->setModel(m_lines);
+    MSFlexGrid1->hide();
+    layout->addWidget(MSFlexGrid1, 1);
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int line = index.row();
+        if (line < m_lines->lines().size() &&
+            m_lines->lines()[line].kind == ReportLine::Kind::Interest)
+            showWorkingOfLine(line);
+    });
+    layout->addWidget(createButtonBar());
+}
+
+// The bar: Help, Print Preview, Print, Summary and Close once the report is done.
+QWidget* frmCalculate::createButtonBar() {
+    picButtons = new QWidget(this);
+    picButtons->setObjectName("picButtons");
+    picButtons->setAutoFillBackground(true);
+    QPalette bar = picButtons->palette();
+    bar.setColor(QPalette::Window, BarColour);
+    picButtons->setPalette(bar);
+    auto* buttons = new QHBoxLayout(picButtons);
+    buttons->setContentsMargins(4, 2, 4, 2);
+    auto addButton = [&](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, picButtons);
+        b->setObjectName(name);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, ButtonColour);
+        b->setPalette(p);
+        buttons->addWidget(b);
+        return b;
+    };
+    cmdHelp = addButton("cmdHelp", tr("&Help"));
+    cmdPreview = addButton("cmdPreview", tr("&Print Preview"));
+    cmdPrint = addButton("cmdPrint", tr("Print"));
+    // What the lender over- or under-charged, beside Print.
+    cmdSummary = addButton("cmdSummary", tr("Summary"));
+    // Every day behind an interest figure.
+    cmdWorking = addButton("cmdWorking", tr("Show &Working"));
+    cmdClose = addButton("cmdClose", tr("&Close"));
+    buttons->addStretch(1);
+    picButtons->hide();
+    connect(cmdHelp, &QPushButton::clicked, this, &frmCalculate::cmdHelp_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmCalculate::cmdPreview_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
+    connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
+    connect(cmdWorking, &QPushButton::clicked, this, &frmCalculate::showWorking);
+    connect(cmdClose, &QPushButton::clicked, this, &frmCalculate::cmdClose_Click);
+    return picButtons;
 }
 
 bool frmCalculate::OpenReportRecordsets() {

@@ -57,6 +57,8 @@ private:
     void ReadFixedDay();
     void CheckStatements();
     void CalculateInterest();
+    void createControls();
+    QWidget* createButtonBar();
     void setUpGrid();
     void showMissingStatements();
 

@@ -89,7 +89,38 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
 
 void RateProposalDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(createChoice());
 
+    aboutLabel = new QLabel(this);
+    aboutLabel->setObjectName("lblAbout");
+    aboutLabel->setWordWrap(true);
+    layout->addWidget(aboutLabel);
+
+    createGrids(layout);
+
+    auto* caution = new QLabel(QString::fromLatin1(RateProposalRendering::Caution), this);
+    caution->setObjectName("lblCaution");
+    caution->setWordWrap(true);
+    layout->addWidget(caution);
+
+    auto* buttons = new QHBoxLayout;
+    storeButton = new QPushButton(tr("&Store"), this);
+    storeButton->setObjectName("cmdStore");
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName("cmdCancel");
+    buttons->addStretch(1);
+    buttons->addWidget(storeButton);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
+    resize(860, 600);
+
+    connect(everyButton, &QPushButton::clicked, this, &RateProposalDialog::proposeUnderEvery);
+    connect(storeButton, &QPushButton::clicked, this, &RateProposalDialog::storeTicked);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The method, its day and the conventions the proposal is worked under.
+QGridLayout* RateProposalDialog::createChoice() {
     auto* choice = new QGridLayout;
     const auto captioned = [&](const QString& caption, QWidget* field, int row, int column) {
         QLabel* label = captionFor(caption, field);
@@ -120,13 +151,11 @@ void RateProposalDialog::createControls() {
                                "proposed."));
     choice->addWidget(everyButton, 0, 4);
     choice->setColumnStretch(5, 1);
-    layout->addLayout(choice);
+    return choice;
+}
 
-    aboutLabel = new QLabel(this);
-    aboutLabel->setObjectName("lblAbout");
-    aboutLabel->setWordWrap(true);
-    layout->addWidget(aboutLabel);
-
+// The periods proposed beside those stored, then the charges none reproduces.
+void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     auto* periods = new QHBoxLayout;
     auto* proposed = new QVBoxLayout;
     proposalGrid = grid(ProposalHeadings, "grdProposal", tr("Proposed rate periods"), this);
@@ -155,26 +184,6 @@ void RateProposalDialog::createControls() {
     unexplainedLabel->setBuddy(unexplainedGrid);
     layout->addWidget(unexplainedLabel);
     layout->addWidget(unexplainedGrid, 1);
-
-    auto* caution = new QLabel(QString::fromLatin1(RateProposalRendering::Caution), this);
-    caution->setObjectName("lblCaution");
-    caution->setWordWrap(true);
-    layout->addWidget(caution);
-
-    auto* buttons = new QHBoxLayout;
-    storeButton = new QPushButton(tr("&Store"), this);
-    storeButton->setObjectName("cmdStore");
-    cancelButton = new QPushButton(tr("Cancel"), this);
-    cancelButton->setObjectName("cmdCancel");
-    buttons->addStretch(1);
-    buttons->addWidget(storeButton);
-    buttons->addWidget(cancelButton);
-    layout->addLayout(buttons);
-    resize(860, 600);
-
-    connect(everyButton, &QPushButton::clicked, this, &RateProposalDialog::proposeUnderEvery);
-    connect(storeButton, &QPushButton::clicked, this, &RateProposalDialog::storeTicked);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void RateProposalDialog::readAccount() {

@@ -6,10 +6,12 @@
 #include <QSqlDatabase>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QVBoxLayout;
 
 // "Propose from Charges...": the rate periods that reproduce the lender's own charges, read
 // from the committed history under a method the user chooses (or the best of every method, day
@@ -36,6 +38,8 @@ public:
 
 private:
     void createControls();
+    QGridLayout* createChoice();
+    void createGrids(QVBoxLayout* layout);
     void readAccount();
     void enableDay();
     void showProposal(const QString& about);
