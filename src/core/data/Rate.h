@@ -39,9 +39,8 @@ public:
     // The rate for the day's arithmetic: the nearest double.
     double percent() const { return double(m_raw) / double(Scale); }
 
-    // The rate to three decimals, half away from zero, in thousandths; and as a rate.
+    // The rate to three decimals, half away from zero, in thousandths.
     qint64 thousandths() const;
-    Rate roundedToThousandths() const { return fromThousandths(thousandths()); }
 
     // "6.125": to three decimals with '.', the same in every locale (the text of CSV and reports).
     QString text() const;

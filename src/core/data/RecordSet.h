@@ -42,7 +42,6 @@ public:
     QString table() const { return m_table; }
 
     int recordCount() const { return int(m_rows.size()); }
-    int fieldCount() const { return int(m_fields.size()); }
     QString fieldName(int field) const { return m_fields.value(field); }
     int fieldIndex(const QString& name) const;
     ColumnKind fieldKind(int field) const { return m_kinds.value(field, ColumnKind::Text); }

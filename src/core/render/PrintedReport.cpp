@@ -157,11 +157,6 @@ QFont font(double points, bool bold) {
     return f;
 }
 
-int Page::detailCount() const {
-    return int(std::count_if(bands.begin(), bands.end(),
-                             [](const Band& b) { return b.kind == BandKind::Detail; }));
-}
-
 QVector<Page> layout(int rowCount, int pageHeight) {
     QVector<Page> pages;
     const int bodyEnd = pageHeight - PageFooterHeight;

@@ -41,7 +41,6 @@ struct Band {
 
 struct Page {
     QVector<Band> bands;
-    int detailCount() const;
 };
 
 // The report's pages for `rowCount` detail rows on a printable area `pageHeight` twips high: the

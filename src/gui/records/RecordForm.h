@@ -62,7 +62,6 @@ public:
     RecordSetModel* gridModel() const { return m_model; }
     bool editFlag() const { return mbEditFlag; }
     bool addFlag() const { return mbAddNewFlag; }
-    RecordSet::Bookmark savedBookmark() const { return mvBookMark; }
     // Why Form_Load could not open the rows ("" when it could).
     QString loadError() const { return m_loadError; }
 
@@ -72,7 +71,6 @@ public:
     QVariant txtValue(int index) const;
     // Writes the current row's column; text is read as the field shows it. False when refused.
     bool setTxtFields(int index, const QVariant& value);
-    int txtFieldsCount() const { return int(m_bound.size()); }
 
     // The record buttons, as the user or the window's own code clicks them.
     virtual void cmdAdd_Click();

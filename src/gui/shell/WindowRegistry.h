@@ -21,7 +21,6 @@ public:
     WindowRegistry(MDIForm1& main, QMdiArea& area);
 
     void add(const QString& name, Factory factory, bool holdsAccount);
-    bool isRegistered(const QString& name) const { return m_entries.contains(name); }
 
     // The loaded window, loading it (hidden) if needed; nullptr for an unknown name, and for a
     // window that unloaded itself while it was being made (it refused to load).

@@ -2,7 +2,6 @@
 
 #include "RateProposalDialog.h"
 
-#include "data/FieldFormat.h"
 #include "data/Queries.h"
 #include "data/ShortDate.h"
 #include "shell/Dialogs.h"
@@ -77,12 +76,6 @@ frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
         letEventsRun();
         setCurrentCell(colValidTo);
     }
-}
-
-QString frmUserInterestChanges::txtFields2() const {
-    if (!m_dates || m_dates->currentRow() < 0)
-        return QString();
-    return FieldFormat::display(m_dates->value(0), m_dates->fieldKind(0), DataDateFormat);
 }
 
 QDate frmUserInterestChanges::tagDate(const QString& field) const {

@@ -26,8 +26,6 @@ public:
     void cmdClose_Click() override;
     // Opens the proposal of rate periods from the lender's charges; the grid shows what it stored.
     void cmdProposeRates_Click();
-    // The committed dates, as the hidden box bound to the second record set shows them.
-    QString txtFields2() const;
 
 protected:
     void adoPrimaryRS_MoveComplete() override {}
