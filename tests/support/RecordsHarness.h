@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/RegisterWindows.h"
 #include "data/Money.h"
-#include "shell/MDIForm1.h"
 #include "support/AccountFixture.h"
+#include "support/MainWindowHarness.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QCoreApplication>
@@ -36,15 +35,9 @@ public:
         : dialogs(ScriptedDialogs::install()), account(fixture.newAccount()) {
         for (const QString& row : rows)
             AccountFixture::exec(account, allRecordsInsert(row));
-        main = std::make_unique<MDIForm1>();
-        registerWindows(*main);
+        main.start();
         main->setTag(Tag::NewFile, account);
         main->show();
-    }
-
-    ~RecordsHarness() {
-        main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     template <typename T> T* show(const QString& name) {
@@ -71,5 +64,5 @@ public:
     ScriptedDialogs& dialogs;
     AccountFixture fixture;
     QString account;
-    std::unique_ptr<MDIForm1> main;
+    MainWindowHarness main;
 };

@@ -10,6 +10,7 @@
 #include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/HistoryImportWindow.h"
+#include "support/MainWindowHarness.h"
 #include "support/StatementSteps.h"
 #include "support/AccountFixture.h"
 #include "support/ScriptedDialogs.h"
@@ -55,7 +56,7 @@ class TestWholeRoad : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<MDIForm1> m_main;
+    MainWindowHarness m_main;
     ScriptedDialogs* m_dialogs = nullptr;
 
     FormWindow* active() const { return m_main->activeForm(); }
@@ -110,13 +111,11 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_fixture = std::make_unique<AccountFixture>();
         m_dialogs = &ScriptedDialogs::install();
-        m_main = std::make_unique<MDIForm1>();
-        registerWindows(*m_main);
+        m_main.start();
         m_main->show();
     }
     void cleanup() {
         m_main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_fixture.reset();
     }
 

@@ -8,6 +8,7 @@
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "shell/frmHelp.h"
+#include "support/MainWindowHarness.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
@@ -57,7 +58,7 @@ class TestHelp : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<MDIForm1> m_main;
+    MainWindowHarness m_main;
     ScriptedDialogs* m_dialogs = nullptr;
 
     frmHelp* help() const {
@@ -99,8 +100,7 @@ private slots:
             file.write(pageRtf(page));
         }
         m_dialogs = &ScriptedDialogs::install();
-        m_main = std::make_unique<MDIForm1>();
-        registerWindows(*m_main);
+        m_main.start();
         m_main->registry().add(
             Other, [](MDIForm1& m) { return new FormWindow(m, Other); }, false);
         m_main->show();
@@ -108,7 +108,6 @@ private slots:
     }
     void cleanup() {
         m_main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_fixture.reset();
     }
 

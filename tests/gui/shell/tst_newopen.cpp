@@ -7,6 +7,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
+#include "support/MainWindowHarness.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
@@ -42,14 +43,13 @@ class TestNewOpen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<MDIForm1> m_main;
+    MainWindowHarness m_main;
     ScriptedDialogs* m_dialogs = nullptr;
 
     FormWindow* splash() const { return m_main->registry().loaded(WindowNames::Splash); }
 
     void startUp() {
-        m_main = std::make_unique<MDIForm1>();
-        registerWindows(*m_main);
+        m_main.start();
         m_main->registry().add(
             Hidden, [](MDIForm1& m) { return new AccountWindow(m, Hidden); }, true);
         m_main->registry().add(

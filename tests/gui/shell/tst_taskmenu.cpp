@@ -5,6 +5,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
+#include "support/MainWindowHarness.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
@@ -35,7 +36,7 @@ class TestTaskMenu : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<MDIForm1> m_main;
+    MainWindowHarness m_main;
     ScriptedDialogs* m_dialogs = nullptr;
     QHash<QString, int> m_loads;
 
@@ -89,14 +90,12 @@ private slots:
         m_fixture = std::make_unique<AccountFixture>();
         m_dialogs = &ScriptedDialogs::install();
         m_loads.clear();
-        m_main = std::make_unique<MDIForm1>();
-        registerWindows(*m_main);
+        m_main.start();
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     }
     void cleanup() {
         m_main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_fixture.reset();
     }
 

@@ -2,6 +2,7 @@
 // with its rates and transactions, the method and the report; then statements 2 and 4, and the
 // prompt naming the missing statement 3. Every figure of the last report follows from what was
 // typed, worked out by hand below.
+#include "support/MainWindowHarness.h"
 #include "support/StatementSteps.h"
 #include "app/RegisterWindows.h"
 #include "models/ReportLinesModel.h"
@@ -38,7 +39,7 @@ class TestStatementRoad : public QObject {
     Q_OBJECT
 
     std::unique_ptr<AccountFixture> m_fixture;
-    std::unique_ptr<MDIForm1> m_main;
+    MainWindowHarness m_main;
     ScriptedDialogs* m_dialogs = nullptr;
 
     FormWindow* active() const { return m_main->activeForm(); }
@@ -87,13 +88,11 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_fixture = std::make_unique<AccountFixture>();
         m_dialogs = &ScriptedDialogs::install();
-        m_main = std::make_unique<MDIForm1>();
-        registerWindows(*m_main);
+        m_main.start();
         m_main->show();
     }
     void cleanup() {
         m_main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_fixture.reset();
     }
 
