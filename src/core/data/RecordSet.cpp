@@ -12,6 +12,8 @@
 
 namespace {
 
+const QString ClosedError =
+    QStringLiteral("Operation is not allowed when the object is closed.");
 const QString NoCurrentRow =
     QStringLiteral("Either BOF or EOF is True, or the current record has been deleted.");
 
@@ -101,16 +103,18 @@ bool RecordSet::readRows() {
     return true;
 }
 
+void RecordSet::announce(Reason reason) {
+    EventGuard guard(m_inEvent);
+    if (guard.active())
+        emit willChangeRecord(reason);
+}
+
 bool RecordSet::requery() {
     if (!m_open)
-        return fail(QStringLiteral("Operation is not allowed when the object is closed."));
+        return fail(ClosedError);
     if (!savePending())
         return false;
-    {
-        EventGuard guard(m_inEvent);
-        if (guard.active())
-            emit willChangeRecord(Reason::Requery);
-    }
+    announce(Reason::Requery);
     if (!readRows())
         return false;
     m_pos = m_rows.isEmpty() ? -1 : 0;
@@ -172,7 +176,7 @@ bool RecordSet::setBookmark(Bookmark bookmark) {
 
 bool RecordSet::moveTo(int index) {
     if (!m_open)
-        return fail(QStringLiteral("Operation is not allowed when the object is closed."));
+        return fail(ClosedError);
     if (m_pending >= 0 && m_pending != index) {
         // Moving off a changed row saves it.
         const int pending = m_pending;
@@ -312,9 +316,7 @@ bool RecordSet::setValueAt(int row, int field, const QVariant& value, const QStr
     if (m_pending < 0) {
         if (row != m_pos && !moveTo(row))
             return false;
-        EventGuard guard(m_inEvent);
-        if (guard.active())
-            emit willChangeRecord(Reason::FirstChange);
+        announce(Reason::FirstChange);
         m_pending = row;
     }
     m_rows[row].values[field] = *converted;
@@ -333,14 +335,10 @@ bool RecordSet::isNewRow(int row) const {
 
 bool RecordSet::addNew() {
     if (!m_open)
-        return fail(QStringLiteral("Operation is not allowed when the object is closed."));
+        return fail(ClosedError);
     if (!savePending())
         return false;
-    {
-        EventGuard guard(m_inEvent);
-        if (guard.active())
-            emit willChangeRecord(Reason::AddNew);
-    }
+    announce(Reason::AddNew);
     Row row;
     row.handle = m_nextHandle++;
     row.values = QVector<QVariant>(m_fields.size());
@@ -358,7 +356,7 @@ bool RecordSet::addNew() {
 
 bool RecordSet::update() {
     if (!m_open)
-        return fail(QStringLiteral("Operation is not allowed when the object is closed."));
+        return fail(ClosedError);
     return savePending();
 }
 
@@ -531,11 +529,7 @@ bool RecordSet::writeRow(Row& row) {
 void RecordSet::cancelUpdate() {
     if (m_pending < 0)
         return;
-    {
-        EventGuard guard(m_inEvent);
-        if (guard.active())
-            emit willChangeRecord(Reason::Undo);
-    }
+    announce(Reason::Undo);
     const int index = m_pending;
     m_pending = -1;
     if (m_rows[index].isNew) {
@@ -554,11 +548,7 @@ void RecordSet::cancelUpdate() {
 bool RecordSet::deleteCurrent() {
     if (!hasCurrent())
         return fail(NoCurrentRow);
-    {
-        EventGuard guard(m_inEvent);
-        if (guard.active())
-            emit willChangeRecord(Reason::Delete);
-    }
+    announce(Reason::Delete);
     const int index = m_pos;
     if (!m_rows[index].isNew) {
         if (m_keyField < 0 || m_table.isEmpty())

@@ -112,6 +112,8 @@ private:
     bool fail(const QString& message);
     bool readRows();
     bool savePending();
+    // Tells the handlers the record is about to change, unless one is handling it already.
+    void announce(Reason reason);
     bool writeRow(Row& row);
     bool moveTo(int index);
     bool dropIfUntouched(int index);

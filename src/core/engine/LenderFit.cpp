@@ -190,9 +190,7 @@ bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
         return false;
     if (!ReportStore::writeConventions(db, chosen.conventions, error, false))
         return false;
-    if (!transaction.commit(error))
-        return false;
-    return true;
+    return transaction.commit(error);
 }
 
 } // namespace LenderFit

@@ -461,9 +461,7 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
     }
     remove.finish();
     insert.finish();
-    if (!transaction.commit(error))
-        return false;
-    return true;
+    return transaction.commit(error);
 }
 
 } // namespace RateProposal

@@ -216,9 +216,7 @@ bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
     }
     update.finish();
     remove.finish();
-    if (!transaction.commit(error))
-        return false;
-    return true;
+    return transaction.commit(error);
 }
 
 bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* error) {
@@ -379,9 +377,7 @@ bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, 
             return failed(insert, error);
     }
     insert.finish();
-    if (!transaction.commit(error))
-        return false;
-    return true;
+    return transaction.commit(error);
 }
 
 } // namespace ReportStore

@@ -76,9 +76,7 @@ bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error) {
             return failed(insert, error);
     }
     insert.finish();
-    if (!transaction.commit(error))
-        return false;
-    return true;
+    return transaction.commit(error);
 }
 
 bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error) {

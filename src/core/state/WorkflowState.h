@@ -41,3 +41,8 @@ namespace FileState {
 inline const QString New = QStringLiteral("New");
 inline const QString Open = QStringLiteral("Open");
 } // namespace FileState
+
+// The value of the yes-or-no fields (tagNextForm, tagInterestChanged); anything else is no.
+namespace FlagState {
+inline const QString Yes = QStringLiteral("Yes");
+} // namespace FlagState

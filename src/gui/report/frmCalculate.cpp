@@ -32,7 +32,6 @@ const QString RequeryError = QStringLiteral("Requery Error: ");
 const QString ClearReportError = QStringLiteral("Clear Report error");
 const QString PreviewError = QStringLiteral("Preview Error: ");
 const QString PrintError = QStringLiteral("Print Error: ");
-const QString Yes = QStringLiteral("Yes");
 const QColor BarColour(204, 240, 255);
 const QColor ButtonColour(118, 217, 254);
 // Twips to pixels at the 96 dpi the layout was drawn for.
@@ -65,7 +64,7 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
     MSFlexGrid1->show();
     picButtons->show();
     setDefaultPointer();
-    if (m_main.tag(Tag::NextForm) == Yes) {
+    if (m_main.tag(Tag::NextForm) == FlagState::Yes) {
         m_main.setTag(Tag::NextForm, QString());
         // Shown once this window is on screen, so that the prompt comes in front of it.
         m_informationPending = m_missing.has_value();
@@ -293,7 +292,7 @@ void frmCalculate::CheckStatements() {
     }
     m_missing = result->missing;
     if (m_missing)
-        m_main.setTag(Tag::NextForm, Yes);
+        m_main.setTag(Tag::NextForm, FlagState::Yes);
     if (result->balanceRowAdded)
         m_main.setTag(Tag::Statement, QString());
 }

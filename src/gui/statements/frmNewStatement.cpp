@@ -35,7 +35,6 @@ const QString CreditQuestion =
     QStringLiteral("Are you sure your Loan Account\nwas in Credit?\nIf not use '-' (minus signs).");
 const QString DuplicateQuestion =
     QStringLiteral("This statement has already been entered.\nDo you want to continue?");
-const QString Yes = QStringLiteral("Yes");
 
 // The caption without its colon, to name the field in a message.
 QString fieldName(int index) {
@@ -232,7 +231,7 @@ void frmNewStatement::btnYes_Click() {
         cmdCancel_Click();
         return;
     }
-    m_main.setTag(Tag::InterestChanged, Yes);
+    m_main.setTag(Tag::InterestChanged, FlagState::Yes);
 
     // Hidden, not unloaded: the checks of the transactions show it again as typed.
     hideWindow();

@@ -22,7 +22,6 @@ const QString EnterTransactions =
     QStringLiteral("Please enter all transactions for this statement.");
 const QString DateError = QStringLiteral("Date Error. Please check all dates.");
 const QString DataDateFormat = QStringLiteral("d/MM/yyyy");
-const QString Yes = QStringLiteral("Yes");
 const QString CaptionProposeRates = QStringLiteral("Propose from Charges…");
 } // namespace
 
@@ -222,7 +221,7 @@ void frmUserInterestChanges::cmdClose_Click() {
     if (!accepted) {
         Dialogs::instance().message(DateError);
         m_main.showWindow(WindowNames::NewStatement);
-    } else if (m_main.tag(Tag::InterestChanged) == Yes) {
+    } else if (m_main.tag(Tag::InterestChanged) == FlagState::Yes) {
         Dialogs::instance().message(EnterTransactions);
         m_main.showWindow(WindowNames::ThisSession);
     } else {
