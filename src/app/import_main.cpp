@@ -20,6 +20,7 @@
 #include "render/GridText.h"
 #include "render/ReportRendering.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -30,7 +31,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -127,6 +127,8 @@ struct Options {
     bool statementsGiven = false;
     bool dryRun = false;
     bool create = false;
+    bool help = false;
+    bool version = false;
 };
 
 QDate dateOption(const QString& text);
@@ -174,125 +176,234 @@ QDate dateOption(const QString& text) {
     return iso.isValid() ? iso : ShortDate::parse(text);
 }
 
-std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
-    Options o;
-    const auto fail = [&](const QString& why) {
-        *problem = why;
-        return std::nullopt;
-    };
-    for (int i = 1; i < args.size(); ++i) {
-        QString arg = args[i];
-        QString value;
-        bool inlineValue = false;
-        if (arg.startsWith(QLatin1String("--")) && arg.contains(u'=')) {
-            value = arg.section(u'=', 1);
-            arg = arg.section(u'=', 0, 0);
-            inlineValue = true;
-        }
-        const auto takeValue = [&]() -> bool {
-            if (inlineValue)
-                return true;
-            if (i + 1 >= args.size())
+// The options, read by QCommandLineParser one at a time so that the first problem in the order
+// given is the one reported. An option's value follows its '=' or is the next argument, whatever
+// that looks like; a repeated option's last value counts. Any other argument that begins with
+// '-' ("-" alone aside) is unknown.
+class ArgumentReader {
+public:
+    ArgumentReader() {
+        for (const char* name :
+             {"format", "date-order", "preset", "qif-account", "into", "statements", "cut-day",
+              "first-number", "account", "start", "end", "opening", "closing"})
+            m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
+                                            QStringLiteral("value"));
+        for (const char* name : {"flip", "dry-run", "new", "help", "version"})
+            m_options << QCommandLineOption(QString::fromLatin1(name));
+        m_parser.addOptions(m_options);
+    }
+
+    // False, and why, at the first problem; the rest is not read after --help or --version.
+    bool read(const QStringList& args, Options& o, QString* problem) {
+        for (int i = 1; i < args.size(); ++i) {
+            const QString& arg = args[i];
+            if (!arg.startsWith(u'-') || arg.size() == 1) {
+                if (!o.file.isEmpty()) {
+                    *problem = QStringLiteral("one FILE only");
+                    return false;
+                }
+                o.file = arg;
+                continue;
+            }
+            if (!arg.startsWith(QLatin1String("--")) || arg.size() == 2) {
+                *problem = QStringLiteral("unknown option %1").arg(arg);
                 return false;
-            value = args[++i];
-            return true;
-        };
-        if (arg == QLatin1String("--help")) {
-            print(stdout, QString::fromUtf8(Usage));
-            std::exit(Read);
-        } else if (arg == QLatin1String("--version")) {
-            std::printf("vantrell-import %s\n", ProgramVersion);
-            std::exit(Read);
-        } else if (arg == QLatin1String("--flip") && !inlineValue) {
-            o.flip = true;
-        } else if (arg == QLatin1String("--format")) {
-            if (!takeValue() || (value != QLatin1String("csv") && value != QLatin1String("text")))
-                return fail(QStringLiteral("--format takes text or csv"));
-            o.csv = value == QLatin1String("csv");
-        } else if (arg == QLatin1String("--date-order")) {
-            if (!takeValue() || (value != QLatin1String("dmy") && value != QLatin1String("mdy")))
-                return fail(QStringLiteral("--date-order takes dmy or mdy"));
-            o.dateOrder =
-                value == QLatin1String("dmy") ? DateOrder::DayFirst : DateOrder::MonthFirst;
-        } else if (arg == QLatin1String("--preset")) {
-            if (!takeValue() || value.isEmpty())
-                return fail(QStringLiteral("--preset takes a preset's name"));
-            o.preset = value;
-        } else if (arg == QLatin1String("--qif-account")) {
-            if (!takeValue() || value.isEmpty())
-                return fail(QStringLiteral("--qif-account takes an account's name or number"));
-            o.qifAccount = value;
-        } else if (arg == QLatin1String("--into")) {
-            if (!takeValue() || value.isEmpty())
-                return fail(QStringLiteral("--into takes an account file"));
-            o.into = value;
-        } else if (arg == QLatin1String("--statements")) {
-            const std::optional<HistoryImport::Cutting> c =
-                takeValue() ? cuttingOption(value) : std::nullopt;
-            if (!c)
-                return fail(QStringLiteral("--statements takes monthly, quarterly, half-yearly, "
-                                           "yearly or the statements' end dates"));
-            const int cutDay = o.cutting ? o.cutting->cutDay : 0;
-            const int firstNumber = o.cutting ? o.cutting->firstNumber : 0;
-            o.cutting = c;
-            o.cutting->cutDay = cutDay;
-            o.cutting->firstNumber = firstNumber;
-            o.statementsGiven = true;
-        } else if (arg == QLatin1String("--cut-day") || arg == QLatin1String("--first-number")) {
-            bool ok = false;
-            const int n = takeValue() ? value.toInt(&ok) : 0;
-            const bool day = arg == QLatin1String("--cut-day");
-            if (!ok || n < 1 || (day && n > 31) || n > 32767)
-                return fail(day ? QStringLiteral("--cut-day takes a day from 1 to 31")
-                                : QStringLiteral("--first-number takes a statement number"));
-            if (!o.cutting)
-                o.cutting = HistoryImport::Cutting();
-            (day ? o.cutting->cutDay : o.cutting->firstNumber) = n;
-        } else if (arg == QLatin1String("--dry-run") && !inlineValue) {
-            o.dryRun = true;
-        } else if (arg == QLatin1String("--new") && !inlineValue) {
-            o.create = true;
-        } else if (arg == QLatin1String("--account")) {
-            if (!takeValue() || value.isEmpty())
-                return fail(QStringLiteral("--account takes an account file"));
-            o.account = value;
-        } else if (arg == QLatin1String("--start") || arg == QLatin1String("--end")) {
-            if (!takeValue() || !dateOption(value).isValid())
-                return fail(QStringLiteral("%1 takes a date").arg(arg));
-            (arg == QLatin1String("--start") ? o.start : o.end) = dateOption(value);
-        } else if (arg == QLatin1String("--opening") || arg == QLatin1String("--closing")) {
-            const std::optional<Money> amount =
-                takeValue() ? Money::parse(value) : std::optional<Money>();
-            if (!amount)
-                return fail(QStringLiteral("%1 takes an amount").arg(arg));
-            (arg == QLatin1String("--opening") ? o.opening : o.closing) = amount;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return fail(QStringLiteral("unknown option %1").arg(arg));
-        } else if (o.file.isEmpty()) {
-            o.file = arg;
-        } else {
-            return fail(QStringLiteral("one FILE only"));
+            }
+            const Read option = readOption(args, i);
+            i = option.last;
+            // Whatever value they are given.
+            if (option.name == QLatin1String("help") || option.name == QLatin1String("version")) {
+                (option.name == QLatin1String("help") ? o.help : o.version) = true;
+                return true;
+            }
+            *problem = option.known ? take(option, o)
+                                    : QStringLiteral("unknown option --%1").arg(option.name);
+            if (!problem->isEmpty())
+                return false;
         }
+        return true;
     }
-    if (o.file.isEmpty())
-        return fail(QStringLiteral("no FILE given"));
-    if (!o.into.isEmpty()) {
-        if (!o.account.isEmpty() || o.start.isValid() || o.end.isValid())
-            return fail(QStringLiteral("--into goes without --account, --start and --end"));
-        if (!o.statementsGiven)
-            return fail(QStringLiteral("--into needs --statements"));
-        return o;
+
+private:
+    // One option read: its name (no dashes), its value (none when the arguments end first) and
+    // the index of the last argument it took. Not known: an unknown name, or an option given a
+    // value it does not take ("--flip=yes").
+    struct Read {
+        QString name;
+        std::optional<QString> value;
+        int last = 0;
+        bool known = true;
+    };
+
+    Read readOption(const QStringList& args, int i) {
+        const QString& arg = args[i];
+        if (m_parser.parse({args.first(), arg})) {
+            const QString name = m_parser.optionNames().first();
+            return Read{name, m_parser.value(name), i};
+        }
+        if (m_parser.optionNames().isEmpty())
+            return Read{m_parser.unknownOptionNames().first(), std::nullopt, i, false};
+        const QString name = m_parser.optionNames().first();
+        if (!takesValue(name))
+            return Read{name, std::nullopt, i, false};
+        if (i + 1 >= args.size())
+            return Read{name, std::nullopt, i};
+        m_parser.parse({args.first(), arg, args[i + 1]});
+        return Read{name, m_parser.value(name), i + 1};
     }
+
+    bool takesValue(const QString& name) const {
+        return std::any_of(m_options.cbegin(), m_options.cend(), [&](const QCommandLineOption& o) {
+            return o.names().contains(name) && !o.valueName().isEmpty();
+        });
+    }
+
+    // "" when the option is taken, else what is wrong with its value.
+    static QString take(const Read& option, Options& o) {
+        const QString& name = option.name;
+        const std::optional<QString>& value = option.value;
+        if (name == QLatin1String("flip"))
+            o.flip = true;
+        else if (name == QLatin1String("dry-run"))
+            o.dryRun = true;
+        else if (name == QLatin1String("new"))
+            o.create = true;
+        else if (name == QLatin1String("format"))
+            return takeFormat(value, o);
+        else if (name == QLatin1String("date-order"))
+            return takeDateOrder(value, o);
+        else if (name == QLatin1String("preset"))
+            return takeName(value, o.preset, QStringLiteral("--preset takes a preset's name"));
+        else if (name == QLatin1String("qif-account"))
+            return takeName(value, o.qifAccount,
+                            QStringLiteral("--qif-account takes an account's name or number"));
+        else if (name == QLatin1String("into"))
+            return takeName(value, o.into, QStringLiteral("--into takes an account file"));
+        else if (name == QLatin1String("account"))
+            return takeName(value, o.account, QStringLiteral("--account takes an account file"));
+        else if (name == QLatin1String("statements"))
+            return takeStatements(value, o);
+        else if (name == QLatin1String("cut-day") || name == QLatin1String("first-number"))
+            return takeCutting(name, value, o);
+        else if (name == QLatin1String("start") || name == QLatin1String("end"))
+            return takeDate(name, value, o);
+        else
+            return takeAmount(name, value, o);
+        return QString();
+    }
+
+    static QString takeFormat(const std::optional<QString>& value, Options& o) {
+        if (!value || (*value != QLatin1String("csv") && *value != QLatin1String("text")))
+            return QStringLiteral("--format takes text or csv");
+        o.csv = *value == QLatin1String("csv");
+        return QString();
+    }
+
+    static QString takeDateOrder(const std::optional<QString>& value, Options& o) {
+        if (!value || (*value != QLatin1String("dmy") && *value != QLatin1String("mdy")))
+            return QStringLiteral("--date-order takes dmy or mdy");
+        o.dateOrder = *value == QLatin1String("dmy") ? DateOrder::DayFirst : DateOrder::MonthFirst;
+        return QString();
+    }
+
+    // A file's or preset's name, or an account's: anything but nothing.
+    static QString takeName(const std::optional<QString>& value, QString& name,
+                            const QString& problem) {
+        if (!value || value->isEmpty())
+            return problem;
+        name = *value;
+        return QString();
+    }
+
+    static QString takeStatements(const std::optional<QString>& value, Options& o) {
+        const std::optional<HistoryImport::Cutting> c =
+            value ? cuttingOption(*value) : std::nullopt;
+        if (!c)
+            return QStringLiteral("--statements takes monthly, quarterly, half-yearly, yearly or "
+                                  "the statements' end dates");
+        const int cutDay = o.cutting ? o.cutting->cutDay : 0;
+        const int firstNumber = o.cutting ? o.cutting->firstNumber : 0;
+        o.cutting = c;
+        o.cutting->cutDay = cutDay;
+        o.cutting->firstNumber = firstNumber;
+        o.statementsGiven = true;
+        return QString();
+    }
+
+    // --cut-day and --first-number.
+    static QString takeCutting(const QString& name, const std::optional<QString>& value,
+                               Options& o) {
+        bool ok = false;
+        const int n = value ? value->toInt(&ok) : 0;
+        const bool day = name == QLatin1String("cut-day");
+        if (!ok || n < 1 || (day && n > 31) || n > 32767)
+            return day ? QStringLiteral("--cut-day takes a day from 1 to 31")
+                       : QStringLiteral("--first-number takes a statement number");
+        if (!o.cutting)
+            o.cutting = HistoryImport::Cutting();
+        (day ? o.cutting->cutDay : o.cutting->firstNumber) = n;
+        return QString();
+    }
+
+    // --start and --end of the statement the rows are checked against.
+    static QString takeDate(const QString& name, const std::optional<QString>& value, Options& o) {
+        if (!value || !dateOption(*value).isValid())
+            return QStringLiteral("--%1 takes a date").arg(name);
+        (name == QLatin1String("start") ? o.start : o.end) = dateOption(*value);
+        return QString();
+    }
+
+    // --opening and --closing.
+    static QString takeAmount(const QString& name, const std::optional<QString>& value,
+                              Options& o) {
+        const std::optional<Money> amount = value ? Money::parse(*value) : std::optional<Money>();
+        if (!amount)
+            return QStringLiteral("--%1 takes an amount").arg(name);
+        (name == QLatin1String("opening") ? o.opening : o.closing) = amount;
+        return QString();
+    }
+
+    QCommandLineParser m_parser;
+    QList<QCommandLineOption> m_options;
+};
+
+// --into: a whole history cut into statements and committed to an account.
+QString intoProblem(const Options& o) {
+    if (!o.account.isEmpty() || o.start.isValid() || o.end.isValid())
+        return QStringLiteral("--into goes without --account, --start and --end");
+    if (!o.statementsGiven)
+        return QStringLiteral("--into needs --statements");
+    return QString();
+}
+
+// The preview of the file's rows, checked against a statement of an account where one is named.
+QString previewProblem(const Options& o) {
     if (o.cutting || o.dryRun || o.create)
-        return fail(QStringLiteral("--statements, --cut-day, --first-number, --dry-run and --new "
-                                   "go with --into"));
+        return QStringLiteral("--statements, --cut-day, --first-number, --dry-run and --new go "
+                              "with --into");
     const bool statement = o.start.isValid() || o.end.isValid() || o.opening || o.closing;
     if (o.account.isEmpty() && statement)
-        return fail(QStringLiteral("--start, --end, --opening and --closing go with --account"));
+        return QStringLiteral("--start, --end, --opening and --closing go with --account");
     if (!o.account.isEmpty() && (!o.start.isValid() || !o.end.isValid() || !o.opening))
-        return fail(QStringLiteral("--account needs --start, --end and --opening"));
+        return QStringLiteral("--account needs --start, --end and --opening");
     if (!o.account.isEmpty() && o.end < o.start)
-        return fail(QStringLiteral("--end is before --start"));
+        return QStringLiteral("--end is before --start");
+    return QString();
+}
+
+std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
+    Options o;
+    if (!ArgumentReader().read(args, o, problem))
+        return std::nullopt;
+    if (o.help || o.version)
+        return o;
+    if (o.file.isEmpty()) {
+        *problem = QStringLiteral("no FILE given");
+        return std::nullopt;
+    }
+    *problem = o.into.isEmpty() ? previewProblem(o) : intoProblem(o);
+    if (!problem->isEmpty())
+        return std::nullopt;
     return o;
 }
 
@@ -538,64 +649,43 @@ QString statementsText(const HistoryImport::Plan& plan, bool csv) {
     return alignedTable(rows, [](qsizetype c) { return c == 0 || (c >= 3 && c <= 5); });
 }
 
-// --into: the history cut into statements, previewed, and committed unless a dry run.
-int runInto(const Options& o) {
-    const QString memoryName = QStringLiteral("copy");
+// The account of --into, opened as Open opens it, or for a dry run read into memory; "" when it
+// is open, else why not.
+QString openInto(const Options& o, AccountConnection& connection, QSqlDatabase& db) {
     const bool exists = QFileInfo::exists(o.into);
     if (o.create && exists)
-        return refused(QStringLiteral("%1 exists already; --new makes a new account").arg(o.into));
+        return QStringLiteral("%1 exists already; --new makes a new account").arg(o.into);
     if (!o.create && !exists)
-        return refused(QStringLiteral("%1 does not exist (--new makes it)").arg(o.into));
+        return QStringLiteral("%1 does not exist (--new makes it)").arg(o.into);
 
-    AccountConnection connection;
-    QSqlDatabase db;
     if (o.dryRun) {
         // Nothing is written: the account (or, for --new, the template) is read into memory.
-        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), memoryName);
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
         db.setDatabaseName(QStringLiteral(":memory:"));
         if (!db.open())
-            return refused(QStringLiteral("cannot make a working copy of the account"));
+            return QStringLiteral("cannot make a working copy of the account");
         const QString source = o.create ? ProgramPaths::templateFile() : o.into;
-        if (const QString problem = AccountDatabase::copyIntoMemory(source, db); !problem.isEmpty())
-            return refused(problem);
-    } else {
-        if (o.create) {
-            const FileError e =
-                AccountFiles::createFromTemplate(ProgramPaths::templateFile(), o.into);
-            if (e)
-                return refused(QStringLiteral("%1 cannot be made: %2").arg(o.into, e.text));
-        }
-        // As Open opens it: made whole, checked, upgraded and compacted; a busy file refused.
-        const FileError e = AccountFiles::compactInPlace(o.into, ProgramPaths::scratchFile());
+        return AccountDatabase::copyIntoMemory(source, db);
+    }
+    if (o.create) {
+        const FileError e = AccountFiles::createFromTemplate(ProgramPaths::templateFile(), o.into);
         if (e)
-            return refused(QStringLiteral("%1 cannot be opened: %2").arg(o.into, e.text));
-        if (!connection.open(o.into))
-            return refused(connection.lastError());
-        db = connection.database();
+            return QStringLiteral("%1 cannot be made: %2").arg(o.into, e.text);
     }
+    // As Open opens it: made whole, checked, upgraded and compacted; a busy file refused.
+    const FileError e = AccountFiles::compactInPlace(o.into, ProgramPaths::scratchFile());
+    if (e)
+        return QStringLiteral("%1 cannot be opened: %2").arg(o.into, e.text);
+    if (!connection.open(o.into))
+        return connection.lastError();
+    db = connection.database();
+    return QString();
+}
 
-    QString error;
-    const std::optional<HistoryImport::AccountHistory> history =
-        HistoryImport::AccountHistory::load(db, &error);
-    if (!history)
-        return refused(QStringLiteral("the account's history cannot be read: %1").arg(error));
-    const ImportChoices choices = ImportChoices::load(db, ImportChoices::StatementSetting);
-    int status = Refused;
-    const std::unique_ptr<ImportSession> session = readFile(o, choices.csv, &status);
-    if (!session)
-        return status;
-
-    const QList<ImportedRow>& read = session->result().rows;
-    for (const ImportedRow& r : read) {
-        if (!r.ok())
-            return refused(QStringLiteral("line %1 does not read: %2").arg(r.line).arg(r.error));
-    }
-    const HistoryImport::Signs signs = HistoryImport::proposeSigns(read);
-    const HistoryImport::Plan plan = HistoryImport::cut(
-        HistoryImport::applied(read, signs), *o.cutting, {o.opening, o.closing}, *history);
-    if (!plan.refusal.isEmpty())
-        return refused(plan.refusal);
-    print(stdout, statementsText(plan, o.csv));
+// The statements cut on standard output; how the signs were chosen, and what was left out, on
+// standard error.
+void printPlan(const HistoryImport::Plan& plan, const HistoryImport::Signs& signs, bool csv) {
+    print(stdout, statementsText(plan, csv));
     print(stderr, QStringLiteral("signs: %1\n").arg(signs.why));
     if (!plan.note.isEmpty())
         print(stderr, QStringLiteral("note: %1\n").arg(plan.note));
@@ -605,14 +695,15 @@ int runInto(const Options& o) {
                              "period\n")
                   .arg(plan.rowsAfter == 1 ? QStringLiteral("1 row")
                                            : QStringLiteral("%1 rows").arg(plan.rowsAfter)));
+}
 
-    if (o.dryRun) {
-        print(stderr, QStringLiteral("dry run: nothing written\n"));
-        return Written;
-    }
+// The ready statements committed, all or nothing, and what came of it on standard error.
+int commitPlan(const Options& o, QSqlDatabase db, const HistoryImport::AccountHistory& history,
+               const HistoryImport::Plan& plan, const ImportChoices& choices,
+               const ImportSession& session, const HistoryImport::Signs& signs) {
     using Step = HistoryImport::Outcome::Step;
-    const HistoryImport::Outcome outcome = HistoryImport::importInto(
-        db, o.into, *history, plan, choices, session->csvLayout(), signs);
+    const HistoryImport::Outcome outcome =
+        HistoryImport::importInto(db, o.into, history, plan, choices, session.csvLayout(), signs);
     if (!outcome.copy.isEmpty())
         print(stderr, QStringLiteral("copy kept: %1\n").arg(outcome.copy));
     switch (outcome.step) {
@@ -636,6 +727,43 @@ int runInto(const Options& o) {
     return Written;
 }
 
+// --into: the history cut into statements, previewed, and committed unless a dry run.
+int runInto(const Options& o) {
+    AccountConnection connection;
+    QSqlDatabase db;
+    if (const QString problem = openInto(o, connection, db); !problem.isEmpty())
+        return refused(problem);
+
+    QString error;
+    const std::optional<HistoryImport::AccountHistory> history =
+        HistoryImport::AccountHistory::load(db, &error);
+    if (!history)
+        return refused(QStringLiteral("the account's history cannot be read: %1").arg(error));
+    const ImportChoices choices = ImportChoices::load(db, ImportChoices::StatementSetting);
+    int status = Refused;
+    const std::unique_ptr<ImportSession> session = readFile(o, choices.csv, &status);
+    if (!session)
+        return status;
+
+    const QList<ImportedRow>& read = session->result().rows;
+    for (const ImportedRow& r : read) {
+        if (!r.ok())
+            return refused(QStringLiteral("line %1 does not read: %2").arg(r.line).arg(r.error));
+    }
+    const HistoryImport::Signs signs = HistoryImport::proposeSigns(read);
+    const HistoryImport::Plan plan = HistoryImport::cut(
+        HistoryImport::applied(read, signs), *o.cutting, {o.opening, o.closing}, *history);
+    if (!plan.refusal.isEmpty())
+        return refused(plan.refusal);
+    printPlan(plan, signs, o.csv);
+
+    if (o.dryRun) {
+        print(stderr, QStringLiteral("dry run: nothing written\n"));
+        return Written;
+    }
+    return commitPlan(o, db, *history, plan, choices, *session, signs);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -647,6 +775,14 @@ int main(int argc, char** argv) {
     const std::optional<Options> options = parseArguments(QCoreApplication::arguments(), &problem);
     if (!options)
         return usageError(problem);
+    if (options->help) {
+        print(stdout, QString::fromUtf8(Usage));
+        return Read;
+    }
+    if (options->version) {
+        std::printf("vantrell-import %s\n", ProgramVersion);
+        return Read;
+    }
     const int status = options->into.isEmpty() ? run(*options) : runInto(*options);
     QSqlDatabase::removeDatabase(QStringLiteral("copy"));
     return status;

@@ -17,6 +17,7 @@
 #include "render/SummaryRendering.h"
 #include "render/WorkingRendering.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -25,6 +26,7 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -118,7 +120,11 @@ int unreadable(const QString& problem) {
     return Unreadable;
 }
 
+// What the tool prints: the report (as text, CSV or PDF) or one of the prints instead of it.
+enum class Mode { Report, Fit, Summary, Explain, Rates, Propose };
+
 struct Options {
+    Mode mode = Mode::Report;
     QString account;
     int method = -1;
     std::optional<QString> fixedDay; // the CalcTo text of --day
@@ -139,6 +145,13 @@ struct Options {
     bool version = false;
 };
 
+// The command line as given, before its mode is checked.
+struct Given {
+    Options options;
+    bool method = false; // --method, by number, name or "any"
+    bool format = false;
+};
+
 // The method code of "0" to "3" or of a list entry's text.
 std::optional<int> methodCode(const QString& text) {
     const QStringList& names = InterestMethod::names();
@@ -149,156 +162,334 @@ std::optional<int> methodCode(const QString& text) {
     return std::nullopt;
 }
 
-// Options as "--name value" or "--name=value".
-std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
-    Options o;
-    bool haveMethod = false;
-    bool haveFormat = false;
-    for (int i = 1; i < args.size(); ++i) {
-        QString arg = args[i];
-        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
-            o.help = true;
-            return o;
-        }
-        if (arg == QLatin1String("--version")) {
-            o.version = true;
-            return o;
-        }
-        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
-            if (!o.account.isEmpty()) {
-                *problem = QStringLiteral("only one ACCOUNT may be given");
-                return std::nullopt;
+// The options, read by QCommandLineParser one at a time so that the first problem in the order
+// given is the one reported. An option's value follows its '=' or is the next argument, whatever
+// that looks like. An argument that does not begin with "--", or is "--" alone, is the ACCOUNT;
+// "-h" is --help.
+class ArgumentReader {
+public:
+    ArgumentReader() {
+        for (const char* name :
+             {"method", "day", "format", "pdf", "day-count", "rounding", "explain"})
+            m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
+                                            QStringLiteral("value"));
+        for (const char* name : {"rates", "propose-rates", "fit", "summary", "help", "version"})
+            m_options << QCommandLineOption(QString::fromLatin1(name));
+        m_parser.addOptions(m_options);
+    }
+
+    // False, and why, at the first problem; the rest is not read after --help or --version.
+    bool read(const QStringList& args, Given& given, QString* problem) {
+        Options& o = given.options;
+        for (int i = 1; i < args.size(); ++i) {
+            const QString& arg = args[i];
+            if (arg == QLatin1String("-h")) {
+                o.help = true;
+                return true;
             }
-            o.account = arg;
-            continue;
+            if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+                if (!o.account.isEmpty()) {
+                    *problem = QStringLiteral("only one ACCOUNT may be given");
+                    return false;
+                }
+                o.account = arg;
+                continue;
+            }
+            const std::optional<Read> option = readOption(args, i, problem);
+            if (!option)
+                return false;
+            i = option->last;
+            if (option->name == QLatin1String("help") || option->name == QLatin1String("version")) {
+                (option->name == QLatin1String("help") ? o.help : o.version) = true;
+                return true;
+            }
+            if (!take(*option, given, problem)) {
+                *problem = QStringLiteral("unknown or repeated option '%1'").arg(args[i]);
+                return false;
+            }
+            if (!problem->isEmpty())
+                return false;
         }
+        return true;
+    }
+
+private:
+    // One option read: its name (no dashes), its value and the index of the last argument it took.
+    struct Read {
+        QString name;
         QString value;
-        const qsizetype eq = arg.indexOf(QLatin1Char('='));
-        if (eq >= 0) {
-            value = arg.mid(eq + 1);
-            arg.truncate(eq);
-        } else if (arg == QLatin1String("--method") || arg == QLatin1String("--day") ||
-                   arg == QLatin1String("--format") || arg == QLatin1String("--pdf") ||
-                   arg == QLatin1String("--day-count") || arg == QLatin1String("--rounding") ||
-                   arg == QLatin1String("--explain")) {
-            if (i + 1 >= args.size()) {
-                *problem = QStringLiteral("%1 needs a value").arg(arg);
-                return std::nullopt;
-            }
-            value = args[++i];
+        int last = 0;
+    };
+
+    std::optional<Read> readOption(const QStringList& args, int i, QString* problem) {
+        const QString& arg = args[i];
+        if (m_parser.parse({args.first(), arg})) {
+            const QString name = m_parser.optionNames().first();
+            return Read{name, m_parser.value(name), i};
         }
-        if (arg == QLatin1String("--method") && !haveMethod &&
-            value.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0) {
-            o.anyMethod = true;
-            haveMethod = true;
-        } else if (arg == QLatin1String("--method") && !haveMethod) {
-            const std::optional<int> code = methodCode(value);
-            if (!code) {
-                *problem = QStringLiteral("unknown method '%1'").arg(value);
-                return std::nullopt;
-            }
-            o.method = *code;
-            haveMethod = true;
-        } else if (arg == QLatin1String("--day") && !o.fixedDay) {
-            const std::optional<QString> calcTo = CalcDay::calcToFor(value);
-            if (!calcTo) {
-                *problem = QStringLiteral("the day must be a whole number from 1 to 28, not '%1'")
-                               .arg(value);
-                return std::nullopt;
-            }
-            o.fixedDay = *calcTo;
-        } else if (arg == QLatin1String("--format") && !haveFormat) {
-            if (value != QLatin1String("text") && value != QLatin1String("csv")) {
-                *problem = QStringLiteral("the format is text or csv, not '%1'").arg(value);
-                return std::nullopt;
-            }
-            o.csv = value == QLatin1String("csv");
-            haveFormat = true;
-        } else if (arg == QLatin1String("--day-count") && !o.dayCount) {
-            o.dayCount = Conventions::dayCountFromWord(value);
-            if (!o.dayCount) {
-                *problem = QStringLiteral("the day count is one of %1, not '%2'")
-                               .arg(Conventions::dayCountWords().join(QLatin1String(", ")), value);
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--rounding") && !o.rounding) {
-            o.rounding = Conventions::roundingFromWord(value);
-            if (!o.rounding) {
-                *problem = QStringLiteral("the rounding is one of %1, not '%2'")
-                               .arg(Conventions::roundingWords().join(QLatin1String(", ")), value);
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--explain") && !o.explain.isValid()) {
-            o.explain = QDate::fromString(value, Qt::ISODate);
-            if (!o.explain.isValid()) {
-                *problem =
-                    QStringLiteral("--explain takes a date as YYYY-MM-DD, not '%1'").arg(value);
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--rates") && eq < 0 && !o.rates) {
-            o.rates = true;
-        } else if (arg == QLatin1String("--propose-rates") && eq < 0 && !o.proposeRates) {
-            o.proposeRates = true;
-        } else if (arg == QLatin1String("--fit") && eq < 0 && !o.fit) {
-            o.fit = true;
-        } else if (arg == QLatin1String("--summary") && eq < 0 && !o.summary) {
-            o.summary = true;
-        } else if (arg == QLatin1String("--pdf") && o.pdf.isEmpty()) {
-            if (value.isEmpty()) {
-                *problem = QStringLiteral("--pdf needs a file name");
-                return std::nullopt;
-            }
-            o.pdf = value;
-        } else {
-            *problem = QStringLiteral("unknown or repeated option '%1'").arg(args[i]);
+        // Unknown, or given a value it does not take ("--fit=yes").
+        if (m_parser.optionNames().isEmpty() || !takesValue(m_parser.optionNames().first())) {
+            *problem = QStringLiteral("unknown or repeated option '%1'").arg(arg);
             return std::nullopt;
         }
+        if (i + 1 >= args.size()) {
+            *problem = QStringLiteral("%1 needs a value").arg(arg);
+            return std::nullopt;
+        }
+        m_parser.parse({args.first(), arg, args[i + 1]});
+        const QString name = m_parser.optionNames().first();
+        return Read{name, m_parser.value(name), i + 1};
     }
+
+    bool takesValue(const QString& name) const {
+        return std::any_of(m_options.cbegin(), m_options.cend(), [&](const QCommandLineOption& o) {
+            return o.names().contains(name) && !o.valueName().isEmpty();
+        });
+    }
+
+    // False for an option given twice; else `problem` says what is wrong with its value, if
+    // anything.
+    static bool take(const Read& option, Given& given, QString* problem) {
+        Options& o = given.options;
+        const QString& name = option.name;
+        const QString& value = option.value;
+        if (name == QLatin1String("method") && !given.method)
+            *problem = takeMethod(value, given);
+        else if (name == QLatin1String("day") && !o.fixedDay)
+            *problem = takeDay(value, o);
+        else if (name == QLatin1String("format") && !given.format)
+            *problem = takeFormat(value, given);
+        else if (name == QLatin1String("day-count") && !o.dayCount)
+            *problem = takeDayCount(value, o);
+        else if (name == QLatin1String("rounding") && !o.rounding)
+            *problem = takeRounding(value, o);
+        else if (name == QLatin1String("explain") && !o.explain.isValid())
+            *problem = takeExplain(value, o);
+        else if (name == QLatin1String("pdf") && o.pdf.isEmpty())
+            *problem = takePdf(value, o);
+        else
+            return takeFlag(name, o);
+        return true;
+    }
+
+    static bool takeFlag(const QString& name, Options& o) {
+        bool* const flag = name == QLatin1String("rates")           ? &o.rates
+                           : name == QLatin1String("propose-rates") ? &o.proposeRates
+                           : name == QLatin1String("fit")           ? &o.fit
+                           : name == QLatin1String("summary")       ? &o.summary
+                                                                    : nullptr;
+        if (!flag || *flag)
+            return false;
+        *flag = true;
+        return true;
+    }
+
+    static QString takeMethod(const QString& value, Given& given) {
+        given.method = true;
+        if (value.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0) {
+            given.options.anyMethod = true;
+            return QString();
+        }
+        const std::optional<int> code = methodCode(value);
+        if (!code)
+            return QStringLiteral("unknown method '%1'").arg(value);
+        given.options.method = *code;
+        return QString();
+    }
+
+    static QString takeDay(const QString& value, Options& o) {
+        o.fixedDay = CalcDay::calcToFor(value);
+        if (!o.fixedDay)
+            return QStringLiteral("the day must be a whole number from 1 to 28, not '%1'")
+                .arg(value);
+        return QString();
+    }
+
+    static QString takeFormat(const QString& value, Given& given) {
+        if (value != QLatin1String("text") && value != QLatin1String("csv"))
+            return QStringLiteral("the format is text or csv, not '%1'").arg(value);
+        given.options.csv = value == QLatin1String("csv");
+        given.format = true;
+        return QString();
+    }
+
+    static QString takeDayCount(const QString& value, Options& o) {
+        o.dayCount = Conventions::dayCountFromWord(value);
+        if (!o.dayCount)
+            return QStringLiteral("the day count is one of %1, not '%2'")
+                .arg(Conventions::dayCountWords().join(QLatin1String(", ")), value);
+        return QString();
+    }
+
+    static QString takeRounding(const QString& value, Options& o) {
+        o.rounding = Conventions::roundingFromWord(value);
+        if (!o.rounding)
+            return QStringLiteral("the rounding is one of %1, not '%2'")
+                .arg(Conventions::roundingWords().join(QLatin1String(", ")), value);
+        return QString();
+    }
+
+    static QString takeExplain(const QString& value, Options& o) {
+        o.explain = QDate::fromString(value, Qt::ISODate);
+        if (!o.explain.isValid())
+            return QStringLiteral("--explain takes a date as YYYY-MM-DD, not '%1'").arg(value);
+        return QString();
+    }
+
+    static QString takePdf(const QString& value, Options& o) {
+        if (value.isEmpty())
+            return QStringLiteral("--pdf needs a file name");
+        o.pdf = value;
+        return QString();
+    }
+
+    QCommandLineParser m_parser;
+    QList<QCommandLineOption> m_options;
+};
+
+// The problems that more than one mode finds.
+QString proposalAlone() {
+    return QStringLiteral("--propose-rates prints the proposed rate periods: it takes no --fit, "
+                          "--summary, --rates, --explain or --pdf");
+}
+
+QString anyMethodAlone() {
+    return QStringLiteral("--method any is for --propose-rates, and tries every day, day count "
+                          "and rounding itself: no --day, --day-count or --rounding");
+}
+
+QString oneReportOnly() {
+    return QStringLiteral("--summary, --rates and --explain each print a report of their own: "
+                          "give one of them");
+}
+
+QString methodRequired() {
+    return QStringLiteral("--method is required");
+}
+
+// Each mode's options: "" when they go together, else the first problem with them. Every mode
+// checks in the same order: --fit, --propose-rates, --method any, one print only, --rates with
+// --pdf, --method missing, --summary with --pdf, --format with --pdf.
+
+QString fitProblem(const Given& given) {
+    const Options& o = given.options;
+    if (given.method || o.fixedDay || o.dayCount || o.rounding || o.summary || !o.pdf.isEmpty() ||
+        o.explain.isValid() || o.rates)
+        return QStringLiteral("--fit tries every method, day and convention: it takes no "
+                              "--method, --day, --day-count, --rounding, --summary, --pdf, "
+                              "--explain or --rates");
+    if (o.proposeRates)
+        return proposalAlone();
+    return QString();
+}
+
+QString proposalProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty())
+        return proposalAlone();
+    if (o.anyMethod && (o.fixedDay || o.dayCount || o.rounding))
+        return anyMethodAlone();
+    if (!given.method)
+        return methodRequired();
+    return QString();
+}
+
+QString ratesProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (o.summary || (o.explain.isValid() && o.pdf.isEmpty()))
+        return oneReportOnly();
+    if (!o.pdf.isEmpty())
+        return QStringLiteral("--rates prints the rates: no --pdf with it (the printed report's "
+                              "summary page says how many postings differ)");
+    if (!given.method)
+        return methodRequired();
+    return QString();
+}
+
+QString summaryProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (o.explain.isValid() && o.pdf.isEmpty())
+        return oneReportOnly();
+    if (!given.method)
+        return methodRequired();
+    if (!o.pdf.isEmpty())
+        return QStringLiteral("--summary prints the summary: no --pdf with it (the printed "
+                              "report begins with it)");
+    return QString();
+}
+
+QString explainProblem(const Given& given) {
+    if (given.options.anyMethod)
+        return anyMethodAlone();
+    if (!given.method)
+        return methodRequired();
+    return QString();
+}
+
+// The report's lines as text or CSV, or the printed report (with --explain's working after it).
+QString reportProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (!given.method)
+        return methodRequired();
+    if (given.format && !o.pdf.isEmpty())
+        return QStringLiteral("--pdf writes the printed report: no --format with it");
+    return QString();
+}
+
+Mode modeOf(const Options& o) {
+    if (o.fit)
+        return Mode::Fit;
+    if (o.proposeRates)
+        return Mode::Propose;
+    if (o.rates)
+        return Mode::Rates;
+    if (o.summary)
+        return Mode::Summary;
+    if (o.explain.isValid() && o.pdf.isEmpty())
+        return Mode::Explain;
+    return Mode::Report;
+}
+
+QString modeProblem(const Given& given) {
+    switch (given.options.mode) {
+    case Mode::Fit:
+        return fitProblem(given);
+    case Mode::Propose:
+        return proposalProblem(given);
+    case Mode::Rates:
+        return ratesProblem(given);
+    case Mode::Summary:
+        return summaryProblem(given);
+    case Mode::Explain:
+        return explainProblem(given);
+    case Mode::Report:
+        break;
+    }
+    return reportProblem(given);
+}
+
+// Options as "--name value" or "--name=value".
+std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
+    Given given;
+    if (!ArgumentReader().read(args, given, problem))
+        return std::nullopt;
+    Options& o = given.options;
+    if (o.help || o.version)
+        return o;
     if (o.account.isEmpty()) {
         *problem = QStringLiteral("no ACCOUNT given");
         return std::nullopt;
     }
-    if (o.fit && (haveMethod || o.fixedDay || o.dayCount || o.rounding || o.summary ||
-                  !o.pdf.isEmpty() || o.explain.isValid() || o.rates)) {
-        *problem = QStringLiteral("--fit tries every method, day and convention: it takes no "
-                                  "--method, --day, --day-count, --rounding, --summary, --pdf, "
-                                  "--explain or --rates");
+    o.mode = modeOf(o);
+    *problem = modeProblem(given);
+    if (!problem->isEmpty())
         return std::nullopt;
-    }
-    if (o.proposeRates &&
-        (o.fit || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty())) {
-        *problem = QStringLiteral("--propose-rates prints the proposed rate periods: it takes no "
-                                  "--fit, --summary, --rates, --explain or --pdf");
-        return std::nullopt;
-    }
-    if (o.anyMethod && (!o.proposeRates || o.fixedDay || o.dayCount || o.rounding)) {
-        *problem = QStringLiteral("--method any is for --propose-rates, and tries every day, day "
-                                  "count and rounding itself: no --day, --day-count or --rounding");
-        return std::nullopt;
-    }
-    if (int(o.summary) + int(o.rates) + int(o.explain.isValid() && o.pdf.isEmpty()) > 1) {
-        *problem = QStringLiteral("--summary, --rates and --explain each print a report of their "
-                                  "own: give one of them");
-        return std::nullopt;
-    }
-    if (o.rates && !o.pdf.isEmpty()) {
-        *problem = QStringLiteral("--rates prints the rates: no --pdf with it (the printed "
-                                  "report's summary page says how many postings differ)");
-        return std::nullopt;
-    }
-    if (!haveMethod && !o.fit) {
-        *problem = QStringLiteral("--method is required");
-        return std::nullopt;
-    }
-    if (o.summary && !o.pdf.isEmpty()) {
-        *problem = QStringLiteral("--summary prints the summary: no --pdf with it (the printed "
-                                  "report begins with it)");
-        return std::nullopt;
-    }
-    if (haveFormat && !o.pdf.isEmpty()) {
-        *problem = QStringLiteral("--pdf writes the printed report: no --format with it");
-        return std::nullopt;
-    }
     return o;
 }
 
@@ -410,6 +601,119 @@ int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& histo
     return Written;
 }
 
+// The report's lines, and the working of their interest where it is shown.
+struct Calculation {
+    QVector<ReportLine> lines;
+    InterestWorking::Working working;
+    int missingStatement = 0;
+};
+
+// The interest due over the history; the calculation's notices join `notices`.
+Calculation calculate(const Options& o, const ReportStore::CalculationInputs& in,
+                      const QString& fixedDay, const LenderConventions& conventions,
+                      QStringList& notices) {
+    // The working only where it is shown: without it the walk records nothing.
+    const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
+    Calculation c;
+    c.working.method = o.method;
+    c.working.conventions = conventions;
+    if (in.history.isEmpty()) {
+        notices << QString::fromLatin1(ReportPreparation::NoTransactions);
+        return c;
+    }
+    InterestEngine::Worked worked;
+    if (workingShown)
+        worked = InterestEngine::calculateWithWorking(in.history, in.rates, o.method, fixedDay,
+                                                      conventions, in.offset);
+    else
+        worked.result = InterestEngine::calculate(in.history, in.rates, o.method, fixedDay,
+                                                  conventions, in.offset);
+    c.lines = std::move(worked.result.lines);
+    notices << worked.result.notices;
+    c.working = std::move(worked.working);
+    if (const auto missing = ReportPreparation::missingStatements(in.statementNumbers)) {
+        notices << missing->joined();
+        c.missingStatement = missing->namedStatement();
+    }
+    return c;
+}
+
+void printNotices(const QStringList& notices) {
+    for (const QString& notice : notices)
+        print(stderr, notice + QLatin1Char('\n'));
+}
+
+void printOut(const QByteArray& out) {
+    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+}
+
+// The lines of the report as text or CSV; the text says which conventions its figures follow
+// when they are not the defaults.
+void printLines(const Options& o, const Calculation& c, const LenderConventions& conventions,
+                bool offsetColumn) {
+    if (const QString note = Conventions::reportNote(conventions); !note.isEmpty() && !o.csv)
+        print(stdout, note + QStringLiteral("\n\n"));
+    printOut(o.csv ? ReportRendering::csv(c.lines, offsetColumn)
+                   : ReportRendering::text(c.lines, offsetColumn));
+}
+
+// The report, or what its mode prints instead of it, with the calculation's notices after it.
+int printReport(const Options& o, const Calculation& c, const SummaryRendering::Basis& basis,
+                bool offsetColumn, const QStringList& notices) {
+    const InterestWorking::Working& working = c.working;
+    InterestSummary::PostingRateMap postingRates;
+    if (o.summary || o.rates || !o.pdf.isEmpty())
+        postingRates = InterestWorking::postingRates(working, c.lines);
+    std::optional<WorkingRendering::Table> explained;
+    int posting = -1;
+    if (o.explain.isValid()) {
+        posting = working.postingOn(o.explain);
+        if (posting < 0) {
+            printNotices(notices);
+            return unreadable(noPosting(working, o.explain));
+        }
+        explained = WorkingRendering::table(
+            working, posting, InterestWorking::ratesOf(working, posting, c.lines), basis);
+    }
+
+    switch (o.mode) {
+    case Mode::Explain:
+        printOut(o.csv ? WorkingRendering::csv(working, posting)
+                       : WorkingRendering::text(*explained).toUtf8());
+        break;
+    case Mode::Rates:
+        printOut(o.csv ? WorkingRendering::ratesCsv(working, postingRates)
+                       : WorkingRendering::ratesText(working, postingRates, basis).toUtf8());
+        break;
+    case Mode::Summary: {
+        const std::optional<InterestSummary::Summary> summary =
+            InterestSummary::summarise(c.lines, c.missingStatement, &postingRates);
+        if (!summary)
+            return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
+        printOut(o.csv ? SummaryRendering::csv(*summary)
+                       : SummaryRendering::text(*summary, basis).toUtf8());
+        break;
+    }
+    case Mode::Report:
+        if (o.pdf.isEmpty()) {
+            printLines(o, c, basis.conventions, offsetColumn);
+        } else if (const QString problem =
+                       writePdf(o, c.lines, Conventions::reportNote(basis.conventions),
+                                offsetColumn, c.missingStatement, postingRates, explained);
+                   !problem.isEmpty()) {
+            return unreadable(problem);
+        }
+        break;
+    case Mode::Fit:
+    case Mode::Propose:
+        break; // printed before any calculation
+    }
+    printNotices(notices);
+    if (std::fflush(stdout) != 0)
+        return unreadable(QStringLiteral("the report could not be written"));
+    return Written;
+}
+
 int run(const Options& o) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
@@ -433,105 +737,24 @@ int run(const Options& o) {
     if (!in)
         return unreadable(
             QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
-    const QVector<HistoryRow>& history = in->history;
-    const QVector<RatePeriod>& rates = in->rates;
-    const QVector<int>& numbers = in->statementNumbers;
-    const OffsetAccount& offset = in->offset;
     QStringList notices = in->notices;
-    if (o.fit)
-        return printFit(o, db, history, rates, offset, notices);
+    if (o.mode == Mode::Fit)
+        return printFit(o, db, in->history, in->rates, in->offset, notices);
 
     // A file of layout 1 has no settings: the defaults.
     LenderConventions conventions = in->conventions;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
-    if (o.proposeRates)
-        return printProposal(o, db, history, fixedDay, conventions, offset, notices);
-    // The working only where it is shown: without it the walk records nothing.
-    const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
-    QVector<ReportLine> lines;
-    InterestWorking::Working working;
-    working.method = o.method;
-    working.conventions = conventions;
-    int missingStatement = 0;
-    if (history.isEmpty()) {
-        notices << QString::fromLatin1(ReportPreparation::NoTransactions);
-    } else {
-        InterestEngine::Worked worked;
-        if (workingShown)
-            worked = InterestEngine::calculateWithWorking(history, rates, o.method, fixedDay,
-                                                          conventions, offset);
-        else
-            worked.result =
-                InterestEngine::calculate(history, rates, o.method, fixedDay, conventions, offset);
-        lines = std::move(worked.result.lines);
-        notices << worked.result.notices;
-        working = std::move(worked.working);
-        if (const auto missing = ReportPreparation::missingStatements(numbers)) {
-            notices << missing->joined();
-            missingStatement = missing->namedStatement();
-        }
-    }
+    if (o.mode == Mode::Propose)
+        return printProposal(o, db, in->history, fixedDay, conventions, in->offset, notices);
 
+    const Calculation calculation = calculate(o, *in, fixedDay, conventions, notices);
     SummaryRendering::Basis basis;
     basis.account = QFileInfo(o.account).absoluteFilePath();
     basis.method = o.method;
     basis.fixedDay = fixedDay;
     basis.conventions = conventions;
-    InterestSummary::PostingRateMap postingRates;
-    if (o.summary || o.rates || !o.pdf.isEmpty())
-        postingRates = InterestWorking::postingRates(working, lines);
-    std::optional<WorkingRendering::Table> explained;
-    int posting = -1;
-    if (o.explain.isValid()) {
-        posting = working.postingOn(o.explain);
-        if (posting < 0) {
-            for (const QString& notice : notices)
-                print(stderr, notice + QLatin1Char('\n'));
-            return unreadable(noPosting(working, o.explain));
-        }
-        explained = WorkingRendering::table(
-            working, posting, InterestWorking::ratesOf(working, posting, lines), basis);
-    }
-
-    // The text says which conventions its figures follow when they are not the defaults.
-    if (const QString note = Conventions::reportNote(conventions);
-        !note.isEmpty() && !o.csv && o.pdf.isEmpty() && !o.summary && !o.rates &&
-        !o.explain.isValid()) // these say them
-        print(stdout, note + QStringLiteral("\n\n"));
-    if (o.explain.isValid() && o.pdf.isEmpty()) {
-        const QByteArray text = o.csv ? WorkingRendering::csv(working, posting)
-                                      : WorkingRendering::text(*explained).toUtf8();
-        std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
-    } else if (o.rates) {
-        const QByteArray text =
-            o.csv ? WorkingRendering::ratesCsv(working, postingRates)
-                  : WorkingRendering::ratesText(working, postingRates, basis).toUtf8();
-        std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
-    } else if (o.summary) {
-        const std::optional<InterestSummary::Summary> summary =
-            InterestSummary::summarise(lines, missingStatement, &postingRates);
-        if (!summary)
-            return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
-        const QByteArray text = o.csv ? SummaryRendering::csv(*summary)
-                                      : SummaryRendering::text(*summary, basis).toUtf8();
-        std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
-    } else if (!o.pdf.isEmpty()) {
-        if (const QString problem =
-                writePdf(o, lines, Conventions::reportNote(conventions), offset.hasData(),
-                         missingStatement, postingRates, explained);
-            !problem.isEmpty())
-            return unreadable(problem);
-    } else {
-        const QByteArray report = o.csv ? ReportRendering::csv(lines, offset.hasData())
-                                        : ReportRendering::text(lines, offset.hasData());
-        std::fwrite(report.constData(), 1, std::size_t(report.size()), stdout);
-    }
-    for (const QString& notice : notices)
-        print(stderr, notice + QLatin1Char('\n'));
-    if (std::fflush(stdout) != 0)
-        return unreadable(QStringLiteral("the report could not be written"));
-    return Written;
+    return printReport(o, calculation, basis, in->offset.hasData(), notices);
 }
 
 // Whether the arguments ask for the printed report, before Qt has read them.

@@ -80,14 +80,17 @@ QDate makeDate(int y, int m, int d) {
     return ShortDate::inRange(date) ? date : QDate();
 }
 
-} // namespace
-
-namespace BankText {
-
-QDate parseDate(QStringView text, DateOrder order) {
-    // At most a handful of tokens; more is not a date.
-    std::array<Token, 8> tokens;
+// A date's words and numbers in the order written, up to a time of day.
+struct DateTokens {
+    std::array<Token, 8> tokens; // at most a handful; more is not a date
     int count = 0;
+};
+
+// nullopt for a character no date has, and for more tokens than a date has.
+std::optional<DateTokens> dateTokens(QStringView text) {
+    DateTokens out;
+    std::array<Token, 8>& tokens = out.tokens;
+    int& count = out.count;
     bool apostrophe = false; // since the last token
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -122,60 +125,77 @@ QDate parseDate(QStringView text, DateOrder order) {
                 continue;
             }
         } else {
-            return {};
+            return std::nullopt;
         }
         if (count == int(tokens.size()))
-            return {};
+            return std::nullopt;
         tokens[count++] = Token{text.mid(i, j - i), digit, apostrophe};
         apostrophe = false;
         i = j;
     }
+    return out;
+}
 
+// A date's numbers, and the month its name gives.
+struct DateParts {
     std::array<Token, 4> numbers;
     int numberCount = 0;
-    int month = 0;
+    int month = 0;          // 0 when no month is named
     int monthPosition = -1; // among the numbers: how many came before the month's name
-    for (int t = 0; t < count; ++t) {
-        if (tokens[t].number) {
-            if (numberCount == int(numbers.size()))
-                return {};
-            numbers[numberCount++] = tokens[t];
+};
+
+// nullopt for more numbers than a date has, for a word that is neither a weekday nor a month,
+// and for a second month.
+std::optional<DateParts> dateParts(const DateTokens& t) {
+    DateParts p;
+    for (int k = 0; k < t.count; ++k) {
+        const Token& token = t.tokens[k];
+        if (token.number) {
+            if (p.numberCount == int(p.numbers.size()))
+                return std::nullopt;
+            p.numbers[p.numberCount++] = token;
             continue;
         }
-        if (isWeekday(tokens[t].text))
+        if (isWeekday(token.text))
             continue;
-        const int m = monthFromName(tokens[t].text);
-        if (m == 0 || month != 0)
-            return {};
-        month = m;
-        monthPosition = numberCount;
+        const int m = monthFromName(token.text);
+        if (m == 0 || p.month != 0)
+            return std::nullopt;
+        p.month = m;
+        p.monthPosition = p.numberCount;
     }
+    return p;
+}
 
-    if (month != 0) {
-        if (numberCount != 2)
-            return {};
-        Token day;
-        Token year;
-        if (numbers[0].text.size() >= 3 && numbers[1].text.size() <= 2) { // 2024 Jan 05
-            year = numbers[0];
-            day = numbers[1];
-        } else if (monthPosition == 1 || monthPosition == 0) { // 05 Jan 24, Jan 5, 2024
-            day = numbers[0];
-            year = numbers[1];
-        } else {
-            return {};
-        }
-        const int y = fullYear(year);
-        if (day.text.size() > 2 || y == 0)
-            return {};
-        return makeDate(y, month, toInt(day.text));
+// A date with its month named: "05 Jan 24", "Jan 5, 2024", "2024 Jan 05".
+QDate namedMonthDate(const DateParts& p) {
+    if (p.numberCount != 2)
+        return {};
+    Token day;
+    Token year;
+    if (p.numbers[0].text.size() >= 3 && p.numbers[1].text.size() <= 2) { // 2024 Jan 05
+        year = p.numbers[0];
+        day = p.numbers[1];
+    } else if (p.monthPosition == 1 || p.monthPosition == 0) { // 05 Jan 24, Jan 5, 2024
+        day = p.numbers[0];
+        year = p.numbers[1];
+    } else {
+        return {};
     }
+    const int y = fullYear(year);
+    if (day.text.size() > 2 || y == 0)
+        return {};
+    return makeDate(y, p.month, toInt(day.text));
+}
 
-    if (numberCount == 1 && numbers[0].text.size() == 8) { // 20240105
+// A date of numbers alone: "20240105", "2024-01-05", and "05/01/2024" in `order`.
+QDate numericDate(const DateParts& p, DateOrder order) {
+    const std::array<Token, 4>& numbers = p.numbers;
+    if (p.numberCount == 1 && numbers[0].text.size() == 8) { // 20240105
         const QStringView s = numbers[0].text;
         return makeDate(toInt(s.mid(0, 4)), toInt(s.mid(4, 2)), toInt(s.mid(6, 2)));
     }
-    if (numberCount != 3)
+    if (p.numberCount != 3)
         return {};
     if (numbers[0].text.size() == 4) { // 2024-01-05
         if (numbers[1].text.size() > 2 || numbers[2].text.size() > 2)
@@ -191,6 +211,175 @@ QDate parseDate(QStringView text, DateOrder order) {
                                         : makeDate(year, first, second);
 }
 
+// The sign written around an amount's number.
+struct AmountSign {
+    bool negative = false;
+    bool seen = false;
+};
+
+// The text inside brackets and before a "CR" or "DR" suffix, with the sign they give; nullopt
+// for both at once.
+std::optional<QStringView> withoutSignMarks(QStringView text, AmountSign& sign) {
+    if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
+        sign.negative = sign.seen = true;
+        text = text.mid(1, text.size() - 2).trimmed();
+    }
+    if (text.size() >= 2) {
+        const QStringView suffix = text.right(2);
+        const bool cr = suffix.compare(u"CR", Qt::CaseInsensitive) == 0;
+        const bool dr = suffix.compare(u"DR", Qt::CaseInsensitive) == 0;
+        if (cr || dr) {
+            if (sign.seen)
+                return std::nullopt;
+            sign.negative = dr;
+            sign.seen = true;
+            text = text.chopped(2).trimmed();
+        }
+    }
+    return text;
+}
+
+// An amount's characters read from left to right: the whole cents so far, and what has been
+// seen of its point, sign and currency symbol. Each step says false for a character that makes
+// the text no amount.
+class AmountDigits {
+public:
+    AmountDigits(QStringView text, QChar decimal, AmountSign sign)
+        : m_text(text), m_decimal(decimal), m_group(decimal == u',' ? u'.' : u','), m_sign(sign) {}
+
+    std::optional<Money> read() {
+        for (qsizetype i = 0; i < m_text.size(); ++i) {
+            const QChar c = m_text[i];
+            if (!step(i, c))
+                return std::nullopt;
+            m_previous = c;
+        }
+        return value();
+    }
+
+private:
+    static constexpr qint64 MaxCents = std::numeric_limits<qint64>::max() / 100 - 1;
+
+    bool step(qsizetype i, QChar c) {
+        if (c.isDigit() && c.unicode() < 128)
+            return digit(c);
+        if (c == m_decimal)
+            return point();
+        if (c == m_group || c == u' ' || c == u'\'' || c == QChar(0x00A0) || c == QChar(0x202F))
+            return separator(i, c);
+        if (c == u'-' || c == u'+' || c == QChar(0x2212))
+            return sign(i, c);
+        if (c == u'$' || c == QChar(0x00A3) || c == QChar(0x20AC) || c == QChar(0x00A5) ||
+            c == QChar(0x20B9))
+            return symbol();
+        return false;
+    }
+
+    bool digit(QChar c) {
+        if (m_afterNumber)
+            return false;
+        m_digitSeen = true;
+        const int d = c.unicode() - u'0';
+        if (!m_pointSeen) {
+            if (m_cents > MaxCents / 10)
+                return false;
+            m_cents = m_cents * 10 + d * 100;
+            return m_cents <= MaxCents;
+        }
+        ++m_fractionDigits;
+        if (m_fractionDigits == 1)
+            m_cents += d * 10;
+        else if (m_fractionDigits == 2)
+            m_cents += d;
+        else if (m_fractionDigits == 3)
+            m_roundUp = d >= 5;
+        return true;
+    }
+
+    bool point() {
+        if (m_pointSeen || m_afterNumber)
+            return false;
+        m_pointSeen = true;
+        return true;
+    }
+
+    // Between digits a group separator; elsewhere a blank is allowed, a group mark not.
+    bool separator(qsizetype i, QChar c) {
+        const bool between = m_previous.isDigit() && i + 1 < m_text.size() &&
+                             m_text[i + 1].isDigit() && !m_pointSeen;
+        if (!between) {
+            if (c != u' ' && c != QChar(0x00A0))
+                return false;
+            if (m_digitSeen)
+                m_afterNumber = true;
+        }
+        return true;
+    }
+
+    bool sign(qsizetype i, QChar c) {
+        if (m_sign.seen)
+            return false;
+        m_sign.seen = true;
+        m_sign.negative = c != u'+';
+        if (m_digitSeen) {
+            // Only as the last character: "12.50-".
+            if (i + 1 != m_text.size())
+                return false;
+            m_afterNumber = true;
+        }
+        return true;
+    }
+
+    bool symbol() {
+        if (m_symbolSeen)
+            return false;
+        m_symbolSeen = true;
+        if (m_digitSeen)
+            m_afterNumber = true;
+        return true;
+    }
+
+    std::optional<Money> value() const {
+        if (!m_digitSeen)
+            return std::nullopt;
+        const qint64 cents = m_roundUp ? m_cents + 1 : m_cents;
+        if (cents > MaxCents)
+            return std::nullopt;
+        const Money value =
+            Money::fromRaw((m_sign.negative ? -cents : cents) * (Money::Scale / 100));
+        if (!BankText::fitsAnAccount(value))
+            return std::nullopt;
+        return value;
+    }
+
+    QStringView m_text;
+    QChar m_decimal;
+    QChar m_group;
+    AmountSign m_sign;
+    qint64 m_cents = 0; // whole cents so far
+    int m_fractionDigits = 0;
+    bool m_roundUp = false;
+    bool m_pointSeen = false;
+    bool m_symbolSeen = false;
+    bool m_digitSeen = false;
+    bool m_afterNumber = false; // a sign or symbol after the digits ends them
+    QChar m_previous;
+};
+
+} // namespace
+
+namespace BankText {
+
+QDate parseDate(QStringView text, DateOrder order) {
+    const std::optional<DateTokens> tokens = dateTokens(text);
+    if (!tokens)
+        return {};
+    const std::optional<DateParts> parts = dateParts(*tokens);
+    if (!parts)
+        return {};
+    return parts->month != 0 ? namedMonthDate(*parts) : numericDate(*parts, order);
+}
+
 OrderFit fitOrders(QStringView text) {
     const QDate dayFirst = parseDate(text, DateOrder::DayFirst);
     const QDate monthFirst = parseDate(text, DateOrder::MonthFirst);
@@ -202,107 +391,11 @@ std::optional<Money> parseAmount(QStringView text, QChar decimal) {
     text = text.trimmed();
     if (text.isEmpty())
         return std::nullopt;
-    bool negative = false;
-    bool signSeen = false;
-    if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
-        negative = signSeen = true;
-        text = text.mid(1, text.size() - 2).trimmed();
-    }
-    if (text.size() >= 2) {
-        const QStringView suffix = text.right(2);
-        const bool cr = suffix.compare(u"CR", Qt::CaseInsensitive) == 0;
-        const bool dr = suffix.compare(u"DR", Qt::CaseInsensitive) == 0;
-        if (cr || dr) {
-            if (signSeen)
-                return std::nullopt;
-            negative = dr;
-            signSeen = true;
-            text = text.chopped(2).trimmed();
-        }
-    }
-    const QChar group = decimal == u',' ? u'.' : u',';
-
-    // Whole cents so far, and the digits after the point.
-    constexpr qint64 MaxCents = std::numeric_limits<qint64>::max() / 100 - 1;
-    qint64 cents = 0;
-    int fractionDigits = 0;
-    bool roundUp = false;
-    bool pointSeen = false;
-    bool symbolSeen = false;
-    bool digitSeen = false;
-    bool afterNumber = false; // a sign or symbol after the digits ends them
-    QChar previous;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const bool isDigit = c.isDigit() && c.unicode() < 128;
-        if (isDigit) {
-            if (afterNumber)
-                return std::nullopt;
-            digitSeen = true;
-            const int d = c.unicode() - u'0';
-            if (!pointSeen) {
-                if (cents > MaxCents / 10)
-                    return std::nullopt;
-                cents = cents * 10 + d * 100;
-                if (cents > MaxCents)
-                    return std::nullopt;
-            } else {
-                ++fractionDigits;
-                if (fractionDigits == 1)
-                    cents += d * 10;
-                else if (fractionDigits == 2)
-                    cents += d;
-                else if (fractionDigits == 3)
-                    roundUp = d >= 5;
-            }
-        } else if (c == decimal) {
-            if (pointSeen || afterNumber)
-                return std::nullopt;
-            pointSeen = true;
-        } else if (c == group || c == u' ' || c == u'\'' || c == QChar(0x00A0) ||
-                   c == QChar(0x202F)) {
-            // Between digits a group separator; elsewhere a blank is allowed, a group mark not.
-            const bool between =
-                previous.isDigit() && i + 1 < text.size() && text[i + 1].isDigit() && !pointSeen;
-            if (!between) {
-                if (c != u' ' && c != QChar(0x00A0))
-                    return std::nullopt;
-                if (digitSeen)
-                    afterNumber = true;
-            }
-        } else if (c == u'-' || c == u'+' || c == QChar(0x2212)) {
-            if (signSeen)
-                return std::nullopt;
-            signSeen = true;
-            negative = c != u'+';
-            if (digitSeen) {
-                // Only as the last character: "12.50-".
-                if (i + 1 != text.size())
-                    return std::nullopt;
-                afterNumber = true;
-            }
-        } else if (c == u'$' || c == QChar(0x00A3) || c == QChar(0x20AC) || c == QChar(0x00A5) ||
-                   c == QChar(0x20B9)) {
-            if (symbolSeen)
-                return std::nullopt;
-            symbolSeen = true;
-            if (digitSeen)
-                afterNumber = true;
-        } else {
-            return std::nullopt;
-        }
-        previous = c;
-    }
-    if (!digitSeen)
+    AmountSign sign;
+    const std::optional<QStringView> number = withoutSignMarks(text, sign);
+    if (!number)
         return std::nullopt;
-    if (roundUp)
-        ++cents;
-    if (cents > MaxCents)
-        return std::nullopt;
-    const Money value = Money::fromRaw((negative ? -cents : cents) * (Money::Scale / 100));
-    if (!fitsAnAccount(value))
-        return std::nullopt;
-    return value;
+    return AmountDigits(*number, decimal, sign).read();
 }
 
 QChar detectDecimal(const QStringList& samples) {

@@ -10,47 +10,106 @@
 // Reading a CSV file in a layout; the layout's detection is in CsvReader.cpp.
 using namespace CsvCells;
 
-ReadResult CsvReader::read(const CsvLayout& l) const {
-    return *read(l, false);
+namespace {
+
+ImportedRow errorRow(int line, const QString& error) {
+    ImportedRow row;
+    row.line = line;
+    row.error = error;
+    return row;
 }
 
-std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadable) const {
-    ReadResult result;
-    result.format = StatementFormat::Csv;
-    result.dateOrder = l.dateOrder;
-    const Split& s = split(l.delimiter);
-    const DateOrder other =
-        l.dateOrder == DateOrder::DayFirst ? DateOrder::MonthFirst : DateOrder::DayFirst;
-    bool otherReadsAll = true;
-    bool otherDiffers = false;
-    bool headerPending = l.header;
-    const int last = l.lastColumn();
-    const bool signedAmounts = l.amounts == CsvLayout::Amounts::Signed;
-    const bool columnsSet =
-        l.dateColumn >= 0 &&
-        (signedAmounts ? l.amountColumn >= 0 : l.debitColumn >= 0 || l.creditColumn >= 0);
-    const int signColumn = signedAmounts ? l.signColumn : -1;
+// One reading of a file's records in a layout, record by record.
+class RowReader {
+public:
+    RowReader(const CsvReader::Split& s, const CsvLayout& l)
+        : m_split(s), m_layout(l),
+          m_other(l.dateOrder == DateOrder::DayFirst ? DateOrder::MonthFirst : DateOrder::DayFirst),
+          m_last(l.lastColumn()), m_signedAmounts(l.amounts == CsvLayout::Amounts::Signed),
+          m_columnsSet(
+              l.dateColumn >= 0 &&
+              (m_signedAmounts ? l.amountColumn >= 0 : l.debitColumn >= 0 || l.creditColumn >= 0)),
+          m_signColumn(m_signedAmounts ? l.signColumn : -1), m_unmarked(unmarkedSide()) {
+        m_result.format = StatementFormat::Csv;
+        m_result.dateOrder = l.dateOrder;
+    }
+
+    // With `untilUnreadable`: nullopt as soon as a row does not read, or the file as a whole.
+    std::optional<ReadResult> read(bool untilUnreadable) {
+        const CsvLayout& l = m_layout;
+        bool headerPending = l.header;
+        m_result.rows.reserve(m_split.records.size() + 1);
+        for (const CsvRecord& r : m_split.records) {
+            if (r.line <= l.skipLines) {
+                // Some banks list the pending transactions above the header.
+                if (m_columnsSet && amountOf(r, l)) {
+                    if (auto pending = pendingRow(r))
+                        m_result.rows << std::move(*pending);
+                }
+                continue;
+            }
+            if (headerPending) {
+                headerPending = false;
+                continue;
+            }
+            if (!m_columnsSet) {
+                if (untilUnreadable)
+                    return std::nullopt;
+                m_result.rows << errorRow(r.line, QStringLiteral("The layout has no date or no "
+                                                                 "amount column."));
+                continue;
+            }
+            if (continuesDescription(r))
+                continue;
+            if (auto pending = pendingRow(r)) {
+                m_result.rows << std::move(*pending);
+                continue;
+            }
+            if (r.fields.size() <= m_last) {
+                if (untilUnreadable)
+                    return std::nullopt;
+                m_result.rows << errorRow(r.line,
+                                          QStringLiteral("The line has %1 fields; the layout "
+                                                         "reads %2.")
+                                              .arg(r.fields.size())
+                                              .arg(m_last + 1));
+                continue;
+            }
+            ImportedRow row = transactionRow(r);
+            if (untilUnreadable && !row.ok())
+                return std::nullopt;
+            m_result.rows << std::move(row);
+        }
+        return finish(untilUnreadable);
+    }
+
+private:
     // A marker column that marks only one side leaves the other empty: a card's file marks its
     // credits "CR" and leaves its purchases unmarked.
-    Marker unmarked = Marker::None;
-    if (signColumn >= 0) {
+    Marker unmarkedSide() const {
+        if (m_signColumn < 0)
+            return Marker::None;
         bool credits = false;
         bool debits = false;
-        for (const CsvRecord& r : s.records) {
-            const Marker m = r.line > l.skipLines ? markerOf(cell(r, signColumn)) : Marker::None;
+        for (const CsvRecord& r : m_split.records) {
+            const Marker m =
+                r.line > m_layout.skipLines ? markerOf(cell(r, m_signColumn)) : Marker::None;
             credits |= m == Marker::Credit;
             debits |= m == Marker::Debit;
         }
         if (credits != debits)
-            unmarked = credits ? Marker::Debit : Marker::Credit;
+            return credits ? Marker::Debit : Marker::Credit;
+        return Marker::None;
     }
-    // The amount as the layout reads it: its marker's sign, then turned when the file counts money
-    // out as positive. `error` says why it does not read.
-    auto amountIn = [&](const CsvRecord& r, QString* error) -> std::optional<Money> {
+
+    // The amount as the layout reads it: its marker's sign, then turned when the file counts
+    // money out as positive. `error` says why it does not read.
+    std::optional<Money> amountIn(const CsvRecord& r, QString* error) const {
+        const CsvLayout& l = m_layout;
         auto amount = amountOf(r, l);
         if (!amount) {
             *error =
-                signedAmounts
+                m_signedAmounts
                     ? QStringLiteral("The amount \"%1\" does not read.")
                           .arg(cell(r, l.amountColumn).trimmed())
                     : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
@@ -58,86 +117,64 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
                           .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
             return std::nullopt;
         }
-        if (signColumn >= 0) {
-            const QStringView text = cell(r, signColumn).trimmed();
+        if (m_signColumn >= 0) {
+            const QStringView text = cell(r, m_signColumn).trimmed();
             const Marker m = markerOf(text);
             if (m == Marker::Unknown) {
                 *error = QStringLiteral("The sign \"%1\" does not read: CR or DR is expected.")
                              .arg(text);
                 return std::nullopt;
             }
-            amount = marked(*amount, m == Marker::None ? unmarked : m);
+            amount = marked(*amount, m == Marker::None ? m_unmarked : m);
         }
         return l.flipSign ? amount->negated() : amount;
-    };
+    }
+
     // A transaction the bank lists without a date yet, "Pending" where the date belongs.
-    auto pendingRow = [&](const CsvRecord& r) -> std::optional<ImportedRow> {
-        if (!isPendingText(cell(r, l.dateColumn)))
+    std::optional<ImportedRow> pendingRow(const CsvRecord& r) const {
+        if (!isPendingText(cell(r, m_layout.dateColumn)))
             return std::nullopt;
         ImportedRow row;
         row.line = r.line;
         row.pending = true;
-        row.description = descriptionOf(r, l);
+        row.description = descriptionOf(r, m_layout);
         QString unused;
         row.amount = amountIn(r, &unused).value_or(Money());
         return row;
-    };
-    result.rows.reserve(s.records.size() + 1);
-    for (const CsvRecord& r : s.records) {
-        if (r.line <= l.skipLines) {
-            // Some banks list the pending transactions above the header.
-            if (columnsSet && amountOf(r, l)) {
-                if (auto pending = pendingRow(r))
-                    result.rows << std::move(*pending);
-            }
-            continue;
-        }
-        if (headerPending) {
-            headerPending = false;
-            continue;
-        }
+    }
+
+    // A line of text alone, its date, amount and balance empty, continues the description of the
+    // row above: true when it did.
+    bool continuesDescription(const CsvRecord& r) {
+        const CsvLayout& l = m_layout;
+        const bool textAlone =
+            !m_result.rows.isEmpty() && m_result.rows.last().line > l.skipLines &&
+            l.descriptionColumn >= 0 && cell(r, l.dateColumn).trimmed().isEmpty() &&
+            (m_signedAmounts ? cell(r, l.amountColumn).trimmed().isEmpty()
+                             : cell(r, l.debitColumn).trimmed().isEmpty() &&
+                                   cell(r, l.creditColumn).trimmed().isEmpty()) &&
+            cell(r, l.balanceColumn).trimmed().isEmpty();
+        if (!textAlone)
+            return false;
+        const QString more = descriptionOf(r, l);
+        if (more.isEmpty())
+            return false;
+        QString& description = m_result.rows.last().description;
+        description += description.isEmpty() ? more : u' ' + more;
+        return true;
+    }
+
+    // A record with every field the layout reads: its date (read in the other order too, to
+    // tell whether the file is ambiguous), description, amount and balance.
+    ImportedRow transactionRow(const CsvRecord& r) {
+        const CsvLayout& l = m_layout;
         ImportedRow row;
         row.line = r.line;
-        if (!columnsSet) {
-            if (untilUnreadable)
-                return std::nullopt;
-            row.error = QStringLiteral("The layout has no date or no amount column.");
-            result.rows << std::move(row);
-            continue;
-        }
-        // A line of text alone, its date, amount and balance empty, continues the description of
-        // the row above.
-        if (!result.rows.isEmpty() && result.rows.last().line > l.skipLines &&
-            l.descriptionColumn >= 0 && cell(r, l.dateColumn).trimmed().isEmpty() &&
-            (signedAmounts ? cell(r, l.amountColumn).trimmed().isEmpty()
-                           : cell(r, l.debitColumn).trimmed().isEmpty() &&
-                                 cell(r, l.creditColumn).trimmed().isEmpty()) &&
-            cell(r, l.balanceColumn).trimmed().isEmpty()) {
-            const QString more = descriptionOf(r, l);
-            if (!more.isEmpty()) {
-                QString& description = result.rows.last().description;
-                description += description.isEmpty() ? more : u' ' + more;
-                continue;
-            }
-        }
-        if (auto pending = pendingRow(r)) {
-            result.rows << std::move(*pending);
-            continue;
-        }
-        if (r.fields.size() <= last) {
-            if (untilUnreadable)
-                return std::nullopt;
-            row.error = QStringLiteral("The line has %1 fields; the layout reads %2.")
-                            .arg(r.fields.size())
-                            .arg(last + 1);
-            result.rows << std::move(row);
-            continue;
-        }
         const QStringView dateText = r.fields[l.dateColumn].trimmed();
         row.date = BankText::parseDate(dateText, l.dateOrder);
-        const QDate otherDate = BankText::parseDate(dateText, other);
-        otherReadsAll &= otherDate.isValid();
-        otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
+        const QDate otherDate = BankText::parseDate(dateText, m_other);
+        m_otherReadsAll &= otherDate.isValid();
+        m_otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
         row.description = descriptionOf(r, l);
         QString amountError;
         const auto amount = amountIn(r, &amountError);
@@ -160,24 +197,47 @@ std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadab
                     row.balance = *balance;
             }
         }
-        if (untilUnreadable && !row.ok())
+        return row;
+    }
+
+    // The file as a whole once its records are read: a quote never closed, no rows at all.
+    std::optional<ReadResult> finish(bool untilUnreadable) {
+        const CsvLayout& l = m_layout;
+        if (untilUnreadable && m_split.openQuoteLine > 0)
             return std::nullopt;
-        result.rows << std::move(row);
+        if (m_split.openQuoteLine > 0)
+            m_result.rows << errorRow(m_split.openQuoteLine,
+                                      QStringLiteral("A quote opened on this line is never "
+                                                     "closed: the file is cut short or damaged, "
+                                                     "and the lines after it are not read."));
+        if (m_result.rows.isEmpty())
+            m_result.error = QStringLiteral("The file has no transactions after line %1.")
+                                 .arg(l.skipLines + (l.header ? 1 : 0));
+        m_result.dateOrderAmbiguous = m_otherReadsAll && m_otherDiffers;
+        if (untilUnreadable && !m_result.error.isEmpty())
+            return std::nullopt;
+        return std::move(m_result);
     }
-    if (untilUnreadable && s.openQuoteLine > 0)
-        return std::nullopt;
-    if (s.openQuoteLine > 0) {
-        ImportedRow row;
-        row.line = s.openQuoteLine;
-        row.error = QStringLiteral("A quote opened on this line is never closed: the file is "
-                                   "cut short or damaged, and the lines after it are not read.");
-        result.rows << row;
-    }
-    if (result.rows.isEmpty())
-        result.error = QStringLiteral("The file has no transactions after line %1.")
-                           .arg(l.skipLines + (l.header ? 1 : 0));
-    result.dateOrderAmbiguous = otherReadsAll && otherDiffers;
-    if (untilUnreadable && !result.error.isEmpty())
-        return std::nullopt;
-    return result;
+
+    const CsvReader::Split& m_split;
+    const CsvLayout& m_layout;
+    const DateOrder m_other; // the order the layout does not read dates in
+    const int m_last;
+    const bool m_signedAmounts;
+    const bool m_columnsSet;
+    const int m_signColumn;
+    const Marker m_unmarked; // the sign of a row its marker column leaves empty
+    bool m_otherReadsAll = true;
+    bool m_otherDiffers = false;
+    ReadResult m_result;
+};
+
+} // namespace
+
+ReadResult CsvReader::read(const CsvLayout& l) const {
+    return *read(l, false);
+}
+
+std::optional<ReadResult> CsvReader::read(const CsvLayout& l, bool untilUnreadable) const {
+    return RowReader(split(l.delimiter), l).read(untilUnreadable);
 }

@@ -184,29 +184,19 @@ QByteArray withTrueCharset(const QByteArray& file, qsizetype headerEnd) {
     return out;
 }
 
-} // namespace
+// A file's posting dates handed to libofx as noon GMT of the day written. libofx turns a date
+// into a time in the user's time zone, from which the calendar day cannot be told back for every
+// zone and every libofx version; noon GMT's day in UTC is the day written.
+struct NoonDates {
+    std::vector<Written> written; // each <STMTTRN> and the posting date written in it
+    QByteArray content;           // the file with its dates rewritten
+    int lastLine = 0;
+};
 
-namespace OfxReader {
-
-bool looksLikeOfx(const QByteArray& content) {
-    return content.toUpper().contains("<OFX>");
-}
-
-ReadResult read(const QByteArray& content) {
-    ReadResult result;
-    result.format = StatementFormat::Ofx;
-    const QByteArray upper = content.toUpper();
-    if (!upper.contains("<OFX>")) {
-        result.error = QStringLiteral("This is not an OFX file: it has no <OFX> element.");
-        return result;
-    }
-
-    // The transactions and their posting dates as written. libofx turns a date into a time in
-    // the user's time zone, from which the calendar day cannot be told back for every zone and
-    // every libofx version; so every posting date is handed to it as noon GMT of the day
-    // written, whose day in UTC is that day.
-    std::vector<Written> written;
-    QByteArray rewritten;
+NoonDates withNoonDates(const QByteArray& content, const QByteArray& upper) {
+    NoonDates out;
+    std::vector<Written>& written = out.written;
+    QByteArray& rewritten = out.content;
     rewritten.reserve(content.size() + 64);
     qsizetype copied = 0;
     qsizetype counted = 0;
@@ -239,19 +229,19 @@ ReadResult read(const QByteArray& content) {
         nextDate = upper.indexOf(DateTag, end);
     }
     rewritten.append(content.constData() + copied, content.size() - copied);
-    const int lastLine = lineAt(content, content.size(), counted, line);
-    // The header is the lines before the one <OFX> is on; the dates rewritten lie after it.
-    rewritten = withTrueCharset(rewritten, content.lastIndexOf('\n', upper.indexOf("<OFX>")) + 1);
+    out.lastLine = lineAt(content, content.size(), counted, line);
+    return out;
+}
 
+// libofx's reading of `content` into `collected`; "" when it read, else why the file could not
+// be handed to it.
+QString readWithLibofx(const QByteArray& content, Collected& collected) {
     QTemporaryFile file;
-    if (!file.open() || file.write(rewritten) != rewritten.size() || !file.flush()) {
-        result.error = QStringLiteral("The file could not be prepared for reading: %1")
-                           .arg(file.errorString());
-        return result;
-    }
+    if (!file.open() || file.write(content) != content.size() || !file.flush())
+        return QStringLiteral("The file could not be prepared for reading: %1")
+            .arg(file.errorString());
     file.close();
 
-    Collected collected;
     ofx_PARSER_msg = ofx_DEBUG_msg = ofx_DEBUG1_msg = ofx_DEBUG2_msg = ofx_DEBUG3_msg =
         ofx_DEBUG4_msg = ofx_DEBUG5_msg = ofx_STATUS_msg = ofx_INFO_msg = ofx_WARNING_msg =
             ofx_ERROR_msg = 0;
@@ -260,62 +250,67 @@ ReadResult read(const QByteArray& content) {
     ofx_set_status_cb(context, onStatus, &collected);
     libofx_proc_file(context, QFile::encodeName(file.fileName()).constData(), OFX);
     libofx_free_context(context);
+    return QString();
+}
 
-    // libofx reports the transactions in the file's order; with as many as the file has
-    // <STMTTRN>s each is the one written at the same place.
-    const bool aligned = collected.transactions.size() == written.size();
-    for (size_t i = 0; i < collected.transactions.size(); ++i) {
-        const OfxTransaction& t = collected.transactions[i];
-        ImportedRow row;
-        row.line = aligned ? written[i].line : 0;
-        row.fitId = QString::fromLatin1(t.fitId).trimmed();
-        row.correctsFitId = QString::fromLatin1(t.correctsFitId).trimmed();
-        row.cancels = t.cancels;
-        if (t.hasType)
-            row.ofxType = typeName(t.type);
-        const QString name = text(t.name);
-        const QString memo = text(t.memo);
-        row.description = name.isEmpty()                   ? memo
-                          : memo.isEmpty() || memo == name ? name
-                                                           : name + QStringLiteral(" - ") + memo;
-        if (aligned && !postingDay(written[i].posted).isValid()) {
-            row.error = written[i].posted.isEmpty()
-                            ? QStringLiteral("The transaction has no posting date.")
-                            : QStringLiteral("The posting date \"%1\" does not read.")
-                                  .arg(QString::fromLatin1(written[i].posted));
-        } else if (!t.hasDate) {
-            row.error = QStringLiteral("The transaction has no posting date.");
-        } else {
-            struct tm utc {};
-            const time_t posted = t.posted;
-            if (gmtime_r(&posted, &utc))
-                row.date = QDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
-            if (!row.date.isValid())
-                row.error = QStringLiteral("The transaction's posting date does not read.");
-        }
-        if (row.ok()) {
-            // Cents at once: libofx hands amounts over as doubles.
-            const auto amount = t.hasAmount ? Money::fromDouble(t.amount) : std::nullopt;
-            auto cents = amount ? amount->roundedToCents() : std::nullopt;
-            if (cents && !BankText::fitsAnAccount(*cents))
-                cents.reset();
-            if (!cents)
-                row.error = QStringLiteral("The transaction has no amount that reads.");
-            else
-                row.amount = *cents;
-        }
-        result.rows << row;
+// The posting date of a transaction, or why it has none; `written` is the file's own <STMTTRN>
+// of it where the two line up, nullptr where they do not.
+void readPostingDate(const OfxTransaction& t, const Written* written, ImportedRow& row) {
+    if (written && !postingDay(written->posted).isValid()) {
+        row.error = written->posted.isEmpty()
+                        ? QStringLiteral("The transaction has no posting date.")
+                        : QStringLiteral("The posting date \"%1\" does not read.")
+                              .arg(QString::fromLatin1(written->posted));
+    } else if (!t.hasDate) {
+        row.error = QStringLiteral("The transaction has no posting date.");
+    } else {
+        struct tm utc {};
+        const time_t posted = t.posted;
+        if (gmtime_r(&posted, &utc))
+            row.date = QDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
+        if (!row.date.isValid())
+            row.error = QStringLiteral("The transaction's posting date does not read.");
     }
+}
 
-    // Corrections of transactions in the same file take effect here.
-    for (int i = 0; i < result.rows.size(); ++i) {
-        const QString corrected = result.rows[i].correctsFitId;
+ImportedRow rowOf(const OfxTransaction& t, const Written* written) {
+    ImportedRow row;
+    row.line = written ? written->line : 0;
+    row.fitId = QString::fromLatin1(t.fitId).trimmed();
+    row.correctsFitId = QString::fromLatin1(t.correctsFitId).trimmed();
+    row.cancels = t.cancels;
+    if (t.hasType)
+        row.ofxType = typeName(t.type);
+    const QString name = text(t.name);
+    const QString memo = text(t.memo);
+    row.description = name.isEmpty()                   ? memo
+                      : memo.isEmpty() || memo == name ? name
+                                                       : name + QStringLiteral(" - ") + memo;
+    readPostingDate(t, written, row);
+    if (row.ok()) {
+        // Cents at once: libofx hands amounts over as doubles.
+        const auto amount = t.hasAmount ? Money::fromDouble(t.amount) : std::nullopt;
+        auto cents = amount ? amount->roundedToCents() : std::nullopt;
+        if (cents && !BankText::fitsAnAccount(*cents))
+            cents.reset();
+        if (!cents)
+            row.error = QStringLiteral("The transaction has no amount that reads.");
+        else
+            row.amount = *cents;
+    }
+    return row;
+}
+
+// Corrections of transactions in the same file take effect here.
+void applyCorrections(QList<ImportedRow>& rows) {
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString corrected = rows[i].correctsFitId;
         if (corrected.isEmpty())
             continue;
         bool found = false;
         for (int j = i - 1; j >= 0; --j) {
-            if (result.rows[j].fitId == corrected) {
-                result.rows.removeAt(j);
+            if (rows[j].fitId == corrected) {
+                rows.removeAt(j);
                 --i;
                 found = true;
                 break;
@@ -323,13 +318,49 @@ ReadResult read(const QByteArray& content) {
         }
         if (!found)
             continue;
-        if (result.rows[i].cancels) {
-            result.rows.removeAt(i);
+        if (rows[i].cancels) {
+            rows.removeAt(i);
             --i;
         } else {
-            result.rows[i].correctsFitId.clear();
+            rows[i].correctsFitId.clear();
         }
     }
+}
+
+} // namespace
+
+namespace OfxReader {
+
+bool looksLikeOfx(const QByteArray& content) {
+    return content.toUpper().contains("<OFX>");
+}
+
+ReadResult read(const QByteArray& content) {
+    ReadResult result;
+    result.format = StatementFormat::Ofx;
+    const QByteArray upper = content.toUpper();
+    if (!upper.contains("<OFX>")) {
+        result.error = QStringLiteral("This is not an OFX file: it has no <OFX> element.");
+        return result;
+    }
+
+    NoonDates prepared = withNoonDates(content, upper);
+    const std::vector<Written>& written = prepared.written;
+    // The header is the lines before the one <OFX> is on; the dates rewritten lie after it.
+    prepared.content =
+        withTrueCharset(prepared.content, content.lastIndexOf('\n', upper.indexOf("<OFX>")) + 1);
+    Collected collected;
+    if (const QString error = readWithLibofx(prepared.content, collected); !error.isEmpty()) {
+        result.error = error;
+        return result;
+    }
+
+    // libofx reports the transactions in the file's order; with as many as the file has
+    // <STMTTRN>s each is the one written at the same place.
+    const bool aligned = collected.transactions.size() == written.size();
+    for (size_t i = 0; i < collected.transactions.size(); ++i)
+        result.rows << rowOf(collected.transactions[i], aligned ? &written[i] : nullptr);
+    applyCorrections(result.rows);
 
     if (collected.transactions.size() < written.size()) {
         ImportedRow row;
@@ -342,7 +373,7 @@ ReadResult read(const QByteArray& content) {
     }
     if (!upper.contains("</OFX>")) {
         ImportedRow row;
-        row.line = lastLine;
+        row.line = prepared.lastLine;
         row.error = QStringLiteral("The file ends before its closing </OFX>: it is cut short.");
         result.rows << row;
     }

@@ -54,41 +54,139 @@ struct Scan {
     }
 };
 
-Scan scan(const QString& text) {
-    Scan scan;
-    scan.records.reserve(text.count(u'^') + 1);
-    bool inRegister = true; // a file without a "!Type:" line holds one bank register
-    QStringView registerType = u"Bank";
-    bool inAccount = false;
-    bool listing = false; // between "!Option:AutoSwitch" and "!Clear:AutoSwitch"
-    int account = -1;
-    QStringView accountName;
-    QStringView accountType;
-    bool accountSeen = false;
-    Record current;
+// The lines of a QIF file read one by one into its records and accounts.
+class Scanner {
+public:
+    explicit Scanner(qsizetype records) { m_scan.records.reserve(records); }
+
+    // One line, not empty, and its number from 1.
+    void read(QStringView line, int lineNumber) {
+        const QChar code = line[0];
+        const QStringView value = line.mid(1).trimmed();
+        if (code == u'!')
+            header(value);
+        else if (code == u'^')
+            recordEnd();
+        else if (m_inAccount)
+            accountField(code, value);
+        else if (m_inRegister)
+            field(code, value, lineNumber);
+    }
+
+    // The file is over.
+    Scan finish() {
+        if (m_inAccount)
+            endAccount();
+        else if (m_inRegister && !m_current.isEmpty())
+            keep(std::move(m_current)); // not ended: the file is cut short
+        return std::move(m_scan);
+    }
+
+private:
+    // "!Type:", "!Account", "!Option:AutoSwitch", "!Clear:AutoSwitch".
+    void header(QStringView value) {
+        m_scan.sawHeader = true;
+        if (m_inAccount)
+            endAccount(); // its "^" is missing
+        m_inAccount = false;
+        if (value.startsWith(u"Type:", Qt::CaseInsensitive)) {
+            m_registerType = value.mid(5).trimmed();
+            m_inRegister = isRegister(m_registerType);
+            m_listing = false; // transactions follow: any list of accounts is over
+        } else if (value.compare(u"Account", Qt::CaseInsensitive) == 0) {
+            m_inAccount = true;
+        } else if (value.compare(u"Option:AutoSwitch", Qt::CaseInsensitive) == 0) {
+            m_listing = true;
+        } else if (value.compare(u"Clear:AutoSwitch", Qt::CaseInsensitive) == 0) {
+            m_listing = false;
+        }
+    }
+
+    // "^": the end of an account's entry or of a transaction.
+    void recordEnd() {
+        m_scan.sawEnd = true;
+        if (m_inAccount) {
+            endAccount();
+            m_inAccount = m_listing; // a list goes on to its next account
+        } else if (m_inRegister && !m_current.isEmpty()) {
+            m_current.ended = true;
+            keep(std::move(m_current));
+        }
+        m_current = Record();
+    }
+
+    void accountField(QChar code, QStringView value) {
+        if (code.toUpper() == u'N')
+            m_accountName = value;
+        else if (code.toUpper() == u'T')
+            m_accountType = value;
+        m_accountSeen = true;
+    }
+
+    // A line of a transaction in a register.
+    void field(QChar code, QStringView value, int lineNumber) {
+        if (m_current.line == 0)
+            m_current.line = lineNumber;
+        switch (code.toUpper().unicode()) {
+        case u'D':
+            m_current.date = value;
+            m_current.dateLine = lineNumber;
+            break;
+        case u'T':
+            m_current.amount = value;
+            break;
+        case u'U':
+            if (m_current.amount.isEmpty())
+                m_current.amount = value;
+            break;
+        case u'P':
+            m_current.payee = value;
+            break;
+        case u'M':
+            m_current.memo = value;
+            break;
+        default:
+            break; // number, category, cleared flag, address, splits
+        }
+    }
 
     // An "!Account" block's entry is over: it names the account that follows, or, in a list,
     // only adds it.
-    const auto endAccount = [&] {
-        if (accountSeen) {
-            const int named = scan.accountNamed(accountName, accountType);
-            if (!listing)
-                account = named;
+    void endAccount() {
+        if (m_accountSeen) {
+            const int named = m_scan.accountNamed(m_accountName, m_accountType);
+            if (!m_listing)
+                m_account = named;
         }
-        accountName = accountType = {};
-        accountSeen = false;
-    };
-    const auto keep = [&](Record&& record) {
-        if (account < 0)
-            account = scan.accountNamed({}, registerType);
-        QifReader::Account& owner = scan.accounts[account];
-        if (owner.type.isEmpty())
-            owner.type = registerType.toString();
-        ++owner.rows;
-        record.account = account;
-        scan.records << std::move(record);
-    };
+        m_accountName = m_accountType = {};
+        m_accountSeen = false;
+    }
 
+    void keep(Record&& record) {
+        if (m_account < 0)
+            m_account = m_scan.accountNamed({}, m_registerType);
+        QifReader::Account& owner = m_scan.accounts[m_account];
+        if (owner.type.isEmpty())
+            owner.type = m_registerType.toString();
+        ++owner.rows;
+        record.account = m_account;
+        m_scan.records << std::move(record);
+    }
+
+    Scan m_scan;
+    bool m_inRegister = true; // a file without a "!Type:" line holds one bank register
+    QStringView m_registerType = u"Bank";
+    bool m_inAccount = false;
+    bool m_listing = false; // between "!Option:AutoSwitch" and "!Clear:AutoSwitch"
+    int m_account = -1;
+    QStringView m_accountName;
+    QStringView m_accountType;
+    bool m_accountSeen = false;
+    Record m_current;
+};
+
+Scan scan(const QString& text) {
+    Scanner scanner(text.count(u'^') + 1);
     int lineNumber = 0;
     const QStringView all(text);
     qsizetype pos = 0;
@@ -101,84 +199,108 @@ Scan scan(const QString& text) {
         if (end < all.size() && all[end] == u'\r' && end + 1 < all.size() && all[end + 1] == u'\n')
             ++end;
         pos = end + 1;
-        if (line.isEmpty())
-            continue;
-        const QChar code = line[0];
-        const QStringView value = line.mid(1).trimmed();
-        if (code == u'!') {
-            scan.sawHeader = true;
-            if (inAccount)
-                endAccount(); // its "^" is missing
-            inAccount = false;
-            if (value.startsWith(u"Type:", Qt::CaseInsensitive)) {
-                registerType = value.mid(5).trimmed();
-                inRegister = isRegister(registerType);
-                listing = false; // transactions follow: any list of accounts is over
-            } else if (value.compare(u"Account", Qt::CaseInsensitive) == 0) {
-                inAccount = true;
-            } else if (value.compare(u"Option:AutoSwitch", Qt::CaseInsensitive) == 0) {
-                listing = true;
-            } else if (value.compare(u"Clear:AutoSwitch", Qt::CaseInsensitive) == 0) {
-                listing = false;
-            }
-            continue;
-        }
-        if (code == u'^') {
-            scan.sawEnd = true;
-            if (inAccount) {
-                endAccount();
-                inAccount = listing; // a list goes on to its next account
-            } else if (inRegister && !current.isEmpty()) {
-                current.ended = true;
-                keep(std::move(current));
-            }
-            current = Record();
-            continue;
-        }
-        if (inAccount) {
-            if (code.toUpper() == u'N')
-                accountName = value;
-            else if (code.toUpper() == u'T')
-                accountType = value;
-            accountSeen = true;
-            continue;
-        }
-        if (!inRegister)
-            continue;
-        if (current.line == 0)
-            current.line = lineNumber;
-        switch (code.toUpper().unicode()) {
-        case u'D':
-            current.date = value;
-            current.dateLine = lineNumber;
-            break;
-        case u'T':
-            current.amount = value;
-            break;
-        case u'U':
-            if (current.amount.isEmpty())
-                current.amount = value;
-            break;
-        case u'P':
-            current.payee = value;
-            break;
-        case u'M':
-            current.memo = value;
-            break;
-        default:
-            break; // number, category, cleared flag, address, splits
-        }
+        if (!line.isEmpty())
+            scanner.read(line, lineNumber);
     }
-    if (inAccount)
-        endAccount();
-    else if (inRegister && !current.isEmpty())
-        keep(std::move(current)); // not ended: the file is cut short
-    return scan;
+    return scanner.finish();
 }
 
 QString shownName(const QifReader::Account& account) {
     return account.name.isEmpty() ? QStringLiteral("(no name)")
                                   : QStringLiteral("\"%1\"").arg(account.name);
+}
+
+// The date order: the one that reads every date; the locale's when both do. A date that reads in
+// neither order is said on its own row and decides nothing for the others.
+void settleDateOrder(const QList<Record>& records, std::optional<DateOrder> order,
+                     ReadResult& result) {
+    bool dayFirstAll = true;
+    bool monthFirstAll = true;
+    bool differ = false;
+    for (const Record& r : records) {
+        if (r.date.isEmpty())
+            continue;
+        const BankText::OrderFit fit = BankText::fitOrders(r.date);
+        if (!fit.dayFirst && !fit.monthFirst)
+            continue;
+        dayFirstAll &= fit.dayFirst;
+        monthFirstAll &= fit.monthFirst;
+        differ |= fit.differ;
+    }
+    if (order) {
+        result.dateOrder = *order;
+    } else if (dayFirstAll != monthFirstAll) {
+        result.dateOrder = dayFirstAll ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    } else {
+        result.dateOrder = BankText::localeOrder();
+    }
+    result.dateOrderAmbiguous = dayFirstAll && monthFirstAll && differ;
+}
+
+// The decimal point of the amounts, as the first 200 write it.
+QChar decimalOf(const QList<Record>& records) {
+    QStringList amounts;
+    for (const Record& r : records) {
+        if (amounts.size() < 200)
+            amounts << r.amount.toString();
+    }
+    return BankText::detectDecimal(amounts);
+}
+
+ImportedRow rowOf(const Record& r, DateOrder order, QChar decimal) {
+    ImportedRow row;
+    row.line = r.line;
+    row.description = r.payee.toString().simplified();
+    if (!r.memo.isEmpty()) {
+        const QString memo = r.memo.toString().simplified();
+        row.description =
+            row.description.isEmpty() ? memo : row.description + QStringLiteral(" - ") + memo;
+    }
+    if (!r.ended) {
+        row.error = QStringLiteral("The file ends inside this transaction, before its "
+                                   "\"^\": it is cut short.");
+    } else if (r.date.isEmpty()) {
+        row.error = QStringLiteral("The transaction has no date (no \"D\" line).");
+    } else if (r.amount.isEmpty()) {
+        row.error = QStringLiteral("The transaction has no amount (no \"T\" line).");
+    } else {
+        row.date = BankText::parseDate(r.date, order);
+        const auto amount = BankText::parseAmount(r.amount, decimal);
+        if (!row.date.isValid()) {
+            row.line = r.dateLine;
+            row.error = QStringLiteral("The date \"%1\" does not read.").arg(r.date);
+        } else if (!amount) {
+            row.error = QStringLiteral("The amount \"%1\" does not read.").arg(r.amount);
+        } else {
+            row.amount = *amount;
+        }
+    }
+    return row;
+}
+
+// Keeps the records of the chosen account alone. Why the file cannot be read as chosen: no such
+// account, one without transactions, or none chosen where the file needs it; "" otherwise.
+QString keepOneAccount(Scan& scanned, std::optional<int> account) {
+    QList<Record>& records = scanned.records;
+    if (account) {
+        if (*account < 0 || *account >= scanned.accounts.size())
+            return QStringLiteral("The file has no such account.");
+        records.removeIf([&](const Record& r) { return r.account != *account; });
+        if (records.isEmpty())
+            return QStringLiteral("The account %1 has no bank transactions in the file.")
+                .arg(shownName(scanned.accounts[*account]));
+    } else if (QifReader::needsChoice(scanned.accounts)) {
+        QStringList names;
+        for (const QifReader::Account& a : std::as_const(scanned.accounts)) {
+            if (a.rows > 0)
+                names << shownName(a);
+        }
+        return QStringLiteral("The file holds the transactions of %1 accounts (%2); one of them "
+                              "has to be chosen.")
+            .arg(names.size())
+            .arg(names.join(QStringLiteral(", ")));
+    }
+    return QString();
 }
 
 } // namespace
@@ -199,99 +321,25 @@ ReadResult read(const QString& text, std::optional<DateOrder> order, std::option
     result.format = StatementFormat::Qif;
 
     Scan scanned = scan(text);
-    QList<Record>& records = scanned.records;
+    const QList<Record>& records = scanned.records;
     if (!scanned.sawHeader && !scanned.sawEnd) {
         result.error = QStringLiteral("This is not a QIF file: it has no \"!Type:\" line and no "
                                       "\"^\" at the end of a transaction.");
         return result;
     }
-    if (account) {
-        if (*account < 0 || *account >= scanned.accounts.size()) {
-            result.error = QStringLiteral("The file has no such account.");
-            return result;
-        }
-        records.removeIf([&](const Record& r) { return r.account != *account; });
-        if (records.isEmpty()) {
-            result.error = QStringLiteral("The account %1 has no bank transactions in the file.")
-                               .arg(shownName(scanned.accounts[*account]));
-            return result;
-        }
-    } else if (needsChoice(scanned.accounts)) {
-        QStringList names;
-        for (const Account& a : std::as_const(scanned.accounts)) {
-            if (a.rows > 0)
-                names << shownName(a);
-        }
-        result.error = QStringLiteral("The file holds the transactions of %1 accounts (%2); one "
-                                      "of them has to be chosen.")
-                           .arg(names.size())
-                           .arg(names.join(QStringLiteral(", ")));
+    result.error = keepOneAccount(scanned, account);
+    if (!result.error.isEmpty())
         return result;
-    }
     if (records.isEmpty()) {
         result.error = QStringLiteral("The file has no bank transactions.");
         return result;
     }
 
-    // The date order: the one that reads every date; the locale's when both do. A date that reads
-    // in neither order is said on its own row and decides nothing for the others.
-    QStringList amounts;
-    bool dayFirstAll = true;
-    bool monthFirstAll = true;
-    bool differ = false;
-    for (const Record& r : records) {
-        if (amounts.size() < 200)
-            amounts << r.amount.toString();
-        if (r.date.isEmpty())
-            continue;
-        const BankText::OrderFit fit = BankText::fitOrders(r.date);
-        if (!fit.dayFirst && !fit.monthFirst)
-            continue;
-        dayFirstAll &= fit.dayFirst;
-        monthFirstAll &= fit.monthFirst;
-        differ |= fit.differ;
-    }
-    if (order) {
-        result.dateOrder = *order;
-    } else if (dayFirstAll != monthFirstAll) {
-        result.dateOrder = dayFirstAll ? DateOrder::DayFirst : DateOrder::MonthFirst;
-    } else {
-        result.dateOrder = BankText::localeOrder();
-    }
-    result.dateOrderAmbiguous = dayFirstAll && monthFirstAll && differ;
-    const QChar decimal = BankText::detectDecimal(amounts);
+    settleDateOrder(records, order, result);
+    const QChar decimal = decimalOf(records);
     result.rows.reserve(records.size());
-
-    for (const Record& r : records) {
-        ImportedRow row;
-        row.line = r.line;
-        row.description = r.payee.toString().simplified();
-        if (!r.memo.isEmpty()) {
-            const QString memo = r.memo.toString().simplified();
-            row.description =
-                row.description.isEmpty() ? memo : row.description + QStringLiteral(" - ") + memo;
-        }
-        if (!r.ended) {
-            row.error = QStringLiteral("The file ends inside this transaction, before its "
-                                       "\"^\": it is cut short.");
-        } else if (r.date.isEmpty()) {
-            row.error = QStringLiteral("The transaction has no date (no \"D\" line).");
-        } else if (r.amount.isEmpty()) {
-            row.error = QStringLiteral("The transaction has no amount (no \"T\" line).");
-        } else {
-            row.date = BankText::parseDate(r.date, result.dateOrder);
-            const auto amount = BankText::parseAmount(r.amount, decimal);
-            if (!row.date.isValid()) {
-                row.line = r.dateLine;
-                row.error = QStringLiteral("The date \"%1\" does not read.").arg(r.date);
-            } else if (!amount) {
-                row.error = QStringLiteral("The amount \"%1\" does not read.").arg(r.amount);
-            } else {
-                row.amount = *amount;
-            }
-        }
-        result.rows << std::move(row);
-    }
+    for (const Record& r : records)
+        result.rows << rowOf(r, result.dateOrder, decimal);
     return result;
 }
 

@@ -37,37 +37,40 @@ StatementFormat formatOf(const QByteArray& bytes, const QString& fileName) {
     return StatementFormat::Csv;
 }
 
-Loaded load(const QString& path) {
-    Loaded loaded;
-    auto tooLarge = [&](qint64 size) {
-        loaded.error = QStringLiteral("The file %1 is %2 MB; a statement file may be at most %3 "
-                                      "MB. Download a shorter period from the bank.")
-                           .arg(path)
-                           .arg((size + 1024 * 1024 - 1) / (1024 * 1024))
-                           .arg(MaxBytes / (1024 * 1024));
-        return loaded;
-    };
-    // Opened without waiting, so that a pipe cannot hold the program, and checked as opened, so
-    // that a name swapped for another file in between changes nothing. Links are followed.
+namespace {
+
+QString tooLarge(const QString& path, qint64 size) {
+    return QStringLiteral("The file %1 is %2 MB; a statement file may be at most %3 MB. Download "
+                          "a shorter period from the bank.")
+        .arg(path)
+        .arg((size + 1024 * 1024 - 1) / (1024 * 1024))
+        .arg(MaxBytes / (1024 * 1024));
+}
+
+// The bytes of the file at `path`, or nullopt and why not. Opened without waiting, so that a
+// pipe cannot hold the program, and checked as opened, so that a name swapped for another file
+// in between changes nothing. Links are followed.
+std::optional<QByteArray> readRegularFile(const QString& path, QString* error) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        loaded.error = errno == ENOENT
-                           ? QStringLiteral("The file %1 does not exist.").arg(path)
-                           : QStringLiteral("The file %1 cannot be read: %2")
-                                 .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-        return loaded;
+        *error = errno == ENOENT ? QStringLiteral("The file %1 does not exist.").arg(path)
+                                 : QStringLiteral("The file %1 cannot be read: %2")
+                                       .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return std::nullopt;
     }
     QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        loaded.error = QStringLiteral("%1 is not a regular file (it is a folder, a device or a "
-                                      "pipe): it cannot be a bank's statement file.")
-                           .arg(path);
-        return loaded;
+        *error = QStringLiteral("%1 is not a regular file (it is a folder, a device or a pipe): "
+                                "it cannot be a bank's statement file.")
+                     .arg(path);
+        return std::nullopt;
     }
-    if (status.st_size > MaxBytes)
-        return tooLarge(status.st_size);
+    if (status.st_size > MaxBytes) {
+        *error = tooLarge(path, status.st_size);
+        return std::nullopt;
+    }
     // Read up to one byte past the limit, whatever the size said: a file may grow meanwhile.
     QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
     qint64 got = 0;
@@ -76,18 +79,29 @@ Loaded load(const QString& path) {
             bytes.resize(qsizetype(std::min<qint64>(bytes.size() * 2, MaxBytes + 1)));
         const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
         if (n < 0) {
-            loaded.error =
-                QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString());
-            return loaded;
+            *error = QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString());
+            return std::nullopt;
         }
         if (n == 0)
             break;
         got += n;
     }
-    if (got > MaxBytes)
-        return tooLarge(got);
+    if (got > MaxBytes) {
+        *error = tooLarge(path, got);
+        return std::nullopt;
+    }
     bytes.truncate(qsizetype(got));
-    loaded.bytes = std::move(bytes);
+    return bytes;
+}
+
+} // namespace
+
+Loaded load(const QString& path) {
+    Loaded loaded;
+    std::optional<QByteArray> bytes = readRegularFile(path, &loaded.error);
+    if (!bytes)
+        return loaded;
+    loaded.bytes = std::move(*bytes);
     // Looked at in place: trimmed() would copy the whole file.
     if (std::all_of(loaded.bytes.cbegin(), loaded.bytes.cend(),
                     [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); })) {

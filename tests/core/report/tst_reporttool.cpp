@@ -82,6 +82,83 @@ void TestReportTool::exitStatus_data() {
     QTest::newRow("no transactions")
         << QStringList{"BLANK", "--method", "2"} << 0
         << "No transactions have been entered. Report cannot be generated.";
+
+    // How options are read: a value is the next argument whatever it looks like, a repeated
+    // option is named by the last argument it took, and the first problem in order is told.
+    QTest::newRow("value that looks like an option")
+        << QStringList{"SMALL", "--explain", "--fit"} << 1
+        << "vantrell-report: --explain takes a date as YYYY-MM-DD, not '--fit'\n";
+    QTest::newRow("repeated option named by its value")
+        << QStringList{"SMALL", "--method", "2", "--method", "3"} << 1
+        << "vantrell-report: unknown or repeated option '3'\n";
+    QTest::newRow("repeated option with its value")
+        << QStringList{"SMALL", "--method", "2", "--method=3"} << 1
+        << "vantrell-report: unknown or repeated option '--method=3'\n";
+    QTest::newRow("repeated flag")
+        << QStringList{"SMALL", "--method", "2", "--rates", "--rates"} << 1
+        << "vantrell-report: unknown or repeated option '--rates'\n";
+    QTest::newRow("flag given a value")
+        << QStringList{"SMALL", "--method", "2", "--summary=yes"} << 1
+        << "vantrell-report: unknown or repeated option '--summary=yes'\n";
+    QTest::newRow("help given a value")
+        << QStringList{"--help=x"} << 1
+        << "vantrell-report: unknown or repeated option '--help=x'\n";
+    QTest::newRow("short name as a long option")
+        << QStringList{"SMALL", "--h"} << 1
+        << "vantrell-report: unknown or repeated option '--h'\n";
+    QTest::newRow("value missing at the end")
+        << QStringList{"SMALL", "--method"} << 1 << "vantrell-report: --method needs a value\n";
+    QTest::newRow("empty pdf name") << QStringList{"SMALL", "--method", "2", "--pdf="} << 1
+                                    << "vantrell-report: --pdf needs a file name\n";
+    QTest::newRow("two accounts") << QStringList{"SMALL", "BLANK", "--method", "2"} << 1
+                                  << "vantrell-report: only one ACCOUNT may be given\n";
+    QTest::newRow("bad day first") << QStringList{"SMALL", "--day", "29", "--method", "9"} << 1
+                                   << "vantrell-report: the day must be a whole number";
+    QTest::newRow("bad method first") << QStringList{"SMALL", "--method", "9", "--day", "29"} << 1
+                                      << "vantrell-report: unknown method '9'\n";
+    QTest::newRow("problem before help")
+        << QStringList{"SMALL", "--bogus", "--help"} << 1
+        << "vantrell-report: unknown or repeated option '--bogus'\n";
+    QTest::newRow("help before a problem") << QStringList{"SMALL", "-h", "--bogus"} << 0 << "";
+    QTest::newRow("single dash is an account")
+        << QStringList{"-x", "--method", "2"} << 2 << "Could not find file '-x'";
+    QTest::newRow("double dash is an account")
+        << QStringList{"--", "--method", "2"} << 2 << "Could not find file '--'";
+
+    // Options that a mode does not take: the first of the checks, in one order for every mode.
+    QTest::newRow("fit and propose")
+        << QStringList{"SMALL", "--fit", "--propose-rates"} << 1
+        << "vantrell-report: --propose-rates prints the proposed rate periods: it takes no "
+           "--fit, --summary, --rates, --explain or --pdf\n";
+    QTest::newRow("fit with a method")
+        << QStringList{"SMALL", "--fit", "--method", "2"} << 1
+        << "vantrell-report: --fit tries every method, day and convention: it takes no";
+    QTest::newRow("any method for the report")
+        << QStringList{"SMALL", "--method", "any"} << 1
+        << "vantrell-report: --method any is for --propose-rates";
+    QTest::newRow("any method with a day")
+        << QStringList{"SMALL", "--method", "any", "--propose-rates", "--day", "3"} << 1
+        << "vantrell-report: --method any is for --propose-rates";
+    QTest::newRow("proposal without a method") << QStringList{"SMALL", "--propose-rates"} << 1
+                                               << "vantrell-report: --method is required\n";
+    QTest::newRow("summary and rates")
+        << QStringList{"SMALL", "--method", "2", "--summary", "--rates"} << 1
+        << "vantrell-report: --summary, --rates and --explain each print a report of their own";
+    QTest::newRow("summary and explain")
+        << QStringList{"SMALL", "--method", "2", "--explain", "2024-01-29", "--summary"} << 1
+        << "vantrell-report: --summary, --rates and --explain each print a report of their own";
+    QTest::newRow("rates to pdf before the method")
+        << QStringList{"SMALL", "--rates", "--pdf", "x.pdf"} << 1
+        << "vantrell-report: --rates prints the rates: no --pdf with it";
+    QTest::newRow("summary to pdf after the method")
+        << QStringList{"SMALL", "--summary", "--pdf", "x.pdf"} << 1
+        << "vantrell-report: --method is required\n";
+    QTest::newRow("summary to pdf")
+        << QStringList{"SMALL", "--method", "2", "--summary", "--pdf", "x.pdf"} << 1
+        << "vantrell-report: --summary prints the summary: no --pdf with it";
+    QTest::newRow("pdf with a format")
+        << QStringList{"SMALL", "--method", "2", "--format", "csv", "--pdf", "x.pdf"} << 1
+        << "vantrell-report: --pdf writes the printed report: no --format with it\n";
 }
 
 void TestReportTool::exitStatus() {
