@@ -723,8 +723,7 @@ int run(const Options& o) {
         return unreadable(problem);
 
     QString fixedDay = o.fixedDay.value_or(QString());
-    const bool fixedDayMethod =
-        o.method == InterestMethod::FixedDay || o.method == InterestMethod::FixedDayDeferred;
+    const bool fixedDayMethod = InterestMethod::isFixedDay(o.method);
     if (fixedDayMethod && !o.fixedDay) {
         const std::optional<QString> stored = CalcDay::lastCalcTo(db);
         if (!stored || stored->isEmpty())
