@@ -2,6 +2,7 @@
 
 #include "WorkingWindow.h"
 #include "render/GridText.h"
+#include "shell/Captions.h"
 #include "shell/WindowHost.h"
 
 #include <QBarCategoryAxis>
@@ -47,14 +48,9 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const QString& access
     return t;
 }
 
+// Amounts line up on their decimal point, as in the report grid.
 void setRow(QTableWidget* t, int row, const QStringList& cells) {
-    for (int c = 0; c < cells.size(); ++c) {
-        auto* item = new QTableWidgetItem(cells[c]);
-        // Amounts line up on their decimal point, as in the report grid.
-        if (c > 0)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        t->setItem(row, c, item);
-    }
+    setListRow(t, row, cells, 0, 1, int(cells.size()));
 }
 
 QLabel* heading(const QString& text, QWidget* buddy, QWidget* parent) {

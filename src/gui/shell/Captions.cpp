@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
+#include <QTableWidget>
 
 namespace {
 
@@ -41,6 +41,25 @@ void makeListGrid(QTableView* grid, const QString& objectName, const QString& ac
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setStretchLastSection(true);
+}
+
+QTableWidget* listGrid(const QStringList& headings, const QString& objectName,
+                       const QString& accessibleName, QWidget* parent) {
+    auto* grid = new QTableWidget(0, int(headings.size()), parent);
+    grid->setHorizontalHeaderLabels(headings);
+    makeListGrid(grid, objectName, accessibleName);
+    return grid;
+}
+
+void setListRow(QTableWidget* grid, int row, const QStringList& cells, int firstColumn,
+                int rightFrom, int rightTo) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        const int column = c + firstColumn;
+        if (column >= rightFrom && column <= rightTo)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->setItem(row, column, item);
+    }
 }
 
 void refitOnResize(QAbstractScrollArea* grid, std::function<void()> fit) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class QAbstractScrollArea;
 class QLabel;
 class QTableView;
+class QTableWidget;
 class QWidget;
 
 // How an input gets its caption: the label is its buddy (Alt + the underlined letter goes to the
@@ -16,6 +18,13 @@ QLabel* captionFor(const QString& caption, QWidget* input, const QString& object
 // A grid that lists and is not edited: whole rows selected, one at a time, its last column
 // filling the width; `accessibleName` says what it lists.
 void makeListGrid(QTableView* grid, const QString& objectName, const QString& accessibleName);
+// Such a grid with a column for each heading.
+QTableWidget* listGrid(const QStringList& headings, const QString& objectName,
+                       const QString& accessibleName, QWidget* parent);
+// Fills a row of such a grid with text cells from `firstColumn` on; those from `rightFrom` to
+// `rightTo` (amounts, rates, counts) line up on the right.
+void setListRow(QTableWidget* grid, int row, const QStringList& cells, int firstColumn,
+                int rightFrom, int rightTo);
 
 // Calls `fit` whenever the grid's visible area changes size: when its window first shows, when it
 // is resized and when a scroll bar comes or goes, so that columns fitted to the room stay fitted.

@@ -3,6 +3,7 @@
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/ReportStore.h"
+#include "shell/Captions.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
@@ -32,15 +33,7 @@ FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNa
     fitLabel = new QLabel(CaptionBest, this);
     fitLabel->setObjectName("lblFit");
     fitLabel->setWordWrap(true);
-    fitGrid = new QTableWidget(0, int(Headings.size()), this);
-    fitGrid->setObjectName("grdFit");
-    fitGrid->setAccessibleName(Caption);
-    fitGrid->setHorizontalHeaderLabels(Headings);
-    fitGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fitGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fitGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    fitGrid->verticalHeader()->hide();
-    fitGrid->horizontalHeader()->setStretchLastSection(true);
+    fitGrid = listGrid(Headings, QStringLiteral("grdFit"), Caption, this);
     fitLabel->setBuddy(fitGrid);
     auto* buttons = new QHBoxLayout;
     applyButton = new QPushButton(tr("Apply"), this);
@@ -98,12 +91,7 @@ void FindMethodWindow::findMethod() {
                                    Conventions::name(s.candidate.conventions.rounding),
                                    QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),
                                    s.difference.format()};
-        for (int c = 0; c < cells.size(); ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            if (c >= 4)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            fitGrid->setItem(r, c, item);
-        }
+        setListRow(fitGrid, r, cells, 0, 4, int(cells.size()));
     }
     fitGrid->resizeColumnsToContents();
     if (!m_best.isEmpty())

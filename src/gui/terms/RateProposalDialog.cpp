@@ -31,27 +31,6 @@ const QStringList ProposalHeadings = {"Store", "From", "To", "Rate", "Postings",
 const QStringList StoredHeadings = {"From", "To", "Rate"};
 const QStringList UnexplainedHeadings = {"Date", "Charged", "Nearest Rate", "Difference"};
 
-QTableWidget* grid(const QStringList& headings, const QString& name, const QString& accessible,
-                   QWidget* parent) {
-    auto* g = new QTableWidget(0, int(headings.size()), parent);
-    g->setHorizontalHeaderLabels(headings);
-    makeListGrid(g, name, accessible);
-    return g;
-}
-
-// Cells from `firstColumn` on; those from `rightFrom` to `rightTo` (rates, counts, amounts) line
-// up on the right.
-void setRow(QTableWidget* g, int row, const QStringList& cells, int firstColumn, int rightFrom,
-            int rightTo) {
-    for (int c = 0; c < cells.size(); ++c) {
-        auto* item = new QTableWidgetItem(cells[c]);
-        const int column = c + firstColumn;
-        if (column >= rightFrom && column <= rightTo)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->setItem(row, column, item);
-    }
-}
-
 using RateProposalRendering::rateCell;
 
 } // namespace
@@ -158,13 +137,13 @@ QGridLayout* RateProposalDialog::createChoice() {
 void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     auto* periods = new QHBoxLayout;
     auto* proposed = new QVBoxLayout;
-    proposalGrid = grid(ProposalHeadings, "grdProposal", tr("Proposed rate periods"), this);
+    proposalGrid = listGrid(ProposalHeadings, "grdProposal", tr("Proposed rate periods"), this);
     auto* proposalLabel = new QLabel(ProposalCaption, this);
     proposalLabel->setBuddy(proposalGrid);
     proposed->addWidget(proposalLabel);
     proposed->addWidget(proposalGrid, 1);
     auto* stored = new QVBoxLayout;
-    storedGrid = grid(StoredHeadings, "grdStored", tr("Rate periods stored"), this);
+    storedGrid = listGrid(StoredHeadings, "grdStored", tr("Rate periods stored"), this);
     storedGrid->setSelectionMode(QAbstractItemView::NoSelection);
     auto* storedLabel = new QLabel(StoredCaption, this);
     storedLabel->setBuddy(storedGrid);
@@ -177,7 +156,7 @@ void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     periods->addLayout(stored, 1);
     layout->addLayout(periods, 2);
 
-    unexplainedGrid = grid(UnexplainedHeadings, "grdUnexplained",
+    unexplainedGrid = listGrid(UnexplainedHeadings, "grdUnexplained",
                            tr("Charges that no proposed rate reproduces"), this);
     unexplainedLabel = new QLabel(UnexplainedCaption, this);
     unexplainedLabel->setWordWrap(true);
@@ -274,7 +253,7 @@ void RateProposalDialog::showProposal(const QString& about) {
         tick->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         tick->setCheckState(Qt::Checked);
         proposalGrid->setItem(r, 0, tick);
-        setRow(proposalGrid, r,
+        setListRow(proposalGrid, r,
                {text.date(p.from), text.date(p.to), rateCell(p.rate),
                 QString::number(p.postings.size()), RateProposalRendering::postingsCell(p)},
                1, 3, 4);
@@ -284,7 +263,7 @@ void RateProposalDialog::showProposal(const QString& about) {
     unexplainedGrid->setRowCount(int(m_proposal.unexplained.size()));
     for (int r = 0; r < m_proposal.unexplained.size(); ++r) {
         const RateProposal::Unexplained& u = m_proposal.unexplained[r];
-        setRow(unexplainedGrid, r,
+        setListRow(unexplainedGrid, r,
                {text.date(u.date), text.amount(u.charged),
                 u.nearestRate ? rateCell(*u.nearestRate) : QString(), text.amount(u.difference)},
                0, 1, 3);
@@ -298,7 +277,7 @@ void RateProposalDialog::showStored() {
     storedGrid->setRowCount(int(m_stored.size()));
     for (int r = 0; r < m_stored.size(); ++r) {
         const RatePeriod& p = m_stored[r];
-        setRow(storedGrid, r,
+        setListRow(storedGrid, r,
                {text.date(p.validFrom), text.date(p.validTo),
                 p.interestRate ? rateCell(*p.interestRate) : QString()},
                0, 2, 2);
