@@ -80,7 +80,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     setWindowTitle(Caption);
 
     sentenceLabel = new QLabel(this);
-    sentenceLabel->setObjectName("lblSentence");
+    sentenceLabel->setObjectName("sentenceLabel");
     sentenceLabel->setWordWrap(true);
     sentenceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont big = sentenceLabel->font();
@@ -88,13 +88,13 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     big.setBold(true);
     sentenceLabel->setFont(big);
     ratesLabel = new QLabel(this);
-    ratesLabel->setObjectName("lblRates");
+    ratesLabel->setObjectName("ratesLabel");
     ratesLabel->setWordWrap(true);
     ratesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     yearsGrid =
-        makeTable(this, "grdYears", tr("By calendar year"), SummaryRendering::yearHeadings());
-    largestGrid = makeTable(this, "grdLargest", tr("Largest differences"),
+        makeTable(this, "yearsGrid", tr("By calendar year"), SummaryRendering::yearHeadings());
+    largestGrid = makeTable(this, "largestGrid", tr("Largest differences"),
                             SummaryRendering::postingHeadings());
     // A row opens into its working; its tick puts that working in the printed report.
     connect(largestGrid, &QTableWidget::cellDoubleClicked, this,
@@ -107,13 +107,13 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
                             item->checkState() == Qt::Checked);
     });
     unpairedGrid =
-        makeTable(this, "grdUnpaired", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
+        makeTable(this, "unpairedGrid", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
     runningTotalChart =
         makeChartView(this, "runningTotalChart", tr("Running total of charged - due"));
     chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
 
     incompleteLabel = new QLabel(QString::fromLatin1(SummaryRendering::IncompleteYearNote), this);
-    incompleteLabel->setObjectName("lblIncomplete");
+    incompleteLabel->setObjectName("incompleteLabel");
     incompleteLabel->setWordWrap(true);
 
     auto* grid = new QGridLayout;
@@ -133,14 +133,14 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->setColumnStretch(1, 2);
 
     copyButton = new QPushButton(tr("Copy as Text"), this);
-    copyButton->setObjectName("cmdCopy");
+    copyButton->setObjectName("copyButton");
     workingButton = new QPushButton(tr("Show &Working"), this);
-    workingButton->setObjectName("cmdWorking");
+    workingButton->setObjectName("workingButton");
     workingButton->setToolTip(tr("Every day behind the largest difference selected. Tick a "
                                  "difference to print its working after the report."));
     connect(workingButton, &QPushButton::clicked, this, [this] { showWorking(); });
     closeButton = new QPushButton(tr("&Close"), this);
-    closeButton->setObjectName("cmdClose");
+    closeButton->setObjectName("closeButton");
     connect(copyButton, &QPushButton::clicked, this, &SummaryWindow::copyAsText);
     connect(closeButton, &QPushButton::clicked, this, &SummaryWindow::closeWindow);
     auto* buttons = new QHBoxLayout;

@@ -40,27 +40,27 @@ WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
     setWindowTitle(Caption);
 
     titleLabel = new QLabel(this);
-    titleLabel->setObjectName("lblTitle");
+    titleLabel->setObjectName("titleLabel");
     QFont big = titleLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.25);
     big.setBold(true);
     titleLabel->setFont(big);
     aboutLabel = new QLabel(this);
-    aboutLabel->setObjectName("lblAbout");
+    aboutLabel->setObjectName("aboutLabel");
     aboutLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    daysGrid = makeTable(this, "grdWorking", tr("The days of the period"));
-    footGrid = makeTable(this, "grdFoot", tr("Total, charge and rates"));
+    daysGrid = makeTable(this, "workingGrid", tr("The days of the period"));
+    footGrid = makeTable(this, "footGrid", tr("Total, charge and rates"));
     footGrid->setColumnCount(2);
     footGrid->horizontalHeader()->hide();
     footGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     footGrid->horizontalHeader()->setStretchLastSection(true);
     notesLabel = new QLabel(this);
-    notesLabel->setObjectName("lblNotes");
+    notesLabel->setObjectName("notesLabel");
     notesLabel->setWordWrap(true);
 
     printCheck = new QCheckBox(tr("Print with the &report"), this);
-    printCheck->setObjectName("chkPrint");
+    printCheck->setObjectName("printCheck");
     printCheck->setToolTip(tr("The printed report ends with the working of every posting ticked "
                               "here or in the summary's largest differences, each on its own "
                               "page."));
@@ -74,13 +74,13 @@ WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
         b->setObjectName(name);
         return b;
     };
-    previousButton = button("cmdPrevious", tr("&Previous"));
-    nextButton = button("cmdNext", tr("&Next"));
-    copyButton = button("cmdCopy", tr("&Copy"));
+    previousButton = button("previousButton", tr("&Previous"));
+    nextButton = button("nextButton", tr("&Next"));
+    copyButton = button("copyButton", tr("&Copy"));
     copyButton->setToolTip(tr("Copies the days, tab-separated, to paste into a spreadsheet."));
-    csvButton = button("cmdSaveCsv", tr("&Save as CSV..."));
-    printButton = button("cmdPrint", tr("Print or P&DF..."));
-    closeButton = button("cmdClose", tr("C&lose"));
+    csvButton = button("saveCsvButton", tr("&Save as CSV..."));
+    printButton = button("printButton", tr("Print or P&DF..."));
+    closeButton = button("closeButton", tr("C&lose"));
     connect(previousButton, &QPushButton::clicked, this, &WorkingWindow::showPrevious);
     connect(nextButton, &QPushButton::clicked, this, &WorkingWindow::showNext);
     connect(copyButton, &QPushButton::clicked, this, &WorkingWindow::copyAsTabSeparated);

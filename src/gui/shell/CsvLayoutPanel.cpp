@@ -74,7 +74,7 @@ void CsvLayoutPanel::createFull() {
     auto* root = new QVBoxLayout(this);
     // The CSV layout: every choice the file's reading depends on.
     layoutGroup = new QGroupBox(QStringLiteral("CSV layout"));
-    layoutGroup->setObjectName(QStringLiteral("fraLayout"));
+    layoutGroup->setObjectName(QStringLiteral("layoutGroup"));
     auto* grid = new QGridLayout(layoutGroup);
     int cell = 0;
     auto place = [&](const QString& caption, QWidget* input, const QString& name) {
@@ -83,22 +83,22 @@ void CsvLayoutPanel::createFull() {
         ++cell;
     };
     presetCombo = new QComboBox;
-    place(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
+    place(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("presetBox"));
     delimiterCombo = new QComboBox;
     for (const auto& [c, name] : delimiters())
         delimiterCombo->addItem(name, QVariant(c));
-    place(QStringLiteral("&Delimiter:"), delimiterCombo, QStringLiteral("cboDelimiter"));
+    place(QStringLiteral("&Delimiter:"), delimiterCombo, QStringLiteral("delimiterBox"));
     skipSpin = new QSpinBox;
     skipSpin->setRange(0, 1000);
-    place(QStringLiteral("Lines to &skip:"), skipSpin, QStringLiteral("spnSkip"));
+    place(QStringLiteral("Lines to &skip:"), skipSpin, QStringLiteral("skipSpin"));
     decimalCombo = new QComboBox;
     decimalCombo->addItem(QStringLiteral("Point (1,234.56)"), QVariant(QChar(u'.')));
     decimalCombo->addItem(QStringLiteral("Comma (1.234,56)"), QVariant(QChar(u',')));
-    place(QStringLiteral("Decimal poi&nt:"), decimalCombo, QStringLiteral("cboDecimal"));
+    place(QStringLiteral("Decimal poi&nt:"), decimalCombo, QStringLiteral("decimalBox"));
     amountsCombo = new QComboBox;
     amountsCombo->addItem(QStringLiteral("One signed column"));
     amountsCombo->addItem(QStringLiteral("Debit and credit columns"));
-    place(QStringLiteral("&Amounts:"), amountsCombo, QStringLiteral("cboAmounts"));
+    place(QStringLiteral("&Amounts:"), amountsCombo, QStringLiteral("amountsBox"));
     // Each column a list of the file's columns, filled once the file's layout is known. A
     // picker is as wide as its longest column name, never narrower; its tooltip says the name
     // too.
@@ -110,28 +110,28 @@ void CsvLayoutPanel::createFull() {
         place(caption, box, name);
         return box;
     };
-    dateColumnCombo = picker(QStringLiteral("Da&te column:"), QStringLiteral("cboDateColumn"));
+    dateColumnCombo = picker(QStringLiteral("Da&te column:"), QStringLiteral("dateColumnBox"));
     descriptionColumnCombo =
-        picker(QStringLiteral("Descri&ption column:"), QStringLiteral("cboDescriptionColumn"));
+        picker(QStringLiteral("Descri&ption column:"), QStringLiteral("descriptionColumnBox"));
     amountColumnCombo =
-        picker(QStringLiteral("A&mount column:"), QStringLiteral("cboAmountColumn"));
-    debitColumnCombo = picker(QStringLiteral("De&bit column:"), QStringLiteral("cboDebitColumn"));
+        picker(QStringLiteral("A&mount column:"), QStringLiteral("amountColumnBox"));
+    debitColumnCombo = picker(QStringLiteral("De&bit column:"), QStringLiteral("debitColumnBox"));
     creditColumnCombo =
-        picker(QStringLiteral("C&redit column:"), QStringLiteral("cboCreditColumn"));
+        picker(QStringLiteral("C&redit column:"), QStringLiteral("creditColumnBox"));
     balanceColumnCombo =
-        picker(QStringLiteral("Balan&ce column:"), QStringLiteral("cboBalanceColumn"));
-    signColumnCombo = picker(QStringLiteral("Si&gn column:"), QStringLiteral("cboSignColumn"));
+        picker(QStringLiteral("Balan&ce column:"), QStringLiteral("balanceColumnBox"));
+    signColumnCombo = picker(QStringLiteral("Si&gn column:"), QStringLiteral("signColumnBox"));
     headerCheck = new QCheckBox(QStringLiteral("&Header row"));
-    headerCheck->setObjectName(QStringLiteral("chkHeader"));
+    headerCheck->setObjectName(QStringLiteral("headerCheck"));
     grid->addWidget(headerCheck, cell / 4, (cell % 4) * 2 + 1);
     root->addWidget(layoutGroup);
 
     // What every format shares: the date order and the sign. "&Delimiter:" has the D.
     auto* common = new QHBoxLayout;
     dateOrderLabel = captionFor(QStringLiteral("Date &order:"), createDateOrderCombo(),
-                                QStringLiteral("cboDateOrder"));
+                                QStringLiteral("dateOrderBox"));
     flipCheck = new QCheckBox(QStringLiteral("&Flip the sign"));
-    flipCheck->setObjectName(QStringLiteral("chkFlip"));
+    flipCheck->setObjectName(QStringLiteral("flipCheck"));
     common->addWidget(dateOrderLabel);
     common->addWidget(dateOrderCombo);
     common->addWidget(flipCheck);
@@ -142,9 +142,9 @@ void CsvLayoutPanel::createFull() {
 void CsvLayoutPanel::createCompact() {
     auto* row = new QHBoxLayout(this);
     presetCombo = new QComboBox;
-    presetLabel = captionFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("cboPreset"));
+    presetLabel = captionFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("presetBox"));
     dateOrderLabel = captionFor(QStringLiteral("&Date order:"), createDateOrderCombo(),
-                                QStringLiteral("cboDateOrder"));
+                                QStringLiteral("dateOrderBox"));
     row->addWidget(presetLabel);
     row->addWidget(presetCombo, 1);
     row->addWidget(dateOrderLabel);

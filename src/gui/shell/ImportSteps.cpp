@@ -73,7 +73,7 @@ bool start(ImportSession& session, const std::optional<CsvLayout>& remembered,
 CsvLayoutPanel* addHeader(QBoxLayout* root, ImportSession& session, CsvLayoutPanel::Shape shape) {
     auto* file = new QLabel(QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(session.path()),
                                                           formatName(session.format())));
-    file->setObjectName(QStringLiteral("lblFile"));
+    file->setObjectName(QStringLiteral("fileLabel"));
     root->addWidget(file);
     auto* panel = new CsvLayoutPanel(session, shape);
     root->addWidget(panel);
@@ -83,15 +83,15 @@ CsvLayoutPanel* addHeader(QBoxLayout* root, ImportSession& session, CsvLayoutPan
 Footer addFooter(QBoxLayout* root) {
     Footer footer;
     footer.status = new QLabel;
-    footer.status->setObjectName(QStringLiteral("lblStatus"));
+    footer.status->setObjectName(QStringLiteral("statusLabel"));
     footer.status->setWordWrap(true);
     root->addWidget(footer.status);
 
     auto* buttons = new QHBoxLayout;
     footer.importButton = new QPushButton(QStringLiteral("&Import"));
-    footer.importButton->setObjectName(QStringLiteral("cmdImport"));
+    footer.importButton->setObjectName(QStringLiteral("importButton"));
     footer.cancelButton = new QPushButton(QStringLiteral("Cancel"));
-    footer.cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    footer.cancelButton->setObjectName(QStringLiteral("cancelButton"));
     // Enter in a field must not import.
     footer.importButton->setAutoDefault(false);
     footer.cancelButton->setAutoDefault(false);

@@ -116,14 +116,14 @@ void HistoryImportWindow::createControls() {
                                              QStringLiteral("Status")});
     statementsGrid = new QTableView;
     statementsGrid->setModel(m_statements);
-    makeListGrid(statementsGrid, QStringLiteral("grdStatements"), QStringLiteral("Statements"));
+    makeListGrid(statementsGrid, QStringLiteral("statementsGrid"), QStringLiteral("Statements"));
     m_rows = new QStandardItemModel(this);
     m_rows->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Date"),
                                        QStringLiteral("Description"), QStringLiteral("Amount"),
                                        QStringLiteral("Balance")});
     rowsGrid = new QTableView;
     rowsGrid->setModel(m_rows);
-    makeListGrid(rowsGrid, QStringLiteral("grdRows"), QStringLiteral("The statement's rows"));
+    makeListGrid(rowsGrid, QStringLiteral("rowsGrid"), QStringLiteral("The statement's rows"));
     for (const auto& [column, width] : {std::pair{0, 60}, {1, 100}, {2, 360}, {3, 120}})
         rowsGrid->setColumnWidth(column, width);
     auto* split = new QSplitter(Qt::Vertical);
@@ -146,7 +146,7 @@ void HistoryImportWindow::createControls() {
 
 QWidget* HistoryImportWindow::createCuttingGroup() {
     auto* group = new QGroupBox(QStringLiteral("Statements"));
-    group->setObjectName(QStringLiteral("fraCutting"));
+    group->setObjectName(QStringLiteral("cuttingGroup"));
     auto* form = new QFormLayout(group);
 
     cuttingCombo = new QComboBox;
@@ -154,14 +154,14 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
                             QStringLiteral("Every half-year"), QStringLiteral("Every year"),
                             QStringLiteral("On the lender's end dates")});
     form->addRow(
-        captionFor(QStringLiteral("&Cut the history:"), cuttingCombo, QStringLiteral("cboCutting")),
+        captionFor(QStringLiteral("&Cut the history:"), cuttingCombo, QStringLiteral("cuttingBox")),
         cuttingCombo);
 
     cutDaySpin = new QSpinBox;
     cutDaySpin->setRange(0, 31);
     cutDaySpin->setSpecialValueText(QStringLiteral("the month's last"));
     form->addRow(
-        captionFor(QStringLiteral("Periods end on &day:"), cutDaySpin, QStringLiteral("spnCutDay")),
+        captionFor(QStringLiteral("Periods end on &day:"), cutDaySpin, QStringLiteral("cutDaySpin")),
         cutDaySpin);
 
     endDatesEdit = new QPlainTextEdit;
@@ -171,7 +171,7 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
     endDatesEdit->setFixedHeight(fontMetrics().lineSpacing() * 4);
     endDatesEdit->setEnabled(false);
     form->addRow(captionFor(QStringLiteral("Lender's &end dates:"), endDatesEdit,
-                            QStringLiteral("txtEndDates")),
+                            QStringLiteral("endDatesEdit")),
                  endDatesEdit);
 
     firstNumberSpin = new QSpinBox;
@@ -182,18 +182,18 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
             : *std::max_element(m_history.numbers.begin(), m_history.numbers.end()) + 1;
     firstNumberSpin->setValue(next);
     form->addRow(captionFor(QStringLiteral("&First statement number:"), firstNumberSpin,
-                            QStringLiteral("spnFirstNumber")),
+                            QStringLiteral("firstNumberSpin")),
                  firstNumberSpin);
 
     openingEdit = new QLineEdit;
     openingEdit->setPlaceholderText(QStringLiteral("only for a file without balances"));
     form->addRow(
-        captionFor(QStringLiteral("&Opening balance:"), openingEdit, QStringLiteral("txtOpening")),
+        captionFor(QStringLiteral("&Opening balance:"), openingEdit, QStringLiteral("openingEdit")),
         openingEdit);
     closingEdit = new QLineEdit;
     closingEdit->setPlaceholderText(QStringLiteral("the last statement's, to check the amounts"));
     form->addRow(
-        captionFor(QStringLiteral("C&losing balance:"), closingEdit, QStringLiteral("txtClosing")),
+        captionFor(QStringLiteral("C&losing balance:"), closingEdit, QStringLiteral("closingEdit")),
         closingEdit);
 
     connect(cuttingCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -211,14 +211,14 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
 
 QWidget* HistoryImportWindow::createSignsGroup() {
     auto* group = new QGroupBox(QStringLiteral("Signs (a loan in debit is negative)"));
-    group->setObjectName(QStringLiteral("fraSigns"));
+    group->setObjectName(QStringLiteral("signsGroup"));
     auto* box = new QVBoxLayout(group);
     turnAmountsCheck = new QCheckBox(QStringLiteral("Turn the &amounts' sign"));
-    turnAmountsCheck->setObjectName(QStringLiteral("chkTurnAmounts"));
+    turnAmountsCheck->setObjectName(QStringLiteral("turnAmountsCheck"));
     turnBalancesCheck = new QCheckBox(QStringLiteral("Turn the &balances' sign"));
-    turnBalancesCheck->setObjectName(QStringLiteral("chkTurnBalances"));
+    turnBalancesCheck->setObjectName(QStringLiteral("turnBalancesCheck"));
     signsLabel = new QLabel;
-    signsLabel->setObjectName(QStringLiteral("lblSigns"));
+    signsLabel->setObjectName(QStringLiteral("signsLabel"));
     signsLabel->setWordWrap(true);
     box->addWidget(turnAmountsCheck);
     box->addWidget(turnBalancesCheck);

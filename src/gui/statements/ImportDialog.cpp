@@ -98,13 +98,13 @@ void ImportDialog::createControls() {
     auto* rulesRow = new QHBoxLayout;
     auto* ruleTextLabel = new QLabel(QStringLiteral("Column r&ules (word = column):"));
     rulesEdit = new QPlainTextEdit(m_rules.toText());
-    rulesEdit->setObjectName(QStringLiteral("txtRules"));
+    rulesEdit->setObjectName(QStringLiteral("rulesEdit"));
     rulesEdit->setAccessibleName(QStringLiteral("Column rules"));
     rulesEdit->setTabChangesFocus(true);
     rulesEdit->setFixedHeight(fontMetrics().lineSpacing() * 5);
     ruleTextLabel->setBuddy(rulesEdit);
     rulesLabel = new QLabel;
-    rulesLabel->setObjectName(QStringLiteral("lblRules"));
+    rulesLabel->setObjectName(QStringLiteral("rulesLabel"));
     rulesLabel->setWordWrap(true);
     rulesRow->addWidget(ruleTextLabel);
     rulesRow->addWidget(rulesEdit, 1);
@@ -113,7 +113,7 @@ void ImportDialog::createControls() {
 
     m_model = new ImportRowsModel(m_preview, this);
     importGrid = new QTableView;
-    importGrid->setObjectName(QStringLiteral("grdImport"));
+    importGrid->setObjectName(QStringLiteral("importGrid"));
     importGrid->setAccessibleName(Caption);
     importGrid->setModel(m_model);
     importGrid->setItemDelegateForColumn(ImportRowsModel::AmountColumn,

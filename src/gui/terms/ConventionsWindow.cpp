@@ -27,14 +27,14 @@ QButtonGroup* addChoices(QWidget* owner, QVBoxLayout* layout, const QString& cap
                          const char* name, const QStringList& names,
                          const QStringList& explanations) {
     auto* box = new QGroupBox(caption, owner);
-    box->setObjectName(QStringLiteral("fra%1").arg(QLatin1String(name)));
+    box->setObjectName(QStringLiteral("%1Group").arg(QLatin1String(name)));
     auto* inner = new QVBoxLayout(box);
     auto* group = new QButtonGroup(owner);
     for (int i = 0; i < names.size(); ++i) {
         auto* option = new QRadioButton(names[i], box);
-        option->setObjectName(QStringLiteral("opt%1%2").arg(QLatin1String(name)).arg(i));
+        option->setObjectName(QStringLiteral("%1Option%2").arg(QLatin1String(name)).arg(i));
         auto* line = new QLabel(explanations.value(i), box);
-        line->setObjectName(QStringLiteral("lbl%1%2").arg(QLatin1String(name)).arg(i));
+        line->setObjectName(QStringLiteral("%1Label%2").arg(QLatin1String(name)).arg(i));
         line->setWordWrap(true);
         line->setContentsMargins(22, 0, 0, 6);
         line->setBuddy(option);
@@ -54,16 +54,16 @@ ConventionsWindow::ConventionsWindow(WindowHost& main)
     setWindowTitle(Caption);
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(CaptionIntro, this);
-    intro->setObjectName("lblIntro");
+    intro->setObjectName("introLabel");
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    m_dayCount = addChoices(this, layout, CaptionDayCount, "DayCount", Conventions::dayCountNames(),
+    m_dayCount = addChoices(this, layout, CaptionDayCount, "dayCount", Conventions::dayCountNames(),
                             Conventions::dayCountExplanations());
-    m_rounding = addChoices(this, layout, CaptionRounding, "Rounding", Conventions::roundingNames(),
+    m_rounding = addChoices(this, layout, CaptionRounding, "rounding", Conventions::roundingNames(),
                             Conventions::roundingExplanations());
     auto* buttons = new QHBoxLayout;
     closeButton = new QPushButton(tr("Close"), this);
-    closeButton->setObjectName("cmdClose");
+    closeButton->setObjectName("closeButton");
     buttons->addStretch(1);
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);

@@ -94,7 +94,7 @@ void OffsetImportDialog::createControls() {
     auto* opening = new QHBoxLayout;
     openingLabel = new QLabel(QStringLiteral("&Opening balance:"));
     openingEdit = new QLineEdit;
-    openingEdit->setObjectName(QStringLiteral("txtOpening"));
+    openingEdit->setObjectName(QStringLiteral("openingEdit"));
     openingEdit->setAccessibleName(QStringLiteral("Opening balance"));
     openingEdit->setMaximumWidth(160);
     openingLabel->setBuddy(openingEdit);
@@ -104,7 +104,7 @@ void OffsetImportDialog::createControls() {
     root->addLayout(opening);
 
     daysGrid = new QTableWidget(0, 3);
-    daysGrid->setObjectName(QStringLiteral("grdDays"));
+    daysGrid->setObjectName(QStringLiteral("daysGrid"));
     daysGrid->setAccessibleName(QStringLiteral("Balances at the end of each day"));
     daysGrid->setHorizontalHeaderLabels(
         {QStringLiteral("Date"), QStringLiteral("Balance"), QStringLiteral("Status")});

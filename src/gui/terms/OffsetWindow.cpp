@@ -42,23 +42,23 @@ OffsetWindow::OffsetWindow(WindowHost& main)
                     {"Balance", "Balance", MoneyFormat}});
     showRecordButtons({"cmdAdd", "cmdDelete", "cmdClose"});
     picStatBox->hide();
-    grdDataGrid->setObjectName("grdBalances");
+    grdDataGrid->setObjectName("balancesGrid");
     grdDataGrid->setAccessibleName(tr("Offset account balances"));
     grdDataGrid->horizontalHeader()->setStretchLastSection(true);
     grdDataGrid->horizontalHeader()->setDefaultSectionSize(140);
 
     auto* settings = new QWidget(this);
-    settings->setObjectName("fraSettings");
+    settings->setObjectName("settingsGroup");
     auto* top = new QVBoxLayout(settings);
     introLabel = new QLabel(CaptionIntro, settings);
-    introLabel->setObjectName("lblIntro");
+    introLabel->setObjectName("introLabel");
     introLabel->setWordWrap(true);
     offsetCheck = new QCheckBox(tr("This loan has an &offset account"), settings);
-    offsetCheck->setObjectName("chkOffset");
+    offsetCheck->setObjectName("offsetCheck");
     shareLabel = new QLabel(tr("&Share that counts (%):"), settings);
-    shareLabel->setObjectName("lblShare");
+    shareLabel->setObjectName("shareLabel");
     shareEdit = new QLineEdit(settings);
-    shareEdit->setObjectName("txtShare");
+    shareEdit->setObjectName("shareEdit");
     shareEdit->setMaxLength(10);
     shareEdit->setMaximumWidth(90);
     shareEdit->setAccessibleName(tr("Share that counts (%)"));
@@ -68,7 +68,7 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     shareRow->addWidget(shareEdit);
     shareRow->addStretch(1);
     balancesLabel = new QLabel(tr("&Balances at the end of each day:"), settings);
-    balancesLabel->setObjectName("lblBalances");
+    balancesLabel->setObjectName("balancesLabel");
     balancesLabel->setBuddy(grdDataGrid);
     top->addWidget(introLabel);
     top->addWidget(offsetCheck);
@@ -77,7 +77,7 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     bodyLayout()->insertWidget(0, settings);
 
     importButton = new QPushButton(tr("&Import..."), picButtons);
-    importButton->setObjectName("cmdImport");
+    importButton->setObjectName("importButton");
     QAbstractButton* closeButton = button("cmdClose");
     buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(closeButton), importButton);
     setTabOrder(offsetCheck, shareEdit);

@@ -71,22 +71,22 @@ void RateProposalDialog::createControls() {
     layout->addLayout(createChoice());
 
     aboutLabel = new QLabel(this);
-    aboutLabel->setObjectName("lblAbout");
+    aboutLabel->setObjectName("aboutLabel");
     aboutLabel->setWordWrap(true);
     layout->addWidget(aboutLabel);
 
     createGrids(layout);
 
     auto* caution = new QLabel(QString::fromLatin1(RateProposalRendering::Caution), this);
-    caution->setObjectName("lblCaution");
+    caution->setObjectName("cautionLabel");
     caution->setWordWrap(true);
     layout->addWidget(caution);
 
     auto* buttons = new QHBoxLayout;
     storeButton = new QPushButton(tr("&Store"), this);
-    storeButton->setObjectName("cmdStore");
+    storeButton->setObjectName("storeButton");
     cancelButton = new QPushButton(tr("Cancel"), this);
-    cancelButton->setObjectName("cmdCancel");
+    cancelButton->setObjectName("cancelButton");
     buttons->addStretch(1);
     buttons->addWidget(storeButton);
     buttons->addWidget(cancelButton);
@@ -108,23 +108,23 @@ QGridLayout* RateProposalDialog::createChoice() {
         return label;
     };
     methodBox = new QComboBox(this);
-    methodBox->setObjectName("cboMethod");
+    methodBox->setObjectName("methodBox");
     methodBox->addItems(InterestMethod::names());
     captioned(tr("&Method:"), methodBox, 0, 0);
     dayBox = new QSpinBox(this);
-    dayBox->setObjectName("spnDay");
+    dayBox->setObjectName("daySpin");
     dayBox->setRange(CalcDay::FirstDay, CalcDay::LastDay);
     dayLabel = captioned(tr("&Day:"), dayBox, 0, 2);
     dayCountBox = new QComboBox(this);
-    dayCountBox->setObjectName("cboDayCount");
+    dayCountBox->setObjectName("dayCountBox");
     dayCountBox->addItems(Conventions::dayCountNames());
     captioned(tr("Day &count:"), dayCountBox, 1, 0);
     roundingBox = new QComboBox(this);
-    roundingBox->setObjectName("cboRounding");
+    roundingBox->setObjectName("roundingBox");
     roundingBox->addItems(Conventions::roundingNames());
     captioned(tr("&Rounding:"), roundingBox, 1, 2);
     everyButton = new QPushButton(tr("&Try Every Method"), this);
-    everyButton->setObjectName("cmdTryEvery");
+    everyButton->setObjectName("tryEveryButton");
     everyButton->setToolTip(tr("For a borrower who knows neither the method nor the conventions: "
                                "each is tried, and the one whose rates reproduce most charges is "
                                "proposed."));
@@ -137,13 +137,13 @@ QGridLayout* RateProposalDialog::createChoice() {
 void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     auto* periods = new QHBoxLayout;
     auto* proposed = new QVBoxLayout;
-    proposalGrid = listGrid(ProposalHeadings, "grdProposal", tr("Proposed rate periods"), this);
+    proposalGrid = listGrid(ProposalHeadings, "proposalGrid", tr("Proposed rate periods"), this);
     auto* proposalLabel = new QLabel(ProposalCaption, this);
     proposalLabel->setBuddy(proposalGrid);
     proposed->addWidget(proposalLabel);
     proposed->addWidget(proposalGrid, 1);
     auto* stored = new QVBoxLayout;
-    storedGrid = listGrid(StoredHeadings, "grdStored", tr("Rate periods stored"), this);
+    storedGrid = listGrid(StoredHeadings, "storedGrid", tr("Rate periods stored"), this);
     storedGrid->setSelectionMode(QAbstractItemView::NoSelection);
     auto* storedLabel = new QLabel(StoredCaption, this);
     storedLabel->setBuddy(storedGrid);
@@ -156,7 +156,7 @@ void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     periods->addLayout(stored, 1);
     layout->addLayout(periods, 2);
 
-    unexplainedGrid = listGrid(UnexplainedHeadings, "grdUnexplained",
+    unexplainedGrid = listGrid(UnexplainedHeadings, "unexplainedGrid",
                            tr("Charges that no proposed rate reproduces"), this);
     unexplainedLabel = new QLabel(UnexplainedCaption, this);
     unexplainedLabel->setWordWrap(true);

@@ -357,19 +357,19 @@ void TestSummary::windowFromTheReport() {
     auto* w = dynamic_cast<SummaryWindow*>(h.main->registry().loaded(SummaryWindow::Name));
     QVERIFY(w);
     QVERIFY(w->isVisible());
-    QCOMPARE(control<QLabel>(w, "lblSentence")->text(),
+    QCOMPARE(control<QLabel>(w, "sentenceLabel")->text(),
              QStringLiteral("Over 1 month your lender charged 5.00 more interest than these "
                             "figures give, more in 1 of 1 month."));
-    auto* years = control<QTableWidget>(w, "grdYears");
+    auto* years = control<QTableWidget>(w, "yearsGrid");
     QCOMPARE(years->rowCount(), 2); // 2024 and the total
     QCOMPARE(years->item(1, 3)->text(), QStringLiteral("5.00"));
-    QCOMPARE(control<QTableWidget>(w, "grdLargest")->item(0, 0)->text(),
+    QCOMPARE(control<QTableWidget>(w, "largestGrid")->item(0, 0)->text(),
              QStringLiteral("1/31/2024"));
-    QVERIFY(!control<QTableWidget>(w, "grdUnpaired")->isVisible());
+    QVERIFY(!control<QTableWidget>(w, "unpairedGrid")->isVisible());
     QCOMPARE(w->postingTip(0), QStringLiteral("1/31/2024\nCharged: 625.00\nDue: 620.00\n"
                                               "Difference: 5.00\nRunning total: 5.00"));
 
-    CLICK(w, "cmdCopy");
+    CLICK(w, "copyButton");
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY2(copied.contains("Account: " + h.account + '\n'), qPrintable(copied));
     QVERIFY(copied.contains("Method: Variable Day.\n"));
@@ -377,7 +377,7 @@ void TestSummary::windowFromTheReport() {
     QVERIFY2(
         copied.contains("1/31/2024   625.00  620.00        5.00       7.300 %         7.359 %\n"),
         qPrintable(copied));
-    CLICK(w, "cmdClose");
+    CLICK(w, "closeButton");
     QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));
 }
 

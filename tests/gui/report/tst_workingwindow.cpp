@@ -55,7 +55,7 @@ QStringList row(QTableWidget* t, int r) {
 }
 
 QString foot(WorkingWindow* w, const QString& label) {
-    auto* grid = control<QTableWidget>(w, "grdFoot");
+    auto* grid = control<QTableWidget>(w, "footGrid");
     for (int r = 0; r < grid->rowCount(); ++r) {
         if (grid->item(r, 0)->text() == label)
             return grid->item(r, 1)->text();
@@ -93,13 +93,13 @@ void TestWorkingWindow::fromTheReportWindow() {
     CLICK(report, "cmdWorking");
     WorkingWindow* w = h.working();
     QVERIFY(w && w->isVisible());
-    QCOMPARE(control<QLabel>(w, "lblTitle")->text(),
+    QCOMPARE(control<QLabel>(w, "titleLabel")->text(),
              QStringLiteral("Working of the interest due on 1/31/2024"));
-    QVERIFY(control<QLabel>(w, "lblAbout")
+    QVERIFY(control<QLabel>(w, "aboutLabel")
                 ->text()
                 .contains("Period: 12/31/2023 to 1/30/2024, "
                           "31 days."));
-    auto* days = control<QTableWidget>(w, "grdWorking");
+    auto* days = control<QTableWidget>(w, "workingGrid");
     QCOMPARE(days->rowCount(), 31);
     QCOMPARE(days->horizontalHeaderItem(2)->text(), QStringLiteral("Bears interest"));
     QCOMPARE(row(days, 0), (QStringList{"12/31/2023", "-100,000.00", "-100,000.00", "7.3", "365",
@@ -111,13 +111,13 @@ void TestWorkingWindow::fromTheReportWindow() {
     QCOMPARE(foot(w, "Rate entered:"), QStringLiteral("7.300 %"));
     QCOMPARE(foot(w, "Effective rate:"), QStringLiteral("7.359 %"));
     QCOMPARE(foot(w, "Comparable:"), QStringLiteral("Yes"));
-    QVERIFY(!control<QPushButton>(w, "cmdPrevious")->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "previousButton")->isEnabled());
 
-    CLICK(w, "cmdNext");
+    CLICK(w, "nextButton");
     QCOMPARE(w->posting(), 1);
     QCOMPARE(foot(w, "Interest due (Int Due):"), QStringLiteral("583.63"));
-    QVERIFY(!control<QPushButton>(w, "cmdNext")->isEnabled());
-    CLICK(w, "cmdPrevious");
+    QVERIFY(!control<QPushButton>(w, "nextButton")->isEnabled());
+    CLICK(w, "previousButton");
     QCOMPARE(w->posting(), 0);
 
     // Lines 0 and 2 are the charges, 1 and 3 the postings.
@@ -145,9 +145,9 @@ void TestWorkingWindow::copySaveAndPrint() {
     CLICK(report, "cmdWorking");
     WorkingWindow* w = h.working();
     QVERIFY(w);
-    CLICK(w, "cmdNext");
+    CLICK(w, "nextButton");
 
-    CLICK(w, "cmdCopy");
+    CLICK(w, "copyButton");
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
     QCOMPARE(copied[0], QStringLiteral("Date\tBalance\tBears interest\tRate %\tDivisor\tDays\t"
                                        "Interest\tRunning total"));
@@ -157,7 +157,7 @@ void TestWorkingWindow::copySaveAndPrint() {
 
     const QString csv = h.fixture.path("working.csv");
     h.dialogs.files << csv;
-    CLICK(w, "cmdSaveCsv");
+    CLICK(w, "saveCsvButton");
     QCOMPARE(h.dialogs.fileRequests.last().fileName, QStringLiteral("Working 2024-02-29.csv"));
     QFile saved(csv);
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -174,20 +174,20 @@ void TestWorkingWindow::copySaveAndPrint() {
     saved.close();
     h.dialogs.files << csv;
     h.dialogs.answers << false;
-    CLICK(w, "cmdSaveCsv");
+    CLICK(w, "saveCsvButton");
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("keep me"));
     saved.close();
     h.dialogs.files << csv;
     h.dialogs.answers << true;
-    CLICK(w, "cmdSaveCsv");
+    CLICK(w, "saveCsvButton");
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), expected);
     QCOMPARE(h.dialogs.questions.size(), 2);
     QVERIFY(h.dialogs.messages.isEmpty());
 
     h.dialogs.previewToPdf = h.fixture.path("working.pdf");
-    CLICK(w, "cmdPrint");
+    CLICK(w, "printButton");
     QCOMPARE(h.dialogs.previews.size(), 1);
     QVERIFY2(h.dialogs.previews[0].painted, qPrintable(h.dialogs.previews[0].error));
     const QString printed = pdfText(h.dialogs.previewToPdf);
@@ -207,11 +207,11 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
     CLICK(report, "cmdSummary");
     auto* summary = dynamic_cast<SummaryWindow*>(h.main->registry().loaded(SummaryWindow::Name));
     QVERIFY(summary);
-    QCOMPARE(control<QLabel>(summary, "lblRates")->text(),
+    QCOMPARE(control<QLabel>(summary, "ratesLabel")->text(),
              QStringLiteral("In 2 of 2 postings the lender effectively charged a rate 0.01 "
                             "percentage points or more from every rate entered for the period: "
                             "look there first."));
-    auto* largest = control<QTableWidget>(summary, "grdLargest");
+    auto* largest = control<QTableWidget>(summary, "largestGrid");
     QCOMPARE(largest->rowCount(), 2);
     // Every heading and every cell reads whole.
     QHeaderView* header = largest->horizontalHeader();
@@ -235,21 +235,21 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
     WorkingWindow* w = h.working();
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->posting(), 1);
-    control<QCheckBox>(w, "chkPrint")->click();
+    control<QCheckBox>(w, "printCheck")->click();
     QCOMPARE(report->reportWorking()->picked(), QVector<int>{1});
     QCOMPARE(largest->item(1, 0)->checkState(), Qt::Checked);
     // Ticked in the summary: its window follows.
     largest->item(0, 0)->setCheckState(Qt::Checked);
     QCOMPARE(report->reportWorking()->picked(), (QVector<int>{0, 1}));
     largest->setCurrentCell(0, 0);
-    CLICK(summary, "cmdWorking");
+    CLICK(summary, "workingButton");
     QCOMPARE(w->posting(), 0);
-    QVERIFY(control<QCheckBox>(w, "chkPrint")->isChecked());
+    QVERIFY(control<QCheckBox>(w, "printCheck")->isChecked());
     largest->item(0, 0)->setCheckState(Qt::Unchecked);
-    QVERIFY(!control<QCheckBox>(w, "chkPrint")->isChecked());
+    QVERIFY(!control<QCheckBox>(w, "printCheck")->isChecked());
 
     // The copied summary has the rates too.
-    CLICK(summary, "cmdCopy");
+    CLICK(summary, "copyButton");
     QVERIFY(QGuiApplication::clipboard()->text().contains(
         "2/29/2024   580.00  583.63       -3.63       7.300 %         7.255 %\n"));
 

@@ -1149,10 +1149,10 @@ void tst_Import::importWritesTickedRows() {
     QVERIFY2(window, qPrintable(dialogs.messageTexts().join(u'\n')));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    auto* status = control<QLabel>(window.get(), "lblStatus");
+    auto* status = control<QLabel>(window.get(), "statusLabel");
     QVERIFY(status->text().startsWith("3 of 5 rows ticked."));
     // Every reason shows whole, its heading too, and every column picker its whole column name.
-    auto* preview = control<QTableView>(window.get(), "grdImport");
+    auto* preview = control<QTableView>(window.get(), "importGrid");
     const int reasonWidth = preview->horizontalHeader()->sectionSize(ImportRowsModel::Reason);
     QVERIFY(preview->horizontalHeader()->fontMetrics().horizontalAdvance("Reason") + 8 <
             reasonWidth);
@@ -1163,7 +1163,7 @@ void tst_Import::importWritesTickedRows() {
                  qPrintable(reason));
     }
     for (const char* name :
-         {"cboDateColumn", "cboDescriptionColumn", "cboAmountColumn", "cboBalanceColumn"}) {
+         {"dateColumnBox", "descriptionColumnBox", "amountColumnBox", "balanceColumnBox"}) {
         auto* picker = control<QComboBox>(window.get(), name);
         QVERIFY2(picker->width() >= picker->sizeHint().width(),
                  qPrintable(QStringLiteral("%1: %2 of %3 (window %4)")
@@ -1174,7 +1174,7 @@ void tst_Import::importWritesTickedRows() {
         QCOMPARE(picker->toolTip(), picker->currentText());
     }
 
-    CLICK(window.get(), "cmdImport");
+    CLICK(window.get(), "importButton");
     QCOMPARE(dialogs.messageTexts(),
              QStringList{"Line 5 does not read: The amount \"n/a\" does not read.\nUntick it to "
                          "import the other rows."});
@@ -1182,7 +1182,7 @@ void tst_Import::importWritesTickedRows() {
              QStringList{"1"});
 
     // The user unticks the bad row in the grid.
-    auto* grid = control<QTableView>(window.get(), "grdImport");
+    auto* grid = control<QTableView>(window.get(), "importGrid");
     QVERIFY(grid);
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(3, 0));
@@ -1190,7 +1190,7 @@ void tst_Import::importWritesTickedRows() {
     QVERIFY(!window->preview().rows()[3].ticked);
     QVERIFY(status->text().contains("reaches its closing balance, -612.50"));
 
-    CLICK(window.get(), "cmdImport");
+    CLICK(window.get(), "importButton");
     QCOMPARE(window->result(), int(QDialog::Accepted));
     QCOMPARE(window->importedRows(), 2);
     QCOMPARE(window->choices().csv->header, true);
@@ -1245,7 +1245,7 @@ void tst_Import::toolShowsWhatThePreviewShows() {
         const std::unique_ptr<ImportDialog> window =
             ImportDialog::open(file, connection.database(), January, ImportChoices());
         QVERIFY(window);
-        const auto* model = control<QTableView>(window.get(), "grdImport")->model();
+        const auto* model = control<QTableView>(window.get(), "importGrid")->model();
         for (int row = 0; row < model->rowCount(); ++row)
             shown << QStringLiteral("%1,%2,%3")
                          .arg(window->preview().row(row).source.line)

@@ -50,13 +50,13 @@ void TestLenderWindows::conventionsStoredAtOnce() {
     CLICK(method, "cmdConventions");
     FormWindow* w = h.main->registry().loaded(WindowNames::Conventions);
     QVERIFY(w && w->isVisible());
-    QVERIFY(checked(w, "optDayCount0") && checked(w, "optRounding0"));
-    CLICK(w, "optDayCount1");
+    QVERIFY(checked(w, "dayCountOption0") && checked(w, "roundingOption0"));
+    CLICK(w, "dayCountOption1");
     QVERIFY(storedIn(h.account) == (LenderConventions{DayCount::ActualActual}));
-    CLICK(w, "optRounding2");
+    CLICK(w, "roundingOption2");
     const LenderConventions chosen{DayCount::ActualActual, InterestRounding::Posting};
     QVERIFY(storedIn(h.account) == chosen);
-    CLICK(w, "cmdClose");
+    CLICK(w, "closeButton");
     QVERIFY(!h.main->isLoaded(WindowNames::Conventions));
 
     // Opened again: the account is compacted into its place, the choices stay.
@@ -67,7 +67,7 @@ void TestLenderWindows::conventionsStoredAtOnce() {
     h.main->findChild<QAction*>("mnuConventions")->trigger();
     w = h.main->registry().loaded(WindowNames::Conventions);
     QVERIFY(w);
-    QVERIFY(checked(w, "optDayCount1") && checked(w, "optRounding2"));
+    QVERIFY(checked(w, "dayCountOption1") && checked(w, "roundingOption2"));
     QVERIFY(h.dialogs.messages.isEmpty());
 }
 
@@ -83,7 +83,7 @@ void TestLenderWindows::findMethodApplies() {
     CLICK(method, "cmdFindMethod");
     FormWindow* w = h.main->registry().loaded(WindowNames::FindMethod);
     QVERIFY(w);
-    auto* grid = control<QTableWidget>(w, "grdFit");
+    auto* grid = control<QTableWidget>(w, "fitGrid");
     QCOMPARE(grid->rowCount(), 10);
     QStringList best;
     for (int c = 0; c < grid->columnCount(); ++c)
@@ -92,7 +92,7 @@ void TestLenderWindows::findMethodApplies() {
                                 "24 of 24", "0.00"}));
 
     grid->selectRow(0);
-    CLICK(w, "cmdApply");
+    CLICK(w, "applyButton");
     QCOMPARE(h.main->tag(Tag::Method), "0");
     QCOMPARE(h.main->tag(Tag::IntCalcTo), "14");
     QCOMPARE(AccountFixture::column(h.account, "select CalcFrom || '/' || CalcTo from tblCalcTo"),

@@ -72,7 +72,7 @@ OffsetWindow* openFromMenu(RecordsHarness& h) {
 // The preview's table, a line a day: "Date|Balance|Status".
 QStringList previewRows(const QWidget* dialog) {
     QStringList rows;
-    const auto* grid = dialog->findChild<QTableWidget*>("grdDays");
+    const auto* grid = dialog->findChild<QTableWidget*>("daysGrid");
     for (int r = 0; grid && r < grid->rowCount(); ++r)
         rows << grid->item(r, 0)->text() + '|' + grid->item(r, 1)->text() + '|' +
                     grid->item(r, 2)->text();
@@ -189,10 +189,10 @@ void TestOffsetWindow::shareStoredOrRefused() {
     CLICK(method, "cmdOffset");
     FormWindow* w = h.main->registry().loaded(WindowNames::Offset);
     QVERIFY(w && w->isVisible());
-    auto* share = control<QLineEdit>(w, "txtShare");
+    auto* share = control<QLineEdit>(w, "shareEdit");
     QCOMPARE(share->text(), "100");
     QVERIFY(!share->isEnabled());
-    CLICK(w, "chkOffset");
+    CLICK(w, "offsetCheck");
     QCOMPARE(setting(h.account, "OffsetAccount"), "yes");
     QVERIFY(share->isEnabled());
 
@@ -214,9 +214,9 @@ void TestOffsetWindow::balancesTypedKeptAndDeleted() {
     RecordsHarness h;
     OffsetWindow* w = openFromMenu(h);
     QVERIFY(w);
-    auto* grid = control<QTableView>(w, "grdBalances");
+    auto* grid = control<QTableView>(w, "balancesGrid");
     QVERIFY(!grid->isEnabled());
-    CLICK(w, "chkOffset");
+    CLICK(w, "offsetCheck");
     CLICK(w, "cmdAdd");
     typeIntoCell(grid, 0, OffsetWindow::colBalance, "2,500.50");
     CLICK(w, "cmdClose");
@@ -232,13 +232,13 @@ void TestOffsetWindow::balancesTypedKeptAndDeleted() {
 
     w = openFromMenu(h);
     QVERIFY(w);
-    grid = control<QTableView>(w, "grdBalances");
+    grid = control<QTableView>(w, "balancesGrid");
     QCOMPARE(grid->model()->index(0, OffsetWindow::colDate).data().toString(), "3/14/2024");
-    CLICK(w, "chkOffset");
+    CLICK(w, "offsetCheck");
     QCOMPARE(setting(h.account, "OffsetAccount"), "no");
     QVERIFY(!grid->isEnabled());
     QCOMPARE(storedBalances(h.account), QStringList{"2024-03-14 2500.5"});
-    CLICK(w, "chkOffset");
+    CLICK(w, "offsetCheck");
     grid->setFocus();
     h.dialogs.answers << true;
     QTest::keyClick(grid, Qt::Key_Delete);
@@ -256,7 +256,7 @@ void TestOffsetWindow::importStoresEachDayOnce() {
     const QString file = writeFile(dir, "offset.csv", WithBalances);
     OffsetWindow* w = openFromMenu(h);
     QVERIFY(w);
-    CLICK(w, "chkOffset");
+    CLICK(w, "offsetCheck");
 
     QStringList previewed;
     auto answerPreview = [&](bool cancelAfter) {
@@ -265,14 +265,14 @@ void TestOffsetWindow::importStoresEachDayOnce() {
             if (!preview || preview->objectName() != "OffsetImportDialog")
                 return;
             previewed = previewRows(preview);
-            preview->findChild<QAbstractButton*>("cmdImport")->click();
+            preview->findChild<QAbstractButton*>("importButton")->click();
             if (cancelAfter)
-                preview->findChild<QAbstractButton*>("cmdCancel")->click();
+                preview->findChild<QAbstractButton*>("cancelButton")->click();
         });
     };
     h.dialogs.files << file;
     answerPreview(false);
-    CLICK(w, "cmdImport");
+    CLICK(w, "importButton");
     QCOMPARE(previewed, (QStringList{"3/13/2024|3,800.00|New", "3/14/2024|3,649.75|New",
                                      "3/16/2024|4,147.75|New"}));
     QCOMPARE(storedBalances(h.account), WithBalancesDays);
@@ -283,7 +283,7 @@ void TestOffsetWindow::importStoresEachDayOnce() {
 
     h.dialogs.files << file;
     answerPreview(true);
-    CLICK(w, "cmdImport");
+    CLICK(w, "importButton");
     QCOMPARE(previewed,
              (QStringList{"3/13/2024|3,800.00|Already stored", "3/14/2024|3,649.75|Already stored",
                           "3/16/2024|4,147.75|Already stored"}));
@@ -308,20 +308,20 @@ void TestOffsetWindow::importAsksOpeningBalance() {
     auto window = OffsetImportDialog::open(file, connection.database(), std::nullopt);
     QVERIFY2(window, qPrintable(dialogs.messageTexts().join('\n')));
     window->show();
-    auto* opening = control<QLineEdit>(window.get(), "txtOpening");
+    auto* opening = control<QLineEdit>(window.get(), "openingEdit");
     QVERIFY(opening->isVisible());
     QVERIFY(previewRows(window.get()).isEmpty());
 
     for (const QString& typed : {QString(), QString("lots")}) {
         opening->setText(typed);
-        CLICK(window.get(), "cmdImport");
+        CLICK(window.get(), "importButton");
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY2(dialogs.messages.takeFirst().text.contains("opening balance"), qPrintable(typed));
     }
     opening->setText("1,000");
     QCOMPARE(previewRows(window.get()),
              (QStringList{"3/13/2024|4,000.00|New", "3/14/2024|2,800.00|New"}));
-    CLICK(window.get(), "cmdImport");
+    CLICK(window.get(), "importButton");
     QCOMPARE(window->result(), int(QDialog::Accepted));
     QCOMPARE(window->added(), 2);
     QCOMPARE(storedBalances(account), (QStringList{"2024-03-13 4000", "2024-03-14 2800"}));

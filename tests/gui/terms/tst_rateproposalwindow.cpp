@@ -107,23 +107,23 @@ void TestRateProposalWindow::presetProposedAndStored() {
 
     bool checked = false;
     onDialog([&](RateProposalDialog* d) {
-        QCOMPARE(control<QComboBox>(d, "cboMethod")->currentIndex(), 0);
-        QCOMPARE(control<QSpinBox>(d, "spnDay")->value(), 15);
-        QCOMPARE(control<QComboBox>(d, "cboDayCount")->currentIndex(), int(DayCount::Actual360));
-        QCOMPARE(rows(control<QTableWidget>(d, "grdProposal"), 1),
+        QCOMPARE(control<QComboBox>(d, "methodBox")->currentIndex(), 0);
+        QCOMPARE(control<QSpinBox>(d, "daySpin")->value(), 15);
+        QCOMPARE(control<QComboBox>(d, "dayCountBox")->currentIndex(), int(DayCount::Actual360));
+        QCOMPARE(rows(control<QTableWidget>(d, "proposalGrid"), 1),
                  QStringList({"1/1/2022 4/15/2022 5.250 %", "4/16/2022 9/30/2022 6.100 %",
                               "10/1/2022 6/15/2024 5.850 %"}));
-        QCOMPARE(rows(control<QTableWidget>(d, "grdStored")),
+        QCOMPARE(rows(control<QTableWidget>(d, "storedGrid")),
                  QStringList{"1/1/2022 2/28/2022 9.000 %"});
-        QCOMPARE(control<QTableWidget>(d, "grdUnexplained")->rowCount(), 0);
+        QCOMPARE(control<QTableWidget>(d, "unexplainedGrid")->rowCount(), 0);
         // The last period is not to be stored; the first overlaps the stored one. No keeps it.
-        control<QTableWidget>(d, "grdProposal")->item(2, 0)->setCheckState(Qt::Unchecked);
+        control<QTableWidget>(d, "proposalGrid")->item(2, 0)->setCheckState(Qt::Unchecked);
         h.dialogs.answers << false;
-        CLICK(d, "cmdStore");
+        CLICK(d, "storeButton");
         QVERIFY(d->isVisible());
         QCOMPARE(storedPeriods(h.account), QStringList{"2022-01-01 2022-02-28 9.0"});
         h.dialogs.answers << true;
-        CLICK(d, "cmdStore");
+        CLICK(d, "storeButton");
         checked = true;
     });
     CLICK(w, "cmdProposeRates");
@@ -145,7 +145,7 @@ void TestRateProposalWindow::cancelStoresNothing() {
     bool cancelled = false;
     onDialog([&](RateProposalDialog* d) {
         QCOMPARE(d->proposal().periods.size(), 3);
-        CLICK(d, "cmdCancel");
+        CLICK(d, "cancelButton");
         cancelled = true;
     });
     CLICK(w, "cmdProposeRates");
@@ -162,18 +162,18 @@ void TestRateProposalWindow::tryEveryMethod() {
     AccountConnection c;
     QVERIFY(c.open(h.account));
     RateProposalDialog d(c.database(), "1", "27");
-    QCOMPARE(control<QComboBox>(&d, "cboMethod")->currentIndex(), 1);
-    QCOMPARE(control<QSpinBox>(&d, "spnDay")->value(), 28);
+    QCOMPARE(control<QComboBox>(&d, "methodBox")->currentIndex(), 1);
+    QCOMPARE(control<QSpinBox>(&d, "daySpin")->value(), 28);
     QVERIFY(d.proposal().reproduced() < 29);
-    CLICK(&d, "cmdTryEvery");
-    QCOMPARE(control<QComboBox>(&d, "cboMethod")->currentIndex(),
+    CLICK(&d, "tryEveryButton");
+    QCOMPARE(control<QComboBox>(&d, "methodBox")->currentIndex(),
              int(InterestMethod::VariableDayDeferred));
-    QVERIFY(!control<QSpinBox>(&d, "spnDay")->isEnabled());
-    QCOMPARE(control<QComboBox>(&d, "cboDayCount")->currentIndex(), int(DayCount::Actual360));
+    QVERIFY(!control<QSpinBox>(&d, "daySpin")->isEnabled());
+    QCOMPARE(control<QComboBox>(&d, "dayCountBox")->currentIndex(), int(DayCount::Actual360));
     QCOMPARE(d.proposal().reproduced(), 29);
-    QCOMPARE(rows(control<QTableWidget>(&d, "grdProposal"), 1).size(), 3);
+    QCOMPARE(rows(control<QTableWidget>(&d, "proposalGrid"), 1).size(), 3);
     // Another choice is proposed at once.
-    control<QComboBox>(&d, "cboRounding")->setCurrentIndex(int(InterestRounding::Day2));
+    control<QComboBox>(&d, "roundingBox")->setCurrentIndex(int(InterestRounding::Day2));
     QVERIFY(d.proposal().reproduced() < 29);
 }
 
