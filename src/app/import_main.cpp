@@ -3,6 +3,7 @@
 // ImportPreview), so the two can never disagree. An account named with --account is only read:
 // it is copied into memory as the report tool copies it.
 #include "ProgramVersion.h"
+#include "ToolText.h"
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "data/Money.h"
@@ -155,20 +156,14 @@ std::optional<HistoryImport::Cutting> cuttingOption(const QString& text) {
     return c;
 }
 
-void print(std::FILE* to, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to);
-}
+using ToolText::print;
 
 int usageError(const QString& problem) {
-    print(stderr, QStringLiteral("vantrell-import: %1\n\n").arg(problem));
-    print(stderr, QString::fromUtf8(Usage));
-    return UsageError;
+    return ToolText::usageError("vantrell-import", problem, Usage, UsageError);
 }
 
 int refused(const QString& problem) {
-    print(stderr, QStringLiteral("vantrell-import: %1\n").arg(problem));
-    return Refused;
+    return ToolText::problem("vantrell-import", problem, Refused);
 }
 
 QDate dateOption(const QString& text) {

@@ -2,6 +2,7 @@
 // "View Report" shows, for scripts and spreadsheets. The account is only read: it is opened
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
 #include "ProgramVersion.h"
+#include "ToolText.h"
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
@@ -104,20 +105,14 @@ const char* const Usage =
     "or no interest posting on the --explain DATE, or no rate could be proposed.\n"
     "Notices go to standard error, one a line.\n";
 
-void print(std::FILE* to, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to);
-}
+using ToolText::print;
 
 int usageError(const QString& problem) {
-    print(stderr, QStringLiteral("vantrell-report: %1\n\n").arg(problem));
-    print(stderr, QString::fromUtf8(Usage));
-    return UsageError;
+    return ToolText::usageError("vantrell-report", problem, Usage, UsageError);
 }
 
 int unreadable(const QString& problem) {
-    print(stderr, QStringLiteral("vantrell-report: %1\n").arg(problem));
-    return Unreadable;
+    return ToolText::problem("vantrell-report", problem, Unreadable);
 }
 
 // What the tool prints: the report (as text, CSV or PDF) or one of the prints instead of it.
