@@ -30,6 +30,11 @@ QString undatedNotice(int count) {
         .arg(count);
 }
 
+int methodCode(int code) {
+    const std::optional<InterestMethod::Code> method = InterestMethod::of(code);
+    return method ? int(*method) : -1;
+}
+
 // The fixed-day test compares the day of the month written in decimals with the fixed day text,
 // so only the text of a day number without a leading zero can match: "5" matches, "05" never.
 int fixedDayNumber(const QString& text) {
@@ -121,7 +126,7 @@ private:
     // Inputs. An empty amount or CloseBalance counts as the 0 that is written into it.
     QVector<const HistoryRow*> m_rows; // the dated rows, in order
     const QVector<RatePeriod>& m_rates;
-    int m_method = 0;
+    int m_method = 0; // the method's code; -1 for none (the transactions alone)
     int m_fixedDay = 0; // 0: never matches
     LenderConventions m_conventions;
     bool m_postingsOnly = false;
@@ -172,7 +177,7 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
                                          const LenderConventions& conventions,
                                          const OffsetAccount& offset, InterestEngine::Output output,
                                          InterestWorking::WalkObserver* observer)
-    : m_rates(rates), m_method(method < 1 ? 0 : method), m_fixedDay(fixedDayNumber(fixedDay)),
+    : m_rates(rates), m_method(methodCode(method)), m_fixedDay(fixedDayNumber(fixedDay)),
       m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings),
       m_observer(observer), m_deferred(InterestMethod::isDeferred(m_method)),
       m_accrual(conventions.rounding) {

@@ -124,7 +124,7 @@ void frmMethod::cmdOK_Click() {
     Frame1->hide();
     setHourglass();
     m_method = qint16(listPosition());
-    if (m_method < 2) {
+    if (InterestMethod::isFixedDay(m_method)) {
         SaveCalcPeriod();
         if (txtDay->text() == QLatin1String("0")) {
             Frame1->show();
