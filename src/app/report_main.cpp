@@ -569,7 +569,8 @@ int printProposal(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& 
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
     notices << proposal.notices;
     if (proposal.periods.isEmpty())
-        notices << QString::fromLatin1(RateProposal::NothingToPropose);
+        notices << RateProposalRendering::nothingLine(
+            proposal, QString::fromLatin1(RateProposalRendering::TryEveryOption));
     for (const QString& notice : notices)
         print(stderr, notice + QLatin1Char('\n'));
     if (std::fflush(stdout) != 0)

@@ -18,6 +18,10 @@
 // charge is then worked again under the rates tried (InterestWorking::periodInterest).
 namespace RateProposal {
 
+// Charges were compared, but no rate under the method reproduces any of them: the method is not
+// the lender's, and its "differences" would be whole charges, never a result to show.
+inline constexpr const char* MethodDoesNotFit =
+    "This method does not fit the lender's charges: no rate under it reproduces any of them.";
 inline constexpr const char* NothingToPropose =
     "No rate could be proposed: no charge of the lender could be compared with an interest "
     "posting under this method.";
@@ -58,6 +62,8 @@ struct Proposal {
     QStringList notices;              // the walk's own
 
     int reproduced() const { return compared - int(unexplained.size()); }
+    // Charges were compared and none is reproduced (MethodDoesNotFit).
+    bool methodDoesNotFit() const { return periods.isEmpty() && compared > 0; }
     int charges() const { return compared + int(unpairedCharges.size()); }
     // The periods as the engine takes them.
     QVector<RatePeriod> ratePeriods() const;

@@ -49,6 +49,14 @@ QString changeNote(const Period& period) {
         .arg(grid.date(period.from), grid.date(period.otherChangeDays.last()));
 }
 
+QString nothingLine(const Proposal& p, const QString& tryEvery) {
+    if (!p.periods.isEmpty())
+        return QString();
+    if (p.methodDoesNotFit())
+        return QString::fromLatin1(RateProposal::MethodDoesNotFit) + QLatin1Char(' ') + tryEvery;
+    return QString::fromLatin1(RateProposal::NothingToPropose);
+}
+
 QStringList countLines(const Proposal& p) {
     QStringList lines;
     lines << QStringLiteral("The proposed periods reproduce %1 of %2 charges to the cent.")
@@ -73,7 +81,7 @@ QString text(const Proposal& p, const SummaryRendering::Basis& basis) {
     out += SummaryRendering::methodLine(basis) + QLatin1Char('\n') +
            SummaryRendering::conventionsLine(p.conventions) + QStringLiteral("\n\n");
     if (p.periods.isEmpty()) {
-        out += QString::fromLatin1(RateProposal::NothingToPropose) + QLatin1Char('\n');
+        out += nothingLine(p, QString::fromLatin1(TryEveryOption)) + QLatin1Char('\n');
     } else {
         QVector<QStringList> rows = {{QStringLiteral("From"), QStringLiteral("To"),
                                       QStringLiteral("Rate"), QStringLiteral("Postings")}};
@@ -88,7 +96,7 @@ QString text(const Proposal& p, const SummaryRendering::Basis& basis) {
         for (const QString& note : notes)
             out += note + QLatin1Char('\n');
     }
-    if (!p.unexplained.isEmpty()) {
+    if (!p.unexplained.isEmpty() && !p.methodDoesNotFit()) {
         out += QStringLiteral("\nCharges no proposed rate reproduces\n");
         QVector<QStringList> rows = {{QStringLiteral("Date"), QStringLiteral("Charged"),
                                       QStringLiteral("Nearest rate"),

@@ -11,6 +11,9 @@
 // --propose-rates), and the words the proposal window shares with them.
 namespace RateProposalRendering {
 
+// How the report tool tries every way of working.
+inline constexpr const char* TryEveryOption = "Give --method any to try every way of working.";
+
 // What a proposal can and cannot show, said wherever one is shown.
 inline constexpr const char* Caution =
     "A rate that reproduces the lender's charges is not proof that the charge was right. Compare "
@@ -30,6 +33,9 @@ QString postingsCell(const RateProposal::Period& period);
 // "a change on any of 3 days from 4/16/2023 to 4/18/2023 reproduces the charge; the earliest is
 // taken" for a change that several days reproduce; "" otherwise.
 QString changeNote(const RateProposal::Period& period);
+// Why nothing is proposed: the method does not fit the charges (and `tryEvery`, how to try every
+// way of working), or no charge could be compared; "" when periods are proposed.
+QString nothingLine(const RateProposal::Proposal& p, const QString& tryEvery);
 // How many charges the proposal reproduces and which it left out, one sentence each.
 QStringList countLines(const RateProposal::Proposal& p);
 

@@ -25,6 +25,8 @@ const QString StoredCaption = QStringLiteral("Rate periods stored:");
 const QString UnexplainedCaption =
     QStringLiteral("Charges that no proposed rate reproduces (difference: the charge less the "
                    "interest due under the proposal):");
+const QString TryEvery =
+    QStringLiteral("Try Every Method finds the way of working that reproduces the charges.");
 const QString NoneTicked = QStringLiteral("Tick the proposed periods to store.");
 const QString StoreError = QStringLiteral("The rate periods could not be stored: ");
 const QStringList ProposalHeadings = {"Store", "From", "To", "Rate", "Postings", "Reproduced"};
@@ -51,7 +53,10 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
     dayBox->setValue(day ? *day : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
     enableDay();
     showStored();
-    if (m_readError.isEmpty())
+    // A method not chosen yet is no reason to propose under Fixed Day: every way is tried.
+    if (m_readError.isEmpty() && !ok)
+        proposeUnderEvery();
+    else if (m_readError.isEmpty())
         propose();
     else
         aboutLabel->setText(m_readError);
@@ -211,8 +216,10 @@ void RateProposalDialog::proposeUnderEvery() {
     RateProposal::Ranking ranking =
         RateProposal::proposeAny(m_history, LenderFit::storedCalcDay(m_db), m_offset);
     QApplication::restoreOverrideCursor();
-    if (ranking.ranked.isEmpty())
+    if (ranking.ranked.isEmpty()) {
+        propose(); // no way of working could be tried: what the chosen one gives
         return;
+    }
     const FitCandidate& best = ranking.ranked.first().candidate;
     {
         // The best way's proposal is at hand: the choice shown follows it without another.
@@ -237,7 +244,7 @@ void RateProposalDialog::showProposal(const QString& about) {
     if (!about.isEmpty())
         lines << about;
     if (m_proposal.periods.isEmpty())
-        lines << QString::fromLatin1(RateProposal::NothingToPropose);
+        lines << RateProposalRendering::nothingLine(m_proposal, TryEvery);
     else
         lines << RateProposalRendering::countLines(m_proposal);
     for (const RateProposal::Period& p : m_proposal.periods) {
@@ -260,8 +267,12 @@ void RateProposalDialog::showProposal(const QString& about) {
     }
     proposalGrid->resizeColumnsToContents();
 
-    unexplainedGrid->setRowCount(int(m_proposal.unexplained.size()));
-    for (int r = 0; r < m_proposal.unexplained.size(); ++r) {
+    // Under a method that fits no charge, every charge would show whole as a "difference".
+    const bool fits = !m_proposal.methodDoesNotFit();
+    unexplainedLabel->setVisible(fits);
+    unexplainedGrid->setVisible(fits);
+    unexplainedGrid->setRowCount(fits ? int(m_proposal.unexplained.size()) : 0);
+    for (int r = 0; r < unexplainedGrid->rowCount(); ++r) {
         const RateProposal::Unexplained& u = m_proposal.unexplained[r];
         setListRow(unexplainedGrid, r,
                {text.date(u.date), text.amount(u.charged),
@@ -270,6 +281,8 @@ void RateProposalDialog::showProposal(const QString& about) {
     }
     unexplainedGrid->resizeColumnsToContents();
     storeButton->setEnabled(!m_proposal.periods.isEmpty());
+    if (!fits)
+        everyButton->setFocus();
 }
 
 void RateProposalDialog::showStored() {

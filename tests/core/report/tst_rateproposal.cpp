@@ -65,6 +65,7 @@ private slots:
     void overchargeBeforeAChange();
     void everyMethodFindsTheLenders();
     void storesTheChosenPeriods();
+    void methodThatFitsNoCharge();
     void tool();
 };
 
@@ -226,6 +227,26 @@ void TestRateProposal::storesTheChosenPeriods() {
 
 // The tool reads the account only and prints the proposal as the engine makes it; --method any
 // says its choice on standard error.
+// Charges a thousand times what any rate up to 1,000 % gives: compared, none reproduced. The
+// method is said not to fit, and the charges are not listed as if they were differences.
+void TestRateProposal::methodThatFitsNoCharge() {
+    QVector<HistoryRow> rows = RateHistory::history(
+        InterestMethod::VariableDay, {}, ReportRows::rates({"2022-01-01 2024-12-31 6.1"}), 6);
+    for (HistoryRow& row : rows) {
+        if (const std::optional<Money> charge = row.amounts[AmountColumn::InterestPayment].money())
+            row.amounts[AmountColumn::InterestPayment] =
+                StoredMoney::of(Money::fromRaw(charge->raw() * 1000));
+    }
+    const RateProposal::Proposal p =
+        RateProposal::propose(rows, InterestMethod::VariableDay, QString(), {});
+    QVERIFY(p.methodDoesNotFit());
+    const QString text = RateProposalRendering::text(p, {});
+    QVERIFY2(text.contains(QString::fromLatin1(RateProposal::MethodDoesNotFit)) &&
+                 text.contains("--method any"),
+             qPrintable(text));
+    QVERIFY2(!text.contains("Charges no proposed rate reproduces"), qPrintable(text));
+}
+
 void TestRateProposal::tool() {
     AccountFixture fixture;
     const QString account = fixture.newAccount();

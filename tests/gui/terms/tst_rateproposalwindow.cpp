@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -78,6 +79,7 @@ private slots:
     void presetProposedAndStored();
     void cancelStoresNothing();
     void tryEveryMethod();
+    void noMethodChosenYet();
 };
 
 void TestRateProposalWindow::enabledWithChargesOnly() {
@@ -175,6 +177,20 @@ void TestRateProposalWindow::tryEveryMethod() {
     // Another choice is proposed at once.
     control<QComboBox>(&d, "roundingBox")->setCurrentIndex(int(InterestRounding::Day2));
     QVERIFY(d.proposal().reproduced() < 29);
+}
+
+// A new account has no method yet: the proposal opens under the way that reproduces the charges,
+// not under Fixed Day.
+void TestRateProposalWindow::noMethodChosenYet() {
+    RecordsHarness h;
+    writeLenders(h.account, InterestMethod::VariableDayDeferred);
+    AccountConnection c;
+    QVERIFY(c.open(h.account));
+    RateProposalDialog d(c.database(), QString(), QString());
+    QCOMPARE(control<QComboBox>(&d, "methodBox")->currentIndex(),
+             int(InterestMethod::VariableDayDeferred));
+    QCOMPARE(d.proposal().reproduced(), 29);
+    QVERIFY(control<QLabel>(&d, "aboutLabel")->text().contains("Tried "));
 }
 
 QTEST_MAIN(TestRateProposalWindow)
