@@ -429,6 +429,18 @@ QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Per
     return ids;
 }
 
+QVector<Period> changed(const QVector<RatePeriod>& stored, const QVector<Period>& chosen) {
+    QVector<Period> list;
+    for (const Period& c : chosen) {
+        const bool kept = std::any_of(stored.cbegin(), stored.cend(), [&](const RatePeriod& s) {
+            return s.validFrom == c.from && s.validTo == c.to && s.interestRate == c.rate;
+        });
+        if (!kept)
+            list << c;
+    }
+    return list;
+}
+
 bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>& replaced,
            QString* error) {
     TransactionGuard transaction(db);

@@ -98,6 +98,9 @@ bool holdsCharges(QSqlDatabase db);
 
 // The stored periods that share a day with any of `chosen`.
 QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Period>& chosen);
+// The chosen periods less those stored already as they are (the same days at the same rate):
+// proposing again rewrites, and asks about, only what changes.
+QVector<Period> changed(const QVector<RatePeriod>& stored, const QVector<Period>& chosen);
 
 // Stores `chosen` in tblInterestChanges, first deleting the stored rows `replaced`, in one
 // transaction. False, with the file as it was and `error` saying why, when it cannot be written.

@@ -308,9 +308,13 @@ QVector<RateProposal::Period> RateProposalDialog::ticked() const {
 }
 
 void RateProposalDialog::storeTicked() {
-    const QVector<RateProposal::Period> chosen = ticked();
-    if (chosen.isEmpty()) {
+    if (ticked().isEmpty()) {
         Dialogs::instance().message(NoneTicked);
+        return;
+    }
+    const QVector<RateProposal::Period> chosen = RateProposal::changed(m_stored, ticked());
+    if (chosen.isEmpty()) {
+        accept(); // every ticked period is stored as it is
         return;
     }
     const QVector<qint64> replaced = RateProposal::overlapping(m_stored, chosen);

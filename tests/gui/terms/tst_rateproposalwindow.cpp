@@ -80,6 +80,7 @@ private slots:
     void cancelStoresNothing();
     void tryEveryMethod();
     void noMethodChosenYet();
+    void proposingAgainRewritesOnlyChanges();
 };
 
 void TestRateProposalWindow::enabledWithChargesOnly() {
@@ -191,6 +192,46 @@ void TestRateProposalWindow::noMethodChosenYet() {
              int(InterestMethod::VariableDayDeferred));
     QCOMPARE(d.proposal().reproduced(), 29);
     QVERIFY(control<QLabel>(&d, "aboutLabel")->text().contains("Tried "));
+}
+
+// Stored once, proposed again: the periods that stay are neither asked about nor rewritten; a
+// period changed by hand is the only one replaced.
+void TestRateProposalWindow::proposingAgainRewritesOnlyChanges() {
+    RecordsHarness h;
+    writeLenders(h.account);
+    AccountConnection c;
+    QVERIFY(c.open(h.account));
+    const auto idsAndPeriods = [&] {
+        return AccountFixture::column(h.account, "select ID || ' ' || ValidFrom || ' ' || "
+                                                 "InterestRate from tblInterestChanges order by ID");
+    };
+    {
+        RateProposalDialog d(c.database(), "0", "14");
+        CLICK(&d, "storeButton");
+    }
+    const QStringList first = idsAndPeriods();
+    QCOMPARE(first.size(), 3);
+    {
+        RateProposalDialog d(c.database(), "0", "14");
+        CLICK(&d, "storeButton");
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+    QVERIFY(h.dialogs.questions.isEmpty());
+    QCOMPARE(idsAndPeriods(), first);
+
+    AccountFixture::exec(h.account, "update tblInterestChanges set InterestRate=9 where ID=(select "
+                                    "min(ID) from tblInterestChanges)");
+    {
+        RateProposalDialog d(c.database(), "0", "14");
+        h.dialogs.answers << true;
+        CLICK(&d, "storeButton");
+    }
+    QCOMPARE(h.dialogs.questions.size(), 1);
+    QVERIFY2(h.dialogs.questions.first().text.startsWith("1 stored rate period"),
+             qPrintable(h.dialogs.questions.first().text));
+    const QStringList after = idsAndPeriods();
+    QCOMPARE(after.mid(0, 2), first.mid(1, 2));
+    QVERIFY(after.last().endsWith(" 2022-01-01 5.25"));
 }
 
 QTEST_MAIN(TestRateProposalWindow)
