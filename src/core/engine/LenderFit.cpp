@@ -181,16 +181,18 @@ QString storedCalcDay(QSqlDatabase db) {
     return day;
 }
 
+bool write(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
+    if (!chosen.day.isEmpty() && storedCalcDay(db) != chosen.day &&
+        !CalcDay::append(db, chosen.day, error))
+        return false;
+    return ReportStore::writeConventions(db, chosen.conventions, error, false);
+}
+
 bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
     TransactionGuard transaction(db);
     if (!transaction.begun(error))
         return false;
-    if (!chosen.day.isEmpty() && storedCalcDay(db) != chosen.day &&
-        !CalcDay::append(db, chosen.day, error))
-        return false;
-    if (!ReportStore::writeConventions(db, chosen.conventions, error, false))
-        return false;
-    return transaction.commit(error);
+    return write(db, chosen, error) && transaction.commit(error);
 }
 
 } // namespace LenderFit

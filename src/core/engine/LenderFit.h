@@ -61,5 +61,7 @@ QString storedCalcDay(QSqlDatabase db);
 // when it has one that differs from the day in force (appended to tblCalcTo as the method window
 // does). False, with the file as it was and `error` saying why, when it cannot be written.
 bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error);
+// The same inside the caller's transaction.
+bool write(QSqlDatabase db, const FitCandidate& chosen, QString* error);
 
 } // namespace LenderFit

@@ -442,7 +442,7 @@ QVector<Period> changed(const QVector<RatePeriod>& stored, const QVector<Period>
 }
 
 bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>& replaced,
-           QString* error) {
+           const FitCandidate& way, QString* error) {
     TransactionGuard transaction(db);
     if (!transaction.begun(error))
         return false;
@@ -473,7 +473,7 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
     }
     remove.finish();
     insert.finish();
-    return transaction.commit(error);
+    return LenderFit::write(db, way, error) && transaction.commit(error);
 }
 
 } // namespace RateProposal

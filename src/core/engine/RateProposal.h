@@ -102,9 +102,11 @@ QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Per
 // proposing again rewrites, and asks about, only what changes.
 QVector<Period> changed(const QVector<RatePeriod>& stored, const QVector<Period>& chosen);
 
-// Stores `chosen` in tblInterestChanges, first deleting the stored rows `replaced`, in one
-// transaction. False, with the file as it was and `error` saying why, when it cannot be written.
+// Stores `chosen` in tblInterestChanges, first deleting the stored rows `replaced`, and makes
+// `way` (the method's day and the conventions they were proposed under) the account's, as Find
+// Lender's Method applies one, all in one transaction. False, with the file as it was and
+// `error` saying why, when it cannot be written.
 bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>& replaced,
-           QString* error);
+           const FitCandidate& way, QString* error);
 
 } // namespace RateProposal

@@ -197,14 +197,10 @@ void RateProposalDialog::propose() {
     if (!m_readError.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int method = methodBox->currentIndex();
-    const QString calcTo = InterestMethod::isFixedDay(method)
-                               ? CalcDay::calcToFor(dayBox->value()).value_or(QString())
-                               : QString();
-    m_proposal = RateProposal::propose(
-        m_history, method, calcTo,
-        {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())},
-        m_offset);
+    const FitCandidate chosen = way();
+    m_proposal = RateProposal::propose(m_history, chosen.method,
+                                       CalcDay::calcToFor(chosen.day).value_or(QString()),
+                                       chosen.conventions, m_offset);
     QApplication::restoreOverrideCursor();
     showProposal(QString());
 }
@@ -307,16 +303,22 @@ QVector<RateProposal::Period> RateProposalDialog::ticked() const {
     return list;
 }
 
+FitCandidate RateProposalDialog::way() const {
+    const int method = methodBox->currentIndex();
+    const QString day =
+        InterestMethod::isFixedDay(method) ? QString::number(dayBox->value()) : QString();
+    return {method, day,
+            {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())}};
+}
+
 void RateProposalDialog::storeTicked() {
     if (ticked().isEmpty()) {
         Dialogs::instance().message(NoneTicked);
         return;
     }
+    // Periods stored as they are stay untouched; the way they were proposed under is stored all
+    // the same.
     const QVector<RateProposal::Period> chosen = RateProposal::changed(m_stored, ticked());
-    if (chosen.isEmpty()) {
-        accept(); // every ticked period is stored as it is
-        return;
-    }
     const QVector<qint64> replaced = RateProposal::overlapping(m_stored, chosen);
     if (!replaced.isEmpty()) {
         const GridText text;
@@ -336,7 +338,7 @@ void RateProposalDialog::storeTicked() {
             return;
     }
     QString error;
-    if (!RateProposal::store(m_db, chosen, replaced, &error)) {
+    if (!RateProposal::store(m_db, chosen, replaced, way(), &error)) {
         Dialogs::instance().message(StoreError + error);
         return;
     }

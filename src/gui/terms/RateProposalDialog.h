@@ -26,14 +26,17 @@ public:
                        QWidget* parent = nullptr);
 
     const RateProposal::Proposal& proposal() const { return m_proposal; }
+    // The method, day and conventions chosen: stored with the periods, the account's way after.
+    FitCandidate way() const;
 
     // Proposes under the method, day and conventions chosen; each change of them does.
     void propose();
     // Proposes under each way of working, and under the best: its method, day and conventions
     // become the choice shown.
     void proposeUnderEvery();
-    // Stores the ticked periods and closes; stays open when the user keeps the stored periods
-    // they overlap or the file cannot be written.
+    // Stores the ticked periods that differ from those stored, with the way they were proposed
+    // under, and closes; stays open when the user keeps the stored periods they overlap or the
+    // file cannot be written.
     void storeTicked();
 
 private:

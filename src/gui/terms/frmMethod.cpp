@@ -104,6 +104,12 @@ frmMethod::frmMethod(WindowHost& main)
     if (adoPrimaryRS && adoPrimaryRS->recordCount() > 1)
         adoPrimaryRS->moveLast();
     txtDay->setText(txtFields(0));
+    // A method already known (chosen here before, applied by Find Lender's Method or the one the
+    // stored rates were proposed under) is chosen already.
+    bool known = false;
+    if (const int method = m_main.tag(Tag::Method).toInt(&known);
+        known && InterestMethod::isCode(method))
+        lstMethod->setCurrentRow(method);
     txtDay->setFocus();
 }
 

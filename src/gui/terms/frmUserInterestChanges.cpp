@@ -4,6 +4,7 @@
 
 #include "data/Queries.h"
 #include "data/ShortDate.h"
+#include "engine/CalcDay.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
@@ -122,6 +123,12 @@ void frmUserInterestChanges::cmdProposeRates_Click() {
     RateProposalDialog dialog(m_connection.database(), m_main.tag(Tag::Method),
                               m_main.tag(Tag::IntCalcTo), m_main.dialogParent());
     if (dialog.exec() == QDialog::Accepted) {
+        // The rates are the lender's under the way they were proposed under: it is the method
+        // the report runs, as Find Lender's Method's Apply makes it.
+        const FitCandidate way = dialog.way();
+        if (!way.day.isEmpty())
+            m_main.setTag(Tag::IntCalcTo, CalcDay::calcToFor(way.day).value_or(QString()));
+        m_main.setTag(Tag::Method, QString::number(way.method));
         cmdRefresh_Click();
         if (adoPrimaryRS && adoPrimaryRS->recordCount() > 0)
             adoPrimaryRS->moveFirst();

@@ -217,12 +217,19 @@ void TestRateProposal::storesTheChosenPeriods() {
                                     {QDate(2022, 4, 16), QDate(2022, 9, 30), *Rate::fromReal(6.1), {}, {}}};
     const QVector<qint64> replaced = RateProposal::overlapping(stored, chosen);
     QCOMPARE(replaced, QVector<qint64>{stored[1].id});
-    QVERIFY2(RateProposal::store(connection.database(), chosen, replaced, &error),
+    // The way they were proposed under becomes the account's with them.
+    const FitCandidate way{InterestMethod::FixedDay, "15",
+                           {DayCount::Actual360, InterestRounding::Day2}};
+    QVERIFY2(RateProposal::store(connection.database(), chosen, replaced, way, &error),
              qPrintable(error));
     QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));
     QCOMPARE(spelled(stored),
              QStringList({"2020-01-01 2021-12-31 4.500", "2022-01-01 2022-04-15 5.250",
                           "2022-04-16 2022-09-30 6.100"}));
+    QCOMPARE(LenderFit::storedCalcDay(connection.database()), QStringLiteral("15"));
+    LenderConventions conventions;
+    QVERIFY(ReportStore::readConventions(connection.database(), &conventions, &error));
+    QVERIFY(conventions == way.conventions);
 }
 
 // The tool reads the account only and prints the proposal as the engine makes it; --method any

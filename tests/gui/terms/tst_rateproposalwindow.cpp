@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -81,6 +82,7 @@ private slots:
     void tryEveryMethod();
     void noMethodChosenYet();
     void proposingAgainRewritesOnlyChanges();
+    void storedWayBecomesTheAccounts();
 };
 
 void TestRateProposalWindow::enabledWithChargesOnly() {
@@ -232,6 +234,36 @@ void TestRateProposalWindow::proposingAgainRewritesOnlyChanges() {
     const QStringList after = idsAndPeriods();
     QCOMPARE(after.mid(0, 2), first.mid(1, 2));
     QVERIFY(after.last().endsWith(" 2022-01-01 5.25"));
+}
+
+// The periods stored under the way Try Every Method found: the way is the account's, and the
+// method window opens on it.
+void TestRateProposalWindow::storedWayBecomesTheAccounts() {
+    RecordsHarness h;
+    writeLenders(h.account, InterestMethod::VariableDayDeferred);
+    h.main->setTag(Tag::Method, "1");
+    h.main->setTag(Tag::IntCalcTo, "27");
+    auto* w = h.show<frmUserInterestChanges>(WindowNames::InterestChanges);
+    w->formActivate();
+    bool stored = false;
+    onDialog([&](RateProposalDialog* d) {
+        CLICK(d, "tryEveryButton");
+        CLICK(d, "storeButton");
+        stored = true;
+    });
+    CLICK(w, "cmdProposeRates");
+    QVERIFY(stored);
+    QCOMPARE(h.main->tag(Tag::Method), QString::number(InterestMethod::VariableDayDeferred));
+    AccountConnection c;
+    QVERIFY(c.open(h.account));
+    LenderConventions conventions;
+    QString error;
+    QVERIFY(ReportStore::readConventions(c.database(), &conventions, &error));
+    QVERIFY(conventions == Lenders);
+    auto* method = h.show<FormWindow>(WindowNames::Method);
+    QVERIFY(method);
+    QCOMPARE(control<QListWidget>(method, "lstMethod")->currentRow(),
+             int(InterestMethod::VariableDayDeferred));
 }
 
 QTEST_MAIN(TestRateProposalWindow)
