@@ -416,6 +416,22 @@ bool holdsCharges(QSqlDatabase db) {
            q.next();
 }
 
+bool ratesCoverHistory(QSqlDatabase db) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select (select min(Date) from tblAllRecords), (select max(Date) "
+                               "from tblAllRecords), (select min(ValidFrom) from "
+                               "tblInterestChanges), (select max(ValidTo) from tblInterestChanges)")) ||
+        !q.next())
+        return false;
+    const QDate first = ShortDate::fromIso(q.value(0).toString());
+    const QDate last = ShortDate::fromIso(q.value(1).toString());
+    const QDate from = ShortDate::fromIso(q.value(2).toString());
+    const QDate to = ShortDate::fromIso(q.value(3).toString());
+    return first.isValid() && last.isValid() && from.isValid() && to.isValid() &&
+           from.addDays(-1) <= first && to >= last;
+}
+
 QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Period>& chosen) {
     QVector<qint64> ids;
     for (const RatePeriod& s : stored) {

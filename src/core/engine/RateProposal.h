@@ -96,6 +96,10 @@ Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
 // Whether the committed history holds an interest charge of the lender.
 bool holdsCharges(QSqlDatabase db);
 
+// Whether the stored rate periods reach from the committed history's first day to its last, as
+// the rate periods window's Close asks; false when either cannot be read.
+bool ratesCoverHistory(QSqlDatabase db);
+
 // The stored periods that share a day with any of `chosen`.
 QVector<qint64> overlapping(const QVector<RatePeriod>& stored, const QVector<Period>& chosen);
 // The chosen periods less those stored already as they are (the same days at the same rate):

@@ -34,6 +34,9 @@ inline const QString OpenBalance = QStringLiteral("tagOpenBalance");
 inline const QString CloseBalance = QStringLiteral("tagCloseBalance");
 inline const QString InterestChanged = QStringLiteral("tagInterestChanged");
 inline const QString NextForm = QStringLiteral("tagNextForm");
+// "Yes" while the borrower is on the road from the bank's file to the verdict: the import, the
+// rates proposed from the charges, the report and its summary follow one another.
+inline const QString CheckLoan = QStringLiteral("tagCheckLoan");
 } // namespace Tag
 
 // The values tagFile takes: an account just made, or one opened (or carried on after a commit).

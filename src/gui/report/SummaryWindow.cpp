@@ -151,6 +151,10 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sentenceLabel);
+    nextLabel = new QLabel(this);
+    nextLabel->setObjectName("nextLabel");
+    nextLabel->setWordWrap(true);
+    layout->addWidget(nextLabel);
     layout->addWidget(ratesLabel);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
@@ -169,6 +173,13 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
     ratesLabel->setText(m_summary ? SummaryRendering::ratesLine(*m_summary) : QString());
     copyButton->setEnabled(m_summary.has_value());
     workingButton->setEnabled(m_summary && !m_summary->largest.isEmpty());
+    // What the borrower does with the verdict, named where it is read.
+    const QString print = tr("Print in the report window prints the report or saves it as PDF.");
+    nextLabel->setText(workingButton->isEnabled()
+                           ? tr("Next: Show Working opens every day behind the largest "
+                                "difference. ") +
+                                 print
+                           : tr("Next: ") + print);
     fillTables();
     fillRunningTotal();
     fillYears();

@@ -47,6 +47,7 @@ private:
     void showPicks();
 
     QLabel* sentenceLabel = nullptr;
+    QLabel* nextLabel = nullptr;
     QLabel* ratesLabel = nullptr;
     QTableWidget* yearsGrid = nullptr;
     QTableWidget* largestGrid = nullptr;

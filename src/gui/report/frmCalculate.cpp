@@ -69,6 +69,11 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
         // Shown once this window is on screen, so that the prompt comes in front of it.
         m_informationPending = m_missing.has_value();
     }
+    // At the end of the road from the bank's file the verdict is what the borrower came for.
+    if (m_main.tag(Tag::CheckLoan) == FlagState::Yes) {
+        m_main.setTag(Tag::CheckLoan, QString());
+        m_summaryPending = true;
+    }
 }
 
 void frmCalculate::createControls() {
@@ -325,6 +330,10 @@ void frmCalculate::formActivate() {
     if (m_informationPending) {
         m_informationPending = false;
         QTimer::singleShot(0, this, &frmCalculate::showMissingStatements);
+    }
+    if (m_summaryPending) {
+        m_summaryPending = false;
+        QTimer::singleShot(0, this, &frmCalculate::cmdSummary_Click);
     }
 }
 

@@ -85,5 +85,6 @@ private:
     std::optional<MissingStatementNotice> m_missing;
     std::shared_ptr<ReportWorking> m_working;
     bool m_informationPending = false;
+    bool m_summaryPending = false; // the summary opens once the report is on screen
     rptReport m_rptReport;
 };

@@ -92,6 +92,9 @@ void MDIForm1::createMenus() {
     // The bank's whole history, cut into statements.
     QMenu* import = menuBar()->addMenu(tr("&Import"));
     import->setObjectName("mnuImport");
+    import->addAction(tr("&Check a Loan from the Bank's File…"), this,
+                      &MDIForm1::checkLoanFromBankFile)
+        ->setObjectName("mnuCheckLoan");
     import->addAction(tr("&New Account from Bank History…"), this, &MDIForm1::newAccountFromHistory)
         ->setObjectName("mnuNewFromHistory");
     QAction* mnuHistory = import->addAction(tr("&Statements from Bank History…"), this,
@@ -288,6 +291,21 @@ bool MDIForm1::canImportHistory() const {
 void MDIForm1::newAccountFromHistory() {
     if (newAccount())
         statementsFromHistory();
+}
+
+void MDIForm1::checkLoanFromBankFile() {
+    if (!canImportHistory() && (!newAccount() || !canImportHistory()))
+        return;
+    setTag(Tag::CheckLoan, FlagState::Yes);
+    closeBeforeDialog();
+    showModal(WindowNames::HistoryImport);
+    // Imported, the rates window is open: it proposes the rates, by name as windows meet.
+    if (FormWindow* rates = loadedWindow(WindowNames::InterestChanges)) {
+        QMetaObject::invokeMethod(rates, "proposeOnTheRoad", Qt::QueuedConnection);
+        return;
+    }
+    setTag(Tag::CheckLoan, QString());
+    returnToTaskMenu();
 }
 
 void MDIForm1::statementsFromHistory() {

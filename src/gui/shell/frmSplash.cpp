@@ -36,12 +36,20 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash), m_
     m_cmdNew->setObjectName("cmdNew");
     m_cmdOpen = new QPushButton(tr("Open Loan Account"), this);
     m_cmdOpen->setObjectName("cmdOpen");
+    // The way in for a borrower who has only the bank's export.
+    checkLoanButton = new QPushButton(tr("Check a Loan from the Bank's File…"), this);
+    checkLoanButton->setObjectName("checkLoanButton");
+    connect(checkLoanButton, &QPushButton::clicked, this, [this] {
+        MDIForm1& frame = m_frame;
+        unload();
+        frame.checkLoanFromBankFile();
+    });
     m_cmdTutorial = new QPushButton(tr("Getting Started"), this);
     m_cmdTutorial->setObjectName("cmdTutorial");
     connect(m_cmdNew, &QPushButton::clicked, this, &frmSplash::cmdNew_Click);
     connect(m_cmdOpen, &QPushButton::clicked, this, &frmSplash::cmdOpen_Click);
     connect(m_cmdTutorial, &QPushButton::clicked, this, &frmSplash::cmdTutorial_Click);
-    for (QPushButton* b : {m_cmdNew, m_cmdOpen, m_cmdTutorial})
+    for (QPushButton* b : {m_cmdNew, m_cmdOpen, checkLoanButton, m_cmdTutorial})
         b->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
@@ -53,6 +61,7 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash), m_
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cmdNew);
     buttons->addWidget(m_cmdOpen);
+    buttons->addWidget(checkLoanButton);
     buttons->addWidget(m_cmdTutorial);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -34,4 +34,5 @@ private:
     QPushButton* m_cmdTutorial = nullptr;
     // The main window itself: this window works on its client area and menus.
     MDIForm1& m_frame;
+    QPushButton* checkLoanButton = nullptr;
 };

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,19 +111,42 @@ void frmUserInterestChanges::formActivate() {
     grdDataGrid->setFocus();
 }
 
+void frmUserInterestChanges::proposeOnTheRoad() {
+    // The window is activated again while the proposal is open: one proposal at a time.
+    if (isUnloaded() || m_proposing || m_main.tag(Tag::CheckLoan) != FlagState::Yes)
+        return;
+    const QScopedValueRollback proposing(m_proposing, true);
+    const bool needed = m_connection.isOpen() &&
+                        RateProposal::holdsCharges(m_connection.database()) &&
+                        !RateProposal::ratesCoverHistory(m_connection.database());
+    if (!needed || !proposeRates(QString())) {
+        m_main.setTag(Tag::CheckLoan, QString());
+        return;
+    }
+    // The rates cover the history now: the report runs under the way they were proposed under,
+    // and its summary opens with the verdict.
+    m_main.showWindow(WindowNames::Calculate);
+    unload();
+}
+
 void frmUserInterestChanges::cmdProposeRates_Click() {
+    proposeRates(m_main.tag(Tag::Method));
+}
+
+bool frmUserInterestChanges::proposeRates(const QString& method) {
     // What is typed is saved first: the proposal shows the stored periods beside its own.
     QString error;
     if (!saveTypedRow(&error)) {
         if (!error.isEmpty())
             reportError(Operation::Update, error);
-        return;
+        return false;
     }
     if (!m_connection.isOpen())
-        return;
-    RateProposalDialog dialog(m_connection.database(), m_main.tag(Tag::Method),
-                              m_main.tag(Tag::IntCalcTo), m_main.dialogParent());
-    if (dialog.exec() == QDialog::Accepted) {
+        return false;
+    RateProposalDialog dialog(m_connection.database(), method, m_main.tag(Tag::IntCalcTo),
+                              m_main.dialogParent());
+    const bool stored = dialog.exec() == QDialog::Accepted;
+    if (stored) {
         // The rates are the lender's under the way they were proposed under: it is the method
         // the report runs, as Find Lender's Method's Apply makes it.
         const FitCandidate way = dialog.way();
@@ -134,6 +158,7 @@ void frmUserInterestChanges::cmdProposeRates_Click() {
             adoPrimaryRS->moveFirst();
     }
     grdDataGrid->setFocus();
+    return stored;
 }
 
 void frmUserInterestChanges::seedFirstPeriod() {

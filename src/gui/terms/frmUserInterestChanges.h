@@ -26,6 +26,10 @@ public:
     void cmdClose_Click() override;
     // Opens the proposal of rate periods from the lender's charges; the grid shows what it stored.
     void cmdProposeRates_Click();
+    // On the road from the bank's file: with the lender's charges in the history and no rates
+    // that cover it, the rates are proposed from the charges at once (every way tried); stored,
+    // the report follows. Leaving the proposal leaves the road, with the window as it is.
+    Q_INVOKABLE void proposeOnTheRoad();
 
 protected:
     void adoPrimaryRS_MoveComplete() override {}
@@ -34,6 +38,8 @@ protected:
 
 private:
     void seedFirstPeriod();
+    // The proposal from the charges under `method` (every way when none); true when stored.
+    bool proposeRates(const QString& method);
     void setCurrentCell(int column);
     // A date kept in the workflow state, as a calendar day (invalid when empty or unreadable).
     QDate tagDate(const QString& field) const;
@@ -47,4 +53,5 @@ private:
     // The last period's end as Add read it, and the range Close checked.
     QDate m_lastValidTo;
     QDate m_start, m_end, m_periodsEnd, m_periodsStart;
+    bool m_proposing = false;
 };

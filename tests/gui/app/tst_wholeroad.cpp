@@ -13,9 +13,12 @@
 #include "support/MainWindowHarness.h"
 #include "support/StatementSteps.h"
 #include "support/AccountFixture.h"
+#include "support/ChargedHistory.h"
 #include "support/ScriptedDialogs.h"
 #include "terms/frmMethod.h"
+#include "terms/RateProposalDialog.h"
 #include "terms/frmUserInterestChanges.h"
+#include "report/SummaryWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -139,6 +142,7 @@ private slots:
 
     void newAccountToReportAndBack();
     void historyToReport();
+    void bankFileToVerdict();
 };
 
 void TestWholeRoad::newAccountToReportAndBack() {
@@ -240,6 +244,71 @@ void TestWholeRoad::newAccountToReportAndBack() {
     w = viewReport(2);
     QVERIFY(w);
     QVERIFY(total(w, ReportLine::InterestDueColumn) < dueBefore);
+}
+
+// A borrower with only the bank's export: two years of a loan, newest first, positive balances,
+// one month overcharged by 25.00. From the program's start to the verdict: Check a Loan, the
+// account's name, the bank's file, Import, the message that says what was imported, Store.
+void TestWholeRoad::bankFileToVerdict() {
+    ChargedHistory::Loan loan;
+    loan.overcharged.insert(QDate(2024, 3, 15), Money::fromRaw(25 * Money::Scale));
+    const QVector<RatePeriod> rates = {{1, QDate(2023, 1, 1), QDate(2023, 8, 31), *Rate::fromReal(5.85)},
+                                       {2, QDate(2023, 9, 1), QDate(2025, 12, 31), *Rate::fromReal(6.1)}};
+    const QVector<HistoryRow> rows =
+        ChargedHistory::charged(InterestMethod::VariableDay, QString(), {}, rates, loan);
+    // The bank's export: the debt positive, amounts as the borrower sees them, newest first.
+    Money debt = rows.first().closeBalance.money()->negated().value();
+    QStringList lines;
+    for (const HistoryRow& row : rows.mid(1)) {
+        const std::optional<Money> repaid = row.amounts[AmountColumn::Deposit].money();
+        const std::optional<Money> charged = row.amounts[AmountColumn::InterestPayment].money();
+        const Money amount = repaid ? *repaid : charged->negated().value();
+        debt = Money::subtract(debt, amount).value();
+        lines.prepend(QStringLiteral("%1,%2,%3,%4")
+                          .arg(row.date.toString(Qt::ISODate), repaid ? "Repayment" : "Interest",
+                               amount.toPlainText(), debt.toPlainText()));
+    }
+    const QString bankFile = m_fixture->path("loan.csv");
+    {
+        QFile f(bankFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Date,Description,Amount,Balance\n" + lines.join('\n').toUtf8() + '\n');
+    }
+
+    int actions = 1; // Check a Loan from the Bank's File…
+    m_dialogs->files.enqueue(m_fixture->dataFolder() + "Loan.mdb");
+    m_dialogs->files.enqueue(bankFile);
+    bool stored = false;
+    QTimer storer;
+    connect(&storer, &QTimer::timeout, this, [&] {
+        auto* d = qobject_cast<RateProposalDialog*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        storer.stop();
+        QVERIFY(!d->proposal().periods.isEmpty());
+        CLICK(d, "storeButton");
+        ++actions;
+        stored = true;
+    });
+    storer.start(0);
+    importHistory([this] { m_main->findChild<QAction*>("mnuCheckLoan")->trigger(); },
+                  [&](HistoryImportWindow* w) {
+                      CLICK(w, "importButton");
+                      ++actions;
+                  });
+    QTRY_VERIFY(stored);
+    const auto summaryShown = [this] {
+        return qobject_cast<SummaryWindow*>(m_main->registry().loaded(SummaryWindow::Name));
+    };
+    QTRY_VERIFY2(summaryShown() && summaryShown()->isVisible(),
+                 qPrintable(m_dialogs->messageTexts().join('\n')));
+    SummaryWindow* summary = summaryShown();
+    actions += 2 + int(m_dialogs->messages.size() + m_dialogs->questions.size());
+    QVERIFY2(actions <= 6, qPrintable(m_dialogs->messageTexts().join('\n')));
+    const QString verdict = control<QLabel>(summary, "sentenceLabel")->text();
+    QVERIFY2(verdict.contains("25."), qPrintable(verdict));
+    QVERIFY(control<QLabel>(summary, "nextLabel")->text().contains("Show Working"));
+    QVERIFY(m_main->tag(Tag::CheckLoan).isEmpty());
 }
 
 void TestWholeRoad::historyToReport() {
