@@ -299,8 +299,12 @@ void MDIForm1::checkLoanFromBankFile() {
     setTag(Tag::CheckLoan, FlagState::Yes);
     closeBeforeDialog();
     showModal(WindowNames::HistoryImport);
-    // Imported, the rates window is open: it proposes the rates, by name as windows meet.
-    if (FormWindow* rates = loadedWindow(WindowNames::InterestChanges)) {
+    // Imported, the rates window is open: it proposes the rates, by name as windows meet. An
+    // account that holds history already takes the road up again without a new file.
+    FormWindow* rates = loadedWindow(WindowNames::InterestChanges);
+    if (!rates && tag(Tag::File) == FileState::Open)
+        rates = showWindow(WindowNames::InterestChanges);
+    if (rates) {
         QMetaObject::invokeMethod(rates, "proposeOnTheRoad", Qt::QueuedConnection);
         return;
     }

@@ -1,5 +1,6 @@
 #include "HistoryImportWindow.h"
 
+#include "engine/RateProposal.h"
 #include "data/ShortDate.h"
 #include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
@@ -408,6 +409,7 @@ void HistoryImportWindow::importStatements() {
 }
 
 void HistoryImportWindow::carryOn(const Outcome& outcome) {
+    const bool ratesCover = RateProposal::ratesCoverHistory(m_connection->database());
     m_connection->close();
 
     // As after a committed statement: the account holds history, and no statement is being
@@ -430,10 +432,11 @@ void HistoryImportWindow::carryOn(const Outcome& outcome) {
     Dialogs::instance().message(done);
 
     const QString rates = QStringLiteral("The bank's file holds no interest rates: enter the rate "
-                                         "periods from %1 to %2.")
+                                         "periods from %1 to %2, or read them from the lender's "
+                                         "charges with Propose from Charges….")
                               .arg(ShortDate::format(span.first), ShortDate::format(span.second));
     if (FormWindow* window = m_main.window(WindowNames::InterestChanges))
-        window->setTag(rates);
+        window->setTag(ratesCover ? QString() : rates);
     m_main.showWindow(WindowNames::InterestChanges);
 }
 

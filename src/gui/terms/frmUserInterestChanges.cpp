@@ -116,10 +116,16 @@ void frmUserInterestChanges::proposeOnTheRoad() {
     if (isUnloaded() || m_proposing || m_main.tag(Tag::CheckLoan) != FlagState::Yes)
         return;
     const QScopedValueRollback proposing(m_proposing, true);
-    const bool needed = m_connection.isOpen() &&
-                        RateProposal::holdsCharges(m_connection.database()) &&
-                        !RateProposal::ratesCoverHistory(m_connection.database());
-    if (!needed || !proposeRates(QString())) {
+    // Without the lender's charges there is nothing to read the rates from: the borrower enters
+    // them here, as before. Rates that cover the history under a known method are the report's
+    // as they stand; otherwise they are proposed (again: only what changes is stored).
+    bool known = false;
+    const int method = m_main.tag(Tag::Method).toInt(&known);
+    const bool charges =
+        m_connection.isOpen() && RateProposal::holdsCharges(m_connection.database());
+    const bool ready = known && InterestMethod::isCode(method) &&
+                       RateProposal::ratesCoverHistory(m_connection.database());
+    if (!charges || (!ready && !proposeRates(QString()))) {
         m_main.setTag(Tag::CheckLoan, QString());
         return;
     }

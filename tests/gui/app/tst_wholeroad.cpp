@@ -309,6 +309,15 @@ void TestWholeRoad::bankFileToVerdict() {
     QVERIFY2(verdict.contains("25."), qPrintable(verdict));
     QVERIFY(control<QLabel>(summary, "nextLabel")->text().contains("Show Working"));
     QVERIFY(m_main->tag(Tag::CheckLoan).isEmpty());
+
+    // Taken up again from the menu with no new file: the history is there, the rates cover it
+    // under the method found, and the report and its verdict come again.
+    m_main->unloadWindow(SummaryWindow::Name);
+    m_main->unloadWindow(WindowNames::Calculate);
+    QVERIFY(!summaryShown());
+    m_main->findChild<QAction*>("mnuCheckLoan")->trigger();
+    QTRY_VERIFY(summaryShown() && summaryShown()->isVisible());
+    QCOMPARE(control<QLabel>(summaryShown(), "sentenceLabel")->text(), verdict);
 }
 
 void TestWholeRoad::historyToReport() {
