@@ -101,6 +101,8 @@ const char* const Usage =
     "With a balance column the signs are proposed from it: a loan in debit is negative, and the\n"
     "amounts take the sign under which the balances follow from them (the reason goes to\n"
     "standard error).\n"
+    "Two months or more without any interest charged look like an everyday account rather than\n"
+    "the loan: a line \"caution: ...\" on standard error says so (the window asks first).\n"
     "\n"
     "  --help          prints this text\n"
     "  --version       prints the program's version\n"
@@ -684,6 +686,8 @@ void printPlan(const HistoryImport::Plan& plan, const HistoryImport::Signs& sign
     print(stderr, QStringLiteral("signs: %1\n").arg(signs.why));
     if (!plan.note.isEmpty())
         print(stderr, QStringLiteral("note: %1\n").arg(plan.note));
+    if (!plan.caution.isEmpty())
+        print(stderr, QStringLiteral("caution: %1\n").arg(plan.caution));
     if (plan.rowsAfter > 0)
         print(stderr,
               QStringLiteral("left for the next import: %1 after the last complete "

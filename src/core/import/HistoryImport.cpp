@@ -12,6 +12,7 @@
 #include "engine/StatementChecks.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -202,6 +203,31 @@ std::optional<std::pair<QDate, QDate>> Plan::readySpan() const {
     return span;
 }
 
+namespace {
+
+// A loan is charged interest every month: two months or more of a file without any, the more so
+// with card purchases in it, are likely the borrower's everyday account, picked by mistake.
+QString everydayCaution(const Plan& plan) {
+    if (plan.statements.size() < 2 ||
+        !std::all_of(plan.statements.cbegin(), plan.statements.cend(),
+                     [](const Statement& s) { return s.noInterest; }))
+        return QString();
+    static const QRegularExpression card(QStringLiteral("\\b(eftpos|visa|mastercard|pos|card)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    int cards = 0;
+    for (const Statement& s : plan.statements) {
+        for (const ImportedRow& r : s.rows)
+            cards += r.description.contains(card) ? 1 : 0;
+    }
+    QString text = QStringLiteral("This file looks like an everyday account rather than the "
+                                  "loan: no interest is charged in it");
+    if (cards > 0)
+        text += QStringLiteral(", and it holds %1 card purchase(s)").arg(cards);
+    return text + QStringLiteral(". Check that it is the loan's export before you import it.");
+}
+
+} // namespace
+
 Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances& given,
          const AccountHistory& account) {
     Plan plan;
@@ -342,6 +368,7 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         start = end.addDays(1);
     }
     plan.rowsAfter = int(n - at);
+    plan.caution = everydayCaution(plan);
 
     // The statements the account holds already are its last ones: they take its numbers, the
     // latest the highest. The account keeps no dates per number, so the order matches them.

@@ -89,6 +89,9 @@ struct Plan {
     QString note;      // why a whole-file figure is missing ("" when none)
     // Why the whole file is refused ("" when it is not): then there is no statement.
     QString refusal;
+    // Why the file may not be the loan's ("" when nothing says so): said before anything is
+    // written, so that a borrower who picked the wrong export can stop.
+    QString caution;
 
     // The ready statements' days, first start to last end: what Import writes, and what the rate
     // periods must then cover. nullopt when no statement is ready.

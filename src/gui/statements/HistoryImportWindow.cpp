@@ -356,6 +356,8 @@ void HistoryImportWindow::showPlan() {
             lines << QStringLiteral("No period of the file is complete yet.");
         if (!m_plan.note.isEmpty())
             lines << QStringLiteral("Note: %1.").arg(m_plan.note);
+        if (!m_plan.caution.isEmpty())
+            lines.prepend(m_plan.caution);
         if (m_plan.rowsAfter > 0)
             lines << (m_plan.rowsAfter == 1
                           ? QStringLiteral("1 row after the last complete period is left for the "
@@ -383,6 +385,9 @@ void HistoryImportWindow::importStatements() {
         Dialogs::instance().message(m_problem);
         return;
     }
+    if (!m_plan.caution.isEmpty() &&
+        !Dialogs::instance().question(m_plan.caution + QStringLiteral("\n\nImport it all the same?")))
+        return;
     const Outcome outcome =
         importInto(m_connection->database(), m_main.tag(Tag::NewFile), m_history, m_plan,
                    m_choices, m_session->csvLayout(), m_signs);

@@ -91,6 +91,8 @@ private slots:
     void continuingAnAccount_data();
     void continuingAnAccount();
     void oneTransaction();
+    void everydayAccountCautioned_data();
+    void everydayAccountCautioned();
     void roundTripThroughTheTool();
     // A file or an account no loan could make is refused with a message, quickly: sums beyond
     // 64 bits, amounts beyond any account, a history of thousands of years.
@@ -99,6 +101,42 @@ private slots:
     void hostileAccountRefusedByTheReport_data();
     void hostileAccountRefusedByTheReport();
 };
+
+// Months without interest, the more so with card purchases, are said before anything is written:
+// likely the everyday account picked for the loan's export. A loan's history is not.
+void TestHistoryImport::everydayAccountCautioned_data() {
+    QTest::addColumn<QStringList>("descriptions"); // each month's rows
+    QTest::addColumn<QString>("caution");          // "" for none, else a part of it
+    QTest::newRow("the loan") << QStringList{"Repayment", "Interest charged"} << "";
+    QTest::newRow("no interest") << QStringList{"Salary", "Rent"} << "no interest is charged";
+    QTest::newRow("card purchases")
+        << QStringList{"Salary", "EFTPOS Grocer", "Visa purchase"} << "4 card purchase(s)";
+}
+
+void TestHistoryImport::everydayAccountCautioned() {
+    QFETCH(QStringList, descriptions);
+    QFETCH(QString, caution);
+    QList<ImportedRow> rows;
+    Money balance = m("900");
+    for (int month = 1; month <= 3; ++month) {
+        for (int i = 0; i < descriptions.size(); ++i) {
+            ImportedRow r;
+            r.line = int(rows.size()) + 2;
+            r.date = QDate(2024, month, 5 + i);
+            r.description = descriptions[i];
+            r.amount = i == 0 ? m("100") : m("-10");
+            balance = *Money::add(balance, r.amount);
+            r.balance = balance;
+            rows << r;
+        }
+    }
+    const Plan plan = cut(rows, every(Cutting::Every::Month), {}, {});
+    QVERIFY(plan.statements.size() >= 2);
+    if (caution.isEmpty())
+        QVERIFY2(plan.caution.isEmpty(), qPrintable(plan.caution));
+    else
+        QVERIFY2(plan.caution.contains(caution), qPrintable(plan.caution));
+}
 
 void TestHistoryImport::cutting_data() {
     QTest::addColumn<Cutting>("cutting");
