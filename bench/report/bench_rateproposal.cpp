@@ -21,7 +21,8 @@ QVector<RatePeriod> rateHistory() {
     for (int i = 0; i < 12; ++i) {
         const QDate to =
             i == 11 ? QDate(2026, 12, 31) : QDate(2015, 11, 1).addMonths(10 * i).addDays(3 * i);
-        rates << RatePeriod{i + 1, from, to, Rate::fromThousandths((450 + (i % 4) * 35 - (i % 3) * 10) * 10)};
+        rates << RatePeriod{i + 1, from, to,
+                            Rate::fromThousandths((450 + (i % 4) * 35 - (i % 3) * 10) * 10)};
         from = to.addDays(1);
     }
     return rates;

@@ -17,8 +17,9 @@ namespace ChargedAccount {
 inline QVector<HistoryRow> history(int method, const QString& calcTo,
                                    const LenderConventions& conventions,
                                    const OffsetAccount& offset = {}) {
-    return ChargedHistory::charged(method, calcTo, conventions,
-                                   {{1, QDate(2023, 1, 1), QDate(2024, 12, 31), *Rate::fromReal(6.1)}}, {}, offset);
+    return ChargedHistory::charged(
+        method, calcTo, conventions,
+        {{1, QDate(2023, 1, 1), QDate(2024, 12, 31), *Rate::fromReal(6.1)}}, {}, offset);
 }
 
 // The rows written into the account at `path`, with no rate periods.

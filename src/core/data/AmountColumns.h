@@ -33,8 +33,7 @@ std::optional<AmountColumn> fromText(const QString& text);
 } // namespace AmountColumns
 
 // One value for each amount column, in that order, found by the column or by its position.
-template <class T>
-struct PerAmountColumn : std::array<T, AmountColumns::Count> {
+template <class T> struct PerAmountColumn : std::array<T, AmountColumns::Count> {
     using std::array<T, AmountColumns::Count>::operator[];
     T& operator[](AmountColumn c) { return (*this)[std::size_t(c)]; }
     const T& operator[](AmountColumn c) const { return (*this)[std::size_t(c)]; }

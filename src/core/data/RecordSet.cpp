@@ -12,8 +12,7 @@
 
 namespace {
 
-const QString ClosedError =
-    QStringLiteral("Operation is not allowed when the object is closed.");
+const QString ClosedError = QStringLiteral("Operation is not allowed when the object is closed.");
 const QString NoCurrentRow =
     QStringLiteral("Either BOF or EOF is True, or the current record has been deleted.");
 

@@ -126,7 +126,7 @@ private:
     // Inputs. An empty amount or CloseBalance counts as the 0 that is written into it.
     QVector<const HistoryRow*> m_rows; // the dated rows, in order
     const QVector<RatePeriod>& m_rates;
-    int m_method = 0; // the method's code; -1 for none (the transactions alone)
+    int m_method = 0;   // the method's code; -1 for none (the transactions alone)
     int m_fixedDay = 0; // 0: never matches
     LenderConventions m_conventions;
     bool m_postingsOnly = false;

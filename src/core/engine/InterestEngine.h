@@ -19,7 +19,7 @@
 // One tblAllRecords row, as the report query reads it.
 struct HistoryRow {
     qint64 id = 0;
-    QDate date;                                               // not valid when empty or unreadable
+    QDate date;                           // not valid when empty or unreadable
     PerAmountColumn<StoredMoney> amounts; // GovtCharge ... InterestPayment
     StoredMoney openBalance;
     StoredMoney closeBalance;

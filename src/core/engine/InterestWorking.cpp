@@ -201,9 +201,8 @@ PostingRates ratesWith(const Working& working, int posting, std::optional<Money>
     // three decimals.
     const qint64 margin = DifferingRate.thousandths();
     const qint64 effective = r.effective->rate.thousandths();
-    r.differs = *r.charge != p.interestDue &&
-                (effective <= r.enteredMin->thousandths() - margin ||
-                 effective >= r.enteredMax->thousandths() + margin);
+    r.differs = *r.charge != p.interestDue && (effective <= r.enteredMin->thousandths() - margin ||
+                                               effective >= r.enteredMax->thousandths() + margin);
     return r;
 }
 

@@ -254,8 +254,7 @@ QVector<Search::Resolution> Search::resolve(const QVector<Item>& items) const {
         // A rate of one posting that returns to the rate before it is what an overcharge looks
         // like, and so is a rate of three decimals that one posting alone would hold: the posting
         // stays unexplained, and its neighbours are read under the rate before it.
-        if (own && !(previous && next && *previous == *next) &&
-            holdsHundredth(item.low, item.high))
+        if (own && !(previous && next && *previous == *next) && holdsHundredth(item.low, item.high))
             rate(*own);
     }
     return out;
@@ -325,8 +324,9 @@ RateProposal::Proposal Search::run() {
     for (const Searched& s : m_searched) {
         std::optional<Money> due;
         if (!p.periods.isEmpty())
-            due = periodInterest(s.days, m_rounding,
-                                 [&](const WorkingDay& d) { return periodOf(d.date)->rate.percent(); });
+            due = periodInterest(s.days, m_rounding, [&](const WorkingDay& d) {
+                return periodOf(d.date)->rate.percent();
+            });
         if (due && cents(*due) == s.charge.raw()) {
             periodOf(s.days.back().date)->postings << m_working.postings[s.posting].date;
             continue;
@@ -419,9 +419,10 @@ bool holdsCharges(QSqlDatabase db) {
 bool ratesCoverHistory(QSqlDatabase db) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("select (select min(Date) from tblAllRecords), (select max(Date) "
-                               "from tblAllRecords), (select min(ValidFrom) from "
-                               "tblInterestChanges), (select max(ValidTo) from tblInterestChanges)")) ||
+    if (!q.exec(
+            QStringLiteral("select (select min(Date) from tblAllRecords), (select max(Date) "
+                           "from tblAllRecords), (select min(ValidFrom) from "
+                           "tblInterestChanges), (select max(ValidTo) from tblInterestChanges)")) ||
         !q.next())
         return false;
     const QDate first = ShortDate::fromIso(q.value(0).toString());

@@ -46,7 +46,7 @@ struct Unexplained {
     QDate date;
     Money charged;
     std::optional<Rate> nearestRate; // the one yearly rate nearest the charge over its period
-    Money difference;                  // charged less the interest due under the proposal
+    Money difference;                // charged less the interest due under the proposal
     friend bool operator==(const Unexplained&, const Unexplained&) = default;
 };
 

@@ -208,9 +208,8 @@ namespace {
 // A loan is charged interest every month: two months or more of a file without any, the more so
 // with card purchases in it, are likely the borrower's everyday account, picked by mistake.
 QString everydayCaution(const Plan& plan) {
-    if (plan.statements.size() < 2 ||
-        !std::all_of(plan.statements.cbegin(), plan.statements.cend(),
-                     [](const Statement& s) { return s.noInterest; }))
+    if (plan.statements.size() < 2 || !std::all_of(plan.statements.cbegin(), plan.statements.cend(),
+                                                   [](const Statement& s) { return s.noInterest; }))
         return QString();
     static const QRegularExpression card(QStringLiteral("\\b(eftpos|visa|mastercard|pos|card)\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -240,8 +239,8 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         rows.begin(), rows.end(),
         [](const ImportedRow& a, const ImportedRow& b) { return a.date < b.date; });
     if (!HistorySpan::fits(earliest->date, latest->date)) {
-        plan.refusal =
-            HistorySpan::refusal(QStringLiteral("The file's history"), earliest->date, latest->date);
+        plan.refusal = HistorySpan::refusal(QStringLiteral("The file's history"), earliest->date,
+                                            latest->date);
         return plan;
     }
     const bool hasBalance =
@@ -312,7 +311,7 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
     bool firstNew = true;
     QVector<int> accountNumbers = account.numbers;
     std::sort(accountNumbers.begin(), accountNumbers.end());
-    int number = cutting.firstNumber > 0 ? cutting.firstNumber
+    int number = cutting.firstNumber > 0    ? cutting.firstNumber
                  : accountNumbers.isEmpty() ? 1
                                             : accountNumbers.last() + 1;
     for (;;) {

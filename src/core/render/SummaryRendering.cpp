@@ -80,7 +80,7 @@ QVector<QStringList> yearRows(const InterestSummary::Summary& s) {
             {yearLabel(y), grid.amount(y.charged), grid.amount(y.due), grid.amount(y.difference)});
     if (s.incomplete.isEmpty()) {
         rows.append({QStringLiteral("Total"), grid.amount(s.charged), grid.amount(s.due),
-                      grid.amount(s.difference)});
+                     grid.amount(s.difference)});
         return rows;
     }
     rows.append({QStringLiteral("Total of every posting"), grid.amount(s.charged),
@@ -136,7 +136,7 @@ QString ratesSentence(int differing, int rated) {
 
 QString ratesLine(const InterestSummary::Summary& s) {
     return s.hasRates && s.ratesDiffering > 0 ? ratesSentence(s.ratesDiffering, s.ratesCompared)
-                                               : QString();
+                                              : QString();
 }
 
 QString sentence(const InterestSummary::Summary& s) {

@@ -317,18 +317,16 @@ QByteArray ratesCsv(const Working& working, const QMap<QDate, PostingRates>& rat
     QByteArray out = "date,charged,due,entered_min,entered_max,effective,exact,comparable\n";
     for (const PostingWorking& p : working.postings) {
         const PostingRates r = rates.value(p.date);
-        const auto rate = [](const std::optional<::Rate>& v) {
-            return v ? v->text() : QString();
-        };
-        const QStringList fields = {
-            p.date.toString(Qt::ISODate),
-            r.charge ? ReportRendering::plainAmount(*r.charge) : QString(),
-            ReportRendering::plainAmount(p.interestDue),
-            rate(r.enteredMin),
-            rate(r.enteredMax),
-            r.effective ? r.effective->rate.text() : QString(),
-            r.effective ? QString::number(r.effective->exact ? 1 : 0) : QString(),
-            QString::number(p.comparable() ? 1 : 0)};
+        const auto rate = [](const std::optional<::Rate>& v) { return v ? v->text() : QString(); };
+        const QStringList fields = {p.date.toString(Qt::ISODate),
+                                    r.charge ? ReportRendering::plainAmount(*r.charge) : QString(),
+                                    ReportRendering::plainAmount(p.interestDue),
+                                    rate(r.enteredMin),
+                                    rate(r.enteredMax),
+                                    r.effective ? r.effective->rate.text() : QString(),
+                                    r.effective ? QString::number(r.effective->exact ? 1 : 0)
+                                                : QString(),
+                                    QString::number(p.comparable() ? 1 : 0)};
         out += fields.join(QLatin1Char(',')).toLatin1() + '\n';
     }
     return out;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "models/RecordSetModel.h"
 #include "data/AccountConnection.h"
 #include "data/RecordSet.h"
+#include "models/RecordSetModel.h"
 #include "shell/FormWindow.h"
 
 #include <QHash>

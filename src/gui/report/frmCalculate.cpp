@@ -1,6 +1,5 @@
 #include "frmCalculate.h"
 
-#include "models/ReportLinesModel.h"
 #include "SummaryWindow.h"
 #include "WorkingWindow.h"
 #include "data/ShortDate.h"
@@ -9,6 +8,7 @@
 #include "engine/ReportStore.h"
 #include "engine/SessionStore.h"
 #include "engine/StatementHandOver.h"
+#include "models/ReportLinesModel.h"
 #include "render/ReportTable.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"

@@ -92,8 +92,9 @@ void MDIForm1::createMenus() {
     // The bank's whole history, cut into statements.
     QMenu* import = menuBar()->addMenu(tr("&Import"));
     import->setObjectName("mnuImport");
-    import->addAction(tr("&Check a Loan from the Bank's File…"), this,
-                      &MDIForm1::checkLoanFromBankFile)
+    import
+        ->addAction(tr("&Check a Loan from the Bank's File…"), this,
+                    &MDIForm1::checkLoanFromBankFile)
         ->setObjectName("mnuCheckLoan");
     import->addAction(tr("&New Account from Bank History…"), this, &MDIForm1::newAccountFromHistory)
         ->setObjectName("mnuNewFromHistory");

@@ -2,9 +2,9 @@
 
 #include "Dialogs.h"
 #include "MDIForm1.h"
-#include "render/RtfReader.h"
 #include "Windows.h"
 #include "data/ProgramPaths.h"
+#include "render/RtfReader.h"
 
 #include <QAction>
 #include <QMdiArea>

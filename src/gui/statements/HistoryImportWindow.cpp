@@ -1,7 +1,7 @@
 #include "HistoryImportWindow.h"
 
-#include "engine/RateProposal.h"
 #include "data/ShortDate.h"
+#include "engine/RateProposal.h"
 #include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
@@ -161,9 +161,9 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
     cutDaySpin = new QSpinBox;
     cutDaySpin->setRange(0, 31);
     cutDaySpin->setSpecialValueText(QStringLiteral("the month's last"));
-    form->addRow(
-        captionFor(QStringLiteral("Periods end on &day:"), cutDaySpin, QStringLiteral("cutDaySpin")),
-        cutDaySpin);
+    form->addRow(captionFor(QStringLiteral("Periods end on &day:"), cutDaySpin,
+                            QStringLiteral("cutDaySpin")),
+                 cutDaySpin);
 
     endDatesEdit = new QPlainTextEdit;
     endDatesEdit->setTabChangesFocus(true);
@@ -386,11 +386,12 @@ void HistoryImportWindow::importStatements() {
         return;
     }
     if (!m_plan.caution.isEmpty() &&
-        !Dialogs::instance().question(m_plan.caution + QStringLiteral("\n\nImport it all the same?")))
+        !Dialogs::instance().question(m_plan.caution +
+                                      QStringLiteral("\n\nImport it all the same?")))
         return;
     const Outcome outcome =
-        importInto(m_connection->database(), m_main.tag(Tag::NewFile), m_history, m_plan,
-                   m_choices, m_session->csvLayout(), m_signs);
+        importInto(m_connection->database(), m_main.tag(Tag::NewFile), m_history, m_plan, m_choices,
+                   m_session->csvLayout(), m_signs);
     m_copy = outcome.copy;
     switch (outcome.step) {
     case Outcome::Step::NothingReady:

@@ -162,7 +162,7 @@ void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     layout->addLayout(periods, 2);
 
     unexplainedGrid = listGrid(UnexplainedHeadings, "unexplainedGrid",
-                           tr("Charges that no proposed rate reproduces"), this);
+                               tr("Charges that no proposed rate reproduces"), this);
     unexplainedLabel = new QLabel(UnexplainedCaption, this);
     unexplainedLabel->setWordWrap(true);
     unexplainedLabel->setBuddy(unexplainedGrid);
@@ -257,9 +257,9 @@ void RateProposalDialog::showProposal(const QString& about) {
         tick->setCheckState(Qt::Checked);
         proposalGrid->setItem(r, 0, tick);
         setListRow(proposalGrid, r,
-               {text.date(p.from), text.date(p.to), rateCell(p.rate),
-                QString::number(p.postings.size()), RateProposalRendering::postingsCell(p)},
-               1, 3, 4);
+                   {text.date(p.from), text.date(p.to), rateCell(p.rate),
+                    QString::number(p.postings.size()), RateProposalRendering::postingsCell(p)},
+                   1, 3, 4);
     }
     proposalGrid->resizeColumnsToContents();
 
@@ -271,9 +271,10 @@ void RateProposalDialog::showProposal(const QString& about) {
     for (int r = 0; r < unexplainedGrid->rowCount(); ++r) {
         const RateProposal::Unexplained& u = m_proposal.unexplained[r];
         setListRow(unexplainedGrid, r,
-               {text.date(u.date), text.amount(u.charged),
-                u.nearestRate ? rateCell(*u.nearestRate) : QString(), text.amount(u.difference)},
-               0, 1, 3);
+                   {text.date(u.date), text.amount(u.charged),
+                    u.nearestRate ? rateCell(*u.nearestRate) : QString(),
+                    text.amount(u.difference)},
+                   0, 1, 3);
     }
     unexplainedGrid->resizeColumnsToContents();
     storeButton->setEnabled(!m_proposal.periods.isEmpty());
@@ -287,9 +288,9 @@ void RateProposalDialog::showStored() {
     for (int r = 0; r < m_stored.size(); ++r) {
         const RatePeriod& p = m_stored[r];
         setListRow(storedGrid, r,
-               {text.date(p.validFrom), text.date(p.validTo),
-                p.interestRate ? rateCell(*p.interestRate) : QString()},
-               0, 2, 2);
+                   {text.date(p.validFrom), text.date(p.validTo),
+                    p.interestRate ? rateCell(*p.interestRate) : QString()},
+                   0, 2, 2);
     }
     storedGrid->resizeColumnsToContents();
 }
@@ -307,7 +308,8 @@ FitCandidate RateProposalDialog::way() const {
     const int method = methodBox->currentIndex();
     const QString day =
         InterestMethod::isFixedDay(method) ? QString::number(dayBox->value()) : QString();
-    return {method, day,
+    return {method,
+            day,
             {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())}};
 }
 

@@ -13,8 +13,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 #include <QScopedValueRollback>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {

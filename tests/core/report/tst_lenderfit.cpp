@@ -1,9 +1,9 @@
 // "Find my lender's method": charges made by a known method, day and conventions are found
 // again, first and every one matched; the ranking's order and its CSV; the pairing of charges
 // with postings.
+#include "engine/LenderFit.h"
 #include "support/ChargedAccount.h"
 #include "support/ReportRows.h"
-#include "engine/LenderFit.h"
 
 #include <QLocale>
 #include <QProcess>

@@ -3,12 +3,12 @@
 // back under every method, day count and rounding; a month charged at a rate the history never
 // had is listed, not proposed; every method tried at once finds the lender's; the report tool's
 // --propose-rates.
-#include "support/RateHistory.h"
 #include "data/AccountConnection.h"
 #include "engine/LenderFit.h"
 #include "engine/RateProposal.h"
 #include "engine/ReportStore.h"
 #include "render/RateProposalRendering.h"
+#include "support/RateHistory.h"
 #include "support/ReportTool.h"
 
 #include <QTest>
@@ -29,8 +29,7 @@ QStringList spelled(const QVector<Period>& periods) {
     QStringList out;
     for (const Period& p : periods)
         out << QStringLiteral("%1 %2 %3")
-                   .arg(p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate),
-                        p.rate.text());
+                   .arg(p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate), p.rate.text());
     return out;
 }
 
@@ -213,13 +212,14 @@ void TestRateProposal::storesTheChosenPeriods() {
     QVector<RatePeriod> stored;
     QString error;
     QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));
-    const QVector<Period> chosen = {{QDate(2022, 1, 1), QDate(2022, 4, 15), *Rate::fromReal(5.25), {}, {}},
-                                    {QDate(2022, 4, 16), QDate(2022, 9, 30), *Rate::fromReal(6.1), {}, {}}};
+    const QVector<Period> chosen = {
+        {QDate(2022, 1, 1), QDate(2022, 4, 15), *Rate::fromReal(5.25), {}, {}},
+        {QDate(2022, 4, 16), QDate(2022, 9, 30), *Rate::fromReal(6.1), {}, {}}};
     const QVector<qint64> replaced = RateProposal::overlapping(stored, chosen);
     QCOMPARE(replaced, QVector<qint64>{stored[1].id});
     // The way they were proposed under becomes the account's with them.
-    const FitCandidate way{InterestMethod::FixedDay, "15",
-                           {DayCount::Actual360, InterestRounding::Day2}};
+    const FitCandidate way{
+        InterestMethod::FixedDay, "15", {DayCount::Actual360, InterestRounding::Day2}};
     QVERIFY2(RateProposal::store(connection.database(), chosen, replaced, way, &error),
              qPrintable(error));
     QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));

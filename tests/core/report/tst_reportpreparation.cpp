@@ -1,4 +1,3 @@
-#include "support/ReportRows.h"
 #include "data/AccountConnection.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
@@ -7,6 +6,7 @@
 #include "engine/ReportPreparation.h"
 #include "engine/ReportStore.h"
 #include "support/AccountFixture.h"
+#include "support/ReportRows.h"
 
 #include <QTest>
 

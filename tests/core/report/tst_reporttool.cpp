@@ -1,7 +1,7 @@
-#include "support/ReportRows.h"
 #include "data/ShortDate.h"
 #include "render/GridText.h"
 #include "support/AccountFixture.h"
+#include "support/ReportRows.h"
 #include "support/ReportTool.h"
 
 #include <QFile>

@@ -2,14 +2,14 @@
 // posting of the golden accounts under every method, day count, rounding and offset; a period
 // worked by hand; the rate the lender effectively charged; and the report tool's --explain and
 // --rates.
-#include "support/ChargedAccount.h"
-#include "support/ReportRows.h"
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
 #include "engine/ReportStore.h"
 #include "render/ReportRendering.h"
 #include "support/AccountFixture.h"
+#include "support/ChargedAccount.h"
+#include "support/ReportRows.h"
 #include "support/ReportTool.h"
 
 #include <QDir>
@@ -197,8 +197,9 @@ void TestWorking::goldenDaysAddUpToIntDue() {
                         QVERIFY2(sum == posting.interestDue, qPrintable(at));
                     // Worked again from the days at their own rates: the engine's own figure.
                     QVERIFY2(periodInterest(posting.days, c.rounding,
-                                            [](const WorkingDay& day) { return day.rate.percent(); }) ==
-                                 posting.interestDue,
+                                            [](const WorkingDay& day) {
+                                                return day.rate.percent();
+                                            }) == posting.interestDue,
                              qPrintable(at));
                     ++postings;
                 }
@@ -337,12 +338,13 @@ void TestWorking::blendedRatesAreNotPointedAt() {
     QFETCH(int, method);
     QFETCH(QString, rounding);
     const LenderConventions c{*Conventions::dayCountFromWord(QStringLiteral("act365")),
-                            *Conventions::roundingFromWord(rounding)};
+                              *Conventions::roundingFromWord(rounding)};
     const QString calcTo = method < 2 ? QStringLiteral("14") : QString();
-    const QVector<RatePeriod> rates = {{1, d("2023-01-01"), d("2023-06-07"), *Rate::fromReal(5.5)},
-                                       {2, d("2023-06-08"), d("2023-11-20"), *Rate::fromReal(6.9)},
-                                       {3, d("2023-11-21"), d("2024-03-09"), *Rate::fromReal(4.2)},
-                                       {4, d("2024-03-10"), d("2024-12-31"), *Rate::fromReal(4.25)}};
+    const QVector<RatePeriod> rates = {
+        {1, d("2023-01-01"), d("2023-06-07"), *Rate::fromReal(5.5)},
+        {2, d("2023-06-08"), d("2023-11-20"), *Rate::fromReal(6.9)},
+        {3, d("2023-11-21"), d("2024-03-09"), *Rate::fromReal(4.2)},
+        {4, d("2024-03-10"), d("2024-12-31"), *Rate::fromReal(4.25)}};
     QVector<HistoryRow> history = ChargedHistory::charged(method, calcTo, c, rates);
     const auto pointedAt = [&] {
         const InterestEngine::Worked w =

@@ -475,10 +475,9 @@ void TestHistoryImport::hostileHistoryRefused() {
 void TestHistoryImport::hostileAccountRefusedByTheReport_data() {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("report") << QStringList{"--method", "0", "--day", "1"};
-    QTest::newRow("explain") << QStringList{"--method", "0", "--day", "1", "--explain",
-                                            "9999-12-31"};
-    QTest::newRow("propose rates")
-        << QStringList{"--propose-rates", "--method", "any"};
+    QTest::newRow("explain") << QStringList{"--method", "0",         "--day",
+                                            "1",        "--explain", "9999-12-31"};
+    QTest::newRow("propose rates") << QStringList{"--propose-rates", "--method", "any"};
     QTest::newRow("fit") << QStringList{"--fit"};
 }
 

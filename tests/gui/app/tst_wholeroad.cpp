@@ -5,20 +5,20 @@
 // bank's whole history, its rates, its report, and the history continued.
 #include "app/RegisterWindows.h"
 #include "data/ShortDate.h"
+#include "models/ReportLinesModel.h"
 #include "records/frmAllRecords.h"
 #include "render/ReportRendering.h"
-#include "models/ReportLinesModel.h"
+#include "report/SummaryWindow.h"
 #include "report/frmCalculate.h"
 #include "statements/HistoryImportWindow.h"
-#include "support/MainWindowHarness.h"
-#include "support/StatementSteps.h"
 #include "support/AccountFixture.h"
 #include "support/ChargedHistory.h"
+#include "support/MainWindowHarness.h"
 #include "support/ScriptedDialogs.h"
-#include "terms/frmMethod.h"
+#include "support/StatementSteps.h"
 #include "terms/RateProposalDialog.h"
+#include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
-#include "report/SummaryWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -252,8 +252,9 @@ void TestWholeRoad::newAccountToReportAndBack() {
 void TestWholeRoad::bankFileToVerdict() {
     ChargedHistory::Loan loan;
     loan.overcharged.insert(QDate(2024, 3, 15), Money::fromRaw(25 * Money::Scale));
-    const QVector<RatePeriod> rates = {{1, QDate(2023, 1, 1), QDate(2023, 8, 31), *Rate::fromReal(5.85)},
-                                       {2, QDate(2023, 9, 1), QDate(2025, 12, 31), *Rate::fromReal(6.1)}};
+    const QVector<RatePeriod> rates = {
+        {1, QDate(2023, 1, 1), QDate(2023, 8, 31), *Rate::fromReal(5.85)},
+        {2, QDate(2023, 9, 1), QDate(2025, 12, 31), *Rate::fromReal(6.1)}};
     const QVector<HistoryRow> rows =
         ChargedHistory::charged(InterestMethod::VariableDay, QString(), {}, rates, loan);
     // The bank's export: the debt positive, amounts as the borrower sees them, newest first.

@@ -1,9 +1,9 @@
 // The printed report: its pages as data, its totals, the report window's Print Preview and Print
 // read back from the PDF they produce, and the report tool's PDF of the same account.
 #include "data/ShortDate.h"
+#include "models/ReportLinesModel.h"
 #include "render/PrintedReport.h"
 #include "render/ReportRendering.h"
-#include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"

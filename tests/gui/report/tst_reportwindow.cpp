@@ -11,8 +11,8 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 namespace {

@@ -8,9 +8,9 @@
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "shell/frmHelp.h"
-#include "support/MainWindowHarness.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
+#include "support/MainWindowHarness.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>

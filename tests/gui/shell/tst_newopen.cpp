@@ -7,9 +7,9 @@
 #include "shell/MDIForm1.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
-#include "support/MainWindowHarness.h"
 #include "support/AccountFixture.h"
 #include "support/Controls.h"
+#include "support/MainWindowHarness.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>

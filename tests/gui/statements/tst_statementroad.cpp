@@ -2,14 +2,14 @@
 // with its rates and transactions, the method and the report; then statements 2 and 4, and the
 // prompt naming the missing statement 3. Every figure of the last report follows from what was
 // typed, worked out by hand below.
-#include "support/MainWindowHarness.h"
-#include "support/StatementSteps.h"
 #include "app/RegisterWindows.h"
 #include "models/ReportLinesModel.h"
 #include "report/frmCalculate.h"
 #include "statements/frmInformation.h"
 #include "support/AccountFixture.h"
+#include "support/MainWindowHarness.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StatementSteps.h"
 #include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
 

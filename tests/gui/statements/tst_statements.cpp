@@ -1,7 +1,6 @@
 // The statement windows: entry of the header with its defaults, checks and questions; the
 // transactions grid with its running balance; the closing checks that hand a statement over;
 // and the missing-statement prompt.
-#include "support/StatementSteps.h"
 #include "data/ShortDate.h"
 #include "engine/StatementChecks.h"
 #include "models/ReportLinesModel.h"
@@ -9,6 +8,7 @@
 #include "statements/frmInformation.h"
 #include "support/FakeHost.h"
 #include "support/RecordsHarness.h"
+#include "support/StatementSteps.h"
 #include "terms/frmMethod.h"
 
 #include <QHeaderView>
@@ -19,8 +19,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 namespace {

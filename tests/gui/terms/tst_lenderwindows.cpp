@@ -3,10 +3,10 @@
 // the account's before it opens the report.
 #include "data/AccountFiles.h"
 #include "engine/ReportStore.h"
-#include "support/ChargedAccount.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
+#include "support/ChargedAccount.h"
 #include "support/Controls.h"
 #include "support/RecordsHarness.h"
 

@@ -4,9 +4,9 @@
 // and every method tried at once.
 #include "data/AccountConnection.h"
 #include "engine/ReportStore.h"
-#include "support/RateHistory.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
+#include "support/RateHistory.h"
 #include "support/RecordsHarness.h"
 #include "terms/RateProposalDialog.h"
 #include "terms/frmUserInterestChanges.h"
@@ -204,8 +204,9 @@ void TestRateProposalWindow::proposingAgainRewritesOnlyChanges() {
     AccountConnection c;
     QVERIFY(c.open(h.account));
     const auto idsAndPeriods = [&] {
-        return AccountFixture::column(h.account, "select ID || ' ' || ValidFrom || ' ' || "
-                                                 "InterestRate from tblInterestChanges order by ID");
+        return AccountFixture::column(h.account,
+                                      "select ID || ' ' || ValidFrom || ' ' || "
+                                      "InterestRate from tblInterestChanges order by ID");
     };
     {
         RateProposalDialog d(c.database(), "0", "14");
