@@ -41,6 +41,10 @@ constexpr int TwipsPerPixel = 15;
 frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Calculate) {
     setWindowTitle(tr("Interest Report"));
     createControls();
+    // At the end of the road from the bank's file the verdict is what the borrower came for; the
+    // road ends here whether or not the report can be shown.
+    const bool endOfRoad = m_main.tag(Tag::CheckLoan) == FlagState::Yes;
+    m_main.setTag(Tag::CheckLoan, QString());
 
     // Loading is the whole preparation and calculation.
     setHourglass();
@@ -69,11 +73,7 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
         // Shown once this window is on screen, so that the prompt comes in front of it.
         m_informationPending = m_missing.has_value();
     }
-    // At the end of the road from the bank's file the verdict is what the borrower came for.
-    if (m_main.tag(Tag::CheckLoan) == FlagState::Yes) {
-        m_main.setTag(Tag::CheckLoan, QString());
-        m_summaryPending = true;
-    }
+    m_summaryPending = endOfRoad;
 }
 
 void frmCalculate::createControls() {
