@@ -10,9 +10,11 @@
 #include "engine/RateProposal.h"
 #include "engine/ReportPreparation.h"
 #include "engine/ReportStore.h"
+#include "reference/TermsCheck.h"
 #include "render/LenderFitRendering.h"
 #include "render/PrintedReport.h"
 #include "render/RateProposalRendering.h"
+#include "render/ReferenceRendering.h"
 #include "render/ReportRendering.h"
 #include "render/ReportTable.h"
 #include "render/SummaryRendering.h"
@@ -44,6 +46,11 @@ const char* const Usage =
     "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
     "       vantrell-report ACCOUNT --propose-rates --method M|any [--day N]\n"
     "                       [--day-count D] [--rounding R] [--format text|csv]\n"
+    "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
+    "                       --reference SERIES [--margin X] [--lag DAYS] [--format text|csv]\n"
+    "       vantrell-report ACCOUNT --owed [--method M [--day N] ... --summary]\n"
+    "                       [--format text|csv]\n"
+    "       vantrell-report [ACCOUNT] --reference list\n"
     "       vantrell-report --help | --version\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
@@ -98,6 +105,28 @@ const char* const Usage =
     "               --method any tries every method, day and convention, proposes under\n"
     "               the one whose periods reproduce most charges (then: fewest periods)\n"
     "               and names its choice on standard error\n"
+    "  --reference SERIES  prints instead whether the lender passed on each change of a\n"
+    "               reference rate to the stored rate periods (the lender's variable rate):\n"
+    "               each change of SERIES within the history, the lender's change that answers\n"
+    "               it (the first in the same direction within 62 days that answers no earlier\n"
+    "               one), the days late, the part not passed on and its cost: the interest due\n"
+    "               under the stored rates less that with the change passed on in full from\n"
+    "               its date plus the lag; then the costs' total. SERIES is a shipped series'\n"
+    "               short name (--reference list), one the account holds, or a CSV file of\n"
+    "               dates and rates. As CSV \"reference_date,reference_change,reference_rate,\n"
+    "               lender_date,lender_change,lender_rate,days_late,not_passed_on,cost\"\n"
+    "               (rates in per cent, every decimal they have; a change never answered\n"
+    "               leaves the lender's fields empty)\n"
+    "  --margin X   with --reference: the lender's rate should be the series plus X points;\n"
+    "               reference_rate then shows that sum\n"
+    "  --lag DAYS   with --reference: days a change may take to pass on, 0 to 366 (default 0)\n"
+    "  --reference list  lists the shipped series (and the account's own, given ACCOUNT):\n"
+    "               short name, name, publisher, first date, the date it is known to\n"
+    "  --owed       prints instead the rate periods the account's stored rate terms owe over\n"
+    "               its history, with how each came about; as CSV \"from,to,rate,source\"\n"
+    "               (source fixed, tracker, adjustable or variable). With --method and\n"
+    "               --summary, the summary of the interest charged against the interest due\n"
+    "               under those rates instead (the stored rate periods are not changed)\n"
     "  --help       prints this text\n"
     "  --version    prints the program's version\n"
     "\n"
@@ -116,7 +145,7 @@ int unreadable(const QString& problem) {
 }
 
 // What the tool prints: the report (as text, CSV or PDF) or one of the prints instead of it.
-enum class Mode { Report, Fit, Summary, Explain, Rates, Propose };
+enum class Mode { Report, Fit, Summary, Explain, Rates, Propose, Reference, SeriesList, Owed };
 
 struct Options {
     Mode mode = Mode::Report;
@@ -136,6 +165,11 @@ struct Options {
     // --propose-rates: rate periods from the lender's charges; anyMethod: under the best way.
     bool proposeRates = false;
     bool anyMethod = false;
+    // --reference, --margin, --lag: the pass-on table; "list" lists the series.
+    QString reference;
+    std::optional<Rate> margin;
+    std::optional<int> lag;
+    bool owed = false; // --owed: the rate periods the stored terms owe
     bool help = false;
     bool version = false;
 };
@@ -164,11 +198,12 @@ std::optional<int> methodCode(const QString& text) {
 class ArgumentReader {
 public:
     ArgumentReader() {
-        for (const char* name :
-             {"method", "day", "format", "pdf", "day-count", "rounding", "explain"})
+        for (const char* name : {"method", "day", "format", "pdf", "day-count", "rounding",
+                                 "explain", "reference", "margin", "lag"})
             m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
                                             QStringLiteral("value"));
-        for (const char* name : {"rates", "propose-rates", "fit", "summary", "help", "version"})
+        for (const char* name :
+             {"rates", "propose-rates", "fit", "summary", "owed", "help", "version"})
             m_options << QCommandLineOption(QString::fromLatin1(name));
         m_parser.addOptions(m_options);
     }
@@ -262,6 +297,12 @@ private:
             *problem = takeExplain(value, o);
         else if (name == QLatin1String("pdf") && o.pdf.isEmpty())
             *problem = takePdf(value, o);
+        else if (name == QLatin1String("reference") && o.reference.isEmpty())
+            *problem = takeReference(value, o);
+        else if (name == QLatin1String("margin") && !o.margin)
+            *problem = takeMargin(value, o);
+        else if (name == QLatin1String("lag") && !o.lag)
+            *problem = takeLag(value, o);
         else
             return takeFlag(name, o);
         return true;
@@ -272,6 +313,7 @@ private:
                            : name == QLatin1String("propose-rates") ? &o.proposeRates
                            : name == QLatin1String("fit")           ? &o.fit
                            : name == QLatin1String("summary")       ? &o.summary
+                           : name == QLatin1String("owed")          ? &o.owed
                                                                     : nullptr;
         if (!flag || *flag)
             return false;
@@ -328,6 +370,29 @@ private:
         o.explain = QDate::fromString(value, Qt::ISODate);
         if (!o.explain.isValid())
             return QStringLiteral("--explain takes a date as YYYY-MM-DD, not '%1'").arg(value);
+        return QString();
+    }
+
+    static QString takeReference(const QString& value, Options& o) {
+        o.reference = value;
+        return value.isEmpty() ? QStringLiteral("--reference needs a series") : QString();
+    }
+
+    static QString takeMargin(const QString& value, Options& o) {
+        o.margin = Rate::parse(value);
+        if (!o.margin)
+            return QStringLiteral("the margin is a rate in points such as 1.5, not '%1'")
+                .arg(value);
+        return QString();
+    }
+
+    static QString takeLag(const QString& value, Options& o) {
+        bool ok = false;
+        const int days = value.toInt(&ok);
+        if (!ok || days < 0 || days > 366)
+            return QStringLiteral("the lag is a whole number of days from 0 to 366, not '%1'")
+                .arg(value);
+        o.lag = days;
         return QString();
     }
 
@@ -437,7 +502,49 @@ QString reportProblem(const Given& given) {
     return QString();
 }
 
+// --reference, --owed and the options only they take.
+QString referenceProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.fit || o.proposeRates || o.summary || o.rates || o.explain.isValid() ||
+        !o.pdf.isEmpty() || o.owed)
+        return QStringLiteral("--reference prints the changes passed on: it takes no --fit, "
+                              "--propose-rates, --summary, --rates, --explain, --pdf or --owed");
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (!given.method)
+        return methodRequired();
+    return QString();
+}
+
+QString seriesListProblem(const Given& given) {
+    const Options& o = given.options;
+    if (given.method || given.format || o.fixedDay || o.dayCount || o.rounding || o.fit ||
+        o.proposeRates || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty() ||
+        o.owed || o.margin || o.lag)
+        return QStringLiteral("--reference list lists the series: it takes no other option");
+    return QString();
+}
+
+QString owedProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.fit || o.proposeRates || o.rates || o.explain.isValid() || !o.pdf.isEmpty())
+        return QStringLiteral("--owed prints the owed rate periods or, with --summary, the "
+                              "summary under them: it takes no --fit, --propose-rates, --rates, "
+                              "--explain or --pdf");
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (o.summary && !given.method)
+        return methodRequired();
+    return QString();
+}
+
 Mode modeOf(const Options& o) {
+    if (o.reference == QLatin1String("list"))
+        return Mode::SeriesList;
+    if (!o.reference.isEmpty())
+        return Mode::Reference;
+    if (o.owed)
+        return Mode::Owed;
     if (o.fit)
         return Mode::Fit;
     if (o.proposeRates)
@@ -452,7 +559,16 @@ Mode modeOf(const Options& o) {
 }
 
 QString modeProblem(const Given& given) {
-    switch (given.options.mode) {
+    const Options& o = given.options;
+    if ((o.margin || o.lag) && o.mode != Mode::Reference && o.mode != Mode::SeriesList)
+        return QStringLiteral("--margin and --lag go with --reference");
+    switch (o.mode) {
+    case Mode::Reference:
+        return referenceProblem(given);
+    case Mode::SeriesList:
+        return seriesListProblem(given);
+    case Mode::Owed:
+        return owedProblem(given);
     case Mode::Fit:
         return fitProblem(given);
     case Mode::Propose:
@@ -477,11 +593,11 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
     Options& o = given.options;
     if (o.help || o.version)
         return o;
-    if (o.account.isEmpty()) {
+    o.mode = modeOf(o);
+    if (o.account.isEmpty() && o.mode != Mode::SeriesList) {
         *problem = QStringLiteral("no ACCOUNT given");
         return std::nullopt;
     }
-    o.mode = modeOf(o);
     *problem = modeProblem(given);
     if (!problem->isEmpty())
         return std::nullopt;
@@ -602,6 +718,7 @@ struct Calculation {
     QVector<ReportLine> lines;
     InterestWorking::Working working;
     int missingStatement = 0;
+    QString passOnText; // the summary's pass-on tables, for an account with rate terms
 };
 
 // The interest due over the history; the calculation's notices join `notices`.
@@ -681,13 +798,14 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
         printOut(o.csv ? WorkingRendering::ratesCsv(working, postingRates)
                        : WorkingRendering::ratesText(working, postingRates, basis).toUtf8());
         break;
-    case Mode::Summary: {
+    case Mode::Summary:
+    case Mode::Owed: {
         const std::optional<InterestSummary::Summary> summary =
             InterestSummary::summarise(c.lines, c.missingStatement, &postingRates);
         if (!summary)
             return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
         printOut(o.csv ? SummaryRendering::csv(*summary)
-                       : SummaryRendering::text(*summary, basis).toUtf8());
+                       : (SummaryRendering::text(*summary, basis) + c.passOnText).toUtf8());
         break;
     }
     case Mode::Report:
@@ -702,6 +820,8 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
         break;
     case Mode::Fit:
     case Mode::Propose:
+    case Mode::Reference:
+    case Mode::SeriesList:
         break; // printed before any calculation
     }
     printNotices(notices);
@@ -710,16 +830,139 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
     return Written;
 }
 
+// The owed rates of the account's terms. Without --summary they are printed here, and nullopt
+// comes back with `error` empty; nullopt with `error` when they cannot be had.
+std::optional<RateTerms::Owed> owedRates(const Options& o, QSqlDatabase db,
+                                         const ReportStore::CalculationInputs& in,
+                                         QStringList& notices, QString* error) {
+    TermsStore::Stored terms;
+    if (!TermsStore::read(db, &terms, error))
+        return std::nullopt;
+    notices << terms.notices;
+    if (terms.terms.isEmpty()) {
+        *error = QStringLiteral("the account holds no rate terms (Lender, Rate Terms...)");
+        return std::nullopt;
+    }
+    const RateTerms::Owed owed = TermsCheck::owed(in, terms);
+    if (!o.summary) {
+        printOut(o.csv ? ReferenceRendering::owedCsv(owed)
+                       : ReferenceRendering::owedText(owed).toUtf8());
+        printNotices(notices << (o.csv ? owed.notices : QStringList()));
+        if (std::fflush(stdout) != 0)
+            *error = QStringLiteral("the owed rates could not be written");
+        return std::nullopt;
+    }
+    notices << owed.notices;
+    if (!TermsCheck::owedCoverHistory(in, owed)) {
+        printNotices(notices);
+        *error = QStringLiteral("the rate terms do not owe a rate on every day of the history");
+        return std::nullopt;
+    }
+    return owed;
+}
+
+// The shipped series, and the account's own when one is given.
+int printSeriesList(const Options& o) {
+    QStringList notices;
+    QVector<ReferenceSeries> series = ShippedSeries::all(&notices);
+    if (!o.account.isEmpty()) {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("copy"));
+        TermsStore::Stored stored;
+        QString error;
+        if (!TermsStore::read(db, &stored, &error))
+            return unreadable(
+                QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
+        for (const ReferenceSeries& s : std::as_const(stored.series))
+            series << s;
+        notices << stored.notices;
+    }
+    printOut(ReferenceRendering::seriesListText(series).toUtf8());
+    printNotices(notices);
+    return std::fflush(stdout) == 0 ? Written : Unreadable;
+}
+
+// The series --reference names: a file of dates and rates, a shipped series or the account's.
+std::optional<ReferenceSeries> referenceSeries(const QString& name, QSqlDatabase db,
+                                               QString* problem, bool* usage) {
+    *usage = false;
+    if (QFileInfo(name).isFile()) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * 1024 * 1024) {
+            *problem = QStringLiteral("cannot read the series file '%1'").arg(name);
+            return std::nullopt;
+        }
+        QString why;
+        std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
+            file.readAll(), ReferenceSeriesFile::keyFromFileName(name), &why);
+        if (!s)
+            *problem = QStringLiteral("the series file '%1' does not read: %2").arg(name, why);
+        return s;
+    }
+    TermsStore::Stored stored;
+    if (TermsStore::read(db, &stored, problem) && stored.series.contains(name))
+        return stored.series.value(name);
+    QString error;
+    if (std::optional<ReferenceSeries> shipped = ShippedSeries::find(name, &error))
+        return shipped;
+    *usage = true;
+    *problem = QStringLiteral("no series '%1': give a shipped series' short name (--reference "
+                              "list), one the account holds, or a CSV file of dates and rates")
+                   .arg(name);
+    return std::nullopt;
+}
+
+// The pass-on table of --reference.
+int printPassOn(const Options& o, QSqlDatabase db, const ReportStore::CalculationInputs& in,
+                const PassOn::Calculation& c, QStringList notices) {
+    QString problem;
+    bool usage = false;
+    const std::optional<ReferenceSeries> series =
+        referenceSeries(o.reference, db, &problem, &usage);
+    if (!series)
+        return usage ? usageError(problem) : unreadable(problem);
+    const int lag = o.lag.value_or(0);
+    PassOn::Table table = PassOn::table(c, in.rates, *series, lag);
+    if (o.margin) {
+        for (PassOn::Row& row : table.rows)
+            row.reference.rate = row.reference.rate + *o.margin;
+    }
+    printOut(o.csv ? ReferenceRendering::passOnCsv(table)
+                   : ReferenceRendering::passOnText(table, *series, lag).toUtf8());
+    printNotices(notices << table.notices);
+    return std::fflush(stdout) == 0 ? Written : Unreadable;
+}
+
+// The pass-on tables of the account's variable terms, under the summary's text.
+QString summaryPassOn(QSqlDatabase db, const ReportStore::CalculationInputs& in,
+                      const PassOn::Calculation& c, QStringList& notices) {
+    TermsStore::Stored terms;
+    QString error;
+    if (!TermsStore::read(db, &terms, &error)) {
+        notices << QStringLiteral("The rate terms cannot be read: %1").arg(error);
+        return QString();
+    }
+    QString out;
+    for (const TermsCheck::PassOnSection& section : TermsCheck::passOn(c, in.rates, terms))
+        out += QLatin1Char('\n') +
+               ReferenceRendering::passOnText(section.table, section.series, section.lagDays);
+    return out;
+}
+
 int run(const Options& o) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open())
         return unreadable(QStringLiteral("cannot make a working copy of the account"));
+    if (o.mode == Mode::SeriesList && o.account.isEmpty())
+        return printSeriesList(o);
     if (const QString problem = AccountDatabase::copyIntoMemory(o.account, db); !problem.isEmpty())
         return unreadable(problem);
+    if (o.mode == Mode::SeriesList)
+        return printSeriesList(o);
 
     QString fixedDay = o.fixedDay.value_or(QString());
-    const bool fixedDayMethod = InterestMethod::isFixedDay(o.method);
+    const bool fixedDayMethod =
+        InterestMethod::isFixedDay(o.method) && !(o.mode == Mode::Owed && !o.summary);
     if (fixedDayMethod && !o.fixedDay) {
         const std::optional<QString> stored = CalcDay::lastCalcTo(db);
         if (!stored || stored->isEmpty())
@@ -742,9 +985,23 @@ int run(const Options& o) {
     conventions.rounding = o.rounding.value_or(conventions.rounding);
     if (o.mode == Mode::Propose)
         return printProposal(o, db, in->history, fixedDay, conventions, in->offset, notices);
+    const PassOn::Calculation passOn{in->history, o.method, fixedDay, conventions, in->offset};
+    if (o.mode == Mode::Reference)
+        return printPassOn(o, db, *in, passOn, notices);
 
-    const Calculation calculation = calculate(o, *in, fixedDay, conventions, notices);
+    ReportStore::CalculationInputs inputs = *in;
     SummaryRendering::Basis basis;
+    if (o.mode == Mode::Owed) {
+        QString error;
+        const std::optional<RateTerms::Owed> owed = owedRates(o, db, inputs, notices, &error);
+        if (!owed)
+            return error.isEmpty() ? Written : unreadable(error);
+        inputs.rates = owed->ratePeriods();
+        basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
+    }
+    Calculation calculation = calculate(o, inputs, fixedDay, conventions, notices);
+    if (o.mode == Mode::Summary && !o.csv)
+        calculation.passOnText = summaryPassOn(db, *in, passOn, notices);
     basis.account = QFileInfo(o.account).absoluteFilePath();
     basis.method = o.method;
     basis.fixedDay = fixedDay;

@@ -39,6 +39,13 @@ const std::vector<LaterTable>& laterTables() {
     static const std::vector<LaterTable> tables = {
         {2, {"tblSettings", {"ID", "Name", "Value"}}},
         {3, {"tblOffsetBalances", {"ID", "Date", "Balance"}}},
+        {4,
+         {"tblRateTerms",
+          {"ID", "ValidFrom", "Terms", "InterestRate", "ValidTo", "Series", "Margin", "LagDays",
+           "NextMonth", "Rounding", "RoundingStep", "FirstChange", "ChangeMonths", "LookBackDays",
+           "FirstCap", "EachCap", "LifeCap", "RateFloor"}}},
+        {4, {"tblSeries", {"ID", "Series", "Name", "Publisher", "Source", "CoversTo"}}},
+        {4, {"tblSeriesRates", {"ID", "Series", "Date", "InterestRate"}}},
     };
     return tables;
 }

@@ -22,6 +22,18 @@ ColumnKind columnKind(const QString& columnName) {
         {"StatementNumber", ColumnKind::Integer},
         {"CalcFrom", ColumnKind::Text},
         {"CalcTo", ColumnKind::Text},
+        {"Margin", ColumnKind::Double},
+        {"RoundingStep", ColumnKind::Double},
+        {"FirstCap", ColumnKind::Double},
+        {"EachCap", ColumnKind::Double},
+        {"LifeCap", ColumnKind::Double},
+        {"RateFloor", ColumnKind::Double},
+        {"LagDays", ColumnKind::Integer},
+        {"NextMonth", ColumnKind::Integer},
+        {"ChangeMonths", ColumnKind::Integer},
+        {"LookBackDays", ColumnKind::Integer},
+        {"FirstChange", ColumnKind::Date},
+        {"CoversTo", ColumnKind::Date},
     };
     return kinds.value(columnName, ColumnKind::Text);
 }

@@ -60,3 +60,36 @@ QString Rate::exactText() const {
         scale *= 10;
     return digits(m_raw < 0, magnitudeOf(m_raw) / (Scale / scale), scale, decimals);
 }
+
+std::optional<Rate> Rate::parse(QStringView text) {
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char('%')))
+        text = text.chopped(1).trimmed();
+    bool negative = false;
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
+        negative = text.front() == QLatin1Char('-');
+        text = text.mid(1);
+    }
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const QStringView whole = point < 0 ? text : text.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + 1);
+    if ((whole.isEmpty() && fraction.isEmpty()) || whole.size() > 4 || fraction.size() > 9)
+        return std::nullopt;
+    qint64 raw = 0;
+    for (const QChar c : whole) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return std::nullopt;
+        raw = raw * 10 + (c.unicode() - '0');
+    }
+    qint64 scale = Scale;
+    raw *= Scale;
+    for (const QChar c : fraction) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return std::nullopt;
+        scale /= 10;
+        raw += (c.unicode() - '0') * scale;
+    }
+    if (raw > TextLimitPercent * Scale)
+        return std::nullopt;
+    return fromRaw(negative ? -raw : raw);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 #include <compare>
@@ -35,6 +36,17 @@ public:
     // The one rounding of a worked-out rate to three decimals: half away from zero, the rate as
     // given times a thousand. nullopt when not finite or beyond LimitPercent.
     static std::optional<Rate> nearestThousandth(double percent);
+
+    // A rate as written ("4.35", "-0.5", "+0.25", "7%"): at most nine decimals, '.' as the
+    // point, no groups, within ±TextLimitPercent. nullopt for anything else.
+    static constexpr qint64 TextLimitPercent = 1000;
+    static std::optional<Rate> parse(QStringView text);
+
+    // Sums and differences of rates that are bounded (as read, parsed or rounded here): they
+    // stay far inside 64 bits.
+    friend constexpr Rate operator+(Rate a, Rate b) { return fromRaw(a.m_raw + b.m_raw); }
+    friend constexpr Rate operator-(Rate a, Rate b) { return fromRaw(a.m_raw - b.m_raw); }
+    constexpr Rate operator-() const { return fromRaw(-m_raw); }
 
     // The rate for the day's arithmetic: the nearest double.
     double percent() const { return double(m_raw) / double(Scale); }

@@ -92,6 +92,15 @@ std::optional<Rate> rate(sqlite3_stmt* q, int column) {
     return n ? Rate::fromReal(*n) : std::nullopt;
 }
 
+std::optional<Rate> rate(const QVariant& value, bool* unreadable) {
+    bool notNumber = false;
+    const std::optional<double> n = number(value, &notNumber);
+    const std::optional<Rate> r = n ? Rate::fromReal(*n) : std::nullopt;
+    if (unreadable)
+        *unreadable = notNumber || (n && !r);
+    return r;
+}
+
 std::optional<double> number(sqlite3_stmt* q, int column) {
     const int type = sqlite3_column_type(q, column);
     if (type != SQLITE_FLOAT && type != SQLITE_INTEGER)

@@ -43,5 +43,6 @@ std::optional<double> number(const QVariant& value, bool* unreadable = nullptr);
 std::optional<double> number(sqlite3_stmt* q, int column);
 // A number read as a rate (Rate::fromReal): nullopt also for a number no rate can be.
 std::optional<Rate> rate(sqlite3_stmt* q, int column);
+std::optional<Rate> rate(const QVariant& value, bool* unreadable = nullptr);
 
 } // namespace StoredValue

@@ -208,6 +208,8 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
     if (!basis.account.isEmpty())
         out += QStringLiteral("Account: %1\n").arg(basis.account);
     out += sentence(s) + QLatin1Char('\n');
+    if (!basis.ratesNote.isEmpty())
+        out += basis.ratesNote + QLatin1Char('\n');
     if (s.hasRates)
         out += ratesLine(s) + QLatin1Char('\n');
     out += QLatin1Char('\n');

@@ -20,6 +20,9 @@ struct Basis {
     int method = 0;   // the method code as the engine took it
     QString fixedDay; // the fixed-day methods' period end day ("28")
     LenderConventions conventions;
+    // Whose rates the interest due is worked under, when not the stored rate periods: said
+    // under the sentence.
+    QString ratesNote;
 };
 
 // "Over 40 years your lender charged 1,234.56 more interest than these figures give, more in 30

@@ -1,6 +1,7 @@
 // The account file: a fresh account answers every query, the two history orders put a day's
 // rows where the windows expect them, and the file refuses values of the wrong kind.
 #include "data/AccountConnection.h"
+#include "data/AccountSchema.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
 #include "support/AccountFixture.h"
@@ -44,7 +45,8 @@ private slots:
             QVERIFY2(rs.open(), qPrintable(QString(sql) + ": " + rs.lastError()));
             QCOMPARE(rs.recordCount(), 0);
         }
-        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"), QStringList{"3"});
+        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"),
+                 QStringList{QString::number(AccountSchema::CurrentVersion)});
     }
 
     void templateIsAnEmptyAccount() {

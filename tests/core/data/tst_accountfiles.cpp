@@ -3,6 +3,7 @@
 // left behind; a crashed save or a WAL file is made whole first, and a file that is read-only,
 // foreign, newer or busy is refused as it is.
 #include "data/AccountConnection.h"
+#include "data/AccountSchema.h"
 #include "data/AccountFiles.h"
 #include "support/AccountFixture.h"
 
@@ -441,7 +442,9 @@ private slots:
                "AUTOINCREMENT, Name TEXT, Value TEXT)|insert into tblSettings (Name, Value) values "
                "('OffsetShare', '40'), ('DayCount', 'act365'), ('OffsetShare', '50')"
             << notAccount << QStringList{"tblSettings", "'OffsetShare' more than once"};
-        QTest::newRow("newer version") << "pragma user_version = 4" << notAccount
+        QTest::newRow("newer version")
+            << QStringLiteral("pragma user_version = %1").arg(AccountSchema::CurrentVersion + 1)
+            << notAccount
                                        << QStringList{"made by a newer version of Vantrell"};
     }
     void openRefusesUntouched() {
@@ -471,7 +474,8 @@ private slots:
                                "values ('2024-01-02', 1000, 'paid')");
         const FileError e = AccountFiles::compactInPlace(m_account, m_scratch);
         QVERIFY2(!e, qPrintable(e.text));
-        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"), QStringList{"3"});
+        QCOMPARE(AccountFixture::column(m_account, "pragma user_version"),
+                 QStringList{QString::number(AccountSchema::CurrentVersion)});
         QCOMPARE(AccountFixture::column(m_account, "select Deposit from tblAllRecords"),
                  QStringList{"1000"});
         QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});

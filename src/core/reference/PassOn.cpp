@@ -1,0 +1,158 @@
+#include "PassOn.h"
+
+#include <algorithm>
+
+namespace PassOn {
+
+namespace {
+
+int signOf(Rate r) {
+    return r.raw() > 0 ? 1 : (r.raw() < 0 ? -1 : 0);
+}
+
+// The history's first and last dates.
+std::pair<QDate, QDate> spanOf(const QVector<HistoryRow>& history) {
+    QDate first, last;
+    for (const HistoryRow& row : history) {
+        if (!row.date.isValid())
+            continue;
+        if (!first.isValid() || row.date < first)
+            first = row.date;
+        if (!last.isValid() || row.date > last)
+            last = row.date;
+    }
+    return {first, last};
+}
+
+// The rates with one row's change passed on in full in place of the lender's answer.
+QVector<RatePeriod> passedOn(const QVector<RatePeriod>& rates, const Row& row, int lagDays) {
+    QVector<RatePeriod> r = shifted(rates, row.reference.date.addDays(lagDays), row.reference.size);
+    if (row.lender)
+        r = shifted(r, row.lender->date, -row.lender->size);
+    return r;
+}
+
+} // namespace
+
+QVector<Change> lenderChanges(const QVector<RatePeriod>& stored) {
+    QVector<RatePeriod> periods;
+    for (const RatePeriod& p : stored) {
+        if (p.validFrom.isValid() && p.interestRate)
+            periods << p;
+    }
+    std::stable_sort(periods.begin(), periods.end(), [](const RatePeriod& a, const RatePeriod& b) {
+        return a.validFrom < b.validFrom;
+    });
+    QVector<Change> changes;
+    for (int i = 1; i < periods.size(); ++i) {
+        const Rate before = *periods[i - 1].interestRate;
+        const Rate after = *periods[i].interestRate;
+        if (after != before)
+            changes << Change{periods[i].validFrom, after - before, after};
+    }
+    return changes;
+}
+
+QVector<Change> seriesChanges(const ReferenceSeries& series, const QDate& first,
+                              const QDate& last) {
+    QVector<Change> changes;
+    for (int i = 1; i < series.changes.size(); ++i) {
+        const SeriesChange& c = series.changes[i];
+        if (c.date > first && c.date <= last)
+            changes << Change{c.date, c.rate - series.changes[i - 1].rate, c.rate};
+    }
+    return changes;
+}
+
+QVector<Row> match(const QVector<Change>& reference, const QVector<Change>& lender, int lagDays) {
+    QVector<bool> used(lender.size(), false);
+    QVector<Row> rows;
+    for (const Change& r : reference) {
+        Row row;
+        row.reference = r;
+        row.notPassedOn = r.size;
+        for (int i = 0; i < lender.size(); ++i) {
+            const Change& l = lender[i];
+            if (used[i] || l.date < r.date || l.date > r.date.addDays(AnswerDays) ||
+                signOf(l.size) != signOf(r.size))
+                continue;
+            used[i] = true;
+            row.lender = l;
+            row.daysLate = int(r.date.addDays(lagDays).daysTo(l.date));
+            row.notPassedOn = r.size - l.size;
+            break;
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+QVector<RatePeriod> shifted(const QVector<RatePeriod>& rates, const QDate& from, Rate size) {
+    QVector<RatePeriod> out;
+    out.reserve(rates.size() + 1);
+    for (const RatePeriod& p : rates) {
+        if (!p.interestRate || !p.validFrom.isValid() || !p.validTo.isValid() || p.validTo < from) {
+            out << p;
+        } else if (p.validFrom >= from) {
+            out << RatePeriod{p.id, p.validFrom, p.validTo, *p.interestRate + size};
+        } else {
+            out << RatePeriod{p.id, p.validFrom, from.addDays(-1), p.interestRate};
+            out << RatePeriod{p.id, from, p.validTo, *p.interestRate + size};
+        }
+    }
+    return out;
+}
+
+std::optional<Money> interestDue(const Calculation& c, const QVector<RatePeriod>& rates) {
+    const InterestEngine::Result result =
+        InterestEngine::calculate(c.history, rates, c.method, c.fixedDay, c.conventions, c.offset,
+                                  InterestEngine::Output::Postings);
+    if (result.notices.contains(QString::fromLatin1(InterestEngine::InterestDateError)))
+        return std::nullopt;
+    Money sum;
+    for (const ReportLine& line : result.lines) {
+        if (line.kind != ReportLine::Kind::Interest || !line.interestDue)
+            continue;
+        const std::optional<Money> next = Money::add(sum, *line.interestDue);
+        if (!next)
+            return std::nullopt;
+        sum = *next;
+    }
+    return sum;
+}
+
+Table table(const Calculation& c, const QVector<RatePeriod>& stored, const ReferenceSeries& series,
+            int lagDays, const QDate& from, const QDate& to) {
+    Table t;
+    auto [first, last] = spanOf(c.history);
+    if (from.isValid() && from.addDays(-1) > first)
+        first = from.addDays(-1);
+    if (to.isValid() && to < last)
+        last = to;
+    t.rows = match(seriesChanges(series, first, last), lenderChanges(stored), lagDays);
+    const std::optional<Money> due = interestDue(c, stored);
+    if (!due) {
+        t.notices << QStringLiteral("The costs cannot be worked out: the stored rate periods do "
+                                    "not give the interest due over the whole history.");
+        return t;
+    }
+    QVector<RatePeriod> all = stored;
+    for (Row& row : t.rows) {
+        const std::optional<Money> under = interestDue(c, passedOn(stored, row, lagDays));
+        const std::optional<Money> cost = under ? Money::subtract(*due, *under) : std::nullopt;
+        const std::optional<Money> total = cost ? Money::add(t.total, *cost) : std::nullopt;
+        if (!total) {
+            t.notices << QStringLiteral("The cost of the change of %1 cannot be worked out.")
+                             .arg(row.reference.date.toString(QStringLiteral("d/M/yyyy")));
+            continue;
+        }
+        row.cost = *cost;
+        t.total = *total;
+        all = passedOn(all, row, lagDays);
+    }
+    if (const std::optional<Money> under = interestDue(c, all))
+        t.allPassedOn = Money::subtract(*due, *under).value_or(Money());
+    return t;
+}
+
+} // namespace PassOn

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ReferenceSeries.h"
+#include "engine/InterestEngine.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+// Whether the lender passed on the changes of a reference rate to its own variable rate, in full
+// and on time, and what each change not passed on cost.
+namespace PassOn {
+
+// How long after a change of the reference the lender's answer is looked for.
+inline constexpr int AnswerDays = 62;
+
+// A change of a rate: its date, its size and the rate after it.
+struct Change {
+    QDate date;
+    Rate size;
+    Rate rate;
+    friend bool operator==(const Change&, const Change&) = default;
+};
+
+struct Row {
+    Change reference;
+    std::optional<Change> lender; // the change that answers it, if any
+    int daysLate = 0;             // the answer's date less the reference's date plus the lag
+    Rate notPassedOn;             // the reference's size less the answer's
+    Money cost; // the interest due under the stored rates less that with this change in full
+    friend bool operator==(const Row&, const Row&) = default;
+};
+
+struct Table {
+    QVector<Row> rows;
+    Money total; // the rows' costs
+    Money
+        allPassedOn; // the interest due under the stored rates less that with every change in full
+    QStringList notices;
+};
+
+// The changes of the stored rate periods, in date order: each period whose rate differs from
+// the one before it.
+QVector<Change> lenderChanges(const QVector<RatePeriod>& stored);
+// The changes of a series dated after `first` and on or before `last`.
+QVector<Change> seriesChanges(const ReferenceSeries& series, const QDate& first, const QDate& last);
+
+// Each reference change with the lender's change that answers it: the first in the same
+// direction dated from the reference's date to AnswerDays after it that answers no earlier one.
+QVector<Row> match(const QVector<Change>& reference, const QVector<Change>& lender, int lagDays);
+
+// `rates` with `size` added to every day from `from` on.
+QVector<RatePeriod> shifted(const QVector<RatePeriod>& rates, const QDate& from, Rate size);
+
+// What a calculation of the account needs to work out the interest due.
+struct Calculation {
+    const QVector<HistoryRow>& history;
+    int method = 0;
+    QString fixedDay;
+    LenderConventions conventions;
+    OffsetAccount offset;
+};
+
+// The interest due over the history under `rates`: its interest lines' sum. nullopt when it
+// cannot be worked (a day without a rate, a sum out of range).
+std::optional<Money> interestDue(const Calculation& c, const QVector<RatePeriod>& rates);
+
+// The pass-on table of `series` against the stored rates over the history (from `from` to `to`
+// where given: the span of a variable terms period), each row's cost worked out.
+Table table(const Calculation& c, const QVector<RatePeriod>& stored, const ReferenceSeries& series,
+            int lagDays, const QDate& from = {}, const QDate& to = {});
+
+} // namespace PassOn

@@ -1,0 +1,53 @@
+#include "TermsCheck.h"
+
+#include <algorithm>
+
+namespace TermsCheck {
+
+QDate historyEnd(const QVector<HistoryRow>& history) {
+    QDate last;
+    for (const HistoryRow& row : history) {
+        if (row.date.isValid() && (!last.isValid() || row.date > last))
+            last = row.date;
+    }
+    return last;
+}
+
+QDate historyStart(const QVector<HistoryRow>& history) {
+    QDate first;
+    for (const HistoryRow& row : history) {
+        if (row.date.isValid() && (!first.isValid() || row.date < first))
+            first = row.date;
+    }
+    return first;
+}
+
+RateTerms::Owed owed(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms) {
+    return RateTerms::owed(terms.terms, terms.series, in.rates, historyEnd(in.history));
+}
+
+bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed) {
+    const QDate first = historyStart(in.history);
+    return first.isValid() && owed.covers(first, historyEnd(in.history));
+}
+
+QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
+                              const TermsStore::Stored& terms) {
+    QVector<RateTerms::Period> sorted = terms.terms;
+    std::stable_sort(
+        sorted.begin(), sorted.end(),
+        [](const RateTerms::Period& a, const RateTerms::Period& b) { return a.from < b.from; });
+    QVector<PassOnSection> sections;
+    for (int i = 0; i < sorted.size(); ++i) {
+        const RateTerms::Period& p = sorted[i];
+        const auto series = terms.series.constFind(p.series);
+        if (p.kind != RateTerms::Kind::Variable || series == terms.series.cend())
+            continue;
+        const QDate to = i + 1 < sorted.size() ? sorted[i + 1].from.addDays(-1) : QDate();
+        sections << PassOnSection{*series, p.lagDays,
+                                  PassOn::table(c, stored, *series, p.lagDays, p.from, to)};
+    }
+    return sections;
+}
+
+} // namespace TermsCheck

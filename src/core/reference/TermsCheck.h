@@ -1,0 +1,39 @@
+#pragma once
+
+#include "PassOn.h"
+#include "RateTerms.h"
+#include "TermsStore.h"
+#include "engine/ReportStore.h"
+
+#include <QVector>
+
+// What the loan's rate terms say of the account: the rates they owe over its history and, for
+// each period of the lender's variable rate against a series, whether its changes were passed
+// on. The summary window, the Rate Terms window and the report tool all ask here.
+namespace TermsCheck {
+
+// The history's last date: where the last terms period's owed rates end.
+QDate historyEnd(const QVector<HistoryRow>& history);
+QDate historyStart(const QVector<HistoryRow>& history);
+
+// The owed rates of the stored terms over the history.
+RateTerms::Owed owed(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms);
+
+inline constexpr const char* OwedNote =
+    "The interest due is worked out under the rates the loan's terms owe, not the stored rate "
+    "periods.";
+
+// Whether the owed rates can stand in for the stored ones: they cover every day of the history.
+bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed);
+
+struct PassOnSection {
+    ReferenceSeries series;
+    int lagDays = 0;
+    PassOn::Table table;
+};
+
+// A section for each variable terms period whose series the account holds, over its span.
+QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
+                              const TermsStore::Stored& terms);
+
+} // namespace TermsCheck

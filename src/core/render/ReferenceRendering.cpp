@@ -1,0 +1,135 @@
+#include "ReferenceRendering.h"
+
+#include "GridText.h"
+#include "ReportRendering.h"
+
+namespace ReferenceRendering {
+
+namespace {
+
+QString rateCell(Rate rate) {
+    return rate.exactText() + QStringLiteral(" %");
+}
+
+QString isoDate(const QDate& d) {
+    return d.isValid() ? d.toString(Qt::ISODate) : QString();
+}
+
+} // namespace
+
+QString changeText(Rate change) {
+    return change.raw() > 0 ? QLatin1Char('+') + change.exactText() : change.exactText();
+}
+
+QString seriesListText(const QVector<ReferenceSeries>& series) {
+    QVector<QStringList> rows = {{QStringLiteral("Series"), QStringLiteral("Name"),
+                                  QStringLiteral("Publisher"), QStringLiteral("From"),
+                                  QStringLiteral("Known to"), QStringLiteral("Changes")}};
+    for (const ReferenceSeries& s : series)
+        rows.append({s.key, s.name, s.publisher,
+                     s.changes.isEmpty() ? QString() : isoDate(s.changes.first().date),
+                     isoDate(s.knownTo()), QString::number(s.changes.size())});
+    return alignedTable(rows, [](qsizetype c) { return c == 5; });
+}
+
+QByteArray owedCsv(const RateTerms::Owed& owed) {
+    QByteArray out = "from,to,rate,source\n";
+    for (const RateTerms::OwedPeriod& p : owed.periods)
+        out += QStringLiteral("%1,%2,%3,%4\n")
+                   .arg(isoDate(p.from), isoDate(p.to), p.rate.exactText(),
+                        RateTerms::kindWord(p.source))
+                   .toUtf8();
+    return out;
+}
+
+QString owedText(const RateTerms::Owed& owed) {
+    const GridText grid;
+    QString out = QStringLiteral("Rate periods owed under the loan's rate terms\n\n");
+    QVector<QStringList> rows = {{QStringLiteral("From"), QStringLiteral("To"),
+                                  QStringLiteral("Rate"), QStringLiteral("Terms"),
+                                  QStringLiteral("How")}};
+    for (const RateTerms::OwedPeriod& p : owed.periods)
+        rows.append({grid.date(p.from), grid.date(p.to), rateCell(p.rate),
+                     RateTerms::kindName(p.source), p.detail});
+    out += alignedTable(rows, [](qsizetype c) { return c == 2; });
+    for (const QString& notice : owed.notices)
+        out += notice + QLatin1Char('\n');
+    return out;
+}
+
+const QStringList& passOnHeadings() {
+    static const QStringList h = {
+        QStringLiteral("Reference"), QStringLiteral("Change"),        QStringLiteral("Rate"),
+        QStringLiteral("Lender"),    QStringLiteral("Its change"),    QStringLiteral("Its rate"),
+        QStringLiteral("Days late"), QStringLiteral("Not passed on"), QStringLiteral("Cost")};
+    return h;
+}
+
+QStringList passOnCells(const PassOn::Row& row) {
+    const GridText grid;
+    const std::optional<PassOn::Change>& l = row.lender;
+    return {grid.date(row.reference.date),
+            changeText(row.reference.size),
+            rateCell(row.reference.rate),
+            l ? grid.date(l->date) : QStringLiteral("never"),
+            l ? changeText(l->size) : QString(),
+            l ? rateCell(l->rate) : QString(),
+            l ? QString::number(row.daysLate) : QString(),
+            changeText(row.notPassedOn),
+            grid.amount(row.cost)};
+}
+
+QByteArray passOnCsv(const PassOn::Table& table) {
+    QByteArray out = "reference_date,reference_change,reference_rate,lender_date,lender_change,"
+                     "lender_rate,days_late,not_passed_on,cost\n";
+    for (const PassOn::Row& row : table.rows) {
+        const std::optional<PassOn::Change>& l = row.lender;
+        out += QStringList{isoDate(row.reference.date),
+                           row.reference.size.exactText(),
+                           row.reference.rate.exactText(),
+                           l ? isoDate(l->date) : QString(),
+                           l ? l->size.exactText() : QString(),
+                           l ? l->rate.exactText() : QString(),
+                           l ? QString::number(row.daysLate) : QString(),
+                           row.notPassedOn.exactText(),
+                           ReportRendering::plainAmount(row.cost)}
+                   .join(QLatin1Char(','))
+                   .toUtf8() +
+               '\n';
+    }
+    return out;
+}
+
+QString passOnTotalLine(const PassOn::Table& table) {
+    const Money total = table.total;
+    if (total.isZero())
+        return QStringLiteral("The changes of the reference not passed on in full cost nothing "
+                              "in interest over the history.");
+    return QStringLiteral("The changes of the reference not passed on in full %1 %2 in interest "
+                          "over the history.")
+        .arg(total.raw() > 0 ? QStringLiteral("cost") : QStringLiteral("saved"),
+             GridText().amount(total.magnitude().value_or(total)));
+}
+
+QString passOnText(const PassOn::Table& table, const ReferenceSeries& series, int lagDays) {
+    QString out = QStringLiteral("Changes of %1 (%2) passed on").arg(series.name, series.key);
+    if (lagDays > 0)
+        out += QStringLiteral(", %1 days allowed").arg(lagDays);
+    out += QStringLiteral("\n\n");
+    if (table.rows.isEmpty()) {
+        out += QStringLiteral("The series did not change within the history.\n");
+    } else {
+        QVector<QStringList> rows = {passOnHeadings()};
+        for (const PassOn::Row& row : table.rows)
+            rows << passOnCells(row);
+        out += alignedTable(rows);
+        out += QStringLiteral("Cost: the interest due under the stored rates less that with the "
+                              "change passed on in full from its date.\n");
+    }
+    out += QLatin1Char('\n') + passOnTotalLine(table) + QLatin1Char('\n');
+    for (const QString& notice : table.notices)
+        out += notice + QLatin1Char('\n');
+    return out;
+}
+
+} // namespace ReferenceRendering
