@@ -18,6 +18,7 @@
 #include "terms/ConventionsWindow.h"
 #include "terms/FindMethodWindow.h"
 #include "terms/OffsetWindow.h"
+#include "terms/RateTermsWindow.h"
 #include "terms/frmInterestPeriod.h"
 #include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
@@ -51,6 +52,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::FindMethod, [](MDIForm1& m) { return new FindMethodWindow(m); }, true);
     r.add(
         WindowNames::Offset, [](MDIForm1& m) { return new OffsetWindow(m); }, true);
+    r.add(
+        WindowNames::RateTerms, [](MDIForm1& m) { return new RateTermsWindow(m); }, true);
     r.add(
         WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
     r.add(

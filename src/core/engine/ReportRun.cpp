@@ -21,7 +21,8 @@ QString unreadableTable(QSqlDatabase db) {
     return {};
 }
 
-Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay) {
+Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay,
+                      const std::optional<QVector<RatePeriod>>& rates) {
     Calculation c;
     QString error;
     std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
@@ -33,7 +34,7 @@ Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay) {
     c.conventions = in->conventions;
     c.offset = std::move(in->offset);
     InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-        in->history, in->rates, method, fixedDay, c.conventions, c.offset);
+        in->history, rates.value_or(in->rates), method, fixedDay, c.conventions, c.offset);
     InterestEngine::Result& result = worked.result;
     c.working = std::move(worked.working);
     if (!result.changes.isEmpty() && !ReportStore::writeBack(db, result.changes, &error))

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 // What the report window does with the account once the statement is committed: one run of the
 // calculation over what the file holds, reading only the tables the report uses.
 namespace ReportRun {
@@ -31,6 +33,8 @@ struct Calculation {
 // the engine (recording its working), and writes its changes back to the history. A history or rate
 // table that cannot be read gives no lines, only its notice; a setting that does not read is
 // noticed and its default used; a failed write-back is noticed and the report still shown.
-Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay);
+// `rates`, when given, stand in for the stored rate periods (the rates the loan's terms owe).
+Calculation calculate(QSqlDatabase db, int method, const QString& fixedDay,
+                      const std::optional<QVector<RatePeriod>>& rates = std::nullopt);
 
 } // namespace ReportRun

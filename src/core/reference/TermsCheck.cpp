@@ -31,6 +31,30 @@ bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms:
     return first.isValid() && owed.covers(first, historyEnd(in.history));
 }
 
+std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notices) {
+    QString error;
+    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
+    TermsStore::Stored terms;
+    if (!in || !TermsStore::read(db, &terms, &error)) {
+        *notices << error;
+        return std::nullopt;
+    }
+    *notices << terms.notices;
+    if (terms.terms.isEmpty()) {
+        *notices << QStringLiteral("The account holds no rate terms: enter them in Lender, Rate "
+                                   "Terms.");
+        return std::nullopt;
+    }
+    const RateTerms::Owed owed = TermsCheck::owed(*in, terms);
+    *notices << owed.notices;
+    if (!owedCoverHistory(*in, owed)) {
+        *notices << QStringLiteral("The rate terms do not owe a rate on every day of the history: "
+                                   "the report runs under the stored rate periods.");
+        return std::nullopt;
+    }
+    return owed.ratePeriods();
+}
+
 QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
                               const TermsStore::Stored& terms) {
     QVector<RateTerms::Period> sorted = terms.terms;
@@ -48,6 +72,19 @@ QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePe
                                   PassOn::table(c, stored, *series, p.lagDays, p.from, to)};
     }
     return sections;
+}
+
+QVector<PassOnSection> passOn(QSqlDatabase db, int method, const QString& fixedDay,
+                              QStringList* notices) {
+    QString error;
+    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
+    TermsStore::Stored terms;
+    if (!in || !TermsStore::read(db, &terms, &error)) {
+        *notices << error;
+        return {};
+    }
+    const PassOn::Calculation c{in->history, method, fixedDay, in->conventions, in->offset};
+    return passOn(c, in->rates, terms);
 }
 
 } // namespace TermsCheck

@@ -26,6 +26,11 @@ inline constexpr const char* OwedNote =
 // Whether the owed rates can stand in for the stored ones: they cover every day of the history.
 bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed);
 
+// The owed rates to run the report under: nullopt, with `notices` saying why, when the account
+// holds no terms or they do not owe a rate on every day of its history. Notices of the terms
+// (a row that does not read, a series known only to an earlier date) join `notices` either way.
+std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notices);
+
 struct PassOnSection {
     ReferenceSeries series;
     int lagDays = 0;
@@ -35,5 +40,10 @@ struct PassOnSection {
 // A section for each variable terms period whose series the account holds, over its span.
 QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
                               const TermsStore::Stored& terms);
+
+// The same for the account open on `db`, under its conventions and offset account; a table that
+// does not read gives none, said in `notices`.
+QVector<PassOnSection> passOn(QSqlDatabase db, int method, const QString& fixedDay,
+                              QStringList* notices);
 
 } // namespace TermsCheck

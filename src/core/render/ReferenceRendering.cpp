@@ -3,6 +3,8 @@
 #include "GridText.h"
 #include "ReportRendering.h"
 
+#include <algorithm>
+
 namespace ReferenceRendering {
 
 namespace {
@@ -30,6 +32,94 @@ QString seriesListText(const QVector<ReferenceSeries>& series) {
                      s.changes.isEmpty() ? QString() : isoDate(s.changes.first().date),
                      isoDate(s.knownTo()), QString::number(s.changes.size())});
     return alignedTable(rows, [](qsizetype c) { return c == 5; });
+}
+
+QString termsDetail(const RateTerms::Period& p) {
+    using RateTerms::Kind;
+    const GridText grid;
+    const QString margin = p.margin.raw() < 0 ? QStringLiteral(" - ") + (-p.margin).exactText()
+                                              : QStringLiteral(" + ") + p.margin.exactText();
+    switch (p.kind) {
+    case Kind::Fixed: {
+        const QString rate = p.rate ? rateCell(*p.rate) : QStringLiteral("no rate");
+        return p.until.isValid() ? rate + QStringLiteral(" until ") + grid.date(p.until) : rate;
+    }
+    case Kind::Tracker:
+        return p.series + margin +
+               (p.nextMonth     ? QStringLiteral(", from the first of the next month")
+                : p.lagDays > 0 ? QStringLiteral(", %1 days after each change").arg(p.lagDays)
+                                : QString());
+    case Kind::Variable:
+        return QStringLiteral("stored rate periods against %1").arg(p.series) +
+               (p.lagDays > 0 ? QStringLiteral(", %1 days allowed").arg(p.lagDays) : QString());
+    case Kind::Adjustable:
+        break;
+    }
+    QStringList parts;
+    parts << p.series + margin +
+                 (p.rounding == RateTerms::Rounding::None
+                      ? QString()
+                      : QStringLiteral(" rounded %1 to %2")
+                            .arg(RateTerms::roundingWord(p.rounding), p.roundingStep.exactText()));
+    parts << QStringLiteral("first %1 until %2, then every %3 months")
+                 .arg(p.rate ? rateCell(*p.rate) : QStringLiteral("no rate"),
+                      grid.date(p.firstChange.addDays(-1)))
+                 .arg(p.changeMonths);
+    if (p.lookBackDays > 0)
+        parts << QStringLiteral("index %1 days before").arg(p.lookBackDays);
+    const auto cap = [](const std::optional<Rate>& r) {
+        return r ? r->exactText() : QStringLiteral("-");
+    };
+    if (p.firstCap || p.eachCap || p.lifeCap)
+        parts
+            << QStringLiteral("caps %1/%2/%3").arg(cap(p.firstCap), cap(p.eachCap), cap(p.lifeCap));
+    if (p.floor)
+        parts << QStringLiteral("floor %1").arg(rateCell(*p.floor));
+    return parts.join(QStringLiteral(", "));
+}
+
+QString storedBeside(const RateTerms::OwedPeriod& owed, const QVector<RatePeriod>& stored) {
+    std::optional<Rate> low, high;
+    for (const RatePeriod& r : stored) {
+        if (!r.interestRate || !r.validFrom.isValid() || !r.validTo.isValid() ||
+            r.validTo < owed.from || r.validFrom > owed.to)
+            continue;
+        low = low ? std::min(*low, *r.interestRate) : *r.interestRate;
+        high = high ? std::max(*high, *r.interestRate) : *r.interestRate;
+    }
+    if (!low)
+        return QString();
+    return *low == *high ? rateCell(*low)
+                         : rateCell(*low) + QStringLiteral(" to ") + rateCell(*high);
+}
+
+QVector<QPointF> steps(const QVector<RatePeriod>& periods) {
+    QVector<RatePeriod> sorted;
+    for (const RatePeriod& p : periods) {
+        if (p.interestRate && p.validFrom.isValid() && p.validTo.isValid())
+            sorted << p;
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [](const RatePeriod& a, const RatePeriod& b) { return a.validFrom < b.validFrom; });
+    QVector<QPointF> points;
+    for (const RatePeriod& p : std::as_const(sorted)) {
+        const double rate = p.interestRate->percent();
+        points << QPointF(double(p.validFrom.startOfDay().toMSecsSinceEpoch()), rate)
+               << QPointF(double(p.validTo.addDays(1).startOfDay().toMSecsSinceEpoch()), rate);
+    }
+    return points;
+}
+
+QVector<QPointF> steps(const ReferenceSeries& series, const QDate& from, const QDate& to) {
+    QVector<RatePeriod> periods;
+    for (int i = 0; i < series.changes.size(); ++i) {
+        const QDate start = std::max(series.changes[i].date, from);
+        const QDate end = std::min(
+            i + 1 < series.changes.size() ? series.changes[i + 1].date.addDays(-1) : to, to);
+        if (start <= end)
+            periods << RatePeriod{0, start, end, series.changes[i].rate};
+    }
+    return steps(periods);
 }
 
 QByteArray owedCsv(const RateTerms::Owed& owed) {

@@ -4,6 +4,7 @@
 #include "reference/RateTerms.h"
 
 #include <QByteArray>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -17,6 +18,19 @@ QString changeText(Rate change);
 
 // "name  publisher  first  known to  changes", a line a series.
 QString seriesListText(const QVector<ReferenceSeries>& series);
+
+// A terms period's details in a line: "4.5 % until 31/5/2022", "rba-cash + 2.5, 14 days after
+// each change", "cmt + 2.75 to the nearest 0.125, from 1/6/2023 every 12 months, ...".
+QString termsDetail(const RateTerms::Period& p);
+
+// The stored rates in force over an owed period: "4.25 %", "4.25 % to 4.75 %", "" for none.
+QString storedBeside(const RateTerms::OwedPeriod& owed, const QVector<RatePeriod>& stored);
+
+// A chart's steps: a point at each period's start and one at the day after its end, x the day's
+// start in milliseconds since the epoch (the unit of a date-time axis).
+QVector<QPointF> steps(const QVector<RatePeriod>& periods);
+// A series' steps from `from` to `to`.
+QVector<QPointF> steps(const ReferenceSeries& series, const QDate& from, const QDate& to);
 
 // "from,to,rate,source": ISO dates, the rate with every decimal it has, the terms' word
 // ("fixed", "tracker", "adjustable", "variable").

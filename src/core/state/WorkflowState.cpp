@@ -1,10 +1,10 @@
 #include "WorkflowState.h"
 
 const QStringList& WorkflowState::fieldNames() {
-    static const QStringList names = {Tag::NewFile,         Tag::File,        Tag::Method,
-                                      Tag::IntCalcTo,       Tag::Statement,   Tag::StartDate,
-                                      Tag::EndDate,         Tag::OpenBalance, Tag::CloseBalance,
-                                      Tag::InterestChanged, Tag::NextForm,    Tag::CheckLoan};
+    static const QStringList names = {
+        Tag::NewFile,   Tag::File,      Tag::Method,      Tag::IntCalcTo,    Tag::Statement,
+        Tag::StartDate, Tag::EndDate,   Tag::OpenBalance, Tag::CloseBalance, Tag::InterestChanged,
+        Tag::NextForm,  Tag::CheckLoan, Tag::OwedRates};
     return names;
 }
 

@@ -37,6 +37,8 @@ inline const QString NextForm = QStringLiteral("tagNextForm");
 // "Yes" while the borrower is on the road from the bank's file to the verdict: the import, the
 // rates proposed from the charges, the report and its summary follow one another.
 inline const QString CheckLoan = QStringLiteral("tagCheckLoan");
+// "Yes" when the next report runs under the rates the loan's terms owe, not the stored ones.
+inline const QString OwedRates = QStringLiteral("tagOwedRates");
 } // namespace Tag
 
 // The values tagFile takes: an account just made, or one opened (or carried on after a commit).

@@ -2,6 +2,7 @@
 
 #include "engine/InterestWorking.h"
 #include "engine/ReportLine.h"
+#include "reference/TermsCheck.h"
 #include "render/InterestSummary.h"
 #include "render/SummaryRendering.h"
 #include "render/WorkingRendering.h"
@@ -42,6 +43,11 @@ public:
     QVector<int> picked() const;
     QVector<WorkingRendering::Table> pickedTables();
 
+    // For an account whose terms hold the lender's variable rate against a series: whether its
+    // changes were passed on, for the summary.
+    const QVector<TermsCheck::PassOnSection>& passOn() const { return m_passOn; }
+    void setPassOn(QVector<TermsCheck::PassOnSection> passOn) { m_passOn = std::move(passOn); }
+
 signals:
     void pickedChanged();
 
@@ -51,4 +57,5 @@ private:
     SummaryRendering::Basis m_basis;
     std::optional<InterestSummary::PostingRateMap> m_rates;
     QSet<int> m_picked;
+    QVector<TermsCheck::PassOnSection> m_passOn;
 };

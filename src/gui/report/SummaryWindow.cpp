@@ -2,6 +2,7 @@
 
 #include "WorkingWindow.h"
 #include "render/GridText.h"
+#include "render/ReferenceRendering.h"
 #include "shell/Captions.h"
 #include "shell/WindowHost.h"
 
@@ -92,6 +93,16 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     ratesLabel->setWordWrap(true);
     ratesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    termsLabel = new QLabel(this);
+    termsLabel->setObjectName("termsLabel");
+    termsLabel->setWordWrap(true);
+    passOnGrid = makeTable(this, "passOnGrid", tr("Changes of the reference passed on"),
+                           ReferenceRendering::passOnHeadings());
+    passOnLabel = heading(tr("Changes of the reference passed on"), passOnGrid, this);
+    passOnTotalLabel = new QLabel(this);
+    passOnTotalLabel->setObjectName("passOnTotalLabel");
+    passOnTotalLabel->setWordWrap(true);
+
     yearsGrid =
         makeTable(this, "yearsGrid", tr("By calendar year"), SummaryRendering::yearHeadings());
     largestGrid = makeTable(this, "largestGrid", tr("Largest differences"),
@@ -126,6 +137,9 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
         heading(tr("Charges without a posting and postings without a charge"), unpairedGrid, this);
     grid->addWidget(unpairedLabel, 5, 0);
     grid->addWidget(unpairedGrid, 6, 0);
+    grid->addWidget(passOnLabel, 7, 0, 1, 2);
+    grid->addWidget(passOnGrid, 8, 0, 1, 2);
+    grid->addWidget(passOnTotalLabel, 9, 0, 1, 2);
     grid->addWidget(runningTotalChart, 0, 1, 4, 1);
     grid->addWidget(chtYears, 4, 1, 3, 1);
     // The tables' columns are read whole, their headings too; the charts give way.
@@ -155,6 +169,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     nextLabel->setObjectName("nextLabel");
     nextLabel->setWordWrap(true);
     layout->addWidget(nextLabel);
+    layout->addWidget(termsLabel);
     layout->addWidget(ratesLabel);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
@@ -180,9 +195,35 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
                                 "difference. ") +
                                  print
                            : tr("Next: ") + print);
+    termsLabel->setText(m_report->basis().ratesNote);
+    termsLabel->setVisible(!m_report->basis().ratesNote.isEmpty());
     fillTables();
+    fillPassOn();
     fillRunningTotal();
     fillYears();
+}
+
+void SummaryWindow::fillPassOn() {
+    const QVector<TermsCheck::PassOnSection>& sections = m_report->passOn();
+    passOnGrid->setRowCount(0);
+    QStringList totals;
+    QStringList names;
+    for (const TermsCheck::PassOnSection& section : sections) {
+        names << section.series.name;
+        totals << ReferenceRendering::passOnTotalLine(section.table) << section.table.notices;
+        for (const PassOn::Row& row : section.table.rows) {
+            const int r = passOnGrid->rowCount();
+            passOnGrid->insertRow(r);
+            setListRow(passOnGrid, r, ReferenceRendering::passOnCells(row), 0, 1,
+                       passOnGrid->columnCount() - 1);
+        }
+    }
+    const bool shown = !sections.isEmpty();
+    passOnLabel->setText(tr("Changes of %1 passed on").arg(names.join(tr(" and "))));
+    passOnTotalLabel->setText(totals.join(QLatin1Char(' ')));
+    for (QWidget* w : {static_cast<QWidget*>(passOnLabel), static_cast<QWidget*>(passOnGrid),
+                       static_cast<QWidget*>(passOnTotalLabel)})
+        w->setVisible(shown);
 }
 
 void SummaryWindow::fillTables() {
@@ -370,7 +411,11 @@ QString SummaryWindow::yearTip(int year) const {
 void SummaryWindow::copyAsText() {
     if (!m_summary || !m_report)
         return;
-    QGuiApplication::clipboard()->setText(SummaryRendering::text(*m_summary, m_report->basis()));
+    QString text = SummaryRendering::text(*m_summary, m_report->basis());
+    for (const TermsCheck::PassOnSection& section : m_report->passOn())
+        text += QLatin1Char('\n') +
+                ReferenceRendering::passOnText(section.table, section.series, section.lagDays);
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void SummaryWindow::showPicks() {

@@ -42,6 +42,7 @@ public:
 
 private:
     void fillTables();
+    void fillPassOn();
     void fillRunningTotal();
     void fillYears();
     void showPicks();
@@ -49,6 +50,12 @@ private:
     QLabel* sentenceLabel = nullptr;
     QLabel* nextLabel = nullptr;
     QLabel* ratesLabel = nullptr;
+    QLabel* termsLabel =
+        nullptr; // whose rates the interest due is worked under, when not the stored
+    // Whether the lender passed on its reference's changes, for an account with rate terms.
+    QLabel* passOnLabel = nullptr;
+    QTableWidget* passOnGrid = nullptr;
+    QLabel* passOnTotalLabel = nullptr;
     QTableWidget* yearsGrid = nullptr;
     QTableWidget* largestGrid = nullptr;
     QLabel* unpairedLabel = nullptr;

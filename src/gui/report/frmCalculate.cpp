@@ -9,6 +9,7 @@
 #include "engine/SessionStore.h"
 #include "engine/StatementHandOver.h"
 #include "models/ReportLinesModel.h"
+#include "reference/TermsCheck.h"
 #include "render/ReportTable.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
@@ -45,6 +46,9 @@ frmCalculate::frmCalculate(WindowHost& main) : FormWindow(main, WindowNames::Cal
     // road ends here whether or not the report can be shown.
     const bool endOfRoad = m_main.tag(Tag::CheckLoan) == FlagState::Yes;
     m_main.setTag(Tag::CheckLoan, QString());
+    // Asked for once, by the Rate Terms window: a later report runs under the stored rates.
+    m_owedRates = m_main.tag(Tag::OwedRates) == FlagState::Yes;
+    m_main.setTag(Tag::OwedRates, QString());
 
     // Loading is the whole preparation and calculation.
     setHourglass();
@@ -208,7 +212,9 @@ bool frmCalculate::FillReportTable(QString* error) {
         m_rptReport.setDataSource(std::move(rows));
         m_rptReport.setTitle(m_main.tag(Tag::NewFile));
         m_rptReport.setPrintedOn(QDate::currentDate());
-        m_rptReport.setConventions(Conventions::reportNote(m_conventions));
+        // The conventions and, under the owed rates, whose rates: as above the grid.
+        m_rptReport.setConventions(
+            lblConventions->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
         m_rptReport.setOffsetColumn(m_offset.hasData());
         m_rptReport.setIncomplete(InterestSummary::incompletePostings(m_lines->lines()),
                                   m_missing ? m_missing->namedStatement() : 0);
@@ -303,19 +309,33 @@ void frmCalculate::CheckStatements() {
 }
 
 void frmCalculate::CalculateInterest() {
-    ReportRun::Calculation run =
-        ReportRun::calculate(m_connection.database(), m_method, m_fixedDay);
+    const QSqlDatabase db = m_connection.database();
+    QStringList termsNotices;
+    const std::optional<QVector<RatePeriod>> owed =
+        m_owedRates ? TermsCheck::owedRates(db, &termsNotices) : std::nullopt;
+    ReportRun::Calculation run = ReportRun::calculate(db, m_method, m_fixedDay, owed);
+    run.notices << termsNotices;
     m_conventions = run.conventions;
     m_offset = run.offset;
-    lblConventions->setText(Conventions::reportNote(m_conventions));
-    lblConventions->setVisible(!m_conventions.isDefault());
+    QStringList notes;
+    if (const QString note = Conventions::reportNote(m_conventions); !note.isEmpty())
+        notes << note;
+    if (owed)
+        notes << QString::fromLatin1(TermsCheck::OwedNote);
+    lblConventions->setText(notes.join(QLatin1Char('\n')));
+    lblConventions->setVisible(!notes.isEmpty());
     SummaryRendering::Basis basis;
     basis.account = m_main.tag(Tag::NewFile);
     basis.method = m_method;
     basis.fixedDay = m_fixedDay;
     basis.conventions = m_conventions;
+    if (owed)
+        basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
     m_working =
         std::make_shared<ReportWorking>(run.lines, std::move(run.working), std::move(basis));
+    // Under the stored rates, whether the lender passed on its reference's changes.
+    if (!owed)
+        m_working->setPassOn(TermsCheck::passOn(db, m_method, m_fixedDay, &run.notices));
     cmdWorking->setEnabled(m_working->postingCount() > 0);
     m_lines->setLines(std::move(run.lines), m_offset.hasData());
     setUpGrid();

@@ -86,5 +86,6 @@ private:
     std::shared_ptr<ReportWorking> m_working;
     bool m_informationPending = false;
     bool m_summaryPending = false; // the summary opens once the report is on screen
+    bool m_owedRates = false;      // the report runs under the rates the loan's terms owe
     rptReport m_rptReport;
 };

@@ -82,12 +82,17 @@ void MDIForm1::createMenus() {
             showWindow(WindowNames::Offset);
     });
     mnuOffset->setObjectName("mnuOffset");
-    connect(lender, &QMenu::aboutToShow, this, [this, mnuConventions, mnuFindMethod, mnuOffset] {
-        const bool account = !tag(Tag::NewFile).isEmpty();
-        mnuConventions->setEnabled(account);
-        mnuFindMethod->setEnabled(account);
-        mnuOffset->setEnabled(account);
+    QAction* mnuRateTerms = lender->addAction(tr("Rate &Terms"), this, [this] {
+        if (!tag(Tag::NewFile).isEmpty())
+            showWindow(WindowNames::RateTerms);
     });
+    mnuRateTerms->setObjectName("mnuRateTerms");
+    connect(lender, &QMenu::aboutToShow, this,
+            [this, mnuConventions, mnuFindMethod, mnuOffset, mnuRateTerms] {
+                const bool account = !tag(Tag::NewFile).isEmpty();
+                for (QAction* action : {mnuConventions, mnuFindMethod, mnuOffset, mnuRateTerms})
+                    action->setEnabled(account);
+            });
 
     // The bank's whole history, cut into statements.
     QMenu* import = menuBar()->addMenu(tr("&Import"));

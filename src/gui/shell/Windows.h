@@ -19,5 +19,6 @@ inline const QString Information = QStringLiteral("frmInformation");
 inline const QString Conventions = QStringLiteral("ConventionsWindow");
 inline const QString FindMethod = QStringLiteral("FindMethodWindow");
 inline const QString Offset = QStringLiteral("OffsetWindow");
+inline const QString RateTerms = QStringLiteral("RateTermsWindow");
 inline const QString HistoryImport = QStringLiteral("HistoryImportWindow");
 } // namespace WindowNames

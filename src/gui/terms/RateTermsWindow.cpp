@@ -1,0 +1,771 @@
+#include "RateTermsWindow.h"
+
+#include "data/ShortDate.h"
+#include "engine/CalcDay.h"
+#include "engine/InterestMethod.h"
+#include "reference/TermsCheck.h"
+#include "reference/TermsStore.h"
+#include "render/GridText.h"
+#include "render/InterestSummary.h"
+#include "render/ReferenceRendering.h"
+#include "render/SummaryRendering.h"
+#include "shell/Captions.h"
+#include "shell/Dialogs.h"
+#include "shell/WindowHost.h"
+#include "shell/Windows.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+using RateTerms::Kind;
+
+namespace {
+
+const QString Caption = QStringLiteral("Rate Terms");
+const QString CaptionIntro = QStringLiteral(
+    "What your loan contract says the rate is: a fixed rate, a tracker of a reference rate, an "
+    "adjustable rate (an index plus a margin on set dates) or the lender's own variable rate. "
+    "From these terms and the published reference rates the program works out the rates owed, "
+    "and whether the lender passed on each change of its reference. Each period is stored when "
+    "you save it; the stored rate periods are never changed here.");
+const QString StoreError = QStringLiteral("The rate terms could not be stored: ");
+const QString SeriesError = QStringLiteral("The series could not be read: ");
+const QStringList RoundingNames = {QStringLiteral("None"), QStringLiteral("To the nearest"),
+                                   QStringLiteral("Up"), QStringLiteral("Down")};
+
+// A date as typed: the Short Date, or ISO.
+QDate readDate(const QString& text) {
+    const QString t = text.trimmed();
+    const QDate iso = QDate::fromString(t, Qt::ISODate);
+    return iso.isValid() ? iso : ShortDate::parse(t);
+}
+
+QString dateText(const QDate& d) {
+    return d.isValid() ? ShortDate::format(d) : QString();
+}
+
+QString rateText(const std::optional<Rate>& r) {
+    return r ? r->exactText() : QString();
+}
+
+QLineEdit* lineEdit(QWidget* parent, int width = 110) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaximumWidth(width);
+    edit->setMaxLength(20);
+    return edit;
+}
+
+QSpinBox* spin(QWidget* parent, int low, int high) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(low, high);
+    box->setMaximumWidth(90);
+    return box;
+}
+
+QChartView* chartView(QWidget* parent) {
+    auto* chart = new QChart();
+    chart->setTitle(QObject::tr("Stored, owed and reference rates"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName("termsChart");
+    view->setAccessibleName(chart->title());
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(360, 240);
+    return view;
+}
+
+} // namespace
+
+RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowNames::RateTerms) {
+    setWindowTitle(Caption);
+    auto* intro = new QLabel(CaptionIntro, this);
+    intro->setObjectName("introLabel");
+    intro->setWordWrap(true);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(createTermsPanel());
+    splitter->addWidget(createResults());
+    splitter->setStretchFactor(1, 1);
+
+    verdictLabel = new QLabel(this);
+    verdictLabel->setObjectName("verdictLabel");
+    verdictLabel->setWordWrap(true);
+    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = verdictLabel->font();
+    bold.setBold(true);
+    verdictLabel->setFont(bold);
+    reportButton = new QPushButton(tr("View &Report Under the Terms"), this);
+    reportButton->setObjectName("reportButton");
+    reportButton->setToolTip(tr("The report and its summary under the rates the terms owe; the "
+                                "stored rate periods stay as they are."));
+    closeButton = new QPushButton(tr("&Close"), this);
+    closeButton->setObjectName("closeButton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(reportButton);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(verdictLabel);
+    layout->addLayout(buttons);
+    resize(1100, 700);
+
+    connect(reportButton, &QPushButton::clicked, this, &RateTermsWindow::viewReportUnderTerms);
+    connect(closeButton, &QPushButton::clicked, this, &RateTermsWindow::closeWindow);
+
+    // What cannot be read is said once; the window then shows what could be.
+    m_shipped = ShippedSeries::all();
+    QString error;
+    if (!m_connection.open(main.tag(Tag::NewFile))) {
+        Dialogs::instance().message(m_connection.lastError());
+    } else {
+        TermsStore::Stored stored;
+        if (!TermsStore::read(m_connection.database(), &stored, &error))
+            Dialogs::instance().message(StoreError + error);
+        for (const QString& notice : std::as_const(stored.notices))
+            Dialogs::instance().message(notice);
+        m_terms = stored.terms;
+        m_series = stored.series;
+        m_inputs = ReportStore::readInputs(m_connection.database(), &error);
+    }
+    bool known = false;
+    const int method = main.tag(Tag::Method).toInt(&known);
+    methodBox->setCurrentIndex(
+        known && InterestMethod::isCode(method) ? method : InterestMethod::VariableDay);
+    connect(methodBox, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    fillSeriesBox();
+    fillTermsGrid();
+    newPeriod();
+    refresh();
+}
+
+QWidget* RateTermsWindow::createTermsPanel() {
+    auto* panel = new QWidget(this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    termsGrid = listGrid({tr("From"), tr("Terms"), tr("Details")}, QStringLiteral("termsGrid"),
+                         tr("Rate terms periods"), panel);
+    auto* gridCaption = new QLabel(tr("Terms &periods:"), panel);
+    gridCaption->setBuddy(termsGrid);
+    connect(termsGrid, &QTableWidget::currentCellChanged, this,
+            [this](int row) { showPeriod(row); });
+    newButton = new QPushButton(tr("&New Period"), panel);
+    newButton->setObjectName("newButton");
+    saveButton = new QPushButton(tr("&Save Period"), panel);
+    saveButton->setObjectName("saveButton");
+    saveButton->setDefault(true);
+    deleteButton = new QPushButton(tr("&Delete Period"), panel);
+    deleteButton->setObjectName("deleteButton");
+    connect(newButton, &QPushButton::clicked, this, &RateTermsWindow::newPeriod);
+    connect(saveButton, &QPushButton::clicked, this, [this] { savePeriod(); });
+    connect(deleteButton, &QPushButton::clicked, this, &RateTermsWindow::deletePeriod);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newButton);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(deleteButton);
+    buttons->addStretch(1);
+    layout->addWidget(gridCaption);
+    layout->addWidget(termsGrid, 1);
+    layout->addWidget(createForm());
+    layout->addLayout(buttons);
+    return panel;
+}
+
+QWidget* RateTermsWindow::createForm() {
+    auto* box = new QGroupBox(tr("Terms period"), this);
+    box->setObjectName("periodGroup");
+    auto* form = new QFormLayout(box);
+    const auto row = [&](const QString& caption, QWidget* input, const char* name) {
+        form->addRow(captionFor(caption, input, QString::fromLatin1(name)), input);
+    };
+    kindBox = new QComboBox(box);
+    kindBox->addItems(RateTerms::kindNames());
+    row(tr("&Terms:"), kindBox, "kindBox");
+    fromEdit = lineEdit(box);
+    row(tr("&From:"), fromEdit, "fromEdit");
+    rateEdit = lineEdit(box);
+    rateEdit->setToolTip(tr("Fixed: the rate. Adjustable: the rate until the first change, "
+                            "which the caps count from."));
+    row(tr("&Rate (%):"), rateEdit, "rateEdit");
+    untilEdit = lineEdit(box);
+    untilEdit->setToolTip(tr("The fixed rate's last day; empty: until the next period."));
+    row(tr("&Until:"), untilEdit, "untilEdit");
+    seriesBox = new QComboBox(box);
+    row(tr("Refere&nce series:"), seriesBox, "seriesBox");
+    marginEdit = lineEdit(box);
+    row(tr("&Margin (points):"), marginEdit, "marginEdit");
+    lagSpin = spin(box, 0, 366);
+    lagSpin->setToolTip(tr("A change of the reference applies this many days after its date."));
+    row(tr("&Lag (days):"), lagSpin, "lagSpin");
+    nextMonthCheck = new QCheckBox(tr("From the first day of the ne&xt month"), box);
+    nextMonthCheck->setObjectName("nextMonthCheck");
+    form->addRow(QString(), nextMonthCheck);
+    roundingBox = new QComboBox(box);
+    roundingBox->addItems(RoundingNames);
+    row(tr("R&ounding:"), roundingBox, "roundingBox");
+    stepBox = new QComboBox(box);
+    stepBox->addItems({QStringLiteral("0.125"), QStringLiteral("0.01")});
+    row(tr("Rounding ste&p (points):"), stepBox, "stepBox");
+    firstChangeEdit = lineEdit(box);
+    row(tr("First c&hange:"), firstChangeEdit, "firstChangeEdit");
+    monthsSpin = spin(box, 1, 120);
+    row(tr("Months &between changes:"), monthsSpin, "monthsSpin");
+    lookBackSpin = spin(box, 0, 366);
+    lookBackSpin->setToolTip(tr("The index in force this many days before the change date."));
+    row(tr("Look-bac&k (days):"), lookBackSpin, "lookBackSpin");
+    firstCapEdit = lineEdit(box);
+    row(tr("First change cap (points):"), firstCapEdit, "firstCapEdit");
+    eachCapEdit = lineEdit(box);
+    row(tr("Each change cap (points):"), eachCapEdit, "eachCapEdit");
+    lifeCapEdit = lineEdit(box);
+    row(tr("Life cap (points above the first rate):"), lifeCapEdit, "lifeCapEdit");
+    floorEdit = lineEdit(box);
+    row(tr("Floor (%):"), floorEdit, "floorEdit");
+    connect(kindBox, &QComboBox::currentIndexChanged, this, [this] { enableFields(); });
+    return box;
+}
+
+QWidget* RateTermsWindow::createSeriesTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    seriesGrid = listGrid(
+        {tr("Series"), tr("Name"), tr("Publisher"), tr("From"), tr("Known to"), tr("Changes")},
+        QStringLiteral("seriesGrid"), tr("The account's reference series"), tab);
+    auto* gridCaption = new QLabel(tr("Series kept in the account:"), tab);
+    gridCaption->setBuddy(seriesGrid);
+    addFileButton = new QPushButton(tr("Add Series from &File..."), tab);
+    addFileButton->setObjectName("addFileButton");
+    addFileButton->setToolTip(tr("A CSV file of dates and rates: your lender's published rate, an "
+                                 "index's values, or a newer copy of a shipped series."));
+    seriesNameEdit = new QLineEdit(tab);
+    seriesNameEdit->setMaxLength(60);
+    seriesTextEdit = new QPlainTextEdit(tab);
+    seriesTextEdit->setObjectName("seriesTextEdit");
+    seriesTextEdit->setAccessibleName(tr("Dates and rates, one a line"));
+    seriesTextEdit->setPlaceholderText(tr("One date and rate a line, for example:\n"
+                                          "1/7/2023 7.24\n1/12/2023 7.49"));
+    seriesTextEdit->setTabChangesFocus(true);
+    auto* textCaption = new QLabel(tr("Dates and rates, one a line:"), tab);
+    textCaption->setBuddy(seriesTextEdit);
+    addTypedButton = new QPushButton(tr("Add &Typed Series"), tab);
+    addTypedButton->setObjectName("addTypedButton");
+    connect(addFileButton, &QPushButton::clicked, this, &RateTermsWindow::addSeriesFromFile);
+    connect(addTypedButton, &QPushButton::clicked, this, &RateTermsWindow::addTypedSeries);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(captionFor(tr("Name of a typed series:"), seriesNameEdit,
+                                  QStringLiteral("seriesNameEdit")));
+    nameRow->addWidget(seriesNameEdit, 1);
+    layout->addWidget(gridCaption);
+    layout->addWidget(seriesGrid, 1);
+    layout->addWidget(addFileButton, 0, Qt::AlignLeft);
+    layout->addLayout(nameRow);
+    layout->addWidget(textCaption);
+    layout->addWidget(seriesTextEdit, 1);
+    layout->addWidget(addTypedButton, 0, Qt::AlignLeft);
+    return tab;
+}
+
+QTabWidget* RateTermsWindow::createResults() {
+    resultTabs = new QTabWidget(this);
+    resultTabs->setObjectName("resultTabs");
+
+    auto* owedTab = new QWidget(resultTabs);
+    auto* owedLayout = new QVBoxLayout(owedTab);
+    owedGrid = listGrid({tr("From"), tr("To"), tr("Owed"), tr("Stored"), tr("Terms"), tr("How")},
+                        QStringLiteral("owedGrid"), tr("Rates owed under the terms"), owedTab);
+    owedNotesLabel = new QLabel(owedTab);
+    owedNotesLabel->setObjectName("owedNotesLabel");
+    owedNotesLabel->setWordWrap(true);
+    owedLayout->addWidget(owedGrid, 1);
+    owedLayout->addWidget(owedNotesLabel);
+    resultTabs->addTab(owedTab, tr("Owed Rates"));
+
+    auto* passOnTab = new QWidget(resultTabs);
+    auto* passOnLayout = new QVBoxLayout(passOnTab);
+    methodBox = new QComboBox(passOnTab);
+    methodBox->addItems(InterestMethod::names());
+    auto* methodRow = new QHBoxLayout;
+    methodRow->addWidget(
+        captionFor(tr("&Method of the costs:"), methodBox, QStringLiteral("methodBox")));
+    methodRow->addWidget(methodBox);
+    methodRow->addStretch(1);
+    passOnGrid = listGrid(ReferenceRendering::passOnHeadings(), QStringLiteral("passOnGrid"),
+                          tr("Changes of the reference passed on"), passOnTab);
+    passOnTotalLabel = new QLabel(passOnTab);
+    passOnTotalLabel->setObjectName("passOnTotalLabel");
+    passOnTotalLabel->setWordWrap(true);
+    passOnLayout->addLayout(methodRow);
+    passOnLayout->addWidget(passOnGrid, 1);
+    passOnLayout->addWidget(passOnTotalLabel);
+    resultTabs->addTab(passOnTab, tr("Passed On"));
+
+    termsChart = chartView(resultTabs);
+    resultTabs->addTab(termsChart, tr("Chart"));
+    resultTabs->addTab(createSeriesTab(), tr("Series"));
+    return resultTabs;
+}
+
+void RateTermsWindow::enableFields() {
+    const Kind kind = Kind(qMax(0, kindBox->currentIndex()));
+    const bool fixed = kind == Kind::Fixed;
+    const bool adjustable = kind == Kind::Adjustable;
+    const bool indexed = !fixed;
+    rateEdit->setEnabled(fixed || adjustable);
+    untilEdit->setEnabled(fixed);
+    seriesBox->setEnabled(indexed);
+    marginEdit->setEnabled(kind == Kind::Tracker || adjustable);
+    lagSpin->setEnabled(kind == Kind::Tracker || kind == Kind::Variable);
+    nextMonthCheck->setEnabled(kind == Kind::Tracker);
+    for (QWidget* w : std::initializer_list<QWidget*>{roundingBox, stepBox, firstChangeEdit,
+                                                      monthsSpin, lookBackSpin, firstCapEdit,
+                                                      eachCapEdit, lifeCapEdit, floorEdit})
+        w->setEnabled(adjustable);
+}
+
+RateTerms::SeriesSet RateTermsWindow::everySeries() const {
+    RateTerms::SeriesSet set;
+    for (const ReferenceSeries& s : m_shipped)
+        set.insert(s.key, s);
+    // The account's own copy stands in for the program's: it is the evidence kept.
+    for (const ReferenceSeries& s : m_series)
+        set.insert(s.key, s);
+    return set;
+}
+
+void RateTermsWindow::fillSeriesBox() {
+    const QString current = seriesBox->currentData().toString();
+    seriesBox->clear();
+    for (const ReferenceSeries& s : everySeries())
+        seriesBox->addItem(QStringLiteral("%1: %2").arg(s.key, s.name), s.key);
+    seriesBox->setCurrentIndex(qMax(0, seriesBox->findData(current)));
+    seriesGrid->setRowCount(0);
+    const GridText grid;
+    for (const ReferenceSeries& s : m_series) {
+        const int row = seriesGrid->rowCount();
+        seriesGrid->insertRow(row);
+        setListRow(seriesGrid, row,
+                   {s.key, s.name, s.publisher,
+                    s.changes.isEmpty() ? QString() : grid.date(s.changes.first().date),
+                    grid.date(s.knownTo()), QString::number(s.changes.size())},
+                   0, 5, 5);
+    }
+}
+
+void RateTermsWindow::fillTermsGrid() {
+    const GridText grid;
+    termsGrid->setRowCount(0);
+    for (const RateTerms::Period& p : std::as_const(m_terms)) {
+        const int row = termsGrid->rowCount();
+        termsGrid->insertRow(row);
+        setListRow(
+            termsGrid, row,
+            {grid.date(p.from), RateTerms::kindName(p.kind), ReferenceRendering::termsDetail(p)}, 0,
+            3, 2);
+    }
+    deleteButton->setEnabled(false);
+}
+
+void RateTermsWindow::newPeriod() {
+    {
+        const QSignalBlocker quiet(termsGrid);
+        termsGrid->setCurrentCell(-1, -1);
+        termsGrid->clearSelection();
+    }
+    showPeriod(-1);
+    fromEdit->setFocus();
+}
+
+void RateTermsWindow::showPeriod(int row) {
+    RateTerms::Period p;
+    if (row >= 0 && row < m_terms.size())
+        p = m_terms[row];
+    deleteButton->setEnabled(row >= 0 && row < m_terms.size());
+    kindBox->setCurrentIndex(int(p.kind));
+    fromEdit->setText(dateText(p.from));
+    rateEdit->setText(rateText(p.rate));
+    untilEdit->setText(dateText(p.until));
+    const int series = seriesBox->findData(p.series);
+    seriesBox->setCurrentIndex(series >= 0 ? series : 0);
+    marginEdit->setText(p.margin.exactText());
+    lagSpin->setValue(p.lagDays);
+    nextMonthCheck->setChecked(p.nextMonth);
+    roundingBox->setCurrentIndex(int(p.rounding));
+    stepBox->setCurrentIndex(p.roundingStep == Rate::fromThousandths(10) ? 1 : 0);
+    firstChangeEdit->setText(dateText(p.firstChange));
+    monthsSpin->setValue(p.changeMonths);
+    lookBackSpin->setValue(p.lookBackDays);
+    firstCapEdit->setText(rateText(p.firstCap));
+    eachCapEdit->setText(rateText(p.eachCap));
+    lifeCapEdit->setText(rateText(p.lifeCap));
+    floorEdit->setText(rateText(p.floor));
+    enableFields();
+}
+
+std::optional<RateTerms::Period> RateTermsWindow::formPeriod(QString* problem) const {
+    RateTerms::Period p;
+    p.kind = Kind(qMax(0, kindBox->currentIndex()));
+    const auto date = [&](QLineEdit* edit, const QString& what, QDate* out) {
+        if (!edit->isEnabled() || edit->text().trimmed().isEmpty())
+            return true;
+        *out = readDate(edit->text());
+        if (out->isValid())
+            return true;
+        *problem = tr("The %1 '%2' is not a date.").arg(what, edit->text().trimmed());
+        return false;
+    };
+    const auto rate = [&](QLineEdit* edit, const QString& what, std::optional<Rate>* out) {
+        if (!edit->isEnabled() || edit->text().trimmed().isEmpty())
+            return true;
+        *out = Rate::parse(edit->text());
+        if (*out)
+            return true;
+        *problem = tr("The %1 '%2' is not a rate such as 4.35.").arg(what, edit->text().trimmed());
+        return false;
+    };
+    if (fromEdit->text().trimmed().isEmpty()) {
+        *problem = tr("Each terms period needs the date it starts.");
+        return std::nullopt;
+    }
+    std::optional<Rate> margin;
+    if (!date(fromEdit, tr("start"), &p.from) || !rate(rateEdit, tr("rate"), &p.rate) ||
+        !date(untilEdit, tr("end"), &p.until) || !rate(marginEdit, tr("margin"), &margin) ||
+        !date(firstChangeEdit, tr("first change"), &p.firstChange) ||
+        !rate(firstCapEdit, tr("first change cap"), &p.firstCap) ||
+        !rate(eachCapEdit, tr("each change cap"), &p.eachCap) ||
+        !rate(lifeCapEdit, tr("life cap"), &p.lifeCap) || !rate(floorEdit, tr("floor"), &p.floor))
+        return std::nullopt;
+    p.margin = margin.value_or(Rate());
+    if (seriesBox->isEnabled())
+        p.series = seriesBox->currentData().toString();
+    if (lagSpin->isEnabled())
+        p.lagDays = lagSpin->value();
+    p.nextMonth = nextMonthCheck->isEnabled() && nextMonthCheck->isChecked();
+    if (p.kind == Kind::Adjustable) {
+        p.rounding = RateTerms::Rounding(qMax(0, roundingBox->currentIndex()));
+        p.roundingStep =
+            stepBox->currentIndex() == 1 ? Rate::fromThousandths(10) : Rate::fromThousandths(125);
+        p.changeMonths = monthsSpin->value();
+        p.lookBackDays = lookBackSpin->value();
+    }
+    *problem = RateTerms::problemOf(p, everySeries());
+    if (!problem->isEmpty())
+        return std::nullopt;
+    return p;
+}
+
+bool RateTermsWindow::savePeriod() {
+    QString problem;
+    const std::optional<RateTerms::Period> p = formPeriod(&problem);
+    if (!p) {
+        Dialogs::instance().message(problem);
+        return false;
+    }
+    QVector<RateTerms::Period> terms = m_terms;
+    const int row = termsGrid->currentRow();
+    const bool replacing = row >= 0 && row < terms.size();
+    for (int i = 0; i < terms.size(); ++i) {
+        if (terms[i].from == p->from && !(replacing && i == row)) {
+            Dialogs::instance().message(
+                tr("A terms period already starts on %1.").arg(dateText(p->from)));
+            return false;
+        }
+    }
+    if (replacing)
+        terms[row] = *p;
+    else
+        terms << *p;
+    std::stable_sort(
+        terms.begin(), terms.end(),
+        [](const RateTerms::Period& a, const RateTerms::Period& b) { return a.from < b.from; });
+    // The series it uses goes into the account with it: the account carries its evidence.
+    RateTerms::SeriesSet series = m_series;
+    if (!p->series.isEmpty() && !series.contains(p->series))
+        series.insert(p->series, everySeries().value(p->series));
+    if (!store(terms, series))
+        return false;
+    fillTermsGrid();
+    const int saved = int(std::find(m_terms.cbegin(), m_terms.cend(), *p) - m_terms.cbegin());
+    {
+        const QSignalBlocker quiet(termsGrid);
+        termsGrid->setCurrentCell(saved, 0);
+    }
+    deleteButton->setEnabled(true);
+    return true;
+}
+
+void RateTermsWindow::deletePeriod() {
+    const int row = termsGrid->currentRow();
+    if (row < 0 || row >= m_terms.size())
+        return;
+    QVector<RateTerms::Period> terms = m_terms;
+    terms.remove(row);
+    if (store(terms, m_series)) {
+        fillTermsGrid();
+        newPeriod();
+    }
+}
+
+bool RateTermsWindow::store(const QVector<RateTerms::Period>& terms,
+                            const RateTerms::SeriesSet& series) {
+    QString error;
+    if (!m_connection.isOpen())
+        error = m_connection.lastError();
+    else if (TermsStore::write(m_connection.database(), terms, series, &error)) {
+        m_terms = terms;
+        m_series = series;
+        fillSeriesBox();
+        refresh();
+        return true;
+    }
+    Dialogs::instance().message(StoreError + error);
+    return false;
+}
+
+void RateTermsWindow::addSeries(ReferenceSeries series) {
+    if (m_series.contains(series.key) &&
+        !Dialogs::instance().question(
+            tr("The account already holds a series '%1'. Replace it with this one?")
+                .arg(series.key)))
+        return;
+    RateTerms::SeriesSet set = m_series;
+    set.insert(series.key, series);
+    if (store(m_terms, set))
+        seriesBox->setCurrentIndex(qMax(0, seriesBox->findData(series.key)));
+}
+
+void RateTermsWindow::addSeriesFromFile() {
+    FileDialogRequest request;
+    request.title = tr("Add Series from File");
+    request.filter = tr("Dates and rates|*.csv *.txt");
+    const std::optional<QString> path = Dialogs::instance().chooseFile(request);
+    if (!path)
+        return;
+    QFile file(*path);
+    // A series of every business day for a century is far smaller.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * 1024 * 1024) {
+        Dialogs::instance().message(SeriesError + tr("'%1' cannot be read.").arg(*path));
+        return;
+    }
+    QString error;
+    std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
+        file.readAll(), ReferenceSeriesFile::keyFromFileName(*path), &error);
+    if (!s) {
+        Dialogs::instance().message(SeriesError + error);
+        return;
+    }
+    if (s->table.isEmpty())
+        s->table = QFileInfo(*path).fileName();
+    addSeries(*s);
+}
+
+void RateTermsWindow::addTypedSeries() {
+    const QString name = seriesNameEdit->text().trimmed();
+    if (name.isEmpty()) {
+        Dialogs::instance().message(tr("Give the typed series a name."));
+        seriesNameEdit->setFocus();
+        return;
+    }
+    QString error;
+    std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
+        seriesTextEdit->toPlainText().toUtf8(), ReferenceSeriesFile::keyFromFileName(name), &error);
+    if (!s) {
+        Dialogs::instance().message(SeriesError + error);
+        return;
+    }
+    s->name = name;
+    s->table = tr("typed by the borrower");
+    addSeries(*s);
+    seriesTextEdit->clear();
+    seriesNameEdit->clear();
+}
+
+int RateTermsWindow::chosenMethod() const {
+    return qMax(0, methodBox->currentIndex());
+}
+
+QString RateTermsWindow::fixedDay() const {
+    if (const QString tagged = m_main.tag(Tag::IntCalcTo); !tagged.isEmpty())
+        return tagged;
+    if (!m_connection.isOpen())
+        return QString();
+    return CalcDay::lastCalcTo(m_connection.database()).value_or(QString());
+}
+
+void RateTermsWindow::refresh() {
+    if (!m_inputs) {
+        verdictLabel->setText(tr("The account's history cannot be read: nothing is owed here."));
+        reportButton->setEnabled(false);
+        return;
+    }
+    TermsStore::Stored stored;
+    stored.terms = m_terms;
+    stored.series = everySeries();
+    const RateTerms::Owed owed = TermsCheck::owed(*m_inputs, stored);
+    m_coversHistory = !m_terms.isEmpty() && TermsCheck::owedCoverHistory(*m_inputs, owed);
+    fillOwed(owed);
+    fillPassOn();
+    fillChart(owed);
+    reportButton->setEnabled(m_coversHistory);
+    if (m_terms.isEmpty()) {
+        verdictLabel->setText(tr("Enter the loan's rate terms, period by period, from its first "
+                                 "day."));
+        return;
+    }
+    if (!m_coversHistory) {
+        verdictLabel->setText(tr("The terms do not owe a rate on every day of the history yet: "
+                                 "see the Owed Rates tab."));
+        return;
+    }
+    const InterestEngine::Result result = InterestEngine::calculate(
+        m_inputs->history, owed.ratePeriods(), chosenMethod(), fixedDay(), m_inputs->conventions,
+        m_inputs->offset, InterestEngine::Output::Postings);
+    const std::optional<InterestSummary::Summary> summary =
+        InterestSummary::summarise(result.lines);
+    verdictLabel->setText(summary ? tr("Under the terms: ") + SummaryRendering::sentence(*summary)
+                                  : QString());
+}
+
+void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
+    const GridText grid;
+    owedGrid->setRowCount(0);
+    for (const RateTerms::OwedPeriod& p : owed.periods) {
+        const int row = owedGrid->rowCount();
+        owedGrid->insertRow(row);
+        setListRow(owedGrid, row,
+                   {grid.date(p.from), grid.date(p.to), p.rate.exactText() + QStringLiteral(" %"),
+                    ReferenceRendering::storedBeside(p, m_inputs->rates),
+                    RateTerms::kindName(p.source), p.detail},
+                   0, 2, 3);
+    }
+    owedNotesLabel->setText(owed.notices.join(QLatin1Char('\n')));
+}
+
+void RateTermsWindow::fillPassOn() {
+    passOnGrid->setRowCount(0);
+    TermsStore::Stored stored;
+    stored.terms = m_terms;
+    stored.series = everySeries();
+    const PassOn::Calculation c{m_inputs->history, chosenMethod(), fixedDay(),
+                                m_inputs->conventions, m_inputs->offset};
+    QStringList totals;
+    for (const TermsCheck::PassOnSection& section :
+         TermsCheck::passOn(c, m_inputs->rates, stored)) {
+        totals << section.series.name + QStringLiteral(": ") +
+                      ReferenceRendering::passOnTotalLine(section.table)
+               << section.table.notices;
+        for (const PassOn::Row& r : section.table.rows) {
+            const int row = passOnGrid->rowCount();
+            passOnGrid->insertRow(row);
+            setListRow(passOnGrid, row, ReferenceRendering::passOnCells(r), 0, 1,
+                       passOnGrid->columnCount() - 1);
+        }
+    }
+    passOnTotalLabel->setText(totals.isEmpty()
+                                  ? tr("Add a period of the lender's variable rate against a "
+                                       "reference series to see whether its changes were passed "
+                                       "on.")
+                                  : totals.join(QLatin1Char('\n')));
+}
+
+void RateTermsWindow::fillChart(const RateTerms::Owed& owed) {
+    QChart* chart = termsChart->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    const QDate first = TermsCheck::historyStart(m_inputs->history);
+    const QDate last = TermsCheck::historyEnd(m_inputs->history);
+    if (!first.isValid())
+        return;
+    QVector<QPair<QString, QVector<QPointF>>> lines = {
+        {tr("Stored rates"), ReferenceRendering::steps(m_inputs->rates)},
+        {tr("Owed rates"), ReferenceRendering::steps(owed.ratePeriods())}};
+    QStringList shown;
+    const RateTerms::SeriesSet every = everySeries();
+    for (const RateTerms::Period& p : std::as_const(m_terms)) {
+        if (p.series.isEmpty() || shown.contains(p.series) || !every.contains(p.series))
+            continue;
+        shown << p.series;
+        lines.append({every.value(p.series).name,
+                      ReferenceRendering::steps(every.value(p.series), first, last)});
+    }
+    QVector<double> values;
+    auto* x = new QDateTimeAxis;
+    constexpr int Ticks = 5;
+    x->setFormat(InterestSummary::timeAxisFormat(first, last, Ticks));
+    x->setTickCount(Ticks);
+    x->setRange(first.startOfDay(), last.addDays(1).startOfDay());
+    chart->addAxis(x, Qt::AlignBottom);
+    auto* y = new QValueAxis;
+    y->setLabelFormat(QStringLiteral("%.2f"));
+    chart->addAxis(y, Qt::AlignLeft);
+    for (const auto& [name, points] : std::as_const(lines)) {
+        if (points.isEmpty())
+            continue;
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->append(points);
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+        for (const QPointF& point : points)
+            values << point.y();
+    }
+    const InterestSummary::ValueRange range = InterestSummary::valueRange(values);
+    y->setRange(range.low, range.high);
+    y->applyNiceNumbers();
+}
+
+void RateTermsWindow::viewReportUnderTerms() {
+    if (!m_coversHistory)
+        return;
+    if (m_main.tag(Tag::File) != FileState::Open) {
+        Dialogs::instance().message(tr("The account has no committed statement to report on yet."));
+        return;
+    }
+    const int method = chosenMethod();
+    m_main.setTag(Tag::Method, QString::number(method));
+    if (InterestMethod::isFixedDay(method) && m_main.tag(Tag::IntCalcTo).isEmpty())
+        m_main.setTag(Tag::IntCalcTo, fixedDay());
+    m_main.setTag(Tag::OwedRates, FlagState::Yes);
+    WindowHost& main = m_main;
+    main.unloadWindow(WindowNames::Calculate);
+    main.showWindow(WindowNames::Calculate);
+}
+
+void RateTermsWindow::closeWindow() {
+    unload();
+}
+
+void RateTermsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        closeWindow();
+        return;
+    }
+    FormWindow::keyPressEvent(event);
+}
+
+void RateTermsWindow::formUnload() {
+    m_connection.close();
+}
