@@ -1,9 +1,11 @@
 // Rate periods proposed from the lender's charges on a ten-year loan: 120 monthly charges made
 // under twelve rate changes, some inside a posting's period. One method, and every method, day
-// and convention (--propose-rates --method any).
+// and convention (--propose-rates --method any). And the same loan's rates held against a
+// reference series that changed 40 times: the pass-on table, one run of the engine a change.
 
 #include "engine/InterestEngine.h"
 #include "engine/RateProposal.h"
+#include "reference/PassOn.h"
 #include "support/ChargedHistory.h"
 
 #include <QCoreApplication>
@@ -56,8 +58,33 @@ void BM_ProposeRatesAnyMethod(benchmark::State& state) {
     }
 }
 
+// A change every three months, up and down by a quarter point.
+ReferenceSeries reference() {
+    ReferenceSeries s;
+    s.key = QStringLiteral("bench");
+    for (int i = 0; i <= 40; ++i)
+        s.changes << SeriesChange{QDate(2015, 1, 20).addMonths(3 * i),
+                                  Rate::fromThousandths(2000 + (i % 5) * 250 - (i % 3) * 250)};
+    return s;
+}
+
+void BM_PassOn(benchmark::State& state) {
+    const PassOn::Calculation c{history(), InterestMethod::FixedDay, QStringLiteral("14"), {}, {}};
+    const QVector<RatePeriod> stored = rateHistory();
+    const ReferenceSeries series = reference();
+    for (auto _ : state) {
+        const PassOn::Table t = PassOn::table(c, stored, series, 0);
+        if (t.rows.size() < 30) {
+            state.SkipWithError("the series' changes are not in the table");
+            return;
+        }
+        benchmark::DoNotOptimize(t.total);
+    }
+}
+
 BENCHMARK(BM_ProposeRates)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProposeRatesAnyMethod)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PassOn)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

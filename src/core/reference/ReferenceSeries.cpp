@@ -149,7 +149,11 @@ QByteArray write(const ReferenceSeries& series) {
 }
 
 QString keyFromFileName(const QString& fileName) {
-    QString key = QFileInfo(fileName).completeBaseName().toLower();
+    return keyFromName(QFileInfo(fileName).completeBaseName());
+}
+
+QString keyFromName(const QString& name) {
+    QString key = name.toLower();
     key.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     while (key.startsWith(QLatin1Char('-')))
         key.remove(0, 1);

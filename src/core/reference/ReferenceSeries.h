@@ -47,8 +47,10 @@ std::optional<ReferenceSeries> parse(const QByteArray& text, const QString& key,
 // The series in the file's own form, as it is shipped: header lines, then "effective_date,rate".
 QByteArray write(const ReferenceSeries& series);
 
-// A short name for a borrower's series from its file's name: lower case letters, digits and
-// '-' ("My Lender SVR.csv" is "my-lender-svr").
+// A short name for a borrower's series from the name it is given: lower case letters, digits and
+// '-' ("My Lender's SVR 2.0" is "my-lender-s-svr-2-0"); from its file's name without the
+// extension ("My Lender SVR.csv" is "my-lender-svr").
+QString keyFromName(const QString& name);
 QString keyFromFileName(const QString& fileName);
 
 } // namespace ReferenceSeriesFile

@@ -589,7 +589,7 @@ void RateTermsWindow::addTypedSeries() {
     }
     QString error;
     std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
-        seriesTextEdit->toPlainText().toUtf8(), ReferenceSeriesFile::keyFromFileName(name), &error);
+        seriesTextEdit->toPlainText().toUtf8(), ReferenceSeriesFile::keyFromName(name), &error);
     if (!s) {
         Dialogs::instance().message(SeriesError + error);
         return;
