@@ -1,5 +1,7 @@
 #include "PassOn.h"
 
+#include "data/ShortDate.h"
+
 #include <algorithm>
 
 namespace PassOn {
@@ -143,7 +145,7 @@ Table table(const Calculation& c, const QVector<RatePeriod>& stored, const Refer
         const std::optional<Money> total = cost ? Money::add(t.total, *cost) : std::nullopt;
         if (!total) {
             t.notices << QStringLiteral("The cost of the change of %1 cannot be worked out.")
-                             .arg(row.reference.date.toString(QStringLiteral("d/M/yyyy")));
+                             .arg(ShortDate::format(row.reference.date));
             continue;
         }
         row.cost = *cost;

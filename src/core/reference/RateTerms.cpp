@@ -1,5 +1,7 @@
 #include "RateTerms.h"
 
+#include "data/ShortDate.h"
+
 #include <algorithm>
 
 namespace RateTerms {
@@ -36,7 +38,7 @@ template <std::size_t N> std::optional<int> valueOf(const Word (&words)[N], cons
 }
 
 QString dateText(const QDate& d) {
-    return d.toString(QStringLiteral("d/M/yyyy"));
+    return ShortDate::format(d);
 }
 
 qint64 floorDiv(qint64 a, qint64 b) {

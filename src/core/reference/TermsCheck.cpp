@@ -77,9 +77,18 @@ QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePe
 QVector<PassOnSection> passOn(QSqlDatabase db, int method, const QString& fixedDay,
                               QStringList* notices) {
     QString error;
-    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
     TermsStore::Stored terms;
-    if (!in || !TermsStore::read(db, &terms, &error)) {
+    if (!TermsStore::read(db, &terms, &error)) {
+        *notices << error;
+        return {};
+    }
+    // Most accounts have no variable terms: their history is not read again for nothing.
+    if (std::none_of(terms.terms.cbegin(), terms.terms.cend(), [](const RateTerms::Period& p) {
+            return p.kind == RateTerms::Kind::Variable;
+        }))
+        return {};
+    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
+    if (!in) {
         *notices << error;
         return {};
     }

@@ -229,6 +229,8 @@ void TestConventions::versionOneUpgrade() {
     AccountFixture::exec(account, "drop table tblSettings");
     AccountFixture::exec(account, "drop table tblOffsetBalances");
     AccountFixture::exec(account, "alter table tblReport drop column Offset");
+    for (const char* table : {"tblRateTerms", "tblSeries", "tblSeriesRates"})
+        AccountFixture::exec(account, QStringLiteral("drop table %1").arg(table));
     AccountFixture::exec(account, "pragma user_version = 1");
     const QStringList args = {account, "--method", "2", "--format", "csv"};
     const Run before = report(args);
@@ -243,7 +245,8 @@ void TestConventions::versionOneUpgrade() {
     const QString settingsTable = "select sql from sqlite_schema where name = 'tblSettings'";
     QCOMPARE(AccountFixture::column(account, settingsTable),
              AccountFixture::column(fresh, settingsTable));
-    for (const QString table : {"tblOffsetBalances", "tblReport"}) {
+    for (const QString table :
+         {"tblOffsetBalances", "tblReport", "tblRateTerms", "tblSeries", "tblSeriesRates"}) {
         const QString columns =
             "select name || ' ' || type from pragma_table_info('" + table + "')";
         QCOMPARE(AccountFixture::column(account, columns), AccountFixture::column(fresh, columns));
