@@ -50,4 +50,16 @@ inline void write(const QString& path, const QVector<HistoryRow>& rows) {
     ChargedAccount::writeRows(path, rows);
 }
 
+// The periods ("2022-01-01 2022-05-19 4", as ReportRows::rates reads them) stored in the account
+// at `path`.
+inline void writeRates(const QString& path, const QStringList& spelled) {
+    for (const QString& line : spelled) {
+        const QStringList p = line.split(' ');
+        AccountFixture::exec(path, QStringLiteral("insert into tblInterestChanges (ValidFrom, "
+                                                  "ValidTo, InterestRate) values ('%1', '%2', "
+                                                  "cast(%3 as real))")
+                                       .arg(p[0], p[1], p[2]));
+    }
+}
+
 } // namespace RateHistory

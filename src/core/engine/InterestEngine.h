@@ -25,6 +25,24 @@ struct HistoryRow {
     StoredMoney closeBalance;
 };
 
+// The first and last valid dates of a history (not valid when no row has one).
+struct HistoryDates {
+    QDate first;
+    QDate last;
+};
+inline HistoryDates historyDates(const QVector<HistoryRow>& rows) {
+    HistoryDates d;
+    for (const HistoryRow& row : rows) {
+        if (!row.date.isValid())
+            continue;
+        if (!d.first.isValid() || row.date < d.first)
+            d.first = row.date;
+        if (!d.last.isValid() || row.date > d.last)
+            d.last = row.date;
+    }
+    return d;
+}
+
 // One tblInterestChanges row. Dates not valid and a missing rate mean empty or unreadable.
 struct RatePeriod {
     qint64 id = 0;

@@ -140,16 +140,7 @@ bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
     }
     if (rc != SQLITE_DONE)
         return failed(handle, error);
-    QDate first;
-    QDate last;
-    for (const HistoryRow& row : std::as_const(read)) {
-        if (!row.date.isValid())
-            continue;
-        if (!first.isValid() || row.date < first)
-            first = row.date;
-        if (!last.isValid() || row.date > last)
-            last = row.date;
-    }
+    const auto [first, last] = historyDates(read);
     if (!HistorySpan::fits(first, last)) {
         if (error)
             *error = HistorySpan::refusal(QStringLiteral("The account's history"), first, last);

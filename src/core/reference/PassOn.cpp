@@ -12,20 +12,6 @@ int signOf(Rate r) {
     return r.raw() > 0 ? 1 : (r.raw() < 0 ? -1 : 0);
 }
 
-// The history's first and last dates.
-std::pair<QDate, QDate> spanOf(const QVector<HistoryRow>& history) {
-    QDate first, last;
-    for (const HistoryRow& row : history) {
-        if (!row.date.isValid())
-            continue;
-        if (!first.isValid() || row.date < first)
-            first = row.date;
-        if (!last.isValid() || row.date > last)
-            last = row.date;
-    }
-    return {first, last};
-}
-
 // The rates with one row's change passed on in full in place of the lender's answer.
 QVector<RatePeriod> passedOn(const QVector<RatePeriod>& rates, const Row& row, int lagDays) {
     QVector<RatePeriod> r = shifted(rates, row.reference.date.addDays(lagDays), row.reference.size);
@@ -126,7 +112,7 @@ std::optional<Money> interestDue(const Calculation& c, const QVector<RatePeriod>
 Table table(const Calculation& c, const QVector<RatePeriod>& stored, const ReferenceSeries& series,
             int lagDays, const QDate& from, const QDate& to) {
     Table t;
-    auto [first, last] = spanOf(c.history);
+    auto [first, last] = historyDates(c.history);
     if (from.isValid() && from.addDays(-1) > first)
         first = from.addDays(-1);
     if (to.isValid() && to < last)

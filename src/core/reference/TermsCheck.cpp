@@ -4,31 +4,13 @@
 
 namespace TermsCheck {
 
-QDate historyEnd(const QVector<HistoryRow>& history) {
-    QDate last;
-    for (const HistoryRow& row : history) {
-        if (row.date.isValid() && (!last.isValid() || row.date > last))
-            last = row.date;
-    }
-    return last;
-}
-
-QDate historyStart(const QVector<HistoryRow>& history) {
-    QDate first;
-    for (const HistoryRow& row : history) {
-        if (row.date.isValid() && (!first.isValid() || row.date < first))
-            first = row.date;
-    }
-    return first;
-}
-
 RateTerms::Owed owed(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms) {
-    return RateTerms::owed(terms.terms, terms.series, in.rates, historyEnd(in.history));
+    return RateTerms::owed(terms.terms, terms.series, in.rates, historyDates(in.history).last);
 }
 
 bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed) {
-    const QDate first = historyStart(in.history);
-    return first.isValid() && owed.covers(first, historyEnd(in.history));
+    const HistoryDates dates = historyDates(in.history);
+    return dates.first.isValid() && owed.covers(dates.first, dates.last);
 }
 
 std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notices) {

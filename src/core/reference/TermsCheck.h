@@ -12,10 +12,6 @@
 // on. The summary window, the Rate Terms window and the report tool all ask here.
 namespace TermsCheck {
 
-// The history's last date: where the last terms period's owed rates end.
-QDate historyEnd(const QVector<HistoryRow>& history);
-QDate historyStart(const QVector<HistoryRow>& history);
-
 // The owed rates of the stored terms over the history.
 RateTerms::Owed owed(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms);
 

@@ -694,8 +694,7 @@ void RateTermsWindow::fillChart(const RateTerms::Owed& owed) {
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())
         chart->removeAxis(axis);
-    const QDate first = TermsCheck::historyStart(m_inputs->history);
-    const QDate last = TermsCheck::historyEnd(m_inputs->history);
+    const auto [first, last] = historyDates(m_inputs->history);
     if (!first.isValid())
         return;
     QVector<QPair<QString, QVector<QPointF>>> lines = {

@@ -415,13 +415,7 @@ private slots:
         const int method = InterestMethod::VariableDay;
         const QVector<RatePeriod> stored = ReportRows::rates(Lender);
         RateHistory::write(path, RateHistory::history(method, {}, stored, 20));
-        for (const QString& line : Lender) {
-            const QStringList p = line.split(' ');
-            AccountFixture::exec(path, QStringLiteral("insert into tblInterestChanges (ValidFrom, "
-                                                      "ValidTo, InterestRate) values ('%1', '%2', "
-                                                      "cast(%3 as real))")
-                                           .arg(p[0], p[1], p[2]));
-        }
+        RateHistory::writeRates(path, Lender);
         QFile file(fixture.path("cash.csv"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(ReferenceSeriesFile::write(series("cash", Cash)));

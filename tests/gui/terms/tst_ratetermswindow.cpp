@@ -32,13 +32,7 @@ const QString Cash = "2021-11-03 0.1\n2022-05-04 0.35\n2022-06-08 0.85\n2022-08-
 void writeAccount(const QString& path) {
     RateHistory::write(
         path, RateHistory::history(InterestMethod::VariableDay, {}, ReportRows::rates(Lender), 20));
-    for (const QString& line : Lender) {
-        const QStringList p = line.split(' ');
-        AccountFixture::exec(path, QStringLiteral("insert into tblInterestChanges (ValidFrom, "
-                                                  "ValidTo, InterestRate) values ('%1', '%2', "
-                                                  "cast(%3 as real))")
-                                       .arg(p[0], p[1], p[2]));
-    }
+    RateHistory::writeRates(path, Lender);
 }
 
 void set(QWidget* w, const char* name, const QString& text) {
