@@ -4,6 +4,8 @@
 #include "ProgramVersion.h"
 #include "ToolText.h"
 #include "data/AccountConnection.h"
+#include "diagnosis/Diagnosis.h"
+#include "diagnosis/DiagnosisText.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
 #include "engine/LenderFit.h"
@@ -52,6 +54,8 @@ const char* const Usage =
     "       vantrell-report ACCOUNT --owed --summary --method M [--day N]\n"
     "                       [--day-count D] [--rounding R] [--format text|csv]\n"
     "       vantrell-report [ACCOUNT] --reference list\n"
+    "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
+    "                       --diagnose [--format text|csv]\n"
     "       vantrell-report --help | --version\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
@@ -128,6 +132,19 @@ const char* const Usage =
     "               (source fixed, tracker, adjustable or variable). With --method and\n"
     "               --summary, the summary of the interest charged against the interest due\n"
     "               under those rates instead (the stored rate periods are not changed)\n"
+    "  --diagnose   prints instead which known mistake of a lender explains the differences\n"
+    "               between the charges and the interest due: over every run of postings that\n"
+    "               differ, the offset not counted, a rate change moved 1 to 62 days, a change\n"
+    "               of the reference (of the account's variable rate terms) left out, late or\n"
+    "               in part, a rate kept after it should have ended, repayments credited 1 to\n"
+    "               10 days late, another day count or rounding; one counts when it gives every\n"
+    "               charge of at least two postings to the cent. As CSV\n"
+    "               \"explanation,from,to,postings,parameter,amount\": explanation one of\n"
+    "               offset-not-counted, rate-change-moved, reference-not-passed-on, rate-kept,\n"
+    "               credits-late, day-count, rounding; parameter the first day not counted, the\n"
+    "               days moved (+ late), the change's date (with \"late N\" or \"short X\"),\n"
+    "               or the day count and rounding; amount the charges less the interest due\n"
+    "               over the span\n"
     "  --help       prints this text\n"
     "  --version    prints the program's version\n"
     "\n"
@@ -146,7 +163,18 @@ int unreadable(const QString& problem) {
 }
 
 // What the tool prints: the report (as text, CSV or PDF) or one of the prints instead of it.
-enum class Mode { Report, Fit, Summary, Explain, Rates, Propose, Reference, SeriesList, Owed };
+enum class Mode {
+    Report,
+    Fit,
+    Summary,
+    Explain,
+    Rates,
+    Propose,
+    Reference,
+    SeriesList,
+    Owed,
+    Diagnose
+};
 
 struct Options {
     Mode mode = Mode::Report;
@@ -170,7 +198,8 @@ struct Options {
     QString reference;
     std::optional<Rate> margin;
     std::optional<int> lag;
-    bool owed = false; // --owed: the rate periods the stored terms owe
+    bool owed = false;     // --owed: the rate periods the stored terms owe
+    bool diagnose = false; // --diagnose: which known mistake explains the differences
     bool help = false;
     bool version = false;
 };
@@ -204,7 +233,7 @@ public:
             m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
                                             QStringLiteral("value"));
         for (const char* name :
-             {"rates", "propose-rates", "fit", "summary", "owed", "help", "version"})
+             {"rates", "propose-rates", "fit", "summary", "owed", "diagnose", "help", "version"})
             m_options << QCommandLineOption(QString::fromLatin1(name));
         m_parser.addOptions(m_options);
     }
@@ -315,6 +344,7 @@ private:
                            : name == QLatin1String("fit")           ? &o.fit
                            : name == QLatin1String("summary")       ? &o.summary
                            : name == QLatin1String("owed")          ? &o.owed
+                           : name == QLatin1String("diagnose")      ? &o.diagnose
                                                                     : nullptr;
         if (!flag || *flag)
             return false;
@@ -517,11 +547,24 @@ QString referenceProblem(const Given& given) {
     return QString();
 }
 
+QString diagnoseProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.fit || o.proposeRates || o.summary || o.rates || o.explain.isValid() ||
+        !o.pdf.isEmpty() || o.owed)
+        return QStringLiteral("--diagnose prints the explanations: it takes no --fit, "
+                              "--propose-rates, --summary, --rates, --explain, --pdf or --owed");
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (!given.method)
+        return methodRequired();
+    return QString();
+}
+
 QString seriesListProblem(const Given& given) {
     const Options& o = given.options;
     if (given.method || given.format || o.fixedDay || o.dayCount || o.rounding || o.fit ||
         o.proposeRates || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty() ||
-        o.owed || o.margin || o.lag)
+        o.owed || o.margin || o.lag || o.diagnose)
         return QStringLiteral("--reference list lists the series: it takes no other option");
     return QString();
 }
@@ -544,6 +587,8 @@ Mode modeOf(const Options& o) {
         return Mode::SeriesList;
     if (!o.reference.isEmpty())
         return Mode::Reference;
+    if (o.diagnose)
+        return Mode::Diagnose;
     if (o.owed)
         return Mode::Owed;
     if (o.fit)
@@ -570,6 +615,8 @@ QString modeProblem(const Given& given) {
         return seriesListProblem(given);
     case Mode::Owed:
         return owedProblem(given);
+    case Mode::Diagnose:
+        return diagnoseProblem(given);
     case Mode::Fit:
         return fitProblem(given);
     case Mode::Propose:
@@ -823,6 +870,7 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
     case Mode::Propose:
     case Mode::Reference:
     case Mode::SeriesList:
+    case Mode::Diagnose:
         break; // printed before any calculation
     }
     printNotices(notices);
@@ -949,6 +997,21 @@ QString summaryPassOn(QSqlDatabase db, const ReportStore::CalculationInputs& in,
     return out;
 }
 
+// Which known mistake explains the differences.
+int printDiagnosis(const Options& o, QSqlDatabase db, const QString& fixedDay,
+                   const LenderConventions& conventions, QStringList notices) {
+    QString error;
+    std::optional<Diagnosis::Inputs> in = Diagnosis::read(db, o.method, fixedDay, &notices, &error);
+    if (!in)
+        return unreadable(
+            QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
+    in->conventions = conventions;
+    const Diagnosis::Result r = Diagnosis::diagnose(*in);
+    printOut(o.csv ? DiagnosisText::csv(r) : DiagnosisText::text(r).toUtf8());
+    printNotices(notices);
+    return std::fflush(stdout) == 0 ? Written : Unreadable;
+}
+
 int run(const Options& o) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
@@ -989,6 +1052,8 @@ int run(const Options& o) {
     const PassOn::Calculation passOn{in->history, o.method, fixedDay, conventions, in->offset};
     if (o.mode == Mode::Reference)
         return printPassOn(o, db, *in, passOn, notices);
+    if (o.mode == Mode::Diagnose)
+        return printDiagnosis(o, db, fixedDay, conventions, notices);
 
     ReportStore::CalculationInputs inputs = *in;
     SummaryRendering::Basis basis;

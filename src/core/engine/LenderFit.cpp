@@ -1,6 +1,7 @@
 #include "LenderFit.h"
 
 #include "CalcDay.h"
+#include "Parallel.h"
 #include "ReportStore.h"
 #include "data/Queries.h"
 #include "data/TransactionGuard.h"
@@ -8,10 +9,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
-#include <atomic>
 #include <limits>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -136,35 +134,18 @@ Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rate
 
     // Each run reads the same rows and writes only its own score.
     FitScore* out = scores.data();
-    std::atomic<qsizetype> next{0};
-    const auto work = [&] {
-        for (qsizetype i = next++; i < list.size(); i = next++) {
-            const FitCandidate& c = list[i];
-            const QString calcTo =
-                c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
-            InterestEngine::Result result =
-                InterestEngine::calculate(history, rates, c.method, calcTo, c.conventions, offset,
-                                          InterestEngine::Output::Postings);
-            out[i] = score(result.lines);
-            out[i].candidate = c;
-            if (i == 0)
-                notices = result.notices;
-        }
-    };
-    int count = threads > 0 ? threads : int(std::max(1u, std::thread::hardware_concurrency()));
-    count = int(std::min<qsizetype>(count, list.size()));
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < count; ++t) {
-        // A thread the system refuses leaves its share to the others.
-        try {
-            helpers.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;
-        }
-    }
-    work();
-    for (std::thread& t : helpers)
-        t.join();
+    Parallel::forEachIndex(list.size(), threads, [&](qsizetype i) {
+        const FitCandidate& c = list[i];
+        const QString calcTo =
+            c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
+        InterestEngine::Result result =
+            InterestEngine::calculate(history, rates, c.method, calcTo, c.conventions, offset,
+                                      InterestEngine::Output::Postings);
+        out[i] = score(result.lines);
+        out[i].candidate = c;
+        if (i == 0)
+            notices = result.notices;
+    });
 
     std::stable_sort(scores.begin(), scores.end(), better);
     return {scores, notices};

@@ -1,6 +1,7 @@
 #include "RateProposal.h"
 
 #include "CalcDay.h"
+#include "Parallel.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
@@ -390,14 +391,21 @@ Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
                    const OffsetAccount& offset) {
     const QVector<FitCandidate> list =
         LenderFit::candidates(LenderFit::candidateDays(history, storedDay));
-    Ranking ranking;
-    int bestAt = -1;
-    for (int i = 0; i < list.size(); ++i) {
+    // Each candidate's proposal on whichever core is free; the best is then chosen in the list's
+    // order, as one after another would choose it.
+    QVector<Proposal> proposals(list.size());
+    Proposal* out = proposals.data();
+    Parallel::forEachIndex(list.size(), 0, [&](qsizetype i) {
         const FitCandidate& c = list[i];
         const QString calcTo =
             c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
-        Proposal p = propose(history, c.method, calcTo, c.conventions, offset);
-        const Ranked r{c, p.reproduced(), p.charges(), int(p.periods.size())};
+        out[i] = propose(history, c.method, calcTo, c.conventions, offset);
+    });
+    Ranking ranking;
+    int bestAt = -1;
+    for (int i = 0; i < list.size(); ++i) {
+        Proposal& p = proposals[i];
+        const Ranked r{list[i], p.reproduced(), p.charges(), int(p.periods.size())};
         if (bestAt < 0 || better(r, ranking.ranked[bestAt])) {
             bestAt = i;
             ranking.best = std::move(p);

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "engine/InterestEngine.h"
+#include "reference/ReferenceSeries.h"
+#include "render/InterestSummary.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+// Which of the mistakes lenders are known to make explains the differences between the charges
+// and the interest due. Each mistake is a precise change to the calculation; over a run of
+// postings that differ, the one under which every charge of a span of at least two postings comes
+// out to the cent is named.
+namespace Diagnosis {
+
+enum class Kind : quint8 {
+    OffsetNotCounted,     // the offset balances left out from one day to another
+    RateChangeMoved,      // one stored rate change applied days late or early
+    ReferenceNotPassedOn, // one change of the reference left out, passed on late or in part
+    RateKept,             // the rate before a stored change kept for the following postings
+    CreditsLate,          // repayments credited days after they were made
+    DayCount,             // another day count for part of the history
+    Rounding              // another rounding for part of the history
+};
+// "offset-not-counted", "rate-change-moved", "reference-not-passed-on", "rate-kept",
+// "credits-late", "day-count", "rounding".
+QString word(Kind kind);
+
+// A reference series the loan's terms hold the lender's variable rate against, over the terms'
+// days.
+struct Reference {
+    ReferenceSeries series;
+    int lagDays = 0;
+    QDate from;
+    QDate to; // not valid: to the end of the history
+};
+
+struct Inputs {
+    QVector<HistoryRow> history;
+    QVector<RatePeriod> rates;
+    int method = 0;
+    QString fixedDay;
+    LenderConventions conventions;
+    OffsetAccount offset;
+    QVector<Reference> references;
+};
+
+// One change to the calculation: the mistake as a trial makes it.
+struct Mistake {
+    Kind kind = Kind::OffsetNotCounted;
+    int days = 0;         // days moved: the rate change (+ late, - early), the credits, the answer
+    QDate change;         // the stored rate change or the reference's change it concerns
+    QDate answer;         // ReferenceNotPassedOn: the stored change that answers it
+    Rate shortBy;         // ReferenceNotPassedOn: the part of the change not passed on
+    bool leftOut = false; // ReferenceNotPassedOn: the change never passed on
+    QDate from;           // OffsetNotCounted, RateKept, CreditsLate: the days it covers
+    QDate to;
+    LenderConventions conventions; // DayCount, Rounding
+    QString seriesName;            // ReferenceNotPassedOn
+    friend bool operator==(const Mistake&, const Mistake&) = default;
+};
+
+// The mistake's parameter as the CSV gives it: the days moved, the change's date, the day count
+// and rounding.
+QString parameter(const Mistake& m);
+
+struct Explanation {
+    Mistake mistake;
+    QDate from; // the span's first and last postings
+    QDate to;
+    int postings = 0;
+    Money amount; // the charges less the interest due over the span
+};
+
+struct Result {
+    QVector<Explanation> explanations; // in date order
+    // Postings that differ and that no mistake explains, by date (with their difference).
+    QVector<InterestSummary::Posting> unexplained;
+    // The postings that differ at all: 0 for an account whose charges all agree.
+    int differing = 0;
+    // The summary's largest differences, beside which the explanations are read.
+    QVector<InterestSummary::Posting> largest;
+};
+
+// The postings of the calculation under `in` as they are compared with the charges.
+QVector<InterestSummary::Posting> postings(const Inputs& in);
+
+// The account's inputs for a diagnosis under `method` and `fixedDay`: the calculation's inputs and
+// the reference series its variable terms hold the lender against. nullopt, with `error` saying
+// why, when they cannot be read; the notices of what does not read join `notices`.
+std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
+                           QStringList* notices, QString* error);
+
+// Every run of consecutive comparable postings that differ, searched for the mistakes above,
+// trials on up to `threads` threads (0: every core).
+Result diagnose(const Inputs& in, int threads = 0);
+
+// The inputs as the mistake changes them: what the lender worked with.
+Inputs withMistake(const Inputs& in, const Mistake& m);
+
+} // namespace Diagnosis
