@@ -26,6 +26,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 BENCHMARKS = vantrell_bench vantrell_bench_report vantrell_bench_import vantrell_bench_history \
+	vantrell_bench_diagnosis \
 	vantrell_bench_rateproposal
 
 bench: build

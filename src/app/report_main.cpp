@@ -658,8 +658,10 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
 QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions,
                  bool offsetColumn, int missingStatement,
                  const InterestSummary::PostingRateMap& rates,
-                 const std::optional<WorkingRendering::Table>& working) {
+                 const std::optional<WorkingRendering::Table>& working,
+                 const QStringList& explanations) {
     PrintedReport::Content content;
+    content.explanations = explanations;
     content.rates = rates;
     if (working)
         content.workings << *working;
@@ -767,6 +769,9 @@ struct Calculation {
     InterestWorking::Working working;
     int missingStatement = 0;
     QString passOnText; // the summary's pass-on tables, for an account with rate terms
+    // What explains the differences, for the summary's text and the printed summary page.
+    QStringList explanations;
+    QString explanationsText;
 };
 
 // The interest due over the history; the calculation's notices join `notices`.
@@ -853,15 +858,17 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
         if (!summary)
             return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
         printOut(o.csv ? SummaryRendering::csv(*summary)
-                       : (SummaryRendering::text(*summary, basis) + c.passOnText).toUtf8());
+                       : (SummaryRendering::text(*summary, basis) + c.passOnText +
+                          QLatin1Char('\n') + c.explanationsText)
+                             .toUtf8());
         break;
     }
     case Mode::Report:
         if (o.pdf.isEmpty()) {
             printLines(o, c, basis.conventions, offsetColumn);
-        } else if (const QString problem =
-                       writePdf(o, c.lines, Conventions::reportNote(basis.conventions),
-                                offsetColumn, c.missingStatement, postingRates, explained);
+        } else if (const QString problem = writePdf(
+                       o, c.lines, Conventions::reportNote(basis.conventions), offsetColumn,
+                       c.missingStatement, postingRates, explained, c.explanations);
                    !problem.isEmpty()) {
             return unreadable(problem);
         }
@@ -1068,6 +1075,19 @@ int run(const Options& o) {
     Calculation calculation = calculate(o, inputs, fixedDay, conventions, notices);
     if (o.mode == Mode::Summary && !o.csv)
         calculation.passOnText = summaryPassOn(db, *in, passOn, notices);
+    // The summary's text and the printed summary page say what explains the differences.
+    if (((o.mode == Mode::Summary || o.mode == Mode::Owed) && !o.csv) || !o.pdf.isEmpty()) {
+        QString error;
+        QStringList unused;
+        if (std::optional<Diagnosis::Inputs> d =
+                Diagnosis::read(db, o.method, fixedDay, &unused, &error)) {
+            d->conventions = conventions;
+            d->rates = inputs.rates;
+            const Diagnosis::Result r = Diagnosis::diagnose(*d);
+            calculation.explanations = DiagnosisText::lines(r);
+            calculation.explanationsText = DiagnosisText::text(r);
+        }
+    }
     basis.account = QFileInfo(o.account).absoluteFilePath();
     basis.method = o.method;
     basis.fixedDay = fixedDay;

@@ -245,7 +245,7 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     // numbered pages.
     SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows,
                        content.incomplete, content.missingStatement,
-                       content.rates ? &*content.rates : nullptr);
+                       content.rates ? &*content.rates : nullptr, content.explanations);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (!device.newPage()) {
             painter.end();

@@ -65,6 +65,8 @@ struct Content {
     int missingStatement = 0;
     // The postings' rates, when known: the summary page says how many lie off the rates entered.
     std::optional<InterestSummary::PostingRateMap> rates;
+    // What explains the differences, a sentence each, for the summary page.
+    QStringList explanations;
     // The working of the postings the user picked, each from a page of its own after the report.
     QVector<WorkingRendering::Table> workings;
 };

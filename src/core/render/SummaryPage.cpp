@@ -167,7 +167,7 @@ QVector<double> labelledLevels(double low, double high, double height, double la
 void paint(QPainter& p, const QSizeF& area, const QString& title,
            const QVector<ReportTableRow>& rows,
            const InterestSummary::IncompletePostings& incomplete, int missingStatement,
-           const InterestSummary::PostingRateMap* rates) {
+           const InterestSummary::PostingRateMap* rates, const QStringList& explanations) {
     const GridText text;
     const double width = area.width();
     p.save();
@@ -207,6 +207,26 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
         y += 120;
         p.drawText(QRectF(0, y, width, 2 * RowHeight), Qt::AlignLeft | Qt::TextWordWrap, line);
         y += 2 * RowHeight;
+    }
+
+    if (!explanations.isEmpty()) {
+        y += 200;
+        p.setFont(PrintedReport::font(9, true));
+        p.drawText(QRectF(0, y, width, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("What explains them"));
+        y += RowHeight;
+        p.setFont(PrintedReport::font(9));
+        constexpr int Shown = 4;
+        QStringList lines = explanations.mid(0, Shown);
+        if (explanations.size() > Shown)
+            lines << QStringLiteral("%1 more in the summary window and the report tool.")
+                         .arg(explanations.size() - Shown);
+        for (const QString& line : std::as_const(lines)) {
+            const QRectF box = p.boundingRect(QRectF(0, y, width, 4 * RowHeight),
+                                              Qt::AlignLeft | Qt::TextWordWrap, line);
+            p.drawText(QRectF(0, y, width, box.height()), Qt::AlignLeft | Qt::TextWordWrap, line);
+            y += box.height() + 40;
+        }
     }
 
     const double chartTop = y + 800;

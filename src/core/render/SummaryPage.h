@@ -5,6 +5,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QPainter;
@@ -22,10 +23,12 @@ QVector<double> labelledLevels(double low, double high, double height, double la
 // `title` is the account file the report is for; `rows` are tblReport's; `incomplete` and
 // `missingStatement` as InterestSummary::summarise takes them.
 // `rates`: the postings' rates, when known, for the line that says how many lie off the rates
-// entered.
+// entered. `explanations`: what explains the differences, a sentence each, under "What explains
+// them" (the first four; the rest are counted).
 void paint(QPainter& painter, const QSizeF& area, const QString& title,
            const QVector<ReportTableRow>& rows,
            const InterestSummary::IncompletePostings& incomplete = {}, int missingStatement = 0,
-           const InterestSummary::PostingRateMap* rates = nullptr);
+           const InterestSummary::PostingRateMap* rates = nullptr,
+           const QStringList& explanations = {});
 
 } // namespace SummaryPage

@@ -54,3 +54,10 @@ QVector<WorkingRendering::Table> ReportWorking::pickedTables() {
         tables << table(posting);
     return tables;
 }
+
+const Diagnosis::Result& ReportWorking::diagnosis() {
+    if (!m_diagnosis)
+        m_diagnosis =
+            m_diagnosisInputs ? Diagnosis::diagnose(*m_diagnosisInputs) : Diagnosis::Result();
+    return *m_diagnosis;
+}

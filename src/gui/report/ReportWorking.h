@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagnosis/Diagnosis.h"
 #include "engine/InterestWorking.h"
 #include "engine/ReportLine.h"
 #include "reference/TermsCheck.h"
@@ -48,6 +49,14 @@ public:
     const QVector<TermsCheck::PassOnSection>& passOn() const { return m_passOn; }
     void setPassOn(QVector<TermsCheck::PassOnSection> passOn) { m_passOn = std::move(passOn); }
 
+    // What explains the differences: worked out once, when first asked for, from the inputs of
+    // the run (none: no diagnosis).
+    void setDiagnosisInputs(std::optional<Diagnosis::Inputs> inputs) {
+        m_diagnosisInputs = std::move(inputs);
+    }
+    const std::optional<Diagnosis::Inputs>& diagnosisInputs() const { return m_diagnosisInputs; }
+    const Diagnosis::Result& diagnosis();
+
 signals:
     void pickedChanged();
 
@@ -58,4 +67,6 @@ private:
     std::optional<InterestSummary::PostingRateMap> m_rates;
     QSet<int> m_picked;
     QVector<TermsCheck::PassOnSection> m_passOn;
+    std::optional<Diagnosis::Inputs> m_diagnosisInputs;
+    std::optional<Diagnosis::Result> m_diagnosis;
 };

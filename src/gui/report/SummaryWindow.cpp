@@ -1,6 +1,7 @@
 #include "SummaryWindow.h"
 
 #include "WorkingWindow.h"
+#include "diagnosis/DiagnosisText.h"
 #include "render/GridText.h"
 #include "render/ReferenceRendering.h"
 #include "shell/Captions.h"
@@ -15,12 +16,14 @@
 #include <QColor>
 #include <QCursor>
 #include <QDateTimeAxis>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolTip>
@@ -103,6 +106,29 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     passOnTotalLabel->setObjectName("passOnTotalLabel");
     passOnTotalLabel->setWordWrap(true);
 
+    explanationsGrid =
+        makeTable(this, "explanationsGrid", tr("What explains them"), {tr("What explains them")});
+    explainLabel = heading(tr("What explains them"), explanationsGrid, this);
+    explainWorkingButton = new QPushButton(tr("Show Working of the E&xplanation"), this);
+    explainWorkingButton->setObjectName("explainWorkingButton");
+    explainWorkingButton->setToolTip(tr("The days of the explanation's first posting as the lender "
+                                        "worked them, beside the days as due."));
+    besideEdit = new QPlainTextEdit(this);
+    besideEdit->setObjectName("besideEdit");
+    besideEdit->setAccessibleName(tr("The days as due and as the lender worked them"));
+    besideEdit->setReadOnly(true);
+    besideEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    besideEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    besideEdit->hide();
+    connect(explainWorkingButton, &QPushButton::clicked, this,
+            &SummaryWindow::showExplanationWorking);
+    connect(explanationsGrid, &QTableWidget::cellDoubleClicked, this,
+            [this] { showExplanationWorking(); });
+    connect(explanationsGrid, &QTableWidget::currentCellChanged, this, [this](int row) {
+        explainWorkingButton->setEnabled(m_report && row >= 0 &&
+                                         row < m_report->diagnosis().explanations.size());
+    });
+
     yearsGrid =
         makeTable(this, "yearsGrid", tr("By calendar year"), SummaryRendering::yearHeadings());
     largestGrid = makeTable(this, "largestGrid", tr("Largest differences"),
@@ -140,6 +166,10 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->addWidget(passOnLabel, 7, 0, 1, 2);
     grid->addWidget(passOnGrid, 8, 0, 1, 2);
     grid->addWidget(passOnTotalLabel, 9, 0, 1, 2);
+    grid->addWidget(explainLabel, 10, 0, 1, 2);
+    grid->addWidget(explanationsGrid, 11, 0, 1, 2);
+    grid->addWidget(explainWorkingButton, 12, 0, Qt::AlignLeft);
+    grid->addWidget(besideEdit, 13, 0, 1, 2);
     grid->addWidget(runningTotalChart, 0, 1, 4, 1);
     grid->addWidget(chtYears, 4, 1, 3, 1);
     // The tables' columns are read whole, their headings too; the charts give way.
@@ -173,7 +203,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     layout->addWidget(ratesLabel);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
-    resize(1040, 660);
+    resize(1040, 760);
 }
 
 void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missingStatement) {
@@ -199,8 +229,44 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
     termsLabel->setVisible(!m_report->basis().ratesNote.isEmpty());
     fillTables();
     fillPassOn();
+    fillExplanations();
     fillRunningTotal();
     fillYears();
+}
+
+void SummaryWindow::fillExplanations() {
+    setHourglass();
+    const Diagnosis::Result& r = m_report->diagnosis();
+    setDefaultPointer();
+    const QStringList lines = DiagnosisText::lines(r);
+    explanationsGrid->setRowCount(0);
+    for (const QString& line : lines) {
+        const int row = explanationsGrid->rowCount();
+        explanationsGrid->insertRow(row);
+        explanationsGrid->setItem(row, 0, new QTableWidgetItem(line));
+    }
+    const bool shown = r.differing > 0;
+    explainLabel->setVisible(shown);
+    explanationsGrid->setVisible(shown);
+    explainWorkingButton->setVisible(shown);
+    explainWorkingButton->setEnabled(false);
+    besideEdit->hide();
+    if (!r.explanations.isEmpty()) {
+        const QSignalBlocker quiet(explanationsGrid);
+        explanationsGrid->setCurrentCell(0, 0);
+        explainWorkingButton->setEnabled(true);
+    }
+}
+
+void SummaryWindow::showExplanationWorking() {
+    const int row = explanationsGrid->currentRow();
+    if (!m_report || !m_report->diagnosisInputs() || row < 0 ||
+        row >= m_report->diagnosis().explanations.size())
+        return;
+    const Diagnosis::Explanation& e = m_report->diagnosis().explanations[row];
+    besideEdit->setPlainText(DiagnosisText::besideText(*m_report->diagnosisInputs(), e, e.from));
+    besideEdit->show();
+    besideEdit->setFocus();
 }
 
 void SummaryWindow::fillPassOn() {
@@ -415,6 +481,7 @@ void SummaryWindow::copyAsText() {
     for (const TermsCheck::PassOnSection& section : m_report->passOn())
         text += QLatin1Char('\n') +
                 ReferenceRendering::passOnText(section.table, section.series, section.lagDays);
+    text += QLatin1Char('\n') + DiagnosisText::text(m_report->diagnosis());
     QGuiApplication::clipboard()->setText(text);
 }
 

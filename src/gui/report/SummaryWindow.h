@@ -10,6 +10,7 @@
 
 class QChartView;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -43,6 +44,8 @@ public:
 private:
     void fillTables();
     void fillPassOn();
+    void fillExplanations();
+    void showExplanationWorking();
     void fillRunningTotal();
     void fillYears();
     void showPicks();
@@ -56,6 +59,11 @@ private:
     QLabel* passOnLabel = nullptr;
     QTableWidget* passOnGrid = nullptr;
     QLabel* passOnTotalLabel = nullptr;
+    // Which known mistake explains the differences, and the days as the lender worked them.
+    QLabel* explainLabel = nullptr;
+    QTableWidget* explanationsGrid = nullptr;
+    QPushButton* explainWorkingButton = nullptr;
+    QPlainTextEdit* besideEdit = nullptr;
     QTableWidget* yearsGrid = nullptr;
     QTableWidget* largestGrid = nullptr;
     QLabel* unpairedLabel = nullptr;

@@ -3,6 +3,7 @@
 #include "SummaryWindow.h"
 #include "WorkingWindow.h"
 #include "data/ShortDate.h"
+#include "diagnosis/DiagnosisText.h"
 #include "engine/InterestEngine.h"
 #include "engine/ReportRun.h"
 #include "engine/ReportStore.h"
@@ -220,6 +221,7 @@ bool frmCalculate::FillReportTable(QString* error) {
                                   m_missing ? m_missing->namedStatement() : 0);
         if (m_working) {
             m_rptReport.setRates(m_working->rates());
+            m_rptReport.setExplanations(DiagnosisText::lines(m_working->diagnosis()));
             m_rptReport.setWorkings(m_working->pickedTables());
         }
         return true;
@@ -336,6 +338,14 @@ void frmCalculate::CalculateInterest() {
     // Under the stored rates, whether the lender passed on its reference's changes.
     if (!owed)
         m_working->setPassOn(TermsCheck::passOn(db, m_method, m_fixedDay, &run.notices));
+    // What explains the differences, under the rates the report ran under.
+    QString error;
+    QStringList unused;
+    std::optional<Diagnosis::Inputs> diagnosis =
+        Diagnosis::read(db, m_method, m_fixedDay, &unused, &error);
+    if (diagnosis && owed)
+        diagnosis->rates = *owed;
+    m_working->setDiagnosisInputs(std::move(diagnosis));
     cmdWorking->setEnabled(m_working->postingCount() > 0);
     m_lines->setLines(std::move(run.lines), m_offset.hasData());
     setUpGrid();

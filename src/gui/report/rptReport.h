@@ -21,6 +21,8 @@ public:
     }
     // The postings' rates, for the summary page's count of those off the rates entered.
     void setRates(const InterestSummary::PostingRateMap& rates) { m_content.rates = rates; }
+    // What explains the differences, under the summary page's totals.
+    void setExplanations(const QStringList& lines) { m_content.explanations = lines; }
     // The working of the postings the user picked, printed after the report.
     void setWorkings(QVector<WorkingRendering::Table> tables) {
         m_content.workings = std::move(tables);

@@ -9,6 +9,7 @@
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
+#include "support/RateHistory.h"
 #include "support/RecordsHarness.h"
 
 #include "support/ReportTool.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -93,6 +95,7 @@ private slots:
     void toolYearsAddUpToTheReportColumns();
     void printedReportBeginsWithTheSummary();
     void windowFromTheReport();
+    void explanationsInTheWindow();
 };
 
 void TestSummary::handWorkedFigures() {
@@ -379,6 +382,36 @@ void TestSummary::windowFromTheReport() {
         qPrintable(copied));
     CLICK(w, "closeButton");
     QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));
+}
+
+// A lender that applied the rise of 10 June 14 days late: the summary names it, shows the days
+// of its first posting as due and as the lender worked them, and copies both.
+void TestSummary::explanationsInTheWindow() {
+    RecordsHarness h;
+    const QStringList stored = {"2022-01-01 2022-06-09 4.5", "2022-06-10 2024-12-31 4.9"};
+    const QVector<RatePeriod> lender =
+        ReportRows::rates({"2022-01-01 2022-06-23 4.5", "2022-06-24 2024-12-31 4.9"});
+    RateHistory::write(h.account,
+                       RateHistory::history(InterestMethod::VariableDay, {}, lender, 12));
+    RateHistory::writeRates(h.account, stored);
+    h.main->setTag(Tag::Method, "2");
+    h.main->setTag(Tag::File, "Open");
+    auto* report = h.show<frmCalculate>(WindowNames::Calculate);
+    QVERIFY(report);
+    CLICK(report, "cmdSummary");
+    FormWindow* summary = h.main->registry().loaded(SummaryWindow::Name);
+    QVERIFY(summary);
+    auto* grid = control<QTableWidget>(summary, "explanationsGrid");
+    QCOMPARE(grid->rowCount(), 1);
+    QVERIFY2(grid->item(0, 0)->text().contains("rate change of 6/10/2022 applied 14 days later"),
+             qPrintable(grid->item(0, 0)->text()));
+    CLICK(summary, "explainWorkingButton");
+    auto* beside = control<QPlainTextEdit>(summary, "besideEdit");
+    QVERIFY(beside->isVisibleTo(summary));
+    QVERIFY(beside->toPlainText().contains("Interest, lender"));
+    QVERIFY(beside->toPlainText().contains("Total"));
+    CLICK(summary, "copyButton");
+    QVERIFY(QGuiApplication::clipboard()->text().contains("What explains the differences"));
 }
 
 QTEST_MAIN(TestSummary)
