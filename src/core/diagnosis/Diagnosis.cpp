@@ -405,6 +405,20 @@ Result diagnose(const Inputs& in, int threads) {
              mistakesFor(in, runs[r], base[runs[r].first].date, lastStart, base[runs[r].last].date))
             trials << Trial{r, m, {}};
     }
+    if (trials.size() > MostTrials) {
+        result.partial = true;
+        // The runs the summary's largest differences fall in, and no more than the limit.
+        const auto awayFromLargest = [&](const Trial& t) {
+            return std::none_of(result.largest.cbegin(), result.largest.cend(),
+                                [&](const InterestSummary::Posting& p) {
+                                    return p.date >= base[runs[t.run].first].date &&
+                                           p.date <= base[runs[t.run].last].date;
+                                });
+        };
+        trials.erase(std::remove_if(trials.begin(), trials.end(), awayFromLargest), trials.end());
+        if (trials.size() > MostTrials)
+            trials.resize(MostTrials);
+    }
     Trial* out = trials.data();
     Parallel::forEachIndex(trials.size(), threads, [&](qsizetype t) {
         Trial& trial = out[t];

@@ -85,7 +85,14 @@ struct Result {
     int differing = 0;
     // The summary's largest differences, beside which the explanations are read.
     QVector<InterestSummary::Posting> largest;
+    // More was to be tried than MostTrials: only the runs of the largest differences were, and
+    // of those the first MostTrials trials.
+    bool partial = false;
 };
+
+// No account's diagnosis waits on more runs of the engine than this (a file with thousands of
+// rate changes under one long run of differences would otherwise take hours).
+inline constexpr int MostTrials = 10000;
 
 // The postings of the calculation under `in` as they are compared with the charges.
 QVector<InterestSummary::Posting> postings(const Inputs& in);

@@ -91,6 +91,9 @@ QString text(const Diagnosis::Result& r) {
         out += line + QLatin1Char('\n');
     if (r.explanations.isEmpty() && r.largest.isEmpty())
         out += QStringLiteral("No known mistake explains the differences.\n");
+    if (r.partial)
+        out += QStringLiteral("So many differences were found that only those around the largest "
+                              "were searched, and not every way.\n");
     return out;
 }
 
