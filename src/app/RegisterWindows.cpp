@@ -1,6 +1,7 @@
 #include "RegisterWindows.h"
 
 #include "records/frmAllRecords.h"
+#include "report/ComplaintWindow.h"
 #include "report/SummaryWindow.h"
 #include "report/WorkingWindow.h"
 #include "report/frmCalculate.h"
@@ -37,6 +38,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Calculate, [](MDIForm1& m) { return new frmCalculate(m); }, true);
     r.add(
         SummaryWindow::Name, [](MDIForm1& m) { return new SummaryWindow(m); }, true);
+    r.add(
+        ComplaintWindow::Name, [](MDIForm1& m) { return new ComplaintWindow(m); }, true);
     r.add(
         WorkingWindow::Name, [](MDIForm1& m) { return new WorkingWindow(m); }, true);
     r.add(

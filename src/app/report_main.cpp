@@ -3,6 +3,7 @@
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
 #include "ProgramVersion.h"
 #include "ToolText.h"
+#include "complaint/Complaint.h"
 #include "data/AccountConnection.h"
 #include "diagnosis/Diagnosis.h"
 #include "diagnosis/DiagnosisText.h"
@@ -56,6 +57,8 @@ const char* const Usage =
     "       vantrell-report [ACCOUNT] --reference list\n"
     "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
     "                       --diagnose [--format text|csv]\n"
+    "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
+    "                       --complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]\n"
     "       vantrell-report --help | --version\n"
     "\n"
     "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
@@ -145,11 +148,23 @@ const char* const Usage =
     "               days moved (+ late), the change's date (with \"late N\" or \"short X\"),\n"
     "               or the day count and rounding; amount the charges less the interest due\n"
     "               over the span\n"
+    "  --complaint LETTER.odt  writes instead the letter of complaint to the lender, an\n"
+    "               OpenDocument text to edit, from the details kept in the account (Prepare a\n"
+    "               Complaint in the summary window): every posting charged --threshold or more\n"
+    "               above its interest due, with what explains it, the total and the interest it\n"
+    "               would have saved\n"
+    "  --evidence EVIDENCE.pdf  writes the evidence pack behind it as PDF: the summary page,\n"
+    "               the report, the working of each posting raised, the rate periods used and\n"
+    "               where each came from, the changes of the reference passed on, the statements,\n"
+    "               the method and conventions; each page names the account and the day\n"
+    "  --threshold X  the least overcharge a posting raised has (default: the account's, else\n"
+    "               1.00)\n"
     "  --help       prints this text\n"
     "  --version    prints the program's version\n"
     "\n"
     "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
-    "or no interest posting on the --explain DATE, or no rate could be proposed.\n"
+    "or no interest posting on the --explain DATE, or no rate could be proposed, or no\n"
+    "posting to complain of.\n"
     "Notices go to standard error, one a line.\n";
 
 using ToolText::print;
@@ -173,7 +188,8 @@ enum class Mode {
     Reference,
     SeriesList,
     Owed,
-    Diagnose
+    Diagnose,
+    Complaint
 };
 
 struct Options {
@@ -200,6 +216,10 @@ struct Options {
     std::optional<int> lag;
     bool owed = false;     // --owed: the rate periods the stored terms owe
     bool diagnose = false; // --diagnose: which known mistake explains the differences
+    // --complaint, --evidence, --threshold: the letter, the evidence pack, the least raised.
+    QString complaint;
+    QString evidence;
+    std::optional<Money> threshold;
     bool help = false;
     bool version = false;
 };
@@ -228,8 +248,9 @@ std::optional<int> methodCode(const QString& text) {
 class ArgumentReader {
 public:
     ArgumentReader() {
-        for (const char* name : {"method", "day", "format", "pdf", "day-count", "rounding",
-                                 "explain", "reference", "margin", "lag"})
+        for (const char* name :
+             {"method", "day", "format", "pdf", "day-count", "rounding", "explain", "reference",
+              "margin", "lag", "complaint", "evidence", "threshold"})
             m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
                                             QStringLiteral("value"));
         for (const char* name :
@@ -333,6 +354,12 @@ private:
             *problem = takeMargin(value, o);
         else if (name == QLatin1String("lag") && !o.lag)
             *problem = takeLag(value, o);
+        else if (name == QLatin1String("complaint") && o.complaint.isEmpty())
+            *problem = takeFile(value, QStringLiteral("--complaint"), &o.complaint);
+        else if (name == QLatin1String("evidence") && o.evidence.isEmpty())
+            *problem = takeFile(value, QStringLiteral("--evidence"), &o.evidence);
+        else if (name == QLatin1String("threshold") && !o.threshold)
+            *problem = takeThreshold(value, o);
         else
             return takeFlag(name, o);
         return true;
@@ -424,6 +451,18 @@ private:
             return QStringLiteral("the lag is a whole number of days from 0 to 366, not '%1'")
                 .arg(value);
         o.lag = days;
+        return QString();
+    }
+
+    static QString takeFile(const QString& value, const QString& option, QString* file) {
+        *file = value;
+        return value.isEmpty() ? option + QStringLiteral(" needs a file name") : QString();
+    }
+
+    static QString takeThreshold(const QString& value, Options& o) {
+        o.threshold = Money::parse(value);
+        if (!o.threshold || o.threshold->raw() < 0)
+            return QStringLiteral("the threshold is an amount of 0 or more, not '%1'").arg(value);
         return QString();
     }
 
@@ -560,6 +599,22 @@ QString diagnoseProblem(const Given& given) {
     return QString();
 }
 
+QString complaintProblem(const Given& given) {
+    const Options& o = given.options;
+    if (o.fit || o.proposeRates || o.summary || o.rates || o.explain.isValid() ||
+        !o.pdf.isEmpty() || o.owed || o.diagnose || !o.reference.isEmpty())
+        return QStringLiteral("--complaint and --evidence write the letter and its evidence: no "
+                              "--fit, --propose-rates, --summary, --rates, --explain, --pdf, "
+                              "--owed, --diagnose or --reference with them");
+    if (given.format)
+        return QStringLiteral("--complaint and --evidence write files: no --format with them");
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (!given.method)
+        return methodRequired();
+    return QString();
+}
+
 QString seriesListProblem(const Given& given) {
     const Options& o = given.options;
     if (given.method || given.format || o.fixedDay || o.dayCount || o.rounding || o.fit ||
@@ -589,6 +644,8 @@ Mode modeOf(const Options& o) {
         return Mode::Reference;
     if (o.diagnose)
         return Mode::Diagnose;
+    if (!o.complaint.isEmpty() || !o.evidence.isEmpty())
+        return Mode::Complaint;
     if (o.owed)
         return Mode::Owed;
     if (o.fit)
@@ -608,6 +665,8 @@ QString modeProblem(const Given& given) {
     const Options& o = given.options;
     if ((o.margin || o.lag) && o.mode != Mode::Reference && o.mode != Mode::SeriesList)
         return QStringLiteral("--margin and --lag go with --reference");
+    if (o.threshold && o.mode != Mode::Complaint)
+        return QStringLiteral("--threshold goes with --complaint or --evidence");
     switch (o.mode) {
     case Mode::Reference:
         return referenceProblem(given);
@@ -617,6 +676,8 @@ QString modeProblem(const Given& given) {
         return owedProblem(given);
     case Mode::Diagnose:
         return diagnoseProblem(given);
+    case Mode::Complaint:
+        return complaintProblem(given);
     case Mode::Fit:
         return fitProblem(given);
     case Mode::Propose:
@@ -878,6 +939,7 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
     case Mode::Reference:
     case Mode::SeriesList:
     case Mode::Diagnose:
+    case Mode::Complaint:
         break; // printed before any calculation
     }
     printNotices(notices);
@@ -1019,6 +1081,32 @@ int printDiagnosis(const Options& o, QSqlDatabase db, const QString& fixedDay,
     return std::fflush(stdout) == 0 ? Written : Unreadable;
 }
 
+// The letter of complaint and its evidence, from the details kept in the account.
+int writeComplaint(const Options& o, QSqlDatabase db, const QString& fixedDay,
+                   const LenderConventions& conventions, const QStringList& notices) {
+    QString error;
+    std::optional<Complaint::Case> c =
+        Complaint::prepare(db, QFileInfo(o.account).absoluteFilePath(), o.method, fixedDay,
+                           conventions, false, &error);
+    if (!c)
+        return unreadable(
+            QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
+    if (o.threshold) {
+        c->details.threshold = *o.threshold;
+        Complaint::tickAtThreshold(*c, *o.threshold);
+    }
+    printNotices(notices);
+    if (const QString why = Complaint::noLetter(*c); !why.isEmpty())
+        return unreadable(QStringLiteral("no letter is written: %1").arg(why));
+    const QString evidenceName =
+        o.evidence.isEmpty() ? QStringLiteral("the evidence") : QFileInfo(o.evidence).fileName();
+    if (!o.complaint.isEmpty() && !Complaint::writeLetter(*c, o.complaint, evidenceName, &error))
+        return unreadable(error);
+    if (!o.evidence.isEmpty() && !Complaint::writeEvidence(*c, o.evidence, &error))
+        return unreadable(error);
+    return Written;
+}
+
 int run(const Options& o) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
@@ -1061,6 +1149,8 @@ int run(const Options& o) {
         return printPassOn(o, db, *in, passOn, notices);
     if (o.mode == Mode::Diagnose)
         return printDiagnosis(o, db, fixedDay, conventions, notices);
+    if (o.mode == Mode::Complaint)
+        return writeComplaint(o, db, fixedDay, conventions, notices);
 
     ReportStore::CalculationInputs inputs = *in;
     SummaryRendering::Basis basis;
@@ -1098,8 +1188,11 @@ int run(const Options& o) {
 // Whether the arguments ask for the printed report, before Qt has read them.
 bool wantsPdf(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
-            return true;
+        for (const char* option : {"--pdf", "--complaint", "--evidence"}) {
+            const std::size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
+                return true;
+        }
     }
     return false;
 }

@@ -64,6 +64,15 @@ QString sentence(const Diagnosis::Explanation& e) {
              e.amount.raw() < 0 ? QStringLiteral("less") : QStringLiteral("more"));
 }
 
+QString mistakeText(const Diagnosis::Mistake& m) {
+    static const QString prefix = QStringLiteral("a loan whose ");
+    const QString whose = loanWhose(m, GridText());
+    QString what = whose.startsWith(prefix) ? whose.mid(prefix.size()) : whose;
+    if (!what.isEmpty())
+        what[0] = what[0].toUpper();
+    return what;
+}
+
 QString unexplained(const QDate& date) {
     return QStringLiteral("No known mistake explains the difference of %1.")
         .arg(GridText().date(date));

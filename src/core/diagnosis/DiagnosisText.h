@@ -13,6 +13,9 @@ namespace DiagnosisText {
 // "From 31/3/2019 to 31/7/2020 (17 postings) the charges equal exactly those of a loan whose
 // offset was not counted: 2,341.18 more than due."
 QString sentence(const Diagnosis::Explanation& e);
+// What the lender did, for a table's cell: "Offset was not counted", "Rate change of 10/6/2022
+// applied 14 days later".
+QString mistakeText(const Diagnosis::Mistake& m);
 // "No known mistake explains the difference of 31/3/2023."
 QString unexplained(const QDate& date);
 

@@ -2,6 +2,7 @@
 
 #include "CalcDay.h"
 #include "Parallel.h"
+#include "ReportStore.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
@@ -487,6 +488,14 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
             return false;
         }
     }
+    // Which stored periods came from the charges, so that the evidence can say so.
+    QStringList proposed;
+    for (const QString& id : ReportStore::readSetting(db, QString::fromLatin1(ProposedSetting))
+                                 .value_or(QString())
+                                 .split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!replaced.contains(id.toLongLong()))
+            proposed << id;
+    }
     for (const Period& p : chosen) {
         insert.bindValue(0, ShortDate::toIso(p.from));
         insert.bindValue(1, ShortDate::toIso(p.to));
@@ -495,10 +504,15 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
             *error = insert.lastError().text();
             return false;
         }
+        proposed << insert.lastInsertId().toString();
     }
     remove.finish();
     insert.finish();
-    return LenderFit::write(db, way, error) && transaction.commit(error);
+    return LenderFit::write(db, way, error) &&
+           ReportStore::writeSettings(
+               db, {{QString::fromLatin1(ProposedSetting), proposed.join(QLatin1Char(','))}}, error,
+               false) &&
+           transaction.commit(error);
 }
 
 } // namespace RateProposal

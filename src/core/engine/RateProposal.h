@@ -18,6 +18,9 @@
 // charge is then worked again under the rates tried (InterestWorking::periodInterest).
 namespace RateProposal {
 
+// The settings table's name for the IDs of the rate periods stored from a proposal ("12,13,14").
+inline constexpr const char* ProposedSetting = "ProposedRatePeriods";
+
 // Charges were compared, but no rate under the method reproduces any of them: the method is not
 // the lender's, and its "differences" would be whole charges, never a result to show.
 inline constexpr const char* MethodDoesNotFit =

@@ -65,9 +65,11 @@ QVariant money(const std::optional<Money>& m) {
     return m ? QVariant(m->raw()) : QVariant(QMetaType(QMetaType::LongLong));
 }
 
-// Stores each name's value, replacing what was there, all at once. `ownTransaction` false: the
-// caller has begun one.
-bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<QString, QString>> settings,
+} // namespace
+
+namespace ReportStore {
+
+bool writeSettings(QSqlDatabase db, const QVector<std::pair<QString, QString>>& settings,
                    QString* error, bool ownTransaction) {
     std::optional<TransactionGuard> transaction;
     if (ownTransaction)
@@ -101,10 +103,6 @@ bool writeSettings(QSqlDatabase db, std::initializer_list<std::pair<QString, QSt
     }
     return true;
 }
-
-} // namespace
-
-namespace ReportStore {
 
 std::optional<CalculationInputs> readInputs(QSqlDatabase db, QString* error) {
     CalculationInputs in;
@@ -337,6 +335,21 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
         return false;
     }
     return true;
+}
+
+std::optional<QString> readSetting(QSqlDatabase db, const QString& name) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select count(*) from sqlite_schema where type = 'table' and "
+                               "name = 'tblSettings' collate nocase")) ||
+        !q.next() || q.value(0).toInt() == 0)
+        return std::nullopt;
+    if (!q.prepare(QStringLiteral("select Value from tblSettings where Name = ?")))
+        return std::nullopt;
+    q.addBindValue(name);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return q.value(0).isNull() ? QString() : q.value(0).toString();
 }
 
 bool writeSetting(QSqlDatabase db, const QString& name, const QString& value, QString* error) {

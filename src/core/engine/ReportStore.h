@@ -61,6 +61,11 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error);
 bool writeOffsetSettings(QSqlDatabase db, bool enabled, int share, QString* error);
 // Stores one setting, replacing what was there.
 bool writeSetting(QSqlDatabase db, const QString& name, const QString& value, QString* error);
+// Stores each name's value at once. `ownTransaction` false: the caller has begun one.
+bool writeSettings(QSqlDatabase db, const QVector<std::pair<QString, QString>>& settings,
+                   QString* error, bool ownTransaction = true);
+// A setting's stored text; nullopt when it is not stored, or the account has no settings.
+std::optional<QString> readSetting(QSqlDatabase db, const QString& name);
 // Appends the balances to tblOffsetBalances in one transaction: all or nothing.
 bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, QString* error);
 

@@ -229,7 +229,9 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     }
     const int width = widthOf(content.offsetColumn);
     const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
-    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink));
+    // A footer takes the page's last lines.
+    const int footerHeight = content.footer.isEmpty() ? 0 : 300;
+    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
     const QVector<Page> pages = layout(int(content.rows.size()), pageHeight);
 
     QPainter painter;
@@ -241,33 +243,70 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
                   device.logicalDpiY() * shrink / TwipsPerInch);
     Painter report(painter, content, int(pages.size()));
+    const auto foot = [&] {
+        if (footerHeight == 0)
+            return;
+        painter.save();
+        painter.setPen(Qt::black);
+        painter.setFont(font(8));
+        painter.drawText(QRectF(0, pageHeight + 60, width, footerHeight - 60),
+                         Qt::AlignLeft | Qt::AlignBottom, content.footer);
+        painter.restore();
+    };
+    const auto nextPage = [&] {
+        foot();
+        if (device.newPage())
+            return true;
+        painter.end();
+        if (error)
+            *error = QStringLiteral("The printer or file took no further page.");
+        return false;
+    };
     // What the lender over- or under-charged heads the report, on a page of its own before the
     // numbered pages.
     SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows,
                        content.incomplete, content.missingStatement,
                        content.rates ? &*content.rates : nullptr, content.explanations);
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (!device.newPage()) {
-            painter.end();
-            if (error)
-                *error = QStringLiteral("The printer or file took no further page.");
+        if (!nextPage())
             return false;
-        }
         for (const Band& band : pages[i].bands)
             report.band(band, int(i));
     }
     for (const WorkingRendering::Table& table : content.workings) {
         const int count = WorkingPage::pageCount(table, pageHeight);
         for (int page = 0; page < count; ++page) {
-            if (!device.newPage()) {
-                painter.end();
-                if (error)
-                    *error = QStringLiteral("The printer or file took no further page.");
+            if (!nextPage())
                 return false;
-            }
             WorkingPage::paint(painter, QSizeF(width, pageHeight), table, content.title, page);
         }
     }
+    for (const Content::TextPage& text : content.appendix) {
+        constexpr int LineHeight = 170;
+        const int perPage = std::max(1, (pageHeight - 900) / LineHeight);
+        for (qsizetype first = 0; first == 0 || first < text.lines.size(); first += perPage) {
+            if (!nextPage())
+                return false;
+            painter.save();
+            painter.setPen(Qt::black);
+            painter.setFont(font(12, true));
+            painter.drawText(QRectF(0, 240, width, 400), Qt::AlignLeft | Qt::AlignTop,
+                             first == 0 ? text.heading
+                                        : text.heading + QStringLiteral(" (continued)"));
+            QFont mono(QStringLiteral("Liberation Mono"));
+            mono.setStyleHint(QFont::Monospace);
+            mono.setPointSizeF(7);
+            painter.setFont(mono);
+            double y = 800;
+            for (qsizetype i = first; i < text.lines.size() && i < first + perPage; ++i) {
+                painter.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                                 text.lines[i]);
+                y += LineHeight;
+            }
+            painter.restore();
+        }
+    }
+    foot();
     if (!painter.end()) {
         if (error)
             *error = QStringLiteral("The report could not be finished on the printer or file.");

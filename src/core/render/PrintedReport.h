@@ -69,6 +69,15 @@ struct Content {
     QStringList explanations;
     // The working of the postings the user picked, each from a page of its own after the report.
     QVector<WorkingRendering::Table> workings;
+    // Pages of text after the workings (the evidence pack's): a heading, then lines in a
+    // fixed-width font, running on to further pages as needed.
+    struct TextPage {
+        QString heading;
+        QStringList lines;
+    };
+    QVector<TextPage> appendix;
+    // A line at the foot of every page ("HomeLoan1.mdb, made 9/12/2026"); "" for none.
+    QString footer;
 };
 
 // A4 portrait unless told otherwise, with the report's 16 cm width (18 cm with the Offset column)

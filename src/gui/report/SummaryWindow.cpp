@@ -1,5 +1,6 @@
 #include "SummaryWindow.h"
 
+#include "ComplaintWindow.h"
 #include "WorkingWindow.h"
 #include "diagnosis/DiagnosisText.h"
 #include "render/GridText.h"
@@ -176,6 +177,14 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
+    complaintButton = new QPushButton(tr("Prepare a Com&plaint..."), this);
+    complaintButton->setObjectName("complaintButton");
+    complaintButton->setToolTip(tr("A letter to the lender raising the postings it overcharged, "
+                                   "and the evidence behind it."));
+    connect(complaintButton, &QPushButton::clicked, this, [this] {
+        if (m_report)
+            ComplaintWindow::open(m_main, m_report->basis());
+    });
     copyButton = new QPushButton(tr("Copy as Text"), this);
     copyButton->setObjectName("copyButton");
     workingButton = new QPushButton(tr("Show &Working"), this);
@@ -190,6 +199,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(workingButton);
     buttons->addStretch(1);
+    buttons->addWidget(complaintButton);
     buttons->addWidget(copyButton);
     buttons->addWidget(closeButton);
 

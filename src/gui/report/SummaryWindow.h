@@ -60,6 +60,7 @@ private:
     QTableWidget* passOnGrid = nullptr;
     QLabel* passOnTotalLabel = nullptr;
     // Which known mistake explains the differences, and the days as the lender worked them.
+    QPushButton* complaintButton = nullptr;
     QLabel* explainLabel = nullptr;
     QTableWidget* explanationsGrid = nullptr;
     QPushButton* explainWorkingButton = nullptr;

@@ -1,5 +1,6 @@
 #include "frmCalculate.h"
 
+#include "ComplaintWindow.h"
 #include "SummaryWindow.h"
 #include "WorkingWindow.h"
 #include "data/ShortDate.h"
@@ -139,6 +140,8 @@ QWidget* frmCalculate::createButtonBar() {
     cmdSummary = addButton("cmdSummary", tr("Summary"));
     // Every day behind an interest figure.
     cmdWorking = addButton("cmdWorking", tr("Show &Working"));
+    // The letter to the lender and its evidence.
+    cmdComplaint = addButton("cmdComplaint", tr("Co&mplaint..."));
     cmdClose = addButton("cmdClose", tr("&Close"));
     buttons->addStretch(1);
     picButtons->hide();
@@ -147,6 +150,10 @@ QWidget* frmCalculate::createButtonBar() {
     connect(cmdPrint, &QPushButton::clicked, this, &frmCalculate::cmdPrint_Click);
     connect(cmdSummary, &QPushButton::clicked, this, &frmCalculate::cmdSummary_Click);
     connect(cmdWorking, &QPushButton::clicked, this, &frmCalculate::showWorking);
+    connect(cmdComplaint, &QPushButton::clicked, this, [this] {
+        if (m_working)
+            ComplaintWindow::open(m_main, m_working->basis());
+    });
     connect(cmdClose, &QPushButton::clicked, this, &frmCalculate::cmdClose_Click);
     return picButtons;
 }
@@ -299,6 +306,7 @@ void frmCalculate::CheckStatements() {
         cmdPrint->setEnabled(false);
         cmdSummary->setEnabled(false);
         cmdWorking->setEnabled(false);
+        cmdComplaint->setEnabled(false);
         picButtons->show();
         setDefaultPointer();
         return;

@@ -69,6 +69,7 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSummary = nullptr;
     QPushButton* cmdWorking = nullptr;
+    QPushButton* cmdComplaint = nullptr;
     QPushButton* cmdClose = nullptr;
     QWidget* picButtons = nullptr;
     AccountConnection m_connection;

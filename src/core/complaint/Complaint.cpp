@@ -1,0 +1,400 @@
+#include "Complaint.h"
+
+#include "diagnosis/DiagnosisText.h"
+#include "engine/RateProposal.h"
+#include "engine/ReportPreparation.h"
+#include "engine/ReportStore.h"
+#include "reference/TermsCheck.h"
+#include "render/GridText.h"
+#include "render/PrintedReport.h"
+#include "render/RateProposalRendering.h"
+#include "render/ReferenceRendering.h"
+#include "render/ReportTable.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextTable>
+
+#include <memory>
+
+namespace Complaint {
+
+namespace {
+
+// What explains the posting of `date`, where an explanation's span holds it.
+QString explanationOf(const Diagnosis::Result& r, const QDate& date) {
+    for (const Diagnosis::Explanation& e : r.explanations) {
+        if (date >= e.from && date <= e.to)
+            return DiagnosisText::mistakeText(e.mistake);
+    }
+    return QString();
+}
+
+// Where each rate period came from.
+QStringList sourcesOf(QSqlDatabase db, const QVector<RatePeriod>& rates, bool owed) {
+    const QStringList proposed =
+        ReportStore::readSetting(db, QString::fromLatin1(RateProposal::ProposedSetting))
+            .value_or(QString())
+            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QStringList sources;
+    for (const RatePeriod& p : rates)
+        sources << (owed ? QStringLiteral("owed under the rate terms")
+                    : proposed.contains(QString::number(p.id))
+                        ? QStringLiteral("proposed from the lender's charges")
+                        : QStringLiteral("typed from the lender's letters"));
+    return sources;
+}
+
+// Each statement: its number, closing date and balances, from the balance rows that open the
+// history and close each statement.
+QVector<QStringList> statementsOf(const QVector<HistoryRow>& history, const QVector<int>& numbers) {
+    const GridText grid;
+    QVector<const HistoryRow*> balances;
+    for (const HistoryRow& row : history) {
+        if (row.date.isValid() && row.closeBalance.money() && !row.closeBalance.money()->isZero())
+            balances << &row;
+    }
+    QVector<QStringList> rows = {{QStringLiteral("Statement"), QStringLiteral("Closing date"),
+                                  QStringLiteral("Opening balance"),
+                                  QStringLiteral("Closing balance")}};
+    // Numbers pair with the statements when there is one a statement.
+    const bool paired = numbers.size() == balances.size() - 1;
+    for (int i = 1; i < balances.size(); ++i)
+        rows << QStringList{paired ? QString::number(numbers[i - 1]) : QString(),
+                            grid.date(balances[i]->date),
+                            grid.amount(*balances[i - 1]->closeBalance.money()),
+                            grid.amount(*balances[i]->closeBalance.money())};
+    return rows;
+}
+
+// The rate in force on each day of [from, to], as a fraction of the year's rate: the interest
+// `amount` would have borne.
+double interestOn(Money amount, const QVector<RatePeriod>& rates, const QDate& from,
+                  const QDate& to) {
+    double sum = 0;
+    for (const RatePeriod& p : rates) {
+        if (!p.interestRate || !p.validFrom.isValid() || !p.validTo.isValid())
+            continue;
+        const QDate a = std::max(from, p.validFrom);
+        const QDate b = std::min(to, p.validTo);
+        if (a <= b)
+            sum +=
+                amount.toDouble() * p.interestRate->percent() / 100 / 365 * double(a.daysTo(b) + 1);
+    }
+    return sum;
+}
+
+void addParagraph(QTextCursor& cursor, const QString& text, bool bold = false) {
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    cursor.insertBlock();
+    cursor.insertText(text, format);
+}
+
+void addTable(QTextCursor& cursor, const Case& c) {
+    const GridText grid;
+    QVector<QStringList> rows = {{QStringLiteral("Date"), QStringLiteral("Charged"),
+                                  QStringLiteral("Due"), QStringLiteral("Difference"),
+                                  QStringLiteral("Explanation")}};
+    for (const Posting& p : c.postings) {
+        if (p.raised)
+            rows << QStringList{grid.date(p.date), grid.amount(p.charged), grid.amount(p.due),
+                                grid.amount(p.difference), p.explanation};
+    }
+    rows << QStringList{QStringLiteral("Total"), QString(), QString(), grid.amount(total(c)),
+                        QString()};
+    cursor.insertBlock();
+    QTextTableFormat format;
+    format.setCellPadding(3);
+    format.setBorder(0.5);
+    format.setHeaderRowCount(1);
+    QTextTable* table = cursor.insertTable(int(rows.size()), 5, format);
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int col = 0; col < 5; ++col)
+            table->cellAt(r, col).firstCursorPosition().insertText(rows[r][col]);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName) {
+    const GridText grid;
+    const ComplaintDetails& d = c.details;
+    auto doc = std::make_unique<QTextDocument>();
+    QTextCursor cursor(doc.get());
+    cursor.insertText(d.borrowerName);
+    for (const QString& line : d.borrowerAddress.split(QLatin1Char('\n')))
+        addParagraph(cursor, line);
+    addParagraph(cursor, QString());
+    addParagraph(cursor, QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    addParagraph(cursor, QString());
+    addParagraph(cursor, d.lenderName);
+    for (const QString& line : d.lenderAddress.split(QLatin1Char('\n')))
+        addParagraph(cursor, line);
+    addParagraph(cursor, QString());
+    addParagraph(cursor,
+                 QStringLiteral("Loan account %1: interest charged in error").arg(d.accountNumber),
+                 true);
+    addParagraph(cursor, QString());
+    addParagraph(cursor, QStringLiteral("Dear Sir or Madam,"));
+    addParagraph(cursor, QString());
+    int raised = 0;
+    for (const Posting& p : c.postings)
+        raised += p.raised ? 1 : 0;
+    addParagraph(
+        cursor,
+        QStringLiteral("I complain that you charged more interest on my loan account %1 than was "
+                       "due under its terms. I have worked out the interest due day by day from "
+                       "the account's statements, %2. On the %3 postings below you charged %4 "
+                       "more than was due.")
+            .arg(d.accountNumber, c.owedRates
+                                      ? QStringLiteral("at the rates the loan's terms owe")
+                                      : QStringLiteral("at the interest rates that applied"))
+            .arg(raised)
+            .arg(grid.amount(total(c))));
+    addTable(cursor, c);
+    addParagraph(cursor, QString());
+    const Money saved = interestSaved(c);
+    addParagraph(cursor,
+                 QStringLiteral("I ask you to refund %1, together with the interest it would have "
+                                "saved me at the loan's rates from each charge to %2 (%3): %4 "
+                                "in all, and to correct the loan's balance accordingly.")
+                     .arg(grid.amount(total(c)), grid.date(c.historyEnd), grid.amount(saved),
+                          grid.amount(Money::add(total(c), saved).value_or(total(c)))));
+    if (const QString paragraph = Complaints::countryParagraph(d.country); !paragraph.isEmpty()) {
+        addParagraph(cursor, QString());
+        addParagraph(cursor, paragraph);
+    }
+    addParagraph(cursor, QString());
+    addParagraph(cursor, QStringLiteral("Enclosures:"));
+    addParagraph(cursor,
+                 QStringLiteral("1. %1: the summary of the interest charged and due, the report, "
+                                "the working of each posting raised, the rate periods used and "
+                                "where each came from%2, the list of statements, and the method "
+                                "and conventions of the calculation.")
+                     .arg(evidenceName, c.passOnText.isEmpty()
+                                            ? QString()
+                                            : QStringLiteral(", the changes of the reference "
+                                                             "rate passed on")));
+    addParagraph(cursor, QString());
+    addParagraph(cursor, QStringLiteral("Yours faithfully,"));
+    addParagraph(cursor, QString());
+    addParagraph(cursor, d.borrowerName);
+    return doc;
+}
+
+QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
+    const GridText grid;
+    QVector<PrintedReport::Content::TextPage> pages;
+    QVector<QStringList> rates = {{QStringLiteral("From"), QStringLiteral("To"),
+                                   QStringLiteral("Rate"), QStringLiteral("Where it came from")}};
+    for (int i = 0; i < c.rates.size(); ++i) {
+        const RatePeriod& p = c.rates[i];
+        rates << QStringList{grid.date(p.validFrom), grid.date(p.validTo),
+                             p.interestRate ? p.interestRate->exactText() + QStringLiteral(" %")
+                                            : QString(),
+                             c.rateSources.value(i)};
+    }
+    QStringList rateLines = alignedTable(rates, [](qsizetype col) {
+                                return col == 2;
+                            }).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (c.rateSources.contains(QStringLiteral("proposed from the lender's charges")))
+        rateLines << QString() << QString::fromLatin1(RateProposalRendering::Caution);
+    pages << PrintedReport::Content::TextPage{QStringLiteral("Rate periods used"), rateLines};
+    if (!c.passOnText.isEmpty())
+        pages << PrintedReport::Content::TextPage{
+            QStringLiteral("Changes of the reference passed on"),
+            c.passOnText.split(QLatin1Char('\n'))};
+    pages << PrintedReport::Content::TextPage{
+        QStringLiteral("Statements"),
+        c.statements.size() > 1
+            ? alignedTable(c.statements).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            : QStringList{QStringLiteral("The account holds no statement's closing balance.")}};
+    QStringList method = {SummaryRendering::methodLine(c.basis),
+                          SummaryRendering::conventionsLine(c.basis.conventions)};
+    if (c.offsetColumn)
+        method << QStringLiteral("The offset account's counted balances reduce the balance that "
+                                 "bears interest.");
+    if (!c.basis.ratesNote.isEmpty())
+        method << c.basis.ratesNote;
+    pages << PrintedReport::Content::TextPage{QStringLiteral("Method and conventions"), method};
+    return pages;
+}
+
+} // namespace
+
+std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
+                            const QString& fixedDay,
+                            const std::optional<LenderConventions>& conventions, bool owedRates,
+                            QString* error) {
+    QStringList notices;
+    std::optional<Diagnosis::Inputs> in = Diagnosis::read(db, method, fixedDay, &notices, error);
+    const std::optional<ReportStore::CalculationInputs> stored = ReportStore::readInputs(db, error);
+    if (!in || !stored)
+        return std::nullopt;
+    Case c;
+    c.account = account;
+    c.details = Complaints::readDetails(db);
+    in->conventions = conventions.value_or(in->conventions);
+    if (owedRates) {
+        const std::optional<QVector<RatePeriod>> owed = TermsCheck::owedRates(db, &notices);
+        if (!owed) {
+            *error = notices.join(QLatin1Char(' '));
+            return std::nullopt;
+        }
+        in->rates = *owed;
+        c.owedRates = true;
+    }
+    InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
+        in->history, in->rates, method, fixedDay, in->conventions, in->offset);
+    c.lines = std::move(worked.result.lines);
+    c.working = std::move(worked.working);
+    if (const auto missing = ReportPreparation::missingStatements(stored->statementNumbers))
+        c.missingStatement = missing->namedStatement();
+    const std::optional<InterestSummary::Summary> summary =
+        InterestSummary::summarise(c.lines, c.missingStatement);
+    if (!summary) {
+        *error = QStringLiteral("the report's interest adds up to more than an amount can hold");
+        return std::nullopt;
+    }
+    const Diagnosis::Result diagnosis = Diagnosis::diagnose(*in);
+    c.explanations = DiagnosisText::lines(diagnosis);
+    for (const InterestSummary::Posting& p : summary->postings) {
+        if (p.comparable() && p.difference.raw() > 0)
+            c.postings << Posting{
+                p.date, p.charged, p.due, p.difference, explanationOf(diagnosis, p.date), false};
+    }
+    tickAtThreshold(c, c.details.threshold);
+    c.historyEnd = historyDates(in->history).last;
+    c.basis.account = account;
+    c.basis.method = method;
+    c.basis.fixedDay = fixedDay;
+    c.basis.conventions = in->conventions;
+    if (owedRates)
+        c.basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
+    c.offsetColumn = in->offset.hasData();
+    c.rates = in->rates;
+    c.rateSources = sourcesOf(db, c.rates, owedRates);
+    if (!owedRates) {
+        TermsStore::Stored terms;
+        QString ignored;
+        if (TermsStore::read(db, &terms, &ignored)) {
+            const PassOn::Calculation calc{in->history, method, fixedDay, in->conventions,
+                                           in->offset};
+            for (const TermsCheck::PassOnSection& s : TermsCheck::passOn(calc, in->rates, terms))
+                c.passOnText += ReferenceRendering::passOnText(s.table, s.series, s.lagDays);
+        }
+    }
+    c.statements = statementsOf(in->history, stored->statementNumbers);
+    return c;
+}
+
+void tickAtThreshold(Case& c, Money threshold) {
+    for (Posting& p : c.postings)
+        p.raised = p.difference >= threshold;
+}
+
+Money total(const Case& c) {
+    Money sum;
+    for (const Posting& p : c.postings) {
+        if (p.raised)
+            sum = Money::add(sum, p.difference).value_or(sum);
+    }
+    return sum;
+}
+
+Money interestSaved(const Case& c) {
+    double sum = 0;
+    for (const Posting& p : c.postings) {
+        if (p.raised)
+            sum += interestOn(p.difference, c.rates, p.date.addDays(1), c.historyEnd);
+    }
+    return Money::fromDoubleProduct(sum, 2).value_or(Money());
+}
+
+QString noLetter(const Case& c) {
+    if (c.postings.isEmpty())
+        return QStringLiteral("the lender charged no posting more than its interest due: there "
+                              "is nothing to complain of");
+    if (total(c).isZero())
+        return QStringLiteral("no posting is raised: none was charged %1 or more above its "
+                              "interest due, and none is ticked")
+            .arg(GridText().amount(c.details.threshold));
+    return QString();
+}
+
+QString letterText(const Case& c, const QString& evidenceName) {
+    return letter(c, evidenceName)->toPlainText();
+}
+
+bool writeLetter(const Case& c, const QString& path, const QString& evidenceName, QString* error) {
+    if (const QString why = noLetter(c); !why.isEmpty()) {
+        *error = QStringLiteral("No letter is written: %1.").arg(why);
+        return false;
+    }
+    // Written into memory first: the document writer closes the device it is given, and the
+    // file must stay open until the whole letter is there.
+    const std::unique_ptr<QTextDocument> doc = letter(c, evidenceName);
+    QBuffer buffer;
+    QTextDocumentWriter writer(&buffer, "odf");
+    if (!writer.write(doc.get())) {
+        *error = QStringLiteral("Cannot write '%1': the document could not be made").arg(path);
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() ||
+        !file.commit()) {
+        *error = QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool writeEvidence(const Case& c, const QString& path, QString* error) {
+    PrintedReport::Content content;
+    content.title = QFileInfo(c.account).absoluteFilePath();
+    content.printedOn = QDate::currentDate();
+    content.conventions = Conventions::reportNote(c.basis.conventions);
+    content.offsetColumn = c.offsetColumn;
+    content.incomplete = InterestSummary::incompletePostings(c.lines);
+    content.missingStatement = c.missingStatement;
+    content.rates = InterestWorking::postingRates(c.working, c.lines);
+    content.explanations = c.explanations;
+    for (const ReportLine& line : c.lines)
+        content.rows << ReportTable::rowFor(line);
+    for (const Posting& p : c.postings) {
+        const int posting = c.working.postingOn(p.date);
+        if (p.raised && posting >= 0)
+            content.workings << WorkingRendering::table(
+                c.working, posting, InterestWorking::ratesOf(c.working, posting, c.lines), c.basis);
+    }
+    content.appendix = appendix(c);
+    content.footer = QStringLiteral("%1, made %2")
+                         .arg(QFileInfo(c.account).fileName(), GridText().date(content.printedOn));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    QPdfWriter writer(&file);
+    writer.setPageLayout(PrintedReport::pageLayout(QPageSize(QPageSize::A4), c.offsetColumn));
+    writer.setTitle(QStringLiteral("Evidence"));
+    writer.setCreator(QStringLiteral("Vantrell"));
+    QString why;
+    if (!PrintedReport::paint(writer, content, &why)) {
+        *error = QStringLiteral("Cannot write '%1': %2").arg(path, why);
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace Complaint

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ComplaintDetails.h"
+#include "diagnosis/Diagnosis.h"
+#include "engine/InterestEngine.h"
+#include "render/SummaryRendering.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+// A complaint the lender must answer: the postings to raise, the letter that raises them and the
+// evidence behind it, prepared once from the account for the window and the report tool alike.
+namespace Complaint {
+
+// A posting the lender charged more than was due.
+struct Posting {
+    QDate date;
+    Money charged;
+    Money due;
+    Money difference;    // charged - due, above zero
+    QString explanation; // what explains it, where the diagnosis found one
+    bool raised = false; // ticked: at or above the threshold by default
+};
+
+struct Case {
+    QString account; // the account file
+    ComplaintDetails details;
+    QVector<Posting> postings; // every comparable posting charged above its due, by date
+    QDate historyEnd;          // the interest the total would have saved runs to this day
+
+    // What the evidence shows.
+    QVector<ReportLine> lines;
+    InterestWorking::Working working;
+    SummaryRendering::Basis basis;
+    bool offsetColumn = false;
+    int missingStatement = 0;
+    QVector<RatePeriod> rates;       // the rate periods the calculation used
+    QStringList rateSources;         // where each came from, in the same order
+    bool owedRates = false;          // the rates the loan's terms owe, not the stored ones
+    QString passOnText;              // the pass-on tables, for an account with variable terms
+    QStringList explanations;        // the diagnosis's sentences
+    QVector<QStringList> statements; // "Statement", "Closing date", "Opening", "Closing" rows
+};
+
+// The account's postings, diagnosis and evidence under `method` and `fixedDay` (the account's
+// conventions unless `conventions` is given; the owed rates of its terms when `owedRates`),
+// with the details kept in the account. nullopt, with `error` saying why, when it cannot be read.
+std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
+                            const QString& fixedDay,
+                            const std::optional<LenderConventions>& conventions, bool owedRates,
+                            QString* error);
+
+// Ticks the postings at or above `threshold` and no others.
+void tickAtThreshold(Case& c, Money threshold);
+
+// The raised postings' differences, and the interest their total would have saved: each
+// difference at the rates in force from the day after its posting to the history's end.
+Money total(const Case& c);
+Money interestSaved(const Case& c);
+
+// Why no letter can be written ("" when one can): nothing charged above due by the threshold,
+// or nothing ticked.
+QString noLetter(const Case& c);
+
+// The letter as an OpenDocument text (`.odt`) the borrower can edit, naming `evidenceName` among
+// the enclosures; the evidence as a PDF. Each file is written whole or not at all: false, with
+// `error` saying why, and any earlier file of that name as it was.
+bool writeLetter(const Case& c, const QString& path, const QString& evidenceName, QString* error);
+bool writeEvidence(const Case& c, const QString& path, QString* error);
+
+// The letter's text as it is written, for the window's preview and the tests.
+QString letterText(const Case& c, const QString& evidenceName);
+
+} // namespace Complaint

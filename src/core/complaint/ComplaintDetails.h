@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// Who complains to whom about which loan, kept in the account's settings for the next letter.
+enum class ComplaintCountry : quint8 {
+    None,
+    Australia,
+    NewZealand,
+    UnitedKingdom,
+    Ireland,
+    UnitedStates,
+    Canada
+};
+
+struct ComplaintDetails {
+    QString borrowerName;
+    QString borrowerAddress; // lines joined by '\n'
+    QString accountNumber;
+    QString lenderName;
+    QString lenderAddress;
+    ComplaintCountry country = ComplaintCountry::None;
+    // A posting is raised by default when its charge exceeds its due by this much or more.
+    Money threshold = Money::fromRaw(Money::Scale);
+    friend bool operator==(const ComplaintDetails&, const ComplaintDetails&) = default;
+};
+
+namespace Complaints {
+
+// "None", "Australia", "New Zealand", "United Kingdom", "Ireland", "United States", "Canada".
+const QStringList& countryNames();
+// The settings' words: "none", "au", "nz", "uk", "ie", "us", "ca".
+QString countryWord(ComplaintCountry c);
+
+// The details kept in the account; the defaults where none are.
+ComplaintDetails readDetails(QSqlDatabase db);
+bool writeDetails(QSqlDatabase db, const ComplaintDetails& details, QString* error);
+
+// The one factual paragraph on the time the lender has to answer and where the borrower may go
+// next; "" for no country.
+QString countryParagraph(ComplaintCountry c);
+
+} // namespace Complaints

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "complaint/Complaint.h"
+#include "shell/FormWindow.h"
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+// Prepare a Complaint: who complains to whom about which loan (kept in the account for next
+// time), the postings to raise (each charged the threshold or more above its due is ticked, with
+// what explains it), and the letter and its evidence written beside the account.
+class ComplaintWindow : public FormWindow {
+    Q_OBJECT
+public:
+    static inline const QString Name = QStringLiteral("ComplaintWindow");
+
+    explicit ComplaintWindow(WindowHost& main);
+
+    // Opens the window on the report's run, from the summary or the report window.
+    static ComplaintWindow* open(WindowHost& main, const SummaryRendering::Basis& basis);
+
+    // The report's run the complaint is about: its method, day and conventions, and whether it
+    // ran under the rates the loan's terms owe.
+    void prepare(const SummaryRendering::Basis& basis);
+    const std::optional<Complaint::Case>& complaint() const { return m_case; }
+
+    // Stores the details, then asks where the two files go and writes them.
+    bool writeLetterAndEvidence();
+    void closeWindow();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* createDetails();
+    void showDetails();
+    ComplaintDetails shownDetails() const;
+    void fillPostings();
+    void showTotal();
+    void applyThreshold();
+
+    std::optional<Complaint::Case> m_case;
+    bool m_filling = false;
+
+    QLineEdit* borrowerNameEdit = nullptr;
+    QPlainTextEdit* borrowerAddressEdit = nullptr;
+    QLineEdit* accountNumberEdit = nullptr;
+    QLineEdit* lenderNameEdit = nullptr;
+    QPlainTextEdit* lenderAddressEdit = nullptr;
+    QComboBox* countryBox = nullptr;
+    QLineEdit* thresholdEdit = nullptr;
+    QTableWidget* postingsGrid = nullptr;
+    QLabel* totalLabel = nullptr;
+    QPushButton* writeButton = nullptr;
+    QPushButton* closeButton = nullptr;
+};

@@ -1,0 +1,149 @@
+// A complaint the lender must answer: from an account whose lender applied a rate cut 14 days
+// late, the letter (read back from the .odt's content) and the evidence (through pdftotext) hold
+// every raised posting's date and amounts and the total, equal to the summary's; each country's
+// paragraph, and none for none; the details kept in the account; an account with no overcharge
+// gives no letter and says why.
+#include "complaint/Complaint.h"
+#include "data/AccountConnection.h"
+#include "render/GridText.h"
+#include "support/RateHistory.h"
+#include "support/ReportTool.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QStringList Stored = {"2022-01-01 2022-06-09 4.9", "2022-06-10 2024-12-31 4.5"};
+
+// An account of 12 months whose lender applied the cut of 10 June from 24 June, or on time.
+QString account(AccountFixture& fixture, bool late) {
+    const QString path = fixture.newAccount();
+    const QVector<RatePeriod> lender =
+        ReportRows::rates({late ? "2022-01-01 2022-06-23 4.9" : "2022-01-01 2022-06-09 4.9",
+                           late ? "2022-06-24 2024-12-31 4.5" : "2022-06-10 2024-12-31 4.5"});
+    RateHistory::write(path, RateHistory::history(InterestMethod::VariableDay, {}, lender, 12));
+    RateHistory::writeRates(path, Stored);
+    return path;
+}
+
+QString output(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The raised postings' cells as the letter and the evidence write them.
+QStringList figures(const Complaint::Case& c) {
+    const GridText grid;
+    QStringList out;
+    for (const Complaint::Posting& p : c.postings) {
+        if (p.raised)
+            out << grid.date(p.date) << grid.amount(p.charged) << grid.amount(p.due)
+                << grid.amount(p.difference);
+    }
+    return out << grid.amount(Complaint::total(c));
+}
+
+std::optional<Complaint::Case> prepared(const QString& path) {
+    AccountConnection connection;
+    if (!connection.open(path))
+        return std::nullopt;
+    QString error;
+    return Complaint::prepare(connection.database(), path, InterestMethod::VariableDay, QString(),
+                              std::nullopt, false, &error);
+}
+
+} // namespace
+
+class TestComplaint : public QObject {
+    Q_OBJECT
+
+private slots:
+    void letterAndEvidenceHoldTheFigures() {
+        AccountFixture fixture;
+        const QString path = account(fixture, true);
+        {
+            AccountConnection connection;
+            QVERIFY(connection.open(path));
+            ComplaintDetails d;
+            d.borrowerName = QStringLiteral("Alex Borrower");
+            d.borrowerAddress = QStringLiteral("1 Main Street\nSpringfield");
+            d.accountNumber = QStringLiteral("123-456");
+            d.lenderName = QStringLiteral("Example Bank");
+            d.lenderAddress = QStringLiteral("PO Box 1");
+            d.country = ComplaintCountry::UnitedKingdom;
+            QString error;
+            QVERIFY2(Complaints::writeDetails(connection.database(), d, &error), qPrintable(error));
+            QCOMPARE(Complaints::readDetails(connection.database()), d);
+        }
+        const std::optional<Complaint::Case> c = prepared(path);
+        QVERIFY(c);
+        QCOMPARE(c->postings.size(), 2);
+        QVERIFY(c->postings[0].explanation.contains("14 days later"));
+
+        const QString letter = fixture.path("letter.odt");
+        const QString evidence = fixture.path("evidence.pdf");
+        const Run run =
+            report({path, "--method", "2", "--complaint", letter, "--evidence", evidence});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+
+        const QString content = output("unzip", {"-p", letter, "content.xml"});
+        QVERIFY2(!content.isEmpty(), "the letter is not an OpenDocument text");
+        const QString text = QString(content).remove(QRegularExpression("<[^>]*>"));
+        const QString pdf = output("pdftotext", {"-layout", evidence, "-"});
+        for (const QString& figure : figures(*c)) {
+            QVERIFY2(text.contains(figure), qPrintable(figure));
+            QVERIFY2(pdf.contains(figure), qPrintable(figure));
+        }
+        QVERIFY(text.contains("Alex Borrower") && text.contains("123-456"));
+        QVERIFY(text.contains("Financial Ombudsman Service"));
+        QVERIFY(text.contains("evidence.pdf"));
+        for (const char* heading : {"Rate periods used", "Statements", "Method and conventions",
+                                    "typed from the lender's letters", "made "})
+            QVERIFY2(pdf.contains(heading), heading);
+    }
+
+    void countryParagraph_data() {
+        QTest::addColumn<int>("country");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("none") << int(ComplaintCountry::None) << "";
+        QTest::newRow("Australia") << int(ComplaintCountry::Australia) << "30 calendar days";
+        QTest::newRow("New Zealand") << int(ComplaintCountry::NewZealand) << "Banking Ombudsman";
+        QTest::newRow("United Kingdom") << int(ComplaintCountry::UnitedKingdom) << "eight weeks";
+        QTest::newRow("Ireland") << int(ComplaintCountry::Ireland) << "40 business days";
+        QTest::newRow("United States") << int(ComplaintCountry::UnitedStates) << "1024.35";
+        QTest::newRow("Canada") << int(ComplaintCountry::Canada) << "56 days";
+    }
+    void countryParagraph() {
+        QFETCH(int, country);
+        QFETCH(QString, says);
+        AccountFixture fixture;
+        std::optional<Complaint::Case> c = prepared(account(fixture, true));
+        QVERIFY(c);
+        c->details.country = ComplaintCountry(country);
+        const QString letter = Complaint::letterText(*c, QStringLiteral("evidence.pdf"));
+        if (says.isEmpty()) {
+            for (const char* other : {"Ombudsman", "1024.35", "calendar days", "56 days"})
+                QVERIFY2(!letter.contains(other), other);
+        } else {
+            QVERIFY2(letter.contains(says), qPrintable(letter));
+        }
+    }
+
+    void noOverchargeNoLetter() {
+        AccountFixture fixture;
+        const QString path = account(fixture, false);
+        const QString letter = fixture.path("letter.odt");
+        const Run run = report({path, "--method", "2", "--complaint", letter});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("no letter is written"), qPrintable(run.err));
+        QVERIFY(!QFile::exists(letter));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestComplaint)
+#include "tst_complaint.moc"
