@@ -572,64 +572,79 @@ QString reportProblem(const Given& given) {
     return QString();
 }
 
-// --reference, --owed and the options only they take.
-QString referenceProblem(const Given& given) {
-    const Options& o = given.options;
-    if (o.fit || o.proposeRates || o.summary || o.rates || o.explain.isValid() ||
-        !o.pdf.isEmpty() || o.owed)
-        return QStringLiteral("--reference prints the changes passed on: it takes no --fit, "
-                              "--propose-rates, --summary, --rates, --explain, --pdf or --owed");
-    if (o.anyMethod)
+// The options given that each print something of their own, by name.
+QStringList printsGiven(const Options& o) {
+    const std::pair<bool, const char*> prints[] = {{o.fit, "--fit"},
+                                                   {o.proposeRates, "--propose-rates"},
+                                                   {o.summary, "--summary"},
+                                                   {o.rates, "--rates"},
+                                                   {o.explain.isValid(), "--explain"},
+                                                   {!o.pdf.isEmpty(), "--pdf"},
+                                                   {o.owed, "--owed"},
+                                                   {!o.reference.isEmpty(), "--reference"},
+                                                   {o.diagnose, "--diagnose"},
+                                                   {!o.complaint.isEmpty(), "--complaint"},
+                                                   {!o.evidence.isEmpty(), "--evidence"}};
+    QStringList given;
+    for (const auto& [on, name] : prints) {
+        if (on)
+            given << QString::fromLatin1(name);
+    }
+    return given;
+}
+
+// A mode that prints or writes only its own: `options` (its own) and no other print, under one
+// method. `does` says what it prints.
+QString aloneProblem(const Given& given, const QStringList& options, const QString& does) {
+    QStringList others = printsGiven(given.options);
+    for (const QString& own : options)
+        others.removeAll(own);
+    if (!others.isEmpty())
+        return QStringLiteral("%1 %2: it takes no %3")
+            .arg(options.join(QLatin1String(" and ")), does, others.join(QLatin1String(", ")));
+    if (given.options.anyMethod)
         return anyMethodAlone();
     if (!given.method)
         return methodRequired();
     return QString();
+}
+
+QString referenceProblem(const Given& given) {
+    return aloneProblem(given, {QStringLiteral("--reference")},
+                        QStringLiteral("prints the changes passed on"));
 }
 
 QString diagnoseProblem(const Given& given) {
-    const Options& o = given.options;
-    if (o.fit || o.proposeRates || o.summary || o.rates || o.explain.isValid() ||
-        !o.pdf.isEmpty() || o.owed)
-        return QStringLiteral("--diagnose prints the explanations: it takes no --fit, "
-                              "--propose-rates, --summary, --rates, --explain, --pdf or --owed");
-    if (o.anyMethod)
-        return anyMethodAlone();
-    if (!given.method)
-        return methodRequired();
-    return QString();
+    return aloneProblem(given, {QStringLiteral("--diagnose")},
+                        QStringLiteral("prints the explanations"));
 }
 
 QString complaintProblem(const Given& given) {
-    const Options& o = given.options;
-    if (o.fit || o.proposeRates || o.summary || o.rates || o.explain.isValid() ||
-        !o.pdf.isEmpty() || o.owed || o.diagnose || !o.reference.isEmpty())
-        return QStringLiteral("--complaint and --evidence write the letter and its evidence: no "
-                              "--fit, --propose-rates, --summary, --rates, --explain, --pdf, "
-                              "--owed, --diagnose or --reference with them");
     if (given.format)
         return QStringLiteral("--complaint and --evidence write files: no --format with them");
-    if (o.anyMethod)
-        return anyMethodAlone();
-    if (!given.method)
-        return methodRequired();
-    return QString();
+    return aloneProblem(given, {QStringLiteral("--complaint"), QStringLiteral("--evidence")},
+                        QStringLiteral("write the letter and its evidence"));
 }
 
 QString seriesListProblem(const Given& given) {
     const Options& o = given.options;
     if (given.method || given.format || o.fixedDay || o.dayCount || o.rounding || o.fit ||
         o.proposeRates || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty() ||
-        o.owed || o.margin || o.lag || o.diagnose)
+        o.owed || o.margin || o.lag || o.diagnose || !o.complaint.isEmpty() ||
+        !o.evidence.isEmpty())
         return QStringLiteral("--reference list lists the series: it takes no other option");
     return QString();
 }
 
 QString owedProblem(const Given& given) {
     const Options& o = given.options;
-    if (o.fit || o.proposeRates || o.rates || o.explain.isValid() || !o.pdf.isEmpty())
+    QStringList others = printsGiven(o);
+    others.removeAll(QStringLiteral("--owed"));
+    others.removeAll(QStringLiteral("--summary"));
+    if (!others.isEmpty())
         return QStringLiteral("--owed prints the owed rate periods or, with --summary, the "
-                              "summary under them: it takes no --fit, --propose-rates, --rates, "
-                              "--explain or --pdf");
+                              "summary under them: it takes no %1")
+            .arg(others.join(QLatin1String(", ")));
     if (o.anyMethod)
         return anyMethodAlone();
     if (o.summary && !given.method)
@@ -1168,9 +1183,8 @@ int run(const Options& o) {
     // The summary's text and the printed summary page say what explains the differences.
     if (((o.mode == Mode::Summary || o.mode == Mode::Owed) && !o.csv) || !o.pdf.isEmpty()) {
         QString error;
-        QStringList unused;
         if (std::optional<Diagnosis::Inputs> d =
-                Diagnosis::read(db, o.method, fixedDay, &unused, &error)) {
+                Diagnosis::read(db, o.method, fixedDay, nullptr, &error)) {
             d->conventions = conventions;
             d->rates = inputs.rates;
             const Diagnosis::Result r = Diagnosis::diagnose(*d);

@@ -362,7 +362,8 @@ std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
     TermsStore::Stored terms;
     if (!in || !TermsStore::read(db, &terms, error))
         return std::nullopt;
-    *notices << in->notices << terms.notices;
+    if (notices)
+        *notices << in->notices << terms.notices;
     Inputs out;
     out.history = std::move(in->history);
     out.rates = std::move(in->rates);

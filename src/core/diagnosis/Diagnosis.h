@@ -99,7 +99,8 @@ QVector<InterestSummary::Posting> postings(const Inputs& in);
 
 // The account's inputs for a diagnosis under `method` and `fixedDay`: the calculation's inputs and
 // the reference series its variable terms hold the lender against. nullopt, with `error` saying
-// why, when they cannot be read; the notices of what does not read join `notices`.
+// why, when they cannot be read; the notices of what does not read join `notices` (when given:
+// a caller that has shown them already passes none).
 std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
                            QStringList* notices, QString* error);
 

@@ -348,9 +348,8 @@ void frmCalculate::CalculateInterest() {
         m_working->setPassOn(TermsCheck::passOn(db, m_method, m_fixedDay, &run.notices));
     // What explains the differences, under the rates the report ran under.
     QString error;
-    QStringList unused;
     std::optional<Diagnosis::Inputs> diagnosis =
-        Diagnosis::read(db, m_method, m_fixedDay, &unused, &error);
+        Diagnosis::read(db, m_method, m_fixedDay, nullptr, &error);
     if (diagnosis && owed)
         diagnosis->rates = *owed;
     m_working->setDiagnosisInputs(std::move(diagnosis));
