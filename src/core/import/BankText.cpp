@@ -59,8 +59,9 @@ int toInt(QStringView digits) {
     return value;
 }
 
-// The year a token writes, 0 when it is not one: four digits, two, or after an apostrophe one
-// or two counted from 2000 (Quicken's "8/31' 0").
+// The year a token writes, 0 when it is not one: four digits, two, after an apostrophe one or
+// two counted from 2000 (Quicken's "8/31' 0"), or three counted from 1900 (the "03/25/099" of
+// exporters that wrote the year less 1900).
 int fullYear(const Token& year) {
     const qsizetype digits = year.text.size();
     if (digits > 4)
@@ -70,6 +71,8 @@ int fullYear(const Token& year) {
         return y;
     if (year.afterApostrophe && digits <= 2)
         return 2000 + y;
+    if (digits == 3 && !year.afterApostrophe)
+        return 1900 + y;
     if (digits == 2)
         return y < 70 ? 2000 + y : 1900 + y;
     return 0;

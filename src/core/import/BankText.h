@@ -18,7 +18,8 @@ namespace BankText {
 // 2024", QIF's "1/5'24" and "8/31' 0", each with or without a time of day after it. `order` says
 // whether a numeric date has its day or its month first; four-digit years in front and month
 // names read the same in either. Two-digit years are 2000 to 2069 and 1970 to 1999; after an
-// apostrophe a year of one or two digits counts from 2000 ("' 0" 2000, "'99" 2099). Invalid QDate
+// apostrophe a year of one or two digits counts from 2000 ("' 0" 2000, "'99" 2099), and a year of
+// three digits counts from 1900 ("03/25/099" is 25 March 1999). Invalid QDate
 // for anything else, and for dates outside years 1 to 9999.
 QDate parseDate(QStringView text, DateOrder order);
 

@@ -70,6 +70,10 @@ std::optional<Money> amountOf(const CsvRecord& r, const CsvLayout& l) {
 // The description with the columns that continue it, each simplified, joined by a blank.
 QString descriptionOf(const CsvRecord& r, const CsvLayout& l) {
     QString text = cell(r, l.descriptionColumn).toString().simplified();
+    // The other party's name that only repeats the transaction's kind says nothing.
+    if (l.kindColumn >= 0 &&
+        text.compare(cell(r, l.kindColumn).toString().simplified(), Qt::CaseInsensitive) == 0)
+        text.clear();
     for (int c : l.extraDescriptionColumns) {
         const QString more = cell(r, c).toString().simplified();
         if (!more.isEmpty())

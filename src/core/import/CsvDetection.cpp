@@ -47,7 +47,23 @@ bool isDataLike(const QList<QStringView>& fields, QChar decimal) {
 
 namespace {
 
-enum class Role { None, Date, Description, Amount, Debit, Credit, Balance };
+// A date is the booking date, a value date, or either ("Date"): where a file has both, the
+// booking date is the row's. A description is the other party's name, the purpose, or either;
+// the kind of a transaction is never the description where a name or a purpose is there.
+enum class Role {
+    None,
+    Date,
+    BookingDate,
+    ValueDate,
+    Description,
+    Party,
+    Purpose,
+    Kind,
+    Amount,
+    Debit,
+    Credit,
+    Balance
+};
 
 bool containsAny(const QString& text, std::initializer_list<const char16_t*> words) {
     return std::any_of(words.begin(), words.end(),
@@ -63,8 +79,24 @@ Role roleOf(const QString& header, int* rank) {
         return Role::None;
     if (containsAny(h, {u"balance", u"saldo", u"solde"}))
         return Role::Balance;
-    if (containsAny(h, {u"date", u"datum", u"fecha"}) || h == u"posted" || h == u"posting")
+    if (containsAny(h, {u"buchungstag", u"buchungsdatum", u"post date", u"posting date",
+                        u"booking date"}) ||
+        h == u"posted" || h == u"posting")
+        return Role::BookingDate;
+    if (containsAny(
+            h, {u"wertstellung", u"valuta", u"rentedatum", u"value date", u"transaction date"}))
+        return Role::ValueDate;
+    if (containsAny(h, {u"date", u"datum", u"fecha"}))
         return Role::Date;
+    if (containsAny(h, {u"auftraggeber", u"empf\u00e4nger", u"empfaenger", u"beguenstigt",
+                        u"beg\u00fcnstigt", u"zahlungspflichtig", u"tegenpartij", u"payee",
+                        u"counterparty"}))
+        return Role::Party;
+    if (containsAny(h, {u"verwendungszweck", u"omschrijving", u"mededeling", u"memo", u"purpose"}))
+        return Role::Purpose;
+    if (containsAny(h, {u"buchungstext", u"umsatzart", u"mutatiesoort", u"transaction type"}) ||
+        h == u"type")
+        return Role::Kind;
     if (containsAny(h, {u"debit", u"d\u00e9bit", u"withdrawal", u"money out", u"paid out"}) ||
         h == u"dr" || h == u"out")
         return Role::Debit;
@@ -362,6 +394,10 @@ int placeHeader(const QList<CsvRecord>& records, const RowShape& shape, CsvLayou
 void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>& rows,
                   CsvLayout& layout) {
     int bestDescription = 1000;
+    int booking = -1;
+    int value = -1;
+    int party = -1;
+    int purpose = -1;
     for (int c = 0; c < names.size(); ++c) {
         int rank = 0;
         const Role role = roleOf(names[c].toString(), &rank);
@@ -369,6 +405,23 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
         switch (role) {
         case Role::Date:
             target = &layout.dateColumn;
+            break;
+        case Role::BookingDate:
+            target = &booking;
+            break;
+        case Role::ValueDate:
+            target = &value;
+            break;
+        case Role::Party:
+            if (!sameOnEveryRow(rows, c))
+                target = &party;
+            break;
+        case Role::Purpose:
+            if (!sameOnEveryRow(rows, c))
+                target = &purpose;
+            break;
+        case Role::Kind:
+            target = &layout.kindColumn;
             break;
         case Role::Amount:
             target = &layout.amountColumn;
@@ -412,6 +465,20 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
             layout.descriptionColumn = numbered.takeFirst();
             layout.extraDescriptionColumns = numbered;
         }
+    }
+    // The booking date before a value date; a plain "Date" where neither is named.
+    if (booking >= 0)
+        layout.dateColumn = booking;
+    else if (layout.dateColumn < 0)
+        layout.dateColumn = value;
+    // The other party's name, then the purpose; the kind alone never.
+    if (party >= 0 || purpose >= 0) {
+        layout.descriptionColumn = party >= 0 ? party : purpose;
+        layout.extraDescriptionColumns.clear();
+        if (party >= 0 && purpose >= 0)
+            layout.extraDescriptionColumns << purpose;
+    } else {
+        layout.kindColumn = -1;
     }
     if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
         layout.amounts = CsvLayout::Amounts::DebitCredit;
@@ -469,8 +536,7 @@ QList<int> amountColumnsHeld(const QList<const CsvRecord*>& rows, int width,
 
 // The longest text, passing over a column that says the same on every row (the account's name,
 // a card's number) while another column's text varies.
-int descriptionColumnHeld(const QList<const CsvRecord*>& rows, int width,
-                          const CsvLayout& layout) {
+int descriptionColumnHeld(const QList<const CsvRecord*>& rows, int width, const CsvLayout& layout) {
     int column = -1;
     qsizetype longest = 0;
     bool longestVaries = false;

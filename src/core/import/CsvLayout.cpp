@@ -14,7 +14,7 @@ struct ColumnKey {
     int CsvLayout::*member;
 };
 
-const std::array<ColumnKey, 7> ColumnKeys = {{
+const std::array<ColumnKey, 8> ColumnKeys = {{
     {"date", &CsvLayout::dateColumn},
     {"description", &CsvLayout::descriptionColumn},
     {"amount", &CsvLayout::amountColumn},
@@ -22,6 +22,7 @@ const std::array<ColumnKey, 7> ColumnKeys = {{
     {"credit", &CsvLayout::creditColumn},
     {"balance", &CsvLayout::balanceColumn},
     {"sign", &CsvLayout::signColumn},
+    {"kind", &CsvLayout::kindColumn},
 }};
 
 constexpr const char* ExtraDescriptionsKey = "extra-descriptions";

@@ -33,6 +33,9 @@ struct CsvLayout {
     // A column of its own that says "CR" or "DR" (or "C", "D", "Credit", "Debit") of a signed
     // amount, as a marker after the amount does; -1 when none.
     int signColumn = -1;
+    // The kind of each transaction ("Lastschrift", "DIRECT DEBIT"), where the description is the
+    // other party's name: a name that only repeats the kind gives way to the rest. -1 for none.
+    int kindColumn = -1;
     // More columns of the description, joined to it in their order ("Description 2", ...).
     QList<int> extraDescriptionColumns;
     bool flipSign = false; // the file counts money out as positive: its amounts are turned

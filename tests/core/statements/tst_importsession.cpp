@@ -277,9 +277,10 @@ void tst_ImportSession::bankFiles_data() {
         << "-736.50"
         << "The amounts are read with their sign turned: the statement reaches its closing "
            "balance with them that way."
-        << QStringList{"+ 2024-01-03|CAFE ON MAIN ST|-4.50|User W'drawal",
+        // Dated by the "Post Date", the day the card's balance took the purchase.
+        << QStringList{"+ 2024-01-04|CAFE ON MAIN ST|-4.50|User W'drawal",
                        "+ 2024-01-18|INTERNET PAYMENT - THANK YOU|500.00|Deposit",
-                       "+ 2024-01-22|BOOKSTORE|-32.00|User W'drawal"};
+                       "+ 2024-01-23|BOOKSTORE|-32.00|User W'drawal"};
     QTest::newRow("CR column, purchases unmarked")
         << "card-cr-column.csv" << QByteArray() << "-300"
         << "-177.45" << QString()
