@@ -31,9 +31,14 @@ Marker markerOf(QStringView text) {
             return text.compare(QStringView(w), Qt::CaseInsensitive) == 0;
         });
     };
-    if (is({u"cr", u"c", u"credit"}))
+    if (is({u"cr", u"c", u"credit", u"bij", u"haben", u"h"}))
         return Marker::Credit;
-    if (is({u"dr", u"d", u"debit"}))
+    if (is({u"dr", u"d", u"debit", u"af", u"soll", u"s"}))
+        return Marker::Debit;
+    // A transaction code that carries its sign at its end ("DEP+", "POS-").
+    if (text.endsWith(u'+'))
+        return Marker::Credit;
+    if (text.endsWith(u'-'))
         return Marker::Debit;
     return Marker::Unknown;
 }

@@ -15,7 +15,8 @@ namespace CsvCells {
 // "Pending" or the like where a date belongs: a transaction the bank has not posted yet.
 bool isPendingText(QStringView text);
 
-// What a column of its own says of an amount's sign.
+// What a column of its own says of an amount's sign: CR, DR, C, D, Credit, Debit, Bij, Af,
+// Haben, Soll, H, S, or a transaction code that ends in + or -.
 enum class Marker : quint8 { None, Credit, Debit, Unknown };
 Marker markerOf(QStringView text);
 // The amount with the sign its marker gives: credit in, debit out, none as the amount has it.

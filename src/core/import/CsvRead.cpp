@@ -121,7 +121,8 @@ private:
             const QStringView text = cell(r, m_signColumn).trimmed();
             const Marker m = markerOf(text);
             if (m == Marker::Unknown) {
-                *error = QStringLiteral("The sign \"%1\" does not read: CR or DR is expected.")
+                *error = QStringLiteral("The sign \"%1\" does not read: CR or DR, or a code "
+                                             "ending in + or -, is expected.")
                              .arg(text);
                 return std::nullopt;
             }
