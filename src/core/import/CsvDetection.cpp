@@ -77,7 +77,7 @@ Role roleOf(const QString& header, int* rank) {
     *rank = 0;
     if (h.isEmpty())
         return Role::None;
-    if (containsAny(h, {u"balance", u"saldo", u"solde"}))
+    if (containsAny(h, {u"balance", u"saldo", u"solde", u"bal."}))
         return Role::Balance;
     if (containsAny(h, {u"buchungstag", u"buchungsdatum", u"post date", u"posting date",
                         u"booking date"}) ||

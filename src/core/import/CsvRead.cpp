@@ -6,6 +6,7 @@
 #include <QMap>
 
 #include <algorithm>
+#include <array>
 
 // Reading a CSV file in a layout; the layout's detection is in CsvReader.cpp.
 using namespace CsvCells;
@@ -75,6 +76,12 @@ public:
                                               .arg(m_last + 1));
                 continue;
             }
+            if (isSummaryLine(r)) {
+                // Its date, written as the rows' are, still says which order they are in.
+                if (BankText::parseDate(cell(r, l.dateColumn), l.dateOrder).isValid())
+                    noteOtherOrder(cell(r, l.dateColumn).trimmed());
+                continue;
+            }
             ImportedRow row = transactionRow(r);
             if (untilUnreadable && !row.ok())
                 return std::nullopt;
@@ -84,6 +91,50 @@ public:
     }
 
 private:
+    // A line of the bank's own among the rows: an opening or closing balance without an amount
+    // ("Beginning balance as of 01/01/2024"), or an undated total or limit under the rows
+    // ("Arranged Overdraft Limit", "Total"). It is no transaction, and no row in error.
+    bool isSummaryLine(const CsvRecord& r) const {
+        static const std::array<const char16_t*, 16> words = {u"opening balance",
+                                                              u"beginning balance",
+                                                              u"balance brought forward",
+                                                              u"brought forward",
+                                                              u"ending balance",
+                                                              u"closing balance",
+                                                              u"balance carried forward",
+                                                              u"carried forward",
+                                                              u"available balance",
+                                                              u"arranged overdraft",
+                                                              u"overdraft limit",
+                                                              u"total",
+                                                              u"anfangssaldo",
+                                                              u"endsaldo",
+                                                              u"beginsaldo",
+                                                              u"eindsaldo"};
+        const bool dated =
+            BankText::parseDate(cell(r, m_layout.dateColumn), m_layout.dateOrder).isValid();
+        if (dated && amountOf(r, m_layout))
+            return false;
+        for (int c = 0; c < r.fields.size(); ++c) {
+            const QString text = r.fields[c].trimmed().toString().toLower();
+            if (c == m_layout.dateColumn && dated)
+                continue;
+            if (text.isEmpty())
+                continue;
+            return std::any_of(words.begin(), words.end(),
+                               [&](const char16_t* w) { return text.startsWith(QStringView(w)); });
+        }
+        return false;
+    }
+
+    // Whether the order the layout does not read dates in reads `dateText` too, and otherwise.
+    void noteOtherOrder(QStringView dateText) {
+        const QDate date = BankText::parseDate(dateText, m_layout.dateOrder);
+        const QDate otherDate = BankText::parseDate(dateText, m_other);
+        m_otherReadsAll &= otherDate.isValid();
+        m_otherDiffers |= otherDate.isValid() && date.isValid() && otherDate != date;
+    }
+
     // A marker column that marks only one side leaves the other empty: a card's file marks its
     // credits "CR" and leaves its purchases unmarked.
     Marker unmarkedSide() const {
@@ -122,7 +173,7 @@ private:
             const Marker m = markerOf(text);
             if (m == Marker::Unknown) {
                 *error = QStringLiteral("The sign \"%1\" does not read: CR or DR, or a code "
-                                             "ending in + or -, is expected.")
+                                        "ending in + or -, is expected.")
                              .arg(text);
                 return std::nullopt;
             }
@@ -173,9 +224,7 @@ private:
         row.line = r.line;
         const QStringView dateText = r.fields[l.dateColumn].trimmed();
         row.date = BankText::parseDate(dateText, l.dateOrder);
-        const QDate otherDate = BankText::parseDate(dateText, m_other);
-        m_otherReadsAll &= otherDate.isValid();
-        m_otherDiffers |= otherDate.isValid() && row.date.isValid() && otherDate != row.date;
+        noteOtherOrder(dateText);
         row.description = descriptionOf(r, l);
         QString amountError;
         const auto amount = amountIn(r, &amountError);
