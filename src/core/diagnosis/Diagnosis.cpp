@@ -384,118 +384,158 @@ std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
     return out;
 }
 
-Result diagnose(const Inputs& in, int threads) {
-    Result result;
-    const std::optional<InterestSummary::Summary> summary = summaryOf(in);
-    if (!summary)
-        return result;
-    const QVector<InterestSummary::Posting>& base = summary->postings;
-    result.largest = summary->largest;
-    const QVector<Run> runs = runsOf(base, historyDates(in.history).first);
-    for (const Run& run : runs)
-        result.differing += run.last - run.first + 1;
+namespace {
 
-    // Every trial of every run, worked on whichever core is free.
-    QVector<Trial> trials;
-    for (int r = 0; r < runs.size(); ++r) {
-        if (runs[r].last - runs[r].first + 1 < FewestPostings)
-            continue;
-        const QDate lastStart =
-            runs[r].last > runs[r].first ? base[runs[r].last - 1].date.addDays(1) : runs[r].start;
-        for (const Mistake& m :
-             mistakesFor(in, runs[r], base[runs[r].first].date, lastStart, base[runs[r].last].date))
-            trials << Trial{r, m, {}};
+// One diagnosis: the runs of the account's differing postings, every trial of each, and the
+// spans the trials explain.
+class Search {
+public:
+    Search(const Inputs& in, const InterestSummary::Summary& summary)
+        : m_in(in), m_base(summary.postings),
+          m_runs(runsOf(m_base, historyDates(in.history).first)) {
+        m_result.largest = summary.largest;
+        for (const Run& run : m_runs)
+            m_result.differing += run.last - run.first + 1;
     }
-    if (trials.size() > MostTrials) {
-        result.partial = true;
-        // The runs the summary's largest differences fall in, and no more than the limit.
+
+    Result run(int threads) {
+        gatherTrials();
+        limitTrials();
+        runTrials(threads);
+        QVector<QDate> ends;
+        for (const Run& run : m_runs)
+            ends << m_base[run.last].date;
+        joinOffsetEdges(m_trials, ends);
+        for (int r = 0; r < m_runs.size(); ++r)
+            explainRun(r);
+        std::sort(m_result.explanations.begin(), m_result.explanations.end(),
+                  [](const Explanation& x, const Explanation& y) { return x.from < y.from; });
+        std::sort(m_result.unexplained.begin(), m_result.unexplained.end(),
+                  [](const InterestSummary::Posting& x, const InterestSummary::Posting& y) {
+                      return x.date < y.date;
+                  });
+        return m_result;
+    }
+
+private:
+    void gatherTrials() {
+        for (int r = 0; r < m_runs.size(); ++r) {
+            const Run& run = m_runs[r];
+            if (run.last - run.first + 1 < FewestPostings)
+                continue;
+            const QDate lastStart =
+                run.last > run.first ? m_base[run.last - 1].date.addDays(1) : run.start;
+            for (const Mistake& m :
+                 mistakesFor(m_in, run, m_base[run.first].date, lastStart, m_base[run.last].date))
+                m_trials << Trial{r, m, {}};
+        }
+    }
+
+    // Past the limit, the runs the summary's largest differences fall in, and no more than it.
+    void limitTrials() {
+        if (m_trials.size() <= MostTrials)
+            return;
+        m_result.partial = true;
         const auto awayFromLargest = [&](const Trial& t) {
-            return std::none_of(result.largest.cbegin(), result.largest.cend(),
+            const Run& run = m_runs[t.run];
+            return std::none_of(m_result.largest.cbegin(), m_result.largest.cend(),
                                 [&](const InterestSummary::Posting& p) {
-                                    return p.date >= base[runs[t.run].first].date &&
-                                           p.date <= base[runs[t.run].last].date;
+                                    return p.date >= m_base[run.first].date &&
+                                           p.date <= m_base[run.last].date;
                                 });
         };
-        trials.erase(std::remove_if(trials.begin(), trials.end(), awayFromLargest), trials.end());
-        if (trials.size() > MostTrials)
-            trials.resize(MostTrials);
+        m_trials.erase(std::remove_if(m_trials.begin(), m_trials.end(), awayFromLargest),
+                       m_trials.end());
+        if (m_trials.size() > MostTrials)
+            m_trials.resize(MostTrials);
     }
-    Trial* out = trials.data();
-    Parallel::forEachIndex(trials.size(), threads, [&](qsizetype t) {
-        Trial& trial = out[t];
-        const Run& run = runs[trial.run];
-        Inputs cut = in;
-        cut.history = historyTo(in.history, base[run.last].date);
-        QMap<QDate, Money> due;
-        for (const InterestSummary::Posting& p : postings(withMistake(cut, trial.mistake)))
-            due.insert(p.date, p.due);
-        trial.matched.resize(run.last - run.first + 1);
-        for (int k = run.first; k <= run.last; ++k) {
-            const auto it = due.constFind(base[k].date);
-            trial.matched[k - run.first] = it != due.cend() && *it == base[k].charged;
-        }
-    });
 
-    QVector<QDate> ends;
-    for (const Run& run : runs)
-        ends << base[run.last].date;
-    joinOffsetEdges(trials, ends);
+    // Every trial on whichever core is free, each walking the history to its run's end.
+    void runTrials(int threads) {
+        Trial* out = m_trials.data();
+        Parallel::forEachIndex(m_trials.size(), threads, [&](qsizetype t) {
+            Trial& trial = out[t];
+            const Run& run = m_runs[trial.run];
+            Inputs cut = m_in;
+            cut.history = historyTo(m_in.history, m_base[run.last].date);
+            QMap<QDate, Money> due;
+            for (const InterestSummary::Posting& p : postings(withMistake(cut, trial.mistake)))
+                due.insert(p.date, p.due);
+            trial.matched.resize(run.last - run.first + 1);
+            for (int k = run.first; k <= run.last; ++k) {
+                const auto it = due.constFind(m_base[k].date);
+                trial.matched[k - run.first] = it != due.cend() && *it == m_base[k].charged;
+            }
+        });
+    }
 
-    // Each run's longest explained span, then the same for what is left either side of it.
-    for (int r = 0; r < runs.size(); ++r) {
-        QVector<std::pair<int, int>> open = {{runs[r].first, runs[r].last}};
+    // The run's longest explained span, then the same for what is left either side of it.
+    void explainRun(int r) {
+        const Run& run = m_runs[r];
+        QVector<std::pair<int, int>> open = {{run.first, run.last}};
         while (!open.isEmpty()) {
             const auto [a, b] = open.takeFirst();
             const Trial* best = nullptr;
-            std::pair<int, int> bestSpan{-1, 0};
-            for (const Trial& t : std::as_const(trials)) {
+            std::pair<int, int> span{-1, 0};
+            for (const Trial& t : std::as_const(m_trials)) {
                 if (t.run != r)
                     continue;
-                const auto [first, length] =
-                    longestMatch(t.matched, a - runs[r].first, b - runs[r].first);
+                const auto [first, length] = longestMatch(t.matched, a - run.first, b - run.first);
                 if (length < FewestPostings)
                     continue;
-                if (!best || length > bestSpan.second ||
-                    (length == bestSpan.second && simpler(t.mistake, best->mistake))) {
+                if (!best || length > span.second ||
+                    (length == span.second && simpler(t.mistake, best->mistake))) {
                     best = &t;
-                    bestSpan = {first + runs[r].first, length};
+                    span = {first + run.first, length};
                 }
             }
             if (!best) {
                 for (int k = a; k <= b; ++k)
-                    result.unexplained << base[k];
+                    m_result.unexplained << m_base[k];
                 continue;
             }
-            Explanation e;
-            e.mistake = best->mistake;
-            // A mistake over days says the days of the span it explains: those the trial found
-            // where the span reaches the run's edge, else the span's periods.
-            const int spanLast = bestSpan.first + bestSpan.second - 1;
-            if (e.mistake.kind == Kind::OffsetNotCounted || e.mistake.kind == Kind::CreditsLate) {
-                if (bestSpan.first != runs[r].first)
-                    e.mistake.from = base[bestSpan.first - 1].date.addDays(1);
-                if (spanLast != runs[r].last)
-                    e.mistake.to = base[spanLast].date;
-            }
-            e.from = base[bestSpan.first].date;
-            e.to = base[spanLast].date;
-            e.postings = bestSpan.second;
-            for (int k = bestSpan.first; k < bestSpan.first + bestSpan.second; ++k)
-                e.amount = Money::add(e.amount, base[k].difference).value_or(e.amount);
-            result.explanations << e;
-            if (bestSpan.first > a)
-                open << std::pair{a, bestSpan.first - 1};
-            if (bestSpan.first + bestSpan.second - 1 < b)
-                open << std::pair{bestSpan.first + bestSpan.second, b};
+            const int last = span.first + span.second - 1;
+            m_result.explanations << explanation(*best, run, span.first, last);
+            if (span.first > a)
+                open << std::pair{a, span.first - 1};
+            if (last < b)
+                open << std::pair{last + 1, b};
         }
     }
-    std::sort(result.explanations.begin(), result.explanations.end(),
-              [](const Explanation& x, const Explanation& y) { return x.from < y.from; });
-    std::sort(result.unexplained.begin(), result.unexplained.end(),
-              [](const InterestSummary::Posting& x, const InterestSummary::Posting& y) {
-                  return x.date < y.date;
-              });
-    return result;
+
+    Explanation explanation(const Trial& trial, const Run& run, int first, int last) const {
+        Explanation e;
+        e.mistake = trial.mistake;
+        // A mistake over days says the days of the span it explains: those the trial found where
+        // the span reaches the run's edge, else the span's periods.
+        if (e.mistake.kind == Kind::OffsetNotCounted || e.mistake.kind == Kind::CreditsLate) {
+            if (first != run.first)
+                e.mistake.from = m_base[first - 1].date.addDays(1);
+            if (last != run.last)
+                e.mistake.to = m_base[last].date;
+        }
+        e.from = m_base[first].date;
+        e.to = m_base[last].date;
+        e.postings = last - first + 1;
+        for (int k = first; k <= last; ++k)
+            e.amount = Money::add(e.amount, m_base[k].difference).value_or(e.amount);
+        return e;
+    }
+
+    const Inputs& m_in;
+    const QVector<InterestSummary::Posting>& m_base;
+    const QVector<Run> m_runs;
+    QVector<Trial> m_trials;
+    Result m_result;
+};
+
+} // namespace
+
+Result diagnose(const Inputs& in, int threads) {
+    const std::optional<InterestSummary::Summary> summary = summaryOf(in);
+    if (!summary)
+        return Result();
+    return Search(in, *summary).run(threads);
 }
 
 } // namespace Diagnosis

@@ -220,6 +220,32 @@ QPageLayout pageLayout(const QPageSize& size, bool offsetColumn) {
                        QPageLayout::Millimeter);
 }
 
+namespace {
+
+// One page of an appendix: its heading ("(continued)" after the first page), then `perPage` of
+// its lines from `first`, in a fixed-width face.
+void paintTextPage(QPainter& painter, int width, const Content::TextPage& text, qsizetype first,
+                   int perPage, int lineHeight) {
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(font(12, true));
+    painter.drawText(QRectF(0, 240, width, 400), Qt::AlignLeft | Qt::AlignTop,
+                     first == 0 ? text.heading : text.heading + QStringLiteral(" (continued)"));
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(7);
+    painter.setFont(mono);
+    double y = 800;
+    for (qsizetype i = first; i < text.lines.size() && i < first + perPage; ++i) {
+        painter.drawText(QRectF(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         text.lines[i]);
+        y += lineHeight;
+    }
+    painter.restore();
+}
+
+} // namespace
+
 bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
     if (area.width() <= 0 || area.height() <= 0) {
@@ -287,23 +313,7 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
         for (qsizetype first = 0; first == 0 || first < text.lines.size(); first += perPage) {
             if (!nextPage())
                 return false;
-            painter.save();
-            painter.setPen(Qt::black);
-            painter.setFont(font(12, true));
-            painter.drawText(QRectF(0, 240, width, 400), Qt::AlignLeft | Qt::AlignTop,
-                             first == 0 ? text.heading
-                                        : text.heading + QStringLiteral(" (continued)"));
-            QFont mono(QStringLiteral("Liberation Mono"));
-            mono.setStyleHint(QFont::Monospace);
-            mono.setPointSizeF(7);
-            painter.setFont(mono);
-            double y = 800;
-            for (qsizetype i = first; i < text.lines.size() && i < first + perPage; ++i) {
-                painter.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                                 text.lines[i]);
-                y += LineHeight;
-            }
-            painter.restore();
+            paintTextPage(painter, width, text, first, perPage, LineHeight);
         }
     }
     foot();

@@ -97,38 +97,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     ratesLabel->setWordWrap(true);
     ratesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    termsLabel = new QLabel(this);
-    termsLabel->setObjectName("termsLabel");
-    termsLabel->setWordWrap(true);
-    passOnGrid = makeTable(this, "passOnGrid", tr("Changes of the reference passed on"),
-                           ReferenceRendering::passOnHeadings());
-    passOnLabel = heading(tr("Changes of the reference passed on"), passOnGrid, this);
-    passOnTotalLabel = new QLabel(this);
-    passOnTotalLabel->setObjectName("passOnTotalLabel");
-    passOnTotalLabel->setWordWrap(true);
-
-    explanationsGrid =
-        makeTable(this, "explanationsGrid", tr("What explains them"), {tr("What explains them")});
-    explainLabel = heading(tr("What explains them"), explanationsGrid, this);
-    explainWorkingButton = new QPushButton(tr("Show Working of the E&xplanation"), this);
-    explainWorkingButton->setObjectName("explainWorkingButton");
-    explainWorkingButton->setToolTip(tr("The days of the explanation's first posting as the lender "
-                                        "worked them, beside the days as due."));
-    besideEdit = new QPlainTextEdit(this);
-    besideEdit->setObjectName("besideEdit");
-    besideEdit->setAccessibleName(tr("The days as due and as the lender worked them"));
-    besideEdit->setReadOnly(true);
-    besideEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    besideEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    besideEdit->hide();
-    connect(explainWorkingButton, &QPushButton::clicked, this,
-            &SummaryWindow::showExplanationWorking);
-    connect(explanationsGrid, &QTableWidget::cellDoubleClicked, this,
-            [this] { showExplanationWorking(); });
-    connect(explanationsGrid, &QTableWidget::currentCellChanged, this, [this](int row) {
-        explainWorkingButton->setEnabled(m_report && row >= 0 &&
-                                         row < m_report->diagnosis().explanations.size());
-    });
+    createTermsParts();
 
     yearsGrid =
         makeTable(this, "yearsGrid", tr("By calendar year"), SummaryRendering::yearHeadings());
@@ -177,6 +146,23 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
+    QHBoxLayout* buttons = createButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sentenceLabel);
+    nextLabel = new QLabel(this);
+    nextLabel->setObjectName("nextLabel");
+    nextLabel->setWordWrap(true);
+    layout->addWidget(nextLabel);
+    layout->addWidget(termsLabel);
+    layout->addWidget(ratesLabel);
+    layout->addLayout(grid, 1);
+    layout->addLayout(buttons);
+    resize(1040, 760);
+}
+
+// The bar under the summary: Show Working, Prepare a Complaint, Copy as Text and Close.
+QHBoxLayout* SummaryWindow::createButtons() {
     complaintButton = new QPushButton(tr("Prepare a Com&plaint..."), this);
     complaintButton->setObjectName("complaintButton");
     complaintButton->setToolTip(tr("A letter to the lender raising the postings it overcharged, "
@@ -202,18 +188,44 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     buttons->addWidget(complaintButton);
     buttons->addWidget(copyButton);
     buttons->addWidget(closeButton);
+    return buttons;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(sentenceLabel);
-    nextLabel = new QLabel(this);
-    nextLabel->setObjectName("nextLabel");
-    nextLabel->setWordWrap(true);
-    layout->addWidget(nextLabel);
-    layout->addWidget(termsLabel);
-    layout->addWidget(ratesLabel);
-    layout->addLayout(grid, 1);
-    layout->addLayout(buttons);
-    resize(1040, 760);
+// What the loan's terms and the diagnosis add: the note on the rates owed, the pass-on table
+// and what explains the differences, with the days as the lender worked them.
+void SummaryWindow::createTermsParts() {
+    termsLabel = new QLabel(this);
+    termsLabel->setObjectName("termsLabel");
+    termsLabel->setWordWrap(true);
+    passOnGrid = makeTable(this, "passOnGrid", tr("Changes of the reference passed on"),
+                           ReferenceRendering::passOnHeadings());
+    passOnLabel = heading(tr("Changes of the reference passed on"), passOnGrid, this);
+    passOnTotalLabel = new QLabel(this);
+    passOnTotalLabel->setObjectName("passOnTotalLabel");
+    passOnTotalLabel->setWordWrap(true);
+
+    explanationsGrid =
+        makeTable(this, "explanationsGrid", tr("What explains them"), {tr("What explains them")});
+    explainLabel = heading(tr("What explains them"), explanationsGrid, this);
+    explainWorkingButton = new QPushButton(tr("Show Working of the E&xplanation"), this);
+    explainWorkingButton->setObjectName("explainWorkingButton");
+    explainWorkingButton->setToolTip(tr("The days of the explanation's first posting as the lender "
+                                        "worked them, beside the days as due."));
+    besideEdit = new QPlainTextEdit(this);
+    besideEdit->setObjectName("besideEdit");
+    besideEdit->setAccessibleName(tr("The days as due and as the lender worked them"));
+    besideEdit->setReadOnly(true);
+    besideEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    besideEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    besideEdit->hide();
+    connect(explainWorkingButton, &QPushButton::clicked, this,
+            &SummaryWindow::showExplanationWorking);
+    connect(explanationsGrid, &QTableWidget::cellDoubleClicked, this,
+            [this] { showExplanationWorking(); });
+    connect(explanationsGrid, &QTableWidget::currentCellChanged, this, [this](int row) {
+        explainWorkingButton->setEnabled(m_report && row >= 0 &&
+                                         row < m_report->diagnosis().explanations.size());
+    });
 }
 
 void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missingStatement) {

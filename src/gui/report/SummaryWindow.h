@@ -9,6 +9,7 @@
 #include <optional>
 
 class QChartView;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -43,6 +44,8 @@ public:
 
 private:
     void fillTables();
+    void createTermsParts();
+    QHBoxLayout* createButtons();
     void fillPassOn();
     void fillExplanations();
     void showExplanationWorking();
