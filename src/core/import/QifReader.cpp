@@ -8,6 +8,24 @@
 
 namespace {
 
+// A "D" line's date without the text some exporters write after it ("03/25/099 Thu"): the
+// digits and separators it begins with, where they read as a date and the whole line does not.
+QStringView datePart(QStringView value) {
+    value = value.trimmed();
+    const auto reads = [](QStringView t) {
+        return BankText::parseDate(t, DateOrder::DayFirst).isValid() ||
+               BankText::parseDate(t, DateOrder::MonthFirst).isValid();
+    };
+    if (reads(value))
+        return value;
+    qsizetype end = 0;
+    while (end < value.size() && ((value[end].isDigit() && value[end].unicode() < 128) ||
+                                  QStringView(u"/-.' ").contains(value[end])))
+        ++end;
+    const QStringView lead = value.left(end).trimmed();
+    return !lead.isEmpty() && reads(lead) ? lead : value;
+}
+
 // The fields view the file's text.
 struct Record {
     int line = 0;
@@ -129,7 +147,7 @@ private:
             m_current.line = lineNumber;
         switch (code.toUpper().unicode()) {
         case u'D':
-            m_current.date = value;
+            m_current.date = datePart(value);
             m_current.dateLine = lineNumber;
             break;
         case u'T':

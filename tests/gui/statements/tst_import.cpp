@@ -842,10 +842,12 @@ void tst_Import::damagedFiles_data() {
                                       "\"^\": it is cut short.";
     QTest::newRow("QIF amount") << "a.qif" << QByteArray("!Type:Bank\nD05/01/2024\nT-7.5.0\n^\n")
                                 << "line 2: The amount \"-7.5.0\" does not read.";
-    QTest::newRow("QIF date running into the payee")
+    // A date followed by text reads ("03/25/099Share Withdrawal" is 25 March 1999); one that
+    // is no date at all, with text after it, does not.
+    QTest::newRow("QIF date that is no date, running into the payee")
         << "a.qif"
-        << QByteArray("!Type:Bank\nD03/24/2099\nT-1\n^\nD03/25/099Share Withdrawal\nT-1\n^\n")
-        << "line 5: The date \"03/25/099Share Withdrawal\" does not read.";
+        << QByteArray("!Type:Bank\nD03/24/2099\nT-1\n^\nD13/45/099Share Withdrawal\nT-1\n^\n")
+        << "line 5: The date \"13/45/099Share Withdrawal\" does not read.";
     QTest::newRow("CSV of too many lines")
         << "a.csv" << QByteArray("05/01/2024,-1\n").repeated(StatementFile::MaxLines + 1)
         << "has 500,001 lines; a statement file may have at most 500,000 lines.";
