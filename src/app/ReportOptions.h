@@ -1,0 +1,70 @@
+#pragma once
+
+#include "data/Money.h"
+#include "data/Rate.h"
+#include "engine/LenderConventions.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of vantrell-report: its usage text, its options and the mode they ask for,
+// each mode's options checked. The tool's main file runs what they ask.
+namespace ReportOptions {
+
+extern const char* const Usage;
+
+// What the tool prints: the report (as text, CSV or PDF) or one of the prints instead of it.
+enum class Mode {
+    Report,
+    Fit,
+    Summary,
+    Explain,
+    Rates,
+    Propose,
+    Reference,
+    SeriesList,
+    Owed,
+    Diagnose,
+    Complaint
+};
+
+struct Options {
+    Mode mode = Mode::Report;
+    QString account;
+    int method = -1;
+    std::optional<QString> fixedDay; // the CalcTo text of --day
+    bool csv = false;
+    bool summary = false; // the over/under-charge summary instead of the lines
+    QString pdf;          // the printed report's file, "" for none
+    // --day-count and --rounding, over the account's settings.
+    std::optional<DayCount> dayCount;
+    std::optional<InterestRounding> rounding;
+    // --fit: the search for the lender's method instead of the report.
+    bool fit = false;
+    QDate explain; // --explain: the posting whose working is printed; not valid for none
+    bool rates = false;
+    // --propose-rates: rate periods from the lender's charges; anyMethod: under the best way.
+    bool proposeRates = false;
+    bool anyMethod = false;
+    // --reference, --margin, --lag: the pass-on table; "list" lists the series.
+    QString reference;
+    std::optional<Rate> margin;
+    std::optional<int> lag;
+    bool owed = false;     // --owed: the rate periods the stored terms owe
+    bool diagnose = false; // --diagnose: which known mistake explains the differences
+    // --complaint, --evidence, --threshold: the letter, the evidence pack, the least raised.
+    QString complaint;
+    QString evidence;
+    std::optional<Money> threshold;
+    bool help = false;
+    bool version = false;
+};
+
+// Options as "--name value" or "--name=value": nullopt, with `problem` saying what is wrong,
+// at the first problem.
+std::optional<Options> parseArguments(const QStringList& args, QString* problem);
+
+} // namespace ReportOptions
