@@ -233,25 +233,26 @@ std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
                             const std::optional<LenderConventions>& conventions, bool owedRates,
                             QString* error) {
     QStringList notices;
-    std::optional<Diagnosis::Inputs> in = Diagnosis::read(db, method, fixedDay, &notices, error);
     const std::optional<ReportStore::CalculationInputs> stored = ReportStore::readInputs(db, error);
-    if (!in || !stored)
+    TermsStore::Stored terms;
+    if (!stored || !TermsStore::read(db, &terms, error))
         return std::nullopt;
+    Diagnosis::Inputs in = Diagnosis::inputsOf(*stored, terms, method, fixedDay);
     Case c;
     c.account = account;
     c.details = Complaints::readDetails(db);
-    in->conventions = conventions.value_or(in->conventions);
+    in.conventions = conventions.value_or(in.conventions);
     if (owedRates) {
         const std::optional<QVector<RatePeriod>> owed = TermsCheck::owedRates(db, &notices);
         if (!owed) {
             *error = notices.join(QLatin1Char(' '));
             return std::nullopt;
         }
-        in->rates = *owed;
+        in.rates = *owed;
         c.owedRates = true;
     }
     InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-        in->history, in->rates, method, fixedDay, in->conventions, in->offset);
+        in.history, in.rates, method, fixedDay, in.conventions, in.offset);
     c.lines = std::move(worked.result.lines);
     c.working = std::move(worked.working);
     if (const auto missing = ReportPreparation::missingStatements(stored->statementNumbers))
@@ -262,7 +263,7 @@ std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
         *error = QStringLiteral("the report's interest adds up to more than an amount can hold");
         return std::nullopt;
     }
-    const Diagnosis::Result diagnosis = Diagnosis::diagnose(*in);
+    const Diagnosis::Result diagnosis = Diagnosis::diagnose(in);
     c.explanations = DiagnosisText::lines(diagnosis);
     for (const InterestSummary::Posting& p : summary->postings) {
         if (p.comparable() && p.difference.raw() > 0)
@@ -270,27 +271,22 @@ std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
                 p.date, p.charged, p.due, p.difference, explanationOf(diagnosis, p.date), false};
     }
     tickAtThreshold(c, c.details.threshold);
-    c.historyEnd = historyDates(in->history).last;
+    c.historyEnd = historyDates(in.history).last;
     c.basis.account = account;
     c.basis.method = method;
     c.basis.fixedDay = fixedDay;
-    c.basis.conventions = in->conventions;
+    c.basis.conventions = in.conventions;
     if (owedRates)
         c.basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
-    c.offsetColumn = in->offset.hasData();
-    c.rates = in->rates;
+    c.offsetColumn = in.offset.hasData();
+    c.rates = in.rates;
     c.rateSources = sourcesOf(db, c.rates, owedRates);
     if (!owedRates) {
-        TermsStore::Stored terms;
-        QString ignored;
-        if (TermsStore::read(db, &terms, &ignored)) {
-            const PassOn::Calculation calc{in->history, method, fixedDay, in->conventions,
-                                           in->offset};
-            for (const TermsCheck::PassOnSection& s : TermsCheck::passOn(calc, in->rates, terms))
-                c.passOnText += ReferenceRendering::passOnText(s.table, s.series, s.lagDays);
-        }
+        const PassOn::Calculation calc{in.history, method, fixedDay, in.conventions, in.offset};
+        for (const TermsCheck::PassOnSection& s : TermsCheck::passOn(calc, in.rates, terms))
+            c.passOnText += ReferenceRendering::passOnText(s.table, s.series, s.lagDays);
     }
-    c.statements = statementsOf(in->history, stored->statementNumbers);
+    c.statements = statementsOf(in.history, stored->statementNumbers);
     return c;
 }
 

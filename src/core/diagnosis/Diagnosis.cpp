@@ -364,23 +364,19 @@ std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
         return std::nullopt;
     if (notices)
         *notices << in->notices << terms.notices;
+    return inputsOf(std::move(*in), terms, method, fixedDay);
+}
+
+Inputs inputsOf(ReportStore::CalculationInputs in, const TermsStore::Stored& terms, int method,
+                const QString& fixedDay) {
     Inputs out;
-    out.history = std::move(in->history);
-    out.rates = std::move(in->rates);
+    out.history = std::move(in.history);
+    out.rates = std::move(in.rates);
     out.method = method;
     out.fixedDay = fixedDay;
-    out.conventions = in->conventions;
-    out.offset = std::move(in->offset);
-    std::stable_sort(
-        terms.terms.begin(), terms.terms.end(),
-        [](const RateTerms::Period& a, const RateTerms::Period& b) { return a.from < b.from; });
-    for (int i = 0; i < terms.terms.size(); ++i) {
-        const RateTerms::Period& p = terms.terms[i];
-        if (p.kind != RateTerms::Kind::Variable || !terms.series.contains(p.series))
-            continue;
-        const QDate to = i + 1 < terms.terms.size() ? terms.terms[i + 1].from.addDays(-1) : QDate();
-        out.references << Reference{terms.series.value(p.series), p.lagDays, p.from, to};
-    }
+    out.conventions = in.conventions;
+    out.offset = std::move(in.offset);
+    out.references = TermsCheck::variableSpans(terms);
     return out;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/InterestEngine.h"
+#include "engine/ReportStore.h"
 #include "reference/ReferenceSeries.h"
+#include "reference/TermsCheck.h"
 #include "render/InterestSummary.h"
 
 #include <QDate>
@@ -33,12 +35,7 @@ QString word(Kind kind);
 
 // A reference series the loan's terms hold the lender's variable rate against, over the terms'
 // days.
-struct Reference {
-    ReferenceSeries series;
-    int lagDays = 0;
-    QDate from;
-    QDate to; // not valid: to the end of the history
-};
+using Reference = TermsCheck::VariableSpan;
 
 struct Inputs {
     QVector<HistoryRow> history;
@@ -103,6 +100,9 @@ QVector<InterestSummary::Posting> postings(const Inputs& in);
 // a caller that has shown them already passes none).
 std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
                            QStringList* notices, QString* error);
+// The same from what the caller has read already.
+Inputs inputsOf(ReportStore::CalculationInputs in, const TermsStore::Stored& terms, int method,
+                const QString& fixedDay);
 
 // Every run of consecutive comparable postings that differ, searched for the mistakes above,
 // trials on up to `threads` threads (0: every core).

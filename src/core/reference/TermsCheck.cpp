@@ -37,22 +37,29 @@ std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notic
     return owed.ratePeriods();
 }
 
-QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
-                              const TermsStore::Stored& terms) {
+QVector<VariableSpan> variableSpans(const TermsStore::Stored& terms) {
     QVector<RateTerms::Period> sorted = terms.terms;
     std::stable_sort(
         sorted.begin(), sorted.end(),
         [](const RateTerms::Period& a, const RateTerms::Period& b) { return a.from < b.from; });
-    QVector<PassOnSection> sections;
+    QVector<VariableSpan> spans;
     for (int i = 0; i < sorted.size(); ++i) {
         const RateTerms::Period& p = sorted[i];
         const auto series = terms.series.constFind(p.series);
         if (p.kind != RateTerms::Kind::Variable || series == terms.series.cend())
             continue;
         const QDate to = i + 1 < sorted.size() ? sorted[i + 1].from.addDays(-1) : QDate();
-        sections << PassOnSection{*series, p.lagDays,
-                                  PassOn::table(c, stored, *series, p.lagDays, p.from, to)};
+        spans << VariableSpan{*series, p.lagDays, p.from, to};
     }
+    return spans;
+}
+
+QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
+                              const TermsStore::Stored& terms) {
+    QVector<PassOnSection> sections;
+    for (const VariableSpan& s : variableSpans(terms))
+        sections << PassOnSection{s.series, s.lagDays,
+                                  PassOn::table(c, stored, s.series, s.lagDays, s.from, s.to)};
     return sections;
 }
 

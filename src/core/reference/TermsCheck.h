@@ -27,6 +27,16 @@ bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms:
 // (a row that does not read, a series known only to an earlier date) join `notices` either way.
 std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notices);
 
+// A period of the lender's variable rate held against a series the account holds: its days
+// (`to` not valid: to the end of the history) and the lag a change may take.
+struct VariableSpan {
+    ReferenceSeries series;
+    int lagDays = 0;
+    QDate from;
+    QDate to;
+};
+QVector<VariableSpan> variableSpans(const TermsStore::Stored& terms);
+
 struct PassOnSection {
     ReferenceSeries series;
     int lagDays = 0;

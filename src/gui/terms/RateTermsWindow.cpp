@@ -354,6 +354,13 @@ RateTerms::SeriesSet RateTermsWindow::everySeries() const {
     return set;
 }
 
+TermsStore::Stored RateTermsWindow::shownTerms() const {
+    TermsStore::Stored stored;
+    stored.terms = m_terms;
+    stored.series = everySeries();
+    return stored;
+}
+
 void RateTermsWindow::fillSeriesBox() {
     const QString current = seriesBox->currentData().toString();
     seriesBox->clear();
@@ -619,9 +626,7 @@ void RateTermsWindow::refresh() {
         reportButton->setEnabled(false);
         return;
     }
-    TermsStore::Stored stored;
-    stored.terms = m_terms;
-    stored.series = everySeries();
+    const TermsStore::Stored stored = shownTerms();
     const RateTerms::Owed owed = TermsCheck::owed(*m_inputs, stored);
     m_coversHistory = !m_terms.isEmpty() && TermsCheck::owedCoverHistory(*m_inputs, owed);
     fillOwed(owed);
@@ -664,9 +669,7 @@ void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
 
 void RateTermsWindow::fillPassOn() {
     passOnGrid->setRowCount(0);
-    TermsStore::Stored stored;
-    stored.terms = m_terms;
-    stored.series = everySeries();
+    const TermsStore::Stored stored = shownTerms();
     const PassOn::Calculation c{m_inputs->history, chosenMethod(), fixedDay(),
                                 m_inputs->conventions, m_inputs->offset};
     QStringList totals;

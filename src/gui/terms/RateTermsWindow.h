@@ -3,6 +3,7 @@
 #include "data/AccountConnection.h"
 #include "engine/ReportStore.h"
 #include "reference/RateTerms.h"
+#include "reference/TermsStore.h"
 #include "shell/FormWindow.h"
 
 #include <QVector>
@@ -66,6 +67,8 @@ private:
     void fillPassOn();
     void fillChart(const RateTerms::Owed& owed);
     RateTerms::SeriesSet everySeries() const;
+    // The terms as the window holds them, with every series they may name.
+    TermsStore::Stored shownTerms() const;
     int chosenMethod() const;
     QString fixedDay() const;
 
