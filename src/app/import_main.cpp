@@ -11,6 +11,7 @@
 #include "data/ShortDate.h"
 #include "data/TempFolders.h"
 #include "engine/StatementHeader.h"
+#include "import/BankSummary.h"
 #include "import/ColumnRules.h"
 #include "import/CsvReader.h"
 #include "import/HistoryImport.h"
@@ -53,7 +54,10 @@ const char* const Usage =
     "\n"
     "Prints what the statement import's preview shows of a bank's CSV, OFX/QFX or QIF file: each\n"
     "row with its date, description, amount, the column it goes into, whether it is ticked for\n"
-    "import and, when not, why. Nothing is written anywhere.\n"
+    "import and, when not, why. Nothing is written anywhere. What was detected goes to standard\n"
+    "error, one item a line: format, layout, delimiter, header line, amounts, date order, sign,\n"
+    "balance check, and \"summary:\" lines for what the bank's own lines state (an opening or\n"
+    "closing balance, totals) and whether the rows agree with it.\n"
     "\n"
     "  --format F      text (default): aligned columns; csv: the header\n"
     "                  \"line,date,description,amount,column,ticked,reason\", then one line a "
@@ -93,7 +97,8 @@ const char* const Usage =
     "                  account's last, 1 in a new account); statements the account holds\n"
     "                  already keep its numbers\n"
     "  --opening A     without a balance column: the balance before the file's first row\n"
-    "                  (default: the account's last balance)\n"
+    "                  (default: the account's last balance; in an account without history,\n"
+    "                  the opening balance the file's own lines state)\n"
     "  --closing A     without a balance column: the balance after the last statement, which\n"
     "                  the amounts must reach; without it nothing can be checked or written\n"
     "  --dry-run       prints the statements; writes nothing\n"
@@ -405,8 +410,10 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
 }
 
 // Without an account: a statement that holds every row of the file, opening on the balance
-// before its first row where the file states one, so that the file's own balances are checked.
-StatementHeader wholeFile(const QList<ImportedRow>& rows) {
+// before its first row where the file states one (its balance column, else its summary), so that
+// the file's own balances are checked.
+StatementHeader wholeFile(const ReadResult& read) {
+    const QList<ImportedRow>& rows = read.rows;
     StatementHeader h;
     for (const ImportedRow& r : rows) {
         if (!r.date.isValid())
@@ -416,7 +423,7 @@ StatementHeader wholeFile(const QList<ImportedRow>& rows) {
         if (!h.end.isValid() || r.date > h.end)
             h.end = r.date;
     }
-    h.openBalance = Money();
+    h.openBalance = BankSummary::offeredOpening(read.summary).value_or(Money());
     // Oldest first, as the preview turns a file that lists the newest first.
     QList<ImportedRow> ordered = rows;
     QDate first, last;
@@ -472,6 +479,8 @@ QStringList detected(const ImportSession& session, const ImportPreview& preview)
     else
         out << QStringLiteral("balance check: parts at line %1")
                    .arg(preview.row(check.partsAt).source.line);
+    for (const QString& sentence : BankSummary::sentences(session.result().summary))
+        out << QStringLiteral("summary: %1").arg(sentence);
     if (preview.fitsBetterFlipped())
         out << QStringLiteral("proposal: the amounts fit better with their sign turned (--flip)");
     return out;
@@ -597,7 +606,7 @@ int run(const Options& o) {
     if (!session)
         return status;
 
-    StatementHeader header = wholeFile(session->result().rows);
+    StatementHeader header = wholeFile(session->result());
     if (!o.account.isEmpty()) {
         header.start = o.start;
         header.end = o.end;
@@ -751,7 +760,10 @@ int runInto(const Options& o) {
     }
     const HistoryImport::Signs signs = HistoryImport::proposeSigns(read);
     const HistoryImport::Plan plan = HistoryImport::cut(
-        HistoryImport::applied(read, signs), *o.cutting, {o.opening, o.closing}, *history);
+        HistoryImport::applied(read, signs), *o.cutting,
+        {o.opening ? o.opening : HistoryImport::offeredOpening(session->result(), *history),
+         o.closing},
+        *history);
     if (!plan.refusal.isEmpty())
         return refused(plan.refusal);
     printPlan(plan, signs, o.csv);

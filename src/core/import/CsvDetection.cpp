@@ -1,5 +1,6 @@
 #include "CsvDetection.h"
 
+#include "BankSummary.h"
 #include "BankText.h"
 #include "CsvCells.h"
 
@@ -133,6 +134,18 @@ bool namesColumns(const QList<QStringView>& fields) {
             kinds |= 1u << unsigned(role);
     }
     return std::popcount(kinds) >= 2;
+}
+
+// A line of the bank's own that states a balance or a total: its first text other than a date
+// says so.
+bool isSummaryLine(const QList<QStringView>& fields) {
+    for (QStringView f : fields) {
+        if (f.trimmed().isEmpty() || readsAsDate(f))
+            continue;
+        const BankSummary::Line kind = BankSummary::kindOf(f);
+        return kind != BankSummary::Line::None && kind != BankSummary::Line::Other;
+    }
+    return false;
 }
 
 // A line that looks like a pending transaction: a pending word and, in another field, an amount.
@@ -323,8 +336,16 @@ std::optional<RowShape> findRows(const QList<CsvRecord>& records, int sampled, i
     RowShape shape;
     shape.dataLike.resize(sampled);
     QMap<int, int> widths;
+    // A summary block above the header has dates and amounts too ("Anfangssaldo;01.03.2024;;
+    // 1.250,00"): the bank's balance and total lines above a line that names the columns are
+    // no rows.
+    int header = 0;
+    while (header < sampled &&
+           (isDataLike(records[header].fields, decimal) || !namesColumns(records[header].fields)))
+        ++header;
     for (int r = 0; r < sampled; ++r) {
-        shape.dataLike[r] = isDataLike(records[r].fields, decimal);
+        shape.dataLike[r] = isDataLike(records[r].fields, decimal) &&
+                            !(r < header && isSummaryLine(records[r].fields));
         if (shape.dataLike[r])
             ++widths[int(records[r].fields.size())];
     }

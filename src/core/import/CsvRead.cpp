@@ -1,12 +1,12 @@
 #include "CsvReader.h"
 
+#include "BankSummary.h"
 #include "BankText.h"
 #include "CsvCells.h"
 
 #include <QMap>
 
 #include <algorithm>
-#include <array>
 
 // Reading a CSV file in a layout; the layout's detection is in CsvReader.cpp.
 using namespace CsvCells;
@@ -30,7 +30,8 @@ public:
           m_columnsSet(
               l.dateColumn >= 0 &&
               (m_signedAmounts ? l.amountColumn >= 0 : l.debitColumn >= 0 || l.creditColumn >= 0)),
-          m_signColumn(m_signedAmounts ? l.signColumn : -1), m_unmarked(unmarkedSide()) {
+          m_signColumn(m_signedAmounts ? l.signColumn : -1), m_unmarked(unmarkedSide()),
+          m_summary(l.decimal, l.dateOrder) {
         m_result.format = StatementFormat::Csv;
         m_result.dateOrder = l.dateOrder;
     }
@@ -44,9 +45,13 @@ public:
             if (r.line <= l.skipLines) {
                 // Some banks list the pending transactions above the header.
                 if (m_columnsSet && amountOf(r, l)) {
-                    if (auto pending = pendingRow(r))
+                    if (auto pending = pendingRow(r)) {
                         m_result.rows << std::move(*pending);
+                        continue;
+                    }
                 }
+                // A summary block above the header: "Opening Balance,-900.00".
+                m_summary.note(BankSummary::kindOf(firstText(r, -1)), r.line, r.fields);
                 continue;
             }
             if (headerPending) {
@@ -76,10 +81,8 @@ public:
                                               .arg(m_last + 1));
                 continue;
             }
-            if (isSummaryLine(r)) {
-                // Its date, written as the rows' are, still says which order they are in.
-                if (BankText::parseDate(cell(r, l.dateColumn), l.dateOrder).isValid())
-                    noteOtherOrder(cell(r, l.dateColumn).trimmed());
+            if (const BankSummary::Line kind = summaryLine(r); kind != BankSummary::Line::None) {
+                noteSummary(r, kind);
                 continue;
             }
             ImportedRow row = transactionRow(r);
@@ -94,37 +97,34 @@ private:
     // A line of the bank's own among the rows: an opening or closing balance without an amount
     // ("Beginning balance as of 01/01/2024"), or an undated total or limit under the rows
     // ("Arranged Overdraft Limit", "Total"). It is no transaction, and no row in error.
-    bool isSummaryLine(const CsvRecord& r) const {
-        static const std::array<const char16_t*, 16> words = {u"opening balance",
-                                                              u"beginning balance",
-                                                              u"balance brought forward",
-                                                              u"brought forward",
-                                                              u"ending balance",
-                                                              u"closing balance",
-                                                              u"balance carried forward",
-                                                              u"carried forward",
-                                                              u"available balance",
-                                                              u"arranged overdraft",
-                                                              u"overdraft limit",
-                                                              u"total",
-                                                              u"anfangssaldo",
-                                                              u"endsaldo",
-                                                              u"beginsaldo",
-                                                              u"eindsaldo"};
+    BankSummary::Line summaryLine(const CsvRecord& r) const {
         const bool dated =
             BankText::parseDate(cell(r, m_layout.dateColumn), m_layout.dateOrder).isValid();
         if (dated && amountOf(r, m_layout))
-            return false;
+            return BankSummary::Line::None;
+        return BankSummary::kindOf(firstText(r, dated ? m_layout.dateColumn : -1));
+    }
+
+    // The first text of a record, `passedOver` column left out.
+    static QStringView firstText(const CsvRecord& r, int passedOver) {
         for (int c = 0; c < r.fields.size(); ++c) {
-            const QString text = r.fields[c].trimmed().toString().toLower();
-            if (c == m_layout.dateColumn && dated)
-                continue;
-            if (text.isEmpty())
-                continue;
-            return std::any_of(words.begin(), words.end(),
-                               [&](const char16_t* w) { return text.startsWith(QStringView(w)); });
+            const QStringView text = r.fields[c].trimmed();
+            if (c != passedOver && !text.isEmpty())
+                return text;
         }
-        return false;
+        return {};
+    }
+
+    // What a line of the bank's own among the rows states: its balance (in the balance column
+    // when the file has one) on its date. Its date, written as the rows' are, also says which
+    // order they are in.
+    void noteSummary(const CsvRecord& r, BankSummary::Line kind) {
+        const CsvLayout& l = m_layout;
+        const QDate date = BankText::parseDate(cell(r, l.dateColumn), l.dateOrder);
+        if (date.isValid())
+            noteOtherOrder(cell(r, l.dateColumn).trimmed());
+        m_summary.note(kind, r.line, r.fields,
+                       BankText::parseAmount(cell(r, l.balanceColumn).trimmed(), l.decimal), date);
     }
 
     // Whether the order the layout does not read dates in reads `dateText` too, and otherwise.
@@ -264,6 +264,7 @@ private:
             m_result.error = QStringLiteral("The file has no transactions after line %1.")
                                  .arg(l.skipLines + (l.header ? 1 : 0));
         m_result.dateOrderAmbiguous = m_otherReadsAll && m_otherDiffers;
+        m_result.summary = m_summary.finish(m_result.rows, l.flipSign);
         if (untilUnreadable && !m_result.error.isEmpty())
             return std::nullopt;
         return std::move(m_result);
@@ -277,6 +278,7 @@ private:
     const bool m_columnsSet;
     const int m_signColumn;
     const Marker m_unmarked; // the sign of a row its marker column leaves empty
+    BankSummary::Collector m_summary;
     bool m_otherReadsAll = true;
     bool m_otherDiffers = false;
     ReadResult m_result;

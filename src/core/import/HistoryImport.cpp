@@ -1,5 +1,6 @@
 #include "HistoryImport.h"
 
+#include "BankSummary.h"
 #include "BankText.h"
 #include "ColumnRules.h"
 #include "data/AccountFiles.h"
@@ -226,6 +227,14 @@ QString everydayCaution(const Plan& plan) {
 }
 
 } // namespace
+
+std::optional<Money> offeredOpening(const ReadResult& read, const AccountHistory& account) {
+    const bool balances = std::any_of(read.rows.begin(), read.rows.end(),
+                                      [](const ImportedRow& r) { return r.balance.has_value(); });
+    if (balances || account.lastDate.isValid())
+        return std::nullopt;
+    return BankSummary::offeredOpening(read.summary);
+}
 
 Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances& given,
          const AccountHistory& account) {

@@ -103,6 +103,10 @@ struct Balances {
     std::optional<Money> closing; // the balance after the last statement's last row
 };
 
+// The opening balance offered for a file without a balance column: the one its summary states
+// (BankSummary::offeredOpening), when `account` holds no history whose last balance it continues.
+std::optional<Money> offeredOpening(const ReadResult& read, const AccountHistory& account);
+
 // Cuts `rows` (readable, oldest first, signs applied) into statements. Balances come from the
 // file's balance column, else from `given`; `account` is the history the statements continue.
 Plan cut(const QList<ImportedRow>& rows, const Cutting& cutting, const Balances& given,

@@ -35,6 +35,26 @@ struct ImportedRow {
     bool ok() const { return error.isEmpty() && !pending; }
 };
 
+// A balance the bank's own lines state of the whole file ("Opening balance", "Ending balance as
+// of 01/31/2024").
+struct StatedBalance {
+    int line = 0;
+    QDate date; // invalid when the line gives none
+    Money amount;
+};
+
+// What a file's summary lines state (BankSummary), and whether its rows agree.
+struct StatedSummary {
+    std::optional<StatedBalance> opening;
+    std::optional<StatedBalance> closing;
+    std::optional<Money> totalIn;  // "Total credits"
+    std::optional<Money> totalOut; // "Total debits"
+    bool checked = false;          // enough is stated, and every row reads, to check the rows
+    QString disagreement;          // checked, and the rows do not agree: how not; "" otherwise
+
+    bool empty() const { return !opening && !closing && !totalIn && !totalOut; }
+};
+
 enum class StatementFormat : quint8 { Csv, Ofx, Qif };
 // "CSV", "OFX", "QIF".
 QString formatName(StatementFormat format);
@@ -49,6 +69,8 @@ struct ReadResult {
     // them too, giving other dates: then the user has to say which.
     DateOrder dateOrder = DateOrder::DayFirst;
     bool dateOrderAmbiguous = false;
+    // CSV: what the bank's own lines state of the file (the other formats state none here).
+    StatedSummary summary;
 };
 
 // A whole result in a stream: how the OFX reader's child hands it back. Reading sets the stream's

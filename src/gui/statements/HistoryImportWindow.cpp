@@ -2,6 +2,7 @@
 
 #include "data/ShortDate.h"
 #include "engine/RateProposal.h"
+#include "import/BankSummary.h"
 #include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
@@ -257,7 +258,20 @@ void HistoryImportWindow::rowsRead() {
     turnBalancesCheck->setChecked(m_signs.turnBalances);
     signsLabel->setText(m_signs.why.isEmpty() ? QString()
                                               : QStringLiteral("Proposed: %1.").arg(m_signs.why));
+    offerOpening();
     showPlan();
+}
+
+void HistoryImportWindow::offerOpening() {
+    // What the user typed stays; an opening offered for the last reading gives way to this one's.
+    const QString typed = openingEdit->text().trimmed();
+    if (!typed.isEmpty() && typed != m_offeredOpening)
+        return;
+    const std::optional<Money> offered =
+        HistoryImport::offeredOpening(m_session->result(), m_history);
+    m_offeredOpening = offered ? offered->toPlainText() : QString();
+    const QSignalBlocker blocker(openingEdit);
+    openingEdit->setText(m_offeredOpening);
 }
 
 void HistoryImportWindow::signsEdited() {
@@ -356,6 +370,7 @@ void HistoryImportWindow::showPlan() {
             lines << QStringLiteral("No period of the file is complete yet.");
         if (!m_plan.note.isEmpty())
             lines << QStringLiteral("Note: %1.").arg(m_plan.note);
+        lines << BankSummary::sentences(m_session->result().summary);
         if (!m_plan.caution.isEmpty())
             lines.prepend(m_plan.caution);
         if (m_plan.rowsAfter > 0)

@@ -54,6 +54,8 @@ private:
     QWidget* createSignsGroup();
     // The file read afresh (a layout choice): the signs proposed again for its rows.
     void rowsRead();
+    // The opening balance the file states, put into openingEdit unless the user typed another.
+    void offerOpening();
     void signsEdited();
     // The statements cut afresh from the choices in force, and shown.
     void showPlan();
@@ -85,6 +87,7 @@ private:
     QPlainTextEdit* endDatesEdit = nullptr;
     QSpinBox* firstNumberSpin = nullptr;
     QLineEdit* openingEdit = nullptr;
+    QString m_offeredOpening; // the opening balance the file offered, as put into openingEdit
     QLineEdit* closingEdit = nullptr;
     QTableView* statementsGrid = nullptr;
     QStandardItemModel* m_statements = nullptr;

@@ -2,6 +2,7 @@
 
 #include "models/ImportRowsModel.h"
 
+#include "import/BankSummary.h"
 #include "import/ImportWriter.h"
 #include "shell/Captions.h"
 #include "shell/CsvLayoutPanel.h"
@@ -231,6 +232,7 @@ void ImportDialog::showStatus() {
                      .arg(closing->format(), close.format());
     if (const QString note = m_session->signNote(); !note.isEmpty())
         lines << note;
+    lines << BankSummary::sentences(m_session->result().summary, m_preview.statement().openBalance);
     statusLabel->setText(lines.join(u' '));
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/ShortDate.h"
 #include "engine/ReportStore.h"
+#include "import/BankSummary.h"
 #include "import/ImportChoices.h"
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -134,6 +136,16 @@ bool OffsetImportDialog::needsOpening() const {
 
 void OffsetImportDialog::showDays() {
     const bool opening = needsOpening();
+    // The opening balance the file's own lines state, offered once: what the user then types
+    // or clears stays.
+    if (opening && !m_openingOffered) {
+        m_openingOffered = true;
+        if (const auto offered = BankSummary::offeredOpening(m_session->result().summary);
+            offered && openingEdit->text().trimmed().isEmpty()) {
+            const QSignalBlocker blocker(openingEdit);
+            openingEdit->setText(offered->toPlainText());
+        }
+    }
     openingLabel->setVisible(opening);
     openingEdit->setVisible(opening);
     const QString openingText = openingEdit->text().trimmed();
@@ -181,6 +193,7 @@ void OffsetImportDialog::showDays() {
         lines << QStringLiteral("%1 before the file's first balance are left out: the balance "
                                 "of their days is not known.")
                      .arg(rows(m_days.beforeFirstBalance));
+    lines << BankSummary::sentences(m_session->result().summary);
     statusLabel->setText(lines.join(u'\n'));
 }
 

@@ -56,6 +56,7 @@ private:
     QSet<QDate> m_stored;
     OffsetImport::Days m_days;
     int m_added = 0;
+    bool m_openingOffered = false; // the file's stated opening balance was offered
 
     CsvLayoutPanel* layoutPanel = nullptr;
     QLabel* openingLabel = nullptr;

@@ -1,5 +1,7 @@
 // One bank file through the import's steps, as both previews take it: the first reading with its
 // proposed layout and date order, the corrections read again, and the columns offered to pick.
+#include "import/BankSummary.h"
+#include "import/HistoryImport.h"
 #include "import/ImportPreview.h"
 #include "import/ImportSession.h"
 
@@ -84,6 +86,8 @@ private slots:
     // the columns that describe a row. Nothing blocks Import, and the layout is kept as it reads.
     void bankFiles_data();
     void bankFiles();
+    void statedSummary_data();
+    void statedSummary();
 };
 
 void tst_ImportSession::start_data() {
@@ -403,6 +407,76 @@ void tst_ImportSession::bankFiles() {
         }
     }
     QCOMPARE(CsvLayout::fromText(s->layout().toText()), s->layout());
+}
+
+void tst_ImportSession::statedSummary_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: the corpus's file
+    QTest::addColumn<QString>("said");       // BankSummary::sentences, joined by '|'
+    QTest::addColumn<QString>("offered");    // the opening offered to a history; "" none
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("summary block and balance lines, agreeing")
+        << "us-summary-block.csv" << QByteArray()
+        << "The file states an opening balance of 1,000.00 on 1/1/2024 (line 2).|"
+           "The file states a closing balance of 2,300.00 on 31/1/2024 (line 5).|"
+           "Its rows agree with its summary."
+        << QString() << 2; // its rows carry balances: the opening is theirs
+    QTest::newRow("summary block above the header, disagreeing")
+        << "de-summary-disagrees.csv" << QByteArray()
+        << "The file states an opening balance of 1,250.00 on 1/3/2024 (line 2).|"
+           "The file states a closing balance of 1,480.00 on 31/3/2024 (line 3).|"
+           "The file's summary does not agree with its rows: it takes the balance from "
+           "1,250.00 to 1,480.00, but the rows add up to 205.00."
+        << QString() << 3;
+    QTest::newRow("opening only: offered, nothing to check")
+        << "summary-lines.csv" << QByteArray()
+        << "The file states an opening balance of -900.00 (line 3)."
+        << "-900" << 3;
+    QTest::newRow("opening line among the rows, footer totals not checked")
+        << "uk-opening-footer.csv" << QByteArray()
+        << "The file states an opening balance of 1,000.00 on 2/1/2024 (line 2)." << QString() << 3;
+    QTest::newRow("totals crossed by a card's sign agree")
+        << "a.csv"
+        << QByteArray("Total credits,,-500.00\nTotal debits,,36.50\n\nDate,Description,Amount\n"
+                      "03/01/2024,CAFE,4.50\n08/01/2024,PAYMENT,-500.00\n12/01/2024,BOOKS,32.00\n")
+        << "Its rows agree with its summary." << QString() << 3;
+    QTest::newRow("totals disagreeing")
+        << "a.csv"
+        << QByteArray("Total credits,,100.00\nTotal debits,,-50.00\n\nDate,Description,Amount\n"
+                      "01/02/2024,A,100.00\n02/02/2024,B,-40.00\n")
+        << "The file's summary does not agree with its rows: its totals are 100.00 in and -50.00 "
+           "out, but the rows' are 100.00 and -40.00."
+        << QString() << 2;
+    QTest::newRow("closing line among the rows without a balance column")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount\n01/02/2024,Opening balance,\n"
+                      "02/02/2024,A,-40.00\n03/02/2024,Closing balance,\n")
+        << QString() << QString() << 1;
+}
+
+void tst_ImportSession::statedSummary() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, said);
+    QFETCH(QString, offered);
+    QFETCH(int, rows);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    QString error;
+    QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::Refuse, &error), qPrintable(error));
+    const ReadResult& read = s->result();
+    QCOMPARE(read.rows.size(), rows);
+    for (const ImportedRow& r : read.rows)
+        QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(BankSummary::sentences(read.summary).join(u'|'), said);
+    const HistoryImport::AccountHistory empty;
+    QCOMPARE(HistoryImport::offeredOpening(read, empty), Money::parse(offered));
+    // An account with history continues from its own last balance.
+    HistoryImport::AccountHistory continued;
+    continued.lastDate = QDate(2023, 12, 31);
+    QCOMPARE(HistoryImport::offeredOpening(read, continued), std::nullopt);
 }
 
 QTEST_MAIN(tst_ImportSession)

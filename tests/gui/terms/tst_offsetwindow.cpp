@@ -93,6 +93,7 @@ private slots:
     void balancesTypedKeptAndDeleted();
     void importStoresEachDayOnce();
     void importAsksOpeningBalance();
+    void importOffersStatedOpening();
 };
 
 void TestOffsetWindow::dailyBalances_data() {
@@ -325,6 +326,27 @@ void TestOffsetWindow::importAsksOpeningBalance() {
     QCOMPARE(window->result(), int(QDialog::Accepted));
     QCOMPARE(window->added(), 2);
     QCOMPARE(storedBalances(account), (QStringList{"2024-03-13 4000", "2024-03-14 2800"}));
+}
+
+// The opening balance the file's own summary states is offered; the days follow it.
+void TestOffsetWindow::importOffersStatedOpening() {
+    ScriptedDialogs& dialogs = ScriptedDialogs::install();
+    AccountFixture fixture;
+    const QString account = fixture.newAccount();
+    QTemporaryDir dir;
+    const QString file = writeFile(dir, "offset.csv",
+                                   "Opening balance,,500.00\n\n"
+                                   "Date,Description,Amount\n"
+                                   "13/03/2024,Salary,3000.00\n"
+                                   "14/03/2024,Rent,-1200.00\n");
+    AccountConnection connection;
+    QVERIFY(connection.open(account));
+    auto window = OffsetImportDialog::open(file, connection.database(), std::nullopt);
+    QVERIFY2(window, qPrintable(dialogs.messageTexts().join('\n')));
+    window->show();
+    QCOMPARE(control<QLineEdit>(window.get(), "openingEdit")->text(), "500");
+    QCOMPARE(previewRows(window.get()),
+             (QStringList{"3/13/2024|3,500.00|New", "3/14/2024|2,300.00|New"}));
 }
 
 QTEST_MAIN(TestOffsetWindow)
