@@ -61,6 +61,7 @@ enum class Role {
     Purpose,
     Kind,
     Amount,
+    Charges, // one column of money out as positive: a card's charges
     Debit,
     Credit,
     Balance
@@ -104,6 +105,10 @@ Role roleOf(const QString& header, int* rank) {
     if (containsAny(h, {u"credit", u"cr\u00e9dit", u"deposit", u"money in", u"paid in"}) ||
         h == u"cr" || h == u"in")
         return Role::Credit;
+    if (containsAny(h, {u"charges", u"charge amount", u"amount charged", u"purchases",
+                        u"purchase amount", u"spent"}) ||
+        h == u"charge")
+        return Role::Charges;
     if (containsAny(h, {u"amount", u"betrag", u"importe", u"montant"}) || h == u"value" ||
         h == u"sum")
         return Role::Amount;
@@ -419,6 +424,7 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
     int value = -1;
     int party = -1;
     int purpose = -1;
+    int charges = -1;
     for (int c = 0; c < names.size(); ++c) {
         int rank = 0;
         const Role role = roleOf(names[c].toString(), &rank);
@@ -446,6 +452,9 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
             break;
         case Role::Amount:
             target = &layout.amountColumn;
+            break;
+        case Role::Charges:
+            target = &charges;
             break;
         case Role::Debit:
             target = &layout.debitColumn;
@@ -500,6 +509,14 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
             layout.extraDescriptionColumns << purpose;
     } else {
         layout.kindColumn = -1;
+    }
+    // One column named for money out, a card's charges or a debit column with no credit column
+    // beside it, holds money out as positive and a payment as negative: read turned.
+    if (layout.amountColumn < 0 && layout.creditColumn < 0 &&
+        (charges >= 0 || layout.debitColumn >= 0)) {
+        layout.amountColumn = charges >= 0 ? charges : layout.debitColumn;
+        layout.debitColumn = -1;
+        layout.flipSign = true;
     }
     if (layout.amountColumn < 0 && (layout.debitColumn >= 0 || layout.creditColumn >= 0))
         layout.amounts = CsvLayout::Amounts::DebitCredit;

@@ -230,6 +230,13 @@ std::optional<CsvPreset> CsvPreset::fromText(const QString& text, QString* error
             *error = QStringLiteral("The preset has no name.");
         return std::nullopt;
     }
+    for (const QString& line : text.split(u'\n')) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq > 0 && line.left(eq).trimmed().compare(u"marks", Qt::CaseInsensitive) == 0) {
+            for (const QString& mark : line.mid(eq + 1).split(u'|', Qt::SkipEmptyParts))
+                preset.marks << mark.trimmed();
+        }
+    }
     return preset;
 }
 

@@ -65,9 +65,13 @@ struct CsvPreset {
     CsvLayout layout;              // the columns given by number; -1 where named
     QHash<QString, QString> named; // "date" -> "Transaction Date"
     bool autoSkip = false;
+    // Header texts that, with the named columns, mark a file as one bank's own ("marks=Extended
+    // Details|Appears On Your Statement As"): such a file is read in the preset before a layout
+    // is detected, as the bank's shape says what detection cannot (a card's purchases positive).
+    QStringList marks;
 
     // The same "key=value" form as CsvLayout::toText, plus "name=", columns given by number or
-    // by header text, and "skip=auto". '#' starts a comment line.
+    // by header text, "skip=auto" and "marks=". '#' starts a comment line.
     static std::optional<CsvPreset> fromText(const QString& text, QString* error = nullptr);
 };
 

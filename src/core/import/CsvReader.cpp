@@ -207,16 +207,19 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
     settleDateOrder(records, layout);
 
     // Balances that move against the amounts: the file counts money out as positive (a card's
-    // purchases), and its amounts are read turned, so that the balances follow from them.
+    // purchases), and its amounts are read turned, so that the balances follow from them. The
+    // balances outweigh the column's name.
+    const bool named = layout.flipSign;
     if (signedAmounts && layout.signColumn < 0 && layout.balanceColumn >= 0) {
         const SignAgreement agree = signAgreement(rows, layout);
-        if (agree.against > agree.with) {
-            layout.flipSign = true;
-            if (note)
-                *note = QStringLiteral("The amounts are read with their sign turned: the "
-                                       "balances follow from them that way.");
-        }
+        if (agree.against != agree.with)
+            layout.flipSign = agree.against > agree.with;
     }
+    if (note && layout.flipSign)
+        *note = named ? QStringLiteral("The amounts are read with their sign turned: their "
+                                       "column is named for money out.")
+                      : QStringLiteral("The amounts are read with their sign turned: the "
+                                       "balances follow from them that way.");
     return layout;
 }
 
@@ -244,7 +247,13 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
                         found.insert(it.key(), c);
                 }
             }
-            if (found.size() != preset.named.size())
+            const bool marked =
+                std::all_of(preset.marks.begin(), preset.marks.end(), [&](const QString& mark) {
+                    return std::any_of(r.fields.begin(), r.fields.end(), [&](QStringView f) {
+                        return f.trimmed().compare(mark, Qt::CaseInsensitive) == 0;
+                    });
+                });
+            if (found.size() != preset.named.size() || !marked)
                 continue;
             layout.header = true;
             layout.skipLines = r.line - 1;
@@ -273,9 +282,10 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
 
 std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLayout>& remembered,
                                                       QString* error) const {
-    // The first candidate that reads every row is taken with its rows. A candidate is read only
-    // up to its first row that does not read, and a layout already tried is not read again: a
-    // large file with one bad line would otherwise be read whole once per preset.
+    // The first candidate that reads every row is taken with its rows: the remembered layout, a
+    // bank's preset its file's header marks, the detected layout, then the other presets. A
+    // candidate is read only up to its first row that does not read, and a layout already tried is
+    // not read again: a large file with one bad line would otherwise be read whole once per preset.
     QList<CsvLayout> tried;
     auto attempt = [&](const CsvLayout& l, const QString& source) -> std::optional<Proposal> {
         if (tried.contains(l))
@@ -289,6 +299,19 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
     if (remembered) {
         if (auto p = attempt(*remembered, Remembered))
             return p;
+    }
+    for (const CsvPreset& preset : CsvPresets::builtIn()) {
+        if (preset.marks.isEmpty())
+            continue;
+        if (const auto fitted = fit(preset, nullptr)) {
+            if (auto p = attempt(*fitted, preset.name)) {
+                if (fitted->flipSign)
+                    p->note = QStringLiteral("The amounts are read with their sign turned, as "
+                                             "the preset \"%1\" reads them.")
+                                  .arg(preset.name);
+                return p;
+            }
+        }
     }
     QString why;
     QString note;

@@ -53,7 +53,8 @@ public:
     static inline const QString Remembered = QStringLiteral("remembered");
     static inline const QString Detected = QStringLiteral("detected");
 
-    // The layout to show first: the account's remembered one if it reads every row, else the one
+    // The layout to show first: the account's remembered one if it reads every row, else a bank's
+    // preset whose marks the file's header has (CsvPreset::marks) if it does, else the one
     // detected if it does, else the first preset that does, else the detected one as it is.
     struct Proposal {
         CsvLayout layout;

@@ -279,9 +279,10 @@ void tst_ImportSession::bankFiles_data() {
     QTest::newRow("purchases positive, no balances")
         << "card-no-balance.csv" << QByteArray() << "-1200"
         << "-736.50"
-        << "The amounts are read with their sign turned: the statement reaches its closing "
-           "balance with them that way."
-        // Dated by the "Post Date", the day the card's balance took the purchase.
+        // A card issuer's shape, read in its preset: dated by the "Post Date", the day the
+        // card's balance took the purchase.
+        << "The amounts are read with their sign turned, as the preset \"Card: Trans. Date, Post "
+           "Date, Category (purchases positive)\" reads them."
         << QStringList{"+ 2024-01-04|CAFE ON MAIN ST|-4.50|User W'drawal",
                        "+ 2024-01-18|INTERNET PAYMENT - THANK YOU|500.00|Deposit",
                        "+ 2024-01-23|BOOKSTORE|-32.00|User W'drawal"};
@@ -301,6 +302,15 @@ void tst_ImportSession::bankFiles_data() {
                       "10/01/2024,Repayment,300.00,Credit\n31/01/2024,Fee,5.00,D\n")
         << "-900"
         << "-612.50" << QString() << january;
+    // One column of money out alone: payments in it are negative.
+    QTest::newRow("a debit column alone")
+        << "a.csv"
+        << QByteArray("Date,Description,Debit\n05/01/2024,Interest,7.50\n"
+                      "10/01/2024,Repayment,-300.00\n31/01/2024,Fee,5.00\n")
+        << "-900"
+        << "-612.50"
+        << "The amounts are read with their sign turned: their column is named for money out."
+        << january;
     // The file's newest first: turned round, its pending rows go last.
     QTest::newRow("pending rows below the header")
         << "pending-rows.csv" << QByteArray() << "-900"
