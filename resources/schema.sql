@@ -2,9 +2,9 @@
 -- of ten-thousandths, dates are ISO yyyy-MM-dd text, an empty value is NULL. The CHECK
 -- constraints keep values of the wrong kind out, so that nothing stored can later sort or
 -- sum wrongly. Layout 2 added tblSettings, layout 3 tblOffsetBalances and tblReport's Offset,
--- layout 4 tblRateTerms, tblSeries and tblSeriesRates; AccountSchema::upgrade adds them to
--- older files.
-PRAGMA user_version = 4;
+-- layout 4 tblRateTerms, tblSeries and tblSeriesRates, layout 5 the bank's transaction ids
+-- (FITID) in tblAllRecords and tblThisSession; AccountSchema::upgrade adds them to older files.
+PRAGMA user_version = 5;
 
 CREATE TABLE tblAllRecords (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -16,7 +16,8 @@ CREATE TABLE tblAllRecords (
     InterestPayment INTEGER CHECK (InterestPayment IS NULL OR typeof(InterestPayment) = 'integer'),
     OpenBalance INTEGER CHECK (OpenBalance IS NULL OR typeof(OpenBalance) = 'integer'),
     CloseBalance INTEGER CHECK (CloseBalance IS NULL OR typeof(CloseBalance) = 'integer'),
-    InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer')
+    InterestDue INTEGER CHECK (InterestDue IS NULL OR typeof(InterestDue) = 'integer'),
+    FITID TEXT CHECK (FITID IS NULL OR typeof(FITID) = 'text')
 );
 
 CREATE TABLE tblThisSession (
@@ -27,7 +28,8 @@ CREATE TABLE tblThisSession (
     UserWithdrawal INTEGER CHECK (UserWithdrawal IS NULL OR typeof(UserWithdrawal) = 'integer'),
     Deposit INTEGER CHECK (Deposit IS NULL OR typeof(Deposit) = 'integer'),
     InterestPayment INTEGER CHECK (InterestPayment IS NULL OR typeof(InterestPayment) = 'integer'),
-    Balance INTEGER CHECK (Balance IS NULL OR typeof(Balance) = 'integer')
+    Balance INTEGER CHECK (Balance IS NULL OR typeof(Balance) = 'integer'),
+    FITID TEXT CHECK (FITID IS NULL OR typeof(FITID) = 'text')
 );
 
 CREATE TABLE tblInterestChanges (

@@ -234,4 +234,13 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
     return error;
 }
 
+bool hasColumn(QSqlDatabase db, const QString& table, const QString& column) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("select count(*) from pragma_table_info(?) where name = ? "
+                             "collate nocase"));
+    q.addBindValue(table);
+    q.addBindValue(column);
+    return q.exec() && q.next() && q.value(0).toInt() > 0;
+}
+
 } // namespace AccountDatabase

@@ -62,4 +62,8 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory);
 // Sets defensive mode and turns off trusted schema on a raw handle.
 bool harden(sqlite3* handle);
 
+// Whether `table` of the open account has `column`: a column of a later layout is read and
+// written only where the file has it (a file the tools read without bringing it up to date).
+bool hasColumn(QSqlDatabase db, const QString& table, const QString& column);
+
 } // namespace AccountDatabase

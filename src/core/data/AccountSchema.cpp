@@ -29,6 +29,10 @@ const std::vector<std::pair<QString, QStringList>>& requiredColumns() {
     return columns;
 }
 
+// The tables that keep the bank's id of each transaction, from layout 5.
+const QStringList BankIdTables = {QStringLiteral("tblAllRecords"),
+                                  QStringLiteral("tblThisSession")};
+
 // The tables of later layouts, each with the version that added it: checked in files of that
 // version and in older files that already hold one of the name.
 struct LaterTable {
@@ -289,6 +293,8 @@ FileError check(sqlite3* db, const QString& path, int* version) {
     for (auto& [table, columns] : tables) {
         if (*version >= 3 && table == QLatin1String("tblReport"))
             columns << QStringLiteral("Offset");
+        if (*version >= 5 && BankIdTables.contains(table))
+            columns << QStringLiteral("FITID");
     }
     for (const LaterTable& later : laterTables()) {
         Statement present(db, "select count(*) from sqlite_schema where name = ?1 collate nocase");
@@ -355,6 +361,20 @@ FileError upgrade(sqlite3* db, int fromVersion, const QString& path) {
         if (offset.integer(0) == 0)
             steps += QStringLiteral("alter table tblReport add column Offset INTEGER CHECK "
                                     "(Offset IS NULL OR typeof(Offset) = 'integer');");
+    }
+    if (fromVersion < 5) {
+        // The bank's transaction ids, unless another tool's file has the column already.
+        for (const QString& table : BankIdTables) {
+            Statement fitId(db, QStringLiteral("select count(*) from pragma_table_info('%1') "
+                                               "where name = 'FITID' collate nocase")
+                                    .arg(table));
+            if (!fitId.next())
+                return queryError(db, fitId.rc(), path);
+            if (fitId.integer(0) == 0)
+                steps += QStringLiteral("alter table %1 add column FITID TEXT CHECK (FITID IS "
+                                        "NULL OR typeof(FITID) = 'text');")
+                             .arg(table);
+        }
     }
     steps += QStringLiteral("pragma user_version = %1;").arg(CurrentVersion);
 

@@ -14,8 +14,9 @@ namespace AccountSchema {
 // The layout this program writes, kept in PRAGMA user_version (resources/schema.sql sets it).
 // 0 is a file from another tool that holds layout 1. Layout 2 added the settings table, layout 3
 // the offset account's balances and the report's Offset column, layout 4 the loan's rate terms
-// and the reference series they use.
-constexpr int CurrentVersion = 4;
+// and the reference series they use, layout 5 the bank's id of each imported transaction (FITID),
+// so that a later file's correction can tell whether the account holds what it corrects.
+constexpr int CurrentVersion = 5;
 
 // Checks the file open on `db` (`path` names it in the message). On success `version` holds
 // the file's layout version. One query per column looks for a value of the wrong kind.

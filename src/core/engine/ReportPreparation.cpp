@@ -2,11 +2,13 @@
 #include "data/StoredValue.h"
 
 #include "ReportStore.h"
+#include "data/AccountConnection.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -124,6 +126,15 @@ bool readSessionRows(QSqlDatabase db, QVector<SessionRow>* rows, QString* error)
     }
     if (q.lastError().isValid())
         return fail(q.lastError().text(), error);
+    if (AccountDatabase::hasColumn(db, QStringLiteral("tblThisSession"), QStringLiteral("FITID"))) {
+        QHash<qint64, QString> ids;
+        if (!q.exec(QStringLiteral("select ID,FITID from tblThisSession where FITID is not null")))
+            return fail(q.lastError().text(), error);
+        while (q.next())
+            ids.insert(q.value(0).toLongLong(), q.value(1).toString());
+        for (SessionRow& row : read)
+            row.fitId = ids.value(row.id);
+    }
     *rows = std::move(read);
     return true;
 }
@@ -223,9 +234,15 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
     }
 
     if (!session.isEmpty()) {
-        if (!q.prepare(QStringLiteral(
-                "insert into tblAllRecords (Date, GovtCharge, BankCharge, UserWithdrawal, "
-                "Deposit, InterestPayment, OpenBalance, CloseBalance) values (?,?,?,?,?,?,?,0)")))
+        const bool withFitId = AccountDatabase::hasColumn(db, QStringLiteral("tblAllRecords"),
+                                                          QStringLiteral("FITID"));
+        if (!q.prepare(
+                QStringLiteral(
+                    "insert into tblAllRecords (Date, GovtCharge, BankCharge, UserWithdrawal, "
+                    "Deposit, InterestPayment, OpenBalance, CloseBalance%1) values "
+                    "(?,?,?,?,?,?,?,0%2)")
+                    .arg(withFitId ? QStringLiteral(", FITID") : QString(),
+                         withFitId ? QStringLiteral(",?") : QString())))
             return queryFailed();
         for (const SessionRow& row : session) {
             TransactionAmounts amounts;
@@ -246,6 +263,9 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
                     running = *after;
             }
             q.addBindValue(running.raw());
+            if (withFitId)
+                q.addBindValue(row.fitId.isEmpty() ? QVariant(QMetaType(QMetaType::QString))
+                                                   : QVariant(row.fitId));
             if (!q.exec())
                 return queryFailed();
             ++result.appendedRows;

@@ -31,6 +31,7 @@ struct SessionRow {
     qint64 id = 0;
     QDate date;
     PerAmountColumn<StoredMoney> amounts;
+    QString fitId; // the bank's id of an imported transaction; "" for one typed
 };
 
 // What happens to the account before the calculation: the statement number recorded, missing

@@ -37,9 +37,10 @@ ImportPreview::Row previewRow(const ImportedRow& r) {
     return row;
 }
 
-SessionRow sessionRow(const TransactionAmounts& a, const QDate& date) {
+SessionRow sessionRow(const TransactionAmounts& a, const ImportedRow& r) {
     SessionRow row;
-    row.date = date;
+    row.date = r.date;
+    row.fitId = r.fitId;
     const Money values[] = {a.govtCharge, a.bankCharge, a.userWithdrawal, a.deposit,
                             a.interestPayment};
     for (std::size_t c = 0; c < std::size(values); ++c)
@@ -48,11 +49,12 @@ SessionRow sessionRow(const TransactionAmounts& a, const QDate& date) {
 }
 
 // A file listing the newest first is turned round whole, as the preview turns it, so that the
-// rows of one day keep their order relative to each other.
+// rows of one day keep their order relative to each other. The bank's deletion of a transaction
+// of an earlier file is no transaction.
 QList<ImportedRow> oldestFirst(const QList<ImportedRow>& input) {
     QList<ImportedRow> rows;
     for (const ImportedRow& r : input) {
-        if (r.ok() && r.date.isValid())
+        if (r.ok() && r.date.isValid() && !r.cancels)
             rows << r;
     }
     if (!rows.isEmpty() && rows.first().date > rows.last().date)
@@ -420,7 +422,7 @@ std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error)
         for (const ImportedRow& r : s.rows) {
             const TransactionAmounts amounts = ImportPreview::amountsOf(previewRow(r));
             checked << StatementChecks::Row{r.date, amounts};
-            session << sessionRow(amounts, r.date);
+            session << sessionRow(amounts, r);
         }
         if (!StatementChecks::rows(header, checked).passed()) {
             if (error)

@@ -1,5 +1,6 @@
 #include "ImportPreview.h"
 
+#include "data/AccountConnection.h"
 #include "data/ShortDate.h"
 #include "data/StoredValue.h"
 
@@ -11,17 +12,6 @@
 
 namespace {
 
-bool hasColumn(QSqlDatabase db, const QString& table, const QString& column) {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("select name from pragma_table_info('%1')").arg(table)))
-        return false;
-    while (q.next()) {
-        if (q.value(0).toString().compare(column, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
 // An amount that cannot be read counts as none: such a file is refused by Open anyway.
 Money moneyAt(const QSqlQuery& q, int field) {
     return StoredValue::money(q.value(field)).money().value_or(Money());
@@ -29,7 +19,7 @@ Money moneyAt(const QSqlQuery& q, int field) {
 
 bool readTable(QSqlDatabase db, const QString& table, const QString& where,
                QList<KnownTransactions::Entry>& entries, QSet<QString>& fitIds, QString* error) {
-    const bool withFitId = hasColumn(db, table, QStringLiteral("FITID"));
+    const bool withFitId = AccountDatabase::hasColumn(db, table, QStringLiteral("FITID"));
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const QString sql = QStringLiteral("select Date,GovtCharge,BankCharge,UserWithdrawal,Deposit,"
@@ -190,7 +180,10 @@ void ImportPreview::check(const ImportedRow& s, Mark& m, Pools& pools) const {
         m.status = Status::ZeroAmount;
     } else if (s.date < m_statement.start || s.date > m_statement.end) {
         m.status = Status::OutsideDates;
-    } else if (!s.correctsFitId.isEmpty()) {
+    } else if (!s.correctsFitId.isEmpty() &&
+               (s.cancels || m_known.sessionFitIds.contains(s.correctsFitId) ||
+                m_known.committedFitIds.contains(s.correctsFitId))) {
+        // A replacement of a transaction the account does not hold is imported as any row is.
         m.status = Status::Correction;
     } else if ((!s.fitId.isEmpty() && m_known.sessionFitIds.contains(s.fitId) &&
                 (take(pools.session, key), true)) ||
@@ -223,7 +216,8 @@ QString ImportPreview::reason(const ImportedRow& s, Status status) const {
                                           "file; if it was entered, delete it by hand.")
                                .arg(s.correctsFitId)
                          : QStringLiteral("The bank corrects its transaction %1 of an earlier "
-                                          "file; if it was entered, change it by hand instead.")
+                                          "file, which the account holds: change it by hand "
+                                          "instead.")
                                .arg(s.correctsFitId);
     case Status::InStatement:
         return QStringLiteral("Already in the statement.");

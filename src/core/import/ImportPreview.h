@@ -43,7 +43,8 @@ public:
         Pending,    // no date yet: never ticked
         ZeroAmount,
         OutsideDates,
-        Correction, // OFX: corrects or cancels a transaction of an earlier download
+        Correction, // OFX: cancels a transaction of an earlier download, or replaces one the
+                    // account holds
         InStatement,
         Committed,
     };

@@ -1,5 +1,6 @@
 #include "ImportWriter.h"
 
+#include "data/AccountConnection.h"
 #include "data/AmountColumns.h"
 #include "data/Queries.h"
 #include "data/ShortDate.h"
@@ -10,17 +11,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-bool sessionHasFitId(QSqlDatabase db) {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("select name from pragma_table_info('tblThisSession')")))
-        return false;
-    while (q.next()) {
-        if (q.value(0).toString().compare(u"FITID", Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
 
 // A row's amount as the balance pass reads it: empty is 0; nullopt when it cannot be read.
 std::optional<Money> moneyAt(const QSqlQuery& q, int field) {
@@ -59,7 +49,8 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
     TransactionGuard transaction(db);
     if (!transaction.isActive())
         return fail(transaction.lastError());
-    const bool withFitId = sessionHasFitId(db);
+    const bool withFitId =
+        AccountDatabase::hasColumn(db, QStringLiteral("tblThisSession"), QStringLiteral("FITID"));
     QSqlQuery insert(db);
     if (!insert.prepare(QStringLiteral("insert into tblThisSession (Date,GovtCharge,BankCharge,"
                                        "UserWithdrawal,Deposit,InterestPayment%1) values "

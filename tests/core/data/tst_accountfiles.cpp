@@ -3,8 +3,8 @@
 // left behind; a crashed save or a WAL file is made whole first, and a file that is read-only,
 // foreign, newer or busy is refused as it is.
 #include "data/AccountConnection.h"
-#include "data/AccountSchema.h"
 #include "data/AccountFiles.h"
+#include "data/AccountSchema.h"
 #include "support/AccountFixture.h"
 
 #include <QCoreApplication>
@@ -396,8 +396,9 @@ private slots:
         QVERIFY(parts.first().contains(QStringLiteral(".vantrell-%1.part").arg(child)));
 
         // A part file of a running program is left; the killed one's goes, and New works.
-        QFile running(folder + QStringLiteral(".Other.mdb.vantrell-%1.part")
-                                   .arg(QCoreApplication::applicationPid()));
+        QFile running(
+            folder +
+            QStringLiteral(".Other.mdb.vantrell-%1.part").arg(QCoreApplication::applicationPid()));
         QVERIFY(running.open(QIODevice::WriteOnly));
         running.close();
         const FileError e = AccountFiles::createFromTemplate(m_fixture->path("Blank.mdb"), target);
@@ -430,12 +431,13 @@ private slots:
                "StatementNumber TEXT)"
             << notAccount << QStringList{"StatementNumber of tblNumber", "INTEGER"};
         QTest::newRow("text in a money column")
-            << LooseHistory + "|insert into tblAllRecords (ID, Date, Deposit) values "
-                              "(1, '2024-01-02', 1000), (2, '2024-01-03', 'ten dollars')"
+            << LooseHistory + "|pragma user_version = 4|insert into tblAllRecords (ID, Date, "
+                              "Deposit) values (1, '2024-01-02', 1000), (2, '2024-01-03', "
+                              "'ten dollars')"
             << notAccount << QStringList{"Deposit of tblAllRecords", "ID 2"};
         QTest::newRow("date written another way, before a bad amount")
-            << LooseHistory + "|insert into tblAllRecords (ID, Date, Deposit) values "
-                              "(1, '2024-01-02', 'x'), (7, '1/3/2024', 1000)"
+            << LooseHistory + "|pragma user_version = 4|insert into tblAllRecords (ID, Date, "
+                              "Deposit) values (1, '2024-01-02', 'x'), (7, '1/3/2024', 1000)"
             << notAccount << QStringList{"Date of tblAllRecords", "ID 7"};
         QTest::newRow("a setting stored twice")
             << "drop table tblSettings|create table tblSettings (ID INTEGER PRIMARY KEY "
@@ -444,8 +446,7 @@ private slots:
             << notAccount << QStringList{"tblSettings", "'OffsetShare' more than once"};
         QTest::newRow("newer version")
             << QStringLiteral("pragma user_version = %1").arg(AccountSchema::CurrentVersion + 1)
-            << notAccount
-                                       << QStringList{"made by a newer version of Vantrell"};
+            << notAccount << QStringList{"made by a newer version of Vantrell"};
     }
     void openRefusesUntouched() {
         QFETCH(QString, setUp);
@@ -478,6 +479,11 @@ private slots:
                  QStringList{QString::number(AccountSchema::CurrentVersion)});
         QCOMPARE(AccountFixture::column(m_account, "select Deposit from tblAllRecords"),
                  QStringList{"1000"});
+        // The later layouts' columns are added: the bank's ids among them.
+        QCOMPARE(AccountFixture::column(m_account,
+                                        "select count(*) from pragma_table_info('tblAllRecords') "
+                                        "where name = 'FITID'"),
+                 QStringList{"1"});
         QCOMPARE(accountAndSideFiles(m_account), QStringList{"HomeLoan1.mdb"});
     }
 

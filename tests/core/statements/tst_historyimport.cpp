@@ -369,6 +369,7 @@ void TestHistoryImport::roundTripThroughTheTool() {
         Account account(original);
         const QList<ImportedRow> rows = history(QDate(2022, 5, 1), 14);
         const Plan plan = cut(rows, every(Cutting::Every::Month), {}, {});
+        int imported = 0;
         for (const Statement& s : plan.statements) {
             StatementHeader header{QString::number(s.number), s.start, s.end, s.opening, s.closing};
             QVector<SessionRow> session;
@@ -381,10 +382,15 @@ void TestHistoryImport::roundTripThroughTheTool() {
                 for (int a = 0; a < 5; ++a)
                     row.amounts[std::size_t(a)] = StoredMoney::of(
                         a == column ? Money::fromRaw(std::abs(r.amount.raw())) : Money());
+                // The bank's id of a row imported, kept with it in the history.
+                row.fitId = QStringLiteral("B%1").arg(++imported);
                 session << row;
             }
             QVERIFY(ReportPreparation::commitStatement(account.db(), header, session, nullptr));
         }
+        QCOMPARE(AccountFixture::column(original, "select count(distinct FITID) from "
+                                                  "tblAllRecords where FITID like 'B%'"),
+                 QStringList{QString::number(imported)});
     }
     AccountFixture::exec(original, "insert into tblInterestChanges (ValidFrom, ValidTo, "
                                    "InterestRate) values ('2022-05-01', '2023-12-31', 5.2)");

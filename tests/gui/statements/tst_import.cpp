@@ -633,9 +633,7 @@ void tst_Import::columnRules() {
 void tst_Import::duplicates() {
     AccountFixture fixture;
     const QString account = fixture.newAccount();
-    // Committed by the last statement, which ended on 2 January; a FITID column where the
-    // account keeps the bank's ids.
-    AccountFixture::exec(account, "alter table tblAllRecords add column FITID text");
+    // Committed by the last statement, which ended on 2 January, one row with the bank's id.
     AccountFixture::exec(account, "insert into tblAllRecords (Date,InterestPayment) values "
                                   "('2024-01-02',70000)");
     AccountFixture::exec(account, "insert into tblAllRecords (Date,Deposit,FITID) values "
@@ -655,11 +653,23 @@ void tst_Import::duplicates() {
 
     ImportedRow byId = row("2024-01-20", "-1.00", "corrected by the bank");
     byId.fitId = "B9";
+    // The bank's corrections: a replacement of a row the account holds, one of a row it does not
+    // hold (imported as any row), and a deletion.
+    const auto correction = [](const char* date, const char* amount, const char* corrects,
+                               bool cancels) {
+        ImportedRow r = row(date, amount);
+        r.correctsFitId = corrects;
+        r.cancels = cancels;
+        return r;
+    };
     ImportPreview preview(January, *known, ColumnRules::defaults());
-    preview.setRows(
-        {row("2023-12-31", "-6.00"), row("2024-01-02", "-7.00"), row("2024-01-03", "-900.00"),
-         row("2024-01-10", "300.00"), row("2024-01-15", "-5.00"), row("2024-01-15", "-5.00"), byId,
-         row("2024-01-25", "-2.00"), row("2024-01-25", "-2.00"), row("2024-02-01", "-1.00")});
+    preview.setRows({row("2023-12-31", "-6.00"), row("2024-01-02", "-7.00"),
+                     row("2024-01-03", "-900.00"), row("2024-01-10", "300.00"),
+                     row("2024-01-15", "-5.00"), row("2024-01-15", "-5.00"), byId,
+                     row("2024-01-25", "-2.00"), row("2024-01-25", "-2.00"),
+                     correction("2024-01-26", "-3.00", "B9", false),
+                     correction("2024-01-27", "-4.00", "ZZ", false),
+                     correction("2024-01-28", "-6.00", "ZZ", true), row("2024-02-01", "-1.00")});
     QStringList got;
     for (const ImportPreview::Row& r : preview.rows())
         got << QStringLiteral("%1 %2").arg(r.ticked ? "+" : "-", r.reason);
@@ -670,7 +680,13 @@ void tst_Import::duplicates() {
                                "+ ", // a balance row is no transaction
                                "- Already in the statement.", "+ ", "+ ",
                                "- Already in the account's history.", "- Already in the statement.",
-                               "+ ", "- " + outside}));
+                               "+ ",
+                               "- The bank corrects its transaction B9 of an earlier file, which "
+                               "the account holds: change it by hand instead.",
+                               "+ ",
+                               "- The bank cancels its transaction ZZ of an earlier file; if it "
+                               "was entered, delete it by hand.",
+                               "- " + outside}));
 }
 
 void tst_Import::balanceCheck_data() {
