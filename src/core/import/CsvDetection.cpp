@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <initializer_list>
+#include <utility>
 
 // How a CSV file's layout is found from the file alone: CsvReader::detect runs these stages.
 using namespace CsvCells;
@@ -102,7 +103,8 @@ Role roleOf(const QString& header, int* rank) {
     if (containsAny(h, {u"debit", u"d\u00e9bit", u"withdrawal", u"money out", u"paid out"}) ||
         h == u"dr" || h == u"out")
         return Role::Debit;
-    if (containsAny(h, {u"credit", u"cr\u00e9dit", u"deposit", u"money in", u"paid in"}) ||
+    if (containsAny(
+            h, {u"credit", u"cr\u00e9dit", u"deposit", u"money in", u"paid in", u"payments"}) ||
         h == u"cr" || h == u"in")
         return Role::Credit;
     if (containsAny(h, {u"charges", u"charge amount", u"amount charged", u"purchases",
@@ -510,6 +512,10 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
     } else {
         layout.kindColumn = -1;
     }
+    // A card's charges beside its payments are its debits and credits.
+    if (layout.amountColumn < 0 && charges >= 0 && layout.debitColumn < 0 &&
+        layout.creditColumn >= 0)
+        layout.debitColumn = std::exchange(charges, -1);
     // One column named for money out, a card's charges or a debit column with no credit column
     // beside it, holds money out as positive and a payment as negative: read turned.
     if (layout.amountColumn < 0 && layout.creditColumn < 0 &&

@@ -311,6 +311,12 @@ void tst_ImportSession::bankFiles_data() {
         << "-612.50"
         << "The amounts are read with their sign turned: their column is named for money out."
         << january;
+    QTest::newRow("purchases beside payments")
+        << "a.csv"
+        << QByteArray("Date,Description,Purchases,Payments\n05/01/2024,Interest,7.50,\n"
+                      "10/01/2024,Repayment,,300.00\n31/01/2024,Fee,5.00,\n")
+        << "-900"
+        << "-612.50" << QString() << january;
     // The file's newest first: turned round, its pending rows go last.
     QTest::newRow("pending rows below the header")
         << "pending-rows.csv" << QByteArray() << "-900"
