@@ -308,6 +308,14 @@ std::optional<Money> Money::add(Money a, Money b) {
     return fromRaw(sum);
 }
 
+bool Money::addTo(Money& sum, Money value) {
+    const std::optional<Money> total = add(sum, value);
+    if (!total)
+        return false;
+    sum = *total;
+    return true;
+}
+
 std::optional<Money> Money::subtract(Money a, Money b) {
     qint64 difference = 0;
     if (qSubOverflow(a.m_raw, b.m_raw, &difference))

@@ -51,6 +51,8 @@ public:
     // Checked arithmetic: nullopt instead of a wrapped value.
     static std::optional<Money> add(Money a, Money b);
     static std::optional<Money> subtract(Money a, Money b);
+    // `value` added to `sum` in place; false, and `sum` as it was, when the sum leaves the range.
+    static bool addTo(Money& sum, Money value);
 
     // The value with its sign turned, and its magnitude: nullopt for the most negative raw value,
     // which has no positive counterpart. There are no throwing operators: an exception that

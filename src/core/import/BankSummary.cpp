@@ -48,15 +48,6 @@ constexpr Words LineWords[] = {
     {u"overdraft limit", Line::Other},
 };
 
-// The sum of `a` and `b`, nullopt past the range: a hostile file's amounts add up to anything.
-bool addTo(Money& sum, Money value) {
-    const std::optional<Money> total = Money::add(sum, value);
-    if (!total)
-        return false;
-    sum = *total;
-    return true;
-}
-
 bool sameSize(const std::optional<Money>& stated, Money sum) {
     return !stated || stated->magnitude() == sum.magnitude();
 }
@@ -90,28 +81,15 @@ void Collector::note(Line kind, int line, const QList<QStringView>& fields,
     }
     if (!figure)
         return;
-    const StatedBalance stated{line, date, *figure};
-    switch (kind) {
-    case Line::Opening:
-        if (!m_summary.opening)
-            m_summary.opening = stated;
-        break;
-    case Line::Closing:
-        if (!m_summary.closing)
-            m_summary.closing = stated;
-        break;
-    case Line::TotalIn:
-        if (!m_summary.totalIn)
-            m_summary.totalIn = figure;
-        break;
-    case Line::TotalOut:
-        if (!m_summary.totalOut)
-            m_summary.totalOut = figure;
-        break;
-    case Line::None:
-    case Line::Other:
-        break;
-    }
+    StatedSummary& s = m_summary;
+    std::optional<StatedBalance>* balance = kind == Line::Opening   ? &s.opening
+                                            : kind == Line::Closing ? &s.closing
+                                                                    : nullptr;
+    std::optional<Money>* total = kind == Line::TotalIn ? &s.totalIn : &s.totalOut;
+    if (balance && !*balance)
+        *balance = StatedBalance{line, date, *figure};
+    else if (!balance && !*total)
+        *total = figure;
 }
 
 StatedSummary Collector::finish(const QList<ImportedRow>& rows, bool turned) const {
@@ -128,7 +106,7 @@ StatedSummary Collector::finish(const QList<ImportedRow>& rows, bool turned) con
         if (!r.error.isEmpty())
             return s;
         const std::optional<Money> amount = turned ? r.amount.negated() : r.amount;
-        if (!amount || !addTo(*amount > Money() ? in : out, *amount))
+        if (!amount || !Money::addTo(*amount > Money() ? in : out, *amount))
             return s;
     }
     const std::optional<Money> net = Money::add(in, out);

@@ -30,15 +30,6 @@ struct Day {
     ReportLine::Incomplete incomplete = ReportLine::Incomplete::No;
 };
 
-// Adds `value` to `sum`; false when the sum leaves the money range.
-bool addTo(Money& sum, Money value) {
-    const std::optional<Money> s = Money::add(sum, value);
-    if (!s)
-        return false;
-    sum = *s;
-    return true;
-}
-
 Money magnitude(Money m) {
     // The most negative raw value has no positive counterpart; sums of cents never reach it.
     return m.magnitude().value_or(m);
@@ -78,12 +69,12 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
             continue;
         Day& day = days[item.date];
         if (isCharge) {
-            if (!addTo(day.charged, *charged))
+            if (!Money::addTo(day.charged, *charged))
                 return std::nullopt;
             day.hasCharge = true;
         }
         if (due) {
-            if (!addTo(day.due, *due))
+            if (!Money::addTo(day.due, *due))
                 return std::nullopt;
             day.hasDue = true;
             if (item.incomplete != ReportLine::Incomplete::No)
@@ -103,13 +94,13 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
         const QDate& date = it.key();
         const Day& day = it.value();
         Year& year = s.years[date.year() - s.first.year()];
-        if (!addTo(year.charged, day.charged) || !addTo(year.due, day.due) ||
-            !addTo(s.charged, day.charged) || !addTo(s.due, day.due))
+        if (!Money::addTo(year.charged, day.charged) || !Money::addTo(year.due, day.due) ||
+            !Money::addTo(s.charged, day.charged) || !Money::addTo(s.due, day.due))
             return std::nullopt;
         const int month = monthKey(date);
         if (day.hasDue && (day.hasCharge || day.due.isZero())) {
             const std::optional<Money> difference = Money::subtract(day.charged, day.due);
-            if (!difference || !addTo(running, *difference))
+            if (!difference || !Money::addTo(running, *difference))
                 return std::nullopt;
             Posting posting{date, day.charged, day.due, *difference, running, day.incomplete};
             if (rates)
@@ -118,7 +109,7 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
             if (!posting.comparable()) {
                 s.incomplete.append(posting);
                 ++year.incomplete;
-                if (!addTo(s.incompleteDifference, *difference))
+                if (!Money::addTo(s.incompleteDifference, *difference))
                     return std::nullopt;
                 continue;
             }
@@ -129,12 +120,12 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
             }
             if (difference->raw() > 0) {
                 monthsOver.insert(month);
-                if (!addTo(s.overCharged, *difference))
+                if (!Money::addTo(s.overCharged, *difference))
                     return std::nullopt;
                 ++s.overChargedCount;
             } else if (difference->raw() < 0) {
                 monthsUnder.insert(month);
-                if (!addTo(s.underCharged, magnitude(*difference)))
+                if (!Money::addTo(s.underCharged, magnitude(*difference)))
                     return std::nullopt;
                 ++s.underChargedCount;
             }
@@ -146,12 +137,12 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
         if (day.hasCharge) {
             monthsOver.insert(month);
             s.chargesWithoutPosting.append(Unpaired{date, day.charged});
-            if (!addTo(s.unpairedCharged, day.charged))
+            if (!Money::addTo(s.unpairedCharged, day.charged))
                 return std::nullopt;
         } else {
             monthsUnder.insert(month);
             s.postingsWithoutCharge.append(Unpaired{date, day.due});
-            if (!addTo(s.unpairedDue, day.due))
+            if (!Money::addTo(s.unpairedDue, day.due))
                 return std::nullopt;
         }
         monthsDiffering.insert(month);

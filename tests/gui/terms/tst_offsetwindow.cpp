@@ -93,7 +93,6 @@ private slots:
     void balancesTypedKeptAndDeleted();
     void importStoresEachDayOnce();
     void importAsksOpeningBalance();
-    void importOffersStatedOpening();
 };
 
 void TestOffsetWindow::dailyBalances_data() {
@@ -294,42 +293,9 @@ void TestOffsetWindow::importStoresEachDayOnce() {
     QCOMPARE(storedBalances(h.account), WithBalancesDays);
 }
 
-// A file without balances: Import needs an opening balance that reads, and the days follow it.
+// A file without balances: the opening balance its summary line states is offered; Import needs
+// an opening balance that reads, and the days follow it.
 void TestOffsetWindow::importAsksOpeningBalance() {
-    ScriptedDialogs& dialogs = ScriptedDialogs::install();
-    AccountFixture fixture;
-    const QString account = fixture.newAccount();
-    QTemporaryDir dir;
-    const QString file = writeFile(dir, "offset.csv",
-                                   "Date,Description,Amount\n"
-                                   "13/03/2024,Salary,3000.00\n"
-                                   "14/03/2024,Rent,-1200.00\n");
-    AccountConnection connection;
-    QVERIFY(connection.open(account));
-    auto window = OffsetImportDialog::open(file, connection.database(), std::nullopt);
-    QVERIFY2(window, qPrintable(dialogs.messageTexts().join('\n')));
-    window->show();
-    auto* opening = control<QLineEdit>(window.get(), "openingEdit");
-    QVERIFY(opening->isVisible());
-    QVERIFY(previewRows(window.get()).isEmpty());
-
-    for (const QString& typed : {QString(), QString("lots")}) {
-        opening->setText(typed);
-        CLICK(window.get(), "importButton");
-        QCOMPARE(dialogs.messages.size(), 1);
-        QVERIFY2(dialogs.messages.takeFirst().text.contains("opening balance"), qPrintable(typed));
-    }
-    opening->setText("1,000");
-    QCOMPARE(previewRows(window.get()),
-             (QStringList{"3/13/2024|4,000.00|New", "3/14/2024|2,800.00|New"}));
-    CLICK(window.get(), "importButton");
-    QCOMPARE(window->result(), int(QDialog::Accepted));
-    QCOMPARE(window->added(), 2);
-    QCOMPARE(storedBalances(account), (QStringList{"2024-03-13 4000", "2024-03-14 2800"}));
-}
-
-// The opening balance the file's own summary states is offered; the days follow it.
-void TestOffsetWindow::importOffersStatedOpening() {
     ScriptedDialogs& dialogs = ScriptedDialogs::install();
     AccountFixture fixture;
     const QString account = fixture.newAccount();
@@ -344,9 +310,25 @@ void TestOffsetWindow::importOffersStatedOpening() {
     auto window = OffsetImportDialog::open(file, connection.database(), std::nullopt);
     QVERIFY2(window, qPrintable(dialogs.messageTexts().join('\n')));
     window->show();
-    QCOMPARE(control<QLineEdit>(window.get(), "openingEdit")->text(), "500");
+    auto* opening = control<QLineEdit>(window.get(), "openingEdit");
+    QVERIFY(opening->isVisible());
+    QCOMPARE(opening->text(), "500");
     QCOMPARE(previewRows(window.get()),
              (QStringList{"3/13/2024|3,500.00|New", "3/14/2024|2,300.00|New"}));
+
+    for (const QString& typed : {QString(), QString("lots")}) {
+        opening->setText(typed);
+        CLICK(window.get(), "importButton");
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages.takeFirst().text.contains("opening balance"), qPrintable(typed));
+    }
+    opening->setText("1,000");
+    QCOMPARE(previewRows(window.get()),
+             (QStringList{"3/13/2024|4,000.00|New", "3/14/2024|2,800.00|New"}));
+    CLICK(window.get(), "importButton");
+    QCOMPARE(window->result(), int(QDialog::Accepted));
+    QCOMPARE(window->added(), 2);
+    QCOMPARE(storedBalances(account), (QStringList{"2024-03-13 4000", "2024-03-14 2800"}));
 }
 
 QTEST_MAIN(TestOffsetWindow)
