@@ -6,6 +6,7 @@
 #include "ToolText.h"
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
+#include "data/HistorySpan.h"
 #include "data/Money.h"
 #include "data/ProgramPaths.h"
 #include "data/ShortDate.h"
@@ -414,15 +415,12 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
 // the file's own balances are checked.
 StatementHeader wholeFile(const ReadResult& read) {
     const QList<ImportedRow>& rows = read.rows;
+    DateSpan dates;
+    for (const ImportedRow& r : rows)
+        dates.include(r.date);
     StatementHeader h;
-    for (const ImportedRow& r : rows) {
-        if (!r.date.isValid())
-            continue;
-        if (!h.start.isValid() || r.date < h.start)
-            h.start = r.date;
-        if (!h.end.isValid() || r.date > h.end)
-            h.end = r.date;
-    }
+    h.start = dates.first;
+    h.end = dates.last;
     h.openBalance = BankSummary::offeredOpening(read.summary).value_or(Money());
     // Oldest first, as the preview turns a file that lists the newest first.
     QList<ImportedRow> ordered = rows;

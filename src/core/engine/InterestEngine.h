@@ -5,6 +5,7 @@
 #include "LenderConventions.h"
 #include "OffsetAccount.h"
 #include "ReportLine.h"
+#include "data/HistorySpan.h"
 #include "data/Money.h"
 #include "data/StoredValue.h"
 
@@ -26,20 +27,11 @@ struct HistoryRow {
 };
 
 // The first and last valid dates of a history (not valid when no row has one).
-struct HistoryDates {
-    QDate first;
-    QDate last;
-};
+using HistoryDates = DateSpan;
 inline HistoryDates historyDates(const QVector<HistoryRow>& rows) {
     HistoryDates d;
-    for (const HistoryRow& row : rows) {
-        if (!row.date.isValid())
-            continue;
-        if (!d.first.isValid() || row.date < d.first)
-            d.first = row.date;
-        if (!d.last.isValid() || row.date > d.last)
-            d.last = row.date;
-    }
+    for (const HistoryRow& row : rows)
+        d.include(row.date);
     return d;
 }
 

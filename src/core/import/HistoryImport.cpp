@@ -54,7 +54,7 @@ SessionRow sessionRow(const TransactionAmounts& a, const ImportedRow& r) {
 QList<ImportedRow> oldestFirst(const QList<ImportedRow>& input) {
     QList<ImportedRow> rows;
     for (const ImportedRow& r : input) {
-        if (r.ok() && r.date.isValid() && !r.cancels)
+        if (r.movesMoney() && r.date.isValid())
             rows << r;
     }
     if (!rows.isEmpty() && rows.first().date > rows.last().date)
@@ -231,9 +231,7 @@ QString everydayCaution(const Plan& plan) {
 } // namespace
 
 std::optional<Money> offeredOpening(const ReadResult& read, const AccountHistory& account) {
-    const bool balances = std::any_of(read.rows.begin(), read.rows.end(),
-                                      [](const ImportedRow& r) { return r.balance.has_value(); });
-    if (balances || account.lastDate.isValid())
+    if (statesBalances(read.rows) || account.lastDate.isValid())
         return std::nullopt;
     return BankSummary::offeredOpening(read.summary);
 }
@@ -254,8 +252,7 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
                                             latest->date);
         return plan;
     }
-    const bool hasBalance =
-        std::any_of(rows.begin(), rows.end(), [](const ImportedRow& r) { return bool(r.balance); });
+    const bool hasBalance = statesBalances(rows);
 
     // Sums over the file's amounts are checked: a hostile file must not wrap them.
     const auto refused = [&plan] {

@@ -1,11 +1,18 @@
 #include "ImportRow.h"
 
+#include <algorithm>
+
 namespace {
 
 // Marks the start of a result, so that anything else on the stream is told apart.
 constexpr quint32 ResultMark = 0x56524431; // "VRD1"
 
 } // namespace
+
+bool statesBalances(const QList<ImportedRow>& rows) {
+    return std::any_of(rows.begin(), rows.end(),
+                       [](const ImportedRow& r) { return r.movesMoney() && r.balance; });
+}
 
 QDataStream& operator<<(QDataStream& out, const ReadResult& result) {
     out << ResultMark << quint8(result.format) << result.error << quint8(result.dateOrder)

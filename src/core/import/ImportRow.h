@@ -33,7 +33,14 @@ struct ImportedRow {
     QString error; // why the row does not read; "" when it does
 
     bool ok() const { return error.isEmpty() && !pending; }
+    // It reads and moves money in this file: the bank's deletion of a transaction of an earlier
+    // file does not.
+    bool movesMoney() const { return ok() && !cancels; }
 };
+
+// True when a row that moves money states the balance after it: the file's own balances then
+// decide.
+bool statesBalances(const QList<ImportedRow>& rows);
 
 // A balance the bank's own lines state of the whole file ("Opening balance", "Ending balance as
 // of 01/31/2024").

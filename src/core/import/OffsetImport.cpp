@@ -13,11 +13,6 @@ namespace OffsetImport {
 
 namespace {
 
-// An OFX row that deletes a transaction of an earlier file moves no money in this one.
-bool counts(const ImportedRow& row) {
-    return row.ok() && !row.cancels;
-}
-
 // How many neighbouring rows agree with the balance moving by the later row's amount: the
 // evidence of a file's order when its dates cannot tell (every row on one day).
 int chainAgreement(const QList<ImportedRow>& rows) {
@@ -35,16 +30,11 @@ const QString TooLarge = QStringLiteral("The balances run beyond the largest amo
 
 } // namespace
 
-bool statesBalances(const QList<ImportedRow>& rows) {
-    return std::any_of(rows.begin(), rows.end(),
-                       [](const ImportedRow& r) { return counts(r) && r.balance.has_value(); });
-}
-
 QList<ImportedRow> oldestFirst(const QList<ImportedRow>& rows, int* unreadable) {
     QList<ImportedRow> result;
     int bad = 0;
     for (const ImportedRow& r : rows) {
-        if (counts(r))
+        if (r.movesMoney())
             result << r;
         else if (!r.ok() && !r.pending)
             ++bad;

@@ -32,9 +32,6 @@ struct Days {
     QString error; // the balances run beyond what an amount can hold; no days then
 };
 
-// True when a row that reads states the balance after it: the file's own balances then decide.
-bool statesBalances(const QList<ImportedRow>& rows);
-
 // The rows that read, oldest first: a file that lists the newest first is turned round, and the
 // order of a day's rows is kept. `unreadable` counts the rows that do not read, pending ones
 // apart.

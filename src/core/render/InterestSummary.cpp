@@ -1,6 +1,7 @@
 #include "InterestSummary.h"
 
 #include "ReportRendering.h"
+#include "data/HistorySpan.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -45,13 +46,11 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
     s.missingStatement = missingStatement;
     s.hasRates = rates != nullptr;
     QMap<QDate, Day> days;
+    DateSpan dates;
     for (const Item& item : items) {
         if (!item.date.isValid())
             continue;
-        if (!s.first.isValid() || item.date < s.first)
-            s.first = item.date;
-        if (!s.last.isValid() || item.date > s.last)
-            s.last = item.date;
+        dates.include(item.date);
         std::optional<Money> charged, due;
         if (item.charged) {
             charged = item.charged->roundedToCents();
@@ -81,6 +80,8 @@ std::optional<Summary> summariseItems(const QVector<Item>& items, int missingSta
                 day.incomplete = item.incomplete;
         }
     }
+    s.first = dates.first;
+    s.last = dates.last;
     if (!s.first.isValid())
         return s;
 

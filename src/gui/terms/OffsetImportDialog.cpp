@@ -131,7 +131,7 @@ void OffsetImportDialog::createControls() {
 
 bool OffsetImportDialog::needsOpening() const {
     const ReadResult& read = m_session->result();
-    return read.error.isEmpty() && !OffsetImport::statesBalances(read.rows);
+    return read.error.isEmpty() && !statesBalances(read.rows);
 }
 
 void OffsetImportDialog::showDays() {
