@@ -1,6 +1,7 @@
 // The all-records balance recomputation over a large history: the pass run on every activation
 // of the all-records window and on its Refresh.
 
+#include "RunBenchmarks.h"
 #include "data/AccountConnection.h"
 #include "data/Money.h"
 #include "data/Queries.h"
@@ -166,10 +167,5 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

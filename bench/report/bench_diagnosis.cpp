@@ -3,6 +3,7 @@
 // forty-year loan charged under another method than the report's, where every posting differs
 // and the search has the most to try.
 
+#include "../RunBenchmarks.h"
 #include "diagnosis/Diagnosis.h"
 #include "support/ChargedHistory.h"
 
@@ -74,10 +75,5 @@ BENCHMARK(BM_DiagnoseFortyYearsEverythingDiffers)
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // and convention (--propose-rates --method any). And the same loan's rates held against a
 // reference series that changed 40 times: the pass-on table, one run of the engine a change.
 
+#include "../RunBenchmarks.h"
 #include "engine/InterestEngine.h"
 #include "engine/RateProposal.h"
 #include "reference/PassOn.h"
@@ -90,10 +91,5 @@ BENCHMARK(BM_PassOn)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 //   vantrell_bench_report --write-account=PATH   writes the account and exits (for timing the
 //                                                 report tool by hand)
 
+#include "../RunBenchmarks.h"
 #include "data/AccountConnection.h"
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
@@ -327,10 +328,5 @@ int main(int argc, char** argv) {
         if (std::strncmp(argv[i], "--write-account=", 16) == 0)
             return writeAccount(QString::fromLocal8Bit(argv[i] + 16)) ? 0 : 1;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
