@@ -343,16 +343,17 @@ std::optional<RowShape> findRows(const QList<CsvRecord>& records, int sampled, i
     RowShape shape;
     shape.dataLike.resize(sampled);
     QMap<int, int> widths;
+    for (int r = 0; r < sampled; ++r)
+        shape.dataLike[r] = isDataLike(records[r].fields, decimal);
     // A summary block above the header has dates and amounts too ("Anfangssaldo;01.03.2024;;
     // 1.250,00"): the bank's balance and total lines above a line that names the columns are
     // no rows.
     int header = 0;
-    while (header < sampled &&
-           (isDataLike(records[header].fields, decimal) || !namesColumns(records[header].fields)))
+    while (header < sampled && (shape.dataLike[header] || !namesColumns(records[header].fields)))
         ++header;
     for (int r = 0; r < sampled; ++r) {
-        shape.dataLike[r] = isDataLike(records[r].fields, decimal) &&
-                            !(r < header && isSummaryLine(records[r].fields));
+        if (shape.dataLike[r] && r < header && isSummaryLine(records[r].fields))
+            shape.dataLike[r] = false;
         if (shape.dataLike[r])
             ++widths[int(records[r].fields.size())];
     }
