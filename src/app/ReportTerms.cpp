@@ -63,8 +63,9 @@ QStringList fieldsOf(Kind kind) {
 
 QString dateInto(const QString& name, const QString& value, QDate* date) {
     *date = QDate::fromString(value, Qt::ISODate);
-    return date->isValid() ? QString()
-                           : QStringLiteral("%1 is a date as YYYY-MM-DD, not '%2'").arg(name, value);
+    return date->isValid()
+               ? QString()
+               : QStringLiteral("%1 is a date as YYYY-MM-DD, not '%2'").arg(name, value);
 }
 
 QString rateInto(const QString& name, const QString& value, std::optional<Rate>* rate) {

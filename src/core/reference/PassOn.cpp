@@ -71,9 +71,9 @@ QVector<Row> match(const QVector<Change>& reference, const QVector<Change>& lend
         row.notPassedOn = r.size;
         const QDate last = r.date.addDays(lagDays + AnswerDays);
         // The lender's changes are in date order: only those of the window are looked at.
-        const auto first = std::lower_bound(
-            lender.cbegin(), lender.cend(), r.date,
-            [](const Change& l, const QDate& date) { return l.date < date; });
+        const auto first =
+            std::lower_bound(lender.cbegin(), lender.cend(), r.date,
+                             [](const Change& l, const QDate& date) { return l.date < date; });
         for (qsizetype i = first - lender.cbegin(); i < lender.size(); ++i) {
             const Change& l = lender[i];
             if (l.date > last)

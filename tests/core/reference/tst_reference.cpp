@@ -396,9 +396,8 @@ private slots:
         const QDate due = change.addDays(lag);
         const QDate answer = change.addDays(answeredAfter);
         const auto iso = [](const QDate& day) { return day.toString(Qt::ISODate); };
-        const QVector<RatePeriod> stored =
-            ReportRows::rates({"2022-01-01 " + iso(answer.addDays(-1)) + " 4",
-                               iso(answer) + " 2024-12-31 4.25"});
+        const QVector<RatePeriod> stored = ReportRows::rates(
+            {"2022-01-01 " + iso(answer.addDays(-1)) + " 4", iso(answer) + " 2024-12-31 4.25"});
         const QVector<HistoryRow> history = RateHistory::history(method, {}, stored, 20);
         const PassOn::Calculation c{history, method, QString(), {}, {}};
         const PassOn::Table t =
@@ -550,8 +549,8 @@ private slots:
         const QString cash = writeCash(fixture);
         const QByteArray before = AccountFixture::sha256(path);
 
-        const Run fixed = report({path, "--owed", "--terms", "from=2022-01-01,kind=fixed,rate=4.5",
-                                  "--format", "csv"});
+        const Run fixed = report(
+            {path, "--owed", "--terms", "from=2022-01-01,kind=fixed,rate=4.5", "--format", "csv"});
         QCOMPARE(fixed.status, 0);
         QCOMPARE(fixed.out, QString("from,to,rate,source\n2022-01-01,2023-08-15,4.5,fixed\n"));
 
@@ -561,13 +560,12 @@ private slots:
                     "from=2022-01-01,kind=fixed,rate=3.99,until=2022-05-31", "--terms",
                     "from=2022-06-01, kind=tracker, series=" + cash + ", margin=3.9, lag=14"});
         QCOMPARE(tracker.status, 0);
-        QCOMPARE(tracker.out.split('\n', Qt::SkipEmptyParts),
-                 (QStringList{"from,to,rate,source", "2022-01-01,2022-05-31,3.99,fixed",
-                              "2022-06-01,2022-06-21,4.25,tracker",
-                              "2022-06-22,2022-08-16,4.75,tracker",
-                              "2022-08-17,2022-11-15,5.25,tracker",
-                              "2022-11-16,2023-02-21,5.5,tracker",
-                              "2023-02-22,2023-08-15,5.25,tracker"}));
+        QCOMPARE(
+            tracker.out.split('\n', Qt::SkipEmptyParts),
+            (QStringList{"from,to,rate,source", "2022-01-01,2022-05-31,3.99,fixed",
+                         "2022-06-01,2022-06-21,4.25,tracker", "2022-06-22,2022-08-16,4.75,tracker",
+                         "2022-08-17,2022-11-15,5.25,tracker", "2022-11-16,2023-02-21,5.5,tracker",
+                         "2023-02-22,2023-08-15,5.25,tracker"}));
 
         // The lender's variable rate against the series: the summary's pass-on table.
         const Run summary = report({path, "--method", "2", "--summary", "--terms",
@@ -650,8 +648,8 @@ private slots:
         QTest::newRow("terms where they do not count")
             << QStringList{"A", "--fit", "--terms", "from=2022-01-01,kind=fixed,rate=4"} << 1
             << "--terms goes with --owed";
-        QTest::newRow("terms empty") << QStringList{"A", "--owed", "--terms", " "} << 1
-                                     << "--terms needs a terms period";
+        QTest::newRow("terms empty")
+            << QStringList{"A", "--owed", "--terms", " "} << 1 << "--terms needs a terms period";
     }
     void reportToolRefuses() {
         QFETCH(QStringList, args);
