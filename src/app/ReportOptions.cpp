@@ -17,9 +17,10 @@ const char* const Usage =
     "                       [--day-count D] [--rounding R] [--format text|csv]\n"
     "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
     "                       --reference SERIES [--margin X] [--lag DAYS] [--format text|csv]\n"
-    "       vantrell-report ACCOUNT --owed [--format text|csv]\n"
+    "       vantrell-report ACCOUNT --owed [--terms TERMS]... [--format text|csv]\n"
     "       vantrell-report ACCOUNT --owed --summary --method M [--day N]\n"
-    "                       [--day-count D] [--rounding R] [--format text|csv]\n"
+    "                       [--day-count D] [--rounding R] [--terms TERMS]...\n"
+    "                       [--format text|csv]\n"
     "       vantrell-report [ACCOUNT] --reference list\n"
     "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
     "                       --diagnose [--format text|csv]\n"
@@ -82,10 +83,13 @@ const char* const Usage =
     "  --reference SERIES  prints instead whether the lender passed on each change of a\n"
     "               reference rate to the stored rate periods (the lender's variable rate):\n"
     "               each change of SERIES within the history, the lender's change that answers\n"
-    "               it (the first in the same direction within 62 days that answers no earlier\n"
-    "               one), the days late, the part not passed on and its cost: the interest due\n"
-    "               under the stored rates less that with the change passed on in full from\n"
-    "               its date plus the lag; then the costs' total. SERIES is a shipped series'\n"
+    "               it (the first in the same direction from the change's date to 62 days\n"
+    "               after its date plus the lag that answers no earlier one), the days late,\n"
+    "               the part not passed on and its cost: the interest due under the stored\n"
+    "               rates less that with the change passed on in full from its date plus the\n"
+    "               lag; then the costs' total. Each cost is a run over the whole history:\n"
+    "               past 20 million changes times the history's rows, none is worked out and\n"
+    "               the table is not printed. SERIES is a shipped series'\n"
     "               short name (--reference list), one the account holds, or a CSV file of\n"
     "               dates and rates. As CSV \"reference_date,reference_change,reference_rate,\n"
     "               lender_date,lender_change,lender_rate,days_late,not_passed_on,cost\"\n"
@@ -93,11 +97,13 @@ const char* const Usage =
     "               leaves the lender's fields empty)\n"
     "  --margin X   with --reference: the lender's rate should be the series plus X points;\n"
     "               reference_rate then shows that sum\n"
-    "  --lag DAYS   with --reference: days a change may take to pass on, 0 to 366 (default 0)\n"
+    "  --lag DAYS   with --reference: days a change may take to pass on, 0 to 366 (default 0);\n"
+    "               the lender's answer is looked for up to 62 days after them\n"
     "  --reference list  lists the shipped series (and the account's own, given ACCOUNT):\n"
     "               short name, name, publisher, first date, the date it is known to\n"
-    "  --owed       prints instead the rate periods the account's stored rate terms owe over\n"
-    "               its history, with how each came about; as CSV \"from,to,rate,source\"\n"
+    "  --owed       prints instead the rate periods the account's stored rate terms (or those\n"
+    "               --terms gives) owe over its history, with how each came about; as CSV\n"
+    "               \"from,to,rate,source\"\n"
     "               (source fixed, tracker, adjustable or variable). With --method and\n"
     "               --summary, the summary of the interest charged against the interest due\n"
     "               under those rates instead (the stored rate periods are not changed)\n"
@@ -125,12 +131,31 @@ const char* const Usage =
     "               the method and conventions; each page names the account and the day\n"
     "  --threshold X  the least overcharge a posting raised has (default: the account's, else\n"
     "               1.00)\n"
+    "  --terms TERMS  one period of the loan's rate terms, for this run in place of every\n"
+    "               period the account keeps (Lender, Rate Terms); the account is not changed.\n"
+    "               Given once a period, as fields NAME=VALUE between commas: from=DATE (its\n"
+    "               first day; it lasts to the day before the next period's) and\n"
+    "               kind=fixed|tracker|adjustable|variable, both required, then the fields\n"
+    "               of its kind. fixed: rate=R, until=DATE (its last day; default: until the\n"
+    "               next period). tracker: series=S, margin=X, lag=DAYS (0 to 366) or\n"
+    "               next-month=yes (each change from the first day of the next month).\n"
+    "               adjustable: series=S, rate=R (until the first change), margin=X,\n"
+    "               rounding=none|nearest|up|down, step=X (default 0.125),\n"
+    "               first-change=DATE, months=N (between changes, 1 to 120, default 12),\n"
+    "               look-back=DAYS, first-cap=X, each-cap=X, life-cap=X, floor=R.\n"
+    "               variable (the stored rate periods, checked against S as --reference\n"
+    "               does): series=S, lag=DAYS. S is a series as --reference takes it, DATE\n"
+    "               YYYY-MM-DD, R a rate in per cent, X points. With --owed, --summary,\n"
+    "               --diagnose, --complaint, --evidence or --pdf, for example\n"
+    "               --terms from=2021-01-01,kind=fixed,rate=2.99,until=2022-12-31\n"
+    "               --terms from=2023-01-01,kind=variable,series=rba-cash,lag=30\n"
     "  --help       prints this text\n"
     "  --version    prints the program's version\n"
     "\n"
     "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
     "or no interest posting on the --explain DATE, or no rate could be proposed, or no\n"
-    "posting to complain of.\n"
+    "posting to complain of, or --terms that do not read or cannot be worked, or the\n"
+    "costs of --reference past their limit.\n"
     "Notices go to standard error, one a line.\n";
 
 namespace {
@@ -161,7 +186,7 @@ public:
     ArgumentReader() {
         for (const char* name :
              {"method", "day", "format", "pdf", "day-count", "rounding", "explain", "reference",
-              "margin", "lag", "complaint", "evidence", "threshold"})
+              "margin", "lag", "complaint", "evidence", "threshold", "terms"})
             m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
                                             QStringLiteral("value"));
         for (const char* name :
@@ -271,6 +296,8 @@ private:
             *problem = takeFile(value, QStringLiteral("--evidence"), &o.evidence);
         else if (name == QLatin1String("threshold") && !o.threshold)
             *problem = takeThreshold(value, o);
+        else if (name == QLatin1String("terms"))
+            *problem = takeTerms(value, o);
         else
             return takeFlag(name, o);
         return true;
@@ -375,6 +402,12 @@ private:
         if (!o.threshold || o.threshold->raw() < 0)
             return QStringLiteral("the threshold is an amount of 0 or more, not '%1'").arg(value);
         return QString();
+    }
+
+    static QString takeTerms(const QString& value, Options& o) {
+        o.terms << value;
+        return value.trimmed().isEmpty() ? QStringLiteral("--terms needs a terms period")
+                                         : QString();
     }
 
     static QString takePdf(const QString& value, Options& o) {
@@ -563,6 +596,28 @@ QString owedProblem(const Given& given) {
     return QString();
 }
 
+// Whether the mode reads the rate terms: the owed rates, the summary's pass-on tables, what
+// explains the differences (on the printed summary page too) and the letter.
+bool termsCount(const Options& o) {
+    switch (o.mode) {
+    case Mode::Owed:
+    case Mode::Summary:
+    case Mode::Diagnose:
+    case Mode::Complaint:
+        return true;
+    case Mode::Report:
+        return !o.pdf.isEmpty();
+    case Mode::Fit:
+    case Mode::Propose:
+    case Mode::Rates:
+    case Mode::Explain:
+    case Mode::Reference:
+    case Mode::SeriesList:
+        break;
+    }
+    return false;
+}
+
 Mode modeOf(const Options& o) {
     if (o.reference == QLatin1String("list"))
         return Mode::SeriesList;
@@ -593,6 +648,9 @@ QString modeProblem(const Given& given) {
         return QStringLiteral("--margin and --lag go with --reference");
     if (o.threshold && o.mode != Mode::Complaint)
         return QStringLiteral("--threshold goes with --complaint or --evidence");
+    if (!o.terms.isEmpty() && !termsCount(o))
+        return QStringLiteral("--terms goes with --owed, --summary, --diagnose, --complaint, "
+                              "--evidence or --pdf, where the rate terms count");
     switch (o.mode) {
     case Mode::Reference:
         return referenceProblem(given);

@@ -54,6 +54,9 @@ struct Options {
     std::optional<Rate> margin;
     std::optional<int> lag;
     bool owed = false;     // --owed: the rate periods the stored terms owe
+    // --terms, once a period: rate terms in place of the account's for this run, as given; the
+    // main file reads them, since their series may be the account's.
+    QStringList terms;
     bool diagnose = false; // --diagnose: which known mistake explains the differences
     // --complaint, --evidence, --threshold: the letter, the evidence pack, the least raised.
     QString complaint;

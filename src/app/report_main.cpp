@@ -3,6 +3,7 @@
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
 #include "ProgramVersion.h"
 #include "ReportOptions.h"
+#include "ReportTerms.h"
 #include "ToolText.h"
 #include "complaint/Complaint.h"
 #include "data/AccountConnection.h"
@@ -340,47 +341,21 @@ int printSeriesList(const Options& o) {
     return std::fflush(stdout) == 0 ? Written : Unreadable;
 }
 
-// The series --reference names: a file of dates and rates, a shipped series or the account's.
-std::optional<ReferenceSeries> referenceSeries(const QString& name, QSqlDatabase db,
-                                               QString* problem, bool* usage) {
-    *usage = false;
-    if (QFileInfo(name).isFile()) {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * 1024 * 1024) {
-            *problem = QStringLiteral("cannot read the series file '%1'").arg(name);
-            return std::nullopt;
-        }
-        QString why;
-        std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
-            file.readAll(), ReferenceSeriesFile::keyFromFileName(name), &why);
-        if (!s)
-            *problem = QStringLiteral("the series file '%1' does not read: %2").arg(name, why);
-        return s;
-    }
-    TermsStore::Stored stored;
-    if (TermsStore::read(db, &stored, problem) && stored.series.contains(name))
-        return stored.series.value(name);
-    QString error;
-    if (std::optional<ReferenceSeries> shipped = ShippedSeries::find(name, &error))
-        return shipped;
-    *usage = true;
-    *problem = QStringLiteral("no series '%1': give a shipped series' short name (--reference "
-                              "list), one the account holds, or a CSV file of dates and rates")
-                   .arg(name);
-    return std::nullopt;
-}
-
 // The pass-on table of --reference.
 int printPassOn(const Options& o, QSqlDatabase db, const ReportStore::CalculationInputs& in,
                 const PassOn::Calculation& c, QStringList notices) {
     QString problem;
     bool usage = false;
     const std::optional<ReferenceSeries> series =
-        referenceSeries(o.reference, db, &problem, &usage);
+        ReportTerms::series(o.reference, db, &problem, &usage);
     if (!series)
         return usage ? usageError(problem) : unreadable(problem);
     const int lag = o.lag.value_or(0);
     PassOn::Table table = PassOn::table(c, in.rates, *series, lag);
+    if (table.costsRefused) {
+        printNotices(notices);
+        return unreadable(table.notices.join(QLatin1Char(' ')));
+    }
     if (o.margin) {
         for (PassOn::Row& row : table.rows)
             row.reference.rate = row.reference.rate + *o.margin;
@@ -459,6 +434,11 @@ int run(const Options& o) {
         return unreadable(problem);
     if (o.mode == Mode::SeriesList)
         return printSeriesList(o);
+    // The terms given stand in for the account's in the working copy alone.
+    if (!o.terms.isEmpty()) {
+        if (const QString problem = ReportTerms::useGiven(o.terms, db); !problem.isEmpty())
+            return unreadable(problem);
+    }
 
     QString fixedDay = o.fixedDay.value_or(QString());
     const bool fixedDayMethod =

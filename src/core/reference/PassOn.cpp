@@ -20,6 +20,15 @@ QVector<RatePeriod> passedOn(const QVector<RatePeriod>& rates, const Row& row, i
     return r;
 }
 
+QString costsRefused(qsizetype changes, qsizetype rows) {
+    return QStringLiteral("The costs are not worked out: the series changes %1 times within a "
+                          "history of %2 rows, and %3 million changes times rows is the most "
+                          "whose costs are worked out.")
+        .arg(changes)
+        .arg(rows)
+        .arg(MostCostWork / 1'000'000);
+}
+
 } // namespace
 
 QVector<Change> lenderChanges(const QVector<RatePeriod>& stored) {
@@ -55,14 +64,21 @@ QVector<Change> seriesChanges(const ReferenceSeries& series, const QDate& first,
 QVector<Row> match(const QVector<Change>& reference, const QVector<Change>& lender, int lagDays) {
     QVector<bool> used(lender.size(), false);
     QVector<Row> rows;
+    rows.reserve(reference.size());
     for (const Change& r : reference) {
         Row row;
         row.reference = r;
         row.notPassedOn = r.size;
-        for (int i = 0; i < lender.size(); ++i) {
+        const QDate last = r.date.addDays(lagDays + AnswerDays);
+        // The lender's changes are in date order: only those of the window are looked at.
+        const auto first =
+            std::lower_bound(lender.cbegin(), lender.cend(), r.date,
+                             [](const Change& l, const QDate& date) { return l.date < date; });
+        for (qsizetype i = first - lender.cbegin(); i < lender.size(); ++i) {
             const Change& l = lender[i];
-            if (used[i] || l.date < r.date || l.date > r.date.addDays(AnswerDays) ||
-                signOf(l.size) != signOf(r.size))
+            if (l.date > last)
+                break;
+            if (used[i] || signOf(l.size) != signOf(r.size))
                 continue;
             used[i] = true;
             row.lender = l;
@@ -118,6 +134,11 @@ Table table(const Calculation& c, const QVector<RatePeriod>& stored, const Refer
     if (to.isValid() && to < last)
         last = to;
     t.rows = match(seriesChanges(series, first, last), lenderChanges(stored), lagDays);
+    if (qint64(t.rows.size()) * c.history.size() > MostCostWork) {
+        t.costsRefused = true;
+        t.notices << costsRefused(t.rows.size(), c.history.size());
+        return t;
+    }
     const std::optional<Money> due = interestDue(c, stored);
     if (!due) {
         t.notices << QStringLiteral("The costs cannot be worked out: the stored rate periods do "

@@ -13,7 +13,8 @@
 // and on time, and what each change not passed on cost.
 namespace PassOn {
 
-// How long after a change of the reference the lender's answer is looked for.
+// How long after a change of the reference is due (its date plus the lag) the lender's answer is
+// looked for.
 inline constexpr int AnswerDays = 62;
 
 // A change of a rate: its date, its size and the rate after it.
@@ -33,12 +34,17 @@ struct Row {
     friend bool operator==(const Row&, const Row&) = default;
 };
 
+// Each change's cost is a run over the whole history: past this many changes times the history's
+// rows (a published series over a long history is far within) none is worked out.
+inline constexpr qint64 MostCostWork = 20'000'000;
+
 struct Table {
     QVector<Row> rows;
     Money total; // the rows' costs
     Money
         allPassedOn; // the interest due under the stored rates less that with every change in full
     QStringList notices;
+    bool costsRefused = false; // past MostCostWork: the rows stand without their costs
 };
 
 // The changes of the stored rate periods, in date order: each period whose rate differs from
@@ -48,7 +54,8 @@ QVector<Change> lenderChanges(const QVector<RatePeriod>& stored);
 QVector<Change> seriesChanges(const ReferenceSeries& series, const QDate& first, const QDate& last);
 
 // Each reference change with the lender's change that answers it: the first in the same
-// direction dated from the reference's date to AnswerDays after it that answers no earlier one.
+// direction dated from the reference's date to AnswerDays after its date plus the lag that
+// answers no earlier one.
 QVector<Row> match(const QVector<Change>& reference, const QVector<Change>& lender, int lagDays);
 
 // `rates` with `size` added to every day from `from` on.
@@ -68,7 +75,8 @@ struct Calculation {
 std::optional<Money> interestDue(const Calculation& c, const QVector<RatePeriod>& rates);
 
 // The pass-on table of `series` against the stored rates over the history (from `from` to `to`
-// where given: the span of a variable terms period), each row's cost worked out.
+// where given: the span of a variable terms period), each row's cost worked out unless the work
+// passes MostCostWork, said in its notices.
 Table table(const Calculation& c, const QVector<RatePeriod>& stored, const ReferenceSeries& series,
             int lagDays, const QDate& from = {}, const QDate& to = {});
 

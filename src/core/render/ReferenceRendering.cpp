@@ -191,6 +191,8 @@ QByteArray passOnCsv(const PassOn::Table& table) {
 }
 
 QString passOnTotalLine(const PassOn::Table& table) {
+    if (table.costsRefused)
+        return QStringLiteral("The costs of the changes of the reference are not worked out.");
     const Money total = table.total;
     if (total.isZero())
         return QStringLiteral("The changes of the reference not passed on in full cost nothing "
@@ -199,6 +201,17 @@ QString passOnTotalLine(const PassOn::Table& table) {
                           "over the history.")
         .arg(total.raw() > 0 ? QStringLiteral("cost") : QStringLiteral("saved"),
              GridText().amount(total.magnitude().value_or(total)));
+}
+
+QString answerWindowLine(int lagDays) {
+    if (lagDays == 0)
+        return QStringLiteral("The lender's answer to a change is looked for from the change's "
+                              "date to %1 days after it.")
+            .arg(PassOn::AnswerDays);
+    return QStringLiteral("The lender's answer to a change is looked for from the change's date "
+                          "to %1 days after its date plus the lag of %2 days.")
+        .arg(PassOn::AnswerDays)
+        .arg(lagDays);
 }
 
 QString passOnText(const PassOn::Table& table, const ReferenceSeries& series, int lagDays) {

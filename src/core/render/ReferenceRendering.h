@@ -48,5 +48,7 @@ QByteArray passOnCsv(const PassOn::Table& table);
 QString passOnText(const PassOn::Table& table, const ReferenceSeries& series, int lagDays);
 // "The changes not passed on in full cost 123.45 in interest over the history." (or "saved").
 QString passOnTotalLine(const PassOn::Table& table);
+// Where the lender's answer to a change is looked for under a lag of `lagDays`.
+QString answerWindowLine(int lagDays);
 
 } // namespace ReferenceRendering

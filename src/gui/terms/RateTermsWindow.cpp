@@ -217,7 +217,9 @@ QWidget* RateTermsWindow::createForm() {
     marginEdit = lineEdit(box);
     row(tr("&Margin (points):"), marginEdit, "marginEdit");
     lagSpin = spin(box, 0, 366);
-    lagSpin->setToolTip(tr("A change of the reference applies this many days after its date."));
+    lagSpin->setToolTip(tr("A change of the reference applies this many days after its date; "
+                           "the lender's answer is looked for up to %1 days after that.")
+                            .arg(PassOn::AnswerDays));
     row(tr("&Lag (days):"), lagSpin, "lagSpin");
     nextMonthCheck = new QCheckBox(tr("From the first day of the ne&xt month"), box);
     nextMonthCheck->setObjectName("nextMonthCheck");
@@ -676,7 +678,8 @@ void RateTermsWindow::fillPassOn() {
     for (const TermsCheck::PassOnSection& section :
          TermsCheck::passOn(c, m_inputs->rates, stored)) {
         totals << section.series.name + QStringLiteral(": ") +
-                      ReferenceRendering::passOnTotalLine(section.table)
+                      ReferenceRendering::passOnTotalLine(section.table) + QLatin1Char(' ') +
+                      ReferenceRendering::answerWindowLine(section.lagDays)
                << section.table.notices;
         for (const PassOn::Row& r : section.table.rows) {
             const int row = passOnGrid->rowCount();

@@ -9,6 +9,7 @@
 #include "reference/PassOn.h"
 #include "reference/RateTerms.h"
 #include "reference/TermsStore.h"
+#include "render/ReferenceRendering.h"
 #include "support/RateHistory.h"
 #include "support/ReportTool.h"
 
@@ -59,6 +60,15 @@ const QStringList Lender = {"2022-01-01 2022-05-19 4", "2022-05-20 2022-06-07 4.
                             "2023-02-22 2024-12-31 4.75"};
 
 } // namespace
+
+// Cash as a file of dates and rates in the fixture's folder: its path.
+static QString writeCash(const AccountFixture& fixture) {
+    QFile file(fixture.path("cash.csv"));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(ReferenceSeriesFile::write(series("cash", Cash)));
+    return file.fileName();
+}
 
 class TestReference : public QObject {
     Q_OBJECT
@@ -365,6 +375,87 @@ private slots:
         QCOMPARE(lagged.rows[0].daysLate, 2);
     }
 
+    // The lender's answer to a change is looked for from its date to AnswerDays after its date
+    // plus the lag; each cost is held against the rates with that change in full, by hand.
+    void answerLookedForAfterTheLag_data() {
+        QTest::addColumn<int>("lag");
+        QTest::addColumn<int>("answeredAfter"); // days after the change
+        QTest::addColumn<int>("daysLate");      // -1: never answered
+        QTest::newRow("lag 0, on the window's last day") << 0 << 62 << 62;
+        QTest::newRow("lag 0, a day past it") << 0 << 63 << -1;
+        QTest::newRow("lag 30, 40 days after the lag") << 30 << 70 << 40;
+        QTest::newRow("lag 23, 63 days after the change") << 23 << 63 << 40;
+        QTest::newRow("lag 23, a day past the window") << 23 << 86 << -1;
+    }
+    void answerLookedForAfterTheLag() {
+        QFETCH(int, lag);
+        QFETCH(int, answeredAfter);
+        QFETCH(int, daysLate);
+        const int method = InterestMethod::VariableDay;
+        const QDate change = d("2022-05-04");
+        const QDate due = change.addDays(lag);
+        const QDate answer = change.addDays(answeredAfter);
+        const auto iso = [](const QDate& day) { return day.toString(Qt::ISODate); };
+        const QVector<RatePeriod> stored = ReportRows::rates(
+            {"2022-01-01 " + iso(answer.addDays(-1)) + " 4", iso(answer) + " 2024-12-31 4.25"});
+        const QVector<HistoryRow> history = RateHistory::history(method, {}, stored, 20);
+        const PassOn::Calculation c{history, method, QString(), {}, {}};
+        const PassOn::Table t =
+            PassOn::table(c, stored, series("cash", {"2021-11-03 0.1", "2022-05-04 0.35"}), lag);
+        QCOMPARE(t.rows.size(), 1);
+        const PassOn::Row& row = t.rows.first();
+        QCOMPARE(row.lender.has_value(), daysLate >= 0);
+        QCOMPARE(row.daysLate, std::max(daysLate, 0));
+        QCOMPARE(row.notPassedOn, daysLate >= 0 ? Rate() : r("0.25"));
+        // In full from its date plus the lag; never answered, the lender's own rise comes on top.
+        const QStringList inFull =
+            daysLate >= 0 ? QStringList{"2022-01-01 " + iso(due.addDays(-1)) + " 4",
+                                        iso(due) + " 2024-12-31 4.25"}
+                          : QStringList{"2022-01-01 " + iso(due.addDays(-1)) + " 4",
+                                        iso(due) + " " + iso(answer.addDays(-1)) + " 4.25",
+                                        iso(answer) + " 2024-12-31 4.5"};
+        const Money under = *PassOn::interestDue(c, ReportRows::rates(inFull));
+        QCOMPARE(row.cost, *Money::subtract(*PassOn::interestDue(c, stored), under));
+    }
+
+    // A series that changes every day over a long history: each cost would be a run over the
+    // whole history, so none is worked out and the table says so; the changes are still matched.
+    void costsRefusedPastTheirLimit() {
+        QVector<HistoryRow> history(5000);
+        QStringList daily;
+        for (int i = 0; i < history.size(); ++i) {
+            history[i].date = d("2010-01-01").addDays(i);
+            daily << history[i].date.toString(Qt::ISODate) + (i % 2 ? " 4.1" : " 4.2");
+        }
+        const QVector<RatePeriod> stored = ReportRows::rates({"2010-01-01 2030-12-31 6"});
+        const PassOn::Calculation c{history, InterestMethod::VariableDay, QString(), {}, {}};
+        const PassOn::Table t = PassOn::table(c, stored, series("daily", daily), 0);
+        QVERIFY(t.costsRefused);
+        QCOMPARE(t.rows.size(), history.size() - 1);
+        QVERIFY(std::all_of(t.rows.cbegin(), t.rows.cend(),
+                            [](const PassOn::Row& row) { return row.cost.isZero(); }));
+        QCOMPARE(t.notices.size(), 1);
+        QVERIFY2(t.notices.first().contains("4999 times within a history of 5000 rows"),
+                 qPrintable(t.notices.first()));
+        QVERIFY(t.notices.first().contains("20 million"));
+        QCOMPARE(ReferenceRendering::passOnTotalLine(t),
+                 "The costs of the changes of the reference are not worked out.");
+
+        // The tool refuses the table rather than print costs it did not work out.
+        AccountFixture fixture;
+        const QString path = fixture.newAccount();
+        RateHistory::write(path, history);
+        RateHistory::writeRates(path, {"2010-01-01 2030-12-31 6"});
+        QFile file(fixture.path("daily.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ReferenceSeriesFile::write(series("daily", daily)));
+        file.close();
+        const Run run = report({path, "--method", "2", "--reference", file.fileName()});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("The costs are not worked out"), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+
     void termsKeptInTheAccount() {
         AccountFixture fixture;
         const QString path = fixture.newAccount();
@@ -448,6 +539,94 @@ private slots:
         QVERIFY2(summary.out.contains("rates the loan's terms owe"), qPrintable(summary.out));
     }
 
+    // Rate terms given on the command line stand in for the account's, which stays as it was.
+    void reportToolTerms() {
+        AccountFixture fixture;
+        const QString path = fixture.newAccount();
+        const int method = InterestMethod::VariableDay;
+        RateHistory::write(path, RateHistory::history(method, {}, ReportRows::rates(Lender), 20));
+        RateHistory::writeRates(path, Lender);
+        const QString cash = writeCash(fixture);
+        const QByteArray before = AccountFixture::sha256(path);
+
+        const Run fixed = report(
+            {path, "--owed", "--terms", "from=2022-01-01,kind=fixed,rate=4.5", "--format", "csv"});
+        QCOMPARE(fixed.status, 0);
+        QCOMPARE(fixed.out, QString("from,to,rate,source\n2022-01-01,2023-08-15,4.5,fixed\n"));
+
+        // Two periods: fixed to the end of May, then a tracker on the series from a file.
+        const Run tracker =
+            report({path, "--owed", "--format", "csv", "--terms",
+                    "from=2022-01-01,kind=fixed,rate=3.99,until=2022-05-31", "--terms",
+                    "from=2022-06-01, kind=tracker, series=" + cash + ", margin=3.9, lag=14"});
+        QCOMPARE(tracker.status, 0);
+        QCOMPARE(
+            tracker.out.split('\n', Qt::SkipEmptyParts),
+            (QStringList{"from,to,rate,source", "2022-01-01,2022-05-31,3.99,fixed",
+                         "2022-06-01,2022-06-21,4.25,tracker", "2022-06-22,2022-08-16,4.75,tracker",
+                         "2022-08-17,2022-11-15,5.25,tracker", "2022-11-16,2023-02-21,5.5,tracker",
+                         "2023-02-22,2023-08-15,5.25,tracker"}));
+
+        // The lender's variable rate against the series: the summary's pass-on table.
+        const Run summary = report({path, "--method", "2", "--summary", "--terms",
+                                    "from=2022-01-01,kind=variable,series=" + cash + ",lag=14"});
+        QCOMPARE(summary.status, 0);
+        QVERIFY2(summary.out.contains("Changes of cash (cash) passed on, 14 days allowed"),
+                 qPrintable(summary.out));
+        QCOMPARE(AccountFixture::sha256(path), before);
+        QCOMPARE(AccountFixture::column(path, "select count(*) from tblRateTerms"),
+                 QStringList{"0"});
+    }
+
+    void reportToolTermsRefused_data() {
+        QTest::addColumn<QStringList>("terms");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a kind unknown")
+            << QStringList{"from=2022-01-01,kind=weekly"} << "kind is fixed, tracker";
+        QTest::newRow("no kind") << QStringList{"from=2022-01-01,rate=4"} << "is required";
+        QTest::newRow("no start") << QStringList{"kind=fixed,rate=4"} << "from=DATE";
+        QTest::newRow("a field unknown")
+            << QStringList{"from=2022-01-01,kind=fixed,colour=red"} << "'colour=red' is not";
+        QTest::newRow("a field given twice")
+            << QStringList{"from=2022-01-01,kind=fixed,rate=4,rate=5"} << "rate is given twice";
+        QTest::newRow("a field of another kind")
+            << QStringList{"from=2022-01-01,kind=fixed,rate=4,lag=3"}
+            << "lag is not a field of fixed terms, which take rate, until";
+        QTest::newRow("a date that does not read")
+            << QStringList{"from=2022-13-01,kind=fixed,rate=4"} << "from is a date";
+        QTest::newRow("a rate that does not read")
+            << QStringList{"from=2022-01-01,kind=fixed,rate=four"} << "'four'";
+        QTest::newRow("a fixed rate missing")
+            << QStringList{"from=2022-01-01,kind=fixed"} << "Fixed terms need their rate.";
+        QTest::newRow("a series unknown")
+            << QStringList{"from=2022-01-01,kind=variable,series=nosuch"} << "no series 'nosuch'";
+        QTest::newRow("a lag out of range")
+            << QStringList{"from=2022-01-01,kind=variable,series=CASH,lag=400"}
+            << "The lag is 0 to 366 days.";
+        QTest::newRow("months out of range")
+            << QStringList{"from=2022-01-01,kind=adjustable,series=CASH,rate=4,"
+                           "first-change=2022-07-01,months=0"}
+            << "The months between changes are 1 to 120.";
+        QTest::newRow("two periods on one date")
+            << QStringList{"from=2022-01-01,kind=fixed,rate=4",
+                           "from=2022-01-01,kind=variable,series=CASH"}
+            << "another terms period starts on 2022-01-01";
+    }
+    void reportToolTermsRefused() {
+        QFETCH(QStringList, terms);
+        AccountFixture fixture;
+        const QString path = fixture.newAccount();
+        const QString cash = writeCash(fixture);
+        QStringList args = {path, "--owed"};
+        for (const QString& t : std::as_const(terms))
+            args << "--terms" << QString(t).replace("CASH", cash);
+        const Run run = report(args);
+        QCOMPARE(run.status, 2);
+        QFETCH(QString, says);
+        QVERIFY2(run.err.contains(says), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+
     void reportToolRefuses_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
@@ -466,6 +645,11 @@ private slots:
             << QStringList{"A", "--owed", "--summary"} << 1 << "--method is required";
         QTest::newRow("list with a method")
             << QStringList{"--reference", "list", "--method", "2"} << 1 << "no other option";
+        QTest::newRow("terms where they do not count")
+            << QStringList{"A", "--fit", "--terms", "from=2022-01-01,kind=fixed,rate=4"} << 1
+            << "--terms goes with --owed";
+        QTest::newRow("terms empty")
+            << QStringList{"A", "--owed", "--terms", " "} << 1 << "--terms needs a terms period";
     }
     void reportToolRefuses() {
         QFETCH(QStringList, args);

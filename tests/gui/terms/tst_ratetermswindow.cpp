@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -93,6 +94,16 @@ private slots:
         QCOMPARE(passOn->rowCount(), 5);
         QCOMPARE(passOn->item(2, 3)->text(), "never");
         QVERIFY(control<QLabel>(w, "passOnTotalLabel")->text().contains("over the history"));
+        // Where the lender's answer is looked for: from the change's date plus the lag.
+        QVERIFY(control<QLabel>(w, "passOnTotalLabel")->text().contains("to 62 days after it."));
+        control<QSpinBox>(w, "lagSpin")->setValue(30);
+        CLICK(w, "saveButton");
+        QVERIFY2(control<QLabel>(w, "passOnTotalLabel")
+                     ->text()
+                     .contains("62 days after its date plus the lag of 30 days"),
+                 qPrintable(control<QLabel>(w, "passOnTotalLabel")->text()));
+        control<QSpinBox>(w, "lagSpin")->setValue(0);
+        CLICK(w, "saveButton");
         // The owed rates of the lender's variable rate are the stored ones.
         QCOMPARE(control<QTableWidget>(w, "owedGrid")->rowCount(), 5);
 
