@@ -36,8 +36,9 @@ struct Row {
 struct Table {
     QVector<Row> rows;
     Money total; // the rows' costs
-    Money
-        allPassedOn; // the interest due under the stored rates less that with every change in full
+    // The interest due under the stored rates less that with every change in full; nullopt, with
+    // a notice, when it cannot be worked out.
+    std::optional<Money> allPassedOn;
     QStringList notices;
 };
 
