@@ -68,7 +68,8 @@ const char* const Usage =
     "                  Deposit, InterestPayment, ticked 1 or 0\n"
     "  --date-order O  dmy (day first) or mdy (month first) for numeric dates\n"
     "                  (default: as detected)\n"
-    "  --flip          turns the sign of every amount (and balance)\n"
+    "  --flip          turns the sign of every amount; with --into, turns the amounts against\n"
+    "                  the sign proposed for them\n"
     "  --preset NAME   reads a CSV file in the layout of a preset shipped with the program (its\n"
     "                  file name without the extension)\n"
     "  --qif-account NAME  reads only that account of a QIF file that holds several (its name,\n"
@@ -412,8 +413,8 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
 
 // Without an account: a statement that holds every row of the file, opening on the balance
 // before its first row where the file states one (its balance column, else its summary), so that
-// the file's own balances are checked.
-StatementHeader wholeFile(const ReadResult& read) {
+// the file's own balances are checked. nullopt when that balance is more than an account can hold.
+std::optional<StatementHeader> wholeFile(const ReadResult& read) {
     const QList<ImportedRow>& rows = read.rows;
     DateSpan dates;
     for (const ImportedRow& r : rows)
@@ -435,7 +436,9 @@ StatementHeader wholeFile(const ReadResult& read) {
         std::reverse(ordered.begin(), ordered.end());
     for (const ImportedRow& r : ordered) {
         if (r.ok() && r.balance) {
-            h.openBalance = Money::subtract(*r.balance, r.amount).value_or(Money());
+            h.openBalance = Money::subtract(*r.balance, r.amount);
+            if (!h.openBalance)
+                return std::nullopt;
             break;
         }
     }
@@ -604,7 +607,11 @@ int run(const Options& o) {
     if (!session)
         return status;
 
-    StatementHeader header = wholeFile(session->result());
+    const std::optional<StatementHeader> whole = wholeFile(session->result());
+    if (!whole)
+        return refused(QStringLiteral("The balance before the file's first row is more than an "
+                                      "account can hold: it is not a bank account's file."));
+    StatementHeader header = *whole;
     if (!o.account.isEmpty()) {
         header.start = o.start;
         header.end = o.end;
@@ -727,9 +734,6 @@ int commitPlan(const Options& o, QSqlDatabase db, const HistoryImport::AccountHi
     print(stderr, QStringLiteral("written: %1 statements, %2 rows\n")
                       .arg(outcome.written.statements)
                       .arg(outcome.written.rows));
-    if (!outcome.layoutNotKept.isEmpty())
-        print(stderr, QStringLiteral("the file's layout could not be remembered: %1\n")
-                          .arg(outcome.layoutNotKept));
     return Written;
 }
 
@@ -751,14 +755,19 @@ int runInto(const Options& o) {
     if (!session)
         return status;
 
-    const QList<ImportedRow>& read = session->result().rows;
-    for (const ImportedRow& r : read) {
+    for (const ImportedRow& r : session->result().rows) {
         if (!r.ok())
             return refused(QStringLiteral("line %1 does not read: %2").arg(r.line).arg(r.error));
     }
-    const HistoryImport::Signs signs = HistoryImport::proposeSigns(read);
+    // Proposed of the file as written, whatever sign the reading was given; --flip is the
+    // user's own say on the amounts, as the window's tick box is.
+    HistoryImport::Signs signs = HistoryImport::proposeSigns(*session);
+    if (o.flip) {
+        signs.turnAmounts = !signs.turnAmounts;
+        signs.why += QStringLiteral("; --flip turns the amounts again");
+    }
     const HistoryImport::Plan plan = HistoryImport::cut(
-        HistoryImport::applied(read, signs), *o.cutting,
+        HistoryImport::applied(session->result().rows, signs), *o.cutting,
         {o.opening ? o.opening : HistoryImport::offeredOpening(session->result(), *history),
          o.closing},
         *history);

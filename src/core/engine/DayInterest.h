@@ -74,9 +74,10 @@ public:
     InterestRounding rounding() const { return m_rounding; }
 
     // Adds one day's unrounded amount (as unrounded() gives it): rounded under the daily
-    // roundings (an amount that cannot be represented, or would take the total out of the money
-    // range, adds nothing), as it is under Posting.
-    void add(double daily) {
+    // roundings, as it is under Posting. Returns what it added to accrued() (nothing under
+    // Posting). An amount that cannot be represented, or would take the total out of the money
+    // range, adds nothing and marks the accrual overflowed().
+    Money add(double daily) {
         std::optional<Money> amount;
         switch (m_rounding) {
         case InterestRounding::Day4:
@@ -88,14 +89,25 @@ public:
         case InterestRounding::Posting:
             if (std::isfinite(daily))
                 m_unrounded -= daily;
-            return;
+            else
+                m_overflowed = true;
+            return Money();
         }
         // Checked as Money::subtract checks, on the raw values: this runs on every day of every
-        // calculation, and the search for the lender's method runs hundreds.
+        // calculation, and the search for the lender's method runs hundreds. The lowest raw value
+        // has no opposite, so the change could not be said.
         qint64 accrued = 0;
-        if (amount && !qSubOverflow(m_accrued.raw(), amount->raw(), &accrued))
-            m_accrued = Money::fromRaw(accrued);
+        if (!amount || amount->raw() == std::numeric_limits<qint64>::min() ||
+            qSubOverflow(m_accrued.raw(), amount->raw(), &accrued)) [[unlikely]] {
+            m_overflowed = true;
+            return Money();
+        }
+        m_accrued = Money::fromRaw(accrued);
+        return Money::fromRaw(-amount->raw());
     }
+
+    // A day's amount or the posting's total left the money range: the interest due is not known.
+    bool overflowed() const { return m_overflowed; }
 
     // The interest due so far under the daily roundings (nothing under Posting until posted).
     Money accrued() const { return m_accrued; }
@@ -103,7 +115,9 @@ public:
     // The interest due of the days added since the last posting, and a fresh start.
     Money post() {
         if (m_rounding == InterestRounding::Posting) {
-            m_accrued = postingTotal(m_unrounded).value_or(Money());
+            const std::optional<Money> total = postingTotal(m_unrounded);
+            m_overflowed = m_overflowed || !total;
+            m_accrued = total.value_or(Money());
             m_unrounded = 0;
         }
         const Money due = m_accrued;
@@ -115,6 +129,7 @@ private:
     InterestRounding m_rounding;
     Money m_accrued;
     long double m_unrounded = 0; // under Posting: the days added so far, unrounded
+    bool m_overflowed = false;
 };
 
 } // namespace DayInterest

@@ -2,6 +2,7 @@
 
 #include "DayInterest.h"
 #include "data/RunningBalance.h"
+#include "data/ShortDate.h"
 
 #include <QtNumeric>
 
@@ -105,6 +106,7 @@ private:
     void findRateFromCache();
     void interestDateError();
     void accrue(Money interestBearing);
+    void interestOutOfRange();
     void recordDay(Money interestBearing, int days, double daily, Money interest);
     Money lessOffset(Money loan) const;
     void moveOffsetTo(qint64 day);
@@ -169,6 +171,7 @@ private:
     QVector<qint64> m_deletions;
     QVector<ReportLine> m_lines;
     QStringList m_notices;
+    bool m_outOfRange = false;
 };
 
 InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
@@ -463,14 +466,23 @@ void InterestCalculation::accrue(Money interestBearing) {
         return;
     }
     const double daily = DayInterest::unrounded(interestBearing, m_rate.percent(), divisor(), days);
-    if (m_observer) [[unlikely]] {
-        const Money before = m_accrual.accrued();
-        m_accrual.add(daily);
-        recordDay(interestBearing, days, daily,
-                  Money::subtract(m_accrual.accrued(), before).value_or(Money()));
+    const Money added = m_accrual.add(daily);
+    if (m_accrual.overflowed()) [[unlikely]]
+        interestOutOfRange();
+    if (m_observer) [[unlikely]]
+        recordDay(interestBearing, days, daily, added);
+}
+
+// No interest due can be said once a day's interest, or the sum of a period's, leaves the money
+// range: the account is refused from that day, rather than charged nothing.
+void InterestCalculation::interestOutOfRange() {
+    if (m_outOfRange)
         return;
-    }
-    m_accrual.add(daily);
+    m_outOfRange = true;
+    m_notices << QStringLiteral("The interest due from %1 is more than an account can hold: the "
+                                "account cannot be calculated from there.")
+                     .arg(ShortDate::format(m_currentDay));
+    m_currentDay = m_endDay;
 }
 
 // Tells the observer of the day just accrued: what it added to the interest due under a daily
@@ -508,6 +520,8 @@ void InterestCalculation::postInterest(const QDate& postingDate) {
     line.kind = ReportLine::Kind::Interest;
     line.date = postingDate;
     line.interestDue = m_accrual.post();
+    if (m_accrual.overflowed()) [[unlikely]]
+        interestOutOfRange();
     line.balance = m_runningBalance;
     if (m_resetInPeriod)
         line.incomplete = ReportLine::Incomplete::HistoryGap;

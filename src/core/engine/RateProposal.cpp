@@ -338,8 +338,18 @@ RateProposal::Proposal Search::run() {
         u.charged = s.charge;
         if (s.effective)
             u.nearestRate = s.effective->rate;
-        u.difference =
-            Money::subtract(s.charge, Money::fromRaw(due ? cents(*due) : 0)).value_or(Money());
+        const std::optional<Money> difference =
+            Money::subtract(s.charge, Money::fromRaw(due ? cents(*due) : 0));
+        if (!difference) {
+            // No account a lender keeps charges that far from what is due: refused whole.
+            RateProposal::Proposal refused;
+            refused.notices << QStringLiteral("The charge of %1 differs from the interest due "
+                                              "by more than an account can hold: no rates are "
+                                              "proposed for this account.")
+                                   .arg(ShortDate::format(u.date));
+            return refused;
+        }
+        u.difference = *difference;
         p.unexplained << u;
     }
     return p;

@@ -147,6 +147,128 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
 std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
                                             const QVector<SessionRow>& session,
                                             const CommitOptions& options, QString* error) {
+    std::optional<TransactionGuard> transaction;
+    if (!options.inCallerTransaction) {
+        transaction.emplace(db);
+        if (!transaction->begun(error))
+            return std::nullopt;
+    }
+    std::optional<CommitResult> result =
+        StatementCommitter(db).commit(header, session, options.balanceRow, error);
+    if (!result || (transaction && !transaction->commit(error)))
+        return std::nullopt;
+    return result;
+}
+
+StatementCommitter::StatementCommitter(QSqlDatabase db) : m_db(std::move(db)) {}
+
+bool StatementCommitter::load(QString* error) {
+    if (m_loaded)
+        return true;
+    if (!readStatementNumbers(m_db, &m_numbers, error))
+        return false;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    // The last row only: the history may hold hundreds of thousands.
+    if (!q.exec(QStringLiteral("select Date, OpenBalance from tblAllRecords order by Date desc, "
+                               "ID desc limit 1")))
+        return fail(q.lastError().text(), error);
+    m_historyEmpty = !q.next();
+    if (!m_historyEmpty)
+        m_last = LastRow{q.value(0), StoredValue::money(q.value(1)).money()};
+    m_withFitId =
+        AccountDatabase::hasColumn(m_db, QStringLiteral("tblAllRecords"), QStringLiteral("FITID"));
+    m_loaded = true;
+    return true;
+}
+
+// A row just inserted is the history's last when no row sorts after it: SQLite puts nulls first,
+// and the newest ID last among rows of one date.
+void StatementCommitter::follow(const QVariant& date, std::optional<Money> balance) {
+    m_historyEmpty = false;
+    const bool later = !m_last || m_last->date.isNull() ||
+                       (!date.isNull() && date.toString() >= m_last->date.toString());
+    if (later)
+        m_last = LastRow{date, balance};
+}
+
+bool StatementCommitter::insertNumber(int number, QString* error) {
+    if (!m_numberInsert) {
+        m_numberInsert.emplace(m_db);
+        if (!m_numberInsert->prepare(
+                QStringLiteral("insert into tblNumber (StatementNumber) values (?)")))
+            return fail(m_numberInsert->lastError().text(), error);
+    }
+    m_numberInsert->bindValue(0, number);
+    if (!m_numberInsert->exec())
+        return fail(m_numberInsert->lastError().text(), error);
+    m_numbers << number;
+    return true;
+}
+
+bool StatementCommitter::insertBalanceRow(const QDate& date, Money balance, QString* error) {
+    if (!m_balanceInsert) {
+        m_balanceInsert.emplace(m_db);
+        if (!m_balanceInsert->prepare(QStringLiteral(
+                "insert into tblAllRecords (Date, OpenBalance, CloseBalance) values (?, ?, ?)")))
+            return fail(m_balanceInsert->lastError().text(), error);
+    }
+    const QVariant stored = ShortDate::toIso(date);
+    m_balanceInsert->bindValue(0, stored);
+    m_balanceInsert->bindValue(1, balance.raw());
+    m_balanceInsert->bindValue(2, balance.raw());
+    if (!m_balanceInsert->exec())
+        return fail(m_balanceInsert->lastError().text(), error);
+    follow(stored, balance);
+    return true;
+}
+
+bool StatementCommitter::appendRows(const QVector<SessionRow>& session, Money running,
+                                    QString* error) {
+    if (!m_rowInsert) {
+        m_rowInsert.emplace(m_db);
+        if (!m_rowInsert->prepare(
+                QStringLiteral("insert into tblAllRecords (Date, GovtCharge, BankCharge, "
+                               "UserWithdrawal, Deposit, InterestPayment, OpenBalance, "
+                               "CloseBalance%1) values (?,?,?,?,?,?,?,0%2)")
+                    .arg(m_withFitId ? QStringLiteral(", FITID") : QString(),
+                         m_withFitId ? QStringLiteral(",?") : QString())))
+            return fail(m_rowInsert->lastError().text(), error);
+    }
+    QSqlQuery& q = *m_rowInsert;
+    for (const SessionRow& row : session) {
+        TransactionAmounts amounts;
+        Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
+                            &amounts.deposit, &amounts.interestPayment};
+        bool readable = true;
+        const QVariant date = row.date.isValid() ? QVariant(ShortDate::toIso(row.date))
+                                                 : QVariant(QMetaType(QMetaType::QString));
+        q.bindValue(0, date);
+        for (int a = 0; a < AmountColumns::Count; ++a) {
+            const StoredMoney& amount = row.amounts[std::size_t(a)];
+            if (amount.state == StoredMoney::State::Unreadable)
+                readable = false;
+            *targets[a] = amount.money().value_or(Money());
+            q.bindValue(1 + a, nullable(amount.money()));
+        }
+        if (readable) {
+            if (const std::optional<Money> after = RunningBalance::after(running, amounts))
+                running = *after;
+        }
+        q.bindValue(6, running.raw());
+        if (m_withFitId)
+            q.bindValue(7, row.fitId.isEmpty() ? QVariant(QMetaType(QMetaType::QString))
+                                               : QVariant(row.fitId));
+        if (!q.exec())
+            return fail(q.lastError().text(), error);
+        follow(date, running);
+    }
+    return true;
+}
+
+std::optional<CommitResult> StatementCommitter::commit(const StatementHeader& header,
+                                                       const QVector<SessionRow>& session,
+                                                       bool balanceRow, QString* error) {
     std::optional<int> entered;
     if (!header.number.isEmpty()) {
         bool ok = false;
@@ -158,122 +280,37 @@ std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHead
         }
         entered = n;
     }
-
-    std::optional<TransactionGuard> transaction;
-    if (!options.inCallerTransaction) {
-        transaction.emplace(db);
-        if (!transaction->isActive()) {
-            fail(transaction->lastError(), error);
-            return std::nullopt;
-        }
-    }
-    const auto commit = [&]() {
-        if (!transaction || transaction->commit())
-            return true;
-        fail(transaction->lastError(), error);
-        return false;
-    };
-    QSqlQuery q(db);
-    const auto queryFailed = [&]() -> std::optional<CommitResult> {
-        fail(q.lastError().text(), error);
+    if (!load(error))
         return std::nullopt;
-    };
+    if (entered && !m_numbers.contains(*entered) && !insertNumber(*entered, error))
+        return std::nullopt;
 
     CommitResult result;
-    QVector<int> numbers;
-    if (!readStatementNumbers(db, &numbers, error))
-        return std::nullopt;
-    if (entered && !numbers.contains(*entered)) {
-        if (!q.prepare(QStringLiteral("insert into tblNumber (StatementNumber) values (?)")))
-            return queryFailed();
-        q.addBindValue(*entered);
-        if (!q.exec())
-            return queryFailed();
-        numbers << *entered;
-    }
-
-    if (!q.exec(QStringLiteral("select count(*) from tblAllRecords")) || !q.next())
-        return queryFailed();
-    const bool historyEmpty = q.value(0).toLongLong() == 0;
-    q.finish();
-    if (historyEmpty && session.isEmpty()) {
+    if (m_historyEmpty && session.isEmpty()) {
         result.noTransactions = true;
-        if (!commit())
-            return std::nullopt;
         return result;
     }
-    result.missing = missingStatements(numbers);
+    result.missing = missingStatements(m_numbers);
 
     // The balance the appended rows continue from: the balance row's, else the balance after the
     // last committed row (the one statement entry proposes as the next opening balance).
     Money running;
-    if (entered && (options.balanceRow || needsBalanceRow(numbers, *entered))) {
+    if (entered && (balanceRow || needsBalanceRow(m_numbers, *entered))) {
         if (!header.start.isValid() || !header.openBalance) {
             fail(QStringLiteral("The statement's start date or opening balance cannot be read."),
                  error);
             return std::nullopt;
         }
         running = *header.openBalance;
-        if (!q.prepare(QStringLiteral("insert into tblAllRecords (Date, OpenBalance, CloseBalance) "
-                                      "values (?, ?, ?)")))
-            return queryFailed();
-        q.addBindValue(ShortDate::toIso(header.start));
-        q.addBindValue(running.raw());
-        q.addBindValue(running.raw());
-        if (!q.exec())
-            return queryFailed();
+        if (!insertBalanceRow(header.start, running, error))
+            return std::nullopt;
         result.balanceRowAdded = true;
-    } else if (!session.isEmpty()) {
-        if (!q.exec(QString::fromLatin1(Queries::AllRecordsLastBalance)))
-            return queryFailed();
-        if (q.last()) {
-            if (const std::optional<Money> last = StoredValue::money(q.value(2)).money())
-                running = *last;
-        }
-        q.finish();
+    } else if (m_last && m_last->balance) {
+        running = *m_last->balance;
     }
-
-    if (!session.isEmpty()) {
-        const bool withFitId = AccountDatabase::hasColumn(db, QStringLiteral("tblAllRecords"),
-                                                          QStringLiteral("FITID"));
-        if (!q.prepare(
-                QStringLiteral(
-                    "insert into tblAllRecords (Date, GovtCharge, BankCharge, UserWithdrawal, "
-                    "Deposit, InterestPayment, OpenBalance, CloseBalance%1) values "
-                    "(?,?,?,?,?,?,?,0%2)")
-                    .arg(withFitId ? QStringLiteral(", FITID") : QString(),
-                         withFitId ? QStringLiteral(",?") : QString())))
-            return queryFailed();
-        for (const SessionRow& row : session) {
-            TransactionAmounts amounts;
-            Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
-                                &amounts.deposit, &amounts.interestPayment};
-            bool readable = true;
-            q.addBindValue(row.date.isValid() ? QVariant(ShortDate::toIso(row.date))
-                                              : QVariant(QMetaType(QMetaType::QString)));
-            for (int a = 0; a < AmountColumns::Count; ++a) {
-                const StoredMoney& amount = row.amounts[std::size_t(a)];
-                if (amount.state == StoredMoney::State::Unreadable)
-                    readable = false;
-                *targets[a] = amount.money().value_or(Money());
-                q.addBindValue(nullable(amount.money()));
-            }
-            if (readable) {
-                if (const std::optional<Money> after = RunningBalance::after(running, amounts))
-                    running = *after;
-            }
-            q.addBindValue(running.raw());
-            if (withFitId)
-                q.addBindValue(row.fitId.isEmpty() ? QVariant(QMetaType(QMetaType::QString))
-                                                   : QVariant(row.fitId));
-            if (!q.exec())
-                return queryFailed();
-            ++result.appendedRows;
-        }
-    }
-    q.finish();
-    if (!commit())
+    if (!session.isEmpty() && !appendRows(session, running, error))
         return std::nullopt;
+    result.appendedRows = int(session.size());
     return result;
 }
 

@@ -6,6 +6,8 @@
 
 #include <QDate>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
 #include <QString>
 #include <QVector>
 
@@ -84,5 +86,39 @@ struct CommitOptions {
 std::optional<CommitResult> commitStatement(QSqlDatabase db, const StatementHeader& header,
                                             const QVector<SessionRow>& session,
                                             const CommitOptions& options, QString* error);
+
+// Commits statements one after another inside the caller's transaction, each as commitStatement
+// commits it: what the account holds (its numbers, whether it has history, its last row's
+// balance) is read once and then followed, and each insert is prepared once, so that a history
+// of half a million rows in a thousand statements is written in seconds, not minutes.
+class StatementCommitter {
+public:
+    explicit StatementCommitter(QSqlDatabase db);
+    std::optional<CommitResult> commit(const StatementHeader& header,
+                                       const QVector<SessionRow>& session, bool balanceRow,
+                                       QString* error);
+
+private:
+    // The history's last row by date and ID: its Date as stored (null first) and its balance.
+    struct LastRow {
+        QVariant date;
+        std::optional<Money> balance;
+    };
+    bool load(QString* error);
+    bool insertNumber(int number, QString* error);
+    bool insertBalanceRow(const QDate& date, Money balance, QString* error);
+    bool appendRows(const QVector<SessionRow>& session, Money running, QString* error);
+    void follow(const QVariant& date, std::optional<Money> balance);
+
+    QSqlDatabase m_db;
+    bool m_loaded = false;
+    QVector<int> m_numbers;
+    bool m_historyEmpty = true;
+    std::optional<LastRow> m_last;
+    bool m_withFitId = false;
+    std::optional<QSqlQuery> m_numberInsert;
+    std::optional<QSqlQuery> m_balanceInsert;
+    std::optional<QSqlQuery> m_rowInsert;
+};
 
 } // namespace ReportPreparation

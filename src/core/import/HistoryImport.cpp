@@ -138,6 +138,20 @@ QList<ImportedRow> applied(QList<ImportedRow> rows, const Signs& signs) {
     return rows;
 }
 
+Signs proposeSigns(ImportSession& session) {
+    if (session.layout().flipSign) {
+        CsvLayout asWritten = session.layout();
+        asWritten.flipSign = false;
+        session.setLayout(asWritten);
+    }
+    const ReadResult& read = session.result();
+    if (!read.error.isEmpty() || read.rows.isEmpty() ||
+        !std::all_of(read.rows.cbegin(), read.rows.cend(),
+                     [](const ImportedRow& r) { return r.ok(); }))
+        return Signs();
+    return proposeSigns(read.rows);
+}
+
 std::optional<AccountHistory> AccountHistory::load(QSqlDatabase db, QString* error) {
     AccountHistory h;
     if (!ReportPreparation::readStatementNumbers(db, &h.numbers, error))
@@ -400,40 +414,53 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
     return plan;
 }
 
-std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error) {
+std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error,
+                              const ImportChoices* keep) {
     TransactionGuard transaction(db);
     if (!transaction.begun(error))
         return std::nullopt;
     Written written;
-    for (const Statement& s : plan.statements) {
-        if (s.status != Status::Ready)
-            continue;
-        StatementHeader header;
-        header.number = QString::number(s.number);
-        header.start = s.start;
-        header.end = s.end;
-        header.openBalance = s.opening;
-        header.closeBalance = s.closing;
-        QVector<StatementChecks::Row> checked;
-        QVector<SessionRow> session;
-        for (const ImportedRow& r : s.rows) {
-            const TransactionAmounts amounts = ImportPreview::amountsOf(previewRow(r));
-            checked << StatementChecks::Row{r.date, amounts};
-            session << sessionRow(amounts, r);
+    {
+        // One committer for all: what the account holds is read once, each insert prepared once.
+        ReportPreparation::StatementCommitter committer(db);
+        for (const Statement& s : plan.statements) {
+            if (s.status != Status::Ready)
+                continue;
+            StatementHeader header;
+            header.number = QString::number(s.number);
+            header.start = s.start;
+            header.end = s.end;
+            header.openBalance = s.opening;
+            header.closeBalance = s.closing;
+            QVector<StatementChecks::Row> checked;
+            QVector<SessionRow> session;
+            checked.reserve(s.rows.size());
+            session.reserve(s.rows.size());
+            for (const ImportedRow& r : s.rows) {
+                const TransactionAmounts amounts = ImportPreview::amountsOf(previewRow(r));
+                checked << StatementChecks::Row{r.date, amounts};
+                session << sessionRow(amounts, r);
+            }
+            if (!StatementChecks::rows(header, checked).passed()) {
+                if (error)
+                    *error = QStringLiteral("statement %1 fails its closing checks").arg(s.number);
+                return std::nullopt;
+            }
+            QString why;
+            if (!committer.commit(header, session, s.balanceRow, &why)) {
+                if (error)
+                    *error = QStringLiteral("statement %1: %2").arg(s.number).arg(why);
+                return std::nullopt;
+            }
+            ++written.statements;
+            written.rows += int(session.size());
         }
-        if (!StatementChecks::rows(header, checked).passed()) {
-            if (error)
-                *error = QStringLiteral("statement %1 fails its closing checks").arg(s.number);
-            return std::nullopt;
-        }
-        QString why;
-        if (!ReportPreparation::commitStatement(db, header, session, {true, s.balanceRow}, &why)) {
-            if (error)
-                *error = QStringLiteral("statement %1: %2").arg(s.number).arg(why);
-            return std::nullopt;
-        }
-        ++written.statements;
-        written.rows += int(session.size());
+    }
+    QString why;
+    if (keep && !keep->store(db, ImportChoices::StatementSetting, &why, false)) {
+        if (error)
+            *error = QStringLiteral("the file's layout cannot be remembered: %1").arg(why);
+        return std::nullopt;
     }
     if (!transaction.commit(error))
         return std::nullopt;
@@ -456,20 +483,19 @@ Outcome importInto(QSqlDatabase db, const QString& account, const AccountHistory
             return out;
         }
     }
-    const std::optional<Written> written = commit(db, plan, &out.reason);
-    if (!written) {
-        out.step = Outcome::Step::NotWritten;
-        return out;
-    }
-    out.written = *written;
     // The statement import reads amounts as the balance sees them too.
     ImportChoices kept = choices;
     if (layout) {
         kept.csv = layout;
         kept.csv->flipSign = signs.turnAmounts;
     }
-    if (kept != choices)
-        kept.store(db, ImportChoices::StatementSetting, &out.layoutNotKept);
+    const std::optional<Written> written =
+        commit(db, plan, &out.reason, kept != choices ? &kept : nullptr);
+    if (!written) {
+        out.step = Outcome::Step::NotWritten;
+        return out;
+    }
+    out.written = *written;
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ImportChoices.h"
 #include "ImportPreview.h"
+#include "ImportSession.h"
 #include "ImportRow.h"
 #include "data/Money.h"
 
@@ -46,6 +47,11 @@ struct Signs {
 Signs proposeSigns(const QList<ImportedRow>& rows);
 // The rows with `signs` applied.
 QList<ImportedRow> applied(QList<ImportedRow> rows, const Signs& signs);
+// The signs proposed for the file `session` has read, as the window and the tool both propose
+// them: of the file as it is written, so a turn the reading made (a remembered layout's, the
+// detection's) is undone first, and the pair stored with the layout afterwards means the same
+// whatever the account remembered. Without a proposal while a row does not read.
+Signs proposeSigns(ImportSession& session);
 
 // What the account already holds.
 struct AccountHistory {
@@ -118,21 +124,23 @@ struct Written {
 };
 
 // Commits every ready statement in one transaction, each through the closing checks and the
-// commit a typed statement goes through. nullopt, and the account as it was, when any fails.
-std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error);
+// commit a typed statement goes through, and `keep` (when given) with them, so that a kill
+// leaves the account either as it was or with all of it. nullopt, and the account as it was,
+// when any fails.
+std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error,
+                              const ImportChoices* keep = nullptr);
 
 // The import as the window and the tool both make it, in this order: nothing without a ready
 // statement; a copy of `account` kept beside it when it holds history already (nothing written
-// when the copy fails); the ready statements committed; the file's CSV layout remembered for the
-// next file (`layout`, its sign as the statements read the amounts), which, failing, is said
-// but undoes nothing.
+// when the copy fails); the ready statements committed, and in the same transaction the file's
+// CSV layout remembered for the next file (`layout`, its sign as the statements read the
+// amounts).
 struct Outcome {
     enum class Step : quint8 { Done, NothingReady, NoCopy, NotWritten };
     Step step = Step::Done;
     QString reason; // NoCopy, NotWritten: why
     Written written;
-    QString copy;          // the copy kept, "" when the account held no history
-    QString layoutNotKept; // why the layout could not be remembered, "" when it was
+    QString copy; // the copy kept, "" when the account held no history
 };
 Outcome importInto(QSqlDatabase db, const QString& account, const AccountHistory& history,
                    const Plan& plan, const ImportChoices& choices,

@@ -47,6 +47,7 @@ ImportChoices ImportChoices::load(QSqlDatabase db, const QString& setting) {
     return read.exec() && read.next() ? fromText(read.value(0).toString()) : ImportChoices();
 }
 
-bool ImportChoices::store(QSqlDatabase db, const QString& setting, QString* error) const {
-    return ReportStore::writeSetting(db, setting, toText(), error);
+bool ImportChoices::store(QSqlDatabase db, const QString& setting, QString* error,
+                          bool ownTransaction) const {
+    return ReportStore::writeSettings(db, {{setting, toText()}}, error, ownTransaction);
 }

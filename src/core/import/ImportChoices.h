@@ -27,7 +27,9 @@ struct ImportChoices {
     // The setting the statement import keeps its choices under.
     static inline const QString StatementSetting = QStringLiteral("ImportChoices");
     // Keeps them there. False, with `error` saying why, when the account could not keep them.
-    bool store(QSqlDatabase db, const QString& setting, QString* error) const;
+    // `ownTransaction` false: a part of the caller's transaction.
+    bool store(QSqlDatabase db, const QString& setting, QString* error,
+               bool ownTransaction = true) const;
 
     friend bool operator==(const ImportChoices&, const ImportChoices&) = default;
 };

@@ -160,7 +160,10 @@ Table table(const Calculation& c, const QVector<RatePeriod>& stored, const Refer
         all = passedOn(all, row, lagDays);
     }
     if (const std::optional<Money> under = interestDue(c, all))
-        t.allPassedOn = Money::subtract(*due, *under).value_or(Money());
+        t.allPassedOn = Money::subtract(*due, *under);
+    if (!t.allPassedOn)
+        t.notices << QStringLiteral("The cost of every change passed on in full cannot be worked "
+                                    "out: it is more than an account can hold.");
     return t;
 }
 

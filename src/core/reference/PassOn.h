@@ -41,8 +41,9 @@ inline constexpr qint64 MostCostWork = 20'000'000;
 struct Table {
     QVector<Row> rows;
     Money total; // the rows' costs
-    Money
-        allPassedOn; // the interest due under the stored rates less that with every change in full
+    // The interest due under the stored rates less that with every change in full; nullopt, with
+    // a notice, when it cannot be worked out.
+    std::optional<Money> allPassedOn;
     QStringList notices;
     bool costsRefused = false; // past MostCostWork: the rows stand without their costs
 };

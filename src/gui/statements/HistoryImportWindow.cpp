@@ -244,14 +244,8 @@ QString HistoryImportWindow::unreadable() const {
 }
 
 void HistoryImportWindow::rowsRead() {
-    // The signs are asked of the file as it is written: a sign the reading turned is undone.
-    if (m_session->layout().flipSign) {
-        CsvLayout asWritten = m_session->layout();
-        asWritten.flipSign = false;
-        m_session->setLayout(asWritten);
-    }
+    m_signs = proposeSigns(*m_session);
     layoutPanel->showLayout();
-    m_signs = unreadable().isEmpty() ? proposeSigns(m_session->result().rows) : Signs();
     const QSignalBlocker amounts(turnAmountsCheck);
     const QSignalBlocker balances(turnBalancesCheck);
     turnAmountsCheck->setChecked(m_signs.turnAmounts);
@@ -447,9 +441,6 @@ void HistoryImportWindow::carryOn(const Outcome& outcome) {
     if (!outcome.copy.isEmpty())
         done += QStringLiteral("\nThe account as it was before the import is kept as %1.")
                     .arg(outcome.copy);
-    if (!outcome.layoutNotKept.isEmpty())
-        done += QStringLiteral("\nThe file's layout could not be remembered: %1")
-                    .arg(outcome.layoutNotKept);
     Dialogs::instance().message(done);
 
     const QString rates = QStringLiteral("The bank's file holds no interest rates: enter the rate "

@@ -213,6 +213,12 @@ void TestInterestEngine::report_data() {
         << QStringList{"2024-01-10 T -99000.00", "2024-01-14 T -99300.00",
                        "2024-01-15 I 199.06 -99300.00", "2024-01-20 T -99299.00"}
         << QStringList();
+    // Interest beyond the money range stops the report as a refusal, rather than adding nothing.
+    QTest::newRow("interest more than an account can hold")
+        << QStringList{"2024-01-01 close -900000000000000", "2024-03-01 dep 1"}
+        << QStringList{"2024-01-01 2024-12-31 999"} << 2 << "" << QStringList()
+        << QStringList{"The interest due from 7/02/2024 is more than an account can hold: the "
+                       "account cannot be calculated from there."};
     QTest::newRow("a rate that cannot be read keeps the rate in force")
         << January << QStringList{"2024-01-01 2024-01-09 7.3", "2024-01-10 2024-12-31 -"} << 0
         << "14"

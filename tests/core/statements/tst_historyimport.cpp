@@ -75,6 +75,22 @@ QStringList allRecords(const QString& path) {
               "order by Date, ID");
 }
 
+// The rows as a bank writes them, oldest first, each amount and balance times its sign.
+QString bankCsv(const QList<ImportedRow>& rows, int amountSign, int balanceSign) {
+    QString csv = "Date,Description,Amount,Balance\n";
+    for (const ImportedRow& r : rows)
+        csv += QStringLiteral("%1,%2,%3,%4\n")
+                   .arg(ShortDate::toIso(r.date), r.description,
+                        Money::fromRaw(r.amount.raw() * amountSign).toPlainText(),
+                        Money::fromRaw(r.balance->raw() * balanceSign).toPlainText());
+    return csv;
+}
+
+bool writeFile(const QString& path, const QString& text) {
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) >= 0;
+}
+
 } // namespace
 
 class TestHistoryImport : public QObject {
@@ -94,6 +110,10 @@ private slots:
     void everydayAccountCautioned_data();
     void everydayAccountCautioned();
     void roundTripThroughTheTool();
+    void rememberedTurnThroughTheTool_data();
+    void layoutKeptInTheStatementsTransaction_data();
+    void layoutKeptInTheStatementsTransaction();
+    void rememberedTurnThroughTheTool();
     // A file or an account no loan could make is refused with a message, quickly: sums beyond
     // 64 bits, amounts beyond any account, a history of thousands of years.
     void hostileHistoryRefused_data();
@@ -440,6 +460,102 @@ void TestHistoryImport::roundTripThroughTheTool() {
     QCOMPARE(QDir(fixture.programFolder()).entryList({"* before import *"}).size(), 0);
     QCOMPARE(importTool({file, "--into", imported, "--new", "--statements", "monthly"}).status, 2);
     QCOMPARE(importTool({file, "--into", imported}).status, 1);
+}
+
+// A layout the account remembers with the amounts turned is read as written before the signs are
+// proposed: the second import proposes what the first did, and keeps the turn the statement
+// import then reads the bank's rows with.
+void TestHistoryImport::rememberedTurnThroughTheTool_data() {
+    QTest::addColumn<int>("amountSign");
+    QTest::addColumn<int>("balanceSign");
+    QTest::addColumn<QString>("flip");        // the layout remembered after each import
+    QTest::addColumn<QString>("repayment");   // as the statement import then reads it
+    QTest::newRow("debt positive, repayments negative") << -1 << -1 << "flip=yes" << "1500.00";
+    QTest::newRow("debt positive, repayments positive") << 1 << -1 << "flip=no" << "1500.00";
+    QTest::newRow("debt negative, repayments negative") << -1 << 1 << "flip=yes" << "1500.00";
+}
+
+void TestHistoryImport::rememberedTurnThroughTheTool() {
+    QFETCH(int, amountSign);
+    QFETCH(int, balanceSign);
+    QFETCH(QString, flip);
+    QFETCH(QString, repayment);
+    AccountFixture fixture;
+    const QList<ImportedRow> rows = history(QDate(2022, 5, 1), 12);
+    const QString firstHalf = fixture.path("first.csv");
+    const QString whole = fixture.path("whole.csv");
+    const QString oneMonth = fixture.path("month.csv");
+    QVERIFY(writeFile(firstHalf, bankCsv(rows.first(13), amountSign, balanceSign)));
+    QVERIFY(writeFile(whole, bankCsv(rows, amountSign, balanceSign)));
+    QVERIFY(writeFile(oneMonth, bankCsv(rows.last(2), amountSign, balanceSign)));
+    const QString account = fixture.path("Loan.mdb");
+    const auto remembered = [&] {
+        const QStringList kept = AccountFixture::column(
+            account, "select Value from tblSettings where Name = 'ImportChoices'");
+        return kept.isEmpty() ? QString() : kept.first();
+    };
+    const auto signsLine = [](const QString& err) {
+        const qsizetype at = err.indexOf("signs: ");
+        return at < 0 ? QString() : err.mid(at, err.indexOf('\n', at) - at);
+    };
+
+    const Run first =
+        importTool({firstHalf, "--into", account, "--new", "--statements", "monthly"});
+    QVERIFY2(first.status == 0, qPrintable(first.err));
+    QVERIFY2(remembered().contains(flip), qPrintable(remembered()));
+    const Run second = importTool({whole, "--into", account, "--statements", "monthly"});
+    QVERIFY2(second.status == 0, qPrintable(second.err));
+    QCOMPARE(signsLine(second.err), signsLine(first.err));
+    QVERIFY2(second.err.contains("written: 6 statements"), qPrintable(second.err));
+    QVERIFY2(remembered().contains(flip), qPrintable(remembered()));
+    // The statement import reads the bank's next rows in the layout remembered.
+    const Run preview =
+        importTool({oneMonth, "--account", account, "--start", "2023-04-01", "--end",
+                    "2023-04-30", "--opening", "-238000", "--format", "csv"});
+    QVERIFY2(preview.status == 0, qPrintable(preview.err));
+    QVERIFY2(preview.out.contains(",Repayment," + repayment + ","), qPrintable(preview.out));
+}
+
+// The layout is remembered in the statements' own transaction: a kill or a failure between the
+// two writes can leave no account with its statements but without the layout.
+void TestHistoryImport::layoutKeptInTheStatementsTransaction_data() {
+    QTest::addColumn<QString>("planted"); // SQL run on the account before the import
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("counts"); // statements, history rows, remembered layouts
+    QTest::newRow("all written") << "" << 0 << QStringList{"5", "12", "1"};
+    QTest::newRow("the layout's write fails")
+        << "create trigger planted before insert on tblSettings when new.Name = 'ImportChoices' "
+           "begin select raise(abort, 'planted'); end"
+        << 2 << QStringList{"0", "0", "0"};
+}
+
+void TestHistoryImport::layoutKeptInTheStatementsTransaction() {
+    QFETCH(QString, planted);
+    QFETCH(int, status);
+    QFETCH(QStringList, counts);
+    AccountFixture fixture;
+    const QString path = fixture.newAccount("Loan.mdb");
+    {
+        Account account(path);
+        // Planted on the open connection, as a failure between the two writes would strike.
+        if (!planted.isEmpty())
+            QVERIFY(QSqlQuery(account.db()).exec(planted));
+        const Plan plan = cut(history(QDate(2022, 5, 1), 6).first(13),
+                              every(Cutting::Every::Month), {}, {});
+        const Outcome outcome = importInto(account.db(), path, account.history(), plan,
+                                           ImportChoices(), CsvLayout(), Signs());
+        QCOMPARE(int(outcome.step), status == 0 ? int(Outcome::Step::Done)
+                                                : int(Outcome::Step::NotWritten));
+        if (status != 0)
+            QVERIFY2(outcome.reason.contains("planted"), qPrintable(outcome.reason));
+    }
+    QCOMPARE(AccountFixture::column(
+                 path, "select (select count(*) from tblNumber) || ',' || (select count(*) from "
+                       "tblAllRecords where CloseBalance = 0) || ',' || (select count(*) from "
+                       "tblSettings where Name = 'ImportChoices')")
+                 .value(0)
+                 .split(','),
+             counts);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryImport)
