@@ -16,7 +16,7 @@ namespace PlantedTargets {
 
 struct Planted {
     QString target;       // the name the program is given
-    QString watched;      // the file whose bytes must stay as they were
+    QString watched;      // the file whose bytes must stay as they were, if any
     QByteArray before;    // its bytes when planted
     QString mustNotExist; // where a dangling link points
     enum Kind { File, Link, Fifo, Folder } kind = File;
@@ -36,7 +36,8 @@ inline QByteArray native(const QString& path) {
 // planted names; `account` is the account the program works on.
 inline Planted plant(const QString& kind, const QString& folder, const QString& account) {
     Planted p;
-    p.watched = account;
+    // The account is watched where the target reaches it.
+    p.watched = kind.contains(QLatin1String("account")) ? account : QString();
     p.target = QDir(folder).filePath(QStringLiteral("target.out"));
     const QByteArray target = native(p.target);
     if (kind == QLatin1String("the account")) {
@@ -74,7 +75,7 @@ inline Planted plant(const QString& kind, const QString& folder, const QString& 
 
 // "" when everything planted is as it was; else what changed.
 inline QString changed(const Planted& p) {
-    if (bytes(p.watched) != p.before)
+    if (!p.watched.isEmpty() && bytes(p.watched) != p.before)
         return QStringLiteral("%1 was written over").arg(p.watched);
     if (!p.mustNotExist.isEmpty() && QFileInfo::exists(p.mustNotExist))
         return QStringLiteral("a file was made where the link points");
@@ -89,10 +90,10 @@ inline QString changed(const Planted& p) {
 }
 
 inline const QStringList& kinds() {
-    static const QStringList k = {"the account",     "a link to the account",
-                                  "a hard link to the account", "a link to a file",
-                                  "a dangling link", "a fifo",
-                                  "a folder",        "another account"};
+    static const QStringList k = {
+        "the account",      "a link to the account", "a hard link to the account",
+        "a link to a file", "a dangling link",       "a fifo",
+        "a folder",         "another account"};
     return k;
 }
 

@@ -151,9 +151,9 @@ std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName
         QStringLiteral("I complain that you charged more interest on my loan account %1 than was "
                        "due under its terms. I have worked out the interest due day by day from "
                        "the account's statements, %2. %3 you charged %4 more than was due.")
-            .arg(d.accountNumber, c.owedRates
-                                      ? QStringLiteral("at the rates the loan's terms owe")
-                                      : QStringLiteral("at the interest rates that applied"),
+            .arg(d.accountNumber,
+                 c.owedRates ? QStringLiteral("at the rates the loan's terms owe")
+                             : QStringLiteral("at the interest rates that applied"),
                  raised == 1 ? QStringLiteral("On the posting below")
                              : QStringLiteral("On the %1 postings below").arg(raised),
                  grid.amount(total(c))));

@@ -100,9 +100,9 @@ QString refusal(const QStringList& paths, const QStringList& keep) {
         const bool aExists = ::stat(native(paths[i]).constData(), &a) == 0;
         for (qsizetype j = 0; j < i; ++j) {
             struct stat b {};
-            const bool same = resolvedName(paths[i]) == resolvedName(paths[j]) ||
-                              (aExists && ::stat(native(paths[j]).constData(), &b) == 0 &&
-                               sameFile(a, b));
+            const bool same =
+                resolvedName(paths[i]) == resolvedName(paths[j]) ||
+                (aExists && ::stat(native(paths[j]).constData(), &b) == 0 && sameFile(a, b));
             if (same)
                 return cannot(paths[i], QStringLiteral("it names the same file as '%1', and "
                                                        "each output needs a file of its own.")

@@ -37,8 +37,8 @@ private slots:
             PlantedTargets::plant(kind, fixture.path(QString()), account);
         QVERIFY(!OutputFile::refusal(planted.target, {account}).isEmpty());
         QString error;
-        QVERIFY(!OutputFile::write(planted.target, QByteArray("%PDF-1.4 report"), {account},
-                                   &error));
+        QVERIFY(
+            !OutputFile::write(planted.target, QByteArray("%PDF-1.4 report"), {account}, &error));
         QVERIFY2(error.startsWith(QStringLiteral("Cannot write '%1': ").arg(planted.target)),
                  qPrintable(error));
         const QString changed = PlantedTargets::changed(planted);
@@ -50,11 +50,16 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("one name") << "out/a.pdf" << "out/a.pdf" << true;
-        QTest::newRow("one name spelled twice") << "out/a.pdf" << "out/../out/./a.pdf" << true;
-        QTest::newRow("through a linked folder") << "out/a.pdf" << "linked/a.pdf" << true;
-        QTest::newRow("a hard link") << "out/a.pdf" << "out/hard.pdf" << true;
-        QTest::newRow("two files") << "out/a.pdf" << "out/b.pdf" << false;
+        QTest::newRow("one name") << "out/a.pdf"
+                                  << "out/a.pdf" << true;
+        QTest::newRow("one name spelled twice") << "out/a.pdf"
+                                                << "out/../out/./a.pdf" << true;
+        QTest::newRow("through a linked folder") << "out/a.pdf"
+                                                 << "linked/a.pdf" << true;
+        QTest::newRow("a hard link") << "out/a.pdf"
+                                     << "out/hard.pdf" << true;
+        QTest::newRow("two files") << "out/a.pdf"
+                                   << "out/b.pdf" << false;
     }
     void oneFileForTwoOutputs() {
         QFETCH(QString, first);
@@ -69,8 +74,8 @@ private slots:
         QCOMPARE(::link(QFile::encodeName(fixture.path("out/a.pdf")).constData(),
                         QFile::encodeName(fixture.path("out/hard.pdf")).constData()),
                  0);
-        const QString why =
-            OutputFile::refusal({fixture.path(first), fixture.path(second)}, {fixture.newAccount()});
+        const QString why = OutputFile::refusal({fixture.path(first), fixture.path(second)},
+                                                {fixture.newAccount()});
         QCOMPARE(!why.isEmpty(), refused);
         if (refused)
             QVERIFY2(why.contains("names the same file"), qPrintable(why));
@@ -105,7 +110,8 @@ private slots:
         QVERIFY(leftovers(fixture.path(QString())).isEmpty());
 
         // A folder that is not there is said, not made.
-        QVERIFY(!OutputFile::write(fixture.path("no/such/report.pdf"), QByteArray("x"), {}, &error));
+        QVERIFY(
+            !OutputFile::write(fixture.path("no/such/report.pdf"), QByteArray("x"), {}, &error));
         QVERIFY2(error.startsWith("Cannot write"), qPrintable(error));
     }
 };
