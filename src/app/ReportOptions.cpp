@@ -124,7 +124,9 @@ const char* const Usage =
     "               OpenDocument text to edit, from the details kept in the account (Prepare a\n"
     "               Complaint in the summary window): every posting charged --threshold or more\n"
     "               above its interest due, with what explains it, the total and the interest it\n"
-    "               would have saved\n"
+    "               would have saved; a detail the account lacks (your name, the account\n"
+    "               number, the lender's name) is written as a placeholder to fill in, such as\n"
+    "               [your name], and said on standard error\n"
     "  --evidence EVIDENCE.pdf  writes the evidence pack behind it as PDF: the summary page,\n"
     "               the report, the working of each posting raised, the rate periods used and\n"
     "               where each came from, the changes of the reference passed on, the statements,\n"
@@ -155,7 +157,9 @@ const char* const Usage =
     "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
     "or no interest posting on the --explain DATE, or no rate could be proposed, or no\n"
     "posting to complain of, or --terms that do not read or cannot be worked, or the\n"
-    "costs of --reference past their limit.\n"
+    "costs of --reference past their limit, or a file to write refused: the account itself\n"
+    "or a link to it, any symbolic link, a folder, pipe or device, another account file,\n"
+    "or one file named for two outputs (nothing is written then).\n"
     "Notices go to standard error, one a line.\n";
 
 namespace {

@@ -7,6 +7,7 @@
 #include "ToolText.h"
 #include "complaint/Complaint.h"
 #include "data/AccountConnection.h"
+#include "data/OutputFile.h"
 #include "diagnosis/Diagnosis.h"
 #include "diagnosis/DiagnosisText.h"
 #include "engine/CalcDay.h"
@@ -28,8 +29,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QStringList>
@@ -55,9 +54,14 @@ int unreadable(const QString& problem) {
     return ToolText::problem("vantrell-report", problem, Unreadable);
 }
 
+// A file the core could not write, said as the tool's problems are, in lower case after its name.
+QString toolCase(const QString& error) {
+    return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
+}
+
 // The printed report of `lines`, as the report window prints it, into the file --pdf names; ""
-// when written, else why not. An earlier file of that name stays as it was unless the new one is
-// complete.
+// when written, else why not (OutputFile::write's refusals among it). An earlier file of that
+// name stays as it was unless the new one is complete.
 QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions,
                  bool offsetColumn, int missingStatement,
                  const InterestSummary::PostingRateMap& rates,
@@ -77,20 +81,11 @@ QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QStri
     content.rows.reserve(lines.size());
     for (const ReportLine& line : lines)
         content.rows << ReportTable::rowFor(line);
-
-    QSaveFile file(o.pdf);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write '%1': %2").arg(o.pdf, file.errorString());
-    QPdfWriter writer(&file);
-    writer.setPageLayout(PrintedReport::pageLayout(QPageSize(QPageSize::A4), offsetColumn));
-    writer.setTitle(QString::fromLatin1(PrintedReport::Caption));
-    writer.setCreator(QStringLiteral("Vantrell"));
     QString error;
-    if (!PrintedReport::paint(writer, content, &error))
-        return QStringLiteral("cannot write '%1': %2").arg(o.pdf, error);
-    if (!file.commit())
-        return QStringLiteral("cannot write '%1': %2").arg(o.pdf, file.errorString());
-    return QString();
+    if (PrintedReport::writePdf(o.pdf, content, QString::fromLatin1(PrintedReport::Caption),
+                                {o.account}, &error))
+        return QString();
+    return toolCase(error);
 }
 
 // Why --explain has nothing to show on `date`, naming the postings either side of it.
@@ -416,14 +411,29 @@ int writeComplaint(const Options& o, QSqlDatabase db, const QString& fixedDay,
         return unreadable(QStringLiteral("no letter is written: %1").arg(why));
     const QString evidenceName =
         o.evidence.isEmpty() ? QStringLiteral("the evidence") : QFileInfo(o.evidence).fileName();
-    if (!o.complaint.isEmpty() && !Complaint::writeLetter(*c, o.complaint, evidenceName, &error))
-        return unreadable(error);
+    if (!o.complaint.isEmpty()) {
+        if (!Complaint::writeLetter(*c, o.complaint, evidenceName, &error))
+            return unreadable(toolCase(error));
+        for (const Complaints::MissingDetail& m : Complaints::missingDetails(c->details))
+            print(stderr, QStringLiteral("The account holds no %1 for the letter: it says \"%2\" "
+                                         "in its place, to fill in before the letter is sent "
+                                         "(or give it in Prepare a Complaint).\n")
+                              .arg(m.what, m.placeholder));
+    }
     if (!o.evidence.isEmpty() && !Complaint::writeEvidence(*c, o.evidence, &error))
-        return unreadable(error);
+        return unreadable(toolCase(error));
     return Written;
 }
 
 int run(const Options& o) {
+    // Every file the run writes is checked before any work: a refused one leaves all unwritten.
+    QStringList outputs;
+    for (const QString& file : {o.pdf, o.complaint, o.evidence}) {
+        if (!file.isEmpty())
+            outputs << file;
+    }
+    if (const QString problem = OutputFile::refusal(outputs, {o.account}); !problem.isEmpty())
+        return unreadable(toolCase(problem));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open())

@@ -1,5 +1,6 @@
 #include "Complaint.h"
 
+#include "data/OutputFile.h"
 #include "diagnosis/DiagnosisText.h"
 #include "engine/RateProposal.h"
 #include "engine/ReportPreparation.h"
@@ -14,8 +15,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -124,7 +123,8 @@ void addTable(QTextCursor& cursor, const Case& c) {
 
 std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName) {
     const GridText grid;
-    const ComplaintDetails& d = c.details;
+    // A detail left blank is a marked placeholder to fill in, never an empty space.
+    const ComplaintDetails d = Complaints::withPlaceholders(c.details);
     auto doc = std::make_unique<QTextDocument>();
     QTextCursor cursor(doc.get());
     cursor.insertText(d.borrowerName);
@@ -150,13 +150,13 @@ std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName
         cursor,
         QStringLiteral("I complain that you charged more interest on my loan account %1 than was "
                        "due under its terms. I have worked out the interest due day by day from "
-                       "the account's statements, %2. On the %3 postings below you charged %4 "
-                       "more than was due.")
-            .arg(d.accountNumber, c.owedRates
-                                      ? QStringLiteral("at the rates the loan's terms owe")
-                                      : QStringLiteral("at the interest rates that applied"))
-            .arg(raised)
-            .arg(grid.amount(total(c))));
+                       "the account's statements, %2. %3 you charged %4 more than was due.")
+            .arg(d.accountNumber,
+                 c.owedRates ? QStringLiteral("at the rates the loan's terms owe")
+                             : QStringLiteral("at the interest rates that applied"),
+                 raised == 1 ? QStringLiteral("On the posting below")
+                             : QStringLiteral("On the %1 postings below").arg(raised),
+                 grid.amount(total(c))));
     addTable(cursor, c);
     addParagraph(cursor, QString());
     const Money saved = interestSaved(c);
@@ -333,8 +333,7 @@ bool writeLetter(const Case& c, const QString& path, const QString& evidenceName
         *error = QStringLiteral("No letter is written: %1.").arg(why);
         return false;
     }
-    // Written into memory first: the document writer closes the device it is given, and the
-    // file must stay open until the whole letter is there.
+    // Written into memory first: the document writer closes the device it is given.
     const std::unique_ptr<QTextDocument> doc = letter(c, evidenceName);
     QBuffer buffer;
     QTextDocumentWriter writer(&buffer, "odf");
@@ -342,13 +341,7 @@ bool writeLetter(const Case& c, const QString& path, const QString& evidenceName
         *error = QStringLiteral("Cannot write '%1': the document could not be made").arg(path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() ||
-        !file.commit()) {
-        *error = QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return OutputFile::write(path, buffer.data(), {c.account}, error);
 }
 
 bool writeEvidence(const Case& c, const QString& path, QString* error) {
@@ -372,25 +365,7 @@ bool writeEvidence(const Case& c, const QString& path, QString* error) {
     content.appendix = appendix(c);
     content.footer = QStringLiteral("%1, made %2")
                          .arg(QFileInfo(c.account).fileName(), GridText().date(content.printedOn));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString());
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setPageLayout(PrintedReport::pageLayout(QPageSize(QPageSize::A4), c.offsetColumn));
-    writer.setTitle(QStringLiteral("Evidence"));
-    writer.setCreator(QStringLiteral("Vantrell"));
-    QString why;
-    if (!PrintedReport::paint(writer, content, &why)) {
-        *error = QStringLiteral("Cannot write '%1': %2").arg(path, why);
-        return false;
-    }
-    if (!file.commit()) {
-        *error = QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return PrintedReport::writePdf(path, content, QStringLiteral("Evidence"), {c.account}, error);
 }
 
 } // namespace Complaint

@@ -68,8 +68,10 @@ Money interestSaved(const Case& c);
 QString noLetter(const Case& c);
 
 // The letter as an OpenDocument text (`.odt`) the borrower can edit, naming `evidenceName` among
-// the enclosures; the evidence as a PDF. Each file is written whole or not at all: false, with
-// `error` saying why, and any earlier file of that name as it was.
+// the enclosures, a blank detail it needs written as its placeholder
+// (Complaints::missingDetails); the evidence as a PDF. Each file goes through OutputFile::write:
+// never over the account, through a link or over anything but a regular file, and whole or not
+// at all: false, with `error` saying why, and any earlier file of that name as it was.
 bool writeLetter(const Case& c, const QString& path, const QString& evidenceName, QString* error);
 bool writeEvidence(const Case& c, const QString& path, QString* error);
 

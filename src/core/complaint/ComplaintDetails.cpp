@@ -53,6 +53,31 @@ ComplaintDetails readDetails(QSqlDatabase db) {
     return d;
 }
 
+QVector<MissingDetail> missingDetails(const ComplaintDetails& d) {
+    QVector<MissingDetail> missing;
+    if (d.borrowerName.trimmed().isEmpty())
+        missing << MissingDetail{MissingDetail::BorrowerName, QStringLiteral("your name"),
+                                 QStringLiteral("[your name]")};
+    if (d.accountNumber.trimmed().isEmpty())
+        missing << MissingDetail{MissingDetail::AccountNumber,
+                                 QStringLiteral("the loan account number"),
+                                 QStringLiteral("[account number]")};
+    if (d.lenderName.trimmed().isEmpty())
+        missing << MissingDetail{MissingDetail::LenderName, QStringLiteral("the lender's name"),
+                                 QStringLiteral("[lender's name]")};
+    return missing;
+}
+
+ComplaintDetails withPlaceholders(ComplaintDetails d) {
+    for (const MissingDetail& m : missingDetails(d)) {
+        QString& field = m.field == MissingDetail::BorrowerName    ? d.borrowerName
+                         : m.field == MissingDetail::AccountNumber ? d.accountNumber
+                                                                   : d.lenderName;
+        field = m.placeholder;
+    }
+    return d;
+}
+
 bool writeDetails(QSqlDatabase db, const ComplaintDetails& d, QString* error) {
     return ReportStore::writeSettings(db,
                                       {{BorrowerName, d.borrowerName},

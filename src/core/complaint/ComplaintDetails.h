@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // Who complains to whom about which loan, kept in the account's settings for the next letter.
 enum class ComplaintCountry : quint8 {
@@ -39,6 +40,19 @@ QString countryWord(ComplaintCountry c);
 // The details kept in the account; the defaults where none are.
 ComplaintDetails readDetails(QSqlDatabase db);
 bool writeDetails(QSqlDatabase db, const ComplaintDetails& details, QString* error);
+
+// A detail the letter cannot do without: which it is, what it is called where it is asked for,
+// and the marked placeholder a letter written without it holds in its place.
+struct MissingDetail {
+    enum Field { BorrowerName, AccountNumber, LenderName };
+    Field field;
+    QString what;        // "your name"
+    QString placeholder; // "[your name]"
+};
+// The details of `d` the letter needs and does not have (blank ones), in the letter's order.
+QVector<MissingDetail> missingDetails(const ComplaintDetails& d);
+// `d` with each missing detail's placeholder in its place.
+ComplaintDetails withPlaceholders(ComplaintDetails d);
 
 // The one factual paragraph on the time the lender has to answer and where the borrower may go
 // next; "" for no country.

@@ -3,6 +3,7 @@
 #include "GridText.h"
 #include "SummaryPage.h"
 #include "WorkingPage.h"
+#include "data/OutputFile.h"
 #include "data/ShortDate.h"
 
 #include <QFont>
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 
 #include <algorithm>
@@ -323,6 +325,20 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
         return false;
     }
     return true;
+}
+
+bool writePdf(const QString& path, const Content& content, const QString& title,
+              const QStringList& keep, QString* error) {
+    return OutputFile::write(
+        path,
+        [&](QIODevice& file, QString* why) {
+            QPdfWriter writer(&file);
+            writer.setPageLayout(pageLayout(QPageSize(QPageSize::A4), content.offsetColumn));
+            writer.setTitle(title);
+            writer.setCreator(QStringLiteral("Vantrell"));
+            return paint(writer, content, why);
+        },
+        keep, error);
 }
 
 } // namespace PrintedReport

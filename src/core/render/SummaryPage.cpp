@@ -7,11 +7,13 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -98,6 +100,49 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
     }
 }
 
+// The years' table's columns in twips, and its text's size as a share of 8 points.
+struct YearColumns {
+    std::array<double, 4> widths;
+    double scale = 1;
+    double blockWidth() const { return widths[0] + widths[1] + widths[2] + widths[3] + 3 * Gap; }
+    static constexpr double Gap = 60;
+};
+
+// Each column as the design has it, wider where a cell needs more in the face it is painted in
+// ("Total of every posting" does); where `blocks` blocks would then not fit across `width`, each
+// column as wide as its widest cell, and the text smaller while even that does not fit.
+YearColumns yearColumns(const QPaintDevice* device, const QVector<QStringList>& rows, int blocks,
+                        double width, double scale) {
+    constexpr std::array<double, 4> Design = {600, 1150, 1150, 1150};
+    constexpr double BlockGap = 300; // between two blocks
+    const double room = (width - (blocks - 1) * BlockGap) / blocks;
+    const auto needed = [&](double s) {
+        const QFontMetricsF body(PrintedReport::font(8 * s), device);
+        const QFontMetricsF bold(PrintedReport::font(8 * s, true), device);
+        std::array<double, 4> w = {};
+        const auto widen = [&](const QStringList& cells, const QFontMetricsF& metrics) {
+            for (int c = 0; c < 4 && c < cells.size(); ++c)
+                w[std::size_t(c)] = std::max(w[std::size_t(c)],
+                                             std::ceil(metrics.horizontalAdvance(cells[c])) + 20);
+        };
+        widen(SummaryRendering::yearHeadings(), bold);
+        for (qsizetype r = 0; r < rows.size(); ++r)
+            widen(rows[r], r == rows.size() - 1 ? bold : body);
+        return YearColumns{w, s};
+    };
+    YearColumns columns = needed(scale);
+    const YearColumns tight = columns;
+    for (std::size_t c = 0; c < Design.size(); ++c)
+        columns.widths[c] = std::max(columns.widths[c], Design[c] * scale);
+    if (columns.blockWidth() <= room)
+        return columns;
+    columns = tight;
+    // The text's width goes with its size; a second measure allows for the face's rounding.
+    for (int i = 0; i < 3 && columns.blockWidth() > room; ++i)
+        columns = needed(columns.scale * room / columns.blockWidth() * 0.99);
+    return columns;
+}
+
 // The calendar years and their total in side-by-side blocks, as many as the room below needs.
 void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary& s) {
     p.setPen(Qt::black);
@@ -121,26 +166,27 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
     const int blocks = rows.size() > fitting ? 2 : 1;
     const int perBlock = int((rows.size() + blocks - 1) / blocks);
     const double rowHeight = std::min(RowHeight, height / (perBlock + 1));
-    const double scale = rowHeight / RowHeight;
-    const QFont body = PrintedReport::font(8 * scale), bold = PrintedReport::font(8 * scale, true);
-    constexpr double Widths[] = {600, 1150, 1150, 1150};
-    constexpr double Gap = 60;
-    constexpr double BlockWidth = Widths[0] + Widths[1] + Widths[2] + Widths[3] + 3 * Gap;
+    const YearColumns columns =
+        yearColumns(p.device(), rows, blocks, room.width(), rowHeight / RowHeight);
+    const QFont body = PrintedReport::font(8 * columns.scale);
+    const QFont bold = PrintedReport::font(8 * columns.scale, true);
+    const double blockWidth = columns.blockWidth();
     for (int b = 0; b < blocks; ++b) {
         // The second block ends at the right margin.
-        const double left = b == 0 ? room.left() : room.right() - BlockWidth;
+        const double left = b == 0 ? room.left() : room.right() - blockWidth;
         const auto rowAt = [&](int i, const QStringList& cells, bool strong) {
             p.setFont(strong ? bold : body);
             double x = left;
             for (int c = 0; c < cells.size(); ++c) {
-                p.drawText(QRectF(x, top + i * rowHeight, Widths[c], rowHeight),
+                const double w = columns.widths[std::size_t(c)];
+                p.drawText(QRectF(x, top + i * rowHeight, w, rowHeight),
                            (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[c]);
-                x += Widths[c] + Gap;
+                x += w + YearColumns::Gap;
             }
         };
         rowAt(0, SummaryRendering::yearHeadings(), true);
         p.setPen(QPen(Qt::black, 8));
-        p.drawLine(QPointF(left, top + rowHeight), QPointF(left + BlockWidth, top + rowHeight));
+        p.drawLine(QPointF(left, top + rowHeight), QPointF(left + blockWidth, top + rowHeight));
         p.setPen(Qt::black);
         for (int i = 0; i < perBlock; ++i) {
             const int r = b * perBlock + i;

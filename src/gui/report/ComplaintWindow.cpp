@@ -1,6 +1,7 @@
 #include "ComplaintWindow.h"
 
 #include "data/AccountConnection.h"
+#include "data/OutputFile.h"
 #include "render/GridText.h"
 #include "shell/Captions.h"
 #include "shell/Dialogs.h"
@@ -209,13 +210,13 @@ void ComplaintWindow::showTotal() {
     int raised = 0;
     for (const Complaint::Posting& p : m_case->postings)
         raised += p.raised ? 1 : 0;
-    totalLabel->setText(why.isEmpty()
-                            ? tr("%1 postings raised, %2 in all, and the interest it would have "
-                                 "saved: %3.")
-                                  .arg(raised)
-                                  .arg(GridText().amount(Complaint::total(*m_case)),
-                                       GridText().amount(Complaint::interestSaved(*m_case)))
-                            : tr("No letter: %1.").arg(why));
+    totalLabel->setText(
+        why.isEmpty() ? tr("%1 raised, %2 in all, and the interest it would have saved: "
+                           "%3.")
+                            .arg(raised == 1 ? tr("1 posting") : tr("%1 postings").arg(raised))
+                            .arg(GridText().amount(Complaint::total(*m_case)),
+                                 GridText().amount(Complaint::interestSaved(*m_case)))
+                      : tr("No letter: %1.").arg(why));
     writeButton->setEnabled(why.isEmpty());
 }
 
@@ -231,6 +232,9 @@ bool ComplaintWindow::writeLetterAndEvidence() {
                                     (error.isEmpty() ? connection.lastError() : error));
         return false;
     }
+    // What is typed is kept first; the letter waits for what it needs.
+    if (!askForMissingDetail())
+        return false;
     const QFileInfo account(m_main.tag(Tag::NewFile));
     FileDialogRequest letter;
     letter.kind = FileDialogRequest::Save;
@@ -250,6 +254,12 @@ bool ComplaintWindow::writeLetterAndEvidence() {
     const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
     if (!evidencePath)
         return false;
+    // Both names are checked before either file is written: a refused one leaves both unwritten.
+    if (const QString why = OutputFile::refusal({*letterPath, *evidencePath}, {account.filePath()});
+        !why.isEmpty()) {
+        Dialogs::instance().message(why);
+        return false;
+    }
     setHourglass();
     const bool written =
         Complaint::writeLetter(*m_case, *letterPath, QFileInfo(*evidencePath).fileName(), &error) &&
@@ -263,6 +273,20 @@ bool ComplaintWindow::writeLetterAndEvidence() {
                                    "through, sign it and send both to your lender.")
                                     .arg(*letterPath, *evidencePath));
     return true;
+}
+
+bool ComplaintWindow::askForMissingDetail() {
+    const QVector<Complaints::MissingDetail> missing = Complaints::missingDetails(m_case->details);
+    if (missing.isEmpty())
+        return true;
+    const Complaints::MissingDetail& first = missing.first();
+    QLineEdit* edit = first.field == Complaints::MissingDetail::BorrowerName    ? borrowerNameEdit
+                      : first.field == Complaints::MissingDetail::AccountNumber ? accountNumberEdit
+                                                                                : lenderNameEdit;
+    Dialogs::instance().message(tr("The letter needs %1: fill in \"%2\" before it is written.")
+                                    .arg(first.what, edit->accessibleName()));
+    edit->setFocus();
+    return false;
 }
 
 void ComplaintWindow::closeWindow() {

@@ -30,7 +30,8 @@ public:
     void prepare(const SummaryRendering::Basis& basis);
     const std::optional<Complaint::Case>& complaint() const { return m_case; }
 
-    // Stores the details, then asks where the two files go and writes them.
+    // Stores the details; asks for a detail the letter needs while one is blank; then asks where
+    // the two files go and writes them, neither where it may not go (OutputFile).
     bool writeLetterAndEvidence();
     void closeWindow();
 
@@ -41,6 +42,8 @@ private:
     QWidget* createDetails();
     void showDetails();
     ComplaintDetails shownDetails() const;
+    // False, having said which field to fill in, while the letter lacks a detail it needs.
+    bool askForMissingDetail();
     void fillPostings();
     void showTotal();
     void applyThreshold();

@@ -1,5 +1,6 @@
 #include "WorkingWindow.h"
 
+#include "data/OutputFile.h"
 #include "render/WorkingPage.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -203,16 +203,21 @@ void WorkingWindow::saveAsCsv() {
     const std::optional<QString> path = Dialogs::instance().chooseFile(request);
     if (!path)
         return;
-    // A file of that name is only replaced when the user says so, and then only once the new one
-    // is whole.
+    // A name that may not be written is said at once; a file of that name is only replaced when
+    // the user says so, and then only once the new one is whole.
+    const QStringList account = {m_report->basis().account};
+    if (const QString why = OutputFile::refusal(*path, account); !why.isEmpty()) {
+        Dialogs::instance().message(SaveError + why);
+        return;
+    }
     if (QFileInfo::exists(*path) &&
         !Dialogs::instance().question(
             tr("%1 already exists. Replace it?").arg(QFileInfo(*path).fileName())))
         return;
-    QSaveFile file(*path);
-    const QByteArray csv = WorkingRendering::csv(m_report->working(), m_posting);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        Dialogs::instance().message(SaveError + file.errorString());
+    QString error;
+    if (!OutputFile::write(*path, WorkingRendering::csv(m_report->working(), m_posting), account,
+                           &error))
+        Dialogs::instance().message(SaveError + error);
 }
 
 void WorkingWindow::printOrPdf() {

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "data/OutputFile.h"
+
 #include <QApplication>
 #include <QInputDialog>
 
@@ -11,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QToolBar>
 
 namespace {
@@ -98,20 +99,20 @@ void QtDialogs::saveAsPdf(const QPrinter& printer, const PaintFunction& paint) {
     const std::optional<QString> path = chooseFile(request);
     if (!path)
         return;
-    // Written beside and put in place once whole: a failed save leaves an earlier file as it was.
-    QSaveFile file(*path);
+    // Never over an account, through a link or over a pipe; written beside and put in place once
+    // whole, so a failed save leaves an earlier file as it was.
     QString error;
-    if (file.open(QIODevice::WriteOnly)) {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setTitle(printer.docName());
-        writer.setCreator(AppTitle);
-        if (paint(writer, &error) && !file.commit())
-            error = file.errorString();
-    } else {
-        error = file.errorString();
-    }
-    if (!error.isEmpty())
+    const bool written = OutputFile::write(
+        *path,
+        [&](QIODevice& file, QString* why) {
+            QPdfWriter writer(&file);
+            writer.setPageLayout(printer.pageLayout());
+            writer.setTitle(printer.docName());
+            writer.setCreator(AppTitle);
+            return paint(writer, why);
+        },
+        {}, &error);
+    if (!written)
         message(QStringLiteral("Save as PDF Error: ") + error, AppTitle);
 }
 

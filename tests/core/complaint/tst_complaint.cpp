@@ -2,10 +2,12 @@
 // late, the letter (read back from the .odt's content) and the evidence (through pdftotext) hold
 // every raised posting's date and amounts and the total, equal to the summary's; each country's
 // paragraph, and none for none; the details kept in the account; an account with no overcharge
-// gives no letter and says why.
+// gives no letter and says why; a detail left blank is a placeholder, said on standard error; and
+// the tool writes neither the letter, the evidence nor the printed report where it must not.
 #include "complaint/Complaint.h"
 #include "data/AccountConnection.h"
 #include "render/GridText.h"
+#include "support/PlantedTargets.h"
 #include "support/RateHistory.h"
 #include "support/ReportTool.h"
 
@@ -142,6 +144,94 @@ private slots:
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("no letter is written"), qPrintable(run.err));
         QVERIFY(!QFile::exists(letter));
+    }
+
+    // Blank details: each is a marked placeholder in the letter, and said; no empty space where
+    // the name or the account number belongs.
+    void blankDetailsArePlaceholders() {
+        AccountFixture fixture;
+        const QString path = account(fixture, true);
+        const QString letter = fixture.path("letter.odt");
+        const Run run = report({path, "--method", "2", "--complaint", letter});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QString text = QString(output("unzip", {"-p", letter, "content.xml"}))
+                                 .remove(QRegularExpression("<[^>]*>"))
+                                 .replace("&apos;", "'");
+        for (const char* placeholder : {"[your name]", "[account number]", "[lender's name]"}) {
+            QVERIFY2(text.contains(placeholder), placeholder);
+            QVERIFY2(run.err.contains(QStringLiteral("\"%1\"").arg(placeholder)),
+                     qPrintable(run.err));
+        }
+        const std::optional<Complaint::Case> c = prepared(path);
+        QVERIFY(c);
+        const QString plain = Complaint::letterText(*c, QStringLiteral("evidence.pdf"));
+        QVERIFY(plain.startsWith("[your name]\n"));
+        QVERIFY(plain.contains("Loan account [account number]: interest charged in error"));
+        QVERIFY(plain.contains("my loan account [account number] than was due"));
+        QVERIFY(plain.contains("\n[lender's name]\n"));
+        QVERIFY2(plain.trimmed().endsWith("Yours faithfully,\n\n[your name]"),
+                 qPrintable(plain.right(80)));
+    }
+
+    void postingsCounted_data() {
+        QTest::addColumn<int>("raised");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("one") << 1 << "On the posting below you charged";
+        QTest::newRow("two") << 2 << "On the 2 postings below you charged";
+    }
+    void postingsCounted() {
+        QFETCH(int, raised);
+        QFETCH(QString, says);
+        AccountFixture fixture;
+        std::optional<Complaint::Case> c = prepared(account(fixture, true));
+        QVERIFY(c && c->postings.size() == 2);
+        c->postings[1].raised = raised == 2;
+        const QString letter = Complaint::letterText(*c, QStringLiteral("evidence.pdf"));
+        QVERIFY2(letter.contains(says), qPrintable(letter));
+        QVERIFY(!letter.contains("1 postings"));
+    }
+
+    // Each file the tool writes, refused where it must not go: exit 2, a message, and nothing
+    // written there or through it.
+    void refusedTargets_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("kind");
+        for (const char* option : {"--pdf", "--complaint", "--evidence"}) {
+            for (const QString& kind : PlantedTargets::kinds())
+                QTest::addRow("%s %s", option, qPrintable(kind)) << option << kind;
+        }
+    }
+    void refusedTargets() {
+        QFETCH(QString, option);
+        QFETCH(QString, kind);
+        AccountFixture fixture;
+        const QString path = account(fixture, true);
+        const PlantedTargets::Planted planted =
+            PlantedTargets::plant(kind, fixture.path(QString()), path);
+        const Run run = report({path, "--method", "2", option, planted.target});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("cannot write '%1': ").arg(planted.target)),
+                 qPrintable(run.err));
+        const QString changed = PlantedTargets::changed(planted);
+        QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    }
+
+    // One name for the letter and the evidence: neither is written, rather than the letter lost.
+    void oneNameForBoth_data() {
+        QTest::addColumn<QString>("evidence");
+        QTest::newRow("the same name") << "both.odt";
+        QTest::newRow("through a linked folder") << "linked/both.odt";
+    }
+    void oneNameForBoth() {
+        QFETCH(QString, evidence);
+        AccountFixture fixture;
+        const QString path = account(fixture, true);
+        QVERIFY(QFile::link(fixture.path(QString()), fixture.path("linked")));
+        const Run run = report({path, "--method", "2", "--complaint", fixture.path("both.odt"),
+                                "--evidence", fixture.path(evidence)});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("names the same file"), qPrintable(run.err));
+        QVERIFY(!QFile::exists(fixture.path("both.odt")));
     }
 };
 

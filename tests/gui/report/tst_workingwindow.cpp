@@ -8,6 +8,7 @@
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
+#include "support/PlantedTargets.h"
 #include "support/RecordsHarness.h"
 
 #include <QCheckBox>
@@ -136,8 +137,8 @@ void TestWorkingWindow::fromTheReportWindow() {
     QTRY_VERIFY(!h.main->isLoaded(WorkingWindow::Name));
 }
 
-// Copy puts the days on the clipboard tab-separated; Save as CSV writes the tool's CSV and asks
-// before replacing a file; Print or PDF prints the working alone.
+// Copy puts the days on the clipboard tab-separated; Save as CSV writes the tool's CSV, asks
+// before replacing a file and writes nothing through a link; Print or PDF prints the working alone.
 void TestWorkingWindow::copySaveAndPrint() {
     Account h;
     auto* report = h.show<frmCalculate>(WindowNames::Calculate);
@@ -185,6 +186,15 @@ void TestWorkingWindow::copySaveAndPrint() {
     QCOMPARE(saved.readAll(), expected);
     QCOMPARE(h.dialogs.questions.size(), 2);
     QVERIFY(h.dialogs.messages.isEmpty());
+    // Nothing is written through a link, and no question asked of it.
+    const PlantedTargets::Planted link =
+        PlantedTargets::plant("a link to a file", h.fixture.path(QString()), h.account);
+    h.dialogs.files << link.target;
+    CLICK(w, "saveCsvButton");
+    QCOMPARE(h.dialogs.questions.size(), 2);
+    QVERIFY(h.dialogs.messages.value(0).text.contains("symbolic link"));
+    QVERIFY2(PlantedTargets::changed(link).isEmpty(), qPrintable(PlantedTargets::changed(link)));
+    h.dialogs.messages.clear();
 
     h.dialogs.previewToPdf = h.fixture.path("working.pdf");
     CLICK(w, "printButton");
