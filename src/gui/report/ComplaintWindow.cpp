@@ -5,6 +5,7 @@
 #include "render/GridText.h"
 #include "shell/Captions.h"
 #include "shell/Dialogs.h"
+#include "shell/WindowFit.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
@@ -73,12 +74,19 @@ ComplaintWindow::ComplaintWindow(WindowHost& main) : FormWindow(main, Name) {
     buttons->addWidget(writeButton);
     buttons->addWidget(closeButton);
 
+    // The details and the postings scroll when the window is smaller than they need; the
+    // buttons stay in view below them.
+    auto* body = new QWidget(this);
+    body->setObjectName("complaintBody");
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(intro);
+    content->addWidget(createDetails());
+    content->addWidget(gridCaption);
+    content->addWidget(postingsGrid, 1);
+    content->addWidget(totalLabel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(createDetails());
-    layout->addWidget(gridCaption);
-    layout->addWidget(postingsGrid, 1);
-    layout->addWidget(totalLabel);
+    layout->addWidget(WindowFit::scrolling(body, this), 1);
     layout->addLayout(buttons);
     resize(900, 680);
 }

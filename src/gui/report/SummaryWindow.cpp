@@ -6,6 +6,8 @@
 #include "render/GridText.h"
 #include "render/ReferenceRendering.h"
 #include "shell/Captions.h"
+#include "shell/Charts.h"
+#include "shell/WindowFit.h"
 #include "shell/WindowHost.h"
 
 #include <QBarCategoryAxis>
@@ -138,8 +140,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->addWidget(passOnTotalLabel, 9, 0, 1, 2);
     grid->addWidget(explainLabel, 10, 0, 1, 2);
     grid->addWidget(explanationsGrid, 11, 0, 1, 2);
-    grid->addWidget(explainWorkingButton, 12, 0, Qt::AlignLeft);
-    grid->addWidget(besideEdit, 13, 0, 1, 2);
+    grid->addWidget(besideEdit, 12, 0, 1, 2);
     grid->addWidget(runningTotalChart, 0, 1, 4, 1);
     grid->addWidget(chtYears, 4, 1, 3, 1);
     // The tables' columns are read whole, their headings too; the charts give way.
@@ -148,15 +149,22 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
 
     QHBoxLayout* buttons = createButtons();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(sentenceLabel);
+    // The verdict and its tables scroll when the window is smaller than they need; the buttons
+    // stay in view below them.
+    auto* body = new QWidget(this);
+    body->setObjectName("summaryBody");
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(sentenceLabel);
     nextLabel = new QLabel(this);
     nextLabel->setObjectName("nextLabel");
     nextLabel->setWordWrap(true);
-    layout->addWidget(nextLabel);
-    layout->addWidget(termsLabel);
-    layout->addWidget(ratesLabel);
-    layout->addLayout(grid, 1);
+    content->addWidget(nextLabel);
+    content->addWidget(termsLabel);
+    content->addWidget(ratesLabel);
+    content->addLayout(grid, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(WindowFit::scrolling(body, this), 1);
     layout->addLayout(buttons);
     resize(1040, 760);
 }
@@ -182,8 +190,11 @@ QHBoxLayout* SummaryWindow::createButtons() {
     closeButton->setObjectName("closeButton");
     connect(copyButton, &QPushButton::clicked, this, &SummaryWindow::copyAsText);
     connect(closeButton, &QPushButton::clicked, this, &SummaryWindow::closeWindow);
+    // The explanation's working beside the posting's: in the bar, in view however far the
+    // tables scroll.
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(workingButton);
+    buttons->addWidget(explainWorkingButton);
     buttons->addStretch(1);
     buttons->addWidget(complaintButton);
     buttons->addWidget(copyButton);
@@ -306,6 +317,7 @@ void SummaryWindow::fillPassOn() {
                        passOnGrid->columnCount() - 1);
         }
     }
+    fitColumnsToText(passOnGrid);
     const bool shown = !sections.isEmpty();
     passOnLabel->setText(tr("Changes of %1 passed on").arg(names.join(tr(" and "))));
     passOnTotalLabel->setText(totals.join(QLatin1Char(' ')));
@@ -342,7 +354,7 @@ void SummaryWindow::fillTables() {
             yearsGrid->item(row, c)->setFont(bold);
         }
     }
-    yearsGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    fitColumnsToText(yearsGrid);
     incompleteLabel->setVisible(!s.incomplete.isEmpty());
 
     const QSignalBlocker quiet(largestGrid);
@@ -350,8 +362,6 @@ void SummaryWindow::fillTables() {
     largestGrid->setColumnCount(int(headings.size()));
     largestGrid->setHorizontalHeaderLabels(headings);
     largestGrid->setRowCount(int(s.largest.size()));
-    // Every cell and heading is read whole: the grid scrolls sideways rather than cut one.
-    largestGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     int row = 0;
     for (const InterestSummary::Posting& p : s.largest) {
         setRow(largestGrid, row, SummaryRendering::postingCells(s, p));
@@ -365,6 +375,8 @@ void SummaryWindow::fillTables() {
         ++row;
     }
     showPicks();
+    // Every cell and heading is read whole: the grid scrolls sideways rather than cut one.
+    fitColumnsToText(largestGrid);
 
     // In date order, a charge in the first amount column and interest due in the second.
     struct Apart {
@@ -382,13 +394,12 @@ void SummaryWindow::fillTables() {
     row = 0;
     for (const Apart& a : apart)
         setRow(unpairedGrid, row++, {text.date(a.date), a.charged, a.due});
+    fitColumnsToText(unpairedGrid);
 }
 
 void SummaryWindow::fillRunningTotal() {
     QChart* chart = runningTotalChart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
+    Charts::clear(chart);
     if (!m_summary || m_summary->postings.isEmpty())
         return;
 
@@ -432,9 +443,7 @@ void SummaryWindow::fillRunningTotal() {
 
 void SummaryWindow::fillYears() {
     QChart* chart = chtYears->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
+    Charts::clear(chart);
     if (!m_summary || m_summary->years.isEmpty())
         return;
 

@@ -3,6 +3,7 @@
 #include "data/OutputFile.h"
 #include "render/WorkingPage.h"
 #include "shell/Dialogs.h"
+#include "shell/WindowFit.h"
 #include "shell/WindowHost.h"
 
 #include <QCheckBox>
@@ -98,12 +99,19 @@ WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
     buttons->addWidget(printButton);
     buttons->addWidget(closeButton);
 
+    // The days and their foot scroll when the window is smaller than they need; the buttons
+    // stay in view below them.
+    auto* body = new QWidget(this);
+    body->setObjectName("workingBody");
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(titleLabel);
+    content->addWidget(aboutLabel);
+    content->addWidget(daysGrid, 1);
+    content->addWidget(footGrid);
+    content->addWidget(notesLabel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titleLabel);
-    layout->addWidget(aboutLabel);
-    layout->addWidget(daysGrid, 1);
-    layout->addWidget(footGrid);
-    layout->addWidget(notesLabel);
+    layout->addWidget(WindowFit::scrolling(body, this), 1);
     layout->addLayout(buttons);
     resize(960, 640);
 }

@@ -26,6 +26,12 @@ QTableWidget* listGrid(const QStringList& headings, const QString& objectName,
 void setListRow(QTableWidget* grid, int row, const QStringList& cells, int firstColumn,
                 int rightFrom, int rightTo);
 
+// Each column of the grid as wide as its heading and its widest cell need to read whole in the
+// fonts the grid has, with a little room to spare: worked out from the texts' own metrics now
+// and again whenever the grid's font or style changes, so that no system's fonts cut a heading.
+// The grid scrolls sideways when its columns need more room than it has.
+void fitColumnsToText(QTableView* grid);
+
 // Calls `fit` whenever the grid's visible area changes size: when its window first shows, when it
 // is resized and when a scroll bar comes or goes, so that columns fitted to the room stay fitted.
 void refitOnResize(QAbstractScrollArea* grid, std::function<void()> fit);

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,6 +25,9 @@ const QList<QPair<QChar, QString>>& delimiters() {
                                                       {u'|', QStringLiteral("Pipe")}};
     return list;
 }
+
+// The widest a column picker grows, in average characters.
+constexpr int PickerChars = 18;
 
 } // namespace
 
@@ -100,13 +104,16 @@ void CsvLayoutPanel::createFull() {
     amountsCombo->addItem(QStringLiteral("Debit and credit columns"));
     place(QStringLiteral("&Amounts:"), amountsCombo, QStringLiteral("amountsBox"));
     // Each column a list of the file's columns, filled once the file's layout is known. A
-    // picker is as wide as its longest column name, never narrower; its tooltip says the name
-    // too.
+    // picker is as wide as its longest column name, never narrower, up to a width past which
+    // a name is elided (a file without a header line names its columns by the first row's
+    // values, which may be long); its tooltip says the whole name.
     auto picker = [&](const QString& caption, const QString& name) {
         auto* box = new QComboBox;
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-        connect(box, &QComboBox::currentTextChanged, box, &QWidget::setToolTip);
+        connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+            box->setToolTip(box->itemData(index, Qt::ToolTipRole).toString());
+        });
         place(caption, box, name);
         return box;
     };
@@ -169,14 +176,22 @@ void CsvLayoutPanel::fillColumnLists() {
                                                  {balanceColumnCombo, layout.balanceColumn},
                                                  {signColumnCombo, layout.signColumn}};
     for (const auto& [box, column] : lists) {
+        const QFontMetrics metrics = box->fontMetrics();
+        const int widest = metrics.averageCharWidth() * PickerChars;
+        QComboBox* const picker = box; // a lambda may not capture a structured binding
+        const auto add = [picker, &metrics, widest](const QString& text, int data) {
+            picker->addItem(metrics.elidedText(text, Qt::ElideRight, widest), data);
+            picker->setItemData(picker->count() - 1, text, Qt::ToolTipRole);
+        };
         box->clear();
-        box->addItem(QStringLiteral("(none)"), -1);
+        add(QStringLiteral("(none)"), -1);
         for (int c = 0; c < names.size(); ++c)
-            box->addItem(names[c], c);
+            add(names[c], c);
         // A column the file does not have (a remembered layout) is kept and shown by number.
         if (column >= names.size())
-            box->addItem(QStringLiteral("%1:").arg(column + 1), column);
+            add(QStringLiteral("%1:").arg(column + 1), column);
         box->setCurrentIndex(std::max(0, box->findData(column)));
+        box->setToolTip(box->itemData(box->currentIndex(), Qt::ToolTipRole).toString());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "FormWindow.h"
 #include "WindowRegistry.h"
+#include "WindowFit.h"
 #include "Windows.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -37,7 +39,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
                    {"icoCalculate", s->standardIcon(QStyle::SP_FileDialogContentsView)}};
     createMenus();
     createToolbar();
-    resize(900, 650);
+    resize(WindowFit::mainWindowSize(screen() ? screen()->availableGeometry().size() : QSize()));
 }
 
 MDIForm1::~MDIForm1() {
@@ -186,6 +188,7 @@ FormWindow* MDIForm1::showWindow(const QString& name) {
     QMdiSubWindow* frame = m_registry->frameOf(name);
     form->show();
     frame->show();
+    m_registry->placeOnOpening(name);
     m_area->setActiveSubWindow(frame);
     frame->raise();
     return m_registry->loaded(name);

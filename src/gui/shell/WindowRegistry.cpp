@@ -1,9 +1,11 @@
 #include "WindowRegistry.h"
 
 #include "FormWindow.h"
+#include "WindowFit.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 WindowRegistry::WindowRegistry(MDIForm1& main, QMdiArea& area) : m_main(main), m_area(area) {}
 
@@ -62,6 +64,8 @@ FormWindow* WindowRegistry::window(const QString& name) {
         delete frame;
         return nullptr;
     }
+    // The size the window gave itself, if it did; one that places its frame itself gives none.
+    const QSize opening = form->testAttribute(Qt::WA_Resized) ? form->size() : QSize();
     frame->setWidget(form);
     frame->setWindowTitle(form->windowTitle());
     QObject::connect(form, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
@@ -69,7 +73,34 @@ FormWindow* WindowRegistry::window(const QString& name) {
     frame->hide();
     entry.frame = frame;
     entry.form = form;
+    entry.opening = opening;
+    entry.placed = false;
     return form;
+}
+
+void WindowRegistry::placeOnOpening(const QString& name) {
+    const auto it = m_entries.find(name);
+    if (it == m_entries.end() || !it->frame || !it->form || it->placed)
+        return;
+    it->placed = true;
+    QMdiSubWindow* frame = it->frame;
+    if (frame->isMaximized())
+        return;
+    const QRect room = m_area.viewport()->rect();
+    if (it->opening.isValid()) {
+        // The frame's own edges and caption around the window.
+        const QSize wanted = it->opening.grownBy(frame->contentsMargins());
+        frame->resize(WindowFit::bounded(wanted, room.size(), frame->minimumSizeHint()));
+    }
+    WindowFit::fitInto(frame, room);
+}
+
+void WindowRegistry::fitShown() {
+    const QRect room = m_area.viewport()->rect();
+    for (const Entry& entry : std::as_const(m_entries)) {
+        if (entry.frame && entry.form && entry.frame->isVisible())
+            WindowFit::fitInto(entry.frame, room);
+    }
 }
 
 void WindowRegistry::unload(const QString& name) {
@@ -94,6 +125,10 @@ void WindowRegistry::unload(const QString& name) {
         form->close();
     if (form)
         form->deleteLater();
+    // The windows left may grow once they are laid out again (one shown anew in front): each is
+    // brought back within the area then, and at once for those that already have.
+    fitShown();
+    QTimer::singleShot(0, &m_area, [this] { fitShown(); });
 }
 
 void WindowRegistry::unloadAccountWindows() {

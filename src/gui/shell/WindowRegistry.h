@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -34,6 +35,13 @@ public:
 
     QMdiSubWindow* frameOf(const QString& name) const;
 
+    // Shown for the first time, a window opens at its own opening size where the client area
+    // has room for it, and wholly inside the area.
+    void placeOnOpening(const QString& name);
+    // Every window shown brought back within the client area (after another window went, whose
+    // going may have made one grow).
+    void fitShown();
+
 private:
     struct Entry {
         Factory factory;
@@ -42,6 +50,8 @@ private:
         QPointer<FormWindow> form;
         bool making = false;         // the factory is running
         bool unloadedMaking = false; // the window asked to be unloaded meanwhile
+        QSize opening;               // the window's size as it made itself
+        bool placed = false;         // shown once, at its opening size
     };
 
     MDIForm1& m_main;

@@ -8,6 +8,7 @@
 #include "shell/Dialogs.h"
 #include "shell/FormWindow.h"
 #include "shell/ImportSteps.h"
+#include "shell/WindowFit.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
 #include "state/WorkflowState.h"
@@ -101,7 +102,12 @@ HistoryImportWindow::HistoryImportWindow(WindowHost& main,
 }
 
 void HistoryImportWindow::createControls() {
-    auto* root = new QVBoxLayout(this);
+    // Everything above the footer scrolls when the dialog is smaller than it needs; the status
+    // and the buttons stay in view.
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("historyBody"));
+    auto* root = new QVBoxLayout(body);
+    root->setContentsMargins(0, 0, 0, 0);
     layoutPanel = ImportSteps::addHeader(root, *m_session, CsvLayoutPanel::Shape::Full);
     // The two signs below say it in the history's own terms.
     layoutPanel->hideSign();
@@ -133,9 +139,11 @@ void HistoryImportWindow::createControls() {
     split->addWidget(rowsGrid);
     root->addWidget(split, 1);
 
-    const ImportSteps::Footer footer = ImportSteps::addFooter(root);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(WindowFit::scrolling(body, this), 1);
+    const ImportSteps::Footer footer = ImportSteps::addFooter(outer);
     statusLabel = footer.status;
-    resize(1100, 700);
+    WindowFit::openWithin(this, QSize(1100, 700));
 
     connect(footer.importButton, &QPushButton::clicked, this,
             &HistoryImportWindow::importStatements);

@@ -8,6 +8,7 @@
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
 #include "shell/ImportSteps.h"
+#include "shell/WindowFit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -93,7 +94,12 @@ ImportDialog::ImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase 
 }
 
 void ImportDialog::createControls() {
-    auto* root = new QVBoxLayout(this);
+    // Everything above the footer scrolls when the dialog is smaller than it needs; the status
+    // and the buttons stay in view.
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("importBody"));
+    auto* root = new QVBoxLayout(body);
+    root->setContentsMargins(0, 0, 0, 0);
     layoutPanel = ImportSteps::addHeader(root, *m_session, CsvLayoutPanel::Shape::Full);
 
     auto* rulesRow = new QHBoxLayout;
@@ -129,9 +135,11 @@ void ImportDialog::createControls() {
     root->addWidget(importGrid, 1);
     refitOnResize(importGrid, [this] { fitReasonColumn(); });
 
-    const ImportSteps::Footer footer = ImportSteps::addFooter(root);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(WindowFit::scrolling(body, this), 1);
+    const ImportSteps::Footer footer = ImportSteps::addFooter(outer);
     statusLabel = footer.status;
-    resize(1000, 700);
+    WindowFit::openWithin(this, QSize(1000, 700));
 
     connect(footer.importButton, &QPushButton::clicked, this, &ImportDialog::importRows);
     connect(footer.cancelButton, &QPushButton::clicked, this, &ImportDialog::cancel);

@@ -7,6 +7,7 @@
 #include "shell/CsvLayoutPanel.h"
 #include "shell/Dialogs.h"
 #include "shell/ImportSteps.h"
+#include "shell/WindowFit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -120,7 +121,7 @@ void OffsetImportDialog::createControls() {
 
     const ImportSteps::Footer footer = ImportSteps::addFooter(root);
     statusLabel = footer.status;
-    resize(560, 520);
+    WindowFit::openWithin(this, QSize(560, 520));
 
     connect(footer.importButton, &QPushButton::clicked, this, &OffsetImportDialog::importBalances);
     connect(footer.cancelButton, &QPushButton::clicked, this, &OffsetImportDialog::cancel);

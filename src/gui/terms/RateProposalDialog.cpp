@@ -6,6 +6,7 @@
 #include "render/RateProposalRendering.h"
 #include "shell/Captions.h"
 #include "shell/Dialogs.h"
+#include "shell/WindowFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -96,7 +97,7 @@ void RateProposalDialog::createControls() {
     buttons->addWidget(storeButton);
     buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
-    resize(860, 600);
+    WindowFit::openWithin(this, QSize(860, 600));
 
     connect(everyButton, &QPushButton::clicked, this, &RateProposalDialog::proposeUnderEvery);
     connect(storeButton, &QPushButton::clicked, this, &RateProposalDialog::storeTicked);

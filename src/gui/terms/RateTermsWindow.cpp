@@ -10,7 +10,9 @@
 #include "render/ReferenceRendering.h"
 #include "render/SummaryRendering.h"
 #include "shell/Captions.h"
+#include "shell/Charts.h"
 #include "shell/Dialogs.h"
+#include "shell/WindowFit.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
 
@@ -120,15 +122,26 @@ RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowName
                                 "stored rate periods stay as they are."));
     closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName("closeButton");
+    // The period's buttons sit in the window's bar, in view however far the terms scroll.
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newButton);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(deleteButton);
     buttons->addStretch(1);
     buttons->addWidget(reportButton);
     buttons->addWidget(closeButton);
 
+    // The terms and their results scroll when the window is smaller than they need; the buttons
+    // stay in view below them.
+    auto* body = new QWidget(this);
+    body->setObjectName("termsBody");
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(intro);
+    content->addWidget(splitter, 1);
+    content->addWidget(verdictLabel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(verdictLabel);
+    layout->addWidget(WindowFit::scrolling(body, this), 1);
     layout->addLayout(buttons);
     resize(1100, 700);
 
@@ -181,15 +194,9 @@ QWidget* RateTermsWindow::createTermsPanel() {
     connect(newButton, &QPushButton::clicked, this, &RateTermsWindow::newPeriod);
     connect(saveButton, &QPushButton::clicked, this, [this] { savePeriod(); });
     connect(deleteButton, &QPushButton::clicked, this, &RateTermsWindow::deletePeriod);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(newButton);
-    buttons->addWidget(saveButton);
-    buttons->addWidget(deleteButton);
-    buttons->addStretch(1);
     layout->addWidget(gridCaption);
     layout->addWidget(termsGrid, 1);
     layout->addWidget(createForm());
-    layout->addLayout(buttons);
     return panel;
 }
 
@@ -697,9 +704,7 @@ void RateTermsWindow::fillPassOn() {
 
 void RateTermsWindow::fillChart(const RateTerms::Owed& owed) {
     QChart* chart = termsChart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
+    Charts::clear(chart);
     const auto [first, last] = historyDates(m_inputs->history);
     if (!first.isValid())
         return;
