@@ -56,9 +56,10 @@ const char* const Usage =
     "Prints what the statement import's preview shows of a bank's CSV, OFX/QFX or QIF file: each\n"
     "row with its date, description, amount, the column it goes into, whether it is ticked for\n"
     "import and, when not, why. Nothing is written anywhere. What was detected goes to standard\n"
-    "error, one item a line: format, layout, delimiter, header line, amounts, date order, sign,\n"
-    "balance check, and \"summary:\" lines for what the bank's own lines state (an opening or\n"
-    "closing balance, totals) and whether the rows agree with it.\n"
+    "error, one item a line: format, layout, delimiter, header line, amounts, date order, date\n"
+    "(which of the file's dates the rows take, where it has two), sign, balance check, and\n"
+    "\"summary:\" lines for what the bank's own lines state (an opening or closing balance,\n"
+    "totals) and whether the rows agree with it.\n"
     "\n"
     "  --format F      text (default): aligned columns; csv: the header\n"
     "                  \"line,date,description,amount,column,ticked,reason\", then one line a "
@@ -467,6 +468,8 @@ QStringList detected(const ImportSession& session, const ImportPreview& preview)
                                                             : QStringLiteral("month first"),
                     session.asksDateOrder() ? QStringLiteral(" (both orders read every date)")
                                             : QString());
+    if (const QString note = session.dateNote(); !note.isEmpty())
+        out << QStringLiteral("date: %1").arg(note);
     if (layout.flipSign)
         out << QStringLiteral("sign: turned%1")
                    .arg(session.signNote().isEmpty()

@@ -25,6 +25,8 @@ constexpr Words LineWords[] = {
     {u"previous balance", Line::Opening},
     {u"balance brought forward", Line::Opening},
     {u"brought forward", Line::Opening},
+    {u"balance b/f", Line::Opening},
+    {u"brought fwd", Line::Opening},
     {u"anfangssaldo", Line::Opening},
     {u"beginsaldo", Line::Opening},
     {u"ending balance", Line::Closing},
@@ -32,6 +34,8 @@ constexpr Words LineWords[] = {
     {u"new balance", Line::Closing},
     {u"balance carried forward", Line::Closing},
     {u"carried forward", Line::Closing},
+    {u"balance c/f", Line::Closing},
+    {u"carried fwd", Line::Closing},
     {u"endsaldo", Line::Closing},
     {u"eindsaldo", Line::Closing},
     {u"total credits", Line::TotalIn},
@@ -44,6 +48,8 @@ constexpr Words LineWords[] = {
     {u"total paid out", Line::TotalOut},
     {u"total", Line::Other},
     {u"available balance", Line::Other},
+    {u"balance as at", Line::Other}, // before or after the rows, as the file is ordered
+    {u"balance at", Line::Other},
     {u"arranged overdraft", Line::Other},
     {u"overdraft limit", Line::Other},
 };

@@ -14,12 +14,25 @@ bool isPendingText(QStringView text) {
     if (text.size() < 7 || !text.front().isLetter())
         return false;
     for (const char16_t* w :
-         {u"pending", u"pending transaction", u"processing", u"uncleared", u"unposted",
+         {u"pending", u"pending transaction", u"pending transactions", u"processing",
+          u"uncleared", u"uncleared transactions", u"uncleared items", u"unposted",
           u"not posted", u"not yet posted", u"authorised", u"authorized"}) {
         if (text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
+}
+
+bool isPendingHeading(const QList<QStringView>& fields) {
+    QStringView text;
+    for (QStringView f : fields) {
+        if (f.trimmed().isEmpty())
+            continue;
+        if (!text.isEmpty())
+            return false;
+        text = f;
+    }
+    return isPendingText(text);
 }
 
 Marker markerOf(QStringView text) {

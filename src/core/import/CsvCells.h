@@ -14,6 +14,8 @@ namespace CsvCells {
 
 // "Pending" or the like where a date belongs: a transaction the bank has not posted yet.
 bool isPendingText(QStringView text);
+// A line whose only text is such a word: the heading of the pending transactions under it.
+bool isPendingHeading(const QList<QStringView>& fields);
 
 // What a column of its own says of an amount's sign: CR, DR, C, D, Credit, Debit, Bij, Af,
 // Haben, Soll, H, S, or a transaction code that ends in + or -.

@@ -49,14 +49,16 @@ bool isDataLike(const QList<QStringView>& fields, QChar decimal) {
 
 namespace {
 
-// A date is the booking date, a value date, or either ("Date"): where a file has both, the
-// booking date is the row's. A description is the other party's name, the purpose, or either;
-// the kind of a transaction is never the description where a name or a purpose is there.
+// A date is the value date, the booking date, either ("Date"), or the day a card's purchase was
+// made ("Transaction Date"). Where a file has a value date, it is the row's: interest follows it.
+// A description is the other party's name, the purpose, or either; the kind of a transaction is
+// never the description where a name or a purpose is there.
 enum class Role {
     None,
     Date,
     BookingDate,
     ValueDate,
+    TransactionDate,
     Description,
     Party,
     Purpose,
@@ -86,9 +88,11 @@ Role roleOf(const QString& header, int* rank) {
                         u"booking date"}) ||
         h == u"posted" || h == u"posting")
         return Role::BookingDate;
-    if (containsAny(
-            h, {u"wertstellung", u"valuta", u"rentedatum", u"value date", u"transaction date"}))
+    if (containsAny(h, {u"wertstellung", u"valuta", u"rentedatum", u"value date", u"date valeur",
+                        u"fecha valor"}))
         return Role::ValueDate;
+    if (h.contains(u"transaction date"))
+        return Role::TransactionDate;
     if (containsAny(h, {u"date", u"datum", u"fecha"}))
         return Role::Date;
     if (containsAny(h, {u"auftraggeber", u"empf\u00e4nger", u"empfaenger", u"beguenstigt",
@@ -142,6 +146,27 @@ bool namesColumns(const QList<QStringView>& fields) {
     }
     return std::popcount(kinds) >= 2;
 }
+
+} // namespace
+
+QList<int> dateColumnsNamed(const QList<QStringView>& names) {
+    QList<int> dates;
+    for (int c = 0; c < names.size(); ++c) {
+        int rank = 0;
+        const Role role = roleOf(names[c].toString(), &rank);
+        if (role == Role::Date || role == Role::BookingDate || role == Role::ValueDate ||
+            role == Role::TransactionDate)
+            dates << c;
+    }
+    return dates;
+}
+
+bool namesValueDate(QStringView name) {
+    int rank = 0;
+    return roleOf(name.toString(), &rank) == Role::ValueDate;
+}
+
+namespace {
 
 // A line of the bank's own that states a balance or a total: its first text other than a date
 // says so.
@@ -220,6 +245,36 @@ SignAgreement signAgreement(const QList<const CsvRecord*>& rows, const CsvLayout
         previousAmount = a;
     }
     return agree;
+}
+
+namespace {
+
+// A payment to a card, as its issuer writes it: "PAYMENT - THANK YOU", "PAYMENT RECEIVED".
+bool namesCardPayment(const QString& description) {
+    const QString d = description.toLower();
+    return d.contains(u"thank you") || d.contains(u"payment received");
+}
+
+} // namespace
+
+const CsvRecord* paymentAgainstPurchases(const QList<const CsvRecord*>& rows, const CsvLayout& l) {
+    const CsvRecord* first = nullptr;
+    int positive = 0;
+    int negative = 0;
+    for (const CsvRecord* r : rows) {
+        const auto a = amountOf(*r, l);
+        if (!a || a->isZero())
+            continue;
+        const bool isNegative = *a < Money();
+        if (namesCardPayment(descriptionOf(*r, l))) {
+            if (!isNegative)
+                return nullptr; // a payment in as money in: the file's sign is the account's
+            first = first ? first : r;
+        } else {
+            (isNegative ? negative : positive) += 1;
+        }
+    }
+    return first && positive > negative ? first : nullptr;
 }
 
 namespace {
@@ -403,7 +458,8 @@ int placeHeader(const QList<CsvRecord>& records, const RowShape& shape, CsvLayou
     int above = shape.first - 1;
     int firstRowLike = shape.first;
     while (above >= 0 && !shape.dataLike[above] &&
-           (isPendingLike(records[above].fields, layout.decimal) || rowLike(above))) {
+           (isPendingLike(records[above].fields, layout.decimal) ||
+            isPendingHeading(records[above].fields) || rowLike(above))) {
         if (rowLike(above))
             firstRowLike = above;
         --above;
@@ -417,17 +473,24 @@ int placeHeader(const QList<CsvRecord>& records, const RowShape& shape, CsvLayou
     return headerAt;
 }
 
-// Columns the header names. Of the description's names the best ranked wins, unless the column
-// says the same on every row; numbered ones ("Description 1", "Description 2") are one
-// description.
-void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>& rows,
-                  CsvLayout& layout) {
-    int bestDescription = 1000;
+namespace {
+
+// The columns a header names that the layout holds no member for, before they are chosen between.
+struct NamedColumns {
     int booking = -1;
     int value = -1;
+    int transaction = -1;
     int party = -1;
     int purpose = -1;
     int charges = -1;
+};
+
+// Each role's first column; of the description's names the best ranked, unless the column says
+// the same on every row.
+NamedColumns nameColumns(const QList<QStringView>& names, const QList<const CsvRecord*>& rows,
+                         CsvLayout& layout) {
+    NamedColumns n;
+    int bestDescription = 1000;
     for (int c = 0; c < names.size(); ++c) {
         int rank = 0;
         const Role role = roleOf(names[c].toString(), &rank);
@@ -437,18 +500,21 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
             target = &layout.dateColumn;
             break;
         case Role::BookingDate:
-            target = &booking;
+            target = &n.booking;
             break;
         case Role::ValueDate:
-            target = &value;
+            target = &n.value;
+            break;
+        case Role::TransactionDate:
+            target = &n.transaction;
             break;
         case Role::Party:
             if (!sameOnEveryRow(rows, c))
-                target = &party;
+                target = &n.party;
             break;
         case Role::Purpose:
             if (!sameOnEveryRow(rows, c))
-                target = &purpose;
+                target = &n.purpose;
             break;
         case Role::Kind:
             target = &layout.kindColumn;
@@ -457,7 +523,7 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
             target = &layout.amountColumn;
             break;
         case Role::Charges:
-            target = &charges;
+            target = &n.charges;
             break;
         case Role::Debit:
             target = &layout.debitColumn;
@@ -480,48 +546,66 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
         if (target && *target < 0)
             *target = c;
     }
-    if (layout.descriptionColumn >= 0) {
-        auto unnumbered = [](QStringView name) {
-            name = name.trimmed();
-            while (!name.isEmpty() && name.back().isDigit())
-                name.chop(1);
-            return name.trimmed().toString().toLower();
-        };
-        const QString base = unnumbered(names[layout.descriptionColumn]);
-        QList<int> numbered;
-        for (int c = 0; c < names.size(); ++c) {
-            if (unnumbered(names[c]) == base &&
-                (c == layout.descriptionColumn || !sameOnEveryRow(rows, c)))
-                numbered << c;
-        }
-        if (numbered.size() > 1) {
-            layout.descriptionColumn = numbered.takeFirst();
-            layout.extraDescriptionColumns = numbered;
-        }
+    return n;
+}
+
+// Numbered descriptions ("Description 1", "Description 2") are one description.
+void joinNumberedDescriptions(const QList<QStringView>& names,
+                              const QList<const CsvRecord*>& rows, CsvLayout& layout) {
+    if (layout.descriptionColumn < 0)
+        return;
+    auto unnumbered = [](QStringView name) {
+        name = name.trimmed();
+        while (!name.isEmpty() && name.back().isDigit())
+            name.chop(1);
+        return name.trimmed().toString().toLower();
+    };
+    const QString base = unnumbered(names[layout.descriptionColumn]);
+    QList<int> numbered;
+    for (int c = 0; c < names.size(); ++c) {
+        if (unnumbered(names[c]) == base &&
+            (c == layout.descriptionColumn || !sameOnEveryRow(rows, c)))
+            numbered << c;
     }
-    // The booking date before a value date; a plain "Date" where neither is named.
-    if (booking >= 0)
-        layout.dateColumn = booking;
+    if (numbered.size() > 1) {
+        layout.descriptionColumn = numbered.takeFirst();
+        layout.extraDescriptionColumns = numbered;
+    }
+}
+
+} // namespace
+
+// Columns the header names.
+void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>& rows,
+                  CsvLayout& layout) {
+    NamedColumns n = nameColumns(names, rows, layout);
+    joinNumberedDescriptions(names, rows, layout);
+    // The value date, which interest follows, before the booking date, then a plain "Date", then
+    // the day a purchase was made.
+    if (n.value >= 0)
+        layout.dateColumn = n.value;
+    else if (n.booking >= 0)
+        layout.dateColumn = n.booking;
     else if (layout.dateColumn < 0)
-        layout.dateColumn = value;
+        layout.dateColumn = n.transaction;
     // The other party's name, then the purpose; the kind alone never.
-    if (party >= 0 || purpose >= 0) {
-        layout.descriptionColumn = party >= 0 ? party : purpose;
+    if (n.party >= 0 || n.purpose >= 0) {
+        layout.descriptionColumn = n.party >= 0 ? n.party : n.purpose;
         layout.extraDescriptionColumns.clear();
-        if (party >= 0 && purpose >= 0)
-            layout.extraDescriptionColumns << purpose;
+        if (n.party >= 0 && n.purpose >= 0)
+            layout.extraDescriptionColumns << n.purpose;
     } else {
         layout.kindColumn = -1;
     }
     // A card's charges beside its payments are its debits and credits.
-    if (layout.amountColumn < 0 && charges >= 0 && layout.debitColumn < 0 &&
+    if (layout.amountColumn < 0 && n.charges >= 0 && layout.debitColumn < 0 &&
         layout.creditColumn >= 0)
-        layout.debitColumn = std::exchange(charges, -1);
+        layout.debitColumn = std::exchange(n.charges, -1);
     // One column named for money out, a card's charges or a debit column with no credit column
     // beside it, holds money out as positive and a payment as negative: read turned.
     if (layout.amountColumn < 0 && layout.creditColumn < 0 &&
-        (charges >= 0 || layout.debitColumn >= 0)) {
-        layout.amountColumn = charges >= 0 ? charges : layout.debitColumn;
+        (n.charges >= 0 || layout.debitColumn >= 0)) {
+        layout.amountColumn = n.charges >= 0 ? n.charges : layout.debitColumn;
         layout.debitColumn = -1;
         layout.flipSign = true;
     }

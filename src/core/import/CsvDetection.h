@@ -22,6 +22,16 @@ struct SignAgreement {
 };
 SignAgreement signAgreement(const QList<const CsvRecord*>& rows, const CsvLayout& l);
 
+// A card's file that counts its purchases as positive, told by its payments: every row named as
+// a payment to the card ("PAYMENT - THANK YOU") is negative, and the other rows are mostly
+// positive. The first such payment's record; nullptr when the rows do not say so.
+const CsvRecord* paymentAgainstPurchases(const QList<const CsvRecord*>& rows, const CsvLayout& l);
+
+// The columns a header names as dates, in its order.
+QList<int> dateColumnsNamed(const QList<QStringView>& names);
+// The header names a value date ("Wertstellung", "Value Date"): the date interest follows.
+bool namesValueDate(QStringView name);
+
 // The decimal point: from the fields of the first `lines` records that are not dates.
 QChar decimalOf(const QList<CsvRecord>& records, int lines);
 

@@ -65,10 +65,18 @@ public:
                                                                  "amount column."));
                 continue;
             }
+            // "Pending transactions" over the rows the bank has not dated yet.
+            if (isPendingHeading(r.fields) && !amountOf(r, l))
+                continue;
             if (continuesDescription(r))
                 continue;
             if (auto pending = pendingRow(r)) {
                 m_result.rows << std::move(*pending);
+                continue;
+            }
+            if (auto undated = undatedRow(r)) {
+                m_undated << int(m_result.rows.size());
+                m_result.rows << std::move(*undated);
                 continue;
             }
             if (r.fields.size() <= m_last) {
@@ -100,7 +108,8 @@ private:
     BankSummary::Line summaryLine(const CsvRecord& r) const {
         const bool dated =
             BankText::parseDate(cell(r, m_layout.dateColumn), m_layout.dateOrder).isValid();
-        if (dated && amountOf(r, m_layout))
+        // A dated line of the bank's own may carry an amount of 0.00.
+        if (const auto amount = amountOf(r, m_layout); dated && amount && !amount->isZero())
             return BankSummary::Line::None;
         return BankSummary::kindOf(firstText(r, dated ? m_layout.dateColumn : -1));
     }
@@ -195,6 +204,38 @@ private:
         return row;
     }
 
+    // A line without a date, with an amount but no balance, that is none of the bank's own: a
+    // transaction it lists before it has dated it, as it does its pending ones.
+    std::optional<ImportedRow> undatedRow(const CsvRecord& r) const {
+        const CsvLayout& l = m_layout;
+        if (!cell(r, l.dateColumn).trimmed().isEmpty() || !amountOf(r, l) ||
+            !cell(r, l.balanceColumn).trimmed().isEmpty() ||
+            BankSummary::kindOf(firstText(r, -1)) != BankSummary::Line::None)
+            return std::nullopt;
+        ImportedRow row;
+        row.line = r.line;
+        row.pending = true;
+        row.description = descriptionOf(r, l);
+        QString unused;
+        row.amount = amountIn(r, &unused).value_or(Money());
+        return row;
+    }
+
+    // An undated line between dated rows is no pending one, which banks list apart from the
+    // dated: it is a row that does not read.
+    void undatedAmongDated() {
+        QList<ImportedRow>& rows = m_result.rows;
+        const auto dated = [](const ImportedRow& row) { return row.date.isValid(); };
+        const auto firstDated = std::find_if(rows.cbegin(), rows.cend(), dated) - rows.cbegin();
+        const auto lastDated = rows.crend() - std::find_if(rows.crbegin(), rows.crend(), dated) - 1;
+        for (int at : std::as_const(m_undated)) {
+            if (at > firstDated && at < lastDated) {
+                rows[at].pending = false;
+                rows[at].error = QStringLiteral("The line has no date.");
+            }
+        }
+    }
+
     // A line of text alone, its date, amount and balance empty, continues the description of the
     // row above: true when it did.
     bool continuesDescription(const CsvRecord& r) {
@@ -260,6 +301,7 @@ private:
                                       QStringLiteral("A quote opened on this line is never "
                                                      "closed: the file is cut short or damaged, "
                                                      "and the lines after it are not read."));
+        undatedAmongDated();
         if (m_result.rows.isEmpty())
             m_result.error = QStringLiteral("The file has no transactions after line %1.")
                                  .arg(l.skipLines + (l.header ? 1 : 0));
@@ -281,6 +323,7 @@ private:
     BankSummary::Collector m_summary;
     bool m_otherReadsAll = true;
     bool m_otherDiffers = false;
+    QList<int> m_undated; // the rows read by undatedRow
     ReadResult m_result;
 };
 

@@ -215,7 +215,18 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
         if (agree.against != agree.with)
             layout.flipSign = agree.against > agree.with;
     }
-    if (note && layout.flipSign)
+    // Without balances or a statement, a card's file says its sign by its payments alone.
+    const CsvRecord* payment = nullptr;
+    if (signedAmounts && !layout.flipSign && layout.signColumn < 0 && layout.balanceColumn < 0)
+        payment = paymentAgainstPurchases(rows, layout);
+    layout.flipSign |= payment != nullptr;
+    if (note && payment)
+        *note = QStringLiteral("The amounts are read with their sign turned: the payments to "
+                               "the card (\"%1\", line %2) are negative where its other rows "
+                               "are mostly positive, as a card's purchases are.")
+                    .arg(CsvCells::descriptionOf(*payment, layout))
+                    .arg(payment->line);
+    else if (note && layout.flipSign)
         *note = named ? QStringLiteral("The amounts are read with their sign turned: their "
                                        "column is named for money out.")
                       : QStringLiteral("The amounts are read with their sign turned: the "

@@ -176,8 +176,6 @@ void ImportPreview::check(const ImportedRow& s, Mark& m, Pools& pools) const {
     } else if (!s.ok()) {
         m.status = Status::Unreadable;
         m.ticked = true;
-    } else if (s.amount.isZero()) {
-        m.status = Status::ZeroAmount;
     } else if (s.date < m_statement.start || s.date > m_statement.end) {
         m.status = Status::OutsideDates;
     } else if (!s.correctsFitId.isEmpty() &&
@@ -194,7 +192,9 @@ void ImportPreview::check(const ImportedRow& s, Mark& m, Pools& pools) const {
                take(pools.history, key)) {
         m.status = Status::Committed;
     } else {
-        m.status = Status::New;
+        // A row of 0.00 is still the bank's transaction (a fee waived, a notice): it is entered
+        // as the bank lists it, and moves no money.
+        m.status = s.amount.isZero() ? Status::ZeroAmount : Status::New;
         m.ticked = true;
     }
 }
@@ -208,7 +208,7 @@ QString ImportPreview::reason(const ImportedRow& s, Status status) const {
     case Status::Pending:
         return QStringLiteral("Pending: no date yet");
     case Status::ZeroAmount:
-        return QStringLiteral("The amount is 0.");
+        return QStringLiteral("The amount is 0: the row moves no money.");
     case Status::OutsideDates:
         return m_outsideReason;
     case Status::Correction:

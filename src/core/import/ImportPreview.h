@@ -41,7 +41,7 @@ public:
         New,
         Unreadable, // starts ticked: nothing is imported until the user unticks it
         Pending,    // no date yet: never ticked
-        ZeroAmount,
+        ZeroAmount, // new, and ticked: it moves no money
         OutsideDates,
         Correction, // OFX: cancels a transaction of an earlier download, or replaces one the
                     // account holds

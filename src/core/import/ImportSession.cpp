@@ -1,5 +1,6 @@
 #include "ImportSession.h"
 
+#include "CsvDetection.h"
 #include "ImportPreview.h"
 #include "QifReader.h"
 
@@ -151,6 +152,33 @@ QString ImportSession::signNote() const {
 void ImportSession::noteSign(const QString& why) {
     m_signNote = why;
     m_notedFlip = m_layout.flipSign;
+}
+
+QString ImportSession::dateNote() const {
+    if (!m_csv || !m_layout.header || m_layout.dateColumn < 0)
+        return {};
+    const QList<CsvRecord>& records = m_csv->split(m_layout.delimiter).records;
+    const auto header = std::find_if(records.begin(), records.end(), [&](const CsvRecord& r) {
+        return r.line > m_layout.skipLines;
+    });
+    if (header == records.end())
+        return {};
+    const QList<QStringView>& names = header->fields;
+    const QList<int> dates = CsvDetection::dateColumnsNamed(names);
+    if (dates.size() < 2 || !dates.contains(m_layout.dateColumn))
+        return {};
+    QStringList others;
+    for (int c : dates) {
+        if (c != m_layout.dateColumn)
+            others << QStringLiteral("\"%1\"").arg(names[c].trimmed());
+    }
+    const QStringView taken = names[m_layout.dateColumn].trimmed();
+    return CsvDetection::namesValueDate(taken)
+               ? QStringLiteral("The rows are dated by their value date, \"%1\", which interest "
+                                "follows, not by %2.")
+                     .arg(taken, others.join(QStringLiteral(" or ")))
+               : QStringLiteral("The rows are dated by \"%1\", not by %2.")
+                     .arg(taken, others.join(QStringLiteral(" or ")));
 }
 
 QStringList ImportSession::columnNames() const {

@@ -88,6 +88,10 @@ public:
     // are read with their sign turned: ..."); empty otherwise, and once the user sets the sign.
     QString signNote() const;
 
+    // Which date the rows take where the CSV file's header names more than one ("The rows are
+    // dated by their value date, ..."); empty otherwise and for the other formats.
+    QString dateNote() const;
+
     // The CSV file's columns in its layout's delimiter, each by its number and its first value
     // past the skipped lines ("2: Amount"); empty for the other formats.
     QStringList columnNames() const;

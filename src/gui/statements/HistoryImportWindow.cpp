@@ -372,6 +372,8 @@ void HistoryImportWindow::showPlan() {
             lines << QStringLiteral("No period of the file is complete yet.");
         if (!m_plan.note.isEmpty())
             lines << QStringLiteral("Note: %1.").arg(m_plan.note);
+        if (const QString note = m_session->dateNote(); !note.isEmpty())
+            lines << note;
         lines << BankSummary::sentences(m_session->result().summary);
         if (!m_plan.caution.isEmpty())
             lines.prepend(m_plan.caution);

@@ -240,6 +240,8 @@ void ImportDialog::showStatus() {
                      .arg(closing->format(), close.format());
     if (const QString note = m_session->signNote(); !note.isEmpty())
         lines << note;
+    if (const QString note = m_session->dateNote(); !note.isEmpty())
+        lines << note;
     lines << BankSummary::sentences(m_session->result().summary, m_preview.statement().openBalance);
     statusLabel->setText(lines.join(u' '));
 }

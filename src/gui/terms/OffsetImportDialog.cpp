@@ -187,6 +187,8 @@ void OffsetImportDialog::showDays() {
                      .arg(rows(m_days.unreadable));
     if (const QString note = m_session->signNote(); !note.isEmpty())
         lines << note;
+    if (const QString note = m_session->dateNote(); !note.isEmpty())
+        lines << note;
     if (m_days.pending > 0)
         lines << QStringLiteral("%1 without a date yet (pending) are left out.")
                      .arg(rows(m_days.pending));

@@ -88,6 +88,10 @@ private slots:
     void bankFiles();
     void statedSummary_data();
     void statedSummary();
+    void rowsOfNoMoneyOrNoDate_data();
+    void rowsOfNoMoneyOrNoDate();
+    void dateTaken_data();
+    void dateTaken();
 };
 
 void tst_ImportSession::start_data() {
@@ -286,6 +290,54 @@ void tst_ImportSession::bankFiles_data() {
         << QStringList{"+ 2024-01-04|CAFE ON MAIN ST|-4.50|User W'drawal",
                        "+ 2024-01-18|INTERNET PAYMENT - THANK YOU|500.00|Deposit",
                        "+ 2024-01-23|BOOKSTORE|-32.00|User W'drawal"};
+    // A card's files without balances: its payments, negative where the purchases are positive,
+    // say the sign.
+    const QString byPayments = QStringLiteral(
+        "The amounts are read with their sign turned: the payments to the card (\"%1\", line %2) "
+        "are negative where its other rows are mostly positive, as a card's purchases are.");
+    QTest::newRow("store card: payments against purchases, a refund")
+        << "card-store-uk.csv" << QByteArray() << "-1200"
+        << "-1125.70" << byPayments.arg("PAYMENT RECEIVED - THANK YOU").arg(3)
+        << QStringList{"+ 2024-01-02|HOMEWARES OXFORD STREET|-45.00|User W'drawal",
+                       "+ 2024-01-09|PAYMENT RECEIVED - THANK YOU|120.00|Deposit",
+                       "+ 2024-01-15|FOOD HALL LEEDS|-12.49|User W'drawal",
+                       "+ 2024-01-16|REFUND HOMEWARES|15.00|Deposit",
+                       "+ 2024-01-28|INTEREST|-3.21|Interest Charge"};
+    QTest::newRow("card member and account columns")
+        << "card-member-us.csv" << QByteArray() << "-1200"
+        << "-1016.84" << byPayments.arg("AUTOPAY PAYMENT - THANK YOU").arg(3)
+        << QStringList{"+ 2024-01-04|CORNER BAKERY SPRINGFIELD IL|-8.25|User W'drawal",
+                       "+ 2024-01-09|AUTOPAY PAYMENT - THANK YOU|250.00|Deposit",
+                       "+ 2024-01-17|GAS STATION 4411 SPRINGFIELD IL|-38.60|User W'drawal",
+                       "+ 2024-01-28|BOOKSTORE|-19.99|User W'drawal"};
+    QTest::newRow("card: date entered and reference")
+        << "card-reference-uk.csv" << QByteArray() << "-1200"
+        << "-984.02" << byPayments.arg("DIRECT DEBIT PAYMENT - THANK YOU").arg(3)
+        << QStringList{"+ 2024-01-04|SUPERMARKET CAMDEN|-23.80|User W'drawal",
+                       "+ 2024-01-11|DIRECT DEBIT PAYMENT - THANK YOU|300.00|Deposit",
+                       "+ 2024-01-18|RAIL TICKETS ONLINE|-56.10|User W'drawal",
+                       "+ 2024-01-25|INTEREST ON PURCHASES|-4.12|Interest Charge"};
+    // An account that pays its card keeps its sign: its other rows are mostly money out.
+    QTest::newRow("bank account paying its card")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount\n05/01/2024,SALARY,2500.00\n"
+                      "10/01/2024,CARD PAYMENT - THANK YOU,-300.00\n"
+                      "12/01/2024,GROCER,-80.00\n20/01/2024,CHEMIST,-20.00\n")
+        << "1000"
+        << "3100" << QString()
+        << QStringList{"+ 2024-01-05|SALARY|2500.00|Deposit",
+                       "+ 2024-01-10|CARD PAYMENT - THANK YOU|-300.00|User W'drawal",
+                       "+ 2024-01-12|GROCER|-80.00|User W'drawal",
+                       "+ 2024-01-20|CHEMIST|-20.00|User W'drawal"};
+    // A building society's lines without a date: the pending ones under their heading, and the
+    // balance brought forward under the rows.
+    QTest::newRow("lines without a date")
+        << "uk-undated-lines.csv" << QByteArray() << "1051.29"
+        << "1520.44" << QString()
+        << QStringList{"+ 2024-01-02|INTEREST|1.25|Deposit",
+                       "+ 2024-01-12|DIRECT DEBIT WATER CO|-32.10|User W'drawal",
+                       "+ 2024-01-24|TRANSFER FROM SAVINGS|500.00|Deposit",
+                       "- |CARD PAYMENT TO CORNER SHOP|-8.99|Pending: no date yet"};
     QTest::newRow("CR column, purchases unmarked")
         << "card-cr-column.csv" << QByteArray() << "-300"
         << "-177.45" << QString()
@@ -493,6 +545,108 @@ void tst_ImportSession::statedSummary() {
     HistoryImport::AccountHistory continued;
     continued.lastDate = QDate(2023, 12, 31);
     QCOMPARE(HistoryImport::offeredOpening(read, continued), std::nullopt);
+}
+
+void tst_ImportSession::rowsOfNoMoneyOrNoDate_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: the corpus's file
+    QTest::addColumn<QStringList>("inStatement"); // "2024-01-02 0": rows the statement holds
+    QTest::addColumn<QStringList>("rows");
+
+    const QStringList zeroRows = {"+ 2024-01-02|MONTHLY PLAN FEE|-14.95|Bank Charge",
+                                  "+ 2024-01-02|MONTHLY PLAN FEE REBATE - MINIMUM BALANCE "
+                                  "MET|0.00|The amount is 0: the row moves no money.",
+                                  "+ 2024-01-15|PAYROLL DEPOSIT|1250.00|Deposit"};
+    QTest::newRow("QIF row of 0.00: entered, moving no money")
+        << "zero-amount.qif" << QByteArray() << QStringList() << zeroRows;
+    QStringList again = zeroRows;
+    again[1] = "- 2024-01-02|MONTHLY PLAN FEE REBATE - MINIMUM BALANCE MET|0.00|Already in the "
+               "statement.";
+    QTest::newRow("QIF row of 0.00 imported before")
+        << "zero-amount.qif" << QByteArray() << QStringList{"2024-01-02 0"} << again;
+    QTest::newRow("dated opening balance of 0.00: no row")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount\n01/01/2024,Opening balance,0.00\n"
+                      "05/01/2024,Interest,-7.50\n")
+        << QStringList() << QStringList{"+ 2024-01-05|Interest|-7.50|Interest Charge"};
+    QTest::newRow("line without a date among dated rows: does not read")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount,Balance\n05/01/2024,Interest,-7.50,-907.50\n"
+                      ",Repayment,300.00,\n31/01/2024,Fee,-5.00,-612.50\n")
+        << QStringList()
+        << QStringList{"+ 2024-01-05|Interest|-7.50|Interest Charge",
+                       "+ |Repayment|300.00|The line has no date.",
+                       "+ 2024-01-31|Fee|-5.00|Bank Charge"};
+    QTest::newRow("pending heading under the rows: no description of theirs")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount\n05/01/2024,Interest,-7.50\n"
+                      "Pending transactions,,\n,CAFE,-4.50\n")
+        << QStringList()
+        << QStringList{"+ 2024-01-05|Interest|-7.50|Interest Charge",
+                       "- |CAFE|-4.50|Pending: no date yet"};
+    QTest::newRow("balance brought forward without a date, in short")
+        << "a.csv"
+        << QByteArray("Date,Description,Amount,Balance\n,Balance b/f,,-900.00\n"
+                      "05/01/2024,Interest,-7.50,-907.50\n,Balance c/f,,-907.50\n")
+        << QStringList() << QStringList{"+ 2024-01-05|Interest|-7.50|Interest Charge"};
+}
+
+void tst_ImportSession::rowsOfNoMoneyOrNoDate() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, inStatement);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, content);
+    QVERIFY(s);
+    QString error;
+    QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::Refuse, &error), qPrintable(error));
+    KnownTransactions known;
+    for (const QString& entry : inStatement)
+        known.session << KnownTransactions::Entry{QDate::fromString(entry.section(u' ', 0, 0),
+                                                                    Qt::ISODate),
+                                                  *Money::parse(entry.section(u' ', 1))};
+    const StatementHeader statement{
+        {}, QDate(2024, 1, 1), QDate(2024, 1, 31), Money::parse("-900"), std::nullopt};
+    ImportPreview preview(statement, known, ColumnRules::defaults());
+    preview.setRows(s->result().rows);
+    QCOMPARE(describe(preview), rows);
+}
+
+// Which of a file's dates the rows take, and the note that says so.
+void tst_ImportSession::dateTaken_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("first"); // the first row's date
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("value date before the booking date")
+        << "booking-value-date.csv" << QDate(2024, 1, 2)
+        << "The rows are dated by their value date, \"Value Date\", which interest follows, not "
+           "by \"Booking Date\".";
+    QTest::newRow("value date before a plain date")
+        << "nl-value-date.csv" << QDate(2024, 1, 31)
+        << "The rows are dated by their value date, \"Rentedatum\", which interest follows, not "
+           "by \"Datum\".";
+    QTest::newRow("a card's preset: the day the balance took it")
+        << "card-no-balance.csv" << QDate(2024, 1, 4)
+        << "The rows are dated by \"Post Date\", not by \"Trans. Date\".";
+    QTest::newRow("one date: nothing to say") << "summary-lines.csv" << QDate(2024, 1, 5)
+                                              << QString();
+    QTest::newRow("QIF: nothing to say") << "bank.qif" << QDate(2024, 1, 5) << QString();
+}
+
+void tst_ImportSession::dateTaken() {
+    QFETCH(QString, name);
+    QFETCH(QDate, first);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    const auto s = session(dir, name, QByteArray());
+    QVERIFY(s);
+    QString error;
+    QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::Refuse, &error), qPrintable(error));
+    QVERIFY(!s->result().rows.isEmpty());
+    QCOMPARE(s->result().rows.first().date, first);
+    QCOMPARE(s->dateNote(), note);
 }
 
 QTEST_MAIN(tst_ImportSession)
