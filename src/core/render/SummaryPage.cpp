@@ -44,7 +44,10 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
         return;
     }
 
-    const auto [low, high] = InterestSummary::valueRange(points);
+    // Named members, not a structured binding: the lambda below captures them, which clang 14
+    // (the fuzz build's compiler) refuses for bindings.
+    const InterestSummary::ValueRange range = InterestSummary::valueRange(points);
+    const double low = range.low, high = range.high;
     const QDate firstDate = s.postings.first().date.addDays(-15);
     const QDate lastDate = s.postings.last().date.addDays(15);
     const double first = msecs(firstDate), last = msecs(lastDate);
