@@ -14,9 +14,9 @@ bool isPendingText(QStringView text) {
     if (text.size() < 7 || !text.front().isLetter())
         return false;
     for (const char16_t* w :
-         {u"pending", u"pending transaction", u"pending transactions", u"processing",
-          u"uncleared", u"uncleared transactions", u"uncleared items", u"unposted",
-          u"not posted", u"not yet posted", u"authorised", u"authorized"}) {
+         {u"pending", u"pending transaction", u"pending transactions", u"processing", u"uncleared",
+          u"uncleared transactions", u"uncleared items", u"unposted", u"not posted",
+          u"not yet posted", u"authorised", u"authorized"}) {
         if (text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
             return true;
     }

@@ -550,8 +550,8 @@ NamedColumns nameColumns(const QList<QStringView>& names, const QList<const CsvR
 }
 
 // Numbered descriptions ("Description 1", "Description 2") are one description.
-void joinNumberedDescriptions(const QList<QStringView>& names,
-                              const QList<const CsvRecord*>& rows, CsvLayout& layout) {
+void joinNumberedDescriptions(const QList<QStringView>& names, const QList<const CsvRecord*>& rows,
+                              CsvLayout& layout) {
     if (layout.descriptionColumn < 0)
         return;
     auto unnumbered = [](QStringView name) {

@@ -53,8 +53,7 @@ void columnsNamed(const QList<QStringView>& names, const QList<const CsvRecord*>
 
 // The columns the header did not name, from what they hold. False, with `error`, when no column
 // holds amounts.
-bool columnsHeld(const QList<const CsvRecord*>& rows, int width, CsvLayout& layout,
-                 QString* error);
+bool columnsHeld(const QList<const CsvRecord*>& rows, int width, CsvLayout& layout, QString* error);
 
 // The date order that reads the most dates of the whole file; the one the layout has on a tie.
 void settleDateOrder(const QList<CsvRecord>& records, CsvLayout& layout);

@@ -549,7 +549,7 @@ void tst_ImportSession::statedSummary() {
 
 void tst_ImportSession::rowsOfNoMoneyOrNoDate_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content"); // empty: the corpus's file
+    QTest::addColumn<QByteArray>("content");      // empty: the corpus's file
     QTest::addColumn<QStringList>("inStatement"); // "2024-01-02 0": rows the statement holds
     QTest::addColumn<QStringList>("rows");
 
@@ -603,9 +603,9 @@ void tst_ImportSession::rowsOfNoMoneyOrNoDate() {
     QVERIFY2(s->start(std::nullopt, ImportSession::Fallback::Refuse, &error), qPrintable(error));
     KnownTransactions known;
     for (const QString& entry : inStatement)
-        known.session << KnownTransactions::Entry{QDate::fromString(entry.section(u' ', 0, 0),
-                                                                    Qt::ISODate),
-                                                  *Money::parse(entry.section(u' ', 1))};
+        known.session << KnownTransactions::Entry{
+            QDate::fromString(entry.section(u' ', 0, 0), Qt::ISODate),
+            *Money::parse(entry.section(u' ', 1))};
     const StatementHeader statement{
         {}, QDate(2024, 1, 1), QDate(2024, 1, 31), Money::parse("-900"), std::nullopt};
     ImportPreview preview(statement, known, ColumnRules::defaults());
@@ -630,8 +630,8 @@ void tst_ImportSession::dateTaken_data() {
     QTest::newRow("a card's preset: the day the balance took it")
         << "card-no-balance.csv" << QDate(2024, 1, 4)
         << "The rows are dated by \"Post Date\", not by \"Trans. Date\".";
-    QTest::newRow("one date: nothing to say") << "summary-lines.csv" << QDate(2024, 1, 5)
-                                              << QString();
+    QTest::newRow("one date: nothing to say")
+        << "summary-lines.csv" << QDate(2024, 1, 5) << QString();
     QTest::newRow("QIF: nothing to say") << "bank.qif" << QDate(2024, 1, 5) << QString();
 }
 
