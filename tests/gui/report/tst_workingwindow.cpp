@@ -108,7 +108,7 @@ void TestWorkingWindow::fromTheReportWindow() {
     QCOMPARE(foot(w, "Interest due (Int Due):"), QStringLiteral("620.00"));
     QCOMPARE(foot(w, "Lender's charge (Int Charge):"), QStringLiteral("625.00"));
     QCOMPARE(foot(w, "Charged - due:"), QStringLiteral("5.00"));
-    QCOMPARE(foot(w, "Rate entered:"), QStringLiteral("7.300 %"));
+    QCOMPARE(foot(w, "Rate entered:"), QStringLiteral("7.30 %"));
     QCOMPARE(foot(w, "Effective rate:"), QStringLiteral("7.359 %"));
     QCOMPARE(foot(w, "Comparable:"), QStringLiteral("Yes"));
     QVERIFY(!control<QPushButton>(w, "previousButton")->isEnabled());
@@ -226,9 +226,9 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
     }
     QCOMPARE(largest->horizontalHeaderItem(5)->text(), QStringLiteral("Effective rate"));
     QCOMPARE(row(largest, 0),
-             (QStringList{"1/31/2024", "625.00", "620.00", "5.00", "7.300 %", "7.359 %"}));
+             (QStringList{"1/31/2024", "625.00", "620.00", "5.00", "7.30 %", "7.359 %"}));
     QCOMPARE(row(largest, 1),
-             (QStringList{"2/29/2024", "580.00", "583.63", "-3.63", "7.300 %", "7.255 %"}));
+             (QStringList{"2/29/2024", "580.00", "583.63", "-3.63", "7.30 %", "7.255 %"}));
 
     // Double-click the second difference: its working, which is then picked for printing.
     emit largest->cellDoubleClicked(1, 2);
@@ -251,7 +251,7 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
     // The copied summary has the rates too.
     CLICK(summary, "copyButton");
     QVERIFY(QGuiApplication::clipboard()->text().contains(
-        "2/29/2024   580.00  583.63       -3.63       7.300 %         7.255 %\n"));
+        "2/29/2024   580.00  583.63       -3.63        7.30 %         7.255 %\n"));
 
     // The printed report: the summary page counts them, the picked working follows the report.
     h.dialogs.previewToPdf = h.fixture.path("report.pdf");
