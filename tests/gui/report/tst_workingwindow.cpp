@@ -102,7 +102,7 @@ void TestWorkingWindow::fromTheReportWindow() {
     auto* days = control<QTableWidget>(w, "workingGrid");
     QCOMPARE(days->rowCount(), 31);
     QCOMPARE(days->horizontalHeaderItem(2)->text(), QStringLiteral("Bears interest"));
-    QCOMPARE(row(days, 0), (QStringList{"12/31/2023", "-100,000.00", "-100,000.00", "7.3", "365",
+    QCOMPARE(row(days, 0), (QStringList{"12/31/2023", "-100,000.00", "-100,000.00", "7.30", "365",
                                         "1", "20.0000", "20.0000"}));
     QCOMPARE(row(days, 30).last(), QStringLiteral("620.0000"));
     QCOMPARE(foot(w, "Interest due (Int Due):"), QStringLiteral("620.00"));
@@ -151,7 +151,7 @@ void TestWorkingWindow::copySaveAndPrint() {
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
     QCOMPARE(copied[0], QStringLiteral("Date\tBalance\tBears interest\tRate %\tDivisor\tDays\t"
                                        "Interest\tRunning total"));
-    QCOMPARE(copied[1], QStringLiteral("1/31/2024\t-100,625.00\t-100,625.00\t7.3\t365\t1\t"
+    QCOMPARE(copied[1], QStringLiteral("1/31/2024\t-100,625.00\t-100,625.00\t7.30\t365\t1\t"
                                        "20.1250\t20.1250"));
     QCOMPARE(copied.size(), 1 + 29 + 1); // the headings, 31 January to 28 February, the end
 
@@ -193,7 +193,7 @@ void TestWorkingWindow::copySaveAndPrint() {
     const QString printed = pdfText(h.dialogs.previewToPdf);
     for (const char* expected :
          {"Working of the interest due on 2/29/2024", "Method: Variable Day.",
-          "2/28/2024 -100,625.00 -100,625.00 7.3 365 1 20.1250 583.6250",
+          "2/28/2024 -100,625.00 -100,625.00 7.30 365 1 20.1250 583.6250",
           "Interest due (Int Due): 583.63", "Effective rate: 7.255 %", "page 1 of 1"})
         QVERIFY2(printed.contains(expected), qPrintable(QString(expected) + " not in: " + printed));
 }
