@@ -196,7 +196,7 @@ QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
     for (int i = 0; i < c.rates.size(); ++i) {
         const RatePeriod& p = c.rates[i];
         rates << QStringList{grid.date(p.validFrom), grid.date(p.validTo),
-                             p.interestRate ? p.interestRate->exactText() + QStringLiteral(" %")
+                             p.interestRate ? p.interestRate->columnText() + QStringLiteral(" %")
                                             : QString(),
                              c.rateSources.value(i)};
     }

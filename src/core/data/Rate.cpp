@@ -61,6 +61,14 @@ QString Rate::exactText() const {
     return digits(m_raw < 0, magnitudeOf(m_raw) / (Scale / scale), scale, decimals);
 }
 
+QString Rate::columnText() const {
+    QString text = exactText();
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return text + QStringLiteral(".00");
+    return text.size() - point - 1 < 2 ? text + QLatin1Char('0') : text;
+}
+
 std::optional<Rate> Rate::parse(QStringView text) {
     text = text.trimmed();
     if (text.endsWith(QLatin1Char('%')))

@@ -58,6 +58,9 @@ public:
     QString text() const;
     // "6.1", "5.99", "0": every decimal it has and no more, with '.'.
     QString exactText() const;
+    // "6.10", "5.99", "4.125", "0.00": as a rate stands in a column, every decimal it has and at
+    // least two, as lenders write their rates; with '.'.
+    QString columnText() const;
 
     friend constexpr auto operator<=>(const Rate&, const Rate&) = default;
     friend constexpr bool operator==(const Rate&, const Rate&) = default;

@@ -154,7 +154,7 @@ QVector<QStringList> besideRows(const Diagnosis::Inputs& in, const Diagnosis::Ex
         for (const InterestWorking::WorkingDay* day :
              {dueDays.value(date), lenderDays.value(date)}) {
             if (day)
-                row << grid.amount(day->accruing) << day->rate.exactText() << dayInterest(*day);
+                row << grid.amount(day->accruing) << day->rate.columnText() << dayInterest(*day);
             else
                 row << QString() << QString() << QString();
         }

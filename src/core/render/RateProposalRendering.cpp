@@ -28,7 +28,7 @@ QByteArray csv(const Proposal& p) {
 }
 
 QString rateCell(Rate rate) {
-    return rate.text() + QStringLiteral(" %");
+    return rate.columnText() + QStringLiteral(" %");
 }
 
 QString postingsCell(const Period& period) {

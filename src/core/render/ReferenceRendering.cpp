@@ -10,7 +10,7 @@ namespace ReferenceRendering {
 namespace {
 
 QString rateCell(Rate rate) {
-    return rate.exactText() + QStringLiteral(" %");
+    return rate.columnText() + QStringLiteral(" %");
 }
 
 QString isoDate(const QDate& d) {

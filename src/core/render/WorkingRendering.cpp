@@ -41,10 +41,12 @@ bool deferred(const Working& w) {
     return InterestMethod::isDeferred(w.method);
 }
 
-// The rate as entered, '.' or the locale's point: "6.1", "5.99".
+// The rate as entered, plain ("6.1", "5.99"), or as it stands in a column with the locale's
+// point ("6.10").
 QString rateAsEntered(::Rate rate, bool plain) {
-    QString text = rate.exactText();
-    return plain ? text : text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    if (plain)
+        return rate.exactText();
+    return rate.columnText().replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QString rateShown(::Rate rate) {
@@ -174,10 +176,11 @@ QString effectiveText(const PostingRates& rates) {
 QString enteredText(const PostingRates& rates) {
     if (!rates.enteredMin)
         return QString();
+    // As entered, the lender's decimals; the effective rate is worked out, to three.
+    const auto entered = [](::Rate rate) { return rateAsEntered(rate, false); };
     if (*rates.enteredMin == *rates.enteredMax)
-        return rateShown(*rates.enteredMin) + QStringLiteral(" %");
-    return QStringLiteral("%1 to %2 %")
-        .arg(rateShown(*rates.enteredMin), rateShown(*rates.enteredMax));
+        return entered(*rates.enteredMin) + QStringLiteral(" %");
+    return QStringLiteral("%1 to %2 %").arg(entered(*rates.enteredMin), entered(*rates.enteredMax));
 }
 
 QString noEffectiveRate(const Working& working, int posting, const PostingRates& rates) {

@@ -4,7 +4,7 @@ const QStringList& WorkflowState::fieldNames() {
     static const QStringList names = {
         Tag::NewFile,   Tag::File,      Tag::Method,      Tag::IntCalcTo,    Tag::Statement,
         Tag::StartDate, Tag::EndDate,   Tag::OpenBalance, Tag::CloseBalance, Tag::InterestChanged,
-        Tag::NextForm,  Tag::CheckLoan, Tag::OwedRates};
+        Tag::NextForm,  Tag::CheckLoan, Tag::OwedRates,   Tag::MethodFound};
     return names;
 }
 
@@ -24,4 +24,16 @@ void WorkflowState::clearExcept(const QStringList& keep) {
         if (!keep.contains(field))
             m_values.remove(field);
     }
+}
+
+void confirmMethod(WorkflowState& state, int method) {
+    const QString code = QString::number(method);
+    state.setValue(Tag::Method, code);
+    if (state.value(Tag::MethodFound) != code)
+        state.setValue(Tag::MethodFound, QString());
+}
+
+void setFoundMethod(WorkflowState& state, int method) {
+    state.setValue(Tag::Method, QString::number(method));
+    state.setValue(Tag::MethodFound, QString::number(method));
 }

@@ -26,6 +26,10 @@ namespace Tag {
 inline const QString NewFile = QStringLiteral("tagNewFile");
 inline const QString File = QStringLiteral("tagFile");
 inline const QString Method = QStringLiteral("tagMethod");
+// The method code the program itself found (the rates proposed from the lender's charges, Find
+// Lender's Method's Apply), kept until the borrower confirms another: the method window opens
+// with it chosen, where otherwise the method is chosen anew for each report.
+inline const QString MethodFound = QStringLiteral("tagMethodFound");
 inline const QString IntCalcTo = QStringLiteral("tagIntCalcTo");
 inline const QString Statement = QStringLiteral("tagStatement");
 inline const QString StartDate = QStringLiteral("tagStartDate");
@@ -40,6 +44,12 @@ inline const QString CheckLoan = QStringLiteral("tagCheckLoan");
 // "Yes" when the next report runs under the rates the loan's terms owe, not the stored ones.
 inline const QString OwedRates = QStringLiteral("tagOwedRates");
 } // namespace Tag
+
+// The method the next report runs, confirmed by the borrower (tagMethod); a method the program
+// found that it replaces is forgotten (tagMethodFound).
+void confirmMethod(WorkflowState& state, int method);
+// The method the program found: the next report runs it, and the method window offers it.
+void setFoundMethod(WorkflowState& state, int method);
 
 // The values tagFile takes: an account just made, or one opened (or carried on after a commit).
 namespace FileState {

@@ -251,13 +251,7 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
     ratesLabel->setText(m_summary ? SummaryRendering::ratesLine(*m_summary) : QString());
     copyButton->setEnabled(m_summary.has_value());
     workingButton->setEnabled(m_summary && !m_summary->largest.isEmpty());
-    // What the borrower does with the verdict, named where it is read.
-    const QString print = tr("Print in the report window prints the report or saves it as PDF.");
-    nextLabel->setText(workingButton->isEnabled()
-                           ? tr("Next: Show Working opens every day behind the largest "
-                                "difference. ") +
-                                 print
-                           : tr("Next: ") + print);
+    showNext();
     termsLabel->setText(m_report->basis().ratesNote);
     termsLabel->setVisible(!m_report->basis().ratesNote.isEmpty());
     fillTables();
@@ -516,7 +510,27 @@ void SummaryWindow::copyAsText() {
     QGuiApplication::clipboard()->setText(text);
 }
 
+// What the borrower does with the verdict, named where it is read, with what the ticks add to
+// the printed report.
+void SummaryWindow::showNext() {
+    const QString print = tr("Print in the report window prints the report or saves it as PDF.");
+    QString text =
+        workingButton->isEnabled()
+            ? tr("Next: Show Working opens every day behind the largest difference. ") + print
+            : tr("Next: ") + print;
+    const qsizetype ticked = m_report ? m_report->picked().size() : 0;
+    if (ticked == 1)
+        text += tr(" The printed report ends with the working of the posting ticked.");
+    else if (ticked > 1)
+        text +=
+            tr(" The printed report ends with the working of the %1 postings ticked.").arg(ticked);
+    else if (workingButton->isEnabled())
+        text += tr(" Tick a difference to end the printed report with its working.");
+    nextLabel->setText(text);
+}
+
 void SummaryWindow::showPicks() {
+    showNext();
     if (!m_summary || !m_report)
         return;
     const QSignalBlocker quiet(largestGrid);

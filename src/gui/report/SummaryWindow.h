@@ -52,6 +52,7 @@ private:
     void fillRunningTotal();
     void fillYears();
     void showPicks();
+    void showNext();
 
     QLabel* sentenceLabel = nullptr;
     QLabel* nextLabel = nullptr;

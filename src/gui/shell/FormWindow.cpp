@@ -1,13 +1,25 @@
 #include "FormWindow.h"
 
+#include "Keyboard.h"
 #include "MDIForm1.h"
 
 #include <QApplication>
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 FormWindow::FormWindow(WindowHost& main, const QString& name) : m_main(main) {
     setObjectName(name);
+    Keyboard::install();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    // A window inside the main window is no dialog to Qt: Return would reach no button.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !m_unloaded &&
+        Keyboard::pressDefault(this))
+        return;
+    QWidget::keyPressEvent(event);
 }
 
 void FormWindow::unload() {

@@ -39,6 +39,8 @@ protected:
     // Releases what the window holds (its connection to the account). Runs once, on close.
     virtual void formUnload() {}
     void closeEvent(QCloseEvent* event) override;
+    // Return or Enter that no control took presses the focused button, else the default one.
+    void keyPressEvent(QKeyEvent* event) override;
 
     WindowHost& m_main;
 

@@ -3,6 +3,7 @@
 #include "AccountCommands.h"
 #include "Dialogs.h"
 #include "FormWindow.h"
+#include "Keyboard.h"
 #include "WindowRegistry.h"
 #include "WindowFit.h"
 #include "Windows.h"
@@ -21,6 +22,7 @@
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MDIForm1");
+    Keyboard::install();
     setWindowTitle(AppTitle);
     m_area = new QMdiArea(this);
     m_area->setObjectName("mdiArea");

@@ -27,6 +27,12 @@ QMdiSubWindow* WindowRegistry::frameOf(const QString& name) const {
     return it == m_entries.cend() ? nullptr : it->frame.data();
 }
 
+QStringList WindowRegistry::names() const {
+    QStringList names = m_entries.keys();
+    names.sort();
+    return names;
+}
+
 QStringList WindowRegistry::loadedNames() const {
     QStringList names;
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {

@@ -29,6 +29,8 @@ public:
     FormWindow* loaded(const QString& name) const;
     bool isLoaded(const QString& name) const { return loaded(name) != nullptr; }
     QStringList loadedNames() const;
+    // Every window registered, loaded or not, in name order.
+    QStringList names() const;
 
     void unload(const QString& name);
     void unloadAccountWindows();

@@ -123,7 +123,7 @@ bool FindMethodWindow::applyChoice(const FitCandidate& chosen) {
     }
     if (!chosen.day.isEmpty())
         m_main.setTag(Tag::IntCalcTo, CalcDay::calcToFor(chosen.day).value_or(QString()));
-    m_main.setTag(Tag::Method, QString::number(chosen.method));
+    setFoundMethod(m_main.state(), chosen.method);
     return true;
 }
 

@@ -91,6 +91,9 @@ void RateProposalDialog::createControls() {
     auto* buttons = new QHBoxLayout;
     storeButton = new QPushButton(tr("&Store"), this);
     storeButton->setObjectName("storeButton");
+    // Return stores what is shown; Qt would otherwise take the first button after the focus,
+    // which may be Try Every Method.
+    storeButton->setDefault(true);
     cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName("cancelButton");
     buttons->addStretch(1);

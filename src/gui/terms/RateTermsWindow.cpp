@@ -116,7 +116,7 @@ RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowName
     QFont bold = verdictLabel->font();
     bold.setBold(true);
     verdictLabel->setFont(bold);
-    reportButton = new QPushButton(tr("View &Report Under the Terms"), this);
+    reportButton = new QPushButton(tr("&View Report Under the Terms"), this);
     reportButton->setObjectName("reportButton");
     reportButton->setToolTip(tr("The report and its summary under the rates the terms owe; the "
                                 "stored rate periods stay as they are."));
@@ -203,6 +203,7 @@ QWidget* RateTermsWindow::createTermsPanel() {
 QWidget* RateTermsWindow::createForm() {
     auto* box = new QGroupBox(tr("Terms period"), this);
     box->setObjectName("periodGroup");
+    periodGroup = box;
     auto* form = new QFormLayout(box);
     const auto row = [&](const QString& caption, QWidget* input, const char* name) {
         form->addRow(captionFor(caption, input, QString::fromLatin1(name)), input);
@@ -220,9 +221,9 @@ QWidget* RateTermsWindow::createForm() {
     untilEdit->setToolTip(tr("The fixed rate's last day; empty: until the next period."));
     row(tr("&Until:"), untilEdit, "untilEdit");
     seriesBox = new QComboBox(box);
-    row(tr("Refere&nce series:"), seriesBox, "seriesBox");
+    row(tr("Reference s&eries:"), seriesBox, "seriesBox");
     marginEdit = lineEdit(box);
-    row(tr("&Margin (points):"), marginEdit, "marginEdit");
+    row(tr("M&argin (points):"), marginEdit, "marginEdit");
     lagSpin = spin(box, 0, 366);
     lagSpin->setToolTip(tr("A change of the reference applies this many days after its date; "
                            "the lender's answer is looked for up to %1 days after that.")
@@ -236,7 +237,7 @@ QWidget* RateTermsWindow::createForm() {
     row(tr("R&ounding:"), roundingBox, "roundingBox");
     stepBox = new QComboBox(box);
     stepBox->addItems({QStringLiteral("0.125"), QStringLiteral("0.01")});
-    row(tr("Rounding ste&p (points):"), stepBox, "stepBox");
+    row(tr("Roundin&g step (points):"), stepBox, "stepBox");
     firstChangeEdit = lineEdit(box);
     row(tr("First c&hange:"), firstChangeEdit, "firstChangeEdit");
     monthsSpin = spin(box, 1, 120);
@@ -264,7 +265,7 @@ QWidget* RateTermsWindow::createSeriesTab() {
         QStringLiteral("seriesGrid"), tr("The account's reference series"), tab);
     auto* gridCaption = new QLabel(tr("Series kept in the account:"), tab);
     gridCaption->setBuddy(seriesGrid);
-    addFileButton = new QPushButton(tr("Add Series from &File..."), tab);
+    addFileButton = new QPushButton(tr("Add Series from F&ile..."), tab);
     addFileButton->setObjectName("addFileButton");
     addFileButton->setToolTip(tr("A CSV file of dates and rates: your lender's published rate, an "
                                  "index's values, or a newer copy of a shipped series."));
@@ -278,7 +279,7 @@ QWidget* RateTermsWindow::createSeriesTab() {
     seriesTextEdit->setTabChangesFocus(true);
     auto* textCaption = new QLabel(tr("Dates and rates, one a line:"), tab);
     textCaption->setBuddy(seriesTextEdit);
-    addTypedButton = new QPushButton(tr("Add &Typed Series"), tab);
+    addTypedButton = new QPushButton(tr("Add T&yped Series"), tab);
     addTypedButton->setObjectName("addTypedButton");
     connect(addFileButton, &QPushButton::clicked, this, &RateTermsWindow::addSeriesFromFile);
     connect(addTypedButton, &QPushButton::clicked, this, &RateTermsWindow::addTypedSeries);
@@ -437,6 +438,7 @@ void RateTermsWindow::showPeriod(int row) {
     lifeCapEdit->setText(rateText(p.lifeCap));
     floorEdit->setText(rateText(p.floor));
     enableFields();
+    m_shownForm = formState();
 }
 
 std::optional<RateTerms::Period> RateTermsWindow::formPeriod(QString* problem) const {
@@ -528,12 +530,18 @@ bool RateTermsWindow::savePeriod() {
         termsGrid->setCurrentCell(saved, 0);
     }
     deleteButton->setEnabled(true);
+    m_shownForm = formState();
     return true;
 }
 
 void RateTermsWindow::deletePeriod() {
     const int row = termsGrid->currentRow();
     if (row < 0 || row >= m_terms.size())
+        return;
+    const QString asked = tr("Delete the terms period from %1 (%2)? It goes from the account "
+                             "at once.");
+    const RateTerms::Period& p = m_terms[row];
+    if (!Dialogs::instance().question(asked.arg(dateText(p.from), RateTerms::kindName(p.kind))))
         return;
     QVector<RateTerms::Period> terms = m_terms;
     terms.remove(row);
@@ -668,7 +676,7 @@ void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
         const int row = owedGrid->rowCount();
         owedGrid->insertRow(row);
         setListRow(owedGrid, row,
-                   {grid.date(p.from), grid.date(p.to), p.rate.exactText() + QStringLiteral(" %"),
+                   {grid.date(p.from), grid.date(p.to), p.rate.columnText() + QStringLiteral(" %"),
                     ReferenceRendering::storedBeside(p, m_inputs->rates),
                     RateTerms::kindName(p.source), p.detail},
                    0, 2, 3);
@@ -755,7 +763,7 @@ void RateTermsWindow::viewReportUnderTerms() {
         return;
     }
     const int method = chosenMethod();
-    m_main.setTag(Tag::Method, QString::number(method));
+    confirmMethod(m_main.state(), method);
     if (InterestMethod::isFixedDay(method) && m_main.tag(Tag::IntCalcTo).isEmpty())
         m_main.setTag(Tag::IntCalcTo, fixedDay());
     m_main.setTag(Tag::OwedRates, FlagState::Yes);
@@ -765,7 +773,23 @@ void RateTermsWindow::viewReportUnderTerms() {
 }
 
 void RateTermsWindow::closeWindow() {
+    if (formState() != m_shownForm &&
+        !Dialogs::instance().question(tr("The terms period typed is not saved. Close without "
+                                         "saving it?")))
+        return;
     unload();
+}
+
+QStringList RateTermsWindow::formState() const {
+    QStringList state = {QString::number(nextMonthCheck->isChecked())};
+    // The spin boxes' numbers with the texts: each shows it in a line edit of its own.
+    for (const QLineEdit* edit : periodGroup->findChildren<QLineEdit*>())
+        state << edit->text().trimmed();
+    // A series by its key: adding a series may move it in the list.
+    for (const QComboBox* box : periodGroup->findChildren<QComboBox*>())
+        state << (box->currentData().isValid() ? box->currentData().toString()
+                                               : QString::number(box->currentIndex()));
+    return state;
 }
 
 void RateTermsWindow::keyPressEvent(QKeyEvent* event) {

@@ -13,6 +13,7 @@
 class QChartView;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -70,6 +71,8 @@ private:
     // The terms as the window holds them, with every series they may name.
     TermsStore::Stored shownTerms() const;
     int chosenMethod() const;
+    // What the period's form holds, to tell a typed period from the one shown.
+    QStringList formState() const;
     QString fixedDay() const;
 
     AccountConnection m_connection;
@@ -80,6 +83,8 @@ private:
     bool m_coversHistory = false;
 
     QTableWidget* termsGrid = nullptr;
+    QGroupBox* periodGroup = nullptr;
+    QStringList m_shownForm; // the form as showPeriod filled it
     QComboBox* kindBox = nullptr;
     QLineEdit* fromEdit = nullptr;
     QLineEdit* rateEdit = nullptr;

@@ -98,19 +98,22 @@ frmMethod::frmMethod(WindowHost& main)
     connect(cmdConventions, &QPushButton::clicked, this, &frmMethod::cmdConventions_Click);
     connect(cmdFindMethod, &QPushButton::clicked, this, &frmMethod::cmdFindMethod_Click);
     connect(cmdOffset, &QPushButton::clicked, this, &frmMethod::cmdOffset_Click);
-    connect(txtDay, &QLineEdit::returnPressed, this, &frmMethod::cmdOK_Click);
 
     Form_Load(Queries::CalcTo);
     if (adoPrimaryRS && adoPrimaryRS->recordCount() > 1)
         adoPrimaryRS->moveLast();
     txtDay->setText(txtFields(0));
-    // A method already known (chosen here before, applied by Find Lender's Method or the one the
-    // stored rates were proposed under) is chosen already.
-    bool known = false;
-    if (const int method = m_main.tag(Tag::Method).toInt(&known);
-        known && InterestMethod::isCode(method))
-        lstMethod->setCurrentRow(method);
+    // The method is chosen anew for each report; only one the program found itself (the way the
+    // stored rates were proposed under, Find Lender's Method's Apply) is chosen already.
+    if (const std::optional<int> found = foundMethod())
+        lstMethod->setCurrentRow(*found);
     txtDay->setFocus();
+}
+
+std::optional<int> frmMethod::foundMethod() const {
+    bool known = false;
+    const int method = m_main.tag(Tag::MethodFound).toInt(&known);
+    return known && InterestMethod::isCode(method) ? std::optional<int>(method) : std::nullopt;
 }
 
 int frmMethod::listPosition() const {
@@ -143,7 +146,7 @@ void frmMethod::cmdOK_Click() {
         }
     }
     Frame1->hide();
-    m_main.setTag(Tag::Method, QString::number(m_method));
+    confirmMethod(m_main.state(), m_method);
     m_main.showWindow(WindowNames::Calculate);
     unload();
 }

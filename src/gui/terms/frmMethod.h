@@ -2,6 +2,8 @@
 
 #include "records/RecordForm.h"
 
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,8 @@ private:
     // Checks the day box and stores the day; a refused day leaves "0" in the box.
     void SaveCalcPeriod();
     int listPosition() const;
+    // The method the program found and the borrower has not replaced, if any.
+    std::optional<int> foundMethod() const;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -158,7 +158,7 @@ bool frmUserInterestChanges::proposeRates(const QString& method) {
         const FitCandidate way = dialog.way();
         if (!way.day.isEmpty())
             m_main.setTag(Tag::IntCalcTo, CalcDay::calcToFor(way.day).value_or(QString()));
-        m_main.setTag(Tag::Method, QString::number(way.method));
+        setFoundMethod(m_main.state(), way.method);
         cmdRefresh_Click();
         if (adoPrimaryRS && adoPrimaryRS->recordCount() > 0)
             adoPrimaryRS->moveFirst();

@@ -320,23 +320,36 @@ void TestMoney::rateFromStoredReal_data() {
     QTest::addColumn<double>("stored");
     QTest::addColumn<QString>("exact"); // empty: not a rate
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("column"); // as it stands in a column: two decimals at least
     QTest::newRow("typed") << 6.1 << "6.1"
-                           << "6.100";
+                           << "6.100"
+                           << "6.10";
     QTest::newRow("three decimals") << 5.125 << "5.125"
+                                    << "5.125"
                                     << "5.125";
     QTest::newRow("half up") << 4.1235 << "4.1235"
-                             << "4.124";
+                             << "4.124"
+                             << "4.1235";
     QTest::newRow("negative half") << -0.0005 << "-0.0005"
-                                   << "-0.001";
+                                   << "-0.001"
+                                   << "-0.0005";
+    QTest::newRow("negative tenths") << -0.5 << "-0.5"
+                                     << "-0.500"
+                                     << "-0.50";
     QTest::newRow("nine decimals") << 1.000000001 << "1.000000001"
-                                   << "1.000";
+                                   << "1.000"
+                                   << "1.000000001";
     QTest::newRow("below a billionth") << -1e-12 << "0"
-                                       << "0.000";
+                                       << "0.000"
+                                       << "0.00";
     QTest::newRow("whole") << 12.0 << "12"
-                           << "12.000";
+                           << "12.000"
+                           << "12.00";
     QTest::newRow("beyond any rate") << 1e10 << ""
+                                     << ""
                                      << "";
     QTest::newRow("not a number") << std::nan("") << ""
+                                  << ""
                                   << "";
 }
 
@@ -344,12 +357,14 @@ void TestMoney::rateFromStoredReal() {
     QFETCH(double, stored);
     QFETCH(QString, exact);
     QFETCH(QString, shown);
+    QFETCH(QString, column);
     const std::optional<Rate> rate = Rate::fromReal(stored);
     QCOMPARE(rate.has_value(), !exact.isEmpty());
     if (!rate)
         return;
     QCOMPARE(rate->exactText(), exact);
     QCOMPARE(rate->text(), shown);
+    QCOMPARE(rate->columnText(), column);
     if (exact != QLatin1String("0"))
         QCOMPARE(rate->percent(), stored); // the same double, not merely close
     QCOMPARE(Rate::fromReal(rate->percent()), rate);

@@ -366,8 +366,19 @@ void TestSummary::windowFromTheReport() {
     auto* years = control<QTableWidget>(w, "yearsGrid");
     QCOMPARE(years->rowCount(), 2); // 2024 and the total
     QCOMPARE(years->item(1, 3)->text(), QStringLiteral("5.00"));
-    QCOMPARE(control<QTableWidget>(w, "largestGrid")->item(0, 0)->text(),
-             QStringLiteral("1/31/2024"));
+    auto* largest = control<QTableWidget>(w, "largestGrid");
+    QCOMPARE(largest->item(0, 0)->text(), QStringLiteral("1/31/2024"));
+    // The tick says what it does, and does it where it is seen.
+    QVERIFY(!largest->item(0, 0)->toolTip().isEmpty());
+    auto* next = control<QLabel>(w, "nextLabel");
+    QVERIFY2(next->text().endsWith("Tick a difference to end the printed report with its working."),
+             qPrintable(next->text()));
+    largest->item(0, 0)->setCheckState(Qt::Checked);
+    QVERIFY2(next->text().endsWith("The printed report ends with the working of the posting "
+                                   "ticked."),
+             qPrintable(next->text()));
+    largest->item(0, 0)->setCheckState(Qt::Unchecked);
+    QVERIFY(next->text().endsWith("Tick a difference to end the printed report with its working."));
     QVERIFY(!control<QTableWidget>(w, "unpairedGrid")->isVisible());
     QCOMPARE(w->postingTip(0), QStringLiteral("1/31/2024\nCharged: 625.00\nDue: 620.00\n"
                                               "Difference: 5.00\nRunning total: 5.00"));
@@ -378,7 +389,7 @@ void TestSummary::windowFromTheReport() {
     QVERIFY(copied.contains("Method: Variable Day.\n"));
     QVERIFY(copied.contains("Conventions: Actual/365 Fixed, each day to four decimals.\n"));
     QVERIFY2(
-        copied.contains("1/31/2024   625.00  620.00        5.00       7.300 %         7.359 %\n"),
+        copied.contains("1/31/2024   625.00  620.00        5.00        7.30 %         7.359 %\n"),
         qPrintable(copied));
     CLICK(w, "closeButton");
     QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));

@@ -103,13 +103,13 @@ void TestWorkingWindow::fromTheReportWindow() {
     auto* days = control<QTableWidget>(w, "workingGrid");
     QCOMPARE(days->rowCount(), 31);
     QCOMPARE(days->horizontalHeaderItem(2)->text(), QStringLiteral("Bears interest"));
-    QCOMPARE(row(days, 0), (QStringList{"12/31/2023", "-100,000.00", "-100,000.00", "7.3", "365",
+    QCOMPARE(row(days, 0), (QStringList{"12/31/2023", "-100,000.00", "-100,000.00", "7.30", "365",
                                         "1", "20.0000", "20.0000"}));
     QCOMPARE(row(days, 30).last(), QStringLiteral("620.0000"));
     QCOMPARE(foot(w, "Interest due (Int Due):"), QStringLiteral("620.00"));
     QCOMPARE(foot(w, "Lender's charge (Int Charge):"), QStringLiteral("625.00"));
     QCOMPARE(foot(w, "Charged - due:"), QStringLiteral("5.00"));
-    QCOMPARE(foot(w, "Rate entered:"), QStringLiteral("7.300 %"));
+    QCOMPARE(foot(w, "Rate entered:"), QStringLiteral("7.30 %"));
     QCOMPARE(foot(w, "Effective rate:"), QStringLiteral("7.359 %"));
     QCOMPARE(foot(w, "Comparable:"), QStringLiteral("Yes"));
     QVERIFY(!control<QPushButton>(w, "previousButton")->isEnabled());
@@ -152,7 +152,7 @@ void TestWorkingWindow::copySaveAndPrint() {
     const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
     QCOMPARE(copied[0], QStringLiteral("Date\tBalance\tBears interest\tRate %\tDivisor\tDays\t"
                                        "Interest\tRunning total"));
-    QCOMPARE(copied[1], QStringLiteral("1/31/2024\t-100,625.00\t-100,625.00\t7.3\t365\t1\t"
+    QCOMPARE(copied[1], QStringLiteral("1/31/2024\t-100,625.00\t-100,625.00\t7.30\t365\t1\t"
                                        "20.1250\t20.1250"));
     QCOMPARE(copied.size(), 1 + 29 + 1); // the headings, 31 January to 28 February, the end
 
@@ -203,7 +203,7 @@ void TestWorkingWindow::copySaveAndPrint() {
     const QString printed = pdfText(h.dialogs.previewToPdf);
     for (const char* expected :
          {"Working of the interest due on 2/29/2024", "Method: Variable Day.",
-          "2/28/2024 -100,625.00 -100,625.00 7.3 365 1 20.1250 583.6250",
+          "2/28/2024 -100,625.00 -100,625.00 7.30 365 1 20.1250 583.6250",
           "Interest due (Int Due): 583.63", "Effective rate: 7.255 %", "page 1 of 1"})
         QVERIFY2(printed.contains(expected), qPrintable(QString(expected) + " not in: " + printed));
 }
@@ -236,9 +236,9 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
     }
     QCOMPARE(largest->horizontalHeaderItem(5)->text(), QStringLiteral("Effective rate"));
     QCOMPARE(row(largest, 0),
-             (QStringList{"1/31/2024", "625.00", "620.00", "5.00", "7.300 %", "7.359 %"}));
+             (QStringList{"1/31/2024", "625.00", "620.00", "5.00", "7.30 %", "7.359 %"}));
     QCOMPARE(row(largest, 1),
-             (QStringList{"2/29/2024", "580.00", "583.63", "-3.63", "7.300 %", "7.255 %"}));
+             (QStringList{"2/29/2024", "580.00", "583.63", "-3.63", "7.30 %", "7.255 %"}));
 
     // Double-click the second difference: its working, which is then picked for printing.
     emit largest->cellDoubleClicked(1, 2);
@@ -261,7 +261,7 @@ void TestWorkingWindow::fromTheSummaryAndPrintedWithTheReport() {
     // The copied summary has the rates too.
     CLICK(summary, "copyButton");
     QVERIFY(QGuiApplication::clipboard()->text().contains(
-        "2/29/2024   580.00  583.63       -3.63       7.300 %         7.255 %\n"));
+        "2/29/2024   580.00  583.63       -3.63        7.30 %         7.255 %\n"));
 
     // The printed report: the summary page counts them, the picked working follows the report.
     h.dialogs.previewToPdf = h.fixture.path("report.pdf");

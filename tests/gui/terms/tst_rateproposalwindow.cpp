@@ -116,10 +116,10 @@ void TestRateProposalWindow::presetProposedAndStored() {
         QCOMPARE(control<QSpinBox>(d, "daySpin")->value(), 15);
         QCOMPARE(control<QComboBox>(d, "dayCountBox")->currentIndex(), int(DayCount::Actual360));
         QCOMPARE(rows(control<QTableWidget>(d, "proposalGrid"), 1),
-                 QStringList({"1/1/2022 4/15/2022 5.250 %", "4/16/2022 9/30/2022 6.100 %",
-                              "10/1/2022 6/15/2024 5.850 %"}));
+                 QStringList({"1/1/2022 4/15/2022 5.25 %", "4/16/2022 9/30/2022 6.10 %",
+                              "10/1/2022 6/15/2024 5.85 %"}));
         QCOMPARE(rows(control<QTableWidget>(d, "storedGrid")),
-                 QStringList{"1/1/2022 2/28/2022 9.000 %"});
+                 QStringList{"1/1/2022 2/28/2022 9.00 %"});
         QCOMPARE(control<QTableWidget>(d, "unexplainedGrid")->rowCount(), 0);
         // The last period is not to be stored; the first overlaps the stored one. No keeps it.
         control<QTableWidget>(d, "proposalGrid")->item(2, 0)->setCheckState(Qt::Unchecked);
@@ -134,7 +134,7 @@ void TestRateProposalWindow::presetProposedAndStored() {
     CLICK(w, "cmdProposeRates");
     QVERIFY(checked);
     QCOMPARE(h.dialogs.questions.size(), 2);
-    QVERIFY(h.dialogs.questions.last().text.contains("1/1/2022 to 2/28/2022 at 9.000 %"));
+    QVERIFY(h.dialogs.questions.last().text.contains("1/1/2022 to 2/28/2022 at 9.00 %"));
     QCOMPARE(storedPeriods(h.account),
              QStringList({"2022-01-01 2022-04-15 5.25", "2022-04-16 2022-09-30 6.1"}));
     QCOMPARE(w->grid()->model()->rowCount(), 2);
@@ -194,6 +194,13 @@ void TestRateProposalWindow::noMethodChosenYet() {
              int(InterestMethod::VariableDayDeferred));
     QCOMPARE(d.proposal().reproduced(), 29);
     QVERIFY(control<QLabel>(&d, "aboutLabel")->text().contains("Tried "));
+
+    // Return stores the proposal: Store is the default button, not Try Every Method.
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(control<QComboBox>(&d, "methodBox"), Qt::Key_Return);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(storedPeriods(h.account).size(), 3);
 }
 
 // Stored once, proposed again: the periods that stay are neither asked about nor rewritten; a

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -93,6 +94,9 @@ private slots:
         auto* passOn = control<QTableWidget>(w, "passOnGrid");
         QCOMPARE(passOn->rowCount(), 5);
         QCOMPARE(passOn->item(2, 3)->text(), "never");
+        // Rates in a column with the lender's decimals: the cash rate's 1.6 and the lender's 4.9.
+        QCOMPARE(passOn->item(3, 2)->text(), "1.60 %");
+        QCOMPARE(passOn->item(3, 5)->text(), "4.90 %");
         QVERIFY(control<QLabel>(w, "passOnTotalLabel")->text().contains("over the history"));
         // Where the lender's answer is looked for: from the change's date plus the lag.
         QVERIFY(control<QLabel>(w, "passOnTotalLabel")->text().contains("to 62 days after it."));
@@ -135,7 +139,7 @@ private slots:
         CLICK(w, "saveButton");
         QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.messageTexts().join('\n')));
         QCOMPARE(control<QTableWidget>(w, "owedGrid")->rowCount(), 6);
-        QCOMPARE(control<QTableWidget>(w, "owedGrid")->item(0, 2)->text(), "4 %");
+        QCOMPARE(control<QTableWidget>(w, "owedGrid")->item(0, 2)->text(), "4.00 %");
         QVERIFY(control<QLabel>(w, "verdictLabel")->text().startsWith("Under the terms: "));
 
         h.main->setTag(Tag::File, "Open");
@@ -154,9 +158,87 @@ private slots:
 
         // Deleted, the period is gone from the account.
         control<QTableWidget>(w, "termsGrid")->setCurrentCell(0, 0);
+        h.dialogs.answers << true;
         CLICK(w, "deleteButton");
         QCOMPARE(AccountFixture::column(h.account, "select count(*) from tblRateTerms"),
                  QStringList{"0"});
+    }
+
+    // Return saves the period typed; Delete Period asks first, and No keeps it.
+    void periodKeysAndDelete() {
+        RecordsHarness h;
+        writeAccount(h.account);
+        RateTermsWindow* w = openWindow(h);
+        QVERIFY(w);
+        h.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.main.get()));
+        choose(w, "kindBox", int(RateTerms::Kind::Fixed));
+        set(w, "fromEdit", "2022-01-01");
+        auto* rate = control<QLineEdit>(w, "rateEdit");
+        rate->setFocus();
+        QTest::keyClicks(rate, "4.1");
+        QTest::keyClick(rate, Qt::Key_Return);
+        QCOMPARE(w->terms().size(), 1);
+
+        // Tab goes on from the periods' table, it does not walk its cells.
+        auto* grid = control<QTableWidget>(w, "termsGrid");
+        grid->setFocus();
+        grid->setCurrentCell(0, 0);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QVERIFY(!grid->hasFocus());
+        QCOMPARE(grid->currentColumn(), 0);
+
+        grid->setCurrentCell(0, 0);
+        h.dialogs.answers << false;
+        CLICK(w, "deleteButton");
+        QCOMPARE(h.dialogs.questions.size(), 1);
+        QVERIFY2(h.dialogs.questions[0].text.startsWith("Delete the terms period from 1/1/2022"),
+                 qPrintable(h.dialogs.questions[0].text));
+        QCOMPARE(AccountFixture::column(h.account, "select count(*) from tblRateTerms"),
+                 QStringList{"1"});
+        h.dialogs.answers << true;
+        CLICK(w, "deleteButton");
+        QCOMPARE(AccountFixture::column(h.account, "select count(*) from tblRateTerms"),
+                 QStringList{"0"});
+    }
+
+    // Escape closes at once when nothing is typed; a typed period not saved is asked about.
+    void escapeWithTypedPeriod_data() {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("nothing typed") << false << false << false << false << true;
+        QTest::newRow("saved, then shown") << true << false << false << false << true;
+        QTest::newRow("typed, stay") << false << true << false << true << false;
+        QTest::newRow("typed, close") << false << true << true << true << true;
+        QTest::newRow("saved period changed") << true << true << false << true << false;
+    }
+    void escapeWithTypedPeriod() {
+        QFETCH(bool, saved);
+        QFETCH(bool, typed);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, closed);
+        RecordsHarness h;
+        writeAccount(h.account);
+        RateTermsWindow* w = openWindow(h);
+        QVERIFY(w);
+        if (saved) {
+            choose(w, "kindBox", int(RateTerms::Kind::Fixed));
+            set(w, "fromEdit", "2022-01-01");
+            set(w, "rateEdit", "4.1");
+            QVERIFY(w->savePeriod());
+        }
+        if (typed)
+            set(w, "rateEdit", "4.35");
+        h.dialogs.answers << answer;
+        QTest::keyClick(control<QLineEdit>(w, "fromEdit"), Qt::Key_Escape);
+        QCOMPARE(h.dialogs.questions.size(), asked ? 1 : 0);
+        QCOMPARE(!h.main->isLoaded(WindowNames::RateTerms), closed);
+        QCOMPARE(AccountFixture::column(h.account, "select count(*) from tblRateTerms"),
+                 QStringList{saved ? "1" : "0"});
     }
 };
 

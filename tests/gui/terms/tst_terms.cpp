@@ -71,6 +71,9 @@ private slots:
     void methodDay_data();
     void methodDay();
     void methodKeys();
+    void methodOnOpening_data();
+    void methodOnOpening();
+    void methodReturnConfirmsOnce();
     void reportRoad();
     void periodLoader_data();
     void periodLoader();
@@ -200,6 +203,69 @@ void TestTerms::methodKeys() {
     QVERIFY(!h.main->isLoaded(WindowNames::Method));
     QVERIFY(h.calcRows().isEmpty());
     QCOMPARE(h.main->tag(Tag::Method), QString());
+}
+
+// The method is chosen anew for each report: the window opens with none selected, after one was
+// chosen by hand too; one the program found (the rates' proposal, Find Lender's Method) is
+// offered until the borrower confirms another.
+void TestTerms::methodOnOpening_data() {
+    QTest::addColumn<QString>("tagMethod");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<int>("confirmed"); // the row confirmed by OK; -2: the window is not used
+    QTest::addColumn<int>("selected");  // the row selected when the window opens again
+    QTest::newRow("first report") << ""
+                                  << "" << -2 << -1;
+    QTest::newRow("chosen by hand for the last report") << "2"
+                                                        << "" << -2 << -1;
+    QTest::newRow("found") << "3"
+                           << "3" << -2 << 3;
+    QTest::newRow("found, confirmed") << "3"
+                                      << "3" << 3 << 3;
+    QTest::newRow("found, another confirmed") << "3"
+                                              << "3" << 2 << -1;
+    QTest::newRow("chosen by hand, confirmed again") << ""
+                                                     << "" << 2 << -1;
+}
+
+void TestTerms::methodOnOpening() {
+    QFETCH(QString, tagMethod);
+    QFETCH(QString, found);
+    QFETCH(int, confirmed);
+    QFETCH(int, selected);
+    Terms h;
+    h.main->setTag(Tag::Method, tagMethod);
+    h.main->setTag(Tag::MethodFound, found);
+    auto* w = h.show<frmMethod>(WindowNames::Method);
+    QVERIFY(w);
+    if (confirmed >= -1) {
+        control<QListWidget>(w, "lstMethod")->setCurrentRow(confirmed);
+        CLICK(w, "cmdOK");
+        QVERIFY(!h.main->isLoaded(WindowNames::Method));
+        h.main->unloadWindow(WindowNames::Calculate);
+        w = h.show<frmMethod>(WindowNames::Method);
+        QVERIFY(w);
+    }
+    QCOMPARE(control<QListWidget>(w, "lstMethod")->currentRow(), selected);
+}
+
+// Return in the day box presses OK once: a refused day is said once.
+void TestTerms::methodReturnConfirmsOnce() {
+    Terms h;
+    h.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.main.get()));
+    auto* w = h.show<frmMethod>(WindowNames::Method);
+    QVERIFY(w);
+    control<QListWidget>(w, "lstMethod")->setCurrentRow(0);
+    auto* txtDay = control<QLineEdit>(w, "txtDay");
+    txtDay->setFocus();
+    QTest::keyClicks(txtDay, "29");
+    QTest::keyClick(txtDay, Qt::Key_Return);
+    QCOMPARE(h.dialogs.messageTexts(), QStringList{DayRefused});
+    QTest::keyClicks(txtDay, "15");
+    QTest::keyClick(txtDay, Qt::Key_Return);
+    QCOMPARE(h.dialogs.messages.size(), 1);
+    QCOMPARE(h.main->tag(Tag::Method), QStringLiteral("0"));
+    QVERIFY(!h.main->isLoaded(WindowNames::Method));
 }
 
 // "View Report" on an opened account loads the period in force and asks for the method.
