@@ -31,7 +31,7 @@ Diagnosis::Inputs tenYears() {
     in.method = InterestMethod::VariableDay;
     in.rates = rates(10, 0);
     in.history = ChargedHistory::charged(in.method, QString(), {}, rates(10, 14),
-                                         {QDate(2015, 1, 1), 120, -500000, 3600, {}});
+                                         {QDate(2015, 1, 1), 120, -500000, 3600, {}, 3});
     return in;
 }
 
@@ -41,7 +41,7 @@ Diagnosis::Inputs fortyYearsOtherMethod() {
     in.rates = rates(40, 0);
     in.history = ChargedHistory::charged(InterestMethod::FixedDay, QStringLiteral("14"),
                                          {DayCount::Actual360}, in.rates,
-                                         {QDate(2015, 1, 1), 480, -500000, 2600, {}});
+                                         {QDate(2015, 1, 1), 480, -500000, 2600, {}, 3});
     return in;
 }
 

@@ -34,7 +34,7 @@ QVector<RatePeriod> rateHistory() {
 const QVector<HistoryRow>& history() {
     static const QVector<HistoryRow> rows =
         ChargedHistory::charged(InterestMethod::FixedDay, QStringLiteral("14"), {}, rateHistory(),
-                                {QDate(2015, 1, 1), Months, -500000, 3600, {}});
+                                {QDate(2015, 1, 1), Months, -500000, 3600, {}, 3});
     return rows;
 }
 

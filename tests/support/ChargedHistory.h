@@ -20,6 +20,7 @@ struct Loan {
     // Charged beyond the interest due on these dates: the lender's mistakes, which the later
     // charges then bear interest on.
     QMap<QDate, Money> overcharged;
+    int repaymentDay = 3; // the day of the month the repayments are made on
 };
 
 inline QVector<HistoryRow> charged(int method, const QString& calcTo,
@@ -32,21 +33,27 @@ inline QVector<HistoryRow> charged(int method, const QString& calcTo,
     const QDate first(loan.start.year(), loan.start.month(), 1);
     for (int m = 0; m < loan.months; ++m) {
         HistoryRow repayment;
-        repayment.date = first.addDays(2).addMonths(m);
+        repayment.date = first.addDays(loan.repaymentDay - 1).addMonths(m);
         repayment.amounts[AmountColumn::Deposit] =
             StoredMoney::of(Money::fromRaw(loan.repayment * Money::Scale));
-        rows << repayment;
+        // The rows in date order, as the walk takes them.
+        const bool afterTheCharge = loan.repaymentDay > 15;
+        if (!afterTheCharge)
+            rows << repayment;
         HistoryRow charge;
         charge.date = first.addDays(14).addMonths(m);
         charge.amounts[AmountColumn::InterestPayment] = StoredMoney::of(Money::fromRaw(100));
         rows << charge;
+        const qsizetype at = rows.size() - 1;
         const InterestEngine::Result r = InterestEngine::calculate(
             rows, rates, method, calcTo, conventions, offset, InterestEngine::Output::Postings);
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
-                rows.last().amounts[AmountColumn::InterestPayment] = StoredMoney::of(*Money::add(
+                rows[at].amounts[AmountColumn::InterestPayment] = StoredMoney::of(*Money::add(
                     *line.interestDue->roundedToCents(), loan.overcharged.value(charge.date)));
         }
+        if (afterTheCharge)
+            rows << repayment;
     }
     for (int i = 0; i < rows.size(); ++i)
         rows[i].id = i + 1;

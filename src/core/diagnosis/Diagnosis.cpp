@@ -19,11 +19,15 @@ constexpr int FewestPostings = 2;
 // A part of a change not passed on is tried in hundredths of a point.
 constexpr qint64 ShortStep = Rate::PerThousandth * 10;
 
-// A run of consecutive postings that differ: indices into the postings.
+// A run of consecutive postings that differ: indices into the postings, and the days of its
+// first and last periods as the method counts them.
 struct Run {
     int first = 0;
     int last = 0;
-    QDate start; // the first day of the first posting's period
+    QDate start;     // the first day of the first posting's period
+    QDate firstEnd;  // its last day
+    QDate lastStart; // the first day of the last posting's period
+    QDate end;       // its last day
 };
 
 struct Trial {
@@ -100,19 +104,26 @@ QVector<HistoryRow> historyTo(const QVector<HistoryRow>& history, const QDate& l
     return rows;
 }
 
-QVector<Run> runsOf(const QVector<InterestSummary::Posting>& postings, const QDate& historyStart) {
+QVector<Run> runsOf(const QVector<InterestSummary::Posting>& postings, const QDate& historyStart,
+                    int method) {
     QVector<Run> runs;
+    const auto startOf = [&](int i) {
+        return i > 0 ? InterestMethod::periodStartAfter(method, postings[i - 1].date)
+                     : historyStart;
+    };
     for (int i = 0; i < postings.size(); ++i) {
         const InterestSummary::Posting& p = postings[i];
         const bool differs = p.comparable() && !p.difference.isZero();
         if (!differs)
             continue;
+        const QDate end = InterestMethod::periodEndOf(method, p.date);
         if (!runs.isEmpty() && runs.last().last == i - 1) {
             runs.last().last = i;
+            runs.last().lastStart = startOf(i);
+            runs.last().end = end;
             continue;
         }
-        const QDate start = i > 0 ? postings[i - 1].date.addDays(1) : historyStart;
-        runs << Run{i, i, start};
+        runs << Run{i, i, startOf(i), end, startOf(i), end};
     }
     return runs;
 }
@@ -122,10 +133,12 @@ bool touches(const QDate& a, const QDate& b, const QDate& start, const QDate& en
 }
 
 // Every mistake that could change a posting of the run.
-QVector<Mistake> mistakesFor(const Inputs& in, const Run& run, const QDate& firstEnd,
-                             const QDate& lastStart, const QDate& end) {
+QVector<Mistake> mistakesFor(const Inputs& in, const Run& run) {
     QVector<Mistake> out;
-    const QDate start = run.start;
+    const QDate& start = run.start;
+    const QDate& firstEnd = run.firstEnd;
+    const QDate& lastStart = run.lastStart;
+    const QDate& end = run.end;
     // The offset left out from a day of the first period to a day of the last (or the day
     // before it): the first posting's charge depends only on the first day, the last one's only
     // on the last day, so each is tried with the other at the run's edge, and the two that
@@ -388,7 +401,7 @@ class Search {
 public:
     Search(const Inputs& in, const InterestSummary::Summary& summary)
         : m_in(in), m_base(summary.postings),
-          m_runs(runsOf(m_base, historyDates(in.history).first)) {
+          m_runs(runsOf(m_base, historyDates(in.history).first, in.method)) {
         m_result.largest = summary.largest;
         for (const Run& run : m_runs)
             m_result.differing += run.last - run.first + 1;
@@ -400,7 +413,7 @@ public:
         runTrials(threads);
         QVector<QDate> ends;
         for (const Run& run : m_runs)
-            ends << m_base[run.last].date;
+            ends << run.end;
         joinOffsetEdges(m_trials, ends);
         for (int r = 0; r < m_runs.size(); ++r)
             explainRun(r);
@@ -419,10 +432,7 @@ private:
             const Run& run = m_runs[r];
             if (run.last - run.first + 1 < FewestPostings)
                 continue;
-            const QDate lastStart =
-                run.last > run.first ? m_base[run.last - 1].date.addDays(1) : run.start;
-            for (const Mistake& m :
-                 mistakesFor(m_in, run, m_base[run.first].date, lastStart, m_base[run.last].date))
+            for (const Mistake& m : mistakesFor(m_in, run))
                 m_trials << Trial{r, m, {}};
         }
     }
@@ -502,13 +512,15 @@ private:
     Explanation explanation(const Trial& trial, const Run& run, int first, int last) const {
         Explanation e;
         e.mistake = trial.mistake;
+        e.tried = trial.mistake;
         // A mistake over days says the days of the span it explains: those the trial found where
         // the span reaches the run's edge, else the span's periods.
         if (e.mistake.kind == Kind::OffsetNotCounted || e.mistake.kind == Kind::CreditsLate) {
             if (first != run.first)
-                e.mistake.from = m_base[first - 1].date.addDays(1);
+                e.mistake.from =
+                    InterestMethod::periodStartAfter(m_in.method, m_base[first - 1].date);
             if (last != run.last)
-                e.mistake.to = m_base[last].date;
+                e.mistake.to = InterestMethod::periodEndOf(m_in.method, m_base[last].date);
         }
         e.from = m_base[first].date;
         e.to = m_base[last].date;

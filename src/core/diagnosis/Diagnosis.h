@@ -67,7 +67,10 @@ struct Mistake {
 QString parameter(const Mistake& m);
 
 struct Explanation {
-    Mistake mistake;
+    Mistake mistake; // as it is said: over the days of the span it explains
+    // The mistake as the trial that matched made it (its days may reach past the span's): the
+    // span's charges are the lender's working under it, to the cent.
+    Mistake tried;
     QDate from; // the span's first and last postings
     QDate to;
     int postings = 0;

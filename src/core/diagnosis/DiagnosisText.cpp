@@ -2,6 +2,7 @@
 
 #include "render/GridText.h"
 #include "render/ReportRendering.h"
+#include "render/WorkingRendering.h"
 
 #include <QMap>
 
@@ -108,72 +109,139 @@ QString text(const Diagnosis::Result& r) {
 
 namespace {
 
-const InterestWorking::PostingWorking* postingOn(const InterestWorking::Working& w,
-                                                 const QDate& date) {
-    const int i = w.postingOn(date);
-    return i < 0 ? nullptr : &w.postings[i];
-}
-
-InterestWorking::Working workingOf(const Diagnosis::Inputs& in) {
-    return InterestEngine::calculateWithWorking(in.history, in.rates, in.method, in.fixedDay,
-                                                in.conventions, in.offset)
-        .working;
-}
-
 // The day's interest as the working keeps it: rounded under a daily rounding, else unrounded.
 QString dayInterest(const InterestWorking::WorkingDay& day) {
     return day.interest ? day.interest->formatGrouped(4) : QString::number(day.unrounded, 'f', 6);
 }
 
-} // namespace
+Money toCents(const Money& m) {
+    return m.roundedToCents().value_or(m);
+}
 
-QVector<QStringList> besideRows(const Diagnosis::Inputs& in, const Diagnosis::Explanation& e,
-                                const QDate& posting) {
-    const InterestWorking::Working due = workingOf(in);
-    const InterestWorking::Working lender = workingOf(Diagnosis::withMistake(in, e.mistake));
-    const InterestWorking::PostingWorking* a = postingOn(due, posting);
-    const InterestWorking::PostingWorking* b = postingOn(lender, posting);
-    if (!a || !b)
-        return {};
+// One posting of the span: its days as due and as the lender worked them under the mistake, and
+// the lender's own charge on its date.
+struct SpanPosting {
+    const InterestWorking::PostingWorking* due = nullptr;
+    const InterestWorking::PostingWorking* lender = nullptr;
+    std::optional<Money> charged;
+};
+
+// The charge (or charges) under the explanation beside the lender's: "The charge under the
+// explanation equals the lender's charge.", "The charges under the explanation are 2.99 less
+// than the lender's charges."
+QString against(const Money& explained, const std::optional<Money>& charged, bool plural) {
+    const QString subject = plural ? QStringLiteral("The charges under the explanation")
+                                   : QStringLiteral("The charge under the explanation");
+    const QString lenders =
+        plural ? QStringLiteral("the lender's charges") : QStringLiteral("the lender's charge");
+    if (!charged)
+        return QStringLiteral("%1 %2 %3: the lender charged nothing on %4.")
+            .arg(subject, plural ? QStringLiteral("are") : QStringLiteral("is"),
+                 GridText().amount(explained),
+                 plural ? QStringLiteral("some of these dates") : QStringLiteral("this date"));
+    if (explained == *charged)
+        return QStringLiteral("%1 %2 %3.")
+            .arg(subject, plural ? QStringLiteral("equal") : QStringLiteral("equals"), lenders);
+    const Money gap = Money::subtract(explained, *charged).value_or(Money());
+    return QStringLiteral("%1 %2 %3 %4 than %5.")
+        .arg(subject, plural ? QStringLiteral("are") : QStringLiteral("is"),
+             GridText().amount(gap.magnitude().value_or(gap)),
+             gap.raw() < 0 ? QStringLiteral("less") : QStringLiteral("more"), lenders);
+}
+
+// The span's totals and whether the charges under the explanation are the lender's.
+QStringList spanLines(const QVector<SpanPosting>& span) {
+    Money due, explained, charged;
+    bool everyCharge = true;
+    for (const SpanPosting& p : span) {
+        Money::addTo(due, toCents(p.due->interestDue));
+        Money::addTo(explained, toCents(p.lender->interestDue));
+        if (p.charged)
+            Money::addTo(charged, *p.charged);
+        everyCharge = everyCharge && p.charged.has_value();
+    }
     const GridText grid;
-    QVector<QStringList> rows = {{QStringLiteral("Date"), QStringLiteral("Bearing, due"),
-                                  QStringLiteral("Rate, due"), QStringLiteral("Interest, due"),
-                                  QStringLiteral("Bearing, lender"), QStringLiteral("Rate, lender"),
-                                  QStringLiteral("Interest, lender")}};
-    QMap<QDate, const InterestWorking::WorkingDay*> lenderDays;
-    for (const InterestWorking::WorkingDay& day : b->days)
-        lenderDays.insert(day.date, &day);
-    QMap<QDate, const InterestWorking::WorkingDay*> dueDays;
-    for (const InterestWorking::WorkingDay& day : a->days)
-        dueDays.insert(day.date, &day);
-    QList<QDate> dates = dueDays.keys() + lenderDays.keys();
-    std::sort(dates.begin(), dates.end());
-    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
-    for (const QDate& date : std::as_const(dates)) {
-        QStringList row = {grid.date(date)};
-        for (const InterestWorking::WorkingDay* day :
-             {dueDays.value(date), lenderDays.value(date)}) {
+    return {QStringLiteral("Over the span's %1: interest due %2, charges under the explanation "
+                           "%3, the lender's charges %4.")
+                .arg(span.size() == 1 ? QStringLiteral("posting")
+                                      : QStringLiteral("%1 postings").arg(span.size()))
+                .arg(grid.amount(due), grid.amount(explained), grid.amount(charged)),
+            against(explained, everyCharge ? std::optional(charged) : std::nullopt, true)};
+}
+
+WorkingRendering::Table tableOf(const Diagnosis::Explanation& e, const SpanPosting& p, int index,
+                                const QVector<SpanPosting>& span) {
+    const GridText grid;
+    WorkingRendering::Table t;
+    t.title = QStringLiteral("Working of the explanation on %1 (posting %2 of %3)")
+                  .arg(grid.date(p.due->date))
+                  .arg(index + 1)
+                  .arg(span.size());
+    t.about << sentence(e) << spanLines(span);
+    t.headings = QStringList{QStringLiteral("Date"),
+                             QStringLiteral("Bearing, due"),
+                             QStringLiteral("Rate, due"),
+                             QStringLiteral("Interest, due"),
+                             QStringLiteral("Bearing, lender"),
+                             QStringLiteral("Rate, lender"),
+                             QStringLiteral("Interest, lender")};
+    QMap<QDate, std::pair<const InterestWorking::WorkingDay*, const InterestWorking::WorkingDay*>>
+        days;
+    for (const InterestWorking::WorkingDay& day : p.due->days)
+        days[day.date].first = &day;
+    for (const InterestWorking::WorkingDay& day : p.lender->days)
+        days[day.date].second = &day;
+    for (auto it = days.cbegin(); it != days.cend(); ++it) {
+        QStringList row = {grid.date(it.key())};
+        for (const InterestWorking::WorkingDay* day : {it->first, it->second}) {
             if (day)
                 row << grid.amount(day->accruing) << day->rate.columnText() << dayInterest(*day);
             else
                 row << QString() << QString() << QString();
         }
-        rows << row;
+        t.rows << row;
+        t.reset << ((it->first && it->first->afterReset) || (it->second && it->second->afterReset));
     }
-    rows << QStringList{QStringLiteral("Total"),     QString(), QString(),
-                        grid.amount(a->interestDue), QString(), QString(),
-                        grid.amount(b->interestDue)};
-    return rows;
+    const Money explained = toCents(p.lender->interestDue);
+    t.foot = {{QStringLiteral("Interest due (Int Due):"), grid.amount(p.due->interestDue)},
+              {QStringLiteral("Charge under the explanation:"), grid.amount(explained)},
+              {QStringLiteral("Lender's charge (Int Charge):"),
+               p.charged ? grid.amount(*p.charged) : QStringLiteral("none on this date")}};
+    t.notes << against(explained, p.charged, false);
+    if (t.reset.contains(true))
+        t.notes << QString::fromLatin1(WorkingRendering::ResetNote);
+    return t;
 }
 
-QString besideText(const Diagnosis::Inputs& in, const Diagnosis::Explanation& e,
-                   const QDate& posting) {
-    const QVector<QStringList> rows = besideRows(in, e, posting);
-    if (rows.isEmpty())
-        return QString();
-    return sentence(e) +
-           QStringLiteral("\n\nThe posting of %1, day by day:\n\n").arg(GridText().date(posting)) +
-           alignedTable(rows);
+} // namespace
+
+QVector<WorkingRendering::Table> workingTables(const Diagnosis::Inputs& in,
+                                               const Diagnosis::Explanation& e) {
+    const auto worked = [](const Diagnosis::Inputs& i) {
+        return InterestEngine::calculateWithWorking(i.history, i.rates, i.method, i.fixedDay,
+                                                    i.conventions, i.offset);
+    };
+    const InterestEngine::Worked due = worked(in);
+    const InterestEngine::Worked lender = worked(Diagnosis::withMistake(in, e.tried));
+    QVector<SpanPosting> span;
+    for (const InterestWorking::PostingWorking& p : due.working.postings) {
+        const int other = lender.working.postingOn(p.date);
+        if (p.date < e.from || p.date > e.to || other < 0)
+            continue;
+        span << SpanPosting{&p, &lender.working.postings[other],
+                            InterestWorking::chargeOn(due.result.lines, p.date)};
+    }
+    QVector<WorkingRendering::Table> tables;
+    for (int i = 0; i < span.size(); ++i)
+        tables << tableOf(e, span[i], i, span);
+    return tables;
+}
+
+QString workingText(const Diagnosis::Inputs& in, const Diagnosis::Explanation& e) {
+    QString out;
+    for (const WorkingRendering::Table& t : workingTables(in, e))
+        out += (out.isEmpty() ? QString() : QStringLiteral("\n")) + WorkingRendering::text(t);
+    return out;
 }
 
 QByteArray csv(const Diagnosis::Result& r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Diagnosis.h"
+#include "render/WorkingRendering.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,14 +27,15 @@ QStringList lines(const Diagnosis::Result& r);
 // Under the heading "What explains the differences", the lines, or that every charge agrees.
 QString text(const Diagnosis::Result& r);
 
-// The days of `posting` (a posting of the explanation's span) as due and as the lender worked
-// them under the mistake, side by side: a heading row, a row a day, then the totals (the
-// interest due and the charge). Empty when the posting is not found in either run.
-QVector<QStringList> besideRows(const Diagnosis::Inputs& in, const Diagnosis::Explanation& e,
-                                const QDate& posting);
-// The same as aligned text under the explanation's sentence.
-QString besideText(const Diagnosis::Inputs& in, const Diagnosis::Explanation& e,
-                   const QDate& posting);
+// The working of the explanation: one table a posting of its span, every day as due beside the
+// day as the lender worked it under the mistake, and at its foot the interest due, the charge
+// under the explanation and the lender's own charge, with whether the two charges are equal; the
+// explanation's sentence and the span's totals of the three (and whether the charges under the
+// explanation equal the lender's) stand above each.
+QVector<WorkingRendering::Table> workingTables(const Diagnosis::Inputs& in,
+                                               const Diagnosis::Explanation& e);
+// The same as aligned text, one table after another.
+QString workingText(const Diagnosis::Inputs& in, const Diagnosis::Explanation& e);
 
 // "explanation,from,to,postings,parameter,amount", one record an explanation.
 QByteArray csv(const Diagnosis::Result& r);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QStringList>
 
 #include <optional>
@@ -34,6 +35,24 @@ constexpr bool isFixedDay(int code) {
 // The day's interest charge is added back to the balance that accrues, bearing nothing itself.
 constexpr bool isDeferred(int code) {
     return code == FixedDayDeferred || code == VariableDayDeferred;
+}
+
+// The days of a posting's period as the walk accrues them, which anything that works out which
+// days a posting covers asks here. The fixed-day methods date a posting the day after the
+// period's last day, and Variable Day posts before the day's interest, so under those a period
+// starts on the previous posting's own date and ends the day before its posting's; Variable Day
+// Deferred posts after the day's interest, so its periods run from the day after the previous
+// posting to the posting's date. The days from a period's last day to its posting's date:
+constexpr int daysAfterPeriod(int code) {
+    return of(code) == VariableDayDeferred ? 0 : 1;
+}
+// The first day of the period that follows a posting dated `previous`.
+inline QDate periodStartAfter(int code, const QDate& previous) {
+    return previous.addDays(1 - daysAfterPeriod(code));
+}
+// The last day of the period a posting dated `posting` closes.
+inline QDate periodEndOf(int code, const QDate& posting) {
+    return posting.addDays(-daysAfterPeriod(code));
 }
 
 } // namespace InterestMethod

@@ -26,7 +26,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolTip>
@@ -140,7 +139,6 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->addWidget(passOnTotalLabel, 9, 0, 1, 2);
     grid->addWidget(explainLabel, 10, 0, 1, 2);
     grid->addWidget(explanationsGrid, 11, 0, 1, 2);
-    grid->addWidget(besideEdit, 12, 0, 1, 2);
     grid->addWidget(runningTotalChart, 0, 1, 4, 1);
     grid->addWidget(chtYears, 4, 1, 3, 1);
     // The tables' columns are read whole, their headings too; the charts give way.
@@ -220,15 +218,9 @@ void SummaryWindow::createTermsParts() {
     explainLabel = heading(tr("What explains them"), explanationsGrid, this);
     explainWorkingButton = new QPushButton(tr("Show Working of the E&xplanation"), this);
     explainWorkingButton->setObjectName("explainWorkingButton");
-    explainWorkingButton->setToolTip(tr("The days of the explanation's first posting as the lender "
-                                        "worked them, beside the days as due."));
-    besideEdit = new QPlainTextEdit(this);
-    besideEdit->setObjectName("besideEdit");
-    besideEdit->setAccessibleName(tr("The days as due and as the lender worked them"));
-    besideEdit->setReadOnly(true);
-    besideEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    besideEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    besideEdit->hide();
+    explainWorkingButton->setToolTip(tr("Every posting of the explanation's span in Show "
+                                        "Working: the days as due beside the days as the lender "
+                                        "worked them, and the lender's own charges."));
     connect(explainWorkingButton, &QPushButton::clicked, this,
             &SummaryWindow::showExplanationWorking);
     connect(explanationsGrid, &QTableWidget::cellDoubleClicked, this,
@@ -277,7 +269,6 @@ void SummaryWindow::fillExplanations() {
     explanationsGrid->setVisible(shown);
     explainWorkingButton->setVisible(shown);
     explainWorkingButton->setEnabled(false);
-    besideEdit->hide();
     if (!r.explanations.isEmpty()) {
         const QSignalBlocker quiet(explanationsGrid);
         explanationsGrid->setCurrentCell(0, 0);
@@ -290,10 +281,11 @@ void SummaryWindow::showExplanationWorking() {
     if (!m_report || !m_report->diagnosisInputs() || row < 0 ||
         row >= m_report->diagnosis().explanations.size())
         return;
-    const Diagnosis::Explanation& e = m_report->diagnosis().explanations[row];
-    besideEdit->setPlainText(DiagnosisText::besideText(*m_report->diagnosisInputs(), e, e.from));
-    besideEdit->show();
-    besideEdit->setFocus();
+    auto* window = dynamic_cast<WorkingWindow*>(m_main.window(WorkingWindow::Name));
+    if (!window)
+        return;
+    window->showExplanation(m_report, row);
+    m_main.showWindow(WorkingWindow::Name);
 }
 
 void SummaryWindow::fillPassOn() {

@@ -11,7 +11,6 @@
 class QChartView;
 class QHBoxLayout;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -68,7 +67,6 @@ private:
     QLabel* explainLabel = nullptr;
     QTableWidget* explanationsGrid = nullptr;
     QPushButton* explainWorkingButton = nullptr;
-    QPlainTextEdit* besideEdit = nullptr;
     QTableWidget* yearsGrid = nullptr;
     QTableWidget* largestGrid = nullptr;
     QLabel* unpairedLabel = nullptr;

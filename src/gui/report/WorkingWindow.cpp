@@ -1,6 +1,7 @@
 #include "WorkingWindow.h"
 
 #include "data/OutputFile.h"
+#include "diagnosis/DiagnosisText.h"
 #include "render/WorkingPage.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowFit.h"
@@ -66,7 +67,7 @@ WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
                               "here or in the summary's largest differences, each on its own "
                               "page."));
     connect(printCheck, &QCheckBox::toggled, this, [this](bool on) {
-        if (m_report)
+        if (m_report && m_explanation < 0)
             m_report->setPicked(m_posting, on);
     });
 
@@ -116,25 +117,56 @@ WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
     resize(960, 640);
 }
 
+void WorkingWindow::setReport(std::shared_ptr<ReportWorking> report) {
+    if (m_report == report)
+        return;
+    if (m_report)
+        disconnect(m_report.get(), nullptr, this, nullptr);
+    m_report = std::move(report);
+    if (m_report)
+        connect(m_report.get(), &ReportWorking::pickedChanged, this, [this] {
+            const QSignalBlocker quiet(printCheck);
+            printCheck->setChecked(m_explanation < 0 && m_report->isPicked(m_posting));
+        });
+}
+
 void WorkingWindow::showPosting(std::shared_ptr<ReportWorking> report, int posting) {
-    if (m_report != report) {
-        if (m_report)
-            disconnect(m_report.get(), nullptr, this, nullptr);
-        m_report = std::move(report);
-        if (m_report)
-            connect(m_report.get(), &ReportWorking::pickedChanged, this, [this] {
-                const QSignalBlocker quiet(printCheck);
-                printCheck->setChecked(m_report->isPicked(m_posting));
-            });
-    }
+    setReport(std::move(report));
+    m_explanation = -1;
+    m_explained.clear();
     m_posting = m_report ? std::clamp(posting, 0, std::max(0, m_report->postingCount() - 1)) : -1;
     fill();
 }
 
+void WorkingWindow::showExplanation(std::shared_ptr<ReportWorking> report, int explanation) {
+    setReport(std::move(report));
+    m_explanation = -1;
+    m_explained.clear();
+    if (m_report && m_report->diagnosisInputs() && explanation >= 0 &&
+        explanation < m_report->diagnosis().explanations.size()) {
+        m_explanation = explanation;
+        m_explained = DiagnosisText::workingTables(*m_report->diagnosisInputs(),
+                                                   m_report->diagnosis().explanations[explanation]);
+    }
+    m_posting = 0;
+    fill();
+}
+
+int WorkingWindow::count() const {
+    if (m_explanation >= 0)
+        return int(m_explained.size());
+    return m_report ? m_report->postingCount() : 0;
+}
+
 void WorkingWindow::fill() {
-    const bool any = m_report && m_report->postingCount() > 0;
-    m_table = any ? m_report->table(m_posting) : WorkingRendering::Table();
+    const bool explaining = m_explanation >= 0;
+    const bool any = count() > 0;
+    m_table = !any         ? WorkingRendering::Table()
+              : explaining ? m_explained.value(m_posting)
+                           : m_report->table(m_posting);
     titleLabel->setText(any ? m_table.title : tr("The report has no interest posting."));
+    // The explanation's sentence and its span's totals are read whole.
+    aboutLabel->setWordWrap(explaining);
     aboutLabel->setText(m_table.about.join(QLatin1Char('\n')));
 
     daysGrid->clear();
@@ -172,24 +204,43 @@ void WorkingWindow::fill() {
 
     {
         const QSignalBlocker quiet(printCheck);
-        printCheck->setChecked(any && m_report->isPicked(m_posting));
+        printCheck->setChecked(any && !explaining && m_report->isPicked(m_posting));
     }
     for (QWidget* w : {static_cast<QWidget*>(printCheck), static_cast<QWidget*>(copyButton),
                        static_cast<QWidget*>(csvButton), static_cast<QWidget*>(printButton)})
         w->setEnabled(any);
+    // The printed report and the CSV carry the report's own postings, not an explanation's.
+    printCheck->setVisible(!explaining);
+    csvButton->setVisible(!explaining);
     previousButton->setEnabled(any && m_posting > 0);
-    nextButton->setEnabled(any && m_posting + 1 < m_report->postingCount());
-    setWindowTitle(any ? Caption + QStringLiteral(": ") + m_table.title.section(' ', -1) : Caption);
+    nextButton->setEnabled(any && m_posting + 1 < count());
+    if (explaining)
+        setWindowTitle(tr("Show Working of the Explanation"));
+    else
+        setWindowTitle(any ? Caption + QStringLiteral(": ") + m_table.title.section(' ', -1)
+                           : Caption);
 }
 
 void WorkingWindow::showPrevious() {
-    if (m_report && m_posting > 0)
+    if (m_posting <= 0)
+        return;
+    if (m_explanation >= 0) {
+        --m_posting;
+        fill();
+    } else if (m_report) {
         showPosting(m_report, m_posting - 1);
+    }
 }
 
 void WorkingWindow::showNext() {
-    if (m_report && m_posting + 1 < m_report->postingCount())
+    if (m_posting + 1 >= count())
+        return;
+    if (m_explanation >= 0) {
+        ++m_posting;
+        fill();
+    } else if (m_report) {
         showPosting(m_report, m_posting + 1);
+    }
 }
 
 void WorkingWindow::copyAsTabSeparated() {
@@ -198,7 +249,7 @@ void WorkingWindow::copyAsTabSeparated() {
 }
 
 void WorkingWindow::saveAsCsv() {
-    if (!m_report || m_posting < 0)
+    if (!m_report || m_posting < 0 || m_explanation >= 0)
         return;
     const QDate date = m_report->working().postings[m_posting].date;
     FileDialogRequest request;

@@ -1,17 +1,20 @@
-// Naming the lender's mistake: accounts whose charges were made with one mistake of each kind
-// planted (the offset left out for eight months, a rate change applied 14 days late, a cut of the
-// reference passed on 0.06 short, an interest-only rate kept five months, repayments credited
-// three days late) are diagnosed with that kind, its span, its parameter and its amount to the
-// cent; an honest account and one with a single overcharge get no explanation; the report tool's
+// Naming the lender's mistake: accounts charged under each method whose charges were made with
+// one mistake of each kind planted (the offset left out for eight months, a rate change applied
+// 14 days late, a cut of the reference passed on 0.06 short, an interest-only rate kept five
+// months, repayments credited three days late), also from the first day of a posting's period,
+// are diagnosed with that kind, its span, its parameter and its amount to the cent; an honest
+// account and one with a single overcharge get no explanation; the report tool's
 // --diagnose.
 #include "diagnosis/Diagnosis.h"
 #include "diagnosis/DiagnosisText.h"
 #include "reference/PassOn.h"
+#include "render/GridText.h"
 #include "support/RateHistory.h"
 #include "support/ReportTool.h"
 
 #include <QTest>
 
+#include <array>
 #include <functional>
 
 using Diagnosis::Inputs;
@@ -26,19 +29,38 @@ QDate d(const char* iso) {
 const QStringList Rates = {"2022-01-01 2022-06-09 4.5", "2022-06-10 2022-09-19 4.9",
                            "2022-09-20 2024-12-31 4.65"};
 
-// 30 months from January 2022 charged honestly under Rates, Variable Day (but for the
-// overcharges, which the later charges bear interest on).
-Inputs honest(const OffsetAccount& offset = {}, const QMap<QDate, Money>& overcharged = {}) {
+// 30 months from January 2022 charged honestly under `rates` and `method` (the fixed-day methods
+// on the 14th, so that every method's charges fall on the 15th), but for the overcharges, which
+// the later charges bear interest on; the repayments on `repaymentDay` of every month.
+Inputs honest(const OffsetAccount& offset = {}, const QMap<QDate, Money>& overcharged = {},
+              int method = InterestMethod::VariableDay, const QStringList& rates = Rates,
+              int repaymentDay = 3) {
     Inputs in;
-    in.method = InterestMethod::VariableDay;
-    in.rates = ReportRows::rates(Rates);
+    in.method = method;
+    in.fixedDay = RateHistory::calcToOf(method);
+    in.rates = ReportRows::rates(rates);
     in.offset = offset;
     ChargedHistory::Loan loan;
     loan.start = QDate(2022, 1, 1);
     loan.months = 30;
     loan.overcharged = overcharged;
-    in.history = ChargedHistory::charged(in.method, QString(), {}, in.rates, loan, offset);
+    loan.repaymentDay = repaymentDay;
+    in.history = ChargedHistory::charged(in.method, in.fixedDay, {}, in.rates, loan, offset);
     return in;
+}
+
+const std::array<std::pair<int, const char*>, 4> Methods = {
+    {{InterestMethod::FixedDay, "Fixed Day"},
+     {InterestMethod::FixedDayDeferred, "Fixed Day Deferred"},
+     {InterestMethod::VariableDay, "Variable Day"},
+     {InterestMethod::VariableDayDeferred, "Variable Day Deferred"}}};
+
+// The first day of the period of the posting of 15 July 2022 as the method counts it: the day of
+// the posting before under the methods that date a posting the day after its period (the
+// fixed-day ones) or post before the day's interest (Variable Day), the day after it under
+// Variable Day Deferred.
+QDate firstDayUnder(int method) {
+    return method == InterestMethod::VariableDayDeferred ? QDate(2022, 6, 16) : QDate(2022, 6, 15);
 }
 
 // The charges made again, one after another, as the lender worked them: `lenderWay` changes
@@ -88,6 +110,15 @@ Expected differing(const Inputs& in) {
     return e;
 }
 
+// The value of the foot's line `label`.
+QString footOf(const WorkingRendering::Table& t, const char* label) {
+    for (const auto& [name, value] : t.foot) {
+        if (name == QLatin1String(label))
+            return value;
+    }
+    return QStringLiteral("(no %1)").arg(QLatin1String(label));
+}
+
 } // namespace
 
 class TestDiagnosis : public QObject {
@@ -95,23 +126,30 @@ class TestDiagnosis : public QObject {
 
 private slots:
     void namesThePlantedMistake_data() {
+        QTest::addColumn<int>("method");
         QTest::addColumn<int>("planted");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("parameter");
-        QTest::newRow("offset left out for eight months")
-            << 0 << int(Kind::OffsetNotCounted) << "2022-06-16";
-        QTest::newRow("a rate change applied 14 days late")
-            << 1 << int(Kind::RateChangeMoved) << "14";
-        QTest::newRow("a cut of the reference passed on 0.06 short")
-            << 2 << int(Kind::ReferenceNotPassedOn) << "2022-09-07 short 0.06";
-        QTest::newRow("an interest-only rate kept five months")
-            << 3 << int(Kind::RateKept) << "2022-06-10";
-        QTest::newRow("repayments credited three days late") << 4 << int(Kind::CreditsLate) << "3";
-        QTest::newRow("366 days in leap years") << 5 << int(Kind::DayCount) << "actact day4";
+        for (const auto& [method, name] : Methods) {
+            const auto row = [&](const char* what) {
+                return &(QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(name, what)))
+                         << method);
+            };
+            *row("offset left out for eight months")
+                << 0 << int(Kind::OffsetNotCounted) << "2022-06-16";
+            *row("a rate change applied 14 days late") << 1 << int(Kind::RateChangeMoved) << "14";
+            *row("a cut of the reference passed on 0.06 short")
+                << 2 << int(Kind::ReferenceNotPassedOn) << "2022-09-07 short 0.06";
+            *row("an interest-only rate kept five months")
+                << 3 << int(Kind::RateKept) << "2022-06-10";
+            *row("repayments credited three days late") << 4 << int(Kind::CreditsLate) << "3";
+            *row("366 days in leap years") << 5 << int(Kind::DayCount) << "actact day4";
+        }
     }
     void namesThePlantedMistake() {
+        QFETCH(int, method);
         QFETCH(int, planted);
-        Inputs in = honest(planted == 0 ? offsetOf(60000) : OffsetAccount());
+        Inputs in = honest(planted == 0 ? offsetOf(60000) : OffsetAccount(), {}, method);
         switch (planted) {
         case 0: // no offset from 16 June 2022 to 15 February 2023
             plant(in, [](Inputs& l) {
@@ -179,6 +217,147 @@ private slots:
         QCOMPARE(e.amount, expected.amount);
         QVERIFY(r.unexplained.isEmpty());
         QVERIFY(DiagnosisText::sentence(e).startsWith("From "));
+    }
+
+    // Each mistake planted from the first day of a posting's period, as the method counts it:
+    // the trials reach that day, so the span starts with that posting.
+    void namesTheMistakeFromThePeriodsFirstDay_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QDate>("firstDay");
+        QTest::addColumn<int>("planted");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("postings");
+        for (const auto& [method, name] : Methods) {
+            const QDate first = firstDayUnder(method);
+            const auto row = [&](const char* what) {
+                return &(QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(name, what)))
+                         << method << first);
+            };
+            *row("offset left out for eight postings") << 0 << int(Kind::OffsetNotCounted) << 8;
+            *row("a rate kept five postings past its end") << 1 << int(Kind::RateKept) << 5;
+            *row("six repayments credited three days late") << 2 << int(Kind::CreditsLate) << 6;
+        }
+    }
+    void namesTheMistakeFromThePeriodsFirstDay() {
+        QFETCH(int, method);
+        QFETCH(QDate, firstDay);
+        QFETCH(int, planted);
+        const QString before = firstDay.addDays(-1).toString(Qt::ISODate);
+        const QString on = firstDay.toString(Qt::ISODate);
+        // A rise from the first day, so that the rate the lender kept ends on it.
+        const QStringList rates = {"2022-01-01 " + before + " 4.5", on + " 2024-12-31 4.9"};
+        Inputs in = honest(planted == 0 ? offsetOf(60000) : OffsetAccount(), {}, method, rates,
+                           planted == 2 ? firstDay.day() : 3);
+        QString parameter;
+        switch (planted) {
+        case 0:
+            parameter = on;
+            plant(in, [&](Inputs& l) {
+                l.offset.balances << OffsetBalance{2, firstDay, Money()}
+                                  << OffsetBalance{3, firstDay.addMonths(8),
+                                                   Money::fromRaw(60000 * Money::Scale)};
+            });
+            break;
+        case 1:
+            parameter = on;
+            plant(in, [&](Inputs& l) {
+                l.rates = ReportRows::rates(
+                    {"2022-01-01 " + firstDay.addMonths(5).addDays(-1).toString(Qt::ISODate) +
+                         " 4.5",
+                     firstDay.addMonths(5).toString(Qt::ISODate) + " 2024-12-31 4.9"});
+            });
+            break;
+        case 2:
+            parameter = QStringLiteral("3");
+            plant(in, [&](Inputs& l) {
+                for (HistoryRow& row : l.history) {
+                    if (row.date >= firstDay && row.date < firstDay.addMonths(6) &&
+                        row.amounts[AmountColumn::Deposit].money())
+                        row.date = row.date.addDays(3);
+                }
+                // Credited after the day's charge: the walk takes the rows in date order.
+                std::stable_sort(
+                    l.history.begin(), l.history.end(),
+                    [](const HistoryRow& a, const HistoryRow& b) { return a.date < b.date; });
+            });
+            break;
+        }
+        const Expected expected = differing(in);
+        QTEST(expected.postings, "postings");
+        QCOMPARE(expected.from, QDate(2022, 7, 15));
+        const Diagnosis::Result r = Diagnosis::diagnose(in);
+        QCOMPARE(r.explanations.size(), 1);
+        const Diagnosis::Explanation& e = r.explanations.first();
+        QTEST(int(e.mistake.kind), "kind");
+        QCOMPARE(Diagnosis::parameter(e.mistake), parameter);
+        QCOMPARE(e.from, expected.from);
+        QCOMPARE(e.to, expected.to);
+        QCOMPARE(e.postings, expected.postings);
+        QCOMPARE(e.amount, expected.amount);
+        QVERIFY(r.unexplained.isEmpty());
+    }
+
+    // Show Working of the Explanation on an offset left out from a period's first day: a table
+    // for every posting of the span, the charge under the explanation beside the lender's own,
+    // and "equal" only where they are.
+    void workingOfTheExplanation_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QDate>("firstDay");
+        for (const auto& [method, name] : Methods)
+            QTest::newRow(name) << method << firstDayUnder(method);
+    }
+    void workingOfTheExplanation() {
+        QFETCH(int, method);
+        QFETCH(QDate, firstDay);
+        Inputs in = honest(offsetOf(60000), {}, method);
+        plant(in, [&](Inputs& l) {
+            l.offset.balances << OffsetBalance{2, firstDay, Money()}
+                              << OffsetBalance{3, firstDay.addMonths(8),
+                                               Money::fromRaw(60000 * Money::Scale)};
+        });
+        const Diagnosis::Result r = Diagnosis::diagnose(in);
+        QCOMPARE(r.explanations.size(), 1);
+        const Diagnosis::Explanation& e = r.explanations.first();
+        Money due, charged;
+        for (const InterestSummary::Posting& p : Diagnosis::postings(in)) {
+            if (p.date >= e.from && p.date <= e.to) {
+                due = *Money::add(due, p.due);
+                charged = *Money::add(charged, p.charged);
+            }
+        }
+        const GridText grid;
+        const QString totals = QStringLiteral("Over the span's 8 postings: interest due %1, "
+                                              "charges under the explanation %2, the lender's "
+                                              "charges %2.")
+                                   .arg(grid.amount(due), grid.amount(charged));
+
+        const QVector<WorkingRendering::Table> tables = DiagnosisText::workingTables(in, e);
+        QCOMPARE(tables.size(), 8);
+        for (const WorkingRendering::Table& t : tables) {
+            QCOMPARE(footOf(t, "Charge under the explanation:"),
+                     footOf(t, "Lender's charge (Int Charge):"));
+            QCOMPARE(
+                t.notes.value(0),
+                QStringLiteral("The charge under the explanation equals the lender's charge."));
+            QCOMPARE(t.about.value(1), totals);
+            QCOMPARE(t.about.value(2),
+                     QStringLiteral("The charges under the explanation equal the lender's "
+                                    "charges."));
+        }
+        QCOMPARE(tables.first().rows.first().first(), grid.date(firstDay));
+        QVERIFY(DiagnosisText::workingText(in, e).contains(totals));
+
+        // The offset counted on the first day after all: the first posting's charge under it is
+        // less than the lender's, and neither it nor the span is said to equal.
+        Diagnosis::Explanation wrong = e;
+        wrong.tried.from = firstDay.addDays(1);
+        const QVector<WorkingRendering::Table> off = DiagnosisText::workingTables(in, wrong);
+        QCOMPARE(off.size(), 8);
+        QVERIFY2(off.first().notes.value(0).contains(" less than the lender's charge."),
+                 qPrintable(off.first().notes.value(0)));
+        QVERIFY2(off.first().about.value(2).contains(" less than the lender's charges."),
+                 qPrintable(off.first().about.value(2)));
+        QCOMPARE(off.last().notes.value(0), tables.last().notes.value(0));
     }
 
     void honestAccountsAreNotExplained_data() {

@@ -5,6 +5,7 @@
 #include "render/SummaryPage.h"
 #include "render/SummaryRendering.h"
 #include "report/SummaryWindow.h"
+#include "report/WorkingWindow.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
@@ -13,6 +14,7 @@
 #include "support/RecordsHarness.h"
 
 #include "support/ReportTool.h"
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -395,8 +397,9 @@ void TestSummary::windowFromTheReport() {
     QTRY_VERIFY(!h.main->isLoaded(SummaryWindow::Name));
 }
 
-// A lender that applied the rise of 10 June 14 days late: the summary names it, shows the days
-// of its first posting as due and as the lender worked them, and copies both.
+// A lender that applied the rise of 10 June 14 days late: the summary names it, opens Show
+// Working on every posting of its span, the days as due beside the days as the lender worked
+// them and the lender's own charge beside the charge the explanation gives, and copies it.
 void TestSummary::explanationsInTheWindow() {
     RecordsHarness h;
     const QStringList stored = {"2022-01-01 2022-06-09 4.5", "2022-06-10 2024-12-31 4.9"};
@@ -417,10 +420,35 @@ void TestSummary::explanationsInTheWindow() {
     QVERIFY2(grid->item(0, 0)->text().contains("rate change of 6/10/2022 applied 14 days later"),
              qPrintable(grid->item(0, 0)->text()));
     CLICK(summary, "explainWorkingButton");
-    auto* beside = control<QPlainTextEdit>(summary, "besideEdit");
-    QVERIFY(beside->isVisibleTo(summary));
-    QVERIFY(beside->toPlainText().contains("Interest, lender"));
-    QVERIFY(beside->toPlainText().contains("Total"));
+    auto* working = dynamic_cast<WorkingWindow*>(h.main->registry().loaded(WorkingWindow::Name));
+    QVERIFY(working);
+    QVERIFY(working->isVisible());
+    QCOMPARE(working->windowTitle(), QStringLiteral("Show Working of the Explanation"));
+    QCOMPARE(working->count(), 2); // the postings of 15 June and 15 July
+    auto* days = control<QTableWidget>(working, "workingGrid");
+    auto* foot = control<QTableWidget>(working, "footGrid");
+    const auto footValue = [&](const QString& label) {
+        for (int r = 0; r < foot->rowCount(); ++r) {
+            if (foot->item(r, 0)->text() == label)
+                return foot->item(r, 1)->text();
+        }
+        return QString();
+    };
+    for (const char* date : {"6/15/2022", "7/15/2022"}) {
+        QVERIFY2(control<QLabel>(working, "titleLabel")->text().contains(date),
+                 qPrintable(control<QLabel>(working, "titleLabel")->text()));
+        QCOMPARE(days->horizontalHeaderItem(6)->text(), QStringLiteral("Interest, lender"));
+        QVERIFY(!footValue("Lender's charge (Int Charge):").isEmpty());
+        QCOMPARE(footValue("Charge under the explanation:"),
+                 footValue("Lender's charge (Int Charge):"));
+        QVERIFY(footValue("Interest due (Int Due):") != footValue("Lender's charge (Int Charge):"));
+        QCOMPARE(control<QLabel>(working, "notesLabel")->text(),
+                 QStringLiteral("The charge under the explanation equals the lender's charge."));
+        if (QLatin1String(date) == QLatin1String("6/15/2022"))
+            CLICK(working, "nextButton");
+    }
+    QVERIFY(!control<QPushButton>(working, "nextButton")->isEnabled());
+    QVERIFY(!control<QCheckBox>(working, "printCheck")->isVisibleTo(working));
     CLICK(summary, "copyButton");
     QVERIFY(QGuiApplication::clipboard()->text().contains("What explains the differences"));
 }
