@@ -22,8 +22,10 @@ run: build
 	fi
 	cd $(BUILD)/bin && ./vantrell
 
+# The tests measure text in the fonts the install step brings alone (tests/fonts/fonts.conf).
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+	cd $(BUILD) && FONTCONFIG_FILE=$(CURDIR)/tests/fonts/fonts.conf QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j2
 
 # The whole suite under AddressSanitizer and UBSan, in a tree of its own. Every process the tests
 # start (the tools too) writes its report into $(ASAN_BUILD)/sanitizer-logs, so a report fails
@@ -35,7 +37,7 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DASAN=ON -DBENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD)
 	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
-	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE=$(CURDIR)/tests/fonts/fonts.conf \
 		ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:log_path=$(SANITIZER_LOGS)/ubsan \

@@ -425,14 +425,33 @@ int writeComplaint(const Options& o, QSqlDatabase db, const QString& fixedDay,
     return Written;
 }
 
-int run(const Options& o) {
-    // Every file the run writes is checked before any work: a refused one leaves all unwritten.
+// Every file the run writes is checked before any work: a refused one leaves all unwritten.
+QString outputRefusal(const Options& o) {
     QStringList outputs;
     for (const QString& file : {o.pdf, o.complaint, o.evidence}) {
         if (!file.isEmpty())
             outputs << file;
     }
-    if (const QString problem = OutputFile::refusal(outputs, {o.account}); !problem.isEmpty())
+    return OutputFile::refusal(outputs, {o.account});
+}
+
+// The summary's text and the printed summary page say what explains the differences.
+void explain(QSqlDatabase& db, const Options& o, const QString& fixedDay,
+             const LenderConventions& conventions, const QVector<RatePeriod>& rates,
+             Calculation& calculation) {
+    QString error;
+    std::optional<Diagnosis::Inputs> d = Diagnosis::read(db, o.method, fixedDay, nullptr, &error);
+    if (!d)
+        return;
+    d->conventions = conventions;
+    d->rates = rates;
+    const Diagnosis::Result r = Diagnosis::diagnose(*d);
+    calculation.explanations = DiagnosisText::lines(r);
+    calculation.explanationsText = DiagnosisText::text(r);
+}
+
+int run(const Options& o) {
+    if (const QString problem = outputRefusal(o); !problem.isEmpty())
         return unreadable(toolCase(problem));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
     db.setDatabaseName(QStringLiteral(":memory:"));
@@ -496,18 +515,8 @@ int run(const Options& o) {
     Calculation calculation = calculate(o, inputs, fixedDay, conventions, notices);
     if (o.mode == Mode::Summary && !o.csv)
         calculation.passOnText = summaryPassOn(db, *in, passOn, notices);
-    // The summary's text and the printed summary page say what explains the differences.
-    if (((o.mode == Mode::Summary || o.mode == Mode::Owed) && !o.csv) || !o.pdf.isEmpty()) {
-        QString error;
-        if (std::optional<Diagnosis::Inputs> d =
-                Diagnosis::read(db, o.method, fixedDay, nullptr, &error)) {
-            d->conventions = conventions;
-            d->rates = inputs.rates;
-            const Diagnosis::Result r = Diagnosis::diagnose(*d);
-            calculation.explanations = DiagnosisText::lines(r);
-            calculation.explanationsText = DiagnosisText::text(r);
-        }
-    }
+    if (((o.mode == Mode::Summary || o.mode == Mode::Owed) && !o.csv) || !o.pdf.isEmpty())
+        explain(db, o, fixedDay, conventions, inputs.rates, calculation);
     basis.account = QFileInfo(o.account).absoluteFilePath();
     basis.method = o.method;
     basis.fixedDay = fixedDay;

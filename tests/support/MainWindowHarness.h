@@ -18,6 +18,9 @@ public:
     MDIForm1& start() {
         reset();
         m_main = std::make_unique<MDIForm1>();
+        // The size the windows are laid out for, whatever screen the test platform makes up (the
+        // offscreen one is 800 x 600, where a window opens cut down to fit).
+        m_main->resize(900, 650);
         registerWindows(*m_main);
         return *m_main;
     }

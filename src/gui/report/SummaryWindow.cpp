@@ -100,29 +100,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
 
     createTermsParts();
 
-    yearsGrid =
-        makeTable(this, "yearsGrid", tr("By calendar year"), SummaryRendering::yearHeadings());
-    largestGrid = makeTable(this, "largestGrid", tr("Largest differences"),
-                            SummaryRendering::postingHeadings());
-    // A row opens into its working; its tick puts that working in the printed report.
-    connect(largestGrid, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { showWorking(row); });
-    connect(largestGrid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!m_report || !m_summary || item->column() != 0 ||
-            item->row() >= m_summary->largest.size())
-            return;
-        m_report->setPicked(m_report->working().postingOn(m_summary->largest[item->row()].date),
-                            item->checkState() == Qt::Checked);
-    });
-    unpairedGrid =
-        makeTable(this, "unpairedGrid", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
-    runningTotalChart =
-        makeChartView(this, "runningTotalChart", tr("Running total of charged - due"));
-    chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
-
-    incompleteLabel = new QLabel(QString::fromLatin1(SummaryRendering::IncompleteYearNote), this);
-    incompleteLabel->setObjectName("incompleteLabel");
-    incompleteLabel->setWordWrap(true);
+    createTables();
 
     auto* grid = new QGridLayout;
     grid->addWidget(heading(tr("By calendar year"), yearsGrid, this), 0, 0);
@@ -165,6 +143,33 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     layout->addWidget(WindowFit::scrolling(body, this), 1);
     layout->addLayout(buttons);
     resize(1040, 760);
+}
+
+// The summary's tables and charts; a row of the largest differences opens into its working.
+void SummaryWindow::createTables() {
+    yearsGrid =
+        makeTable(this, "yearsGrid", tr("By calendar year"), SummaryRendering::yearHeadings());
+    largestGrid = makeTable(this, "largestGrid", tr("Largest differences"),
+                            SummaryRendering::postingHeadings());
+    // A row opens into its working; its tick puts that working in the printed report.
+    connect(largestGrid, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { showWorking(row); });
+    connect(largestGrid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!m_report || !m_summary || item->column() != 0 ||
+            item->row() >= m_summary->largest.size())
+            return;
+        m_report->setPicked(m_report->working().postingOn(m_summary->largest[item->row()].date),
+                            item->checkState() == Qt::Checked);
+    });
+    unpairedGrid =
+        makeTable(this, "unpairedGrid", tr("Not paired"), {tr("Date"), tr("Charged"), tr("Due")});
+    runningTotalChart =
+        makeChartView(this, "runningTotalChart", tr("Running total of charged - due"));
+    chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
+
+    incompleteLabel = new QLabel(QString::fromLatin1(SummaryRendering::IncompleteYearNote), this);
+    incompleteLabel->setObjectName("incompleteLabel");
+    incompleteLabel->setWordWrap(true);
 }
 
 // The bar under the summary: Show Working, Prepare a Complaint, Copy as Text and Close.

@@ -44,6 +44,7 @@ public:
 private:
     void fillTables();
     void createTermsParts();
+    void createTables();
     QHBoxLayout* createButtons();
     void fillPassOn();
     void fillExplanations();
