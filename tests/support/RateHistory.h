@@ -8,6 +8,7 @@
 #include "ReportRows.h"
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
+#include "engine/InterestMethod.h"
 #include "support/AccountFixture.h"
 
 #include <QStringList>
@@ -60,6 +61,15 @@ inline void writeRates(const QString& path, const QStringList& spelled) {
                                                   "cast(%3 as real))")
                                        .arg(p[0], p[1], p[2]));
     }
+}
+
+// Charged under Variable Day by a lender that applied the cut of 10 June 2022 from 24 June, the
+// cut's own dates stored: two postings overcharged.
+inline void writeLateCut(const QString& path) {
+    const QVector<RatePeriod> lender =
+        ReportRows::rates({"2022-01-01 2022-06-23 4.9", "2022-06-24 2024-12-31 4.5"});
+    write(path, history(InterestMethod::VariableDay, {}, lender, 12));
+    writeRates(path, {"2022-01-01 2022-06-09 4.9", "2022-06-10 2024-12-31 4.5"});
 }
 
 } // namespace RateHistory

@@ -26,11 +26,7 @@ namespace {
 // The window opened from the summary on an account whose lender applied the cut of 10 June from
 // 24 June: two postings overcharged.
 void openFromSummary(RecordsHarness& h) {
-    const QVector<RatePeriod> lender =
-        ReportRows::rates({"2022-01-01 2022-06-23 4.9", "2022-06-24 2024-12-31 4.5"});
-    RateHistory::write(h.account,
-                       RateHistory::history(InterestMethod::VariableDay, {}, lender, 12));
-    RateHistory::writeRates(h.account, {"2022-01-01 2022-06-09 4.9", "2022-06-10 2024-12-31 4.5"});
+    RateHistory::writeLateCut(h.account);
     h.main->setTag(Tag::Method, "2");
     h.main->setTag(Tag::File, "Open");
     auto* report = h.show<frmCalculate>(WindowNames::Calculate);
