@@ -28,16 +28,16 @@ QVector<RatePeriod> rates(int years, int shiftDays) {
 
 Diagnosis::Inputs tenYears() {
     Diagnosis::Inputs in;
-    in.method = InterestMethod::VariableDay;
+    in.basis = CalculationBasis::of(InterestMethod::VariableDay);
     in.rates = rates(10, 0);
-    in.history = ChargedHistory::charged(in.method, QString(), {}, rates(10, 14),
+    in.history = ChargedHistory::charged(InterestMethod::VariableDay, QString(), {}, rates(10, 14),
                                          {QDate(2015, 1, 1), 120, -500000, 3600, {}, 3});
     return in;
 }
 
 Diagnosis::Inputs fortyYearsOtherMethod() {
     Diagnosis::Inputs in;
-    in.method = InterestMethod::VariableDay;
+    in.basis = CalculationBasis::of(InterestMethod::VariableDay);
     in.rates = rates(40, 0);
     in.history = ChargedHistory::charged(InterestMethod::FixedDay, QStringLiteral("14"),
                                          {DayCount::Actual360}, in.rates,

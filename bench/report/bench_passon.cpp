@@ -81,7 +81,7 @@ ReferenceSeries spreadSeries(int changes, const QDate& from = FirstDay) {
 void BM_PassOnHostileSeries(benchmark::State& state) {
     const QVector<HistoryRow> history = largeHistory();
     const QVector<RatePeriod> rates = yearlyRates();
-    const PassOn::Calculation c{history, InterestMethod::VariableDay, QString(), {}, {}};
+    const PassOn::Calculation c{history, CalculationBasis::of(InterestMethod::VariableDay), {}};
     const ReferenceSeries daily = spreadSeries(int(FirstDay.daysTo(LastDay)));
     for (auto _ : state) {
         const PassOn::Table t = PassOn::table(c, rates, daily, 30);
@@ -97,7 +97,7 @@ void BM_PassOnHostileSeries(benchmark::State& state) {
 void BM_PassOnAtTheLimit(benchmark::State& state) {
     const QVector<HistoryRow> history = largeHistory();
     const QVector<RatePeriod> rates = yearlyRates();
-    const PassOn::Calculation c{history, InterestMethod::VariableDay, QString(), {}, {}};
+    const PassOn::Calculation c{history, CalculationBasis::of(InterestMethod::VariableDay), {}};
     const ReferenceSeries s = spreadSeries(int(PassOn::MostCostWork / Rows));
     for (auto _ : state) {
         const PassOn::Table t = PassOn::table(c, rates, s, 30);

@@ -41,8 +41,9 @@ const QVector<HistoryRow>& history() {
 void BM_ProposeRates(benchmark::State& state) {
     const QVector<HistoryRow>& rows = history();
     for (auto _ : state) {
-        const RateProposal::Proposal p =
-            RateProposal::propose(rows, InterestMethod::FixedDay, QStringLiteral("14"), {});
+        const RateProposal::Proposal p = RateProposal::propose(
+            rows, CalculationBasis::of(InterestMethod::FixedDay,
+                                       CalcDay::Day::fromCalcTo(QStringLiteral("14"))));
         if (!p.unexplained.isEmpty() || p.periods.size() != 12) {
             state.SkipWithError("the proposal is not the history");
             return;
@@ -70,7 +71,11 @@ ReferenceSeries reference() {
 }
 
 void BM_PassOn(benchmark::State& state) {
-    const PassOn::Calculation c{history(), InterestMethod::FixedDay, QStringLiteral("14"), {}, {}};
+    const PassOn::Calculation c{
+        history(),
+        CalculationBasis::of(InterestMethod::FixedDay,
+                             CalcDay::Day::fromCalcTo(QStringLiteral("14"))),
+        {}};
     const QVector<RatePeriod> stored = rateHistory();
     const ReferenceSeries series = reference();
     for (auto _ : state) {

@@ -154,8 +154,9 @@ void BM_InterestEngine(benchmark::State& state) {
     const int method = int(state.range(0));
     std::size_t lines = 0;
     for (auto _ : state) {
-        const InterestEngine::Result result =
-            InterestEngine::calculate(history, rates, method, QStringLiteral("28"));
+        const InterestEngine::Result result = InterestEngine::calculate(
+            history, rates,
+            CalculationBasis::of(method, CalcDay::Day::fromCalcTo(QStringLiteral("28"))));
         lines = std::size_t(result.lines.size());
         benchmark::DoNotOptimize(result.lines.data());
     }
@@ -171,7 +172,9 @@ void BM_InterestEngineConventions(benchmark::State& state) {
                             : LenderConventions{DayCount::Thirty360, InterestRounding::Posting};
     for (auto _ : state) {
         const InterestEngine::Result result = InterestEngine::calculate(
-            history, rates, InterestMethod::FixedDay, QStringLiteral("28"), conventions);
+            history, rates,
+            CalculationBasis::of(InterestMethod::FixedDay,
+                                 CalcDay::Day::fromCalcTo(QStringLiteral("28")), conventions));
         benchmark::DoNotOptimize(result.lines.data());
     }
 }
@@ -187,7 +190,10 @@ void BM_InterestEngineOffset(benchmark::State& state) {
                                          dollars(2000000 + (d.toJulianDay() * 7919) % 9000000)};
     for (auto _ : state) {
         const InterestEngine::Result result = InterestEngine::calculate(
-            history, rates, int(state.range(0)), QStringLiteral("28"), {}, offset);
+            history, rates,
+            CalculationBasis::of(int(state.range(0)),
+                                 CalcDay::Day::fromCalcTo(QStringLiteral("28"))),
+            offset);
         benchmark::DoNotOptimize(result.lines.data());
     }
     state.counters["offset_rows"] = double(offset.balances.size());
@@ -200,7 +206,9 @@ void BM_InterestEngineWorking(benchmark::State& state) {
     std::size_t days = 0;
     for (auto _ : state) {
         const InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-            history, rates, int(state.range(0)), QStringLiteral("28"));
+            history, rates,
+            CalculationBasis::of(int(state.range(0)),
+                                 CalcDay::Day::fromCalcTo(QStringLiteral("28"))));
         days = 0;
         for (const InterestWorking::PostingWorking& p : worked.working.postings)
             days += std::size_t(p.days.size());
@@ -213,7 +221,7 @@ void BM_InterestEngineWorking(benchmark::State& state) {
 // working recorded once.
 void BM_PostingRates(benchmark::State& state) {
     const InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-        largeHistory(), largeRates(), InterestMethod::VariableDay, QString());
+        largeHistory(), largeRates(), CalculationBasis::of(InterestMethod::VariableDay));
     for (auto _ : state) {
         const QMap<QDate, InterestWorking::PostingRates> rates =
             InterestWorking::postingRates(worked.working, worked.result.lines);
@@ -240,8 +248,8 @@ void BM_LenderFit(benchmark::State& state) {
             state.SkipWithError(qPrintable(error));
             return;
         }
-        const LenderFit::Ranking ranking =
-            LenderFit::rank(history, rates, LenderFit::storedCalcDay(c.database()));
+        const LenderFit::Ranking ranking = LenderFit::rank(
+            history, rates, CalcDay::inForce(c.database()).value_or(CalcDay::Day()).calcFrom());
         combinations = std::size_t(ranking.scores.size());
         benchmark::DoNotOptimize(ranking.scores.data());
     }
@@ -270,8 +278,9 @@ void BM_ReadHistory(benchmark::State& state) {
 
 // The first calculation on a fresh history writes every row: balances, "0" fills, deletions.
 void BM_WriteBackFreshHistory(benchmark::State& state) {
-    const InterestEngine::Result result =
-        InterestEngine::calculate(largeHistory(), largeRates(), 0, QStringLiteral("28"));
+    const InterestEngine::Result result = InterestEngine::calculate(
+        largeHistory(), largeRates(),
+        CalculationBasis::of(0, CalcDay::Day::fromCalcTo(QStringLiteral("28"))));
     QTemporaryDir dir;
     for (auto _ : state) {
         state.PauseTiming();

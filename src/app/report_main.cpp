@@ -25,6 +25,7 @@
 #include "render/ReportTable.h"
 #include "render/SummaryRendering.h"
 #include "render/WorkingRendering.h"
+#include "run/ReportCase.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -59,27 +60,25 @@ QString toolCase(const QString& error) {
     return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
 }
 
-// The printed report of `lines`, as the report window prints it, into the file --pdf names; ""
+// The printed report of the run, as the report window prints it, into the file --pdf names; ""
 // when written, else why not (OutputFile::write's refusals among it). An earlier file of that
 // name stays as it was unless the new one is complete.
-QString writePdf(const Options& o, const QVector<ReportLine>& lines, const QString& conventions,
-                 bool offsetColumn, int missingStatement,
-                 const InterestSummary::PostingRateMap& rates,
+QString writePdf(const Options& o, ReportCase& c,
                  const std::optional<WorkingRendering::Table>& working,
                  const QStringList& explanations) {
     PrintedReport::Content content;
     content.explanations = explanations;
-    content.rates = rates;
+    content.rates = c.postingRates();
     if (working)
         content.workings << *working;
-    content.incomplete = InterestSummary::incompletePostings(lines);
-    content.missingStatement = missingStatement;
-    content.offsetColumn = offsetColumn;
+    content.incomplete = InterestSummary::incompletePostings(c.lines());
+    content.missingStatement = c.missingStatement();
+    content.offsetColumn = c.offsetColumn();
     content.title = QFileInfo(o.account).absoluteFilePath();
     content.printedOn = QDate::currentDate();
-    content.conventions = conventions;
-    content.rows.reserve(lines.size());
-    for (const ReportLine& line : lines)
+    content.conventions = Conventions::reportNote(c.basis().conventions);
+    content.rows.reserve(c.lines().size());
+    for (const ReportLine& line : c.lines())
         content.rows << ReportTable::rowFor(line);
     QString error;
     if (PrintedReport::writePdf(o.pdf, content, QString::fromLatin1(PrintedReport::Caption),
@@ -109,27 +108,31 @@ QString noPosting(const InterestWorking::Working& working, const QDate& date) {
     return message + QStringLiteral("; the nearest: ") + nearest.join(QLatin1String(" and "));
 }
 
+// The calculation day in force as Find Lender's Method starts from it ("" for none).
+QString storedDay(const AccountSnapshot& snapshot) {
+    return snapshot.dayInForce.value_or(CalcDay::Day()).calcFrom();
+}
+
 // The rate periods proposed from the lender's charges.
-int printProposal(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
-                  const QString& fixedDay, const LenderConventions& conventions,
-                  const OffsetAccount& offset, QStringList notices) {
+int printProposal(const Options& o, const AccountSnapshot& snapshot, const CalculationBasis& basis,
+                  QStringList notices) {
+    const ReportStore::CalculationInputs& in = snapshot.inputs;
     RateProposal::Proposal proposal;
     if (o.anyMethod) {
         const RateProposal::Ranking ranking =
-            RateProposal::proposeAny(history, LenderFit::storedCalcDay(db), offset);
+            RateProposal::proposeAny(in.history, storedDay(snapshot), in.offset);
         proposal = ranking.best;
         if (!ranking.ranked.isEmpty())
             print(stderr, QStringLiteral("Proposed under the first of these:\n") +
                               RateProposalRendering::rankingText(ranking.ranked, 5));
     } else {
-        proposal = RateProposal::propose(history, o.method, fixedDay, conventions, offset);
+        proposal = RateProposal::propose(in.history, basis, in.offset);
     }
-    SummaryRendering::Basis basis;
-    basis.account = QFileInfo(o.account).absoluteFilePath();
-    basis.method = proposal.method;
-    basis.fixedDay = proposal.fixedDay;
+    SummaryRendering::Basis shown;
+    shown.account = QFileInfo(o.account).absoluteFilePath();
+    shown.calculation = proposal.basis;
     const QByteArray out = o.csv ? RateProposalRendering::csv(proposal)
-                                 : RateProposalRendering::text(proposal, basis).toUtf8();
+                                 : RateProposalRendering::text(proposal, shown).toUtf8();
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
     notices << proposal.notices;
     if (proposal.periods.isEmpty())
@@ -143,11 +146,10 @@ int printProposal(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& 
 }
 
 // Every combination of method, day and convention, best first.
-int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& history,
-             const QVector<RatePeriod>& rates, const OffsetAccount& offset,
-             const QStringList& inputNotices) {
+int printFit(const Options& o, const AccountSnapshot& snapshot, const QStringList& inputNotices) {
+    const ReportStore::CalculationInputs& in = snapshot.inputs;
     const LenderFit::Ranking ranking =
-        LenderFit::rank(history, rates, LenderFit::storedCalcDay(db), offset);
+        LenderFit::rank(in.history, in.rates, storedDay(snapshot), in.offset);
     const QByteArray out =
         o.csv ? LenderFitRendering::csv(ranking.scores) : LenderFitRendering::text(ranking.scores);
     std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
@@ -161,47 +163,6 @@ int printFit(const Options& o, QSqlDatabase db, const QVector<HistoryRow>& histo
     return Written;
 }
 
-// The report's lines, and the working of their interest where it is shown.
-struct Calculation {
-    QVector<ReportLine> lines;
-    InterestWorking::Working working;
-    int missingStatement = 0;
-    QString passOnText; // the summary's pass-on tables, for an account with rate terms
-    // What explains the differences, for the summary's text and the printed summary page.
-    QStringList explanations;
-    QString explanationsText;
-};
-
-// The interest due over the history; the calculation's notices join `notices`.
-Calculation calculate(const Options& o, const ReportStore::CalculationInputs& in,
-                      const QString& fixedDay, const LenderConventions& conventions,
-                      QStringList& notices) {
-    // The working only where it is shown: without it the walk records nothing.
-    const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty();
-    Calculation c;
-    c.working.method = o.method;
-    c.working.conventions = conventions;
-    if (in.history.isEmpty()) {
-        notices << QString::fromLatin1(ReportPreparation::NoTransactions);
-        return c;
-    }
-    InterestEngine::Worked worked;
-    if (workingShown)
-        worked = InterestEngine::calculateWithWorking(in.history, in.rates, o.method, fixedDay,
-                                                      conventions, in.offset);
-    else
-        worked.result = InterestEngine::calculate(in.history, in.rates, o.method, fixedDay,
-                                                  conventions, in.offset);
-    c.lines = std::move(worked.result.lines);
-    notices << worked.result.notices;
-    c.working = std::move(worked.working);
-    if (const auto missing = ReportPreparation::missingStatements(in.statementNumbers)) {
-        notices << missing->joined();
-        c.missingStatement = missing->namedStatement();
-    }
-    return c;
-}
-
 void printNotices(const QStringList& notices) {
     for (const QString& notice : notices)
         print(stderr, notice + QLatin1Char('\n'));
@@ -213,21 +174,61 @@ void printOut(const QByteArray& out) {
 
 // The lines of the report as text or CSV; the text says which conventions its figures follow
 // when they are not the defaults.
-void printLines(const Options& o, const Calculation& c, const LenderConventions& conventions,
-                bool offsetColumn) {
-    if (const QString note = Conventions::reportNote(conventions); !note.isEmpty() && !o.csv)
+void printLines(const Options& o, const ReportCase& c) {
+    if (const QString note = Conventions::reportNote(c.basis().conventions);
+        !note.isEmpty() && !o.csv)
         print(stdout, note + QStringLiteral("\n\n"));
-    printOut(o.csv ? ReportRendering::csv(c.lines, offsetColumn)
-                   : ReportRendering::text(c.lines, offsetColumn));
+    printOut(o.csv ? ReportRendering::csv(c.lines(), c.offsetColumn())
+                   : ReportRendering::text(c.lines(), c.offsetColumn()));
+}
+
+// What explains the differences, for the summary's text and the printed summary page: none
+// when the rate terms do not read.
+struct Explanations {
+    QStringList lines;
+    QString text;
+};
+Explanations explanationsOf(const Options& o, ReportCase& c) {
+    const bool shown =
+        ((o.mode == Mode::Summary || o.mode == Mode::Owed) && !o.csv) || !o.pdf.isEmpty();
+    if (!shown || !c.diagnosisInputs())
+        return {};
+    const Diagnosis::Result& r = c.diagnosis();
+    return {DiagnosisText::lines(r), DiagnosisText::text(r)};
+}
+
+// The pass-on tables of the account's variable terms, under the summary's text.
+QString summaryPassOn(ReportCase& c, QStringList& notices) {
+    if (!c.snapshot().terms) {
+        notices << QStringLiteral("The rate terms cannot be read: %1").arg(c.snapshot().termsError);
+        return QString();
+    }
+    QString out;
+    for (const TermsCheck::PassOnSection& section : c.passOn())
+        out += QLatin1Char('\n') +
+               ReferenceRendering::passOnText(section.table, section.series, section.lagDays);
+    return out;
+}
+
+// The summary, as text with its pass-on tables and explanations, or as CSV.
+int printSummary(const Options& o, ReportCase& c, const SummaryRendering::Basis& basis,
+                 QStringList& notices) {
+    const QString passOnText =
+        o.mode == Mode::Summary && !o.csv ? summaryPassOn(c, notices) : QString();
+    const std::optional<InterestSummary::Summary>& summary = c.summary();
+    if (!summary)
+        return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
+    printOut(o.csv ? SummaryRendering::csv(*summary)
+                   : (SummaryRendering::text(*summary, basis) + passOnText + QLatin1Char('\n') +
+                      explanationsOf(o, c).text)
+                         .toUtf8());
+    return Written;
 }
 
 // The report, or what its mode prints instead of it, with the calculation's notices after it.
-int printReport(const Options& o, const Calculation& c, const SummaryRendering::Basis& basis,
-                bool offsetColumn, const QStringList& notices) {
-    const InterestWorking::Working& working = c.working;
-    InterestSummary::PostingRateMap postingRates;
-    if (o.summary || o.rates || !o.pdf.isEmpty())
-        postingRates = InterestWorking::postingRates(working, c.lines);
+int printReport(const Options& o, ReportCase& c, QStringList notices) {
+    const SummaryRendering::Basis basis = c.shownBasis(QFileInfo(o.account).absoluteFilePath());
+    const InterestWorking::Working& working = c.working();
     std::optional<WorkingRendering::Table> explained;
     int posting = -1;
     if (o.explain.isValid()) {
@@ -237,46 +238,31 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
             return unreadable(noPosting(working, o.explain));
         }
         explained = WorkingRendering::table(
-            working, posting, InterestWorking::ratesOf(working, posting, c.lines), basis);
+            working, posting, InterestWorking::ratesOf(working, posting, c.lines()), basis);
     }
-
     switch (o.mode) {
     case Mode::Explain:
         printOut(o.csv ? WorkingRendering::csv(working, posting)
                        : WorkingRendering::text(*explained).toUtf8());
         break;
     case Mode::Rates:
-        printOut(o.csv ? WorkingRendering::ratesCsv(working, postingRates)
-                       : WorkingRendering::ratesText(working, postingRates, basis).toUtf8());
+        printOut(o.csv ? WorkingRendering::ratesCsv(working, c.postingRates())
+                       : WorkingRendering::ratesText(working, c.postingRates(), basis).toUtf8());
         break;
     case Mode::Summary:
-    case Mode::Owed: {
-        const std::optional<InterestSummary::Summary> summary =
-            InterestSummary::summarise(c.lines, c.missingStatement, &postingRates);
-        if (!summary)
-            return unreadable(QStringLiteral("the summary's sums leave the range of amounts"));
-        printOut(o.csv ? SummaryRendering::csv(*summary)
-                       : (SummaryRendering::text(*summary, basis) + c.passOnText +
-                          QLatin1Char('\n') + c.explanationsText)
-                             .toUtf8());
+    case Mode::Owed:
+        if (const int status = printSummary(o, c, basis, notices); status != Written)
+            return status;
         break;
-    }
     case Mode::Report:
         if (o.pdf.isEmpty()) {
-            printLines(o, c, basis.conventions, offsetColumn);
-        } else if (const QString problem = writePdf(
-                       o, c.lines, Conventions::reportNote(basis.conventions), offsetColumn,
-                       c.missingStatement, postingRates, explained, c.explanations);
+            printLines(o, c);
+        } else if (const QString problem = writePdf(o, c, explained, explanationsOf(o, c).lines);
                    !problem.isEmpty()) {
             return unreadable(problem);
         }
         break;
-    case Mode::Fit:
-    case Mode::Propose:
-    case Mode::Reference:
-    case Mode::SeriesList:
-    case Mode::Diagnose:
-    case Mode::Complaint:
+    default:
         break; // printed before any calculation
     }
     printNotices(notices);
@@ -285,35 +271,35 @@ int printReport(const Options& o, const Calculation& c, const SummaryRendering::
     return Written;
 }
 
-// The owed rates of the account's terms. Without --summary they are printed here, and nullopt
-// comes back with `error` empty; nullopt with `error` when they cannot be had.
-std::optional<RateTerms::Owed> owedRates(const Options& o, QSqlDatabase db,
-                                         const ReportStore::CalculationInputs& in,
-                                         QStringList& notices, QString* error) {
-    TermsStore::Stored terms;
-    if (!TermsStore::read(db, &terms, error))
-        return std::nullopt;
-    notices << terms.notices;
-    if (terms.terms.isEmpty()) {
-        *error = QStringLiteral("the account holds no rate terms (Lender, Rate Terms...)");
-        return std::nullopt;
+// Whether the owed rates of the account's terms can stand in. Without --summary they are printed
+// here, and false comes back with `error` empty; false with `error` when they cannot be had.
+bool owedRates(const Options& o, const AccountSnapshot& snapshot, QStringList& notices,
+               QString* error) {
+    if (!snapshot.terms) {
+        *error = snapshot.termsError;
+        return false;
     }
-    const RateTerms::Owed owed = TermsCheck::owed(in, terms);
+    notices << snapshot.terms->notices;
+    const TermsCheck::OwedRates owed = TermsCheck::owedRates(snapshot.inputs, *snapshot.terms);
+    if (owed.refusal == TermsCheck::OwedRates::Refusal::NoTerms) {
+        *error = QStringLiteral("the account holds no rate terms (Lender, Rate Terms...)");
+        return false;
+    }
     if (!o.summary) {
-        printOut(o.csv ? ReferenceRendering::owedCsv(owed)
-                       : ReferenceRendering::owedText(owed).toUtf8());
-        printNotices(notices << (o.csv ? owed.notices : QStringList()));
+        printOut(o.csv ? ReferenceRendering::owedCsv(owed.owed)
+                       : ReferenceRendering::owedText(owed.owed).toUtf8());
+        printNotices(notices << (o.csv ? owed.owed.notices : QStringList()));
         if (std::fflush(stdout) != 0)
             *error = QStringLiteral("the owed rates could not be written");
-        return std::nullopt;
+        return false;
     }
-    notices << owed.notices;
-    if (!TermsCheck::owedCoverHistory(in, owed)) {
+    notices << owed.owed.notices;
+    if (!owed.ok()) {
         printNotices(notices);
         *error = QStringLiteral("the rate terms do not owe a rate on every day of the history");
-        return std::nullopt;
+        return false;
     }
-    return owed;
+    return true;
 }
 
 // The shipped series, and the account's own when one is given.
@@ -337,8 +323,10 @@ int printSeriesList(const Options& o) {
 }
 
 // The pass-on table of --reference.
-int printPassOn(const Options& o, QSqlDatabase db, const ReportStore::CalculationInputs& in,
-                const PassOn::Calculation& c, QStringList notices) {
+int printPassOn(const Options& o, QSqlDatabase db, const AccountSnapshot& snapshot,
+                const CalculationBasis& basis, QStringList notices) {
+    const ReportStore::CalculationInputs& in = snapshot.inputs;
+    const PassOn::Calculation c{in.history, basis, in.offset};
     QString problem;
     bool usage = false;
     const std::optional<ReferenceSeries> series =
@@ -361,44 +349,23 @@ int printPassOn(const Options& o, QSqlDatabase db, const ReportStore::Calculatio
     return std::fflush(stdout) == 0 ? Written : Unreadable;
 }
 
-// The pass-on tables of the account's variable terms, under the summary's text.
-QString summaryPassOn(QSqlDatabase db, const ReportStore::CalculationInputs& in,
-                      const PassOn::Calculation& c, QStringList& notices) {
-    TermsStore::Stored terms;
-    QString error;
-    if (!TermsStore::read(db, &terms, &error)) {
-        notices << QStringLiteral("The rate terms cannot be read: %1").arg(error);
-        return QString();
-    }
-    QString out;
-    for (const TermsCheck::PassOnSection& section : TermsCheck::passOn(c, in.rates, terms))
-        out += QLatin1Char('\n') +
-               ReferenceRendering::passOnText(section.table, section.series, section.lagDays);
-    return out;
-}
-
 // Which known mistake explains the differences.
-int printDiagnosis(const Options& o, QSqlDatabase db, const QString& fixedDay,
-                   const LenderConventions& conventions, QStringList notices) {
-    QString error;
-    std::optional<Diagnosis::Inputs> in = Diagnosis::read(db, o.method, fixedDay, &notices, &error);
-    if (!in)
-        return unreadable(
-            QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
-    in->conventions = conventions;
-    const Diagnosis::Result r = Diagnosis::diagnose(*in);
+int printDiagnosis(const Options& o, ReportCase& c, QStringList notices) {
+    if (!c.diagnosisInputs())
+        return unreadable(QStringLiteral("The account file '%1' cannot be read: %2")
+                              .arg(o.account, c.snapshot().termsError));
+    notices << c.snapshot().terms->notices;
+    const Diagnosis::Result& r = c.diagnosis();
     printOut(o.csv ? DiagnosisText::csv(r) : DiagnosisText::text(r).toUtf8());
     printNotices(notices);
     return std::fflush(stdout) == 0 ? Written : Unreadable;
 }
 
 // The letter of complaint and its evidence, from the details kept in the account.
-int writeComplaint(const Options& o, QSqlDatabase db, const QString& fixedDay,
-                   const LenderConventions& conventions, const QStringList& notices) {
+int writeComplaint(const Options& o, std::shared_ptr<ReportCase> run, const QStringList& notices) {
     QString error;
     std::optional<Complaint::Case> c =
-        Complaint::prepare(db, QFileInfo(o.account).absoluteFilePath(), o.method, fixedDay,
-                           conventions, false, &error);
+        Complaint::prepare(std::move(run), QFileInfo(o.account).absoluteFilePath(), &error);
     if (!c)
         return unreadable(
             QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
@@ -435,19 +402,48 @@ QString outputRefusal(const Options& o) {
     return OutputFile::refusal(outputs, {o.account});
 }
 
-// The summary's text and the printed summary page say what explains the differences.
-void explain(QSqlDatabase& db, const Options& o, const QString& fixedDay,
-             const LenderConventions& conventions, const QVector<RatePeriod>& rates,
-             Calculation& calculation) {
-    QString error;
-    std::optional<Diagnosis::Inputs> d = Diagnosis::read(db, o.method, fixedDay, nullptr, &error);
-    if (!d)
-        return;
-    d->conventions = conventions;
-    d->rates = rates;
-    const Diagnosis::Result r = Diagnosis::diagnose(*d);
-    calculation.explanations = DiagnosisText::lines(r);
-    calculation.explanationsText = DiagnosisText::text(r);
+// The calculation day the run is under: --day, else the account's in force (a fixed-day method
+// needs one). nullopt, with `problem` saying so, when there is none.
+std::optional<CalcDay::Day> dayOf(const Options& o, QSqlDatabase db, QString* problem) {
+    if (o.fixedDay)
+        return CalcDay::Day::fromCalcTo(*o.fixedDay);
+    const bool fixedDayMethod =
+        InterestMethod::isFixedDay(o.method) && !(o.mode == Mode::Owed && !o.summary);
+    if (!fixedDayMethod)
+        return CalcDay::Day();
+    const std::optional<CalcDay::Day> stored = CalcDay::inForce(db);
+    if (!stored || stored->calcTo().isEmpty()) {
+        *problem = QStringLiteral("the account has no calculation day: give --day N");
+        return std::nullopt;
+    }
+    return CalcDay::Day::fromCalcTo(stored->calcTo());
+}
+
+// The modes that run the report: its lines, summary, working, diagnosis or complaint.
+int runReport(const Options& o, std::shared_ptr<const AccountSnapshot> snapshot,
+              CalculationBasis basis, QStringList notices) {
+    if (o.mode == Mode::Owed) {
+        QString error;
+        if (!owedRates(o, *snapshot, notices, &error))
+            return error.isEmpty() ? Written : unreadable(error);
+        basis.rates = RateSource::Owed;
+    }
+    // The working only where it is shown: without it the walk records nothing.
+    const bool workingShown = o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty() ||
+                              o.mode == Mode::Complaint;
+    auto c = std::make_shared<ReportCase>(snapshot, basis, workingShown);
+    if (o.mode == Mode::Diagnose)
+        return printDiagnosis(o, *c, notices);
+    if (o.mode == Mode::Complaint)
+        return writeComplaint(o, std::move(c), notices);
+    if (snapshot->inputs.history.isEmpty()) {
+        notices << QString::fromLatin1(ReportPreparation::NoTransactions);
+    } else {
+        notices << c->engineNotices();
+        if (c->missing())
+            notices << c->missing()->joined();
+    }
+    return printReport(o, *c, notices);
 }
 
 int run(const Options& o) {
@@ -468,60 +464,29 @@ int run(const Options& o) {
         if (const QString problem = ReportTerms::useGiven(o.terms, db); !problem.isEmpty())
             return unreadable(problem);
     }
-
-    QString fixedDay = o.fixedDay.value_or(QString());
-    const bool fixedDayMethod =
-        InterestMethod::isFixedDay(o.method) && !(o.mode == Mode::Owed && !o.summary);
-    if (fixedDayMethod && !o.fixedDay) {
-        const std::optional<QString> stored = CalcDay::lastCalcTo(db);
-        if (!stored || stored->isEmpty())
-            return usageError(QStringLiteral("the account has no calculation day: give --day N"));
-        fixedDay = *stored;
-    }
-
+    QString problem;
+    const std::optional<CalcDay::Day> day = dayOf(o, db, &problem);
+    if (!day)
+        return usageError(problem);
     QString error;
-    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
-    if (!in)
+    std::optional<AccountSnapshot> read = Snapshot::read(db, &error);
+    if (!read)
         return unreadable(
             QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
-    QStringList notices = in->notices;
+    const auto snapshot = std::make_shared<const AccountSnapshot>(std::move(*read));
+    const QStringList notices = snapshot->inputs.notices;
     if (o.mode == Mode::Fit)
-        return printFit(o, db, in->history, in->rates, in->offset, notices);
-
+        return printFit(o, *snapshot, notices);
     // A file of layout 1 has no settings: the defaults.
-    LenderConventions conventions = in->conventions;
+    LenderConventions conventions = snapshot->inputs.conventions;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
+    const CalculationBasis basis = CalculationBasis::of(o.method, *day, conventions);
     if (o.mode == Mode::Propose)
-        return printProposal(o, db, in->history, fixedDay, conventions, in->offset, notices);
-    const PassOn::Calculation passOn{in->history, o.method, fixedDay, conventions, in->offset};
+        return printProposal(o, *snapshot, basis, notices);
     if (o.mode == Mode::Reference)
-        return printPassOn(o, db, *in, passOn, notices);
-    if (o.mode == Mode::Diagnose)
-        return printDiagnosis(o, db, fixedDay, conventions, notices);
-    if (o.mode == Mode::Complaint)
-        return writeComplaint(o, db, fixedDay, conventions, notices);
-
-    ReportStore::CalculationInputs inputs = *in;
-    SummaryRendering::Basis basis;
-    if (o.mode == Mode::Owed) {
-        QString error;
-        const std::optional<RateTerms::Owed> owed = owedRates(o, db, inputs, notices, &error);
-        if (!owed)
-            return error.isEmpty() ? Written : unreadable(error);
-        inputs.rates = owed->ratePeriods();
-        basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
-    }
-    Calculation calculation = calculate(o, inputs, fixedDay, conventions, notices);
-    if (o.mode == Mode::Summary && !o.csv)
-        calculation.passOnText = summaryPassOn(db, *in, passOn, notices);
-    if (((o.mode == Mode::Summary || o.mode == Mode::Owed) && !o.csv) || !o.pdf.isEmpty())
-        explain(db, o, fixedDay, conventions, inputs.rates, calculation);
-    basis.account = QFileInfo(o.account).absoluteFilePath();
-    basis.method = o.method;
-    basis.fixedDay = fixedDay;
-    basis.conventions = conventions;
-    return printReport(o, calculation, basis, in->offset.hasData(), notices);
+        return printPassOn(o, db, *snapshot, basis, notices);
+    return runReport(o, snapshot, basis, notices);
 }
 
 // Whether the arguments ask for the printed report, before Qt has read them.

@@ -46,7 +46,9 @@ inline QVector<HistoryRow> charged(int method, const QString& calcTo,
         rows << charge;
         const qsizetype at = rows.size() - 1;
         const InterestEngine::Result r = InterestEngine::calculate(
-            rows, rates, method, calcTo, conventions, offset, InterestEngine::Output::Postings);
+            rows, rates,
+            CalculationBasis::of(method, CalcDay::Day::fromCalcTo(calcTo), conventions), offset,
+            InterestEngine::Output::Postings);
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == charge.date)
                 rows[at].amounts[AmountColumn::InterestPayment] = StoredMoney::of(*Money::add(

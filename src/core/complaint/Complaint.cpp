@@ -2,9 +2,7 @@
 
 #include "data/OutputFile.h"
 #include "diagnosis/DiagnosisText.h"
-#include "engine/RateProposal.h"
-#include "engine/ReportPreparation.h"
-#include "engine/ReportStore.h"
+#include "engine/DayInterest.h"
 #include "reference/TermsCheck.h"
 #include "render/GridText.h"
 #include "render/PrintedReport.h"
@@ -36,11 +34,7 @@ QString explanationOf(const Diagnosis::Result& r, const QDate& date) {
 }
 
 // Where each rate period came from.
-QStringList sourcesOf(QSqlDatabase db, const QVector<RatePeriod>& rates, bool owed) {
-    const QStringList proposed =
-        ReportStore::readSetting(db, QString::fromLatin1(RateProposal::ProposedSetting))
-            .value_or(QString())
-            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+QStringList sourcesOf(const QStringList& proposed, const QVector<RatePeriod>& rates, bool owed) {
     QStringList sources;
     for (const RatePeriod& p : rates)
         sources << (owed ? QStringLiteral("owed under the rate terms")
@@ -72,19 +66,22 @@ QVector<QStringList> statementsOf(const QVector<HistoryRow>& history, const QVec
     return rows;
 }
 
-// The rate in force on each day of [from, to], as a fraction of the year's rate: the interest
-// `amount` would have borne.
-double interestOn(Money amount, const QVector<RatePeriod>& rates, const QDate& from,
-                  const QDate& to) {
+// The interest `amount` would have borne from `from` to `to` at the rates in force each day,
+// each year's days divided as the day count divides that year's.
+double interestOn(Money amount, const QVector<RatePeriod>& rates, DayCount dayCount,
+                  const QDate& from, const QDate& to) {
     double sum = 0;
     for (const RatePeriod& p : rates) {
         if (!p.interestRate || !p.validFrom.isValid() || !p.validTo.isValid())
             continue;
-        const QDate a = std::max(from, p.validFrom);
-        const QDate b = std::min(to, p.validTo);
-        if (a <= b)
-            sum +=
-                amount.toDouble() * p.interestRate->percent() / 100 / 365 * double(a.daysTo(b) + 1);
+        const QDate last = std::min(to, p.validTo);
+        for (QDate a = std::max(from, p.validFrom); a <= last;) {
+            const QDate b = std::min(last, QDate(a.year(), 12, 31));
+            const double divisor = DayInterest::divisor(dayCount, QDate::isLeapYear(a.year()));
+            sum += amount.toDouble() * p.interestRate->percent() / 100 / divisor *
+                   double(a.daysTo(b) + 1);
+            a = b.addDays(1);
+        }
     }
     return sum;
 }
@@ -152,8 +149,8 @@ std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName
                        "due under its terms. I have worked out the interest due day by day from "
                        "the account's statements, %2. %3 you charged %4 more than was due.")
             .arg(d.accountNumber,
-                 c.owedRates ? QStringLiteral("at the rates the loan's terms owe")
-                             : QStringLiteral("at the interest rates that applied"),
+                 c.run->basis().owedRates() ? QStringLiteral("at the rates the loan's terms owe")
+                                            : QStringLiteral("at the interest rates that applied"),
                  raised == 1 ? QStringLiteral("On the posting below")
                              : QStringLiteral("On the %1 postings below").arg(raised),
                  grid.amount(total(c))));
@@ -193,8 +190,8 @@ QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
     QVector<PrintedReport::Content::TextPage> pages;
     QVector<QStringList> rates = {{QStringLiteral("From"), QStringLiteral("To"),
                                    QStringLiteral("Rate"), QStringLiteral("Where it came from")}};
-    for (int i = 0; i < c.rates.size(); ++i) {
-        const RatePeriod& p = c.rates[i];
+    for (int i = 0; i < c.run->rates().size(); ++i) {
+        const RatePeriod& p = c.run->rates()[i];
         rates << QStringList{grid.date(p.validFrom), grid.date(p.validTo),
                              p.interestRate ? p.interestRate->columnText() + QStringLiteral(" %")
                                             : QString(),
@@ -216,8 +213,8 @@ QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
             ? alignedTable(c.statements).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
             : QStringList{QStringLiteral("The account holds no statement's closing balance.")}};
     QStringList method = {SummaryRendering::methodLine(c.basis),
-                          SummaryRendering::conventionsLine(c.basis.conventions)};
-    if (c.offsetColumn)
+                          SummaryRendering::conventionsLine(c.basis.calculation.conventions)};
+    if (c.run->offsetColumn())
         method << QStringLiteral("The offset account's counted balances reduce the balance that "
                                  "bears interest.");
     if (!c.basis.ratesNote.isEmpty())
@@ -228,42 +225,27 @@ QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
 
 } // namespace
 
-std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
-                            const QString& fixedDay,
-                            const std::optional<LenderConventions>& conventions, bool owedRates,
+std::optional<Case> prepare(std::shared_ptr<ReportCase> run, const QString& account,
                             QString* error) {
-    QStringList notices;
-    const std::optional<ReportStore::CalculationInputs> stored = ReportStore::readInputs(db, error);
-    TermsStore::Stored terms;
-    if (!stored || !TermsStore::read(db, &terms, error))
+    const AccountSnapshot& snapshot = run->snapshot();
+    if (!snapshot.terms) {
+        *error = snapshot.termsError;
         return std::nullopt;
-    Diagnosis::Inputs in = Diagnosis::inputsOf(*stored, terms, method, fixedDay);
-    Case c;
-    c.account = account;
-    c.details = Complaints::readDetails(db);
-    in.conventions = conventions.value_or(in.conventions);
-    if (owedRates) {
-        const std::optional<QVector<RatePeriod>> owed = TermsCheck::owedRates(db, &notices);
-        if (!owed) {
-            *error = notices.join(QLatin1Char(' '));
-            return std::nullopt;
-        }
-        in.rates = *owed;
-        c.owedRates = true;
     }
-    InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-        in.history, in.rates, method, fixedDay, in.conventions, in.offset);
-    c.lines = std::move(worked.result.lines);
-    c.working = std::move(worked.working);
-    if (const auto missing = ReportPreparation::missingStatements(stored->statementNumbers))
-        c.missingStatement = missing->namedStatement();
+    if (run->owedFellBack()) {
+        *error = run->owedNotices().join(QLatin1Char(' '));
+        return std::nullopt;
+    }
     const std::optional<InterestSummary::Summary> summary =
-        InterestSummary::summarise(c.lines, c.missingStatement);
+        InterestSummary::summarise(run->lines(), run->missingStatement());
     if (!summary) {
         *error = QStringLiteral("the report's interest adds up to more than an amount can hold");
         return std::nullopt;
     }
-    const Diagnosis::Result diagnosis = Diagnosis::diagnose(in);
+    Case c;
+    c.account = account;
+    c.details = snapshot.details;
+    const Diagnosis::Result& diagnosis = run->diagnosis();
     c.explanations = DiagnosisText::lines(diagnosis);
     for (const InterestSummary::Posting& p : summary->postings) {
         if (p.comparable() && p.difference.raw() > 0)
@@ -271,22 +253,14 @@ std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
                 p.date, p.charged, p.due, p.difference, explanationOf(diagnosis, p.date), false};
     }
     tickAtThreshold(c, c.details.threshold);
-    c.historyEnd = historyDates(in.history).last;
-    c.basis.account = account;
-    c.basis.method = method;
-    c.basis.fixedDay = fixedDay;
-    c.basis.conventions = in.conventions;
-    if (owedRates)
-        c.basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
-    c.offsetColumn = in.offset.hasData();
-    c.rates = in.rates;
-    c.rateSources = sourcesOf(db, c.rates, owedRates);
-    if (!owedRates) {
-        const PassOn::Calculation calc{in.history, method, fixedDay, in.conventions, in.offset};
-        for (const TermsCheck::PassOnSection& s : TermsCheck::passOn(calc, in.rates, terms))
-            c.passOnText += ReferenceRendering::passOnText(s.table, s.series, s.lagDays);
-    }
-    c.statements = statementsOf(in.history, stored->statementNumbers);
+    c.historyEnd = historyDates(snapshot.inputs.history).last;
+    c.basis = run->shownBasis(account);
+    const bool owed = run->basis().owedRates();
+    c.rateSources = sourcesOf(snapshot.proposedRates, run->rates(), owed);
+    for (const TermsCheck::PassOnSection& s : run->passOn())
+        c.passOnText += ReferenceRendering::passOnText(s.table, s.series, s.lagDays);
+    c.statements = statementsOf(snapshot.inputs.history, snapshot.inputs.statementNumbers);
+    c.run = std::move(run);
     return c;
 }
 
@@ -308,7 +282,8 @@ Money interestSaved(const Case& c) {
     double sum = 0;
     for (const Posting& p : c.postings) {
         if (p.raised)
-            sum += interestOn(p.difference, c.rates, p.date.addDays(1), c.historyEnd);
+            sum += interestOn(p.difference, c.run->rates(), c.run->basis().conventions.dayCount,
+                              p.date.addDays(1), c.historyEnd);
     }
     return Money::fromDoubleProduct(sum, 2).value_or(Money());
 }
@@ -348,19 +323,21 @@ bool writeEvidence(const Case& c, const QString& path, QString* error) {
     PrintedReport::Content content;
     content.title = QFileInfo(c.account).absoluteFilePath();
     content.printedOn = QDate::currentDate();
-    content.conventions = Conventions::reportNote(c.basis.conventions);
-    content.offsetColumn = c.offsetColumn;
-    content.incomplete = InterestSummary::incompletePostings(c.lines);
-    content.missingStatement = c.missingStatement;
-    content.rates = InterestWorking::postingRates(c.working, c.lines);
+    content.conventions = Conventions::reportNote(c.basis.calculation.conventions);
+    const ReportCase& run = *c.run;
+    content.offsetColumn = run.offsetColumn();
+    content.incomplete = InterestSummary::incompletePostings(run.lines());
+    content.missingStatement = run.missingStatement();
+    content.rates = InterestWorking::postingRates(run.working(), run.lines());
     content.explanations = c.explanations;
-    for (const ReportLine& line : c.lines)
+    for (const ReportLine& line : run.lines())
         content.rows << ReportTable::rowFor(line);
     for (const Posting& p : c.postings) {
-        const int posting = c.working.postingOn(p.date);
+        const int posting = run.working().postingOn(p.date);
         if (p.raised && posting >= 0)
             content.workings << WorkingRendering::table(
-                c.working, posting, InterestWorking::ratesOf(c.working, posting, c.lines), c.basis);
+                run.working(), posting,
+                InterestWorking::ratesOf(run.working(), posting, run.lines()), c.basis);
     }
     content.appendix = appendix(c);
     content.footer = QStringLiteral("%1, made %2")

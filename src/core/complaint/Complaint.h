@@ -1,16 +1,15 @@
 #pragma once
 
 #include "ComplaintDetails.h"
-#include "diagnosis/Diagnosis.h"
-#include "engine/InterestEngine.h"
 #include "render/SummaryRendering.h"
+#include "run/ReportCase.h"
 
 #include <QDate>
-#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
 // A complaint the lender must answer: the postings to raise, the letter that raises them and the
@@ -33,33 +32,27 @@ struct Case {
     QVector<Posting> postings; // every comparable posting charged above its due, by date
     QDate historyEnd;          // the interest the total would have saved runs to this day
 
-    // What the evidence shows.
-    QVector<ReportLine> lines;
-    InterestWorking::Working working;
+    // What the evidence shows: the report's run, its lines, working and rates.
+    std::shared_ptr<const ReportCase> run;
     SummaryRendering::Basis basis;
-    bool offsetColumn = false;
-    int missingStatement = 0;
-    QVector<RatePeriod> rates;       // the rate periods the calculation used
-    QStringList rateSources;         // where each came from, in the same order
-    bool owedRates = false;          // the rates the loan's terms owe, not the stored ones
+    QStringList rateSources;         // where each rate period of the run came from, in its order
     QString passOnText;              // the pass-on tables, for an account with variable terms
     QStringList explanations;        // the diagnosis's sentences
     QVector<QStringList> statements; // "Statement", "Closing date", "Opening", "Closing" rows
 };
 
-// The account's postings, diagnosis and evidence under `method` and `fixedDay` (the account's
-// conventions unless `conventions` is given; the owed rates of its terms when `owedRates`),
-// with the details kept in the account. nullopt, with `error` saying why, when it cannot be read.
-std::optional<Case> prepare(QSqlDatabase db, const QString& account, int method,
-                            const QString& fixedDay,
-                            const std::optional<LenderConventions>& conventions, bool owedRates,
+// The postings, diagnosis and evidence of the report's run of `account`, with the details kept
+// in the account. nullopt, with `error` saying why, when the rate terms do not read, the owed
+// rates asked for cannot stand in, or the report's sums leave the range of amounts.
+std::optional<Case> prepare(std::shared_ptr<ReportCase> run, const QString& account,
                             QString* error);
 
 // Ticks the postings at or above `threshold` and no others.
 void tickAtThreshold(Case& c, Money threshold);
 
 // The raised postings' differences, and the interest their total would have saved: each
-// difference at the rates in force from the day after its posting to the history's end.
+// difference at the rates in force from the day after its posting to the history's end, each
+// day's rate divided as the account's day count divides it.
 Money total(const Case& c);
 Money interestSaved(const Case& c);
 

@@ -204,10 +204,10 @@ QVector<Mistake> mistakesFor(const Inputs& in, const Run& run) {
     for (int dc = 0; dc < Conventions::dayCountNames().size(); ++dc) {
         for (int r = 0; r < Conventions::roundingNames().size(); ++r) {
             const LenderConventions c{DayCount(dc), InterestRounding(r)};
-            if (c == in.conventions)
+            if (c == in.basis.conventions)
                 continue;
             const Kind kind =
-                c.dayCount != in.conventions.dayCount ? Kind::DayCount : Kind::Rounding;
+                c.dayCount != in.basis.conventions.dayCount ? Kind::DayCount : Kind::Rounding;
             out << Mistake{kind, 0, {}, {}, {}, false, {}, {}, c, {}};
         }
     }
@@ -347,7 +347,7 @@ Inputs withMistake(const Inputs& in, const Mistake& m) {
         break;
     case Kind::DayCount:
     case Kind::Rounding:
-        out.conventions = m.conventions;
+        out.basis.conventions = m.conventions;
         break;
     }
     return out;
@@ -356,9 +356,8 @@ Inputs withMistake(const Inputs& in, const Mistake& m) {
 namespace {
 
 std::optional<InterestSummary::Summary> summaryOf(const Inputs& in) {
-    const InterestEngine::Result r =
-        InterestEngine::calculate(in.history, in.rates, in.method, in.fixedDay, in.conventions,
-                                  in.offset, InterestEngine::Output::Postings);
+    const InterestEngine::Result r = InterestEngine::calculate(
+        in.history, in.rates, in.basis, in.offset, InterestEngine::Output::Postings);
     return InterestSummary::summarise(r.lines);
 }
 
@@ -369,26 +368,13 @@ QVector<InterestSummary::Posting> postings(const Inputs& in) {
     return s ? s->postings : QVector<InterestSummary::Posting>();
 }
 
-std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
-                           QStringList* notices, QString* error) {
-    std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, error);
-    TermsStore::Stored terms;
-    if (!in || !TermsStore::read(db, &terms, error))
-        return std::nullopt;
-    if (notices)
-        *notices << in->notices << terms.notices;
-    return inputsOf(std::move(*in), terms, method, fixedDay);
-}
-
-Inputs inputsOf(ReportStore::CalculationInputs in, const TermsStore::Stored& terms, int method,
-                const QString& fixedDay) {
+Inputs inputsOf(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms,
+                const CalculationBasis& basis) {
     Inputs out;
-    out.history = std::move(in.history);
-    out.rates = std::move(in.rates);
-    out.method = method;
-    out.fixedDay = fixedDay;
-    out.conventions = in.conventions;
-    out.offset = std::move(in.offset);
+    out.history = in.history;
+    out.rates = in.rates;
+    out.basis = basis;
+    out.offset = in.offset;
     out.references = TermsCheck::variableSpans(terms);
     return out;
 }
@@ -401,7 +387,7 @@ class Search {
 public:
     Search(const Inputs& in, const InterestSummary::Summary& summary)
         : m_in(in), m_base(summary.postings),
-          m_runs(runsOf(m_base, historyDates(in.history).first, in.method)) {
+          m_runs(runsOf(m_base, historyDates(in.history).first, in.basis.methodCode())) {
         m_result.largest = summary.largest;
         for (const Run& run : m_runs)
             m_result.differing += run.last - run.first + 1;
@@ -517,10 +503,11 @@ private:
         // the span reaches the run's edge, else the span's periods.
         if (e.mistake.kind == Kind::OffsetNotCounted || e.mistake.kind == Kind::CreditsLate) {
             if (first != run.first)
-                e.mistake.from =
-                    InterestMethod::periodStartAfter(m_in.method, m_base[first - 1].date);
+                e.mistake.from = InterestMethod::periodStartAfter(m_in.basis.methodCode(),
+                                                                  m_base[first - 1].date);
             if (last != run.last)
-                e.mistake.to = InterestMethod::periodEndOf(m_in.method, m_base[last].date);
+                e.mistake.to =
+                    InterestMethod::periodEndOf(m_in.basis.methodCode(), m_base[last].date);
         }
         e.from = m_base[first].date;
         e.to = m_base[last].date;

@@ -7,7 +7,6 @@
 #include "render/InterestSummary.h"
 
 #include <QDate>
-#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -40,9 +39,7 @@ using Reference = TermsCheck::VariableSpan;
 struct Inputs {
     QVector<HistoryRow> history;
     QVector<RatePeriod> rates;
-    int method = 0;
-    QString fixedDay;
-    LenderConventions conventions;
+    CalculationBasis basis; // the rates it names aside: `rates` are those the run used
     OffsetAccount offset;
     QVector<Reference> references;
 };
@@ -97,15 +94,10 @@ inline constexpr int MostTrials = 10000;
 // The postings of the calculation under `in` as they are compared with the charges.
 QVector<InterestSummary::Posting> postings(const Inputs& in);
 
-// The account's inputs for a diagnosis under `method` and `fixedDay`: the calculation's inputs and
-// the reference series its variable terms hold the lender against. nullopt, with `error` saying
-// why, when they cannot be read; the notices of what does not read join `notices` (when given:
-// a caller that has shown them already passes none).
-std::optional<Inputs> read(QSqlDatabase db, int method, const QString& fixedDay,
-                           QStringList* notices, QString* error);
-// The same from what the caller has read already.
-Inputs inputsOf(ReportStore::CalculationInputs in, const TermsStore::Stored& terms, int method,
-                const QString& fixedDay);
+// The inputs of a diagnosis under `basis`: the calculation's inputs and the reference series the
+// account's variable terms hold the lender against.
+Inputs inputsOf(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms,
+                const CalculationBasis& basis);
 
 // Every run of consecutive comparable postings that differ, searched for the mistakes above,
 // trials on up to `threads` threads (0: every core).

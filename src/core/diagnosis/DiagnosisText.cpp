@@ -218,8 +218,7 @@ WorkingRendering::Table tableOf(const Diagnosis::Explanation& e, const SpanPosti
 QVector<WorkingRendering::Table> workingTables(const Diagnosis::Inputs& in,
                                                const Diagnosis::Explanation& e) {
     const auto worked = [](const Diagnosis::Inputs& i) {
-        return InterestEngine::calculateWithWorking(i.history, i.rates, i.method, i.fixedDay,
-                                                    i.conventions, i.offset);
+        return InterestEngine::calculateWithWorking(i.history, i.rates, i.basis, i.offset);
     };
     const InterestEngine::Worked due = worked(in);
     const InterestEngine::Worked lender = worked(Diagnosis::withMistake(in, e.tried));

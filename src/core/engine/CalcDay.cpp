@@ -31,14 +31,37 @@ std::optional<QString> calcToFor(const QString& day) {
     return calcToFor(day.toInt());
 }
 
-std::optional<QString> lastCalcTo(QSqlDatabase db) {
+Day Day::fromCalcTo(const QString& calcTo) {
+    const std::optional<int> day = dayOf(calcTo);
+    return stored(day ? QString::number(*day) : QString(), calcTo);
+}
+
+Day Day::fromCalcFrom(const QString& calcFrom) {
+    return stored(calcFrom, calcToFor(calcFrom).value_or(QString()));
+}
+
+Day Day::stored(const QString& calcFrom, const QString& calcTo) {
+    Day d;
+    d.m_from = calcFrom;
+    d.m_to = calcTo;
+    return d;
+}
+
+int Day::periodEndDay() const {
+    bool ok = false;
+    const int day = m_to.toInt(&ok);
+    return ok && day >= 1 && day <= 31 && QString::number(day) == m_to ? day : 0;
+}
+
+std::optional<Day> inForce(QSqlDatabase db) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QString::fromLatin1(Queries::CalcTo)))
         return std::nullopt;
-    std::optional<QString> last;
+    std::optional<Day> last;
     while (q.next())
-        last = q.value(1).isNull() ? QString() : q.value(1).toString();
+        last = Day::stored(q.value(0).isNull() ? QString() : q.value(0).toString(),
+                           q.value(1).isNull() ? QString() : q.value(1).toString());
     if (q.lastError().isValid())
         return std::nullopt;
     return last;

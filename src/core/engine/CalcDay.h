@@ -24,9 +24,34 @@ std::optional<QString> calcToFor(const QString& day);
 // The calculation day whose period ends on `calcTo` ("14" gives 15); nullopt for none.
 std::optional<int> dayOf(const QString& calcTo);
 
-// The CalcTo text of the setting in force: the last tblCalcTo row by ID. nullopt when the table
-// has no rows or cannot be read; "" when that row's CalcTo is empty.
-std::optional<QString> lastCalcTo(QSqlDatabase db);
+// A calculation day as tblCalcTo keeps it: the day (CalcFrom, "15") and the last day of its
+// periods (CalcTo, "14"), each as text and either empty. The engine takes CalcTo; Find Lender's
+// Method and the stored setting speak of CalcFrom.
+class Day {
+public:
+    Day() = default;
+    // CalcFrom is derived where the text is a CalcTo of a calculation day.
+    static Day fromCalcTo(const QString& calcTo);
+    // CalcTo is derived where the text is a calculation day ("" otherwise).
+    static Day fromCalcFrom(const QString& calcFrom);
+    static Day stored(const QString& calcFrom, const QString& calcTo);
+
+    const QString& calcFrom() const { return m_from; }
+    const QString& calcTo() const { return m_to; }
+    // The day of the month the fixed-day methods' periods end on, as the walk matches it: only
+    // CalcTo's decimals without a leading zero ("5"; "05" never); 0 matches no day.
+    int periodEndDay() const;
+
+    friend bool operator==(const Day&, const Day&) = default;
+
+private:
+    QString m_from;
+    QString m_to;
+};
+
+// The day in force: the last tblCalcTo row by ID, each column "" where empty. nullopt when the
+// table has no rows or cannot be read.
+std::optional<Day> inForce(QSqlDatabase db);
 
 // Appends a tblCalcTo row for calculation day `day` ("15") with its CalcTo; inside the caller's
 // transaction where it has begun one. False, with `error` saying why, when it cannot be written.

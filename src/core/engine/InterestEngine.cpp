@@ -31,19 +31,6 @@ QString undatedNotice(int count) {
         .arg(count);
 }
 
-int methodCode(int code) {
-    const std::optional<InterestMethod::Code> method = InterestMethod::of(code);
-    return method ? int(*method) : -1;
-}
-
-// The fixed-day test compares the day of the month written in decimals with the fixed day text,
-// so only the text of a day number without a leading zero can match: "5" matches, "05" never.
-int fixedDayNumber(const QString& text) {
-    bool ok = false;
-    const int day = text.toInt(&ok);
-    return ok && day >= 1 && day <= 31 && QString::number(day) == text ? day : 0;
-}
-
 // A calendar date as numbers.
 struct CivilDate {
     int year = 0;
@@ -82,9 +69,8 @@ HistoryUpdate updateOf(qint64 id) {
 class InterestCalculation {
 public:
     InterestCalculation(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
-                        int method, const QString& fixedDay, const LenderConventions& conventions,
-                        const OffsetAccount& offset, InterestEngine::Output output,
-                        InterestWorking::WalkObserver* observer);
+                        const CalculationBasis& basis, const OffsetAccount& offset,
+                        InterestEngine::Output output, InterestWorking::WalkObserver* observer);
 
     InterestEngine::Result run() {
         InitialiseCalculation();
@@ -175,15 +161,14 @@ private:
 };
 
 InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
-                                         const QVector<RatePeriod>& rates, int method,
-                                         const QString& fixedDay,
-                                         const LenderConventions& conventions,
-                                         const OffsetAccount& offset, InterestEngine::Output output,
+                                         const QVector<RatePeriod>& rates,
+                                         const CalculationBasis& basis, const OffsetAccount& offset,
+                                         InterestEngine::Output output,
                                          InterestWorking::WalkObserver* observer)
-    : m_rates(rates), m_method(methodCode(method)), m_fixedDay(fixedDayNumber(fixedDay)),
-      m_conventions(conventions), m_postingsOnly(output == InterestEngine::Output::Postings),
-      m_observer(observer), m_deferred(InterestMethod::isDeferred(m_method)),
-      m_accrual(conventions.rounding) {
+    : m_rates(rates), m_method(basis.method ? int(*basis.method) : -1),
+      m_fixedDay(basis.day.periodEndDay()), m_conventions(basis.conventions),
+      m_postingsOnly(output == InterestEngine::Output::Postings), m_observer(observer),
+      m_deferred(InterestMethod::isDeferred(m_method)), m_accrual(basis.conventions.rounding) {
     // A row without a readable date can be applied on no day, and taken as the first row it
     // would start the walk nowhere: it is left out, and the user told once.
     m_rows.reserve(history.size());
@@ -634,22 +619,18 @@ InterestEngine::Result InterestCalculation::finish() {
 
 namespace InterestEngine {
 
-Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
-                 const QString& fixedDay, const LenderConventions& conventions,
-                 const OffsetAccount& offset, Output output,
+Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+                 const CalculationBasis& basis, const OffsetAccount& offset, Output output,
                  InterestWorking::WalkObserver* observer) {
-    return InterestCalculation(history, rates, method, fixedDay, conventions, offset, output,
-                               observer)
-        .run();
+    return InterestCalculation(history, rates, basis, offset, output, observer).run();
 }
 
 Worked calculateWithWorking(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
-                            int method, const QString& fixedDay,
-                            const LenderConventions& conventions, const OffsetAccount& offset,
+                            const CalculationBasis& basis, const OffsetAccount& offset,
                             Output output) {
-    InterestWorking::WorkingRecorder recorder(method < 1 ? 0 : method, conventions);
+    InterestWorking::WorkingRecorder recorder(basis);
     Worked w;
-    w.result = calculate(history, rates, method, fixedDay, conventions, offset, output, &recorder);
+    w.result = calculate(history, rates, basis, offset, output, &recorder);
     w.working = recorder.take();
     return w;
 }

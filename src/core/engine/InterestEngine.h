@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalculationBasis.h"
 #include "InterestMethod.h"
 #include "InterestWorking.h"
 #include "LenderConventions.h"
@@ -71,10 +72,9 @@ struct Result {
 
 // `history`: the tblAllRecords rows in the report query's order (Date, InterestPayment, ID).
 // `rates`: the tblInterestChanges rows in their query's order (ValidTo, ID).
-// `method`: the method code as read from the workflow state; below 1 counts as 0, above 3 applies
-// the transactions but calculates no interest.
-// `fixedDay`: the period end day of the fixed-day methods as text ("28"); it matches a day of the
-// month written without a leading zero, and "" never matches.
+// `basis`: the method (none applies the transactions but calculates no interest), the calculation
+// day, whose CalcTo the fixed-day methods' periods end on (CalcDay::Day::periodEndDay), and the
+// lender's conventions; which rates it names is the caller's business.
 //
 // The first dated row only sets the opening balance. Each later row is applied on its own date;
 // every day accrues one day of interest on the balance at the rate in force
@@ -107,10 +107,9 @@ struct Result {
 // goes (InterestWorking::WorkingRecorder keeps them: the working of each posting). Without one
 // nothing is recorded.
 enum class Output : quint8 { Report, Postings };
-Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates, int method,
-                 const QString& fixedDay, const LenderConventions& conventions = {},
-                 const OffsetAccount& offset = {}, Output output = Output::Report,
-                 InterestWorking::WalkObserver* observer = nullptr);
+Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+                 const CalculationBasis& basis, const OffsetAccount& offset = {},
+                 Output output = Output::Report, InterestWorking::WalkObserver* observer = nullptr);
 
 // One run with its working recorded.
 struct Worked {
@@ -118,8 +117,7 @@ struct Worked {
     InterestWorking::Working working;
 };
 Worked calculateWithWorking(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
-                            int method, const QString& fixedDay,
-                            const LenderConventions& conventions = {},
-                            const OffsetAccount& offset = {}, Output output = Output::Report);
+                            const CalculationBasis& basis, const OffsetAccount& offset = {},
+                            Output output = Output::Report);
 
 } // namespace InterestEngine

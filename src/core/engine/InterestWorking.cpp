@@ -38,9 +38,8 @@ int Working::postingOn(const QDate& date) const {
     return -1;
 }
 
-WorkingRecorder::WorkingRecorder(int method, const LenderConventions& conventions) {
-    m_working.method = method;
-    m_working.conventions = conventions;
+WorkingRecorder::WorkingRecorder(const CalculationBasis& basis) {
+    m_working.basis = basis;
 }
 
 void WorkingRecorder::posted(const ReportLine& line, int lineIndex) {
@@ -66,8 +65,7 @@ void WorkingRecorder::finished(const QVector<ReportLine>& lines) {
 Working WorkingRecorder::take() {
     Working w = std::move(m_working);
     m_working = Working();
-    m_working.method = w.method;
-    m_working.conventions = w.conventions;
+    m_working.basis = w.basis;
     return w;
 }
 
@@ -193,7 +191,7 @@ PostingRates ratesWith(const Working& working, int posting, std::optional<Money>
     r.charge = charge;
     if (!r.charge || !p.comparable())
         return r;
-    r.effective = effectiveRate(p.days, working.conventions.rounding, *r.charge);
+    r.effective = effectiveRate(p.days, working.basis.conventions.rounding, *r.charge);
     if (!r.effective)
         return r;
     // A charge equal to the interest due is right whatever rate it works out to; a rate between

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalculationBasis.h"
 #include "LenderConventions.h"
 #include "ReportLine.h"
 #include "data/Money.h"
@@ -55,8 +56,7 @@ struct PostingWorking {
 
 // The working of one run of the report.
 struct Working {
-    int method = 0;
-    LenderConventions conventions;
+    CalculationBasis basis;           // what the walk ran under
     QVector<PostingWorking> postings; // in the order of their lines
     QVector<WorkingDay> unposted;     // the days after the last posting, posted by no line
 
@@ -82,7 +82,7 @@ public:
 // Records the whole working.
 class WorkingRecorder : public WalkObserver {
 public:
-    WorkingRecorder(int method, const LenderConventions& conventions);
+    explicit WorkingRecorder(const CalculationBasis& basis);
 
     void day(const WorkingDay& day) override { m_pending.append(day); }
     void posted(const ReportLine& line, int lineIndex) override;

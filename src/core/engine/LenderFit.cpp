@@ -70,13 +70,14 @@ QVector<FitCandidate> candidates(const QStringList& days) {
     for (int d = 0; d < Conventions::DayCountCount; ++d) {
         for (int r = 0; r < Conventions::RoundingCount; ++r) {
             const LenderConventions conventions{DayCount(d), InterestRounding(r)};
-            for (int method = 0; method < InterestMethod::Count; ++method) {
+            for (int code = 0; code < InterestMethod::Count; ++code) {
+                const auto method = InterestMethod::Code(code);
                 if (!InterestMethod::isFixedDay(method)) {
-                    list << FitCandidate{method, QString(), conventions};
+                    list << FitCandidate{method, CalcDay::Day(), conventions};
                     continue;
                 }
                 for (const QString& day : days)
-                    list << FitCandidate{method, day, conventions};
+                    list << FitCandidate{method, CalcDay::Day::fromCalcFrom(day), conventions};
             }
         }
     }
@@ -136,11 +137,8 @@ Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rate
     FitScore* out = scores.data();
     Parallel::forEachIndex(list.size(), threads, [&](qsizetype i) {
         const FitCandidate& c = list[i];
-        const QString calcTo =
-            c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
         InterestEngine::Result result =
-            InterestEngine::calculate(history, rates, c.method, calcTo, c.conventions, offset,
-                                      InterestEngine::Output::Postings);
+            InterestEngine::calculate(history, rates, c, offset, InterestEngine::Output::Postings);
         out[i] = score(result.lines);
         out[i].candidate = c;
         if (i == 0)
@@ -151,20 +149,10 @@ Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rate
     return {scores, notices};
 }
 
-QString storedCalcDay(QSqlDatabase db) {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    QString day;
-    if (q.exec(QString::fromLatin1(Queries::CalcTo))) {
-        while (q.next())
-            day = q.value(0).toString();
-    }
-    return day;
-}
-
 bool write(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
-    if (!chosen.day.isEmpty() && storedCalcDay(db) != chosen.day &&
-        !CalcDay::append(db, chosen.day, error))
+    const QString& day = chosen.day.calcFrom();
+    if (!day.isEmpty() && CalcDay::inForce(db).value_or(CalcDay::Day()).calcFrom() != day &&
+        !CalcDay::append(db, day, error))
         return false;
     return ReportStore::writeConventions(db, chosen.conventions, error, false);
 }

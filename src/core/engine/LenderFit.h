@@ -10,12 +10,9 @@
 
 #include <optional>
 
-// One way the lender may work: a method, its calculation day, and the conventions.
-struct FitCandidate {
-    int method = InterestMethod::FixedDay;
-    QString day; // the calculation day ("15") of the fixed-day methods; "" for Variable Day
-    LenderConventions conventions;
-};
+// One way the lender may work: a method, its calculation day (none for Variable Day), and the
+// conventions.
+using FitCandidate = CalculationBasis;
 
 // How closely the report under one candidate matches the lender's own interest charges.
 struct FitScore {
@@ -53,9 +50,6 @@ struct Ranking {
 // threads (0: as many as the machine has), and ranks them. Ties keep the order of candidates().
 Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
              const QString& storedDay, const OffsetAccount& offset = {}, int threads = 0);
-
-// The calculation day in force: the last tblCalcTo row's CalcFrom; "" when there is none.
-QString storedCalcDay(QSqlDatabase db);
 
 // Makes `chosen` the account's, in one transaction: its conventions, and its calculation day
 // when it has one that differs from the day in force (appended to tblCalcTo as the method window

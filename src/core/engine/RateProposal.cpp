@@ -82,7 +82,7 @@ struct Searched {
 class Search {
 public:
     Search(const Working& working, const QVector<ReportLine>& lines, QDate first, QDate last)
-        : m_working(working), m_rounding(working.conventions.rounding), m_first(first),
+        : m_working(working), m_rounding(working.basis.conventions.rounding), m_first(first),
           m_last(last) {
         collect(lines);
     }
@@ -373,8 +373,8 @@ QVector<RatePeriod> Proposal::ratePeriods() const {
     return list;
 }
 
-Proposal propose(const QVector<HistoryRow>& history, int method, const QString& fixedDay,
-                 const LenderConventions& conventions, const OffsetAccount& offset) {
+Proposal propose(const QVector<HistoryRow>& history, const CalculationBasis& basis,
+                 const OffsetAccount& offset) {
     QDate first, last;
     for (const HistoryRow& row : history) {
         if (!row.date.isValid())
@@ -387,14 +387,11 @@ Proposal propose(const QVector<HistoryRow>& history, int method, const QString& 
     if (first.isValid()) {
         const QVector<RatePeriod> provisional = {{0, first, last, ProvisionalRate}};
         const InterestEngine::Worked worked = InterestEngine::calculateWithWorking(
-            history, provisional, method, fixedDay, conventions, offset,
-            InterestEngine::Output::Postings);
+            history, provisional, basis, offset, InterestEngine::Output::Postings);
         p = Search(worked.working, worked.result.lines, first, last).run();
         p.notices = worked.result.notices;
     }
-    p.method = method < 1 ? 0 : method;
-    p.fixedDay = fixedDay;
-    p.conventions = conventions;
+    p.basis = basis;
     return p;
 }
 
@@ -406,12 +403,8 @@ Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
     // order, as one after another would choose it.
     QVector<Proposal> proposals(list.size());
     Proposal* out = proposals.data();
-    Parallel::forEachIndex(list.size(), 0, [&](qsizetype i) {
-        const FitCandidate& c = list[i];
-        const QString calcTo =
-            c.day.isEmpty() ? QString() : CalcDay::calcToFor(c.day).value_or(QString());
-        out[i] = propose(history, c.method, calcTo, c.conventions, offset);
-    });
+    Parallel::forEachIndex(list.size(), 0,
+                           [&](qsizetype i) { out[i] = propose(history, list[i], offset); });
     Ranking ranking;
     int bestAt = -1;
     for (int i = 0; i < list.size(); ++i) {

@@ -54,9 +54,7 @@ struct Unexplained {
 };
 
 struct Proposal {
-    int method = 0;
-    QString fixedDay; // the period end day of the fixed-day methods ("14"), as the engine takes it
-    LenderConventions conventions;
+    CalculationBasis basis;           // the way the periods were proposed under
     QVector<Period> periods;          // in date order, from the history's first day to its last
     QVector<Unexplained> unexplained; // in date order
     int compared = 0;                 // postings with a charge searched for their rate
@@ -73,10 +71,10 @@ struct Proposal {
 };
 
 // The rate periods that reproduce the lender's charges in `history` (tblAllRecords rows in the
-// report order) under the method, its fixed day (CalcTo text) and the conventions. No periods
+// report order) under the basis's method, calculation day and conventions. No periods
 // when the history holds no charge that can be searched.
-Proposal propose(const QVector<HistoryRow>& history, int method, const QString& fixedDay,
-                 const LenderConventions& conventions, const OffsetAccount& offset = {});
+Proposal propose(const QVector<HistoryRow>& history, const CalculationBasis& basis,
+                 const OffsetAccount& offset = {});
 
 // A way of working, with how well its proposal reproduces the charges.
 struct Ranked {

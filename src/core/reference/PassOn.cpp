@@ -108,9 +108,8 @@ QVector<RatePeriod> shifted(const QVector<RatePeriod>& rates, const QDate& from,
 }
 
 std::optional<Money> interestDue(const Calculation& c, const QVector<RatePeriod>& rates) {
-    const InterestEngine::Result result =
-        InterestEngine::calculate(c.history, rates, c.method, c.fixedDay, c.conventions, c.offset,
-                                  InterestEngine::Output::Postings);
+    const InterestEngine::Result result = InterestEngine::calculate(
+        c.history, rates, c.basis, c.offset, InterestEngine::Output::Postings);
     if (result.notices.contains(QString::fromLatin1(InterestEngine::InterestDateError)))
         return std::nullopt;
     Money sum;

@@ -65,9 +65,7 @@ QVector<RatePeriod> shifted(const QVector<RatePeriod>& rates, const QDate& from,
 // What a calculation of the account needs to work out the interest due.
 struct Calculation {
     const QVector<HistoryRow>& history;
-    int method = 0;
-    QString fixedDay;
-    LenderConventions conventions;
+    CalculationBasis basis;
     OffsetAccount offset;
 };
 

@@ -13,28 +13,29 @@ bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms:
     return dates.first.isValid() && owed.covers(dates.first, dates.last);
 }
 
-std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notices) {
-    QString error;
-    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
-    TermsStore::Stored terms;
-    if (!in || !TermsStore::read(db, &terms, &error)) {
-        *notices << error;
-        return std::nullopt;
-    }
-    *notices << terms.notices;
+OwedRates owedRates(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms) {
+    OwedRates r;
     if (terms.terms.isEmpty()) {
-        *notices << QStringLiteral("The account holds no rate terms: enter them in Lender, Rate "
-                                   "Terms.");
-        return std::nullopt;
+        r.refusal = OwedRates::Refusal::NoTerms;
+        return r;
     }
-    const RateTerms::Owed owed = TermsCheck::owed(*in, terms);
-    *notices << owed.notices;
-    if (!owedCoverHistory(*in, owed)) {
-        *notices << QStringLiteral("The rate terms do not owe a rate on every day of the history: "
-                                   "the report runs under the stored rate periods.");
-        return std::nullopt;
+    r.owed = owed(in, terms);
+    if (!owedCoverHistory(in, r.owed))
+        r.refusal = OwedRates::Refusal::NotCovering;
+    return r;
+}
+
+QString refusalNotice(OwedRates::Refusal refusal) {
+    switch (refusal) {
+    case OwedRates::Refusal::NoTerms:
+        return QStringLiteral("The account holds no rate terms: enter them in Lender, Rate Terms.");
+    case OwedRates::Refusal::NotCovering:
+        return QStringLiteral("The rate terms do not owe a rate on every day of the history: the "
+                              "report runs under the stored rate periods.");
+    case OwedRates::Refusal::None:
+        break;
     }
-    return owed.ratePeriods();
+    return QString();
 }
 
 QVector<VariableSpan> variableSpans(const TermsStore::Stored& terms) {
@@ -63,26 +64,10 @@ QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePe
     return sections;
 }
 
-QVector<PassOnSection> passOn(QSqlDatabase db, int method, const QString& fixedDay,
-                              QStringList* notices) {
-    QString error;
-    TermsStore::Stored terms;
-    if (!TermsStore::read(db, &terms, &error)) {
-        *notices << error;
-        return {};
-    }
-    // Most accounts have no variable terms: their history is not read again for nothing.
-    if (std::none_of(terms.terms.cbegin(), terms.terms.cend(), [](const RateTerms::Period& p) {
-            return p.kind == RateTerms::Kind::Variable;
-        }))
-        return {};
-    const std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(db, &error);
-    if (!in) {
-        *notices << error;
-        return {};
-    }
-    const PassOn::Calculation c{in->history, method, fixedDay, in->conventions, in->offset};
-    return passOn(c, in->rates, terms);
+bool holdsVariable(const TermsStore::Stored& terms) {
+    return std::any_of(terms.terms.cbegin(), terms.terms.cend(), [](const RateTerms::Period& p) {
+        return p.kind == RateTerms::Kind::Variable;
+    });
 }
 
 } // namespace TermsCheck

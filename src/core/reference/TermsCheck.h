@@ -22,10 +22,16 @@ inline constexpr const char* OwedNote =
 // Whether the owed rates can stand in for the stored ones: they cover every day of the history.
 bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed);
 
-// The owed rates to run the report under: nullopt, with `notices` saying why, when the account
-// holds no terms or they do not owe a rate on every day of its history. Notices of the terms
-// (a row that does not read, a series known only to an earlier date) join `notices` either way.
-std::optional<QVector<RatePeriod>> owedRates(QSqlDatabase db, QStringList* notices);
+// Whether the stored terms can give the rates to run the report under, and which.
+struct OwedRates {
+    enum class Refusal : quint8 { None, NoTerms, NotCovering };
+    Refusal refusal = Refusal::None;
+    RateTerms::Owed owed; // worked out unless the account holds no terms
+    bool ok() const { return refusal == Refusal::None; }
+};
+OwedRates owedRates(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms);
+// The report window's words for a refusal ("" for none).
+QString refusalNotice(OwedRates::Refusal refusal);
 
 // A period of the lender's variable rate held against a series the account holds: its days
 // (`to` not valid: to the end of the history) and the lag a change may take.
@@ -47,9 +53,7 @@ struct PassOnSection {
 QVector<PassOnSection> passOn(const PassOn::Calculation& c, const QVector<RatePeriod>& stored,
                               const TermsStore::Stored& terms);
 
-// The same for the account open on `db`, under its conventions and offset account; a table that
-// does not read gives none, said in `notices`.
-QVector<PassOnSection> passOn(QSqlDatabase db, int method, const QString& fixedDay,
-                              QStringList* notices);
+// Whether the terms hold the lender's variable rate anywhere (most accounts do not).
+bool holdsVariable(const TermsStore::Stored& terms);
 
 } // namespace TermsCheck

@@ -9,8 +9,9 @@ QByteArray csv(const QVector<FitScore>& scores) {
     QByteArray out = "method,day,day_count,rounding,matched,charges,difference\n";
     for (const FitScore& s : scores) {
         out += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
-                   .arg(s.candidate.method)
-                   .arg(s.candidate.day, Conventions::word(s.candidate.conventions.dayCount),
+                   .arg(s.candidate.methodCode())
+                   .arg(s.candidate.day.calcFrom(),
+                        Conventions::word(s.candidate.conventions.dayCount),
                         Conventions::word(s.candidate.conventions.rounding))
                    .arg(s.matched)
                    .arg(s.charges)
@@ -27,8 +28,8 @@ QByteArray text(const QVector<FitScore>& scores) {
     QVector<QStringList> rows;
     rows.reserve(scores.size());
     for (const FitScore& s : scores)
-        rows << QStringList{InterestMethod::names().value(s.candidate.method),
-                            s.candidate.day,
+        rows << QStringList{InterestMethod::names().value(s.candidate.methodCode()),
+                            s.candidate.day.calcFrom(),
                             Conventions::name(s.candidate.conventions.dayCount),
                             Conventions::name(s.candidate.conventions.rounding),
                             QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),

@@ -79,7 +79,7 @@ QString text(const Proposal& p, const SummaryRendering::Basis& basis) {
     if (!basis.account.isEmpty())
         out += QStringLiteral("Account: %1\n").arg(basis.account);
     out += SummaryRendering::methodLine(basis) + QLatin1Char('\n') +
-           SummaryRendering::conventionsLine(p.conventions) + QStringLiteral("\n\n");
+           SummaryRendering::conventionsLine(p.basis.conventions) + QStringLiteral("\n\n");
     if (p.periods.isEmpty()) {
         out += nothingLine(p, QString::fromLatin1(TryEveryOption)) + QLatin1Char('\n');
     } else {
@@ -120,7 +120,8 @@ QString rankingText(const QVector<RateProposal::Ranked>& ranked, int shown) {
                                   QStringLiteral("Reproduced"), QStringLiteral("Periods")}};
     for (int i = 0; i < ranked.size() && i < shown; ++i) {
         const RateProposal::Ranked& r = ranked[i];
-        rows.append({InterestMethod::names().value(r.candidate.method), r.candidate.day,
+        rows.append({InterestMethod::names().value(r.candidate.methodCode()),
+                     r.candidate.day.calcFrom(),
                      Conventions::name(r.candidate.conventions.dayCount),
                      Conventions::name(r.candidate.conventions.rounding),
                      QStringLiteral("%1 of %2").arg(r.reproduced).arg(r.charges),

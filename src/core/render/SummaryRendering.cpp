@@ -164,13 +164,13 @@ QString notCounting(const InterestSummary::Summary& s) {
 }
 
 QString methodLine(const Basis& basis) {
-    const std::optional<InterestMethod::Code> method = InterestMethod::of(basis.method);
+    const std::optional<InterestMethod::Code> method = basis.calculation.method;
     if (!method)
         return QStringLiteral("Method: none; the transactions alone, no interest calculated.");
     QString line = QStringLiteral("Method: ") + InterestMethod::names()[*method];
-    if (InterestMethod::isFixedDay(*method) && !basis.fixedDay.isEmpty())
-        line +=
-            QStringLiteral(", interest periods ending on day %1 of each month").arg(basis.fixedDay);
+    const QString& periodEnd = basis.calculation.day.calcTo();
+    if (InterestMethod::isFixedDay(*method) && !periodEnd.isEmpty())
+        line += QStringLiteral(", interest periods ending on day %1 of each month").arg(periodEnd);
     return line + QLatin1Char('.');
 }
 
@@ -219,7 +219,7 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
         rows.append({label, grid.amount(amount)});
     out += alignedTable(rows);
     out += QLatin1Char('\n') + methodLine(basis) + QLatin1Char('\n') +
-           conventionsLine(basis.conventions) + QLatin1Char('\n');
+           conventionsLine(basis.calculation.conventions) + QLatin1Char('\n');
     out +=
         QStringLiteral("Each charge of the lender is compared with the interest due posted on\n"
                        "its date; amounts are added up as the report shows them, to the cent.\n");

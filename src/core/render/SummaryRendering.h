@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InterestSummary.h"
+#include "engine/CalculationBasis.h"
 #include "engine/LenderConventions.h"
 
 #include <QByteArray>
@@ -16,10 +17,8 @@ namespace SummaryRendering {
 
 // How the interest due was worked out, for the reader of the text.
 struct Basis {
-    QString account;  // the account file; "" leaves the line out
-    int method = 0;   // the method code as the engine took it
-    QString fixedDay; // the fixed-day methods' period end day ("28")
-    LenderConventions conventions;
+    QString account; // the account file; "" leaves the line out
+    CalculationBasis calculation;
     // Whose rates the interest due is worked under, when not the stored rate periods: said
     // under the sentence.
     QString ratesNote;
@@ -58,7 +57,7 @@ QString text(const InterestSummary::Summary& s, const Basis& basis);
 QByteArray csv(const InterestSummary::Summary& s);
 
 // The column headings the window and the printed page share.
-const QStringList& yearHeadings();    // "Year", "Charged", "Due", "Difference"
+const QStringList& yearHeadings(); // "Year", "Charged", "Due", "Difference"
 // The table under those headings: a row a year, then the total. With postings that cannot be
 // compared, the total is said twice, plainly: "Total of every posting" (the report's totals) and
 // "Total compared" (what the headline speaks of).

@@ -38,7 +38,7 @@ bool hasOffset(const Working& w) {
 }
 
 bool deferred(const Working& w) {
-    return InterestMethod::isDeferred(w.method);
+    return w.basis.method && InterestMethod::isDeferred(*w.basis.method);
 }
 
 // The rate as entered, plain ("6.1", "5.99"), or as it stands in a column with the locale's
@@ -208,10 +208,10 @@ Table table(const Working& working, int posting, const PostingRates& rates,
         return t;
     const PostingWorking& p = working.postings[posting];
     const GridText grid;
-    const InterestRounding rounding = working.conventions.rounding;
+    const InterestRounding rounding = working.basis.conventions.rounding;
     t.title = QStringLiteral("Working of the interest due on %1").arg(grid.date(p.date));
     t.about << SummaryRendering::methodLine(basis)
-            << SummaryRendering::conventionsLine(working.conventions) << periodLine(p, grid);
+            << SummaryRendering::conventionsLine(working.basis.conventions) << periodLine(p, grid);
 
     const QVector<Column> columns = shownColumns(working);
     for (Column c : columns)
@@ -308,8 +308,8 @@ QByteArray csv(const Working& working, int posting) {
             if (c == Deferred && !deferredMethod)
                 fields << QString();
             else
-                fields << cell(Column(c), p.days[i], running[i], working.conventions.rounding, true,
-                               grid);
+                fields << cell(Column(c), p.days[i], running[i], working.basis.conventions.rounding,
+                               true, grid);
         }
         out += fields.join(QLatin1Char(',')).toLatin1() + '\n';
     }
@@ -342,7 +342,7 @@ QString ratesText(const Working& working, const QMap<QDate, PostingRates>& rates
     if (!basis.account.isEmpty())
         out += QStringLiteral("Account: %1\n").arg(basis.account);
     out += SummaryRendering::methodLine(basis) + QLatin1Char('\n') +
-           SummaryRendering::conventionsLine(working.conventions) + QStringLiteral("\n\n");
+           SummaryRendering::conventionsLine(working.basis.conventions) + QStringLiteral("\n\n");
     QVector<QStringList> rows = {{QStringLiteral("Date"), QStringLiteral("Charged"),
                                   QStringLiteral("Due"), QStringLiteral("Rate entered"),
                                   QStringLiteral("Effective rate"), QString()}};

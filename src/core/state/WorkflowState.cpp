@@ -26,14 +26,14 @@ void WorkflowState::clearExcept(const QStringList& keep) {
     }
 }
 
-void confirmMethod(WorkflowState& state, int method) {
-    const QString code = QString::number(method);
+void confirmMethod(WorkflowState& state, int methodCode) {
+    const QString code = QString::number(methodCode);
     state.setValue(Tag::Method, code);
     if (state.value(Tag::MethodFound) != code)
         state.setValue(Tag::MethodFound, QString());
 }
 
-void setFoundMethod(WorkflowState& state, int method) {
-    state.setValue(Tag::Method, QString::number(method));
-    state.setValue(Tag::MethodFound, QString::number(method));
+void setFoundMethod(WorkflowState& state, int methodCode) {
+    state.setValue(Tag::Method, QString::number(methodCode));
+    state.setValue(Tag::MethodFound, QString::number(methodCode));
 }

@@ -47,9 +47,9 @@ inline const QString OwedRates = QStringLiteral("tagOwedRates");
 
 // The method the next report runs, confirmed by the borrower (tagMethod); a method the program
 // found that it replaces is forgotten (tagMethodFound).
-void confirmMethod(WorkflowState& state, int method);
+void confirmMethod(WorkflowState& state, int methodCode);
 // The method the program found: the next report runs it, and the method window offers it.
-void setFoundMethod(WorkflowState& state, int method);
+void setFoundMethod(WorkflowState& state, int methodCode);
 
 // The values tagFile takes: an account just made, or one opened (or carried on after a commit).
 namespace FileState {

@@ -123,7 +123,7 @@ QWidget* ComplaintWindow::createDetails() {
     return box;
 }
 
-ComplaintWindow* ComplaintWindow::open(WindowHost& main, const SummaryRendering::Basis& basis) {
+ComplaintWindow* ComplaintWindow::open(WindowHost& main, const CalculationBasis& basis) {
     auto* window = dynamic_cast<ComplaintWindow*>(main.window(Name));
     if (!window)
         return nullptr;
@@ -132,16 +132,18 @@ ComplaintWindow* ComplaintWindow::open(WindowHost& main, const SummaryRendering:
     return window;
 }
 
-void ComplaintWindow::prepare(const SummaryRendering::Basis& basis) {
+void ComplaintWindow::prepare(const CalculationBasis& basis) {
     AccountConnection connection;
     QString error;
     m_case.reset();
+    // The account is read again: the details kept in it may have changed since the report.
     if (!connection.open(m_main.tag(Tag::NewFile))) {
         error = connection.lastError();
-    } else {
-        m_case = Complaint::prepare(connection.database(), m_main.tag(Tag::NewFile), basis.method,
-                                    basis.fixedDay, basis.conventions, !basis.ratesNote.isEmpty(),
-                                    &error);
+    } else if (std::optional<AccountSnapshot> snapshot =
+                   Snapshot::read(connection.database(), &error)) {
+        auto run = std::make_shared<ReportCase>(
+            std::make_shared<const AccountSnapshot>(std::move(*snapshot)), basis);
+        m_case = Complaint::prepare(std::move(run), m_main.tag(Tag::NewFile), &error);
     }
     if (!m_case)
         Dialogs::instance().message(tr("The complaint cannot be prepared: ") + error);

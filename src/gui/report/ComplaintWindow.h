@@ -23,11 +23,11 @@ public:
     explicit ComplaintWindow(WindowHost& main);
 
     // Opens the window on the report's run, from the summary or the report window.
-    static ComplaintWindow* open(WindowHost& main, const SummaryRendering::Basis& basis);
+    static ComplaintWindow* open(WindowHost& main, const CalculationBasis& basis);
 
     // The report's run the complaint is about: its method, day and conventions, and whether it
     // ran under the rates the loan's terms owe.
-    void prepare(const SummaryRendering::Basis& basis);
+    void prepare(const CalculationBasis& basis);
     const std::optional<Complaint::Case>& complaint() const { return m_case; }
 
     // Stores the details; asks for a detail the letter needs while one is blank; then asks where

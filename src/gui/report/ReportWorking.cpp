@@ -2,28 +2,21 @@
 
 #include <algorithm>
 
-ReportWorking::ReportWorking(QVector<ReportLine> lines, InterestWorking::Working working,
-                             SummaryRendering::Basis basis)
-    : m_lines(std::move(lines)), m_working(std::move(working)), m_basis(std::move(basis)) {}
-
-const InterestSummary::PostingRateMap& ReportWorking::rates() {
-    if (!m_rates)
-        m_rates = InterestWorking::postingRates(m_working, m_lines);
-    return *m_rates;
-}
+ReportWorking::ReportWorking(std::shared_ptr<ReportCase> run, const QString& account)
+    : m_run(std::move(run)), m_basis(m_run->shownBasis(account)) {}
 
 InterestWorking::PostingRates ReportWorking::ratesOf(int posting) {
     if (posting < 0 || posting >= postingCount())
         return {};
-    return rates().value(m_working.postings[posting].date);
+    return rates().value(working().postings[posting].date);
 }
 
 WorkingRendering::Table ReportWorking::table(int posting) {
-    return WorkingRendering::table(m_working, posting, ratesOf(posting), m_basis);
+    return WorkingRendering::table(working(), posting, ratesOf(posting), m_basis);
 }
 
 int ReportWorking::postingForLine(int line) const {
-    const QVector<InterestWorking::PostingWorking>& postings = m_working.postings;
+    const QVector<InterestWorking::PostingWorking>& postings = working().postings;
     if (postings.isEmpty())
         return -1;
     const auto next = std::lower_bound(
@@ -53,11 +46,4 @@ QVector<WorkingRendering::Table> ReportWorking::pickedTables() {
     for (int posting : picked())
         tables << table(posting);
     return tables;
-}
-
-const Diagnosis::Result& ReportWorking::diagnosis() {
-    if (!m_diagnosis)
-        m_diagnosis =
-            m_diagnosisInputs ? Diagnosis::diagnose(*m_diagnosisInputs) : Diagnosis::Result();
-    return *m_diagnosis;
 }

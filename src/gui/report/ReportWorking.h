@@ -1,35 +1,31 @@
 #pragma once
 
-#include "diagnosis/Diagnosis.h"
-#include "engine/InterestWorking.h"
-#include "engine/ReportLine.h"
-#include "reference/TermsCheck.h"
-#include "render/InterestSummary.h"
-#include "render/SummaryRendering.h"
 #include "render/WorkingRendering.h"
+#include "run/ReportCase.h"
 
 #include <QObject>
 #include <QSet>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
-// One report's working as the report window, its summary and Show Working share it: the lines
-// and the days behind them from the same run, how the figures were worked out, and the postings
-// whose working the user picked to print after the report.
+// One report's run as the report window, its summary and Show Working share it (the run's
+// lines, working, pass-on and diagnosis are the ReportCase's), with the postings whose working
+// the user picked to print after the report.
 class ReportWorking : public QObject {
     Q_OBJECT
 public:
-    ReportWorking(QVector<ReportLine> lines, InterestWorking::Working working,
-                  SummaryRendering::Basis basis);
+    ReportWorking(std::shared_ptr<ReportCase> run, const QString& account);
 
-    const QVector<ReportLine>& lines() const { return m_lines; }
-    const InterestWorking::Working& working() const { return m_working; }
+    ReportCase& run() { return *m_run; }
+    const QVector<ReportLine>& lines() const { return m_run->lines(); }
+    const InterestWorking::Working& working() const { return m_run->working(); }
     const SummaryRendering::Basis& basis() const { return m_basis; }
-    int postingCount() const { return int(m_working.postings.size()); }
+    int postingCount() const { return int(working().postings.size()); }
 
     // Every posting's rates, worked out once, when first asked for.
-    const InterestSummary::PostingRateMap& rates();
+    const InterestSummary::PostingRateMap& rates() { return m_run->postingRates(); }
     InterestWorking::PostingRates ratesOf(int posting);
     // The posting's working as the window and the printed page show it.
     WorkingRendering::Table table(int posting);
@@ -46,27 +42,20 @@ public:
 
     // For an account whose terms hold the lender's variable rate against a series: whether its
     // changes were passed on, for the summary.
-    const QVector<TermsCheck::PassOnSection>& passOn() const { return m_passOn; }
-    void setPassOn(QVector<TermsCheck::PassOnSection> passOn) { m_passOn = std::move(passOn); }
+    const QVector<TermsCheck::PassOnSection>& passOn() { return m_run->passOn(); }
 
-    // What explains the differences: worked out once, when first asked for, from the inputs of
-    // the run (none: no diagnosis).
-    void setDiagnosisInputs(std::optional<Diagnosis::Inputs> inputs) {
-        m_diagnosisInputs = std::move(inputs);
+    // What explains the differences: worked out once, when first asked for (no inputs: no
+    // diagnosis).
+    const std::optional<Diagnosis::Inputs>& diagnosisInputs() const {
+        return m_run->diagnosisInputs();
     }
-    const std::optional<Diagnosis::Inputs>& diagnosisInputs() const { return m_diagnosisInputs; }
-    const Diagnosis::Result& diagnosis();
+    const Diagnosis::Result& diagnosis() { return m_run->diagnosis(); }
 
 signals:
     void pickedChanged();
 
 private:
-    QVector<ReportLine> m_lines;
-    InterestWorking::Working m_working;
+    std::shared_ptr<ReportCase> m_run;
     SummaryRendering::Basis m_basis;
-    std::optional<InterestSummary::PostingRateMap> m_rates;
     QSet<int> m_picked;
-    QVector<TermsCheck::PassOnSection> m_passOn;
-    std::optional<Diagnosis::Inputs> m_diagnosisInputs;
-    std::optional<Diagnosis::Result> m_diagnosis;
 };

@@ -180,7 +180,7 @@ QHBoxLayout* SummaryWindow::createButtons() {
                                    "and the evidence behind it."));
     connect(complaintButton, &QPushButton::clicked, this, [this] {
         if (m_report)
-            ComplaintWindow::open(m_main, m_report->basis());
+            ComplaintWindow::open(m_main, m_report->run().basis());
     });
     copyButton = new QPushButton(tr("Copy as Text"), this);
     copyButton->setObjectName("copyButton");

@@ -13,6 +13,7 @@
 #include "models/ReportLinesModel.h"
 #include "reference/TermsCheck.h"
 #include "render/ReportTable.h"
+#include "run/ReportBasis.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/WindowRegistry.h"
@@ -152,7 +153,7 @@ QWidget* frmCalculate::createButtonBar() {
     connect(cmdWorking, &QPushButton::clicked, this, &frmCalculate::showWorking);
     connect(cmdComplaint, &QPushButton::clicked, this, [this] {
         if (m_working)
-            ComplaintWindow::open(m_main, m_working->basis());
+            ComplaintWindow::open(m_main, m_working->run().basis());
     });
     connect(cmdClose, &QPushButton::clicked, this, &frmCalculate::cmdClose_Click);
     return picButtons;
@@ -163,10 +164,7 @@ bool frmCalculate::OpenReportRecordsets() {
     // An account that cannot be opened must not pass for an empty one.
     if (!m_connection.open(m_main.tag(Tag::NewFile)))
         Dialogs::instance().message(m_connection.lastError());
-    bool ok = false;
-    const int method = m_main.tag(Tag::Method).toInt(&ok);
-    if (ok && method >= -32768 && method <= 32767)
-        m_method = qint16(method);
+    m_method = ReportBasis::methodOf(m_main.state());
     if (const QString error = ReportRun::unreadableTable(m_connection.database());
         !error.isEmpty()) {
         Dialogs::instance().message(RequeryError + error);
@@ -223,7 +221,7 @@ bool frmCalculate::FillReportTable(QString* error) {
         // The conventions and, under the owed rates, whose rates: as above the grid.
         m_rptReport.setConventions(
             lblConventions->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        m_rptReport.setOffsetColumn(m_offset.hasData());
+        m_rptReport.setOffsetColumn(m_working && m_working->run().offsetColumn());
         m_rptReport.setIncomplete(InterestSummary::incompletePostings(m_lines->lines()),
                                   m_missing ? m_missing->namedStatement() : 0);
         if (m_working) {
@@ -264,7 +262,7 @@ void frmCalculate::cmdPrint_Click() {
 
 void frmCalculate::ReadFixedDay() {
     if (!m_main.tag(Tag::IntCalcTo).isEmpty())
-        m_fixedDay = m_main.tag(Tag::IntCalcTo);
+        m_fixedDay = ReportBasis::dayOf(m_main.state());
 }
 
 void frmCalculate::CheckStatements() {
@@ -319,44 +317,40 @@ void frmCalculate::CheckStatements() {
 }
 
 void frmCalculate::CalculateInterest() {
-    const QSqlDatabase db = m_connection.database();
-    QStringList termsNotices;
-    const std::optional<QVector<RatePeriod>> owed =
-        m_owedRates ? TermsCheck::owedRates(db, &termsNotices) : std::nullopt;
-    ReportRun::Calculation run = ReportRun::calculate(db, m_method, m_fixedDay, owed);
-    run.notices << termsNotices;
-    m_conventions = run.conventions;
-    m_offset = run.offset;
+    QSqlDatabase db = m_connection.database();
+    QString error;
+    // An account whose history does not read shows no lines, and says why once.
+    std::optional<AccountSnapshot> snapshot = Snapshot::read(db, &error);
+    QStringList notices;
+    if (!snapshot) {
+        notices << error;
+        snapshot.emplace();
+        snapshot->terms.emplace();
+    }
+    const CalculationBasis basis{m_method, m_fixedDay, snapshot->inputs.conventions,
+                                 m_owedRates ? RateSource::Owed : RateSource::Stored};
+    auto run = std::make_shared<ReportCase>(
+        std::make_shared<const AccountSnapshot>(std::move(*snapshot)), basis);
+    notices << run->snapshot().inputs.notices << run->engineNotices();
+    if (!run->changes().isEmpty() && !ReportStore::writeBack(db, run->changes(), &error))
+        notices << error;
+    notices << run->owedNotices();
+    // Under the stored rates, whether the lender passed on its reference's changes: said when
+    // the terms do not read.
+    if (!m_owedRates && !run->snapshot().terms)
+        notices << run->snapshot().termsError;
     QStringList notes;
-    if (const QString note = Conventions::reportNote(m_conventions); !note.isEmpty())
+    if (const QString note = Conventions::reportNote(basis.conventions); !note.isEmpty())
         notes << note;
-    if (owed)
+    if (run->basis().owedRates())
         notes << QString::fromLatin1(TermsCheck::OwedNote);
     lblConventions->setText(notes.join(QLatin1Char('\n')));
     lblConventions->setVisible(!notes.isEmpty());
-    SummaryRendering::Basis basis;
-    basis.account = m_main.tag(Tag::NewFile);
-    basis.method = m_method;
-    basis.fixedDay = m_fixedDay;
-    basis.conventions = m_conventions;
-    if (owed)
-        basis.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
-    m_working =
-        std::make_shared<ReportWorking>(run.lines, std::move(run.working), std::move(basis));
-    // Under the stored rates, whether the lender passed on its reference's changes.
-    if (!owed)
-        m_working->setPassOn(TermsCheck::passOn(db, m_method, m_fixedDay, &run.notices));
-    // What explains the differences, under the rates the report ran under.
-    QString error;
-    std::optional<Diagnosis::Inputs> diagnosis =
-        Diagnosis::read(db, m_method, m_fixedDay, nullptr, &error);
-    if (diagnosis && owed)
-        diagnosis->rates = *owed;
-    m_working->setDiagnosisInputs(std::move(diagnosis));
+    m_working = std::make_shared<ReportWorking>(run, m_main.tag(Tag::NewFile));
     cmdWorking->setEnabled(m_working->postingCount() > 0);
-    m_lines->setLines(std::move(run.lines), m_offset.hasData());
+    m_lines->setLines(run->lines(), run->offsetColumn());
     setUpGrid();
-    for (const QString& notice : run.notices)
+    for (const QString& notice : std::as_const(notices))
         Dialogs::instance().message(notice);
 }
 

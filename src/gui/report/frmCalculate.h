@@ -77,11 +77,9 @@ private:
     bool m_noTransactions = false;
     // The session could not be committed: its rows stay where they are.
     bool m_commitFailed = false;
-    qint16 m_method = 0;
-    QString m_fixedDay;
-    // The lender's conventions the report follows; said above the grid unless the defaults.
-    LenderConventions m_conventions;
-    OffsetAccount m_offset;
+    // The method and calculation day the report runs under, read from the workflow state.
+    std::optional<InterestMethod::Code> m_method = InterestMethod::FixedDay;
+    CalcDay::Day m_fixedDay;
     QLabel* lblConventions = nullptr;
     std::optional<MissingStatementNotice> m_missing;
     std::shared_ptr<ReportWorking> m_working;

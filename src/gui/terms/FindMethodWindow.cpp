@@ -1,5 +1,7 @@
 #include "FindMethodWindow.h"
 
+#include "run/AccountSnapshot.h"
+
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/ReportStore.h"
@@ -58,21 +60,21 @@ FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNa
 
 void FindMethodWindow::findMethod() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<ReportStore::CalculationInputs> in;
-    QString storedDay;
+    std::optional<AccountSnapshot> snapshot;
     QString error;
     {
         AccountConnection connection;
-        if (!connection.open(m_main.tag(Tag::NewFile))) {
+        if (!connection.open(m_main.tag(Tag::NewFile)))
             error = connection.lastError();
-        } else {
-            in = ReportStore::readInputs(connection.database(), &error);
-            storedDay = LenderFit::storedCalcDay(connection.database());
-        }
+        else
+            snapshot = Snapshot::read(connection.database(), &error);
     }
     LenderFit::Ranking ranking;
+    const ReportStore::CalculationInputs* in = snapshot ? &snapshot->inputs : nullptr;
     if (in)
-        ranking = LenderFit::rank(in->history, in->rates, storedDay, in->offset);
+        ranking =
+            LenderFit::rank(in->history, in->rates,
+                            snapshot->dayInForce.value_or(CalcDay::Day()).calcFrom(), in->offset);
     QApplication::restoreOverrideCursor();
 
     const bool charged = !ranking.scores.isEmpty() && ranking.scores.first().charges > 0;
@@ -85,8 +87,8 @@ void FindMethodWindow::findMethod() {
     fitGrid->setRowCount(int(m_best.size()));
     for (int r = 0; r < m_best.size(); ++r) {
         const FitScore& s = m_best[r];
-        const QStringList cells = {InterestMethod::names().value(s.candidate.method),
-                                   s.candidate.day,
+        const QStringList cells = {InterestMethod::names().value(s.candidate.methodCode()),
+                                   s.candidate.day.calcFrom(),
                                    Conventions::name(s.candidate.conventions.dayCount),
                                    Conventions::name(s.candidate.conventions.rounding),
                                    QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),
@@ -121,9 +123,9 @@ bool FindMethodWindow::applyChoice(const FitCandidate& chosen) {
         Dialogs::instance().message(ApplyError + error);
         return false;
     }
-    if (!chosen.day.isEmpty())
-        m_main.setTag(Tag::IntCalcTo, CalcDay::calcToFor(chosen.day).value_or(QString()));
-    setFoundMethod(m_main.state(), chosen.method);
+    if (!chosen.day.calcFrom().isEmpty())
+        m_main.setTag(Tag::IntCalcTo, chosen.day.calcTo());
+    setFoundMethod(m_main.state(), chosen.methodCode());
     return true;
 }
 

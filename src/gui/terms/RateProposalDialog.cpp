@@ -1,5 +1,7 @@
 #include "RateProposalDialog.h"
 
+#include "run/AccountSnapshot.h"
+
 #include "engine/CalcDay.h"
 #include "engine/ReportStore.h"
 #include "render/GridText.h"
@@ -50,7 +52,7 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
     const int code = method.toInt(&ok);
     methodBox->setCurrentIndex(ok && InterestMethod::isCode(code) ? code : 0);
     const std::optional<int> day = CalcDay::dayOf(calcTo);
-    const QString stored = LenderFit::storedCalcDay(m_db);
+    const QString& stored = m_storedDay;
     dayBox->setValue(day ? *day : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
     enableDay();
     showStored();
@@ -176,11 +178,13 @@ void RateProposalDialog::createGrids(QVBoxLayout* layout) {
 
 void RateProposalDialog::readAccount() {
     QString error;
-    std::optional<ReportStore::CalculationInputs> in = ReportStore::readInputs(m_db, &error);
-    if (!in) {
+    std::optional<AccountSnapshot> snapshot = Snapshot::read(m_db, &error);
+    if (!snapshot) {
         m_readError = error;
         return;
     }
+    m_storedDay = snapshot->dayInForce.value_or(CalcDay::Day()).calcFrom();
+    ReportStore::CalculationInputs* in = &snapshot->inputs;
     m_history = std::move(in->history);
     m_stored = std::move(in->rates);
     m_offset = std::move(in->offset);
@@ -202,9 +206,7 @@ void RateProposalDialog::propose() {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const FitCandidate chosen = way();
-    m_proposal = RateProposal::propose(m_history, chosen.method,
-                                       CalcDay::calcToFor(chosen.day).value_or(QString()),
-                                       chosen.conventions, m_offset);
+    m_proposal = RateProposal::propose(m_history, chosen, m_offset);
     QApplication::restoreOverrideCursor();
     showProposal(QString());
 }
@@ -213,8 +215,7 @@ void RateProposalDialog::proposeUnderEvery() {
     if (!m_readError.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    RateProposal::Ranking ranking =
-        RateProposal::proposeAny(m_history, LenderFit::storedCalcDay(m_db), m_offset);
+    RateProposal::Ranking ranking = RateProposal::proposeAny(m_history, m_storedDay, m_offset);
     QApplication::restoreOverrideCursor();
     if (ranking.ranked.isEmpty()) {
         propose(); // no way of working could be tried: what the chosen one gives
@@ -225,9 +226,9 @@ void RateProposalDialog::proposeUnderEvery() {
         // The best way's proposal is at hand: the choice shown follows it without another.
         const QSignalBlocker method(methodBox), day(dayBox), dayCount(dayCountBox),
             rounding(roundingBox);
-        methodBox->setCurrentIndex(best.method);
-        if (!best.day.isEmpty())
-            dayBox->setValue(best.day.toInt());
+        methodBox->setCurrentIndex(best.methodCode());
+        if (!best.day.calcFrom().isEmpty())
+            dayBox->setValue(best.day.calcFrom().toInt());
         dayCountBox->setCurrentIndex(int(best.conventions.dayCount));
         roundingBox->setCurrentIndex(int(best.conventions.rounding));
     }
@@ -312,9 +313,9 @@ FitCandidate RateProposalDialog::way() const {
     const int method = methodBox->currentIndex();
     const QString day =
         InterestMethod::isFixedDay(method) ? QString::number(dayBox->value()) : QString();
-    return {method,
-            day,
-            {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())}};
+    return CalculationBasis::of(
+        method, CalcDay::Day::fromCalcFrom(day),
+        {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())});
 }
 
 void RateProposalDialog::storeTicked() {

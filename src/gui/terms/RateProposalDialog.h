@@ -51,6 +51,7 @@ private:
 
     QSqlDatabase m_db;
     QVector<HistoryRow> m_history;
+    QString m_storedDay; // the calculation day in force (CalcFrom), "" for none
     OffsetAccount m_offset;
     QVector<RatePeriod> m_stored;
     QString m_readError;

@@ -9,6 +9,8 @@
 #include "render/InterestSummary.h"
 #include "render/ReferenceRendering.h"
 #include "render/SummaryRendering.h"
+#include "run/ReportBasis.h"
+#include "run/ReportCase.h"
 #include "shell/Captions.h"
 #include "shell/Charts.h"
 #include "shell/Dialogs.h"
@@ -161,7 +163,7 @@ RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowName
             Dialogs::instance().message(notice);
         m_terms = stored.terms;
         m_series = stored.series;
-        m_inputs = ReportStore::readInputs(m_connection.database(), &error);
+        m_snapshot = Snapshot::read(m_connection.database(), &error);
     }
     bool known = false;
     const int method = main.tag(Tag::Method).toInt(&known);
@@ -625,27 +627,28 @@ void RateTermsWindow::addTypedSeries() {
     seriesNameEdit->clear();
 }
 
-int RateTermsWindow::chosenMethod() const {
-    return qMax(0, methodBox->currentIndex());
+CalculationBasis RateTermsWindow::basis() const {
+    return {InterestMethod::of(qMax(0, methodBox->currentIndex())), fixedDay(),
+            m_snapshot ? m_snapshot->inputs.conventions : LenderConventions(), RateSource::Owed};
 }
 
-QString RateTermsWindow::fixedDay() const {
-    if (const QString tagged = m_main.tag(Tag::IntCalcTo); !tagged.isEmpty())
-        return tagged;
-    if (!m_connection.isOpen())
-        return QString();
-    return CalcDay::lastCalcTo(m_connection.database()).value_or(QString());
+CalcDay::Day RateTermsWindow::fixedDay() const {
+    if (!m_main.tag(Tag::IntCalcTo).isEmpty())
+        return ReportBasis::dayOf(m_main.state());
+    if (!m_snapshot || !m_snapshot->dayInForce)
+        return CalcDay::Day();
+    return CalcDay::Day::fromCalcTo(m_snapshot->dayInForce->calcTo());
 }
 
 void RateTermsWindow::refresh() {
-    if (!m_inputs) {
+    if (!m_snapshot) {
         verdictLabel->setText(tr("The account's history cannot be read: nothing is owed here."));
         reportButton->setEnabled(false);
         return;
     }
     const TermsStore::Stored stored = shownTerms();
-    const RateTerms::Owed owed = TermsCheck::owed(*m_inputs, stored);
-    m_coversHistory = !m_terms.isEmpty() && TermsCheck::owedCoverHistory(*m_inputs, owed);
+    const RateTerms::Owed owed = TermsCheck::owed(m_snapshot->inputs, stored);
+    m_coversHistory = !m_terms.isEmpty() && TermsCheck::owedCoverHistory(m_snapshot->inputs, owed);
     fillOwed(owed);
     fillPassOn();
     fillChart(owed);
@@ -660,11 +663,11 @@ void RateTermsWindow::refresh() {
                                  "see the Owed Rates tab."));
         return;
     }
-    const InterestEngine::Result result = InterestEngine::calculate(
-        m_inputs->history, owed.ratePeriods(), chosenMethod(), fixedDay(), m_inputs->conventions,
-        m_inputs->offset, InterestEngine::Output::Postings);
-    const std::optional<InterestSummary::Summary> summary =
-        InterestSummary::summarise(result.lines);
+    // The report's own run, under the terms as the window holds them.
+    auto shown = std::make_shared<AccountSnapshot>(*m_snapshot);
+    shown->terms = stored;
+    const ReportCase run(std::move(shown), basis(), false);
+    const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(run.lines());
     verdictLabel->setText(summary ? tr("Under the terms: ") + SummaryRendering::sentence(*summary)
                                   : QString());
 }
@@ -677,7 +680,7 @@ void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
         owedGrid->insertRow(row);
         setListRow(owedGrid, row,
                    {grid.date(p.from), grid.date(p.to), p.rate.columnText() + QStringLiteral(" %"),
-                    ReferenceRendering::storedBeside(p, m_inputs->rates),
+                    ReferenceRendering::storedBeside(p, m_snapshot->inputs.rates),
                     RateTerms::kindName(p.source), p.detail},
                    0, 2, 3);
     }
@@ -687,11 +690,10 @@ void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
 void RateTermsWindow::fillPassOn() {
     passOnGrid->setRowCount(0);
     const TermsStore::Stored stored = shownTerms();
-    const PassOn::Calculation c{m_inputs->history, chosenMethod(), fixedDay(),
-                                m_inputs->conventions, m_inputs->offset};
+    const ReportStore::CalculationInputs& in = m_snapshot->inputs;
+    const PassOn::Calculation c{in.history, basis(), in.offset};
     QStringList totals;
-    for (const TermsCheck::PassOnSection& section :
-         TermsCheck::passOn(c, m_inputs->rates, stored)) {
+    for (const TermsCheck::PassOnSection& section : TermsCheck::passOn(c, in.rates, stored)) {
         totals << section.series.name + QStringLiteral(": ") +
                       ReferenceRendering::passOnTotalLine(section.table) + QLatin1Char(' ') +
                       ReferenceRendering::answerWindowLine(section.lagDays)
@@ -713,11 +715,11 @@ void RateTermsWindow::fillPassOn() {
 void RateTermsWindow::fillChart(const RateTerms::Owed& owed) {
     QChart* chart = termsChart->chart();
     Charts::clear(chart);
-    const auto [first, last] = historyDates(m_inputs->history);
+    const auto [first, last] = historyDates(m_snapshot->inputs.history);
     if (!first.isValid())
         return;
     QVector<QPair<QString, QVector<QPointF>>> lines = {
-        {tr("Stored rates"), ReferenceRendering::steps(m_inputs->rates)},
+        {tr("Stored rates"), ReferenceRendering::steps(m_snapshot->inputs.rates)},
         {tr("Owed rates"), ReferenceRendering::steps(owed.ratePeriods())}};
     QStringList shown;
     const RateTerms::SeriesSet every = everySeries();
@@ -762,10 +764,10 @@ void RateTermsWindow::viewReportUnderTerms() {
         Dialogs::instance().message(tr("The account has no committed statement to report on yet."));
         return;
     }
-    const int method = chosenMethod();
-    confirmMethod(m_main.state(), method);
-    if (InterestMethod::isFixedDay(method) && m_main.tag(Tag::IntCalcTo).isEmpty())
-        m_main.setTag(Tag::IntCalcTo, fixedDay());
+    const CalculationBasis chosen = basis();
+    confirmMethod(m_main.state(), chosen.methodCode());
+    if (chosen.runsOnFixedDay() && m_main.tag(Tag::IntCalcTo).isEmpty())
+        m_main.setTag(Tag::IntCalcTo, chosen.day.calcTo());
     m_main.setTag(Tag::OwedRates, FlagState::Yes);
     WindowHost& main = m_main;
     main.unloadWindow(WindowNames::Calculate);

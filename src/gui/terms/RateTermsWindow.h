@@ -1,9 +1,10 @@
 #pragma once
 
 #include "data/AccountConnection.h"
-#include "engine/ReportStore.h"
 #include "reference/RateTerms.h"
 #include "reference/TermsStore.h"
+#include "engine/CalculationBasis.h"
+#include "run/AccountSnapshot.h"
 #include "shell/FormWindow.h"
 
 #include <QVector>
@@ -70,13 +71,15 @@ private:
     RateTerms::SeriesSet everySeries() const;
     // The terms as the window holds them, with every series they may name.
     TermsStore::Stored shownTerms() const;
-    int chosenMethod() const;
+    // The basis the verdict is worked under: the chosen method, the calculation day, the
+    // account's conventions and the owed rates.
+    CalculationBasis basis() const;
     // What the period's form holds, to tell a typed period from the one shown.
     QStringList formState() const;
-    QString fixedDay() const;
+    CalcDay::Day fixedDay() const;
 
     AccountConnection m_connection;
-    std::optional<ReportStore::CalculationInputs> m_inputs;
+    std::optional<AccountSnapshot> m_snapshot;
     QVector<RateTerms::Period> m_terms;
     RateTerms::SeriesSet m_series;      // the account's own
     QVector<ReferenceSeries> m_shipped; // the program's

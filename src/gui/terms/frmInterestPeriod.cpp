@@ -12,6 +12,6 @@ frmInterestPeriod::frmInterestPeriod(WindowHost& main)
     AccountConnection connection;
     if (!connection.open(main.tag(Tag::NewFile)))
         return;
-    if (const std::optional<QString> calcTo = CalcDay::lastCalcTo(connection.database()))
-        main.setTag(Tag::IntCalcTo, *calcTo);
+    if (const std::optional<CalcDay::Day> day = CalcDay::inForce(connection.database()))
+        main.setTag(Tag::IntCalcTo, day->calcTo());
 }

@@ -156,9 +156,9 @@ bool frmUserInterestChanges::proposeRates(const QString& method) {
         // The rates are the lender's under the way they were proposed under: it is the method
         // the report runs, as Find Lender's Method's Apply makes it.
         const FitCandidate way = dialog.way();
-        if (!way.day.isEmpty())
-            m_main.setTag(Tag::IntCalcTo, CalcDay::calcToFor(way.day).value_or(QString()));
-        setFoundMethod(m_main.state(), way.method);
+        if (!way.day.calcFrom().isEmpty())
+            m_main.setTag(Tag::IntCalcTo, way.day.calcTo());
+        setFoundMethod(m_main.state(), way.methodCode());
         cmdRefresh_Click();
         if (adoPrimaryRS && adoPrimaryRS->recordCount() > 0)
             adoPrimaryRS->moveFirst();

@@ -55,8 +55,13 @@ std::optional<Complaint::Case> prepared(const QString& path) {
     if (!connection.open(path))
         return std::nullopt;
     QString error;
-    return Complaint::prepare(connection.database(), path, InterestMethod::VariableDay, QString(),
-                              std::nullopt, false, &error);
+    std::optional<AccountSnapshot> snapshot = Snapshot::read(connection.database(), &error);
+    if (!snapshot)
+        return std::nullopt;
+    auto run =
+        std::make_shared<ReportCase>(std::make_shared<const AccountSnapshot>(std::move(*snapshot)),
+                                     CalculationBasis::of(InterestMethod::VariableDay));
+    return Complaint::prepare(std::move(run), path, &error);
 }
 
 } // namespace

@@ -36,8 +36,8 @@ Inputs honest(const OffsetAccount& offset = {}, const QMap<QDate, Money>& overch
               int method = InterestMethod::VariableDay, const QStringList& rates = Rates,
               int repaymentDay = 3) {
     Inputs in;
-    in.method = method;
-    in.fixedDay = RateHistory::calcToOf(method);
+    in.basis =
+        CalculationBasis::of(method, CalcDay::Day::fromCalcTo(RateHistory::calcToOf(method)));
     in.rates = ReportRows::rates(rates);
     in.offset = offset;
     ChargedHistory::Loan loan;
@@ -45,7 +45,7 @@ Inputs honest(const OffsetAccount& offset = {}, const QMap<QDate, Money>& overch
     loan.months = 30;
     loan.overcharged = overcharged;
     loan.repaymentDay = repaymentDay;
-    in.history = ChargedHistory::charged(in.method, in.fixedDay, {}, in.rates, loan, offset);
+    in.history = ChargedHistory::charged(method, in.basis.day.calcTo(), {}, in.rates, loan, offset);
     return in;
 }
 
@@ -71,9 +71,9 @@ void plant(Inputs& in, const std::function<void(Inputs&)>& lenderWay) {
             continue;
         Inputs lender = in;
         lenderWay(lender);
-        const InterestEngine::Result r = InterestEngine::calculate(
-            lender.history, lender.rates, lender.method, lender.fixedDay, lender.conventions,
-            lender.offset, InterestEngine::Output::Postings);
+        const InterestEngine::Result r =
+            InterestEngine::calculate(lender.history, lender.rates, lender.basis, lender.offset,
+                                      InterestEngine::Output::Postings);
         for (const ReportLine& line : r.lines) {
             if (line.kind == ReportLine::Kind::Interest && line.date == in.history[i].date)
                 in.history[i].amounts[AmountColumn::InterestPayment] =
@@ -199,7 +199,7 @@ private slots:
         case 5: // Actual/Actual through 2024 only
             plant(in, [](Inputs& l) {
                 Inputs leap = l;
-                leap.conventions.dayCount = DayCount::ActualActual;
+                leap.basis.conventions.dayCount = DayCount::ActualActual;
                 l = leap;
             });
             break;

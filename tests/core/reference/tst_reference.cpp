@@ -323,7 +323,7 @@ private slots:
         const int method = InterestMethod::VariableDay;
         const QVector<RatePeriod> stored = ReportRows::rates(Lender);
         const QVector<HistoryRow> history = RateHistory::history(method, {}, stored, 20);
-        const PassOn::Calculation c{history, method, QString(), {}, {}};
+        const PassOn::Calculation c{history, CalculationBasis::of(method), {}};
         const ReferenceSeries cash = series("cash", Cash);
         const PassOn::Table t = PassOn::table(c, stored, cash, 0);
         QVERIFY(t.notices.isEmpty());
@@ -400,7 +400,7 @@ private slots:
         const QVector<RatePeriod> stored = ReportRows::rates(
             {"2022-01-01 " + iso(answer.addDays(-1)) + " 4", iso(answer) + " 2024-12-31 4.25"});
         const QVector<HistoryRow> history = RateHistory::history(method, {}, stored, 20);
-        const PassOn::Calculation c{history, method, QString(), {}, {}};
+        const PassOn::Calculation c{history, CalculationBasis::of(method), {}};
         const PassOn::Table t =
             PassOn::table(c, stored, series("cash", {"2021-11-03 0.1", "2022-05-04 0.35"}), lag);
         QCOMPARE(t.rows.size(), 1);
@@ -429,7 +429,7 @@ private slots:
             daily << history[i].date.toString(Qt::ISODate) + (i % 2 ? " 4.1" : " 4.2");
         }
         const QVector<RatePeriod> stored = ReportRows::rates({"2010-01-01 2030-12-31 6"});
-        const PassOn::Calculation c{history, InterestMethod::VariableDay, QString(), {}, {}};
+        const PassOn::Calculation c{history, CalculationBasis::of(InterestMethod::VariableDay), {}};
         const PassOn::Table t = PassOn::table(c, stored, series("daily", daily), 0);
         QVERIFY(t.costsRefused);
         QCOMPARE(t.rows.size(), history.size() - 1);

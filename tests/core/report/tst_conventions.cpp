@@ -1,12 +1,12 @@
 // The lender's conventions: a day's interest under each day count and rounding, the settings
 // that keep them in the account, the upgrade that makes room for them in a version-1 file, and
 // the report tool's options.
-#include "support/ReportRows.h"
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "data/AccountSchema.h"
 #include "engine/ReportStore.h"
 #include "support/AccountFixture.h"
+#include "support/ReportRows.h"
 #include "support/ReportTool.h"
 
 #include <QLocale>
@@ -128,8 +128,8 @@ void TestConventions::workedFigures() {
     QFETCH(QString, due);
     const auto result = InterestEngine::calculate(
         history({from + " close " + balance, postedOn + " int 0.01"}),
-        rates({QStringLiteral("2000-01-01 2030-12-31 %1").arg(rate)}), InterestMethod::VariableDay,
-        QString(), conventions(dayCount, rounding));
+        rates({QStringLiteral("2000-01-01 2030-12-31 %1").arg(rate)}),
+        CalculationBasis::of(InterestMethod::VariableDay, {}, conventions(dayCount, rounding)));
     QCOMPARE(result.lines.size(), 2);
     const Money posted = result.lines[1].interestDue.value();
     if (due.section('.', 1).size() == 4)

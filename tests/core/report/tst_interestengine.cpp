@@ -1,5 +1,5 @@
-#include "support/ReportRows.h"
 #include "engine/InterestEngine.h"
+#include "support/ReportRows.h"
 
 #include <QTest>
 
@@ -78,7 +78,7 @@ void TestInterestEngine::interestAmount() {
     const auto result =
         InterestEngine::calculate(history({from + " close " + balance, postedOn + " int 1"}),
                                   rates({QStringLiteral("2000-01-01 2030-12-31 %1").arg(rate)}),
-                                  InterestMethod::VariableDay, QString());
+                                  CalculationBasis::of(InterestMethod::VariableDay));
     QCOMPARE(result.lines.size(), 2);
     QCOMPARE(result.lines[1].kind, ReportLine::Kind::Interest);
     QCOMPARE(result.lines[1].interestDue->raw(), due);
@@ -235,8 +235,9 @@ void TestInterestEngine::report() {
     QFETCH(QStringList, expected);
     QFETCH(QStringList, notices);
 
-    const auto result = InterestEngine::calculate(ReportRows::history(history),
-                                                  ReportRows::rates(rateRows), method, fixedDay);
+    const auto result =
+        InterestEngine::calculate(ReportRows::history(history), ReportRows::rates(rateRows),
+                                  CalculationBasis::of(method, CalcDay::Day::fromCalcTo(fixedDay)));
     QCOMPARE(lines(result.lines), expected);
     QCOMPARE(result.notices, notices);
 }
@@ -275,9 +276,9 @@ void TestInterestEngine::incompletePostings() {
     QFETCH(QStringList, history);
     QFETCH(int, method);
     QFETCH(QString, marks);
-    const auto result = InterestEngine::calculate(ReportRows::history(history),
-                                                  ReportRows::rates({"2023-01-01 2024-12-31 7.3"}),
-                                                  method, QStringLiteral("14"));
+    const auto result = InterestEngine::calculate(
+        ReportRows::history(history), ReportRows::rates({"2023-01-01 2024-12-31 7.3"}),
+        CalculationBasis::of(method, CalcDay::Day::fromCalcTo(QStringLiteral("14"))));
     QString found;
     for (const ReportLine& line : result.lines) {
         if (line.kind == ReportLine::Kind::Interest)
@@ -296,7 +297,7 @@ void TestInterestEngine::changesToWriteBack() {
     const auto result = InterestEngine::calculate(
         history({"2024-01-01 close -100000", "2024-01-05 dep 1000 open -99000", "2024-01-07 wd 10",
                  "2024-01-10 close -99010", "2024-01-12 int 5 close 0", "2024-01-15 close -50000"}),
-        rates(Year2024), InterestMethod::VariableDay, QString());
+        rates(Year2024), CalculationBasis::of(InterestMethod::VariableDay));
 
     QStringList updates;
     for (const HistoryUpdate& u : result.changes.updates)
@@ -396,7 +397,8 @@ void TestInterestEngine::offset() {
     }
     const auto result = InterestEngine::calculate(
         history({"2025-01-01 close -300000", chargedOn + " int " + charge}),
-        rates({"2025-01-01 2025-12-31 6"}), method, QStringLiteral("10"), {}, account);
+        rates({"2025-01-01 2025-12-31 6"}),
+        CalculationBasis::of(method, CalcDay::Day::fromCalcTo(QStringLiteral("10"))), account);
     const auto posting =
         std::find_if(result.lines.begin(), result.lines.end(),
                      [](const ReportLine& l) { return l.kind == ReportLine::Kind::Interest; });

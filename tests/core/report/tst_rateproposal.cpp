@@ -92,8 +92,9 @@ void TestRateProposal::proposesTheTrueHistory() {
     const QVector<RatePeriod> rates = ReportRows::rates(truth);
     const QVector<HistoryRow> rows = RateHistory::history(method, conventions, rates);
 
-    const Proposal p =
-        RateProposal::propose(rows, method, RateHistory::calcToOf(method), conventions);
+    const Proposal p = RateProposal::propose(
+        rows, CalculationBasis::of(method, CalcDay::Day::fromCalcTo(RateHistory::calcToOf(method)),
+                                   conventions));
     QCOMPARE(spelled(p.periods), spelled(RateHistory::clipped(rates, rows)));
     QVERIFY(p.unexplained.isEmpty());
     QCOMPARE(p.reproduced(), 29); // every month but the first, whose period began before
@@ -105,7 +106,9 @@ void TestRateProposal::proposesTheTrueHistory() {
     QCOMPARE(listed, 29);
 
     const InterestEngine::Result again = InterestEngine::calculate(
-        rows, p.ratePeriods(), method, RateHistory::calcToOf(method), conventions);
+        rows, p.ratePeriods(),
+        CalculationBasis::of(method, CalcDay::Day::fromCalcTo(RateHistory::calcToOf(method)),
+                             conventions));
     const FitScore score = LenderFit::score(again.lines);
     QCOMPARE(score.matched, 30);
     QCOMPARE(score.charges, 30);
@@ -138,8 +141,9 @@ void TestRateProposal::oneMonthAtAnotherRateIsNotProposed() {
                            month[1] + " " + month[2] + " 7.5", month[3] + " 2024-12-31 6.35"});
     const QVector<HistoryRow> rows = RateHistory::history(method, conventions, charging);
 
-    const Proposal p =
-        RateProposal::propose(rows, method, RateHistory::calcToOf(method), conventions);
+    const Proposal p = RateProposal::propose(
+        rows, CalculationBasis::of(method, CalcDay::Day::fromCalcTo(RateHistory::calcToOf(method)),
+                                   conventions));
     QCOMPARE(spelled(p.periods), spelled(RateHistory::clipped(ReportRows::rates(HistoryA), rows)));
     QCOMPARE(p.unexplained.size(), 1);
     const RateProposal::Unexplained& u = p.unexplained.first();
@@ -174,8 +178,9 @@ void TestRateProposal::overchargeBeforeAChange() {
     const QVector<HistoryRow> rows = RateHistory::history(method, conventions, rates, 30,
                                                           {{overcharged, Money::fromRaw(102500)}});
 
-    const Proposal p =
-        RateProposal::propose(rows, method, RateHistory::calcToOf(method), conventions);
+    const Proposal p = RateProposal::propose(
+        rows, CalculationBasis::of(method, CalcDay::Day::fromCalcTo(RateHistory::calcToOf(method)),
+                                   conventions));
     QStringList unexplained;
     for (const RateProposal::Unexplained& u : p.unexplained)
         unexplained << u.date.toString(Qt::ISODate);
@@ -192,7 +197,7 @@ void TestRateProposal::everyMethodFindsTheLenders() {
         RateHistory::history(InterestMethod::VariableDayDeferred, lenders, rates);
     const RateProposal::Ranking r = RateProposal::proposeAny(rows, QString());
     QCOMPARE(r.ranked.size(), LenderFit::candidates({"15"}).size());
-    QCOMPARE(r.ranked.first().candidate.method, int(InterestMethod::VariableDayDeferred));
+    QCOMPARE(r.ranked.first().candidate.methodCode(), int(InterestMethod::VariableDayDeferred));
     QVERIFY(r.ranked.first().candidate.conventions == lenders);
     QCOMPARE(r.ranked.first().reproduced, 29);
     QVERIFY(r.ranked[1].reproduced < 29 || r.ranked[1].periods > 4);
@@ -226,7 +231,8 @@ void TestRateProposal::storesTheChosenPeriods() {
     QCOMPARE(spelled(stored),
              QStringList({"2020-01-01 2021-12-31 4.500", "2022-01-01 2022-04-15 5.250",
                           "2022-04-16 2022-09-30 6.100"}));
-    QCOMPARE(LenderFit::storedCalcDay(connection.database()), QStringLiteral("15"));
+    QCOMPARE(CalcDay::inForce(connection.database()).value_or(CalcDay::Day()).calcFrom(),
+             QStringLiteral("15"));
     LenderConventions conventions;
     QVERIFY(ReportStore::readConventions(connection.database(), &conventions, &error));
     QVERIFY(conventions == way.conventions);
@@ -245,7 +251,7 @@ void TestRateProposal::methodThatFitsNoCharge() {
                 StoredMoney::of(Money::fromRaw(charge->raw() * 1000));
     }
     const RateProposal::Proposal p =
-        RateProposal::propose(rows, InterestMethod::VariableDay, QString(), {});
+        RateProposal::propose(rows, CalculationBasis::of(InterestMethod::VariableDay));
     QVERIFY(p.methodDoesNotFit());
     const QString text = RateProposalRendering::text(p, {});
     QVERIFY2(text.contains(QString::fromLatin1(RateProposal::MethodDoesNotFit)) &&

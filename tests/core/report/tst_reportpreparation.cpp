@@ -216,8 +216,9 @@ void TestReportPreparation::writeBackIsAllOrNothing() {
     QVector<HistoryRow> history;
     QString error;
     QVERIFY(ReportStore::readHistory(c.database(), &history, &error));
-    const auto result = InterestEngine::calculate(
-        history, ReportRows::rates({"2024-01-01 2024-12-31 7.3"}), InterestMethod::VariableDay, {});
+    const auto result =
+        InterestEngine::calculate(history, ReportRows::rates({"2024-01-01 2024-12-31 7.3"}),
+                                  CalculationBasis::of(InterestMethod::VariableDay));
     QCOMPARE(result.changes.deletions, (QVector<qint64>{3}));
 
     const QStringList before = allRecords(account);

@@ -59,7 +59,8 @@ std::optional<Golden> readGolden(const QString& account) {
         !ReportStore::readRatePeriods(db, &g.rates, &error) ||
         !ReportStore::readOffset(db, &g.offset, &error))
         return std::nullopt;
-    g.calcTo = CalcDay::lastCalcTo(db).value_or(QStringLiteral("28"));
+    const std::optional<CalcDay::Day> day = CalcDay::inForce(db);
+    g.calcTo = day ? day->calcTo() : QStringLiteral("28");
     return g;
 }
 
@@ -148,10 +149,14 @@ void TestWorking::goldenDaysAddUpToIntDue() {
                         .arg(method)
                         .arg(Conventions::word(c.dayCount), Conventions::word(c.rounding));
                 const InterestEngine::Worked w = InterestEngine::calculateWithWorking(
-                    g->history, g->rates, method, g->calcTo, c, g->offset);
+                    g->history, g->rates,
+                    CalculationBasis::of(method, CalcDay::Day::fromCalcTo(g->calcTo), c),
+                    g->offset);
                 // The same walk with and without its observer: the same report.
                 const InterestEngine::Result plain = InterestEngine::calculate(
-                    g->history, g->rates, method, g->calcTo, c, g->offset);
+                    g->history, g->rates,
+                    CalculationBasis::of(method, CalcDay::Day::fromCalcTo(g->calcTo), c),
+                    g->offset);
                 QVERIFY2(ReportRows::lines(plain.lines) == ReportRows::lines(w.result.lines),
                          qPrintable(what));
 
@@ -223,7 +228,7 @@ void TestWorking::handWorkedPeriod() {
     offset.enabled = true;
     offset.balances = {{0, d("2024-01-11"), m("10000")}};
     const InterestEngine::Worked w = InterestEngine::calculateWithWorking(
-        history, rates, InterestMethod::VariableDayDeferred, QString(), {}, offset);
+        history, rates, CalculationBasis::of(InterestMethod::VariableDayDeferred), offset);
     QCOMPARE(w.working.postings.size(), 2);
     // December's posting: its period started before the history.
     QVERIFY(!w.working.postings[0].comparable());
@@ -304,8 +309,8 @@ void TestWorking::effectiveRateOfAKnownRate() {
     const QString calcTo = method < 2 ? QStringLiteral("14") : QString();
     const QVector<HistoryRow> history = ChargedAccount::history(method, calcTo, c);
     const QVector<RatePeriod> rates = {{1, d("2023-01-01"), d("2024-12-31"), *Rate::fromReal(6.1)}};
-    const InterestEngine::Worked w =
-        InterestEngine::calculateWithWorking(history, rates, method, calcTo, c);
+    const InterestEngine::Worked w = InterestEngine::calculateWithWorking(
+        history, rates, CalculationBasis::of(method, CalcDay::Day::fromCalcTo(calcTo), c));
     const QMap<QDate, PostingRates> all = postingRates(w.working, w.result.lines);
     int rated = 0;
     for (const PostingWorking& p : w.working.postings) {
@@ -347,8 +352,8 @@ void TestWorking::blendedRatesAreNotPointedAt() {
         {4, d("2024-03-10"), d("2024-12-31"), *Rate::fromReal(4.25)}};
     QVector<HistoryRow> history = ChargedHistory::charged(method, calcTo, c, rates);
     const auto pointedAt = [&] {
-        const InterestEngine::Worked w =
-            InterestEngine::calculateWithWorking(history, rates, method, calcTo, c);
+        const InterestEngine::Worked w = InterestEngine::calculateWithWorking(
+            history, rates, CalculationBasis::of(method, CalcDay::Day::fromCalcTo(calcTo), c));
         const QMap<QDate, PostingRates> all = postingRates(w.working, w.result.lines);
         QStringList dates;
         for (auto it = all.cbegin(); it != all.cend(); ++it) {
