@@ -224,7 +224,8 @@ void TestRateProposal::storesTheChosenPeriods() {
     QCOMPARE(replaced, QVector<qint64>{stored[1].id});
     // The way they were proposed under becomes the account's with them.
     const FitCandidate way{
-        InterestMethod::FixedDay, "15", {DayCount::Actual360, InterestRounding::Day2}};
+        InterestMethod::FixedDay, CalcDay::Day::fromCalcFrom(QStringLiteral("15")),
+        {DayCount::Actual360, InterestRounding::Day2}};
     QVERIFY2(RateProposal::store(connection.database(), chosen, replaced, way, &error),
              qPrintable(error));
     QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));

@@ -157,8 +157,7 @@ private slots:
         QCOMPARE(s->inputs.notices.size(), 1);
         const QString notice = s->inputs.notices.first();
         QVERIFY2(notice.contains("act364"), qPrintable(notice));
-        const ReportTool::Run tool =
-            ReportTool::report(QStringList{account, "--method", "2"} + args);
+        const Run tool = report(QStringList{account, "--method", "2"} + args);
         QCOMPARE(tool.status, 0);
         QCOMPARE(tool.err.count(notice), 1);
     }
