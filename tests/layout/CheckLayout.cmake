@@ -81,7 +81,7 @@ endforeach()
 
 # The tests follow the sides too (with -DTESTS_ROOT=<tests dir>): a test of core code includes
 # no window folder, no widget header and none of the window tests' support, so that it links the
-# core alone; and every test program stands on one side.
+# core alone; every test program stands on one side, in a folder named as one of src/.
 if(DEFINED TESTS_ROOT)
     get_filename_component(TESTS_ROOT ${TESTS_ROOT} ABSOLUTE)
     set(WINDOW_SUPPORT ScriptedDialogs Controls FakeHost RecordsHarness StatementSteps)
@@ -104,6 +104,22 @@ if(DEFINED TESTS_ROOT)
                 if(CMAKE_MATCH_1 IN_LIST GUI_FOLDERS OR CMAKE_MATCH_1 STREQUAL "app")
                     violation(tests/${file} "a core test includes the window folder ${CMAKE_MATCH_1}/")
                 endif()
+            endif()
+        endforeach()
+    endforeach()
+    # Each test sits in the folder named as the src/ folder of its side it tests, or in app/ (the
+    # tools, the whole program).
+    foreach(side core gui)
+        if(side STREQUAL "core")
+            set(known ${CORE_FOLDERS} app)
+        else()
+            set(known ${GUI_FOLDERS} app)
+        endif()
+        file(GLOB entries LIST_DIRECTORIES true RELATIVE ${TESTS_ROOT}/${side}
+             ${TESTS_ROOT}/${side}/*)
+        foreach(entry ${entries})
+            if(NOT IS_DIRECTORY ${TESTS_ROOT}/${side}/${entry} OR NOT entry IN_LIST known)
+                violation(tests/${side}/${entry} "a test outside the folders named for src/")
             endif()
         endforeach()
     endforeach()

@@ -1,0 +1,1 @@
+// Planted: a core test in a folder named for no core folder.
