@@ -47,7 +47,7 @@ enum Exit { Written = 0, UsageError = 1, Unreadable = 2 };
 using ToolText::print;
 
 int usageError(const QString& problem) {
-    return ToolText::usageError("vantrell-report", problem, Usage, UsageError);
+    return ToolText::usageError("vantrell-report", problem, usage(), UsageError);
 }
 
 int unreadable(const QString& problem) {
@@ -554,7 +554,7 @@ int main(int argc, char** argv) {
     if (!options)
         return usageError(problem);
     if (options->help) {
-        print(stdout, QString::fromUtf8(Usage));
+        print(stdout, usage());
         return Written;
     }
     if (options->version) {
