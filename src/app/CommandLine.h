@@ -31,14 +31,12 @@ struct Spec {
 
 // An option of a tool whose options are read into a `Target`: `take` sets it from the value
 // ("" for a flag) and says what is wrong with the value, "" when nothing.
-template <class Target>
-struct Option : Spec {
+template <class Target> struct Option : Spec {
     QString (*take)(const QString& value, Target& target) = nullptr;
 };
 
 // Sets a flag of the target.
-template <class Target, bool Target::*flag>
-QString set(const QString&, Target& target) {
+template <class Target, bool Target::*flag> QString set(const QString&, Target& target) {
     target.*flag = true;
     return QString();
 }
@@ -59,8 +57,7 @@ struct Rules {
     QString (*missing)(const QString& option);
 };
 
-template <class Target>
-struct Tool {
+template <class Target> struct Tool {
     Rules rules;
     QList<Option<Target>> options; // in the order of the usage
     // Takes an operand (the account, the file); "" when taken, else what is wrong.
@@ -69,12 +66,11 @@ struct Tool {
 
 // A mode of a tool: what it is called, what it does, its forms in the usage after the tool's
 // name (none where another mode's form shows it), and its check of the options given together.
-template <class Id, class Given>
-struct Mode {
+template <class Id, class Given> struct Mode {
     Id id;
     const char* name;
     const char* description;
-    QList<QStringList> forms; // each form its lines
+    QList<QStringList> forms;               // each form its lines
     QString (*problem)(const Given& given); // "" when the options go together
 };
 
@@ -85,8 +81,7 @@ QString readArguments(const QStringList& args, const Rules& rules, const QList<c
                       const std::function<QString(qsizetype option, const QString& value)>& take,
                       QString* ended);
 
-template <class Target>
-QList<const Spec*> specsOf(const QList<Option<Target>>& options) {
+template <class Target> QList<const Spec*> specsOf(const QList<Option<Target>>& options) {
     QList<const Spec*> specs;
     for (const Option<Target>& o : options)
         specs << &o;
@@ -96,7 +91,8 @@ QList<const Spec*> specsOf(const QList<Option<Target>>& options) {
 template <class Target>
 QString read(const Tool<Target>& tool, const QStringList& args, Target& target, QString* ended) {
     return readArguments(
-        args, tool.rules, specsOf(tool.options), [&](const QString& arg) { return tool.operand(arg, target); },
+        args, tool.rules, specsOf(tool.options),
+        [&](const QString& arg) { return tool.operand(arg, target); },
         [&](qsizetype option, const QString& value) {
             const auto take = tool.options[option].take;
             return take ? take(value, target) : QString();
@@ -117,8 +113,7 @@ public:
     // A form of the command line, its lines after the tool's name.
     Usage& form(const QStringList& lines);
     // The modes' forms, in their order.
-    template <class Id, class Given>
-    Usage& forms(const QList<Mode<Id, Given>>& modes) {
+    template <class Id, class Given> Usage& forms(const QList<Mode<Id, Given>>& modes) {
         for (const Mode<Id, Given>& mode : modes) {
             for (const QStringList& lines : mode.forms)
                 form(lines);

@@ -173,5 +173,4 @@ int into(const Options& o) {
     return commitPlan(o, db, *history, plan, choices, *session, signs);
 }
 
-
 } // namespace ImportCommands

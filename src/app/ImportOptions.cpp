@@ -163,67 +163,89 @@ QString repeated(const QString&, const QString& option) {
 // The options, in the order of the usage; --into, --start and --end are told of in the text of
 // others. Any argument that begins with '-' ("-" alone aside) is an option; --help and
 // --version take any value.
-const CommandLine::Tool<Options>& tool() {
-    using CommandLine::set;
-    static const CommandLine::Tool<Options> tool{
-        {"vantrell-import", "-", unknown, repeated, nullptr},
-        {
-        {{.name = "format", .value = "F",
+using CommandLine::set;
+
+const CommandLine::Tool<Options> ImportTool{
+    {"vantrell-import", "-", unknown, repeated, nullptr},
+    {
+        {{.name = "format",
+          .value = "F",
           .help = "text (default): aligned columns; csv: the header\n"
                   "\"line,date,description,amount,column,ticked,reason\", then one line a row:\n"
                   "ISO dates, plain amounts with the sign as imported (money in positive,\n"
                   "money out negative), column one of GovtCharge, BankCharge, UserWithdrawal,\n"
-                  "Deposit, InterestPayment, ticked 1 or 0"}, takeFormat},
-        {{.name = "date-order", .value = "O",
+                  "Deposit, InterestPayment, ticked 1 or 0"},
+         takeFormat},
+        {{.name = "date-order",
+          .value = "O",
           .help = "dmy (day first) or mdy (month first) for numeric dates\n"
-                  "(default: as detected)"}, takeDateOrder},
+                  "(default: as detected)"},
+         takeDateOrder},
         {{.name = "flip",
           .help = "turns the sign of every amount; with --into, turns the amounts against\n"
-                  "the sign proposed for them"}, set<Options, &Options::flip>},
-        {{.name = "preset", .value = "NAME",
+                  "the sign proposed for them"},
+         set<Options, &Options::flip>},
+        {{.name = "preset",
+          .value = "NAME",
           .help = "reads a CSV file in the layout of a preset shipped with the program (its\n"
-                  "file name without the extension)"}, takePreset},
-        {{.name = "qif-account", .value = "NAME",
+                  "file name without the extension)"},
+         takePreset},
+        {{.name = "qif-account",
+          .value = "NAME",
           .help = "reads only that account of a QIF file that holds several (its name,\n"
-                  "or its number from 1 in the order the file names them)"}, takeQifAccount},
-        {{.name = "account", .value = "A",
+                  "or its number from 1 in the order the file names them)"},
+         takeQifAccount},
+        {{.name = "account",
+          .value = "A",
           .help = "checks the rows against a statement of account A and its committed\n"
                   "history, as the preview does (A is only read); needs --start, --end and\n"
                   "--opening, the statement's dates and opening balance, and takes --closing\n"
-                  "(dates as ISO yyyy-MM-dd or the Short Date, amounts with a '-' for debit)"}, takeAccount},
+                  "(dates as ISO yyyy-MM-dd or the Short Date, amounts with a '-' for debit)"},
+         takeAccount},
         {{.name = "into", .value = "ACCOUNT.mdb"}, takeInto},
         {{.name = "start", .value = "DATE"}, takeStart},
         {{.name = "end", .value = "DATE"}, takeEnd},
-        {{.name = "statements", .value = "S",
+        {{.name = "statements",
+          .value = "S",
           .help = "monthly, quarterly (ending March, June, September, December),\n"
                   "half-yearly (June, December), yearly (December), or the lender's own\n"
                   "statement end dates, comma-separated. The first statement starts on the\n"
-                  "file's first date; rows after the last complete period are left out"}, takeStatements},
-        {{.name = "cut-day", .value = "N",
-          .help = "the day of the month periods end on, 1 to 31 (default: the last day)"}, takeCutDay},
-        {{.name = "first-number", .value = "N",
+                  "file's first date; rows after the last complete period are left out"},
+         takeStatements},
+        {{.name = "cut-day",
+          .value = "N",
+          .help = "the day of the month periods end on, 1 to 31 (default: the last day)"},
+         takeCutDay},
+        {{.name = "first-number",
+          .value = "N",
           .help = "the first new statement's number (default: the one after the\n"
                   "account's last, 1 in a new account); statements the account holds\n"
-                  "already keep its numbers"}, takeFirstNumber},
-        {{.name = "opening", .value = "A",
+                  "already keep its numbers"},
+         takeFirstNumber},
+        {{.name = "opening",
+          .value = "A",
           .help = "without a balance column: the balance before the file's first row\n"
                   "(default: the account's last balance; in an account without history,\n"
-                  "the opening balance the file's own lines state)"}, takeOpening},
-        {{.name = "closing", .value = "A",
+                  "the opening balance the file's own lines state)"},
+         takeOpening},
+        {{.name = "closing",
+          .value = "A",
           .help = "without a balance column: the balance after the last statement, which\n"
-                  "the amounts must reach; without it nothing can be checked or written"}, takeClosing},
-        {{.name = "dry-run",
-          .help = "prints the statements; writes nothing"}, set<Options, &Options::dryRun>},
+                  "the amounts must reach; without it nothing can be checked or written"},
+         takeClosing},
+        {{.name = "dry-run", .help = "prints the statements; writes nothing"},
+         set<Options, &Options::dryRun>},
         {{.name = "new",
-          .help = "makes ACCOUNT from the program's template first (refused if it exists)"}, set<Options, &Options::create>},
-        {{.name = "help", .ends = true, .anyValue = true,
-          .help = "prints this text"}, nullptr},
-        {{.name = "version", .ends = true, .anyValue = true,
-          .help = "prints the program's version"}, nullptr},
-        },
-        takeFile};
-    return tool;
-}
+          .help = "makes ACCOUNT from the program's template first (refused if it exists)"},
+         set<Options, &Options::create>},
+        {{.name = "help", .ends = true, .anyValue = true, .help = "prints this text"}, nullptr},
+        {{.name = "version",
+          .ends = true,
+          .anyValue = true,
+          .help = "prints the program's version"},
+         nullptr},
+    },
+    takeFile};
 
 // --into: a whole history cut into statements and committed to an account.
 QString intoProblem(const Options& o) {
@@ -251,27 +273,22 @@ QString previewProblem(const Options& o) {
 
 using ToolMode = CommandLine::Mode<Mode, Options>;
 
-const QList<ToolMode>& modes() {
-    static const QList<ToolMode> modes = {
-        {Mode::Preview,
-         "preview",
-         "what the statement import's preview shows of a bank's file",
-         {{"FILE [--format text|csv] [--date-order dmy|mdy] [--flip]", "[--preset NAME]",
-           "[--account ACCOUNT.mdb --start DATE --end DATE --opening AMOUNT",
-           " [--closing AMOUNT]]"}},
-         previewProblem},
-        {Mode::Into,
-         "into",
-         "a loan's whole history cut into statements and committed to an account",
-         {{"FILE --into ACCOUNT.mdb",
-           "--statements monthly|quarterly|half-yearly|yearly|DATE,DATE,...",
-           "[--cut-day N] [--first-number N] [--opening AMOUNT]",
-           "[--closing AMOUNT] [--dry-run] [--new] [--format text|csv]",
-           "[--date-order dmy|mdy] [--flip] [--preset NAME]"}},
-         intoProblem},
-    };
-    return modes;
-}
+const QList<ToolMode> Modes = {
+    {Mode::Preview,
+     "preview",
+     "what the statement import's preview shows of a bank's file",
+     {{"FILE [--format text|csv] [--date-order dmy|mdy] [--flip]", "[--preset NAME]",
+       "[--account ACCOUNT.mdb --start DATE --end DATE --opening AMOUNT", " [--closing AMOUNT]]"}},
+     previewProblem},
+    {Mode::Into,
+     "into",
+     "a loan's whole history cut into statements and committed to an account",
+     {{"FILE --into ACCOUNT.mdb", "--statements monthly|quarterly|half-yearly|yearly|DATE,DATE,...",
+       "[--cut-day N] [--first-number N] [--opening AMOUNT]",
+       "[--closing AMOUNT] [--dry-run] [--new] [--format text|csv]",
+       "[--date-order dmy|mdy] [--flip] [--preset NAME]"}},
+     intoProblem},
+};
 
 const char* const Description =
     "\n"
@@ -316,8 +333,8 @@ const char* const ExitStatus =
 } // namespace
 
 QString usage() {
-    return CommandLine::Usage(tool(), 18)
-        .forms(modes())
+    return CommandLine::Usage(ImportTool, 18)
+        .forms(Modes)
         .form({QStringLiteral("--help | --version")})
         .paragraphs(Description)
         .optionsThrough("account")
@@ -332,7 +349,7 @@ QString usage() {
 std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
     Options o;
     QString ended;
-    *problem = CommandLine::read(tool(), args, o, &ended);
+    *problem = CommandLine::read(ImportTool, args, o, &ended);
     if (!problem->isEmpty())
         return std::nullopt;
     o.help = ended == QLatin1String("help");
@@ -344,7 +361,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         return std::nullopt;
     }
     o.mode = o.into.isEmpty() ? Mode::Preview : Mode::Into;
-    for (const ToolMode& mode : modes()) {
+    for (const ToolMode& mode : Modes) {
         if (mode.id == o.mode)
             *problem = mode.problem(o);
     }

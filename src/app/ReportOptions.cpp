@@ -27,8 +27,7 @@ std::optional<int> methodCode(const QString& text) {
 
 // What each option takes: "" when its value is taken, else what is wrong with it.
 
-template <bool Options::*flag>
-QString setFlag(const QString&, Given& given) {
+template <bool Options::*flag> QString setFlag(const QString&, Given& given) {
     given.options.*flag = true;
     return QString();
 }
@@ -50,8 +49,7 @@ QString takeDay(const QString& value, Given& given) {
     Options& o = given.options;
     o.fixedDay = CalcDay::calcToFor(value);
     if (!o.fixedDay)
-        return QStringLiteral("the day must be a whole number from 1 to 28, not '%1'")
-            .arg(value);
+        return QStringLiteral("the day must be a whole number from 1 to 28, not '%1'").arg(value);
     return QString();
 }
 
@@ -99,8 +97,7 @@ QString takeMargin(const QString& value, Given& given) {
     Options& o = given.options;
     o.margin = Rate::parse(value);
     if (!o.margin)
-        return QStringLiteral("the margin is a rate in points such as 1.5, not '%1'")
-            .arg(value);
+        return QStringLiteral("the margin is a rate in points such as 1.5, not '%1'").arg(value);
     return QString();
 }
 
@@ -131,8 +128,7 @@ QString takeThreshold(const QString& value, Given& given) {
 QString takeTerms(const QString& value, Given& given) {
     Options& o = given.options;
     o.terms << value;
-    return value.trimmed().isEmpty() ? QStringLiteral("--terms needs a terms period")
-                                     : QString();
+    return value.trimmed().isEmpty() ? QStringLiteral("--terms needs a terms period") : QString();
 }
 
 QString takePdf(const QString& value, Given& given) {
@@ -169,31 +165,40 @@ QString needsValue(const QString& option) {
 
 // The options, in the order of the usage. An argument that does not begin with "--", or is "--"
 // alone, is the ACCOUNT; "-h" is --help.
-const CommandLine::Tool<Given>& tool() {
-    static const CommandLine::Tool<Given> tool{
-        {"vantrell-report", "--", unknownOrRepeated, unknownOrRepeated, needsValue},
-        {
-        {{.name = "method", .value = "M",
+const CommandLine::Tool<Given> ReportTool{
+    {"vantrell-report", "--", unknownOrRepeated, unknownOrRepeated, needsValue},
+    {
+        {{.name = "method",
+          .value = "M",
           .help = "the interest calculation method, by number or name (case ignored):\n"
                   "0 \"Fixed Day\", 1 \"Fixed Day, Deferred Interest\", 2 \"Variable Day\",\n"
-                  "3 \"Variable Day, Deferred Interest\""}, takeMethod},
-        {{.name = "day", .value = "N",
+                  "3 \"Variable Day, Deferred Interest\""},
+         takeMethod},
+        {{.name = "day",
+          .value = "N",
           .help = "the day of month interest is calculated from, 1 to 28, for the fixed-day\n"
-                  "methods (default: the account's last setting)"}, takeDay},
-        {{.name = "format", .value = "F",
+                  "methods (default: the account's last setting)"},
+         takeDay},
+        {{.name = "format",
+          .value = "F",
           .help = "text (default): aligned columns, then the interest totals;\n"
                   "csv: ISO dates and plain amounts, the same in every locale;\n"
                   "an account with an offset account gains a last column, \"Offset\":\n"
-                  "the part of the offset balance counted on the line's day"}, takeFormat},
+                  "the part of the offset balance counted on the line's day"},
+         takeFormat},
         {{.name = "summary",
           .help = "prints instead what the lender over- or under-charged: the totals, the\n"
                   "largest differences and the calendar years; as CSV one line a year,\n"
                   "\"year,charged,due,difference,not_comparable\" (postings whose period is\n"
-                  "incomplete, left out of the comparison), then the \"total\" line"}, setFlag<&Options::summary>},
-        {{.name = "pdf", .value = "FILE",
+                  "incomplete, left out of the comparison), then the \"total\" line"},
+         setFlag<&Options::summary>},
+        {{.name = "pdf",
+          .value = "FILE",
           .help = "writes the printed report to FILE as PDF instead (A4); with --explain\n"
-                  "the posting's working follows the report on a page of its own"}, takePdf},
-        {{.name = "explain", .value = "DATE",
+                  "the posting's working follows the report on a page of its own"},
+         takePdf},
+        {{.name = "explain",
+          .value = "DATE",
           .help = "prints instead the working of the interest posted on DATE (YYYY-MM-DD):\n"
                   "each day of its period as the calculation accrued it, then the total,\n"
                   "the lender's charge and the rates; as CSV one line a day,\n"
@@ -201,25 +206,32 @@ const CommandLine::Tool<Given>& tool() {
                   "(the loan's balance, the counted offset, the balance that bears interest,\n"
                   "the deferred interest added back, the yearly rate, its divisor, the days\n"
                   "the day stands for, the day's interest as kept under the rounding and the\n"
-                  "running total; offset and deferred empty where they do not apply)"}, takeExplain},
+                  "running total; offset and deferred empty where they do not apply)"},
+         takeExplain},
         {{.name = "rates",
           .help = "prints instead, for each interest posting, the rate the lender effectively\n"
                   "charged: the range of yearly rates that give exactly its charge on that\n"
                   "period's balances, its middle to three decimals (the nearest, marked\n"
                   "\"≈\", where no rate gives it exactly); as CSV \"date,charged,due,\n"
                   "entered_min,entered_max,effective,exact,comparable\" (exact and\n"
-                  "comparable 1 or 0; effective and exact empty where there is none)"}, setFlag<&Options::rates>},
-        {{.name = "day-count", .value = "D",
+                  "comparable 1 or 0; effective and exact empty where there is none)"},
+         setFlag<&Options::rates>},
+        {{.name = "day-count",
+          .value = "D",
           .help = "how the lender divides the yearly rate (default: the account's setting):\n"
                   "act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
-                  "No-Leap), act360 (Actual/360), 30360 (30/360)"}, takeDayCount},
-        {{.name = "rounding", .value = "R",
+                  "No-Leap), act360 (Actual/360), 30360 (30/360)"},
+         takeDayCount},
+        {{.name = "rounding",
+          .value = "R",
           .help = "how the lender rounds interest (default: the account's setting): day4 (each\n"
-                  "day to four decimals), day2 (each day to cents), posting (only the total)"}, takeRounding},
+                  "day to four decimals), day2 (each day to cents), posting (only the total)"},
+         takeRounding},
         {{.name = "fit",
           .help = "ranks every method, day, day count and rounding by how closely the interest\n"
                   "due matches the interest charged, best first; as CSV\n"
-                  "\"method,day,day_count,rounding,matched,charges,difference\""}, setFlag<&Options::fit>},
+                  "\"method,day,day_count,rounding,matched,charges,difference\""},
+         setFlag<&Options::fit>},
         {{.name = "propose-rates",
           .help = "prints instead the rate periods that reproduce the lender's own\n"
                   "interest charges, for a history without its rates (the account's rate\n"
@@ -232,8 +244,10 @@ const CommandLine::Tool<Given>& tool() {
                   "(date, charged, nearest_rate, difference filled).\n"
                   "--method any tries every method, day and convention, proposes under\n"
                   "the one whose periods reproduce most charges (then: fewest periods)\n"
-                  "and names its choice on standard error"}, setFlag<&Options::proposeRates>},
-        {{.name = "reference", .value = "SERIES",
+                  "and names its choice on standard error"},
+         setFlag<&Options::proposeRates>},
+        {{.name = "reference",
+          .value = "SERIES",
           .help = "prints instead whether the lender passed on each change of a\n"
                   "reference rate to the stored rate periods (the lender's variable rate):\n"
                   "each change of SERIES within the history, the lender's change that answers\n"
@@ -248,20 +262,26 @@ const CommandLine::Tool<Given>& tool() {
                   "dates and rates. As CSV \"reference_date,reference_change,reference_rate,\n"
                   "lender_date,lender_change,lender_rate,days_late,not_passed_on,cost\"\n"
                   "(rates in per cent, every decimal they have; a change never answered\n"
-                  "leaves the lender's fields empty)"}, takeReference},
-        {{.name = "margin", .value = "X",
+                  "leaves the lender's fields empty)"},
+         takeReference},
+        {{.name = "margin",
+          .value = "X",
           .help = "with --reference: the lender's rate should be the series plus X points;\n"
-                  "reference_rate then shows that sum"}, takeMargin},
-        {{.name = "lag", .value = "DAYS",
+                  "reference_rate then shows that sum"},
+         takeMargin},
+        {{.name = "lag",
+          .value = "DAYS",
           .help = "with --reference: days a change may take to pass on, 0 to 366 (default 0);\n"
-                  "the lender's answer is looked for up to 62 days after them"}, takeLag},
+                  "the lender's answer is looked for up to 62 days after them"},
+         takeLag},
         {{.name = "owed",
           .help = "prints instead the rate periods the account's stored rate terms (or those\n"
                   "--terms gives) owe over its history, with how each came about; as CSV\n"
                   "\"from,to,rate,source\"\n"
                   "(source fixed, tracker, adjustable or variable). With --method and\n"
                   "--summary, the summary of the interest charged against the interest due\n"
-                  "under those rates instead (the stored rate periods are not changed)"}, setFlag<&Options::owed>},
+                  "under those rates instead (the stored rate periods are not changed)"},
+         setFlag<&Options::owed>},
         {{.name = "diagnose",
           .help = "prints instead which known mistake of a lender explains the differences\n"
                   "between the charges and the interest due: over every run of postings that\n"
@@ -275,24 +295,33 @@ const CommandLine::Tool<Given>& tool() {
                   "credits-late, day-count, rounding; parameter the first day not counted, the\n"
                   "days moved (+ late), the change's date (with \"late N\" or \"short X\"),\n"
                   "or the day count and rounding; amount the charges less the interest due\n"
-                  "over the span"}, setFlag<&Options::diagnose>},
-        {{.name = "complaint", .value = "LETTER.odt",
+                  "over the span"},
+         setFlag<&Options::diagnose>},
+        {{.name = "complaint",
+          .value = "LETTER.odt",
           .help = "writes instead the letter of complaint to the lender, an\n"
                   "OpenDocument text to edit, from the details kept in the account (Prepare a\n"
                   "Complaint in the summary window): every posting charged --threshold or more\n"
                   "above its interest due, with what explains it, the total and the interest it\n"
                   "would have saved; a detail the account lacks (your name, the account\n"
                   "number, the lender's name) is written as a placeholder to fill in, such as\n"
-                  "[your name], and said on standard error"}, takeComplaint},
-        {{.name = "evidence", .value = "EVIDENCE.pdf",
+                  "[your name], and said on standard error"},
+         takeComplaint},
+        {{.name = "evidence",
+          .value = "EVIDENCE.pdf",
           .help = "writes the evidence pack behind it as PDF: the summary page,\n"
                   "the report, the working of each posting raised, the rate periods used and\n"
                   "where each came from, the changes of the reference passed on, the statements,\n"
-                  "the method and conventions; each page names the account and the day"}, takeEvidence},
-        {{.name = "threshold", .value = "X",
+                  "the method and conventions; each page names the account and the day"},
+         takeEvidence},
+        {{.name = "threshold",
+          .value = "X",
           .help = "the least overcharge a posting raised has (default: the account's, else\n"
-                  "1.00)"}, takeThreshold},
-        {{.name = "terms", .value = "TERMS", .eachValue = true,
+                  "1.00)"},
+         takeThreshold},
+        {{.name = "terms",
+          .value = "TERMS",
+          .eachValue = true,
           .help = "one period of the loan's rate terms, for this run in place of every\n"
                   "period the account keeps (Lender, Rate Terms); the account is not changed.\n"
                   "Given once a period, as fields NAME=VALUE between commas: from=DATE (its\n"
@@ -310,15 +339,12 @@ const CommandLine::Tool<Given>& tool() {
                   "YYYY-MM-DD, R a rate in per cent, X points. With --owed, --summary,\n"
                   "--diagnose, --complaint, --evidence or --pdf, for example\n"
                   "--terms from=2021-01-01,kind=fixed,rate=2.99,until=2022-12-31\n"
-                  "--terms from=2023-01-01,kind=variable,series=rba-cash,lag=30"}, takeTerms},
-        {{.name = "help", .ends = true, .shortName = "-h",
-          .help = "prints this text"}, nullptr},
-        {{.name = "version", .ends = true,
-          .help = "prints the program's version"}, nullptr},
-        },
-        takeAccount};
-    return tool;
-}
+                  "--terms from=2023-01-01,kind=variable,series=rba-cash,lag=30"},
+         takeTerms},
+        {{.name = "help", .ends = true, .shortName = "-h", .help = "prints this text"}, nullptr},
+        {{.name = "version", .ends = true, .help = "prints the program's version"}, nullptr},
+    },
+    takeAccount};
 
 // The problems that more than one mode finds.
 QString proposalAlone() {
@@ -541,67 +567,62 @@ Mode modeOf(const Options& o) {
     return Mode::Report;
 }
 
-
 using ToolMode = CommandLine::Mode<Mode, Given>;
 
 // The modes in the order of the usage, with their checks.
-const QList<ToolMode>& modes() {
-    static const QList<ToolMode> modes = {
-        {Mode::Report,
-         "report",
-         "the report's lines as text or CSV, or the printed report (with --explain's working "
-         "after it)",
-         {{"ACCOUNT --method M [--day N] [--summary | --rates]",
-           "[--explain DATE] [--format text|csv | --pdf FILE]", "[--day-count D] [--rounding R]"}},
-         reportProblem},
-        {Mode::Summary, "summary", "what the lender over- or under-charged", {}, summaryProblem},
-        {Mode::Rates, "rates", "the rate each posting effectively charged", {}, ratesProblem},
-        {Mode::Explain, "explain", "the working of the interest of one posting", {},
-         explainProblem},
-        {Mode::Fit,
-         "fit",
-         "every method, day and convention, by how closely it gives the charges",
-         {{"ACCOUNT --fit [--format text|csv]"}},
-         fitProblem},
-        {Mode::Propose,
-         "propose",
-         "the rate periods that reproduce the lender's charges",
-         {{"ACCOUNT --propose-rates --method M|any [--day N]",
-           "[--day-count D] [--rounding R] [--format text|csv]"}},
-         proposalProblem},
-        {Mode::Reference,
-         "reference",
-         "whether the lender passed on each change of a reference rate",
-         {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
-           "--reference SERIES [--margin X] [--lag DAYS] [--format text|csv]"}},
-         referenceProblem},
-        {Mode::Owed,
-         "owed",
-         "the rate periods the rate terms owe, or the summary under them",
-         {{"ACCOUNT --owed [--terms TERMS]... [--format text|csv]"},
-          {"ACCOUNT --owed --summary --method M [--day N]",
-           "[--day-count D] [--rounding R] [--terms TERMS]...", "[--format text|csv]"}},
-         owedProblem},
-        {Mode::SeriesList,
-         "series list",
-         "the shipped series, and the account's own",
-         {{"[ACCOUNT] --reference list"}},
-         seriesListProblem},
-        {Mode::Diagnose,
-         "diagnose",
-         "which known mistake of a lender explains the differences",
-         {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
-           "--diagnose [--format text|csv]"}},
-         diagnoseProblem},
-        {Mode::Complaint,
-         "complaint",
-         "the letter of complaint to the lender and its evidence",
-         {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
-           "--complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]"}},
-         complaintProblem},
-    };
-    return modes;
-}
+const QList<ToolMode> Modes = {
+    {Mode::Report,
+     "report",
+     "the report's lines as text or CSV, or the printed report (with --explain's working "
+     "after it)",
+     {{"ACCOUNT --method M [--day N] [--summary | --rates]",
+       "[--explain DATE] [--format text|csv | --pdf FILE]", "[--day-count D] [--rounding R]"}},
+     reportProblem},
+    {Mode::Summary, "summary", "what the lender over- or under-charged", {}, summaryProblem},
+    {Mode::Rates, "rates", "the rate each posting effectively charged", {}, ratesProblem},
+    {Mode::Explain, "explain", "the working of the interest of one posting", {}, explainProblem},
+    {Mode::Fit,
+     "fit",
+     "every method, day and convention, by how closely it gives the charges",
+     {{"ACCOUNT --fit [--format text|csv]"}},
+     fitProblem},
+    {Mode::Propose,
+     "propose",
+     "the rate periods that reproduce the lender's charges",
+     {{"ACCOUNT --propose-rates --method M|any [--day N]",
+       "[--day-count D] [--rounding R] [--format text|csv]"}},
+     proposalProblem},
+    {Mode::Reference,
+     "reference",
+     "whether the lender passed on each change of a reference rate",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+       "--reference SERIES [--margin X] [--lag DAYS] [--format text|csv]"}},
+     referenceProblem},
+    {Mode::Owed,
+     "owed",
+     "the rate periods the rate terms owe, or the summary under them",
+     {{"ACCOUNT --owed [--terms TERMS]... [--format text|csv]"},
+      {"ACCOUNT --owed --summary --method M [--day N]",
+       "[--day-count D] [--rounding R] [--terms TERMS]...", "[--format text|csv]"}},
+     owedProblem},
+    {Mode::SeriesList,
+     "series list",
+     "the shipped series, and the account's own",
+     {{"[ACCOUNT] --reference list"}},
+     seriesListProblem},
+    {Mode::Diagnose,
+     "diagnose",
+     "which known mistake of a lender explains the differences",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+       "--diagnose [--format text|csv]"}},
+     diagnoseProblem},
+    {Mode::Complaint,
+     "complaint",
+     "the letter of complaint to the lender and its evidence",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+       "--complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]"}},
+     complaintProblem},
+};
 
 // The options that go with some modes only, then the mode's own check.
 QString modeProblem(const Given& given) {
@@ -613,7 +634,7 @@ QString modeProblem(const Given& given) {
     if (!o.terms.isEmpty() && !termsCount(o))
         return QStringLiteral("--terms goes with --owed, --summary, --diagnose, --complaint, "
                               "--evidence or --pdf, where the rate terms count");
-    for (const ToolMode& mode : modes()) {
+    for (const ToolMode& mode : Modes) {
         if (mode.id == o.mode)
             return mode.problem(given);
     }
@@ -643,8 +664,8 @@ const char* const ExitStatus =
 } // namespace
 
 QString usage() {
-    return CommandLine::Usage(tool(), 15)
-        .forms(modes())
+    return CommandLine::Usage(ReportTool, 15)
+        .forms(Modes)
         .form({QStringLiteral("--help | --version")})
         .paragraphs(Description)
         .optionsThrough("lag")
@@ -657,7 +678,7 @@ QString usage() {
 std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
     Given given;
     QString ended;
-    *problem = CommandLine::read(tool(), args, given, &ended);
+    *problem = CommandLine::read(ReportTool, args, given, &ended);
     if (!problem->isEmpty())
         return std::nullopt;
     Options& o = given.options;

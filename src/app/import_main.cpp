@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
     const std::optional<ImportOptions::Options> options =
         ImportOptions::parseArguments(QCoreApplication::arguments(), &problem);
     if (!options)
-        return ToolText::usageError("vantrell-import", problem, ImportOptions::usage(),
-                                    UsageError);
+        return ToolText::usageError("vantrell-import", problem, ImportOptions::usage(), UsageError);
     if (options->help) {
         ToolText::print(stdout, ImportOptions::usage());
         return Read;
@@ -33,8 +32,8 @@ int main(int argc, char** argv) {
         std::printf("vantrell-import %s\n", ProgramVersion);
         return Read;
     }
-    const int status = options->mode == ImportOptions::Mode::Into ? into(*options)
-                                                                  : preview(*options);
+    const int status =
+        options->mode == ImportOptions::Mode::Into ? into(*options) : preview(*options);
     QSqlDatabase::removeDatabase(QStringLiteral("copy"));
     return status;
 }
