@@ -34,7 +34,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -524,16 +523,15 @@ int run(const Options& o) {
     return printReport(o, calculation, basis, in->offset.hasData(), notices);
 }
 
-// Whether the arguments ask for the printed report, before Qt has read them.
+// Whether the run writes a file that is painted (the printed report, the letter and its
+// evidence), the arguments read as the tool reads them, before Qt has read them.
 bool wantsPdf(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--pdf", "--complaint", "--evidence"}) {
-            const std::size_t n = std::strlen(option);
-            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
-                return true;
-        }
-    }
-    return false;
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QString problem;
+    const std::optional<Options> o = parseArguments(args, &problem);
+    return o && (!o->pdf.isEmpty() || !o->complaint.isEmpty() || !o->evidence.isEmpty());
 }
 
 } // namespace
