@@ -1,166 +1,10 @@
 #include "ReportOptions.h"
 
+#include "CommandLine.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestMethod.h"
 
-#include <QCommandLineParser>
-#include <algorithm>
-
 namespace ReportOptions {
-
-const char* const Usage =
-    "usage: vantrell-report ACCOUNT --method M [--day N] [--summary | --rates]\n"
-    "                       [--explain DATE] [--format text|csv | --pdf FILE]\n"
-    "                       [--day-count D] [--rounding R]\n"
-    "       vantrell-report ACCOUNT --fit [--format text|csv]\n"
-    "       vantrell-report ACCOUNT --propose-rates --method M|any [--day N]\n"
-    "                       [--day-count D] [--rounding R] [--format text|csv]\n"
-    "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
-    "                       --reference SERIES [--margin X] [--lag DAYS] [--format text|csv]\n"
-    "       vantrell-report ACCOUNT --owed [--terms TERMS]... [--format text|csv]\n"
-    "       vantrell-report ACCOUNT --owed --summary --method M [--day N]\n"
-    "                       [--day-count D] [--rounding R] [--terms TERMS]...\n"
-    "                       [--format text|csv]\n"
-    "       vantrell-report [ACCOUNT] --reference list\n"
-    "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
-    "                       --diagnose [--format text|csv]\n"
-    "       vantrell-report ACCOUNT --method M [--day N] [--day-count D] [--rounding R]\n"
-    "                       --complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]\n"
-    "       vantrell-report --help | --version\n"
-    "\n"
-    "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
-    "interest due by the lender's method beside the interest charged. The account is only read.\n"
-    "\n"
-    "  --method M   the interest calculation method, by number or name (case ignored):\n"
-    "               0 \"Fixed Day\", 1 \"Fixed Day, Deferred Interest\", 2 \"Variable Day\",\n"
-    "               3 \"Variable Day, Deferred Interest\"\n"
-    "  --day N      the day of month interest is calculated from, 1 to 28, for the fixed-day\n"
-    "               methods (default: the account's last setting)\n"
-    "  --format F   text (default): aligned columns, then the interest totals;\n"
-    "               csv: ISO dates and plain amounts, the same in every locale;\n"
-    "               an account with an offset account gains a last column, \"Offset\":\n"
-    "               the part of the offset balance counted on the line's day\n"
-    "  --summary    prints instead what the lender over- or under-charged: the totals, the\n"
-    "               largest differences and the calendar years; as CSV one line a year,\n"
-    "               \"year,charged,due,difference,not_comparable\" (postings whose period is\n"
-    "               incomplete, left out of the comparison), then the \"total\" line\n"
-    "  --pdf FILE   writes the printed report to FILE as PDF instead (A4); with --explain\n"
-    "               the posting's working follows the report on a page of its own\n"
-    "  --explain DATE  prints instead the working of the interest posted on DATE (YYYY-MM-DD):\n"
-    "               each day of its period as the calculation accrued it, then the total,\n"
-    "               the lender's charge and the rates; as CSV one line a day,\n"
-    "               \"date,balance,offset,accruing,deferred,rate,divisor,days,amount,running\"\n"
-    "               (the loan's balance, the counted offset, the balance that bears interest,\n"
-    "               the deferred interest added back, the yearly rate, its divisor, the days\n"
-    "               the day stands for, the day's interest as kept under the rounding and the\n"
-    "               running total; offset and deferred empty where they do not apply)\n"
-    "  --rates      prints instead, for each interest posting, the rate the lender effectively\n"
-    "               charged: the range of yearly rates that give exactly its charge on that\n"
-    "               period's balances, its middle to three decimals (the nearest, marked\n"
-    "               \"≈\", where no rate gives it exactly); as CSV \"date,charged,due,\n"
-    "               entered_min,entered_max,effective,exact,comparable\" (exact and\n"
-    "               comparable 1 or 0; effective and exact empty where there is none)\n"
-    "  --day-count D  how the lender divides the yearly rate (default: the account's setting):\n"
-    "               act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
-    "               No-Leap), act360 (Actual/360), 30360 (30/360)\n"
-    "  --rounding R how the lender rounds interest (default: the account's setting): day4 (each\n"
-    "               day to four decimals), day2 (each day to cents), posting (only the total)\n"
-    "  --fit        ranks every method, day, day count and rounding by how closely the interest\n"
-    "               due matches the interest charged, best first; as CSV\n"
-    "               \"method,day,day_count,rounding,matched,charges,difference\"\n"
-    "  --propose-rates  prints instead the rate periods that reproduce the lender's own\n"
-    "               interest charges, for a history without its rates (the account's rate\n"
-    "               periods are not used): each period with how many postings it reproduces\n"
-    "               to the cent, then each posting no period reproduces, with the one yearly\n"
-    "               rate nearest its charge and the charge less the interest due under the\n"
-    "               periods; as CSV one record a line under the header\n"
-    "               \"kind,from,to,rate,postings,date,charged,nearest_rate,difference\":\n"
-    "               kind \"period\" (from, to, rate, postings filled) or \"unexplained\"\n"
-    "               (date, charged, nearest_rate, difference filled).\n"
-    "               --method any tries every method, day and convention, proposes under\n"
-    "               the one whose periods reproduce most charges (then: fewest periods)\n"
-    "               and names its choice on standard error\n"
-    "  --reference SERIES  prints instead whether the lender passed on each change of a\n"
-    "               reference rate to the stored rate periods (the lender's variable rate):\n"
-    "               each change of SERIES within the history, the lender's change that answers\n"
-    "               it (the first in the same direction from the change's date to 62 days\n"
-    "               after its date plus the lag that answers no earlier one), the days late,\n"
-    "               the part not passed on and its cost: the interest due under the stored\n"
-    "               rates less that with the change passed on in full from its date plus the\n"
-    "               lag; then the costs' total. Each cost is a run over the whole history:\n"
-    "               past 20 million changes times the history's rows, none is worked out and\n"
-    "               the table is not printed. SERIES is a shipped series'\n"
-    "               short name (--reference list), one the account holds, or a CSV file of\n"
-    "               dates and rates. As CSV \"reference_date,reference_change,reference_rate,\n"
-    "               lender_date,lender_change,lender_rate,days_late,not_passed_on,cost\"\n"
-    "               (rates in per cent, every decimal they have; a change never answered\n"
-    "               leaves the lender's fields empty)\n"
-    "  --margin X   with --reference: the lender's rate should be the series plus X points;\n"
-    "               reference_rate then shows that sum\n"
-    "  --lag DAYS   with --reference: days a change may take to pass on, 0 to 366 (default 0);\n"
-    "               the lender's answer is looked for up to 62 days after them\n"
-    "  --reference list  lists the shipped series (and the account's own, given ACCOUNT):\n"
-    "               short name, name, publisher, first date, the date it is known to\n"
-    "  --owed       prints instead the rate periods the account's stored rate terms (or those\n"
-    "               --terms gives) owe over its history, with how each came about; as CSV\n"
-    "               \"from,to,rate,source\"\n"
-    "               (source fixed, tracker, adjustable or variable). With --method and\n"
-    "               --summary, the summary of the interest charged against the interest due\n"
-    "               under those rates instead (the stored rate periods are not changed)\n"
-    "  --diagnose   prints instead which known mistake of a lender explains the differences\n"
-    "               between the charges and the interest due: over every run of postings that\n"
-    "               differ, the offset not counted, a rate change moved 1 to 62 days, a change\n"
-    "               of the reference (of the account's variable rate terms) left out, late or\n"
-    "               in part, a rate kept after it should have ended, repayments credited 1 to\n"
-    "               10 days late, another day count or rounding; one counts when it gives every\n"
-    "               charge of at least two postings to the cent. As CSV\n"
-    "               \"explanation,from,to,postings,parameter,amount\": explanation one of\n"
-    "               offset-not-counted, rate-change-moved, reference-not-passed-on, rate-kept,\n"
-    "               credits-late, day-count, rounding; parameter the first day not counted, the\n"
-    "               days moved (+ late), the change's date (with \"late N\" or \"short X\"),\n"
-    "               or the day count and rounding; amount the charges less the interest due\n"
-    "               over the span\n"
-    "  --complaint LETTER.odt  writes instead the letter of complaint to the lender, an\n"
-    "               OpenDocument text to edit, from the details kept in the account (Prepare a\n"
-    "               Complaint in the summary window): every posting charged --threshold or more\n"
-    "               above its interest due, with what explains it, the total and the interest it\n"
-    "               would have saved; a detail the account lacks (your name, the account\n"
-    "               number, the lender's name) is written as a placeholder to fill in, such as\n"
-    "               [your name], and said on standard error\n"
-    "  --evidence EVIDENCE.pdf  writes the evidence pack behind it as PDF: the summary page,\n"
-    "               the report, the working of each posting raised, the rate periods used and\n"
-    "               where each came from, the changes of the reference passed on, the statements,\n"
-    "               the method and conventions; each page names the account and the day\n"
-    "  --threshold X  the least overcharge a posting raised has (default: the account's, else\n"
-    "               1.00)\n"
-    "  --terms TERMS  one period of the loan's rate terms, for this run in place of every\n"
-    "               period the account keeps (Lender, Rate Terms); the account is not changed.\n"
-    "               Given once a period, as fields NAME=VALUE between commas: from=DATE (its\n"
-    "               first day; it lasts to the day before the next period's) and\n"
-    "               kind=fixed|tracker|adjustable|variable, both required, then the fields\n"
-    "               of its kind. fixed: rate=R, until=DATE (its last day; default: until the\n"
-    "               next period). tracker: series=S, margin=X, lag=DAYS (0 to 366) or\n"
-    "               next-month=yes (each change from the first day of the next month).\n"
-    "               adjustable: series=S, rate=R (until the first change), margin=X,\n"
-    "               rounding=none|nearest|up|down, step=X (default 0.125),\n"
-    "               first-change=DATE, months=N (between changes, 1 to 120, default 12),\n"
-    "               look-back=DAYS, first-cap=X, each-cap=X, life-cap=X, floor=R.\n"
-    "               variable (the stored rate periods, checked against S as --reference\n"
-    "               does): series=S, lag=DAYS. S is a series as --reference takes it, DATE\n"
-    "               YYYY-MM-DD, R a rate in per cent, X points. With --owed, --summary,\n"
-    "               --diagnose, --complaint, --evidence or --pdf, for example\n"
-    "               --terms from=2021-01-01,kind=fixed,rate=2.99,until=2022-12-31\n"
-    "               --terms from=2023-01-01,kind=variable,series=rba-cash,lag=30\n"
-    "  --help       prints this text\n"
-    "  --version    prints the program's version\n"
-    "\n"
-    "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
-    "or no interest posting on the --explain DATE, or no rate could be proposed, or no\n"
-    "posting to complain of, or --terms that do not read or cannot be worked, or the\n"
-    "costs of --reference past their limit, or a file to write refused: the account itself\n"
-    "or a link to it, any symbolic link, a folder, pipe or device, another account file,\n"
-    "or one file named for two outputs (nothing is written then).\n"
-    "Notices go to standard error, one a line.\n";
 
 namespace {
 
@@ -181,249 +25,326 @@ std::optional<int> methodCode(const QString& text) {
     return std::nullopt;
 }
 
-// The options, read by QCommandLineParser one at a time so that the first problem in the order
-// given is the one reported. An option's value follows its '=' or is the next argument, whatever
-// that looks like. An argument that does not begin with "--", or is "--" alone, is the ACCOUNT;
-// "-h" is --help.
-class ArgumentReader {
-public:
-    ArgumentReader() {
-        for (const char* name :
-             {"method", "day", "format", "pdf", "day-count", "rounding", "explain", "reference",
-              "margin", "lag", "complaint", "evidence", "threshold", "terms"})
-            m_options << QCommandLineOption(QString::fromLatin1(name), QString(),
-                                            QStringLiteral("value"));
-        for (const char* name :
-             {"rates", "propose-rates", "fit", "summary", "owed", "diagnose", "help", "version"})
-            m_options << QCommandLineOption(QString::fromLatin1(name));
-        m_parser.addOptions(m_options);
-    }
+// What each option takes: "" when its value is taken, else what is wrong with it.
 
-    // False, and why, at the first problem; the rest is not read after --help or --version.
-    bool read(const QStringList& args, Given& given, QString* problem) {
-        Options& o = given.options;
-        for (int i = 1; i < args.size(); ++i) {
-            const QString& arg = args[i];
-            if (arg == QLatin1String("-h")) {
-                o.help = true;
-                return true;
-            }
-            if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
-                if (!o.account.isEmpty()) {
-                    *problem = QStringLiteral("only one ACCOUNT may be given");
-                    return false;
-                }
-                o.account = arg;
-                continue;
-            }
-            const std::optional<Read> option = readOption(args, i, problem);
-            if (!option)
-                return false;
-            i = option->last;
-            if (option->name == QLatin1String("help") || option->name == QLatin1String("version")) {
-                (option->name == QLatin1String("help") ? o.help : o.version) = true;
-                return true;
-            }
-            if (!take(*option, given, problem)) {
-                *problem = QStringLiteral("unknown or repeated option '%1'").arg(args[i]);
-                return false;
-            }
-            if (!problem->isEmpty())
-                return false;
-        }
-        return true;
-    }
+template <bool Options::*flag> QString setFlag(const QString&, Given& given) {
+    given.options.*flag = true;
+    return QString();
+}
 
-private:
-    // One option read: its name (no dashes), its value and the index of the last argument it took.
-    struct Read {
-        QString name;
-        QString value;
-        int last = 0;
-    };
-
-    std::optional<Read> readOption(const QStringList& args, int i, QString* problem) {
-        const QString& arg = args[i];
-        if (m_parser.parse({args.first(), arg})) {
-            const QString name = m_parser.optionNames().first();
-            return Read{name, m_parser.value(name), i};
-        }
-        // Unknown, or given a value it does not take ("--fit=yes").
-        if (m_parser.optionNames().isEmpty() || !takesValue(m_parser.optionNames().first())) {
-            *problem = QStringLiteral("unknown or repeated option '%1'").arg(arg);
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            *problem = QStringLiteral("%1 needs a value").arg(arg);
-            return std::nullopt;
-        }
-        m_parser.parse({args.first(), arg, args[i + 1]});
-        const QString name = m_parser.optionNames().first();
-        return Read{name, m_parser.value(name), i + 1};
-    }
-
-    bool takesValue(const QString& name) const {
-        return std::any_of(m_options.cbegin(), m_options.cend(), [&](const QCommandLineOption& o) {
-            return o.names().contains(name) && !o.valueName().isEmpty();
-        });
-    }
-
-    // False for an option given twice; else `problem` says what is wrong with its value, if
-    // anything.
-    static bool take(const Read& option, Given& given, QString* problem) {
-        Options& o = given.options;
-        const QString& name = option.name;
-        const QString& value = option.value;
-        if (name == QLatin1String("method") && !given.method)
-            *problem = takeMethod(value, given);
-        else if (name == QLatin1String("day") && !o.fixedDay)
-            *problem = takeDay(value, o);
-        else if (name == QLatin1String("format") && !given.format)
-            *problem = takeFormat(value, given);
-        else if (name == QLatin1String("day-count") && !o.dayCount)
-            *problem = takeDayCount(value, o);
-        else if (name == QLatin1String("rounding") && !o.rounding)
-            *problem = takeRounding(value, o);
-        else if (name == QLatin1String("explain") && !o.explain.isValid())
-            *problem = takeExplain(value, o);
-        else if (name == QLatin1String("pdf") && o.pdf.isEmpty())
-            *problem = takePdf(value, o);
-        else if (name == QLatin1String("reference") && o.reference.isEmpty())
-            *problem = takeReference(value, o);
-        else if (name == QLatin1String("margin") && !o.margin)
-            *problem = takeMargin(value, o);
-        else if (name == QLatin1String("lag") && !o.lag)
-            *problem = takeLag(value, o);
-        else if (name == QLatin1String("complaint") && o.complaint.isEmpty())
-            *problem = takeFile(value, QStringLiteral("--complaint"), &o.complaint);
-        else if (name == QLatin1String("evidence") && o.evidence.isEmpty())
-            *problem = takeFile(value, QStringLiteral("--evidence"), &o.evidence);
-        else if (name == QLatin1String("threshold") && !o.threshold)
-            *problem = takeThreshold(value, o);
-        else if (name == QLatin1String("terms"))
-            *problem = takeTerms(value, o);
-        else
-            return takeFlag(name, o);
-        return true;
-    }
-
-    static bool takeFlag(const QString& name, Options& o) {
-        bool* const flag = name == QLatin1String("rates")           ? &o.rates
-                           : name == QLatin1String("propose-rates") ? &o.proposeRates
-                           : name == QLatin1String("fit")           ? &o.fit
-                           : name == QLatin1String("summary")       ? &o.summary
-                           : name == QLatin1String("owed")          ? &o.owed
-                           : name == QLatin1String("diagnose")      ? &o.diagnose
-                                                                    : nullptr;
-        if (!flag || *flag)
-            return false;
-        *flag = true;
-        return true;
-    }
-
-    static QString takeMethod(const QString& value, Given& given) {
-        given.method = true;
-        if (value.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0) {
-            given.options.anyMethod = true;
-            return QString();
-        }
-        const std::optional<int> code = methodCode(value);
-        if (!code)
-            return QStringLiteral("unknown method '%1'").arg(value);
-        given.options.method = *code;
+QString takeMethod(const QString& value, Given& given) {
+    given.method = true;
+    if (value.compare(QLatin1String("any"), Qt::CaseInsensitive) == 0) {
+        given.options.anyMethod = true;
         return QString();
     }
+    const std::optional<int> code = methodCode(value);
+    if (!code)
+        return QStringLiteral("unknown method '%1'").arg(value);
+    given.options.method = *code;
+    return QString();
+}
 
-    static QString takeDay(const QString& value, Options& o) {
-        o.fixedDay = CalcDay::calcToFor(value);
-        if (!o.fixedDay)
-            return QStringLiteral("the day must be a whole number from 1 to 28, not '%1'")
-                .arg(value);
-        return QString();
-    }
+QString takeDay(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.fixedDay = CalcDay::calcToFor(value);
+    if (!o.fixedDay)
+        return QStringLiteral("the day must be a whole number from 1 to 28, not '%1'").arg(value);
+    return QString();
+}
 
-    static QString takeFormat(const QString& value, Given& given) {
-        if (value != QLatin1String("text") && value != QLatin1String("csv"))
-            return QStringLiteral("the format is text or csv, not '%1'").arg(value);
-        given.options.csv = value == QLatin1String("csv");
-        given.format = true;
-        return QString();
-    }
+QString takeFormat(const QString& value, Given& given) {
+    if (value != QLatin1String("text") && value != QLatin1String("csv"))
+        return QStringLiteral("the format is text or csv, not '%1'").arg(value);
+    given.options.csv = value == QLatin1String("csv");
+    given.format = true;
+    return QString();
+}
 
-    static QString takeDayCount(const QString& value, Options& o) {
-        o.dayCount = Conventions::dayCountFromWord(value);
-        if (!o.dayCount)
-            return QStringLiteral("the day count is one of %1, not '%2'")
-                .arg(Conventions::dayCountWords().join(QLatin1String(", ")), value);
-        return QString();
-    }
+QString takeDayCount(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.dayCount = Conventions::dayCountFromWord(value);
+    if (!o.dayCount)
+        return QStringLiteral("the day count is one of %1, not '%2'")
+            .arg(Conventions::dayCountWords().join(QLatin1String(", ")), value);
+    return QString();
+}
 
-    static QString takeRounding(const QString& value, Options& o) {
-        o.rounding = Conventions::roundingFromWord(value);
-        if (!o.rounding)
-            return QStringLiteral("the rounding is one of %1, not '%2'")
-                .arg(Conventions::roundingWords().join(QLatin1String(", ")), value);
-        return QString();
-    }
+QString takeRounding(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.rounding = Conventions::roundingFromWord(value);
+    if (!o.rounding)
+        return QStringLiteral("the rounding is one of %1, not '%2'")
+            .arg(Conventions::roundingWords().join(QLatin1String(", ")), value);
+    return QString();
+}
 
-    static QString takeExplain(const QString& value, Options& o) {
-        o.explain = QDate::fromString(value, Qt::ISODate);
-        if (!o.explain.isValid())
-            return QStringLiteral("--explain takes a date as YYYY-MM-DD, not '%1'").arg(value);
-        return QString();
-    }
+QString takeExplain(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.explain = QDate::fromString(value, Qt::ISODate);
+    if (!o.explain.isValid())
+        return QStringLiteral("--explain takes a date as YYYY-MM-DD, not '%1'").arg(value);
+    return QString();
+}
 
-    static QString takeReference(const QString& value, Options& o) {
-        o.reference = value;
-        return value.isEmpty() ? QStringLiteral("--reference needs a series") : QString();
-    }
+QString takeReference(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.reference = value;
+    return value.isEmpty() ? QStringLiteral("--reference needs a series") : QString();
+}
 
-    static QString takeMargin(const QString& value, Options& o) {
-        o.margin = Rate::parse(value);
-        if (!o.margin)
-            return QStringLiteral("the margin is a rate in points such as 1.5, not '%1'")
-                .arg(value);
-        return QString();
-    }
+QString takeMargin(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.margin = Rate::parse(value);
+    if (!o.margin)
+        return QStringLiteral("the margin is a rate in points such as 1.5, not '%1'").arg(value);
+    return QString();
+}
 
-    static QString takeLag(const QString& value, Options& o) {
-        bool ok = false;
-        const int days = value.toInt(&ok);
-        if (!ok || days < 0 || days > 366)
-            return QStringLiteral("the lag is a whole number of days from 0 to 366, not '%1'")
-                .arg(value);
-        o.lag = days;
-        return QString();
-    }
+QString takeLag(const QString& value, Given& given) {
+    Options& o = given.options;
+    bool ok = false;
+    const int days = value.toInt(&ok);
+    if (!ok || days < 0 || days > 366)
+        return QStringLiteral("the lag is a whole number of days from 0 to 366, not '%1'")
+            .arg(value);
+    o.lag = days;
+    return QString();
+}
 
-    static QString takeFile(const QString& value, const QString& option, QString* file) {
-        *file = value;
-        return value.isEmpty() ? option + QStringLiteral(" needs a file name") : QString();
-    }
+QString takeFile(const QString& value, const QString& option, QString* file) {
+    *file = value;
+    return value.isEmpty() ? option + QStringLiteral(" needs a file name") : QString();
+}
 
-    static QString takeThreshold(const QString& value, Options& o) {
-        o.threshold = Money::parse(value);
-        if (!o.threshold || o.threshold->raw() < 0)
-            return QStringLiteral("the threshold is an amount of 0 or more, not '%1'").arg(value);
-        return QString();
-    }
+QString takeThreshold(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.threshold = Money::parse(value);
+    if (!o.threshold || o.threshold->raw() < 0)
+        return QStringLiteral("the threshold is an amount of 0 or more, not '%1'").arg(value);
+    return QString();
+}
 
-    static QString takeTerms(const QString& value, Options& o) {
-        o.terms << value;
-        return value.trimmed().isEmpty() ? QStringLiteral("--terms needs a terms period")
-                                         : QString();
-    }
+QString takeTerms(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.terms << value;
+    return value.trimmed().isEmpty() ? QStringLiteral("--terms needs a terms period") : QString();
+}
 
-    static QString takePdf(const QString& value, Options& o) {
-        if (value.isEmpty())
-            return QStringLiteral("--pdf needs a file name");
-        o.pdf = value;
-        return QString();
-    }
+QString takePdf(const QString& value, Given& given) {
+    Options& o = given.options;
+    if (value.isEmpty())
+        return QStringLiteral("--pdf needs a file name");
+    o.pdf = value;
+    return QString();
+}
 
-    QCommandLineParser m_parser;
-    QList<QCommandLineOption> m_options;
-};
+QString takeComplaint(const QString& value, Given& given) {
+    return takeFile(value, QStringLiteral("--complaint"), &given.options.complaint);
+}
+
+QString takeEvidence(const QString& value, Given& given) {
+    return takeFile(value, QStringLiteral("--evidence"), &given.options.evidence);
+}
+
+QString takeAccount(const QString& arg, Given& given) {
+    if (!given.options.account.isEmpty())
+        return QStringLiteral("only one ACCOUNT may be given");
+    given.options.account = arg;
+    return QString();
+}
+
+// Both an unknown option and a repeated one are named as given.
+QString unknownOrRepeated(const QString& arg, const QString&) {
+    return QStringLiteral("unknown or repeated option '%1'").arg(arg);
+}
+
+QString needsValue(const QString& option) {
+    return QStringLiteral("%1 needs a value").arg(option);
+}
+
+// The options, in the order of the usage. An argument that does not begin with "--", or is "--"
+// alone, is the ACCOUNT; "-h" is --help.
+const CommandLine::Tool<Given> ReportTool{
+    {"vantrell-report", "--", unknownOrRepeated, unknownOrRepeated, needsValue},
+    {
+        {{.name = "method",
+          .value = "M",
+          .help = "the interest calculation method, by number or name (case ignored):\n"
+                  "0 \"Fixed Day\", 1 \"Fixed Day, Deferred Interest\", 2 \"Variable Day\",\n"
+                  "3 \"Variable Day, Deferred Interest\""},
+         takeMethod},
+        {{.name = "day",
+          .value = "N",
+          .help = "the day of month interest is calculated from, 1 to 28, for the fixed-day\n"
+                  "methods (default: the account's last setting)"},
+         takeDay},
+        {{.name = "format",
+          .value = "F",
+          .help = "text (default): aligned columns, then the interest totals;\n"
+                  "csv: ISO dates and plain amounts, the same in every locale;\n"
+                  "an account with an offset account gains a last column, \"Offset\":\n"
+                  "the part of the offset balance counted on the line's day"},
+         takeFormat},
+        {{.name = "summary",
+          .help = "prints instead what the lender over- or under-charged: the totals, the\n"
+                  "largest differences and the calendar years; as CSV one line a year,\n"
+                  "\"year,charged,due,difference,not_comparable\" (postings whose period is\n"
+                  "incomplete, left out of the comparison), then the \"total\" line"},
+         setFlag<&Options::summary>},
+        {{.name = "pdf",
+          .value = "FILE",
+          .help = "writes the printed report to FILE as PDF instead (A4); with --explain\n"
+                  "the posting's working follows the report on a page of its own"},
+         takePdf},
+        {{.name = "explain",
+          .value = "DATE",
+          .help = "prints instead the working of the interest posted on DATE (YYYY-MM-DD):\n"
+                  "each day of its period as the calculation accrued it, then the total,\n"
+                  "the lender's charge and the rates; as CSV one line a day,\n"
+                  "\"date,balance,offset,accruing,deferred,rate,divisor,days,amount,running\"\n"
+                  "(the loan's balance, the counted offset, the balance that bears interest,\n"
+                  "the deferred interest added back, the yearly rate, its divisor, the days\n"
+                  "the day stands for, the day's interest as kept under the rounding and the\n"
+                  "running total; offset and deferred empty where they do not apply)"},
+         takeExplain},
+        {{.name = "rates",
+          .help = "prints instead, for each interest posting, the rate the lender effectively\n"
+                  "charged: the range of yearly rates that give exactly its charge on that\n"
+                  "period's balances, its middle to three decimals (the nearest, marked\n"
+                  "\"≈\", where no rate gives it exactly); as CSV \"date,charged,due,\n"
+                  "entered_min,entered_max,effective,exact,comparable\" (exact and\n"
+                  "comparable 1 or 0; effective and exact empty where there is none)"},
+         setFlag<&Options::rates>},
+        {{.name = "day-count",
+          .value = "D",
+          .help = "how the lender divides the yearly rate (default: the account's setting):\n"
+                  "act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
+                  "No-Leap), act360 (Actual/360), 30360 (30/360)"},
+         takeDayCount},
+        {{.name = "rounding",
+          .value = "R",
+          .help = "how the lender rounds interest (default: the account's setting): day4 (each\n"
+                  "day to four decimals), day2 (each day to cents), posting (only the total)"},
+         takeRounding},
+        {{.name = "fit",
+          .help = "ranks every method, day, day count and rounding by how closely the interest\n"
+                  "due matches the interest charged, best first; as CSV\n"
+                  "\"method,day,day_count,rounding,matched,charges,difference\""},
+         setFlag<&Options::fit>},
+        {{.name = "propose-rates",
+          .help = "prints instead the rate periods that reproduce the lender's own\n"
+                  "interest charges, for a history without its rates (the account's rate\n"
+                  "periods are not used): each period with how many postings it reproduces\n"
+                  "to the cent, then each posting no period reproduces, with the one yearly\n"
+                  "rate nearest its charge and the charge less the interest due under the\n"
+                  "periods; as CSV one record a line under the header\n"
+                  "\"kind,from,to,rate,postings,date,charged,nearest_rate,difference\":\n"
+                  "kind \"period\" (from, to, rate, postings filled) or \"unexplained\"\n"
+                  "(date, charged, nearest_rate, difference filled).\n"
+                  "--method any tries every method, day and convention, proposes under\n"
+                  "the one whose periods reproduce most charges (then: fewest periods)\n"
+                  "and names its choice on standard error"},
+         setFlag<&Options::proposeRates>},
+        {{.name = "reference",
+          .value = "SERIES",
+          .help = "prints instead whether the lender passed on each change of a\n"
+                  "reference rate to the stored rate periods (the lender's variable rate):\n"
+                  "each change of SERIES within the history, the lender's change that answers\n"
+                  "it (the first in the same direction from the change's date to 62 days\n"
+                  "after its date plus the lag that answers no earlier one), the days late,\n"
+                  "the part not passed on and its cost: the interest due under the stored\n"
+                  "rates less that with the change passed on in full from its date plus the\n"
+                  "lag; then the costs' total. Each cost is a run over the whole history:\n"
+                  "past 20 million changes times the history's rows, none is worked out and\n"
+                  "the table is not printed. SERIES is a shipped series'\n"
+                  "short name (--reference list), one the account holds, or a CSV file of\n"
+                  "dates and rates. As CSV \"reference_date,reference_change,reference_rate,\n"
+                  "lender_date,lender_change,lender_rate,days_late,not_passed_on,cost\"\n"
+                  "(rates in per cent, every decimal they have; a change never answered\n"
+                  "leaves the lender's fields empty)"},
+         takeReference},
+        {{.name = "margin",
+          .value = "X",
+          .help = "with --reference: the lender's rate should be the series plus X points;\n"
+                  "reference_rate then shows that sum"},
+         takeMargin},
+        {{.name = "lag",
+          .value = "DAYS",
+          .help = "with --reference: days a change may take to pass on, 0 to 366 (default 0);\n"
+                  "the lender's answer is looked for up to 62 days after them"},
+         takeLag},
+        {{.name = "owed",
+          .help = "prints instead the rate periods the account's stored rate terms (or those\n"
+                  "--terms gives) owe over its history, with how each came about; as CSV\n"
+                  "\"from,to,rate,source\"\n"
+                  "(source fixed, tracker, adjustable or variable). With --method and\n"
+                  "--summary, the summary of the interest charged against the interest due\n"
+                  "under those rates instead (the stored rate periods are not changed)"},
+         setFlag<&Options::owed>},
+        {{.name = "diagnose",
+          .help = "prints instead which known mistake of a lender explains the differences\n"
+                  "between the charges and the interest due: over every run of postings that\n"
+                  "differ, the offset not counted, a rate change moved 1 to 62 days, a change\n"
+                  "of the reference (of the account's variable rate terms) left out, late or\n"
+                  "in part, a rate kept after it should have ended, repayments credited 1 to\n"
+                  "10 days late, another day count or rounding; one counts when it gives every\n"
+                  "charge of at least two postings to the cent. As CSV\n"
+                  "\"explanation,from,to,postings,parameter,amount\": explanation one of\n"
+                  "offset-not-counted, rate-change-moved, reference-not-passed-on, rate-kept,\n"
+                  "credits-late, day-count, rounding; parameter the first day not counted, the\n"
+                  "days moved (+ late), the change's date (with \"late N\" or \"short X\"),\n"
+                  "or the day count and rounding; amount the charges less the interest due\n"
+                  "over the span"},
+         setFlag<&Options::diagnose>},
+        {{.name = "complaint",
+          .value = "LETTER.odt",
+          .help = "writes instead the letter of complaint to the lender, an\n"
+                  "OpenDocument text to edit, from the details kept in the account (Prepare a\n"
+                  "Complaint in the summary window): every posting charged --threshold or more\n"
+                  "above its interest due, with what explains it, the total and the interest it\n"
+                  "would have saved; a detail the account lacks (your name, the account\n"
+                  "number, the lender's name) is written as a placeholder to fill in, such as\n"
+                  "[your name], and said on standard error"},
+         takeComplaint},
+        {{.name = "evidence",
+          .value = "EVIDENCE.pdf",
+          .help = "writes the evidence pack behind it as PDF: the summary page,\n"
+                  "the report, the working of each posting raised, the rate periods used and\n"
+                  "where each came from, the changes of the reference passed on, the statements,\n"
+                  "the method and conventions; each page names the account and the day"},
+         takeEvidence},
+        {{.name = "threshold",
+          .value = "X",
+          .help = "the least overcharge a posting raised has (default: the account's, else\n"
+                  "1.00)"},
+         takeThreshold},
+        {{.name = "terms",
+          .value = "TERMS",
+          .eachValue = true,
+          .help = "one period of the loan's rate terms, for this run in place of every\n"
+                  "period the account keeps (Lender, Rate Terms); the account is not changed.\n"
+                  "Given once a period, as fields NAME=VALUE between commas: from=DATE (its\n"
+                  "first day; it lasts to the day before the next period's) and\n"
+                  "kind=fixed|tracker|adjustable|variable, both required, then the fields\n"
+                  "of its kind. fixed: rate=R, until=DATE (its last day; default: until the\n"
+                  "next period). tracker: series=S, margin=X, lag=DAYS (0 to 366) or\n"
+                  "next-month=yes (each change from the first day of the next month).\n"
+                  "adjustable: series=S, rate=R (until the first change), margin=X,\n"
+                  "rounding=none|nearest|up|down, step=X (default 0.125),\n"
+                  "first-change=DATE, months=N (between changes, 1 to 120, default 12),\n"
+                  "look-back=DAYS, first-cap=X, each-cap=X, life-cap=X, floor=R.\n"
+                  "variable (the stored rate periods, checked against S as --reference\n"
+                  "does): series=S, lag=DAYS. S is a series as --reference takes it, DATE\n"
+                  "YYYY-MM-DD, R a rate in per cent, X points. With --owed, --summary,\n"
+                  "--diagnose, --complaint, --evidence or --pdf, for example\n"
+                  "--terms from=2021-01-01,kind=fixed,rate=2.99,until=2022-12-31\n"
+                  "--terms from=2023-01-01,kind=variable,series=rba-cash,lag=30"},
+         takeTerms},
+        {{.name = "help", .ends = true, .shortName = "-h", .help = "prints this text"}, nullptr},
+        {{.name = "version", .ends = true, .help = "prints the program's version"}, nullptr},
+    },
+    takeAccount};
 
 // The problems that more than one mode finds.
 QString proposalAlone() {
@@ -646,6 +567,64 @@ Mode modeOf(const Options& o) {
     return Mode::Report;
 }
 
+using ToolMode = CommandLine::Mode<Mode, Given>;
+
+// The modes in the order of the usage, with their checks.
+const QList<ToolMode> Modes = {
+    {Mode::Report,
+     "report",
+     "the report's lines as text or CSV, or the printed report (with --explain's working "
+     "after it)",
+     {{"ACCOUNT --method M [--day N] [--summary | --rates]",
+       "[--explain DATE] [--format text|csv | --pdf FILE]", "[--day-count D] [--rounding R]"}},
+     reportProblem},
+    {Mode::Summary, "summary", "what the lender over- or under-charged", {}, summaryProblem},
+    {Mode::Rates, "rates", "the rate each posting effectively charged", {}, ratesProblem},
+    {Mode::Explain, "explain", "the working of the interest of one posting", {}, explainProblem},
+    {Mode::Fit,
+     "fit",
+     "every method, day and convention, by how closely it gives the charges",
+     {{"ACCOUNT --fit [--format text|csv]"}},
+     fitProblem},
+    {Mode::Propose,
+     "propose",
+     "the rate periods that reproduce the lender's charges",
+     {{"ACCOUNT --propose-rates --method M|any [--day N]",
+       "[--day-count D] [--rounding R] [--format text|csv]"}},
+     proposalProblem},
+    {Mode::Reference,
+     "reference",
+     "whether the lender passed on each change of a reference rate",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+       "--reference SERIES [--margin X] [--lag DAYS] [--format text|csv]"}},
+     referenceProblem},
+    {Mode::Owed,
+     "owed",
+     "the rate periods the rate terms owe, or the summary under them",
+     {{"ACCOUNT --owed [--terms TERMS]... [--format text|csv]"},
+      {"ACCOUNT --owed --summary --method M [--day N]",
+       "[--day-count D] [--rounding R] [--terms TERMS]...", "[--format text|csv]"}},
+     owedProblem},
+    {Mode::SeriesList,
+     "series list",
+     "the shipped series, and the account's own",
+     {{"[ACCOUNT] --reference list"}},
+     seriesListProblem},
+    {Mode::Diagnose,
+     "diagnose",
+     "which known mistake of a lender explains the differences",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+       "--diagnose [--format text|csv]"}},
+     diagnoseProblem},
+    {Mode::Complaint,
+     "complaint",
+     "the letter of complaint to the lender and its evidence",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+       "--complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]"}},
+     complaintProblem},
+};
+
+// The options that go with some modes only, then the mode's own check.
 QString modeProblem(const Given& given) {
     const Options& o = given.options;
     if ((o.margin || o.lag) && o.mode != Mode::Reference && o.mode != Mode::SeriesList)
@@ -655,40 +634,56 @@ QString modeProblem(const Given& given) {
     if (!o.terms.isEmpty() && !termsCount(o))
         return QStringLiteral("--terms goes with --owed, --summary, --diagnose, --complaint, "
                               "--evidence or --pdf, where the rate terms count");
-    switch (o.mode) {
-    case Mode::Reference:
-        return referenceProblem(given);
-    case Mode::SeriesList:
-        return seriesListProblem(given);
-    case Mode::Owed:
-        return owedProblem(given);
-    case Mode::Diagnose:
-        return diagnoseProblem(given);
-    case Mode::Complaint:
-        return complaintProblem(given);
-    case Mode::Fit:
-        return fitProblem(given);
-    case Mode::Propose:
-        return proposalProblem(given);
-    case Mode::Rates:
-        return ratesProblem(given);
-    case Mode::Summary:
-        return summaryProblem(given);
-    case Mode::Explain:
-        return explainProblem(given);
-    case Mode::Report:
-        break;
+    for (const ToolMode& mode : Modes) {
+        if (mode.id == o.mode)
+            return mode.problem(given);
     }
-    return reportProblem(given);
+    return QString();
 }
+
+const char* const Description =
+    "\n"
+    "Prints the interest report of a loan account: the lines \"View Report\" shows, with the\n"
+    "interest due by the lender's method beside the interest charged. The account is only read.\n"
+    "\n";
+
+const char* const SeriesListHelp =
+    "lists the shipped series (and the account's own, given ACCOUNT):\n"
+    "short name, name, publisher, first date, the date it is known to";
+
+const char* const ExitStatus =
+    "\n"
+    "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
+    "or no interest posting on the --explain DATE, or no rate could be proposed, or no\n"
+    "posting to complain of, or --terms that do not read or cannot be worked, or the\n"
+    "costs of --reference past their limit, or a file to write refused: the account itself\n"
+    "or a link to it, any symbolic link, a folder, pipe or device, another account file,\n"
+    "or one file named for two outputs (nothing is written then).\n"
+    "Notices go to standard error, one a line.\n";
 
 } // namespace
 
+QString usage() {
+    return CommandLine::Usage(ReportTool, 15)
+        .forms(Modes)
+        .form({QStringLiteral("--help | --version")})
+        .paragraphs(Description)
+        .optionsThrough("lag")
+        .entry(QStringLiteral("--reference list"), SeriesListHelp)
+        .optionsThrough("version")
+        .paragraphs(ExitStatus)
+        .text();
+}
+
 std::optional<Options> parseArguments(const QStringList& args, QString* problem) {
     Given given;
-    if (!ArgumentReader().read(args, given, problem))
+    QString ended;
+    *problem = CommandLine::read(ReportTool, args, given, &ended);
+    if (!problem->isEmpty())
         return std::nullopt;
     Options& o = given.options;
+    o.help = ended == QLatin1String("help");
+    o.version = ended == QLatin1String("version");
     if (o.help || o.version)
         return o;
     o.mode = modeOf(o);

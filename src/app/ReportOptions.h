@@ -10,11 +10,13 @@
 
 #include <optional>
 
-// The command line of vantrell-report: its usage text, its options and the mode they ask for,
-// each mode's options checked. The tool's main file runs what they ask.
+// The command line of vantrell-report, read by the tools' shared front end (CommandLine): its
+// options, the mode they ask for with each mode's checks, and the usage text written from them.
+// The tool's main file runs what they ask.
 namespace ReportOptions {
 
-extern const char* const Usage;
+// The text --help prints and a usage error ends with.
+QString usage();
 
 // What the tool prints: the report (as text, CSV or PDF) or one of the prints instead of it.
 enum class Mode {
@@ -66,8 +68,8 @@ struct Options {
     bool version = false;
 };
 
-// Options as "--name value" or "--name=value": nullopt, with `problem` saying what is wrong,
-// at the first problem.
+// Options as "--name value" or "--name=value", each once (--terms once a period): nullopt, with
+// `problem` saying what is wrong, at the first problem.
 std::optional<Options> parseArguments(const QStringList& args, QString* problem);
 
 } // namespace ReportOptions

@@ -20,9 +20,9 @@ inline int problem(const char* tool, const QString& text, int status) {
     return status;
 }
 
-inline int usageError(const char* tool, const QString& text, const char* usage, int status) {
+inline int usageError(const char* tool, const QString& text, const QString& usage, int status) {
     print(stderr, QStringLiteral("%1: %2\n\n").arg(QLatin1String(tool), text));
-    print(stderr, QString::fromUtf8(usage));
+    print(stderr, usage);
     return status;
 }
 

@@ -35,7 +35,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -48,7 +47,7 @@ enum Exit { Written = 0, UsageError = 1, Unreadable = 2 };
 using ToolText::print;
 
 int usageError(const QString& problem) {
-    return ToolText::usageError("vantrell-report", problem, Usage, UsageError);
+    return ToolText::usageError("vantrell-report", problem, usage(), UsageError);
 }
 
 int unreadable(const QString& problem) {
@@ -489,16 +488,15 @@ int run(const Options& o) {
     return runReport(o, snapshot, basis, notices);
 }
 
-// Whether the arguments ask for the printed report, before Qt has read them.
+// Whether the run writes a file that is painted (the printed report, the letter and its
+// evidence), the arguments read as the tool reads them, before Qt has read them.
 bool wantsPdf(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--pdf", "--complaint", "--evidence"}) {
-            const std::size_t n = std::strlen(option);
-            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
-                return true;
-        }
-    }
-    return false;
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QString problem;
+    const std::optional<Options> o = parseArguments(args, &problem);
+    return o && (!o->pdf.isEmpty() || !o->complaint.isEmpty() || !o->evidence.isEmpty());
 }
 
 } // namespace
@@ -519,7 +517,7 @@ int main(int argc, char** argv) {
     if (!options)
         return usageError(problem);
     if (options->help) {
-        print(stdout, QString::fromUtf8(Usage));
+        print(stdout, usage());
         return Written;
     }
     if (options->version) {

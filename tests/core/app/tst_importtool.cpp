@@ -25,7 +25,8 @@ void TestImportTool::toolExitStatus_data() {
     QTest::newRow("missing file") << QStringList{"/nonexistent/a.csv"} << 2 << "";
 
     // How options are read: a value is the next argument whatever it looks like, a value given to
-    // a flag makes it unknown, a single dash is no option, and the first problem in order is told.
+    // a flag makes it unknown, a single dash is no option, an option given twice is refused (as
+    // the report tool refuses it), and the first problem in order is told.
     QTest::newRow("value that looks like an option")
         << QStringList{"a.csv", "--into", "--format", "csv"} << 1
         << "vantrell-import: one FILE only\n";
@@ -41,6 +42,10 @@ void TestImportTool::toolExitStatus_data() {
                                 << "vantrell-import: unknown option -h\n";
     QTest::newRow("double dash") << QStringList{"a.csv", "--"} << 1
                                  << "vantrell-import: unknown option --\n";
+    QTest::newRow("repeated option") << QStringList{"a.csv", "--format", "csv", "--format", "text"}
+                                     << 1 << "vantrell-import: repeated option --format\n";
+    QTest::newRow("repeated flag") << QStringList{"a.csv", "--flip", "--flip"} << 1
+                                   << "vantrell-import: repeated option --flip\n";
     QTest::newRow("bad format first") << QStringList{"a.csv", "--format", "x", "--bogus"} << 1
                                       << "vantrell-import: --format takes text or csv\n";
     QTest::newRow("unknown option first") << QStringList{"a.csv", "--bogus", "--format", "x"} << 1

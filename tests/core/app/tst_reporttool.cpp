@@ -94,6 +94,9 @@ void TestReportTool::exitStatus_data() {
     QTest::newRow("repeated option with its value")
         << QStringList{"SMALL", "--method", "2", "--method=3"} << 1
         << "vantrell-report: unknown or repeated option '--method=3'\n";
+    QTest::newRow("repeated day") << QStringList{"SMALL", "--method", "2", "--day",
+                                                 "5",     "--day",    "6"}
+                                  << 1 << "vantrell-report: unknown or repeated option '6'\n";
     QTest::newRow("repeated flag")
         << QStringList{"SMALL", "--method", "2", "--rates", "--rates"} << 1
         << "vantrell-report: unknown or repeated option '--rates'\n";
