@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InterestSummary.h"
+#include "engine/InterestSummary.h"
 #include "engine/LenderConventions.h"
 
 #include <QByteArray>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "diagnosis/Diagnosis.h"
+#include "engine/InterestSummary.h"
 #include "engine/InterestWorking.h"
 #include "engine/ReportLine.h"
 #include "reference/TermsCheck.h"
-#include "render/InterestSummary.h"
 #include "render/SummaryRendering.h"
 #include "render/WorkingRendering.h"
 
