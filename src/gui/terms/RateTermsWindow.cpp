@@ -10,7 +10,6 @@
 #include "render/ReferenceRendering.h"
 #include "render/SummaryRendering.h"
 #include "shell/Captions.h"
-#include "shell/Charts.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowFit.h"
 #include "shell/WindowHost.h"
@@ -20,7 +19,6 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -29,7 +27,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -37,7 +34,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 using RateTerms::Kind;
 
@@ -708,51 +704,6 @@ void RateTermsWindow::fillPassOn() {
                                        "reference series to see whether its changes were passed "
                                        "on.")
                                   : totals.join(QLatin1Char('\n')));
-}
-
-void RateTermsWindow::fillChart(const RateTerms::Owed& owed) {
-    QChart* chart = termsChart->chart();
-    Charts::clear(chart);
-    const auto [first, last] = historyDates(m_inputs->history);
-    if (!first.isValid())
-        return;
-    QVector<QPair<QString, QVector<QPointF>>> lines = {
-        {tr("Stored rates"), ReferenceRendering::steps(m_inputs->rates)},
-        {tr("Owed rates"), ReferenceRendering::steps(owed.ratePeriods())}};
-    QStringList shown;
-    const RateTerms::SeriesSet every = everySeries();
-    for (const RateTerms::Period& p : std::as_const(m_terms)) {
-        if (p.series.isEmpty() || shown.contains(p.series) || !every.contains(p.series))
-            continue;
-        shown << p.series;
-        lines.append({every.value(p.series).name,
-                      ReferenceRendering::steps(every.value(p.series), first, last)});
-    }
-    QVector<double> values;
-    auto* x = new QDateTimeAxis;
-    constexpr int Ticks = 5;
-    x->setFormat(InterestSummary::timeAxisFormat(first, last, Ticks));
-    x->setTickCount(Ticks);
-    x->setRange(first.startOfDay(), last.addDays(1).startOfDay());
-    chart->addAxis(x, Qt::AlignBottom);
-    auto* y = new QValueAxis;
-    y->setLabelFormat(QStringLiteral("%.2f"));
-    chart->addAxis(y, Qt::AlignLeft);
-    for (const auto& [name, points] : std::as_const(lines)) {
-        if (points.isEmpty())
-            continue;
-        auto* series = new QLineSeries;
-        series->setName(name);
-        series->append(points);
-        chart->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
-        for (const QPointF& point : points)
-            values << point.y();
-    }
-    const InterestSummary::ValueRange range = InterestSummary::valueRange(values);
-    y->setRange(range.low, range.high);
-    y->applyNiceNumbers();
 }
 
 void RateTermsWindow::viewReportUnderTerms() {
