@@ -1,6 +1,6 @@
 // libFuzzer target: RtfReader::read must finish on any input without crashing, hanging or
 // touching memory it does not own.
-#include "render/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QByteArray>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "engine/InterestEngine.h"
+#include "engine/InterestSummary.h"
 #include "engine/ReportStore.h"
 #include "reference/ReferenceSeries.h"
 #include "reference/TermsCheck.h"
-#include "render/InterestSummary.h"
 
 #include <QDate>
 #include <QString>

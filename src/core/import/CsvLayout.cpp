@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -60,6 +62,110 @@ std::optional<bool> yesNo(const QString& value) {
     return std::nullopt;
 }
 
+// A value of `choices`, named case-blind; nullopt for none of them.
+template <typename T>
+std::optional<T> oneOf(const QString& value,
+                       std::initializer_list<std::pair<const char16_t*, T>> choices) {
+    for (const auto& [word, choice] : choices) {
+        if (value.compare(QStringView(word), Qt::CaseInsensitive) == 0)
+            return choice;
+    }
+    return std::nullopt;
+}
+
+// Where the lines' choices go beside the layout (each may be null), and whether the amounts'
+// form was given.
+struct ChoiceTargets {
+    QHash<QString, QString>* named;
+    bool* autoSkip;
+    QString* name;
+    bool amountsGiven = false;
+};
+
+// The extra description columns, or one column by number (or, in a preset, by header text).
+// False when the value is none of these; a key the program does not know is a later version's
+// choice and passes.
+bool readColumn(const QString& key, const QString& value, CsvLayout& layout,
+                QHash<QString, QString>* named) {
+    if (key == QLatin1String(ExtraDescriptionsKey)) {
+        // Column numbers, "0" for none.
+        layout.extraDescriptionColumns.clear();
+        for (const QString& part : value.split(u',', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int number = part.trimmed().toInt(&ok);
+            if (!ok || number < 0 || number > 1000)
+                return false;
+            if (number > 0)
+                layout.extraDescriptionColumns << number - 1;
+        }
+        return true;
+    }
+    int CsvLayout::*member = CsvLayout::columnOf(key);
+    if (!member)
+        return true;
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (ok && number >= 1 && number <= 1000)
+        layout.*member = number - 1;
+    else if (ok && number == 0)
+        layout.*member = -1;
+    else if (named && !value.isEmpty())
+        named->insert(key, value);
+    else
+        return false;
+    return true;
+}
+
+// One "key=value" choice into the layout or `to`; false when the value does not fit the key.
+bool readChoice(const QString& key, const QString& value, CsvLayout& layout, ChoiceTargets& to) {
+    if (key == u"name") {
+        if (to.name)
+            *to.name = value;
+    } else if (key == u"delimiter") {
+        const auto d = delimiterFromName(value);
+        if (!d)
+            return false;
+        layout.delimiter = *d;
+    } else if (key == u"skip") {
+        if (to.autoSkip && value.compare(u"auto", Qt::CaseInsensitive) == 0) {
+            *to.autoSkip = true;
+            return true;
+        }
+        bool ok = false;
+        const int skip = value.toInt(&ok);
+        if (!ok || skip < 0 || skip > 1000)
+            return false;
+        layout.skipLines = skip;
+    } else if (key == u"header" || key == u"flip") {
+        const auto b = yesNo(value);
+        if (!b)
+            return false;
+        (key == u"header" ? layout.header : layout.flipSign) = *b;
+    } else if (key == u"dates") {
+        const auto order = oneOf<DateOrder>(
+            value, {{u"day-first", DateOrder::DayFirst}, {u"month-first", DateOrder::MonthFirst}});
+        if (!order)
+            return false;
+        layout.dateOrder = *order;
+    } else if (key == u"decimal") {
+        const auto point = oneOf<QChar>(value, {{u"point", u'.'}, {u"comma", u','}});
+        if (!point)
+            return false;
+        layout.decimal = *point;
+    } else if (key == u"amounts") {
+        to.amountsGiven = true;
+        const auto amounts =
+            oneOf<CsvLayout::Amounts>(value, {{u"signed", CsvLayout::Amounts::Signed},
+                                              {u"debit-credit", CsvLayout::Amounts::DebitCredit}});
+        if (!amounts)
+            return false;
+        layout.amounts = *amounts;
+    } else {
+        return readColumn(key, value, layout, to.named);
+    }
+    return true;
+}
+
 // Reads the "key=value" lines both forms share. `named` (presets only) takes columns given by
 // header text; without it a column must be a number.
 bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>* named,
@@ -69,7 +175,7 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
             *error = why;
         return false;
     };
-    bool amountsGiven = false;
+    ChoiceTargets to{named, autoSkip, name};
     const QStringList lines = text.split(u'\n');
     for (int n = 0; n < lines.size(); ++n) {
         const QString line = lines[n].trimmed();
@@ -81,89 +187,12 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
         const QString key = line.left(eq).trimmed().toLower();
         // A tab delimiter is kept as the word; a value of blanks only is not trimmed away.
         const QString value = line.mid(eq + 1).trimmed();
-        const auto bad = [&] {
+        if (!readChoice(key, value, layout, to))
             return fail(QStringLiteral("Line %1: \"%2\" is not a value for %3.")
                             .arg(n + 1)
                             .arg(value, key));
-        };
-        if (key == u"name") {
-            if (name)
-                *name = value;
-        } else if (key == u"delimiter") {
-            const auto d = delimiterFromName(value);
-            if (!d)
-                return bad();
-            layout.delimiter = *d;
-        } else if (key == u"skip") {
-            if (autoSkip && value.compare(u"auto", Qt::CaseInsensitive) == 0) {
-                *autoSkip = true;
-                continue;
-            }
-            bool ok = false;
-            const int skip = value.toInt(&ok);
-            if (!ok || skip < 0 || skip > 1000)
-                return bad();
-            layout.skipLines = skip;
-        } else if (key == u"header") {
-            const auto b = yesNo(value);
-            if (!b)
-                return bad();
-            layout.header = *b;
-        } else if (key == u"flip") {
-            const auto b = yesNo(value);
-            if (!b)
-                return bad();
-            layout.flipSign = *b;
-        } else if (key == u"dates") {
-            if (value.compare(u"day-first", Qt::CaseInsensitive) == 0)
-                layout.dateOrder = DateOrder::DayFirst;
-            else if (value.compare(u"month-first", Qt::CaseInsensitive) == 0)
-                layout.dateOrder = DateOrder::MonthFirst;
-            else
-                return bad();
-        } else if (key == u"decimal") {
-            if (value.compare(u"point", Qt::CaseInsensitive) == 0)
-                layout.decimal = u'.';
-            else if (value.compare(u"comma", Qt::CaseInsensitive) == 0)
-                layout.decimal = u',';
-            else
-                return bad();
-        } else if (key == u"amounts") {
-            amountsGiven = true;
-            if (value.compare(u"signed", Qt::CaseInsensitive) == 0)
-                layout.amounts = CsvLayout::Amounts::Signed;
-            else if (value.compare(u"debit-credit", Qt::CaseInsensitive) == 0)
-                layout.amounts = CsvLayout::Amounts::DebitCredit;
-            else
-                return bad();
-        } else if (key == QLatin1String(ExtraDescriptionsKey)) {
-            // Column numbers, "0" for none.
-            layout.extraDescriptionColumns.clear();
-            for (const QString& part : value.split(u',', Qt::SkipEmptyParts)) {
-                bool ok = false;
-                const int number = part.trimmed().toInt(&ok);
-                if (!ok || number < 0 || number > 1000)
-                    return bad();
-                if (number > 0)
-                    layout.extraDescriptionColumns << number - 1;
-            }
-        } else {
-            int CsvLayout::*member = CsvLayout::columnOf(key);
-            if (!member)
-                continue; // a later version's choice
-            bool ok = false;
-            const int number = value.toInt(&ok);
-            if (ok && number >= 1 && number <= 1000)
-                layout.*member = number - 1;
-            else if (ok && number == 0)
-                layout.*member = -1;
-            else if (named && !value.isEmpty())
-                named->insert(key, value);
-            else
-                return bad();
-        }
     }
-    if (!amountsGiven) {
+    if (!to.amountsGiven) {
         const bool debitCredit =
             (layout.debitColumn >= 0 || layout.creditColumn >= 0 ||
              (named && (named->contains("debit") || named->contains("credit"))));

@@ -25,6 +25,71 @@ bool isBlank(const QList<QStringView>& fields) {
                        [](QStringView f) { return f.trimmed().isEmpty(); });
 }
 
+bool isLineEnd(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
+// The text being split, where the split has reached and the line it is on.
+struct Cursor {
+    const QChar* p;
+    qsizetype n;
+    qsizetype i = 0;
+    int line = 1;
+    // Moves up to the delimiter or the line's end.
+    void toFieldEnd(QChar delimiter) {
+        while (i < n && p[i] != delimiter && !isLineEnd(p[i]))
+            ++i;
+    }
+};
+
+// The quoted field at the cursor (on its opening quote): up to the closing quote, "" for a quote
+// inside, then what stands between the closing quote and the delimiter, which stays with the
+// field. A field that is not a stretch of the text as it is goes to `unescaped`, which the field
+// views. False when the quote is never closed.
+bool readQuoted(Cursor& c, QChar delimiter, QStringList& unescaped, QStringView& field) {
+    const QChar* p = c.p;
+    const qsizetype n = c.n;
+    qsizetype& i = c.i;
+    const qsizetype start = ++i;
+    QString copy;
+    bool escaped = false;
+    bool closed = false;
+    while (i < n) {
+        if (p[i] == u'"') {
+            if (i + 1 < n && p[i + 1] == u'"') {
+                if (!escaped)
+                    copy = QString(p + start, i - start);
+                escaped = true;
+                copy += u'"';
+                i += 2;
+                continue;
+            }
+            closed = true;
+            break;
+        }
+        if (p[i] == u'\n' || (p[i] == u'\r' && !(i + 1 < n && p[i + 1] == u'\n')))
+            ++c.line;
+        if (escaped)
+            copy += p[i];
+        ++i;
+    }
+    if (!closed)
+        return false;
+    const qsizetype end = i++;
+    const qsizetype tail = i;
+    c.toFieldEnd(delimiter);
+    if (escaped || i > tail) {
+        if (!escaped)
+            copy = QString(p + start, end - start);
+        copy.append(p + tail, i - tail);
+        unescaped << std::move(copy);
+        field = unescaped.constLast();
+    } else {
+        field = QStringView(p + start, end - start);
+    }
+    return true;
+}
+
 } // namespace
 
 CsvReader::CsvReader(QString text) : m_text(std::move(text)) {}
@@ -35,86 +100,45 @@ const CsvReader::Split& CsvReader::split(QChar delimiter) const {
         return found->second;
 
     Split& result = m_splits[delimiter.unicode()];
-    const QChar* p = m_text.constData();
-    const qsizetype n = m_text.size();
+    Cursor c{m_text.constData(), m_text.size()};
+    const QChar* p = c.p;
+    const qsizetype n = c.n;
     result.records.reserve(std::count(m_text.cbegin(), m_text.cend(), u'\n') + 1);
-    auto isLineEnd = [&](qsizetype at) { return p[at] == u'\n' || p[at] == u'\r'; };
-    qsizetype i = 0;
-    int line = 1;
     CsvRecord record;
     auto endRecord = [&] {
         if (!isBlank(record.fields))
             result.records << std::move(record);
         record = CsvRecord();
     };
-    while (i < n) {
+    while (c.i < n) {
         if (record.fields.isEmpty())
-            record.line = line;
+            record.line = c.line;
         QStringView field;
-        if (p[i] == u'"') {
-            // A quoted field: up to the closing quote, "" for a quote inside.
-            const int opened = line;
-            const qsizetype start = ++i;
-            QString copy;
-            bool escaped = false;
-            bool closed = false;
-            while (i < n) {
-                if (p[i] == u'"') {
-                    if (i + 1 < n && p[i + 1] == u'"') {
-                        if (!escaped)
-                            copy = QString(p + start, i - start);
-                        escaped = true;
-                        copy += u'"';
-                        i += 2;
-                        continue;
-                    }
-                    closed = true;
-                    break;
-                }
-                if (p[i] == u'\n' || (p[i] == u'\r' && !(i + 1 < n && p[i + 1] == u'\n')))
-                    ++line;
-                if (escaped)
-                    copy += p[i];
-                ++i;
-            }
-            if (!closed) {
+        if (p[c.i] == u'"') {
+            const int opened = c.line;
+            if (!readQuoted(c, delimiter, result.unescaped, field)) {
                 // The rest of the file is inside the quote: the record is lost with it.
                 result.openQuoteLine = opened;
                 return result;
             }
-            const qsizetype end = i++;
-            // Text between the closing quote and the delimiter stays with the field.
-            const qsizetype tail = i;
-            while (i < n && p[i] != delimiter && !isLineEnd(i))
-                ++i;
-            if (escaped || i > tail) {
-                if (!escaped)
-                    copy = QString(p + start, end - start);
-                copy.append(p + tail, i - tail);
-                result.unescaped << std::move(copy);
-                field = result.unescaped.constLast();
-            } else {
-                field = QStringView(p + start, end - start);
-            }
         } else {
-            const qsizetype start = i;
-            while (i < n && p[i] != delimiter && !isLineEnd(i))
-                ++i;
-            field = QStringView(p + start, i - start);
+            const qsizetype start = c.i;
+            c.toFieldEnd(delimiter);
+            field = QStringView(p + start, c.i - start);
         }
         record.fields << field;
-        if (i >= n)
+        if (c.i >= n)
             break;
-        if (p[i] == delimiter) {
-            if (++i == n)
+        if (p[c.i] == delimiter) {
+            if (++c.i == n)
                 record.fields << QStringView(); // "a,b," at the very end
             continue;
         }
         // A line end: "\r\n", "\n" or "\r".
-        if (p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n')
-            ++i;
-        ++i;
-        ++line;
+        if (p[c.i] == u'\r' && c.i + 1 < n && p[c.i + 1] == u'\n')
+            ++c.i;
+        ++c.i;
+        ++c.line;
         endRecord();
     }
     if (!record.fields.isEmpty())

@@ -250,6 +250,170 @@ std::optional<Money> offeredOpening(const ReadResult& read, const AccountHistory
     return BankSummary::offeredOpening(read.summary);
 }
 
+namespace {
+
+// Sums over the file's amounts are checked: a hostile file must not wrap them.
+Plan amountsRefused() {
+    Plan plan;
+    plan.refusal = QStringLiteral("The file's amounts add up to more than a loan account can "
+                                  "hold: it is not a loan's history.");
+    return plan;
+}
+
+// The balance before the first row: from the first stated balance, back through the amounts;
+// without one the opening given, else the account's last. False when the amounts wrap.
+bool balanceBeforeFirst(const QList<ImportedRow>& rows, bool hasBalance, const Balances& given,
+                        const AccountHistory& account, std::optional<Money>& running) {
+    if (hasBalance) {
+        Money sum;
+        for (const ImportedRow& r : rows) {
+            const auto next = Money::add(sum, r.amount);
+            if (!next)
+                return false;
+            sum = *next;
+            if (r.balance) {
+                running = Money::subtract(*r.balance, sum);
+                return running.has_value();
+            }
+        }
+    } else if (given.opening) {
+        running = given.opening;
+    } else if (account.lastDate.isValid()) {
+        running = account.lastBalance;
+    }
+    return true;
+}
+
+// The balance after each row and where the file's own balance parts from the amounts: from
+// there on its balance is followed, so that one missing row breaks one statement only.
+struct RowBalances {
+    Money first;
+    QList<Money> after;
+    QList<int> breakAt; // the line of a row whose balance parts, else 0
+    Money before(qsizetype i) const { return i == 0 ? first : after[i - 1]; }
+};
+
+std::optional<RowBalances> followBalances(const QList<ImportedRow>& rows, Money first) {
+    const qsizetype n = rows.size();
+    RowBalances b{first, QList<Money>(n), QList<int>(n, 0)};
+    Money balance = first;
+    for (qsizetype i = 0; i < n; ++i) {
+        const ImportedRow& r = rows[i];
+        const auto next = Money::add(balance, r.amount);
+        if (!next || !BankText::fitsAnAccount(*next))
+            return std::nullopt;
+        balance = *next;
+        if (r.balance && *r.balance != balance) {
+            b.breakAt[i] = r.line > 0 ? r.line : 1;
+            balance = *r.balance;
+        }
+        b.after[i] = balance;
+    }
+    return b;
+}
+
+// Cuts the rows into statements, one after the other; the days the account's history holds are
+// matched against it and never written twice.
+class StatementCutter {
+public:
+    StatementCutter(const QList<ImportedRow>& rows, const RowBalances& balances,
+                    const AccountHistory& account, bool noBalanceToCheck, int firstNumber)
+        : m_rows(rows), m_balances(balances), m_account(account),
+          m_noBalanceToCheck(noBalanceToCheck), m_number(firstNumber) {
+        // Rows the account's history already holds are matched by date and effect.
+        for (const KnownTransactions::Entry& e : account.committed)
+            ++m_committed[{e.date.toJulianDay(), e.effect.raw()}];
+    }
+
+    Statement next(const QDate& start, const QDate& end) {
+        Statement s;
+        s.start = start;
+        s.end = end;
+        const QDate lastCommitted = m_account.lastDate;
+        const bool overlaps = lastCommitted.isValid() && start <= lastCommitted;
+        if (lastCommitted.isValid() && end <= lastCommitted) {
+            s.status = Status::AlreadyInAccount;
+        } else if (overlaps) {
+            // The committed days are never written twice: the statement starts after them.
+            s.start = lastCommitted.addDays(1);
+            leaveOutCommitted(s);
+        }
+        const qsizetype n = m_rows.size();
+        // Its days after the history's last are all empty: the account has it already.
+        if (overlaps && (m_at == n || m_rows[m_at].date > end))
+            s.status = Status::AlreadyInAccount;
+        const qsizetype from = m_at;
+        while (m_at < n && m_rows[m_at].date <= end)
+            s.rows << m_rows[m_at++];
+        s.opening = m_balances.before(from);
+        s.closing = m_balances.before(m_at);
+        if (s.status != Status::AlreadyInAccount)
+            judgeNew(s, from);
+        s.noInterest = std::none_of(s.rows.begin(), s.rows.end(), [](const ImportedRow& r) {
+            return ColumnRules::defaults().columnFor(r) == AmountColumn::InterestPayment;
+        });
+        return s;
+    }
+
+    qsizetype rowsCut() const { return m_at; }
+
+private:
+    // The rows on the committed days: those the history holds, and those it does not.
+    void leaveOutCommitted(Statement& s) {
+        for (; m_at < m_rows.size() && m_rows[m_at].date <= m_account.lastDate; ++m_at) {
+            const QPair<qint64, qint64> key{m_rows[m_at].date.toJulianDay(),
+                                            m_rows[m_at].amount.raw()};
+            if (m_committed.value(key) > 0) {
+                --m_committed[key];
+                ++s.leftOut;
+            } else {
+                ++s.notInHistory;
+            }
+        }
+    }
+
+    // A statement the account does not hold yet: its balance checked, its number given.
+    void judgeNew(Statement& s, qsizetype from) {
+        for (qsizetype i = from; i < m_at; ++i) {
+            if (m_balances.breakAt[i]) {
+                s.status = Status::BalanceBreak;
+                s.breakLine = m_balances.breakAt[i];
+                break;
+            }
+        }
+        if (m_noBalanceToCheck)
+            s.status = Status::NoBalanceToCheck;
+        if (m_firstNew && m_account.lastDate.isValid())
+            s.balanceRow = s.opening != m_account.lastBalance;
+        m_firstNew = false;
+        s.number = m_number++;
+    }
+
+    const QList<ImportedRow>& m_rows;
+    const RowBalances& m_balances;
+    const AccountHistory& m_account;
+    const bool m_noBalanceToCheck;
+    int m_number;
+    QHash<QPair<qint64, qint64>, int> m_committed;
+    qsizetype m_at = 0;
+    bool m_firstNew = true;
+};
+
+// The statements the account holds already are its last ones: they take its numbers (sorted),
+// the latest the highest. The account keeps no dates per number, so the order matches them.
+void numberHeld(Plan& plan, const QVector<int>& accountNumbers) {
+    int held = int(accountNumbers.size());
+    int below = accountNumbers.isEmpty() ? 0 : accountNumbers.first();
+    for (qsizetype i = plan.statements.size() - 1; i >= 0; --i) {
+        Statement& s = plan.statements[i];
+        if (s.status != Status::AlreadyInAccount)
+            continue;
+        s.number = held > 0 ? accountNumbers[--held] : std::max(--below, 0);
+    }
+}
+
+} // namespace
+
 Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances& given,
          const AccountHistory& account) {
     Plan plan;
@@ -257,7 +421,6 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
     if (rows.isEmpty())
         return plan;
 
-    const qsizetype n = rows.size();
     const auto [earliest, latest] = std::minmax_element(
         rows.begin(), rows.end(),
         [](const ImportedRow& a, const ImportedRow& b) { return a.date < b.date; });
@@ -267,140 +430,34 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         return plan;
     }
     const bool hasBalance = statesBalances(rows);
-
-    // Sums over the file's amounts are checked: a hostile file must not wrap them.
-    const auto refused = [&plan] {
-        plan = Plan();
-        plan.refusal = QStringLiteral("The file's amounts add up to more than a loan account can "
-                                      "hold: it is not a loan's history.");
-        return plan;
-    };
-
-    // The balance before the first row: from the first stated balance, back through the amounts.
     std::optional<Money> running;
-    if (hasBalance) {
-        Money sum;
-        for (const ImportedRow& r : rows) {
-            const auto next = Money::add(sum, r.amount);
-            if (!next)
-                return refused();
-            sum = *next;
-            if (r.balance) {
-                running = Money::subtract(*r.balance, sum);
-                if (!running)
-                    return refused();
-                break;
-            }
-        }
-    } else if (given.opening) {
-        running = given.opening;
-    } else if (account.lastDate.isValid()) {
-        running = account.lastBalance;
-    }
+    if (!balanceBeforeFirst(rows, hasBalance, given, account, running))
+        return amountsRefused();
     const bool opened = running.has_value();
     if (!opened)
         plan.note = QStringLiteral("the file states no balance and no opening balance is given");
+    const std::optional<RowBalances> balances = followBalances(rows, running.value_or(Money()));
+    if (!balances)
+        return amountsRefused();
 
-    // The balance after each row and where the file's own balance parts from the amounts: from
-    // there on its balance is followed, so that one missing row breaks one statement only.
-    QList<Money> after(n);
-    QList<int> breakAt(n, 0);
-    Money balance = running.value_or(Money());
-    const Money first = balance;
-    for (qsizetype i = 0; i < n; ++i) {
-        const ImportedRow& r = rows[i];
-        const auto next = Money::add(balance, r.amount);
-        if (!next || !BankText::fitsAnAccount(*next))
-            return refused();
-        balance = *next;
-        if (r.balance && *r.balance != balance) {
-            breakAt[i] = r.line > 0 ? r.line : 1;
-            balance = *r.balance;
-        }
-        after[i] = balance;
-    }
-    const auto balanceBefore = [&](qsizetype i) { return i == 0 ? first : after[i - 1]; };
-
-    // Rows the account's history already holds are matched by date and effect.
-    QHash<QPair<qint64, qint64>, int> committed;
-    for (const KnownTransactions::Entry& e : account.committed)
-        ++committed[{e.date.toJulianDay(), e.effect.raw()}];
-
-    const QDate last = rows.last().date;
-    const QDate lastCommitted = account.lastDate;
-    QDate start = rows.first().date;
-    qsizetype at = 0;
-    bool firstNew = true;
     QVector<int> accountNumbers = account.numbers;
     std::sort(accountNumbers.begin(), accountNumbers.end());
-    int number = cutting.firstNumber > 0    ? cutting.firstNumber
-                 : accountNumbers.isEmpty() ? 1
-                                            : accountNumbers.last() + 1;
-    for (;;) {
+    const int number = cutting.firstNumber > 0    ? cutting.firstNumber
+                       : accountNumbers.isEmpty() ? 1
+                                                  : accountNumbers.last() + 1;
+    StatementCutter cutter(rows, *balances, account, !opened || (!hasBalance && !given.closing),
+                           number);
+    const QDate last = rows.last().date;
+    for (QDate start = rows.first().date;;) {
         const QDate end = cutting.endOf(start);
         if (!end.isValid() || end > last)
             break;
-        Statement s;
-        s.start = start;
-        s.end = end;
-        const bool overlaps = lastCommitted.isValid() && start <= lastCommitted;
-        if (lastCommitted.isValid() && end <= lastCommitted) {
-            s.status = Status::AlreadyInAccount;
-        } else if (overlaps) {
-            // The committed days are never written twice: the statement starts after them.
-            s.start = lastCommitted.addDays(1);
-            for (; at < n && rows[at].date <= lastCommitted; ++at) {
-                const QPair<qint64, qint64> key{rows[at].date.toJulianDay(), rows[at].amount.raw()};
-                if (committed.value(key) > 0) {
-                    --committed[key];
-                    ++s.leftOut;
-                } else {
-                    ++s.notInHistory;
-                }
-            }
-        }
-        // Its days after the history's last are all empty: the account has it already.
-        if (overlaps && (at == n || rows[at].date > end))
-            s.status = Status::AlreadyInAccount;
-        const qsizetype from = at;
-        while (at < n && rows[at].date <= end)
-            s.rows << rows[at++];
-        s.opening = balanceBefore(from);
-        s.closing = balanceBefore(at);
-        if (s.status != Status::AlreadyInAccount) {
-            for (qsizetype i = from; i < at; ++i) {
-                if (breakAt[i]) {
-                    s.status = Status::BalanceBreak;
-                    s.breakLine = breakAt[i];
-                    break;
-                }
-            }
-            if (!opened || (!hasBalance && !given.closing))
-                s.status = Status::NoBalanceToCheck;
-            if (firstNew && lastCommitted.isValid())
-                s.balanceRow = s.opening != account.lastBalance;
-            firstNew = false;
-            s.number = number++;
-        }
-        s.noInterest = std::none_of(s.rows.begin(), s.rows.end(), [](const ImportedRow& r) {
-            return ColumnRules::defaults().columnFor(r) == AmountColumn::InterestPayment;
-        });
-        plan.statements << s;
+        plan.statements << cutter.next(start, end);
         start = end.addDays(1);
     }
-    plan.rowsAfter = int(n - at);
+    plan.rowsAfter = int(rows.size() - cutter.rowsCut());
     plan.caution = everydayCaution(plan);
-
-    // The statements the account holds already are its last ones: they take its numbers, the
-    // latest the highest. The account keeps no dates per number, so the order matches them.
-    int held = int(accountNumbers.size());
-    int below = accountNumbers.isEmpty() ? 0 : accountNumbers.first();
-    for (qsizetype i = plan.statements.size() - 1; i >= 0; --i) {
-        Statement& s = plan.statements[i];
-        if (s.status != Status::AlreadyInAccount)
-            continue;
-        s.number = held > 0 ? accountNumbers[--held] : std::max(--below, 0);
-    }
+    numberHeld(plan, accountNumbers);
 
     // Without a balance column the closing balance given is the one check: when the amounts do
     // not reach it, a row is missing somewhere and no statement can be trusted.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InterestSummary.h"
 #include "ReportTable.h"
 #include "WorkingRendering.h"
+#include "engine/InterestSummary.h"
 
 #include <QDate>
 #include <QFont>

@@ -102,4 +102,20 @@ bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error) {
     return true;
 }
 
+std::optional<InterestSummary::Summary>
+summarise(const QVector<ReportTableRow>& rows,
+          const InterestSummary::IncompletePostings& incomplete, int missingStatement,
+          const InterestSummary::PostingRateMap* rates) {
+    QVector<InterestSummary::Figures> figures;
+    figures.reserve(rows.size());
+    for (const ReportTableRow& row : rows) {
+        const std::optional<Money>& due = row.values[ReportTableRow::InterestDue];
+        figures.append(
+            InterestSummary::Figures{row.date, row.values[ReportTableRow::InterestPayment], due,
+                                     due ? incomplete.value(row.date, ReportLine::Incomplete::No)
+                                         : ReportLine::Incomplete::No});
+    }
+    return InterestSummary::summarise(figures, missingStatement, rates);
+}
+
 } // namespace ReportTable

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/InterestSummary.h"
 #include "engine/ReportLine.h"
 
 #include <QDate>
@@ -45,5 +46,13 @@ bool append(QSqlDatabase db, const QVector<ReportLine>& lines, QString* error);
 
 // The rows in ID order. A stored value that cannot be read as money is shown empty.
 bool read(QSqlDatabase db, QVector<ReportTableRow>* rows, QString* error);
+
+// The over/under-charge summary of the rows, as the printed report holds them: the charge in
+// InterestPayment, the interest due in InterestDue; `incomplete` the postings that cannot be
+// compared, by date.
+std::optional<InterestSummary::Summary>
+summarise(const QVector<ReportTableRow>& rows,
+          const InterestSummary::IncompletePostings& incomplete = {}, int missingStatement = 0,
+          const InterestSummary::PostingRateMap* rates = nullptr);
 
 } // namespace ReportTable

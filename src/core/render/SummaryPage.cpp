@@ -1,9 +1,9 @@
 #include "SummaryPage.h"
 
 #include "GridText.h"
-#include "InterestSummary.h"
 #include "PrintedReport.h"
 #include "SummaryRendering.h"
+#include "engine/InterestSummary.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -231,7 +231,7 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
     p.drawText(QRectF(0, 1000, width, 320), Qt::AlignLeft,
                QStringLiteral("Interest charged and interest due"));
     const std::optional<InterestSummary::Summary> summary =
-        InterestSummary::summarise(rows, incomplete, missingStatement, rates);
+        ReportTable::summarise(rows, incomplete, missingStatement, rates);
     p.setFont(PrintedReport::font(11));
     if (!summary) {
         p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InterestSummary.h"
 #include "ReportTable.h"
+#include "engine/InterestSummary.h"
 
 #include <QSizeF>
 #include <QString>

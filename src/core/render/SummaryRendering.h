@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InterestSummary.h"
 #include "engine/CalculationBasis.h"
+#include "engine/InterestSummary.h"
 #include "engine/LenderConventions.h"
 
 #include <QByteArray>

@@ -51,6 +51,85 @@ QVector<std::pair<int, int>> pages(const WorkingRendering::Table& t, double heig
     return ranges;
 }
 
+// The title, the account and the lines about the working.
+void paintHead(QPainter& p, double width, const WorkingRendering::Table& t, const QString& account,
+               int page) {
+    p.setFont(PrintedReport::font(12, true));
+    p.drawText(QRectF(0, 0, width, TitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               page == 0 ? t.title : t.title + QStringLiteral(" (continued)"));
+    p.setFont(PrintedReport::font(9));
+    double y = TitleHeight;
+    p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Vantrell: ") + account);
+    y += LineHeight;
+    for (const QString& line : t.about.mid(0, int(AboutLines))) {
+        p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += LineHeight;
+    }
+}
+
+// The table's columns: as wide as their widest cell; the type shrinks where they would not fit.
+struct Columns {
+    QFont body = PrintedReport::font(8);
+    QFont bold = PrintedReport::font(8, true);
+    QVector<double> widths;
+    double gap = 0;
+
+    Columns(const WorkingRendering::Table& t, double width) : widths(t.headings.size()) {
+        measure(t);
+        double total = 0;
+        for (double w : widths)
+            total += w + CellGap;
+        if (total > width && total > 0) {
+            const double scale = width / total;
+            body = PrintedReport::font(8 * scale);
+            bold = PrintedReport::font(8 * scale, true);
+            measure(t);
+        }
+        gap = widths.isEmpty() ? 0 : CellGap;
+    }
+
+    void measure(const WorkingRendering::Table& t) {
+        const QFontMetricsF bodyMetrics(body), boldMetrics(bold);
+        for (qsizetype c = 0; c < t.headings.size(); ++c) {
+            double w = boldMetrics.horizontalAdvance(t.headings[c]);
+            for (const QStringList& row : t.rows)
+                w = std::max(w, bodyMetrics.horizontalAdvance(row.value(c)));
+            widths[c] = w;
+        }
+    }
+
+    void paintRow(QPainter& p, double top, const QStringList& cells, bool strong) const {
+        p.setFont(strong ? bold : body);
+        double x = 0;
+        for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c) {
+            p.drawText(QRectF(x, top, widths[c], RowHeight),
+                       (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[c]);
+            x += widths[c] + gap;
+        }
+    }
+};
+
+// The last page's foot from `y`: each label beside its value, then the notes.
+void paintFoot(QPainter& p, double width, const WorkingRendering::Table& t, double y) {
+    p.setFont(PrintedReport::font(9));
+    double labelWidth = 0;
+    const QFontMetricsF metrics(p.font());
+    for (const auto& [label, value] : t.foot)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
+    for (const auto& [label, value] : t.foot) {
+        p.drawText(QRectF(0, y, labelWidth, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.drawText(QRectF(labelWidth + CellGap, y, width - labelWidth - CellGap, LineHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, value);
+        y += LineHeight;
+    }
+    p.setFont(PrintedReport::font(8));
+    for (const QString& note : t.notes) {
+        p.drawText(QRectF(0, y, width, 2 * LineHeight), Qt::AlignLeft | Qt::TextWordWrap, note);
+        y += 2 * LineHeight;
+    }
+}
+
 } // namespace
 
 namespace WorkingPage {
@@ -69,83 +148,21 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
     p.save();
     p.setPen(Qt::black);
 
-    p.setFont(PrintedReport::font(12, true));
-    p.drawText(QRectF(0, 0, width, TitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               page == 0 ? t.title : t.title + QStringLiteral(" (continued)"));
-    p.setFont(PrintedReport::font(9));
-    double y = TitleHeight;
-    p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Vantrell: ") + account);
-    y += LineHeight;
-    for (const QString& line : t.about.mid(0, int(AboutLines))) {
-        p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += LineHeight;
-    }
+    paintHead(p, width, t, account, page);
 
-    // Columns as wide as their widest cell; the type shrinks where they would not fit.
-    QFont body = PrintedReport::font(8), bold = PrintedReport::font(8, true);
-    QVector<double> widths(t.headings.size());
-    const auto measure = [&] {
-        const QFontMetricsF bodyMetrics(body), boldMetrics(bold);
-        for (qsizetype c = 0; c < t.headings.size(); ++c) {
-            double w = boldMetrics.horizontalAdvance(t.headings[c]);
-            for (const QStringList& row : t.rows)
-                w = std::max(w, bodyMetrics.horizontalAdvance(row.value(c)));
-            widths[c] = w;
-        }
-    };
-    measure();
-    double total = 0;
-    for (double w : widths)
-        total += w + CellGap;
-    if (total > width && total > 0) {
-        const double scale = width / total;
-        body = PrintedReport::font(8 * scale);
-        bold = PrintedReport::font(8 * scale, true);
-        measure();
-    }
-    const double gap = widths.isEmpty() ? 0 : CellGap;
-    const auto rowAt = [&](double top, const QStringList& cells, bool strong) {
-        p.setFont(strong ? bold : body);
-        double x = 0;
-        for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c) {
-            p.drawText(QRectF(x, top, widths[c], RowHeight),
-                       (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[c]);
-            x += widths[c] + gap;
-        }
-    };
-
-    y = HeadTop;
-    rowAt(y, t.headings, true);
+    const Columns columns(t, width);
+    double y = HeadTop;
+    columns.paintRow(p, y, t.headings, true);
     p.setPen(QPen(Qt::black, 8));
     p.drawLine(QPointF(0, y + LineHeight - 10), QPointF(width, y + LineHeight - 10));
     p.setPen(Qt::black);
     y += LineHeight;
     for (int r = first; r < first + count; ++r) {
-        rowAt(y, t.rows[r], false);
+        columns.paintRow(p, y, t.rows[r], false);
         y += RowHeight;
     }
-
-    if (page == ranges.size() - 1) {
-        y += 240;
-        p.setFont(PrintedReport::font(9));
-        double labelWidth = 0;
-        const QFontMetricsF metrics(p.font());
-        for (const auto& [label, value] : t.foot)
-            labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
-        for (const auto& [label, value] : t.foot) {
-            p.drawText(QRectF(0, y, labelWidth, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                       label);
-            p.drawText(QRectF(labelWidth + CellGap, y, width - labelWidth - CellGap, LineHeight),
-                       Qt::AlignLeft | Qt::AlignVCenter, value);
-            y += LineHeight;
-        }
-        p.setFont(PrintedReport::font(8));
-        for (const QString& note : t.notes) {
-            p.drawText(QRectF(0, y, width, 2 * LineHeight), Qt::AlignLeft | Qt::TextWordWrap, note);
-            y += 2 * LineHeight;
-        }
-    }
+    if (page == ranges.size() - 1)
+        paintFoot(p, width, t, y + 240);
 
     p.setFont(PrintedReport::font(8));
     p.drawText(QRectF(0, area.height() - LineHeight, width, LineHeight),

@@ -6,7 +6,7 @@
 #include "engine/InterestEngine.h"
 #include "engine/ReportPreparation.h"
 #include "reference/TermsCheck.h"
-#include "render/InterestSummary.h"
+#include "engine/InterestSummary.h"
 #include "render/SummaryRendering.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReportWorking.h"
-#include "render/InterestSummary.h"
+#include "engine/InterestSummary.h"
 #include "render/SummaryRendering.h"
 #include "shell/FormWindow.h"
 

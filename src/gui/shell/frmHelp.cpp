@@ -4,7 +4,7 @@
 #include "MDIForm1.h"
 #include "Windows.h"
 #include "data/ProgramPaths.h"
-#include "render/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <QAction>
 #include <QMdiArea>

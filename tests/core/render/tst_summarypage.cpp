@@ -3,7 +3,7 @@
 // than its column ("Total of every posting" in the years' table) fails whatever fonts are
 // installed.
 #include "data/AmountColumns.h"
-#include "render/InterestSummary.h"
+#include "engine/InterestSummary.h"
 #include "render/ReportTable.h"
 #include "render/SummaryPage.h"
 

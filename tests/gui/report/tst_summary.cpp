@@ -1,7 +1,8 @@
 // What the lender over- or under-charged: the summary's figures, its sentence, the tool's
 // --summary CSV against the report's own columns, and the Summary window opened from the report.
-#include "render/InterestSummary.h"
+#include "engine/InterestSummary.h"
 #include "render/ReportRendering.h"
+#include "render/ReportTable.h"
 #include "render/SummaryPage.h"
 #include "render/SummaryRendering.h"
 #include "report/SummaryWindow.h"
@@ -222,7 +223,7 @@ void TestSummary::incompletePostingsAreNotCompared() {
     QVector<ReportTableRow> rows;
     for (const ReportLine& line : lines)
         rows << ReportTable::rowFor(line);
-    QCOMPARE(summarise(rows, incompletePostings(lines), 20)->incomplete,
+    QCOMPARE(ReportTable::summarise(rows, incompletePostings(lines), 20)->incomplete,
              summarise(lines, 20)->incomplete);
 }
 

@@ -1,4 +1,4 @@
-#include "render/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -376,41 +376,15 @@ private:
             fontTableWord(*keyword, param);
             return;
         }
-        const bool on = !hasParam || param != 0;
+        if (characterWord(keyword->kw, hasParam, param, s.chr) ||
+            paragraphWord(keyword->kw, param, s.para))
+            return;
         switch (keyword->kw) {
-        case Kw::Bold:
-            s.chr.bold = on;
-            break;
-        case Kw::Italic:
-            s.chr.italic = on;
-            break;
-        case Kw::Underline:
-            s.chr.underline = on;
-            break;
-        case Kw::UnderlineNone:
-            s.chr.underline = false;
-            break;
-        case Kw::Strike:
-            s.chr.strike = on;
-            break;
-        case Kw::FontSize:
-            s.chr.halfPoints =
-                hasParam ? std::clamp(param, MinHalfPoints, MaxHalfPoints) : DefaultHalfPoints;
-            break;
-        case Kw::Font:
-            s.chr.font = hasParam ? param : -1;
-            break;
         case Kw::DefaultFont:
             m_defaultFont = param;
             break;
-        case Kw::Plain:
-            s.chr = CharState();
-            break;
         case Kw::Par:
             paragraph();
-            break;
-        case Kw::Pard:
-            s.para = ParaState();
             break;
         case Kw::Line:
             putText(QChar::LineSeparator);
@@ -418,33 +392,6 @@ private:
         case Kw::Tab:
         case Kw::Cell:
             putText(u'\t');
-            break;
-        case Kw::AlignCenter:
-            s.para.align = Qt::AlignHCenter;
-            break;
-        case Kw::AlignLeft:
-            s.para.align = Qt::AlignLeft;
-            break;
-        case Kw::AlignRight:
-            s.para.align = Qt::AlignRight;
-            break;
-        case Kw::AlignJustify:
-            s.para.align = Qt::AlignJustify;
-            break;
-        case Kw::LeftIndent:
-            s.para.leftIndent = std::clamp(param, 0, MaxIndentTwips);
-            break;
-        case Kw::RightIndent:
-            s.para.rightIndent = std::clamp(param, 0, MaxIndentTwips);
-            break;
-        case Kw::FirstIndent:
-            s.para.firstIndent = std::clamp(param, -MaxIndentTwips, MaxIndentTwips);
-            break;
-        case Kw::SpaceBefore:
-            s.para.spaceBefore = std::clamp(param, 0, MaxIndentTwips);
-            break;
-        case Kw::SpaceAfter:
-            s.para.spaceAfter = std::clamp(param, 0, MaxIndentTwips);
             break;
         case Kw::Unicode:
             unicode(hasParam, param);
@@ -466,8 +413,80 @@ private:
         case Kw::CodePage:
             codePage(param);
             break;
-        case Kw::Binary:
+        default: // formatting, taken above, and \bin, taken first
             break;
+        }
+    }
+
+    // A character formatting word into `chr`; false for a word of another kind.
+    static bool characterWord(Kw kw, bool hasParam, int param, CharState& chr) {
+        const bool on = !hasParam || param != 0;
+        switch (kw) {
+        case Kw::Bold:
+            chr.bold = on;
+            return true;
+        case Kw::Italic:
+            chr.italic = on;
+            return true;
+        case Kw::Underline:
+            chr.underline = on;
+            return true;
+        case Kw::UnderlineNone:
+            chr.underline = false;
+            return true;
+        case Kw::Strike:
+            chr.strike = on;
+            return true;
+        case Kw::FontSize:
+            chr.halfPoints =
+                hasParam ? std::clamp(param, MinHalfPoints, MaxHalfPoints) : DefaultHalfPoints;
+            return true;
+        case Kw::Font:
+            chr.font = hasParam ? param : -1;
+            return true;
+        case Kw::Plain:
+            chr = CharState();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // A paragraph formatting word into `para`; false for a word of another kind.
+    static bool paragraphWord(Kw kw, int param, ParaState& para) {
+        switch (kw) {
+        case Kw::Pard:
+            para = ParaState();
+            return true;
+        case Kw::AlignCenter:
+            para.align = Qt::AlignHCenter;
+            return true;
+        case Kw::AlignLeft:
+            para.align = Qt::AlignLeft;
+            return true;
+        case Kw::AlignRight:
+            para.align = Qt::AlignRight;
+            return true;
+        case Kw::AlignJustify:
+            para.align = Qt::AlignJustify;
+            return true;
+        case Kw::LeftIndent:
+            para.leftIndent = std::clamp(param, 0, MaxIndentTwips);
+            return true;
+        case Kw::RightIndent:
+            para.rightIndent = std::clamp(param, 0, MaxIndentTwips);
+            return true;
+        case Kw::FirstIndent:
+            para.firstIndent = std::clamp(param, -MaxIndentTwips, MaxIndentTwips);
+            return true;
+        case Kw::SpaceBefore:
+            para.spaceBefore = std::clamp(param, 0, MaxIndentTwips);
+            return true;
+        case Kw::SpaceAfter:
+            para.spaceAfter = std::clamp(param, 0, MaxIndentTwips);
+            return true;
+        default:
+            return false;
         }
     }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ReportTable.h"
+#include "InterestWorking.h"
+#include "ReportLine.h"
 #include "data/Money.h"
-#include "engine/InterestWorking.h"
-#include "engine/ReportLine.h"
 
 #include <QDate>
 #include <QMap>
@@ -121,13 +120,20 @@ using PostingRateMap = QMap<QDate, InterestWorking::PostingRates>;
 // missing-statement notice names, or 0. `rates`: the postings' rates, when known.
 std::optional<Summary> summarise(const QVector<ReportLine>& lines, int missingStatement = 0,
                                  const PostingRateMap* rates = nullptr);
-// The same from tblReport's rows, as the printed report holds them: the charge in
-// InterestPayment, the interest due in InterestDue; `incomplete` the postings that cannot be
-// compared, by date.
+// One line's interest figures, whatever the line came from (the printed report's rows too):
+// the charge ("Int Charge") and the interest due as they stand, and whether the due can be
+// compared.
+struct Figures {
+    QDate date;
+    std::optional<Money> charged;
+    std::optional<Money> due;
+    ReportLine::Incomplete incomplete = ReportLine::Incomplete::No;
+};
+// The same from each line's figures.
+std::optional<Summary> summarise(const QVector<Figures>& lines, int missingStatement = 0,
+                                 const PostingRateMap* rates = nullptr);
+// The postings that cannot be compared, by date.
 using IncompletePostings = QMap<QDate, ReportLine::Incomplete>;
-std::optional<Summary> summarise(const QVector<ReportTableRow>& rows,
-                                 const IncompletePostings& incomplete = {},
-                                 int missingStatement = 0, const PostingRateMap* rates = nullptr);
 // The postings of `lines` that cannot be compared, by date.
 IncompletePostings incompletePostings(const QVector<ReportLine>& lines);
 
