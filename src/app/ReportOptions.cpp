@@ -41,7 +41,7 @@ QString takeMethod(const QString& value, Given& given) {
     const std::optional<int> code = methodCode(value);
     if (!code)
         return QStringLiteral("unknown method '%1'").arg(value);
-    given.options.method = *code;
+    given.options.method = InterestMethod::Code(*code);
     return QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 #include "data/Rate.h"
+#include "engine/InterestMethod.h"
 #include "engine/LenderConventions.h"
 
 #include <QDate>
@@ -36,7 +37,7 @@ enum class Mode {
 struct Options {
     Mode mode = Mode::Report;
     QString account;
-    int method = -1;
+    std::optional<InterestMethod::Code> method; // none: not given, or "any"
     std::optional<QString> fixedDay; // the CalcTo text of --day
     bool csv = false;
     bool summary = false; // the over/under-charge summary instead of the lines

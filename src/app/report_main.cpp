@@ -2,6 +2,7 @@
 // "View Report" shows, for scripts and spreadsheets. The account is only read: it is opened
 // read-only and copied into memory, and the calculation's write-back goes to the copy alone.
 #include "ProgramVersion.h"
+#include "ReportModes.h"
 #include "ReportOptions.h"
 #include "ReportTerms.h"
 #include "ToolText.h"
@@ -11,15 +12,9 @@
 #include "diagnosis/Diagnosis.h"
 #include "diagnosis/DiagnosisText.h"
 #include "engine/CalcDay.h"
-#include "engine/InterestEngine.h"
-#include "engine/LenderFit.h"
-#include "engine/RateProposal.h"
 #include "engine/ReportPreparation.h"
-#include "engine/ReportStore.h"
 #include "reference/TermsCheck.h"
-#include "render/LenderFitRendering.h"
 #include "render/PrintedReport.h"
-#include "render/RateProposalRendering.h"
 #include "render/ReferenceRendering.h"
 #include "render/ReportRendering.h"
 #include "render/ReportTable.h"
@@ -31,9 +26,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QStringList>
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -42,22 +35,8 @@ namespace {
 
 using namespace ReportOptions;
 
-enum Exit { Written = 0, UsageError = 1, Unreadable = 2 };
-
+using namespace ReportModes;
 using ToolText::print;
-
-int usageError(const QString& problem) {
-    return ToolText::usageError("vantrell-report", problem, usage(), UsageError);
-}
-
-int unreadable(const QString& problem) {
-    return ToolText::problem("vantrell-report", problem, Unreadable);
-}
-
-// A file the core could not write, said as the tool's problems are, in lower case after its name.
-QString toolCase(const QString& error) {
-    return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
-}
 
 // The printed report of the run, as the report window prints it, into the file --pdf names; ""
 // when written, else why not (OutputFile::write's refusals among it). An earlier file of that
@@ -105,70 +84,6 @@ QString noPosting(const InterestWorking::Working& working, const QDate& date) {
     if (nearest.isEmpty())
         return message + QStringLiteral(": the report has none");
     return message + QStringLiteral("; the nearest: ") + nearest.join(QLatin1String(" and "));
-}
-
-// The calculation day in force as Find Lender's Method starts from it ("" for none).
-QString storedDay(const AccountSnapshot& snapshot) {
-    return snapshot.dayInForce.value_or(CalcDay::Day()).calcFrom();
-}
-
-// The rate periods proposed from the lender's charges.
-int printProposal(const Options& o, const AccountSnapshot& snapshot, const CalculationBasis& basis,
-                  QStringList notices) {
-    const ReportStore::CalculationInputs& in = snapshot.inputs;
-    RateProposal::Proposal proposal;
-    if (o.anyMethod) {
-        const RateProposal::Ranking ranking =
-            RateProposal::proposeAny(in.history, storedDay(snapshot), in.offset);
-        proposal = ranking.best;
-        if (!ranking.ranked.isEmpty())
-            print(stderr, QStringLiteral("Proposed under the first of these:\n") +
-                              RateProposalRendering::rankingText(ranking.ranked, 5));
-    } else {
-        proposal = RateProposal::propose(in.history, basis, in.offset);
-    }
-    SummaryRendering::Basis shown;
-    shown.account = QFileInfo(o.account).absoluteFilePath();
-    shown.calculation = proposal.basis;
-    const QByteArray out = o.csv ? RateProposalRendering::csv(proposal)
-                                 : RateProposalRendering::text(proposal, shown).toUtf8();
-    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
-    notices << proposal.notices;
-    if (proposal.periods.isEmpty())
-        notices << RateProposalRendering::nothingLine(
-            proposal, QString::fromLatin1(RateProposalRendering::TryEveryOption));
-    for (const QString& notice : notices)
-        print(stderr, notice + QLatin1Char('\n'));
-    if (std::fflush(stdout) != 0)
-        return unreadable(QStringLiteral("the proposal could not be written"));
-    return proposal.periods.isEmpty() ? Unreadable : Written;
-}
-
-// Every combination of method, day and convention, best first.
-int printFit(const Options& o, const AccountSnapshot& snapshot, const QStringList& inputNotices) {
-    const ReportStore::CalculationInputs& in = snapshot.inputs;
-    const LenderFit::Ranking ranking =
-        LenderFit::rank(in.history, in.rates, storedDay(snapshot), in.offset);
-    const QByteArray out =
-        o.csv ? LenderFitRendering::csv(ranking.scores) : LenderFitRendering::text(ranking.scores);
-    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
-    QStringList notices = inputNotices + ranking.notices;
-    if (ranking.scores.isEmpty() || ranking.scores.first().charges == 0)
-        notices << QString::fromLatin1(LenderFit::NoCharges);
-    for (const QString& notice : notices)
-        print(stderr, notice + QLatin1Char('\n'));
-    if (std::fflush(stdout) != 0)
-        return unreadable(QStringLiteral("the ranking could not be written"));
-    return Written;
-}
-
-void printNotices(const QStringList& notices) {
-    for (const QString& notice : notices)
-        print(stderr, notice + QLatin1Char('\n'));
-}
-
-void printOut(const QByteArray& out) {
-    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
 }
 
 // The lines of the report as text or CSV; the text says which conventions its figures follow
@@ -301,53 +216,6 @@ bool owedRates(const Options& o, const AccountSnapshot& snapshot, QStringList& n
     return true;
 }
 
-// The shipped series, and the account's own when one is given.
-int printSeriesList(const Options& o) {
-    QStringList notices;
-    QVector<ReferenceSeries> series = ShippedSeries::all(&notices);
-    if (!o.account.isEmpty()) {
-        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("copy"));
-        TermsStore::Stored stored;
-        QString error;
-        if (!TermsStore::read(db, &stored, &error))
-            return unreadable(
-                QStringLiteral("The account file '%1' cannot be read: %2").arg(o.account, error));
-        for (const ReferenceSeries& s : std::as_const(stored.series))
-            series << s;
-        notices << stored.notices;
-    }
-    printOut(ReferenceRendering::seriesListText(series).toUtf8());
-    printNotices(notices);
-    return std::fflush(stdout) == 0 ? Written : Unreadable;
-}
-
-// The pass-on table of --reference.
-int printPassOn(const Options& o, QSqlDatabase db, const AccountSnapshot& snapshot,
-                const CalculationBasis& basis, QStringList notices) {
-    const ReportStore::CalculationInputs& in = snapshot.inputs;
-    const PassOn::Calculation c{in.history, basis, in.offset};
-    QString problem;
-    bool usage = false;
-    const std::optional<ReferenceSeries> series =
-        ReportTerms::series(o.reference, db, &problem, &usage);
-    if (!series)
-        return usage ? usageError(problem) : unreadable(problem);
-    const int lag = o.lag.value_or(0);
-    PassOn::Table table = PassOn::table(c, in.rates, *series, lag);
-    if (table.costsRefused) {
-        printNotices(notices);
-        return unreadable(table.notices.join(QLatin1Char(' ')));
-    }
-    if (o.margin) {
-        for (PassOn::Row& row : table.rows)
-            row.reference.rate = row.reference.rate + *o.margin;
-    }
-    printOut(o.csv ? ReferenceRendering::passOnCsv(table)
-                   : ReferenceRendering::passOnText(table, *series, lag).toUtf8());
-    printNotices(notices << table.notices);
-    return std::fflush(stdout) == 0 ? Written : Unreadable;
-}
-
 // Which known mistake explains the differences.
 int printDiagnosis(const Options& o, ReportCase& c, QStringList notices) {
     if (!c.diagnosisInputs())
@@ -407,7 +275,7 @@ std::optional<CalcDay::Day> dayOf(const Options& o, QSqlDatabase db, QString* pr
     if (o.fixedDay)
         return CalcDay::Day::fromCalcTo(*o.fixedDay);
     const bool fixedDayMethod =
-        InterestMethod::isFixedDay(o.method) && !(o.mode == Mode::Owed && !o.summary);
+        o.method && InterestMethod::isFixedDay(*o.method) && !(o.mode == Mode::Owed && !o.summary);
     if (!fixedDayMethod)
         return CalcDay::Day();
     const std::optional<CalcDay::Day> stored = CalcDay::inForce(db);
@@ -480,7 +348,7 @@ int run(const Options& o) {
     LenderConventions conventions = snapshot->inputs.conventions;
     conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
     conventions.rounding = o.rounding.value_or(conventions.rounding);
-    const CalculationBasis basis = CalculationBasis::of(o.method, *day, conventions);
+    const CalculationBasis basis{o.method.value_or(InterestMethod::FixedDay), *day, conventions};
     if (o.mode == Mode::Propose)
         return printProposal(o, *snapshot, basis, notices);
     if (o.mode == Mode::Reference)
