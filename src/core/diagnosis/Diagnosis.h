@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
 #include "engine/ReportStore.h"
 #include "reference/ReferenceSeries.h"
 #include "reference/TermsCheck.h"
