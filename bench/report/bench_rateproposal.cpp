@@ -4,7 +4,7 @@
 // reference series that changed 40 times: the pass-on table, one run of the engine a change.
 
 #include "../RunBenchmarks.h"
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
 #include "engine/RateProposal.h"
 #include "reference/PassOn.h"
 #include "support/ChargedHistory.h"

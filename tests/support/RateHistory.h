@@ -7,8 +7,9 @@
 #include "ChargedAccount.h"
 #include "ReportRows.h"
 #include "data/ShortDate.h"
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
 #include "engine/InterestMethod.h"
+#include "engine/LenderConventions.h"
 #include "support/AccountFixture.h"
 
 #include <QStringList>

@@ -3,7 +3,8 @@
 // Compact spellings of history rows, rate periods and report lines for the report tests.
 
 #include "data/Money.h"
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
+#include "engine/ReportLine.h"
 #include "render/ReportRendering.h"
 
 #include <QStringList>

@@ -19,6 +19,10 @@ enum class AmountColumn : quint8 {
 namespace AmountColumns {
 
 inline constexpr int Count = 5;
+// All five, in that order: what a loop over the columns walks.
+inline constexpr std::array<AmountColumn, Count> All = {
+    AmountColumn::GovtCharge, AmountColumn::BankCharge, AmountColumn::UserWithdrawal,
+    AmountColumn::Deposit, AmountColumn::InterestPayment};
 
 // What the transactions window calls them: "Govt Charge" ... "Interest Charge".
 const QStringList& captions();

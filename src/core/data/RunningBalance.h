@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AmountColumns.h"
 #include "Money.h"
 
 #include <QtNumeric>
@@ -8,13 +9,7 @@
 
 // The five amounts of one transaction, as entered: positive numbers, whatever their effect on the
 // balance.
-struct TransactionAmounts {
-    Money govtCharge;
-    Money bankCharge;
-    Money userWithdrawal;
-    Money deposit;
-    Money interestPayment;
-};
+using TransactionAmounts = PerAmountColumn<Money>;
 
 namespace RunningBalance {
 
@@ -24,12 +19,12 @@ namespace RunningBalance {
 // every row of every calculation, and the search for the lender's method runs hundreds.
 inline std::optional<Money> after(Money balance, const TransactionAmounts& amounts) {
     qint64 b = balance.raw();
-    if (qSubOverflow(b, amounts.govtCharge.raw(), &b) ||
-        qSubOverflow(b, amounts.bankCharge.raw(), &b) ||
-        qSubOverflow(b, amounts.userWithdrawal.raw(), &b) ||
-        qAddOverflow(b, amounts.deposit.raw(), &b) ||
-        qSubOverflow(b, amounts.interestPayment.raw(), &b))
-        return std::nullopt;
+    for (AmountColumn c : AmountColumns::All) {
+        const qint64 amount = amounts[c].raw();
+        if (c == AmountColumn::Deposit ? qAddOverflow(b, amount, &b)
+                                       : qSubOverflow(b, amount, &b))
+            return std::nullopt;
+    }
     return Money::fromRaw(b);
 }
 

@@ -1,5 +1,6 @@
 #include "Diagnosis.h"
 
+#include "engine/InterestEngine.h"
 #include "engine/Parallel.h"
 #include "engine/ReportStore.h"
 #include "reference/PassOn.h"

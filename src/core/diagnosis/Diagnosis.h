@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/InterestEngine.h"
+#include "engine/CalculationBasis.h"
+#include "engine/HistoryRows.h"
 #include "engine/InterestSummary.h"
 #include "engine/ReportStore.h"
 #include "reference/ReferenceSeries.h"

@@ -1,5 +1,6 @@
 #include "DiagnosisText.h"
 
+#include "engine/InterestEngine.h"
 #include "render/GridText.h"
 #include "render/ReportRendering.h"
 #include "render/WorkingRendering.h"

@@ -18,8 +18,9 @@ namespace {
 // enough not to show in the pass's time.
 constexpr int RowsBetweenEvents = 1024;
 
-// The columns the pass reads and writes, in the order of the update statement below.
-enum Column { Govt, Bank, Withdrawal, Deposit, Interest, Open, Close, ColumnCount };
+// The columns the pass reads and writes, in the order of the update statement below: the five
+// amounts at their AmountColumn's position, then the balances.
+enum Column { Open = AmountColumns::Count, Close, ColumnCount };
 const QStringList& columnNames() {
     static const QStringList names =
         AmountColumns::fieldNames() + QStringList{"OpenBalance", "CloseBalance"};
@@ -39,15 +40,14 @@ std::optional<Money> moneyOf(const QVariant& value) {
 // The balance after the row; nothing when an amount cannot be read or the result leaves the
 // money range.
 std::optional<Money> applyAmounts(Money balance, const Values& v) {
-    std::array<Money, 5> amounts;
-    for (Column c : {Govt, Bank, Withdrawal, Deposit, Interest}) {
-        const std::optional<Money> amount = moneyOf(v[c]);
+    TransactionAmounts amounts;
+    for (AmountColumn c : AmountColumns::All) {
+        const std::optional<Money> amount = moneyOf(v[std::size_t(c)]);
         if (!amount)
             return std::nullopt;
         amounts[c] = *amount;
     }
-    return RunningBalance::after(balance, {amounts[Govt], amounts[Bank], amounts[Withdrawal],
-                                           amounts[Deposit], amounts[Interest]});
+    return RunningBalance::after(balance, amounts);
 }
 
 bool same(const QVariant& a, const QVariant& b) {

@@ -272,18 +272,16 @@ void InterestCalculation::PostTransaction() {
     bool readable = true;
     ReportLine line;
     TransactionAmounts amounts;
-    Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
-                        &amounts.deposit, &amounts.interestPayment};
-    for (int a = 0; a < AmountColumns::Count; ++a) {
-        const StoredMoney& amount = row.amounts[std::size_t(a)];
+    for (AmountColumn a : AmountColumns::All) {
+        const StoredMoney& amount = row.amounts[a];
         if (amount.isEmpty())
             m_rowUpdate.fillAmounts = true;
         if (amount.state == StoredMoney::State::Unreadable) {
             readable = false;
             continue;
         }
-        *targets[a] = amount.value;
-        line.amounts[std::size_t(a)] = amount.value;
+        amounts[a] = amount.value;
+        line.amounts[a] = amount.value;
         counts = counts || !amount.value.isZero();
     }
     if (const std::optional<Money> close = row.closeBalance.money())
@@ -291,7 +289,7 @@ void InterestCalculation::PostTransaction() {
 
     if (counts) {
         if (line.amounts[AmountColumn::InterestPayment])
-            m_dayInterestCharge = amounts.interestPayment;
+            m_dayInterestCharge = amounts[AmountColumn::InterestPayment];
         line.kind = ReportLine::Kind::Transaction;
         line.date = row.date;
         // An amount that cannot be read, or a balance that would leave the money range, leaves
@@ -305,7 +303,7 @@ void InterestCalculation::PostTransaction() {
             line.offset = countedOn(row.date);
         if (row.openBalance.money() != m_runningBalance)
             m_rowUpdate.openBalance = m_runningBalance;
-        if (!m_postingsOnly || !amounts.interestPayment.isZero())
+        if (!m_postingsOnly || !amounts[AmountColumn::InterestPayment].isZero())
             m_lines.append(line);
     }
     moveToNextRow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculationBasis.h"
+#include "HistoryRows.h"
 #include "InterestMethod.h"
 #include "InterestWorking.h"
 #include "LenderConventions.h"
@@ -17,46 +18,6 @@
 
 #include <array>
 #include <optional>
-
-// One tblAllRecords row, as the report query reads it.
-struct HistoryRow {
-    qint64 id = 0;
-    QDate date;                           // not valid when empty or unreadable
-    PerAmountColumn<StoredMoney> amounts; // GovtCharge ... InterestPayment
-    StoredMoney openBalance;
-    StoredMoney closeBalance;
-};
-
-// The first and last valid dates of a history (not valid when no row has one).
-using HistoryDates = DateSpan;
-inline HistoryDates historyDates(const QVector<HistoryRow>& rows) {
-    HistoryDates d;
-    for (const HistoryRow& row : rows)
-        d.include(row.date);
-    return d;
-}
-
-// One tblInterestChanges row. Dates not valid and a missing rate mean empty or unreadable.
-struct RatePeriod {
-    qint64 id = 0;
-    QDate validFrom;
-    QDate validTo;
-    std::optional<Rate> interestRate;
-};
-
-// What the calculation changes in tblAllRecords, for one transaction to write back.
-struct HistoryUpdate {
-    qint64 id = 0;
-    std::optional<Money> openBalance; // the running balance after the row, when it differs
-    bool fillAmounts = false;         // store 0 in the row's empty amounts
-    bool fillCloseBalance = false;    // store 0 in its empty CloseBalance
-};
-
-struct HistoryChanges {
-    QVector<HistoryUpdate> updates;
-    QVector<qint64> deletions; // redundant balance rows
-    bool isEmpty() const { return updates.isEmpty() && deletions.isEmpty(); }
-};
 
 // The day-by-day interest calculation over the committed history: a pure function of its inputs,
 // so the report window, the command-line tool and the tests run the very same walk.

@@ -1,6 +1,7 @@
 #include "LenderFit.h"
 
 #include "CalcDay.h"
+#include "InterestEngine.h"
 #include "Parallel.h"
 #include "ReportStore.h"
 #include "data/Queries.h"

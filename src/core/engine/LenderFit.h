@@ -1,7 +1,10 @@
 #pragma once
 
-#include "InterestEngine.h"
+#include "HistoryRows.h"
+#include "InterestMethod.h"
 #include "LenderConventions.h"
+#include "OffsetAccount.h"
+#include "ReportLine.h"
 
 #include <QSqlDatabase>
 #include <QString>

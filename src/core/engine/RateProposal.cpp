@@ -1,6 +1,7 @@
 #include "RateProposal.h"
 
 #include "CalcDay.h"
+#include "InterestEngine.h"
 #include "Parallel.h"
 #include "ReportStore.h"
 #include "data/ShortDate.h"

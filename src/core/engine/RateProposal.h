@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InterestEngine.h"
+#include "HistoryRows.h"
 #include "LenderFit.h"
 #include "OffsetAccount.h"
 

@@ -238,18 +238,16 @@ bool StatementCommitter::appendRows(const QVector<SessionRow>& session, Money ru
     QSqlQuery& q = *m_rowInsert;
     for (const SessionRow& row : session) {
         TransactionAmounts amounts;
-        Money* targets[] = {&amounts.govtCharge, &amounts.bankCharge, &amounts.userWithdrawal,
-                            &amounts.deposit, &amounts.interestPayment};
         bool readable = true;
         const QVariant date = row.date.isValid() ? QVariant(ShortDate::toIso(row.date))
                                                  : QVariant(QMetaType(QMetaType::QString));
         q.bindValue(0, date);
-        for (int a = 0; a < AmountColumns::Count; ++a) {
-            const StoredMoney& amount = row.amounts[std::size_t(a)];
+        for (AmountColumn a : AmountColumns::All) {
+            const StoredMoney& amount = row.amounts[a];
             if (amount.state == StoredMoney::State::Unreadable)
                 readable = false;
-            *targets[a] = amount.money().value_or(Money());
-            q.bindValue(1 + a, nullable(amount.money()));
+            amounts[a] = amount.money().value_or(Money());
+            q.bindValue(1 + int(a), nullable(amount.money()));
         }
         if (readable) {
             if (const std::optional<Money> after = RunningBalance::after(running, amounts))

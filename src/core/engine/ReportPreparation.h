@@ -1,8 +1,9 @@
 #pragma once
 
-#include "InterestEngine.h"
 #include "StatementHeader.h"
+#include "data/AmountColumns.h"
 #include "data/Money.h"
+#include "data/StoredValue.h"
 
 #include <QDate>
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InterestEngine.h"
+#include "HistoryRows.h"
 #include "LenderConventions.h"
 #include "OffsetAccount.h"
 

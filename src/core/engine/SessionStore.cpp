@@ -31,10 +31,9 @@ QString writeBalances(QSqlDatabase db, const QVector<RowBalance>& rows) {
                                           "where ID=?")))
             return write.lastError().text();
         for (const RowBalance& row : rows) {
-            const TransactionAmounts& a = row.amounts;
-            for (const Money& m : {a.govtCharge, a.bankCharge, a.userWithdrawal, a.deposit,
-                                   a.interestPayment, row.balance})
+            for (const Money& m : row.amounts)
                 write.addBindValue(m.raw());
+            write.addBindValue(row.balance.raw());
             write.addBindValue(row.id);
             if (!write.exec()) {
                 error = write.lastError().text();

@@ -41,10 +41,8 @@ SessionRow sessionRow(const TransactionAmounts& a, const ImportedRow& r) {
     SessionRow row;
     row.date = r.date;
     row.fitId = r.fitId;
-    const Money values[] = {a.govtCharge, a.bankCharge, a.userWithdrawal, a.deposit,
-                            a.interestPayment};
-    for (std::size_t c = 0; c < std::size(values); ++c)
-        row.amounts[c] = StoredMoney::of(values[c]);
+    for (AmountColumn c : AmountColumns::All)
+        row.amounts[c] = StoredMoney::of(a[c]);
     return row;
 }
 

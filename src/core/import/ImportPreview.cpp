@@ -32,8 +32,9 @@ bool readTable(QSqlDatabase db, const QString& table, const QString& where,
     }
     while (q.next()) {
         const QDate date = StoredValue::date(q.value(0));
-        const TransactionAmounts amounts{moneyAt(q, 1), moneyAt(q, 2), moneyAt(q, 3), moneyAt(q, 4),
-                                         moneyAt(q, 5)};
+        TransactionAmounts amounts;
+        for (AmountColumn c : AmountColumns::All)
+            amounts[c] = moneyAt(q, 1 + int(c));
         const auto effect = RunningBalance::after(Money(), amounts);
         if (date.isValid() && effect)
             entries << KnownTransactions::Entry{date, *effect};
@@ -53,24 +54,7 @@ QPair<qint64, qint64> keyOf(const QDate& date, Money effect) {
 
 TransactionAmounts amountsIn(AmountColumn column, Money amount) {
     TransactionAmounts a;
-    const Money m = amount.magnitude().value_or(amount);
-    switch (column) {
-    case AmountColumn::GovtCharge:
-        a.govtCharge = m;
-        break;
-    case AmountColumn::BankCharge:
-        a.bankCharge = m;
-        break;
-    case AmountColumn::UserWithdrawal:
-        a.userWithdrawal = m;
-        break;
-    case AmountColumn::Deposit:
-        a.deposit = m;
-        break;
-    case AmountColumn::InterestPayment:
-        a.interestPayment = m;
-        break;
-    }
+    a[column] = amount.magnitude().value_or(amount);
     return a;
 }
 

@@ -21,13 +21,14 @@ std::optional<Money> moneyAt(const QSqlQuery& q, int field) {
 }
 
 std::optional<TransactionAmounts> amountsAt(const QSqlQuery& q) {
-    std::optional<Money> m[AmountColumns::Count];
-    for (int i = 0; i < AmountColumns::Count; ++i) {
-        m[i] = moneyAt(q, 2 + i);
-        if (!m[i])
+    TransactionAmounts amounts;
+    for (AmountColumn c : AmountColumns::All) {
+        const std::optional<Money> m = moneyAt(q, 2 + int(c));
+        if (!m)
             return std::nullopt;
+        amounts[c] = *m;
     }
-    return TransactionAmounts{*m[0], *m[1], *m[2], *m[3], *m[4]};
+    return amounts;
 }
 
 } // namespace
@@ -64,11 +65,8 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
             continue;
         const TransactionAmounts a = ImportPreview::amountsOf(r);
         insert.bindValue(0, ShortDate::toIso(r.source.date));
-        insert.bindValue(1, a.govtCharge.raw());
-        insert.bindValue(2, a.bankCharge.raw());
-        insert.bindValue(3, a.userWithdrawal.raw());
-        insert.bindValue(4, a.deposit.raw());
-        insert.bindValue(5, a.interestPayment.raw());
+        for (AmountColumn c : AmountColumns::All)
+            insert.bindValue(1 + int(c), a[c].raw());
         if (withFitId)
             insert.bindValue(6, r.source.fitId.isEmpty() ? QVariant() : QVariant(r.source.fitId));
         if (!insert.exec())

@@ -1,6 +1,7 @@
 #include "PassOn.h"
 
 #include "data/ShortDate.h"
+#include "engine/InterestEngine.h"
 
 #include <algorithm>
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ReferenceSeries.h"
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
+#include "engine/LenderConventions.h"
+#include "engine/OffsetAccount.h"
 
 #include <QDate>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "ReferenceSeries.h"
 #include "data/Rate.h"
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
 
 #include <QDate>
 #include <QMap>

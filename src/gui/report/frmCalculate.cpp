@@ -5,7 +5,7 @@
 #include "WorkingWindow.h"
 #include "data/ShortDate.h"
 #include "diagnosis/DiagnosisText.h"
-#include "engine/InterestEngine.h"
+#include "engine/HistoryRows.h"
 #include "engine/ReportRun.h"
 #include "engine/ReportStore.h"
 #include "engine/SessionStore.h"

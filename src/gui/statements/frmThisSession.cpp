@@ -37,12 +37,12 @@ const QString EscapeDateError = QStringLiteral("Date Error. Please check all dat
 
 // The five amounts of a row; an empty amount counts as 0.
 TransactionAmounts amountsOf(const RecordSet& rs, int row) {
-    Money m[5];
-    for (int i = 0; i < AmountColumns::Count; ++i) {
-        const QVariant v = rs.valueAt(row, rs.fieldIndex(AmountColumns::fieldNames()[i]));
-        m[i] = v.isNull() ? Money() : v.value<Money>();
+    TransactionAmounts amounts;
+    for (AmountColumn c : AmountColumns::All) {
+        const QVariant v = rs.valueAt(row, rs.fieldIndex(AmountColumns::fieldName(c)));
+        amounts[c] = v.isNull() ? Money() : v.value<Money>();
     }
-    return {m[0], m[1], m[2], m[3], m[4]};
+    return amounts;
 }
 
 QString reasonWord(RecordSet::Reason reason) {

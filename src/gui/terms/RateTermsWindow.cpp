@@ -2,6 +2,7 @@
 
 #include "data/ShortDate.h"
 #include "engine/CalcDay.h"
+#include "engine/InterestEngine.h"
 #include "engine/InterestMethod.h"
 #include "engine/InterestSummary.h"
 #include "reference/TermsCheck.h"

@@ -1,5 +1,6 @@
 #include "data/Money.h"
 #include "data/Rate.h"
+#include "data/RunningBalance.h"
 
 #include <QLocale>
 #include <QTest>
@@ -31,6 +32,8 @@ private slots:
     void checkedArithmetic_data();
     void checkedArithmetic();
     void negationAndMagnitude();
+    void runningBalance_data();
+    void runningBalance();
     void rounding_data();
     void rounding();
     void dayAmountIsRoundedOnce();
@@ -272,6 +275,41 @@ void TestMoney::negationAndMagnitude() {
     QCOMPARE(Money::fromRaw(Min).negated(), std::nullopt);
     QCOMPARE(Money::fromRaw(Min).magnitude(), std::nullopt);
     QCOMPARE(Money().negated(), std::optional(Money()));
+}
+
+// Each amount moves the balance its own way, one column after the other in their order, so that
+// a balance near the edge of the range overflows only where that order does.
+void TestMoney::runningBalance_data() {
+    QTest::addColumn<qint64>("balance");
+    QTest::addColumn<QList<qint64>>("amounts"); // GovtCharge ... InterestPayment
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("raw");
+
+    QTest::newRow("only a deposit adds") << qint64(100) << QList<qint64>{1, 2, 4, 8, 16} << true
+                                         << qint64(100 - 1 - 2 - 4 + 8 - 16);
+    QTest::newRow("charges before the deposit")
+        << Max - 5 << QList<qint64>{10, 0, 0, 12, 0} << true << Max - 3;
+    QTest::newRow("interest after the deposit")
+        << Min + 5 << QList<qint64>{0, 0, 0, 12, 10} << true << Min + 7;
+    QTest::newRow("a charge leaves the range") << Min << QList<qint64>{0, 1, 0, 0, 0} << false
+                                               << qint64(0);
+    QTest::newRow("a deposit leaves the range") << Max << QList<qint64>{0, 0, 0, 1, 0} << false
+                                                << qint64(0);
+}
+
+void TestMoney::runningBalance() {
+    QFETCH(qint64, balance);
+    QFETCH(QList<qint64>, amounts);
+    QFETCH(bool, valid);
+    QFETCH(qint64, raw);
+
+    TransactionAmounts transaction;
+    for (AmountColumn c : AmountColumns::All)
+        transaction[c] = Money::fromRaw(amounts.at(int(c)));
+    const std::optional<Money> after = RunningBalance::after(Money::fromRaw(balance), transaction);
+    QCOMPARE(after.has_value(), valid);
+    if (valid)
+        QCOMPARE(after->raw(), raw);
 }
 
 // The named roundings: half away from zero (shown amounts, postings) and half to even.

@@ -7,6 +7,7 @@
 // --diagnose.
 #include "diagnosis/Diagnosis.h"
 #include "diagnosis/DiagnosisText.h"
+#include "engine/InterestEngine.h"
 #include "reference/PassOn.h"
 #include "render/GridText.h"
 #include "support/RateHistory.h"

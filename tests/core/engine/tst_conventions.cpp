@@ -4,6 +4,7 @@
 #include "data/AccountConnection.h"
 #include "data/AccountFiles.h"
 #include "data/AccountSchema.h"
+#include "engine/InterestEngine.h"
 #include "engine/ReportStore.h"
 #include "support/AccountFixture.h"
 #include "support/ReportRows.h"

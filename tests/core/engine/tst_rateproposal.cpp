@@ -4,6 +4,7 @@
 // had is listed, not proposed; every method tried at once finds the lender's; the report tool's
 // --propose-rates.
 #include "data/AccountConnection.h"
+#include "engine/InterestEngine.h"
 #include "engine/LenderFit.h"
 #include "engine/RateProposal.h"
 #include "engine/ReportStore.h"

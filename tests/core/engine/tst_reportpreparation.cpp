@@ -3,6 +3,7 @@
 #include "data/RecordSet.h"
 #include "engine/BalanceRecalculation.h"
 #include "engine/CalcDay.h"
+#include "engine/InterestEngine.h"
 #include "engine/ReportPreparation.h"
 #include "engine/ReportStore.h"
 #include "support/AccountFixture.h"

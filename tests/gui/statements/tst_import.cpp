@@ -181,11 +181,10 @@ void tst_Import::importWritesTickedRows() {
     while (q.next()) {
         const QDate date = ShortDate::fromIso(q.value(1).toString());
         QVERIFY(date >= January.start && date <= January.end);
-        const auto next = RunningBalance::after(balance, {Money::fromRaw(q.value(2).toLongLong()),
-                                                          Money::fromRaw(q.value(3).toLongLong()),
-                                                          Money::fromRaw(q.value(4).toLongLong()),
-                                                          Money::fromRaw(q.value(5).toLongLong()),
-                                                          Money::fromRaw(q.value(6).toLongLong())});
+        TransactionAmounts amounts;
+        for (AmountColumn c : AmountColumns::All)
+            amounts[c] = Money::fromRaw(q.value(2 + int(c)).toLongLong());
+        const auto next = RunningBalance::after(balance, amounts);
         QVERIFY(next);
         balance = *next;
     }

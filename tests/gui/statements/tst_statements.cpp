@@ -503,7 +503,7 @@ void TestStatements::coreClosingChecks() {
     for (const QString& r : rows) {
         StatementChecks::Row c;
         c.date = QDate::fromString(r.section(' ', 0, 0), Qt::ISODate);
-        c.amounts.deposit = *Money::parse(r.section(' ', 1, 1));
+        c.amounts[AmountColumn::Deposit] = *Money::parse(r.section(' ', 1, 1));
         checked << c;
     }
     const StatementChecks::Result result = StatementChecks::rows(header, checked);
