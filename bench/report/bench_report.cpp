@@ -12,7 +12,7 @@
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
 #include "engine/LenderFit.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -243,8 +243,8 @@ void BM_LenderFit(benchmark::State& state) {
         QVector<HistoryRow> history;
         QVector<RatePeriod> rates;
         QString error;
-        if (!ReportStore::readHistory(c.database(), &history, &error) ||
-            !ReportStore::readRatePeriods(c.database(), &rates, &error)) {
+        if (!AccountStore::readHistory(c.database(), &history, &error) ||
+            !AccountStore::readRatePeriods(c.database(), &rates, &error)) {
             state.SkipWithError(qPrintable(error));
             return;
         }
@@ -267,8 +267,8 @@ void BM_ReadHistory(benchmark::State& state) {
         QVector<HistoryRow> history;
         QVector<RatePeriod> rates;
         QString error;
-        if (!ReportStore::readHistory(c.database(), &history, &error) ||
-            !ReportStore::readRatePeriods(c.database(), &rates, &error)) {
+        if (!AccountStore::readHistory(c.database(), &history, &error) ||
+            !AccountStore::readRatePeriods(c.database(), &rates, &error)) {
             state.SkipWithError(qPrintable(error));
             return;
         }
@@ -292,7 +292,7 @@ void BM_WriteBackFreshHistory(benchmark::State& state) {
             c.open(path);
             state.ResumeTiming();
             QString error;
-            if (!ReportStore::writeBack(c.database(), result.changes, &error))
+            if (!AccountStore::writeBack(c.database(), result.changes, &error))
                 state.SkipWithError(qPrintable(error));
             state.PauseTiming();
         }

@@ -54,7 +54,7 @@ QString storedDay(const AccountSnapshot& snapshot) {
 // The rate periods proposed from the lender's charges.
 int printProposal(const Options& o, const AccountSnapshot& snapshot, const CalculationBasis& basis,
                   QStringList notices) {
-    const ReportStore::CalculationInputs& in = snapshot.inputs;
+    const AccountStore::CalculationInputs& in = snapshot.inputs;
     RateProposal::Proposal proposal;
     if (o.anyMethod) {
         const RateProposal::Ranking ranking =
@@ -85,7 +85,7 @@ int printProposal(const Options& o, const AccountSnapshot& snapshot, const Calcu
 
 // Every combination of method, day and convention, best first.
 int printFit(const Options& o, const AccountSnapshot& snapshot, const QStringList& inputNotices) {
-    const ReportStore::CalculationInputs& in = snapshot.inputs;
+    const AccountStore::CalculationInputs& in = snapshot.inputs;
     const LenderFit::Ranking ranking =
         LenderFit::rank(in.history, in.rates, storedDay(snapshot), in.offset);
     const QByteArray out =
@@ -124,7 +124,7 @@ int printSeriesList(const Options& o) {
 // The pass-on table of --reference.
 int printPassOn(const Options& o, QSqlDatabase db, const AccountSnapshot& snapshot,
                 const CalculationBasis& basis, QStringList notices) {
-    const ReportStore::CalculationInputs& in = snapshot.inputs;
+    const AccountStore::CalculationInputs& in = snapshot.inputs;
     const PassOn::Calculation c{in.history, basis, in.offset};
     QString problem;
     bool usage = false;

@@ -1,6 +1,6 @@
 #include "ComplaintDetails.h"
 
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ QString countryWord(ComplaintCountry c) {
 ComplaintDetails readDetails(QSqlDatabase db) {
     ComplaintDetails d;
     const auto text = [&](const QString& name) {
-        return ReportStore::readSetting(db, name).value_or(QString());
+        return AccountStore::readSetting(db, name).value_or(QString());
     };
     d.borrowerName = text(BorrowerName);
     d.borrowerAddress = text(BorrowerAddress);
@@ -79,7 +79,7 @@ ComplaintDetails withPlaceholders(ComplaintDetails d) {
 }
 
 bool writeDetails(QSqlDatabase db, const ComplaintDetails& d, QString* error) {
-    return ReportStore::writeSettings(db,
+    return AccountStore::writeSettings(db,
                                       {{BorrowerName, d.borrowerName},
                                        {BorrowerAddress, d.borrowerAddress},
                                        {AccountNumber, d.accountNumber},

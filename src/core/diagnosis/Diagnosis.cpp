@@ -2,7 +2,7 @@
 
 #include "engine/InterestEngine.h"
 #include "engine/Parallel.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "reference/PassOn.h"
 #include "reference/TermsStore.h"
 
@@ -369,7 +369,7 @@ QVector<InterestSummary::Posting> postings(const Inputs& in) {
     return s ? s->postings : QVector<InterestSummary::Posting>();
 }
 
-Inputs inputsOf(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms,
+Inputs inputsOf(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms,
                 const CalculationBasis& basis) {
     Inputs out;
     out.history = in.history;

@@ -3,7 +3,7 @@
 #include "engine/CalculationBasis.h"
 #include "engine/HistoryRows.h"
 #include "engine/InterestSummary.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "reference/ReferenceSeries.h"
 #include "reference/TermsCheck.h"
 
@@ -97,7 +97,7 @@ QVector<InterestSummary::Posting> postings(const Inputs& in);
 
 // The inputs of a diagnosis under `basis`: the calculation's inputs and the reference series the
 // account's variable terms hold the lender against.
-Inputs inputsOf(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms,
+Inputs inputsOf(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms,
                 const CalculationBasis& basis);
 
 // Every run of consecutive comparable postings that differ, searched for the mistakes above,

@@ -28,7 +28,7 @@ inline constexpr const char* InterestDateError = "Interest date error. Please ch
 struct Result {
     QVector<ReportLine> lines; // the report grid's body, in order
     QStringList notices;       // messages for the user, in the order they arose
-    HistoryChanges changes;    // for ReportStore::writeBack
+    HistoryChanges changes;    // for AccountStore::writeBack
 };
 
 // `history`: the tblAllRecords rows in the report query's order (Date, InterestPayment, ID).

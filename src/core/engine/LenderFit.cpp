@@ -3,7 +3,7 @@
 #include "CalcDay.h"
 #include "InterestEngine.h"
 #include "Parallel.h"
-#include "ReportStore.h"
+#include "AccountStore.h"
 #include "data/Queries.h"
 #include "data/TransactionGuard.h"
 
@@ -155,7 +155,7 @@ bool write(QSqlDatabase db, const FitCandidate& chosen, QString* error) {
     if (!day.isEmpty() && CalcDay::inForce(db).value_or(CalcDay::Day()).calcFrom() != day &&
         !CalcDay::append(db, day, error))
         return false;
-    return ReportStore::writeConventions(db, chosen.conventions, error, false);
+    return AccountStore::writeConventions(db, chosen.conventions, error, false);
 }
 
 bool store(QSqlDatabase db, const FitCandidate& chosen, QString* error) {

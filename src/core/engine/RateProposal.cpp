@@ -3,7 +3,7 @@
 #include "CalcDay.h"
 #include "InterestEngine.h"
 #include "Parallel.h"
-#include "ReportStore.h"
+#include "AccountStore.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
@@ -494,7 +494,7 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
     }
     // Which stored periods came from the charges, so that the evidence can say so.
     QStringList proposed;
-    for (const QString& id : ReportStore::readSetting(db, QString::fromLatin1(ProposedSetting))
+    for (const QString& id : AccountStore::readSetting(db, QString::fromLatin1(ProposedSetting))
                                  .value_or(QString())
                                  .split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         if (!replaced.contains(id.toLongLong()))
@@ -513,7 +513,7 @@ bool store(QSqlDatabase db, const QVector<Period>& chosen, const QVector<qint64>
     remove.finish();
     insert.finish();
     return LenderFit::write(db, way, error) &&
-           ReportStore::writeSettings(
+           AccountStore::writeSettings(
                db, {{QString::fromLatin1(ProposedSetting), proposed.join(QLatin1Char(','))}}, error,
                false) &&
            transaction.commit(error);

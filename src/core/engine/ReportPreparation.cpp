@@ -1,7 +1,7 @@
 #include "ReportPreparation.h"
 #include "data/StoredValue.h"
 
-#include "ReportStore.h"
+#include "AccountStore.h"
 #include "data/AccountConnection.h"
 #include "data/Queries.h"
 #include "data/RunningBalance.h"

@@ -1,6 +1,6 @@
 #include "ImportChoices.h"
 
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -49,5 +49,5 @@ ImportChoices ImportChoices::load(QSqlDatabase db, const QString& setting) {
 
 bool ImportChoices::store(QSqlDatabase db, const QString& setting, QString* error,
                           bool ownTransaction) const {
-    return ReportStore::writeSettings(db, {{setting, toText()}}, error, ownTransaction);
+    return AccountStore::writeSettings(db, {{setting, toText()}}, error, ownTransaction);
 }

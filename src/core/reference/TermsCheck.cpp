@@ -4,16 +4,16 @@
 
 namespace TermsCheck {
 
-RateTerms::Owed owed(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms) {
+RateTerms::Owed owed(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms) {
     return RateTerms::owed(terms.terms, terms.series, in.rates, historyDates(in.history).last);
 }
 
-bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed) {
+bool owedCoverHistory(const AccountStore::CalculationInputs& in, const RateTerms::Owed& owed) {
     const HistoryDates dates = historyDates(in.history);
     return dates.first.isValid() && owed.covers(dates.first, dates.last);
 }
 
-OwedRates owedRates(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms) {
+OwedRates owedRates(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms) {
     OwedRates r;
     if (terms.terms.isEmpty()) {
         r.refusal = OwedRates::Refusal::NoTerms;

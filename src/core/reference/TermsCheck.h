@@ -3,7 +3,7 @@
 #include "PassOn.h"
 #include "RateTerms.h"
 #include "TermsStore.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 
 #include <QVector>
 
@@ -13,14 +13,14 @@
 namespace TermsCheck {
 
 // The owed rates of the stored terms over the history.
-RateTerms::Owed owed(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms);
+RateTerms::Owed owed(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms);
 
 inline constexpr const char* OwedNote =
     "The interest due is worked out under the rates the loan's terms owe, not the stored rate "
     "periods.";
 
 // Whether the owed rates can stand in for the stored ones: they cover every day of the history.
-bool owedCoverHistory(const ReportStore::CalculationInputs& in, const RateTerms::Owed& owed);
+bool owedCoverHistory(const AccountStore::CalculationInputs& in, const RateTerms::Owed& owed);
 
 // Whether the stored terms can give the rates to run the report under, and which.
 struct OwedRates {
@@ -29,7 +29,7 @@ struct OwedRates {
     RateTerms::Owed owed; // worked out unless the account holds no terms
     bool ok() const { return refusal == Refusal::None; }
 };
-OwedRates owedRates(const ReportStore::CalculationInputs& in, const TermsStore::Stored& terms);
+OwedRates owedRates(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms);
 // The report window's words for a refusal ("" for none).
 QString refusalNotice(OwedRates::Refusal refusal);
 

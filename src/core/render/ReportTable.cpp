@@ -4,7 +4,7 @@
 #include "ReportRendering.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

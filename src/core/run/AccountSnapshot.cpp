@@ -10,7 +10,7 @@ const TermsStore::Stored& AccountSnapshot::termsOrNone() const {
 namespace Snapshot {
 
 std::optional<AccountSnapshot> read(QSqlDatabase db, QString* error) {
-    std::optional<ReportStore::CalculationInputs> inputs = ReportStore::readInputs(db, error);
+    std::optional<AccountStore::CalculationInputs> inputs = AccountStore::readInputs(db, error);
     if (!inputs)
         return std::nullopt;
     AccountSnapshot s;
@@ -21,7 +21,7 @@ std::optional<AccountSnapshot> read(QSqlDatabase db, QString* error) {
     s.details = Complaints::readDetails(db);
     s.dayInForce = CalcDay::inForce(db);
     s.proposedRates =
-        ReportStore::readSetting(db, QString::fromLatin1(RateProposal::ProposedSetting))
+        AccountStore::readSetting(db, QString::fromLatin1(RateProposal::ProposedSetting))
             .value_or(QString())
             .split(QLatin1Char(','), Qt::SkipEmptyParts);
     return s;

@@ -2,7 +2,7 @@
 
 #include "complaint/ComplaintDetails.h"
 #include "engine/CalcDay.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "reference/TermsStore.h"
 
 #include <QSqlDatabase>
@@ -15,7 +15,7 @@
 // the loan's rate terms and the series they use, the complaint's details, the calculation day in
 // force and which rate periods were proposed. A plain value: a test builds one without a file.
 struct AccountSnapshot {
-    ReportStore::CalculationInputs inputs; // its notices: the settings that did not read
+    AccountStore::CalculationInputs inputs; // its notices: the settings that did not read
     // The rate terms; nullopt, with `termsError` saying why, when their tables do not read.
     std::optional<TermsStore::Stored> terms;
     QString termsError;

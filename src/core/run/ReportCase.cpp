@@ -6,7 +6,7 @@ ReportCase::ReportCase(std::shared_ptr<const AccountSnapshot> snapshot,
       m_rates(m_snapshot->inputs.rates) {
     if (m_basis.owedRates())
         useOwedRates();
-    const ReportStore::CalculationInputs& in = m_snapshot->inputs;
+    const AccountStore::CalculationInputs& in = m_snapshot->inputs;
     InterestEngine::Worked worked;
     if (recordWorking)
         worked = InterestEngine::calculateWithWorking(in.history, m_rates, m_basis, in.offset);
@@ -70,7 +70,7 @@ const QVector<TermsCheck::PassOnSection>& ReportCase::passOn() {
         m_passOn.emplace();
         const std::optional<TermsStore::Stored>& terms = m_snapshot->terms;
         if (!m_basis.owedRates() && terms && TermsCheck::holdsVariable(*terms)) {
-            const ReportStore::CalculationInputs& in = m_snapshot->inputs;
+            const AccountStore::CalculationInputs& in = m_snapshot->inputs;
             const PassOn::Calculation c{in.history, m_basis, in.offset};
             *m_passOn = TermsCheck::passOn(c, in.rates, *terms);
         }

@@ -7,7 +7,7 @@
 #include "diagnosis/DiagnosisText.h"
 #include "engine/HistoryRows.h"
 #include "engine/ReportRun.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "engine/SessionStore.h"
 #include "engine/StatementHandOver.h"
 #include "models/ReportLinesModel.h"
@@ -332,7 +332,7 @@ void frmCalculate::CalculateInterest() {
     auto run = std::make_shared<ReportCase>(
         std::make_shared<const AccountSnapshot>(std::move(*snapshot)), basis);
     notices << run->snapshot().inputs.notices << run->engineNotices();
-    if (!run->changes().isEmpty() && !ReportStore::writeBack(db, run->changes(), &error))
+    if (!run->changes().isEmpty() && !AccountStore::writeBack(db, run->changes(), &error))
         notices << error;
     notices << run->owedNotices();
     // Under the stored rates, whether the lender passed on its reference's changes: said when

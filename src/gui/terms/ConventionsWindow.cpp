@@ -1,6 +1,6 @@
 #include "ConventionsWindow.h"
 
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
@@ -73,7 +73,7 @@ ConventionsWindow::ConventionsWindow(WindowHost& main)
     QString error;
     if (!m_connection.open(main.tag(Tag::NewFile)))
         Dialogs::instance().message(m_connection.lastError());
-    else if (!ReportStore::readConventions(m_connection.database(), &m_stored, &error))
+    else if (!AccountStore::readConventions(m_connection.database(), &m_stored, &error))
         Dialogs::instance().message(error);
     showConventions(m_stored);
 
@@ -109,7 +109,7 @@ void ConventionsWindow::saveConventions() {
     QString error;
     if (!m_connection.isOpen()) {
         error = m_connection.lastError();
-    } else if (ReportStore::writeConventions(m_connection.database(), chosen, &error)) {
+    } else if (AccountStore::writeConventions(m_connection.database(), chosen, &error)) {
         m_stored = chosen;
         return;
     }

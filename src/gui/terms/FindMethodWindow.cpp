@@ -4,7 +4,7 @@
 
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "shell/Captions.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
@@ -70,7 +70,7 @@ void FindMethodWindow::findMethod() {
             snapshot = Snapshot::read(connection.database(), &error);
     }
     LenderFit::Ranking ranking;
-    const ReportStore::CalculationInputs* in = snapshot ? &snapshot->inputs : nullptr;
+    const AccountStore::CalculationInputs* in = snapshot ? &snapshot->inputs : nullptr;
     if (in)
         ranking =
             LenderFit::rank(in->history, in->rates,

@@ -1,7 +1,7 @@
 #include "OffsetImportDialog.h"
 
 #include "data/ShortDate.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "import/BankSummary.h"
 #include "import/ImportChoices.h"
 #include "shell/CsvLayoutPanel.h"
@@ -234,7 +234,7 @@ void OffsetImportDialog::importBalances() {
         return;
     }
     QString error;
-    if (!ReportStore::addOffsetBalances(m_db, balances, &error)) {
+    if (!AccountStore::addOffsetBalances(m_db, balances, &error)) {
         Dialogs::instance().message(QStringLiteral("Import Error: ") + error);
         return;
     }

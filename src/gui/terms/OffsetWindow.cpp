@@ -2,7 +2,7 @@
 
 #include "OffsetImportDialog.h"
 #include "data/Queries.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"
 #include "shell/Windows.h"
@@ -97,7 +97,7 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     // An account that cannot be read shows no offset account; storing then says what is wrong.
     OffsetAccount stored;
     QString error;
-    if (m_connection.isOpen() && !ReportStore::readOffset(m_connection.database(), &stored, &error))
+    if (m_connection.isOpen() && !AccountStore::readOffset(m_connection.database(), &stored, &error))
         Dialogs::instance().message(error);
     m_enabled = stored.enabled;
     m_share = stored.share;
@@ -133,7 +133,7 @@ bool OffsetWindow::storeSettings(bool enabled, int share) {
     QString error;
     if (!m_connection.isOpen()) {
         error = m_connection.lastError();
-    } else if (ReportStore::writeOffsetSettings(m_connection.database(), enabled, share, &error)) {
+    } else if (AccountStore::writeOffsetSettings(m_connection.database(), enabled, share, &error)) {
         m_enabled = enabled;
         m_share = share;
         showSettings();

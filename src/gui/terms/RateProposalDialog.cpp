@@ -3,7 +3,7 @@
 #include "run/AccountSnapshot.h"
 
 #include "engine/CalcDay.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "render/GridText.h"
 #include "render/RateProposalRendering.h"
 #include "shell/Captions.h"
@@ -184,7 +184,7 @@ void RateProposalDialog::readAccount() {
         return;
     }
     m_storedDay = snapshot->dayInForce.value_or(CalcDay::Day()).calcFrom();
-    ReportStore::CalculationInputs* in = &snapshot->inputs;
+    AccountStore::CalculationInputs* in = &snapshot->inputs;
     m_history = std::move(in->history);
     m_stored = std::move(in->rates);
     m_offset = std::move(in->offset);

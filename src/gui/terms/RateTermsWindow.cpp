@@ -687,7 +687,7 @@ void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
 void RateTermsWindow::fillPassOn() {
     passOnGrid->setRowCount(0);
     const TermsStore::Stored stored = shownTerms();
-    const ReportStore::CalculationInputs& in = m_snapshot->inputs;
+    const AccountStore::CalculationInputs& in = m_snapshot->inputs;
     const PassOn::Calculation c{in.history, basis(), in.offset};
     QStringList totals;
     for (const TermsCheck::PassOnSection& section : TermsCheck::passOn(c, in.rates, stored)) {

@@ -5,7 +5,7 @@
 #include "data/AccountFiles.h"
 #include "data/AccountSchema.h"
 #include "engine/InterestEngine.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "support/AccountFixture.h"
 #include "support/ReportRows.h"
 #include "support/ReportTool.h"
@@ -26,7 +26,7 @@ bool store(const QString& account, const LenderConventions& c) {
     AccountConnection connection;
     QString error;
     return connection.open(account) &&
-           ReportStore::writeConventions(connection.database(), c, &error);
+           AccountStore::writeConventions(connection.database(), c, &error);
 }
 
 std::optional<LenderConventions> stored(const QString& account) {
@@ -34,7 +34,7 @@ std::optional<LenderConventions> stored(const QString& account) {
     LenderConventions c;
     QString error;
     if (!connection.open(account) ||
-        !ReportStore::readConventions(connection.database(), &c, &error))
+        !AccountStore::readConventions(connection.database(), &c, &error))
         return std::nullopt;
     return c;
 }
@@ -153,7 +153,7 @@ void TestConventions::settingsRoundTrip() {
     QVERIFY(connection.open(account));
     LenderConventions read;
     QString error;
-    QVERIFY(!ReportStore::readConventions(connection.database(), &read, &error));
+    QVERIFY(!AccountStore::readConventions(connection.database(), &read, &error));
     QVERIFY2(error.contains("day count 'act364'"), qPrintable(error));
     QVERIFY(read == (LenderConventions{DayCount::Actual365Fixed, InterestRounding::Posting}));
 
@@ -164,7 +164,7 @@ void TestConventions::settingsRoundTrip() {
     AccountFixture::exec(account, "insert into tblOffsetBalances (Date, Balance) "
                                   "values ('2024-01-01', 10000)");
     OffsetAccount offset;
-    QVERIFY(!ReportStore::readOffset(connection.database(), &offset, &error));
+    QVERIFY(!AccountStore::readOffset(connection.database(), &offset, &error));
     QVERIFY2(error.contains("'most'"), qPrintable(error));
     QVERIFY(offset.hasData());
     QCOMPARE(offset.share, Offset::FullShare);
@@ -209,7 +209,7 @@ void TestConventions::offsetSettingsRead() {
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
         OffsetAccount offset;
         QString error;
-        QCOMPARE(ReportStore::readOffset(connection.database(), &offset, &error), notice.isEmpty());
+        QCOMPARE(AccountStore::readOffset(connection.database(), &offset, &error), notice.isEmpty());
         QVERIFY2(error.contains(notice), qPrintable(error));
         QCOMPARE(offset.hasData(), hasData);
         QCOMPARE(offset.share, readShare);

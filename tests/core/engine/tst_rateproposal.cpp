@@ -7,7 +7,7 @@
 #include "engine/InterestEngine.h"
 #include "engine/LenderFit.h"
 #include "engine/RateProposal.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "render/RateProposalRendering.h"
 #include "support/RateHistory.h"
 #include "support/ReportTool.h"
@@ -217,7 +217,7 @@ void TestRateProposal::storesTheChosenPeriods() {
     QVERIFY(connection.open(account));
     QVector<RatePeriod> stored;
     QString error;
-    QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));
+    QVERIFY(AccountStore::readRatePeriods(connection.database(), &stored, &error));
     const QVector<Period> chosen = {
         {QDate(2022, 1, 1), QDate(2022, 4, 15), *Rate::fromReal(5.25), {}, {}},
         {QDate(2022, 4, 16), QDate(2022, 9, 30), *Rate::fromReal(6.1), {}, {}}};
@@ -229,14 +229,14 @@ void TestRateProposal::storesTheChosenPeriods() {
         {DayCount::Actual360, InterestRounding::Day2}};
     QVERIFY2(RateProposal::store(connection.database(), chosen, replaced, way, &error),
              qPrintable(error));
-    QVERIFY(ReportStore::readRatePeriods(connection.database(), &stored, &error));
+    QVERIFY(AccountStore::readRatePeriods(connection.database(), &stored, &error));
     QCOMPARE(spelled(stored),
              QStringList({"2020-01-01 2021-12-31 4.500", "2022-01-01 2022-04-15 5.250",
                           "2022-04-16 2022-09-30 6.100"}));
     QCOMPARE(CalcDay::inForce(connection.database()).value_or(CalcDay::Day()).calcFrom(),
              QStringLiteral("15"));
     LenderConventions conventions;
-    QVERIFY(ReportStore::readConventions(connection.database(), &conventions, &error));
+    QVERIFY(AccountStore::readConventions(connection.database(), &conventions, &error));
     QVERIFY(conventions == way.conventions);
 }
 

@@ -5,7 +5,7 @@
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
 #include "engine/ReportPreparation.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "support/AccountFixture.h"
 #include "support/ReportRows.h"
 
@@ -216,19 +216,19 @@ void TestReportPreparation::writeBackIsAllOrNothing() {
     QVERIFY(c.open(account));
     QVector<HistoryRow> history;
     QString error;
-    QVERIFY(ReportStore::readHistory(c.database(), &history, &error));
+    QVERIFY(AccountStore::readHistory(c.database(), &history, &error));
     const auto result =
         InterestEngine::calculate(history, ReportRows::rates({"2024-01-01 2024-12-31 7.3"}),
                                   CalculationBasis::of(InterestMethod::VariableDay));
     QCOMPARE(result.changes.deletions, (QVector<qint64>{3}));
 
     const QStringList before = allRecords(account);
-    QVERIFY(!ReportStore::writeBack(c.database(), result.changes, &error));
+    QVERIFY(!AccountStore::writeBack(c.database(), result.changes, &error));
     QVERIFY2(error.contains("locked"), qPrintable(error));
     QCOMPARE(allRecords(account), before);
 
     AccountFixture::exec(account, "drop trigger refuse");
-    QVERIFY2(ReportStore::writeBack(c.database(), result.changes, &error), qPrintable(error));
+    QVERIFY2(AccountStore::writeBack(c.database(), result.changes, &error), qPrintable(error));
     QCOMPARE(allRecords(account), (QStringList{"2024-01-01 - -1000000000 -/-/-/-/-",
                                                "2024-01-05 -990000000 0 0/0/0/10000000/0",
                                                "2024-01-12 -989990000 0 0/0/0/10000/0"}));

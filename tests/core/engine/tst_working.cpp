@@ -5,7 +5,7 @@
 #include "data/AccountConnection.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestEngine.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "render/ReportRendering.h"
 #include "support/AccountFixture.h"
 #include "support/ChargedAccount.h"
@@ -55,9 +55,9 @@ std::optional<Golden> readGolden(const QString& account) {
     Golden g;
     QString error;
     const QSqlDatabase db = connection.database();
-    if (!ReportStore::readHistory(db, &g.history, &error) ||
-        !ReportStore::readRatePeriods(db, &g.rates, &error) ||
-        !ReportStore::readOffset(db, &g.offset, &error))
+    if (!AccountStore::readHistory(db, &g.history, &error) ||
+        !AccountStore::readRatePeriods(db, &g.rates, &error) ||
+        !AccountStore::readOffset(db, &g.offset, &error))
         return std::nullopt;
     const std::optional<CalcDay::Day> day = CalcDay::inForce(db);
     g.calcTo = day ? day->calcTo() : QStringLiteral("28");

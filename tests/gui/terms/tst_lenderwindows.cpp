@@ -2,7 +2,7 @@
 // the account is opened again; and the search for the lender's method, whose choice Apply makes
 // the account's before it opens the report.
 #include "data/AccountFiles.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "report/frmCalculate.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
@@ -24,7 +24,7 @@ LenderConventions storedIn(const QString& account) {
     LenderConventions c;
     QString error;
     if (connection.open(account))
-        ReportStore::readConventions(connection.database(), &c, &error);
+        AccountStore::readConventions(connection.database(), &c, &error);
     return c;
 }
 

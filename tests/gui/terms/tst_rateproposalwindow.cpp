@@ -3,7 +3,7 @@
 // stored periods beside the proposal and replaced only after a question, Cancel storing nothing,
 // and every method tried at once.
 #include "data/AccountConnection.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
 #include "support/RateHistory.h"
@@ -35,7 +35,7 @@ void writeLenders(const QString& account, int method = InterestMethod::FixedDay)
     AccountConnection c;
     QString error;
     QVERIFY(c.open(account));
-    QVERIFY2(ReportStore::writeConventions(c.database(), Lenders, &error), qPrintable(error));
+    QVERIFY2(AccountStore::writeConventions(c.database(), Lenders, &error), qPrintable(error));
 }
 
 QStringList rows(QTableWidget* grid, int firstColumn = 0) {
@@ -266,7 +266,7 @@ void TestRateProposalWindow::storedWayBecomesTheAccounts() {
     QVERIFY(c.open(h.account));
     LenderConventions conventions;
     QString error;
-    QVERIFY(ReportStore::readConventions(c.database(), &conventions, &error));
+    QVERIFY(AccountStore::readConventions(c.database(), &conventions, &error));
     QVERIFY(conventions == Lenders);
     auto* method = h.show<FormWindow>(WindowNames::Method);
     QVERIFY(method);

@@ -1,3 +1,3 @@
 // shell/ builds on nothing above it, not even records/.
 #include "records/RecordForm.h"
-#include "engine/ReportStore.h"
+#include "engine/AccountStore.h"

@@ -12,9 +12,10 @@
 
 #include <optional>
 
-// The account file's side of the report: each table read with one query into plain rows, and the
-// calculation's changes written back in one transaction.
-namespace ReportStore {
+// The account store: the history, the rate periods, the settings and the offset balances, each
+// table read with one query into plain rows, and the calculation's changes written back in one
+// transaction.
+namespace AccountStore {
 
 // Everything a calculation of the account reads: the report, the report tool in every mode, Find
 // Lender's Method and the rate proposal read it here, so they cannot read it apart.
@@ -69,4 +70,4 @@ std::optional<QString> readSetting(QSqlDatabase db, const QString& name);
 // Appends the balances to tblOffsetBalances in one transaction: all or nothing.
 bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, QString* error);
 
-} // namespace ReportStore
+} // namespace AccountStore

@@ -1,4 +1,4 @@
-#include "ReportStore.h"
+#include "AccountStore.h"
 
 #include "ReportPreparation.h"
 
@@ -67,7 +67,7 @@ QVariant money(const std::optional<Money>& m) {
 
 } // namespace
 
-namespace ReportStore {
+namespace AccountStore {
 
 bool writeSettings(QSqlDatabase db, const QVector<std::pair<QString, QString>>& settings,
                    QString* error, bool ownTransaction) {
@@ -384,4 +384,4 @@ bool addOffsetBalances(QSqlDatabase db, const QVector<OffsetBalance>& balances, 
     return transaction.commit(error);
 }
 
-} // namespace ReportStore
+} // namespace AccountStore
