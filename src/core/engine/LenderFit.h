@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalculationBasis.h"
 #include "HistoryRows.h"
 #include "InterestMethod.h"
 #include "LenderConventions.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReferenceSeries.h"
+#include "engine/CalculationBasis.h"
 #include "engine/HistoryRows.h"
 #include "engine/LenderConventions.h"
 #include "engine/OffsetAccount.h"
