@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportOptions.h"
+#include "engine/CalculationBasis.h"
 #include "run/AccountSnapshot.h"
 
 #include <QByteArray>
