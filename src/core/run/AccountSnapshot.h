@@ -1,8 +1,8 @@
 #pragma once
 
 #include "complaint/ComplaintDetails.h"
-#include "engine/CalcDay.h"
 #include "engine/AccountStore.h"
+#include "engine/CalcDay.h"
 #include "reference/TermsStore.h"
 
 #include <QSqlDatabase>

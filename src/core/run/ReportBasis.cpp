@@ -10,6 +10,14 @@ std::optional<InterestMethod::Code> methodOf(const WorkflowState& state) {
     return InterestMethod::of(code);
 }
 
+std::optional<InterestMethod::Code> chosenMethod(const WorkflowState& state) {
+    bool ok = false;
+    const int code = state.value(Tag::Method).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return InterestMethod::isCode(code) ? InterestMethod::Code(code) : InterestMethod::FixedDay;
+}
+
 CalcDay::Day dayOf(const WorkflowState& state) {
     return CalcDay::Day::fromCalcTo(state.value(Tag::IntCalcTo));
 }

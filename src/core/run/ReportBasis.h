@@ -12,6 +12,10 @@ namespace ReportBasis {
 // InterestMethod::of reads a code, anything else Fixed Day.
 std::optional<InterestMethod::Code> methodOf(const WorkflowState& state);
 
+// The method chosen in the method window: nullopt while tagMethod holds no number (none chosen
+// yet), Fixed Day for a number that is no method's code.
+std::optional<InterestMethod::Code> chosenMethod(const WorkflowState& state);
+
 // The calculation day of tagIntCalcTo (a CalcTo text).
 CalcDay::Day dayOf(const WorkflowState& state);
 

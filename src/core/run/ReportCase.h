@@ -4,9 +4,9 @@
 #include "diagnosis/Diagnosis.h"
 #include "engine/CalculationBasis.h"
 #include "engine/InterestEngine.h"
+#include "engine/InterestSummary.h"
 #include "engine/ReportPreparation.h"
 #include "reference/TermsCheck.h"
-#include "engine/InterestSummary.h"
 #include "render/SummaryRendering.h"
 
 #include <QStringList>

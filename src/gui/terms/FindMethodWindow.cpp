@@ -1,10 +1,9 @@
 #include "FindMethodWindow.h"
 
-#include "run/AccountSnapshot.h"
-
 #include "data/AccountConnection.h"
-#include "engine/CalcDay.h"
 #include "engine/AccountStore.h"
+#include "engine/CalcDay.h"
+#include "run/AccountSnapshot.h"
 #include "shell/Captions.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowHost.h"

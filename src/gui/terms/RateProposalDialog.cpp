@@ -1,11 +1,10 @@
 #include "RateProposalDialog.h"
 
-#include "run/AccountSnapshot.h"
-
-#include "engine/CalcDay.h"
 #include "engine/AccountStore.h"
+#include "engine/CalcDay.h"
 #include "render/GridText.h"
 #include "render/RateProposalRendering.h"
+#include "run/AccountSnapshot.h"
 #include "shell/Captions.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowFit.h"
@@ -40,24 +39,22 @@ using RateProposalRendering::rateCell;
 
 } // namespace
 
-RateProposalDialog::RateProposalDialog(QSqlDatabase db, const QString& method,
-                                       const QString& calcTo, QWidget* parent)
+RateProposalDialog::RateProposalDialog(QSqlDatabase db, std::optional<InterestMethod::Code> method,
+                                       const CalcDay::Day& day, QWidget* parent)
     : QDialog(parent), m_db(db) {
     setObjectName("RateProposalDialog");
     setWindowTitle(Caption);
     createControls();
     readAccount();
 
-    bool ok = false;
-    const int code = method.toInt(&ok);
-    methodBox->setCurrentIndex(ok && InterestMethod::isCode(code) ? code : 0);
-    const std::optional<int> day = CalcDay::dayOf(calcTo);
+    methodBox->setCurrentIndex(method ? int(*method) : 0);
+    const std::optional<int> calcDay = CalcDay::dayOf(day.calcTo());
     const QString& stored = m_storedDay;
-    dayBox->setValue(day ? *day : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
+    dayBox->setValue(calcDay ? *calcDay : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
     enableDay();
     showStored();
     // A method not chosen yet is no reason to propose under Fixed Day: every way is tried.
-    if (m_readError.isEmpty() && !ok)
+    if (m_readError.isEmpty() && !method)
         proposeUnderEvery();
     else if (m_readError.isEmpty())
         propose();

@@ -20,10 +20,10 @@ class QVBoxLayout;
 class RateProposalDialog : public QDialog {
     Q_OBJECT
 public:
-    // `method` and `calcTo`: the last choice in the method window (the workflow state's text),
-    // which the method and day start from.
-    RateProposalDialog(QSqlDatabase db, const QString& method, const QString& calcTo,
-                       QWidget* parent = nullptr);
+    // `method` and `day`: the last choice in the method window, which the method and day start
+    // from; no method chosen yet: every way is tried.
+    RateProposalDialog(QSqlDatabase db, std::optional<InterestMethod::Code> method,
+                       const CalcDay::Day& day, QWidget* parent = nullptr);
 
     const RateProposal::Proposal& proposal() const { return m_proposal; }
     // The method, day and conventions chosen: stored with the periods, the account's way after.

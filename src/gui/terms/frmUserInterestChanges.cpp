@@ -1,6 +1,7 @@
 #include "frmUserInterestChanges.h"
 
 #include "RateProposalDialog.h"
+#include "run/ReportBasis.h"
 
 #include "data/Queries.h"
 #include "data/ShortDate.h"
@@ -125,7 +126,7 @@ void frmUserInterestChanges::proposeOnTheRoad() {
         m_connection.isOpen() && RateProposal::holdsCharges(m_connection.database());
     const bool ready = known && InterestMethod::isCode(method) &&
                        RateProposal::ratesCoverHistory(m_connection.database());
-    if (!charges || (!ready && !proposeRates(QString()))) {
+    if (!charges || (!ready && !proposeRates(std::nullopt))) {
         m_main.setTag(Tag::CheckLoan, QString());
         return;
     }
@@ -136,10 +137,10 @@ void frmUserInterestChanges::proposeOnTheRoad() {
 }
 
 void frmUserInterestChanges::cmdProposeRates_Click() {
-    proposeRates(m_main.tag(Tag::Method));
+    proposeRates(ReportBasis::chosenMethod(m_main.state()));
 }
 
-bool frmUserInterestChanges::proposeRates(const QString& method) {
+bool frmUserInterestChanges::proposeRates(std::optional<InterestMethod::Code> method) {
     // What is typed is saved first: the proposal shows the stored periods beside its own.
     QString error;
     if (!saveTypedRow(&error)) {
@@ -149,7 +150,7 @@ bool frmUserInterestChanges::proposeRates(const QString& method) {
     }
     if (!m_connection.isOpen())
         return false;
-    RateProposalDialog dialog(m_connection.database(), method, m_main.tag(Tag::IntCalcTo),
+    RateProposalDialog dialog(m_connection.database(), method, ReportBasis::dayOf(m_main.state()),
                               m_main.dialogParent());
     const bool stored = dialog.exec() == QDialog::Accepted;
     if (stored) {

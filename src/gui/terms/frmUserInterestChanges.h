@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/InterestMethod.h"
 #include "records/RecordForm.h"
 
 #include <QDate>
@@ -39,7 +40,7 @@ protected:
 private:
     void seedFirstPeriod();
     // The proposal from the charges under `method` (every way when none); true when stored.
-    bool proposeRates(const QString& method);
+    bool proposeRates(std::optional<InterestMethod::Code> method);
     void setCurrentCell(int column);
     // A date kept in the workflow state, as a calendar day (invalid when empty or unreadable).
     QDate tagDate(const QString& field) const;

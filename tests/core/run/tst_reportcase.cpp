@@ -96,7 +96,8 @@ private slots:
             << QVector<RateTerms::Period>{fixed("2023-01-01", "5")} << false
             << TermsCheck::refusalNotice(TermsCheck::OwedRates::Refusal::NotCovering);
         QTest::newRow("no terms") << QVector<RateTerms::Period>{} << false
-                                  << TermsCheck::refusalNotice(TermsCheck::OwedRates::Refusal::NoTerms);
+                                  << TermsCheck::refusalNotice(
+                                         TermsCheck::OwedRates::Refusal::NoTerms);
     }
 
     // Owed rates that cover the history stand in for the stored ones; others leave the stored
@@ -112,7 +113,8 @@ private slots:
         if (owedStandIn) {
             QCOMPARE(run.rates().size(), 1);
             QCOMPARE(*run.rates().first().interestRate, r("5"));
-            QCOMPARE(run.shownBasis(QString()).ratesNote, QString::fromLatin1(TermsCheck::OwedNote));
+            QCOMPARE(run.shownBasis(QString()).ratesNote,
+                     QString::fromLatin1(TermsCheck::OwedNote));
             QCOMPARE(run.diagnosisInputs()->rates.size(), 1);
         } else {
             QCOMPARE(run.rates().size(), ReportRows::rates(Lender).size());
