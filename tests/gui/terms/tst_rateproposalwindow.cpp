@@ -166,7 +166,8 @@ void TestRateProposalWindow::tryEveryMethod() {
     writeLenders(h.account, InterestMethod::VariableDayDeferred);
     AccountConnection c;
     QVERIFY(c.open(h.account));
-    RateProposalDialog d(c.database(), "1", "27");
+    RateProposalDialog d(c.database(), InterestMethod::FixedDayDeferred,
+                         CalcDay::Day::fromCalcTo(QStringLiteral("27")));
     QCOMPARE(control<QComboBox>(&d, "methodBox")->currentIndex(), 1);
     QCOMPARE(control<QSpinBox>(&d, "daySpin")->value(), 28);
     QVERIFY(d.proposal().reproduced() < 29);
@@ -189,7 +190,7 @@ void TestRateProposalWindow::noMethodChosenYet() {
     writeLenders(h.account, InterestMethod::VariableDayDeferred);
     AccountConnection c;
     QVERIFY(c.open(h.account));
-    RateProposalDialog d(c.database(), QString(), QString());
+    RateProposalDialog d(c.database(), std::nullopt, CalcDay::Day());
     QCOMPARE(control<QComboBox>(&d, "methodBox")->currentIndex(),
              int(InterestMethod::VariableDayDeferred));
     QCOMPARE(d.proposal().reproduced(), 29);
@@ -216,13 +217,15 @@ void TestRateProposalWindow::proposingAgainRewritesOnlyChanges() {
                                       "InterestRate from tblInterestChanges order by ID");
     };
     {
-        RateProposalDialog d(c.database(), "0", "14");
+        RateProposalDialog d(c.database(), InterestMethod::FixedDay,
+                             CalcDay::Day::fromCalcTo(QStringLiteral("14")));
         CLICK(&d, "storeButton");
     }
     const QStringList first = idsAndPeriods();
     QCOMPARE(first.size(), 3);
     {
-        RateProposalDialog d(c.database(), "0", "14");
+        RateProposalDialog d(c.database(), InterestMethod::FixedDay,
+                             CalcDay::Day::fromCalcTo(QStringLiteral("14")));
         CLICK(&d, "storeButton");
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
@@ -232,7 +235,8 @@ void TestRateProposalWindow::proposingAgainRewritesOnlyChanges() {
     AccountFixture::exec(h.account, "update tblInterestChanges set InterestRate=9 where ID=(select "
                                     "min(ID) from tblInterestChanges)");
     {
-        RateProposalDialog d(c.database(), "0", "14");
+        RateProposalDialog d(c.database(), InterestMethod::FixedDay,
+                             CalcDay::Day::fromCalcTo(QStringLiteral("14")));
         h.dialogs.answers << true;
         CLICK(&d, "storeButton");
     }
