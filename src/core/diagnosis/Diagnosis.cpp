@@ -202,15 +202,24 @@ QVector<Mistake> mistakesFor(const Inputs& in, const Run& run) {
         for (int d = 1; d <= MostCreditDays; ++d)
             out << Mistake{Kind::CreditsLate, d, {}, {}, {}, false, start, end, {}, {}};
     }
-    for (int dc = 0; dc < Conventions::dayCountNames().size(); ++dc) {
-        for (int r = 0; r < Conventions::roundingNames().size(); ++r) {
-            const LenderConventions c{DayCount(dc), InterestRounding(r)};
-            if (c == in.basis.conventions)
+    for (int dc = 0; dc < Conventions::DayCountCount; ++dc) {
+        for (int r = 0; r < Conventions::RoundingCount; ++r) {
+            LenderConventions c = in.basis.conventions;
+            c.dayCount = DayCount(dc);
+            c.rounding = InterestRounding(r);
+            if (c == in.basis.conventions || !Conventions::refusal(c).isEmpty())
                 continue;
             const Kind kind =
                 c.dayCount != in.basis.conventions.dayCount ? Kind::DayCount : Kind::Rounding;
             out << Mistake{kind, 0, {}, {}, {}, false, {}, {}, c, {}};
         }
+    }
+    // A lender charging annual rest where the account says daily is the best-known of these.
+    for (const Rest& rest : Conventions::searchedRests()) {
+        LenderConventions c = in.basis.conventions;
+        c.rest = rest;
+        if (c != in.basis.conventions)
+            out << Mistake{Kind::Rest, 0, {}, {}, {}, false, {}, {}, c, {}};
     }
     return out;
 }
@@ -283,7 +292,8 @@ QString word(Kind kind) {
                                         "rate-kept",
                                         "credits-late",
                                         "day-count",
-                                        "rounding"};
+                                        "rounding",
+                                        "rest"};
     return QString::fromLatin1(words[int(kind)]);
 }
 
@@ -305,6 +315,8 @@ QString parameter(const Mistake& m) {
     case Kind::Rounding:
         return Conventions::word(m.conventions.dayCount) + QLatin1Char(' ') +
                Conventions::word(m.conventions.rounding);
+    case Kind::Rest:
+        return Conventions::word(m.conventions.rest);
     }
     return QString();
 }
@@ -348,6 +360,7 @@ Inputs withMistake(const Inputs& in, const Mistake& m) {
         break;
     case Kind::DayCount:
     case Kind::Rounding:
+    case Kind::Rest:
         out.basis.conventions = m.conventions;
         break;
     }

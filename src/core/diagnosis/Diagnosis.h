@@ -27,10 +27,11 @@ enum class Kind : quint8 {
     RateKept,             // the rate before a stored change kept for the following postings
     CreditsLate,          // repayments credited days after they were made
     DayCount,             // another day count for part of the history
-    Rounding              // another rounding for part of the history
+    Rounding,             // another rounding for part of the history
+    Rest                  // another rest (annual, the posting period's) for part of the history
 };
 // "offset-not-counted", "rate-change-moved", "reference-not-passed-on", "rate-kept",
-// "credits-late", "day-count", "rounding".
+// "credits-late", "day-count", "rounding", "rest".
 QString word(Kind kind);
 
 // A reference series the loan's terms hold the lender's variable rate against, over the terms'
@@ -55,7 +56,7 @@ struct Mistake {
     bool leftOut = false; // ReferenceNotPassedOn: the change never passed on
     QDate from;           // OffsetNotCounted, RateKept, CreditsLate: the days it covers
     QDate to;
-    LenderConventions conventions; // DayCount, Rounding
+    LenderConventions conventions; // DayCount, Rounding, Rest
     QString seriesName;            // ReferenceNotPassedOn
     friend bool operator==(const Mistake&, const Mistake&) = default;
 };

@@ -49,6 +49,11 @@ QString loanWhose(const Diagnosis::Mistake& m, const GridText& grid) {
     case Kind::Rounding:
         return QStringLiteral("a loan whose interest was rounded %1")
             .arg(Conventions::name(m.conventions.rounding).toLower());
+    case Kind::Rest:
+        if (m.conventions.rest == Rest::annual())
+            return QStringLiteral("a loan whose interest was worked out on annual rest");
+        return QStringLiteral("a loan whose interest was worked out on a rest of %1")
+            .arg(Conventions::name(m.conventions.rest).toLower());
     }
     return QString();
 }

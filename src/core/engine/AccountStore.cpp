@@ -9,6 +9,7 @@
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
+#include <QHash>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -208,6 +209,49 @@ bool writeBack(QSqlDatabase db, const HistoryChanges& changes, QString* error) {
     return transaction.commit(error);
 }
 
+namespace {
+
+// Each stored choice into `conventions`; one it does not know leaves the default, and says so.
+bool readConventionValues(const QHash<QString, QString>& values, LenderConventions* c,
+                          QString* error) {
+    QStringList unknown;
+    const auto read = [&](const char* setting, const char* what, auto parse, auto& into) {
+        const auto it = values.constFind(QString::fromLatin1(setting));
+        if (it == values.constEnd())
+            return;
+        if (const auto value = parse(*it))
+            into = *value;
+        else
+            unknown << QStringLiteral("%1 '%2'").arg(QLatin1String(what), *it);
+    };
+    read(Conventions::DayCountSetting, "day count", Conventions::dayCountFromWord, c->dayCount);
+    read(Conventions::RoundingSetting, "rounding", Conventions::roundingFromWord, c->rounding);
+    read(Conventions::RestSetting, "rest", Conventions::restFromWord, c->rest);
+    read(Conventions::CompoundingSetting, "compounding", Conventions::compoundingFromWord,
+         c->compounding);
+    read(Conventions::PerYearSetting, "periods a year", Conventions::perYearFromWord, c->perYear);
+    // Choices that cannot go together (equal periods rounded each day) are not the lender's:
+    // the defaults stand, and the user is told.
+    if (unknown.isEmpty() && !Conventions::refusal(*c).isEmpty()) {
+        const QString why = Conventions::refusal(*c);
+        *c = LenderConventions();
+        if (error)
+            *error = QStringLiteral("The account's lender's conventions cannot be worked with "
+                                    "together (%1); the defaults are used instead.")
+                         .arg(why);
+        return false;
+    }
+    if (unknown.isEmpty())
+        return true;
+    if (error)
+        *error = QStringLiteral("The account holds a lender's %1 that this version of "
+                                "Vantrell does not know; the default is used instead.")
+                     .arg(unknown.join(QStringLiteral(" and a ")));
+    return false;
+}
+
+} // namespace
+
 bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* error) {
     *conventions = LenderConventions();
     QSqlQuery q(db);
@@ -218,51 +262,38 @@ bool readConventions(QSqlDatabase db, LenderConventions* conventions, QString* e
         return failed(q, error);
     if (q.value(0).toInt() == 0)
         return true;
-    if (!q.prepare(QStringLiteral("select Name, Value from tblSettings where Name in (?, ?) "
-                                  "order by ID")))
+    if (!q.prepare(QStringLiteral("select Name, Value from tblSettings where Name in (?, ?, ?, ?, "
+                                  "?) order by ID")))
         return failed(q, error);
-    q.addBindValue(QString::fromLatin1(Conventions::DayCountSetting));
-    q.addBindValue(QString::fromLatin1(Conventions::RoundingSetting));
+    const char* const names[] = {Conventions::DayCountSetting, Conventions::RoundingSetting,
+                                 Conventions::RestSetting, Conventions::CompoundingSetting,
+                                 Conventions::PerYearSetting};
+    for (const char* name : names)
+        q.addBindValue(QString::fromLatin1(name));
     if (!q.exec())
         return failed(q, error);
     // The last row of a name counts.
-    std::optional<QString> dayCount;
-    std::optional<QString> rounding;
+    QHash<QString, QString> values;
     while (q.next())
-        (q.value(0).toString() == QLatin1String(Conventions::DayCountSetting) ? dayCount
-                                                                              : rounding) =
-            q.value(1).toString();
+        values.insert(q.value(0).toString(), q.value(1).toString());
     if (q.lastError().isValid())
         return failed(q, error);
-    QStringList unknown;
-    if (dayCount) {
-        if (const std::optional<DayCount> d = Conventions::dayCountFromWord(*dayCount))
-            conventions->dayCount = *d;
-        else
-            unknown << QStringLiteral("day count '%1'").arg(*dayCount);
-    }
-    if (rounding) {
-        if (const std::optional<InterestRounding> r = Conventions::roundingFromWord(*rounding))
-            conventions->rounding = *r;
-        else
-            unknown << QStringLiteral("rounding '%1'").arg(*rounding);
-    }
-    if (!unknown.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("The account holds a lender's %1 that this version of "
-                                    "Vantrell does not know; the default is used instead.")
-                         .arg(unknown.join(QStringLiteral(" and a ")));
-        return false;
-    }
-    return true;
+    return readConventionValues(values, conventions, error);
 }
 
 bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QString* error,
                       bool ownTransaction) {
-    return writeSettings(db,
-                         {{Conventions::DayCountSetting, Conventions::word(conventions.dayCount)},
-                          {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}},
-                         error, ownTransaction);
+    QVector<std::pair<QString, QString>> settings = {
+        {Conventions::DayCountSetting, Conventions::word(conventions.dayCount)},
+        {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}};
+    // The later choices go in only once one is made, so that a file that never had them stays
+    // as it was; once there, they are kept up to date.
+    if (conventions.beyondDaily() || readSetting(db, QString::fromLatin1(Conventions::RestSetting))) {
+        settings.append({Conventions::RestSetting, Conventions::word(conventions.rest)});
+        settings.append({Conventions::CompoundingSetting, Conventions::word(conventions.compounding)});
+        settings.append({Conventions::PerYearSetting, QString::number(conventions.perYear)});
+    }
+    return writeSettings(db, settings, error, ownTransaction);
 }
 
 bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {

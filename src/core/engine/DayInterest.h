@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 // One day's interest as the engine works it out, and its adding up from one posting to the next.
 // The walk (InterestEngine) and whatever works a period's days again under another rate (the
@@ -14,8 +15,11 @@
 namespace DayInterest {
 
 // What the yearly rate is divided by on a day: 360 under Actual/360 and 30/360, 366 on the days
-// of a leap year under Actual/Actual, else 365.
+// of a leap year under Actual/Actual, else 365. Under Equal periods it is known only when the
+// period is posted (periods a year x its days), and 0 stands for it until then.
 inline double divisor(DayCount dayCount, bool leapYear) {
+    if (dayCount == DayCount::EqualPeriods)
+        return 0;
     if (dayCount == DayCount::Actual360 || dayCount == DayCount::Thirty360)
         return 360;
     return dayCount == DayCount::ActualActual && leapYear ? 366 : 365;
@@ -51,6 +55,15 @@ inline double unrounded(Money accruing, double rate, double divisor, int weight)
     return daily;
 }
 
+// The rate a day bears under the compounding, per cent a year: the entered rate, or the nominal
+// rate over `perYear` periods equivalent to it compounded half-yearly, 100·n·((1 + r/200)^(2/n) − 1).
+inline double dayRate(const LenderConventions& c, double percent) {
+    if (c.compounding == Compounding::None)
+        return percent;
+    const double n = c.perYear;
+    return 100 * n * (std::pow(1 + percent / 200, 2 / n) - 1);
+}
+
 // The unrounded total of a period in cents, half away from zero (InterestRounding::Posting).
 // Float noise below a millionth of a cent is dropped first, so that a total that is a half cent
 // exactly on paper rounds as one. nullopt outside the money range.
@@ -64,14 +77,68 @@ inline std::optional<Money> postingTotal(long double total) {
     return Money::fromRaw(qint64(micro) / 10000).roundedToCents();
 }
 
+// A period added up exactly, as the posting's rounding takes it under a choice beyond the daily
+// balance by the calendar (LenderConventions::beyondDaily) or under Equal periods: each day's
+// balance in ten-thousandths times the days it stands for, summed as integers per rate (in
+// billionths of a per cent) and divisor; the total is worked out once, at the posting. Without
+// compounding the total is a fraction of integers, rounded half away from zero; with it the
+// compounding factor is as pow gives it.
+class ExactPeriod {
+public:
+    // Adds `count` days on `accruing` at `percent`, each standing for `weight` days, with the
+    // day count's divisor (0 under Equal periods). False when the sum leaves 128 bits.
+    bool add(Money accruing, double percent, int divisor, int weight, int count);
+    // The period's interest due in cents, positive while in debit, and a fresh start. nullopt
+    // when it cannot be represented.
+    std::optional<Money> post(const LenderConventions& c);
+
+private:
+    struct Part {
+        qint64 rate = 0; // billionths of a per cent
+        int divisor = 0;
+        __int128 sum = 0; // balance in ten-thousandths x days
+    };
+    std::vector<Part> m_parts;
+    qint64 m_days = 0; // days added (Equal periods divide the period among them)
+};
+
 // The interest accrued since the last posting, positive while the account is in debit, under
-// one rounding: each day's amount to four decimals or to cents (ties to even) and then added up,
-// or every day's amount added up unrounded and only the posting rounded.
+// the lender's conventions: each day's amount to four decimals or to cents (ties to even) and then
+// added up, or every day's amount added up unrounded and only the posting rounded; under a choice
+// beyond the daily balance by the calendar the posting's rounding adds the days up exactly
+// (ExactPeriod), and Equal periods always do.
 class Accrual {
 public:
-    explicit Accrual(InterestRounding rounding = InterestRounding::Day4) : m_rounding(rounding) {}
+    explicit Accrual(const LenderConventions& conventions = {})
+        : m_conventions(conventions),
+          m_exact(conventions.dayCount == DayCount::EqualPeriods ||
+                  (conventions.rounding == InterestRounding::Posting && conventions.beyondDaily())) {}
 
-    InterestRounding rounding() const { return m_rounding; }
+    InterestRounding rounding() const { return m_conventions.rounding; }
+
+    // What a day added: to accrued() (nothing under the posting's rounding), and its amount
+    // before rounding (0 under Equal periods, whose divisor waits for the posting).
+    struct Added {
+        Money interest;
+        double unrounded = 0;
+    };
+
+    // Adds `count` days on `accruing` at the entered rate `percent`, each standing for `weight`
+    // days, with the day count's `divisor`: the one way a day's interest is worked out.
+    Added addDays(Money accruing, double percent, double divisor, int weight, int count = 1) {
+        if (m_exact) {
+            if (!m_period.add(accruing, percent, int(divisor), weight, count))
+                m_overflowed = true;
+            if (divisor == 0)
+                return {};
+            return {Money(), unrounded(accruing, dayRate(percent), divisor, weight)};
+        }
+        const double daily = unrounded(accruing, dayRate(percent), divisor, weight);
+        const Money first = add(daily);
+        for (int i = 1; i < count && !m_overflowed; ++i)
+            add(daily);
+        return {first, daily};
+    }
 
     // Adds one day's unrounded amount (as unrounded() gives it): rounded under the daily
     // roundings, as it is under Posting. Returns what it added to accrued() (nothing under
@@ -79,7 +146,7 @@ public:
     // range, adds nothing and marks the accrual overflowed().
     Money add(double daily) {
         std::optional<Money> amount;
-        switch (m_rounding) {
+        switch (m_conventions.rounding) {
         case InterestRounding::Day4:
             amount = Money::fromDoubleProduct(daily);
             break;
@@ -114,7 +181,12 @@ public:
 
     // The interest due of the days added since the last posting, and a fresh start.
     Money post() {
-        if (m_rounding == InterestRounding::Posting) {
+        if (m_exact) {
+            const std::optional<Money> total = m_period.post(m_conventions);
+            m_overflowed = m_overflowed || !total;
+            return total.value_or(Money());
+        }
+        if (m_conventions.rounding == InterestRounding::Posting) {
             const std::optional<Money> total = postingTotal(m_unrounded);
             m_overflowed = m_overflowed || !total;
             m_accrued = total.value_or(Money());
@@ -126,9 +198,24 @@ public:
     }
 
 private:
-    InterestRounding m_rounding;
+    // The compounded rate of the entered one, kept while the rate stays.
+    double dayRate(double percent) {
+        if (m_conventions.compounding == Compounding::None)
+            return percent;
+        if (percent != m_lastRate) {
+            m_lastRate = percent;
+            m_lastDayRate = DayInterest::dayRate(m_conventions, percent);
+        }
+        return m_lastDayRate;
+    }
+
+    LenderConventions m_conventions;
+    bool m_exact = false;
     Money m_accrued;
     long double m_unrounded = 0; // under Posting: the days added so far, unrounded
+    ExactPeriod m_period;
+    double m_lastRate = std::numeric_limits<double>::quiet_NaN();
+    double m_lastDayRate = 0;
     bool m_overflowed = false;
 };
 

@@ -92,6 +92,7 @@ private:
     void findRateFromCache();
     void interestDateError();
     void accrue(Money interestBearing);
+    Money restBalance(Money interestBearing);
     void interestOutOfRange();
     void recordDay(Money interestBearing, int days, double daily, Money interest);
     Money lessOffset(Money loan) const;
@@ -134,6 +135,10 @@ private:
     QDate m_nextRowDate; // not valid: no row left
     Money m_runningBalance;
     DayInterest::Accrual m_accrual; // the interest accrued since the last posting
+    // Under a rest other than daily: the balance held since the period or block began, and
+    // whether the next day accrued begins one.
+    Money m_held;
+    bool m_restStarts = true;
     Money m_dayInterestCharge;
     Rate m_rate;
     QDate m_ratePeriodStart;
@@ -168,7 +173,7 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
     : m_rates(rates), m_method(basis.method ? int(*basis.method) : -1),
       m_fixedDay(basis.day.periodEndDay()), m_conventions(basis.conventions),
       m_postingsOnly(output == InterestEngine::Output::Postings), m_observer(observer),
-      m_deferred(InterestMethod::isDeferred(m_method)), m_accrual(basis.conventions.rounding) {
+      m_deferred(InterestMethod::isDeferred(m_method)), m_accrual(basis.conventions) {
     // A row without a readable date can be applied on no day, and taken as the first row it
     // would start the walk nowhere: it is left out, and the user told once.
     m_rows.reserve(history.size());
@@ -226,7 +231,7 @@ void InterestCalculation::InitialiseCalculation() {
 }
 
 void InterestCalculation::CalculateInterest() {
-    m_accrual = DayInterest::Accrual(m_conventions.rounding);
+    m_accrual = DayInterest::Accrual(m_conventions);
     if (m_rows.isEmpty())
         return;
     // The first row is the opening balance, not a transaction: the walk starts on the second.
@@ -442,18 +447,36 @@ Money InterestCalculation::lessOffset(Money loan) const {
 // One day of interest on `interestBearing`, accrued with the opposite sign: positive while the
 // account is in debit.
 void InterestCalculation::accrue(Money interestBearing) {
+    if (!m_conventions.rest.isDaily()) [[unlikely]]
+        interestBearing = restBalance(interestBearing);
     const int days = daysAccrued();
     if (days == 0) {
         if (m_observer) [[unlikely]]
             recordDay(interestBearing, 0, 0, Money());
         return;
     }
-    const double daily = DayInterest::unrounded(interestBearing, m_rate.percent(), divisor(), days);
-    const Money added = m_accrual.add(daily);
+    const DayInterest::Accrual::Added added =
+        m_accrual.addDays(interestBearing, m_rate.percent(), divisor(), days);
     if (m_accrual.overflowed()) [[unlikely]]
         interestOutOfRange();
     if (m_observer) [[unlikely]]
-        recordDay(interestBearing, days, daily, added);
+        recordDay(interestBearing, days, added.unrounded, added.interest);
+}
+
+// The balance that bears the day's interest under a held rest: the one that would accrue on the
+// first day of the posting period or block (after that day's rows), held until the next begins.
+// The history's first day begins one.
+Money InterestCalculation::restBalance(Money interestBearing) {
+    const Rest& rest = m_conventions.rest;
+    if (!m_restStarts && rest.kind == Rest::Kind::Months) {
+        const CivilDate& d = today();
+        m_restStarts = d.day == 1 && rest.blockStartsIn(d.month);
+    }
+    if (m_restStarts) {
+        m_held = interestBearing;
+        m_restStarts = false;
+    }
+    return m_held;
 }
 
 // No interest due can be said once a day's interest, or the sum of a period's, leaves the money
@@ -481,7 +504,7 @@ void InterestCalculation::interestOutOfRange() {
         d.offset = m_offsetRow >= 0 ? m_offsetCounted[m_offsetRow] : Money();
     d.accruing = interestBearing;
     d.rate = m_rate;
-    d.divisor = qint16(divisor());
+    d.divisor = int(divisor());
     d.weight = qint8(days);
     d.afterReset = m_resetToday;
     m_resetToday = false;
@@ -503,6 +526,8 @@ void InterestCalculation::postInterest(const QDate& postingDate) {
     line.kind = ReportLine::Kind::Interest;
     line.date = postingDate;
     line.interestDue = m_accrual.post();
+    if (m_conventions.rest.kind == Rest::Kind::PostingPeriod)
+        m_restStarts = true;
     if (m_accrual.overflowed()) [[unlikely]]
         interestOutOfRange();
     line.balance = m_runningBalance;

@@ -14,10 +14,10 @@ constexpr double RateTolerance = 1e-9;
 constexpr int MaxSteps = 80;
 
 // The period's interest due in cents, as the report shows it, under the rate family at `r`.
-qint64 centsAt(std::span<const WorkingDay> days, InterestRounding rounding,
+qint64 centsAt(std::span<const WorkingDay> days, const LenderConventions& conventions,
                const RateFamily& family, double r) {
     const Money due =
-        periodInterest(days, rounding, [&](const WorkingDay& day) { return family(day, r); });
+        periodInterest(days, conventions, [&](const WorkingDay& day) { return family(day, r); });
     return due.roundedToCents().value_or(due).raw();
 }
 
@@ -43,6 +43,17 @@ WorkingRecorder::WorkingRecorder(const CalculationBasis& basis) {
 }
 
 void WorkingRecorder::posted(const ReportLine& line, int lineIndex) {
+    // Equal periods: the period's divisor is known now, n x its days.
+    const LenderConventions& c = m_working.basis.conventions;
+    if (c.dayCount == DayCount::EqualPeriods) {
+        const int divisor = c.perYear * int(m_pending.size());
+        for (WorkingDay& d : m_pending) {
+            d.divisor = divisor;
+            d.unrounded =
+                -DayInterest::unrounded(d.accruing, DayInterest::dayRate(c, d.rate.percent()),
+                                        divisor, d.weight);
+        }
+    }
     PostingWorking p;
     p.line = lineIndex;
     p.date = line.date;
@@ -97,24 +108,25 @@ std::optional<Money> chargeOn(const QVector<ReportLine>& lines, const QDate& dat
     return charges.value(date);
 }
 
-Money periodInterest(std::span<const WorkingDay> days, InterestRounding rounding,
+Money periodInterest(std::span<const WorkingDay> days, const LenderConventions& conventions,
                      const RateOfDay& rate) {
-    DayInterest::Accrual accrual(rounding);
+    DayInterest::Accrual accrual(conventions);
     for (const WorkingDay& day : days) {
         if (day.weight == 0)
             continue; // as the walk: a day that bears no interest is not worked out
-        accrual.add(DayInterest::unrounded(day.accruing, rate(day), day.divisor, day.weight));
+        accrual.addDays(day.accruing, rate(day), day.divisor, day.weight);
     }
     return accrual.post();
 }
 
 std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
-                                           InterestRounding rounding, Money charge) {
-    return effectiveRate(days, rounding, charge, [](const WorkingDay&, double r) { return r; });
+                                           const LenderConventions& conventions, Money charge) {
+    return effectiveRate(days, conventions, charge,
+                         [](const WorkingDay&, double r) { return r; });
 }
 
 std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
-                                           InterestRounding rounding, Money charge,
+                                           const LenderConventions& conventions, Money charge,
                                            const RateFamily& family) {
     const bool accrues = std::any_of(days.begin(), days.end(), [](const WorkingDay& d) {
         return d.weight != 0 && !d.accruing.isZero();
@@ -126,11 +138,11 @@ std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
     // Searched as a growing function: in credit the interest falls as the rate grows, and both
     // sides are turned round.
     qint64 goal = target->raw();
-    const qint64 atLowest = centsAt(days, rounding, family, LowestRate);
-    const qint64 atHighest = centsAt(days, rounding, family, HighestRate);
+    const qint64 atLowest = centsAt(days, conventions, family, LowestRate);
+    const qint64 atHighest = centsAt(days, conventions, family, HighestRate);
     const bool falling = atLowest > atHighest;
     const auto value = [&](double r) {
-        const qint64 cents = centsAt(days, rounding, family, r);
+        const qint64 cents = centsAt(days, conventions, family, r);
         return falling ? -cents : cents;
     };
     if (falling)
@@ -191,7 +203,7 @@ PostingRates ratesWith(const Working& working, int posting, std::optional<Money>
     r.charge = charge;
     if (!r.charge || !p.comparable())
         return r;
-    r.effective = effectiveRate(p.days, working.basis.conventions.rounding, *r.charge);
+    r.effective = effectiveRate(p.days, working.basis.conventions, *r.charge);
     if (!r.effective)
         return r;
     // A charge equal to the interest due is right whatever rate it works out to; a rate between

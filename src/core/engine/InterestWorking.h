@@ -26,9 +26,10 @@ struct WorkingDay {
     Money balance;               // the loan's running balance that day
     Money addedBack;             // deferred methods: the day's interest charge, bearing nothing
     std::optional<Money> offset; // the counted offset in force, for an account with offset data
-    Money accruing;              // the balance that accrues: balance + addedBack less the offset
+    Money accruing; // the balance that accrues: balance + addedBack less the offset, or held
+                    // since the period or block began under a rest other than daily
     Rate rate;                   // in force that day
-    qint16 divisor = 365;        // what the yearly rate is divided by
+    int divisor = 365;           // what the yearly rate is divided by (Equal periods: n x days)
     qint8 weight = 1;            // the days of interest the day bears (0 to 3)
     bool afterReset = false;     // a balance row reset the balance at the end of the day before
     // The day's interest before rounding, positive while in debit: accruing x rate / divisor /
@@ -106,7 +107,7 @@ using RateOfDay = std::function<double(const WorkingDay& day)>;
 // else held as the walk had it (what accrues, the divisor, the days it stands for), added up and
 // rounded under `rounding` exactly as the engine does (DayInterest): with each day's own rate it
 // is the posting's interest due.
-Money periodInterest(std::span<const WorkingDay> days, InterestRounding rounding,
+Money periodInterest(std::span<const WorkingDay> days, const LenderConventions& conventions,
                      const RateOfDay& rate);
 
 // The yearly rate that, over a period's days held fixed, gives exactly the lender's charge to
@@ -127,7 +128,7 @@ inline constexpr double HighestRate = 1000;
 // bisection on the yearly rate with the period's days from the working held fixed. nullopt when
 // no rate within LowestRate to HighestRate comes to the charge, or the days accrue on nothing.
 std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
-                                           InterestRounding rounding, Money charge);
+                                           const LenderConventions& conventions, Money charge);
 
 // The same over a family of rate functions with one parameter: `family(day, r)` is the rate of
 // `day` for the parameter `r` (say, the rate after a change within the period, the rate before
@@ -135,7 +136,7 @@ std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
 // credit), as a rate does.
 using RateFamily = std::function<double(const WorkingDay& day, double r)>;
 std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
-                                           InterestRounding rounding, Money charge,
+                                           const LenderConventions& conventions, Money charge,
                                            const RateFamily& family);
 
 // A posting's rates: those entered for its period and the one its charge implies.

@@ -1,9 +1,12 @@
 #include "LenderConventions.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 namespace Conventions {
 
 const QStringList& dayCountWords() {
-    static const QStringList words = {"act365", "actact", "act365nl", "act360", "30360"};
+    static const QStringList words = {"act365", "actact", "act365nl", "act360", "30360", "equal"};
     return words;
 }
 
@@ -14,7 +17,7 @@ const QStringList& roundingWords() {
 
 const QStringList& dayCountNames() {
     static const QStringList names = {"Actual/365 Fixed", "Actual/Actual", "Actual/365 No-Leap",
-                                      "Actual/360", "30/360"};
+                                      "Actual/360", "30/360", "Equal periods"};
     return names;
 }
 
@@ -36,6 +39,9 @@ const QStringList& dayCountExplanations() {
         "commercial lenders and lines of credit.",
         "Every month counts 30 days at rate / 360: the 31st bears nothing, the last day of "
         "February makes up the month. Most US mortgage servicers.",
+        "Each posting period is the same share of a year (1/12 for monthly postings) whatever "
+        "its length; its days share it equally. Canadian lenders, and the rate / 12 of the "
+        "Australian credit code.",
     };
     return lines;
 }
@@ -78,11 +84,150 @@ QString name(InterestRounding r) {
     return roundingNames().value(int(r));
 }
 
+std::optional<Rest> restFromWord(const QString& word) {
+    if (word == QLatin1String("daily"))
+        return Rest::daily();
+    if (word == QLatin1String("period"))
+        return Rest::postingPeriod();
+    if (word == QLatin1String("annual"))
+        return Rest::annual();
+    static const QRegularExpression blocks(QStringLiteral("^months:([0-9]{1,2})@([0-9]{1,2})$"));
+    const QRegularExpressionMatch m = blocks.match(word);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int months = m.captured(1).toInt();
+    const int from = m.captured(2).toInt();
+    if (months < 1 || months > 12 || from < 1 || from > 12)
+        return std::nullopt;
+    return Rest::blocks(months, from);
+}
+
+QString word(const Rest& r) {
+    switch (r.kind) {
+    case Rest::Kind::Daily:
+        return QStringLiteral("daily");
+    case Rest::Kind::PostingPeriod:
+        return QStringLiteral("period");
+    case Rest::Kind::Months:
+        break;
+    }
+    return QStringLiteral("months:%1@%2").arg(r.months).arg(r.fromMonth);
+}
+
+QString name(const Rest& r) {
+    switch (r.kind) {
+    case Rest::Kind::Daily:
+        return QStringLiteral("Daily");
+    case Rest::Kind::PostingPeriod:
+        return QStringLiteral("Posting period");
+    case Rest::Kind::Months:
+        break;
+    }
+    if (r == Rest::annual())
+        return QStringLiteral("Annual");
+    return QStringLiteral("%1-month blocks from %2")
+        .arg(r.months)
+        .arg(QLocale::c().standaloneMonthName(r.fromMonth));
+}
+
+const QVector<Rest>& searchedRests() {
+    static const QVector<Rest> rests = {Rest::daily(), Rest::postingPeriod(), Rest::annual(),
+                                        Rest::blocks(6, 1), Rest::blocks(3, 1)};
+    return rests;
+}
+
+const QStringList& compoundingWords() {
+    static const QStringList words = {"none", "half-yearly"};
+    return words;
+}
+
+const QStringList& compoundingNames() {
+    static const QStringList names = {"None", "Half-yearly"};
+    return names;
+}
+
+std::optional<Compounding> compoundingFromWord(const QString& word) {
+    const qsizetype i = compoundingWords().indexOf(word);
+    return i < 0 ? std::nullopt : std::optional<Compounding>(Compounding(i));
+}
+
+QString word(Compounding c) {
+    return compoundingWords().value(int(c));
+}
+
+QString name(Compounding c) {
+    return compoundingNames().value(int(c));
+}
+
+std::optional<int> perYearFromWord(const QString& word) {
+    bool ok = false;
+    const int n = word.toInt(&ok);
+    if (!ok || n < 1 || n > MostPerYear || word != QString::number(n))
+        return std::nullopt;
+    return n;
+}
+
+QString describe(const LenderConventions& c) {
+    QString text = name(c.dayCount);
+    if (c.dayCount == DayCount::EqualPeriods)
+        text += QStringLiteral(" (%1 a year)").arg(c.perYear);
+    text += QStringLiteral(", ") + name(c.rounding).toLower();
+    if (c.rest == Rest::annual())
+        text += QStringLiteral(", annual rest");
+    else if (!c.rest.isDaily())
+        text += QStringLiteral(", rest: ") + name(c.rest).toLower();
+    if (c.compounding == Compounding::HalfYearly)
+        text += QStringLiteral(", compounded half-yearly (%1 periods a year)").arg(c.perYear);
+    return text;
+}
+
 QString reportNote(const LenderConventions& c) {
     if (c.isDefault())
         return {};
-    return QStringLiteral("Lender's conventions: %1, %2.")
-        .arg(name(c.dayCount), name(c.rounding).toLower());
+    return QStringLiteral("Lender's conventions: %1.").arg(describe(c));
+}
+
+QString refusal(const LenderConventions& c) {
+    if (c.dayCount == DayCount::EqualPeriods && c.rounding != InterestRounding::Posting)
+        return QString::fromLatin1(EqualPeriodsNeedPosting);
+    if (c.perYear < 1 || c.perYear > MostPerYear)
+        return QStringLiteral("The periods a year must be a whole number from 1 to %1.")
+            .arg(MostPerYear);
+    if (c.rest.kind == Rest::Kind::Months &&
+        (c.rest.months < 1 || c.rest.months > 12 || c.rest.fromMonth < 1 || c.rest.fromMonth > 12))
+        return QStringLiteral("A rest's blocks run 1 to 12 months, from a month 1 to 12.");
+    return {};
+}
+
+const QVector<Preset>& presets() {
+    constexpr InterestRounding Posting = InterestRounding::Posting;
+    const LenderConventions monthly{DayCount::Thirty360, Posting, Rest::postingPeriod()};
+    const LenderConventions annual{DayCount::Thirty360, Posting, Rest::annual()};
+    const LenderConventions canadian{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
+                                     Compounding::HalfYearly};
+    const LenderConventions equalMonths{DayCount::EqualPeriods, Posting};
+    static const QVector<Preset> list = {
+        {QStringLiteral("Daily interest"),
+         QStringLiteral("Australia, New Zealand, Ireland and the UK's daily-interest loans."),
+         LenderConventions()},
+        {QStringLiteral("Monthly rest, 1/12 a month"),
+         QStringLiteral("US mortgages, German Annuitätendarlehen, the UK's monthly-rest loans, "
+                        "Canadian variable rates."),
+         monthly},
+        {QStringLiteral("Annual rest"),
+         QStringLiteral("UK building societies, some Irish lenders, the German annual "
+                        "Tilgungsverrechnung."),
+         annual},
+        {QStringLiteral("Canadian fixed rate"),
+         QStringLiteral("Canadian fixed-rate mortgages: the rate compounded half-yearly, not in "
+                        "advance."),
+         canadian},
+        {QStringLiteral("Equal months on daily balances"),
+         QStringLiteral("New Zealand's BNZ before May 2024; the rate / 12 on the average daily "
+                        "balance of the Australian credit code."),
+         equalMonths},
+    };
+    return list;
 }
 
 } // namespace Conventions

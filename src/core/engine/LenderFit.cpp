@@ -68,7 +68,7 @@ QStringList candidateDays(const QVector<HistoryRow>& history, const QString& sto
 
 QVector<FitCandidate> candidates(const QStringList& days) {
     QVector<FitCandidate> list;
-    for (int d = 0; d < Conventions::DayCountCount; ++d) {
+    for (int d = 0; d < Conventions::CalendarDayCountCount; ++d) {
         for (int r = 0; r < Conventions::RoundingCount; ++r) {
             const LenderConventions conventions{DayCount(d), InterestRounding(r)};
             for (int code = 0; code < InterestMethod::Count; ++code) {

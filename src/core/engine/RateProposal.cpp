@@ -83,7 +83,7 @@ struct Searched {
 class Search {
 public:
     Search(const Working& working, const QVector<ReportLine>& lines, QDate first, QDate last)
-        : m_working(working), m_rounding(working.basis.conventions.rounding), m_first(first),
+        : m_working(working), m_conventions(working.basis.conventions), m_first(first),
           m_last(last) {
         collect(lines);
     }
@@ -110,7 +110,7 @@ private:
 
     void collect(const QVector<ReportLine>& lines);
     bool reproduces(const Searched& s, const RateOfDay& rate) const {
-        return cents(periodInterest(s.days, m_rounding, rate)) == s.charge.raw();
+        return cents(periodInterest(s.days, m_conventions, rate)) == s.charge.raw();
     }
     bool reproduces(const Searched& s, Thousandths r) const {
         const double rate = percent(r);
@@ -123,7 +123,7 @@ private:
     QVector<RateProposal::Period> periods(const QVector<Resolution>& resolutions) const;
 
     const Working& m_working;
-    InterestRounding m_rounding;
+    LenderConventions m_conventions;
     QDate m_first;
     QDate m_last;
     QVector<Searched> m_searched;
@@ -156,7 +156,7 @@ void Search::collect(const QVector<ReportLine>& lines) {
         s.posting = i;
         s.days = p.days;
         s.charge = *charge;
-        s.effective = effectiveRate(s.days, m_rounding, s.charge);
+        s.effective = effectiveRate(s.days, m_conventions, s.charge);
         settleRange(s);
         m_searched << s;
     }
@@ -327,7 +327,7 @@ RateProposal::Proposal Search::run() {
     for (const Searched& s : m_searched) {
         std::optional<Money> due;
         if (!p.periods.isEmpty())
-            due = periodInterest(s.days, m_rounding, [&](const WorkingDay& d) {
+            due = periodInterest(s.days, m_conventions, [&](const WorkingDay& d) {
                 return periodOf(d.date)->rate.percent();
             });
         if (due && cents(*due) == s.charge.raw()) {

@@ -175,8 +175,7 @@ QString methodLine(const Basis& basis) {
 }
 
 QString conventionsLine(const LenderConventions& c) {
-    return QStringLiteral("Conventions: %1, %2.")
-        .arg(Conventions::name(c.dayCount), Conventions::name(c.rounding).toLower());
+    return QStringLiteral("Conventions: %1.").arg(Conventions::describe(c));
 }
 
 QVector<std::pair<QString, Money>> totals(const InterestSummary::Summary& s) {

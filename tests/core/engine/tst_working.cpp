@@ -144,6 +144,8 @@ void TestWorking::goldenDaysAddUpToIntDue() {
         for (int dc = 0; dc < Conventions::DayCountCount; ++dc) {
             for (int r = 0; r < Conventions::RoundingCount; ++r) {
                 const LenderConventions c{DayCount(dc), InterestRounding(r)};
+                if (!Conventions::refusal(c).isEmpty())
+                    continue;
                 const QString what =
                     QStringLiteral("method %1, %2, %3")
                         .arg(method)
@@ -201,7 +203,7 @@ void TestWorking::goldenDaysAddUpToIntDue() {
                     else
                         QVERIFY2(sum == posting.interestDue, qPrintable(at));
                     // Worked again from the days at their own rates: the engine's own figure.
-                    QVERIFY2(periodInterest(posting.days, c.rounding,
+                    QVERIFY2(periodInterest(posting.days, c,
                                             [](const WorkingDay& day) {
                                                 return day.rate.percent();
                                             }) == posting.interestDue,
@@ -275,7 +277,7 @@ void TestWorking::handWorkedPeriod() {
     // The rate change on the 16th is reproduced: 7.3 % before it, and after it the rate that
     // gives the charge.
     const std::optional<EffectiveRate> after = effectiveRate(
-        p.days, InterestRounding::Day4, m("434"),
+        p.days, LenderConventions(), m("434"),
         [](const WorkingDay& day, double rate) { return day.date < d("2024-01-16") ? 7.3 : rate; });
     QVERIFY(after && after->exact);
     QCOMPARE(after->rate.text(), QStringLiteral("3.650"));
@@ -412,7 +414,7 @@ void TestWorking::effectiveRateSearch() {
     QFETCH(QString, charge);
     QFETCH(QString, rate);
     QFETCH(bool, exact);
-    const InterestRounding r = *Conventions::roundingFromWord(rounding);
+    const LenderConventions r{DayCount::Actual365Fixed, *Conventions::roundingFromWord(rounding)};
     const std::optional<EffectiveRate> e = effectiveRate(days, r, *Money::parse(charge));
     QCOMPARE(e.has_value(), !rate.isEmpty());
     if (!e)

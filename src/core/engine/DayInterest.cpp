@@ -1,0 +1,100 @@
+#include "DayInterest.h"
+
+#include <numeric>
+
+namespace DayInterest {
+
+namespace {
+
+using Wide = __int128;
+
+// The rate in billionths of a per cent, as the rates entered are held (Rate::Scale).
+std::optional<qint64> billionths(double percent) {
+    if (!std::isfinite(percent) || std::abs(percent) > 1e9)
+        return std::nullopt;
+    return qint64(std::llround(percent * 1e9));
+}
+
+// n / d to the nearest whole number, half away from zero; d > 0.
+Wide roundedQuotient(Wide n, Wide d) {
+    const Wide q = n / d;
+    const Wide r = n % d;
+    const Wide twice = (r < 0 ? -r : r) * 2;
+    if (twice >= d)
+        return n < 0 ? q - 1 : q + 1;
+    return q;
+}
+
+std::optional<Money> centsToMoney(Wide cents) {
+    constexpr Wide Limit = std::numeric_limits<qint64>::max() / 100;
+    if (cents > Limit || cents < -Limit)
+        return std::nullopt;
+    return Money::fromRaw(qint64(cents) * 100);
+}
+
+} // namespace
+
+bool ExactPeriod::add(Money accruing, double percent, int divisor, int weight, int count) {
+    const std::optional<qint64> rate = billionths(percent);
+    Wide days = 0;
+    if (!rate || __builtin_mul_overflow(Wide(weight), Wide(count), &days))
+        return false;
+    m_days += count;
+    Part* part = nullptr;
+    for (auto it = m_parts.rbegin(); it != m_parts.rend(); ++it) {
+        if (it->rate == *rate && it->divisor == divisor) {
+            part = &*it;
+            break;
+        }
+    }
+    if (!part)
+        part = &m_parts.emplace_back(Part{*rate, divisor, 0});
+    Wide amount = 0;
+    return !__builtin_mul_overflow(Wide(accruing.raw()), days, &amount) &&
+           !__builtin_add_overflow(part->sum, amount, &part->sum);
+}
+
+std::optional<Money> ExactPeriod::post(const LenderConventions& c) {
+    std::vector<Part> parts;
+    parts.swap(m_parts);
+    const qint64 days = m_days;
+    m_days = 0;
+    if (parts.empty())
+        return Money();
+    // Equal periods: the period is 1/n of a year, shared among its days.
+    for (Part& p : parts) {
+        if (p.divisor == 0)
+            p.divisor = int(std::min<qint64>(qint64(c.perYear) * days, 1 << 30));
+        if (p.divisor <= 0)
+            return Money();
+    }
+    if (c.compounding != Compounding::None) {
+        // The balance in ten-thousandths x days x the day's rate / 100 / divisor, in units.
+        long double total = 0;
+        for (const Part& p : parts) {
+            const double r = double(p.rate) / 1e9;
+            const double factor = std::pow(1 + r / 200, 2.0 / c.perYear) - 1;
+            const long double perPeriod = static_cast<long double>(c.perYear) * factor;
+            total -= static_cast<long double>(p.sum) * perPeriod / p.divisor / 10000;
+        }
+        return postingTotal(total);
+    }
+    // In cents, sum x rate / (divisor x 10^13), over a common denominator.
+    qint64 common = 1;
+    for (const Part& p : parts) {
+        common = std::lcm(common, qint64(p.divisor));
+        if (common > (qint64(1) << 40))
+            return std::nullopt;
+    }
+    Wide numerator = 0;
+    for (const Part& p : parts) {
+        Wide term = 0;
+        if (__builtin_mul_overflow(p.sum, Wide(p.rate), &term) ||
+            __builtin_mul_overflow(term, Wide(common / p.divisor), &term) ||
+            __builtin_sub_overflow(numerator, term, &numerator))
+            return std::nullopt;
+    }
+    return centsToMoney(roundedQuotient(numerator, Wide(common) * Wide(10'000'000'000'000LL)));
+}
+
+} // namespace DayInterest
