@@ -135,8 +135,8 @@ public:
         }
         const double daily = unrounded(accruing, dayRate(percent), divisor, weight);
         const Money first = add(daily);
-        for (int i = 1; i < count && !m_overflowed; ++i)
-            add(daily);
+        if (count > 1)
+            repeat(daily, first, count - 1);
         return {first, daily};
     }
 
@@ -198,6 +198,24 @@ public:
     }
 
 private:
+    // `times` more days like the one just added: under the daily roundings each adds what it
+    // did, under the posting's each is added unrounded, one after another as the walk adds them.
+    void repeat(double daily, Money added, int times) {
+        if (m_conventions.rounding == InterestRounding::Posting) {
+            for (int i = 0; i < times && std::isfinite(daily); ++i)
+                m_unrounded -= daily;
+            return;
+        }
+        qint64 more = 0;
+        qint64 accrued = 0;
+        if (m_overflowed || qMulOverflow(added.raw(), qint64(times), &more) ||
+            qAddOverflow(m_accrued.raw(), more, &accrued)) {
+            m_overflowed = true;
+            return;
+        }
+        m_accrued = Money::fromRaw(accrued);
+    }
+
     // The compounded rate of the entered one, kept while the rate stays.
     double dayRate(double percent) {
         if (m_conventions.compounding == Compounding::None)

@@ -175,7 +175,11 @@ QString describe(const LenderConventions& c) {
     if (c.rest == Rest::annual())
         text += QStringLiteral(", annual rest");
     else if (!c.rest.isDaily())
-        text += QStringLiteral(", rest: ") + name(c.rest).toLower();
+    {
+        QString rest = name(c.rest);
+        rest[0] = rest[0].toLower();
+        text += QStringLiteral(", rest: ") + rest;
+    }
     if (c.compounding == Compounding::HalfYearly)
         text += QStringLiteral(", compounded half-yearly (%1 periods a year)").arg(c.perYear);
     return text;

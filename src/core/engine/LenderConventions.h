@@ -65,7 +65,11 @@ struct LenderConventions {
     // Equal periods and half-yearly compounding: the periods a year (12 monthly, 26 fortnightly).
     int perYear = 12;
 
-    bool isDefault() const { return *this == LenderConventions(); }
+    // The periods a year count only where used: they alone never make a choice.
+    bool isDefault() const {
+        return dayCount == DayCount::Actual365Fixed && rounding == InterestRounding::Day4 &&
+               !beyondDaily();
+    }
     // A choice beyond the daily balance at the entered rate by the calendar: rest other than
     // daily, equal periods or compounding. Under the posting's rounding such a period's days are
     // added up exactly (DayInterest::Accrual).

@@ -3,6 +3,7 @@
 #include "CalcDay.h"
 #include "InterestEngine.h"
 #include "Parallel.h"
+#include "PeriodRuns.h"
 #include "AccountStore.h"
 #include "data/Queries.h"
 #include "data/TransactionGuard.h"
@@ -13,13 +14,6 @@
 #include <limits>
 
 namespace {
-
-// Each date that has a charge or a posting, with their totals, in date order.
-struct DateTotals {
-    QDate date;
-    std::optional<Money> charge;
-    std::optional<Money> posting;
-};
 
 void addTo(std::optional<Money>& total, Money value) {
     if (!total) {
@@ -44,6 +38,68 @@ bool better(const FitScore& a, const FitScore& b) {
     return a.difference < b.difference;
 }
 
+// The lender's charges of a report, by date, with the interest lines posted on each date: one
+// report's lines serve every convention's interest due.
+class ChargeTable {
+public:
+    explicit ChargeTable(const QVector<ReportLine>& lines) {
+        // Lines come in date order, so each date's totals are gathered in one pass.
+        int posting = 0;
+        for (const ReportLine& line : lines) {
+            std::optional<Money> charge;
+            const bool posted = line.kind == ReportLine::Kind::Interest;
+            if (!posted && line.amounts[AmountColumn::InterestPayment] &&
+                !line.amounts[AmountColumn::InterestPayment]->isZero())
+                charge = line.amounts[AmountColumn::InterestPayment];
+            if (!charge && !posted)
+                continue;
+            if (m_dates.isEmpty() || m_dates.last().date != line.date)
+                m_dates.append(Date{line.date, std::nullopt, {}});
+            if (charge)
+                addTo(m_dates.last().charge, *charge);
+            if (posted)
+                m_dates.last().postings << posting++;
+        }
+    }
+
+    // The score when the interest lines, in order, post `dues`.
+    FitScore score(const QVector<std::optional<Money>>& dues) const {
+        FitScore s;
+        for (const Date& d : m_dates) {
+            if (!d.charge || d.charge->isZero())
+                continue;
+            ++s.charges;
+            std::optional<Money> posting;
+            for (int i : d.postings) {
+                if (const std::optional<Money>& due = dues.value(i))
+                    addTo(posting, *due);
+            }
+            const Money charged = d.charge->roundedToCents().value_or(*d.charge);
+            if (!posting) {
+                s.difference = saturatingAdd(s.difference, magnitude(charged));
+                continue;
+            }
+            const Money posted = posting->roundedToCents().value_or(*posting);
+            const std::optional<Money> apart = Money::subtract(posted, charged);
+            if (apart && apart->isZero())
+                ++s.matched;
+            else
+                s.difference = saturatingAdd(
+                    s.difference,
+                    apart ? magnitude(*apart) : Money::fromRaw(std::numeric_limits<qint64>::max()));
+        }
+        return s;
+    }
+
+private:
+    struct Date {
+        QDate date;
+        std::optional<Money> charge;
+        QVector<int> postings; // the interest lines of the date, as counted among all of them
+    };
+    QVector<Date> m_dates;
+};
+
 } // namespace
 
 namespace LenderFit {
@@ -66,83 +122,116 @@ QStringList candidateDays(const QVector<HistoryRow>& history, const QString& sto
     return days;
 }
 
-QVector<FitCandidate> candidates(const QStringList& days) {
-    QVector<FitCandidate> list;
-    for (int d = 0; d < Conventions::CalendarDayCountCount; ++d) {
-        for (int r = 0; r < Conventions::RoundingCount; ++r) {
-            const LenderConventions conventions{DayCount(d), InterestRounding(r)};
-            for (int code = 0; code < InterestMethod::Count; ++code) {
-                const auto method = InterestMethod::Code(code);
-                if (!InterestMethod::isFixedDay(method)) {
-                    list << FitCandidate{method, CalcDay::Day(), conventions};
-                    continue;
+int suggestedPerYear(const QVector<HistoryRow>& history) {
+    QVector<qint64> days;
+    for (const HistoryRow& row : history) {
+        const std::optional<Money> charge = row.amounts[AmountColumn::InterestPayment].money();
+        if (row.date.isValid() && charge && !charge->isZero() &&
+            (days.isEmpty() || days.last() != row.date.toJulianDay()))
+            days << row.date.toJulianDay();
+    }
+    QVector<qint64> gaps;
+    for (qsizetype i = 1; i < days.size(); ++i)
+        gaps << days[i] - days[i - 1];
+    if (gaps.isEmpty())
+        return 12;
+    std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
+    const qint64 median = gaps[gaps.size() / 2];
+    if (median <= 8)
+        return 52;
+    if (median == 14)
+        return 26;
+    return median <= 18 ? 24 : 12;
+}
+
+QVector<LenderConventions> searchedConventions(int perYear) {
+    QVector<LenderConventions> list;
+    for (const Compounding compounding : {Compounding::None, Compounding::HalfYearly}) {
+        for (const Rest& rest : Conventions::searchedRests()) {
+            for (int d = 0; d < Conventions::DayCountCount; ++d) {
+                for (int r = 0; r < Conventions::RoundingCount; ++r) {
+                    const bool usesPerYear =
+                        DayCount(d) == DayCount::EqualPeriods || compounding != Compounding::None;
+                    const LenderConventions c{DayCount(d), InterestRounding(r), rest, compounding,
+                                              usesPerYear ? perYear : 12};
+                    if (Conventions::refusal(c).isEmpty())
+                        list << c;
                 }
-                for (const QString& day : days)
-                    list << FitCandidate{method, CalcDay::Day::fromCalcFrom(day), conventions};
             }
+        }
+    }
+    // Today's choices, on the daily balance at the entered rate, lead in their own order.
+    std::stable_partition(list.begin(), list.end(), [](const LenderConventions& c) {
+        return !c.beyondDaily();
+    });
+    return list;
+}
+
+namespace {
+
+// The method-and-day walks of the search, in the order of candidates().
+QVector<CalculationBasis> walks(const QStringList& days) {
+    QVector<CalculationBasis> list;
+    for (int code = 0; code < InterestMethod::Count; ++code) {
+        const auto method = InterestMethod::Code(code);
+        if (!InterestMethod::isFixedDay(method)) {
+            list << CalculationBasis{method, CalcDay::Day(), {}};
+            continue;
+        }
+        for (const QString& day : days)
+            list << CalculationBasis{method, CalcDay::Day::fromCalcFrom(day), {}};
+    }
+    return list;
+}
+
+} // namespace
+
+QVector<FitCandidate> candidates(const QStringList& days, int perYear) {
+    QVector<FitCandidate> list;
+    const QVector<CalculationBasis> ways = walks(days);
+    for (const LenderConventions& c : searchedConventions(perYear)) {
+        for (CalculationBasis way : ways) {
+            way.conventions = c;
+            list << way;
         }
     }
     return list;
 }
 
 FitScore score(const QVector<ReportLine>& lines) {
-    // Lines come in date order, so each date's totals are gathered in one pass.
-    QVector<DateTotals> dates;
+    const ChargeTable table(lines);
+    QVector<std::optional<Money>> dues;
     for (const ReportLine& line : lines) {
-        std::optional<Money> charge;
-        std::optional<Money> posting;
         if (line.kind == ReportLine::Kind::Interest)
-            posting = line.interestDue;
-        else if (line.amounts[AmountColumn::InterestPayment] &&
-                 !line.amounts[AmountColumn::InterestPayment]->isZero())
-            charge = line.amounts[AmountColumn::InterestPayment];
-        if (!charge && !posting)
-            continue;
-        if (dates.isEmpty() || dates.last().date != line.date)
-            dates.append(DateTotals{line.date, std::nullopt, std::nullopt});
-        if (charge)
-            addTo(dates.last().charge, *charge);
-        if (posting)
-            addTo(dates.last().posting, *posting);
+            dues << line.interestDue;
     }
-
-    FitScore s;
-    for (const DateTotals& d : dates) {
-        if (!d.charge || d.charge->isZero())
-            continue;
-        ++s.charges;
-        const Money charged = d.charge->roundedToCents().value_or(*d.charge);
-        if (!d.posting) {
-            s.difference = saturatingAdd(s.difference, magnitude(charged));
-            continue;
-        }
-        const Money posted = d.posting->roundedToCents().value_or(*d.posting);
-        const std::optional<Money> apart = Money::subtract(posted, charged);
-        if (apart && apart->isZero())
-            ++s.matched;
-        else
-            s.difference = saturatingAdd(
-                s.difference,
-                apart ? magnitude(*apart) : Money::fromRaw(std::numeric_limits<qint64>::max()));
-    }
-    return s;
+    return table.score(dues);
 }
 
 Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
              const QString& storedDay, const OffsetAccount& offset, int threads) {
-    const QVector<FitCandidate> list = candidates(candidateDays(history, storedDay));
-    QVector<FitScore> scores(list.size());
+    const QVector<CalculationBasis> ways = walks(candidateDays(history, storedDay));
+    const QVector<LenderConventions> conventions = searchedConventions(suggestedPerYear(history));
+    const qsizetype perWay = conventions.size();
+    QVector<FitScore> scores(ways.size() * perWay);
     QStringList notices;
 
-    // Each run reads the same rows and writes only its own score.
+    // Each walk reads the same rows and writes only its own scores.
     FitScore* out = scores.data();
-    Parallel::forEachIndex(list.size(), threads, [&](qsizetype i) {
-        const FitCandidate& c = list[i];
-        InterestEngine::Result result =
-            InterestEngine::calculate(history, rates, c, offset, InterestEngine::Output::Postings);
-        out[i] = score(result.lines);
-        out[i].candidate = c;
-        if (i == 0)
+    Parallel::forEachIndex(ways.size(), threads, [&](qsizetype w) {
+        PeriodRuns::Recorder recorder;
+        const InterestEngine::Result result = InterestEngine::calculate(
+            history, rates, ways[w], offset, InterestEngine::Output::Postings, &recorder);
+        const ChargeTable table(result.lines);
+        const QVector<PeriodRuns::Posting>& postings = recorder.postings();
+        for (qsizetype c = 0; c < perWay; ++c) {
+            // Candidates run conventions first, then method and day (candidates()).
+            FitScore& s = out[c * ways.size() + w];
+            s = table.score(PeriodRuns::dues(postings, conventions[c]));
+            s.candidate = ways[w];
+            s.candidate.conventions = conventions[c];
+        }
+        if (w == 0)
             notices = result.notices;
     });
 

@@ -37,9 +37,18 @@ inline constexpr const char* NoCharges =
 // day of the month on which a charge falls (1 to 28), in order, each once.
 QStringList candidateDays(const QVector<HistoryRow>& history, const QString& storedDay);
 
-// Every combination, in the order ties keep: the default conventions first, then by day count,
-// rounding, method and day.
-QVector<FitCandidate> candidates(const QStringList& days);
+// The periods a year the spacing of the charges suggests: 52 weekly, 26 fortnightly, 24 twice a
+// month, else 12.
+int suggestedPerYear(const QVector<HistoryRow>& history);
+
+// The conventions searched, in the order ties keep: today's day counts and roundings on the daily
+// balance first (the defaults first), then Equal periods, then the same under each other rest
+// and under half-yearly compounding (`perYear` periods a year).
+QVector<LenderConventions> searchedConventions(int perYear = 12);
+
+// Every combination, in the order ties keep: by conventions (searchedConventions), then method
+// and day.
+QVector<FitCandidate> candidates(const QStringList& days, int perYear = 12);
 
 // The score of one report. The charges are the Int Charge of its lines, added up per date; each
 // date's charge is paired with the interest posted on that date.
@@ -50,8 +59,10 @@ struct Ranking {
     QStringList notices;      // the calculation's own notices (the same under every candidate)
 };
 
-// Runs the engine once per candidate over the same rows and offset account, on up to `threads`
-// threads (0: as many as the machine has), and ranks them. Ties keep the order of candidates().
+// The candidates over the same rows and offset account, on up to `threads` threads (0: as many
+// as the machine has), ranked. The engine walks the history once per method and day; every
+// convention's interest due is then worked from that walk's days (only the interest due
+// differs between them). Ties keep the order of candidates().
 Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
              const QString& storedDay, const OffsetAccount& offset = {}, int threads = 0);
 
