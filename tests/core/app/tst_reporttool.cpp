@@ -36,6 +36,7 @@ private slots:
     void conventionOptions_data();
     void conventionOptions();
     void accountsChoiceGivesWay();
+    void workingOnPaperHoldsEveryLine();
     void csvIsTheSameInEveryLocaleAndTheAccountIsNotWritten();
     void textShowsTheGridAndItsTotals();
     void totalsAddTheShownValues();
@@ -309,6 +310,32 @@ void TestReportTool::accountsChoiceGivesWay() {
     QCOMPARE(off.status, 0);
     QCOMPARE(off.out, plain.out);
     QVERIFY(report(QStringList{m_compounded} + csv).out != plain.out);
+}
+
+// A rest, equal periods and compounding each add lines about the working: on paper all of them
+// are there, the long ones wrapped, and the period's line above the days.
+void TestReportTool::workingOnPaperHoldsEveryLine() {
+    const QStringList explain = {m_small,       "--method",    "2",      "--explain",
+                                 "2024-02-29",  "--day-count", "equal",  "--rounding",
+                                 "posting",     "--rest",      "period", "--compounding",
+                                 "half-yearly", "--per-year",  "12"};
+    const Run text = report(explain);
+    QCOMPARE(text.status, 0);
+    const QStringList about = text.out.section("\n\n", 0, 0).split('\n').mid(1);
+    QCOMPARE(about.size(), 7); // the method, the conventions, four lines of them, the period
+    const QString pdf = m_fixture.path("working.pdf");
+    const Run printed = report(explain + QStringList{"--pdf", pdf});
+    QCOMPARE(printed.status, 0);
+    QProcess pdfText;
+    pdfText.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(pdfText.waitForFinished(60000));
+    const QString page = QString::fromUtf8(pdfText.readAllStandardOutput()).simplified();
+    const qsizetype working = page.indexOf("Working of the interest due on ");
+    QVERIFY2(working >= 0, qPrintable(page));
+    for (const QString& line : about)
+        QVERIFY2(page.indexOf(line.simplified(), working) > working,
+                 qPrintable(line + "\n" + page));
+    QVERIFY(page.indexOf("Period: ", working) < page.indexOf("Running total", working));
 }
 
 void TestReportTool::csvIsTheSameInEveryLocaleAndTheAccountIsNotWritten() {
