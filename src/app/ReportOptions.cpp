@@ -79,6 +79,35 @@ QString takeRounding(const QString& value, Given& given) {
     return QString();
 }
 
+QString takeRest(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.rest = Conventions::restFromWord(value);
+    if (!o.rest)
+        return QStringLiteral("the rest is daily, period, annual or months:K@M (blocks of K "
+                              "months from month M, both 1 to 12), not '%1'")
+            .arg(value);
+    return QString();
+}
+
+QString takeCompounding(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.compounding = Conventions::compoundingFromWord(value);
+    if (!o.compounding)
+        return QStringLiteral("the compounding is one of %1, not '%2'")
+            .arg(Conventions::compoundingWords().join(QLatin1String(", ")), value);
+    return QString();
+}
+
+QString takePerYear(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.perYear = Conventions::perYearFromWord(value);
+    if (!o.perYear)
+        return QStringLiteral("the periods a year are a whole number from 1 to %1, not '%2'")
+            .arg(Conventions::MostPerYear)
+            .arg(value);
+    return QString();
+}
+
 QString takeExplain(const QString& value, Given& given) {
     Options& o = given.options;
     o.explain = QDate::fromString(value, Qt::ISODate);
@@ -204,9 +233,11 @@ const CommandLine::Tool<Given> ReportTool{
                   "the lender's charge and the rates; as CSV one line a day,\n"
                   "\"date,balance,offset,accruing,deferred,rate,divisor,days,amount,running\"\n"
                   "(the loan's balance, the counted offset, the balance that bears interest,\n"
-                  "the deferred interest added back, the yearly rate, its divisor, the days\n"
-                  "the day stands for, the day's interest as kept under the rounding and the\n"
-                  "running total; offset and deferred empty where they do not apply)"},
+                  "under a rest the one held from its period's or block's first day, the\n"
+                  "deferred interest added back, the yearly rate as entered, its divisor\n"
+                  "(under equal periods N times the period's days), the days the day stands\n"
+                  "for, the day's interest as kept under the rounding and the running total;\n"
+                  "offset and deferred empty where they do not apply)"},
          takeExplain},
         {{.name = "rates",
           .help = "prints instead, for each interest posting, the rate the lender effectively\n"
@@ -220,17 +251,44 @@ const CommandLine::Tool<Given> ReportTool{
           .value = "D",
           .help = "how the lender divides the yearly rate (default: the account's setting):\n"
                   "act365 (Actual/365 Fixed), actact (Actual/Actual), act365nl (Actual/365\n"
-                  "No-Leap), act360 (Actual/360), 30360 (30/360)"},
+                  "No-Leap), act360 (Actual/360), 30360 (30/360), equal (Equal periods: each\n"
+                  "posting period 1/N of a year whatever its length, its days sharing it\n"
+                  "equally, N of --per-year; only with the rounding posting)"},
          takeDayCount},
         {{.name = "rounding",
           .value = "R",
           .help = "how the lender rounds interest (default: the account's setting): day4 (each\n"
                   "day to four decimals), day2 (each day to cents), posting (only the total)"},
          takeRounding},
+        {{.name = "rest",
+          .value = "S",
+          .help = "which balance bears interest (default: the account's setting): daily (each\n"
+                  "day's own), period (the balance on the posting period's first day, held\n"
+                  "for the period), months:K@M (the balance on the first day of each block\n"
+                  "of K months from month M, both 1 to 12, held for the block), annual\n"
+                  "(months:12@1)"},
+         takeRest},
+        {{.name = "compounding",
+          .value = "C",
+          .help = "the rate the days bear (default: the account's setting): none (the rate\n"
+                  "entered), half-yearly (the nominal rate over N periods a year, N of\n"
+                  "--per-year, equivalent to the rate entered compounded half-yearly)"},
+         takeCompounding},
+        {{.name = "per-year",
+          .value = "N",
+          .help = "the periods a year of equal periods and of half-yearly compounding, a\n"
+                  "whole number from 1 to 365 (12 monthly, 26 fortnightly; default: the\n"
+                  "account's setting, else 12); only where one of them is chosen"},
+         takePerYear},
         {{.name = "fit",
-          .help = "ranks every method, day, day count and rounding by how closely the interest\n"
-                  "due matches the interest charged, best first; as CSV\n"
-                  "\"method,day,day_count,rounding,matched,charges,difference\""},
+          .help = "ranks every method, day and convention by how closely the interest due\n"
+                  "matches the interest charged, best first: each day count and rounding,\n"
+                  "the rests daily, posting period and 12-, 6- and 3-month blocks from\n"
+                  "January, equal periods and half-yearly compounding, with the periods a\n"
+                  "year the charges' spacing suggests; as CSV\n"
+                  "\"method,day,day_count,rounding,matched,charges,difference,\n"
+                  "rest,compounding,per_year\" (the options' words; per_year empty where\n"
+                  "neither equal periods nor compounding is chosen)"},
          setFlag<&Options::fit>},
         {{.name = "propose-rates",
           .help = "prints instead the rate periods that reproduce the lender's own\n"
@@ -242,9 +300,10 @@ const CommandLine::Tool<Given> ReportTool{
                   "\"kind,from,to,rate,postings,date,charged,nearest_rate,difference\":\n"
                   "kind \"period\" (from, to, rate, postings filled) or \"unexplained\"\n"
                   "(date, charged, nearest_rate, difference filled).\n"
-                  "--method any tries every method, day and convention, proposes under\n"
-                  "the one whose periods reproduce most charges (then: fewest periods)\n"
-                  "and names its choice on standard error"},
+                  "--method any tries every method, day and convention --fit tries (the\n"
+                  "rests, equal periods and half-yearly compounding among them), proposes\n"
+                  "under the one whose periods reproduce most charges (then: fewest\n"
+                  "periods) and names its choice on standard error"},
          setFlag<&Options::proposeRates>},
         {{.name = "reference",
           .value = "SERIES",
@@ -346,6 +405,11 @@ const CommandLine::Tool<Given> ReportTool{
     },
     takeAccount};
 
+// Whether any of the lender's conventions is given.
+bool conventionsGiven(const Options& o) {
+    return o.dayCount || o.rounding || o.rest || o.compounding || o.perYear;
+}
+
 // The problems that more than one mode finds.
 QString proposalAlone() {
     return QStringLiteral("--propose-rates prints the proposed rate periods: it takes no --fit, "
@@ -353,8 +417,9 @@ QString proposalAlone() {
 }
 
 QString anyMethodAlone() {
-    return QStringLiteral("--method any is for --propose-rates, and tries every day, day count "
-                          "and rounding itself: no --day, --day-count or --rounding");
+    return QStringLiteral("--method any is for --propose-rates, and tries every day and "
+                          "convention itself: no --day, --day-count, --rounding, --rest, "
+                          "--compounding or --per-year");
 }
 
 QString oneReportOnly() {
@@ -372,11 +437,11 @@ QString methodRequired() {
 
 QString fitProblem(const Given& given) {
     const Options& o = given.options;
-    if (given.method || o.fixedDay || o.dayCount || o.rounding || o.summary || !o.pdf.isEmpty() ||
+    if (given.method || o.fixedDay || conventionsGiven(o) || o.summary || !o.pdf.isEmpty() ||
         o.explain.isValid() || o.rates)
         return QStringLiteral("--fit tries every method, day and convention: it takes no "
-                              "--method, --day, --day-count, --rounding, --summary, --pdf, "
-                              "--explain or --rates");
+                              "--method, --day, --day-count, --rounding, --rest, --compounding, "
+                              "--per-year, --summary, --pdf, --explain or --rates");
     if (o.proposeRates)
         return proposalAlone();
     return QString();
@@ -386,7 +451,7 @@ QString proposalProblem(const Given& given) {
     const Options& o = given.options;
     if (o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty())
         return proposalAlone();
-    if (o.anyMethod && (o.fixedDay || o.dayCount || o.rounding))
+    if (o.anyMethod && (o.fixedDay || conventionsGiven(o)))
         return anyMethodAlone();
     if (!given.method)
         return methodRequired();
@@ -497,7 +562,7 @@ QString complaintProblem(const Given& given) {
 
 QString seriesListProblem(const Given& given) {
     const Options& o = given.options;
-    if (given.method || given.format || o.fixedDay || o.dayCount || o.rounding || o.fit ||
+    if (given.method || given.format || o.fixedDay || conventionsGiven(o) || o.fit ||
         o.proposeRates || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty() ||
         o.owed || o.margin || o.lag || o.diagnose || !o.complaint.isEmpty() ||
         !o.evidence.isEmpty())
@@ -569,6 +634,9 @@ Mode modeOf(const Options& o) {
 
 using ToolMode = CommandLine::Mode<Mode, Given>;
 
+// The conventions beyond the day count and rounding, in each form that takes them.
+const char* const MoreConventions = "[--rest S] [--compounding C] [--per-year N]";
+
 // The modes in the order of the usage, with their checks.
 const QList<ToolMode> Modes = {
     {Mode::Report,
@@ -576,7 +644,8 @@ const QList<ToolMode> Modes = {
      "the report's lines as text or CSV, or the printed report (with --explain's working "
      "after it)",
      {{"ACCOUNT --method M [--day N] [--summary | --rates]",
-       "[--explain DATE] [--format text|csv | --pdf FILE]", "[--day-count D] [--rounding R]"}},
+       "[--explain DATE] [--format text|csv | --pdf FILE]", "[--day-count D] [--rounding R]",
+       MoreConventions}},
      reportProblem},
     {Mode::Summary, "summary", "what the lender over- or under-charged", {}, summaryProblem},
     {Mode::Rates, "rates", "the rate each posting effectively charged", {}, ratesProblem},
@@ -589,13 +658,13 @@ const QList<ToolMode> Modes = {
     {Mode::Propose,
      "propose",
      "the rate periods that reproduce the lender's charges",
-     {{"ACCOUNT --propose-rates --method M|any [--day N]",
-       "[--day-count D] [--rounding R] [--format text|csv]"}},
+     {{"ACCOUNT --propose-rates --method M|any [--day N]", "[--day-count D] [--rounding R]",
+       MoreConventions, "[--format text|csv]"}},
      proposalProblem},
     {Mode::Reference,
      "reference",
      "whether the lender passed on each change of a reference rate",
-     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]", MoreConventions,
        "--reference SERIES [--margin X] [--lag DAYS] [--format text|csv]"}},
      referenceProblem},
     {Mode::Owed,
@@ -603,7 +672,8 @@ const QList<ToolMode> Modes = {
      "the rate periods the rate terms owe, or the summary under them",
      {{"ACCOUNT --owed [--terms TERMS]... [--format text|csv]"},
       {"ACCOUNT --owed --summary --method M [--day N]",
-       "[--day-count D] [--rounding R] [--terms TERMS]...", "[--format text|csv]"}},
+       "[--day-count D] [--rounding R] [--terms TERMS]...", MoreConventions,
+       "[--format text|csv]"}},
      owedProblem},
     {Mode::SeriesList,
      "series list",
@@ -613,13 +683,13 @@ const QList<ToolMode> Modes = {
     {Mode::Diagnose,
      "diagnose",
      "which known mistake of a lender explains the differences",
-     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]", MoreConventions,
        "--diagnose [--format text|csv]"}},
      diagnoseProblem},
     {Mode::Complaint,
      "complaint",
      "the letter of complaint to the lender and its evidence",
-     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]", MoreConventions,
        "--complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]"}},
      complaintProblem},
 };
@@ -673,6 +743,34 @@ QString usage() {
         .optionsThrough("version")
         .paragraphs(ExitStatus)
         .text();
+}
+
+std::optional<LenderConventions> conventions(const Options& o, LenderConventions stored,
+                                             QString* problem) {
+    // The account's own are as it keeps them: only a choice given here is refused.
+    if (!conventionsGiven(o))
+        return stored;
+    LenderConventions c = stored;
+    c.dayCount = o.dayCount.value_or(c.dayCount);
+    c.rounding = o.rounding.value_or(c.rounding);
+    c.rest = o.rest.value_or(c.rest);
+    c.compounding = o.compounding.value_or(c.compounding);
+    c.perYear = o.perYear.value_or(c.perYear);
+    if (o.perYear && !c.usesPerYear()) {
+        *problem = QStringLiteral("--per-year counts the periods of equal periods or of "
+                                  "half-yearly compounding, and the run has neither: give "
+                                  "--day-count equal or --compounding half-yearly");
+        return std::nullopt;
+    }
+    QString why = Conventions::refusal(c);
+    if (why.isEmpty())
+        return c;
+    const bool rounding = why == QLatin1String(Conventions::EqualPeriodsNeedPosting);
+    if (why.endsWith(QLatin1Char('.')))
+        why.chop(1);
+    *problem = why.at(0).toLower() + why.mid(1) +
+               (rounding ? QStringLiteral(" (--rounding posting)") : QString());
+    return std::nullopt;
 }
 
 std::optional<Options> parseArguments(const QStringList& args, QString* problem) {

@@ -38,13 +38,17 @@ struct Options {
     Mode mode = Mode::Report;
     QString account;
     std::optional<InterestMethod::Code> method; // none: not given, or "any"
-    std::optional<QString> fixedDay; // the CalcTo text of --day
+    std::optional<QString> fixedDay;            // the CalcTo text of --day
     bool csv = false;
     bool summary = false; // the over/under-charge summary instead of the lines
     QString pdf;          // the printed report's file, "" for none
-    // --day-count and --rounding, over the account's settings.
+    // --day-count, --rounding, --rest, --compounding and --per-year, over the account's
+    // settings.
     std::optional<DayCount> dayCount;
     std::optional<InterestRounding> rounding;
+    std::optional<Rest> rest;
+    std::optional<Compounding> compounding;
+    std::optional<int> perYear;
     // --fit: the search for the lender's method instead of the report.
     bool fit = false;
     QDate explain; // --explain: the posting whose working is printed; not valid for none
@@ -56,7 +60,7 @@ struct Options {
     QString reference;
     std::optional<Rate> margin;
     std::optional<int> lag;
-    bool owed = false;     // --owed: the rate periods the stored terms owe
+    bool owed = false; // --owed: the rate periods the stored terms owe
     // --terms, once a period: rate terms in place of the account's for this run, as given; the
     // main file reads them, since their series may be the account's.
     QStringList terms;
@@ -68,6 +72,11 @@ struct Options {
     bool help = false;
     bool version = false;
 };
+
+// The account's conventions with those given over them for this run; nullopt, with `problem`
+// saying why, when they cannot be worked with together or --per-year has nothing to count.
+std::optional<LenderConventions> conventions(const Options& o, LenderConventions stored,
+                                             QString* problem);
 
 // Options as "--name value" or "--name=value", each once (--terms once a period): nullopt, with
 // `problem` saying what is wrong, at the first problem.

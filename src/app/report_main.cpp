@@ -345,10 +345,11 @@ int run(const Options& o) {
     if (o.mode == Mode::Fit)
         return printFit(o, *snapshot, notices);
     // A file of layout 1 has no settings: the defaults.
-    LenderConventions conventions = snapshot->inputs.conventions;
-    conventions.dayCount = o.dayCount.value_or(conventions.dayCount);
-    conventions.rounding = o.rounding.value_or(conventions.rounding);
-    const CalculationBasis basis{o.method.value_or(InterestMethod::FixedDay), *day, conventions};
+    const std::optional<LenderConventions> conventions =
+        ReportOptions::conventions(o, snapshot->inputs.conventions, &problem);
+    if (!conventions)
+        return usageError(problem);
+    const CalculationBasis basis{o.method.value_or(InterestMethod::FixedDay), *day, *conventions};
     if (o.mode == Mode::Propose)
         return printProposal(o, *snapshot, basis, notices);
     if (o.mode == Mode::Reference)

@@ -302,7 +302,7 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
             report.band(band, int(i));
     }
     for (const WorkingRendering::Table& table : content.workings) {
-        const int count = WorkingPage::pageCount(table, pageHeight);
+        const int count = WorkingPage::pageCount(table, QSizeF(width, pageHeight));
         for (int page = 0; page < count; ++page) {
             if (!nextPage())
                 return false;

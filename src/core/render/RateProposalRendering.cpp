@@ -1,6 +1,7 @@
 #include "RateProposalRendering.h"
 
 #include "GridText.h"
+#include "LenderFitRendering.h"
 #include "ReportRendering.h"
 
 #include <QLocale>
@@ -115,19 +116,21 @@ QString text(const Proposal& p, const SummaryRendering::Basis& basis) {
 }
 
 QString rankingText(const QVector<RateProposal::Ranked>& ranked, int shown) {
-    QVector<QStringList> rows = {{QStringLiteral("Method"), QStringLiteral("Day"),
-                                  QStringLiteral("Day Count"), QStringLiteral("Rounding"),
-                                  QStringLiteral("Reproduced"), QStringLiteral("Periods")}};
+    QVector<QStringList> rows = {
+        QStringList{QStringLiteral("Method"), QStringLiteral("Day")} +
+        LenderFitRendering::conventionHeadings() +
+        QStringList{QStringLiteral("Reproduced"), QStringLiteral("Periods")}};
     for (int i = 0; i < ranked.size() && i < shown; ++i) {
         const RateProposal::Ranked& r = ranked[i];
-        rows.append({InterestMethod::names().value(r.candidate.methodCode()),
-                     r.candidate.day.calcFrom(),
-                     Conventions::name(r.candidate.conventions.dayCount),
-                     Conventions::name(r.candidate.conventions.rounding),
-                     QStringLiteral("%1 of %2").arg(r.reproduced).arg(r.charges),
-                     QString::number(r.periods)});
+        rows.append(QStringList{InterestMethod::names().value(r.candidate.methodCode()),
+                                r.candidate.day.calcFrom()} +
+                    LenderFitRendering::conventionCells(r.candidate.conventions) +
+                    QStringList{QStringLiteral("%1 of %2").arg(r.reproduced).arg(r.charges),
+                                QString::number(r.periods)});
     }
-    return alignedTable(rows);
+    // Words read from the left, counts line up on the right.
+    const qsizetype words = rows.first().size() - 2;
+    return alignedTable(rows, [words](qsizetype column) { return column >= words; });
 }
 
 } // namespace RateProposalRendering

@@ -43,8 +43,9 @@ QStringList countLines(const RateProposal::Proposal& p);
 // counts and the caution. Lines end with '\n'.
 QString text(const RateProposal::Proposal& p, const SummaryRendering::Basis& basis);
 
-// The ranking of --method any: "method,day,day_count,rounding,reproduced,charges,periods" as
-// aligned text for standard error, best first, at most `shown` lines.
+// The ranking of --method any as aligned text for standard error: each way's method, day and
+// conventions by name (LenderFitRendering::conventionCells), the charges it reproduces and its
+// periods, best first, at most `shown` lines.
 QString rankingText(const QVector<RateProposal::Ranked>& ranked, int shown);
 
 } // namespace RateProposalRendering

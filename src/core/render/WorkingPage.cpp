@@ -20,10 +20,23 @@ constexpr double LineHeight = 240;
 constexpr double RowHeight = 220;
 constexpr double TitleHeight = 400;
 constexpr double CellGap = 120;
-// The title, the account and the lines about the working, then the headings.
-constexpr double AboutLines = 3;
-constexpr double HeadTop = TitleHeight + LineHeight * (1 + AboutLines) + 120;
 constexpr double FooterHeight = 360;
+
+// The lines a line about the working takes on a page `width` wide: one, or two where it is
+// wider (it wraps there).
+int aboutLines(const QString& line, double width) {
+    return QFontMetricsF(PrintedReport::font(9)).horizontalAdvance(line) > width ? 2 : 1;
+}
+
+// The title, the account and the lines about the working (room for three at least: the method,
+// the conventions and the period; a rest, equal periods or compounding adds its own), then the
+// headings.
+double headTop(const WorkingRendering::Table& t, double width) {
+    int about = 0;
+    for (const QString& line : t.about)
+        about += aboutLines(line, width);
+    return TitleHeight + LineHeight * (1 + std::max(3, about)) + 120;
+}
 
 // The rows a page holds below the headings, and the room the foot takes on the last page.
 double footHeight(const WorkingRendering::Table& t) {
@@ -31,22 +44,24 @@ double footHeight(const WorkingRendering::Table& t) {
     return 240 + LineHeight * double(t.foot.size()) + 2 * LineHeight * double(t.notes.size());
 }
 
-int rowsPerPage(double height) {
-    return std::max(1, int((height - HeadTop - LineHeight - FooterHeight) / RowHeight));
+int rowsPerPage(const WorkingRendering::Table& t, const QSizeF& area) {
+    return std::max(
+        1, int((area.height() - headTop(t, area.width()) - LineHeight - FooterHeight) / RowHeight));
 }
 
 // Which rows go on which page: each page as full as it can be, the foot after the last row on
 // the last page (a page of its own when it does not fit).
-QVector<std::pair<int, int>> pages(const WorkingRendering::Table& t, double height) {
-    const int perPage = rowsPerPage(height);
+QVector<std::pair<int, int>> pages(const WorkingRendering::Table& t, const QSizeF& area) {
+    const int perPage = rowsPerPage(t, area);
     const int rows = int(t.rows.size());
     QVector<std::pair<int, int>> ranges; // first row, row count
     for (int first = 0; first < rows; first += perPage)
         ranges.append({first, std::min(perPage, rows - first)});
     if (ranges.isEmpty())
         ranges.append({0, 0});
-    const double lastRowsEnd = HeadTop + LineHeight + RowHeight * ranges.last().second;
-    if (lastRowsEnd + footHeight(t) > height - FooterHeight && ranges.last().second > 0)
+    const double lastRowsEnd =
+        headTop(t, area.width()) + LineHeight + RowHeight * ranges.last().second;
+    if (lastRowsEnd + footHeight(t) > area.height() - FooterHeight && ranges.last().second > 0)
         ranges.append({rows, 0});
     return ranges;
 }
@@ -62,9 +77,11 @@ void paintHead(QPainter& p, double width, const WorkingRendering::Table& t, cons
     p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Vantrell: ") + account);
     y += LineHeight;
-    for (const QString& line : t.about.mid(0, int(AboutLines))) {
-        p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += LineHeight;
+    for (const QString& line : t.about) {
+        const double height = LineHeight * aboutLines(line, width);
+        p.drawText(QRectF(0, y, width, height), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                   line);
+        y += height;
     }
 }
 
@@ -134,13 +151,13 @@ void paintFoot(QPainter& p, double width, const WorkingRendering::Table& t, doub
 
 namespace WorkingPage {
 
-int pageCount(const WorkingRendering::Table& table, double height) {
-    return int(pages(table, height).size());
+int pageCount(const WorkingRendering::Table& table, const QSizeF& area) {
+    return int(pages(table, area).size());
 }
 
 void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
            const QString& account, int page) {
-    const QVector<std::pair<int, int>> ranges = pages(t, area.height());
+    const QVector<std::pair<int, int>> ranges = pages(t, area);
     if (page < 0 || page >= ranges.size())
         return;
     const auto [first, count] = ranges[page];
@@ -151,7 +168,7 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
     paintHead(p, width, t, account, page);
 
     const Columns columns(t, width);
-    double y = HeadTop;
+    double y = headTop(t, width);
     columns.paintRow(p, y, t.headings, true);
     p.setPen(QPen(Qt::black, 8));
     p.drawLine(QPointF(0, y + LineHeight - 10), QPointF(width, y + LineHeight - 10));
@@ -190,7 +207,7 @@ bool print(QPagedPaintDevice& device, const QVector<WorkingRendering::Table>& ta
     const QSizeF twips(area.width() * TwipsPerPoint, area.height() * TwipsPerPoint);
     bool firstPage = true;
     for (const WorkingRendering::Table& table : tables) {
-        const int count = pageCount(table, twips.height());
+        const int count = pageCount(table, twips);
         for (int page = 0; page < count; ++page) {
             if (!firstPage && !device.newPage()) {
                 painter.end();

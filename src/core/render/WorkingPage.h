@@ -14,8 +14,8 @@ class QPainter;
 // for the printed report's appended pages and the Show Working window's Print or PDF.
 namespace WorkingPage {
 
-// The pages `table` takes on an area `height` twips high.
-int pageCount(const WorkingRendering::Table& table, double height);
+// The pages `table` takes on an area of `area` twips.
+int pageCount(const WorkingRendering::Table& table, const QSizeF& area);
 
 // Paints page `page` (from 0) of `table` onto `painter`, whose unit is the twip, in the area
 // (0, 0) to `area`. `account` is the account file, said at the top.

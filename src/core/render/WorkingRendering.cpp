@@ -2,6 +2,7 @@
 
 #include "GridText.h"
 #include "ReportRendering.h"
+#include "engine/DayInterest.h"
 #include "engine/InterestEngine.h"
 
 #include <QLocale>
@@ -60,8 +61,9 @@ struct SoFar {
 };
 
 // One cell of a day: shown in the default locale, or plain for CSV.
-QString cell(Column c, const WorkingDay& d, const SoFar& running, InterestRounding rounding,
+QString cell(Column c, const WorkingDay& d, const SoFar& running, const LenderConventions& lender,
              bool plain, const GridText& grid) {
+    const InterestRounding rounding = lender.rounding;
     const auto money = [&](Money m, int decimals) {
         return plain ? ReportRendering::plainAmount(m, decimals) : m.formatGrouped(decimals);
     };
@@ -84,6 +86,9 @@ QString cell(Column c, const WorkingDay& d, const SoFar& running, InterestRoundi
     case Rate:
         return rateAsEntered(d.rate, plain);
     case Divisor:
+        // Under equal periods the day's part of a year, 1/(n × the period's days), as shown.
+        if (!plain && lender.dayCount == DayCount::EqualPeriods)
+            return QStringLiteral("1/%1").arg(d.divisor);
         return QString::number(d.divisor);
     case Days:
         return QString::number(d.weight);
@@ -140,6 +145,55 @@ QString periodLine(const PostingWorking& p, const GridText& grid) {
                     .arg(weighed)
                     .arg(QLatin1String(weighed == 1 ? "day" : "days"));
     return line + QLatin1Char('.');
+}
+
+// The rest, equal periods and compounding as they show in a posting's days: a line each.
+QStringList conventionLines(const PostingWorking& p, const LenderConventions& c) {
+    QStringList lines;
+    if (c.rest.kind == Rest::Kind::PostingPeriod)
+        lines << QStringLiteral("Rest: the posting period. The balance on its first day is held "
+                                "for the period (Held balance).");
+    else if (c.rest.kind == Rest::Kind::Months)
+        lines << QStringLiteral("Rest: %1. The balance on the first day of each block is held for "
+                                "the block (Held balance).")
+                     .arg(Conventions::name(c.rest));
+    if (c.dayCount == DayCount::EqualPeriods)
+        lines << QStringLiteral("Equal periods: each posting period is 1/%1 of a year; each of its "
+                                "days bears 1/(%1 × its days) of the yearly rate (Part of a year).")
+                     .arg(c.perYear);
+    if (c.compounding == Compounding::HalfYearly) {
+        lines << QStringLiteral("Compounding: each day bears the nominal rate over %1 periods a "
+                                "year equivalent to the rate entered compounded half-yearly.")
+                     .arg(c.perYear);
+        // Each rate of the period with the one its days bear.
+        QStringList rates;
+        for (const WorkingDay& d : p.days) {
+            const double borne = DayInterest::dayRate(c, d.rate.percent());
+            const QString rate =
+                QStringLiteral("%1 % for %2 % entered")
+                    .arg(QLocale().toString(borne, 'f', ShownUnrounded), rateShown(d.rate));
+            if (!rates.contains(rate))
+                rates << rate;
+        }
+        if (!rates.isEmpty())
+            lines << QStringLiteral("Rate the days bear: %1.").arg(rates.join(QLatin1String(", ")));
+    }
+    return lines;
+}
+
+// The headings of the shown columns: under a rest the balance that bears interest is the one
+// held, under equal periods the divisor is shown as the day's part of a year.
+QStringList shownHeadings(const QVector<Column>& columns, const LenderConventions& c) {
+    QStringList headings;
+    for (Column column : columns) {
+        if (column == Accruing && !c.rest.isDaily())
+            headings << QStringLiteral("Held balance");
+        else if (column == Divisor && c.dayCount == DayCount::EqualPeriods)
+            headings << QStringLiteral("Part of a year");
+        else
+            headings << heading(column);
+    }
+    return headings;
 }
 
 } // namespace
@@ -211,17 +265,17 @@ Table table(const Working& working, int posting, const PostingRates& rates,
     const InterestRounding rounding = working.basis.conventions.rounding;
     t.title = QStringLiteral("Working of the interest due on %1").arg(grid.date(p.date));
     t.about << SummaryRendering::methodLine(basis)
-            << SummaryRendering::conventionsLine(working.basis.conventions) << periodLine(p, grid);
+            << SummaryRendering::conventionsLine(working.basis.conventions)
+            << conventionLines(p, working.basis.conventions) << periodLine(p, grid);
 
     const QVector<Column> columns = shownColumns(working);
-    for (Column c : columns)
-        t.headings << heading(c);
+    t.headings = shownHeadings(columns, working.basis.conventions);
     const QVector<SoFar> running = runningTotals(p);
     t.rows.reserve(p.days.size());
     for (qsizetype i = 0; i < p.days.size(); ++i) {
         QStringList row;
         for (Column c : columns)
-            row << cell(c, p.days[i], running[i], rounding, false, grid);
+            row << cell(c, p.days[i], running[i], working.basis.conventions, false, grid);
         t.rows.append(row);
         t.reset.append(p.days[i].afterReset);
     }
@@ -308,8 +362,8 @@ QByteArray csv(const Working& working, int posting) {
             if (c == Deferred && !deferredMethod)
                 fields << QString();
             else
-                fields << cell(Column(c), p.days[i], running[i], working.basis.conventions.rounding,
-                               true, grid);
+                fields << cell(Column(c), p.days[i], running[i], working.basis.conventions, true,
+                               grid);
         }
         out += fields.join(QLatin1Char(',')).toLatin1() + '\n';
     }

@@ -33,6 +33,10 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void methodByNameOrNumber();
+    void conventionOptions_data();
+    void conventionOptions();
+    void accountsChoiceGivesWay();
+    void workingOnPaperHoldsEveryLine();
     void csvIsTheSameInEveryLocaleAndTheAccountIsNotWritten();
     void textShowsTheGridAndItsTotals();
     void totalsAddTheShownValues();
@@ -45,6 +49,7 @@ private:
     AccountFixture m_fixture;
     QString m_blank;
     QString m_small;
+    QString m_compounded; // the small account, its lender's rate compounded half-yearly
     QString m_notAccount;
 };
 
@@ -55,6 +60,12 @@ void TestReportTool::initTestCase() {
     for (const QString& statement :
          QString::fromLatin1(SmallAccount).split(';', Qt::SkipEmptyParts))
         AccountFixture::exec(m_small, statement);
+    m_compounded = m_fixture.newAccount("compounded.mdb");
+    for (const QString& statement :
+         QString::fromLatin1(SmallAccount).split(';', Qt::SkipEmptyParts))
+        AccountFixture::exec(m_compounded, statement);
+    AccountFixture::exec(m_compounded, "insert into tblSettings (Name, Value) values "
+                                       "('Compounding', 'half-yearly'), ('PeriodsAYear', '4')");
     m_notAccount = m_fixture.path("notes.mdb");
     QFile f(m_notAccount);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -162,6 +173,55 @@ void TestReportTool::exitStatus_data() {
     QTest::newRow("pdf with a format")
         << QStringList{"SMALL", "--method", "2", "--format", "csv", "--pdf", "x.pdf"} << 1
         << "vantrell-report: --pdf writes the printed report: no --format with it\n";
+
+    // The rest, equal periods, compounding and the periods a year.
+    QTest::newRow("unknown rest")
+        << QStringList{"SMALL", "--method", "2", "--rest", "weekly"} << 1
+        << "vantrell-report: the rest is daily, period, annual or months:K@M (blocks of K months "
+           "from month M, both 1 to 12), not 'weekly'\n";
+    QTest::newRow("blocks of 13 months")
+        << QStringList{"SMALL", "--method", "2", "--rest", "months:13@1"} << 1
+        << "not 'months:13@1'\n";
+    QTest::newRow("unknown compounding")
+        << QStringList{"SMALL", "--method", "2", "--compounding", "yearly"} << 1
+        << "vantrell-report: the compounding is one of none, half-yearly, not 'yearly'\n";
+    for (const char* n : {"0", "366", "12.5", "twelve", "+12"})
+        QTest::addRow("per year %s", n)
+            << QStringList{"SMALL",       "--method",   "2", "--compounding",
+                           "half-yearly", "--per-year", n}
+            << 1
+            << QStringLiteral("vantrell-report: the periods a year are a whole number from 1 to "
+                              "365, not '%1'\n")
+                   .arg(QString::fromLatin1(n));
+    QTest::newRow("per year with nothing to count")
+        << QStringList{"SMALL", "--method", "2", "--per-year", "26"} << 1
+        << "vantrell-report: --per-year counts the periods of equal periods or of half-yearly "
+           "compounding, and the run has neither: give --day-count equal or --compounding "
+           "half-yearly\n";
+    QTest::newRow("per year once compounding is turned off")
+        << QStringList{"COMPOUNDED", "--method", "2", "--compounding", "none", "--per-year", "26"}
+        << 1 << "--per-year counts the periods";
+    QTest::newRow("equal periods rounded each day")
+        << QStringList{"SMALL", "--method", "2", "--day-count", "equal"} << 1
+        << "vantrell-report: equal periods weigh each posting period as a whole, so only the "
+           "posting can be rounded: choose the rounding \"At posting, to cents\" (--rounding "
+           "posting)\n";
+    QTest::newRow("equal periods to cents")
+        << QStringList{"SMALL", "--method", "2", "--day-count", "equal", "--rounding", "day2"} << 1
+        << "only the posting can be rounded";
+    QTest::newRow("fit with a rest")
+        << QStringList{"SMALL", "--fit", "--rest", "annual"} << 1
+        << "vantrell-report: --fit tries every method, day and convention: it takes no";
+    QTest::newRow("fit with periods a year")
+        << QStringList{"SMALL", "--fit", "--per-year", "12"} << 1 << "--fit tries every method";
+    QTest::newRow("any method with compounding")
+        << QStringList{"SMALL", "--method", "any", "--propose-rates", "--compounding", "none"} << 1
+        << "vantrell-report: --method any is for --propose-rates, and tries every day and "
+           "convention itself: no --day, --day-count, --rounding, --rest, --compounding or "
+           "--per-year\n";
+    QTest::newRow("series list with a rest")
+        << QStringList{"--reference", "list", "--rest", "daily"} << 1
+        << "vantrell-report: --reference list lists the series: it takes no other option\n";
 }
 
 void TestReportTool::exitStatus() {
@@ -170,6 +230,7 @@ void TestReportTool::exitStatus() {
     QFETCH(QString, message);
     args.replaceInStrings("SMALL", m_small);
     args.replaceInStrings("BLANK", m_blank);
+    args.replaceInStrings("COMPOUNDED", m_compounded);
     args.replaceInStrings("TEXT", m_notAccount);
     args.replaceInStrings("MISSING", m_fixture.path("missing.mdb"));
     const Run r = report(args);
@@ -193,6 +254,90 @@ void TestReportTool::methodByNameOrNumber() {
 
 // Amounts with a comma for a decimal point and dates the other way round would break every
 // script reading the file; and the report must not change the account it reads.
+// Each convention given stands over the account's for the run, and the text names the result.
+void TestReportTool::conventionOptions_data() {
+    QTest::addColumn<QString>("account"); // SMALL or COMPOUNDED
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("conventions"); // "" for the defaults
+
+    const QString daily = "Actual/365 Fixed, each day to four decimals";
+    QTest::newRow("posting period rest")
+        << "SMALL" << QStringList{"--rest", "period"} << daily + ", rest: posting period";
+    QTest::newRow("annual rest") << "SMALL" << QStringList{"--rest", "annual"}
+                                 << daily + ", annual rest";
+    QTest::newRow("twelve months from January is annual")
+        << "SMALL" << QStringList{"--rest=months:12@1"} << daily + ", annual rest";
+    QTest::newRow("compounded") << "SMALL" << QStringList{"--compounding", "half-yearly"}
+                                << daily + ", compounded half-yearly (12 periods a year)";
+    QTest::newRow("compounded fortnightly")
+        << "SMALL" << QStringList{"--compounding", "half-yearly", "--per-year", "26"}
+        << daily + ", compounded half-yearly (26 periods a year)";
+    QTest::newRow("equal periods")
+        << "SMALL" << QStringList{"--day-count", "equal", "--rounding", "posting"}
+        << "Equal periods (12 a year), at posting, to cents";
+    QTest::newRow("equal quarters")
+        << "SMALL"
+        << QStringList{"--day-count", "equal", "--rounding", "posting", "--per-year", "4"}
+        << "Equal periods (4 a year), at posting, to cents";
+    QTest::newRow("the account's compounding")
+        << "COMPOUNDED" << QStringList{} << daily + ", compounded half-yearly (4 periods a year)";
+    QTest::newRow("the account's compounding, other periods")
+        << "COMPOUNDED" << QStringList{"--per-year", "2"}
+        << daily + ", compounded half-yearly (2 periods a year)";
+    QTest::newRow("daily rest given") << "SMALL" << QStringList{"--rest", "daily"} << "";
+}
+
+void TestReportTool::conventionOptions() {
+    QFETCH(QString, account);
+    QFETCH(QStringList, args);
+    QFETCH(QString, conventions);
+    const Run r =
+        report(QStringList{account == "SMALL" ? m_small : m_compounded, "--method", "2"} + args);
+    QCOMPARE(r.status, 0);
+    const QString note = "Lender's conventions: " + conventions + ".\n\n";
+    if (conventions.isEmpty())
+        QVERIFY2(r.out.startsWith("Date"), qPrintable(r.out));
+    else
+        QVERIFY2(r.out.startsWith(note), qPrintable(r.out));
+}
+
+// The account's compounding turned off for the run: the figures are those of the same account
+// without it.
+void TestReportTool::accountsChoiceGivesWay() {
+    const QStringList csv = {"--method", "2", "--format", "csv"};
+    const Run plain = report(QStringList{m_small} + csv);
+    const Run off = report(QStringList{m_compounded, "--compounding", "none"} + csv);
+    QCOMPARE(off.status, 0);
+    QCOMPARE(off.out, plain.out);
+    QVERIFY(report(QStringList{m_compounded} + csv).out != plain.out);
+}
+
+// A rest, equal periods and compounding each add lines about the working: on paper all of them
+// are there, the long ones wrapped, and the period's line above the days.
+void TestReportTool::workingOnPaperHoldsEveryLine() {
+    const QStringList explain = {m_small,       "--method",    "2",      "--explain",
+                                 "2024-02-29",  "--day-count", "equal",  "--rounding",
+                                 "posting",     "--rest",      "period", "--compounding",
+                                 "half-yearly", "--per-year",  "12"};
+    const Run text = report(explain);
+    QCOMPARE(text.status, 0);
+    const QStringList about = text.out.section("\n\n", 0, 0).split('\n').mid(1);
+    QCOMPARE(about.size(), 7); // the method, the conventions, four lines of them, the period
+    const QString pdf = m_fixture.path("working.pdf");
+    const Run printed = report(explain + QStringList{"--pdf", pdf});
+    QCOMPARE(printed.status, 0);
+    QProcess pdfText;
+    pdfText.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(pdfText.waitForFinished(60000));
+    const QString page = QString::fromUtf8(pdfText.readAllStandardOutput()).simplified();
+    const qsizetype working = page.indexOf("Working of the interest due on ");
+    QVERIFY2(working >= 0, qPrintable(page));
+    for (const QString& line : about)
+        QVERIFY2(page.indexOf(line.simplified(), working) > working,
+                 qPrintable(line + "\n" + page));
+    QVERIFY(page.indexOf("Period: ", working) < page.indexOf("Running total", working));
+}
+
 void TestReportTool::csvIsTheSameInEveryLocaleAndTheAccountIsNotWritten() {
     const QByteArray before = AccountFixture::sha256(m_small);
     const Run c = report({m_small, "--method", "2", "--format", "csv"});

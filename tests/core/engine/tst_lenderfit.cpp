@@ -65,16 +65,17 @@ void TestLenderFit::knownWayRanksFirst() {
     ChargedAccount::write(
         account, ChargedAccount::history(InterestMethod::FixedDay, "14", {DayCount(dayCount)}));
     const QStringList csv = fitLines(account, {"--format", "csv"});
-    QCOMPARE(csv.value(0), "method,day,day_count,rounding,matched,charges,difference");
-    QCOMPARE(csv.value(1),
-             QStringLiteral("0,15,%1,day4,24,24,0.00").arg(Conventions::dayCountWords()[dayCount]));
+    QCOMPARE(csv.value(0), "method,day,day_count,rounding,matched,charges,difference,rest,"
+                           "compounding,per_year");
+    QCOMPARE(csv.value(1), QStringLiteral("0,15,%1,day4,24,24,0.00,daily,none,")
+                               .arg(Conventions::dayCountWords()[dayCount]));
     // Both fixed-day methods on the 15th and both Variable Day methods, under 15 conventions.
     QCOMPARE(csv.size(), 1 + 15 * 4);
     int lastMatched = 24;
     double lastDifference = 0;
     for (const QString& row : csv.mid(1)) {
         const QStringList f = row.split(',');
-        QCOMPARE(f.size(), 7);
+        QCOMPARE(f.size(), 10);
         QCOMPARE(f[1].isEmpty(), f[0] == "2" || f[0] == "3");
         const int matched = f[4].toInt();
         const double difference = f[6].toDouble();
@@ -96,9 +97,9 @@ void TestLenderFit::tiesKeepTheDefaultsFirst() {
     const QString account = fixture.newAccount();
     QString err;
     const QStringList csv = fitLines(account, {"--format=csv"}, &err);
-    QCOMPARE(csv.value(1), "2,,act365,day4,0,0,0.00");
-    QCOMPARE(csv.value(2), "3,,act365,day4,0,0,0.00");
-    QCOMPARE(csv.value(3), "2,,act365,day2,0,0,0.00");
+    QCOMPARE(csv.value(1), "2,,act365,day4,0,0,0.00,daily,none,");
+    QCOMPARE(csv.value(2), "3,,act365,day4,0,0,0.00,daily,none,");
+    QCOMPARE(csv.value(3), "2,,act365,day2,0,0,0.00,daily,none,");
     QVERIFY2(err.contains(LenderFit::NoCharges), qPrintable(err));
 }
 
@@ -142,7 +143,8 @@ void TestLenderFit::offsetIsCounted() {
                                   "('2023-01-01', 1000000000), ('2023-07-20', 300000000)");
     AccountFixture::exec(account, "insert into tblSettings (Name, Value) values "
                                   "('OffsetAccount', 'yes'), ('OffsetShare', '60')");
-    QCOMPARE(fitLines(account, {"--format", "csv"}).value(1), "0,15,act365,day4,24,24,0.00");
+    QCOMPARE(fitLines(account, {"--format", "csv"}).value(1),
+             "0,15,act365,day4,24,24,0.00,daily,none,");
 }
 
 QTEST_GUILESS_MAIN(TestLenderFit)
