@@ -1,8 +1,8 @@
 #include "Diagnosis.h"
 
+#include "engine/AccountStore.h"
 #include "engine/InterestEngine.h"
 #include "engine/Parallel.h"
-#include "engine/AccountStore.h"
 #include "reference/PassOn.h"
 #include "reference/TermsStore.h"
 
@@ -133,6 +133,29 @@ bool touches(const QDate& a, const QDate& b, const QDate& start, const QDate& en
     return std::min(a, b) <= end && std::max(a, b) >= start;
 }
 
+// Other conventions for part of the history: each day count and rounding that can go with the
+// account's rest, then each other rest.
+void conventionMistakes(const LenderConventions& account, QVector<Mistake>& out) {
+    for (int dc = 0; dc < Conventions::DayCountCount; ++dc) {
+        for (int r = 0; r < Conventions::RoundingCount; ++r) {
+            LenderConventions c = account;
+            c.dayCount = DayCount(dc);
+            c.rounding = InterestRounding(r);
+            if (c == account || !Conventions::refusal(c).isEmpty())
+                continue;
+            const Kind kind = c.dayCount != account.dayCount ? Kind::DayCount : Kind::Rounding;
+            out << Mistake{kind, 0, {}, {}, {}, false, {}, {}, c, {}};
+        }
+    }
+    // A lender charging annual rest where the account says daily is the best-known of these.
+    for (const Rest& rest : Conventions::searchedRests()) {
+        LenderConventions c = account;
+        c.rest = rest;
+        if (c != account)
+            out << Mistake{Kind::Rest, 0, {}, {}, {}, false, {}, {}, c, {}};
+    }
+}
+
 // Every mistake that could change a posting of the run.
 QVector<Mistake> mistakesFor(const Inputs& in, const Run& run) {
     QVector<Mistake> out;
@@ -202,25 +225,7 @@ QVector<Mistake> mistakesFor(const Inputs& in, const Run& run) {
         for (int d = 1; d <= MostCreditDays; ++d)
             out << Mistake{Kind::CreditsLate, d, {}, {}, {}, false, start, end, {}, {}};
     }
-    for (int dc = 0; dc < Conventions::DayCountCount; ++dc) {
-        for (int r = 0; r < Conventions::RoundingCount; ++r) {
-            LenderConventions c = in.basis.conventions;
-            c.dayCount = DayCount(dc);
-            c.rounding = InterestRounding(r);
-            if (c == in.basis.conventions || !Conventions::refusal(c).isEmpty())
-                continue;
-            const Kind kind =
-                c.dayCount != in.basis.conventions.dayCount ? Kind::DayCount : Kind::Rounding;
-            out << Mistake{kind, 0, {}, {}, {}, false, {}, {}, c, {}};
-        }
-    }
-    // A lender charging annual rest where the account says daily is the best-known of these.
-    for (const Rest& rest : Conventions::searchedRests()) {
-        LenderConventions c = in.basis.conventions;
-        c.rest = rest;
-        if (c != in.basis.conventions)
-            out << Mistake{Kind::Rest, 0, {}, {}, {}, false, {}, {}, c, {}};
-    }
+    conventionMistakes(in.basis.conventions, out);
     return out;
 }
 

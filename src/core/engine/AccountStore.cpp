@@ -288,9 +288,11 @@ bool writeConventions(QSqlDatabase db, const LenderConventions& conventions, QSt
         {Conventions::RoundingSetting, Conventions::word(conventions.rounding)}};
     // The later choices go in only once one is made, so that a file that never had them stays
     // as it was; once there, they are kept up to date.
-    if (conventions.beyondDaily() || readSetting(db, QString::fromLatin1(Conventions::RestSetting))) {
+    if (conventions.beyondDaily() ||
+        readSetting(db, QString::fromLatin1(Conventions::RestSetting))) {
         settings.append({Conventions::RestSetting, Conventions::word(conventions.rest)});
-        settings.append({Conventions::CompoundingSetting, Conventions::word(conventions.compounding)});
+        settings.append(
+            {Conventions::CompoundingSetting, Conventions::word(conventions.compounding)});
         settings.append({Conventions::PerYearSetting, QString::number(conventions.perYear)});
     }
     return writeSettings(db, settings, error, ownTransaction);

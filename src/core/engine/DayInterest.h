@@ -56,7 +56,8 @@ inline double unrounded(Money accruing, double rate, double divisor, int weight)
 }
 
 // The rate a day bears under the compounding, per cent a year: the entered rate, or the nominal
-// rate over `perYear` periods equivalent to it compounded half-yearly, 100·n·((1 + r/200)^(2/n) − 1).
+// rate over `perYear` periods equivalent to it compounded half-yearly, 100·n·((1 + r/200)^(2/n) −
+// 1).
 inline double dayRate(const LenderConventions& c, double percent) {
     if (c.compounding == Compounding::None)
         return percent;
@@ -110,9 +111,9 @@ private:
 class Accrual {
 public:
     explicit Accrual(const LenderConventions& conventions = {})
-        : m_conventions(conventions),
-          m_exact(conventions.dayCount == DayCount::EqualPeriods ||
-                  (conventions.rounding == InterestRounding::Posting && conventions.beyondDaily())) {}
+        : m_conventions(conventions), m_exact(conventions.dayCount == DayCount::EqualPeriods ||
+                                              (conventions.rounding == InterestRounding::Posting &&
+                                               conventions.beyondDaily())) {}
 
     InterestRounding rounding() const { return m_conventions.rounding; }
 

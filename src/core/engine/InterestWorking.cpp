@@ -49,9 +49,8 @@ void WorkingRecorder::posted(const ReportLine& line, int lineIndex) {
         const int divisor = c.perYear * int(m_pending.size());
         for (WorkingDay& d : m_pending) {
             d.divisor = divisor;
-            d.unrounded =
-                -DayInterest::unrounded(d.accruing, DayInterest::dayRate(c, d.rate.percent()),
-                                        divisor, d.weight);
+            d.unrounded = -DayInterest::unrounded(
+                d.accruing, DayInterest::dayRate(c, d.rate.percent()), divisor, d.weight);
         }
     }
     PostingWorking p;
@@ -121,8 +120,7 @@ Money periodInterest(std::span<const WorkingDay> days, const LenderConventions& 
 
 std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,
                                            const LenderConventions& conventions, Money charge) {
-    return effectiveRate(days, conventions, charge,
-                         [](const WorkingDay&, double r) { return r; });
+    return effectiveRate(days, conventions, charge, [](const WorkingDay&, double r) { return r; });
 }
 
 std::optional<EffectiveRate> effectiveRate(std::span<const WorkingDay> days,

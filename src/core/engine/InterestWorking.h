@@ -26,12 +26,12 @@ struct WorkingDay {
     Money balance;               // the loan's running balance that day
     Money addedBack;             // deferred methods: the day's interest charge, bearing nothing
     std::optional<Money> offset; // the counted offset in force, for an account with offset data
-    Money accruing; // the balance that accrues: balance + addedBack less the offset, or held
-                    // since the period or block began under a rest other than daily
-    Rate rate;                   // in force that day
-    int divisor = 365;           // what the yearly rate is divided by (Equal periods: n x days)
-    qint8 weight = 1;            // the days of interest the day bears (0 to 3)
-    bool afterReset = false;     // a balance row reset the balance at the end of the day before
+    Money accruing;    // the balance that accrues: balance + addedBack less the offset, or held
+                       // since the period or block began under a rest other than daily
+    Rate rate;         // in force that day
+    int divisor = 365; // what the yearly rate is divided by (Equal periods: n x days)
+    qint8 weight = 1;  // the days of interest the day bears (0 to 3)
+    bool afterReset = false; // a balance row reset the balance at the end of the day before
     // The day's interest before rounding, positive while in debit: accruing x rate / divisor /
     // 100 x weight, negated.
     double unrounded = 0;

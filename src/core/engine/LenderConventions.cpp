@@ -17,7 +17,7 @@ const QStringList& roundingWords() {
 
 const QStringList& dayCountNames() {
     static const QStringList names = {"Actual/365 Fixed", "Actual/Actual", "Actual/365 No-Leap",
-                                      "Actual/360", "30/360", "Equal periods"};
+                                      "Actual/360",       "30/360",        "Equal periods"};
     return names;
 }
 
@@ -174,8 +174,7 @@ QString describe(const LenderConventions& c) {
     text += QStringLiteral(", ") + name(c.rounding).toLower();
     if (c.rest == Rest::annual())
         text += QStringLiteral(", annual rest");
-    else if (!c.rest.isDaily())
-    {
+    else if (!c.rest.isDaily()) {
         QString rest = name(c.rest);
         rest[0] = rest[0].toLower();
         text += QStringLiteral(", rest: ") + rest;

@@ -15,7 +15,7 @@ enum class DayCount : quint8 {
     Actual365NoLeap, // rate / 365, and 29 February accrues nothing
     Actual360,       // rate / 360 every day
     Thirty360,       // 30-day months: the 31st accrues nothing, the last of February up to the 30th
-    EqualPeriods,    // each posting period 1/n of a year whatever its length (Posting rounding only)
+    EqualPeriods, // each posting period 1/n of a year whatever its length (Posting rounding only)
 };
 
 enum class InterestRounding : quint8 {
@@ -43,7 +43,8 @@ struct Rest {
     bool isDaily() const { return kind == Kind::Daily; }
     // A block starts on the first day of `month` (Months only).
     bool blockStartsIn(int month) const {
-        return kind == Kind::Months && months > 0 && ((month - fromMonth) % months + months) % months == 0;
+        return kind == Kind::Months && months > 0 &&
+               ((month - fromMonth) % months + months) % months == 0;
     }
     friend bool operator==(const Rest&, const Rest&) = default;
 };

@@ -1,10 +1,10 @@
 #include "LenderFit.h"
 
+#include "AccountStore.h"
 #include "CalcDay.h"
 #include "InterestEngine.h"
 #include "Parallel.h"
 #include "PeriodRuns.h"
-#include "AccountStore.h"
 #include "data/Queries.h"
 #include "data/TransactionGuard.h"
 
@@ -161,9 +161,8 @@ QVector<LenderConventions> searchedConventions(int perYear) {
         }
     }
     // Today's choices, on the daily balance at the entered rate, lead in their own order.
-    std::stable_partition(list.begin(), list.end(), [](const LenderConventions& c) {
-        return !c.beyondDaily();
-    });
+    std::stable_partition(list.begin(), list.end(),
+                          [](const LenderConventions& c) { return !c.beyondDaily(); });
     return list;
 }
 

@@ -4,10 +4,13 @@
 #include "engine/LenderFit.h"
 #include "support/ChargedAccount.h"
 #include "support/ReportRows.h"
+#include "engine/InterestEngine.h"
 
 #include <QLocale>
 #include <QProcess>
 #include <QTest>
+
+Q_DECLARE_METATYPE(LenderConventions)
 
 namespace {
 
@@ -47,30 +50,63 @@ private slots:
     void candidateDays();
     void chargesPairWithPostingsOfTheirDate();
     void offsetIsCounted();
+    void oneWalkScoresAsEachRun_data();
+    void oneWalkScoresAsEachRun();
+    void perYearFromTheSpacing();
 };
 
-// One account a day count, its charges made by Fixed Day from the 15th: that way comes first,
-// every charge matched. Ties (Day4 against Posting, Fixed Day 15 against Variable Day) keep the
-// fixed order, so exactly the known way leads.
+// One account a way of charging, its charges made by Fixed Day from the 15th: a way that matches
+// every charge comes first, and the known way matches every one. Under today's choices ties
+// (Day4 against Posting, Fixed Day 15 against Variable Day) keep the fixed order, so exactly the
+// known way leads.
 void TestLenderFit::knownWayRanksFirst_data() {
-    QTest::addColumn<int>("dayCount");
-    for (int d = 0; d < Conventions::DayCountCount; ++d)
-        QTest::newRow(qPrintable(Conventions::dayCountWords()[d])) << d;
+    QTest::addColumn<LenderConventions>("conventions");
+    QTest::addColumn<bool>("leads");
+    for (int d = 0; d < Conventions::CalendarDayCountCount; ++d)
+        QTest::newRow(qPrintable(Conventions::dayCountWords()[d]))
+            << LenderConventions{DayCount(d)} << true;
+    constexpr InterestRounding Posting = InterestRounding::Posting;
+    QTest::newRow("equal") << LenderConventions{DayCount::EqualPeriods, Posting} << true;
+    QTest::newRow("monthly rest")
+        << LenderConventions{DayCount::Thirty360, Posting, Rest::postingPeriod()} << false;
+    QTest::newRow("annual rest")
+        << LenderConventions{DayCount::Thirty360, Posting, Rest::annual()} << false;
+    QTest::newRow("3-month blocks, day4")
+        << LenderConventions{DayCount::Actual365Fixed, InterestRounding::Day4,
+                             Rest::blocks(3, 1)}
+        << false;
+    QTest::newRow("canadian")
+        << LenderConventions{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
+                             Compounding::HalfYearly}
+        << false;
+    QTest::newRow("compounded, actual/360")
+        << LenderConventions{DayCount::Actual360, InterestRounding::Day2, Rest::daily(),
+                             Compounding::HalfYearly}
+        << false;
 }
 
 void TestLenderFit::knownWayRanksFirst() {
-    QFETCH(int, dayCount);
+    QFETCH(LenderConventions, conventions);
+    QFETCH(bool, leads);
     AccountFixture fixture;
     const QString account = fixture.newAccount();
-    ChargedAccount::write(
-        account, ChargedAccount::history(InterestMethod::FixedDay, "14", {DayCount(dayCount)}));
+    ChargedAccount::write(account,
+                          ChargedAccount::history(InterestMethod::FixedDay, "14", conventions));
     const QStringList csv = fitLines(account, {"--format", "csv"});
     QCOMPARE(csv.value(0), "method,day,day_count,rounding,matched,charges,difference,rest,"
                            "compounding,per_year");
-    QCOMPARE(csv.value(1), QStringLiteral("0,15,%1,day4,24,24,0.00,daily,none,")
-                               .arg(Conventions::dayCountWords()[dayCount]));
-    // Both fixed-day methods on the 15th and both Variable Day methods, under 15 conventions.
-    QCOMPARE(csv.size(), 1 + 15 * 4);
+    const QString known =
+        QStringLiteral("0,15,%1,%2,24,24,0.00,%3,%4,%5")
+            .arg(Conventions::word(conventions.dayCount), Conventions::word(conventions.rounding),
+                 Conventions::word(conventions.rest), Conventions::word(conventions.compounding),
+                 conventions.usesPerYear() ? QStringLiteral("12") : QString());
+    if (leads)
+        QCOMPARE(csv.value(1), known);
+    else
+        QVERIFY2(csv.contains(known) && csv.value(1).contains(",24,24,0.00,"),
+                 qPrintable(csv.value(1)));
+    // Both fixed-day methods on the 15th and both Variable Day methods, under 160 conventions.
+    QCOMPARE(csv.size(), 1 + 160 * 4);
     int lastMatched = 24;
     double lastDifference = 0;
     for (const QString& row : csv.mid(1)) {
@@ -145,6 +181,64 @@ void TestLenderFit::offsetIsCounted() {
                                   "('OffsetAccount', 'yes'), ('OffsetShare', '60')");
     QCOMPARE(fitLines(account, {"--format", "csv"}).value(1),
              "0,15,act365,day4,24,24,0.00,daily,none,");
+}
+
+// The search works every convention from one walk per method and day: each candidate's score is
+// the score of its own run of the engine, on a history with a balance row inside a period and
+// a rate change inside one.
+void TestLenderFit::oneWalkScoresAsEachRun_data() {
+    QTest::addColumn<LenderConventions>("chargedUnder");
+    QTest::newRow("daily") << LenderConventions();
+    QTest::newRow("annual rest") << LenderConventions{DayCount::Thirty360, InterestRounding::Posting,
+                                                      Rest::annual()};
+}
+
+void TestLenderFit::oneWalkScoresAsEachRun() {
+    QFETCH(LenderConventions, chargedUnder);
+    const QVector<RatePeriod> rates = {
+        {1, QDate(2023, 1, 1), QDate(2023, 6, 20), *Rate::fromReal(6.1)},
+        {2, QDate(2023, 6, 21), QDate(2024, 12, 31), *Rate::fromReal(5.85)}};
+    ChargedHistory::Loan loan;
+    loan.months = 14;
+    QVector<HistoryRow> history = ChargedHistory::charged(InterestMethod::FixedDay, "14",
+                                                          chargedUnder, rates, loan);
+    HistoryRow reset;
+    reset.date = QDate(2023, 9, 9);
+    reset.closeBalance = StoredMoney::of(*Money::parse("-350000"));
+    reset.id = 999;
+    history.insert(history.size() / 2, reset);
+    std::stable_sort(history.begin(), history.end(),
+                     [](const HistoryRow& a, const HistoryRow& b) { return a.date < b.date; });
+
+    const LenderFit::Ranking ranking = LenderFit::rank(history, rates, "14", {}, 1);
+    QCOMPARE(ranking.scores.size(),
+             LenderFit::candidates(LenderFit::candidateDays(history, "14")).size());
+    for (const FitScore& s : ranking.scores) {
+        const FitScore own = LenderFit::score(
+            InterestEngine::calculate(history, rates, s.candidate, {},
+                                      InterestEngine::Output::Postings)
+                .lines);
+        QVERIFY2(own.matched == s.matched && own.difference == s.difference,
+                 qPrintable(QStringLiteral("%1 %2: %3 against %4")
+                                .arg(s.candidate.methodCode())
+                                .arg(Conventions::describe(s.candidate.conventions))
+                                .arg(s.matched)
+                                .arg(own.matched)));
+    }
+}
+
+void TestLenderFit::perYearFromTheSpacing() {
+    const auto charges = [](int days, int count) {
+        QStringList rows = {"2024-01-01 close -1000"};
+        for (int i = 1; i <= count; ++i)
+            rows << QDate(2024, 1, 1).addDays(i * days).toString(Qt::ISODate) + " int 5";
+        return ReportRows::history(rows);
+    };
+    QCOMPARE(LenderFit::suggestedPerYear(charges(7, 10)), 52);
+    QCOMPARE(LenderFit::suggestedPerYear(charges(14, 10)), 26);
+    QCOMPARE(LenderFit::suggestedPerYear(charges(15, 10)), 24);
+    QCOMPARE(LenderFit::suggestedPerYear(charges(30, 10)), 12);
+    QCOMPARE(LenderFit::suggestedPerYear(charges(30, 0)), 12);
 }
 
 QTEST_GUILESS_MAIN(TestLenderFit)
