@@ -55,10 +55,17 @@ bool ExactPeriod::add(Money accruing, double percent, int divisor, int weight, i
 }
 
 std::optional<Money> ExactPeriod::post(const LenderConventions& c) {
-    std::vector<Part> parts;
-    parts.swap(m_parts);
+    // The parts' room is kept for the next period: this runs at every posting of every way the
+    // search tries.
+    struct Clear {
+        ExactPeriod& period;
+        ~Clear() {
+            period.m_parts.clear();
+            period.m_days = 0;
+        }
+    } clear{*this};
+    std::vector<Part>& parts = m_parts;
     const qint64 days = m_days;
-    m_days = 0;
     if (parts.empty())
         return Money();
     // Equal periods: the period is 1/n of a year, shared among its days.
@@ -72,8 +79,12 @@ std::optional<Money> ExactPeriod::post(const LenderConventions& c) {
         // The balance in ten-thousandths x days x the day's rate / 100 / divisor, in units.
         long double total = 0;
         for (const Part& p : parts) {
-            const double r = double(p.rate) / 1e9;
-            const double factor = std::pow(1 + r / 200, 2.0 / c.perYear) - 1;
+            if (p.rate != m_factorRate || c.perYear != m_factorPerYear) {
+                m_factorRate = p.rate;
+                m_factorPerYear = c.perYear;
+                m_factor = std::pow(1 + double(p.rate) / 1e9 / 200, 2.0 / c.perYear) - 1;
+            }
+            const double factor = m_factor;
             const long double perPeriod = static_cast<long double>(c.perYear) * factor;
             total -= static_cast<long double>(p.sum) * perPeriod / p.divisor / 10000;
         }

@@ -101,6 +101,10 @@ private:
     };
     std::vector<Part> m_parts;
     qint64 m_days = 0; // days added (Equal periods divide the period among them)
+    // The compounding factor of the last rate, kept while it stays.
+    qint64 m_factorRate = std::numeric_limits<qint64>::min();
+    int m_factorPerYear = 0;
+    double m_factor = 0;
 };
 
 // The interest accrued since the last posting, positive while the account is in debit, under
@@ -141,29 +145,47 @@ public:
         return {first, daily};
     }
 
+    // A day's amount rounded as the daily roundings round it: to four decimals or to cents, ties
+    // to even. nullopt when it cannot be represented.
+    static std::optional<Money> roundedDay(double daily, InterestRounding rounding) {
+        return Money::fromDoubleProduct(
+            daily, rounding == InterestRounding::Day2 ? 2 : Money::MaxDecimals);
+    }
+
     // Adds one day's unrounded amount (as unrounded() gives it): rounded under the daily
     // roundings, as it is under Posting. Returns what it added to accrued() (nothing under
     // Posting). An amount that cannot be represented, or would take the total out of the money
     // range, adds nothing and marks the accrual overflowed().
     Money add(double daily) {
-        std::optional<Money> amount;
-        switch (m_conventions.rounding) {
-        case InterestRounding::Day4:
-            amount = Money::fromDoubleProduct(daily);
-            break;
-        case InterestRounding::Day2:
-            amount = Money::fromDoubleProduct(daily, 2);
-            break;
-        case InterestRounding::Posting:
+        if (m_conventions.rounding == InterestRounding::Posting) {
             if (std::isfinite(daily))
                 m_unrounded -= daily;
             else
                 m_overflowed = true;
             return Money();
         }
-        // Checked as Money::subtract checks, on the raw values: this runs on every day of every
-        // calculation, and the search for the lender's method runs hundreds. The lowest raw value
-        // has no opposite, so the change could not be said.
+        return addRounded(roundedDay(daily, m_conventions.rounding));
+    }
+
+    // `count` days of `daily` whose amount under a daily rounding is `amount` (roundedDay), as
+    // add() adds them: for the search, which rounds a day once for every way that shares it.
+    void addDaysRounded(double daily, const std::optional<Money>& amount, int count) {
+        if (m_conventions.rounding == InterestRounding::Posting) {
+            add(daily);
+            if (count > 1)
+                repeat(daily, Money(), count - 1);
+            return;
+        }
+        const Money first = addRounded(amount);
+        if (count > 1)
+            repeat(daily, first, count - 1);
+    }
+
+    // A day count's amount under the daily roundings, checked as Money::subtract checks, on the
+    // raw values: this runs on every day of every calculation, and the search for the lender's
+    // method runs thousands. The lowest raw value has no opposite, so the change could not be
+    // said.
+    Money addRounded(const std::optional<Money>& amount) {
         qint64 accrued = 0;
         if (!amount || amount->raw() == std::numeric_limits<qint64>::min() ||
             qSubOverflow(m_accrued.raw(), amount->raw(), &accrued)) [[unlikely]] {
@@ -173,6 +195,9 @@ public:
         m_accrued = Money::fromRaw(accrued);
         return Money::fromRaw(-amount->raw());
     }
+
+    // Whether the days are added up exactly (ExactPeriod) rather than day by day.
+    bool exact() const { return m_exact; }
 
     // A day's amount or the posting's total left the money range: the interest due is not known.
     bool overflowed() const { return m_overflowed; }

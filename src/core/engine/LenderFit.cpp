@@ -222,11 +222,12 @@ Ranking rank(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rate
         const InterestEngine::Result result = InterestEngine::calculate(
             history, rates, ways[w], offset, InterestEngine::Output::Postings, &recorder);
         const ChargeTable table(result.lines);
-        const QVector<PeriodRuns::Posting>& postings = recorder.postings();
+        const QVector<QVector<std::optional<Money>>> dues =
+            PeriodRuns::dues(recorder.postings(), conventions);
         for (qsizetype c = 0; c < perWay; ++c) {
             // Candidates run conventions first, then method and day (candidates()).
             FitScore& s = out[c * ways.size() + w];
-            s = table.score(PeriodRuns::dues(postings, conventions[c]));
+            s = table.score(dues[c]);
             s.candidate = ways[w];
             s.candidate.conventions = conventions[c];
         }

@@ -27,8 +27,11 @@ struct Run {
     double rate = 0;        // per cent a year
 };
 
+// A posting's days as runs on the daily balance, and as spans of one month at one rate (each
+// with the balance of its first day as `accruing`): a held rest needs no more than those.
 struct Posting {
     QVector<Run> runs;
+    QVector<Run> spans;
 };
 
 // Keeps the runs of a walk under the daily rest (the engine's observer).
@@ -42,11 +45,16 @@ private:
     QVector<Posting> m_postings;
     Posting m_current;
     int m_monthDays = 0; // the days of the current run's month
+    bool extend(QVector<Run>& runs, qint64 day, double rate, Money accruing, bool sameBalance);
 };
 
 // Each posting's interest due under `conventions`, as the walk under them posts it; nullopt from
 // a posting whose interest leaves the money range.
 QVector<std::optional<Money>> dues(const QVector<Posting>& postings,
                                    const LenderConventions& conventions);
+// The same for each of `conventions`, as dues() gives each: the ways that share a rest and a
+// compounding go through the days together, each day's amount worked out once for all of them.
+QVector<QVector<std::optional<Money>>> dues(const QVector<Posting>& postings,
+                                            const QVector<LenderConventions>& conventions);
 
 } // namespace PeriodRuns

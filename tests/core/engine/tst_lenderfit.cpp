@@ -1,10 +1,10 @@
 // "Find my lender's method": charges made by a known method, day and conventions are found
 // again, first and every one matched; the ranking's order and its CSV; the pairing of charges
 // with postings.
+#include "engine/InterestEngine.h"
 #include "engine/LenderFit.h"
 #include "support/ChargedAccount.h"
 #include "support/ReportRows.h"
-#include "engine/InterestEngine.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -67,18 +67,17 @@ void TestLenderFit::knownWayRanksFirst_data() {
             << LenderConventions{DayCount(d)} << true;
     constexpr InterestRounding Posting = InterestRounding::Posting;
     QTest::newRow("equal") << LenderConventions{DayCount::EqualPeriods, Posting} << true;
-    QTest::newRow("monthly rest")
-        << LenderConventions{DayCount::Thirty360, Posting, Rest::postingPeriod()} << false;
-    QTest::newRow("annual rest")
-        << LenderConventions{DayCount::Thirty360, Posting, Rest::annual()} << false;
+    QTest::newRow("monthly rest") << LenderConventions{DayCount::Thirty360, Posting,
+                                                       Rest::postingPeriod()}
+                                  << false;
+    QTest::newRow("annual rest") << LenderConventions{DayCount::Thirty360, Posting, Rest::annual()}
+                                 << false;
     QTest::newRow("3-month blocks, day4")
-        << LenderConventions{DayCount::Actual365Fixed, InterestRounding::Day4,
-                             Rest::blocks(3, 1)}
+        << LenderConventions{DayCount::Actual365Fixed, InterestRounding::Day4, Rest::blocks(3, 1)}
         << false;
-    QTest::newRow("canadian")
-        << LenderConventions{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
-                             Compounding::HalfYearly}
-        << false;
+    QTest::newRow("canadian") << LenderConventions{DayCount::EqualPeriods, Posting,
+                                                   Rest::postingPeriod(), Compounding::HalfYearly}
+                              << false;
     QTest::newRow("compounded, actual/360")
         << LenderConventions{DayCount::Actual360, InterestRounding::Day2, Rest::daily(),
                              Compounding::HalfYearly}
@@ -189,8 +188,8 @@ void TestLenderFit::offsetIsCounted() {
 void TestLenderFit::oneWalkScoresAsEachRun_data() {
     QTest::addColumn<LenderConventions>("chargedUnder");
     QTest::newRow("daily") << LenderConventions();
-    QTest::newRow("annual rest") << LenderConventions{DayCount::Thirty360, InterestRounding::Posting,
-                                                      Rest::annual()};
+    QTest::newRow("annual rest") << LenderConventions{DayCount::Thirty360,
+                                                      InterestRounding::Posting, Rest::annual()};
 }
 
 void TestLenderFit::oneWalkScoresAsEachRun() {
@@ -200,8 +199,8 @@ void TestLenderFit::oneWalkScoresAsEachRun() {
         {2, QDate(2023, 6, 21), QDate(2024, 12, 31), *Rate::fromReal(5.85)}};
     ChargedHistory::Loan loan;
     loan.months = 14;
-    QVector<HistoryRow> history = ChargedHistory::charged(InterestMethod::FixedDay, "14",
-                                                          chargedUnder, rates, loan);
+    QVector<HistoryRow> history =
+        ChargedHistory::charged(InterestMethod::FixedDay, "14", chargedUnder, rates, loan);
     HistoryRow reset;
     reset.date = QDate(2023, 9, 9);
     reset.closeBalance = StoredMoney::of(*Money::parse("-350000"));
@@ -214,10 +213,10 @@ void TestLenderFit::oneWalkScoresAsEachRun() {
     QCOMPARE(ranking.scores.size(),
              LenderFit::candidates(LenderFit::candidateDays(history, "14")).size());
     for (const FitScore& s : ranking.scores) {
-        const FitScore own = LenderFit::score(
-            InterestEngine::calculate(history, rates, s.candidate, {},
-                                      InterestEngine::Output::Postings)
-                .lines);
+        const FitScore own =
+            LenderFit::score(InterestEngine::calculate(history, rates, s.candidate, {},
+                                                       InterestEngine::Output::Postings)
+                                 .lines);
         QVERIFY2(own.matched == s.matched && own.difference == s.difference,
                  qPrintable(QStringLiteral("%1 %2: %3 against %4")
                                 .arg(s.candidate.methodCode())
