@@ -97,8 +97,7 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     // An account that cannot be read shows no offset account; storing then says what is wrong.
     OffsetAccount stored;
     QString error;
-    if (m_connection.isOpen() &&
-        !AccountStore::readOffset(m_connection.database(), &stored, &error))
+    if (m_connection.isOpen() && !AccountStore::readOffset(m_connection.database(), &stored, &error))
         Dialogs::instance().message(error);
     m_enabled = stored.enabled;
     m_share = stored.share;
