@@ -23,9 +23,29 @@ const QString Caption = QStringLiteral("Find Lender's Method");
 const QString CaptionBest =
     QStringLiteral("The ways of calculating that come closest to the interest your lender "
                    "charged, best first. Choose one and Apply it to the account:");
-const QStringList Headings = {"Method",          "Day", "Day Count", "Rounding", "Charges Matched",
-                              "Total Difference"};
+const QStringList Headings = {"Method", "Day",         "Day Count",       "Rounding",
+                              "Rest",   "Compounding", "Charges Matched", "Total Difference"};
+constexpr int FirstCount = 6; // the counts and amounts line up on the right
 const QString ApplyError = QStringLiteral("The method could not be applied: ");
+const QString CaptionTried =
+    QStringLiteral("Tried %L1 ways of calculating; the best %2 are shown.");
+
+// Equal periods' share of a year goes with the day count, compounding's with the compounding,
+// as a report's note words them.
+QString dayCountCell(const LenderConventions& c) {
+    const QString name = Conventions::name(c.dayCount);
+    return c.dayCount == DayCount::EqualPeriods
+               ? QStringLiteral("%1 (%2 a year)").arg(name).arg(c.perYear)
+               : name;
+}
+
+QString compoundingCell(const LenderConventions& c) {
+    const QString name = Conventions::name(c.compounding);
+    return c.compounding == Compounding::None
+               ? name
+               : QStringLiteral("%1, %2 a year").arg(name).arg(c.perYear);
+}
+
 } // namespace
 
 FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNames::FindMethod) {
@@ -36,6 +56,8 @@ FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNa
     fitLabel->setWordWrap(true);
     fitGrid = listGrid(Headings, QStringLiteral("fitGrid"), Caption, this);
     fitLabel->setBuddy(fitGrid);
+    triedLabel = new QLabel(this);
+    triedLabel->setObjectName("triedLabel");
     auto* buttons = new QHBoxLayout;
     applyButton = new QPushButton(tr("Apply"), this);
     applyButton->setObjectName("applyButton");
@@ -47,8 +69,9 @@ FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNa
     buttons->addWidget(closeButton);
     layout->addWidget(fitLabel);
     layout->addWidget(fitGrid, 1);
+    layout->addWidget(triedLabel);
     layout->addLayout(buttons);
-    resize(760, 380);
+    resize(900, 400);
 
     connect(applyButton, &QPushButton::clicked, this, &FindMethodWindow::applyChosen);
     connect(closeButton, &QPushButton::clicked, this, &FindMethodWindow::closeWindow);
@@ -83,17 +106,23 @@ void FindMethodWindow::findMethod() {
     else if (!charged)
         fitLabel->setText(QString::fromLatin1(LenderFit::NoCharges));
 
+    // Only the best few of the thousands tried are listed: the grid fills at once.
     fitGrid->setRowCount(int(m_best.size()));
     for (int r = 0; r < m_best.size(); ++r) {
         const FitScore& s = m_best[r];
+        const LenderConventions& c = s.candidate.conventions;
         const QStringList cells = {InterestMethod::names().value(s.candidate.methodCode()),
                                    s.candidate.day.calcFrom(),
-                                   Conventions::name(s.candidate.conventions.dayCount),
-                                   Conventions::name(s.candidate.conventions.rounding),
+                                   dayCountCell(c),
+                                   Conventions::name(c.rounding),
+                                   Conventions::name(c.rest),
+                                   compoundingCell(c),
                                    QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),
                                    s.difference.format()};
-        setListRow(fitGrid, r, cells, 0, 4, int(cells.size()));
+        setListRow(fitGrid, r, cells, 0, FirstCount, int(cells.size()));
     }
+    triedLabel->setText(
+        m_best.isEmpty() ? QString() : CaptionTried.arg(ranking.scores.size()).arg(m_best.size()));
     fitGrid->resizeColumnsToContents();
     if (!m_best.isEmpty())
         fitGrid->selectRow(0);

@@ -10,8 +10,9 @@ class QPushButton;
 class QTableWidget;
 
 // "Find my lender's method": the committed history reported under every method, calculation day
-// and convention, and the ten that come closest to the lender's own interest charges. Apply
-// makes the chosen one the account's and opens the report with it.
+// and convention (day count, rounding, rest, compounding), and the ten that come closest to the
+// lender's own interest charges. Apply makes the chosen one the account's and opens the report
+// with it.
 class FindMethodWindow : public FormWindow {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
 
     QLabel* fitLabel = nullptr;
     QTableWidget* fitGrid = nullptr;
+    QLabel* triedLabel = nullptr;
     QPushButton* applyButton = nullptr;
     QPushButton* closeButton = nullptr;
     QVector<FitScore> m_best;

@@ -51,7 +51,7 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, std::optional<InterestMe
     const std::optional<int> calcDay = CalcDay::dayOf(day.calcTo());
     const QString& stored = m_storedDay;
     dayBox->setValue(calcDay ? *calcDay : (CalcDay::calcToFor(stored) ? stored.toInt() : 1));
-    enableDay();
+    enableChoices();
     showStored();
     // A method not chosen yet is no reason to propose under Fixed Day: every way is tried.
     if (m_readError.isEmpty() && !method)
@@ -62,13 +62,15 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, std::optional<InterestMe
         aboutLabel->setText(m_readError);
 
     // A proposal takes milliseconds: it follows every change of the choice.
-    connect(methodBox, &QComboBox::currentIndexChanged, this, [this] {
-        enableDay();
+    const auto follow = [this] {
+        enableChoices();
         propose();
-    });
+    };
+    connect(methodBox, &QComboBox::currentIndexChanged, this, follow);
     connect(dayBox, &QSpinBox::valueChanged, this, &RateProposalDialog::propose);
-    connect(dayCountBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::propose);
-    connect(roundingBox, &QComboBox::currentIndexChanged, this, &RateProposalDialog::propose);
+    for (QComboBox* box : {dayCountBox, roundingBox, restBox, compoundingBox})
+        connect(box, &QComboBox::currentIndexChanged, this, follow);
+    connect(perYearSpin, &QSpinBox::valueChanged, this, &RateProposalDialog::propose);
 }
 
 void RateProposalDialog::createControls() {
@@ -131,13 +133,28 @@ QGridLayout* RateProposalDialog::createChoice() {
     roundingBox->setObjectName("roundingBox");
     roundingBox->addItems(Conventions::roundingNames());
     captioned(tr("&Rounding:"), roundingBox, 1, 2);
+    restBox = new QComboBox(this);
+    restBox->setObjectName("restBox");
+    for (const Rest& rest : Conventions::searchedRests())
+        restBox->addItem(Conventions::name(rest), Conventions::word(rest));
+    captioned(tr("R&est:"), restBox, 2, 0);
+    compoundingBox = new QComboBox(this);
+    compoundingBox->setObjectName("compoundingBox");
+    compoundingBox->addItems(Conventions::compoundingNames());
+    captioned(tr("Com&pounding:"), compoundingBox, 2, 2);
+    perYearSpin = new QSpinBox(this);
+    perYearSpin->setObjectName("perYearSpin");
+    perYearSpin->setRange(1, Conventions::MostPerYear);
+    perYearSpin->setValue(LenderConventions().perYear);
+    perYearSpin->setKeyboardTracking(false);
+    perYearLabel = captioned(tr("Periods a &year:"), perYearSpin, 2, 4);
     everyButton = new QPushButton(tr("&Try Every Method"), this);
     everyButton->setObjectName("tryEveryButton");
     everyButton->setToolTip(tr("For a borrower who knows neither the method nor the conventions: "
                                "each is tried, and the one whose rates reproduce most charges is "
                                "proposed."));
-    choice->addWidget(everyButton, 0, 4);
-    choice->setColumnStretch(5, 1);
+    choice->addWidget(everyButton, 0, 4, 1, 2);
+    choice->setColumnStretch(6, 1);
     return choice;
 }
 
@@ -188,14 +205,33 @@ void RateProposalDialog::readAccount() {
     // A setting this version does not read leaves its default in place and is said, as the
     // report says it.
     m_notices = in->notices;
-    dayCountBox->setCurrentIndex(int(in->conventions.dayCount));
-    roundingBox->setCurrentIndex(int(in->conventions.rounding));
+    showConventions(in->conventions);
 }
 
-void RateProposalDialog::enableDay() {
+// The conventions as the boxes show them, without proposing under them; a rest the searches do
+// not try (one the account holds) is added to its box.
+void RateProposalDialog::showConventions(const LenderConventions& c) {
+    const QSignalBlocker dayCount(dayCountBox), rounding(roundingBox), rest(restBox),
+        compounding(compoundingBox), perYear(perYearSpin);
+    dayCountBox->setCurrentIndex(int(c.dayCount));
+    roundingBox->setCurrentIndex(int(c.rounding));
+    const QString restWord = Conventions::word(c.rest);
+    if (restBox->findData(restWord) < 0)
+        restBox->addItem(Conventions::name(c.rest), restWord);
+    restBox->setCurrentIndex(restBox->findData(restWord));
+    compoundingBox->setCurrentIndex(int(c.compounding));
+    if (c.usesPerYear())
+        perYearSpin->setValue(c.perYear);
+    m_shown = c;
+}
+
+void RateProposalDialog::enableChoices() {
     const bool fixedDay = InterestMethod::isFixedDay(methodBox->currentIndex());
     dayLabel->setEnabled(fixedDay);
     dayBox->setEnabled(fixedDay);
+    const bool perYear = way().conventions.usesPerYear();
+    perYearLabel->setEnabled(perYear);
+    perYearSpin->setEnabled(perYear);
 }
 
 void RateProposalDialog::propose() {
@@ -203,6 +239,15 @@ void RateProposalDialog::propose() {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const FitCandidate chosen = way();
+    // Conventions that cannot be worked with together are said, and the last ones come back.
+    if (const QString refused = Conventions::refusal(chosen.conventions); !refused.isEmpty()) {
+        QApplication::restoreOverrideCursor();
+        showConventions(m_shown);
+        enableChoices();
+        Dialogs::instance().message(refused);
+        return;
+    }
+    m_shown = chosen.conventions;
     m_proposal = RateProposal::propose(m_history, chosen, m_offset);
     QApplication::restoreOverrideCursor();
     showProposal(QString());
@@ -221,15 +266,13 @@ void RateProposalDialog::proposeUnderEvery() {
     const FitCandidate& best = ranking.ranked.first().candidate;
     {
         // The best way's proposal is at hand: the choice shown follows it without another.
-        const QSignalBlocker method(methodBox), day(dayBox), dayCount(dayCountBox),
-            rounding(roundingBox);
+        const QSignalBlocker method(methodBox), day(dayBox);
         methodBox->setCurrentIndex(best.methodCode());
         if (!best.day.calcFrom().isEmpty())
             dayBox->setValue(best.day.calcFrom().toInt());
-        dayCountBox->setCurrentIndex(int(best.conventions.dayCount));
-        roundingBox->setCurrentIndex(int(best.conventions.rounding));
+        showConventions(best.conventions);
     }
-    enableDay();
+    enableChoices();
     m_proposal = std::move(ranking.best);
     showProposal(tr("Tried %1 ways of working; the one shown reproduces the most charges with the "
                     "fewest periods.")
@@ -310,9 +353,14 @@ FitCandidate RateProposalDialog::way() const {
     const int method = methodBox->currentIndex();
     const QString day =
         InterestMethod::isFixedDay(method) ? QString::number(dayBox->value()) : QString();
-    return CalculationBasis::of(
-        method, CalcDay::Day::fromCalcFrom(day),
-        {DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex())});
+    LenderConventions c{
+        DayCount(dayCountBox->currentIndex()), InterestRounding(roundingBox->currentIndex()),
+        Conventions::restFromWord(restBox->currentData().toString()).value_or(Rest::daily()),
+        Compounding(compoundingBox->currentIndex())};
+    // The periods a year are the default's while nothing uses them.
+    if (c.usesPerYear())
+        c.perYear = perYearSpin->value();
+    return CalculationBasis::of(method, CalcDay::Day::fromCalcFrom(day), c);
 }
 
 void RateProposalDialog::storeTicked() {

@@ -44,7 +44,8 @@ private:
     QGridLayout* createChoice();
     void createGrids(QVBoxLayout* layout);
     void readAccount();
-    void enableDay();
+    void showConventions(const LenderConventions& c);
+    void enableChoices();
     void showProposal(const QString& about);
     void showStored();
     QVector<RateProposal::Period> ticked() const;
@@ -57,12 +58,17 @@ private:
     QString m_readError;
     QStringList m_notices; // the settings that did not read
     RateProposal::Proposal m_proposal;
+    LenderConventions m_shown; // the conventions last proposed under
 
     QComboBox* methodBox = nullptr;
     QLabel* dayLabel = nullptr;
     QSpinBox* dayBox = nullptr;
     QComboBox* dayCountBox = nullptr;
     QComboBox* roundingBox = nullptr;
+    QComboBox* restBox = nullptr;
+    QComboBox* compoundingBox = nullptr;
+    QLabel* perYearLabel = nullptr;
+    QSpinBox* perYearSpin = nullptr;
     QPushButton* everyButton = nullptr;
     QLabel* aboutLabel = nullptr;
     QTableWidget* proposalGrid = nullptr;

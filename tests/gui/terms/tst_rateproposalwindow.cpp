@@ -83,6 +83,7 @@ private slots:
     void noMethodChosenYet();
     void proposingAgainRewritesOnlyChanges();
     void storedWayBecomesTheAccounts();
+    void restAndCompoundingChosen();
 };
 
 void TestRateProposalWindow::enabledWithChargesOnly() {
@@ -276,6 +277,41 @@ void TestRateProposalWindow::storedWayBecomesTheAccounts() {
     QVERIFY(method);
     QCOMPARE(control<QListWidget>(method, "lstMethod")->currentRow(),
              int(InterestMethod::VariableDayDeferred));
+}
+
+// The account's rest opens chosen, one the searches do not try among them; compounding asks for
+// the periods a year; equal periods with a daily rounding are refused and the choice comes back.
+void TestRateProposalWindow::restAndCompoundingChosen() {
+    RecordsHarness h;
+    writeLenders(h.account);
+    const LenderConventions blocks{DayCount::Actual360, InterestRounding::Day4, Rest::blocks(4, 2)};
+    {
+        AccountConnection c;
+        QString error;
+        QVERIFY(c.open(h.account));
+        QVERIFY2(AccountStore::writeConventions(c.database(), blocks, &error), qPrintable(error));
+    }
+    AccountConnection c;
+    QVERIFY(c.open(h.account));
+    RateProposalDialog d(c.database(), InterestMethod::FixedDay,
+                         CalcDay::Day::fromCalcTo(QStringLiteral("14")));
+    QCOMPARE(control<QComboBox>(&d, "restBox")->currentText(), "4-month blocks from February");
+    QVERIFY(d.way().conventions == blocks);
+    auto* perYear = control<QSpinBox>(&d, "perYearSpin");
+    QVERIFY(!perYear->isEnabled());
+    control<QComboBox>(&d, "compoundingBox")->setCurrentIndex(int(Compounding::HalfYearly));
+    QVERIFY(perYear->isEnabled());
+    perYear->setValue(26);
+    const LenderConventions compounded{DayCount::Actual360, InterestRounding::Day4,
+                                       Rest::blocks(4, 2), Compounding::HalfYearly, 26};
+    QVERIFY(d.way().conventions == compounded);
+    QVERIFY(h.dialogs.messages.isEmpty());
+
+    control<QComboBox>(&d, "dayCountBox")->setCurrentIndex(int(DayCount::EqualPeriods));
+    QCOMPARE(h.dialogs.messageTexts(),
+             QStringList{QString::fromLatin1(Conventions::EqualPeriodsNeedPosting)});
+    QCOMPARE(control<QComboBox>(&d, "dayCountBox")->currentIndex(), int(DayCount::Actual360));
+    QVERIFY(d.way().conventions == compounded);
 }
 
 QTEST_MAIN(TestRateProposalWindow)
