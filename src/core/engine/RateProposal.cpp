@@ -1,9 +1,9 @@
 #include "RateProposal.h"
 
+#include "AccountStore.h"
 #include "CalcDay.h"
 #include "InterestEngine.h"
 #include "Parallel.h"
-#include "AccountStore.h"
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
@@ -363,6 +363,31 @@ bool better(const RateProposal::Ranked& a, const RateProposal::Ranked& b) {
     return a.periods < b.periods;
 }
 
+// The ways (method and day) whose proposals under today's choices lead, tried again under the
+// other rests, equal periods and compounding.
+constexpr int LeadingWays = 3;
+
+// Each candidate's proposal on whichever core is free.
+QVector<RateProposal::Proposal> proposeEach(const QVector<HistoryRow>& history,
+                                            const QVector<FitCandidate>& list,
+                                            const OffsetAccount& offset) {
+    QVector<RateProposal::Proposal> proposals(list.size());
+    RateProposal::Proposal* out = proposals.data();
+    Parallel::forEachIndex(list.size(), 0, [&](qsizetype i) {
+        out[i] = RateProposal::propose(history, list[i], offset);
+    });
+    return proposals;
+}
+
+QVector<RateProposal::Ranked> ranked(const QVector<FitCandidate>& list,
+                                     const QVector<RateProposal::Proposal>& proposals) {
+    QVector<RateProposal::Ranked> out;
+    for (int i = 0; i < list.size(); ++i)
+        out << RateProposal::Ranked{list[i], proposals[i].reproduced(), proposals[i].charges(),
+                                    int(proposals[i].periods.size())};
+    return out;
+}
+
 } // namespace
 
 namespace RateProposal {
@@ -398,22 +423,47 @@ Proposal propose(const QVector<HistoryRow>& history, const CalculationBasis& bas
 
 Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
                    const OffsetAccount& offset) {
-    const QVector<FitCandidate> list =
-        LenderFit::candidates(LenderFit::candidateDays(history, storedDay));
-    // Each candidate's proposal on whichever core is free; the best is then chosen in the list's
-    // order, as one after another would choose it.
-    QVector<Proposal> proposals(list.size());
-    Proposal* out = proposals.data();
-    Parallel::forEachIndex(list.size(), 0,
-                           [&](qsizetype i) { out[i] = propose(history, list[i], offset); });
+    const QVector<FitCandidate> all = LenderFit::candidates(
+        LenderFit::candidateDays(history, storedDay), LenderFit::suggestedPerYear(history));
+    // Each way is proposed under today's choices first; the rests, equal periods and
+    // compounding are then tried under the ways that did best, since a proposal costs a search
+    // per posting and the ways number thousands.
+    QVector<FitCandidate> list;
+    for (const FitCandidate& c : all) {
+        if (!c.conventions.beyondDaily())
+            list << c;
+    }
+    QVector<Proposal> proposals = proposeEach(history, list, offset);
+    QVector<Ranked> first = ranked(list, proposals);
+    std::stable_sort(first.begin(), first.end(), better);
+    QVector<CalculationBasis> leading;
+    for (const Ranked& r : first) {
+        CalculationBasis way = r.candidate;
+        way.conventions = LenderConventions();
+        if (!leading.contains(way))
+            leading << way;
+        if (leading.size() == LeadingWays)
+            break;
+    }
+    QVector<FitCandidate> more;
+    for (const FitCandidate& c : all) {
+        CalculationBasis way = c;
+        way.conventions = LenderConventions();
+        if (c.conventions.beyondDaily() && leading.contains(way))
+            more << c;
+    }
+    proposals += proposeEach(history, more, offset);
+    list += more;
+
+    // The best is chosen in the list's order, as one after another would choose it.
     Ranking ranking;
     int bestAt = -1;
     for (int i = 0; i < list.size(); ++i) {
-        Proposal& p = proposals[i];
-        const Ranked r{list[i], p.reproduced(), p.charges(), int(p.periods.size())};
+        const Ranked r{list[i], proposals[i].reproduced(), proposals[i].charges(),
+                       int(proposals[i].periods.size())};
         if (bestAt < 0 || better(r, ranking.ranked[bestAt])) {
             bestAt = i;
-            ranking.best = std::move(p);
+            ranking.best = std::move(proposals[i]);
         }
         ranking.ranked << r;
     }
