@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <numeric>
 #include <cmath>
 #include <span>
 
@@ -365,7 +366,7 @@ bool better(const RateProposal::Ranked& a, const RateProposal::Ranked& b) {
 
 // The ways (method and day) whose proposals under today's choices lead, tried again under the
 // other rests, equal periods and compounding.
-constexpr int LeadingWays = 3;
+constexpr int LeadingWays = 2;
 
 // Each candidate's proposal on whichever core is free.
 QVector<RateProposal::Proposal> proposeEach(const QVector<HistoryRow>& history,
@@ -379,14 +380,6 @@ QVector<RateProposal::Proposal> proposeEach(const QVector<HistoryRow>& history,
     return proposals;
 }
 
-QVector<RateProposal::Ranked> ranked(const QVector<FitCandidate>& list,
-                                     const QVector<RateProposal::Proposal>& proposals) {
-    QVector<RateProposal::Ranked> out;
-    for (int i = 0; i < list.size(); ++i)
-        out << RateProposal::Ranked{list[i], proposals[i].reproduced(), proposals[i].charges(),
-                                    int(proposals[i].periods.size())};
-    return out;
-}
 
 } // namespace
 
@@ -434,11 +427,20 @@ Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
             list << c;
     }
     QVector<Proposal> proposals = proposeEach(history, list, offset);
-    QVector<Ranked> first = ranked(list, proposals);
-    std::stable_sort(first.begin(), first.end(), better);
+    // The leaders reproduce most charges; where none does, they at least post on the charges'
+    // dates.
+    QVector<int> order(list.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const Proposal& x = proposals[a];
+        const Proposal& y = proposals[b];
+        if (x.reproduced() != y.reproduced())
+            return x.reproduced() > y.reproduced();
+        return x.compared > y.compared;
+    });
     QVector<CalculationBasis> leading;
-    for (const Ranked& r : first) {
-        CalculationBasis way = r.candidate;
+    for (int i : order) {
+        CalculationBasis way = list[i];
         way.conventions = LenderConventions();
         if (!leading.contains(way))
             leading << way;

@@ -92,7 +92,7 @@ struct Ranking {
 // The methods, days and conventions that Find Lender's Method tries (LenderFit::candidates), each
 // proposed and ranked; ties keep that order, the default conventions first. Every way is
 // proposed under today's day counts and roundings on the daily balance; the other rests, equal
-// periods and compounding under the three ways (method and day) that lead among those.
+// periods and compounding under the two ways (method and day) that lead among those.
 Ranking proposeAny(const QVector<HistoryRow>& history, const QString& storedDay,
                    const OffsetAccount& offset = {});
 
