@@ -17,6 +17,8 @@ const QStringList January = {"2024-01-01 close -100000", "2024-01-10 dep 1000",
 
 } // namespace
 
+Q_DECLARE_METATYPE(LenderConventions)
+
 class TestInterestEngine : public QObject {
     Q_OBJECT
 
@@ -31,6 +33,8 @@ private slots:
     void incompletePostings();
     void offset_data();
     void offset();
+    void restsAndEqualPeriods_data();
+    void restsAndEqualPeriods();
 };
 
 // The daily amount is rounded from the double product, so that every build gives the same
@@ -406,6 +410,71 @@ void TestInterestEngine::offset() {
     QCOMPARE(ReportRendering::plainAmount(*posting->interestDue), due);
     const std::optional<Money> cell = result.lines.first().offset;
     QCOMPARE(cell ? ReportRendering::plainAmount(*cell) : QStringLiteral("-"), shown);
+}
+
+// Under a held rest the balance on the first day of the period or block (after its rows) bears
+// the period's interest: a row inside counts from the next one, a rate change inside applies
+// from its day to the held balance, and a balance row inside does not move it. Equal periods
+// share 1/12 of a year among a period's days; compounding turns the rate into its half-yearly
+// equivalent. Variable Day, charges on the 1st, 30/360 unless named, the posting's rounding.
+void TestInterestEngine::restsAndEqualPeriods_data() {
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<QStringList>("rateRows");
+    QTest::addColumn<LenderConventions>("conventions");
+    QTest::addColumn<QStringList>("dues");
+    constexpr InterestRounding Posting = InterestRounding::Posting;
+    const LenderConventions monthly{DayCount::Thirty360, Posting, Rest::postingPeriod()};
+    const QStringList sixPercent = {"2024-01-01 2024-12-31 6"};
+    const QStringList inside = {"2024-01-01 close -120000", "2024-01-10 dep 12000",
+                                "2024-02-01 int 600", "2024-03-01 int 543"};
+    QTest::newRow("a row inside counts from the next period")
+        << inside << sixPercent << monthly << QStringList{"600.00", "543.00"};
+    QTest::newRow("a row on the first day is in the held balance")
+        << QStringList{"2024-01-01 close -120000", "2024-02-01 int 600 dep 12000",
+                       "2024-03-01 int 543"}
+        << sixPercent << monthly << QStringList{"600.00", "543.00"};
+    QTest::newRow("a rate change inside applies from its day")
+        << QStringList{"2024-01-01 close -120000", "2024-01-10 dep 12000", "2024-02-01 int 450",
+                       "2024-03-01 int 271.13"}
+        << QStringList{"2024-01-01 2024-01-15 6", "2024-01-16 2024-12-31 3"} << monthly
+        << QStringList{"450.00", "271.13"};
+    QTest::newRow("a balance row inside does not move the held balance")
+        << QStringList{"2024-01-01 close -120000", "2024-01-20 close -100000",
+                       "2024-02-01 int 600", "2024-03-01 int 503"}
+        << sixPercent << monthly << QStringList{"600.00", "503.00"};
+    QTest::newRow("annual rest")
+        << inside << sixPercent << LenderConventions{DayCount::Thirty360, Posting, Rest::annual()}
+        << QStringList{"600.00", "600.00"};
+    QTest::newRow("3-month blocks from January")
+        << QStringList{"2024-01-01 close -120000", "2024-01-10 dep 12000", "2024-02-01 int 600",
+                       "2024-03-01 int 600", "2024-04-01 int 600", "2024-05-01 int 549"}
+        << sixPercent << LenderConventions{DayCount::Thirty360, Posting, Rest::blocks(3, 1)}
+        << QStringList{"600.00", "600.00", "600.00", "549.00"};
+    QTest::newRow("equal periods on daily balances")
+        << QStringList{"2024-01-01 close -120000", "2024-01-17 dep 12000", "2024-02-01 int 1"}
+        << sixPercent << LenderConventions{DayCount::EqualPeriods, Posting}
+        << QStringList{"570.97"};
+    QTest::newRow("compounded half-yearly, monthly rest")
+        << QStringList{"2024-01-01 close -120000", "2024-02-01 int 1"} << sixPercent
+        << LenderConventions{DayCount::Thirty360, Posting, Rest::postingPeriod(),
+                             Compounding::HalfYearly}
+        << QStringList{"592.63"};
+}
+
+void TestInterestEngine::restsAndEqualPeriods() {
+    QFETCH(QStringList, history);
+    QFETCH(QStringList, rateRows);
+    QFETCH(LenderConventions, conventions);
+    QFETCH(QStringList, dues);
+    const auto result = InterestEngine::calculate(
+        ReportRows::history(history), ReportRows::rates(rateRows),
+        CalculationBasis::of(InterestMethod::VariableDay, {}, conventions));
+    QStringList posted;
+    for (const ReportLine& line : result.lines) {
+        if (line.kind == ReportLine::Kind::Interest)
+            posted << line.interestDue->roundedToCents()->format();
+    }
+    QCOMPARE(posted, dues);
 }
 
 QTEST_GUILESS_MAIN(TestInterestEngine)
