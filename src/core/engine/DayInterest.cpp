@@ -15,14 +15,28 @@ std::optional<qint64> billionths(double percent) {
     return qint64(std::llround(percent * 1e9));
 }
 
-// n / d to the nearest whole number, half away from zero; d > 0.
-Wide roundedQuotient(Wide n, Wide d) {
-    const Wide q = n / d;
-    const Wide r = n % d;
-    const Wide twice = (r < 0 ? -r : r) * 2;
-    if (twice >= d)
-        return n < 0 ? q - 1 : q + 1;
-    return q;
+// n / d to the nearest whole number, half away from zero; d > 0 and far below 2^126. The
+// quotient is first guessed in long double and then put right in integers: a 128-bit division
+// costs more than the rest of a posting of the search.
+std::optional<Wide> roundedQuotient(Wide n, Wide d) {
+    const long double guess = std::abs(static_cast<long double>(n)) / static_cast<long double>(d);
+    // Far past any amount of money: not worked out.
+    if (!(guess < 0x1p62L))
+        return std::nullopt;
+    const Wide magnitude = n < 0 ? -n : n;
+    Wide q = Wide(guess);
+    Wide r = magnitude - q * d;
+    while (r < 0) {
+        --q;
+        r += d;
+    }
+    while (r >= d) {
+        ++q;
+        r -= d;
+    }
+    if (r * 2 >= d)
+        ++q;
+    return n < 0 ? -q : q;
 }
 
 std::optional<Money> centsToMoney(Wide cents) {
@@ -105,7 +119,9 @@ std::optional<Money> ExactPeriod::post(const LenderConventions& c) {
             __builtin_sub_overflow(numerator, term, &numerator))
             return std::nullopt;
     }
-    return centsToMoney(roundedQuotient(numerator, Wide(common) * Wide(10'000'000'000'000LL)));
+    const std::optional<Wide> cents =
+        roundedQuotient(numerator, Wide(common) * Wide(10'000'000'000'000LL));
+    return cents ? centsToMoney(*cents) : std::nullopt;
 }
 
 } // namespace DayInterest
