@@ -77,7 +77,11 @@ double interestOn(Money amount, const QVector<RatePeriod>& rates, DayCount dayCo
         const QDate last = std::min(to, p.validTo);
         for (QDate a = std::max(from, p.validFrom); a <= last;) {
             const QDate b = std::min(last, QDate(a.year(), 12, 31));
-            const double divisor = DayInterest::divisor(dayCount, QDate::isLeapYear(a.year()));
+            // Equal periods weigh postings, not days: over whole years each day is its year's
+            // share, as under Actual/Actual.
+            const double divisor = DayInterest::divisor(
+                dayCount == DayCount::EqualPeriods ? DayCount::ActualActual : dayCount,
+                QDate::isLeapYear(a.year()));
             sum += amount.toDouble() * p.interestRate->percent() / 100 / divisor *
                    double(a.daysTo(b) + 1);
             a = b.addDays(1);

@@ -80,6 +80,8 @@ private slots:
         QTest::newRow("Actual/365 Fixed") << int(DayCount::Actual365Fixed) << "36.70";
         QTest::newRow("Actual/Actual") << int(DayCount::ActualActual) << "36.60";
         QTest::newRow("Actual/360") << int(DayCount::Actual360) << "37.21";
+        // Equal periods weigh a posting, not a day: a day is its year's share.
+        QTest::newRow("Equal periods") << int(DayCount::EqualPeriods) << "36.60";
     }
     void interestSavedFollowsTheDayCount() {
         QFETCH(int, dayCount);
