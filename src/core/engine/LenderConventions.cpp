@@ -204,11 +204,11 @@ QString refusal(const LenderConventions& c) {
 
 const QVector<Preset>& presets() {
     constexpr InterestRounding Posting = InterestRounding::Posting;
-    const LenderConventions monthly{DayCount::Thirty360, Posting, Rest::postingPeriod()};
-    const LenderConventions annual{DayCount::Thirty360, Posting, Rest::annual()};
-    const LenderConventions canadian{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
-                                     Compounding::HalfYearly};
-    const LenderConventions equalMonths{DayCount::EqualPeriods, Posting};
+    constexpr LenderConventions monthly{DayCount::Thirty360, Posting, Rest::postingPeriod()};
+    constexpr LenderConventions annual{DayCount::Thirty360, Posting, Rest::annual()};
+    constexpr LenderConventions canadian{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
+                                         Compounding::HalfYearly};
+    constexpr LenderConventions equalMonths{DayCount::EqualPeriods, Posting};
     static const QVector<Preset> list = {
         {QStringLiteral("Daily interest"),
          QStringLiteral("Australia, New Zealand, Ireland and the UK's daily-interest loans."),

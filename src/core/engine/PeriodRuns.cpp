@@ -199,10 +199,6 @@ void runLanes(const QVector<Posting>& postings, std::vector<Lane>& lanes) {
 
 } // namespace
 
-QVector<std::optional<Money>> dues(const QVector<Posting>& postings, const LenderConventions& c) {
-    return dues(postings, QVector<LenderConventions>{c}).value(0);
-}
-
 QVector<QVector<std::optional<Money>>> dues(const QVector<Posting>& postings,
                                             const QVector<LenderConventions>& conventions) {
     // The ways grouped by rest and compounding (and the periods a year they compound over).

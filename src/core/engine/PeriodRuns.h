@@ -48,11 +48,8 @@ private:
     bool extend(QVector<Run>& runs, qint64 day, double rate, Money accruing, bool sameBalance);
 };
 
-// Each posting's interest due under `conventions`, as the walk under them posts it; nullopt from
-// a posting whose interest leaves the money range.
-QVector<std::optional<Money>> dues(const QVector<Posting>& postings,
-                                   const LenderConventions& conventions);
-// The same for each of `conventions`, as dues() gives each: the ways that share a rest and a
+// Each posting's interest due under each of `conventions`, as the walk under them posts it;
+// nullopt from a posting whose interest leaves the money range. The ways that share a rest and a
 // compounding go through the days together, each day's amount worked out once for all of them.
 QVector<QVector<std::optional<Money>>> dues(const QVector<Posting>& postings,
                                             const QVector<LenderConventions>& conventions);
