@@ -298,7 +298,9 @@ QString word(Kind kind) {
                                         "credits-late",
                                         "day-count",
                                         "rounding",
-                                        "rest"};
+                                        "rest",
+                                        "repayment-not-recalculated",
+                                        "interest-only-kept"};
     return QString::fromLatin1(words[int(kind)]);
 }
 
@@ -322,6 +324,9 @@ QString parameter(const Mistake& m) {
                Conventions::word(m.conventions.rounding);
     case Kind::Rest:
         return Conventions::word(m.conventions.rest);
+    case Kind::RepaymentNotRecalculated:
+    case Kind::InterestOnlyKept:
+        return m.change.toString(Qt::ISODate);
     }
     return QString();
 }
@@ -368,6 +373,9 @@ Inputs withMistake(const Inputs& in, const Mistake& m) {
     case Kind::Rest:
         out.basis.conventions = m.conventions;
         break;
+    case Kind::RepaymentNotRecalculated:
+    case Kind::InterestOnlyKept:
+        break; // the interest is as it was
     }
     return out;
 }

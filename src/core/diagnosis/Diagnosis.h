@@ -6,6 +6,7 @@
 #include "engine/AccountStore.h"
 #include "reference/ReferenceSeries.h"
 #include "reference/TermsCheck.h"
+#include "repayment/RepaymentCheck.h"
 
 #include <QDate>
 #include <QString>
@@ -28,7 +29,10 @@ enum class Kind : quint8 {
     CreditsLate,          // repayments credited days after they were made
     DayCount,             // another day count for part of the history
     Rounding,             // another rounding for part of the history
-    Rest                  // another rest (annual, the posting period's) for part of the history
+    Rest,                 // another rest (annual, the posting period's) for part of the history
+    // Not of the interest: the repayment after a change fell short of the one the terms require.
+    RepaymentNotRecalculated, // kept, worked over more repayments than remain, or less
+    InterestOnlyKept          // interest only taken past the period's end
 };
 // "offset-not-counted", "rate-change-moved", "reference-not-passed-on", "rate-kept",
 // "credits-late", "day-count", "rounding", "rest".
@@ -87,6 +91,9 @@ struct Result {
     // More was to be tried than MostTrials: only the runs of the largest differences were, and
     // of those the first MostTrials trials.
     bool partial = false;
+    // The changes after which the repayment the lender took fell short of the one the loan's
+    // repayment terms require, by date.
+    QVector<RepaymentCheck::Finding> repayments;
 };
 
 // No account's diagnosis waits on more runs of the engine than this (a file with thousands of

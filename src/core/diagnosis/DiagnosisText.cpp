@@ -2,6 +2,7 @@
 
 #include "engine/InterestEngine.h"
 #include "render/GridText.h"
+#include "render/RepaymentRendering.h"
 #include "render/ReportRendering.h"
 #include "render/WorkingRendering.h"
 
@@ -54,6 +55,9 @@ QString loanWhose(const Diagnosis::Mistake& m, const GridText& grid) {
             return QStringLiteral("a loan whose interest was worked out on annual rest");
         return QStringLiteral("a loan whose interest was worked out on a rest of %1")
             .arg(Conventions::name(m.conventions.rest).toLower());
+    case Kind::RepaymentNotRecalculated:
+    case Kind::InterestOnlyKept:
+        break; // not a way of working the interest: said by the repayment check
     }
     return QString();
 }
@@ -96,13 +100,19 @@ QStringList lines(const Diagnosis::Result& r) {
         if (left)
             out << unexplained(p.date);
     }
+    for (const RepaymentCheck::Finding& f : r.repayments)
+        out << RepaymentRendering::sentence(f);
     return out;
 }
 
 QString text(const Diagnosis::Result& r) {
     QString out = QStringLiteral("What explains the differences\n");
-    if (r.differing == 0)
-        return out + QStringLiteral("Every charge agrees with the interest due.\n");
+    if (r.differing == 0) {
+        out += QStringLiteral("Every charge agrees with the interest due.\n");
+        for (const RepaymentCheck::Finding& f : r.repayments)
+            out += RepaymentRendering::sentence(f) + QLatin1Char('\n');
+        return out;
+    }
     for (const QString& line : lines(r))
         out += line + QLatin1Char('\n');
     if (r.explanations.isEmpty() && r.largest.isEmpty())
@@ -257,6 +267,15 @@ QByteArray csv(const Diagnosis::Result& r) {
                         e.to.toString(Qt::ISODate))
                    .arg(e.postings)
                    .arg(Diagnosis::parameter(e.mistake), ReportRendering::plainAmount(e.amount))
+                   .toUtf8();
+    // A repayment's row: from the change to the last repayment short, the repayments short, the
+    // change's date and the shortfall a repayment.
+    for (const RepaymentCheck::Finding& f : r.repayments)
+        out += QStringLiteral("%1,%2,%3,%4,%2,%5\n")
+                   .arg(RepaymentRendering::word(f.kind), f.event.date.toString(Qt::ISODate),
+                        f.to.toString(Qt::ISODate))
+                   .arg(f.repayments)
+                   .arg(ReportRendering::plainAmount(f.shortfall))
                    .toUtf8();
     return out;
 }

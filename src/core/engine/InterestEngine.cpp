@@ -70,7 +70,8 @@ class InterestCalculation {
 public:
     InterestCalculation(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
                         const CalculationBasis& basis, const OffsetAccount& offset,
-                        InterestEngine::Output output, InterestWorking::WalkObserver* observer);
+                        InterestEngine::Output output, InterestWorking::WalkObserver* observer,
+                        const InterestEngine::Projection* projection = nullptr);
 
     InterestEngine::Result run() {
         InitialiseCalculation();
@@ -106,6 +107,8 @@ private:
     }
     void accrueWithDayCharge();
     void postInterest(const QDate& postingDate);
+    bool postsToday();
+    void chargeDue(Money due);
     bool isFixedDay() { return today().day == m_fixedDay; }
     const CivilDate& today();
     void moveToNextRow();
@@ -140,6 +143,13 @@ private:
     Money m_held;
     bool m_restStarts = true;
     Money m_dayInterestCharge;
+    // A projection: postings after m_projectFrom are charged as due; a variable-day method posts
+    // on m_projectedPostings (Julian days, in order) there. A fixed-day deferred method's charge
+    // bears nothing on its posting's date (m_pendingCharge).
+    QDate m_projectFrom;
+    QVector<qint64> m_projectedPostings;
+    int m_nextProjected = 0;
+    Money m_pendingCharge;
     Rate m_rate;
     QDate m_ratePeriodStart;
     QDate m_ratePeriodEnd;
@@ -169,7 +179,8 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
                                          const QVector<RatePeriod>& rates,
                                          const CalculationBasis& basis, const OffsetAccount& offset,
                                          InterestEngine::Output output,
-                                         InterestWorking::WalkObserver* observer)
+                                         InterestWorking::WalkObserver* observer,
+                                         const InterestEngine::Projection* projection)
     : m_rates(rates), m_method(basis.method ? int(*basis.method) : -1),
       m_fixedDay(basis.day.periodEndDay()), m_conventions(basis.conventions),
       m_postingsOnly(output == InterestEngine::Output::Postings), m_observer(observer),
@@ -199,6 +210,14 @@ InterestCalculation::InterestCalculation(const QVector<HistoryRow>& history,
             m_offsetDays.append(std::numeric_limits<qint64>::min());
             m_offsetCounted.append(Money());
         }
+    }
+
+    if (projection) {
+        m_projectFrom = projection->from;
+        for (const QDate& d : projection->postingDays)
+            if (d > m_projectFrom)
+                m_projectedPostings.append(d.toJulianDay());
+        std::sort(m_projectedPostings.begin(), m_projectedPostings.end());
     }
 
     if (!m_postingsOnly) {
@@ -517,6 +536,10 @@ void InterestCalculation::interestOutOfRange() {
 // With the deferred methods the lender's interest charge of the day bears no interest that day.
 void InterestCalculation::accrueWithDayCharge() {
     qint64 bearing = 0;
+    if (!m_pendingCharge.isZero()) [[unlikely]] {
+        m_dayInterestCharge = Money::add(m_dayInterestCharge, m_pendingCharge).value_or(Money());
+        m_pendingCharge = Money();
+    }
     if (!qAddOverflow(m_runningBalance.raw(), m_dayInterestCharge.raw(), &bearing))
         accrue(lessOffset(Money::fromRaw(bearing)));
 }
@@ -526,6 +549,8 @@ void InterestCalculation::postInterest(const QDate& postingDate) {
     line.kind = ReportLine::Kind::Interest;
     line.date = postingDate;
     line.interestDue = m_accrual.post();
+    if (m_projectFrom.isValid() && postingDate > m_projectFrom) [[unlikely]]
+        chargeDue(*line.interestDue);
     if (m_conventions.rest.kind == Rest::Kind::PostingPeriod)
         m_restStarts = true;
     if (m_accrual.overflowed()) [[unlikely]]
@@ -555,8 +580,27 @@ void InterestCalculation::AccrueFixedDayDeferred() {
         postInterest(m_currentDay.addDays(1));
 }
 
+// Past the history the lender is taken to charge exactly the interest due, on the posting's date.
+void InterestCalculation::chargeDue(Money due) {
+    if (const std::optional<Money> after = Money::subtract(m_runningBalance, due))
+        m_runningBalance = *after;
+    if (m_method == InterestMethod::FixedDayDeferred)
+        m_pendingCharge = due;
+}
+
+bool InterestCalculation::postsToday() {
+    if (m_projectedPostings.isEmpty()) [[likely]]
+        return false;
+    const qint64 day = m_currentDay.toJulianDay();
+    while (m_nextProjected < m_projectedPostings.size() &&
+           m_projectedPostings[m_nextProjected] < day)
+        ++m_nextProjected;
+    return m_nextProjected < m_projectedPostings.size() &&
+           m_projectedPostings[m_nextProjected] == day;
+}
+
 void InterestCalculation::AccrueVariableDay() {
-    if (!m_dayInterestCharge.isZero())
+    if (!m_dayInterestCharge.isZero() || postsToday())
         postInterest(m_currentDay);
     m_dayInterestCharge = Money();
     accrue(lessOffset(m_runningBalance));
@@ -564,7 +608,7 @@ void InterestCalculation::AccrueVariableDay() {
 
 void InterestCalculation::AccrueVariableDayDeferred() {
     accrueWithDayCharge();
-    if (!m_dayInterestCharge.isZero())
+    if (!m_dayInterestCharge.isZero() || postsToday())
         postInterest(m_currentDay);
     m_dayInterestCharge = Money();
 }
@@ -646,6 +690,13 @@ Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& 
                  const CalculationBasis& basis, const OffsetAccount& offset, Output output,
                  InterestWorking::WalkObserver* observer) {
     return InterestCalculation(history, rates, basis, offset, output, observer).run();
+}
+
+Result project(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+               const CalculationBasis& basis, const OffsetAccount& offset,
+               const Projection& projection) {
+    return InterestCalculation(history, rates, basis, offset, Output::Report, nullptr, &projection)
+        .run();
 }
 
 Worked calculateWithWorking(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,

@@ -72,6 +72,19 @@ Result calculate(const QVector<HistoryRow>& history, const QVector<RatePeriod>& 
                  const CalculationBasis& basis, const OffsetAccount& offset = {},
                  Output output = Output::Report, InterestWorking::WalkObserver* observer = nullptr);
 
+// The history walked on past its end as if the lender charged exactly the interest due: every
+// posting dated after `from` adds its interest due to the balance on its date (a deferred
+// method's bearing nothing that day), and a variable-day method, which posts on the lender's
+// charges, posts on `postingDays` there. The rows past `from` are the caller's (the repayments
+// to come); the rates must reach their last date.
+struct Projection {
+    QDate from;
+    QVector<QDate> postingDays;
+};
+Result project(const QVector<HistoryRow>& history, const QVector<RatePeriod>& rates,
+               const CalculationBasis& basis, const OffsetAccount& offset,
+               const Projection& projection);
+
 // One run with its working recorded.
 struct Worked {
     Result result;

@@ -19,6 +19,10 @@ std::optional<AccountSnapshot> read(QSqlDatabase db, QString* error) {
     if (TermsStore::read(db, &terms, &s.termsError))
         s.terms = std::move(terms);
     s.details = Complaints::readDetails(db);
+    QString repaymentNotice;
+    s.repaymentTerms = Repayments::read(db, &repaymentNotice);
+    if (!repaymentNotice.isEmpty())
+        s.inputs.notices << repaymentNotice;
     s.dayInForce = CalcDay::inForce(db);
     s.proposedRates =
         AccountStore::readSetting(db, QString::fromLatin1(RateProposal::ProposedSetting))

@@ -4,6 +4,7 @@
 #include "engine/AccountStore.h"
 #include "engine/CalcDay.h"
 #include "reference/TermsStore.h"
+#include "repayment/RepaymentTerms.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -20,6 +21,7 @@ struct AccountSnapshot {
     std::optional<TermsStore::Stored> terms;
     QString termsError;
     ComplaintDetails details;
+    Repayments::Terms repaymentTerms; // not set: none, or none that read (said in the notices)
     std::optional<CalcDay::Day> dayInForce; // the last tblCalcTo row; nullopt for none
     QStringList proposedRates;              // the ids of the rate periods proposed from charges
 

@@ -79,8 +79,25 @@ const QVector<TermsCheck::PassOnSection>& ReportCase::passOn() {
 }
 
 const Diagnosis::Result& ReportCase::diagnosis() {
-    if (!m_diagnosis)
+    if (!m_diagnosis) {
         m_diagnosis =
             m_diagnosisInputs ? Diagnosis::diagnose(*m_diagnosisInputs) : Diagnosis::Result();
+        m_diagnosis->repayments = repayments().findings;
+    }
     return *m_diagnosis;
+}
+
+RepaymentCheck::Inputs ReportCase::repaymentInputs() const {
+    return {m_snapshot->repaymentTerms, m_snapshot->inputs.history, m_lines, m_rates, m_basis,
+            m_snapshot->inputs.offset};
+}
+
+const RepaymentCheck::Result& ReportCase::repayments() {
+    if (!m_repayments)
+        m_repayments = RepaymentCheck::check(repaymentInputs());
+    return *m_repayments;
+}
+
+Payoff::Result ReportCase::payoff(Money extra) {
+    return Payoff::project(repaymentInputs(), repayments(), extra);
 }

@@ -8,6 +8,8 @@
 #include "engine/ReportPreparation.h"
 #include "reference/TermsCheck.h"
 #include "render/SummaryRendering.h"
+#include "repayment/Payoff.h"
+#include "repayment/RepaymentCheck.h"
 
 #include <QStringList>
 #include <QVector>
@@ -61,6 +63,11 @@ public:
     // What explains the differences, under the rates the run used; none without readable terms.
     const std::optional<Diagnosis::Inputs>& diagnosisInputs() const { return m_diagnosisInputs; }
     const Diagnosis::Result& diagnosis();
+    // The repayments taken beside those the account's repayment terms require (empty without
+    // terms), and when the loan will be paid off at them, with `extra` added to each.
+    RepaymentCheck::Inputs repaymentInputs() const;
+    const RepaymentCheck::Result& repayments();
+    Payoff::Result payoff(Money extra = Money());
 
 private:
     void useOwedRates();
@@ -82,4 +89,5 @@ private:
     std::optional<std::optional<InterestSummary::Summary>> m_summary;
     std::optional<QVector<TermsCheck::PassOnSection>> m_passOn;
     std::optional<Diagnosis::Result> m_diagnosis;
+    std::optional<RepaymentCheck::Result> m_repayments;
 };
