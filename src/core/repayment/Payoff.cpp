@@ -3,6 +3,7 @@
 #include "engine/InterestEngine.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <algorithm>
 
@@ -62,6 +63,7 @@ std::optional<Projection> walk(const RepaymentCheck::Inputs& in, const QVector<R
     Projection p;
     p.repayment = repayment;
     QVector<HistoryRow> rows = in.history;
+    QSet<qint64> repaymentDays;
     InterestEngine::Projection projection{end, {}};
     const int day = chargeDay(in);
     for (QDate month = QDate(end.year(), end.month(), 1); month <= until; month = month.addMonths(1))
@@ -78,25 +80,27 @@ std::optional<Projection> walk(const RepaymentCheck::Inputs& in, const QVector<R
         row.date = d;
         row.amounts[AmountColumn::Deposit] = StoredMoney::of(repayment);
         rows << row;
+        repaymentDays.insert(d.toJulianDay());
         p.from = p.from.isValid() ? p.from : d;
     }
     const InterestEngine::Result run =
         InterestEngine::project(rows, rates, in.basis, in.offset, projection);
-    p.leftAtTermEnd = Money();
-    for (const ReportLine& line : run.lines) {
+    // A day is judged after all its lines: the month's interest is posted after its repayment.
+    for (qsizetype k = 0; k < run.lines.size() && !p.payoff.isValid(); ++k) {
+        const ReportLine& line = run.lines[k];
         if (line.date <= end)
             continue;
         if (line.kind == ReportLine::Kind::Interest && line.interestDue)
             p.interest = Money::add(p.interest, *line.interestDue).value_or(p.interest);
-        if (line.date <= termEnd)
-            p.leftAtTermEnd = std::max(Money(), line.balance.negated().value_or(Money()));
-        if (line.kind != ReportLine::Kind::Transaction)
+        if (k + 1 < run.lines.size() && run.lines[k + 1].date == line.date)
             continue;
-        p.owed << Point{line.date, std::max(Money(), line.balance.negated().value_or(Money()))};
-        if (line.balance >= Money()) {
+        const Money owed = std::max(Money(), line.balance.negated().value_or(Money()));
+        if (line.date <= termEnd)
+            p.leftAtTermEnd = owed;
+        if (repaymentDays.contains(line.date.toJulianDay()) || line.balance >= Money())
+            p.owed << Point{line.date, owed};
+        if (line.balance >= Money())
             p.payoff = line.date;
-            break;
-        }
     }
     if (p.payoff.isValid())
         p.monthsToSpare = monthsBetween(p.payoff, termEnd);
