@@ -176,6 +176,64 @@ QString takeEvidence(const QString& value, Given& given) {
     return takeFile(value, QStringLiteral("--evidence"), &given.options.evidence);
 }
 
+QString takeExtra(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.extra = Money::parse(value);
+    if (!o.extra || o.extra->raw() < 0)
+        return QStringLiteral("the extra is an amount of 0 or more, not '%1'").arg(value);
+    return QString();
+}
+
+QString takeDate(const QString& value, const char* option, QDate* date) {
+    *date = QDate::fromString(value, Qt::ISODate);
+    if (!date->isValid())
+        return QStringLiteral("--%1 takes a date as YYYY-MM-DD, not '%2'")
+            .arg(QLatin1String(option), value);
+    return QString();
+}
+
+QString takeFirstRepayment(const QString& value, Given& given) {
+    return takeDate(value, "first-repayment", &given.options.firstRepayment);
+}
+
+QString takeLastRepayment(const QString& value, Given& given) {
+    return takeDate(value, "last-repayment", &given.options.lastRepayment);
+}
+
+QString takeInterestOnlyUntil(const QString& value, Given& given) {
+    return takeDate(value, "interest-only-until", &given.options.interestOnlyUntil);
+}
+
+QString takeTermCount(const QString& value, Given& given) {
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    if (!ok || n < 1 || n > Repayments::MostRepayments)
+        return QStringLiteral("the term is a number of repayments from 1 to %1, not '%2'")
+            .arg(Repayments::MostRepayments)
+            .arg(value);
+    given.options.termCount = n;
+    return QString();
+}
+
+QString takeInitialRate(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.initialRepaymentRate = Rate::parse(value);
+    if (!o.initialRepaymentRate || *o.initialRepaymentRate <= Rate())
+        return QStringLiteral("the initial repayment rate is a rate in per cent above 0, such as "
+                              "3, not '%1'")
+            .arg(value);
+    return QString();
+}
+
+QString takeFrequency(const QString& value, Given& given) {
+    Options& o = given.options;
+    o.frequency = Repayments::frequencyFromWord(value);
+    if (!o.frequency)
+        return QStringLiteral("the frequency is monthly, fortnightly or weekly, not '%1'")
+            .arg(value);
+    return QString();
+}
+
 QString takeAccount(const QString& arg, Given& given) {
     if (!given.options.account.isEmpty())
         return QStringLiteral("only one ACCOUNT may be given");
@@ -378,6 +436,62 @@ const CommandLine::Tool<Given> ReportTool{
           .help = "the least overcharge a posting raised has (default: the account's, else\n"
                   "1.00)"},
          takeThreshold},
+        {{.name = "repayments",
+          .help = "prints instead the repayments of the loan's repayment terms (the account's,\n"
+                  "Lender, Repayment Terms, or those the options below give): each with the\n"
+                  "rate in force, the balance owed on its day before it, the repayments after\n"
+                  "it, the repayment the terms require (worked out at the first repayment,\n"
+                  "after each change of the rate and when interest only ends: the level\n"
+                  "repayment balance x i / (1 - (1 + i)^-n) over the n repayments left, i the\n"
+                  "yearly rate over the repayments a year; while interest only, the period's\n"
+                  "interest due), the deposit taken as the repayment (the nearest within 5\n"
+                  "days, 3 fortnightly, 2 weekly) and the shortfall, required less taken;\n"
+                  "then every change after which the lender's repayment fell short. As CSV\n"
+                  "\"date,rate,balance,remaining,required,taken,shortfall\" (empty where there\n"
+                  "is none)"},
+         setFlag<&Options::repayments>},
+        {{.name = "payoff",
+          .help = "prints instead when the loan will be paid off: the history walked on day\n"
+                  "by day under the method at the last repayment taken, the lender charging\n"
+                  "the interest due, from the first repayment after the history's end; the\n"
+                  "date of the repayment that clears the loan, the balance left after the\n"
+                  "term's last repayment and the months to spare (below 0: after the term's\n"
+                  "end); with --extra, the payoff and the interest saved with X more each\n"
+                  "repayment. As CSV \"payoff_date,balance_left,months_to_spare,\n"
+                  "new_payoff_date,interest_saved\" (dates empty when not paid off within\n"
+                  "60 years of the term's end; the last two empty without --extra)"},
+         setFlag<&Options::payoff>},
+        {{.name = "extra",
+          .value = "X",
+          .help = "with --payoff: an amount added to every projected repayment"},
+         takeExtra},
+        {{.name = "first-repayment",
+          .value = "DATE",
+          .help = "the first repayment's date, for an account without repayment terms or\n"
+                  "over its own (the account is not changed); with --repayments, --payoff,\n"
+                  "--summary, --diagnose, --complaint and --evidence"},
+         takeFirstRepayment},
+        {{.name = "term",
+          .value = "N",
+          .help = "the term as a number of repayments, 1 to 2600"},
+         takeTermCount},
+        {{.name = "last-repayment",
+          .value = "DATE",
+          .help = "the term as the last repayment's date"},
+         takeLastRepayment},
+        {{.name = "initial-repayment-rate",
+          .value = "P",
+          .help = "the term as an initial repayment rate in per cent a year: the repayment\n"
+                  "is (rate + P) x the amount / the repayments a year until the rate changes"},
+         takeInitialRate},
+        {{.name = "frequency",
+          .value = "F",
+          .help = "monthly (default), fortnightly or weekly"},
+         takeFrequency},
+        {{.name = "interest-only-until",
+          .value = "DATE",
+          .help = "interest only from the first repayment to DATE, its last day"},
+         takeInterestOnlyUntil},
         {{.name = "terms",
           .value = "TERMS",
           .eachValue = true,
@@ -518,7 +632,9 @@ QStringList printsGiven(const Options& o) {
                                                    {!o.reference.isEmpty(), "--reference"},
                                                    {o.diagnose, "--diagnose"},
                                                    {!o.complaint.isEmpty(), "--complaint"},
-                                                   {!o.evidence.isEmpty(), "--evidence"}};
+                                                   {!o.evidence.isEmpty(), "--evidence"},
+                                                   {o.repayments, "--repayments"},
+                                                   {o.payoff, "--payoff"}};
     QStringList given;
     for (const auto& [on, name] : prints) {
         if (on)
@@ -560,12 +676,22 @@ QString complaintProblem(const Given& given) {
                         QStringLiteral("write the letter and its evidence"));
 }
 
+QString repaymentsProblem(const Given& given) {
+    return aloneProblem(given, {QStringLiteral("--repayments")},
+                        QStringLiteral("prints the repayments"));
+}
+
+QString payoffProblem(const Given& given) {
+    return aloneProblem(given, {QStringLiteral("--payoff")},
+                        QStringLiteral("prints when the loan is paid off"));
+}
+
 QString seriesListProblem(const Given& given) {
     const Options& o = given.options;
     if (given.method || given.format || o.fixedDay || conventionsGiven(o) || o.fit ||
         o.proposeRates || o.summary || o.rates || o.explain.isValid() || !o.pdf.isEmpty() ||
         o.owed || o.margin || o.lag || o.diagnose || !o.complaint.isEmpty() ||
-        !o.evidence.isEmpty())
+        !o.evidence.isEmpty() || o.repayments || o.payoff || o.extra || o.repaymentTermsGiven())
         return QStringLiteral("--reference list lists the series: it takes no other option");
     return QString();
 }
@@ -594,6 +720,8 @@ bool termsCount(const Options& o) {
     case Mode::Summary:
     case Mode::Diagnose:
     case Mode::Complaint:
+    case Mode::Repayments:
+    case Mode::Payoff:
         return true;
     case Mode::Report:
         return !o.pdf.isEmpty();
@@ -615,6 +743,10 @@ Mode modeOf(const Options& o) {
         return Mode::Reference;
     if (o.diagnose)
         return Mode::Diagnose;
+    if (o.repayments)
+        return Mode::Repayments;
+    if (o.payoff)
+        return Mode::Payoff;
     if (!o.complaint.isEmpty() || !o.evidence.isEmpty())
         return Mode::Complaint;
     if (o.owed)
@@ -636,6 +768,12 @@ using ToolMode = CommandLine::Mode<Mode, Given>;
 
 // The conventions beyond the day count and rounding, in each form that takes them.
 const char* const MoreConventions = "[--rest S] [--compounding C] [--per-year N]";
+
+// The repayment terms given for a run.
+const char* const RepaymentTermsForm =
+    "[--first-repayment DATE] [--term N | --last-repayment DATE |";
+const char* const RepaymentTermsForm2 =
+    "--initial-repayment-rate P] [--frequency F] [--interest-only-until DATE]";
 
 // The modes in the order of the usage, with their checks.
 const QList<ToolMode> Modes = {
@@ -692,6 +830,18 @@ const QList<ToolMode> Modes = {
      {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]", MoreConventions,
        "--complaint LETTER.odt --evidence EVIDENCE.pdf [--threshold X]"}},
      complaintProblem},
+    {Mode::Repayments,
+     "repayments",
+     "the repayments taken beside those the repayment terms require",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]", MoreConventions,
+       "--repayments [--format text|csv]", RepaymentTermsForm, RepaymentTermsForm2}},
+     repaymentsProblem},
+    {Mode::Payoff,
+     "payoff",
+     "when the loan will be paid off",
+     {{"ACCOUNT --method M [--day N] [--day-count D] [--rounding R]", MoreConventions,
+       "--payoff [--extra X] [--format text|csv]", RepaymentTermsForm, RepaymentTermsForm2}},
+     payoffProblem},
 };
 
 // The options that go with some modes only, then the mode's own check.
@@ -701,6 +851,17 @@ QString modeProblem(const Given& given) {
         return QStringLiteral("--margin and --lag go with --reference");
     if (o.threshold && o.mode != Mode::Complaint)
         return QStringLiteral("--threshold goes with --complaint or --evidence");
+    if (o.extra && o.mode != Mode::Payoff)
+        return QStringLiteral("--extra goes with --payoff");
+    if (o.repaymentTermsGiven() && o.mode != Mode::Repayments && o.mode != Mode::Payoff &&
+        o.mode != Mode::Summary && o.mode != Mode::Diagnose && o.mode != Mode::Complaint)
+        return QStringLiteral("the repayment terms go with --repayments, --payoff, --summary, "
+                              "--diagnose, --complaint or --evidence");
+    if (int(o.termCount.has_value()) + int(o.lastRepayment.isValid()) +
+            int(o.initialRepaymentRate.has_value()) >
+        1)
+        return QStringLiteral("give the term once: --term, --last-repayment or "
+                              "--initial-repayment-rate");
     if (!o.terms.isEmpty() && !termsCount(o))
         return QStringLiteral("--terms goes with --owed, --summary, --diagnose, --complaint, "
                               "--evidence or --pdf, where the rate terms count");
@@ -771,6 +932,38 @@ std::optional<LenderConventions> conventions(const Options& o, LenderConventions
     *problem = why.at(0).toLower() + why.mid(1) +
                (rounding ? QStringLiteral(" (--rounding posting)") : QString());
     return std::nullopt;
+}
+
+std::optional<Repayments::Terms> repaymentTerms(const Options& o, Repayments::Terms t,
+                                                QString* problem) {
+    if (!o.repaymentTermsGiven())
+        return t;
+    const bool term = o.termCount || o.lastRepayment.isValid() || o.initialRepaymentRate;
+    if (!t.isSet() && (!o.firstRepayment.isValid() || !term)) {
+        *problem = QStringLiteral("the account keeps no repayment terms: give --first-repayment "
+                                  "and --term, --last-repayment or --initial-repayment-rate");
+        return std::nullopt;
+    }
+    if (o.firstRepayment.isValid())
+        t.firstRepayment = o.firstRepayment;
+    if (o.termCount) {
+        t.termKind = Repayments::TermKind::Count;
+        t.count = *o.termCount;
+    } else if (o.lastRepayment.isValid()) {
+        t.termKind = Repayments::TermKind::LastRepayment;
+        t.lastRepayment = o.lastRepayment;
+    } else if (o.initialRepaymentRate) {
+        t.termKind = Repayments::TermKind::InitialRate;
+        t.initialRate = *o.initialRepaymentRate;
+    }
+    t.frequency = o.frequency.value_or(t.frequency);
+    if (o.interestOnlyUntil.isValid())
+        t.interestOnly = {{t.firstRepayment, o.interestOnlyUntil}};
+    if (const QString why = Repayments::refusal(t); !why.isEmpty()) {
+        *problem = why.at(0).toLower() + why.mid(1, why.size() - 2);
+        return std::nullopt;
+    }
+    return t;
 }
 
 std::optional<Options> parseArguments(const QStringList& args, QString* problem) {

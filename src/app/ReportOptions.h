@@ -4,6 +4,7 @@
 #include "data/Rate.h"
 #include "engine/InterestMethod.h"
 #include "engine/LenderConventions.h"
+#include "repayment/RepaymentTerms.h"
 
 #include <QDate>
 #include <QString>
@@ -31,7 +32,9 @@ enum class Mode {
     SeriesList,
     Owed,
     Diagnose,
-    Complaint
+    Complaint,
+    Repayments,
+    Payoff
 };
 
 struct Options {
@@ -69,6 +72,23 @@ struct Options {
     QString complaint;
     QString evidence;
     std::optional<Money> threshold;
+    // --repayments: the repayments taken beside those required; --payoff [--extra X]: when the
+    // loan is paid off.
+    bool repayments = false;
+    bool payoff = false;
+    std::optional<Money> extra;
+    // The repayment terms for this run, over the account's: --first-repayment, one of --term,
+    // --last-repayment and --initial-repayment-rate, --frequency, --interest-only-until.
+    QDate firstRepayment;
+    std::optional<int> termCount;
+    QDate lastRepayment;
+    std::optional<Rate> initialRepaymentRate;
+    std::optional<Repayments::Frequency> frequency;
+    QDate interestOnlyUntil;
+    bool repaymentTermsGiven() const {
+        return firstRepayment.isValid() || termCount || lastRepayment.isValid() ||
+               initialRepaymentRate || frequency || interestOnlyUntil.isValid();
+    }
     bool help = false;
     bool version = false;
 };
@@ -77,6 +97,11 @@ struct Options {
 // saying why, when they cannot be worked with together or --per-year has nothing to count.
 std::optional<LenderConventions> conventions(const Options& o, LenderConventions stored,
                                              QString* problem);
+
+// The account's repayment terms with those given over them for this run; nullopt, with
+// `problem` saying why, when they cannot stand or none are kept and too few are given.
+std::optional<Repayments::Terms> repaymentTerms(const Options& o, Repayments::Terms stored,
+                                                QString* problem);
 
 // Options as "--name value" or "--name=value", each once (--terms once a period): nullopt, with
 // `problem` saying what is wrong, at the first problem.

@@ -16,6 +16,7 @@
 #include "reference/TermsCheck.h"
 #include "render/PrintedReport.h"
 #include "render/ReferenceRendering.h"
+#include "render/RepaymentRendering.h"
 #include "render/ReportRendering.h"
 #include "render/ReportTable.h"
 #include "render/SummaryRendering.h"
@@ -228,6 +229,43 @@ int printDiagnosis(const Options& o, ReportCase& c, QStringList notices) {
     return std::fflush(stdout) == 0 ? Written : Unreadable;
 }
 
+// The repayments taken beside those required, or when the loan is paid off.
+int printRepayments(const Options& o, ReportCase& c, QStringList notices) {
+    if (!c.snapshot().repaymentTerms.isSet())
+        return usageError(QStringLiteral("the account keeps no repayment terms (Lender, "
+                                         "Repayment Terms...): give --first-repayment and "
+                                         "--term, --last-repayment or --initial-repayment-rate"));
+    const RepaymentCheck::Result& r = c.repayments();
+    notices << c.engineNotices() << r.notices;
+    if (o.mode == Mode::Repayments) {
+        printOut(o.csv ? RepaymentRendering::csv(r) : RepaymentRendering::text(r).toUtf8());
+    } else {
+        const Payoff::Result p = c.payoff(o.extra.value_or(Money()));
+        if (o.csv) {
+            printOut(RepaymentRendering::payoffCsv(p));
+            notices << p.notices;
+        } else {
+            printOut((RepaymentRendering::payoffLines(p, r.termEnd).join(QLatin1Char('\n')) +
+                      QLatin1Char('\n'))
+                         .toUtf8());
+        }
+    }
+    printNotices(notices);
+    return std::fflush(stdout) == 0 ? Written : Unreadable;
+}
+
+// The repayment terms given stand in for the account's in the working copy alone.
+QString useRepaymentTerms(const Options& o, QSqlDatabase db, bool* usage) {
+    QString notice;
+    QString problem;
+    const std::optional<Repayments::Terms> t =
+        ReportOptions::repaymentTerms(o, Repayments::read(db, &notice), &problem);
+    *usage = !t;
+    if (t && !Repayments::write(db, *t, &problem))
+        return QStringLiteral("the repayment terms cannot be kept for the run: ") + problem;
+    return problem;
+}
+
 // The letter of complaint and its evidence, from the details kept in the account.
 int writeComplaint(const Options& o, std::shared_ptr<ReportCase> run, const QStringList& notices) {
     QString error;
@@ -303,6 +341,8 @@ int runReport(const Options& o, std::shared_ptr<const AccountSnapshot> snapshot,
         return printDiagnosis(o, *c, notices);
     if (o.mode == Mode::Complaint)
         return writeComplaint(o, std::move(c), notices);
+    if (o.mode == Mode::Repayments || o.mode == Mode::Payoff)
+        return printRepayments(o, *c, notices);
     if (snapshot->inputs.history.isEmpty()) {
         notices << QString::fromLatin1(ReportPreparation::NoTransactions);
     } else {
@@ -332,6 +372,12 @@ int run(const Options& o) {
             return unreadable(problem);
     }
     QString problem;
+    if (o.repaymentTermsGiven()) {
+        bool usage = false;
+        problem = useRepaymentTerms(o, db, &usage);
+        if (!problem.isEmpty())
+            return usage ? usageError(problem) : unreadable(problem);
+    }
     const std::optional<CalcDay::Day> day = dayOf(o, db, &problem);
     if (!day)
         return usageError(problem);

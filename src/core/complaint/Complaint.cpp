@@ -8,6 +8,7 @@
 #include "render/PrintedReport.h"
 #include "render/RateProposalRendering.h"
 #include "render/ReferenceRendering.h"
+#include "render/RepaymentRendering.h"
 #include "render/ReportTable.h"
 
 #include <QBuffer>
@@ -97,6 +98,21 @@ void addParagraph(QTextCursor& cursor, const QString& text, bool bold = false) {
     cursor.insertText(text, format);
 }
 
+void addTextTable(QTextCursor& cursor, const QVector<QStringList>& rows) {
+    cursor.insertBlock();
+    QTextTableFormat format;
+    format.setCellPadding(3);
+    format.setBorder(0.5);
+    format.setHeaderRowCount(1);
+    const int columns = rows.isEmpty() ? 0 : int(rows.first().size());
+    QTextTable* table = cursor.insertTable(int(rows.size()), columns, format);
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int col = 0; col < columns; ++col)
+            table->cellAt(r, col).firstCursorPosition().insertText(rows[r].value(col));
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 void addTable(QTextCursor& cursor, const Case& c) {
     const GridText grid;
     QVector<QStringList> rows = {{QStringLiteral("Date"), QStringLiteral("Charged"),
@@ -109,41 +125,20 @@ void addTable(QTextCursor& cursor, const Case& c) {
     }
     rows << QStringList{QStringLiteral("Total"), QString(), QString(), grid.amount(total(c)),
                         QString()};
-    cursor.insertBlock();
-    QTextTableFormat format;
-    format.setCellPadding(3);
-    format.setBorder(0.5);
-    format.setHeaderRowCount(1);
-    QTextTable* table = cursor.insertTable(int(rows.size()), 5, format);
-    for (int r = 0; r < rows.size(); ++r) {
-        for (int col = 0; col < 5; ++col)
-            table->cellAt(r, col).firstCursorPosition().insertText(rows[r][col]);
-    }
-    cursor.movePosition(QTextCursor::End);
+    addTextTable(cursor, rows);
 }
 
-std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName) {
+// What the letter complains of, for its subject line.
+QString subjectOf(const Case& c) {
+    const bool interest = !total(c).isZero();
+    const bool repayment = !c.run->repayments().findings.isEmpty();
+    if (interest && repayment)
+        return QStringLiteral("interest charged and repayment set");
+    return repayment ? QStringLiteral("repayment set") : QStringLiteral("interest charged");
+}
+
+void addInterest(QTextCursor& cursor, const Case& c, const ComplaintDetails& d) {
     const GridText grid;
-    // A detail left blank is a marked placeholder to fill in, never an empty space.
-    const ComplaintDetails d = Complaints::withPlaceholders(c.details);
-    auto doc = std::make_unique<QTextDocument>();
-    QTextCursor cursor(doc.get());
-    cursor.insertText(d.borrowerName);
-    for (const QString& line : d.borrowerAddress.split(QLatin1Char('\n')))
-        addParagraph(cursor, line);
-    addParagraph(cursor, QString());
-    addParagraph(cursor, QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    addParagraph(cursor, QString());
-    addParagraph(cursor, d.lenderName);
-    for (const QString& line : d.lenderAddress.split(QLatin1Char('\n')))
-        addParagraph(cursor, line);
-    addParagraph(cursor, QString());
-    addParagraph(cursor,
-                 QStringLiteral("Loan account %1: interest charged in error").arg(d.accountNumber),
-                 true);
-    addParagraph(cursor, QString());
-    addParagraph(cursor, QStringLiteral("Dear Sir or Madam,"));
-    addParagraph(cursor, QString());
     int raised = 0;
     for (const Posting& p : c.postings)
         raised += p.raised ? 1 : 0;
@@ -167,6 +162,64 @@ std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName
                                 "in all, and to correct the loan's balance accordingly.")
                      .arg(grid.amount(total(c)), grid.date(c.historyEnd), grid.amount(saved),
                           grid.amount(Money::add(total(c), saved).value_or(total(c)))));
+}
+
+// The repayments that fall short of the terms': what happened after each change, the table of
+// the repayments short, and what is asked; the UK's own wording of underfunding where it applies.
+void addRepayments(QTextCursor& cursor, const Case& c, const ComplaintDetails& d, bool also) {
+    const RepaymentCheck::Result& r = c.run->repayments();
+    addParagraph(cursor, QString());
+    addParagraph(cursor, also ? QStringLiteral("I also complain that the repayment you set does "
+                                               "not repay the loan within its term.")
+                              : QStringLiteral("I complain that the repayment you set on my loan "
+                                               "account %1 does not repay the loan within its "
+                                               "term.")
+                                    .arg(d.accountNumber));
+    for (const RepaymentCheck::Finding& f : r.findings)
+        addParagraph(cursor, RepaymentRendering::sentence(f));
+    QVector<QStringList> rows = {RepaymentRendering::headings()};
+    const QVector<QStringList> all = RepaymentRendering::rows(r);
+    const Money tolerance = RepaymentCheck::tolerance(c.run->snapshot().repaymentTerms.rounding);
+    for (qsizetype i = 0; i < r.rows.size() && i < all.size(); ++i)
+        if (r.rows[i].shortfall && *r.rows[i].shortfall > tolerance)
+            rows << all[i];
+    addTextTable(cursor, rows);
+    addParagraph(cursor, QString());
+    addParagraph(cursor, d.country == ComplaintCountry::UnitedKingdom
+                             ? RepaymentRendering::underfundedWording()
+                             : QStringLiteral("I ask you to recalculate the repayment over the "
+                                              "remaining term as the loan's terms require, to "
+                                              "tell me the shortfall it has left, and to put it "
+                                              "right without cost to me."));
+}
+
+std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName) {
+    const GridText grid;
+    // A detail left blank is a marked placeholder to fill in, never an empty space.
+    const ComplaintDetails d = Complaints::withPlaceholders(c.details);
+    auto doc = std::make_unique<QTextDocument>();
+    QTextCursor cursor(doc.get());
+    cursor.insertText(d.borrowerName);
+    for (const QString& line : d.borrowerAddress.split(QLatin1Char('\n')))
+        addParagraph(cursor, line);
+    addParagraph(cursor, QString());
+    addParagraph(cursor, QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    addParagraph(cursor, QString());
+    addParagraph(cursor, d.lenderName);
+    for (const QString& line : d.lenderAddress.split(QLatin1Char('\n')))
+        addParagraph(cursor, line);
+    addParagraph(cursor, QString());
+    addParagraph(cursor,
+                 QStringLiteral("Loan account %1: %2 in error")
+                     .arg(d.accountNumber, subjectOf(c)),
+                 true);
+    addParagraph(cursor, QString());
+    addParagraph(cursor, QStringLiteral("Dear Sir or Madam,"));
+    addParagraph(cursor, QString());
+    if (!total(c).isZero())
+        addInterest(cursor, c, d);
+    if (!c.run->repayments().findings.isEmpty())
+        addRepayments(cursor, c, d, !total(c).isZero());
     if (const QString paragraph = Complaints::countryParagraph(d.country); !paragraph.isEmpty()) {
         addParagraph(cursor, QString());
         addParagraph(cursor, paragraph);
@@ -176,12 +229,16 @@ std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName
     addParagraph(cursor,
                  QStringLiteral("1. %1: the summary of the interest charged and due, the report, "
                                 "the working of each posting raised, the rate periods used and "
-                                "where each came from%2, the list of statements, and the method "
+                                "where each came from%2%3, the list of statements, and the method "
                                 "and conventions of the calculation.")
-                     .arg(evidenceName, c.passOnText.isEmpty()
-                                            ? QString()
-                                            : QStringLiteral(", the changes of the reference "
-                                                             "rate passed on")));
+                     .arg(evidenceName,
+                          c.passOnText.isEmpty() ? QString()
+                                                 : QStringLiteral(", the changes of the reference "
+                                                                  "rate passed on"),
+                          c.run->repayments().findings.isEmpty()
+                              ? QString()
+                              : QStringLiteral(", the repayments taken beside those the terms "
+                                               "require")));
     addParagraph(cursor, QString());
     addParagraph(cursor, QStringLiteral("Yours faithfully,"));
     addParagraph(cursor, QString());
@@ -211,6 +268,10 @@ QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
         pages << PrintedReport::Content::TextPage{
             QStringLiteral("Changes of the reference passed on"),
             c.passOnText.split(QLatin1Char('\n'))};
+    if (!c.run->repayments().findings.isEmpty())
+        pages << PrintedReport::Content::TextPage{
+            QStringLiteral("Repayments taken and required"),
+            RepaymentRendering::text(c.run->repayments()).split(QLatin1Char('\n'))};
     pages << PrintedReport::Content::TextPage{
         QStringLiteral("Statements"),
         c.statements.size() > 1
@@ -293,6 +354,9 @@ Money interestSaved(const Case& c) {
 }
 
 QString noLetter(const Case& c) {
+    // A repayment that falls short of the terms' is a complaint of its own.
+    if (!c.run->repayments().findings.isEmpty())
+        return QString();
     if (c.postings.isEmpty())
         return QStringLiteral("the lender charged no posting more than its interest due: there "
                               "is nothing to complain of");

@@ -209,6 +209,8 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
     out += sentence(s) + QLatin1Char('\n');
     if (!basis.ratesNote.isEmpty())
         out += basis.ratesNote + QLatin1Char('\n');
+    if (!basis.repaymentVerdict.isEmpty())
+        out += basis.repaymentVerdict + QLatin1Char('\n');
     if (s.hasRates)
         out += ratesLine(s) + QLatin1Char('\n');
     out += QLatin1Char('\n');

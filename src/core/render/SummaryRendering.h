@@ -22,6 +22,9 @@ struct Basis {
     // Whose rates the interest due is worked under, when not the stored rate periods: said
     // under the sentence.
     QString ratesNote;
+    // Whether the repayments fall short of those the loan's repayment terms require: said under
+    // the sentence too ("" without a finding).
+    QString repaymentVerdict;
 };
 
 // "Over 40 years your lender charged 1,234.56 more interest than these figures give, more in 30

@@ -266,12 +266,12 @@ std::optional<int> repaymentsNeeded(Money balance, long double periodic, Money r
 }
 
 std::optional<Money> leftAfter(Money balance, long double periodic, Money repayment, int n) {
-    const long double b = (long double)(balance.raw()) / Money::Scale;
-    const long double p = (long double)(repayment.raw()) / Money::Scale;
-    const long double growth = std::pow(1.0L + periodic, (long double)n);
-    const long double left =
-        periodic == 0.0L ? b - p * n : b * growth - p * (growth - 1.0L) / periodic;
-    return rounded(left, Rounding::NearestCent);
+    // Period by period, each period's interest posted in cents as a lender posts it.
+    long double owed = std::round((long double)(balance.raw()) / (Money::Scale / 100));
+    const long double paid = std::round((long double)(repayment.raw()) / (Money::Scale / 100));
+    for (int k = 0; k < n && std::fabs(owed) < MostAmount * 100; ++k)
+        owed += std::round(owed * periodic) - paid;
+    return rounded(owed / 100.0L, Rounding::NearestCent);
 }
 
 QString formula() {

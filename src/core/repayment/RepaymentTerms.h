@@ -88,8 +88,8 @@ std::optional<Money> level(Money balance, long double periodic, int n, Rounding 
 // How many repayments of `repayment` repay `balance` at `periodic` a period; nullopt when it
 // never does (the repayment no more than the interest).
 std::optional<int> repaymentsNeeded(Money balance, long double periodic, Money repayment);
-// What is left of `balance` after `n` repayments of `repayment` at `periodic` a period (below
-// zero: repaid with this much over), to the cent.
+// What is left of `balance` after `n` repayments of `repayment` at `periodic` a period, each
+// period's interest in cents (below zero: repaid with this much over).
 std::optional<Money> leftAfter(Money balance, long double periodic, Money repayment, int n);
 
 // The formula as the window and the manual say it.

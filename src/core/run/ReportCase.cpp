@@ -1,5 +1,7 @@
 #include "ReportCase.h"
 
+#include "render/RepaymentRendering.h"
+
 ReportCase::ReportCase(std::shared_ptr<const AccountSnapshot> snapshot,
                        const CalculationBasis& basis, bool recordWorking)
     : m_snapshot(std::move(snapshot)), m_basis(basis), m_owedAsked(basis.owedRates()),
@@ -22,6 +24,8 @@ ReportCase::ReportCase(std::shared_ptr<const AccountSnapshot> snapshot,
         m_diagnosisInputs = Diagnosis::inputsOf(in, *m_snapshot->terms, m_basis);
         m_diagnosisInputs->rates = m_rates;
     }
+    // Without terms nothing is worked; with them the verdict is said beside the interest's.
+    m_repayments = RepaymentCheck::check(repaymentInputs());
 }
 
 void ReportCase::useOwedRates() {
@@ -50,6 +54,7 @@ SummaryRendering::Basis ReportCase::shownBasis(const QString& account) const {
     b.calculation = m_basis;
     if (m_basis.owedRates())
         b.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
+    b.repaymentVerdict = RepaymentRendering::verdict(m_repayments);
     return b;
 }
 
@@ -92,12 +97,10 @@ RepaymentCheck::Inputs ReportCase::repaymentInputs() const {
             m_snapshot->inputs.offset};
 }
 
-const RepaymentCheck::Result& ReportCase::repayments() {
-    if (!m_repayments)
-        m_repayments = RepaymentCheck::check(repaymentInputs());
-    return *m_repayments;
+const RepaymentCheck::Result& ReportCase::repayments() const {
+    return m_repayments;
 }
 
-Payoff::Result ReportCase::payoff(Money extra) {
+Payoff::Result ReportCase::payoff(Money extra) const {
     return Payoff::project(repaymentInputs(), repayments(), extra);
 }

@@ -66,8 +66,8 @@ public:
     // The repayments taken beside those the account's repayment terms require (empty without
     // terms), and when the loan will be paid off at them, with `extra` added to each.
     RepaymentCheck::Inputs repaymentInputs() const;
-    const RepaymentCheck::Result& repayments();
-    Payoff::Result payoff(Money extra = Money());
+    const RepaymentCheck::Result& repayments() const;
+    Payoff::Result payoff(Money extra = Money()) const;
 
 private:
     void useOwedRates();
@@ -89,5 +89,5 @@ private:
     std::optional<std::optional<InterestSummary::Summary>> m_summary;
     std::optional<QVector<TermsCheck::PassOnSection>> m_passOn;
     std::optional<Diagnosis::Result> m_diagnosis;
-    std::optional<RepaymentCheck::Result> m_repayments;
+    RepaymentCheck::Result m_repayments;
 };

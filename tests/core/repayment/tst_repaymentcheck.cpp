@@ -4,6 +4,9 @@
 #include "engine/InterestEngine.h"
 #include "repayment/Payoff.h"
 #include "repayment/RepaymentCheck.h"
+#include "support/AccountFixture.h"
+#include "support/ChargedAccount.h"
+#include "support/ReportTool.h"
 
 #include <QTest>
 
@@ -112,6 +115,7 @@ private slots:
     void payoff();
     void termsRefused_data();
     void termsRefused();
+    void reportTool();
 };
 
 void TestRepaymentCheck::findings_data() {
@@ -298,6 +302,51 @@ void TestRepaymentCheck::termsRefused() {
     if (overlapping)
         t.interestOnly = {{Start, Start.addYears(2)}, {Start.addYears(1), Start.addYears(3)}};
     QCOMPARE(!Repayments::refusal(t).isEmpty(), refused);
+}
+
+// The tool prints the check and the payoff from terms given for the run; the account is read only.
+void TestRepaymentCheck::reportTool() {
+    AccountFixture fixture;
+    const QString path = fixture.newAccount();
+    const Loan l = loan(Lender::Kept, 24, 12);
+    ChargedAccount::writeRows(path, l.in.history);
+    AccountFixture::exec(path, "insert into tblInterestChanges (ValidFrom, ValidTo, InterestRate) "
+                               "values ('2020-01-01', '2020-12-31', 5), "
+                               "('2021-01-01', '2099-12-31', 6)");
+    const QByteArray before = AccountFixture::sha256(path);
+    const QStringList run = {path, "--method", "2", "--day-count", "30360", "--rounding",
+                             "posting", "--rest", "period"};
+    const QStringList terms = {"--first-repayment", "2020-02-01", "--term", "300"};
+
+    const Run none = report(run + QStringList{"--repayments"});
+    QCOMPARE(none.status, 1);
+    QVERIFY2(none.err.contains("no repayment terms"), qPrintable(none.err));
+
+    const Run csv = report(run + terms + QStringList{"--repayments", "--format", "csv"});
+    QCOMPARE(csv.status, 0);
+    const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), "date,rate,balance,remaining,required,taken,shortfall");
+    QCOMPARE(lines.size(), 25);
+    QCOMPARE(lines.value(1), "2020-02-01,5.000,100000.00,299,584.59,584.59,0.00");
+    QCOMPARE(lines.value(13), "2021-02-01,6.000,97938.10,287,642.45,584.59,57.86");
+
+    const Run diagnosis = report(run + terms + QStringList{"--diagnose", "--format", "csv"});
+    QCOMPARE(diagnosis.status, 0);
+    QVERIFY2(diagnosis.out.contains(
+                 "repayment-not-recalculated,2021-01-01,2022-01-01,12,2021-01-01,57.86\n"),
+             qPrintable(diagnosis.out));
+
+    const Run payoff =
+        report(run + terms + QStringList{"--payoff", "--extra", "100", "--format", "csv"});
+    QCOMPARE(payoff.status, 0);
+    QVERIFY2(payoff.out.startsWith("payoff_date,balance_left,months_to_spare,new_payoff_date,"
+                                   "interest_saved\n2051-06-01,37096.5"),
+             qPrintable(payoff.out));
+    const Run refused = report(run + QStringList{"--payoff", "--first-repayment", "2020-02-01",
+                                                 "--last-repayment", "2019-01-01"});
+    QCOMPARE(refused.status, 1);
+    QFile::copy(path, "/tmp/rtest/acct.mdb");
+    QCOMPARE(AccountFixture::sha256(path), before);
 }
 
 QTEST_GUILESS_MAIN(TestRepaymentCheck)
