@@ -1,6 +1,7 @@
 // The repayment the lender took beside the one the terms require, on loans charged
 // balance x rate / 12 each month (posting-period rest, 30/360, rounded at the posting), and the
 // payoff projected from the history's end against an amortisation worked here month by month.
+#include "complaint/Complaint.h"
 #include "engine/InterestEngine.h"
 #include "repayment/Payoff.h"
 #include "repayment/RepaymentCheck.h"
@@ -116,6 +117,8 @@ private slots:
     void termsRefused_data();
     void termsRefused();
     void reportTool();
+    void letter_data();
+    void letter();
 };
 
 void TestRepaymentCheck::findings_data() {
@@ -345,8 +348,44 @@ void TestRepaymentCheck::reportTool() {
     const Run refused = report(run + QStringList{"--payoff", "--first-repayment", "2020-02-01",
                                                  "--last-repayment", "2019-01-01"});
     QCOMPARE(refused.status, 1);
-    QFile::copy(path, "/tmp/rtest/acct.mdb");
     QCOMPARE(AccountFixture::sha256(path), before);
+}
+
+void TestRepaymentCheck::letter_data() {
+    QTest::addColumn<int>("lender");
+    QTest::addColumn<int>("country");
+    QTest::newRow("recalculated right") << int(Lender::Right) << int(ComplaintCountry::Australia);
+    QTest::newRow("kept, Australia") << int(Lender::Kept) << int(ComplaintCountry::Australia);
+    QTest::newRow("kept, UK") << int(Lender::Kept) << int(ComplaintCountry::UnitedKingdom);
+}
+
+// A repayment short of the terms' is a complaint of its own, with its table; the UK's letter
+// says the mortgage is underfunded.
+void TestRepaymentCheck::letter() {
+    QFETCH(int, lender);
+    QFETCH(int, country);
+    const Loan l = loan(Lender(lender), 24, 12);
+    auto snapshot = std::make_shared<AccountSnapshot>();
+    snapshot->inputs.history = l.in.history;
+    snapshot->inputs.rates = l.in.rates;
+    snapshot->inputs.conventions = l.in.basis.conventions;
+    snapshot->terms = TermsStore::Stored();
+    snapshot->repaymentTerms = l.in.terms;
+    snapshot->details.country = ComplaintCountry(country);
+    auto run = std::make_shared<ReportCase>(snapshot, l.in.basis);
+    QString error;
+    const std::optional<Complaint::Case> c = Complaint::prepare(run, "HomeLoan1.mdb", &error);
+    QVERIFY2(c, qPrintable(error));
+    const bool kept = lender == int(Lender::Kept);
+    QCOMPARE(Complaint::noLetter(*c).isEmpty(), kept);
+    QCOMPARE(run->shownBasis({}).repaymentVerdict.isEmpty(), !kept);
+    if (!kept)
+        return;
+    const QString text = Complaint::letterText(*c, "evidence.pdf");
+    QVERIFY2(text.contains("repayment set in error"), qPrintable(text));
+    QVERIFY(text.contains("kept the repayment of 584.59 where 642.45 is required"));
+    QVERIFY(text.contains("97,938.10"));
+    QCOMPARE(text.contains("underfunded"), country == int(ComplaintCountry::UnitedKingdom));
 }
 
 QTEST_GUILESS_MAIN(TestRepaymentCheck)
