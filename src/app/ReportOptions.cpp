@@ -884,9 +884,10 @@ const char* const SeriesListHelp =
 
 const char* const ExitStatus =
     "\n"
-    "Exit status: 0 report written, 1 usage error, 2 account unreadable, report not written\n"
-    "or no interest posting on the --explain DATE, or no rate could be proposed, or no\n"
-    "posting to complain of, or --terms that do not read or cannot be worked, or the\n"
+    "Exit status: 0 report written, 1 usage error (repayment terms given that cannot stand,\n"
+    "or none kept or given for --repayments or --payoff among them), 2 account unreadable,\n"
+    "report not written or no interest posting on the --explain DATE, or no rate could be\n"
+    "proposed, or no posting (and no repayment short of the terms') to complain of, or --terms that do not read or cannot be worked, or the\n"
     "costs of --reference past their limit, or a file to write refused: the account itself\n"
     "or a link to it, any symbolic link, a folder, pipe or device, another account file,\n"
     "or one file named for two outputs (nothing is written then).\n"
