@@ -44,14 +44,32 @@ private:
     Money m_opening;
 };
 
-std::optional<Rate> rateOn(const QVector<RatePeriod>& rates, const QDate& day) {
-    std::optional<Rate> rate;
-    for (const RatePeriod& p : rates)
-        if (p.interestRate && p.validFrom.isValid() && p.validTo.isValid() && p.validFrom <= day &&
-            day <= p.validTo)
-            rate = p.interestRate;
-    return rate;
-}
+// The rate in force on a day: the period that starts last on or before it, while it lasts. Sorted
+// once, so that an account of many thousand periods is looked up in steps of its logarithm.
+class RatesInForce {
+public:
+    explicit RatesInForce(const QVector<RatePeriod>& rates) {
+        for (const RatePeriod& p : rates)
+            if (p.interestRate && p.validFrom.isValid() && p.validTo.isValid())
+                m_periods.append(p);
+        std::stable_sort(m_periods.begin(), m_periods.end(),
+                         [](const RatePeriod& a, const RatePeriod& b) {
+                             return a.validFrom < b.validFrom;
+                         });
+    }
+    std::optional<Rate> on(const QDate& day) const {
+        const auto after = std::upper_bound(
+            m_periods.begin(), m_periods.end(), day,
+            [](const QDate& d, const RatePeriod& p) { return d < p.validFrom; });
+        if (after == m_periods.begin() || std::prev(after)->validTo < day)
+            return std::nullopt;
+        return std::prev(after)->interestRate;
+    }
+    const QVector<RatePeriod>& periods() const { return m_periods; }
+
+private:
+    QVector<RatePeriod> m_periods;
+};
 
 int datedAfter(const QVector<QDate>& dates, const QDate& day) {
     return int(dates.end() - std::upper_bound(dates.begin(), dates.end(), day));
@@ -82,16 +100,16 @@ std::optional<Money> requiredAt(const Inputs& in, const QVector<QDate>& dates, c
 
 // The days the required repayment is worked out again: the start, each change of the rate and
 // each end of interest only within the term and the history, in date order, one a day.
-QVector<Event> eventsOf(const Inputs& in, const Balances& balances, const QDate& start,
-                        const QDate& termEnd) {
+QVector<Event> eventsOf(const Inputs& in, const RatesInForce& rates, const Balances& balances,
+                        const QDate& start, const QDate& termEnd) {
     QVector<Event> events;
     events.append({Cause::Start, start, {}, {}, 0, std::nullopt});
     const QDate until = std::min(termEnd, balances.last());
-    for (const RatePeriod& p : in.rates) {
-        if (!p.validFrom.isValid() || p.validFrom <= start || p.validFrom > until)
+    for (const RatePeriod& p : rates.periods()) {
+        if (p.validFrom <= start || p.validFrom > until)
             continue;
-        const std::optional<Rate> now = rateOn(in.rates, p.validFrom);
-        const std::optional<Rate> before = rateOn(in.rates, p.validFrom.addDays(-1));
+        const std::optional<Rate> now = rates.on(p.validFrom);
+        const std::optional<Rate> before = rates.on(p.validFrom.addDays(-1));
         if (now && before && *now != *before)
             events.append({Cause::RateChange, p.validFrom, {}, {}, 0, std::nullopt});
     }
@@ -109,10 +127,11 @@ QVector<Event> eventsOf(const Inputs& in, const Balances& balances, const QDate&
 // The interest due posted over a repayment's period, from the day after the one before.
 std::optional<Money> interestOver(const Inputs& in, const QDate& after, const QDate& upTo) {
     std::optional<Money> sum;
-    for (const ReportLine& line : in.lines)
-        if (line.kind == ReportLine::Kind::Interest && line.date > after && line.date <= upTo &&
-            line.interestDue)
-            sum = Money::add(sum.value_or(Money()), *line.interestDue);
+    auto line = std::upper_bound(in.lines.begin(), in.lines.end(), after,
+                                 [](const QDate& d, const ReportLine& l) { return d < l.date; });
+    for (; line != in.lines.end() && line->date <= upTo; ++line)
+        if (line->kind == ReportLine::Kind::Interest && line->interestDue)
+            sum = Money::add(sum.value_or(Money()), *line->interestDue);
     return sum;
 }
 
@@ -134,13 +153,18 @@ QVector<Deposit> depositsOf(const Inputs& in) {
 // Takes for each repayment the deposit nearest its date within the days allowed, each once.
 void takeRepayments(const Inputs& in, QVector<Row>& rows, QVector<Deposit>& deposits) {
     const int within = takenWithin(in.terms.frequency);
+    std::stable_sort(deposits.begin(), deposits.end(),
+                     [](const Deposit& a, const Deposit& b) { return a.date < b.date; });
     for (Row& row : rows) {
         Deposit* best = nullptr;
         qint64 bestDays = within + 1;
-        for (Deposit& d : deposits) {
-            const qint64 days = std::abs(row.date.daysTo(d.date));
-            if (!d.taken && !d.unticked && days < bestDays) {
-                best = &d;
+        auto d = std::lower_bound(
+            deposits.begin(), deposits.end(), row.date.addDays(-within),
+            [](const Deposit& deposit, const QDate& day) { return deposit.date < day; });
+        for (; d != deposits.end() && d->date <= row.date.addDays(within); ++d) {
+            const qint64 days = std::abs(row.date.daysTo(d->date));
+            if (!d->taken && !d->unticked && days < bestDays) {
+                best = &*d;
                 bestDays = days;
             }
         }
@@ -155,15 +179,15 @@ void takeRepayments(const Inputs& in, QVector<Row>& rows, QVector<Deposit>& depo
     }
 }
 
-QVector<Row> rowsOf(const Inputs& in, const Balances& balances, const QVector<QDate>& dates,
-                    const QVector<Event>& events) {
+QVector<Row> rowsOf(const Inputs& in, const RatesInForce& rates, const Balances& balances,
+                    const QVector<QDate>& dates, const QVector<Event>& events) {
     QVector<Row> rows;
     rows.reserve(dates.size());
     const QDate through = balances.last().addDays(takenWithin(in.terms.frequency));
     for (qsizetype k = 0; k < dates.size() && dates[k] <= through; ++k) {
         Row row;
         row.date = dates[k];
-        row.rate = rateOn(in.rates, row.date).value_or(Rate());
+        row.rate = rates.on(row.date).value_or(Rate());
         row.balance = balances.owedAfter(row.date.addDays(-1)).value_or(Money());
         row.remaining = int(dates.size() - k - 1);
         row.interestOnly = in.terms.interestOnlyOn(row.date);
@@ -258,10 +282,11 @@ Result check(const Inputs& in) {
     if (dates.isEmpty())
         return result;
     const QDate start = std::max(balances.first(), dates.first().addDays(-1));
-    QVector<Event> events = eventsOf(in, balances, start, dates.last());
+    const RatesInForce rates(in.rates);
+    QVector<Event> events = eventsOf(in, rates, balances, start, dates.last());
     for (qsizetype i = 0; i < events.size(); ++i) {
         Event& e = events[i];
-        e.rate = rateOn(in.rates, e.date).value_or(Rate());
+        e.rate = rates.on(e.date).value_or(Rate());
         e.balance = balances.owedAfter(e.date).value_or(Money());
         e.remaining = datedAfter(dates, e.date);
         e.required = requiredAt(in, dates, e, balances.first() < dates.first());
@@ -275,7 +300,7 @@ Result check(const Inputs& in) {
         }
     }
     result.termEnd = dates.last();
-    result.rows = rowsOf(in, balances, dates, events);
+    result.rows = rowsOf(in, rates, balances, dates, events);
     result.deposits = depositsOf(in);
     takeRepayments(in, result.rows, result.deposits);
     for (qsizetype i = 0; i < events.size(); ++i) {
