@@ -238,7 +238,8 @@ int printRepayments(const Options& o, ReportCase& c, QStringList notices) {
     const RepaymentCheck::Result& r = c.repayments();
     notices << c.engineNotices() << r.notices;
     if (o.mode == Mode::Repayments) {
-        printOut(o.csv ? RepaymentRendering::csv(r) : RepaymentRendering::text(r).toUtf8());
+        printOut(o.csv ? RepaymentRendering::csv(r)
+                       : RepaymentRendering::text(r, c.snapshot().repaymentTerms.stated).toUtf8());
     } else {
         const Payoff::Result p = c.payoff(o.extra.value_or(Money()));
         if (o.csv) {

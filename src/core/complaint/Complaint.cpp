@@ -271,7 +271,8 @@ QVector<PrintedReport::Content::TextPage> appendix(const Case& c) {
     if (!c.run->repayments().findings.isEmpty())
         pages << PrintedReport::Content::TextPage{
             QStringLiteral("Repayments taken and required"),
-            RepaymentRendering::text(c.run->repayments()).split(QLatin1Char('\n'))};
+            RepaymentRendering::text(c.run->repayments(), c.run->snapshot().repaymentTerms.stated)
+                .split(QLatin1Char('\n'))};
     pages << PrintedReport::Content::TextPage{
         QStringLiteral("Statements"),
         c.statements.size() > 1

@@ -154,10 +154,21 @@ QByteArray csv(const RepaymentCheck::Result& r) {
     return out;
 }
 
-QString text(const RepaymentCheck::Result& r) {
+QString statedLine(const RepaymentCheck::Result& r, const std::optional<Money>& stated) {
+    if (!stated || r.events.isEmpty() || !r.events.first().required ||
+        *r.events.first().required == *stated)
+        return {};
+    const GridText grid;
+    return tr("The lender stated a repayment of %1 at the start; the terms require %2.")
+        .arg(grid.amount(*stated), grid.amount(*r.events.first().required));
+}
+
+QString text(const RepaymentCheck::Result& r, const std::optional<Money>& stated) {
     QVector<QStringList> table{headings()};
     table += rows(r);
     QString out = alignedTable(table);
+    if (const QString line = statedLine(r, stated); !line.isEmpty())
+        out += QLatin1Char('\n') + line + QLatin1Char('\n');
     for (const RepaymentCheck::Finding& f : r.findings)
         out += QLatin1Char('\n') + sentence(f) + QLatin1Char('\n');
     if (r.findings.isEmpty() && !r.rows.isEmpty())

@@ -33,8 +33,12 @@ QVector<QStringList> rows(const RepaymentCheck::Result& r);
 // "date,rate,balance,remaining,required,taken,shortfall", one record a repayment: ISO dates,
 // plain decimals, empty cells empty; the same in every locale.
 QByteArray csv(const RepaymentCheck::Result& r);
-// The table as aligned text under its headings, then the findings' sentences.
-QString text(const RepaymentCheck::Result& r);
+// Where the lender stated a repayment at the start other than the one the terms require, says
+// so; "" otherwise.
+QString statedLine(const RepaymentCheck::Result& r, const std::optional<Money>& stated);
+// The table as aligned text under its headings, the stated repayment's line, then the findings'
+// sentences.
+QString text(const RepaymentCheck::Result& r, const std::optional<Money>& stated = {});
 
 // "The loan is paid off on 1/3/2044, 10 months before the term ends on 1/1/2045 ..."
 QStringList payoffLines(const Payoff::Result& p, const QDate& termEnd);

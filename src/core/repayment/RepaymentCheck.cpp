@@ -80,14 +80,11 @@ long double periodicOf(const Inputs& in, Rate rate) {
 }
 
 // The required repayment from an event on, or none while interest only.
-std::optional<Money> requiredAt(const Inputs& in, const QVector<QDate>& dates, const Event& e,
-                                bool atLoanStart) {
+std::optional<Money> requiredAt(const Inputs& in, const QVector<QDate>& dates, const Event& e) {
     const QVector<QDate>::const_iterator next =
         std::upper_bound(dates.begin(), dates.end(), e.date);
     if (next == dates.end() || in.terms.interestOnlyOn(*next))
         return std::nullopt;
-    if (e.cause == Cause::Start && atLoanStart && in.terms.stated)
-        return in.terms.stated;
     if (e.cause == Cause::Start && in.terms.termKind == Repayments::TermKind::InitialRate) {
         const Rate both = e.rate + in.terms.initialRate;
         const long double amount = (long double)(e.balance.raw()) / Money::Scale;
@@ -289,7 +286,7 @@ Result check(const Inputs& in) {
         e.rate = rates.on(e.date).value_or(Rate());
         e.balance = balances.owedAfter(e.date).value_or(Money());
         e.remaining = datedAfter(dates, e.date);
-        e.required = requiredAt(in, dates, e, balances.first() < dates.first());
+        e.required = requiredAt(in, dates, e);
         // An initial repayment rate fixes the term: the repayments it needs from the start.
         if (i == 0 && in.terms.termKind == Repayments::TermKind::InitialRate && e.required) {
             const std::optional<int> n =

@@ -40,7 +40,7 @@ struct Terms {
     Rate initialRate;    // TermKind::InitialRate: per cent a year of the amount
     Frequency frequency = Frequency::Monthly;
     QVector<InterestOnly> interestOnly;
-    std::optional<Money> stated; // the repayment the lender stated at the start
+    std::optional<Money> stated; // the repayment the lender stated at the start, shown beside
     Rounding rounding = Rounding::NearestCent;
     QVector<qint64> unticked; // deposits of the history not to take as repayments
 
