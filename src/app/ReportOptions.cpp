@@ -409,10 +409,14 @@ const CommandLine::Tool<Given> ReportTool{
                   "charge of at least two postings to the cent. As CSV\n"
                   "\"explanation,from,to,postings,parameter,amount\": explanation one of\n"
                   "offset-not-counted, rate-change-moved, reference-not-passed-on, rate-kept,\n"
-                  "credits-late, day-count, rounding; parameter the first day not counted, the\n"
-                  "days moved (+ late), the change's date (with \"late N\" or \"short X\"),\n"
-                  "or the day count and rounding; amount the charges less the interest due\n"
-                  "over the span"},
+                  "credits-late, day-count, rounding, rest; parameter the first day not\n"
+                  "counted, the days moved (+ late), the change's date (with \"late N\" or\n"
+                  "\"short X\"), the day count and rounding, or the rest; amount the charges\n"
+                  "less the interest due over the span. With repayment terms, a row\n"
+                  "repayment-not-recalculated or interest-only-kept for each change after which\n"
+                  "the repayment taken fell short of the one required (from the change to the\n"
+                  "last repayment short; postings the repayments short; parameter the change's\n"
+                  "date; amount the shortfall a repayment)"},
          setFlag<&Options::diagnose>},
         {{.name = "complaint",
           .value = "LETTER.odt",
