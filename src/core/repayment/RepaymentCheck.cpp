@@ -203,6 +203,18 @@ QVector<Row> rowsOf(const Inputs& in, const RatesInForce& rates, const Balances&
     return rows;
 }
 
+// Whether the repayment taken is the level one over more repayments than remain: any smaller
+// repayment needs more of them, so it counts only where it is that one to the rounding's step.
+bool overMore(const Inputs& in, const Event& e, const Finding& f, Money tol) {
+    if (!f.over || *f.over <= e.remaining)
+        return false;
+    const std::optional<Money> level =
+        Repayments::level(e.balance, periodicOf(in, e.rate), *f.over, in.terms.rounding);
+    const std::optional<Money> gap = level ? Money::subtract(f.taken, *level) : std::nullopt;
+    const std::optional<Money> size = gap ? gap->magnitude() : std::nullopt;
+    return size && *size <= tol;
+}
+
 std::optional<Finding> findingAfter(const Inputs& in, const QVector<Row>& rows, const Event& e,
                                     const QDate& nextEvent) {
     if (!e.required)
@@ -245,7 +257,7 @@ std::optional<Finding> findingAfter(const Inputs& in, const QVector<Row>& rows, 
         f.kind = FindingKind::InterestOnlyKept;
     else if (e.cause != Cause::Start && gap && gap->magnitude() <= tol)
         f.kind = FindingKind::NotRecalculated;
-    else if (f.over && *f.over > e.remaining)
+    else if (overMore(in, e, f, tol))
         f.kind = FindingKind::OverMoreRepayments;
     else
         f.kind = FindingKind::TookLess;

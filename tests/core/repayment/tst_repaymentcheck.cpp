@@ -17,7 +17,7 @@ namespace {
 
 using RepaymentCheck::FindingKind;
 
-enum class Lender { Right, Kept, OverFull, InterestOnlyKept };
+enum class Lender { Right, Kept, OverFull, InterestOnlyKept, Short };
 
 const QDate Start(2020, 1, 1);
 
@@ -79,6 +79,8 @@ Loan loan(Lender lender, int months, int changeAfter, int interestOnly = 0) {
             repayment = annuityCents(owed, 6, 300 - changeAfter);
         if (k == changeAfter + 1 && changeAfter > 0 && lender == Lender::OverFull)
             repayment = annuityCents(owed, 6, 300);
+        if (k == changeAfter + 1 && changeAfter > 0 && lender == Lender::Short)
+            repayment = annuityCents(owed, 6, 300 - changeAfter) - 1234;
         const bool onlyInterest = k <= interestOnly || lender == Lender::InterestOnlyKept;
         const qint64 paid = onlyInterest ? interest : repayment;
         if (k == interestOnly + 1 && lender != Lender::InterestOnlyKept && interestOnly > 0)
@@ -133,6 +135,8 @@ void TestRepaymentCheck::findings_data() {
     QTest::newRow("over the whole term again")
         << int(Lender::OverFull) << 0 << 1 << int(FindingKind::OverMoreRepayments)
         << qint64(64245 - annuityCents(9'793'810, 6, 300));
+    QTest::newRow("less than required")
+        << int(Lender::Short) << 0 << 1 << int(FindingKind::TookLess) << qint64(1234);
     QTest::newRow("interest only ended right") << int(Lender::Right) << 12 << 0 << 0 << qint64(0);
     QTest::newRow("interest only kept") << int(Lender::InterestOnlyKept) << 12 << 1
                                         << int(FindingKind::InterestOnlyKept) << qint64(-1);
