@@ -2,6 +2,7 @@
 // balance x rate / 12 each month (posting-period rest, 30/360, rounded at the posting), and the
 // payoff projected from the history's end against an amortisation worked here month by month.
 #include "complaint/Complaint.h"
+#include "data/AccountConnection.h"
 #include "engine/InterestEngine.h"
 #include "repayment/Payoff.h"
 #include "repayment/RepaymentCheck.h"
@@ -121,6 +122,8 @@ private slots:
     void reportTool();
     void letter_data();
     void letter();
+    void keptInTheAccount_data();
+    void keptInTheAccount();
 };
 
 void TestRepaymentCheck::findings_data() {
@@ -390,6 +393,49 @@ void TestRepaymentCheck::letter() {
     QVERIFY(text.contains("kept the repayment of 584.59 where 642.45 is required"));
     QVERIFY(text.contains("97,938.10"));
     QCOMPARE(text.contains("underfunded"), country == int(ComplaintCountry::UnitedKingdom));
+}
+
+void TestRepaymentCheck::keptInTheAccount_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("as written") << QString() << QString();
+    QTest::newRow("term unreadable") << "RepaymentTerm" << "count many";
+    QTest::newRow("frequency unknown") << "RepaymentFrequency" << "daily";
+    QTest::newRow("interest only backwards") << "RepaymentInterestOnly"
+                                             << "2022-01-01/2021-01-01";
+    QTest::newRow("stated not an amount") << "RepaymentStated" << "lots";
+}
+
+// Terms read back as written, whatever the language; a stored value that does not read leaves
+// none, and says so.
+void TestRepaymentCheck::keptInTheAccount() {
+    QFETCH(QString, setting);
+    QFETCH(QString, value);
+    AccountFixture fixture;
+    const QString path = fixture.newAccount();
+    AccountConnection connection;
+    QVERIFY(connection.open(path));
+    Repayments::Terms t;
+    t.firstRepayment = QDate(2020, 2, 29);
+    t.termKind = Repayments::TermKind::InitialRate;
+    t.initialRate = *Rate::parse(u"2.5");
+    t.frequency = Repayments::Frequency::Fortnightly;
+    t.interestOnly = {{QDate(2020, 2, 29), QDate(2021, 2, 28)}};
+    t.stated = cents(123456);
+    t.rounding = Repayments::Rounding::UpToDollar;
+    t.unticked = {7, 12};
+    QString error;
+    QVERIFY2(Repayments::write(connection.database(), t, &error), qPrintable(error));
+    if (!setting.isEmpty())
+        QVERIFY(AccountStore::writeSetting(connection.database(), setting, value, &error));
+    QString notice;
+    const Repayments::Terms back = Repayments::read(connection.database(), &notice);
+    QCOMPARE(back == t, setting.isEmpty());
+    QCOMPARE(notice.isEmpty(), setting.isEmpty());
+    QCOMPARE(back.isSet(), setting.isEmpty());
+    // Cleared, the account has none again.
+    QVERIFY(Repayments::write(connection.database(), Repayments::Terms(), &error));
+    QVERIFY(!Repayments::read(connection.database(), &notice).isSet());
 }
 
 QTEST_GUILESS_MAIN(TestRepaymentCheck)
