@@ -367,12 +367,17 @@ bool RepaymentTermsWindow::readInterestOnly(Repayments::Terms& t, QString* probl
         const QString to = cellText(interestOnlyGrid, row, 1);
         if (from.isEmpty() && to.isEmpty())
             continue; // a row added and never typed in
+        if (from.isEmpty() || to.isEmpty()) {
+            *problem = tr("The interest-only period in row %1 needs the day it starts and the "
+                          "day it ends.")
+                           .arg(row + 1);
+            return false;
+        }
         Repayments::InterestOnly io{ShortDate::parse(from), ShortDate::parse(to)};
-        const QString& bad = io.from.isValid() ? to : from;
         if (!io.from.isValid() || !io.to.isValid()) {
             *problem = tr("The interest-only period in row %1: '%2' is not a date.")
                            .arg(row + 1)
-                           .arg(bad);
+                           .arg(io.from.isValid() ? to : from);
             return false;
         }
         t.interestOnly.append(io);
@@ -444,6 +449,7 @@ CalculationBasis RepaymentTermsWindow::basis() const {
 
 void RepaymentTermsWindow::refresh() {
     m_case.reset();
+    clearButton->setEnabled(m_stored.isSet());
     if (!m_snapshot) {
         showNoCheck(tr("The account's history cannot be read: the repayments are not checked."));
         return;

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -111,6 +112,7 @@ private slots:
         QCOMPARE(o.label("findingsLabel"), "No repayment terms are kept for this account.");
         QCOMPARE(o.label("payoffLabel"), "No repayment terms are kept for this account.");
         QVERIFY(control<QLineEdit>(o.w, "firstRepaymentEdit")->text().isEmpty());
+        QVERIFY(!control<QPushButton>(o.w, "clearButton")->isEnabled());
         set(o.w, "firstRepaymentEdit", "1/3/2022");
         choose(o.w, "termKindBox", kind);
         // Only the chosen term's input is open.
@@ -169,6 +171,9 @@ private slots:
         QTest::newRow("interest only") << "interestOnly" << "soon"
                                        << "The interest-only period in row 1: 'soon' is not a "
                                           "date.";
+        QTest::newRow("interest only without its end")
+            << "interestOnly" << ""
+            << "The interest-only period in row 1 needs the day it starts and the day it ends.";
     }
     void refusedTermsStoreNothing() {
         QFETCH(QString, edit);
