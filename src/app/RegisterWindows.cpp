@@ -59,8 +59,7 @@ void registerWindows(MDIForm1& main) {
     r.add(
         WindowNames::RateTerms, [](MDIForm1& m) { return new RateTermsWindow(m); }, true);
     r.add(
-        WindowNames::RepaymentTerms, [](MDIForm1& m) { return new RepaymentTermsWindow(m); },
-        true);
+        WindowNames::RepaymentTerms, [](MDIForm1& m) { return new RepaymentTermsWindow(m); }, true);
     r.add(
         WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
     r.add(

@@ -221,16 +221,16 @@ QWidget* RepaymentTermsWindow::createCheckTab() {
 
 QWidget* RepaymentTermsWindow::createDepositsTab() {
     auto* tab = new QWidget(this);
-    depositsGrid = listGrid({tr("Date"), tr("Amount"), tr("Repayment")},
-                            QStringLiteral("depositsGrid"), tr("Deposits taken as repayments"), tab);
+    depositsGrid =
+        listGrid({tr("Date"), tr("Amount"), tr("Repayment")}, QStringLiteral("depositsGrid"),
+                 tr("Deposits taken as repayments"), tab);
     auto* caption = new QLabel(tr("&Deposits taken as repayments:"), tab);
     caption->setBuddy(depositsGrid);
     depositsNoteLabel = wrapped(tab, "depositsNoteLabel");
     depositsNoteLabel->setText(tr("Untick a deposit that is no repayment (a lump sum paid in, a "
                                   "refund): the check then takes none for it. A tick is stored "
                                   "in the account at once."));
-    connect(depositsGrid, &QTableWidget::itemChanged, this,
-            &RepaymentTermsWindow::depositToggled);
+    connect(depositsGrid, &QTableWidget::itemChanged, this, &RepaymentTermsWindow::depositToggled);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(caption);
     layout->addWidget(depositsGrid, 1);

@@ -4,8 +4,8 @@
 // sentence and, in the summary, the verdict; an unticked deposit is no repayment taken.
 #include "data/AccountConnection.h"
 #include "render/RepaymentRendering.h"
-#include "report/SummaryWindow.h"
 #include "repayment/RepaymentTerms.h"
+#include "report/SummaryWindow.h"
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 #include "support/Controls.h"
@@ -100,8 +100,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::newRow("last repayment") << int(TermKind::LastRepayment) << "lastRepaymentEdit"
                                         << "10/3/2037";
-        QTest::newRow("number") << int(TermKind::Count) << "countEdit" << "190";
-        QTest::newRow("initial rate") << int(TermKind::InitialRate) << "initialRateEdit" << "2.5";
+        QTest::newRow("number") << int(TermKind::Count) << "countEdit"
+                                << "190";
+        QTest::newRow("initial rate") << int(TermKind::InitialRate) << "initialRateEdit"
+                                      << "2.5";
     }
     void savedTermsAreStored() {
         QFETCH(int, kind);
@@ -131,7 +133,8 @@ private slots:
         Repayments::Terms expected;
         expected.firstRepayment = QDate(2022, 1, 3);
         expected.termKind = TermKind(kind);
-        expected.lastRepayment = kind == int(TermKind::LastRepayment) ? QDate(2037, 10, 3) : QDate();
+        expected.lastRepayment =
+            kind == int(TermKind::LastRepayment) ? QDate(2037, 10, 3) : QDate();
         expected.count = kind == int(TermKind::Count) ? 190 : 0;
         expected.initialRate = kind == int(TermKind::InitialRate) ? *Rate::parse(u"2.5") : Rate();
         expected.frequency = Repayments::Frequency::Fortnightly;
@@ -156,23 +159,31 @@ private slots:
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("said");
-        QTest::newRow("first repayment") << "firstRepaymentEdit" << "31/31/2022"
+        QTest::newRow("first repayment") << "firstRepaymentEdit"
+                                         << "31/31/2022"
                                          << "The first repayment '31/31/2022' is not a date.";
-        QTest::newRow("no first repayment") << "firstRepaymentEdit" << ""
+        QTest::newRow("no first repayment") << "firstRepaymentEdit"
+                                            << ""
                                             << "Give the first repayment's date.";
-        QTest::newRow("count") << "countEdit" << "many"
+        QTest::newRow("count") << "countEdit"
+                               << "many"
                                << "The number of repayments 'many' is not a whole number.";
-        QTest::newRow("count out of range")
-            << "countEdit" << "0" << "The number of repayments must be from 1 to 2600.";
-        QTest::newRow("stated") << "statedEdit" << "lots"
+        QTest::newRow("count out of range") << "countEdit"
+                                            << "0"
+                                            << "The number of repayments must be from 1 to 2600.";
+        QTest::newRow("stated") << "statedEdit"
+                                << "lots"
                                 << "The repayment stated by the lender 'lots' is not an amount.";
-        QTest::newRow("stated zero") << "statedEdit" << "0"
+        QTest::newRow("stated zero") << "statedEdit"
+                                     << "0"
                                      << "The repayment the lender stated must be above zero.";
-        QTest::newRow("interest only") << "interestOnly" << "soon"
+        QTest::newRow("interest only") << "interestOnly"
+                                       << "soon"
                                        << "The interest-only period in row 1: 'soon' is not a "
                                           "date.";
         QTest::newRow("interest only without its end")
-            << "interestOnly" << ""
+            << "interestOnly"
+            << ""
             << "The interest-only period in row 1 needs the day it starts and the day it ends.";
     }
     void refusedTermsStoreNothing() {
@@ -219,9 +230,10 @@ private slots:
                                     "repayment of 2,950.00 where "),
                  qPrintable(finding));
         // Kept on, 2,950.00 clears the loan after the term's end; 100.00 more, before it.
-        QVERIFY2(o.label("payoffLabel").startsWith("At the repayment of 2,950.00 the loan is paid "
-                                                   "off on 1/3/2038, 3 months after the term ends "
-                                                   "on 10/3/2037."),
+        QVERIFY2(o.label("payoffLabel")
+                     .startsWith("At the repayment of 2,950.00 the loan is paid "
+                                 "off on 1/3/2038, 3 months after the term ends "
+                                 "on 10/3/2037."),
                  qPrintable(o.label("payoffLabel")));
         auto* chart = control<QChartView>(o.w, "payoffChart")->chart();
         QCOMPARE(chart->series().size(), 3);
@@ -231,8 +243,9 @@ private slots:
                  "The extra each repayment 'some' is not an amount of zero or more.");
         set(o.w, "extraEdit", "100");
         CLICK(o.w, "projectButton");
-        QVERIFY2(o.label("payoffLabel").contains("With 100.00 more each repayment it is paid off on "),
-                 qPrintable(o.label("payoffLabel")));
+        QVERIFY2(
+            o.label("payoffLabel").contains("With 100.00 more each repayment it is paid off on "),
+            qPrintable(o.label("payoffLabel")));
         QCOMPARE(chart->series().size(), 4);
         QCOMPARE(chart->series().last()->name(), "Projection with extra");
 
