@@ -20,6 +20,7 @@
 #include "terms/FindMethodWindow.h"
 #include "terms/OffsetWindow.h"
 #include "terms/RateTermsWindow.h"
+#include "terms/RepaymentTermsWindow.h"
 #include "terms/frmInterestPeriod.h"
 #include "terms/frmMethod.h"
 #include "terms/frmUserInterestChanges.h"
@@ -57,6 +58,8 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Offset, [](MDIForm1& m) { return new OffsetWindow(m); }, true);
     r.add(
         WindowNames::RateTerms, [](MDIForm1& m) { return new RateTermsWindow(m); }, true);
+    r.add(
+        WindowNames::RepaymentTerms, [](MDIForm1& m) { return new RepaymentTermsWindow(m); }, true);
     r.add(
         WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
     r.add(

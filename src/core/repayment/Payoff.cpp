@@ -44,17 +44,25 @@ int chargeDay(const RepaymentCheck::Inputs& in) {
     return day;
 }
 
-// The rates with the one in force at the history's end running on to `until`.
+// The rates as stored with the last of them running on to `until`; none unless one is in force
+// at the history's end. Periods stored past the end are known changes and are kept: running the
+// one in force at the end on over them would leave the walk to stop where they stop.
 std::optional<QVector<RatePeriod>> ratesTo(const QVector<RatePeriod>& rates, const QDate& end,
                                            const QDate& until) {
+    const auto usable = [](const RatePeriod& p) {
+        return p.interestRate && p.validFrom.isValid() && p.validTo.isValid();
+    };
+    if (std::none_of(rates.begin(), rates.end(), [&](const RatePeriod& p) {
+            return usable(p) && p.validFrom <= end && end <= p.validTo;
+        }))
+        return std::nullopt;
     QVector<RatePeriod> extended = rates;
-    for (auto p = extended.rbegin(); p != extended.rend(); ++p)
-        if (p->interestRate && p->validFrom.isValid() && p->validTo.isValid() &&
-            p->validFrom <= end && end <= p->validTo) {
-            p->validTo = std::max(p->validTo, until);
-            return extended;
-        }
-    return std::nullopt;
+    RatePeriod* last = nullptr;
+    for (RatePeriod& p : extended)
+        if (usable(p) && (!last || p.validTo >= last->validTo))
+            last = &p;
+    last->validTo = std::max(last->validTo, until);
+    return extended;
 }
 
 std::optional<Projection> walk(const RepaymentCheck::Inputs& in, const QVector<RatePeriod>& rates,
@@ -160,10 +168,8 @@ Result project(const RepaymentCheck::Inputs& in, const RepaymentCheck::Result& c
                         "projected past it.");
         return r;
     }
+    // A projection that never clears the loan is said by its rendering (payoff not valid).
     r.base = walk(in, *rates, end, until, check.termEnd, *repayment);
-    if (!r.base->payoff.isValid())
-        r.notices << tr("At this repayment the loan is not paid off within 60 years of the "
-                        "term's end.");
     if (extra.raw() > 0) {
         if (const std::optional<Money> more = Money::add(*repayment, extra))
             r.extra = walk(in, *rates, end, until, check.termEnd, *more);

@@ -43,6 +43,8 @@ public:
     // For an account whose terms hold the lender's variable rate against a series: whether its
     // changes were passed on, for the summary.
     const QVector<TermsCheck::PassOnSection>& passOn() { return m_run->passOn(); }
+    // The repayments taken beside those the account's repayment terms require, for the summary.
+    const RepaymentCheck::Result& repayments() { return m_run->repayments(); }
 
     // What explains the differences: worked out once, when first asked for (no inputs: no
     // diagnosis).

@@ -5,6 +5,7 @@
 #include "diagnosis/DiagnosisText.h"
 #include "render/GridText.h"
 #include "render/ReferenceRendering.h"
+#include "render/RepaymentRendering.h"
 #include "shell/Captions.h"
 #include "shell/Charts.h"
 #include "shell/WindowFit.h"
@@ -93,6 +94,15 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     big.setPointSizeF(big.pointSizeF() * 1.25);
     big.setBold(true);
     sentenceLabel->setFont(big);
+    // What the repayment terms say of the repayments taken, beneath the interest's verdict.
+    repaymentVerdictLabel = new QLabel(this);
+    repaymentVerdictLabel->setObjectName("repaymentVerdictLabel");
+    repaymentVerdictLabel->setWordWrap(true);
+    repaymentVerdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = repaymentVerdictLabel->font();
+    bold.setBold(true);
+    repaymentVerdictLabel->setFont(bold);
+    repaymentVerdictLabel->hide();
     ratesLabel = new QLabel(this);
     ratesLabel->setObjectName("ratesLabel");
     ratesLabel->setWordWrap(true);
@@ -132,6 +142,7 @@ SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     auto* content = new QVBoxLayout(body);
     content->setContentsMargins(0, 0, 0, 0);
     content->addWidget(sentenceLabel);
+    content->addWidget(repaymentVerdictLabel);
     nextLabel = new QLabel(this);
     nextLabel->setObjectName("nextLabel");
     nextLabel->setWordWrap(true);
@@ -246,6 +257,8 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
     m_summary = InterestSummary::summarise(m_report->lines(), missingStatement, &m_report->rates());
     sentenceLabel->setText(m_summary ? SummaryRendering::sentence(*m_summary) : OutOfRange);
     ratesLabel->setText(m_summary ? SummaryRendering::ratesLine(*m_summary) : QString());
+    repaymentVerdictLabel->setText(RepaymentRendering::verdict(m_report->repayments()));
+    repaymentVerdictLabel->setVisible(!repaymentVerdictLabel->text().isEmpty());
     copyButton->setEnabled(m_summary.has_value());
     workingButton->setEnabled(m_summary && !m_summary->largest.isEmpty());
     showNext();
@@ -269,7 +282,8 @@ void SummaryWindow::fillExplanations() {
         explanationsGrid->insertRow(row);
         explanationsGrid->setItem(row, 0, new QTableWidgetItem(line));
     }
-    const bool shown = r.differing > 0;
+    // A repayment short of the terms' is said here too, with or without a differing charge.
+    const bool shown = r.differing > 0 || !r.repayments.isEmpty();
     explainLabel->setVisible(shown);
     explanationsGrid->setVisible(shown);
     explainWorkingButton->setVisible(shown);

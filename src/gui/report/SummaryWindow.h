@@ -55,6 +55,7 @@ private:
     void showNext();
 
     QLabel* sentenceLabel = nullptr;
+    QLabel* repaymentVerdictLabel = nullptr; // hidden without a finding of the repayments
     QLabel* nextLabel = nullptr;
     QLabel* ratesLabel = nullptr;
     QLabel* termsLabel =

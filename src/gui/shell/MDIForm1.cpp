@@ -91,10 +91,16 @@ void MDIForm1::createMenus() {
             showWindow(WindowNames::RateTerms);
     });
     mnuRateTerms->setObjectName("mnuRateTerms");
+    QAction* mnuRepaymentTerms = lender->addAction(tr("Re&payment Terms"), this, [this] {
+        if (!tag(Tag::NewFile).isEmpty())
+            showWindow(WindowNames::RepaymentTerms);
+    });
+    mnuRepaymentTerms->setObjectName("mnuRepaymentTerms");
     connect(lender, &QMenu::aboutToShow, this,
-            [this, mnuConventions, mnuFindMethod, mnuOffset, mnuRateTerms] {
+            [this, mnuConventions, mnuFindMethod, mnuOffset, mnuRateTerms, mnuRepaymentTerms] {
                 const bool account = !tag(Tag::NewFile).isEmpty();
-                for (QAction* action : {mnuConventions, mnuFindMethod, mnuOffset, mnuRateTerms})
+                for (QAction* action :
+                     {mnuConventions, mnuFindMethod, mnuOffset, mnuRateTerms, mnuRepaymentTerms})
                     action->setEnabled(account);
             });
 

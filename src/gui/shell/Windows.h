@@ -20,5 +20,6 @@ inline const QString Conventions = QStringLiteral("ConventionsWindow");
 inline const QString FindMethod = QStringLiteral("FindMethodWindow");
 inline const QString Offset = QStringLiteral("OffsetWindow");
 inline const QString RateTerms = QStringLiteral("RateTermsWindow");
+inline const QString RepaymentTerms = QStringLiteral("RepaymentTermsWindow");
 inline const QString HistoryImport = QStringLiteral("HistoryImportWindow");
 } // namespace WindowNames

@@ -111,7 +111,12 @@ void TestRtfReader::helpPage_data() {
                                              "W'drawal",
                                              "Balance",
                                              "ombudsman",
-                                             "View/Amend Transactions"};
+                                             "View/Amend Transactions",
+                                             "Repayment Terms",
+                                             // the formula as the window shows it
+                                             QString::fromUtf8("balance \xc3\x97 i \xc3\xb7 "
+                                                               "(1 \xe2\x88\x92 (1 + i)^"
+                                                               "\xe2\x88\x92n)")};
 }
 
 void TestRtfReader::helpPage() {

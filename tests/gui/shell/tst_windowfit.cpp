@@ -185,7 +185,8 @@ void TestWindowFit::everyWindowFits_data() {
                                WindowNames::InterestChanges, WindowNames::Conventions,
                                WindowNames::FindMethod,   WindowNames::Offset,
                                WindowNames::RateTerms,    WindowNames::NewStatement,
-                               WindowNames::ThisSession,  WindowNames::Information};
+                               WindowNames::ThisSession,  WindowNames::Information,
+                               WindowNames::RepaymentTerms};
     const QList<QPair<const char*, QSize>> sizes = {
         {"laid out for", QSize(900, 650)},
         {"1280x800 screen", WindowFit::mainWindowSize(QSize(1280, 800))}};
