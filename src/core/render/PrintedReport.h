@@ -89,11 +89,15 @@ QPageLayout pageLayout(const QPageSize& size = QPageSize(QPageSize::A4), bool of
 // width where the paper is narrower than the report. False with the reason when the device cannot
 // be painted on (a printer that cannot be opened, a file that cannot be written).
 bool paint(QPagedPaintDevice& device, const Content& content, QString* error);
+// Several reports one after another (each part of a split loan), each from a new page.
+bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString* error);
 
 // The report painted into a PDF file on A4 (OutputFile::write: never over a file of `keep`, a
 // link or anything but a regular file; whole or not at all), the document titled `title`.
 // False with `error` saying why.
 bool writePdf(const QString& path, const Content& content, const QString& title,
+              const QStringList& keep, QString* error);
+bool writePdf(const QString& path, const QVector<Content>& contents, const QString& title,
               const QStringList& keep, QString* error);
 
 } // namespace PrintedReport
