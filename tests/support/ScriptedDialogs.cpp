@@ -34,7 +34,7 @@ std::optional<int> ScriptedDialogs::chooseItem(const QString&, const QStringList
 }
 
 std::optional<QString> ScriptedDialogs::askText(const QString& prompt, const QString&,
-                                               const QString&) {
+                                                const QString&) {
     textPrompts.append(prompt);
     return texts.isEmpty() ? std::nullopt : texts.dequeue();
 }

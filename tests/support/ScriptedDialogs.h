@@ -23,8 +23,8 @@ public:
     QQueue<std::optional<QString>> files;
     QQueue<bool> answers;
     QQueue<bool> printAnswers;
-    QQueue<std::optional<int>> items; // the index chosen, nullopt to cancel
-    QStringList itemLists;            // each list offered, its items joined by '|'
+    QQueue<std::optional<int>> items;     // the index chosen, nullopt to cancel
+    QStringList itemLists;                // each list offered, its items joined by '|'
     QQueue<std::optional<QString>> texts; // the text typed, nullopt to cancel
     QStringList textPrompts;              // each prompt asked
 

@@ -31,9 +31,8 @@ QString freshAccountPath(const QString& folder, const QString& setName, const QS
 namespace {
 
 // The bank's file read as the import tool reads it: OFX in its child, QIF of one account.
-std::unique_ptr<ImportSession> readBankFile(const QString& bankFile,
-                                            const std::optional<CsvLayout>& remembered,
-                                            QString* error) {
+std::unique_ptr<ImportSession>
+readBankFile(const QString& bankFile, const std::optional<CsvLayout>& remembered, QString* error) {
     std::unique_ptr<ImportSession> session = ImportSession::load(bankFile, error);
     if (!session)
         return nullptr;
@@ -60,7 +59,7 @@ std::unique_ptr<ImportSession> readBankFile(const QString& bankFile,
 
 // The whole history cut into statements and committed; "" when it is, else why not.
 QString importHistory(QSqlDatabase db, const QString& account, const QString& bankFile,
-                      QStringList* notes) {
+                      const GoOn& goOn, QStringList* notes) {
     QString error;
     const std::optional<HistoryImport::AccountHistory> history =
         HistoryImport::AccountHistory::load(db, &error);
@@ -76,9 +75,10 @@ QString importHistory(QSqlDatabase db, const QString& account, const QString& ba
         {HistoryImport::offeredOpening(session->result(), *history), std::nullopt}, *history);
     if (!plan.refusal.isEmpty())
         return plan.refusal;
-    for (const QString& said : {plan.caution, plan.note})
-        if (!said.isEmpty())
-            notes->append(said);
+    if (!plan.caution.isEmpty() && goOn && !goOn(plan.caution))
+        return QStringLiteral("%1 was not imported").arg(bankFile);
+    if (!plan.note.isEmpty())
+        notes->append(plan.note);
     using Step = HistoryImport::Outcome::Step;
     const HistoryImport::Outcome outcome = HistoryImport::importInto(
         db, account, *history, plan, choices, session->csvLayout(), signs);
@@ -123,12 +123,14 @@ std::optional<InterestMethod::Code> proposeRates(QSqlDatabase db, QStringList* n
 
 } // namespace
 
-std::optional<Made> make(const QString& bankFile, const QString& account, QString* error) {
+std::optional<Made> make(const QString& bankFile, const QString& account, const GoOn& goOn,
+                         QString* error) {
     if (QFileInfo::exists(account) || QFileInfo(account).isSymLink()) {
         *error = QStringLiteral("%1 exists already").arg(account);
         return std::nullopt;
     }
-    if (const FileError e = AccountFiles::createFromTemplate(ProgramPaths::templateFile(), account)) {
+    if (const FileError e =
+            AccountFiles::createFromTemplate(ProgramPaths::templateFile(), account)) {
         *error = QStringLiteral("%1 cannot be made: %2").arg(account, e.text);
         return std::nullopt;
     }
@@ -141,7 +143,7 @@ std::optional<Made> make(const QString& bankFile, const QString& account, QStrin
         else if (!connection.open(account))
             problem = connection.lastError();
         else
-            problem = importHistory(connection.database(), account, bankFile, &made.notes);
+            problem = importHistory(connection.database(), account, bankFile, goOn, &made.notes);
         if (problem.isEmpty())
             made.method = proposeRates(connection.database(), &made.notes);
     }

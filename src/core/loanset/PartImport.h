@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <optional>
 
 // A part of a split loan made from the bank's file of its own: a new account, the file's whole
@@ -25,9 +27,14 @@ struct Made {
 // before the suffix when the name is taken; characters a file name cannot hold become '-'.
 QString freshAccountPath(const QString& folder, const QString& setName, const QString& partName);
 
+// Asked, before anything is written, whether the file is imported when something says it may
+// not be the loan's (`caution`): false stops.
+using GoOn = std::function<bool(const QString& caution)>;
+
 // The account `account` (which must not exist) made from the template, `bankFile` imported
 // into it and the rates proposed. nullopt, with `error` saying why and no account left behind,
-// when the file cannot be imported.
-std::optional<Made> make(const QString& bankFile, const QString& account, QString* error);
+// when the file cannot be imported or `goOn` stops it.
+std::optional<Made> make(const QString& bankFile, const QString& account, const GoOn& goOn,
+                         QString* error);
 
 } // namespace PartImport

@@ -59,8 +59,7 @@ bool showSummary(WindowHost& host, const QString& setPath) {
     if (auto* viewer = dynamic_cast<SetViewer*>(form))
         viewer->showSet(setPath);
     else
-        QMetaObject::invokeMethod(form, "showSet", Qt::DirectConnection,
-                                  Q_ARG(QString, setPath));
+        QMetaObject::invokeMethod(form, "showSet", Qt::DirectConnection, Q_ARG(QString, setPath));
     return true;
 }
 

@@ -14,9 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -74,9 +74,8 @@ void MDIForm1::createFileMenu() {
         ->setObjectName("mnuNewLoanSet");
     QAction* mnuEditLoanSet = file->addAction(tr("&Edit Loan Set…"), this, &MDIForm1::editLoanSet);
     mnuEditLoanSet->setObjectName("mnuEditLoanSet");
-    connect(file, &QMenu::aboutToShow, this, [this, mnuEditLoanSet] {
-        mnuEditLoanSet->setEnabled(!tag(Tag::LoanSet).isEmpty());
-    });
+    connect(file, &QMenu::aboutToShow, this,
+            [this, mnuEditLoanSet] { mnuEditLoanSet->setEnabled(!tag(Tag::LoanSet).isEmpty()); });
     file->addSeparator()->setObjectName("Space1");
     QAction* mnuExit = file->addAction(tr("&Exit"), qApp, &QCoreApplication::quit);
     mnuExit->setObjectName("mnuExit");

@@ -5,9 +5,9 @@
 #include "LoanSetCommands.h"
 #include "WindowHost.h"
 #include "Windows.h"
+#include "data/ProgramPaths.h"
 #include "loanset/LoanSet.h"
 #include "loanset/PartImport.h"
-#include "data/ProgramPaths.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -73,7 +73,16 @@ LoanSet::Set makeParts(const Asked& asked, QStringList* notes, bool* whole) {
         const QString account = PartImport::freshAccountPath(folder, asked.set.name, part.name);
         FormWindow::setHourglass();
         QString error;
-        const std::optional<PartImport::Made> m = PartImport::make(part.account, account, &error);
+        const auto goOn = [&part](const QString& caution) {
+            FormWindow::setDefaultPointer();
+            const bool yes = Dialogs::instance().question(
+                QStringLiteral("\"%1\": %2\n\nImport this file all the same?")
+                    .arg(part.name, caution));
+            FormWindow::setHourglass();
+            return yes;
+        };
+        const std::optional<PartImport::Made> m =
+            PartImport::make(part.account, account, goOn, &error);
         FormWindow::setDefaultPointer();
         if (!m) {
             notes->append(QStringLiteral("\"%1\" could not be made from %2: %3")
@@ -83,8 +92,7 @@ LoanSet::Set makeParts(const Asked& asked, QStringList* notes, bool* whole) {
         }
         for (const QString& note : m->notes)
             notes->append(QStringLiteral("\"%1\": %2").arg(part.name, note));
-        made.parts.append(
-            {part.name, LoanSet::accountName(asked.setPath, m->account), m->method});
+        made.parts.append({part.name, LoanSet::accountName(asked.setPath, m->account), m->method});
     }
     return made;
 }

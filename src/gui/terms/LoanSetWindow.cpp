@@ -40,13 +40,15 @@ void LoanSetWindow::createControls() {
     nameEdit = new QLineEdit(this);
     nameEdit->setObjectName("nameEdit");
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(captionFor(tr("&Name of the loan set:"), nameEdit, "nameLabel"));
+    QLabel* nameLabel = captionFor(tr("&Name of the loan set:"), nameEdit);
+    nameLabel->setObjectName("nameLabel");
+    nameRow->addWidget(nameLabel);
     nameRow->addWidget(nameEdit, 1);
     layout->addLayout(nameRow);
 
     partsGrid = listGrid({tr("Name"), tr("Account file"), tr("Method"), tr("Status")},
                          QStringLiteral("partsGrid"), tr("Parts of the loan"), this);
-    layout->addWidget(captionFor(tr("&Parts of the loan:"), partsGrid, "partsLabel"));
+    layout->addWidget(captionFor(tr("&Parts of the loan:"), partsGrid));
     layout->addWidget(partsGrid, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -121,7 +121,8 @@ private slots:
     }
 
     void splitLoanFromTwoBankFiles() {
-        const QString variable = write("variable.csv", bankFile(InterestMethod::VariableDay, 6.1, 12));
+        const QString variable =
+            write("variable.csv", bankFile(InterestMethod::VariableDay, 6.1, 12));
         const QString fixed = write("fixed.csv", bankFile(InterestMethod::VariableDay, 5.2, 10));
         // A file of the first part's name is there already: it is not written over.
         const QString taken = write("Home loan - Variable.mdb", "kept\n");

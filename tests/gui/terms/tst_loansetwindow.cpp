@@ -85,8 +85,8 @@ private slots:
         addPart(w.get(), m_dialogs, b, "Variable");
         QVERIFY(!w->save());
         QCOMPARE(m_dialogs->messages.size(), 1);
-        const LoanSet::Set twice{
-            "Home loan", {{"Variable", "A.mdb", {}}, {"Variable", "B.mdb", {}}}};
+        const LoanSet::Set twice{"Home loan",
+                                 {{"Variable", "A.mdb", {}}, {"Variable", "B.mdb", {}}}};
         QVERIFY(!LoanSet::refusal(twice).isEmpty());
         QCOMPARE(m_dialogs->messages.first().text, LoanSet::refusal(twice));
         QVERIFY(!QFile::exists(setPath()));
@@ -109,9 +109,12 @@ private slots:
     void partStatusShown_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("status");
-        QTest::newRow("an account") << "account" << "";
-        QTest::newRow("missing") << "missing" << "Missing";
-        QTest::newRow("not an account") << "text" << "Not an account";
+        QTest::newRow("an account") << "account"
+                                    << "";
+        QTest::newRow("missing") << "missing"
+                                 << "Missing";
+        QTest::newRow("not an account") << "text"
+                                        << "Not an account";
     }
     void partStatusShown() {
         QFETCH(QString, kind);
@@ -125,10 +128,11 @@ private slots:
             f.write("Date,Amount\n");
         }
         QString error;
-        QVERIFY2(LoanSet::write(setPath(),
-                                {"Home loan", {{"Variable", "Part.mdb", InterestMethod::VariableDay}}},
-                                &error),
-                 qPrintable(error));
+        QVERIFY2(
+            LoanSet::write(setPath(),
+                           {"Home loan", {{"Variable", "Part.mdb", InterestMethod::VariableDay}}},
+                           &error),
+            qPrintable(error));
         const auto w = open();
         auto* grid = control<QTableWidget>(w.get(), "partsGrid");
         QCOMPARE(grid->rowCount(), 1);
