@@ -6,8 +6,8 @@
 #include "Keyboard.h"
 #include "LoanSetCommands.h"
 #include "SplitRoad.h"
-#include "WindowRegistry.h"
 #include "WindowFit.h"
+#include "WindowRegistry.h"
 #include "Windows.h"
 #include "data/ProgramPaths.h"
 
@@ -382,17 +382,16 @@ void MDIForm1::openAccount() {
     enterAccount(*path, FileState::Open);
 }
 
+// A set is no account: the account's windows stay as they are.
 void MDIForm1::openLoanSet() {
-    closeBeforeDialog();
     const std::optional<QString> path =
         Dialogs::instance().chooseFile(LoanSetCommands::openSetDialog());
-    if (!path || !LoanSetCommands::readOrSay(*path)) {
-        returnToTaskMenu();
+    if (!path || !LoanSetCommands::readOrSay(*path))
         return;
-    }
     if (!m_splashClosed)
         closeSplash();
-    // The set's window of another set goes: it would save over the set just opened.
+    // The set's window of another set goes: the summary's way to the set's window must reach
+    // the set just opened.
     if (tag(Tag::LoanSet) != *path)
         unloadWindow(WindowNames::LoanSet);
     if (!LoanSetCommands::showSummary(*this, *path))
@@ -400,17 +399,16 @@ void MDIForm1::openLoanSet() {
 }
 
 void MDIForm1::newLoanSet() {
-    closeBeforeDialog();
     const std::optional<QString> path = Dialogs::instance().chooseFile(
         LoanSetCommands::saveSetDialog(ProgramPaths::dataFolder(), QString()));
-    if (!path) {
-        returnToTaskMenu();
+    if (!path)
         return;
-    }
     if (!m_splashClosed)
         closeSplash();
-    unloadWindow(WindowNames::LoanSet);
-    setTag(Tag::LoanSet, QDir::cleanPath(QFileInfo(*path).absoluteFilePath()));
+    const QString set = QDir::cleanPath(QFileInfo(*path).absoluteFilePath());
+    if (tag(Tag::LoanSet) != set)
+        unloadWindow(WindowNames::LoanSet);
+    setTag(Tag::LoanSet, set);
     showWindow(WindowNames::LoanSet);
 }
 
@@ -420,10 +418,7 @@ void MDIForm1::editLoanSet() {
 }
 
 void MDIForm1::checkSplitLoan() {
-    closeBeforeDialog();
     if (!m_splashClosed)
         closeSplash();
-    unloadWindow(WindowNames::LoanSet);
-    if (!SplitRoad::run(*this))
-        returnToTaskMenu();
+    SplitRoad::run(*this);
 }

@@ -117,7 +117,12 @@ std::optional<QString> run(WindowHost& host) {
     }
     QString error;
     if (!LoanSet::write(asked->setPath, made, &error)) {
-        notes.append(error);
+        QStringList accounts;
+        for (const LoanSet::Part& p : made.parts)
+            accounts << LoanSet::accountPath(asked->setPath, p);
+        notes << error
+              << QStringLiteral("The parts' accounts are kept: %1")
+                     .arg(accounts.join(QStringLiteral(", ")));
         Dialogs::instance().message(notes.join(u'\n'));
         return std::nullopt;
     }
@@ -128,10 +133,13 @@ std::optional<QString> run(WindowHost& host) {
         Dialogs::instance().message(notes.join(u'\n'));
     host.setTag(Tag::LoanSet, asked->setPath);
     // A set without all its parts is finished in its window; a whole one is checked at once.
-    if (!whole)
+    if (!whole) {
+        // The set's window opens on the set just written, not on one open before.
+        host.unloadWindow(WindowNames::LoanSet);
         host.showWindow(WindowNames::LoanSet);
-    else
+    } else {
         LoanSetCommands::showSummary(host, asked->setPath);
+    }
     return asked->setPath;
 }
 

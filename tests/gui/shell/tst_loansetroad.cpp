@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QTest>
 
 // Stands in for the set's summary where the build has none: it keeps the set it was handed.
@@ -100,6 +101,20 @@ private slots:
         QCOMPARE(summaryShown(), set);
         QCOMPARE(m_main->tag(Tag::LoanSet), set);
         QVERIFY(m_dialogs->messages.isEmpty());
+
+        // An account entered since leaves the set open, to be edited from the File menu.
+        m_dialogs->files.enqueue(m_fixture->dataFolder() + "Other.mdb");
+        trigger("mnuNew");
+        QCOMPARE(m_main->tag(Tag::NewFile), m_fixture->dataFolder() + "Other.mdb");
+        QCOMPARE(m_main->tag(Tag::LoanSet), set);
+        auto* file = m_main->findChild<QMenu*>("mnuFile");
+        QMetaObject::invokeMethod(file, "aboutToShow");
+        auto* edit = m_main->findChild<QAction*>("mnuEditLoanSet");
+        QVERIFY(edit->isEnabled());
+        edit->trigger();
+        auto* w = qobject_cast<LoanSetWindow*>(m_main->loadedWindow(WindowNames::LoanSet));
+        QVERIFY(w);
+        QCOMPARE(w->setPath(), set);
     }
 
     void notASetIsSaid() {
@@ -152,6 +167,29 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("kept\n"));
         QCOMPARE(summaryShown(), set);
+    }
+
+    void partThatCannotBeMadeLeavesTheOthers() {
+        const QString bank = write("loan.csv", bankFile(InterestMethod::VariableDay, 6.1, 6));
+        const QString notBank = write("notes.csv", "Nothing a bank would write\n");
+        const QString set = m_fixture->dataFolder() + "Half.vloan";
+        m_dialogs->texts << QString("Half") << QString("Variable") << QString("Fixed");
+        m_dialogs->files << set << bank << notBank;
+        m_dialogs->answers << true << false;
+        trigger("mnuCheckSplitLoan");
+        QString error;
+        const std::optional<LoanSet::Set> read = LoanSet::read(set, &error);
+        QVERIFY2(read, qPrintable(error));
+        QCOMPARE(read->parts.size(), 1);
+        QCOMPARE(read->parts[0].account, QString("Half - Variable.mdb"));
+        QVERIFY(!QFile::exists(m_fixture->dataFolder() + "Half - Fixed.mdb"));
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY2(m_dialogs->messages[0].text.contains("\"Fixed\" could not be made"),
+                 qPrintable(m_dialogs->messages[0].text));
+        auto* w = qobject_cast<LoanSetWindow*>(m_main->loadedWindow(WindowNames::LoanSet));
+        QVERIFY(w);
+        QCOMPARE(w->setPath(), set);
+        QVERIFY(!m_main->isLoaded(WindowNames::SetSummary));
     }
 
     void setThatCannotStandMakesNothing() {
