@@ -90,6 +90,19 @@ void LoanSetWindow::readSet() {
         m_parts.append({p.name, LoanSet::accountPath(m_path, p), p.method});
 }
 
+void LoanSetWindow::formActivate() {
+    const QString handed = tag();
+    setTag(QString());
+    if (handed.isEmpty() || handed == m_path)
+        return;
+    m_path = handed;
+    m_main.setTag(Tag::LoanSet, m_path);
+    m_parts.clear();
+    m_readable = true;
+    readSet();
+    showParts();
+}
+
 QString LoanSetWindow::status(const QString& accountPath) {
     if (!QFileInfo::exists(accountPath))
         return tr("Missing");

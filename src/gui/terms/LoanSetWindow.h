@@ -25,6 +25,9 @@ public:
 
     const QString& setPath() const { return m_path; }
 
+    // A set handed over as the window's tag (by the set's summary) is the one shown.
+    void formActivate() override;
+
     // Asks for an existing account and the part's name, and adds it.
     void addPart();
     void removePart();

@@ -141,6 +141,21 @@ private slots:
                  InterestMethod::names().value(InterestMethod::VariableDay));
     }
 
+    void setHandedOverIsShown() {
+        const QString other = m_fixture->dataFolder() + "Other.vloan";
+        QString error;
+        QVERIFY2(LoanSet::write(other, {"Other", {{"Fixed", "Fixed.mdb", {}}}}, &error),
+                 qPrintable(error));
+        const auto w = open();
+        QCOMPARE(control<QTableWidget>(w.get(), "partsGrid")->rowCount(), 0);
+        w->setTag(other);
+        w->formActivate();
+        QCOMPARE(w->setPath(), other);
+        QCOMPARE(control<QLineEdit>(w.get(), "nameEdit")->text(), QString("Other"));
+        QCOMPARE(control<QTableWidget>(w.get(), "partsGrid")->rowCount(), 1);
+        QCOMPARE(m_host->tag(Tag::LoanSet), other);
+    }
+
     void checkSavesAndOpensTheSummary() {
         const QString a = m_fixture->newAccount("A.mdb");
         const auto w = open();
