@@ -192,6 +192,15 @@ private slots:
         QVERIFY(!m_main->isLoaded(WindowNames::SetSummary));
     }
 
+    void startUpWindowTakesTheRoad() {
+        FormWindow* splash = m_main->showWindow(WindowNames::Splash);
+        QVERIFY(splash);
+        CLICK(splash, "splitLoanButton");
+        QCOMPARE(m_dialogs->textPrompts, QStringList{"Name of the loan set:"});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_main->isLoaded(WindowNames::Splash));
+    }
+
     void setThatCannotStandMakesNothing() {
         const QString bank = write("loan.csv", bankFile(InterestMethod::VariableDay, 6.1, 6));
         const QString set = m_fixture->dataFolder() + "Twice.vloan";
