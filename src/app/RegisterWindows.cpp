@@ -18,6 +18,7 @@
 #include "statements/frmThisSession.h"
 #include "terms/ConventionsWindow.h"
 #include "terms/FindMethodWindow.h"
+#include "terms/LoanSetWindow.h"
 #include "terms/OffsetWindow.h"
 #include "terms/RateTermsWindow.h"
 #include "terms/RepaymentTermsWindow.h"
@@ -60,6 +61,9 @@ void registerWindows(MDIForm1& main) {
         WindowNames::RateTerms, [](MDIForm1& m) { return new RateTermsWindow(m); }, true);
     r.add(
         WindowNames::RepaymentTerms, [](MDIForm1& m) { return new RepaymentTermsWindow(m); }, true);
+    // A set names accounts but holds none open.
+    r.add(
+        WindowNames::LoanSet, [](MDIForm1& m) { return new LoanSetWindow(m); }, false);
     r.add(
         WindowNames::NewStatement, [](MDIForm1& m) { return new frmNewStatement(m); }, true);
     r.add(

@@ -33,6 +33,12 @@ std::optional<int> ScriptedDialogs::chooseItem(const QString&, const QStringList
     return items.isEmpty() ? std::nullopt : items.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::askText(const QString& prompt, const QString&,
+                                                const QString&) {
+    textPrompts.append(prompt);
+    return texts.isEmpty() ? std::nullopt : texts.dequeue();
+}
+
 std::optional<QString> ScriptedDialogs::chooseFile(const FileDialogRequest& request) {
     fileRequests.append(request);
     if (files.isEmpty())

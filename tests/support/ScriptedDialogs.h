@@ -23,8 +23,10 @@ public:
     QQueue<std::optional<QString>> files;
     QQueue<bool> answers;
     QQueue<bool> printAnswers;
-    QQueue<std::optional<int>> items; // the index chosen, nullopt to cancel
-    QStringList itemLists;            // each list offered, its items joined by '|'
+    QQueue<std::optional<int>> items;     // the index chosen, nullopt to cancel
+    QStringList itemLists;                // each list offered, its items joined by '|'
+    QQueue<std::optional<QString>> texts; // the text typed, nullopt to cancel
+    QStringList textPrompts;              // each prompt asked
 
     QList<Shown> messages;
     QList<Shown> questions;
@@ -39,6 +41,8 @@ public:
     std::optional<QString> chooseFile(const FileDialogRequest& request) override;
     std::optional<int> chooseItem(const QString& text, const QStringList& items,
                                   const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial,
+                                   const QString& title) override;
     bool print(QPrinter& printer, int flags) override;
     // Paints the pages at once instead of showing them: into previewToPdf when set, else into
     // memory, so that a failing paint still shows in `previews`.

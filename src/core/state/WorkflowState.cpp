@@ -4,7 +4,7 @@ const QStringList& WorkflowState::fieldNames() {
     static const QStringList names = {
         Tag::NewFile,   Tag::File,      Tag::Method,      Tag::IntCalcTo,    Tag::Statement,
         Tag::StartDate, Tag::EndDate,   Tag::OpenBalance, Tag::CloseBalance, Tag::InterestChanged,
-        Tag::NextForm,  Tag::CheckLoan, Tag::OwedRates,   Tag::MethodFound};
+        Tag::NextForm,  Tag::CheckLoan, Tag::OwedRates,   Tag::MethodFound,  Tag::LoanSet};
     return names;
 }
 

@@ -43,6 +43,9 @@ inline const QString NextForm = QStringLiteral("tagNextForm");
 inline const QString CheckLoan = QStringLiteral("tagCheckLoan");
 // "Yes" when the next report runs under the rates the loan's terms owe, not the stored ones.
 inline const QString OwedRates = QStringLiteral("tagOwedRates");
+// The loan set last opened, made or saved (its .vloan file): the set's summary and the set's
+// window both read it. It outlives the account entered, since a set is no account.
+inline const QString LoanSet = QStringLiteral("tagLoanSet");
 } // namespace Tag
 
 // The method the next report runs, confirmed by the borrower (tagMethod); a method the program

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 
 #include <QAction>
 #include <QApplication>
@@ -128,4 +129,14 @@ std::optional<int> QtDialogs::chooseItem(const QString& text, const QStringList&
     if (!ok)
         return std::nullopt;
     return int(items.indexOf(chosen));
+}
+
+std::optional<QString> QtDialogs::askText(const QString& prompt, const QString& initial,
+                                          const QString& title) {
+    bool ok = false;
+    const QString typed = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                                QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return typed;
 }

@@ -51,6 +51,9 @@ public:
     // One of `items`, by its index; nullopt when cancelled.
     virtual std::optional<int> chooseItem(const QString& text, const QStringList& items,
                                           const QString& title = AppTitle) = 0;
+    // A line of text typed, starting from `initial`; nullopt when cancelled.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& initial,
+                                           const QString& title = AppTitle) = 0;
     // Sets up `printer`; false when cancelled.
     virtual bool print(QPrinter& printer, int flags) = 0;
     // Paints a whole document on a device; false with the reason when it cannot.
@@ -68,6 +71,8 @@ public:
     std::optional<QString> chooseFile(const FileDialogRequest& request) override;
     std::optional<int> chooseItem(const QString& text, const QStringList& items,
                                   const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& initial,
+                                   const QString& title) override;
     bool print(QPrinter& printer, int flags) override;
     void preview(QPrinter& printer, const PaintFunction& paint) override;
     void beep() override;

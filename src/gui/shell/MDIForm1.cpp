@@ -4,14 +4,19 @@
 #include "Dialogs.h"
 #include "FormWindow.h"
 #include "Keyboard.h"
-#include "WindowRegistry.h"
+#include "LoanSetCommands.h"
+#include "SplitRoad.h"
 #include "WindowFit.h"
+#include "WindowRegistry.h"
 #include "Windows.h"
+#include "data/ProgramPaths.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -52,7 +57,7 @@ MDIForm1::~MDIForm1() {
     qDeleteAll(m_area->subWindowList());
 }
 
-void MDIForm1::createMenus() {
+void MDIForm1::createFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
     QAction* mnuNew = file->addAction(tr("&New Loan Account"), this, &MDIForm1::newAccount);
@@ -61,9 +66,23 @@ void MDIForm1::createMenus() {
     QAction* mnuOpen = file->addAction(tr("&Open Loan Account"), this, &MDIForm1::openAccount);
     mnuOpen->setObjectName("mnuOpen");
     mnuOpen->setShortcut(QKeySequence::Open);
+    // A split loan: a set of accounts, one a part.
+    file->addSeparator()->setObjectName("SpaceLoanSet");
+    file->addAction(tr("Open Loan &Set…"), this, &MDIForm1::openLoanSet)
+        ->setObjectName("mnuOpenLoanSet");
+    file->addAction(tr("New &Loan Set…"), this, &MDIForm1::newLoanSet)
+        ->setObjectName("mnuNewLoanSet");
+    QAction* mnuEditLoanSet = file->addAction(tr("&Edit Loan Set…"), this, &MDIForm1::editLoanSet);
+    mnuEditLoanSet->setObjectName("mnuEditLoanSet");
+    connect(file, &QMenu::aboutToShow, this,
+            [this, mnuEditLoanSet] { mnuEditLoanSet->setEnabled(!tag(Tag::LoanSet).isEmpty()); });
     file->addSeparator()->setObjectName("Space1");
     QAction* mnuExit = file->addAction(tr("&Exit"), qApp, &QCoreApplication::quit);
     mnuExit->setObjectName("mnuExit");
+}
+
+void MDIForm1::createMenus() {
+    createFileMenu();
 
     // The lender's ways, for an account that is open.
     QMenu* lender = menuBar()->addMenu(tr("&Lender"));
@@ -111,6 +130,8 @@ void MDIForm1::createMenus() {
         ->addAction(tr("&Check a Loan from the Bank's File…"), this,
                     &MDIForm1::checkLoanFromBankFile)
         ->setObjectName("mnuCheckLoan");
+    import->addAction(tr("Check a S&plit Loan…"), this, &MDIForm1::checkSplitLoan)
+        ->setObjectName("mnuCheckSplitLoan");
     import->addAction(tr("&New Account from Bank History…"), this, &MDIForm1::newAccountFromHistory)
         ->setObjectName("mnuNewFromHistory");
     QAction* mnuHistory = import->addAction(tr("&Statements from Bank History…"), this,
@@ -273,7 +294,8 @@ void MDIForm1::enterAccount(const QString& path, const QString& fileState) {
     // No window may go on working on the account that is being left.
     m_registry->unloadAccountWindows();
     QCoreApplication::processEvents();
-    m_state.clearExcept({});
+    // The loan set open is no account's: it stays.
+    m_state.clearExcept({Tag::LoanSet});
     setTag(Tag::NewFile, path);
     setTag(Tag::File, fileState);
     setAccountCaption(path);
@@ -358,4 +380,45 @@ void MDIForm1::openAccount() {
         return;
     }
     enterAccount(*path, FileState::Open);
+}
+
+// A set is no account: the account's windows stay as they are.
+void MDIForm1::openLoanSet() {
+    const std::optional<QString> path =
+        Dialogs::instance().chooseFile(LoanSetCommands::openSetDialog());
+    if (!path || !LoanSetCommands::readOrSay(*path))
+        return;
+    if (!m_splashClosed)
+        closeSplash();
+    // The set's window of another set goes: the summary's way to the set's window must reach
+    // the set just opened.
+    if (tag(Tag::LoanSet) != *path)
+        unloadWindow(WindowNames::LoanSet);
+    if (!LoanSetCommands::showSummary(*this, *path))
+        showWindow(WindowNames::LoanSet);
+}
+
+void MDIForm1::newLoanSet() {
+    const std::optional<QString> path = Dialogs::instance().chooseFile(
+        LoanSetCommands::saveSetDialog(ProgramPaths::dataFolder(), QString()));
+    if (!path)
+        return;
+    if (!m_splashClosed)
+        closeSplash();
+    const QString set = QDir::cleanPath(QFileInfo(*path).absoluteFilePath());
+    if (tag(Tag::LoanSet) != set)
+        unloadWindow(WindowNames::LoanSet);
+    setTag(Tag::LoanSet, set);
+    showWindow(WindowNames::LoanSet);
+}
+
+void MDIForm1::editLoanSet() {
+    if (!tag(Tag::LoanSet).isEmpty())
+        showWindow(WindowNames::LoanSet);
+}
+
+void MDIForm1::checkSplitLoan() {
+    if (!m_splashClosed)
+        closeSplash();
+    SplitRoad::run(*this);
 }

@@ -57,6 +57,12 @@ public:
     // charges, the report and its summary, each step after the one before.
     void checkLoanFromBankFile();
     void statementsFromHistory();
+    // A split loan: a set of accounts opened (its summary shown), made, edited, or checked from
+    // each part's bank file.
+    void openLoanSet();
+    void newLoanSet();
+    void editLoanSet();
+    void checkSplitLoan();
     // An account is open and no statement is being entered.
     bool canImportHistory() const;
 
@@ -73,6 +79,7 @@ protected:
 
 private:
     void createMenus();
+    void createFileMenu();
     void createToolbar();
     void toolbarClick(const QString& key);
     void onSubWindowActivated(QMdiSubWindow* frame);

@@ -44,12 +44,20 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash), m_
         unload();
         frame.checkLoanFromBankFile();
     });
+    // A loan split into parts: each part's export.
+    splitLoanButton = new QPushButton(tr("Check a Split Loan…"), this);
+    splitLoanButton->setObjectName("splitLoanButton");
+    connect(splitLoanButton, &QPushButton::clicked, this, [this] {
+        MDIForm1& frame = m_frame;
+        unload();
+        frame.checkSplitLoan();
+    });
     m_cmdTutorial = new QPushButton(tr("Getting Started"), this);
     m_cmdTutorial->setObjectName("cmdTutorial");
     connect(m_cmdNew, &QPushButton::clicked, this, &frmSplash::cmdNew_Click);
     connect(m_cmdOpen, &QPushButton::clicked, this, &frmSplash::cmdOpen_Click);
     connect(m_cmdTutorial, &QPushButton::clicked, this, &frmSplash::cmdTutorial_Click);
-    for (QPushButton* b : {m_cmdNew, m_cmdOpen, checkLoanButton, m_cmdTutorial})
+    for (QPushButton* b : {m_cmdNew, m_cmdOpen, checkLoanButton, splitLoanButton, m_cmdTutorial})
         b->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
@@ -62,6 +70,7 @@ frmSplash::frmSplash(MDIForm1& main) : FormWindow(main, WindowNames::Splash), m_
     buttons->addWidget(m_cmdNew);
     buttons->addWidget(m_cmdOpen);
     buttons->addWidget(checkLoanButton);
+    buttons->addWidget(splitLoanButton);
     buttons->addWidget(m_cmdTutorial);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

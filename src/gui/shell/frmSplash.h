@@ -35,4 +35,5 @@ private:
     // The main window itself: this window works on its client area and menus.
     MDIForm1& m_frame;
     QPushButton* checkLoanButton = nullptr;
+    QPushButton* splitLoanButton = nullptr;
 };

@@ -186,7 +186,7 @@ void TestWindowFit::everyWindowFits_data() {
                                WindowNames::FindMethod,   WindowNames::Offset,
                                WindowNames::RateTerms,    WindowNames::NewStatement,
                                WindowNames::ThisSession,  WindowNames::Information,
-                               WindowNames::RepaymentTerms};
+                               WindowNames::RepaymentTerms, WindowNames::LoanSet};
     const QList<QPair<const char*, QSize>> sizes = {
         {"laid out for", QSize(900, 650)},
         {"1280x800 screen", WindowFit::mainWindowSize(QSize(1280, 800))}};
