@@ -22,4 +22,5 @@ inline const QString Offset = QStringLiteral("OffsetWindow");
 inline const QString RateTerms = QStringLiteral("RateTermsWindow");
 inline const QString RepaymentTerms = QStringLiteral("RepaymentTermsWindow");
 inline const QString HistoryImport = QStringLiteral("HistoryImportWindow");
+inline const QString SetSummary = QStringLiteral("SetSummaryWindow");
 } // namespace WindowNames
