@@ -2,6 +2,7 @@
 
 #include "ReportWorking.h"
 #include "SummaryWindow.h"
+#include "engine/InterestSummary.h"
 #include "render/GridText.h"
 #include "render/PrintedReport.h"
 #include "shell/Captions.h"
@@ -18,6 +19,8 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPrinter>
@@ -75,6 +78,20 @@ void boldRow(QTableWidget* grid, int row) {
     }
 }
 
+// The grid as high as its rows (at least `least` of them), so that the space below goes to the
+// years and the chart; it scrolls past MostRows.
+void fitHeight(QTableWidget* grid, int least) {
+    constexpr int MostRows = 8;
+    int height = grid->horizontalHeader()->height() + 2 * grid->frameWidth() +
+                 grid->horizontalScrollBar()->sizeHint().height();
+    const int rows = std::max(least, grid->rowCount());
+    for (int row = 0; row < std::min(rows, MostRows); ++row)
+        height += row < grid->rowCount() ? grid->rowHeight(row)
+                                         : grid->verticalHeader()->defaultSectionSize();
+    grid->setMinimumHeight(height);
+    grid->setMaximumHeight(height);
+}
+
 // The parts the report ran for, in the set's order: the columns of the years and the chart.
 QVector<int> checkedParts(const SetCheck::Result& r) {
     QVector<int> parts;
@@ -106,7 +123,9 @@ SetSummaryWindow::SetSummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     grid->addWidget(heading(tr("By calendar &year"), yearsGrid, this), 2, 0);
     grid->addWidget(yearsGrid, 3, 0);
     grid->addWidget(rateLabel, 4, 0);
-    grid->addWidget(balancesChart, 2, 1, 3, 1);
+    grid->addWidget(balancesChart, 2, 1, 4, 1);
+    // The tables keep their rows' height; the room left goes to the chart.
+    grid->setRowStretch(5, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
@@ -130,6 +149,7 @@ void SetSummaryWindow::createTables() {
     partsGrid = listGrid({tr("Part"), tr("Verdict"), tr("Charged"), tr("Due"), tr("Difference"),
                           tr("Offset saved"), tr("Fixed until"), tr("Rate"), tr("Owed")},
                          QStringLiteral("partsGrid"), tr("Parts"), this);
+    partsGrid->setWordWrap(true);
     connect(partsGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) { showPart(row); });
     connect(partsGrid, &QTableWidget::currentCellChanged, this, [this](int row) {
         showPartButton->setEnabled(m_result && row >= 0 && row < m_result->parts.size() &&
@@ -209,7 +229,7 @@ void SetSummaryWindow::showSet(const QString& setPath) {
     offsetsLabel->setText(sentences.join(QLatin1Char('\n')));
     offsetsLabel->setVisible(!sentences.isEmpty());
     rateLabel->setText(r.weightedRate ? tr("Balance-weighted rate: %1 %")
-                                            .arg(r.weightedRate->columnText())
+                                            .arg(r.weightedRate->text())
                                       : tr("Balance-weighted rate: none (nothing owed)"));
     fillParts();
     fillYears();
@@ -237,6 +257,12 @@ void SetSummaryWindow::fillParts() {
         partsGrid->item(row, 1)->setToolTip(cells[1]);
     }
     fitColumnsToText(partsGrid);
+    // A part's sentence wraps in a column of its own width rather than push the amounts out of
+    // view; the tooltip holds it whole too.
+    constexpr int VerdictWidth = 380;
+    partsGrid->setColumnWidth(1, std::min(partsGrid->columnWidth(1), VerdictWidth));
+    partsGrid->resizeRowsToContents();
+    fitHeight(partsGrid, 2);
     const int first = int(std::find_if(r.parts.begin(), r.parts.end(),
                                        [](const SetCheck::PartRun& p) { return p.checked(); }) -
                           r.parts.begin());
@@ -275,6 +301,7 @@ void SetSummaryWindow::fillYears() {
     setListRow(yearsGrid, total, totals, 0, 1, last);
     boldRow(yearsGrid, total);
     fitColumnsToText(yearsGrid);
+    fitHeight(yearsGrid, 3);
 }
 
 // Each part's balance owed over its history, one line a part.
@@ -303,8 +330,9 @@ void SetSummaryWindow::fillChart() {
     if (!first.isValid())
         return;
     auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("MMM yyyy"));
-    x->setTickCount(5);
+    constexpr int Ticks = 5;
+    x->setFormat(InterestSummary::timeAxisFormat(first.addDays(-15), last.addDays(15), Ticks));
+    x->setTickCount(Ticks);
     x->setRange(first.addDays(-15).startOfDay(), last.addDays(15).startOfDay());
     chart->addAxis(x, Qt::AlignBottom);
     auto* y = new QValueAxis;
