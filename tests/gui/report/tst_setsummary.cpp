@@ -97,6 +97,8 @@ private slots:
             dynamic_cast<SummaryWindow*>(h.main->registry().loaded(SummaryWindow::Name));
         QVERIFY(summary && summary->summary());
         QCOMPARE(summary->summary()->due, w->result()->parts[1].summary->due);
+        // The letter is the open account's, not the part's.
+        QVERIFY(control<QPushButton>(summary, "complaintButton")->isHidden());
     }
 
     void notASet() {
