@@ -193,12 +193,8 @@ void addRepayments(QTextCursor& cursor, const Case& c, const ComplaintDetails& d
                                               "right without cost to me."));
 }
 
-std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName) {
-    const GridText grid;
-    // A detail left blank is a marked placeholder to fill in, never an empty space.
-    const ComplaintDetails d = Complaints::withPlaceholders(c.details);
-    auto doc = std::make_unique<QTextDocument>();
-    QTextCursor cursor(doc.get());
+// The addresses, the date, the subject and the greeting.
+void addHead(QTextCursor& cursor, const ComplaintDetails& d, const QString& subject) {
     cursor.insertText(d.borrowerName);
     for (const QString& line : d.borrowerAddress.split(QLatin1Char('\n')))
         addParagraph(cursor, line);
@@ -209,36 +205,70 @@ std::unique_ptr<QTextDocument> letter(const Case& c, const QString& evidenceName
     for (const QString& line : d.lenderAddress.split(QLatin1Char('\n')))
         addParagraph(cursor, line);
     addParagraph(cursor, QString());
-    addParagraph(cursor,
-                 QStringLiteral("Loan account %1: %2 in error")
-                     .arg(d.accountNumber, subjectOf(c)),
-                 true);
+    addParagraph(cursor, subject, true);
     addParagraph(cursor, QString());
     addParagraph(cursor, QStringLiteral("Dear Sir or Madam,"));
     addParagraph(cursor, QString());
-    if (!total(c).isZero())
-        addInterest(cursor, c, d);
-    if (!c.run->repayments().findings.isEmpty())
-        addRepayments(cursor, c, d, !total(c).isZero());
+}
+
+// What the evidence holds, for the enclosures.
+QString enclosed(const QVector<Part>& parts, const QString& evidenceName) {
+    bool passOn = false;
+    bool repayments = false;
+    for (const Part& p : parts) {
+        passOn = passOn || !p.c->passOnText.isEmpty();
+        repayments = repayments || !p.c->run->repayments().findings.isEmpty();
+    }
+    return QStringLiteral("1. %1: %2the summary of the interest charged and due, the report, "
+                          "the working of each posting raised, the rate periods used and "
+                          "where each came from%3%4, the list of statements, and the method "
+                          "and conventions of the calculation.")
+        .arg(evidenceName,
+             parts.size() > 1 ? QStringLiteral("for each part of the loan, ") : QString(),
+             passOn ? QStringLiteral(", the changes of the reference rate passed on") : QString(),
+             repayments ? QStringLiteral(", the repayments taken beside those the terms require")
+                        : QString());
+}
+
+std::unique_ptr<QTextDocument> letter(const QVector<Part>& parts, const QStringList& acrossParts,
+                                      const QString& evidenceName) {
+    // A detail left blank is a marked placeholder to fill in, never an empty space.
+    const ComplaintDetails d = Complaints::withPlaceholders(parts.first().c->details);
+    auto doc = std::make_unique<QTextDocument>();
+    QTextCursor cursor(doc.get());
+    const QString subject =
+        parts.size() == 1
+            ? QStringLiteral("Loan account %1: %2 in error")
+                  .arg(d.accountNumber, subjectOf(*parts.first().c))
+            : QStringLiteral("My loan's %1 parts: interest and repayments in error")
+                  .arg(parts.size());
+    addHead(cursor, d, subject);
+    for (const QString& finding : acrossParts)
+        addParagraph(cursor, finding);
+    for (const Part& part : parts) {
+        const Case& c = *part.c;
+        const ComplaintDetails own = Complaints::withPlaceholders(c.details);
+        // A part raised only by what was found across the parts has no section of its own.
+        if (total(c).isZero() && c.run->repayments().findings.isEmpty())
+            continue;
+        if (!part.name.isEmpty()) {
+            addParagraph(cursor, QString());
+            addParagraph(cursor,
+                         QStringLiteral("%1 (loan account %2)").arg(part.name, own.accountNumber),
+                         true);
+        }
+        if (!total(c).isZero())
+            addInterest(cursor, c, own);
+        if (!c.run->repayments().findings.isEmpty())
+            addRepayments(cursor, c, own, !total(c).isZero());
+    }
     if (const QString paragraph = Complaints::countryParagraph(d.country); !paragraph.isEmpty()) {
         addParagraph(cursor, QString());
         addParagraph(cursor, paragraph);
     }
     addParagraph(cursor, QString());
     addParagraph(cursor, QStringLiteral("Enclosures:"));
-    addParagraph(cursor,
-                 QStringLiteral("1. %1: the summary of the interest charged and due, the report, "
-                                "the working of each posting raised, the rate periods used and "
-                                "where each came from%2%3, the list of statements, and the method "
-                                "and conventions of the calculation.")
-                     .arg(evidenceName,
-                          c.passOnText.isEmpty() ? QString()
-                                                 : QStringLiteral(", the changes of the reference "
-                                                                  "rate passed on"),
-                          c.run->repayments().findings.isEmpty()
-                              ? QString()
-                              : QStringLiteral(", the repayments taken beside those the terms "
-                                               "require")));
+    addParagraph(cursor, enclosed(parts, evidenceName));
     addParagraph(cursor, QString());
     addParagraph(cursor, QStringLiteral("Yours faithfully,"));
     addParagraph(cursor, QString());
@@ -369,7 +399,12 @@ QString noLetter(const Case& c) {
 }
 
 QString letterText(const Case& c, const QString& evidenceName) {
-    return letter(c, evidenceName)->toPlainText();
+    return letterText({{&c, QString()}}, {}, evidenceName);
+}
+
+QString letterText(const QVector<Part>& parts, const QStringList& acrossParts,
+                   const QString& evidenceName) {
+    return parts.isEmpty() ? QString() : letter(parts, acrossParts, evidenceName)->toPlainText();
 }
 
 bool writeLetter(const Case& c, const QString& path, const QString& evidenceName, QString* error) {
@@ -377,18 +412,30 @@ bool writeLetter(const Case& c, const QString& path, const QString& evidenceName
         *error = QStringLiteral("No letter is written: %1.").arg(why);
         return false;
     }
+    return writeLetter({{&c, QString()}}, {}, path, evidenceName, error);
+}
+
+bool writeLetter(const QVector<Part>& parts, const QStringList& acrossParts, const QString& path,
+                 const QString& evidenceName, QString* error) {
+    if (parts.isEmpty()) {
+        *error = QStringLiteral("No letter is written: no part of the loan was checked.");
+        return false;
+    }
     // Written into memory first: the document writer closes the device it is given.
-    const std::unique_ptr<QTextDocument> doc = letter(c, evidenceName);
+    const std::unique_ptr<QTextDocument> doc = letter(parts, acrossParts, evidenceName);
     QBuffer buffer;
     QTextDocumentWriter writer(&buffer, "odf");
     if (!writer.write(doc.get())) {
         *error = QStringLiteral("Cannot write '%1': the document could not be made").arg(path);
         return false;
     }
-    return OutputFile::write(path, buffer.data(), {c.account}, error);
+    QStringList keep;
+    for (const Part& p : parts)
+        keep << p.c->account;
+    return OutputFile::write(path, buffer.data(), keep, error);
 }
 
-bool writeEvidence(const Case& c, const QString& path, QString* error) {
+PrintedReport::Content evidenceOf(const Case& c) {
     PrintedReport::Content content;
     content.title = QFileInfo(c.account).absoluteFilePath();
     content.printedOn = QDate::currentDate();
@@ -411,7 +458,21 @@ bool writeEvidence(const Case& c, const QString& path, QString* error) {
     content.appendix = appendix(c);
     content.footer = QStringLiteral("%1, made %2")
                          .arg(QFileInfo(c.account).fileName(), GridText().date(content.printedOn));
-    return PrintedReport::writePdf(path, content, QStringLiteral("Evidence"), {c.account}, error);
+    return content;
+}
+
+bool writeEvidence(const Case& c, const QString& path, QString* error) {
+    return writeEvidence(QVector<const Case*>{&c}, path, error);
+}
+
+bool writeEvidence(const QVector<const Case*>& parts, const QString& path, QString* error) {
+    QVector<PrintedReport::Content> contents;
+    QStringList keep;
+    for (const Case* c : parts) {
+        contents << evidenceOf(*c);
+        keep << c->account;
+    }
+    return PrintedReport::writePdf(path, contents, QStringLiteral("Evidence"), keep, error);
 }
 
 } // namespace Complaint

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ComplaintDetails.h"
+#include "render/PrintedReport.h"
 #include "render/SummaryRendering.h"
 #include "run/ReportCase.h"
 
@@ -70,5 +71,20 @@ bool writeEvidence(const Case& c, const QString& path, QString* error);
 
 // The letter's text as it is written, for the window's preview and the tests.
 QString letterText(const Case& c, const QString& evidenceName);
+
+// The parts of a split loan in one letter and one evidence pack: each part's findings under its
+// name (and account number), after what was found across the parts; the first part's details
+// head the letter. Each part's pages in the evidence from a page of their own.
+struct Part {
+    const Case* c = nullptr;
+    QString name; // "" for an account alone
+};
+QString letterText(const QVector<Part>& parts, const QStringList& acrossParts,
+                   const QString& evidenceName);
+bool writeLetter(const QVector<Part>& parts, const QStringList& acrossParts, const QString& path,
+                 const QString& evidenceName, QString* error);
+// The evidence's contents of one case, as writeEvidence prints them.
+PrintedReport::Content evidenceOf(const Case& c);
+bool writeEvidence(const QVector<const Case*>& parts, const QString& path, QString* error);
 
 } // namespace Complaint

@@ -119,7 +119,7 @@ PartRun runPart(const LoanSet::Part& part, const QString& setPath, int index, co
     if (!basis)
         return p;
     p.run = std::make_shared<ReportCase>(std::make_shared<const AccountSnapshot>(std::move(*s)),
-                                         *basis, false);
+                                         *basis, o.recordWorking);
     describe(p);
     return p;
 }

@@ -27,6 +27,8 @@ struct Options {
     std::function<std::optional<LenderConventions>(const LenderConventions& stored,
                                                    QString* problem)>
         conventions;
+    // Each part's working recorded, for the evidence of a complaint.
+    bool recordWorking = false;
 };
 
 struct PartRun {

@@ -248,31 +248,17 @@ void paintTextPage(QPainter& painter, int width, const Content::TextPage& text, 
 
 } // namespace
 
-bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
-    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
-    if (area.width() <= 0 || area.height() <= 0) {
-        if (error)
-            *error = QStringLiteral("The page has no room to print on.");
-        return false;
-    }
-    const int width = widthOf(content.offsetColumn);
-    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
-    // A footer takes the page's last lines.
-    const int footerHeight = content.footer.isEmpty() ? 0 : 300;
-    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
-    const QVector<Page> pages = layout(int(content.rows.size()), pageHeight);
+namespace {
 
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        if (error)
-            *error = QStringLiteral("The report could not be sent to the printer or file.");
-        return false;
-    }
-    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
-                  device.logicalDpiY() * shrink / TwipsPerInch);
+// One content's pages after the painter's current one (its first on a new page unless `first`):
+// the summary page, the numbered pages, the workings and the appendix, each page with the
+// content's footer.
+bool paintContent(QPagedPaintDevice& device, QPainter& painter, const Content& content,
+                  int width, int pageHeight, int footerHeight, bool first, QString* error) {
+    const QVector<Page> pages = layout(int(content.rows.size()), pageHeight);
     Painter report(painter, content, int(pages.size()));
     const auto foot = [&] {
-        if (footerHeight == 0)
+        if (content.footer.isEmpty())
             return;
         painter.save();
         painter.setPen(Qt::black);
@@ -290,6 +276,12 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
             *error = QStringLiteral("The printer or file took no further page.");
         return false;
     };
+    if (!first && !device.newPage()) {
+        painter.end();
+        if (error)
+            *error = QStringLiteral("The printer or file took no further page.");
+        return false;
+    }
     // What the lender over- or under-charged heads the report, on a page of its own before the
     // numbered pages.
     SummaryPage::paint(painter, QSizeF(width, pageHeight), content.title, content.rows,
@@ -312,13 +304,52 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
     for (const Content::TextPage& text : content.appendix) {
         constexpr int LineHeight = 170;
         const int perPage = std::max(1, (pageHeight - 900) / LineHeight);
-        for (qsizetype first = 0; first == 0 || first < text.lines.size(); first += perPage) {
+        for (qsizetype at = 0; at == 0 || at < text.lines.size(); at += perPage) {
             if (!nextPage())
                 return false;
-            paintTextPage(painter, width, text, first, perPage, LineHeight);
+            paintTextPage(painter, width, text, at, perPage, LineHeight);
         }
     }
     foot();
+    return true;
+}
+
+} // namespace
+
+bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
+    return paint(device, QVector<Content>{content}, error);
+}
+
+bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString* error) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    if (area.width() <= 0 || area.height() <= 0) {
+        if (error)
+            *error = QStringLiteral("The page has no room to print on.");
+        return false;
+    }
+    int width = 0;
+    bool footers = false;
+    for (const Content& content : contents) {
+        width = std::max(width, widthOf(content.offsetColumn));
+        footers = footers || !content.footer.isEmpty();
+    }
+    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
+    // A footer takes the page's last lines.
+    const int footerHeight = footers ? 300 : 0;
+    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
+
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = QStringLiteral("The report could not be sent to the printer or file.");
+        return false;
+    }
+    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
+                  device.logicalDpiY() * shrink / TwipsPerInch);
+    for (qsizetype i = 0; i < contents.size(); ++i)
+        if (!paintContent(device, painter, contents[i], width, pageHeight, footerHeight, i == 0,
+                          error))
+            return false;
     if (!painter.end()) {
         if (error)
             *error = QStringLiteral("The report could not be finished on the printer or file.");
@@ -380,14 +411,21 @@ bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& page
 
 bool writePdf(const QString& path, const Content& content, const QString& title,
               const QStringList& keep, QString* error) {
+    return writePdf(path, QVector<Content>{content}, title, keep, error);
+}
+
+bool writePdf(const QString& path, const QVector<Content>& contents, const QString& title,
+              const QStringList& keep, QString* error) {
+    const bool offsetColumn = std::any_of(contents.begin(), contents.end(),
+                                          [](const Content& c) { return c.offsetColumn; });
     return OutputFile::write(
         path,
         [&](QIODevice& file, QString* why) {
             QPdfWriter writer(&file);
-            writer.setPageLayout(pageLayout(QPageSize(QPageSize::A4), content.offsetColumn));
+            writer.setPageLayout(pageLayout(QPageSize(QPageSize::A4), offsetColumn));
             writer.setTitle(title);
             writer.setCreator(QStringLiteral("Vantrell"));
-            return paint(writer, content, why);
+            return paint(writer, contents, why);
         },
         keep, error);
 }

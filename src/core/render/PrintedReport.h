@@ -89,6 +89,8 @@ QPageLayout pageLayout(const QPageSize& size = QPageSize(QPageSize::A4), bool of
 // width where the paper is narrower than the report. False with the reason when the device cannot
 // be painted on (a printer that cannot be opened, a file that cannot be written).
 bool paint(QPagedPaintDevice& device, const Content& content, QString* error);
+// Several reports one after another (each part of a split loan), each from a new page.
+bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString* error);
 
 // Pages of text alone (a loan set's summary): each TextPage as the report's appended pages are
 // painted, its heading and lines in a fixed-width face, with `footer` at the foot of every page.
@@ -100,6 +102,8 @@ bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& page
 // link or anything but a regular file; whole or not at all), the document titled `title`.
 // False with `error` saying why.
 bool writePdf(const QString& path, const Content& content, const QString& title,
+              const QStringList& keep, QString* error);
+bool writePdf(const QString& path, const QVector<Content>& contents, const QString& title,
               const QStringList& keep, QString* error);
 
 } // namespace PrintedReport

@@ -1,6 +1,6 @@
 // A split loan checked as one: the worked figure of two parts whose lender linked the variable
 // part's offset to the fixed part, a part that is missing, and the set's file.
-#include "loanset/SetCheck.h"
+#include "loanset/SetComplaint.h"
 #include "support/AccountFixture.h"
 
 #include <QFile>
@@ -103,6 +103,18 @@ void TestLoanSet::offsetOnTheWrongPart() {
     QVERIFY(SetCheck::csv(r).endsWith("total,all,2095.89,2054.80,41.09\n"));
     QVERIFY(SetCheck::diagnosisCsv(r).contains(
         "set,offset-linked-to-wrong-part,2024-01-31,2024-01-31,2,Variable to Fixed 3 years,41.09"));
+
+    // One letter for the set: the offset across the parts, then the part overcharged.
+    const std::optional<SetComplaint::Case> c = SetComplaint::prepare(r, &error);
+    QVERIFY2(c, qPrintable(error));
+    QVERIFY(SetComplaint::noLetter(*c).isEmpty());
+    const QString letter = SetComplaint::letterText(*c, "evidence.pdf");
+    QVERIFY2(letter.contains("counted an offset account against the wrong part of my loan"),
+             qPrintable(letter));
+    QVERIFY(letter.contains("linked to \"Fixed 3 years\": 41.09 more than due"));
+    // Each part's one posting covers part of a period and is not compared: no part has a section
+    // of its own.
+    QVERIFY(!letter.contains("(loan account"));
 }
 
 void TestLoanSet::setFile_data() {
