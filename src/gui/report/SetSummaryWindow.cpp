@@ -2,7 +2,9 @@
 
 #include "ReportWorking.h"
 #include "SummaryWindow.h"
+#include "data/OutputFile.h"
 #include "engine/InterestSummary.h"
+#include "loanset/SetComplaint.h"
 #include "render/GridText.h"
 #include "render/PrintedReport.h"
 #include "shell/Captions.h"
@@ -118,7 +120,7 @@ SetSummaryWindow::SetSummaryWindow(WindowHost& main) : FormWindow(main, Name) {
     createTables();
 
     auto* grid = new QGridLayout;
-    grid->addWidget(heading(tr("&Parts"), partsGrid, this), 0, 0, 1, 2);
+    grid->addWidget(heading(tr("P&arts"), partsGrid, this), 0, 0, 1, 2);
     grid->addWidget(partsGrid, 1, 0, 1, 2);
     grid->addWidget(heading(tr("By calendar &year"), yearsGrid, this), 2, 0);
     grid->addWidget(yearsGrid, 3, 0);
@@ -173,11 +175,15 @@ QHBoxLayout* SetSummaryWindow::createButtons() {
     showPartButton->setToolTip(tr("The selected part's own summary: its years, its largest "
                                   "differences and what explains them."));
     editButton = button("editButton", tr("&Edit Set..."), this);
+    complaintButton = button("complaintButton", tr("Prepare a Com&plaint..."), this);
+    complaintButton->setToolTip(tr("One letter to the lender raising each part's findings, and "
+                                   "one evidence pack behind it."));
     copyButton = button("copyButton", tr("Copy as Text"), this);
     printButton = button("printButton", tr("P&rint..."), this);
     closeButton = button("closeButton", tr("&Close"), this);
     connect(showPartButton, &QPushButton::clicked, this, [this] { showPart(); });
     connect(editButton, &QPushButton::clicked, this, &SetSummaryWindow::editSet);
+    connect(complaintButton, &QPushButton::clicked, this, &SetSummaryWindow::prepareComplaint);
     connect(copyButton, &QPushButton::clicked, this, &SetSummaryWindow::copyAsText);
     connect(printButton, &QPushButton::clicked, this, &SetSummaryWindow::print);
     connect(closeButton, &QPushButton::clicked, this, &SetSummaryWindow::closeWindow);
@@ -185,6 +191,7 @@ QHBoxLayout* SetSummaryWindow::createButtons() {
     buttons->addWidget(showPartButton);
     buttons->addWidget(editButton);
     buttons->addStretch(1);
+    buttons->addWidget(complaintButton);
     buttons->addWidget(copyButton);
     buttons->addWidget(printButton);
     buttons->addWidget(closeButton);
@@ -201,7 +208,7 @@ void SetSummaryWindow::clear(const QString& why) {
     yearsGrid->setRowCount(0);
     rateLabel->setText(QString());
     Charts::clear(balancesChart->chart());
-    for (QPushButton* b : {showPartButton, copyButton, printButton})
+    for (QPushButton* b : {showPartButton, complaintButton, copyButton, printButton})
         b->setEnabled(false);
     editButton->setEnabled(!m_setPath.isEmpty());
 }
@@ -218,7 +225,10 @@ void SetSummaryWindow::showSet(const QString& setPath) {
         return;
     }
     setHourglass();
-    m_result = SetCheck::check(*set, setPath);
+    // Each part's working is kept: its summary opens into it, and the evidence prints it.
+    SetCheck::Options options;
+    options.recordWorking = true;
+    m_result = SetCheck::check(*set, setPath, options);
     setDefaultPointer();
     const SetCheck::Result& r = *m_result;
     nameLabel->setText(r.name);
@@ -234,6 +244,7 @@ void SetSummaryWindow::showSet(const QString& setPath) {
     fillParts();
     fillYears();
     fillChart();
+    complaintButton->setEnabled(true);
     copyButton->setEnabled(true);
     printButton->setEnabled(true);
     editButton->setEnabled(true);
@@ -395,6 +406,72 @@ void SetSummaryWindow::editSet() {
     }
     editor->setTag(m_setPath);
     m_main.showWindow(LoanSetWindowName);
+}
+
+std::optional<std::pair<QString, QString>> SetSummaryWindow::complaintFiles() {
+    const QFileInfo set(m_setPath);
+    FileDialogRequest letter;
+    letter.kind = FileDialogRequest::Save;
+    letter.title = tr("Save the Letter");
+    letter.filter = tr("OpenDocument text|*.odt");
+    letter.folder = set.absolutePath();
+    letter.fileName = set.completeBaseName() + tr(" complaint.odt");
+    letter.defaultSuffix = QStringLiteral("odt");
+    const std::optional<QString> letterPath = Dialogs::instance().chooseFile(letter);
+    if (!letterPath)
+        return std::nullopt;
+    FileDialogRequest evidence = letter;
+    evidence.title = tr("Save the Evidence");
+    evidence.filter = tr("PDF|*.pdf");
+    evidence.fileName = set.completeBaseName() + tr(" evidence.pdf");
+    evidence.defaultSuffix = QStringLiteral("pdf");
+    const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
+    if (!evidencePath)
+        return std::nullopt;
+    return std::make_pair(*letterPath, *evidencePath);
+}
+
+void SetSummaryWindow::prepareComplaint() {
+    if (!m_result)
+        return;
+    QString error;
+    setHourglass();
+    const std::optional<SetComplaint::Case> c = SetComplaint::prepare(*m_result, &error);
+    setDefaultPointer();
+    if (!c || !SetComplaint::noLetter(*c).isEmpty()) {
+        Dialogs::instance().message(c ? tr("No letter is written: %1.").arg(SetComplaint::noLetter(*c))
+                                      : tr("The complaint cannot be prepared: ") + error);
+        return;
+    }
+    const auto files = complaintFiles();
+    if (!files)
+        return;
+    // Neither file goes over the set or a part's account; a refused name leaves both unwritten.
+    QStringList keep = {m_setPath};
+    for (const SetCheck::PartRun& p : m_result->parts)
+        keep << p.path;
+    if (const QString why = OutputFile::refusal({files->first, files->second}, keep);
+        !why.isEmpty()) {
+        Dialogs::instance().message(why);
+        return;
+    }
+    setHourglass();
+    const bool written =
+        SetComplaint::writeLetter(*c, files->first, QFileInfo(files->second).fileName(), &error) &&
+        SetComplaint::writeEvidence(*c, files->second, &error);
+    setDefaultPointer();
+    if (!written) {
+        Dialogs::instance().message(error);
+        return;
+    }
+    QStringList missing;
+    for (const Complaints::MissingDetail& m : Complaints::missingDetails(c->parts.first().details))
+        missing << tr("It says \"%1\" in place of %2: fill it in before it is sent.")
+                       .arg(m.placeholder, m.what);
+    Dialogs::instance().message(tr("The letter is in %1 and the evidence in %2. Read the letter "
+                                   "through, sign it and send both to your lender.")
+                                    .arg(files->first, files->second) +
+                                (missing.isEmpty() ? QString() : QLatin1Char(' ') + missing.join(QLatin1Char(' '))));
 }
 
 void SetSummaryWindow::closeWindow() {

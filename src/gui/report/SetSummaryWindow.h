@@ -31,6 +31,8 @@ public:
     // The part of the selected row (or `row`) in the Summary window, as its own report gives it.
     void showPart(int row = -1);
     void editSet();
+    // One letter and one evidence pack over every part checked, where a part has a finding.
+    void prepareComplaint();
     void closeWindow();
 
 private:
@@ -40,6 +42,8 @@ private:
     void fillParts();
     void fillYears();
     void fillChart();
+    // The letter's and the evidence's files, asked for beside the set; nullopt when cancelled.
+    std::optional<std::pair<QString, QString>> complaintFiles();
 
     QLabel* nameLabel = nullptr;
     QLabel* verdictLabel = nullptr;
@@ -50,6 +54,7 @@ private:
     QChartView* balancesChart = nullptr;
     QPushButton* showPartButton = nullptr;
     QPushButton* editButton = nullptr;
+    QPushButton* complaintButton = nullptr;
     QPushButton* copyButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* closeButton = nullptr;

@@ -1,6 +1,7 @@
 // The Loan Set Summary over a split loan of two parts (and a third whose account is missing):
 // each part in the parts grid, the years' totals the sum of the parts' cells, the copied text
-// the core's, the printed pages, a part's own summary, and a file that is not a set.
+// the core's, the printed pages, a part's own summary, the set's letter, and a file that is not
+// a set.
 #include "report/SetSummaryWindow.h"
 #include "report/SummaryWindow.h"
 #include "shell/WindowRegistry.h"
@@ -12,6 +13,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -99,6 +101,23 @@ private slots:
         QCOMPARE(summary->summary()->due, w->result()->parts[1].summary->due);
         // The letter is the open account's, not the part's.
         QVERIFY(control<QPushButton>(summary, "complaintButton")->isHidden());
+    }
+
+    // One letter and one evidence pack for the set, where the borrower chose.
+    void complaint() {
+        RecordsHarness h;
+        SetSummaryWindow* w = opened(h, SplitLoan::homeLoan(h.fixture, true));
+        QVERIFY(w && w->result());
+        const QString letter = h.fixture.path("letter.odt");
+        const QString evidence = h.fixture.path("evidence.pdf");
+        h.dialogs.files.enqueue(letter);
+        h.dialogs.files.enqueue(evidence);
+        control<QPushButton>(w, "complaintButton")->click();
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY2(h.dialogs.messages[0].text.startsWith("The letter is in " + letter),
+                 qPrintable(h.dialogs.messages[0].text));
+        QVERIFY(QFileInfo(letter).size() > 0);
+        QVERIFY(QFileInfo(evidence).size() > 0);
     }
 
     void notASet() {
