@@ -54,8 +54,8 @@ int run(const ReportOptions::Options& o) {
         QString error;
         std::optional<LoanSet::Set> read = LoanSet::read(setPath, &error);
         if (!read)
-            return unreadable(QStringLiteral("The loan set '%1' cannot be read: %2")
-                                  .arg(o.account, error));
+            return unreadable(
+                QStringLiteral("The loan set '%1' cannot be read: %2").arg(o.account, error));
         set = std::move(*read);
     } else {
         set = setOf(o);

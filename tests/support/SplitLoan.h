@@ -16,12 +16,12 @@ namespace SplitLoan {
 inline QString part(AccountFixture& f, const QString& name, const char* owed, const char* charged,
                     const char* rate, bool offset) {
     const QString path = f.newAccount(name);
-    AccountFixture::exec(path, QStringLiteral("insert into tblAllRecords (Date, InterestPayment, "
-                                              "CloseBalance) values ('2024-01-01', 0, -%1), "
-                                              "('2024-01-31', %2, 0)")
-                                   .arg(QString::number(qint64(QString(owed).toDouble() * 10000)),
-                                        QString::number(qint64(QString(charged).toDouble() *
-                                                               10000 + 0.5))));
+    AccountFixture::exec(
+        path, QStringLiteral("insert into tblAllRecords (Date, InterestPayment, "
+                             "CloseBalance) values ('2024-01-01', 0, -%1), "
+                             "('2024-01-31', %2, 0)")
+                  .arg(QString::number(qint64(QString(owed).toDouble() * 10000)),
+                       QString::number(qint64(QString(charged).toDouble() * 10000 + 0.5))));
     AccountFixture::exec(path, QStringLiteral("insert into tblInterestChanges (ValidFrom, "
                                               "ValidTo, InterestRate) values ('2024-01-01', "
                                               "'2024-12-31', %1)")

@@ -22,11 +22,11 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -218,8 +218,8 @@ void SetSummaryWindow::showSet(const QString& setPath) {
     QString error;
     const std::optional<LoanSet::Set> set = LoanSet::read(setPath, &error);
     if (!set) {
-        const QString why = tr("The loan set '%1' cannot be read: %2")
-                                .arg(QFileInfo(setPath).fileName(), error);
+        const QString why =
+            tr("The loan set '%1' cannot be read: %2").arg(QFileInfo(setPath).fileName(), error);
         clear(why);
         Dialogs::instance().message(why);
         return;
@@ -238,9 +238,9 @@ void SetSummaryWindow::showSet(const QString& setPath) {
         sentences << SetCheck::sentence(r, w);
     offsetsLabel->setText(sentences.join(QLatin1Char('\n')));
     offsetsLabel->setVisible(!sentences.isEmpty());
-    rateLabel->setText(r.weightedRate ? tr("Balance-weighted rate: %1 %")
-                                            .arg(r.weightedRate->text())
-                                      : tr("Balance-weighted rate: none (nothing owed)"));
+    rateLabel->setText(r.weightedRate
+                           ? tr("Balance-weighted rate: %1 %").arg(r.weightedRate->text())
+                           : tr("Balance-weighted rate: none (nothing owed)"));
     fillParts();
     fillYears();
     fillChart();
@@ -375,9 +375,9 @@ void SetSummaryWindow::print() {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     const QVector<PrintedReport::Content::TextPage> pages = {{m_result->name, lines}};
-    const QString footer = tr("%1, made %2")
-                               .arg(QFileInfo(m_setPath).fileName(),
-                                    GridText().date(QDate::currentDate()));
+    const QString footer =
+        tr("%1, made %2")
+            .arg(QFileInfo(m_setPath).fileName(), GridText().date(QDate::currentDate()));
     Dialogs::instance().preview(printer, [&](QPagedPaintDevice& device, QString* error) {
         return PrintedReport::paintText(device, pages, footer, error);
     });
@@ -439,8 +439,9 @@ void SetSummaryWindow::prepareComplaint() {
     const std::optional<SetComplaint::Case> c = SetComplaint::prepare(*m_result, &error);
     setDefaultPointer();
     if (!c || !SetComplaint::noLetter(*c).isEmpty()) {
-        Dialogs::instance().message(c ? tr("No letter is written: %1.").arg(SetComplaint::noLetter(*c))
-                                      : tr("The complaint cannot be prepared: ") + error);
+        Dialogs::instance().message(
+            c ? tr("No letter is written: %1.").arg(SetComplaint::noLetter(*c))
+              : tr("The complaint cannot be prepared: ") + error);
         return;
     }
     const auto files = complaintFiles();
@@ -468,10 +469,11 @@ void SetSummaryWindow::prepareComplaint() {
     for (const Complaints::MissingDetail& m : Complaints::missingDetails(c->parts.first().details))
         missing << tr("It says \"%1\" in place of %2: fill it in before it is sent.")
                        .arg(m.placeholder, m.what);
-    Dialogs::instance().message(tr("The letter is in %1 and the evidence in %2. Read the letter "
-                                   "through, sign it and send both to your lender.")
-                                    .arg(files->first, files->second) +
-                                (missing.isEmpty() ? QString() : QLatin1Char(' ') + missing.join(QLatin1Char(' '))));
+    Dialogs::instance().message(
+        tr("The letter is in %1 and the evidence in %2. Read the letter "
+           "through, sign it and send both to your lender.")
+            .arg(files->first, files->second) +
+        (missing.isEmpty() ? QString() : QLatin1Char(' ') + missing.join(QLatin1Char(' '))));
 }
 
 void SetSummaryWindow::closeWindow() {

@@ -137,8 +137,8 @@ void TestReportTool::exitStatus_data() {
         << "vantrell-report: several parts are checked with --summary or --diagnose alone: no "
            "--explain with them\n";
     QTest::newRow("two accounts to files")
-        << QStringList{"SMALL", "BLANK", "--method", "2", "--diagnose", "--pdf", "x.pdf",
-                       "--complaint", "x.odt"}
+        << QStringList{"SMALL", "BLANK", "--method",    "2",    "--diagnose",
+                       "--pdf", "x.pdf", "--complaint", "x.odt"}
         << 1 << "alone: no --pdf, --complaint with them\n";
     QTest::newRow("two accounts without a method")
         << QStringList{"SMALL", "BLANK", "--summary"} << 1
@@ -269,10 +269,10 @@ void TestReportTool::splitLoan_data() {
 
     QTest::newRow("two accounts, CSV")
         << QStringList{"VARIABLE", "FIXED", "--method", "2", "--summary", "--format", "csv"}
-        << "total,2024,2095.89,2054.80,41.09\ntotal,all,2095.89,2054.80,41.09\n" << "";
-    QTest::newRow("a set's summary, a part missing")
-        << QStringList{"SET", "--summary"} << "41.09"
-        << "Top-up: The account file '";
+        << "total,2024,2095.89,2054.80,41.09\ntotal,all,2095.89,2054.80,41.09\n"
+        << "";
+    QTest::newRow("a set's summary, a part missing") << QStringList{"SET", "--summary"} << "41.09"
+                                                     << "Top-up: The account file '";
     QTest::newRow("a set's diagnosis, CSV")
         << QStringList{"SET", "--diagnose", "--format", "csv"}
         << "set,offset-linked-to-wrong-part,2024-01-31,2024-01-31,2,Variable to Fixed 3 years,41.09"
