@@ -2,6 +2,7 @@
 
 #include "records/frmAllRecords.h"
 #include "report/ComplaintWindow.h"
+#include "report/SetSummaryWindow.h"
 #include "report/SummaryWindow.h"
 #include "report/WorkingWindow.h"
 #include "report/frmCalculate.h"
@@ -40,6 +41,9 @@ void registerWindows(MDIForm1& main) {
         WindowNames::Calculate, [](MDIForm1& m) { return new frmCalculate(m); }, true);
     r.add(
         SummaryWindow::Name, [](MDIForm1& m) { return new SummaryWindow(m); }, true);
+    // The parts are read into memory: the window holds no account's connection.
+    r.add(
+        SetSummaryWindow::Name, [](MDIForm1& m) { return new SetSummaryWindow(m); }, false);
     r.add(
         ComplaintWindow::Name, [](MDIForm1& m) { return new ComplaintWindow(m); }, true);
     r.add(

@@ -3,6 +3,9 @@
 #include "CommandLine.h"
 #include "engine/CalcDay.h"
 #include "engine/InterestMethod.h"
+#include "loanset/LoanSet.h"
+
+#include <QFileInfo>
 
 namespace ReportOptions {
 
@@ -235,10 +238,15 @@ QString takeFrequency(const QString& value, Given& given) {
 }
 
 QString takeAccount(const QString& arg, Given& given) {
-    if (!given.options.account.isEmpty())
-        return QStringLiteral("only one ACCOUNT may be given");
-    given.options.account = arg;
+    if (given.options.account.isEmpty())
+        given.options.account = arg;
+    given.options.accounts << arg;
     return QString();
+}
+
+bool isSetFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String(LoanSet::Suffix), Qt::CaseInsensitive) ==
+           0;
 }
 
 // Both an unknown option and a repeated one are named as given.
@@ -848,6 +856,64 @@ const QList<ToolMode> Modes = {
      payoffProblem},
 };
 
+// The options given that name one posting or one output file, or that only one account
+// answers: a split loan's parts are checked without them.
+QStringList singleAccountGiven(const Options& o) {
+    const std::pair<bool, const char*> single[] = {
+        {o.explain.isValid(), "--explain"},
+        {!o.pdf.isEmpty(), "--pdf"},
+        {!o.complaint.isEmpty(), "--complaint"},
+        {!o.evidence.isEmpty(), "--evidence"},
+        {o.fit, "--fit"},
+        {o.proposeRates, "--propose-rates"},
+        {o.rates, "--rates"},
+        {!o.reference.isEmpty(), "--reference"},
+        {o.margin.has_value(), "--margin"},
+        {o.lag.has_value(), "--lag"},
+        {o.owed, "--owed"},
+        {!o.terms.isEmpty(), "--terms"},
+        {o.threshold.has_value(), "--threshold"},
+        {o.repayments, "--repayments"},
+        {o.payoff, "--payoff"},
+        {o.extra.has_value(), "--extra"},
+        {o.repaymentTermsGiven(), "the repayment terms"}};
+    QStringList given;
+    for (const auto& [on, name] : single) {
+        if (on)
+            given << QString::fromLatin1(name);
+    }
+    return given;
+}
+
+// Several accounts, or a loan set: the parts' summary or diagnosis, under one method given for
+// every account (a set's parts may keep their own).
+QString setProblem(const Given& given) {
+    const Options& o = given.options;
+    if (const QStringList single = singleAccountGiven(o); !single.isEmpty())
+        return QStringLiteral("several parts are checked with --summary or --diagnose alone: no "
+                              "%1 with them")
+            .arg(single.join(QLatin1String(", ")));
+    if (o.mode != Mode::Summary && o.mode != Mode::Diagnose)
+        return QStringLiteral("several accounts or a loan set are checked with --summary or "
+                              "--diagnose");
+    if (o.summary && o.diagnose)
+        return QStringLiteral("--summary and --diagnose each print a report of their own: give "
+                              "one of them");
+    if (o.anyMethod)
+        return anyMethodAlone();
+    if (o.accounts.size() > 1) {
+        for (const QString& account : o.accounts) {
+            if (isSetFile(account))
+                return QStringLiteral("a loan set is given alone, not with other accounts: '%1'")
+                    .arg(account);
+        }
+        if (!given.method)
+            return QStringLiteral("--method is required with several accounts (a loan set "
+                                  "keeps each part's own)");
+    }
+    return QString();
+}
+
 // The options that go with some modes only, then the mode's own check.
 QString modeProblem(const Given& given) {
     const Options& o = given.options;
@@ -882,6 +948,22 @@ const char* const Description =
     "interest due by the lender's method beside the interest charged. The account is only read.\n"
     "\n";
 
+const char* const SetDescription =
+    "A split loan's parts are checked together from several ACCOUNTs, or from a loan set\n"
+    "(a .vloan file naming them, each account found from the set's folder). --method applies\n"
+    "to every part (a set's part runs under its own otherwise); each part's calculation day\n"
+    "and conventions are its account's unless --day, --day-count, --rounding, --rest,\n"
+    "--compounding or --per-year are given. Only --summary and --diagnose take several\n"
+    "parts. --summary prints each part's verdict and the set's, the calendar years per part\n"
+    "and in total, what each offset saved, the fixed parts' ends and the balance-weighted\n"
+    "rate; as CSV \"part,year,charged,due,difference\", one line a part and year, then\n"
+    "\"total,YEAR,...\" for each year and \"total,all,...\". --diagnose prints every part's\n"
+    "diagnosis and any offset counted against the wrong part; as CSV the diagnosis's columns\n"
+    "after a first column \"part\" (\"set\" for an offset counted against the wrong part,\n"
+    "explanation \"offset-linked-to-wrong-part\"). A part that is missing or is not an\n"
+    "account is said on standard error and the rest still checked.\n"
+    "\n";
+
 const char* const SeriesListHelp =
     "lists the shipped series (and the account's own, given ACCOUNT):\n"
     "short name, name, publisher, first date, the date it is known to";
@@ -894,7 +976,9 @@ const char* const ExitStatus =
     "proposed, or no posting (and no repayment short of the terms') to complain of, or --terms that do not read or cannot be worked, or the\n"
     "costs of --reference past their limit, or a file to write refused: the account itself\n"
     "or a link to it, any symbolic link, a folder, pipe or device, another account file,\n"
-    "or one file named for two outputs (nothing is written then).\n"
+    "or one file named for two outputs (nothing is written then). With several parts: 0\n"
+    "when at least one part was checked, 1 usage error, 2 a set file that does not read or\n"
+    "no part checked.\n"
     "Notices go to standard error, one a line.\n";
 
 } // namespace
@@ -902,8 +986,15 @@ const char* const ExitStatus =
 QString usage() {
     return CommandLine::Usage(ReportTool, 15)
         .forms(Modes)
+        .form({QStringLiteral("ACCOUNT ACCOUNT... --method M [--day N] [--day-count D]"),
+               QStringLiteral("[--rounding R] ") + QLatin1String(MoreConventions),
+               QStringLiteral("--summary | --diagnose [--format text|csv]")})
+        .form({QStringLiteral("SET.vloan [--method M] [--day N] [--day-count D] [--rounding R]"),
+               QLatin1String(MoreConventions),
+               QStringLiteral("--summary | --diagnose [--format text|csv]")})
         .form({QStringLiteral("--help | --version")})
         .paragraphs(Description)
+        .paragraphs(SetDescription)
         .optionsThrough("lag")
         .entry(QStringLiteral("--reference list"), SeriesListHelp)
         .optionsThrough("version")
@@ -987,7 +1078,8 @@ std::optional<Options> parseArguments(const QStringList& args, QString* problem)
         *problem = QStringLiteral("no ACCOUNT given");
         return std::nullopt;
     }
-    *problem = modeProblem(given);
+    o.setRun = o.accounts.size() > 1 || (o.accounts.size() == 1 && isSetFile(o.account));
+    *problem = o.setRun ? setProblem(given) : modeProblem(given);
     if (!problem->isEmpty())
         return std::nullopt;
     return o;

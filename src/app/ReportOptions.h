@@ -39,7 +39,11 @@ enum class Mode {
 
 struct Options {
     Mode mode = Mode::Report;
-    QString account;
+    QString account; // the first ACCOUNT given
+    // Every ACCOUNT given: several accounts, or one loan set file (".vloan"), check a split
+    // loan's parts together (--summary and --diagnose only).
+    QStringList accounts;
+    bool setRun = false;
     std::optional<InterestMethod::Code> method; // none: not given, or "any"
     std::optional<QString> fixedDay;            // the CalcTo text of --day
     bool csv = false;

@@ -4,6 +4,7 @@
 #include "ProgramVersion.h"
 #include "ReportModes.h"
 #include "ReportOptions.h"
+#include "ReportSet.h"
 #include "ReportTerms.h"
 #include "ToolText.h"
 #include "complaint/Complaint.h"
@@ -355,6 +356,8 @@ int runReport(const Options& o, std::shared_ptr<const AccountSnapshot> snapshot,
 }
 
 int run(const Options& o) {
+    if (o.setRun)
+        return ReportSet::run(o);
     if (const QString problem = outputRefusal(o); !problem.isEmpty())
         return unreadable(toolCase(problem));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));

@@ -358,6 +358,57 @@ bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString*
     return true;
 }
 
+bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& pages,
+               const QString& footer, QString* error) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    if (area.width() <= 0 || area.height() <= 0) {
+        if (error)
+            *error = QStringLiteral("The page has no room to print on.");
+        return false;
+    }
+    const int width = widthOf(false);
+    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
+    const int footerHeight = footer.isEmpty() ? 0 : 300;
+    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = QStringLiteral("The pages could not be sent to the printer or file.");
+        return false;
+    }
+    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
+                  device.logicalDpiY() * shrink / TwipsPerInch);
+    constexpr int LineHeight = 170;
+    const int perPage = std::max(1, (pageHeight - 900) / LineHeight);
+    bool first = true;
+    for (const Content::TextPage& text : pages) {
+        for (qsizetype line = 0; line == 0 || line < text.lines.size(); line += perPage) {
+            if (!first && !device.newPage()) {
+                painter.end();
+                if (error)
+                    *error = QStringLiteral("The printer or file took no further page.");
+                return false;
+            }
+            first = false;
+            paintTextPage(painter, width, text, line, perPage, LineHeight);
+            if (footerHeight > 0) {
+                painter.save();
+                painter.setPen(Qt::black);
+                painter.setFont(font(8));
+                painter.drawText(QRectF(0, pageHeight + 60, width, footerHeight - 60),
+                                 Qt::AlignLeft | Qt::AlignBottom, footer);
+                painter.restore();
+            }
+        }
+    }
+    if (!painter.end()) {
+        if (error)
+            *error = QStringLiteral("The pages could not be finished on the printer or file.");
+        return false;
+    }
+    return true;
+}
+
 bool writePdf(const QString& path, const Content& content, const QString& title,
               const QStringList& keep, QString* error) {
     return writePdf(path, QVector<Content>{content}, title, keep, error);

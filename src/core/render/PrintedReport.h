@@ -92,6 +92,12 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error);
 // Several reports one after another (each part of a split loan), each from a new page.
 bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString* error);
 
+// Pages of text alone (a loan set's summary): each TextPage as the report's appended pages are
+// painted, its heading and lines in a fixed-width face, with `footer` at the foot of every page.
+// False with the reason when the device cannot be painted on.
+bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& pages,
+               const QString& footer, QString* error);
+
 // The report painted into a PDF file on A4 (OutputFile::write: never over a file of `keep`, a
 // link or anything but a regular file; whole or not at all), the document titled `title`.
 // False with `error` saying why.

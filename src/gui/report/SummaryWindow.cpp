@@ -260,6 +260,8 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
     repaymentVerdictLabel->setText(RepaymentRendering::verdict(m_report->repayments()));
     repaymentVerdictLabel->setVisible(!repaymentVerdictLabel->text().isEmpty());
     copyButton->setEnabled(m_summary.has_value());
+    // The letter is prepared from the account open: a loan set's part shown here is another.
+    complaintButton->setVisible(m_report->basis().account == m_main.tag(Tag::NewFile));
     workingButton->setEnabled(m_summary && !m_summary->largest.isEmpty());
     showNext();
     termsLabel->setText(m_report->basis().ratesNote);

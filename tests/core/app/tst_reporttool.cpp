@@ -3,6 +3,7 @@
 #include "support/AccountFixture.h"
 #include "support/ReportRows.h"
 #include "support/ReportTool.h"
+#include "support/SplitLoan.h"
 
 #include <QFile>
 #include <QProcess>
@@ -33,6 +34,8 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void methodByNameOrNumber();
+    void splitLoan_data();
+    void splitLoan();
     void conventionOptions_data();
     void conventionOptions();
     void accountsChoiceGivesWay();
@@ -124,8 +127,27 @@ void TestReportTool::exitStatus_data() {
         << QStringList{"SMALL", "--method"} << 1 << "vantrell-report: --method needs a value\n";
     QTest::newRow("empty pdf name") << QStringList{"SMALL", "--method", "2", "--pdf="} << 1
                                     << "vantrell-report: --pdf needs a file name\n";
+    // Several accounts are a split loan's parts: its summary or diagnosis alone.
     QTest::newRow("two accounts") << QStringList{"SMALL", "BLANK", "--method", "2"} << 1
-                                  << "vantrell-report: only one ACCOUNT may be given\n";
+                                  << "vantrell-report: several accounts or a loan set are "
+                                     "checked with --summary or --diagnose\n";
+    QTest::newRow("two accounts explained")
+        << QStringList{"SMALL", "BLANK", "--method", "2", "--summary", "--explain", "2024-01-29"}
+        << 1
+        << "vantrell-report: several parts are checked with --summary or --diagnose alone: no "
+           "--explain with them\n";
+    QTest::newRow("two accounts to files")
+        << QStringList{"SMALL", "BLANK", "--method",    "2",    "--diagnose",
+                       "--pdf", "x.pdf", "--complaint", "x.odt"}
+        << 1 << "alone: no --pdf, --complaint with them\n";
+    QTest::newRow("two accounts without a method")
+        << QStringList{"SMALL", "BLANK", "--summary"} << 1
+        << "vantrell-report: --method is required with several accounts";
+    QTest::newRow("a set among accounts")
+        << QStringList{"SMALL", "home.vloan", "--method", "2", "--summary"} << 1
+        << "a loan set is given alone, not with other accounts: 'home.vloan'";
+    QTest::newRow("a set that does not read")
+        << QStringList{"SMALL.vloan", "--summary"} << 2 << "cannot be read";
     QTest::newRow("bad day first") << QStringList{"SMALL", "--day", "29", "--method", "9"} << 1
                                    << "vantrell-report: the day must be a whole number";
     QTest::newRow("bad method first") << QStringList{"SMALL", "--method", "9", "--day", "29"} << 1
@@ -238,6 +260,43 @@ void TestReportTool::exitStatus() {
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     if (status == 1)
         QVERIFY(r.err.contains("usage: vantrell-report ACCOUNT --method M"));
+}
+
+void TestReportTool::splitLoan_data() {
+    QTest::addColumn<QStringList>("args"); // SET, VARIABLE and FIXED stand for the files
+    QTest::addColumn<QString>("out");      // what the output holds
+    QTest::addColumn<QString>("err");      // what standard error holds ("": nothing)
+
+    QTest::newRow("two accounts, CSV")
+        << QStringList{"VARIABLE", "FIXED", "--method", "2", "--summary", "--format", "csv"}
+        << "total,2024,2095.89,2054.80,41.09\ntotal,all,2095.89,2054.80,41.09\n"
+        << "";
+    QTest::newRow("a set's summary, a part missing") << QStringList{"SET", "--summary"} << "41.09"
+                                                     << "Top-up: The account file '";
+    QTest::newRow("a set's diagnosis, CSV")
+        << QStringList{"SET", "--diagnose", "--format", "csv"}
+        << "set,offset-linked-to-wrong-part,2024-01-31,2024-01-31,2,Variable to Fixed 3 years,41.09"
+        << "Top-up";
+}
+
+// The parts of a split loan checked together; a part that is missing is said and the rest
+// still checked.
+void TestReportTool::splitLoan() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    AccountFixture f;
+    const QString set = SplitLoan::homeLoan(f, true);
+    args.replaceInStrings("SET", set);
+    args.replaceInStrings("VARIABLE", f.dataFolder() + "Variable.mdb");
+    args.replaceInStrings("FIXED", f.dataFolder() + "Fixed.mdb");
+    const Run r = report(args);
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(out), qPrintable(r.out));
+    if (err.isEmpty())
+        QCOMPARE(r.err, QString());
+    else
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
 }
 
 void TestReportTool::methodByNameOrNumber() {
