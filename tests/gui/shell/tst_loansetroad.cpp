@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -67,7 +68,9 @@ class TestLoanSetRoad : public QObject {
         FormWindow* w = m_main->loadedWindow(WindowNames::SetSummary);
         if (auto* stand = qobject_cast<ShownSet*>(w))
             return stand->shown;
-        return w ? m_main->tag(Tag::LoanSet) : QString();
+        // The program's own summary was handed the set: it says its verdict.
+        const auto* verdict = w ? w->findChild<QLabel*>("verdictLabel") : nullptr;
+        return verdict && !verdict->text().isEmpty() ? m_main->tag(Tag::LoanSet) : QString();
     }
     QString write(const QString& name, const QByteArray& content) const {
         const QString path = m_fixture->dataFolder() + name;
