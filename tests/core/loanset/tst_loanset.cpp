@@ -2,36 +2,14 @@
 // part's offset to the fixed part, a part that is missing, and the set's file.
 #include "loanset/SetComplaint.h"
 #include "support/AccountFixture.h"
+#include "support/SplitLoan.h"
 
 #include <QFile>
 #include <QTest>
 
 namespace {
 
-// One posting of 30 days from 1 January 2024 at Actual/365, rounded at the posting.
-QString part(AccountFixture& f, const QString& name, const char* owed, const char* charged,
-             const char* rate, bool offset) {
-    const QString path = f.newAccount(name);
-    AccountFixture::exec(path, QStringLiteral("insert into tblAllRecords (Date, InterestPayment, "
-                                              "CloseBalance) values ('2024-01-01', 0, -%1), "
-                                              "('2024-01-31', %2, 0)")
-                                   .arg(QString::number(qint64(QString(owed).toDouble() * 10000)),
-                                        QString::number(qint64(QString(charged).toDouble() *
-                                                               10000 + 0.5))));
-    AccountFixture::exec(path, QStringLiteral("insert into tblInterestChanges (ValidFrom, "
-                                              "ValidTo, InterestRate) values ('2024-01-01', "
-                                              "'2024-12-31', %1)")
-                                   .arg(rate));
-    AccountFixture::exec(path, "insert into tblSettings (Name, Value) values "
-                               "('InterestRounding', 'posting')");
-    if (offset) {
-        AccountFixture::exec(path, "insert into tblOffsetBalances (Date, Balance) values "
-                                   "('2024-01-01', 500000000)");
-        AccountFixture::exec(path, "insert into tblSettings (Name, Value) values "
-                                   "('OffsetAccount', 'yes'), ('OffsetShare', '100')");
-    }
-    return path;
-}
+using SplitLoan::part;
 
 Money cents(qint64 c) {
     return Money::fromRaw(c * 100);
