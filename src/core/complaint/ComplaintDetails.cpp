@@ -1,5 +1,6 @@
 #include "ComplaintDetails.h"
 
+#include "data/StoredValue.h"
 #include "engine/AccountStore.h"
 
 namespace {
@@ -48,7 +49,8 @@ ComplaintDetails readDetails(QSqlDatabase db) {
             d.country = ComplaintCountry(i);
     }
     // A threshold that does not read keeps the default.
-    if (const std::optional<Money> t = Money::parse(text(Threshold)); t && t->raw() >= 0)
+    if (const std::optional<Money> t = StoredValue::moneyFromText(text(Threshold));
+        t && t->raw() >= 0)
         d.threshold = *t;
     return d;
 }
@@ -86,7 +88,7 @@ bool writeDetails(QSqlDatabase db, const ComplaintDetails& d, QString* error) {
                                        {LenderName, d.lenderName},
                                        {LenderAddress, d.lenderAddress},
                                        {Country, countryWord(d.country)},
-                                       {Threshold, d.threshold.toPlainText()}},
+                                       {Threshold, StoredValue::moneyText(d.threshold)}},
                                       error);
 }
 

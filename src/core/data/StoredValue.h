@@ -45,4 +45,11 @@ std::optional<double> number(sqlite3_stmt* q, int column);
 std::optional<Rate> rate(sqlite3_stmt* q, int column);
 std::optional<Rate> rate(const QVariant& value, bool* unreadable = nullptr);
 
+// An amount kept as text (a setting): '.' as the point, no groups and no trailing zeros ("1",
+// "2.5", "-0.0001"), the same bytes whatever the language. Read back in that form, and in the
+// form of a file written under a language with a decimal comma ("2,5"); nullopt for anything
+// else: never read as the window's language reads a number, where "1.000" is a thousand.
+QString moneyText(Money m);
+std::optional<Money> moneyFromText(const QString& text);
+
 } // namespace StoredValue

@@ -1,6 +1,7 @@
 #include "RepaymentTerms.h"
 
 #include "data/ShortDate.h"
+#include "data/StoredValue.h"
 #include "engine/AccountStore.h"
 
 #include <QCoreApplication>
@@ -21,15 +22,6 @@ const QString UntickedSetting = QStringLiteral("RepaymentUnticked");
 
 // A repayment no loan could need: kept far inside the range of amounts.
 constexpr long double MostAmount = 1e12L;
-
-// Money as stored: '.' point, no groups, whatever the language.
-QString storedMoney(Money m) {
-    const qint64 raw = m.raw();
-    const qint64 whole = raw / Money::Scale;
-    const qint64 part = (raw < 0 ? -raw : raw) % Money::Scale;
-    return (raw < 0 && whole == 0 ? QStringLiteral("-") : QString()) + QString::number(whole) +
-           QLatin1Char('.') + QStringLiteral("%1").arg(part, 4, 10, QLatin1Char('0'));
-}
 
 QString termText(const Terms& t) {
     switch (t.termKind) {
@@ -305,7 +297,7 @@ Terms read(QSqlDatabase db, QString* notice) {
         t.frequency = *f;
         t.rounding = *r;
         if (const QString stated = text(StatedSetting); !stated.isEmpty()) {
-            t.stated = Money::parse(stated);
+            t.stated = StoredValue::moneyFromText(stated);
             readable = t.stated.has_value();
         }
     }
@@ -337,7 +329,7 @@ bool write(QSqlDatabase db, const Terms& t, QString* error) {
          {TermSetting, set ? termText(t) : QString()},
          {FrequencySetting, set ? word(t.frequency) : QString()},
          {InterestOnlySetting, set ? spans.join(QLatin1Char(';')) : QString()},
-         {StatedSetting, set && t.stated ? storedMoney(*t.stated) : QString()},
+         {StatedSetting, set && t.stated ? StoredValue::moneyText(*t.stated) : QString()},
          {RoundingSetting, set ? word(t.rounding) : QString()},
          {UntickedSetting, set ? ids.join(QLatin1Char(',')) : QString()}},
         error);
