@@ -1,5 +1,6 @@
 #include "ProgramVersion.h"
 #include "RegisterWindows.h"
+#include "data/Language.h"
 #include "data/ProgramPaths.h"
 #include "data/TempFolders.h"
 #include "shell/MDIForm1.h"
@@ -63,6 +64,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrell.Vantrell"));
     // Every window, a maximised child's corner included, shows the program's own icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantrell.png")));
+    // The windows' language, chosen at start: a change of it takes effect at the next.
+    Language::install(app, Language::stored());
     ProgramPaths::prepareDataFolder();
     // What a copy that was killed left in the temporary folder; never a running copy's files.
     TempFolders::removeStale();

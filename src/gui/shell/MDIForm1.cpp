@@ -9,6 +9,7 @@
 #include "WindowFit.h"
 #include "WindowRegistry.h"
 #include "Windows.h"
+#include "data/Language.h"
 #include "data/ProgramPaths.h"
 
 #include <QAction>
@@ -148,9 +149,26 @@ void MDIForm1::createMenus() {
         ->setObjectName("mnuMethod");
     help->addAction(tr("What Do I Do Now?"), this, [this] { showHelpPage("3"); })
         ->setObjectName("mnuWhatNow");
+    help->addAction(tr("&Language…"), this, &MDIForm1::chooseLanguage)
+        ->setObjectName("mnuLanguage");
     help->addSeparator()->setObjectName("Space2");
     help->addAction(tr("&About"), this, [this] { showModal("frmAbout"); })
         ->setObjectName("mnuHelpAbout");
+}
+
+// The windows' language for the next start: the program's catalogues and Qt's are loaded once,
+// at start, so a window already open is never left half in one language.
+void MDIForm1::chooseLanguage() {
+    const std::optional<int> chosen = Dialogs::instance().chooseItem(
+        tr("Language of the windows (from the next start):"), Language::names(), tr("Language"));
+    if (!chosen)
+        return;
+    if (!Language::store(Language::Choice(*chosen))) {
+        Dialogs::instance().message(tr("The language could not be kept for the next start."));
+        return;
+    }
+    Dialogs::instance().message(
+        tr("The language takes effect the next time Vantrell starts."));
 }
 
 void MDIForm1::createToolbar() {

@@ -52,6 +52,7 @@ public:
     void openAccount();
     // The Import menu's: a new account, or the open one continued, from the bank's whole history.
     void newAccountFromHistory();
+    void chooseLanguage();
     // The road from the bank's file to the verdict: the open account (when no statement is being
     // entered) or a new one, the bank's whole history, then the rates proposed from the lender's
     // charges, the report and its summary, each step after the one before.
