@@ -250,22 +250,49 @@ void paintTextPage(QPainter& painter, int width, const Content::TextPage& text, 
 
 namespace {
 
+// The painter begun on `device` and scaled so that `width` twips fit the paper: the height in
+// twips a page has above a footer of `footerHeight`. nullopt, with `error`, when it cannot be.
+std::optional<int> beginPages(QPagedPaintDevice& device, QPainter& painter, int width,
+                              int footerHeight, QString* error) {
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    if (area.width() <= 0 || area.height() <= 0) {
+        if (error)
+            *error = QStringLiteral("The page has no room to print on.");
+        return std::nullopt;
+    }
+    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = QStringLiteral("The report could not be sent to the printer or file.");
+        return std::nullopt;
+    }
+    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
+                  device.logicalDpiY() * shrink / TwipsPerInch);
+    return int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
+}
+
+// A footer takes the page's last lines.
+void paintFooter(QPainter& painter, int width, int pageHeight, int footerHeight,
+                 const QString& footer) {
+    if (footer.isEmpty())
+        return;
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(font(8));
+    painter.drawText(QRectF(0, pageHeight + 60, width, footerHeight - 60),
+                     Qt::AlignLeft | Qt::AlignBottom, footer);
+    painter.restore();
+}
+
 // One content's pages after the painter's current one (its first on a new page unless `first`):
 // the summary page, the numbered pages, the workings and the appendix, each page with the
 // content's footer.
-bool paintContent(QPagedPaintDevice& device, QPainter& painter, const Content& content,
-                  int width, int pageHeight, int footerHeight, bool first, QString* error) {
+bool paintContent(QPagedPaintDevice& device, QPainter& painter, const Content& content, int width,
+                  int pageHeight, int footerHeight, bool first, QString* error) {
     const QVector<Page> pages = layout(int(content.rows.size()), pageHeight);
     Painter report(painter, content, int(pages.size()));
     const auto foot = [&] {
-        if (content.footer.isEmpty())
-            return;
-        painter.save();
-        painter.setPen(Qt::black);
-        painter.setFont(font(8));
-        painter.drawText(QRectF(0, pageHeight + 60, width, footerHeight - 60),
-                         Qt::AlignLeft | Qt::AlignBottom, content.footer);
-        painter.restore();
+        paintFooter(painter, width, pageHeight, footerHeight, content.footer);
     };
     const auto nextPage = [&] {
         foot();
@@ -321,33 +348,19 @@ bool paint(QPagedPaintDevice& device, const Content& content, QString* error) {
 }
 
 bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString* error) {
-    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
-    if (area.width() <= 0 || area.height() <= 0) {
-        if (error)
-            *error = QStringLiteral("The page has no room to print on.");
-        return false;
-    }
     int width = 0;
     bool footers = false;
     for (const Content& content : contents) {
         width = std::max(width, widthOf(content.offsetColumn));
         footers = footers || !content.footer.isEmpty();
     }
-    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
-    // A footer takes the page's last lines.
     const int footerHeight = footers ? 300 : 0;
-    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
-
     QPainter painter;
-    if (!painter.begin(&device)) {
-        if (error)
-            *error = QStringLiteral("The report could not be sent to the printer or file.");
+    const std::optional<int> pageHeight = beginPages(device, painter, width, footerHeight, error);
+    if (!pageHeight)
         return false;
-    }
-    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
-                  device.logicalDpiY() * shrink / TwipsPerInch);
     for (qsizetype i = 0; i < contents.size(); ++i)
-        if (!paintContent(device, painter, contents[i], width, pageHeight, footerHeight, i == 0,
+        if (!paintContent(device, painter, contents[i], width, *pageHeight, footerHeight, i == 0,
                           error))
             return false;
     if (!painter.end()) {
@@ -360,24 +373,13 @@ bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString*
 
 bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& pages,
                const QString& footer, QString* error) {
-    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
-    if (area.width() <= 0 || area.height() <= 0) {
-        if (error)
-            *error = QStringLiteral("The page has no room to print on.");
-        return false;
-    }
     const int width = widthOf(false);
-    const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
     const int footerHeight = footer.isEmpty() ? 0 : 300;
-    const int pageHeight = int(std::floor(area.height() * TwipsPerPoint / shrink)) - footerHeight;
     QPainter painter;
-    if (!painter.begin(&device)) {
-        if (error)
-            *error = QStringLiteral("The pages could not be sent to the printer or file.");
+    const std::optional<int> height = beginPages(device, painter, width, footerHeight, error);
+    if (!height)
         return false;
-    }
-    painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
-                  device.logicalDpiY() * shrink / TwipsPerInch);
+    const int pageHeight = *height;
     constexpr int LineHeight = 170;
     const int perPage = std::max(1, (pageHeight - 900) / LineHeight);
     bool first = true;
@@ -391,14 +393,7 @@ bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& page
             }
             first = false;
             paintTextPage(painter, width, text, line, perPage, LineHeight);
-            if (footerHeight > 0) {
-                painter.save();
-                painter.setPen(Qt::black);
-                painter.setFont(font(8));
-                painter.drawText(QRectF(0, pageHeight + 60, width, footerHeight - 60),
-                                 Qt::AlignLeft | Qt::AlignBottom, footer);
-                painter.restore();
-            }
+            paintFooter(painter, width, pageHeight, footerHeight, footer);
         }
     }
     if (!painter.end()) {
