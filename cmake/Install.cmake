@@ -1,6 +1,6 @@
 # `cmake --install` lays out a self-contained program folder, as the build's bin/ is: the program,
 # the report and import tools, the OFX reader's child program, Blank.mdb, Data/ with the help pages and the
-# sample account, and Series/ with the reference rate series. Launchers in the prefix's bin point into it; the program finds its folder through
+# sample account, translations/ with the windows' catalogues, and Series/ with the reference rate series. Launchers in the prefix's bin point into it; the program finds its folder through
 # its own real path. Around it go what a desktop and a terminal look for: the menu entry, the icon,
 # the AppStream metadata and the manual pages.
 include(GNUInstallDirs)
@@ -14,6 +14,7 @@ install(TARGETS vantrell vantrell-report vantrell-import vantrell-ofxread RUNTIM
 install(FILES ${PROGRAM_DIR}/Blank.mdb DESTINATION ${VANTRELL_INSTALL_DIR})
 install(DIRECTORY ${PROGRAM_DIR}/Data/ DESTINATION ${VANTRELL_INSTALL_DIR}/Data
         FILES_MATCHING PATTERN "*.rtf" PATTERN "Sample.mdb")
+install(FILES ${VANTRELL_QM_FILES} DESTINATION ${VANTRELL_INSTALL_DIR}/translations)
 install(DIRECTORY ${PROGRAM_DIR}/Series/ DESTINATION ${VANTRELL_INSTALL_DIR}/Series
         FILES_MATCHING PATTERN "*.csv")
 foreach(program ${VANTRELL_COMMANDS})

@@ -49,4 +49,7 @@ set(CPACK_STRIP_FILES ON)
 #   fonts-liberation   Liberation Sans, the Arial-metric face the printed report is laid out in
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation")
+# Qt's own catalogues (its dialog buttons, the file dialog) in the windows' language: without
+# them those few texts stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,5 +1,6 @@
 #include "Complaint.h"
 
+#include "data/Language.h"
 #include "data/OutputFile.h"
 #include "diagnosis/DiagnosisText.h"
 #include "engine/DayInterest.h"
@@ -232,6 +233,7 @@ QString enclosed(const QVector<Part>& parts, const QString& evidenceName) {
 
 std::unique_ptr<QTextDocument> letter(const QVector<Part>& parts, const QStringList& acrossParts,
                                       const QString& evidenceName) {
+    const Language::EnglishScope english;
     // A detail left blank is a marked placeholder to fill in, never an empty space.
     const ComplaintDetails d = Complaints::withPlaceholders(parts.first().c->details);
     auto doc = std::make_unique<QTextDocument>();
@@ -338,6 +340,8 @@ std::optional<Case> prepare(std::shared_ptr<ReportCase> run, const QString& acco
         *error = QStringLiteral("the report's interest adds up to more than an amount can hold");
         return std::nullopt;
     }
+    // The case's texts are the letter's and the evidence's: English whatever the windows speak.
+    const Language::EnglishScope english;
     Case c;
     c.account = account;
     c.details = snapshot.details;
@@ -466,6 +470,7 @@ bool writeEvidence(const Case& c, const QString& path, QString* error) {
 }
 
 bool writeEvidence(const QVector<const Case*>& parts, const QString& path, QString* error) {
+    const Language::EnglishScope english;
     QVector<PrintedReport::Content> contents;
     QStringList keep;
     for (const Case* c : parts) {

@@ -16,6 +16,22 @@ namespace {
 
 const QString Key = QStringLiteral("Language");
 
+thread_local bool englishOnly = false;
+QString& installed() {
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
+// The program's catalogue, silent while an EnglishScope lives on the asking thread.
+class Catalogue : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        return englishOnly ? QString() : QTranslator::translate(context, source, disambiguation, n);
+    }
+};
+
 QSettings settings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantrell"),
                      QStringLiteral("Vantrell"));
@@ -23,11 +39,11 @@ QSettings settings() {
 
 } // namespace
 
-const QStringList& names() {
-    static const QStringList n = {QStringLiteral("System"), QStringLiteral("English"),
-                                  QStringLiteral("Deutsch"), QStringLiteral("Nederlands"),
-                                  QString::fromUtf8("Fran\u00e7ais")};
-    return n;
+QStringList names() {
+    // Each language by its own name, which no translation changes.
+    return {QCoreApplication::translate("Language", "System"), QStringLiteral("English"),
+            QStringLiteral("Deutsch"), QStringLiteral("Nederlands"),
+            QString::fromUtf8("Fran\u00e7ais")};
 }
 
 QString code(Choice c) {
@@ -75,18 +91,14 @@ QStringList wanted(Choice c, const QStringList& uiLanguages) {
 }
 
 QString catalogueFolder() {
-    const QString beside = QDir(ProgramPaths::programFolder()).filePath(QStringLiteral("translations"));
-    if (QFileInfo(beside).isDir())
-        return beside;
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("../share/vantrell/translations"));
+    return QDir(ProgramPaths::programFolder()).filePath(QStringLiteral("translations"));
 }
 
 QString install(QCoreApplication& app, Choice c) {
     for (const QString& language : wanted(c, QLocale().uiLanguages())) {
         if (language == QLatin1String("en"))
             break;
-        auto* own = new QTranslator(&app);
+        auto* own = new Catalogue(&app);
         if (!own->load(QStringLiteral("vantrell_") + language, catalogueFolder())) {
             delete own;
             continue;
@@ -98,9 +110,26 @@ QString install(QCoreApplication& app, Choice c) {
             app.installTranslator(qt);
         else
             delete qt;
+        installed() = language;
         return language;
     }
     return QStringLiteral("en");
+}
+
+QString current() {
+    return installed();
+}
+
+QStringList translated() {
+    return {code(Choice::German), code(Choice::Dutch), code(Choice::French)};
+}
+
+EnglishScope::EnglishScope() : m_before(englishOnly) {
+    englishOnly = true;
+}
+
+EnglishScope::~EnglishScope() {
+    englishOnly = m_before;
 }
 
 } // namespace Language

@@ -15,7 +15,7 @@ namespace Language {
 enum class Choice : quint8 { System, English, German, Dutch, French };
 
 // "System", "English", "Deutsch", "Nederlands", "Français", in Choice's order.
-const QStringList& names();
+QStringList names();
 // "", "en", "de", "nl", "fr".
 QString code(Choice c);
 
@@ -27,13 +27,32 @@ bool store(Choice c);
 // `uiLanguages` (as QLocale::uiLanguages gives them, "de-AT" trying "de"), English last.
 QStringList wanted(Choice c, const QStringList& uiLanguages);
 
-// The folder of the program's catalogues ("vantrell_de.qm" ...): beside the program, or the
-// installed share folder.
+// The folder of the program's catalogues ("vantrell_de.qm" ...), translations/ in the program's
+// folder, installed or built.
 QString catalogueFolder();
+
+// The languages the program has catalogues and help pages for: "de", "nl", "fr".
+QStringList translated();
 
 // Installs into `app` the program's catalogue and Qt's own (its dialog buttons, the file
 // dialog) for the first wanted language the program has a catalogue for. The language used,
 // "en" when none.
 QString install(QCoreApplication& app, Choice c);
+
+// The language installed, "en" before or without one.
+QString current();
+
+// While one lives, the texts the program makes on this thread are its English source texts:
+// the complaint letter and its evidence are written in English whatever the windows speak.
+class EnglishScope {
+public:
+    EnglishScope();
+    ~EnglishScope();
+    EnglishScope(const EnglishScope&) = delete;
+    EnglishScope& operator=(const EnglishScope&) = delete;
+
+private:
+    bool m_before;
+};
 
 } // namespace Language

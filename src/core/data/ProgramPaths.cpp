@@ -1,8 +1,11 @@
 #include "ProgramPaths.h"
 
+#include "Language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -85,11 +88,20 @@ void prepareDataFolder() {
 
 void copyProgramFiles(const QString& from, const QString& to) {
     const QDir program(from), user(to);
-    // The pages are the program's: the user's copies follow them, an upgrade's included.
-    for (const char* page : HelpPages) {
-        const QByteArray text = contents(program.filePath(QLatin1String(page)));
-        if (!text.isEmpty() && contents(user.filePath(QLatin1String(page))) != text)
-            writeUserCopy(user.filePath(QLatin1String(page)), text);
+    // The pages are the program's: the user's copies follow them, an upgrade's included, and
+    // each language's pages in a folder of its own.
+    QStringList folders = {QString()};
+    for (const QString& language : Language::translated())
+        folders << language + QLatin1Char('/');
+    for (const QString& folder : folders) {
+        for (const char* page : HelpPages) {
+            const QString name = folder + QLatin1String(page);
+            const QByteArray text = contents(program.filePath(name));
+            if (text.isEmpty() || contents(user.filePath(name)) == text)
+                continue;
+            QDir().mkpath(user.filePath(folder));
+            writeUserCopy(user.filePath(name), text);
+        }
     }
     // The sample is an account the user may have changed: brought once, never replaced.
     const QString sample = user.filePath(QStringLiteral("Sample.mdb"));
@@ -109,6 +121,11 @@ QString defaultAccountName() {
 QString helpPage(int page) {
     if (page < 1 || page > int(std::size(HelpPages)))
         return {};
+    // The windows' language's page where the program has one, else the English.
+    const QString translated =
+        dataFolder() + Language::current() + QLatin1Char('/') + QLatin1String(HelpPages[page - 1]);
+    if (Language::current() != QLatin1String("en") && QFileInfo::exists(translated))
+        return translated;
     return dataFolder() + QLatin1String(HelpPages[page - 1]);
 }
 

@@ -1,5 +1,7 @@
 #include "SetComplaint.h"
 
+#include "data/Language.h"
+
 #include <QCoreApplication>
 
 namespace SetComplaint {
@@ -42,6 +44,7 @@ std::optional<Case> prepare(const SetCheck::Result& r, QString* error) {
         *error = tr("no part of the loan set could be checked");
         return std::nullopt;
     }
+    const Language::EnglishScope english; // the letter's own sentences
     for (const SetCheck::WrongOffset& w : r.wrongOffsets)
         c.acrossParts << tr("I complain that you counted an offset account against the wrong "
                             "part of my loan. %1")
