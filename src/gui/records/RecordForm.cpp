@@ -40,30 +40,26 @@ public:
 const QStringList RecordButtons = {"cmdAdd",    "cmdEdit",    "cmdUpdate", "cmdCancel",
                                    "cmdDelete", "cmdRefresh", "cmdClose"};
 
-const QString AddRecordText = QStringLiteral("Add record");
-const QString EditRecordText = QStringLiteral("Edit record");
-const QString RecordText = QStringLiteral("Record: ");
-
 } // namespace
 
 QString RecordForm::errorPrefix(Operation op) {
     switch (op) {
     case Operation::Add:
-        return QStringLiteral("Add Error: ");
+        return tr("Add Error: ");
     case Operation::Edit:
-        return QStringLiteral("Edit Error: ");
+        return tr("Edit Error: ");
     case Operation::Update:
-        return QStringLiteral("Update Error: ");
+        return tr("Update Error: ");
     case Operation::Refresh:
-        return QStringLiteral("Refresh Error: ");
+        return tr("Refresh Error: ");
     case Operation::MoveFirst:
-        return QStringLiteral("Move First Error: ");
+        return tr("Move First Error: ");
     case Operation::MoveLast:
-        return QStringLiteral("Move Last Error: ");
+        return tr("Move Last Error: ");
     case Operation::MoveNext:
-        return QStringLiteral("Move Next Error: ");
+        return tr("Move Next Error: ");
     case Operation::MovePrevious:
-        return QStringLiteral("Move Previous Error: ");
+        return tr("Move Previous Error: ");
     case Operation::Cancel:
     case Operation::Delete:
         break;
@@ -164,10 +160,10 @@ QPushButton* RecordForm::addRecordButton(const QString& name, const QString& cap
 }
 
 QToolButton* RecordForm::addMoveButton(const QString& name, int icon) {
-    static const QHash<QString, QString> captions = {{"cmdFirst", tr("First record")},
-                                                     {"cmdPrevious", tr("Previous record")},
-                                                     {"cmdNext", tr("Next record")},
-                                                     {"cmdLast", tr("Last record")}};
+    const QHash<QString, QString> captions = {{"cmdFirst", tr("First record")},
+                                              {"cmdPrevious", tr("Previous record")},
+                                              {"cmdNext", tr("Next record")},
+                                              {"cmdLast", tr("Last record")}};
     auto* b = new QToolButton(picStatBox);
     b->setObjectName(name);
     b->setIcon(style()->standardIcon(QStyle::StandardPixmap(icon)));
@@ -399,7 +395,9 @@ void RecordForm::adoPrimaryRS_MoveComplete() {
     // With no current row the position is negative, which means nothing to a user: no number.
     if (adoPrimaryRS) {
         const int position = adoPrimaryRS->absolutePosition();
-        lblStatus->setText(position > 0 ? RecordText + QString::number(position) : RecordText);
+        //: The status bar's place in the rows; %1 is the row's number, empty without a row
+        lblStatus->setText(
+            tr("Record: %1").arg(position > 0 ? QString::number(position) : QString()));
     }
 }
 
@@ -533,7 +531,7 @@ void RecordForm::cmdAdd_Click() {
         mvBookMark = adoPrimaryRS->bookmark();
     if (!adoPrimaryRS->addNew())
         return reportError(Operation::Add, adoPrimaryRS->lastError());
-    lblStatus->setText(AddRecordText);
+    lblStatus->setText(tr("Add record"));
     mbAddNewFlag = true;
     SetButtons(false);
 }
@@ -541,7 +539,7 @@ void RecordForm::cmdAdd_Click() {
 void RecordForm::cmdEdit_Click() {
     if (!adoPrimaryRS)
         return;
-    lblStatus->setText(EditRecordText);
+    lblStatus->setText(tr("Edit record"));
     mbEditFlag = true;
     SetButtons(false);
 }

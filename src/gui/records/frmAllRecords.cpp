@@ -19,23 +19,26 @@ const QString MoneyFormat = QStringLiteral("#,##0.00");
 // would misread "05/04/2023" typed where the day comes first.
 const QString DateFormat;
 
-// The grid's layout: eight visible columns, then four kept at zero width.
-const QList<GridColumn>& allRecordsColumns() {
-    static const QList<GridColumn> columns = {
-        {"Date", "Date", DateFormat},
-        {"Govt Charge", "GovtCharge", MoneyFormat},
-        {"Bank Charge", "BankCharge", MoneyFormat},
-        {"User Withdrawal", "UserWithdrawal", MoneyFormat},
-        {"Deposit", "Deposit", MoneyFormat},
-        {"Interest Charge", "InterestPayment", MoneyFormat},
-        {"Balance", "OpenBalance", MoneyFormat},
-        {"CloseBalance", "CloseBalance", MoneyFormat},
+// The grid's layout: eight visible columns, then four kept at zero width, whose captions no one
+// sees. Made on each call: the visible captions are in the windows' language.
+QList<GridColumn> allRecordsColumns() {
+    return {
+        {frmAllRecords::tr("Date"), "Date", DateFormat},
+        {frmAllRecords::tr("Govt Charge"), "GovtCharge", MoneyFormat},
+        {frmAllRecords::tr("Bank Charge"), "BankCharge", MoneyFormat},
+        {frmAllRecords::tr("User Withdrawal"), "UserWithdrawal", MoneyFormat},
+        {frmAllRecords::tr("Deposit"), "Deposit", MoneyFormat},
+        //: The interest the lender charged on the row's date
+        {frmAllRecords::tr("Interest Charge"), "InterestPayment", MoneyFormat},
+        //: The balance before the row's amounts
+        {frmAllRecords::tr("Balance"), "OpenBalance", MoneyFormat},
+        //: The balance after the row's amounts
+        {frmAllRecords::tr("CloseBalance"), "CloseBalance", MoneyFormat},
         {"InterestRate", "InterestRate", QStringLiteral("\"$\"#,##0.00"), true},
         {"InterestDue", "InterestDue", MoneyFormat, true},
         {"UserInput", "UserInput", QString(), true},
         {"ID", "ID", QString(), true},
     };
-    return columns;
 }
 
 } // namespace

@@ -10,6 +10,10 @@ namespace AccountCommands {
 
 enum class Place { StartUp, MainWindow };
 
+// "Data|*.mdb", its description in the windows' language: the filter of every dialog that
+// chooses an account.
+QString accountFilter();
+
 FileDialogRequest newDialog(Place place);
 FileDialogRequest openDialog(Place place);
 

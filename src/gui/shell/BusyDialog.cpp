@@ -4,6 +4,7 @@
 
 #include "import/OfxChild.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -16,8 +17,8 @@ std::optional<ReadResult> readOfx(const QByteArray& content, QWidget* parent) {
     QProgressDialog busy(parent);
     busy.setObjectName(QStringLiteral("BusyDialog"));
     busy.setWindowTitle(AppTitle);
-    busy.setLabelText(QStringLiteral("Reading the OFX file…"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    busy.setLabelText(QCoreApplication::translate("BusyDialog", "Reading the OFX file…"));
+    auto* cancel = new QPushButton(QCoreApplication::translate("BusyDialog", "Cancel"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     busy.setCancelButton(cancel);
     busy.setRange(0, 0); // no steps to count: a busy indicator

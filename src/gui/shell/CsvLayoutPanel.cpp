@@ -18,11 +18,15 @@
 
 namespace {
 
-const QList<QPair<QChar, QString>>& delimiters() {
-    static const QList<QPair<QChar, QString>> list = {{u',', QStringLiteral("Comma")},
-                                                      {u';', QStringLiteral("Semicolon")},
-                                                      {u'\t', QStringLiteral("Tab")},
-                                                      {u'|', QStringLiteral("Pipe")}};
+// Each delimiter with its name, translated where the list is filled.
+const QList<QPair<QChar, const char*>>& delimiters() {
+    static const QList<QPair<QChar, const char*>> list = {
+        //: The delimiter of a CSV file's fields: the comma character
+        {u',', QT_TRANSLATE_NOOP("CsvLayoutPanel", "Comma")},
+        {u';', QT_TRANSLATE_NOOP("CsvLayoutPanel", "Semicolon")},
+        //: The tab character
+        {u'\t', QT_TRANSLATE_NOOP("CsvLayoutPanel", "Tab")},
+        {u'|', QT_TRANSLATE_NOOP("CsvLayoutPanel", "Pipe")}};
     return list;
 }
 
@@ -77,7 +81,7 @@ void CsvLayoutPanel::hideSign() {
 void CsvLayoutPanel::createFull() {
     auto* root = new QVBoxLayout(this);
     // The CSV layout: every choice the file's reading depends on.
-    layoutGroup = new QGroupBox(QStringLiteral("CSV layout"));
+    layoutGroup = new QGroupBox(tr("CSV layout"));
     layoutGroup->setObjectName(QStringLiteral("layoutGroup"));
     auto* grid = new QGridLayout(layoutGroup);
     int cell = 0;
@@ -87,22 +91,22 @@ void CsvLayoutPanel::createFull() {
         ++cell;
     };
     presetCombo = new QComboBox;
-    place(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("presetBox"));
+    place(tr("&Layout:"), presetCombo, QStringLiteral("presetBox"));
     delimiterCombo = new QComboBox;
     for (const auto& [c, name] : delimiters())
-        delimiterCombo->addItem(name, QVariant(c));
-    place(QStringLiteral("&Delimiter:"), delimiterCombo, QStringLiteral("delimiterBox"));
+        delimiterCombo->addItem(tr(name), QVariant(c));
+    place(tr("&Delimiter:"), delimiterCombo, QStringLiteral("delimiterBox"));
     skipSpin = new QSpinBox;
     skipSpin->setRange(0, 1000);
-    place(QStringLiteral("Lines to &skip:"), skipSpin, QStringLiteral("skipSpin"));
+    place(tr("Lines to &skip:"), skipSpin, QStringLiteral("skipSpin"));
     decimalCombo = new QComboBox;
-    decimalCombo->addItem(QStringLiteral("Point (1,234.56)"), QVariant(QChar(u'.')));
-    decimalCombo->addItem(QStringLiteral("Comma (1.234,56)"), QVariant(QChar(u',')));
-    place(QStringLiteral("Decimal poi&nt:"), decimalCombo, QStringLiteral("decimalBox"));
+    decimalCombo->addItem(tr("Point (1,234.56)"), QVariant(QChar(u'.')));
+    decimalCombo->addItem(tr("Comma (1.234,56)"), QVariant(QChar(u',')));
+    place(tr("Decimal poi&nt:"), decimalCombo, QStringLiteral("decimalBox"));
     amountsCombo = new QComboBox;
-    amountsCombo->addItem(QStringLiteral("One signed column"));
-    amountsCombo->addItem(QStringLiteral("Debit and credit columns"));
-    place(QStringLiteral("&Amounts:"), amountsCombo, QStringLiteral("amountsBox"));
+    amountsCombo->addItem(tr("One signed column"));
+    amountsCombo->addItem(tr("Debit and credit columns"));
+    place(tr("&Amounts:"), amountsCombo, QStringLiteral("amountsBox"));
     // Each column a list of the file's columns, filled once the file's layout is known. A
     // picker is as wide as its longest column name, never narrower, up to a width past which
     // a name is elided (a file without a header line names its columns by the first row's
@@ -117,27 +121,24 @@ void CsvLayoutPanel::createFull() {
         place(caption, box, name);
         return box;
     };
-    dateColumnCombo = picker(QStringLiteral("Da&te column:"), QStringLiteral("dateColumnBox"));
+    dateColumnCombo = picker(tr("Da&te column:"), QStringLiteral("dateColumnBox"));
     descriptionColumnCombo =
-        picker(QStringLiteral("Descri&ption column:"), QStringLiteral("descriptionColumnBox"));
-    amountColumnCombo =
-        picker(QStringLiteral("A&mount column:"), QStringLiteral("amountColumnBox"));
-    debitColumnCombo = picker(QStringLiteral("De&bit column:"), QStringLiteral("debitColumnBox"));
-    creditColumnCombo =
-        picker(QStringLiteral("C&redit column:"), QStringLiteral("creditColumnBox"));
-    balanceColumnCombo =
-        picker(QStringLiteral("Balan&ce column:"), QStringLiteral("balanceColumnBox"));
-    signColumnCombo = picker(QStringLiteral("Si&gn column:"), QStringLiteral("signColumnBox"));
-    headerCheck = new QCheckBox(QStringLiteral("&Header row"));
+        picker(tr("Descri&ption column:"), QStringLiteral("descriptionColumnBox"));
+    amountColumnCombo = picker(tr("A&mount column:"), QStringLiteral("amountColumnBox"));
+    debitColumnCombo = picker(tr("De&bit column:"), QStringLiteral("debitColumnBox"));
+    creditColumnCombo = picker(tr("C&redit column:"), QStringLiteral("creditColumnBox"));
+    balanceColumnCombo = picker(tr("Balan&ce column:"), QStringLiteral("balanceColumnBox"));
+    signColumnCombo = picker(tr("Si&gn column:"), QStringLiteral("signColumnBox"));
+    headerCheck = new QCheckBox(tr("&Header row"));
     headerCheck->setObjectName(QStringLiteral("headerCheck"));
     grid->addWidget(headerCheck, cell / 4, (cell % 4) * 2 + 1);
     root->addWidget(layoutGroup);
 
     // What every format shares: the date order and the sign. "&Delimiter:" has the D.
     auto* common = new QHBoxLayout;
-    dateOrderLabel = captionFor(QStringLiteral("Date &order:"), createDateOrderCombo(),
-                                QStringLiteral("dateOrderBox"));
-    flipCheck = new QCheckBox(QStringLiteral("&Flip the sign"));
+    dateOrderLabel =
+        captionFor(tr("Date &order:"), createDateOrderCombo(), QStringLiteral("dateOrderBox"));
+    flipCheck = new QCheckBox(tr("&Flip the sign"));
     flipCheck->setObjectName(QStringLiteral("flipCheck"));
     common->addWidget(dateOrderLabel);
     common->addWidget(dateOrderCombo);
@@ -149,9 +150,9 @@ void CsvLayoutPanel::createFull() {
 void CsvLayoutPanel::createCompact() {
     auto* row = new QHBoxLayout(this);
     presetCombo = new QComboBox;
-    presetLabel = captionFor(QStringLiteral("&Layout:"), presetCombo, QStringLiteral("presetBox"));
-    dateOrderLabel = captionFor(QStringLiteral("&Date order:"), createDateOrderCombo(),
-                                QStringLiteral("dateOrderBox"));
+    presetLabel = captionFor(tr("&Layout:"), presetCombo, QStringLiteral("presetBox"));
+    dateOrderLabel =
+        captionFor(tr("&Date order:"), createDateOrderCombo(), QStringLiteral("dateOrderBox"));
     row->addWidget(presetLabel);
     row->addWidget(presetCombo, 1);
     row->addWidget(dateOrderLabel);
@@ -160,8 +161,8 @@ void CsvLayoutPanel::createCompact() {
 
 QComboBox* CsvLayoutPanel::createDateOrderCombo() {
     dateOrderCombo = new QComboBox;
-    dateOrderCombo->addItem(QStringLiteral("Day first (31/01/2024)"));
-    dateOrderCombo->addItem(QStringLiteral("Month first (01/31/2024)"));
+    dateOrderCombo->addItem(tr("Day first (31/01/2024)"));
+    dateOrderCombo->addItem(tr("Month first (01/31/2024)"));
     return dateOrderCombo;
 }
 
@@ -184,7 +185,7 @@ void CsvLayoutPanel::fillColumnLists() {
             picker->setItemData(picker->count() - 1, text, Qt::ToolTipRole);
         };
         box->clear();
-        add(QStringLiteral("(none)"), -1);
+        add(tr("(none)"), -1);
         for (int c = 0; c < names.size(); ++c)
             add(names[c], c);
         // A column the file does not have (a remembered layout) is kept and shown by number.
@@ -200,9 +201,9 @@ void CsvLayoutPanel::showLayout() {
     const CsvLayout& layout = m_session.layout();
     if (m_session.format() == StatementFormat::Csv) {
         presetCombo->clear();
-        presetCombo->addItem(QStringLiteral("As detected"), CsvReader::Detected);
+        presetCombo->addItem(tr("As detected"), CsvReader::Detected);
         if (m_session.remembered())
-            presetCombo->addItem(QStringLiteral("As last time"), CsvReader::Remembered);
+            presetCombo->addItem(tr("As last time"), CsvReader::Remembered);
         for (const CsvPreset& preset : CsvPresets::builtIn())
             presetCombo->addItem(preset.name, preset.name);
         presetCombo->setCurrentIndex(std::max(0, presetCombo->findData(m_session.layoutSource())));
@@ -265,7 +266,7 @@ void CsvLayoutPanel::choosePreset(int index) {
     QString error;
     const bool fits = m_session.chooseLayout(presetCombo->itemData(index).toString(), &error);
     if (!fits)
-        Dialogs::instance().message(QStringLiteral("The layout \"%1\" does not fit this file. %2")
+        Dialogs::instance().message(tr("The layout \"%1\" does not fit this file. %2")
                                         .arg(presetCombo->itemText(index), error));
     showLayout();
     if (fits)

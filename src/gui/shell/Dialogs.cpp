@@ -82,7 +82,7 @@ void QtDialogs::preview(QPrinter& printer, const PaintFunction& paint) {
     // Qt's preview saves nothing, and the report is mostly e-mailed to the lender.
     if (auto* bar = dialog.findChild<QToolBar*>()) {
         bar->addSeparator();
-        QAction* save = bar->addAction(QStringLiteral("Save as PDF"));
+        QAction* save = bar->addAction(QCoreApplication::translate("Dialogs", "Save as PDF"));
         save->setObjectName(QStringLiteral("actionSaveAsPdf"));
         QObject::connect(save, &QAction::triggered, &dialog,
                          [this, &printer, &paint] { saveAsPdf(printer, paint); });
@@ -93,7 +93,7 @@ void QtDialogs::preview(QPrinter& printer, const PaintFunction& paint) {
 void QtDialogs::saveAsPdf(const QPrinter& printer, const PaintFunction& paint) {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Save;
-    request.title = QStringLiteral("Save as PDF");
+    request.title = QCoreApplication::translate("Dialogs", "Save as PDF");
     request.filter = QStringLiteral("PDF|*.pdf");
     request.fileName = printer.docName().isEmpty() ? QString() : printer.docName() + ".pdf";
     request.defaultSuffix = QStringLiteral("pdf");
@@ -114,7 +114,8 @@ void QtDialogs::saveAsPdf(const QPrinter& printer, const PaintFunction& paint) {
         },
         {}, &error);
     if (!written)
-        message(QStringLiteral("Save as PDF Error: ") + error, AppTitle);
+        message(QCoreApplication::translate("Dialogs", "Save as PDF Error: %1").arg(error),
+                AppTitle);
 }
 
 void QtDialogs::beep() {

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -31,13 +32,19 @@ std::unique_ptr<ImportSession> load(const QString& path, QWidget* parent) {
     // A QIF file of several accounts: the user says which one, as their rows never mix.
     if (session->needsQifAccount()) {
         QStringList names;
-        for (const QifReader::Account& a : session->qifAccounts())
-            names << QStringLiteral("%1 (%2, %3 rows)")
-                         .arg(a.name.isEmpty() ? QStringLiteral("(no name)") : a.name,
-                              a.type.isEmpty() ? QStringLiteral("no type") : a.type)
+        for (const QifReader::Account& a : session->qifAccounts()) {
+            const QString name =
+                a.name.isEmpty() ? QCoreApplication::translate("ImportSteps", "(no name)") : a.name;
+            const QString type =
+                a.type.isEmpty() ? QCoreApplication::translate("ImportSteps", "no type") : a.type;
+            //: An account of a QIF file: its name, its type and its number of rows
+            names << QCoreApplication::translate("ImportSteps", "%1 (%2, %3 rows)")
+                         .arg(name, type)
                          .arg(a.rows);
+        }
         const std::optional<int> chosen = Dialogs::instance().chooseItem(
-            QStringLiteral("%1 holds several accounts. Which one do you import?")
+            QCoreApplication::translate("ImportSteps",
+                                        "%1 holds several accounts. Which one do you import?")
                 .arg(QFileInfo(path).fileName()),
             names);
         if (!chosen)
@@ -57,13 +64,14 @@ bool start(ImportSession& session, const std::optional<CsvLayout>& remembered,
            ImportSession::Fallback fallback) {
     QString error;
     if (!session.start(remembered, fallback, &error)) {
-        Dialogs::instance().message(QStringLiteral("%1 cannot be imported. %2")
-                                        .arg(QFileInfo(session.path()).fileName(), error));
+        Dialogs::instance().message(
+            QCoreApplication::translate("ImportSteps", "%1 cannot be imported. %2")
+                .arg(QFileInfo(session.path()).fileName(), error));
         return false;
     }
     if (session.asksDateOrder()) {
-        const bool dayFirst = Dialogs::instance().question(
-            QStringLiteral("The dates of this file read both with the day first and with the "
+        const bool dayFirst = Dialogs::instance().question(QCoreApplication::translate(
+            "ImportSteps", "The dates of this file read both with the day first and with the "
                            "month first.\nAre the days first, as in 31/01/2024?"));
         session.setDateOrder(dayFirst ? DateOrder::DayFirst : DateOrder::MonthFirst);
     }
@@ -88,9 +96,9 @@ Footer addFooter(QBoxLayout* root) {
     root->addWidget(footer.status);
 
     auto* buttons = new QHBoxLayout;
-    footer.importButton = new QPushButton(QStringLiteral("&Import"));
+    footer.importButton = new QPushButton(QCoreApplication::translate("ImportSteps", "&Import"));
     footer.importButton->setObjectName(QStringLiteral("importButton"));
-    footer.cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    footer.cancelButton = new QPushButton(QCoreApplication::translate("ImportSteps", "Cancel"));
     footer.cancelButton->setObjectName(QStringLiteral("cancelButton"));
     // Enter in a field must not import.
     footer.importButton->setAutoDefault(false);

@@ -1,24 +1,28 @@
 #include "LoanSetCommands.h"
 
+#include "AccountCommands.h"
 #include "FormWindow.h"
 #include "SetViewer.h"
 #include "WindowHost.h"
 #include "Windows.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 namespace LoanSetCommands {
 
 namespace {
 QString setFilter() {
-    return QStringLiteral("Loan Set|*.%1").arg(QLatin1String(LoanSet::Suffix));
+    //: The kind of file a file dialog lists: the loan sets
+    return QCoreApplication::translate("LoanSetCommands", "Loan Set") +
+           QStringLiteral("|*.%1").arg(QLatin1String(LoanSet::Suffix));
 }
 } // namespace
 
 FileDialogRequest openSetDialog() {
     FileDialogRequest r;
     r.kind = FileDialogRequest::Open;
-    r.title = QStringLiteral("Open Loan Set");
+    r.title = QCoreApplication::translate("LoanSetCommands", "Open Loan Set");
     r.filter = setFilter();
     return r;
 }
@@ -26,7 +30,7 @@ FileDialogRequest openSetDialog() {
 FileDialogRequest saveSetDialog(const QString& folder, const QString& fileName) {
     FileDialogRequest r;
     r.kind = FileDialogRequest::Save;
-    r.title = QStringLiteral("Save Loan Set");
+    r.title = QCoreApplication::translate("LoanSetCommands", "Save Loan Set");
     r.filter = setFilter();
     r.folder = folder;
     r.fileName = fileName;
@@ -37,8 +41,8 @@ FileDialogRequest saveSetDialog(const QString& folder, const QString& fileName) 
 FileDialogRequest partAccountDialog(const QString& folder) {
     FileDialogRequest r;
     r.kind = FileDialogRequest::Open;
-    r.title = QStringLiteral("Add Part");
-    r.filter = QStringLiteral("Data|*.mdb");
+    r.title = QCoreApplication::translate("LoanSetCommands", "Add Part");
+    r.filter = AccountCommands::accountFilter();
     r.folder = folder;
     return r;
 }

@@ -9,16 +9,13 @@
 #include "loanset/LoanSet.h"
 #include "loanset/PartImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
 namespace SplitRoad {
 
 namespace {
-
-const QString SetNamePrompt = QStringLiteral("Name of the loan set:");
-const QString PartNamePrompt = QStringLiteral("Name of part %1 of the loan:");
-const QString AnotherPart = QStringLiteral("Does the loan have another part?");
 
 struct Asked {
     QString setPath;
@@ -28,8 +25,10 @@ struct Asked {
 FileDialogRequest bankFileDialog(const QString& part) {
     FileDialogRequest r;
     r.kind = FileDialogRequest::Open;
-    r.title = QStringLiteral("The Bank's File of \"%1\"").arg(part);
-    r.filter = QStringLiteral("Bank files|*.csv *.ofx *.qfx *.qif *.txt");
+    r.title = QCoreApplication::translate("SplitRoad", "The Bank's File of \"%1\"").arg(part);
+    //: The kind of file a file dialog lists: the bank's exports
+    r.filter = QCoreApplication::translate("SplitRoad", "Bank files") +
+               QStringLiteral("|*.csv *.ofx *.qfx *.qif *.txt");
     return r;
 }
 
@@ -37,7 +36,11 @@ FileDialogRequest bankFileDialog(const QString& part) {
 // is no other; nullopt when cancelled before a part was taken.
 std::optional<Asked> ask() {
     Dialogs& d = Dialogs::instance();
-    const std::optional<QString> name = d.askText(SetNamePrompt, QStringLiteral("Home loan"));
+    // The names offered are the user's data once taken: written into the set, they stay as
+    // they are in every language.
+    const std::optional<QString> name =
+        d.askText(QCoreApplication::translate("SplitRoad", "Name of the loan set:"),
+                  QStringLiteral("Home loan"));
     if (!name || name->trimmed().isEmpty())
         return std::nullopt;
     const std::optional<QString> setPath = d.chooseFile(LoanSetCommands::saveSetDialog(
@@ -47,15 +50,18 @@ std::optional<Asked> ask() {
     Asked asked{*setPath, {name->trimmed(), {}}};
     while (asked.set.parts.size() < LoanSet::MostParts) {
         const int n = int(asked.set.parts.size()) + 1;
-        const std::optional<QString> part =
-            d.askText(PartNamePrompt.arg(n), n == 1 ? QStringLiteral("Variable") : QString());
+        const std::optional<QString> part = d.askText(
+            QCoreApplication::translate("SplitRoad", "Name of part %1 of the loan:").arg(n),
+            n == 1 ? QStringLiteral("Variable") : QString());
         if (!part)
             break;
         const std::optional<QString> bank = d.chooseFile(bankFileDialog(part->trimmed()));
         if (!bank)
             break;
         asked.set.parts.append({part->trimmed(), *bank, std::nullopt});
-        if (asked.set.parts.size() < LoanSet::MostParts && !d.question(AnotherPart))
+        if (asked.set.parts.size() < LoanSet::MostParts &&
+            !d.question(
+                QCoreApplication::translate("SplitRoad", "Does the loan have another part?")))
             break;
     }
     if (asked.set.parts.isEmpty())
@@ -76,7 +82,8 @@ LoanSet::Set makeParts(const Asked& asked, QStringList* notes, bool* whole) {
         const auto goOn = [&part](const QString& caution) {
             FormWindow::setDefaultPointer();
             const bool yes = Dialogs::instance().question(
-                QStringLiteral("\"%1\": %2\n\nImport this file all the same?")
+                QCoreApplication::translate("SplitRoad",
+                                            "\"%1\": %2\n\nImport this file all the same?")
                     .arg(part.name, caution));
             FormWindow::setHourglass();
             return yes;
@@ -85,13 +92,15 @@ LoanSet::Set makeParts(const Asked& asked, QStringList* notes, bool* whole) {
             PartImport::make(part.account, account, goOn, &error);
         FormWindow::setDefaultPointer();
         if (!m) {
-            notes->append(QStringLiteral("\"%1\" could not be made from %2: %3")
-                              .arg(part.name, part.account, error));
+            notes->append(
+                QCoreApplication::translate("SplitRoad", "\"%1\" could not be made from %2: %3")
+                    .arg(part.name, part.account, error));
             *whole = false;
             break;
         }
         for (const QString& note : m->notes)
-            notes->append(QStringLiteral("\"%1\": %2").arg(part.name, note));
+            notes->append(
+                QCoreApplication::translate("SplitRoad", "\"%1\": %2").arg(part.name, note));
         made.parts.append({part.name, LoanSet::accountName(asked.setPath, m->account), m->method});
     }
     return made;
@@ -121,14 +130,15 @@ std::optional<QString> run(WindowHost& host) {
         for (const LoanSet::Part& p : made.parts)
             accounts << LoanSet::accountPath(asked->setPath, p);
         notes << error
-              << QStringLiteral("The parts' accounts are kept: %1")
+              << QCoreApplication::translate("SplitRoad", "The parts' accounts are kept: %1")
                      .arg(accounts.join(QStringLiteral(", ")));
         Dialogs::instance().message(notes.join(u'\n'));
         return std::nullopt;
     }
     if (!whole)
-        notes.append(QStringLiteral("The set holds the parts made; add the others in its "
-                                    "window."));
+        notes.append(QCoreApplication::translate(
+            "SplitRoad", "The set holds the parts made; add the others in its "
+                         "window."));
     if (!notes.isEmpty())
         Dialogs::instance().message(notes.join(u'\n'));
     host.setTag(Tag::LoanSet, asked->setPath);

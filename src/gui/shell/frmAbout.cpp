@@ -10,13 +10,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace {
-const QString Caption = QStringLiteral("About Vantrell");
-} // namespace
-
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
-    setWindowTitle(Caption);
+    setWindowTitle(tr("About Vantrell"));
     setModal(true);
 
     auto* picture = new QLabel(this);

@@ -18,8 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Caption = QStringLiteral("Vantrell Help");
-
 // The page number as the tag holds it: 1 to 3, 0 for anything else.
 int pageOf(const QString& tag) {
     if (tag == QLatin1String("1"))
@@ -33,14 +31,14 @@ int pageOf(const QString& tag) {
 } // namespace
 
 frmHelp::frmHelp(MDIForm1& main) : FormWindow(main, WindowNames::Help), m_frame(main) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Vantrell Help"));
 
     m_rtfData = new QTextEdit(this);
     m_rtfData->setObjectName("rtfData");
     m_rtfData->setReadOnly(true);
     // Read-only, but the reader can still select with mouse or keys, to print a part.
     m_rtfData->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_rtfData->setAccessibleName(Caption);
+    m_rtfData->setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_rtfData);

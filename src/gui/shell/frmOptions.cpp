@@ -10,19 +10,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-const QString CaptionDataEntry = QStringLiteral("Enter Statement Details");
-const QString CaptionInterest = QStringLiteral("View/Amend Interest Changes");
-const QString CaptionPrevious = QStringLiteral("View/Amend Transactions");
-const QString CaptionReport = QStringLiteral("View Report");
-const QString CaptionExit = QStringLiteral("Exit");
-const QString TaskMenuCaption = QStringLiteral("Task Menu");
-} // namespace
-
 frmOptions::frmOptions(WindowHost& main) : FormWindow(main, WindowNames::Options) {
     // Its caption shows while it is restored or minimised. Maximised it has none, so that the main
     // window's "Vantrell - <account>" stays as it is rather than gaining " - [Task Menu]".
-    setWindowTitle(TaskMenuCaption);
+    setWindowTitle(taskMenuCaption());
     setAccessibleName(tr("Tasks"));
 
     // Frame1 is placed by hand, centred in the window, not by a layout of the window.
@@ -38,11 +29,11 @@ frmOptions::frmOptions(WindowHost& main) : FormWindow(main, WindowNames::Options
         layout->addWidget(button);
         return button;
     };
-    m_cmdDataEntry = addButton("cmdDataEntry", CaptionDataEntry);
-    m_cmdInterest = addButton("cmdInterest", CaptionInterest);
-    m_cmdPrevious = addButton("cmdPrevious", CaptionPrevious);
-    m_cmdReport = addButton("cmdReport", CaptionReport);
-    m_cmdExit = addButton("cmdExit", CaptionExit);
+    m_cmdDataEntry = addButton("cmdDataEntry", tr("Enter Statement Details"));
+    m_cmdInterest = addButton("cmdInterest", tr("View/Amend Interest Changes"));
+    m_cmdPrevious = addButton("cmdPrevious", tr("View/Amend Transactions"));
+    m_cmdReport = addButton("cmdReport", tr("View Report"));
+    m_cmdExit = addButton("cmdExit", tr("Exit"));
     m_frame1->adjustSize();
     // The frame's restore button must not shrink the menu to a bare title bar: restored, the
     // window is still large enough to show every task.
@@ -59,12 +50,16 @@ frmOptions::frmOptions(WindowHost& main) : FormWindow(main, WindowNames::Options
     connect(m_cmdExit, &QPushButton::clicked, this, &frmOptions::cmdExit_Click);
 }
 
+QString frmOptions::taskMenuCaption() {
+    return tr("Task Menu");
+}
+
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     // Before the area sees the change: a maximised window's caption would be joined to the main
     // window's, so it has none while maximised.
     if (event->type() == QEvent::WindowStateChange && watched == parentWidget()) {
         auto* frame = static_cast<QWidget*>(watched);
-        frame->setWindowTitle(frame->isMaximized() ? QString() : TaskMenuCaption);
+        frame->setWindowTitle(frame->isMaximized() ? QString() : taskMenuCaption());
     }
     return FormWindow::eventFilter(watched, event);
 }

@@ -27,6 +27,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static QString taskMenuCaption();
     void centreFrame();
     void closeMenu();
     void setTaskButtons();
