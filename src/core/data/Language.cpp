@@ -54,9 +54,8 @@ bool store(Choice c) {
 QStringList wanted(Choice c, const QStringList& uiLanguages) {
     QStringList out;
     const auto add = [&](const QString& language) {
-        const QString base = language.section(QLatin1Char('-'), 0, 0)
-                                 .section(QLatin1Char('_'), 0, 0)
-                                 .toLower();
+        const QString base =
+            language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (!base.isEmpty() && !out.contains(base))
             out << base;
     };
@@ -75,7 +74,8 @@ QStringList wanted(Choice c, const QStringList& uiLanguages) {
 }
 
 QString catalogueFolder() {
-    const QString beside = QDir(ProgramPaths::programFolder()).filePath(QStringLiteral("translations"));
+    const QString beside =
+        QDir(ProgramPaths::programFolder()).filePath(QStringLiteral("translations"));
     if (QFileInfo(beside).isDir())
         return beside;
     return QDir(QCoreApplication::applicationDirPath())
