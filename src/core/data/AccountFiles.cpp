@@ -363,8 +363,10 @@ FileError createFromTemplate(const QString& templatePath, const QString& destina
     return createFromTemplate(templatePath, destination, ops);
 }
 
-FileError compactInPlace(const QString& account, const QString& scratch, FileOps& ops) {
-    const QFileInfo info(account);
+namespace {
+
+// The account is there, readable, and an account file: else why it cannot be compacted.
+FileError compactable(const QString& account, const QFileInfo& info) {
     if (!info.exists())
         return error(
             FileError::NotFound,
@@ -377,6 +379,15 @@ FileError compactInPlace(const QString& account, const QString& scratch, FileOps
         return error(FileError::NotAnAccount,
                      QCoreApplication::translate("AccountFiles", "'%1' is not a loan account file.")
                          .arg(account));
+    return {};
+}
+
+} // namespace
+
+FileError compactInPlace(const QString& account, const QString& scratch, FileOps& ops) {
+    const QFileInfo info(account);
+    if (FileError e = compactable(account, info))
+        return e;
     // Replace the file a link points to, not the link.
     const QString target = info.canonicalFilePath();
     if (isReadOnly(target))
