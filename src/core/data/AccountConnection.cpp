@@ -2,6 +2,7 @@
 
 #include "AccountSchema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -41,7 +42,8 @@ bool AccountConnection::open(const QString& path) {
     close();
     m_error.clear();
     if (!QFileInfo(path).isFile()) {
-        m_error = QStringLiteral("Could not find file '%1'.").arg(path);
+        m_error =
+            QCoreApplication::translate("AccountConnection", "Could not find file '%1'.").arg(path);
         return false;
     }
     static int serial = 0;
@@ -55,7 +57,9 @@ bool AccountConnection::open(const QString& path) {
         return false;
     }
     if (!AccountDatabase::harden(handleOf(m_db))) {
-        m_error = QStringLiteral("The account file '%1' could not be opened safely.").arg(path);
+        m_error = QCoreApplication::translate("AccountConnection",
+                                              "The account file '%1' could not be opened safely.")
+                      .arg(path);
         close();
         return false;
     }
@@ -106,12 +110,14 @@ bool harden(sqlite3* handle) {
 bool createFromSchema(const QString& path, QString* error) {
     QFile schemaFile(":/schema.sql");
     if (!schemaFile.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The account schema is missing from the program.");
+        *error = QCoreApplication::translate("AccountConnection",
+                                             "The account schema is missing from the program.");
         return false;
     }
     const QByteArray schema = schemaFile.readAll();
     if (QFileInfo::exists(path)) {
-        *error = QStringLiteral("File already exists: %1").arg(path);
+        *error =
+            QCoreApplication::translate("AccountConnection", "File already exists: %1").arg(path);
         return false;
     }
     sqlite3* db = nullptr;
@@ -164,18 +170,23 @@ int openReadOnly(const QString& path, sqlite3** db) {
 
 bool isAccountFile(const QString& path, QString* error) {
     if (!QFileInfo::exists(path)) {
-        *error = QStringLiteral("Could not find file '%1'.").arg(path);
+        *error =
+            QCoreApplication::translate("AccountConnection", "Could not find file '%1'.").arg(path);
         return false;
     }
     if (!hasDatabaseHeader(path)) {
-        *error = QStringLiteral("'%1' is not a loan account file.").arg(path);
+        *error =
+            QCoreApplication::translate("AccountConnection", "'%1' is not a loan account file.")
+                .arg(path);
         return false;
     }
     sqlite3* db = nullptr;
     FileError e;
     if (openReadOnly(path, &db) != SQLITE_OK) {
-        e = FileError{FileError::NotAnAccount,
-                      QStringLiteral("'%1' is not a loan account file.").arg(path)};
+        e = FileError{
+            FileError::NotAnAccount,
+            QCoreApplication::translate("AccountConnection", "'%1' is not a loan account file.")
+                .arg(path)};
     } else {
         int version = 0;
         e = AccountSchema::check(db, path, &version);
@@ -190,7 +201,8 @@ bool isAccountFile(const QString& path, QString* error) {
 // "" on success, else what is wrong.
 QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
     if (!QFileInfo(path).isFile())
-        return QStringLiteral("Could not find file '%1'.").arg(path);
+        return QCoreApplication::translate("AccountConnection", "Could not find file '%1'.")
+            .arg(path);
 
     sqlite3* file = nullptr;
     int rc = openReadOnly(path, &file);
@@ -204,14 +216,18 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
         const bool hotJournal = sqlite3_extended_errcode(file) == SQLITE_READONLY_ROLLBACK;
         sqlite3_close(file);
         if (hotJournal)
-            return QStringLiteral("The account file '%1' was left half-written when a program "
-                                  "stopped. Open it in Vantrell once to repair it, then run the "
-                                  "report again.")
+            return QCoreApplication::translate(
+                       "AccountConnection",
+                       "The account file '%1' was left half-written when a program "
+                       "stopped. Open it in Vantrell once to repair it, then run the "
+                       "report again.")
                 .arg(path);
         QString error;
         if (!isAccountFile(path, &error))
             return error;
-        return QStringLiteral("The account file '%1' cannot be read.").arg(path);
+        return QCoreApplication::translate("AccountConnection",
+                                           "The account file '%1' cannot be read.")
+            .arg(path);
     }
     QString error;
     if (!isAccountFile(path, &error)) {
@@ -222,13 +238,16 @@ QString copyIntoMemory(const QString& path, QSqlDatabase& memory) {
     sqlite3* target = handleOf(memory);
     if (!target || !harden(target)) {
         sqlite3_close(file);
-        return QStringLiteral("The account file '%1' could not be opened safely.").arg(path);
+        return QCoreApplication::translate("AccountConnection",
+                                           "The account file '%1' could not be opened safely.")
+            .arg(path);
     }
     sqlite3_backup* backup = sqlite3_backup_init(target, "main", file, "main");
     rc = backup ? sqlite3_backup_step(backup, -1) : SQLITE_ERROR;
     const int finished = backup ? sqlite3_backup_finish(backup) : SQLITE_ERROR;
     if (rc != SQLITE_DONE || finished != SQLITE_OK)
-        error = QStringLiteral("The account file '%1' cannot be read: %2")
+        error = QCoreApplication::translate("AccountConnection",
+                                            "The account file '%1' cannot be read: %2")
                     .arg(path, QString::fromUtf8(sqlite3_errmsg(target)));
     sqlite3_close(file);
     return error;

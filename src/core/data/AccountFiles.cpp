@@ -4,6 +4,7 @@
 #include "AccountSchema.h"
 #include "TempFolders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -79,8 +80,10 @@ bool canWriteIn(const QString& folder) {
 }
 
 FileError dataFolderError(const QString& scratch) {
-    return error(FileError::AccessError, QStringLiteral("The Data folder '%1' cannot be written.")
-                                             .arg(QFileInfo(scratch).absolutePath()));
+    return error(
+        FileError::AccessError,
+        QCoreApplication::translate("AccountFiles", "The Data folder '%1' cannot be written.")
+            .arg(QFileInfo(scratch).absolutePath()));
 }
 
 // The scratch file made empty and private before the copy fills it, so that a private
@@ -92,7 +95,9 @@ FileError createPrivate(const QString& scratch) {
         const int err = errno;
         return err == EACCES || err == EROFS || err == EPERM
                    ? dataFolderError(scratch)
-                   : fromErrno(err, QStringLiteral("Could not create '%1'").arg(scratch));
+                   : fromErrno(err,
+                               QCoreApplication::translate("AccountFiles", "Could not create '%1'")
+                                   .arg(scratch));
     }
     ::close(fd);
     return {};
@@ -104,14 +109,16 @@ FileError createPrivate(const QString& scratch) {
 FileError carryOwnership(const QString& account, const QString& replacement) {
     struct stat st {};
     if (::stat(native(account).constData(), &st) != 0)
-        return fromErrno(errno, QStringLiteral("Could not read '%1'").arg(account));
+        return fromErrno(
+            errno, QCoreApplication::translate("AccountFiles", "Could not read '%1'").arg(account));
     const QByteArray path = native(replacement);
     const bool groupCarried = ::chown(path.constData(), st.st_uid, st.st_gid) == 0 ||
                               ::chown(path.constData(), uid_t(-1), st.st_gid) == 0;
     const mode_t mode = st.st_mode & (groupCarried ? 0777 : 0707);
     if (::chmod(path.constData(), mode) != 0)
-        return fromErrno(errno,
-                         QStringLiteral("Could not set the permissions of '%1'").arg(replacement));
+        return fromErrno(errno, QCoreApplication::translate("AccountFiles",
+                                                            "Could not set the permissions of '%1'")
+                                    .arg(replacement));
     return {};
 }
 
@@ -146,10 +153,13 @@ FileError bringToOneFile(const QString& file, const QString& shown, int* version
         sqlite3_open_v2(native(file).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     const Handle db(raw, &sqlite3_close);
     if (opened != SQLITE_OK)
-        return fromSqlite(raw, opened, QStringLiteral("Could not read '%1'").arg(shown));
+        return fromSqlite(
+            raw, opened,
+            QCoreApplication::translate("AccountFiles", "Could not read '%1'").arg(shown));
     if (!AccountDatabase::harden(raw))
-        return error(FileError::AccessError,
-                     QStringLiteral("Could not read '%1' safely.").arg(shown));
+        return error(
+            FileError::AccessError,
+            QCoreApplication::translate("AccountFiles", "Could not read '%1' safely.").arg(shown));
     sqlite3_busy_timeout(raw, 2000);
     if (FileError e = AccountSchema::check(raw, shown, version))
         return e;
@@ -182,10 +192,13 @@ FileError upgradeCopy(const QString& copy, int version, const QString& shown) {
         sqlite3_open_v2(native(copy).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     const Handle db(raw, &sqlite3_close);
     if (opened != SQLITE_OK)
-        return fromSqlite(raw, opened, QStringLiteral("Could not update '%1'").arg(copy));
+        return fromSqlite(
+            raw, opened,
+            QCoreApplication::translate("AccountFiles", "Could not update '%1'").arg(copy));
     if (!AccountDatabase::harden(raw))
-        return error(FileError::AccessError,
-                     QStringLiteral("Could not update '%1' safely.").arg(copy));
+        return error(
+            FileError::AccessError,
+            QCoreApplication::translate("AccountFiles", "Could not update '%1' safely.").arg(copy));
     return AccountSchema::upgrade(raw, version, shown);
 }
 
@@ -195,14 +208,16 @@ FileError FileOps::vacuumInto(const QString& source, const QString& destination)
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(native(source).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     if (rc != SQLITE_OK) {
-        const FileError e = fromSqlite(db, rc, QStringLiteral("Could not read '%1'").arg(source));
+        const FileError e = fromSqlite(
+            db, rc, QCoreApplication::translate("AccountFiles", "Could not read '%1'").arg(source));
         sqlite3_close(db);
         return e;
     }
     if (!AccountDatabase::harden(db)) {
         sqlite3_close(db);
-        return error(FileError::AccessError,
-                     QStringLiteral("Could not read '%1' safely.").arg(source));
+        return error(
+            FileError::AccessError,
+            QCoreApplication::translate("AccountFiles", "Could not read '%1' safely.").arg(source));
     }
     sqlite3_stmt* stmt = nullptr;
     rc = sqlite3_prepare_v2(db, "VACUUM INTO ?", -1, &stmt, nullptr);
@@ -215,7 +230,8 @@ FileError FileOps::vacuumInto(const QString& source, const QString& destination)
     }
     FileError result;
     if (rc != SQLITE_OK)
-        result = fromSqlite(db, rc, QStringLiteral("Could not copy '%1'").arg(source));
+        result = fromSqlite(
+            db, rc, QCoreApplication::translate("AccountFiles", "Could not copy '%1'").arg(source));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return result;
@@ -223,13 +239,16 @@ FileError FileOps::vacuumInto(const QString& source, const QString& destination)
 
 FileError FileOps::sync(const QString& path) {
     if (!fsyncPath(path, O_RDONLY))
-        return fromErrno(errno, QStringLiteral("Could not write '%1' to disk").arg(path));
+        return fromErrno(
+            errno,
+            QCoreApplication::translate("AccountFiles", "Could not write '%1' to disk").arg(path));
     return {};
 }
 
 FileError FileOps::replace(const QString& from, const QString& to) {
     if (::rename(native(from).constData(), native(to).constData()) != 0)
-        return fromErrno(errno, QStringLiteral("Could not rename '%1'").arg(from));
+        return fromErrno(
+            errno, QCoreApplication::translate("AccountFiles", "Could not rename '%1'").arg(from));
     // The rename itself must reach the disk before the old contents are gone for good.
     fsyncPath(QFileInfo(to).absolutePath(), O_RDONLY | O_DIRECTORY);
     return {};
@@ -238,14 +257,18 @@ FileError FileOps::replace(const QString& from, const QString& to) {
 FileError FileOps::placeNew(const QString& from, const QString& to) {
     const QByteArray source = native(from);
     const QByteArray target = native(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                    RENAME_NOREPLACE) != 0) {
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) !=
+        0) {
         const int err = errno;
         if (err != EINVAL && err != ENOSYS)
-            return fromErrno(err, QStringLiteral("Could not rename '%1'").arg(from));
+            return fromErrno(
+                err,
+                QCoreApplication::translate("AccountFiles", "Could not rename '%1'").arg(from));
         // A file system without the no-replace rename: a hard link refuses an existing name too.
         if (::link(source.constData(), target.constData()) != 0)
-            return fromErrno(errno, QStringLiteral("Could not rename '%1'").arg(from));
+            return fromErrno(
+                errno,
+                QCoreApplication::translate("AccountFiles", "Could not rename '%1'").arg(from));
         ::unlink(source.constData());
     }
     fsyncPath(QFileInfo(to).absolutePath(), O_RDONLY | O_DIRECTORY);
@@ -256,11 +279,13 @@ FileError FileOps::copy(const QString& from, const QString& to) {
     QFile in(from);
     QFile out(to);
     if (!in.open(QIODevice::ReadOnly))
-        return error(FileError::AccessError, QStringLiteral("Could not read '%1'").arg(from));
+        return error(FileError::AccessError,
+                     QCoreApplication::translate("AccountFiles", "Could not read '%1'").arg(from));
     // Private until the caller gives it the account's own mode.
     if (QFileInfo::exists(to) || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly,
                                            QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return error(FileError::AccessError, QStringLiteral("Could not create '%1'").arg(to));
+        return error(FileError::AccessError,
+                     QCoreApplication::translate("AccountFiles", "Could not create '%1'").arg(to));
     char buffer[1 << 16];
     qint64 n = 0;
     while ((n = in.read(buffer, sizeof buffer)) > 0) {
@@ -269,20 +294,23 @@ FileError FileOps::copy(const QString& from, const QString& to) {
             out.close();
             QFile::remove(to);
             return error(FileError::DiskFull,
-                         QStringLiteral("Could not write '%1': %2").arg(to, reason));
+                         QCoreApplication::translate("AccountFiles", "Could not write '%1': %2")
+                             .arg(to, reason));
         }
     }
     if (n < 0 || !out.flush() || ::fsync(out.handle()) != 0) {
         out.close();
         QFile::remove(to);
-        return error(FileError::AccessError, QStringLiteral("Could not copy '%1'").arg(from));
+        return error(FileError::AccessError,
+                     QCoreApplication::translate("AccountFiles", "Could not copy '%1'").arg(from));
     }
     return {};
 }
 
 FileError FileOps::remove(const QString& path) {
     if (::unlink(native(path).constData()) != 0 && errno != ENOENT)
-        return fromErrno(errno, QStringLiteral("Could not delete '%1'").arg(path));
+        return fromErrno(
+            errno, QCoreApplication::translate("AccountFiles", "Could not delete '%1'").arg(path));
     return {};
 }
 
@@ -321,10 +349,12 @@ FileError createFromTemplate(const QString& templatePath, const QString& destina
                              FileOps& ops) {
     if (!QFileInfo(templatePath).isFile())
         return error(FileError::NotFound,
-                     QStringLiteral("The template '%1' is missing.").arg(templatePath));
+                     QCoreApplication::translate("AccountFiles", "The template '%1' is missing.")
+                         .arg(templatePath));
     if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
         return error(FileError::AlreadyExists,
-                     QStringLiteral("The file '%1' already exists.").arg(destination));
+                     QCoreApplication::translate("AccountFiles", "The file '%1' already exists.")
+                         .arg(destination));
     return writeWhole(ops, templatePath, destination);
 }
 
@@ -333,25 +363,45 @@ FileError createFromTemplate(const QString& templatePath, const QString& destina
     return createFromTemplate(templatePath, destination, ops);
 }
 
-FileError compactInPlace(const QString& account, const QString& scratch, FileOps& ops) {
-    const QFileInfo info(account);
+namespace {
+
+// The account is there, readable, and an account file: else why it cannot be compacted.
+FileError compactable(const QString& account, const QFileInfo& info) {
     if (!info.exists())
-        return error(FileError::NotFound, QStringLiteral("Could not find file '%1'.").arg(account));
+        return error(
+            FileError::NotFound,
+            QCoreApplication::translate("AccountFiles", "Could not find file '%1'.").arg(account));
     if (info.isFile() && !info.isReadable())
-        return error(FileError::AccessError, QStringLiteral("Could not read '%1'.").arg(account));
+        return error(
+            FileError::AccessError,
+            QCoreApplication::translate("AccountFiles", "Could not read '%1'.").arg(account));
     if (!info.isFile() || !AccountDatabase::hasDatabaseHeader(account))
         return error(FileError::NotAnAccount,
-                     QStringLiteral("'%1' is not a loan account file.").arg(account));
+                     QCoreApplication::translate("AccountFiles", "'%1' is not a loan account file.")
+                         .arg(account));
+    return {};
+}
+
+} // namespace
+
+FileError compactInPlace(const QString& account, const QString& scratch, FileOps& ops) {
+    const QFileInfo info(account);
+    if (FileError e = compactable(account, info))
+        return e;
     // Replace the file a link points to, not the link.
     const QString target = info.canonicalFilePath();
     if (isReadOnly(target))
-        return error(FileError::AccessError,
-                     QStringLiteral("The account file '%1' is read-only.").arg(account));
+        return error(
+            FileError::AccessError,
+            QCoreApplication::translate("AccountFiles", "The account file '%1' is read-only.")
+                .arg(account));
     const QString accountFolder = QFileInfo(target).absolutePath();
     if (!canWriteIn(accountFolder))
-        return error(FileError::AccessError,
-                     QStringLiteral("The folder '%1' that holds the account cannot be written.")
-                         .arg(accountFolder));
+        return error(
+            FileError::AccessError,
+            QCoreApplication::translate("AccountFiles",
+                                        "The folder '%1' that holds the account cannot be written.")
+                .arg(accountFolder));
     if (!canWriteIn(QFileInfo(scratch).absolutePath()))
         return dataFolderError(scratch);
     // What a program killed while copying into this folder left.
@@ -421,7 +471,8 @@ FileError keepCopy(const QString& account, QString* copy, FileOps& ops) {
             .arg(info.completeBaseName(),
                  QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"))));
     if (QFileInfo::exists(path))
-        return error(FileError::AlreadyExists, QStringLiteral("'%1' exists already").arg(path));
+        return error(FileError::AlreadyExists,
+                     QCoreApplication::translate("AccountFiles", "'%1' exists already").arg(path));
     if (FileError e = writeWhole(ops, account, path))
         return e;
     *copy = path;

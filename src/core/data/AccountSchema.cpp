@@ -3,6 +3,7 @@
 #include "AmountColumns.h"
 #include "ColumnKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QStringList>
@@ -68,8 +69,9 @@ QString createStatement(const QString& table) {
 
 FileError missingLayout(const QString& path) {
     return FileError{FileError::AccessError,
-                     QStringLiteral("Could not bring '%1' up to date: the account layout is "
-                                    "missing from the program.")
+                     QCoreApplication::translate(
+                         "AccountSchema", "Could not bring '%1' up to date: the account layout is "
+                                          "missing from the program.")
                          .arg(path)};
 }
 
@@ -111,8 +113,10 @@ QString quoted(const QString& identifier) {
 }
 
 FileError notAnAccount(const QString& path, const QString& why) {
-    return FileError{FileError::NotAnAccount,
-                     QStringLiteral("'%1' is not a loan account file: %2.").arg(path, why)};
+    return FileError{
+        FileError::NotAnAccount,
+        QCoreApplication::translate("AccountSchema", "'%1' is not a loan account file: %2.")
+            .arg(path, why)};
 }
 
 enum class Affinity { Integer, Text, Blob, Real, Numeric };
@@ -178,11 +182,17 @@ FileError checkTable(sqlite3* db, const QString& path, const QString& table,
     kind.bind(1, table);
     if (!kind.next())
         return kind.failed() ? AccountSchema::queryError(db, kind.rc(), path)
-                             : notAnAccount(path, QStringLiteral("it has no table %1").arg(table));
+                             : notAnAccount(path, QCoreApplication::translate("AccountSchema",
+                                                                              "it has no table %1")
+                                                      .arg(table));
     if (kind.text(0) == "view")
-        return notAnAccount(path, QStringLiteral("%1 is a view, not a table").arg(table));
+        return notAnAccount(
+            path,
+            QCoreApplication::translate("AccountSchema", "%1 is a view, not a table").arg(table));
     if (kind.text(0) != "table" || kind.integer(1) != 0)
-        return notAnAccount(path, QStringLiteral("%1 is not an ordinary table").arg(table));
+        return notAnAccount(
+            path,
+            QCoreApplication::translate("AccountSchema", "%1 is not an ordinary table").arg(table));
 
     struct Declared {
         QString type;
@@ -204,21 +214,23 @@ FileError checkTable(sqlite3* db, const QString& path, const QString& table,
     for (const QString& column : columns) {
         const auto it = declared.constFind(column.toLower());
         if (it == declared.cend() || it->hidden != 0)
-            return notAnAccount(path,
-                                QStringLiteral("the table %1 has no column %2").arg(table, column));
+            return notAnAccount(
+                path, QCoreApplication::translate("AccountSchema", "the table %1 has no column %2")
+                          .arg(table, column));
         const ColumnKind kind = columnKind(column);
         if (kind == ColumnKind::Key) {
             // Only "INTEGER PRIMARY KEY" makes the key the row's own number, assigned by SQLite.
             if (it->pk != 1 || keyColumns != 1 || it->type.toUpper() != "INTEGER")
                 return notAnAccount(
-                    path,
-                    QStringLiteral("the key ID of %1 is not assigned automatically").arg(table));
+                    path, QCoreApplication::translate(
+                              "AccountSchema", "the key ID of %1 is not assigned automatically")
+                              .arg(table));
             continue;
         }
         if (const QString type = neededType(kind, affinityOf(it->type)); !type.isEmpty())
-            return notAnAccount(
-                path,
-                QStringLiteral("the column %2 of %1 is not declared %3").arg(table, column, type));
+            return notAnAccount(path, QCoreApplication::translate(
+                                          "AccountSchema", "the column %2 of %1 is not declared %3")
+                                          .arg(table, column, type));
     }
     return {};
 }
@@ -233,11 +245,13 @@ FileError checkValues(sqlite3* db, const QString& path, const QString& table,
                                            "order by ID limit 1")
                                 .arg(quoted(table), quoted(column), wrong));
         if (first.next())
-            return notAnAccount(
-                path, QStringLiteral("the column %2 of %1 holds a value of the wrong kind in the "
-                                     "row with ID %3")
-                          .arg(table, column)
-                          .arg(first.integer(0)));
+            return notAnAccount(path,
+                                QCoreApplication::translate(
+                                    "AccountSchema",
+                                    "the column %2 of %1 holds a value of the wrong kind in the "
+                                    "row with ID %3")
+                                    .arg(table, column)
+                                    .arg(first.integer(0)));
         if (first.failed())
             return AccountSchema::queryError(db, first.rc(), path);
     }
@@ -260,20 +274,24 @@ FileError queryError(sqlite3* db, int rc, const QString& path) {
     case SQLITE_PERM:
     case SQLITE_AUTH:
         return FileError{FileError::AccessError,
-                         QStringLiteral("Could not read '%1': %2").arg(path, message)};
+                         QCoreApplication::translate("AccountSchema", "Could not read '%1': %2")
+                             .arg(path, message)};
     case SQLITE_FULL:
         return FileError{FileError::DiskFull,
-                         QStringLiteral("Could not read '%1': %2").arg(path, message)};
+                         QCoreApplication::translate("AccountSchema", "Could not read '%1': %2")
+                             .arg(path, message)};
     default:
         return notAnAccount(path, message);
     }
 }
 
 FileError inUse(const QString& path) {
-    return FileError{FileError::AccessError,
-                     QStringLiteral("The account '%1' is in use by another program. Close that "
+    return FileError{
+        FileError::AccessError,
+        QCoreApplication::translate("AccountSchema",
+                                    "The account '%1' is in use by another program. Close that "
                                     "program, then open the account again.")
-                         .arg(path)};
+            .arg(path)};
 }
 
 FileError check(sqlite3* db, const QString& path, int* version) {
@@ -283,10 +301,12 @@ FileError check(sqlite3* db, const QString& path, int* version) {
         return queryError(db, userVersion.rc(), path);
     *version = int(userVersion.integer(0));
     if (*version > CurrentVersion)
-        return FileError{FileError::NotAnAccount,
-                         QStringLiteral("'%1' was made by a newer version of Vantrell and cannot "
+        return FileError{
+            FileError::NotAnAccount,
+            QCoreApplication::translate("AccountSchema",
+                                        "'%1' was made by a newer version of Vantrell and cannot "
                                         "be opened by this one.")
-                             .arg(path)};
+                .arg(path)};
 
     // The tables of later layouts, and those an older file already holds, must be sound.
     std::vector<std::pair<QString, QStringList>> tables = requiredColumns();
@@ -312,8 +332,8 @@ FileError check(sqlite3* db, const QString& path, int* version) {
     Statement extra(db, "select type, name from sqlite_schema where type in ('trigger', 'view') "
                         "order by rowid limit 1");
     if (extra.next())
-        return notAnAccount(path,
-                            QStringLiteral("it holds the %1 %2").arg(extra.text(0), extra.text(1)));
+        return notAnAccount(path, QCoreApplication::translate("AccountSchema", "it holds the %1 %2")
+                                      .arg(extra.text(0), extra.text(1)));
     if (extra.failed())
         return queryError(db, extra.rc(), path);
 
@@ -326,8 +346,10 @@ FileError check(sqlite3* db, const QString& path, int* version) {
                                 "order by min(ID) limit 1");
             if (twice.next())
                 return notAnAccount(
-                    path, QStringLiteral("the table tblSettings holds the name '%1' more than once")
-                              .arg(twice.text(0)));
+                    path,
+                    QCoreApplication::translate(
+                        "AccountSchema", "the table tblSettings holds the name '%1' more than once")
+                        .arg(twice.text(0)));
             if (twice.failed())
                 return queryError(db, twice.rc(), path);
         }
@@ -387,8 +409,10 @@ FileError upgrade(sqlite3* db, int fromVersion, const QString& path) {
         message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
     sqlite3_free(message);
     sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
-    return FileError{FileError::AccessError,
-                     QStringLiteral("Could not bring '%1' up to date: %2").arg(path, why)};
+    return FileError{
+        FileError::AccessError,
+        QCoreApplication::translate("AccountSchema", "Could not bring '%1' up to date: %2")
+            .arg(path, why)};
 }
 
 } // namespace AccountSchema

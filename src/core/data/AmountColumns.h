@@ -24,14 +24,18 @@ inline constexpr std::array<AmountColumn, Count> All = {
     AmountColumn::GovtCharge, AmountColumn::BankCharge, AmountColumn::UserWithdrawal,
     AmountColumn::Deposit, AmountColumn::InterestPayment};
 
-// What the transactions window calls them: "Govt Charge" ... "Interest Charge".
+// What the transactions window calls them: "Govt Charge" ... "Interest Charge". These English
+// captions are the ones stored (an import's column rules) and read back.
 const QStringList& captions();
 QString caption(AmountColumn column);
+// The captions as shown in the windows' language.
+QStringList shownCaptions();
+QString shownCaption(AmountColumn column);
 // The column of tblAllRecords, tblThisSession and tblReport: "GovtCharge" ... "InterestPayment".
 QString fieldName(AmountColumn column);
 // All five, in that order.
 const QStringList& fieldNames();
-// A caption or a field name, in any case; nullopt for anything else.
+// A caption (English or shown) or a field name, in any case; nullopt for anything else.
 std::optional<AmountColumn> fromText(const QString& text);
 
 } // namespace AmountColumns

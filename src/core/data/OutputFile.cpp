@@ -2,6 +2,7 @@
 
 #include "TempFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ QByteArray native(const QString& path) {
 }
 
 QString cannot(const QString& path, const QString& why) {
-    return QStringLiteral("Cannot write '%1': %2").arg(path, why);
+    return QCoreApplication::translate("OutputFile", "Cannot write '%1': %2").arg(path, why);
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -62,7 +63,7 @@ namespace OutputFile {
 
 QString refusal(const QString& path, const QStringList& keep) {
     if (path.isEmpty())
-        return QStringLiteral("Cannot write a file without a name.");
+        return QCoreApplication::translate("OutputFile", "Cannot write a file without a name.");
     struct stat entry {};
     if (::lstat(native(path).constData(), &entry) != 0)
         return QString(); // a new name; a folder that is not there is said by the write
@@ -73,22 +74,28 @@ QString refusal(const QString& path, const QStringList& keep) {
         if (reaches && !kept.isEmpty() && ::stat(native(kept).constData(), &account) == 0 &&
             sameFile(target, account))
             return cannot(path, S_ISLNK(entry.st_mode)
-                                    ? QStringLiteral("it is a link to the account '%1', which "
-                                                     "is never written over.")
+                                    ? QCoreApplication::translate(
+                                          "OutputFile", "it is a link to the account '%1', which "
+                                                        "is never written over.")
                                           .arg(kept)
-                                    : QStringLiteral("it is the account itself, which is never "
-                                                     "written over."));
+                                    : QCoreApplication::translate(
+                                          "OutputFile", "it is the account itself, which is never "
+                                                        "written over."));
     }
     if (S_ISLNK(entry.st_mode))
-        return cannot(path, QStringLiteral("it is a symbolic link, and nothing is written "
-                                           "through one: name the file itself."));
+        return cannot(path, QCoreApplication::translate(
+                                "OutputFile", "it is a symbolic link, and nothing is written "
+                                              "through one: name the file itself."));
     if (S_ISDIR(entry.st_mode))
-        return cannot(path, QStringLiteral("it is a folder."));
+        return cannot(path, QCoreApplication::translate("OutputFile", "it is a folder."));
     if (!S_ISREG(entry.st_mode))
-        return cannot(path, QStringLiteral("it is not a regular file (a pipe, a device or a "
-                                           "socket), and is never replaced."));
+        return cannot(path, QCoreApplication::translate(
+                                "OutputFile", "it is not a regular file (a pipe, a device or a "
+                                              "socket), and is never replaced."));
     if (holdsDatabase(path))
-        return cannot(path, QStringLiteral("it is an account file, which is never written over."));
+        return cannot(path,
+                      QCoreApplication::translate(
+                          "OutputFile", "it is an account file, which is never written over."));
     return QString();
 }
 
@@ -104,8 +111,9 @@ QString refusal(const QStringList& paths, const QStringList& keep) {
                 resolvedName(paths[i]) == resolvedName(paths[j]) ||
                 (aExists && ::stat(native(paths[j]).constData(), &b) == 0 && sameFile(a, b));
             if (same)
-                return cannot(paths[i], QStringLiteral("it names the same file as '%1', and "
-                                                       "each output needs a file of its own.")
+                return cannot(paths[i], QCoreApplication::translate(
+                                            "OutputFile", "it names the same file as '%1', and "
+                                                          "each output needs a file of its own.")
                                             .arg(paths[j]));
         }
     }

@@ -12,9 +12,10 @@
 
 namespace {
 
-const QString ClosedError = QStringLiteral("Operation is not allowed when the object is closed.");
-const QString NoCurrentRow =
-    QStringLiteral("Either BOF or EOF is True, or the current record has been deleted.");
+const char* const ClosedError =
+    QT_TRANSLATE_NOOP("RecordSet", "Operation is not allowed when the object is closed.");
+const char* const NoCurrentRow = QT_TRANSLATE_NOOP(
+    "RecordSet", "Either BOF or EOF is True, or the current record has been deleted.");
 
 // Emits the will-change event once, never from inside a handler of the same record set.
 class EventGuard {
@@ -110,7 +111,7 @@ void RecordSet::announce(Reason reason) {
 
 bool RecordSet::requery() {
     if (!m_open)
-        return fail(ClosedError);
+        return fail(tr(ClosedError));
     if (!savePending())
         return false;
     announce(Reason::Requery);
@@ -157,7 +158,7 @@ int RecordSet::absolutePosition() const {
 
 bool RecordSet::setAbsolutePosition(int position) {
     if (position < 1 || position > m_rows.size())
-        return fail(QStringLiteral("Position %1 is out of range.").arg(position));
+        return fail(tr("Position %1 is out of range.").arg(position));
     return moveTo(position - 1);
 }
 
@@ -170,12 +171,12 @@ bool RecordSet::setBookmark(Bookmark bookmark) {
         if (m_rows[i].handle == bookmark)
             return moveTo(i);
     }
-    return fail(QStringLiteral("The bookmark is not valid."));
+    return fail(tr("The bookmark is not valid."));
 }
 
 bool RecordSet::moveTo(int index) {
     if (!m_open)
-        return fail(ClosedError);
+        return fail(tr(ClosedError));
     if (m_pending >= 0 && m_pending != index) {
         // Moving off a changed row saves it.
         const int pending = m_pending;
@@ -202,13 +203,13 @@ bool RecordSet::moveLast() {
 
 bool RecordSet::moveNext() {
     if (!m_onDeleted && isEOF())
-        return fail(NoCurrentRow);
+        return fail(tr(NoCurrentRow));
     return moveTo(m_onDeleted ? m_pos : m_pos + 1);
 }
 
 bool RecordSet::movePrevious() {
     if (!m_onDeleted && isBOF())
-        return fail(NoCurrentRow);
+        return fail(tr(NoCurrentRow));
     return moveTo(m_pos - 1);
 }
 
@@ -283,26 +284,27 @@ std::optional<QVariant> RecordSet::convert(int field, const QVariant& value,
 
 bool RecordSet::setValue(int field, const QVariant& value, const QString& format) {
     if (!hasCurrent())
-        return fail(NoCurrentRow);
+        return fail(tr(NoCurrentRow));
     return setValueAt(m_pos, field, value, format);
 }
 
 bool RecordSet::setValueAt(int row, int field, const QVariant& value, const QString& format) {
     if (row < 0 || row >= m_rows.size())
-        return fail(NoCurrentRow);
+        return fail(tr(NoCurrentRow));
     if (field < 0 || field >= m_fields.size())
-        return fail(QStringLiteral("Item cannot be found in the collection."));
+        return fail(tr("Item cannot be found in the collection."));
     if (field == m_keyField)
-        return fail(QStringLiteral("The field '%1' cannot be changed.").arg(m_fields[field]));
+        return fail(tr("The field '%1' cannot be changed.").arg(m_fields[field]));
     const std::optional<QVariant> converted = convert(field, value, format);
     if (!converted) {
-        QString message = QStringLiteral("Type mismatch: '%1' is not a valid value for %2.")
-                              .arg(value.toString(), m_fields[field]);
         // The form the program reads, as statement entry says it.
         if (fieldKind(field) == ColumnKind::Date)
-            message += QStringLiteral(" Please enter it as %1.")
-                           .arg(format.isEmpty() ? ShortDate::pattern() : format);
-        return fail(message);
+            return fail(
+                tr("Type mismatch: '%1' is not a valid value for %2. Please enter it as %3.")
+                    .arg(value.toString(), m_fields[field],
+                         format.isEmpty() ? ShortDate::pattern() : format));
+        return fail(tr("Type mismatch: '%1' is not a valid value for %2.")
+                        .arg(value.toString(), m_fields[field]));
     }
     if (m_rows[row].values[field] == *converted &&
         m_rows[row].values[field].isNull() == converted->isNull())
@@ -334,7 +336,7 @@ bool RecordSet::isNewRow(int row) const {
 
 bool RecordSet::addNew() {
     if (!m_open)
-        return fail(ClosedError);
+        return fail(tr(ClosedError));
     if (!savePending())
         return false;
     announce(Reason::AddNew);
@@ -355,7 +357,7 @@ bool RecordSet::addNew() {
 
 bool RecordSet::update() {
     if (!m_open)
-        return fail(ClosedError);
+        return fail(tr(ClosedError));
     return savePending();
 }
 
@@ -385,8 +387,8 @@ bool RecordSet::savePending() {
     for (const QString& name : std::as_const(m_required)) {
         const int field = fieldIndex(name);
         if (field >= 0 && m_rows[index].values[field].isNull())
-            return fail(QStringLiteral("This row cannot be saved without a %1. Type its %1, then "
-                                       "save it again.")
+            return fail(tr("This row cannot be saved without a %1. Type its %1, then "
+                           "save it again.")
                             .arg(m_fields[field]));
     }
     if (!writeRow(m_rows[index]))
@@ -472,7 +474,7 @@ QVariant RecordSet::fromStorage(int field, const QVariant& value) const {
 
 bool RecordSet::writeRow(Row& row) {
     if (m_table.isEmpty())
-        return fail(QStringLiteral("The rows of this query cannot be changed."));
+        return fail(tr("The rows of this query cannot be changed."));
     QStringList columns;
     QVector<int> changed;
     for (int i = 0; i < m_fields.size(); ++i) {
@@ -498,7 +500,7 @@ bool RecordSet::writeRow(Row& row) {
             return true;
         }
         if (m_keyField < 0)
-            return fail(QStringLiteral("The rows of this query cannot be changed."));
+            return fail(tr("The rows of this query cannot be changed."));
         QStringList sets;
         for (const QString& c : std::as_const(columns))
             sets << c + QStringLiteral("=?");
@@ -546,12 +548,12 @@ void RecordSet::cancelUpdate() {
 
 bool RecordSet::deleteCurrent() {
     if (!hasCurrent())
-        return fail(NoCurrentRow);
+        return fail(tr(NoCurrentRow));
     announce(Reason::Delete);
     const int index = m_pos;
     if (!m_rows[index].isNew) {
         if (m_keyField < 0 || m_table.isEmpty())
-            return fail(QStringLiteral("The rows of this query cannot be changed."));
+            return fail(tr("The rows of this query cannot be changed."));
         QSqlQuery* query = statement(QStringLiteral("delete from %1 where ID=?").arg(m_table));
         if (!query)
             return false;

@@ -114,10 +114,11 @@ std::optional<double> number(sqlite3_stmt* q, int column) {
 QString moneyText(Money m) {
     const qint64 raw = m.raw();
     const quint64 size = raw < 0 ? quint64(0) - quint64(raw) : quint64(raw);
-    QString text = (raw < 0 ? QStringLiteral("-") : QString()) + QString::number(size / Money::Scale);
+    QString text =
+        (raw < 0 ? QStringLiteral("-") : QString()) + QString::number(size / Money::Scale);
     if (const quint64 part = size % Money::Scale; part != 0) {
-        text += QLatin1Char('.') + QStringLiteral("%1").arg(part, Money::MaxDecimals, 10,
-                                                            QLatin1Char('0'));
+        text += QLatin1Char('.') +
+                QStringLiteral("%1").arg(part, Money::MaxDecimals, 10, QLatin1Char('0'));
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
     }
@@ -130,7 +131,8 @@ std::optional<Money> moneyFromText(const QString& text) {
     if (!m.hasMatch())
         return std::nullopt;
     const qint64 whole = m.captured(2).toLongLong();
-    const qint64 part = m.captured(3).leftJustified(Money::MaxDecimals, QLatin1Char('0')).toLongLong();
+    const qint64 part =
+        m.captured(3).leftJustified(Money::MaxDecimals, QLatin1Char('0')).toLongLong();
     const qint64 raw = whole * Money::Scale + part;
     return Money::fromRaw(m.captured(1).isEmpty() ? raw : -raw);
 }

@@ -1,5 +1,6 @@
 #include "TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -15,7 +16,7 @@ TransactionGuard::~TransactionGuard() {
 bool TransactionGuard::commit() {
     if (!m_active) {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("No transaction is open.");
+            m_error = QCoreApplication::translate("TransactionGuard", "No transaction is open.");
         return false;
     }
     if (run("COMMIT")) {

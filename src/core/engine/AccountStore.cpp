@@ -9,6 +9,7 @@
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -51,8 +52,9 @@ private:
 
 bool failed(sqlite3* handle, QString* error) {
     if (error)
-        *error = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
-                        : QStringLiteral("The account file is not open.");
+        *error = handle
+                     ? QString::fromUtf8(sqlite3_errmsg(handle))
+                     : QCoreApplication::translate("AccountStore", "The account file is not open.");
     return false;
 }
 
@@ -142,7 +144,8 @@ bool readHistory(QSqlDatabase db, QVector<HistoryRow>* rows, QString* error) {
     const auto [first, last] = historyDates(read);
     if (!HistorySpan::fits(first, last)) {
         if (error)
-            *error = HistorySpan::refusal(QStringLiteral("The account's history"), first, last);
+            *error = HistorySpan::refusal(
+                QCoreApplication::translate("AccountStore", "The account's history"), first, last);
         return false;
     }
     *rows = std::move(read);
@@ -222,31 +225,39 @@ bool readConventionValues(const QHash<QString, QString>& values, LenderConventio
         if (const auto value = parse(*it))
             into = *value;
         else
-            unknown << QStringLiteral("%1 '%2'").arg(QLatin1String(what), *it);
+            unknown << QStringLiteral("%1 '%2'").arg(
+                QCoreApplication::translate("AccountStore", what), *it);
     };
-    read(Conventions::DayCountSetting, "day count", Conventions::dayCountFromWord, c->dayCount);
-    read(Conventions::RoundingSetting, "rounding", Conventions::roundingFromWord, c->rounding);
-    read(Conventions::RestSetting, "rest", Conventions::restFromWord, c->rest);
-    read(Conventions::CompoundingSetting, "compounding", Conventions::compoundingFromWord,
-         c->compounding);
-    read(Conventions::PerYearSetting, "periods a year", Conventions::perYearFromWord, c->perYear);
+    read(Conventions::DayCountSetting, QT_TRANSLATE_NOOP("AccountStore", "day count"),
+         Conventions::dayCountFromWord, c->dayCount);
+    read(Conventions::RoundingSetting, QT_TRANSLATE_NOOP("AccountStore", "rounding"),
+         Conventions::roundingFromWord, c->rounding);
+    read(Conventions::RestSetting, QT_TRANSLATE_NOOP("AccountStore", "rest"),
+         Conventions::restFromWord, c->rest);
+    read(Conventions::CompoundingSetting, QT_TRANSLATE_NOOP("AccountStore", "compounding"),
+         Conventions::compoundingFromWord, c->compounding);
+    read(Conventions::PerYearSetting, QT_TRANSLATE_NOOP("AccountStore", "periods a year"),
+         Conventions::perYearFromWord, c->perYear);
     // Choices that cannot go together (equal periods rounded each day) are not the lender's:
     // the defaults stand, and the user is told.
     if (unknown.isEmpty() && !Conventions::refusal(*c).isEmpty()) {
         const QString why = Conventions::refusal(*c);
         *c = LenderConventions();
         if (error)
-            *error = QStringLiteral("The account's lender's conventions cannot be worked with "
-                                    "together (%1); the defaults are used instead.")
+            *error = QCoreApplication::translate(
+                         "AccountStore", "The account's lender's conventions cannot be worked with "
+                                         "together (%1); the defaults are used instead.")
                          .arg(why);
         return false;
     }
     if (unknown.isEmpty())
         return true;
     if (error)
-        *error = QStringLiteral("The account holds a lender's %1 that this version of "
-                                "Vantrell does not know; the default is used instead.")
-                     .arg(unknown.join(QStringLiteral(" and a ")));
+        *error = QCoreApplication::translate("AccountStore",
+                                             "The account holds a lender's %1 that this version of "
+                                             "Vantrell does not know; the default is used instead.")
+                     //: Joins two of the lender's settings: "day count 'x' and a rounding 'y'".
+                     .arg(unknown.join(QCoreApplication::translate("AccountStore", " and a ")));
     return false;
 }
 
@@ -355,12 +366,15 @@ bool readOffset(QSqlDatabase db, OffsetAccount* offset, QString* error) {
         return failed(handle, error);
     QStringList problems;
     if (badEnabled)
-        problems << QStringLiteral("The account's offset account setting is '%1', neither yes nor "
-                                   "no; the loan is taken to have no offset account.")
+        problems << QCoreApplication::translate(
+                        "AccountStore",
+                        "The account's offset account setting is '%1', neither yes nor "
+                        "no; the loan is taken to have no offset account.")
                         .arg(*badEnabled);
     if (badShare)
-        problems << QStringLiteral("The account holds an offset share of '%1', which is not a "
-                                   "per cent from 0 to 100; 100 is used instead.")
+        problems << QCoreApplication::translate(
+                        "AccountStore", "The account holds an offset share of '%1', which is not a "
+                                        "per cent from 0 to 100; 100 is used instead.")
                         .arg(*badShare);
     if (!problems.isEmpty()) {
         if (error)

@@ -4,6 +4,7 @@
 #include "data/RunningBalance.h"
 #include "data/ShortDate.h"
 
+#include <QCoreApplication>
 #include <QtNumeric>
 
 #include <algorithm>
@@ -12,9 +13,25 @@
 
 namespace InterestMethod {
 
+namespace {
+
+const char* const Names[Count] = {
+    QT_TRANSLATE_NOOP("InterestMethod", "Fixed Day"),
+    QT_TRANSLATE_NOOP("InterestMethod", "Fixed Day, Deferred Interest"),
+    QT_TRANSLATE_NOOP("InterestMethod", "Variable Day"),
+    QT_TRANSLATE_NOOP("InterestMethod", "Variable Day, Deferred Interest")};
+
+} // namespace
+
 const QStringList& names() {
-    static const QStringList list = {"Fixed Day", "Fixed Day, Deferred Interest", "Variable Day",
-                                     "Variable Day, Deferred Interest"};
+    static const QStringList list(std::begin(Names), std::end(Names));
+    return list;
+}
+
+QStringList shownNames() {
+    QStringList list;
+    for (const char* name : Names)
+        list << QCoreApplication::translate("InterestMethod", name);
     return list;
 }
 
@@ -25,7 +42,8 @@ namespace {
 constexpr qint64 NoDay = std::numeric_limits<qint64>::max();
 
 QString undatedNotice(int count) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "InterestEngine",
                "Transaction date error. %1 record(s) without a date were left out of the "
                "calculation. Please check all dates.")
         .arg(count);
@@ -414,7 +432,7 @@ void InterestCalculation::findRateFromCache() {
 }
 
 void InterestCalculation::interestDateError() {
-    m_notices << QString::fromLatin1(InterestEngine::InterestDateError);
+    m_notices << QCoreApplication::translate("InterestEngine", InterestEngine::InterestDateError);
     // The rest of this day runs as the end day, and the walk ends with it.
     m_currentDay = m_endDay;
 }
@@ -504,8 +522,10 @@ void InterestCalculation::interestOutOfRange() {
     if (m_outOfRange)
         return;
     m_outOfRange = true;
-    m_notices << QStringLiteral("The interest due from %1 is more than an account can hold: the "
-                                "account cannot be calculated from there.")
+    m_notices << QCoreApplication::translate(
+                     "InterestEngine",
+                     "The interest due from %1 is more than an account can hold: the "
+                     "account cannot be calculated from there.")
                      .arg(ShortDate::format(m_currentDay));
     m_currentDay = m_endDay;
 }

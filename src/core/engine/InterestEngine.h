@@ -23,7 +23,9 @@
 // so the report window, the command-line tool and the tests run the very same walk.
 namespace InterestEngine {
 
-inline constexpr const char* InterestDateError = "Interest date error. Please check all dates.";
+// Marked for translation: translated in the "InterestEngine" context where it is shown.
+inline constexpr const char* InterestDateError =
+    QT_TRANSLATE_NOOP("InterestEngine", "Interest date error. Please check all dates.");
 
 struct Result {
     QVector<ReportLine> lines; // the report grid's body, in order

@@ -13,8 +13,11 @@ namespace InterestMethod {
 enum Code { FixedDay = 0, FixedDayDeferred = 1, VariableDay = 2, VariableDayDeferred = 3 };
 inline constexpr int Count = 4;
 
-// "Fixed Day", "Fixed Day, Deferred Interest", "Variable Day", "Variable Day, Deferred Interest".
+// "Fixed Day", "Fixed Day, Deferred Interest", "Variable Day", "Variable Day, Deferred Interest":
+// the English names, as the command-line tools read and write them.
 const QStringList& names();
+// The names in the windows' language, in the same order.
+QStringList shownNames();
 
 // The method a code stands for, as the walk has always read it: a code below 0 is Fixed Day, one
 // past the list no method at all (the transactions alone, no interest).

@@ -1,5 +1,6 @@
 #include "LenderConventions.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -15,47 +16,86 @@ const QStringList& roundingWords() {
     return words;
 }
 
-const QStringList& dayCountNames() {
-    static const QStringList names = {"Actual/365 Fixed", "Actual/Actual", "Actual/365 No-Leap",
-                                      "Actual/360",       "30/360",        "Equal periods"};
-    return names;
+namespace {
+
+const char* const DayCountNames[] = {QT_TRANSLATE_NOOP("Conventions", "Actual/365 Fixed"),
+                                     QT_TRANSLATE_NOOP("Conventions", "Actual/Actual"),
+                                     QT_TRANSLATE_NOOP("Conventions", "Actual/365 No-Leap"),
+                                     QT_TRANSLATE_NOOP("Conventions", "Actual/360"),
+                                     QT_TRANSLATE_NOOP("Conventions", "30/360"),
+                                     QT_TRANSLATE_NOOP("Conventions", "Equal periods")};
+const char* const RoundingNames[] = {QT_TRANSLATE_NOOP("Conventions", "Each day to four decimals"),
+                                     QT_TRANSLATE_NOOP("Conventions", "Each day to cents"),
+                                     QT_TRANSLATE_NOOP("Conventions", "At posting, to cents")};
+// The rounding within a sentence of the report's note.
+const char* const RoundingInSentence[] = {
+    QT_TRANSLATE_NOOP("Conventions", "each day to four decimals"),
+    QT_TRANSLATE_NOOP("Conventions", "each day to cents"),
+    QT_TRANSLATE_NOOP("Conventions", "at posting, to cents")};
+const char* const CompoundingNames[] = {QT_TRANSLATE_NOOP("Conventions", "None"),
+                                        QT_TRANSLATE_NOOP("Conventions", "Half-yearly")};
+
+template <std::size_t N> QStringList translated(const char* const (&texts)[N]) {
+    QStringList list;
+    for (const char* t : texts)
+        list << QCoreApplication::translate("Conventions", t);
+    return list;
 }
 
-const QStringList& roundingNames() {
-    static const QStringList names = {"Each day to four decimals", "Each day to cents",
-                                      "At posting, to cents"};
-    return names;
+} // namespace
+
+QStringList dayCountNames() {
+    return translated(DayCountNames);
 }
 
-const QStringList& dayCountExplanations() {
-    static const QStringList lines = {
-        "The yearly rate divided by 365 on every day, 29 February too. The large Australian "
-        "lenders.",
-        "Divided by 366 on the days of a leap year, by 365 otherwise. Lenders that count a leap "
-        "year's 366 days, as some British and European banks do.",
-        "Divided by 365, and 29 February bears no interest. Lenders that never charge for the "
-        "leap day.",
-        "Divided by 360 on every day, so a year costs a little more. Many US and European "
-        "commercial lenders and lines of credit.",
-        "Every month counts 30 days at rate / 360: the 31st bears nothing, the last day of "
-        "February makes up the month. Most US mortgage servicers.",
-        "Each posting period is the same share of a year (1/12 for monthly postings) whatever "
-        "its length; its days share it equally. Canadian lenders, and the rate / 12 of the "
-        "Australian credit code.",
+QStringList roundingNames() {
+    return translated(RoundingNames);
+}
+
+QStringList dayCountExplanations() {
+    return {
+        QCoreApplication::translate(
+            "Conventions",
+            "The yearly rate divided by 365 on every day, 29 February too. The large Australian "
+            "lenders."),
+        QCoreApplication::translate("Conventions",
+                                    "Divided by 366 on the days of a leap year, by 365 otherwise. "
+                                    "Lenders that count a leap "
+                                    "year's 366 days, as some British and European banks do."),
+        QCoreApplication::translate(
+            "Conventions",
+            "Divided by 365, and 29 February bears no interest. Lenders that never charge for the "
+            "leap day."),
+        QCoreApplication::translate(
+            "Conventions",
+            "Divided by 360 on every day, so a year costs a little more. Many US and European "
+            "commercial lenders and lines of credit."),
+        QCoreApplication::translate(
+            "Conventions",
+            "Every month counts 30 days at rate / 360: the 31st bears nothing, the last day of "
+            "February makes up the month. Most US mortgage servicers."),
+        QCoreApplication::translate(
+            "Conventions",
+            "Each posting period is the same share of a year (1/12 for monthly postings) whatever "
+            "its length; its days share it equally. Canadian lenders, and the rate / 12 of the "
+            "Australian credit code."),
     };
-    return lines;
 }
 
-const QStringList& roundingExplanations() {
-    static const QStringList lines = {
-        "Each day's interest is rounded to four decimals, then added up. The large Australian "
-        "lenders.",
-        "Each day's interest is rounded to whole cents, then added up. Lenders whose statements "
-        "show each day's interest in cents.",
-        "The days' interest is added up unrounded; only the posted total is rounded to cents. "
-        "Lenders that work out a month's interest at once, as most US servicers do.",
+QStringList roundingExplanations() {
+    return {
+        QCoreApplication::translate(
+            "Conventions",
+            "Each day's interest is rounded to four decimals, then added up. The large Australian "
+            "lenders."),
+        QCoreApplication::translate("Conventions", "Each day's interest is rounded to whole cents, "
+                                                   "then added up. Lenders whose statements "
+                                                   "show each day's interest in cents."),
+        QCoreApplication::translate(
+            "Conventions",
+            "The days' interest is added up unrounded; only the posted total is rounded to cents. "
+            "Lenders that work out a month's interest at once, as most US servicers do."),
     };
-    return lines;
 }
 
 std::optional<DayCount> dayCountFromWord(const QString& word) {
@@ -117,15 +157,15 @@ QString word(const Rest& r) {
 QString name(const Rest& r) {
     switch (r.kind) {
     case Rest::Kind::Daily:
-        return QStringLiteral("Daily");
+        return QCoreApplication::translate("Conventions", "Daily");
     case Rest::Kind::PostingPeriod:
-        return QStringLiteral("Posting period");
+        return QCoreApplication::translate("Conventions", "Posting period");
     case Rest::Kind::Months:
         break;
     }
     if (r == Rest::annual())
-        return QStringLiteral("Annual");
-    return QStringLiteral("%1-month blocks from %2")
+        return QCoreApplication::translate("Conventions", "Annual");
+    return QCoreApplication::translate("Conventions", "%1-month blocks from %2")
         .arg(r.months)
         .arg(QLocale::c().standaloneMonthName(r.fromMonth));
 }
@@ -141,9 +181,8 @@ const QStringList& compoundingWords() {
     return words;
 }
 
-const QStringList& compoundingNames() {
-    static const QStringList names = {"None", "Half-yearly"};
-    return names;
+QStringList compoundingNames() {
+    return translated(CompoundingNames);
 }
 
 std::optional<Compounding> compoundingFromWord(const QString& word) {
@@ -168,37 +207,47 @@ std::optional<int> perYearFromWord(const QString& word) {
 }
 
 QString describe(const LenderConventions& c) {
-    QString text = name(c.dayCount);
-    if (c.dayCount == DayCount::EqualPeriods)
-        text += QStringLiteral(" (%1 a year)").arg(c.perYear);
-    text += QStringLiteral(", ") + name(c.rounding).toLower();
+    QStringList parts;
+    parts << (c.dayCount == DayCount::EqualPeriods
+                  ? QCoreApplication::translate("Conventions", "%1 (%2 a year)")
+                        .arg(name(c.dayCount))
+                        .arg(c.perYear)
+                  : name(c.dayCount));
+    const int rounding = int(c.rounding);
+    if (rounding >= 0 && rounding < int(std::size(RoundingInSentence)))
+        parts << QCoreApplication::translate("Conventions", RoundingInSentence[rounding]);
     if (c.rest == Rest::annual())
-        text += QStringLiteral(", annual rest");
-    else if (!c.rest.isDaily()) {
-        QString rest = name(c.rest);
-        rest[0] = rest[0].toLower();
-        text += QStringLiteral(", rest: ") + rest;
-    }
+        parts << QCoreApplication::translate("Conventions", "annual rest");
+    else if (c.rest.kind == Rest::Kind::PostingPeriod)
+        parts << QCoreApplication::translate("Conventions", "rest: posting period");
+    else if (!c.rest.isDaily())
+        parts << QCoreApplication::translate("Conventions", "rest: %1-month blocks from %2")
+                     .arg(c.rest.months)
+                     .arg(QLocale::c().standaloneMonthName(c.rest.fromMonth));
     if (c.compounding == Compounding::HalfYearly)
-        text += QStringLiteral(", compounded half-yearly (%1 periods a year)").arg(c.perYear);
-    return text;
+        parts << QCoreApplication::translate("Conventions",
+                                             "compounded half-yearly (%1 periods a year)")
+                     .arg(c.perYear);
+    return parts.join(QStringLiteral(", "));
 }
 
 QString reportNote(const LenderConventions& c) {
     if (c.isDefault())
         return {};
-    return QStringLiteral("Lender's conventions: %1.").arg(describe(c));
+    return QCoreApplication::translate("Conventions", "Lender's conventions: %1.").arg(describe(c));
 }
 
 QString refusal(const LenderConventions& c) {
     if (c.dayCount == DayCount::EqualPeriods && c.rounding != InterestRounding::Posting)
-        return QString::fromLatin1(EqualPeriodsNeedPosting);
+        return QCoreApplication::translate("Conventions", EqualPeriodsNeedPosting);
     if (c.perYear < 1 || c.perYear > MostPerYear)
-        return QStringLiteral("The periods a year must be a whole number from 1 to %1.")
+        return QCoreApplication::translate(
+                   "Conventions", "The periods a year must be a whole number from 1 to %1.")
             .arg(MostPerYear);
     if (c.rest.kind == Rest::Kind::Months &&
         (c.rest.months < 1 || c.rest.months > 12 || c.rest.fromMonth < 1 || c.rest.fromMonth > 12))
-        return QStringLiteral("A rest's blocks run 1 to 12 months, from a month 1 to 12.");
+        return QCoreApplication::translate(
+            "Conventions", "A rest's blocks run 1 to 12 months, from a month 1 to 12.");
     return {};
 }
 
@@ -209,25 +258,32 @@ const QVector<Preset>& presets() {
     constexpr LenderConventions canadian{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
                                          Compounding::HalfYearly};
     constexpr LenderConventions equalMonths{DayCount::EqualPeriods, Posting};
+    // Built on first use, after the translator is installed: in the windows' language.
     static const QVector<Preset> list = {
-        {QStringLiteral("Daily interest"),
-         QStringLiteral("Australia, New Zealand, Ireland and the UK's daily-interest loans."),
+        {QCoreApplication::translate("Conventions", "Daily interest"),
+         QCoreApplication::translate(
+             "Conventions", "Australia, New Zealand, Ireland and the UK's daily-interest loans."),
          LenderConventions()},
-        {QStringLiteral("Monthly rest, 1/12 a month"),
-         QStringLiteral("US mortgages, German Annuitätendarlehen, the UK's monthly-rest loans, "
-                        "Canadian variable rates."),
+        {QCoreApplication::translate("Conventions", "Monthly rest, 1/12 a month"),
+         QCoreApplication::translate(
+             "Conventions", "US mortgages, German Annuitätendarlehen, the UK's monthly-rest loans, "
+                            "Canadian variable rates."),
          monthly},
-        {QStringLiteral("Annual rest"),
-         QStringLiteral("UK building societies, some Irish lenders, the German annual "
-                        "Tilgungsverrechnung."),
+        {QCoreApplication::translate("Conventions", "Annual rest"),
+         QCoreApplication::translate("Conventions",
+                                     "UK building societies, some Irish lenders, the German annual "
+                                     "Tilgungsverrechnung."),
          annual},
-        {QStringLiteral("Canadian fixed rate"),
-         QStringLiteral("Canadian fixed-rate mortgages: the rate compounded half-yearly, not in "
-                        "advance."),
+        {QCoreApplication::translate("Conventions", "Canadian fixed rate"),
+         QCoreApplication::translate(
+             "Conventions",
+             "Canadian fixed-rate mortgages: the rate compounded half-yearly, not in "
+             "advance."),
          canadian},
-        {QStringLiteral("Equal months on daily balances"),
-         QStringLiteral("New Zealand's BNZ before May 2024; the rate / 12 on the average daily "
-                        "balance of the Australian credit code."),
+        {QCoreApplication::translate("Conventions", "Equal months on daily balances"),
+         QCoreApplication::translate(
+             "Conventions", "New Zealand's BNZ before May 2024; the rate / 12 on the average daily "
+                            "balance of the Australian credit code."),
          equalMonths},
     };
     return list;

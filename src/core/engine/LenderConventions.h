@@ -99,11 +99,11 @@ const QStringList& dayCountWords();
 const QStringList& roundingWords();
 // In enum order: the names the user reads ("Actual/365 Fixed" ...; "Each day to four decimals"
 // ...).
-const QStringList& dayCountNames();
-const QStringList& roundingNames();
+QStringList dayCountNames();
+QStringList roundingNames();
 // One line each: what the choice means and which lenders use it.
-const QStringList& dayCountExplanations();
-const QStringList& roundingExplanations();
+QStringList dayCountExplanations();
+QStringList roundingExplanations();
 
 std::optional<DayCount> dayCountFromWord(const QString& word);
 std::optional<InterestRounding> roundingFromWord(const QString& word);
@@ -123,7 +123,7 @@ QString name(const Rest& r);
 const QVector<Rest>& searchedRests();
 // "none", "half-yearly"; "None", "Half-yearly".
 const QStringList& compoundingWords();
-const QStringList& compoundingNames();
+QStringList compoundingNames();
 std::optional<Compounding> compoundingFromWord(const QString& word);
 QString word(Compounding c);
 QString name(Compounding c);
@@ -143,9 +143,10 @@ QString reportNote(const LenderConventions& c);
 // period at once, so only the posting's total can be rounded; the periods a year run 1 to
 // MostPerYear.
 QString refusal(const LenderConventions& c);
-inline constexpr const char* EqualPeriodsNeedPosting =
+inline constexpr const char* EqualPeriodsNeedPosting = QT_TRANSLATE_NOOP(
+    "Conventions",
     "Equal periods weigh each posting period as a whole, so only the posting can be rounded: "
-    "choose the rounding \"At posting, to cents\".";
+    "choose the rounding \"At posting, to cents\".");
 
 // A preset in the lender's words: the conventions it stands for and where it is used.
 struct Preset {

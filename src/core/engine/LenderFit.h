@@ -30,8 +30,9 @@ struct FitScore {
 // and convention, ranked by how well the interest due matches the interest charged.
 namespace LenderFit {
 
-inline constexpr const char* NoCharges =
-    "The history holds no interest charged by the lender, so there is nothing to compare with.";
+inline constexpr const char* NoCharges = QT_TRANSLATE_NOOP(
+    "LenderFit",
+    "The history holds no interest charged by the lender, so there is nothing to compare with.");
 
 // The calculation days worth trying: the stored one first (when it is a day 1 to 28), then each
 // day of the month on which a charge falls (1 to 28), in order, each once.

@@ -7,13 +7,14 @@
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
-#include <numeric>
 #include <cmath>
+#include <numeric>
 #include <span>
 
 using namespace InterestWorking;
@@ -345,9 +346,10 @@ RateProposal::Proposal Search::run() {
         if (!difference) {
             // No account a lender keeps charges that far from what is due: refused whole.
             RateProposal::Proposal refused;
-            refused.notices << QStringLiteral("The charge of %1 differs from the interest due "
-                                              "by more than an account can hold: no rates are "
-                                              "proposed for this account.")
+            refused.notices << QCoreApplication::translate(
+                                   "RateProposal", "The charge of %1 differs from the interest due "
+                                                   "by more than an account can hold: no rates are "
+                                                   "proposed for this account.")
                                    .arg(ShortDate::format(u.date));
             return refused;
         }
@@ -379,7 +381,6 @@ QVector<RateProposal::Proposal> proposeEach(const QVector<HistoryRow>& history,
     });
     return proposals;
 }
-
 
 } // namespace
 

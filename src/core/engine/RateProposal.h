@@ -23,11 +23,13 @@ inline constexpr const char* ProposedSetting = "ProposedRatePeriods";
 
 // Charges were compared, but no rate under the method reproduces any of them: the method is not
 // the lender's, and its "differences" would be whole charges, never a result to show.
-inline constexpr const char* MethodDoesNotFit =
-    "This method does not fit the lender's charges: no rate under it reproduces any of them.";
-inline constexpr const char* NothingToPropose =
+inline constexpr const char* MethodDoesNotFit = QT_TRANSLATE_NOOP(
+    "RateProposal",
+    "This method does not fit the lender's charges: no rate under it reproduces any of them.");
+inline constexpr const char* NothingToPropose = QT_TRANSLATE_NOOP(
+    "RateProposal",
     "No rate could be proposed: no charge of the lender could be compared with an interest "
-    "posting under this method.";
+    "posting under this method.");
 
 // One proposed period: the rate in force from `from` to `to`, both included.
 struct Period {

@@ -3,6 +3,7 @@
 #include "data/AmountColumns.h"
 #include "data/Money.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -62,17 +63,29 @@ struct ReportLine {
         return std::nullopt;
     }
 
-    // The grid's headings, columns 0 to 7.
+    // The grid's headings, columns 0 to 7, in English: the form a CSV copy writes.
     static const QStringList& headings() {
-        static const QStringList h = {"Date",    "Govt Chge",  "Bank Chge", "W'drawal",
-                                      "Deposit", "Int Charge", "Int Due",   "Balance"};
+        static const QStringList h = {
+            QT_TRANSLATE_NOOP("ReportLine", "Date"), QT_TRANSLATE_NOOP("ReportLine", "Govt Chge"),
+            QT_TRANSLATE_NOOP("ReportLine", "Bank Chge"),
+            QT_TRANSLATE_NOOP("ReportLine", "W'drawal"), QT_TRANSLATE_NOOP("ReportLine", "Deposit"),
+            QT_TRANSLATE_NOOP("ReportLine", "Int Charge"),
+            //: Interest due, as the calculation gives it.
+            QT_TRANSLATE_NOOP("ReportLine", "Int Due"), QT_TRANSLATE_NOOP("ReportLine", "Balance")};
         return h;
     }
-    static constexpr const char* OffsetHeading = "Offset";
+    static constexpr const char* OffsetHeading = QT_TRANSLATE_NOOP("ReportLine", "Offset");
     // The columns shown: the Offset column only when the report has one.
     static int columnCount(bool offset) { return offset ? ColumnCount + 1 : ColumnCount; }
     static QString heading(int column) {
         return column == OffsetColumn ? QString::fromLatin1(OffsetHeading)
                                       : headings().value(column);
+    }
+    // The heading as a window shows it, in the windows' language.
+    static QString shownHeading(int column) {
+        const QString english = heading(column);
+        return english.isEmpty()
+                   ? english
+                   : QCoreApplication::translate("ReportLine", english.toLatin1().constData());
     }
 };

@@ -8,6 +8,7 @@
 #include "data/ShortDate.h"
 #include "data/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,12 +17,19 @@
 
 namespace {
 
-const char* const PriorTo = "Statement(s) prior to";
-const char* const StatementNumber = "Statement number";
-const char* const NotEntered =
-    "has not been entered. Calculated Interest Due for this period will not be accurate.";
-const char* const SomeNotEntered = "Some statements have not been entered. Calculated Interest "
-                                   "Due for these periods will not be accurate.";
+// The missing-statement notice's three parts: its lead, the statement's number, the rest.
+const char* const PriorTo = QT_TRANSLATE_NOOP("ReportPreparation", "Statement(s) prior to");
+const char* const StatementNumber = QT_TRANSLATE_NOOP("ReportPreparation", "Statement number");
+const char* const NotEntered = QT_TRANSLATE_NOOP(
+    "ReportPreparation",
+    "has not been entered. Calculated Interest Due for this period will not be accurate.");
+const char* const SomeNotEntered =
+    QT_TRANSLATE_NOOP("ReportPreparation", "Some statements have not been entered. Calculated "
+                                           "Interest Due for these periods will not be accurate.");
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("ReportPreparation", text);
+}
 
 // Sorted, each number once: a number recorded twice is one statement, and must not count as a
 // gap (nor, walking the numbers, as a statement that never comes).
@@ -32,7 +40,7 @@ QVector<int> distinctSorted(QVector<int> numbers) {
 }
 
 MissingStatementNotice named(const char* lead, int number) {
-    return {QString::fromLatin1(lead), QString::number(number), QString::fromLatin1(NotEntered)};
+    return {translated(lead), QString::number(number), translated(NotEntered)};
 }
 
 bool fail(const QString& message, QString* error) {
@@ -57,7 +65,7 @@ QString MissingStatementNotice::joined() const {
 }
 
 int MissingStatementNotice::namedStatement() const {
-    return information == QLatin1String(StatementNumber) ? data.toInt() : 0;
+    return information == translated(StatementNumber) ? data.toInt() : 0;
 }
 
 namespace ReportPreparation {
@@ -76,7 +84,7 @@ std::optional<MissingStatementNotice> missingStatements(QVector<int> numbers) {
         // A second missing statement, here or before, gives the general text, which nothing
         // after it changes.
         if (notice || missing > 1)
-            return MissingStatementNotice{QString::fromLatin1(SomeNotEntered), {}, {}};
+            return MissingStatementNotice{translated(SomeNotEntered), {}, {}};
         notice = named(StatementNumber, numbers[i - 1] + 1);
     }
     return notice;
@@ -272,7 +280,9 @@ std::optional<CommitResult> StatementCommitter::commit(const StatementHeader& he
         bool ok = false;
         const short n = header.number.trimmed().toShort(&ok);
         if (!ok) {
-            fail(QStringLiteral("The statement number '%1' is not a number.").arg(header.number),
+            fail(QCoreApplication::translate("ReportPreparation",
+                                             "The statement number '%1' is not a number.")
+                     .arg(header.number),
                  error);
             return std::nullopt;
         }
@@ -295,7 +305,9 @@ std::optional<CommitResult> StatementCommitter::commit(const StatementHeader& he
     Money running;
     if (entered && (balanceRow || needsBalanceRow(m_numbers, *entered))) {
         if (!header.start.isValid() || !header.openBalance) {
-            fail(QStringLiteral("The statement's start date or opening balance cannot be read."),
+            fail(QCoreApplication::translate(
+                     "ReportPreparation",
+                     "The statement's start date or opening balance cannot be read."),
                  error);
             return std::nullopt;
         }

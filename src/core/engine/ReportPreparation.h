@@ -8,8 +8,8 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QVariant>
 #include <QString>
+#include <QVariant>
 #include <QVector>
 
 #include <array>
@@ -42,8 +42,8 @@ struct SessionRow {
 // transactions appended to the history.
 namespace ReportPreparation {
 
-inline constexpr const char* NoTransactions =
-    "No transactions have been entered. Report cannot be generated.";
+inline constexpr const char* NoTransactions = QT_TRANSLATE_NOOP(
+    "ReportPreparation", "No transactions have been entered. Report cannot be generated.");
 
 // The notice for the statement numbers recorded (tblNumber; any order, repeats allowed): the
 // statements before the lowest number, then the gaps between the numbers. One missing statement

@@ -2,6 +2,7 @@
 
 #include "data/Queries.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -9,7 +10,8 @@ namespace ReportRun {
 
 QString unreadableTable(QSqlDatabase db) {
     if (!db.isOpen())
-        return QStringLiteral("Operation is not allowed when the object is closed.");
+        return QCoreApplication::translate("RecordSet",
+                                           "Operation is not allowed when the object is closed.");
     for (const char* query : {Queries::AllRecordsReport, Queries::ThisSessionReport,
                               Queries::InterestChanges, Queries::Report, Queries::Numbers}) {
         QSqlQuery q(db);

@@ -3,6 +3,8 @@
 #include "data/ShortDate.h"
 #include "state/WorkflowState.h"
 
+#include <QCoreApplication>
+
 StatementHeader StatementHeader::fromState(const WorkflowState& state) {
     StatementHeader h;
     h.number = state.value(Tag::Statement);
@@ -16,20 +18,22 @@ StatementHeader StatementHeader::fromState(const WorkflowState& state) {
 std::optional<StatementHeader> StatementHeader::entered(const WorkflowState& state,
                                                         QString* error) {
     const StatementHeader h = fromState(state);
-    const auto fail = [&](const QString& field,
-                          const QString& tag) -> std::optional<StatementHeader> {
+    // The field's name is marked where it is written and translated here.
+    const auto fail = [&](const char* field, const QString& tag) -> std::optional<StatementHeader> {
         if (error)
-            *error = QStringLiteral("The statement's %1 \"%2\" does not read.")
-                         .arg(field, state.value(tag));
+            *error =
+                QCoreApplication::translate("StatementHeader",
+                                            "The statement's %1 \"%2\" does not read.")
+                    .arg(QCoreApplication::translate("StatementHeader", field), state.value(tag));
         return std::nullopt;
     };
     if (!h.start.isValid())
-        return fail(QStringLiteral("start date"), Tag::StartDate);
+        return fail(QT_TRANSLATE_NOOP("StatementHeader", "start date"), Tag::StartDate);
     if (!h.end.isValid())
-        return fail(QStringLiteral("end date"), Tag::EndDate);
+        return fail(QT_TRANSLATE_NOOP("StatementHeader", "end date"), Tag::EndDate);
     if (!h.openBalance)
-        return fail(QStringLiteral("opening balance"), Tag::OpenBalance);
+        return fail(QT_TRANSLATE_NOOP("StatementHeader", "opening balance"), Tag::OpenBalance);
     if (!h.closeBalance)
-        return fail(QStringLiteral("closing balance"), Tag::CloseBalance);
+        return fail(QT_TRANSLATE_NOOP("StatementHeader", "closing balance"), Tag::CloseBalance);
     return h;
 }

@@ -3,6 +3,7 @@
 #include "BankText.h"
 #include "data/ShortDate.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -121,8 +122,10 @@ StatedSummary Collector::finish(const QList<ImportedRow>& rows, bool turned) con
         s.checked = true;
         const std::optional<Money> moved = Money::subtract(s.closing->amount, s.opening->amount);
         if (!moved || (*moved != *net && moved->negated() != *net))
-            problems << QStringLiteral("it takes the balance from %1 to %2, but the rows add up "
-                                       "to %3")
+            problems << QCoreApplication::translate(
+                            "BankSummary",
+                            "it takes the balance from %1 to %2, but the rows add up "
+                            "to %3")
                             .arg(s.opening->amount.format(), s.closing->amount.format(),
                                  net->format());
     }
@@ -131,43 +134,63 @@ StatedSummary Collector::finish(const QList<ImportedRow>& rows, bool turned) con
         const bool straight = sameSize(s.totalIn, in) && sameSize(s.totalOut, out);
         const bool crossed = sameSize(s.totalIn, out) && sameSize(s.totalOut, in);
         if (!straight && !crossed)
-            problems << QStringLiteral("its totals are %1 in and %2 out, but the rows' are %3 "
-                                       "and %4")
-                            .arg(s.totalIn ? s.totalIn->format() : QStringLiteral("none"),
-                                 s.totalOut ? s.totalOut->format() : QStringLiteral("none"),
+            problems << QCoreApplication::translate(
+                            "BankSummary", "its totals are %1 in and %2 out, but the rows' are %3 "
+                                           "and %4")
+                            //: No total stated in the file.
+                            .arg(s.totalIn ? s.totalIn->format()
+                                           : QCoreApplication::translate("BankSummary", "none"),
+                                 s.totalOut ? s.totalOut->format()
+                                            : QCoreApplication::translate("BankSummary", "none"),
                                  in.format(), out.format());
     }
     if (!problems.isEmpty())
-        s.disagreement = QStringLiteral("The file's summary does not agree with its rows: %1.")
+        s.disagreement = QCoreApplication::translate(
+                             "BankSummary", "The file's summary does not agree with its rows: %1.")
                              .arg(problems.join(QStringLiteral("; ")));
     return s;
 }
 
 QStringList sentences(const StatedSummary& summary, std::optional<Money> statementOpening) {
     QStringList out;
-    const auto stated = [&](const char* what, const std::optional<StatedBalance>& b) {
+    const auto stated = [&](bool opening, const std::optional<StatedBalance>& b) {
         if (!b)
             return;
-        out << QStringLiteral("The file states %1 balance of %2%3 (line %4).")
-                   .arg(QLatin1String(what), b->amount.format(),
-                        b->date.isValid() ? QStringLiteral(" on %1").arg(ShortDate::format(b->date))
-                                          : QString())
-                   .arg(b->line);
+        const QString amount = b->amount.format();
+        if (!b->date.isValid())
+            out << (opening
+                        ? QCoreApplication::translate(
+                              "BankSummary", "The file states an opening balance of %1 (line %2).")
+                        : QCoreApplication::translate(
+                              "BankSummary", "The file states a closing balance of %1 (line %2)."))
+                       .arg(amount)
+                       .arg(b->line);
+        else
+            out << (opening ? QCoreApplication::translate(
+                                  "BankSummary",
+                                  "The file states an opening balance of %1 on %2 (line %3).")
+                            : QCoreApplication::translate(
+                                  "BankSummary",
+                                  "The file states a closing balance of %1 on %2 (line %3)."))
+                       .arg(amount, ShortDate::format(b->date))
+                       .arg(b->line);
     };
-    stated("an opening", summary.opening);
+    stated(true, summary.opening);
     if (summary.opening && statementOpening) {
         const Money file = summary.opening->amount;
         if (file == *statementOpening || file.negated() == *statementOpening)
-            out << QStringLiteral("The statement opens on the same balance.");
+            out << QCoreApplication::translate("BankSummary",
+                                               "The statement opens on the same balance.");
         else
-            out << QStringLiteral("The statement opens on %1: check its opening balance.")
+            out << QCoreApplication::translate(
+                       "BankSummary", "The statement opens on %1: check its opening balance.")
                        .arg(statementOpening->format());
     }
-    stated("a closing", summary.closing);
+    stated(false, summary.closing);
     if (!summary.disagreement.isEmpty())
         out << summary.disagreement;
     else if (summary.checked)
-        out << QStringLiteral("Its rows agree with its summary.");
+        out << QCoreApplication::translate("BankSummary", "Its rows agree with its summary.");
     return out;
 }
 

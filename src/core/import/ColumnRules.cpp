@@ -1,5 +1,7 @@
 #include "ColumnRules.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // `word` begins a word of `text`: "fee" finds "Fees" and "Late fee", not "coffee".
@@ -63,10 +65,12 @@ std::optional<ColumnRules> ColumnRules::fromText(const QString& text, QString* e
             eq > 0 ? AmountColumns::fromText(line.mid(eq + 1)) : std::optional<AmountColumn>();
         if (word.isEmpty() || !column) {
             if (error)
-                *error = QStringLiteral("Rule line %1, \"%2\", is not \"word = column\" with one "
-                                        "of the columns %3.")
-                             .arg(n + 1)
-                             .arg(line, AmountColumns::captions().join(QStringLiteral(", ")));
+                *error =
+                    QCoreApplication::translate(
+                        "ColumnRules", "Rule line %1, \"%2\", is not \"word = column\" with one "
+                                       "of the columns %3.")
+                        .arg(n + 1)
+                        .arg(line, AmountColumns::captions().join(QStringLiteral(", ")));
             return std::nullopt;
         }
         result.rules << Rule{word, *column};

@@ -2,6 +2,8 @@
 
 #include "BankText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -101,8 +103,9 @@ QString descriptionOf(const CsvRecord& r, const CsvLayout& l) {
 }
 
 QString orderName(DateOrder order) {
-    return order == DateOrder::DayFirst ? QStringLiteral("the day first")
-                                        : QStringLiteral("the month first");
+    return order == DateOrder::DayFirst
+               ? QCoreApplication::translate("CsvCells", "the day first")
+               : QCoreApplication::translate("CsvCells", "the month first");
 }
 
 } // namespace CsvCells

@@ -4,6 +4,7 @@
 #include "BankText.h"
 #include "CsvCells.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 #include <algorithm>
@@ -414,11 +415,13 @@ std::optional<RowShape> findRows(const QList<CsvRecord>& records, int sampled, i
     }
     if (widths.isEmpty()) {
         *error = openQuoteLine > 0
-                     ? QStringLiteral("A quote opened on line %1 is never closed: the file is "
-                                      "cut short or damaged.")
+                     ? QCoreApplication::translate(
+                           "CsvDetection", "A quote opened on line %1 is never closed: the file is "
+                                           "cut short or damaged.")
                            .arg(openQuoteLine)
-                     : QStringLiteral("No line of the file reads as a transaction: none has a "
-                                      "date and an amount.");
+                     : QCoreApplication::translate(
+                           "CsvDetection", "No line of the file reads as a transaction: none has a "
+                                           "date and an amount.");
         return std::nullopt;
     }
     int widthLines = 0;
@@ -700,7 +703,8 @@ bool columnsHeld(const QList<const CsvRecord*>& rows, int width, CsvLayout& layo
     if (!amountsNamed) {
         const QList<int> numeric = amountColumnsHeld(rows, width, layout);
         if (numeric.isEmpty()) {
-            *error = QStringLiteral("No column of the file holds only amounts.");
+            *error = QCoreApplication::translate("CsvDetection",
+                                                 "No column of the file holds only amounts.");
             return false;
         }
         const int namedBalance = layout.balanceColumn;

@@ -1,5 +1,6 @@
 #include "CsvLayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -183,14 +184,16 @@ bool readChoices(const QString& text, CsvLayout& layout, QHash<QString, QString>
             continue;
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0)
-            return fail(QStringLiteral("Line %1 is not \"name=value\".").arg(n + 1));
+            return fail(QCoreApplication::translate("CsvLayout", "Line %1 is not \"name=value\".")
+                            .arg(n + 1));
         const QString key = line.left(eq).trimmed().toLower();
         // A tab delimiter is kept as the word; a value of blanks only is not trimmed away.
         const QString value = line.mid(eq + 1).trimmed();
         if (!readChoice(key, value, layout, to))
-            return fail(QStringLiteral("Line %1: \"%2\" is not a value for %3.")
-                            .arg(n + 1)
-                            .arg(value, key));
+            return fail(
+                QCoreApplication::translate("CsvLayout", "Line %1: \"%2\" is not a value for %3.")
+                    .arg(n + 1)
+                    .arg(value, key));
     }
     if (!to.amountsGiven) {
         const bool debitCredit =
@@ -256,7 +259,7 @@ std::optional<CsvPreset> CsvPreset::fromText(const QString& text, QString* error
         return std::nullopt;
     if (preset.name.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The preset has no name.");
+            *error = QCoreApplication::translate("CsvLayout", "The preset has no name.");
         return std::nullopt;
     }
     for (const QString& line : text.split(u'\n')) {

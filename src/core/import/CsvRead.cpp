@@ -4,6 +4,7 @@
 #include "BankText.h"
 #include "CsvCells.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 #include <algorithm>
@@ -61,8 +62,9 @@ public:
             if (!m_columnsSet) {
                 if (untilUnreadable)
                     return std::nullopt;
-                m_result.rows << errorRow(r.line, QStringLiteral("The layout has no date or no "
-                                                                 "amount column."));
+                m_result.rows << errorRow(
+                    r.line, QCoreApplication::translate("CsvRead", "The layout has no date or no "
+                                                                   "amount column."));
                 continue;
             }
             // "Pending transactions" over the rows the bank has not dated yet.
@@ -82,11 +84,12 @@ public:
             if (r.fields.size() <= m_last) {
                 if (untilUnreadable)
                     return std::nullopt;
-                m_result.rows << errorRow(r.line,
-                                          QStringLiteral("The line has %1 fields; the layout "
-                                                         "reads %2.")
-                                              .arg(r.fields.size())
-                                              .arg(m_last + 1));
+                m_result.rows << errorRow(
+                    r.line,
+                    QCoreApplication::translate("CsvRead", "The line has %1 fields; the layout "
+                                                           "reads %2.")
+                        .arg(r.fields.size())
+                        .arg(m_last + 1));
                 continue;
             }
             if (const BankSummary::Line kind = summaryLine(r); kind != BankSummary::Line::None) {
@@ -170,10 +173,11 @@ private:
         if (!amount) {
             *error =
                 m_signedAmounts
-                    ? QStringLiteral("The amount \"%1\" does not read.")
+                    ? QCoreApplication::translate("CsvRead", "The amount \"%1\" does not read.")
                           .arg(cell(r, l.amountColumn).trimmed())
-                    : QStringLiteral("Neither the debit \"%1\" nor the credit \"%2\" "
-                                     "reads as an amount.")
+                    : QCoreApplication::translate("CsvRead",
+                                                  "Neither the debit \"%1\" nor the credit \"%2\" "
+                                                  "reads as an amount.")
                           .arg(cell(r, l.debitColumn).trimmed(), cell(r, l.creditColumn).trimmed());
             return std::nullopt;
         }
@@ -181,7 +185,8 @@ private:
             const QStringView text = cell(r, m_signColumn).trimmed();
             const Marker m = markerOf(text);
             if (m == Marker::Unknown) {
-                *error = QStringLiteral("The sign \"%1\" does not read: CR or DR, or a code "
+                *error = QCoreApplication::translate(
+                             "CsvRead", "The sign \"%1\" does not read: CR or DR, or a code "
                                         "ending in + or -, is expected.")
                              .arg(text);
                 return std::nullopt;
@@ -231,7 +236,7 @@ private:
         for (int at : std::as_const(m_undated)) {
             if (at > firstDated && at < lastDated) {
                 rows[at].pending = false;
-                rows[at].error = QStringLiteral("The line has no date.");
+                rows[at].error = QCoreApplication::translate("CsvRead", "The line has no date.");
             }
         }
     }
@@ -270,7 +275,8 @@ private:
         QString amountError;
         const auto amount = amountIn(r, &amountError);
         if (!row.date.isValid()) {
-            row.error = QStringLiteral("The date \"%1\" does not read as a date with %2.")
+            row.error = QCoreApplication::translate(
+                            "CsvRead", "The date \"%1\" does not read as a date with %2.")
                             .arg(dateText, orderName(l.dateOrder));
         } else if (!amount) {
             row.error = amountError;
@@ -283,7 +289,8 @@ private:
                 const auto balance = BankText::parseAmount(balanceText, l.decimal);
                 if (!balance)
                     row.error =
-                        QStringLiteral("The balance \"%1\" does not read.").arg(balanceText);
+                        QCoreApplication::translate("CsvRead", "The balance \"%1\" does not read.")
+                            .arg(balanceText);
                 else
                     row.balance = *balance;
             }
@@ -297,13 +304,15 @@ private:
         if (untilUnreadable && m_split.openQuoteLine > 0)
             return std::nullopt;
         if (m_split.openQuoteLine > 0)
-            m_result.rows << errorRow(m_split.openQuoteLine,
-                                      QStringLiteral("A quote opened on this line is never "
-                                                     "closed: the file is cut short or damaged, "
-                                                     "and the lines after it are not read."));
+            m_result.rows << errorRow(
+                m_split.openQuoteLine,
+                QCoreApplication::translate("CsvRead", "A quote opened on this line is never "
+                                                       "closed: the file is cut short or damaged, "
+                                                       "and the lines after it are not read."));
         undatedAmongDated();
         if (m_result.rows.isEmpty())
-            m_result.error = QStringLiteral("The file has no transactions after line %1.")
+            m_result.error = QCoreApplication::translate(
+                                 "CsvRead", "The file has no transactions after line %1.")
                                  .arg(l.skipLines + (l.header ? 1 : 0));
         m_result.dateOrderAmbiguous = m_otherReadsAll && m_otherDiffers;
         m_result.summary = m_summary.finish(m_result.rows, l.flipSign);

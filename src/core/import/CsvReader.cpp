@@ -4,6 +4,7 @@
 #include "CsvCells.h"
 #include "CsvDetection.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 #include <algorithm>
@@ -245,16 +246,21 @@ std::optional<CsvLayout> CsvReader::detect(DateOrder preferred, QString* error,
         payment = paymentAgainstPurchases(rows, layout);
     layout.flipSign |= payment != nullptr;
     if (note && payment)
-        *note = QStringLiteral("The amounts are read with their sign turned: the payments to "
-                               "the card (\"%1\", line %2) are negative where its other rows "
-                               "are mostly positive, as a card's purchases are.")
+        *note = QCoreApplication::translate(
+                    "CsvReader", "The amounts are read with their sign turned: the payments to "
+                                 "the card (\"%1\", line %2) are negative where its other rows "
+                                 "are mostly positive, as a card's purchases are.")
                     .arg(CsvCells::descriptionOf(*payment, layout))
                     .arg(payment->line);
     else if (note && layout.flipSign)
-        *note = named ? QStringLiteral("The amounts are read with their sign turned: their "
-                                       "column is named for money out.")
-                      : QStringLiteral("The amounts are read with their sign turned: the "
-                                       "balances follow from them that way.");
+        *note =
+            named
+                ? QCoreApplication::translate("CsvReader",
+                                              "The amounts are read with their sign turned: their "
+                                              "column is named for money out.")
+                : QCoreApplication::translate("CsvReader",
+                                              "The amounts are read with their sign turned: the "
+                                              "balances follow from them that way.");
     return layout;
 }
 
@@ -301,15 +307,17 @@ std::optional<CsvLayout> CsvReader::fit(const CsvPreset& preset, QString* error)
         }
         QStringList names = preset.named.values();
         names.sort();
-        return fail(QStringLiteral("No line of the file has the columns %1.")
-                        .arg(names.join(QStringLiteral(", "))));
+        return fail(
+            QCoreApplication::translate("CsvReader", "No line of the file has the columns %1.")
+                .arg(names.join(QStringLiteral(", "))));
     }
     if (preset.autoSkip) {
         const auto first = std::find_if(records.begin(), records.end(), [&](const CsvRecord& r) {
             return isDataLike(r.fields, layout.decimal);
         });
         if (first == records.end())
-            return fail(QStringLiteral("No line of the file reads as a transaction."));
+            return fail(QCoreApplication::translate("CsvReader",
+                                                    "No line of the file reads as a transaction."));
         layout.skipLines = first->line - 1 - (layout.header ? 1 : 0);
     }
     return layout;
@@ -341,8 +349,9 @@ std::optional<CsvReader::Proposal> CsvReader::propose(const std::optional<CsvLay
         if (const auto fitted = fit(preset, nullptr)) {
             if (auto p = attempt(*fitted, preset.name)) {
                 if (fitted->flipSign)
-                    p->note = QStringLiteral("The amounts are read with their sign turned, as "
-                                             "the preset \"%1\" reads them.")
+                    p->note = QCoreApplication::translate(
+                                  "CsvReader", "The amounts are read with their sign turned, as "
+                                               "the preset \"%1\" reads them.")
                                   .arg(preset.name);
                 return p;
             }

@@ -12,6 +12,7 @@
 #include "engine/ReportPreparation.h"
 #include "engine/StatementChecks.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -107,21 +108,37 @@ Signs proposeSigns(const QList<ImportedRow>& input) {
         before = &r;
     }
     if (!before) {
-        s.why = QStringLiteral("the file states no balance: amounts as read");
+        s.why = QCoreApplication::translate("HistoryImport",
+                                            "the file states no balance: amounts as read");
         return s;
     }
     // A loan in debit is negative: a file that shows the debt as a positive number is turned.
     s.turnBalances = positive > negative;
     const bool amountsAgainstBalances = turned > asRead;
     s.turnAmounts = amountsAgainstBalances != s.turnBalances;
-    s.why = QStringLiteral("the file's balances are mostly %1, %2; its amounts then follow the "
-                           "balances %3, so they are %4")
-                .arg(s.turnBalances ? QStringLiteral("positive") : QStringLiteral("negative"),
-                     s.turnBalances ? QStringLiteral("so turned (a loan in debit is negative)")
-                                    : QStringLiteral("kept"),
-                     amountsAgainstBalances ? QStringLiteral("with their sign turned")
-                                            : QStringLiteral("as read"),
-                     s.turnAmounts ? QStringLiteral("turned") : QStringLiteral("kept"));
+    // Each of the four cases is one sentence, so that a translation need not be pieced together.
+    if (s.turnBalances)
+        s.why = amountsAgainstBalances
+                    ? QCoreApplication::translate(
+                          "HistoryImport",
+                          "the file's balances are mostly positive, so turned (a loan in debit is "
+                          "negative); its amounts then follow the balances with their sign turned, "
+                          "so they are kept")
+                    : QCoreApplication::translate(
+                          "HistoryImport",
+                          "the file's balances are mostly positive, so turned (a loan in debit is "
+                          "negative); its amounts then follow the balances as read, so they are "
+                          "turned");
+    else
+        s.why = amountsAgainstBalances
+                    ? QCoreApplication::translate(
+                          "HistoryImport",
+                          "the file's balances are mostly negative, kept; its amounts then follow "
+                          "the balances with their sign turned, so they are turned")
+                    : QCoreApplication::translate(
+                          "HistoryImport", "the file's balances are mostly negative, kept; its "
+                                           "amounts then follow the balances as read, so they are "
+                                           "kept");
     return s;
 }
 
@@ -178,31 +195,39 @@ std::optional<AccountHistory> AccountHistory::load(QSqlDatabase db, QString* err
 QString statusText(Status status) {
     switch (status) {
     case Status::Ready:
-        return QStringLiteral("ready");
+        return QCoreApplication::translate("HistoryImport", "ready");
     case Status::AlreadyInAccount:
-        return QStringLiteral("already in the account");
+        return QCoreApplication::translate("HistoryImport", "already in the account");
     case Status::BalanceBreak:
-        return QStringLiteral("balance break");
+        return QCoreApplication::translate("HistoryImport", "balance break");
     case Status::NoBalanceToCheck:
-        return QStringLiteral("no balance to check");
+        return QCoreApplication::translate("HistoryImport", "no balance to check");
     }
     return {};
 }
 
 QString Statement::statusShown() const {
-    QString text = statusText(status);
-    if (status == Status::BalanceBreak)
-        text += breakLine > 0 ? QStringLiteral(" at line %1").arg(breakLine)
-                              : QStringLiteral(": the amounts do not reach the closing balance");
+    QString text;
+    if (status != Status::BalanceBreak)
+        text = statusText(status);
+    else if (breakLine > 0)
+        text =
+            QCoreApplication::translate("HistoryImport", "balance break at line %1").arg(breakLine);
+    else
+        text = QCoreApplication::translate(
+            "HistoryImport", "balance break: the amounts do not reach the closing balance");
     if (balanceRow)
-        text += QStringLiteral("; starts with a balance row");
+        text += QCoreApplication::translate("HistoryImport", "; starts with a balance row");
     if (leftOut > 0)
-        text += QStringLiteral("; %1 rows already in the history left out").arg(leftOut);
+        text += QCoreApplication::translate("HistoryImport",
+                                            "; %1 rows already in the history left out")
+                    .arg(leftOut);
     if (notInHistory > 0)
-        text += QStringLiteral("; %1 rows on committed days not in the history left out")
+        text += QCoreApplication::translate(
+                    "HistoryImport", "; %1 rows on committed days not in the history left out")
                     .arg(notInHistory);
     if (noInterest && status != Status::AlreadyInAccount)
-        text += QStringLiteral("; no interest charged");
+        text += QCoreApplication::translate("HistoryImport", "; no interest charged");
     return text;
 }
 
@@ -233,11 +258,17 @@ QString everydayCaution(const Plan& plan) {
         for (const ImportedRow& r : s.rows)
             cards += r.description.contains(card) ? 1 : 0;
     }
-    QString text = QStringLiteral("This file looks like an everyday account rather than the "
-                                  "loan: no interest is charged in it");
     if (cards > 0)
-        text += QStringLiteral(", and it holds %1 card purchase(s)").arg(cards);
-    return text + QStringLiteral(". Check that it is the loan's export before you import it.");
+        return QCoreApplication::translate(
+                   "HistoryImport",
+                   "This file looks like an everyday account rather than the loan: no interest is "
+                   "charged in it, and it holds %1 card purchase(s). Check that it is the loan's "
+                   "export before you import it.")
+            .arg(cards);
+    return QCoreApplication::translate(
+        "HistoryImport", "This file looks like an everyday account rather than the loan: no "
+                         "interest is charged in it. Check that it is the loan's export before "
+                         "you import it.");
 }
 
 } // namespace
@@ -253,8 +284,9 @@ namespace {
 // Sums over the file's amounts are checked: a hostile file must not wrap them.
 Plan amountsRefused() {
     Plan plan;
-    plan.refusal = QStringLiteral("The file's amounts add up to more than a loan account can "
-                                  "hold: it is not a loan's history.");
+    plan.refusal = QCoreApplication::translate(
+        "HistoryImport", "The file's amounts add up to more than a loan account can "
+                         "hold: it is not a loan's history.");
     return plan;
 }
 
@@ -423,8 +455,9 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         rows.begin(), rows.end(),
         [](const ImportedRow& a, const ImportedRow& b) { return a.date < b.date; });
     if (!HistorySpan::fits(earliest->date, latest->date)) {
-        plan.refusal = HistorySpan::refusal(QStringLiteral("The file's history"), earliest->date,
-                                            latest->date);
+        plan.refusal =
+            HistorySpan::refusal(QCoreApplication::translate("HistoryImport", "The file's history"),
+                                 earliest->date, latest->date);
         return plan;
     }
     const bool hasBalance = statesBalances(rows);
@@ -433,7 +466,8 @@ Plan cut(const QList<ImportedRow>& input, const Cutting& cutting, const Balances
         return amountsRefused();
     const bool opened = running.has_value();
     if (!opened)
-        plan.note = QStringLiteral("the file states no balance and no opening balance is given");
+        plan.note = QCoreApplication::translate(
+            "HistoryImport", "the file states no balance and no opening balance is given");
     const std::optional<RowBalances> balances = followBalances(rows, running.value_or(Money()));
     if (!balances)
         return amountsRefused();
@@ -498,13 +532,17 @@ std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error,
             }
             if (!StatementChecks::rows(header, checked).passed()) {
                 if (error)
-                    *error = QStringLiteral("statement %1 fails its closing checks").arg(s.number);
+                    *error = QCoreApplication::translate("HistoryImport",
+                                                         "statement %1 fails its closing checks")
+                                 .arg(s.number);
                 return std::nullopt;
             }
             QString why;
             if (!committer.commit(header, session, s.balanceRow, &why)) {
                 if (error)
-                    *error = QStringLiteral("statement %1: %2").arg(s.number).arg(why);
+                    *error = QCoreApplication::translate("HistoryImport", "statement %1: %2")
+                                 .arg(s.number)
+                                 .arg(why);
                 return std::nullopt;
             }
             ++written.statements;
@@ -514,7 +552,9 @@ std::optional<Written> commit(QSqlDatabase db, const Plan& plan, QString* error,
     QString why;
     if (keep && !keep->store(db, ImportChoices::StatementSetting, &why, false)) {
         if (error)
-            *error = QStringLiteral("the file's layout cannot be remembered: %1").arg(why);
+            *error = QCoreApplication::translate("HistoryImport",
+                                                 "the file's layout cannot be remembered: %1")
+                         .arg(why);
         return std::nullopt;
     }
     if (!transaction.commit(error))

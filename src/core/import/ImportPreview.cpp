@@ -4,6 +4,7 @@
 #include "data/ShortDate.h"
 #include "data/StoredValue.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -80,8 +81,9 @@ std::optional<KnownTransactions> KnownTransactions::load(QSqlDatabase db, QStrin
 ImportPreview::ImportPreview(const StatementHeader& statement, KnownTransactions known,
                              ColumnRules rules)
     : m_statement(statement), m_known(std::move(known)), m_rules(std::move(rules)),
-      m_outsideReason(QStringLiteral("Outside the statement's dates (%1 to %2).")
-                          .arg(dateText(statement.start), dateText(statement.end))) {}
+      m_outsideReason(
+          QCoreApplication::translate("ImportPreview", "Outside the statement's dates (%1 to %2).")
+              .arg(dateText(statement.start), dateText(statement.end))) {}
 
 void ImportPreview::setRows(QList<ImportedRow> rows) {
     m_source = std::move(rows);
@@ -190,23 +192,27 @@ QString ImportPreview::reason(const ImportedRow& s, Status status) const {
     case Status::Unreadable:
         return s.error;
     case Status::Pending:
-        return QStringLiteral("Pending: no date yet");
+        return QCoreApplication::translate("ImportPreview", "Pending: no date yet");
     case Status::ZeroAmount:
-        return QStringLiteral("The amount is 0: the row moves no money.");
+        return QCoreApplication::translate("ImportPreview",
+                                           "The amount is 0: the row moves no money.");
     case Status::OutsideDates:
         return m_outsideReason;
     case Status::Correction:
-        return s.cancels ? QStringLiteral("The bank cancels its transaction %1 of an earlier "
+        return s.cancels
+                   ? QCoreApplication::translate(
+                         "ImportPreview", "The bank cancels its transaction %1 of an earlier "
                                           "file; if it was entered, delete it by hand.")
-                               .arg(s.correctsFitId)
-                         : QStringLiteral("The bank corrects its transaction %1 of an earlier "
+                         .arg(s.correctsFitId)
+                   : QCoreApplication::translate(
+                         "ImportPreview", "The bank corrects its transaction %1 of an earlier "
                                           "file, which the account holds: change it by hand "
                                           "instead.")
-                               .arg(s.correctsFitId);
+                         .arg(s.correctsFitId);
     case Status::InStatement:
-        return QStringLiteral("Already in the statement.");
+        return QCoreApplication::translate("ImportPreview", "Already in the statement.");
     case Status::Committed:
-        return QStringLiteral("Already in the account's history.");
+        return QCoreApplication::translate("ImportPreview", "Already in the account's history.");
     }
     return {};
 }
@@ -260,7 +266,8 @@ QString ImportPreview::reasonShown(qsizetype i, const BalanceCheck& check) const
     QString reason = row(i).reason;
     if (i == check.partsAt) {
         const QString note =
-            QStringLiteral("The file's balance %1 parts here from the running balance %2.")
+            QCoreApplication::translate(
+                "ImportPreview", "The file's balance %1 parts here from the running balance %2.")
                 .arg(check.stated.format(), check.computed.format());
         reason = reason.isEmpty() ? note : reason + u' ' + note;
     }
@@ -331,8 +338,10 @@ QString ImportPreview::flippedFitReason() const {
     if (score(closing.balance, balance.result) <= score(closingAsIs, balanceCheck()))
         return {};
     return reaches(closing.balance) && !reaches(closingAsIs)
-               ? QStringLiteral("The amounts are read with their sign turned: the statement "
-                                "reaches its closing balance with them that way.")
-               : QStringLiteral("The amounts are read with their sign turned: the file's "
-                                "balances agree with the statement's that way.");
+               ? QCoreApplication::translate(
+                     "ImportPreview", "The amounts are read with their sign turned: the statement "
+                                      "reaches its closing balance with them that way.")
+               : QCoreApplication::translate(
+                     "ImportPreview", "The amounts are read with their sign turned: the file's "
+                                      "balances agree with the statement's that way.");
 }

@@ -4,6 +4,8 @@
 #include "ImportPreview.h"
 #include "QifReader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -173,12 +175,16 @@ QString ImportSession::dateNote() const {
             others << QStringLiteral("\"%1\"").arg(names[c].trimmed());
     }
     const QStringView taken = names[m_layout.dateColumn].trimmed();
+    //: Joins the names of the file's other date columns: "Date" or "Posted".
+    const QString joined = others.join(QCoreApplication::translate("ImportSession", " or "));
     return CsvDetection::namesValueDate(taken)
-               ? QStringLiteral("The rows are dated by their value date, \"%1\", which interest "
-                                "follows, not by %2.")
-                     .arg(taken, others.join(QStringLiteral(" or ")))
-               : QStringLiteral("The rows are dated by \"%1\", not by %2.")
-                     .arg(taken, others.join(QStringLiteral(" or ")));
+               ? QCoreApplication::translate("ImportSession",
+                                             "The rows are dated by their value date, \"%1\", "
+                                             "which interest follows, not by %2.")
+                     .arg(taken, joined)
+               : QCoreApplication::translate("ImportSession",
+                                             "The rows are dated by \"%1\", not by %2.")
+                     .arg(taken, joined);
 }
 
 QStringList ImportSession::columnNames() const {

@@ -7,6 +7,7 @@
 #include "data/StoredValue.h"
 #include "data/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -44,7 +45,9 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
     const int unreadable = preview.firstTickedUnreadable();
     if (unreadable >= 0) {
         const ImportedRow bad = preview.rows()[unreadable].source;
-        return fail(QStringLiteral("Line %1 does not read: %2").arg(bad.line).arg(bad.error));
+        return fail(QCoreApplication::translate("ImportWriter", "Line %1 does not read: %2")
+                        .arg(bad.line)
+                        .arg(bad.error));
     }
 
     TransactionGuard transaction(db);
@@ -85,11 +88,13 @@ std::optional<int> write(QSqlDatabase db, const ImportPreview& preview, QString*
     while (rows.next()) {
         const std::optional<TransactionAmounts> a = amountsAt(rows);
         if (!a)
-            return fail(QStringLiteral("An amount of the row of %1 cannot be read.")
+            return fail(QCoreApplication::translate("ImportWriter",
+                                                    "An amount of the row of %1 cannot be read.")
                             .arg(ShortDate::format(StoredValue::date(rows.value(1)))));
         const auto next = RunningBalance::after(balance, *a);
         if (!next)
-            return fail(QStringLiteral("The running balance leaves the range of amounts."));
+            return fail(QCoreApplication::translate(
+                "ImportWriter", "The running balance leaves the range of amounts."));
         balance = *next;
         balances << qMakePair(rows.value(0).toLongLong(), balance);
     }

@@ -4,6 +4,7 @@
 
 #include "data/ShortDate.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -25,8 +26,9 @@ int chainAgreement(const QList<ImportedRow>& rows) {
     return agree;
 }
 
-const QString TooLarge = QStringLiteral("The balances run beyond the largest amount the program "
-                                        "can hold; the file cannot be read as balances.");
+const char* const TooLarge =
+    QT_TRANSLATE_NOOP("OffsetImport", "The balances run beyond the largest amount the program can "
+                                      "hold; the file cannot be read as balances.");
 
 } // namespace
 
@@ -73,7 +75,11 @@ Days daily(const QList<ImportedRow>& rows, std::optional<Money> opening) {
         } else if (running) {
             running = Money::add(*running, row.amount);
             if (!running)
-                return Days{{}, out.unreadable, out.pending, 0, TooLarge};
+                return Days{{},
+                            out.unreadable,
+                            out.pending,
+                            0,
+                            QCoreApplication::translate("OffsetImport", TooLarge)};
         }
         ++dayRows;
         if (i + 1 < ordered.size() && ordered[i + 1].date == row.date)

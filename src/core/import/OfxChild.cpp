@@ -54,16 +54,16 @@ void OfxChild::start(const QByteArray& content, std::chrono::milliseconds limit)
     m_result = ReadResult();
     const QString child = program();
     if (child.isEmpty()) {
-        m_result = failed(QStringLiteral("The OFX reader %1 is missing from the program's folder: "
-                                         "install Vantrell again.")
+        m_result = failed(tr("The OFX reader %1 is missing from the program's folder: "
+                             "install Vantrell again.")
                               .arg(ProgramName));
         emit finished();
         return;
     }
     m_folder = TempFolders::create();
     if (!m_folder->isValid()) {
-        m_result = failed(QStringLiteral("The file could not be prepared for reading: %1")
-                              .arg(m_folder->errorString()));
+        m_result = failed(
+            tr("The file could not be prepared for reading: %1").arg(m_folder->errorString()));
         m_folder.reset();
         emit finished();
         return;
@@ -77,7 +77,7 @@ void OfxChild::start(const QByteArray& content, std::chrono::milliseconds limit)
     connect(m_process, &QProcess::finished, this, &OfxChild::childFinished);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            stop(QStringLiteral("The OFX reader %1 could not be started: %2")
+            stop(tr("The OFX reader %1 could not be started: %2")
                      .arg(ProgramName, m_process->errorString()));
     });
     m_process->start(child, {}, QIODevice::ReadWrite);
@@ -92,7 +92,7 @@ void OfxChild::cancel() {
     if (!isRunning())
         return;
     m_cancelled = true;
-    m_result = failed(QStringLiteral("The reading of the file was cancelled."));
+    m_result = failed(tr("The reading of the file was cancelled."));
     const QSignalBlocker quiet(this);
     stop({});
 }
@@ -100,16 +100,16 @@ void OfxChild::cancel() {
 void OfxChild::childFinished(int exitCode, QProcess::ExitStatus status) {
     const QByteArray answer = m_process->readAllStandardOutput();
     if (status != QProcess::NormalExit || exitCode != 0) {
-        stop(QStringLiteral("The file could not be read: its OFX reader stopped (%1).")
-                 .arg(status == QProcess::NormalExit ? QStringLiteral("exit code %1").arg(exitCode)
-                                                     : QStringLiteral("it crashed")));
+        stop(tr("The file could not be read: its OFX reader stopped (%1).")
+                 .arg(status == QProcess::NormalExit ? tr("exit code %1").arg(exitCode)
+                                                     : tr("it crashed")));
         return;
     }
     QDataStream in(answer);
     ReadResult result;
     in >> result;
     if (in.status() != QDataStream::Ok || !in.atEnd()) {
-        stop(QStringLiteral("The file could not be read: its OFX reader's answer does not read."));
+        stop(tr("The file could not be read: its OFX reader's answer does not read."));
         return;
     }
     m_result = std::move(result);
@@ -117,8 +117,8 @@ void OfxChild::childFinished(int exitCode, QProcess::ExitStatus status) {
 }
 
 void OfxChild::timedOut() {
-    stop(QStringLiteral("The file could not be read in time: its reading had not finished after "
-                        "%1 seconds. The file may be damaged, or far larger than a statement.")
+    stop(tr("The file could not be read in time: its reading had not finished after "
+            "%1 seconds. The file may be damaged, or far larger than a statement.")
              .arg(double(m_limit.count()) / 1000));
 }
 

@@ -2,6 +2,7 @@
 
 #include "BankText.h"
 
+#include <QCoreApplication>
 #include <QTemporaryFile>
 
 #include <libofx/libofx.h>
@@ -238,7 +239,8 @@ NoonDates withNoonDates(const QByteArray& content, const QByteArray& upper) {
 QString readWithLibofx(const QByteArray& content, Collected& collected) {
     QTemporaryFile file;
     if (!file.open() || file.write(content) != content.size() || !file.flush())
-        return QStringLiteral("The file could not be prepared for reading: %1")
+        return QCoreApplication::translate("OfxReader",
+                                           "The file could not be prepared for reading: %1")
             .arg(file.errorString());
     file.close();
 
@@ -257,19 +259,22 @@ QString readWithLibofx(const QByteArray& content, Collected& collected) {
 // of it where the two line up, nullptr where they do not.
 void readPostingDate(const OfxTransaction& t, const Written* written, ImportedRow& row) {
     if (written && !postingDay(written->posted).isValid()) {
-        row.error = written->posted.isEmpty()
-                        ? QStringLiteral("The transaction has no posting date.")
-                        : QStringLiteral("The posting date \"%1\" does not read.")
-                              .arg(QString::fromLatin1(written->posted));
+        row.error =
+            written->posted.isEmpty()
+                ? QCoreApplication::translate("OfxReader", "The transaction has no posting date.")
+                : QCoreApplication::translate("OfxReader", "The posting date \"%1\" does not read.")
+                      .arg(QString::fromLatin1(written->posted));
     } else if (!t.hasDate) {
-        row.error = QStringLiteral("The transaction has no posting date.");
+        row.error =
+            QCoreApplication::translate("OfxReader", "The transaction has no posting date.");
     } else {
         struct tm utc {};
         const time_t posted = t.posted;
         if (gmtime_r(&posted, &utc))
             row.date = QDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
         if (!row.date.isValid())
-            row.error = QStringLiteral("The transaction's posting date does not read.");
+            row.error = QCoreApplication::translate(
+                "OfxReader", "The transaction's posting date does not read.");
     }
 }
 
@@ -294,7 +299,8 @@ ImportedRow rowOf(const OfxTransaction& t, const Written* written) {
         if (cents && !BankText::fitsAnAccount(*cents))
             cents.reset();
         if (!cents)
-            row.error = QStringLiteral("The transaction has no amount that reads.");
+            row.error = QCoreApplication::translate("OfxReader",
+                                                    "The transaction has no amount that reads.");
         else
             row.amount = *cents;
     }
@@ -340,7 +346,8 @@ ReadResult read(const QByteArray& content) {
     result.format = StatementFormat::Ofx;
     const QByteArray upper = content.toUpper();
     if (!upper.contains("<OFX>")) {
-        result.error = QStringLiteral("This is not an OFX file: it has no <OFX> element.");
+        result.error = QCoreApplication::translate(
+            "OfxReader", "This is not an OFX file: it has no <OFX> element.");
         return result;
     }
 
@@ -365,8 +372,9 @@ ReadResult read(const QByteArray& content) {
     if (collected.transactions.size() < written.size()) {
         ImportedRow row;
         row.line = written[collected.transactions.size()].line;
-        row.error = QStringLiteral("Only %1 of the file's %2 transactions read; the first that "
-                                   "did not may start on this line.")
+        row.error = QCoreApplication::translate(
+                        "OfxReader", "Only %1 of the file's %2 transactions read; the first that "
+                                     "did not may start on this line.")
                         .arg(collected.transactions.size())
                         .arg(written.size());
         result.rows << row;
@@ -374,14 +382,16 @@ ReadResult read(const QByteArray& content) {
     if (!upper.contains("</OFX>")) {
         ImportedRow row;
         row.line = prepared.lastLine;
-        row.error = QStringLiteral("The file ends before its closing </OFX>: it is cut short.");
+        row.error = QCoreApplication::translate(
+            "OfxReader", "The file ends before its closing </OFX>: it is cut short.");
         result.rows << row;
     }
     if (result.rows.isEmpty()) {
-        result.error = collected.statusErrors.isEmpty()
-                           ? QStringLiteral("The file has no transactions.")
-                           : QStringLiteral("The bank's file reports an error: %1")
-                                 .arg(collected.statusErrors.join(QStringLiteral(", ")));
+        result.error =
+            collected.statusErrors.isEmpty()
+                ? QCoreApplication::translate("OfxReader", "The file has no transactions.")
+                : QCoreApplication::translate("OfxReader", "The bank's file reports an error: %1")
+                      .arg(collected.statusErrors.join(QStringLiteral(", ")));
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "BankText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -224,7 +225,7 @@ Scan scan(const QString& text) {
 }
 
 QString shownName(const QifReader::Account& account) {
-    return account.name.isEmpty() ? QStringLiteral("(no name)")
+    return account.name.isEmpty() ? QCoreApplication::translate("QifReader", "(no name)")
                                   : QStringLiteral("\"%1\"").arg(account.name);
 }
 
@@ -275,20 +276,25 @@ ImportedRow rowOf(const Record& r, DateOrder order, QChar decimal) {
             row.description.isEmpty() ? memo : row.description + QStringLiteral(" - ") + memo;
     }
     if (!r.ended) {
-        row.error = QStringLiteral("The file ends inside this transaction, before its "
-                                   "\"^\": it is cut short.");
+        row.error = QCoreApplication::translate("QifReader",
+                                                "The file ends inside this transaction, before its "
+                                                "\"^\": it is cut short.");
     } else if (r.date.isEmpty()) {
-        row.error = QStringLiteral("The transaction has no date (no \"D\" line).");
+        row.error = QCoreApplication::translate("QifReader",
+                                                "The transaction has no date (no \"D\" line).");
     } else if (r.amount.isEmpty()) {
-        row.error = QStringLiteral("The transaction has no amount (no \"T\" line).");
+        row.error = QCoreApplication::translate("QifReader",
+                                                "The transaction has no amount (no \"T\" line).");
     } else {
         row.date = BankText::parseDate(r.date, order);
         const auto amount = BankText::parseAmount(r.amount, decimal);
         if (!row.date.isValid()) {
             row.line = r.dateLine;
-            row.error = QStringLiteral("The date \"%1\" does not read.").arg(r.date);
+            row.error = QCoreApplication::translate("QifReader", "The date \"%1\" does not read.")
+                            .arg(r.date);
         } else if (!amount) {
-            row.error = QStringLiteral("The amount \"%1\" does not read.").arg(r.amount);
+            row.error = QCoreApplication::translate("QifReader", "The amount \"%1\" does not read.")
+                            .arg(r.amount);
         } else {
             row.amount = *amount;
         }
@@ -302,10 +308,11 @@ QString keepOneAccount(Scan& scanned, std::optional<int> account) {
     QList<Record>& records = scanned.records;
     if (account) {
         if (*account < 0 || *account >= scanned.accounts.size())
-            return QStringLiteral("The file has no such account.");
+            return QCoreApplication::translate("QifReader", "The file has no such account.");
         records.removeIf([&](const Record& r) { return r.account != *account; });
         if (records.isEmpty())
-            return QStringLiteral("The account %1 has no bank transactions in the file.")
+            return QCoreApplication::translate(
+                       "QifReader", "The account %1 has no bank transactions in the file.")
                 .arg(shownName(scanned.accounts[*account]));
     } else if (QifReader::needsChoice(scanned.accounts)) {
         QStringList names;
@@ -313,8 +320,9 @@ QString keepOneAccount(Scan& scanned, std::optional<int> account) {
             if (a.rows > 0)
                 names << shownName(a);
         }
-        return QStringLiteral("The file holds the transactions of %1 accounts (%2); one of them "
-                              "has to be chosen.")
+        return QCoreApplication::translate(
+                   "QifReader", "The file holds the transactions of %1 accounts (%2); one of them "
+                                "has to be chosen.")
             .arg(names.size())
             .arg(names.join(QStringLiteral(", ")));
     }
@@ -341,15 +349,17 @@ ReadResult read(const QString& text, std::optional<DateOrder> order, std::option
     Scan scanned = scan(text);
     const QList<Record>& records = scanned.records;
     if (!scanned.sawHeader && !scanned.sawEnd) {
-        result.error = QStringLiteral("This is not a QIF file: it has no \"!Type:\" line and no "
-                                      "\"^\" at the end of a transaction.");
+        result.error = QCoreApplication::translate(
+            "QifReader", "This is not a QIF file: it has no \"!Type:\" line and no "
+                         "\"^\" at the end of a transaction.");
         return result;
     }
     result.error = keepOneAccount(scanned, account);
     if (!result.error.isEmpty())
         return result;
     if (records.isEmpty()) {
-        result.error = QStringLiteral("The file has no bank transactions.");
+        result.error =
+            QCoreApplication::translate("QifReader", "The file has no bank transactions.");
         return result;
     }
 

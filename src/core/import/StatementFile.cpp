@@ -3,6 +3,7 @@
 #include "BankText.h"
 #include "OfxReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -18,7 +19,9 @@
 namespace StatementFile {
 
 QString dialogFilter() {
-    return QStringLiteral("Bank statements|*.csv *.ofx *.qfx *.qif *.txt");
+    //: The file dialog's filter: keep the | and the patterns after it.
+    return QCoreApplication::translate("StatementFile",
+                                       "Bank statements|*.csv *.ofx *.qfx *.qif *.txt");
 }
 
 StatementFormat formatOf(const QByteArray& bytes, const QString& fileName) {
@@ -40,8 +43,10 @@ StatementFormat formatOf(const QByteArray& bytes, const QString& fileName) {
 namespace {
 
 QString tooLarge(const QString& path, qint64 size) {
-    return QStringLiteral("The file %1 is %2 MB; a statement file may be at most %3 MB. Download "
-                          "a shorter period from the bank.")
+    return QCoreApplication::translate(
+               "StatementFile",
+               "The file %1 is %2 MB; a statement file may be at most %3 MB. Download "
+               "a shorter period from the bank.")
         .arg(path)
         .arg((size + 1024 * 1024 - 1) / (1024 * 1024))
         .arg(MaxBytes / (1024 * 1024));
@@ -53,18 +58,23 @@ QString tooLarge(const QString& path, qint64 size) {
 std::optional<QByteArray> readRegularFile(const QString& path, QString* error) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *error = errno == ENOENT ? QStringLiteral("The file %1 does not exist.").arg(path)
-                                 : QStringLiteral("The file %1 cannot be read: %2")
-                                       .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        *error =
+            errno == ENOENT
+                ? QCoreApplication::translate("StatementFile", "The file %1 does not exist.")
+                      .arg(path)
+                : QCoreApplication::translate("StatementFile", "The file %1 cannot be read: %2")
+                      .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return std::nullopt;
     }
     QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *error = QStringLiteral("%1 is not a regular file (it is a folder, a device or a pipe): "
-                                "it cannot be a bank's statement file.")
-                     .arg(path);
+        *error =
+            QCoreApplication::translate(
+                "StatementFile", "%1 is not a regular file (it is a folder, a device or a pipe): "
+                                 "it cannot be a bank's statement file.")
+                .arg(path);
         return std::nullopt;
     }
     if (status.st_size > MaxBytes) {
@@ -79,7 +89,8 @@ std::optional<QByteArray> readRegularFile(const QString& path, QString* error) {
             bytes.resize(qsizetype(std::min<qint64>(bytes.size() * 2, MaxBytes + 1)));
         const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
         if (n < 0) {
-            *error = QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString());
+            *error = QCoreApplication::translate("StatementFile", "The file %1 cannot be read: %2")
+                         .arg(path, file.errorString());
             return std::nullopt;
         }
         if (n == 0)
@@ -105,7 +116,8 @@ Loaded load(const QString& path) {
     // Looked at in place: trimmed() would copy the whole file.
     if (std::all_of(loaded.bytes.cbegin(), loaded.bytes.cend(),
                     [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); })) {
-        loaded.error = QStringLiteral("The file %1 is empty.").arg(path);
+        loaded.error =
+            QCoreApplication::translate("StatementFile", "The file %1 is empty.").arg(path);
         return loaded;
     }
     // UTF-16 files carry NUL bytes; the content test reads their text.
@@ -117,8 +129,9 @@ Loaded load(const QString& path) {
         return loaded;
     }
     if (!text) {
-        loaded.error = QStringLiteral("The file %1 is not a text file: it cannot be a bank's "
-                                      "CSV or QIF file.")
+        loaded.error = QCoreApplication::translate(
+                           "StatementFile", "The file %1 is not a text file: it cannot be a bank's "
+                                            "CSV or QIF file.")
                            .arg(path);
         return loaded;
     }
@@ -126,9 +139,11 @@ Loaded load(const QString& path) {
     const qsizetype lines = std::max(std::count(text->cbegin(), text->cend(), u'\n'),
                                      std::count(text->cbegin(), text->cend(), u'\r'));
     if (lines > MaxLines) {
-        loaded.error = QStringLiteral("The file %1 has %2 lines; a statement file may have at "
-                                      "most %3 lines. Download a shorter period from the bank.")
-                           .arg(path, QLocale().toString(lines), QLocale().toString(MaxLines));
+        loaded.error =
+            QCoreApplication::translate("StatementFile",
+                                        "The file %1 has %2 lines; a statement file may have at "
+                                        "most %3 lines. Download a shorter period from the bank.")
+                .arg(path, QLocale().toString(lines), QLocale().toString(MaxLines));
         return loaded;
     }
     // The readers of CSV and QIF read the text alone: the bytes are not kept beside it.

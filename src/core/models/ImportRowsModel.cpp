@@ -31,11 +31,11 @@ int ImportRowsModel::columnCount(const QModelIndex& parent) const {
 QVariant ImportRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QStringList headings = {QStringLiteral("Import"),  QStringLiteral("Line"),
-                                         QStringLiteral("Date"),    QStringLiteral("Description"),
-                                         QStringLiteral("Amount"),  QStringLiteral("Column"),
-                                         QStringLiteral("Balance"), QStringLiteral("Reason")};
-    return headings.value(section);
+    static const char* const headings[Count] = {QT_TR_NOOP("Import"),  QT_TR_NOOP("Line"),
+                                                QT_TR_NOOP("Date"),    QT_TR_NOOP("Description"),
+                                                QT_TR_NOOP("Amount"),  QT_TR_NOOP("Column"),
+                                                QT_TR_NOOP("Balance"), QT_TR_NOOP("Reason")};
+    return section >= 0 && section < Count ? tr(headings[section]) : QString();
 }
 
 QVariant ImportRowsModel::data(const QModelIndex& index, int role) const {
@@ -62,7 +62,7 @@ QVariant ImportRowsModel::data(const QModelIndex& index, int role) const {
         return r.status == ImportPreview::Status::Unreadable ||
                        r.status == ImportPreview::Status::Pending
                    ? QString()
-                   : AmountColumns::caption(r.column);
+                   : AmountColumns::shownCaption(r.column);
     case Balance:
         return r.source.balance ? r.source.balance->format() : QString();
     case Reason:

@@ -52,7 +52,7 @@ QVariant ReportLinesModel::data(const QModelIndex& index, int role) const {
 
 QVariant ReportLinesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return ReportLine::heading(section);
+        return ReportLine::shownHeading(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

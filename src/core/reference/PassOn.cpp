@@ -3,6 +3,8 @@
 #include "data/ShortDate.h"
 #include "engine/InterestEngine.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace PassOn {
@@ -22,9 +24,10 @@ QVector<RatePeriod> passedOn(const QVector<RatePeriod>& rates, const Row& row, i
 }
 
 QString costsRefused(qsizetype changes, qsizetype rows) {
-    return QStringLiteral("The costs are not worked out: the series changes %1 times within a "
-                          "history of %2 rows, and %3 million changes times rows is the most "
-                          "whose costs are worked out.")
+    return QCoreApplication::translate(
+               "PassOn", "The costs are not worked out: the series changes %1 times within a "
+                         "history of %2 rows, and %3 million changes times rows is the most "
+                         "whose costs are worked out.")
         .arg(changes)
         .arg(rows)
         .arg(MostCostWork / 1'000'000);
@@ -111,7 +114,8 @@ QVector<RatePeriod> shifted(const QVector<RatePeriod>& rates, const QDate& from,
 std::optional<Money> interestDue(const Calculation& c, const QVector<RatePeriod>& rates) {
     const InterestEngine::Result result = InterestEngine::calculate(
         c.history, rates, c.basis, c.offset, InterestEngine::Output::Postings);
-    if (result.notices.contains(QString::fromLatin1(InterestEngine::InterestDateError)))
+    if (result.notices.contains(
+            QCoreApplication::translate("InterestEngine", InterestEngine::InterestDateError)))
         return std::nullopt;
     Money sum;
     for (const ReportLine& line : result.lines) {
@@ -141,8 +145,9 @@ Table table(const Calculation& c, const QVector<RatePeriod>& stored, const Refer
     }
     const std::optional<Money> due = interestDue(c, stored);
     if (!due) {
-        t.notices << QStringLiteral("The costs cannot be worked out: the stored rate periods do "
-                                    "not give the interest due over the whole history.");
+        t.notices << QCoreApplication::translate(
+            "PassOn", "The costs cannot be worked out: the stored rate periods do "
+                      "not give the interest due over the whole history.");
         return t;
     }
     QVector<RatePeriod> all = stored;
@@ -151,7 +156,8 @@ Table table(const Calculation& c, const QVector<RatePeriod>& stored, const Refer
         const std::optional<Money> cost = under ? Money::subtract(*due, *under) : std::nullopt;
         const std::optional<Money> total = cost ? Money::add(t.total, *cost) : std::nullopt;
         if (!total) {
-            t.notices << QStringLiteral("The cost of the change of %1 cannot be worked out.")
+            t.notices << QCoreApplication::translate(
+                             "PassOn", "The cost of the change of %1 cannot be worked out.")
                              .arg(ShortDate::format(row.reference.date));
             continue;
         }
@@ -162,8 +168,9 @@ Table table(const Calculation& c, const QVector<RatePeriod>& stored, const Refer
     if (const std::optional<Money> under = interestDue(c, all))
         t.allPassedOn = Money::subtract(*due, *under);
     if (!t.allPassedOn)
-        t.notices << QStringLiteral("The cost of every change passed on in full cannot be worked "
-                                    "out: it is more than an account can hold.");
+        t.notices << QCoreApplication::translate(
+            "PassOn", "The cost of every change passed on in full cannot be worked "
+                      "out: it is more than an account can hold.");
     return t;
 }
 

@@ -2,6 +2,8 @@
 
 #include "data/ShortDate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace RateTerms {
@@ -77,7 +79,8 @@ private:
 
     void gap(const QDate& from, const QDate& to, const QString& why) {
         if (from <= to)
-            m_owed.notices << QStringLiteral("No rate is owed from %1 to %2: %3.")
+            m_owed.notices << QCoreApplication::translate("RateTerms",
+                                                          "No rate is owed from %1 to %2: %3.")
                                   .arg(dateText(from), dateText(to), why);
     }
 
@@ -87,8 +90,9 @@ private:
             return nullptr;
         if (b > it->knownTo() && !m_warned.contains(p.series)) {
             m_warned << p.series;
-            m_owed.notices << QStringLiteral("The series %1 is known to %2: the owed rates after "
-                                             "it take its last rate as still in force.")
+            m_owed.notices << QCoreApplication::translate(
+                                  "RateTerms", "The series %1 is known to %2: the owed rates after "
+                                               "it take its last rate as still in force.")
                                   .arg(p.series, dateText(it->knownTo()));
         }
         return &*it;
@@ -96,26 +100,30 @@ private:
 
     void fixed(const Period& p, const QDate& a, const QDate& b) {
         if (!p.rate) {
-            gap(a, b, QStringLiteral("the fixed terms have no rate"));
+            gap(a, b, QCoreApplication::translate("RateTerms", "the fixed terms have no rate"));
             return;
         }
         const QDate to = p.until.isValid() ? std::min(p.until, b) : b;
-        add(a, to, *p.rate, Kind::Fixed, QStringLiteral("fixed"));
+        add(a, to, *p.rate, Kind::Fixed, QCoreApplication::translate("RateTerms", "fixed"));
         gap(to.addDays(1), b,
-            QStringLiteral("the fixed rate ended on %1 and no terms follow").arg(dateText(to)));
+            QCoreApplication::translate("RateTerms",
+                                        "the fixed rate ended on %1 and no terms follow")
+                .arg(dateText(to)));
     }
 
     void tracker(const Period& p, const QDate& a, const QDate& b) {
         const ReferenceSeries* s = seriesFor(p, b);
         if (!s) {
-            gap(a, b, QStringLiteral("the series '%1' is not in the account").arg(p.series));
+            gap(a, b,
+                QCoreApplication::translate("RateTerms", "the series '%1' is not in the account")
+                    .arg(p.series));
             return;
         }
         const auto applies = [&](const QDate& d) {
             return p.nextMonth ? QDate(d.year(), d.month(), 1).addMonths(1) : d.addDays(p.lagDays);
         };
         const auto detail = [&](const SeriesChange& c) {
-            return QStringLiteral("%1 %2 from %3 + %4")
+            return QCoreApplication::translate("RateTerms", "%1 %2 from %3 + %4")
                 .arg(p.series, c.rate.exactText(), dateText(c.date), p.margin.exactText());
         };
         // The change in force at the start, then each one that applies within the period; two
@@ -127,7 +135,9 @@ private:
             current = i;
         const auto piece = [&](const QDate& from, const QDate& to) {
             if (current < 0)
-                gap(from, to, QStringLiteral("the series %1 starts later").arg(p.series));
+                gap(from, to,
+                    QCoreApplication::translate("RateTerms", "the series %1 starts later")
+                        .arg(p.series));
             else
                 add(from, to, changes[current].rate + p.margin, Kind::Tracker,
                     detail(changes[current]));
@@ -147,14 +157,18 @@ private:
     void adjustable(const Period& p, const QDate& a, const QDate& b) {
         const ReferenceSeries* s = seriesFor(p, b);
         if (!s || !p.firstChange.isValid() || p.changeMonths < 1) {
-            gap(a, b, QStringLiteral("the adjustable terms are incomplete"));
+            gap(a, b,
+                QCoreApplication::translate("RateTerms", "the adjustable terms are incomplete"));
             return;
         }
         const QDate initialEnd = std::min(p.firstChange.addDays(-1), b);
         if (p.rate)
-            add(a, initialEnd, *p.rate, Kind::Adjustable, QStringLiteral("initial rate"));
+            add(a, initialEnd, *p.rate, Kind::Adjustable,
+                QCoreApplication::translate("RateTerms", "initial rate"));
         else
-            gap(a, initialEnd, QStringLiteral("the adjustable terms have no initial rate"));
+            gap(a, initialEnd,
+                QCoreApplication::translate("RateTerms",
+                                            "the adjustable terms have no initial rate"));
         std::optional<Rate> previous = p.rate;
         for (int k = 0;; ++k) {
             const QDate change = p.firstChange.addMonths(k * p.changeMonths);
@@ -166,13 +180,13 @@ private:
             const std::optional<Rate> index = s->rateOn(looked);
             if (!index) {
                 gap(std::max(change, a), end,
-                    QStringLiteral("the series %1 has no rate on %2")
+                    QCoreApplication::translate("RateTerms", "the series %1 has no rate on %2")
                         .arg(p.series, dateText(looked)));
                 continue;
             }
             const Rate value = adjusted(p, *index, previous, k == 0);
             add(std::max(change, a), end, value, Kind::Adjustable,
-                QStringLiteral("%1 %2 on %3 + %4")
+                QCoreApplication::translate("RateTerms", "%1 %2 on %3 + %4")
                     .arg(p.series, index->exactText(), dateText(looked), p.margin.exactText()));
             previous = value;
         }
@@ -206,11 +220,13 @@ private:
             const QDate to = std::min(r.validTo, b);
             if (from > to)
                 continue;
-            gap(next, from.addDays(-1), QStringLiteral("no rate period is stored for it"));
-            add(from, to, *r.interestRate, Kind::Variable, QStringLiteral("stored"));
+            gap(next, from.addDays(-1),
+                QCoreApplication::translate("RateTerms", "no rate period is stored for it"));
+            add(from, to, *r.interestRate, Kind::Variable,
+                QCoreApplication::translate("RateTerms", "stored"));
             next = to.addDays(1);
         }
-        gap(next, b, QStringLiteral("no rate period is stored for it"));
+        gap(next, b, QCoreApplication::translate("RateTerms", "no rate period is stored for it"));
         Q_UNUSED(p);
     }
 
@@ -240,11 +256,11 @@ std::optional<Rounding> roundingFromWord(const QString& word) {
     return v ? std::optional<Rounding>(Rounding(*v)) : std::nullopt;
 }
 
-const QStringList& kindNames() {
-    static const QStringList names = {QStringLiteral("Fixed"), QStringLiteral("Tracker"),
-                                      QStringLiteral("Adjustable (index plus margin)"),
-                                      QStringLiteral("Lender's variable rate")};
-    return names;
+QStringList kindNames() {
+    return {QCoreApplication::translate("RateTerms", "Fixed"),
+            QCoreApplication::translate("RateTerms", "Tracker"),
+            QCoreApplication::translate("RateTerms", "Adjustable (index plus margin)"),
+            QCoreApplication::translate("RateTerms", "Lender's variable rate")};
 }
 
 QString kindName(Kind kind) {
@@ -310,36 +326,62 @@ Owed owed(const QVector<Period>& terms, const SeriesSet& series, const QVector<R
     return owed;
 }
 
+namespace {
+
+// One sentence for each kind that follows a series, so that none is pieced together.
+QString seriesMissing(Kind kind) {
+    switch (kind) {
+    case Kind::Tracker:
+        return QCoreApplication::translate("RateTerms",
+                                           "Choose the reference series of the tracker terms.");
+    case Kind::Adjustable:
+        return QCoreApplication::translate(
+            "RateTerms",
+            "Choose the reference series of the adjustable (index plus margin) terms.");
+    case Kind::Fixed:
+    case Kind::Variable:
+        break;
+    }
+    return QCoreApplication::translate("RateTerms",
+                                       "Choose the reference series of the lender's variable rate "
+                                       "terms.");
+}
+
+} // namespace
+
 QString problemOf(const Period& p, const SeriesSet& series) {
     if (!p.from.isValid())
-        return QStringLiteral("Each terms period needs the date it starts.");
+        return QCoreApplication::translate("RateTerms",
+                                           "Each terms period needs the date it starts.");
     if (p.kind == Kind::Fixed) {
         if (!p.rate)
-            return QStringLiteral("Fixed terms need their rate.");
+            return QCoreApplication::translate("RateTerms", "Fixed terms need their rate.");
         if (p.until.isValid() && p.until < p.from)
-            return QStringLiteral("The fixed rate cannot end before it starts.");
+            return QCoreApplication::translate("RateTerms",
+                                               "The fixed rate cannot end before it starts.");
         return QString();
     }
     if (p.series.isEmpty())
-        return QStringLiteral("Choose the reference series of the %1 terms.")
-            .arg(kindName(p.kind).toLower());
+        return seriesMissing(p.kind);
     if (!series.contains(p.series))
-        return QStringLiteral("The series '%1' is not in the account.").arg(p.series);
+        return QCoreApplication::translate("RateTerms", "The series '%1' is not in the account.")
+            .arg(p.series);
     if (p.lagDays < 0 || p.lagDays > 366)
-        return QStringLiteral("The lag is 0 to 366 days.");
+        return QCoreApplication::translate("RateTerms", "The lag is 0 to 366 days.");
     if (p.kind != Kind::Adjustable)
         return QString();
     if (!p.firstChange.isValid() || p.firstChange < p.from)
-        return QStringLiteral("Adjustable terms need a first change date on or after their start.");
+        return QCoreApplication::translate(
+            "RateTerms", "Adjustable terms need a first change date on or after their start.");
     if (p.changeMonths < 1 || p.changeMonths > 120)
-        return QStringLiteral("The months between changes are 1 to 120.");
+        return QCoreApplication::translate("RateTerms", "The months between changes are 1 to 120.");
     if (p.lookBackDays < 0 || p.lookBackDays > 366)
-        return QStringLiteral("The look-back is 0 to 366 days.");
+        return QCoreApplication::translate("RateTerms", "The look-back is 0 to 366 days.");
     if (p.rounding != Rounding::None && p.roundingStep.raw() <= 0)
-        return QStringLiteral("The rounding step must be above 0.");
+        return QCoreApplication::translate("RateTerms", "The rounding step must be above 0.");
     for (const std::optional<Rate>& cap : {p.firstCap, p.eachCap, p.lifeCap}) {
         if (cap && cap->raw() < 0)
-            return QStringLiteral("A cap cannot be below 0.");
+            return QCoreApplication::translate("RateTerms", "A cap cannot be below 0.");
     }
     return QString();
 }

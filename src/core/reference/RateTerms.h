@@ -60,7 +60,7 @@ QString roundingWord(Rounding rounding);
 std::optional<Rounding> roundingFromWord(const QString& word);
 // "Fixed", "Tracker", "Adjustable (index plus margin)", "Lender's variable rate".
 QString kindName(Kind kind);
-const QStringList& kindNames(); // in Kind's order
+QStringList kindNames(); // in Kind's order
 
 // The series of an account by short name.
 using SeriesSet = QMap<QString, ReferenceSeries>;

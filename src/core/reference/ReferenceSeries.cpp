@@ -2,6 +2,7 @@
 
 #include "data/ProgramPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,22 +109,25 @@ std::optional<ReferenceSeries> parse(const QByteArray& text, const QString& key,
             headingSeen = true;
             continue;
         }
-        *error = QStringLiteral("line %1 is not a date and a rate: '%2'").arg(i + 1).arg(line);
+        *error =
+            QCoreApplication::translate("ReferenceSeries", "line %1 is not a date and a rate: '%2'")
+                .arg(i + 1)
+                .arg(line);
         return std::nullopt;
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [](const SeriesChange& a, const SeriesChange& b) { return a.date < b.date; });
     for (const SeriesChange& row : std::as_const(rows)) {
         if (!s.changes.isEmpty() && s.changes.last().date == row.date) {
-            *error =
-                QStringLiteral("the date %1 is given twice").arg(row.date.toString(Qt::ISODate));
+            *error = QCoreApplication::translate("ReferenceSeries", "the date %1 is given twice")
+                         .arg(row.date.toString(Qt::ISODate));
             return std::nullopt;
         }
         if (s.changes.isEmpty() || s.changes.last().rate != row.rate)
             s.changes << row;
     }
     if (s.changes.isEmpty()) {
-        *error = QStringLiteral("it holds no dates and rates");
+        *error = QCoreApplication::translate("ReferenceSeries", "it holds no dates and rates");
         return std::nullopt;
     }
     if (s.name.isEmpty())
@@ -190,13 +194,17 @@ std::optional<ReferenceSeries> find(const QString& key, QString* error) {
     // A file of a series is small; one far larger is not one.
     if (key.contains(QLatin1Char('/')) || !file.open(QIODevice::ReadOnly) ||
         file.size() > 4 * 1024 * 1024) {
-        *error = QStringLiteral("no reference series '%1' is shipped").arg(key);
+        *error =
+            QCoreApplication::translate("ReferenceSeries", "no reference series '%1' is shipped")
+                .arg(key);
         return std::nullopt;
     }
     QString why;
     std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(file.readAll(), key, &why);
     if (!s)
-        *error = QStringLiteral("the series file '%1' does not read: %2").arg(path, why);
+        *error =
+            QCoreApplication::translate("ReferenceSeries", "the series file '%1' does not read: %2")
+                .arg(path, why);
     return s;
 }
 

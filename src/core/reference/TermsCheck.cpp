@@ -1,5 +1,7 @@
 #include "TermsCheck.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace TermsCheck {
@@ -28,10 +30,12 @@ OwedRates owedRates(const AccountStore::CalculationInputs& in, const TermsStore:
 QString refusalNotice(OwedRates::Refusal refusal) {
     switch (refusal) {
     case OwedRates::Refusal::NoTerms:
-        return QStringLiteral("The account holds no rate terms: enter them in Lender, Rate Terms.");
+        return QCoreApplication::translate(
+            "TermsCheck", "The account holds no rate terms: enter them in Lender, Rate Terms.");
     case OwedRates::Refusal::NotCovering:
-        return QStringLiteral("The rate terms do not owe a rate on every day of the history: the "
-                              "report runs under the stored rate periods.");
+        return QCoreApplication::translate(
+            "TermsCheck", "The rate terms do not owe a rate on every day of the history: the "
+                          "report runs under the stored rate periods.");
     case OwedRates::Refusal::None:
         break;
     }

@@ -15,9 +15,10 @@ namespace TermsCheck {
 // The owed rates of the stored terms over the history.
 RateTerms::Owed owed(const AccountStore::CalculationInputs& in, const TermsStore::Stored& terms);
 
-inline constexpr const char* OwedNote =
+inline constexpr const char* OwedNote = QT_TRANSLATE_NOOP(
+    "TermsCheck",
     "The interest due is worked out under the rates the loan's terms owe, not the stored rate "
-    "periods.";
+    "periods.");
 
 // Whether the owed rates can stand in for the stored ones: they cover every day of the history.
 bool owedCoverHistory(const AccountStore::CalculationInputs& in, const RateTerms::Owed& owed);

@@ -3,6 +3,7 @@
 #include "data/StoredValue.h"
 #include "data/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -102,7 +103,9 @@ bool readSeries(QSqlDatabase db, RateTerms::SeriesSet* set, QStringList* notices
         const std::optional<Rate> rate = StoredValue::rate(q.value(2), &unreadable);
         if (it == set->end() || !date.isValid() || !rate ||
             (!it->changes.isEmpty() && it->changes.last().date == date)) {
-            *notices << QStringLiteral("The series rate with ID %1 does not read and is left out.")
+            *notices << QCoreApplication::translate(
+                            "TermsStore",
+                            "The series rate with ID %1 does not read and is left out.")
                             .arg(q.value(3).toLongLong());
             continue;
         }
@@ -194,8 +197,9 @@ bool read(QSqlDatabase db, Stored* stored, QString* error) {
         if (readPeriod(q, &p))
             stored->terms << p;
         else
-            stored->notices << QStringLiteral("The rate terms with ID %1 do not read and are "
-                                              "left out.")
+            stored->notices << QCoreApplication::translate(
+                                   "TermsStore", "The rate terms with ID %1 do not read and are "
+                                                 "left out.")
                                    .arg(p.id);
     }
     if (q.lastError().isValid())
