@@ -118,6 +118,9 @@ private slots:
                 const Language::EnglishScope english;
                 QCOMPARE(QCoreApplication::translate("Repayments", "Monthly"), QString("Monthly"));
             }
+            // The help pages in the language too.
+            QVERIFY(ProgramPaths::helpPage(2).endsWith(Language::code(c) +
+                                                       QStringLiteral("/hlpMethod.rtf")));
             const QString name = Language::code(c) + QStringLiteral(".mdb");
             QVERIFY(madeAccount(dir.path(), name) == english);
         }
