@@ -37,39 +37,7 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     grdDataGrid->horizontalHeader()->setStretchLastSection(true);
     grdDataGrid->horizontalHeader()->setDefaultSectionSize(140);
 
-    auto* settings = new QWidget(this);
-    settings->setObjectName("settingsGroup");
-    auto* top = new QVBoxLayout(settings);
-    introLabel = new QLabel(
-        tr("An offset account is a transaction account whose balance the lender sets against the "
-           "loan's before it works out the interest. Enter its balance at the end of each day on "
-           "which it changed (each holds until the next one), or import them from the bank's "
-           "file."),
-        settings);
-    introLabel->setObjectName("introLabel");
-    introLabel->setWordWrap(true);
-    offsetCheck = new QCheckBox(tr("This loan has an &offset account"), settings);
-    offsetCheck->setObjectName("offsetCheck");
-    shareLabel = new QLabel(tr("&Share that counts (%):"), settings);
-    shareLabel->setObjectName("shareLabel");
-    shareEdit = new QLineEdit(settings);
-    shareEdit->setObjectName("shareEdit");
-    shareEdit->setMaxLength(10);
-    shareEdit->setMaximumWidth(90);
-    shareEdit->setAccessibleName(tr("Share that counts (%)"));
-    shareLabel->setBuddy(shareEdit);
-    auto* shareRow = new QHBoxLayout;
-    shareRow->addWidget(shareLabel);
-    shareRow->addWidget(shareEdit);
-    shareRow->addStretch(1);
-    balancesLabel = new QLabel(tr("&Balances at the end of each day:"), settings);
-    balancesLabel->setObjectName("balancesLabel");
-    balancesLabel->setBuddy(grdDataGrid);
-    top->addWidget(introLabel);
-    top->addWidget(offsetCheck);
-    top->addLayout(shareRow);
-    top->addWidget(balancesLabel);
-    bodyLayout()->insertWidget(0, settings);
+    bodyLayout()->insertWidget(0, createSettings());
 
     importButton = new QPushButton(tr("&Import..."), picButtons);
     importButton->setObjectName("importButton");
@@ -107,6 +75,43 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     });
     connect(importButton, &QPushButton::clicked, this, &OffsetWindow::importBalances);
     offsetCheck->setFocus();
+}
+
+// Whether there is an offset account, the share that counts and the balances' caption.
+QWidget* OffsetWindow::createSettings() {
+    auto* settings = new QWidget(this);
+    settings->setObjectName("settingsGroup");
+    auto* top = new QVBoxLayout(settings);
+    introLabel = new QLabel(
+        tr("An offset account is a transaction account whose balance the lender sets against the "
+           "loan's before it works out the interest. Enter its balance at the end of each day on "
+           "which it changed (each holds until the next one), or import them from the bank's "
+           "file."),
+        settings);
+    introLabel->setObjectName("introLabel");
+    introLabel->setWordWrap(true);
+    offsetCheck = new QCheckBox(tr("This loan has an &offset account"), settings);
+    offsetCheck->setObjectName("offsetCheck");
+    shareLabel = new QLabel(tr("&Share that counts (%):"), settings);
+    shareLabel->setObjectName("shareLabel");
+    shareEdit = new QLineEdit(settings);
+    shareEdit->setObjectName("shareEdit");
+    shareEdit->setMaxLength(10);
+    shareEdit->setMaximumWidth(90);
+    shareEdit->setAccessibleName(tr("Share that counts (%)"));
+    shareLabel->setBuddy(shareEdit);
+    auto* shareRow = new QHBoxLayout;
+    shareRow->addWidget(shareLabel);
+    shareRow->addWidget(shareEdit);
+    shareRow->addStretch(1);
+    balancesLabel = new QLabel(tr("&Balances at the end of each day:"), settings);
+    balancesLabel->setObjectName("balancesLabel");
+    balancesLabel->setBuddy(grdDataGrid);
+    top->addWidget(introLabel);
+    top->addWidget(offsetCheck);
+    top->addLayout(shareRow);
+    top->addWidget(balancesLabel);
+    return settings;
 }
 
 void OffsetWindow::showSettings() {

@@ -95,20 +95,28 @@ QChartView* chartView(QWidget* parent) {
     return view;
 }
 
+// What the terms are, above them.
+QLabel* introLabel(QWidget* parent) {
+    auto* intro = new QLabel(
+        QCoreApplication::translate(
+            "RateTermsWindow",
+            "What your loan contract says the rate is: a fixed rate, a tracker of a reference "
+            "rate, an adjustable rate (an index plus a margin on set dates) or the lender's own "
+            "variable rate. From these terms and the published reference rates the program works "
+            "out the rates owed, and whether the lender passed on each change of its reference. "
+            "Each period is stored when you save it; the stored rate periods are never changed "
+            "here."),
+        parent);
+    intro->setObjectName("introLabel");
+    intro->setWordWrap(true);
+    return intro;
+}
+
 } // namespace
 
 RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowNames::RateTerms) {
     setWindowTitle(tr("Rate Terms"));
-    auto* intro = new QLabel(
-        tr("What your loan contract says the rate is: a fixed rate, a tracker of a reference "
-           "rate, an adjustable rate (an index plus a margin on set dates) or the lender's own "
-           "variable rate. From these terms and the published reference rates the program works "
-           "out the rates owed, and whether the lender passed on each change of its reference. "
-           "Each period is stored when you save it; the stored rate periods are never changed "
-           "here."),
-        this);
-    intro->setObjectName("introLabel");
-    intro->setWordWrap(true);
+    QLabel* intro = introLabel(this);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(createTermsPanel());
