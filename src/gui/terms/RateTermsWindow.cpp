@@ -247,8 +247,14 @@ QWidget* RateTermsWindow::createForm() {
     nextMonthCheck->setObjectName("nextMonthCheck");
     form->addRow(QString(), nextMonthCheck);
     roundingBox = new QComboBox(box);
-    //: how an adjustable rate is rounded: not at all, to the nearest step, up or down
-    roundingBox->addItems({tr("None"), tr("To the nearest"), tr("Up"), tr("Down")});
+    // How an adjustable rate is rounded: not at all, to the nearest step, up or down.
+    //: rounding of the rate: none
+    const QString none = tr("None");
+    //: rounding of the rate up to the step
+    const QString up = tr("Up");
+    //: rounding of the rate down to the step
+    const QString down = tr("Down");
+    roundingBox->addItems({none, tr("To the nearest"), up, down});
     row(tr("R&ounding:"), roundingBox, "roundingBox");
     stepBox = new QComboBox(box);
     stepBox->addItems({QStringLiteral("0.125"), QStringLiteral("0.01")});
