@@ -646,7 +646,8 @@ void RateTermsWindow::addTypedSeries() {
         return;
     }
     s->name = name;
-    s->table = tr("typed by the borrower");
+    // Kept in the account with the series: the same words whatever the windows' language.
+    s->table = QStringLiteral("typed by the borrower");
     addSeries(*s);
     seriesTextEdit->clear();
     seriesNameEdit->clear();
