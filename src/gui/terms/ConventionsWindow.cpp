@@ -9,38 +9,69 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
-const QString Caption = QStringLiteral("Lender's Conventions");
-const QString CaptionDayCount = QStringLiteral("Day Count");
-const QString CaptionRounding = QStringLiteral("Rounding of Interest");
-const QString CaptionRest = QStringLiteral("Rest");
-const QString CaptionCompounding = QStringLiteral("Compounding");
-const QString CaptionIntro =
-    QStringLiteral("How your lender works out a day's interest. Each choice is stored at once "
-                   "and used by every report of this account.");
-const QString StoreError = QStringLiteral("The lender's conventions could not be stored: ");
-const QStringList RestNames = {"Daily", "Posting period", "Blocks of"};
-const QStringList RestExplanations = {
-    "Each day's own balance bears that day's interest.",
-    "The balance on the first day of the posting period bears interest for the whole period: "
-    "monthly rest where postings are monthly.",
-    "The balance on the first day of each block bears interest for the whole block; annual "
-    "rest: 12 months from January; payments count from the next block.",
-};
-const QStringList CompoundingExplanations = {
-    "The entered rate is the rate the days bear.",
-    "The entered rate is compounded half-yearly: the days bear the rate equivalent to it over "
-    "the periods a year. Canadian fixed rates.",
+// The choices' texts are made with the window, in the language installed by then.
+QStringList restNames() {
+    return {
+        QCoreApplication::translate("ConventionsWindow", "Daily"),
+        QCoreApplication::translate("ConventionsWindow", "Posting period"),
+        //: followed by a number of months and "months from" a month: blocks of 12 months from
+        //: January
+        QCoreApplication::translate("ConventionsWindow", "Blocks of"),
+    };
+}
+
+QStringList restExplanations() {
+    return {
+        QCoreApplication::translate("ConventionsWindow",
+                                    "Each day's own balance bears that day's interest."),
+        QCoreApplication::translate(
+            "ConventionsWindow",
+            "The balance on the first day of the posting period bears interest for the whole "
+            "period: monthly rest where postings are monthly."),
+        QCoreApplication::translate(
+            "ConventionsWindow",
+            "The balance on the first day of each block bears interest for the whole block; "
+            "annual rest: 12 months from January; payments count from the next block."),
+    };
+}
+
+QStringList compoundingExplanations() {
+    return {
+        QCoreApplication::translate("ConventionsWindow",
+                                    "The entered rate is the rate the days bear."),
+        QCoreApplication::translate(
+            "ConventionsWindow",
+            "The entered rate is compounded half-yearly: the days bear the rate equivalent to it "
+            "over the periods a year. Canadian fixed rates."),
+    };
+}
+
+// The months the blocks of a rest start in, as the combo box shows them.
+const char* const MonthNames[] = {
+    QT_TRANSLATE_NOOP("ConventionsWindow", "January"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "February"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "March"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "April"),
+    //: the month
+    QT_TRANSLATE_NOOP("ConventionsWindow", "May"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "June"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "July"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "August"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "September"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "October"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "November"),
+    QT_TRANSLATE_NOOP("ConventionsWindow", "December"),
 };
 
 // A box of radio buttons, one a choice, its explanation in the button's tooltip and in one line
@@ -87,7 +118,7 @@ void explain(const Choices& c, const char* name, const QStringList& explanations
 
 ConventionsWindow::ConventionsWindow(WindowHost& main)
     : FormWindow(main, WindowNames::Conventions) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Lender's Conventions"));
     QWidget* body = createBody();
     auto* buttons = new QHBoxLayout;
     closeButton = new QPushButton(tr("Close"), this);
@@ -117,19 +148,22 @@ QWidget* ConventionsWindow::createBody() {
     body->setObjectName("conventionsBody");
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* intro = new QLabel(CaptionIntro, body);
+    auto* intro =
+        new QLabel(tr("How your lender works out a day's interest. Each choice is stored at once "
+                      "and used by every report of this account."),
+                   body);
     intro->setObjectName("introLabel");
     intro->setWordWrap(true);
     layout->addWidget(intro);
     layout->addLayout(createPresets(body));
 
     const Choices dayCount =
-        choiceBox(body, CaptionDayCount, "dayCount", Conventions::dayCountNames(),
+        choiceBox(body, tr("Day Count"), "dayCount", Conventions::dayCountNames(),
                   Conventions::dayCountExplanations());
     explain(dayCount, "dayCount", Conventions::dayCountExplanations());
     m_dayCount = dayCount.group;
     const Choices rounding =
-        choiceBox(body, CaptionRounding, "rounding", Conventions::roundingNames(),
+        choiceBox(body, tr("Rounding of Interest"), "rounding", Conventions::roundingNames(),
                   Conventions::roundingExplanations());
     explain(rounding, "rounding", Conventions::roundingExplanations());
     m_rounding = rounding.group;
@@ -176,7 +210,9 @@ QLayout* ConventionsWindow::createPresets(QWidget* body) {
 
 // Daily, the posting period, or blocks of K months from a month (annual: 12 from January).
 QWidget* ConventionsWindow::createRest(QWidget* body) {
-    const Choices rest = choiceBox(body, CaptionRest, "rest", RestNames, RestExplanations);
+    const QStringList explanations = restExplanations();
+    //: the interval on whose balance interest is worked (daily rest, monthly rest)
+    const Choices rest = choiceBox(body, tr("Rest"), "rest", restNames(), explanations);
     m_rest = rest.group;
     auto* blocks = m_rest->button(int(Rest::Kind::Months));
     restMonthsSpin = new QSpinBox(rest.box);
@@ -187,8 +223,8 @@ QWidget* ConventionsWindow::createRest(QWidget* body) {
     restMonthsSpin->setAccessibleName(tr("Months a block"));
     restFromBox = new QComboBox(rest.box);
     restFromBox->setObjectName("restFromBox");
-    for (int month = 1; month <= 12; ++month)
-        restFromBox->addItem(QLocale::c().standaloneMonthName(month));
+    for (const char* month : MonthNames)
+        restFromBox->addItem(tr(month));
     auto* row = new QHBoxLayout;
     row->addWidget(blocks);
     row->addWidget(restMonthsSpin);
@@ -197,14 +233,15 @@ QWidget* ConventionsWindow::createRest(QWidget* body) {
     row->addWidget(restFromBox);
     row->addStretch(1);
     rest.inner->addLayout(row);
-    explain(rest, "rest", RestExplanations);
+    explain(rest, "rest", explanations);
     return rest.box;
 }
 
 // None or half-yearly, and the periods a year that equal periods and compounding divide by.
 QWidget* ConventionsWindow::createCompounding(QWidget* body) {
-    const Choices c = choiceBox(body, CaptionCompounding, "compounding",
-                                Conventions::compoundingNames(), CompoundingExplanations);
+    const QStringList explanations = compoundingExplanations();
+    const Choices c = choiceBox(body, tr("Compounding"), "compounding",
+                                Conventions::compoundingNames(), explanations);
     m_compounding = c.group;
     perYearSpin = new QSpinBox(c.box);
     perYearSpin->setObjectName("perYearSpin");
@@ -219,7 +256,7 @@ QWidget* ConventionsWindow::createCompounding(QWidget* body) {
     row->addWidget(perYearSpin);
     row->addStretch(1);
     c.inner->addLayout(row);
-    explain(c, "compounding", CompoundingExplanations);
+    explain(c, "compounding", explanations);
     return c.box;
 }
 
@@ -334,7 +371,7 @@ void ConventionsWindow::store(const LenderConventions& chosen) {
     }
     // Nothing was stored: the window shows what the account holds.
     showConventions(m_stored);
-    Dialogs::instance().message(StoreError + error);
+    Dialogs::instance().message(tr("The lender's conventions could not be stored: %1").arg(error));
 }
 
 void ConventionsWindow::closeWindow() {

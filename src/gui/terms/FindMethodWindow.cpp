@@ -10,6 +10,7 @@
 #include "shell/Windows.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,42 +20,57 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Caption = QStringLiteral("Find Lender's Method");
-const QString CaptionBest =
-    QStringLiteral("The ways of calculating that come closest to the interest your lender "
-                   "charged, best first. Choose one and Apply it to the account:");
-const QStringList Headings = {"Method", "Day",         "Day Count",       "Rounding",
-                              "Rest",   "Compounding", "Charges Matched", "Total Difference"};
 constexpr int FirstCount = 6; // the counts and amounts line up on the right
-const QString ApplyError = QStringLiteral("The method could not be applied: ");
-const QString CaptionTried =
-    QStringLiteral("Tried %L1 ways of calculating; the best %2 are shown.");
 
 // Equal periods' share of a year goes with the day count, compounding's with the compounding,
 // as a report's note words them.
 QString dayCountCell(const LenderConventions& c) {
     const QString name = Conventions::name(c.dayCount);
     return c.dayCount == DayCount::EqualPeriods
-               ? QStringLiteral("%1 (%2 a year)").arg(name).arg(c.perYear)
+               ? QCoreApplication::translate("FindMethodWindow", "%1 (%2 a year)")
+                     .arg(name)
+                     .arg(c.perYear)
                : name;
+}
+
+QString applyError(const QString& why) {
+    return QCoreApplication::translate("FindMethodWindow", "The method could not be applied: %1")
+        .arg(why);
 }
 
 QString compoundingCell(const LenderConventions& c) {
     const QString name = Conventions::name(c.compounding);
     return c.compounding == Compounding::None
                ? name
-               : QStringLiteral("%1, %2 a year").arg(name).arg(c.perYear);
+               : QCoreApplication::translate("FindMethodWindow", "%1, %2 a year")
+                     .arg(name)
+                     .arg(c.perYear);
 }
 
 } // namespace
 
 FindMethodWindow::FindMethodWindow(WindowHost& main) : FormWindow(main, WindowNames::FindMethod) {
-    setWindowTitle(Caption);
+    const QString caption = tr("Find Lender's Method");
+    setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
-    fitLabel = new QLabel(CaptionBest, this);
+    fitLabel = new QLabel(tr("The ways of calculating that come closest to the interest your "
+                             "lender charged, best first. Choose one and Apply it to the account:"),
+                          this);
     fitLabel->setObjectName("fitLabel");
     fitLabel->setWordWrap(true);
-    fitGrid = listGrid(Headings, QStringLiteral("fitGrid"), Caption, this);
+    //: the calculation day of the month
+    const QString day = tr("Day");
+    //: the interval on whose balance interest is worked
+    const QString rest = tr("Rest");
+    const QStringList headings = {tr("Method"),
+                                  day,
+                                  tr("Day Count"),
+                                  tr("Rounding"),
+                                  rest,
+                                  tr("Compounding"),
+                                  tr("Charges Matched"),
+                                  tr("Total Difference")};
+    fitGrid = listGrid(headings, QStringLiteral("fitGrid"), caption, this);
     fitLabel->setBuddy(fitGrid);
     triedLabel = new QLabel(this);
     triedLabel->setObjectName("triedLabel");
@@ -104,25 +120,30 @@ void FindMethodWindow::findMethod() {
     if (!error.isEmpty())
         fitLabel->setText(error);
     else if (!charged)
-        fitLabel->setText(QString::fromLatin1(LenderFit::NoCharges));
+        fitLabel->setText(QCoreApplication::translate("LenderFit", LenderFit::NoCharges));
 
     // Only the best few of the thousands tried are listed: the grid fills at once.
     fitGrid->setRowCount(int(m_best.size()));
     for (int r = 0; r < m_best.size(); ++r) {
         const FitScore& s = m_best[r];
         const LenderConventions& c = s.candidate.conventions;
+        //: charges matched of the charges there are
+        const QString matched = tr("%1 of %2").arg(s.matched).arg(s.charges);
         const QStringList cells = {InterestMethod::names().value(s.candidate.methodCode()),
                                    s.candidate.day.calcFrom(),
                                    dayCountCell(c),
                                    Conventions::name(c.rounding),
                                    Conventions::name(c.rest),
                                    compoundingCell(c),
-                                   QStringLiteral("%1 of %2").arg(s.matched).arg(s.charges),
+                                   matched,
                                    s.difference.format()};
         setListRow(fitGrid, r, cells, 0, FirstCount, int(cells.size()));
     }
-    triedLabel->setText(
-        m_best.isEmpty() ? QString() : CaptionTried.arg(ranking.scores.size()).arg(m_best.size()));
+    triedLabel->setText(m_best.isEmpty()
+                            ? QString()
+                            : tr("Tried %L1 ways of calculating; the best %2 are shown.")
+                                  .arg(ranking.scores.size())
+                                  .arg(m_best.size()));
     fitGrid->resizeColumnsToContents();
     if (!m_best.isEmpty())
         fitGrid->selectRow(0);
@@ -143,12 +164,12 @@ bool FindMethodWindow::applyChoice(const FitCandidate& chosen) {
     AccountConnection connection;
     QString error;
     if (!connection.open(m_main.tag(Tag::NewFile))) {
-        Dialogs::instance().message(ApplyError + connection.lastError());
+        Dialogs::instance().message(applyError(connection.lastError()));
         return false;
     }
     const bool stored = LenderFit::store(connection.database(), chosen, &error);
     if (!stored) {
-        Dialogs::instance().message(ApplyError + error);
+        Dialogs::instance().message(applyError(error));
         return false;
     }
     if (!chosen.day.calcFrom().isEmpty())

@@ -18,13 +18,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-const QString NotASetWritten =
-    QStringLiteral("This file is not a loan set, and is not written over: save the set under "
-                   "another name from New Loan Set.");
-const QString PartNamePrompt = QStringLiteral("Name of the part:");
-} // namespace
-
 LoanSetWindow::LoanSetWindow(WindowHost& main) : FormWindow(main, WindowNames::LoanSet) {
     Keyboard::install();
     setWindowTitle(tr("Loan Set"));
@@ -142,7 +135,7 @@ void LoanSetWindow::addPart() {
         return;
     }
     const std::optional<QString> name =
-        d.askText(PartNamePrompt, QFileInfo(*account).completeBaseName());
+        d.askText(tr("Name of the part:"), QFileInfo(*account).completeBaseName());
     if (!name)
         return;
     m_parts.append({name->trimmed(), QFileInfo(*account).absoluteFilePath(), std::nullopt});
@@ -161,7 +154,8 @@ void LoanSetWindow::removePart() {
 bool LoanSetWindow::save() {
     Dialogs& d = Dialogs::instance();
     if (!m_readable) {
-        d.message(NotASetWritten);
+        d.message(tr("This file is not a loan set, and is not written over: save the set under "
+                     "another name from New Loan Set."));
         return false;
     }
     const LoanSet::Set s = shown();

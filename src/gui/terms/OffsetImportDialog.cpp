@@ -20,24 +20,30 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Import Offset Balances");
-const QString New = QStringLiteral("New");
-const QString AlreadyStored = QStringLiteral("Already stored");
-const QString OpeningNeeded =
-    QStringLiteral("The file states no balances: type the offset account's balance before its "
-                   "first transaction as the opening balance.");
-const QString OpeningUnreadable =
-    QStringLiteral("The opening balance \"%1\" does not read as an amount of money, such as "
-                   "1,234.56 or -25.00.");
-
-QString rows(int n) {
-    return n == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(n);
+// A line about some rows of the file: its singular and plural each a text of their own.
+QString rowsLine(int n, const QString& one, const QString& many) {
+    return n == 1 ? one : many.arg(n);
 }
 
 } // namespace
 
+QString OffsetImportDialog::caption() {
+    return tr("Import Offset Balances");
+}
+
+QString OffsetImportDialog::openingNeeded() {
+    return tr("The file states no balances: type the offset account's balance before its first "
+              "transaction as the opening balance.");
+}
+
+QString OffsetImportDialog::openingUnreadable(const QString& typed) {
+    return tr("The opening balance \"%1\" does not read as an amount of money, such as "
+              "1,234.56 or -25.00.")
+        .arg(typed);
+}
+
 int OffsetImportDialog::run(QWidget* parent, QSqlDatabase db) {
-    const std::optional<QString> path = ImportSteps::chooseFile(Caption);
+    const std::optional<QString> path = ImportSteps::chooseFile(caption());
     if (!path)
         return 0;
     // The account remembers the last CSV layout; a file without one detects it afresh.
@@ -50,9 +56,8 @@ int OffsetImportDialog::run(QWidget* parent, QSqlDatabase db) {
         QString error;
         if (!choices.store(db, ChoicesSetting, &error))
             Dialogs::instance().message(
-                QStringLiteral("The balances were imported, but the file's layout could not be "
-                               "remembered: ") +
-                error);
+                tr("The balances were imported, but the file's layout could not be remembered: %1")
+                    .arg(error));
     }
     return window->added();
 }
@@ -67,7 +72,7 @@ OffsetImportDialog::open(const QString& path, QSqlDatabase db,
     QString error;
     if (!OffsetImport::storedDates(db, &stored, &error)) {
         Dialogs::instance().message(
-            QStringLiteral("The offset account's balances cannot be read: %1").arg(error));
+            tr("The offset account's balances cannot be read: %1").arg(error));
         return nullptr;
     }
     std::unique_ptr<OffsetImportDialog> window(
@@ -85,7 +90,7 @@ OffsetImportDialog::OffsetImportDialog(std::unique_ptr<ImportSession> session, Q
                                        QSet<QDate> stored, QWidget* parent)
     : QDialog(parent), m_session(std::move(session)), m_db(db), m_stored(std::move(stored)) {
     setObjectName(QStringLiteral("OffsetImportDialog"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     createControls();
 }
 
@@ -95,10 +100,10 @@ void OffsetImportDialog::createControls() {
 
     // Asked only of a file that states no balances.
     auto* opening = new QHBoxLayout;
-    openingLabel = new QLabel(QStringLiteral("&Opening balance:"));
+    openingLabel = new QLabel(tr("&Opening balance:"));
     openingEdit = new QLineEdit;
     openingEdit->setObjectName(QStringLiteral("openingEdit"));
-    openingEdit->setAccessibleName(QStringLiteral("Opening balance"));
+    openingEdit->setAccessibleName(tr("Opening balance"));
     openingEdit->setMaximumWidth(160);
     openingLabel->setBuddy(openingEdit);
     opening->addWidget(openingLabel);
@@ -108,9 +113,8 @@ void OffsetImportDialog::createControls() {
 
     daysGrid = new QTableWidget(0, 3);
     daysGrid->setObjectName(QStringLiteral("daysGrid"));
-    daysGrid->setAccessibleName(QStringLiteral("Balances at the end of each day"));
-    daysGrid->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Balance"), QStringLiteral("Status")});
+    daysGrid->setAccessibleName(tr("Balances at the end of each day"));
+    daysGrid->setHorizontalHeaderLabels({tr("Date"), tr("Balance"), tr("Status")});
     daysGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     daysGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     daysGrid->verticalHeader()->hide();
@@ -157,13 +161,16 @@ void OffsetImportDialog::showDays() {
 
     daysGrid->setRowCount(int(m_days.days.size()));
     int stored = 0;
+    const QString alreadyStored = tr("Already stored");
+    //: a day's balance the account does not hold yet
+    const QString newDay = tr("New");
     for (int i = 0; i < m_days.days.size(); ++i) {
         const OffsetImport::Day& d = m_days.days[i];
         auto* balance = new QTableWidgetItem(d.balance.format());
         balance->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         daysGrid->setItem(i, 0, new QTableWidgetItem(ShortDate::format(d.date)));
         daysGrid->setItem(i, 1, balance);
-        daysGrid->setItem(i, 2, new QTableWidgetItem(d.stored ? AlreadyStored : New));
+        daysGrid->setItem(i, 2, new QTableWidgetItem(d.stored ? alreadyStored : newDay));
         stored += d.stored ? 1 : 0;
     }
 
@@ -172,30 +179,32 @@ void OffsetImportDialog::showDays() {
     if (!readError.isEmpty())
         lines << readError;
     else if (opening && openingText.isEmpty())
-        lines << OpeningNeeded;
+        lines << openingNeeded();
     else if (opening && !openingBalance)
-        lines << OpeningUnreadable.arg(openingText);
+        lines << openingUnreadable(openingText);
     else if (!m_days.error.isEmpty())
         lines << m_days.error;
     else
-        lines << QStringLiteral("%1 days: %2 new, %3 already stored.")
+        lines << tr("%1 days: %2 new, %3 already stored.")
                      .arg(m_days.days.size())
                      .arg(m_days.days.size() - stored)
                      .arg(stored);
     if (m_days.unreadable > 0)
-        lines << QStringLiteral("%1 of the file do not read and are left out.")
-                     .arg(rows(m_days.unreadable));
+        lines << rowsLine(m_days.unreadable, tr("1 row of the file do not read and are left out."),
+                          tr("%1 rows of the file do not read and are left out."));
     if (const QString note = m_session->signNote(); !note.isEmpty())
         lines << note;
     if (const QString note = m_session->dateNote(); !note.isEmpty())
         lines << note;
     if (m_days.pending > 0)
-        lines << QStringLiteral("%1 without a date yet (pending) are left out.")
-                     .arg(rows(m_days.pending));
+        lines << rowsLine(m_days.pending, tr("1 row without a date yet (pending) are left out."),
+                          tr("%1 rows without a date yet (pending) are left out."));
     if (m_days.beforeFirstBalance > 0)
-        lines << QStringLiteral("%1 before the file's first balance are left out: the balance "
-                                "of their days is not known.")
-                     .arg(rows(m_days.beforeFirstBalance));
+        lines << rowsLine(m_days.beforeFirstBalance,
+                          tr("1 row before the file's first balance are left out: the balance of "
+                             "their days is not known."),
+                          tr("%1 rows before the file's first balance are left out: the balance "
+                             "of their days is not known."));
     lines << BankSummary::sentences(m_session->result().summary);
     statusLabel->setText(lines.join(u'\n'));
 }
@@ -206,15 +215,13 @@ std::optional<CsvLayout> OffsetImportDialog::layout() const {
 
 void OffsetImportDialog::importBalances() {
     if (const QString& readError = m_session->result().error; !readError.isEmpty()) {
-        Dialogs::instance().message(
-            QStringLiteral("The file does not read in this layout: %1").arg(readError));
+        Dialogs::instance().message(tr("The file does not read in this layout: %1").arg(readError));
         return;
     }
     if (needsOpening()) {
         const QString text = openingEdit->text().trimmed();
         if (text.isEmpty() || !Money::parse(text)) {
-            Dialogs::instance().message(text.isEmpty() ? OpeningNeeded
-                                                       : OpeningUnreadable.arg(text));
+            Dialogs::instance().message(text.isEmpty() ? openingNeeded() : openingUnreadable(text));
             openingEdit->setFocus();
             openingEdit->selectAll();
             return;
@@ -228,14 +235,14 @@ void OffsetImportDialog::importBalances() {
     if (balances.isEmpty()) {
         Dialogs::instance().message(
             m_days.days.isEmpty()
-                ? QStringLiteral("The file gives no day's balance: there is nothing to import.")
-                : QStringLiteral("Every day of the file already has a balance in the account: "
-                                 "there is nothing to import."));
+                ? tr("The file gives no day's balance: there is nothing to import.")
+                : tr("Every day of the file already has a balance in the account: there is "
+                     "nothing to import."));
         return;
     }
     QString error;
     if (!AccountStore::addOffsetBalances(m_db, balances, &error)) {
-        Dialogs::instance().message(QStringLiteral("Import Error: ") + error);
+        Dialogs::instance().message(tr("Import Error: %1").arg(error));
         return;
     }
     m_added = int(balances.size());

@@ -46,6 +46,10 @@ private:
     OffsetImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase db, QSet<QDate> stored,
                        QWidget* parent);
 
+    static QString caption();
+    static QString openingNeeded();
+    static QString openingUnreadable(const QString& typed);
+
     void createControls();
     // The days from the rows read and the opening balance typed, into the table.
     void showDays();

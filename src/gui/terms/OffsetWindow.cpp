@@ -19,27 +19,17 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Caption = QStringLiteral("Offset Account");
-const QString CaptionIntro = QStringLiteral(
-    "An offset account is a transaction account whose balance the lender sets against the "
-    "loan's before it works out the interest. Enter its balance at the end of each day on which "
-    "it changed (each holds until the next one), or import them from the bank's file.");
 const QString MoneyFormat = QStringLiteral("#,##0.00");
 // Dates show and read as the user's Short Date, as in the other grids.
 const QString DateFormat;
-const QString StoreError = QStringLiteral("The offset account's settings could not be stored: ");
-const QString ShareRefused =
-    QStringLiteral("\"%1\" is not a share that can count. Type a per cent from 0 to 100 with at "
-                   "most two decimals, such as 100, 40 or 33.5. The share stays %2 %.");
-const QString DeleteQuestion = QStringLiteral("Delete the balance of %1 (%2)?");
 } // namespace
 
 OffsetWindow::OffsetWindow(WindowHost& main)
     : RecordForm(main, WindowNames::Offset, Variant::Grid) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Offset Account"));
     setGridColumns({{"ID", "ID", QString(), true},
-                    {"Date", "Date", DateFormat},
-                    {"Balance", "Balance", MoneyFormat}});
+                    {tr("Date"), "Date", DateFormat},
+                    {tr("Balance"), "Balance", MoneyFormat}});
     showRecordButtons({"cmdAdd", "cmdDelete", "cmdClose"});
     picStatBox->hide();
     grdDataGrid->setObjectName("balancesGrid");
@@ -47,10 +37,57 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     grdDataGrid->horizontalHeader()->setStretchLastSection(true);
     grdDataGrid->horizontalHeader()->setDefaultSectionSize(140);
 
+    bodyLayout()->insertWidget(0, createSettings());
+
+    importButton = new QPushButton(tr("&Import..."), picButtons);
+    importButton->setObjectName("importButton");
+    QAbstractButton* closeButton = button("cmdClose");
+    buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(closeButton), importButton);
+    setTabOrder(offsetCheck, shareEdit);
+    setTabOrder(shareEdit, grdDataGrid);
+    setTabOrder(grdDataGrid, button("cmdAdd"));
+    setTabOrder(button("cmdAdd"), button("cmdDelete"));
+    setTabOrder(button("cmdDelete"), importButton);
+    setTabOrder(importButton, closeButton);
+    setMinimumSize(460, 420);
+
+    Form_Load(Queries::OffsetBalances);
+    // A balance says something about a day only with both.
+    if (adoPrimaryRS) {
+        adoPrimaryRS->setRequired(QStringLiteral("Date"));
+        adoPrimaryRS->setRequired(QStringLiteral("Balance"));
+    }
+    // An account that cannot be read shows no offset account; storing then says what is wrong.
+    OffsetAccount stored;
+    QString error;
+    if (m_connection.isOpen() &&
+        !AccountStore::readOffset(m_connection.database(), &stored, &error))
+        Dialogs::instance().message(error);
+    m_enabled = stored.enabled;
+    m_share = stored.share;
+    showSettings();
+
+    connect(offsetCheck, &QCheckBox::toggled, this, [this] { offsetToggled(); });
+    connect(shareEdit, &QLineEdit::editingFinished, this, [this] {
+        // The focus leaving a window that is going is no edit of the user's.
+        if (!isUnloaded())
+            validateShare();
+    });
+    connect(importButton, &QPushButton::clicked, this, &OffsetWindow::importBalances);
+    offsetCheck->setFocus();
+}
+
+// Whether there is an offset account, the share that counts and the balances' caption.
+QWidget* OffsetWindow::createSettings() {
     auto* settings = new QWidget(this);
     settings->setObjectName("settingsGroup");
     auto* top = new QVBoxLayout(settings);
-    introLabel = new QLabel(CaptionIntro, settings);
+    introLabel = new QLabel(
+        tr("An offset account is a transaction account whose balance the lender sets against the "
+           "loan's before it works out the interest. Enter its balance at the end of each day on "
+           "which it changed (each holds until the next one), or import them from the bank's "
+           "file."),
+        settings);
     introLabel->setObjectName("introLabel");
     introLabel->setWordWrap(true);
     offsetCheck = new QCheckBox(tr("This loan has an &offset account"), settings);
@@ -74,43 +111,7 @@ OffsetWindow::OffsetWindow(WindowHost& main)
     top->addWidget(offsetCheck);
     top->addLayout(shareRow);
     top->addWidget(balancesLabel);
-    bodyLayout()->insertWidget(0, settings);
-
-    importButton = new QPushButton(tr("&Import..."), picButtons);
-    importButton->setObjectName("importButton");
-    QAbstractButton* closeButton = button("cmdClose");
-    buttonBarLayout()->insertWidget(buttonBarLayout()->indexOf(closeButton), importButton);
-    setTabOrder(offsetCheck, shareEdit);
-    setTabOrder(shareEdit, grdDataGrid);
-    setTabOrder(grdDataGrid, button("cmdAdd"));
-    setTabOrder(button("cmdAdd"), button("cmdDelete"));
-    setTabOrder(button("cmdDelete"), importButton);
-    setTabOrder(importButton, closeButton);
-    setMinimumSize(460, 420);
-
-    Form_Load(Queries::OffsetBalances);
-    // A balance says something about a day only with both.
-    if (adoPrimaryRS) {
-        adoPrimaryRS->setRequired(QStringLiteral("Date"));
-        adoPrimaryRS->setRequired(QStringLiteral("Balance"));
-    }
-    // An account that cannot be read shows no offset account; storing then says what is wrong.
-    OffsetAccount stored;
-    QString error;
-    if (m_connection.isOpen() && !AccountStore::readOffset(m_connection.database(), &stored, &error))
-        Dialogs::instance().message(error);
-    m_enabled = stored.enabled;
-    m_share = stored.share;
-    showSettings();
-
-    connect(offsetCheck, &QCheckBox::toggled, this, [this] { offsetToggled(); });
-    connect(shareEdit, &QLineEdit::editingFinished, this, [this] {
-        // The focus leaving a window that is going is no edit of the user's.
-        if (!isUnloaded())
-            validateShare();
-    });
-    connect(importButton, &QPushButton::clicked, this, &OffsetWindow::importBalances);
-    offsetCheck->setFocus();
+    return settings;
 }
 
 void OffsetWindow::showSettings() {
@@ -141,7 +142,8 @@ bool OffsetWindow::storeSettings(bool enabled, int share) {
     }
     // Nothing was stored: the window shows what the account holds.
     showSettings();
-    Dialogs::instance().message(StoreError + error);
+    Dialogs::instance().message(
+        tr("The offset account's settings could not be stored: %1").arg(error));
     return false;
 }
 
@@ -171,7 +173,10 @@ bool OffsetWindow::validateShare() {
         // The field shows the stored share before the message, so that the focus the message
         // takes does not validate the refused text a second time.
         showSettings();
-        Dialogs::instance().message(ShareRefused.arg(typed, Offset::shareText(m_share)));
+        Dialogs::instance().message(
+            tr("\"%1\" is not a share that can count. Type a per cent from 0 to 100 with at "
+               "most two decimals, such as 100, 40 or 33.5. The share stays %2 %.")
+                .arg(typed, Offset::shareText(m_share)));
         return false;
     }
     if (*share == m_share) {
@@ -206,7 +211,7 @@ void OffsetWindow::cmdDelete_Click() {
     if (!adoPrimaryRS->isNewRow(row)) {
         const QString date = gridModel()->index(row, colDate).data().toString();
         const QString balance = gridModel()->index(row, colBalance).data().toString();
-        if (!Dialogs::instance().question(DeleteQuestion.arg(date, balance)))
+        if (!Dialogs::instance().question(tr("Delete the balance of %1 (%2)?").arg(date, balance)))
             return;
     }
     RecordForm::cmdDelete_Click();

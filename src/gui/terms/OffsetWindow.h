@@ -35,6 +35,7 @@ protected:
     void formUnload() override;
 
 private:
+    QWidget* createSettings();
     void showSettings();
     void enableBalances();
     bool storeSettings(bool enabled, int share);

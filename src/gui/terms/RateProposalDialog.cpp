@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,20 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Caption = QStringLiteral("Propose Rate Periods from Charges");
-const QString ProposalCaption = QStringLiteral("Proposed rate periods (tick those to store):");
-const QString StoredCaption = QStringLiteral("Rate periods stored:");
-const QString UnexplainedCaption =
-    QStringLiteral("Charges that no proposed rate reproduces (difference: the charge less the "
-                   "interest due under the proposal):");
-const QString TryEvery =
-    QStringLiteral("Try Every Method finds the way of working that reproduces the charges.");
-const QString NoneTicked = QStringLiteral("Tick the proposed periods to store.");
-const QString StoreError = QStringLiteral("The rate periods could not be stored: ");
-const QStringList ProposalHeadings = {"Store", "From", "To", "Rate", "Postings", "Reproduced"};
-const QStringList StoredHeadings = {"From", "To", "Rate"};
-const QStringList UnexplainedHeadings = {"Date", "Charged", "Nearest Rate", "Difference"};
-
 using RateProposalRendering::rateCell;
 
 } // namespace
@@ -43,7 +30,7 @@ RateProposalDialog::RateProposalDialog(QSqlDatabase db, std::optional<InterestMe
                                        const CalcDay::Day& day, QWidget* parent)
     : QDialog(parent), m_db(db) {
     setObjectName("RateProposalDialog");
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Propose Rate Periods from Charges"));
     createControls();
     readAccount();
 
@@ -84,7 +71,8 @@ void RateProposalDialog::createControls() {
 
     createGrids(layout);
 
-    auto* caution = new QLabel(QString::fromLatin1(RateProposalRendering::Caution), this);
+    auto* caution = new QLabel(
+        QCoreApplication::translate("RateProposalRendering", RateProposalRendering::Caution), this);
     caution->setObjectName("cautionLabel");
     caution->setWordWrap(true);
     layout->addWidget(caution);
@@ -162,15 +150,20 @@ QGridLayout* RateProposalDialog::createChoice() {
 void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     auto* periods = new QHBoxLayout;
     auto* proposed = new QVBoxLayout;
-    proposalGrid = listGrid(ProposalHeadings, "proposalGrid", tr("Proposed rate periods"), this);
-    auto* proposalLabel = new QLabel(ProposalCaption, this);
+    //: the tick column: whether the proposed period is stored
+    const QString store = tr("Store");
+    proposalGrid =
+        listGrid({store, tr("From"), tr("To"), tr("Rate"), tr("Postings"), tr("Reproduced")},
+                 "proposalGrid", tr("Proposed rate periods"), this);
+    auto* proposalLabel = new QLabel(tr("Proposed rate periods (tick those to store):"), this);
     proposalLabel->setBuddy(proposalGrid);
     proposed->addWidget(proposalLabel);
     proposed->addWidget(proposalGrid, 1);
     auto* stored = new QVBoxLayout;
-    storedGrid = listGrid(StoredHeadings, "storedGrid", tr("Rate periods stored"), this);
+    storedGrid =
+        listGrid({tr("From"), tr("To"), tr("Rate")}, "storedGrid", tr("Rate periods stored"), this);
     storedGrid->setSelectionMode(QAbstractItemView::NoSelection);
-    auto* storedLabel = new QLabel(StoredCaption, this);
+    auto* storedLabel = new QLabel(tr("Rate periods stored:"), this);
     storedLabel->setBuddy(storedGrid);
     stored->addWidget(storedLabel);
     stored->addWidget(storedGrid, 1);
@@ -181,9 +174,13 @@ void RateProposalDialog::createGrids(QVBoxLayout* layout) {
     periods->addLayout(stored, 1);
     layout->addLayout(periods, 2);
 
-    unexplainedGrid = listGrid(UnexplainedHeadings, "unexplainedGrid",
-                               tr("Charges that no proposed rate reproduces"), this);
-    unexplainedLabel = new QLabel(UnexplainedCaption, this);
+    unexplainedGrid =
+        listGrid({tr("Date"), tr("Charged"), tr("Nearest Rate"), tr("Difference")},
+                 "unexplainedGrid", tr("Charges that no proposed rate reproduces"), this);
+    unexplainedLabel =
+        new QLabel(tr("Charges that no proposed rate reproduces (difference: the charge less the "
+                      "interest due under the proposal):"),
+                   this);
     unexplainedLabel->setWordWrap(true);
     unexplainedLabel->setBuddy(unexplainedGrid);
     layout->addWidget(unexplainedLabel);
@@ -285,12 +282,15 @@ void RateProposalDialog::showProposal(const QString& about) {
     if (!about.isEmpty())
         lines << about;
     if (m_proposal.periods.isEmpty())
-        lines << RateProposalRendering::nothingLine(m_proposal, TryEvery);
+        lines << RateProposalRendering::nothingLine(
+            m_proposal, tr("Try Every Method finds the way of working that reproduces the "
+                           "charges."));
     else
         lines << RateProposalRendering::countLines(m_proposal);
     for (const RateProposal::Period& p : m_proposal.periods) {
         if (const QString note = RateProposalRendering::changeNote(p); !note.isEmpty())
-            lines << text.date(p.from) + QStringLiteral(": ") + note + QLatin1Char('.');
+            //: a proposed period's first day, then what changed on it
+            lines << tr("%1: %2.").arg(text.date(p.from), note);
     }
     aboutLabel->setText(lines.join(QLatin1Char('\n')));
 
@@ -365,7 +365,7 @@ FitCandidate RateProposalDialog::way() const {
 
 void RateProposalDialog::storeTicked() {
     if (ticked().isEmpty()) {
-        Dialogs::instance().message(NoneTicked);
+        Dialogs::instance().message(tr("Tick the proposed periods to store."));
         return;
     }
     // Periods stored as they are stay untouched; the way they were proposed under is stored all
@@ -377,7 +377,7 @@ void RateProposalDialog::storeTicked() {
         QStringList named;
         for (const RatePeriod& p : m_stored) {
             if (replaced.contains(p.id))
-                named << QStringLiteral("%1 to %2 at %3")
+                named << tr("%1 to %2 at %3")
                              .arg(text.date(p.validFrom), text.date(p.validTo),
                                   p.interestRate ? rateCell(*p.interestRate) : QString());
         }
@@ -391,7 +391,7 @@ void RateProposalDialog::storeTicked() {
     }
     QString error;
     if (!RateProposal::store(m_db, chosen, replaced, way(), &error)) {
-        Dialogs::instance().message(StoreError + error);
+        Dialogs::instance().message(tr("The rate periods could not be stored: %1").arg(error));
         return;
     }
     accept();

@@ -22,6 +22,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -42,17 +43,15 @@ using RateTerms::Kind;
 
 namespace {
 
-const QString Caption = QStringLiteral("Rate Terms");
-const QString CaptionIntro = QStringLiteral(
-    "What your loan contract says the rate is: a fixed rate, a tracker of a reference rate, an "
-    "adjustable rate (an index plus a margin on set dates) or the lender's own variable rate. "
-    "From these terms and the published reference rates the program works out the rates owed, "
-    "and whether the lender passed on each change of its reference. Each period is stored when "
-    "you save it; the stored rate periods are never changed here.");
-const QString StoreError = QStringLiteral("The rate terms could not be stored: ");
-const QString SeriesError = QStringLiteral("The series could not be read: ");
-const QStringList RoundingNames = {QStringLiteral("None"), QStringLiteral("To the nearest"),
-                                   QStringLiteral("Up"), QStringLiteral("Down")};
+QString storeError(const QString& why) {
+    return QCoreApplication::translate("RateTermsWindow", "The rate terms could not be stored: %1")
+        .arg(why);
+}
+
+QString seriesError(const QString& why) {
+    return QCoreApplication::translate("RateTermsWindow", "The series could not be read: %1")
+        .arg(why);
+}
 
 // A date as typed: the Short Date, or ISO.
 QDate readDate(const QString& text) {
@@ -85,7 +84,8 @@ QSpinBox* spin(QWidget* parent, int low, int high) {
 
 QChartView* chartView(QWidget* parent) {
     auto* chart = new QChart();
-    chart->setTitle(QObject::tr("Stored, owed and reference rates"));
+    chart->setTitle(
+        QCoreApplication::translate("RateTermsWindow", "Stored, owed and reference rates"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setObjectName("termsChart");
@@ -95,13 +95,28 @@ QChartView* chartView(QWidget* parent) {
     return view;
 }
 
+// What the terms are, above them.
+QLabel* introLabel(QWidget* parent) {
+    auto* intro = new QLabel(
+        QCoreApplication::translate(
+            "RateTermsWindow",
+            "What your loan contract says the rate is: a fixed rate, a tracker of a reference "
+            "rate, an adjustable rate (an index plus a margin on set dates) or the lender's own "
+            "variable rate. From these terms and the published reference rates the program works "
+            "out the rates owed, and whether the lender passed on each change of its reference. "
+            "Each period is stored when you save it; the stored rate periods are never changed "
+            "here."),
+        parent);
+    intro->setObjectName("introLabel");
+    intro->setWordWrap(true);
+    return intro;
+}
+
 } // namespace
 
 RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowNames::RateTerms) {
-    setWindowTitle(Caption);
-    auto* intro = new QLabel(CaptionIntro, this);
-    intro->setObjectName("introLabel");
-    intro->setWordWrap(true);
+    setWindowTitle(tr("Rate Terms"));
+    QLabel* intro = introLabel(this);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(createTermsPanel());
@@ -155,7 +170,7 @@ RateTermsWindow::RateTermsWindow(WindowHost& main) : FormWindow(main, WindowName
     } else {
         TermsStore::Stored stored;
         if (!TermsStore::read(m_connection.database(), &stored, &error))
-            Dialogs::instance().message(StoreError + error);
+            Dialogs::instance().message(storeError(error));
         for (const QString& notice : std::as_const(stored.notices))
             Dialogs::instance().message(notice);
         m_terms = stored.terms;
@@ -232,7 +247,14 @@ QWidget* RateTermsWindow::createForm() {
     nextMonthCheck->setObjectName("nextMonthCheck");
     form->addRow(QString(), nextMonthCheck);
     roundingBox = new QComboBox(box);
-    roundingBox->addItems(RoundingNames);
+    // How an adjustable rate is rounded: not at all, to the nearest step, up or down.
+    //: rounding of the rate: none
+    const QString none = tr("None");
+    //: rounding of the rate up to the step
+    const QString up = tr("Up");
+    //: rounding of the rate down to the step
+    const QString down = tr("Down");
+    roundingBox->addItems({none, tr("To the nearest"), up, down});
     row(tr("R&ounding:"), roundingBox, "roundingBox");
     stepBox = new QComboBox(box);
     stepBox->addItems({QStringLiteral("0.125"), QStringLiteral("0.01")});
@@ -443,22 +465,23 @@ void RateTermsWindow::showPeriod(int row) {
 std::optional<RateTerms::Period> RateTermsWindow::formPeriod(QString* problem) const {
     RateTerms::Period p;
     p.kind = Kind(qMax(0, kindBox->currentIndex()));
-    const auto date = [&](QLineEdit* edit, const QString& what, QDate* out) {
+    // Each refusal a sentence of its own, the text typed as its %1.
+    const auto date = [&](QLineEdit* edit, const QString& notADate, QDate* out) {
         if (!edit->isEnabled() || edit->text().trimmed().isEmpty())
             return true;
         *out = readDate(edit->text());
         if (out->isValid())
             return true;
-        *problem = tr("The %1 '%2' is not a date.").arg(what, edit->text().trimmed());
+        *problem = notADate.arg(edit->text().trimmed());
         return false;
     };
-    const auto rate = [&](QLineEdit* edit, const QString& what, std::optional<Rate>* out) {
+    const auto rate = [&](QLineEdit* edit, const QString& notARate, std::optional<Rate>* out) {
         if (!edit->isEnabled() || edit->text().trimmed().isEmpty())
             return true;
         *out = Rate::parse(edit->text());
         if (*out)
             return true;
-        *problem = tr("The %1 '%2' is not a rate such as 4.35.").arg(what, edit->text().trimmed());
+        *problem = notARate.arg(edit->text().trimmed());
         return false;
     };
     if (fromEdit->text().trimmed().isEmpty()) {
@@ -466,12 +489,17 @@ std::optional<RateTerms::Period> RateTermsWindow::formPeriod(QString* problem) c
         return std::nullopt;
     }
     std::optional<Rate> margin;
-    if (!date(fromEdit, tr("start"), &p.from) || !rate(rateEdit, tr("rate"), &p.rate) ||
-        !date(untilEdit, tr("end"), &p.until) || !rate(marginEdit, tr("margin"), &margin) ||
-        !date(firstChangeEdit, tr("first change"), &p.firstChange) ||
-        !rate(firstCapEdit, tr("first change cap"), &p.firstCap) ||
-        !rate(eachCapEdit, tr("each change cap"), &p.eachCap) ||
-        !rate(lifeCapEdit, tr("life cap"), &p.lifeCap) || !rate(floorEdit, tr("floor"), &p.floor))
+    if (!date(fromEdit, tr("The start '%1' is not a date."), &p.from) ||
+        !rate(rateEdit, tr("The rate '%1' is not a rate such as 4.35."), &p.rate) ||
+        !date(untilEdit, tr("The end '%1' is not a date."), &p.until) ||
+        !rate(marginEdit, tr("The margin '%1' is not a rate such as 4.35."), &margin) ||
+        !date(firstChangeEdit, tr("The first change '%1' is not a date."), &p.firstChange) ||
+        !rate(firstCapEdit, tr("The first change cap '%1' is not a rate such as 4.35."),
+              &p.firstCap) ||
+        !rate(eachCapEdit, tr("The each change cap '%1' is not a rate such as 4.35."),
+              &p.eachCap) ||
+        !rate(lifeCapEdit, tr("The life cap '%1' is not a rate such as 4.35."), &p.lifeCap) ||
+        !rate(floorEdit, tr("The floor '%1' is not a rate such as 4.35."), &p.floor))
         return std::nullopt;
     p.margin = margin.value_or(Rate());
     if (seriesBox->isEnabled())
@@ -562,7 +590,7 @@ bool RateTermsWindow::store(const QVector<RateTerms::Period>& terms,
         refresh();
         return true;
     }
-    Dialogs::instance().message(StoreError + error);
+    Dialogs::instance().message(storeError(error));
     return false;
 }
 
@@ -588,14 +616,14 @@ void RateTermsWindow::addSeriesFromFile() {
     QFile file(*path);
     // A series of every business day for a century is far smaller.
     if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * 1024 * 1024) {
-        Dialogs::instance().message(SeriesError + tr("'%1' cannot be read.").arg(*path));
+        Dialogs::instance().message(seriesError(tr("'%1' cannot be read.").arg(*path)));
         return;
     }
     QString error;
     std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
         file.readAll(), ReferenceSeriesFile::keyFromFileName(*path), &error);
     if (!s) {
-        Dialogs::instance().message(SeriesError + error);
+        Dialogs::instance().message(seriesError(error));
         return;
     }
     if (s->table.isEmpty())
@@ -614,11 +642,12 @@ void RateTermsWindow::addTypedSeries() {
     std::optional<ReferenceSeries> s = ReferenceSeriesFile::parse(
         seriesTextEdit->toPlainText().toUtf8(), ReferenceSeriesFile::keyFromName(name), &error);
     if (!s) {
-        Dialogs::instance().message(SeriesError + error);
+        Dialogs::instance().message(seriesError(error));
         return;
     }
     s->name = name;
-    s->table = tr("typed by the borrower");
+    // Kept in the account with the series: the same words whatever the windows' language.
+    s->table = QStringLiteral("typed by the borrower");
     addSeries(*s);
     seriesTextEdit->clear();
     seriesNameEdit->clear();
@@ -665,8 +694,8 @@ void RateTermsWindow::refresh() {
     shown->terms = stored;
     const ReportCase run(std::move(shown), basis(), false);
     const std::optional<InterestSummary::Summary> summary = InterestSummary::summarise(run.lines());
-    verdictLabel->setText(summary ? tr("Under the terms: ") + SummaryRendering::sentence(*summary)
-                                  : QString());
+    verdictLabel->setText(
+        summary ? tr("Under the terms: %1").arg(SummaryRendering::sentence(*summary)) : QString());
 }
 
 void RateTermsWindow::fillOwed(const RateTerms::Owed& owed) {
@@ -691,9 +720,10 @@ void RateTermsWindow::fillPassOn() {
     const PassOn::Calculation c{in.history, basis(), in.offset};
     QStringList totals;
     for (const TermsCheck::PassOnSection& section : TermsCheck::passOn(c, in.rates, stored)) {
-        totals << section.series.name + QStringLiteral(": ") +
-                      ReferenceRendering::passOnTotalLine(section.table) + QLatin1Char(' ') +
-                      ReferenceRendering::answerWindowLine(section.lagDays)
+        //: a reference series' name, its changes' total, the days the lender had to answer
+        totals << tr("%1: %2 %3")
+                      .arg(section.series.name, ReferenceRendering::passOnTotalLine(section.table),
+                           ReferenceRendering::answerWindowLine(section.lagDays))
                << section.table.notices;
         for (const PassOn::Row& r : section.table.rows) {
             const int row = passOnGrid->rowCount();

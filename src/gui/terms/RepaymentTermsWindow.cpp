@@ -33,14 +33,6 @@ using Repayments::TermKind;
 
 namespace {
 
-const QString Caption = QStringLiteral("Repayment Terms");
-const QString NoTerms = QStringLiteral("No repayment terms are kept for this account.");
-const QString NoneShort =
-    QStringLiteral("Every repayment taken is at least the one the terms require.");
-const QString StoreError = QStringLiteral("The repayment terms could not be stored: ");
-const QStringList TermNames = {QStringLiteral("Last repayment"),
-                               QStringLiteral("Number of repayments"),
-                               QStringLiteral("Initial repayment rate")};
 constexpr int RepaymentColumn = 2; // the deposits grid's tick
 
 QLineEdit* lineEdit(QWidget* parent, int width = 120) {
@@ -71,7 +63,7 @@ QString cellText(const QTableWidget* grid, int row, int column) {
 
 RepaymentTermsWindow::RepaymentTermsWindow(WindowHost& main)
     : FormWindow(main, WindowNames::RepaymentTerms) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Repayment Terms"));
     tabs = new QTabWidget(this);
     tabs->setObjectName("repaymentTabs");
     tabs->addTab(createTermsTab(), tr("Terms"));
@@ -145,7 +137,8 @@ QWidget* RepaymentTermsWindow::createForm(QWidget* parent) {
     firstRepaymentEdit = lineEdit(formPanel);
     row(tr("&First repayment:"), firstRepaymentEdit, "firstRepaymentEdit");
     termKindBox = new QComboBox(formPanel);
-    termKindBox->addItems(TermNames);
+    termKindBox->addItems(
+        {tr("Last repayment"), tr("Number of repayments"), tr("Initial repayment rate")});
     row(tr("&Term:"), termKindBox, "termKindBox");
     lastRepaymentEdit = lineEdit(formPanel);
     row(tr("Last repa&yment:"), lastRepaymentEdit, "lastRepaymentEdit");
@@ -299,33 +292,35 @@ void RepaymentTermsWindow::showTerms(const Repayments::Terms& t) {
 std::optional<Repayments::Terms> RepaymentTermsWindow::formTerms(QString* problem) const {
     Repayments::Terms t;
     t.unticked = m_stored.unticked;
-    const auto given = [&](QLineEdit* edit, const QString& what) {
+    // Each refusal a sentence of its own, the text typed as its %1.
+    const auto given = [&](QLineEdit* edit, const QString& missing) {
         if (!edit->text().trimmed().isEmpty())
             return true;
-        *problem = tr("Give the %1.").arg(what);
+        *problem = missing;
         return false;
     };
-    const auto date = [&](QLineEdit* edit, const QString& what, QDate* out) {
-        if (edit->text().trimmed().isEmpty()) {
-            *problem = tr("Give the %1's date.").arg(what);
+    const auto date = [&](QLineEdit* edit, const QString& missing, const QString& notADate,
+                          QDate* out) {
+        if (!given(edit, missing))
             return false;
-        }
         *out = ShortDate::parse(edit->text());
         if (out->isValid())
             return true;
-        *problem = tr("The %1 '%2' is not a date.").arg(what, edit->text().trimmed());
+        *problem = notADate.arg(edit->text().trimmed());
         return false;
     };
-    if (!date(firstRepaymentEdit, tr("first repayment"), &t.firstRepayment))
+    if (!date(firstRepaymentEdit, tr("Give the first repayment's date."),
+              tr("The first repayment '%1' is not a date."), &t.firstRepayment))
         return std::nullopt;
     t.termKind = TermKind(qMax(0, termKindBox->currentIndex()));
     if (t.termKind == TermKind::LastRepayment &&
-        !date(lastRepaymentEdit, tr("last repayment"), &t.lastRepayment))
+        !date(lastRepaymentEdit, tr("Give the last repayment's date."),
+              tr("The last repayment '%1' is not a date."), &t.lastRepayment))
         return std::nullopt;
     if (t.termKind == TermKind::Count) {
         bool whole = false;
         t.count = countEdit->text().trimmed().toInt(&whole);
-        if (!given(countEdit, tr("number of repayments")))
+        if (!given(countEdit, tr("Give the number of repayments.")))
             return std::nullopt;
         if (!whole) {
             *problem = tr("The number of repayments '%1' is not a whole number.")
@@ -334,7 +329,7 @@ std::optional<Repayments::Terms> RepaymentTermsWindow::formTerms(QString* proble
         }
     }
     if (t.termKind == TermKind::InitialRate) {
-        if (!given(initialRateEdit, tr("initial repayment rate")))
+        if (!given(initialRateEdit, tr("Give the initial repayment rate.")))
             return std::nullopt;
         const std::optional<Rate> rate = Rate::parse(initialRateEdit->text().trimmed());
         if (!rate) {
@@ -416,7 +411,7 @@ bool RepaymentTermsWindow::store(const Repayments::Terms& t) {
         refresh();
         return true;
     }
-    Dialogs::instance().message(StoreError + error);
+    Dialogs::instance().message(tr("The repayment terms could not be stored: %1").arg(error));
     return false;
 }
 
@@ -455,7 +450,7 @@ void RepaymentTermsWindow::refresh() {
         return;
     }
     if (!m_stored.isSet()) {
-        showNoCheck(NoTerms);
+        showNoCheck(tr("No repayment terms are kept for this account."));
         return;
     }
     // The report's own run, with the terms as stored.
@@ -494,7 +489,8 @@ void RepaymentTermsWindow::fillCheck(const RepaymentCheck::Result& r) {
         sentences << RepaymentRendering::sentence(f);
     if (sentences.isEmpty())
         sentences << (r.rows.isEmpty() ? tr("No repayment of the terms falls within the history.")
-                                       : NoneShort);
+                                       : tr("Every repayment taken is at least the one the "
+                                            "terms require."));
     findingsLabel->setText(sentences.join(QLatin1Char('\n')));
     checkNoticesLabel->setText(r.notices.join(QLatin1Char('\n')));
 }

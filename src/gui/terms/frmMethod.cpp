@@ -15,20 +15,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const QString CaptionMethod = QStringLiteral("Select Interest Calculation Method:");
-const QString CaptionDay = QStringLiteral("Day of Month Interest Paid From:");
-const QString CaptionConventions = QStringLiteral("Lender's Conventions");
-const QString CaptionFindMethod = QStringLiteral("Find Lender's Method");
-const QString CaptionOffset = QStringLiteral("Offset Account");
-const QString DayRefused = QStringLiteral("Please enter the day of month that Interest "
-                                          "Calculations start.\nOr choose Variable Day.");
-} // namespace
-
-const QStringList& frmMethod::methodNames() {
-    static const QStringList names = {"Fixed Day", "Fixed Day, Deferred Interest", "Variable Day",
-                                      "Variable Day, Deferred Interest"};
-    return names;
+QStringList frmMethod::methodNames() {
+    return {tr("Fixed Day"), tr("Fixed Day, Deferred Interest"), tr("Variable Day"),
+            tr("Variable Day, Deferred Interest")};
 }
 
 frmMethod::frmMethod(WindowHost& main)
@@ -44,7 +33,7 @@ frmMethod::frmMethod(WindowHost& main)
     Frame1->setObjectName("Frame1");
     auto* layout = new QVBoxLayout(Frame1);
     layout->setContentsMargins(20, 16, 20, 16);
-    Label2 = new QLabel(CaptionMethod, Frame1);
+    Label2 = new QLabel(tr("Select Interest Calculation Method:"), Frame1);
     Label2->setObjectName("Label2");
     lstMethod = new QListWidget(Frame1);
     lstMethod->setObjectName("lstMethod");
@@ -52,7 +41,7 @@ frmMethod::frmMethod(WindowHost& main)
     lstMethod->setCurrentRow(-1);
     lstMethod->setFixedHeight(lstMethod->sizeHintForRow(0) * 4 + 2 * lstMethod->frameWidth() + 4);
     Label2->setBuddy(lstMethod);
-    lblDay = new QLabel(CaptionDay, Frame1);
+    lblDay = new QLabel(tr("Day of Month Interest Paid From:"), Frame1);
     lblDay->setObjectName("lblDay");
     txtDay = new QLineEdit(Frame1);
     txtDay->setObjectName("txtDay");
@@ -66,11 +55,11 @@ frmMethod::frmMethod(WindowHost& main)
     cmdHelp->setObjectName("cmdHelp");
     // The lender's conventions, the search for its method and the offset account sit beside OK:
     // each decides, with the method, what the report will show.
-    cmdConventions = new QPushButton(CaptionConventions, Frame1);
+    cmdConventions = new QPushButton(tr("Lender's Conventions"), Frame1);
     cmdConventions->setObjectName("cmdConventions");
-    cmdFindMethod = new QPushButton(CaptionFindMethod, Frame1);
+    cmdFindMethod = new QPushButton(tr("Find Lender's Method"), Frame1);
     cmdFindMethod->setObjectName("cmdFindMethod");
-    cmdOffset = new QPushButton(CaptionOffset, Frame1);
+    cmdOffset = new QPushButton(tr("Offset Account"), Frame1);
     cmdOffset->setObjectName("cmdOffset");
     buttons->addWidget(cmdConventions);
     buttons->addWidget(cmdFindMethod);
@@ -158,7 +147,8 @@ void frmMethod::SaveCalcPeriod() {
     const std::optional<QString> calcTo = CalcDay::calcToFor(day);
     if (!calcTo) {
         txtDay->setText(QStringLiteral("0"));
-        Dialogs::instance().message(DayRefused);
+        Dialogs::instance().message(tr("Please enter the day of month that Interest "
+                                       "Calculations start.\nOr choose Variable Day."));
         return;
     }
     if (adoPrimaryRS && adoPrimaryRS->recordCount() > 1)

@@ -17,7 +17,7 @@ class frmMethod : public RecordForm {
     Q_OBJECT
 public:
     // The list entries, in method-code order.
-    static const QStringList& methodNames();
+    static QStringList methodNames();
 
     explicit frmMethod(WindowHost& main);
 

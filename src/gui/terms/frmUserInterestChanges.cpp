@@ -19,13 +19,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString NoStatement = QStringLiteral("You must enter a statement first.");
-const QString NoRates = QStringLiteral("Please enter interest rates.");
-const QString EnterTransactions =
-    QStringLiteral("Please enter all transactions for this statement.");
-const QString DateError = QStringLiteral("Date Error. Please check all dates.");
 const QString DataDateFormat = QStringLiteral("d/MM/yyyy");
-const QString CaptionProposeRates = QStringLiteral("Propose from Charges…");
 } // namespace
 
 frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
@@ -33,16 +27,16 @@ frmUserInterestChanges::frmUserInterestChanges(WindowHost& main)
     setWindowTitle(tr("Interest Rate Changes"));
     // A date column with no format shows and reads the Short Date.
     setGridColumns({{"ID", "ID", QString(), true},
-                    {"Valid From", "ValidFrom", QString()},
-                    {"Valid To", "ValidTo", QString()},
-                    {"Interest Rate", "InterestRate", QString()}});
+                    {tr("Valid From"), "ValidFrom", QString()},
+                    {tr("Valid To"), "ValidTo", QString()},
+                    {tr("Interest Rate"), "InterestRate", QString()}});
     bindTxtField(fldID, "ID");
     bindTxtField(fldValidFrom, "ValidFrom", QString(), DataDateFormat);
     bindTxtField(fldValidTo, "ValidTo", QString(), DataDateFormat);
     bindTxtField(fldInterestRate, "InterestRate");
     showRecordButtons({"cmdAdd", "cmdDelete", "cmdClose"});
     picStatBox->hide();
-    cmdProposeRates = new QPushButton(CaptionProposeRates, picButtons);
+    cmdProposeRates = new QPushButton(tr("Propose from Charges…"), picButtons);
     cmdProposeRates->setObjectName("cmdProposeRates");
     cmdProposeRates->setToolTip(tr("Reads rate periods back from the interest your lender "
                                    "charged, for a history without its rate letters."));
@@ -227,7 +221,7 @@ void frmUserInterestChanges::cmdClose_Click() {
 
     if (m_main.tag(Tag::EndDate).isEmpty()) {
         if (!m_dates || m_dates->recordCount() == 0) {
-            Dialogs::instance().message(NoStatement);
+            Dialogs::instance().message(tr("You must enter a statement first."));
             m_main.showWindow(WindowNames::NewStatement);
             unload();
             return;
@@ -245,7 +239,7 @@ void frmUserInterestChanges::cmdClose_Click() {
     }
 
     if (adoPrimaryRS->recordCount() == 0) {
-        Dialogs::instance().message(NoRates);
+        Dialogs::instance().message(tr("Please enter interest rates."));
         return;
     }
     // The periods' order is by ValidTo: the last row ends latest, the first ends earliest.
@@ -258,10 +252,10 @@ void frmUserInterestChanges::cmdClose_Click() {
                           m_end.isValid() && m_periodsEnd >= m_end &&
                           m_periodsStart.addDays(-1) <= m_start;
     if (!accepted) {
-        Dialogs::instance().message(DateError);
+        Dialogs::instance().message(tr("Date Error. Please check all dates."));
         m_main.showWindow(WindowNames::NewStatement);
     } else if (m_main.tag(Tag::InterestChanged) == FlagState::Yes) {
-        Dialogs::instance().message(EnterTransactions);
+        Dialogs::instance().message(tr("Please enter all transactions for this statement."));
         m_main.showWindow(WindowNames::ThisSession);
     } else {
         m_main.showWindow(WindowNames::Options);
