@@ -137,12 +137,17 @@ QString underfundedWording() {
         "without cost to me.");
 }
 
-const QStringList& headings() {
-    static const QStringList h = {QStringLiteral("Date"),     QStringLiteral("Rate"),
-                                  QStringLiteral("Balance"),  QStringLiteral("Remaining"),
-                                  QStringLiteral("Required"), QStringLiteral("Taken"),
-                                  QStringLiteral("Shortfall")};
-    return h;
+QStringList headings() {
+    return {QCoreApplication::translate("RepaymentRendering", "Date"),
+            QCoreApplication::translate("RepaymentRendering", "Rate"),
+            QCoreApplication::translate("RepaymentRendering", "Balance"),
+            //: Repayments remaining
+            QCoreApplication::translate("RepaymentRendering", "Remaining"),
+            //: The repayment required
+            QCoreApplication::translate("RepaymentRendering", "Required"),
+            //: The repayment taken
+            QCoreApplication::translate("RepaymentRendering", "Taken"),
+            QCoreApplication::translate("RepaymentRendering", "Shortfall")};
 }
 
 QVector<QStringList> rows(const RepaymentCheck::Result& r) {
