@@ -88,6 +88,14 @@ QString headline(const InterestSummary::Summary& s) {
         .arg(span(s), overAndUnder(s));
 }
 
+// How the summary's figures are compared, under its totals.
+QString comparedNote() {
+    return QCoreApplication::translate("SummaryRendering",
+                                       "Each charge of the lender is compared with the interest "
+                                       "due posted on\nits date; amounts are added up as the "
+                                       "report shows them, to the cent.");
+}
+
 } // namespace
 
 QString yearLabel(const InterestSummary::Year& y) {
@@ -276,11 +284,7 @@ QString text(const InterestSummary::Summary& s, const Basis& basis) {
     out += alignedTable(rows);
     out += QLatin1Char('\n') + methodLine(basis) + QLatin1Char('\n') +
            conventionsLine(basis.calculation.conventions) + QLatin1Char('\n');
-    out += QCoreApplication::translate(
-               "SummaryRendering", "Each charge of the lender is compared with the interest due "
-                                   "posted on\nits date; amounts are added up as the report "
-                                   "shows them, to the cent.") +
-           QLatin1Char('\n');
+    out += comparedNote() + QLatin1Char('\n');
 
     if (!s.incomplete.isEmpty()) {
         out += QLatin1Char('\n') +
