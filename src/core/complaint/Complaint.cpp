@@ -13,6 +13,7 @@
 #include "render/ReportTable.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextCursor>
@@ -337,7 +338,8 @@ std::optional<Case> prepare(std::shared_ptr<ReportCase> run, const QString& acco
     const std::optional<InterestSummary::Summary> summary =
         InterestSummary::summarise(run->lines(), run->missingStatement());
     if (!summary) {
-        *error = QStringLiteral("the report's interest adds up to more than an amount can hold");
+        *error = QCoreApplication::translate(
+            "Complaint", "the report's interest adds up to more than an amount can hold");
         return std::nullopt;
     }
     // The case's texts are the letter's and the evidence's: English whatever the windows speak.
@@ -393,11 +395,13 @@ QString noLetter(const Case& c) {
     if (!c.run->repayments().findings.isEmpty())
         return QString();
     if (c.postings.isEmpty())
-        return QStringLiteral("the lender charged no posting more than its interest due: there "
-                              "is nothing to complain of");
+        return QCoreApplication::translate("Complaint",
+                                           "the lender charged no posting more than its interest "
+                                           "due: there is nothing to complain of");
     if (total(c).isZero())
-        return QStringLiteral("no posting is raised: none was charged %1 or more above its "
-                              "interest due, and none is ticked")
+        return QCoreApplication::translate("Complaint",
+                                           "no posting is raised: none was charged %1 or more "
+                                           "above its interest due, and none is ticked")
             .arg(GridText().amount(c.details.threshold));
     return QString();
 }
@@ -413,7 +417,7 @@ QString letterText(const QVector<Part>& parts, const QStringList& acrossParts,
 
 bool writeLetter(const Case& c, const QString& path, const QString& evidenceName, QString* error) {
     if (const QString why = noLetter(c); !why.isEmpty()) {
-        *error = QStringLiteral("No letter is written: %1.").arg(why);
+        *error = QCoreApplication::translate("Complaint", "No letter is written: %1.").arg(why);
         return false;
     }
     return writeLetter({{&c, QString()}}, {}, path, evidenceName, error);
@@ -422,7 +426,8 @@ bool writeLetter(const Case& c, const QString& path, const QString& evidenceName
 bool writeLetter(const QVector<Part>& parts, const QStringList& acrossParts, const QString& path,
                  const QString& evidenceName, QString* error) {
     if (parts.isEmpty()) {
-        *error = QStringLiteral("No letter is written: no part of the loan was checked.");
+        *error = QCoreApplication::translate(
+            "Complaint", "No letter is written: no part of the loan was checked.");
         return false;
     }
     // Written into memory first: the document writer closes the device it is given.
@@ -430,7 +435,9 @@ bool writeLetter(const QVector<Part>& parts, const QStringList& acrossParts, con
     QBuffer buffer;
     QTextDocumentWriter writer(&buffer, "odf");
     if (!writer.write(doc.get())) {
-        *error = QStringLiteral("Cannot write '%1': the document could not be made").arg(path);
+        *error = QCoreApplication::translate("Complaint",
+                                             "Cannot write '%1': the document could not be made")
+                     .arg(path);
         return false;
     }
     QStringList keep;

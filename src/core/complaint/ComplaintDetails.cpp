@@ -3,6 +3,8 @@
 #include "data/StoredValue.h"
 #include "engine/AccountStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char* const Words[] = {"none", "au", "nz", "uk", "ie", "us", "ca"};
@@ -20,13 +22,15 @@ const QString Threshold = QStringLiteral("ComplaintThreshold");
 
 namespace Complaints {
 
-const QStringList& countryNames() {
-    static const QStringList names = {
-        QStringLiteral("None"),        QStringLiteral("Australia"),
-        QStringLiteral("New Zealand"), QStringLiteral("United Kingdom"),
-        QStringLiteral("Ireland"),     QStringLiteral("United States"),
-        QStringLiteral("Canada")};
-    return names;
+QStringList countryNames() {
+    return {//: No country chosen
+            QCoreApplication::translate("ComplaintDetails", "None"),
+            QCoreApplication::translate("ComplaintDetails", "Australia"),
+            QCoreApplication::translate("ComplaintDetails", "New Zealand"),
+            QCoreApplication::translate("ComplaintDetails", "United Kingdom"),
+            QCoreApplication::translate("ComplaintDetails", "Ireland"),
+            QCoreApplication::translate("ComplaintDetails", "United States"),
+            QCoreApplication::translate("ComplaintDetails", "Canada")};
 }
 
 QString countryWord(ComplaintCountry c) {
@@ -58,15 +62,19 @@ ComplaintDetails readDetails(QSqlDatabase db) {
 QVector<MissingDetail> missingDetails(const ComplaintDetails& d) {
     QVector<MissingDetail> missing;
     if (d.borrowerName.trimmed().isEmpty())
-        missing << MissingDetail{MissingDetail::BorrowerName, QStringLiteral("your name"),
+        missing << MissingDetail{MissingDetail::BorrowerName,
+                                 QCoreApplication::translate("ComplaintDetails", "your name"),
                                  QStringLiteral("[your name]")};
     if (d.accountNumber.trimmed().isEmpty())
-        missing << MissingDetail{MissingDetail::AccountNumber,
-                                 QStringLiteral("the loan account number"),
-                                 QStringLiteral("[account number]")};
+        missing << MissingDetail{
+            MissingDetail::AccountNumber,
+            QCoreApplication::translate("ComplaintDetails", "the loan account number"),
+            QStringLiteral("[account number]")};
     if (d.lenderName.trimmed().isEmpty())
-        missing << MissingDetail{MissingDetail::LenderName, QStringLiteral("the lender's name"),
-                                 QStringLiteral("[lender's name]")};
+        missing << MissingDetail{
+            MissingDetail::LenderName,
+            QCoreApplication::translate("ComplaintDetails", "the lender's name"),
+            QStringLiteral("[lender's name]")};
     return missing;
 }
 

@@ -33,7 +33,7 @@ struct ComplaintDetails {
 namespace Complaints {
 
 // "None", "Australia", "New Zealand", "United Kingdom", "Ireland", "United States", "Canada".
-const QStringList& countryNames();
+QStringList countryNames();
 // The settings' words: "none", "au", "nz", "uk", "ie", "us", "ca".
 QString countryWord(ComplaintCountry c);
 

@@ -6,6 +6,7 @@
 #include "render/ReportRendering.h"
 #include "render/WorkingRendering.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 #include <algorithm>
@@ -16,48 +17,119 @@ namespace DiagnosisText {
 
 namespace {
 
-// "a loan whose ...": what the lender did.
+// "the change of <series> of <date>": the reference's change the lender answered.
+QString changeOf(const Diagnosis::Mistake& m, const GridText& grid) {
+    return QCoreApplication::translate("DiagnosisText", "the change of %1 of %2")
+        .arg(m.seriesName, grid.date(m.change));
+}
+
+// "a loan whose ...": what the lender did, inside the explanation's sentence.
 QString loanWhose(const Diagnosis::Mistake& m, const GridText& grid) {
     switch (m.kind) {
     case Kind::OffsetNotCounted:
-        return QStringLiteral("a loan whose offset was not counted");
+        return QCoreApplication::translate("DiagnosisText", "a loan whose offset was not counted");
     case Kind::RateChangeMoved:
-        return QStringLiteral("a loan whose rate change of %1 applied %2 days %3")
+        return (m.days > 0
+                    ? QCoreApplication::translate(
+                          "DiagnosisText", "a loan whose rate change of %1 applied %2 days later")
+                    : QCoreApplication::translate(
+                          "DiagnosisText",
+                          "a loan whose rate change of %1 applied %2 days earlier"))
             .arg(grid.date(m.change))
-            .arg(std::abs(m.days))
-            .arg(m.days > 0 ? QStringLiteral("later") : QStringLiteral("earlier"));
+            .arg(std::abs(m.days));
     case Kind::RateKept:
-        return QStringLiteral("a loan whose rate before the change of %1 was kept until %2")
+        return QCoreApplication::translate(
+                   "DiagnosisText", "a loan whose rate before the change of %1 was kept until %2")
             .arg(grid.date(m.change), grid.date(m.to));
     case Kind::ReferenceNotPassedOn: {
-        const QString change =
-            QStringLiteral("the change of %1 of %2").arg(m.seriesName, grid.date(m.change));
+        const QString change = changeOf(m, grid);
         if (m.leftOut)
-            return QStringLiteral("a loan whose lender never passed on %1").arg(change);
+            return QCoreApplication::translate("DiagnosisText",
+                                               "a loan whose lender never passed on %1")
+                .arg(change);
         if (m.days > 0)
-            return QStringLiteral("a loan whose lender passed on %1 %2 days late")
+            return QCoreApplication::translate("DiagnosisText",
+                                               "a loan whose lender passed on %1 %2 days late")
                 .arg(change)
                 .arg(m.days);
-        return QStringLiteral("a loan whose lender passed on %1 %2 points short")
+        return QCoreApplication::translate("DiagnosisText",
+                                           "a loan whose lender passed on %1 %2 points short")
             .arg(change, m.shortBy.exactText());
     }
     case Kind::CreditsLate:
-        return QStringLiteral("a loan whose repayments were credited %1 days late").arg(m.days);
+        return QCoreApplication::translate("DiagnosisText",
+                                           "a loan whose repayments were credited %1 days late")
+            .arg(m.days);
     case Kind::DayCount:
-        return QStringLiteral("a loan whose interest was worked out under %1, %2")
+        return QCoreApplication::translate("DiagnosisText",
+                                           "a loan whose interest was worked out under %1, %2")
             .arg(Conventions::name(m.conventions.dayCount),
                  Conventions::name(m.conventions.rounding).toLower());
     case Kind::Rounding:
-        return QStringLiteral("a loan whose interest was rounded %1")
+        return QCoreApplication::translate("DiagnosisText", "a loan whose interest was rounded %1")
             .arg(Conventions::name(m.conventions.rounding).toLower());
     case Kind::Rest:
         if (m.conventions.rest == Rest::annual())
-            return QStringLiteral("a loan whose interest was worked out on annual rest");
-        return QStringLiteral("a loan whose interest was worked out on a rest of %1")
+            return QCoreApplication::translate(
+                "DiagnosisText", "a loan whose interest was worked out on annual rest");
+        return QCoreApplication::translate("DiagnosisText",
+                                           "a loan whose interest was worked out on a rest of %1")
             .arg(Conventions::name(m.conventions.rest).toLower());
     case Kind::RepaymentNotRecalculated:
     case Kind::InterestOnlyKept:
         break; // not a way of working the interest: said by the repayment check
+    }
+    return QString();
+}
+
+// The same for a table's cell, standing alone: "Offset was not counted".
+QString cellOf(const Diagnosis::Mistake& m, const GridText& grid) {
+    switch (m.kind) {
+    case Kind::OffsetNotCounted:
+        return QCoreApplication::translate("DiagnosisText", "Offset was not counted");
+    case Kind::RateChangeMoved:
+        return (m.days > 0 ? QCoreApplication::translate("DiagnosisText",
+                                                         "Rate change of %1 applied %2 days later")
+                           : QCoreApplication::translate(
+                                 "DiagnosisText", "Rate change of %1 applied %2 days earlier"))
+            .arg(grid.date(m.change))
+            .arg(std::abs(m.days));
+    case Kind::RateKept:
+        return QCoreApplication::translate("DiagnosisText",
+                                           "Rate before the change of %1 was kept until %2")
+            .arg(grid.date(m.change), grid.date(m.to));
+    case Kind::ReferenceNotPassedOn: {
+        const QString change = changeOf(m, grid);
+        if (m.leftOut)
+            return QCoreApplication::translate("DiagnosisText", "Lender never passed on %1")
+                .arg(change);
+        if (m.days > 0)
+            return QCoreApplication::translate("DiagnosisText", "Lender passed on %1 %2 days late")
+                .arg(change)
+                .arg(m.days);
+        return QCoreApplication::translate("DiagnosisText", "Lender passed on %1 %2 points short")
+            .arg(change, m.shortBy.exactText());
+    }
+    case Kind::CreditsLate:
+        return QCoreApplication::translate("DiagnosisText", "Repayments were credited %1 days late")
+            .arg(m.days);
+    case Kind::DayCount:
+        return QCoreApplication::translate("DiagnosisText", "Interest was worked out under %1, %2")
+            .arg(Conventions::name(m.conventions.dayCount),
+                 Conventions::name(m.conventions.rounding).toLower());
+    case Kind::Rounding:
+        return QCoreApplication::translate("DiagnosisText", "Interest was rounded %1")
+            .arg(Conventions::name(m.conventions.rounding).toLower());
+    case Kind::Rest:
+        if (m.conventions.rest == Rest::annual())
+            return QCoreApplication::translate("DiagnosisText",
+                                               "Interest was worked out on annual rest");
+        return QCoreApplication::translate("DiagnosisText",
+                                           "Interest was worked out on a rest of %1")
+            .arg(Conventions::name(m.conventions.rest).toLower());
+    case Kind::RepaymentNotRecalculated:
+    case Kind::InterestOnlyKept:
+        break;
     }
     return QString();
 }
@@ -67,25 +139,28 @@ QString loanWhose(const Diagnosis::Mistake& m, const GridText& grid) {
 QString sentence(const Diagnosis::Explanation& e) {
     const GridText grid;
     const Money amount = e.amount.magnitude().value_or(e.amount);
-    return QStringLiteral("From %1 to %2 (%3 postings) the charges equal exactly those of %4: "
-                          "%5 %6 than due.")
+    if (e.amount.raw() < 0)
+        return QCoreApplication::translate("DiagnosisText",
+                                           "From %1 to %2 (%3 postings) the charges equal exactly "
+                                           "those of %4: %5 less than due.")
+            .arg(grid.date(e.from), grid.date(e.to))
+            .arg(e.postings)
+            .arg(loanWhose(e.mistake, grid), grid.amount(amount));
+    return QCoreApplication::translate("DiagnosisText",
+                                       "From %1 to %2 (%3 postings) the charges equal exactly "
+                                       "those of %4: %5 more than due.")
         .arg(grid.date(e.from), grid.date(e.to))
         .arg(e.postings)
-        .arg(loanWhose(e.mistake, grid), grid.amount(amount),
-             e.amount.raw() < 0 ? QStringLiteral("less") : QStringLiteral("more"));
+        .arg(loanWhose(e.mistake, grid), grid.amount(amount));
 }
 
 QString mistakeText(const Diagnosis::Mistake& m) {
-    static const QString prefix = QStringLiteral("a loan whose ");
-    const QString whose = loanWhose(m, GridText());
-    QString what = whose.startsWith(prefix) ? whose.mid(prefix.size()) : whose;
-    if (!what.isEmpty())
-        what[0] = what[0].toUpper();
-    return what;
+    return cellOf(m, GridText());
 }
 
 QString unexplained(const QDate& date) {
-    return QStringLiteral("No known mistake explains the difference of %1.")
+    return QCoreApplication::translate("DiagnosisText",
+                                       "No known mistake explains the difference of %1.")
         .arg(GridText().date(date));
 }
 
@@ -106,9 +181,12 @@ QStringList lines(const Diagnosis::Result& r) {
 }
 
 QString text(const Diagnosis::Result& r) {
-    QString out = QStringLiteral("What explains the differences\n");
+    QString out = QCoreApplication::translate("DiagnosisText", "What explains the differences") +
+                  QLatin1Char('\n');
     if (r.differing == 0) {
-        out += QStringLiteral("Every charge agrees with the interest due.\n");
+        out += QCoreApplication::translate("DiagnosisText",
+                                           "Every charge agrees with the interest due.") +
+               QLatin1Char('\n');
         for (const RepaymentCheck::Finding& f : r.repayments)
             out += RepaymentRendering::sentence(f) + QLatin1Char('\n');
         return out;
@@ -116,10 +194,14 @@ QString text(const Diagnosis::Result& r) {
     for (const QString& line : lines(r))
         out += line + QLatin1Char('\n');
     if (r.explanations.isEmpty() && r.largest.isEmpty())
-        out += QStringLiteral("No known mistake explains the differences.\n");
+        out += QCoreApplication::translate("DiagnosisText",
+                                           "No known mistake explains the differences.") +
+               QLatin1Char('\n');
     if (r.partial)
-        out += QStringLiteral("So many differences were found that only those around the largest "
-                              "were searched, and not every way.\n");
+        out += QCoreApplication::translate("DiagnosisText",
+                                           "So many differences were found that only those "
+                                           "around the largest were searched, and not every way.") +
+               QLatin1Char('\n');
     return out;
 }
 
@@ -146,23 +228,39 @@ struct SpanPosting {
 // explanation equals the lender's charge.", "The charges under the explanation are 2.99 less
 // than the lender's charges."
 QString against(const Money& explained, const std::optional<Money>& charged, bool plural) {
-    const QString subject = plural ? QStringLiteral("The charges under the explanation")
-                                   : QStringLiteral("The charge under the explanation");
-    const QString lenders =
-        plural ? QStringLiteral("the lender's charges") : QStringLiteral("the lender's charge");
     if (!charged)
-        return QStringLiteral("%1 %2 %3: the lender charged nothing on %4.")
-            .arg(subject, plural ? QStringLiteral("are") : QStringLiteral("is"),
-                 GridText().amount(explained),
-                 plural ? QStringLiteral("some of these dates") : QStringLiteral("this date"));
+        return (plural ? QCoreApplication::translate("DiagnosisText",
+                                                     "The charges under the explanation are %1: "
+                                                     "the lender charged nothing on some of these "
+                                                     "dates.")
+                       : QCoreApplication::translate("DiagnosisText",
+                                                     "The charge under the explanation is %1: the "
+                                                     "lender charged nothing on this date."))
+            .arg(GridText().amount(explained));
     if (explained == *charged)
-        return QStringLiteral("%1 %2 %3.")
-            .arg(subject, plural ? QStringLiteral("equal") : QStringLiteral("equals"), lenders);
+        return plural ? QCoreApplication::translate(
+                            "DiagnosisText",
+                            "The charges under the explanation equal the lender's charges.")
+                      : QCoreApplication::translate(
+                            "DiagnosisText",
+                            "The charge under the explanation equals the lender's charge.");
     const Money gap = Money::subtract(explained, *charged).value_or(Money());
-    return QStringLiteral("%1 %2 %3 %4 than %5.")
-        .arg(subject, plural ? QStringLiteral("are") : QStringLiteral("is"),
-             GridText().amount(gap.magnitude().value_or(gap)),
-             gap.raw() < 0 ? QStringLiteral("less") : QStringLiteral("more"), lenders);
+    const QString amount = GridText().amount(gap.magnitude().value_or(gap));
+    if (gap.raw() < 0)
+        return (plural ? QCoreApplication::translate("DiagnosisText",
+                                                     "The charges under the explanation are %1 "
+                                                     "less than the lender's charges.")
+                       : QCoreApplication::translate("DiagnosisText",
+                                                     "The charge under the explanation is %1 less "
+                                                     "than the lender's charge."))
+            .arg(amount);
+    return (plural ? QCoreApplication::translate("DiagnosisText",
+                                                 "The charges under the explanation are %1 more "
+                                                 "than the lender's charges.")
+                   : QCoreApplication::translate("DiagnosisText",
+                                                 "The charge under the explanation is %1 more "
+                                                 "than the lender's charge."))
+        .arg(amount);
 }
 
 // The span's totals and whether the charges under the explanation are the lender's.
@@ -177,30 +275,37 @@ QStringList spanLines(const QVector<SpanPosting>& span) {
         everyCharge = everyCharge && p.charged.has_value();
     }
     const GridText grid;
-    return {QStringLiteral("Over the span's %1: interest due %2, charges under the explanation "
-                           "%3, the lender's charges %4.")
-                .arg(span.size() == 1 ? QStringLiteral("posting")
-                                      : QStringLiteral("%1 postings").arg(span.size()))
-                .arg(grid.amount(due), grid.amount(explained), grid.amount(charged)),
-            against(explained, everyCharge ? std::optional(charged) : std::nullopt, true)};
+    const QString totals =
+        span.size() == 1
+            ? QCoreApplication::translate("DiagnosisText",
+                                          "Over the span's posting: interest due %1, charges under "
+                                          "the explanation %2, the lender's charges %3.")
+                  .arg(grid.amount(due), grid.amount(explained), grid.amount(charged))
+            : QCoreApplication::translate("DiagnosisText",
+                                          "Over the span's %1 postings: interest due %2, charges "
+                                          "under the explanation %3, the lender's charges %4.")
+                  .arg(span.size())
+                  .arg(grid.amount(due), grid.amount(explained), grid.amount(charged));
+    return {totals, against(explained, everyCharge ? std::optional(charged) : std::nullopt, true)};
 }
 
 WorkingRendering::Table tableOf(const Diagnosis::Explanation& e, const SpanPosting& p, int index,
                                 const QVector<SpanPosting>& span) {
     const GridText grid;
     WorkingRendering::Table t;
-    t.title = QStringLiteral("Working of the explanation on %1 (posting %2 of %3)")
+    t.title = QCoreApplication::translate("DiagnosisText",
+                                          "Working of the explanation on %1 (posting %2 of %3)")
                   .arg(grid.date(p.due->date))
                   .arg(index + 1)
                   .arg(span.size());
     t.about << sentence(e) << spanLines(span);
-    t.headings = QStringList{QStringLiteral("Date"),
-                             QStringLiteral("Bearing, due"),
-                             QStringLiteral("Rate, due"),
-                             QStringLiteral("Interest, due"),
-                             QStringLiteral("Bearing, lender"),
-                             QStringLiteral("Rate, lender"),
-                             QStringLiteral("Interest, lender")};
+    t.headings = QStringList{QCoreApplication::translate("DiagnosisText", "Date"),
+                             QCoreApplication::translate("DiagnosisText", "Bearing, due"),
+                             QCoreApplication::translate("DiagnosisText", "Rate, due"),
+                             QCoreApplication::translate("DiagnosisText", "Interest, due"),
+                             QCoreApplication::translate("DiagnosisText", "Bearing, lender"),
+                             QCoreApplication::translate("DiagnosisText", "Rate, lender"),
+                             QCoreApplication::translate("DiagnosisText", "Interest, lender")};
     QMap<QDate, std::pair<const InterestWorking::WorkingDay*, const InterestWorking::WorkingDay*>>
         days;
     for (const InterestWorking::WorkingDay& day : p.due->days)
@@ -219,13 +324,16 @@ WorkingRendering::Table tableOf(const Diagnosis::Explanation& e, const SpanPosti
         t.reset << ((it->first && it->first->afterReset) || (it->second && it->second->afterReset));
     }
     const Money explained = toCents(p.lender->interestDue);
-    t.foot = {{QStringLiteral("Interest due (Int Due):"), grid.amount(p.due->interestDue)},
-              {QStringLiteral("Charge under the explanation:"), grid.amount(explained)},
-              {QStringLiteral("Lender's charge (Int Charge):"),
-               p.charged ? grid.amount(*p.charged) : QStringLiteral("none on this date")}};
+    t.foot = {{QCoreApplication::translate("DiagnosisText", "Interest due (Int Due):"),
+               grid.amount(p.due->interestDue)},
+              {QCoreApplication::translate("DiagnosisText", "Charge under the explanation:"),
+               grid.amount(explained)},
+              {QCoreApplication::translate("DiagnosisText", "Lender's charge (Int Charge):"),
+               p.charged ? grid.amount(*p.charged)
+                         : QCoreApplication::translate("DiagnosisText", "none on this date")}};
     t.notes << against(explained, p.charged, false);
     if (t.reset.contains(true))
-        t.notes << QString::fromLatin1(WorkingRendering::ResetNote);
+        t.notes << QCoreApplication::translate("WorkingRendering", WorkingRendering::ResetNote);
     return t;
 }
 

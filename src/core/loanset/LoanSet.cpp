@@ -18,10 +18,6 @@ namespace {
 const QString Format = QStringLiteral("vantrell-loan-set");
 constexpr int Version = 1;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("LoanSet", text);
-}
-
 std::optional<Part> partOf(const QJsonValue& value) {
     if (!value.isObject())
         return std::nullopt;
@@ -45,20 +41,24 @@ std::optional<Part> partOf(const QJsonValue& value) {
 
 QString refusal(const Set& s) {
     if (s.name.trimmed().isEmpty())
-        return tr("The loan set needs a name.");
+        return QCoreApplication::translate("LoanSet", "The loan set needs a name.");
     if (s.parts.isEmpty())
-        return tr("The loan set needs at least one part.");
+        return QCoreApplication::translate("LoanSet", "The loan set needs at least one part.");
     if (s.parts.size() > MostParts)
-        return tr("A loan set has at most %1 parts.").arg(MostParts);
+        return QCoreApplication::translate("LoanSet", "A loan set has at most %1 parts.")
+            .arg(MostParts);
     QSet<QString> names;
     QSet<QString> accounts;
     for (const Part& p : s.parts) {
         if (p.name.trimmed().isEmpty() || p.account.trimmed().isEmpty())
-            return tr("Each part needs a name and an account file.");
+            return QCoreApplication::translate("LoanSet",
+                                               "Each part needs a name and an account file.");
         if (names.contains(p.name.toCaseFolded()))
-            return tr("Two parts are named \"%1\".").arg(p.name);
+            return QCoreApplication::translate("LoanSet", "Two parts are named \"%1\".")
+                .arg(p.name);
         if (accounts.contains(QDir::cleanPath(p.account)))
-            return tr("Two parts name the account \"%1\".").arg(p.account);
+            return QCoreApplication::translate("LoanSet", "Two parts name the account \"%1\".")
+                .arg(p.account);
         names.insert(p.name.toCaseFolded());
         accounts.insert(QDir::cleanPath(p.account));
     }
@@ -68,23 +68,25 @@ QString refusal(const Set& s) {
 std::optional<Set> read(const QString& path, QString* error) {
     const auto fail = [&](const QString& why) {
         if (error)
-            *error = tr("'%1' is not a loan set: %2").arg(QDir::toNativeSeparators(path), why);
+            *error = QCoreApplication::translate("LoanSet", "'%1' is not a loan set: %2")
+                         .arg(QDir::toNativeSeparators(path), why);
         return std::nullopt;
     };
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return fail(tr("it cannot be read."));
+        return fail(QCoreApplication::translate("LoanSet", "it cannot be read."));
     if (file.size() > MostBytes)
-        return fail(tr("it is larger than any loan set."));
+        return fail(QCoreApplication::translate("LoanSet", "it is larger than any loan set."));
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(file.read(MostBytes), &parse);
     if (parse.error != QJsonParseError::NoError || !doc.isObject())
-        return fail(tr("it is not JSON text of an object."));
+        return fail(QCoreApplication::translate("LoanSet", "it is not JSON text of an object."));
     const QJsonObject o = doc.object();
     if (o.value(QStringLiteral("format")).toString() != Format)
-        return fail(tr("it does not say it is one."));
+        return fail(QCoreApplication::translate("LoanSet", "it does not say it is one."));
     if (o.value(QStringLiteral("version")).toInt(0) != Version)
-        return fail(tr("it is of a version this program does not read."));
+        return fail(QCoreApplication::translate("LoanSet",
+                                                "it is of a version this program does not read."));
     Set s;
     s.name = o.value(QStringLiteral("name")).toString().trimmed();
     const QJsonArray parts = o.value(QStringLiteral("parts")).toArray();
@@ -93,7 +95,8 @@ std::optional<Set> read(const QString& path, QString* error) {
             break;
         const std::optional<Part> p = partOf(v);
         if (!p)
-            return fail(tr("a part is not a name, an account file and a method of 0 to 3."));
+            return fail(QCoreApplication::translate(
+                "LoanSet", "a part is not a name, an account file and a method of 0 to 3."));
         s.parts << *p;
     }
     if (const QString why = refusal(s); !why.isEmpty())

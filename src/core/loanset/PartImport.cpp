@@ -10,6 +10,7 @@
 #include "import/OfxChild.h"
 #include "run/AccountSnapshot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,8 +40,9 @@ readBankFile(const QString& bankFile, const std::optional<CsvLayout>& remembered
     if (session->format() == StatementFormat::Ofx)
         session->setOfxResult(OfxChild::read(session->ofxContent()));
     if (session->needsQifAccount()) {
-        *error = QStringLiteral("%1 holds several accounts: import it with the history import, "
-                                "which asks which one")
+        *error = QCoreApplication::translate(
+                     "PartImport", "%1 holds several accounts: import it with the history import, "
+                                   "which asks which one")
                      .arg(bankFile);
         return nullptr;
     }
@@ -48,7 +50,7 @@ readBankFile(const QString& bankFile, const std::optional<CsvLayout>& remembered
         return nullptr;
     for (const ImportedRow& r : session->result().rows) {
         if (!r.ok()) {
-            *error = QStringLiteral("line %1 of %2 does not read: %3")
+            *error = QCoreApplication::translate("PartImport", "line %1 of %2 does not read: %3")
                          .arg(r.line)
                          .arg(bankFile, r.error);
             return nullptr;
@@ -64,7 +66,8 @@ QString importHistory(QSqlDatabase db, const QString& account, const QString& ba
     const std::optional<HistoryImport::AccountHistory> history =
         HistoryImport::AccountHistory::load(db, &error);
     if (!history)
-        return QStringLiteral("the account's history cannot be read: %1").arg(error);
+        return QCoreApplication::translate("PartImport", "the account's history cannot be read: %1")
+            .arg(error);
     const ImportChoices choices = ImportChoices::load(db, ImportChoices::StatementSetting);
     const std::unique_ptr<ImportSession> session = readBankFile(bankFile, choices.csv, &error);
     if (!session)
@@ -76,7 +79,7 @@ QString importHistory(QSqlDatabase db, const QString& account, const QString& ba
     if (!plan.refusal.isEmpty())
         return plan.refusal;
     if (!plan.caution.isEmpty() && goOn && !goOn(plan.caution))
-        return QStringLiteral("%1 was not imported").arg(bankFile);
+        return QCoreApplication::translate("PartImport", "%1 was not imported").arg(bankFile);
     if (!plan.note.isEmpty())
         notes->append(plan.note);
     using Step = HistoryImport::Outcome::Step;
@@ -86,12 +89,13 @@ QString importHistory(QSqlDatabase db, const QString& account, const QString& ba
     case Step::Done:
         return QString();
     case Step::NothingReady:
-        return QStringLiteral("%1 holds no complete statement to import").arg(bankFile);
+        return QCoreApplication::translate("PartImport", "%1 holds no complete statement to import")
+            .arg(bankFile);
     case Step::NoCopy:
     case Step::NotWritten:
         break;
     }
-    return QStringLiteral("nothing written: %1").arg(outcome.reason);
+    return QCoreApplication::translate("PartImport", "nothing written: %1").arg(outcome.reason);
 }
 
 // The rates proposed under the way that reproduces most charges, stored; that way's method, or
@@ -100,7 +104,8 @@ std::optional<InterestMethod::Code> proposeRates(QSqlDatabase db, QStringList* n
     QString error;
     const std::optional<AccountSnapshot> snapshot = Snapshot::read(db, &error);
     if (!snapshot) {
-        notes->append(QStringLiteral("the rates cannot be proposed: %1").arg(error));
+        notes->append(QCoreApplication::translate("PartImport", "the rates cannot be proposed: %1")
+                          .arg(error));
         return std::nullopt;
     }
     const AccountStore::CalculationInputs& in = snapshot->inputs;
@@ -115,7 +120,9 @@ std::optional<InterestMethod::Code> proposeRates(QSqlDatabase db, QStringList* n
         RateProposal::changed(in.rates, ranking.best.periods);
     const QVector<qint64> replaced = RateProposal::overlapping(in.rates, chosen);
     if (!RateProposal::store(db, chosen, replaced, way, &error)) {
-        notes->append(QStringLiteral("the rates proposed cannot be stored: %1").arg(error));
+        notes->append(
+            QCoreApplication::translate("PartImport", "the rates proposed cannot be stored: %1")
+                .arg(error));
         return std::nullopt;
     }
     return way.method;
@@ -126,12 +133,13 @@ std::optional<InterestMethod::Code> proposeRates(QSqlDatabase db, QStringList* n
 std::optional<Made> make(const QString& bankFile, const QString& account, const GoOn& goOn,
                          QString* error) {
     if (QFileInfo::exists(account) || QFileInfo(account).isSymLink()) {
-        *error = QStringLiteral("%1 exists already").arg(account);
+        *error = QCoreApplication::translate("PartImport", "%1 exists already").arg(account);
         return std::nullopt;
     }
     if (const FileError e =
             AccountFiles::createFromTemplate(ProgramPaths::templateFile(), account)) {
-        *error = QStringLiteral("%1 cannot be made: %2").arg(account, e.text);
+        *error =
+            QCoreApplication::translate("PartImport", "%1 cannot be made: %2").arg(account, e.text);
         return std::nullopt;
     }
     Made made{account, std::nullopt, {}};
@@ -139,7 +147,8 @@ std::optional<Made> make(const QString& bankFile, const QString& account, const 
     {
         AccountConnection connection;
         if (const FileError e = AccountFiles::compactInPlace(account, ProgramPaths::scratchFile()))
-            problem = QStringLiteral("%1 cannot be opened: %2").arg(account, e.text);
+            problem = QCoreApplication::translate("PartImport", "%1 cannot be opened: %2")
+                          .arg(account, e.text);
         else if (!connection.open(account))
             problem = connection.lastError();
         else

@@ -13,14 +13,11 @@ namespace SetCheck {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SetCheck", text);
-}
-
 // The account read into a copy in memory, never written; nullopt with `problem`.
 std::optional<AccountSnapshot> readPart(const QString& path, int index, QString* problem) {
     if (!QFileInfo(path).isFile()) {
-        *problem = tr("The account file '%1' is missing.").arg(path);
+        *problem =
+            QCoreApplication::translate("SetCheck", "The account file '%1' is missing.").arg(path);
         return std::nullopt;
     }
     const QString name = QStringLiteral("loan-set-part-%1").arg(index);
@@ -30,13 +27,15 @@ std::optional<AccountSnapshot> readPart(const QString& path, int index, QString*
         db.setDatabaseName(QStringLiteral(":memory:"));
         QString error;
         if (!db.open())
-            error = tr("no working copy can be made");
+            error = QCoreApplication::translate("SetCheck", "no working copy can be made");
         else
             error = AccountDatabase::copyIntoMemory(path, db);
         if (error.isEmpty())
             snapshot = Snapshot::read(db, &error);
         if (!snapshot)
-            *problem = tr("'%1' is not an account that can be read: %2").arg(path, error);
+            *problem = QCoreApplication::translate("SetCheck",
+                                                   "'%1' is not an account that can be read: %2")
+                           .arg(path, error);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
@@ -47,14 +46,16 @@ std::optional<CalculationBasis> basisOf(const LoanSet::Part& part, const Account
                                         const Options& o, QString* problem) {
     const std::optional<InterestMethod::Code> method = o.method ? o.method : part.method;
     if (!method) {
-        *problem = tr("No method is chosen for the part: check it alone, or give one for the "
-                      "whole set.");
+        *problem = QCoreApplication::translate(
+            "SetCheck", "No method is chosen for the part: check it alone, or give one for the "
+                        "whole set.");
         return std::nullopt;
     }
     CalculationBasis basis{*method, o.day.value_or(CalcDay::Day()), s.inputs.conventions};
     if (!o.day && InterestMethod::isFixedDay(*method)) {
         if (!s.dayInForce || s.dayInForce->calcTo().isEmpty()) {
-            *problem = tr("The account has no calculation day for its fixed-day method.");
+            *problem = QCoreApplication::translate(
+                "SetCheck", "The account has no calculation day for its fixed-day method.");
             return std::nullopt;
         }
         basis.day = CalcDay::Day::fromCalcTo(s.dayInForce->calcTo());
@@ -90,8 +91,9 @@ QDate fixedUntil(const AccountSnapshot& s, const QDate& day) {
 void describe(PartRun& p) {
     const AccountSnapshot& s = p.run->snapshot();
     p.summary = p.run->summary();
-    p.verdict = p.summary ? SummaryRendering::sentence(*p.summary)
-                          : tr("Its sums leave the range of amounts.");
+    p.verdict =
+        p.summary ? SummaryRendering::sentence(*p.summary)
+                  : QCoreApplication::translate("SetCheck", "Its sums leave the range of amounts.");
     const QVector<ReportLine>& lines = p.run->lines();
     const QDate end = lines.isEmpty() ? QDate() : lines.last().date;
     if (!lines.isEmpty())
@@ -235,10 +237,11 @@ Result check(const LoanSet::Set& set, const QString& setPath, const Options& opt
         r.parts << runPart(set.parts[i], setPath, i, options);
         const PartRun& p = r.parts.last();
         if (!p.problem.isEmpty())
-            r.notices << tr("%1: %2").arg(p.part.name, p.problem);
+            r.notices
+                << QCoreApplication::translate("SetCheck", "%1: %2").arg(p.part.name, p.problem);
         else if (p.run)
             for (const QString& n : p.run->snapshot().inputs.notices + p.run->engineNotices())
-                r.notices << tr("%1: %2").arg(p.part.name, n);
+                r.notices << QCoreApplication::translate("SetCheck", "%1: %2").arg(p.part.name, n);
     }
     addYears(r);
     weighRates(r);

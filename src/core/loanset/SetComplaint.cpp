@@ -8,10 +8,6 @@ namespace SetComplaint {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SetComplaint", text);
-}
-
 // The parts with something to raise, under their names.
 QVector<Complaint::Part> raised(const Case& c) {
     QVector<Complaint::Part> parts;
@@ -34,20 +30,22 @@ std::optional<Case> prepare(const SetCheck::Result& r, QString* error) {
             continue;
         std::optional<Complaint::Case> part = Complaint::prepare(p.run, p.path, error);
         if (!part) {
-            *error = tr("%1: %2").arg(p.part.name, *error);
+            *error = QCoreApplication::translate("SetComplaint", "%1: %2").arg(p.part.name, *error);
             return std::nullopt;
         }
         c.parts << std::move(*part);
         c.names << p.part.name;
     }
     if (c.parts.isEmpty()) {
-        *error = tr("no part of the loan set could be checked");
+        *error =
+            QCoreApplication::translate("SetComplaint", "no part of the loan set could be checked");
         return std::nullopt;
     }
     const Language::EnglishScope english; // the letter's own sentences
     for (const SetCheck::WrongOffset& w : r.wrongOffsets)
-        c.acrossParts << tr("I complain that you counted an offset account against the wrong "
-                            "part of my loan. %1")
+        // The letter's own words: it goes to the lender in English.
+        c.acrossParts << QStringLiteral("I complain that you counted an offset account against "
+                                        "the wrong part of my loan. %1")
                              .arg(SetCheck::sentence(r, w));
     return c;
 }
@@ -55,9 +53,11 @@ std::optional<Case> prepare(const SetCheck::Result& r, QString* error) {
 QString noLetter(const Case& c) {
     if (!raised(c).isEmpty())
         return {};
-    return tr("no part of the loan was charged more than its interest due, no repayment falls "
-              "short of its terms and no offset account was linked to the wrong part: there is "
-              "nothing to complain of");
+    return QCoreApplication::translate(
+        "SetComplaint",
+        "no part of the loan was charged more than its interest due, no repayment falls "
+        "short of its terms and no offset account was linked to the wrong part: there is "
+        "nothing to complain of");
 }
 
 QString letterText(const Case& c, const QString& evidenceName) {
@@ -66,7 +66,7 @@ QString letterText(const Case& c, const QString& evidenceName) {
 
 bool writeLetter(const Case& c, const QString& path, const QString& evidenceName, QString* error) {
     if (const QString why = noLetter(c); !why.isEmpty()) {
-        *error = tr("No letter is written: %1.").arg(why);
+        *error = QCoreApplication::translate("SetComplaint", "No letter is written: %1.").arg(why);
         return false;
     }
     return Complaint::writeLetter(raised(c), c.acrossParts, path, evidenceName, error);
@@ -77,7 +77,8 @@ bool writeEvidence(const Case& c, const QString& path, QString* error) {
     for (const Complaint::Part& p : raised(c))
         parts << p.c;
     if (parts.isEmpty()) {
-        *error = tr("No evidence is written: %1.").arg(noLetter(c));
+        *error = QCoreApplication::translate("SetComplaint", "No evidence is written: %1.")
+                     .arg(noLetter(c));
         return false;
     }
     return Complaint::writeEvidence(parts, path, error);

@@ -11,17 +11,20 @@ namespace SetCheck {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SetCheck", text);
-}
-
 QString shown(const std::optional<Money>& m, const GridText& grid) {
     return m ? grid.amount(*m) : QString();
 }
 
 QString partsTable(const Result& r, const GridText& grid) {
-    QVector<QStringList> rows = {{tr("Part"), tr("Charged"), tr("Due"), tr("Difference"),
-                                  tr("Offset saved"), tr("Fixed until"), tr("Rate"), tr("Owed")}};
+    QVector<QStringList> rows = {{QCoreApplication::translate("SetCheck", "Part"),
+                                  QCoreApplication::translate("SetCheck", "Charged"),
+                                  //: Interest due
+                                  QCoreApplication::translate("SetCheck", "Due"),
+                                  QCoreApplication::translate("SetCheck", "Difference"),
+                                  QCoreApplication::translate("SetCheck", "Offset saved"),
+                                  QCoreApplication::translate("SetCheck", "Fixed until"),
+                                  QCoreApplication::translate("SetCheck", "Rate"),
+                                  QCoreApplication::translate("SetCheck", "Owed")}};
     for (const PartRun& p : r.parts) {
         if (!p.checked())
             continue;
@@ -34,17 +37,17 @@ QString partsTable(const Result& r, const GridText& grid) {
                             p.rate ? p.rate->columnText() : QString(),
                             grid.amount(p.owed)};
     }
-    rows << QStringList{tr("Total"), grid.amount(r.charged), grid.amount(r.due),
-                        grid.amount(r.difference)};
+    rows << QStringList{QCoreApplication::translate("SetCheck", "Total"), grid.amount(r.charged),
+                        grid.amount(r.due), grid.amount(r.difference)};
     return alignedTable(rows);
 }
 
 QString yearsTable(const Result& r, const GridText& grid) {
-    QStringList heading{tr("Year")};
+    QStringList heading{QCoreApplication::translate("SetCheck", "Year")};
     for (const PartRun& p : r.parts)
         if (p.checked())
             heading << p.part.name;
-    heading << tr("Total");
+    heading << QCoreApplication::translate("SetCheck", "Total");
     QVector<QStringList> rows{heading};
     for (const Year& y : r.years) {
         QStringList row{QString::number(y.year)};
@@ -62,35 +65,50 @@ QString verdict(const Result& r) {
     const GridText grid;
     const int n = r.checkedParts();
     if (n == 0)
-        return tr("No part of the loan set could be checked.");
+        return QCoreApplication::translate("SetCheck", "No part of the loan set could be checked.");
     const Money size = r.difference.magnitude().value_or(r.difference);
     if (r.difference.isZero())
-        return tr("Across its %1 parts your lender charged the interest these figures give.")
+        return QCoreApplication::translate(
+                   "SetCheck",
+                   "Across its %1 parts your lender charged the interest these figures give.")
             .arg(n);
-    return tr("Across its %1 parts your lender charged %2 %3 interest than these figures give.")
+    if (r.difference.raw() > 0)
+        return QCoreApplication::translate("SetCheck", "Across its %1 parts your lender charged %2 "
+                                                       "more interest than these figures give.")
+            .arg(n)
+            .arg(grid.amount(size));
+    return QCoreApplication::translate("SetCheck", "Across its %1 parts your lender charged %2 "
+                                                   "less interest than these figures give.")
         .arg(n)
-        .arg(grid.amount(size),
-             r.difference.raw() > 0 ? tr("more") : tr("less"));
+        .arg(grid.amount(size));
 }
 
 QString sentence(const Result& r, const WrongOffset& w) {
     const GridText grid;
     const Money size = w.amount.magnitude().value_or(w.amount);
-    const QString way = w.to ? tr("the offset of \"%1\" linked to \"%2\"")
-                                   .arg(r.parts[w.from].part.name, r.parts[*w.to].part.name)
-                             : tr("the offset of \"%1\" linked to no part")
-                                   .arg(r.parts[w.from].part.name);
-    return tr("From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 %6 than "
-              "due.")
+    const QString way =
+        w.to ? QCoreApplication::translate("SetCheck", "the offset of \"%1\" linked to \"%2\"")
+                   .arg(r.parts[w.from].part.name, r.parts[*w.to].part.name)
+             : QCoreApplication::translate("SetCheck", "the offset of \"%1\" linked to no part")
+                   .arg(r.parts[w.from].part.name);
+    if (w.amount.raw() < 0)
+        return QCoreApplication::translate("SetCheck",
+                                           "From %1 to %2 (%3 postings) the charges "
+                                           "equal exactly those of %4: %5 less than due.")
+            .arg(grid.date(w.first), grid.date(w.last))
+            .arg(w.postings)
+            .arg(way, grid.amount(size));
+    return QCoreApplication::translate("SetCheck", "From %1 to %2 (%3 postings) the charges equal "
+                                                   "exactly those of %4: %5 more than due.")
         .arg(grid.date(w.first), grid.date(w.last))
         .arg(w.postings)
-        .arg(way, grid.amount(size), w.amount.raw() < 0 ? tr("less") : tr("more"));
+        .arg(way, grid.amount(size));
 }
 
 QString text(const Result& r) {
     const GridText grid;
-    QString out = tr("Loan set: %1").arg(r.name) + QLatin1Char('\n') + verdict(r) +
-                  QLatin1Char('\n');
+    QString out = QCoreApplication::translate("SetCheck", "Loan set: %1").arg(r.name) +
+                  QLatin1Char('\n') + verdict(r) + QLatin1Char('\n');
     for (const WrongOffset& w : r.wrongOffsets)
         out += sentence(r, w) + QLatin1Char('\n');
     out += QLatin1Char('\n');
@@ -98,11 +116,13 @@ QString text(const Result& r) {
         out += p.part.name + QStringLiteral(": ") + (p.checked() ? p.verdict : p.problem) +
                QLatin1Char('\n');
     out += QLatin1Char('\n') + partsTable(r, grid);
-    out += QLatin1Char('\n') + tr("By calendar year (charged less due)") + QLatin1Char('\n') +
-           yearsTable(r, grid);
+    out += QLatin1Char('\n') +
+           QCoreApplication::translate("SetCheck", "By calendar year (charged less due)") +
+           QLatin1Char('\n') + yearsTable(r, grid);
     if (r.weightedRate)
         out += QLatin1Char('\n') +
-               tr("Rate weighted by the balances owed: %1 %").arg(r.weightedRate->columnText()) +
+               QCoreApplication::translate("SetCheck", "Rate weighted by the balances owed: %1 %")
+                   .arg(r.weightedRate->columnText()) +
                QLatin1Char('\n');
     return out;
 }
@@ -142,9 +162,12 @@ QString diagnosisText(const Result& r) {
         out += p.checked() ? DiagnosisText::text(p.run->diagnosis()) : p.problem + QLatin1Char('\n');
         out += QLatin1Char('\n');
     }
-    out += tr("The offset accounts across the parts") + QLatin1Char('\n');
+    out += QCoreApplication::translate("SetCheck", "The offset accounts across the parts") +
+           QLatin1Char('\n');
     if (r.wrongOffsets.isEmpty())
-        out += tr("No offset account was found linked to another part.") + QLatin1Char('\n');
+        out += QCoreApplication::translate("SetCheck",
+                                           "No offset account was found linked to another part.") +
+               QLatin1Char('\n');
     for (const WrongOffset& w : r.wrongOffsets)
         out += sentence(r, w) + QLatin1Char('\n');
     return out;

@@ -6,6 +6,7 @@
 #include "data/OutputFile.h"
 #include "data/ShortDate.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -37,16 +38,29 @@ int widthOf(bool offsetColumn) {
 constexpr int FieldHeight = 240;
 
 const char* const ReportTitle = "Vantrell";
-const char* const Labels[] = {
-    "Date:",          "Govt Charge:",  "Bank Charge:", "Withdrawal:", "Deposit:",
-    "Interest Paid:", "Interest Due:", "Balance:",     "Offset:"};
+const char* const Labels[] = {QT_TRANSLATE_NOOP("PrintedReport", "Date:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Govt Charge:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Bank Charge:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Withdrawal:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Deposit:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Interest Paid:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Interest Due:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Balance:"),
+                              QT_TRANSLATE_NOOP("PrintedReport", "Offset:")};
 const char* const DateFormat = "d/MM/yyyy";
-const char* const Notice1 = "Errors and Omissions Excluded.";
-const char* const Notice2 = "If any statements have not been included in this report the "
-                            "calculated interest due for these periods will not be accurate.";
-const char* const PageOf = "Page %1 of %2 Pages";
-const char* const PrintedOn = "Printed on %1";
-const char* const Overflow = "overflow";
+const char* const Notice1 = QT_TRANSLATE_NOOP("PrintedReport", "Errors and Omissions Excluded.");
+const char* const Notice2 =
+    QT_TRANSLATE_NOOP("PrintedReport", "If any statements have not been included in this report "
+                                       "the calculated interest due for these periods will not be "
+                                       "accurate.");
+const char* const PageOf = QT_TRANSLATE_NOOP("PrintedReport", "Page %1 of %2 Pages");
+const char* const PrintedOn = QT_TRANSLATE_NOOP("PrintedReport", "Printed on %1");
+//: A total too large to show
+const char* const Overflow = QT_TRANSLATE_NOOP("PrintedReport", "overflow");
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("PrintedReport", text);
+}
 
 QRectF field(int column, int top) {
     return QRectF(ColumnLeft[column], top, ColumnWidth, FieldHeight);
@@ -61,7 +75,7 @@ public:
           m_path(PrintedReport::font(10)), m_notice(PrintedReport::font(8)) {
         // The long notice runs across the page on one line: smaller type where it would not.
         const qreal width =
-            QFontMetricsF(m_notice, m_p.device()).horizontalAdvance(QString::fromLatin1(Notice2));
+            QFontMetricsF(m_notice, m_p.device()).horizontalAdvance(translated(Notice2));
         if (width > ReportWidth)
             m_notice.setPixelSize(int(m_notice.pixelSize() * ReportWidth / width));
     }
@@ -79,7 +93,7 @@ public:
         case PrintedReport::BandKind::PageHeader:
             m_p.setFont(m_bold);
             for (int c = 0; c < m_columns; ++c)
-                m_p.drawText(field(c, b.top), alignment(c), QString::fromLatin1(Labels[c]));
+                m_p.drawText(field(c, b.top), alignment(c), translated(Labels[c]));
             m_p.setPen(QPen(Qt::black, 10));
             m_p.drawLine(QLineF(0, b.top + 250, m_width, b.top + 250));
             break;
@@ -91,7 +105,7 @@ public:
             const PrintedReport::Totals t = PrintedReport::totals(m_content.rows);
             for (std::size_t i = 0; i < t.size(); ++i)
                 m_p.drawText(field(int(i) + 1, b.top + 120), alignment(1),
-                             t[i] ? m_text.amount(*t[i]) : QString::fromLatin1(Overflow));
+                             t[i] ? m_text.amount(*t[i]) : translated(Overflow));
             m_p.setFont(m_body);
             m_p.drawText(QRectF(0, b.top + 480, m_width, FieldHeight), Qt::AlignLeft,
                          m_content.conventions);
@@ -100,16 +114,15 @@ public:
         case PrintedReport::BandKind::PageFooter:
             m_p.setFont(m_body);
             m_p.drawText(QRectF(0, b.top + 120, ReportWidth, FieldHeight), Qt::AlignLeft,
-                         QString::fromLatin1(Notice1));
+                         translated(Notice1));
             m_p.setFont(m_notice);
             m_p.drawText(QRectF(0, b.top + 360, ReportWidth, FieldHeight), Qt::AlignLeft,
-                         QString::fromLatin1(Notice2));
+                         translated(Notice2));
             m_p.setFont(m_body);
             m_p.drawText(QRectF(3402, b.top + 687, 2800, FieldHeight), Qt::AlignLeft,
-                         QString::fromLatin1(PageOf).arg(page + 1).arg(m_pageCount));
-            m_p.drawText(
-                QRectF(6236, b.top + 687, ReportWidth - 6236, FieldHeight), Qt::AlignLeft,
-                QString::fromLatin1(PrintedOn).arg(ShortDate::format(m_content.printedOn)));
+                         translated(PageOf).arg(page + 1).arg(m_pageCount));
+            m_p.drawText(QRectF(6236, b.top + 687, ReportWidth - 6236, FieldHeight), Qt::AlignLeft,
+                         translated(PrintedOn).arg(ShortDate::format(m_content.printedOn)));
             break;
         }
     }
@@ -231,8 +244,11 @@ void paintTextPage(QPainter& painter, int width, const Content::TextPage& text, 
     painter.save();
     painter.setPen(Qt::black);
     painter.setFont(font(12, true));
-    painter.drawText(QRectF(0, 240, width, 400), Qt::AlignLeft | Qt::AlignTop,
-                     first == 0 ? text.heading : text.heading + QStringLiteral(" (continued)"));
+    painter.drawText(
+        QRectF(0, 240, width, 400), Qt::AlignLeft | Qt::AlignTop,
+        first == 0
+            ? text.heading
+            : QCoreApplication::translate("PrintedReport", "%1 (continued)").arg(text.heading));
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setStyleHint(QFont::Monospace);
     mono.setPointSizeF(7);
@@ -257,13 +273,15 @@ std::optional<int> beginPages(QPagedPaintDevice& device, QPainter& painter, int 
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
     if (area.width() <= 0 || area.height() <= 0) {
         if (error)
-            *error = QStringLiteral("The page has no room to print on.");
+            *error =
+                QCoreApplication::translate("PrintedReport", "The page has no room to print on.");
         return std::nullopt;
     }
     const double shrink = std::min(1.0, area.width() * TwipsPerPoint / width);
     if (!painter.begin(&device)) {
         if (error)
-            *error = QStringLiteral("The report could not be sent to the printer or file.");
+            *error = QCoreApplication::translate(
+                "PrintedReport", "The report could not be sent to the printer or file.");
         return std::nullopt;
     }
     painter.scale(device.logicalDpiX() * shrink / TwipsPerInch,
@@ -300,13 +318,15 @@ bool paintContent(QPagedPaintDevice& device, QPainter& painter, const Content& c
             return true;
         painter.end();
         if (error)
-            *error = QStringLiteral("The printer or file took no further page.");
+            *error = QCoreApplication::translate("PrintedReport",
+                                                 "The printer or file took no further page.");
         return false;
     };
     if (!first && !device.newPage()) {
         painter.end();
         if (error)
-            *error = QStringLiteral("The printer or file took no further page.");
+            *error = QCoreApplication::translate("PrintedReport",
+                                                 "The printer or file took no further page.");
         return false;
     }
     // What the lender over- or under-charged heads the report, on a page of its own before the
@@ -365,7 +385,8 @@ bool paint(QPagedPaintDevice& device, const QVector<Content>& contents, QString*
             return false;
     if (!painter.end()) {
         if (error)
-            *error = QStringLiteral("The report could not be finished on the printer or file.");
+            *error = QCoreApplication::translate(
+                "PrintedReport", "The report could not be finished on the printer or file.");
         return false;
     }
     return true;
@@ -388,7 +409,8 @@ bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& page
             if (!first && !device.newPage()) {
                 painter.end();
                 if (error)
-                    *error = QStringLiteral("The printer or file took no further page.");
+                    *error = QCoreApplication::translate(
+                        "PrintedReport", "The printer or file took no further page.");
                 return false;
             }
             first = false;
@@ -398,7 +420,8 @@ bool paintText(QPagedPaintDevice& device, const QVector<Content::TextPage>& page
     }
     if (!painter.end()) {
         if (error)
-            *error = QStringLiteral("The pages could not be finished on the printer or file.");
+            *error = QCoreApplication::translate(
+                "PrintedReport", "The pages could not be finished on the printer or file.");
         return false;
     }
     return true;

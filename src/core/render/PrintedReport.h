@@ -28,7 +28,9 @@ inline constexpr int TwipsPerInch = 1440;
 // twips so that it is the same on every device under the painter's scale.
 QFont font(double points, bool bold = false);
 
-inline constexpr const char* Caption = "Vantrell Report";
+// The printed document's name; in a window through
+// QCoreApplication::translate("PrintedReport", Caption).
+inline constexpr const char* Caption = QT_TRANSLATE_NOOP("PrintedReport", "Vantrell Report");
 
 enum class BandKind { ReportHeader, PageHeader, Detail, ReportFooter, PageFooter };
 

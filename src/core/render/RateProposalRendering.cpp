@@ -4,6 +4,7 @@
 #include "LenderFitRendering.h"
 #include "ReportRendering.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using RateProposal::Period;
@@ -44,8 +45,10 @@ QString changeNote(const Period& period) {
     if (period.otherChangeDays.isEmpty())
         return QString();
     const GridText grid;
-    return QStringLiteral("a change on any of %1 days from %2 to %3 reproduces the charge; the "
-                          "earliest is taken")
+    return QCoreApplication::translate(
+               "RateProposalRendering",
+               "a change on any of %1 days from %2 to %3 reproduces the charge; the "
+               "earliest is taken")
         .arg(period.otherChangeDays.size() + 1)
         .arg(grid.date(period.from), grid.date(period.otherChangeDays.last()));
 }
@@ -60,16 +63,22 @@ QString nothingLine(const Proposal& p, const QString& tryEvery) {
 
 QStringList countLines(const Proposal& p) {
     QStringList lines;
-    lines << QStringLiteral("The proposed periods reproduce %1 of %2 charges to the cent.")
+    lines << QCoreApplication::translate(
+                 "RateProposalRendering",
+                 "The proposed periods reproduce %1 of %2 charges to the cent.")
                  .arg(p.reproduced())
                  .arg(p.compared);
     if (p.leftOut > 0)
-        lines << QStringLiteral("%1 posting(s) left out: their period is incomplete, the lender "
-                                "charged nothing on their date or nothing bore interest.")
+        lines << QCoreApplication::translate(
+                     "RateProposalRendering",
+                     "%1 posting(s) left out: their period is incomplete, the lender "
+                     "charged nothing on their date or nothing bore interest.")
                      .arg(p.leftOut);
     if (!p.unpairedCharges.isEmpty())
-        lines << QStringLiteral("%1 charge(s) fall on a date with no posting under this method "
-                                "and were left out.")
+        lines << QCoreApplication::translate(
+                     "RateProposalRendering",
+                     "%1 charge(s) fall on a date with no posting under this method "
+                     "and were left out.")
                      .arg(p.unpairedCharges.size());
     return lines;
 }

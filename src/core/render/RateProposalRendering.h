@@ -14,11 +14,13 @@ namespace RateProposalRendering {
 // How the report tool tries every way of working.
 inline constexpr const char* TryEveryOption = "Give --method any to try every way of working.";
 
-// What a proposal can and cannot show, said wherever one is shown.
-inline constexpr const char* Caution =
+// What a proposal can and cannot show, said wherever one is shown; in a window through
+// QCoreApplication::translate("RateProposalRendering", Caution).
+inline constexpr const char* Caution = QT_TRANSLATE_NOOP(
+    "RateProposalRendering",
     "A rate that reproduces the lender's charges is not proof that the charge was right. Compare "
     "the proposed change dates and rates with the lender's rate notices: a posting that no rate "
-    "reproduces is where to look.";
+    "reproduces is where to look.");
 
 // "kind,from,to,rate,postings,date,charged,nearest_rate,difference": one record a period
 // ("period": from, to, rate, how many postings it reproduces), then one a posting no period

@@ -3,6 +3,8 @@
 #include "GridText.h"
 #include "ReportRendering.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ReferenceRendering {
@@ -41,17 +43,27 @@ QString termsDetail(const RateTerms::Period& p) {
                                               : QStringLiteral(" + ") + p.margin.exactText();
     switch (p.kind) {
     case Kind::Fixed: {
-        const QString rate = p.rate ? rateCell(*p.rate) : QStringLiteral("no rate");
-        return p.until.isValid() ? rate + QStringLiteral(" until ") + grid.date(p.until) : rate;
+        const QString rate = p.rate ? rateCell(*p.rate)
+                                    : QCoreApplication::translate("ReferenceRendering", "no rate");
+        return p.until.isValid() ? QCoreApplication::translate("ReferenceRendering", "%1 until %2")
+                                       .arg(rate, grid.date(p.until))
+                                 : rate;
     }
     case Kind::Tracker:
         return p.series + margin +
-               (p.nextMonth     ? QStringLiteral(", from the first of the next month")
-                : p.lagDays > 0 ? QStringLiteral(", %1 days after each change").arg(p.lagDays)
+               (p.nextMonth     ? QCoreApplication::translate("ReferenceRendering",
+                                                              ", from the first of the next month")
+                : p.lagDays > 0 ? QCoreApplication::translate("ReferenceRendering",
+                                                              ", %1 days after each change")
+                                      .arg(p.lagDays)
                                 : QString());
     case Kind::Variable:
-        return QStringLiteral("stored rate periods against %1").arg(p.series) +
-               (p.lagDays > 0 ? QStringLiteral(", %1 days allowed").arg(p.lagDays) : QString());
+        return QCoreApplication::translate("ReferenceRendering", "stored rate periods against %1")
+                   .arg(p.series) +
+               (p.lagDays > 0
+                    ? QCoreApplication::translate("ReferenceRendering", ", %1 days allowed")
+                          .arg(p.lagDays)
+                    : QString());
     case Kind::Adjustable:
         break;
     }
@@ -59,22 +71,26 @@ QString termsDetail(const RateTerms::Period& p) {
     parts << p.series + margin +
                  (p.rounding == RateTerms::Rounding::None
                       ? QString()
-                      : QStringLiteral(" rounded %1 to %2")
+                      : QCoreApplication::translate("ReferenceRendering", " rounded %1 to %2")
                             .arg(RateTerms::roundingWord(p.rounding), p.roundingStep.exactText()));
-    parts << QStringLiteral("first %1 until %2, then every %3 months")
-                 .arg(p.rate ? rateCell(*p.rate) : QStringLiteral("no rate"),
+    parts << QCoreApplication::translate("ReferenceRendering",
+                                         "first %1 until %2, then every %3 months")
+                 .arg(p.rate ? rateCell(*p.rate)
+                             : QCoreApplication::translate("ReferenceRendering", "no rate"),
                       grid.date(p.firstChange.addDays(-1)))
                  .arg(p.changeMonths);
     if (p.lookBackDays > 0)
-        parts << QStringLiteral("index %1 days before").arg(p.lookBackDays);
+        parts << QCoreApplication::translate("ReferenceRendering", "index %1 days before")
+                     .arg(p.lookBackDays);
     const auto cap = [](const std::optional<Rate>& r) {
         return r ? r->exactText() : QStringLiteral("-");
     };
     if (p.firstCap || p.eachCap || p.lifeCap)
-        parts
-            << QStringLiteral("caps %1/%2/%3").arg(cap(p.firstCap), cap(p.eachCap), cap(p.lifeCap));
+        parts << QCoreApplication::translate("ReferenceRendering", "caps %1/%2/%3")
+                     .arg(cap(p.firstCap), cap(p.eachCap), cap(p.lifeCap));
     if (p.floor)
-        parts << QStringLiteral("floor %1").arg(rateCell(*p.floor));
+        parts << QCoreApplication::translate("ReferenceRendering", "floor %1")
+                     .arg(rateCell(*p.floor));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -90,7 +106,8 @@ QString storedBeside(const RateTerms::OwedPeriod& owed, const QVector<RatePeriod
     if (!low)
         return QString();
     return *low == *high ? rateCell(*low)
-                         : rateCell(*low) + QStringLiteral(" to ") + rateCell(*high);
+                         : QCoreApplication::translate("ReferenceRendering", "%1 to %2")
+                               .arg(rateCell(*low), rateCell(*high));
 }
 
 QVector<QPointF> steps(const QVector<RatePeriod>& periods) {
@@ -147,25 +164,29 @@ QString owedText(const RateTerms::Owed& owed) {
     return out;
 }
 
-const QStringList& passOnHeadings() {
-    static const QStringList h = {
-        QStringLiteral("Reference"), QStringLiteral("Change"),        QStringLiteral("Rate"),
-        QStringLiteral("Lender"),    QStringLiteral("Its change"),    QStringLiteral("Its rate"),
-        QStringLiteral("Days late"), QStringLiteral("Not passed on"), QStringLiteral("Cost")};
-    return h;
+QStringList passOnHeadings() {
+    return {//: The reference rate's change date
+            QCoreApplication::translate("ReferenceRendering", "Reference"),
+            QCoreApplication::translate("ReferenceRendering", "Change"),
+            QCoreApplication::translate("ReferenceRendering", "Rate"),
+            //: The lender's answering change date
+            QCoreApplication::translate("ReferenceRendering", "Lender"),
+            QCoreApplication::translate("ReferenceRendering", "Its change"),
+            QCoreApplication::translate("ReferenceRendering", "Its rate"),
+            QCoreApplication::translate("ReferenceRendering", "Days late"),
+            QCoreApplication::translate("ReferenceRendering", "Not passed on"),
+            QCoreApplication::translate("ReferenceRendering", "Cost")};
 }
 
 QStringList passOnCells(const PassOn::Row& row) {
     const GridText grid;
     const std::optional<PassOn::Change>& l = row.lender;
-    return {grid.date(row.reference.date),
-            changeText(row.reference.size),
+    return {grid.date(row.reference.date), changeText(row.reference.size),
             rateCell(row.reference.rate),
-            l ? grid.date(l->date) : QStringLiteral("never"),
-            l ? changeText(l->size) : QString(),
-            l ? rateCell(l->rate) : QString(),
-            l ? QString::number(row.daysLate) : QString(),
-            changeText(row.notPassedOn),
+            //: The lender never answered the change
+            l ? grid.date(l->date) : QCoreApplication::translate("ReferenceRendering", "never"),
+            l ? changeText(l->size) : QString(), l ? rateCell(l->rate) : QString(),
+            l ? QString::number(row.daysLate) : QString(), changeText(row.notPassedOn),
             grid.amount(row.cost)};
 }
 
@@ -192,42 +213,59 @@ QByteArray passOnCsv(const PassOn::Table& table) {
 
 QString passOnTotalLine(const PassOn::Table& table) {
     if (table.costsRefused)
-        return QStringLiteral("The costs of the changes of the reference are not worked out.");
+        return QCoreApplication::translate(
+            "ReferenceRendering", "The costs of the changes of the reference are not worked out.");
     const Money total = table.total;
     if (total.isZero())
-        return QStringLiteral("The changes of the reference not passed on in full cost nothing "
-                              "in interest over the history.");
-    return QStringLiteral("The changes of the reference not passed on in full %1 %2 in interest "
-                          "over the history.")
-        .arg(total.raw() > 0 ? QStringLiteral("cost") : QStringLiteral("saved"),
-             GridText().amount(total.magnitude().value_or(total)));
+        return QCoreApplication::translate(
+            "ReferenceRendering", "The changes of the reference not passed on in full cost nothing "
+                                  "in interest over the history.");
+    const QString amount = GridText().amount(total.magnitude().value_or(total));
+    if (total.raw() > 0)
+        return QCoreApplication::translate("ReferenceRendering",
+                                           "The changes of the reference not passed on in full "
+                                           "cost %1 in interest over the history.")
+            .arg(amount);
+    return QCoreApplication::translate("ReferenceRendering",
+                                       "The changes of the reference not passed on in full saved "
+                                       "%1 in interest over the history.")
+        .arg(amount);
 }
 
 QString answerWindowLine(int lagDays) {
     if (lagDays == 0)
-        return QStringLiteral("The lender's answer to a change is looked for from the change's "
-                              "date to %1 days after it.")
+        return QCoreApplication::translate(
+                   "ReferenceRendering",
+                   "The lender's answer to a change is looked for from the change's "
+                   "date to %1 days after it.")
             .arg(PassOn::AnswerDays);
-    return QStringLiteral("The lender's answer to a change is looked for from the change's date "
-                          "to %1 days after its date plus the lag of %2 days.")
+    return QCoreApplication::translate(
+               "ReferenceRendering",
+               "The lender's answer to a change is looked for from the change's date "
+               "to %1 days after its date plus the lag of %2 days.")
         .arg(PassOn::AnswerDays)
         .arg(lagDays);
 }
 
 QString passOnText(const PassOn::Table& table, const ReferenceSeries& series, int lagDays) {
-    QString out = QStringLiteral("Changes of %1 (%2) passed on").arg(series.name, series.key);
+    QString out = QCoreApplication::translate("ReferenceRendering", "Changes of %1 (%2) passed on")
+                      .arg(series.name, series.key);
     if (lagDays > 0)
-        out += QStringLiteral(", %1 days allowed").arg(lagDays);
-    out += QStringLiteral("\n\n");
+        out += QCoreApplication::translate("ReferenceRendering", ", %1 days allowed").arg(lagDays);
+    out += QLatin1String("\n\n");
     if (table.rows.isEmpty()) {
-        out += QStringLiteral("The series did not change within the history.\n");
+        out += QCoreApplication::translate("ReferenceRendering",
+                                           "The series did not change within the history.") +
+               QLatin1Char('\n');
     } else {
         QVector<QStringList> rows = {passOnHeadings()};
         for (const PassOn::Row& row : table.rows)
             rows << passOnCells(row);
         out += alignedTable(rows);
-        out += QStringLiteral("Cost: the interest due under the stored rates less that with the "
-                              "change passed on in full from its date.\n");
+        out += QCoreApplication::translate(
+                   "ReferenceRendering", "Cost: the interest due under the stored rates less "
+                                         "that with the change passed on in full from its date.") +
+               QLatin1Char('\n');
     }
     out += QLatin1Char('\n') + passOnTotalLine(table) + QLatin1Char('\n');
     for (const QString& notice : table.notices)

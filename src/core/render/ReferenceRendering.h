@@ -39,7 +39,7 @@ QByteArray owedCsv(const RateTerms::Owed& owed);
 QString owedText(const RateTerms::Owed& owed);
 
 // The pass-on table's column headings and one row's cells, as a grid shows them.
-const QStringList& passOnHeadings();
+QStringList passOnHeadings();
 QStringList passOnCells(const PassOn::Row& row);
 // "reference_date,reference_change,reference_rate,lender_date,lender_change,lender_rate,
 // days_late,not_passed_on,cost"; an unanswered change leaves the lender's fields empty.

@@ -12,19 +12,18 @@ namespace {
 using RepaymentCheck::Cause;
 using RepaymentCheck::FindingKind;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RepaymentRendering", text);
-}
-
 // "After the rate change of 1/2/2021", "From the first repayment".
 QString after(const RepaymentCheck::Event& e, const GridText& grid) {
     switch (e.cause) {
     case Cause::Start:
-        return tr("From the first repayment");
+        return QCoreApplication::translate("RepaymentRendering", "From the first repayment");
     case Cause::RateChange:
-        return tr("After the rate change of %1").arg(grid.date(e.date));
+        return QCoreApplication::translate("RepaymentRendering", "After the rate change of %1")
+            .arg(grid.date(e.date));
     case Cause::InterestOnlyEnds:
-        return tr("After the interest-only period ended on %1").arg(grid.date(e.date));
+        return QCoreApplication::translate("RepaymentRendering",
+                                           "After the interest-only period ended on %1")
+            .arg(grid.date(e.date));
     }
     return {};
 }
@@ -48,17 +47,22 @@ QString findingText(const RepaymentCheck::Finding& f) {
     const GridText grid;
     switch (f.kind) {
     case FindingKind::NotRecalculated:
-        return tr("Repayment of %1 kept after the rate change of %2")
+        return QCoreApplication::translate("RepaymentRendering",
+                                           "Repayment of %1 kept after the rate change of %2")
             .arg(grid.amount(f.taken), grid.date(f.event.date));
     case FindingKind::OverMoreRepayments:
-        return tr("Repayment worked out over %1 repayments where %2 remain")
+        return QCoreApplication::translate(
+                   "RepaymentRendering", "Repayment worked out over %1 repayments where %2 remain")
             .arg(f.over.value_or(0))
             .arg(f.event.remaining);
     case FindingKind::TookLess:
-        return tr("Repayment of %1 taken where %2 is required")
+        return QCoreApplication::translate("RepaymentRendering",
+                                           "Repayment of %1 taken where %2 is required")
             .arg(grid.amount(f.taken), grid.amount(f.required));
     case FindingKind::InterestOnlyKept:
-        return tr("Interest only kept past the period's end on %1").arg(grid.date(f.event.date));
+        return QCoreApplication::translate("RepaymentRendering",
+                                           "Interest only kept past the period's end on %1")
+            .arg(grid.date(f.event.date));
     }
     return {};
 }
@@ -68,31 +72,40 @@ QString sentence(const RepaymentCheck::Finding& f) {
     QString what;
     switch (f.kind) {
     case FindingKind::NotRecalculated:
-        what = tr("%1 the lender kept the repayment of %2 where %3 is required")
-                   .arg(after(f.event, grid), grid.amount(f.taken), grid.amount(f.required));
+        what =
+            QCoreApplication::translate(
+                "RepaymentRendering", "%1 the lender kept the repayment of %2 where %3 is required")
+                .arg(after(f.event, grid), grid.amount(f.taken), grid.amount(f.required));
         break;
     case FindingKind::OverMoreRepayments:
-        what = tr("%1 the lender worked the repayment of %2 out over %3 repayments where %4 "
-                  "remain, and %5 is required")
+        what = QCoreApplication::translate(
+                   "RepaymentRendering",
+                   "%1 the lender worked the repayment of %2 out over %3 repayments where %4 "
+                   "remain, and %5 is required")
                    .arg(after(f.event, grid), grid.amount(f.taken))
                    .arg(f.over.value_or(0))
                    .arg(f.event.remaining)
                    .arg(grid.amount(f.required));
         break;
     case FindingKind::TookLess:
-        what = tr("%1 the lender took %2 where %3 is required")
+        what = QCoreApplication::translate("RepaymentRendering",
+                                           "%1 the lender took %2 where %3 is required")
                    .arg(after(f.event, grid), grid.amount(f.taken), grid.amount(f.required));
         break;
     case FindingKind::InterestOnlyKept:
-        what = tr("%1 the lender kept taking interest only (%2) where %3 is required")
+        what = QCoreApplication::translate(
+                   "RepaymentRendering",
+                   "%1 the lender kept taking interest only (%2) where %3 is required")
                    .arg(after(f.event, grid), grid.amount(f.taken), grid.amount(f.required));
         break;
     }
-    QString out = what + tr(": %1 short each repayment (%2 repayments)")
+    QString out = what + QCoreApplication::translate("RepaymentRendering",
+                                                     ": %1 short each repayment (%2 repayments)")
                              .arg(grid.amount(f.shortfall))
                              .arg(f.repayments);
     if (f.leftAtEnd && f.leftAtEnd->raw() > 0)
-        out += tr(", leaving %1 owed at the term's end on %2")
+        out += QCoreApplication::translate("RepaymentRendering",
+                                           ", leaving %1 owed at the term's end on %2")
                    .arg(grid.amount(*f.leftAtEnd), grid.date(f.termEnd));
     return out + QLatin1Char('.');
 }
@@ -102,28 +115,39 @@ QString verdict(const RepaymentCheck::Result& r) {
         return {};
     const RepaymentCheck::Finding& last = r.findings.last();
     const GridText grid;
-    QString out = tr("The loan is underfunded: since %1 each repayment taken is %2 short of the "
-                     "one its terms require")
+    QString out = QCoreApplication::translate(
+                      "RepaymentRendering",
+                      "The loan is underfunded: since %1 each repayment taken is %2 short of the "
+                      "one its terms require")
                       .arg(grid.date(last.from.isValid() ? last.from : last.event.date),
                            grid.amount(last.shortfall));
     if (last.leftAtEnd && last.leftAtEnd->raw() > 0)
-        out += tr(", which would leave %1 owed at the term's end").arg(grid.amount(*last.leftAtEnd));
+        out += QCoreApplication::translate("RepaymentRendering",
+                                           ", which would leave %1 owed at the term's end")
+                   .arg(grid.amount(*last.leftAtEnd));
     return out + QLatin1Char('.');
 }
 
 QString underfundedWording() {
-    return tr("The repayment you set is too low to repay the mortgage by the end of its term: "
-              "the mortgage is underfunded. I ask you to recalculate the repayment over the "
-              "remaining term, to tell me the shortfall it has left, and to put it right "
-              "without cost to me.");
+    return QCoreApplication::translate(
+        "RepaymentRendering",
+        "The repayment you set is too low to repay the mortgage by the end of its term: "
+        "the mortgage is underfunded. I ask you to recalculate the repayment over the "
+        "remaining term, to tell me the shortfall it has left, and to put it right "
+        "without cost to me.");
 }
 
-const QStringList& headings() {
-    static const QStringList h = {QStringLiteral("Date"),     QStringLiteral("Rate"),
-                                  QStringLiteral("Balance"),  QStringLiteral("Remaining"),
-                                  QStringLiteral("Required"), QStringLiteral("Taken"),
-                                  QStringLiteral("Shortfall")};
-    return h;
+QStringList headings() {
+    return {QCoreApplication::translate("RepaymentRendering", "Date"),
+            QCoreApplication::translate("RepaymentRendering", "Rate"),
+            QCoreApplication::translate("RepaymentRendering", "Balance"),
+            //: Repayments remaining
+            QCoreApplication::translate("RepaymentRendering", "Remaining"),
+            //: The repayment required
+            QCoreApplication::translate("RepaymentRendering", "Required"),
+            //: The repayment taken
+            QCoreApplication::translate("RepaymentRendering", "Taken"),
+            QCoreApplication::translate("RepaymentRendering", "Shortfall")};
 }
 
 QVector<QStringList> rows(const RepaymentCheck::Result& r) {
@@ -159,7 +183,9 @@ QString statedLine(const RepaymentCheck::Result& r, const std::optional<Money>& 
         *r.events.first().required == *stated)
         return {};
     const GridText grid;
-    return tr("The lender stated a repayment of %1 at the start; the terms require %2.")
+    return QCoreApplication::translate(
+               "RepaymentRendering",
+               "The lender stated a repayment of %1 at the start; the terms require %2.")
         .arg(grid.amount(*stated), grid.amount(*r.events.first().required));
 }
 
@@ -172,8 +198,11 @@ QString text(const RepaymentCheck::Result& r, const std::optional<Money>& stated
     for (const RepaymentCheck::Finding& f : r.findings)
         out += QLatin1Char('\n') + sentence(f) + QLatin1Char('\n');
     if (r.findings.isEmpty() && !r.rows.isEmpty())
-        out += QLatin1Char('\n') + tr("Every repayment taken is at least the one the terms "
-                                      "require.") + QLatin1Char('\n');
+        out += QLatin1Char('\n') +
+               QCoreApplication::translate("RepaymentRendering",
+                                           "Every repayment taken is at least the one the terms "
+                                           "require.") +
+               QLatin1Char('\n');
     return out;
 }
 
@@ -184,25 +213,34 @@ QStringList payoffLines(const Payoff::Result& p, const QDate& termEnd) {
         return p.notices;
     const Payoff::Projection& b = *p.base;
     if (!b.payoff.isValid()) {
-        out << tr("At the repayment of %1 the loan is not paid off within 60 years of the "
-                  "term's end.")
+        out << QCoreApplication::translate(
+                   "RepaymentRendering",
+                   "At the repayment of %1 the loan is not paid off within 60 years of the "
+                   "term's end.")
                    .arg(grid.amount(b.repayment));
     } else if (b.monthsToSpare >= 0) {
-        out << tr("At the repayment of %1 the loan is paid off on %2, %3 months before the term "
-                  "ends on %4.")
+        out << QCoreApplication::translate(
+                   "RepaymentRendering",
+                   "At the repayment of %1 the loan is paid off on %2, %3 months before the term "
+                   "ends on %4.")
                    .arg(grid.amount(b.repayment), grid.date(b.payoff))
                    .arg(b.monthsToSpare)
                    .arg(grid.date(termEnd));
     } else {
-        out << tr("At the repayment of %1 the loan is paid off on %2, %3 months after the term "
-                  "ends on %4.")
+        out << QCoreApplication::translate(
+                   "RepaymentRendering",
+                   "At the repayment of %1 the loan is paid off on %2, %3 months after the term "
+                   "ends on %4.")
                    .arg(grid.amount(b.repayment), grid.date(b.payoff))
                    .arg(-b.monthsToSpare)
                    .arg(grid.date(termEnd));
     }
-    out << tr("Owed at the term's end: %1.").arg(grid.amount(b.leftAtTermEnd));
+    out << QCoreApplication::translate("RepaymentRendering", "Owed at the term's end: %1.")
+               .arg(grid.amount(b.leftAtTermEnd));
     if (p.extra && p.extra->payoff.isValid())
-        out << tr("With %1 more each repayment it is paid off on %2, saving %3 of interest.")
+        out << QCoreApplication::translate(
+                   "RepaymentRendering",
+                   "With %1 more each repayment it is paid off on %2, saving %3 of interest.")
                    .arg(grid.amount(p.extraAmount), grid.date(p.extra->payoff),
                         grid.amount(p.interestSaved));
     return out + p.notices;

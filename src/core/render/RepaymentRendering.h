@@ -27,7 +27,7 @@ QString verdict(const RepaymentCheck::Result& r);
 QString underfundedWording();
 
 // "Date", "Rate", "Balance", "Remaining", "Required", "Taken", "Shortfall".
-const QStringList& headings();
+QStringList headings();
 // A row a repayment of the history, as the grid shows dates and amounts.
 QVector<QStringList> rows(const RepaymentCheck::Result& r);
 // "date,rate,balance,remaining,required,taken,shortfall", one record a repayment: ISO dates,

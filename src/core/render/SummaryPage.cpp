@@ -5,6 +5,7 @@
 #include "SummaryRendering.h"
 #include "engine/InterestSummary.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFont>
 #include <QFontMetricsF>
@@ -32,7 +33,7 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
                 const GridText& text) {
     p.setFont(PrintedReport::font(11, true));
     p.drawText(QRectF(box.left(), box.top() - 480, box.width(), 300), Qt::AlignLeft,
-               QStringLiteral("Running total of charged - due"));
+               QCoreApplication::translate("SummaryPage", "Running total of charged - due"));
     const QRectF plot = box.adjusted(AxisLabelWidth, 0, 0, -RowHeight - 40);
     p.setPen(QPen(Qt::gray, 8));
     p.drawRect(plot);
@@ -40,7 +41,8 @@ void paintChart(QPainter& p, const QRectF& box, const InterestSummary::Summary& 
     const QVector<QPointF> points = InterestSummary::runningTotalSeries(s);
     if (points.isEmpty()) {
         p.setPen(Qt::black);
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("No posting to compare."));
+        p.drawText(plot, Qt::AlignCenter,
+                   QCoreApplication::translate("SummaryPage", "No posting to compare."));
         return;
     }
 
@@ -151,12 +153,13 @@ void paintYears(QPainter& p, const QRectF& room, const InterestSummary::Summary&
     p.setPen(Qt::black);
     p.setFont(PrintedReport::font(11, true));
     p.drawText(QRectF(room.left(), room.top(), room.width(), 280), Qt::AlignLeft,
-               QStringLiteral("By calendar year"));
+               QCoreApplication::translate("SummaryPage", "By calendar year"));
     if (!s.incomplete.isEmpty()) {
         p.setFont(PrintedReport::font(8));
-        p.drawText(QRectF(room.left() + 2000, room.top(), room.width() - 2000, 280),
-                   Qt::AlignLeft | Qt::AlignBottom,
-                   QString::fromLatin1(SummaryRendering::IncompleteYearNote));
+        p.drawText(
+            QRectF(room.left() + 2000, room.top(), room.width() - 2000, 280),
+            Qt::AlignLeft | Qt::AlignBottom,
+            QCoreApplication::translate("SummaryRendering", SummaryRendering::IncompleteYearNote));
     }
     const QVector<QStringList> rows = SummaryRendering::yearRows(s);
 
@@ -229,14 +232,15 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
 
     p.setFont(PrintedReport::font(12, true));
     p.drawText(QRectF(0, 1000, width, 320), Qt::AlignLeft,
-               QStringLiteral("Interest charged and interest due"));
+               QCoreApplication::translate("SummaryPage", "Interest charged and interest due"));
     const std::optional<InterestSummary::Summary> summary =
         ReportTable::summarise(rows, incomplete, missingStatement, rates);
     p.setFont(PrintedReport::font(11));
     if (!summary) {
         p.drawText(QRectF(0, 1400, width, 800), Qt::AlignLeft | Qt::TextWordWrap,
-                   QStringLiteral("The report's interest adds up to more than an amount can "
-                                  "hold: no summary."));
+                   QCoreApplication::translate(
+                       "SummaryPage", "The report's interest adds up to more than an amount can "
+                                      "hold: no summary."));
         p.restore();
         return;
     }
@@ -262,13 +266,14 @@ void paint(QPainter& p, const QSizeF& area, const QString& title,
         y += 200;
         p.setFont(PrintedReport::font(9, true));
         p.drawText(QRectF(0, y, width, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("What explains them"));
+                   QCoreApplication::translate("SummaryPage", "What explains them"));
         y += RowHeight;
         p.setFont(PrintedReport::font(9));
         constexpr int Shown = 4;
         QStringList lines = explanations.mid(0, Shown);
         if (explanations.size() > Shown)
-            lines << QStringLiteral("%1 more in the summary window and the report tool.")
+            lines << QCoreApplication::translate(
+                         "SummaryPage", "%1 more in the summary window and the report tool.")
                          .arg(explanations.size() - Shown);
         for (const QString& line : std::as_const(lines)) {
             const QRectF box = p.boundingRect(QRectF(0, y, width, 4 * RowHeight),

@@ -37,8 +37,10 @@ QString notCounting(const InterestSummary::Summary& s);
 
 // A year of the yearly table, marked "2023 *" when it holds a posting that cannot be compared.
 QString yearLabel(const InterestSummary::Year& y);
-inline constexpr const char* IncompleteYearNote =
-    "* holds a posting whose period is incomplete (in the totals, not in the comparison).";
+// Marked for translation: shown through QCoreApplication::translate("SummaryRendering", ...).
+inline constexpr const char* IncompleteYearNote = QT_TRANSLATE_NOOP(
+    "SummaryRendering",
+    "* holds a posting whose period is incomplete (in the totals, not in the comparison).");
 
 // "Method: Fixed Day, interest periods ending on day 28 of each month."
 QString methodLine(const Basis& basis);
@@ -60,12 +62,12 @@ QString text(const InterestSummary::Summary& s, const Basis& basis);
 QByteArray csv(const InterestSummary::Summary& s);
 
 // The column headings the window and the printed page share.
-const QStringList& yearHeadings(); // "Year", "Charged", "Due", "Difference"
+QStringList yearHeadings(); // "Year", "Charged", "Due", "Difference"
 // The table under those headings: a row a year, then the total. With postings that cannot be
 // compared, the total is said twice, plainly: "Total of every posting" (the report's totals) and
 // "Total compared" (what the headline speaks of).
 QVector<QStringList> yearRows(const InterestSummary::Summary& s);
-const QStringList& postingHeadings(); // "Date", "Charged", "Due", "Difference"
+QStringList postingHeadings(); // "Date", "Charged", "Due", "Difference"
 // The postings' headings of a summary: with its rates, "Rate entered" and "Effective rate" too.
 QStringList postingHeadings(const InterestSummary::Summary& s);
 // A posting's cells under those headings, as the report grid shows dates and amounts.

@@ -2,6 +2,7 @@
 
 #include "PrintedReport.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -71,11 +72,13 @@ void paintHead(QPainter& p, double width, const WorkingRendering::Table& t, cons
                int page) {
     p.setFont(PrintedReport::font(12, true));
     p.drawText(QRectF(0, 0, width, TitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               page == 0 ? t.title : t.title + QStringLiteral(" (continued)"));
+               page == 0
+                   ? t.title
+                   : QCoreApplication::translate("WorkingPage", "%1 (continued)").arg(t.title));
     p.setFont(PrintedReport::font(9));
     double y = TitleHeight;
     p.drawText(QRectF(0, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Vantrell: ") + account);
+               QCoreApplication::translate("WorkingPage", "Vantrell: %1").arg(account));
     y += LineHeight;
     for (const QString& line : t.about) {
         const double height = LineHeight * aboutLines(line, width);
@@ -184,7 +187,10 @@ void paint(QPainter& p, const QSizeF& area, const WorkingRendering::Table& t,
     p.setFont(PrintedReport::font(8));
     p.drawText(QRectF(0, area.height() - LineHeight, width, LineHeight),
                Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("%1: page %2 of %3").arg(t.title).arg(page + 1).arg(ranges.size()));
+               QCoreApplication::translate("WorkingPage", "%1: page %2 of %3")
+                   .arg(t.title)
+                   .arg(page + 1)
+                   .arg(ranges.size()));
     p.restore();
 }
 
@@ -193,13 +199,15 @@ bool print(QPagedPaintDevice& device, const QVector<WorkingRendering::Table>& ta
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
     if (area.width() <= 0 || area.height() <= 0) {
         if (error)
-            *error = QStringLiteral("The page has no room to print on.");
+            *error =
+                QCoreApplication::translate("WorkingPage", "The page has no room to print on.");
         return false;
     }
     QPainter painter;
     if (!painter.begin(&device)) {
         if (error)
-            *error = QStringLiteral("The working could not be sent to the printer or file.");
+            *error = QCoreApplication::translate(
+                "WorkingPage", "The working could not be sent to the printer or file.");
         return false;
     }
     painter.scale(device.logicalDpiX() / double(TwipsPerInch),
@@ -212,7 +220,8 @@ bool print(QPagedPaintDevice& device, const QVector<WorkingRendering::Table>& ta
             if (!firstPage && !device.newPage()) {
                 painter.end();
                 if (error)
-                    *error = QStringLiteral("The printer or file took no further page.");
+                    *error = QCoreApplication::translate(
+                        "WorkingPage", "The printer or file took no further page.");
                 return false;
             }
             firstPage = false;
@@ -221,7 +230,8 @@ bool print(QPagedPaintDevice& device, const QVector<WorkingRendering::Table>& ta
     }
     if (!painter.end()) {
         if (error)
-            *error = QStringLiteral("The working could not be finished on the printer or file.");
+            *error = QCoreApplication::translate(
+                "WorkingPage", "The working could not be finished on the printer or file.");
         return false;
     }
     return true;

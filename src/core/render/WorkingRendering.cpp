@@ -5,7 +5,10 @@
 #include "engine/DayInterest.h"
 #include "engine/InterestEngine.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+
+#include <iterator>
 
 namespace WorkingRendering {
 
@@ -122,61 +125,76 @@ QVector<SoFar> runningTotals(const PostingWorking& p) {
 QString incompleteText(ReportLine::Incomplete incomplete) {
     switch (incomplete) {
     case ReportLine::Incomplete::HistoryGap:
-        return QStringLiteral("No: a balance row reset the balance within the period (statements "
-                              "are missing before it)");
+        return QCoreApplication::translate(
+            "WorkingRendering", "No: a balance row reset the balance within the period (statements "
+                                "are missing before it)");
     case ReportLine::Incomplete::PartPeriod:
-        return QStringLiteral("No: the history starts part-way through the lender's period");
+        return QCoreApplication::translate(
+            "WorkingRendering", "No: the history starts part-way through the lender's period");
     default:
-        return QStringLiteral("Yes");
+        return QCoreApplication::translate("WorkingRendering", "Yes");
     }
 }
 
 QString periodLine(const PostingWorking& p, const GridText& grid) {
     if (p.days.isEmpty())
-        return QStringLiteral("Period: no day accrued interest.");
+        return QCoreApplication::translate("WorkingRendering", "Period: no day accrued interest.");
     const int days = int(p.days.size());
     const int weighed = p.dayCount();
-    QString line = QStringLiteral("Period: %1 to %2, %3 %4")
-                       .arg(grid.date(p.days.first().date), grid.date(p.days.last().date))
-                       .arg(days)
-                       .arg(QLatin1String(days == 1 ? "day" : "days"));
+    QString line =
+        (days == 1 ? QCoreApplication::translate("WorkingRendering", "Period: %1 to %2, %3 day")
+                   : QCoreApplication::translate("WorkingRendering", "Period: %1 to %2, %3 days"))
+            .arg(grid.date(p.days.first().date), grid.date(p.days.last().date))
+            .arg(days);
     if (weighed != days)
-        line += QStringLiteral(" bearing %1 %2 of interest")
-                    .arg(weighed)
-                    .arg(QLatin1String(weighed == 1 ? "day" : "days"));
+        line +=
+            (weighed == 1
+                 ? QCoreApplication::translate("WorkingRendering", " bearing %1 day of interest")
+                 : QCoreApplication::translate("WorkingRendering", " bearing %1 days of interest"))
+                .arg(weighed);
     return line + QLatin1Char('.');
 }
 
 // The rest, equal periods and compounding as they show in a posting's days: a line each.
 QStringList conventionLines(const PostingWorking& p, const LenderConventions& c) {
     QStringList lines;
+    //: "Rest": the interest rest, the balance held for a block of days
     if (c.rest.kind == Rest::Kind::PostingPeriod)
-        lines << QStringLiteral("Rest: the posting period. The balance on its first day is held "
+        lines << QCoreApplication::translate(
+            "WorkingRendering", "Rest: the posting period. The balance on its first day is held "
                                 "for the period (Held balance).");
     else if (c.rest.kind == Rest::Kind::Months)
-        lines << QStringLiteral("Rest: %1. The balance on the first day of each block is held for "
-                                "the block (Held balance).")
+        //: "Rest": the interest rest; %1 is its length
+        lines << QCoreApplication::translate(
+                     "WorkingRendering",
+                     "Rest: %1. The balance on the first day of each block is held for "
+                     "the block (Held balance).")
                      .arg(Conventions::name(c.rest));
     if (c.dayCount == DayCount::EqualPeriods)
-        lines << QStringLiteral("Equal periods: each posting period is 1/%1 of a year; each of its "
-                                "days bears 1/(%1 × its days) of the yearly rate (Part of a year).")
+        lines << QCoreApplication::translate(
+                     "WorkingRendering",
+                     "Equal periods: each posting period is 1/%1 of a year; each of its "
+                     "days bears 1/(%1 × its days) of the yearly rate (Part of a year).")
                      .arg(c.perYear);
     if (c.compounding == Compounding::HalfYearly) {
-        lines << QStringLiteral("Compounding: each day bears the nominal rate over %1 periods a "
-                                "year equivalent to the rate entered compounded half-yearly.")
+        lines << QCoreApplication::translate(
+                     "WorkingRendering",
+                     "Compounding: each day bears the nominal rate over %1 periods a "
+                     "year equivalent to the rate entered compounded half-yearly.")
                      .arg(c.perYear);
         // Each rate of the period with the one its days bear.
         QStringList rates;
         for (const WorkingDay& d : p.days) {
             const double borne = DayInterest::dayRate(c, d.rate.percent());
             const QString rate =
-                QStringLiteral("%1 % for %2 % entered")
+                QCoreApplication::translate("WorkingRendering", "%1 % for %2 % entered")
                     .arg(QLocale().toString(borne, 'f', ShownUnrounded), rateShown(d.rate));
             if (!rates.contains(rate))
                 rates << rate;
         }
         if (!rates.isEmpty())
-            lines << QStringLiteral("Rate the days bear: %1.").arg(rates.join(QLatin1String(", ")));
+            lines << QCoreApplication::translate("WorkingRendering", "Rate the days bear: %1.")
+                         .arg(rates.join(QLatin1String(", ")));
     }
     return lines;
 }
@@ -187,9 +205,9 @@ QStringList shownHeadings(const QVector<Column>& columns, const LenderConvention
     QStringList headings;
     for (Column column : columns) {
         if (column == Accruing && !c.rest.isDaily())
-            headings << QStringLiteral("Held balance");
+            headings << QCoreApplication::translate("WorkingRendering", "Held balance");
         else if (column == Divisor && c.dayCount == DayCount::EqualPeriods)
-            headings << QStringLiteral("Part of a year");
+            headings << QCoreApplication::translate("WorkingRendering", "Part of a year");
         else
             headings << heading(column);
     }
@@ -205,9 +223,20 @@ const QStringList& csvHeadings() {
 }
 
 QString heading(Column column) {
-    static const QStringList h = {"Date",   "Balance", "Offset", "Bears interest", "Deferred",
-                                  "Rate %", "Divisor", "Days",   "Interest",       "Running total"};
-    return h.value(column);
+    static const char* const h[] = {QT_TRANSLATE_NOOP("WorkingRendering", "Date"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Balance"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Offset"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Bears interest"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Deferred"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Rate %"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Divisor"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Days"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Interest"),
+                                    QT_TRANSLATE_NOOP("WorkingRendering", "Running total")};
+    const int i = int(column);
+    if (i < 0 || i >= int(std::size(h)))
+        return QString();
+    return QCoreApplication::translate("WorkingRendering", h[i]);
 }
 
 QVector<Column> shownColumns(const Working& working) {
@@ -234,7 +263,8 @@ QString enteredText(const PostingRates& rates) {
     const auto entered = [](::Rate rate) { return rateAsEntered(rate, false); };
     if (*rates.enteredMin == *rates.enteredMax)
         return entered(*rates.enteredMin) + QStringLiteral(" %");
-    return QStringLiteral("%1 to %2 %").arg(entered(*rates.enteredMin), entered(*rates.enteredMax));
+    return QCoreApplication::translate("WorkingRendering", "%1 to %2 %")
+        .arg(entered(*rates.enteredMin), entered(*rates.enteredMax));
 }
 
 QString noEffectiveRate(const Working& working, int posting, const PostingRates& rates) {
@@ -242,15 +272,19 @@ QString noEffectiveRate(const Working& working, int posting, const PostingRates&
         return QString();
     const PostingWorking& p = working.postings[posting];
     if (!rates.charge)
-        return QStringLiteral("none: the lender charged nothing on this date");
+        return QCoreApplication::translate("WorkingRendering",
+                                           "none: the lender charged nothing on this date");
     if (!p.comparable())
-        return QStringLiteral("none: the posting cannot be compared");
+        return QCoreApplication::translate("WorkingRendering",
+                                           "none: the posting cannot be compared");
     const bool bears = std::any_of(p.days.cbegin(), p.days.cend(), [](const WorkingDay& d) {
         return d.weight != 0 && !d.accruing.isZero();
     });
     if (!bears)
-        return QStringLiteral("none: no balance bore interest in the period");
-    return QStringLiteral("none: no rate from %1 to %2 % comes to the charge")
+        return QCoreApplication::translate("WorkingRendering",
+                                           "none: no balance bore interest in the period");
+    return QCoreApplication::translate("WorkingRendering",
+                                       "none: no rate from %1 to %2 % comes to the charge")
         .arg(InterestWorking::LowestRate)
         .arg(InterestWorking::HighestRate);
 }
@@ -263,7 +297,8 @@ Table table(const Working& working, int posting, const PostingRates& rates,
     const PostingWorking& p = working.postings[posting];
     const GridText grid;
     const InterestRounding rounding = working.basis.conventions.rounding;
-    t.title = QStringLiteral("Working of the interest due on %1").arg(grid.date(p.date));
+    t.title = QCoreApplication::translate("WorkingRendering", "Working of the interest due on %1")
+                  .arg(grid.date(p.date));
     t.about << SummaryRendering::methodLine(basis)
             << SummaryRendering::conventionsLine(working.basis.conventions)
             << conventionLines(p, working.basis.conventions) << periodLine(p, grid);
@@ -282,38 +317,48 @@ Table table(const Working& working, int posting, const PostingRates& rates,
 
     if (rounding == InterestRounding::Posting) {
         const long double total = running.isEmpty() ? 0 : running.last().unrounded;
-        t.foot.append({QStringLiteral("Total of the days, unrounded:"),
-                       QLocale().toString(double(total), 'f', ShownUnrounded)});
+        t.foot.append(
+            {QCoreApplication::translate("WorkingRendering", "Total of the days, unrounded:"),
+             QLocale().toString(double(total), 'f', ShownUnrounded)});
     } else {
         const Money total = running.isEmpty() ? Money() : running.last().money;
-        t.foot.append(
-            {QStringLiteral("Total of the days:"), total.formatGrouped(dailyDecimals(rounding))});
+        t.foot.append({QCoreApplication::translate("WorkingRendering", "Total of the days:"),
+                       total.formatGrouped(dailyDecimals(rounding))});
     }
-    t.foot.append({QStringLiteral("Interest due (Int Due):"), grid.amount(p.interestDue)});
+    t.foot.append({QCoreApplication::translate("WorkingRendering", "Interest due (Int Due):"),
+                   grid.amount(p.interestDue)});
     const Money due = p.interestDue.roundedToCents().value_or(p.interestDue);
     if (rates.charge) {
         t.foot.append(
-            {QStringLiteral("Lender's charge (Int Charge):"), grid.amount(*rates.charge)});
+            {QCoreApplication::translate("WorkingRendering", "Lender's charge (Int Charge):"),
+             grid.amount(*rates.charge)});
         if (const std::optional<Money> difference = Money::subtract(*rates.charge, due))
-            t.foot.append({QStringLiteral("Charged - due:"), grid.amount(*difference)});
+            t.foot.append({QCoreApplication::translate("WorkingRendering", "Charged - due:"),
+                           grid.amount(*difference)});
     } else {
         t.foot.append(
-            {QStringLiteral("Lender's charge (Int Charge):"), QStringLiteral("none on this date")});
+            {QCoreApplication::translate("WorkingRendering", "Lender's charge (Int Charge):"),
+             QCoreApplication::translate("WorkingRendering", "none on this date")});
     }
-    t.foot.append({QStringLiteral("Rate entered:"), enteredText(rates)});
     t.foot.append(
-        {QStringLiteral("Effective rate:"),
+        {QCoreApplication::translate("WorkingRendering", "Rate entered:"), enteredText(rates)});
+    t.foot.append(
+        {QCoreApplication::translate("WorkingRendering", "Effective rate:"),
          rates.effective ? effectiveText(rates) : noEffectiveRate(working, posting, rates)});
-    t.foot.append({QStringLiteral("Comparable:"), incompleteText(p.incomplete)});
+    t.foot.append({QCoreApplication::translate("WorkingRendering", "Comparable:"),
+                   incompleteText(p.incomplete)});
 
     if (t.reset.contains(true))
-        t.notes << QString::fromLatin1(ResetNote);
+        t.notes << QCoreApplication::translate("WorkingRendering", ResetNote);
     if (rates.effective && !rates.effective->exact)
-        t.notes << QStringLiteral("≈ No rate gives the charge exactly: a step of the rounding "
-                                  "jumps over it. The rate shown is where it does.");
+        t.notes << QCoreApplication::translate(
+            "WorkingRendering", "≈ No rate gives the charge exactly: a step of the rounding "
+                                "jumps over it. The rate shown is where it does.");
     if (rates.differs)
-        t.notes << QStringLiteral("The effective rate lies %1 percentage points or more from every "
-                                  "rate entered for the period.")
+        t.notes << QCoreApplication::translate(
+                       "WorkingRendering",
+                       "The effective rate lies %1 percentage points or more from every "
+                       "rate entered for the period.")
                        .arg(InterestWorking::DifferingRate.exactText());
     return t;
 }

@@ -53,9 +53,11 @@ struct Table {
     friend bool operator==(const Table&, const Table&) = default;
 };
 
-inline constexpr const char* ResetNote =
+// Shown through QCoreApplication::translate("WorkingRendering", ResetNote).
+inline constexpr const char* ResetNote = QT_TRANSLATE_NOOP(
+    "WorkingRendering",
     "* A balance row reset the balance at the end of the day before: the history does not reach "
-    "the balance the bank stated.";
+    "the balance the bank stated.");
 
 Table table(const InterestWorking::Working& working, int posting,
             const InterestWorking::PostingRates& rates, const SummaryRendering::Basis& basis);

@@ -11,10 +11,6 @@ namespace Payoff {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Payoff", text);
-}
-
 QDate lastDate(const QVector<HistoryRow>& history) {
     return historyDates(history).last;
 }
@@ -26,7 +22,8 @@ std::optional<Money> lastRepayment(const RepaymentCheck::Result& check, QStringL
             return row->taken;
     for (auto row = check.rows.rbegin(); row != check.rows.rend(); ++row)
         if (row->required) {
-            notices << tr("No repayment was taken from the history: the projection goes on at "
+            notices << QCoreApplication::translate(
+                "Payoff", "No repayment was taken from the history: the projection goes on at "
                           "the repayment the terms require.");
             return row->required;
         }
@@ -164,8 +161,9 @@ Result project(const RepaymentCheck::Inputs& in, const RepaymentCheck::Result& c
     const QDate until = std::max(end, check.termEnd).addYears(60);
     const std::optional<QVector<RatePeriod>> rates = ratesTo(in.rates, end, until);
     if (!rates) {
-        r.notices << tr("No rate period covers the history's last day: nothing can be "
-                        "projected past it.");
+        r.notices << QCoreApplication::translate(
+            "Payoff", "No rate period covers the history's last day: nothing can be "
+                      "projected past it.");
         return r;
     }
     // A projection that never clears the loan is said by its rendering (payoff not valid).

@@ -78,10 +78,6 @@ bool readUnticked(const QString& text, Terms& t) {
     return true;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Repayments", text);
-}
-
 } // namespace
 
 bool Terms::interestOnlyOn(const QDate& date) const {
@@ -116,10 +112,10 @@ std::optional<Frequency> frequencyFromWord(const QString& w) {
     return std::nullopt;
 }
 
-const QStringList& frequencyNames() {
-    static const QStringList names = {QStringLiteral("Monthly"), QStringLiteral("Fortnightly"),
-                                      QStringLiteral("Weekly")};
-    return names;
+QStringList frequencyNames() {
+    return {QCoreApplication::translate("Repayments", "Monthly"),
+            QCoreApplication::translate("Repayments", "Fortnightly"),
+            QCoreApplication::translate("Repayments", "Weekly")};
 }
 
 QString word(Rounding r) {
@@ -135,44 +131,54 @@ std::optional<Rounding> roundingFromWord(const QString& w) {
     return std::nullopt;
 }
 
-const QStringList& roundingNames() {
-    static const QStringList names = {QStringLiteral("To the nearest cent"),
-                                      QStringLiteral("Up to the cent"),
-                                      QStringLiteral("Up to the dollar")};
-    return names;
+QStringList roundingNames() {
+    return {QCoreApplication::translate("Repayments", "To the nearest cent"),
+            QCoreApplication::translate("Repayments", "Up to the cent"),
+            QCoreApplication::translate("Repayments", "Up to the dollar")};
 }
 
 QString refusal(const Terms& t) {
     if (!t.isSet())
         return {};
     if (!ShortDate::inRange(t.firstRepayment))
-        return tr("The first repayment's date is not a date the program can work with.");
+        return QCoreApplication::translate(
+            "Repayments", "The first repayment's date is not a date the program can work with.");
     switch (t.termKind) {
     case TermKind::LastRepayment:
         if (!t.lastRepayment.isValid() || t.lastRepayment < t.firstRepayment)
-            return tr("The last repayment must fall on or after the first.");
+            return QCoreApplication::translate(
+                "Repayments", "The last repayment must fall on or after the first.");
         if (schedule(t).size() >= MostRepayments)
-            return tr("A term runs to %1 repayments at most.").arg(MostRepayments);
+            return QCoreApplication::translate("Repayments",
+                                               "A term runs to %1 repayments at most.")
+                .arg(MostRepayments);
         break;
     case TermKind::Count:
         if (t.count < 1 || t.count > MostRepayments)
-            return tr("The number of repayments must be from 1 to %1.").arg(MostRepayments);
+            return QCoreApplication::translate("Repayments",
+                                               "The number of repayments must be from 1 to %1.")
+                .arg(MostRepayments);
         break;
     case TermKind::InitialRate:
         if (t.initialRate <= Rate() || t.initialRate > Rate::fromThousandths(100'000))
-            return tr("The initial repayment rate must be above 0 and at most 100 per cent.");
+            return QCoreApplication::translate(
+                "Repayments",
+                "The initial repayment rate must be above 0 and at most 100 per cent.");
         break;
     }
     for (qsizetype i = 0; i < t.interestOnly.size(); ++i) {
         const InterestOnly& io = t.interestOnly[i];
         if (!io.from.isValid() || !io.to.isValid() || io.to < io.from)
-            return tr("An interest-only period must end on or after the day it starts.");
+            return QCoreApplication::translate(
+                "Repayments", "An interest-only period must end on or after the day it starts.");
         for (qsizetype j = 0; j < i; ++j)
             if (io.from <= t.interestOnly[j].to && t.interestOnly[j].from <= io.to)
-                return tr("Two interest-only periods overlap.");
+                return QCoreApplication::translate("Repayments",
+                                                   "Two interest-only periods overlap.");
     }
     if (t.stated && t.stated->raw() <= 0)
-        return tr("The repayment the lender stated must be above zero.");
+        return QCoreApplication::translate("Repayments",
+                                           "The repayment the lender stated must be above zero.");
     return {};
 }
 
@@ -267,15 +273,17 @@ std::optional<Money> leftAfter(Money balance, long double periodic, Money repaym
 }
 
 QString formula() {
-    return tr("The repayment required is the level repayment that repays the balance over the "
-              "repayments left: balance × i ÷ (1 − (1 + i)^−n), where i is the rate a year ÷ "
-              "the repayments a year (under half-yearly compounding, (1 + rate ÷ 2)^(2 ÷ "
-              "repayments a year) − 1) and n the repayments dated after the day. It is worked "
-              "out at the first repayment, after each change of the rate, and when a period of "
-              "interest only ends, on the balance after that day's rows, and rounded as the "
-              "lender rounds. While interest only, it is the period's interest due. Under an "
-              "initial repayment rate it is (rate + initial repayment rate) × the amount ÷ the "
-              "repayments a year, until the rate changes.");
+    return QCoreApplication::translate(
+        "Repayments",
+        "The repayment required is the level repayment that repays the balance over the "
+        "repayments left: balance × i ÷ (1 − (1 + i)^−n), where i is the rate a year ÷ "
+        "the repayments a year (under half-yearly compounding, (1 + rate ÷ 2)^(2 ÷ "
+        "repayments a year) − 1) and n the repayments dated after the day. It is worked "
+        "out at the first repayment, after each change of the rate, and when a period of "
+        "interest only ends, on the balance after that day's rows, and rounded as the "
+        "lender rounds. While interest only, it is the period's interest due. Under an "
+        "initial repayment rate it is (rate + initial repayment rate) × the amount ÷ the "
+        "repayments a year, until the rate changes.");
 }
 
 Terms read(QSqlDatabase db, QString* notice) {
@@ -303,8 +311,9 @@ Terms read(QSqlDatabase db, QString* notice) {
     }
     if (!readable || !refusal(t).isEmpty()) {
         if (notice)
-            *notice = tr("The repayment terms kept in the account cannot be read; the account "
-                         "is checked without them.");
+            *notice = QCoreApplication::translate(
+                "Repayments", "The repayment terms kept in the account cannot be read; the account "
+                              "is checked without them.");
         return {};
     }
     return t;

@@ -58,12 +58,12 @@ int perYear(Frequency f);
 // "Monthly", "Fortnightly", "Weekly".
 QString word(Frequency f);
 std::optional<Frequency> frequencyFromWord(const QString& word);
-const QStringList& frequencyNames();
+QStringList frequencyNames();
 // "nearest-cent", "up-cent", "up-dollar" and "To the nearest cent", "Up to the cent",
 // "Up to the dollar".
 QString word(Rounding r);
 std::optional<Rounding> roundingFromWord(const QString& word);
-const QStringList& roundingNames();
+QStringList roundingNames();
 
 // Why the terms cannot stand, "" when they can: a first repayment without a term, a last
 // repayment before the first, a count or initial rate out of range, an interest-only period
