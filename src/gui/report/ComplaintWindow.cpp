@@ -25,8 +25,9 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Prepare a Complaint");
-const QString CaptionIntro = QStringLiteral(
+const char* const Caption = QT_TRANSLATE_NOOP("ComplaintWindow", "Prepare a Complaint");
+const char* const CaptionIntro = QT_TRANSLATE_NOOP(
+    "ComplaintWindow",
     "A letter to your lender that raises each posting charged above its interest due, with what "
     "explains it, and the evidence behind it: the summary, the report, the working of each "
     "posting raised, the rates and statements. Untick a posting to leave it out. The details are "
@@ -42,13 +43,16 @@ QPlainTextEdit* addressEdit(QWidget* parent) {
 } // namespace
 
 ComplaintWindow::ComplaintWindow(WindowHost& main) : FormWindow(main, Name) {
-    setWindowTitle(Caption);
-    auto* intro = new QLabel(CaptionIntro, this);
+    setWindowTitle(tr(Caption));
+    auto* intro = new QLabel(tr(CaptionIntro), this);
     intro->setObjectName("introLabel");
     intro->setWordWrap(true);
 
     postingsGrid = listGrid(
-        {tr("Raise"), tr("Date"), tr("Charged"), tr("Due"), tr("Difference"), tr("Explanation")},
+        {//: The tick column: the posting is raised in the letter.
+         tr("Raise"), tr("Date"), tr("Charged"),
+         //: The interest due, as the calculation gives it.
+         tr("Due"), tr("Difference"), tr("Explanation")},
         QStringLiteral("postingsGrid"), tr("Postings to raise"), this);
     auto* gridCaption = new QLabel(tr("&Postings charged above their interest due:"), this);
     gridCaption->setBuddy(postingsGrid);
@@ -146,7 +150,7 @@ void ComplaintWindow::prepare(const CalculationBasis& basis) {
         m_case = Complaint::prepare(std::move(run), m_main.tag(Tag::NewFile), &error);
     }
     if (!m_case)
-        Dialogs::instance().message(tr("The complaint cannot be prepared: ") + error);
+        Dialogs::instance().message(tr("The complaint cannot be prepared: %1").arg(error));
     showDetails();
     fillPostings();
 }
@@ -238,8 +242,8 @@ bool ComplaintWindow::writeLetterAndEvidence() {
     QString error;
     if (!connection.open(m_main.tag(Tag::NewFile)) ||
         !Complaints::writeDetails(connection.database(), m_case->details, &error)) {
-        Dialogs::instance().message(tr("The details could not be kept in the account: ") +
-                                    (error.isEmpty() ? connection.lastError() : error));
+        Dialogs::instance().message(tr("The details could not be kept in the account: %1")
+                                        .arg(error.isEmpty() ? connection.lastError() : error));
         return false;
     }
     // What is typed is kept first; the letter waits for what it needs.
@@ -251,7 +255,7 @@ bool ComplaintWindow::writeLetterAndEvidence() {
     letter.title = tr("Save the Letter");
     letter.filter = tr("OpenDocument text|*.odt");
     letter.folder = account.absolutePath();
-    letter.fileName = account.completeBaseName() + tr(" complaint.odt");
+    letter.fileName = tr("%1 complaint.odt").arg(account.completeBaseName());
     letter.defaultSuffix = QStringLiteral("odt");
     const std::optional<QString> letterPath = Dialogs::instance().chooseFile(letter);
     if (!letterPath)
@@ -259,7 +263,7 @@ bool ComplaintWindow::writeLetterAndEvidence() {
     FileDialogRequest evidence = letter;
     evidence.title = tr("Save the Evidence");
     evidence.filter = tr("PDF|*.pdf");
-    evidence.fileName = account.completeBaseName() + tr(" evidence.pdf");
+    evidence.fileName = tr("%1 evidence.pdf").arg(account.completeBaseName());
     evidence.defaultSuffix = QStringLiteral("pdf");
     const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
     if (!evidencePath)

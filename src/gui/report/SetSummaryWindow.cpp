@@ -35,7 +35,7 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Loan Set Summary");
+const char* const Caption = QT_TRANSLATE_NOOP("SetSummaryWindow", "Loan Set Summary");
 
 QLabel* bigLabel(const char* name, QWidget* parent) {
     auto* l = new QLabel(parent);
@@ -105,7 +105,7 @@ QVector<int> checkedParts(const SetCheck::Result& r) {
 } // namespace
 
 SetSummaryWindow::SetSummaryWindow(WindowHost& main) : FormWindow(main, Name) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
     nameLabel = bigLabel("nameLabel", this);
     verdictLabel = bigLabel("verdictLabel", this);
     offsetsLabel = new QLabel(this);
@@ -146,9 +146,13 @@ SetSummaryWindow::SetSummaryWindow(WindowHost& main) : FormWindow(main, Name) {
 }
 
 void SetSummaryWindow::createTables() {
-    partsGrid = listGrid({tr("Part"), tr("Verdict"), tr("Charged"), tr("Due"), tr("Difference"),
-                          tr("Offset saved"), tr("Fixed until"), tr("Rate"), tr("Owed")},
-                         QStringLiteral("partsGrid"), tr("Parts"), this);
+    partsGrid =
+        listGrid({tr("Part"), tr("Verdict"), tr("Charged"),
+                  //: The interest due, as the calculation gives it.
+                  tr("Due"), tr("Difference"), tr("Offset saved"), tr("Fixed until"), tr("Rate"),
+                  //: The balance the part still owes.
+                  tr("Owed")},
+                 QStringLiteral("partsGrid"), tr("Parts"), this);
     partsGrid->setWordWrap(true);
     connect(partsGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) { showPart(row); });
     connect(partsGrid, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -365,7 +369,7 @@ void SetSummaryWindow::print() {
     if (!m_result)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(Caption);
+    printer.setDocName(tr(Caption));
     printer.setCreator(AppTitle);
     printer.setPageLayout(PrintedReport::pageLayout());
     const QString text = SetCheck::text(*m_result);
@@ -413,7 +417,7 @@ std::optional<std::pair<QString, QString>> SetSummaryWindow::complaintFiles() {
     letter.title = tr("Save the Letter");
     letter.filter = tr("OpenDocument text|*.odt");
     letter.folder = set.absolutePath();
-    letter.fileName = set.completeBaseName() + tr(" complaint.odt");
+    letter.fileName = tr("%1 complaint.odt").arg(set.completeBaseName());
     letter.defaultSuffix = QStringLiteral("odt");
     const std::optional<QString> letterPath = Dialogs::instance().chooseFile(letter);
     if (!letterPath)
@@ -421,7 +425,7 @@ std::optional<std::pair<QString, QString>> SetSummaryWindow::complaintFiles() {
     FileDialogRequest evidence = letter;
     evidence.title = tr("Save the Evidence");
     evidence.filter = tr("PDF|*.pdf");
-    evidence.fileName = set.completeBaseName() + tr(" evidence.pdf");
+    evidence.fileName = tr("%1 evidence.pdf").arg(set.completeBaseName());
     evidence.defaultSuffix = QStringLiteral("pdf");
     const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
     if (!evidencePath)
@@ -439,7 +443,7 @@ void SetSummaryWindow::prepareComplaint() {
     if (!c || !SetComplaint::noLetter(*c).isEmpty()) {
         Dialogs::instance().message(
             c ? tr("No letter is written: %1.").arg(SetComplaint::noLetter(*c))
-              : tr("The complaint cannot be prepared: ") + error);
+              : tr("The complaint cannot be prepared: %1").arg(error));
         return;
     }
     const auto files = complaintFiles();

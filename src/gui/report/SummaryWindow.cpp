@@ -18,6 +18,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QColor>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTimeAxis>
 #include <QFontDatabase>
@@ -37,9 +38,14 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Summary");
-const QString OutOfRange =
-    QStringLiteral("The report's interest adds up to more than an amount can hold: no summary.");
+const char* const Caption = QT_TRANSLATE_NOOP("SummaryWindow", "Summary");
+const char* const OutOfRange = QT_TRANSLATE_NOOP(
+    "SummaryWindow", "The report's interest adds up to more than an amount can hold: no summary.");
+
+// The note on the years marked incomplete, in the words the summary's rendering has for it.
+QString incompleteYearNote() {
+    return QCoreApplication::translate("SummaryRendering", SummaryRendering::IncompleteYearNote);
+}
 
 QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName,
                         const QStringList& headings) {
@@ -84,7 +90,7 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& titl
 } // namespace
 
 SummaryWindow::SummaryWindow(WindowHost& main) : FormWindow(main, Name) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
 
     sentenceLabel = new QLabel(this);
     sentenceLabel->setObjectName("sentenceLabel");
@@ -178,7 +184,7 @@ void SummaryWindow::createTables() {
         makeChartView(this, "runningTotalChart", tr("Running total of charged - due"));
     chtYears = makeChartView(this, "chtYears", tr("Interest charged and due by year"));
 
-    incompleteLabel = new QLabel(QString::fromLatin1(SummaryRendering::IncompleteYearNote), this);
+    incompleteLabel = new QLabel(incompleteYearNote(), this);
     incompleteLabel->setObjectName("incompleteLabel");
     incompleteLabel->setWordWrap(true);
 }
@@ -255,7 +261,7 @@ void SummaryWindow::setReport(std::shared_ptr<ReportWorking> report, int missing
         return;
     connect(m_report.get(), &ReportWorking::pickedChanged, this, &SummaryWindow::showPicks);
     m_summary = InterestSummary::summarise(m_report->lines(), missingStatement, &m_report->rates());
-    sentenceLabel->setText(m_summary ? SummaryRendering::sentence(*m_summary) : OutOfRange);
+    sentenceLabel->setText(m_summary ? SummaryRendering::sentence(*m_summary) : tr(OutOfRange));
     ratesLabel->setText(m_summary ? SummaryRendering::ratesLine(*m_summary) : QString());
     repaymentVerdictLabel->setText(RepaymentRendering::verdict(m_report->repayments()));
     repaymentVerdictLabel->setVisible(!repaymentVerdictLabel->text().isEmpty());
@@ -353,8 +359,7 @@ void SummaryWindow::fillTables() {
         setRow(yearsGrid, row, years[row]);
         const bool total = row >= s.years.size();
         if (!total && s.years[row].incomplete > 0)
-            yearsGrid->item(row, 0)->setToolTip(
-                QString::fromLatin1(SummaryRendering::IncompleteYearNote));
+            yearsGrid->item(row, 0)->setToolTip(incompleteYearNote());
         for (int c = 0; total && c < yearsGrid->columnCount(); ++c) {
             QFont bold = yearsGrid->item(row, c)->font();
             bold.setBold(true);
@@ -455,6 +460,7 @@ void SummaryWindow::fillYears() {
         return;
 
     auto* charged = new QBarSet(tr("Charged"));
+    //: The interest due, as the calculation gives it.
     auto* due = new QBarSet(tr("Due"));
     QStringList years;
     for (const InterestSummary::Year& y : m_summary->years) {
@@ -529,8 +535,8 @@ void SummaryWindow::showNext() {
     const QString print = tr("Print in the report window prints the report or saves it as PDF.");
     QString text =
         workingButton->isEnabled()
-            ? tr("Next: Show Working opens every day behind the largest difference. ") + print
-            : tr("Next: ") + print;
+            ? tr("Next: Show Working opens every day behind the largest difference. %1").arg(print)
+            : tr("Next: %1").arg(print);
     const qsizetype ticked = m_report ? m_report->picked().size() : 0;
     if (ticked == 1)
         text += tr(" The printed report ends with the working of the posting ticked.");

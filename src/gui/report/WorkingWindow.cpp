@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -21,8 +22,9 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Show Working");
-const QString SaveError = QStringLiteral("The working could not be saved: ");
+const char* const Caption = QT_TRANSLATE_NOOP("WorkingWindow", "Show Working");
+const char* const SaveError =
+    QT_TRANSLATE_NOOP("WorkingWindow", "The working could not be saved: %1");
 
 QTableWidget* makeTable(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* t = new QTableWidget(parent);
@@ -39,7 +41,7 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const QString& access
 } // namespace
 
 WorkingWindow::WorkingWindow(WindowHost& main) : FormWindow(main, Name) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
 
     titleLabel = new QLabel(this);
     titleLabel->setObjectName("titleLabel");
@@ -183,7 +185,8 @@ void WorkingWindow::fill() {
                 QFont f = item->font();
                 f.setBold(true);
                 item->setFont(f);
-                item->setToolTip(QString::fromLatin1(WorkingRendering::ResetNote));
+                item->setToolTip(
+                    QCoreApplication::translate("WorkingRendering", WorkingRendering::ResetNote));
             }
             daysGrid->setItem(r, c, item);
         }
@@ -217,8 +220,9 @@ void WorkingWindow::fill() {
     if (explaining)
         setWindowTitle(tr("Show Working of the Explanation"));
     else
-        setWindowTitle(any ? Caption + QStringLiteral(": ") + m_table.title.section(' ', -1)
-                           : Caption);
+        //: %1 is the posting's date.
+        setWindowTitle(any ? tr("Show Working: %1").arg(m_table.title.section(' ', -1))
+                           : tr(Caption));
 }
 
 void WorkingWindow::showPrevious() {
@@ -255,9 +259,9 @@ void WorkingWindow::saveAsCsv() {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Save;
     request.title = tr("Save the Working as CSV");
-    request.filter = QStringLiteral("CSV files|*.csv");
+    request.filter = tr("CSV files|*.csv");
     request.folder = QFileInfo(m_report->basis().account).absolutePath();
-    request.fileName = QStringLiteral("Working %1.csv").arg(date.toString(Qt::ISODate));
+    request.fileName = tr("Working %1.csv").arg(date.toString(Qt::ISODate));
     request.defaultSuffix = QStringLiteral("csv");
     const std::optional<QString> path = Dialogs::instance().chooseFile(request);
     if (!path)
@@ -266,7 +270,7 @@ void WorkingWindow::saveAsCsv() {
     // the user says so, and then only once the new one is whole.
     const QStringList account = {m_report->basis().account};
     if (const QString why = OutputFile::refusal(*path, account); !why.isEmpty()) {
-        Dialogs::instance().message(SaveError + why);
+        Dialogs::instance().message(tr(SaveError).arg(why));
         return;
     }
     if (QFileInfo::exists(*path) &&
@@ -276,7 +280,7 @@ void WorkingWindow::saveAsCsv() {
     QString error;
     if (!OutputFile::write(*path, WorkingRendering::csv(m_report->working(), m_posting), account,
                            &error))
-        Dialogs::instance().message(SaveError + error);
+        Dialogs::instance().message(tr(SaveError).arg(error));
 }
 
 void WorkingWindow::printOrPdf() {

@@ -5,9 +5,9 @@
 #include "WorkingWindow.h"
 #include "data/ShortDate.h"
 #include "diagnosis/DiagnosisText.h"
+#include "engine/AccountStore.h"
 #include "engine/HistoryRows.h"
 #include "engine/ReportRun.h"
-#include "engine/AccountStore.h"
 #include "engine/SessionStore.h"
 #include "engine/StatementHandOver.h"
 #include "models/ReportLinesModel.h"
@@ -19,6 +19,7 @@
 #include "shell/WindowRegistry.h"
 #include "shell/Windows.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,10 +33,11 @@
 #include <cmath>
 
 namespace {
-const QString RequeryError = QStringLiteral("Requery Error: ");
-const QString ClearReportError = QStringLiteral("Clear Report error");
-const QString PreviewError = QStringLiteral("Preview Error: ");
-const QString PrintError = QStringLiteral("Print Error: ");
+const char* const RequeryError = QT_TRANSLATE_NOOP("frmCalculate", "Requery Error: %1");
+//: Followed at once by the database's error code and text.
+const char* const ClearReportError = QT_TRANSLATE_NOOP("frmCalculate", "Clear Report error");
+const char* const PreviewError = QT_TRANSLATE_NOOP("frmCalculate", "Preview Error: %1");
+const char* const PrintError = QT_TRANSLATE_NOOP("frmCalculate", "Print Error: %1");
 const QColor BarColour(204, 240, 255);
 const QColor ButtonColour(118, 217, 254);
 // Twips to pixels at the 96 dpi the layout was drawn for.
@@ -167,7 +169,7 @@ bool frmCalculate::OpenReportRecordsets() {
     m_method = ReportBasis::methodOf(m_main.state());
     if (const QString error = ReportRun::unreadableTable(m_connection.database());
         !error.isEmpty()) {
-        Dialogs::instance().message(RequeryError + error);
+        Dialogs::instance().message(tr(RequeryError).arg(error));
         return false;
     }
     return true;
@@ -192,7 +194,7 @@ void frmCalculate::setUpGrid() {
 bool frmCalculate::ClearReportTable() {
     QString code, text;
     if (!ReportTable::clear(m_connection.database(), &code, &text)) {
-        Dialogs::instance().message(ClearReportError + code + text);
+        Dialogs::instance().message(tr(ClearReportError) + code + text);
         return false;
     }
     return true;
@@ -242,7 +244,7 @@ void frmCalculate::cmdPreview_Click() {
     QString error;
     if (!FillReportTable(&error)) {
         if (!error.isEmpty())
-            Dialogs::instance().message(PreviewError + error);
+            Dialogs::instance().message(tr(PreviewError).arg(error));
         return;
     }
     letEventsRun();
@@ -257,7 +259,7 @@ void frmCalculate::cmdPrint_Click() {
             return;
     }
     if (!error.isEmpty())
-        Dialogs::instance().message(PrintError + error);
+        Dialogs::instance().message(tr(PrintError).arg(error));
 }
 
 void frmCalculate::ReadFixedDay() {
@@ -297,7 +299,8 @@ void frmCalculate::CheckStatements() {
     }
     if (result->noTransactions) {
         m_noTransactions = true;
-        Dialogs::instance().message(QString::fromLatin1(ReportPreparation::NoTransactions));
+        Dialogs::instance().message(
+            QCoreApplication::translate("ReportPreparation", ReportPreparation::NoTransactions));
         m_main.setTag(Tag::NextForm, QString());
         m_main.setTag(Tag::File, FileState::New);
         cmdPreview->setEnabled(false);
@@ -343,7 +346,7 @@ void frmCalculate::CalculateInterest() {
     if (const QString note = Conventions::reportNote(basis.conventions); !note.isEmpty())
         notes << note;
     if (run->basis().owedRates())
-        notes << QString::fromLatin1(TermsCheck::OwedNote);
+        notes << QCoreApplication::translate("TermsCheck", TermsCheck::OwedNote);
     lblConventions->setText(notes.join(QLatin1Char('\n')));
     lblConventions->setVisible(!notes.isEmpty());
     m_working = std::make_shared<ReportWorking>(run, m_main.tag(Tag::NewFile));

@@ -2,11 +2,12 @@
 
 #include "shell/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 void rptReport::setUpPrinter(QPrinter& printer) const {
-    printer.setDocName(QString::fromLatin1(PrintedReport::Caption));
+    printer.setDocName(QCoreApplication::translate("PrintedReport", PrintedReport::Caption));
     printer.setCreator(AppTitle);
     // A4, unless the default printer has paper of its own.
     QPageSize paper(QPageSize::A4);

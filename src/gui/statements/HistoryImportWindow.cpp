@@ -37,7 +37,9 @@ using namespace HistoryImport;
 
 namespace {
 
-const QString Caption = QStringLiteral("Import Bank History");
+QString caption() {
+    return HistoryImportWindow::tr("Import Bank History");
+}
 
 // The cutting list's entries, in its order; the last cuts on the lender's own dates.
 const Cutting::Every Everies[] = {Cutting::Every::Month, Cutting::Every::Quarter,
@@ -54,7 +56,7 @@ QStandardItem* cell(const QString& text, bool number = false) {
 } // namespace
 
 std::unique_ptr<HistoryImportWindow> HistoryImportWindow::open(WindowHost& main, QWidget* parent) {
-    const std::optional<QString> path = ImportSteps::chooseFile(Caption);
+    const std::optional<QString> path = ImportSteps::chooseFile(caption());
     if (!path)
         return nullptr;
     return open(*path, main, parent);
@@ -71,8 +73,7 @@ std::unique_ptr<HistoryImportWindow> HistoryImportWindow::open(const QString& pa
     QString error;
     std::optional<AccountHistory> history = AccountHistory::load(connection->database(), &error);
     if (!history) {
-        Dialogs::instance().message(
-            QStringLiteral("The account's history cannot be read: %1").arg(error));
+        Dialogs::instance().message(tr("The account's history cannot be read: %1").arg(error));
         return nullptr;
     }
     const ImportChoices choices =
@@ -97,7 +98,7 @@ HistoryImportWindow::HistoryImportWindow(WindowHost& main,
     : QDialog(parent), m_main(main), m_connection(std::move(connection)),
       m_session(std::move(session)), m_history(std::move(history)), m_choices(choices) {
     setObjectName(QStringLiteral("HistoryImportWindow"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     createControls();
 }
 
@@ -118,20 +119,20 @@ void HistoryImportWindow::createControls() {
     root->addLayout(choices);
 
     m_statements = new QStandardItemModel(this);
-    m_statements->setHorizontalHeaderLabels({QStringLiteral("Number"), QStringLiteral("Start"),
-                                             QStringLiteral("End"), QStringLiteral("Opening"),
-                                             QStringLiteral("Closing"), QStringLiteral("Rows"),
-                                             QStringLiteral("Status")});
+    m_statements->setHorizontalHeaderLabels({tr("Number"), tr("Start"), tr("End"),
+                                             //: The statement's opening balance.
+                                             tr("Opening"),
+                                             //: The statement's closing balance.
+                                             tr("Closing"), tr("Rows"), tr("Status")});
     statementsGrid = new QTableView;
     statementsGrid->setModel(m_statements);
-    makeListGrid(statementsGrid, QStringLiteral("statementsGrid"), QStringLiteral("Statements"));
+    makeListGrid(statementsGrid, QStringLiteral("statementsGrid"), tr("Statements"));
     m_rows = new QStandardItemModel(this);
-    m_rows->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Date"),
-                                       QStringLiteral("Description"), QStringLiteral("Amount"),
-                                       QStringLiteral("Balance")});
+    m_rows->setHorizontalHeaderLabels(
+        {tr("Line"), tr("Date"), tr("Description"), tr("Amount"), tr("Balance")});
     rowsGrid = new QTableView;
     rowsGrid->setModel(m_rows);
-    makeListGrid(rowsGrid, QStringLiteral("rowsGrid"), QStringLiteral("The statement's rows"));
+    makeListGrid(rowsGrid, QStringLiteral("rowsGrid"), tr("The statement's rows"));
     for (const auto& [column, width] : {std::pair{0, 60}, {1, 100}, {2, 360}, {3, 120}})
         rowsGrid->setColumnWidth(column, width);
     auto* split = new QSplitter(Qt::Vertical);
@@ -155,34 +156,32 @@ void HistoryImportWindow::createControls() {
 }
 
 QWidget* HistoryImportWindow::createCuttingGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Statements"));
+    auto* group = new QGroupBox(tr("Statements"));
     group->setObjectName(QStringLiteral("cuttingGroup"));
     auto* form = new QFormLayout(group);
 
     cuttingCombo = new QComboBox;
-    cuttingCombo->addItems({QStringLiteral("Every month"), QStringLiteral("Every quarter"),
-                            QStringLiteral("Every half-year"), QStringLiteral("Every year"),
-                            QStringLiteral("On the lender's end dates")});
-    form->addRow(
-        captionFor(QStringLiteral("&Cut the history:"), cuttingCombo, QStringLiteral("cuttingBox")),
-        cuttingCombo);
+    cuttingCombo->addItems({tr("Every month"), tr("Every quarter"), tr("Every half-year"),
+                            tr("Every year"), tr("On the lender's end dates")});
+    form->addRow(captionFor(tr("&Cut the history:"), cuttingCombo, QStringLiteral("cuttingBox")),
+                 cuttingCombo);
 
     cutDaySpin = new QSpinBox;
     cutDaySpin->setRange(0, 31);
-    cutDaySpin->setSpecialValueText(QStringLiteral("the month's last"));
-    form->addRow(captionFor(QStringLiteral("Periods end on &day:"), cutDaySpin,
-                            QStringLiteral("cutDaySpin")),
+    //: The cut day's value 0: periods end on the last day of each month.
+    cutDaySpin->setSpecialValueText(tr("the month's last"));
+    form->addRow(captionFor(tr("Periods end on &day:"), cutDaySpin, QStringLiteral("cutDaySpin")),
                  cutDaySpin);
 
     endDatesEdit = new QPlainTextEdit;
     endDatesEdit->setTabChangesFocus(true);
     endDatesEdit->setPlaceholderText(
-        QStringLiteral("The statements' end dates, one a line or pasted as a list"));
+        tr("The statements' end dates, one a line or pasted as a list"));
     endDatesEdit->setFixedHeight(fontMetrics().lineSpacing() * 4);
     endDatesEdit->setEnabled(false);
-    form->addRow(captionFor(QStringLiteral("Lender's &end dates:"), endDatesEdit,
-                            QStringLiteral("endDatesEdit")),
-                 endDatesEdit);
+    form->addRow(
+        captionFor(tr("Lender's &end dates:"), endDatesEdit, QStringLiteral("endDatesEdit")),
+        endDatesEdit);
 
     firstNumberSpin = new QSpinBox;
     firstNumberSpin->setRange(1, 99999);
@@ -191,20 +190,18 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
             ? 1
             : *std::max_element(m_history.numbers.begin(), m_history.numbers.end()) + 1;
     firstNumberSpin->setValue(next);
-    form->addRow(captionFor(QStringLiteral("&First statement number:"), firstNumberSpin,
+    form->addRow(captionFor(tr("&First statement number:"), firstNumberSpin,
                             QStringLiteral("firstNumberSpin")),
                  firstNumberSpin);
 
     openingEdit = new QLineEdit;
-    openingEdit->setPlaceholderText(QStringLiteral("only for a file without balances"));
-    form->addRow(
-        captionFor(QStringLiteral("&Opening balance:"), openingEdit, QStringLiteral("openingEdit")),
-        openingEdit);
+    openingEdit->setPlaceholderText(tr("only for a file without balances"));
+    form->addRow(captionFor(tr("&Opening balance:"), openingEdit, QStringLiteral("openingEdit")),
+                 openingEdit);
     closingEdit = new QLineEdit;
-    closingEdit->setPlaceholderText(QStringLiteral("the last statement's, to check the amounts"));
-    form->addRow(
-        captionFor(QStringLiteral("C&losing balance:"), closingEdit, QStringLiteral("closingEdit")),
-        closingEdit);
+    closingEdit->setPlaceholderText(tr("the last statement's, to check the amounts"));
+    form->addRow(captionFor(tr("C&losing balance:"), closingEdit, QStringLiteral("closingEdit")),
+                 closingEdit);
 
     connect(cuttingCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         endDatesEdit->setEnabled(index == EndDatesEntry);
@@ -220,12 +217,12 @@ QWidget* HistoryImportWindow::createCuttingGroup() {
 }
 
 QWidget* HistoryImportWindow::createSignsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Signs (a loan in debit is negative)"));
+    auto* group = new QGroupBox(tr("Signs (a loan in debit is negative)"));
     group->setObjectName(QStringLiteral("signsGroup"));
     auto* box = new QVBoxLayout(group);
-    turnAmountsCheck = new QCheckBox(QStringLiteral("Turn the &amounts' sign"));
+    turnAmountsCheck = new QCheckBox(tr("Turn the &amounts' sign"));
     turnAmountsCheck->setObjectName(QStringLiteral("turnAmountsCheck"));
-    turnBalancesCheck = new QCheckBox(QStringLiteral("Turn the &balances' sign"));
+    turnBalancesCheck = new QCheckBox(tr("Turn the &balances' sign"));
     turnBalancesCheck->setObjectName(QStringLiteral("turnBalancesCheck"));
     signsLabel = new QLabel;
     signsLabel->setObjectName(QStringLiteral("signsLabel"));
@@ -244,10 +241,10 @@ QString HistoryImportWindow::unreadable() const {
         return result.error;
     for (const ImportedRow& r : result.rows) {
         if (!r.ok())
-            return QStringLiteral("Line %1 does not read: %2").arg(r.line).arg(r.error);
+            return tr("Line %1 does not read: %2").arg(r.line).arg(r.error);
     }
     if (result.rows.isEmpty())
-        return QStringLiteral("The file holds no transactions.");
+        return tr("The file holds no transactions.");
     return {};
 }
 
@@ -258,8 +255,7 @@ void HistoryImportWindow::rowsRead() {
     const QSignalBlocker balances(turnBalancesCheck);
     turnAmountsCheck->setChecked(m_signs.turnAmounts);
     turnBalancesCheck->setChecked(m_signs.turnBalances);
-    signsLabel->setText(m_signs.why.isEmpty() ? QString()
-                                              : QStringLiteral("Proposed: %1.").arg(m_signs.why));
+    signsLabel->setText(m_signs.why.isEmpty() ? QString() : tr("Proposed: %1.").arg(m_signs.why));
     offerOpening();
     showPlan();
 }
@@ -279,8 +275,8 @@ void HistoryImportWindow::offerOpening() {
 void HistoryImportWindow::signsEdited() {
     m_signs.turnAmounts = turnAmountsCheck->isChecked();
     m_signs.turnBalances = turnBalancesCheck->isChecked();
-    m_signs.why = QStringLiteral("as you set them");
-    signsLabel->setText(QStringLiteral("The signs are as you set them."));
+    m_signs.why = tr("as you set them");
+    signsLabel->setText(tr("The signs are as you set them."));
     showPlan();
 }
 
@@ -300,14 +296,13 @@ std::optional<Cutting> HistoryImportWindow::cutting(QString* error) const {
             continue;
         const QDate date = ShortDate::parse(text);
         if (!date.isValid()) {
-            *error = QStringLiteral("'%1' is not a date (%2).")
-                         .arg(text.trimmed(), ShortDate::pattern());
+            *error = tr("'%1' is not a date (%2).").arg(text.trimmed(), ShortDate::pattern());
             return std::nullopt;
         }
         c.ends << date;
     }
     if (c.ends.isEmpty()) {
-        *error = QStringLiteral("Type or paste the lender's statement end dates.");
+        *error = tr("Type or paste the lender's statement end dates.");
         return std::nullopt;
     }
     return c;
@@ -323,7 +318,7 @@ std::optional<Balances> HistoryImportWindow::balances(QString* error) const {
             continue;
         *value = Money::parse(text);
         if (!*value) {
-            *error = QStringLiteral("%1 '%2' is not an amount.").arg(edit->accessibleName(), text);
+            *error = tr("%1 '%2' is not an amount.").arg(edit->accessibleName(), text);
             return std::nullopt;
         }
     }
@@ -365,13 +360,11 @@ void HistoryImportWindow::showPlan() {
         int ready = 0;
         for (const Statement& s : std::as_const(m_plan.statements))
             ready += s.status == Status::Ready;
-        lines << QStringLiteral("%1 statements, %2 ready to import.")
-                     .arg(m_plan.statements.size())
-                     .arg(ready);
+        lines << tr("%1 statements, %2 ready to import.").arg(m_plan.statements.size()).arg(ready);
         if (m_plan.statements.isEmpty())
-            lines << QStringLiteral("No period of the file is complete yet.");
+            lines << tr("No period of the file is complete yet.");
         if (!m_plan.note.isEmpty())
-            lines << QStringLiteral("Note: %1.").arg(m_plan.note);
+            lines << tr("Note: %1.").arg(m_plan.note);
         if (const QString note = m_session->dateNote(); !note.isEmpty())
             lines << note;
         lines << BankSummary::sentences(m_session->result().summary);
@@ -379,10 +372,10 @@ void HistoryImportWindow::showPlan() {
             lines.prepend(m_plan.caution);
         if (m_plan.rowsAfter > 0)
             lines << (m_plan.rowsAfter == 1
-                          ? QStringLiteral("1 row after the last complete period is left for the "
-                                           "next import.")
-                          : QStringLiteral("%1 rows after the last complete period are left for "
-                                           "the next import.")
+                          ? tr("1 row after the last complete period is left for the "
+                               "next import.")
+                          : tr("%1 rows after the last complete period are left for "
+                               "the next import.")
                                 .arg(m_plan.rowsAfter));
     }
     statusLabel->setText(lines.join(u' '));
@@ -405,8 +398,7 @@ void HistoryImportWindow::importStatements() {
         return;
     }
     if (!m_plan.caution.isEmpty() &&
-        !Dialogs::instance().question(m_plan.caution +
-                                      QStringLiteral("\n\nImport it all the same?")))
+        !Dialogs::instance().question(tr("%1\n\nImport it all the same?").arg(m_plan.caution)))
         return;
     const Outcome outcome =
         importInto(m_connection->database(), m_main.tag(Tag::NewFile), m_history, m_plan, m_choices,
@@ -414,17 +406,16 @@ void HistoryImportWindow::importStatements() {
     m_copy = outcome.copy;
     switch (outcome.step) {
     case Outcome::Step::NothingReady:
-        Dialogs::instance().message(
-            QStringLiteral("No statement is ready: there is nothing to import."));
+        Dialogs::instance().message(tr("No statement is ready: there is nothing to import."));
         return;
     case Outcome::Step::NoCopy:
         Dialogs::instance().message(
-            QStringLiteral("No copy of the account could be kept, so nothing was imported: %1")
+            tr("No copy of the account could be kept, so nothing was imported: %1")
                 .arg(outcome.reason));
         return;
     case Outcome::Step::NotWritten:
-        Dialogs::instance().message(QStringLiteral("Import Error: nothing was imported: ") +
-                                    outcome.reason);
+        Dialogs::instance().message(
+            tr("Import Error: nothing was imported: %1").arg(outcome.reason));
         return;
     case Outcome::Step::Done:
         break;
@@ -445,17 +436,17 @@ void HistoryImportWindow::carryOn(const Outcome& outcome) {
     m_main.setTag(Tag::File, FileState::Open);
 
     const std::pair<QDate, QDate> span = *m_plan.readySpan();
-    QString done = QStringLiteral("%1 statements with %2 transactions were imported.")
+    QString done = tr("%1 statements with %2 transactions were imported.")
                        .arg(outcome.written.statements)
                        .arg(outcome.written.rows);
     if (!outcome.copy.isEmpty())
-        done += QStringLiteral("\nThe account as it was before the import is kept as %1.")
-                    .arg(outcome.copy);
+        done += QLatin1Char('\n') +
+                tr("The account as it was before the import is kept as %1.").arg(outcome.copy);
     Dialogs::instance().message(done);
 
-    const QString rates = QStringLiteral("The bank's file holds no interest rates: enter the rate "
-                                         "periods from %1 to %2, or read them from the lender's "
-                                         "charges with Propose from Charges….")
+    const QString rates = tr("The bank's file holds no interest rates: enter the rate "
+                             "periods from %1 to %2, or read them from the lender's "
+                             "charges with Propose from Charges….")
                               .arg(ShortDate::format(span.first), ShortDate::format(span.second));
     if (FormWindow* window = m_main.window(WindowNames::InterestChanges))
         window->setTag(ratesCover ? QString() : rates);

@@ -23,7 +23,9 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Import Transactions");
+QString caption() {
+    return ImportDialog::tr("Import Transactions");
+}
 
 // The grid's column cell: a list of the five columns.
 class AmountColumnDelegate : public QStyledItemDelegate {
@@ -34,7 +36,7 @@ public:
                           const QModelIndex&) const override {
         auto* box = new QComboBox(parent);
         box->addItems(AmountColumns::captions());
-        box->setAccessibleName(QStringLiteral("Column"));
+        box->setAccessibleName(ImportDialog::tr("Column"));
         return box;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
@@ -51,7 +53,7 @@ public:
 
 bool ImportDialog::run(QWidget* parent, QSqlDatabase db, const StatementHeader& statement,
                        ImportChoices& choices) {
-    const std::optional<QString> path = ImportSteps::chooseFile(Caption);
+    const std::optional<QString> path = ImportSteps::chooseFile(caption());
     if (!path)
         return false;
     std::unique_ptr<ImportDialog> window = open(*path, db, statement, choices, parent);
@@ -71,7 +73,7 @@ std::unique_ptr<ImportDialog> ImportDialog::open(const QString& path, QSqlDataba
     std::optional<KnownTransactions> known = KnownTransactions::load(db, &error);
     if (!known) {
         Dialogs::instance().message(
-            QStringLiteral("The statement's transactions cannot be read: %1").arg(error));
+            tr("The statement's transactions cannot be read: %1").arg(error));
         return nullptr;
     }
     std::unique_ptr<ImportDialog> window(
@@ -89,7 +91,7 @@ ImportDialog::ImportDialog(std::unique_ptr<ImportSession> session, QSqlDatabase 
       m_preview(statement, std::move(known), choices.rules), m_choices(choices),
       m_rules(choices.rules) {
     setObjectName(QStringLiteral("ImportDialog"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     createControls();
 }
 
@@ -103,10 +105,10 @@ void ImportDialog::createControls() {
     layoutPanel = ImportSteps::addHeader(root, *m_session, CsvLayoutPanel::Shape::Full);
 
     auto* rulesRow = new QHBoxLayout;
-    auto* ruleTextLabel = new QLabel(QStringLiteral("Column r&ules (word = column):"));
+    auto* ruleTextLabel = new QLabel(tr("Column r&ules (word = column):"));
     rulesEdit = new QPlainTextEdit(m_rules.toText());
     rulesEdit->setObjectName(QStringLiteral("rulesEdit"));
-    rulesEdit->setAccessibleName(QStringLiteral("Column rules"));
+    rulesEdit->setAccessibleName(tr("Column rules"));
     rulesEdit->setTabChangesFocus(true);
     rulesEdit->setFixedHeight(fontMetrics().lineSpacing() * 5);
     ruleTextLabel->setBuddy(rulesEdit);
@@ -121,7 +123,7 @@ void ImportDialog::createControls() {
     m_model = new ImportRowsModel(m_preview, this);
     importGrid = new QTableView;
     importGrid->setObjectName(QStringLiteral("importGrid"));
-    importGrid->setAccessibleName(Caption);
+    importGrid->setAccessibleName(caption());
     importGrid->setModel(m_model);
     importGrid->setItemDelegateForColumn(ImportRowsModel::AmountColumn,
                                          new AmountColumnDelegate(importGrid));
@@ -217,26 +219,26 @@ void ImportDialog::rulesEdited() {
 void ImportDialog::showStatus() {
     QStringList lines;
     const qsizetype rows = m_preview.rows().size();
-    lines << QStringLiteral("%1 of %2 rows ticked.").arg(m_preview.tickedCount()).arg(rows);
+    lines << tr("%1 of %2 rows ticked.").arg(m_preview.tickedCount()).arg(rows);
     const int bad = m_preview.firstTickedUnreadable();
     if (bad >= 0)
-        lines << QStringLiteral("Line %1 does not read; untick it to import the other rows.")
+        lines << tr("Line %1 does not read; untick it to import the other rows.")
                      .arg(m_preview.rows()[bad].source.line);
     const ImportPreview::BalanceCheck balance = m_preview.balanceCheck();
     if (balance.available && balance.partsAt < 0)
-        lines << QStringLiteral("The file's balances agree with the running balance.");
+        lines << tr("The file's balances agree with the running balance.");
     else if (balance.partsAt >= 0)
-        lines << QStringLiteral("The file's balance parts from the running balance at line %1.")
+        lines << tr("The file's balance parts from the running balance at line %1.")
                      .arg(m_preview.rows()[balance.partsAt].source.line);
     const auto closing = m_preview.closingAfterImport();
     const Money close = m_preview.statement().closeBalance.value_or(Money());
     if (closing && *closing == close)
-        lines << QStringLiteral("With the ticked rows the statement reaches its closing balance, "
-                                "%1.")
+        lines << tr("With the ticked rows the statement reaches its closing balance, "
+                    "%1.")
                      .arg(close.format());
     else if (closing)
-        lines << QStringLiteral("With the ticked rows the statement reaches %1; its closing "
-                                "balance is %2.")
+        lines << tr("With the ticked rows the statement reaches %1; its closing "
+                    "balance is %2.")
                      .arg(closing->format(), close.format());
     if (const QString note = m_session->signNote(); !note.isEmpty())
         lines << note;
@@ -259,20 +261,19 @@ void ImportDialog::importRows() {
     if (bad >= 0) {
         const ImportedRow row = m_preview.rows()[bad].source;
         Dialogs::instance().message(
-            QStringLiteral("Line %1 does not read: %2\nUntick it to import the other rows.")
+            tr("Line %1 does not read: %2\nUntick it to import the other rows.")
                 .arg(row.line)
                 .arg(row.error));
         return;
     }
     if (m_preview.tickedCount() == 0) {
-        Dialogs::instance().message(
-            QStringLiteral("No row is ticked: there is nothing to import."));
+        Dialogs::instance().message(tr("No row is ticked: there is nothing to import."));
         return;
     }
     QString error;
     const std::optional<int> written = ImportWriter::write(m_db, m_preview, &error);
     if (!written) {
-        Dialogs::instance().message(QStringLiteral("Import Error: ") + error);
+        Dialogs::instance().message(tr("Import Error: %1").arg(error));
         return;
     }
     m_imported = *written;

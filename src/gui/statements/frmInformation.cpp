@@ -39,11 +39,13 @@ frmInformation::frmInformation(WindowHost& main) : FormWindow(main, WindowNames:
     auto* layout = new QVBoxLayout(Frame1);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(0);
-    txtInformation = noticeBox("txtInformation", QStringLiteral("Statement Number\n"), Frame1);
+    //: The notice reads in three boxes: this, the statement's number, then "has not been entered…".
+    txtInformation = noticeBox("txtInformation", tr("Statement Number\n"), Frame1);
     txtData = noticeBox("txtData", QString(), Frame1);
     txtInfo2 = noticeBox("txtInfo2",
-                         QStringLiteral("has not been entered. Calculated Interest Due for this "
-                                        "period will not be \naccurate.\n"),
+                         //: Follows "Statement Number" and the statement's number.
+                         tr("has not been entered. Calculated Interest Due for this "
+                            "period will not be \naccurate.\n"),
                          Frame1);
     m_lineHeight = txtInformation->fontMetrics().lineSpacing() +
                    2 * int(txtInformation->document()->documentMargin()) + 2;

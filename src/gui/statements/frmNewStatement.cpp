@@ -21,24 +21,37 @@
 
 namespace {
 
-const char* const Captions[] = {"Statement Number:", "Statement Start Date:", "Opening Balance:",
-                                "Statement End Date:", "Closing Balance:"};
+const char* const Captions[] = {QT_TRANSLATE_NOOP("frmNewStatement", "Statement Number:"),
+                                QT_TRANSLATE_NOOP("frmNewStatement", "Statement Start Date:"),
+                                QT_TRANSLATE_NOOP("frmNewStatement", "Opening Balance:"),
+                                QT_TRANSLATE_NOOP("frmNewStatement", "Statement End Date:"),
+                                QT_TRANSLATE_NOOP("frmNewStatement", "Closing Balance:")};
 const QString BalanceFormat = QStringLiteral("\"$\"#,##0.00");
 
-const QString AllDetails = QStringLiteral("Please enter all statement details requested.");
-const QString CheckDates =
-    QStringLiteral("Please check Statement Start Date and Statement End Date.");
-const QString EnterRates =
-    QStringLiteral("Please enter all Interest Rate details for this Loan Account.");
-const QString VerificationTitle = QStringLiteral("Vantrell Verification");
-const QString CreditQuestion =
-    QStringLiteral("Are you sure your Loan Account\nwas in Credit?\nIf not use '-' (minus signs).");
-const QString DuplicateQuestion =
-    QStringLiteral("This statement has already been entered.\nDo you want to continue?");
+const char* const AllDetails =
+    QT_TRANSLATE_NOOP("frmNewStatement", "Please enter all statement details requested.");
+const char* const CheckDates = QT_TRANSLATE_NOOP(
+    "frmNewStatement", "Please check Statement Start Date and Statement End Date.");
+const char* const EnterRates = QT_TRANSLATE_NOOP(
+    "frmNewStatement", "Please enter all Interest Rate details for this Loan Account.");
+const char* const VerificationTitle = QT_TRANSLATE_NOOP("frmNewStatement", "Vantrell Verification");
+const char* const CreditQuestion = QT_TRANSLATE_NOOP(
+    "frmNewStatement",
+    "Are you sure your Loan Account\nwas in Credit?\nIf not use '-' (minus signs).");
+const char* const DuplicateQuestion = QT_TRANSLATE_NOOP(
+    "frmNewStatement", "This statement has already been entered.\nDo you want to continue?");
 
-// The caption without its colon, to name the field in a message.
+QString caption(int index) {
+    return frmNewStatement::tr(Captions[index]);
+}
+
+// The caption without its colon (and the space some languages put before it), to name the field
+// in a message.
 QString fieldName(int index) {
-    return QString::fromLatin1(Captions[index]).chopped(1);
+    QString name = caption(index);
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
 }
 
 } // namespace
@@ -53,7 +66,7 @@ frmNewStatement::frmNewStatement(WindowHost& main) : FormWindow(main, WindowName
     layout->setContentsMargins(20, 16, 20, 16);
     auto* form = new QFormLayout;
     for (int i = 0; i < FieldCount; ++i) {
-        m_labels[i] = new QLabel(QString::fromLatin1(Captions[i]), Frame1);
+        m_labels[i] = new QLabel(caption(i), Frame1);
         m_labels[i]->setObjectName(QStringLiteral("lblLabels(%1)").arg(i));
         m_fields[i] = new QLineEdit(Frame1);
         m_fields[i]->setObjectName(QStringLiteral("txtFields(%1)").arg(i));
@@ -194,7 +207,7 @@ void frmNewStatement::btnYes_Click() {
     for (QLineEdit* field : m_fields) {
         // A field holding only blanks is not empty here: the checks below read it.
         if (field->text().isEmpty()) {
-            Dialogs::instance().message(AllDetails);
+            Dialogs::instance().message(tr(AllDetails));
             return;
         }
     }
@@ -206,13 +219,14 @@ void frmNewStatement::btnYes_Click() {
     const QDate start = ShortDate::normalise(m_startDate);
     const QDate end = ShortDate::normalise(m_endDate);
     if (start > end) {
-        Dialogs::instance().message(CheckDates);
+        Dialogs::instance().message(tr(CheckDates));
         return;
     }
 
     const QString closeBalance = m_fields[fldCloseBalance]->text();
     if (*Money::parse(closeBalance) > Money()) {
-        if (!Dialogs::instance().question(CreditQuestion, VerificationTitle, DialogIcon::Stop))
+        if (!Dialogs::instance().question(tr(CreditQuestion), tr(VerificationTitle),
+                                          DialogIcon::Stop))
             return;
         // Shown again after a failed check, the field reads as the day before; the header
         // keeps the date typed.
@@ -227,7 +241,8 @@ void frmNewStatement::btnYes_Click() {
     m_main.setTag(Tag::CloseBalance, closeBalance);
 
     if (isDuplicate(number.trimmed().toShort()) &&
-        !Dialogs::instance().question(DuplicateQuestion, VerificationTitle, DialogIcon::Stop)) {
+        !Dialogs::instance().question(tr(DuplicateQuestion), tr(VerificationTitle),
+                                      DialogIcon::Stop)) {
         cmdCancel_Click();
         return;
     }
@@ -235,7 +250,7 @@ void frmNewStatement::btnYes_Click() {
 
     // Hidden, not unloaded: the checks of the transactions show it again as typed.
     hideWindow();
-    Dialogs::instance().message(EnterRates);
+    Dialogs::instance().message(tr(EnterRates));
     m_main.showWindow(WindowNames::InterestChanges);
 }
 

@@ -25,15 +25,20 @@
 namespace {
 
 const QString MoneyFormat = QStringLiteral("#,##0.00");
-const QString NoHeader = QStringLiteral("Please enter all statement details for current session.");
-const QString ActivateError = QStringLiteral("An error has occurred. Please re-enter your data. ");
-const QString GetBalanceError = QStringLiteral("Get Balance Error ");
-const QString InvalidDate = QStringLiteral("Please enter a valid date.");
-const QString FiguresError =
-    QStringLiteral("Errors in data entry, please check your figures. Include '-' (minus) sign in "
-                   "Open and Close Balances if appropriate.");
-const QString DoneDateError = QStringLiteral("Date error, please check all dates.");
-const QString EscapeDateError = QStringLiteral("Date Error. Please check all dates.");
+const char* const NoHeader =
+    QT_TRANSLATE_NOOP("frmThisSession", "Please enter all statement details for current session.");
+//: %1 is why the rows could not be read again.
+const char* const ActivateError =
+    QT_TRANSLATE_NOOP("frmThisSession", "An error has occurred. Please re-enter your data. %1");
+const char* const GetBalanceError = QT_TRANSLATE_NOOP("frmThisSession", "Get Balance Error %1");
+const char* const InvalidDate = QT_TRANSLATE_NOOP("frmThisSession", "Please enter a valid date.");
+const char* const FiguresError = QT_TRANSLATE_NOOP(
+    "frmThisSession", "Errors in data entry, please check your figures. Include '-' (minus) sign "
+                      "in Open and Close Balances if appropriate.");
+const char* const DoneDateError =
+    QT_TRANSLATE_NOOP("frmThisSession", "Date error, please check all dates.");
+const char* const EscapeDateError =
+    QT_TRANSLATE_NOOP("frmThisSession", "Date Error. Please check all dates.");
 
 // The five amounts of a row; an empty amount counts as 0.
 TransactionAmounts amountsOf(const RecordSet& rs, int row) {
@@ -75,14 +80,16 @@ frmThisSession::frmThisSession(WindowHost& main)
     : RecordForm(main, WindowNames::ThisSession, Variant::Grid) {
     setWindowTitle(tr("Statement Transactions"));
     // A date column with no format shows and reads the Short Date.
-    setGridColumns({{"ID", "ID", QString()},
-                    {"Date", "Date", QString()},
-                    {"Govt Charge", "GovtCharge", MoneyFormat},
-                    {"Bank Charge", "BankCharge", MoneyFormat},
-                    {"User W'drawal", "UserWithdrawal", MoneyFormat},
-                    {"Deposit", "Deposit", MoneyFormat},
-                    {"Interest Charge", "InterestPayment", MoneyFormat},
-                    {"Balance", "Balance", MoneyFormat, false, true}});
+    setGridColumns({{tr("ID"), "ID", QString()},
+                    {tr("Date"), "Date", QString()},
+                    {tr("Govt Charge"), "GovtCharge", MoneyFormat},
+                    {tr("Bank Charge"), "BankCharge", MoneyFormat},
+                    //: The column of the borrower's own withdrawals, shortened to fit.
+                    {tr("User W'drawal"), "UserWithdrawal", MoneyFormat},
+                    {tr("Deposit"), "Deposit", MoneyFormat},
+                    //: The column of the interest the lender charged.
+                    {tr("Interest Charge"), "InterestPayment", MoneyFormat},
+                    {tr("Balance"), "Balance", MoneyFormat, false, true}});
     fitColumns();
     refitOnResize(grdDataGrid, [this] {
         if (!isUnloaded())
@@ -106,7 +113,7 @@ frmThisSession::frmThisSession(WindowHost& main)
     if (m_main.tag(Tag::CloseBalance).isEmpty()) {
         // No header was accepted: this window refuses to load, and a fresh statement entry
         // takes its place.
-        Dialogs::instance().message(NoHeader);
+        Dialogs::instance().message(tr(NoHeader));
         WindowHost& m = m_main;
         unload();
         m.unloadWindow(WindowNames::NewStatement);
@@ -174,7 +181,7 @@ void frmThisSession::formActivate() {
         const bool ok = adoPrimaryRS->requery();
         bindGrid();
         if (!ok) {
-            Dialogs::instance().message(ActivateError + adoPrimaryRS->lastError());
+            Dialogs::instance().message(tr(ActivateError).arg(adoPrimaryRS->lastError()));
         } else {
             adoPrimaryRS->moveLast();
             selectDateCell();
@@ -235,7 +242,7 @@ void frmThisSession::gridEditRefused(const QModelIndex& cell, const QString& des
     if (cell.column() != colDate || !adoPrimaryRS)
         return RecordForm::gridEditRefused(cell, description);
     // The change goes ahead with the date a new row would get.
-    Dialogs::instance().message(InvalidDate);
+    Dialogs::instance().message(tr(InvalidDate));
     QDate fallback = m_defaultDate;
     if (!fallback.isValid())
         fallback = ShortDate::normalise(ShortDate::parse(m_main.tag(Tag::StartDate)));
@@ -306,7 +313,7 @@ bool frmThisSession::GetBalance() {
     adoPrimaryRS->moveLast();
     setDefaultPointer();
     if (!error.isEmpty())
-        Dialogs::instance().message(GetBalanceError + error);
+        Dialogs::instance().message(tr(GetBalanceError).arg(error));
     return error.isEmpty();
 }
 
@@ -357,7 +364,7 @@ QVector<StatementChecks::Row> frmThisSession::checkedRows() const {
 }
 
 void frmThisSession::balanceError() {
-    Dialogs::instance().message(FiguresError);
+    Dialogs::instance().message(tr(FiguresError));
     m_main.showWindow(WindowNames::NewStatement);
 }
 
@@ -387,7 +394,7 @@ void frmThisSession::cmdDone_Click() {
         return balanceError();
     if (result.passed())
         return handOver(header);
-    Dialogs::instance().message(DoneDateError);
+    Dialogs::instance().message(tr(DoneDateError));
     m_main.showWindow(WindowNames::NewStatement);
 }
 
@@ -413,7 +420,7 @@ void frmThisSession::CheckStatement() {
 
     const StatementChecks::Result result = StatementChecks::rows(header, checkedRows());
     if (result.outcome == StatementChecks::Result::Outcome::DateOutside) {
-        Dialogs::instance().message(EscapeDateError);
+        Dialogs::instance().message(tr(EscapeDateError));
         showAgain();
         // The user goes on editing, on the row the check stopped at.
         adoPrimaryRS->setAbsolutePosition(result.row + 1);
@@ -447,8 +454,8 @@ const QString& ImportChoicesSetting = ImportChoices::StatementSetting;
 } // namespace
 
 namespace {
-const QString ChoicesNotKept =
-    QStringLiteral("The rows were imported, but the file's layout could not be remembered: ");
+const char* const ChoicesNotKept = QT_TRANSLATE_NOOP(
+    "frmThisSession", "The rows were imported, but the file's layout could not be remembered: %1");
 }
 
 void frmThisSession::cmdImport_Click() {
@@ -467,7 +474,7 @@ void frmThisSession::cmdImport_Click() {
     if (!ImportDialog::run(m_main.dialogParent(), db, *statement, choices))
         return;
     if (!choices.store(db, ImportChoicesSetting, &error))
-        Dialogs::instance().message(ChoicesNotKept + error);
+        Dialogs::instance().message(tr(ChoicesNotKept).arg(error));
     // The import wrote every balance: the rows are only read again, not worked out twice.
     if (const QString unread = refreshRows(); !unread.isEmpty())
         reportError(Operation::Refresh, unread);
