@@ -251,15 +251,15 @@ QString refusal(const LenderConventions& c) {
     return {};
 }
 
-const QVector<Preset>& presets() {
+QVector<Preset> presets() {
     constexpr InterestRounding Posting = InterestRounding::Posting;
     constexpr LenderConventions monthly{DayCount::Thirty360, Posting, Rest::postingPeriod()};
     constexpr LenderConventions annual{DayCount::Thirty360, Posting, Rest::annual()};
     constexpr LenderConventions canadian{DayCount::EqualPeriods, Posting, Rest::postingPeriod(),
                                          Compounding::HalfYearly};
     constexpr LenderConventions equalMonths{DayCount::EqualPeriods, Posting};
-    // Built on first use, after the translator is installed: in the windows' language.
-    static const QVector<Preset> list = {
+    // Built on each use, in the windows' language.
+    const QVector<Preset> list = {
         {QCoreApplication::translate("Conventions", "Daily interest"),
          QCoreApplication::translate(
              "Conventions", "Australia, New Zealand, Ireland and the UK's daily-interest loans."),

@@ -154,7 +154,7 @@ struct Preset {
     QString usedBy;
     LenderConventions conventions;
 };
-const QVector<Preset>& presets();
+QVector<Preset> presets();
 
 // The names under which the account's settings table keeps the choices.
 inline constexpr const char* DayCountSetting = "DayCount";

@@ -729,19 +729,25 @@ bool columnsHeld(const QList<const CsvRecord*>& rows, int width, CsvLayout& layo
     return true;
 }
 
-// The date order that reads the most dates of the whole file; the one the layout has on a tie.
+// The date order that reads the most dates of the whole file; the one the layout has on a tie,
+// but day first where no date reads differently either way (ISO dates): then the order kept
+// with the account is the file's, not the locale's.
 void settleDateOrder(const QList<CsvRecord>& records, CsvLayout& layout) {
     int dayFirst = 0;
     int monthFirst = 0;
+    bool differ = false;
     for (const CsvRecord& r : records) {
         if (r.line <= layout.skipLines)
             continue;
         const BankText::OrderFit fit = BankText::fitOrders(cell(r, layout.dateColumn));
         dayFirst += fit.dayFirst;
         monthFirst += fit.monthFirst;
+        differ = differ || fit.differ;
     }
     if (dayFirst != monthFirst)
         layout.dateOrder = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    else if (!differ && dayFirst > 0)
+        layout.dateOrder = DateOrder::DayFirst;
 }
 
 } // namespace CsvDetection

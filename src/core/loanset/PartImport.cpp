@@ -112,7 +112,7 @@ std::optional<InterestMethod::Code> proposeRates(QSqlDatabase db, QStringList* n
     const RateProposal::Ranking ranking = RateProposal::proposeAny(
         in.history, snapshot->dayInForce.value_or(CalcDay::Day()).calcFrom(), in.offset);
     if (ranking.ranked.isEmpty() || ranking.best.periods.isEmpty()) {
-        notes->append(QString::fromLatin1(RateProposal::NothingToPropose));
+        notes->append(QCoreApplication::translate("RateProposal", RateProposal::NothingToPropose));
         return std::nullopt;
     }
     const FitCandidate& way = ranking.ranked.first().candidate;

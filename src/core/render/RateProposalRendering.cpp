@@ -57,8 +57,8 @@ QString nothingLine(const Proposal& p, const QString& tryEvery) {
     if (!p.periods.isEmpty())
         return QString();
     if (p.methodDoesNotFit())
-        return QString::fromLatin1(RateProposal::MethodDoesNotFit) + QLatin1Char(' ') + tryEvery;
-    return QString::fromLatin1(RateProposal::NothingToPropose);
+        return QCoreApplication::translate("RateProposal", RateProposal::MethodDoesNotFit) + QLatin1Char(' ') + tryEvery;
+    return QCoreApplication::translate("RateProposal", RateProposal::NothingToPropose);
 }
 
 QStringList countLines(const Proposal& p) {

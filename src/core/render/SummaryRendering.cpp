@@ -221,7 +221,7 @@ QString methodLine(const Basis& basis) {
     if (!method)
         return QCoreApplication::translate(
             "SummaryRendering", "Method: none; the transactions alone, no interest calculated.");
-    const QString name = InterestMethod::names().value(*method);
+    const QString name = InterestMethod::shownNames().value(*method);
     const QString& periodEnd = basis.calculation.day.calcTo();
     if (InterestMethod::isFixedDay(*method) && !periodEnd.isEmpty())
         return QCoreApplication::translate("SummaryRendering",

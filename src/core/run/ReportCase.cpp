@@ -2,6 +2,8 @@
 
 #include "render/RepaymentRendering.h"
 
+#include <QCoreApplication>
+
 ReportCase::ReportCase(std::shared_ptr<const AccountSnapshot> snapshot,
                        const CalculationBasis& basis, bool recordWorking)
     : m_snapshot(std::move(snapshot)), m_basis(basis), m_owedAsked(basis.owedRates()),
@@ -53,7 +55,7 @@ SummaryRendering::Basis ReportCase::shownBasis(const QString& account) const {
     b.account = account;
     b.calculation = m_basis;
     if (m_basis.owedRates())
-        b.ratesNote = QString::fromLatin1(TermsCheck::OwedNote);
+        b.ratesNote = QCoreApplication::translate("TermsCheck", TermsCheck::OwedNote);
     b.repaymentVerdict = RepaymentRendering::verdict(m_repayments);
     return b;
 }

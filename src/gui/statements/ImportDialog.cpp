@@ -35,7 +35,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex&) const override {
         auto* box = new QComboBox(parent);
-        box->addItems(AmountColumns::captions());
+        box->addItems(AmountColumns::shownCaptions());
         box->setAccessibleName(ImportDialog::tr("Column"));
         return box;
     }

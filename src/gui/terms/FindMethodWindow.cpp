@@ -129,7 +129,7 @@ void FindMethodWindow::findMethod() {
         const LenderConventions& c = s.candidate.conventions;
         //: charges matched of the charges there are
         const QString matched = tr("%1 of %2").arg(s.matched).arg(s.charges);
-        const QStringList cells = {InterestMethod::names().value(s.candidate.methodCode()),
+        const QStringList cells = {InterestMethod::shownNames().value(s.candidate.methodCode()),
                                    s.candidate.day.calcFrom(),
                                    dayCountCell(c),
                                    Conventions::name(c.rounding),

@@ -107,7 +107,7 @@ void LoanSetWindow::showParts() {
     partsGrid->setRowCount(int(m_parts.size()));
     for (int row = 0; row < m_parts.size(); ++row) {
         const Part& p = m_parts[row];
-        const QString method = p.method ? InterestMethod::names().value(int(*p.method)) : QString();
+        const QString method = p.method ? InterestMethod::shownNames().value(int(*p.method)) : QString();
         setListRow(partsGrid, row,
                    {p.name, LoanSet::accountName(m_path, p.path), method, status(p.path)}, 0, -1,
                    -1);

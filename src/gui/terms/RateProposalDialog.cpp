@@ -107,7 +107,7 @@ QGridLayout* RateProposalDialog::createChoice() {
     };
     methodBox = new QComboBox(this);
     methodBox->setObjectName("methodBox");
-    methodBox->addItems(InterestMethod::names());
+    methodBox->addItems(InterestMethod::shownNames());
     captioned(tr("&Method:"), methodBox, 0, 0);
     dayBox = new QSpinBox(this);
     dayBox->setObjectName("daySpin");

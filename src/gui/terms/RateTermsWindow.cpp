@@ -336,7 +336,7 @@ QTabWidget* RateTermsWindow::createResults() {
     auto* passOnTab = new QWidget(resultTabs);
     auto* passOnLayout = new QVBoxLayout(passOnTab);
     methodBox = new QComboBox(passOnTab);
-    methodBox->addItems(InterestMethod::names());
+    methodBox->addItems(InterestMethod::shownNames());
     auto* methodRow = new QHBoxLayout;
     methodRow->addWidget(
         captionFor(tr("&Method of the costs:"), methodBox, QStringLiteral("methodBox")));

@@ -37,7 +37,7 @@ QVector<Message> readCatalogue(const QString& path) {
         } else if (xml.name() == u"source" && !out.isEmpty()) {
             out.last().source = xml.readElementText();
         } else if (xml.name() == u"translation" && !out.isEmpty()) {
-            const bool unfinished = !xml.attributes().value(u"type").isEmpty();
+            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
             out.last().translation = xml.readElementText();
             out.last().finished = !unfinished && !out.last().translation.isEmpty();
         }

@@ -122,7 +122,7 @@ private slots:
             QVERIFY(ProgramPaths::helpPage(2).endsWith(Language::code(c) +
                                                        QStringLiteral("/hlpMethod.rtf")));
             const QString name = Language::code(c) + QStringLiteral(".mdb");
-            QVERIFY(madeAccount(dir.path(), name) == english);
+            QVERIFY2(madeAccount(dir.path(), name) == english, qPrintable(dir.filePath(name)));
         }
         QLocale::setDefault(QLocale::c());
     }

@@ -2,7 +2,8 @@
 // a main window of a 1280x800 screen and in the smaller one the windows are laid out for, and
 // stays so when another window closes; the bank history's preview of a file whose first row has
 // long texts fits the main window, its column pickers eliding them; the summary's headings read
-// whole in whatever font the system has.
+// whole in whatever font the system has. In German, Dutch and French every window fits too, and
+// every text a window shows comes through the translation.
 #include "report/ComplaintWindow.h"
 #include "report/SummaryWindow.h"
 #include "report/WorkingWindow.h"
@@ -24,8 +25,13 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -126,6 +132,62 @@ QString fitProblem(Account& h, const QString& name) {
     return out.isEmpty() ? QString() : name + QStringLiteral(": ") + out.join(QStringLiteral("; "));
 }
 
+// Marks every text it is asked for: a text a window shows unmarked never went through the
+// translation.
+class MarkingTranslator : public QTranslator {
+public:
+    static constexpr char16_t Open = u'\u27e6', Close = u'\u27e7';
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return source && *source ? Open + QString::fromUtf8(source) + Close : QString();
+    }
+};
+
+// The texts `window` shows with a word outside every mark: its title, labels, buttons, group
+// and tab titles, grid headings, combo box items and placeholders.
+QStringList unmarkedTexts(const QWidget* window) {
+    QStringList texts = {window->windowTitle()};
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        if (const auto* l = qobject_cast<const QLabel*>(w))
+            texts << l->text();
+        else if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+            texts << b->text();
+        else if (const auto* g = qobject_cast<const QGroupBox*>(w))
+            texts << g->title();
+        else if (const auto* e = qobject_cast<const QLineEdit*>(w))
+            texts << e->placeholderText();
+        else if (const auto* c = qobject_cast<const QComboBox*>(w); c && !c->isEditable())
+            for (int i = 0; i < c->count(); ++i)
+                texts << c->itemText(i);
+        else if (const auto* t = qobject_cast<const QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                texts << t->tabText(i);
+        else if (const auto* v = qobject_cast<const QTableView*>(w); v && v->model())
+            for (int i = 0; i < v->model()->columnCount(); ++i)
+                if (!v->isColumnHidden(i))
+                    texts << v->model()->headerData(i, Qt::Horizontal).toString();
+    }
+    // Marked pieces out, then what is left of a word: data (amounts, dates, file names) has none.
+    static const QRegularExpression marked(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7"));
+    static const QRegularExpression word(QStringLiteral("\\b[A-Za-z][a-z]{2,}\\b"));
+    QStringList out;
+    for (const QString& text : texts) {
+        QString rest = text;
+        // Innermost first: a translated text may hold others as its arguments.
+        for (qsizetype before = -1; before != rest.size();) {
+            before = rest.size();
+            rest.remove(marked);
+        }
+        rest.remove(QRegularExpression(QStringLiteral("\\S*[./\\\\]\\S*"))); // paths, files
+        if (rest.contains(word) && !rest.contains(QStringLiteral("Vantrell")))
+            out << text;
+    }
+    out.removeDuplicates();
+    return out;
+}
+
 QString writeFile(QTemporaryDir& dir, const QString& name, const QByteArray& content) {
     const QString path = dir.filePath(name);
     QFile f(path);
@@ -141,12 +203,18 @@ class TestWindowFit : public QObject {
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() { QApplication::setFont(m_font); }
+    void cleanup() {
+        QApplication::setFont(m_font);
+        QCoreApplication::removeTranslator(&m_catalogue);
+        QCoreApplication::removeTranslator(&m_marking);
+    }
 
     void mainWindowOpensToSuitItsScreen_data();
     void mainWindowOpensToSuitItsScreen();
     void everyWindowFits_data();
     void everyWindowFits();
+    void everyWindowTranslated_data();
+    void everyWindowTranslated();
     void summaryFitsAfterTheComplaintCloses();
     void previewOfLongFirstRowFits();
     void summaryHeadingsWholeInAnyFont_data();
@@ -154,6 +222,8 @@ private slots:
 
 private:
     const QFont m_font = QApplication::font();
+    QTranslator m_catalogue;
+    MarkingTranslator m_marking;
 };
 
 void TestWindowFit::mainWindowOpensToSuitItsScreen_data() {
@@ -174,10 +244,9 @@ void TestWindowFit::mainWindowOpensToSuitItsScreen() {
     QCOMPARE(WindowFit::mainWindowSize(screen), opening);
 }
 
-void TestWindowFit::everyWindowFits_data() {
-    QTest::addColumn<QSize>("mainSize");
-    QTest::addColumn<QString>("name");
-    const QStringList names = {WindowNames::Splash,       WindowNames::Options,
+namespace {
+const QStringList& windowNames() {
+    static const QStringList names = {WindowNames::Splash,       WindowNames::Options,
                                WindowNames::Help,         WindowNames::AllRecords,
                                WindowNames::Calculate,    SummaryWindow::Name,
                                ComplaintWindow::Name,     WorkingWindow::Name,
@@ -187,23 +256,60 @@ void TestWindowFit::everyWindowFits_data() {
                                WindowNames::RateTerms,    WindowNames::NewStatement,
                                WindowNames::ThisSession,  WindowNames::Information,
                                WindowNames::RepaymentTerms, WindowNames::LoanSet};
-    const QList<QPair<const char*, QSize>> sizes = {
-        {"laid out for", QSize(900, 650)},
-        {"1280x800 screen", WindowFit::mainWindowSize(QSize(1280, 800))}};
+    return names;
+}
+} // namespace
+
+void TestWindowFit::everyWindowFits_data() {
+    QTest::addColumn<QSize>("mainSize");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("language");
+    const QSize screen = WindowFit::mainWindowSize(QSize(1280, 800));
+    const QList<QPair<const char*, QSize>> sizes = {{"laid out for", QSize(900, 650)},
+                                                    {"1280x800 screen", screen}};
     for (const auto& [sizeName, size] : sizes) {
-        for (const QString& name : names)
-            QTest::addRow("%s: %s", sizeName, qPrintable(name)) << size << name;
+        for (const QString& name : windowNames())
+            QTest::addRow("%s: %s", sizeName, qPrintable(name)) << size << name << QString();
+    }
+    // The translations are longer than the English: each fits the screen as well.
+    for (const char* language : {"de", "nl", "fr"}) {
+        for (const QString& name : windowNames())
+            QTest::addRow("%s, 1280x800 screen: %s", language, qPrintable(name))
+                << screen << name << QString::fromLatin1(language);
     }
 }
 
 void TestWindowFit::everyWindowFits() {
     QFETCH(QSize, mainSize);
     QFETCH(QString, name);
+    QFETCH(QString, language);
+    if (!language.isEmpty()) {
+        QVERIFY(m_catalogue.load(QStringLiteral("vantrell_") + language,
+                                 QStringLiteral(VANTRELL_PROGRAM_DIR "/translations")));
+        QCoreApplication::installTranslator(&m_catalogue);
+    }
     Account h;
     h.resizeMain(mainSize);
     QVERIFY2(h.open(name), qPrintable(h.dialogs.messageTexts().join(u'\n')));
     const QString problem = fitProblem(h, name);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void TestWindowFit::everyWindowTranslated_data() {
+    QTest::addColumn<QString>("name");
+    for (const QString& name : windowNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestWindowFit::everyWindowTranslated() {
+    QFETCH(QString, name);
+    QCoreApplication::installTranslator(&m_marking);
+    Account h;
+    h.resizeMain(WindowFit::mainWindowSize(QSize(1280, 800)));
+    const FormWindow* window = h.open(name);
+    QVERIFY(window);
+    const QStringList unmarked = unmarkedTexts(window);
+    QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u'\n')));
 }
 
 // Escape in the complaint brings the summary back in front, laid out again: it stays within the

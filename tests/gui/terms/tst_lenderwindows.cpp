@@ -159,7 +159,7 @@ void TestLenderWindows::presetStoresItsWhole_data() {
 // use is said beside it.
 void TestLenderWindows::presetStoresItsWhole() {
     QFETCH(int, preset);
-    const Conventions::Preset& p = Conventions::presets()[preset];
+    const Conventions::Preset p = Conventions::presets()[preset];
     RecordsHarness h;
     ConventionsWindow* w = openConventions(h);
     QVERIFY(w);
