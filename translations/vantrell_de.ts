@@ -214,51 +214,51 @@
     <name>AccountStore</name>
     <message>
         <source>The account file is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kontodatei ist nicht geöffnet.</translation>
     </message>
     <message>
         <source>The account&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf des Kontos</translation>
     </message>
     <message>
         <source>day count</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinstagezählung</translation>
     </message>
     <message>
         <source>rounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundung</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsverrechnung</translation>
     </message>
     <message>
         <source>compounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzinsung</translation>
     </message>
     <message>
         <source>periods a year</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodenzahl pro Jahr</translation>
     </message>
     <message>
         <source>The account&apos;s lender&apos;s conventions cannot be worked with together (%1); the defaults are used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die im Konto gespeicherten Konventionen des Darlehensgebers lassen sich nicht miteinander verwenden (%1); stattdessen werden die Voreinstellungen verwendet.</translation>
     </message>
     <message>
         <source>The account holds a lender&apos;s %1 that this version of Vantrell does not know; the default is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto enthält eine %1 des Darlehensgebers, die diese Version von Vantrell nicht kennt; stattdessen wird die Voreinstellung verwendet.</translation>
     </message>
     <message>
         <source> and a </source>
-        <translation type="unfinished"></translation>
+        <translation> und eine </translation>
     </message>
     <message>
         <source>The account&apos;s offset account setting is &apos;%1&apos;, neither yes nor no; the loan is taken to have no offset account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung zum Verrechnungskonto im Konto lautet &apos;%1&apos;, weder ja noch nein; es wird angenommen, dass das Darlehen kein Verrechnungskonto hat.</translation>
     </message>
     <message>
         <source>The account holds an offset share of &apos;%1&apos;, which is not a per cent from 0 to 100; 100 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto enthält für das Verrechnungskonto einen angerechneten Anteil von &apos;%1&apos;, der kein Prozentsatz von 0 bis 100 ist; stattdessen wird 100 verwendet.</translation>
     </message>
 </context>
 <context>
@@ -353,15 +353,15 @@
     <name>Complaint</name>
     <message>
         <source>the report&apos;s interest adds up to more than an amount can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zinsen des Berichts ergeben zusammen mehr, als ein Betrag fassen kann</translation>
     </message>
     <message>
         <source>the lender charged no posting more than its interest due: there is nothing to complain of</source>
-        <translation type="unfinished"></translation>
+        <translation>der Darlehensgeber hat bei keinem Zinstermin mehr als die fälligen Zinsen belastet: Es gibt nichts zu beanstanden</translation>
     </message>
     <message>
         <source>no posting is raised: none was charged %1 or more above its interest due, and none is ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Zinstermin wird beanstandet: Bei keinem wurden %1 oder mehr über den fälligen Zinsen belastet, und keiner ist markiert</translation>
     </message>
     <message>
         <source>No letter is written: %1.</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>No letter is written: no part of the loan was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird kein Brief geschrieben: Kein Teil des Darlehens wurde geprüft.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the document could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: Das Dokument konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
@@ -381,43 +381,43 @@
     <message>
         <source>None</source>
         <extracomment>No country chosen</extracomment>
-        <translation type="unfinished">Keine</translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australien</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuseeland</translation>
     </message>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinigtes Königreich</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irland</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinigte Staaten</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihren Namen</translation>
     </message>
     <message>
         <source>the loan account number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Darlehenskontonummer</translation>
     </message>
     <message>
         <source>the lender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen des Darlehensgebers</translation>
     </message>
 </context>
 <context>
@@ -577,95 +577,95 @@
     <name>Conventions</name>
     <message>
         <source>Actual/365 Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual/365 Fixed</translation>
     </message>
     <message>
         <source>Actual/Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual/Actual</translation>
     </message>
     <message>
         <source>Actual/365 No-Leap</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual/365 No-Leap</translation>
     </message>
     <message>
         <source>Actual/360</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual/360</translation>
     </message>
     <message>
         <source>30/360</source>
-        <translation type="unfinished"></translation>
+        <translation>30/360</translation>
     </message>
     <message>
         <source>Equal periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Perioden</translation>
     </message>
     <message>
         <source>Each day to four decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich auf vier Nachkommastellen</translation>
     </message>
     <message>
         <source>Each day to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich auf Cent</translation>
     </message>
     <message>
         <source>At posting, to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Zinstermin auf Cent</translation>
     </message>
     <message>
         <source>each day to four decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>täglich auf vier Nachkommastellen</translation>
     </message>
     <message>
         <source>each day to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>täglich auf Cent</translation>
     </message>
     <message>
         <source>at posting, to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Zinstermin auf Cent</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keine</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Half-yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>The yearly rate divided by 365 on every day, 29 February too. The large Australian lenders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Jahreszinssatz an jedem Tag durch 365 geteilt, auch am 29. Februar. Die großen australischen Darlehensgeber.</translation>
     </message>
     <message>
         <source>Divided by 366 on the days of a leap year, by 365 otherwise. Lenders that count a leap year&apos;s 366 days, as some British and European banks do.</source>
-        <translation type="unfinished"></translation>
+        <translation>An den Tagen eines Schaltjahres durch 366 geteilt, sonst durch 365. Darlehensgeber, die die 366 Tage eines Schaltjahres zählen, wie es einige britische und europäische Banken tun.</translation>
     </message>
     <message>
         <source>Divided by 365, and 29 February bears no interest. Lenders that never charge for the leap day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch 365 geteilt, und der 29. Februar wird nicht verzinst. Darlehensgeber, die für den Schalttag nie etwas berechnen.</translation>
     </message>
     <message>
         <source>Divided by 360 on every day, so a year costs a little more. Many US and European commercial lenders and lines of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>An jedem Tag durch 360 geteilt, sodass ein Jahr etwas mehr kostet. Viele gewerbliche Darlehensgeber und Kreditlinien in den USA und Europa.</translation>
     </message>
     <message>
         <source>Every month counts 30 days at rate / 360: the 31st bears nothing, the last day of February makes up the month. Most US mortgage servicers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Monat zählt 30 Tage zum Zinssatz / 360: Der 31. wird nicht verzinst, der letzte Tag im Februar füllt den Monat auf. Die meisten Darlehensverwalter in den USA.</translation>
     </message>
     <message>
         <source>Each posting period is the same share of a year (1/12 for monthly postings) whatever its length; its days share it equally. Canadian lenders, and the rate / 12 of the Australian credit code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zinsperiode ist unabhängig von ihrer Länge derselbe Anteil eines Jahres (1/12 bei monatlichen Zinsterminen); ihre Tage teilen ihn gleichmäßig. Kanadische Darlehensgeber sowie der Zinssatz / 12 des australischen Verbraucherkreditrechts.</translation>
     </message>
     <message>
         <source>Each day&apos;s interest is rounded to four decimals, then added up. The large Australian lenders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen jedes Tages werden auf vier Nachkommastellen gerundet und dann addiert. Die großen australischen Darlehensgeber.</translation>
     </message>
     <message>
         <source>Each day&apos;s interest is rounded to whole cents, then added up. Lenders whose statements show each day&apos;s interest in cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen jedes Tages werden auf volle Cent gerundet und dann addiert. Darlehensgeber, deren Auszüge die Zinsen jedes Tages in Cent ausweisen.</translation>
     </message>
     <message>
         <source>The days&apos; interest is added up unrounded; only the posted total is rounded to cents. Lenders that work out a month&apos;s interest at once, as most US servicers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen der Tage werden ungerundet addiert; nur die zum Zinstermin gebuchte Summe wird auf Cent gerundet. Darlehensgeber, die die Zinsen eines Monats in einem Schritt berechnen, wie es die meisten Darlehensverwalter in den USA tun.</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -677,11 +677,11 @@
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>%1-month blocks from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Monats-Blöcke ab %2</translation>
     </message>
     <message>
         <source>%1 (%2 a year)</source>
@@ -689,75 +689,75 @@
     </message>
     <message>
         <source>annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>jährliche Tilgungsverrechnung</translation>
     </message>
     <message>
         <source>rest: posting period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsverrechnung: Zinsperiode</translation>
     </message>
     <message>
         <source>rest: %1-month blocks from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsverrechnung: %1-Monats-Blöcke ab %2</translation>
     </message>
     <message>
         <source>compounded half-yearly (%1 periods a year)</source>
-        <translation type="unfinished"></translation>
+        <translation>halbjährlich verzinst (%1 Perioden pro Jahr)</translation>
     </message>
     <message>
         <source>Lender&apos;s conventions: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konventionen des Darlehensgebers: %1.</translation>
     </message>
     <message>
         <source>The periods a year must be a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Perioden pro Jahr müssen eine ganze Zahl von 1 bis %1 sein.</translation>
     </message>
     <message>
         <source>A rest&apos;s blocks run 1 to 12 months, from a month 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blöcke einer Tilgungsverrechnung umfassen 1 bis 12 Monate und beginnen in einem Monat von 1 bis 12.</translation>
     </message>
     <message>
         <source>Daily interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Zinsen</translation>
     </message>
     <message>
         <source>Australia, New Zealand, Ireland and the UK&apos;s daily-interest loans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darlehen mit täglicher Zinsberechnung in Australien, Neuseeland, Irland und dem Vereinigten Königreich.</translation>
     </message>
     <message>
         <source>Monthly rest, 1/12 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Tilgungsverrechnung, 1/12 je Monat</translation>
     </message>
     <message>
         <source>US mortgages, German Annuitätendarlehen, the UK&apos;s monthly-rest loans, Canadian variable rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>US-Hypotheken, deutsche Annuitätendarlehen, britische Darlehen mit monatlicher Tilgungsverrechnung, kanadische variable Zinssätze.</translation>
     </message>
     <message>
         <source>Annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Tilgungsverrechnung</translation>
     </message>
     <message>
         <source>UK building societies, some Irish lenders, the German annual Tilgungsverrechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Britische Building Societies, einige irische Darlehensgeber, die deutsche jährliche Tilgungsverrechnung.</translation>
     </message>
     <message>
         <source>Canadian fixed rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadischer Festzins</translation>
     </message>
     <message>
         <source>Canadian fixed-rate mortgages: the rate compounded half-yearly, not in advance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadische Immobiliendarlehen mit Festzins: der Zinssatz halbjährlich verzinst, nicht im Voraus.</translation>
     </message>
     <message>
         <source>Equal months on daily balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Monate auf Tagessalden</translation>
     </message>
     <message>
         <source>New Zealand&apos;s BNZ before May 2024; the rate / 12 on the average daily balance of the Australian credit code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuseeländische BNZ vor Mai 2024; der Zinssatz / 12 auf den durchschnittlichen Tagessaldo nach dem australischen Verbraucherkreditrecht.</translation>
     </message>
     <message>
         <source>Equal periods weigh each posting period as a whole, so only the posting can be rounded: choose the rounding &quot;At posting, to cents&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Perioden gewichten jede Zinsperiode als Ganzes, daher kann nur beim Zinstermin gerundet werden: Wählen Sie die Rundung „Beim Zinstermin auf Cent“.</translation>
     </message>
 </context>
 <context>
@@ -1154,103 +1154,103 @@
     <name>DiagnosisText</name>
     <message>
         <source>the change of %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Änderung von %2 vom %1</translation>
     </message>
     <message>
         <source>a loan whose offset was not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Verrechnungskonto nicht angerechnet wurde</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days later</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinsänderung vom %1 %2 Tage später angewandt wurde</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinsänderung vom %1 %2 Tage früher angewandt wurde</translation>
     </message>
     <message>
         <source>a loan whose rate before the change of %1 was kept until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinssatz vor der Änderung vom %1 bis %2 beibehalten wurde</translation>
     </message>
     <message>
         <source>a loan whose lender never passed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Darlehensgeber %1 nie weitergegeben hat</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Darlehensgeber %1 %2 Tage zu spät weitergegeben hat</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 points short</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Darlehensgeber %1 um %2 Punkte zu gering weitergegeben hat</translation>
     </message>
     <message>
         <source>a loan whose repayments were credited %1 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Raten %1 Tage zu spät gutgeschrieben wurden</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out under %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinsen berechnet wurden nach %1, %2</translation>
     </message>
     <message>
         <source>a loan whose interest was rounded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinsen %1 gerundet wurden</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinsen mit jährlicher Tilgungsverrechnung berechnet wurden</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on a rest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Darlehen, dessen Zinsen mit einer Tilgungsverrechnung je %1 berechnet wurden</translation>
     </message>
     <message>
         <source>Offset was not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verrechnungskonto wurde nicht angerechnet</translation>
     </message>
     <message>
         <source>Rate change of %1 applied %2 days later</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsänderung vom %1 wurde %2 Tage später angewandt</translation>
     </message>
     <message>
         <source>Rate change of %1 applied %2 days earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsänderung vom %1 wurde %2 Tage früher angewandt</translation>
     </message>
     <message>
         <source>Rate before the change of %1 was kept until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zinssatz vor der Änderung vom %1 wurde bis %2 beibehalten</translation>
     </message>
     <message>
         <source>Lender never passed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Darlehensgeber hat %1 nie weitergegeben</translation>
     </message>
     <message>
         <source>Lender passed on %1 %2 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Darlehensgeber hat %1 %2 Tage zu spät weitergegeben</translation>
     </message>
     <message>
         <source>Lender passed on %1 %2 points short</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Darlehensgeber hat %1 um %2 Punkte zu gering weitergegeben</translation>
     </message>
     <message>
         <source>Repayments were credited %1 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Raten wurden %1 Tage zu spät gutgeschrieben</translation>
     </message>
     <message>
         <source>Interest was worked out under %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen wurden berechnet nach %1, %2</translation>
     </message>
     <message>
         <source>Interest was rounded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen wurden %1 gerundet</translation>
     </message>
     <message>
         <source>Interest was worked out on annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen wurden mit jährlicher Tilgungsverrechnung berechnet</translation>
     </message>
     <message>
         <source>Interest was worked out on a rest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsen wurden mit einer Tilgungsverrechnung je %1 berechnet</translation>
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 less than due.</source>
@@ -1262,67 +1262,67 @@
     </message>
     <message>
         <source>No known mistake explains the difference of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein bekannter Fehler erklärt die Differenz von %1.</translation>
     </message>
     <message>
         <source>What explains the differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Differenzen erklärt</translation>
     </message>
     <message>
         <source>Every charge agrees with the interest due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Belastung stimmt mit den fälligen Zinsen überein.</translation>
     </message>
     <message>
         <source>No known mistake explains the differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein bekannter Fehler erklärt die Differenzen.</translation>
     </message>
     <message>
         <source>So many differences were found that only those around the largest were searched, and not every way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden so viele Differenzen gefunden, dass nur die Differenzen um die größte herum durchsucht wurden, und nicht auf jede Weise.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1: the lender charged nothing on some of these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastungen nach der Erklärung betragen %1: Der Darlehensgeber hat an einigen dieser Tage nichts belastet.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1: the lender charged nothing on this date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastung nach der Erklärung beträgt %1: Der Darlehensgeber hat an diesem Datum nichts belastet.</translation>
     </message>
     <message>
         <source>The charges under the explanation equal the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastungen nach der Erklärung entsprechen den Belastungen des Darlehensgebers.</translation>
     </message>
     <message>
         <source>The charge under the explanation equals the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastung nach der Erklärung entspricht der Belastung des Darlehensgebers.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1 less than the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastungen nach der Erklärung sind %1 niedriger als die Belastungen des Darlehensgebers.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1 less than the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastung nach der Erklärung ist %1 niedriger als die Belastung des Darlehensgebers.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1 more than the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastungen nach der Erklärung sind %1 höher als die Belastungen des Darlehensgebers.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1 more than the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastung nach der Erklärung ist %1 höher als die Belastung des Darlehensgebers.</translation>
     </message>
     <message>
         <source>Over the span&apos;s posting: interest due %1, charges under the explanation %2, the lender&apos;s charges %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über den Zinstermin des Zeitraums: fällige Zinsen %1, Belastung nach der Erklärung %2, Belastung des Darlehensgebers %3.</translation>
     </message>
     <message>
         <source>Over the span&apos;s %1 postings: interest due %2, charges under the explanation %3, the lender&apos;s charges %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die %1 Zinstermine des Zeitraums: fällige Zinsen %2, Belastungen nach der Erklärung %3, Belastungen des Darlehensgebers %4.</translation>
     </message>
     <message>
         <source>Working of the explanation on %1 (posting %2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenweg der Erklärung am %1 (Zinstermin %2 von %3)</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1330,43 +1330,43 @@
     </message>
     <message>
         <source>Bearing, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzinst, fällig</translation>
     </message>
     <message>
         <source>Rate, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz, fällig</translation>
     </message>
     <message>
         <source>Interest, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen, fällig</translation>
     </message>
     <message>
         <source>Bearing, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzinst, Darlehensgeber</translation>
     </message>
     <message>
         <source>Rate, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz, Darlehensgeber</translation>
     </message>
     <message>
         <source>Interest, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen, Darlehensgeber</translation>
     </message>
     <message>
         <source>Interest due (Int Due):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zinsen (Zinsen fällig):</translation>
     </message>
     <message>
         <source>Charge under the explanation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastung nach der Erklärung:</translation>
     </message>
     <message>
         <source>Lender&apos;s charge (Int Charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastung des Darlehensgebers (Zinsen belastet):</translation>
     </message>
     <message>
         <source>none on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>keine an diesem Tag</translation>
     </message>
 </context>
 <context>
@@ -1994,15 +1994,15 @@ Steht der Tag zuerst, wie in 31/01/2024?</translation>
     <name>InterestEngine</name>
     <message>
         <source>Transaction date error. %1 record(s) without a date were left out of the calculation. Please check all dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in einem Buchungsdatum. %1 Datensatz/Datensätze ohne Datum wurde(n) bei der Berechnung ausgelassen. Bitte prüfen Sie alle Datumsangaben.</translation>
     </message>
     <message>
         <source>The interest due from %1 is more than an account can hold: the account cannot be calculated from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fälligen Zinsen ab dem %1 übersteigen, was ein Konto fassen kann: Das Konto kann ab dort nicht berechnet werden.</translation>
     </message>
     <message>
         <source>Interest date error. Please check all dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in einem Zinsdatum. Bitte prüfen Sie alle Datumsangaben.</translation>
     </message>
 </context>
 <context>
@@ -2035,7 +2035,7 @@ Steht der Tag zuerst, wie in 31/01/2024?</translation>
     <name>LenderFit</name>
     <message>
         <source>The history holds no interest charged by the lender, so there is nothing to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf enthält keine vom Darlehensgeber belasteten Zinsen, daher gibt es nichts zu vergleichen.</translation>
     </message>
 </context>
 <context>
@@ -2649,19 +2649,19 @@ Steht der Tag zuerst, wie in 31/01/2024?</translation>
     <name>PassOn</name>
     <message>
         <source>The costs are not worked out: the series changes %1 times within a history of %2 rows, and %3 million changes times rows is the most whose costs are worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten werden nicht berechnet: Die Reihe ändert sich %1-mal innerhalb eines Verlaufs von %2 Zeilen, und %3 Millionen (Änderungen mal Zeilen) sind das Höchste, wofür Kosten berechnet werden.</translation>
     </message>
     <message>
         <source>The costs cannot be worked out: the stored rate periods do not give the interest due over the whole history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten können nicht berechnet werden: Die gespeicherten Zinssatzzeiträume ergeben nicht die fälligen Zinsen über den ganzen Verlauf.</translation>
     </message>
     <message>
         <source>The cost of the change of %1 cannot be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten der Änderung vom %1 können nicht berechnet werden.</translation>
     </message>
     <message>
         <source>The cost of every change passed on in full cannot be worked out: it is more than an account can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten einer vollständigen Weitergabe jeder Änderung können nicht berechnet werden: Sie übersteigen, was ein Konto fassen kann.</translation>
     </message>
 </context>
 <context>
@@ -2679,88 +2679,88 @@ Steht der Tag zuerst, wie in 31/01/2024?</translation>
     <name>PrintedReport</name>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Govt Charge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Staatl. Abgabe:</translation>
     </message>
     <message>
         <source>Bank Charge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühr:</translation>
     </message>
     <message>
         <source>Withdrawal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung:</translation>
     </message>
     <message>
         <source>Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung:</translation>
     </message>
     <message>
         <source>Interest Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastete Zinsen:</translation>
     </message>
     <message>
         <source>Interest Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zinsen:</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrechnung:</translation>
     </message>
     <message>
         <source>Errors and Omissions Excluded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Irrtümer und Auslassungen vorbehalten.</translation>
     </message>
     <message>
         <source>If any statements have not been included in this report the calculated interest due for these periods will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Auszüge nicht in diesen Bericht aufgenommen wurden, sind die berechneten fälligen Zinsen für diese Perioden nicht genau.</translation>
     </message>
     <message>
         <source>Page %1 of %2 Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Printed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt am %1</translation>
     </message>
     <message>
         <source>overflow</source>
         <extracomment>A total too large to show</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
         <source>The page has no room to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite bietet keinen Platz zum Drucken.</translation>
     </message>
     <message>
         <source>The report could not be sent to the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht an den Drucker oder in die Datei ausgegeben werden.</translation>
     </message>
     <message>
         <source>The printer or file took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker oder die Datei hat keine weitere Seite angenommen.</translation>
     </message>
     <message>
         <source>The report could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte auf dem Drucker oder in der Datei nicht fertiggestellt werden.</translation>
     </message>
     <message>
         <source>The pages could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten konnten auf dem Drucker oder in der Datei nicht fertiggestellt werden.</translation>
     </message>
     <message>
         <source>Vantrell Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrell-Bericht</translation>
     </message>
 </context>
 <context>
@@ -2814,15 +2814,15 @@ Steht der Tag zuerst, wie in 31/01/2024?</translation>
     <name>RateProposal</name>
     <message>
         <source>The charge of %1 differs from the interest due by more than an account can hold: no rates are proposed for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Belastung vom %1 weicht um mehr von den fälligen Zinsen ab, als ein Konto fassen kann: Für dieses Konto werden keine Zinssätze vorgeschlagen.</translation>
     </message>
     <message>
         <source>This method does not fit the lender&apos;s charges: no rate under it reproduces any of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Methode passt nicht zu den Belastungen des Darlehensgebers: Kein Zinssatz nach dieser Methode bildet eine von ihnen nach.</translation>
     </message>
     <message>
         <source>No rate could be proposed: no charge of the lender could be compared with an interest posting under this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Zinssatz vorgeschlagen werden: Keine Belastung des Darlehensgebers konnte mit einem Zinstermin nach dieser Methode verglichen werden.</translation>
     </message>
 </context>
 <context>
@@ -2986,114 +2986,114 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     <name>RateProposalRendering</name>
     <message>
         <source>a change on any of %1 days from %2 to %3 reproduces the charge; the earliest is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Änderung an jedem der %1 Tage vom %2 bis %3 bildet die Belastung nach; der früheste wird genommen</translation>
     </message>
     <message>
         <source>The proposed periods reproduce %1 of %2 charges to the cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorgeschlagenen Zeiträume bilden %1 von %2 Belastungen auf den Cent genau nach.</translation>
     </message>
     <message>
         <source>%1 posting(s) left out: their period is incomplete, the lender charged nothing on their date or nothing bore interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zinstermin(e) ausgelassen: Ihre Periode ist unvollständig, der Darlehensgeber hat an ihrem Datum nichts belastet, oder es wurde nichts verzinst.</translation>
     </message>
     <message>
         <source>%1 charge(s) fall on a date with no posting under this method and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Belastung(en) liegen an einem Datum ohne Zinstermin nach dieser Methode und wurden ausgelassen.</translation>
     </message>
     <message>
         <source>A rate that reproduces the lender&apos;s charges is not proof that the charge was right. Compare the proposed change dates and rates with the lender&apos;s rate notices: a posting that no rate reproduces is where to look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zinssatz, der die Belastungen des Darlehensgebers nachbildet, ist kein Beweis dafür, dass die Belastung richtig war. Vergleichen Sie die vorgeschlagenen Änderungstermine und Zinssätze mit den Zinsmitteilungen des Darlehensgebers: Wo ein Zinstermin von keinem Zinssatz nachgebildet wird, sollten Sie nachsehen.</translation>
     </message>
 </context>
 <context>
     <name>RateTerms</name>
     <message>
         <source>No rate is owed from %1 to %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 bis %2 ist kein Zinssatz geschuldet: %3.</translation>
     </message>
     <message>
         <source>The series %1 is known to %2: the owed rates after it take its last rate as still in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihe %1 ist bis %2 bekannt: Die geschuldeten Zinssätze danach gehen davon aus, dass ihr letzter Zinssatz weiter gilt.</translation>
     </message>
     <message>
         <source>the fixed terms have no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>die Festzinsvereinbarung hat keinen Zinssatz</translation>
     </message>
     <message>
         <source>fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>fest</translation>
     </message>
     <message>
         <source>the fixed rate ended on %1 and no terms follow</source>
-        <translation type="unfinished"></translation>
+        <translation>der Festzins endete am %1, und es folgt keine Vereinbarung</translation>
     </message>
     <message>
         <source>the series &apos;%1&apos; is not in the account</source>
-        <translation type="unfinished"></translation>
+        <translation>die Reihe &apos;%1&apos; ist nicht im Konto</translation>
     </message>
     <message>
         <source>%1 %2 from %3 + %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ab %3 + %4</translation>
     </message>
     <message>
         <source>the series %1 starts later</source>
-        <translation type="unfinished"></translation>
+        <translation>die Reihe %1 beginnt später</translation>
     </message>
     <message>
         <source>the adjustable terms are incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>die anpassbare Vereinbarung ist unvollständig</translation>
     </message>
     <message>
         <source>initial rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangszinssatz</translation>
     </message>
     <message>
         <source>the adjustable terms have no initial rate</source>
-        <translation type="unfinished"></translation>
+        <translation>die anpassbare Vereinbarung hat keinen Anfangszinssatz</translation>
     </message>
     <message>
         <source>the series %1 has no rate on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Reihe %1 hat am %2 keinen Zinssatz</translation>
     </message>
     <message>
         <source>%1 %2 on %3 + %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 am %3 + %4</translation>
     </message>
     <message>
         <source>no rate period is stored for it</source>
-        <translation type="unfinished"></translation>
+        <translation>dafür ist kein Zinssatzzeitraum gespeichert</translation>
     </message>
     <message>
         <source>stored</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fest</translation>
     </message>
     <message>
         <source>Tracker</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzgebunden</translation>
     </message>
     <message>
         <source>Adjustable (index plus margin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassbar (Index plus Aufschlag)</translation>
     </message>
     <message>
         <source>Lender&apos;s variable rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabler Zinssatz des Darlehensgebers</translation>
     </message>
     <message>
         <source>Choose the reference series of the tracker terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Referenzreihe der referenzgebundenen Vereinbarung.</translation>
     </message>
     <message>
         <source>Choose the reference series of the adjustable (index plus margin) terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Referenzreihe der anpassbaren Vereinbarung (Index plus Aufschlag).</translation>
     </message>
     <message>
         <source>Choose the reference series of the lender&apos;s variable rate terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Referenzreihe der Vereinbarung zum variablen Zinssatz des Darlehensgebers.</translation>
     </message>
     <message>
         <source>Each terms period needs the date it starts.</source>
@@ -3101,39 +3101,39 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     </message>
     <message>
         <source>Fixed terms need their rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Festzinsvereinbarung braucht ihren Zinssatz.</translation>
     </message>
     <message>
         <source>The fixed rate cannot end before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Festzins kann nicht vor seinem Beginn enden.</translation>
     </message>
     <message>
         <source>The series &apos;%1&apos; is not in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihe &apos;%1&apos; ist nicht im Konto.</translation>
     </message>
     <message>
         <source>The lag is 0 to 366 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verzögerung beträgt 0 bis 366 Tage.</translation>
     </message>
     <message>
         <source>Adjustable terms need a first change date on or after their start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine anpassbare Vereinbarung braucht ein Datum der ersten Änderung am Tag ihres Beginns oder danach.</translation>
     </message>
     <message>
         <source>The months between changes are 1 to 120.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Änderungen liegen 1 bis 120 Monate.</translation>
     </message>
     <message>
         <source>The look-back is 0 to 366 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rückblick beträgt 0 bis 366 Tage.</translation>
     </message>
     <message>
         <source>The rounding step must be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rundungsschritt muss über 0 liegen.</translation>
     </message>
     <message>
         <source>A cap cannot be below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Obergrenze kann nicht unter 0 liegen.</translation>
     </message>
 </context>
 <context>
@@ -3669,60 +3669,60 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     <name>ReferenceRendering</name>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Zinssatz</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>, from the first of the next month</source>
-        <translation type="unfinished"></translation>
+        <translation>, ab dem Ersten des Folgemonats</translation>
     </message>
     <message>
         <source>, %1 days after each change</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 Tage nach jeder Änderung</translation>
     </message>
     <message>
         <source>stored rate periods against %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeicherte Zinssatzzeiträume im Vergleich zu %1</translation>
     </message>
     <message>
         <source>, %1 days allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 Tage Frist</translation>
     </message>
     <message>
         <source> rounded %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation> auf %2 gerundet (%1)</translation>
     </message>
     <message>
         <source>first %1 until %2, then every %3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>zuerst %1 bis %2, dann alle %3 Monate</translation>
     </message>
     <message>
         <source>index %1 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>Index %1 Tage vorher</translation>
     </message>
     <message>
         <source>caps %1/%2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Obergrenzen %1/%2/%3</translation>
     </message>
     <message>
         <source>floor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergrenze %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Reference</source>
         <extracomment>The reference rate&apos;s change date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Rate</source>
@@ -3731,91 +3731,91 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     <message>
         <source>Lender</source>
         <extracomment>The lender&apos;s answering change date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Darlehensgeber</translation>
     </message>
     <message>
         <source>Its change</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Änderung</translation>
     </message>
     <message>
         <source>Its rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Zinssatz</translation>
     </message>
     <message>
         <source>Days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage verspätet</translation>
     </message>
     <message>
         <source>Not passed on</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht weitergegeben</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>never</source>
         <extracomment>The lender never answered the change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>The costs of the changes of the reference are not worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten der Änderungen des Referenzzinssatzes werden nicht berechnet.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full cost nothing in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nicht vollständig weitergegebenen Änderungen des Referenzzinssatzes haben über den Verlauf nichts an Zinsen gekostet.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full cost %1 in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nicht vollständig weitergegebenen Änderungen des Referenzzinssatzes haben über den Verlauf %1 an Zinsen gekostet.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full saved %1 in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nicht vollständig weitergegebenen Änderungen des Referenzzinssatzes haben über den Verlauf %1 an Zinsen eingespart.</translation>
     </message>
     <message>
         <source>The lender&apos;s answer to a change is looked for from the change&apos;s date to %1 days after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reaktion des Darlehensgebers auf eine Änderung wird vom Datum der Änderung bis %1 Tage danach gesucht.</translation>
     </message>
     <message>
         <source>The lender&apos;s answer to a change is looked for from the change&apos;s date to %1 days after its date plus the lag of %2 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reaktion des Darlehensgebers auf eine Änderung wird vom Datum der Änderung bis %1 Tage nach ihrem Datum zuzüglich der Verzögerung von %2 Tagen gesucht.</translation>
     </message>
     <message>
         <source>Changes of %1 (%2) passed on</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitergegebene Änderungen von %1 (%2)</translation>
     </message>
     <message>
         <source>The series did not change within the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihe hat sich innerhalb des Verlaufs nicht geändert.</translation>
     </message>
     <message>
         <source>Cost: the interest due under the stored rates less that with the change passed on in full from its date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten: die fälligen Zinsen nach den gespeicherten Zinssätzen abzüglich derer bei vollständiger Weitergabe der Änderung ab ihrem Datum.</translation>
     </message>
 </context>
 <context>
     <name>ReferenceSeries</name>
     <message>
         <source>line %1 is not a date and a rate: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kein Datum mit Zinssatz: &apos;%2&apos;</translation>
     </message>
     <message>
         <source>the date %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum %1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>it holds no dates and rates</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält keine Datumsangaben und Zinssätze</translation>
     </message>
     <message>
         <source>no reference series &apos;%1&apos; is shipped</source>
-        <translation type="unfinished"></translation>
+        <translation>es wird keine Referenzreihe &apos;%1&apos; mitgeliefert</translation>
     </message>
     <message>
         <source>the series file &apos;%1&apos; does not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Reihendatei &apos;%1&apos; ist nicht lesbar: %2</translation>
     </message>
 </context>
 <context>
@@ -3934,21 +3934,21 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     <message>
         <source>Remaining</source>
         <extracomment>Repayments remaining</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend</translation>
     </message>
     <message>
         <source>Required</source>
         <extracomment>The repayment required</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geschuldet</translation>
     </message>
     <message>
         <source>Taken</source>
         <extracomment>The repayment taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlt</translation>
     </message>
     <message>
         <source>Shortfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlbetrag</translation>
     </message>
 </context>
 <context>
@@ -4317,31 +4317,31 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     <name>ReportPreparation</name>
     <message>
         <source>Statement(s) prior to</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens ein Auszug vor</translation>
     </message>
     <message>
         <source>Statement number</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsnummer</translation>
     </message>
     <message>
         <source>has not been entered. Calculated Interest Due for this period will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde nicht eingegeben. Die berechneten fälligen Zinsen für diese Periode werden nicht genau sein.</translation>
     </message>
     <message>
         <source>Some statements have not been entered. Calculated Interest Due for these periods will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Auszüge wurden nicht eingegeben. Die berechneten fälligen Zinsen für diese Perioden werden nicht genau sein.</translation>
     </message>
     <message>
         <source>The statement number &apos;%1&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auszugsnummer &apos;%1&apos; ist keine Zahl.</translation>
     </message>
     <message>
         <source>The statement&apos;s start date or opening balance cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Anfangsdatum oder der Anfangssaldo des Auszugs kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No transactions have been entered. Report cannot be generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Buchungen eingegeben. Der Bericht kann nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -4744,23 +4744,23 @@ Diese Datei trotzdem importieren?</translation>
     <name>StatementHeader</name>
     <message>
         <source>The statement&apos;s %1 &quot;%2&quot; does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Auszug ist %1 „%2“ nicht lesbar.</translation>
     </message>
     <message>
         <source>start date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Anfangsdatum</translation>
     </message>
     <message>
         <source>end date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Enddatum</translation>
     </message>
     <message>
         <source>opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>der Anfangssaldo</translation>
     </message>
     <message>
         <source>closing balance</source>
-        <translation type="unfinished"></translation>
+        <translation>der Endsaldo</translation>
     </message>
 </context>
 <context>
@@ -4771,7 +4771,7 @@ Diese Datei trotzdem importieren?</translation>
     </message>
     <message>
         <source>No posting to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zinstermin zum Vergleichen.</translation>
     </message>
     <message>
         <source>By calendar year</source>
@@ -4779,7 +4779,7 @@ Diese Datei trotzdem importieren?</translation>
     </message>
     <message>
         <source>Interest charged and interest due</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastete und fällige Zinsen</translation>
     </message>
     <message>
         <source>The report&apos;s interest adds up to more than an amount can hold: no summary.</source>
@@ -4791,22 +4791,22 @@ Diese Datei trotzdem importieren?</translation>
     </message>
     <message>
         <source>%1 more in the summary window and the report tool.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere im Zusammenfassungsfenster und im Berichtsprogramm.</translation>
     </message>
 </context>
 <context>
     <name>SummaryRendering</name>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monat</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>%1 posting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zinstermin</translation>
     </message>
     <message>
         <source>%1 postings</source>
@@ -4814,56 +4814,57 @@ Diese Datei trotzdem importieren?</translation>
     </message>
     <message>
         <source>%1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahr</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>more in %1 and less in %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr bei %1 und weniger bei %2 der %3</translation>
     </message>
     <message>
         <source>more in %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr bei %1 der %2</translation>
     </message>
     <message>
         <source>less in %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger bei %1 der %2</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1</translation>
     </message>
     <message>
         <source>The report has no interest charged or due to compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht hat keine belasteten oder fälligen Zinsen zum Vergleichen</translation>
     </message>
     <message>
         <source>Over %1 your lender charged %2 more interest than these figures give, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 hinweg hat Ihr Darlehensgeber %2 mehr Zinsen belastet, als sich aus diesen Zahlen ergibt, %3</translation>
     </message>
     <message>
         <source>Over %1 your lender charged %2 less interest than these figures give, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 hinweg hat Ihr Darlehensgeber %2 weniger Zinsen belastet, als sich aus diesen Zahlen ergibt, %3</translation>
     </message>
     <message>
         <source>Over %1 your lender charged the interest these figures give</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 hinweg hat Ihr Darlehensgeber die Zinsen belastet, die sich aus diesen Zahlen ergeben</translation>
     </message>
     <message>
         <source>Over %1 your lender charged the interest these figures give, in all %2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 hinweg hat Ihr Darlehensgeber die Zinsen belastet, die sich aus diesen Zahlen ergeben, in allen %2 Monaten</translation>
     </message>
     <message>
         <source>Over %1 your lender charged in total the interest these figures give, though %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 hinweg hat Ihr Darlehensgeber insgesamt die Zinsen belastet, die sich aus diesen Zahlen ergeben, allerdings %2</translation>
     </message>
     <message>
         <source>Each charge of the lender is compared with the interest due posted on
 its date; amounts are added up as the report shows them, to the cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Belastung des Darlehensgebers wird mit den fälligen Zinsen verglichen, die an
+ihrem Datum gebucht wurden; die Beträge werden so addiert, wie der Bericht sie zeigt, auf den Cent genau.</translation>
     </message>
     <message>
         <source>Year</source>
@@ -4888,11 +4889,11 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Total of every posting</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe aller Zinstermine</translation>
     </message>
     <message>
         <source>Total compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichene Summe</translation>
     </message>
     <message>
         <source>Date</source>
@@ -4900,103 +4901,103 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Rate entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingegebener Zinssatz</translation>
     </message>
     <message>
         <source>Effective rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektiv belasteter Zinssatz</translation>
     </message>
     <message>
         <source>No posting that can be compared has a lender&apos;s charge to find the effective rate of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein vergleichbarer Zinstermin hat eine Belastung des Darlehensgebers, aus der sich der effektiv belastete Zinssatz ermitteln ließe.</translation>
     </message>
     <message>
         <source>In every one of %1 the lender charged the interest due or effectively a rate within %2 percentage points of the rates entered for the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jedem der %1 hat der Darlehensgeber die fälligen Zinsen oder effektiv einen Zinssatz belastet, der höchstens %2 Prozentpunkte von den für die Periode eingegebenen Zinssätzen abweicht.</translation>
     </message>
     <message>
         <source>In %1 of %2 the lender effectively charged a rate %3 percentage points or more from every rate entered for the period: look there first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 der %2 hat der Darlehensgeber effektiv einen Zinssatz belastet, der um %3 Prozentpunkte oder mehr von jedem für die Periode eingegebenen Zinssatz abweicht: Sehen Sie dort zuerst nach.</translation>
     </message>
     <message>
         <source>a missing statement (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein fehlender Auszug (%1)</translation>
     </message>
     <message>
         <source>statements missing before it</source>
-        <translation type="unfinished"></translation>
+        <translation>davor fehlende Auszüge</translation>
     </message>
     <message>
         <source>a history that starts part-way through the lender&apos;s period</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Verlauf, der mitten in einer Periode des Darlehensgebers beginnt</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>, not counting %1 whose period is incomplete: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, ohne %1 mit unvollständiger Periode: %2</translation>
     </message>
     <message>
         <source>Method: none; the transactions alone, no interest calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode: keine; nur die Buchungen, keine Zinsen berechnet.</translation>
     </message>
     <message>
         <source>Method: %1, interest periods ending on day %2 of each month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode: %1, die Zinsperioden enden am %2. Tag jedes Monats.</translation>
     </message>
     <message>
         <source>Method: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode: %1.</translation>
     </message>
     <message>
         <source>Conventions: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konventionen: %1.</translation>
     </message>
     <message>
         <source>Interest charged:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastete Zinsen:</translation>
     </message>
     <message>
         <source>Interest due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zinsen:</translation>
     </message>
     <message>
         <source>Charged - due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastet - fällig:</translation>
     </message>
     <message>
         <source>Over-charged (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viel berechnet (%1):</translation>
     </message>
     <message>
         <source>Under-charged (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig berechnet (%1):</translation>
     </message>
     <message>
         <source>Charges without a posting (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastungen ohne Zinstermin (%1):</translation>
     </message>
     <message>
         <source>Postings without a charge (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinstermine ohne Belastung (%1):</translation>
     </message>
     <message>
         <source>Incomplete periods (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Unvollständige Perioden (%1):</translation>
     </message>
     <message>
         <source>Interest charged and interest due</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastete und fällige Zinsen</translation>
     </message>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto: %1</translation>
     </message>
     <message>
         <source>Incomplete periods (not counted above)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unvollständige Perioden (oben nicht mitgezählt)</translation>
     </message>
     <message>
         <source>Largest differences</source>
@@ -5004,7 +5005,7 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>None: every posting agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine: Jeder Zinstermin stimmt überein.</translation>
     </message>
     <message>
         <source>By calendar year</source>
@@ -5012,15 +5013,15 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Charges without an interest posting on their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastungen ohne Zinstermin an ihrem Datum</translation>
     </message>
     <message>
         <source>Interest postings without a charge on their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinstermine ohne Belastung an ihrem Datum</translation>
     </message>
     <message>
         <source>* holds a posting whose period is incomplete (in the totals, not in the comparison).</source>
-        <translation type="unfinished"></translation>
+        <translation>* enthält einen Zinstermin mit unvollständiger Periode (in den Summen, nicht im Vergleich).</translation>
     </message>
 </context>
 <context>
@@ -5181,26 +5182,26 @@ Differenz: %4</translation>
     <name>TermsCheck</name>
     <message>
         <source>The account holds no rate terms: enter them in Lender, Rate Terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto enthält keine Zinsvereinbarung: Geben Sie sie unter Darlehensgeber, Zinsvereinbarung ein.</translation>
     </message>
     <message>
         <source>The rate terms do not owe a rate on every day of the history: the report runs under the stored rate periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsvereinbarung schuldet nicht für jeden Tag des Verlaufs einen Zinssatz: Der Bericht verwendet die gespeicherten Zinssatzzeiträume.</translation>
     </message>
     <message>
         <source>The interest due is worked out under the rates the loan&apos;s terms owe, not the stored rate periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fälligen Zinsen werden nach den Zinssätzen berechnet, die laut Vereinbarung des Darlehens geschuldet sind, nicht nach den gespeicherten Zinssatzzeiträumen.</translation>
     </message>
 </context>
 <context>
     <name>TermsStore</name>
     <message>
         <source>The series rate with ID %1 does not read and is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zinssatz der Reihe mit der ID %1 ist nicht lesbar und wird ausgelassen.</translation>
     </message>
     <message>
         <source>The rate terms with ID %1 do not read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zinsvereinbarung mit der ID %1 ist nicht lesbar und wird ausgelassen.</translation>
     </message>
 </context>
 <context>
@@ -5214,100 +5215,100 @@ Differenz: %4</translation>
     <name>WorkingPage</name>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
         <source>Vantrell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrell: %1</translation>
     </message>
     <message>
         <source>%1: page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Seite %2 von %3</translation>
     </message>
     <message>
         <source>The page has no room to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite bietet keinen Platz zum Drucken.</translation>
     </message>
     <message>
         <source>The working could not be sent to the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenweg konnte nicht an den Drucker oder in die Datei ausgegeben werden.</translation>
     </message>
     <message>
         <source>The printer or file took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker oder die Datei hat keine weitere Seite angenommen.</translation>
     </message>
     <message>
         <source>The working could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenweg konnte auf dem Drucker oder in der Datei nicht fertiggestellt werden.</translation>
     </message>
 </context>
 <context>
     <name>WorkingRendering</name>
     <message>
         <source>No: a balance row reset the balance within the period (statements are missing before it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: Eine Saldozeile hat den Saldo innerhalb der Periode zurückgesetzt (davor fehlen Auszüge)</translation>
     </message>
     <message>
         <source>No: the history starts part-way through the lender&apos;s period</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: Der Verlauf beginnt mitten in einer Periode des Darlehensgebers</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Period: no day accrued interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsperiode: An keinem Tag sind Zinsen aufgelaufen.</translation>
     </message>
     <message>
         <source>Period: %1 to %2, %3 day</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsperiode: %1 bis %2, %3 Tag</translation>
     </message>
     <message>
         <source>Period: %1 to %2, %3 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsperiode: %1 bis %2, %3 Tage</translation>
     </message>
     <message>
         <source> bearing %1 day of interest</source>
-        <translation type="unfinished"></translation>
+        <translation> mit Zinsen für %1 Tag</translation>
     </message>
     <message>
         <source> bearing %1 days of interest</source>
-        <translation type="unfinished"></translation>
+        <translation> mit Zinsen für %1 Tage</translation>
     </message>
     <message>
         <source>Rest: the posting period. The balance on its first day is held for the period (Held balance).</source>
         <extracomment>&quot;Rest&quot;: the interest rest, the balance held for a block of days</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsverrechnung: die Zinsperiode. Der Saldo an ihrem ersten Tag wird für die ganze Periode festgehalten (Festgehaltener Saldo).</translation>
     </message>
     <message>
         <source>Rest: %1. The balance on the first day of each block is held for the block (Held balance).</source>
         <extracomment>&quot;Rest&quot;: the interest rest; %1 is its length</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsverrechnung: %1. Der Saldo am ersten Tag jedes Blocks wird für den ganzen Block festgehalten (Festgehaltener Saldo).</translation>
     </message>
     <message>
         <source>Equal periods: each posting period is 1/%1 of a year; each of its days bears 1/(%1 × its days) of the yearly rate (Part of a year).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Perioden: Jede Zinsperiode ist 1/%1 eines Jahres; jeder ihrer Tage wird mit 1/(%1 × Anzahl ihrer Tage) des Jahreszinssatzes verzinst (Jahresanteil).</translation>
     </message>
     <message>
         <source>Compounding: each day bears the nominal rate over %1 periods a year equivalent to the rate entered compounded half-yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzinsung: Jeder Tag wird mit dem Nominalzinssatz bei %1 Perioden pro Jahr verzinst, der dem eingegebenen Zinssatz bei halbjährlicher Verzinsung entspricht.</translation>
     </message>
     <message>
         <source>%1 % for %2 % entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % bei eingegebenen %2 %</translation>
     </message>
     <message>
         <source>Rate the days bear: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz, mit dem die Tage verzinst werden: %1.</translation>
     </message>
     <message>
         <source>Held balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Festgehaltener Saldo</translation>
     </message>
     <message>
         <source>Part of a year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresanteil</translation>
     </message>
     <message>
         <source>Date</source>
@@ -5323,103 +5324,103 @@ Differenz: %4</translation>
     </message>
     <message>
         <source>Bears interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzinst</translation>
     </message>
     <message>
         <source>Deferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgeschoben</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz %</translation>
     </message>
     <message>
         <source>Divisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisor</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>Running total</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufende Summe</translation>
     </message>
     <message>
         <source>%1 to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 %</translation>
     </message>
     <message>
         <source>none: the lender charged nothing on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: Der Darlehensgeber hat an diesem Tag nichts belastet</translation>
     </message>
     <message>
         <source>none: the posting cannot be compared</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: Der Zinstermin kann nicht verglichen werden</translation>
     </message>
     <message>
         <source>none: no balance bore interest in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: In der Periode wurde kein Saldo verzinst</translation>
     </message>
     <message>
         <source>none: no rate from %1 to %2 % comes to the charge</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: Kein Zinssatz von %1 bis %2 % ergibt die Belastung</translation>
     </message>
     <message>
         <source>Working of the interest due on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenweg der fälligen Zinsen am %1</translation>
     </message>
     <message>
         <source>Total of the days, unrounded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der Tage, ungerundet:</translation>
     </message>
     <message>
         <source>Total of the days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der Tage:</translation>
     </message>
     <message>
         <source>Interest due (Int Due):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zinsen (Zinsen fällig):</translation>
     </message>
     <message>
         <source>Lender&apos;s charge (Int Charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastung des Darlehensgebers (Zinsen belastet):</translation>
     </message>
     <message>
         <source>Charged - due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastet - fällig:</translation>
     </message>
     <message>
         <source>none on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>keine an diesem Tag</translation>
     </message>
     <message>
         <source>Rate entered:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingegebener Zinssatz:</translation>
     </message>
     <message>
         <source>Effective rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektiv belasteter Zinssatz:</translation>
     </message>
     <message>
         <source>Comparable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichbar:</translation>
     </message>
     <message>
         <source>≈ No rate gives the charge exactly: a step of the rounding jumps over it. The rate shown is where it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>≈ Kein Zinssatz ergibt die Belastung genau: Ein Rundungsschritt springt über sie hinweg. Der angezeigte Zinssatz ist der, bei dem dies geschieht.</translation>
     </message>
     <message>
         <source>The effective rate lies %1 percentage points or more from every rate entered for the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der effektiv belastete Zinssatz weicht um %1 Prozentpunkte oder mehr von jedem für die Periode eingegebenen Zinssatz ab.</translation>
     </message>
     <message>
         <source>* A balance row reset the balance at the end of the day before: the history does not reach the balance the bank stated.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Eine Saldozeile hat den Saldo am Ende des Vortags zurückgesetzt: Der Verlauf erreicht den von der Bank genannten Saldo nicht.</translation>
     </message>
 </context>
 <context>

@@ -214,51 +214,51 @@
     <name>AccountStore</name>
     <message>
         <source>The account file is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de compte n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>The account&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique du compte</translation>
     </message>
     <message>
         <source>day count</source>
-        <translation type="unfinished"></translation>
+        <translation>décompte des jours</translation>
     </message>
     <message>
         <source>rounding</source>
-        <translation type="unfinished"></translation>
+        <translation>arrondi</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>solde de calcul</translation>
     </message>
     <message>
         <source>compounding</source>
-        <translation type="unfinished"></translation>
+        <translation>capitalisation</translation>
     </message>
     <message>
         <source>periods a year</source>
-        <translation type="unfinished"></translation>
+        <translation>périodes par an</translation>
     </message>
     <message>
         <source>The account&apos;s lender&apos;s conventions cannot be worked with together (%1); the defaults are used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conventions du prêteur enregistrées dans le compte ne peuvent pas être appliquées ensemble (%1)&#xa0;; les valeurs par défaut sont utilisées à la place.</translation>
     </message>
     <message>
         <source>The account holds a lender&apos;s %1 that this version of Vantrell does not know; the default is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte contient, pour les conventions du prêteur, une valeur que cette version de Vantrell ne connaît pas (%1)&#xa0;; la valeur par défaut est utilisée à la place.</translation>
     </message>
     <message>
         <source> and a </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>The account&apos;s offset account setting is &apos;%1&apos;, neither yes nor no; the loan is taken to have no offset account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre de compte de compensation du compte vaut «&#xa0;%1&#xa0;», ni oui ni non&#xa0;; le prêt est considéré comme n&apos;ayant pas de compte de compensation.</translation>
     </message>
     <message>
         <source>The account holds an offset share of &apos;%1&apos;, which is not a per cent from 0 to 100; 100 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte contient une part de compensation de «&#xa0;%1&#xa0;», qui n&apos;est pas un pourcentage de 0 à 100&#xa0;; 100 est utilisé à la place.</translation>
     </message>
 </context>
 <context>
@@ -353,15 +353,15 @@
     <name>Complaint</name>
     <message>
         <source>the report&apos;s interest adds up to more than an amount can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>les intérêts du rapport totalisent plus qu&apos;un montant ne peut contenir</translation>
     </message>
     <message>
         <source>the lender charged no posting more than its interest due: there is nothing to complain of</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun débit d&apos;intérêts du prêteur ne dépasse ses intérêts dus&#xa0;: il n&apos;y a rien à contester</translation>
     </message>
     <message>
         <source>no posting is raised: none was charged %1 or more above its interest due, and none is ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun débit d&apos;intérêts n&apos;est contesté&#xa0;: aucun n&apos;a été débité d&apos;au moins %1 au-dessus de ses intérêts dus, et aucun n&apos;est coché</translation>
     </message>
     <message>
         <source>No letter is written: %1.</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>No letter is written: no part of the loan was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lettre n&apos;est rédigée&#xa0;: aucune ligne du prêt n&apos;a été vérifiée.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the document could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: le document n&apos;a pas pu être créé</translation>
     </message>
 </context>
 <context>
@@ -381,43 +381,43 @@
     <message>
         <source>None</source>
         <extracomment>No country chosen</extracomment>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle-Zélande</translation>
     </message>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlande</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>États-Unis</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>votre nom</translation>
     </message>
     <message>
         <source>the loan account number</source>
-        <translation type="unfinished"></translation>
+        <translation>votre numéro de compte de prêt</translation>
     </message>
     <message>
         <source>the lender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>la dénomination du prêteur</translation>
     </message>
 </context>
 <context>
@@ -577,95 +577,95 @@
     <name>Conventions</name>
     <message>
         <source>Actual/365 Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact/365 fixe</translation>
     </message>
     <message>
         <source>Actual/Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact/exact</translation>
     </message>
     <message>
         <source>Actual/365 No-Leap</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact/365 sans bissextile</translation>
     </message>
     <message>
         <source>Actual/360</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact/360</translation>
     </message>
     <message>
         <source>30/360</source>
-        <translation type="unfinished"></translation>
+        <translation>30/360</translation>
     </message>
     <message>
         <source>Equal periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes égales</translation>
     </message>
     <message>
         <source>Each day to four decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque jour à quatre décimales</translation>
     </message>
     <message>
         <source>Each day to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque jour au centime</translation>
     </message>
     <message>
         <source>At posting, to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Lors du débit d&apos;intérêts, au centime</translation>
     </message>
     <message>
         <source>each day to four decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>arrondi chaque jour à quatre décimales</translation>
     </message>
     <message>
         <source>each day to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>arrondi chaque jour au centime</translation>
     </message>
     <message>
         <source>at posting, to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>arrondi au centime lors du débit d&apos;intérêts</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Half-yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>The yearly rate divided by 365 on every day, 29 February too. The large Australian lenders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux annuel divisé par 365 chaque jour, 29 février compris. Les grands prêteurs australiens.</translation>
     </message>
     <message>
         <source>Divided by 366 on the days of a leap year, by 365 otherwise. Lenders that count a leap year&apos;s 366 days, as some British and European banks do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisé par 366 les jours d&apos;une année bissextile, par 365 sinon. Prêteurs qui comptent les 366 jours d&apos;une année bissextile, comme le font certaines banques britanniques et européennes.</translation>
     </message>
     <message>
         <source>Divided by 365, and 29 February bears no interest. Lenders that never charge for the leap day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisé par 365, et le 29 février ne porte pas intérêts. Prêteurs qui ne facturent jamais le jour bissextile.</translation>
     </message>
     <message>
         <source>Divided by 360 on every day, so a year costs a little more. Many US and European commercial lenders and lines of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisé par 360 chaque jour, de sorte qu&apos;une année coûte un peu plus. De nombreux prêteurs commerciaux américains et européens, et les lignes de crédit.</translation>
     </message>
     <message>
         <source>Every month counts 30 days at rate / 360: the 31st bears nothing, the last day of February makes up the month. Most US mortgage servicers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mois compte 30 jours au taux / 360&#xa0;: le 31 ne porte rien, le dernier jour de février complète le mois. La plupart des gestionnaires de prêts hypothécaires américains.</translation>
     </message>
     <message>
         <source>Each posting period is the same share of a year (1/12 for monthly postings) whatever its length; its days share it equally. Canadian lenders, and the rate / 12 of the Australian credit code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque période du débit d&apos;intérêts représente la même fraction d&apos;année (1/12 pour des débits d&apos;intérêts mensuels), quelle que soit sa durée&#xa0;; ses jours se la partagent à parts égales. Prêteurs canadiens, et le taux / 12 du code du crédit australien.</translation>
     </message>
     <message>
         <source>Each day&apos;s interest is rounded to four decimals, then added up. The large Australian lenders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts de chaque jour sont arrondis à quatre décimales, puis additionnés. Les grands prêteurs australiens.</translation>
     </message>
     <message>
         <source>Each day&apos;s interest is rounded to whole cents, then added up. Lenders whose statements show each day&apos;s interest in cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts de chaque jour sont arrondis au centime, puis additionnés. Prêteurs dont les relevés indiquent les intérêts de chaque jour en centimes.</translation>
     </message>
     <message>
         <source>The days&apos; interest is added up unrounded; only the posted total is rounded to cents. Lenders that work out a month&apos;s interest at once, as most US servicers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts des jours sont additionnés sans arrondi&#xa0;; seul le total débité est arrondi au centime. Prêteurs qui calculent les intérêts d&apos;un mois en une fois, comme la plupart des gestionnaires de prêts américains.</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -677,11 +677,11 @@
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuel</translation>
     </message>
     <message>
         <source>%1-month blocks from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocs de %1 mois à partir de %2</translation>
     </message>
     <message>
         <source>%1 (%2 a year)</source>
@@ -689,75 +689,75 @@
     </message>
     <message>
         <source>annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>solde annuel</translation>
     </message>
     <message>
         <source>rest: posting period</source>
-        <translation type="unfinished"></translation>
+        <translation>solde de calcul&#xa0;: période du débit d&apos;intérêts</translation>
     </message>
     <message>
         <source>rest: %1-month blocks from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>solde de calcul&#xa0;: blocs de %1 mois à partir de %2</translation>
     </message>
     <message>
         <source>compounded half-yearly (%1 periods a year)</source>
-        <translation type="unfinished"></translation>
+        <translation>capitalisation semestrielle (%1 périodes par an)</translation>
     </message>
     <message>
         <source>Lender&apos;s conventions: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conventions du prêteur&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The periods a year must be a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de périodes par an doit être un nombre entier de 1 à %1.</translation>
     </message>
     <message>
         <source>A rest&apos;s blocks run 1 to 12 months, from a month 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les blocs d&apos;un solde de calcul durent de 1 à 12 mois, à partir d&apos;un mois de 1 à 12.</translation>
     </message>
     <message>
         <source>Daily interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts journaliers</translation>
     </message>
     <message>
         <source>Australia, New Zealand, Ireland and the UK&apos;s daily-interest loans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts à intérêts journaliers d&apos;Australie, de Nouvelle-Zélande, d&apos;Irlande et du Royaume-Uni.</translation>
     </message>
     <message>
         <source>Monthly rest, 1/12 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde mensuel, 1/12 par mois</translation>
     </message>
     <message>
         <source>US mortgages, German Annuitätendarlehen, the UK&apos;s monthly-rest loans, Canadian variable rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts hypothécaires américains, Annuitätendarlehen allemands, prêts britanniques à solde mensuel, taux variables canadiens.</translation>
     </message>
     <message>
         <source>Annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde annuel</translation>
     </message>
     <message>
         <source>UK building societies, some Irish lenders, the German annual Tilgungsverrechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Building societies britanniques, certains prêteurs irlandais, la Tilgungsverrechnung annuelle allemande.</translation>
     </message>
     <message>
         <source>Canadian fixed rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux fixe canadien</translation>
     </message>
     <message>
         <source>Canadian fixed-rate mortgages: the rate compounded half-yearly, not in advance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts immobiliers canadiens à taux fixe&#xa0;: le taux capitalisé semestriellement, et non à l&apos;avance.</translation>
     </message>
     <message>
         <source>Equal months on daily balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois égaux sur soldes quotidiens</translation>
     </message>
     <message>
         <source>New Zealand&apos;s BNZ before May 2024; the rate / 12 on the average daily balance of the Australian credit code.</source>
-        <translation type="unfinished"></translation>
+        <translation>BNZ (Nouvelle-Zélande) avant mai 2024&#xa0;; le taux / 12 sur le solde quotidien moyen du code du crédit australien.</translation>
     </message>
     <message>
         <source>Equal periods weigh each posting period as a whole, so only the posting can be rounded: choose the rounding &quot;At posting, to cents&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les périodes égales pondèrent chaque période du débit d&apos;intérêts comme un tout, si bien que seul le débit d&apos;intérêts peut être arrondi&#xa0;: choisissez l&apos;arrondi «&#xa0;Lors du débit d&apos;intérêts, au centime&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1154,103 +1154,103 @@
     <name>DiagnosisText</name>
     <message>
         <source>the change of %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le changement du %2 de la série %1</translation>
     </message>
     <message>
         <source>a loan whose offset was not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le compte de compensation n&apos;a pas été pris en compte</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days later</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le changement de taux du %1 a été appliqué %2 jours plus tard</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le changement de taux du %1 a été appliqué %2 jours plus tôt</translation>
     </message>
     <message>
         <source>a loan whose rate before the change of %1 was kept until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le taux antérieur au changement du %1 a été maintenu jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>a loan whose lender never passed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le prêteur n&apos;a jamais répercuté %1</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le prêteur a répercuté %1 avec %2 jours de retard</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 points short</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont le prêteur a répercuté %1 avec %2 points de moins</translation>
     </message>
     <message>
         <source>a loan whose repayments were credited %1 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont les échéances ont été créditées avec %1 jours de retard</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out under %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont les intérêts ont été calculés selon le décompte %1 et arrondis %2</translation>
     </message>
     <message>
         <source>a loan whose interest was rounded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont les intérêts ont été arrondis %1</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont les intérêts ont été calculés sur solde annuel</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on a rest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un prêt dont les intérêts ont été calculés avec un solde de calcul (%1)</translation>
     </message>
     <message>
         <source>Offset was not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte de compensation n&apos;a pas été pris en compte</translation>
     </message>
     <message>
         <source>Rate change of %1 applied %2 days later</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de taux du %1 appliqué %2 jours plus tard</translation>
     </message>
     <message>
         <source>Rate change of %1 applied %2 days earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de taux du %1 appliqué %2 jours plus tôt</translation>
     </message>
     <message>
         <source>Rate before the change of %1 was kept until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux antérieur au changement du %1 maintenu jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>Lender never passed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêteur n&apos;a jamais répercuté %1</translation>
     </message>
     <message>
         <source>Lender passed on %1 %2 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêteur a répercuté %1 avec %2 jours de retard</translation>
     </message>
     <message>
         <source>Lender passed on %1 %2 points short</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêteur a répercuté %1 avec %2 points de moins</translation>
     </message>
     <message>
         <source>Repayments were credited %1 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Les échéances ont été créditées avec %1 jours de retard</translation>
     </message>
     <message>
         <source>Interest was worked out under %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts ont été calculés selon le décompte %1 et arrondis %2</translation>
     </message>
     <message>
         <source>Interest was rounded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts ont été arrondis %1</translation>
     </message>
     <message>
         <source>Interest was worked out on annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts ont été calculés sur solde annuel</translation>
     </message>
     <message>
         <source>Interest was worked out on a rest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts ont été calculés avec un solde de calcul (%1)</translation>
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 less than due.</source>
@@ -1262,67 +1262,67 @@
     </message>
     <message>
         <source>No known mistake explains the difference of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune erreur connue n&apos;explique l&apos;écart du %1.</translation>
     </message>
     <message>
         <source>What explains the differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui explique les écarts</translation>
     </message>
     <message>
         <source>Every charge agrees with the interest due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque débit concorde avec les intérêts dus.</translation>
     </message>
     <message>
         <source>No known mistake explains the differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune erreur connue n&apos;explique les écarts.</translation>
     </message>
     <message>
         <source>So many differences were found that only those around the largest were searched, and not every way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les écarts trouvés sont si nombreux que seuls ceux proches du plus grand ont été examinés, et pas de toutes les façons.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1: the lender charged nothing on some of these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les débits selon l&apos;explication sont de %1&#xa0;: le prêteur n&apos;a rien débité à certaines de ces dates.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1: the lender charged nothing on this date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit selon l&apos;explication est de %1&#xa0;: le prêteur n&apos;a rien débité à cette date.</translation>
     </message>
     <message>
         <source>The charges under the explanation equal the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les débits selon l&apos;explication sont égaux aux débits du prêteur.</translation>
     </message>
     <message>
         <source>The charge under the explanation equals the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit selon l&apos;explication est égal au débit du prêteur.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1 less than the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les débits selon l&apos;explication sont inférieurs de %1 aux débits du prêteur.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1 less than the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit selon l&apos;explication est inférieur de %1 au débit du prêteur.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1 more than the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les débits selon l&apos;explication sont supérieurs de %1 aux débits du prêteur.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1 more than the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit selon l&apos;explication est supérieur de %1 au débit du prêteur.</translation>
     </message>
     <message>
         <source>Over the span&apos;s posting: interest due %1, charges under the explanation %2, the lender&apos;s charges %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur le débit d&apos;intérêts de la période&#xa0;: intérêts dus %1, débits selon l&apos;explication %2, débits du prêteur %3.</translation>
     </message>
     <message>
         <source>Over the span&apos;s %1 postings: interest due %2, charges under the explanation %3, the lender&apos;s charges %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les %1 débits d&apos;intérêts de la période&#xa0;: intérêts dus %2, débits selon l&apos;explication %3, débits du prêteur %4.</translation>
     </message>
     <message>
         <source>Working of the explanation on %1 (posting %2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail du calcul de l&apos;explication au %1 (débit d&apos;intérêts %2 sur %3)</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1330,43 +1330,43 @@
     </message>
     <message>
         <source>Bearing, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Portant intérêts, dû</translation>
     </message>
     <message>
         <source>Rate, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux, dû</translation>
     </message>
     <message>
         <source>Interest, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts, dus</translation>
     </message>
     <message>
         <source>Bearing, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Portant intérêts, prêteur</translation>
     </message>
     <message>
         <source>Rate, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux, prêteur</translation>
     </message>
     <message>
         <source>Interest, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts, prêteur</translation>
     </message>
     <message>
         <source>Interest due (Int Due):</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts dus (Int. dus)&#xa0;:</translation>
     </message>
     <message>
         <source>Charge under the explanation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit selon l&apos;explication&#xa0;:</translation>
     </message>
     <message>
         <source>Lender&apos;s charge (Int Charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit du prêteur (Int. débités)&#xa0;:</translation>
     </message>
     <message>
         <source>none on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun à cette date</translation>
     </message>
 </context>
 <context>
@@ -1994,15 +1994,15 @@ Les jours sont-ils en premier, comme dans 31/01/2024&#xa0;?</translation>
     <name>InterestEngine</name>
     <message>
         <source>Transaction date error. %1 record(s) without a date were left out of the calculation. Please check all dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de date d&apos;opération. %1 enregistrement(s) sans date ont été écartés du calcul. Veuillez vérifier toutes les dates.</translation>
     </message>
     <message>
         <source>The interest due from %1 is more than an account can hold: the account cannot be calculated from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts dus à partir du %1 dépassent ce qu&apos;un compte peut contenir&#xa0;: le compte ne peut pas être calculé au-delà.</translation>
     </message>
     <message>
         <source>Interest date error. Please check all dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de date d&apos;intérêts. Veuillez vérifier toutes les dates.</translation>
     </message>
 </context>
 <context>
@@ -2035,7 +2035,7 @@ Les jours sont-ils en premier, comme dans 31/01/2024&#xa0;?</translation>
     <name>LenderFit</name>
     <message>
         <source>The history holds no interest charged by the lender, so there is nothing to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne contient aucun intérêt débité par le prêteur&#xa0;: il n&apos;y a donc rien à comparer.</translation>
     </message>
 </context>
 <context>
@@ -2649,19 +2649,19 @@ Les jours sont-ils en premier, comme dans 31/01/2024&#xa0;?</translation>
     <name>PassOn</name>
     <message>
         <source>The costs are not worked out: the series changes %1 times within a history of %2 rows, and %3 million changes times rows is the most whose costs are worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coûts ne sont pas calculés&#xa0;: la série change %1 fois au cours d&apos;un historique de %2 lignes, et les coûts ne sont calculés que jusqu&apos;à %3 millions de changements multipliés par les lignes.</translation>
     </message>
     <message>
         <source>The costs cannot be worked out: the stored rate periods do not give the interest due over the whole history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coûts ne peuvent pas être calculés&#xa0;: les périodes de taux enregistrées ne donnent pas les intérêts dus sur tout l&apos;historique.</translation>
     </message>
     <message>
         <source>The cost of the change of %1 cannot be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coût du changement du %1 ne peut pas être calculé.</translation>
     </message>
     <message>
         <source>The cost of every change passed on in full cannot be worked out: it is more than an account can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coût de la répercussion intégrale de chaque changement ne peut pas être calculé&#xa0;: il dépasse ce qu&apos;un compte peut contenir.</translation>
     </message>
 </context>
 <context>
@@ -2679,88 +2679,88 @@ Les jours sont-ils en premier, comme dans 31/01/2024&#xa0;?</translation>
     <name>PrintedReport</name>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Govt Charge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxes&#xa0;:</translation>
     </message>
     <message>
         <source>Bank Charge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais banc.&#xa0;:</translation>
     </message>
     <message>
         <source>Withdrawal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait&#xa0;:</translation>
     </message>
     <message>
         <source>Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Int. débités&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Int. dus&#xa0;:</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde&#xa0;:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation&#xa0;:</translation>
     </message>
     <message>
         <source>Errors and Omissions Excluded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauf erreur ou omission.</translation>
     </message>
     <message>
         <source>If any statements have not been included in this report the calculated interest due for these periods will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si des relevés n&apos;ont pas été inclus dans ce rapport, les intérêts dus calculés pour ces périodes ne seront pas exacts.</translation>
     </message>
     <message>
         <source>Page %1 of %2 Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Printed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1</translation>
     </message>
     <message>
         <source>overflow</source>
         <extracomment>A total too large to show</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dépassement</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (suite)</translation>
     </message>
     <message>
         <source>The page has no room to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n&apos;offre aucune surface imprimable.</translation>
     </message>
     <message>
         <source>The report could not be sent to the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être envoyé à l&apos;imprimante ou au fichier.</translation>
     </message>
     <message>
         <source>The printer or file took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante ou le fichier n&apos;a accepté aucune page supplémentaire.</translation>
     </message>
     <message>
         <source>The report could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être terminé sur l&apos;imprimante ou dans le fichier.</translation>
     </message>
     <message>
         <source>The pages could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages n&apos;ont pas pu être terminées sur l&apos;imprimante ou dans le fichier.</translation>
     </message>
     <message>
         <source>Vantrell Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport Vantrell</translation>
     </message>
 </context>
 <context>
@@ -2814,15 +2814,15 @@ Les jours sont-ils en premier, comme dans 31/01/2024&#xa0;?</translation>
     <name>RateProposal</name>
     <message>
         <source>The charge of %1 differs from the interest due by more than an account can hold: no rates are proposed for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit du %1 s&apos;écarte des intérêts dus de plus que ce qu&apos;un compte peut contenir&#xa0;: aucun taux n&apos;est proposé pour ce compte.</translation>
     </message>
     <message>
         <source>This method does not fit the lender&apos;s charges: no rate under it reproduces any of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette méthode ne correspond pas aux débits du prêteur&#xa0;: aucun taux calculé selon elle n&apos;en reproduit un seul.</translation>
     </message>
     <message>
         <source>No rate could be proposed: no charge of the lender could be compared with an interest posting under this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun taux n&apos;a pu être proposé&#xa0;: aucun débit du prêteur n&apos;a pu être comparé à un débit d&apos;intérêts selon cette méthode.</translation>
     </message>
 </context>
 <context>
@@ -2986,114 +2986,114 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     <name>RateProposalRendering</name>
     <message>
         <source>a change on any of %1 days from %2 to %3 reproduces the charge; the earliest is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>un changement à n&apos;importe lequel des %1 jours du %2 au %3 reproduit le débit&#xa0;; le plus ancien est retenu</translation>
     </message>
     <message>
         <source>The proposed periods reproduce %1 of %2 charges to the cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les périodes proposées reproduisent au centime près %1 des %2 débits.</translation>
     </message>
     <message>
         <source>%1 posting(s) left out: their period is incomplete, the lender charged nothing on their date or nothing bore interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 débit(s) d&apos;intérêts écarté(s)&#xa0;: leur période est incomplète, le prêteur n&apos;a rien débité à leur date ou rien n&apos;a porté intérêts.</translation>
     </message>
     <message>
         <source>%1 charge(s) fall on a date with no posting under this method and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 débit(s) du prêteur tombant à une date sans débit d&apos;intérêts selon cette méthode ont été écarté(s).</translation>
     </message>
     <message>
         <source>A rate that reproduces the lender&apos;s charges is not proof that the charge was right. Compare the proposed change dates and rates with the lender&apos;s rate notices: a posting that no rate reproduces is where to look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un taux qui reproduit les débits du prêteur ne prouve pas que le débit était juste. Comparez les dates de changement et les taux proposés avec les courriers de taux du prêteur&#xa0;: c&apos;est un débit d&apos;intérêts qu&apos;aucun taux ne reproduit qu&apos;il faut examiner.</translation>
     </message>
 </context>
 <context>
     <name>RateTerms</name>
     <message>
         <source>No rate is owed from %1 to %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun taux n&apos;est dû du %1 au %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The series %1 is known to %2: the owed rates after it take its last rate as still in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>La série %1 est connue jusqu&apos;au %2&#xa0;: au-delà, les taux dus reprennent son dernier taux comme toujours en vigueur.</translation>
     </message>
     <message>
         <source>the fixed terms have no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>les conditions à taux fixe n&apos;ont pas de taux</translation>
     </message>
     <message>
         <source>fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>fixe</translation>
     </message>
     <message>
         <source>the fixed rate ended on %1 and no terms follow</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux fixe a pris fin le %1 et aucune condition ne suit</translation>
     </message>
     <message>
         <source>the series &apos;%1&apos; is not in the account</source>
-        <translation type="unfinished"></translation>
+        <translation>la série «&#xa0;%1&#xa0;» n&apos;est pas dans le compte</translation>
     </message>
     <message>
         <source>%1 %2 from %3 + %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 depuis le %3 + %4</translation>
     </message>
     <message>
         <source>the series %1 starts later</source>
-        <translation type="unfinished"></translation>
+        <translation>la série %1 commence plus tard</translation>
     </message>
     <message>
         <source>the adjustable terms are incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>les conditions révisables sont incomplètes</translation>
     </message>
     <message>
         <source>initial rate</source>
-        <translation type="unfinished"></translation>
+        <translation>taux initial</translation>
     </message>
     <message>
         <source>the adjustable terms have no initial rate</source>
-        <translation type="unfinished"></translation>
+        <translation>les conditions révisables n&apos;ont pas de taux initial</translation>
     </message>
     <message>
         <source>the series %1 has no rate on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la série %1 n&apos;a pas de taux au %2</translation>
     </message>
     <message>
         <source>%1 %2 on %3 + %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 au %3 + %4</translation>
     </message>
     <message>
         <source>no rate period is stored for it</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune période de taux n&apos;est enregistrée pour ces jours</translation>
     </message>
     <message>
         <source>stored</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistré</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixe</translation>
     </message>
     <message>
         <source>Tracker</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexé</translation>
     </message>
     <message>
         <source>Adjustable (index plus margin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Révisable (indice plus marge)</translation>
     </message>
     <message>
         <source>Lender&apos;s variable rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux variable du prêteur</translation>
     </message>
     <message>
         <source>Choose the reference series of the tracker terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la série de référence des conditions indexées.</translation>
     </message>
     <message>
         <source>Choose the reference series of the adjustable (index plus margin) terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la série de référence des conditions révisables (indice plus marge).</translation>
     </message>
     <message>
         <source>Choose the reference series of the lender&apos;s variable rate terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la série de référence des conditions de taux variable du prêteur.</translation>
     </message>
     <message>
         <source>Each terms period needs the date it starts.</source>
@@ -3101,39 +3101,39 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     </message>
     <message>
         <source>Fixed terms need their rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions à taux fixe exigent leur taux.</translation>
     </message>
     <message>
         <source>The fixed rate cannot end before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux fixe ne peut pas se terminer avant de commencer.</translation>
     </message>
     <message>
         <source>The series &apos;%1&apos; is not in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>La série «&#xa0;%1&#xa0;» n&apos;est pas dans le compte.</translation>
     </message>
     <message>
         <source>The lag is 0 to 366 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décalage est de 0 à 366 jours.</translation>
     </message>
     <message>
         <source>Adjustable terms need a first change date on or after their start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions révisables exigent une date de premier changement égale ou postérieure à leur début.</translation>
     </message>
     <message>
         <source>The months between changes are 1 to 120.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de mois entre les changements est de 1 à 120.</translation>
     </message>
     <message>
         <source>The look-back is 0 to 366 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;antériorité de l&apos;indice est de 0 à 366 jours.</translation>
     </message>
     <message>
         <source>The rounding step must be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pas d&apos;arrondi doit être supérieur à 0.</translation>
     </message>
     <message>
         <source>A cap cannot be below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plafond ne peut pas être inférieur à 0.</translation>
     </message>
 </context>
 <context>
@@ -3669,60 +3669,60 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     <name>ReferenceRendering</name>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun taux</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>, from the first of the next month</source>
-        <translation type="unfinished"></translation>
+        <translation>, à partir du premier jour du mois suivant</translation>
     </message>
     <message>
         <source>, %1 days after each change</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 jours après chaque changement</translation>
     </message>
     <message>
         <source>stored rate periods against %1</source>
-        <translation type="unfinished"></translation>
+        <translation>périodes de taux enregistrées rapportées à %1</translation>
     </message>
     <message>
         <source>, %1 days allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 jours de délai admis</translation>
     </message>
     <message>
         <source> rounded %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation> arrondi (%1) au pas de %2</translation>
     </message>
     <message>
         <source>first %1 until %2, then every %3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;abord %1 jusqu&apos;au %2, puis tous les %3 mois</translation>
     </message>
     <message>
         <source>index %1 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>indice pris %1 jours avant</translation>
     </message>
     <message>
         <source>caps %1/%2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>plafonds %1/%2/%3</translation>
     </message>
     <message>
         <source>floor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plancher %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>Reference</source>
         <extracomment>The reference rate&apos;s change date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Référence</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement</translation>
     </message>
     <message>
         <source>Rate</source>
@@ -3731,91 +3731,91 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     <message>
         <source>Lender</source>
         <extracomment>The lender&apos;s answering change date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prêteur</translation>
     </message>
     <message>
         <source>Its change</source>
-        <translation type="unfinished"></translation>
+        <translation>Son changement</translation>
     </message>
     <message>
         <source>Its rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Son taux</translation>
     </message>
     <message>
         <source>Days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours de retard</translation>
     </message>
     <message>
         <source>Not passed on</source>
-        <translation type="unfinished"></translation>
+        <translation>Non répercuté</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût</translation>
     </message>
     <message>
         <source>never</source>
         <extracomment>The lender never answered the change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source>The costs of the changes of the reference are not worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coûts des changements de la référence ne sont pas calculés.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full cost nothing in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les changements de la référence non répercutés intégralement n&apos;ont rien coûté en intérêts sur l&apos;historique.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full cost %1 in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les changements de la référence non répercutés intégralement ont coûté %1 d&apos;intérêts sur l&apos;historique.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full saved %1 in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les changements de la référence non répercutés intégralement ont fait économiser %1 d&apos;intérêts sur l&apos;historique.</translation>
     </message>
     <message>
         <source>The lender&apos;s answer to a change is looked for from the change&apos;s date to %1 days after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du prêteur à un changement est recherchée de la date du changement jusqu&apos;à %1 jours après.</translation>
     </message>
     <message>
         <source>The lender&apos;s answer to a change is looked for from the change&apos;s date to %1 days after its date plus the lag of %2 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du prêteur à un changement est recherchée de la date du changement jusqu&apos;à %1 jours après cette date augmentée du décalage de %2 jours.</translation>
     </message>
     <message>
         <source>Changes of %1 (%2) passed on</source>
-        <translation type="unfinished"></translation>
+        <translation>Changements de %1 (%2) répercutés</translation>
     </message>
     <message>
         <source>The series did not change within the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>La série n&apos;a pas changé au cours de l&apos;historique.</translation>
     </message>
     <message>
         <source>Cost: the interest due under the stored rates less that with the change passed on in full from its date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût&#xa0;: les intérêts dus selon les taux enregistrés, moins ceux dus si le changement avait été répercuté intégralement à partir de sa date.</translation>
     </message>
 </context>
 <context>
     <name>ReferenceSeries</name>
     <message>
         <source>line %1 is not a date and a rate: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas une date suivie d&apos;un taux&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>the date %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 est indiquée deux fois</translation>
     </message>
     <message>
         <source>it holds no dates and rates</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient ni dates ni taux</translation>
     </message>
     <message>
         <source>no reference series &apos;%1&apos; is shipped</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune série de référence «&#xa0;%1&#xa0;» n&apos;est fournie</translation>
     </message>
     <message>
         <source>the series file &apos;%1&apos; does not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de série «&#xa0;%1&#xa0;» n&apos;est pas lisible&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -3934,21 +3934,21 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     <message>
         <source>Remaining</source>
         <extracomment>Repayments remaining</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restantes</translation>
     </message>
     <message>
         <source>Required</source>
         <extracomment>The repayment required</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requise</translation>
     </message>
     <message>
         <source>Taken</source>
         <extracomment>The repayment taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prélevée</translation>
     </message>
     <message>
         <source>Shortfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Insuffisance</translation>
     </message>
 </context>
 <context>
@@ -4317,31 +4317,31 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     <name>ReportPreparation</name>
     <message>
         <source>Statement(s) prior to</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé(s) antérieur(s) au relevé</translation>
     </message>
     <message>
         <source>Statement number</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé numéro</translation>
     </message>
     <message>
         <source>has not been entered. Calculated Interest Due for this period will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas été saisi. Les intérêts dus calculés pour cette période ne seront pas exacts.</translation>
     </message>
     <message>
         <source>Some statements have not been entered. Calculated Interest Due for these periods will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains relevés n&apos;ont pas été saisis. Les intérêts dus calculés pour ces périodes ne seront pas exacts.</translation>
     </message>
     <message>
         <source>The statement number &apos;%1&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de relevé «&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The statement&apos;s start date or opening balance cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de début ou le solde initial du relevé ne peut pas être lu.</translation>
     </message>
     <message>
         <source>No transactions have been entered. Report cannot be generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération n&apos;a été saisie. Le rapport ne peut pas être généré.</translation>
     </message>
 </context>
 <context>
@@ -4744,23 +4744,23 @@ Importer ce fichier malgré tout&#xa0;?</translation>
     <name>StatementHeader</name>
     <message>
         <source>The statement&apos;s %1 &quot;%2&quot; does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 du relevé&#xa0;: «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>start date</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de début</translation>
     </message>
     <message>
         <source>end date</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de fin</translation>
     </message>
     <message>
         <source>opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>le solde initial</translation>
     </message>
     <message>
         <source>closing balance</source>
-        <translation type="unfinished"></translation>
+        <translation>le solde final</translation>
     </message>
 </context>
 <context>
@@ -4771,7 +4771,7 @@ Importer ce fichier malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>No posting to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun débit d&apos;intérêts à comparer.</translation>
     </message>
     <message>
         <source>By calendar year</source>
@@ -4779,7 +4779,7 @@ Importer ce fichier malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>Interest charged and interest due</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts débités et intérêts dus</translation>
     </message>
     <message>
         <source>The report&apos;s interest adds up to more than an amount can hold: no summary.</source>
@@ -4791,22 +4791,22 @@ Importer ce fichier malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>%1 more in the summary window and the report tool.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 autres explications dans la fenêtre de synthèse et dans l&apos;outil de rapport.</translation>
     </message>
 </context>
 <context>
     <name>SummaryRendering</name>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 posting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 débit d&apos;intérêts</translation>
     </message>
     <message>
         <source>%1 postings</source>
@@ -4814,56 +4814,57 @@ Importer ce fichier malgré tout&#xa0;?</translation>
     </message>
     <message>
         <source>%1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>more in %1 and less in %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>en plus pour %1 et en moins pour %2 des %3</translation>
     </message>
     <message>
         <source>more in %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en plus pour %1 des %2</translation>
     </message>
     <message>
         <source>less in %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en moins pour %1 des %2</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sur %1</translation>
     </message>
     <message>
         <source>The report has no interest charged or due to compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport ne contient aucun intérêt débité ou dû à comparer</translation>
     </message>
     <message>
         <source>Over %1 your lender charged %2 more interest than these figures give, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur %1, votre prêteur a débité %2 d&apos;intérêts de plus que ce que donnent ces chiffres, %3</translation>
     </message>
     <message>
         <source>Over %1 your lender charged %2 less interest than these figures give, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur %1, votre prêteur a débité %2 d&apos;intérêts de moins que ce que donnent ces chiffres, %3</translation>
     </message>
     <message>
         <source>Over %1 your lender charged the interest these figures give</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur %1, votre prêteur a débité les intérêts que donnent ces chiffres</translation>
     </message>
     <message>
         <source>Over %1 your lender charged the interest these figures give, in all %2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur %1, votre prêteur a débité les intérêts que donnent ces chiffres, pour chacun des %2 mois</translation>
     </message>
     <message>
         <source>Over %1 your lender charged in total the interest these figures give, though %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur %1, votre prêteur a débité au total les intérêts que donnent ces chiffres, mais %2</translation>
     </message>
     <message>
         <source>Each charge of the lender is compared with the interest due posted on
 its date; amounts are added up as the report shows them, to the cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque débit du prêteur est comparé aux intérêts dus comptabilisés à
+sa date&#xa0;; les montants sont cumulés tels que le rapport les affiche, au centime près.</translation>
     </message>
     <message>
         <source>Year</source>
@@ -4888,11 +4889,11 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Total of every posting</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de tous les débits d&apos;intérêts</translation>
     </message>
     <message>
         <source>Total compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Total comparé</translation>
     </message>
     <message>
         <source>Date</source>
@@ -4900,103 +4901,103 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Rate entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux saisi</translation>
     </message>
     <message>
         <source>Effective rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux effectif</translation>
     </message>
     <message>
         <source>No posting that can be compared has a lender&apos;s charge to find the effective rate of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun débit d&apos;intérêts comparable ne comporte de débit du prêteur permettant d&apos;en trouver le taux effectif.</translation>
     </message>
     <message>
         <source>In every one of %1 the lender charged the interest due or effectively a rate within %2 percentage points of the rates entered for the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour chacun des %1, le prêteur a débité les intérêts dus ou, en fait, un taux à moins de %2 points de pourcentage des taux saisis pour la période.</translation>
     </message>
     <message>
         <source>In %1 of %2 the lender effectively charged a rate %3 percentage points or more from every rate entered for the period: look there first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour %1 des %2, le prêteur a en fait débité un taux s&apos;écartant d&apos;au moins %3 points de pourcentage de chacun des taux saisis pour la période&#xa0;: examinez-les en premier.</translation>
     </message>
     <message>
         <source>a missing statement (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un relevé manquant (%1)</translation>
     </message>
     <message>
         <source>statements missing before it</source>
-        <translation type="unfinished"></translation>
+        <translation>des relevés manquants auparavant</translation>
     </message>
     <message>
         <source>a history that starts part-way through the lender&apos;s period</source>
-        <translation type="unfinished"></translation>
+        <translation>un historique qui commence en cours de période du prêteur</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, not counting %1 whose period is incomplete: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, sans compter %1 dont la période est incomplète&#xa0;: %2</translation>
     </message>
     <message>
         <source>Method: none; the transactions alone, no interest calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode&#xa0;: aucune&#xa0;; les opérations seules, sans calcul d&apos;intérêts.</translation>
     </message>
     <message>
         <source>Method: %1, interest periods ending on day %2 of each month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode&#xa0;: %1, périodes d&apos;intérêts se terminant le jour %2 de chaque mois.</translation>
     </message>
     <message>
         <source>Method: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Conventions: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conventions&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Interest charged:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts débités&#xa0;:</translation>
     </message>
     <message>
         <source>Interest due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts dus&#xa0;:</translation>
     </message>
     <message>
         <source>Charged - due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Débité - dû&#xa0;:</translation>
     </message>
     <message>
         <source>Over-charged (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Débité en trop (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Under-charged (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Débité en moins (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Charges without a posting (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits du prêteur sans débit calculé (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Postings without a charge (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits calculés sans débit du prêteur (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Incomplete periods (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes incomplètes (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Interest charged and interest due</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts débités et intérêts dus</translation>
     </message>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Incomplete periods (not counted above)</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes incomplètes (non comptées ci-dessus)</translation>
     </message>
     <message>
         <source>Largest differences</source>
@@ -5004,7 +5005,7 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>None: every posting agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun&#xa0;: chaque débit d&apos;intérêts concorde.</translation>
     </message>
     <message>
         <source>By calendar year</source>
@@ -5012,15 +5013,15 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Charges without an interest posting on their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits du prêteur sans débit d&apos;intérêts calculé à leur date</translation>
     </message>
     <message>
         <source>Interest postings without a charge on their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits d&apos;intérêts calculés sans débit du prêteur à leur date</translation>
     </message>
     <message>
         <source>* holds a posting whose period is incomplete (in the totals, not in the comparison).</source>
-        <translation type="unfinished"></translation>
+        <translation>* contient un débit d&apos;intérêts dont la période est incomplète (compris dans les totaux, pas dans la comparaison).</translation>
     </message>
 </context>
 <context>
@@ -5181,26 +5182,26 @@ Dû&#xa0;: %3
     <name>TermsCheck</name>
     <message>
         <source>The account holds no rate terms: enter them in Lender, Rate Terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte ne contient aucune condition de taux&#xa0;: saisissez-les dans Prêteur, Conditions de taux.</translation>
     </message>
     <message>
         <source>The rate terms do not owe a rate on every day of the history: the report runs under the stored rate periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions de taux ne donnent pas de taux dû pour chaque jour de l&apos;historique&#xa0;: le rapport utilise les périodes de taux enregistrées.</translation>
     </message>
     <message>
         <source>The interest due is worked out under the rates the loan&apos;s terms owe, not the stored rate periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les intérêts dus sont calculés selon les taux dus d&apos;après les conditions du prêt, et non selon les périodes de taux enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>TermsStore</name>
     <message>
         <source>The series rate with ID %1 does not read and is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de série d&apos;ID %1 n&apos;est pas lisible et est écarté.</translation>
     </message>
     <message>
         <source>The rate terms with ID %1 do not read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions de taux d&apos;ID %1 ne sont pas lisibles et sont écartées.</translation>
     </message>
 </context>
 <context>
@@ -5214,100 +5215,100 @@ Dû&#xa0;: %3
     <name>WorkingPage</name>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (suite)</translation>
     </message>
     <message>
         <source>Vantrell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrell&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: page %2 sur %3</translation>
     </message>
     <message>
         <source>The page has no room to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n&apos;offre aucune surface imprimable.</translation>
     </message>
     <message>
         <source>The working could not be sent to the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le détail du calcul n&apos;a pas pu être envoyé à l&apos;imprimante ou au fichier.</translation>
     </message>
     <message>
         <source>The printer or file took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante ou le fichier n&apos;a accepté aucune page supplémentaire.</translation>
     </message>
     <message>
         <source>The working could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le détail du calcul n&apos;a pas pu être terminé sur l&apos;imprimante ou dans le fichier.</translation>
     </message>
 </context>
 <context>
     <name>WorkingRendering</name>
     <message>
         <source>No: a balance row reset the balance within the period (statements are missing before it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non&#xa0;: une ligne de solde a réinitialisé le solde au cours de la période (des relevés manquent avant elle)</translation>
     </message>
     <message>
         <source>No: the history starts part-way through the lender&apos;s period</source>
-        <translation type="unfinished"></translation>
+        <translation>Non&#xa0;: l&apos;historique commence en cours de période du prêteur</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Period: no day accrued interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: aucun jour n&apos;a produit d&apos;intérêts.</translation>
     </message>
     <message>
         <source>Period: %1 to %2, %3 day</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: du %1 au %2, %3 jour</translation>
     </message>
     <message>
         <source>Period: %1 to %2, %3 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;: du %1 au %2, %3 jours</translation>
     </message>
     <message>
         <source> bearing %1 day of interest</source>
-        <translation type="unfinished"></translation>
+        <translation> portant %1 jour d&apos;intérêts</translation>
     </message>
     <message>
         <source> bearing %1 days of interest</source>
-        <translation type="unfinished"></translation>
+        <translation> portant %1 jours d&apos;intérêts</translation>
     </message>
     <message>
         <source>Rest: the posting period. The balance on its first day is held for the period (Held balance).</source>
         <extracomment>&quot;Rest&quot;: the interest rest, the balance held for a block of days</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solde de calcul&#xa0;: la période du débit d&apos;intérêts. Le solde de son premier jour est retenu pour toute la période (Solde retenu).</translation>
     </message>
     <message>
         <source>Rest: %1. The balance on the first day of each block is held for the block (Held balance).</source>
         <extracomment>&quot;Rest&quot;: the interest rest; %1 is its length</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solde de calcul&#xa0;: %1. Le solde du premier jour de chaque bloc est retenu pour tout le bloc (Solde retenu).</translation>
     </message>
     <message>
         <source>Equal periods: each posting period is 1/%1 of a year; each of its days bears 1/(%1 × its days) of the yearly rate (Part of a year).</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes égales&#xa0;: chaque période du débit d&apos;intérêts représente 1/%1 d&apos;année&#xa0;; chacun de ses jours porte 1/(%1 × ses jours) du taux annuel (Fraction d&apos;année).</translation>
     </message>
     <message>
         <source>Compounding: each day bears the nominal rate over %1 periods a year equivalent to the rate entered compounded half-yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitalisation&#xa0;: chaque jour porte le taux nominal sur %1 périodes par an équivalent au taux saisi capitalisé semestriellement.</translation>
     </message>
     <message>
         <source>%1 % for %2 % entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% pour %2&#xa0;% saisi</translation>
     </message>
     <message>
         <source>Rate the days bear: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux que portent les jours&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Held balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde retenu</translation>
     </message>
     <message>
         <source>Part of a year</source>
-        <translation type="unfinished"></translation>
+        <translation>Fraction d&apos;année</translation>
     </message>
     <message>
         <source>Date</source>
@@ -5323,103 +5324,103 @@ Dû&#xa0;: %3
     </message>
     <message>
         <source>Bears interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Portant intérêts</translation>
     </message>
     <message>
         <source>Deferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Int. différés</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux&#xa0;%</translation>
     </message>
     <message>
         <source>Divisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviseur</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts</translation>
     </message>
     <message>
         <source>Running total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total cumulé</translation>
     </message>
     <message>
         <source>%1 to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2&#xa0;%</translation>
     </message>
     <message>
         <source>none: the lender charged nothing on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: le prêteur n&apos;a rien débité à cette date</translation>
     </message>
     <message>
         <source>none: the posting cannot be compared</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: le débit d&apos;intérêts ne peut pas être comparé</translation>
     </message>
     <message>
         <source>none: no balance bore interest in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: aucun solde n&apos;a porté intérêts pendant la période</translation>
     </message>
     <message>
         <source>none: no rate from %1 to %2 % comes to the charge</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun&#xa0;: aucun taux de %1 à %2&#xa0;% ne donne le débit</translation>
     </message>
     <message>
         <source>Working of the interest due on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail du calcul des intérêts dus au %1</translation>
     </message>
     <message>
         <source>Total of the days, unrounded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des jours, non arrondi&#xa0;:</translation>
     </message>
     <message>
         <source>Total of the days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des jours&#xa0;:</translation>
     </message>
     <message>
         <source>Interest due (Int Due):</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts dus (Int. dus)&#xa0;:</translation>
     </message>
     <message>
         <source>Lender&apos;s charge (Int Charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit du prêteur (Int. débités)&#xa0;:</translation>
     </message>
     <message>
         <source>Charged - due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Débité - dû&#xa0;:</translation>
     </message>
     <message>
         <source>none on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun à cette date</translation>
     </message>
     <message>
         <source>Rate entered:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux saisi&#xa0;:</translation>
     </message>
     <message>
         <source>Effective rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux effectif&#xa0;:</translation>
     </message>
     <message>
         <source>Comparable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparable&#xa0;:</translation>
     </message>
     <message>
         <source>≈ No rate gives the charge exactly: a step of the rounding jumps over it. The rate shown is where it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>≈ Aucun taux ne donne exactement le débit&#xa0;: un pas de l&apos;arrondi le saute. Le taux affiché est celui où se produit ce saut.</translation>
     </message>
     <message>
         <source>The effective rate lies %1 percentage points or more from every rate entered for the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux effectif s&apos;écarte d&apos;au moins %1 points de pourcentage de chacun des taux saisis pour la période.</translation>
     </message>
     <message>
         <source>* A balance row reset the balance at the end of the day before: the history does not reach the balance the bank stated.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Une ligne de solde a réinitialisé le solde à la fin de la veille&#xa0;: l&apos;historique n&apos;atteint pas le solde indiqué par la banque.</translation>
     </message>
 </context>
 <context>

@@ -214,51 +214,51 @@
     <name>AccountStore</name>
     <message>
         <source>The account file is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rekeningbestand is niet geopend.</translation>
     </message>
     <message>
         <source>The account&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>De historie van de rekening</translation>
     </message>
     <message>
         <source>day count</source>
-        <translation type="unfinished"></translation>
+        <translation>dagtelling</translation>
     </message>
     <message>
         <source>rounding</source>
-        <translation type="unfinished"></translation>
+        <translation>afronding</translation>
     </message>
     <message>
         <source>rest</source>
-        <translation type="unfinished"></translation>
+        <translation>saldoberekening</translation>
     </message>
     <message>
         <source>compounding</source>
-        <translation type="unfinished"></translation>
+        <translation>rente-op-rente</translation>
     </message>
     <message>
         <source>periods a year</source>
-        <translation type="unfinished"></translation>
+        <translation>perioden per jaar</translation>
     </message>
     <message>
         <source>The account&apos;s lender&apos;s conventions cannot be worked with together (%1); the defaults are used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rekenregels van de geldverstrekker in de rekening kunnen niet samen worden gebruikt (%1); in plaats daarvan worden de standaardwaarden gebruikt.</translation>
     </message>
     <message>
         <source>The account holds a lender&apos;s %1 that this version of Vantrell does not know; the default is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rekening bevat voor de %1 van de geldverstrekker een waarde die deze versie van Vantrell niet kent; in plaats daarvan wordt de standaardwaarde gebruikt.</translation>
     </message>
     <message>
         <source> and a </source>
-        <translation type="unfinished"></translation>
+        <translation> en een </translation>
     </message>
     <message>
         <source>The account&apos;s offset account setting is &apos;%1&apos;, neither yes nor no; the loan is taken to have no offset account.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instelling voor de compensatierekening in de rekening is &apos;%1&apos;, ja noch nee; de lening wordt behandeld als een lening zonder compensatierekening.</translation>
     </message>
     <message>
         <source>The account holds an offset share of &apos;%1&apos;, which is not a per cent from 0 to 100; 100 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rekening bevat voor het deel dat meetelt van de compensatierekening de waarde &apos;%1&apos;, wat geen percentage van 0 tot 100 is; in plaats daarvan wordt 100 gebruikt.</translation>
     </message>
 </context>
 <context>
@@ -353,15 +353,15 @@
     <name>Complaint</name>
     <message>
         <source>the report&apos;s interest adds up to more than an amount can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>de rente van het rapport telt op tot meer dan een bedrag kan bevatten</translation>
     </message>
     <message>
         <source>the lender charged no posting more than its interest due: there is nothing to complain of</source>
-        <translation type="unfinished"></translation>
+        <translation>de geldverstrekker heeft bij geen enkele renteboeking meer dan de verschuldigde rente in rekening gebracht: er is niets om over te klagen</translation>
     </message>
     <message>
         <source>no posting is raised: none was charged %1 or more above its interest due, and none is ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>er wordt geen renteboeking aangekaart: bij geen enkele is %1 of meer boven de verschuldigde rente in rekening gebracht, en geen enkele is aangevinkt</translation>
     </message>
     <message>
         <source>No letter is written: %1.</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>No letter is written: no part of the loan was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wordt geen brief geschreven: geen enkel leningdeel is gecontroleerd.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the document could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &apos;%1&apos; niet schrijven: het document kon niet worden gemaakt</translation>
     </message>
 </context>
 <context>
@@ -381,43 +381,43 @@
     <message>
         <source>None</source>
         <extracomment>No country chosen</extracomment>
-        <translation type="unfinished">Geen</translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australië</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw-Zeeland</translation>
     </message>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Verenigd Koninkrijk</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ierland</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Verenigde Staten</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>your name</source>
-        <translation type="unfinished"></translation>
+        <translation>uw naam</translation>
     </message>
     <message>
         <source>the loan account number</source>
-        <translation type="unfinished"></translation>
+        <translation>het leningnummer</translation>
     </message>
     <message>
         <source>the lender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam van de geldverstrekker</translation>
     </message>
 </context>
 <context>
@@ -577,95 +577,95 @@
     <name>Conventions</name>
     <message>
         <source>Actual/365 Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkelijk/365 vast</translation>
     </message>
     <message>
         <source>Actual/Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkelijk/werkelijk</translation>
     </message>
     <message>
         <source>Actual/365 No-Leap</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkelijk/365 zonder schrikkeldag</translation>
     </message>
     <message>
         <source>Actual/360</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkelijk/360</translation>
     </message>
     <message>
         <source>30/360</source>
-        <translation type="unfinished"></translation>
+        <translation>30/360</translation>
     </message>
     <message>
         <source>Equal periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijke perioden</translation>
     </message>
     <message>
         <source>Each day to four decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>Per dag op vier decimalen</translation>
     </message>
     <message>
         <source>Each day to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Per dag op centen</translation>
     </message>
     <message>
         <source>At posting, to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij de renteboeking, op centen</translation>
     </message>
     <message>
         <source>each day to four decimals</source>
-        <translation type="unfinished"></translation>
+        <translation>per dag op vier decimalen</translation>
     </message>
     <message>
         <source>each day to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>per dag op centen</translation>
     </message>
     <message>
         <source>at posting, to cents</source>
-        <translation type="unfinished"></translation>
+        <translation>bij de renteboeking op centen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Geen</translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>Half-yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halfjaarlijks</translation>
     </message>
     <message>
         <source>The yearly rate divided by 365 on every day, 29 February too. The large Australian lenders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het jaarpercentage elke dag gedeeld door 365, ook op 29 februari. De grote Australische geldverstrekkers.</translation>
     </message>
     <message>
         <source>Divided by 366 on the days of a leap year, by 365 otherwise. Lenders that count a leap year&apos;s 366 days, as some British and European banks do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeeld door 366 op de dagen van een schrikkeljaar, anders door 365. Geldverstrekkers die de 366 dagen van een schrikkeljaar tellen, zoals sommige Britse en Europese banken.</translation>
     </message>
     <message>
         <source>Divided by 365, and 29 February bears no interest. Lenders that never charge for the leap day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeeld door 365, en 29 februari draagt geen rente. Geldverstrekkers die nooit rente rekenen voor de schrikkeldag.</translation>
     </message>
     <message>
         <source>Divided by 360 on every day, so a year costs a little more. Many US and European commercial lenders and lines of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke dag gedeeld door 360, zodat een jaar iets meer kost. Veel zakelijke geldverstrekkers en doorlopende kredieten in de VS en Europa.</translation>
     </message>
     <message>
         <source>Every month counts 30 days at rate / 360: the 31st bears nothing, the last day of February makes up the month. Most US mortgage servicers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke maand telt 30 dagen tegen rente / 360: de 31e draagt niets, de laatste dag van februari vult de maand aan. De meeste Amerikaanse hypotheekbeheerders.</translation>
     </message>
     <message>
         <source>Each posting period is the same share of a year (1/12 for monthly postings) whatever its length; its days share it equally. Canadian lenders, and the rate / 12 of the Australian credit code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke boekingsperiode is hetzelfde deel van een jaar (1/12 bij maandelijkse renteboekingen), ongeacht de lengte; de dagen ervan delen dat deel gelijk. Canadese geldverstrekkers, en de rente / 12 van de Australische kredietwet.</translation>
     </message>
     <message>
         <source>Each day&apos;s interest is rounded to four decimals, then added up. The large Australian lenders.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente van elke dag wordt op vier decimalen afgerond en daarna opgeteld. De grote Australische geldverstrekkers.</translation>
     </message>
     <message>
         <source>Each day&apos;s interest is rounded to whole cents, then added up. Lenders whose statements show each day&apos;s interest in cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente van elke dag wordt op hele centen afgerond en daarna opgeteld. Geldverstrekkers van wie de afschriften de rente van elke dag in centen tonen.</translation>
     </message>
     <message>
         <source>The days&apos; interest is added up unrounded; only the posted total is rounded to cents. Lenders that work out a month&apos;s interest at once, as most US servicers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente van de dagen wordt onafgerond opgeteld; alleen het geboekte totaal wordt op centen afgerond. Geldverstrekkers die de rente van een maand in één keer berekenen, zoals de meeste Amerikaanse hypotheekbeheerders.</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -677,11 +677,11 @@
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaarlijks</translation>
     </message>
     <message>
         <source>%1-month blocks from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>blokken van %1 maanden vanaf %2</translation>
     </message>
     <message>
         <source>%1 (%2 a year)</source>
@@ -689,75 +689,75 @@
     </message>
     <message>
         <source>annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>jaarsaldo</translation>
     </message>
     <message>
         <source>rest: posting period</source>
-        <translation type="unfinished"></translation>
+        <translation>saldoberekening: per boekingsperiode</translation>
     </message>
     <message>
         <source>rest: %1-month blocks from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>saldoberekening: blokken van %1 maanden vanaf %2</translation>
     </message>
     <message>
         <source>compounded half-yearly (%1 periods a year)</source>
-        <translation type="unfinished"></translation>
+        <translation>halfjaarlijkse rente-op-rente (%1 perioden per jaar)</translation>
     </message>
     <message>
         <source>Lender&apos;s conventions: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenregels van de geldverstrekker: %1.</translation>
     </message>
     <message>
         <source>The periods a year must be a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal perioden per jaar moet een geheel getal van 1 tot %1 zijn.</translation>
     </message>
     <message>
         <source>A rest&apos;s blocks run 1 to 12 months, from a month 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokken van een saldoberekening duren 1 tot 12 maanden, vanaf een maand 1 tot 12.</translation>
     </message>
     <message>
         <source>Daily interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente over het dagsaldo</translation>
     </message>
     <message>
         <source>Australia, New Zealand, Ireland and the UK&apos;s daily-interest loans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leningen met rente over het dagsaldo in Australië, Nieuw-Zeeland, Ierland en het Verenigd Koninkrijk.</translation>
     </message>
     <message>
         <source>Monthly rest, 1/12 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandsaldo, 1/12 per maand</translation>
     </message>
     <message>
         <source>US mortgages, German Annuitätendarlehen, the UK&apos;s monthly-rest loans, Canadian variable rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amerikaanse hypotheken, Duitse Annuitätendarlehen, Britse leningen met maandsaldo, Canadese variabele rentes.</translation>
     </message>
     <message>
         <source>Annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaarsaldo</translation>
     </message>
     <message>
         <source>UK building societies, some Irish lenders, the German annual Tilgungsverrechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Britse hypotheekcoöperaties (building societies), sommige Ierse geldverstrekkers, de Duitse jaarlijkse Tilgungsverrechnung.</translation>
     </message>
     <message>
         <source>Canadian fixed rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadese vaste rente</translation>
     </message>
     <message>
         <source>Canadian fixed-rate mortgages: the rate compounded half-yearly, not in advance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadese hypotheken met vaste rente: het rentepercentage met halfjaarlijkse rente-op-rente, niet vooraf.</translation>
     </message>
     <message>
         <source>Equal months on daily balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijke maanden over dagsaldi</translation>
     </message>
     <message>
         <source>New Zealand&apos;s BNZ before May 2024; the rate / 12 on the average daily balance of the Australian credit code.</source>
-        <translation type="unfinished"></translation>
+        <translation>BNZ in Nieuw-Zeeland vóór mei 2024; de rente / 12 over het gemiddelde dagsaldo van de Australische kredietwet.</translation>
     </message>
     <message>
         <source>Equal periods weigh each posting period as a whole, so only the posting can be rounded: choose the rounding &quot;At posting, to cents&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijke perioden wegen elke boekingsperiode als geheel, dus alleen de renteboeking kan worden afgerond: kies de afronding &quot;Bij de renteboeking, op centen&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1154,103 +1154,103 @@
     <name>DiagnosisText</name>
     <message>
         <source>the change of %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de wijziging van %1 van %2</translation>
     </message>
     <message>
         <source>a loan whose offset was not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de compensatie niet is meegeteld</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days later</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rentewijziging van %1 %2 dagen later is toegepast</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rentewijziging van %1 %2 dagen eerder is toegepast</translation>
     </message>
     <message>
         <source>a loan whose rate before the change of %1 was kept until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rente van vóór de wijziging van %1 is aangehouden tot %2</translation>
     </message>
     <message>
         <source>a loan whose lender never passed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de geldverstrekker %1 nooit heeft doorgevoerd</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de geldverstrekker %1 %2 dagen te laat heeft doorgevoerd</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 points short</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de geldverstrekker %1 %2 procentpunt te weinig heeft doorgevoerd</translation>
     </message>
     <message>
         <source>a loan whose repayments were credited %1 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de aflossingen %1 dagen te laat zijn bijgeschreven</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out under %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rente is berekend volgens %1, %2</translation>
     </message>
     <message>
         <source>a loan whose interest was rounded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rente %1 is afgerond</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rente is berekend over het jaarsaldo</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on a rest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een lening waarvan de rente is berekend met een saldoberekening over %1</translation>
     </message>
     <message>
         <source>Offset was not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensatie is niet meegeteld</translation>
     </message>
     <message>
         <source>Rate change of %1 applied %2 days later</source>
-        <translation type="unfinished"></translation>
+        <translation>De rentewijziging van %1 is %2 dagen later toegepast</translation>
     </message>
     <message>
         <source>Rate change of %1 applied %2 days earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>De rentewijziging van %1 is %2 dagen eerder toegepast</translation>
     </message>
     <message>
         <source>Rate before the change of %1 was kept until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente van vóór de wijziging van %1 is aangehouden tot %2</translation>
     </message>
     <message>
         <source>Lender never passed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De geldverstrekker heeft %1 nooit doorgevoerd</translation>
     </message>
     <message>
         <source>Lender passed on %1 %2 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>De geldverstrekker heeft %1 %2 dagen te laat doorgevoerd</translation>
     </message>
     <message>
         <source>Lender passed on %1 %2 points short</source>
-        <translation type="unfinished"></translation>
+        <translation>De geldverstrekker heeft %1 %2 procentpunt te weinig doorgevoerd</translation>
     </message>
     <message>
         <source>Repayments were credited %1 days late</source>
-        <translation type="unfinished"></translation>
+        <translation>De aflossingen zijn %1 dagen te laat bijgeschreven</translation>
     </message>
     <message>
         <source>Interest was worked out under %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente is berekend volgens %1, %2</translation>
     </message>
     <message>
         <source>Interest was rounded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente is %1 afgerond</translation>
     </message>
     <message>
         <source>Interest was worked out on annual rest</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente is berekend over het jaarsaldo</translation>
     </message>
     <message>
         <source>Interest was worked out on a rest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente is berekend met een saldoberekening over %1</translation>
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 less than due.</source>
@@ -1262,67 +1262,67 @@
     </message>
     <message>
         <source>No known mistake explains the difference of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bekende fout verklaart het verschil van %1.</translation>
     </message>
     <message>
         <source>What explains the differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de verschillen verklaart</translation>
     </message>
     <message>
         <source>Every charge agrees with the interest due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke boeking komt overeen met de verschuldigde rente.</translation>
     </message>
     <message>
         <source>No known mistake explains the differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bekende fout verklaart de verschillen.</translation>
     </message>
     <message>
         <source>So many differences were found that only those around the largest were searched, and not every way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn zoveel verschillen gevonden dat alleen die rond de grootste zijn onderzocht, en niet op elke manier.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1: the lender charged nothing on some of these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is in totaal %1: de geldverstrekker bracht op sommige van deze datums niets in rekening.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1: the lender charged nothing on this date.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is %1: de geldverstrekker bracht op deze datum niets in rekening.</translation>
     </message>
     <message>
         <source>The charges under the explanation equal the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is in totaal gelijk aan de geboekte rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>The charge under the explanation equals the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is gelijk aan de geboekte rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1 less than the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is in totaal %1 minder dan de geboekte rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1 less than the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is %1 minder dan de geboekte rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>The charges under the explanation are %1 more than the lender&apos;s charges.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is in totaal %1 meer dan de geboekte rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>The charge under the explanation is %1 more than the lender&apos;s charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rente volgens de verklaring is %1 meer dan de geboekte rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>Over the span&apos;s posting: interest due %1, charges under the explanation %2, the lender&apos;s charges %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Over de renteboeking van de periode: verschuldigde rente %1, rente volgens de verklaring %2, geboekte rente van de geldverstrekker %3.</translation>
     </message>
     <message>
         <source>Over the span&apos;s %1 postings: interest due %2, charges under the explanation %3, the lender&apos;s charges %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Over de %1 renteboekingen van de periode: verschuldigde rente %2, rente volgens de verklaring %3, geboekte rente van de geldverstrekker %4.</translation>
     </message>
     <message>
         <source>Working of the explanation on %1 (posting %2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitwerking van de verklaring op %1 (renteboeking %2 van %3)</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1330,43 +1330,43 @@
     </message>
     <message>
         <source>Bearing, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentedragend, verschuldigd</translation>
     </message>
     <message>
         <source>Rate, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage, verschuldigd</translation>
     </message>
     <message>
         <source>Interest, due</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente, verschuldigd</translation>
     </message>
     <message>
         <source>Bearing, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentedragend, geldverstrekker</translation>
     </message>
     <message>
         <source>Rate, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage, geldverstrekker</translation>
     </message>
     <message>
         <source>Interest, lender</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente, geldverstrekker</translation>
     </message>
     <message>
         <source>Interest due (Int Due):</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde rente (Versch. rente):</translation>
     </message>
     <message>
         <source>Charge under the explanation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente volgens de verklaring:</translation>
     </message>
     <message>
         <source>Lender&apos;s charge (Int Charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekte rente van de geldverstrekker (Geb. rente):</translation>
     </message>
     <message>
         <source>none on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>geen op deze datum</translation>
     </message>
 </context>
 <context>
@@ -1994,15 +1994,15 @@ Staan de dagen eerst, zoals in 31/01/2024?</translation>
     <name>InterestEngine</name>
     <message>
         <source>Transaction date error. %1 record(s) without a date were left out of the calculation. Please check all dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout in een transactiedatum. %1 record(s) zonder datum zijn buiten de berekening gelaten. Controleer alle datums.</translation>
     </message>
     <message>
         <source>The interest due from %1 is more than an account can hold: the account cannot be calculated from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verschuldigde rente vanaf %1 is groter dan een rekening kan bevatten: de rekening kan vanaf daar niet worden berekend.</translation>
     </message>
     <message>
         <source>Interest date error. Please check all dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout in een rentedatum. Controleer alle datums.</translation>
     </message>
 </context>
 <context>
@@ -2035,7 +2035,7 @@ Staan de dagen eerst, zoals in 31/01/2024?</translation>
     <name>LenderFit</name>
     <message>
         <source>The history holds no interest charged by the lender, so there is nothing to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>De historie bevat geen door de geldverstrekker in rekening gebrachte rente, dus er is niets om mee te vergelijken.</translation>
     </message>
 </context>
 <context>
@@ -2649,19 +2649,19 @@ Staan de dagen eerst, zoals in 31/01/2024?</translation>
     <name>PassOn</name>
     <message>
         <source>The costs are not worked out: the series changes %1 times within a history of %2 rows, and %3 million changes times rows is the most whose costs are worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kosten worden niet berekend: de reeks wijzigt %1 keer binnen een historie van %2 rijen, en %3 miljoen wijzigingen maal rijen is het maximum waarvoor de kosten worden berekend.</translation>
     </message>
     <message>
         <source>The costs cannot be worked out: the stored rate periods do not give the interest due over the whole history.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kosten kunnen niet worden berekend: de opgeslagen renteperioden geven niet de verschuldigde rente over de hele historie.</translation>
     </message>
     <message>
         <source>The cost of the change of %1 cannot be worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kosten van de wijziging van %1 kunnen niet worden berekend.</translation>
     </message>
     <message>
         <source>The cost of every change passed on in full cannot be worked out: it is more than an account can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kosten als elke wijziging volledig was doorgevoerd, kunnen niet worden berekend: ze zijn groter dan een rekening kan bevatten.</translation>
     </message>
 </context>
 <context>
@@ -2679,88 +2679,88 @@ Staan de dagen eerst, zoals in 31/01/2024?</translation>
     <name>PrintedReport</name>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Govt Charge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overheidsheffing:</translation>
     </message>
     <message>
         <source>Bank Charge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankkosten:</translation>
     </message>
     <message>
         <source>Withdrawal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opname:</translation>
     </message>
     <message>
         <source>Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Storting:</translation>
     </message>
     <message>
         <source>Interest Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekte rente:</translation>
     </message>
     <message>
         <source>Interest Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde rente:</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo:</translation>
     </message>
     <message>
         <source>Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensatie:</translation>
     </message>
     <message>
         <source>Errors and Omissions Excluded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergissingen en weglatingen voorbehouden.</translation>
     </message>
     <message>
         <source>If any statements have not been included in this report the calculated interest due for these periods will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als er afschriften niet in dit rapport zijn opgenomen, is de berekende verschuldigde rente voor die perioden niet nauwkeurig.</translation>
     </message>
     <message>
         <source>Page %1 of %2 Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2</translation>
     </message>
     <message>
         <source>Printed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt op %1</translation>
     </message>
     <message>
         <source>overflow</source>
         <extracomment>A total too large to show</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>overloop</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vervolg)</translation>
     </message>
     <message>
         <source>The page has no room to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina heeft geen ruimte om op af te drukken.</translation>
     </message>
     <message>
         <source>The report could not be sent to the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet naar de printer of het bestand worden gestuurd.</translation>
     </message>
     <message>
         <source>The printer or file took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer of het bestand nam geen volgende pagina meer aan.</translation>
     </message>
     <message>
         <source>The report could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet worden voltooid op de printer of in het bestand.</translation>
     </message>
     <message>
         <source>The pages could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina&apos;s konden niet worden voltooid op de printer of in het bestand.</translation>
     </message>
     <message>
         <source>Vantrell Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrell-rapport</translation>
     </message>
 </context>
 <context>
@@ -2814,15 +2814,15 @@ Staan de dagen eerst, zoals in 31/01/2024?</translation>
     <name>RateProposal</name>
     <message>
         <source>The charge of %1 differs from the interest due by more than an account can hold: no rates are proposed for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking van %1 wijkt meer van de verschuldigde rente af dan een rekening kan bevatten: er worden geen rentepercentages voorgesteld voor deze rekening.</translation>
     </message>
     <message>
         <source>This method does not fit the lender&apos;s charges: no rate under it reproduces any of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze methode past niet bij de boekingen van de geldverstrekker: geen enkel rentepercentage volgens deze methode reproduceert er ook maar één van.</translation>
     </message>
     <message>
         <source>No rate could be proposed: no charge of the lender could be compared with an interest posting under this method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen rentepercentage worden voorgesteld: geen enkele boeking van de geldverstrekker kon worden vergeleken met een renteregel volgens deze methode.</translation>
     </message>
 </context>
 <context>
@@ -2986,114 +2986,114 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <name>RateProposalRendering</name>
     <message>
         <source>a change on any of %1 days from %2 to %3 reproduces the charge; the earliest is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>een wijziging op elk van %1 dagen van %2 tot %3 reproduceert de boeking; de vroegste wordt genomen</translation>
     </message>
     <message>
         <source>The proposed periods reproduce %1 of %2 charges to the cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>De voorgestelde perioden reproduceren %1 van %2 boekingen op de cent.</translation>
     </message>
     <message>
         <source>%1 posting(s) left out: their period is incomplete, the lender charged nothing on their date or nothing bore interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 renteboeking(en) weggelaten: de periode ervan is onvolledig, de geldverstrekker bracht op die datum niets in rekening of er droeg niets rente.</translation>
     </message>
     <message>
         <source>%1 charge(s) fall on a date with no posting under this method and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 boeking(en) van de geldverstrekker vallen op een datum zonder renteregel volgens deze methode en zijn weggelaten.</translation>
     </message>
     <message>
         <source>A rate that reproduces the lender&apos;s charges is not proof that the charge was right. Compare the proposed change dates and rates with the lender&apos;s rate notices: a posting that no rate reproduces is where to look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een rentepercentage dat de geboekte rente van de geldverstrekker reproduceert, bewijst niet dat die boeking juist was. Vergelijk de voorgestelde wijzigingsdatums en rentepercentages met de renteberichten van de geldverstrekker: een renteboeking die geen enkel rentepercentage reproduceert, is de plek om te zoeken.</translation>
     </message>
 </context>
 <context>
     <name>RateTerms</name>
     <message>
         <source>No rate is owed from %1 to %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Van %1 tot %2 is geen rentepercentage verschuldigd: %3.</translation>
     </message>
     <message>
         <source>The series %1 is known to %2: the owed rates after it take its last rate as still in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>De reeks %1 is bekend tot %2: de verschuldigde rentepercentages daarna gaan ervan uit dat het laatste percentage ervan nog geldt.</translation>
     </message>
     <message>
         <source>the fixed terms have no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>de vaste voorwaarden hebben geen rentepercentage</translation>
     </message>
     <message>
         <source>fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>vast</translation>
     </message>
     <message>
         <source>the fixed rate ended on %1 and no terms follow</source>
-        <translation type="unfinished"></translation>
+        <translation>de vaste rente eindigde op %1 en er volgen geen voorwaarden</translation>
     </message>
     <message>
         <source>the series &apos;%1&apos; is not in the account</source>
-        <translation type="unfinished"></translation>
+        <translation>de reeks &apos;%1&apos; staat niet in de rekening</translation>
     </message>
     <message>
         <source>%1 %2 from %3 + %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 vanaf %3 + %4</translation>
     </message>
     <message>
         <source>the series %1 starts later</source>
-        <translation type="unfinished"></translation>
+        <translation>de reeks %1 begint later</translation>
     </message>
     <message>
         <source>the adjustable terms are incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>de aanpasbare voorwaarden zijn onvolledig</translation>
     </message>
     <message>
         <source>initial rate</source>
-        <translation type="unfinished"></translation>
+        <translation>aanvangsrente</translation>
     </message>
     <message>
         <source>the adjustable terms have no initial rate</source>
-        <translation type="unfinished"></translation>
+        <translation>de aanpasbare voorwaarden hebben geen aanvangsrente</translation>
     </message>
     <message>
         <source>the series %1 has no rate on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de reeks %1 heeft geen rentepercentage op %2</translation>
     </message>
     <message>
         <source>%1 %2 on %3 + %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 op %3 + %4</translation>
     </message>
     <message>
         <source>no rate period is stored for it</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen renteperiode voor opgeslagen</translation>
     </message>
     <message>
         <source>stored</source>
-        <translation type="unfinished"></translation>
+        <translation>opgeslagen</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vast</translation>
     </message>
     <message>
         <source>Tracker</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgt referentierente</translation>
     </message>
     <message>
         <source>Adjustable (index plus margin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanpasbaar (index plus opslag)</translation>
     </message>
     <message>
         <source>Lender&apos;s variable rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabele rente van de geldverstrekker</translation>
     </message>
     <message>
         <source>Choose the reference series of the tracker terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de referentiereeks van de voorwaarden die een referentierente volgen.</translation>
     </message>
     <message>
         <source>Choose the reference series of the adjustable (index plus margin) terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de referentiereeks van de aanpasbare voorwaarden (index plus opslag).</translation>
     </message>
     <message>
         <source>Choose the reference series of the lender&apos;s variable rate terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de referentiereeks van de voorwaarden met de variabele rente van de geldverstrekker.</translation>
     </message>
     <message>
         <source>Each terms period needs the date it starts.</source>
@@ -3101,39 +3101,39 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     </message>
     <message>
         <source>Fixed terms need their rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaste voorwaarden hebben een rentepercentage nodig.</translation>
     </message>
     <message>
         <source>The fixed rate cannot end before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vaste rente kan niet eindigen voordat deze begint.</translation>
     </message>
     <message>
         <source>The series &apos;%1&apos; is not in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>De reeks &apos;%1&apos; staat niet in de rekening.</translation>
     </message>
     <message>
         <source>The lag is 0 to 366 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vertraging is 0 tot 366 dagen.</translation>
     </message>
     <message>
         <source>Adjustable terms need a first change date on or after their start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanpasbare voorwaarden hebben een eerste wijzigingsdatum nodig op of na hun begin.</translation>
     </message>
     <message>
         <source>The months between changes are 1 to 120.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal maanden tussen wijzigingen is 1 tot 120.</translation>
     </message>
     <message>
         <source>The look-back is 0 to 366 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>De terugkijkperiode is 0 tot 366 dagen.</translation>
     </message>
     <message>
         <source>The rounding step must be above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afrondingsstap moet groter zijn dan 0.</translation>
     </message>
     <message>
         <source>A cap cannot be below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een plafond kan niet lager zijn dan 0.</translation>
     </message>
 </context>
 <context>
@@ -3669,60 +3669,60 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <name>ReferenceRendering</name>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>geen rente</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>, from the first of the next month</source>
-        <translation type="unfinished"></translation>
+        <translation>, vanaf de eerste van de volgende maand</translation>
     </message>
     <message>
         <source>, %1 days after each change</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 dagen na elke wijziging</translation>
     </message>
     <message>
         <source>stored rate periods against %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opgeslagen renteperioden tegenover %1</translation>
     </message>
     <message>
         <source>, %1 days allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 dagen toegestaan</translation>
     </message>
     <message>
         <source> rounded %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 afgerond op %2</translation>
     </message>
     <message>
         <source>first %1 until %2, then every %3 months</source>
-        <translation type="unfinished"></translation>
+        <translation>eerst %1 tot %2, daarna elke %3 maanden</translation>
     </message>
     <message>
         <source>index %1 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>index %1 dagen ervoor</translation>
     </message>
     <message>
         <source>caps %1/%2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>plafonds %1/%2/%3</translation>
     </message>
     <message>
         <source>floor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minimumrente %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Reference</source>
         <extracomment>The reference rate&apos;s change date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Referentie</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Rate</source>
@@ -3731,91 +3731,91 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <message>
         <source>Lender</source>
         <extracomment>The lender&apos;s answering change date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geldverstrekker</translation>
     </message>
     <message>
         <source>Its change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging geldverstrekker</translation>
     </message>
     <message>
         <source>Its rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente geldverstrekker</translation>
     </message>
     <message>
         <source>Days late</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen te laat</translation>
     </message>
     <message>
         <source>Not passed on</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet doorgevoerd</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>never</source>
         <extracomment>The lender never answered the change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nooit</translation>
     </message>
     <message>
         <source>The costs of the changes of the reference are not worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kosten van de wijzigingen van de referentie worden niet berekend.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full cost nothing in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>De niet volledig doorgevoerde wijzigingen van de referentie kostten over de historie niets aan rente.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full cost %1 in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>De niet volledig doorgevoerde wijzigingen van de referentie kostten over de historie %1 aan rente.</translation>
     </message>
     <message>
         <source>The changes of the reference not passed on in full saved %1 in interest over the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>De niet volledig doorgevoerde wijzigingen van de referentie bespaarden over de historie %1 aan rente.</translation>
     </message>
     <message>
         <source>The lender&apos;s answer to a change is looked for from the change&apos;s date to %1 days after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de geldverstrekker op een wijziging wordt gezocht vanaf de datum van de wijziging tot %1 dagen daarna.</translation>
     </message>
     <message>
         <source>The lender&apos;s answer to a change is looked for from the change&apos;s date to %1 days after its date plus the lag of %2 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de geldverstrekker op een wijziging wordt gezocht vanaf de datum van de wijziging tot %1 dagen na die datum plus de vertraging van %2 dagen.</translation>
     </message>
     <message>
         <source>Changes of %1 (%2) passed on</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen van %1 (%2) doorgevoerd</translation>
     </message>
     <message>
         <source>The series did not change within the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>De reeks is binnen de historie niet gewijzigd.</translation>
     </message>
     <message>
         <source>Cost: the interest due under the stored rates less that with the change passed on in full from its date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten: de verschuldigde rente volgens de opgeslagen rentepercentages min die met de wijziging volledig doorgevoerd vanaf de datum ervan.</translation>
     </message>
 </context>
 <context>
     <name>ReferenceSeries</name>
     <message>
         <source>line %1 is not a date and a rate: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is geen datum en rentepercentage: &apos;%2&apos;</translation>
     </message>
     <message>
         <source>the date %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de datum %1 komt twee keer voor</translation>
     </message>
     <message>
         <source>it holds no dates and rates</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat geen datums en rentepercentages</translation>
     </message>
     <message>
         <source>no reference series &apos;%1&apos; is shipped</source>
-        <translation type="unfinished"></translation>
+        <translation>er wordt geen referentiereeks &apos;%1&apos; meegeleverd</translation>
     </message>
     <message>
         <source>the series file &apos;%1&apos; does not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het reeksbestand &apos;%1&apos; is niet leesbaar: %2</translation>
     </message>
 </context>
 <context>
@@ -3934,21 +3934,21 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <message>
         <source>Remaining</source>
         <extracomment>Repayments remaining</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resterend</translation>
     </message>
     <message>
         <source>Required</source>
         <extracomment>The repayment required</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vereist</translation>
     </message>
     <message>
         <source>Taken</source>
         <extracomment>The repayment taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geïncasseerd</translation>
     </message>
     <message>
         <source>Shortfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekort</translation>
     </message>
 </context>
 <context>
@@ -4317,31 +4317,31 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <name>ReportPreparation</name>
     <message>
         <source>Statement(s) prior to</source>
-        <translation type="unfinished"></translation>
+        <translation>Afschrift(en) vóór</translation>
     </message>
     <message>
         <source>Statement number</source>
-        <translation type="unfinished"></translation>
+        <translation>Afschriftnummer</translation>
     </message>
     <message>
         <source>has not been entered. Calculated Interest Due for this period will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>is niet ingevoerd. De berekende verschuldigde rente voor deze periode is niet nauwkeurig.</translation>
     </message>
     <message>
         <source>Some statements have not been entered. Calculated Interest Due for these periods will not be accurate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige afschriften zijn niet ingevoerd. De berekende verschuldigde rente voor deze perioden is niet nauwkeurig.</translation>
     </message>
     <message>
         <source>The statement number &apos;%1&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afschriftnummer &apos;%1&apos; is geen getal.</translation>
     </message>
     <message>
         <source>The statement&apos;s start date or opening balance cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De begindatum of het beginsaldo van het afschrift kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>No transactions have been entered. Report cannot be generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen transacties ingevoerd. Het rapport kan niet worden gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -4744,23 +4744,23 @@ Dit bestand toch importeren?</translation>
     <name>StatementHeader</name>
     <message>
         <source>The statement&apos;s %1 &quot;%2&quot; does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het afschriftveld %1 &quot;%2&quot; is niet leesbaar.</translation>
     </message>
     <message>
         <source>start date</source>
-        <translation type="unfinished"></translation>
+        <translation>begindatum</translation>
     </message>
     <message>
         <source>end date</source>
-        <translation type="unfinished"></translation>
+        <translation>einddatum</translation>
     </message>
     <message>
         <source>opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>beginsaldo</translation>
     </message>
     <message>
         <source>closing balance</source>
-        <translation type="unfinished"></translation>
+        <translation>eindsaldo</translation>
     </message>
 </context>
 <context>
@@ -4771,7 +4771,7 @@ Dit bestand toch importeren?</translation>
     </message>
     <message>
         <source>No posting to compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen renteboeking om te vergelijken.</translation>
     </message>
     <message>
         <source>By calendar year</source>
@@ -4779,7 +4779,7 @@ Dit bestand toch importeren?</translation>
     </message>
     <message>
         <source>Interest charged and interest due</source>
-        <translation type="unfinished"></translation>
+        <translation>In rekening gebrachte en verschuldigde rente</translation>
     </message>
     <message>
         <source>The report&apos;s interest adds up to more than an amount can hold: no summary.</source>
@@ -4791,22 +4791,22 @@ Dit bestand toch importeren?</translation>
     </message>
     <message>
         <source>%1 more in the summary window and the report tool.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog %1 in het samenvattingsvenster en het rapportvenster.</translation>
     </message>
 </context>
 <context>
     <name>SummaryRendering</name>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 maand</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 maanden</translation>
     </message>
     <message>
         <source>%1 posting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 renteboeking</translation>
     </message>
     <message>
         <source>%1 postings</source>
@@ -4814,56 +4814,57 @@ Dit bestand toch importeren?</translation>
     </message>
     <message>
         <source>%1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jaar</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jaar</translation>
     </message>
     <message>
         <source>more in %1 and less in %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>meer in %1 en minder in %2 van %3</translation>
     </message>
     <message>
         <source>more in %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>meer in %1 van %2</translation>
     </message>
     <message>
         <source>less in %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>minder in %1 van %2</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>van %1</translation>
     </message>
     <message>
         <source>The report has no interest charged or due to compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport heeft geen in rekening gebrachte of verschuldigde rente om te vergelijken</translation>
     </message>
     <message>
         <source>Over %1 your lender charged %2 more interest than these figures give, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1 bracht uw geldverstrekker %2 meer rente in rekening dan deze cijfers geven, %3</translation>
     </message>
     <message>
         <source>Over %1 your lender charged %2 less interest than these figures give, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1 bracht uw geldverstrekker %2 minder rente in rekening dan deze cijfers geven, %3</translation>
     </message>
     <message>
         <source>Over %1 your lender charged the interest these figures give</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1 bracht uw geldverstrekker de rente in rekening die deze cijfers geven</translation>
     </message>
     <message>
         <source>Over %1 your lender charged the interest these figures give, in all %2 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1 bracht uw geldverstrekker de rente in rekening die deze cijfers geven, in alle %2 maanden</translation>
     </message>
     <message>
         <source>Over %1 your lender charged in total the interest these figures give, though %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1 bracht uw geldverstrekker in totaal de rente in rekening die deze cijfers geven, zij het %2</translation>
     </message>
     <message>
         <source>Each charge of the lender is compared with the interest due posted on
 its date; amounts are added up as the report shows them, to the cent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke boeking van de geldverstrekker wordt vergeleken met de verschuldigde rente die op
+dezelfde datum is geboekt; bedragen worden opgeteld zoals het rapport ze toont, op de cent.</translation>
     </message>
     <message>
         <source>Year</source>
@@ -4888,11 +4889,11 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Total of every posting</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal van alle renteboekingen</translation>
     </message>
     <message>
         <source>Total compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal vergeleken</translation>
     </message>
     <message>
         <source>Date</source>
@@ -4900,103 +4901,103 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Rate entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingevoerd rentepercentage</translation>
     </message>
     <message>
         <source>Effective rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectieve rente</translation>
     </message>
     <message>
         <source>No posting that can be compared has a lender&apos;s charge to find the effective rate of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele vergelijkbare renteboeking heeft geboekte rente van de geldverstrekker waarvan de effectieve rente kan worden bepaald.</translation>
     </message>
     <message>
         <source>In every one of %1 the lender charged the interest due or effectively a rate within %2 percentage points of the rates entered for the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij elk van de %1 bracht de geldverstrekker de verschuldigde rente in rekening, of in feite een rentepercentage binnen %2 procentpunt van de voor de periode ingevoerde rentepercentages.</translation>
     </message>
     <message>
         <source>In %1 of %2 the lender effectively charged a rate %3 percentage points or more from every rate entered for the period: look there first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij %1 van %2 rekende de geldverstrekker in feite een rentepercentage dat %3 procentpunt of meer afwijkt van elk voor de periode ingevoerd rentepercentage: kijk daar eerst.</translation>
     </message>
     <message>
         <source>a missing statement (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>een ontbrekend afschrift (%1)</translation>
     </message>
     <message>
         <source>statements missing before it</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbrekende afschriften ervoor</translation>
     </message>
     <message>
         <source>a history that starts part-way through the lender&apos;s period</source>
-        <translation type="unfinished"></translation>
+        <translation>een historie die halverwege de periode van de geldverstrekker begint</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>, not counting %1 whose period is incomplete: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, zonder %1 waarvan de periode onvolledig is: %2</translation>
     </message>
     <message>
         <source>Method: none; the transactions alone, no interest calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode: geen; alleen de transacties, geen rente berekend.</translation>
     </message>
     <message>
         <source>Method: %1, interest periods ending on day %2 of each month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode: %1, renteperioden die eindigen op dag %2 van elke maand.</translation>
     </message>
     <message>
         <source>Method: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode: %1.</translation>
     </message>
     <message>
         <source>Conventions: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenregels: %1.</translation>
     </message>
     <message>
         <source>Interest charged:</source>
-        <translation type="unfinished"></translation>
+        <translation>In rekening gebrachte rente:</translation>
     </message>
     <message>
         <source>Interest due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde rente:</translation>
     </message>
     <message>
         <source>Charged - due:</source>
-        <translation type="unfinished"></translation>
+        <translation>In rekening gebracht - verschuldigd:</translation>
     </message>
     <message>
         <source>Over-charged (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel in rekening gebracht (%1):</translation>
     </message>
     <message>
         <source>Under-charged (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Te weinig in rekening gebracht (%1):</translation>
     </message>
     <message>
         <source>Charges without a posting (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekte rente zonder renteregel (%1):</translation>
     </message>
     <message>
         <source>Postings without a charge (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Renteregels zonder geboekte rente (%1):</translation>
     </message>
     <message>
         <source>Incomplete periods (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvolledige perioden (%1):</translation>
     </message>
     <message>
         <source>Interest charged and interest due</source>
-        <translation type="unfinished"></translation>
+        <translation>In rekening gebrachte en verschuldigde rente</translation>
     </message>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekening: %1</translation>
     </message>
     <message>
         <source>Incomplete periods (not counted above)</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvolledige perioden (hierboven niet meegeteld)</translation>
     </message>
     <message>
         <source>Largest differences</source>
@@ -5004,7 +5005,7 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>None: every posting agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen: elke renteboeking klopt.</translation>
     </message>
     <message>
         <source>By calendar year</source>
@@ -5012,15 +5013,15 @@ its date; amounts are added up as the report shows them, to the cent.</source>
     </message>
     <message>
         <source>Charges without an interest posting on their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekte rente zonder renteregel op dezelfde datum</translation>
     </message>
     <message>
         <source>Interest postings without a charge on their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Renteregels zonder geboekte rente op dezelfde datum</translation>
     </message>
     <message>
         <source>* holds a posting whose period is incomplete (in the totals, not in the comparison).</source>
-        <translation type="unfinished"></translation>
+        <translation>* bevat een renteboeking waarvan de periode onvolledig is (in de totalen, niet in de vergelijking).</translation>
     </message>
 </context>
 <context>
@@ -5181,26 +5182,26 @@ Verschil: %4</translation>
     <name>TermsCheck</name>
     <message>
         <source>The account holds no rate terms: enter them in Lender, Rate Terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rekening bevat geen rentevoorwaarden: voer ze in via Geldverstrekker, Rentevoorwaarden.</translation>
     </message>
     <message>
         <source>The rate terms do not owe a rate on every day of the history: the report runs under the stored rate periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rentevoorwaarden maken niet voor elke dag van de historie een rentepercentage verschuldigd: het rapport gebruikt de opgeslagen renteperioden.</translation>
     </message>
     <message>
         <source>The interest due is worked out under the rates the loan&apos;s terms owe, not the stored rate periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verschuldigde rente wordt berekend volgens de rentepercentages die op grond van de voorwaarden van de lening verschuldigd zijn, niet volgens de opgeslagen renteperioden.</translation>
     </message>
 </context>
 <context>
     <name>TermsStore</name>
     <message>
         <source>The series rate with ID %1 does not read and is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rentepercentage van de reeks met ID %1 is niet leesbaar en wordt weggelaten.</translation>
     </message>
     <message>
         <source>The rate terms with ID %1 do not read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De rentevoorwaarden met ID %1 zijn niet leesbaar en worden weggelaten.</translation>
     </message>
 </context>
 <context>
@@ -5214,100 +5215,100 @@ Verschil: %4</translation>
     <name>WorkingPage</name>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vervolg)</translation>
     </message>
     <message>
         <source>Vantrell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrell: %1</translation>
     </message>
     <message>
         <source>%1: page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pagina %2 van %3</translation>
     </message>
     <message>
         <source>The page has no room to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina heeft geen ruimte om op af te drukken.</translation>
     </message>
     <message>
         <source>The working could not be sent to the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De uitwerking kon niet naar de printer of het bestand worden gestuurd.</translation>
     </message>
     <message>
         <source>The printer or file took no further page.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer of het bestand nam geen volgende pagina meer aan.</translation>
     </message>
     <message>
         <source>The working could not be finished on the printer or file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De uitwerking kon niet worden voltooid op de printer of in het bestand.</translation>
     </message>
 </context>
 <context>
     <name>WorkingRendering</name>
     <message>
         <source>No: a balance row reset the balance within the period (statements are missing before it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee: een saldoregel heeft het saldo binnen de periode gecorrigeerd (er ontbreken afschriften ervoor)</translation>
     </message>
     <message>
         <source>No: the history starts part-way through the lender&apos;s period</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee: de historie begint halverwege de periode van de geldverstrekker</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Period: no day accrued interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: op geen enkele dag is rente opgebouwd.</translation>
     </message>
     <message>
         <source>Period: %1 to %2, %3 day</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: %1 tot %2, %3 dag</translation>
     </message>
     <message>
         <source>Period: %1 to %2, %3 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: %1 tot %2, %3 dagen</translation>
     </message>
     <message>
         <source> bearing %1 day of interest</source>
-        <translation type="unfinished"></translation>
+        <translation> met %1 dag rente</translation>
     </message>
     <message>
         <source> bearing %1 days of interest</source>
-        <translation type="unfinished"></translation>
+        <translation> met %1 dagen rente</translation>
     </message>
     <message>
         <source>Rest: the posting period. The balance on its first day is held for the period (Held balance).</source>
         <extracomment>&quot;Rest&quot;: the interest rest, the balance held for a block of days</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saldoberekening: de boekingsperiode. Het saldo op de eerste dag ervan wordt voor de hele periode vastgehouden (Vastgehouden saldo).</translation>
     </message>
     <message>
         <source>Rest: %1. The balance on the first day of each block is held for the block (Held balance).</source>
         <extracomment>&quot;Rest&quot;: the interest rest; %1 is its length</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saldoberekening: %1. Het saldo op de eerste dag van elk blok wordt voor het hele blok vastgehouden (Vastgehouden saldo).</translation>
     </message>
     <message>
         <source>Equal periods: each posting period is 1/%1 of a year; each of its days bears 1/(%1 × its days) of the yearly rate (Part of a year).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijke perioden: elke boekingsperiode is 1/%1 van een jaar; elke dag ervan draagt 1/(%1 × het aantal dagen) van het jaarpercentage (Deel van een jaar).</translation>
     </message>
     <message>
         <source>Compounding: each day bears the nominal rate over %1 periods a year equivalent to the rate entered compounded half-yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente-op-rente: elke dag draagt het nominale rentepercentage over %1 perioden per jaar dat gelijkwaardig is aan het ingevoerde rentepercentage met halfjaarlijkse rente-op-rente.</translation>
     </message>
     <message>
         <source>%1 % for %2 % entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % bij ingevoerde %2 %</translation>
     </message>
     <message>
         <source>Rate the days bear: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentepercentage dat de dagen dragen: %1.</translation>
     </message>
     <message>
         <source>Held balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastgehouden saldo</translation>
     </message>
     <message>
         <source>Part of a year</source>
-        <translation type="unfinished"></translation>
+        <translation>Deel van een jaar</translation>
     </message>
     <message>
         <source>Date</source>
@@ -5323,103 +5324,103 @@ Verschil: %4</translation>
     </message>
     <message>
         <source>Bears interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentedragend</translation>
     </message>
     <message>
         <source>Deferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgesteld</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente %</translation>
     </message>
     <message>
         <source>Divisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Deler</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente</translation>
     </message>
     <message>
         <source>Running total</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopend totaal</translation>
     </message>
     <message>
         <source>%1 to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2 %</translation>
     </message>
     <message>
         <source>none: the lender charged nothing on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: de geldverstrekker bracht op deze datum niets in rekening</translation>
     </message>
     <message>
         <source>none: the posting cannot be compared</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: de renteboeking kan niet worden vergeleken</translation>
     </message>
     <message>
         <source>none: no balance bore interest in the period</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: in de periode droeg geen enkel saldo rente</translation>
     </message>
     <message>
         <source>none: no rate from %1 to %2 % comes to the charge</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: geen enkel rentepercentage van %1 tot %2 % komt uit op de boeking</translation>
     </message>
     <message>
         <source>Working of the interest due on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitwerking van de verschuldigde rente op %1</translation>
     </message>
     <message>
         <source>Total of the days, unrounded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal van de dagen, onafgerond:</translation>
     </message>
     <message>
         <source>Total of the days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal van de dagen:</translation>
     </message>
     <message>
         <source>Interest due (Int Due):</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde rente (Versch. rente):</translation>
     </message>
     <message>
         <source>Lender&apos;s charge (Int Charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekte rente van de geldverstrekker (Geb. rente):</translation>
     </message>
     <message>
         <source>Charged - due:</source>
-        <translation type="unfinished"></translation>
+        <translation>In rekening gebracht - verschuldigd:</translation>
     </message>
     <message>
         <source>none on this date</source>
-        <translation type="unfinished"></translation>
+        <translation>geen op deze datum</translation>
     </message>
     <message>
         <source>Rate entered:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingevoerd rentepercentage:</translation>
     </message>
     <message>
         <source>Effective rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectieve rente:</translation>
     </message>
     <message>
         <source>Comparable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijkbaar:</translation>
     </message>
     <message>
         <source>≈ No rate gives the charge exactly: a step of the rounding jumps over it. The rate shown is where it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>≈ Geen enkel rentepercentage geeft precies de boeking: een afrondingsstap springt eroverheen. Het getoonde rentepercentage is het punt waar die sprong plaatsvindt.</translation>
     </message>
     <message>
         <source>The effective rate lies %1 percentage points or more from every rate entered for the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>De effectieve rente ligt %1 procentpunt of meer af van elk voor de periode ingevoerd rentepercentage.</translation>
     </message>
     <message>
         <source>* A balance row reset the balance at the end of the day before: the history does not reach the balance the bank stated.</source>
-        <translation type="unfinished"></translation>
+        <translation>* Een saldoregel heeft het saldo aan het eind van de dag ervoor gecorrigeerd: de historie komt niet uit op het saldo dat de bank vermeldde.</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ QVector<Message> readCatalogue(const QString& path) {
             out.last().source = xml.readElementText();
         } else if (xml.name() == u"translation" && !out.isEmpty()) {
             const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
-            out.last().translation = xml.readElementText();
+            out.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             out.last().finished = !unfinished && !out.last().translation.isEmpty();
         }
     }
