@@ -342,18 +342,20 @@ std::optional<Case> prepare(std::shared_ptr<ReportCase> run, const QString& acco
             "Complaint", "the report's interest adds up to more than an amount can hold");
         return std::nullopt;
     }
-    // The case's texts are the letter's and the evidence's: English whatever the windows speak.
-    const Language::EnglishScope english;
     Case c;
     c.account = account;
     c.details = snapshot.details;
     const Diagnosis::Result& diagnosis = run->diagnosis();
-    c.explanations = DiagnosisText::lines(diagnosis);
     for (const InterestSummary::Posting& p : summary->postings) {
         if (p.comparable() && p.difference.raw() > 0)
-            c.postings << Posting{
-                p.date, p.charged, p.due, p.difference, explanationOf(diagnosis, p.date), false};
+            c.postings << Posting{p.date, p.charged, p.due, p.difference, QString(),
+                                  explanationOf(diagnosis, p.date), false};
     }
+    // The case's texts are the letter's and the evidence's: English whatever the windows speak.
+    const Language::EnglishScope english;
+    c.explanations = DiagnosisText::lines(diagnosis);
+    for (Posting& p : c.postings)
+        p.explanation = explanationOf(diagnosis, p.date);
     tickAtThreshold(c, c.details.threshold);
     c.historyEnd = historyDates(snapshot.inputs.history).last;
     c.basis = run->shownBasis(account);

@@ -23,7 +23,8 @@ struct Posting {
     Money charged;
     Money due;
     Money difference;    // charged - due, above zero
-    QString explanation; // what explains it, where the diagnosis found one
+    QString explanation; // what explains it, where the diagnosis found one: the letter's words
+    QString shownExplanation; // the same in the windows' language
     bool raised = false; // ticked: at or above the threshold by default
 };
 

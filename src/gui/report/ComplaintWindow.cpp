@@ -202,7 +202,7 @@ void ComplaintWindow::fillPostings() {
             postingsGrid->insertRow(row);
             setListRow(postingsGrid, row,
                        {grid.date(p.date), grid.amount(p.charged), grid.amount(p.due),
-                        grid.amount(p.difference), p.explanation},
+                        grid.amount(p.difference), p.shownExplanation},
                        1, 2, 4);
             auto* tick = new QTableWidgetItem;
             tick->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);

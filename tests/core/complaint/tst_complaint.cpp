@@ -3,9 +3,12 @@
 // every raised posting's date and amounts and the total, equal to the summary's; each country's
 // paragraph, and none for none; the details kept in the account; an account with no overcharge
 // gives no letter and says why; a detail left blank is a placeholder, said on standard error; and
-// the tool writes neither the letter, the evidence nor the printed report where it must not.
+// the tool writes neither the letter, the evidence nor the printed report where it must not; the
+// letter is English whatever the windows speak.
 #include "complaint/Complaint.h"
 #include "data/AccountConnection.h"
+#include "data/Language.h"
+#include "data/ProgramPaths.h"
 #include "render/GridText.h"
 #include "support/PlantedTargets.h"
 #include "support/RateHistory.h"
@@ -97,8 +100,8 @@ private slots:
         c.run = std::make_shared<ReportCase>(std::move(snapshot), basis);
         c.historyEnd = QDate(2024, 12, 31);
         const Money difference = *Money::parse(QStringLiteral("366"));
-        c.postings << Complaint::Posting{QDate(2023, 12, 31), difference, Money(),
-                                         difference,          {},         true};
+        Complaint::Posting raised{QDate(2023, 12, 31), difference, Money(), difference, {}, {}, true};
+        c.postings << raised;
         QCOMPARE(GridText().amount(Complaint::interestSaved(c)), saved);
     }
 
@@ -269,6 +272,27 @@ private slots:
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains("names the same file"), qPrintable(run.err));
         QVERIFY(!QFile::exists(fixture.path("both.odt")));
+    }
+
+    // Under German windows the letter and its explanations are the English ones, the window's
+    // German. Last: the catalogue stays installed.
+    void letterInEnglishWhateverTheWindows() {
+        AccountFixture fixture;
+        const QString path = account(fixture, true);
+        const std::optional<Complaint::Case> english = prepared(path);
+        QVERIFY(english);
+        const QString letter = Complaint::letterText(*english, QStringLiteral("evidence.pdf"));
+        ProgramPaths::setProgramFolder(QStringLiteral(VANTRELL_PROGRAM_DIR));
+        QCOMPARE(Language::install(*QCoreApplication::instance(), Language::Choice::German),
+                 QStringLiteral("de"));
+        ProgramPaths::setProgramFolder(fixture.programFolder());
+        const std::optional<Complaint::Case> german = prepared(path);
+        QVERIFY(german);
+        QCOMPARE(Complaint::letterText(*german, QStringLiteral("evidence.pdf")), letter);
+        QCOMPARE(german->explanations, english->explanations);
+        QCOMPARE(german->postings[0].explanation, english->postings[0].explanation);
+        // The complaint window's column says it in the windows' language.
+        QVERIFY(german->postings[0].shownExplanation != english->postings[0].shownExplanation);
     }
 };
 
