@@ -759,6 +759,55 @@
         <source>Equal periods weigh each posting period as a whole, so only the posting can be rounded: choose the rounding &quot;At posting, to cents&quot;.</source>
         <translation>Gleiche Perioden gewichten jede Zinsperiode als Ganzes, daher kann nur beim Zinstermin gerundet werden: Wählen Sie die Rundung „Beim Zinstermin auf Cent“.</translation>
     </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <extracomment>the month</extracomment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
 </context>
 <context>
     <name>ConventionsWindow</name>
@@ -830,55 +879,6 @@
     <message>
         <source>The entered rate is compounded half-yearly: the days bear the rate equivalent to it over the periods a year. Canadian fixed rates.</source>
         <translation>Der eingegebene Zinssatz wird halbjährlich verzinst: Die Tage tragen den Zinssatz, der ihm über die Perioden pro Jahr entspricht. Wie bei kanadischen Festzinsen.</translation>
-    </message>
-    <message>
-        <source>January</source>
-        <translation>Januar</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Februar</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>März</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <extracomment>the month</extracomment>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Dezember</translation>
     </message>
     <message>
         <source>Lender&apos;s Conventions</source>
@@ -3135,6 +3135,21 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
         <source>A cap cannot be below 0.</source>
         <translation>Eine Obergrenze kann nicht unter 0 liegen.</translation>
     </message>
+    <message>
+        <source>nearest</source>
+        <extracomment>a rate rounded to the nearest step</extracomment>
+        <translation>kaufmännisch</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <extracomment>a rate rounded up to a step</extracomment>
+        <translation>aufwärts</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <extracomment>a rate rounded down to a step</extracomment>
+        <translation>abwärts</translation>
+    </message>
 </context>
 <context>
     <name>RateTermsWindow</name>
@@ -3693,7 +3708,7 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     </message>
     <message>
         <source> rounded %1 to %2</source>
-        <translation> auf %2 gerundet (%1)</translation>
+        <translation> %1 auf %2 gerundet</translation>
     </message>
     <message>
         <source>first %1 until %2, then every %3 months</source>

@@ -759,6 +759,55 @@
         <source>Equal periods weigh each posting period as a whole, so only the posting can be rounded: choose the rounding &quot;At posting, to cents&quot;.</source>
         <translation>Les périodes égales pondèrent chaque période du débit d&apos;intérêts comme un tout, si bien que seul le débit d&apos;intérêts peut être arrondi&#xa0;: choisissez l&apos;arrondi «&#xa0;Lors du débit d&apos;intérêts, au centime&#xa0;».</translation>
     </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <extracomment>the month</extracomment>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
 </context>
 <context>
     <name>ConventionsWindow</name>
@@ -830,55 +879,6 @@
     <message>
         <source>The entered rate is compounded half-yearly: the days bear the rate equivalent to it over the periods a year. Canadian fixed rates.</source>
         <translation>Le taux saisi est capitalisé semestriellement&#xa0;: les jours portent le taux qui lui est équivalent sur les périodes par an. Taux fixes canadiens.</translation>
-    </message>
-    <message>
-        <source>January</source>
-        <translation>Janvier</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Février</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>Avril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <extracomment>the month</extracomment>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juin</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juillet</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>Août</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>Septembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Octobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>Novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Décembre</translation>
     </message>
     <message>
         <source>Lender&apos;s Conventions</source>
@@ -1158,51 +1158,51 @@
     </message>
     <message>
         <source>a loan whose offset was not counted</source>
-        <translation>un prêt dont le compte de compensation n&apos;a pas été pris en compte</translation>
+        <translation>d&apos;un prêt dont le compte de compensation n&apos;a pas été pris en compte</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days later</source>
-        <translation>un prêt dont le changement de taux du %1 a été appliqué %2 jours plus tard</translation>
+        <translation>d&apos;un prêt dont le changement de taux du %1 a été appliqué %2 jours plus tard</translation>
     </message>
     <message>
         <source>a loan whose rate change of %1 applied %2 days earlier</source>
-        <translation>un prêt dont le changement de taux du %1 a été appliqué %2 jours plus tôt</translation>
+        <translation>d&apos;un prêt dont le changement de taux du %1 a été appliqué %2 jours plus tôt</translation>
     </message>
     <message>
         <source>a loan whose rate before the change of %1 was kept until %2</source>
-        <translation>un prêt dont le taux antérieur au changement du %1 a été maintenu jusqu&apos;au %2</translation>
+        <translation>d&apos;un prêt dont le taux antérieur au changement du %1 a été maintenu jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>a loan whose lender never passed on %1</source>
-        <translation>un prêt dont le prêteur n&apos;a jamais répercuté %1</translation>
+        <translation>d&apos;un prêt dont le prêteur n&apos;a jamais répercuté %1</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 days late</source>
-        <translation>un prêt dont le prêteur a répercuté %1 avec %2 jours de retard</translation>
+        <translation>d&apos;un prêt dont le prêteur a répercuté %1 avec %2 jours de retard</translation>
     </message>
     <message>
         <source>a loan whose lender passed on %1 %2 points short</source>
-        <translation>un prêt dont le prêteur a répercuté %1 avec %2 points de moins</translation>
+        <translation>d&apos;un prêt dont le prêteur a répercuté %1 avec %2 points de moins</translation>
     </message>
     <message>
         <source>a loan whose repayments were credited %1 days late</source>
-        <translation>un prêt dont les échéances ont été créditées avec %1 jours de retard</translation>
+        <translation>d&apos;un prêt dont les échéances ont été créditées avec %1 jours de retard</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out under %1, %2</source>
-        <translation>un prêt dont les intérêts ont été calculés selon le décompte %1 et arrondis %2</translation>
+        <translation>d&apos;un prêt dont les intérêts ont été calculés selon le décompte %1 et arrondis %2</translation>
     </message>
     <message>
         <source>a loan whose interest was rounded %1</source>
-        <translation>un prêt dont les intérêts ont été arrondis %1</translation>
+        <translation>d&apos;un prêt dont les intérêts ont été arrondis %1</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on annual rest</source>
-        <translation>un prêt dont les intérêts ont été calculés sur solde annuel</translation>
+        <translation>d&apos;un prêt dont les intérêts ont été calculés sur solde annuel</translation>
     </message>
     <message>
         <source>a loan whose interest was worked out on a rest of %1</source>
-        <translation>un prêt dont les intérêts ont été calculés avec un solde de calcul (%1)</translation>
+        <translation>d&apos;un prêt dont les intérêts ont été calculés avec un solde de calcul (%1)</translation>
     </message>
     <message>
         <source>Offset was not counted</source>
@@ -1254,11 +1254,11 @@
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 less than due.</source>
-        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux de %4&#xa0;: %5 de moins que les intérêts dus.</translation>
+        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux %4&#xa0;: %5 de moins que les intérêts dus.</translation>
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 more than due.</source>
-        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux de %4&#xa0;: %5 de plus que les intérêts dus.</translation>
+        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux %4&#xa0;: %5 de plus que les intérêts dus.</translation>
     </message>
     <message>
         <source>No known mistake explains the difference of %1.</source>
@@ -3135,6 +3135,21 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
         <source>A cap cannot be below 0.</source>
         <translation>Un plafond ne peut pas être inférieur à 0.</translation>
     </message>
+    <message>
+        <source>nearest</source>
+        <extracomment>a rate rounded to the nearest step</extracomment>
+        <translation>au plus proche</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <extracomment>a rate rounded up to a step</extracomment>
+        <translation>vers le haut</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <extracomment>a rate rounded down to a step</extracomment>
+        <translation>vers le bas</translation>
+    </message>
 </context>
 <context>
     <name>RateTermsWindow</name>
@@ -3693,7 +3708,7 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     </message>
     <message>
         <source> rounded %1 to %2</source>
-        <translation> arrondi (%1) au pas de %2</translation>
+        <translation> arrondi %1 au pas de %2</translation>
     </message>
     <message>
         <source>first %1 until %2, then every %3 months</source>
@@ -4425,11 +4440,11 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     </message>
     <message>
         <source>the offset of &quot;%1&quot; linked to &quot;%2&quot;</source>
-        <translation>le compte de compensation de «&#xa0;%1&#xa0;» lié à «&#xa0;%2&#xa0;»</translation>
+        <translation>du compte de compensation de «&#xa0;%1&#xa0;» lié à «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>the offset of &quot;%1&quot; linked to no part</source>
-        <translation>le compte de compensation de «&#xa0;%1&#xa0;» lié à aucune ligne</translation>
+        <translation>du compte de compensation de «&#xa0;%1&#xa0;» lié à aucune ligne</translation>
     </message>
     <message>
         <source>Loan set: %1</source>
@@ -4461,11 +4476,11 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 less than due.</source>
-        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux de %4&#xa0;: %5 de moins que les intérêts dus.</translation>
+        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux %4&#xa0;: %5 de moins que les intérêts dus.</translation>
     </message>
     <message>
         <source>From %1 to %2 (%3 postings) the charges equal exactly those of %4: %5 more than due.</source>
-        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux de %4&#xa0;: %5 de plus que les intérêts dus.</translation>
+        <translation>Du %1 au %2 (%3 débits d&apos;intérêts), les débits sont exactement ceux %4&#xa0;: %5 de plus que les intérêts dus.</translation>
     </message>
 </context>
 <context>

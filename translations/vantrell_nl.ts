@@ -759,6 +759,55 @@
         <source>Equal periods weigh each posting period as a whole, so only the posting can be rounded: choose the rounding &quot;At posting, to cents&quot;.</source>
         <translation>Gelijke perioden wegen elke boekingsperiode als geheel, dus alleen de renteboeking kan worden afgerond: kies de afronding &quot;Bij de renteboeking, op centen&quot;.</translation>
     </message>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <extracomment>the month</extracomment>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
 </context>
 <context>
     <name>ConventionsWindow</name>
@@ -830,55 +879,6 @@
     <message>
         <source>The entered rate is compounded half-yearly: the days bear the rate equivalent to it over the periods a year. Canadian fixed rates.</source>
         <translation>Over het ingevoerde rentepercentage wordt halfjaarlijks rente-op-rente berekend: de dagen dragen het rentepercentage dat daaraan gelijkwaardig is over de perioden per jaar. Canadese vaste rentes.</translation>
-    </message>
-    <message>
-        <source>January</source>
-        <translation>januari</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>februari</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>maart</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>april</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <extracomment>the month</extracomment>
-        <translation>mei</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>augustus</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>september</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>november</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>december</translation>
     </message>
     <message>
         <source>Lender&apos;s Conventions</source>
@@ -3134,6 +3134,21 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <message>
         <source>A cap cannot be below 0.</source>
         <translation>Een plafond kan niet lager zijn dan 0.</translation>
+    </message>
+    <message>
+        <source>nearest</source>
+        <extracomment>a rate rounded to the nearest step</extracomment>
+        <translation>rekenkundig</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <extracomment>a rate rounded up to a step</extracomment>
+        <translation>naar boven</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <extracomment>a rate rounded down to a step</extracomment>
+        <translation>naar beneden</translation>
     </message>
 </context>
 <context>

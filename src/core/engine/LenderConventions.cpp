@@ -1,7 +1,6 @@
 #include "LenderConventions.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace Conventions {
@@ -154,6 +153,26 @@ QString word(const Rest& r) {
     return QStringLiteral("months:%1@%2").arg(r.months).arg(r.fromMonth);
 }
 
+QString monthName(int month) {
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Conventions", "January"),
+        QT_TRANSLATE_NOOP("Conventions", "February"),
+        QT_TRANSLATE_NOOP("Conventions", "March"),
+        QT_TRANSLATE_NOOP("Conventions", "April"),
+        //: the month
+        QT_TRANSLATE_NOOP("Conventions", "May"),
+        QT_TRANSLATE_NOOP("Conventions", "June"),
+        QT_TRANSLATE_NOOP("Conventions", "July"),
+        QT_TRANSLATE_NOOP("Conventions", "August"),
+        QT_TRANSLATE_NOOP("Conventions", "September"),
+        QT_TRANSLATE_NOOP("Conventions", "October"),
+        QT_TRANSLATE_NOOP("Conventions", "November"),
+        QT_TRANSLATE_NOOP("Conventions", "December"),
+    };
+    return month >= 1 && month <= 12 ? QCoreApplication::translate("Conventions", names[month - 1])
+                                     : QString();
+}
+
 QString name(const Rest& r) {
     switch (r.kind) {
     case Rest::Kind::Daily:
@@ -167,7 +186,7 @@ QString name(const Rest& r) {
         return QCoreApplication::translate("Conventions", "Annual");
     return QCoreApplication::translate("Conventions", "%1-month blocks from %2")
         .arg(r.months)
-        .arg(QLocale::c().standaloneMonthName(r.fromMonth));
+        .arg(monthName(r.fromMonth));
 }
 
 const QVector<Rest>& searchedRests() {
@@ -223,7 +242,7 @@ QString describe(const LenderConventions& c) {
     else if (!c.rest.isDaily())
         parts << QCoreApplication::translate("Conventions", "rest: %1-month blocks from %2")
                      .arg(c.rest.months)
-                     .arg(QLocale::c().standaloneMonthName(c.rest.fromMonth));
+                     .arg(monthName(c.rest.fromMonth));
     if (c.compounding == Compounding::HalfYearly)
         parts << QCoreApplication::translate("Conventions",
                                              "compounded half-yearly (%1 periods a year)")

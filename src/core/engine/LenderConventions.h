@@ -118,6 +118,8 @@ std::optional<Rest> restFromWord(const QString& word);
 QString word(const Rest& r);
 // "Daily", "Posting period", "Annual", "6-month blocks from January".
 QString name(const Rest& r);
+// "January" for 1 ... "December" for 12, in the windows' language.
+QString monthName(int month);
 // The rests the searches try, in order: daily, the posting period, 12-, 6- and 3-month blocks
 // from January.
 const QVector<Rest>& searchedRests();

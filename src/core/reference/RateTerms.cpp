@@ -251,6 +251,23 @@ QString roundingWord(Rounding rounding) {
     return wordOf(RoundingWords, int(rounding));
 }
 
+QString shownRoundingWord(Rounding rounding) {
+    switch (rounding) {
+    case Rounding::None:
+        break;
+    case Rounding::Nearest:
+        //: a rate rounded to the nearest step
+        return QCoreApplication::translate("RateTerms", "nearest");
+    case Rounding::Up:
+        //: a rate rounded up to a step
+        return QCoreApplication::translate("RateTerms", "up");
+    case Rounding::Down:
+        //: a rate rounded down to a step
+        return QCoreApplication::translate("RateTerms", "down");
+    }
+    return QString();
+}
+
 std::optional<Rounding> roundingFromWord(const QString& word) {
     const std::optional<int> v = valueOf(RoundingWords, word);
     return v ? std::optional<Rounding>(Rounding(*v)) : std::nullopt;

@@ -57,6 +57,8 @@ struct Period {
 QString kindWord(Kind kind);
 std::optional<Kind> kindFromWord(const QString& word);
 QString roundingWord(Rounding rounding);
+// The same word in the windows' language: "nearest", "up", "down" ("" for none).
+QString shownRoundingWord(Rounding rounding);
 std::optional<Rounding> roundingFromWord(const QString& word);
 // "Fixed", "Tracker", "Adjustable (index plus margin)", "Lender's variable rate".
 QString kindName(Kind kind);

@@ -72,7 +72,7 @@ QString termsDetail(const RateTerms::Period& p) {
                  (p.rounding == RateTerms::Rounding::None
                       ? QString()
                       : QCoreApplication::translate("ReferenceRendering", " rounded %1 to %2")
-                            .arg(RateTerms::roundingWord(p.rounding), p.roundingStep.exactText()));
+                            .arg(RateTerms::shownRoundingWord(p.rounding), p.roundingStep.exactText()));
     parts << QCoreApplication::translate("ReferenceRendering",
                                          "first %1 until %2, then every %3 months")
                  .arg(p.rate ? rateCell(*p.rate)

@@ -57,23 +57,6 @@ QStringList compoundingExplanations() {
     };
 }
 
-// The months the blocks of a rest start in, as the combo box shows them.
-const char* const MonthNames[] = {
-    QT_TRANSLATE_NOOP("ConventionsWindow", "January"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "February"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "March"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "April"),
-    //: the month
-    QT_TRANSLATE_NOOP("ConventionsWindow", "May"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "June"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "July"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "August"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "September"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "October"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "November"),
-    QT_TRANSLATE_NOOP("ConventionsWindow", "December"),
-};
-
 // A box of radio buttons, one a choice, its explanation in the button's tooltip and in one line
 // under the buttons that follows the choice (a line under every button would not fit a screen).
 struct Choices {
@@ -223,8 +206,8 @@ QWidget* ConventionsWindow::createRest(QWidget* body) {
     restMonthsSpin->setAccessibleName(tr("Months a block"));
     restFromBox = new QComboBox(rest.box);
     restFromBox->setObjectName("restFromBox");
-    for (const char* month : MonthNames)
-        restFromBox->addItem(tr(month));
+    for (int month = 1; month <= 12; ++month)
+        restFromBox->addItem(Conventions::monthName(month));
     auto* row = new QHBoxLayout;
     row->addWidget(blocks);
     row->addWidget(restMonthsSpin);
