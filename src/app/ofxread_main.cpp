@@ -2,10 +2,12 @@
 // OfxReader and writes the ReadResult on standard output. The program runs it (OfxChild) with a
 // time limit and a temporary folder of its own, so that a file libofx cannot finish never holds
 // the window, and everything libofx writes goes when the child does.
+#include "data/Language.h"
 #include "import/OfxReader.h"
 #include "import/StatementFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
 
@@ -17,7 +19,7 @@
 #include <sys/prctl.h>
 #endif
 
-int main() {
+int main(int argc, char** argv) {
 #ifdef __linux__
     // The program gone, its reader goes too: nobody is left to wait for the answer.
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -38,6 +40,10 @@ int main() {
     }
     if (std::ferror(stdin))
         return 2;
+
+    // Its row errors in the language of the windows that run it.
+    QCoreApplication app(argc, argv);
+    Language::installForChild(app);
 
     QByteArray answer;
     QDataStream out(&answer, QIODevice::WriteOnly);

@@ -116,6 +116,14 @@ QString install(QCoreApplication& app, Choice c) {
     return QStringLiteral("en");
 }
 
+QString installForChild(QCoreApplication& app) {
+    const QString asked = qEnvironmentVariable(qPrintable(ChildVariable));
+    for (Choice c : {Choice::German, Choice::Dutch, Choice::French})
+        if (asked == code(c))
+            return install(app, c);
+    return QStringLiteral("en");
+}
+
 QString current() {
     return installed();
 }

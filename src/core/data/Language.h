@@ -42,6 +42,11 @@ QString install(QCoreApplication& app, Choice c);
 // The language installed, "en" before or without one.
 QString current();
 
+// A child program the windows run (the OFX reader) speaks the language this variable names,
+// set by its parent; without it, English.
+inline const QString ChildVariable = QStringLiteral("VANTRELL_LANGUAGE");
+QString installForChild(QCoreApplication& app);
+
 // While one lives, the texts the program makes on this thread are its English source texts:
 // the complaint letter and its evidence are written in English whatever the windows speak.
 class EnglishScope {

@@ -1,5 +1,6 @@
 #include "OfxChild.h"
 
+#include "data/Language.h"
 #include "data/ProgramPaths.h"
 #include "data/TempFolders.h"
 
@@ -71,6 +72,10 @@ void OfxChild::start(const QByteArray& content, std::chrono::milliseconds limit)
     m_process = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), m_folder->path());
+    // The reader's messages in the windows' language; none from a tool, whose output is English.
+    environment.remove(Language::ChildVariable);
+    if (Language::current() != QLatin1String("en"))
+        environment.insert(Language::ChildVariable, Language::current());
     m_process->setProcessEnvironment(environment);
     m_process->setWorkingDirectory(m_folder->path());
     m_process->setStandardErrorFile(QProcess::nullDevice());

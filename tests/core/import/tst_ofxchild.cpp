@@ -1,5 +1,6 @@
 // The OFX reader's child process: it answers, runs out of time or is cancelled, and reads its
 // input whole, leaving no process and no file behind.
+#include "data/Language.h"
 #include "data/ProgramPaths.h"
 #include "import/OfxChild.h"
 #include "support/ImportSamples.h"
@@ -27,6 +28,8 @@ private slots:
     // The child reads its input to the end: a file larger than a pipe holds, written with a
     // pause in the middle, is read whole.
     void ofxChildReadsPipeWhole();
+    void rowErrorsInTheParentsLanguage_data();
+    void rowErrorsInTheParentsLanguage();
 };
 
 void TestOfxChild::ofxChildEnds_data() {
@@ -116,6 +119,40 @@ void TestOfxChild::ofxChildReadsPipeWhole() {
     QCOMPARE(result.rows.size(), count);
     for (const ImportedRow& r : result.rows)
         QVERIFY2(r.ok(), qPrintable(r.error));
+}
+
+void TestOfxChild::rowErrorsInTheParentsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("none asked: English") << "" << "The transaction has no posting date.";
+    QTest::newRow("German") << "de" << "Die Buchung hat kein Buchungsdatum.";
+    QTest::newRow("one without a catalogue: English") << "xx"
+                                                      << "The transaction has no posting date.";
+}
+
+void TestOfxChild::rowErrorsInTheParentsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, error);
+    const QByteArray ofx = "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1>"
+                           "<STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS>"
+                           "<CURDEF>AUD<BANKACCTFROM><BANKID>1<ACCTID>2<ACCTTYPE>CHECKING"
+                           "</BANKACCTFROM><BANKTRANLIST><DTSTART>20200101<DTEND>20231231\n"
+                           "<STMTTRN><TRNTYPE>INT<TRNAMT>-7.50<FITID>1<NAME>Interest</STMTTRN>\n"
+                           "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(Language::ChildVariable, language);
+    child.setProcessEnvironment(environment);
+    child.start(OfxChild::program(), {});
+    QVERIFY(child.waitForStarted());
+    child.write(ofx);
+    child.closeWriteChannel();
+    QVERIFY(child.waitForFinished(20000));
+    QDataStream in(child.readAllStandardOutput());
+    ReadResult result;
+    in >> result;
+    QCOMPARE(result.rows.size(), 1);
+    QCOMPARE(result.rows.first().error, error);
 }
 
 QTEST_GUILESS_MAIN(TestOfxChild)
