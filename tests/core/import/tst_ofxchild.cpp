@@ -1,5 +1,6 @@
 // The OFX reader's child process: it answers, runs out of time or is cancelled, and reads its
-// input whole, leaving no process and no file behind.
+// input whole, leaving no process and no file behind; its row errors speak the language its
+// parent asks for.
 #include "data/Language.h"
 #include "data/ProgramPaths.h"
 #include "import/OfxChild.h"
