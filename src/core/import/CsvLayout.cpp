@@ -1,5 +1,7 @@
 #include "CsvLayout.h"
 
+#include "data/Language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -262,11 +264,18 @@ std::optional<CsvPreset> CsvPreset::fromText(const QString& text, QString* error
             *error = QCoreApplication::translate("CsvLayout", "The preset has no name.");
         return std::nullopt;
     }
+    preset.shownName = preset.name;
+    const QString shownKey = QStringLiteral("name[%1]").arg(Language::current());
     for (const QString& line : text.split(u'\n')) {
         const qsizetype eq = line.indexOf(u'=');
-        if (eq > 0 && line.left(eq).trimmed().compare(u"marks", Qt::CaseInsensitive) == 0) {
+        if (eq <= 0)
+            continue;
+        const QString key = line.left(eq).trimmed();
+        if (key.compare(u"marks", Qt::CaseInsensitive) == 0) {
             for (const QString& mark : line.mid(eq + 1).split(u'|', Qt::SkipEmptyParts))
                 preset.marks << mark.trimmed();
+        } else if (key == shownKey && !line.mid(eq + 1).trimmed().isEmpty()) {
+            preset.shownName = line.mid(eq + 1).trimmed();
         }
     }
     return preset;

@@ -60,7 +60,8 @@ struct CsvLayout {
 // its lines to skip left to the file ("skip=auto"), so that one preset fits every file the bank
 // makes, whatever the number of summary lines above the header.
 struct CsvPreset {
-    QString name;
+    QString name;      // also what a tool's --preset and the remembered choice name it by
+    QString shownName; // in the windows' language, from "name[de]=" ..., else the name
     QString file;                  // the file it was read from, without its extension
     CsvLayout layout;              // the columns given by number; -1 where named
     QHash<QString, QString> named; // "date" -> "Transaction Date"
@@ -70,7 +71,8 @@ struct CsvPreset {
     // is detected, as the bank's shape says what detection cannot (a card's purchases positive).
     QStringList marks;
 
-    // The same "key=value" form as CsvLayout::toText, plus "name=", columns given by number or
+    // The same "key=value" form as CsvLayout::toText, plus "name=" (and "name[de]=" for each
+    // translation), columns given by number or
     // by header text, "skip=auto" and "marks=". '#' starts a comment line.
     static std::optional<CsvPreset> fromText(const QString& text, QString* error = nullptr);
 };

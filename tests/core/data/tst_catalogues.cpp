@@ -1,6 +1,6 @@
 // The shipped catalogues: each holds every text of the sources as they stand, each translated,
 // with the same placeholders and an accelerator where the English has one; each language has
-// its glossary and its help pages, and each page reads.
+// its glossary, its help pages, each of which reads, and its names of the bank-file layouts.
 #include "data/Language.h"
 #include "help/RtfReader.h"
 
@@ -123,6 +123,15 @@ private slots:
             const QString text = document.toPlainText();
             QVERIFY2(text.size() > 1000, qPrintable(path));
             QVERIFY2(!text.contains(u'\\') && !text.contains(u'{'), qPrintable(path));
+        }
+        // Each bank-file layout the program brings names itself in the language too.
+        const QDir presets(sourceDir() + QStringLiteral("/resources/import/presets"));
+        for (const QString& file : presets.entryList({QStringLiteral("*.ini")}, QDir::Files)) {
+            QFile f(presets.filePath(file));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QRegularExpression named(QStringLiteral("^name\\[%1\\]=\\S").arg(code),
+                                           QRegularExpression::MultilineOption);
+            QVERIFY2(QString::fromUtf8(f.readAll()).contains(named), qPrintable(file));
         }
     }
 };
