@@ -1,7 +1,5 @@
 #include "CsvLayout.h"
 
-#include "data/Language.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -264,8 +262,6 @@ std::optional<CsvPreset> CsvPreset::fromText(const QString& text, QString* error
             *error = QCoreApplication::translate("CsvLayout", "The preset has no name.");
         return std::nullopt;
     }
-    preset.shownName = preset.name;
-    const QString shownKey = QStringLiteral("name[%1]").arg(Language::current());
     for (const QString& line : text.split(u'\n')) {
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0)
@@ -274,8 +270,9 @@ std::optional<CsvPreset> CsvPreset::fromText(const QString& text, QString* error
         if (key.compare(u"marks", Qt::CaseInsensitive) == 0) {
             for (const QString& mark : line.mid(eq + 1).split(u'|', Qt::SkipEmptyParts))
                 preset.marks << mark.trimmed();
-        } else if (key == shownKey && !line.mid(eq + 1).trimmed().isEmpty()) {
-            preset.shownName = line.mid(eq + 1).trimmed();
+        } else if (key.startsWith(u"name[") && key.endsWith(u']') &&
+                   !line.mid(eq + 1).trimmed().isEmpty()) {
+            preset.translatedNames.insert(key.mid(5).chopped(1), line.mid(eq + 1).trimmed());
         }
     }
     return preset;

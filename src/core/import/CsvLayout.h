@@ -60,8 +60,8 @@ struct CsvLayout {
 // its lines to skip left to the file ("skip=auto"), so that one preset fits every file the bank
 // makes, whatever the number of summary lines above the header.
 struct CsvPreset {
-    QString name;      // also what a tool's --preset and the remembered choice name it by
-    QString shownName; // in the windows' language, from "name[de]=" ..., else the name
+    QString name; // also what a tool's --preset and the remembered choice name it by
+    QHash<QString, QString> translatedNames; // "de" -> its name in German ("name[de]=")
     QString file;                  // the file it was read from, without its extension
     CsvLayout layout;              // the columns given by number; -1 where named
     QHash<QString, QString> named; // "date" -> "Transaction Date"
@@ -70,6 +70,11 @@ struct CsvPreset {
     // Details|Appears On Your Statement As"): such a file is read in the preset before a layout
     // is detected, as the bank's shape says what detection cannot (a card's purchases positive).
     QStringList marks;
+
+    // Its name in `language` ("de"), else the name.
+    QString shownName(const QString& language) const {
+        return translatedNames.value(language, name);
+    }
 
     // The same "key=value" form as CsvLayout::toText, plus "name=" (and "name[de]=" for each
     // translation), columns given by number or

@@ -3,6 +3,7 @@
 #include "Captions.h"
 
 #include "Dialogs.h"
+#include "data/Language.h"
 
 #include "import/ImportSession.h"
 
@@ -205,7 +206,7 @@ void CsvLayoutPanel::showLayout() {
         if (m_session.remembered())
             presetCombo->addItem(tr("As last time"), CsvReader::Remembered);
         for (const CsvPreset& preset : CsvPresets::builtIn())
-            presetCombo->addItem(preset.shownName, preset.name);
+            presetCombo->addItem(preset.shownName(Language::current()), preset.name);
         presetCombo->setCurrentIndex(std::max(0, presetCombo->findData(m_session.layoutSource())));
         if (layoutGroup) {
             for (int i = 0; i < delimiterCombo->count(); ++i) {
