@@ -33,7 +33,7 @@ QDataStream& operator>>(QDataStream& in, ReadResult& result) {
     qint64 count = 0;
     in >> mark >> format >> result.error >> order >> result.dateOrderAmbiguous >> count;
     if (in.status() != QDataStream::Ok || mark != ResultMark ||
-        format > quint8(StatementFormat::Qif) || order > quint8(DateOrder::MonthFirst) ||
+        format > quint8(StatementFormat::Mt940) || order > quint8(DateOrder::MonthFirst) ||
         count < 0) {
         in.setStatus(QDataStream::ReadCorruptData);
         return in;
@@ -68,6 +68,10 @@ QString formatName(StatementFormat format) {
         return QStringLiteral("OFX");
     case StatementFormat::Qif:
         return QStringLiteral("QIF");
+    case StatementFormat::Camt:
+        return QStringLiteral("camt");
+    case StatementFormat::Mt940:
+        return QStringLiteral("MT940");
     }
     return {};
 }

@@ -28,8 +28,12 @@ struct ImportedRow {
     // `cancels`, deleting it. Earlier rows of the same file are already taken out by the reader.
     QString correctsFitId;
     bool cancels = false;
-    // The bank lists it without a date yet ("Pending"): shown, never entered.
+    // The bank lists it without a date yet ("Pending"), or as not yet booked: shown, never
+    // entered. `pendingReason` says why where the file gives more than that.
     bool pending = false;
+    QString pendingReason;
+    // Dated by the entry's value date, from which interest runs, rather than its booking date.
+    bool valueDated = false;
     QString error; // why the row does not read; "" when it does
 
     bool ok() const { return error.isEmpty() && !pending; }
@@ -62,9 +66,16 @@ struct StatedSummary {
     bool empty() const { return !opening && !closing && !totalIn && !totalOut; }
 };
 
-enum class StatementFormat : quint8 { Csv, Ofx, Qif };
-// "CSV", "OFX", "QIF".
+enum class StatementFormat : quint8 { Csv, Ofx, Qif, Camt, Mt940 };
+// "CSV", "OFX", "QIF", "camt", "MT940".
 QString formatName(StatementFormat format);
+
+// One account of a file that may hold several (QIF, camt, MT940): a window asks which to import.
+struct StatementAccount {
+    QString name; // as the file names it (an IBAN, an account number); "" when it names none
+    QString type; // what the file says of it (QIF's register type, a currency); may be ""
+    int rows = 0; // its entries that read() reads, good or bad
+};
 
 // What a reader made of a whole file.
 struct ReadResult {

@@ -75,6 +75,8 @@ bool ImportSession::start(const std::optional<CsvLayout>& remembered, Fallback f
         break;
     }
     case StatementFormat::Ofx:
+    case StatementFormat::Camt:
+    case StatementFormat::Mt940:
         read();
         break;
     }
