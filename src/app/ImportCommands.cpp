@@ -164,8 +164,11 @@ std::unique_ptr<ImportSession> readFile(const Options& o,
         return refuse(error);
     if (session->format() == StatementFormat::Ofx)
         session->setOfxResult(OfxChild::read(session->ofxContent()));
-    if (!o.qifAccount.isEmpty() || session->needsQifAccount()) {
-        const QList<QifReader::Account> accounts = session->qifAccounts();
+    // A QIF file's accounts never mix; a camt or MT940 file is listed whole unless one is asked.
+    const bool mustChoose =
+        session->format() == StatementFormat::Qif && session->needsAccount();
+    if (!o.qifAccount.isEmpty() || mustChoose) {
+        const QList<StatementAccount> accounts = session->accounts();
         QStringList names;
         int chosen = -1;
         for (int i = 0; i < accounts.size(); ++i) {
@@ -178,7 +181,7 @@ std::unique_ptr<ImportSession> readFile(const Options& o,
             return refuse(QStringLiteral("%1 holds several accounts; choose one with "
                                          "--qif-account: %2")
                               .arg(o.file, names.join(QLatin1String(", "))));
-        session->setQifAccount(chosen);
+        session->setAccount(chosen);
     }
 
     if (!session->start(remembered, ImportSession::Fallback::Refuse, &error))

@@ -192,8 +192,10 @@ const CommandLine::Tool<Options> ImportTool{
          takePreset},
         {{.name = "qif-account",
           .value = "NAME",
-          .help = "reads only that account of a QIF file that holds several (its name,\n"
-                  "or its number from 1 in the order the file names them)"},
+          .help = "reads only that account of a QIF, camt or MT940 file that holds several\n"
+                  "(its name, its IBAN or number as the file writes it, or its number from 1\n"
+                  "in the order the file names them); without it a camt or MT940 file's\n"
+                  "entries of every account are listed in the file's order"},
          takeQifAccount},
         {{.name = "account",
           .value = "A",

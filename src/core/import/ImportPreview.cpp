@@ -192,7 +192,9 @@ QString ImportPreview::reason(const ImportedRow& s, Status status) const {
     case Status::Unreadable:
         return s.error;
     case Status::Pending:
-        return QCoreApplication::translate("ImportPreview", "Pending: no date yet");
+        return s.pendingReason.isEmpty()
+                   ? QCoreApplication::translate("ImportPreview", "Pending: no date yet")
+                   : s.pendingReason;
     case Status::ZeroAmount:
         return QCoreApplication::translate("ImportPreview",
                                            "The amount is 0: the row moves no money.");

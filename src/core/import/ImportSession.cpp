@@ -1,7 +1,9 @@
 #include "ImportSession.h"
 
+#include "CamtReader.h"
 #include "CsvDetection.h"
 #include "ImportPreview.h"
+#include "Mt940Reader.h"
 #include "QifReader.h"
 
 #include <QCoreApplication>
@@ -69,7 +71,7 @@ bool ImportSession::start(const std::optional<CsvLayout>& remembered, Fallback f
         break;
     }
     case StatementFormat::Qif: {
-        const ReadResult r = QifReader::read(m_loaded.text, std::nullopt, m_qifAccount);
+        const ReadResult r = QifReader::read(m_loaded.text, std::nullopt, m_account);
         m_layout.dateOrder = r.dateOrder;
         read(&r);
         break;
@@ -158,7 +160,33 @@ void ImportSession::noteSign(const QString& why) {
     m_notedFlip = m_layout.flipSign;
 }
 
+namespace {
+
+// Which date a camt or MT940 file's entries took: the value date where the file gives one.
+QString valueDateNote(const QList<ImportedRow>& rows) {
+    const auto valued = std::count_if(rows.begin(), rows.end(),
+                                      [](const ImportedRow& r) { return r.valueDated; });
+    if (rows.isEmpty())
+        return {};
+    if (valued == rows.size())
+        return QCoreApplication::translate(
+            "ImportSession", "Each entry is dated by its value date, from which interest runs.");
+    if (valued == 0)
+        return QCoreApplication::translate(
+            "ImportSession", "The entries are dated by their booking date: the file gives no "
+                             "value date.");
+    return QCoreApplication::translate("ImportSession",
+                                       "%1 of the %2 entries are dated by their value date, from "
+                                       "which interest runs; the others by their booking date.")
+        .arg(valued)
+        .arg(rows.size());
+}
+
+} // namespace
+
 QString ImportSession::dateNote() const {
+    if (m_loaded.format == StatementFormat::Camt || m_loaded.format == StatementFormat::Mt940)
+        return valueDateNote(m_result.rows);
     if (!m_csv || !m_layout.header || m_layout.dateColumn < 0)
         return {};
     const QList<CsvRecord>& records = m_csv->split(m_layout.delimiter).records;
@@ -215,13 +243,34 @@ QStringList ImportSession::columnNames() const {
     return names;
 }
 
-QList<QifReader::Account> ImportSession::qifAccounts() const {
-    return m_loaded.format == StatementFormat::Qif ? QifReader::accounts(m_loaded.text)
-                                                   : QList<QifReader::Account>();
+QList<StatementAccount> ImportSession::accounts() const {
+    switch (m_loaded.format) {
+    case StatementFormat::Qif:
+        return QifReader::accounts(m_loaded.text);
+    case StatementFormat::Camt:
+        return CamtReader::accounts(m_loaded.bytes);
+    case StatementFormat::Mt940:
+        return Mt940Reader::accounts(m_loaded.bytes);
+    case StatementFormat::Csv:
+    case StatementFormat::Ofx:
+        break;
+    }
+    return {};
 }
 
-bool ImportSession::needsQifAccount() const {
-    return m_loaded.format == StatementFormat::Qif && QifReader::needsChoice(qifAccounts());
+bool ImportSession::needsAccount() const {
+    switch (m_loaded.format) {
+    case StatementFormat::Qif:
+        return QifReader::needsChoice(accounts());
+    case StatementFormat::Camt:
+        return CamtReader::needsChoice(accounts());
+    case StatementFormat::Mt940:
+        return Mt940Reader::needsChoice(accounts());
+    case StatementFormat::Csv:
+    case StatementFormat::Ofx:
+        break;
+    }
+    return false;
 }
 
 void ImportSession::read(const ReadResult* given) {
@@ -231,7 +280,11 @@ void ImportSession::read(const ReadResult* given) {
     else if (m_loaded.format == StatementFormat::Csv)
         result = m_csv->read(m_layout);
     else if (m_loaded.format == StatementFormat::Qif)
-        result = QifReader::read(m_loaded.text, m_layout.dateOrder, m_qifAccount);
+        result = QifReader::read(m_loaded.text, m_layout.dateOrder, m_account);
+    else if (m_loaded.format == StatementFormat::Camt)
+        result = CamtReader::read(m_loaded.bytes, m_account);
+    else if (m_loaded.format == StatementFormat::Mt940)
+        result = Mt940Reader::read(m_loaded.bytes, m_account);
     else
         result = m_ofx;
     // CSV's reader flips the sign itself, as its layout says.

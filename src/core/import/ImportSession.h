@@ -41,11 +41,12 @@ public:
     const QByteArray& ofxContent() const { return m_loaded.bytes; }
     void setOfxResult(ReadResult result) { m_ofx = std::move(result); }
 
-    // QIF's accounts (QifReader::accounts); a file of several accounts with transactions needs
-    // one chosen before start() (QifReader::needsChoice), or start() refuses it.
-    QList<QifReader::Account> qifAccounts() const;
-    bool needsQifAccount() const;
-    void setQifAccount(int account) { m_qifAccount = account; }
+    // The accounts of a QIF, camt or MT940 file (none for CSV and OFX). A file of several
+    // accounts with entries needs one chosen before start(): a QIF file is refused without, a
+    // camt or MT940 file is read whole, every account in the file's order (the tool lists it so).
+    QList<StatementAccount> accounts() const;
+    bool needsAccount() const;
+    void setAccount(int account) { m_account = account; }
 
     // Reads the file the first time: CSV in the layout proposed from `remembered`, the file and
     // the presets (CsvReader::propose), QIF in the date order its dates settle. False, and why,
@@ -89,7 +90,8 @@ public:
     QString signNote() const;
 
     // Which date the rows take where the CSV file's header names more than one ("The rows are
-    // dated by their value date, ..."); empty otherwise and for the other formats.
+    // dated by their value date, ..."), or a camt or MT940 file gives a value date and a booking
+    // date; empty otherwise and for the other formats.
     QString dateNote() const;
 
     // The CSV file's columns in its layout's delimiter, each by its number and its first value
@@ -107,7 +109,7 @@ private:
     CsvLayout m_layout;
     QString m_layoutSource;
     ReadResult m_ofx;
-    std::optional<int> m_qifAccount;
+    std::optional<int> m_account;
     ReadResult m_result;
     QString m_signNote;
     bool m_notedFlip = false; // the sign the note is about

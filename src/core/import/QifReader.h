@@ -19,11 +19,10 @@
 // that one alone.
 namespace QifReader {
 
-struct Account {
-    QString name; // as the file writes it; "" for transactions before any account is named
-    QString type; // "Bank", "CCard", "Oth L", "Invst" ...: the account's "T", else its register's
-    int rows = 0; // its transactions that read() reads, good or bad
-};
+// Its name as the file writes it ("" for transactions before any account is named), its type
+// ("Bank", "CCard", "Oth L", "Invst" ...: the account's "T", else its register's) and its
+// transactions that read() reads, good or bad.
+using Account = StatementAccount;
 
 // The accounts of the file in the order it first names them, each once (names match without
 // regard to case). Transactions before any "!Account" block make an unnamed account. A file

@@ -1,6 +1,8 @@
 #include "StatementFile.h"
 
 #include "BankText.h"
+#include "CamtReader.h"
+#include "Mt940Reader.h"
 #include "OfxReader.h"
 
 #include <QCoreApplication>
@@ -21,7 +23,8 @@ namespace StatementFile {
 QString dialogFilter() {
     //: The file dialog's filter: keep the | and the patterns after it.
     return QCoreApplication::translate("StatementFile",
-                                       "Bank statements|*.csv *.ofx *.qfx *.qif *.txt");
+                                       "Bank statements|*.csv *.ofx *.qfx *.qif *.txt *.xml "
+                                       "*.sta *.940 *.mt940");
 }
 
 StatementFormat formatOf(const QByteArray& bytes, const QString& fileName) {
@@ -32,11 +35,20 @@ StatementFormat formatOf(const QByteArray& bytes, const QString& fileName) {
     if (head.startsWith("!Type:") || head.startsWith("!Account") || head.startsWith("!Option") ||
         head.startsWith("!type:"))
         return StatementFormat::Qif;
+    if (CamtReader::recognises(bytes))
+        return StatementFormat::Camt;
+    if (Mt940Reader::recognises(bytes))
+        return StatementFormat::Mt940;
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == u"ofx" || suffix == u"qfx")
         return StatementFormat::Ofx;
     if (suffix == u"qif")
         return StatementFormat::Qif;
+    // Refused by the reader of what the name claims, with a message that says so.
+    if (suffix == u"xml")
+        return StatementFormat::Camt;
+    if (suffix == u"sta" || suffix == u"940" || suffix == u"mt940")
+        return StatementFormat::Mt940;
     return StatementFormat::Csv;
 }
 
@@ -123,6 +135,9 @@ Loaded load(const QString& path) {
     // UTF-16 files carry NUL bytes; the content test reads their text.
     const auto text = BankText::decode(loaded.bytes);
     loaded.format = formatOf(text ? text->left(65536).toUtf8() : loaded.bytes, path);
+    // The XML and MT940 readers decode the file as it says (its declaration, its code page).
+    if (loaded.format == StatementFormat::Camt || loaded.format == StatementFormat::Mt940)
+        return loaded;
     if (loaded.format == StatementFormat::Ofx) {
         if (text && (loaded.bytes.startsWith("\xFF\xFE") || loaded.bytes.startsWith("\xFE\xFF")))
             loaded.bytes = text->toUtf8();

@@ -6,7 +6,8 @@
 #include <QString>
 
 // A bank's statement file as the import opens it: read whole, told apart by content first (an
-// <OFX> element, a QIF "!" header) and by its name's extension second, so that a file whose
+// <OFX> element, a QIF "!" header, an ISO 20022 camt document, MT940 tags) and by its name's
+// extension second, so that a file whose
 // content is not what its name claims is read as what it is, or refused with a message that says
 // so.
 namespace StatementFile {
@@ -23,7 +24,7 @@ QString dialogFilter();
 
 struct Loaded {
     StatementFormat format = StatementFormat::Csv;
-    QByteArray bytes; // for OFX; empty for CSV and QIF, which keep their text alone
+    QByteArray bytes; // for OFX, camt and MT940; empty for CSV and QIF, which keep their text alone
     QString text;     // decoded, for CSV and QIF
     QString error;
 };

@@ -39,7 +39,7 @@ readBankFile(const QString& bankFile, const std::optional<CsvLayout>& remembered
         return nullptr;
     if (session->format() == StatementFormat::Ofx)
         session->setOfxResult(OfxChild::read(session->ofxContent()));
-    if (session->needsQifAccount()) {
+    if (session->needsAccount()) {
         *error = QCoreApplication::translate(
                      "PartImport", "%1 holds several accounts: import it with the history import, "
                                    "which asks which one")

@@ -29,10 +29,10 @@ std::unique_ptr<ImportSession> load(const QString& path, QWidget* parent) {
         Dialogs::instance().message(error);
         return nullptr;
     }
-    // A QIF file of several accounts: the user says which one, as their rows never mix.
-    if (session->needsQifAccount()) {
+    // A file of several accounts: the user says which one, as their rows never mix.
+    if (session->needsAccount()) {
         QStringList names;
-        for (const QifReader::Account& a : session->qifAccounts()) {
+        for (const StatementAccount& a : session->accounts()) {
             const QString name =
                 a.name.isEmpty() ? QCoreApplication::translate("ImportSteps", "(no name)") : a.name;
             const QString type =
@@ -49,7 +49,7 @@ std::unique_ptr<ImportSession> load(const QString& path, QWidget* parent) {
             names);
         if (!chosen)
             return nullptr;
-        session->setQifAccount(*chosen);
+        session->setAccount(*chosen);
     }
     if (session->format() == StatementFormat::Ofx) {
         std::optional<ReadResult> read = BusyDialog::readOfx(session->ofxContent(), parent);
