@@ -24,9 +24,24 @@ struct Cp852Letter {
     char16_t letter;
 };
 constexpr std::array<Cp852Letter, 18> Cp852Polish = {{
-    {0xA5, u'ą'}, {0x86, u'ć'}, {0xA9, u'ę'}, {0x88, u'ł'}, {0xE4, u'ń'}, {0xA2, u'ó'},
-    {0x98, u'ś'}, {0xAB, u'ź'}, {0xBE, u'ż'}, {0xA4, u'Ą'}, {0x8F, u'Ć'}, {0xA8, u'Ę'},
-    {0x9D, u'Ł'}, {0xE3, u'Ń'}, {0xE0, u'Ó'}, {0x97, u'Ś'}, {0x8D, u'Ź'}, {0xBD, u'Ż'},
+    {0xA5, u'ą'},
+    {0x86, u'ć'},
+    {0xA9, u'ę'},
+    {0x88, u'ł'},
+    {0xE4, u'ń'},
+    {0xA2, u'ó'},
+    {0x98, u'ś'},
+    {0xAB, u'ź'},
+    {0xBE, u'ż'},
+    {0xA4, u'Ą'},
+    {0x8F, u'Ć'},
+    {0xA8, u'Ę'},
+    {0x9D, u'Ł'},
+    {0xE3, u'Ń'},
+    {0xE0, u'Ó'},
+    {0x97, u'Ś'},
+    {0x8D, u'Ź'},
+    {0xBD, u'Ż'},
 }};
 
 char16_t polishLetter(uchar byte) {
@@ -80,8 +95,7 @@ int number(QStringView digits) {
 
 // Each line of the text, without its line break, with its offset and number from 1. SOH and ETX
 // end a line, and a message, too, without counting as a line break.
-template <typename Visit>
-void eachLine(QStringView text, Visit&& visit) {
+template <typename Visit> void eachLine(QStringView text, Visit&& visit) {
     int lineNumber = 1;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
@@ -359,7 +373,8 @@ QDate entryDate(QStringView yymmdd, QStringView mmdd) {
     QDate best;
     for (const int y : {year - 1, year, year + 1}) {
         const QDate d(y, number(mmdd.left(2)), number(mmdd.mid(2, 2)));
-        if (d.isValid() && (!best.isValid() || std::abs(d.daysTo(about)) < std::abs(best.daysTo(about))))
+        if (d.isValid() &&
+            (!best.isValid() || std::abs(d.daysTo(about)) < std::abs(best.daysTo(about))))
             best = d;
     }
     return best;
@@ -561,8 +576,7 @@ QString descriptionOf(const EntryLine& e, const Details& d) {
         if (text.isEmpty())
             text = fallback.simplified();
     }
-    return e.reversal ? QCoreApplication::translate("Mt940Reader", "Reversal: %1").arg(text)
-                      : text;
+    return e.reversal ? QCoreApplication::translate("Mt940Reader", "Reversal: %1").arg(text) : text;
 }
 
 // The bank's reference of the entry, else the account holder's; "NONREF" is none.
@@ -610,8 +624,8 @@ struct Part {
 std::optional<Money> reached(const Part& part, const QList<ImportedRow>& rows) {
     Money balance = part.statement->opening->amount;
     for (qsizetype i = part.first; i < part.first + part.count; ++i) {
-        if (!rows[i].pending && (!Money::addTo(balance, rows[i].amount) ||
-                                 !BankText::fitsAnAccount(balance)))
+        if (!rows[i].pending &&
+            (!Money::addTo(balance, rows[i].amount) || !BankText::fitsAnAccount(balance)))
             return std::nullopt;
     }
     return balance;
@@ -712,7 +726,11 @@ QString refusal(const QByteArray& bytes) {
 namespace Mt940Reader {
 
 bool recognises(const QByteArray& bytes) {
-    const QString head = QString::fromLatin1(bytes.left(65536));
+    // A bank's text has no NUL byte: a file that has one is something else.
+    const QByteArray start = bytes.left(65536);
+    if (start.contains('\0'))
+        return false;
+    const QString head = QString::fromLatin1(start);
     bool account = false;
     bool statement = false;
     eachLine(head, [&](QStringView line, qsizetype, int, bool) {
@@ -750,9 +768,9 @@ ReadResult read(const QByteArray& bytes, std::optional<int> account) {
     const QString text = decodeText(bytes);
     const Scan scanned = scan(text);
     if (scanned.tooMany) {
-        result.error = QCoreApplication::translate(
-                           "Mt940Reader", "The file holds more than %1 entries: no bank "
-                                          "statement is that long.")
+        result.error = QCoreApplication::translate("Mt940Reader",
+                                                   "The file holds more than %1 entries: no bank "
+                                                   "statement is that long.")
                            .arg(MaxEntries);
         return result;
     }
@@ -769,11 +787,11 @@ ReadResult read(const QByteArray& bytes, std::optional<int> account) {
             result.rows << rowOf(e, s.interim);
     }
     if (result.rows.isEmpty()) {
-        result.error = account ? QCoreApplication::translate(
-                                     "Mt940Reader", "The account %1 has no entries in the file.")
-                                     .arg(shownName(scanned.accounts[*account]))
-                               : QCoreApplication::translate("Mt940Reader",
-                                                             "The file has no entries.");
+        result.error =
+            account ? QCoreApplication::translate("Mt940Reader",
+                                                  "The account %1 has no entries in the file.")
+                          .arg(shownName(scanned.accounts[*account]))
+                    : QCoreApplication::translate("Mt940Reader", "The file has no entries.");
         return result;
     }
     result.summary = summarise(parts, result.rows);
