@@ -502,11 +502,12 @@ Details structured(const QString& flat, QChar separator) {
         const qsizetype next = nextSubfield(flat, separator, i + 3);
         const int code = number(QStringView(flat).mid(i + 1, 2));
         const QString value = flat.mid(i + 3, (next < 0 ? flat.size() : next) - i - 3);
+        // A bank writes at most 14 purpose lines and 2 of the name: more are kept to a bound.
         if (code == 0)
             d.bookingText = value;
-        else if ((code >= 20 && code <= 29) || (code >= 60 && code <= 63))
+        else if (((code >= 20 && code <= 29) || (code >= 60 && code <= 63)) && purpose.size() < 64)
             purpose << value;
-        else if (code == 32 || code == 33)
+        else if ((code == 32 || code == 33) && names.size() < 64)
             names << value;
         i = next;
     }
