@@ -60,10 +60,13 @@ struct Statement {
     QString account;
     QString currency;
     QList<Balance> balances;
-    QList<Entry> entries;
+    QList<Entry> entries; // the one being read: each is made a row as it ends
     QList<ImportedRow> rows; // the entries as read
     int accountIndex = 0;
 };
+
+// The rows an entry gives: one, or one for each transaction of a batch booking.
+void rowsOf(const Entry& e, QList<ImportedRow>& out);
 
 bool isGroup(QStringView name) {
     return name == u"BkToCstmrStmt" || name == u"BkToCstmrAcctRpt";
@@ -136,11 +139,11 @@ bool Parser::run() {
             break;
         }
     }
-    if (m_xml.hasError()) {
+    if (m_xml.hasError() && m_camt) {
         xmlError();
         return false;
     }
-    if (!m_camt) {
+    if (!m_camt) { // not XML, or XML of another kind
         error = QCoreApplication::translate(
             "CamtReader", "This is not a camt statement: the file has no BkToCstmrStmt or "
                           "BkToCstmrAcctRpt element.");
@@ -239,6 +242,11 @@ void Parser::end() {
     else if (m_statement >= 0)
         statementField(text);
     const qsizetype depth = m_path.size() - 1;
+    if (depth == m_entry) {
+        Statement& s = statements.last();
+        rowsOf(s.entries.last(), s.rows);
+        s.entries.removeLast();
+    }
     for (qsizetype* open : {&m_detail, &m_entry, &m_balance, &m_statement}) {
         if (*open == depth)
             *open = -1;
@@ -534,9 +542,6 @@ Parsed parse(const QByteArray& bytes) {
     p.statements = std::move(parser.statements);
     QHash<QString, int> known; // the account's name and currency
     for (Statement& s : p.statements) {
-        for (const Entry& e : std::as_const(s.entries))
-            rowsOf(e, s.rows);
-        s.entries.clear();
         const QString key = s.account + u'\n' + s.currency;
         const auto found = known.constFind(key);
         if (found == known.cend()) {

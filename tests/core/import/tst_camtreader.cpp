@@ -103,8 +103,8 @@ void TestCamtReader::rows_data() {
                             << QStringList{
                                    "2024-07-01|v|900|Familie Grüber / Kreditrate "
                                    "Juli|AT240701-77|",
-                                   "2024-08-01|v|900|Familie Grüber / Kreditrate August||P",
-                                   "2024-07-31|b|-312.4|Vorschau Sollzinsen Juli||P"};
+                                   "2024-08-01|v|900|Familie Grüber / Kreditrate August|||P",
+                                   "2024-07-31|b|-312.4|Vorschau Sollzinsen Juli|||P"};
     // One account of two, its statements apart in the file; the other pays it.
     QTest::newRow("fr loan") << "camt053-fr-v6-accounts.xml" << 0
                              << QStringList{"2024-02-05|v|950|ECHEANCE PRET 02/2024|P0205|-119050",
