@@ -60,7 +60,7 @@ struct Statement {
     QString account;
     QString currency;
     QList<Balance> balances;
-    QList<Entry> entries; // the one being read: each is made a row as it ends
+    QList<Entry> entries;    // the one being read: each is made a row as it ends
     QList<ImportedRow> rows; // the entries as read
     int accountIndex = 0;
 };
@@ -159,10 +159,10 @@ void Parser::xmlError() {
                                   "short.")
                     .arg(m_xml.lineNumber());
     } else {
-        error = QCoreApplication::translate("CamtReader",
-                                            "The file's XML does not read at line %1: %2")
-                    .arg(m_xml.lineNumber())
-                    .arg(m_xml.errorString());
+        error =
+            QCoreApplication::translate("CamtReader", "The file's XML does not read at line %1: %2")
+                .arg(m_xml.lineNumber())
+                .arg(m_xml.errorString());
     }
 }
 
@@ -196,7 +196,8 @@ bool Parser::start() {
     const qsizetype depth = m_path.size();
     const bool inStatement = m_statement >= 0 && m_statement == depth - 1 && m_entry < 0;
     bool item = true;
-    if (m_statement < 0 && depth >= 1 && (name == u"Stmt" || name == u"Rpt") && isGroup(m_path.last())) {
+    if (m_statement < 0 && depth >= 1 && (name == u"Stmt" || name == u"Rpt") &&
+        isGroup(m_path.last())) {
         statements << Statement();
         statements.last().line = line;
         m_statement = depth;
@@ -348,9 +349,8 @@ QDate dateOf(const QString& text) {
 // An amount as ISO 20022 writes it: digits with a '.' as the decimal point, no sign.
 std::optional<Money> amountOf(const QString& text) {
     const bool plain = !text.isEmpty() && text.count(u'.') <= 1 &&
-                       std::all_of(text.begin(), text.end(), [](QChar c) {
-                           return c == u'.' || (c >= u'0' && c <= u'9');
-                       });
+                       std::all_of(text.begin(), text.end(),
+                                   [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
     return plain ? BankText::parseAmount(text, u'.') : std::nullopt;
 }
 
@@ -380,8 +380,8 @@ void setDate(ImportedRow& row, const Entry& e) {
     row.valueDated = !e.valued.isEmpty();
     const QString& written = row.valueDated ? e.valued : e.booked;
     if (written.isEmpty()) {
-        row.error = QCoreApplication::translate(
-            "CamtReader", "The entry has no booking date and no value date.");
+        row.error = QCoreApplication::translate("CamtReader",
+                                                "The entry has no booking date and no value date.");
         return;
     }
     row.date = dateOf(written);
@@ -401,9 +401,9 @@ void setAmount(ImportedRow& row, const QString& amount, const QString& sign) {
         error = QCoreApplication::translate("CamtReader", "The amount \"%1\" does not read.")
                     .arg(quoted(amount));
     else if (sign != u"CRDT" && sign != u"DBIT")
-        error = QCoreApplication::translate(
-                    "CamtReader", "The entry does not say whether it is money in or out "
-                                  "(CdtDbtInd is \"%1\").")
+        error = QCoreApplication::translate("CamtReader",
+                                            "The entry does not say whether it is money in or out "
+                                            "(CdtDbtInd is \"%1\").")
                     .arg(quoted(sign));
     else
         row.amount = sign == u"DBIT" ? read->negated().value_or(Money()) : *read;
@@ -576,13 +576,12 @@ Check check(const Statement& s) {
     c.made = true;
     if (sum != closing->amount) {
         const QString name =
-            s.id.isEmpty()
-                ? QCoreApplication::translate("CamtReader", "at line %1").arg(s.line)
-                : QStringLiteral("\"%1\"").arg(quoted(s.id));
+            s.id.isEmpty() ? QCoreApplication::translate("CamtReader", "at line %1").arg(s.line)
+                           : QStringLiteral("\"%1\"").arg(quoted(s.id));
         c.disagreement =
-            QCoreApplication::translate(
-                "CamtReader", "The statement %1 states a closing balance of %2, but its "
-                              "opening balance of %3 and its booked entries give %4.")
+            QCoreApplication::translate("CamtReader",
+                                        "The statement %1 states a closing balance of %2, but its "
+                                        "opening balance of %3 and its booked entries give %4.")
                 .arg(name, closing->amount.format(), opening->amount.format(), sum.format());
     }
     return c;

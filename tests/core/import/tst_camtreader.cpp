@@ -21,11 +21,15 @@ QByteArray corpusFile(const QString& name) {
 QStringList shown(const QList<ImportedRow>& rows) {
     QStringList out;
     for (const ImportedRow& r : rows) {
-        out << QStringList{r.date.toString(Qt::ISODate), r.valueDated ? "v" : "b",
-                           r.amount.toPlainText(), r.description, r.fitId,
+        out << QStringList{r.date.toString(Qt::ISODate),
+                           r.valueDated ? "v" : "b",
+                           r.amount.toPlainText(),
+                           r.description,
+                           r.fitId,
                            r.balance ? r.balance->toPlainText() : QString()}
                        .join(u'|') +
-                   (r.pending ? QStringLiteral("|P") : QString()) + (r.error.isEmpty() ? QString() : "|" + r.error);
+                   (r.pending ? QStringLiteral("|P") : QString()) +
+                   (r.error.isEmpty() ? QString() : "|" + r.error);
     }
     return out;
 }
@@ -69,17 +73,17 @@ void TestCamtReader::rows_data() {
 
     // A reversal reverses the repayment before it; a batch whose transactions add up to it is a
     // row each; the interest has no value date.
-    QTest::newRow("de v2") << "camt053-de-v2.xml" << -1
-                           << QStringList{
-                                  "2024-01-01|v|1250|Erika Mustermann / Tilgung Darlehen "
-                                  "4711|2024010200001|-148750",
-                                  "2024-01-01|v|-1250|Reversal: Erika Mustermann / Tilgung "
-                                  "Darlehen 4711|2024010500003|-150000",
-                                  "2024-01-16|v|200|Max Mustermann / Sondertilgung Darlehen "
-                                  "4711|2024011500007/1|-149800",
-                                  "2024-01-16|v|100|Erika Mustermann / Sondertilgung Darlehen "
-                                  "4711|2024011500007/2|-149700",
-                                  "2024-01-31|b|-412.33|Zinsen Darlehen 4711|2024013100002|-150112.33"};
+    QTest::newRow("de v2")
+        << "camt053-de-v2.xml" << -1
+        << QStringList{"2024-01-01|v|1250|Erika Mustermann / Tilgung Darlehen "
+                       "4711|2024010200001|-148750",
+                       "2024-01-01|v|-1250|Reversal: Erika Mustermann / Tilgung "
+                       "Darlehen 4711|2024010500003|-150000",
+                       "2024-01-16|v|200|Max Mustermann / Sondertilgung Darlehen "
+                       "4711|2024011500007/1|-149800",
+                       "2024-01-16|v|100|Erika Mustermann / Sondertilgung Darlehen "
+                       "4711|2024011500007/2|-149700",
+                       "2024-01-31|b|-412.33|Zinsen Darlehen 4711|2024013100002|-150112.33"};
     // Prefixed elements, date-times, an account without IBAN; a batch with charges (its
     // transactions fall short of it) stays one row; a bank code where no text is given.
     QTest::newRow("ch v4") << "camt053-ch-v4.xml" << -1
@@ -91,13 +95,12 @@ void TestCamtReader::rows_data() {
                                   "2024-04-30|b|-1180.25|LDAS/MGLN/INTR|CH-0430-0003|-249275.75"};
     // Two statements, the names in their Pty (.001.08).
     QTest::newRow("nl v8") << "camt053-nl-v8.xml" << -1
-                           << QStringList{
-                                  "2024-05-01|v|1500|J. de Vries / Aflossing hypotheek "
-                                  "123456|NL0502A|-198500",
-                                  "2024-05-31|v|-1100|Rente mei 2024|NL0531R|-199600",
-                                  "2024-06-01|v|1500|J. de Vries / Aflossing hypotheek "
-                                  "123456|NL0603A|-198100",
-                                  "2024-06-30|v|-1096.5|Rente juni 2024|NL0630R|-199196.5"};
+                           << QStringList{"2024-05-01|v|1500|J. de Vries / Aflossing hypotheek "
+                                          "123456|NL0502A|-198500",
+                                          "2024-05-31|v|-1100|Rente mei 2024|NL0531R|-199600",
+                                          "2024-06-01|v|1500|J. de Vries / Aflossing hypotheek "
+                                          "123456|NL0603A|-198100",
+                                          "2024-06-30|v|-1096.5|Rente juni 2024|NL0630R|-199196.5"};
     // A report without a closing balance: no balances; its unbooked entries are shown.
     QTest::newRow("at 052") << "camt052-at-v8-pending.xml" << -1
                             << QStringList{
@@ -175,14 +178,14 @@ void TestCamtReader::summary_data() {
         << "-199169.5 on 2024-06-30"
         << "The statement \"NL-2024-06\" states a closing balance of -199,169.50, but its opening "
            "balance of -199,600.00 and its booked entries give -199,196.50.";
-    QTest::newRow("no closing balance") << corpusFile("camt052-at-v8-pending.xml") << false
-                                        << "-80000 on 2024-06-30"
-                                        << ""
-                                        << "";
-    QTest::newRow("a row does not read") << corpusFile("bad-camt-entries.xml") << false
-                                         << "-50000 on 2023-12-31"
-                                         << "-49000 on 2024-01-31"
-                                         << "";
+    QTest::newRow("no closing balance")
+        << corpusFile("camt052-at-v8-pending.xml") << false << "-80000 on 2024-06-30"
+        << ""
+        << "";
+    QTest::newRow("a row does not read")
+        << corpusFile("bad-camt-entries.xml") << false << "-50000 on 2023-12-31"
+        << "-49000 on 2024-01-31"
+        << "";
 }
 
 void TestCamtReader::summary() {
@@ -214,8 +217,8 @@ void TestCamtReader::accounts_data() {
         << "camt053-fr-v6-accounts.xml"
         << QStringList{"FR7630006000011234567890189|EUR|2", "FR7630004000031234567890143|EUR|1"}
         << true;
-    QTest::newRow("two statements of one") << "camt053-nl-v8.xml"
-                                           << QStringList{"NL91ABNA0417164300|EUR|4"} << false;
+    QTest::newRow("two statements of one")
+        << "camt053-nl-v8.xml" << QStringList{"NL91ABNA0417164300|EUR|4"} << false;
     QTest::newRow("other id") << "camt053-ch-v4.xml" << QStringList{"0235-1234567.01|CHF|3"}
                               << false;
     QTest::newRow("refused file") << "bad-camt-entities.xml" << QStringList() << false;
@@ -255,14 +258,13 @@ void TestCamtReader::refused_data() {
     QTest::newRow("too deep") << statement(QByteArray("<a>").repeated(70) + entry +
                                            QByteArray("</a>").repeated(70))
                               << -1 << true << "nest more than 64 deep";
-    QTest::newRow("too large") << statement(QByteArray(StatementFile::MaxBytes, ' ')) << -1
-                               << true << "at most 32 MB";
-    QTest::newRow("too many entries")
-        << statement(QByteArray("<Ntry/>").repeated(500'000)) << -1 << true
-        << "more than 500,000 entries";
+    QTest::newRow("too large") << statement(QByteArray(StatementFile::MaxBytes, ' ')) << -1 << true
+                               << "at most 32 MB";
+    QTest::newRow("too many entries") << statement(QByteArray("<Ntry/>").repeated(500'000)) << -1
+                                      << true << "more than 500,000 entries";
     QTest::newRow("no entries") << statement("<Bal/>") << -1 << true << "The file has no entries.";
-    QTest::newRow("no such account") << statement(entry) << 1 << true
-                                     << "The file has no such account.";
+    QTest::newRow("no such account")
+        << statement(entry) << 1 << true << "The file has no such account.";
 }
 
 void TestCamtReader::refused() {
