@@ -50,7 +50,7 @@ test-asan: deps
 # FUZZ_SECONDS on its seeds: a short run shows they build and start; `fuzz_NAME` runs one longer.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS = rtf csv qif history
+FUZZ_TARGETS = rtf csv qif history mt940 camt
 
 fuzz:
 	sh scripts/install-deps clang libclang-rt-14-dev

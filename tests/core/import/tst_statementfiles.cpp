@@ -3,8 +3,10 @@
 // files that are damaged, not files at all, or the fuzzers' seeds.
 #include "data/ProgramPaths.h"
 #include "import/BankText.h"
+#include "import/CamtReader.h"
 #include "import/CsvReader.h"
 #include "import/ImportChoices.h"
+#include "import/Mt940Reader.h"
 #include "import/OfxChild.h"
 #include "import/OfxReader.h"
 #include "import/QifReader.h"
@@ -42,6 +44,10 @@ ReadResult readStatement(const QString& path) {
         return QifReader::read(loaded.text);
     case StatementFormat::Ofx:
         return OfxChild::read(loaded.bytes);
+    case StatementFormat::Camt:
+        return CamtReader::read(loaded.bytes);
+    case StatementFormat::Mt940:
+        return Mt940Reader::read(loaded.bytes);
     }
     return failed;
 }
