@@ -343,6 +343,93 @@
     </message>
 </context>
 <context>
+    <name>CamtReader</name>
+    <message>
+        <source>The file declares a document type or entities, which a bank statement never does: it is not read.</source>
+        <translation>Die Datei erklärt einen Dokumenttyp oder Entitäten, was ein Kontoauszug nie tut: Sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>This is not a camt statement: the file has no BkToCstmrStmt or BkToCstmrAcctRpt element.</source>
+        <translation>Dies ist kein camt-Kontoauszug: Die Datei hat kein Element BkToCstmrStmt oder BkToCstmrAcctRpt.</translation>
+    </message>
+    <message>
+        <source>The file ends at line %1 before its XML is complete: it is cut short.</source>
+        <translation>Die Datei endet in Zeile %1, bevor ihr XML vollständig ist: Sie ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s XML does not read at line %1: %2</source>
+        <translation>Das XML der Datei ist in Zeile %1 nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>The file&apos;s elements nest more than %1 deep at line %2, which no bank statement does: it is not read.</source>
+        <translation>Die Elemente der Datei sind in Zeile %2 tiefer als %1 Ebenen verschachtelt, was kein Kontoauszug tut: Sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries, balances and statements; a statement file may hold at most that many. Download a shorter period from the bank.</source>
+        <translation>Die Datei enthält mehr als %1 Buchungen, Salden und Auszüge; eine Auszugsdatei darf höchstens so viele enthalten. Laden Sie bei der Bank einen kürzeren Zeitraum herunter.</translation>
+    </message>
+    <message>
+        <source>The entry has no booking date and no value date.</source>
+        <translation>Die Buchung hat weder Buchungstag noch Wertstellung.</translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; does not read.</source>
+        <translation>Das Datum „%1“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The entry has no amount.</source>
+        <translation>Die Buchung hat keinen Betrag.</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; does not read.</source>
+        <translation>Der Betrag „%1“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The entry does not say whether it is money in or out (CdtDbtInd is &quot;%1&quot;).</source>
+        <translation>Die Buchung sagt nicht, ob sie Geldeingang oder -ausgang ist (CdtDbtInd ist „%1“).</translation>
+    </message>
+    <message>
+        <source>Not booked yet: the bank lists it as pending.</source>
+        <translation>Noch nicht gebucht: Die Bank führt sie als vorgemerkt.</translation>
+    </message>
+    <message>
+        <source>Not booked: the bank lists it for information only.</source>
+        <translation>Nicht gebucht: Die Bank führt sie nur zur Information.</translation>
+    </message>
+    <message>
+        <source>Not booked: the bank lists it as &quot;%1&quot;.</source>
+        <translation>Nicht gebucht: Die Bank führt sie als „%1“.</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a statement file may be at most %2 MB. Download a shorter period from the bank.</source>
+        <translation>Die Datei ist %1 MB groß; eine Auszugsdatei darf höchstens %2 MB groß sein. Laden Sie bei der Bank einen kürzeren Zeitraum herunter.</translation>
+    </message>
+    <message>
+        <source>at line %1</source>
+        <translation>in Zeile %1</translation>
+    </message>
+    <message>
+        <source>The statement %1 states a closing balance of %2, but its opening balance of %3 and its booked entries give %4.</source>
+        <translation>Der Auszug %1 nennt einen Schlusssaldo von %2, aber sein Anfangssaldo von %3 und seine gebuchten Umsätze ergeben %4.</translation>
+    </message>
+    <message>
+        <source>The file has no such account.</source>
+        <translation>Die Datei hat kein solches Konto.</translation>
+    </message>
+    <message>
+        <source>The account %1 has no entries in the file.</source>
+        <translation>Das Konto %1 hat keine Buchungen in der Datei.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>The file has no entries.</source>
+        <translation>Die Datei hat keine Buchungen.</translation>
+    </message>
+</context>
+<context>
     <name>ColumnRules</name>
     <message>
         <source>Rule line %1, &quot;%2&quot;, is not &quot;word = column&quot; with one of the columns %3.</source>
@@ -1936,6 +2023,18 @@ Entfernen Sie ihr Häkchen, um die übrigen Zeilen zu importieren.</translation>
         <source>The rows are dated by &quot;%1&quot;, not by %2.</source>
         <translation>Die Zeilen sind nach „%1“ datiert, nicht nach %2.</translation>
     </message>
+    <message>
+        <source>Each entry is dated by its value date, from which interest runs.</source>
+        <translation>Jede Buchung ist nach ihrer Wertstellung datiert, ab der die Zinsen laufen.</translation>
+    </message>
+    <message>
+        <source>The entries are dated by their booking date: the file gives no value date.</source>
+        <translation>Die Buchungen sind nach ihrem Buchungstag datiert: Die Datei nennt keine Wertstellung.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 entries are dated by their value date, from which interest runs; the others by their booking date.</source>
+        <translation>%1 der %2 Buchungen sind nach ihrer Wertstellung datiert, ab der die Zinsen laufen; die übrigen nach ihrem Buchungstag.</translation>
+    </message>
 </context>
 <context>
     <name>ImportSteps</name>
@@ -2313,6 +2412,61 @@ Steht der Tag zuerst, wie in 31/01/2024?</translation>
     <message>
         <source>Open Loan Account</source>
         <translation>Darlehenskonto öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>Mt940Reader</name>
+    <message>
+        <source>The date &quot;%1&quot; does not read.</source>
+        <translation>Das Datum „%1“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has no mark C, D, RC or RD after its date.</source>
+        <translation>Die Buchung „%1“ hat nach ihrem Datum kein Kennzeichen C, D, RC oder RD.</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; does not read.</source>
+        <translation>Der Betrag „%1“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>An interim report of the day: not booked yet.</source>
+        <translation>Ein Zwischenbericht des Tages: noch nicht gebucht.</translation>
+    </message>
+    <message>
+        <source>The statement %1 on line %2 states a closing balance of %3, but its entries add up to more than an account holds.</source>
+        <translation>Der Auszug %1 in Zeile %2 nennt einen Schlusssaldo von %3, aber seine Buchungen ergeben mehr, als ein Konto fassen kann.</translation>
+    </message>
+    <message>
+        <source>The statement %1 on line %2 states a closing balance of %3, but its entries take its opening balance of %4 to %5.</source>
+        <translation>Der Auszug %1 in Zeile %2 nennt einen Schlusssaldo von %3, aber seine Buchungen führen seinen Anfangssaldo von %4 auf %5.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: no bank statement is that long.</source>
+        <translation>Die Datei ist größer als %1 MB: So lang ist kein Kontoauszug.</translation>
+    </message>
+    <message>
+        <source>This is not an MT940 file: it has no &quot;:25:&quot; account field followed by balance or entry fields.</source>
+        <translation>Dies ist keine MT940-Datei: Sie hat kein Kontofeld „:25:“, auf das Salden- oder Buchungsfelder folgen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries: no bank statement is that long.</source>
+        <translation>Die Datei enthält mehr als %1 Buchungen: So lang ist kein Kontoauszug.</translation>
+    </message>
+    <message>
+        <source>The file has no such account.</source>
+        <translation>Die Datei hat kein solches Konto.</translation>
+    </message>
+    <message>
+        <source>The account %1 has no entries in the file.</source>
+        <translation>Das Konto %1 hat keine Buchungen in der Datei.</translation>
+    </message>
+    <message>
+        <source>The file has no entries.</source>
+        <translation>Die Datei hat keine Buchungen.</translation>
     </message>
 </context>
 <context>
@@ -4722,11 +4876,6 @@ Diese Datei trotzdem importieren?</translation>
 <context>
     <name>StatementFile</name>
     <message>
-        <source>Bank statements|*.csv *.ofx *.qfx *.qif *.txt</source>
-        <extracomment>The file dialog&apos;s filter: keep the | and the patterns after it.</extracomment>
-        <translation>Kontoauszüge|*.csv *.ofx *.qfx *.qif *.txt</translation>
-    </message>
-    <message>
         <source>The file %1 is %2 MB; a statement file may be at most %3 MB. Download a shorter period from the bank.</source>
         <translation>Die Datei %1 ist %2 MB groß; eine Auszugsdatei darf höchstens %3 MB groß sein. Laden Sie bei der Bank einen kürzeren Zeitraum herunter.</translation>
     </message>
@@ -4753,6 +4902,11 @@ Diese Datei trotzdem importieren?</translation>
     <message>
         <source>The file %1 has %2 lines; a statement file may have at most %3 lines. Download a shorter period from the bank.</source>
         <translation>Die Datei %1 hat %2 Zeilen; eine Auszugsdatei darf höchstens %3 Zeilen haben. Laden Sie bei der Bank einen kürzeren Zeitraum herunter.</translation>
+    </message>
+    <message>
+        <source>Bank statements|*.csv *.ofx *.qfx *.qif *.txt *.xml *.sta *.940 *.mt940</source>
+        <extracomment>The file dialog&apos;s filter: keep the | and the patterns after it.</extracomment>
+        <translation>Kontoauszüge|*.csv *.ofx *.qfx *.qif *.txt *.xml *.sta *.940 *.mt940</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,93 @@
     </message>
 </context>
 <context>
+    <name>CamtReader</name>
+    <message>
+        <source>The file declares a document type or entities, which a bank statement never does: it is not read.</source>
+        <translation>Le fichier déclare un type de document ou des entités, ce qu&apos;un relevé bancaire ne fait jamais&#xa0;: il n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>This is not a camt statement: the file has no BkToCstmrStmt or BkToCstmrAcctRpt element.</source>
+        <translation>Ce n&apos;est pas un relevé camt&#xa0;: le fichier n&apos;a pas d&apos;élément BkToCstmrStmt ou BkToCstmrAcctRpt.</translation>
+    </message>
+    <message>
+        <source>The file ends at line %1 before its XML is complete: it is cut short.</source>
+        <translation>Le fichier s&apos;arrête à la ligne %1 avant que son XML soit complet&#xa0;: il est tronqué.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s XML does not read at line %1: %2</source>
+        <translation>Le XML du fichier ne se lit pas à la ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file&apos;s elements nest more than %1 deep at line %2, which no bank statement does: it is not read.</source>
+        <translation>Les éléments du fichier s&apos;imbriquent sur plus de %1 niveaux à la ligne %2, ce qu&apos;aucun relevé bancaire ne fait&#xa0;: il n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries, balances and statements; a statement file may hold at most that many. Download a shorter period from the bank.</source>
+        <translation>Le fichier contient plus de %1 écritures, soldes et relevés&#xa0;; un fichier de relevés ne peut en contenir davantage. Téléchargez une période plus courte auprès de la banque.</translation>
+    </message>
+    <message>
+        <source>The entry has no booking date and no value date.</source>
+        <translation>L&apos;écriture n&apos;a ni date de comptabilisation ni date de valeur.</translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; does not read.</source>
+        <translation>La date «&#xa0;%1&#xa0;» n&apos;est pas lisible.</translation>
+    </message>
+    <message>
+        <source>The entry has no amount.</source>
+        <translation>L&apos;écriture n&apos;a pas de montant.</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; does not read.</source>
+        <translation>Le montant «&#xa0;%1&#xa0;» n&apos;est pas lisible.</translation>
+    </message>
+    <message>
+        <source>The entry does not say whether it is money in or out (CdtDbtInd is &quot;%1&quot;).</source>
+        <translation>L&apos;écriture ne dit pas s&apos;il s&apos;agit d&apos;argent entrant ou sortant (CdtDbtInd vaut «&#xa0;%1&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>Not booked yet: the bank lists it as pending.</source>
+        <translation>Pas encore comptabilisée&#xa0;: la banque l&apos;indique comme en attente.</translation>
+    </message>
+    <message>
+        <source>Not booked: the bank lists it for information only.</source>
+        <translation>Non comptabilisée&#xa0;: la banque l&apos;indique pour information seulement.</translation>
+    </message>
+    <message>
+        <source>Not booked: the bank lists it as &quot;%1&quot;.</source>
+        <translation>Non comptabilisée&#xa0;: la banque l&apos;indique comme «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a statement file may be at most %2 MB. Download a shorter period from the bank.</source>
+        <translation>Le fichier fait %1 Mo&#xa0;; un fichier de relevés peut faire au plus %2 Mo. Téléchargez une période plus courte auprès de la banque.</translation>
+    </message>
+    <message>
+        <source>at line %1</source>
+        <translation>à la ligne %1</translation>
+    </message>
+    <message>
+        <source>The statement %1 states a closing balance of %2, but its opening balance of %3 and its booked entries give %4.</source>
+        <translation>Le relevé %1 indique un solde final de %2, mais son solde initial de %3 et ses écritures comptabilisées donnent %4.</translation>
+    </message>
+    <message>
+        <source>The file has no such account.</source>
+        <translation>Le fichier ne contient pas ce compte.</translation>
+    </message>
+    <message>
+        <source>The account %1 has no entries in the file.</source>
+        <translation>Le compte %1 n&apos;a aucune écriture dans le fichier.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>The file has no entries.</source>
+        <translation>Le fichier n&apos;a aucune écriture.</translation>
+    </message>
+</context>
+<context>
     <name>ColumnRules</name>
     <message>
         <source>Rule line %1, &quot;%2&quot;, is not &quot;word = column&quot; with one of the columns %3.</source>
@@ -1936,6 +2023,18 @@ Décochez-la pour importer les autres lignes.</translation>
         <source>The rows are dated by &quot;%1&quot;, not by %2.</source>
         <translation>Les lignes sont datées par «&#xa0;%1&#xa0;», et non par %2.</translation>
     </message>
+    <message>
+        <source>Each entry is dated by its value date, from which interest runs.</source>
+        <translation>Chaque écriture est datée de sa date de valeur, à partir de laquelle courent les intérêts.</translation>
+    </message>
+    <message>
+        <source>The entries are dated by their booking date: the file gives no value date.</source>
+        <translation>Les écritures sont datées de leur date de comptabilisation&#xa0;: le fichier ne donne pas de date de valeur.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 entries are dated by their value date, from which interest runs; the others by their booking date.</source>
+        <translation>%1 des %2 écritures sont datées de leur date de valeur, à partir de laquelle courent les intérêts&#xa0;; les autres de leur date de comptabilisation.</translation>
+    </message>
 </context>
 <context>
     <name>ImportSteps</name>
@@ -2313,6 +2412,61 @@ Les jours sont-ils en premier, comme dans 31/01/2024&#xa0;?</translation>
     <message>
         <source>Open Loan Account</source>
         <translation>Ouvrir un compte de prêt</translation>
+    </message>
+</context>
+<context>
+    <name>Mt940Reader</name>
+    <message>
+        <source>The date &quot;%1&quot; does not read.</source>
+        <translation>La date «&#xa0;%1&#xa0;» n&apos;est pas lisible.</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has no mark C, D, RC or RD after its date.</source>
+        <translation>L&apos;écriture «&#xa0;%1&#xa0;» n&apos;a pas de marque C, D, RC ou RD après sa date.</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; does not read.</source>
+        <translation>Le montant «&#xa0;%1&#xa0;» n&apos;est pas lisible.</translation>
+    </message>
+    <message>
+        <source>An interim report of the day: not booked yet.</source>
+        <translation>Un relevé intermédiaire du jour&#xa0;: pas encore comptabilisé.</translation>
+    </message>
+    <message>
+        <source>The statement %1 on line %2 states a closing balance of %3, but its entries add up to more than an account holds.</source>
+        <translation>Le relevé %1 à la ligne %2 indique un solde final de %3, mais ses écritures dépassent ce qu&apos;un compte peut contenir.</translation>
+    </message>
+    <message>
+        <source>The statement %1 on line %2 states a closing balance of %3, but its entries take its opening balance of %4 to %5.</source>
+        <translation>Le relevé %1 à la ligne %2 indique un solde final de %3, mais ses écritures mènent son solde initial de %4 à %5.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: no bank statement is that long.</source>
+        <translation>Le fichier dépasse %1 Mo&#xa0;: aucun relevé bancaire n&apos;est aussi long.</translation>
+    </message>
+    <message>
+        <source>This is not an MT940 file: it has no &quot;:25:&quot; account field followed by balance or entry fields.</source>
+        <translation>Ce n&apos;est pas un fichier MT940&#xa0;: il n&apos;a pas de champ de compte «&#xa0;:25:&#xa0;» suivi de champs de solde ou d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries: no bank statement is that long.</source>
+        <translation>Le fichier contient plus de %1 écritures&#xa0;: aucun relevé bancaire n&apos;est aussi long.</translation>
+    </message>
+    <message>
+        <source>The file has no such account.</source>
+        <translation>Le fichier ne contient pas ce compte.</translation>
+    </message>
+    <message>
+        <source>The account %1 has no entries in the file.</source>
+        <translation>Le compte %1 n&apos;a aucune écriture dans le fichier.</translation>
+    </message>
+    <message>
+        <source>The file has no entries.</source>
+        <translation>Le fichier n&apos;a aucune écriture.</translation>
     </message>
 </context>
 <context>
@@ -4722,11 +4876,6 @@ Importer ce fichier malgré tout&#xa0;?</translation>
 <context>
     <name>StatementFile</name>
     <message>
-        <source>Bank statements|*.csv *.ofx *.qfx *.qif *.txt</source>
-        <extracomment>The file dialog&apos;s filter: keep the | and the patterns after it.</extracomment>
-        <translation>Relevés bancaires|*.csv *.ofx *.qfx *.qif *.txt</translation>
-    </message>
-    <message>
         <source>The file %1 is %2 MB; a statement file may be at most %3 MB. Download a shorter period from the bank.</source>
         <translation>Le fichier %1 fait %2 Mo&#xa0;; un fichier de relevé peut faire au plus %3 Mo. Téléchargez une période plus courte auprès de la banque.</translation>
     </message>
@@ -4753,6 +4902,11 @@ Importer ce fichier malgré tout&#xa0;?</translation>
     <message>
         <source>The file %1 has %2 lines; a statement file may have at most %3 lines. Download a shorter period from the bank.</source>
         <translation>Le fichier %1 compte %2 lignes&#xa0;; un fichier de relevé peut compter au plus %3 lignes. Téléchargez une période plus courte auprès de la banque.</translation>
+    </message>
+    <message>
+        <source>Bank statements|*.csv *.ofx *.qfx *.qif *.txt *.xml *.sta *.940 *.mt940</source>
+        <extracomment>The file dialog&apos;s filter: keep the | and the patterns after it.</extracomment>
+        <translation>Relevés bancaires|*.csv *.ofx *.qfx *.qif *.txt *.xml *.sta *.940 *.mt940</translation>
     </message>
 </context>
 <context>

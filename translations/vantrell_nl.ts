@@ -343,6 +343,93 @@
     </message>
 </context>
 <context>
+    <name>CamtReader</name>
+    <message>
+        <source>The file declares a document type or entities, which a bank statement never does: it is not read.</source>
+        <translation>Het bestand declareert een documenttype of entiteiten, wat een bankafschrift nooit doet: het wordt niet gelezen.</translation>
+    </message>
+    <message>
+        <source>This is not a camt statement: the file has no BkToCstmrStmt or BkToCstmrAcctRpt element.</source>
+        <translation>Dit is geen camt-afschrift: het bestand heeft geen element BkToCstmrStmt of BkToCstmrAcctRpt.</translation>
+    </message>
+    <message>
+        <source>The file ends at line %1 before its XML is complete: it is cut short.</source>
+        <translation>Het bestand eindigt op regel %1 voordat zijn XML compleet is: het is afgebroken.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s XML does not read at line %1: %2</source>
+        <translation>De XML van het bestand is op regel %1 niet leesbaar: %2</translation>
+    </message>
+    <message>
+        <source>The file&apos;s elements nest more than %1 deep at line %2, which no bank statement does: it is not read.</source>
+        <translation>De elementen van het bestand zijn op regel %2 dieper dan %1 niveaus genest, wat geen bankafschrift doet: het wordt niet gelezen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries, balances and statements; a statement file may hold at most that many. Download a shorter period from the bank.</source>
+        <translation>Het bestand bevat meer dan %1 boekingen, saldi en afschriften; een afschriftbestand mag er hoogstens zoveel bevatten. Download een kortere periode bij de bank.</translation>
+    </message>
+    <message>
+        <source>The entry has no booking date and no value date.</source>
+        <translation>De boeking heeft geen boekdatum en geen valutadatum.</translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; does not read.</source>
+        <translation>De datum &quot;%1&quot; is niet leesbaar.</translation>
+    </message>
+    <message>
+        <source>The entry has no amount.</source>
+        <translation>De boeking heeft geen bedrag.</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; does not read.</source>
+        <translation>Het bedrag &quot;%1&quot; is niet leesbaar.</translation>
+    </message>
+    <message>
+        <source>The entry does not say whether it is money in or out (CdtDbtInd is &quot;%1&quot;).</source>
+        <translation>De boeking zegt niet of het geld in of uit is (CdtDbtInd is &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>Not booked yet: the bank lists it as pending.</source>
+        <translation>Nog niet geboekt: de bank vermeldt haar als in behandeling.</translation>
+    </message>
+    <message>
+        <source>Not booked: the bank lists it for information only.</source>
+        <translation>Niet geboekt: de bank vermeldt haar alleen ter informatie.</translation>
+    </message>
+    <message>
+        <source>Not booked: the bank lists it as &quot;%1&quot;.</source>
+        <translation>Niet geboekt: de bank vermeldt haar als &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a statement file may be at most %2 MB. Download a shorter period from the bank.</source>
+        <translation>Het bestand is %1 MB; een afschriftbestand mag hoogstens %2 MB zijn. Download een kortere periode bij de bank.</translation>
+    </message>
+    <message>
+        <source>at line %1</source>
+        <translation>op regel %1</translation>
+    </message>
+    <message>
+        <source>The statement %1 states a closing balance of %2, but its opening balance of %3 and its booked entries give %4.</source>
+        <translation>Het afschrift %1 vermeldt een eindsaldo van %2, maar zijn beginsaldo van %3 en zijn geboekte posten geven %4.</translation>
+    </message>
+    <message>
+        <source>The file has no such account.</source>
+        <translation>Het bestand bevat deze rekening niet.</translation>
+    </message>
+    <message>
+        <source>The account %1 has no entries in the file.</source>
+        <translation>De rekening %1 heeft geen boekingen in het bestand.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(geen naam)</translation>
+    </message>
+    <message>
+        <source>The file has no entries.</source>
+        <translation>Het bestand heeft geen boekingen.</translation>
+    </message>
+</context>
+<context>
     <name>ColumnRules</name>
     <message>
         <source>Rule line %1, &quot;%2&quot;, is not &quot;word = column&quot; with one of the columns %3.</source>
@@ -1936,6 +2023,18 @@ Vink deze uit om de andere rijen te importeren.</translation>
         <source>The rows are dated by &quot;%1&quot;, not by %2.</source>
         <translation>De rijen zijn gedateerd met &quot;%1&quot;, niet met %2.</translation>
     </message>
+    <message>
+        <source>Each entry is dated by its value date, from which interest runs.</source>
+        <translation>Elke boeking is gedateerd op haar valutadatum, vanaf wanneer de rente loopt.</translation>
+    </message>
+    <message>
+        <source>The entries are dated by their booking date: the file gives no value date.</source>
+        <translation>De boekingen zijn gedateerd op hun boekdatum: het bestand geeft geen valutadatum.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 entries are dated by their value date, from which interest runs; the others by their booking date.</source>
+        <translation>%1 van de %2 boekingen zijn gedateerd op hun valutadatum, vanaf wanneer de rente loopt; de andere op hun boekdatum.</translation>
+    </message>
 </context>
 <context>
     <name>ImportSteps</name>
@@ -2313,6 +2412,61 @@ Staan de dagen eerst, zoals in 31/01/2024?</translation>
     <message>
         <source>Open Loan Account</source>
         <translation>Leningrekening openen</translation>
+    </message>
+</context>
+<context>
+    <name>Mt940Reader</name>
+    <message>
+        <source>The date &quot;%1&quot; does not read.</source>
+        <translation>De datum &quot;%1&quot; is niet leesbaar.</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; has no mark C, D, RC or RD after its date.</source>
+        <translation>De boeking &quot;%1&quot; heeft na haar datum geen teken C, D, RC of RD.</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; does not read.</source>
+        <translation>Het bedrag &quot;%1&quot; is niet leesbaar.</translation>
+    </message>
+    <message>
+        <source>An interim report of the day: not booked yet.</source>
+        <translation>Een tussentijds rapport van de dag: nog niet geboekt.</translation>
+    </message>
+    <message>
+        <source>The statement %1 on line %2 states a closing balance of %3, but its entries add up to more than an account holds.</source>
+        <translation>Het afschrift %1 op regel %2 vermeldt een eindsaldo van %3, maar zijn boekingen tellen op tot meer dan een rekening kan bevatten.</translation>
+    </message>
+    <message>
+        <source>The statement %1 on line %2 states a closing balance of %3, but its entries take its opening balance of %4 to %5.</source>
+        <translation>Het afschrift %1 op regel %2 vermeldt een eindsaldo van %3, maar zijn boekingen brengen zijn beginsaldo van %4 op %5.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(geen naam)</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: no bank statement is that long.</source>
+        <translation>Het bestand is groter dan %1 MB: geen bankafschrift is zo lang.</translation>
+    </message>
+    <message>
+        <source>This is not an MT940 file: it has no &quot;:25:&quot; account field followed by balance or entry fields.</source>
+        <translation>Dit is geen MT940-bestand: het heeft geen rekeningveld &quot;:25:&quot; gevolgd door saldo- of boekingsvelden.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries: no bank statement is that long.</source>
+        <translation>Het bestand bevat meer dan %1 boekingen: geen bankafschrift is zo lang.</translation>
+    </message>
+    <message>
+        <source>The file has no such account.</source>
+        <translation>Het bestand bevat deze rekening niet.</translation>
+    </message>
+    <message>
+        <source>The account %1 has no entries in the file.</source>
+        <translation>De rekening %1 heeft geen boekingen in het bestand.</translation>
+    </message>
+    <message>
+        <source>The file has no entries.</source>
+        <translation>Het bestand heeft geen boekingen.</translation>
     </message>
 </context>
 <context>
@@ -4722,11 +4876,6 @@ Dit bestand toch importeren?</translation>
 <context>
     <name>StatementFile</name>
     <message>
-        <source>Bank statements|*.csv *.ofx *.qfx *.qif *.txt</source>
-        <extracomment>The file dialog&apos;s filter: keep the | and the patterns after it.</extracomment>
-        <translation>Bankafschriften|*.csv *.ofx *.qfx *.qif *.txt</translation>
-    </message>
-    <message>
         <source>The file %1 is %2 MB; a statement file may be at most %3 MB. Download a shorter period from the bank.</source>
         <translation>Het bestand %1 is %2 MB; een afschriftbestand mag hoogstens %3 MB zijn. Download een kortere periode bij de bank.</translation>
     </message>
@@ -4753,6 +4902,11 @@ Dit bestand toch importeren?</translation>
     <message>
         <source>The file %1 has %2 lines; a statement file may have at most %3 lines. Download a shorter period from the bank.</source>
         <translation>Het bestand %1 heeft %2 regels; een afschriftbestand mag hoogstens %3 regels hebben. Download een kortere periode bij de bank.</translation>
+    </message>
+    <message>
+        <source>Bank statements|*.csv *.ofx *.qfx *.qif *.txt *.xml *.sta *.940 *.mt940</source>
+        <extracomment>The file dialog&apos;s filter: keep the | and the patterns after it.</extracomment>
+        <translation>Bankafschriften|*.csv *.ofx *.qfx *.qif *.txt *.xml *.sta *.940 *.mt940</translation>
     </message>
 </context>
 <context>

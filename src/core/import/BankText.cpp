@@ -460,4 +460,8 @@ std::optional<QString> decode(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
+QString reversal(const QString& description) {
+    return QStringLiteral("Reversal: ") + description;
+}
+
 } // namespace BankText

@@ -56,4 +56,8 @@ DateOrder localeOrder();
 // when the bytes are not text (a NUL byte outside UTF-16).
 std::optional<QString> decode(const QByteArray& bytes);
 
+// The description of the bank's reversal of an earlier entry ("Reversal: ..."): kept in the
+// account's history, so the same whatever the windows' language.
+QString reversal(const QString& description);
+
 } // namespace BankText

@@ -463,9 +463,8 @@ bool isReversal(const Entry& e) {
     return e.reversal == u"true" || e.reversal == u"1";
 }
 
-// The row as the account's history keeps it, so not in the windows' language.
 QString withReversal(const Entry& e, const QString& text) {
-    return isReversal(e) ? QStringLiteral("Reversal: ") + text : text;
+    return isReversal(e) ? BankText::reversal(text) : text;
 }
 
 ImportedRow baseRow(const Entry& e, int line) {

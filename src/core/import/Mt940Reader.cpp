@@ -577,7 +577,7 @@ QString descriptionOf(const EntryLine& e, const Details& d) {
         if (text.isEmpty())
             text = fallback.simplified();
     }
-    return e.reversal ? QCoreApplication::translate("Mt940Reader", "Reversal: %1").arg(text) : text;
+    return e.reversal ? BankText::reversal(text) : text;
 }
 
 // The bank's reference of the entry, else the account holder's; "NONREF" is none.
