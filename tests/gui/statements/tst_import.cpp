@@ -1,6 +1,6 @@
 // Importing a statement's transactions through the windows: the preview's Import of the ticked
-// rows, the OFX reader's child behind both import dialogs, a QIF file of several accounts, and
-// the import tool showing what the preview shows.
+// rows, the OFX reader's child behind both import dialogs, a QIF, camt or MT940 file of several
+// accounts, a pending entry, and the import tool showing what the preview shows.
 #include "data/AccountConnection.h"
 #include "data/ProgramPaths.h"
 #include "data/Queries.h"
@@ -45,6 +45,9 @@ private slots:
     void importWritesTickedRows();
     void toolShowsWhatThePreviewShows();
     void qifOfSeveralAccountsAsksWhichOne();
+    void europeanStatementOfSeveralAccounts_data();
+    void europeanStatementOfSeveralAccounts();
+    void pendingEntryUntickedWithItsReason();
 };
 
 void tst_Import::ofxInDialogs_data() {
@@ -271,6 +274,55 @@ void tst_Import::qifOfSeveralAccountsAsksWhichOne() {
     const Run chosen = importTool({file, "--qif-account", "home loan", "--format", "csv"});
     QCOMPARE(chosen.status, 0);
     QCOMPARE(chosen.out.count(u'\n'), 4);
+}
+
+// A camt or MT940 file of two accounts: the preview asks which one and shows its rows alone, as
+// the tool does with --qif-account; without it the tool lists both in the file's order.
+void tst_Import::europeanStatementOfSeveralAccounts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("camt.053") << "camt053-fr-v6-accounts.xml";
+    QTest::newRow("MT940 in SOH/ETX frames") << "mt940-soh-two-accounts.sta";
+}
+
+void tst_Import::europeanStatementOfSeveralAccounts() {
+    QFETCH(QString, name);
+    ScriptedDialogs& dialogs = ScriptedDialogs::install();
+    AccountFixture fixture;
+    const QString file = QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name;
+    AccountConnection connection;
+    QVERIFY(connection.open(fixture.newAccount()));
+    dialogs.items.enqueue(1);
+    const std::unique_ptr<ImportDialog> window =
+        ImportDialog::open(file, connection.database(), January, ImportChoices());
+    QVERIFY2(window, qPrintable(dialogs.messageTexts().join(u'\n')));
+    QCOMPARE(dialogs.itemLists.size(), 1);
+    QCOMPARE(dialogs.itemLists[0].count(u'|'), 1); // two accounts offered
+
+    const Run second = importTool({file, "--qif-account", "2", "--format", "csv"});
+    QCOMPARE(second.status, 0);
+    QCOMPARE(window->preview().rows().size(), second.out.count(u'\n') - 1);
+    const Run all = importTool({file, "--format", "csv"});
+    QCOMPARE(all.status, 0);
+    QVERIFY(all.out.count(u'\n') > second.out.count(u'\n'));
+}
+
+// An entry the bank has not booked is shown unticked, with the reason the file gives.
+void tst_Import::pendingEntryUntickedWithItsReason() {
+    ScriptedDialogs& dialogs = ScriptedDialogs::install();
+    AccountFixture fixture;
+    AccountConnection connection;
+    QVERIFY(connection.open(fixture.newAccount()));
+    const std::unique_ptr<ImportDialog> window = ImportDialog::open(
+        QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/camt052-at-v8-pending.xml"),
+        connection.database(), January, ImportChoices());
+    QVERIFY2(window, qPrintable(dialogs.messageTexts().join(u'\n')));
+    QStringList pending;
+    for (const ImportPreview::Row& r : window->preview().rows()) {
+        if (r.status == ImportPreview::Status::Pending && !r.ticked)
+            pending << r.reason;
+    }
+    QCOMPARE(pending, QStringList({"Not booked yet: the bank lists it as pending.",
+                                   "Not booked: the bank lists it for information only."}));
 }
 
 QTEST_MAIN(tst_Import)
