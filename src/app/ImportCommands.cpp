@@ -164,9 +164,11 @@ std::unique_ptr<ImportSession> readFile(const Options& o,
         return refuse(error);
     if (session->format() == StatementFormat::Ofx)
         session->setOfxResult(OfxChild::read(session->ofxContent()));
-    // A QIF file's accounts never mix; a camt or MT940 file is listed whole unless one is asked.
-    const bool mustChoose =
-        session->format() == StatementFormat::Qif && session->needsAccount();
+    // A QIF file's accounts never mix, nor do any file's in a statement or a history; a camt or
+    // MT940 file is listed whole unless one is asked.
+    const bool listed = o.into.isEmpty() && o.account.isEmpty();
+    const bool mustChoose = session->needsAccount() &&
+                            (session->format() == StatementFormat::Qif || !listed);
     if (!o.qifAccount.isEmpty() || mustChoose) {
         const QList<StatementAccount> accounts = session->accounts();
         QStringList names;

@@ -195,7 +195,8 @@ const CommandLine::Tool<Options> ImportTool{
           .help = "reads only that account of a QIF, camt or MT940 file that holds several\n"
                   "(its name, its IBAN or number as the file writes it, or its number from 1\n"
                   "in the order the file names them); without it a camt or MT940 file's\n"
-                  "entries of every account are listed in the file's order"},
+                  "entries of every account are listed in the file's order (with --account\n"
+                  "or --into one must be chosen)"},
          takeQifAccount},
         {{.name = "account",
           .value = "A",
