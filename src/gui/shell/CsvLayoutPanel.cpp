@@ -1,10 +1,8 @@
 #include "CsvLayoutPanel.h"
 
 #include "Captions.h"
-
 #include "Dialogs.h"
 #include "data/Language.h"
-
 #include "import/ImportSession.h"
 
 #include <QCheckBox>

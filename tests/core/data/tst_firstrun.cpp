@@ -106,6 +106,9 @@ void TestFirstRun::programFilesInUserFolder() {
     for (const QString& name : pages)
         write(program.filePath(name), programPage);
     write(program.filePath("Sample.mdb"), "the program's sample");
+    // A translation's page, in its language's folder.
+    QVERIFY(QDir(program.path()).mkpath("de"));
+    write(program.filePath("de/hlpMethod.rtf"), "{\\rtf1 die Seite}");
     const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5));
     if (!userPage.isNull()) {
         for (const QString& name : pages) {
@@ -137,6 +140,9 @@ void TestFirstRun::programFilesInUserFolder() {
     QVERIFY(account.open(QIODevice::ReadOnly));
     QCOMPARE(account.readAll(), QByteArray("the user's account"));
     QCOMPARE(QDir(user.path()).entryList(QDir::Files).size(), pages.size() + 2);
+    QFile translated(user.filePath("de/hlpMethod.rtf"));
+    QVERIFY(translated.open(QIODevice::ReadOnly));
+    QCOMPARE(translated.readAll(), QByteArray("{\\rtf1 die Seite}"));
 }
 
 QTEST_GUILESS_MAIN(TestFirstRun)
