@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!whole.error.isEmpty() && !whole.rows.isEmpty())
         std::abort();
     const QList<StatementAccount> accounts = CamtReader::accounts(bytes);
-    (void)CamtReader::needsChoice(accounts);
+    (void)severalHaveEntries(accounts);
     for (int a = 0; a < accounts.size() && a < 8; ++a) {
         const ReadResult one = CamtReader::read(bytes, a);
         if (one.error.isEmpty() && one.rows.size() != accounts[a].rows)

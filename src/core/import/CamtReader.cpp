@@ -643,11 +643,6 @@ QList<StatementAccount> accounts(const QByteArray& bytes) {
     return parse(bytes).accounts;
 }
 
-bool needsChoice(const QList<StatementAccount>& accounts) {
-    return std::count_if(accounts.begin(), accounts.end(),
-                         [](const StatementAccount& a) { return a.rows > 0; }) > 1;
-}
-
 ReadResult read(const QByteArray& bytes, std::optional<int> account) {
     ReadResult result;
     result.format = StatementFormat::Camt;
@@ -676,7 +671,7 @@ ReadResult read(const QByteArray& bytes, std::optional<int> account) {
                     : QCoreApplication::translate("CamtReader", "The file has no entries.");
         return result;
     }
-    summarise(result, chosen, account || !needsChoice(parsed.accounts));
+    summarise(result, chosen, account || !severalHaveEntries(parsed.accounts));
     return result;
 }
 

@@ -25,9 +25,6 @@ bool recognises(const QByteArray& bytes);
 // order it first names them, each once; empty when the file does not read.
 QList<StatementAccount> accounts(const QByteArray& bytes);
 
-// True when more than one account has entries: the user then chooses the one to import.
-bool needsChoice(const QList<StatementAccount>& accounts);
-
 // The entries of `account`, an index into accounts(bytes), or of every account in the file's
 // order without one. Never throws; bounded in time and memory.
 ReadResult read(const QByteArray& bytes, std::optional<int> account = std::nullopt);

@@ -9,6 +9,11 @@ constexpr quint32 ResultMark = 0x56524431; // "VRD1"
 
 } // namespace
 
+bool severalHaveEntries(const QList<StatementAccount>& accounts) {
+    return std::count_if(accounts.begin(), accounts.end(),
+                         [](const StatementAccount& a) { return a.rows > 0; }) > 1;
+}
+
 bool statesBalances(const QList<ImportedRow>& rows) {
     return std::any_of(rows.begin(), rows.end(),
                        [](const ImportedRow& r) { return r.movesMoney() && r.balance; });

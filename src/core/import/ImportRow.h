@@ -76,6 +76,8 @@ struct StatementAccount {
     QString type; // what the file says of it (QIF's register type, a currency); may be ""
     int rows = 0; // its entries that read() reads, good or bad
 };
+// More than one of `accounts` has entries: a window must ask which one to import.
+bool severalHaveEntries(const QList<StatementAccount>& accounts);
 
 // What a reader made of a whole file.
 struct ReadResult {

@@ -263,9 +263,8 @@ bool ImportSession::needsAccount() const {
     case StatementFormat::Qif:
         return QifReader::needsChoice(accounts());
     case StatementFormat::Camt:
-        return CamtReader::needsChoice(accounts());
     case StatementFormat::Mt940:
-        return Mt940Reader::needsChoice(accounts());
+        return severalHaveEntries(accounts());
     case StatementFormat::Csv:
     case StatementFormat::Ofx:
         break;

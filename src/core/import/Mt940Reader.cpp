@@ -755,11 +755,6 @@ QList<StatementAccount> accounts(const QByteArray& bytes) {
     return scanned.tooMany ? QList<StatementAccount>() : scanned.accounts;
 }
 
-bool needsChoice(const QList<StatementAccount>& accounts) {
-    return std::count_if(accounts.begin(), accounts.end(),
-                         [](const StatementAccount& a) { return a.rows > 0; }) > 1;
-}
-
 ReadResult read(const QByteArray& bytes, std::optional<int> account) {
     ReadResult result;
     result.format = StatementFormat::Mt940;

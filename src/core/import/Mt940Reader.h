@@ -25,9 +25,6 @@ bool recognises(const QByteArray& bytes);
 // field, "type" the currency of its balances).
 QList<StatementAccount> accounts(const QByteArray& bytes);
 
-// More than one account has entries: a window must ask which one to import.
-bool needsChoice(const QList<StatementAccount>& accounts);
-
 // The entries of `account` (an index into accounts()), or of every account in the file's order
 // when nullopt. Never throws; bounded in time and memory by the file's size.
 ReadResult read(const QByteArray& bytes, std::optional<int> account = std::nullopt);

@@ -163,8 +163,8 @@ void TestMt940Reader::severalAccounts() {
     QCOMPARE(accounts[0].name, "DE89370400440532013000");
     QCOMPARE(accounts[0].rows, 2);
     QCOMPARE(accounts[1].type, "EUR");
-    QVERIFY(Mt940Reader::needsChoice(accounts));
-    QVERIFY(!Mt940Reader::needsChoice(accounts.mid(1)));
+    QVERIFY(severalHaveEntries(accounts));
+    QVERIFY(!severalHaveEntries(accounts.mid(1)));
 
     // Free-text details over two lines; the SOH and ETX framing.
     QCOMPARE(rowsOf(Mt940Reader::read(bytes, 1)),
