@@ -1,9 +1,12 @@
 // Reading a bank's CSV file of 10 MB: split, layout found and every row read, as the preview
 // does when the file is opened; and a read again in a given layout, as after each correction.
 // The largest files accepted (30 MB, or as many lines as a file may have) opened the whole way the
-// preview opens them, with the peak memory they take.
+// preview opens them, with the peak memory they take. A QIF, a camt.053 and an MT940 file of
+// 10 MB read.
+#include "import/CamtReader.h"
 #include "import/CsvReader.h"
 #include "import/ImportPreview.h"
+#include "import/Mt940Reader.h"
 #include "import/QifReader.h"
 #include "import/StatementFile.h"
 
@@ -50,6 +53,57 @@ QString bigQif() {
                     .arg(i % 1000)
                     .arg(i);
     return text;
+}
+
+// One statement of entries as a German bank writes them, each with its value date, counterparty
+// and remittance text, and its opening and closing balances.
+QByteArray bigCamt() {
+    QByteArray entries;
+    qint64 cents = 0;
+    for (int i = 0; entries.size() < FileBytes; ++i) {
+        const qint64 amount = 100 + (i * 37) % 200000;
+        const bool credit = i % 2 == 0;
+        cents += credit ? amount : -amount;
+        const QByteArray date = QDate(2000, 1, 1).addDays(i / 5).toString(Qt::ISODate).toLatin1();
+        entries += "<Ntry><Amt Ccy=\"EUR\">" + QByteArray::number(amount / 100) + '.' +
+                   QByteArray::number(amount % 100).rightJustified(2, '0') +
+                   "</Amt><CdtDbtInd>" + (credit ? "CRDT" : "DBIT") +
+                   "</CdtDbtInd><Sts>BOOK</Sts><BookgDt><Dt>" + date +
+                   "</Dt></BookgDt><ValDt><Dt>" + date + "</Dt></ValDt><AcctSvcrRef>R" +
+                   QByteArray::number(i) +
+                   "</AcctSvcrRef><NtryDtls><TxDtls><RltdPties><Dbtr><Nm>Erika Mustermann</Nm>"
+                   "</Dbtr></RltdPties><RmtInf><Ustrd>Rate " +
+                   QByteArray::number(i) + "</Ustrd></RmtInf></TxDtls></NtryDtls></Ntry>\n";
+    }
+    const auto balance = [](const char* code, qint64 c) {
+        return QByteArray("<Bal><Tp><CdOrPrtry><Cd>") + code + "</Cd></CdOrPrtry></Tp><Amt>" +
+               QByteArray::number(std::abs(c) / 100) + '.' +
+               QByteArray::number(std::abs(c) % 100).rightJustified(2, '0') + "</Amt><CdtDbtInd>" +
+               (c < 0 ? "DBIT" : "CRDT") + "</CdtDbtInd><Dt><Dt>2000-01-01</Dt></Dt></Bal>\n";
+    };
+    return "<?xml version=\"1.0\"?>\n<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053."
+           "001.02\"><BkToCstmrStmt><Stmt><Id>1</Id><Acct><Id><IBAN>DE02120300000000202051"
+           "</IBAN></Id></Acct>\n" +
+           balance("OPBD", 0) + balance("CLBD", cents) + entries +
+           "</Stmt></BkToCstmrStmt></Document>\n";
+}
+
+// The same entries as MT940 lines with German structured details, decimal commas.
+QByteArray bigMt940() {
+    QByteArray text = ":20:STARTUMSE\r\n:25:10020030/1234567\r\n:28C:1\r\n:60F:C000101EUR0,00\r\n";
+    qint64 cents = 0;
+    for (int i = 0; text.size() < FileBytes; ++i) {
+        const qint64 amount = 100 + (i * 37) % 200000;
+        cents += i % 2 == 0 ? amount : -amount;
+        const QByteArray date = QDate(2000, 1, 1).addDays(i / 5).toString(u"yyMMdd").toLatin1();
+        text += ":61:" + date + (i % 2 == 0 ? "C" : "D") + QByteArray::number(amount / 100) + ',' +
+                QByteArray::number(amount % 100).rightJustified(2, '0') + "NTRFNONREF//R" +
+                QByteArray::number(i) + "\r\n:86:166?00GUTSCHRIFT?20Rate " + QByteArray::number(i) +
+                "?32Erika Mustermann\r\n";
+    }
+    return text + ":62F:" + (cents < 0 ? "D" : "C") + "991231EUR" +
+           QByteArray::number(std::abs(cents) / 100) + ',' +
+           QByteArray::number(std::abs(cents) % 100).rightJustified(2, '0') + "\r\n-\r\n";
 }
 
 void BM_CsvOpen(benchmark::State& state) {
@@ -220,6 +274,26 @@ void BM_QifRead(benchmark::State& state) {
         benchmark::DoNotOptimize(QifReader::read(text));
 }
 BENCHMARK(BM_QifRead)->Unit(benchmark::kMillisecond);
+
+void BM_CamtRead(benchmark::State& state) {
+    const QByteArray bytes = bigCamt();
+    if (const ReadResult r = CamtReader::read(bytes); !r.error.isEmpty() || !r.summary.checked ||
+                                                    !r.summary.disagreement.isEmpty())
+        state.SkipWithError(qPrintable(r.error + r.summary.disagreement));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CamtReader::read(bytes));
+}
+BENCHMARK(BM_CamtRead)->Unit(benchmark::kMillisecond);
+
+void BM_Mt940Read(benchmark::State& state) {
+    const QByteArray bytes = bigMt940();
+    if (const ReadResult r = Mt940Reader::read(bytes); !r.error.isEmpty() || !r.summary.checked ||
+                                                    !r.summary.disagreement.isEmpty())
+        state.SkipWithError(qPrintable(r.error + r.summary.disagreement));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Mt940Reader::read(bytes));
+}
+BENCHMARK(BM_Mt940Read)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
