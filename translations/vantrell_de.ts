@@ -4781,22 +4781,6 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
         <translation>Die Darlehensgruppe kann hier nicht bearbeitet werden.</translation>
     </message>
     <message>
-        <source>Save the Letter</source>
-        <translation>Brief speichern</translation>
-    </message>
-    <message>
-        <source>OpenDocument text|*.odt</source>
-        <translation>OpenDocument-Text|*.odt</translation>
-    </message>
-    <message>
-        <source>Save the Evidence</source>
-        <translation>Nachweise speichern</translation>
-    </message>
-    <message>
-        <source>PDF|*.pdf</source>
-        <translation>PDF|*.pdf</translation>
-    </message>
-    <message>
         <source>No letter is written: %1.</source>
         <translation>Es wird kein Brief geschrieben: %1.</translation>
     </message>
@@ -4811,14 +4795,6 @@ Sollen sie durch die markierten Zeiträume ersetzt werden?</numerusform>
     <message>
         <source>Loan Set Summary</source>
         <translation>Zusammenfassung der Darlehensgruppe</translation>
-    </message>
-    <message>
-        <source>%1 complaint.odt</source>
-        <translation>%1 Beschwerde.odt</translation>
-    </message>
-    <message>
-        <source>%1 evidence.pdf</source>
-        <translation>%1 Nachweise.pdf</translation>
     </message>
     <message>
         <source>The complaint cannot be prepared: %1</source>

@@ -4781,22 +4781,6 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
         <translation>Le montage de prêt ne peut pas être modifié ici.</translation>
     </message>
     <message>
-        <source>Save the Letter</source>
-        <translation>Enregistrer la lettre</translation>
-    </message>
-    <message>
-        <source>OpenDocument text|*.odt</source>
-        <translation>Texte OpenDocument|*.odt</translation>
-    </message>
-    <message>
-        <source>Save the Evidence</source>
-        <translation>Enregistrer les pièces justificatives</translation>
-    </message>
-    <message>
-        <source>PDF|*.pdf</source>
-        <translation>PDF|*.pdf</translation>
-    </message>
-    <message>
         <source>No letter is written: %1.</source>
         <translation>Aucune lettre n&apos;est rédigée&#xa0;: %1.</translation>
     </message>
@@ -4811,14 +4795,6 @@ Les remplacer par les périodes cochées&#xa0;?</numerusform>
     <message>
         <source>Loan Set Summary</source>
         <translation>Synthèse du montage de prêt</translation>
-    </message>
-    <message>
-        <source>%1 complaint.odt</source>
-        <translation>%1 réclamation.odt</translation>
-    </message>
-    <message>
-        <source>%1 evidence.pdf</source>
-        <translation>%1 pièces justificatives.pdf</translation>
     </message>
     <message>
         <source>The complaint cannot be prepared: %1</source>

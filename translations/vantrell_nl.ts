@@ -4781,22 +4781,6 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
         <translation>De leningset kan hier niet worden bewerkt.</translation>
     </message>
     <message>
-        <source>Save the Letter</source>
-        <translation>Brief opslaan</translation>
-    </message>
-    <message>
-        <source>OpenDocument text|*.odt</source>
-        <translation>OpenDocument-tekst|*.odt</translation>
-    </message>
-    <message>
-        <source>Save the Evidence</source>
-        <translation>Bewijsstukken opslaan</translation>
-    </message>
-    <message>
-        <source>PDF|*.pdf</source>
-        <translation>PDF|*.pdf</translation>
-    </message>
-    <message>
         <source>No letter is written: %1.</source>
         <translation>Er wordt geen brief geschreven: %1.</translation>
     </message>
@@ -4811,14 +4795,6 @@ Deze vervangen door de aangevinkte perioden?</numerusform>
     <message>
         <source>Loan Set Summary</source>
         <translation>Samenvatting leningset</translation>
-    </message>
-    <message>
-        <source>%1 complaint.odt</source>
-        <translation>%1 klachtbrief.odt</translation>
-    </message>
-    <message>
-        <source>%1 evidence.pdf</source>
-        <translation>%1 bewijsstukken.pdf</translation>
     </message>
     <message>
         <source>The complaint cannot be prepared: %1</source>

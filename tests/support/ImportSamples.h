@@ -17,6 +17,14 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// A sample of the import tests' corpus, tests/statements/import-corpus/NAME.
+inline QByteArray corpusFile(const QString& name) {
+    QFile f(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qWarning("cannot read %s", qPrintable(f.fileName()));
+    return f.readAll();
+}
+
 inline QString money(Money m) {
     return QString::number(double(m.raw()) / Money::Scale, 'f', 2);
 }

@@ -234,6 +234,28 @@ void ComplaintWindow::showTotal() {
     writeButton->setEnabled(why.isEmpty());
 }
 
+std::optional<std::pair<QString, QString>> ComplaintWindow::chooseFiles(const QFileInfo& beside) {
+    FileDialogRequest letter;
+    letter.kind = FileDialogRequest::Save;
+    letter.title = tr("Save the Letter");
+    letter.filter = tr("OpenDocument text|*.odt");
+    letter.folder = beside.absolutePath();
+    letter.fileName = tr("%1 complaint.odt").arg(beside.completeBaseName());
+    letter.defaultSuffix = QStringLiteral("odt");
+    const std::optional<QString> letterPath = Dialogs::instance().chooseFile(letter);
+    if (!letterPath)
+        return std::nullopt;
+    FileDialogRequest evidence = letter;
+    evidence.title = tr("Save the Evidence");
+    evidence.filter = tr("PDF|*.pdf");
+    evidence.fileName = tr("%1 evidence.pdf").arg(beside.completeBaseName());
+    evidence.defaultSuffix = QStringLiteral("pdf");
+    const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
+    if (!evidencePath)
+        return std::nullopt;
+    return std::make_pair(*letterPath, *evidencePath);
+}
+
 bool ComplaintWindow::writeLetterAndEvidence() {
     if (!m_case || !Complaint::noLetter(*m_case).isEmpty())
         return false;
@@ -250,34 +272,20 @@ bool ComplaintWindow::writeLetterAndEvidence() {
     if (!askForMissingDetail())
         return false;
     const QFileInfo account(m_main.tag(Tag::NewFile));
-    FileDialogRequest letter;
-    letter.kind = FileDialogRequest::Save;
-    letter.title = tr("Save the Letter");
-    letter.filter = tr("OpenDocument text|*.odt");
-    letter.folder = account.absolutePath();
-    letter.fileName = tr("%1 complaint.odt").arg(account.completeBaseName());
-    letter.defaultSuffix = QStringLiteral("odt");
-    const std::optional<QString> letterPath = Dialogs::instance().chooseFile(letter);
-    if (!letterPath)
+    const auto files = chooseFiles(account);
+    if (!files)
         return false;
-    FileDialogRequest evidence = letter;
-    evidence.title = tr("Save the Evidence");
-    evidence.filter = tr("PDF|*.pdf");
-    evidence.fileName = tr("%1 evidence.pdf").arg(account.completeBaseName());
-    evidence.defaultSuffix = QStringLiteral("pdf");
-    const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
-    if (!evidencePath)
-        return false;
+    const auto& [letterPath, evidencePath] = *files;
     // Both names are checked before either file is written: a refused one leaves both unwritten.
-    if (const QString why = OutputFile::refusal({*letterPath, *evidencePath}, {account.filePath()});
+    if (const QString why = OutputFile::refusal({letterPath, evidencePath}, {account.filePath()});
         !why.isEmpty()) {
         Dialogs::instance().message(why);
         return false;
     }
     setHourglass();
     const bool written =
-        Complaint::writeLetter(*m_case, *letterPath, QFileInfo(*evidencePath).fileName(), &error) &&
-        Complaint::writeEvidence(*m_case, *evidencePath, &error);
+        Complaint::writeLetter(*m_case, letterPath, QFileInfo(evidencePath).fileName(), &error) &&
+        Complaint::writeEvidence(*m_case, evidencePath, &error);
     setDefaultPointer();
     if (!written) {
         Dialogs::instance().message(error);
@@ -285,7 +293,7 @@ bool ComplaintWindow::writeLetterAndEvidence() {
     }
     Dialogs::instance().message(tr("The letter is in %1 and the evidence in %2. Read the letter "
                                    "through, sign it and send both to your lender.")
-                                    .arg(*letterPath, *evidencePath));
+                                    .arg(letterPath, evidencePath));
     return true;
 }
 

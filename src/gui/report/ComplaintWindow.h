@@ -3,7 +3,10 @@
 #include "complaint/Complaint.h"
 #include "shell/FormWindow.h"
 
+#include <QFileInfo>
+
 #include <optional>
+#include <utility>
 
 class QComboBox;
 class QLabel;
@@ -24,6 +27,10 @@ public:
 
     // Opens the window on the report's run, from the summary or the report window.
     static ComplaintWindow* open(WindowHost& main, const CalculationBasis& basis);
+
+    // The letter's and the evidence's files, asked in turn beside `beside` and named after it
+    // ("<name> complaint.odt", "<name> evidence.pdf"); nullopt when either is cancelled.
+    static std::optional<std::pair<QString, QString>> chooseFiles(const QFileInfo& beside);
 
     // The report's run the complaint is about: its method, day and conventions, and whether it
     // ran under the rates the loan's terms owe.

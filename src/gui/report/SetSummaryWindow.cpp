@@ -1,5 +1,6 @@
 #include "SetSummaryWindow.h"
 
+#include "ComplaintWindow.h"
 #include "ReportWorking.h"
 #include "SummaryWindow.h"
 #include "data/OutputFile.h"
@@ -410,29 +411,6 @@ void SetSummaryWindow::editSet() {
     m_main.showWindow(WindowNames::LoanSet);
 }
 
-std::optional<std::pair<QString, QString>> SetSummaryWindow::complaintFiles() {
-    const QFileInfo set(m_setPath);
-    FileDialogRequest letter;
-    letter.kind = FileDialogRequest::Save;
-    letter.title = tr("Save the Letter");
-    letter.filter = tr("OpenDocument text|*.odt");
-    letter.folder = set.absolutePath();
-    letter.fileName = tr("%1 complaint.odt").arg(set.completeBaseName());
-    letter.defaultSuffix = QStringLiteral("odt");
-    const std::optional<QString> letterPath = Dialogs::instance().chooseFile(letter);
-    if (!letterPath)
-        return std::nullopt;
-    FileDialogRequest evidence = letter;
-    evidence.title = tr("Save the Evidence");
-    evidence.filter = tr("PDF|*.pdf");
-    evidence.fileName = tr("%1 evidence.pdf").arg(set.completeBaseName());
-    evidence.defaultSuffix = QStringLiteral("pdf");
-    const std::optional<QString> evidencePath = Dialogs::instance().chooseFile(evidence);
-    if (!evidencePath)
-        return std::nullopt;
-    return std::make_pair(*letterPath, *evidencePath);
-}
-
 void SetSummaryWindow::prepareComplaint() {
     if (!m_result)
         return;
@@ -446,7 +424,7 @@ void SetSummaryWindow::prepareComplaint() {
               : tr("The complaint cannot be prepared: %1").arg(error));
         return;
     }
-    const auto files = complaintFiles();
+    const auto files = ComplaintWindow::chooseFiles(QFileInfo(m_setPath));
     if (!files)
         return;
     // Neither file goes over the set or a part's account; a refused name leaves both unwritten.

@@ -43,8 +43,6 @@ private:
     void fillParts();
     void fillYears();
     void fillChart();
-    // The letter's and the evidence's files, asked for beside the set; nullopt when cancelled.
-    std::optional<std::pair<QString, QString>> complaintFiles();
 
     QLabel* nameLabel = nullptr;
     QLabel* verdictLabel = nullptr;

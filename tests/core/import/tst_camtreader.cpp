@@ -3,19 +3,13 @@
 // balance check, and files that are hostile, damaged or not camt at all.
 #include "import/CamtReader.h"
 #include "import/StatementFile.h"
+#include "support/ImportSamples.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QTest>
 
 namespace {
-
-QByteArray corpusFile(const QString& name) {
-    QFile f(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        qWarning("cannot read %s", qPrintable(f.fileName()));
-    return f.readAll();
-}
 
 // "date|v (value date) or b (booking date)|amount|description|fitId|balance", "|P" when pending.
 QStringList shown(const QList<ImportedRow>& rows) {

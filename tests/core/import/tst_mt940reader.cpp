@@ -11,13 +11,6 @@
 
 namespace {
 
-QByteArray corpusFile(const QString& name) {
-    QFile f(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        qWarning("cannot read %s", qPrintable(f.fileName()));
-    return f.readAll();
-}
-
 // "line|date v(alue)/b(ooking)|amount|description|fitId[|balance]", "line: error" or
 // "line|pending: reason|amount|description".
 QStringList rowsOf(const ReadResult& r) {

@@ -52,13 +52,6 @@ ReadResult readStatement(const QString& path) {
     return failed;
 }
 
-QByteArray corpusFile(const QString& name) {
-    QFile f(QStringLiteral(VANTRELL_SOURCE_DIR "/tests/statements/import-corpus/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        qWarning("cannot read %s", qPrintable(f.fileName()));
-    return f.readAll();
-}
-
 // The three rows every preset's sample holds, from an opening balance of -900.00.
 const QStringList JanuaryRows = {"2024-01-05|Interest|-7.50|-907.50",
                                  "2024-01-10|Repayment|300.00|-607.50",
